@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds the panel and its tests, and runs every test.
+#   scripts/test.sh              the normal build, in build/
+#   scripts/test.sh --sanitize   the AddressSanitizer + UndefinedBehaviorSanitizer build, in build-asan/
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build_dir=build
+cmake_args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if [ "${1:-}" = "--sanitize" ]; then
+    build_dir=build-asan
+    cmake_args=(-DCMAKE_BUILD_TYPE=Debug -DPANEL_SANITIZE=ON)
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    export LSAN_OPTIONS="suppressions=$PWD/cmake/lsan.supp:print_suppressions=0"
+fi
+
+bash scripts/install-deps.sh
+cmake -S . -B "$build_dir" -G Ninja "${cmake_args[@]}"
+cmake --build "$build_dir" --parallel "$(nproc)"
+ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)"
