@@ -1,0 +1,283 @@
+#include "sauna_simulator/sauna_state_model.h"
+
+#include <QtTest>
+
+#include <optional>
+
+using tools::BooleanId;
+using tools::IntegerId;
+using tools::SaunaReport;
+using tools::SaunaStateModel;
+using tools::SaunaStateValue;
+
+namespace {
+
+std::optional<quint32> integerIn(const SaunaReport &report, int id)
+{
+    for (const auto &[reportId, value] : report.integers)
+        if (reportId == id)
+            return value;
+    return std::nullopt;
+}
+
+std::optional<bool> booleanIn(const SaunaReport &report, int id)
+{
+    for (const auto &[reportId, value] : report.booleans)
+        if (reportId == id)
+            return value;
+    return std::nullopt;
+}
+
+} // namespace
+
+// The simulated sauna's rules, without sockets or messages.
+class TestSaunaStateModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fullReportHoldsEveryValue();
+    void integerRequestChangesItsReport_data();
+    void integerRequestChangesItsReport();
+    void outOfRangeIntegerRequestIsRefused_data();
+    void outOfRangeIntegerRequestIsRefused();
+    void unusedIntegerRequestChangesNothing();
+    void loweringUpperLimitPullsTargetDown();
+    void resetBathTimeTimerIsAlwaysReported();
+    void booleanRequestChangesItsReport_data();
+    void booleanRequestChangesItsReport();
+    void enumRequestChangesOnlyWhatItCarries();
+    void switchingOnStartsBathTime();
+    void heatingMovesTowardTargetAndStops();
+    void standbyHeatsToReducedTarget();
+    void bathTimeRunsOutAndSwitchesOff();
+    void systemTimeFollowsRequest();
+};
+
+void TestSaunaStateModel::fullReportHoldsEveryValue()
+{
+    const SaunaStateModel model;
+    const SaunaReport report = model.fullReport();
+    QCOMPARE(integerIn(report, IntegerId::TargetTemperature), std::optional<quint32>(720));
+    QCOMPARE(integerIn(report, IntegerId::Temperature),
+             std::optional<quint32>(SaunaStateModel::AmbientTemperature));
+    QCOMPARE(integerIn(report, IntegerId::NotAllowedStartFrom), std::optional<quint32>(1320));
+    QVERIFY(!integerIn(report, IntegerId::BathTimeTimerReset)); // an event, not a value
+    QCOMPARE(booleanIn(report, BooleanId::Lights), std::optional<bool>(false));
+    QCOMPARE(booleanIn(report, BooleanId::IrEnable), std::optional<bool>(false));
+    QCOMPARE(report.booleans.size(), std::size_t(14));
+    QVERIFY(report.enums.facilityType && report.enums.region && report.enums.waterLevelPrimary &&
+            report.enums.externalSwitchFunction && report.enums.bathPriority);
+    QVERIFY(report.stateChanged);
+    QVERIFY(report.dataErrors.empty());
+    QCOMPARE(model.state(), int(SaunaStateValue::Off));
+}
+
+void TestSaunaStateModel::integerRequestChangesItsReport_data()
+{
+    QTest::addColumn<int>("requestId");
+    QTest::addColumn<quint32>("value");
+    QTest::addColumn<int>("reportId");
+    QTest::newRow("target temperature") << 10 << 630u << int(IntegerId::TargetTemperature);
+    QTest::newRow("standby reduction") << 11 << 45u << int(IntegerId::StandbyOffsetTemperature);
+    QTest::newRow("min bath temperature") << 12 << 405u << int(IntegerId::LowerTemperatureLimit);
+    QTest::newRow("max bath temperature") << 13 << 900u << int(IntegerId::UpperTemperatureLimit);
+    QTest::newRow("bath time") << 14 << 90u << int(IntegerId::BathTime);
+    QTest::newRow("humidity percent") << 15 << 100u << int(IntegerId::TargetHumidity);
+    QTest::newRow("humidity step 10") << 15 << 111u << int(IntegerId::TargetHumidity);
+    QTest::newRow("tank standby") << 17 << 450u << int(IntegerId::TankStandbyTemperature);
+    QTest::newRow("ext switch bath time") << 18 << 120u << int(IntegerId::ExtSwitchBathTime);
+    QTest::newRow("water limit") << 19 << 810u << int(IntegerId::WaterTemperatureLimit);
+    QTest::newRow("board overheat") << 20 << 720u << int(IntegerId::PcbOverheatLimit);
+    QTest::newRow("fan runtime") << 21 << 15u << int(IntegerId::FanRuntime);
+    QTest::newRow("cleanup time") << 22 << 48u << int(IntegerId::CleanupBetweenTime);
+    QTest::newRow("auto emptying") << 24 << 20u << int(IntegerId::TankAutoEmptyingDuration);
+    QTest::newRow("tank fill time") << 25 << 300u << int(IntegerId::RcbTankFillTime);
+    QTest::newRow("not allowed from 07:30") << 26 << 450u << int(IntegerId::NotAllowedStartFrom);
+    QTest::newRow("not allowed until 23:59") << 27 << 1439u << int(IntegerId::NotAllowedStartUntil);
+}
+
+void TestSaunaStateModel::integerRequestChangesItsReport()
+{
+    QFETCH(int, requestId);
+    QFETCH(quint32, value);
+    QFETCH(int, reportId);
+    SaunaStateModel model;
+    const SaunaReport report = model.requestInteger(requestId, value);
+    QVERIFY(report.dataErrors.empty());
+    QCOMPARE(integerIn(report, reportId), std::optional<quint32>(value));
+    QCOMPARE(model.integer(reportId), value);
+}
+
+void TestSaunaStateModel::outOfRangeIntegerRequestIsRefused_data()
+{
+    QTest::addColumn<int>("requestId");
+    QTest::addColumn<quint32>("value");
+    QTest::addColumn<int>("reportId");
+    QTest::newRow("target above upper limit") << 10 << 991u << int(IntegerId::TargetTemperature);
+    QTest::newRow("target below lower limit") << 10 << 359u << int(IntegerId::TargetTemperature);
+    QTest::newRow("bath time 0") << 14 << 0u << int(IntegerId::BathTime);
+    QTest::newRow("bath time above limit") << 14 << 721u << int(IntegerId::BathTime);
+    QTest::newRow("humidity code 112") << 15 << 112u << int(IntegerId::TargetHumidity);
+    QTest::newRow("minute 1440") << 27 << 1440u << int(IntegerId::NotAllowedStartUntil);
+    QTest::newRow("max below min") << 13 << 300u << int(IntegerId::UpperTemperatureLimit);
+}
+
+void TestSaunaStateModel::outOfRangeIntegerRequestIsRefused()
+{
+    QFETCH(int, requestId);
+    QFETCH(quint32, value);
+    QFETCH(int, reportId);
+    SaunaStateModel model;
+    const quint32 before = model.integer(reportId);
+    const SaunaReport report = model.requestInteger(requestId, value);
+    QCOMPARE(report.dataErrors.size(), std::size_t(1));
+    QVERIFY(report.dataErrors.front().contains(QString::number(value)));
+    // The value that still holds is reported, so a panel shows what the sauna has.
+    QCOMPARE(integerIn(report, reportId), std::optional<quint32>(before));
+    QCOMPARE(model.integer(reportId), before);
+}
+
+void TestSaunaStateModel::unusedIntegerRequestChangesNothing()
+{
+    SaunaStateModel model;
+    QVERIFY(model.requestInteger(16, 5).isEmpty());
+    QVERIFY(model.requestInteger(99, 5).isEmpty());
+}
+
+void TestSaunaStateModel::loweringUpperLimitPullsTargetDown()
+{
+    SaunaStateModel model;
+    const SaunaReport report = model.requestInteger(13, 630); // maximum 70 °C, target was 80 °C
+    QCOMPARE(integerIn(report, IntegerId::UpperTemperatureLimit), std::optional<quint32>(630));
+    QCOMPARE(integerIn(report, IntegerId::TargetTemperature), std::optional<quint32>(630));
+    QCOMPARE(model.integer(IntegerId::TargetTemperature), 630u);
+}
+
+void TestSaunaStateModel::resetBathTimeTimerIsAlwaysReported()
+{
+    SaunaStateModel model;
+    for (int i = 0; i < 2; ++i) {
+        const SaunaReport report = model.requestInteger(23, 0);
+        QCOMPARE(integerIn(report, IntegerId::BathTimeTimerReset), std::optional<quint32>(0));
+    }
+}
+
+void TestSaunaStateModel::booleanRequestChangesItsReport_data()
+{
+    QTest::addColumn<int>("requestId");
+    QTest::addColumn<int>("reportId");
+    QTest::newRow("lights") << 10 << int(BooleanId::Lights);
+    QTest::newRow("enable standby") << 11 << int(BooleanId::EnableStandby);
+    QTest::newRow("schedule item disable") << 12 << int(BooleanId::ScheduleItemDisable);
+    QTest::newRow("fan automatic") << 13 << int(BooleanId::FanAutomatic);
+    QTest::newRow("fan running") << 14 << int(BooleanId::FanRunning);
+    QTest::newRow("cleanup enable") << 15 << int(BooleanId::CleanupEnable);
+    QTest::newRow("tank emptying") << 16 << int(BooleanId::TankAutoEmptyingEnable);
+    QTest::newRow("not allowed start") << 17 << int(BooleanId::NotAllowedStartEnable);
+    QTest::newRow("cleanup tank notice") << 18 << int(BooleanId::TankNotificationEnable);
+    QTest::newRow("ir enable") << 19 << int(BooleanId::IrEnable);
+}
+
+void TestSaunaStateModel::booleanRequestChangesItsReport()
+{
+    QFETCH(int, requestId);
+    QFETCH(int, reportId);
+    SaunaStateModel model;
+    const bool flipped = !model.boolean(reportId);
+    const SaunaReport report = model.requestBoolean(requestId, flipped);
+    QCOMPARE(booleanIn(report, reportId), std::optional<bool>(flipped));
+    QCOMPARE(model.boolean(reportId), flipped);
+    QCOMPARE(report.booleans.size(), std::size_t(1));
+}
+
+void TestSaunaStateModel::enumRequestChangesOnlyWhatItCarries()
+{
+    SaunaStateModel model;
+    tools::EnumSettings request;
+    request.region = 31;
+    const SaunaReport report = model.requestEnums(request);
+    QCOMPARE(report.enums.region, std::optional<int>(31));
+    QVERIFY(!report.enums.facilityType);
+    QVERIFY(!report.enums.bathPriority);
+    QCOMPARE(model.enums().region, std::optional<int>(31));
+    QCOMPARE(model.enums().facilityType, std::optional<int>(22));
+}
+
+void TestSaunaStateModel::switchingOnStartsBathTime()
+{
+    SaunaStateModel model;
+    SaunaReport report = model.requestState(SaunaStateValue::On);
+    QVERIFY(report.stateChanged);
+    QCOMPARE(integerIn(report, IntegerId::RunTimeLeft), std::optional<quint32>(240));
+    QCOMPARE(model.state(), int(SaunaStateValue::On));
+
+    report = model.requestState(SaunaStateValue::Off);
+    QCOMPARE(integerIn(report, IntegerId::RunTimeLeft), std::optional<quint32>(0));
+    QCOMPARE(model.state(), int(SaunaStateValue::Off));
+}
+
+void TestSaunaStateModel::heatingMovesTowardTargetAndStops()
+{
+    SaunaStateModel model;
+    QVERIFY(model.heatStep(1000).isEmpty()); // off, at ambient: nothing changes
+
+    model.requestInteger(10, 360); // 40 °C
+    model.requestState(SaunaStateValue::On);
+    QVERIFY(model.relays().front().state); // the heater is on
+
+    quint32 previous = model.integer(IntegerId::Temperature);
+    for (int step = 0; step < 100; ++step) {
+        model.heatStep(1000);
+        const quint32 now = model.integer(IntegerId::Temperature);
+        QVERIFY(now >= previous);
+        QVERIFY(now - previous <= SaunaStateModel::TemperatureStep);
+        previous = now;
+    }
+    QCOMPARE(model.integer(IntegerId::Temperature), 360u);
+    QVERIFY(!model.relays().front().state); // target reached: the heater is off
+
+    model.requestState(SaunaStateValue::Off);
+    const SaunaReport cooling = model.heatStep(1000);
+    QCOMPARE(integerIn(cooling, IntegerId::Temperature),
+             std::optional<quint32>(360 - SaunaStateModel::TemperatureStep));
+}
+
+void TestSaunaStateModel::standbyHeatsToReducedTarget()
+{
+    SaunaStateModel model;
+    model.requestState(SaunaStateValue::Standby);
+    for (int step = 0; step < 200; ++step)
+        model.heatStep(1000);
+    QCOMPARE(model.integer(IntegerId::Temperature), 720u - 90u); // target less the standby offset
+}
+
+void TestSaunaStateModel::bathTimeRunsOutAndSwitchesOff()
+{
+    SaunaStateModel model;
+    model.requestInteger(14, 2); // two minutes
+    model.requestState(SaunaStateValue::On);
+
+    SaunaReport report = model.heatStep(SaunaStateModel::MillisecondsPerMinute);
+    QCOMPARE(integerIn(report, IntegerId::RunTimeLeft), std::optional<quint32>(1));
+    QCOMPARE(integerIn(report, IntegerId::RunTime), std::optional<quint32>(1));
+    QCOMPARE(model.state(), int(SaunaStateValue::On));
+
+    report = model.heatStep(SaunaStateModel::MillisecondsPerMinute);
+    QCOMPARE(integerIn(report, IntegerId::RunTimeLeft), std::optional<quint32>(0));
+    QVERIFY(report.stateChanged);
+    QCOMPARE(model.state(), int(SaunaStateValue::Off));
+}
+
+void TestSaunaStateModel::systemTimeFollowsRequest()
+{
+    SaunaStateModel model;
+    const QDateTime now = SaunaStateModel::protocolEpoch().addDays(9000);
+    QCOMPARE(model.systemTime(now), quint64(9000) * 86400000);
+    QVERIFY(model.requestSystemTime(1000, now).stateChanged);
+    QCOMPARE(model.systemTime(now), 1000u);
+    QCOMPARE(model.systemTime(now.addMSecs(500)), 1500u);
+}
+
+QTEST_APPLESS_MAIN(TestSaunaStateModel)
+#include "tst_sauna_state_model.moc"

@@ -1,0 +1,141 @@
+#include "sauna_simulator/simulated_sauna.h"
+
+#include "protocol_buffers_support/message_parsing.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QTextStream>
+
+#include <tclap/CmdLine.h>
+
+#include <string>
+
+namespace {
+
+// A PIN is one to four ASCII digits, as a panel can type and store it.
+bool isValidPin(const QString &pin)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,4}$"));
+    return digits.match(pin).hasMatch();
+}
+
+void printLine(const QString &line)
+{
+    static QTextStream out(stdout);
+    out << line << Qt::endl; // flushed, so a script reading the output sees each event at once
+}
+
+QString endpoint(const QHostAddress &address, quint16 port)
+{
+    return QStringLiteral("%1:%2").arg(address.toString()).arg(port);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("sauna_simulator"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    pbSupport::installProtobufLogHandler();
+
+    tools::SimulatorOptions options;
+    try {
+        TCLAP::CmdLine commandLine("Simulated sauna system: speaks the sauna protocol over UDP on "
+                                   "every IPv4 address of this host.",
+                                   ' ', "1.0.0");
+        TCLAP::ValueArg<unsigned int> announcePort(
+            "a", "announce-port", "UDP port for announcement requests (0: any free port)", false,
+            options.announcePort, "port", commandLine);
+        TCLAP::ValueArg<unsigned int> saunaPort("s", "sauna-port",
+                                                "UDP port for connections (0: any free port)",
+                                                false, options.saunaPort, "port", commandLine);
+        TCLAP::ValueArg<std::string> pin("p", "pin", "PIN code a panel must give, 1-4 digits",
+                                         false, options.pin.toStdString(), "digits", commandLine);
+        TCLAP::ValueArg<std::string> name("n", "name", "name the sauna announces", false,
+                                          options.name.toStdString(), "text", commandLine);
+        TCLAP::ValueArg<std::string> identity("u", "identity", "identity the sauna announces",
+                                              false, options.identity.toString().toStdString(),
+                                              "UUID", commandLine);
+        TCLAP::ValueArg<unsigned int> keepAlive(
+            "k", "keepalive-interval",
+            "keep-alive interval in seconds, 1-3600 (0: the panel's default of 2 s)", false,
+            options.keepAliveIntervalSeconds, "seconds", commandLine);
+        TCLAP::ValueArg<unsigned int> heatInterval(
+            "t", "heat-interval", "milliseconds between heating steps of one degree", false,
+            unsigned(options.heatIntervalMs), "ms", commandLine);
+        TCLAP::SwitchArg silent("", "silent", "fall silent: answer nothing, send nothing",
+                                commandLine);
+        TCLAP::SwitchArg refuse("", "refuse", "refuse every connect request", commandLine);
+        TCLAP::SwitchArg malformed("", "malformed",
+                                   "send a malformed datagram before every good one", commandLine);
+        commandLine.parse(argc, argv);
+
+        const auto port = [](unsigned int value, const char *option) {
+            if (value > 65535)
+                throw TCLAP::ArgException("must be 0-65535", option);
+            return quint16(value);
+        };
+        options.announcePort = port(announcePort.getValue(), "announce-port");
+        options.saunaPort = port(saunaPort.getValue(), "sauna-port");
+
+        options.pin = QString::fromStdString(pin.getValue());
+        if (!isValidPin(options.pin))
+            throw TCLAP::ArgException("must be 1-4 digits", "pin");
+
+        options.name = QString::fromStdString(name.getValue());
+        if (options.name.isEmpty())
+            throw TCLAP::ArgException("must not be empty", "name");
+
+        options.identity = QUuid::fromString(QString::fromStdString(identity.getValue()));
+        if (options.identity.isNull())
+            throw TCLAP::ArgException("must be a non-null UUID", "identity");
+
+        if (keepAlive.getValue() > 3600)
+            throw TCLAP::ArgException("must be 0-3600", "keepalive-interval");
+        options.keepAliveIntervalSeconds = keepAlive.getValue();
+
+        if (heatInterval.getValue() < 1 || heatInterval.getValue() > 3600000)
+            throw TCLAP::ArgException("must be 1-3600000", "heat-interval");
+        options.heatIntervalMs = int(heatInterval.getValue());
+
+        options.silent = silent.getValue();
+        options.refuse = refuse.getValue();
+        options.malformed = malformed.getValue();
+    } catch (const TCLAP::ArgException &error) {
+        QTextStream(stderr) << "sauna_simulator: " << QString::fromStdString(error.argId()) << ": "
+                            << QString::fromStdString(error.error()) << Qt::endl;
+        return 2;
+    }
+
+    tools::SimulatedSauna sauna(options);
+    QObject::connect(
+        &sauna, &tools::SimulatedSauna::panelConnected, &application,
+        [](const QHostAddress &address, quint16 port, const QString &unitName) {
+            printLine(QStringLiteral("connected %1 \"%2\"").arg(endpoint(address, port), unitName));
+        });
+    QObject::connect(
+        &sauna, &tools::SimulatedSauna::panelRefused, &application,
+        [](const QHostAddress &address, quint16 port, int status) {
+            printLine(
+                QStringLiteral("refused %1 status %2").arg(endpoint(address, port)).arg(status));
+        });
+    QObject::connect(
+        &sauna, &tools::SimulatedSauna::panelDisconnected, &application,
+        [](const QHostAddress &address, quint16 port, const QString &reason) {
+            printLine(QStringLiteral("disconnected %1 (%2)").arg(endpoint(address, port), reason));
+        });
+
+    QString errorText;
+    if (!sauna.start(&errorText)) {
+        QTextStream(stderr) << "sauna_simulator: " << errorText << Qt::endl;
+        return 1;
+    }
+    printLine(QStringLiteral("sauna \"%1\" %2 listening: announcements on port %3, "
+                             "connections on port %4")
+                  .arg(options.name, options.identity.toString())
+                  .arg(sauna.announcePort())
+                  .arg(sauna.saunaPort()));
+
+    return QCoreApplication::exec();
+}

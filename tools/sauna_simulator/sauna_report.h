@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace tools {
+
+// The enum settings of the sauna, as wire values of the enum value messages.
+struct EnumSettings
+{
+    std::optional<int> facilityType;
+    std::optional<int> region;
+    std::optional<int> waterLevelPrimary;
+    std::optional<int> externalSwitchFunction;
+    std::optional<int> bathPriority;
+
+    bool isEmpty() const
+    {
+        return !facilityType && !region && !waterLevelPrimary && !externalSwitchFunction &&
+               !bathPriority;
+    }
+};
+
+// What the sauna tells its panels after a request or a heating step. Ids are the report ids of the
+// integer and boolean value messages; only what changed is listed, in the order it changed.
+struct SaunaReport
+{
+    std::vector<std::pair<int, quint32>> integers;
+    std::vector<std::pair<int, bool>> booleans;
+    EnumSettings enums;
+    bool stateChanged = false; // state, clock or relays: a sauna state report follows
+    std::vector<QString> dataErrors;
+
+    bool isEmpty() const
+    {
+        return integers.empty() && booleans.empty() && enums.isEmpty() && !stateChanged &&
+               dataErrors.empty();
+    }
+
+    void append(const SaunaReport &other)
+    {
+        integers.insert(integers.end(), other.integers.begin(), other.integers.end());
+        booleans.insert(booleans.end(), other.booleans.begin(), other.booleans.end());
+        if (other.enums.facilityType)
+            enums.facilityType = other.enums.facilityType;
+        if (other.enums.region)
+            enums.region = other.enums.region;
+        if (other.enums.waterLevelPrimary)
+            enums.waterLevelPrimary = other.enums.waterLevelPrimary;
+        if (other.enums.externalSwitchFunction)
+            enums.externalSwitchFunction = other.enums.externalSwitchFunction;
+        if (other.enums.bathPriority)
+            enums.bathPriority = other.enums.bathPriority;
+        stateChanged = stateChanged || other.stateChanged;
+        dataErrors.insert(dataErrors.end(), other.dataErrors.begin(), other.dataErrors.end());
+    }
+};
+
+} // namespace tools

@@ -1,0 +1,405 @@
+#include "sauna_state_model.h"
+
+#include <QDate>
+#include <QTimeZone>
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
+namespace tools {
+
+namespace {
+
+// How an integer request changes the sauna: the report it changes and the range a value must lie
+// in. A bound taken from another value names that value's report id; 0 means the fixed bound.
+struct IntegerRequestRule
+{
+    int requestId;
+    int reportId;
+    const char *name;
+    quint32 minimum;
+    quint32 maximum;
+    int minimumFrom;
+    int maximumFrom;
+};
+
+constexpr std::array<IntegerRequestRule, 16> IntegerRequestRules{{
+    {IntegerRequestId::TargetTemperature, IntegerId::TargetTemperature, "target temperature", 0, 0,
+     IntegerId::LowerTemperatureLimit, IntegerId::UpperTemperatureLimit},
+    {IntegerRequestId::StandbyTemperatureReduction, IntegerId::StandbyOffsetTemperature,
+     "standby temperature reduction", 0, 450, 0, 0},
+    {IntegerRequestId::MinBathTemperature, IntegerId::LowerTemperatureLimit,
+     "minimum bath temperature", 0, 0, IntegerId::SystemLowerTemperatureLimit,
+     IntegerId::UpperTemperatureLimit},
+    {IntegerRequestId::MaxBathTemperature, IntegerId::UpperTemperatureLimit,
+     "maximum bath temperature", 0, 0, IntegerId::LowerTemperatureLimit,
+     IntegerId::SystemUpperTemperatureLimit},
+    {IntegerRequestId::BathTime, IntegerId::BathTime, "bath time", 1, 0, 0,
+     IntegerId::BathTimeLimit},
+    // Percent 0..100, or humidity step 0..10 coded as 101..111.
+    {IntegerRequestId::TargetHumidity, IntegerId::TargetHumidity, "target humidity", 0, 111, 0, 0},
+    {IntegerRequestId::TankStandbyTemperature, IntegerId::TankStandbyTemperature,
+     "tank standby temperature", 0, 900, 0, 0},
+    {IntegerRequestId::ExtSwitchBathTime, IntegerId::ExtSwitchBathTime, "external switch bath time",
+     1, 720, 0, 0},
+    {IntegerRequestId::WaterTemperatureLimit, IntegerId::WaterTemperatureLimit,
+     "water temperature limit", 0, 900, 0, 0},
+    {IntegerRequestId::PcbOverheatLimit, IntegerId::PcbOverheatLimit, "board overheat limit", 0,
+     900, 0, 0},
+    {IntegerRequestId::FanRuntime, IntegerId::FanRuntime, "fan runtime", 0, 720, 0, 0},
+    {IntegerRequestId::CleanupTime, IntegerId::CleanupBetweenTime, "cleanup time", 0, 1000, 0, 0},
+    {IntegerRequestId::TankAutoEmptyingDuration, IntegerId::TankAutoEmptyingDuration,
+     "tank auto emptying duration", 0, 720, 0, 0},
+    {IntegerRequestId::RcbTankFillTime, IntegerId::RcbTankFillTime, "tank fill time", 0, 3600, 0,
+     0},
+    {IntegerRequestId::NotAllowedStartFrom, IntegerId::NotAllowedStartFrom,
+     "not allowed start from", 0, 1439, 0, 0},
+    {IntegerRequestId::NotAllowedStartUntil, IntegerId::NotAllowedStartUntil,
+     "not allowed start until", 0, 1439, 0, 0},
+}};
+
+// Boolean requests and the report each one changes.
+constexpr std::array<std::pair<int, int>, 10> BooleanRequestReports{{
+    {10, BooleanId::Lights},
+    {11, BooleanId::EnableStandby},
+    {12, BooleanId::ScheduleItemDisable},
+    {13, BooleanId::FanAutomatic},
+    {14, BooleanId::FanRunning},
+    {15, BooleanId::CleanupEnable},
+    {16, BooleanId::TankAutoEmptyingEnable},
+    {17, BooleanId::NotAllowedStartEnable},
+    {18, BooleanId::TankNotificationEnable},
+    {19, BooleanId::IrEnable},
+}};
+
+template<typename Table, typename Key>
+constexpr bool keysAreUnique(const Table &table, Key key)
+{
+    for (std::size_t i = 0; i < table.size(); ++i)
+        for (std::size_t j = i + 1; j < table.size(); ++j)
+            if (key(table[i]) == key(table[j]))
+                return false;
+    return true;
+}
+
+static_assert(keysAreUnique(IntegerRequestRules,
+                            [](const IntegerRequestRule &rule) { return rule.requestId; }),
+              "an integer request id is listed twice");
+static_assert(keysAreUnique(BooleanRequestReports,
+                            [](const std::pair<int, int> &entry) { return entry.first; }),
+              "a boolean request id is listed twice");
+
+const IntegerRequestRule *findIntegerRule(int requestId)
+{
+    const auto found = std::find_if(
+        IntegerRequestRules.begin(), IntegerRequestRules.end(),
+        [requestId](const IntegerRequestRule &rule) { return rule.requestId == requestId; });
+    return found == IntegerRequestRules.end() ? nullptr : &*found;
+}
+
+quint32 moveToward(quint32 value, quint32 target, quint32 step)
+{
+    if (value < target)
+        return std::min(target, value + step);
+    if (value > target)
+        return value - std::min(step, value - target);
+    return value;
+}
+
+} // namespace
+
+SaunaStateModel::SaunaStateModel()
+    : m_integers{
+          {IntegerId::TargetTemperature, 720},          // 80 °C
+          {IntegerId::StandbyOffsetTemperature, 90},    // 10 °C
+          {IntegerId::Temperature, AmbientTemperature},
+          {IntegerId::LowerTemperatureLimit, 360},      // 40 °C
+          {IntegerId::UpperTemperatureLimit, 990},      // 110 °C
+          {IntegerId::SystemLowerTemperatureLimit, 360},
+          {IntegerId::SystemUpperTemperatureLimit, 990},
+          {IntegerId::BathTime, 240},      // minutes
+          {IntegerId::BathTimeLimit, 720}, // minutes
+          {IntegerId::Humidity, AmbientHumidity},
+          {IntegerId::TargetHumidity, 40},
+          {IntegerId::TankTemperaturePrimary, AmbientTemperature},
+          {IntegerId::RunTimeLeft, 0},
+          {IntegerId::TimeToAllowedOn, 0},
+          {IntegerId::TankStandbyTemperature, 540},
+          {IntegerId::ExtSwitchBathTime, 60},
+          {IntegerId::RunTime, 0},
+          {IntegerId::WaterTemperatureLimit, 720},
+          {IntegerId::PcbOverheatLimit, 630},
+          {IntegerId::FanRuntime, 30},
+          {IntegerId::CleanupBetweenTime, 24},
+          {IntegerId::CleanupTotal, 0},
+          {IntegerId::LastDescaling,
+           quint32(std::max<qint64>(0, QDate(2000, 1, 1).daysTo(QDate::currentDate()) - 30))},
+          {IntegerId::TankAutoEmptyingDuration, 10},
+          {IntegerId::RcbTankFillTime, 120},
+          {IntegerId::NotAllowedStartFrom, 22 * 60},
+          {IntegerId::NotAllowedStartUntil, 6 * 60},
+          {IntegerId::NextDescaling, 30},
+      }
+    , m_booleans{
+          {BooleanId::Lights, false},
+          {BooleanId::EnableStandby, false},
+          {BooleanId::HumiditySensorStatus, true},
+          {BooleanId::DelayedStartEnable, false},
+          {BooleanId::DelayedStartRunning, false},
+          {BooleanId::MagneticSensorConnected, true},
+          {BooleanId::ScheduleItemDisable, false},
+          {BooleanId::FanAutomatic, true},
+          {BooleanId::FanRunning, false},
+          {BooleanId::CleanupEnable, false},
+          {BooleanId::TankAutoEmptyingEnable, false},
+          {BooleanId::NotAllowedStartEnable, false},
+          {BooleanId::TankNotificationEnable, false},
+          {BooleanId::IrEnable, false},
+      }
+{
+    m_enums.facilityType = 22;           // privately controlled
+    m_enums.region = 30;                 // EU
+    m_enums.waterLevelPrimary = 12;      // high
+    m_enums.externalSwitchFunction = 40; // on/off
+    m_enums.bathPriority = 50;           // automatic
+}
+
+QDateTime SaunaStateModel::protocolEpoch()
+{
+    return QDateTime(QDate(2000, 1, 1), QTime(0, 0), QTimeZone::utc());
+}
+
+SaunaReport SaunaStateModel::fullReport() const
+{
+    SaunaReport report;
+    for (const auto &[id, value] : m_integers)
+        report.integers.emplace_back(id, value);
+    for (const auto &[id, value] : m_booleans)
+        report.booleans.emplace_back(id, value);
+    report.enums = m_enums;
+    report.stateChanged = true;
+    return report;
+}
+
+quint32 SaunaStateModel::integer(int reportId) const
+{
+    const auto found = m_integers.find(reportId);
+    return found == m_integers.end() ? 0 : found->second;
+}
+
+bool SaunaStateModel::boolean(int reportId) const
+{
+    const auto found = m_booleans.find(reportId);
+    return found != m_booleans.end() && found->second;
+}
+
+SaunaReport SaunaStateModel::setInteger(int reportId, quint32 value)
+{
+    SaunaReport report;
+    auto &stored = m_integers[reportId];
+    if (stored != value) {
+        stored = value;
+        report.integers.emplace_back(reportId, value);
+    }
+    return report;
+}
+
+SaunaReport SaunaStateModel::setBoolean(int reportId, bool value)
+{
+    SaunaReport report;
+    auto &stored = m_booleans[reportId];
+    if (stored != value) {
+        stored = value;
+        report.booleans.emplace_back(reportId, value);
+        // Lights and fan have relays of their own, which the sauna state report carries.
+        report.stateChanged = reportId == BooleanId::Lights || reportId == BooleanId::FanRunning;
+    }
+    return report;
+}
+
+SaunaReport SaunaStateModel::requestInteger(int requestId, quint32 value)
+{
+    if (requestId == IntegerRequestId::ResetBathTimeTimer) {
+        SaunaReport report;
+        // The reset is an event: it is reported every time, so the value never "stays the same".
+        report.integers.emplace_back(IntegerId::BathTimeTimerReset, 0);
+        report.append(renewBathTime());
+        return report;
+    }
+
+    const IntegerRequestRule *rule = findIntegerRule(requestId);
+    if (!rule)
+        return {}; // valid on the wire, but means nothing to this sauna
+
+    const quint32 minimum = rule->minimumFrom ? integer(rule->minimumFrom) : rule->minimum;
+    const quint32 maximum = rule->maximumFrom ? integer(rule->maximumFrom) : rule->maximum;
+    if (value < minimum || value > maximum) {
+        // Refused: the panel is told why, and gets the value that still holds, so that what it
+        // shows stays what the sauna has.
+        SaunaReport report;
+        report.dataErrors.push_back(QStringLiteral("%1 %2 is outside %3..%4")
+                                        .arg(QLatin1String(rule->name))
+                                        .arg(value)
+                                        .arg(minimum)
+                                        .arg(maximum));
+        report.integers.emplace_back(rule->reportId, integer(rule->reportId));
+        return report;
+    }
+
+    SaunaReport report = setInteger(rule->reportId, value);
+    if (report.integers.empty())
+        report.integers.emplace_back(rule->reportId, value); // an unchanged value is confirmed too
+    if (rule->reportId == IntegerId::LowerTemperatureLimit ||
+        rule->reportId == IntegerId::UpperTemperatureLimit)
+        report.append(keepTargetWithinLimits());
+    return report;
+}
+
+SaunaReport SaunaStateModel::keepTargetWithinLimits()
+{
+    const quint32 target = integer(IntegerId::TargetTemperature);
+    const quint32 bounded = std::clamp(target, integer(IntegerId::LowerTemperatureLimit),
+                                       integer(IntegerId::UpperTemperatureLimit));
+    return setInteger(IntegerId::TargetTemperature, bounded);
+}
+
+SaunaReport SaunaStateModel::requestBoolean(int requestId, bool value)
+{
+    const auto found = std::find_if(
+        BooleanRequestReports.begin(), BooleanRequestReports.end(),
+        [requestId](const std::pair<int, int> &entry) { return entry.first == requestId; });
+    if (found == BooleanRequestReports.end())
+        return {};
+    SaunaReport report = setBoolean(found->second, value);
+    if (report.booleans.empty())
+        report.booleans.emplace_back(found->second, value);
+    return report;
+}
+
+SaunaReport SaunaStateModel::requestEnums(const EnumSettings &settings)
+{
+    SaunaReport report;
+    if (settings.facilityType)
+        m_enums.facilityType = report.enums.facilityType = settings.facilityType;
+    if (settings.region)
+        m_enums.region = report.enums.region = settings.region;
+    if (settings.externalSwitchFunction)
+        m_enums.externalSwitchFunction = report.enums.externalSwitchFunction =
+            settings.externalSwitchFunction;
+    if (settings.bathPriority)
+        m_enums.bathPriority = report.enums.bathPriority = settings.bathPriority;
+    return report;
+}
+
+SaunaReport SaunaStateModel::requestState(int wireState)
+{
+    SaunaReport report;
+    report.stateChanged = true; // the state is confirmed even when it does not change
+    if (wireState == m_state)
+        return report;
+
+    const bool wasRunning = m_state == SaunaStateValue::On || m_state == SaunaStateValue::Standby;
+    m_state = wireState;
+    const bool isRunning = m_state == SaunaStateValue::On || m_state == SaunaStateValue::Standby;
+    if (isRunning && !wasRunning) {
+        m_runningMs = 0;
+        report.append(setInteger(IntegerId::RunTime, 0));
+        report.append(setInteger(IntegerId::RunTimeLeft, integer(IntegerId::BathTime)));
+    } else if (!isRunning) {
+        report.append(setInteger(IntegerId::RunTimeLeft, 0));
+    }
+    return report;
+}
+
+SaunaReport SaunaStateModel::requestSystemTime(quint64 millisecondsSinceEpoch,
+                                               const QDateTime &nowUtc)
+{
+    const qint64 now = protocolEpoch().msecsTo(nowUtc);
+    m_clockOffsetMs = qint64(millisecondsSinceEpoch) - now;
+    SaunaReport report;
+    report.stateChanged = true;
+    return report;
+}
+
+quint64 SaunaStateModel::systemTime(const QDateTime &nowUtc) const
+{
+    return quint64(std::max<qint64>(0, protocolEpoch().msecsTo(nowUtc) + m_clockOffsetMs));
+}
+
+SaunaReport SaunaStateModel::renewBathTime()
+{
+    if (m_state != SaunaStateValue::On && m_state != SaunaStateValue::Standby)
+        return {};
+    m_runningMs = 0;
+    return setInteger(IntegerId::RunTimeLeft, integer(IntegerId::BathTime));
+}
+
+quint32 SaunaStateModel::effectiveTargetTemperature() const
+{
+    switch (m_state) {
+    case SaunaStateValue::On:
+        return integer(IntegerId::TargetTemperature);
+    case SaunaStateValue::Standby: {
+        const quint32 target = integer(IntegerId::TargetTemperature);
+        const quint32 offset = integer(IntegerId::StandbyOffsetTemperature);
+        return std::max(AmbientTemperature, target > offset ? target - offset : 0);
+    }
+    default:
+        return AmbientTemperature;
+    }
+}
+
+quint32 SaunaStateModel::effectiveTargetHumidity() const
+{
+    if (m_state != SaunaStateValue::On)
+        return AmbientHumidity;
+    const quint32 target = integer(IntegerId::TargetHumidity);
+    // Steps are shown as a coarse percentage: ten percent per step.
+    return target <= 100 ? target : std::min<quint32>(100, (target - 101) * 10);
+}
+
+bool SaunaStateModel::isHeating() const
+{
+    return (m_state == SaunaStateValue::On || m_state == SaunaStateValue::Standby) &&
+           integer(IntegerId::Temperature) < effectiveTargetTemperature();
+}
+
+std::vector<RelayOutput> SaunaStateModel::relays() const
+{
+    // Primary board: heater on X3/X4, lights on X5/X6, fan on X7/X8.
+    return {
+        {0, 0, isHeating()},
+        {0, 1, boolean(BooleanId::Lights)},
+        {0, 2, boolean(BooleanId::FanRunning)},
+    };
+}
+
+SaunaReport SaunaStateModel::heatStep(int elapsedMs)
+{
+    const bool heatingBefore = isHeating();
+    SaunaReport report;
+    report.append(setInteger(IntegerId::Temperature,
+                             moveToward(integer(IntegerId::Temperature),
+                                        effectiveTargetTemperature(), TemperatureStep)));
+    report.append(setInteger(IntegerId::Humidity, moveToward(integer(IntegerId::Humidity),
+                                                             effectiveTargetHumidity(), 1)));
+
+    if (m_state == SaunaStateValue::On || m_state == SaunaStateValue::Standby) {
+        m_runningMs += std::max(0, elapsedMs);
+        while (m_runningMs >= MillisecondsPerMinute && m_state != SaunaStateValue::Off) {
+            m_runningMs -= MillisecondsPerMinute;
+            report.append(setInteger(IntegerId::RunTime, integer(IntegerId::RunTime) + 1));
+            const quint32 left = integer(IntegerId::RunTimeLeft);
+            report.append(setInteger(IntegerId::RunTimeLeft, left > 0 ? left - 1 : 0));
+            if (left <= 1)
+                report.append(requestState(SaunaStateValue::Off)); // the bath time has run out
+        }
+    }
+
+    if (isHeating() != heatingBefore)
+        report.stateChanged = true;
+    return report;
+}
+
+} // namespace tools

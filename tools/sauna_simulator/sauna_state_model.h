@@ -1,0 +1,170 @@
+#pragma once
+
+#include "sauna_report.h"
+
+#include <QDateTime>
+#include <QtGlobal>
+
+#include <map>
+#include <vector>
+
+namespace tools {
+
+// Ids of the integer value reports the sauna sends.
+struct IntegerId
+{
+    enum : int {
+        TargetTemperature = 10,
+        StandbyOffsetTemperature = 11,
+        Temperature = 12,
+        LowerTemperatureLimit = 13,
+        UpperTemperatureLimit = 14,
+        SystemLowerTemperatureLimit = 15,
+        SystemUpperTemperatureLimit = 16,
+        BathTime = 17,
+        BathTimeLimit = 18,
+        Humidity = 19,
+        TargetHumidity = 20,
+        TankTemperaturePrimary = 21,
+        RunTimeLeft = 22,
+        TimeToAllowedOn = 23,
+        TankStandbyTemperature = 24,
+        ExtSwitchBathTime = 25,
+        RunTime = 26,
+        WaterTemperatureLimit = 27,
+        PcbOverheatLimit = 28,
+        FanRuntime = 29,
+        CleanupBetweenTime = 30,
+        CleanupTotal = 31,
+        LastDescaling = 32,
+        BathTimeTimerReset = 33,
+        TankAutoEmptyingDuration = 34,
+        RcbTankFillTime = 35,
+        NotAllowedStartFrom = 36,
+        NotAllowedStartUntil = 37,
+        NextDescaling = 40,
+    };
+};
+
+// Ids of the integer value change requests a panel sends.
+struct IntegerRequestId
+{
+    enum : int {
+        TargetTemperature = 10,
+        StandbyTemperatureReduction = 11,
+        MinBathTemperature = 12,
+        MaxBathTemperature = 13,
+        BathTime = 14,
+        TargetHumidity = 15,
+        Unused16 = 16,
+        TankStandbyTemperature = 17,
+        ExtSwitchBathTime = 18,
+        WaterTemperatureLimit = 19,
+        PcbOverheatLimit = 20,
+        FanRuntime = 21,
+        CleanupTime = 22,
+        ResetBathTimeTimer = 23,
+        TankAutoEmptyingDuration = 24,
+        RcbTankFillTime = 25,
+        NotAllowedStartFrom = 26,
+        NotAllowedStartUntil = 27,
+    };
+};
+
+// Ids of the boolean value reports the sauna sends.
+struct BooleanId
+{
+    enum : int {
+        Lights = 10,
+        EnableStandby = 11,
+        HumiditySensorStatus = 12,
+        DelayedStartEnable = 13,
+        DelayedStartRunning = 14,
+        MagneticSensorConnected = 15,
+        ScheduleItemDisable = 16,
+        FanAutomatic = 17,
+        FanRunning = 18,
+        CleanupEnable = 19,
+        TankAutoEmptyingEnable = 20,
+        NotAllowedStartEnable = 21,
+        TankNotificationEnable = 22,
+        IrEnable = 23,
+    };
+};
+
+// The sauna states as the sauna state messages carry them.
+struct SaunaStateValue
+{
+    enum : int { Off = 10, On = 11, Standby = 12, Dryup = 13, Cleanup = 14, Descaling = 15 };
+};
+
+// One relay output of the sauna's control boards.
+struct RelayOutput
+{
+    int controlBoard = 0;
+    int index = 0;
+    bool state = false;
+
+    bool operator==(const RelayOutput &other) const
+    {
+        return controlBoard == other.controlBoard && index == other.index && state == other.state;
+    }
+};
+
+// The simulated sauna's settings and readings, and the rules by which requests change them. It
+// knows no sockets and no message classes: requests go in as ids and values, and every operation
+// returns what changed, for the panels to be told.
+class SaunaStateModel
+{
+public:
+    // Measured values drift toward this when the sauna is off, in ninths of a degree Celsius.
+    static constexpr quint32 AmbientTemperature = 180;
+    static constexpr quint32 AmbientHumidity = 20;
+    // How far one heating step moves the measured temperature: one degree Celsius.
+    static constexpr quint32 TemperatureStep = 9;
+    static constexpr int MillisecondsPerMinute = 60000;
+
+    SaunaStateModel();
+
+    // Every value the sauna reports, for a panel that has just connected or asked for an update.
+    SaunaReport fullReport() const;
+
+    SaunaReport requestInteger(int requestId, quint32 value);
+    SaunaReport requestBoolean(int requestId, bool value);
+    SaunaReport requestEnums(const EnumSettings &settings);
+    // wireState is one of Off, On or Standby.
+    SaunaReport requestState(int wireState);
+    SaunaReport requestSystemTime(quint64 millisecondsSinceEpoch, const QDateTime &nowUtc);
+    SaunaReport renewBathTime();
+
+    // One tick of the heating timer, elapsedMs after the previous one.
+    SaunaReport heatStep(int elapsedMs);
+
+    quint32 integer(int reportId) const;
+    bool boolean(int reportId) const;
+    int state() const { return m_state; }
+    const EnumSettings &enums() const { return m_enums; }
+    std::vector<RelayOutput> relays() const;
+    // The sauna's clock in milliseconds since 2000-01-01 00:00 UTC.
+    quint64 systemTime(const QDateTime &nowUtc) const;
+
+    // Counts from 2000-01-01 00:00 UTC, the epoch of every time on the wire.
+    static QDateTime protocolEpoch();
+
+private:
+    SaunaReport setInteger(int reportId, quint32 value);
+    SaunaReport setBoolean(int reportId, bool value);
+    SaunaReport keepTargetWithinLimits();
+    quint32 effectiveTargetTemperature() const;
+    quint32 effectiveTargetHumidity() const;
+    bool isHeating() const;
+
+    std::map<int, quint32> m_integers;
+    std::map<int, bool> m_booleans;
+    EnumSettings m_enums;
+    int m_state = SaunaStateValue::Off;
+    qint64 m_clockOffsetMs = 0;
+    int m_runningMs = 0; // time switched on since the last whole minute
+};
+
+} // namespace tools

@@ -1,0 +1,356 @@
+#include "simulated_sauna.h"
+
+#include "message.pb.h"
+
+#include <QLoggingCategory>
+#include <QNetworkDatagram>
+
+#include <algorithm>
+
+Q_LOGGING_CATEGORY(simulatorLog, "sauna.simulator", QtWarningMsg)
+
+namespace tools {
+
+namespace {
+
+// The interval a connect reply of 0 seconds stands for.
+constexpr qint64 DefaultKeepAliveIntervalMs = 2000;
+
+} // namespace
+
+SimulatedSauna::SimulatedSauna(const SimulatorOptions &options, QObject *parent)
+    : QObject(parent)
+    , m_options(options)
+{
+    m_identity.identity = options.identity;
+    m_identity.name = options.name;
+    m_malformedReports = malformedReports();
+    m_malformedAnnouncements = malformedAnnouncements(m_identity);
+
+    m_heatTimer.setInterval(std::max(1, options.heatIntervalMs));
+    m_supervisionTimer.setInterval(int(std::clamp<qint64>(keepAliveTimeoutMs() / 2, 100, 60000)));
+
+    connect(&m_announcementSocket, &QUdpSocket::readyRead, this,
+            &SimulatedSauna::readAnnouncementRequests);
+    connect(&m_saunaSocket, &QUdpSocket::readyRead, this, &SimulatedSauna::readSaunaDatagrams);
+    connect(&m_heatTimer, &QTimer::timeout, this, &SimulatedSauna::heat);
+    connect(&m_supervisionTimer, &QTimer::timeout, this, &SimulatedSauna::superviseConnections);
+}
+
+bool SimulatedSauna::start(QString *errorText)
+{
+    // Several simulated saunas may share the announcement port, as several real ones share it on
+    // a network; each then has its own sauna port and identity.
+    if (!m_announcementSocket.bind(QHostAddress::AnyIPv4, m_options.announcePort,
+                                   QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint)) {
+        if (errorText)
+            *errorText = QStringLiteral("cannot bind announcement port %1: %2")
+                             .arg(m_options.announcePort)
+                             .arg(m_announcementSocket.errorString());
+        return false;
+    }
+    if (!m_saunaSocket.bind(QHostAddress::AnyIPv4, m_options.saunaPort,
+                            QUdpSocket::DontShareAddress)) {
+        if (errorText)
+            *errorText = QStringLiteral("cannot bind sauna port %1: %2")
+                             .arg(m_options.saunaPort)
+                             .arg(m_saunaSocket.errorString());
+        m_announcementSocket.close();
+        return false;
+    }
+    m_heatTimer.start();
+    m_supervisionTimer.start();
+    return true;
+}
+
+void SimulatedSauna::setSilent(bool silent)
+{
+    if (m_options.silent == silent)
+        return;
+    m_options.silent = silent;
+    if (!silent) {
+        for (Panel &panel : m_panels)
+            panel.lastHeard.restart();
+    }
+}
+
+qint64 SimulatedSauna::keepAliveTimeoutMs() const
+{
+    const qint64 interval = m_options.keepAliveIntervalSeconds == 0
+                                ? DefaultKeepAliveIntervalMs
+                                : qint64(m_options.keepAliveIntervalSeconds) * 1000;
+    return MissedKeepAliveLimit * interval;
+}
+
+void SimulatedSauna::readAnnouncementRequests()
+{
+    while (m_announcementSocket.hasPendingDatagrams()) {
+        if (m_announcementSocket.pendingDatagramSize() > MaximumDatagramSize) {
+            m_announcementSocket.readDatagram(nullptr, 0);
+            qCDebug(simulatorLog) << "oversize datagram on the announcement port dropped";
+            continue;
+        }
+        const QNetworkDatagram datagram = m_announcementSocket.receiveDatagram();
+        const QHostAddress sender = datagram.senderAddress();
+        const quint16 senderPort = quint16(datagram.senderPort());
+        if (m_options.silent) {
+            emit datagramDropped(sender, senderPort);
+            continue;
+        }
+        if (!decodeAnnouncementRequest(datagram.data())) {
+            qCDebug(simulatorLog) << "malformed announcement request from" << sender << senderPort
+                                  << "dropped, size" << datagram.data().size();
+            emit datagramDropped(sender, senderPort);
+            continue;
+        }
+        sendDatagram(m_announcementSocket, encodeAnnouncement(m_identity, saunaPort()), sender,
+                     senderPort, m_malformedAnnouncements);
+    }
+}
+
+void SimulatedSauna::readSaunaDatagrams()
+{
+    while (m_saunaSocket.hasPendingDatagrams()) {
+        if (m_saunaSocket.pendingDatagramSize() > MaximumDatagramSize) {
+            m_saunaSocket.readDatagram(nullptr, 0);
+            qCDebug(simulatorLog) << "oversize datagram on the sauna port dropped";
+            continue;
+        }
+        const QNetworkDatagram datagram = m_saunaSocket.receiveDatagram();
+        const QHostAddress sender = datagram.senderAddress();
+        const quint16 senderPort = quint16(datagram.senderPort());
+        if (m_options.silent) {
+            emit datagramDropped(sender, senderPort);
+            continue;
+        }
+        vaholumo::External_to_sauna envelope;
+        if (!decodeExternalToSauna(datagram.data(), envelope)) {
+            qCDebug(simulatorLog) << "malformed datagram from" << sender << senderPort
+                                  << "dropped, size" << datagram.data().size() << "starting"
+                                  << datagram.data().left(16).toHex(' ');
+            emit datagramDropped(sender, senderPort);
+            continue;
+        }
+        handleEnvelope(envelope, sender, senderPort);
+    }
+}
+
+void SimulatedSauna::handleEnvelope(const vaholumo::External_to_sauna &envelope,
+                                    const QHostAddress &address, quint16 port)
+{
+    if (envelope.has_connect_request())
+        handleConnectRequest(envelope, address, port);
+
+    Panel *panel = findPanel(address, port);
+    if (!panel) {
+        // Only a connected panel may talk to the sauna; tell any other sender so. A connect
+        // request has had its answer already.
+        if (!envelope.has_connect_request()) {
+            emit datagramDropped(address, port);
+            if (!envelope.has_disconnect_request())
+                sendDatagram(m_saunaSocket, encodeNoConnection(), address, port,
+                             m_malformedReports);
+        }
+        return;
+    }
+    panel->lastHeard.restart();
+
+    if (envelope.has_disconnect_request()) {
+        dropPanel(address, port, QStringLiteral("disconnect request"));
+        return;
+    }
+    if (envelope.has_keep_alive())
+        sendToPanel(*panel, encodeKeepAlive(envelope.keep_alive().sequence_number()));
+
+    report(handleRequests(envelope, *panel), *panel);
+}
+
+void SimulatedSauna::handleConnectRequest(const vaholumo::External_to_sauna &envelope,
+                                          const QHostAddress &address, quint16 port)
+{
+    const std::optional<ConnectRequest> request = decodeConnectRequest(envelope.connect_request());
+    int status = ConnectStatus::Accepted;
+    if (!request || m_options.refuse)
+        status = ConnectStatus::Failed;
+    else if (request->pin != m_options.pin)
+        status = ConnectStatus::PinFail;
+
+    sendDatagram(m_saunaSocket,
+                 encodeConnectReply(m_identity, status, m_options.keepAliveIntervalSeconds),
+                 address, port, m_malformedReports);
+
+    if (status != ConnectStatus::Accepted) {
+        if (findPanel(address, port))
+            dropPanel(address, port, QStringLiteral("connect refused"));
+        emit panelRefused(address, port, status);
+        return;
+    }
+
+    Panel *panel = findPanel(address, port);
+    if (!panel) {
+        m_panels.push_back(Panel{address, port, {}, {}});
+        panel = &m_panels.back();
+    }
+    panel->unitName = request->unitName;
+    panel->lastHeard.restart();
+    emit panelConnected(address, port, panel->unitName);
+    sendToPanel(*panel, encodeFullReport(m_model, QDateTime::currentDateTimeUtc()));
+}
+
+SaunaReport SimulatedSauna::handleRequests(const vaholumo::External_to_sauna &envelope,
+                                           Panel &panel)
+{
+    SaunaReport changes;
+    for (const vaholumo::General_command &command : envelope.general_command())
+        changes.append(handleGeneralCommand(command, panel));
+
+    for (const vaholumo::Integer_value_change_request &request :
+         envelope.integer_value_change_request()) {
+        if (request.has_value_id() && request.has_value())
+            changes.append(m_model.requestInteger(request.value_id(), request.value()));
+        else
+            changes.dataErrors.push_back(QStringLiteral("integer request without id or value"));
+    }
+    for (const vaholumo::Boolean_value_change_request &request :
+         envelope.boolean_value_change_request()) {
+        if (request.has_value_id() && request.has_value())
+            changes.append(m_model.requestBoolean(request.value_id(), request.value() != 0));
+        else
+            changes.dataErrors.push_back(QStringLiteral("boolean request without id or value"));
+    }
+    for (const vaholumo::Enum_value_change_request &request :
+         envelope.enum_value_change_request()) {
+        const EnumSettings settings = decodeEnumRequest(request);
+        if (settings.isEmpty())
+            changes.dataErrors.push_back(QStringLiteral("enum request without a setting"));
+        else
+            changes.append(m_model.requestEnums(settings));
+    }
+    if (envelope.has_sauna_state_change_request()) {
+        const vaholumo::Sauna_state_change_request &request = envelope.sauna_state_change_request();
+        if (request.has_state())
+            changes.append(m_model.requestState(request.state()));
+        if (request.has_system_time())
+            changes.append(
+                m_model.requestSystemTime(request.system_time(), QDateTime::currentDateTimeUtc()));
+        if (!request.has_state() && !request.has_system_time())
+            changes.dataErrors.push_back(QStringLiteral("state request without state or time"));
+    }
+    return changes;
+}
+
+SaunaReport SimulatedSauna::handleGeneralCommand(const vaholumo::General_command &command,
+                                                 Panel &panel)
+{
+    SaunaReport changes;
+    if (!command.has_command()) {
+        changes.dataErrors.push_back(QStringLiteral("general command without a command"));
+        return changes;
+    }
+    switch (command.command()) {
+    case vaholumo::General_command_command_t_UPDATE_SAUNA:
+        sendToPanel(panel, encodeFullReport(m_model, QDateTime::currentDateTimeUtc()));
+        break;
+    case vaholumo::General_command_command_t_UPDATE_SUPPORTED_CHARACTERS:
+        sendToPanel(panel, encodeSupportedCharacters());
+        break;
+    case vaholumo::General_command_command_t_RENEW_BATH_TIME:
+        changes.append(m_model.renewBathTime());
+        break;
+    case vaholumo::General_command_command_t_CLEAR_ERROR_LOG:
+    case vaholumo::General_command_command_t_ACTIVATE_BUZZER:
+        break; // the error log is empty, and the buzzer is not heard here
+    case vaholumo::General_command_command_t_UPDATE_MAX_HUMIDITY_TABLE:
+    case vaholumo::General_command_command_t_UPDATE_MAX_TEMPERATURE_TABLE:
+        changes.dataErrors.push_back(
+            QStringLiteral("this sauna has no limit table beyond the built-in one"));
+        break;
+    case vaholumo::General_command_command_t_START_FAVORITE:
+        changes.dataErrors.push_back(
+            QStringLiteral("favorite %1 is not stored").arg(command.argument()));
+        break;
+    }
+    return changes;
+}
+
+void SimulatedSauna::report(SaunaReport changes, const Panel &requester)
+{
+    // Data errors concern only the panel that sent the request; changes concern every panel.
+    if (!changes.dataErrors.empty()) {
+        SaunaReport errors;
+        errors.dataErrors.swap(changes.dataErrors);
+        sendToPanel(requester, encodeReport(errors, m_model, QDateTime::currentDateTimeUtc()));
+    }
+    if (!changes.isEmpty())
+        sendToAllPanels(encodeReport(changes, m_model, QDateTime::currentDateTimeUtc()));
+}
+
+void SimulatedSauna::heat()
+{
+    // Each tick counts as one heating interval of the sauna's time, whatever the timer's drift.
+    const SaunaReport changes = m_model.heatStep(m_heatTimer.interval());
+    if (!changes.isEmpty())
+        sendToAllPanels(encodeReport(changes, m_model, QDateTime::currentDateTimeUtc()));
+}
+
+void SimulatedSauna::superviseConnections()
+{
+    if (m_options.silent)
+        return; // a silent sauna hears nobody, so it cannot judge who went quiet
+    const qint64 timeout = keepAliveTimeoutMs();
+    std::vector<std::pair<QHostAddress, quint16>> expired;
+    for (const Panel &panel : m_panels) {
+        if (panel.lastHeard.hasExpired(timeout))
+            expired.emplace_back(panel.address, panel.port);
+    }
+    for (const auto &[address, port] : expired)
+        dropPanel(address, port, QStringLiteral("keep-alive timeout"));
+}
+
+void SimulatedSauna::sendToPanel(const Panel &panel, const QByteArray &payload)
+{
+    sendDatagram(m_saunaSocket, payload, panel.address, panel.port, m_malformedReports);
+}
+
+void SimulatedSauna::sendToAllPanels(const QByteArray &payload)
+{
+    for (const Panel &panel : m_panels)
+        sendToPanel(panel, payload);
+}
+
+void SimulatedSauna::sendDatagram(QUdpSocket &socket, const QByteArray &payload,
+                                  const QHostAddress &address, quint16 port,
+                                  const std::vector<QByteArray> &malformedVariants)
+{
+    if (m_options.silent)
+        return;
+    if (m_options.malformed && !malformedVariants.empty()) {
+        const QByteArray &malformed =
+            malformedVariants[m_malformedCount % malformedVariants.size()];
+        ++m_malformedCount;
+        socket.writeDatagram(malformed, address, port);
+    }
+    if (socket.writeDatagram(payload, address, port) != payload.size())
+        qCDebug(simulatorLog) << "send to" << address << port << "failed:" << socket.errorString();
+}
+
+SimulatedSauna::Panel *SimulatedSauna::findPanel(const QHostAddress &address, quint16 port)
+{
+    const auto found = std::find_if(m_panels.begin(), m_panels.end(), [&](const Panel &panel) {
+        return panel.port == port && panel.address.isEqual(address);
+    });
+    return found == m_panels.end() ? nullptr : &*found;
+}
+
+void SimulatedSauna::dropPanel(const QHostAddress &address, quint16 port, const QString &reason)
+{
+    const auto found = std::find_if(m_panels.begin(), m_panels.end(), [&](const Panel &panel) {
+        return panel.port == port && panel.address.isEqual(address);
+    });
+    if (found == m_panels.end())
+        return;
+    m_panels.erase(found);
+    emit panelDisconnected(address, port, reason);
+}
+
+} // namespace tools

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "sauna_state_model.h"
+#include "simulator_messages.h"
+#include "simulator_options.h"
+
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QObject>
+#include <QTimer>
+#include <QUdpSocket>
+
+#include <cstddef>
+#include <vector>
+
+namespace vaholumo {
+class External_to_sauna;
+class General_command;
+} // namespace vaholumo
+
+namespace tools {
+
+// A sauna system on UDP, as a panel sees one: it answers announcement requests, takes connect
+// requests with a PIN, keeps connections alive, takes value, state and enum change requests and
+// reports back what the sauna now has, heats while it is on, and drops panels that fall silent.
+// Its fault switches let tests silence it, make it refuse connections or send malformed datagrams.
+class SimulatedSauna : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Larger datagrams are discarded unread; the panel never sends anything close to it.
+    static constexpr qint64 MaximumDatagramSize = 8192;
+    // A panel is dropped after this many keep-alive intervals without a datagram from it.
+    static constexpr int MissedKeepAliveLimit = 3;
+
+    explicit SimulatedSauna(const SimulatorOptions &options, QObject *parent = nullptr);
+
+    // Binds both sockets to every IPv4 address and starts the heating timer. False, with the
+    // reason in errorText, when a port cannot be bound.
+    bool start(QString *errorText = nullptr);
+
+    quint16 announcePort() const { return m_announcementSocket.localPort(); }
+    quint16 saunaPort() const { return m_saunaSocket.localPort(); }
+    const SaunaIdentity &identity() const { return m_identity; }
+    const SaunaStateModel &model() const { return m_model; }
+    int connectedPanelCount() const { return int(m_panels.size()); }
+
+    // Silent: every datagram is read and forgotten, nothing is sent; the sauna keeps heating.
+    // Resuming gives every connected panel a fresh keep-alive period.
+    void setSilent(bool silent);
+    bool isSilent() const { return m_options.silent; }
+    // Refuse every connect request (status "failed"), whatever the PIN.
+    void setRefuseConnections(bool refuse) { m_options.refuse = refuse; }
+    bool refusesConnections() const { return m_options.refuse; }
+    // Send a malformed datagram before every good one.
+    void setSendMalformed(bool malformed) { m_options.malformed = malformed; }
+    bool sendsMalformed() const { return m_options.malformed; }
+
+signals:
+    void panelConnected(const QHostAddress &address, quint16 port, const QString &unitName);
+    void panelRefused(const QHostAddress &address, quint16 port, int status);
+    void panelDisconnected(const QHostAddress &address, quint16 port, const QString &reason);
+    // A datagram that failed to parse, that no handler takes, or that arrived while silent.
+    void datagramDropped(const QHostAddress &address, quint16 port);
+
+private:
+    struct Panel
+    {
+        QHostAddress address;
+        quint16 port = 0;
+        QString unitName;
+        QElapsedTimer lastHeard;
+    };
+
+    void readAnnouncementRequests();
+    void readSaunaDatagrams();
+    void handleEnvelope(const vaholumo::External_to_sauna &envelope, const QHostAddress &address,
+                        quint16 port);
+    void handleConnectRequest(const vaholumo::External_to_sauna &envelope,
+                              const QHostAddress &address, quint16 port);
+    SaunaReport handleRequests(const vaholumo::External_to_sauna &envelope, Panel &panel);
+    SaunaReport handleGeneralCommand(const vaholumo::General_command &command, Panel &panel);
+    void heat();
+    void superviseConnections();
+
+    void sendToPanel(const Panel &panel, const QByteArray &payload);
+    void sendToAllPanels(const QByteArray &payload);
+    void report(SaunaReport report, const Panel &requester);
+    void sendDatagram(QUdpSocket &socket, const QByteArray &payload, const QHostAddress &address,
+                      quint16 port, const std::vector<QByteArray> &malformedVariants);
+    Panel *findPanel(const QHostAddress &address, quint16 port);
+    void dropPanel(const QHostAddress &address, quint16 port, const QString &reason);
+    qint64 keepAliveTimeoutMs() const;
+
+    SimulatorOptions m_options;
+    SaunaIdentity m_identity;
+    SaunaStateModel m_model;
+    QUdpSocket m_announcementSocket;
+    QUdpSocket m_saunaSocket;
+    QTimer m_heatTimer;
+    QTimer m_supervisionTimer;
+    std::vector<Panel> m_panels;
+    std::vector<QByteArray> m_malformedReports;
+    std::vector<QByteArray> m_malformedAnnouncements;
+    std::size_t m_malformedCount = 0;
+};
+
+} // namespace tools

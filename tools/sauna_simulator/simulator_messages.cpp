@@ -1,0 +1,293 @@
+#include "simulator_messages.h"
+
+#include "sauna_state_model.h"
+
+#include "protocol_buffers_support/message_parsing.h"
+
+#include "connect.pb.h"
+#include "message.pb.h"
+
+#include <string>
+
+namespace tools {
+
+namespace {
+
+template<typename Field>
+void appendCodeUnits(const QString &text, Field *field)
+{
+    for (const QChar unit : text)
+        field->Add(unit.unicode());
+}
+
+template<typename Field>
+std::optional<QString> textFromCodeUnits(const Field &field)
+{
+    QString text;
+    text.reserve(field.size());
+    for (const auto unit : field) {
+        if (unit > 0xFFFF)
+            return std::nullopt;
+        text.append(QChar(char16_t(unit)));
+    }
+    return text;
+}
+
+QByteArray serialized(const google::protobuf::MessageLite &message)
+{
+    const std::string bytes = message.SerializeAsString();
+    return QByteArray(bytes.data(), qsizetype(bytes.size()));
+}
+
+void fillEnums(const EnumSettings &enums, vaholumo::Enum_value_changed *changed)
+{
+    if (enums.facilityType &&
+        vaholumo::Enum_value_types_facility_type_t_IsValid(*enums.facilityType))
+        changed->set_facility_type(
+            static_cast<vaholumo::Enum_value_types_facility_type_t>(*enums.facilityType));
+    if (enums.region && vaholumo::Enum_value_types_region_t_IsValid(*enums.region))
+        changed->set_region(static_cast<vaholumo::Enum_value_types_region_t>(*enums.region));
+    if (enums.waterLevelPrimary &&
+        vaholumo::Enum_value_types_water_level_t_IsValid(*enums.waterLevelPrimary))
+        changed->set_water_level_primary(
+            static_cast<vaholumo::Enum_value_types_water_level_t>(*enums.waterLevelPrimary));
+    if (enums.externalSwitchFunction &&
+        vaholumo::Enum_value_types_external_switch_function_t_IsValid(
+            *enums.externalSwitchFunction))
+        changed->set_external_switch_function(
+            static_cast<vaholumo::Enum_value_types_external_switch_function_t>(
+                *enums.externalSwitchFunction));
+    if (enums.bathPriority &&
+        vaholumo::Enum_value_types_bath_priority_t_IsValid(*enums.bathPriority))
+        changed->set_bath_priority(
+            static_cast<vaholumo::Enum_value_types_bath_priority_t>(*enums.bathPriority));
+}
+
+void fillSaunaState(const SaunaStateModel &model, const QDateTime &nowUtc,
+                    vaholumo::Sauna_state_changed *state)
+{
+    if (vaholumo::Sauna_state_changed_state_t_IsValid(model.state()))
+        state->set_state(static_cast<vaholumo::Sauna_state_changed_state_t>(model.state()));
+    state->set_time_valid(true);
+    state->set_system_time(model.systemTime(nowUtc));
+    for (const RelayOutput &output : model.relays()) {
+        vaholumo::Relay *relay = state->add_relay();
+        relay->set_control_board(static_cast<vaholumo::Node_types_rcb_t>(output.controlBoard));
+        relay->set_index(quint32(output.index));
+        relay->set_state(output.state);
+    }
+}
+
+void fillReport(const SaunaReport &report, const SaunaStateModel &model, const QDateTime &nowUtc,
+                vaholumo::Sauna_to_external &envelope)
+{
+    for (const auto &[id, value] : report.integers) {
+        if (!vaholumo::Integer_value_changed_value_t_IsValid(id))
+            continue;
+        vaholumo::Integer_value_changed *changed = envelope.add_integer_value_changed();
+        changed->set_value_id(static_cast<vaholumo::Integer_value_changed_value_t>(id));
+        changed->set_value(value);
+    }
+    for (const auto &[id, value] : report.booleans) {
+        if (!vaholumo::Boolean_value_changed_value_t_IsValid(id))
+            continue;
+        vaholumo::Boolean_value_changed *changed = envelope.add_boolean_value_changed();
+        changed->set_value_id(static_cast<vaholumo::Boolean_value_changed_value_t>(id));
+        changed->set_value(value ? 1 : 0);
+    }
+    if (!report.enums.isEmpty())
+        fillEnums(report.enums, envelope.add_enum_value_changed());
+    if (report.stateChanged)
+        fillSaunaState(model, nowUtc, envelope.mutable_sauna_state_changed());
+    for (const QString &description : report.dataErrors)
+        envelope.add_data_error()->set_description(description.toStdString());
+}
+
+void fillControlBoardSupport(vaholumo::Control_board_support *support)
+{
+    support->set_bath_prio(true);
+    support->set_schedule(true);
+    support->set_rtc(true);
+    support->set_not_allowed_start(true);
+    support->set_aux(true);
+    support->set_cleanup(true);
+    support->set_fan(true);
+    support->set_standby(true);
+    support->set_standby_temperature(true);
+    support->set_reset_timer(true);
+    support->set_humidity_level(true);
+    support->set_humidity_percent(true);
+    support->set_tank_auto_emptying(true);
+    support->set_temperature_set(true);
+    support->set_water_level(true);
+    support->set_tank_manual(true);
+    support->set_water_temperature(true);
+    support->set_error_log(true);
+    support->set_pcb_overheat_limit(true);
+    support->set_ext_sw_function(true);
+    support->set_ext_sw_bathtime(true);
+    support->set_facility_type(true);
+    support->set_function_flag_23(false);
+}
+
+} // namespace
+
+QString supportedCharacters()
+{
+    QString characters;
+    for (char16_t unit = 0x20; unit <= 0x7E; ++unit)
+        characters.append(QChar(unit));
+    characters.append(QStringLiteral("ÄÅÖÜäåöüÆØæøß"));
+    return characters;
+}
+
+bool decodeAnnouncementRequest(const QByteArray &datagram)
+{
+    vaholumo::Announcement_request request;
+    return pbSupport::parseDatagram(datagram, request) && request.has_profile();
+}
+
+bool decodeExternalToSauna(const QByteArray &datagram, vaholumo::External_to_sauna &envelope)
+{
+    return pbSupport::parseDatagram(datagram, envelope);
+}
+
+std::optional<ConnectRequest> decodeConnectRequest(const vaholumo::Connect_request &request)
+{
+    const std::optional<QString> unitName = textFromCodeUnits(request.unit_name());
+    if (!unitName)
+        return std::nullopt;
+    return ConnectRequest{
+        QString::fromLatin1(request.pin_code().data(), qsizetype(request.pin_code().size())),
+        *unitName};
+}
+
+EnumSettings decodeEnumRequest(const vaholumo::Enum_value_change_request &request)
+{
+    // The request numbers the facility type and the region differently from the report; the
+    // values are the same.
+    EnumSettings settings;
+    if (request.has_facility_type())
+        settings.facilityType = request.facility_type();
+    if (request.has_region())
+        settings.region = request.region();
+    if (request.has_external_switch_function())
+        settings.externalSwitchFunction = request.external_switch_function();
+    if (request.has_bath_priority())
+        settings.bathPriority = request.bath_priority();
+    return settings;
+}
+
+QByteArray encodeAnnouncement(const SaunaIdentity &identity, quint16 saunaPort)
+{
+    vaholumo::Announcement announcement;
+    announcement.set_identity(identity.identity.toString().toStdString());
+    announcement.set_port(saunaPort);
+    announcement.set_brand(static_cast<vaholumo::Connection_types_brand_t>(identity.brand));
+    announcement.set_rcb_product(
+        static_cast<vaholumo::Connection_types_rcb_product_t>(identity.rcbProduct));
+    appendCodeUnits(identity.name, announcement.mutable_name());
+    announcement.set_system_type(
+        static_cast<vaholumo::Connection_types_system_type_t>(identity.systemType));
+    return serialized(announcement);
+}
+
+QByteArray encodeConnectReply(const SaunaIdentity &identity, int status,
+                              quint32 keepAliveIntervalSeconds)
+{
+    vaholumo::Sauna_to_external envelope;
+    vaholumo::Connect_reply *reply = envelope.mutable_connect_reply();
+    if (vaholumo::Connect_reply_connect_status_t_IsValid(status))
+        reply->set_connect_status(static_cast<vaholumo::Connect_reply_connect_status_t>(status));
+    // A refusal carries the full description too: without it a panel cannot tell a wrong PIN
+    // from a failed attempt.
+    reply->set_identity(identity.identity.toString().toStdString());
+    reply->set_brand(static_cast<vaholumo::Connection_types_brand_t>(identity.brand));
+    reply->set_keep_alive_interval(keepAliveIntervalSeconds);
+    reply->set_rcb_product(
+        static_cast<vaholumo::Connection_types_rcb_product_t>(identity.rcbProduct));
+    appendCodeUnits(identity.name, reply->mutable_name());
+    // Only the character count is offered: the limit tables are the built-in ones, so a panel
+    // never needs to ask for them.
+    reply->mutable_features()->set_supported_character_count(quint32(supportedCharacters().size()));
+    appendCodeUnits(identity.applicationName, reply->mutable_application_name());
+    appendCodeUnits(identity.applicationVersion, reply->mutable_application_version());
+    reply->set_system_type(
+        static_cast<vaholumo::Connection_types_system_type_t>(identity.systemType));
+    return serialized(envelope);
+}
+
+QByteArray encodeReport(const SaunaReport &report, const SaunaStateModel &model,
+                        const QDateTime &nowUtc)
+{
+    vaholumo::Sauna_to_external envelope;
+    fillReport(report, model, nowUtc, envelope);
+    return serialized(envelope);
+}
+
+QByteArray encodeFullReport(const SaunaStateModel &model, const QDateTime &nowUtc)
+{
+    vaholumo::Sauna_to_external envelope;
+    fillReport(model.fullReport(), model, nowUtc, envelope);
+    fillControlBoardSupport(envelope.mutable_control_board_support());
+
+    vaholumo::Warm_up_characteristics *warmUp = envelope.mutable_warm_up_characteristics();
+    warmUp->set_warm_up_flag(false);
+    warmUp->set_heat_ratio(18); // ninths of a degree per minute: 2 °C/min
+    warmUp->set_warm_up_value_2(0);
+
+    vaholumo::Node_item *board = envelope.add_node_item();
+    board->set_index(0);
+    board->set_address(1);
+    board->set_profile(vaholumo::Node_item_profile_t_NODE_PROFILE_RCB);
+    board->set_product(31);
+    board->set_zerededid_version("1.4.0");
+    board->set_application_version("2.1.3");
+    return serialized(envelope);
+}
+
+QByteArray encodeKeepAlive(quint32 sequenceNumber)
+{
+    vaholumo::Sauna_to_external envelope;
+    envelope.mutable_keep_alive()->set_sequence_number(sequenceNumber);
+    return serialized(envelope);
+}
+
+QByteArray encodeNoConnection()
+{
+    vaholumo::Sauna_to_external envelope;
+    envelope.mutable_no_connection();
+    return serialized(envelope);
+}
+
+QByteArray encodeSupportedCharacters()
+{
+    vaholumo::Sauna_to_external envelope;
+    appendCodeUnits(supportedCharacters(),
+                    envelope.mutable_sauna_function_support()->mutable_supported_characters());
+    return serialized(envelope);
+}
+
+std::vector<QByteArray> malformedReports()
+{
+    vaholumo::Sauna_to_external envelope;
+    vaholumo::Integer_value_changed *changed = envelope.add_integer_value_changed();
+    changed->set_value_id(
+        static_cast<vaholumo::Integer_value_changed_value_t>(IntegerId::TargetTemperature));
+    changed->set_value(999);
+    // Field 2011 (boolean reports), length-delimited, claiming 16 bytes where 2 follow.
+    const QByteArray lengthPastEnd = serialized(envelope) + QByteArray("\xDA\x7D\x10\x08\x0A", 5);
+    return {
+        lengthPastEnd, QByteArray(1, char(0xFF)),                        // a tag cut short
+        QByteArray(10, char(0x80)) + QByteArray(1, char(0x01)) + "\x08", // an eleven-byte varint
+    };
+}
+
+std::vector<QByteArray> malformedAnnouncements(const SaunaIdentity &identity)
+{
+    // Field 5 (the name), packed, claiming 127 bytes where none follow.
+    const QByteArray wrongPort = encodeAnnouncement(identity, 1) + QByteArray("\x2A\x7F", 2);
+    return {wrongPort, QByteArray(1, char(0xFF))};
+}
+
+} // namespace tools

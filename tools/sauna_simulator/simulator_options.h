@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QUuid>
+#include <QtGlobal>
+
+namespace tools {
+
+// Everything the command line of the simulator can change, with the defaults of a sauna system
+// freshly taken out of the box.
+struct SimulatorOptions
+{
+    // The port on which sauna systems listen for announcement requests.
+    static constexpr quint16 DefaultAnnouncePort = 54378;
+    // The port a panel assumes for a manually entered sauna system.
+    static constexpr quint16 DefaultSaunaPort = 49152;
+    static constexpr quint32 DefaultKeepAliveIntervalSeconds = 2;
+    static constexpr int DefaultHeatIntervalMs = 1000;
+
+    // A fixed identity, so that a panel finds the same entry again after a restart of the
+    // simulator.
+    static QUuid defaultIdentity() { return QUuid("{6f1c2b8e-3d4a-4e5f-9a7b-2c8d1e0f4a63}"); }
+
+    quint16 announcePort = DefaultAnnouncePort; // 0: any free port
+    quint16 saunaPort = DefaultSaunaPort;       // 0: any free port
+    QString pin = QStringLiteral("4826");
+    QString name = QStringLiteral("Simulated sauna");
+    QUuid identity = defaultIdentity();
+    quint32 keepAliveIntervalSeconds = DefaultKeepAliveIntervalSeconds; // 0: the panel's default
+    int heatIntervalMs = DefaultHeatIntervalMs;
+
+    // Fault switches.
+    bool silent = false;    // receive and answer nothing, send nothing
+    bool refuse = false;    // refuse every connect request
+    bool malformed = false; // send a malformed datagram before every good one
+};
+
+} // namespace tools
