@@ -1,0 +1,209 @@
+#include "control/settings.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+
+#include <memory>
+
+namespace control {
+
+namespace {
+
+// The process-wide state behind every Settings handle. The store is deleted by a post routine
+// while the application object still exists (Qt's own settings caches are gone by the time
+// static objects are destroyed); the holder only cleans up after programs without one.
+struct SharedStore
+{
+    QString organization = QStringLiteral("Vaho");
+    QString application = QStringLiteral("Moor Panel");
+    std::unique_ptr<QSettings> store;
+    bool postRoutineAdded = false;
+};
+
+SharedStore &sharedStore()
+{
+    static SharedStore shared;
+    return shared;
+}
+
+// Qt forgets a post routine once it has run, so a store made after that registers it again.
+void deleteSharedStore()
+{
+    SharedStore &shared = sharedStore();
+    shared.store.reset();
+    shared.postRoutineAdded = false;
+}
+
+QSettings *ensureStore()
+{
+    SharedStore &shared = sharedStore();
+    if (!shared.store) {
+        // QSettings reports failures through status() instead of throwing, so there is no
+        // fallback to construct: a store that cannot be written runs on in memory.
+        shared.store = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                   shared.organization, shared.application);
+        if (!shared.postRoutineAdded) {
+            qAddPostRoutine(deleteSharedStore);
+            shared.postRoutineAdded = true;
+        }
+    }
+    return shared.store.get();
+}
+
+QVariant readValue(const QString &key, const QSettings *store)
+{
+    return (store ? store : ensureStore())->value(key);
+}
+
+} // namespace
+
+Settings::Settings(const QString &organization, const QString &application, QObject *parent)
+    : QObject(parent)
+{
+    SharedStore &shared = sharedStore();
+    if (!shared.store) {
+        shared.organization = organization;
+        shared.application = application;
+        ensureStore();
+    }
+}
+
+Settings::Settings()
+{
+    ensureStore();
+}
+
+QSettings *Settings::settings()
+{
+    return ensureStore();
+}
+
+void Settings::setValue(const QString &key, const QVariant &value)
+{
+    QSettings *store = ensureStore();
+    store->setValue(key, value);
+    store->sync();
+}
+
+QString Settings::lockscreenAuxVisibleKey(int n)
+{
+    return QStringLiteral("lockscreen_aux_%1_visible").arg(n);
+}
+
+void Settings::factoryReset()
+{
+    QSettings *store = ensureStore();
+
+    const char *const userKeys[] = {
+        languageKey,
+        humidityPresentationKey,
+        temperaturePresentationKey,
+        hasChangedRegionSettingsKey,
+        displaySleepTimeoutKey,
+        pinCodeCurrentKey,
+        pinCodeCurrentEncrypted1Key,
+        pinCodeCurrentEncrypted2Key,
+        pinCodeActivatedKey,
+        lockTimeOutKey,
+        dateFormatKey,
+        timeFormatKey,
+        startOfWeekKey,
+        temperatureUnitKey,
+        lockscreenPowerVisibleKey,
+        lockscreenLightingVisibleKey,
+        lockscreenTemperatureVisibleKey,
+        lockscreenHumidityVisibleKey,
+    };
+    for (const char *key : userKeys) {
+        store->remove(QLatin1String(key));
+    }
+    for (int n = 0; n < lockscreenAuxCount; ++n) {
+        store->remove(lockscreenAuxVisibleKey(n));
+    }
+    const char *const wifiKeys[] = {
+        keyHapticSensorActivatedKey, wifiEnabledKey, wifiAutoConnectKey, wifiSaunaNameKey,
+        wifiSelectedNetworkKey,
+    };
+    for (const char *key : wifiKeys) {
+        store->remove(QLatin1String(key));
+    }
+
+    const int networkCount = store->beginReadArray(QLatin1String(wifiNetworksKey));
+    store->endArray();
+    store->beginWriteArray(QLatin1String(wifiNetworksKey));
+    for (int index = 0; index < networkCount; ++index) {
+        store->setArrayIndex(index);
+        store->remove(QLatin1String(wifiNetworkNameKey));
+        store->remove(QLatin1String(wifiNetworkPasswordKey));
+    }
+    store->endArray();
+    store->beginWriteArray(QLatin1String(wifiNetworksKey), 0);
+    store->endArray();
+
+    store->sync();
+}
+
+QString Settings::organizationName()
+{
+    return sharedStore().organization;
+}
+
+QString Settings::applicationName()
+{
+    return sharedStore().application;
+}
+
+bool Settings::boolValue(const QString &key, bool defaultValue, const QSettings *store)
+{
+    const QVariant value = readValue(key, store);
+    if (value.typeId() == QMetaType::Bool) {
+        return value.toBool();
+    }
+    if (!value.canConvert<QString>()) {
+        return defaultValue;
+    }
+    const QString text = value.toString().trimmed();
+    if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) {
+        return true;
+    }
+    if (text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0) {
+        return false;
+    }
+    bool ok = false;
+    const qlonglong number = text.toLongLong(&ok);
+    return ok ? number != 0 : defaultValue;
+}
+
+std::optional<int> Settings::intValue(const QString &key, const QSettings *store)
+{
+    const QVariant value = readValue(key, store);
+    // Through the text, because QVariant's own conversions succeed for a bool, round a double
+    // and cut a 64-bit number to 32 bits.
+    if (!value.isValid() || value.typeId() == QMetaType::Bool || !value.canConvert<QString>()) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const int number = value.toString().trimmed().toInt(&ok);
+    return ok ? std::optional<int>(number) : std::nullopt;
+}
+
+std::optional<quint32> Settings::uintValue(const QString &key, const QSettings *store)
+{
+    const QVariant value = readValue(key, store);
+    if (!value.isValid() || value.typeId() == QMetaType::Bool || !value.canConvert<QString>()) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const quint32 number = value.toString().trimmed().toUInt(&ok);
+    return ok ? std::optional<quint32>(number) : std::nullopt;
+}
+
+void Settings::resetForTesting()
+{
+    SharedStore &shared = sharedStore();
+    shared.store.reset();
+    shared.organization = QStringLiteral("Vaho");
+    shared.application = QStringLiteral("Moor Panel");
+}
+
+} // namespace control

@@ -1,0 +1,84 @@
+#include "pc_panel/supported_characters.h"
+
+#include "control/settings.h"
+
+#include <QSettings>
+
+namespace pcPanel {
+
+namespace {
+
+SupportedCharacters *s_instance = nullptr;
+
+} // namespace
+
+SupportedCharacters &SupportedCharacters::instance()
+{
+    if (!s_instance)
+        s_instance = new SupportedCharacters;
+    return *s_instance;
+}
+
+void SupportedCharacters::resetForTesting()
+{
+    delete s_instance;
+    s_instance = nullptr;
+}
+
+SupportedCharacters::SupportedCharacters()
+{
+    const QVariant stored =
+        control::Settings::settings()->value(control::Settings::pcPanelSupportedCharactersKey);
+    // An unquoted comma in a hand-edited file makes QSettings read a list; the commas were meant
+    // as characters of the set.
+    const QString text = stored.typeId() == QMetaType::QStringList
+                             ? stored.toStringList().join(QLatin1Char(','))
+                             : stored.toString();
+    for (const QChar character : text)
+        m_characters.insert(character.unicode());
+}
+
+SupportedCharacters::~SupportedCharacters() = default;
+
+void SupportedCharacters::setCharacters(const CharacterSet &characters)
+{
+    m_characters = characters;
+    control::Settings::setValue(control::Settings::pcPanelSupportedCharactersKey,
+                                toString(m_characters));
+}
+
+QString SupportedCharacters::toString(const CharacterSet &characters)
+{
+    QString text;
+    text.reserve(int(characters.size()));
+    for (const quint16 code : characters)
+        text.append(QChar(code));
+    return text;
+}
+
+SupportedCharacters::CharacterSet
+SupportedCharacters::unsupportedCharacters(const QString &text) const
+{
+    CharacterSet unsupported;
+    for (const QChar character : text) {
+        if (!isSupported(character))
+            unsupported.insert(character.unicode());
+    }
+    return unsupported;
+}
+
+void SupportedCharacters::replaceUnsupported(QChar replacement, QString &text) const
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar character : text)
+        result.append(isSupported(character) ? character : replacement);
+    text = result;
+}
+
+bool SupportedCharacters::isSupported(QChar character) const
+{
+    return m_characters.count(character.unicode()) != 0;
+}
+
+} // namespace pcPanel

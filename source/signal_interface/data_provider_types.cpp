@@ -1,0 +1,36 @@
+#include "signal_interface/data_provider_types.h"
+
+#include "signal_interface/debug_text.h"
+#include "signal_interface/enum_value_text.h"
+
+#include <utility>
+
+namespace signalInterface {
+
+DataProviderTypes::DataProviderTypes(QObject *parent)
+    : QObject(parent)
+{}
+
+DataProviderTypes::~DataProviderTypes() = default;
+
+bool DataProviderTypes::fromInt(int value, StepperControlChange &result)
+{
+    return enumFromInt<DataProviderTypes>("StepperControlChange", value, result);
+}
+
+QString DataProviderTypes::toText(StepperControlChange value)
+{
+    return enumValueText<DataProviderTypes>("StepperControlChange", value);
+}
+
+QDebug operator<<(QDebug debug, DataProviderTypes::StepperControlChange value)
+{
+    return details::writeQuotedText(std::move(debug), DataProviderTypes::toText(value));
+}
+
+std::ostream &operator<<(std::ostream &stream, DataProviderTypes::StepperControlChange value)
+{
+    return details::writeText(stream, DataProviderTypes::toText(value));
+}
+
+} // namespace signalInterface

@@ -1,0 +1,41 @@
+#include "signal_interface/relay_status_types.h"
+
+#include "signal_interface/enum_value_text.h"
+
+#include <limits>
+
+namespace signalInterface {
+
+RelayStatusTypes::RelayStatusTypes(QObject *parent)
+    : QObject(parent)
+{}
+
+RelayStatusTypes::~RelayStatusTypes() = default;
+
+bool RelayStatusTypes::fromInt(int value, RelayType &result)
+{
+    return enumFromInt<RelayStatusTypes>("RelayType", value, result);
+}
+
+QString RelayStatusTypes::toText(RelayType value)
+{
+    return enumValueText<RelayStatusTypes>("RelayType", value);
+}
+
+bool RelayStatusTypes::appendAllRelays(RelayStatus &status, unsigned board)
+{
+    NodeInformationTypes::RcbMasterSlaveMode boardMode = NodeInformationTypes::E_master;
+    if (board > static_cast<unsigned>(std::numeric_limits<int>::max()) ||
+        !NodeInformationTypes::fromInt(static_cast<int>(board), boardMode)) {
+        return false;
+    }
+    for (int relay = E_x3x4; relay <= E_x29x30; ++relay) {
+        RelayStatusPost post;
+        post.board = boardMode;
+        post.relay = static_cast<RelayType>(relay);
+        status.append(post);
+    }
+    return true;
+}
+
+} // namespace signalInterface

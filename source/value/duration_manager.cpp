@@ -1,0 +1,277 @@
+#include "value/duration_manager.h"
+
+#include "signal_interface/time_edit_types.h"
+#include "value/saturating_arithmetic.h"
+#include "value/source_connections.h"
+
+#include <QDebug>
+
+using signalInterface::TimeEditTypes;
+
+namespace value {
+
+namespace {
+
+int signOf(int direction)
+{
+    return direction == TimeEditTypes::E_increase ? 1 : -1;
+}
+
+struct Components
+{
+    qint64 hours = 0;
+    qint64 minutes = 0;
+    qint64 seconds = 0;
+    qint64 milliseconds = 0;
+};
+
+Components splitDuration(qint64 v)
+{
+    Components c;
+    c.hours = v / DurationManager::millisecondsPerHour;
+    c.minutes = (v / DurationManager::millisecondsPerMinute) % 60;
+    c.seconds = (v / DurationManager::millisecondsPerSecond) % 60;
+    c.milliseconds = v % 1000;
+    return c;
+}
+
+QString padded(qint64 number, int width, bool pad)
+{
+    const QString text = QString::number(number);
+    return pad ? text.rightJustified(width, QLatin1Char('0')) : text;
+}
+
+} // namespace
+
+DurationManager::DurationManager(QObject *parent)
+    : QObject(parent)
+{}
+
+int DurationManager::connectChangeRequests(const QList<QObject *> &items)
+{
+    return connectSources(items, SIGNAL(durationChangeRequested(int, int)), this,
+                          SLOT(onDurationChangeRequested(int, int)));
+}
+
+void DurationManager::setComponentSteps(int hour, int minute, int second, int millisecond)
+{
+    m_hourStep = hour;
+    m_minuteStep = minute;
+    m_secondStep = second;
+    m_millisecondStep = millisecond;
+}
+
+void DurationManager::componentSteps(int &hour, int &minute, int &second, int &millisecond) const
+{
+    hour = m_hourStep;
+    minute = m_minuteStep;
+    second = m_secondStep;
+    millisecond = m_millisecondStep;
+}
+
+void DurationManager::setLowerLimit(const qint64 &milliseconds)
+{
+    m_lowerLimit = milliseconds;
+    if (m_upperLimit < milliseconds)
+        m_upperLimit = milliseconds;
+    clampValueToLimits();
+}
+
+void DurationManager::setUpperLimit(const qint64 &milliseconds)
+{
+    m_upperLimit = milliseconds;
+    if (m_lowerLimit > milliseconds)
+        m_lowerLimit = milliseconds;
+    clampValueToLimits();
+}
+
+void DurationManager::setLowerLimitInMinutes(int minutes)
+{
+    setLowerLimit(qint64(minutes) * millisecondsPerMinute);
+}
+
+void DurationManager::setUpperLimitInMinutes(int minutes)
+{
+    setUpperLimit(qint64(minutes) * millisecondsPerMinute);
+}
+
+void DurationManager::setFormatFlags(bool zeroPadLeading, bool zeroPadFollowing)
+{
+    if (zeroPadLeading == m_zeroPadLeading && zeroPadFollowing == m_zeroPadFollowing)
+        return;
+    m_zeroPadLeading = zeroPadLeading;
+    m_zeroPadFollowing = zeroPadFollowing;
+    emitComponentsChanged();
+}
+
+void DurationManager::setValueCheckLimits(const qint64 &milliseconds)
+{
+    const std::optional<qint64> old = m_value;
+    m_value = clampToRange(milliseconds, m_lowerLimit, m_upperLimit);
+    if (old) {
+        if (*old == *m_value)
+            return;
+        qDebug() << Q_FUNC_INFO << "old" << *old << "New" << milliseconds << "Value" << *m_value;
+    }
+    emitValueChanged();
+    checkLimits();
+}
+
+void DurationManager::setValue(const qint64 &milliseconds)
+{
+    setValueCheckLimits(milliseconds);
+}
+
+void DurationManager::setValueInMinutes(const int &minutes)
+{
+    setValueCheckLimits(qint64(minutes) * millisecondsPerMinute);
+}
+
+int DurationManager::valueInMinutes() const
+{
+    return m_value ? int(*m_value / millisecondsPerMinute) : 0;
+}
+
+bool DurationManager::isAcceptable(qint64 candidate) const
+{
+    return m_value && candidate != *m_value && candidate >= m_lowerLimit &&
+           candidate <= m_upperLimit;
+}
+
+void DurationManager::onDurationChangeRequested(int component, int direction)
+{
+    if (!m_value) {
+        qDebug() << Q_FUNC_INFO << component << direction << "no value";
+        return;
+    }
+    TimeEditTypes::TimeComponent checkedComponent = TimeEditTypes::E_hour;
+    if (!TimeEditTypes::fromInt(component, checkedComponent)) {
+        qDebug() << Q_FUNC_INFO << "Unknown component" << component;
+        return;
+    }
+    TimeEditTypes::Direction checkedDirection = TimeEditTypes::E_increase;
+    if (!TimeEditTypes::fromInt(direction, checkedDirection)) {
+        qDebug() << Q_FUNC_INFO << "Unknown direction" << direction;
+        return;
+    }
+    const qint64 next = stepValue(component, direction);
+    qDebug() << Q_FUNC_INFO << *m_value << component << direction << "->" << next;
+    setValueCheckLimits(next);
+}
+
+qint64 DurationManager::plainStep(int component, int direction) const
+{
+    qint64 unitStep = 0;
+    switch (component) {
+    case TimeEditTypes::E_hour:
+        unitStep = qint64(m_hourStep) * millisecondsPerHour;
+        break;
+    case TimeEditTypes::E_minute:
+        unitStep = qint64(m_minuteStep) * millisecondsPerMinute;
+        break;
+    case TimeEditTypes::E_second:
+        unitStep = qint64(m_secondStep) * millisecondsPerSecond;
+        break;
+    case TimeEditTypes::E_milliSecond:
+        unitStep = m_millisecondStep;
+        break;
+    default:
+        break;
+    }
+    const qint64 v = m_value.value_or(0);
+    return signOf(direction) > 0 ? saturatingAdd(v, unitStep) : saturatingSubtract(v, unitStep);
+}
+
+qint64 DurationManager::topComponentStep(qint64 unit, int step, int direction) const
+{
+    const qint64 v = *m_value;
+    const bool increase = direction == TimeEditTypes::E_increase;
+    if (v == m_upperLimit && increase)
+        return m_lowerLimit;
+    if (v == m_lowerLimit && !increase)
+        return m_upperLimit;
+    const qint64 unitStep = qint64(step) * unit;
+    const qint64 next = increase ? saturatingAdd(v, unitStep) : saturatingSubtract(v, unitStep);
+    // Limits inside one unit: any step leaves them, so the stepper shows as blocked.
+    if (m_lowerLimit / unit == m_upperLimit / unit)
+        return next;
+    return clampToRange(next, m_lowerLimit, m_upperLimit);
+}
+
+void DurationManager::checkLimits()
+{
+    if (!m_value)
+        return;
+    const int components[] = {TimeEditTypes::E_hour, TimeEditTypes::E_minute,
+                              TimeEditTypes::E_second, TimeEditTypes::E_milliSecond};
+    bool blocked[4] = {};
+    QStringList candidates;
+    for (int i = 0; i < 4; ++i) {
+        const qint64 candidate = stepValue(components[i], TimeEditTypes::E_decrease);
+        blocked[i] = !isAcceptable(candidate);
+        candidates << debugText(candidate);
+    }
+    qDebug() << Q_FUNC_INFO << "Dec" << candidates;
+    emit lowerLimitReached(blocked[0], blocked[1], blocked[2], blocked[3]);
+
+    candidates.clear();
+    for (int i = 0; i < 4; ++i) {
+        const qint64 candidate = stepValue(components[i], TimeEditTypes::E_increase);
+        blocked[i] = !isAcceptable(candidate);
+        candidates << debugText(candidate);
+    }
+    emit upperLimitReached(blocked[0], blocked[1], blocked[2], blocked[3]);
+    qDebug() << Q_FUNC_INFO << "Inc" << candidates;
+}
+
+void DurationManager::emitValueChanged()
+{
+    if (!m_value)
+        return;
+    emit durationValueChanged(int(*m_value / millisecondsPerMinute));
+    emitComponentsChanged();
+}
+
+void DurationManager::emitComponentsChanged()
+{
+    if (!m_value)
+        return;
+    const Components c = splitDuration(*m_value);
+    const bool hoursSet = c.hours != 0;
+    const bool aboveSecondsSet = hoursSet || c.minutes != 0;
+    const bool aboveMillisecondsSet = aboveSecondsSet || c.seconds != 0;
+    // A lower component is padded after a non-zero higher one; as the leading component it is
+    // padded only on request, and never when it is zero.
+    const auto padFollowing = [this](bool higherSet, qint64 number) {
+        return higherSet ? m_zeroPadFollowing : (m_zeroPadLeading && number != 0);
+    };
+    emit durationValueComponentsChanged(
+        padded(c.hours, 2, m_zeroPadLeading),
+        padded(c.minutes, 2, padFollowing(hoursSet, c.minutes)),
+        padded(c.seconds, 2, padFollowing(aboveSecondsSet, c.seconds)),
+        padded(c.milliseconds, 3, padFollowing(aboveMillisecondsSet, c.milliseconds)));
+}
+
+void DurationManager::clampValueToLimits()
+{
+    if (!m_value)
+        return;
+    const qint64 clamped = clampToRange(*m_value, m_lowerLimit, m_upperLimit);
+    if (clamped == *m_value)
+        return;
+    m_value = clamped;
+    emitValueChanged();
+}
+
+QString DurationManager::debugText(qint64 milliseconds) const
+{
+    const Components c = splitDuration(milliseconds);
+    return QStringLiteral("%1:%2:%3.%4 (%5)")
+        .arg(c.hours)
+        .arg(c.minutes)
+        .arg(c.seconds)
+        .arg(c.milliseconds)
+        .arg(milliseconds);
+}
+
+} // namespace value

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <limits>
+#include <optional>
+
+namespace value {
+
+// Base of the duration editors: holds one optional duration in milliseconds within limits, steps
+// its hour, minute, second and millisecond components and tells QML the component texts and which
+// steppers are blocked. The subclasses decide which component is the top one.
+class DurationManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr qint64 millisecondsPerHour = 3600000;
+    static constexpr qint64 millisecondsPerMinute = 60000;
+    static constexpr qint64 millisecondsPerSecond = 1000;
+
+    explicit DurationManager(QObject *parent = nullptr);
+
+    // Returns the number of items whose durationChangeRequested(int,int) could not be connected.
+    int connectChangeRequests(const QList<QObject *> &items);
+
+    void setComponentSteps(int hour, int minute, int second, int millisecond);
+    void componentSteps(int &hour, int &minute, int &second, int &millisecond) const;
+
+    void setLowerLimit(const qint64 &milliseconds);
+    void setUpperLimit(const qint64 &milliseconds);
+    void setLowerLimitInMinutes(int minutes);
+    void setUpperLimitInMinutes(int minutes);
+    qint64 lowerLimit() const { return m_lowerLimit; }
+    qint64 upperLimit() const { return m_upperLimit; }
+
+    void setFormatFlags(bool zeroPadLeading, bool zeroPadFollowing);
+
+    void setValueCheckLimits(const qint64 &milliseconds);
+    void setValue(const qint64 &milliseconds);
+    void setValueInMinutes(const int &minutes);
+    std::optional<qint64> value() const { return m_value; }
+    int valueInMinutes() const;
+    bool isAcceptable(qint64 candidate) const;
+
+    // The value one step of the component in the direction would give; the value is not changed.
+    // Without a value: the upper limit for an increase, the lower limit otherwise.
+    virtual qint64 stepValue(int component, int direction) const = 0;
+
+signals:
+    void durationValueComponentsChanged(QString hours, QString minutes, QString seconds,
+                                        QString milliseconds);
+    void durationValueChanged(int minutes);
+    void lowerLimitReached(bool hour, bool minute, bool second, bool millisecond);
+    void upperLimitReached(bool hour, bool minute, bool second, bool millisecond);
+
+public slots:
+    void onDurationChangeRequested(int component, int direction);
+
+protected:
+    // A step of one component that neither wraps nor clamps; setValueCheckLimits clamps later.
+    qint64 plainStep(int component, int direction) const;
+    // A step of the top component: wraps at the limits, clamps only when the limits span more
+    // than one unit of it.
+    qint64 topComponentStep(qint64 unit, int step, int direction) const;
+
+    void checkLimits();
+    void emitValueChanged();
+    void emitComponentsChanged();
+
+private:
+    void clampValueToLimits();
+    QString debugText(qint64 milliseconds) const;
+
+    std::optional<qint64> m_value;
+    qint64 m_lowerLimit = 0;
+    qint64 m_upperLimit = std::numeric_limits<qint64>::max();
+    bool m_zeroPadLeading = false;
+    bool m_zeroPadFollowing = true;
+    int m_hourStep = 1;
+    int m_minuteStep = 1;
+    int m_secondStep = 1;
+    int m_millisecondStep = 1;
+};
+
+} // namespace value

@@ -1,0 +1,82 @@
+#include "value/humidity_filterer.h"
+
+#include "value/source_connections.h"
+#include "value/temperature_filterer.h"
+
+#include <QDebug>
+
+using signalInterface::HumidityTypes;
+
+namespace value {
+
+HumidityFilterer::HumidityFilterer(QObject *parent)
+    : QObject(parent)
+{
+    connect(&m_timer, &QTimer::timeout, this, &HumidityFilterer::onTimeout);
+}
+
+int HumidityFilterer::connectSaunaSources(const QList<QObject *> &sources)
+{
+    return connectSources(
+               sources,
+               SIGNAL(saunaHumidityChanged(int, ::signalInterface::HumidityTypes::HumidityUnit)),
+               this,
+               SLOT(onSaunaHumidityChanged(int, ::signalInterface::HumidityTypes::HumidityUnit))) +
+           connectSources(sources, SIGNAL(saunaHumiditySensorStatusChanged(bool)), this,
+                          SLOT(onSaunaHumiditySensorStatusChanged(bool)));
+}
+
+void HumidityFilterer::setTimerInterval(int milliseconds)
+{
+    m_period = milliseconds;
+    m_timer.setInterval(milliseconds);
+}
+
+void HumidityFilterer::start()
+{
+    m_timer.start(m_period);
+}
+
+void HumidityFilterer::onTimeout()
+{
+    if (!m_measured)
+        return;
+    const HumidityTypes::HumidityUnit unit = m_measured->unit;
+    const HumidityValue_T previous = m_filtered;
+    const int filtered = convertHumidityNumber(m_filtered.value, m_filtered.unit, unit);
+    int delta = m_measured->value - filtered;
+    if (m_target) {
+        const int target = convertHumidityNumber(m_target->value, m_target->unit, unit);
+        const int below =
+            convertHumidityNumber(m_toleranceBelow.value, m_toleranceBelow.unit, unit);
+        const int above =
+            convertHumidityNumber(m_toleranceAbove.value, m_toleranceAbove.unit, unit);
+        const int d = target - m_measured->value;
+        if ((d >= 0 && d <= below) || (d < 0 && -d <= above))
+            delta = target - filtered;
+    }
+    const int maxStep = unit == HumidityTypes::E_percentage ? m_maxStepPercent : m_maxStepSteps;
+    m_filtered = {filtered + limitedStep(delta, maxStep), unit};
+    // A change of unit alone is news as well: the display must not keep showing the old unit.
+    if (m_filtered != previous)
+        emit filteredHumidityValueChanged(m_filtered);
+}
+
+void HumidityFilterer::onSaunaHumidityChanged(int measured, HumidityTypes::HumidityUnit unit)
+{
+    qDebug() << Q_FUNC_INFO << measured << unit;
+    const bool first = !m_measured;
+    m_measured = HumidityValue_T{measured, unit};
+    if (first) {
+        // Start one below so that the first tick shows the first measurement at once.
+        m_filtered = {measured - 1, unit};
+        onTimeout();
+    }
+}
+
+void HumidityFilterer::onSaunaHumiditySensorStatusChanged(bool sensorOk)
+{
+    qDebug() << Q_FUNC_INFO << (sensorOk ? "true" : "false");
+}
+
+} // namespace value

@@ -1,0 +1,121 @@
+#include "value/humidity_presentation_manager.h"
+
+#include "value/source_connections.h"
+
+#include <QDebug>
+
+using signalInterface::HumidityTypes;
+using signalInterface::MasterFuncDescTypes;
+
+namespace value {
+
+HumidityPresentationManager::HumidityPresentationManager(QObject *parent)
+    : QObject(parent)
+{}
+
+int HumidityPresentationManager::connectFiltererSources(const QList<QObject *> &sources)
+{
+    return connectSources(sources, SIGNAL(filteredHumidityValueChanged(::value::HumidityValue_T)),
+                          this, SLOT(onFilteredHumidityValueChanged(::value::HumidityValue_T)));
+}
+
+int HumidityPresentationManager::connectSaunaSources(const QList<QObject *> &sources)
+{
+    return connectSources(sources,
+                          SIGNAL(saunaMasterFuncDescChanged(
+                              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
+                          this,
+                          SLOT(onSaunaMasterFuncDescChanged(
+                              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))) +
+           connectSources(sources, SIGNAL(saunaHumiditySensorStatusChanged(bool)), this,
+                          SLOT(onSaunaHumiditySensorStatusChanged(bool)));
+}
+
+std::optional<HumidityValue_T> HumidityPresentationManager::value() const
+{
+    if (!m_value)
+        return std::nullopt;
+    return HumidityValue_T{*m_value, m_unit};
+}
+
+void HumidityPresentationManager::setValue(const HumidityValue_T &newValue)
+{
+    if (m_value && *m_value == newValue.value && m_unit == newValue.unit)
+        return;
+    if (m_value)
+        qDebug() << Q_FUNC_INFO << "changing humidity to" << newValue.value << newValue.unit;
+    m_value = newValue.value;
+    m_unit = newValue.unit;
+    emitValue();
+}
+
+void HumidityPresentationManager::setValueFromInt(int encoded)
+{
+    setValue(decodeHumidity(encoded));
+}
+
+void HumidityPresentationManager::setNoValue()
+{
+    qDebug() << Q_FUNC_INFO;
+    m_value.reset();
+    emitValue();
+}
+
+void HumidityPresentationManager::changeHumidityUnit(HumidityTypes::HumidityUnit unit)
+{
+    if (unit == m_unit)
+        return;
+    const bool known = unit == HumidityTypes::E_percentage || unit == HumidityTypes::E_step;
+    if (m_value && known) {
+        m_value = convertHumidityNumber(*m_value, m_unit, unit);
+        m_unit = unit;
+    }
+    emitValue();
+}
+
+void HumidityPresentationManager::setUseFilteredValue(bool useFiltered)
+{
+    m_useFilteredValue = useFiltered;
+    emitValue();
+}
+
+void HumidityPresentationManager::emitValue()
+{
+    if (m_useFilteredValue) {
+        emit humidityUnitIntChanged(int(m_filtered.unit));
+        emit humidityValueChanged(m_filtered.value, true);
+        return;
+    }
+    emit humidityUnitIntChanged(int(m_unit));
+    if (m_value)
+        emit humidityValueChanged(*m_value, true);
+    else
+        emit humidityValueChanged(0, false);
+}
+
+void HumidityPresentationManager::onSaunaMasterFuncDescChanged(
+    MasterFuncDescTypes::MasterFuncDescPost description)
+{
+    if (description.humidityPercent && m_sensorOk)
+        changeHumidityUnit(HumidityTypes::E_percentage);
+    else if (description.humidityLevel)
+        changeHumidityUnit(HumidityTypes::E_step);
+    m_percentSupported = description.humidityPercent;
+}
+
+void HumidityPresentationManager::onSaunaHumiditySensorStatusChanged(bool sensorOk)
+{
+    qDebug() << Q_FUNC_INFO << (sensorOk ? "true" : "false");
+    changeHumidityUnit(sensorOk && m_percentSupported ? HumidityTypes::E_percentage
+                                                      : HumidityTypes::E_step);
+    m_sensorOk = sensorOk;
+}
+
+void HumidityPresentationManager::onFilteredHumidityValueChanged(HumidityValue_T filtered)
+{
+    m_filtered = filtered;
+    if (m_useFilteredValue)
+        emitValue();
+}
+
+} // namespace value

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "signal_interface/humidity_types.h"
+#include "signal_interface/master_func_desc_types.h"
+#include "value/humidity_value.h"
+
+#include <QList>
+#include <QObject>
+
+#include <optional>
+
+namespace value {
+
+// The measured room humidity as shown: the filtered value in smooth presentation, the last
+// reported value (or none) in direct presentation. Its unit follows the sauna's reports like the
+// humidity value manager's.
+class HumidityPresentationManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit HumidityPresentationManager(QObject *parent = nullptr);
+
+    // Each returns the number of connects that failed (two signals per sauna source).
+    int connectFiltererSources(const QList<QObject *> &sources);
+    int connectSaunaSources(const QList<QObject *> &sources);
+
+    // Stores the unit without converting or emitting.
+    void setUnit(signalInterface::HumidityTypes::HumidityUnit unit) { m_unit = unit; }
+    signalInterface::HumidityTypes::HumidityUnit humidityUnit() const { return m_unit; }
+    std::optional<HumidityValue_T> value() const;
+
+    void setValue(const HumidityValue_T &newValue);
+    void setValueFromInt(int encoded);
+    void setNoValue();
+    void changeHumidityUnit(signalInterface::HumidityTypes::HumidityUnit unit);
+    void setUseFilteredValue(bool useFiltered);
+    bool useFilteredValue() const { return m_useFilteredValue; }
+    void emitValue();
+
+signals:
+    void humidityValueChanged(int value, bool hasValue);
+    void humidityUnitIntChanged(int unit);
+
+public slots:
+    void onSaunaMasterFuncDescChanged(
+        ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost description);
+    void onSaunaHumiditySensorStatusChanged(bool sensorOk);
+    void onFilteredHumidityValueChanged(::value::HumidityValue_T filtered);
+
+private:
+    signalInterface::HumidityTypes::HumidityUnit m_unit = signalInterface::HumidityTypes::E_step;
+    std::optional<int> m_value;
+    bool m_percentSupported = false;
+    bool m_sensorOk = false;
+    HumidityValue_T m_filtered{0, signalInterface::HumidityTypes::E_step};
+    bool m_useFilteredValue = true;
+};
+
+} // namespace value

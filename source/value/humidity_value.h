@@ -1,0 +1,35 @@
+#pragma once
+
+#include "signal_interface/humidity_types.h"
+
+#include <QMetaType>
+
+namespace value {
+
+// A humidity with its unit: percent 0..100 or a level 0..10.
+struct HumidityValue_T
+{
+    int value = 0;
+    signalInterface::HumidityTypes::HumidityUnit unit =
+        signalInterface::HumidityTypes::E_percentage;
+
+    bool operator==(const HumidityValue_T &other) const
+    {
+        return value == other.value && unit == other.unit;
+    }
+    bool operator!=(const HumidityValue_T &other) const { return !(*this == other); }
+};
+
+// The number converted from one unit into another: percent to level × 10 / 92, level to percent
+// × 10; the same unit, or an unknown one, leaves it unchanged.
+int convertHumidityNumber(int number, signalInterface::HumidityTypes::HumidityUnit from,
+                          signalInterface::HumidityTypes::HumidityUnit to);
+
+// The integer encoding of the wire and the controllers: above 100 a level, as level + 101;
+// otherwise percent.
+HumidityValue_T decodeHumidity(int encoded);
+int encodeHumidity(const HumidityValue_T &humidity);
+
+} // namespace value
+
+Q_DECLARE_METATYPE(value::HumidityValue_T)

@@ -1,0 +1,169 @@
+#include "value/humidity_value_manager.h"
+
+#include "signal_interface/data_provider_types.h"
+#include "value/source_connections.h"
+
+#include <QDebug>
+
+using signalInterface::DataProviderTypes;
+using signalInterface::HumidityTypes;
+using signalInterface::MasterFuncDescTypes;
+
+namespace value {
+
+HumidityValueManager::HumidityValueManager(QObject *parent)
+    : QObject(parent)
+{}
+
+int HumidityValueManager::connectChangeRequests(const QList<QObject *> &sources)
+{
+    return connectSources(sources, SIGNAL(changeHumidityValueRequested(int)), this,
+                          SLOT(onChangeHumidityValueRequested(int)));
+}
+
+int HumidityValueManager::connectSaunaSources(const QList<QObject *> &sources)
+{
+    return connectSources(sources,
+                          SIGNAL(saunaMasterFuncDescChanged(
+                              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
+                          this,
+                          SLOT(onSaunaMasterFuncDescChanged(
+                              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))) +
+           connectSources(sources, SIGNAL(saunaHumiditySensorStatusChanged(bool)), this,
+                          SLOT(onSaunaHumiditySensorStatusChanged(bool)));
+}
+
+HumidityValue_T HumidityValueManager::value() const
+{
+    return {m_value.value_or(-1), m_unit};
+}
+
+void HumidityValueManager::setLowerLimit(const HumidityValue_T &limit)
+{
+    m_lowerLimit = convertHumidityNumber(limit.value, limit.unit, m_unit);
+    checkLimits();
+}
+
+void HumidityValueManager::setUpperLimit(const HumidityValue_T &limit)
+{
+    m_upperLimit = convertHumidityNumber(limit.value, limit.unit, m_unit);
+    checkLimits();
+}
+
+void HumidityValueManager::setHumidityUnit(HumidityTypes::HumidityUnit unit)
+{
+    if (unit == m_unit)
+        return;
+    if (m_value)
+        m_value = convertHumidityNumber(*m_value, m_unit, unit);
+    m_lowerLimit = convertHumidityNumber(m_lowerLimit, m_unit, unit);
+    m_upperLimit = convertHumidityNumber(m_upperLimit, m_unit, unit);
+    m_unit = unit;
+    emitValueChanged();
+    checkLimits();
+}
+
+void HumidityValueManager::setValue(const HumidityValue_T &newValue)
+{
+    qDebug() << Q_FUNC_INFO << newValue.value << newValue.unit;
+    if (newValue.unit != m_unit) {
+        m_lowerLimit = convertHumidityNumber(m_lowerLimit, m_unit, newValue.unit);
+        m_upperLimit = convertHumidityNumber(m_upperLimit, m_unit, newValue.unit);
+    }
+    int clamped = newValue.value;
+    if (newValue.value < m_lowerLimit)
+        clamped = m_lowerLimit;
+    else if (newValue.value > m_upperLimit)
+        clamped = m_upperLimit;
+
+    if (!m_value || *m_value != newValue.value || m_unit != newValue.unit) {
+        if (m_value)
+            qDebug() << Q_FUNC_INFO << "changing humidity to" << clamped << newValue.unit;
+        m_value = clamped;
+        m_unit = newValue.unit;
+        emitValueChanged();
+    }
+    checkLimits();
+}
+
+void HumidityValueManager::setValueFromInt(int encoded)
+{
+    setValue(decodeHumidity(encoded));
+}
+
+HumidityValue_T HumidityValueManager::convertToUnit(const HumidityValue_T &humidity,
+                                                    HumidityTypes::HumidityUnit target)
+{
+    const int converted = convertHumidityNumber(humidity.value, humidity.unit, target);
+    const bool knownPair = humidity.unit != target && (target == HumidityTypes::E_percentage ||
+                                                       target == HumidityTypes::E_step);
+    return {converted, knownPair ? target : humidity.unit};
+}
+
+int HumidityValueManager::nextStepValue(int direction) const
+{
+    const int base = m_value.value_or(-1);
+    if (direction == DataProviderTypes::E_stepper_increase)
+        return base + 1;
+    if (direction == DataProviderTypes::E_stepper_decrease)
+        return base - 1;
+    return base;
+}
+
+void HumidityValueManager::emitValueChanged()
+{
+    emit humidityUnitIntChanged(int(m_unit));
+    if (!m_value)
+        return;
+    emit humidityValueChanged(*m_value);
+    emit humidityValueUnitChanged({*m_value, m_unit});
+}
+
+void HumidityValueManager::checkLimits()
+{
+    if (!m_value)
+        return;
+    emit lowerLimitReached(*m_value <= m_lowerLimit);
+    emit upperLimitReached(*m_value >= m_upperLimit);
+}
+
+void HumidityValueManager::onSaunaMasterFuncDescChanged(
+    MasterFuncDescTypes::MasterFuncDescPost description)
+{
+    if (description.humidityPercent && m_sensorOk)
+        setHumidityUnit(HumidityTypes::E_percentage);
+    else if (description.humidityLevel)
+        setHumidityUnit(HumidityTypes::E_step);
+    m_percentSupported = description.humidityPercent;
+}
+
+void HumidityValueManager::onSaunaHumiditySensorStatusChanged(bool sensorOk)
+{
+    qDebug() << Q_FUNC_INFO << (sensorOk ? "true" : "false");
+    setHumidityUnit(sensorOk && m_percentSupported ? HumidityTypes::E_percentage
+                                                   : HumidityTypes::E_step);
+    m_sensorOk = sensorOk;
+}
+
+void HumidityValueManager::onChangeHumidityValueRequested(int step)
+{
+    DataProviderTypes::StepperControlChange direction = DataProviderTypes::E_stepper_increase;
+    if (!DataProviderTypes::fromInt(step, direction)) {
+        qDebug() << Q_FUNC_INFO << "Unknown step" << step;
+        return;
+    }
+    if (!m_value)
+        return;
+    const int next = nextStepValue(direction);
+    if (!m_applyStepsLocally) {
+        emit newValueProposed(next);
+        return;
+    }
+    if (next < m_lowerLimit || next > m_upperLimit)
+        return;
+    m_value = next;
+    emitValueChanged();
+    checkLimits();
+}
+
+} // namespace value

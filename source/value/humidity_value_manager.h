@@ -1,0 +1,73 @@
+#pragma once
+
+#include "signal_interface/humidity_types.h"
+#include "signal_interface/master_func_desc_types.h"
+#include "value/humidity_value.h"
+
+#include <QList>
+#include <QObject>
+
+#include <optional>
+
+namespace value {
+
+// One edited humidity (a target, a favorite's or a program's humidity). Its unit follows the
+// sauna: percent only while the sauna supports percent control and reports a working sensor,
+// levels otherwise; the value and the limits are converted on every switch. In propose mode a
+// step only proposes the next number, in the current unit.
+class HumidityValueManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit HumidityValueManager(QObject *parent = nullptr);
+
+    // Each returns the number of connects that failed (two signals per sauna source).
+    int connectChangeRequests(const QList<QObject *> &sources);
+    int connectSaunaSources(const QList<QObject *> &sources);
+
+    void setApplyStepsLocally(bool applyLocally) { m_applyStepsLocally = applyLocally; }
+    bool applyStepsLocally() const { return m_applyStepsLocally; }
+
+    signalInterface::HumidityTypes::HumidityUnit humidityUnit() const { return m_unit; }
+    // The value with its unit; the number is -1 while no value is held.
+    HumidityValue_T value() const;
+    HumidityValue_T lowerLimit() const { return {m_lowerLimit, m_unit}; }
+    HumidityValue_T upperLimit() const { return {m_upperLimit, m_unit}; }
+    void setLowerLimit(const HumidityValue_T &limit);
+    void setUpperLimit(const HumidityValue_T &limit);
+
+    void setHumidityUnit(signalInterface::HumidityTypes::HumidityUnit unit);
+    void setValue(const HumidityValue_T &newValue);
+    void setValueFromInt(int encoded);
+    static HumidityValue_T convertToUnit(const HumidityValue_T &humidity,
+                                         signalInterface::HumidityTypes::HumidityUnit target);
+    int nextStepValue(int direction) const;
+    void emitValueChanged();
+    void checkLimits();
+
+signals:
+    void humidityValueChanged(int value);
+    void humidityValueUnitChanged(::value::HumidityValue_T value);
+    void newValueProposed(int proposed);
+    void humidityUnitIntChanged(int unit);
+    void lowerLimitReached(bool reached);
+    void upperLimitReached(bool reached);
+
+public slots:
+    void onSaunaMasterFuncDescChanged(
+        ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost description);
+    void onSaunaHumiditySensorStatusChanged(bool sensorOk);
+    void onChangeHumidityValueRequested(int step);
+
+private:
+    signalInterface::HumidityTypes::HumidityUnit m_unit = signalInterface::HumidityTypes::E_step;
+    std::optional<int> m_value;
+    int m_lowerLimit = 0;
+    int m_upperLimit = 10;
+    bool m_applyStepsLocally = true;
+    bool m_sensorOk = false;
+    bool m_percentSupported = false;
+};
+
+} // namespace value

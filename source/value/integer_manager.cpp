@@ -1,0 +1,121 @@
+#include "value/integer_manager.h"
+
+#include "signal_interface/time_edit_types.h"
+#include "value/saturating_arithmetic.h"
+#include "value/source_connections.h"
+
+#include <QDebug>
+
+using signalInterface::TimeEditTypes;
+
+namespace value {
+
+IntegerManager::IntegerManager(QObject *parent)
+    : QObject(parent)
+{}
+
+int IntegerManager::connectChangeRequests(const QList<QObject *> &items)
+{
+    return connectSources(items, SIGNAL(valueChangeRequested(int)), this,
+                          SLOT(onValueChangeRequested(int)));
+}
+
+void IntegerManager::setLowerLimit(const qint64 &limit)
+{
+    m_lowerLimit = limit;
+    if (limit > m_upperLimit)
+        m_upperLimit = limit;
+    clampValueToLimits();
+}
+
+void IntegerManager::setUpperLimit(const qint64 &limit)
+{
+    m_upperLimit = limit;
+    if (limit < m_lowerLimit)
+        m_lowerLimit = limit;
+    clampValueToLimits();
+}
+
+void IntegerManager::setValueCheckLimits(const qint64 &newValue)
+{
+    const qint64 clamped = clampToRange(newValue, m_lowerLimit, m_upperLimit);
+    if (m_value) {
+        if (*m_value == clamped)
+            return;
+        qDebug() << Q_FUNC_INFO << "old" << *m_value << "New" << clamped << "Value";
+    }
+    m_value = clamped;
+    emitValueChanged();
+    checkLimits();
+}
+
+void IntegerManager::setValue(const qint64 &newValue)
+{
+    setValueCheckLimits(newValue);
+}
+
+bool IntegerManager::isAcceptable(qint64 candidate) const
+{
+    return m_value && candidate != *m_value && candidate >= m_lowerLimit &&
+           candidate <= m_upperLimit;
+}
+
+qint64 IntegerManager::steppedValue(int direction) const
+{
+    const bool increase = direction == TimeEditTypes::E_increase;
+    if (!m_value)
+        return increase ? m_upperLimit : m_lowerLimit;
+    if (*m_value == m_upperLimit && increase)
+        return m_lowerLimit;
+    if (*m_value == m_lowerLimit && direction == TimeEditTypes::E_decrease)
+        return m_upperLimit;
+    const qint64 next =
+        increase ? saturatingAdd(*m_value, m_step) : saturatingSubtract(*m_value, m_step);
+    return clampToRange(next, m_lowerLimit, m_upperLimit);
+}
+
+void IntegerManager::checkLimits()
+{
+    if (!m_value)
+        return;
+    emit decreaseApplicableChanged(isAcceptable(steppedValue(TimeEditTypes::E_decrease)));
+    emit increaseApplicableChanged(isAcceptable(steppedValue(TimeEditTypes::E_increase)));
+}
+
+void IntegerManager::emitValueChanged()
+{
+    if (!m_value)
+        return;
+    // The QML int signal carries the low 32 bits; the text carries the full number.
+    emit valueChanged(int(*m_value));
+    emit valueFormattedChanged(QString::number(*m_value));
+}
+
+void IntegerManager::onValueChangeRequested(int direction)
+{
+    if (!m_value) {
+        qDebug() << Q_FUNC_INFO << "no value";
+        return;
+    }
+    TimeEditTypes::Direction checked = TimeEditTypes::E_increase;
+    if (!TimeEditTypes::fromInt(direction, checked)) {
+        qDebug() << Q_FUNC_INFO << "Unknown direction" << direction;
+        return;
+    }
+    const qint64 next = steppedValue(direction);
+    qDebug() << Q_FUNC_INFO << *m_value << "->" << next;
+    setValueCheckLimits(next);
+}
+
+void IntegerManager::clampValueToLimits()
+{
+    if (!m_value)
+        return;
+    const qint64 clamped = clampToRange(*m_value, m_lowerLimit, m_upperLimit);
+    if (clamped == *m_value)
+        return;
+    m_value = clamped;
+    emitValueChanged();
+}
+
+} // namespace value

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <limits>
+
+namespace value {
+
+// 64-bit additions that stop at the ends of the range: the default limits of the integer and
+// duration managers reach the largest qint64, so a plain step there would overflow before the
+// clamp.
+inline qint64 saturatingAdd(qint64 a, qint64 b)
+{
+    qint64 result = 0;
+    if (__builtin_add_overflow(a, b, &result))
+        return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+    return result;
+}
+
+inline qint64 saturatingSubtract(qint64 a, qint64 b)
+{
+    qint64 result = 0;
+    if (__builtin_sub_overflow(a, b, &result))
+        return b < 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+    return result;
+}
+
+inline qint64 clampToRange(qint64 v, qint64 lower, qint64 upper)
+{
+    if (v < lower)
+        return lower;
+    if (v > upper)
+        return upper;
+    return v;
+}
+
+} // namespace value

@@ -1,0 +1,81 @@
+#include "value/temperature_presentation_manager.h"
+
+#include "value/source_connections.h"
+#include "value/temperature_value_manager.h"
+
+#include <QDebug>
+
+using signalInterface::TemperatureTypes;
+
+namespace value {
+
+TemperaturePresentationManager::TemperaturePresentationManager(QObject *parent)
+    : QObject(parent)
+{}
+
+int TemperaturePresentationManager::connectUnitSources(const QList<QObject *> &sources)
+{
+    return connectSources(
+        sources,
+        SIGNAL(temperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)), this,
+        SLOT(onTemperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)));
+}
+
+int TemperaturePresentationManager::connectFiltererSources(const QList<QObject *> &sources)
+{
+    return connectSources(sources, SIGNAL(filteredTemperatureValueChanged(::value::Degrees_9C_T)),
+                          this, SLOT(onFilteredTemperatureValueChanged(::value::Degrees_9C_T)));
+}
+
+void TemperaturePresentationManager::setValue(Degrees_9C_T newValue)
+{
+    if (!m_value) {
+        m_value = newValue;
+        emitValue();
+        return;
+    }
+    if (*m_value == newValue)
+        return;
+    qDebug() << Q_FUNC_INFO << "changing temp value to" << newValue;
+    m_value = newValue;
+    if (!m_useFilteredValue)
+        emitValue();
+}
+
+void TemperaturePresentationManager::setTemperatureUnitType(TemperatureTypes::TemperatureUnit unit)
+{
+    qDebug() << Q_FUNC_INFO << "changing unit to" << int(unit);
+    m_unit = unit;
+    emitValue();
+}
+
+void TemperaturePresentationManager::setUseFilteredValue(bool useFiltered)
+{
+    m_useFilteredValue = useFiltered;
+    emitValue();
+}
+
+void TemperaturePresentationManager::emitValue()
+{
+    if (!m_useFilteredValue && !m_value)
+        return;
+    const int shown = shownTemperature(m_useFilteredValue ? m_filtered : *m_value, m_unit);
+    emit temperatureValueChanged(shown);
+    emit temperatureValueChanged2(shown, m_unit);
+    emit temperatureValueChanged2Qml(shown, int(m_unit));
+}
+
+void TemperaturePresentationManager::onTemperatureUnitChanged(
+    TemperatureTypes::TemperatureUnit unit)
+{
+    setTemperatureUnitType(unit);
+}
+
+void TemperaturePresentationManager::onFilteredTemperatureValueChanged(Degrees_9C_T filtered)
+{
+    m_filtered = filtered;
+    if (m_useFilteredValue)
+        emitValue();
+}
+
+} // namespace value

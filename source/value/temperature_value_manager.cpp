@@ -1,0 +1,140 @@
+#include "value/temperature_value_manager.h"
+
+#include "signal_interface/data_provider_types.h"
+#include "value/source_connections.h"
+
+#include <QDebug>
+
+using signalInterface::DataProviderTypes;
+using signalInterface::TemperatureTypes;
+
+namespace value {
+
+namespace {
+
+// One step moves the shown number by one whole degree of the shown unit.
+constexpr Degrees_9C_T celsiusStep = 9;
+constexpr Degrees_9C_T fahrenheitStep = 5;
+
+} // namespace
+
+int shownTemperature(Degrees_9C_T value, TemperatureTypes::TemperatureUnit unit)
+{
+    return unit == TemperatureTypes::E_celsius ? toCelsius(value) : toFahrenheit(value);
+}
+
+TemperatureValueManager::TemperatureValueManager(QObject *parent)
+    : QObject(parent)
+{}
+
+int TemperatureValueManager::connectChangeRequests(const QList<QObject *> &sources)
+{
+    return connectSources(sources, SIGNAL(changeTemperatureValueRequested(int)), this,
+                          SLOT(onChangeTemperatureValueRequested(int)));
+}
+
+int TemperatureValueManager::connectUnitSources(const QList<QObject *> &sources)
+{
+    return connectSources(
+        sources,
+        SIGNAL(temperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)), this,
+        SLOT(onTemperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)));
+}
+
+void TemperatureValueManager::setValue(Degrees_9C_T newValue)
+{
+    qDebug() << Q_FUNC_INFO << newValue << "LowerLimit:" << m_lowerLimit
+             << "UpperLimit:" << m_upperLimit;
+    Degrees_9C_T clamped = newValue;
+    if (newValue < m_lowerLimit)
+        clamped = m_lowerLimit;
+    else if (newValue >= m_upperLimit)
+        clamped = m_upperLimit;
+    if (m_value && *m_value == clamped)
+        return;
+    m_value = clamped;
+    emitValueChanged();
+    checkLimits();
+}
+
+void TemperatureValueManager::setLowerLimit(const Degrees_9C_T &limit)
+{
+    m_lowerLimit = limit;
+    checkLimits();
+}
+
+void TemperatureValueManager::setUpperLimit(const Degrees_9C_T &limit)
+{
+    m_upperLimit = limit;
+    checkLimits();
+}
+
+void TemperatureValueManager::setTemperatureUnitType(TemperatureTypes::TemperatureUnit unit)
+{
+    qDebug() << Q_FUNC_INFO << "changing unit to" << int(unit);
+    m_unit = unit;
+    emitValueChanged();
+}
+
+Degrees_9C_T TemperatureValueManager::nextStepValue(int direction) const
+{
+    if (!m_value)
+        return 0;
+    Degrees_9C_T step = 0;
+    if (m_unit == TemperatureTypes::E_celsius)
+        step = celsiusStep;
+    else if (m_unit == TemperatureTypes::E_fahrenheit)
+        step = fahrenheitStep;
+    if (direction == DataProviderTypes::E_stepper_increase)
+        return *m_value + step;
+    if (direction == DataProviderTypes::E_stepper_decrease)
+        return *m_value - step;
+    return *m_value;
+}
+
+void TemperatureValueManager::checkLimits()
+{
+    if (!m_value)
+        return;
+    emit lowerLimitReached(*m_value <= m_lowerLimit);
+    emit upperLimitReached(*m_value >= m_upperLimit);
+}
+
+void TemperatureValueManager::emitValueChanged()
+{
+    if (!m_value)
+        return;
+    const int shown = shownTemperature(*m_value, m_unit);
+    emit temperatureValueChanged(shown);
+    emit temperatureValueChanged2(shown, m_unit);
+    emit temperatureValueChanged2Qml(shown, int(m_unit));
+}
+
+void TemperatureValueManager::onTemperatureUnitChanged(TemperatureTypes::TemperatureUnit unit)
+{
+    setTemperatureUnitType(unit);
+}
+
+void TemperatureValueManager::onChangeTemperatureValueRequested(int step)
+{
+    if (!m_value)
+        return;
+    DataProviderTypes::StepperControlChange direction = DataProviderTypes::E_stepper_increase;
+    if (!DataProviderTypes::fromInt(step, direction)) {
+        qDebug() << Q_FUNC_INFO << "Unknown step" << step;
+        return;
+    }
+    qDebug() << Q_FUNC_INFO << direction;
+    const Degrees_9C_T next = nextStepValue(direction);
+    if (!m_applyStepsLocally) {
+        emit newValueProposed(next);
+        return;
+    }
+    if (next < m_lowerLimit || next > m_upperLimit)
+        return;
+    m_value = next;
+    emitValueChanged();
+    checkLimits();
+}
+
+} // namespace value

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "signal_interface/temperature_types.h"
+#include "value/temperature_values.h"
+
+#include <QList>
+#include <QObject>
+
+#include <optional>
+
+namespace value {
+
+// One edited temperature (a target, a favorite's or a program's temperature, a limit): keeps its
+// limits, shows it in the chosen unit and tells QML when a stepper has reached a limit. In propose
+// mode a step only proposes the next value and the value changes when the owner sets it.
+class TemperatureValueManager : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TemperatureValueManager(QObject *parent = nullptr);
+
+    // Each returns the number of sources whose signal could not be connected.
+    int connectChangeRequests(const QList<QObject *> &sources);
+    int connectUnitSources(const QList<QObject *> &sources);
+
+    void setApplyStepsLocally(bool applyLocally) { m_applyStepsLocally = applyLocally; }
+    bool applyStepsLocally() const { return m_applyStepsLocally; }
+
+    void setValue(Degrees_9C_T newValue);
+    void setLowerLimit(const Degrees_9C_T &limit);
+    void setUpperLimit(const Degrees_9C_T &limit);
+    Degrees_9C_T lowerLimit() const { return m_lowerLimit; }
+    Degrees_9C_T upperLimit() const { return m_upperLimit; }
+    signalInterface::TemperatureTypes::TemperatureUnit temperatureUnit() const { return m_unit; }
+    std::optional<Degrees_9C_T> value() const { return m_value; }
+
+    void setTemperatureUnitType(signalInterface::TemperatureTypes::TemperatureUnit unit);
+    // The value one step in the direction (a StepperControlChange) gives; 0 without a value.
+    Degrees_9C_T nextStepValue(int direction) const;
+    void checkLimits();
+    void emitValueChanged();
+
+signals:
+    void temperatureValueChanged(int shown);
+    void temperatureValueChanged2(int shown,
+                                  ::signalInterface::TemperatureTypes::TemperatureUnit unit);
+    void temperatureValueChanged2Qml(int shown, int unit);
+    void newValueProposed(::value::Degrees_9C_T proposed);
+    void lowerLimitReached(bool reached);
+    void upperLimitReached(bool reached);
+
+public slots:
+    void onTemperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit unit);
+    void onChangeTemperatureValueRequested(int step);
+
+private:
+    signalInterface::TemperatureTypes::TemperatureUnit m_unit =
+        signalInterface::TemperatureTypes::E_celsius;
+    std::optional<Degrees_9C_T> m_value;
+    Degrees_9C_T m_lowerLimit = 0;
+    Degrees_9C_T m_upperLimit = 1080;
+    bool m_applyStepsLocally = true;
+};
+
+// The whole degrees shown for a temperature in a unit: Celsius, or Fahrenheit for any other unit.
+int shownTemperature(Degrees_9C_T value, signalInterface::TemperatureTypes::TemperatureUnit unit);
+
+} // namespace value

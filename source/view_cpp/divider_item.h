@@ -1,0 +1,27 @@
+#pragma once
+
+#include "view_cpp/list_item.h"
+
+#include <QByteArray>
+#include <QHash>
+
+namespace view {
+
+// A divider between groups of rows: E_divider_large (0) or E_divider_small (1).
+class DividerItem : public ListItem
+{
+    Q_OBJECT
+
+public:
+    explicit DividerItem(int componentType);
+
+    static QHash<int, QByteArray> roleNames();
+
+    QVariant data(int role) const override;
+    bool setData(const QVariant &value, int role) override;
+
+private:
+    const int m_componentType;
+};
+
+} // namespace view

@@ -1,0 +1,155 @@
+#include "view_cpp/list_model.h"
+
+#include "view_cpp/list_item.h"
+#include "view_cpp/row_item.h"
+#include "view_cpp/row_item_base.h"
+#include "view_cpp/row_item_tables.h"
+
+namespace view {
+
+ListModel::ListModel(const QHash<int, QByteArray> &roleNames, QObject *parent)
+    : QAbstractListModel(parent)
+    , m_roleNames(roleNames)
+{}
+
+ListModel::~ListModel()
+{
+    clear();
+}
+
+int ListModel::rowCount(const QModelIndex &) const
+{
+    return static_cast<int>(m_items.size());
+}
+
+QVariant ListModel::data(const QModelIndex &index, int role) const
+{
+    if (!isRow(index.row()))
+        return {};
+    return m_items.at(index.row())->data(role);
+}
+
+bool ListModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!isRow(index.row()))
+        return false;
+    return m_items.at(index.row())->setData(value, role);
+}
+
+bool ListModel::removeRows(int row, int count, const QModelIndex &)
+{
+    if (count < 1 || row < 0 || row + count > rowCount())
+        return false;
+    beginRemoveRows(QModelIndex(), row, row + count - 1);
+    for (int i = 0; i < count; ++i)
+        delete m_items.takeAt(row);
+    endRemoveRows();
+    return true;
+}
+
+bool ListModel::appendItem(ListItem *item)
+{
+    if (item == nullptr)
+        return false;
+    const int row = rowCount();
+    beginInsertRows(QModelIndex(), row, row);
+    connectItem(item);
+    m_items.append(item);
+    item->setParent(this);
+    endInsertRows();
+    return true;
+}
+
+bool ListModel::insertItem(int row, ListItem *item)
+{
+    if (item == nullptr || row < 0 || row > rowCount())
+        return false;
+    beginInsertRows(QModelIndex(), row, row);
+    connectItem(item);
+    m_items.insert(row, item);
+    endInsertRows();
+    return true;
+}
+
+ListItem *ListModel::itemAt(int row) const
+{
+    return isRow(row) ? m_items.at(row) : nullptr;
+}
+
+bool ListModel::removeItem(int row)
+{
+    if (!isRow(row))
+        return false;
+    beginRemoveRows(QModelIndex(), row, row);
+    delete m_items.takeAt(row);
+    endRemoveRows();
+    return true;
+}
+
+ListItem *ListModel::takeItem(int row)
+{
+    if (!isRow(row))
+        return nullptr;
+    beginRemoveRows(QModelIndex(), row, row);
+    ListItem *item = m_items.takeAt(row);
+    disconnect(item, nullptr, this, nullptr);
+    if (item->parent() == this)
+        item->setParent(nullptr);
+    endRemoveRows();
+    return item;
+}
+
+void ListModel::clear()
+{
+    if (m_items.isEmpty())
+        return;
+    beginRemoveRows(QModelIndex(), 0, rowCount() - 1);
+    qDeleteAll(m_items);
+    m_items.clear();
+    endRemoveRows();
+}
+
+QModelIndex ListModel::indexOfRow(int row) const
+{
+    return index(row, 0, QModelIndex());
+}
+
+void ListModel::updateLayoutOrder()
+{
+    const int count = rowCount();
+    for (int row = 0; row < count; ++row) {
+        const int position = layoutPosition(row, count);
+        ListItem *item = m_items.at(row);
+        if (auto *rowItem = qobject_cast<RowItem *>(item))
+            rowItem->setLayoutOrder(position);
+        else if (auto *rowItemBase = qobject_cast<RowItemBase *>(item))
+            rowItemBase->setLayoutOrder(position);
+    }
+}
+
+int ListModel::getNumberOfRows() const
+{
+    return rowCount();
+}
+
+int ListModel::getApplId(int row) const
+{
+    return isRow(row) ? m_items.at(row)->applId() : -1;
+}
+
+void ListModel::connectItem(ListItem *item)
+{
+    connect(item, &ListItem::dataChanged, this, [this, item] { handleItemChange(item); });
+}
+
+void ListModel::handleItemChange(ListItem *item)
+{
+    const int row = static_cast<int>(m_items.indexOf(item));
+    if (row < 0)
+        return;
+    const QModelIndex changed = index(row, 0, QModelIndex());
+    if (changed.isValid())
+        emit dataChanged(changed, changed);
+}
+
+} // namespace view

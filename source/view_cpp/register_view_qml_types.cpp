@@ -1,0 +1,28 @@
+#include "view_cpp/register_view_qml_types.h"
+
+#include "view_cpp/circle_value_provider.h"
+#include "view_cpp/component_types.h"
+#include "view_cpp/drop_shadow.h"
+
+#include <QtQml/qqml.h>
+
+namespace view {
+
+void registerComponentQmlTypes()
+{
+    qmlRegisterType<ComponentTypes>("ViewTypesLib", 1, 0, "ViewTypes");
+    qmlRegisterType<DropShadow>("Effects", 1, 0, "DropShadow");
+}
+
+void registerCircleValueProviderQmlType()
+{
+    qmlRegisterType<CircleValueProvider>("PanelComponents", 1, 0, "CircleValueProvider");
+}
+
+void registerViewQmlTypes()
+{
+    registerComponentQmlTypes();
+    registerCircleValueProviderQmlType();
+}
+
+} // namespace view

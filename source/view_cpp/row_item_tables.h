@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <vector>
+
+// The text tables of menu rows, shared by both row-item families, and the layout-position rule.
+namespace view {
+
+class ListItem;
+
+// layoutOrder: 0 "top", 1 "centre", 2 "bottom", 3 "single".
+QString layoutOrderText(int layoutOrder);
+int layoutOrderFromText(const QVariant &text);
+// typeOfItem: 0 "only_submenu", 1 "selectableSubmenu", 2 "only_checkmark",
+// 3 "mix_checkmark_submenu", 4 "raw_row".
+QString typeOfItemText(int typeOfItem);
+int typeOfItemFromText(const QVariant &text);
+// iconType: 0 "plus".
+QString iconTypeText(int iconType);
+int iconTypeFromText(const QVariant &text);
+
+// The layout position of row `row` in a list of `count` rows: a lone row is "single", the first
+// "top", the last "bottom", the others "centre".
+int layoutPosition(int row, int count);
+
+// Applies the layout-position rule to the RowItem entries of rows kept before or without a model;
+// every entry counts as a row whatever its kind.
+void updateLayoutOrder(const std::vector<ListItem *> &rows);
+
+} // namespace view

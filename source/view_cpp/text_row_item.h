@@ -1,0 +1,35 @@
+#pragma once
+
+#include "view_cpp/component_types.h"
+#include "view_cpp/list_item.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+namespace view {
+
+// A line of a text list with a flag for the delegate, such as a heading (component type
+// E_text, the same as TextItem; delegates tell them apart by the type of value2).
+class TextRowItem : public ListItem
+{
+    Q_OBJECT
+
+public:
+    TextRowItem(const QString &value, bool value2);
+
+    static QHash<int, QByteArray> roleNames();
+
+    QVariant data(int role) const override;
+    bool setData(const QVariant &value, int role) override;
+
+    void setValue2(bool value2);
+
+private:
+    // E_text, not E_text_row: the delegates were made for this value.
+    static constexpr int m_componentType = ComponentTypes::E_text;
+    QString m_value;
+    bool m_value2 = false;
+};
+
+} // namespace view

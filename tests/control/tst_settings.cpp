@@ -1,0 +1,598 @@
+#include "control/settings.h"
+#include "signal_interface/language_types.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QPointer>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using control::Settings;
+
+Q_DECLARE_METATYPE(std::optional<int>)
+Q_DECLARE_METATYPE(std::optional<quint32>)
+
+namespace {
+
+// The INI file as it lies on disk, parsed without QSettings: QSettings objects of one process
+// share a cache per file, so only the raw file proves that a write reached the disk.
+// Keys are "section/key" ("General" gives plain keys), values are the raw texts.
+QMap<QString, QString> readIniFile(const QString &path)
+{
+    QMap<QString, QString> entries;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return entries;
+    }
+    QString section;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString &rawLine : lines) {
+        const QString line = rawLine.trimmed();
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            section = line.mid(1, line.size() - 2);
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals <= 0) {
+            continue;
+        }
+        QString key = line.left(equals).trimmed().replace(QLatin1Char('\\'), QLatin1Char('/'));
+        if (section != QLatin1String("General")) {
+            key = section + QLatin1Char('/') + key;
+        }
+        entries.insert(key, line.mid(equals + 1).trimmed());
+    }
+    return entries;
+}
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(content) == content.size();
+}
+
+bool fakeFromInt(int value, int &out)
+{
+    if (value < 0 || value > 3) {
+        return false;
+    }
+    out = value;
+    return true;
+}
+
+} // namespace
+
+// Checks the shared settings store: its file, its write-through, its reset and its readers.
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void firstNamedConstructionWins();
+    void defaultConstructionFirstKeepsInitialNames();
+    void sharedStoreOutlivesHandles();
+    void setValueReachesFileAtOnce();
+    void storeDeletedWithApplication();
+    void lockscreenAuxVisibleKey_data();
+    void lockscreenAuxVisibleKey();
+
+    void factoryResetRemovesUserKeys();
+    void factoryResetKeepsOtherKeys();
+    void factoryResetEmptiesWifiNetworks();
+    void factoryResetWithoutWifiNetworks();
+
+    void boolValue_data();
+    void boolValue();
+    void intValue_data();
+    void intValue();
+    void uintValue_data();
+    void uintValue();
+    void enumValue();
+    void enumValueWithHolder();
+    void corruptFileReadsAsDefaultsAndKeepsKeys();
+    void olderPanelFileReads();
+
+private:
+    QString filePath(const QString &organization, const QString &application) const;
+
+    QTemporaryDir m_configHome;
+};
+
+QString TestSettings::filePath(const QString &organization, const QString &application) const
+{
+    return m_configHome.path() + QLatin1Char('/') + organization + QLatin1Char('/') + application +
+           QLatin1String(".ini");
+}
+
+void TestSettings::initTestCase()
+{
+    // The user-scope INI path is fixed when the first QSettings is made; this runs before that.
+    QVERIFY(m_configHome.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome.path()));
+}
+
+void TestSettings::init()
+{
+    Settings::resetForTesting();
+    QDir(m_configHome.path()).removeRecursively();
+    QDir().mkpath(m_configHome.path());
+}
+
+void TestSettings::firstNamedConstructionWins()
+{
+    Settings first(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    Settings second(QStringLiteral("A"), QStringLiteral("B"));
+    Settings handle;
+
+    QCOMPARE(Settings::organizationName(), QStringLiteral("Vaho"));
+    QCOMPARE(Settings::applicationName(), QStringLiteral("PC_Panel"));
+    QCOMPARE(Settings::settings()->fileName(), filePath("Vaho", "PC_Panel"));
+    QCOMPARE(Settings::settings()->format(), QSettings::IniFormat);
+    QCOMPARE(Settings::settings()->scope(), QSettings::UserScope);
+
+    handle.setValue(Settings::languageKey, 3);
+    QCOMPARE(readIniFile(filePath("Vaho", "PC_Panel")).value("language"), QStringLiteral("3"));
+    QVERIFY(!QFile::exists(filePath("A", "B")));
+}
+
+void TestSettings::defaultConstructionFirstKeepsInitialNames()
+{
+    Settings handle;
+    Settings named(QStringLiteral("A"), QStringLiteral("B"));
+
+    QCOMPARE(Settings::settings()->fileName(), filePath("Vaho", "Moor Panel"));
+    Settings::setValue(Settings::timeFormatKey, 1);
+    QCOMPARE(readIniFile(filePath("Vaho", "Moor Panel")).value("time_format"), QStringLiteral("1"));
+    QVERIFY(!QFile::exists(filePath("A", "B")));
+}
+
+void TestSettings::sharedStoreOutlivesHandles()
+{
+    QSettings *store = nullptr;
+    {
+        QObject parent;
+        auto *first = new Settings(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"), &parent);
+        QCOMPARE(first->parent(), &parent);
+        store = Settings::settings();
+        QVERIFY(store);
+    }
+    Settings later;
+    QCOMPARE(Settings::settings(), store);
+    QCOMPARE(later.settings(), store);
+}
+
+void TestSettings::setValueReachesFileAtOnce()
+{
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    const QString path = filePath("Vaho", "PC_Panel");
+
+    Settings::setValue(Settings::pinCodeActivatedKey, true);
+    QCOMPARE(readIniFile(path).value("pin_code_activated"), QStringLiteral("true"));
+
+    Settings::setValue(Settings::pinCodeCurrentEncrypted1Key, quint32(4000000000u));
+    Settings::setValue(Settings::pcPanelSupportedCharactersKey, QStringLiteral("abc"));
+    QMap<QString, QString> entries = readIniFile(path);
+    QCOMPARE(entries.value("pin_code_current_encrypted_1"), QStringLiteral("4000000000"));
+    QCOMPARE(entries.value("pc_panel_supported_characters"), QStringLiteral("abc"));
+    QCOMPARE(entries.value("pin_code_activated"), QStringLiteral("true"));
+
+    // Array writers begin the array on the shared store and write each entry through setValue.
+    QSettings *store = Settings::settings();
+    store->beginWriteArray(Settings::pcPanelRemoteSaunasKey);
+    store->setArrayIndex(0);
+    Settings::setValue(Settings::pcPanelRemoteSaunaNameKey, QStringLiteral("Cabin"));
+    QCOMPARE(readIniFile(path).value("pc_panel_remote_saunas/1/pc_panel_remote_sauna_name"),
+             QStringLiteral("Cabin"));
+    store->endArray();
+
+    Settings::setValue(Settings::pinCodeActivatedKey, false);
+    QCOMPARE(readIniFile(path).value("pin_code_activated"), QStringLiteral("false"));
+}
+
+void TestSettings::storeDeletedWithApplication()
+{
+    Settings::setValue(Settings::languageKey, 1);
+    QPointer<QSettings> store = Settings::settings();
+    {
+        int argc = 1;
+        char name[] = "tst_settings";
+        char *argv[] = {name, nullptr};
+        QCoreApplication application(argc, argv);
+        QVERIFY(!store.isNull());
+    }
+    // Deleted while Qt's own settings caches still exist, not at static destruction.
+    QVERIFY(store.isNull());
+
+    // A store made afterwards is again deleted with the next application object.
+    store = Settings::settings();
+    QCOMPARE(Settings::intValue(Settings::languageKey), std::optional<int>(1));
+    {
+        int argc = 1;
+        char name[] = "tst_settings";
+        char *argv[] = {name, nullptr};
+        QCoreApplication application(argc, argv);
+    }
+    QVERIFY(store.isNull());
+}
+
+void TestSettings::lockscreenAuxVisibleKey_data()
+{
+    QTest::addColumn<int>("relay");
+    QTest::addColumn<QString>("key");
+
+    QTest::newRow("first relay") << 0 << QStringLiteral("lockscreen_aux_0_visible");
+    QTest::newRow("last relay") << 6 << QStringLiteral("lockscreen_aux_6_visible");
+    QTest::newRow("two digits") << 12 << QStringLiteral("lockscreen_aux_12_visible");
+}
+
+void TestSettings::lockscreenAuxVisibleKey()
+{
+    QFETCH(int, relay);
+    QFETCH(QString, key);
+
+    QCOMPARE(Settings::lockscreenAuxVisibleKey(relay), key);
+}
+
+namespace {
+
+QStringList userKeys()
+{
+    QStringList keys = {
+        "language",
+        "humidity_presentation",
+        "temperature_presentation",
+        "has_changed_region_settings",
+        "display_sleep_timeout",
+        "pin_code_current",
+        "pin_code_current_encrypted_1",
+        "pin_code_current_encrypted_2",
+        "pin_code_activated",
+        "lock_time_out",
+        "date_format",
+        "time_format",
+        "start_of_week",
+        "temperature_unit",
+        "lockscreen_power_visible",
+        "lockscreen_lighting_visible",
+        "lockscreen_temperature_visible",
+        "lockscreen_humidity_visible",
+        "key_haptic_sensor_activated",
+        "wifi_enabled",
+        "wifo_auto_connect",
+        "wifi_sauna_name",
+        "wifi_selected_network",
+    };
+    for (int n = 0; n < 7; ++n) {
+        keys << QStringLiteral("lockscreen_aux_%1_visible").arg(n);
+    }
+    return keys;
+}
+
+QStringList keptKeys()
+{
+    return {
+        "pc_panel_supported_characters",
+        "pc_panel_max_temperature_version",
+        "pc_panel_max_humidity_version",
+        "factory_reset_invoked",
+        "factory_reset_clear_brand",
+        "brand",
+        "wifi_identity",
+        "pc_panel_selected_remote_sauna",
+        "pc_panel_auto_connect",
+        "server_address",
+        "type",
+        // Only relays 0 to 6 exist; a key beyond them is no user choice of this panel.
+        "lockscreen_aux_7_visible",
+    };
+}
+
+} // namespace
+
+void TestSettings::factoryResetRemovesUserKeys()
+{
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    for (const QString &key : userKeys()) {
+        Settings::setValue(key, 1);
+    }
+    QCOMPARE(readIniFile(filePath("Vaho", "PC_Panel")).size(), userKeys().size());
+
+    Settings::factoryReset();
+
+    const QMap<QString, QString> entries = readIniFile(filePath("Vaho", "PC_Panel"));
+    for (const QString &key : userKeys()) {
+        QVERIFY2(!entries.contains(key), qPrintable(key));
+        QVERIFY2(!Settings::settings()->contains(key), qPrintable(key));
+    }
+}
+
+void TestSettings::factoryResetKeepsOtherKeys()
+{
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    const QString path = filePath("Vaho", "PC_Panel");
+    for (const QString &key : userKeys()) {
+        Settings::setValue(key, 1);
+    }
+    for (const QString &key : keptKeys()) {
+        Settings::setValue(key, QStringLiteral("kept ") + key);
+    }
+    QSettings *store = Settings::settings();
+    store->beginWriteArray(Settings::pcPanelRemoteSaunasKey);
+    for (int index = 0; index < 2; ++index) {
+        store->setArrayIndex(index);
+        Settings::setValue(Settings::pcPanelRemoteSaunaNameKey,
+                           QStringLiteral("Sauna %1").arg(index));
+        Settings::setValue(Settings::pcPanelRemoteSaunaPin1Key, 1000u + index);
+    }
+    store->endArray();
+    store->beginWriteArray(Settings::pcPanelMaxTemperatureKey, 2);
+    for (int index = 0; index < 2; ++index) {
+        store->setArrayIndex(index);
+        Settings::setValue(QStringLiteral("value"), 900 + index);
+    }
+    store->endArray();
+    store->sync();
+    const QMap<QString, QString> before = readIniFile(path);
+
+    Settings::factoryReset();
+
+    QMap<QString, QString> expected = before;
+    for (const QString &key : userKeys()) {
+        expected.remove(key);
+    }
+    expected.insert("wifi_networks/size", "0");
+    QCOMPARE(readIniFile(path), expected);
+    QCOMPARE(expected.value("pc_panel_remote_saunas/size"), QStringLiteral("2"));
+    QCOMPARE(expected.value("pc_panel_remote_saunas/2/pc_panel_remote_sauna_name"),
+             QStringLiteral("Sauna 1"));
+    QCOMPARE(expected.value("pc_panel_max_temperature/2/value"), QStringLiteral("901"));
+}
+
+void TestSettings::factoryResetEmptiesWifiNetworks()
+{
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    QSettings *store = Settings::settings();
+    store->beginWriteArray(Settings::wifiNetworksKey);
+    for (int index = 0; index < 3; ++index) {
+        store->setArrayIndex(index);
+        Settings::setValue(Settings::wifiNetworkNameKey, QStringLiteral("Net %1").arg(index));
+        Settings::setValue(Settings::wifiNetworkPasswordKey,
+                           QStringLiteral("secret %1").arg(index));
+    }
+    store->endArray();
+    store->sync();
+    QCOMPARE(readIniFile(filePath("Vaho", "PC_Panel")).value("wifi_networks/size"),
+             QStringLiteral("3"));
+
+    Settings::factoryReset();
+
+    const QMap<QString, QString> entries = readIniFile(filePath("Vaho", "PC_Panel"));
+    QCOMPARE(entries.value("wifi_networks/size"), QStringLiteral("0"));
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+        QVERIFY2(!it.key().contains("key_wifi_network"), qPrintable(it.key()));
+        QVERIFY2(!it.value().contains("secret"), qPrintable(it.key()));
+    }
+    QCOMPARE(store->beginReadArray(Settings::wifiNetworksKey), 0);
+    store->endArray();
+    QCOMPARE(store->group(), QString());
+}
+
+void TestSettings::factoryResetWithoutWifiNetworks()
+{
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    Settings::setValue(Settings::languageKey, 4);
+    Settings::setValue(Settings::brandKey, 1);
+
+    Settings::factoryReset();
+
+    QMap<QString, QString> expected;
+    expected.insert("brand", "1");
+    expected.insert("wifi_networks/size", "0");
+    QCOMPARE(readIniFile(filePath("Vaho", "PC_Panel")), expected);
+}
+
+void TestSettings::boolValue_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<bool>("defaultValue");
+    QTest::addColumn<bool>("expected");
+
+    // Accepted: what QSettings writes, what older panels wrote, and integer flags.
+    QTest::newRow("true text") << QVariant("true") << false << true;
+    QTest::newRow("false text") << QVariant("false") << true << false;
+    QTest::newRow("upper case") << QVariant("TRUE") << false << true;
+    QTest::newRow("one") << QVariant("1") << false << true;
+    QTest::newRow("zero") << QVariant("0") << true << false;
+    QTest::newRow("written bool") << QVariant(true) << false << true;
+    QTest::newRow("written int") << QVariant(0) << true << false;
+    // Rejected: the default stands, although QVariant::toBool would call these true.
+    QTest::newRow("missing, default true") << QVariant() << true << true;
+    QTest::newRow("missing, default false") << QVariant() << false << false;
+    QTest::newRow("word") << QVariant("yes") << false << false;
+    QTest::newRow("garbage") << QVariant("banana") << false << false;
+    QTest::newRow("fraction") << QVariant("0.5") << true << true;
+    QTest::newRow("list") << QVariant(QStringList{"true", "false"}) << false << false;
+}
+
+void TestSettings::boolValue()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(bool, defaultValue);
+    QFETCH(bool, expected);
+
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    if (stored.isValid()) {
+        Settings::setValue(Settings::pinCodeActivatedKey, stored);
+    }
+    QCOMPARE(Settings::boolValue(Settings::pinCodeActivatedKey, defaultValue), expected);
+}
+
+void TestSettings::intValue_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<std::optional<int>>("expected");
+
+    QTest::newRow("text") << QVariant("3") << std::optional<int>(3);
+    QTest::newRow("spaces") << QVariant(" 7 ") << std::optional<int>(7);
+    QTest::newRow("negative") << QVariant("-2") << std::optional<int>(-2);
+    QTest::newRow("written int") << QVariant(5) << std::optional<int>(5);
+    QTest::newRow("missing") << QVariant() << std::optional<int>();
+    QTest::newRow("empty") << QVariant("") << std::optional<int>();
+    QTest::newRow("word") << QVariant("banana") << std::optional<int>();
+    QTest::newRow("fraction") << QVariant("1.5") << std::optional<int>();
+    QTest::newRow("beyond 32 bits") << QVariant("4294967297") << std::optional<int>();
+    QTest::newRow("written 64-bit") << QVariant(qlonglong(4294967297LL)) << std::optional<int>();
+    QTest::newRow("written bool") << QVariant(true) << std::optional<int>();
+    QTest::newRow("bool text") << QVariant("true") << std::optional<int>();
+    QTest::newRow("list") << QVariant(QStringList{"1", "2"}) << std::optional<int>();
+}
+
+void TestSettings::intValue()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(std::optional<int>, expected);
+
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    if (stored.isValid()) {
+        Settings::setValue(Settings::languageKey, stored);
+    }
+    QCOMPARE(Settings::intValue(Settings::languageKey), expected);
+}
+
+void TestSettings::uintValue_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<std::optional<quint32>>("expected");
+
+    QTest::newRow("zero") << QVariant("0") << std::optional<quint32>(0u);
+    QTest::newRow("largest") << QVariant("4294967295") << std::optional<quint32>(4294967295u);
+    QTest::newRow("written uint") << QVariant(quint32(3000000000u))
+                                  << std::optional<quint32>(3000000000u);
+    QTest::newRow("missing") << QVariant() << std::optional<quint32>();
+    QTest::newRow("negative") << QVariant("-1") << std::optional<quint32>();
+    QTest::newRow("beyond 32 bits") << QVariant("4294967296") << std::optional<quint32>();
+    QTest::newRow("hex") << QVariant("0x10") << std::optional<quint32>();
+    QTest::newRow("word") << QVariant("pin") << std::optional<quint32>();
+}
+
+void TestSettings::uintValue()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(std::optional<quint32>, expected);
+
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    if (stored.isValid()) {
+        Settings::setValue(Settings::pinCodeCurrentEncrypted2Key, stored);
+    }
+    QCOMPARE(Settings::uintValue(Settings::pinCodeCurrentEncrypted2Key), expected);
+}
+
+void TestSettings::enumValue()
+{
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    Settings::setValue(Settings::dateFormatKey, 2);
+    Settings::setValue(Settings::timeFormatKey, 4);
+    Settings::setValue(Settings::startOfWeekKey, QStringLiteral("monday"));
+
+    QCOMPARE(Settings::enumValue<int>(Settings::dateFormatKey, &fakeFromInt),
+             std::optional<int>(2));
+    QCOMPARE(Settings::enumValue<int>(Settings::timeFormatKey, &fakeFromInt), std::optional<int>());
+    QCOMPARE(Settings::enumValue<int>(Settings::startOfWeekKey, &fakeFromInt),
+             std::optional<int>());
+    QCOMPARE(Settings::enumValue<int>(Settings::languageKey, &fakeFromInt), std::optional<int>());
+}
+
+void TestSettings::enumValueWithHolder()
+{
+    using signalInterface::LanguageTypes;
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+
+    Settings::setValue(Settings::languageKey, int(LanguageTypes::E_english));
+    QCOMPARE(Settings::enumValue<LanguageTypes::Language>(Settings::languageKey,
+                                                          &LanguageTypes::fromInt),
+             std::optional<LanguageTypes::Language>(LanguageTypes::E_english));
+
+    Settings::setValue(Settings::languageKey, 9999);
+    QCOMPARE(Settings::enumValue<LanguageTypes::Language>(Settings::languageKey,
+                                                          &LanguageTypes::fromInt),
+             std::optional<LanguageTypes::Language>());
+}
+
+void TestSettings::corruptFileReadsAsDefaultsAndKeepsKeys()
+{
+    const QString path = filePath("Vaho", "PC_Panel");
+    QVERIFY(writeFile(path, "[General]\n"
+                            "language=banana\n"
+                            "temperature_unit=1.5\n"
+                            "time_format=\n"
+                            "date_format=2\n"
+                            "pin_code_activated=yes\n"
+                            "lockscreen_power_visible=true\n"
+                            "lock_time_out=-1\n"
+                            "pin_code_current_encrypted_1=4294967296\n"
+                            "start_of_week=99999999999\n"
+                            "this line is no key\n"
+                            "pc_panel_supported_characters=abc\n"
+                            "[pc_panel_remote_saunas\n"
+                            "[pc_panel_remote_saunas]\n"
+                            "1\\pc_panel_remote_sauna_name=Cabin\n"
+                            "size=1\n"));
+
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    QCOMPARE(Settings::intValue(Settings::languageKey), std::optional<int>());
+    QCOMPARE(Settings::intValue(Settings::temperatureUnitKey), std::optional<int>());
+    QCOMPARE(Settings::intValue(Settings::timeFormatKey), std::optional<int>());
+    QCOMPARE(Settings::intValue(Settings::startOfWeekKey), std::optional<int>());
+    QCOMPARE(Settings::uintValue(Settings::lockTimeOutKey), std::optional<quint32>());
+    QCOMPARE(Settings::uintValue(Settings::pinCodeCurrentEncrypted1Key), std::optional<quint32>());
+    QCOMPARE(Settings::boolValue(Settings::pinCodeActivatedKey, false), false);
+    QCOMPARE(Settings::intValue(Settings::dateFormatKey), std::optional<int>(2));
+    QCOMPARE(Settings::boolValue(Settings::lockscreenPowerVisibleKey, false), true);
+
+    // A reader writing its default leaves every other key of the file in place.
+    Settings::setValue(Settings::languageKey, 0);
+    const QMap<QString, QString> entries = readIniFile(path);
+    QCOMPARE(entries.value("language"), QStringLiteral("0"));
+    QCOMPARE(entries.value("temperature_unit"), QStringLiteral("1.5"));
+    QCOMPARE(entries.value("date_format"), QStringLiteral("2"));
+    QCOMPARE(entries.value("pin_code_activated"), QStringLiteral("yes"));
+    QCOMPARE(entries.value("lock_time_out"), QStringLiteral("-1"));
+    QCOMPARE(entries.value("pc_panel_supported_characters"), QStringLiteral("abc"));
+    QCOMPARE(entries.value("pc_panel_remote_saunas/1/pc_panel_remote_sauna_name"),
+             QStringLiteral("Cabin"));
+    QCOMPARE(entries.value("pc_panel_remote_saunas/size"), QStringLiteral("1"));
+}
+
+void TestSettings::olderPanelFileReads()
+{
+    // Older panels wrote non-ASCII text as \xNNNN escapes and every value as plain text.
+    QVERIFY(writeFile(filePath("Vaho", "PC_Panel"),
+                      "[General]\n"
+                      "pc_panel_supported_characters=\\x00e4\\x00f6xy\n"
+                      "pin_code_activated=true\n"
+                      "lockscreen_aux_3_visible=false\n"
+                      "language=5\n"
+                      "pin_code_current_encrypted_1=3735928559\n"));
+
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    QSettings *store = Settings::settings();
+    QCOMPARE(store->value(Settings::pcPanelSupportedCharactersKey).toString(),
+             QString::fromUtf16(u"\u00e4\u00f6xy"));
+    QCOMPARE(Settings::boolValue(Settings::pinCodeActivatedKey, false), true);
+    QCOMPARE(Settings::boolValue(Settings::lockscreenAuxVisibleKey(3), true), false);
+    QCOMPARE(Settings::intValue(Settings::languageKey), std::optional<int>(5));
+    QCOMPARE(Settings::uintValue(Settings::pinCodeCurrentEncrypted1Key),
+             std::optional<quint32>(0xDEADBEEFu));
+}
+
+QTEST_APPLESS_MAIN(TestSettings)
+
+#include "tst_settings.moc"

@@ -1,0 +1,208 @@
+#include "control/details/temperature_humidity_rules.h"
+#include "control/settings.h"
+#include "pc_panel/temperature_humidity_limits.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+
+using control::details::TemperatureHumidityRules;
+using pcPanel::TemperatureHumidityLimits;
+
+namespace {
+
+TemperatureHumidityRules::MaxHumidityTable humidityTable(int version)
+{
+    TemperatureHumidityRules::MaxHumidityTable table;
+    table.version = version;
+    for (int i = 0; i < TemperatureHumidityRules::maxHumidityEntryCount; ++i)
+        table.values[std::size_t(i)] = 90 - i / 2;
+    return table;
+}
+
+TemperatureHumidityRules::MaxTemperatureTable temperatureTable(int version)
+{
+    TemperatureHumidityRules::MaxTemperatureTable table;
+    table.version = version;
+    for (int i = 0; i < TemperatureHumidityRules::maxTemperatureEntryCount; ++i)
+        table.values[std::size_t(i)] = 100 - i / 3;
+    return table;
+}
+
+// Starts over as a new process would: the store is read from the file again and the rules
+// have their built-in tables.
+TemperatureHumidityLimits &restart()
+{
+    TemperatureHumidityLimits::resetForTesting();
+    TemperatureHumidityRules::resetForTesting();
+    control::Settings::resetForTesting();
+    return TemperatureHumidityLimits::instance();
+}
+
+// Writes a stored table as a settings file of an earlier run may hold it.
+void writeStoredArray(const QString &arrayName, const QString &entryKey, const QString &versionKey,
+                      int version, const QStringList &entries)
+{
+    QSettings *settings = control::Settings::settings();
+    settings->setValue(versionKey, version);
+    settings->beginWriteArray(arrayName, int(entries.size()));
+    for (int i = 0; i < entries.size(); ++i) {
+        settings->setArrayIndex(i);
+        settings->setValue(entryKey, entries.at(i));
+    }
+    settings->endArray();
+    settings->sync();
+}
+
+QStringList numbers(int count, int value)
+{
+    QStringList entries;
+    for (int i = 0; i < count; ++i)
+        entries << QString::number(value);
+    return entries;
+}
+
+} // namespace
+
+class TestTemperatureHumidityLimits : public QObject
+{
+    Q_OBJECT
+
+    QString m_file;
+
+    QByteArray fileContent() const
+    {
+        QFile file(m_file);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private slots:
+    void init()
+    {
+        m_file = control::Settings::settings()->fileName();
+        control::Settings::resetForTesting();
+        QFile::remove(m_file);
+        TemperatureHumidityLimits::resetForTesting();
+        TemperatureHumidityRules::resetForTesting();
+    }
+
+    void builtInTables()
+    {
+        const auto temperature = TemperatureHumidityRules::builtInMaxTemperatureTable();
+        const auto humidity = TemperatureHumidityRules::builtInMaxHumidityTable();
+        QCOMPARE(temperature.version, 1);
+        QCOMPARE(humidity.version, 1);
+        QCOMPARE(temperature.values.front(), 110);
+        QCOMPARE(temperature.values.back(), 45);
+        QCOMPARE(humidity.values.front(), 100);
+        QCOMPARE(humidity.values.back(), 0);
+        QVERIFY(std::is_sorted(temperature.values.rbegin(), temperature.values.rend()));
+        QVERIFY(std::is_sorted(humidity.values.rbegin(), humidity.values.rend()));
+    }
+
+    void nothingStored()
+    {
+        TemperatureHumidityLimits &limits = TemperatureHumidityLimits::instance();
+        QCOMPARE(limits.storedMaxHumidityTableVersion(), 0);
+        QCOMPARE(limits.storedMaxTemperatureTableVersion(), 0);
+        const TemperatureHumidityRules &rules = TemperatureHumidityRules::instance();
+        QCOMPARE(rules.maxHumidityTable(), TemperatureHumidityRules::builtInMaxHumidityTable());
+        QCOMPARE(rules.maxTemperatureTable(),
+                 TemperatureHumidityRules::builtInMaxTemperatureTable());
+        QCOMPARE(limits.knownMaxHumidityTableVersion(), 1);
+        QVERIFY(!limits.isMaxHumidityTableUpdateNeeded(1));
+        QVERIFY(limits.isMaxHumidityTableUpdateNeeded(2));
+    }
+
+    void storedTableTakesEffectAtNextStart()
+    {
+        TemperatureHumidityLimits &limits = TemperatureHumidityLimits::instance();
+        QVERIFY(limits.storeMaxHumidityTable(humidityTable(2)));
+        QCOMPARE(limits.storedMaxHumidityTableVersion(), 2);
+        // Not in use before the next start, and not asked for again meanwhile.
+        QCOMPARE(TemperatureHumidityRules::instance().maxHumidityTable().version, 1);
+        QVERIFY(!limits.isMaxHumidityTableUpdateNeeded(2));
+        QVERIFY(!limits.storeMaxHumidityTable(humidityTable(2)));
+
+        QVERIFY(limits.storeMaxTemperatureTable(temperatureTable(3)));
+        restart();
+        QCOMPARE(TemperatureHumidityRules::instance().maxHumidityTable(), humidityTable(2));
+        QCOMPARE(TemperatureHumidityRules::instance().maxTemperatureTable(), temperatureTable(3));
+    }
+
+    void storedLayout()
+    {
+        QVERIFY(
+            TemperatureHumidityLimits::instance().storeMaxTemperatureTable(temperatureTable(4)));
+        const QByteArray content = fileContent();
+        QVERIFY(content.contains("pc_panel_max_temperature_version=4"));
+        QVERIFY(content.contains("[pc_panel_max_temperature_size]"));
+        QVERIFY(content.contains("1\\pc_panel_max_temperature=100\n"));
+        QVERIFY(content.contains("101\\pc_panel_max_temperature=67\n"));
+        QVERIFY(!content.contains("102\\pc_panel_max_temperature"));
+        QVERIFY(content.contains("size=101"));
+    }
+
+    void olderOrEqualTablesAreRefused()
+    {
+        TemperatureHumidityLimits &limits = TemperatureHumidityLimits::instance();
+        QVERIFY(limits.storeMaxTemperatureTable(temperatureTable(5)));
+        const QByteArray before = fileContent();
+        QVERIFY(!limits.storeMaxTemperatureTable(temperatureTable(5)));
+        QVERIFY(!limits.storeMaxTemperatureTable(temperatureTable(4)));
+        // The built-in version counts as well.
+        QVERIFY(!limits.storeMaxHumidityTable(humidityTable(1)));
+        QCOMPARE(fileContent(), before);
+        QCOMPARE(limits.storedMaxTemperatureTableVersion(), 5);
+    }
+
+    void incompleteOrDamagedStoredTablesAreIgnored_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<int>("version");
+        QTest::newRow("one entry short") << numbers(100, 60) << 5;
+        QTest::newRow("one entry too many") << numbers(102, 60) << 5;
+        QTest::newRow("no entries") << QStringList() << 5;
+        QStringList damaged = numbers(101, 60);
+        damaged[50] = "sixty";
+        QTest::newRow("entry not a number") << damaged << 5;
+        QTest::newRow("version not newer") << numbers(101, 60) << 1;
+    }
+
+    void incompleteOrDamagedStoredTablesAreIgnored()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(int, version);
+        writeStoredArray("pc_panel_max_temperature_size", "pc_panel_max_temperature",
+                         "pc_panel_max_temperature_version", version, entries);
+        restart();
+        QCOMPARE(TemperatureHumidityRules::instance().maxTemperatureTable(),
+                 TemperatureHumidityRules::builtInMaxTemperatureTable());
+        // The file keeps what it held: a bad table is ignored, not erased.
+        QCOMPARE(TemperatureHumidityLimits::instance().storedMaxTemperatureTableVersion(), version);
+    }
+
+    void completeHandWrittenTableIsApplied()
+    {
+        writeStoredArray("pc_panel_max_humidity_size", "pc_panel_max_humidity",
+                         "pc_panel_max_humidity_version", 2, numbers(111, 42));
+        restart();
+        const auto &table = TemperatureHumidityRules::instance().maxHumidityTable();
+        QCOMPARE(table.version, 2);
+        QCOMPARE(table.values.front(), 42);
+        QCOMPARE(table.values.back(), 42);
+        QCOMPARE(TemperatureHumidityRules::instance().maxTemperatureTable().version, 1);
+    }
+
+    void unreadableVersionCountsAsAbsent()
+    {
+        QFile file(m_file);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[General]\npc_panel_max_humidity_version=two\n");
+        file.close();
+        QCOMPARE(restart().storedMaxHumidityTableVersion(), 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestTemperatureHumidityLimits)
+#include "tst_temperature_humidity_limits.moc"

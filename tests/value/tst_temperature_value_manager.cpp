@@ -1,0 +1,289 @@
+#include "signal_log.h"
+
+#include "signal_interface/temperature_types.h"
+#include "signal_interface/type_registration.h"
+#include "value/error_text.h"
+#include "value/meta_types.h"
+#include "value/temperature_value_manager.h"
+#include "value/temperature_values.h"
+
+#include <QtTest>
+
+using signalInterface::TemperatureTypes;
+using value::TemperatureValueManager;
+
+// Stands in for the temperature controller, which announces the unit setting.
+class UnitSource : public QObject
+{
+    Q_OBJECT
+signals:
+    void temperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit unit);
+};
+
+// Stands in for a QML stepper.
+class Stepper : public QObject
+{
+    Q_OBJECT
+signals:
+    void changeTemperatureValueRequested(int step);
+};
+
+// Declares the wrong parameter type, as a QML item with a "var" parameter would.
+class WrongStepper : public QObject
+{
+    Q_OBJECT
+signals:
+    void changeTemperatureValueRequested(QString step);
+};
+
+class TestTemperatureValueManager : public QObject
+{
+    Q_OBJECT
+
+    static constexpr int increase = 0;
+    static constexpr int decrease = 1;
+
+    void watch(TemperatureValueManager &manager, SignalLog &log)
+    {
+        log.watch(&manager, &TemperatureValueManager::temperatureValueChanged, "value");
+        log.watch(&manager, &TemperatureValueManager::temperatureValueChanged2, "value2");
+        log.watch(&manager, &TemperatureValueManager::temperatureValueChanged2Qml, "valueQml");
+        log.watch(&manager, &TemperatureValueManager::newValueProposed, "proposed");
+        log.watch(&manager, &TemperatureValueManager::lowerLimitReached, "lower");
+        log.watch(&manager, &TemperatureValueManager::upperLimitReached, "upper");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        signalInterface::registerMetaTypes();
+        value::registerMetaTypes();
+    }
+
+    void conversions()
+    {
+        QCOMPARE(value::celsiusToFahrenheit(100), 212);
+        QCOMPARE(value::celsiusToFahrenheit(-40), -40);
+        QCOMPARE(value::celsiusToFahrenheit(0), 32);
+        QCOMPARE(value::fahrenheitToCelsius(212), 100);
+        QCOMPARE(value::fahrenheitToCelsius(-40), -40);
+        QCOMPARE(value::fahrenheitToCelsius(32), 0);
+    }
+
+    void shownNumber_data()
+    {
+        QTest::addColumn<int>("ninths");
+        QTest::addColumn<int>("celsius");
+        QTest::addColumn<int>("fahrenheit");
+        QTest::newRow("80 C") << 720 << 80 << 176;
+        QTest::newRow("just above 80 C") << 725 << 80 << 177;
+        QTest::newRow("zero") << 0 << 0 << 32;
+        QTest::newRow("small negative truncates to zero") << -5 << 0 << 31;
+        QTest::newRow("just below zero") << -4 << 0 << 32;
+        QTest::newRow("minus one degree") << -9 << -1 << 31;
+        QTest::newRow("minus 40") << -360 << -40 << -40;
+        QTest::newRow("negative truncates towards zero") << -366 << -40 << -41;
+        QTest::newRow("120 C") << 1080 << 120 << 248;
+    }
+
+    void shownNumber()
+    {
+        QFETCH(int, ninths);
+        QFETCH(int, celsius);
+        QFETCH(int, fahrenheit);
+        TemperatureValueManager manager;
+        manager.setLowerLimit(-1000);
+        QSignalSpy spy(&manager, &TemperatureValueManager::temperatureValueChanged);
+        manager.setValue(ninths);
+        QCOMPARE(spy.takeLast().at(0).toInt(), celsius);
+        manager.setTemperatureUnitType(TemperatureTypes::E_fahrenheit);
+        QCOMPARE(spy.takeLast().at(0).toInt(), fahrenheit);
+    }
+
+    void firstValueEmitsValueThenLimits()
+    {
+        TemperatureValueManager manager;
+        SignalLog log;
+        watch(manager, log);
+        manager.setValue(1100);
+        QCOMPARE(manager.value(), std::optional<int>(1080));
+        QCOMPARE(log.take(), (QStringList{"value(120)", "value2(120,0)", "valueQml(120,0)",
+                                          "lower(false)", "upper(true)"}));
+        manager.setValue(1100);
+        QCOMPARE(log.take(), QStringList());
+        manager.setValue(-20);
+        QCOMPARE(manager.value(), std::optional<int>(0));
+        QCOMPARE(log.take(), (QStringList{"value(0)", "value2(0,0)", "valueQml(0,0)", "lower(true)",
+                                          "upper(false)"}));
+    }
+
+    void stepsAtAndAcrossLimits_data()
+    {
+        QTest::addColumn<bool>("applyLocally");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("expectedValue");
+        QTest::addColumn<QStringList>("expectedSignals");
+
+        const int c = TemperatureTypes::E_celsius;
+        const int f = TemperatureTypes::E_fahrenheit;
+        // Limits are 450..1080 in every row.
+        QTest::newRow("apply C up inside")
+            << true << c << 1062 << increase << 1071
+            << QStringList{"value(119)", "value2(119,0)", "valueQml(119,0)", "lower(false)",
+                           "upper(false)"};
+        QTest::newRow("apply C up onto limit")
+            << true << c << 1071 << increase << 1080
+            << QStringList{"value(120)", "value2(120,0)", "valueQml(120,0)", "lower(false)",
+                           "upper(true)"};
+        QTest::newRow("apply C up at limit")
+            << true << c << 1080 << increase << 1080 << QStringList();
+        QTest::newRow("apply C up across limit is ignored")
+            << true << c << 1075 << increase << 1075 << QStringList();
+        QTest::newRow("apply C down at limit")
+            << true << c << 450 << decrease << 450 << QStringList();
+        QTest::newRow("apply C down across limit is ignored")
+            << true << c << 455 << decrease << 455 << QStringList();
+        QTest::newRow("apply C down onto limit")
+            << true << c << 459 << decrease << 450
+            << QStringList{"value(50)", "value2(50,0)", "valueQml(50,0)", "lower(true)",
+                           "upper(false)"};
+        QTest::newRow("apply F up by five")
+            << true << f << 720 << increase << 725
+            << QStringList{"value(177)", "value2(177,1)", "valueQml(177,1)", "lower(false)",
+                           "upper(false)"};
+        QTest::newRow("apply F up onto limit")
+            << true << f << 1075 << increase << 1080
+            << QStringList{"value(248)", "value2(248,1)", "valueQml(248,1)", "lower(false)",
+                           "upper(true)"};
+        QTest::newRow("apply F up across limit is ignored")
+            << true << f << 1076 << increase << 1076 << QStringList();
+        QTest::newRow("apply F down at limit")
+            << true << f << 450 << decrease << 450 << QStringList();
+        QTest::newRow("apply F down across limit is ignored")
+            << true << f << 453 << decrease << 453 << QStringList();
+        QTest::newRow("propose C up at limit")
+            << false << c << 1080 << increase << 1080 << QStringList{"proposed(1089)"};
+        QTest::newRow("propose C down at limit")
+            << false << c << 450 << decrease << 450 << QStringList{"proposed(441)"};
+        QTest::newRow("propose C inside")
+            << false << c << 720 << increase << 720 << QStringList{"proposed(729)"};
+        QTest::newRow("propose F up at limit")
+            << false << f << 1080 << increase << 1080 << QStringList{"proposed(1085)"};
+        QTest::newRow("propose F down at limit")
+            << false << f << 450 << decrease << 450 << QStringList{"proposed(445)"};
+    }
+
+    void stepsAtAndAcrossLimits()
+    {
+        QFETCH(bool, applyLocally);
+        QFETCH(int, unit);
+        QFETCH(int, start);
+        QFETCH(int, direction);
+        QFETCH(int, expectedValue);
+        QFETCH(QStringList, expectedSignals);
+
+        TemperatureValueManager manager;
+        manager.setLowerLimit(450);
+        manager.setUpperLimit(1080);
+        manager.setApplyStepsLocally(applyLocally);
+        manager.setTemperatureUnitType(TemperatureTypes::TemperatureUnit(unit));
+        manager.setValue(start);
+        SignalLog log;
+        watch(manager, log);
+        manager.onChangeTemperatureValueRequested(direction);
+        QCOMPARE(manager.value(), std::optional<int>(expectedValue));
+        QCOMPARE(log.take(), expectedSignals);
+    }
+
+    void requestsWithoutValueOrWithBadStepAreIgnored()
+    {
+        for (bool applyLocally : {true, false}) {
+            TemperatureValueManager manager;
+            manager.setApplyStepsLocally(applyLocally);
+            SignalLog log;
+            watch(manager, log);
+            manager.onChangeTemperatureValueRequested(increase);
+            manager.onChangeTemperatureValueRequested(decrease);
+            QCOMPARE(log.take(), QStringList());
+            QCOMPARE(manager.value(), std::nullopt);
+
+            manager.setValue(720);
+            log.take();
+            manager.onChangeTemperatureValueRequested(2);
+            manager.onChangeTemperatureValueRequested(-1);
+            QCOMPARE(log.take(), QStringList());
+            QCOMPARE(manager.value(), std::optional<int>(720));
+        }
+    }
+
+    void limitChangesReportStatesWithoutClamping()
+    {
+        TemperatureValueManager manager;
+        manager.setValue(500);
+        SignalLog log;
+        watch(manager, log);
+        manager.setLowerLimit(600);
+        QCOMPARE(manager.value(), std::optional<int>(500));
+        QCOMPARE(manager.upperLimit(), 1080);
+        QCOMPARE(log.take(), (QStringList{"lower(true)", "upper(false)"}));
+        manager.setUpperLimit(400);
+        QCOMPARE(manager.lowerLimit(), 600);
+        QCOMPARE(log.take(), (QStringList{"lower(true)", "upper(true)"}));
+    }
+
+    void unitChangeReemitsValueOnly()
+    {
+        TemperatureValueManager manager;
+        manager.setValue(725);
+        SignalLog log;
+        watch(manager, log);
+        manager.setTemperatureUnitType(TemperatureTypes::E_fahrenheit);
+        QCOMPARE(log.take(), (QStringList{"value(177)", "value2(177,1)", "valueQml(177,1)"}));
+        manager.setTemperatureUnitType(TemperatureTypes::E_fahrenheit);
+        QCOMPARE(log.take(), (QStringList{"value(177)", "value2(177,1)", "valueQml(177,1)"}));
+    }
+
+    void connectsByExactSignatures()
+    {
+        TemperatureValueManager manager;
+        UnitSource controller;
+        Stepper up;
+        Stepper down;
+        QCOMPARE(manager.connectUnitSources({&controller}), 0);
+        QCOMPARE(manager.connectChangeRequests({&up, &down}), 0);
+        manager.setValue(720);
+
+        QSignalSpy spy(&manager, &TemperatureValueManager::temperatureValueChanged);
+        emit controller.temperatureUnitChanged(TemperatureTypes::E_fahrenheit);
+        QCOMPARE(spy.takeLast().at(0).toInt(), 176);
+        emit up.changeTemperatureValueRequested(increase);
+        QCOMPARE(manager.value(), std::optional<int>(725));
+        emit down.changeTemperatureValueRequested(decrease);
+        QCOMPARE(manager.value(), std::optional<int>(720));
+    }
+
+    void reportsFailedConnects()
+    {
+        TemperatureValueManager manager;
+        WrongStepper wrong;
+        Stepper right;
+        QCOMPARE(manager.connectChangeRequests({&wrong, &right, nullptr}), 2);
+        QCOMPARE(manager.connectUnitSources({&right}), 1);
+    }
+
+    void errorTexts()
+    {
+        const value::ErrorText_SPT plain = value::makeErrorText("void f()", "no index");
+        QVERIFY(plain);
+        QCOMPARE(*plain, QString("void f(): no index"));
+        const value::ErrorText_SPT numbered = value::makeErrorText("void f()", "index", 40);
+        QCOMPARE(*numbered, QString("void f(): index, 40"));
+        QVERIFY(numbered->endsWith(", 40"));
+        QVERIFY(!value::ErrorText_SPT());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTemperatureValueManager)
+#include "tst_temperature_value_manager.moc"

@@ -1,0 +1,113 @@
+#include "view_cpp/date_time_formatter.h"
+
+#include <QTest>
+
+using signalInterface::DateTimeTypes;
+
+// Stands in for the time controller, declaring its format signals the same way.
+class FormatSource : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void dateFormatChanged(::signalInterface::DateTimeTypes::DateFormat df);
+    void timeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat tf);
+};
+
+class DateFormatOnlySource : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void dateFormatChanged(::signalInterface::DateTimeTypes::DateFormat df);
+};
+
+class TestDateTimeFormatter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void startsWithDefaultFormats();
+    void followsFormatSlots();
+    void valueOutsideEnumGivesEmptyText();
+    void instanceIsOneObject();
+    void formatSourcesDriveTheFormatter();
+    void connectReportsFailures();
+
+private:
+    view::DateTimeFormatter *m_formatter = view::DateTimeFormatter::instance();
+};
+
+void TestDateTimeFormatter::init()
+{
+    // The formatter lives for the process; each test starts from the formats it has at start-up.
+    m_formatter->onDateFormatChanged(DateTimeTypes::E_yymmdd);
+    m_formatter->onTimeFormatChanged(DateTimeTypes::E_0_24);
+}
+
+void TestDateTimeFormatter::startsWithDefaultFormats()
+{
+    QCOMPARE(m_formatter->formatDate(QDate(2018, 4, 25)), "18/04/25");
+    QCOMPARE(m_formatter->formatTime(QTime(14, 5)), "14:05");
+    QCOMPARE(m_formatter->formatTimeWithSeconds(QTime(14, 5, 9)), "14:05:09");
+}
+
+void TestDateTimeFormatter::followsFormatSlots()
+{
+    m_formatter->onTimeFormatChanged(DateTimeTypes::E_am_pm);
+    QCOMPARE(m_formatter->formatTime(QTime(14, 5)), "2:05pm");
+    QCOMPARE(m_formatter->formatTimeWithSeconds(QTime(14, 5, 9)), "2:05:09pm");
+    m_formatter->onDateFormatChanged(DateTimeTypes::E_mmddyy);
+    QCOMPARE(m_formatter->formatDate(QDate(2018, 4, 25)), "04/25/18");
+    m_formatter->onDateFormatChanged(DateTimeTypes::E_ddmmyy);
+    QCOMPARE(m_formatter->formatDate(QDate(2018, 4, 25)), "25/04/18");
+}
+
+void TestDateTimeFormatter::valueOutsideEnumGivesEmptyText()
+{
+    m_formatter->onTimeFormatChanged(DateTimeTypes::TimeFormat(7));
+    m_formatter->onDateFormatChanged(DateTimeTypes::DateFormat(7));
+    QCOMPARE(int(m_formatter->timeFormat()), 7);
+    QCOMPARE(int(m_formatter->dateFormat()), 7);
+    QCOMPARE(m_formatter->formatTime(QTime(14, 5)), "");
+    QCOMPARE(m_formatter->formatTimeWithSeconds(QTime(14, 5)), "");
+    QCOMPARE(m_formatter->formatDate(QDate(2018, 4, 25)), "");
+}
+
+void TestDateTimeFormatter::instanceIsOneObject()
+{
+    QCOMPARE(view::DateTimeFormatter::instance(), view::DateTimeFormatter::instance());
+    QVERIFY(!view::DateTimeFormatter::instance()->parent());
+}
+
+void TestDateTimeFormatter::formatSourcesDriveTheFormatter()
+{
+    QCOMPARE(m_formatter->connectFormatSources({}), 0);
+
+    FormatSource first;
+    FormatSource second;
+    QCOMPARE(m_formatter->connectFormatSources({&first, &second}), 0);
+
+    emit first.timeFormatChanged(DateTimeTypes::E_am_pm);
+    QCOMPARE(m_formatter->formatTime(QTime(14, 5)), "2:05pm");
+    emit second.dateFormatChanged(DateTimeTypes::E_ddmmyy);
+    emit first.dateFormatChanged(DateTimeTypes::E_mmddyy);
+    QCOMPARE(m_formatter->formatDate(QDate(2018, 4, 25)), "04/25/18");
+    emit second.timeFormatChanged(DateTimeTypes::E_0_24);
+    QCOMPARE(m_formatter->formatTime(QTime(14, 5)), "14:05");
+}
+
+void TestDateTimeFormatter::connectReportsFailures()
+{
+    DateFormatOnlySource dateOnly;
+    QObject plain;
+    QCOMPARE(m_formatter->connectFormatSources({&dateOnly}), 1);
+    QCOMPARE(m_formatter->connectFormatSources({&plain, &dateOnly}), 3);
+
+    emit dateOnly.dateFormatChanged(DateTimeTypes::E_ddmmyy);
+    QCOMPARE(m_formatter->formatDate(QDate(2018, 4, 25)), "25/04/18");
+}
+
+QTEST_GUILESS_MAIN(TestDateTimeFormatter)
+#include "tst_date_time_formatter.moc"

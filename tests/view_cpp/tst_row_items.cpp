@@ -1,0 +1,414 @@
+#include "view_cpp/component_types.h"
+#include "view_cpp/row_item.h"
+#include "view_cpp/row_item2.h"
+#include "view_cpp/row_item_base.h"
+#include "view_cpp/row_item_icon.h"
+#include "view_cpp/row_item_large.h"
+#include "view_cpp/row_item_plain.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+using ItemFactory = std::function<view::ListItem *()>;
+
+ItemFactory rowItem()
+{
+    return [] {
+        return new view::RowItem(QStringLiteral("text"), 5);
+    };
+}
+ItemFactory rowItem2()
+{
+    return [] {
+        return new view::RowItem2(QStringLiteral("text"), 5);
+    };
+}
+ItemFactory rowItemPlain()
+{
+    return [] {
+        return new view::RowItemPlain(QStringLiteral("text"), 5);
+    };
+}
+ItemFactory rowItemLarge()
+{
+    return [] {
+        return new view::RowItemLarge(5);
+    };
+}
+ItemFactory rowItemIcon()
+{
+    return [] {
+        return new view::RowItemIcon(5);
+    };
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(ItemFactory)
+
+class TestRowItems : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rolesAnswered_data();
+    void rolesAnswered();
+    void setDataRules_data();
+    void setDataRules();
+    void componentTypeIsRefusedAndFixed_data();
+    void componentTypeIsRefusedAndFixed();
+    void tableTexts_data();
+    void tableTexts();
+
+    void rowItemConstructors();
+    void rowItem2Constructors();
+    void settersFollowTheirRules();
+    void nullTolerantHelpers();
+    void roleTables();
+};
+
+void TestRowItems::rolesAnswered_data()
+{
+    QTest::addColumn<ItemFactory>("factory");
+    QTest::addColumn<QList<int>>("roles");
+
+    QTest::newRow("RowItem") << rowItem()
+                             << QList<int>{33, 34, 35, 36, 37, 38, 39, 42, 43, 44, 45, 46, 47};
+    QTest::newRow("RowItem2") << rowItem2()
+                              << QList<int>{33, 34, 35, 36, 37, 39, 40, 41, 42, 43, 44, 45, 46};
+    QTest::newRow("RowItemPlain") << rowItemPlain()
+                                  << QList<int>{33, 34, 35, 36, 37, 39, 40, 41, 42, 46};
+    QTest::newRow("RowItemLarge") << rowItemLarge() << QList<int>{33, 34, 35, 36, 37, 39, 40, 41};
+    QTest::newRow("RowItemIcon") << rowItemIcon() << QList<int>{33, 34, 35, 36, 37, 38};
+}
+
+void TestRowItems::rolesAnswered()
+{
+    QFETCH(ItemFactory, factory);
+    QFETCH(QList<int>, roles);
+    std::unique_ptr<view::ListItem> item(factory());
+    for (int role = 0; role <= 60; ++role)
+        QVERIFY2(item->data(role).isValid() == roles.contains(role),
+                 qPrintable(QStringLiteral("role %1").arg(role)));
+    // Ids the kind does not have are refused as well.
+    for (int role = 33; role <= 48; ++role) {
+        if (!roles.contains(role))
+            QVERIFY2(!item->setData(QStringLiteral("x"), role),
+                     qPrintable(QStringLiteral("role %1").arg(role)));
+    }
+}
+
+void TestRowItems::setDataRules_data()
+{
+    QTest::addColumn<ItemFactory>("factory");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QVariant>("shown");
+    QTest::addColumn<bool>("emitsWhenUnchanged");
+
+    const QVariant text = QStringLiteral("value text");
+    QTest::newRow("RowItem textOnSubMenu") << rowItem() << 34 << text << text << false;
+    QTest::newRow("RowItem textValue1") << rowItem() << 35 << text << text << false;
+    QTest::newRow("RowItem textValue2") << rowItem() << 36 << text << text << false;
+    QTest::newRow("RowItem textValue3") << rowItem() << 37 << text << text << false;
+    QTest::newRow("RowItem layoutOrder")
+        << rowItem() << 38 << QVariant("bottom") << QVariant("bottom") << false;
+    QTest::newRow("RowItem layoutType")
+        << rowItem() << 39 << QVariant("single") << QVariant("single") << true;
+    QTest::newRow("RowItem backgroundPressedMode")
+        << rowItem() << 42 << QVariant(2) << QVariant(2) << false;
+    QTest::newRow("RowItem checkmarkChecked")
+        << rowItem() << 43 << QVariant(true) << QVariant(true) << false;
+    QTest::newRow("RowItem typeOfItem")
+        << rowItem() << 44 << QVariant("raw_row") << QVariant("raw_row") << true;
+    QTest::newRow("RowItem truncateText")
+        << rowItem() << 45 << QVariant(true) << QVariant(true) << true;
+    QTest::newRow("RowItem enabled")
+        << rowItem() << 46 << QVariant(false) << QVariant(false) << true;
+    QTest::newRow("RowItem opacity") << rowItem() << 47 << QVariant(0.5) << QVariant(0.5) << true;
+
+    QTest::newRow("RowItem2 layoutOrder")
+        << rowItem2() << 34 << QVariant("single") << QVariant("single") << false;
+    QTest::newRow("RowItem2 enabled")
+        << rowItem2() << 35 << QVariant(false) << QVariant(false) << true;
+    QTest::newRow("RowItem2 opacity")
+        << rowItem2() << 36 << QVariant(0.25) << QVariant(0.25) << true;
+    QTest::newRow("RowItem2 backgroundPressedMode")
+        << rowItem2() << 37 << QVariant(1) << QVariant(1) << false;
+    QTest::newRow("RowItem2 textOnSubMenu") << rowItem2() << 39 << text << text << false;
+    QTest::newRow("RowItem2 textValue1") << rowItem2() << 40 << text << text << false;
+    QTest::newRow("RowItem2 textValue2") << rowItem2() << 41 << text << text << false;
+    QTest::newRow("RowItem2 textValue3") << rowItem2() << 42 << text << text << false;
+    QTest::newRow("RowItem2 layoutType")
+        << rowItem2() << 43 << QVariant("single") << QVariant("single") << true;
+    QTest::newRow("RowItem2 checkmarkChecked")
+        << rowItem2() << 44 << QVariant(true) << QVariant(true) << false;
+    QTest::newRow("RowItem2 typeOfItem")
+        << rowItem2() << 45 << QVariant("only_checkmark") << QVariant("only_checkmark") << true;
+    QTest::newRow("RowItem2 truncateText")
+        << rowItem2() << 46 << QVariant(true) << QVariant(true) << true;
+
+    QTest::newRow("RowItemPlain textOnSubMenu") << rowItemPlain() << 39 << text << text << false;
+    QTest::newRow("RowItemPlain textValue3") << rowItemPlain() << 42 << text << text << false;
+    QTest::newRow("RowItemPlain truncateText")
+        << rowItemPlain() << 46 << QVariant(true) << QVariant(true) << true;
+    QTest::newRow("RowItemLarge textOnSubMenu") << rowItemLarge() << 39 << text << text << false;
+    QTest::newRow("RowItemLarge textValue2") << rowItemLarge() << 41 << text << text << false;
+    QTest::newRow("RowItemIcon iconType")
+        << rowItemIcon() << 38 << QVariant("plus") << QVariant("plus") << true;
+    QTest::newRow("RowItemIcon layoutOrder")
+        << rowItemIcon() << 34 << QVariant("top") << QVariant("top") << false;
+}
+
+void TestRowItems::setDataRules()
+{
+    QFETCH(ItemFactory, factory);
+    QFETCH(int, role);
+    QFETCH(QVariant, value);
+    QFETCH(QVariant, shown);
+    QFETCH(bool, emitsWhenUnchanged);
+
+    std::unique_ptr<view::ListItem> item(factory());
+    QSignalSpy changed(item.get(), &view::ListItem::dataChanged);
+    QVERIFY(item->setData(value, role));
+    QCOMPARE(item->data(role), shown);
+    const int afterFirst = changed.count();
+    QVERIFY(afterFirst <= 1);
+    QVERIFY(item->setData(value, role));
+    QCOMPARE(changed.count(), afterFirst + (emitsWhenUnchanged ? 1 : 0));
+}
+
+void TestRowItems::componentTypeIsRefusedAndFixed_data()
+{
+    QTest::addColumn<ItemFactory>("factory");
+    QTest::addColumn<int>("componentType");
+    QTest::newRow("RowItem") << rowItem() << int(view::ComponentTypes::E_row);
+    QTest::newRow("RowItem2") << rowItem2() << int(view::ComponentTypes::E_row);
+    QTest::newRow("RowItemPlain") << rowItemPlain() << int(view::ComponentTypes::E_row_plain);
+    QTest::newRow("RowItemLarge") << rowItemLarge() << int(view::ComponentTypes::E_row_large);
+    QTest::newRow("RowItemIcon") << rowItemIcon() << int(view::ComponentTypes::E_row_icon);
+}
+
+void TestRowItems::componentTypeIsRefusedAndFixed()
+{
+    QFETCH(ItemFactory, factory);
+    QFETCH(int, componentType);
+    std::unique_ptr<view::ListItem> item(factory());
+    QSignalSpy changed(item.get(), &view::ListItem::dataChanged);
+    QCOMPARE(item->data(33), QVariant(componentType));
+    QVERIFY(!item->setData(0, 33));
+    QCOMPARE(item->data(33), QVariant(componentType));
+    QCOMPARE(changed.count(), 0);
+}
+
+void TestRowItems::tableTexts_data()
+{
+    QTest::addColumn<ItemFactory>("factory");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QVariant>("written");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("layoutOrder exact")
+        << rowItem() << 38 << "top" << QVariant("bottom") << "bottom";
+    QTest::newRow("layoutOrder capitalised")
+        << rowItem() << 38 << "single" << QVariant("Bottom") << "top";
+    QTest::newRow("layoutOrder unknown")
+        << rowItem() << 38 << "single" << QVariant("middle") << "top";
+    QTest::newRow("layoutOrder trailing blank")
+        << rowItem() << 38 << "single" << QVariant("single ") << "top";
+    QTest::newRow("layoutOrder from a number")
+        << rowItem() << 38 << "single" << QVariant(2) << "top";
+    QTest::newRow("typeOfItem mixed")
+        << rowItem() << 44 << "raw_row" << QVariant("mix_checkmark_submenu")
+        << "mix_checkmark_submenu";
+    QTest::newRow("typeOfItem selectable")
+        << rowItem2() << 45 << "raw_row" << QVariant("selectableSubmenu") << "selectableSubmenu";
+    QTest::newRow("typeOfItem unknown")
+        << rowItem2() << 45 << "raw_row" << QVariant("submenu") << "only_submenu";
+    QTest::newRow("typeOfItem not Latin-1")
+        << rowItem() << 44 << "raw_row" << QVariant(QStringLiteral("raw_row\u20ac"))
+        << "only_submenu";
+    QTest::newRow("iconType unknown")
+        << rowItemIcon() << 38 << "plus" << QVariant("minus") << "plus";
+    QTest::newRow("base layoutOrder")
+        << rowItemLarge() << 34 << "top" << QVariant("centre") << "centre";
+    QTest::newRow("base layoutOrder unknown")
+        << rowItemPlain() << 34 << "bottom" << QVariant("Centre") << "top";
+}
+
+void TestRowItems::tableTexts()
+{
+    QFETCH(ItemFactory, factory);
+    QFETCH(int, role);
+    QFETCH(QString, before);
+    QFETCH(QVariant, written);
+    QFETCH(QString, shown);
+    std::unique_ptr<view::ListItem> item(factory());
+    QVERIFY(item->setData(before, role));
+    QCOMPARE(item->data(role).toString(), before);
+    QVERIFY(item->setData(written, role));
+    QCOMPARE(item->data(role).toString(), shown);
+}
+
+void TestRowItems::rowItemConstructors()
+{
+    const view::RowItem fromText(QStringLiteral("Sauna"), 5);
+    QCOMPARE(fromText.applId(), 5);
+    QCOMPARE(fromText.data(34).toString(), QStringLiteral("Sauna"));
+    QCOMPARE(fromText.data(35).toString(), QString());
+    QCOMPARE(fromText.data(38).toString(), QStringLiteral("centre"));
+    QCOMPARE(fromText.data(39).toString(), QStringLiteral("multiple"));
+    QCOMPARE(fromText.data(44).toString(), QStringLiteral("only_submenu"));
+    QCOMPARE(fromText.data(42), QVariant(0));
+    QCOMPARE(fromText.data(43), QVariant(false));
+    QCOMPARE(fromText.data(45), QVariant(false));
+    QCOMPARE(fromText.data(46), QVariant(true));
+    QCOMPARE(fromText.data(47), QVariant(1.0));
+
+    const view::RowItem fromKind(2, 3, QStringLiteral("single"));
+    QCOMPARE(fromKind.applId(), 0);
+    QCOMPARE(fromKind.data(34).toString(), QString());
+    QCOMPARE(fromKind.data(44).toString(), QStringLiteral("only_checkmark"));
+    QCOMPARE(fromKind.data(38).toString(), QStringLiteral("single"));
+    QCOMPARE(fromKind.data(39).toString(), QStringLiteral("single"));
+
+    // A number without a text shows as an empty text.
+    const view::RowItem outOfTable(9, 7, QStringLiteral("multiple"));
+    QCOMPARE(outOfTable.data(44), QVariant(QString()));
+    QCOMPARE(outOfTable.data(38), QVariant(QString()));
+}
+
+void TestRowItems::rowItem2Constructors()
+{
+    const view::RowItem2 fromText(QStringLiteral("Fan"), 4);
+    QCOMPARE(fromText.applId(), 4);
+    QCOMPARE(fromText.data(39).toString(), QStringLiteral("Fan"));
+    QCOMPARE(fromText.data(34).toString(), QStringLiteral("centre"));
+    QCOMPARE(fromText.data(43).toString(), QStringLiteral("multiple"));
+    QCOMPARE(fromText.data(45).toString(), QStringLiteral("only_submenu"));
+    QCOMPARE(fromText.data(35), QVariant(true));
+    QCOMPARE(fromText.data(36), QVariant(1.0));
+    QCOMPARE(fromText.data(37), QVariant(0));
+
+    const view::RowItem2 fromKind(4, 0, QStringLiteral("single"));
+    QCOMPARE(fromKind.applId(), 0);
+    QCOMPARE(fromKind.data(45).toString(), QStringLiteral("raw_row"));
+    QCOMPARE(fromKind.data(34).toString(), QStringLiteral("top"));
+
+    const view::RowItemIcon icon(3);
+    QCOMPARE(icon.applId(), 3);
+    QCOMPARE(icon.data(38).toString(), QStringLiteral("plus"));
+    QCOMPARE(icon.data(34).toString(), QStringLiteral("centre"));
+    const view::RowItemLarge large(8);
+    QCOMPARE(large.applId(), 8);
+    QCOMPARE(large.data(39).toString(), QString());
+    const view::RowItemPlain plain(QStringLiteral("Relay"), 6);
+    QCOMPARE(plain.applId(), 6);
+    QCOMPARE(plain.data(39).toString(), QStringLiteral("Relay"));
+    QCOMPARE(plain.data(46), QVariant(false));
+}
+
+void TestRowItems::settersFollowTheirRules()
+{
+    view::RowItem row(QStringLiteral("a"), 1);
+    QSignalSpy rowChanged(&row, &view::ListItem::dataChanged);
+    row.setTextOnSubMenu(QStringLiteral("a"));
+    row.setCheckmarkChecked(false);
+    row.setLayoutOrder(1);
+    QCOMPARE(rowChanged.count(), 0);
+    row.setTextOnSubMenu(QStringLiteral("b"));
+    row.setCheckmarkChecked(true);
+    row.setLayoutOrder(2);
+    QCOMPARE(rowChanged.count(), 3);
+    row.setLayoutType(QStringLiteral("multiple"));
+    row.setTypeOfItem(0);
+    row.setTruncateText(false);
+    row.setEnabled(true);
+    row.setOpacity(1.0);
+    QCOMPARE(rowChanged.count(), 8);
+    QCOMPARE(row.data(43), QVariant(true));
+    QCOMPARE(row.data(38).toString(), QStringLiteral("bottom"));
+
+    view::RowItem2 row2(QStringLiteral("a"), 1);
+    QSignalSpy row2Changed(&row2, &view::ListItem::dataChanged);
+    row2.setTextOnSubMenu(QStringLiteral("a"));
+    row2.setCheckmarkChecked(false);
+    row2.setLayoutOrder(1);
+    row2.setBackgroundPressedMode(0);
+    QCOMPARE(row2Changed.count(), 0);
+    row2.setLayoutType(QStringLiteral("multiple"));
+    row2.setTypeOfItem(0);
+    row2.setTruncateText(false);
+    row2.setEnabled(true);
+    row2.setOpacity(1.0);
+    QCOMPARE(row2Changed.count(), 5);
+    row2.setBackgroundPressedMode(2);
+    QCOMPARE(row2.data(37), QVariant(2));
+
+    view::RowItemLarge large(1);
+    QSignalSpy largeChanged(&large, &view::ListItem::dataChanged);
+    large.setTextOnSubMenu(QStringLiteral("t"));
+    large.setTextValue1(QStringLiteral("v1"));
+    large.setTextValue2(QStringLiteral("v2"));
+    large.setTextValue2(QStringLiteral("v2"));
+    QCOMPARE(largeChanged.count(), 3);
+    QCOMPARE(large.data(40).toString(), QStringLiteral("v1"));
+    QCOMPARE(large.data(41).toString(), QStringLiteral("v2"));
+
+    view::RowItemIcon icon(1);
+    QSignalSpy iconChanged(&icon, &view::ListItem::dataChanged);
+    icon.setIconType(0);
+    QCOMPARE(iconChanged.count(), 1);
+
+    view::RowItemPlain plain(QStringLiteral("p"), 1);
+    QSignalSpy plainChanged(&plain, &view::ListItem::dataChanged);
+    plain.setTruncateText(false);
+    QCOMPARE(plainChanged.count(), 1);
+}
+
+void TestRowItems::nullTolerantHelpers()
+{
+    view::RowItem::setTextOnSubMenuOf(nullptr, QStringLiteral("x"));
+    view::RowItem::setCheckmarkCheckedOf(nullptr, true);
+    view::RowItem2::setTextOnSubMenuOf(nullptr, QStringLiteral("x"));
+    view::RowItem2::setCheckmarkCheckedOf(nullptr, true);
+
+    view::RowItem row(QStringLiteral("a"), 1);
+    view::RowItem::setTextOnSubMenuOf(&row, QStringLiteral("b"));
+    view::RowItem::setCheckmarkCheckedOf(&row, true);
+    QCOMPARE(row.data(34).toString(), QStringLiteral("b"));
+    QCOMPARE(row.data(43), QVariant(true));
+
+    view::RowItem2 row2(QStringLiteral("a"), 1);
+    view::RowItem2::setTextOnSubMenuOf(&row2, QStringLiteral("b"));
+    view::RowItem2::setCheckmarkCheckedOf(&row2, true);
+    QCOMPARE(row2.data(39).toString(), QStringLiteral("b"));
+    QCOMPARE(row2.data(44), QVariant(true));
+}
+
+void TestRowItems::roleTables()
+{
+    const QHash<int, QByteArray> row = view::RowItem::roleNames();
+    QCOMPARE(row.size(), 13);
+    QCOMPARE(row.value(34), QByteArray("textOnSubMenu"));
+    QCOMPARE(row.value(39), QByteArray("layoutType"));
+    QCOMPARE(row.value(42), QByteArray("backgroundPressedMode"));
+    QCOMPARE(row.value(44), QByteArray("typeOfItem"));
+
+    const QHash<int, QByteArray> base = view::RowItemBase::roleNames();
+    QCOMPARE(base.size(), 14);
+    for (int role = 33; role <= 46; ++role)
+        QVERIFY(base.contains(role));
+    QCOMPARE(base.value(34), QByteArray("layoutOrder"));
+    QCOMPARE(base.value(38), QByteArray("iconType"));
+    QCOMPARE(base.value(46), QByteArray("truncateText"));
+}
+
+QTEST_APPLESS_MAIN(TestRowItems)
+#include "tst_row_items.moc"
