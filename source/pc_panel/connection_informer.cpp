@@ -1,0 +1,223 @@
+#include "pc_panel/connection_informer.h"
+
+#include "pc_panel/link_logging.h"
+#include "view_cpp/language_support.h"
+
+namespace pcPanel {
+
+namespace {
+
+using ::signalInterface::RemoteSaunaTypes::RemoteSauna;
+using ::signalInterface::UserMessageTypes::UserMessage;
+
+int countFailures(std::initializer_list<QMetaObject::Connection> connections)
+{
+    int failures = 0;
+    for (const QMetaObject::Connection &connection : connections) {
+        if (!connection)
+            ++failures;
+    }
+    return failures;
+}
+
+} // namespace
+
+ConnectionInformer::ConnectionInformer(QObject *parent)
+    : QObject(parent)
+{}
+
+ConnectionInformer::~ConnectionInformer() = default;
+
+int ConnectionInformer::connectSaunaCommunicationSignals(const QList<QObject *> &senders)
+{
+    int failures = 0;
+    for (QObject *sender : senders) {
+        if (sender == nullptr) {
+            failures += 6;
+            continue;
+        }
+        failures += countFailures({
+            connect(sender, SIGNAL(autoConnectChanged(bool)), this,
+                    SLOT(onAutoConnectChanged(bool))),
+            connect(sender,
+                    SIGNAL(remoteSaunaChanged(::signalInterface::RemoteSaunaTypes::RemoteSauna)),
+                    this,
+                    SLOT(onRemoteSaunaChanged(::signalInterface::RemoteSaunaTypes::RemoteSauna))),
+            connect(sender,
+                    SIGNAL(remoteSaunaRemoved(::signalInterface::RemoteSaunaTypes::RemoteSauna)),
+                    this,
+                    SLOT(onRemoteSaunaRemoved(::signalInterface::RemoteSaunaTypes::RemoteSauna))),
+            connect(sender, SIGNAL(selectedRemoteSaunaChanged(QUuid)), this,
+                    SLOT(onSelectedRemoteSaunaChanged(QUuid))),
+            connect(sender, SIGNAL(disconnected()), this, SLOT(onDisconnected())),
+            connect(sender, SIGNAL(manualConnectDone()), this, SLOT(onManualConnectDone())),
+        });
+    }
+    if (failures != 0)
+        qCWarning(linkLog) << failures << "link signal connections of the informer failed";
+    return failures;
+}
+
+int ConnectionInformer::connectConnectionStateMachineSignals(const QList<QObject *> &senders)
+{
+    int failures = 0;
+    for (QObject *sender : senders) {
+        if (sender == nullptr) {
+            failures += 8;
+            continue;
+        }
+        failures += countFailures({
+            connect(
+                sender, SIGNAL(connectSucceeded(::signalInterface::RemoteSaunaTypes::RemoteSauna)),
+                this, SLOT(onConnectSucceeded(::signalInterface::RemoteSaunaTypes::RemoteSauna))),
+            connect(sender, SIGNAL(connectFailed(::signalInterface::RemoteSaunaTypes::RemoteSauna)),
+                    this, SLOT(onConnectFailed(::signalInterface::RemoteSaunaTypes::RemoteSauna))),
+            connect(sender,
+                    SIGNAL(connectPinFail(::signalInterface::RemoteSaunaTypes::RemoteSauna)), this,
+                    SLOT(onConnectPinFail(::signalInterface::RemoteSaunaTypes::RemoteSauna))),
+            connect(
+                sender,
+                SIGNAL(connectCompatibilityFail(::signalInterface::RemoteSaunaTypes::RemoteSauna)),
+                this,
+                SLOT(onConnectCompatibilityFail(::signalInterface::RemoteSaunaTypes::RemoteSauna))),
+            connect(
+                sender,
+                SIGNAL(connectDoorSwitchFail(::signalInterface::RemoteSaunaTypes::RemoteSauna)),
+                this,
+                SLOT(onConnectDoorSwitchFail(::signalInterface::RemoteSaunaTypes::RemoteSauna))),
+            connect(sender, SIGNAL(connectionLost()), this, SLOT(onConnectionLost())),
+            connect(sender, SIGNAL(reconnected()), this, SLOT(onReconnected())),
+            connect(sender, SIGNAL(connectFailedNoResponse()), this,
+                    SLOT(onConnectFailedNoResponse())),
+        });
+    }
+    if (failures != 0)
+        qCWarning(linkLog) << failures << "state machine connections of the informer failed";
+    return failures;
+}
+
+QString ConnectionInformer::idleTitle()
+{
+    return view::LanguageSupport::pcControlPanelText();
+}
+
+QString ConnectionInformer::connectedTitle(const QString &saunaName)
+{
+    return tr("%1 - %2").arg(idleTitle(), saunaName);
+}
+
+QString ConnectionInformer::connectionLostTitle(const QString &saunaName)
+{
+    return tr("%1 - %2 (connection lost)").arg(idleTitle(), saunaName);
+}
+
+void ConnectionInformer::onAutoConnectChanged(bool autoConnect)
+{
+    m_autoConnect = autoConnect;
+}
+
+void ConnectionInformer::onRemoteSaunaChanged(RemoteSauna sauna)
+{
+    m_saunaNames.insert(sauna.identity, sauna.name);
+    if (m_connected && sauna.identity == m_connectedIdentity && sauna.name != m_connectedName) {
+        m_connectedName = sauna.name;
+        setTitle(connectedTitle(m_connectedName));
+    }
+}
+
+void ConnectionInformer::onRemoteSaunaRemoved(RemoteSauna sauna)
+{
+    m_saunaNames.remove(sauna.identity);
+}
+
+void ConnectionInformer::onSelectedRemoteSaunaChanged(QUuid identity)
+{
+    m_selected = identity;
+}
+
+void ConnectionInformer::onDisconnected()
+{
+    m_connected = false;
+    m_connectedIdentity = QUuid();
+    m_connectedName.clear();
+    setTitle(idleTitle());
+}
+
+void ConnectionInformer::onManualConnectDone()
+{
+    // The outcome of the attempt follows from the state machine; there is nothing to tell yet.
+}
+
+void ConnectionInformer::onConnectSucceeded(RemoteSauna sauna)
+{
+    m_connected = true;
+    m_connectedIdentity = sauna.identity;
+    m_connectedName = nameOf(sauna);
+    setTitle(connectedTitle(m_connectedName));
+    issue(ConnectedMessage, m_connectedName);
+}
+
+void ConnectionInformer::onConnectFailed(RemoteSauna sauna)
+{
+    issue(ConnectFailedMessage, nameOf(sauna));
+}
+
+void ConnectionInformer::onConnectPinFail(RemoteSauna sauna)
+{
+    issue(PinFailMessage, nameOf(sauna));
+}
+
+void ConnectionInformer::onConnectCompatibilityFail(RemoteSauna sauna)
+{
+    issue(CompatibilityFailMessage, nameOf(sauna));
+}
+
+void ConnectionInformer::onConnectDoorSwitchFail(RemoteSauna sauna)
+{
+    issue(DoorSwitchFailMessage, nameOf(sauna));
+}
+
+void ConnectionInformer::onConnectionLost()
+{
+    // The sauna stays named: a reconnect returns to it.
+    m_connected = false;
+    setTitle(connectionLostTitle(m_connectedName));
+    issue(ConnectionLostMessage, m_connectedName);
+}
+
+void ConnectionInformer::onReconnected()
+{
+    m_connected = true;
+    setTitle(connectedTitle(m_connectedName));
+    issue(ConnectedMessage, m_connectedName);
+}
+
+void ConnectionInformer::onConnectFailedNoResponse()
+{
+    // The state machine names no sauna here: the attempt was for the selected one.
+    issue(NoResponseMessage, m_saunaNames.value(m_selected));
+}
+
+void ConnectionInformer::issue(quint32 id, const QString &saunaName)
+{
+    UserMessage message(id);
+    message.arguments.append(saunaName);
+    emit panelUserMessageIssued(message, nullptr);
+}
+
+void ConnectionInformer::setTitle(const QString &title)
+{
+    if (title == m_title)
+        return;
+    m_title = title;
+    emit windowTitleChangeRequested(title);
+}
+
+QString ConnectionInformer::nameOf(const RemoteSauna &sauna) const
+{
+    if (!sauna.name.isEmpty())
+        return sauna.name;
+    return m_saunaNames.value(sauna.identity);
+}
+
+} // namespace pcPanel

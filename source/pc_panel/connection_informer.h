@@ -1,0 +1,86 @@
+#pragma once
+
+#include "signal_interface/remote_sauna_types.h"
+#include "signal_interface/user_message_action.h"
+#include "signal_interface/user_message_types.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QUuid>
+
+namespace pcPanel {
+
+// Tells the user about the connection: a message for each outcome of a connect attempt and for a
+// lost connection, and the window title naming the connected sauna. The title goes out as a
+// request, since the main window lives above the link.
+class ConnectionInformer : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ConnectionInformer(QObject *parent = nullptr);
+    ~ConnectionInformer() override;
+
+    // The link's list, selection and connection signals to the slots of the same names with
+    // "on"; returns the number of failed connections.
+    int connectSaunaCommunicationSignals(const QList<QObject *> &senders);
+    // The state machine's outcome signals to the slots of the same names with "on"; returns the
+    // number of failed connections.
+    int connectConnectionStateMachineSignals(const QList<QObject *> &senders);
+
+    // "PC Control Panel", the title while no sauna is connected.
+    static QString idleTitle();
+    static QString connectedTitle(const QString &saunaName);
+    static QString connectionLostTitle(const QString &saunaName);
+
+public slots:
+    void onAutoConnectChanged(bool autoConnect);
+    void onRemoteSaunaChanged(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
+    void onRemoteSaunaRemoved(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
+    void onSelectedRemoteSaunaChanged(QUuid identity);
+    void onDisconnected();
+    void onManualConnectDone();
+
+    void onConnectSucceeded(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
+    void onConnectFailed(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
+    void onConnectPinFail(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
+    void onConnectCompatibilityFail(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
+    void onConnectDoorSwitchFail(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
+    void onConnectionLost();
+    void onReconnected();
+    void onConnectFailedNoResponse();
+
+signals:
+    void panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
+                                ::signalInterface::UserMessageAction *action);
+    void windowTitleChangeRequested(QString title);
+
+private:
+    // Message ids of the panel's connection messages.
+    enum MessageId : quint32 {
+        ConnectedMessage = 0x2026,
+        PinFailMessage = 0x2027,
+        CompatibilityFailMessage = 0x2028,
+        ConnectFailedMessage = 0x2029,
+        ConnectionLostMessage = 0x203e,
+        NoResponseMessage = 0x203f,
+        DoorSwitchFailMessage = 0x2047,
+    };
+
+    void issue(quint32 id, const QString &saunaName);
+    void setTitle(const QString &title);
+    QString nameOf(const ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna) const;
+
+    bool m_autoConnect = false;
+    QUuid m_selected;
+    // The names of the known saunas, for events that carry no record.
+    QHash<QUuid, QString> m_saunaNames;
+    bool m_connected = false;
+    QUuid m_connectedIdentity;
+    QString m_connectedName;
+    QString m_title;
+};
+
+} // namespace pcPanel

@@ -1,0 +1,355 @@
+#include "pc_panel/connection_state_machine.h"
+
+#include "pc_panel/instance_settings.h"
+#include "pc_panel/link_logging.h"
+#include "pc_panel/sauna_system_receiver.h"
+#include "protocol_buffers_support/si_pb_type_conversion/code_unit_text.h"
+#include "protocol_buffers_support/si_pb_type_conversion/product_converter.h"
+
+#include "message.pb.h"
+
+#include <QCoreApplication>
+#include <QHostInfo>
+#include <QUdpSocket>
+
+#include <algorithm>
+
+namespace pcPanel {
+
+namespace {
+
+using ::signalInterface::RemoteSaunaTypes::RemoteSauna;
+namespace conversion = pbSupport::conversion;
+
+// A text of code units that cannot be one reads as empty.
+QString textOrEmpty(const google::protobuf::RepeatedField<google::protobuf::uint32> &units)
+{
+    QString text;
+    if (!conversion::codeUnitsToText(units, text))
+        text.clear();
+    return text;
+}
+
+int timerInterval(qint64 milliseconds)
+{
+    return static_cast<int>(std::clamp<qint64>(milliseconds, 1, INT_MAX));
+}
+
+} // namespace
+
+ConnectionStateMachine::ConnectionStateMachine(QObject *parent)
+    : ConnectionStateMachine(Timing{}, parent)
+{}
+
+ConnectionStateMachine::ConnectionStateMachine(const Timing &timing, QObject *parent)
+    : QObject(parent)
+    , m_timing(timing)
+    , m_unitName(defaultUnitName(QHostInfo::localHostName(), InstanceSettings::instanceNumber()))
+{
+    m_replyTimer.setSingleShot(true);
+    m_replyTimer.setInterval(timerInterval(m_timing.connectReplyTimeoutMs));
+    m_supervisionTimer.setSingleShot(true);
+    m_reconnectTimer.setInterval(timerInterval(m_timing.reconnectIntervalMs));
+    connect(&m_replyTimer, &QTimer::timeout, this, &ConnectionStateMachine::onReplyTimeout);
+    connect(&m_keepAliveTimer, &QTimer::timeout, this, &ConnectionStateMachine::sendKeepAlive);
+    connect(&m_supervisionTimer, &QTimer::timeout, this,
+            &ConnectionStateMachine::onSupervisionTimeout);
+    connect(&m_reconnectTimer, &QTimer::timeout, this, &ConnectionStateMachine::onReconnectTimeout);
+}
+
+ConnectionStateMachine::~ConnectionStateMachine() = default;
+
+QString ConnectionStateMachine::defaultUnitName(const QString &hostName, unsigned instance)
+{
+    if (instance == 0)
+        return hostName;
+    return hostName + QStringLiteral(" #") + QString::number(instance);
+}
+
+void ConnectionStateMachine::setAutoReconnect(bool on)
+{
+    m_autoReconnect = on;
+    // Without auto-connect the panel never connects by itself, so a pending attempt ends here.
+    if (!on && m_state == State::Reconnecting)
+        stop();
+}
+
+quint32 ConnectionStateMachine::keepAliveSequenceNumber(const QUuid &identity) const
+{
+    return m_keepAliveCounters.value(identity, 0);
+}
+
+qint64 ConnectionStateMachine::keepAliveIntervalFromSeconds(quint32 seconds,
+                                                            qint64 defaultIntervalMs)
+{
+    if (seconds == 0)
+        return defaultIntervalMs;
+    // 64 bits: any 32-bit number of seconds fits as milliseconds before it is cut.
+    return std::min(static_cast<qint64>(seconds) * 1000, MaximumKeepAliveIntervalMs);
+}
+
+bool ConnectionStateMachine::connectTo(const RemoteSauna &sauna)
+{
+    if (m_state != State::Idle)
+        stop();
+    m_sauna = sauna;
+    // A socket bound to IPv4 only reaches plain IPv4 addresses.
+    bool isIpv4 = false;
+    const quint32 ipv4 = sauna.address.toIPv4Address(&isIpv4);
+    if (isIpv4)
+        m_sauna.address = QHostAddress(ipv4);
+    if (m_sauna.address.isNull() || m_sauna.port == 0 || m_socket == nullptr) {
+        qCDebug(linkLog) << "no address for sauna" << sauna.identity << "- connect failed";
+        emit connectFailed(m_sauna);
+        return false;
+    }
+    if (m_receiver != nullptr)
+        m_receiver->setPeer(m_sauna.address, m_sauna.port);
+    setState(State::Connecting);
+    sendConnectRequest();
+    m_replyTimer.start();
+    return true;
+}
+
+bool ConnectionStateMachine::disconnectFromSauna()
+{
+    if (m_state == State::Idle)
+        return false;
+    // The request must go out while the sauna is still the peer.
+    vaholumo::External_to_sauna envelope;
+    envelope.mutable_disconnect_request();
+    sendEnvelope(envelope);
+    stop();
+    return true;
+}
+
+bool ConnectionStateMachine::hasPeer() const
+{
+    return m_state == State::Connected && m_socket != nullptr;
+}
+
+bool ConnectionStateMachine::sendToPeer(const QByteArray &datagram)
+{
+    if (!hasPeer())
+        return false;
+    const qint64 written = m_socket->writeDatagram(datagram, m_sauna.address, m_sauna.port);
+    if (written != datagram.size()) {
+        qCDebug(linkLog) << "send to" << m_sauna.address << m_sauna.port
+                         << "failed:" << m_socket->errorString();
+        return false;
+    }
+    restartKeepAliveTimer();
+    return true;
+}
+
+void ConnectionStateMachine::restartKeepAliveTimer()
+{
+    if (m_state == State::Connected)
+        m_keepAliveTimer.start();
+}
+
+void ConnectionStateMachine::handleConnectReply(const vaholumo::Connect_reply &reply,
+                                                const QHostAddress &sender, quint16 senderPort)
+{
+    if (m_state != State::Connecting && m_state != State::Reconnecting) {
+        qCDebug(linkLog) << "connect reply without a pending request ignored";
+        return;
+    }
+    if (!reply.has_connect_status() || !reply.has_identity()) {
+        qCDebug(linkLog) << "connect reply without status or identity ignored";
+        return;
+    }
+    RemoteSauna sauna = m_sauna;
+    sauna.address = sender;
+    sauna.port = senderPort;
+    sauna.identity = QUuid(QString::fromLatin1(reply.identity().data(),
+                                               static_cast<qsizetype>(reply.identity().size())));
+    if (sauna.identity.isNull()) {
+        qCDebug(linkLog) << "connect reply with an identity that is not a UUID ignored";
+        return;
+    }
+    auto &products = conversion::ProductConverter::instance();
+    if (reply.has_brand())
+        sauna.brand = products.toSiBrand(reply.brand());
+    if (reply.has_rcb_product())
+        sauna.rcbProduct = products.toSiRcbProduct(reply.rcb_product());
+    QString name;
+    const bool nameValid = conversion::codeUnitsToText(reply.name(), name) && !name.isEmpty();
+    if (nameValid)
+        sauna.name = name;
+    const bool complete = reply.has_brand() && reply.has_keep_alive_interval() &&
+                          reply.has_rcb_product() && nameValid;
+
+    m_replyTimer.stop();
+    if (!complete) {
+        stop();
+        emit connectFailed(sauna);
+        return;
+    }
+    switch (reply.connect_status()) {
+    case vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED:
+        accept(reply, sauna);
+        return;
+    case vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_PIN_FAIL:
+        stop();
+        emit connectPinFail(sauna);
+        return;
+    case vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_COMPATIBILITY_FAIL:
+        stop();
+        emit connectCompatibilityFail(sauna);
+        return;
+    case vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_DOOR_SWITCH_FAIL:
+        stop();
+        emit connectDoorSwitchFail(sauna);
+        return;
+    case vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_FAILED:
+        break;
+    }
+    stop();
+    emit connectFailed(sauna);
+}
+
+void ConnectionStateMachine::accept(const vaholumo::Connect_reply &reply, const RemoteSauna &sauna)
+{
+    const bool reconnecting = m_state == State::Reconnecting;
+    m_sauna = sauna;
+    m_keepAliveIntervalMs = keepAliveIntervalFromSeconds(reply.keep_alive_interval(),
+                                                         m_timing.defaultKeepAliveIntervalMs);
+    m_keepAliveSendPeriodMs = keepAliveSendPeriod(m_keepAliveIntervalMs);
+    m_reconnectTimer.stop();
+    m_keepAliveTimer.setInterval(timerInterval(m_keepAliveSendPeriodMs));
+    m_supervisionTimer.setInterval(timerInterval(m_keepAliveIntervalMs * MissedKeepAliveLimit));
+    setState(State::Connected);
+    m_keepAliveTimer.start();
+    m_supervisionTimer.start();
+
+    if (reconnecting)
+        emit reconnected();
+    else
+        emit connectSucceeded(m_sauna);
+    // A slot may have ended the connection already; the rest belongs to a live one only.
+    if (m_state != State::Connected)
+        return;
+    auto &products = conversion::ProductConverter::instance();
+    if (reply.has_system_type())
+        emit saunaSystemModeChanged(products.toSiSystemMode(reply.system_type()));
+    if (m_state != State::Connected)
+        return;
+    emit saunaMasterProductChanged(products.toSiRcbProduct(reply.rcb_product()));
+    if (m_state != State::Connected)
+        return;
+    if (reply.has_features() && m_receiver != nullptr)
+        m_receiver->compareSaunaFeatures(reply.features());
+    if (m_state != State::Connected)
+        return;
+    emit remoteApplicationIdentified(textOrEmpty(reply.application_name()),
+                                     textOrEmpty(reply.application_version()));
+}
+
+void ConnectionStateMachine::handleSaunaKeepAlive()
+{
+    handleSignOfLife();
+}
+
+void ConnectionStateMachine::handleSignOfLife()
+{
+    if (m_state == State::Connected)
+        m_supervisionTimer.start();
+}
+
+void ConnectionStateMachine::setState(State state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    emit stateChanged(state);
+}
+
+void ConnectionStateMachine::sendConnectRequest()
+{
+    vaholumo::External_to_sauna envelope;
+    vaholumo::Connect_request *request = envelope.mutable_connect_request();
+    request->set_profile(vaholumo::Connection_types_profile_t_PROFILE_PC_PANEL);
+    request->set_pin_code(m_sauna.pin.pin().toLatin1().toStdString());
+    conversion::textToCodeUnits(m_unitName, request->mutable_unit_name());
+    conversion::textToCodeUnits(QCoreApplication::applicationName(),
+                                request->mutable_application_name());
+    conversion::textToCodeUnits(QCoreApplication::applicationVersion(),
+                                request->mutable_application_version());
+    request->mutable_unit_features()->set_feature_flag(true);
+    sendEnvelope(envelope);
+}
+
+void ConnectionStateMachine::sendKeepAlive()
+{
+    if (m_state != State::Connected)
+        return;
+    // Increased before each send, and sent after the increase.
+    quint32 &counter = m_keepAliveCounters[m_sauna.identity];
+    ++counter;
+    vaholumo::External_to_sauna envelope;
+    envelope.mutable_keep_alive()->set_sequence_number(counter);
+    sendEnvelope(envelope);
+}
+
+bool ConnectionStateMachine::sendEnvelope(const vaholumo::External_to_sauna &envelope)
+{
+    if (m_socket == nullptr || m_sauna.address.isNull())
+        return false;
+    const QByteArray datagram = QByteArray::fromStdString(envelope.SerializeAsString());
+    const qint64 written = m_socket->writeDatagram(datagram, m_sauna.address, m_sauna.port);
+    if (written != datagram.size()) {
+        qCDebug(linkLog) << "send to" << m_sauna.address << m_sauna.port
+                         << "failed:" << m_socket->errorString();
+        return false;
+    }
+    restartKeepAliveTimer();
+    return true;
+}
+
+void ConnectionStateMachine::onReplyTimeout()
+{
+    if (m_state != State::Connecting)
+        return;
+    qCDebug(linkLog) << "no connect reply from" << m_sauna.address << m_sauna.port;
+    stop();
+    emit connectFailedNoResponse();
+}
+
+void ConnectionStateMachine::onSupervisionTimeout()
+{
+    if (m_state != State::Connected)
+        return;
+    qCDebug(linkLog) << "connection to" << m_sauna.address << m_sauna.port << "lost";
+    m_keepAliveTimer.stop();
+    if (!m_autoReconnect) {
+        stop();
+        emit connectionLost();
+        return;
+    }
+    setState(State::Reconnecting);
+    emit connectionLost();
+    if (m_state != State::Reconnecting)
+        return;
+    sendConnectRequest();
+    m_reconnectTimer.start();
+}
+
+void ConnectionStateMachine::onReconnectTimeout()
+{
+    if (m_state == State::Reconnecting)
+        sendConnectRequest();
+}
+
+void ConnectionStateMachine::stop()
+{
+    m_replyTimer.stop();
+    m_keepAliveTimer.stop();
+    m_supervisionTimer.stop();
+    m_reconnectTimer.stop();
+    if (m_receiver != nullptr)
+        m_receiver->clearPeer();
+    setState(State::Idle);
+}
+
+} // namespace pcPanel

@@ -1,0 +1,131 @@
+#include "pc_panel/remote_sauna_list.h"
+
+#include "control/settings.h"
+#include "pc_panel/link_logging.h"
+#include "value/pin_packing.h"
+
+#include <QSettings>
+
+#include <algorithm>
+
+namespace pcPanel {
+
+namespace {
+
+using control::Settings;
+using ::signalInterface::MasterFuncDescTypes;
+using ::signalInterface::VariantTypes;
+
+// The link's own key for the stored PINs. It must never change: stored PINs would no longer
+// decipher and would read as the default PIN.
+constexpr quint32 pinKey[4] = {0x6B1F3A95u, 0xD2475C08u, 0x3E9AB461u, 0x85C0E72Du};
+
+QString key(const char *name)
+{
+    return QString::fromLatin1(name);
+}
+
+} // namespace
+
+const RemoteSaunaList::RemoteSauna *RemoteSaunaList::find(const QUuid &identity) const
+{
+    const auto found = std::find_if(m_saunas.cbegin(), m_saunas.cend(),
+                                    [&](const RemoteSauna &s) { return s.identity == identity; });
+    return found == m_saunas.cend() ? nullptr : &*found;
+}
+
+RemoteSaunaList::RemoteSauna *RemoteSaunaList::find(const QUuid &identity)
+{
+    const auto found = std::find_if(m_saunas.begin(), m_saunas.end(),
+                                    [&](const RemoteSauna &s) { return s.identity == identity; });
+    return found == m_saunas.end() ? nullptr : &*found;
+}
+
+bool RemoteSaunaList::insertOrReplace(const RemoteSauna &sauna)
+{
+    if (sauna.identity.isNull())
+        return false;
+    if (RemoteSauna *entry = find(sauna.identity))
+        *entry = sauna;
+    else
+        m_saunas.append(sauna);
+    return true;
+}
+
+bool RemoteSaunaList::remove(const QUuid &identity, RemoteSauna *removed)
+{
+    const auto found = std::find_if(m_saunas.begin(), m_saunas.end(),
+                                    [&](const RemoteSauna &s) { return s.identity == identity; });
+    if (found == m_saunas.end())
+        return false;
+    if (removed != nullptr)
+        *removed = *found;
+    m_saunas.erase(found);
+    return true;
+}
+
+int RemoteSaunaList::load(QSettings *store)
+{
+    if (store == nullptr)
+        store = Settings::settings();
+    m_saunas.clear();
+    int dropped = 0;
+    const int count = store->beginReadArray(key(Settings::pcPanelRemoteSaunasKey));
+    for (int index = 0; index < count; ++index) {
+        store->setArrayIndex(index);
+        RemoteSauna sauna;
+        sauna.identity =
+            QUuid(store->value(key(Settings::pcPanelRemoteSaunaIdentityKey)).toString());
+        const auto brand = Settings::enumValue<VariantTypes::Brand>(
+            key(Settings::pcPanelRemoteSaunaBrandKey), &VariantTypes::fromInt, store);
+        const auto product = Settings::enumValue<MasterFuncDescTypes::RcbProduct>(
+            key(Settings::pcPanelRemoteSaunaRcbProductKey), &MasterFuncDescTypes::fromInt, store);
+        const QVariant name = store->value(key(Settings::pcPanelRemoteSaunaNameKey));
+        if (sauna.identity.isNull() || find(sauna.identity) != nullptr || !brand || !product ||
+            !name.isValid()) {
+            qCWarning(linkLog) << "stored sauna entry" << index << "cannot be read; left out";
+            ++dropped;
+            continue;
+        }
+        sauna.brand = *brand;
+        sauna.rcbProduct = *product;
+        sauna.name = name.toString();
+        const auto pin1 = Settings::uintValue(key(Settings::pcPanelRemoteSaunaPin1Key), store);
+        const auto pin2 = Settings::uintValue(key(Settings::pcPanelRemoteSaunaPin2Key), store);
+        if (pin1 && pin2) {
+            const std::optional<QString> pin =
+                value::decipherPin({*pin1, *pin2}, PinCipherCycles, pinKey);
+            if (pin)
+                sauna.pin.setPin(*pin);
+        }
+        m_saunas.append(sauna);
+    }
+    store->endArray();
+    return dropped;
+}
+
+void RemoteSaunaList::save(QSettings *store) const
+{
+    if (store == nullptr)
+        store = Settings::settings();
+    const QString arrayKey = key(Settings::pcPanelRemoteSaunasKey);
+    // Entries beyond the new size would otherwise stay in the file.
+    store->remove(arrayKey);
+    store->beginWriteArray(arrayKey, static_cast<int>(m_saunas.size()));
+    for (int index = 0; index < m_saunas.size(); ++index) {
+        const RemoteSauna &sauna = m_saunas.at(index);
+        store->setArrayIndex(index);
+        store->setValue(key(Settings::pcPanelRemoteSaunaIdentityKey), sauna.identity.toString());
+        store->setValue(key(Settings::pcPanelRemoteSaunaRcbProductKey),
+                        static_cast<int>(sauna.rcbProduct));
+        store->setValue(key(Settings::pcPanelRemoteSaunaBrandKey), static_cast<int>(sauna.brand));
+        store->setValue(key(Settings::pcPanelRemoteSaunaNameKey), sauna.name);
+        const value::PinBlock pin = value::encipherPin(sauna.pin.pin(), PinCipherCycles, pinKey);
+        store->setValue(key(Settings::pcPanelRemoteSaunaPin1Key), pin[0]);
+        store->setValue(key(Settings::pcPanelRemoteSaunaPin2Key), pin[1]);
+    }
+    store->endArray();
+    store->sync();
+}
+
+} // namespace pcPanel

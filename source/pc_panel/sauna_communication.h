@@ -1,0 +1,143 @@
+#pragma once
+
+#include "pc_panel/connection_state_machine.h"
+#include "pc_panel/remote_sauna_list.h"
+#include "pc_panel/sauna_system_receiver.h"
+#include "pc_panel/sauna_system_sender.h"
+#include "signal_interface/remote_sauna_types.h"
+
+#include <QHostAddress>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <QUdpSocket>
+#include <QUuid>
+
+namespace saunaBridge {
+class MessageFormatterBase;
+} // namespace saunaBridge
+
+namespace pcPanel {
+
+// The network link to the sauna systems: discovery by announcements, the list of known saunas,
+// the selected sauna and auto-connect, and the one connection with its sender and receiver.
+class SaunaCommunication : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The port this panel takes announcements on; a second panel falls back to any free port.
+    static constexpr quint16 AnnouncementPort = 54377;
+    // The port sauna systems take announcement requests on.
+    static constexpr quint16 AnnouncementRequestPort = 54378;
+    static constexpr int AnnouncementIntervalMs = 15000;
+    static constexpr int IpDetectTimeoutMs = 2500;
+    // Larger datagrams are dropped unread; no message of the protocol comes near it.
+    static constexpr qint64 MaximumDatagramSize = 65536;
+
+    // Ports and timer lengths; the defaults are the constants above. Tests change them.
+    struct Timing
+    {
+        int announcementIntervalMs = AnnouncementIntervalMs;
+        int ipDetectTimeoutMs = IpDetectTimeoutMs;
+        quint16 announcementPort = AnnouncementPort;
+        quint16 announcementRequestPort = AnnouncementRequestPort;
+        ConnectionStateMachine::Timing connection;
+    };
+
+    // Builds the receiver (given the formatter, not owned), the sender, the sauna socket and the
+    // state machine, in this order, and loads the list of known saunas.
+    SaunaCommunication(QObject *parent, saunaBridge::MessageFormatterBase *formatter);
+    SaunaCommunication(QObject *parent, saunaBridge::MessageFormatterBase *formatter,
+                       const Timing &timing);
+    // Sends the disconnect request first if a connection is still up.
+    ~SaunaCommunication() override;
+
+    SaunaSystemReceiver *saunaSystemReceiver() { return &m_receiver; }
+    SaunaSystemSender *saunaSystemSender() { return &m_sender; }
+    ConnectionStateMachine *connectionStateMachine() { return &m_stateMachine; }
+
+    bool autoConnect() const { return m_autoConnect; }
+    const QUuid &selectedRemoteSauna() const { return m_selected; }
+    const QList<::signalInterface::RemoteSaunaTypes::RemoteSauna> &remoteSaunas() const
+    {
+        return m_remoteSaunas.saunas();
+    }
+    bool isConnected() const { return m_stateMachine.isConnected(); }
+    // 0 while not bound.
+    quint16 saunaSystemPort() const;
+    quint16 announcementPort() const;
+
+    // The application's aboutToQuit() to onAboutToQuit(); false when there is no application.
+    bool connectAboutToQuit();
+    // The Network screen's five request signals to the slots below; returns the failed count.
+    int connectViewRequests(const QList<QObject *> &senders);
+
+    // autoConnectChanged, remoteSaunaChanged for every known sauna in list order, then
+    // selectedRemoteSaunaChanged.
+    void emitCurrentState();
+    // (Re)binds the sauna socket to the local port (0: any free port) on every IPv4 address and
+    // reads its datagrams; a connection in progress ends first. False when the port cannot be
+    // bound.
+    bool bindSaunaSystemSocket(quint16 port);
+    // (Re)binds the announcement socket (the fallback: any free port), sends an announcement
+    // request at once and then periodically, and connects to the selected sauna when
+    // auto-connect is on and its address is known. False when no port can be bound.
+    bool startAnnouncements();
+
+public slots:
+    void onAutoConnectChangeRequest(bool autoConnect);
+    void onConnectRequest(QUuid identity);
+    void onDisconnectRequest();
+    void onRemoteSaunaChangeRequest(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna,
+                                    bool store);
+    void onIpDetectRequest(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
+    void onAboutToQuit();
+
+signals:
+    void autoConnectChanged(bool autoConnect);
+    void connectedChanged(bool connected);
+    void remoteSaunaChanged(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
+    void remoteSaunaRemoved(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
+    void selectedRemoteSaunaChanged(QUuid identity);
+    void disconnected();
+    void manualConnectDone();
+    // The text is address ":" port; true when that address answered before the time ran out.
+    void ipDetectDone(QString address, bool found);
+    void isUsingFallbackAnnouncement(int port);
+
+private:
+    void readSaunaDatagrams();
+    void readAnnouncements();
+    void handleAnnouncement(const QByteArray &datagram, const QHostAddress &sender);
+    void sendAnnouncementRequests();
+    bool sendAnnouncementRequest(const QHostAddress &address, quint16 port);
+    void onIpDetectTimeout();
+    void finishIpDetect(bool found);
+    // Connects to the selected sauna when auto-connect is on, nothing is connected and the
+    // sauna's address is known.
+    void autoConnectStep();
+    // Ends the current connection (sending the disconnect request) and reports it.
+    void endConnection();
+    void onConnectionStateChanged(ConnectionStateMachine::State state);
+    void onConnectionAccepted(const ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna);
+
+    Timing m_timing;
+    SaunaSystemReceiver m_receiver;
+    SaunaSystemSender m_sender;
+    QUdpSocket m_saunaSocket;
+    ConnectionStateMachine m_stateMachine;
+    RemoteSaunaList m_remoteSaunas;
+    QUdpSocket m_announcementSocket;
+    QTimer m_announcementTimer;
+    QTimer m_ipDetectTimer;
+
+    bool m_autoConnect = true;
+    QUuid m_selected;
+    bool m_connected = false;
+    QHostAddress m_ipDetectAddress;
+    quint16 m_ipDetectPort = 0;
+};
+
+} // namespace pcPanel

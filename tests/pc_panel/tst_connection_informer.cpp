@@ -1,0 +1,130 @@
+#include "pc_panel/connection_informer.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using pcPanel::ConnectionInformer;
+using signalInterface::RemoteSaunaTypes::RemoteSauna;
+using signalInterface::UserMessageTypes::UserMessage;
+
+namespace {
+
+RemoteSauna sauna(const QString &name)
+{
+    RemoteSauna record;
+    record.identity = QUuid::createUuid();
+    record.name = name;
+    return record;
+}
+
+} // namespace
+
+// Connection events become user messages and window titles.
+class TestConnectionInformer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void outcomesBecomeMessages_data();
+    void outcomesBecomeMessages();
+    void connectLoseReconnectDisconnect();
+    void noResponseNamesTheSelectedSauna();
+    void recordWithoutNameUsesTheKnownName();
+};
+
+void TestConnectionInformer::outcomesBecomeMessages_data()
+{
+    QTest::addColumn<QByteArray>("slot");
+    QTest::addColumn<quint32>("id");
+    QTest::newRow("succeeded") << QByteArray("onConnectSucceeded") << quint32(0x2026);
+    QTest::newRow("pin fail") << QByteArray("onConnectPinFail") << quint32(0x2027);
+    QTest::newRow("compatibility fail")
+        << QByteArray("onConnectCompatibilityFail") << quint32(0x2028);
+    QTest::newRow("failed") << QByteArray("onConnectFailed") << quint32(0x2029);
+    QTest::newRow("door switch fail") << QByteArray("onConnectDoorSwitchFail") << quint32(0x2047);
+}
+
+void TestConnectionInformer::outcomesBecomeMessages()
+{
+    QFETCH(QByteArray, slot);
+    QFETCH(quint32, id);
+    ConnectionInformer informer;
+    QSignalSpy messages(&informer, &ConnectionInformer::panelUserMessageIssued);
+    QVERIFY(QMetaObject::invokeMethod(&informer, slot.constData(),
+                                      Q_ARG(::signalInterface::RemoteSaunaTypes::RemoteSauna,
+                                            sauna(QStringLiteral("Garden sauna")))));
+    QCOMPARE(messages.count(), 1);
+    const auto message = messages.at(0).at(0).value<UserMessage>();
+    QCOMPARE(message.id, id);
+    QCOMPARE(message.arguments, QStringList{QStringLiteral("Garden sauna")});
+    QCOMPARE(message.type, signalInterface::UserMessageTypes::E_typeOneButton);
+    QCOMPARE(messages.at(0).at(1).value<signalInterface::UserMessageAction *>(), nullptr);
+}
+
+void TestConnectionInformer::connectLoseReconnectDisconnect()
+{
+    ConnectionInformer informer;
+    QSignalSpy messages(&informer, &ConnectionInformer::panelUserMessageIssued);
+    QSignalSpy titles(&informer, &ConnectionInformer::windowTitleChangeRequested);
+    const RemoteSauna garden = sauna(QStringLiteral("Garden sauna"));
+    informer.onRemoteSaunaChanged(garden);
+    informer.onConnectSucceeded(garden);
+    QCOMPARE(titles.count(), 1);
+    QCOMPARE(titles.at(0).at(0).toString(), QStringLiteral("PC Control Panel - Garden sauna"));
+
+    informer.onConnectionLost();
+    QCOMPARE(titles.count(), 2);
+    QCOMPARE(titles.at(1).at(0).toString(),
+             QStringLiteral("PC Control Panel - Garden sauna (connection lost)"));
+    QCOMPARE(messages.at(1).at(0).value<UserMessage>().id, quint32(0x203e));
+    QCOMPARE(messages.at(1).at(0).value<UserMessage>().arguments,
+             QStringList{QStringLiteral("Garden sauna")});
+
+    informer.onReconnected();
+    QCOMPARE(titles.at(2).at(0).toString(), QStringLiteral("PC Control Panel - Garden sauna"));
+    QCOMPARE(messages.at(2).at(0).value<UserMessage>().id, quint32(0x2026));
+
+    // A renamed sauna renames the title of its connection.
+    RemoteSauna renamed = garden;
+    renamed.name = QStringLiteral("Lake sauna");
+    informer.onRemoteSaunaChanged(renamed);
+    QCOMPARE(titles.at(3).at(0).toString(), QStringLiteral("PC Control Panel - Lake sauna"));
+
+    informer.onDisconnected();
+    QCOMPARE(titles.at(4).at(0).toString(), QStringLiteral("PC Control Panel"));
+    QCOMPARE(messages.count(), 3);
+}
+
+void TestConnectionInformer::noResponseNamesTheSelectedSauna()
+{
+    ConnectionInformer informer;
+    QSignalSpy messages(&informer, &ConnectionInformer::panelUserMessageIssued);
+    const RemoteSauna garden = sauna(QStringLiteral("Garden sauna"));
+    const RemoteSauna lake = sauna(QStringLiteral("Lake sauna"));
+    informer.onRemoteSaunaChanged(garden);
+    informer.onRemoteSaunaChanged(lake);
+    informer.onSelectedRemoteSaunaChanged(lake.identity);
+    informer.onConnectFailedNoResponse();
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.at(0).at(0).value<UserMessage>().id, quint32(0x203f));
+    QCOMPARE(messages.at(0).at(0).value<UserMessage>().arguments,
+             QStringList{QStringLiteral("Lake sauna")});
+}
+
+void TestConnectionInformer::recordWithoutNameUsesTheKnownName()
+{
+    ConnectionInformer informer;
+    QSignalSpy messages(&informer, &ConnectionInformer::panelUserMessageIssued);
+    RemoteSauna garden = sauna(QStringLiteral("Garden sauna"));
+    informer.onRemoteSaunaChanged(garden);
+    garden.name.clear();
+    informer.onConnectFailed(garden);
+    QCOMPARE(messages.at(0).at(0).value<UserMessage>().arguments,
+             QStringList{QStringLiteral("Garden sauna")});
+    informer.onRemoteSaunaRemoved(garden);
+    informer.onConnectFailed(garden);
+    QCOMPARE(messages.at(1).at(0).value<UserMessage>().arguments, QStringList{QString()});
+}
+
+QTEST_GUILESS_MAIN(TestConnectionInformer)
+#include "tst_connection_informer.moc"

@@ -1,0 +1,749 @@
+#include "pc_panel/connection_informer.h"
+#include "pc_panel/sauna_communication.h"
+
+#include "control/settings.h"
+#include "pc_panel/instance_settings.h"
+
+#include "fake_sauna_peer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QUdpSocket>
+
+#include <memory>
+
+using pcPanel::ConnectionStateMachine;
+using pcPanel::SaunaCommunication;
+using signalInterface::RemoteSaunaTypes::RemoteSauna;
+
+Q_DECLARE_METATYPE(vaholumo::Announcement)
+
+namespace {
+
+SaunaCommunication::Timing shortTiming()
+{
+    SaunaCommunication::Timing timing;
+    timing.announcementIntervalMs = 60000;
+    timing.ipDetectTimeoutMs = 400;
+    timing.connection.connectReplyTimeoutMs = 400;
+    timing.connection.reconnectIntervalMs = 100;
+    timing.connection.defaultKeepAliveIntervalMs = 150;
+    return timing;
+}
+
+QByteArray bytesOf(const google::protobuf::MessageLite &message)
+{
+    return QByteArray::fromStdString(message.SerializeAsString());
+}
+
+} // namespace
+
+// Stands in for the Network screen: the five requests it sends to the link.
+class FakeNetworkScreen : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void autoConnectChangeRequest(bool autoConnect);
+    void connectRequest(QUuid identity);
+    void disconnectRequest();
+    void remoteSaunaChangeRequest(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna,
+                                  bool store);
+    void ipDetectRequest(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
+};
+
+// The link against a fake sauna on loopback: discovery, connect, keep-alive, loss, reconnect,
+// disconnect, and the stored list of saunas.
+class TestSaunaCommunication : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void connectsWithTheRightPin();
+    void refusesTheWrongPin();
+    void sendsNumberedKeepAlives();
+    void anyDatagramIsASignOfLife();
+    void losesAndReconnects();
+    void autoConnectOffNeverConnectsByItself();
+    void autoConnectConnectsWhenTheAddressIsLearned();
+    void userDisconnectReachesTheSauna();
+    void destructionDisconnectsFirst();
+    void ipDetectWithoutAnswer();
+    void malformedAnnouncementsAreIgnored_data();
+    void malformedAnnouncementsAreIgnored();
+    void malformedConnectRepliesAreIgnored_data();
+    void malformedConnectRepliesAreIgnored();
+    void remoteSaunaChangesAreChecked();
+    void listSurvivesARestartWithEncipheredPins();
+    void corruptStoredEntryIsLeftOut();
+    void fallbackAnnouncementPort();
+    void currentStateInOrder();
+    void connectOperationsReportFailures();
+    // Last: it runs the application's event loop to its end.
+    void quitSendsTheDisconnect();
+
+private:
+    std::unique_ptr<SaunaCommunication> makeLink();
+    // Learns the peer's address by IP detect and stores its PIN.
+    void discover(SaunaCommunication &link, FakeSaunaPeer &peer, const QString &pin);
+    void connectLink(SaunaCommunication &link, FakeSaunaPeer &peer);
+    QString settingsFile() const { return control::Settings::settings()->fileName(); }
+
+    int m_run = 0;
+};
+
+void TestSaunaCommunication::init()
+{
+    // Each test has a store of its own, so that no cached file content leaks between tests.
+    control::Settings::resetForTesting();
+    pcPanel::InstanceSettings::resetForTesting();
+    control::Settings names(QStringLiteral("LinkTest%1").arg(++m_run), QStringLiteral("PC_Panel"));
+    QFile::remove(settingsFile());
+}
+
+void TestSaunaCommunication::cleanup()
+{
+    control::Settings::resetForTesting();
+}
+
+std::unique_ptr<SaunaCommunication> TestSaunaCommunication::makeLink()
+{
+    auto link = std::make_unique<SaunaCommunication>(nullptr, nullptr, shortTiming());
+    if (!link->bindSaunaSystemSocket(0) || !link->startAnnouncements())
+        return nullptr;
+    return link;
+}
+
+void TestSaunaCommunication::discover(SaunaCommunication &link, FakeSaunaPeer &peer,
+                                      const QString &pin)
+{
+    QSignalSpy detected(&link, &SaunaCommunication::ipDetectDone);
+    RemoteSauna target;
+    target.address = QHostAddress::LocalHost;
+    target.port = peer.announcementPort();
+    link.onIpDetectRequest(target);
+    QVERIFY(detected.wait(5000));
+    QCOMPARE(detected.count(), 1);
+    QCOMPARE(detected.at(0).at(0).toString(),
+             QStringLiteral("127.0.0.1:%1").arg(peer.announcementPort()));
+    QCOMPARE(detected.at(0).at(1).toBool(), true);
+    QCOMPARE(link.remoteSaunas().size(), 1);
+    RemoteSauna sauna = link.remoteSaunas().front();
+    QCOMPARE(sauna.identity, peer.identity);
+    QCOMPARE(sauna.address, QHostAddress(QHostAddress::LocalHost));
+    QCOMPARE(sauna.port, peer.saunaPort());
+    QVERIFY(sauna.linkValue > 0);
+    sauna.pin.setPin(pin);
+    link.onRemoteSaunaChangeRequest(sauna, true);
+}
+
+void TestSaunaCommunication::connectLink(SaunaCommunication &link, FakeSaunaPeer &peer)
+{
+    discover(link, peer, peer.pin);
+    QSignalSpy connected(&link, &SaunaCommunication::connectedChanged);
+    link.onConnectRequest(peer.identity);
+    QTRY_VERIFY(link.isConnected());
+    QCOMPARE(connected.count(), 1);
+    QCOMPARE(connected.at(0).at(0).toBool(), true);
+}
+
+void TestSaunaCommunication::connectsWithTheRightPin()
+{
+    FakeSaunaPeer peer;
+    auto link = makeLink();
+    QVERIFY(link);
+    discover(*link, peer, QStringLiteral("1234"));
+    ConnectionStateMachine *machine = link->connectionStateMachine();
+    QSignalSpy succeeded(machine, &ConnectionStateMachine::connectSucceeded);
+    QSignalSpy identified(machine, &ConnectionStateMachine::remoteApplicationIdentified);
+    QSignalSpy product(link->saunaSystemReceiver(),
+                       &pcPanel::SaunaSystemReceiver::saunaMasterProductChanged);
+    QSignalSpy connected(link.get(), &SaunaCommunication::connectedChanged);
+    QSignalSpy manualDone(link.get(), &SaunaCommunication::manualConnectDone);
+    QSignalSpy selected(link.get(), &SaunaCommunication::selectedRemoteSaunaChanged);
+
+    link->onConnectRequest(peer.identity);
+    QCOMPARE(manualDone.count(), 1);
+    QCOMPARE(selected.count(), 1);
+    QCOMPARE(selected.at(0).at(0).toUuid(), peer.identity);
+    QTRY_COMPARE(succeeded.count(), 1);
+    QCOMPARE(connected.count(), 1);
+    QCOMPARE(connected.at(0).at(0).toBool(), true);
+    QCOMPARE(identified.count(), 1);
+    QCOMPARE(product.count(), 1);
+    QCOMPARE(QString::fromStdString(peer.received().front().envelope.connect_request().pin_code()),
+             QStringLiteral("1234"));
+
+    // Requests now reach the sauna.
+    peer.clearReceived();
+    link->saunaSystemSender()->onTargetTemperatureChangeRequested(720);
+    QTRY_COMPARE(
+        peer.count([](const auto &e) { return e.integer_value_change_request_size() == 1; }), 1);
+    // And its reports reach the panel.
+    QSignalSpy target(link->saunaSystemReceiver(),
+                      &pcPanel::SaunaSystemReceiver::saunaTargetTemperatureChanged);
+    peer.sendTargetTemperature(700);
+    QVERIFY(target.wait(5000));
+    QCOMPARE(target.at(0).at(0).toInt(), 700);
+}
+
+void TestSaunaCommunication::refusesTheWrongPin()
+{
+    FakeSaunaPeer peer;
+    auto link = makeLink();
+    QVERIFY(link);
+    discover(*link, peer, QStringLiteral("4826"));
+    ConnectionStateMachine *machine = link->connectionStateMachine();
+    QSignalSpy pinFail(machine, &ConnectionStateMachine::connectPinFail);
+    QSignalSpy succeeded(machine, &ConnectionStateMachine::connectSucceeded);
+    QSignalSpy connected(link.get(), &SaunaCommunication::connectedChanged);
+
+    link->onConnectRequest(peer.identity);
+    QVERIFY(pinFail.wait(5000));
+    QCOMPARE(pinFail.at(0).at(0).value<RemoteSauna>().name, peer.name);
+    QCOMPARE(succeeded.count(), 0);
+    QCOMPARE(connected.count(), 0);
+    QCOMPARE(machine->state(), ConnectionStateMachine::State::Idle);
+
+    // Nothing goes out, and nothing from the sauna is taken, after a refusal.
+    peer.clearReceived();
+    link->saunaSystemSender()->onTargetTemperatureChangeRequested(720);
+    QSignalSpy target(link->saunaSystemReceiver(),
+                      &pcPanel::SaunaSystemReceiver::saunaTargetTemperatureChanged);
+    peer.sendTargetTemperature(700);
+    QVERIFY(!target.wait(300));
+    QCOMPARE(peer.received().size(), size_t(0));
+}
+
+void TestSaunaCommunication::sendsNumberedKeepAlives()
+{
+    FakeSaunaPeer peer;
+    auto link = makeLink();
+    QVERIFY(link);
+    connectLink(*link, peer);
+    QTRY_VERIFY(peer.keepAliveNumbers().size() >= 4);
+    const std::vector<quint32> numbers = peer.keepAliveNumbers();
+    // One more than the last one, every time, starting at 1.
+    for (size_t i = 0; i < numbers.size(); ++i)
+        QCOMPARE(numbers[i], quint32(i + 1));
+    QVERIFY(link->connectionStateMachine()->keepAliveSequenceNumber(peer.identity) >=
+            numbers.back());
+}
+
+void TestSaunaCommunication::anyDatagramIsASignOfLife()
+{
+    FakeSaunaPeer peer;
+    auto link = makeLink();
+    QVERIFY(link);
+    connectLink(*link, peer);
+    QSignalSpy lost(link->connectionStateMachine(), &ConnectionStateMachine::connectionLost);
+    peer.answerKeepAlives = false;
+    // Reports without keep-alives, for well past three keep-alive intervals (450 ms).
+    int reports = 0;
+    QTimer reporter;
+    connect(&reporter, &QTimer::timeout, &reporter, [&] {
+        peer.sendTargetTemperature(700);
+        ++reports;
+    });
+    reporter.start(40);
+    QTRY_VERIFY_WITH_TIMEOUT(reports >= 30, 10000);
+    QCOMPARE(lost.count(), 0);
+    QVERIFY(link->isConnected());
+    reporter.stop();
+    QVERIFY(lost.wait(5000));
+}
+
+void TestSaunaCommunication::losesAndReconnects()
+{
+    FakeSaunaPeer peer;
+    auto link = makeLink();
+    QVERIFY(link);
+    connectLink(*link, peer);
+    ConnectionStateMachine *machine = link->connectionStateMachine();
+    QSignalSpy lost(machine, &ConnectionStateMachine::connectionLost);
+    QSignalSpy reconnected(machine, &ConnectionStateMachine::reconnected);
+    QSignalSpy identified(machine, &ConnectionStateMachine::remoteApplicationIdentified);
+    QSignalSpy connected(link.get(), &SaunaCommunication::connectedChanged);
+    QTRY_VERIFY(!peer.keepAliveNumbers().empty());
+
+    peer.answerKeepAlives = false;
+    peer.answerConnects = false;
+    QVERIFY(lost.wait(5000));
+    QCOMPARE(connected.count(), 1);
+    QCOMPARE(connected.at(0).at(0).toBool(), false);
+    QCOMPARE(machine->state(), ConnectionStateMachine::State::Reconnecting);
+    const quint32 lastBeforeLoss = peer.keepAliveNumbers().back();
+    const int requestsBefore = peer.connectRequests();
+    QTRY_VERIFY(peer.connectRequests() >= requestsBefore + 2);
+    QCOMPARE(reconnected.count(), 0);
+
+    peer.answerKeepAlives = true;
+    peer.answerConnects = true;
+    QVERIFY(reconnected.wait(5000));
+    QCOMPARE(identified.count(), 1);
+    QCOMPARE(connected.count(), 2);
+    QCOMPARE(connected.at(1).at(0).toBool(), true);
+    QCOMPARE(lost.count(), 1);
+    // The sauna's keep-alive count goes on where it stopped.
+    QTRY_VERIFY(peer.keepAliveNumbers().back() > lastBeforeLoss);
+}
+
+void TestSaunaCommunication::autoConnectOffNeverConnectsByItself()
+{
+    FakeSaunaPeer peer;
+    auto link = makeLink();
+    QVERIFY(link);
+    connectLink(*link, peer);
+    QSignalSpy autoConnect(link.get(), &SaunaCommunication::autoConnectChanged);
+    link->onAutoConnectChangeRequest(false);
+    QCOMPARE(autoConnect.count(), 1);
+    QCOMPARE(autoConnect.at(0).at(0).toBool(), false);
+    // Switching it off keeps the working connection.
+    QVERIFY(link->isConnected());
+
+    ConnectionStateMachine *machine = link->connectionStateMachine();
+    QSignalSpy lost(machine, &ConnectionStateMachine::connectionLost);
+    peer.answerKeepAlives = false;
+    QVERIFY(lost.wait(5000));
+    const int requests = peer.connectRequests();
+    QCOMPARE(machine->state(), ConnectionStateMachine::State::Idle);
+    // Many reconnect intervals later still nothing was tried.
+    QTest::qWait(1000);
+    QCOMPARE(peer.connectRequests(), requests);
+
+    // Learning the address again does not connect either.
+    QSignalSpy detected(link.get(), &SaunaCommunication::ipDetectDone);
+    RemoteSauna target;
+    target.address = QHostAddress::LocalHost;
+    target.port = peer.announcementPort();
+    link->onIpDetectRequest(target);
+    QVERIFY(detected.wait(5000));
+    QTest::qWait(300);
+    QCOMPARE(peer.connectRequests(), requests);
+    QVERIFY(!link->isConnected());
+}
+
+void TestSaunaCommunication::autoConnectConnectsWhenTheAddressIsLearned()
+{
+    FakeSaunaPeer peer;
+    auto link = makeLink();
+    QVERIFY(link);
+    QVERIFY(link->autoConnect()); // the stored default
+    // Selected and given its PIN before its address is known: nothing to connect to yet.
+    link->onConnectRequest(peer.identity);
+    RemoteSauna sauna;
+    sauna.identity = peer.identity;
+    sauna.name = peer.name;
+    sauna.pin.setPin(peer.pin);
+    link->onRemoteSaunaChangeRequest(sauna, true);
+    QCOMPARE(peer.connectRequests(), 0);
+
+    QSignalSpy succeeded(link->connectionStateMachine(), &ConnectionStateMachine::connectSucceeded);
+    RemoteSauna target;
+    target.address = QHostAddress::LocalHost;
+    target.port = peer.announcementPort();
+    link->onIpDetectRequest(target);
+    QVERIFY(succeeded.wait(5000));
+    QVERIFY(link->isConnected());
+    QCOMPARE(peer.connectRequests(), 1);
+}
+
+void TestSaunaCommunication::userDisconnectReachesTheSauna()
+{
+    FakeSaunaPeer peer;
+    auto link = makeLink();
+    QVERIFY(link);
+    connectLink(*link, peer);
+    QSignalSpy connected(link.get(), &SaunaCommunication::connectedChanged);
+    QSignalSpy disconnected(link.get(), &SaunaCommunication::disconnected);
+    link->onDisconnectRequest();
+    QCOMPARE(connected.count(), 1);
+    QCOMPARE(connected.at(0).at(0).toBool(), false);
+    QCOMPARE(disconnected.count(), 1);
+    QTRY_COMPARE(peer.disconnectRequests(), 1);
+    const vaholumo::External_to_sauna &last = peer.received().back().envelope;
+    QVERIFY(last.has_disconnect_request());
+
+    // Nothing goes out after it.
+    peer.clearReceived();
+    link->saunaSystemSender()->onTargetTemperatureChangeRequested(720);
+    QTest::qWait(400);
+    QCOMPARE(peer.received().size(), size_t(0));
+}
+
+void TestSaunaCommunication::destructionDisconnectsFirst()
+{
+    FakeSaunaPeer peer;
+    auto link = makeLink();
+    QVERIFY(link);
+    connectLink(*link, peer);
+    link.reset();
+    QTRY_COMPARE(peer.disconnectRequests(), 1);
+}
+
+void TestSaunaCommunication::ipDetectWithoutAnswer()
+{
+    FakeSaunaPeer peer;
+    peer.answerAnnouncements = false;
+    auto link = makeLink();
+    QVERIFY(link);
+    QSignalSpy detected(link.get(), &SaunaCommunication::ipDetectDone);
+    RemoteSauna target;
+    target.address = QHostAddress::LocalHost;
+    target.port = peer.announcementPort();
+    link->onIpDetectRequest(target);
+    QVERIFY(detected.wait(5000));
+    QCOMPARE(detected.at(0).at(0).toString(),
+             QStringLiteral("127.0.0.1:%1").arg(peer.announcementPort()));
+    QCOMPARE(detected.at(0).at(1).toBool(), false);
+    QTRY_COMPARE(peer.announcementRequests(), 1);
+    QTest::qWait(200);
+    QCOMPARE(detected.count(), 1);
+    QVERIFY(link->remoteSaunas().isEmpty());
+
+    // A request without an address is answered at once.
+    RemoteSauna nowhere;
+    link->onIpDetectRequest(nowhere);
+    QCOMPARE(detected.count(), 2);
+    QCOMPARE(detected.at(1).at(1).toBool(), false);
+}
+
+void TestSaunaCommunication::malformedAnnouncementsAreIgnored_data()
+{
+    QTest::addColumn<QByteArray>("datagram");
+    FakeSaunaPeer peer;
+    const vaholumo::Announcement good = peer.announcement();
+    const auto variant = [&good](auto change) {
+        vaholumo::Announcement message = good;
+        change(message);
+        return bytesOf(message);
+    };
+    QTest::newRow("identity not a UUID")
+        << variant([](vaholumo::Announcement &m) { m.set_identity("abc"); });
+    QTest::newRow("null identity") << variant(
+        [](vaholumo::Announcement &m) { m.set_identity(QUuid().toString().toStdString()); });
+    QTest::newRow("no identity") << variant([](vaholumo::Announcement &m) { m.clear_identity(); });
+    QTest::newRow("port 0") << variant([](vaholumo::Announcement &m) { m.set_port(0); });
+    QTest::newRow("port 70000") << variant([](vaholumo::Announcement &m) { m.set_port(70000); });
+    QTest::newRow("port 65536") << variant([](vaholumo::Announcement &m) { m.set_port(65536); });
+    QTest::newRow("no port") << variant([](vaholumo::Announcement &m) { m.clear_port(); });
+    QTest::newRow("no brand") << variant([](vaholumo::Announcement &m) { m.clear_brand(); });
+    QTest::newRow("no product") << variant(
+        [](vaholumo::Announcement &m) { m.clear_rcb_product(); });
+    QTest::newRow("empty name") << variant([](vaholumo::Announcement &m) { m.clear_name(); });
+    QTest::newRow("name unit above 0xFFFF")
+        << variant([](vaholumo::Announcement &m) { m.add_name(0x110000); });
+    // Field 3 = 44 is no brand: it parses as an unknown field, so the brand is absent.
+    vaholumo::Announcement withoutBrand = good;
+    withoutBrand.clear_brand();
+    QTest::newRow("brand 44") << bytesOf(withoutBrand).append(char(0x18)).append(char(44));
+    const QByteArray whole = bytesOf(good);
+    QTest::newRow("truncated") << whole.left(whole.size() - 3);
+    QTest::newRow("one byte") << QByteArray(1, char(0x0A));
+    QTest::newRow("garbage") << QByteArray("\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff", 11);
+}
+
+void TestSaunaCommunication::malformedAnnouncementsAreIgnored()
+{
+    QFETCH(QByteArray, datagram);
+    FakeSaunaPeer peer;
+    auto link = makeLink();
+    QVERIFY(link);
+    QSignalSpy changed(link.get(), &SaunaCommunication::remoteSaunaChanged);
+
+    peer.announceTo(link->announcementPort(), datagram);
+    // A good announcement of another sauna behind it shows that the bad one has been read.
+    FakeSaunaPeer marker;
+    marker.identity = QUuid::createUuid();
+    marker.name = QStringLiteral("Marker");
+    marker.announceTo(link->announcementPort(), bytesOf(marker.announcement()));
+    QVERIFY(changed.wait(5000));
+    QTest::qWait(50);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).value<RemoteSauna>().identity, marker.identity);
+    QCOMPARE(link->remoteSaunas().size(), 1);
+    QCOMPARE(link->remoteSaunas().front().name, QStringLiteral("Marker"));
+}
+
+void TestSaunaCommunication::malformedConnectRepliesAreIgnored_data()
+{
+    QTest::addColumn<QByteArray>("datagram");
+    FakeSaunaPeer peer;
+    const auto envelopeWith = [](const vaholumo::Connect_reply &reply) {
+        vaholumo::Sauna_to_external envelope;
+        *envelope.mutable_connect_reply() = reply;
+        return bytesOf(envelope);
+    };
+    const vaholumo::Connect_reply good =
+        peer.connectReply(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED);
+    vaholumo::Connect_reply badIdentity = good;
+    badIdentity.set_identity("not-a-uuid");
+    QTest::newRow("identity not a UUID") << envelopeWith(badIdentity);
+    vaholumo::Connect_reply noIdentity = good;
+    noIdentity.clear_identity();
+    QTest::newRow("no identity") << envelopeWith(noIdentity);
+    vaholumo::Connect_reply noStatus = good;
+    noStatus.clear_connect_status();
+    QTest::newRow("no status") << envelopeWith(noStatus);
+    const QByteArray whole = envelopeWith(good);
+    QTest::newRow("truncated") << whole.left(whole.size() - 4);
+}
+
+void TestSaunaCommunication::malformedConnectRepliesAreIgnored()
+{
+    QFETCH(QByteArray, datagram);
+    FakeSaunaPeer peer;
+    auto link = makeLink();
+    QVERIFY(link);
+    discover(*link, peer, peer.pin);
+    peer.answerConnects = false;
+    ConnectionStateMachine *machine = link->connectionStateMachine();
+    QSignalSpy succeeded(machine, &ConnectionStateMachine::connectSucceeded);
+    QSignalSpy failed(machine, &ConnectionStateMachine::connectFailed);
+    QSignalSpy changed(link.get(), &SaunaCommunication::remoteSaunaChanged);
+    link->onConnectRequest(peer.identity);
+    QTRY_COMPARE(peer.connectRequests(), 1);
+
+    peer.sendToPanel(datagram);
+    peer.sendReply(
+        peer.connectReply(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED));
+    QVERIFY(succeeded.wait(5000));
+    QCOMPARE(succeeded.count(), 1);
+    QCOMPARE(failed.count(), 0);
+    QCOMPARE(link->remoteSaunas().size(), 1);
+    // No entry was made under a null or made-up identity.
+    for (const QList<QVariant> &arguments : changed)
+        QCOMPARE(arguments.at(0).value<RemoteSauna>().identity, peer.identity);
+}
+
+void TestSaunaCommunication::remoteSaunaChangesAreChecked()
+{
+    auto link = makeLink();
+    QVERIFY(link);
+    QSignalSpy changed(link.get(), &SaunaCommunication::remoteSaunaChanged);
+    QSignalSpy removed(link.get(), &SaunaCommunication::remoteSaunaRemoved);
+    RemoteSauna sauna;
+    sauna.name = QStringLiteral("No identity");
+    link->onRemoteSaunaChangeRequest(sauna, true);
+    QCOMPARE(changed.count(), 0);
+    sauna.identity = QUuid::createUuid();
+    sauna.pin.setPin(QStringLiteral("12a"));
+    link->onRemoteSaunaChangeRequest(sauna, true);
+    QCOMPARE(changed.count(), 0);
+    QVERIFY(link->remoteSaunas().isEmpty());
+    sauna.pin.setPin(QStringLiteral("0077"));
+    link->onRemoteSaunaChangeRequest(sauna, true);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(link->remoteSaunas().size(), 1);
+    link->onRemoteSaunaChangeRequest(sauna, false);
+    QCOMPARE(removed.count(), 1);
+    QCOMPARE(removed.at(0).at(0).value<RemoteSauna>().identity, sauna.identity);
+    QVERIFY(link->remoteSaunas().isEmpty());
+}
+
+void TestSaunaCommunication::listSurvivesARestartWithEncipheredPins()
+{
+    FakeSaunaPeer peer;
+    {
+        auto link = makeLink();
+        QVERIFY(link);
+        discover(*link, peer, QStringLiteral("9371"));
+        link->onAutoConnectChangeRequest(false);
+        RemoteSauna second;
+        second.identity = QUuid::createUuid();
+        second.name = QStringLiteral("Steam room");
+        second.brand = signalInterface::VariantTypes::E_orvela;
+        second.rcbProduct = signalInterface::MasterFuncDescTypes::E_steam_public;
+        second.pin.setPin(QStringLiteral("5"));
+        link->onRemoteSaunaChangeRequest(second, true);
+        link->onConnectRequest(second.identity);
+    }
+    const QString fileName = settingsFile();
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    QVERIFY(content.contains("pc_panel_remote_sauna_pin_1"));
+    QVERIFY(content.contains("Garden sauna"));
+    QVERIFY2(!content.contains("9371"), content.constData());
+    QVERIFY(!content.contains("127.0.0.1"));
+
+    // A fresh store reads the file anew, as the next run of the panel would.
+    const QString organization = control::Settings::organizationName();
+    control::Settings::resetForTesting();
+    control::Settings names(organization, QStringLiteral("PC_Panel"));
+    QCOMPARE(settingsFile(), fileName);
+    SaunaCommunication restarted(nullptr, nullptr, shortTiming());
+    QCOMPARE(restarted.remoteSaunas().size(), 2);
+    const RemoteSauna &first = restarted.remoteSaunas().at(0);
+    QCOMPARE(first.identity, peer.identity);
+    QCOMPARE(first.name, peer.name);
+    QCOMPARE(first.pin.pin(), QStringLiteral("9371"));
+    QCOMPARE(first.brand, signalInterface::VariantTypes::E_lumo);
+    QCOMPARE(first.rcbProduct, signalInterface::MasterFuncDescTypes::E_sauna);
+    QVERIFY(first.address.isNull()); // learned anew from announcements
+    const RemoteSauna &second = restarted.remoteSaunas().at(1);
+    QCOMPARE(second.pin.pin(), QStringLiteral("5"));
+    QCOMPARE(second.brand, signalInterface::VariantTypes::E_orvela);
+    QCOMPARE(second.rcbProduct, signalInterface::MasterFuncDescTypes::E_steam_public);
+    QVERIFY(!restarted.autoConnect());
+    QCOMPARE(restarted.selectedRemoteSauna(), second.identity);
+}
+
+void TestSaunaCommunication::corruptStoredEntryIsLeftOut()
+{
+    const QString fileName = settingsFile();
+    {
+        QFile file(fileName);
+        QVERIFY(QDir().mkpath(QFileInfo(fileName).absolutePath()));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[General]\n"
+                   "pc_panel_remote_saunas\\1\\pc_panel_remote_sauna_identity="
+                   "{0b8d2a6c-1f3e-4a5b-9c7d-8e0f1a2b3c4d}\n"
+                   "pc_panel_remote_saunas\\1\\pc_panel_remote_sauna_brand=1\n"
+                   "pc_panel_remote_saunas\\1\\pc_panel_remote_sauna_rcb_product=7\n"
+                   "pc_panel_remote_saunas\\1\\pc_panel_remote_sauna_name=First\n"
+                   "pc_panel_remote_saunas\\2\\pc_panel_remote_sauna_identity=garbage\n"
+                   "pc_panel_remote_saunas\\2\\pc_panel_remote_sauna_brand=1\n"
+                   "pc_panel_remote_saunas\\2\\pc_panel_remote_sauna_rcb_product=7\n"
+                   "pc_panel_remote_saunas\\2\\pc_panel_remote_sauna_name=Broken\n"
+                   "pc_panel_remote_saunas\\3\\pc_panel_remote_sauna_identity="
+                   "{7a1c3e5f-2b4d-4c6e-8f0a-1b3d5f7a9c2e}\n"
+                   "pc_panel_remote_saunas\\3\\pc_panel_remote_sauna_brand=99\n"
+                   "pc_panel_remote_saunas\\3\\pc_panel_remote_sauna_rcb_product=7\n"
+                   "pc_panel_remote_saunas\\3\\pc_panel_remote_sauna_name=Bad brand\n"
+                   "pc_panel_remote_saunas\\4\\pc_panel_remote_sauna_identity="
+                   "{5e7f9a1b-3c5d-4e6f-a0b1-c2d3e4f5a6b7}\n"
+                   "pc_panel_remote_saunas\\4\\pc_panel_remote_sauna_brand=0\n"
+                   "pc_panel_remote_saunas\\4\\pc_panel_remote_sauna_rcb_product=3\n"
+                   "pc_panel_remote_saunas\\4\\pc_panel_remote_sauna_name=Last\n"
+                   "pc_panel_remote_saunas\\4\\pc_panel_remote_sauna_pin_1=abc\n"
+                   "pc_panel_remote_saunas\\4\\pc_panel_remote_sauna_pin_2=12\n"
+                   "pc_panel_remote_saunas\\size=4\n");
+    }
+    control::Settings::resetForTesting();
+    control::Settings names(QStringLiteral("LinkTest%1").arg(m_run), QStringLiteral("PC_Panel"));
+    SaunaCommunication link(nullptr, nullptr, shortTiming());
+    QCOMPARE(link.remoteSaunas().size(), 2);
+    QCOMPARE(link.remoteSaunas().at(0).name, QStringLiteral("First"));
+    QCOMPARE(link.remoteSaunas().at(0).brand, signalInterface::VariantTypes::E_lumo);
+    QCOMPARE(link.remoteSaunas().at(0).pin.pin(), QStringLiteral("4826"));
+    QCOMPARE(link.remoteSaunas().at(1).name, QStringLiteral("Last"));
+    QCOMPARE(link.remoteSaunas().at(1).pin.pin(), QStringLiteral("4826"));
+}
+
+void TestSaunaCommunication::fallbackAnnouncementPort()
+{
+    {
+        SaunaCommunication first(nullptr, nullptr, shortTiming());
+        QSignalSpy fallback(&first, &SaunaCommunication::isUsingFallbackAnnouncement);
+        QVERIFY(first.startAnnouncements());
+        QCOMPARE(fallback.count(), 0);
+        QCOMPARE(first.announcementPort(), SaunaCommunication::AnnouncementPort);
+
+        // A second panel on this host cannot share the port and falls back.
+        SaunaCommunication second(nullptr, nullptr, shortTiming());
+        QSignalSpy secondFallback(&second, &SaunaCommunication::isUsingFallbackAnnouncement);
+        QVERIFY(second.startAnnouncements());
+        QCOMPARE(secondFallback.count(), 1);
+        QCOMPARE(secondFallback.at(0).at(0).toInt(), 54377);
+        QVERIFY(second.announcementPort() != 0);
+        QVERIFY(second.announcementPort() != 54377);
+    }
+    QUdpSocket blocker;
+    QVERIFY(blocker.bind(QHostAddress::AnyIPv4, 54377));
+    SaunaCommunication link(nullptr, nullptr, shortTiming());
+    QSignalSpy fallback(&link, &SaunaCommunication::isUsingFallbackAnnouncement);
+    QVERIFY(link.startAnnouncements());
+    QCOMPARE(fallback.count(), 1);
+    QCOMPARE(fallback.at(0).at(0).toInt(), 54377);
+    QVERIFY(link.announcementPort() != 0);
+    QVERIFY(link.announcementPort() != 54377);
+}
+
+void TestSaunaCommunication::currentStateInOrder()
+{
+    SaunaCommunication link(nullptr, nullptr, shortTiming());
+    RemoteSauna a;
+    a.identity = QUuid::createUuid();
+    a.name = QStringLiteral("A");
+    RemoteSauna b;
+    b.identity = QUuid::createUuid();
+    b.name = QStringLiteral("B");
+    link.onRemoteSaunaChangeRequest(a, true);
+    link.onRemoteSaunaChangeRequest(b, true);
+    link.onConnectRequest(b.identity); // selects it; no address, so no connection
+
+    QStringList log;
+    connect(&link, &SaunaCommunication::autoConnectChanged, this,
+            [&log](bool on) { log << QStringLiteral("auto(%1)").arg(int(on)); });
+    connect(&link, &SaunaCommunication::remoteSaunaChanged, this,
+            [&log](const RemoteSauna &s) { log << QStringLiteral("sauna(%1)").arg(s.name); });
+    connect(&link, &SaunaCommunication::selectedRemoteSaunaChanged, this,
+            [&log, &b](const QUuid &id) { log << (id == b.identity ? "selected(B)" : "other"); });
+    link.emitCurrentState();
+    QCOMPARE(log, (QStringList{"auto(1)", "sauna(A)", "sauna(B)", "selected(B)"}));
+}
+
+void TestSaunaCommunication::connectOperationsReportFailures()
+{
+    SaunaCommunication link(nullptr, nullptr, shortTiming());
+    FakeNetworkScreen screen;
+    QCOMPARE(link.connectViewRequests({&screen}), 0);
+    QObject unrelated;
+    QCOMPARE(link.connectViewRequests({&unrelated, nullptr}), 10);
+
+    QSignalSpy autoConnect(&link, &SaunaCommunication::autoConnectChanged);
+    emit screen.autoConnectChangeRequest(false);
+    QCOMPARE(autoConnect.count(), 1);
+    QVERIFY(!link.autoConnect());
+    QSignalSpy changed(&link, &SaunaCommunication::remoteSaunaChanged);
+    RemoteSauna sauna;
+    sauna.identity = QUuid::createUuid();
+    emit screen.remoteSaunaChangeRequest(sauna, true);
+    QCOMPARE(changed.count(), 1);
+    QSignalSpy detected(&link, &SaunaCommunication::ipDetectDone);
+    emit screen.ipDetectRequest(RemoteSauna());
+    QCOMPARE(detected.count(), 1);
+    QSignalSpy done(&link, &SaunaCommunication::manualConnectDone);
+    emit screen.connectRequest(sauna.identity);
+    QCOMPARE(done.count(), 1);
+    QSignalSpy disconnected(&link, &SaunaCommunication::disconnected);
+    emit screen.disconnectRequest();
+    QCOMPARE(disconnected.count(), 1);
+
+    pcPanel::ConnectionInformer informer;
+    QCOMPARE(informer.connectSaunaCommunicationSignals({&link}), 0);
+    QCOMPARE(informer.connectConnectionStateMachineSignals({link.connectionStateMachine()}), 0);
+    QCOMPARE(informer.connectConnectionStateMachineSignals({&link}), 8);
+    QCOMPARE(link.saunaSystemSender()->connectReceiverSignals(link.saunaSystemReceiver()), 0);
+}
+
+void TestSaunaCommunication::quitSendsTheDisconnect()
+{
+    FakeSaunaPeer peer;
+    auto link = makeLink();
+    QVERIFY(link);
+    connectLink(*link, peer);
+    QVERIFY(link->connectAboutToQuit());
+    QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+    QCoreApplication::exec();
+    // Written while the link still existed, before anything was destroyed.
+    QVERIFY(link);
+    QTRY_COMPARE(peer.disconnectRequests(), 1);
+    QCOMPARE(link->connectionStateMachine()->state(), ConnectionStateMachine::State::Idle);
+    link.reset();
+    QTest::qWait(100);
+    QCOMPARE(peer.disconnectRequests(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestSaunaCommunication)
+#include "tst_sauna_communication.moc"
