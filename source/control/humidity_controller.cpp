@@ -1,0 +1,152 @@
+#include "control/humidity_controller.h"
+
+#include "control/settings.h"
+#include "value/humidity_value.h"
+#include "value/source_connections.h"
+
+#include <QtGlobal>
+
+#include <optional>
+
+using signalInterface::HumidityTypes;
+
+namespace control {
+
+namespace {
+
+constexpr int largestPercent = 100;
+constexpr int largestLevel = 10;
+// The sauna's code for a level: level + 101.
+constexpr int levelCodeOffset = 101;
+
+bool isPresentation(HumidityTypes::HumidityPresentation presentation)
+{
+    HumidityTypes::HumidityPresentation checked{};
+    return HumidityTypes::fromInt(int(presentation), checked);
+}
+
+} // namespace
+
+HumidityController::HumidityController(QObject *parent)
+    : QObject(parent)
+    , m_targetManager(this)
+    , m_filterer(this)
+    , m_physicalManager(this)
+{
+    const std::optional<HumidityTypes::HumidityPresentation> stored =
+        Settings::enumValue<HumidityTypes::HumidityPresentation>(Settings::humidityPresentationKey,
+                                                                 &HumidityTypes::fromInt);
+    if (stored)
+        m_presentation = *stored;
+    else
+        Settings::setValue(Settings::humidityPresentationKey, int(m_presentation));
+
+    // The sauna decides the target: a step is only a proposal, shown once the sauna reports it.
+    m_targetManager.setApplyStepsLocally(false);
+    connect(&m_targetManager, &value::HumidityValueManager::newValueProposed, this,
+            &HumidityController::onTargetHumidityProposed);
+    connect(&m_targetManager, &value::HumidityValueManager::humidityUnitIntChanged, this,
+            &HumidityController::onTargetUnitMaybeChanged);
+    connect(&m_filterer, &value::HumidityFilterer::filteredHumidityValueChanged, &m_physicalManager,
+            &value::HumidityPresentationManager::onFilteredHumidityValueChanged);
+
+    m_publishedUnit = m_targetManager.humidityUnit();
+    m_physicalManager.setUseFilteredValue(m_presentation == HumidityTypes::E_smooth);
+}
+
+int HumidityController::connectTargetHumidityView(const QList<QObject *> &senders)
+{
+    return m_targetManager.connectChangeRequests(senders);
+}
+
+int HumidityController::connectHumidityPresentationRequests(const QList<QObject *> &senders)
+{
+    return value::connectSources(senders,
+                                 SIGNAL(humidityPresentationChangeRequested(
+                                     ::signalInterface::HumidityTypes::HumidityPresentation)),
+                                 this,
+                                 SLOT(onHumidityPresentationChangeRequested(
+                                     ::signalInterface::HumidityTypes::HumidityPresentation)));
+}
+
+int HumidityController::connectSaunaSignals(const QList<QObject *> &senders)
+{
+    // The managers follow the sauna's humidity control kind and sensor state themselves.
+    return value::connectSources(senders, SIGNAL(saunaTargetHumidityChanged(int)), this,
+                                 SLOT(onSaunaTargetHumidityChanged(int))) +
+           value::connectSources(
+               senders,
+               SIGNAL(saunaHumidityChanged(int, ::signalInterface::HumidityTypes::HumidityUnit)),
+               this,
+               SLOT(onSaunaHumidityChanged(int, ::signalInterface::HumidityTypes::HumidityUnit))) +
+           m_targetManager.connectSaunaSources(senders) +
+           m_physicalManager.connectSaunaSources(senders);
+}
+
+void HumidityController::emitInitialState()
+{
+    m_filterer.start();
+    m_publishedUnit = m_targetManager.humidityUnit();
+    emit humidityUnitChanged(m_publishedUnit);
+    emit humidityPresentationChanged(m_presentation);
+    emit humidityPresentationIntChanged(int(m_presentation));
+}
+
+void HumidityController::onHumidityPresentationChangeRequested(
+    HumidityTypes::HumidityPresentation presentation)
+{
+    if (!isPresentation(presentation))
+        return;
+    m_presentation = presentation;
+    emit humidityPresentationChanged(presentation);
+    emit humidityPresentationIntChanged(int(presentation));
+    m_physicalManager.setUseFilteredValue(presentation == HumidityTypes::E_smooth);
+    Settings::setValue(Settings::humidityPresentationKey, int(presentation));
+}
+
+void HumidityController::onSaunaTargetHumidityChanged(int humidity)
+{
+    if (humidity < 0 || humidity > largestLevel + levelCodeOffset)
+        return;
+    const value::HumidityValue_T target = value::decodeHumidity(humidity);
+    m_filterer.setTargetValue(target);
+    m_targetManager.setValue(target);
+}
+
+void HumidityController::onSaunaHumidityChanged(int humidity, HumidityTypes::HumidityUnit unit)
+{
+    // The filter first, so that a smoothed display never shows the filter's empty start value.
+    m_filterer.onSaunaHumidityChanged(humidity, unit);
+    m_physicalManager.setValue({humidity, unit});
+}
+
+void HumidityController::onTargetHumidityProposed(int proposed)
+{
+    const value::HumidityValue_T current = m_targetManager.value();
+    if (current.value < 0)
+        return;
+    // Outside its unit's range a number would read as the other unit's code: level -1 would go
+    // out as 100 %, and 101 % as level 0. So a step stops at the range and at the limits.
+    const int largest = current.unit == HumidityTypes::E_step ? largestLevel : largestPercent;
+    const int upper = qMin(largest, m_targetManager.upperLimit().value);
+    const int lower = qMax(0, m_targetManager.lowerLimit().value);
+    int requested = current.value;
+    if (proposed > current.value)
+        requested = qMin(proposed, upper);
+    else if (proposed < current.value)
+        requested = qMax(proposed, lower);
+    if (requested == current.value || (proposed > current.value) != (requested > current.value))
+        return;
+    emit targetHumidityChangeRequested(value::encodeHumidity({requested, current.unit}));
+}
+
+void HumidityController::onTargetUnitMaybeChanged()
+{
+    const HumidityTypes::HumidityUnit unit = m_targetManager.humidityUnit();
+    if (unit == m_publishedUnit)
+        return;
+    m_publishedUnit = unit;
+    emit humidityUnitChanged(unit);
+}
+
+} // namespace control

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "signal_interface/humidity_types.h"
+#include "value/humidity_filterer.h"
+#include "value/humidity_presentation_manager.h"
+#include "value/humidity_value_manager.h"
+
+#include <QList>
+#include <QObject>
+
+namespace control {
+
+// The main screen's humidity: passes the target steps on to the sauna in the sauna's coding
+// (percent, or level + 101), shows the target and the measured humidity the sauna reports, and
+// owns the presentation setting.
+class HumidityController : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit HumidityController(QObject *parent = nullptr);
+
+    // "target_humidity_manager": proposes steps only; the shown value follows the reports.
+    value::HumidityValueManager *targetHumidityManager() { return &m_targetManager; }
+    // "physical_humidity_manager".
+    value::HumidityPresentationManager *physicalHumidityManager() { return &m_physicalManager; }
+    value::HumidityFilterer *humidityFilterer() { return &m_filterer; }
+
+    signalInterface::HumidityTypes::HumidityUnit humidityUnit() const
+    {
+        return m_targetManager.humidityUnit();
+    }
+    signalInterface::HumidityTypes::HumidityPresentation humidityPresentation() const
+    {
+        return m_presentation;
+    }
+
+    // Each returns the number of connects that failed.
+    int connectTargetHumidityView(const QList<QObject *> &senders);
+    int connectHumidityPresentationRequests(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders);
+
+    // Starts smoothing the measured humidity and publishes the unit and the stored presentation.
+    void emitInitialState();
+
+signals:
+    // Coded: percent 0-100, or level + 101.
+    void targetHumidityChangeRequested(int humidity);
+    void humidityUnitChanged(::signalInterface::HumidityTypes::HumidityUnit unit);
+    void humidityPresentationChanged(
+        ::signalInterface::HumidityTypes::HumidityPresentation presentation);
+    void humidityPresentationIntChanged(int presentation);
+
+public slots:
+    void onHumidityPresentationChangeRequested(
+        ::signalInterface::HumidityTypes::HumidityPresentation presentation);
+
+    void onSaunaTargetHumidityChanged(int humidity);
+    void onSaunaHumidityChanged(int humidity, ::signalInterface::HumidityTypes::HumidityUnit unit);
+
+private:
+    void onTargetHumidityProposed(int proposed);
+    void onTargetUnitMaybeChanged();
+
+    value::HumidityValueManager m_targetManager;
+    value::HumidityFilterer m_filterer;
+    value::HumidityPresentationManager m_physicalManager;
+    signalInterface::HumidityTypes::HumidityPresentation m_presentation =
+        signalInterface::HumidityTypes::E_smooth;
+    signalInterface::HumidityTypes::HumidityUnit m_publishedUnit =
+        signalInterface::HumidityTypes::E_step;
+};
+
+} // namespace control

@@ -1,0 +1,200 @@
+#include "control/sauna_state_controller.h"
+
+#include "value/source_connections.h"
+#include "view_cpp/date_time_formatter.h"
+
+using signalInterface::NodeInformationTypes;
+using signalInterface::SaunaStateTypes;
+
+namespace control {
+
+SaunaStateController::SaunaStateController(QObject *parent)
+    : QObject(parent)
+    , m_bathTimeManager(this)
+{}
+
+int SaunaStateController::connectSettingsBathTimeView(const QList<QObject *> &senders)
+{
+    return value::connectSources(senders, SIGNAL(settingsBathTimeEditActivated()), this,
+                                 SLOT(onSettingsBathTimeEditActivated())) +
+           value::connectSources(senders, SIGNAL(settingsBathTimeCommit()), this,
+                                 SLOT(onSettingsBathTimeCommit()));
+}
+
+int SaunaStateController::connectCalendarEditView(const QList<QObject *> &senders)
+{
+    return value::connectSources(senders, SIGNAL(calendarEditActivated()), this,
+                                 SLOT(onCalendarEditActivated()));
+}
+
+int SaunaStateController::connectPowerSwitchView(const QList<QObject *> &senders)
+{
+    return value::connectSources(senders, SIGNAL(saunaStateChangeRequested(int)), this,
+                                 SLOT(onSaunaStateChangeRequested(int))) +
+           value::connectSources(senders, SIGNAL(saunaRenewBathTime()), this,
+                                 SLOT(onSaunaRenewBathTime())) +
+           value::connectSources(senders, SIGNAL(vibrationRequested()), this,
+                                 SLOT(onVibrationRequested()));
+}
+
+int SaunaStateController::connectBathTimeView(const QList<QObject *> &senders)
+{
+    return m_bathTimeManager.connectChangeRequests(senders);
+}
+
+int SaunaStateController::connectSystemTimeChanged(const QList<QObject *> &senders)
+{
+    return value::connectSources(senders, SIGNAL(systemTimeChanged(QDateTime)), this,
+                                 SLOT(onSystemTimeChanged(QDateTime)));
+}
+
+int SaunaStateController::connectLanguageChanged(const QList<QObject *> &senders)
+{
+    return value::connectSources(
+        senders, SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)), this,
+        SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language)));
+}
+
+int SaunaStateController::connectSaunaSignals(const QList<QObject *> &senders)
+{
+    return value::connectSources(
+               senders,
+               SIGNAL(saunaPhysicalStateChanged(::signalInterface::SaunaStateTypes::SaunaState)),
+               this,
+               SLOT(onSaunaPhysicalStateChanged(::signalInterface::SaunaStateTypes::SaunaState))) +
+           value::connectSources(senders, SIGNAL(saunaBathTimeChanged(int)), this,
+                                 SLOT(onSaunaBathTimeChanged(int))) +
+           value::connectSources(senders, SIGNAL(saunaBathTimeLimitChanged(int)), this,
+                                 SLOT(onSaunaBathTimeLimitChanged(int))) +
+           value::connectSources(senders, SIGNAL(saunaTimeToAllowedOnChanged(int)), this,
+                                 SLOT(onSaunaTimeToAllowedOnChanged(int))) +
+           value::connectSources(
+               senders,
+               SIGNAL(saunaNodeListItemChanged(
+                   ::signalInterface::NodeInformationTypes::NodeInformationPost)),
+               this,
+               SLOT(onSaunaNodeListItemChanged(
+                   ::signalInterface::NodeInformationTypes::NodeInformationPost)));
+}
+
+void SaunaStateController::notifyZeredeDidInitCompleted()
+{
+    emit zeredeDidInitIsCompleted();
+}
+
+void SaunaStateController::appendAllowedStartTimeArgument(
+    signalInterface::UserMessageTypes::UserMessage &message) const
+{
+    // Before the time controller has told the system time, the panel's own clock is the best
+    // estimate; an invalid time would leave the message without its time.
+    const QDateTime base = m_systemTime.isValid() ? m_systemTime : QDateTime::currentDateTime();
+    const QDateTime allowed = base.addSecs(qint64(m_minutesToAllowedOn) * 60);
+    message.arguments.append(view::DateTimeFormatter::instance()->formatTime(allowed.time()));
+}
+
+void SaunaStateController::emitInitialState()
+{
+    emit saunaPhysicalStateChanged(m_state);
+    emit saunaRcbNumbersChanged(rcbCount());
+}
+
+void SaunaStateController::onSettingsBathTimeEditActivated()
+{
+    m_editingBathTime = true;
+    showReportedBathTime();
+}
+
+void SaunaStateController::onSettingsBathTimeCommit()
+{
+    m_editingBathTime = false;
+    // Without a value there is nothing the user chose, so nothing is sent.
+    if (m_bathTimeManager.value())
+        emit bathTimeChangeRequested(m_bathTimeManager.valueInMinutes());
+}
+
+void SaunaStateController::onCalendarEditActivated()
+{
+    // Leaving for the calendar abandons an uncommitted bath-time edit.
+    m_editingBathTime = false;
+    showReportedBathTime();
+}
+
+void SaunaStateController::onSaunaStateChangeRequested(int state)
+{
+    SaunaStateTypes::SaunaState requested = SaunaStateTypes::E_sauna_off;
+    if (!SaunaStateTypes::fromInt(state, requested))
+        return;
+    emit saunaStateChangeRequested(requested);
+}
+
+void SaunaStateController::onSaunaRenewBathTime()
+{
+    emit renewBathTimeRequest();
+}
+
+void SaunaStateController::onVibrationRequested()
+{
+    // A desktop computer has no vibration motor to drive.
+}
+
+void SaunaStateController::onSystemTimeChanged(QDateTime dateTime)
+{
+    m_systemTime = dateTime;
+}
+
+void SaunaStateController::onLanguageChanged(signalInterface::LanguageTypes::Language)
+{
+    // Screens build their state texts when told the state, so they get it again.
+    emit saunaPhysicalStateChanged(m_state);
+}
+
+void SaunaStateController::onSaunaPhysicalStateChanged(SaunaStateTypes::SaunaState state)
+{
+    SaunaStateTypes::SaunaState checked = SaunaStateTypes::E_sauna_off;
+    if (!SaunaStateTypes::fromInt(int(state), checked) || checked == m_state)
+        return;
+    m_state = checked;
+    emit saunaPhysicalStateChanged(checked);
+}
+
+void SaunaStateController::onSaunaBathTimeChanged(int minutes)
+{
+    if (minutes < 0)
+        return;
+    m_reportedBathTime = minutes;
+    if (!m_editingBathTime)
+        showReportedBathTime();
+}
+
+void SaunaStateController::onSaunaBathTimeLimitChanged(int minutes)
+{
+    if (minutes < 0)
+        return;
+    m_bathTimeManager.setUpperLimitInMinutes(minutes);
+}
+
+void SaunaStateController::onSaunaTimeToAllowedOnChanged(int minutes)
+{
+    // The sauna sends an unsigned number; one that does not fit counts as none.
+    m_minutesToAllowedOn = minutes < 0 ? 0 : minutes;
+}
+
+void SaunaStateController::onSaunaNodeListItemChanged(
+    NodeInformationTypes::NodeInformationPost node)
+{
+    const int before = rcbCount();
+    if (node.profile == NodeInformationTypes::E_rcb)
+        m_rcbNodes.insert(node.index);
+    else
+        m_rcbNodes.remove(node.index);
+    if (rcbCount() != before)
+        emit saunaRcbNumbersChanged(rcbCount());
+}
+
+void SaunaStateController::showReportedBathTime()
+{
+    if (m_reportedBathTime)
+        m_bathTimeManager.setValueInMinutes(*m_reportedBathTime);
+}
+
+} // namespace control

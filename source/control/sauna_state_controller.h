@@ -1,0 +1,97 @@
+#pragma once
+
+#include "signal_interface/language_types.h"
+#include "signal_interface/node_information_types.h"
+#include "signal_interface/sauna_state_types.h"
+#include "signal_interface/user_message_action.h"
+#include "signal_interface/user_message_types.h"
+#include "value/duration_manager_most_significant_component_hour.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QSet>
+
+#include <optional>
+
+namespace control {
+
+// The sauna's operating state on the main screen: the power switch's requests, the bath time and
+// its editor, and what the sauna reports about its state, its boards and when a start is allowed.
+class SaunaStateController : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SaunaStateController(QObject *parent = nullptr);
+
+    // "sauna_state_bath_time_manager".
+    value::DurationManagerMostSignificantComponentHour *bathTimeManager()
+    {
+        return &m_bathTimeManager;
+    }
+    signalInterface::SaunaStateTypes::SaunaState saunaState() const { return m_state; }
+    int rcbCount() const { return int(m_rcbNodes.size()); }
+
+    // Each returns the number of connects that failed.
+    int connectSettingsBathTimeView(const QList<QObject *> &senders);
+    int connectCalendarEditView(const QList<QObject *> &senders);
+    int connectPowerSwitchView(const QList<QObject *> &senders);
+    int connectBathTimeView(const QList<QObject *> &senders);
+    int connectSystemTimeChanged(const QList<QObject *> &senders);
+    int connectLanguageChanged(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders);
+
+    void notifyZeredeDidInitCompleted();
+    // Appends, as the next argument, the time of day at which a start is allowed again: the last
+    // known system time plus the minutes the sauna last reported, in the user's time format.
+    void
+    appendAllowedStartTimeArgument(signalInterface::UserMessageTypes::UserMessage &message) const;
+    // Publishes the state and board count known so far.
+    void emitInitialState();
+
+signals:
+    void saunaStateChangeRequested(::signalInterface::SaunaStateTypes::SaunaState state);
+    void bathTimeChangeRequested(int minutes);
+    void renewBathTimeRequest();
+    void zeredeDidInitIsCompleted();
+    void saunaRcbNumbersChanged(int count);
+    // On every change the sauna reports, and again when asked to publish the state.
+    void saunaPhysicalStateChanged(::signalInterface::SaunaStateTypes::SaunaState state);
+    void panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
+                                ::signalInterface::UserMessageAction *action);
+
+public slots:
+    void onSettingsBathTimeEditActivated();
+    void onSettingsBathTimeCommit();
+    void onCalendarEditActivated();
+    // A SaunaState number from QML; other numbers are ignored.
+    void onSaunaStateChangeRequested(int state);
+    void onSaunaRenewBathTime();
+    void onVibrationRequested();
+    void onSystemTimeChanged(QDateTime dateTime);
+    void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
+
+    void onSaunaPhysicalStateChanged(::signalInterface::SaunaStateTypes::SaunaState state);
+    void onSaunaBathTimeChanged(int minutes);
+    void onSaunaBathTimeLimitChanged(int minutes);
+    void onSaunaTimeToAllowedOnChanged(int minutes);
+    void
+    onSaunaNodeListItemChanged(::signalInterface::NodeInformationTypes::NodeInformationPost node);
+
+private:
+    void showReportedBathTime();
+
+    value::DurationManagerMostSignificantComponentHour m_bathTimeManager;
+    signalInterface::SaunaStateTypes::SaunaState m_state =
+        signalInterface::SaunaStateTypes::E_sauna_off;
+    std::optional<int> m_reportedBathTime;
+    // While the user edits the bath time, reports do not overwrite the edited value.
+    bool m_editingBathTime = false;
+    QDateTime m_systemTime;
+    int m_minutesToAllowedOn = 0;
+    // Node list indexes of the relay control boards.
+    QSet<quint32> m_rcbNodes;
+};
+
+} // namespace control

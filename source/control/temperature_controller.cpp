@@ -1,0 +1,201 @@
+#include "control/temperature_controller.h"
+
+#include "control/settings.h"
+#include "value/source_connections.h"
+
+#include <QtGlobal>
+
+#include <optional>
+
+using signalInterface::TemperatureTypes;
+
+namespace control {
+
+namespace {
+
+// The stored choice, or the default, which is then stored so that the file always holds a
+// readable value.
+template<typename Enum>
+Enum storedOrDefault(const char *key, bool (*fromInt)(int, Enum &), Enum defaultValue)
+{
+    const std::optional<Enum> stored = Settings::enumValue<Enum>(key, fromInt);
+    if (stored)
+        return *stored;
+    Settings::setValue(key, int(defaultValue));
+    return defaultValue;
+}
+
+bool isUnit(TemperatureTypes::TemperatureUnit unit)
+{
+    TemperatureTypes::TemperatureUnit checked{};
+    return TemperatureTypes::fromInt(int(unit), checked);
+}
+
+bool isPresentation(TemperatureTypes::TemperaturePresentation presentation)
+{
+    TemperatureTypes::TemperaturePresentation checked{};
+    return TemperatureTypes::fromInt(int(presentation), checked);
+}
+
+} // namespace
+
+TemperatureController::TemperatureController(QObject *parent)
+    : QObject(parent)
+    , m_targetManager(this)
+    , m_filterer(this)
+    , m_physicalManager(this)
+{
+    m_unit = storedOrDefault(Settings::temperatureUnitKey, &TemperatureTypes::fromInt,
+                             TemperatureTypes::E_celsius);
+    m_presentation = storedOrDefault(Settings::temperaturePresentationKey,
+                                     &TemperatureTypes::fromInt, TemperatureTypes::E_smooth);
+
+    // The sauna decides the target: a step is only a proposal, shown once the sauna reports it.
+    m_targetManager.setApplyStepsLocally(false);
+    connect(&m_targetManager, &value::TemperatureValueManager::newValueProposed, this,
+            &TemperatureController::onTargetTemperatureProposed);
+
+    connect(this, &TemperatureController::temperatureUnitChanged, &m_targetManager,
+            &value::TemperatureValueManager::onTemperatureUnitChanged);
+    connect(this, &TemperatureController::temperatureUnitChanged, &m_physicalManager,
+            &value::TemperaturePresentationManager::onTemperatureUnitChanged);
+    connect(&m_filterer, &value::TemperatureFilterer::filteredTemperatureValueChanged,
+            &m_physicalManager,
+            &value::TemperaturePresentationManager::onFilteredTemperatureValueChanged);
+
+    m_targetManager.setTemperatureUnitType(m_unit);
+    m_physicalManager.setTemperatureUnitType(m_unit);
+    m_physicalManager.setUseFilteredValue(m_presentation == TemperatureTypes::E_smooth);
+}
+
+int TemperatureController::connectTargetTemperatureView(const QList<QObject *> &senders)
+{
+    return m_targetManager.connectChangeRequests(senders);
+}
+
+int TemperatureController::connectTemperatureUnitRequests(const QList<QObject *> &senders)
+{
+    return value::connectSources(senders,
+                                 SIGNAL(temperatureUnitChangeRequested(
+                                     ::signalInterface::TemperatureTypes::TemperatureUnit)),
+                                 this,
+                                 SLOT(onTemperatureUnitChangeRequested(
+                                     ::signalInterface::TemperatureTypes::TemperatureUnit)));
+}
+
+int TemperatureController::connectTemperatureUnitInitiallySelected(const QList<QObject *> &senders)
+{
+    return value::connectSources(senders,
+                                 SIGNAL(temperatureUnitInitiallySelected(
+                                     ::signalInterface::TemperatureTypes::TemperatureUnit)),
+                                 this,
+                                 SLOT(onTemperatureUnitInitiallySelected(
+                                     ::signalInterface::TemperatureTypes::TemperatureUnit)));
+}
+
+int TemperatureController::connectTemperaturePresentationRequests(const QList<QObject *> &senders)
+{
+    return value::connectSources(
+        senders,
+        SIGNAL(temperaturePresentationChangeRequested(
+            ::signalInterface::TemperatureTypes::TemperaturePresentation)),
+        this,
+        SLOT(onTemperaturePresentationChangeRequested(
+            ::signalInterface::TemperatureTypes::TemperaturePresentation)));
+}
+
+int TemperatureController::connectSaunaSignals(const QList<QObject *> &senders)
+{
+    return value::connectSources(senders, SIGNAL(saunaTargetTemperatureChanged(int)), this,
+                                 SLOT(onSaunaTargetTemperatureChanged(int))) +
+           value::connectSources(senders, SIGNAL(saunaTemperatureChanged(int)), this,
+                                 SLOT(onSaunaTemperatureChanged(int))) +
+           value::connectSources(senders, SIGNAL(saunaLowerTemperatureLimitChanged(int)), this,
+                                 SLOT(onSaunaLowerTemperatureLimitChanged(int))) +
+           value::connectSources(senders, SIGNAL(saunaUpperTemperatureLimitChanged(int)), this,
+                                 SLOT(onSaunaUpperTemperatureLimitChanged(int)));
+}
+
+void TemperatureController::emitInitialState()
+{
+    emit temperatureUnitChanged(m_unit);
+    emit temperaturePresentationChanged(m_presentation);
+    m_filterer.start();
+}
+
+void TemperatureController::onTemperatureUnitChangeRequested(TemperatureTypes::TemperatureUnit unit)
+{
+    if (!isUnit(unit))
+        return;
+    applyUnit(unit);
+    Settings::setValue(Settings::hasChangedRegionSettingsKey, 1);
+}
+
+void TemperatureController::onTemperatureUnitInitiallySelected(
+    TemperatureTypes::TemperatureUnit unit)
+{
+    if (!isUnit(unit))
+        return;
+    applyUnit(unit);
+}
+
+void TemperatureController::onTemperaturePresentationChangeRequested(
+    TemperatureTypes::TemperaturePresentation presentation)
+{
+    if (!isPresentation(presentation))
+        return;
+    m_presentation = presentation;
+    emit temperaturePresentationChanged(presentation);
+    m_physicalManager.setUseFilteredValue(presentation == TemperatureTypes::E_smooth);
+    Settings::setValue(Settings::temperaturePresentationKey, int(presentation));
+}
+
+void TemperatureController::onSaunaTargetTemperatureChanged(int temperature)
+{
+    m_filterer.setTargetValue(temperature);
+    m_targetManager.setValue(temperature);
+}
+
+void TemperatureController::onSaunaTemperatureChanged(int temperature)
+{
+    // The filter first, so that a smoothed display never shows the filter's empty start value.
+    m_filterer.onSaunaTemperatureChanged(temperature);
+    m_physicalManager.setValue(temperature);
+}
+
+void TemperatureController::onSaunaLowerTemperatureLimitChanged(int temperature)
+{
+    m_targetManager.setLowerLimit(temperature);
+}
+
+void TemperatureController::onSaunaUpperTemperatureLimitChanged(int temperature)
+{
+    m_targetManager.setUpperLimit(temperature);
+}
+
+void TemperatureController::onTargetTemperatureProposed(value::Degrees_9C_T proposed)
+{
+    // The manager proposes without looking at the limits. A step past a limit asks for the limit
+    // itself; a step that cannot move in its direction asks for nothing.
+    const std::optional<value::Degrees_9C_T> current = m_targetManager.value();
+    if (!current)
+        return;
+    if (proposed > *current) {
+        const value::Degrees_9C_T requested = qMin(proposed, m_targetManager.upperLimit());
+        if (requested > *current)
+            emit targetTemperatureChangeRequested(requested);
+    } else if (proposed < *current) {
+        const value::Degrees_9C_T requested = qMax(proposed, m_targetManager.lowerLimit());
+        if (requested < *current)
+            emit targetTemperatureChangeRequested(requested);
+    }
+}
+
+void TemperatureController::applyUnit(TemperatureTypes::TemperatureUnit unit)
+{
+    m_unit = unit;
+    Settings::setValue(Settings::temperatureUnitKey, int(unit));
+    emit temperatureUnitChanged(unit);
+}
+
+} // namespace control

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "signal_interface/temperature_types.h"
+#include "value/temperature_filterer.h"
+#include "value/temperature_presentation_manager.h"
+#include "value/temperature_value_manager.h"
+
+#include <QList>
+#include <QObject>
+
+namespace control {
+
+// The main screen's temperature: passes the target steps on to the sauna, shows the target and the
+// measured temperature the sauna reports, and owns the unit and presentation settings.
+class TemperatureController : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TemperatureController(QObject *parent = nullptr);
+
+    // "target_temperature_manager": proposes steps only; the shown value follows the reports.
+    value::TemperatureValueManager *targetTemperatureManager() { return &m_targetManager; }
+    // "physical_temperature_manager".
+    value::TemperaturePresentationManager *physicalTemperatureManager()
+    {
+        return &m_physicalManager;
+    }
+    value::TemperatureFilterer *temperatureFilterer() { return &m_filterer; }
+
+    signalInterface::TemperatureTypes::TemperatureUnit temperatureUnit() const { return m_unit; }
+    signalInterface::TemperatureTypes::TemperaturePresentation temperaturePresentation() const
+    {
+        return m_presentation;
+    }
+
+    // Each returns the number of connects that failed.
+    int connectTargetTemperatureView(const QList<QObject *> &senders);
+    int connectTemperatureUnitRequests(const QList<QObject *> &senders);
+    int connectTemperatureUnitInitiallySelected(const QList<QObject *> &senders);
+    int connectTemperaturePresentationRequests(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders);
+
+    // Publishes the stored unit and presentation and starts smoothing the measured temperature.
+    void emitInitialState();
+
+signals:
+    // Ninths of a degree Celsius.
+    void targetTemperatureChangeRequested(int temperature);
+    void temperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit unit);
+    void temperaturePresentationChanged(
+        ::signalInterface::TemperatureTypes::TemperaturePresentation presentation);
+
+public slots:
+    // A user choice: also marks the regional settings as changed by the user.
+    void
+    onTemperatureUnitChangeRequested(::signalInterface::TemperatureTypes::TemperatureUnit unit);
+    // The region screen's proposal, which is not a user change of the unit.
+    void
+    onTemperatureUnitInitiallySelected(::signalInterface::TemperatureTypes::TemperatureUnit unit);
+    void onTemperaturePresentationChangeRequested(
+        ::signalInterface::TemperatureTypes::TemperaturePresentation presentation);
+
+    void onSaunaTargetTemperatureChanged(int temperature);
+    void onSaunaTemperatureChanged(int temperature);
+    void onSaunaLowerTemperatureLimitChanged(int temperature);
+    void onSaunaUpperTemperatureLimitChanged(int temperature);
+
+private:
+    void onTargetTemperatureProposed(value::Degrees_9C_T proposed);
+    void applyUnit(signalInterface::TemperatureTypes::TemperatureUnit unit);
+
+    value::TemperatureValueManager m_targetManager;
+    value::TemperatureFilterer m_filterer;
+    value::TemperaturePresentationManager m_physicalManager;
+    signalInterface::TemperatureTypes::TemperatureUnit m_unit =
+        signalInterface::TemperatureTypes::E_celsius;
+    signalInterface::TemperatureTypes::TemperaturePresentation m_presentation =
+        signalInterface::TemperatureTypes::E_smooth;
+};
+
+} // namespace control

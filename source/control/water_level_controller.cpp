@@ -1,0 +1,53 @@
+#include "control/water_level_controller.h"
+
+#include "value/source_connections.h"
+
+using signalInterface::NodeInformationTypes;
+using signalInterface::TankStatusTypes;
+
+namespace control {
+
+WaterLevelController::WaterLevelController(QObject *parent)
+    : QObject(parent)
+{}
+
+int WaterLevelController::connectSaunaSignals(const QList<QObject *> &senders)
+{
+    return value::connectSources(senders,
+                                 SIGNAL(saunaTankWaterLevelChanged(
+                                     ::signalInterface::NodeInformationTypes::RcbMasterSlaveMode,
+                                     ::signalInterface::TankStatusTypes::TankWaterLevel)),
+                                 this,
+                                 SLOT(onSaunaTankWaterLevelChanged(
+                                     ::signalInterface::NodeInformationTypes::RcbMasterSlaveMode,
+                                     ::signalInterface::TankStatusTypes::TankWaterLevel)));
+}
+
+WaterLevelController::TankWaterLevel WaterLevelController::waterLevel(Board board) const
+{
+    return TankWaterLevel(tankWaterLevel(int(board)));
+}
+
+int WaterLevelController::tankWaterLevel(int board) const
+{
+    Board checked = NodeInformationTypes::E_master;
+    if (!NodeInformationTypes::fromInt(board, checked))
+        return TankStatusTypes::E_unknown;
+    return m_levels[std::size_t(checked)];
+}
+
+void WaterLevelController::onSaunaTankWaterLevelChanged(Board node, TankWaterLevel level)
+{
+    Board board = NodeInformationTypes::E_master;
+    if (!NodeInformationTypes::fromInt(int(node), board))
+        return;
+    if (level < TankStatusTypes::E_low || level > TankStatusTypes::E_unknown)
+        return;
+    TankWaterLevel &stored = m_levels[std::size_t(board)];
+    if (stored == level)
+        return;
+    stored = level;
+    emit waterLevelChanged(int(board), int(level));
+}
+
+} // namespace control

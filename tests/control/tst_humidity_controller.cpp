@@ -1,0 +1,184 @@
+#include "control/humidity_controller.h"
+#include "control/settings.h"
+#include "sauna_bridge/zerededid_bridge_receiver_signal_interface.h"
+#include "signal_interface/data_provider_types.h"
+#include "signal_interface/type_registration.h"
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+
+using control::HumidityController;
+using control::Settings;
+using signalInterface::DataProviderTypes;
+using signalInterface::HumidityTypes;
+
+namespace {
+
+class FakeReceiver : public saunaBridge::ZerededidBridgeReceiverSignalInterface
+{};
+
+constexpr int up = DataProviderTypes::E_stepper_increase;
+constexpr int down = DataProviderTypes::E_stepper_decrease;
+
+} // namespace
+
+// Stands in for the QML steppers and the filter settings screen.
+class HumidityView : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void changeHumidityValueRequested(int step);
+    void humidityPresentationChangeRequested(
+        ::signalInterface::HumidityTypes::HumidityPresentation presentation);
+};
+
+class TestHumidityController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { signalInterface::registerMetaTypes(); }
+    void init()
+    {
+        Settings::settings()->clear();
+        Settings::settings()->sync();
+        Settings::resetForTesting();
+    }
+
+    void levelStepsAreProposedInTheSaunaCoding()
+    {
+        HumidityController controller;
+        FakeReceiver receiver;
+        HumidityView view;
+        QCOMPARE(controller.connectSaunaSignals({&receiver}), 0);
+        QCOMPARE(controller.connectTargetHumidityView({&view}), 0);
+        QSignalSpy requests(&controller, &HumidityController::targetHumidityChangeRequested);
+        QSignalSpy shown(controller.targetHumidityManager(),
+                         &value::HumidityValueManager::humidityValueChanged);
+
+        emit view.changeHumidityValueRequested(up);
+        QCOMPARE(requests.count(), 0);
+
+        emit receiver.saunaTargetHumidityChanged(105);
+        QCOMPARE(shown.takeLast().at(0).toInt(), 4);
+        emit view.changeHumidityValueRequested(up);
+        QCOMPARE(requests.takeFirst().at(0).toInt(), 106);
+        emit view.changeHumidityValueRequested(down);
+        QCOMPARE(requests.takeFirst().at(0).toInt(), 104);
+        QCOMPARE(controller.targetHumidityManager()->value(),
+                 (value::HumidityValue_T{4, HumidityTypes::E_step}));
+        QCOMPARE(shown.count(), 0);
+
+        // Level 0 and level 10 are the ends: level -1 would go out as 100 %, level 11 beyond.
+        emit receiver.saunaTargetHumidityChanged(101);
+        emit view.changeHumidityValueRequested(down);
+        QCOMPARE(requests.count(), 0);
+        emit view.changeHumidityValueRequested(up);
+        QCOMPARE(requests.takeFirst().at(0).toInt(), 102);
+        emit receiver.saunaTargetHumidityChanged(111);
+        emit view.changeHumidityValueRequested(up);
+        QCOMPARE(requests.count(), 0);
+    }
+
+    void percentStepsAreProposedAsPercent()
+    {
+        HumidityController controller;
+        FakeReceiver receiver;
+        HumidityView view;
+        controller.connectSaunaSignals({&receiver});
+        controller.connectTargetHumidityView({&view});
+        QSignalSpy requests(&controller, &HumidityController::targetHumidityChangeRequested);
+        QSignalSpy units(&controller, &HumidityController::humidityUnitChanged);
+
+        emit receiver.saunaTargetHumidityChanged(40);
+        QCOMPARE(controller.humidityUnit(), HumidityTypes::E_percentage);
+        QCOMPARE(units.count(), 1);
+        QCOMPARE(units.first().at(0).value<HumidityTypes::HumidityUnit>(),
+                 HumidityTypes::E_percentage);
+        emit view.changeHumidityValueRequested(up);
+        QCOMPARE(requests.takeFirst().at(0).toInt(), 41);
+
+        // 101 % would read as level 0.
+        emit receiver.saunaTargetHumidityChanged(100);
+        emit view.changeHumidityValueRequested(up);
+        QCOMPARE(requests.count(), 0);
+        emit view.changeHumidityValueRequested(down);
+        QCOMPARE(requests.takeFirst().at(0).toInt(), 99);
+        emit receiver.saunaTargetHumidityChanged(0);
+        emit view.changeHumidityValueRequested(down);
+        QCOMPARE(requests.count(), 0);
+    }
+
+    void targetsOutsideTheCodingAreIgnored()
+    {
+        HumidityController controller;
+        FakeReceiver receiver;
+        controller.connectSaunaSignals({&receiver});
+        emit receiver.saunaTargetHumidityChanged(103);
+        emit receiver.saunaTargetHumidityChanged(112);
+        emit receiver.saunaTargetHumidityChanged(-1);
+        QCOMPARE(controller.targetHumidityManager()->value(),
+                 (value::HumidityValue_T{2, HumidityTypes::E_step}));
+    }
+
+    void theMeasuredHumidityFollowsThePresentation()
+    {
+        HumidityController controller;
+        FakeReceiver receiver;
+        HumidityView view;
+        controller.connectSaunaSignals({&receiver});
+        QCOMPARE(controller.connectHumidityPresentationRequests({&view}), 0);
+        QSignalSpy shown(controller.physicalHumidityManager(),
+                         &value::HumidityPresentationManager::humidityValueChanged);
+        QSignalSpy presentations(&controller, &HumidityController::humidityPresentationChanged);
+        QSignalSpy presentationInts(&controller,
+                                    &HumidityController::humidityPresentationIntChanged);
+
+        emit receiver.saunaHumidityChanged(30, HumidityTypes::E_percentage);
+        QCOMPARE(shown.last().at(0).toInt(), 30);
+        emit receiver.saunaHumidityChanged(35, HumidityTypes::E_percentage);
+        QCOMPARE(shown.last().at(0).toInt(), 30);
+        controller.humidityFilterer()->onTimeout();
+        QCOMPARE(shown.last().at(0).toInt(), 31);
+
+        emit view.humidityPresentationChangeRequested(HumidityTypes::E_direct);
+        QCOMPARE(shown.last().at(0).toInt(), 35);
+        QCOMPARE(presentations.count(), 1);
+        QCOMPARE(presentations.first().at(0).value<HumidityTypes::HumidityPresentation>(),
+                 HumidityTypes::E_direct);
+        QCOMPARE(presentationInts.first().at(0).toInt(), 1);
+        QCOMPARE(Settings::intValue(Settings::humidityPresentationKey), std::optional<int>(1));
+
+        emit view.humidityPresentationChangeRequested(HumidityTypes::HumidityPresentation(5));
+        QCOMPARE(presentations.count(), 1);
+        QCOMPARE(Settings::intValue(Settings::humidityPresentationKey), std::optional<int>(1));
+    }
+
+    void settingsAreWrittenWhenMissingAndReadAfterARestart()
+    {
+        {
+            HumidityController controller;
+            QCOMPARE(Settings::intValue(Settings::humidityPresentationKey), std::optional<int>(0));
+            QVERIFY(controller.physicalHumidityManager()->useFilteredValue());
+            controller.onHumidityPresentationChangeRequested(HumidityTypes::E_direct);
+        }
+        Settings::resetForTesting();
+
+        HumidityController restarted;
+        QCOMPARE(restarted.humidityPresentation(), HumidityTypes::E_direct);
+        QVERIFY(!restarted.physicalHumidityManager()->useFilteredValue());
+        QSignalSpy units(&restarted, &HumidityController::humidityUnitChanged);
+        QSignalSpy presentations(&restarted, &HumidityController::humidityPresentationChanged);
+        restarted.emitInitialState();
+        QVERIFY(restarted.humidityFilterer()->isRunning());
+        QCOMPARE(units.count(), 1);
+        QCOMPARE(presentations.count(), 1);
+        QCOMPARE(presentations.first().at(0).value<HumidityTypes::HumidityPresentation>(),
+                 HumidityTypes::E_direct);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHumidityController)
+#include "tst_humidity_controller.moc"

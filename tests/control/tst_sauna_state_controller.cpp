@@ -1,0 +1,220 @@
+#include "control/sauna_state_controller.h"
+#include "sauna_bridge/zerededid_bridge_receiver_signal_interface.h"
+#include "signal_interface/time_edit_types.h"
+#include "signal_interface/type_registration.h"
+#include "view_cpp/date_time_formatter.h"
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+
+using control::SaunaStateController;
+using signalInterface::NodeInformationTypes;
+using signalInterface::SaunaStateTypes;
+using signalInterface::UserMessageTypes::UserMessage;
+
+namespace {
+
+class FakeReceiver : public saunaBridge::ZerededidBridgeReceiverSignalInterface
+{};
+
+NodeInformationTypes::NodeInformationPost node(quint32 index,
+                                               NodeInformationTypes::NodeProfileMode profile)
+{
+    NodeInformationTypes::NodeInformationPost post;
+    post.index = index;
+    post.profile = profile;
+    return post;
+}
+
+} // namespace
+
+// Stands in for the power switch, the heater settings and the other QML items.
+class MainScreenView : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void saunaStateChangeRequested(int state);
+    void saunaRenewBathTime();
+    void vibrationRequested();
+    void settingsBathTimeEditActivated();
+    void settingsBathTimeCommit();
+    void calendarEditActivated();
+    void durationChangeRequested(int component, int direction);
+    void systemTimeChanged(QDateTime dateTime);
+    void languageChanged(::signalInterface::LanguageTypes::Language language);
+};
+
+class TestSaunaStateController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { signalInterface::registerMetaTypes(); }
+
+    void everyConnectOperationConnects()
+    {
+        SaunaStateController controller;
+        FakeReceiver receiver;
+        MainScreenView view;
+        QCOMPARE(controller.connectSaunaSignals({&receiver}), 0);
+        QCOMPARE(controller.connectPowerSwitchView({&view}), 0);
+        QCOMPARE(controller.connectSettingsBathTimeView({&view}), 0);
+        QCOMPARE(controller.connectCalendarEditView({&view}), 0);
+        QCOMPARE(controller.connectBathTimeView({&view}), 0);
+        QCOMPARE(controller.connectSystemTimeChanged({&view}), 0);
+        QCOMPARE(controller.connectLanguageChanged({&view}), 0);
+        // A null sender and an object without the signals count as failures.
+        QObject plain;
+        for (int i = 0; i < 3; ++i)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("No such signal"));
+        QCOMPARE(controller.connectPowerSwitchView({nullptr, &plain}), 6);
+    }
+
+    void powerSwitchRequestsTheStateAndIgnoresOtherNumbers()
+    {
+        SaunaStateController controller;
+        MainScreenView view;
+        controller.connectPowerSwitchView({&view});
+        QSignalSpy requests(&controller, &SaunaStateController::saunaStateChangeRequested);
+        QSignalSpy renewals(&controller, &SaunaStateController::renewBathTimeRequest);
+
+        emit view.saunaStateChangeRequested(SaunaStateTypes::E_sauna_on);
+        emit view.saunaStateChangeRequested(SaunaStateTypes::E_sauna_standby);
+        emit view.saunaStateChangeRequested(SaunaStateTypes::E_sauna_off);
+        emit view.saunaStateChangeRequested(6);
+        emit view.saunaStateChangeRequested(-1);
+        QCOMPARE(requests.count(), 3);
+        QCOMPARE(requests.at(0).at(0).value<SaunaStateTypes::SaunaState>(),
+                 SaunaStateTypes::E_sauna_on);
+        QCOMPARE(requests.at(1).at(0).value<SaunaStateTypes::SaunaState>(),
+                 SaunaStateTypes::E_sauna_standby);
+        QCOMPARE(requests.at(2).at(0).value<SaunaStateTypes::SaunaState>(),
+                 SaunaStateTypes::E_sauna_off);
+
+        emit view.saunaRenewBathTime();
+        QCOMPARE(renewals.count(), 1);
+        emit view.vibrationRequested();
+        QCOMPARE(requests.count(), 3);
+    }
+
+    void theReportedStateIsPassedOnAndRepublished()
+    {
+        SaunaStateController controller;
+        FakeReceiver receiver;
+        MainScreenView view;
+        controller.connectSaunaSignals({&receiver});
+        controller.connectLanguageChanged({&view});
+        QSignalSpy states(&controller, &SaunaStateController::saunaPhysicalStateChanged);
+
+        emit receiver.saunaPhysicalStateChanged(SaunaStateTypes::E_sauna_dryup);
+        emit receiver.saunaPhysicalStateChanged(SaunaStateTypes::E_sauna_dryup);
+        QCOMPARE(controller.saunaState(), SaunaStateTypes::E_sauna_dryup);
+        emit receiver.saunaPhysicalStateChanged(SaunaStateTypes::SaunaState(9));
+        QCOMPARE(controller.saunaState(), SaunaStateTypes::E_sauna_dryup);
+        QCOMPARE(states.count(), 1);
+
+        emit view.languageChanged(signalInterface::LanguageTypes::E_finnish);
+        controller.emitInitialState();
+        QCOMPARE(states.count(), 3);
+        QCOMPARE(states.last().at(0).value<SaunaStateTypes::SaunaState>(),
+                 SaunaStateTypes::E_sauna_dryup);
+
+        QSignalSpy done(&controller, &SaunaStateController::zeredeDidInitIsCompleted);
+        controller.notifyZeredeDidInitCompleted();
+        QCOMPARE(done.count(), 1);
+    }
+
+    void theBathTimeIsEditedAndCommitted()
+    {
+        SaunaStateController controller;
+        FakeReceiver receiver;
+        MainScreenView view;
+        controller.connectSaunaSignals({&receiver});
+        controller.connectSettingsBathTimeView({&view});
+        controller.connectBathTimeView({&view});
+        controller.connectCalendarEditView({&view});
+        QSignalSpy requests(&controller, &SaunaStateController::bathTimeChangeRequested);
+        value::DurationManager *manager = controller.bathTimeManager();
+
+        // Nothing chosen, nothing sent.
+        emit view.settingsBathTimeEditActivated();
+        emit view.settingsBathTimeCommit();
+        QCOMPARE(requests.count(), 0);
+
+        emit receiver.saunaBathTimeLimitChanged(360);
+        emit receiver.saunaBathTimeChanged(90);
+        QCOMPARE(manager->valueInMinutes(), 90);
+
+        emit view.settingsBathTimeEditActivated();
+        emit view.durationChangeRequested(signalInterface::TimeEditTypes::E_hour,
+                                          signalInterface::TimeEditTypes::E_increase);
+        QCOMPARE(manager->valueInMinutes(), 150);
+        // A report during the edit does not take the user's value away.
+        emit receiver.saunaBathTimeChanged(95);
+        QCOMPARE(manager->valueInMinutes(), 150);
+        emit view.settingsBathTimeCommit();
+        QCOMPARE(requests.count(), 1);
+        QCOMPARE(requests.first().at(0).toInt(), 150);
+
+        emit receiver.saunaBathTimeChanged(150);
+        emit view.settingsBathTimeEditActivated();
+        emit view.durationChangeRequested(signalInterface::TimeEditTypes::E_hour,
+                                          signalInterface::TimeEditTypes::E_decrease);
+        emit view.calendarEditActivated();
+        QCOMPARE(manager->valueInMinutes(), 150);
+        QCOMPARE(requests.count(), 1);
+    }
+
+    void relayBoardsAreCountedFromTheNodeList()
+    {
+        SaunaStateController controller;
+        FakeReceiver receiver;
+        controller.connectSaunaSignals({&receiver});
+        QSignalSpy counts(&controller, &SaunaStateController::saunaRcbNumbersChanged);
+
+        emit receiver.saunaNodeListItemChanged(node(0, NodeInformationTypes::E_rcb));
+        emit receiver.saunaNodeListItemChanged(node(1, NodeInformationTypes::E_cp));
+        emit receiver.saunaNodeListItemChanged(node(2, NodeInformationTypes::E_rcb));
+        emit receiver.saunaNodeListItemChanged(node(2, NodeInformationTypes::E_rcb));
+        QCOMPARE(counts.count(), 2);
+        QCOMPARE(counts.last().at(0).toInt(), 2);
+        emit receiver.saunaNodeListItemChanged(node(0, NodeInformationTypes::E_ths));
+        QCOMPARE(counts.last().at(0).toInt(), 1);
+        QCOMPARE(controller.rcbCount(), 1);
+    }
+
+    void theAllowedStartTimeIsAppendedInTheTimeFormat()
+    {
+        SaunaStateController controller;
+        FakeReceiver receiver;
+        MainScreenView view;
+        controller.connectSaunaSignals({&receiver});
+        controller.connectSystemTimeChanged({&view});
+        view::DateTimeFormatter::instance()->onTimeFormatChanged(
+            signalInterface::DateTimeTypes::E_0_24);
+
+        emit view.systemTimeChanged(QDateTime(QDate(2024, 3, 1), QTime(22, 50)));
+        emit receiver.saunaTimeToAllowedOnChanged(95);
+        UserMessage message(0x1002);
+        message.arguments << QStringLiteral("first");
+        controller.appendAllowedStartTimeArgument(message);
+        QCOMPARE(message.arguments.size(), 2);
+        QCOMPARE(message.arguments.at(1),
+                 view::DateTimeFormatter::instance()->formatTime(QTime(0, 25)));
+        QVERIFY(!message.arguments.at(1).isEmpty());
+    }
+
+    void withoutASystemTimeThePanelClockIsUsed()
+    {
+        SaunaStateController controller;
+        UserMessage message(0x1002);
+        controller.appendAllowedStartTimeArgument(message);
+        QCOMPARE(message.arguments.size(), 1);
+        QVERIFY(!message.arguments.first().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSaunaStateController)
+#include "tst_sauna_state_controller.moc"

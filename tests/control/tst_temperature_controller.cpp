@@ -1,0 +1,228 @@
+#include "control/settings.h"
+#include "control/temperature_controller.h"
+#include "sauna_bridge/zerededid_bridge_receiver_signal_interface.h"
+#include "signal_interface/data_provider_types.h"
+#include "signal_interface/type_registration.h"
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+
+using control::Settings;
+using control::TemperatureController;
+using signalInterface::DataProviderTypes;
+using signalInterface::TemperatureTypes;
+
+namespace {
+
+class FakeReceiver : public saunaBridge::ZerededidBridgeReceiverSignalInterface
+{};
+
+} // namespace
+
+// Stands in for the QML steppers and the settings screens.
+class TemperatureView : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void changeTemperatureValueRequested(int step);
+    void temperatureUnitChangeRequested(::signalInterface::TemperatureTypes::TemperatureUnit unit);
+    void
+    temperatureUnitInitiallySelected(::signalInterface::TemperatureTypes::TemperatureUnit unit);
+    void temperaturePresentationChangeRequested(
+        ::signalInterface::TemperatureTypes::TemperaturePresentation presentation);
+};
+
+class TestTemperatureController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { signalInterface::registerMetaTypes(); }
+    void init()
+    {
+        Settings::settings()->clear();
+        Settings::settings()->sync();
+        Settings::resetForTesting();
+    }
+
+    void aStepIsProposedAndOnlyTheReportChangesTheValue()
+    {
+        TemperatureController controller;
+        FakeReceiver receiver;
+        TemperatureView view;
+        QCOMPARE(controller.connectSaunaSignals({&receiver}), 0);
+        QCOMPARE(controller.connectTargetTemperatureView({&view}), 0);
+        QSignalSpy requests(&controller, &TemperatureController::targetTemperatureChangeRequested);
+        QSignalSpy shown(controller.targetTemperatureManager(),
+                         &value::TemperatureValueManager::temperatureValueChanged);
+
+        emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
+        QCOMPARE(requests.count(), 0); // nothing to step from before the first report
+
+        emit receiver.saunaTargetTemperatureChanged(720);
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(shown.takeFirst().at(0).toInt(), 80);
+
+        emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
+        QCOMPARE(requests.count(), 1);
+        QCOMPARE(requests.takeFirst().at(0).toInt(), 729);
+        QCOMPARE(controller.targetTemperatureManager()->value(), std::optional<int>(720));
+        QCOMPARE(shown.count(), 0);
+
+        emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_decrease);
+        QCOMPARE(requests.takeFirst().at(0).toInt(), 711);
+
+        emit view.changeTemperatureValueRequested(7); // no stepper code
+        QCOMPARE(requests.count(), 0);
+
+        emit receiver.saunaTargetTemperatureChanged(729);
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(shown.takeFirst().at(0).toInt(), 81);
+    }
+
+    void stepsStopAtTheSaunaLimits()
+    {
+        TemperatureController controller;
+        FakeReceiver receiver;
+        TemperatureView view;
+        controller.connectSaunaSignals({&receiver});
+        controller.connectTargetTemperatureView({&view});
+        QSignalSpy requests(&controller, &TemperatureController::targetTemperatureChangeRequested);
+
+        emit receiver.saunaLowerTemperatureLimitChanged(360);
+        emit receiver.saunaUpperTemperatureLimitChanged(900);
+        emit receiver.saunaTargetTemperatureChanged(900);
+        emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
+        QCOMPARE(requests.count(), 0);
+        emit receiver.saunaTargetTemperatureChanged(360);
+        emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_decrease);
+        QCOMPARE(requests.count(), 0);
+
+        // In Fahrenheit a step is 5 ninths; one past the limit asks for the limit itself.
+        controller.onTemperatureUnitChangeRequested(TemperatureTypes::E_fahrenheit);
+        emit receiver.saunaTargetTemperatureChanged(898);
+        emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
+        QCOMPARE(requests.count(), 1);
+        QCOMPARE(requests.takeFirst().at(0).toInt(), 900);
+        emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_decrease);
+        QCOMPARE(requests.takeFirst().at(0).toInt(), 893);
+    }
+
+    void theMeasuredTemperatureFollowsThePresentation()
+    {
+        TemperatureController controller;
+        FakeReceiver receiver;
+        QCOMPARE(controller.connectSaunaSignals({&receiver}), 0);
+        QCOMPARE(controller.temperaturePresentation(), TemperatureTypes::E_smooth);
+        QSignalSpy shown(controller.physicalTemperatureManager(),
+                         &value::TemperaturePresentationManager::temperatureValueChanged);
+
+        emit receiver.saunaTemperatureChanged(720);
+        QCOMPARE(shown.last().at(0).toInt(), 80);
+        shown.clear();
+        // Smoothed: a jump shows one step per tick of the filter.
+        emit receiver.saunaTemperatureChanged(747);
+        QCOMPARE(shown.count(), 0);
+        controller.temperatureFilterer()->onTimeout();
+        QCOMPARE(shown.takeFirst().at(0).toInt(), 81);
+
+        controller.onTemperaturePresentationChangeRequested(TemperatureTypes::E_direct);
+        QCOMPARE(shown.last().at(0).toInt(), 83);
+    }
+
+    void unitRequestsAreStoredAndMarkTheRegionSettings()
+    {
+        TemperatureController controller;
+        FakeReceiver receiver;
+        TemperatureView view;
+        controller.connectSaunaSignals({&receiver});
+        QCOMPARE(controller.connectTemperatureUnitRequests({&view}), 0);
+        QCOMPARE(controller.connectTemperatureUnitInitiallySelected({&view}), 0);
+        QSignalSpy units(&controller, &TemperatureController::temperatureUnitChanged);
+        QSignalSpy shown(controller.targetTemperatureManager(),
+                         &value::TemperatureValueManager::temperatureValueChanged);
+        emit receiver.saunaTargetTemperatureChanged(720);
+
+        emit view.temperatureUnitInitiallySelected(TemperatureTypes::E_fahrenheit);
+        QCOMPARE(units.count(), 1);
+        QCOMPARE(units.takeFirst().at(0).value<TemperatureTypes::TemperatureUnit>(),
+                 TemperatureTypes::E_fahrenheit);
+        QCOMPARE(shown.last().at(0).toInt(), 176);
+        QCOMPARE(Settings::intValue(Settings::temperatureUnitKey), std::optional<int>(1));
+        QVERIFY(!Settings::settings()->contains(Settings::hasChangedRegionSettingsKey));
+
+        emit view.temperatureUnitChangeRequested(TemperatureTypes::E_celsius);
+        QCOMPARE(units.count(), 1);
+        QCOMPARE(shown.last().at(0).toInt(), 80);
+        QCOMPARE(Settings::intValue(Settings::temperatureUnitKey), std::optional<int>(0));
+        QVERIFY(Settings::boolValue(Settings::hasChangedRegionSettingsKey, false));
+    }
+
+    void outOfRangeChoicesAreIgnored()
+    {
+        TemperatureController controller;
+        TemperatureView view;
+        controller.connectTemperatureUnitRequests({&view});
+        controller.connectTemperaturePresentationRequests({&view});
+        QSignalSpy units(&controller, &TemperatureController::temperatureUnitChanged);
+        QSignalSpy presentations(&controller,
+                                 &TemperatureController::temperaturePresentationChanged);
+
+        emit view.temperatureUnitChangeRequested(TemperatureTypes::TemperatureUnit(2));
+        emit view.temperaturePresentationChangeRequested(
+            TemperatureTypes::TemperaturePresentation(-1));
+        QCOMPARE(units.count(), 0);
+        QCOMPARE(presentations.count(), 0);
+        QCOMPARE(Settings::intValue(Settings::temperatureUnitKey), std::optional<int>(0));
+        QCOMPARE(Settings::intValue(Settings::temperaturePresentationKey), std::optional<int>(0));
+        QVERIFY(!Settings::settings()->contains(Settings::hasChangedRegionSettingsKey));
+    }
+
+    void settingsAreWrittenWhenMissingAndReadAfterARestart()
+    {
+        {
+            TemperatureController controller;
+            QCOMPARE(Settings::intValue(Settings::temperatureUnitKey), std::optional<int>(0));
+            QCOMPARE(Settings::intValue(Settings::temperaturePresentationKey),
+                     std::optional<int>(0));
+            controller.onTemperatureUnitChangeRequested(TemperatureTypes::E_fahrenheit);
+            controller.onTemperaturePresentationChangeRequested(TemperatureTypes::E_direct);
+        }
+        Settings::resetForTesting();
+
+        TemperatureController restarted;
+        QCOMPARE(restarted.temperatureUnit(), TemperatureTypes::E_fahrenheit);
+        QCOMPARE(restarted.temperaturePresentation(), TemperatureTypes::E_direct);
+        QVERIFY(!restarted.physicalTemperatureManager()->useFilteredValue());
+        QCOMPARE(restarted.targetTemperatureManager()->temperatureUnit(),
+                 TemperatureTypes::E_fahrenheit);
+
+        QSignalSpy units(&restarted, &TemperatureController::temperatureUnitChanged);
+        QSignalSpy presentations(&restarted,
+                                 &TemperatureController::temperaturePresentationChanged);
+        restarted.emitInitialState();
+        QCOMPARE(units.count(), 1);
+        QCOMPARE(units.first().at(0).value<TemperatureTypes::TemperatureUnit>(),
+                 TemperatureTypes::E_fahrenheit);
+        QCOMPARE(presentations.count(), 1);
+        QCOMPARE(presentations.first().at(0).value<TemperatureTypes::TemperaturePresentation>(),
+                 TemperatureTypes::E_direct);
+        QVERIFY(restarted.temperatureFilterer()->isRunning());
+    }
+
+    void anUnreadableStoredValueGivesWayToTheDefault()
+    {
+        Settings::setValue(Settings::temperatureUnitKey, QStringLiteral("kelvin"));
+        Settings::setValue(Settings::temperaturePresentationKey, 9);
+        TemperatureController controller;
+        QCOMPARE(controller.temperatureUnit(), TemperatureTypes::E_celsius);
+        QCOMPARE(controller.temperaturePresentation(), TemperatureTypes::E_smooth);
+        QCOMPARE(Settings::intValue(Settings::temperatureUnitKey), std::optional<int>(0));
+        QCOMPARE(Settings::intValue(Settings::temperaturePresentationKey), std::optional<int>(0));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTemperatureController)
+#include "tst_temperature_controller.moc"
