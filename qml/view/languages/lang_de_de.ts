@@ -1,0 +1,1369 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en_GB">
+<context>
+    <name>CalendarPage</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>Queue</source>
+        <translation>Warteschlange</translation>
+    </message>
+    <message>
+        <source>Date program</source>
+        <translation>Datumsprogramm</translation>
+    </message>
+    <message>
+        <source>Weekly program</source>
+        <translation>Wochenprogramm</translation>
+    </message>
+</context>
+<context>
+    <name>DateProgramsPage</name>
+    <message>
+        <source>Programs of the date</source>
+        <translation>Programme des Tages</translation>
+    </message>
+</context>
+<context>
+    <name>DurationStepper</name>
+    <message>
+        <source>h</source>
+        <translation>Std.</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>Min.</translation>
+    </message>
+</context>
+<context>
+    <name>FavoriteEditPage</name>
+    <message>
+        <source>Favorite</source>
+        <translation>Favorit</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Luftfeuchtigkeit</translation>
+    </message>
+    <message>
+        <source>Edit bath time</source>
+        <translation>Badezeit bearbeiten</translation>
+    </message>
+    <message>
+        <source>Bath time</source>
+        <translation>Badezeit</translation>
+    </message>
+    <message>
+        <source>Set bath time</source>
+        <translation>Badezeit einstellen</translation>
+    </message>
+    <message>
+        <source>Lights</source>
+        <translation>Licht</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+</context>
+<context>
+    <name>FavoritesPage</name>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Save current settings as favorite</source>
+        <translation>Aktuelle Einstellungen als Favorit speichern</translation>
+    </message>
+</context>
+<context>
+    <name>GenericListView</name>
+    <message>
+        <source>Nothing to show</source>
+        <translation>Keine Einträge</translation>
+    </message>
+</context>
+<context>
+    <name>HeaterSettingsPage</name>
+    <message>
+        <source>Heater settings</source>
+        <translation>Ofeneinstellungen</translation>
+    </message>
+    <message>
+        <source>Bath time</source>
+        <translation>Badezeit</translation>
+    </message>
+    <message>
+        <source>Save bath time</source>
+        <translation>Badezeit speichern</translation>
+    </message>
+    <message>
+        <source>Fan</source>
+        <translation>Lüfter</translation>
+    </message>
+    <message>
+        <source>Fan running</source>
+        <translation>Lüfter läuft</translation>
+    </message>
+    <message>
+        <source>Automatic fan</source>
+        <translation>Automatischer Lüfter</translation>
+    </message>
+    <message>
+        <source>Runs with the heater</source>
+        <translation>Läuft mit dem Ofen</translation>
+    </message>
+    <message>
+        <source>Auxiliary relays</source>
+        <translation>Zusatzrelais</translation>
+    </message>
+</context>
+<context>
+    <name>HumidityStepper</name>
+    <message>
+        <source>level</source>
+        <translation>Stufe</translation>
+    </message>
+</context>
+<context>
+    <name>LightsTile</name>
+    <message>
+        <source>Lights</source>
+        <translation>Licht</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+</context>
+<context>
+    <name>LockedControlPage</name>
+    <message>
+        <source>Target temperature</source>
+        <translation>Solltemperatur</translation>
+    </message>
+    <message>
+        <source>Target humidity</source>
+        <translation>Sollfeuchte</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Entsperren</translation>
+    </message>
+</context>
+<context>
+    <name>MainControlPage</name>
+    <message>
+        <source>Humidity %1</source>
+        <translation>Luftfeuchtigkeit %1</translation>
+    </message>
+    <message>
+        <source>Humidity --</source>
+        <translation>Luftfeuchtigkeit --</translation>
+    </message>
+    <message>
+        <source>Target temperature</source>
+        <translation>Solltemperatur</translation>
+    </message>
+    <message>
+        <source>Target humidity</source>
+        <translation>Sollfeuchte</translation>
+    </message>
+    <message>
+        <source>Bath time</source>
+        <translation>Badezeit</translation>
+    </message>
+    <message>
+        <source>Fan</source>
+        <translation>Lüfter</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+</context>
+<context>
+    <name>MonthPage</name>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+</context>
+<context>
+    <name>OnScreenKeyboard</name>
+    <message>
+        <source>Space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>PinEntryPage</name>
+    <message>
+        <source>Enter PIN</source>
+        <translation>PIN-Code eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>PopupWidget</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramSettingsPage</name>
+    <message>
+        <source>Favorite</source>
+        <translation>Favorit</translation>
+    </message>
+    <message>
+        <source>Ready at</source>
+        <translation>Bereit um</translation>
+    </message>
+    <message>
+        <source>Set ready time</source>
+        <translation>Bereitschaftszeit einstellen</translation>
+    </message>
+    <message>
+        <source>Custom settings</source>
+        <translation>Eigene Einstellungen</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Luftfeuchtigkeit</translation>
+    </message>
+    <message>
+        <source>Stop after</source>
+        <translation>Stopp nach</translation>
+    </message>
+    <message>
+        <source>Set stop time</source>
+        <translation>Stoppzeit einstellen</translation>
+    </message>
+    <message>
+        <source>Use custom settings</source>
+        <translation>Eigene Einstellungen verwenden</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>PC Panel</source>
+        <translation>PC-Panel</translation>
+    </message>
+    <message>
+        <source>Smart Phone</source>
+        <translation>Smartphone</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Tablet</translation>
+    </message>
+    <message>
+        <source>Home Automation</source>
+        <translation>Hausautomation</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>X3-X4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X5-X6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X7-X8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X9-X10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X11-X12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X13-X14</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X15-X16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X17-X18</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X19-X20</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X21-X22</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X23-X24</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X25-X26</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X27-X28</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X29-X30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Combi manual</source>
+        <translation>Kombi manuell</translation>
+    </message>
+    <message>
+        <source>Combi automatic</source>
+        <translation>Kombi automatisch</translation>
+    </message>
+    <message>
+        <source>Steam private</source>
+        <translation>Dampf privat</translation>
+    </message>
+    <message>
+        <source>Steam private auto</source>
+        <translation>Dampf privat automatisch</translation>
+    </message>
+    <message>
+        <source>Steam public</source>
+        <translation>Dampf öffentlich</translation>
+    </message>
+    <message>
+        <source>Steam public/private Manual Empty</source>
+        <translation>Dampf öffentlich/privat, manuelle Entleerung</translation>
+    </message>
+    <message>
+        <source>Sauna box addon</source>
+        <translation>Sauna-Zusatzmodul</translation>
+    </message>
+    <message>
+        <source>Sauna</source>
+        <translation>Sauna</translation>
+    </message>
+    <message>
+        <source>Sauna Low</source>
+        <translation>Sauna niedrig</translation>
+    </message>
+    <message>
+        <source>Sauna IR</source>
+        <translation>Infrarotsauna</translation>
+    </message>
+    <message>
+        <source>Vaho</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lumo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvela</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kastela</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <translation>Undefiniert</translation>
+    </message>
+    <message>
+        <source>Crest Wifi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zenith Wifi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fell Wifi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zenith</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K9 (no Wifi)</source>
+        <translation>K9 (ohne WLAN)</translation>
+    </message>
+    <message>
+        <source>Vertex (no Wifi)</source>
+        <translation>Vertex (ohne WLAN)</translation>
+    </message>
+    <message>
+        <source>Fell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>plural_Mondays</source>
+        <translation>montags</translation>
+    </message>
+    <message>
+        <source>plural_Tuesdays</source>
+        <translation>dienstags</translation>
+    </message>
+    <message>
+        <source>plural_Wednesdays</source>
+        <translation>mittwochs</translation>
+    </message>
+    <message>
+        <source>plural_Thursdays</source>
+        <translation>donnerstags</translation>
+    </message>
+    <message>
+        <source>plural_Fridays</source>
+        <translation>freitags</translation>
+    </message>
+    <message>
+        <source>plural_Saturdays</source>
+        <translation>samstags</translation>
+    </message>
+    <message>
+        <source>plural_Sundays</source>
+        <translation>sonntags</translation>
+    </message>
+    <message>
+        <source>long_form_January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>long_form_February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>long_form_March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>long_form_April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>long_form_May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>long_form_June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>long_form_July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>long_form_August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>long_form_September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>long_form_October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>long_form_November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>long_form_December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>short_form_January</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>short_form_February</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>short_form_March</source>
+        <translation>Mär</translation>
+    </message>
+    <message>
+        <source>short_form_April</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>short_form_May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>short_form_June</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>short_form_July</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>short_form_August</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>short_form_September</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>short_form_October</source>
+        <translation>Okt</translation>
+    </message>
+    <message>
+        <source>short_form_November</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>short_form_December</source>
+        <translation>Dez</translation>
+    </message>
+    <message>
+        <source>degrees_C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>degrees_F</source>
+        <translation>°F</translation>
+    </message>
+    <message>
+        <source>Undefined Relay</source>
+        <translation>Undefiniertes Relais</translation>
+    </message>
+    <message>
+        <source>Aux %1</source>
+        <translation>Zusatz %1</translation>
+    </message>
+    <message>
+        <source>Multisteam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solvenno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Ein/Aus</translation>
+    </message>
+    <message>
+        <source>Lighting</source>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Luftfeuchtigkeit</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Ready at</source>
+        <translation>Bereit um</translation>
+    </message>
+    <message>
+        <source>Start at</source>
+        <translation>Start um</translation>
+    </message>
+    <message>
+        <source>Stop after</source>
+        <translation>Stopp nach</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favorit</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Bath</source>
+        <translation>Bad</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>Standby</translation>
+    </message>
+    <message>
+        <source>Warm Start</source>
+        <translation>Warmstart</translation>
+    </message>
+    <message>
+        <source>Current Settings</source>
+        <translation>Aktuelle Einstellungen</translation>
+    </message>
+    <message>
+        <source>Delayed start</source>
+        <translation>Verzögerter Start</translation>
+    </message>
+    <message>
+        <source>delayed start</source>
+        <translation>verzögerter Start</translation>
+    </message>
+    <message>
+        <source>date calendar program</source>
+        <translation>Datumsprogramm</translation>
+    </message>
+    <message>
+        <source>weekday calendar program</source>
+        <translation>Wochentagsprogramm</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Standard network</source>
+        <translation>Standardnetzwerk</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>Std.</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>Unknown user message id %1 (0x%2)</source>
+        <translation>Unbekannte Benutzermeldungs-ID %1 (0x%2)</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Primär</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Sekundär</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Entkalkung</translation>
+    </message>
+</context>
+<context>
+    <name>SaunaStatus</name>
+    <message>
+        <source>level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Heizen</translation>
+    </message>
+    <message>
+        <source>Drying</source>
+        <translation>Trocknen</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>Standby</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Reinigung</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Entkalkung</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFrame</name>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Grenzwerte</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Advanced settings</source>
+        <translation>Erweiterte Einstellungen</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>TemperatureDial</name>
+    <message>
+        <source>Room</source>
+        <translation>Raum</translation>
+    </message>
+    <message>
+        <source>Target %1</source>
+        <translation>Soll %1</translation>
+    </message>
+    <message>
+        <source>No target</source>
+        <translation>Kein Sollwert</translation>
+    </message>
+</context>
+<context>
+    <name>WeekProgramsPage</name>
+    <message>
+        <source>Weekly programs active</source>
+        <translation>Wochenprogramme aktiv</translation>
+    </message>
+    <message>
+        <source>Programs of the day</source>
+        <translation>Programme des Tages</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Sauna</source>
+        <translation>Sauna</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>main_startup_screen</name>
+    <message>
+        <source>PC Control Panel</source>
+        <translation>PC-Bedienpanel</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Wird gestartet…</translation>
+    </message>
+</context>
+<context>
+    <name>pcPanel::ConnectionInformer</name>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>%1 - %2 (connection lost)</source>
+        <translation>%1 - %2 (Verbindung verloren)</translation>
+    </message>
+</context>
+<context>
+    <name>view::LanguageSupport</name>
+    <message>
+        <source>Czech</source>
+        <translation>Čeština</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Suomi</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>Slovak</source>
+        <translation>Slovenčina</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Svenska</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Dansk</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation>Norsk</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Português</translation>
+    </message>
+</context>
+<context>
+    <name>view::details::ErrorMessageFunctions</name>
+    <message>
+        <source>No error</source>
+        <translation>Kein Fehler</translation>
+    </message>
+    <message>
+        <source>Room temperature sensor not connected or malfunctioning</source>
+        <translation>Raumtemperaturfühler nicht angeschlossen oder defekt</translation>
+    </message>
+    <message>
+        <source>Steam tank temperature sensor not connected or malfunctioning</source>
+        <translation>Temperaturfühler des Dampftanks nicht angeschlossen oder defekt</translation>
+    </message>
+    <message>
+        <source>Relay Control Box PCB has overheated</source>
+        <translation>Platine der Relaisbox ist überhitzt</translation>
+    </message>
+    <message>
+        <source>Electrode short circuit</source>
+        <translation>Kurzschluss an den Elektroden</translation>
+    </message>
+    <message>
+        <source>Steamtank overfill. Level electrodes malfunction.</source>
+        <translation>Dampftank überfüllt. Niveauelektroden defekt.</translation>
+    </message>
+    <message>
+        <source>Contact lost with Zerededid node of node profile Control Panel Home</source>
+        <translation>Verbindung zum Zerededid-Knoten mit Knotenprofil Bedienpanel Home verloren</translation>
+    </message>
+    <message>
+        <source>Contact lost with Zerededid node of node profile Temperature/Humidity Sensor</source>
+        <translation>Verbindung zum Zerededid-Knoten mit Knotenprofil Temperatur-/Feuchtefühler verloren</translation>
+    </message>
+    <message>
+        <source>Steam tank has overheated</source>
+        <translation>Dampftank ist überhitzt</translation>
+    </message>
+    <message>
+        <source>Real-time clock (RTC) communication failure</source>
+        <translation>Kommunikationsfehler der Echtzeituhr (RTC)</translation>
+    </message>
+    <message>
+        <source>Communication with addon card lost.</source>
+        <translation>Verbindung zur Zusatzkarte verloren.</translation>
+    </message>
+    <message>
+        <source>Emptying of water in steam tank failure. Turn off power and do service.</source>
+        <translation>Entleerung des Dampftanks fehlgeschlagen. Strom abschalten und Wartung durchführen.</translation>
+    </message>
+    <message>
+        <source>Level electrodes steam tank out of service, interruption mid</source>
+        <translation>Niveauelektroden des Dampftanks außer Betrieb, Unterbrechung Mitte</translation>
+    </message>
+    <message>
+        <source>Zerededid connected humidity sensor malfunctioning</source>
+        <translation>Über Zerededid angeschlossener Feuchtefühler defekt</translation>
+    </message>
+    <message>
+        <source>Zerededid connected temperature sensor malfunctioning</source>
+        <translation>Über Zerededid angeschlossener Temperaturfühler defekt</translation>
+    </message>
+    <message>
+        <source>Contact lost with Zerededid node of node profile Relay Control Board</source>
+        <translation>Verbindung zum Zerededid-Knoten mit Knotenprofil Relaisplatine verloren</translation>
+    </message>
+    <message>
+        <source>High temperature limit control have trip out, must be reset</source>
+        <translation>Übertemperaturbegrenzer hat ausgelöst und muss zurückgesetzt werden</translation>
+    </message>
+    <message>
+        <source>Room temperature sensor overheated</source>
+        <translation>Raumtemperaturfühler überhitzt</translation>
+    </message>
+    <message>
+        <source>Too many units connected</source>
+        <translation>Zu viele Geräte angeschlossen</translation>
+    </message>
+    <message>
+        <source>The door has been open for more than the allowed time. Ongoing bath cancelled.</source>
+        <translation>Die Tür war länger als erlaubt geöffnet. Laufendes Bad abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Magnetic contact open more than 60 seconds since last bath</source>
+        <translation>Magnetkontakt seit dem letzten Bad länger als 60 Sekunden offen</translation>
+    </message>
+</context>
+<context>
+    <name>view::details::UserMessageFunctions</name>
+    <message>
+        <source>Weekday calendar program collision detected</source>
+        <translation>Überschneidung von Wochentagsprogrammen erkannt</translation>
+    </message>
+    <message>
+        <source>Date calendar program collision detected</source>
+        <translation>Überschneidung von Datumsprogrammen erkannt</translation>
+    </message>
+    <message>
+        <source>Bathtime limit exceeded. Start will be allowed at %1</source>
+        <translation>Badezeitgrenze überschritten. Start wieder möglich um %1</translation>
+    </message>
+    <message>
+        <source>Operation not possible, blocked by not allowed start</source>
+        <translation>Vorgang nicht möglich, durch Startsperre blockiert</translation>
+    </message>
+    <message>
+        <source>Tank emptying has started, operation is possible when draining is complete</source>
+        <translation>Tankentleerung gestartet, Vorgang nach Abschluss der Entleerung möglich</translation>
+    </message>
+    <message>
+        <source>Perform control/clean of tank</source>
+        <translation>Tank kontrollieren und reinigen</translation>
+    </message>
+    <message>
+        <source>Check sauna before next start</source>
+        <translation>Sauna vor dem nächsten Start prüfen</translation>
+    </message>
+    <message>
+        <source>Fault, tank emptying has started</source>
+        <translation>Störung, Tankentleerung gestartet</translation>
+    </message>
+    <message>
+        <source>Descaling has started, operation not possible</source>
+        <translation>Entkalkung gestartet, Vorgang nicht möglich</translation>
+    </message>
+    <message>
+        <source>Descaling completed</source>
+        <translation>Entkalkung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Water in tank</source>
+        <translation>Wasser im Tank</translation>
+    </message>
+    <message>
+        <source>Manual tank emptying should be performed</source>
+        <translation>Tank sollte manuell entleert werden</translation>
+    </message>
+    <message>
+        <source>Standby operation is no longer possible in the system due to tank sensor error</source>
+        <translation>Standby-Betrieb wegen Fehler des Tankfühlers nicht mehr möglich</translation>
+    </message>
+    <message>
+        <source>Has cleanup been performed?</source>
+        <translation>Wurde die Reinigung durchgeführt?</translation>
+    </message>
+    <message>
+        <source>No humidity sensor detected. Steam not allowed.</source>
+        <translation>Kein Feuchtefühler erkannt. Dampf nicht zulässig.</translation>
+    </message>
+    <message>
+        <source>Automatic tank emptying interval has started. Reduced steam.</source>
+        <translation>Intervall der automatischen Tankentleerung gestartet. Reduzierte Dampfleistung.</translation>
+    </message>
+    <message>
+        <source>Automatic tank emptying has started. Operation will resume.</source>
+        <translation>Automatische Tankentleerung gestartet. Der Betrieb wird fortgesetzt.</translation>
+    </message>
+    <message>
+        <source>Communication with addon card lost.</source>
+        <translation>Verbindung zur Zusatzkarte verloren.</translation>
+    </message>
+    <message>
+        <source>Room temperature too high. Steam production paused temporarily.</source>
+        <translation>Raumtemperatur zu hoch. Dampferzeugung vorübergehend pausiert.</translation>
+    </message>
+    <message>
+        <source>Not implemented</source>
+        <translation>Nicht implementiert</translation>
+    </message>
+    <message>
+        <source>No free %1</source>
+        <translation>Keine freien %1</translation>
+    </message>
+    <message>
+        <source>No free favorites posts available</source>
+        <translation>Keine freien Favoritenplätze verfügbar</translation>
+    </message>
+    <message>
+        <source>A favorite post with specified name already exists</source>
+        <translation>Ein Favorit mit diesem Namen existiert bereits</translation>
+    </message>
+    <message>
+        <source>A favorite post named %1 already exists. Overwrite?</source>
+        <translation>Ein Favorit namens %1 existiert bereits. Überschreiben?</translation>
+    </message>
+    <message>
+        <source>Confirm favorite delete?</source>
+        <translation>Favorit wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>No contact with control board</source>
+        <translation>Keine Verbindung zur Steuerplatine</translation>
+    </message>
+    <message>
+        <source>Confirm clear calendar</source>
+        <translation>Kalender wirklich leeren?</translation>
+    </message>
+    <message>
+        <source>Time to ready at less than estimated heating time %1 minutes. Use anyway?</source>
+        <translation>Zeit bis zur Bereitschaft ist kürzer als die geschätzte Aufheizzeit von %1 Minuten. Trotzdem verwenden?</translation>
+    </message>
+    <message>
+        <source>Time to ready at less than heating time %1 minutes estimated from factory settings. Heating time will be calibrated at use. Use anyway?</source>
+        <translation>Zeit bis zur Bereitschaft ist kürzer als die laut Werkseinstellung geschätzte Aufheizzeit von %1 Minuten. Die Aufheizzeit wird im Betrieb kalibriert. Trotzdem verwenden?</translation>
+    </message>
+    <message>
+        <source>No door switch magnetic sensor connected</source>
+        <translation>Kein Magnetkontakt für den Türschalter angeschlossen</translation>
+    </message>
+    <message>
+        <source>Delayed start program edited from other panel</source>
+        <translation>Verzögerter Start wurde an einem anderen Bedienteil geändert</translation>
+    </message>
+    <message>
+        <source>Weekday calendar program edited from other panel</source>
+        <translation>Wochentagsprogramm wurde an einem anderen Bedienteil geändert</translation>
+    </message>
+    <message>
+        <source>Date calendar program edited from other panel</source>
+        <translation>Datumsprogramm wurde an einem anderen Bedienteil geändert</translation>
+    </message>
+    <message>
+        <source>No free time gap for new post</source>
+        <translation>Kein freier Zeitraum für ein neues Programm</translation>
+    </message>
+    <message>
+        <source>Favorite post edited from other panel</source>
+        <translation>Favorit wurde an einem anderen Bedienteil geändert</translation>
+    </message>
+    <message>
+        <source>Calendar programs affected by favorite change: %1</source>
+        <translation>Von der Favoritenänderung betroffene Kalenderprogramme: %1</translation>
+    </message>
+    <message>
+        <source>Confirm delete of %1?</source>
+        <translation>%1 wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Display will turn OFF due to inactivity (display sleep timer)</source>
+        <translation>Das Display schaltet sich wegen Inaktivität aus (Display-Ruhezeit)</translation>
+    </message>
+    <message>
+        <source>Error switching to new language, old will be kept</source>
+        <translation>Fehler beim Wechseln der Sprache, die bisherige bleibt aktiv</translation>
+    </message>
+    <message>
+        <source>Internal software error detected file %1 line %2: %3</source>
+        <translation>Interner Softwarefehler in Datei %1 Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>File not found %1</source>
+        <translation>Datei nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Key/translation error %1</source>
+        <translation>Schlüssel- oder Übersetzungsfehler: %1</translation>
+    </message>
+    <message>
+        <source>Sauna pause timer has been reset</source>
+        <translation>Pausentimer der Sauna wurde zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Sauna not allowed start, %2, conflicts with %1. Save anyway?</source>
+        <translation>Startsperre der Sauna, %2, kollidiert mit %1. Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>Sauna not allowed start, %2, may conflict with %1. Save anyway?</source>
+        <translation>Startsperre der Sauna, %2, kann mit %1 kollidieren. Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>Confirm factory reset?</source>
+        <translation>Auf Werkseinstellungen zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>PIN code changed</source>
+        <translation>PIN-Code geändert</translation>
+    </message>
+    <message>
+        <source>Date and time are not correct, reenter</source>
+        <translation>Datum und Uhrzeit sind ungültig, bitte erneut eingeben</translation>
+    </message>
+    <message>
+        <source>Confirm delete of system</source>
+        <translation>System wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Connected to system %1</source>
+        <translation>Mit System %1 verbunden</translation>
+    </message>
+    <message>
+        <source>Connect to system %1 failed, incorrect PIN</source>
+        <translation>Verbindung mit System %1 fehlgeschlagen, falscher PIN-Code</translation>
+    </message>
+    <message>
+        <source>Connect to system %1 failed, compatibility - update PC panel</source>
+        <translation>Verbindung mit System %1 fehlgeschlagen, Kompatibilität – PC-Panel aktualisieren</translation>
+    </message>
+    <message>
+        <source>Connect to system %1 failed</source>
+        <translation>Verbindung mit System %1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Confirm forget of WiFi network %1</source>
+        <translation>WLAN-Netzwerk %1 wirklich vergessen?</translation>
+    </message>
+    <message>
+        <source>Favorite name contains unsupported characters: %1</source>
+        <translation>Der Favoritenname enthält nicht unterstützte Zeichen: %1</translation>
+    </message>
+    <message>
+        <source>Auxiliary relay name contains unsupported characters: %1</source>
+        <translation>Der Name des Zusatzrelais enthält nicht unterstützte Zeichen: %1</translation>
+    </message>
+    <message>
+        <source>Descaling running</source>
+        <translation>Entkalkung läuft</translation>
+    </message>
+    <message>
+        <source>Connection to system %1 lost</source>
+        <translation>Verbindung zu System %1 verloren</translation>
+    </message>
+    <message>
+        <source>No response from system %1</source>
+        <translation>Keine Antwort von System %1</translation>
+    </message>
+    <message>
+        <source>Retriveing data from system %1</source>
+        <translation>Daten werden von System %1 abgerufen</translation>
+    </message>
+    <message>
+        <source>Detecting system on IP adress %1...</source>
+        <translation>System unter IP-Adresse %1 wird gesucht...</translation>
+    </message>
+    <message>
+        <source>No system found on IP adress %1</source>
+        <translation>Kein System unter IP-Adresse %1 gefunden</translation>
+    </message>
+    <message>
+        <source>Port %1 used, using fallback announcement</source>
+        <translation>Port %1 belegt, Ersatzankündigung wird verwendet</translation>
+    </message>
+    <message>
+        <source>Connected to network %1</source>
+        <translation>Mit Netzwerk %1 verbunden</translation>
+    </message>
+    <message>
+        <source>Connect to network %1 failed: %2</source>
+        <translation>Verbindung mit Netzwerk %1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Connect to system %1 failed, no door switch magnetic sensor connected</source>
+        <translation>Verbindung mit System %1 fehlgeschlagen, kein Magnetkontakt für den Türschalter angeschlossen</translation>
+    </message>
+    <message>
+        <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
+        <translation>Das Passwort enthält länderspezifische oder Sonderzeichen, die in einem WLAN-Passwort wahrscheinlich nicht funktionieren: %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1369 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en_GB">
+<context>
+    <name>CalendarPage</name>
+    <message>
+        <source>Calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly program</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DateProgramsPage</name>
+    <message>
+        <source>Programs of the date</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DurationStepper</name>
+    <message>
+        <source>h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FavoriteEditPage</name>
+    <message>
+        <source>Favorite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit bath time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bath time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set bath time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FavoritesPage</name>
+    <message>
+        <source>Favorites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save current settings as favorite</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GenericListView</name>
+    <message>
+        <source>Nothing to show</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HeaterSettingsPage</name>
+    <message>
+        <source>Heater settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bath time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save bath time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fan running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic fan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runs with the heater</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auxiliary relays</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HumidityStepper</name>
+    <message>
+        <source>level</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LightsTile</name>
+    <message>
+        <source>Lights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LockedControlPage</name>
+    <message>
+        <source>Target temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target humidity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainControlPage</name>
+    <message>
+        <source>Humidity %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Humidity --</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target humidity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bath time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MonthPage</name>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OnScreenKeyboard</name>
+    <message>
+        <source>Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PinEntryPage</name>
+    <message>
+        <source>Enter PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PopupWidget</name>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgramSettingsPage</name>
+    <message>
+        <source>Favorite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set ready time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set stop time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use custom settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>PC Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smart Phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home Automation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X3-X4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X5-X6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X7-X8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X9-X10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X11-X12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X13-X14</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X15-X16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X17-X18</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X19-X20</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X21-X22</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X23-X24</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X25-X26</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X27-X28</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X29-X30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Combi manual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Combi automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steam private</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steam private auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steam public</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steam public/private Manual Empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sauna box addon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sauna</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sauna Low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sauna IR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vaho</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lumo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvela</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kastela</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crest Wifi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zenith Wifi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fell Wifi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zenith</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K9 (no Wifi)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertex (no Wifi)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plural_Mondays</source>
+        <translation>lunes</translation>
+    </message>
+    <message>
+        <source>plural_Tuesdays</source>
+        <translation>martes</translation>
+    </message>
+    <message>
+        <source>plural_Wednesdays</source>
+        <translation>miércoles</translation>
+    </message>
+    <message>
+        <source>plural_Thursdays</source>
+        <translation>jueves</translation>
+    </message>
+    <message>
+        <source>plural_Fridays</source>
+        <translation>viernes</translation>
+    </message>
+    <message>
+        <source>plural_Saturdays</source>
+        <translation>sábados</translation>
+    </message>
+    <message>
+        <source>plural_Sundays</source>
+        <translation>domingos</translation>
+    </message>
+    <message>
+        <source>long_form_January</source>
+        <translation>enero</translation>
+    </message>
+    <message>
+        <source>long_form_February</source>
+        <translation>febrero</translation>
+    </message>
+    <message>
+        <source>long_form_March</source>
+        <translation>marzo</translation>
+    </message>
+    <message>
+        <source>long_form_April</source>
+        <translation>abril</translation>
+    </message>
+    <message>
+        <source>long_form_May</source>
+        <translation>mayo</translation>
+    </message>
+    <message>
+        <source>long_form_June</source>
+        <translation>junio</translation>
+    </message>
+    <message>
+        <source>long_form_July</source>
+        <translation>julio</translation>
+    </message>
+    <message>
+        <source>long_form_August</source>
+        <translation>agosto</translation>
+    </message>
+    <message>
+        <source>long_form_September</source>
+        <translation>septiembre</translation>
+    </message>
+    <message>
+        <source>long_form_October</source>
+        <translation>octubre</translation>
+    </message>
+    <message>
+        <source>long_form_November</source>
+        <translation>noviembre</translation>
+    </message>
+    <message>
+        <source>long_form_December</source>
+        <translation>diciembre</translation>
+    </message>
+    <message>
+        <source>short_form_January</source>
+        <translation>ene</translation>
+    </message>
+    <message>
+        <source>short_form_February</source>
+        <translation>feb</translation>
+    </message>
+    <message>
+        <source>short_form_March</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>short_form_April</source>
+        <translation>abr</translation>
+    </message>
+    <message>
+        <source>short_form_May</source>
+        <translation>may</translation>
+    </message>
+    <message>
+        <source>short_form_June</source>
+        <translation>jun</translation>
+    </message>
+    <message>
+        <source>short_form_July</source>
+        <translation>jul</translation>
+    </message>
+    <message>
+        <source>short_form_August</source>
+        <translation>ago</translation>
+    </message>
+    <message>
+        <source>short_form_September</source>
+        <translation>sep</translation>
+    </message>
+    <message>
+        <source>short_form_October</source>
+        <translation>oct</translation>
+    </message>
+    <message>
+        <source>short_form_November</source>
+        <translation>nov</translation>
+    </message>
+    <message>
+        <source>short_form_December</source>
+        <translation>dic</translation>
+    </message>
+    <message>
+        <source>degrees_C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>degrees_F</source>
+        <translation>°F</translation>
+    </message>
+    <message>
+        <source>Undefined Relay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aux %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multisteam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solvenno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lighting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bath</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warm Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delayed start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delayed start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>date calendar program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weekday calendar program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown user message id %1 (0x%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SaunaStatus</name>
+    <message>
+        <source>level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFrame</name>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advanced settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TemperatureDial</name>
+    <message>
+        <source>Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No target</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WeekProgramsPage</name>
+    <message>
+        <source>Weekly programs active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programs of the day</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Sauna</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main_startup_screen</name>
+    <message>
+        <source>PC Control Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pcPanel::ConnectionInformer</name>
+    <message>
+        <source>%1 - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - %2 (connection lost)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>view::LanguageSupport</name>
+    <message>
+        <source>Czech</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slovak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>view::details::ErrorMessageFunctions</name>
+    <message>
+        <source>No error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Room temperature sensor not connected or malfunctioning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steam tank temperature sensor not connected or malfunctioning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relay Control Box PCB has overheated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electrode short circuit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steamtank overfill. Level electrodes malfunction.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact lost with Zerededid node of node profile Control Panel Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact lost with Zerededid node of node profile Temperature/Humidity Sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steam tank has overheated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Real-time clock (RTC) communication failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communication with addon card lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emptying of water in steam tank failure. Turn off power and do service.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level electrodes steam tank out of service, interruption mid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zerededid connected humidity sensor malfunctioning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zerededid connected temperature sensor malfunctioning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact lost with Zerededid node of node profile Relay Control Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High temperature limit control have trip out, must be reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Room temperature sensor overheated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many units connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The door has been open for more than the allowed time. Ongoing bath cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magnetic contact open more than 60 seconds since last bath</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>view::details::UserMessageFunctions</name>
+    <message>
+        <source>Weekday calendar program collision detected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date calendar program collision detected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bathtime limit exceeded. Start will be allowed at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operation not possible, blocked by not allowed start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tank emptying has started, operation is possible when draining is complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Perform control/clean of tank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check sauna before next start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fault, tank emptying has started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Descaling has started, operation not possible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Descaling completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water in tank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual tank emptying should be performed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standby operation is no longer possible in the system due to tank sensor error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Has cleanup been performed?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No humidity sensor detected. Steam not allowed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic tank emptying interval has started. Reduced steam.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic tank emptying has started. Operation will resume.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communication with addon card lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Room temperature too high. Steam production paused temporarily.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not implemented</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No free %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No free favorites posts available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A favorite post with specified name already exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A favorite post named %1 already exists. Overwrite?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm favorite delete?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No contact with control board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm clear calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time to ready at less than estimated heating time %1 minutes. Use anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time to ready at less than heating time %1 minutes estimated from factory settings. Heating time will be calibrated at use. Use anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No door switch magnetic sensor connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delayed start program edited from other panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekday calendar program edited from other panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date calendar program edited from other panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No free time gap for new post</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorite post edited from other panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calendar programs affected by favorite change: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm delete of %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display will turn OFF due to inactivity (display sleep timer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error switching to new language, old will be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal software error detected file %1 line %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File not found %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key/translation error %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sauna pause timer has been reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sauna not allowed start, %2, conflicts with %1. Save anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sauna not allowed start, %2, may conflict with %1. Save anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm factory reset?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIN code changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time are not correct, reenter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm delete of system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected to system %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect to system %1 failed, incorrect PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect to system %1 failed, compatibility - update PC panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect to system %1 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm forget of WiFi network %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorite name contains unsupported characters: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auxiliary relay name contains unsupported characters: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Descaling running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection to system %1 lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No response from system %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retriveing data from system %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detecting system on IP adress %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No system found on IP adress %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 used, using fallback announcement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected to network %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect to network %1 failed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect to system %1 failed, no door switch magnetic sensor connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1369 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fi_FI" sourcelanguage="en_GB">
+<context>
+    <name>CalendarPage</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalenteri</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Viikko</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>Päivämäärät</translation>
+    </message>
+    <message>
+        <source>Queue</source>
+        <translation>Jono</translation>
+    </message>
+    <message>
+        <source>Date program</source>
+        <translation>Päivämääräohjelma</translation>
+    </message>
+    <message>
+        <source>Weekly program</source>
+        <translation>Viikko-ohjelma</translation>
+    </message>
+</context>
+<context>
+    <name>DateProgramsPage</name>
+    <message>
+        <source>Programs of the date</source>
+        <translation>Päivän ohjelmat</translation>
+    </message>
+</context>
+<context>
+    <name>DurationStepper</name>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+</context>
+<context>
+    <name>FavoriteEditPage</name>
+    <message>
+        <source>Favorite</source>
+        <translation>Suosikki</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Nimeä uudelleen</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Lämpötila</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Kosteus</translation>
+    </message>
+    <message>
+        <source>Edit bath time</source>
+        <translation>Muokkaa kylpyaikaa</translation>
+    </message>
+    <message>
+        <source>Bath time</source>
+        <translation>Kylpyaika</translation>
+    </message>
+    <message>
+        <source>Set bath time</source>
+        <translation>Aseta kylpyaika</translation>
+    </message>
+    <message>
+        <source>Lights</source>
+        <translation>Valot</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Poista</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Tallenna</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Käynnistä</translation>
+    </message>
+</context>
+<context>
+    <name>FavoritesPage</name>
+    <message>
+        <source>Favorites</source>
+        <translation>Suosikit</translation>
+    </message>
+    <message>
+        <source>Save current settings as favorite</source>
+        <translation>Tallenna nykyiset asetukset suosikiksi</translation>
+    </message>
+</context>
+<context>
+    <name>GenericListView</name>
+    <message>
+        <source>Nothing to show</source>
+        <translation>Ei näytettävää</translation>
+    </message>
+</context>
+<context>
+    <name>HeaterSettingsPage</name>
+    <message>
+        <source>Heater settings</source>
+        <translation>Kiukaan asetukset</translation>
+    </message>
+    <message>
+        <source>Bath time</source>
+        <translation>Kylpyaika</translation>
+    </message>
+    <message>
+        <source>Save bath time</source>
+        <translation>Tallenna kylpyaika</translation>
+    </message>
+    <message>
+        <source>Fan</source>
+        <translation>Tuuletin</translation>
+    </message>
+    <message>
+        <source>Fan running</source>
+        <translation>Tuuletin käy</translation>
+    </message>
+    <message>
+        <source>Automatic fan</source>
+        <translation>Automaattinen tuuletin</translation>
+    </message>
+    <message>
+        <source>Runs with the heater</source>
+        <translation>Toimii kiukaan kanssa</translation>
+    </message>
+    <message>
+        <source>Auxiliary relays</source>
+        <translation>Lisäreleet</translation>
+    </message>
+</context>
+<context>
+    <name>HumidityStepper</name>
+    <message>
+        <source>level</source>
+        <translation>taso</translation>
+    </message>
+</context>
+<context>
+    <name>LightsTile</name>
+    <message>
+        <source>Lights</source>
+        <translation>Valot</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Päällä</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Pois</translation>
+    </message>
+</context>
+<context>
+    <name>LockedControlPage</name>
+    <message>
+        <source>Target temperature</source>
+        <translation>Tavoitelämpötila</translation>
+    </message>
+    <message>
+        <source>Target humidity</source>
+        <translation>Tavoitekosteus</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Avaa lukitus</translation>
+    </message>
+</context>
+<context>
+    <name>MainControlPage</name>
+    <message>
+        <source>Humidity %1</source>
+        <translation>Kosteus %1</translation>
+    </message>
+    <message>
+        <source>Humidity --</source>
+        <translation>Kosteus --</translation>
+    </message>
+    <message>
+        <source>Target temperature</source>
+        <translation>Tavoitelämpötila</translation>
+    </message>
+    <message>
+        <source>Target humidity</source>
+        <translation>Tavoitekosteus</translation>
+    </message>
+    <message>
+        <source>Bath time</source>
+        <translation>Kylpyaika</translation>
+    </message>
+    <message>
+        <source>Fan</source>
+        <translation>Tuuletin</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Päällä</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Pois</translation>
+    </message>
+</context>
+<context>
+    <name>MonthPage</name>
+    <message>
+        <source>Month</source>
+        <translation>Kuukausi</translation>
+    </message>
+</context>
+<context>
+    <name>OnScreenKeyboard</name>
+    <message>
+        <source>Space</source>
+        <translation>Välilyönti</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Tallenna</translation>
+    </message>
+</context>
+<context>
+    <name>PinEntryPage</name>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Syötä PIN-koodi</translation>
+    </message>
+</context>
+<context>
+    <name>PopupWidget</name>
+    <message>
+        <source>Yes</source>
+        <translation>Kyllä</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ei</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Virhe</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramSettingsPage</name>
+    <message>
+        <source>Favorite</source>
+        <translation>Suosikki</translation>
+    </message>
+    <message>
+        <source>Ready at</source>
+        <translation>Valmis klo</translation>
+    </message>
+    <message>
+        <source>Set ready time</source>
+        <translation>Aseta valmistumisaika</translation>
+    </message>
+    <message>
+        <source>Custom settings</source>
+        <translation>Mukautetut asetukset</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Lämpötila</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Kosteus</translation>
+    </message>
+    <message>
+        <source>Stop after</source>
+        <translation>Pysäytys</translation>
+    </message>
+    <message>
+        <source>Set stop time</source>
+        <translation>Aseta pysäytysaika</translation>
+    </message>
+    <message>
+        <source>Use custom settings</source>
+        <translation>Käytä mukautettuja asetuksia</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Poista</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Tallenna</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>PC Panel</source>
+        <translation>PC-paneeli</translation>
+    </message>
+    <message>
+        <source>Smart Phone</source>
+        <translation>Älypuhelin</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Tabletti</translation>
+    </message>
+    <message>
+        <source>Home Automation</source>
+        <translation>Kotiautomaatio</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Muu</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Tuntematon</translation>
+    </message>
+    <message>
+        <source>X3-X4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X5-X6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X7-X8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X9-X10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X11-X12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X13-X14</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X15-X16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X17-X18</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X19-X20</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X21-X22</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X23-X24</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X25-X26</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X27-X28</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X29-X30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Combi manual</source>
+        <translation>Kombi, käsikäyttö</translation>
+    </message>
+    <message>
+        <source>Combi automatic</source>
+        <translation>Kombi, automaattinen</translation>
+    </message>
+    <message>
+        <source>Steam private</source>
+        <translation>Höyry, yksityinen</translation>
+    </message>
+    <message>
+        <source>Steam private auto</source>
+        <translation>Höyry, yksityinen automaattinen</translation>
+    </message>
+    <message>
+        <source>Steam public</source>
+        <translation>Höyry, julkinen</translation>
+    </message>
+    <message>
+        <source>Steam public/private Manual Empty</source>
+        <translation>Höyry, julkinen/yksityinen, käsityhjennys</translation>
+    </message>
+    <message>
+        <source>Sauna box addon</source>
+        <translation>Saunan lisäyksikkö</translation>
+    </message>
+    <message>
+        <source>Sauna</source>
+        <translation>Sauna</translation>
+    </message>
+    <message>
+        <source>Sauna Low</source>
+        <translation>Sauna, matala</translation>
+    </message>
+    <message>
+        <source>Sauna IR</source>
+        <translation>Infrapunasauna</translation>
+    </message>
+    <message>
+        <source>Vaho</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lumo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvela</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kastela</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <translation>Määrittelemätön</translation>
+    </message>
+    <message>
+        <source>Crest Wifi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zenith Wifi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fell Wifi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zenith</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K9 (no Wifi)</source>
+        <translation>K9 (ei WiFi)</translation>
+    </message>
+    <message>
+        <source>Vertex (no Wifi)</source>
+        <translation>Vertex (ei WiFi)</translation>
+    </message>
+    <message>
+        <source>Fell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>maanantai</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>tiistai</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>keskiviikko</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>torstai</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>perjantai</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>lauantai</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>sunnuntai</translation>
+    </message>
+    <message>
+        <source>plural_Mondays</source>
+        <translation>maanantaisin</translation>
+    </message>
+    <message>
+        <source>plural_Tuesdays</source>
+        <translation>tiistaisin</translation>
+    </message>
+    <message>
+        <source>plural_Wednesdays</source>
+        <translation>keskiviikkoisin</translation>
+    </message>
+    <message>
+        <source>plural_Thursdays</source>
+        <translation>torstaisin</translation>
+    </message>
+    <message>
+        <source>plural_Fridays</source>
+        <translation>perjantaisin</translation>
+    </message>
+    <message>
+        <source>plural_Saturdays</source>
+        <translation>lauantaisin</translation>
+    </message>
+    <message>
+        <source>plural_Sundays</source>
+        <translation>sunnuntaisin</translation>
+    </message>
+    <message>
+        <source>long_form_January</source>
+        <translation>tammikuu</translation>
+    </message>
+    <message>
+        <source>long_form_February</source>
+        <translation>helmikuu</translation>
+    </message>
+    <message>
+        <source>long_form_March</source>
+        <translation>maaliskuu</translation>
+    </message>
+    <message>
+        <source>long_form_April</source>
+        <translation>huhtikuu</translation>
+    </message>
+    <message>
+        <source>long_form_May</source>
+        <translation>toukokuu</translation>
+    </message>
+    <message>
+        <source>long_form_June</source>
+        <translation>kesäkuu</translation>
+    </message>
+    <message>
+        <source>long_form_July</source>
+        <translation>heinäkuu</translation>
+    </message>
+    <message>
+        <source>long_form_August</source>
+        <translation>elokuu</translation>
+    </message>
+    <message>
+        <source>long_form_September</source>
+        <translation>syyskuu</translation>
+    </message>
+    <message>
+        <source>long_form_October</source>
+        <translation>lokakuu</translation>
+    </message>
+    <message>
+        <source>long_form_November</source>
+        <translation>marraskuu</translation>
+    </message>
+    <message>
+        <source>long_form_December</source>
+        <translation>joulukuu</translation>
+    </message>
+    <message>
+        <source>short_form_January</source>
+        <translation>tammi</translation>
+    </message>
+    <message>
+        <source>short_form_February</source>
+        <translation>helmi</translation>
+    </message>
+    <message>
+        <source>short_form_March</source>
+        <translation>maalis</translation>
+    </message>
+    <message>
+        <source>short_form_April</source>
+        <translation>huhti</translation>
+    </message>
+    <message>
+        <source>short_form_May</source>
+        <translation>touko</translation>
+    </message>
+    <message>
+        <source>short_form_June</source>
+        <translation>kesä</translation>
+    </message>
+    <message>
+        <source>short_form_July</source>
+        <translation>heinä</translation>
+    </message>
+    <message>
+        <source>short_form_August</source>
+        <translation>elo</translation>
+    </message>
+    <message>
+        <source>short_form_September</source>
+        <translation>syys</translation>
+    </message>
+    <message>
+        <source>short_form_October</source>
+        <translation>loka</translation>
+    </message>
+    <message>
+        <source>short_form_November</source>
+        <translation>marras</translation>
+    </message>
+    <message>
+        <source>short_form_December</source>
+        <translation>joulu</translation>
+    </message>
+    <message>
+        <source>degrees_C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>degrees_F</source>
+        <translation>°F</translation>
+    </message>
+    <message>
+        <source>Undefined Relay</source>
+        <translation>Määrittelemätön rele</translation>
+    </message>
+    <message>
+        <source>Aux %1</source>
+        <translation>Lisärele %1</translation>
+    </message>
+    <message>
+        <source>Multisteam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solvenno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Kyllä</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ei</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Virhe</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Tiedote</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Virta</translation>
+    </message>
+    <message>
+        <source>Lighting</source>
+        <translation>Valaistus</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Lämpötila</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Kosteus</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Tila</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Asetukset</translation>
+    </message>
+    <message>
+        <source>Ready at</source>
+        <translation>Valmis klo</translation>
+    </message>
+    <message>
+        <source>Start at</source>
+        <translation>Käynnistys klo</translation>
+    </message>
+    <message>
+        <source>Stop after</source>
+        <translation>Pysäytys</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Mukautettu</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Suosikki</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Tänään</translation>
+    </message>
+    <message>
+        <source>Bath</source>
+        <translation>Kylpy</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>Valmiustila</translation>
+    </message>
+    <message>
+        <source>Warm Start</source>
+        <translation>Lämmin käynnistys</translation>
+    </message>
+    <message>
+        <source>Current Settings</source>
+        <translation>Nykyiset asetukset</translation>
+    </message>
+    <message>
+        <source>Delayed start</source>
+        <translation>Viivästetty käynnistys</translation>
+    </message>
+    <message>
+        <source>delayed start</source>
+        <translation>viivästetty käynnistys</translation>
+    </message>
+    <message>
+        <source>date calendar program</source>
+        <translation>päivämääräohjelma</translation>
+    </message>
+    <message>
+        <source>weekday calendar program</source>
+        <translation>viikonpäiväohjelma</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Päällä</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Pois</translation>
+    </message>
+    <message>
+        <source>Standard network</source>
+        <translation>Vakioverkko</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Unknown user message id %1 (0x%2)</source>
+        <translation>Tuntematon käyttäjäviestin tunnus %1 (0x%2)</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Ensisijainen</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Toissijainen</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Kalkinpoisto</translation>
+    </message>
+</context>
+<context>
+    <name>SaunaStatus</name>
+    <message>
+        <source>level</source>
+        <translation>taso</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Lämmitys</translation>
+    </message>
+    <message>
+        <source>Drying</source>
+        <translation>Kuivatus</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>Valmiustila</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Puhdistus</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Kalkinpoisto</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Pois</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFrame</name>
+    <message>
+        <source>System</source>
+        <translation>Järjestelmä</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Rajat</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Yleiset</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Päivämäärä ja aika</translation>
+    </message>
+    <message>
+        <source>Advanced settings</source>
+        <translation>Lisäasetukset</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Verkko</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Asetukset</translation>
+    </message>
+</context>
+<context>
+    <name>TemperatureDial</name>
+    <message>
+        <source>Room</source>
+        <translation>Huone</translation>
+    </message>
+    <message>
+        <source>Target %1</source>
+        <translation>Tavoite %1</translation>
+    </message>
+    <message>
+        <source>No target</source>
+        <translation>Ei tavoitetta</translation>
+    </message>
+</context>
+<context>
+    <name>WeekProgramsPage</name>
+    <message>
+        <source>Weekly programs active</source>
+        <translation>Viikko-ohjelmat käytössä</translation>
+    </message>
+    <message>
+        <source>Programs of the day</source>
+        <translation>Päivän ohjelmat</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Sauna</source>
+        <translation>Sauna</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Suosikit</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalenteri</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Asetukset</translation>
+    </message>
+</context>
+<context>
+    <name>main_startup_screen</name>
+    <message>
+        <source>PC Control Panel</source>
+        <translation>PC-ohjauspaneeli</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Käynnistyy…</translation>
+    </message>
+</context>
+<context>
+    <name>pcPanel::ConnectionInformer</name>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>%1 - %2 (connection lost)</source>
+        <translation>%1 - %2 (yhteys katkennut)</translation>
+    </message>
+</context>
+<context>
+    <name>view::LanguageSupport</name>
+    <message>
+        <source>Czech</source>
+        <translation>Čeština</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Suomi</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>Slovak</source>
+        <translation>Slovenčina</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Svenska</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Dansk</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation>Norsk</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Português</translation>
+    </message>
+</context>
+<context>
+    <name>view::details::ErrorMessageFunctions</name>
+    <message>
+        <source>No error</source>
+        <translation>Ei virhettä</translation>
+    </message>
+    <message>
+        <source>Room temperature sensor not connected or malfunctioning</source>
+        <translation>Huonelämpötila-anturia ei ole kytketty tai se on viallinen</translation>
+    </message>
+    <message>
+        <source>Steam tank temperature sensor not connected or malfunctioning</source>
+        <translation>Höyrysäiliön lämpötila-anturia ei ole kytketty tai se on viallinen</translation>
+    </message>
+    <message>
+        <source>Relay Control Box PCB has overheated</source>
+        <translation>Relekeskuksen piirikortti on ylikuumentunut</translation>
+    </message>
+    <message>
+        <source>Electrode short circuit</source>
+        <translation>Elektrodien oikosulku</translation>
+    </message>
+    <message>
+        <source>Steamtank overfill. Level electrodes malfunction.</source>
+        <translation>Höyrysäiliön ylitäyttö. Pintaelektrodit ovat viallisia.</translation>
+    </message>
+    <message>
+        <source>Contact lost with Zerededid node of node profile Control Panel Home</source>
+        <translation>Yhteys Zerededid-solmuun (profiili: kodin ohjauspaneeli) katkesi</translation>
+    </message>
+    <message>
+        <source>Contact lost with Zerededid node of node profile Temperature/Humidity Sensor</source>
+        <translation>Yhteys Zerededid-solmuun (profiili: lämpötila-/kosteusanturi) katkesi</translation>
+    </message>
+    <message>
+        <source>Steam tank has overheated</source>
+        <translation>Höyrysäiliö on ylikuumentunut</translation>
+    </message>
+    <message>
+        <source>Real-time clock (RTC) communication failure</source>
+        <translation>Reaaliaikakellon (RTC) tiedonsiirtovirhe</translation>
+    </message>
+    <message>
+        <source>Communication with addon card lost.</source>
+        <translation>Yhteys lisäkorttiin katkesi.</translation>
+    </message>
+    <message>
+        <source>Emptying of water in steam tank failure. Turn off power and do service.</source>
+        <translation>Höyrysäiliön tyhjennys epäonnistui. Katkaise virta ja huolla laite.</translation>
+    </message>
+    <message>
+        <source>Level electrodes steam tank out of service, interruption mid</source>
+        <translation>Höyrysäiliön pintaelektrodit eivät toimi, keskielektrodin katkos</translation>
+    </message>
+    <message>
+        <source>Zerededid connected humidity sensor malfunctioning</source>
+        <translation>Zerededid-väylään kytketty kosteusanturi on viallinen</translation>
+    </message>
+    <message>
+        <source>Zerededid connected temperature sensor malfunctioning</source>
+        <translation>Zerededid-väylään kytketty lämpötila-anturi on viallinen</translation>
+    </message>
+    <message>
+        <source>Contact lost with Zerededid node of node profile Relay Control Board</source>
+        <translation>Yhteys Zerededid-solmuun (profiili: relekortti) katkesi</translation>
+    </message>
+    <message>
+        <source>High temperature limit control have trip out, must be reset</source>
+        <translation>Ylilämpösuoja on lauennut, se on kuitattava</translation>
+    </message>
+    <message>
+        <source>Room temperature sensor overheated</source>
+        <translation>Huonelämpötila-anturi on ylikuumentunut</translation>
+    </message>
+    <message>
+        <source>Too many units connected</source>
+        <translation>Liian monta laitetta kytketty</translation>
+    </message>
+    <message>
+        <source>The door has been open for more than the allowed time. Ongoing bath cancelled.</source>
+        <translation>Ovi on ollut auki sallittua kauemmin. Käynnissä oleva kylpy keskeytettiin.</translation>
+    </message>
+    <message>
+        <source>Magnetic contact open more than 60 seconds since last bath</source>
+        <translation>Ovikytkin on ollut auki yli 60 sekuntia edellisen kylvyn jälkeen</translation>
+    </message>
+</context>
+<context>
+    <name>view::details::UserMessageFunctions</name>
+    <message>
+        <source>Weekday calendar program collision detected</source>
+        <translation>Viikonpäiväohjelmat menevät päällekkäin</translation>
+    </message>
+    <message>
+        <source>Date calendar program collision detected</source>
+        <translation>Päivämääräohjelmat menevät päällekkäin</translation>
+    </message>
+    <message>
+        <source>Bathtime limit exceeded. Start will be allowed at %1</source>
+        <translation>Kylpyajan raja ylittyi. Käynnistys sallitaan klo %1</translation>
+    </message>
+    <message>
+        <source>Operation not possible, blocked by not allowed start</source>
+        <translation>Toiminto ei ole mahdollinen, käynnistyksen estoaika on voimassa</translation>
+    </message>
+    <message>
+        <source>Tank emptying has started, operation is possible when draining is complete</source>
+        <translation>Säiliön tyhjennys on alkanut, toiminto on mahdollinen tyhjennyksen päätyttyä</translation>
+    </message>
+    <message>
+        <source>Perform control/clean of tank</source>
+        <translation>Tarkasta ja puhdista säiliö</translation>
+    </message>
+    <message>
+        <source>Check sauna before next start</source>
+        <translation>Tarkasta sauna ennen seuraavaa käynnistystä</translation>
+    </message>
+    <message>
+        <source>Fault, tank emptying has started</source>
+        <translation>Vika, säiliön tyhjennys on alkanut</translation>
+    </message>
+    <message>
+        <source>Descaling has started, operation not possible</source>
+        <translation>Kalkinpoisto on käynnissä, toiminto ei ole mahdollinen</translation>
+    </message>
+    <message>
+        <source>Descaling completed</source>
+        <translation>Kalkinpoisto on valmis</translation>
+    </message>
+    <message>
+        <source>Water in tank</source>
+        <translation>Säiliössä on vettä</translation>
+    </message>
+    <message>
+        <source>Manual tank emptying should be performed</source>
+        <translation>Säiliö on tyhjennettävä käsin</translation>
+    </message>
+    <message>
+        <source>Standby operation is no longer possible in the system due to tank sensor error</source>
+        <translation>Valmiustila ei ole enää mahdollinen säiliön anturivian vuoksi</translation>
+    </message>
+    <message>
+        <source>Has cleanup been performed?</source>
+        <translation>Onko puhdistus tehty?</translation>
+    </message>
+    <message>
+        <source>No humidity sensor detected. Steam not allowed.</source>
+        <translation>Kosteusanturia ei havaittu. Höyry ei ole sallittu.</translation>
+    </message>
+    <message>
+        <source>Automatic tank emptying interval has started. Reduced steam.</source>
+        <translation>Säiliön automaattinen tyhjennysjakso on alkanut. Höyryntuotto on pienempi.</translation>
+    </message>
+    <message>
+        <source>Automatic tank emptying has started. Operation will resume.</source>
+        <translation>Säiliön automaattinen tyhjennys on alkanut. Toiminta jatkuu sen jälkeen.</translation>
+    </message>
+    <message>
+        <source>Communication with addon card lost.</source>
+        <translation>Yhteys lisäkorttiin katkesi.</translation>
+    </message>
+    <message>
+        <source>Room temperature too high. Steam production paused temporarily.</source>
+        <translation>Huonelämpötila on liian korkea. Höyryntuotto on tauolla.</translation>
+    </message>
+    <message>
+        <source>Not implemented</source>
+        <translation>Ei toteutettu</translation>
+    </message>
+    <message>
+        <source>No free %1</source>
+        <translation>Ei vapaita: %1</translation>
+    </message>
+    <message>
+        <source>No free favorites posts available</source>
+        <translation>Vapaita suosikkipaikkoja ei ole</translation>
+    </message>
+    <message>
+        <source>A favorite post with specified name already exists</source>
+        <translation>Samanniminen suosikki on jo olemassa</translation>
+    </message>
+    <message>
+        <source>A favorite post named %1 already exists. Overwrite?</source>
+        <translation>Suosikki nimeltä %1 on jo olemassa. Korvataanko?</translation>
+    </message>
+    <message>
+        <source>Confirm favorite delete?</source>
+        <translation>Poistetaanko suosikki?</translation>
+    </message>
+    <message>
+        <source>No contact with control board</source>
+        <translation>Ei yhteyttä ohjauskorttiin</translation>
+    </message>
+    <message>
+        <source>Confirm clear calendar</source>
+        <translation>Tyhjennetäänkö kalenteri?</translation>
+    </message>
+    <message>
+        <source>Time to ready at less than estimated heating time %1 minutes. Use anyway?</source>
+        <translation>Aikaa valmistumiseen on vähemmän kuin arvioitu lämmitysaika %1 minuuttia. Käytetäänkö silti?</translation>
+    </message>
+    <message>
+        <source>Time to ready at less than heating time %1 minutes estimated from factory settings. Heating time will be calibrated at use. Use anyway?</source>
+        <translation>Aikaa valmistumiseen on vähemmän kuin tehdasasetusten mukainen lämmitysaika %1 minuuttia. Lämmitysaika kalibroidaan käytön aikana. Käytetäänkö silti?</translation>
+    </message>
+    <message>
+        <source>No door switch magnetic sensor connected</source>
+        <translation>Oven magneettikytkintä ei ole kytketty</translation>
+    </message>
+    <message>
+        <source>Delayed start program edited from other panel</source>
+        <translation>Viivästettyä käynnistystä muokattiin toisesta paneelista</translation>
+    </message>
+    <message>
+        <source>Weekday calendar program edited from other panel</source>
+        <translation>Viikonpäiväohjelmaa muokattiin toisesta paneelista</translation>
+    </message>
+    <message>
+        <source>Date calendar program edited from other panel</source>
+        <translation>Päivämääräohjelmaa muokattiin toisesta paneelista</translation>
+    </message>
+    <message>
+        <source>No free time gap for new post</source>
+        <translation>Uudelle ohjelmalle ei ole vapaata aikaväliä</translation>
+    </message>
+    <message>
+        <source>Favorite post edited from other panel</source>
+        <translation>Suosikkia muokattiin toisesta paneelista</translation>
+    </message>
+    <message>
+        <source>Calendar programs affected by favorite change: %1</source>
+        <translation>Suosikin muutos vaikuttaa kalenteriohjelmiin: %1</translation>
+    </message>
+    <message>
+        <source>Confirm delete of %1?</source>
+        <translation>Poistetaanko %1?</translation>
+    </message>
+    <message>
+        <source>Display will turn OFF due to inactivity (display sleep timer)</source>
+        <translation>Näyttö sammuu käyttämättömyyden vuoksi (näytön lepoajastin)</translation>
+    </message>
+    <message>
+        <source>Error switching to new language, old will be kept</source>
+        <translation>Kielen vaihtaminen epäonnistui, aiempi kieli säilyy</translation>
+    </message>
+    <message>
+        <source>Internal software error detected file %1 line %2: %3</source>
+        <translation>Sisäinen ohjelmistovirhe, tiedosto %1 rivi %2: %3</translation>
+    </message>
+    <message>
+        <source>File not found %1</source>
+        <translation>Tiedostoa ei löytynyt: %1</translation>
+    </message>
+    <message>
+        <source>Key/translation error %1</source>
+        <translation>Avain- tai käännösvirhe: %1</translation>
+    </message>
+    <message>
+        <source>Sauna pause timer has been reset</source>
+        <translation>Saunan taukoajastin on nollattu</translation>
+    </message>
+    <message>
+        <source>Sauna not allowed start, %2, conflicts with %1. Save anyway?</source>
+        <translation>Saunan käynnistyksen estoaika %2 on ristiriidassa ohjelman %1 kanssa. Tallennetaanko silti?</translation>
+    </message>
+    <message>
+        <source>Sauna not allowed start, %2, may conflict with %1. Save anyway?</source>
+        <translation>Saunan käynnistyksen estoaika %2 voi olla ristiriidassa ohjelman %1 kanssa. Tallennetaanko silti?</translation>
+    </message>
+    <message>
+        <source>Confirm factory reset?</source>
+        <translation>Palautetaanko tehdasasetukset?</translation>
+    </message>
+    <message>
+        <source>PIN code changed</source>
+        <translation>PIN-koodi vaihdettu</translation>
+    </message>
+    <message>
+        <source>Date and time are not correct, reenter</source>
+        <translation>Päivämäärä ja aika ovat virheelliset, syötä uudelleen</translation>
+    </message>
+    <message>
+        <source>Confirm delete of system</source>
+        <translation>Poistetaanko järjestelmä?</translation>
+    </message>
+    <message>
+        <source>Connected to system %1</source>
+        <translation>Yhdistetty järjestelmään %1</translation>
+    </message>
+    <message>
+        <source>Connect to system %1 failed, incorrect PIN</source>
+        <translation>Yhdistäminen järjestelmään %1 epäonnistui, väärä PIN-koodi</translation>
+    </message>
+    <message>
+        <source>Connect to system %1 failed, compatibility - update PC panel</source>
+        <translation>Yhdistäminen järjestelmään %1 epäonnistui, yhteensopivuus – päivitä PC-paneeli</translation>
+    </message>
+    <message>
+        <source>Connect to system %1 failed</source>
+        <translation>Yhdistäminen järjestelmään %1 epäonnistui</translation>
+    </message>
+    <message>
+        <source>Confirm forget of WiFi network %1</source>
+        <translation>Unohdetaanko WiFi-verkko %1?</translation>
+    </message>
+    <message>
+        <source>Favorite name contains unsupported characters: %1</source>
+        <translation>Suosikin nimessä on merkkejä, joita ei tueta: %1</translation>
+    </message>
+    <message>
+        <source>Auxiliary relay name contains unsupported characters: %1</source>
+        <translation>Lisäreleen nimessä on merkkejä, joita ei tueta: %1</translation>
+    </message>
+    <message>
+        <source>Descaling running</source>
+        <translation>Kalkinpoisto käynnissä</translation>
+    </message>
+    <message>
+        <source>Connection to system %1 lost</source>
+        <translation>Yhteys järjestelmään %1 katkesi</translation>
+    </message>
+    <message>
+        <source>No response from system %1</source>
+        <translation>Järjestelmä %1 ei vastaa</translation>
+    </message>
+    <message>
+        <source>Retriveing data from system %1</source>
+        <translation>Haetaan tietoja järjestelmästä %1</translation>
+    </message>
+    <message>
+        <source>Detecting system on IP adress %1...</source>
+        <translation>Etsitään järjestelmää IP-osoitteesta %1...</translation>
+    </message>
+    <message>
+        <source>No system found on IP adress %1</source>
+        <translation>IP-osoitteesta %1 ei löytynyt järjestelmää</translation>
+    </message>
+    <message>
+        <source>Port %1 used, using fallback announcement</source>
+        <translation>Portti %1 on varattu, käytetään varailmoitusta</translation>
+    </message>
+    <message>
+        <source>Connected to network %1</source>
+        <translation>Yhdistetty verkkoon %1</translation>
+    </message>
+    <message>
+        <source>Connect to network %1 failed: %2</source>
+        <translation>Yhdistäminen verkkoon %1 epäonnistui: %2</translation>
+    </message>
+    <message>
+        <source>Connect to system %1 failed, no door switch magnetic sensor connected</source>
+        <translation>Yhdistäminen järjestelmään %1 epäonnistui, oven magneettikytkintä ei ole kytketty</translation>
+    </message>
+    <message>
+        <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
+        <translation>Salasanassa on kansallisia tai erikoismerkkejä, jotka eivät todennäköisesti toimi WiFi-salasanassa: %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1369 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sv_SE" sourcelanguage="en_GB">
+<context>
+    <name>CalendarPage</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Vecka</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Queue</source>
+        <translation>Kö</translation>
+    </message>
+    <message>
+        <source>Date program</source>
+        <translation>Datumprogram</translation>
+    </message>
+    <message>
+        <source>Weekly program</source>
+        <translation>Veckoprogram</translation>
+    </message>
+</context>
+<context>
+    <name>DateProgramsPage</name>
+    <message>
+        <source>Programs of the date</source>
+        <translation>Datumets program</translation>
+    </message>
+</context>
+<context>
+    <name>DurationStepper</name>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+</context>
+<context>
+    <name>FavoriteEditPage</name>
+    <message>
+        <source>Favorite</source>
+        <translation>Favorit</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Byt namn</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Luftfuktighet</translation>
+    </message>
+    <message>
+        <source>Edit bath time</source>
+        <translation>Ändra badtid</translation>
+    </message>
+    <message>
+        <source>Bath time</source>
+        <translation>Badtid</translation>
+    </message>
+    <message>
+        <source>Set bath time</source>
+        <translation>Ställ in badtid</translation>
+    </message>
+    <message>
+        <source>Lights</source>
+        <translation>Belysning</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Ta bort</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starta</translation>
+    </message>
+</context>
+<context>
+    <name>FavoritesPage</name>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriter</translation>
+    </message>
+    <message>
+        <source>Save current settings as favorite</source>
+        <translation>Spara aktuella inställningar som favorit</translation>
+    </message>
+</context>
+<context>
+    <name>GenericListView</name>
+    <message>
+        <source>Nothing to show</source>
+        <translation>Inget att visa</translation>
+    </message>
+</context>
+<context>
+    <name>HeaterSettingsPage</name>
+    <message>
+        <source>Heater settings</source>
+        <translation>Aggregatinställningar</translation>
+    </message>
+    <message>
+        <source>Bath time</source>
+        <translation>Badtid</translation>
+    </message>
+    <message>
+        <source>Save bath time</source>
+        <translation>Spara badtid</translation>
+    </message>
+    <message>
+        <source>Fan</source>
+        <translation>Fläkt</translation>
+    </message>
+    <message>
+        <source>Fan running</source>
+        <translation>Fläkten går</translation>
+    </message>
+    <message>
+        <source>Automatic fan</source>
+        <translation>Automatisk fläkt</translation>
+    </message>
+    <message>
+        <source>Runs with the heater</source>
+        <translation>Går med aggregatet</translation>
+    </message>
+    <message>
+        <source>Auxiliary relays</source>
+        <translation>Extrareläer</translation>
+    </message>
+</context>
+<context>
+    <name>HumidityStepper</name>
+    <message>
+        <source>level</source>
+        <translation>nivå</translation>
+    </message>
+</context>
+<context>
+    <name>LightsTile</name>
+    <message>
+        <source>Lights</source>
+        <translation>Belysning</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+</context>
+<context>
+    <name>LockedControlPage</name>
+    <message>
+        <source>Target temperature</source>
+        <translation>Måltemperatur</translation>
+    </message>
+    <message>
+        <source>Target humidity</source>
+        <translation>Målfuktighet</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Lås upp</translation>
+    </message>
+</context>
+<context>
+    <name>MainControlPage</name>
+    <message>
+        <source>Humidity %1</source>
+        <translation>Luftfuktighet %1</translation>
+    </message>
+    <message>
+        <source>Humidity --</source>
+        <translation>Luftfuktighet --</translation>
+    </message>
+    <message>
+        <source>Target temperature</source>
+        <translation>Måltemperatur</translation>
+    </message>
+    <message>
+        <source>Target humidity</source>
+        <translation>Målfuktighet</translation>
+    </message>
+    <message>
+        <source>Bath time</source>
+        <translation>Badtid</translation>
+    </message>
+    <message>
+        <source>Fan</source>
+        <translation>Fläkt</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+</context>
+<context>
+    <name>MonthPage</name>
+    <message>
+        <source>Month</source>
+        <translation>Månad</translation>
+    </message>
+</context>
+<context>
+    <name>OnScreenKeyboard</name>
+    <message>
+        <source>Space</source>
+        <translation>Mellanslag</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+</context>
+<context>
+    <name>PinEntryPage</name>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Ange PIN-kod</translation>
+    </message>
+</context>
+<context>
+    <name>PopupWidget</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nej</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fel</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramSettingsPage</name>
+    <message>
+        <source>Favorite</source>
+        <translation>Favorit</translation>
+    </message>
+    <message>
+        <source>Ready at</source>
+        <translation>Klar kl.</translation>
+    </message>
+    <message>
+        <source>Set ready time</source>
+        <translation>Ställ in klartid</translation>
+    </message>
+    <message>
+        <source>Custom settings</source>
+        <translation>Anpassade inställningar</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Luftfuktighet</translation>
+    </message>
+    <message>
+        <source>Stop after</source>
+        <translation>Stopp efter</translation>
+    </message>
+    <message>
+        <source>Set stop time</source>
+        <translation>Ställ in stopptid</translation>
+    </message>
+    <message>
+        <source>Use custom settings</source>
+        <translation>Använd anpassade inställningar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Ta bort</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>PC Panel</source>
+        <translation>PC-panel</translation>
+    </message>
+    <message>
+        <source>Smart Phone</source>
+        <translation>Smarttelefon</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Surfplatta</translation>
+    </message>
+    <message>
+        <source>Home Automation</source>
+        <translation>Hemautomation</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Övrigt</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Okänd</translation>
+    </message>
+    <message>
+        <source>X3-X4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X5-X6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X7-X8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X9-X10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X11-X12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X13-X14</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X15-X16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X17-X18</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X19-X20</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X21-X22</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X23-X24</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X25-X26</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X27-X28</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X29-X30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Combi manual</source>
+        <translation>Kombi manuell</translation>
+    </message>
+    <message>
+        <source>Combi automatic</source>
+        <translation>Kombi automatisk</translation>
+    </message>
+    <message>
+        <source>Steam private</source>
+        <translation>Ånga privat</translation>
+    </message>
+    <message>
+        <source>Steam private auto</source>
+        <translation>Ånga privat auto</translation>
+    </message>
+    <message>
+        <source>Steam public</source>
+        <translation>Ånga offentlig</translation>
+    </message>
+    <message>
+        <source>Steam public/private Manual Empty</source>
+        <translation>Ånga offentlig/privat, manuell tömning</translation>
+    </message>
+    <message>
+        <source>Sauna box addon</source>
+        <translation>Bastu-tilläggsenhet</translation>
+    </message>
+    <message>
+        <source>Sauna</source>
+        <translation>Bastu</translation>
+    </message>
+    <message>
+        <source>Sauna Low</source>
+        <translation>Bastu låg</translation>
+    </message>
+    <message>
+        <source>Sauna IR</source>
+        <translation>IR-bastu</translation>
+    </message>
+    <message>
+        <source>Vaho</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lumo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orvela</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kastela</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <translation>Odefinierad</translation>
+    </message>
+    <message>
+        <source>Crest Wifi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zenith Wifi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fell Wifi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zenith</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K9 (no Wifi)</source>
+        <translation>K9 (utan WiFi)</translation>
+    </message>
+    <message>
+        <source>Vertex (no Wifi)</source>
+        <translation>Vertex (utan WiFi)</translation>
+    </message>
+    <message>
+        <source>Fell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>måndag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>tisdag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>onsdag</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>torsdag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>fredag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>lördag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>söndag</translation>
+    </message>
+    <message>
+        <source>plural_Mondays</source>
+        <translation>måndagar</translation>
+    </message>
+    <message>
+        <source>plural_Tuesdays</source>
+        <translation>tisdagar</translation>
+    </message>
+    <message>
+        <source>plural_Wednesdays</source>
+        <translation>onsdagar</translation>
+    </message>
+    <message>
+        <source>plural_Thursdays</source>
+        <translation>torsdagar</translation>
+    </message>
+    <message>
+        <source>plural_Fridays</source>
+        <translation>fredagar</translation>
+    </message>
+    <message>
+        <source>plural_Saturdays</source>
+        <translation>lördagar</translation>
+    </message>
+    <message>
+        <source>plural_Sundays</source>
+        <translation>söndagar</translation>
+    </message>
+    <message>
+        <source>long_form_January</source>
+        <translation>januari</translation>
+    </message>
+    <message>
+        <source>long_form_February</source>
+        <translation>februari</translation>
+    </message>
+    <message>
+        <source>long_form_March</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>long_form_April</source>
+        <translation>april</translation>
+    </message>
+    <message>
+        <source>long_form_May</source>
+        <translation>maj</translation>
+    </message>
+    <message>
+        <source>long_form_June</source>
+        <translation>juni</translation>
+    </message>
+    <message>
+        <source>long_form_July</source>
+        <translation>juli</translation>
+    </message>
+    <message>
+        <source>long_form_August</source>
+        <translation>augusti</translation>
+    </message>
+    <message>
+        <source>long_form_September</source>
+        <translation>september</translation>
+    </message>
+    <message>
+        <source>long_form_October</source>
+        <translation>oktober</translation>
+    </message>
+    <message>
+        <source>long_form_November</source>
+        <translation>november</translation>
+    </message>
+    <message>
+        <source>long_form_December</source>
+        <translation>december</translation>
+    </message>
+    <message>
+        <source>short_form_January</source>
+        <translation>jan</translation>
+    </message>
+    <message>
+        <source>short_form_February</source>
+        <translation>feb</translation>
+    </message>
+    <message>
+        <source>short_form_March</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>short_form_April</source>
+        <translation>apr</translation>
+    </message>
+    <message>
+        <source>short_form_May</source>
+        <translation>maj</translation>
+    </message>
+    <message>
+        <source>short_form_June</source>
+        <translation>jun</translation>
+    </message>
+    <message>
+        <source>short_form_July</source>
+        <translation>jul</translation>
+    </message>
+    <message>
+        <source>short_form_August</source>
+        <translation>aug</translation>
+    </message>
+    <message>
+        <source>short_form_September</source>
+        <translation>sep</translation>
+    </message>
+    <message>
+        <source>short_form_October</source>
+        <translation>okt</translation>
+    </message>
+    <message>
+        <source>short_form_November</source>
+        <translation>nov</translation>
+    </message>
+    <message>
+        <source>short_form_December</source>
+        <translation>dec</translation>
+    </message>
+    <message>
+        <source>degrees_C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>degrees_F</source>
+        <translation>°F</translation>
+    </message>
+    <message>
+        <source>Undefined Relay</source>
+        <translation>Odefinierat relä</translation>
+    </message>
+    <message>
+        <source>Aux %1</source>
+        <translation>Extra %1</translation>
+    </message>
+    <message>
+        <source>Multisteam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solvenno</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nej</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Ström</translation>
+    </message>
+    <message>
+        <source>Lighting</source>
+        <translation>Belysning</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Luftfuktighet</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Läge</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Inställningar</translation>
+    </message>
+    <message>
+        <source>Ready at</source>
+        <translation>Klar kl.</translation>
+    </message>
+    <message>
+        <source>Start at</source>
+        <translation>Start kl.</translation>
+    </message>
+    <message>
+        <source>Stop after</source>
+        <translation>Stopp efter</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Anpassad</translation>
+    </message>
+    <message>
+        <source>Favorite</source>
+        <translation>Favorit</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Idag</translation>
+    </message>
+    <message>
+        <source>Bath</source>
+        <translation>Bad</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>Standby</translation>
+    </message>
+    <message>
+        <source>Warm Start</source>
+        <translation>Varmstart</translation>
+    </message>
+    <message>
+        <source>Current Settings</source>
+        <translation>Aktuella inställningar</translation>
+    </message>
+    <message>
+        <source>Delayed start</source>
+        <translation>Fördröjd start</translation>
+    </message>
+    <message>
+        <source>delayed start</source>
+        <translation>fördröjd start</translation>
+    </message>
+    <message>
+        <source>date calendar program</source>
+        <translation>datumprogram</translation>
+    </message>
+    <message>
+        <source>weekday calendar program</source>
+        <translation>veckodagsprogram</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+    <message>
+        <source>Standard network</source>
+        <translation>Standardnätverk</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Unknown user message id %1 (0x%2)</source>
+        <translation>Okänt användarmeddelande-id %1 (0x%2)</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Primär</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Sekundär</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Avkalkning</translation>
+    </message>
+</context>
+<context>
+    <name>SaunaStatus</name>
+    <message>
+        <source>level</source>
+        <translation>nivå</translation>
+    </message>
+    <message>
+        <source>Heating</source>
+        <translation>Uppvärmning</translation>
+    </message>
+    <message>
+        <source>Drying</source>
+        <translation>Torkning</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>Standby</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Rengöring</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Avkalkning</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFrame</name>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Gränser</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allmänt</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum och tid</translation>
+    </message>
+    <message>
+        <source>Advanced settings</source>
+        <translation>Avancerade inställningar</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Nätverk</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Inställningar</translation>
+    </message>
+</context>
+<context>
+    <name>TemperatureDial</name>
+    <message>
+        <source>Room</source>
+        <translation>Rum</translation>
+    </message>
+    <message>
+        <source>Target %1</source>
+        <translation>Mål %1</translation>
+    </message>
+    <message>
+        <source>No target</source>
+        <translation>Inget mål</translation>
+    </message>
+</context>
+<context>
+    <name>WeekProgramsPage</name>
+    <message>
+        <source>Weekly programs active</source>
+        <translation>Veckoprogram aktiva</translation>
+    </message>
+    <message>
+        <source>Programs of the day</source>
+        <translation>Dagens program</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Sauna</source>
+        <translation>Bastu</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriter</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Inställningar</translation>
+    </message>
+</context>
+<context>
+    <name>main_startup_screen</name>
+    <message>
+        <source>PC Control Panel</source>
+        <translation>PC-kontrollpanel</translation>
+    </message>
+    <message>
+        <source>Starting…</source>
+        <translation>Startar…</translation>
+    </message>
+</context>
+<context>
+    <name>pcPanel::ConnectionInformer</name>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>%1 - %2 (connection lost)</source>
+        <translation>%1 - %2 (anslutningen förlorad)</translation>
+    </message>
+</context>
+<context>
+    <name>view::LanguageSupport</name>
+    <message>
+        <source>Czech</source>
+        <translation>Čeština</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Suomi</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>Slovak</source>
+        <translation>Slovenčina</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Svenska</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Dansk</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation>Norsk</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Português</translation>
+    </message>
+</context>
+<context>
+    <name>view::details::ErrorMessageFunctions</name>
+    <message>
+        <source>No error</source>
+        <translation>Inget fel</translation>
+    </message>
+    <message>
+        <source>Room temperature sensor not connected or malfunctioning</source>
+        <translation>Rumstemperaturgivaren är inte ansluten eller fungerar inte</translation>
+    </message>
+    <message>
+        <source>Steam tank temperature sensor not connected or malfunctioning</source>
+        <translation>Ångtankens temperaturgivare är inte ansluten eller fungerar inte</translation>
+    </message>
+    <message>
+        <source>Relay Control Box PCB has overheated</source>
+        <translation>Reläboxens kretskort är överhettat</translation>
+    </message>
+    <message>
+        <source>Electrode short circuit</source>
+        <translation>Kortslutning i elektroderna</translation>
+    </message>
+    <message>
+        <source>Steamtank overfill. Level electrodes malfunction.</source>
+        <translation>Ångtanken är överfylld. Nivåelektroderna fungerar inte.</translation>
+    </message>
+    <message>
+        <source>Contact lost with Zerededid node of node profile Control Panel Home</source>
+        <translation>Kontakten med Zerededid-noden med nodprofilen Kontrollpanel hem förlorades</translation>
+    </message>
+    <message>
+        <source>Contact lost with Zerededid node of node profile Temperature/Humidity Sensor</source>
+        <translation>Kontakten med Zerededid-noden med nodprofilen Temperatur-/fuktgivare förlorades</translation>
+    </message>
+    <message>
+        <source>Steam tank has overheated</source>
+        <translation>Ångtanken är överhettad</translation>
+    </message>
+    <message>
+        <source>Real-time clock (RTC) communication failure</source>
+        <translation>Kommunikationsfel med realtidsklockan (RTC)</translation>
+    </message>
+    <message>
+        <source>Communication with addon card lost.</source>
+        <translation>Kommunikationen med tilläggskortet förlorades.</translation>
+    </message>
+    <message>
+        <source>Emptying of water in steam tank failure. Turn off power and do service.</source>
+        <translation>Tömningen av ångtanken misslyckades. Bryt strömmen och utför service.</translation>
+    </message>
+    <message>
+        <source>Level electrodes steam tank out of service, interruption mid</source>
+        <translation>Ångtankens nivåelektroder ur funktion, avbrott i mitten</translation>
+    </message>
+    <message>
+        <source>Zerededid connected humidity sensor malfunctioning</source>
+        <translation>Fuktgivaren ansluten via Zerededid fungerar inte</translation>
+    </message>
+    <message>
+        <source>Zerededid connected temperature sensor malfunctioning</source>
+        <translation>Temperaturgivaren ansluten via Zerededid fungerar inte</translation>
+    </message>
+    <message>
+        <source>Contact lost with Zerededid node of node profile Relay Control Board</source>
+        <translation>Kontakten med Zerededid-noden med nodprofilen Reläkort förlorades</translation>
+    </message>
+    <message>
+        <source>High temperature limit control have trip out, must be reset</source>
+        <translation>Överhettningsskyddet har löst ut och måste återställas</translation>
+    </message>
+    <message>
+        <source>Room temperature sensor overheated</source>
+        <translation>Rumstemperaturgivaren är överhettad</translation>
+    </message>
+    <message>
+        <source>Too many units connected</source>
+        <translation>För många enheter anslutna</translation>
+    </message>
+    <message>
+        <source>The door has been open for more than the allowed time. Ongoing bath cancelled.</source>
+        <translation>Dörren har varit öppen längre än tillåtet. Pågående bad avbröts.</translation>
+    </message>
+    <message>
+        <source>Magnetic contact open more than 60 seconds since last bath</source>
+        <translation>Magnetkontakten har varit öppen mer än 60 sekunder sedan senaste badet</translation>
+    </message>
+</context>
+<context>
+    <name>view::details::UserMessageFunctions</name>
+    <message>
+        <source>Weekday calendar program collision detected</source>
+        <translation>Veckodagsprogram överlappar varandra</translation>
+    </message>
+    <message>
+        <source>Date calendar program collision detected</source>
+        <translation>Datumprogram överlappar varandra</translation>
+    </message>
+    <message>
+        <source>Bathtime limit exceeded. Start will be allowed at %1</source>
+        <translation>Badtidsgränsen har överskridits. Start tillåts kl. %1</translation>
+    </message>
+    <message>
+        <source>Operation not possible, blocked by not allowed start</source>
+        <translation>Åtgärden är inte möjlig, start är spärrad</translation>
+    </message>
+    <message>
+        <source>Tank emptying has started, operation is possible when draining is complete</source>
+        <translation>Tömning av tanken har startat, åtgärden är möjlig när tömningen är klar</translation>
+    </message>
+    <message>
+        <source>Perform control/clean of tank</source>
+        <translation>Kontrollera och rengör tanken</translation>
+    </message>
+    <message>
+        <source>Check sauna before next start</source>
+        <translation>Kontrollera bastun före nästa start</translation>
+    </message>
+    <message>
+        <source>Fault, tank emptying has started</source>
+        <translation>Fel, tömning av tanken har startat</translation>
+    </message>
+    <message>
+        <source>Descaling has started, operation not possible</source>
+        <translation>Avkalkning har startat, åtgärden är inte möjlig</translation>
+    </message>
+    <message>
+        <source>Descaling completed</source>
+        <translation>Avkalkningen är klar</translation>
+    </message>
+    <message>
+        <source>Water in tank</source>
+        <translation>Vatten i tanken</translation>
+    </message>
+    <message>
+        <source>Manual tank emptying should be performed</source>
+        <translation>Tanken bör tömmas manuellt</translation>
+    </message>
+    <message>
+        <source>Standby operation is no longer possible in the system due to tank sensor error</source>
+        <translation>Standbydrift är inte längre möjlig på grund av fel på tankgivaren</translation>
+    </message>
+    <message>
+        <source>Has cleanup been performed?</source>
+        <translation>Har rengöring utförts?</translation>
+    </message>
+    <message>
+        <source>No humidity sensor detected. Steam not allowed.</source>
+        <translation>Ingen fuktgivare hittades. Ånga är inte tillåten.</translation>
+    </message>
+    <message>
+        <source>Automatic tank emptying interval has started. Reduced steam.</source>
+        <translation>Intervallet för automatisk tömning av tanken har startat. Reducerad ånga.</translation>
+    </message>
+    <message>
+        <source>Automatic tank emptying has started. Operation will resume.</source>
+        <translation>Automatisk tömning av tanken har startat. Driften återupptas.</translation>
+    </message>
+    <message>
+        <source>Communication with addon card lost.</source>
+        <translation>Kommunikationen med tilläggskortet förlorades.</translation>
+    </message>
+    <message>
+        <source>Room temperature too high. Steam production paused temporarily.</source>
+        <translation>Rumstemperaturen är för hög. Ångproduktionen är tillfälligt pausad.</translation>
+    </message>
+    <message>
+        <source>Not implemented</source>
+        <translation>Inte implementerat</translation>
+    </message>
+    <message>
+        <source>No free %1</source>
+        <translation>Inga lediga: %1</translation>
+    </message>
+    <message>
+        <source>No free favorites posts available</source>
+        <translation>Inga lediga favoritplatser finns</translation>
+    </message>
+    <message>
+        <source>A favorite post with specified name already exists</source>
+        <translation>Det finns redan en favorit med det namnet</translation>
+    </message>
+    <message>
+        <source>A favorite post named %1 already exists. Overwrite?</source>
+        <translation>Det finns redan en favorit med namnet %1. Skriva över?</translation>
+    </message>
+    <message>
+        <source>Confirm favorite delete?</source>
+        <translation>Ta bort favoriten?</translation>
+    </message>
+    <message>
+        <source>No contact with control board</source>
+        <translation>Ingen kontakt med styrkortet</translation>
+    </message>
+    <message>
+        <source>Confirm clear calendar</source>
+        <translation>Töm kalendern?</translation>
+    </message>
+    <message>
+        <source>Time to ready at less than estimated heating time %1 minutes. Use anyway?</source>
+        <translation>Tiden till klar är kortare än den beräknade uppvärmningstiden på %1 minuter. Använda ändå?</translation>
+    </message>
+    <message>
+        <source>Time to ready at less than heating time %1 minutes estimated from factory settings. Heating time will be calibrated at use. Use anyway?</source>
+        <translation>Tiden till klar är kortare än uppvärmningstiden på %1 minuter enligt fabriksinställningarna. Uppvärmningstiden kalibreras vid användning. Använda ändå?</translation>
+    </message>
+    <message>
+        <source>No door switch magnetic sensor connected</source>
+        <translation>Ingen magnetgivare för dörren är ansluten</translation>
+    </message>
+    <message>
+        <source>Delayed start program edited from other panel</source>
+        <translation>Den fördröjda starten ändrades från en annan panel</translation>
+    </message>
+    <message>
+        <source>Weekday calendar program edited from other panel</source>
+        <translation>Veckodagsprogrammet ändrades från en annan panel</translation>
+    </message>
+    <message>
+        <source>Date calendar program edited from other panel</source>
+        <translation>Datumprogrammet ändrades från en annan panel</translation>
+    </message>
+    <message>
+        <source>No free time gap for new post</source>
+        <translation>Det finns ingen ledig tid för ett nytt program</translation>
+    </message>
+    <message>
+        <source>Favorite post edited from other panel</source>
+        <translation>Favoriten ändrades från en annan panel</translation>
+    </message>
+    <message>
+        <source>Calendar programs affected by favorite change: %1</source>
+        <translation>Kalenderprogram som påverkas av ändringen av favoriten: %1</translation>
+    </message>
+    <message>
+        <source>Confirm delete of %1?</source>
+        <translation>Ta bort %1?</translation>
+    </message>
+    <message>
+        <source>Display will turn OFF due to inactivity (display sleep timer)</source>
+        <translation>Skärmen stängs av på grund av inaktivitet (skärmens vilotimer)</translation>
+    </message>
+    <message>
+        <source>Error switching to new language, old will be kept</source>
+        <translation>Det gick inte att byta språk, det tidigare språket behålls</translation>
+    </message>
+    <message>
+        <source>Internal software error detected file %1 line %2: %3</source>
+        <translation>Internt programfel i fil %1 rad %2: %3</translation>
+    </message>
+    <message>
+        <source>File not found %1</source>
+        <translation>Filen hittades inte: %1</translation>
+    </message>
+    <message>
+        <source>Key/translation error %1</source>
+        <translation>Nyckel- eller översättningsfel: %1</translation>
+    </message>
+    <message>
+        <source>Sauna pause timer has been reset</source>
+        <translation>Bastuns pausetimer har återställts</translation>
+    </message>
+    <message>
+        <source>Sauna not allowed start, %2, conflicts with %1. Save anyway?</source>
+        <translation>Bastuns spärrtid för start, %2, krockar med %1. Spara ändå?</translation>
+    </message>
+    <message>
+        <source>Sauna not allowed start, %2, may conflict with %1. Save anyway?</source>
+        <translation>Bastuns spärrtid för start, %2, kan krocka med %1. Spara ändå?</translation>
+    </message>
+    <message>
+        <source>Confirm factory reset?</source>
+        <translation>Återställa till fabriksinställningar?</translation>
+    </message>
+    <message>
+        <source>PIN code changed</source>
+        <translation>PIN-koden har ändrats</translation>
+    </message>
+    <message>
+        <source>Date and time are not correct, reenter</source>
+        <translation>Datum och tid är felaktiga, ange dem igen</translation>
+    </message>
+    <message>
+        <source>Confirm delete of system</source>
+        <translation>Ta bort systemet?</translation>
+    </message>
+    <message>
+        <source>Connected to system %1</source>
+        <translation>Ansluten till systemet %1</translation>
+    </message>
+    <message>
+        <source>Connect to system %1 failed, incorrect PIN</source>
+        <translation>Anslutningen till systemet %1 misslyckades, fel PIN-kod</translation>
+    </message>
+    <message>
+        <source>Connect to system %1 failed, compatibility - update PC panel</source>
+        <translation>Anslutningen till systemet %1 misslyckades, kompatibilitet – uppdatera PC-panelen</translation>
+    </message>
+    <message>
+        <source>Connect to system %1 failed</source>
+        <translation>Anslutningen till systemet %1 misslyckades</translation>
+    </message>
+    <message>
+        <source>Confirm forget of WiFi network %1</source>
+        <translation>Glöm WiFi-nätverket %1?</translation>
+    </message>
+    <message>
+        <source>Favorite name contains unsupported characters: %1</source>
+        <translation>Favoritens namn innehåller tecken som inte stöds: %1</translation>
+    </message>
+    <message>
+        <source>Auxiliary relay name contains unsupported characters: %1</source>
+        <translation>Extrareläets namn innehåller tecken som inte stöds: %1</translation>
+    </message>
+    <message>
+        <source>Descaling running</source>
+        <translation>Avkalkning pågår</translation>
+    </message>
+    <message>
+        <source>Connection to system %1 lost</source>
+        <translation>Anslutningen till systemet %1 förlorades</translation>
+    </message>
+    <message>
+        <source>No response from system %1</source>
+        <translation>Inget svar från systemet %1</translation>
+    </message>
+    <message>
+        <source>Retriveing data from system %1</source>
+        <translation>Hämtar data från systemet %1</translation>
+    </message>
+    <message>
+        <source>Detecting system on IP adress %1...</source>
+        <translation>Söker system på IP-adressen %1...</translation>
+    </message>
+    <message>
+        <source>No system found on IP adress %1</source>
+        <translation>Inget system hittades på IP-adressen %1</translation>
+    </message>
+    <message>
+        <source>Port %1 used, using fallback announcement</source>
+        <translation>Port %1 används, reservannonsering används</translation>
+    </message>
+    <message>
+        <source>Connected to network %1</source>
+        <translation>Ansluten till nätverket %1</translation>
+    </message>
+    <message>
+        <source>Connect to network %1 failed: %2</source>
+        <translation>Anslutningen till nätverket %1 misslyckades: %2</translation>
+    </message>
+    <message>
+        <source>Connect to system %1 failed, no door switch magnetic sensor connected</source>
+        <translation>Anslutningen till systemet %1 misslyckades, ingen magnetgivare för dörren är ansluten</translation>
+    </message>
+    <message>
+        <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
+        <translation>Lösenordet innehåller nationella tecken eller specialtecken som troligen inte fungerar i ett WiFi-lösenord: %1</translation>
+    </message>
+</context>
+</TS>

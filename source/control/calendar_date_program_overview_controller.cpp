@@ -1,0 +1,292 @@
+#include "control/calendar_date_program_overview_controller.h"
+
+#include "control/details/calendar_data_provider.h"
+#include "control/details/panel_questions.h"
+#include "value/source_connections.h"
+#include "view_cpp/calendar_month_day_item.h"
+#include "view_cpp/language_support.h"
+#include "view_cpp/list_model.h"
+#include "view_cpp/row_item2.h"
+#include "view_cpp/row_item_base.h"
+
+namespace control {
+
+using signalInterface::CalendarProgram;
+using signalInterface::CalendarTypes;
+using view::LanguageSupport;
+
+namespace {
+
+constexpr int daysPerWeek = 7;
+// Programs start no earlier than the protocol's epoch and no later than the link accepts.
+constexpr int firstYear = 2000;
+constexpr int lastYear = 2199;
+
+// A cell before the first or after the last day of the month.
+view::CalendarMonthDayItem *blankCell()
+{
+    auto *cell = new view::CalendarMonthDayItem(QString(), false, false, 0.0);
+    cell->setApplId(0);
+    return cell;
+}
+
+// The hour a new program starts at: evening, or the next full hour when that is later today.
+QTime newProgramTime(const QDate &date, const QDateTime &now)
+{
+    constexpr int usualHour = 18;
+    if (date != now.date() || now.time().hour() < usualHour)
+        return QTime(usualHour, 0);
+    return QTime(std::min(now.time().hour() + 1, 23), 0);
+}
+
+} // namespace
+
+CalendarDateProgramOverviewController::CalendarDateProgramOverviewController(
+    QObject *parent, details::CalendarDataProvider *dataProvider)
+    : QObject(parent)
+    , m_dataProvider(dataProvider)
+    , m_monthModel(new view::ListModel(view::CalendarMonthDayItem::roleNames(), this))
+    , m_dateOverviewModel(new view::ListModel(view::RowItemBase::roleNames(), this))
+{
+    connect(m_dataProvider, &details::CalendarDataProvider::clockChanged, this, [this] {
+        rebuildMonth();
+        rebuildDateOverview();
+    });
+    connect(m_dataProvider, &details::CalendarDataProvider::timeFormatChanged, this,
+            &CalendarDateProgramOverviewController::rebuildDateOverview);
+    connect(m_dataProvider, &details::CalendarDataProvider::favoritesChanged, this,
+            &CalendarDateProgramOverviewController::rebuildDateOverview);
+    connect(m_dataProvider, &details::CalendarDataProvider::dateFormatChanged, this,
+            &CalendarDateProgramOverviewController::selectedDateChanged);
+    showMonth(m_dataProvider->today());
+}
+
+CalendarDateProgramOverviewController::~CalendarDateProgramOverviewController() = default;
+
+int CalendarDateProgramOverviewController::connectMonthView(const QList<QObject *> &senders)
+{
+    int failed = value::connectSources(senders, SIGNAL(monthEditActivated()), this,
+                                       SLOT(onMonthEditActivated()));
+    failed += value::connectSources(senders, SIGNAL(monthIncreaseSelected()), this,
+                                    SLOT(onMonthIncreaseSelected()));
+    failed += value::connectSources(senders, SIGNAL(monthDecreaseSelected()), this,
+                                    SLOT(onMonthDecreaseSelected()));
+    failed += value::connectSources(senders, SIGNAL(dateEditActivated(int)), this,
+                                    SLOT(onDateEditActivated(int)));
+    return failed;
+}
+
+int CalendarDateProgramOverviewController::connectDateProgramView(const QList<QObject *> &senders)
+{
+    return value::connectSources(senders, SIGNAL(calendarDateProgramEditActivated(int)), this,
+                                 SLOT(onCalendarDateProgramEditActivated(int)));
+}
+
+int CalendarDateProgramOverviewController::connectWeekDayStartChanged(
+    const QList<QObject *> &senders)
+{
+    return value::connectSources(
+        senders, SIGNAL(weekDayStartChanged(::signalInterface::CalendarTypes::WeekDay)), this,
+        SLOT(onWeekDayStartChanged(::signalInterface::CalendarTypes::WeekDay)));
+}
+
+int CalendarDateProgramOverviewController::connectLockTimerTimeout(const QList<QObject *> &senders)
+{
+    return value::connectSources(senders, SIGNAL(lockTimerTimeout()), this,
+                                 SLOT(onLockTimerTimeout()));
+}
+
+int CalendarDateProgramOverviewController::connectSaunaSignals(const QList<QObject *> &senders)
+{
+    return value::connectSources(
+        senders, SIGNAL(saunaCalendarProgramChanged(::signalInterface::CalendarProgram)), this,
+        SLOT(onSaunaCalendarProgramChanged(::signalInterface::CalendarProgram)));
+}
+
+int CalendarDateProgramOverviewController::connectLanguageChanged(const QList<QObject *> &senders)
+{
+    return value::connectSources(
+        senders, SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)), this,
+        SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language)));
+}
+
+QString CalendarDateProgramOverviewController::monthTitle() const
+{
+    CalendarTypes::Month month = CalendarTypes::E_january;
+    CalendarTypes::fromInt(m_shownMonth.month() - 1, month);
+    return LanguageSupport::monthLongText(month) + QLatin1Char(' ') +
+           QString::number(m_shownMonth.year());
+}
+
+QStringList CalendarDateProgramOverviewController::weekDayHeaders() const
+{
+    QStringList headers;
+    CalendarTypes::WeekDay day = m_weekStart;
+    for (int column = 0; column < daysPerWeek; ++column) {
+        headers.append(LanguageSupport::weekdayText(day));
+        day = CalendarTypes::nextWeekDay(day);
+    }
+    return headers;
+}
+
+QString CalendarDateProgramOverviewController::selectedDateText() const
+{
+    if (!m_selectedDate.isValid())
+        return {};
+    return LanguageSupport::dateText(m_selectedDate, m_dataProvider->dateFormat());
+}
+
+void CalendarDateProgramOverviewController::onMonthEditActivated()
+{
+    showMonth(m_dataProvider->today());
+}
+
+void CalendarDateProgramOverviewController::onMonthIncreaseSelected()
+{
+    const QDate next = m_shownMonth.addMonths(1);
+    if (next.year() <= lastYear)
+        showMonth(next);
+}
+
+void CalendarDateProgramOverviewController::onMonthDecreaseSelected()
+{
+    const QDate previous = m_shownMonth.addMonths(-1);
+    if (previous.year() >= firstYear)
+        showMonth(previous);
+}
+
+void CalendarDateProgramOverviewController::onDateEditActivated(int day)
+{
+    if (day < 1 || day > m_shownMonth.daysInMonth())
+        return;
+    m_selectedDate = QDate(m_shownMonth.year(), m_shownMonth.month(), day);
+    rebuildDateOverview();
+    emit selectedDateChanged();
+}
+
+void CalendarDateProgramOverviewController::onCalendarDateProgramEditActivated(int row)
+{
+    if (!m_selectedDate.isValid() || row < 0 || row >= m_dateOverviewModel->rowCount())
+        return;
+    const QList<CalendarProgram> programs = m_dataProvider->dateProgramsOn(m_selectedDate);
+    if (row < programs.size()) {
+        emit calendarProgramEditActivated(programs.at(row));
+        return;
+    }
+    if (m_selectedDate < m_dataProvider->today())
+        return;
+    const std::optional<quint32> free = m_dataProvider->freeProgramIndex();
+    if (!free) {
+        emit panelUserMessageIssued(
+            details::infoMessage(details::panelMessageId::noFree,
+                                 {LanguageSupport::dateCalendarProgramText()}),
+            nullptr);
+        return;
+    }
+    CalendarProgram program(*free);
+    program.weekday = false;
+    program.startMode = CalendarTypes::E_ready_at;
+    program.start =
+        QDateTime(m_selectedDate, newProgramTime(m_selectedDate, m_dataProvider->now()), Qt::UTC);
+    emit calendarProgramEditActivated(program);
+}
+
+void CalendarDateProgramOverviewController::onWeekDayStartChanged(
+    ::signalInterface::CalendarTypes::WeekDay day)
+{
+    CalendarTypes::WeekDay checked = m_weekStart;
+    if (!CalendarTypes::fromInt(day, checked) || checked == m_weekStart)
+        return;
+    m_weekStart = checked;
+    rebuildMonth();
+}
+
+void CalendarDateProgramOverviewController::onLockTimerTimeout()
+{
+    emit calendarProgramCancelled();
+}
+
+void CalendarDateProgramOverviewController::onSaunaCalendarProgramChanged(
+    ::signalInterface::CalendarProgram program)
+{
+    m_dataProvider->storeProgram(program);
+    rebuildMonth();
+    rebuildDateOverview();
+}
+
+void CalendarDateProgramOverviewController::onLanguageChanged(
+    ::signalInterface::LanguageTypes::Language language)
+{
+    signalInterface::LanguageTypes::Language checked = language;
+    if (!signalInterface::LanguageTypes::fromInt(language, checked))
+        return;
+    rebuildMonth();
+    rebuildDateOverview();
+}
+
+void CalendarDateProgramOverviewController::showMonth(const QDate &anyDayOfMonth)
+{
+    const QDate first(anyDayOfMonth.year(), anyDayOfMonth.month(), 1);
+    if (!first.isValid())
+        return;
+    m_shownMonth = first;
+    if (m_selectedDate.isValid() &&
+        (m_selectedDate.year() != first.year() || m_selectedDate.month() != first.month())) {
+        m_selectedDate = QDate();
+        rebuildDateOverview();
+        emit selectedDateChanged();
+    }
+    rebuildMonth();
+}
+
+void CalendarDateProgramOverviewController::rebuildMonth()
+{
+    const QDate today = m_dataProvider->today();
+    const int leading =
+        (details::CalendarDataProvider::weekDayOf(m_shownMonth) - m_weekStart + daysPerWeek) %
+        daysPerWeek;
+    const int days = m_shownMonth.daysInMonth();
+    const int cells = (leading + days + daysPerWeek - 1) / daysPerWeek * daysPerWeek;
+
+    m_monthModel->clear();
+    for (int cell = 0; cell < leading; ++cell)
+        m_monthModel->appendItem(blankCell());
+    for (int day = 1; day <= days; ++day) {
+        const QDate date(m_shownMonth.year(), m_shownMonth.month(), day);
+        const bool open = date >= today;
+        auto *item = new view::CalendarMonthDayItem(QString::number(day),
+                                                    !m_dataProvider->dateProgramsOn(date).isEmpty(),
+                                                    open, LanguageSupport::opacityFor(!open));
+        item->setApplId(day);
+        m_monthModel->appendItem(item);
+    }
+    for (int cell = leading + days; cell < cells; ++cell)
+        m_monthModel->appendItem(blankCell());
+    emit monthChanged();
+}
+
+void CalendarDateProgramOverviewController::rebuildDateOverview()
+{
+    m_dateOverviewModel->clear();
+    if (!m_selectedDate.isValid())
+        return;
+    for (const CalendarProgram &program : m_dataProvider->dateProgramsOn(m_selectedDate)) {
+        auto *row = new view::RowItem2(m_dataProvider->programTimeText(program),
+                                       static_cast<int>(program.index));
+        const auto favorite = m_dataProvider->favorite(program.favorite);
+        row->setData(favorite ? favorite->name : LanguageSupport::customText(),
+                     view::RowItemBase::TextValue1Role);
+        row->setData(program.standby ? LanguageSupport::standbyKindText(m_dataProvider->brand())
+                                     : LanguageSupport::bathText(),
+                     view::RowItemBase::TextValue2Role);
+        m_dateOverviewModel->appendItem(row);
+    }
+    auto *add = new view::RowItem2(LanguageSupport::dateCalendarProgramText(), newProgramRowId);
+    const bool open = m_selectedDate >= m_dataProvider->today();
+    add->setEnabled(open);
+    add->setOpacity(LanguageSupport::opacityFor(!open));
+    m_dateOverviewModel->appendItem(add);
+    m_dateOverviewModel->updateLayoutOrder();
+}
+
+} // namespace control

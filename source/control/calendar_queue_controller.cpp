@@ -1,0 +1,318 @@
+#include "control/calendar_queue_controller.h"
+
+#include "control/details/calendar_data_provider.h"
+#include "control/details/panel_questions.h"
+#include "value/source_connections.h"
+#include "view_cpp/language_support.h"
+#include "view_cpp/list_model.h"
+#include "view_cpp/row_item2.h"
+#include "view_cpp/row_item_base.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace control {
+
+using signalInterface::CalendarProgram;
+using signalInterface::FavoritesTypes::FavoritesPost;
+using view::LanguageSupport;
+
+namespace {
+
+QDateTime wallClock(const QDate &date, const QTime &time)
+{
+    return QDateTime(date, time, Qt::UTC);
+}
+
+} // namespace
+
+CalendarQueueController::CalendarQueueController(QObject *parent,
+                                                 details::CalendarDataProvider *dataProvider)
+    : QObject(parent)
+    , m_dataProvider(dataProvider)
+    , m_model(new view::ListModel(view::RowItemBase::roleNames(), this))
+    , m_clearCallback(this, &CalendarQueueController::onClearAnswered)
+{
+    signalInterface::AuxiliaryRelayTypes::makeDefaultAuxiliaryRelayPosts(m_relays);
+    connect(m_dataProvider, &details::CalendarDataProvider::clockChanged, this,
+            &CalendarQueueController::rebuild);
+    connect(m_dataProvider, &details::CalendarDataProvider::timeFormatChanged, this,
+            &CalendarQueueController::rebuild);
+    connect(m_dataProvider, &details::CalendarDataProvider::dateFormatChanged, this,
+            &CalendarQueueController::rebuild);
+    connect(m_dataProvider, &details::CalendarDataProvider::favoritesChanged, this,
+            &CalendarQueueController::rebuild);
+    rebuild();
+}
+
+CalendarQueueController::~CalendarQueueController() = default;
+
+int CalendarQueueController::connectQueueView(const QList<QObject *> &senders)
+{
+    return value::connectSources(senders, SIGNAL(calendarQueueVisibleChanged(bool)), this,
+                                 SLOT(onCalendarQueueVisibleChanged(bool)));
+}
+
+int CalendarQueueController::connectFavoriteChanges(const QList<QObject *> &senders)
+{
+    return value::connectSources(
+               senders,
+               SIGNAL(favoriteChangeIssued(::signalInterface::FavoritesTypes::FavoritesPost)), this,
+               SLOT(onFavoriteChangeIssued(::signalInterface::FavoritesTypes::FavoritesPost))) +
+           value::connectSources(
+               senders,
+               SIGNAL(favoriteDeleteIssued(::signalInterface::FavoritesTypes::FavoritesPost)), this,
+               SLOT(onFavoriteDeleteIssued(::signalInterface::FavoritesTypes::FavoritesPost)));
+}
+
+int CalendarQueueController::connectClearCalendarRequests(const QList<QObject *> &senders)
+{
+    return value::connectSources(senders, SIGNAL(clearCalendarRequested()), this,
+                                 SLOT(onClearCalendarRequested()));
+}
+
+int CalendarQueueController::connectSaunaSignals(const QList<QObject *> &senders)
+{
+    int failed = value::connectSources(
+        senders, SIGNAL(saunaCalendarProgramChanged(::signalInterface::CalendarProgram)), this,
+        SLOT(onSaunaCalendarProgramChanged(::signalInterface::CalendarProgram)));
+    failed += value::connectSources(senders, SIGNAL(delayedStartEnableChanged(bool)), this,
+                                    SLOT(onDelayedStartEnableChanged(bool)));
+    failed += value::connectSources(senders, SIGNAL(delayedStartRunningChanged(bool)), this,
+                                    SLOT(onDelayedStartRunningChanged(bool)));
+    failed += value::connectSources(senders, SIGNAL(saunaScheduleItemDisableChanged(bool)), this,
+                                    SLOT(onSaunaScheduleItemDisableChanged(bool)));
+    failed += value::connectSources(
+        senders, SIGNAL(saunaDescalingChanged(::signalInterface::AuxiliaryRelayTypes::Descaling)),
+        this, SLOT(onSaunaDescalingChanged(::signalInterface::AuxiliaryRelayTypes::Descaling)));
+    failed +=
+        value::connectSources(senders,
+                              SIGNAL(saunaAuxRelaySettingChanged(
+                                  ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)),
+                              this,
+                              SLOT(onSaunaAuxRelaySettingChanged(
+                                  ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)));
+    failed += value::connectSources(senders, SIGNAL(saunaNextDescalingChanged(int)), this,
+                                    SLOT(onSaunaNextDescalingChanged(int)));
+    return failed;
+}
+
+int CalendarQueueController::connectLanguageChanged(const QList<QObject *> &senders)
+{
+    return value::connectSources(
+        senders, SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)), this,
+        SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language)));
+}
+
+void CalendarQueueController::onCalendarQueueVisibleChanged(bool visible)
+{
+    // Time has passed since the queue was last shown.
+    if (visible)
+        rebuild();
+}
+
+void CalendarQueueController::onFavoriteChangeIssued(
+    ::signalInterface::FavoritesTypes::FavoritesPost favorite)
+{
+    const qsizetype affected = programsUsing(favorite.index).size();
+    if (affected > 0) {
+        emit panelUserMessageIssued(
+            details::infoMessage(details::panelMessageId::programsAffectedByFavorite,
+                                 {QString::number(affected)}),
+            nullptr);
+    }
+}
+
+void CalendarQueueController::onFavoriteDeleteIssued(
+    ::signalInterface::FavoritesTypes::FavoritesPost favorite)
+{
+    // A program must not point at a favorite that is gone: it keeps the favorite's settings as
+    // its own.
+    const QList<CalendarProgram> affected = programsUsing(favorite.index);
+    for (CalendarProgram program : affected) {
+        program.favorite = CalendarProgram::noFavorite;
+        program.temperature = favorite.temperature;
+        program.humidity = favorite.humidity;
+        emit calendarProgramChangeRequested(program);
+    }
+    if (!affected.isEmpty()) {
+        emit panelUserMessageIssued(
+            details::infoMessage(details::panelMessageId::programsAffectedByFavorite,
+                                 {QString::number(affected.size())}),
+            nullptr);
+    }
+}
+
+void CalendarQueueController::onClearCalendarRequested()
+{
+    if (m_clearPending)
+        return;
+    m_clearPending = true;
+    emit panelUserMessageIssued(
+        details::questionMessage(details::panelMessageId::confirmClearCalendar), &m_clearCallback);
+}
+
+void CalendarQueueController::onSaunaCalendarProgramChanged(
+    ::signalInterface::CalendarProgram program)
+{
+    m_dataProvider->storeProgram(program);
+    rebuild();
+}
+
+void CalendarQueueController::onDelayedStartEnableChanged(bool enabled)
+{
+    if (enabled == m_delayedStartEnabled)
+        return;
+    m_delayedStartEnabled = enabled;
+    emit delayedStartChanged();
+}
+
+void CalendarQueueController::onDelayedStartRunningChanged(bool running)
+{
+    if (running == m_delayedStartRunning)
+        return;
+    m_delayedStartRunning = running;
+    emit delayedStartChanged();
+}
+
+void CalendarQueueController::onSaunaScheduleItemDisableChanged(bool disabled)
+{
+    m_scheduleDisabled = disabled;
+    rebuild();
+}
+
+void CalendarQueueController::onSaunaDescalingChanged(
+    ::signalInterface::AuxiliaryRelayTypes::Descaling descaling)
+{
+    m_descaling = descaling;
+    rebuild();
+}
+
+void CalendarQueueController::onSaunaAuxRelaySettingChanged(
+    ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost relay)
+{
+    if (relay.index >= static_cast<quint32>(m_relays.size()))
+        return;
+    m_relays[relay.index] = relay;
+    // The descaling row names its relay.
+    if (m_descaling.enabled && relay.index == m_descaling.relayIndex)
+        rebuild();
+}
+
+void CalendarQueueController::onSaunaNextDescalingChanged(int value)
+{
+    if (value == m_nextDescaling)
+        return;
+    m_nextDescaling = value;
+    emit nextDescalingChanged();
+}
+
+void CalendarQueueController::onLanguageChanged(::signalInterface::LanguageTypes::Language language)
+{
+    signalInterface::LanguageTypes::Language checked = language;
+    if (signalInterface::LanguageTypes::fromInt(language, checked))
+        rebuild();
+}
+
+void CalendarQueueController::onClearAnswered(const Answer &answer)
+{
+    m_clearPending = false;
+    if (answer != signalInterface::UserMessageTypes::E_answerYes)
+        return;
+    for (int index = 0; index < details::CalendarDataProvider::programCount; ++index) {
+        const std::optional<CalendarProgram> held = m_dataProvider->program(index);
+        if (!held || !held->inUse)
+            continue;
+        CalendarProgram cleared(held->index);
+        cleared.inUse = false;
+        emit calendarProgramChangeRequested(cleared);
+    }
+}
+
+void CalendarQueueController::rebuild()
+{
+    struct Entry
+    {
+        QDateTime start;
+        CalendarProgram program;
+    };
+    QList<Entry> entries;
+    for (const CalendarProgram &program : m_dataProvider->programsInUse()) {
+        const QDateTime start = nextStart(program);
+        if (start.isValid())
+            entries.append({start, program});
+    }
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry &first, const Entry &second) {
+        return first.start < second.start;
+    });
+
+    m_model->clear();
+    const auto dateFormat = m_dataProvider->dateFormat();
+    for (const Entry &entry : entries) {
+        const CalendarProgram &program = entry.program;
+        auto *row =
+            new view::RowItem2(LanguageSupport::dateText(entry.start.date(), dateFormat) +
+                                   QLatin1Char(' ') + m_dataProvider->programTimeText(program),
+                               static_cast<int>(program.index));
+        row->setData(program.weekday ? LanguageSupport::weekdayCalendarProgramText()
+                                     : LanguageSupport::dateCalendarProgramText(),
+                     view::RowItemBase::TextValue1Role);
+        const auto favorite = m_dataProvider->favorite(program.favorite);
+        row->setData(favorite ? favorite->name : LanguageSupport::customText(),
+                     view::RowItemBase::TextValue2Role);
+        m_model->appendItem(row);
+    }
+    if (m_descaling.enabled) {
+        auto *row = new view::RowItem2(
+            LanguageSupport::weekdayText(m_descaling.weekday) + QLatin1Char(' ') +
+                LanguageSupport::timeText(m_descaling.startTime, m_dataProvider->timeFormat()),
+            descalingRowId);
+        row->setData(QCoreApplication::translate("QObject", "Descaling"),
+                     view::RowItemBase::TextValue1Role);
+        if (m_descaling.relayIndex < static_cast<quint32>(m_relays.size())) {
+            row->setData(LanguageSupport::auxRelayName(m_relays[m_descaling.relayIndex]),
+                         view::RowItemBase::TextValue2Role);
+        }
+        m_model->appendItem(row);
+    }
+    m_model->updateLayoutOrder();
+
+    const std::optional<CalendarProgram> next =
+        entries.isEmpty() ? std::nullopt : std::optional<CalendarProgram>(entries.first().program);
+    if (next != m_next) {
+        m_next = next;
+        emit nextActiveCalendarItemChanged(next.value_or(CalendarProgram()), next.has_value());
+    }
+}
+
+QList<CalendarProgram> CalendarQueueController::programsUsing(quint32 favorite) const
+{
+    QList<CalendarProgram> result;
+    for (const CalendarProgram &program : m_dataProvider->programsInUse()) {
+        if (program.favorite >= 0 && static_cast<quint32>(program.favorite) == favorite)
+            result.append(program);
+    }
+    return result;
+}
+
+QDateTime CalendarQueueController::nextStart(const CalendarProgram &program) const
+{
+    const QDateTime now = m_dataProvider->now();
+    const QDateTime nowWall = wallClock(now.date(), now.time());
+    if (!program.weekday) {
+        const QDateTime start = wallClock(program.start.date(), program.start.time());
+        return start >= nowWall ? start : QDateTime();
+    }
+    if (m_scheduleDisabled)
+        return {};
+    const int offset = (details::CalendarDataProvider::weekDayOf(program.start.date()) -
+                        details::CalendarDataProvider::weekDayOf(now.date()) + 7) %
+                       7;
+    QDateTime next = wallClock(now.date().addDays(offset), program.start.time());
+    if (next < nowWall)
+        next = next.addDays(7);
+    return next;
+}
+
+} // namespace control

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "signal_interface/calendar_program.h"
+#include "signal_interface/calendar_types.h"
+#include "signal_interface/user_message_action.h"
+#include "signal_interface/user_message_types.h"
+
+#include <QList>
+#include <QObject>
+
+#include <array>
+#include <optional>
+
+namespace view {
+class ListModel;
+}
+
+namespace control {
+
+namespace details {
+class CalendarDataProvider;
+}
+
+// The week view of the weekday programs: one row per day with its program count, the programs of
+// the chosen day, and the switch that activates or suspends the whole weekly schedule.
+class CalendarWeekdayProgramOverviewController : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool allDaysActivated READ allDaysActivated NOTIFY allDaysActivatedChanged)
+    Q_PROPERTY(int selectedWeekDay READ selectedWeekDay NOTIFY selectedWeekDayChanged)
+
+public:
+    static constexpr int dayCount = 7;
+    // Application id of the week-day model's last row, which begins a new program.
+    static constexpr int newProgramRowId = -1;
+
+    CalendarWeekdayProgramOverviewController(QObject *parent,
+                                             details::CalendarDataProvider *dataProvider);
+    ~CalendarWeekdayProgramOverviewController() override;
+
+    view::ListModel *weekCalendarModel() const { return m_weekModel; }
+    view::ListModel *weekDayCalendarModel() const { return m_weekDayModel; }
+
+    // Each returns the number of connects that failed.
+    int connectWeekDaysView(const QList<QObject *> &senders);
+    int connectWeekDayStartChanged(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders);
+
+    // Counts the weekday programs of every day again and publishes every count.
+    void initWeekDayProgramCounts();
+    // The published number of programs of the day; 0 for a number that is no day.
+    Q_INVOKABLE int programCount(int day) const;
+
+    bool allDaysActivated() const { return m_allDaysActivated; }
+    // The chosen day, or -1 while none is chosen.
+    int selectedWeekDay() const { return m_selectedDay ? int(*m_selectedDay) : -1; }
+
+signals:
+    void calendarProgramChangeRequested(::signalInterface::CalendarProgram program);
+    void scheduleItemDisableChangeRequested(bool disable);
+    void calendarProgramCancelled();
+    void calendarProgramEditActivated(::signalInterface::CalendarProgram program);
+    void panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
+                                ::signalInterface::UserMessageAction *action);
+    void weekDayProgramCountChanged(int day, int count);
+    void allDaysActivatedChanged(bool activated);
+    void selectedWeekDayChanged();
+
+public slots:
+    void onWeekDayEditActivated(int row);
+    void onWeekDayEditCancelled();
+    // The switch reports the state it showed; the request is for the opposite.
+    void onWeekDaySwitchAllDaysActivation(bool shownActivated);
+    void onCalendarWeekdayProgramEditActivated(int row);
+    void onWeekDayStartChanged(::signalInterface::CalendarTypes::WeekDay day);
+    void onSaunaCalendarProgramChanged(::signalInterface::CalendarProgram program);
+    void onSaunaScheduleItemDisableChanged(bool disabled);
+
+private:
+    void recount(bool publishAll);
+    void rebuildWeek();
+    void rebuildWeekDay();
+
+    details::CalendarDataProvider *m_dataProvider;
+    view::ListModel *m_weekModel;
+    view::ListModel *m_weekDayModel;
+    std::array<int, dayCount> m_counts{};
+    std::optional<signalInterface::CalendarTypes::WeekDay> m_selectedDay;
+    signalInterface::CalendarTypes::WeekDay m_weekStart = signalInterface::CalendarTypes::E_monday;
+    bool m_allDaysActivated = true;
+};
+
+} // namespace control

@@ -1,0 +1,322 @@
+#include "control/details/calendar_data_provider.h"
+
+#include "value/source_connections.h"
+#include "view_cpp/language_support.h"
+
+#include <algorithm>
+
+namespace control::details {
+
+using signalInterface::CalendarProgram;
+using signalInterface::CalendarTypes;
+using signalInterface::FavoritesTypes::FavoritesPost;
+
+CalendarDataProvider::CalendarDataProvider(QObject *parent)
+    : QObject(parent)
+{
+    for (int index = 0; index < programCount; ++index)
+        m_programs[index] = CalendarProgram(static_cast<quint32>(index));
+    for (int index = 0; index < favoriteCount; ++index)
+        m_favorites[index].index = static_cast<quint32>(index);
+}
+
+int CalendarDataProvider::connectProductTypeChanged(const QList<QObject *> &senders)
+{
+    return value::connectSources(
+        senders, SIGNAL(productTypeChanged(::signalInterface::VariantTypes::ProductType)), this,
+        SLOT(onProductTypeChanged(::signalInterface::VariantTypes::ProductType)));
+}
+
+int CalendarDataProvider::connectBrandChanged(const QList<QObject *> &senders)
+{
+    return value::connectSources(senders,
+                                 SIGNAL(brandChanged(::signalInterface::VariantTypes::Brand)), this,
+                                 SLOT(onBrandChanged(::signalInterface::VariantTypes::Brand)));
+}
+
+int CalendarDataProvider::connectTimeSettingsSignals(const QList<QObject *> &senders)
+{
+    return value::connectSources(senders, SIGNAL(systemTimeChanged(QDateTime)), this,
+                                 SLOT(onSystemTimeChanged(QDateTime))) +
+           value::connectSources(
+               senders, SIGNAL(dateFormatChanged(::signalInterface::DateTimeTypes::DateFormat)),
+               this, SLOT(onDateFormatChanged(::signalInterface::DateTimeTypes::DateFormat))) +
+           value::connectSources(
+               senders, SIGNAL(timeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat)),
+               this, SLOT(onTimeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat)));
+}
+
+int CalendarDataProvider::connectSaunaSignals(const QList<QObject *> &senders)
+{
+    int failed = value::connectSources(
+        senders,
+        SIGNAL(saunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost)), this,
+        SLOT(onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost)));
+    failed += value::connectSources(senders, SIGNAL(saunaBathTimeChanged(int)), this,
+                                    SLOT(onSaunaBathTimeChanged(int)));
+    failed += value::connectSources(senders, SIGNAL(saunaBathTimeLimitChanged(int)), this,
+                                    SLOT(onSaunaBathTimeLimitChanged(int)));
+    failed += value::connectSources(senders, SIGNAL(saunaTargetHumidityChanged(int)), this,
+                                    SLOT(onSaunaTargetHumidityChanged(int)));
+    failed += value::connectSources(senders, SIGNAL(saunaTargetTemperatureChanged(int)), this,
+                                    SLOT(onSaunaTargetTemperatureChanged(int)));
+    failed += value::connectSources(senders, SIGNAL(saunaTemperatureChanged(int)), this,
+                                    SLOT(onSaunaTemperatureChanged(int)));
+    failed += value::connectSources(
+        senders,
+        SIGNAL(saunaSmartStartChanged(::signalInterface::SmartStartTypes::SmartStartParameters)),
+        this,
+        SLOT(onSaunaSmartStartChanged(::signalInterface::SmartStartTypes::SmartStartParameters)));
+    failed +=
+        value::connectSources(senders,
+                              SIGNAL(saunaMasterFuncDescChanged(
+                                  ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
+                              this,
+                              SLOT(onSaunaMasterFuncDescChanged(
+                                  ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)));
+    failed += value::connectSources(senders, SIGNAL(saunaNotAllowedStartEnableChanged(bool)), this,
+                                    SLOT(onSaunaNotAllowedStartEnableChanged(bool)));
+    failed += value::connectSources(senders, SIGNAL(saunaNotAllowedStartFromTimeChanged(QTime)),
+                                    this, SLOT(onSaunaNotAllowedStartFromTimeChanged(QTime)));
+    failed += value::connectSources(senders, SIGNAL(saunaNotAllowedStartUntilTimeChanged(QTime)),
+                                    this, SLOT(onSaunaNotAllowedStartUntilTimeChanged(QTime)));
+    return failed;
+}
+
+bool CalendarDataProvider::storeProgram(const CalendarProgram &program)
+{
+    if (program.index >= static_cast<quint32>(programCount))
+        return false;
+    CalendarProgram &stored = m_programs[program.index];
+    if (stored == program)
+        return false;
+    stored = program;
+    return true;
+}
+
+std::optional<CalendarProgram> CalendarDataProvider::program(int index) const
+{
+    if (index < 0 || index >= programCount)
+        return std::nullopt;
+    return m_programs[index];
+}
+
+QList<CalendarProgram> CalendarDataProvider::programsInUse() const
+{
+    QList<CalendarProgram> result;
+    for (const CalendarProgram &program : m_programs) {
+        if (program.inUse && program.start.isValid())
+            result.append(program);
+    }
+    return result;
+}
+
+namespace {
+
+void sortByStartTime(QList<CalendarProgram> &programs)
+{
+    std::stable_sort(programs.begin(), programs.end(),
+                     [](const CalendarProgram &first, const CalendarProgram &second) {
+                         return first.start.time() < second.start.time();
+                     });
+}
+
+} // namespace
+
+QList<CalendarProgram> CalendarDataProvider::dateProgramsOn(const QDate &date) const
+{
+    QList<CalendarProgram> result;
+    for (const CalendarProgram &program : programsInUse()) {
+        if (!program.weekday && program.start.date() == date)
+            result.append(program);
+    }
+    sortByStartTime(result);
+    return result;
+}
+
+QList<CalendarProgram> CalendarDataProvider::weekdayProgramsOn(CalendarTypes::WeekDay day) const
+{
+    QList<CalendarProgram> result;
+    for (const CalendarProgram &program : programsInUse()) {
+        if (program.weekday && weekDayOf(program.start.date()) == day)
+            result.append(program);
+    }
+    sortByStartTime(result);
+    return result;
+}
+
+std::optional<quint32> CalendarDataProvider::freeProgramIndex() const
+{
+    for (const CalendarProgram &program : m_programs) {
+        if (!program.inUse)
+            return program.index;
+    }
+    return std::nullopt;
+}
+
+std::optional<FavoritesPost> CalendarDataProvider::favorite(int index) const
+{
+    if (index < 0 || index >= favoriteCount || !m_favorites[index].inUse)
+        return std::nullopt;
+    return m_favorites[index];
+}
+
+QList<FavoritesPost> CalendarDataProvider::favoritesInUse() const
+{
+    QList<FavoritesPost> result;
+    for (const FavoritesPost &favorite : m_favorites) {
+        if (favorite.inUse)
+            result.append(favorite);
+    }
+    return result;
+}
+
+QDateTime CalendarDataProvider::now() const
+{
+    return m_systemTime.isValid() ? m_systemTime : QDateTime::currentDateTime();
+}
+
+int CalendarDataProvider::estimatedHeatingMinutes(quint32 targetTemperature) const
+{
+    if (!m_temperature)
+        return 0;
+    const qint64 rise = static_cast<qint64>(targetTemperature) - *m_temperature;
+    if (rise <= 0)
+        return 0;
+    // A rate of 0 would never heat; the record's default rate stands in for it.
+    const qint64 ratio = m_smartStart.heatRatio == 0
+                             ? signalInterface::SmartStartTypes::SmartStartParameters{}.heatRatio
+                             : m_smartStart.heatRatio;
+    return static_cast<int>((rise + ratio - 1) / ratio);
+}
+
+QString CalendarDataProvider::programTimeText(const CalendarProgram &program) const
+{
+    return view::LanguageSupport::timeRangeText(program.start.time(), program.duration,
+                                                m_timeFormat, true);
+}
+
+QString CalendarDataProvider::programDescription(const CalendarProgram &program) const
+{
+    const QString day = program.weekday
+                            ? view::LanguageSupport::weekdayText(weekDayOf(program.start.date()))
+                            : view::LanguageSupport::dateText(program.start.date(), m_dateFormat);
+    return day + QLatin1Char(' ') + programTimeText(program);
+}
+
+CalendarTypes::WeekDay CalendarDataProvider::weekDayOf(const QDate &date)
+{
+    CalendarTypes::WeekDay day = CalendarTypes::E_monday;
+    CalendarTypes::fromInt(date.dayOfWeek() - 1, day);
+    return day;
+}
+
+void CalendarDataProvider::onProductTypeChanged(
+    ::signalInterface::VariantTypes::ProductType productType)
+{
+    signalInterface::VariantTypes::ProductType checked = m_productType;
+    if (signalInterface::VariantTypes::fromInt(productType, checked))
+        m_productType = checked;
+}
+
+void CalendarDataProvider::onBrandChanged(::signalInterface::VariantTypes::Brand brand)
+{
+    signalInterface::VariantTypes::Brand checked = m_brand;
+    if (signalInterface::VariantTypes::fromInt(brand, checked))
+        m_brand = checked;
+}
+
+void CalendarDataProvider::onSystemTimeChanged(QDateTime dateTime)
+{
+    if (!dateTime.isValid() || dateTime == m_systemTime)
+        return;
+    m_systemTime = dateTime;
+    emit clockChanged(m_systemTime);
+}
+
+void CalendarDataProvider::onDateFormatChanged(::signalInterface::DateTimeTypes::DateFormat format)
+{
+    signalInterface::DateTimeTypes::DateFormat checked = m_dateFormat;
+    if (!signalInterface::DateTimeTypes::fromInt(format, checked))
+        return;
+    m_dateFormat = checked;
+    emit dateFormatChanged(m_dateFormat);
+}
+
+void CalendarDataProvider::onTimeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat format)
+{
+    signalInterface::DateTimeTypes::TimeFormat checked = m_timeFormat;
+    if (!signalInterface::DateTimeTypes::fromInt(format, checked))
+        return;
+    m_timeFormat = checked;
+    emit timeFormatChanged(m_timeFormat);
+}
+
+void CalendarDataProvider::onSaunaFavoritesPostChanged(
+    ::signalInterface::FavoritesTypes::FavoritesPost favorite)
+{
+    if (favorite.index >= static_cast<quint32>(favoriteCount) ||
+        m_favorites[favorite.index] == favorite)
+        return;
+    m_favorites[favorite.index] = favorite;
+    emit favoritesChanged();
+}
+
+void CalendarDataProvider::onSaunaBathTimeChanged(int minutes)
+{
+    if (minutes > 0)
+        m_bathTime = minutes;
+}
+
+void CalendarDataProvider::onSaunaBathTimeLimitChanged(int minutes)
+{
+    if (minutes > 0)
+        m_bathTimeLimit = minutes;
+}
+
+void CalendarDataProvider::onSaunaTargetHumidityChanged(int humidity)
+{
+    if (humidity >= 0)
+        m_targetHumidity = humidity;
+}
+
+void CalendarDataProvider::onSaunaTargetTemperatureChanged(int temperature)
+{
+    if (temperature >= 0)
+        m_targetTemperature = temperature;
+}
+
+void CalendarDataProvider::onSaunaTemperatureChanged(int temperature)
+{
+    m_temperature = temperature;
+}
+
+void CalendarDataProvider::onSaunaSmartStartChanged(
+    ::signalInterface::SmartStartTypes::SmartStartParameters parameters)
+{
+    m_smartStart = parameters;
+}
+
+void CalendarDataProvider::onSaunaMasterFuncDescChanged(
+    ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions)
+{
+    m_functions = functions;
+    emit functionsChanged(m_functions);
+}
+
+void CalendarDataProvider::onSaunaNotAllowedStartEnableChanged(bool enabled)
+{
+    m_notAllowedStartEnabled = enabled;
+}
+
+void CalendarDataProvider::onSaunaNotAllowedStartFromTimeChanged(QTime time)
+{
+    m_notAllowedStartFrom = time;
+}
+
+void CalendarDataProvider::onSaunaNotAllowedStartUntilTimeChanged(QTime time)
+{
+    m_notAllowedStartUntil = time;
+}
+
+} // namespace control::details

@@ -1,0 +1,664 @@
+#include "control/details/calendar_program_settings_controller_base.h"
+
+#include "control/details/calendar_data_provider.h"
+#include "control/details/calendar_program_settings_favorite_model.h"
+#include "control/details/panel_questions.h"
+#include "value/duration_manager_most_significant_component_hour.h"
+#include "value/humidity_value.h"
+#include "value/humidity_value_manager.h"
+#include "value/source_connections.h"
+#include "value/temperature_value_manager.h"
+#include "value/time_value_manager.h"
+#include "view_cpp/language_support.h"
+#include "view_cpp/list_model.h"
+#include "view_cpp/row_item2.h"
+#include "view_cpp/row_item_base.h"
+
+namespace control::details {
+
+using signalInterface::CalendarProgram;
+using signalInterface::CalendarTypes;
+using signalInterface::UserMessageTypes::UserMessage;
+using view::LanguageSupport;
+
+namespace {
+
+constexpr int minutesPerDay = 24 * 60;
+// Typed row kinds of the row table: a row with a sub-page, a row with a check mark.
+constexpr int submenuRowKind = 0;
+constexpr int checkmarkRowKind = 2;
+
+// Programs carry the sauna's wall-clock time in a UTC date-time, as the link reads and writes it.
+QDateTime wallClock(const QDate &date, const QTime &time)
+{
+    return QDateTime(date, time, Qt::UTC);
+}
+
+view::RowItem2 *makeRow(const QString &text, int applId, const QString &value, int kind)
+{
+    auto *row = new view::RowItem2(text, applId);
+    row->setData(value, view::RowItemBase::TextValue1Role);
+    row->setTypeOfItem(kind);
+    return row;
+}
+
+QString temperatureText(quint32 temperature,
+                        signalInterface::TemperatureTypes::TemperatureUnit unit)
+{
+    return QString::number(value::shownTemperature(static_cast<int>(temperature), unit)) +
+           LanguageSupport::temperatureUnitText(unit);
+}
+
+QString humidityText(quint32 encoded)
+{
+    const value::HumidityValue_T humidity = value::decodeHumidity(static_cast<int>(encoded));
+    return QString::number(humidity.value) + LanguageSupport::humidityUnitText(humidity.unit);
+}
+
+} // namespace
+
+CalendarProgramSettingsControllerBase::CalendarProgramSettingsControllerBase(
+    QObject *parent, CalendarDataProvider *dataProvider,
+    CalendarProgramSettingsFavoriteModel *favoriteModel, bool weekdayPrograms)
+    : QObject(parent)
+    , m_dataProvider(dataProvider)
+    , m_favoriteModel(favoriteModel)
+    , m_weekdayPrograms(weekdayPrograms)
+    , m_settingsModel(new view::ListModel(view::RowItemBase::roleNames(), this))
+    , m_customStopAfterModel(new view::ListModel(view::RowItemBase::roleNames(), this))
+    , m_readyAtManager(new value::TimeValueManager(this))
+    , m_customTemperatureManager(new value::TemperatureValueManager(this))
+    , m_customHumidityManager(new value::HumidityValueManager(this))
+    , m_customStopAfterManager(new value::DurationManagerMostSignificantComponentHour(this))
+    , m_deleteCallback(this, &CalendarProgramSettingsControllerBase::onDeleteAnswered)
+    , m_saveCallback(this, &CalendarProgramSettingsControllerBase::onSaveAnswered)
+{
+    m_readyAtManager->setComponentWrap(true);
+    m_customStopAfterManager->setLowerLimitInMinutes(1);
+    m_customStopAfterManager->setUpperLimitInMinutes(m_dataProvider->bathTimeLimit());
+    m_readyAtManager->onTimeFormatChanged(m_dataProvider->timeFormat());
+    m_customHumidityManager->onSaunaMasterFuncDescChanged(m_dataProvider->functions());
+
+    connect(m_dataProvider, &CalendarDataProvider::timeFormatChanged, m_readyAtManager,
+            &value::TimeValueManager::onTimeFormatChanged);
+    connect(m_dataProvider, &CalendarDataProvider::timeFormatChanged, this,
+            &CalendarProgramSettingsControllerBase::refreshRows);
+    connect(m_dataProvider, &CalendarDataProvider::functionsChanged, m_customHumidityManager,
+            &value::HumidityValueManager::onSaunaMasterFuncDescChanged);
+    connect(m_dataProvider, &CalendarDataProvider::favoritesChanged, this,
+            &CalendarProgramSettingsControllerBase::refreshRows);
+    refreshRows();
+}
+
+CalendarProgramSettingsControllerBase::~CalendarProgramSettingsControllerBase() = default;
+
+int CalendarProgramSettingsControllerBase::connectProgramSettingsView(
+    const QList<QObject *> &senders)
+{
+    int failed = value::connectSources(senders, SIGNAL(rowItemSelected(int)), this,
+                                       SLOT(onRowItemSelected(int)));
+    failed += value::connectSources(senders, SIGNAL(rowItemBtnSelected(int)), this,
+                                    SLOT(onRowItemBtnSelected(int)));
+    failed += value::connectSources(senders, SIGNAL(calendarProgramSettingsEditCancelRequested()),
+                                    this, SLOT(onCalendarProgramSettingsEditCancelRequested()));
+    failed += value::connectSources(senders, SIGNAL(calendarProgramSettingsEditDeleteRequested()),
+                                    this, SLOT(onCalendarProgramSettingsEditDeleteRequested()));
+    failed += value::connectSources(senders, SIGNAL(calendarProgramSettingsEditSaveRequested()),
+                                    this, SLOT(onCalendarProgramSettingsEditSaveRequested()));
+    failed += value::connectSources(senders, SIGNAL(calendarFavoriteSelected(int)), this,
+                                    SLOT(onCalendarFavoriteSelected(int)));
+    failed += value::connectSources(senders, SIGNAL(calendarProgramSettingsCustomCommit()), this,
+                                    SLOT(onCalendarProgramSettingsCustomCommit()));
+    failed += value::connectSources(senders, SIGNAL(customRowItemSelected(int)), this,
+                                    SLOT(onCustomRowItemSelected(int)));
+    return failed;
+}
+
+int CalendarProgramSettingsControllerBase::connectActivationTimeView(
+    const QList<QObject *> &senders)
+{
+    return value::connectSources(senders, SIGNAL(activationTimeCommit()), this,
+                                 SLOT(onActivationTimeCommit()));
+}
+
+int CalendarProgramSettingsControllerBase::connectCustomTemperatureView(
+    const QList<QObject *> &senders)
+{
+    return m_customTemperatureManager->connectChangeRequests(senders);
+}
+
+int CalendarProgramSettingsControllerBase::connectCustomHumidityView(
+    const QList<QObject *> &senders)
+{
+    return m_customHumidityManager->connectChangeRequests(senders);
+}
+
+int CalendarProgramSettingsControllerBase::connectStopAfterView(const QList<QObject *> &senders)
+{
+    return value::connectSources(senders, SIGNAL(stopAfterCommit()), this,
+                                 SLOT(onStopAfterCommit()));
+}
+
+int CalendarProgramSettingsControllerBase::connectTimeFormatChanged(const QList<QObject *> &senders)
+{
+    return m_readyAtManager->connectFormatSources(senders);
+}
+
+int CalendarProgramSettingsControllerBase::connectProgramEditSignals(
+    const QList<QObject *> &senders)
+{
+    return value::connectSources(senders, SIGNAL(calendarProgramCancelled()), this,
+                                 SLOT(onCalendarProgramCancelled())) +
+           value::connectSources(
+               senders, SIGNAL(calendarProgramEditActivated(::signalInterface::CalendarProgram)),
+               this, SLOT(onCalendarProgramEditActivated(::signalInterface::CalendarProgram)));
+}
+
+int CalendarProgramSettingsControllerBase::connectTemperatureUnitChanged(
+    const QList<QObject *> &senders)
+{
+    return value::connectSources(
+        senders,
+        SIGNAL(temperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)), this,
+        SLOT(onTemperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)));
+}
+
+int CalendarProgramSettingsControllerBase::connectSaunaSignals(const QList<QObject *> &senders)
+{
+    int failed = value::connectSources(
+        senders, SIGNAL(saunaCalendarProgramChanged(::signalInterface::CalendarProgram)), this,
+        SLOT(onSaunaCalendarProgramChanged(::signalInterface::CalendarProgram)));
+    failed += value::connectSources(senders, SIGNAL(saunaEnableStandbyChanged(bool)), this,
+                                    SLOT(onSaunaEnableStandbyChanged(bool)));
+    failed += value::connectSources(senders, SIGNAL(saunaLowerTemperatureLimitChanged(int)), this,
+                                    SLOT(onSaunaLowerTemperatureLimitChanged(int)));
+    failed += value::connectSources(senders, SIGNAL(saunaUpperTemperatureLimitChanged(int)), this,
+                                    SLOT(onSaunaUpperTemperatureLimitChanged(int)));
+    failed += value::connectSources(senders, SIGNAL(saunaHumiditySensorStatusChanged(bool)), this,
+                                    SLOT(onSaunaHumiditySensorStatusChanged(bool)));
+    return failed;
+}
+
+int CalendarProgramSettingsControllerBase::connectLanguageChanged(const QList<QObject *> &senders)
+{
+    return value::connectSources(
+        senders, SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)), this,
+        SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language)));
+}
+
+QString CalendarProgramSettingsControllerBase::programTitle() const
+{
+    if (!m_editing)
+        return {};
+    const QDate date = m_edited.start.date();
+    return m_weekdayPrograms ? LanguageSupport::weekdayText(CalendarDataProvider::weekDayOf(date))
+                             : LanguageSupport::dateText(date, m_dataProvider->dateFormat());
+}
+
+void CalendarProgramSettingsControllerBase::onRowItemSelected(int row)
+{
+    if (!m_editing)
+        return;
+    switch (m_settingsModel->getApplId(row)) {
+    case E_startRow:
+        // The time page opens on the program's time; steps not committed earlier are dropped.
+        m_readyAtManager->setValue(m_edited.start);
+        break;
+    case E_settingsRow:
+        m_favoriteModel->setSelectedFavorite(m_edited.favorite);
+        break;
+    case E_stopAfterRow:
+        m_customStopAfterManager->setValueInMinutes(static_cast<int>(m_edited.duration));
+        break;
+    case E_bathModeRow:
+        m_edited.standby = false;
+        break;
+    case E_standbyModeRow:
+        if (m_standbyEnabled)
+            m_edited.standby = true;
+        break;
+    default:
+        return;
+    }
+    refreshRows();
+}
+
+void CalendarProgramSettingsControllerBase::onRowItemBtnSelected(int row)
+{
+    if (!m_editing)
+        return;
+    if (m_settingsModel->getApplId(row) != E_startRow) {
+        onRowItemSelected(row);
+        return;
+    }
+    m_edited.startMode = m_edited.startMode == CalendarTypes::E_ready_at
+                             ? CalendarTypes::E_start_at
+                             : CalendarTypes::E_ready_at;
+    refreshRows();
+}
+
+void CalendarProgramSettingsControllerBase::onCalendarProgramSettingsEditCancelRequested()
+{
+    if (m_editing)
+        endEdit();
+}
+
+void CalendarProgramSettingsControllerBase::onCalendarProgramSettingsEditDeleteRequested()
+{
+    if (!m_editing)
+        return;
+    if (m_newProgram) {
+        // Never saved: there is nothing on the sauna to delete.
+        endEdit();
+        emit calendarProgramEditCompleted();
+        return;
+    }
+    if (m_deletePending)
+        return;
+    CalendarProgram deletion(m_edited.index);
+    deletion.inUse = false;
+    deletion.weekday = m_edited.weekday;
+    m_deletePending = true;
+    m_deleteCallback.setArgument(deletion);
+    issueMessage(questionMessage(panelMessageId::confirmDelete,
+                                 {m_dataProvider->programDescription(m_original)}),
+                 &m_deleteCallback);
+}
+
+void CalendarProgramSettingsControllerBase::onCalendarProgramSettingsEditSaveRequested()
+{
+    if (!m_editing)
+        return;
+    const CalendarProgram program = m_edited;
+    const QDateTime now = m_dataProvider->now();
+    if (!program.start.isValid() ||
+        (!program.weekday && nextStart(program) < wallClock(now.date(), now.time()))) {
+        issueMessage(infoMessage(panelMessageId::dateTimeIncorrect));
+        return;
+    }
+    UserMessage question;
+    if (saveQuestion(program, question)) {
+        if (m_savePending)
+            return;
+        m_savePending = true;
+        m_saveCallback.setArgument(program);
+        issueMessage(question, &m_saveCallback);
+        return;
+    }
+    requestSave(program);
+}
+
+void CalendarProgramSettingsControllerBase::onCalendarFavoriteSelected(int row)
+{
+    if (!m_editing)
+        return;
+    const std::optional<int> favorite = m_favoriteModel->favoriteAtRow(row);
+    if (!favorite)
+        return;
+    if (*favorite != CalendarProgramSettingsFavoriteModel::customChoice &&
+        !m_dataProvider->favorite(*favorite))
+        return;
+    m_edited.setFavoriteIndex(
+        {*favorite != CalendarProgramSettingsFavoriteModel::customChoice, *favorite});
+    m_favoriteModel->setSelectedFavorite(m_edited.favorite);
+    refreshRows();
+}
+
+void CalendarProgramSettingsControllerBase::onCalendarProgramSettingsCustomCommit()
+{
+    if (!m_editing)
+        return;
+    if (const std::optional<int> temperature = m_customTemperatureManager->value();
+        temperature && *temperature >= 0)
+        m_edited.temperature = static_cast<quint32>(*temperature);
+    if (const value::HumidityValue_T humidity = m_customHumidityManager->value();
+        humidity.value >= 0)
+        m_edited.humidity = static_cast<quint32>(value::encodeHumidity(humidity));
+    m_edited.favorite = CalendarProgram::noFavorite;
+    m_favoriteModel->setSelectedFavorite(m_edited.favorite);
+    refreshRows();
+}
+
+void CalendarProgramSettingsControllerBase::onCustomRowItemSelected(int row)
+{
+    if (!m_editing)
+        return;
+    // The editor opens on the program's value; steps not committed earlier are dropped.
+    switch (m_customStopAfterModel->getApplId(row)) {
+    case E_customTemperatureRow:
+        m_customTemperatureManager->setValue(static_cast<int>(m_edited.temperature));
+        break;
+    case E_customHumidityRow:
+        m_customHumidityManager->setValueFromInt(static_cast<int>(m_edited.humidity));
+        break;
+    case E_customStopAfterRow:
+        m_customStopAfterManager->setValueInMinutes(static_cast<int>(m_edited.duration));
+        break;
+    default:
+        break;
+    }
+}
+
+void CalendarProgramSettingsControllerBase::onActivationTimeCommit()
+{
+    if (!m_editing)
+        return;
+    const QDateTime chosen = m_readyAtManager->value();
+    if (!chosen.isValid())
+        return;
+    const QDateTime start =
+        wallClock(m_edited.start.date(), QTime(chosen.time().hour(), chosen.time().minute()));
+    if (!start.isValid())
+        return;
+    m_edited.start = start;
+    refreshRows();
+}
+
+void CalendarProgramSettingsControllerBase::onStopAfterCommit()
+{
+    if (!m_editing || !m_customStopAfterManager->value())
+        return;
+    const int minutes = m_customStopAfterManager->valueInMinutes();
+    if (minutes <= 0)
+        return;
+    m_edited.duration = static_cast<quint32>(minutes);
+    refreshRows();
+}
+
+void CalendarProgramSettingsControllerBase::onCalendarProgramCancelled()
+{
+    if (!m_editing)
+        return;
+    endEdit();
+    emit calendarProgramEditCompleted();
+}
+
+void CalendarProgramSettingsControllerBase::onCalendarProgramEditActivated(
+    ::signalInterface::CalendarProgram program)
+{
+    if (program.weekday != m_weekdayPrograms ||
+        program.index >= static_cast<quint32>(CalendarDataProvider::programCount))
+        return;
+    m_original = program;
+    m_edited = program;
+    m_newProgram = !program.inUse;
+    if (m_newProgram) {
+        m_edited.inUse = true;
+        m_edited.startMode = CalendarTypes::E_ready_at;
+        m_edited.favorite = CalendarProgram::noFavorite;
+        m_edited.duration = static_cast<quint32>(m_dataProvider->bathTime());
+        m_edited.temperature = static_cast<quint32>(m_dataProvider->targetTemperature());
+        m_edited.humidity = static_cast<quint32>(m_dataProvider->targetHumidity());
+        m_edited.standby = false;
+    }
+    if (!m_edited.start.isValid())
+        m_edited.start = wallClock(m_dataProvider->today(), QTime(18, 0));
+    m_editing = true;
+    loadEditors();
+    refreshRows();
+    emit editStateChanged();
+}
+
+void CalendarProgramSettingsControllerBase::onTemperatureUnitChanged(
+    ::signalInterface::TemperatureTypes::TemperatureUnit unit)
+{
+    signalInterface::TemperatureTypes::TemperatureUnit checked = unit;
+    if (!signalInterface::TemperatureTypes::fromInt(unit, checked))
+        return;
+    m_customTemperatureManager->onTemperatureUnitChanged(checked);
+    refreshRows();
+}
+
+void CalendarProgramSettingsControllerBase::onSaunaCalendarProgramChanged(
+    ::signalInterface::CalendarProgram program)
+{
+    m_dataProvider->storeProgram(program);
+    if (!m_editing || program.index != m_edited.index)
+        return;
+    if (m_newProgram) {
+        if (!program.inUse)
+            return;
+        // Another panel has taken the slot this new program was to use.
+        if (const std::optional<quint32> free = m_dataProvider->freeProgramIndex()) {
+            m_edited.index = *free;
+            m_original.index = *free;
+            return;
+        }
+        endEdit();
+        emit calendarProgramEditCompleted();
+        issueMessage(infoMessage(panelMessageId::noFree,
+                                 {m_weekdayPrograms ? LanguageSupport::weekdayCalendarProgramText()
+                                                    : LanguageSupport::dateCalendarProgramText()}));
+        return;
+    }
+    // The program's flag stays as this edit has it, so its own echo is no news.
+    CalendarProgram reported = program;
+    reported.option11 = m_edited.option11;
+    CalendarProgram known = m_original;
+    known.option11 = m_edited.option11;
+    m_original = program;
+    if (reported == known)
+        return;
+    issueMessage(infoMessage(m_weekdayPrograms ? panelMessageId::weekdayProgramEditedElsewhere
+                                               : panelMessageId::dateProgramEditedElsewhere));
+    if (!program.inUse) {
+        endEdit();
+        emit calendarProgramEditCompleted();
+        return;
+    }
+    m_edited = reported;
+    loadEditors();
+    refreshRows();
+    emit editStateChanged();
+}
+
+void CalendarProgramSettingsControllerBase::onSaunaEnableStandbyChanged(bool enabled)
+{
+    m_standbyEnabled = enabled;
+    refreshRows();
+}
+
+void CalendarProgramSettingsControllerBase::onSaunaLowerTemperatureLimitChanged(int temperature)
+{
+    m_customTemperatureManager->setLowerLimit(temperature);
+}
+
+void CalendarProgramSettingsControllerBase::onSaunaUpperTemperatureLimitChanged(int temperature)
+{
+    m_customTemperatureManager->setUpperLimit(temperature);
+}
+
+void CalendarProgramSettingsControllerBase::onSaunaHumiditySensorStatusChanged(bool working)
+{
+    m_customHumidityManager->onSaunaHumiditySensorStatusChanged(working);
+}
+
+void CalendarProgramSettingsControllerBase::onLanguageChanged(
+    ::signalInterface::LanguageTypes::Language language)
+{
+    signalInterface::LanguageTypes::Language checked = language;
+    if (!signalInterface::LanguageTypes::fromInt(language, checked))
+        return;
+    m_favoriteModel->rebuild();
+    refreshRows();
+    emit editStateChanged();
+}
+
+void CalendarProgramSettingsControllerBase::onDeleteAnswered(const Answer &answer,
+                                                             const CalendarProgram &program)
+{
+    m_deletePending = false;
+    if (answer != signalInterface::UserMessageTypes::E_answerYes)
+        return;
+    if (m_editing && m_edited.index == program.index) {
+        endEdit();
+        emit calendarProgramEditCompleted();
+    }
+    emit calendarProgramChangeRequested(program);
+}
+
+void CalendarProgramSettingsControllerBase::onSaveAnswered(const Answer &answer,
+                                                           const CalendarProgram &program)
+{
+    m_savePending = false;
+    if (answer != signalInterface::UserMessageTypes::E_answerYes)
+        return;
+    requestSave(program);
+}
+
+void CalendarProgramSettingsControllerBase::loadEditors()
+{
+    const QDate day = m_edited.start.date();
+    m_readyAtManager->setLowerLimit(wallClock(day, QTime(0, 0)));
+    m_readyAtManager->setUpperLimit(wallClock(day, QTime(23, 59)));
+    m_readyAtManager->setValue(m_edited.start);
+    m_customTemperatureManager->setValue(static_cast<int>(m_edited.temperature));
+    m_customHumidityManager->setValueFromInt(static_cast<int>(m_edited.humidity));
+    m_customStopAfterManager->setUpperLimitInMinutes(
+        std::max(m_dataProvider->bathTimeLimit(), static_cast<int>(m_edited.duration)));
+    m_customStopAfterManager->setValueInMinutes(static_cast<int>(m_edited.duration));
+    m_favoriteModel->setSelectedFavorite(m_edited.favorite);
+}
+
+void CalendarProgramSettingsControllerBase::refreshRows()
+{
+    const bool readyAt = m_edited.startMode == CalendarTypes::E_ready_at;
+    const QString startText =
+        m_edited.start.isValid()
+            ? LanguageSupport::timeText(m_edited.start.time(), m_dataProvider->timeFormat())
+            : QString();
+    m_settingsModel->clear();
+    m_settingsModel->appendItem(
+        makeRow(readyAt ? LanguageSupport::readyAtText() : LanguageSupport::startAtText(),
+                E_startRow, startText, submenuRowKind));
+    m_settingsModel->appendItem(
+        makeRow(LanguageSupport::settingsText(), E_settingsRow, settingsText(), submenuRowKind));
+    m_settingsModel->appendItem(makeRow(LanguageSupport::stopAfterText(), E_stopAfterRow,
+                                        LanguageSupport::durationText(m_edited.duration),
+                                        submenuRowKind));
+    auto *bath = makeRow(LanguageSupport::bathText(), E_bathModeRow, {}, checkmarkRowKind);
+    bath->setCheckmarkChecked(!m_edited.standby);
+    m_settingsModel->appendItem(bath);
+    auto *standby = makeRow(LanguageSupport::standbyKindText(m_dataProvider->brand()),
+                            E_standbyModeRow, {}, checkmarkRowKind);
+    standby->setCheckmarkChecked(m_edited.standby);
+    standby->setEnabled(m_standbyEnabled);
+    standby->setOpacity(LanguageSupport::opacityFor(!m_standbyEnabled));
+    m_settingsModel->appendItem(standby);
+    m_settingsModel->updateLayoutOrder();
+
+    const auto unit = m_customTemperatureManager->temperatureUnit();
+    m_customStopAfterModel->clear();
+    m_customStopAfterModel->appendItem(
+        makeRow(LanguageSupport::temperatureText(), E_customTemperatureRow,
+                temperatureText(m_edited.temperature, unit), submenuRowKind));
+    m_customStopAfterModel->appendItem(makeRow(LanguageSupport::humidityText(), E_customHumidityRow,
+                                               humidityText(m_edited.humidity), submenuRowKind));
+    m_customStopAfterModel->appendItem(
+        makeRow(LanguageSupport::stopAfterText(), E_customStopAfterRow,
+                LanguageSupport::durationText(m_edited.duration), submenuRowKind));
+    m_customStopAfterModel->updateLayoutOrder();
+}
+
+void CalendarProgramSettingsControllerBase::endEdit()
+{
+    m_editing = false;
+    m_newProgram = false;
+    emit editStateChanged();
+}
+
+void CalendarProgramSettingsControllerBase::requestSave(const CalendarProgram &program)
+{
+    if (!program.start.isValid())
+        return;
+    if (m_editing && m_edited.index == program.index) {
+        endEdit();
+        emit calendarProgramEditCompleted();
+    }
+    emit calendarProgramChangeRequested(program);
+}
+
+bool CalendarProgramSettingsControllerBase::saveQuestion(const CalendarProgram &program,
+                                                         UserMessage &question) const
+{
+    const QTime from = m_dataProvider->notAllowedStartFrom();
+    const QTime until = m_dataProvider->notAllowedStartUntil();
+    if (m_dataProvider->notAllowedStartEnabled() && from.isValid() && until.isValid() &&
+        from != until) {
+        const int fromMinute = from.msecsSinceStartOfDay() / 60000;
+        const int untilMinute = until.msecsSinceStartOfDay() / 60000;
+        const int startMinute = program.start.time().msecsSinceStartOfDay() / 60000;
+        // The window may reach past midnight (22:00 - 06:00).
+        const int windowLength = (untilMinute - fromMinute + minutesPerDay) % minutesPerDay;
+        const bool startsInWindow =
+            (startMinute - fromMinute + minutesPerDay) % minutesPerDay < windowLength;
+        const bool runsIntoWindow = (fromMinute - startMinute + minutesPerDay) % minutesPerDay <
+                                    static_cast<qint64>(program.duration);
+        if (startsInWindow || runsIntoWindow) {
+            const auto format = m_dataProvider->timeFormat();
+            const QString window = LanguageSupport::timeText(from, format) + QStringLiteral(" - ") +
+                                   LanguageSupport::timeText(until, format);
+            question = questionMessage(startsInWindow ? panelMessageId::notAllowedStartConflict
+                                                      : panelMessageId::notAllowedStartMayConflict,
+                                       {m_dataProvider->programTimeText(program), window});
+            return true;
+        }
+    }
+    if (program.startMode == CalendarTypes::E_ready_at) {
+        const int heating = m_dataProvider->estimatedHeatingMinutes(effectiveTemperature(program));
+        const QDateTime now = m_dataProvider->now();
+        const qint64 minutesLeft =
+            wallClock(now.date(), now.time()).secsTo(nextStart(program)) / 60;
+        if (heating > 0 && minutesLeft < heating) {
+            // Until the sauna has measured its own heating, its rate is the factory one.
+            const bool calibrated = m_dataProvider->smartStart().flag != 0;
+            question = questionMessage(calibrated ? panelMessageId::readyAtBeforeHeatingTime
+                                                  : panelMessageId::readyAtBeforeFactoryHeatingTime,
+                                       {QString::number(heating)});
+            return true;
+        }
+    }
+    return false;
+}
+
+QDateTime CalendarProgramSettingsControllerBase::nextStart(const CalendarProgram &program) const
+{
+    if (!program.weekday)
+        return wallClock(program.start.date(), program.start.time());
+    const QDateTime now = m_dataProvider->now();
+    const QDateTime nowWall = wallClock(now.date(), now.time());
+    const int dayOffset = (CalendarDataProvider::weekDayOf(program.start.date()) -
+                           CalendarDataProvider::weekDayOf(now.date()) + 7) %
+                          7;
+    QDateTime next = wallClock(now.date().addDays(dayOffset), program.start.time());
+    if (next < nowWall)
+        next = next.addDays(7);
+    return next;
+}
+
+quint32
+CalendarProgramSettingsControllerBase::effectiveTemperature(const CalendarProgram &program) const
+{
+    if (const auto [valid, index] = program.favoriteIndex(); valid) {
+        if (const auto favorite = m_dataProvider->favorite(index))
+            return favorite->temperature;
+    }
+    return program.temperature;
+}
+
+QString CalendarProgramSettingsControllerBase::settingsText() const
+{
+    if (const auto [valid, index] = m_edited.favoriteIndex(); valid) {
+        if (const auto favorite = m_dataProvider->favorite(index))
+            return favorite->name;
+    }
+    return LanguageSupport::customText();
+}
+
+void CalendarProgramSettingsControllerBase::issueMessage(const UserMessage &message,
+                                                         signalInterface::UserMessageAction *action)
+{
+    emit panelUserMessageIssued(message, action);
+}
+
+} // namespace control::details

@@ -1,0 +1,173 @@
+#pragma once
+
+#include "signal_interface/calendar_program.h"
+#include "signal_interface/language_types.h"
+#include "signal_interface/temperature_types.h"
+#include "signal_interface/user_message_action.h"
+#include "signal_interface/user_message_types.h"
+#include "view_cpp/user_message_callback1.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+
+namespace value {
+class DurationManagerMostSignificantComponentHour;
+class HumidityValueManager;
+class TemperatureValueManager;
+class TimeValueManager;
+} // namespace value
+
+namespace view {
+class ListModel;
+}
+
+namespace control::details {
+
+class CalendarDataProvider;
+class CalendarProgramSettingsFavoriteModel;
+
+// Edits one calendar program (date or weekday) on the program settings page: start time and mode,
+// a favorite or own temperature and humidity, stop-after time and bath or standby mode. A save or
+// a delete goes to the sauna as a request; the overviews show the program once the sauna reports
+// it.
+class CalendarProgramSettingsControllerBase : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool editing READ editing NOTIFY editStateChanged)
+    Q_PROPERTY(bool newProgram READ newProgram NOTIFY editStateChanged)
+    Q_PROPERTY(QString programTitle READ programTitle NOTIFY editStateChanged)
+
+public:
+    using Answer = signalInterface::UserMessageTypes::UserMessageAnswer;
+
+    // Application ids of the rows of the settings model.
+    enum SettingsRow : int {
+        E_startRow = 0,
+        E_settingsRow = 1,
+        E_stopAfterRow = 2,
+        E_bathModeRow = 3,
+        E_standbyModeRow = 4,
+    };
+    // Application ids of the rows of the custom settings model.
+    enum CustomRow : int {
+        E_customTemperatureRow = 0,
+        E_customHumidityRow = 1,
+        E_customStopAfterRow = 2,
+    };
+
+    ~CalendarProgramSettingsControllerBase() override;
+
+    view::ListModel *settingsModel() const { return m_settingsModel; }
+    value::TimeValueManager *readyAtManager() const { return m_readyAtManager; }
+    value::TemperatureValueManager *customTemperatureManager() const
+    {
+        return m_customTemperatureManager;
+    }
+    value::HumidityValueManager *customHumidityManager() const { return m_customHumidityManager; }
+    view::ListModel *customStopAfterModel() const { return m_customStopAfterModel; }
+    value::DurationManagerMostSignificantComponentHour *customStopAfterManager() const
+    {
+        return m_customStopAfterManager;
+    }
+
+    // Each returns the number of connects that failed.
+    int connectProgramSettingsView(const QList<QObject *> &senders);
+    int connectActivationTimeView(const QList<QObject *> &senders);
+    int connectCustomTemperatureView(const QList<QObject *> &senders);
+    int connectCustomHumidityView(const QList<QObject *> &senders);
+    int connectStopAfterView(const QList<QObject *> &senders);
+    int connectTimeFormatChanged(const QList<QObject *> &senders);
+    int connectProgramEditSignals(const QList<QObject *> &senders);
+    int connectTemperatureUnitChanged(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectLanguageChanged(const QList<QObject *> &senders);
+
+    bool editing() const { return m_editing; }
+    bool newProgram() const { return m_editing && m_newProgram; }
+    QString programTitle() const;
+    // The program as edited so far.
+    const signalInterface::CalendarProgram &editedProgram() const { return m_edited; }
+    bool weekdayPrograms() const { return m_weekdayPrograms; }
+
+signals:
+    void calendarProgramChangeRequested(::signalInterface::CalendarProgram program);
+    void calendarProgramEditCompleted();
+    void panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
+                                ::signalInterface::UserMessageAction *action);
+    void editStateChanged();
+
+public slots:
+    void onRowItemSelected(int row);
+    void onRowItemBtnSelected(int row);
+    void onCalendarProgramSettingsEditCancelRequested();
+    void onCalendarProgramSettingsEditDeleteRequested();
+    void onCalendarProgramSettingsEditSaveRequested();
+    void onCalendarFavoriteSelected(int row);
+    void onCalendarProgramSettingsCustomCommit();
+    void onCustomRowItemSelected(int row);
+    void onActivationTimeCommit();
+    void onStopAfterCommit();
+    void onCalendarProgramCancelled();
+    void onCalendarProgramEditActivated(::signalInterface::CalendarProgram program);
+    void onTemperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit unit);
+    void onSaunaCalendarProgramChanged(::signalInterface::CalendarProgram program);
+    void onSaunaEnableStandbyChanged(bool enabled);
+    void onSaunaLowerTemperatureLimitChanged(int temperature);
+    void onSaunaUpperTemperatureLimitChanged(int temperature);
+    void onSaunaHumiditySensorStatusChanged(bool working);
+    void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
+
+protected:
+    CalendarProgramSettingsControllerBase(QObject *parent, CalendarDataProvider *dataProvider,
+                                          CalendarProgramSettingsFavoriteModel *favoriteModel,
+                                          bool weekdayPrograms);
+
+private:
+    void onDeleteAnswered(const Answer &answer, const signalInterface::CalendarProgram &program);
+    void onSaveAnswered(const Answer &answer, const signalInterface::CalendarProgram &program);
+
+    void loadEditors();
+    void refreshRows();
+    void endEdit();
+    void requestSave(const signalInterface::CalendarProgram &program);
+    // The question to ask before saving, if any; it names the message to raise.
+    bool saveQuestion(const signalInterface::CalendarProgram &program,
+                      signalInterface::UserMessageTypes::UserMessage &question) const;
+    QDateTime nextStart(const signalInterface::CalendarProgram &program) const;
+    quint32 effectiveTemperature(const signalInterface::CalendarProgram &program) const;
+    QString settingsText() const;
+    void issueMessage(const signalInterface::UserMessageTypes::UserMessage &message,
+                      signalInterface::UserMessageAction *action = nullptr);
+
+    CalendarDataProvider *m_dataProvider;
+    CalendarProgramSettingsFavoriteModel *m_favoriteModel;
+    const bool m_weekdayPrograms;
+
+    view::ListModel *m_settingsModel;
+    view::ListModel *m_customStopAfterModel;
+    value::TimeValueManager *m_readyAtManager;
+    value::TemperatureValueManager *m_customTemperatureManager;
+    value::HumidityValueManager *m_customHumidityManager;
+    value::DurationManagerMostSignificantComponentHour *m_customStopAfterManager;
+
+    view::message::UserMessageCallback1<CalendarProgramSettingsControllerBase,
+                                        signalInterface::CalendarProgram>
+        m_deleteCallback;
+    view::message::UserMessageCallback1<CalendarProgramSettingsControllerBase,
+                                        signalInterface::CalendarProgram>
+        m_saveCallback;
+    // A question whose argument is stored stays the only one of its kind until answered, so an
+    // answer never acts on a program that a later question stored.
+    bool m_deletePending = false;
+    bool m_savePending = false;
+
+    bool m_editing = false;
+    bool m_newProgram = false;
+    bool m_standbyEnabled = true;
+    signalInterface::CalendarProgram m_edited;
+    // The program as it was when the edit began, or as the sauna last reported it since.
+    signalInterface::CalendarProgram m_original;
+};
+
+} // namespace control::details

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "pc_panel/supported_characters.h"
+#include "signal_interface/user_message_types.h"
+
+#include <QStringList>
+
+namespace control::details {
+
+// Ids of the panel messages that the calendar and favorite controllers raise.
+namespace panelMessageId {
+constexpr quint32 noFree = 0x2003;
+constexpr quint32 noFreeFavorite = 0x2005;
+constexpr quint32 favoriteNameExists = 0x2006;
+constexpr quint32 overwriteFavorite = 0x2007;
+constexpr quint32 confirmFavoriteDelete = 0x2008;
+constexpr quint32 confirmClearCalendar = 0x200a;
+constexpr quint32 readyAtBeforeHeatingTime = 0x200b;
+constexpr quint32 readyAtBeforeFactoryHeatingTime = 0x200c;
+constexpr quint32 weekdayProgramEditedElsewhere = 0x200f;
+constexpr quint32 dateProgramEditedElsewhere = 0x2010;
+constexpr quint32 favoriteEditedElsewhere = 0x2012;
+constexpr quint32 programsAffectedByFavorite = 0x2013;
+constexpr quint32 confirmDelete = 0x2015;
+constexpr quint32 notAllowedStartConflict = 0x2020;
+constexpr quint32 notAllowedStartMayConflict = 0x2021;
+constexpr quint32 dateTimeIncorrect = 0x2024;
+constexpr quint32 unsupportedFavoriteName = 0x203b;
+} // namespace panelMessageId
+
+// A message that only informs: one "Ok" button.
+inline signalInterface::UserMessageTypes::UserMessage infoMessage(quint32 id,
+                                                                  const QStringList &arguments = {})
+{
+    signalInterface::UserMessageTypes::UserMessage message(id);
+    message.type = signalInterface::UserMessageTypes::E_typeOneButton;
+    message.arguments = arguments;
+    return message;
+}
+
+// A question answered with "Yes" or "No".
+inline signalInterface::UserMessageTypes::UserMessage
+questionMessage(quint32 id, const QStringList &arguments = {})
+{
+    signalInterface::UserMessageTypes::UserMessage message(id);
+    message.type = signalInterface::UserMessageTypes::E_typeTwoButtons;
+    message.arguments = arguments;
+    return message;
+}
+
+// The longest favorite name the sauna keeps.
+constexpr int favoriteNameMaximumLength = 20;
+
+// The characters of a name that the connected sauna cannot show, empty when it can show all or
+// has not told yet which it can.
+inline QString unsupportedNameCharacters(const QString &name)
+{
+    const auto &supported = pcPanel::SupportedCharacters::instance();
+    if (supported.count() == 0)
+        return {};
+    return pcPanel::SupportedCharacters::toString(supported.unsupportedCharacters(name));
+}
+
+} // namespace control::details

@@ -1,0 +1,366 @@
+#include "control/favorite_controller.h"
+
+#include "control/details/panel_questions.h"
+#include "value/duration_manager_most_significant_component_hour.h"
+#include "value/humidity_value.h"
+#include "value/humidity_value_manager.h"
+#include "value/source_connections.h"
+#include "value/temperature_value_manager.h"
+#include "view_cpp/language_support.h"
+#include "view_cpp/list_model.h"
+#include "view_cpp/toggle_standard_item.h"
+
+namespace control {
+
+using signalInterface::AuxiliaryRelayTypes;
+
+namespace {
+
+constexpr int defaultBathTimeLimit = 360;
+
+} // namespace
+
+FavoriteController::FavoriteController(QObject *parent)
+    : QObject(parent)
+    , m_humidityManager(new value::HumidityValueManager(this))
+    , m_temperatureManager(new value::TemperatureValueManager(this))
+    , m_bathTimeManager(new value::DurationManagerMostSignificantComponentHour(this))
+    , m_auxiliaryRelaysModel(new view::ListModel(view::ToggleStandardItem::roleNames(), this))
+    , m_deleteCallback(this, &FavoriteController::onDeleteAnswered)
+{
+    for (int index = 0; index < favoriteCount; ++index)
+        m_favorites[index].index = static_cast<quint32>(index);
+    AuxiliaryRelayTypes::makeDefaultAuxiliaryRelayPosts(m_relays);
+    m_bathTimeManager->setLowerLimitInMinutes(1);
+    m_bathTimeManager->setUpperLimitInMinutes(defaultBathTimeLimit);
+}
+
+FavoriteController::~FavoriteController() = default;
+
+int FavoriteController::connectFavoritesView(const QList<QObject *> &senders)
+{
+    int failed = value::connectSources(senders, SIGNAL(favoriteEditActivated(int)), this,
+                                       SLOT(onFavoriteEditActivated(int)));
+    failed += value::connectSources(senders, SIGNAL(favoriteEditSaveActivated()), this,
+                                    SLOT(onFavoriteEditSaveActivated()));
+    failed += value::connectSources(senders, SIGNAL(deleteFavoriteRequested()), this,
+                                    SLOT(onDeleteFavoriteRequested()));
+    failed += value::connectSources(senders, SIGNAL(startFavoriteRequested()), this,
+                                    SLOT(onStartFavoriteRequested()));
+    failed += value::connectSources(senders, SIGNAL(lightingStateChange(bool)), this,
+                                    SLOT(onLightingStateChange(bool)));
+    failed += value::connectSources(senders, SIGNAL(favoriteNameEditActivated()), this,
+                                    SLOT(onFavoriteNameEditActivated()));
+    failed += value::connectSources(senders, SIGNAL(auxRelayActivatedChanged(int, bool)), this,
+                                    SLOT(onAuxRelayActivatedChanged(int, bool)));
+    failed += value::connectSources(senders, SIGNAL(favoriteEditCancelRequested()), this,
+                                    SLOT(onFavoriteEditCancelRequested()));
+    failed += value::connectSources(senders, SIGNAL(editBathTimeRequested()), this,
+                                    SLOT(onEditBathTimeRequested()));
+    failed +=
+        value::connectSources(senders, SIGNAL(bathTimeCommit()), this, SLOT(onBathTimeCommit()));
+    return failed;
+}
+
+int FavoriteController::connectBathTimeView(const QList<QObject *> &senders)
+{
+    return m_bathTimeManager->connectChangeRequests(senders);
+}
+
+int FavoriteController::connectTemperatureUnitChanged(const QList<QObject *> &senders)
+{
+    return m_temperatureManager->connectUnitSources(senders);
+}
+
+int FavoriteController::connectLanguageChanged(const QList<QObject *> &senders)
+{
+    return value::connectSources(
+        senders, SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)), this,
+        SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language)));
+}
+
+int FavoriteController::connectSaunaSignals(const QList<QObject *> &senders)
+{
+    int failed = value::connectSources(
+        senders,
+        SIGNAL(saunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost)), this,
+        SLOT(onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost)));
+    failed += value::connectSources(senders, SIGNAL(saunaTargetTemperatureChanged(int)), this,
+                                    SLOT(onSaunaTargetTemperatureChanged(int)));
+    failed += value::connectSources(senders, SIGNAL(saunaTargetHumidityChanged(int)), this,
+                                    SLOT(onSaunaTargetHumidityChanged(int)));
+    failed += value::connectSources(senders, SIGNAL(saunaBathTimeChanged(int)), this,
+                                    SLOT(onSaunaBathTimeChanged(int)));
+    failed += value::connectSources(senders, SIGNAL(saunaBathTimeLimitChanged(int)), this,
+                                    SLOT(onSaunaBathTimeLimitChanged(int)));
+    failed += value::connectSources(senders, SIGNAL(saunaLightsStateChange(bool)), this,
+                                    SLOT(onSaunaLightsStateChange(bool)));
+    failed +=
+        value::connectSources(senders,
+                              SIGNAL(saunaAuxRelaySettingChanged(
+                                  ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)),
+                              this,
+                              SLOT(onSaunaAuxRelaySettingChanged(
+                                  ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)));
+    failed += value::connectSources(senders, SIGNAL(saunaLowerTemperatureLimitChanged(int)), this,
+                                    SLOT(onSaunaLowerTemperatureLimitChanged(int)));
+    failed += value::connectSources(senders, SIGNAL(saunaUpperTemperatureLimitChanged(int)), this,
+                                    SLOT(onSaunaUpperTemperatureLimitChanged(int)));
+    failed += m_humidityManager->connectSaunaSources(senders);
+    return failed;
+}
+
+FavoriteController::FavoritesPost FavoriteController::editedFavorite() const
+{
+    FavoritesPost favorite = m_edited;
+    // No value, no change: an editor that holds nothing leaves the favorite's value.
+    if (const std::optional<int> temperature = m_temperatureManager->value();
+        temperature && *temperature >= 0)
+        favorite.temperature = static_cast<quint32>(*temperature);
+    if (const value::HumidityValue_T humidity = m_humidityManager->value(); humidity.value >= 0)
+        favorite.humidity = static_cast<quint32>(value::encodeHumidity(humidity));
+    return favorite;
+}
+
+void FavoriteController::onFavoriteEditActivated(int favorite)
+{
+    if (favorite < 0 || favorite >= favoriteCount || !m_favorites[favorite].inUse)
+        return;
+    m_edited = m_favorites[favorite];
+    m_editing = true;
+    loadEditors();
+    rebuildRelays();
+    emit editedFavoriteChanged();
+}
+
+void FavoriteController::onFavoriteEditSaveActivated()
+{
+    if (!m_editing)
+        return;
+    const FavoritesPost favorite = editedFavorite();
+    endEdit();
+    if (favorite == m_favorites[favorite.index])
+        return;
+    emit favoriteChangeIssued(favorite);
+    emit favoriteUpdateRequested(favorite);
+}
+
+void FavoriteController::onDeleteFavoriteRequested()
+{
+    if (!m_editing || m_deletePending)
+        return;
+    FavoritesPost deletion = m_favorites[m_edited.index];
+    deletion.inUse = false;
+    m_deletePending = true;
+    m_deleteCallback.setArgument(deletion);
+    emit panelUserMessageIssued(
+        details::questionMessage(details::panelMessageId::confirmFavoriteDelete),
+        &m_deleteCallback);
+}
+
+void FavoriteController::onStartFavoriteRequested()
+{
+    if (!m_editing)
+        return;
+    const FavoritesPost favorite = editedFavorite();
+    // Only what differs from the sauna's current settings is requested.
+    if (m_saunaHumidity != static_cast<int>(favorite.humidity))
+        emit targetHumidityChangeRequested(static_cast<int>(favorite.humidity));
+    if (m_saunaTemperature != static_cast<int>(favorite.temperature))
+        emit targetTemperatureChangeRequested(static_cast<int>(favorite.temperature));
+    if (m_saunaBathTime != static_cast<int>(favorite.bathTime))
+        emit bathTimeChangeRequested(static_cast<int>(favorite.bathTime));
+    // The lights request switches over, so it goes only when the state differs.
+    if (m_saunaLights != favorite.lights)
+        emit lightsStateChangeRequested();
+    for (const auto &relay : m_relays) {
+        const int index = static_cast<int>(relay.index);
+        if (relay.connected && index < favorite.auxRelayActive.size() &&
+            relay.activated != favorite.auxRelayActive.at(index))
+            emit auxRelayActivatedChanged(index, relay.activated);
+    }
+    emit saunaStartFavoriteRequested(favorite.index);
+}
+
+void FavoriteController::onLightingStateChange(bool shownOn)
+{
+    if (!m_editing)
+        return;
+    m_edited.lights = !shownOn;
+    emit editedFavoriteChanged();
+}
+
+void FavoriteController::onFavoriteNameEditActivated()
+{
+    if (m_editing)
+        emit openKeyboard(m_edited.name);
+}
+
+void FavoriteController::onFavoriteNameEntered(const QString &name)
+{
+    emit closeKeyboard();
+    if (!m_editing)
+        return;
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > details::favoriteNameMaximumLength)
+        return;
+    if (const QString unsupported = details::unsupportedNameCharacters(trimmed);
+        !unsupported.isEmpty()) {
+        emit panelUserMessageIssued(
+            details::infoMessage(details::panelMessageId::unsupportedFavoriteName, {unsupported}),
+            nullptr);
+        return;
+    }
+    for (const FavoritesPost &other : m_favorites) {
+        if (other.inUse && other.index != m_edited.index && other.name == trimmed) {
+            emit panelUserMessageIssued(
+                details::infoMessage(details::panelMessageId::favoriteNameExists), nullptr);
+            return;
+        }
+    }
+    m_edited.name = trimmed;
+    emit editedFavoriteChanged();
+}
+
+void FavoriteController::onAuxRelayActivatedChanged(int relay, bool shownActivated)
+{
+    if (!m_editing || relay < 0 || relay >= m_edited.auxRelayActive.size())
+        return;
+    m_edited.auxRelayActive[relay] = !shownActivated;
+    rebuildRelays();
+}
+
+void FavoriteController::onFavoriteEditCancelRequested()
+{
+    if (m_editing)
+        endEdit();
+}
+
+void FavoriteController::onEditBathTimeRequested()
+{
+    if (m_editing)
+        m_bathTimeManager->setValueInMinutes(static_cast<int>(m_edited.bathTime));
+}
+
+void FavoriteController::onBathTimeCommit()
+{
+    if (!m_editing || !m_bathTimeManager->value())
+        return;
+    const int minutes = m_bathTimeManager->valueInMinutes();
+    if (minutes > 0)
+        m_edited.bathTime = static_cast<quint32>(minutes);
+}
+
+void FavoriteController::onSaunaFavoritesPostChanged(
+    ::signalInterface::FavoritesTypes::FavoritesPost favorite)
+{
+    if (favorite.index >= static_cast<quint32>(favoriteCount))
+        return;
+    const FavoritesPost known = m_favorites[favorite.index];
+    m_favorites[favorite.index] = favorite;
+    if (!m_editing || m_edited.index != favorite.index || known == favorite)
+        return;
+    emit panelUserMessageIssued(
+        details::infoMessage(details::panelMessageId::favoriteEditedElsewhere), nullptr);
+    if (!favorite.inUse) {
+        endEdit();
+        return;
+    }
+    m_edited = favorite;
+    loadEditors();
+    rebuildRelays();
+    emit editedFavoriteChanged();
+}
+
+void FavoriteController::onSaunaTargetTemperatureChanged(int temperature)
+{
+    m_saunaTemperature = temperature;
+}
+
+void FavoriteController::onSaunaTargetHumidityChanged(int humidity)
+{
+    m_saunaHumidity = humidity;
+}
+
+void FavoriteController::onSaunaBathTimeChanged(int minutes)
+{
+    m_saunaBathTime = minutes;
+}
+
+void FavoriteController::onSaunaBathTimeLimitChanged(int minutes)
+{
+    if (minutes > 0)
+        m_bathTimeManager->setUpperLimitInMinutes(minutes);
+}
+
+void FavoriteController::onSaunaLightsStateChange(bool on)
+{
+    m_saunaLights = on;
+}
+
+void FavoriteController::onSaunaAuxRelaySettingChanged(
+    ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost relay)
+{
+    if (relay.index >= static_cast<quint32>(m_relays.size()))
+        return;
+    m_relays[relay.index] = relay;
+    rebuildRelays();
+}
+
+void FavoriteController::onSaunaLowerTemperatureLimitChanged(int temperature)
+{
+    m_temperatureManager->setLowerLimit(temperature);
+}
+
+void FavoriteController::onSaunaUpperTemperatureLimitChanged(int temperature)
+{
+    m_temperatureManager->setUpperLimit(temperature);
+}
+
+void FavoriteController::onLanguageChanged(::signalInterface::LanguageTypes::Language language)
+{
+    signalInterface::LanguageTypes::Language checked = language;
+    if (signalInterface::LanguageTypes::fromInt(language, checked))
+        rebuildRelays();
+}
+
+void FavoriteController::onDeleteAnswered(const Answer &answer, const FavoritesPost &favorite)
+{
+    m_deletePending = false;
+    if (answer != signalInterface::UserMessageTypes::E_answerYes)
+        return;
+    if (m_editing && m_edited.index == favorite.index)
+        endEdit();
+    emit favoriteDeleteIssued(favorite);
+    emit favoriteUpdateRequested(favorite);
+}
+
+void FavoriteController::loadEditors()
+{
+    m_temperatureManager->setValue(static_cast<int>(m_edited.temperature));
+    m_humidityManager->setValueFromInt(static_cast<int>(m_edited.humidity));
+    m_bathTimeManager->setValueInMinutes(static_cast<int>(m_edited.bathTime));
+}
+
+void FavoriteController::rebuildRelays()
+{
+    m_auxiliaryRelaysModel->clear();
+    for (const auto &relay : m_relays) {
+        if (!relay.connected || relay.function != AuxiliaryRelayTypes::E_onOff)
+            continue;
+        const int index = static_cast<int>(relay.index);
+        const bool active =
+            index < m_edited.auxRelayActive.size() && m_edited.auxRelayActive.at(index);
+        auto *row = new view::ToggleStandardItem(index, active);
+        row->setValue(view::LanguageSupport::auxRelayName(relay));
+        m_auxiliaryRelaysModel->appendItem(row);
+    }
+}
+
+void FavoriteController::endEdit()
+{
+    m_editing = false;
+    emit editedFavoriteChanged();
+}
+
+} // namespace control

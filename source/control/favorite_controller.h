@@ -1,0 +1,140 @@
+#pragma once
+
+#include "signal_interface/auxiliary_relay_types.h"
+#include "signal_interface/favorites_types.h"
+#include "signal_interface/language_types.h"
+#include "signal_interface/master_func_desc_types.h"
+#include "signal_interface/user_message_action.h"
+#include "signal_interface/user_message_types.h"
+#include "view_cpp/user_message_callback1.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace value {
+class DurationManagerMostSignificantComponentHour;
+class HumidityValueManager;
+class TemperatureValueManager;
+} // namespace value
+
+namespace view {
+class ListModel;
+}
+
+namespace control {
+
+// Opens one favorite for editing (name, temperature, humidity, bath time, lights, auxiliary
+// relays), saves or deletes it on the sauna, and starts the sauna with it.
+class FavoriteController : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool editing READ editing NOTIFY editedFavoriteChanged)
+    Q_PROPERTY(QString name READ name NOTIFY editedFavoriteChanged)
+    Q_PROPERTY(bool lights READ lights NOTIFY editedFavoriteChanged)
+
+public:
+    using Answer = signalInterface::UserMessageTypes::UserMessageAnswer;
+    using FavoritesPost = signalInterface::FavoritesTypes::FavoritesPost;
+
+    static constexpr int favoriteCount = 8;
+
+    explicit FavoriteController(QObject *parent = nullptr);
+    ~FavoriteController() override;
+
+    value::HumidityValueManager *humidityManager() const { return m_humidityManager; }
+    value::TemperatureValueManager *temperatureManager() const { return m_temperatureManager; }
+    value::DurationManagerMostSignificantComponentHour *bathTimeManager() const
+    {
+        return m_bathTimeManager;
+    }
+    view::ListModel *auxiliaryRelaysModel() const { return m_auxiliaryRelaysModel; }
+
+    // Each returns the number of connects that failed.
+    int connectFavoritesView(const QList<QObject *> &senders);
+    int connectBathTimeView(const QList<QObject *> &senders);
+    int connectTemperatureUnitChanged(const QList<QObject *> &senders);
+    int connectLanguageChanged(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders);
+
+    bool editing() const { return m_editing; }
+    QString name() const { return m_editing ? m_edited.name : QString(); }
+    bool lights() const { return m_editing && m_edited.lights; }
+    // The favorite as edited so far, the values of the editors included.
+    FavoritesPost editedFavorite() const;
+
+signals:
+    void targetTemperatureChangeRequested(int temperature);
+    void targetHumidityChangeRequested(int humidity);
+    void bathTimeChangeRequested(int minutes);
+    void lightsStateChangeRequested();
+    void favoriteUpdateRequested(::signalInterface::FavoritesTypes::FavoritesPost favorite);
+    void saunaStartFavoriteRequested(unsigned int favorite);
+    void favoriteChangeIssued(::signalInterface::FavoritesTypes::FavoritesPost favorite);
+    void favoriteDeleteIssued(::signalInterface::FavoritesTypes::FavoritesPost favorite);
+    // To the relay switches: the relay and the state it has now, so that it is switched over.
+    void auxRelayActivatedChanged(int relay, bool shownActivated);
+    void openKeyboard(QString text);
+    void closeKeyboard();
+    void panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
+                                ::signalInterface::UserMessageAction *action);
+    void editedFavoriteChanged();
+
+public slots:
+    void onFavoriteEditActivated(int favorite);
+    void onFavoriteEditSaveActivated();
+    void onDeleteFavoriteRequested();
+    void onStartFavoriteRequested();
+    // Switches report the state they showed; the favorite takes the opposite.
+    void onLightingStateChange(bool shownOn);
+    void onFavoriteNameEditActivated();
+    // The name typed on the keyboard that onFavoriteNameEditActivated opened.
+    void onFavoriteNameEntered(const QString &name);
+    void onAuxRelayActivatedChanged(int relay, bool shownActivated);
+    void onFavoriteEditCancelRequested();
+    void onEditBathTimeRequested();
+    void onBathTimeCommit();
+
+    void onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost favorite);
+    void onSaunaTargetTemperatureChanged(int temperature);
+    void onSaunaTargetHumidityChanged(int humidity);
+    void onSaunaBathTimeChanged(int minutes);
+    void onSaunaBathTimeLimitChanged(int minutes);
+    void onSaunaLightsStateChange(bool on);
+    void
+    onSaunaAuxRelaySettingChanged(::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost relay);
+    void onSaunaLowerTemperatureLimitChanged(int temperature);
+    void onSaunaUpperTemperatureLimitChanged(int temperature);
+    void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
+
+private:
+    void onDeleteAnswered(const Answer &answer, const FavoritesPost &favorite);
+    void loadEditors();
+    void rebuildRelays();
+    void endEdit();
+
+    value::HumidityValueManager *m_humidityManager;
+    value::TemperatureValueManager *m_temperatureManager;
+    value::DurationManagerMostSignificantComponentHour *m_bathTimeManager;
+    view::ListModel *m_auxiliaryRelaysModel;
+    view::message::UserMessageCallback1<FavoriteController, FavoritesPost> m_deleteCallback;
+    // The stored favorite stays the one acted on until the question is answered.
+    bool m_deletePending = false;
+
+    std::array<FavoritesPost, favoriteCount> m_favorites;
+    QList<signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost> m_relays;
+    bool m_editing = false;
+    FavoritesPost m_edited;
+
+    // The sauna's current settings, as last reported.
+    std::optional<int> m_saunaTemperature;
+    std::optional<int> m_saunaHumidity;
+    std::optional<int> m_saunaBathTime;
+    bool m_saunaLights = false;
+};
+
+} // namespace control

@@ -1,0 +1,168 @@
+#include "control/favorite_overview_controller.h"
+
+#include "control/details/panel_questions.h"
+#include "value/source_connections.h"
+#include "view_cpp/list_model.h"
+#include "view_cpp/row_item2.h"
+#include "view_cpp/row_item_base.h"
+
+namespace control {
+
+FavoriteOverviewController::FavoriteOverviewController(QObject *parent)
+    : QObject(parent)
+    , m_favoritesModel(new view::ListModel(view::RowItemBase::roleNames(), this))
+    , m_overwriteCallback(this, &FavoriteOverviewController::onOverwriteAnswered)
+{
+    for (int index = 0; index < favoriteCount; ++index)
+        m_favorites[index].index = static_cast<quint32>(index);
+    m_current.inUse = true;
+}
+
+FavoriteOverviewController::~FavoriteOverviewController() = default;
+
+int FavoriteOverviewController::connectSaveFavoriteView(const QList<QObject *> &senders)
+{
+    return value::connectSources(senders, SIGNAL(saveFavoriteRequested()), this,
+                                 SLOT(onSaveFavoriteRequested()));
+}
+
+int FavoriteOverviewController::connectSaunaSignals(const QList<QObject *> &senders)
+{
+    int failed = value::connectSources(
+        senders,
+        SIGNAL(saunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost)), this,
+        SLOT(onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost)));
+    failed += value::connectSources(senders, SIGNAL(saunaTargetTemperatureChanged(int)), this,
+                                    SLOT(onSaunaTargetTemperatureChanged(int)));
+    failed += value::connectSources(senders, SIGNAL(saunaTargetHumidityChanged(int)), this,
+                                    SLOT(onSaunaTargetHumidityChanged(int)));
+    failed += value::connectSources(senders, SIGNAL(saunaBathTimeChanged(int)), this,
+                                    SLOT(onSaunaBathTimeChanged(int)));
+    failed += value::connectSources(senders, SIGNAL(saunaLightsStateChange(bool)), this,
+                                    SLOT(onSaunaLightsStateChange(bool)));
+    failed +=
+        value::connectSources(senders,
+                              SIGNAL(saunaAuxRelaySettingChanged(
+                                  ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)),
+                              this,
+                              SLOT(onSaunaAuxRelaySettingChanged(
+                                  ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)));
+    return failed;
+}
+
+FavoriteOverviewController::FavoritesPost
+FavoriteOverviewController::currentSettings(const QString &name) const
+{
+    FavoritesPost favorite = m_current;
+    favorite.name = name;
+    return favorite;
+}
+
+void FavoriteOverviewController::onSaveFavoriteRequested()
+{
+    m_awaitingName = true;
+    emit openKeyboard();
+}
+
+void FavoriteOverviewController::onFavoriteNameEntered(const QString &name)
+{
+    emit closeKeyboard();
+    if (!m_awaitingName)
+        return;
+    m_awaitingName = false;
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > details::favoriteNameMaximumLength)
+        return;
+    if (const QString unsupported = details::unsupportedNameCharacters(trimmed);
+        !unsupported.isEmpty()) {
+        emit panelUserMessageIssued(
+            details::infoMessage(details::panelMessageId::unsupportedFavoriteName, {unsupported}),
+            nullptr);
+        return;
+    }
+    FavoritesPost favorite = currentSettings(trimmed);
+    for (const FavoritesPost &existing : m_favorites) {
+        if (!existing.inUse || existing.name != trimmed)
+            continue;
+        if (m_overwritePending)
+            return;
+        favorite.index = existing.index;
+        m_overwritePending = true;
+        m_overwriteCallback.setArgument(favorite);
+        emit panelUserMessageIssued(
+            details::questionMessage(details::panelMessageId::overwriteFavorite, {trimmed}),
+            &m_overwriteCallback);
+        return;
+    }
+    for (const FavoritesPost &slot : m_favorites) {
+        if (!slot.inUse) {
+            favorite.index = slot.index;
+            emit favoriteUpdateRequested(favorite);
+            return;
+        }
+    }
+    emit panelUserMessageIssued(details::infoMessage(details::panelMessageId::noFreeFavorite),
+                                nullptr);
+}
+
+void FavoriteOverviewController::onSaunaFavoritesPostChanged(
+    ::signalInterface::FavoritesTypes::FavoritesPost favorite)
+{
+    if (favorite.index >= static_cast<quint32>(favoriteCount) ||
+        m_favorites[favorite.index] == favorite)
+        return;
+    m_favorites[favorite.index] = favorite;
+    rebuild();
+}
+
+void FavoriteOverviewController::onSaunaTargetTemperatureChanged(int temperature)
+{
+    if (temperature >= 0)
+        m_current.temperature = static_cast<quint32>(temperature);
+}
+
+void FavoriteOverviewController::onSaunaTargetHumidityChanged(int humidity)
+{
+    if (humidity >= 0)
+        m_current.humidity = static_cast<quint32>(humidity);
+}
+
+void FavoriteOverviewController::onSaunaBathTimeChanged(int minutes)
+{
+    if (minutes >= 0)
+        m_current.bathTime = static_cast<quint32>(minutes);
+}
+
+void FavoriteOverviewController::onSaunaLightsStateChange(bool on)
+{
+    m_current.lights = on;
+}
+
+void FavoriteOverviewController::onSaunaAuxRelaySettingChanged(
+    ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost relay)
+{
+    if (relay.index < static_cast<quint32>(m_current.auxRelayActive.size()))
+        m_current.auxRelayActive[relay.index] = relay.activated;
+}
+
+void FavoriteOverviewController::onOverwriteAnswered(const Answer &answer,
+                                                     const FavoritesPost &favorite)
+{
+    m_overwritePending = false;
+    if (answer == signalInterface::UserMessageTypes::E_answerYes)
+        emit favoriteUpdateRequested(favorite);
+}
+
+void FavoriteOverviewController::rebuild()
+{
+    m_favoritesModel->clear();
+    for (const FavoritesPost &favorite : m_favorites) {
+        if (favorite.inUse) {
+            m_favoritesModel->appendItem(
+                new view::RowItem2(favorite.name, static_cast<int>(favorite.index)));
+        }
+    }
+    m_favoritesModel->updateLayoutOrder();
+}
+
+} // namespace control

@@ -1,0 +1,126 @@
+#include "control/language_controller.h"
+
+#include "control/details/sender_connections.h"
+#include "control/details/stored_enum_setting.h"
+#include "control/settings.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+#include <array>
+
+namespace control {
+
+namespace {
+
+using signalInterface::LanguageTypes;
+
+// Indexed by LanguageTypes::Language.
+constexpr std::array<const char *, 14> translationFileNames{
+    "lang_cs_cs", "lang_nl_nl", "lang_en_en", "lang_fi_fi", "lang_fr_fr",
+    "lang_de_de", "lang_pl_pl", "lang_ru_ru", "lang_sk_sk", "lang_es_es",
+    "lang_sv_sv", "lang_da_da", "lang_nb_nb", "lang_pt_pt",
+};
+
+constexpr quint32 languageSwitchFailedMessage = 0x2019;
+
+} // namespace
+
+LanguageController::LanguageController(QObject *parent)
+    : QObject(parent)
+    , m_translationsDirectory(QCoreApplication::applicationDirPath() +
+                              QStringLiteral("/qml/view/languages"))
+{
+    m_language =
+        details::readEnumSetting(Settings::languageKey, &LanguageTypes::fromInt, defaultLanguage);
+}
+
+LanguageController::~LanguageController()
+{
+    if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator.get());
+    }
+}
+
+void LanguageController::setRootObject(QObject *root)
+{
+    m_root = root;
+}
+
+int LanguageController::connectLanguageChangeRequests(const QList<QObject *> &senders)
+{
+    return details::connectSenders(
+        senders, this,
+        {{SIGNAL(languageChangeRequested(::signalInterface::LanguageTypes::Language)),
+          SLOT(onLanguageChangeRequested(::signalInterface::LanguageTypes::Language))}});
+}
+
+void LanguageController::applyStoredLanguage()
+{
+    // A stored language whose file is missing still leaves the texts readable in English.
+    install(m_language);
+    toggleWorkaround();
+    emit languageChanged(m_language);
+}
+
+void LanguageController::setTranslationsDirectory(const QString &directory)
+{
+    m_translationsDirectory = directory;
+}
+
+QString LanguageController::translationFileName(Language language)
+{
+    const int index = static_cast<int>(language);
+    if (index < 0 || index >= static_cast<int>(translationFileNames.size())) {
+        return {};
+    }
+    return QString::fromLatin1(translationFileNames[static_cast<std::size_t>(index)]);
+}
+
+void LanguageController::onLanguageChangeRequested(
+    ::signalInterface::LanguageTypes::Language language)
+{
+    Language checked{};
+    if (!LanguageTypes::fromInt(static_cast<int>(language), checked)) {
+        return;
+    }
+    if (!install(checked)) {
+        signalInterface::UserMessageTypes::UserMessage message(languageSwitchFailedMessage);
+        message.type = signalInterface::UserMessageTypes::E_typeOneButtonAlt;
+        emit panelUserMessageIssued(message, nullptr);
+        return;
+    }
+    m_language = checked;
+    Settings::setValue(QLatin1String(Settings::languageKey), static_cast<int>(checked));
+    toggleWorkaround();
+    emit languageChanged(checked);
+}
+
+bool LanguageController::install(Language language)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(translationFileName(language), m_translationsDirectory)) {
+        if (language != LanguageTypes::E_english) {
+            return false;
+        }
+        // The source texts are English, so English needs no translator at all.
+        translator.reset();
+    }
+    if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator.get());
+    }
+    m_translator = std::move(translator);
+    if (m_translator) {
+        QCoreApplication::installTranslator(m_translator.get());
+    }
+    return true;
+}
+
+void LanguageController::toggleWorkaround()
+{
+    if (m_root) {
+        m_root->setProperty("workaround", !m_root->property("workaround").toBool());
+    }
+}
+
+} // namespace control

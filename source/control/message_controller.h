@@ -1,0 +1,97 @@
+#pragma once
+
+#include "signal_interface/user_message_action.h"
+#include "signal_interface/user_message_types.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+
+#include <deque>
+
+namespace control {
+
+// Queues the user messages of the panel and of the sauna system and shows them one at a time in
+// the scene's popup; hands the user's answer to the raiser's action or back to the sauna.
+//
+// Popup properties written for each shown message (the popup item declares them):
+// "popupKind" ("indication", "selection" or "noButton"), "popupTitle", "popupText",
+// "centerButtonText", "leftButtonText", "rightButtonText", and "visible".
+class MessageController : public QObject
+{
+    Q_OBJECT
+
+public:
+    using UserMessage = signalInterface::UserMessageTypes::UserMessage;
+    using UserMessageAction = signalInterface::UserMessageAction;
+
+    explicit MessageController(QObject *parent = nullptr);
+    ~MessageController() override;
+
+    // The scene's "popup_widget"; null is allowed: messages still queue and can be answered
+    // through onPopupBtnPressed. The current message, if any, is shown in the new popup at once.
+    void setPopupWidget(QObject *popup);
+    QObject *popupWidget() const { return m_popup; }
+
+    // Each returns the number of connections that failed.
+    int connectPanelUserMessages(const QList<QObject *> &senders);
+    int connectPopupButtons(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders);
+
+    bool hasCurrentMessage() const { return m_shown; }
+    // The message shown now; a default message when none is.
+    UserMessage currentMessage() const;
+    // The text shown for the current message, its arguments filled in.
+    QString currentText() const { return m_currentText; }
+    // Messages waiting behind the shown one.
+    int waitingMessageCount() const;
+    bool isAutoCloseActive() const { return m_autoCloseTimer.isActive(); }
+
+    // True while the action travels with a message that is shown or waiting in any message
+    // controller. A raiser whose action stores an argument asks this before it stores a new one,
+    // so that the answer to a pending question never acts on a later question's argument.
+    static bool isActionPending(const UserMessageAction *action);
+
+    // The popup text of a message: the id's text with the arguments put in, in one pass.
+    static QString messageText(const UserMessage &message);
+
+public slots:
+    void onPanelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
+                                  ::signalInterface::UserMessageAction *action);
+    void onSaunaUserMessageChanged(::signalInterface::UserMessageTypes::UserMessage message);
+    void onPopupBtnPressed(QString buttonText);
+    // Closes the current message without an answer; its auto-close timer ends here.
+    void onPopupTimeout();
+
+signals:
+    void userMessageAnswered(::signalInterface::UserMessageTypes::UserMessage message);
+    void messageShown(::signalInterface::UserMessageTypes::UserMessage message);
+    void messageClosed(::signalInterface::UserMessageTypes::UserMessage message);
+
+private:
+    struct Entry
+    {
+        UserMessage message;
+        UserMessageAction *action = nullptr;
+        bool fromSauna = false;
+    };
+
+    void enqueue(Entry entry);
+    void showCurrent();
+    // Takes the shown message off the queue and hides the popup.
+    void closeCurrent();
+    void showNextIfIdle();
+    bool holdsAction(const UserMessageAction *action) const;
+
+    // The front entry is the shown one while m_shown is set.
+    std::deque<Entry> m_queue;
+    bool m_shown = false;
+    const UserMessageAction *m_answeringAction = nullptr;
+    QPointer<QObject> m_popup;
+    QString m_currentText;
+    QTimer m_autoCloseTimer;
+};
+
+} // namespace control

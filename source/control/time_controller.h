@@ -1,0 +1,90 @@
+#pragma once
+
+#include "signal_interface/calendar_types.h"
+#include "signal_interface/date_time_types.h"
+#include "signal_interface/user_message_action.h"
+#include "signal_interface/user_message_types.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+namespace control {
+
+// Keeps the user's date format, time format and first day of the week ("date_format",
+// "time_format", "start_of_week"), passes the sauna system's clock on to the screens and sends
+// the user's new time to the sauna.
+class TimeController : public QObject
+{
+    Q_OBJECT
+
+public:
+    using TimeFormat = signalInterface::DateTimeTypes::TimeFormat;
+    using DateFormat = signalInterface::DateTimeTypes::DateFormat;
+    using WeekDay = signalInterface::CalendarTypes::WeekDay;
+    using SaunaDateTime = signalInterface::DateTimeTypes::SaunaDateTime;
+
+    static constexpr TimeFormat defaultTimeFormat = signalInterface::DateTimeTypes::E_0_24;
+    static constexpr DateFormat defaultDateFormat = signalInterface::DateTimeTypes::E_ddmmyy;
+    static constexpr WeekDay defaultWeekDayStart = signalInterface::CalendarTypes::E_monday;
+
+    // Reads the three keys; writes the default of each one that is missing or unreadable.
+    explicit TimeController(QObject *parent = nullptr);
+
+    // Each returns the number of connections that failed.
+    int connectDateFormatSelected(const QList<QObject *> &senders);
+    int connectSetSystemTimeRequests(const QList<QObject *> &senders);
+    int connectTimeFormatSelected(const QList<QObject *> &senders);
+    int connectWeekBeginSelected(const QList<QObject *> &senders);
+    int connectRegionInitialSelections(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders);
+
+    // First state: date format, time format and week start, in this order.
+    void emitInitialState();
+
+    TimeFormat timeFormat() const { return m_timeFormat; }
+    DateFormat dateFormat() const { return m_dateFormat; }
+    WeekDay weekDayStart() const { return m_weekDayStart; }
+    SaunaDateTime systemTime() const { return m_systemTime; }
+
+public slots:
+    // The user's choices; each also writes "has_changed_region_settings".
+    void onDateFormatSelected(::signalInterface::DateTimeTypes::DateFormat df);
+    void onTimeFormatSelected(::signalInterface::DateTimeTypes::TimeFormat tf);
+    void onWeekBeginSelected(::signalInterface::CalendarTypes::WeekDay day);
+    // The region screen's proposals.
+    void onDateFormatInitiallySelected(::signalInterface::DateTimeTypes::DateFormat df);
+    void onTimeFormatInitiallySelected(::signalInterface::DateTimeTypes::TimeFormat tf);
+    void onWeekBeginInitiallySelected(::signalInterface::CalendarTypes::WeekDay day);
+    // The time and date screens' commits; an invalid date-time is refused with a message.
+    void onSetSystemTimeRequested(QDateTime dateTime);
+    void onSaunaTimeChanged(::signalInterface::DateTimeTypes::SaunaDateTime dateTime);
+
+signals:
+    void weekDayStartChanged(::signalInterface::CalendarTypes::WeekDay day);
+    void timeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat tf);
+    void dateFormatChanged(::signalInterface::DateTimeTypes::DateFormat df);
+    void systemTimeChanged(QDateTime dateTime);
+    void systemTimeDetailsChanged(QDateTime dateTime, bool dateValid, bool timeValid);
+    // Date in the date format, time in the time format, and the am/pm marker (12-hour only).
+    void systemTimeFormattedChanged(QString date, QString time, QString amPm);
+    void systemTimeChangeRequested(::signalInterface::DateTimeTypes::SaunaDateTime dateTime);
+    void panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
+                                ::signalInterface::UserMessageAction *action);
+
+private:
+    void setDateFormat(DateFormat df);
+    void setTimeFormat(TimeFormat tf);
+    void setWeekDayStart(WeekDay day);
+    void emitFormattedTime();
+    static void markRegionSettingsChanged();
+
+    TimeFormat m_timeFormat = defaultTimeFormat;
+    DateFormat m_dateFormat = defaultDateFormat;
+    WeekDay m_weekDayStart = defaultWeekDayStart;
+    bool m_hasSystemTime = false;
+    SaunaDateTime m_systemTime;
+};
+
+} // namespace control

@@ -1,0 +1,35 @@
+#include "control/wifi_symbol_controller.h"
+
+#include "control/details/sender_connections.h"
+
+namespace control {
+
+WiFiSymbolController::WiFiSymbolController(QObject *parent)
+    : QObject(parent)
+{}
+
+void WiFiSymbolController::enableWiFi()
+{
+    m_wifiEnabled = true;
+}
+
+int WiFiSymbolController::connectConnectedChanged(const QList<QObject *> &senders)
+{
+    return details::connectSenders(
+        senders, this, {{SIGNAL(connectedChanged(bool)), SLOT(onConnectedChanged(bool))}});
+}
+
+void WiFiSymbolController::emitInitialState()
+{
+    emit symbolStateChanged();
+}
+
+void WiFiSymbolController::onConnectedChanged(bool connected)
+{
+    if (m_connected != connected) {
+        m_connected = connected;
+        emit symbolStateChanged();
+    }
+}
+
+} // namespace control

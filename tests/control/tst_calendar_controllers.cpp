@@ -1,0 +1,727 @@
+#include "control/calendar_date_program_controller.h"
+#include "control/calendar_date_program_overview_controller.h"
+#include "control/calendar_queue_controller.h"
+#include "control/calendar_weekday_program_controller.h"
+#include "control/calendar_weekday_program_overview_controller.h"
+#include "control/details/calendar_data_provider.h"
+#include "control/details/calendar_program_settings_favorite_model.h"
+#include "protocol_buffers_support/si_pb_type_conversion/calendar_converter.h"
+#include "sauna_bridge/zerededid_bridge_receiver_signal_interface.h"
+#include "signal_interface/type_registration.h"
+#include "value/duration_manager_most_significant_component_hour.h"
+#include "value/temperature_value_manager.h"
+#include "value/time_value_manager.h"
+#include "view_cpp/calendar_month_day_item.h"
+#include "view_cpp/list_model.h"
+#include "view_cpp/row_item_base.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+using signalInterface::CalendarProgram;
+using signalInterface::CalendarTypes;
+using signalInterface::UserMessageAction;
+using signalInterface::FavoritesTypes::FavoritesPost;
+using signalInterface::UserMessageTypes::UserMessage;
+
+namespace {
+
+// The sauna side: the receiver interface itself, whose signals the test emits.
+class FakeBridge : public saunaBridge::ZerededidBridgeReceiverSignalInterface
+{
+public:
+    FakeBridge() = default;
+};
+
+// The QML items of the calendar tab, with every signal the controllers connect.
+class FakeCalendarView : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void rowItemSelected(int row);
+    void rowItemBtnSelected(int row);
+    void calendarProgramSettingsEditCancelRequested();
+    void calendarProgramSettingsEditDeleteRequested();
+    void calendarProgramSettingsEditSaveRequested();
+    void calendarFavoriteSelected(int row);
+    void calendarProgramSettingsCustomCommit();
+    void customRowItemSelected(int row);
+    void activationTimeCommit();
+    void changeTemperatureValueRequested(int step);
+    void changeHumidityValueRequested(int step);
+    void stopAfterCommit();
+    void monthEditActivated();
+    void monthIncreaseSelected();
+    void monthDecreaseSelected();
+    void dateEditActivated(int day);
+    void calendarDateProgramEditActivated(int row);
+    void weekDayEditActivated(int row);
+    void weekDayEditCancelled();
+    void weekDaySwitchAllDaysActivation(bool activated);
+    void calendarWeekdayProgramEditActivated(int row);
+    void calendarQueueVisibleChanged(bool visible);
+    void clearCalendarRequested();
+};
+
+// The native objects the start-up wiring hands to the calendar controllers.
+class FakeNativeSources : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void productTypeChanged(::signalInterface::VariantTypes::ProductType productType);
+    void brandChanged(::signalInterface::VariantTypes::Brand brand);
+    void systemTimeChanged(QDateTime dateTime);
+    void dateFormatChanged(::signalInterface::DateTimeTypes::DateFormat format);
+    void timeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat format);
+    void weekDayStartChanged(::signalInterface::CalendarTypes::WeekDay day);
+    void lockTimerTimeout();
+    void temperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit unit);
+    void languageChanged(::signalInterface::LanguageTypes::Language language);
+    void favoriteChangeIssued(::signalInterface::FavoritesTypes::FavoritesPost favorite);
+    void favoriteDeleteIssued(::signalInterface::FavoritesTypes::FavoritesPost favorite);
+};
+
+QDateTime wall(int year, int month, int day, int hour, int minute)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC);
+}
+
+CalendarProgram dateProgram(quint32 index, const QDateTime &start)
+{
+    CalendarProgram program(index);
+    program.inUse = true;
+    program.start = start;
+    program.duration = 60;
+    program.temperature = 720;
+    program.startMode = CalendarTypes::E_start_at;
+    return program;
+}
+
+CalendarProgram weekdayProgram(quint32 index, const QDateTime &start)
+{
+    CalendarProgram program = dateProgram(index, start);
+    program.weekday = true;
+    return program;
+}
+
+FavoritesPost favoritePost(quint32 index, const QString &name, quint32 temperature)
+{
+    FavoritesPost favorite;
+    favorite.index = index;
+    favorite.inUse = true;
+    favorite.name = name;
+    favorite.temperature = temperature;
+    favorite.humidity = 40;
+    return favorite;
+}
+
+bool dayHasPost(const view::ListModel &month, int day)
+{
+    for (int row = 0; row < month.rowCount(); ++row) {
+        if (month.getApplId(row) == day) {
+            return month.data(month.index(row), view::CalendarMonthDayItem::DayPostAvailableRole)
+                .toBool();
+        }
+    }
+    return false;
+}
+
+vaholumo::Calendar_post onTheWire(const CalendarProgram &program)
+{
+    vaholumo::Calendar_post post;
+    const auto error =
+        pbSupport::conversion::CalendarConverter::instance().toPbCalendarPost(program, post);
+    return error.isNull() ? post : vaholumo::Calendar_post();
+}
+
+// One calendar tab as the providers build it, wired to a fake bridge as the start-up code does.
+struct CalendarTab
+{
+    CalendarTab()
+    {
+        const QList<QObject *> bridgeList{&bridge};
+        connectFailures += provider.connectSaunaSignals(bridgeList);
+        connectFailures += weekdayOverview.connectSaunaSignals(bridgeList);
+        connectFailures += dateProgram.connectSaunaSignals(bridgeList);
+        connectFailures += dateOverview.connectSaunaSignals(bridgeList);
+        connectFailures += weekdayProgram.connectSaunaSignals(bridgeList);
+        connectFailures += queue.connectSaunaSignals(bridgeList);
+        connectFailures += dateProgram.connectProgramEditSignals({&dateOverview});
+        connectFailures += weekdayProgram.connectProgramEditSignals({&weekdayOverview});
+        connectFailures += provider.connectTimeSettingsSignals({&native});
+    }
+
+    void setNow(const QDateTime &now) { emit native.systemTimeChanged(now); }
+
+    FakeBridge bridge;
+    FakeNativeSources native;
+    control::details::CalendarDataProvider provider;
+    control::details::CalendarProgramSettingsFavoriteModel favoriteModel{&provider};
+    control::CalendarDateProgramController dateProgram{nullptr, &provider, &favoriteModel};
+    control::CalendarDateProgramOverviewController dateOverview{nullptr, &provider};
+    control::CalendarWeekdayProgramOverviewController weekdayOverview{nullptr, &provider};
+    control::CalendarWeekdayProgramController weekdayProgram{nullptr, &provider, &favoriteModel};
+    control::CalendarQueueController queue{nullptr, &provider};
+    int connectFailures = 0;
+};
+
+} // namespace
+
+class TestCalendarControllers : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { signalInterface::registerMetaTypes(); }
+
+    void everyConnectOperationFindsItsSignals()
+    {
+        CalendarTab tab;
+        QCOMPARE(tab.connectFailures, 0);
+        FakeCalendarView view;
+        const QList<QObject *> views{&view};
+        const QList<QObject *> natives{&tab.native};
+        for (control::details::CalendarProgramSettingsControllerBase *program :
+             {static_cast<control::details::CalendarProgramSettingsControllerBase *>(
+                  &tab.dateProgram),
+              static_cast<control::details::CalendarProgramSettingsControllerBase *>(
+                  &tab.weekdayProgram)}) {
+            QCOMPARE(program->connectProgramSettingsView(views), 0);
+            QCOMPARE(program->connectActivationTimeView(views), 0);
+            QCOMPARE(program->connectCustomTemperatureView(views), 0);
+            QCOMPARE(program->connectCustomHumidityView(views), 0);
+            QCOMPARE(program->connectStopAfterView(views), 0);
+            QCOMPARE(program->connectTimeFormatChanged(natives), 0);
+            QCOMPARE(program->connectTemperatureUnitChanged(natives), 0);
+            QCOMPARE(program->connectLanguageChanged(natives), 0);
+        }
+        QCOMPARE(tab.dateOverview.connectMonthView(views), 0);
+        QCOMPARE(tab.dateOverview.connectDateProgramView(views), 0);
+        QCOMPARE(tab.dateOverview.connectWeekDayStartChanged(natives), 0);
+        QCOMPARE(tab.dateOverview.connectLockTimerTimeout(natives), 0);
+        QCOMPARE(tab.dateOverview.connectLanguageChanged(natives), 0);
+        QCOMPARE(tab.weekdayOverview.connectWeekDaysView(views), 0);
+        QCOMPARE(tab.weekdayOverview.connectWeekDayStartChanged(natives), 0);
+        QCOMPARE(tab.queue.connectQueueView(views), 0);
+        QCOMPARE(tab.queue.connectClearCalendarRequests(views), 0);
+        QCOMPARE(tab.queue.connectFavoriteChanges(natives), 0);
+        QCOMPARE(tab.queue.connectLanguageChanged(natives), 0);
+        QCOMPARE(tab.provider.connectProductTypeChanged(natives), 0);
+        QCOMPARE(tab.provider.connectBrandChanged(natives), 0);
+
+        // An object without the signals fails every connect; an empty list connects nothing.
+        QObject plain;
+        QCOMPARE(tab.dateProgram.connectProgramSettingsView({&plain}), 8);
+        QCOMPARE(tab.queue.connectSaunaSignals({&plain}), 7);
+        QCOMPARE(tab.provider.connectSaunaSignals({&plain}), 11);
+        QCOMPARE(tab.dateOverview.connectMonthView({}), 0);
+
+        // The request signals carry the bridge sender's slot signature.
+        QSignalSpy dateRequests(&tab.dateProgram, SIGNAL(calendarProgramChangeRequested(
+                                                      ::signalInterface::CalendarProgram)));
+        QSignalSpy queueRequests(
+            &tab.queue, SIGNAL(calendarProgramChangeRequested(::signalInterface::CalendarProgram)));
+        QSignalSpy weekRequests(&tab.weekdayOverview,
+                                SIGNAL(scheduleItemDisableChangeRequested(bool)));
+        QVERIFY(dateRequests.isValid());
+        QVERIFY(queueRequests.isValid());
+        QVERIFY(weekRequests.isValid());
+    }
+
+    void newDateProgramReachesSenderAndShowsOnlyAfterReport()
+    {
+        CalendarTab tab;
+        QAbstractItemModelTester monthTester(tab.dateOverview.monthCalendarModel());
+        QAbstractItemModelTester overviewTester(tab.dateOverview.dateOverviewModel());
+        QAbstractItemModelTester settingsTester(tab.dateProgram.settingsModel());
+        tab.setNow(wall(2024, 5, 10, 10, 0));
+        emit tab.bridge.saunaTargetTemperatureChanged(630);
+        emit tab.bridge.saunaTargetHumidityChanged(103);
+        emit tab.bridge.saunaBathTimeChanged(45);
+        QSignalSpy requests(
+            &tab.dateProgram,
+            &control::CalendarDateProgramController::calendarProgramChangeRequested);
+        QSignalSpy completed(&tab.dateProgram,
+                             &control::CalendarDateProgramController::calendarProgramEditCompleted);
+
+        tab.dateOverview.onMonthEditActivated();
+        tab.dateOverview.onDateEditActivated(12);
+        QCOMPARE(tab.dateOverview.dateOverviewModel()->rowCount(), 1);
+        tab.dateOverview.onCalendarDateProgramEditActivated(0);
+        QVERIFY(tab.dateProgram.editing());
+        QVERIFY(tab.dateProgram.newProgram());
+        QVERIFY(!tab.weekdayProgram.editing());
+
+        // Ready at 19:30 on the chosen day, stop after 90 minutes, own settings.
+        tab.dateProgram.readyAtManager()->setValue(wall(2024, 5, 12, 19, 30));
+        tab.dateProgram.onActivationTimeCommit();
+        tab.dateProgram.customStopAfterManager()->setValueInMinutes(90);
+        tab.dateProgram.onStopAfterCommit();
+        tab.dateProgram.customTemperatureManager()->setValue(720);
+        tab.dateProgram.onCalendarProgramSettingsCustomCommit();
+        tab.dateProgram.onCalendarProgramSettingsEditSaveRequested();
+
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(completed.size(), 1);
+        const auto sent = requests.at(0).at(0).value<CalendarProgram>();
+        QCOMPARE(sent.index, 0u);
+        QVERIFY(sent.inUse);
+        QVERIFY(!sent.weekday);
+        QCOMPARE(sent.start, wall(2024, 5, 12, 19, 30));
+        QCOMPARE(sent.duration, 90u);
+        QCOMPARE(sent.temperature, 720u);
+        QCOMPARE(sent.humidity, 103u);
+        QCOMPARE(sent.startMode, CalendarTypes::E_ready_at);
+        QCOMPARE(sent.favorite, CalendarProgram::noFavorite);
+        const vaholumo::Calendar_post post = onTheWire(sent);
+        QCOMPARE(post.index(), 0u);
+        QCOMPARE(post.favorite(), 100u);
+        QCOMPARE(post.temperature(), 720u);
+        QCOMPARE(post.humidity(), 103u);
+        QCOMPARE(post.stop_after(), 90u);
+        QCOMPARE(post.start_mode(), vaholumo::Calendar_post::READY_AT);
+        QVERIFY(!post.weekday_program());
+
+        // Nothing is shown before the sauna reports the program.
+        QVERIFY(!dayHasPost(*tab.dateOverview.monthCalendarModel(), 12));
+        QCOMPARE(tab.dateOverview.dateOverviewModel()->rowCount(), 1);
+        emit tab.bridge.saunaCalendarProgramChanged(sent);
+        QVERIFY(dayHasPost(*tab.dateOverview.monthCalendarModel(), 12));
+        QCOMPARE(tab.dateOverview.dateOverviewModel()->rowCount(), 2);
+        QCOMPARE(tab.dateOverview.dateOverviewModel()->getApplId(0), 0);
+        QCOMPARE(tab.queue.model()->rowCount(), 1);
+    }
+
+    void editedProgramKeepsFavoriteAndFlag()
+    {
+        CalendarTab tab;
+        QAbstractItemModelTester favoriteTester(tab.favoriteModel.model());
+        tab.setNow(wall(2024, 5, 10, 10, 0));
+        emit tab.bridge.saunaFavoritesPostChanged(favoritePost(2, QStringLiteral("Evening"), 810));
+        QCOMPARE(tab.favoriteModel.model()->rowCount(), 2);
+        CalendarProgram stored = dateProgram(5, wall(2024, 5, 20, 18, 0));
+        stored.option11 = true;
+        emit tab.bridge.saunaCalendarProgramChanged(stored);
+        QSignalSpy requests(
+            &tab.dateProgram,
+            &control::CalendarDateProgramController::calendarProgramChangeRequested);
+
+        tab.dateOverview.onMonthEditActivated();
+        tab.dateOverview.onDateEditActivated(20);
+        tab.dateOverview.onCalendarDateProgramEditActivated(0);
+        QVERIFY(tab.dateProgram.editing());
+        QVERIFY(!tab.dateProgram.newProgram());
+        tab.dateProgram.onCalendarFavoriteSelected(1);
+        tab.dateProgram.onRowItemSelected(
+            control::details::CalendarProgramSettingsControllerBase::E_standbyModeRow);
+        tab.dateProgram.onRowItemBtnSelected(
+            control::details::CalendarProgramSettingsControllerBase::E_startRow);
+        // The sauna echoes the stored program with another flag: no news for this edit.
+        CalendarProgram echo = stored;
+        echo.option11 = false;
+        QSignalSpy messages(&tab.dateProgram,
+                            &control::CalendarDateProgramController::panelUserMessageIssued);
+        emit tab.bridge.saunaCalendarProgramChanged(echo);
+        QCOMPARE(messages.size(), 0);
+        tab.dateProgram.onCalendarProgramSettingsEditSaveRequested();
+
+        QCOMPARE(requests.size(), 1);
+        const auto sent = requests.at(0).at(0).value<CalendarProgram>();
+        QCOMPARE(sent.index, 5u);
+        QCOMPARE(sent.favorite, 2);
+        QVERIFY(sent.standby);
+        QVERIFY(sent.option11);
+        QCOMPARE(sent.startMode, CalendarTypes::E_ready_at);
+        const vaholumo::Calendar_post post = onTheWire(sent);
+        QCOMPARE(post.favorite(), 2u);
+        QVERIFY(!post.has_temperature());
+        QVERIFY(post.standby_mode());
+        QVERIFY(post.extra_flag());
+
+        // A change made on another panel is announced and taken over.
+        tab.dateOverview.onCalendarDateProgramEditActivated(0);
+        QVERIFY(!tab.dateProgram.editedProgram().option11);
+        CalendarProgram elsewhere = stored;
+        elsewhere.duration = 120;
+        elsewhere.option11 = true;
+        emit tab.bridge.saunaCalendarProgramChanged(elsewhere);
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.last().at(0).value<UserMessage>().id, 0x2010u);
+        QCOMPARE(tab.dateProgram.editedProgram().duration, 120u);
+        QVERIFY(!tab.dateProgram.editedProgram().option11);
+    }
+
+    void deleteAsksOnceAndSendsTheSlotEmptied()
+    {
+        CalendarTab tab;
+        tab.setNow(wall(2024, 5, 10, 10, 0));
+        emit tab.bridge.saunaCalendarProgramChanged(dateProgram(5, wall(2024, 5, 20, 18, 0)));
+        emit tab.bridge.saunaCalendarProgramChanged(dateProgram(6, wall(2024, 5, 20, 20, 0)));
+        QSignalSpy requests(
+            &tab.dateProgram,
+            &control::CalendarDateProgramController::calendarProgramChangeRequested);
+        QSignalSpy messages(&tab.dateProgram,
+                            &control::CalendarDateProgramController::panelUserMessageIssued);
+        QSignalSpy completed(&tab.dateProgram,
+                             &control::CalendarDateProgramController::calendarProgramEditCompleted);
+
+        tab.dateOverview.onMonthEditActivated();
+        tab.dateOverview.onDateEditActivated(20);
+        tab.dateOverview.onCalendarDateProgramEditActivated(0);
+        tab.dateProgram.onCalendarProgramSettingsEditDeleteRequested();
+        QCOMPARE(messages.size(), 1);
+        const auto question = messages.at(0).at(0).value<UserMessage>();
+        QCOMPARE(question.id, 0x2015u);
+        QCOMPARE(question.type, signalInterface::UserMessageTypes::E_typeTwoButtons);
+        QCOMPARE(question.arguments.size(), 1);
+        QVERIFY(question.arguments.at(0).contains(QStringLiteral("18:00")));
+        auto *action = messages.at(0).at(1).value<UserMessageAction *>();
+        QVERIFY(action);
+
+        // While the question waits, a second delete (of another program) is not asked.
+        tab.dateOverview.onCalendarDateProgramEditActivated(1);
+        tab.dateProgram.onCalendarProgramSettingsEditDeleteRequested();
+        QCOMPARE(messages.size(), 1);
+
+        action->execute(signalInterface::UserMessageTypes::E_answerNo);
+        QCOMPARE(requests.size(), 0);
+        tab.dateProgram.onCalendarProgramSettingsEditDeleteRequested();
+        QCOMPARE(messages.size(), 2);
+        action->execute(signalInterface::UserMessageTypes::E_answerYes);
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(completed.size(), 1);
+        const auto sent = requests.at(0).at(0).value<CalendarProgram>();
+        QCOMPARE(sent.index, 6u);
+        QVERIFY(!sent.inUse);
+        const vaholumo::Calendar_post post = onTheWire(sent);
+        QCOMPARE(QByteArray::fromStdString(post.SerializeAsString()).toHex(),
+                 QByteArray("08061000"));
+        // Still shown until the sauna reports the slot empty.
+        QCOMPARE(tab.dateOverview.dateOverviewModel()->rowCount(), 3);
+        emit tab.bridge.saunaCalendarProgramChanged(sent);
+        QCOMPARE(tab.dateOverview.dateOverviewModel()->rowCount(), 2);
+    }
+
+    void saveQuestionsComeBeforeTheRequest_data()
+    {
+        QTest::addColumn<QTime>("start");
+        QTest::addColumn<bool>("readyAt");
+        QTest::addColumn<quint32>("expectedId");
+        QTest::addColumn<QString>("argument");
+        QTest::newRow("starts inside the not-allowed window")
+            << QTime(23, 0) << false << 0x2020u << QStringLiteral("22:00 - 06:00");
+        QTest::newRow("runs into the not-allowed window")
+            << QTime(21, 30) << false << 0x2021u << QStringLiteral("22:00 - 06:00");
+        QTest::newRow("ready before the heating time")
+            << QTime(10, 15) << true << 0x200cu << QStringLiteral("29");
+    }
+
+    void saveQuestionsComeBeforeTheRequest()
+    {
+        QFETCH(QTime, start);
+        QFETCH(bool, readyAt);
+        QFETCH(quint32, expectedId);
+        QFETCH(QString, argument);
+        CalendarTab tab;
+        tab.setNow(wall(2024, 5, 10, 10, 0));
+        emit tab.bridge.saunaNotAllowedStartEnableChanged(true);
+        emit tab.bridge.saunaNotAllowedStartFromTimeChanged(QTime(22, 0));
+        emit tab.bridge.saunaNotAllowedStartUntilTimeChanged(QTime(6, 0));
+        emit tab.bridge.saunaTemperatureChanged(200);
+        CalendarProgram program = dateProgram(3, QDateTime(QDate(2024, 5, 10), start, Qt::UTC));
+        program.startMode = readyAt ? CalendarTypes::E_ready_at : CalendarTypes::E_start_at;
+        emit tab.bridge.saunaCalendarProgramChanged(program);
+        QSignalSpy requests(
+            &tab.dateProgram,
+            &control::CalendarDateProgramController::calendarProgramChangeRequested);
+        QSignalSpy messages(&tab.dateProgram,
+                            &control::CalendarDateProgramController::panelUserMessageIssued);
+
+        emit tab.dateOverview.calendarProgramEditActivated(program);
+        tab.dateProgram.onCalendarProgramSettingsEditSaveRequested();
+        tab.dateProgram.onCalendarProgramSettingsEditSaveRequested();
+        QCOMPARE(requests.size(), 0);
+        QCOMPARE(messages.size(), 1);
+        const auto question = messages.at(0).at(0).value<UserMessage>();
+        QCOMPARE(question.id, expectedId);
+        QVERIFY(question.arguments.contains(argument));
+        messages.at(0).at(1).value<UserMessageAction *>()->execute(
+            signalInterface::UserMessageTypes::E_answerYes);
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests.at(0).at(0).value<CalendarProgram>(), program);
+    }
+
+    void invalidOrPastTimesAreNeverSent()
+    {
+        CalendarTab tab;
+        tab.setNow(wall(2024, 5, 10, 10, 0));
+        QSignalSpy requests(
+            &tab.dateProgram,
+            &control::CalendarDateProgramController::calendarProgramChangeRequested);
+        QSignalSpy messages(&tab.dateProgram,
+                            &control::CalendarDateProgramController::panelUserMessageIssued);
+        emit tab.dateOverview.calendarProgramEditActivated(dateProgram(1, wall(2024, 5, 9, 18, 0)));
+        tab.dateProgram.onCalendarProgramSettingsEditSaveRequested();
+        QCOMPARE(requests.size(), 0);
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.at(0).at(0).value<UserMessage>().id, 0x2024u);
+
+        // Moved to a later time of the same past day, it is still refused.
+        tab.dateProgram.readyAtManager()->setValue(wall(2024, 5, 9, 23, 45));
+        tab.dateProgram.onActivationTimeCommit();
+        QCOMPARE(tab.dateProgram.editedProgram().start, wall(2024, 5, 9, 23, 45));
+        tab.dateProgram.onCalendarProgramSettingsEditSaveRequested();
+        QCOMPARE(requests.size(), 0);
+        QCOMPARE(messages.size(), 2);
+    }
+
+    void monthModelAtItsEdges_data()
+    {
+        QTest::addColumn<QDate>("month");
+        QTest::addColumn<int>("weekStart");
+        // 2024 has a month beginning on each weekday.
+        const QList<QDate> months{QDate(2024, 1, 1), QDate(2024, 10, 1), QDate(2024, 5, 1),
+                                  QDate(2024, 2, 1), QDate(2024, 3, 1),  QDate(2024, 6, 1),
+                                  QDate(2024, 9, 1)};
+        for (const QDate &month : months) {
+            for (int weekStart = 0; weekStart < 7; ++weekStart) {
+                QTest::addRow("%s, week from %d", qPrintable(month.toString("MMM")), weekStart)
+                    << month << weekStart;
+            }
+        }
+    }
+
+    void monthModelAtItsEdges()
+    {
+        QFETCH(QDate, month);
+        QFETCH(int, weekStart);
+        CalendarTab tab;
+        QAbstractItemModelTester tester(tab.dateOverview.monthCalendarModel());
+        tab.setNow(wall(month.year(), month.month(), 1, 0, 0));
+        tab.dateOverview.onWeekDayStartChanged(static_cast<CalendarTypes::WeekDay>(weekStart));
+        tab.dateOverview.onMonthEditActivated();
+        QCOMPARE(tab.dateOverview.shownMonth(), month);
+
+        const view::ListModel &model = *tab.dateOverview.monthCalendarModel();
+        const int leading = (month.dayOfWeek() - 1 - weekStart + 7) % 7;
+        const int cells = model.rowCount();
+        QCOMPARE(cells % 7, 0);
+        QVERIFY(cells >= leading + month.daysInMonth());
+        QVERIFY(cells < leading + month.daysInMonth() + 7);
+        for (int row = 0; row < leading; ++row)
+            QCOMPARE(model.getApplId(row), 0);
+        QCOMPARE(model.getApplId(leading), 1);
+        QCOMPARE(model.data(model.index(leading), view::CalendarMonthDayItem::TextOnDayButtonRole)
+                     .toString(),
+                 QStringLiteral("1"));
+        QCOMPARE(model.getApplId(leading + month.daysInMonth() - 1), month.daysInMonth());
+        for (int row = leading + month.daysInMonth(); row < cells; ++row)
+            QCOMPARE(model.getApplId(row), 0);
+        const QStringList headers = tab.dateOverview.weekDayHeaders();
+        QCOMPARE(headers.size(), 7);
+    }
+
+    void monthNavigationAndBadInputFromQml()
+    {
+        CalendarTab tab;
+        tab.setNow(wall(2024, 12, 5, 9, 0));
+        tab.dateOverview.onMonthEditActivated();
+        tab.dateOverview.onMonthIncreaseSelected();
+        QCOMPARE(tab.dateOverview.shownMonth(), QDate(2025, 1, 1));
+        tab.dateOverview.onMonthDecreaseSelected();
+        tab.dateOverview.onMonthDecreaseSelected();
+        QCOMPARE(tab.dateOverview.shownMonth(), QDate(2024, 11, 1));
+
+        QSignalSpy edits(
+            &tab.dateOverview,
+            &control::CalendarDateProgramOverviewController::calendarProgramEditActivated);
+        tab.dateOverview.onDateEditActivated(0);
+        tab.dateOverview.onDateEditActivated(31);
+        QVERIFY(!tab.dateOverview.selectedDate().isValid());
+        tab.dateOverview.onCalendarDateProgramEditActivated(0);
+        tab.dateOverview.onDateEditActivated(30);
+        QCOMPARE(tab.dateOverview.selectedDate(), QDate(2024, 11, 30));
+        tab.dateOverview.onCalendarDateProgramEditActivated(-1);
+        tab.dateOverview.onCalendarDateProgramEditActivated(5);
+        // A day in the past takes no new program.
+        tab.dateOverview.onCalendarDateProgramEditActivated(0);
+        QCOMPARE(edits.size(), 0);
+        tab.dateOverview.onWeekDayStartChanged(static_cast<CalendarTypes::WeekDay>(9));
+        QCOMPARE(tab.dateOverview.weekStart(), CalendarTypes::E_monday);
+
+        emit tab.dateOverview.calendarProgramEditActivated(
+            weekdayProgram(3, wall(2024, 12, 9, 8, 0)));
+        QVERIFY(!tab.dateProgram.editing());
+        tab.dateProgram.onRowItemSelected(-1);
+        tab.dateProgram.onCalendarFavoriteSelected(99);
+        emit tab.dateOverview.calendarProgramEditActivated(
+            dateProgram(64, wall(2024, 12, 9, 8, 0)));
+        QVERIFY(!tab.dateProgram.editing());
+        emit tab.dateOverview.calendarProgramEditActivated(dateProgram(2, wall(2024, 12, 9, 8, 0)));
+        tab.dateProgram.onCalendarFavoriteSelected(99);
+        tab.dateProgram.onCalendarFavoriteSelected(-1);
+        tab.dateProgram.onRowItemSelected(42);
+        tab.dateProgram.onCustomRowItemSelected(42);
+        QCOMPARE(tab.dateProgram.editedProgram(), dateProgram(2, wall(2024, 12, 9, 8, 0)));
+
+        // The lock timer ends the edit without sending anything.
+        QSignalSpy requests(
+            &tab.dateProgram,
+            &control::CalendarDateProgramController::calendarProgramChangeRequested);
+        tab.dateOverview.onLockTimerTimeout();
+        QVERIFY(!tab.dateProgram.editing());
+        QCOMPARE(requests.size(), 0);
+    }
+
+    void weekdayCountsAndNewWeekdayProgram()
+    {
+        CalendarTab tab;
+        QAbstractItemModelTester weekTester(tab.weekdayOverview.weekCalendarModel());
+        QAbstractItemModelTester dayTester(tab.weekdayOverview.weekDayCalendarModel());
+        tab.setNow(wall(2024, 5, 8, 10, 0)); // a Wednesday
+        emit tab.bridge.saunaCalendarProgramChanged(weekdayProgram(1, wall(2024, 5, 6, 7, 0)));
+        emit tab.bridge.saunaCalendarProgramChanged(weekdayProgram(2, wall(2024, 4, 29, 19, 0)));
+        emit tab.bridge.saunaCalendarProgramChanged(weekdayProgram(3, wall(2024, 5, 10, 19, 0)));
+        emit tab.bridge.saunaCalendarProgramChanged(dateProgram(4, wall(2024, 5, 13, 19, 0)));
+
+        QSignalSpy counts(
+            &tab.weekdayOverview,
+            &control::CalendarWeekdayProgramOverviewController::weekDayProgramCountChanged);
+        tab.weekdayOverview.initWeekDayProgramCounts();
+        QCOMPARE(counts.size(), 7);
+        QCOMPARE(tab.weekdayOverview.programCount(CalendarTypes::E_monday), 2);
+        QCOMPARE(tab.weekdayOverview.programCount(CalendarTypes::E_friday), 1);
+        QCOMPARE(tab.weekdayOverview.programCount(CalendarTypes::E_tuesday), 0);
+        QCOMPARE(tab.weekdayOverview.programCount(7), 0);
+        QCOMPARE(tab.weekdayOverview.weekCalendarModel()
+                     ->data(tab.weekdayOverview.weekCalendarModel()->index(0),
+                            view::RowItemBase::TextValue1Role)
+                     .toString(),
+                 QStringLiteral("2"));
+        // The sauna deleting a Monday program updates that count only.
+        counts.clear();
+        CalendarProgram removed(2);
+        emit tab.bridge.saunaCalendarProgramChanged(removed);
+        QCOMPARE(counts.size(), 1);
+        QCOMPARE(counts.at(0).at(0).toInt(), int(CalendarTypes::E_monday));
+        QCOMPARE(counts.at(0).at(1).toInt(), 1);
+
+        tab.weekdayOverview.onWeekDayStartChanged(CalendarTypes::E_sunday);
+        QCOMPARE(tab.weekdayOverview.weekCalendarModel()->getApplId(0),
+                 int(CalendarTypes::E_sunday));
+        tab.weekdayOverview.onWeekDayEditActivated(7);
+        tab.weekdayOverview.onWeekDayEditActivated(-1);
+        QCOMPARE(tab.weekdayOverview.selectedWeekDay(), -1);
+        tab.weekdayOverview.onWeekDayEditActivated(2); // Sunday, Monday, Tuesday
+        QCOMPARE(tab.weekdayOverview.selectedWeekDay(), int(CalendarTypes::E_tuesday));
+        QCOMPARE(tab.weekdayOverview.weekDayCalendarModel()->rowCount(), 1);
+        tab.weekdayOverview.onCalendarWeekdayProgramEditActivated(0);
+        QVERIFY(tab.weekdayProgram.editing());
+        QVERIFY(!tab.dateProgram.editing());
+        const CalendarProgram edited = tab.weekdayProgram.editedProgram();
+        QVERIFY(edited.weekday);
+        QCOMPARE(edited.index, 0u);
+        QCOMPARE(edited.start.date(), QDate(2024, 5, 14));
+
+        QSignalSpy requests(
+            &tab.weekdayProgram,
+            &control::CalendarWeekdayProgramController::calendarProgramChangeRequested);
+        tab.weekdayProgram.onCalendarProgramSettingsEditSaveRequested();
+        QCOMPARE(requests.size(), 1);
+        QVERIFY(onTheWire(requests.at(0).at(0).value<CalendarProgram>()).weekday_program());
+
+        QSignalSpy schedule(
+            &tab.weekdayOverview,
+            &control::CalendarWeekdayProgramOverviewController::scheduleItemDisableChangeRequested);
+        tab.weekdayOverview.onWeekDaySwitchAllDaysActivation(true);
+        tab.weekdayOverview.onWeekDaySwitchAllDaysActivation(false);
+        QCOMPARE(schedule.size(), 2);
+        QCOMPARE(schedule.at(0).at(0).toBool(), true);
+        QCOMPARE(schedule.at(1).at(0).toBool(), false);
+        QVERIFY(tab.weekdayOverview.allDaysActivated());
+        emit tab.bridge.saunaScheduleItemDisableChanged(true);
+        QVERIFY(!tab.weekdayOverview.allDaysActivated());
+    }
+
+    void queueOrdersStartsAndClearsAfterConfirmation()
+    {
+        CalendarTab tab;
+        QAbstractItemModelTester tester(tab.queue.model());
+        tab.setNow(wall(2024, 5, 8, 10, 0));
+        QSignalSpy next(&tab.queue,
+                        &control::CalendarQueueController::nextActiveCalendarItemChanged);
+        emit tab.bridge.saunaCalendarProgramChanged(dateProgram(7, wall(2024, 5, 20, 18, 0)));
+        emit tab.bridge.saunaCalendarProgramChanged(weekdayProgram(2, wall(2024, 5, 9, 7, 0)));
+        emit tab.bridge.saunaCalendarProgramChanged(dateProgram(9, wall(2024, 5, 1, 18, 0)));
+        QCOMPARE(tab.queue.model()->rowCount(), 2);
+        QCOMPARE(tab.queue.model()->getApplId(0), 2);
+        QCOMPARE(tab.queue.model()->getApplId(1), 7);
+        QVERIFY(!next.isEmpty());
+        QCOMPARE(next.last().at(0).value<CalendarProgram>().index, 2u);
+        QVERIFY(next.last().at(1).toBool());
+
+        QSignalSpy requests(&tab.queue,
+                            &control::CalendarQueueController::calendarProgramChangeRequested);
+        QSignalSpy messages(&tab.queue, &control::CalendarQueueController::panelUserMessageIssued);
+        tab.queue.onClearCalendarRequested();
+        tab.queue.onClearCalendarRequested();
+        QCOMPARE(messages.size(), 1);
+        const auto question = messages.at(0).at(0).value<UserMessage>();
+        QCOMPARE(question.id, 0x200au);
+        QCOMPARE(question.type, signalInterface::UserMessageTypes::E_typeTwoButtons);
+        auto *action = messages.at(0).at(1).value<UserMessageAction *>();
+        action->execute(signalInterface::UserMessageTypes::E_answerNo);
+        QCOMPARE(requests.size(), 0);
+        tab.queue.onClearCalendarRequested();
+        QCOMPARE(messages.size(), 2);
+        action->execute(signalInterface::UserMessageTypes::E_answerYes);
+        QCOMPARE(requests.size(), 3);
+        QList<quint32> cleared;
+        for (const auto &request : requests) {
+            const auto program = request.at(0).value<CalendarProgram>();
+            QVERIFY(!program.inUse);
+            cleared.append(program.index);
+        }
+        QCOMPARE(cleared, (QList<quint32>{2, 7, 9}));
+        // The queue changes only with the sauna's reports.
+        QCOMPARE(tab.queue.model()->rowCount(), 2);
+        for (const auto &request : requests)
+            emit tab.bridge.saunaCalendarProgramChanged(request.at(0).value<CalendarProgram>());
+        QCOMPARE(tab.queue.model()->rowCount(), 0);
+        QVERIFY(!next.last().at(1).toBool());
+    }
+
+    void deletedFavoriteLeavesProgramsTheirSettings()
+    {
+        CalendarTab tab;
+        tab.setNow(wall(2024, 5, 8, 10, 0));
+        CalendarProgram usesFavorite = dateProgram(4, wall(2024, 5, 20, 18, 0));
+        usesFavorite.favorite = 1;
+        emit tab.bridge.saunaCalendarProgramChanged(usesFavorite);
+        emit tab.bridge.saunaCalendarProgramChanged(dateProgram(5, wall(2024, 5, 21, 18, 0)));
+        QSignalSpy requests(&tab.queue,
+                            &control::CalendarQueueController::calendarProgramChangeRequested);
+        QSignalSpy messages(&tab.queue, &control::CalendarQueueController::panelUserMessageIssued);
+
+        FavoritesPost favorite = favoritePost(1, QStringLiteral("Hot"), 900);
+        favorite.inUse = false;
+        emit tab.native.favoriteDeleteIssued(favorite);
+        QCOMPARE(tab.queue.connectFavoriteChanges({&tab.native}), 0);
+        emit tab.native.favoriteDeleteIssued(favorite);
+        QCOMPARE(requests.size(), 1);
+        const auto sent = requests.at(0).at(0).value<CalendarProgram>();
+        QCOMPARE(sent.index, 4u);
+        QCOMPARE(sent.favorite, CalendarProgram::noFavorite);
+        QCOMPARE(sent.temperature, 900u);
+        QCOMPARE(sent.humidity, 40u);
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.at(0).at(0).value<UserMessage>().id, 0x2013u);
+        QCOMPARE(messages.at(0).at(0).value<UserMessage>().arguments, QStringList{"1"});
+    }
+};
+
+QTEST_MAIN(TestCalendarControllers)
+#include "tst_calendar_controllers.moc"

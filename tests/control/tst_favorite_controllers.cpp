@@ -1,0 +1,377 @@
+#include "control/favorite_controller.h"
+#include "control/favorite_overview_controller.h"
+#include "protocol_buffers_support/si_pb_type_conversion/favorite_conversion.h"
+#include "sauna_bridge/zerededid_bridge_receiver_signal_interface.h"
+#include "signal_interface/type_registration.h"
+#include "value/duration_manager_most_significant_component_hour.h"
+#include "value/humidity_value_manager.h"
+#include "value/temperature_value_manager.h"
+#include "view_cpp/list_model.h"
+#include "view_cpp/row_item_base.h"
+#include "view_cpp/toggle_standard_item.h"
+#include "view_cpp/value_role_names.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+using signalInterface::UserMessageAction;
+using AuxiliaryRelayPost = signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost;
+using signalInterface::FavoritesTypes::FavoritesPost;
+using signalInterface::UserMessageTypes::UserMessage;
+
+namespace {
+
+// The sauna side: the receiver interface itself, whose signals the test emits.
+class FakeBridge : public saunaBridge::ZerededidBridgeReceiverSignalInterface
+{
+public:
+    FakeBridge() = default;
+};
+
+// The favorites tab's QML items, with every signal the controllers connect.
+class FakeFavoritesView : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void favoriteEditActivated(int favorite);
+    void favoriteEditSaveActivated();
+    void deleteFavoriteRequested();
+    void startFavoriteRequested();
+    void lightingStateChange(bool on);
+    void favoriteNameEditActivated();
+    void auxRelayActivatedChanged(int relay, bool activated);
+    void favoriteEditCancelRequested();
+    void editBathTimeRequested();
+    void bathTimeCommit();
+    void saveFavoriteRequested();
+    void durationChangeRequested(int component, int direction);
+    void temperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit unit);
+    void languageChanged(::signalInterface::LanguageTypes::Language language);
+};
+
+FavoritesPost favoritePost(quint32 index, const QString &name)
+{
+    FavoritesPost favorite;
+    favorite.index = index;
+    favorite.inUse = true;
+    favorite.name = name;
+    favorite.humidity = 40;
+    favorite.temperature = 720;
+    favorite.bathTime = 60;
+    return favorite;
+}
+
+AuxiliaryRelayPost onOffRelay(quint32 index, bool activated)
+{
+    AuxiliaryRelayPost relay;
+    relay.index = index;
+    relay.connected = true;
+    relay.function = signalInterface::AuxiliaryRelayTypes::E_onOff;
+    relay.activated = activated;
+    return relay;
+}
+
+vaholumo::Favorite_post onTheWire(const FavoritesPost &favorite)
+{
+    vaholumo::Favorite_post post;
+    pbSupport::conversion::toPbFavorite(favorite, post);
+    return post;
+}
+
+// The favorites tab wired to a fake bridge as the providers do.
+struct FavoritesTab
+{
+    FavoritesTab()
+    {
+        connectFailures += favorites.connectSaunaSignals({&bridge});
+        connectFailures += overview.connectSaunaSignals({&bridge});
+        emit bridge.saunaTargetTemperatureChanged(720);
+        emit bridge.saunaTargetHumidityChanged(40);
+        emit bridge.saunaBathTimeChanged(60);
+        emit bridge.saunaLightsStateChange(false);
+        emit bridge.saunaAuxRelaySettingChanged(onOffRelay(2, false));
+        emit bridge.saunaFavoritesPostChanged(favoritePost(3, QStringLiteral("Evening")));
+    }
+
+    FakeBridge bridge;
+    control::FavoriteController favorites;
+    control::FavoriteOverviewController overview;
+    int connectFailures = 0;
+};
+
+} // namespace
+
+class TestFavoriteControllers : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { signalInterface::registerMetaTypes(); }
+
+    void everyConnectOperationFindsItsSignals()
+    {
+        FavoritesTab tab;
+        QCOMPARE(tab.connectFailures, 0);
+        FakeFavoritesView view;
+        QCOMPARE(tab.favorites.connectFavoritesView({&view}), 0);
+        QCOMPARE(tab.favorites.connectBathTimeView({&view}), 0);
+        QCOMPARE(tab.favorites.connectTemperatureUnitChanged({&view}), 0);
+        QCOMPARE(tab.favorites.connectLanguageChanged({&view}), 0);
+        QCOMPARE(tab.overview.connectSaveFavoriteView({&view}), 0);
+        QObject plain;
+        QCOMPARE(tab.favorites.connectFavoritesView({&plain}), 10);
+        QCOMPARE(tab.overview.connectSaveFavoriteView({&plain}), 1);
+
+        // The request signals carry the bridge sender's slot signatures.
+        for (const char *signal :
+             {SIGNAL(favoriteUpdateRequested(::signalInterface::FavoritesTypes::FavoritesPost)),
+              SIGNAL(saunaStartFavoriteRequested(unsigned int)),
+              SIGNAL(targetTemperatureChangeRequested(int)),
+              SIGNAL(targetHumidityChangeRequested(int)), SIGNAL(bathTimeChangeRequested(int)),
+              SIGNAL(lightsStateChangeRequested()), SIGNAL(auxRelayActivatedChanged(int, bool)),
+              SIGNAL(openKeyboard(QString)), SIGNAL(closeKeyboard())}) {
+            QSignalSpy spy(&tab.favorites, signal);
+            QVERIFY2(spy.isValid(), signal);
+        }
+        QSignalSpy overviewUpdates(
+            &tab.overview,
+            SIGNAL(favoriteUpdateRequested(::signalInterface::FavoritesTypes::FavoritesPost)));
+        QVERIFY(overviewUpdates.isValid());
+    }
+
+    void editedFavoriteIsSavedWithItsWireFields()
+    {
+        FavoritesTab tab;
+        QAbstractItemModelTester relayTester(tab.favorites.auxiliaryRelaysModel());
+        QAbstractItemModelTester favoritesTester(tab.overview.favoritesModel());
+        QCOMPARE(tab.overview.favoritesModel()->rowCount(), 1);
+        QSignalSpy updates(&tab.favorites, &control::FavoriteController::favoriteUpdateRequested);
+        QSignalSpy changes(&tab.favorites, &control::FavoriteController::favoriteChangeIssued);
+
+        tab.favorites.onFavoriteEditActivated(3);
+        QVERIFY(tab.favorites.editing());
+        QCOMPARE(tab.favorites.name(), QStringLiteral("Evening"));
+        QCOMPARE(tab.favorites.auxiliaryRelaysModel()->rowCount(), 1);
+        tab.favorites.temperatureManager()->setValue(810);
+        tab.favorites.humidityManager()->setValue({2, signalInterface::HumidityTypes::E_step});
+        tab.favorites.onEditBathTimeRequested();
+        tab.favorites.bathTimeManager()->setValueInMinutes(90);
+        tab.favorites.onBathTimeCommit();
+        tab.favorites.onLightingStateChange(false);
+        tab.favorites.onAuxRelayActivatedChanged(2, false);
+        tab.favorites.onFavoriteNameEntered(QStringLiteral("  Late  "));
+        QCOMPARE(tab.favorites.auxiliaryRelaysModel()->data(
+                     tab.favorites.auxiliaryRelaysModel()->index(0), view::valueRoles::value2),
+                 QVariant(true));
+        tab.favorites.onFavoriteEditSaveActivated();
+
+        QCOMPARE(changes.size(), 1);
+        QCOMPARE(updates.size(), 1);
+        const auto sent = updates.at(0).at(0).value<FavoritesPost>();
+        QCOMPARE(changes.at(0).at(0).value<FavoritesPost>(), sent);
+        QCOMPARE(sent.index, 3u);
+        QVERIFY(sent.inUse);
+        QCOMPARE(sent.name, QStringLiteral("Late"));
+        const vaholumo::Favorite_post post = onTheWire(sent);
+        QCOMPARE(post.humidity(), 103u);
+        QCOMPARE(post.temperature(), 810u);
+        QCOMPARE(post.bath_time(), 90u);
+        QVERIFY(post.lights());
+        QCOMPARE(post.aux_relay_active_size(), 7);
+        QVERIFY(post.aux_relay_active(2));
+        QVERIFY(!post.aux_relay_active(1));
+        QVERIFY(!tab.favorites.editing());
+        // The list keeps the sauna's name until the sauna reports the change.
+        QCOMPARE(tab.overview.favoritesModel()->data(tab.overview.favoritesModel()->index(0),
+                                                     view::RowItemBase::TextOnSubMenuRole),
+                 QVariant(QStringLiteral("Evening")));
+        emit tab.bridge.saunaFavoritesPostChanged(sent);
+        QCOMPARE(tab.overview.favoritesModel()->data(tab.overview.favoritesModel()->index(0),
+                                                     view::RowItemBase::TextOnSubMenuRole),
+                 QVariant(QStringLiteral("Late")));
+
+        // A percent humidity goes as percent; an unchanged favorite sends nothing.
+        signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions;
+        functions.humidityPercent = true;
+        emit tab.bridge.saunaMasterFuncDescChanged(functions);
+        emit tab.bridge.saunaHumiditySensorStatusChanged(true);
+        tab.favorites.onFavoriteEditActivated(3);
+        tab.favorites.humidityManager()->setValue(
+            {40, signalInterface::HumidityTypes::E_percentage});
+        QCOMPARE(tab.favorites.humidityManager()->humidityUnit(),
+                 signalInterface::HumidityTypes::E_percentage);
+        tab.favorites.onFavoriteEditSaveActivated();
+        QCOMPARE(onTheWire(updates.last().at(0).value<FavoritesPost>()).humidity(), 40u);
+        tab.favorites.onFavoriteEditActivated(3);
+        const qsizetype before = updates.size();
+        tab.favorites.onFavoriteEditSaveActivated();
+        QCOMPARE(updates.size(), before);
+    }
+
+    void deleteIsConfirmedOnceAndSendsTheSlotEmptied()
+    {
+        FavoritesTab tab;
+        emit tab.bridge.saunaFavoritesPostChanged(favoritePost(5, QStringLiteral("Morning")));
+        QSignalSpy updates(&tab.favorites, &control::FavoriteController::favoriteUpdateRequested);
+        QSignalSpy deletes(&tab.favorites, &control::FavoriteController::favoriteDeleteIssued);
+        QSignalSpy messages(&tab.favorites, &control::FavoriteController::panelUserMessageIssued);
+        QList<QByteArray> order;
+        connect(&tab.favorites, &control::FavoriteController::favoriteDeleteIssued, this,
+                [&order] { order.append("delete"); });
+        connect(&tab.favorites, &control::FavoriteController::favoriteUpdateRequested, this,
+                [&order] { order.append("update"); });
+
+        tab.favorites.onFavoriteEditActivated(3);
+        tab.favorites.onDeleteFavoriteRequested();
+        QCOMPARE(messages.size(), 1);
+        const auto question = messages.at(0).at(0).value<UserMessage>();
+        QCOMPARE(question.id, 0x2008u);
+        QCOMPARE(question.type, signalInterface::UserMessageTypes::E_typeTwoButtons);
+        auto *action = messages.at(0).at(1).value<UserMessageAction *>();
+        QVERIFY(action);
+
+        // Another delete while the question waits would replace the stored favorite: refused.
+        tab.favorites.onFavoriteEditActivated(5);
+        tab.favorites.onDeleteFavoriteRequested();
+        QCOMPARE(messages.size(), 1);
+
+        action->execute(signalInterface::UserMessageTypes::E_answerNo);
+        QCOMPARE(updates.size(), 0);
+        QCOMPARE(deletes.size(), 0);
+        tab.favorites.onFavoriteEditActivated(3);
+        tab.favorites.onDeleteFavoriteRequested();
+        action->execute(signalInterface::UserMessageTypes::E_answerYes);
+        QCOMPARE(order, (QList<QByteArray>{"delete", "update"}));
+        const auto sent = updates.at(0).at(0).value<FavoritesPost>();
+        QCOMPARE(deletes.at(0).at(0).value<FavoritesPost>(), sent);
+        QCOMPARE(sent.index, 3u);
+        QVERIFY(!sent.inUse);
+        QCOMPARE(QByteArray::fromStdString(onTheWire(sent).SerializeAsString()).toHex(),
+                 QByteArray("08031000"));
+        QCOMPARE(tab.overview.favoritesModel()->rowCount(), 2);
+        emit tab.bridge.saunaFavoritesPostChanged(sent);
+        QCOMPARE(tab.overview.favoritesModel()->rowCount(), 1);
+    }
+
+    void startRequestsOnlyWhatDiffers()
+    {
+        FavoritesTab tab;
+        FavoritesPost favorite = favoritePost(3, QStringLiteral("Evening"));
+        favorite.temperature = 810;
+        favorite.lights = true;
+        favorite.auxRelayActive[2] = true;
+        emit tab.bridge.saunaFavoritesPostChanged(favorite);
+        QList<QString> log;
+        auto record = [&log](const QString &entry) {
+            log.append(entry);
+        };
+        connect(&tab.favorites, &control::FavoriteController::targetTemperatureChangeRequested,
+                this, [record](int value) { record(QStringLiteral("temperature %1").arg(value)); });
+        connect(&tab.favorites, &control::FavoriteController::targetHumidityChangeRequested, this,
+                [record](int value) { record(QStringLiteral("humidity %1").arg(value)); });
+        connect(&tab.favorites, &control::FavoriteController::bathTimeChangeRequested, this,
+                [record](int value) { record(QStringLiteral("bath time %1").arg(value)); });
+        connect(&tab.favorites, &control::FavoriteController::lightsStateChangeRequested, this,
+                [record] { record(QStringLiteral("lights")); });
+        connect(&tab.favorites, &control::FavoriteController::auxRelayActivatedChanged, this,
+                [record](int relay, bool shown) {
+                    record(QStringLiteral("relay %1 %2").arg(relay).arg(shown));
+                });
+        connect(&tab.favorites, &control::FavoriteController::saunaStartFavoriteRequested, this,
+                [record](unsigned int index) { record(QStringLiteral("start %1").arg(index)); });
+
+        tab.favorites.onStartFavoriteRequested();
+        QVERIFY(log.isEmpty());
+        tab.favorites.onFavoriteEditActivated(3);
+        tab.favorites.onStartFavoriteRequested();
+        QCOMPARE(log, (QList<QString>{"temperature 810", "lights", "relay 2 0", "start 3"}));
+    }
+
+    void overviewSavesCurrentSettingsWithConfirmation()
+    {
+        FavoritesTab tab;
+        emit tab.bridge.saunaTargetTemperatureChanged(765);
+        emit tab.bridge.saunaLightsStateChange(true);
+        QSignalSpy updates(&tab.overview,
+                           &control::FavoriteOverviewController::favoriteUpdateRequested);
+        QSignalSpy messages(&tab.overview,
+                            &control::FavoriteOverviewController::panelUserMessageIssued);
+        QSignalSpy keyboard(&tab.overview, &control::FavoriteOverviewController::openKeyboard);
+
+        // A name without a save request is not taken.
+        tab.overview.onFavoriteNameEntered(QStringLiteral("Stray"));
+        QCOMPARE(updates.size(), 0);
+
+        tab.overview.onSaveFavoriteRequested();
+        QCOMPARE(keyboard.size(), 1);
+        tab.overview.onFavoriteNameEntered(QStringLiteral("Evening"));
+        QCOMPARE(updates.size(), 0);
+        QCOMPARE(messages.size(), 1);
+        const auto question = messages.at(0).at(0).value<UserMessage>();
+        QCOMPARE(question.id, 0x2007u);
+        QCOMPARE(question.arguments, QStringList{"Evening"});
+        messages.at(0).at(1).value<UserMessageAction *>()->execute(
+            signalInterface::UserMessageTypes::E_answerYes);
+        QCOMPARE(updates.size(), 1);
+        const auto overwritten = updates.at(0).at(0).value<FavoritesPost>();
+        QCOMPARE(overwritten.index, 3u);
+        QCOMPARE(overwritten.temperature, 765u);
+        QVERIFY(overwritten.lights);
+
+        tab.overview.onSaveFavoriteRequested();
+        tab.overview.onFavoriteNameEntered(QStringLiteral("Fresh"));
+        QCOMPARE(updates.size(), 2);
+        const auto created = updates.at(1).at(0).value<FavoritesPost>();
+        QCOMPARE(created.index, 0u);
+        QCOMPARE(created.name, QStringLiteral("Fresh"));
+        QVERIFY(created.inUse);
+        QCOMPARE(onTheWire(created).bath_time(), 60u);
+
+        for (quint32 index = 0; index < 8; ++index) {
+            emit tab.bridge.saunaFavoritesPostChanged(
+                favoritePost(index, QStringLiteral("F%1").arg(index)));
+        }
+        tab.overview.onSaveFavoriteRequested();
+        tab.overview.onFavoriteNameEntered(QStringLiteral("Ninth"));
+        QCOMPARE(updates.size(), 2);
+        QCOMPARE(messages.last().at(0).value<UserMessage>().id, 0x2005u);
+        tab.overview.onSaveFavoriteRequested();
+        tab.overview.onFavoriteNameEntered(QStringLiteral("A name far longer than twenty"));
+        QCOMPARE(updates.size(), 2);
+    }
+
+    void badInputFromQmlIsIgnored()
+    {
+        FavoritesTab tab;
+        QSignalSpy updates(&tab.favorites, &control::FavoriteController::favoriteUpdateRequested);
+        QSignalSpy messages(&tab.favorites, &control::FavoriteController::panelUserMessageIssued);
+        tab.favorites.onFavoriteEditActivated(-1);
+        tab.favorites.onFavoriteEditActivated(8);
+        tab.favorites.onFavoriteEditActivated(5); // not in use
+        QVERIFY(!tab.favorites.editing());
+        tab.favorites.onDeleteFavoriteRequested();
+        tab.favorites.onFavoriteEditSaveActivated();
+        tab.favorites.onLightingStateChange(false);
+        QCOMPARE(updates.size(), 0);
+        QCOMPARE(messages.size(), 0);
+
+        tab.favorites.onFavoriteEditActivated(3);
+        tab.favorites.onAuxRelayActivatedChanged(7, false);
+        tab.favorites.onAuxRelayActivatedChanged(-1, false);
+        tab.favorites.onFavoriteNameEntered(QString());
+        tab.favorites.onFavoriteNameEntered(QStringLiteral("123456789012345678901"));
+        emit tab.bridge.saunaFavoritesPostChanged(favoritePost(4, QStringLiteral("Taken")));
+        tab.favorites.onFavoriteNameEntered(QStringLiteral("Taken"));
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.at(0).at(0).value<UserMessage>().id, 0x2006u);
+        QCOMPARE(tab.favorites.editedFavorite(), favoritePost(3, QStringLiteral("Evening")));
+        tab.favorites.onFavoriteEditCancelRequested();
+        QVERIFY(!tab.favorites.editing());
+        QCOMPARE(updates.size(), 0);
+    }
+};
+
+QTEST_MAIN(TestFavoriteControllers)
+#include "tst_favorite_controllers.moc"

@@ -1,0 +1,266 @@
+#include "control/language_controller.h"
+#include "control/settings.h"
+#include "view_cpp/language_support.h"
+#include "view_cpp/user_message_provider.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using control::LanguageController;
+using control::Settings;
+using signalInterface::LanguageTypes;
+
+namespace {
+
+// The compiled translations of this build, beside the program as the build lays them out.
+const QString builtTranslations = QStringLiteral(PANEL_TRANSLATIONS_DIR);
+
+// The scene's root item as far as the language controller touches it.
+class Root : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool workaround MEMBER m_workaround NOTIFY workaroundChanged)
+
+signals:
+    void workaroundChanged();
+
+private:
+    bool m_workaround = false;
+};
+
+// The language screen as far as the language controller listens to it.
+class LanguageScreen : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void languageChangeRequested(::signalInterface::LanguageTypes::Language language);
+};
+
+QString storedLanguage()
+{
+    return Settings::settings()->value(QLatin1String(Settings::languageKey)).toString();
+}
+
+} // namespace
+
+// Checks the language controller: the stored language, the translator it installs and the
+// refresh of the scene.
+class TestLanguageController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void englishWrittenWhenMissing();
+    void finnishTranslatorInstalled();
+    void swedishAndGermanTranslated();
+    void storedLanguageAppliedAfterRestart();
+    void missingTranslationKeepsLanguage();
+    void outOfRangeLanguageIgnored();
+    void englishNeedsNoFile();
+    void corruptStoredLanguageReplaced();
+    void translationFileNames();
+    void connectOperation();
+
+private:
+    QTemporaryDir m_configHome;
+};
+
+void TestLanguageController::initTestCase()
+{
+    QVERIFY(m_configHome.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome.path()));
+    qRegisterMetaType<LanguageTypes::Language>();
+    qRegisterMetaType<signalInterface::UserMessageTypes::UserMessage>();
+    qRegisterMetaType<signalInterface::UserMessageAction *>();
+    QVERIFY2(QFile::exists(builtTranslations + QStringLiteral("/lang_fi_fi.qm")),
+             qPrintable(builtTranslations));
+}
+
+void TestLanguageController::init()
+{
+    Settings::resetForTesting();
+    QFile::remove(Settings::settings()->fileName());
+    Settings::resetForTesting();
+}
+
+void TestLanguageController::englishWrittenWhenMissing()
+{
+    LanguageController controller;
+    QCOMPARE(controller.language(), LanguageTypes::E_english);
+    QCOMPARE(storedLanguage(), QStringLiteral("2"));
+    QCOMPARE(controller.translationsDirectory(),
+             QCoreApplication::applicationDirPath() + QStringLiteral("/qml/view/languages"));
+}
+
+void TestLanguageController::finnishTranslatorInstalled()
+{
+    LanguageController controller;
+    controller.setTranslationsDirectory(builtTranslations);
+    Root root;
+    controller.setRootObject(&root);
+    QSignalSpy changed(&controller, &LanguageController::languageChanged);
+    QSignalSpy refreshed(&root, &Root::workaroundChanged);
+
+    controller.onLanguageChangeRequested(LanguageTypes::E_finnish);
+
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).value<LanguageTypes::Language>(), LanguageTypes::E_finnish);
+    QCOMPARE(refreshed.count(), 1);
+    QCOMPARE(root.property("workaround").toBool(), true);
+    QCOMPARE(storedLanguage(), QStringLiteral("3"));
+    QCOMPARE(view::UserMessageProvider::instance()->getText(0x2022),
+             QStringLiteral("Palautetaanko tehdasasetukset?"));
+    QCOMPARE(view::LanguageSupport::yesText(), QStringLiteral("Kyllä"));
+
+    // Back to English: the Finnish translator is gone.
+    controller.onLanguageChangeRequested(LanguageTypes::E_english);
+    QCOMPARE(root.property("workaround").toBool(), false);
+    QCOMPARE(view::UserMessageProvider::instance()->getText(0x2022),
+             QStringLiteral("Confirm factory reset?"));
+    QCOMPARE(view::LanguageSupport::yesText(), QStringLiteral("Yes"));
+}
+
+void TestLanguageController::swedishAndGermanTranslated()
+{
+    LanguageController controller;
+    controller.setTranslationsDirectory(builtTranslations);
+
+    controller.onLanguageChangeRequested(LanguageTypes::E_swedish);
+    QCOMPARE(view::UserMessageProvider::instance()->getText(0x1009),
+             QStringLiteral("Avkalkningen är klar"));
+    controller.onLanguageChangeRequested(LanguageTypes::E_german);
+    QCOMPARE(view::UserMessageProvider::instance()->getText(0x1009),
+             QStringLiteral("Entkalkung abgeschlossen"));
+    controller.onLanguageChangeRequested(LanguageTypes::E_english);
+}
+
+void TestLanguageController::storedLanguageAppliedAfterRestart()
+{
+    {
+        LanguageController controller;
+        controller.setTranslationsDirectory(builtTranslations);
+        controller.onLanguageChangeRequested(LanguageTypes::E_finnish);
+    }
+    // The controller's translator went with it.
+    QCOMPARE(view::LanguageSupport::noText(), QStringLiteral("No"));
+
+    Settings::resetForTesting();
+    LanguageController controller;
+    controller.setTranslationsDirectory(builtTranslations);
+    QCOMPARE(controller.language(), LanguageTypes::E_finnish);
+    QSignalSpy changed(&controller, &LanguageController::languageChanged);
+    controller.applyStoredLanguage();
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(view::LanguageSupport::noText(), QStringLiteral("Ei"));
+    controller.onLanguageChangeRequested(LanguageTypes::E_english);
+}
+
+void TestLanguageController::missingTranslationKeepsLanguage()
+{
+    QTemporaryDir empty;
+    LanguageController controller;
+    controller.setTranslationsDirectory(builtTranslations);
+    controller.onLanguageChangeRequested(LanguageTypes::E_finnish);
+    controller.setTranslationsDirectory(empty.path());
+    QSignalSpy changed(&controller, &LanguageController::languageChanged);
+    QSignalSpy messages(&controller, &LanguageController::panelUserMessageIssued);
+
+    controller.onLanguageChangeRequested(LanguageTypes::E_polish);
+
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.at(0).at(0).value<signalInterface::UserMessageTypes::UserMessage>().id,
+             0x2019u);
+    QCOMPARE(controller.language(), LanguageTypes::E_finnish);
+    QCOMPARE(storedLanguage(), QStringLiteral("3"));
+    // The old translation still works.
+    QCOMPARE(view::LanguageSupport::yesText(), QStringLiteral("Kyllä"));
+    controller.setTranslationsDirectory(builtTranslations);
+    controller.onLanguageChangeRequested(LanguageTypes::E_english);
+}
+
+void TestLanguageController::outOfRangeLanguageIgnored()
+{
+    LanguageController controller;
+    controller.setTranslationsDirectory(builtTranslations);
+    Root root;
+    controller.setRootObject(&root);
+    QSignalSpy changed(&controller, &LanguageController::languageChanged);
+    QSignalSpy messages(&controller, &LanguageController::panelUserMessageIssued);
+
+    controller.onLanguageChangeRequested(static_cast<LanguageTypes::Language>(14));
+    controller.onLanguageChangeRequested(static_cast<LanguageTypes::Language>(-1));
+
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(messages.count(), 0);
+    QCOMPARE(root.property("workaround").toBool(), false);
+    QCOMPARE(storedLanguage(), QStringLiteral("2"));
+}
+
+void TestLanguageController::englishNeedsNoFile()
+{
+    QTemporaryDir empty;
+    LanguageController controller;
+    controller.setTranslationsDirectory(empty.path());
+    QSignalSpy changed(&controller, &LanguageController::languageChanged);
+    QSignalSpy messages(&controller, &LanguageController::panelUserMessageIssued);
+
+    controller.onLanguageChangeRequested(LanguageTypes::E_english);
+
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(messages.count(), 0);
+    QVERIFY(!controller.hasTranslator());
+}
+
+void TestLanguageController::corruptStoredLanguageReplaced()
+{
+    Settings::setValue(QLatin1String(Settings::languageKey), QStringLiteral("finnish"));
+    Settings::resetForTesting();
+    LanguageController controller;
+    QCOMPARE(controller.language(), LanguageTypes::E_english);
+    QCOMPARE(storedLanguage(), QStringLiteral("2"));
+}
+
+void TestLanguageController::translationFileNames()
+{
+    QCOMPARE(LanguageController::translationFileName(LanguageTypes::E_english),
+             QStringLiteral("lang_en_en"));
+    QCOMPARE(LanguageController::translationFileName(LanguageTypes::E_finnish),
+             QStringLiteral("lang_fi_fi"));
+    QCOMPARE(LanguageController::translationFileName(LanguageTypes::E_swedish),
+             QStringLiteral("lang_sv_sv"));
+    QCOMPARE(LanguageController::translationFileName(static_cast<LanguageTypes::Language>(14)),
+             QString());
+    // Every language has its compiled file beside the program.
+    for (int value = LanguageTypes::E_czech; value <= LanguageTypes::E_portuguese; ++value) {
+        const QString name =
+            LanguageController::translationFileName(static_cast<LanguageTypes::Language>(value));
+        QVERIFY2(QFile::exists(builtTranslations + QLatin1Char('/') + name + QLatin1String(".qm")),
+                 qPrintable(name));
+    }
+}
+
+void TestLanguageController::connectOperation()
+{
+    LanguageController controller;
+    controller.setTranslationsDirectory(builtTranslations);
+    LanguageScreen screen;
+    QObject plain;
+    QCOMPARE(controller.connectLanguageChangeRequests({&screen}), 0);
+    QCOMPARE(controller.connectLanguageChangeRequests({&plain}), 1);
+
+    emit screen.languageChangeRequested(LanguageTypes::E_german);
+    QCOMPARE(controller.language(), LanguageTypes::E_german);
+    emit screen.languageChangeRequested(LanguageTypes::E_english);
+}
+
+QTEST_GUILESS_MAIN(TestLanguageController)
+#include "tst_language_controller.moc"

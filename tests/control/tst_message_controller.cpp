@@ -1,0 +1,503 @@
+#include "control/message_controller.h"
+#include "signal_interface/user_message_action.h"
+#include "view_cpp/user_message_callback1.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using control::MessageController;
+using namespace signalInterface::UserMessageTypes;
+
+namespace {
+
+// Records every answer it is given; never deleted by the controller.
+class RecordingAction : public signalInterface::UserMessageAction
+{
+public:
+    void execute(const UserMessageAnswer &answer) override { answers.append(answer); }
+    QList<UserMessageAnswer> answers;
+};
+
+UserMessage message(quint32 id, UserMessageType type, QStringList arguments = {})
+{
+    UserMessage result(id);
+    result.type = type;
+    result.arguments = std::move(arguments);
+    return result;
+}
+
+// The raiser of a question about one stored favorite name, as a controller with a
+// UserMessageCallback1 member raises it: it stores the argument only while no earlier
+// raising of the same question waits for an answer.
+class QuestionOwner : public QObject
+{
+    Q_OBJECT
+
+public:
+    QuestionOwner()
+        : m_callback(this, &QuestionOwner::onAnswer)
+    {}
+
+    bool ask(const QString &name)
+    {
+        if (MessageController::isActionPending(&m_callback)) {
+            return false;
+        }
+        m_callback.setArgument(name);
+        emit panelUserMessageIssued(message(0x2015, E_typeTwoButtons, {name}), &m_callback);
+        return true;
+    }
+
+    QStringList deleted;
+    // Set to make the answer try to raise the same question again at once.
+    QString askOnAnswer;
+    bool askOnAnswerAccepted = false;
+
+signals:
+    void panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
+                                ::signalInterface::UserMessageAction *action);
+
+private:
+    void onAnswer(const UserMessageAnswer &answer, const QString &name)
+    {
+        if (!askOnAnswer.isEmpty()) {
+            askOnAnswerAccepted = ask(askOnAnswer);
+        }
+        if (answer == E_answerYes) {
+            deleted.append(name);
+        }
+    }
+
+    view::message::UserMessageCallback1<QuestionOwner, QString> m_callback;
+};
+
+// The bridge ends of the sauna's user messages: the receiver's report and the sender's slot.
+class SaunaBridge : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<UserMessage> answers;
+
+public slots:
+    void onUserMessageAnswered(::signalInterface::UserMessageTypes::UserMessage message)
+    {
+        answers.append(message);
+    }
+
+signals:
+    void saunaUserMessageChanged(::signalInterface::UserMessageTypes::UserMessage message);
+};
+
+// A QML popup stand-in: a QObject whose properties are written by the controller.
+class Popup : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void popupBtnPressed(QString text);
+};
+
+} // namespace
+
+// Checks the message queue: one message at a time, the popup kinds, the answers and who gets them.
+class TestMessageController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void showsOneMessageAtATime();
+    void popupKindTitleAndButtons_data();
+    void popupKindTitleAndButtons();
+    void typeNoneLeavesKindAndButtonsAlone();
+    void answersByType_data();
+    void answersByType();
+    void questionIgnoresOtherButtonTexts();
+    void actionExecutedOnceAndNotDeleted();
+    void saunaMessageAnsweredToSauna();
+    void nullPopupStillQueuesAndAnswers();
+    void popupSetLaterShowsCurrentMessage();
+    void timeoutClosesWithoutAnswer();
+    void pendingActionNotRaisedAgain();
+    void storedArgumentOfPendingQuestionKept();
+    void questionNotRaisedAgainWhileAnswered();
+    void nextQuestionAfterAnswer();
+    void textFilledInOnePass();
+    void unknownIdText();
+    void connectOperationsCountFailures();
+};
+
+void TestMessageController::initTestCase()
+{
+    qRegisterMetaType<UserMessage>();
+    qRegisterMetaType<signalInterface::UserMessageAction *>();
+}
+
+void TestMessageController::showsOneMessageAtATime()
+{
+    MessageController controller;
+    Popup popup;
+    controller.setPopupWidget(&popup);
+    QSignalSpy shown(&controller, &MessageController::messageShown);
+
+    controller.onPanelUserMessageIssued(message(0x2001, E_typeOneButton), nullptr);
+    controller.onSaunaUserMessageChanged(message(0x1005, E_typeOneButton));
+    controller.onPanelUserMessageIssued(message(0x2023, E_typeOneButton), nullptr);
+
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(controller.currentMessage().id, 0x2001u);
+    QCOMPARE(controller.waitingMessageCount(), 2);
+    QCOMPARE(popup.property("popupText").toString(), QStringLiteral("Not implemented"));
+    QCOMPARE(popup.property("visible").toBool(), true);
+
+    controller.onPopupBtnPressed(QStringLiteral("Ok"));
+    QCOMPARE(shown.count(), 2);
+    QCOMPARE(controller.currentMessage().id, 0x1005u);
+    QCOMPARE(popup.property("popupText").toString(),
+             QStringLiteral("Perform control/clean of tank"));
+
+    controller.onPopupBtnPressed(QStringLiteral("Ok"));
+    controller.onPopupBtnPressed(QStringLiteral("Ok"));
+    QCOMPARE(shown.count(), 3);
+    QVERIFY(!controller.hasCurrentMessage());
+    QCOMPARE(popup.property("visible").toBool(), false);
+
+    // A press with nothing shown answers nothing.
+    controller.onPopupBtnPressed(QStringLiteral("Ok"));
+    QVERIFY(!controller.hasCurrentMessage());
+}
+
+void TestMessageController::popupKindTitleAndButtons_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("center");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::newRow("one button") << 1 << "indication"
+                                << "Info"
+                                << "Ok"
+                                << ""
+                                << "";
+    QTest::newRow("two buttons") << 2 << "selection"
+                                 << "Info"
+                                 << ""
+                                 << "Yes"
+                                 << "No";
+    QTest::newRow("one button, error") << 3 << "indication"
+                                       << "Error"
+                                       << "Ok"
+                                       << ""
+                                       << "";
+    QTest::newRow("no button") << 4 << "noButton"
+                               << "Error"
+                               << ""
+                               << ""
+                               << "";
+}
+
+void TestMessageController::popupKindTitleAndButtons()
+{
+    QFETCH(int, type);
+    MessageController controller;
+    Popup popup;
+    // Left over from an earlier message: a kind that sets texts must overwrite them all.
+    popup.setProperty("centerButtonText", QStringLiteral("stale"));
+    popup.setProperty("leftButtonText", QStringLiteral("stale"));
+    popup.setProperty("rightButtonText", QStringLiteral("stale"));
+    controller.setPopupWidget(&popup);
+
+    controller.onPanelUserMessageIssued(message(0x2022, static_cast<UserMessageType>(type)),
+                                        nullptr);
+
+    QTEST(popup.property("popupKind").toString(), "kind");
+    QTEST(popup.property("popupTitle").toString(), "title");
+    QTEST(popup.property("centerButtonText").toString(), "center");
+    QTEST(popup.property("leftButtonText").toString(), "left");
+    QTEST(popup.property("rightButtonText").toString(), "right");
+    QCOMPARE(popup.property("popupText").toString(), QStringLiteral("Confirm factory reset?"));
+}
+
+void TestMessageController::typeNoneLeavesKindAndButtonsAlone()
+{
+    MessageController controller;
+    Popup popup;
+    popup.setProperty("popupKind", QStringLiteral("selection"));
+    controller.setPopupWidget(&popup);
+
+    controller.onSaunaUserMessageChanged(message(0x1009, E_typeNone));
+
+    QCOMPARE(popup.property("popupKind").toString(), QStringLiteral("selection"));
+    QVERIFY(!popup.property("popupTitle").isValid());
+    QCOMPARE(popup.property("popupText").toString(), QStringLiteral("Descaling completed"));
+    QCOMPARE(popup.property("visible").toBool(), true);
+}
+
+void TestMessageController::answersByType_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("one button acknowledges") << 1 << "Ok" << 1;
+    QTest::newRow("one button, any text") << 1 << "whatever" << 1;
+    QTest::newRow("error button acknowledges") << 3 << "Ok" << 1;
+    QTest::newRow("question yes") << 2 << "Yes" << 2;
+    QTest::newRow("question no") << 2 << "No" << 3;
+}
+
+void TestMessageController::answersByType()
+{
+    QFETCH(int, type);
+    QFETCH(QString, button);
+    QFETCH(int, answer);
+    MessageController controller;
+    RecordingAction action;
+
+    controller.onPanelUserMessageIssued(message(0x2008, static_cast<UserMessageType>(type)),
+                                        &action);
+    controller.onPopupBtnPressed(button);
+
+    QCOMPARE(action.answers, QList<UserMessageAnswer>{static_cast<UserMessageAnswer>(answer)});
+    QVERIFY(!controller.hasCurrentMessage());
+}
+
+void TestMessageController::questionIgnoresOtherButtonTexts()
+{
+    MessageController controller;
+    RecordingAction action;
+    controller.onPanelUserMessageIssued(message(0x2008, E_typeTwoButtons), &action);
+
+    controller.onPopupBtnPressed(QStringLiteral("Ok"));
+    controller.onPopupBtnPressed(QString());
+
+    QVERIFY(action.answers.isEmpty());
+    QVERIFY(controller.hasCurrentMessage());
+}
+
+void TestMessageController::actionExecutedOnceAndNotDeleted()
+{
+    MessageController controller;
+    RecordingAction action;
+    QSignalSpy answered(&controller, &MessageController::userMessageAnswered);
+
+    controller.onPanelUserMessageIssued(message(0x200a, E_typeTwoButtons), &action);
+    controller.onPopupBtnPressed(QStringLiteral("Yes"));
+    controller.onPopupBtnPressed(QStringLiteral("Yes"));
+
+    QCOMPARE(action.answers, QList<UserMessageAnswer>{E_answerYes});
+    // A panel message never goes to the sauna.
+    QCOMPARE(answered.count(), 0);
+    // Still alive: the owner may raise the same question again.
+    controller.onPanelUserMessageIssued(message(0x200a, E_typeTwoButtons), &action);
+    controller.onPopupBtnPressed(QStringLiteral("No"));
+    QCOMPARE(action.answers, (QList<UserMessageAnswer>{E_answerYes, E_answerNo}));
+}
+
+void TestMessageController::saunaMessageAnsweredToSauna()
+{
+    MessageController controller;
+    QSignalSpy answered(&controller, &MessageController::userMessageAnswered);
+    UserMessage question = message(0x100d, E_typeTwoButtons);
+    question.timeout = 0;
+    question.hasBoard = true;
+    question.board = signalInterface::NodeInformationTypes::E_slave_1;
+
+    controller.onSaunaUserMessageChanged(question);
+    controller.onPopupBtnPressed(QStringLiteral("No"));
+
+    QCOMPARE(answered.count(), 1);
+    UserMessage expected = question;
+    expected.answer = E_answerNo;
+    QCOMPARE(answered.at(0).at(0).value<UserMessage>(), expected);
+}
+
+void TestMessageController::nullPopupStillQueuesAndAnswers()
+{
+    MessageController controller;
+    controller.setPopupWidget(nullptr);
+    RecordingAction first;
+    RecordingAction second;
+
+    controller.onPanelUserMessageIssued(message(0x2008, E_typeTwoButtons), &first);
+    controller.onPanelUserMessageIssued(message(0x2022, E_typeTwoButtons), &second);
+    QCOMPARE(controller.currentText(), QStringLiteral("Confirm favorite delete?"));
+    QCOMPARE(controller.waitingMessageCount(), 1);
+
+    controller.onPopupBtnPressed(QStringLiteral("Yes"));
+    controller.onPopupBtnPressed(QStringLiteral("No"));
+    QCOMPARE(first.answers, QList<UserMessageAnswer>{E_answerYes});
+    QCOMPARE(second.answers, QList<UserMessageAnswer>{E_answerNo});
+}
+
+void TestMessageController::popupSetLaterShowsCurrentMessage()
+{
+    MessageController controller;
+    controller.onPanelUserMessageIssued(message(0x2023, E_typeOneButton), nullptr);
+
+    Popup popup;
+    controller.setPopupWidget(&popup);
+    QCOMPARE(popup.property("popupText").toString(), QStringLiteral("PIN code changed"));
+    QCOMPARE(popup.property("visible").toBool(), true);
+
+    {
+        // A popup destroyed with the scene is forgotten, not written to.
+        auto *gone = new Popup;
+        controller.setPopupWidget(gone);
+        delete gone;
+    }
+    QVERIFY(controller.popupWidget() == nullptr);
+    controller.onPopupBtnPressed(QStringLiteral("Ok"));
+    QVERIFY(!controller.hasCurrentMessage());
+}
+
+void TestMessageController::timeoutClosesWithoutAnswer()
+{
+    MessageController controller;
+    Popup popup;
+    controller.setPopupWidget(&popup);
+    RecordingAction action;
+    QSignalSpy answered(&controller, &MessageController::userMessageAnswered);
+
+    UserMessage timed = message(0x2026, E_typeNoButton, {QStringLiteral("Sauna")});
+    timed.timeout = 5000;
+    controller.onSaunaUserMessageChanged(timed);
+    controller.onPanelUserMessageIssued(message(0x2008, E_typeTwoButtons), &action);
+    QVERIFY(controller.isAutoCloseActive());
+
+    controller.onPopupTimeout();
+    QCOMPARE(answered.count(), 0);
+    QCOMPARE(controller.currentMessage().id, 0x2008u);
+    // The next message has no timeout: it stays until answered.
+    QVERIFY(!controller.isAutoCloseActive());
+    QCOMPARE(popup.property("visible").toBool(), true);
+    QVERIFY(action.answers.isEmpty());
+}
+
+void TestMessageController::pendingActionNotRaisedAgain()
+{
+    MessageController controller;
+    RecordingAction action;
+    QSignalSpy shown(&controller, &MessageController::messageShown);
+
+    controller.onPanelUserMessageIssued(message(0x2001, E_typeOneButton), nullptr);
+    controller.onPanelUserMessageIssued(message(0x2008, E_typeTwoButtons), &action);
+    QVERIFY(MessageController::isActionPending(&action));
+    controller.onPanelUserMessageIssued(message(0x2008, E_typeTwoButtons), &action);
+    QCOMPARE(controller.waitingMessageCount(), 1);
+
+    controller.onPopupBtnPressed(QStringLiteral("Ok"));
+    controller.onPopupBtnPressed(QStringLiteral("Yes"));
+    QVERIFY(!controller.hasCurrentMessage());
+    QCOMPARE(action.answers, QList<UserMessageAnswer>{E_answerYes});
+    QVERIFY(!MessageController::isActionPending(&action));
+    QCOMPARE(shown.count(), 2);
+}
+
+void TestMessageController::storedArgumentOfPendingQuestionKept()
+{
+    MessageController controller;
+    QuestionOwner owner;
+    QCOMPARE(controller.connectPanelUserMessages({&owner}), 0);
+
+    QVERIFY(owner.ask(QStringLiteral("Evening")));
+    // A second delete while the first still waits must not replace the stored name.
+    QVERIFY(!owner.ask(QStringLiteral("Morning")));
+    QCOMPARE(controller.currentText(), QStringLiteral("Confirm delete of Evening?"));
+
+    controller.onPopupBtnPressed(QStringLiteral("Yes"));
+    QCOMPARE(owner.deleted, QStringList{QStringLiteral("Evening")});
+
+    QVERIFY(owner.ask(QStringLiteral("Morning")));
+    controller.onPopupBtnPressed(QStringLiteral("Yes"));
+    QCOMPARE(owner.deleted, (QStringList{QStringLiteral("Evening"), QStringLiteral("Morning")}));
+}
+
+void TestMessageController::questionNotRaisedAgainWhileAnswered()
+{
+    MessageController controller;
+    QuestionOwner owner;
+    controller.connectPanelUserMessages({&owner});
+    owner.askOnAnswer = QStringLiteral("B");
+
+    QVERIFY(owner.ask(QStringLiteral("A")));
+    controller.onPopupBtnPressed(QStringLiteral("Yes"));
+
+    // Storing "B" while the answer to "A" runs would make it delete "B".
+    QVERIFY(!owner.askOnAnswerAccepted);
+    QCOMPARE(owner.deleted, QStringList{QStringLiteral("A")});
+    QVERIFY(!controller.hasCurrentMessage());
+}
+
+void TestMessageController::nextQuestionAfterAnswer()
+{
+    MessageController controller;
+    QuestionOwner owner;
+    controller.connectPanelUserMessages({&owner});
+    QSignalSpy closed(&controller, &MessageController::messageClosed);
+
+    QObject::connect(&controller, &MessageController::messageClosed, &owner,
+                     [&owner](const UserMessage &message) {
+                         if (message.arguments == QStringList{QStringLiteral("A")}) {
+                             QVERIFY(owner.ask(QStringLiteral("B")));
+                         }
+                     });
+    QVERIFY(owner.ask(QStringLiteral("A")));
+    controller.onPopupBtnPressed(QStringLiteral("Yes"));
+
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(closed.at(0).at(0).value<UserMessage>().answer, E_answerYes);
+    QCOMPARE(owner.deleted, QStringList{QStringLiteral("A")});
+    QCOMPARE(controller.currentText(), QStringLiteral("Confirm delete of B?"));
+    controller.onPopupBtnPressed(QStringLiteral("Yes"));
+    QCOMPARE(owner.deleted, (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+}
+
+void TestMessageController::textFilledInOnePass()
+{
+    MessageController controller;
+    controller.onPanelUserMessageIssued(
+        message(0x2020, E_typeTwoButtons, {QStringLiteral("%2"), QStringLiteral("22:00")}),
+        nullptr);
+    QCOMPARE(controller.currentText(),
+             QStringLiteral("Sauna not allowed start, 22:00, conflicts with %2. Save anyway?"));
+}
+
+void TestMessageController::unknownIdText()
+{
+    MessageController controller;
+    controller.onSaunaUserMessageChanged(message(0x202a, E_typeOneButton));
+    QCOMPARE(controller.currentText(), QStringLiteral("Unknown user message id 8234 (0x202a)"));
+}
+
+void TestMessageController::connectOperationsCountFailures()
+{
+    MessageController controller;
+    Popup popup;
+    QuestionOwner owner;
+    QObject plain;
+
+    QCOMPARE(controller.connectPopupButtons({&popup}), 0);
+    QCOMPARE(controller.connectPanelUserMessages({&owner, nullptr}), 1);
+    QCOMPARE(controller.connectSaunaSignals({&plain}), 1);
+
+    // The bridge connects by these exact signatures.
+    SaunaBridge bridge;
+    QCOMPARE(controller.connectSaunaSignals({&bridge}), 0);
+    QVERIFY(QObject::connect(
+        &controller, SIGNAL(userMessageAnswered(::signalInterface::UserMessageTypes::UserMessage)),
+        &bridge, SLOT(onUserMessageAnswered(::signalInterface::UserMessageTypes::UserMessage))));
+    emit bridge.saunaUserMessageChanged(message(0x100d, E_typeTwoButtons));
+    emit popup.popupBtnPressed(QStringLiteral("Yes"));
+    QCOMPARE(bridge.answers.size(), 1);
+    QCOMPARE(bridge.answers.at(0).answer, E_answerYes);
+
+    controller.onPanelUserMessageIssued(message(0x2023, E_typeOneButton), nullptr);
+    emit popup.popupBtnPressed(QStringLiteral("Ok"));
+    QVERIFY(!controller.hasCurrentMessage());
+}
+
+QTEST_GUILESS_MAIN(TestMessageController)
+#include "tst_message_controller.moc"

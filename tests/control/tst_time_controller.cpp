@@ -1,0 +1,359 @@
+#include "control/settings.h"
+#include "control/time_controller.h"
+#include "view_cpp/date_time_formatter.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using control::Settings;
+using control::TimeController;
+using signalInterface::CalendarTypes;
+using signalInterface::DateTimeTypes;
+
+namespace {
+
+QString storeKey(const char *key)
+{
+    return QLatin1String(key);
+}
+
+// The raw text of a key as the INI file holds it; empty when the line is missing.
+QString fileValue(const char *key)
+{
+    QFile file(Settings::settings()->fileName());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return {};
+    }
+    const QByteArray prefix = QByteArray(key) + '=';
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        if (line.startsWith(prefix)) {
+            return QString::fromUtf8(line.mid(prefix.size()).trimmed());
+        }
+    }
+    return {};
+}
+
+// Everything the controller announces about its formats, in order, as "what:value".
+class Recorder : public QObject
+{
+public:
+    explicit Recorder(TimeController *controller)
+    {
+        connect(controller, &TimeController::dateFormatChanged, this,
+                [this](DateTimeTypes::DateFormat df) { log << QStringLiteral("date:%1").arg(df); });
+        connect(controller, &TimeController::timeFormatChanged, this,
+                [this](DateTimeTypes::TimeFormat tf) { log << QStringLiteral("time:%1").arg(tf); });
+        connect(controller, &TimeController::weekDayStartChanged, this,
+                [this](CalendarTypes::WeekDay day) { log << QStringLiteral("week:%1").arg(day); });
+    }
+    QStringList log;
+};
+
+DateTimeTypes::SaunaDateTime saunaTime(const QDateTime &dateTime, bool dateValid, bool timeValid)
+{
+    DateTimeTypes::SaunaDateTime result;
+    result.dateTime = dateTime;
+    result.dateValid = dateValid;
+    result.timeValid = timeValid;
+    return result;
+}
+
+// The screens that talk to the time controller, as far as it listens to them.
+class TimeScreens : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void dateFormatSelected(::signalInterface::DateTimeTypes::DateFormat df);
+    void timeFormatSelected(::signalInterface::DateTimeTypes::TimeFormat tf);
+    void weekBeginSelected(::signalInterface::CalendarTypes::WeekDay day);
+    void setSystemTimeRequested(QDateTime dateTime);
+    void weekBeginInitiallySelected(::signalInterface::CalendarTypes::WeekDay day);
+    void dateFormatInitiallySelected(::signalInterface::DateTimeTypes::DateFormat df);
+    void timeFormatInitiallySelected(::signalInterface::DateTimeTypes::TimeFormat tf);
+    void saunaTimeChanged(::signalInterface::DateTimeTypes::SaunaDateTime dateTime);
+
+public slots:
+    // The bridge sender's slot, by the signature it connects with.
+    void onSystemTimeChangeRequested(::signalInterface::DateTimeTypes::SaunaDateTime dateTime)
+    {
+        requests.append(dateTime);
+    }
+
+public:
+    QList<DateTimeTypes::SaunaDateTime> requests;
+};
+
+} // namespace
+
+// Checks the time controller: stored formats, the user's and the region's choices, the clock.
+class TestTimeController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void defaultsWrittenWhenMissing();
+    void initialStateInOrder();
+    void choicesStoredAndReadAfterRestart();
+    void userChoiceMarksRegionSettingsChanged();
+    void regionProposalDoesNotMark();
+    void outOfRangeValuesIgnored();
+    void corruptStoredValuesReplaced_data();
+    void corruptStoredValuesReplaced();
+    void invalidSystemTimeRefused();
+    void systemTimeRequestSent();
+    void saunaTimeAnnounced();
+    void saunaTimeFollowsFormatChanges();
+    void saunaTimeWithInvalidParts();
+    void connectOperations();
+
+private:
+    QTemporaryDir m_configHome;
+};
+
+void TestTimeController::initTestCase()
+{
+    QVERIFY(m_configHome.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome.path()));
+    qRegisterMetaType<DateTimeTypes::SaunaDateTime>();
+    qRegisterMetaType<signalInterface::UserMessageTypes::UserMessage>();
+    qRegisterMetaType<signalInterface::UserMessageAction *>();
+}
+
+void TestTimeController::init()
+{
+    Settings::resetForTesting();
+    QFile::remove(Settings::settings()->fileName());
+    Settings::resetForTesting();
+}
+
+void TestTimeController::defaultsWrittenWhenMissing()
+{
+    TimeController controller;
+    QCOMPARE(controller.dateFormat(), DateTimeTypes::E_ddmmyy);
+    QCOMPARE(controller.timeFormat(), DateTimeTypes::E_0_24);
+    QCOMPARE(controller.weekDayStart(), CalendarTypes::E_monday);
+    QCOMPARE(fileValue(Settings::dateFormatKey), QStringLiteral("1"));
+    QCOMPARE(fileValue(Settings::timeFormatKey), QStringLiteral("0"));
+    QCOMPARE(fileValue(Settings::startOfWeekKey), QStringLiteral("0"));
+    QVERIFY(!Settings::settings()->contains(storeKey(Settings::hasChangedRegionSettingsKey)));
+}
+
+void TestTimeController::initialStateInOrder()
+{
+    TimeController controller;
+    Recorder recorder(&controller);
+    controller.emitInitialState();
+    QCOMPARE(recorder.log, (QStringList{"date:1", "time:0", "week:0"}));
+}
+
+void TestTimeController::choicesStoredAndReadAfterRestart()
+{
+    {
+        TimeController controller;
+        Recorder recorder(&controller);
+        controller.onDateFormatSelected(DateTimeTypes::E_mmddyy);
+        controller.onTimeFormatSelected(DateTimeTypes::E_am_pm);
+        controller.onWeekBeginSelected(CalendarTypes::E_sunday);
+        QCOMPARE(recorder.log, (QStringList{"date:2", "time:1", "week:6"}));
+    }
+    QCOMPARE(fileValue(Settings::dateFormatKey), QStringLiteral("2"));
+    QCOMPARE(fileValue(Settings::timeFormatKey), QStringLiteral("1"));
+    QCOMPARE(fileValue(Settings::startOfWeekKey), QStringLiteral("6"));
+
+    Settings::resetForTesting();
+    TimeController restarted;
+    Recorder recorder(&restarted);
+    restarted.emitInitialState();
+    QCOMPARE(recorder.log, (QStringList{"date:2", "time:1", "week:6"}));
+}
+
+void TestTimeController::userChoiceMarksRegionSettingsChanged()
+{
+    TimeController controller;
+    controller.onWeekBeginSelected(CalendarTypes::E_monday);
+    QCOMPARE(fileValue(Settings::hasChangedRegionSettingsKey), QStringLiteral("1"));
+}
+
+void TestTimeController::regionProposalDoesNotMark()
+{
+    TimeController controller;
+    Recorder recorder(&controller);
+    controller.onDateFormatInitiallySelected(DateTimeTypes::E_mmddyy);
+    controller.onTimeFormatInitiallySelected(DateTimeTypes::E_am_pm);
+    controller.onWeekBeginInitiallySelected(CalendarTypes::E_sunday);
+
+    QCOMPARE(recorder.log, (QStringList{"date:2", "time:1", "week:6"}));
+    QCOMPARE(fileValue(Settings::startOfWeekKey), QStringLiteral("6"));
+    QVERIFY(!Settings::settings()->contains(storeKey(Settings::hasChangedRegionSettingsKey)));
+}
+
+void TestTimeController::outOfRangeValuesIgnored()
+{
+    TimeController controller;
+    Recorder recorder(&controller);
+
+    controller.onDateFormatSelected(static_cast<DateTimeTypes::DateFormat>(3));
+    controller.onTimeFormatSelected(static_cast<DateTimeTypes::TimeFormat>(-1));
+    controller.onWeekBeginSelected(static_cast<CalendarTypes::WeekDay>(7));
+    controller.onDateFormatInitiallySelected(static_cast<DateTimeTypes::DateFormat>(99));
+    controller.onTimeFormatInitiallySelected(static_cast<DateTimeTypes::TimeFormat>(2));
+    controller.onWeekBeginInitiallySelected(static_cast<CalendarTypes::WeekDay>(-3));
+
+    QVERIFY(recorder.log.isEmpty());
+    QCOMPARE(controller.dateFormat(), DateTimeTypes::E_ddmmyy);
+    QCOMPARE(controller.timeFormat(), DateTimeTypes::E_0_24);
+    QCOMPARE(controller.weekDayStart(), CalendarTypes::E_monday);
+    QCOMPARE(fileValue(Settings::startOfWeekKey), QStringLiteral("0"));
+    QVERIFY(!Settings::settings()->contains(storeKey(Settings::hasChangedRegionSettingsKey)));
+}
+
+void TestTimeController::corruptStoredValuesReplaced_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("past the last weekday") << "7";
+    QTest::newRow("negative") << "-1";
+    QTest::newRow("text") << "sunday";
+}
+
+void TestTimeController::corruptStoredValuesReplaced()
+{
+    QFETCH(QString, stored);
+    Settings::setValue(storeKey(Settings::startOfWeekKey), stored);
+    Settings::setValue(storeKey(Settings::timeFormatKey), stored);
+    Settings::resetForTesting();
+
+    TimeController controller;
+    QCOMPARE(controller.weekDayStart(), CalendarTypes::E_monday);
+    QCOMPARE(controller.timeFormat(), DateTimeTypes::E_0_24);
+    QCOMPARE(fileValue(Settings::startOfWeekKey), QStringLiteral("0"));
+    QCOMPARE(fileValue(Settings::timeFormatKey), QStringLiteral("0"));
+}
+
+void TestTimeController::invalidSystemTimeRefused()
+{
+    TimeController controller;
+    QSignalSpy requested(&controller, &TimeController::systemTimeChangeRequested);
+    QSignalSpy messages(&controller, &TimeController::panelUserMessageIssued);
+
+    controller.onSetSystemTimeRequested(QDateTime());
+    controller.onSetSystemTimeRequested(QDateTime(QDate(2024, 2, 30), QTime(10, 0)));
+
+    QCOMPARE(requested.count(), 0);
+    QCOMPARE(messages.count(), 2);
+    QCOMPARE(messages.at(0).at(0).value<signalInterface::UserMessageTypes::UserMessage>().id,
+             0x2024u);
+}
+
+void TestTimeController::systemTimeRequestSent()
+{
+    TimeController controller;
+    QSignalSpy requested(&controller, &TimeController::systemTimeChangeRequested);
+    const QDateTime when(QDate(2024, 3, 9), QTime(18, 45));
+
+    controller.onSetSystemTimeRequested(when);
+
+    QCOMPARE(requested.count(), 1);
+    QCOMPARE(requested.at(0).at(0).value<DateTimeTypes::SaunaDateTime>(),
+             saunaTime(when, true, true));
+}
+
+void TestTimeController::saunaTimeAnnounced()
+{
+    TimeController controller;
+    QSignalSpy changed(&controller, &TimeController::systemTimeChanged);
+    QSignalSpy details(&controller, &TimeController::systemTimeDetailsChanged);
+    QSignalSpy formatted(&controller, &TimeController::systemTimeFormattedChanged);
+    const QDateTime when(QDate(2024, 3, 9), QTime(18, 45));
+
+    controller.onSaunaTimeChanged(saunaTime(when, true, true));
+
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).toDateTime(), when);
+    QCOMPARE(details.at(0), (QVariantList{when, true, true}));
+    QCOMPARE(formatted.count(), 1);
+    QCOMPARE(formatted.at(0).at(1).toString(), QStringLiteral("18:45"));
+    QCOMPARE(formatted.at(0).at(2).toString(), QString());
+    QVERIFY(formatted.at(0).at(0).toString().contains(QStringLiteral("09")));
+}
+
+void TestTimeController::saunaTimeFollowsFormatChanges()
+{
+    TimeController controller;
+    QSignalSpy formatted(&controller, &TimeController::systemTimeFormattedChanged);
+
+    // Before the sauna has told its time there is nothing to format.
+    controller.onTimeFormatSelected(DateTimeTypes::E_am_pm);
+    QCOMPARE(formatted.count(), 0);
+
+    controller.onSaunaTimeChanged(
+        saunaTime(QDateTime(QDate(2024, 3, 9), QTime(18, 45)), true, true));
+    QCOMPARE(formatted.count(), 1);
+    QVERIFY(!formatted.at(0).at(2).toString().isEmpty());
+    QVERIFY(formatted.at(0).at(1).toString().startsWith(QLatin1String("6")));
+
+    controller.onTimeFormatSelected(DateTimeTypes::E_0_24);
+    QCOMPARE(formatted.count(), 2);
+    QCOMPARE(formatted.at(1).at(1).toString(), QStringLiteral("18:45"));
+    QCOMPARE(formatted.at(1).at(2).toString(), QString());
+}
+
+void TestTimeController::saunaTimeWithInvalidParts()
+{
+    TimeController controller;
+    QSignalSpy changed(&controller, &TimeController::systemTimeChanged);
+    QSignalSpy details(&controller, &TimeController::systemTimeDetailsChanged);
+    QSignalSpy formatted(&controller, &TimeController::systemTimeFormattedChanged);
+    const QDateTime when(QDate(2024, 3, 9), QTime(18, 45));
+
+    controller.onSaunaTimeChanged(saunaTime(when, false, true));
+    QCOMPARE(details.at(0), (QVariantList{when, false, true}));
+    QCOMPARE(formatted.at(0).at(0).toString(), QString());
+    QCOMPARE(formatted.at(0).at(1).toString(), QStringLiteral("18:45"));
+
+    controller.onSaunaTimeChanged(saunaTime(QDateTime(), false, false));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(formatted.at(1), (QVariantList{QString(), QString(), QString()}));
+}
+
+void TestTimeController::connectOperations()
+{
+    TimeController controller;
+    TimeScreens screens;
+    QObject plain;
+    QCOMPARE(controller.connectDateFormatSelected({&screens}), 0);
+    QCOMPARE(controller.connectSetSystemTimeRequests({&screens}), 0);
+    QCOMPARE(controller.connectTimeFormatSelected({&screens}), 0);
+    QCOMPARE(controller.connectWeekBeginSelected({&screens}), 0);
+    QCOMPARE(controller.connectRegionInitialSelections({&screens}), 0);
+    QCOMPARE(controller.connectSaunaSignals({&screens}), 0);
+    QCOMPARE(controller.connectRegionInitialSelections({&plain}), 3);
+
+    QVERIFY(QObject::connect(
+        &controller,
+        SIGNAL(systemTimeChangeRequested(::signalInterface::DateTimeTypes::SaunaDateTime)),
+        &screens,
+        SLOT(onSystemTimeChangeRequested(::signalInterface::DateTimeTypes::SaunaDateTime))));
+    emit screens.setSystemTimeRequested(QDateTime(QDate(2024, 1, 2), QTime(3, 4)));
+    QCOMPARE(screens.requests.size(), 1);
+
+    // The formatter of the whole view follows the controller's formats.
+    QCOMPARE(view::DateTimeFormatter::instance()->connectFormatSources({&controller}), 0);
+    controller.onTimeFormatSelected(DateTimeTypes::E_am_pm);
+    QCOMPARE(view::DateTimeFormatter::instance()->timeFormat(), DateTimeTypes::E_am_pm);
+
+    emit screens.weekBeginInitiallySelected(CalendarTypes::E_sunday);
+    QCOMPARE(controller.weekDayStart(), CalendarTypes::E_sunday);
+    emit screens.dateFormatSelected(DateTimeTypes::E_yymmdd);
+    QCOMPARE(controller.dateFormat(), DateTimeTypes::E_yymmdd);
+}
+
+QTEST_GUILESS_MAIN(TestTimeController)
+#include "tst_time_controller.moc"
