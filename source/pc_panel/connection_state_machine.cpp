@@ -123,6 +123,27 @@ bool ConnectionStateMachine::disconnectFromSauna()
     return true;
 }
 
+bool ConnectionStateMachine::redirectReconnection(const RemoteSauna &sauna)
+{
+    if (m_state != State::Reconnecting || m_socket == nullptr || sauna.identity != m_sauna.identity)
+        return false;
+    bool isIpv4 = false;
+    const quint32 ipv4 = sauna.address.toIPv4Address(&isIpv4);
+    const QHostAddress address = isIpv4 ? QHostAddress(ipv4) : sauna.address;
+    if (address.isNull() || sauna.port == 0 ||
+        (address == m_sauna.address && sauna.port == m_sauna.port))
+        return false;
+    qCDebug(linkLog) << "sauna" << sauna.identity << "sought at" << address << sauna.port
+                     << "instead of" << m_sauna.address << m_sauna.port;
+    m_sauna.address = address;
+    m_sauna.port = sauna.port;
+    if (m_receiver != nullptr)
+        m_receiver->setPeer(m_sauna.address, m_sauna.port);
+    sendConnectRequest();
+    m_reconnectTimer.start();
+    return true;
+}
+
 bool ConnectionStateMachine::hasPeer() const
 {
     return m_state == State::Connected && m_socket != nullptr;

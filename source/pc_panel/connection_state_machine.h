@@ -85,6 +85,9 @@ public:
     // Sends the disconnect request while the sauna is still the peer, then stops every timer and
     // forgets the peer. Returns whether there was a connection (in any state but Idle).
     bool disconnectFromSauna();
+    // While reconnecting to that sauna (same identity) and it is now known at another address
+    // or port: aims the attempts there and makes one at once. Returns whether it did.
+    bool redirectReconnection(const ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna);
 
     State state() const { return m_state; }
     bool isConnected() const { return m_state == State::Connected; }

@@ -326,45 +326,60 @@ void SaunaCommunication::readAnnouncements()
     });
 }
 
-void SaunaCommunication::handleAnnouncement(const QByteArray &datagram, const QHostAddress &sender)
+bool SaunaCommunication::decodeAnnouncement(const QByteArray &datagram, RemoteSauna &sauna)
 {
     if (datagram.size() <= 1) {
-        qCDebug(linkLog) << "announcement of" << datagram.size() << "bytes dropped";
-        return;
+        qCDebug(linkLog) << "announcement of" << datagram.size() << "bytes";
+        return false;
     }
     vaholumo::Announcement announcement;
     if (!pbSupport::parseDatagram(datagram, announcement)) {
-        qCDebug(linkLog) << "announcement that does not parse dropped, from" << sender;
-        return;
+        qCDebug(linkLog) << "announcement that does not parse";
+        return false;
     }
     if (!announcement.has_identity() || !announcement.has_port() || !announcement.has_brand() ||
         !announcement.has_rcb_product() || announcement.name_size() == 0) {
-        qCDebug(linkLog) << "incomplete announcement dropped, from" << sender;
-        return;
+        qCDebug(linkLog) << "incomplete announcement";
+        return false;
     }
     const QUuid identity(QString::fromLatin1(
         announcement.identity().data(), static_cast<qsizetype>(announcement.identity().size())));
     // The protocol keeps 16 bits of the port; anything else would point at a wrong port.
     if (identity.isNull() || announcement.port() == 0 || announcement.port() > 65535) {
-        qCDebug(linkLog) << "announcement with a bad identity or port dropped, from" << sender;
-        return;
+        qCDebug(linkLog) << "announcement with a bad identity or port";
+        return false;
     }
     QString name;
     if (!conversion::codeUnitsToText(announcement.name(), name)) {
-        qCDebug(linkLog) << "announcement with a bad name dropped, from" << sender;
+        qCDebug(linkLog) << "announcement with a bad name";
+        return false;
+    }
+    auto &products = conversion::ProductConverter::instance();
+    sauna.identity = identity;
+    sauna.port = static_cast<quint16>(announcement.port());
+    sauna.brand = products.toSiBrand(announcement.brand());
+    sauna.rcbProduct = products.toSiRcbProduct(announcement.rcb_product());
+    sauna.name = name;
+    return true;
+}
+
+void SaunaCommunication::handleAnnouncement(const QByteArray &datagram, const QHostAddress &sender)
+{
+    RemoteSauna announced;
+    if (!decodeAnnouncement(datagram, announced)) {
+        qCDebug(linkLog) << "announcement from" << sender << "dropped";
         return;
     }
-
-    auto &products = conversion::ProductConverter::instance();
+    const QUuid identity = announced.identity;
     const RemoteSauna *known = m_remoteSaunas.find(identity);
     RemoteSauna sauna = known != nullptr ? *known : RemoteSauna{};
     const RemoteSauna before = sauna;
     sauna.identity = identity;
     sauna.address = sender;
-    sauna.port = static_cast<quint16>(announcement.port());
-    sauna.brand = products.toSiBrand(announcement.brand());
-    sauna.rcbProduct = products.toSiRcbProduct(announcement.rcb_product());
-    sauna.name = name;
+    sauna.port = announced.port;
+    sauna.brand = announced.brand;
+    sauna.rcbProduct = announced.rcbProduct;
+    sauna.name = announced.name;
     sauna.linkValue = ::signalInterface::MonotonicClock::nowMs();
     m_remoteSaunas.insertOrReplace(sauna);
     // The file is written only when something it keeps changed, not on every announcement.
@@ -377,7 +392,13 @@ void SaunaCommunication::handleAnnouncement(const QByteArray &datagram, const QH
     if (m_ipDetectTimer.isActive() &&
         sender.isEqual(m_ipDetectAddress, QHostAddress::TolerantConversion))
         finishIpDetect(true);
-    if (addressChanged && identity == m_selected)
+    if (identity != m_selected)
+        return;
+    // A lost sauna that came back at another address or port (restarted, or given a new
+    // address) is sought there, not where it was. Compared with the attempts' own target, so an
+    // announcement that arrived before the loss was noticed still counts at the next one.
+    m_stateMachine.redirectReconnection(sauna);
+    if (addressChanged)
         autoConnectStep();
 }
 

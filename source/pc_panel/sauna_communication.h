@@ -86,6 +86,13 @@ public:
     // auto-connect is on and its address is known. False when no port can be bound.
     bool startAnnouncements();
 
+    // Reads one announcement datagram: identity, sauna port, brand, product and name go into
+    // sauna, nothing else is touched. False, with sauna unchanged, when the datagram is dropped:
+    // it does not parse, lacks a member, or has an identity that is not a UUID, a port outside
+    // 1-65535 or a name that is not text.
+    static bool decodeAnnouncement(const QByteArray &datagram,
+                                   ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna);
+
 public slots:
     void onAutoConnectChangeRequest(bool autoConnect);
     void onConnectRequest(QUuid identity);
