@@ -1,0 +1,101 @@
+import QtQuick
+import QtQuick.Layouts
+import "../components"
+import "../components/Theme.js" as Theme
+
+// The calendar tab: weekly programs, dated programs and the queue of coming starts, with the
+// settings pages of a program on top.
+Item {
+    id: page
+
+    property int section: 0
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        PageHeader {
+            Layout.fillWidth: true
+            title: qsTr("Calendar")
+            backVisible: false
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.margins: Theme.spacing
+            spacing: Theme.spacing
+            Repeater {
+                model: [qsTr("Week"), qsTr("Dates"), qsTr("Queue")]
+                delegate: PanelButton {
+                    required property string modelData
+                    required property int index
+                    Layout.fillWidth: true
+                    implicitWidth: 60
+                    text: modelData
+                    highlighted: page.section === index
+                    onClicked: page.section = index
+                }
+            }
+        }
+
+        Item {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+
+            WeekProgramsPage {
+                anchors.fill: parent
+                visible: page.section === 0
+                onCalendarWeekdayProgramEditActivated: weekdaySettings.visible = true
+            }
+            MonthPage {
+                anchors.fill: parent
+                visible: page.section === 1
+                onDateSelected: datePrograms.visible = true
+            }
+            QueuePage {
+                anchors.fill: parent
+                visible: page.section === 2 && page.visible
+            }
+            DateProgramsPage {
+                id: datePrograms
+                anchors.fill: parent
+                onCalendarDateProgramEditActivated: dateSettings.visible = true
+            }
+        }
+    }
+
+    ProgramSettingsPage {
+        id: dateSettings
+        anchors.fill: parent
+        objectName: calendarTabObjectIdProvider.dateProgramSettingsName()
+        title: qsTr("Date program")
+        controller: calendar_date_program_controller
+        settingsModel: date_calendar_settings_model
+        stopAfterModel: date_calendar_custom_stop_after
+        readyAtManager: date_calendar_ready_at_manager
+        temperatureManager: date_calendar_custom_temperature_manager
+        humidityManager: date_calendar_custom_humidity_manager
+        stopAfterManager: date_calendar_custom_stop_after_manager
+        readyAtName: calendarTabObjectIdProvider.dateProgramReadyAtControlName()
+        temperatureName: calendarTabObjectIdProvider.dateProgramCustomTemperatureControlName()
+        humidityName: calendarTabObjectIdProvider.dateProgramCustomHumidityControlName()
+        stopAfterName: calendarTabObjectIdProvider.dateProgramCustomStopAfterControlName()
+    }
+    ProgramSettingsPage {
+        id: weekdaySettings
+        anchors.fill: parent
+        objectName: calendarTabObjectIdProvider.weekdayProgramSettingsName()
+        title: qsTr("Weekly program")
+        controller: calendar_weekday_program_controller
+        settingsModel: week_day_calendar_settings_model
+        stopAfterModel: weekday_calendar_custom_stop_after
+        readyAtManager: week_day_calendar_ready_at_manager
+        temperatureManager: weekday_calendar_custom_temperature_manager
+        humidityManager: weekday_calendar_custom_humidity_manager
+        stopAfterManager: week_day_calendar_custom_stop_after_manager
+        readyAtName: calendarTabObjectIdProvider.weekdayProgramReadyAtControlName()
+        temperatureName: calendarTabObjectIdProvider.weekdayProgramCustomTemperatureControlName()
+        humidityName: calendarTabObjectIdProvider.weekdayProgramCustomHumidityControlName()
+        stopAfterName: calendarTabObjectIdProvider.weekdayProgramCustomStopAfterControlName()
+    }
+}

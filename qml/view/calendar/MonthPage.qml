@@ -1,0 +1,77 @@
+import QtQuick
+import QtQuick.Layouts
+import "../components"
+import "../components/Theme.js" as Theme
+
+// The month calendar of dated programs. This item is the month view the date overview
+// controller listens to.
+Item {
+    id: page
+
+    property string monthText: qsTr("Month")
+
+    signal monthEditActivated()
+    signal monthIncreaseSelected()
+    signal monthDecreaseSelected()
+    signal dateEditActivated(int day)
+    signal dateSelected()
+
+    objectName: calendarTabObjectIdProvider.monthSelectorControlName()
+
+    Connections {
+        target: calendar_date_item_overview_controller
+        ignoreUnknownSignals: true
+        function onMonthTextChanged(text) { page.monthText = text }
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: Theme.spacing
+        spacing: Theme.spacing
+
+        RowLayout {
+            Layout.fillWidth: true
+            PanelButton {
+                implicitWidth: Theme.touchTarget
+                text: "‹"
+                fontSize: Theme.fontLarge
+                onClicked: page.monthDecreaseSelected()
+            }
+            Text {
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                text: page.monthText
+                textFormat: Text.PlainText
+                color: Theme.text
+                font.pixelSize: Theme.fontLarge
+                font.bold: true
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: page.monthEditActivated()
+                }
+            }
+            PanelButton {
+                implicitWidth: Theme.touchTarget
+                text: "›"
+                fontSize: Theme.fontLarge
+                onClicked: page.monthIncreaseSelected()
+            }
+        }
+
+        GridView {
+            id: grid
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            cellWidth: width / 7
+            cellHeight: 48
+            interactive: false
+            model: month_calendar_model
+            delegate: MonthDayDelegate {
+                onDaySelected: (index) => {
+                    page.dateEditActivated(month_calendar_model.getApplId(index))
+                    page.dateSelected()
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,31 @@
+import QtQuick
+import "Theme.js" as Theme
+
+// A list of program-built rows. The rows report application ids, never row numbers.
+ListView {
+    id: list
+
+    signal rowSelected(int applId)
+    signal toggleTapped(int applId, bool shownState)
+    signal buttonPressed(int applId)
+    signal stepRequested(int applId, int direction)
+
+    clip: true
+    boundsBehavior: Flickable.StopAtBounds
+    spacing: 0
+
+    delegate: GenericRowDelegate {
+        onRowSelected: (applId) => list.rowSelected(applId)
+        onToggleTapped: (applId, shownState) => list.toggleTapped(applId, shownState)
+        onButtonPressed: (applId) => list.buttonPressed(applId)
+        onStepRequested: (applId, direction) => list.stepRequested(applId, direction)
+    }
+
+    Text {
+        anchors.centerIn: parent
+        visible: list.count === 0
+        text: qsTr("Nothing to show")
+        color: Theme.textFaint
+        font.pixelSize: Theme.fontSmall
+    }
+}

@@ -1,0 +1,287 @@
+import QtQuick
+import QtQuick.Layouts
+import SignalInterfaceLib 1.0
+import ViewTypesLib 1.0
+import "Theme.js" as Theme
+
+// One row of a program-built list, drawn by the row's component type (role "componentType").
+// The same delegate serves the menu, check-mark and mixed lists, so every role is optional:
+// a row item inside a mixed list answers under the names "value" ... "value14".
+Item {
+    id: row
+
+    required property var model
+    required property int index
+
+    signal rowSelected(int applId)
+    signal toggleTapped(int applId, bool shownState)
+    signal buttonPressed(int applId)
+    signal stepRequested(int applId, int direction)
+
+    readonly property int componentType: pick(model.componentType, ViewTypes.E_row)
+    readonly property int applId: {
+        const list = ListView.view ? ListView.view.model : null
+        return list && typeof list.getApplId === "function" ? list.getApplId(index) : index
+    }
+    readonly property bool isRowKind: componentType === ViewTypes.E_row
+                                      || componentType === ViewTypes.E_row_icon
+                                      || componentType === ViewTypes.E_row_large
+                                      || componentType === ViewTypes.E_row_plain
+
+    // Row texts and flags, whichever table the model uses.
+    readonly property string mainText: textOf(pick(model.textOnSubMenu, model.value))
+    readonly property string value1Text: textOf(pick(model.textValue1,
+                                                     isRowKind ? model.value2 : undefined))
+    readonly property string value2Text: textOf(pick(model.textValue2,
+                                                     isRowKind ? model.value3 : undefined))
+    readonly property string itemType: textOf(pick(model.typeOfItem, model.value11))
+    readonly property string layoutOrder: textOf(pick(model.layoutOrder, model.value5))
+    readonly property bool checked: pick(model.checkmarkChecked, model.value10) === true
+    readonly property bool rowEnabled: pick(model.enabled, isRowKind ? model.value13 : undefined) !== false
+    readonly property real rowOpacity: Number(pick(model.opacity,
+                                                   isRowKind ? model.value14 : undefined) ?? 1.0)
+
+    function pick(first, second) { return first !== undefined ? first : second }
+    function textOf(value) { return value === undefined || value === null ? "" : String(value) }
+
+    width: ListView.view ? ListView.view.width : implicitWidth
+    implicitWidth: 300
+    height: loader.item ? loader.item.implicitHeight : 0
+
+    Loader {
+        id: loader
+        width: parent.width
+        sourceComponent: {
+            switch (row.componentType) {
+            case ViewTypes.E_divider_large:
+            case ViewTypes.E_divider_small: return dividerComponent
+            case ViewTypes.E_stepper: return stepperComponent
+            case ViewTypes.E_toggle: return toggleComponent
+            case ViewTypes.E_text:
+            case ViewTypes.E_text_row: return textComponent
+            case ViewTypes.E_button: return buttonComponent
+            default: return menuRowComponent
+            }
+        }
+    }
+
+    Component {
+        id: dividerComponent
+        Item {
+            implicitHeight: row.componentType === ViewTypes.E_divider_large ? 18 : 9
+            Rectangle {
+                anchors.verticalCenter: parent.verticalCenter
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.margins: Theme.margin
+                height: 1
+                color: Theme.outline
+                visible: row.componentType === ViewTypes.E_divider_small
+            }
+        }
+    }
+
+    Component {
+        id: menuRowComponent
+        Rectangle {
+            objectName: "menuRow"
+            implicitHeight: row.componentType === ViewTypes.E_row_large ? Theme.rowHeight + 16
+                                                                       : Theme.rowHeight
+            color: area.pressed ? Theme.surfacePressed : Theme.surface
+            opacity: row.rowEnabled ? row.rowOpacity : 0.4
+
+            RowLayout {
+                anchors.fill: parent
+                anchors.leftMargin: Theme.margin
+                anchors.rightMargin: Theme.margin
+                spacing: Theme.spacing
+
+                Text {
+                    visible: row.componentType === ViewTypes.E_row_icon
+                    text: "+"
+                    color: Theme.accent
+                    font.pixelSize: Theme.fontLarge + 6
+                    font.bold: true
+                }
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    spacing: 0
+                    Text {
+                        Layout.fillWidth: true
+                        text: row.mainText
+                        textFormat: Text.PlainText
+                        elide: Text.ElideRight
+                        color: Theme.text
+                        font.pixelSize: Theme.fontNormal
+                    }
+                    Text {
+                        Layout.fillWidth: true
+                        visible: row.componentType === ViewTypes.E_row_large && text.length > 0
+                        text: row.value1Text
+                        textFormat: Text.PlainText
+                        elide: Text.ElideRight
+                        color: Theme.textDim
+                        font.pixelSize: Theme.fontSmall
+                    }
+                }
+                Text {
+                    visible: row.componentType !== ViewTypes.E_row_large && text.length > 0
+                    Layout.maximumWidth: row.width * 0.45
+                    text: row.componentType === ViewTypes.E_row_large ? "" : row.value1Text
+                    textFormat: Text.PlainText
+                    elide: Text.ElideRight
+                    color: Theme.textDim
+                    font.pixelSize: Theme.fontSmall
+                }
+                Text {
+                    visible: row.checked && (row.itemType === "only_checkmark"
+                                             || row.itemType === "mix_checkmark_submenu")
+                    text: "✓"
+                    color: Theme.accent
+                    font.pixelSize: Theme.fontLarge
+                    font.bold: true
+                }
+                Text {
+                    visible: row.itemType === "only_submenu" || row.itemType === "selectableSubmenu"
+                             || row.itemType === "mix_checkmark_submenu"
+                    text: "›"
+                    color: Theme.textFaint
+                    font.pixelSize: Theme.fontLarge + 6
+                }
+            }
+
+            Rectangle {
+                anchors.bottom: parent.bottom
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.leftMargin: Theme.margin
+                height: 1
+                color: Theme.outline
+                visible: row.layoutOrder !== "bottom" && row.layoutOrder !== "single"
+            }
+
+            MouseArea {
+                id: area
+                anchors.fill: parent
+                enabled: row.rowEnabled
+                onClicked: row.rowSelected(row.applId)
+            }
+        }
+    }
+
+    Component {
+        id: toggleComponent
+        Rectangle {
+            implicitHeight: Theme.rowHeight
+            color: Theme.surface
+            opacity: row.model.value3 === false ? 0.4 : Number(row.model.value4 ?? 1.0)
+
+            RowLayout {
+                anchors.fill: parent
+                anchors.leftMargin: Theme.margin
+                anchors.rightMargin: Theme.spacing
+                Text {
+                    Layout.fillWidth: true
+                    text: row.textOf(row.model.value)
+                    textFormat: Text.PlainText
+                    elide: Text.ElideRight
+                    color: Theme.text
+                    font.pixelSize: Theme.fontNormal
+                }
+                ToggleSwitch {
+                    objectName: "rowToggle"
+                    enabled: row.model.value3 !== false
+                    checked: row.model.value2 === true
+                    onTapped: (shownState) => row.toggleTapped(row.applId, shownState)
+                }
+            }
+        }
+    }
+
+    Component {
+        id: textComponent
+        Item {
+            // A text row's value2 is a heading flag, a text item's value2 its font size.
+            readonly property bool heading: row.model.value2 === true
+            readonly property int size: typeof row.model.value2 === "number" ? row.model.value2
+                                                                             : Theme.fontNormal
+            implicitHeight: label.implicitHeight + Theme.spacing * 2
+            Text {
+                id: label
+                x: Theme.margin
+                y: Theme.spacing
+                width: parent.width - 2 * Theme.margin
+                wrapMode: Text.Wrap
+                text: row.textOf(row.model.value)
+                textFormat: Text.PlainText
+                color: parent.heading ? Theme.accent : Theme.text
+                font.pixelSize: parent.heading ? Theme.fontNormal : parent.size
+                font.bold: parent.heading
+            }
+        }
+    }
+
+    Component {
+        id: buttonComponent
+        Item {
+            implicitHeight: Theme.touchTarget + Theme.spacing * 2
+            PanelButton {
+                anchors.centerIn: parent
+                width: parent.width - 2 * Theme.margin
+                text: row.textOf(row.model.value)
+                highlighted: true
+                enabled: row.model.value2 !== false
+                opacity: enabled ? Number(row.model.value3 ?? 1.0) : 0.4
+                onClicked: row.buttonPressed(row.applId)
+            }
+        }
+    }
+
+    Component {
+        id: stepperComponent
+        Rectangle {
+            implicitHeight: Theme.rowHeight + 8
+            color: Theme.surface
+
+            RowLayout {
+                anchors.fill: parent
+                anchors.leftMargin: Theme.margin
+                anchors.rightMargin: Theme.spacing
+                spacing: Theme.spacing
+
+                Text {
+                    Layout.fillWidth: true
+                    text: row.textOf(row.model.value)
+                    textFormat: Text.PlainText
+                    elide: Text.ElideRight
+                    color: Theme.text
+                    font.pixelSize: Theme.fontNormal
+                    MouseArea {
+                        anchors.fill: parent
+                        onClicked: row.rowSelected(row.applId)
+                    }
+                }
+                RoundStepButton {
+                    increase: false
+                    opacity: Number(row.model.value4 ?? 1.0)
+                    onStepped: row.stepRequested(row.applId, DataProviderTypes.E_stepper_decrease)
+                }
+                Text {
+                    Layout.minimumWidth: 64
+                    horizontalAlignment: Text.AlignHCenter
+                    text: row.textOf(row.model.value3).length > 0 ? row.textOf(row.model.value3)
+                                                                  : row.textOf(row.model.value2)
+                    textFormat: Text.PlainText
+                    color: Theme.accent
+                    font.pixelSize: Theme.fontNormal
+                    font.bold: true
+                }
+                RoundStepButton {
+                    increase: true
+                    opacity: Number(row.model.value5 ?? 1.0)
+                    onStepped: row.stepRequested(row.applId, DataProviderTypes.E_stepper_increase)
+                }
+            }
+        }
+    }
+}

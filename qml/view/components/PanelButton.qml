@@ -1,0 +1,45 @@
+import QtQuick
+import "Theme.js" as Theme
+
+// A finger-sized push button.
+Rectangle {
+    id: button
+
+    property string text
+    property bool highlighted: false
+    property color textColor: highlighted ? Theme.background : Theme.text
+    property int fontSize: Theme.fontNormal
+    readonly property bool pressed: area.pressed
+
+    signal clicked()
+    signal pressAndHold()
+
+    implicitWidth: Math.max(Theme.touchTarget * 2, label.implicitWidth + 2 * Theme.margin)
+    implicitHeight: Theme.touchTarget
+    radius: Theme.radius
+    opacity: enabled ? 1.0 : 0.4
+    color: area.pressed ? (highlighted ? Theme.accentStrong : Theme.surfacePressed)
+                        : (highlighted ? Theme.accent : Theme.surfaceRaised)
+    border.color: highlighted ? Theme.accent : Theme.outline
+    border.width: 1
+
+    Text {
+        id: label
+        anchors.centerIn: parent
+        width: parent.width - 2 * Theme.spacing
+        horizontalAlignment: Text.AlignHCenter
+        elide: Text.ElideRight
+        textFormat: Text.PlainText
+        text: button.text
+        color: button.textColor
+        font.pixelSize: button.fontSize
+        font.bold: button.highlighted
+    }
+
+    MouseArea {
+        id: area
+        anchors.fill: parent
+        onClicked: button.clicked()
+        onPressAndHold: button.pressAndHold()
+    }
+}

@@ -1,0 +1,116 @@
+import QtQuick
+import QtQuick.Layouts
+import Effects 1.0
+import "Theme.js" as Theme
+
+// The message popup. The message controller sets the kind, the title, the text and the button
+// texts, then opens it. A pressed button closes the popup first and then reports its own text,
+// so a message shown from the answer's handler stays open.
+Item {
+    id: popup
+
+    // "indication": one centre button; "selection": left and right buttons; "noButton": none.
+    property string kind: "indication"
+    property string title
+    property string text
+    property string leftButtonText: qsTr("Yes")
+    property string centerButtonText: qsTr("Ok")
+    property string rightButtonText: qsTr("No")
+
+    signal popupBtnPressed(string buttonText)
+
+    function open() { visible = true }
+    function close() { visible = false }
+
+    function press(buttonText) {
+        close()
+        popupBtnPressed(buttonText)
+    }
+
+    visible: false
+    z: 100
+
+    Rectangle {
+        anchors.fill: parent
+        color: "#b0000000"
+        // Swallows touches: the screen behind waits for the answer.
+        MouseArea { anchors.fill: parent }
+    }
+
+    Rectangle {
+        id: card
+        objectName: "popupCard"
+        anchors.centerIn: parent
+        width: parent.width - 2 * Theme.margin * 2
+        height: content.implicitHeight + 2 * Theme.margin
+        radius: Theme.radius + 4
+        color: Theme.surfaceRaised
+        border.color: popup.title === qsTr("Error") ? Theme.danger : Theme.accent
+        border.width: 2
+
+        DropShadow {
+            blurRadius: 8
+            xOffset: 0
+            yOffset: 6
+            color: Theme.shadow
+        }
+
+        ColumnLayout {
+            id: content
+            anchors.fill: parent
+            anchors.margins: Theme.margin
+            spacing: Theme.margin
+
+            Text {
+                objectName: "popupTitle"
+                Layout.fillWidth: true
+                visible: text.length > 0
+                text: popup.title
+                textFormat: Text.PlainText
+                color: Theme.accent
+                font.pixelSize: Theme.fontLarge
+                font.bold: true
+                horizontalAlignment: Text.AlignHCenter
+            }
+            Text {
+                objectName: "popupText"
+                Layout.fillWidth: true
+                text: popup.text
+                textFormat: Text.PlainText
+                wrapMode: Text.Wrap
+                color: Theme.text
+                font.pixelSize: Theme.fontNormal
+                horizontalAlignment: Text.AlignHCenter
+            }
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: Theme.spacing
+                visible: popup.kind !== "noButton"
+
+                PanelButton {
+                    objectName: "popupLeftButton"
+                    Layout.fillWidth: true
+                    visible: popup.kind === "selection"
+                    text: popup.leftButtonText
+                    highlighted: true
+                    onClicked: popup.press(popup.leftButtonText)
+                }
+                PanelButton {
+                    objectName: "popupCenterButton"
+                    Layout.fillWidth: true
+                    visible: popup.kind !== "selection"
+                    text: popup.centerButtonText
+                    highlighted: true
+                    onClicked: popup.press(popup.centerButtonText)
+                }
+                PanelButton {
+                    objectName: "popupRightButton"
+                    Layout.fillWidth: true
+                    visible: popup.kind === "selection"
+                    text: popup.rightButtonText
+                    onClicked: popup.press(popup.rightButtonText)
+                }
+            }
+        }
+    }
+}

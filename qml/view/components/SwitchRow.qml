@@ -1,0 +1,50 @@
+import QtQuick
+import QtQuick.Layouts
+import "Theme.js" as Theme
+
+// A labelled switch row.
+Rectangle {
+    id: switchRow
+
+    property string text
+    property string detail
+    property bool checked: false
+
+    signal tapped(bool shownState)
+
+    implicitWidth: 300
+    implicitHeight: Theme.rowHeight
+    radius: Theme.radius
+    color: Theme.surface
+
+    RowLayout {
+        anchors.fill: parent
+        anchors.leftMargin: Theme.margin
+        anchors.rightMargin: Theme.spacing
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 0
+            Text {
+                Layout.fillWidth: true
+                text: switchRow.text
+                textFormat: Text.PlainText
+                elide: Text.ElideRight
+                color: Theme.text
+                font.pixelSize: Theme.fontNormal
+            }
+            Text {
+                Layout.fillWidth: true
+                visible: text.length > 0
+                text: switchRow.detail
+                textFormat: Text.PlainText
+                elide: Text.ElideRight
+                color: Theme.textDim
+                font.pixelSize: Theme.fontSmall
+            }
+        }
+        ToggleSwitch {
+            checked: switchRow.checked
+            onTapped: (shownState) => switchRow.tapped(shownState)
+        }
+    }
+}

@@ -1,0 +1,28 @@
+import QtQuick
+import "Theme.js" as Theme
+
+// A temperature stepper that shows what its temperature value manager reports.
+ValueStepper {
+    id: stepper
+
+    property QtObject manager: null
+    property int unit: 0
+
+    signal changeTemperatureValueRequested(int step)
+
+    onStepRequested: (direction) => changeTemperatureValueRequested(direction)
+
+    unitText: unit === 1 ? "°F" : "°C"
+    valueColor: Theme.accent
+
+    Connections {
+        target: stepper.manager
+        function onTemperatureValueChanged(shown) { stepper.valueText = String(shown) }
+        function onTemperatureValueChanged2Qml(shown, unit) {
+            stepper.valueText = String(shown)
+            stepper.unit = unit
+        }
+        function onLowerLimitReached(reached) { stepper.lowerBlocked = reached }
+        function onUpperLimitReached(reached) { stepper.upperBlocked = reached }
+    }
+}

@@ -1,0 +1,96 @@
+import QtQuick
+import QtQuick.Layouts
+import SignalInterfaceLib 1.0
+import "Theme.js" as Theme
+
+// A time of day with hour and minute steppers, and an AM/PM stepper in the 12-hour format.
+// The shown time comes from the time value manager.
+Rectangle {
+    id: time
+
+    property QtObject manager: null
+    property string label
+    property string hourText: "--"
+    property string minuteText: "--"
+    property bool twelveHour: false
+    property bool beforeNoon: true
+    property var lowerBlocked: [false, false, false]
+    property var upperBlocked: [false, false, false]
+
+    // component: TimeEditTypes.E_hour, E_minute or E_am_pm; direction: E_increase or E_decrease
+    signal timeChangeRequested(int component, int direction)
+
+    implicitWidth: 300
+    implicitHeight: column.implicitHeight + 2 * Theme.spacing
+    radius: Theme.radius
+    color: Theme.surface
+
+    Connections {
+        target: time.manager
+        function onTimeValueFormattedChanged(hourText, minuteText, timeFormat, beforeNoon) {
+            time.hourText = hourText
+            time.minuteText = minuteText
+            time.twelveHour = timeFormat === DateTimeTypes.E_am_pm
+            time.beforeNoon = beforeNoon
+        }
+        function onLowerLimitReached(hour, minute, amPm) { time.lowerBlocked = [hour, minute, amPm] }
+        function onUpperLimitReached(hour, minute, amPm) { time.upperBlocked = [hour, minute, amPm] }
+    }
+
+    ColumnLayout {
+        id: column
+        anchors.fill: parent
+        anchors.margins: Theme.spacing
+        spacing: 4
+
+        Text {
+            Layout.fillWidth: true
+            visible: time.label.length > 0
+            text: time.label
+            textFormat: Text.PlainText
+            color: Theme.textDim
+            font.pixelSize: Theme.fontSmall
+            horizontalAlignment: Text.AlignHCenter
+        }
+
+        RowLayout {
+            Layout.alignment: Qt.AlignHCenter
+            spacing: Theme.margin * 2
+
+            Repeater {
+                model: time.twelveHour ? 3 : 2
+
+                delegate: ColumnLayout {
+                    required property int index
+                    readonly property int component: index === 0 ? TimeEditTypes.E_hour
+                                                   : index === 1 ? TimeEditTypes.E_minute
+                                                                 : TimeEditTypes.E_am_pm
+                    spacing: 4
+
+                    RoundStepButton {
+                        Layout.alignment: Qt.AlignHCenter
+                        increase: true
+                        blocked: time.upperBlocked[index] === true
+                        onStepped: time.timeChangeRequested(component, TimeEditTypes.E_increase)
+                    }
+                    Text {
+                        Layout.alignment: Qt.AlignHCenter
+                        textFormat: Text.PlainText
+                        text: index === 0 ? time.hourText
+                                          : index === 1 ? time.minuteText
+                                                        : (time.beforeNoon ? "AM" : "PM")
+                        color: Theme.text
+                        font.pixelSize: Theme.fontLarge
+                        font.bold: true
+                    }
+                    RoundStepButton {
+                        Layout.alignment: Qt.AlignHCenter
+                        increase: false
+                        blocked: time.lowerBlocked[index] === true
+                        onStepped: time.timeChangeRequested(component, TimeEditTypes.E_decrease)
+                    }
+                }
+            }
+        }
+    }
+}

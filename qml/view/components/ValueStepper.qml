@@ -1,0 +1,70 @@
+import QtQuick
+import QtQuick.Layouts
+import SignalInterfaceLib 1.0
+import "Theme.js" as Theme
+
+// A number with minus and plus buttons. It only asks for a step; the shown value comes back from
+// the program.
+Rectangle {
+    id: stepper
+
+    property string label
+    property string valueText: "--"
+    property string unitText
+    property bool lowerBlocked: false
+    property bool upperBlocked: false
+    property color valueColor: Theme.text
+
+    // direction: DataProviderTypes.E_stepper_increase or E_stepper_decrease
+    signal stepRequested(int direction)
+
+    implicitWidth: 300
+    implicitHeight: column.implicitHeight + 2 * Theme.spacing
+    radius: Theme.radius
+    color: Theme.surface
+
+    ColumnLayout {
+        id: column
+        anchors.fill: parent
+        anchors.margins: Theme.spacing
+        spacing: 2
+
+        Text {
+            Layout.fillWidth: true
+            visible: stepper.label.length > 0
+            text: stepper.label
+            textFormat: Text.PlainText
+            color: Theme.textDim
+            font.pixelSize: Theme.fontSmall
+            horizontalAlignment: Text.AlignHCenter
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: Theme.spacing
+
+            RoundStepButton {
+                objectName: "decreaseButton"
+                increase: false
+                blocked: stepper.lowerBlocked
+                onStepped: stepper.stepRequested(DataProviderTypes.E_stepper_decrease)
+            }
+            Text {
+                objectName: "valueText"
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                textFormat: Text.PlainText
+                text: stepper.valueText + (stepper.unitText.length > 0 ? " " + stepper.unitText : "")
+                color: stepper.valueColor
+                font.pixelSize: Theme.fontLarge + 4
+                font.bold: true
+            }
+            RoundStepButton {
+                objectName: "increaseButton"
+                increase: true
+                blocked: stepper.upperBlocked
+                onStepped: stepper.stepRequested(DataProviderTypes.E_stepper_increase)
+            }
+        }
+    }
+}

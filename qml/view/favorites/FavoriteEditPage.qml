@@ -1,0 +1,145 @@
+import QtQuick
+import QtQuick.Layouts
+import "../components"
+import "../components/Theme.js" as Theme
+
+// One favorite's settings. The steppers step the favorite's own value managers; the buttons and
+// switches report to the favorites selector, which the favorite controller listens to.
+Rectangle {
+    id: page
+
+    // The favorites selector item that carries the signals.
+    property Item selector
+    property string favoriteName
+    property bool lightsOn: false
+    property bool bathTimeEditing: false
+
+    color: Theme.background
+    visible: false
+
+    MouseArea { anchors.fill: parent }
+
+    Connections {
+        target: favorites_controller
+        ignoreUnknownSignals: true
+        function onFavoriteNameChanged(name) { page.favoriteName = name }
+        function onFavoriteLightingChanged(on) { page.lightsOn = on }
+    }
+
+    PageHeader {
+        id: header
+        width: parent.width
+        title: page.favoriteName.length > 0 ? page.favoriteName : qsTr("Favorite")
+        onBackRequested: {
+            page.visible = false
+            page.selector.favoriteEditCancelRequested()
+        }
+    }
+
+    Flickable {
+        anchors.top: header.bottom
+        anchors.bottom: buttons.top
+        width: parent.width
+        contentHeight: column.implicitHeight + 2 * Theme.margin
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+
+        ColumnLayout {
+            id: column
+            x: Theme.margin
+            y: Theme.margin
+            width: parent.width - 2 * Theme.margin
+            spacing: Theme.spacing
+
+            PanelButton {
+                objectName: "favoriteNameButton"
+                Layout.fillWidth: true
+                text: qsTr("Rename")
+                onClicked: page.selector.favoriteNameEditActivated()
+            }
+            TemperatureStepper {
+                Layout.fillWidth: true
+                label: qsTr("Temperature")
+                manager: favorites_temperature_manager
+                onStepRequested: (direction) => favorites_temperature_manager.onChangeTemperatureValueRequested(direction)
+            }
+            HumidityStepper {
+                Layout.fillWidth: true
+                label: qsTr("Humidity")
+                manager: favorites_humidity_manager
+                onStepRequested: (direction) => favorites_humidity_manager.onChangeHumidityValueRequested(direction)
+            }
+            PanelButton {
+                Layout.fillWidth: true
+                visible: !page.bathTimeEditing
+                text: qsTr("Edit bath time")
+                onClicked: {
+                    page.bathTimeEditing = true
+                    page.selector.editBathTimeRequested()
+                }
+            }
+            DurationStepper {
+                objectName: favoritesTabObjectIdProvider.favoriteBathTimeControlName()
+                Layout.fillWidth: true
+                visible: page.bathTimeEditing
+                label: qsTr("Bath time")
+                manager: favorites_bath_time_manager
+            }
+            PanelButton {
+                Layout.fillWidth: true
+                visible: page.bathTimeEditing
+                text: qsTr("Set bath time")
+                highlighted: true
+                onClicked: {
+                    page.bathTimeEditing = false
+                    page.selector.bathTimeCommit()
+                }
+            }
+            SwitchRow {
+                Layout.fillWidth: true
+                text: qsTr("Lights")
+                checked: page.lightsOn
+                onTapped: (shownState) => page.selector.lightingStateChange(shownState)
+            }
+            GenericListView {
+                Layout.fillWidth: true
+                Layout.preferredHeight: contentHeight
+                visible: count > 0
+                interactive: false
+                model: favorite_auxiliary_relays_model
+                onToggleTapped: (applId, shownState) => page.selector.auxRelayActivatedChanged(applId, shownState)
+            }
+        }
+    }
+
+    RowLayout {
+        id: buttons
+        anchors.bottom: parent.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.margins: Theme.margin
+        spacing: Theme.spacing
+
+        PanelButton {
+            Layout.fillWidth: true
+            implicitWidth: 60
+            text: qsTr("Delete")
+            textColor: Theme.danger
+            onClicked: page.selector.deleteFavoriteRequested()
+        }
+        PanelButton {
+            Layout.fillWidth: true
+            implicitWidth: 60
+            text: qsTr("Save")
+            onClicked: page.selector.favoriteEditSaveActivated()
+        }
+        PanelButton {
+            objectName: "favoriteStartButton"
+            Layout.fillWidth: true
+            implicitWidth: 60
+            text: qsTr("Start")
+            highlighted: true
+            onClicked: page.selector.startFavoriteRequested()
+        }
+    }
+}

@@ -1,0 +1,66 @@
+import QtQuick
+import QtQuick.Layouts
+import "../components"
+import "../components/Theme.js" as Theme
+
+// The favorites tab: the stored favorites, and the editor of one of them. This item is the
+// favorites selector the favorite controllers listen to.
+Item {
+    id: page
+
+    signal favoriteEditActivated(int favorite)
+    signal favoriteEditSaveActivated()
+    signal deleteFavoriteRequested()
+    signal startFavoriteRequested()
+    signal lightingStateChange(bool shownState)
+    signal favoriteNameEditActivated()
+    signal auxRelayActivatedChanged(int relay, bool shownState)
+    signal favoriteEditCancelRequested()
+    signal editBathTimeRequested()
+    signal bathTimeCommit()
+    signal saveFavoriteRequested()
+    // The keyboard's answer to a rename.
+    signal favoriteNameEditSaveSelected(string name)
+    signal favoriteNameEditCancelSelected()
+
+    objectName: favoritesTabObjectIdProvider.favoritesSelectorName()
+
+    PageHeader {
+        id: header
+        width: parent.width
+        title: qsTr("Favorites")
+        backVisible: false
+    }
+
+    GenericListView {
+        id: list
+        objectName: "favoritesList"
+        anchors.top: header.bottom
+        anchors.bottom: saveButton.top
+        anchors.bottomMargin: Theme.spacing
+        width: parent.width
+        model: favorites_model
+        onRowSelected: (applId) => {
+            editor.bathTimeEditing = false
+            editor.visible = true
+            page.favoriteEditActivated(applId)
+        }
+    }
+
+    PanelButton {
+        id: saveButton
+        anchors.bottom: parent.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.margins: Theme.margin
+        text: qsTr("Save current settings as favorite")
+        highlighted: true
+        onClicked: page.saveFavoriteRequested()
+    }
+
+    FavoriteEditPage {
+        id: editor
+        anchors.fill: parent
+        selector: page
+    }
+}

@@ -1,0 +1,181 @@
+import QtQuick
+import QtQuick.Layouts
+import "components"
+import "components/Theme.js" as Theme
+import "main"
+import "favorites"
+import "calendar"
+
+// The control panel's scene: a status bar, the four tabs (sauna, favorites, calendar, settings),
+// the lock screen, the PIN keypad, the message popup and the on-screen keyboard.
+Rectangle {
+    id: root
+
+    // Toggled by the language controller after a language change, so texts are evaluated again.
+    property bool workaround: false
+    property int currentTab: 0
+
+    // The keyboard is opened by the program for a favorite's name or an auxiliary relay's name;
+    // the answer goes back through the sender of the screen that asked.
+    function answerKeyboard(accepted, text) {
+        if (currentTab === 1) {
+            if (accepted)
+                favoritesPage.favoriteNameEditSaveSelected(text)
+            else
+                favoritesPage.favoriteNameEditCancelSelected()
+        } else {
+            if (accepted)
+                settingsTab.senders.auxSingleOverview.auxNameEditSaveSelected(text)
+            else
+                settingsTab.senders.auxSingleOverview.auxNameEditCancelSelected()
+        }
+    }
+
+    width: 340
+    height: 600
+    color: Theme.background
+
+    SaunaStatus {
+        id: saunaStatus
+    }
+
+    // Status bar.
+    Rectangle {
+        id: statusBar
+        width: parent.width
+        height: 36
+        color: Theme.background
+
+        RowLayout {
+            anchors.fill: parent
+            anchors.leftMargin: Theme.margin
+            anchors.rightMargin: Theme.margin
+            Text {
+                objectName: "clockText"
+                text: saunaStatus.timeText
+                textFormat: Text.PlainText
+                color: Theme.text
+                font.pixelSize: Theme.fontNormal
+            }
+            Item { Layout.fillWidth: true }
+            Text {
+                text: saunaStatus.saunaStateText
+                textFormat: Text.PlainText
+                color: saunaStatus.heating ? Theme.ember : Theme.textDim
+                font.pixelSize: Theme.fontSmall
+            }
+            Rectangle {
+                objectName: "connectionIndicator"
+                Layout.leftMargin: Theme.spacing
+                width: 10
+                height: 10
+                radius: 5
+                color: saunaStatus.connected ? Theme.calm : Theme.danger
+            }
+        }
+        Rectangle {
+            anchors.bottom: parent.bottom
+            width: parent.width
+            height: 1
+            color: Theme.outline
+        }
+    }
+
+    // The tab pages. The tab manager tells the sauna state controller when the calendar opens.
+    Item {
+        id: tabManager
+        objectName: "tabManagerRoot"
+        anchors.top: statusBar.bottom
+        anchors.bottom: tabBar.top
+        width: parent.width
+
+        signal calendarEditActivated()
+
+        MainControlPage {
+            anchors.fill: parent
+            visible: root.currentTab === 0
+            status: saunaStatus
+        }
+        FavoritesPage {
+            id: favoritesPage
+            anchors.fill: parent
+            visible: root.currentTab === 1
+        }
+        CalendarPage {
+            anchors.fill: parent
+            visible: root.currentTab === 2
+        }
+        SettingsBase {
+            id: settingsTab
+            objectName: "settingsTab"
+            anchors.fill: parent
+            visible: root.currentTab === 3
+            // The settings pages are built the first time the tab opens, then kept.
+            onVisibleChanged: if (visible) frameActive = true
+        }
+    }
+
+    Rectangle {
+        id: tabBar
+        anchors.bottom: parent.bottom
+        width: parent.width
+        height: 58
+        color: Theme.surface
+
+        RowLayout {
+            anchors.fill: parent
+            spacing: 0
+            Repeater {
+                model: [
+                    { glyph: "♨", text: qsTr("Sauna") },
+                    { glyph: "★", text: qsTr("Favorites") },
+                    { glyph: "▦", text: qsTr("Calendar") },
+                    { glyph: "⚙", text: qsTr("Settings") }
+                ]
+                delegate: TabBarButton {
+                    required property var modelData
+                    required property int index
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    glyph: modelData.glyph
+                    text: modelData.text
+                    current: root.currentTab === index
+                    onClicked: {
+                        const changed = root.currentTab !== index
+                        root.currentTab = index
+                        if (changed && index === 2)
+                            tabManager.calendarEditActivated()
+                    }
+                }
+            }
+        }
+    }
+
+    LockedControlPage {
+        anchors.top: statusBar.bottom
+        anchors.bottom: parent.bottom
+        width: parent.width
+        visible: saunaStatus.panelLocked
+        status: saunaStatus
+        onUnlockRequested: pinEntry.open("unlock")
+    }
+
+    PinEntryPage {
+        id: pinEntry
+        objectName: "pin_input"
+        anchors.fill: parent
+    }
+
+    PopupWidget {
+        objectName: "popup_widget"
+        anchors.fill: parent
+    }
+
+    OnScreenKeyboard {
+        id: keyboard
+        objectName: "onScreenKeyboard"
+        anchors.fill: parent
+        onTextAccepted: (text) => root.answerKeyboard(true, text)
+        onEditCancelled: root.answerKeyboard(false, "")
+    }
+}

@@ -1,0 +1,17 @@
+import QtQuick
+import "../components/Theme.js" as Theme
+
+// The lights switch of a main screen. It reports the state it showed; the controller switches.
+StatusTile {
+    id: lights
+
+    property bool lightsOn: false
+
+    signal lightsStateChangeRequested(bool shownState)
+
+    caption: qsTr("Lights")
+    value: lightsOn ? qsTr("On") : qsTr("Off")
+    valueColor: lightsOn ? Theme.accent : Theme.textDim
+    active: lightsOn
+    onClicked: lightsStateChangeRequested(lightsOn)
+}

@@ -1,0 +1,99 @@
+import QtQuick
+import QtQuick.Layouts
+import "../components"
+import "../components/Theme.js" as Theme
+
+// The PIN keypad. It only collects the digits; the PIN-code controller checks them.
+Rectangle {
+    id: page
+
+    // What the PIN opens, handed back with the digits ("unlock" or "settings").
+    property string target: "unlock"
+    property string pin
+
+    signal confirm_pin_code_login(string pinCode, string target, bool settingsLogin)
+    signal closeRequested()
+
+    function open(forTarget) {
+        target = forTarget
+        pin = ""
+        visible = true
+    }
+
+    function close() {
+        visible = false
+        pin = ""
+    }
+
+    color: Theme.background
+    visible: false
+    z: 80
+
+    MouseArea { anchors.fill: parent }
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: Theme.margin
+        spacing: Theme.margin
+
+        PageHeader {
+            Layout.fillWidth: true
+            title: qsTr("Enter PIN")
+            onBackRequested: {
+                page.close()
+                page.closeRequested()
+            }
+        }
+
+        Row {
+            Layout.alignment: Qt.AlignHCenter
+            spacing: 16
+            Repeater {
+                model: 4
+                delegate: Rectangle {
+                    required property int index
+                    width: 18
+                    height: 18
+                    radius: 9
+                    color: index < page.pin.length ? Theme.accent : "transparent"
+                    border.color: Theme.accent
+                    border.width: 2
+                }
+            }
+        }
+
+        GridLayout {
+            Layout.alignment: Qt.AlignHCenter
+            columns: 3
+            rowSpacing: Theme.spacing
+            columnSpacing: Theme.spacing
+
+            Repeater {
+                model: ["1", "2", "3", "4", "5", "6", "7", "8", "9", "⌫", "0", "OK"]
+                delegate: PanelButton {
+                    required property string modelData
+                    objectName: "pinKey_" + modelData
+                    implicitWidth: 84
+                    implicitHeight: 60
+                    text: modelData
+                    fontSize: Theme.fontLarge
+                    highlighted: modelData === "OK"
+                    enabled: modelData !== "OK" || page.pin.length > 0
+                    onClicked: {
+                        if (modelData === "⌫") {
+                            page.pin = page.pin.slice(0, -1)
+                        } else if (modelData === "OK") {
+                            const digits = page.pin
+                            const forTarget = page.target
+                            page.close()
+                            page.confirm_pin_code_login(digits, forTarget, forTarget === "settings")
+                        } else if (page.pin.length < 4) {
+                            page.pin += modelData
+                        }
+                    }
+                }
+            }
+        }
+        Item { Layout.fillHeight: true }
+    }
+}

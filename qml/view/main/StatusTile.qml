@@ -1,0 +1,53 @@
+import QtQuick
+import QtQuick.Layouts
+import "../components/Theme.js" as Theme
+
+// A small tile of the main screen: a caption and a value, tappable.
+Rectangle {
+    id: tile
+
+    property string caption
+    property string value
+    property color valueColor: Theme.text
+    property bool active: false
+
+    signal clicked()
+
+    implicitWidth: 100
+    implicitHeight: 64
+    radius: Theme.radius
+    color: area.pressed ? Theme.surfacePressed : Theme.surface
+    border.color: active ? Theme.accent : Theme.outline
+    border.width: 1
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: 6
+        spacing: 0
+        Text {
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            text: tile.caption
+            textFormat: Text.PlainText
+            elide: Text.ElideRight
+            color: Theme.textDim
+            font.pixelSize: Theme.fontSmall
+        }
+        Text {
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            text: tile.value
+            textFormat: Text.PlainText
+            elide: Text.ElideRight
+            color: tile.valueColor
+            font.pixelSize: Theme.fontLarge
+            font.bold: true
+        }
+    }
+
+    MouseArea {
+        id: area
+        anchors.fill: parent
+        onClicked: tile.clicked()
+    }
+}

@@ -1,0 +1,42 @@
+import QtQuick
+import QtQuick.Controls
+import "../components"
+import "../components/Theme.js" as Theme
+
+// The generic settings page: a title and one program-built list, drawn row by row by component
+// type. The frame decides where its selections go.
+Item {
+    id: page
+
+    property string title
+    property var listModel
+
+    signal rowSelected(int applId)
+    signal toggleTapped(int applId, bool shownState)
+    signal buttonPressed(int applId)
+    signal stepRequested(int applId, int direction)
+    signal shownChanged(bool shown)
+
+    StackView.onActivated: shownChanged(true)
+    StackView.onDeactivating: shownChanged(false)
+
+    PageHeader {
+        id: header
+        width: parent.width
+        title: page.title
+        onBackRequested: page.StackView.view.pop()
+    }
+
+    GenericListView {
+        objectName: "settingsList"
+        anchors.top: header.bottom
+        anchors.topMargin: Theme.spacing
+        anchors.bottom: parent.bottom
+        width: parent.width
+        model: page.listModel
+        onRowSelected: (applId) => page.rowSelected(applId)
+        onToggleTapped: (applId, shownState) => page.toggleTapped(applId, shownState)
+        onButtonPressed: (applId) => page.buttonPressed(applId)
+        onStepRequested: (applId, direction) => page.stepRequested(applId, direction)
+    }
+}

@@ -1,0 +1,91 @@
+import QtQuick
+import QtQuick.Controls
+import "../../components"
+import "../../components/Theme.js" as Theme
+
+// The search for a sauna system at an address the user types: address, port and "Detect".
+// The program checks each value and answers a refused one with a message for its field.
+Item {
+    id: page
+    objectName: "networkIpConnectPage"
+
+    property QtObject sender
+    // Which field the last refusal was for: the address editor (14) or the port editor (15).
+    property int refusedField: 0
+    signal backRequested()
+
+    readonly property int editIpAddress: 14
+    readonly property int editPort: 15
+
+    function commitAddress(text) {
+        addressField.errorText = ""
+        sender.manualAddSystemIpAddressCommit(text)
+    }
+    function commitPort(text) {
+        portField.errorText = ""
+        sender.manualAddSystemPortChanged(text)
+    }
+
+    StackView.onActivated: sender.networkIpConnectViewVisibleChanged(true)
+    StackView.onDeactivating: sender.networkIpConnectViewVisibleChanged(false)
+
+    Connections {
+        target: configure_network_controller
+        function onSystemIpAddressChanged(address) {
+            addressField.text = address
+        }
+        function onSystemIpPortChanged(port) {
+            portField.text = port
+        }
+        function onEditSelected(id) {
+            if (id === page.editIpAddress || id === page.editPort)
+                page.refusedField = id
+        }
+        function onEditMessage(message) {
+            if (page.refusedField === page.editPort)
+                portField.errorText = message
+            else
+                addressField.errorText = message
+        }
+    }
+
+    PageHeader {
+        id: header
+        width: parent.width
+        title: qsTr("IP detect")
+        onBackRequested: page.backRequested()
+    }
+
+    Column {
+        anchors.top: header.bottom
+        anchors.topMargin: Theme.spacing
+        x: Theme.margin
+        width: parent.width - 2 * Theme.margin
+        spacing: Theme.spacing
+
+        EntryField {
+            id: addressField
+            objectName: "networkIpAddressField"
+            width: parent.width
+            label: qsTr("IP address")
+            inputMethodHints: Qt.ImhPreferNumbers
+            onCommitted: (text) => page.commitAddress(text)
+        }
+        EntryField {
+            id: portField
+            objectName: "networkPortField"
+            width: parent.width
+            label: qsTr("Port")
+            inputMethodHints: Qt.ImhDigitsOnly
+            onCommitted: (text) => page.commitPort(text)
+        }
+        GenericListView {
+            objectName: "networkIpConnectList"
+            width: parent.width
+            height: contentHeight
+            interactive: false
+            model: configure_network_ip_connect_model
+            onButtonPressed: (applId) => page.sender.buttonPressed(applId)
+        }
+    }
+}

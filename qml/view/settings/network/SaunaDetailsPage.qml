@@ -1,0 +1,72 @@
+import QtQuick
+import QtQuick.Controls
+import "../../components"
+import "../../components/Theme.js" as Theme
+
+// One sauna system: its name, the PIN and connection buttons, four lines about it and, for a
+// system that has not been heard of for a while, "Delete".
+Item {
+    id: page
+    objectName: "networkSaunaDetailsPage"
+
+    property QtObject sender
+    property bool deleteApplicable: false
+    signal backRequested()
+
+    StackView.onActivated: sender.saunaDetailsViewVisibleChanged(true)
+    StackView.onDeactivating: sender.saunaDetailsViewVisibleChanged(false)
+
+    Connections {
+        target: configure_network_controller
+        function onSaunaDetailsDeleteApplicable(applicable) {
+            page.deleteApplicable = applicable
+        }
+    }
+
+    PageHeader {
+        id: header
+        width: parent.width
+        title: qsTr("System details")
+        onBackRequested: page.backRequested()
+    }
+
+    Flickable {
+        anchors.top: header.bottom
+        anchors.topMargin: Theme.spacing
+        anchors.bottom: parent.bottom
+        width: parent.width
+        contentHeight: column.height
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+
+        Column {
+            id: column
+            width: parent.width
+            spacing: Theme.spacing
+
+            GenericListView {
+                objectName: "networkSaunaDetailsList"
+                width: parent.width
+                height: contentHeight
+                interactive: false
+                model: configure_network_sauna_details_model
+                onButtonPressed: (applId) => page.sender.buttonPressed(applId)
+            }
+            GenericListView {
+                objectName: "networkSaunaDetailsInfoList"
+                width: parent.width
+                height: contentHeight
+                interactive: false
+                model: configure_network_sauna_details_info_model
+            }
+            PanelButton {
+                objectName: "networkSaunaDeleteButton"
+                x: Theme.margin
+                width: parent.width - 2 * Theme.margin
+                visible: page.deleteApplicable
+                text: qsTr("Delete")
+                onClicked: page.sender.remoteSaunaDeleteSelected()
+            }
+        }
+    }
+}

@@ -1,0 +1,62 @@
+#include "view_cpp/configure/configure_view_manager_base.h"
+
+#include "control/details/sender_connections.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+namespace view {
+
+using ::signalInterface::UserMessageAction;
+using ::signalInterface::UserMessageTypes::UserMessage;
+using ::signalInterface::UserMessageTypes::UserMessageType;
+
+namespace {
+constexpr int retranslationEventTimeMs = 10;
+} // namespace
+
+ConfigureViewManagerBase::ConfigureViewManagerBase(QObject *parent)
+    : QObject(parent)
+{}
+
+int ConfigureViewManagerBase::connectEach(const QList<QObject *> &senders,
+                                          std::initializer_list<Route> routes)
+{
+    int failures = 0;
+    for (const Route &route : routes)
+        failures += control::details::connectSenders(senders, this, {{route.signal, route.slot}});
+    return failures;
+}
+
+UserMessage ConfigureViewManagerBase::makeMessage(quint32 id, UserMessageType type,
+                                                  const QStringList &arguments)
+{
+    UserMessage message(id);
+    message.type = type;
+    message.arguments = arguments;
+    return message;
+}
+
+void ConfigureViewManagerBase::issueNotice(quint32 id, const QStringList &arguments)
+{
+    issueMessage(makeMessage(id, ::signalInterface::UserMessageTypes::E_typeOneButton, arguments));
+}
+
+void ConfigureViewManagerBase::issueMessage(const UserMessage &message, UserMessageAction *action)
+{
+    emit panelUserMessageIssued(message, action);
+}
+
+void ConfigureViewManagerBase::askQuestion(quint32 id, UserMessageAction *action,
+                                           const QStringList &arguments)
+{
+    issueMessage(makeMessage(id, ::signalInterface::UserMessageTypes::E_typeTwoButtons, arguments),
+                 action);
+}
+
+void ConfigureViewManagerBase::processEventsAfterRetranslation()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, retranslationEventTimeMs);
+}
+
+} // namespace view

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "signal_interface/user_message_action.h"
+#include "signal_interface/user_message_types.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+#include <initializer_list>
+
+namespace view {
+
+// The part every settings screen's manager shares: navigation and message signals, the
+// connect operations' failure counting, and the one toggle convention.
+class ConfigureViewManagerBase : public QObject
+{
+    Q_OBJECT
+
+public:
+    // One signal of a sender and the manager's slot it goes to, as SIGNAL()/SLOT() strings.
+    struct Route
+    {
+        const char *signal;
+        const char *slot;
+    };
+
+    // A QML switch reports the state it showed when it was tapped; the request is its opposite.
+    static bool requestedFromShown(bool shown) { return !shown; }
+
+signals:
+    // A ConfigureTypes id of the area; QML opens the page or editor of that id.
+    void editSelected(int id);
+    void panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
+                                ::signalInterface::UserMessageAction *action);
+
+protected:
+    explicit ConfigureViewManagerBase(QObject *parent);
+
+    // Connects every route for every sender by signature string: the senders are QML items or
+    // objects handed over as QObject*. Returns the number of connections that failed.
+    int connectEach(const QList<QObject *> &senders, std::initializer_list<Route> routes);
+
+    // A message built from the defaults with the given id, kind and text arguments.
+    static ::signalInterface::UserMessageTypes::UserMessage
+    makeMessage(quint32 id, ::signalInterface::UserMessageTypes::UserMessageType type,
+                const QStringList &arguments = {});
+    // A one-button notice without an action.
+    void issueNotice(quint32 id, const QStringList &arguments = {});
+    void issueMessage(const ::signalInterface::UserMessageTypes::UserMessage &message,
+                      ::signalInterface::UserMessageAction *action = nullptr);
+    // A two-button question whose answer goes to the action (owned by the manager).
+    void askQuestion(quint32 id, ::signalInterface::UserMessageAction *action,
+                     const QStringList &arguments = {});
+
+    // After a retranslation: lets the scene repaint the new texts, without user input.
+    static void processEventsAfterRetranslation();
+};
+
+} // namespace view

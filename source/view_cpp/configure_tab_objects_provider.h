@@ -1,0 +1,65 @@
+#pragma once
+
+#include "view_cpp/configure/configure_system_network_view_manager.h"
+#include "view_cpp/configure/configure_system_view_manager.h"
+
+#include <QList>
+#include <QStringList>
+
+class QObject;
+class QQmlContext;
+
+namespace pcPanel {
+class SaunaCommunication;
+} // namespace pcPanel
+
+namespace view {
+class GuiHandlerControlPanel;
+} // namespace view
+
+namespace details {
+
+// The managers of the settings screens. They are built in member order and destroyed in reverse;
+// the start-up wiring reaches them as public members. A screen joins by adding its member, its
+// published names in publish() and its calls in the connect operations, all in this class.
+class ConfigureTabObjectsProvider
+{
+public:
+    // The managers are children of the main window.
+    ConfigureTabObjectsProvider();
+    explicit ConfigureTabObjectsProvider(QObject *parent);
+    virtual ~ConfigureTabObjectsProvider();
+
+    ConfigureTabObjectsProvider(const ConfigureTabObjectsProvider &) = delete;
+    ConfigureTabObjectsProvider &operator=(const ConfigureTabObjectsProvider &) = delete;
+
+    // The managers and their models as context properties of the GUI handler's root context;
+    // before "main.qml" is loaded, so the scene finds every name.
+    void publishToQml();
+    void publish(QQmlContext *context);
+    // Every name publish() sets, in its order.
+    static QStringList publishedNames();
+
+    // Each connect operation returns the number of connections that failed.
+    // The screens' QML items, found through the GUI handler's finders.
+    int connectToViews(view::GuiHandlerControlPanel &guiHandler);
+    // The language controller.
+    int connectLanguageSignals(const QList<QObject *> &senders);
+    // The bridge receiver; the relay screen only when connectRelayScreen is set.
+    int connectSaunaSignals(const QList<QObject *> &senders, bool connectRelayScreen);
+    // The variant controller's product type.
+    int connectToVariantController(const QList<QObject *> &senders);
+    // The link both ways: its reports to the Network screen, the screen's requests to the link
+    // and its update request to the link's sender.
+    int connectToLink(pcPanel::SaunaCommunication &link);
+    // The screens that raise user messages, for the message controller's list.
+    QList<QObject *> userMessageRaisers();
+
+    // Brings the screens into their first state, after all connections.
+    void initializeViews();
+
+    view::ConfigureSystemViewManager systemViewManager;
+    view::ConfigureSystemNetworkViewManager systemNetworkViewManager;
+};
+
+} // namespace details

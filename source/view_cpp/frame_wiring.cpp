@@ -1,0 +1,248 @@
+#include "view_cpp/frame_wiring.h"
+
+#include "protocol_buffers_support/si_pb_type_conversion/aux_relay_converter.h"
+#include "protocol_buffers_support/si_pb_type_conversion/calendar_converter.h"
+#include "protocol_buffers_support/si_pb_type_conversion/product_converter.h"
+#include "protocol_buffers_support/si_pb_type_conversion/state_converter.h"
+#include "protocol_buffers_support/si_pb_type_conversion/user_settings_converter.h"
+#include "sauna_bridge/bridge_connections.h"
+#include "view_cpp/date_time_formatter.h"
+#include "view_cpp/panel_frame.h"
+#include "view_cpp/qeyboard.h"
+
+namespace startUp {
+
+namespace {
+
+using Objects = QList<QObject *>;
+
+} // namespace
+
+int connectQmlItems(PanelFrame &frame)
+{
+    view::GuiHandlerControlPanel &gui = frame.guiHandler;
+    details::ControllerTabObjectsProvider &controllers = frame.controllerTab;
+    int failed = 0;
+
+    failed += controllers.messageController.connectPanelUserMessages({&gui});
+
+    details::CalendarTabObjectsProvider &calendar = frame.calendarTab;
+    const details::CalendarTabObjectIdProvider &calendarIds = frame.calendarTabObjectIdProvider;
+    failed += calendar.weekdayProgramOverviewController.connectWeekDaysView(
+        gui.findItems(calendarIds.weekDaysSelectorControlName()));
+    failed += calendar.dateProgramController.connectProgramSettingsView(
+        gui.findItems(calendarIds.dateProgramSettingsName()));
+    failed += calendar.dateProgramController.connectActivationTimeView(
+        gui.findItems(calendarIds.dateProgramReadyAtControlName()));
+    failed += calendar.dateProgramController.connectCustomTemperatureView(
+        gui.findItems(calendarIds.dateProgramCustomTemperatureControlName()));
+    failed += calendar.dateProgramController.connectCustomHumidityView(
+        gui.findItems(calendarIds.dateProgramCustomHumidityControlName()));
+    failed += calendar.dateProgramController.connectStopAfterView(
+        gui.findItems(calendarIds.dateProgramCustomStopAfterControlName()));
+    failed += calendar.dateProgramOverviewController.connectMonthView(
+        gui.findItems(calendarIds.monthSelectorControlName()));
+    failed += calendar.dateProgramOverviewController.connectDateProgramView(
+        gui.findItems(calendarIds.dateProgramSelectorControlName()));
+    failed += calendar.weekdayProgramController.connectProgramSettingsView(
+        gui.findItems(calendarIds.weekdayProgramSettingsName()));
+    failed += calendar.weekdayProgramController.connectActivationTimeView(
+        gui.findItems(calendarIds.weekdayProgramReadyAtControlName()));
+    failed += calendar.weekdayProgramController.connectCustomTemperatureView(
+        gui.findItems(calendarIds.weekdayProgramCustomTemperatureControlName()));
+    failed += calendar.weekdayProgramController.connectCustomHumidityView(
+        gui.findItems(calendarIds.weekdayProgramCustomHumidityControlName()));
+    failed += calendar.weekdayProgramController.connectStopAfterView(
+        gui.findItems(calendarIds.weekdayProgramCustomStopAfterControlName()));
+    failed += calendar.queueController.connectQueueView(gui.findItems(calendarIds.queueViewName()));
+
+    details::FavoriteTabObjectsProvider &favorites = frame.favoriteTab;
+    const details::FavoritesTabObjectIdProvider &favoriteIds = frame.favoritesTabObjectIdProvider;
+    failed += favorites.favoriteController.connectFavoritesView(
+        gui.findItems(favoriteIds.favoritesSelectorName()));
+    failed += favorites.favoriteController.connectBathTimeView(
+        gui.findItems(favoriteIds.favoriteBathTimeControlName()));
+    failed += favorites.favoriteOverviewController.connectSaveFavoriteView(
+        gui.findItems(favoriteIds.favoritesSelectorName()));
+
+    failed += controllers.humidityController.connectTargetHumidityView(gui.targetHumidityItems());
+    failed += controllers.messageController.connectPopupButtons(gui.popupWidgetListItems());
+    failed += controllers.peripheralController.connectLightsSwitchView(gui.lightsSwitchItems());
+    failed += controllers.peripheralController.connectFanRunningView(gui.fanRunningSwitchItems());
+    failed +=
+        controllers.peripheralController.connectFanAutomaticView(gui.fanAutomaticToggleItems());
+    failed += controllers.peripheralController.connectAuxRelayView(gui.auxRelaysItems());
+    failed += controllers.peripheralController.connectAuxRelayView(gui.auxRelaysOverviewItems());
+    failed +=
+        controllers.saunaStateController.connectSettingsBathTimeView(gui.heaterSettingsListItems());
+    failed += controllers.saunaStateController.connectCalendarEditView(gui.rootTabManagerItems());
+    failed += controllers.saunaStateController.connectPowerSwitchView(gui.powerSwitchTabItems());
+    failed += controllers.saunaStateController.connectBathTimeView(gui.bathTimeTabItems());
+    failed += controllers.temperatureController.connectTargetTemperatureView(
+        gui.targetTemperatureItems());
+    failed += controllers.pinCodeController.connectPinChangeView(gui.generalPinSelectorItems());
+    failed += controllers.pinCodeController.connectPinLoginView(gui.pinInputItems());
+    failed += controllers.pinCodeController.connectPinLoginView(gui.pinSystemsSelectorItems());
+    return failed;
+}
+
+int connectNativeObjects(PanelFrame &frame)
+{
+    details::ControllerTabObjectsProvider &controllers = frame.controllerTab;
+    pcPanel::SaunaCommunication &link = frame.saunaCommunication;
+    int failed = 0;
+
+    const Objects communication{&link};
+    failed += controllers.wifiSymbolController.connectConnectedChanged(communication);
+    failed += frame.connectionInformer.connectSaunaCommunicationSignals(communication);
+
+    const Objects stateMachine{link.connectionStateMachine()};
+    failed += frame.connectionInformer.connectConnectionStateMachineSignals(stateMachine);
+    // The informer names the connected sauna in the window title.
+    if (!QObject::connect(&frame.connectionInformer,
+                          &pcPanel::ConnectionInformer::windowTitleChangeRequested,
+                          &frame.mainWindow, &QWidget::setWindowTitle))
+        ++failed;
+
+    details::CalendarTabObjectsProvider &calendar = frame.calendarTab;
+    details::FavoriteTabObjectsProvider &favorites = frame.favoriteTab;
+
+    const Objects variant{&frame.variantController};
+    failed += frame.initialSetupController.connectBrandChanged(variant);
+    failed += calendar.calendarDataProvider.connectProductTypeChanged(variant);
+
+    const Objects time{&controllers.timeController};
+    failed += view::DateTimeFormatter::instance()->connectFormatSources(time);
+    failed += calendar.calendarDataProvider.connectTimeSettingsSignals(time);
+    failed += calendar.weekdayProgramOverviewController.connectWeekDayStartChanged(time);
+    failed += calendar.dateProgramController.connectTimeFormatChanged(time);
+    failed += calendar.dateProgramOverviewController.connectWeekDayStartChanged(time);
+    failed += calendar.weekdayProgramController.connectTimeFormatChanged(time);
+    failed += controllers.saunaStateController.connectSystemTimeChanged(time);
+
+    failed += calendar.weekdayProgramController.connectProgramEditSignals(
+        {&calendar.weekdayProgramOverviewController});
+    failed += calendar.dateProgramController.connectProgramEditSignals(
+        {&calendar.dateProgramOverviewController});
+
+    // Every object that can raise a user message.
+    failed += controllers.messageController.connectPanelUserMessages({
+        &calendar.dateProgramController,
+        &calendar.dateProgramOverviewController,
+        &calendar.weekdayProgramController,
+        &calendar.weekdayProgramOverviewController,
+        &calendar.queueController,
+        &controllers.errorController,
+        &favorites.favoriteController,
+        &favorites.favoriteOverviewController,
+        &controllers.saunaStateController,
+        &controllers.displayController,
+        &controllers.languageController,
+        &controllers.pinCodeController,
+        &controllers.timeController,
+        link.saunaSystemReceiver(),
+        &frame.connectionInformer,
+        &pbSupport::conversion::AuxRelayConverter::instance(),
+        &pbSupport::conversion::CalendarConverter::instance(),
+        &pbSupport::conversion::ProductConverter::instance(),
+        &pbSupport::conversion::StateConverter::instance(),
+        &pbSupport::conversion::UserSettingsConverter::instance(),
+    });
+
+    failed += controllers.displayController.connectNextActiveCalendarItemChanged(
+        {&calendar.queueController});
+
+    const Objects temperature{&controllers.temperatureController};
+    failed += favorites.favoriteController.connectTemperatureUnitChanged(temperature);
+    failed += calendar.dateProgramController.connectTemperatureUnitChanged(temperature);
+    failed += calendar.weekdayProgramController.connectTemperatureUnitChanged(temperature);
+
+    const Objects favorite{&favorites.favoriteController};
+    failed += frame.guiHandler.keyboard()->connectKeyboardTextRequests(favorite);
+    failed += calendar.queueController.connectFavoriteChanges(favorite);
+    failed += controllers.peripheralController.connectFavoriteAuxRelayChanged(favorite);
+    failed += frame.guiHandler.keyboard()->connectKeyboardRequests(
+        {&favorites.favoriteOverviewController});
+
+    const Objects language{&controllers.languageController};
+    failed += calendar.connectLanguageSignals(language);
+    failed += controllers.connectLanguageSignals(language);
+    failed += favorites.connectLanguageSignals(language);
+    failed += frame.initialSetupController.connectLanguageChanged(language);
+
+    const Objects mouse{&frame.mouseHandler};
+    failed += controllers.displayController.connectUserMouseSignals(mouse);
+    failed += controllers.pinCodeController.connectUserMouseSignals(mouse);
+
+    failed += calendar.dateProgramOverviewController.connectLockTimerTimeout(
+        {&controllers.pinCodeController});
+
+    failed += controllers.displayController.connectSaunaPhysicalStateChanged(
+        {&controllers.saunaStateController});
+    return failed;
+}
+
+int connectBridge(PanelFrame &frame)
+{
+    using namespace saunaBridge;
+    details::ControllerTabObjectsProvider &controllers = frame.controllerTab;
+    ZerededidBridgeSenderSlotInterface *bridge = frame.saunaCommunication.saunaSystemSender();
+    int failed = 0;
+
+    const Objects temperature{&controllers.temperatureController};
+    const Objects humidity{&controllers.humidityController};
+    const Objects saunaState{&controllers.saunaStateController};
+    const Objects peripheral{&controllers.peripheralController};
+
+    details::CalendarTabObjectsProvider &calendar = frame.calendarTab;
+    const Objects favorite{&frame.favoriteTab.favoriteController};
+    const Objects favoriteOverview{&frame.favoriteTab.favoriteOverviewController};
+    const Objects weekdayOverview{&calendar.weekdayProgramOverviewController};
+
+    failed += connectTargetTemperatureChangeRequested(bridge, temperature);
+    failed += connectTargetTemperatureChangeRequested(bridge, favorite);
+    failed += connectTargetHumidityChangeRequested(bridge, humidity);
+    failed += connectTargetHumidityChangeRequested(bridge, favorite);
+    failed += connectSaunaStateChangeRequested(bridge, saunaState);
+    failed += connectBathTimeChangeRequested(bridge, saunaState);
+    failed += connectRenewBathTimeRequest(bridge, saunaState);
+    failed += connectLightsStateChangeRequested(bridge, peripheral);
+    failed += connectFanAutomaticChangeRequested(bridge, peripheral);
+    failed += connectFanRunningChangeRequested(bridge, peripheral);
+    failed += connectCalendarProgramChangeRequested(bridge, weekdayOverview);
+    failed += connectCalendarProgramChangeRequested(bridge, {&calendar.dateProgramController});
+    failed += connectCalendarProgramChangeRequested(bridge, {&calendar.weekdayProgramController});
+    failed += connectCalendarProgramChangeRequested(bridge, {&calendar.queueController});
+    failed += connectUserMessageAnswered(bridge, {&controllers.messageController});
+    failed += connectScheduleItemDisableChangeRequested(bridge, weekdayOverview);
+    failed += connectFavoriteUpdateRequested(bridge, favorite);
+    failed += connectSaunaStartFavoriteRequested(bridge, favorite);
+    // The only request without a connect operation of its own.
+    if (!QObject::connect(&frame.favoriteTab.favoriteController,
+                          SIGNAL(bathTimeChangeRequested(int)), bridge,
+                          SLOT(onBathTimeChangeRequested(int))))
+        ++failed;
+    failed += connectLightsStateChangeRequested(bridge, favorite);
+    failed += connectFavoriteUpdateRequested(bridge, favoriteOverview);
+    failed += connectSystemTimeChangeRequested(bridge, {&controllers.timeController});
+    failed += connectAuxRelayUpdateRequested(bridge, peripheral);
+    return failed;
+}
+
+int connectSaunaSide(PanelFrame &frame)
+{
+    const Objects receiver{frame.saunaCommunication.saunaSystemReceiver()};
+    details::CalendarTabObjectsProvider &calendar = frame.calendarTab;
+    int failed = 0;
+    failed += calendar.calendarDataProvider.connectSaunaSignals(receiver);
+    failed += calendar.weekdayProgramOverviewController.connectSaunaSignals(receiver);
+    failed += calendar.dateProgramController.connectSaunaSignals(receiver);
+    failed += calendar.dateProgramOverviewController.connectSaunaSignals(receiver);
+    failed += calendar.weekdayProgramController.connectSaunaSignals(receiver);
+    failed += calendar.queueController.connectSaunaSignals(receiver);
+    failed += frame.controllerTab.connectSaunaSignals(receiver);
+    failed += frame.favoriteTab.connectSaunaSignals(receiver);
+    return failed;
+}
+
+} // namespace startUp

@@ -1,0 +1,202 @@
+#include "view_cpp/start_up.h"
+
+#include "control/sauna_state_controller.h"
+#include "control/settings.h"
+#include "control/start_up_screen_controller.h"
+#include "control/variant_controller_pc_panel.h"
+#include "pc_panel/instance_settings.h"
+#include "signal_interface/type_registration.h"
+#include "value/meta_types.h"
+#include "view_cpp/global_qml_settings_provider.h"
+#include "view_cpp/gui_handler.h"
+#include "view_cpp/language_support.h"
+#include "view_cpp/panel_frame.h"
+#include "view_cpp/quit_signal_handler.h"
+#include "view_cpp/register_view_qml_types.h"
+#include "view_cpp/window_sizes.h"
+
+#include <QApplication>
+#include <QTextStream>
+#include <QUuid>
+
+#include <tclap/CmdLine.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace startUp {
+
+const char softwareVersionText[] = "1.0.5022";
+const QString translationsDirectory = QStringLiteral("qml/view/languages");
+const char parserDescription[] = "Command description message";
+
+namespace {
+
+control::SaunaStateController *s_saunaStateController = nullptr;
+
+} // namespace
+
+unsigned parseCommandLine(int argc, char **argv)
+{
+    unsigned instance = 0;
+    try {
+        TCLAP::CmdLine commandLine(parserDescription, '=', softwareVersionText, true);
+        TCLAP::ValueArg<unsigned int> instanceArgument(
+            "i", "instance", "PC Control Panel instance, default 0", false, 0, "unsigned int");
+        commandLine.add(instanceArgument);
+        commandLine.parse(argc, argv);
+        instance = instanceArgument.getValue();
+    } catch (const TCLAP::ArgException &exception) {
+        standardOutputStream() << "error: " << QString::fromStdString(exception.error())
+                               << " for arg " << QString::fromStdString(exception.argId()) << "\n";
+        standardOutputStream().flush();
+        instance = 0;
+    }
+    return instance;
+}
+
+QString settingsOrganizationName(signalInterface::VariantTypes::Brand brand)
+{
+    QString name = view::systemBrandQmlKey(brand);
+    if (!name.isEmpty())
+        name[0] = name[0].toUpper();
+    return name;
+}
+
+void registerSignalMetaTypes()
+{
+    signalInterface::registerMetaTypes();
+    value::registerMetaTypes();
+    qRegisterMetaType<QUuid>("QUuid");
+}
+
+void registerSignalInterfaceQmlTypes()
+{
+    signalInterface::registerQmlTypes();
+}
+
+const char *signalInterfaceQmlUri()
+{
+    return signalInterface::signalInterfaceQmlUri();
+}
+
+QApplication *createApplication(int &argc, char **argv)
+{
+    return new QApplication(argc, argv);
+}
+
+void silentMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    Q_UNUSED(type)
+    Q_UNUSED(context)
+    Q_UNUSED(text)
+}
+
+QTextStream &standardOutputStream()
+{
+    static QTextStream stream(stdout, QIODevice::ReadWrite);
+    return stream;
+}
+
+void setSaunaStateController(control::SaunaStateController *controller)
+{
+    s_saunaStateController = controller;
+}
+
+control::SaunaStateController *saunaStateController()
+{
+    return s_saunaStateController;
+}
+
+void formatAllowedStartTimeMessage(signalInterface::UserMessageTypes::UserMessage &message)
+{
+    if (s_saunaStateController)
+        s_saunaStateController->appendAllowedStartTimeArgument(message);
+}
+
+control::StartUpScreenController::GlobalSettingsFactory
+globalSettingsFactory(const QString &qmlDirectory)
+{
+    return [qmlDirectory](QQmlEngine *engine, signalInterface::VariantTypes::Brand brand,
+                          signalInterface::VariantTypes::ProductType productType) {
+        auto provider = std::make_shared<view::GlobalQmlSettingsProvider>(
+            engine, qmlDirectory + QStringLiteral("SettingsBase.qml"));
+        provider->initializeSettings(brand, productType);
+        return std::shared_ptr<void>(provider);
+    };
+}
+
+void applyOrganizationDomain()
+{
+    QCoreApplication::setOrganizationDomain(QStringLiteral("www.vaho.example"));
+}
+
+void applyApplicationName(const QString &name)
+{
+    QCoreApplication::setApplicationName(name);
+}
+
+void applyApplicationIdentity(signalInterface::VariantTypes::Brand brand)
+{
+    applyOrganizationDomain();
+    QCoreApplication::setOrganizationName(view::LanguageSupport::brandText(brand));
+    applyApplicationName(view::LanguageSupport::pcControlPanelText());
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(softwareVersionText));
+}
+
+} // namespace startUp
+
+int qMain(int argc, char **argv)
+{
+    using namespace startUp;
+
+    const unsigned instance = parseCommandLine(argc, argv);
+
+    // Constructing the first handle fixes the names of the one settings store.
+    {
+        control::Settings(settingsOrganizationName(control::buildBrand()),
+                          pcPanel::InstanceSettings::applicationBaseName());
+    }
+
+    registerSignalMetaTypes();
+    // The raster graphics system of old Qt versions needs no selection: widgets always paint in
+    // software, and the scene picks its own renderer.
+    std::unique_ptr<QApplication> application(createApplication(argc, argv));
+    qInstallMessageHandler(silentMessageHandler);
+    const QuitSignalHandler quitSignalHandler;
+
+    registerSignalInterfaceQmlTypes();
+    view::registerComponentQmlTypes();
+
+    control::VariantControllerPcPanel variantController(control::buildBrand(), nullptr);
+    applyApplicationIdentity(variantController.brand());
+
+    FrameOptions options;
+    options.instance = instance;
+    options.qmlDirectory = view::GuiHandler::defaultQmlDirectory();
+
+    // The splash is the only window while the main window is built.
+    auto *splash =
+        new control::StartUpScreenController(windowProductType, variantController.brand(), nullptr);
+    splash->setQmlDirectory(options.qmlDirectory);
+    splash->setGlobalSettingsFactory(globalSettingsFactory(options.qmlDirectory));
+    splash->show();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+
+    view::registerCircleValueProviderQmlType();
+
+    int result = 0;
+    {
+        PanelFrame frame(variantController, options);
+        frame.loadScene();
+        frame.wire();
+        frame.start();
+        frame.prepareWindow();
+        splash->close();
+        delete splash;
+        frame.showMainWindow();
+        result = QApplication::exec();
+    }
+    return result;
+}

@@ -1,0 +1,197 @@
+#include "frame_test_support.h"
+
+#include "pc_panel/remote_sauna_list.h"
+#include "sauna_simulator/simulator_options.h"
+#include "view_cpp/panel_frame.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// The sauna's network namespace and the test's are joined by a veth pair; only these two
+// addresses exist on it.
+const char panelInterface[] = "pfe0";
+const char saunaInterface[] = "pfe1";
+const char panelAddress[] = "10.231.0.1/24";
+const char saunaAddress[] = "10.231.0.2/24";
+
+bool runCommand(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(program, arguments);
+    return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+} // namespace
+
+// The whole panel against the simulated sauna in another network namespace: the panel finds the
+// sauna by broadcast, connects by itself, and a tap on the plus control of the target temperature
+// reaches the sauna and comes back into the scene.
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Reads the host's output until a line starting with the prefix arrives; returns the rest.
+    QString waitForLine(const QString &prefix, int timeoutMs = 20000)
+    {
+        QDeadlineTimer deadline(timeoutMs);
+        while (!deadline.hasExpired()) {
+            while (m_sauna.canReadLine()) {
+                const QString line = QString::fromLocal8Bit(m_sauna.readLine()).trimmed();
+                m_saunaLines << line;
+                if (line.startsWith(prefix))
+                    return line.mid(prefix.size()).trimmed();
+            }
+            m_sauna.waitForReadyRead(100);
+            QCoreApplication::processEvents();
+        }
+        return QString();
+    }
+
+    // A press and release in the middle of the item, through the window system's input path as
+    // a real pointer delivers it.
+    static void tap(startUp::PanelFrame &frame, QQuickItem *item)
+    {
+        const QPoint centre =
+            item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+        QTest::mouseClick(frame.mainWindow.windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          frame.guiHandler.view()->mapTo(&frame.mainWindow, centre));
+    }
+
+    QProcess m_sauna;
+    QStringList m_saunaLines;
+
+private slots:
+    void initTestCase()
+    {
+        prepareFrameTestProcess();
+        QVERIFY(runCommand(
+            "ip", {"link", "add", panelInterface, "type", "veth", "peer", "name", saunaInterface}));
+
+        // The sauna's namespace waits for its end of the pair, then starts the sauna.
+        const QString script =
+            QStringLiteral("ip link set lo up; "
+                           "for i in $(seq 200); do ip link show %1 >/dev/null 2>&1 && break; "
+                           "sleep 0.05; done; "
+                           "ip addr add %2 brd + dev %1 && ip link set %1 up && exec \"$0\"")
+                .arg(saunaInterface, saunaAddress);
+        m_sauna.setProcessChannelMode(QProcess::SeparateChannels);
+        m_sauna.setReadChannel(QProcess::StandardOutput);
+        m_sauna.start("unshare", {"--net", "--", "bash", "-c", script, FRAME_SAUNA_HOST});
+        QVERIFY(m_sauna.waitForStarted());
+        // unshare runs bash in its own process, so the pid names the sauna's namespace.
+        QVERIFY(runCommand(
+            "ip", {"link", "set", saunaInterface, "netns", QString::number(m_sauna.processId())}));
+        QVERIFY(runCommand("ip", {"addr", "add", panelAddress, "brd", "+", "dev", panelInterface}));
+        QVERIFY(runCommand("ip", {"link", "set", panelInterface, "up"}));
+        QVERIFY2(!waitForLine("listening").isEmpty(), qPrintable(m_saunaLines.join('\n')));
+    }
+
+    void cleanupTestCase()
+    {
+        m_sauna.terminate();
+        m_sauna.waitForFinished(5000);
+        runCommand("ip", {"link", "del", panelInterface});
+    }
+
+    void tapOnPlusReachesTheSaunaAndComesBack()
+    {
+        // The sauna is known, selected and auto-connect is on, as a user left it last time.
+        const QUuid identity = tools::SimulatorOptions::defaultIdentity();
+        {
+            pcPanel::RemoteSaunaList list;
+            signalInterface::RemoteSaunaTypes::RemoteSauna sauna;
+            sauna.identity = identity;
+            sauna.brand = signalInterface::VariantTypes::E_vaho;
+            sauna.name = QStringLiteral("Simulated sauna");
+            sauna.pin = signalInterface::PinTypes::Pin{QStringLiteral("4826")};
+            QVERIFY(list.insertOrReplace(sauna));
+            list.save();
+            pcPanel::InstanceSettings::setValue(
+                QString::fromLatin1(control::Settings::pcPanelSelectedRemoteSaunaKey),
+                identity.toString());
+            pcPanel::InstanceSettings::setValue(
+                QString::fromLatin1(control::Settings::pcPanelAutoConnectKey), true);
+        }
+        const QString initialTarget = waitForLine("target");
+        QVERIFY(!initialTarget.isEmpty());
+
+        control::VariantControllerPcPanel variant(control::buildBrand(), nullptr);
+        startUp::FrameOptions options;
+        options.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
+        startUp::PanelFrame frame(variant, options);
+        QCOMPARE(frame.saunaCommunication.selectedRemoteSauna(), identity);
+        QVERIFY(frame.saunaCommunication.autoConnect());
+        QSignalSpy connected(&frame.saunaCommunication,
+                             &pcPanel::SaunaCommunication::connectedChanged);
+        frame.loadScene();
+        QCOMPARE(frame.wire().total(), 0);
+        QVERIFY(frame.start());
+        frame.prepareWindow();
+        frame.showMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame.mainWindow));
+
+        QTRY_VERIFY_WITH_TIMEOUT(!connected.isEmpty() && connected.last().at(0).toBool(), 20000);
+        QCOMPARE(waitForLine("connected"), QStringLiteral("10.231.0.1"));
+
+        const QList<QObject *> steppers = frame.guiHandler.targetTemperatureItems();
+        QCOMPARE(steppers.size(), 2);
+        QQuickItem *stepper = qobject_cast<QQuickItem *>(steppers.last());
+        QVERIFY(stepper);
+        auto *plus = stepper->findChild<QQuickItem *>(QStringLiteral("increaseButton"));
+        auto *valueText = stepper->findChild<QQuickItem *>(QStringLiteral("valueText"));
+        QVERIFY(plus);
+        QVERIFY(valueText);
+        // The sauna's report of the current target is shown before the tap.
+        const int before = initialTarget.toInt();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            valueText->property("text").toString().startsWith(QString::number(before / 9)), 10000);
+        QTRY_VERIFY(plus->isVisible() && plus->isEnabled() && plus->opacity() == 1.0);
+
+        QSignalSpy requested(&frame.controllerTab.temperatureController,
+                             &control::TemperatureController::targetTemperatureChangeRequested);
+        QSignalSpy stepped(stepper, SIGNAL(changeTemperatureValueRequested(int)));
+        // The panel tells the user that it connected; the user dismisses the message first.
+        auto *popup = qobject_cast<QQuickItem *>(frame.guiHandler.popupWidget());
+        QVERIFY(popup);
+        if (popup->isVisible()) {
+            auto *dismiss = popup->findChild<QQuickItem *>(QStringLiteral("popupCenterButton"));
+            QVERIFY(dismiss && dismiss->isVisible());
+            tap(frame, dismiss);
+            QTRY_VERIFY(!popup->isVisible());
+        }
+        tap(frame, plus);
+        QCOMPARE(stepped.size(), 1);
+        QCOMPARE(requested.size(), 1);
+
+        // One step up is one degree: nine ninths of a degree Celsius.
+        const int expected = before + 9;
+        QCOMPARE(waitForLine("target"), QString::number(expected));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            valueText->property("text").toString().startsWith(QString::number(expected / 9)),
+            10000);
+
+        // The scene renders asynchronously: let the frame with the new value reach the window.
+        QSignalSpy rendered(frame.guiHandler.view()->quickWindow(), &QQuickWindow::frameSwapped);
+        frame.guiHandler.view()->update();
+        rendered.wait(2000);
+        const QString screenshot = QDir::current().absoluteFilePath("frame_end_to_end.png");
+        QVERIFY(frame.mainWindow.grab().save(screenshot));
+        qInfo("screenshot: %s", qPrintable(screenshot));
+        qInfo() << valueText->property("text") << m_saunaLines;
+    }
+};
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_end_to_end.moc"

@@ -1,0 +1,293 @@
+#include "frame_test_support.h"
+
+#include "view_cpp/calendar_tab_object_id_provider.h"
+#include "view_cpp/favorites_tab_object_id_provider.h"
+#include "view_cpp/global_qml_settings_provider.h"
+#include "view_cpp/gui_handler_control_panel.h"
+#include "view_cpp/main_window.h"
+#include "view_cpp/qml_application_viewer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QQmlEngine>
+#include <QQuickWidget>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using signalInterface::VariantTypes;
+using signalInterface::UserMessageTypes::UserMessage;
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+const QByteArray settingsComponent = R"(import QtQuick
+QtObject {
+    property bool shouldInitializeGlobalSettingWithItself: false
+    property string systemType: "unset"
+    property string systemBrand: "unset"
+    property int appWidth: -1
+    property int appHeight: -1
+}
+)";
+
+// A scene with the normal light switch but without the locked one, and two items of one name.
+const QByteArray lightsScene = R"(import QtQuick
+Item {
+    Item { objectName: "lights_switch_tab_2"; property int order: 1 }
+    Item { objectName: "popup_widget"; property int order: 1 }
+    Item { Item { objectName: "popup_widget"; property int order: 2 } }
+}
+)";
+
+} // namespace
+
+// The frame's own objects, one by one.
+class TestFrameObjects : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { prepareFrameTestProcess(); }
+
+    void mainWindowIdentityAndSize()
+    {
+        QVERIFY(!view::MainWindow::instance());
+        {
+            view::MainWindow window;
+            QCOMPARE(view::MainWindow::instance(), &window);
+            window.setBrandWindowIdentity(VariantTypes::E_vaho);
+            QCOMPARE(window.windowTitle(), QStringLiteral("PC Control Panel"));
+            QVERIFY(!window.windowIcon().pixmap(96).isNull());
+            window.setBrandWindowIdentity(static_cast<VariantTypes::Brand>(5));
+            QCOMPARE(window.windowTitle(), QStringLiteral("PC Control Panel"));
+            QVERIFY(window.windowIcon().pixmap(96).isNull());
+            window.setDefaultWindowIdentity();
+            QVERIFY(!window.windowIcon().pixmap(96).isNull());
+            for (int brand = 0; brand < 4; ++brand) {
+                window.setBrandWindowIdentity(static_cast<VariantTypes::Brand>(brand));
+                QVERIFY2(!window.windowIcon().pixmap(96).isNull(),
+                         qPrintable(QString::number(brand)));
+            }
+            window.setFixedWindowSize(340, 600);
+            QCOMPARE(window.minimumSize(), QSize(340, 600));
+            QCOMPARE(window.maximumSize(), QSize(340, 600));
+        }
+        QVERIFY(!view::MainWindow::instance());
+    }
+
+    void applicationSizes()
+    {
+        int width = -1;
+        int height = -1;
+        view::GuiHandler::applicationSize(2, width, height);
+        QCOMPARE(QSize(width, height), QSize(340, 600));
+        view::GuiHandler::applicationSize(0, width, height);
+        QCOMPARE(QSize(width, height), QSize(272, 480));
+        view::GuiHandler::applicationSize(5, width, height);
+        QCOMPARE(QSize(width, height), QSize(0, 0));
+    }
+
+    void findersReportEveryMissingName()
+    {
+        QTemporaryDir directory;
+        writeFile(directory.filePath("main.qml"), lightsScene);
+        view::MainWindow window;
+        view::GuiHandlerControlPanel handler(&window, nullptr, directory.path());
+        QCOMPARE(view::GuiHandlerControlPanel::instance(), &handler);
+        QCOMPARE(window.centralWidget(), handler.view());
+        QSignalSpy reports(&handler, &view::GuiHandler::panelUserMessageIssued);
+
+        // Before the scene exists every name is missing.
+        QVERIFY(handler.lightsSwitchItems().isEmpty());
+        QCOMPARE(reports.size(), 2);
+
+        handler.loadQml(QStringLiteral("main.qml"));
+        QVERIFY(handler.rootObject());
+        reports.clear();
+        const QList<QObject *> lights = handler.lightsSwitchItems();
+        QCOMPARE(lights.size(), 1);
+        QCOMPARE(lights.first()->objectName(), QStringLiteral("lights_switch_tab_2"));
+        QCOMPARE(reports.size(), 1);
+        const auto message = reports.first().at(0).value<UserMessage>();
+        QCOMPARE(message.id, quint32(0x201b));
+        QCOMPARE(message.arguments.size(), 3);
+        QCOMPARE(message.arguments.at(0), QStringLiteral("gui_handler.cpp"));
+        bool lineIsNumber = false;
+        QVERIFY(message.arguments.at(1).toInt(&lineIsNumber) > 0 && lineIsNumber);
+        QCOMPARE(message.arguments.at(2), QStringLiteral("lights_switch_tab_tab2_locked"));
+        QCOMPARE(reports.first().at(1).value<signalInterface::UserMessageAction *>(), nullptr);
+
+        // The first item of a repeated name counts; the popup look-up reports nothing.
+        reports.clear();
+        const QList<QObject *> popups = handler.popupWidgetListItems();
+        QCOMPARE(popups.size(), 1);
+        QCOMPARE(popups.first()->property("order").toInt(), 1);
+        QCOMPARE(handler.popupWidget(), popups.first());
+        QCOMPARE(reports.size(), 0);
+        QVERIFY(handler.targetTemperatureItems().isEmpty());
+        QCOMPARE(reports.size(), 2);
+
+        handler.unloadQml();
+        QVERIFY(!handler.rootObject());
+    }
+
+    void globalSettingsOfBrandsAndProducts_data()
+    {
+        QTest::addColumn<int>("brand");
+        QTest::addColumn<int>("productType");
+        QTest::addColumn<QString>("systemType");
+        QTest::addColumn<QString>("systemBrand");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("vaho pc") << 0 << 2 << "pc"
+                                 << "vaho" << 340 << 600;
+        QTest::newRow("kastela wall panel") << 3 << 1 << "fell"
+                                            << "kastela" << 272 << 480;
+        QTest::newRow("undefined brand") << 4 << 2 << "pc"
+                                         << "undefined" << 340 << 600;
+        QTest::newRow("brand outside") << 7 << 2 << "pc"
+                                       << "" << 340 << 600;
+        QTest::newRow("product outside") << 0 << 3 << ""
+                                         << "vaho" << 0 << 0;
+    }
+
+    void globalSettingsOfBrandsAndProducts()
+    {
+        QFETCH(int, brand);
+        QFETCH(int, productType);
+        QTemporaryDir directory;
+        writeFile(directory.filePath("SettingsBase.qml"), settingsComponent);
+        QQmlEngine engine;
+        view::GlobalQmlSettingsProvider provider(&engine, directory.filePath("SettingsBase.qml"));
+        QVERIFY(provider.settings());
+        provider.initializeSettings(static_cast<VariantTypes::Brand>(brand),
+                                    static_cast<VariantTypes::ProductType>(productType));
+        QObject *settings = provider.settings();
+        QCOMPARE(settings->property("shouldInitializeGlobalSettingWithItself").toBool(), true);
+        QTEST(settings->property("systemType").toString(), "systemType");
+        QTEST(settings->property("systemBrand").toString(), "systemBrand");
+        QTEST(settings->property("appWidth").toInt(), "width");
+        QTEST(settings->property("appHeight").toInt(), "height");
+    }
+
+    void globalSettingsWithoutComponentSetNothing()
+    {
+        QTemporaryDir directory;
+        QQmlEngine engine;
+        view::GlobalQmlSettingsProvider provider(&engine, directory.filePath("SettingsBase.qml"));
+        QVERIFY(!provider.settings());
+        provider.initializeSettings(VariantTypes::E_vaho, VariantTypes::E_PC);
+        QVERIFY(!provider.settings());
+    }
+
+    void realSettingsComponentTakesTheValues()
+    {
+        QQmlEngine engine;
+        view::GlobalQmlSettingsProvider provider(&engine, QStringLiteral(PANEL_QML_DIRECTORY) +
+                                                              QStringLiteral("SettingsBase.qml"));
+        QVERIFY(provider.settings());
+        provider.initializeSettings(VariantTypes::E_vaho, VariantTypes::E_PC);
+        QCOMPARE(provider.settings()->property("systemType").toString(), QStringLiteral("pc"));
+        QCOMPARE(provider.settings()->property("appWidth").toInt(), 340);
+    }
+
+    void objectIdProvidersGiveTheSceneNames()
+    {
+        details::FavoritesTabObjectIdProvider favorites;
+        details::CalendarTabObjectIdProvider calendar;
+        QCOMPARE(favorites.favoritesSelectorName(), QStringLiteral("favoritesSelector"));
+        QCOMPARE(favorites.favoriteBathTimeControlName(),
+                 QStringLiteral("favoriteBathTimeControl"));
+        QCOMPARE(calendar.queueViewName(), QStringLiteral("queTabView"));
+        QCOMPARE(calendar.queueViewName(), calendar.queueViewName());
+        QCOMPARE(calendar.dateProgramReadyAtControlName(),
+                 QStringLiteral("calendarDateProgramReadyAtSelector"));
+        QCOMPARE(calendar.weekdayProgramCustomStopAfterControlName(),
+                 QStringLiteral("calendarWeekdayProgramStopAfterSelector"));
+        QCOMPARE(favorites.metaObject()->methodCount() - favorites.metaObject()->methodOffset(), 2);
+        QCOMPARE(calendar.metaObject()->methodCount() - calendar.metaObject()->methodOffset(), 14);
+    }
+
+    void variantControllerIsAlwaysThePc()
+    {
+        QVERIFY(!control::VariantControllerBase::instance());
+        for (int brand = 0; brand <= 4; ++brand) {
+            control::VariantControllerPcPanel variant(static_cast<VariantTypes::Brand>(brand),
+                                                      nullptr);
+            QCOMPARE(control::VariantControllerBase::instance(), &variant);
+            QCOMPARE(variant.productType(), VariantTypes::E_PC);
+            QCOMPARE(int(variant.brand()), brand);
+        }
+        QVERIFY(!control::VariantControllerBase::instance());
+        QCOMPARE(control::buildBrand(), VariantTypes::E_vaho);
+    }
+
+    void variantIsAnnouncedBrandFirst()
+    {
+        control::VariantControllerPcPanel variant(control::buildBrand(), nullptr);
+        QStringList order;
+        connect(&variant, &control::VariantControllerBase::brandChanged, this,
+                [&order](VariantTypes::Brand brand) {
+                    order << QStringLiteral("brand %1").arg(brand);
+                });
+        connect(&variant, &control::VariantControllerBase::productTypeChanged, this,
+                [&order](VariantTypes::ProductType type) {
+                    order << QStringLiteral("product %1").arg(type);
+                });
+        variant.announceVariant();
+        QCOMPARE(order, QStringList({"brand 0", "product 2"}));
+    }
+
+    void settingsStoreIsNamedAfterTheBrand()
+    {
+        QCOMPARE(startUp::settingsOrganizationName(VariantTypes::E_vaho), QStringLiteral("Vaho"));
+        QCOMPARE(startUp::settingsOrganizationName(VariantTypes::E_orvela),
+                 QStringLiteral("Orvela"));
+        QCOMPARE(startUp::settingsOrganizationName(static_cast<VariantTypes::Brand>(9)), QString());
+    }
+
+    void allowedStartTimeMessageWithoutControllerIsUnchanged()
+    {
+        QVERIFY(!startUp::saunaStateController());
+        UserMessage message(0x1002);
+        const UserMessage before = message;
+        startUp::formatAllowedStartTimeMessage(message);
+        QCOMPARE(message, before);
+    }
+
+    void viewerPrefersTheDirectoryAboveTheProgram()
+    {
+        const QString program = QCoreApplication::applicationDirPath();
+        QTemporaryDir above(QDir(program).absoluteFilePath("../viewer_test_XXXXXX"));
+        const QString name = QDir(above.path()).dirName();
+        QCOMPARE(QmlApplicationViewer::resolveDeploymentPath(name),
+                 QStringLiteral("%1/../%2").arg(program, name));
+        QCOMPARE(QmlApplicationViewer::resolveDeploymentPath(QStringLiteral("no_such_file.qml")),
+                 QStringLiteral("no_such_file.qml"));
+    }
+
+    void viewerClosesOnQuit()
+    {
+        QTemporaryDir directory;
+        writeFile(directory.filePath("quit.qml"),
+                  "import QtQuick\nItem { width: 10; height: 10; Component.onCompleted: "
+                  "quitTimer.start(); Timer { id: quitTimer; interval: 10; onTriggered: "
+                  "Qt.quit() } }\n");
+        QmlApplicationViewer viewer;
+        viewer.loadMainFile(directory.filePath("quit.qml"));
+        viewer.showWindow();
+        QVERIFY(viewer.isVisible());
+        QTRY_VERIFY(!viewer.isVisible());
+    }
+};
+
+QTEST_MAIN(TestFrameObjects)
+#include "tst_frame_objects.moc"

@@ -1,0 +1,117 @@
+#include "frame_test_support.h"
+
+#include "view_cpp/frame_wiring.h"
+#include "view_cpp/gui_handler.h"
+#include "view_cpp/panel_frame.h"
+#include "view_cpp/qeyboard.h"
+
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using signalInterface::UserMessageTypes::UserMessage;
+
+// The complete start-up wiring against the complete scene: every connection is made and no item
+// the wiring looks for is missing.
+class TestFrameWiring : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { prepareFrameTestProcess(); }
+
+    void completeSceneWiresWithoutFailures()
+    {
+        control::VariantControllerPcPanel variant(control::buildBrand(), nullptr);
+        startUp::FrameOptions options;
+        options.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
+        startUp::PanelFrame frame(variant, options);
+
+        QStringList missing;
+        connect(&frame.guiHandler, &view::GuiHandler::panelUserMessageIssued, this,
+                [&missing](const UserMessage &message) {
+                    if (message.id == view::GuiHandler::missingItemMessageId)
+                        missing << message.arguments.value(2);
+                });
+
+        frame.loadScene();
+        QVERIFY2(frame.guiHandler.rootObject(), "main.qml did not load");
+        QVERIFY(frame.guiHandler.popupWidget());
+        QVERIFY(frame.guiHandler.keyboard()->isConnectedToKeyboardItem());
+
+        const startUp::WiringFailures failures = frame.wire();
+        QCOMPARE(missing, QStringList());
+        QCOMPARE(failures.qmlItems, 0);
+        QCOMPARE(failures.nativeObjects, 0);
+        QCOMPARE(failures.bridge, 0);
+        QCOMPARE(failures.saunaSide, 0);
+
+        QVERIFY(frame.start());
+        frame.prepareWindow();
+        frame.showMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame.mainWindow));
+        QCOMPARE(frame.mainWindow.size(), QSize(340, 600));
+    }
+
+    void everyFinderNameExistsOnceInTheScene()
+    {
+        control::VariantControllerPcPanel variant(control::buildBrand(), nullptr);
+        startUp::FrameOptions options;
+        options.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
+        startUp::PanelFrame frame(variant, options);
+        frame.loadScene();
+        QObject *root = frame.guiHandler.rootObject();
+        QVERIFY(root);
+
+        QStringList names = view::GuiHandlerControlPanel::finderObjectNames();
+        // Finders that the start-up does not use; the scene need not have their items.
+        for (const char *unused :
+             {"saveAsFavoritesButton", "configureWiFiView", "initialSetupTabManager"})
+            QVERIFY(names.removeOne(QString::fromLatin1(unused)));
+        // Looked up by name from the id providers.
+        const QMetaObject *favorites = frame.favoritesTabObjectIdProvider.metaObject();
+        const QMetaObject *calendar = frame.calendarTabObjectIdProvider.metaObject();
+        for (const auto &[object, meta] : {std::pair<QObject *, const QMetaObject *>{
+                                               &frame.favoritesTabObjectIdProvider, favorites},
+                                           {&frame.calendarTabObjectIdProvider, calendar}}) {
+            for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+                QString name;
+                QVERIFY(meta->method(i).invoke(object, Qt::DirectConnection,
+                                               Q_RETURN_ARG(QString, name)));
+                names << name;
+            }
+        }
+        names << QStringLiteral("onScreenKeyboard");
+        for (const QString &name : std::as_const(names)) {
+            const QList<QObject *> found = root->findChildren<QObject *>(name);
+            QVERIFY2(found.size() == 1,
+                     qPrintable(QStringLiteral("%1 found %2 times").arg(name).arg(found.size())));
+        }
+    }
+
+    void teardownUnloadsTheSceneBeforeTheProviders()
+    {
+        control::VariantControllerPcPanel variant(control::buildBrand(), nullptr);
+        startUp::FrameOptions options;
+        options.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
+        auto frame = std::make_unique<startUp::PanelFrame>(variant, options);
+        frame->loadScene();
+        frame->wire();
+        QPointer<QObject> root = frame->guiHandler.rootObject();
+        QVERIFY(root);
+        bool sceneGoneFirst = false;
+        connect(&frame->controllerTab.temperatureController, &QObject::destroyed, this,
+                [&] { sceneGoneFirst = root.isNull(); });
+        frame.reset();
+        QVERIFY(sceneGoneFirst);
+        QVERIFY(!startUp::saunaStateController());
+        QVERIFY(!view::MainWindow::instance());
+        QVERIFY(!view::GuiHandlerControlPanel::instance());
+    }
+};
+
+QTEST_MAIN(TestFrameWiring)
+#include "tst_frame_wiring.moc"

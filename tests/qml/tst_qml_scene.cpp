@@ -1,0 +1,821 @@
+#include "scene_stand_ins.h"
+
+#include "signal_interface/type_registration.h"
+#include "value/duration_manager_most_significant_component_hour.h"
+#include "value/humidity_presentation_manager.h"
+#include "value/humidity_value_manager.h"
+#include "value/temperature_presentation_manager.h"
+#include "value/temperature_value_manager.h"
+#include "value/time_value_manager.h"
+#include "view_cpp/calendar_month_day_item.h"
+#include "view_cpp/keyboard_language.h"
+#include "view_cpp/list_model.h"
+#include "view_cpp/qeyboard.h"
+#include "view_cpp/register_view_qml_types.h"
+#include "view_cpp/row_item.h"
+#include "view_cpp/row_item2.h"
+#include "view_cpp/row_item_base.h"
+#include "view_cpp/stepper_controller_item.h"
+#include "view_cpp/toggle_standard_item.h"
+
+#include <QMetaMethod>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Every warning of the QML engine fails the test that produced it.
+QStringList recordedWarnings;
+QtMessageHandler previousHandler = nullptr;
+
+void recordMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg)
+        recordedWarnings << text;
+    if (previousHandler)
+        previousHandler(type, context, text);
+}
+
+QString viewDirectory()
+{
+    return QStringLiteral(PANEL_QML_VIEW_DIR);
+}
+
+// The items the program looks up after loading the scene, with the signals its connect
+// operations use on each (QML "string" is QString).
+struct LookedUpItem
+{
+    const char *objectName;
+    QStringList signalSignatures;
+};
+
+const QList<LookedUpItem> &lookedUpItems()
+{
+    static const QList<LookedUpItem> items = {
+        // The finders of the GUI handler, with the signals of their consumers.
+        {"power_switch_tab",
+         {"saunaStateChangeRequested(int)", "saunaRenewBathTime()", "vibrationRequested()"}},
+        {"configureSystemAuxSingleFragranceModel", {"auxFragranceSettingSelected(int)"}},
+        {"configureSystemAuxSingleOverviewModel",
+         {"auxFunctionSelected(int)", "auxNameEditActivated()"}},
+        {"configureSystemRelayContainer",
+         {"toggleChanged(int,bool)", "relayControlMenuActive(bool)",
+          "relayRegulatorValueSelected(int)"}},
+        {"configureSystemAuxModel", {"auxSelected(int)"}},
+        {"configureSystemsSelector",
+         {"itemSelected(int)",
+          "statusViewVisibleChanged(bool)",
+          "tankAutoEmptyingVisibleChanged(bool)",
+          "tankAutoEmptyingIntervalCommit()",
+          "tankAutoEmptyingIntervalEdit()",
+          "tankAutoEmptyingToggleChanged(int,bool)",
+          "softwareUpdateVisibleChanged(bool)",
+          "softwareUpdateSelected()",
+          "factoryResetViewVisibleChanged(bool)",
+          "factoryResetSelected()",
+          "errorLogViewVisibleChanged(bool)",
+          "errorLogClearSelected()",
+          "errorLogSelected(int)",
+          "cleanUpViewVisibleChanged(bool)",
+          "cleanupTimeSelected(int)",
+          "cleanupTimeCommit()",
+          "cleanupToggleChanged(int,bool)",
+          "facilityTypeViewVisibleChanged(bool)",
+          "facilityTypeSelected(int)",
+          "facilityTypeCommit()",
+          "bathPriorityViewVisibleChanged(bool)",
+          "bathTypePrioritySelected(int)",
+          "pauseTimerViewVisibleChanged(bool)",
+          "resetTimerSelected()",
+          "filterChanged(int,bool)",
+          "filtersViewVisibleChanged(bool)",
+          "irVisibleChanged(bool)",
+          "irToggleChanged(int,bool)",
+          "optionsViewVisibleChanged(bool)",
+          "optionsSingleViewVisibleChanged(bool)",
+          "optionsFragranceViewVisibleChanged(bool)",
+          "auxPumpDurationCommit()",
+          "auxStopDurationCommit()",
+          "confirm_pin_code_login(QString,QString,bool)"}},
+        {"configure_limits_pcb_overheat_limit", {"changeTemperatureValueRequested(int)"}},
+        {"configueLimitsNotAllowedStartTimeUntil", {"timeChangeRequested(int,int)"}},
+        {"configueLimitsNotAllowedStartTimeFrom", {"timeChangeRequested(int,int)"}},
+        {"configure_limits_upper_water_temp", {"changeTemperatureValueRequested(int)"}},
+        {"configure_limits_upper_water_temp_on_overview_menu",
+         {"changeTemperatureValueRequested(int)"}},
+        {"configureLimitsSelector",
+         {"itemSelected(int)", "waterTempLimitCommit()", "tankFillTimeCommit()",
+          "overheatLimitCommit()", "changeTemperatureValueRequested(int)",
+          "allowedStartViewVisibleChanged(bool)", "toggleChanged(int,bool)", "rowItemSelected(int)",
+          "notAllowedStartEditCompleted()", "notAllowedStartFromSaved()",
+          "notAllowedStartUntilSaved()"}},
+        {"configureDateTimeSelector",
+         {"itemSelected(int)", "timeViewVisibleChanged(bool)", "setTimeInitialSetupSelected()",
+          "timeRowItemSelected(int)", "dateViewVisibleChanged(bool,bool)",
+          "dateRowItemSelected(int)", "weekStartViewVisibleChanged(bool)", "weekStartSelected(int)",
+          "eraseCalendarViewVisibleChanged(bool)", "eraseCalendarSelected(int)"}},
+        {"configureRegionView",
+         {"visibilityChanged(bool)", "regionSelected(int)", "regionInitialSetupSelected()"}},
+        {"configureGeneralSelector",
+         {"itemSelected(int)",
+          "pinToggleChanged(int,bool)",
+          "pinButtonPressed(int)",
+          "lockscreenControlSelected(int)",
+          "pinViewVisibleChanged(bool)",
+          "langaugeViewVisibleChanged(bool)",
+          "languageSelected(int)",
+          "languageSaveSelected()",
+          "languageInitialSetupSelected()",
+          "unitSelected(int)",
+          "unitsViewVisibleChanged(bool)",
+          "identifyRcbViewVisibleChanged(bool)",
+          "identifyRcbSelected(int)",
+          "aboutViewVisibleChanged(bool)",
+          "aboutSubFunctionSelected(int)",
+          "licenseInfoViewVisibleChanged(bool)",
+          "componentInfoViewVisibleChanged(bool)",
+          "linuxComponentsViewVisibleChanged(bool)",
+          "softwareComponentSelected(int)",
+          "linuxComponentSelected(int)"}},
+        {"configureAdvancedSettingsSelector",
+         {"itemSelected(int)", "rowItemSelected(int)", "commitValue(int)",
+          "fanViewVisibleChanged(bool)", "extSwBathTimeSelected()", "extSwFunctionSelected(int)",
+          "externalSwitchVisibleChanged(bool)", "standbyViewVisibleChanged(bool)",
+          "toggleChanged(int,bool)"}},
+        {"setTimeSelectorInitialSetup", {"timeChangeRequested(int,int)"}},
+        {"setTimeSelector", {"setTimeCommit()", "timeChangeRequested(int,int)"}},
+        {"setDateSelectorInitialSetup", {"setDateCommit()", "dateChangeRequested(int,int)"}},
+        {"setDateSelector", {"setDateCommit()", "dateChangeRequested(int,int)"}},
+        {"heaterSettingsAuxRelaysOverview", {"auxRelayActivatedChanged(int,bool)"}},
+        {"heaterSettingsAuxRelays", {"auxRelayActivatedChanged(int,bool)"}},
+        {"fan_automatic_toggle_switch", {"fanAutomaticChangeRequested()"}},
+        {"fan_running_switch", {"fanRunningChangeRequested()"}},
+        {"lights_switch_tab_2", {"lightsStateChangeRequested(bool)"}},
+        {"lights_switch_tab_tab2_locked", {"lightsStateChangeRequested(bool)"}},
+        {"tank_fill_time", {"durationChangeRequested(int,int)"}},
+        {"tank_auto_emptying", {"durationChangeRequested(int,int)"}},
+        {"external_switch_bathtime", {"durationChangeRequested(int,int)"}},
+        {"configureNetworkView",
+         {"remoteSaunaDeleteSelected()", "saunaIpAddressEditActivated()",
+          "saunaIpPortEditActivated()", "manualAddSystemIpAddressCommit(QString)",
+          "manualAddSystemPortChanged(QString)", "networkViewVisibleChanged(bool)",
+          "saunaDetailsViewVisibleChanged(bool)", "networkIpConnectViewVisibleChanged(bool)",
+          "toggleChanged(int,bool)", "rowItemSelected(int)", "buttonPressed(int)",
+          "remoteSaunaPinChanged(QString)"}},
+        {"descalingDosageControl", {"valueChangeRequested(int)"}},
+        {"descalingDurationControl", {"durationChangeRequested(int,int)"}},
+        {"descalingStartTimeControl", {"timeChangeRequested(int,int)"}},
+        {"configureAuxDescalingSettingsView",
+         {"auxDescalingSettingsCommit()", "auxDescalingViewVisibleChanged(bool)",
+          "auxDescalingToggleChanged(int,bool)", "auxDescalingSettingSelected(int)",
+          "auxDescalingStartTimeCommit()", "auxDescalingDurationCommit()",
+          "auxDescalingDosageCommit()", "auxDescalingWeekdaySettingsSelected(int)",
+          "auxDescalingWeekdayRepeatSelected(int)"}},
+        {"fragrance_stop", {"durationChangeRequested(int,int)"}},
+        {"fragrance_pump", {"durationChangeRequested(int,int)"}},
+        {"cleanup_time", {"durationChangeRequested(int,int)"}},
+        {"standby_water_temperature_data_provider", {"changeTemperatureValueRequested(int)"}},
+        {"standby_temperature_reduction_data_provider", {"changeTemperatureValueRequested(int)"}},
+        {"fan_runtime", {"durationChangeRequested(int,int)"}},
+        {"bath_time_tab_2", {"durationChangeRequested(int,int)"}},
+        {"heaterSettingsModel", {"settingsBathTimeEditActivated()", "settingsBathTimeCommit()"}},
+        {"temperature_data_provider_tab2_locked", {"changeTemperatureValueRequested(int)"}},
+        {"temperature_data_provider_tab2_normal", {"changeTemperatureValueRequested(int)"}},
+        {"popup_widget", {"popupBtnPressed(QString)"}},
+        {"pin_input", {"confirm_pin_code_login(QString,QString,bool)"}},
+        {"configureGeneralPinSelector",
+         {"old_pin_code(QString)", "new_pin_code(QString)", "new_pin_code_confirm(QString)"}},
+        {"tabManagerRoot", {"calendarEditActivated()"}},
+        {"humidity_data_provider_tab2_locked", {"changeHumidityValueRequested(int)"}},
+        {"humidity_data_provider_tab2_normal", {"changeHumidityValueRequested(int)"}},
+        // The keyboard item; the program calls these two functions on it.
+        {"onScreenKeyboard", {}},
+        // The names of the calendar and favorites id providers.
+        {"calendarWeekDaysSelector",
+         {"weekDayEditActivated(int)", "weekDayEditCancelled()",
+          "weekDaySwitchAllDaysActivation(bool)", "calendarWeekdayProgramEditActivated(int)"}},
+        {"calendarDateProgramSettings",
+         {"rowItemSelected(int)", "rowItemBtnSelected(int)",
+          "calendarProgramSettingsEditCancelRequested()",
+          "calendarProgramSettingsEditDeleteRequested()",
+          "calendarProgramSettingsEditSaveRequested()", "calendarFavoriteSelected(int)",
+          "calendarProgramSettingsCustomCommit()", "customRowItemSelected(int)"}},
+        {"calendarWeekdayProgramSettings",
+         {"rowItemSelected(int)", "rowItemBtnSelected(int)",
+          "calendarProgramSettingsEditCancelRequested()",
+          "calendarProgramSettingsEditDeleteRequested()",
+          "calendarProgramSettingsEditSaveRequested()", "calendarFavoriteSelected(int)",
+          "calendarProgramSettingsCustomCommit()", "customRowItemSelected(int)"}},
+        {"calendarDateProgramReadyAtSelector", {"activationTimeCommit()"}},
+        {"calendarWeekdayProgramReadyAtSelector", {"activationTimeCommit()"}},
+        {"calendarDateProgramCustomSettingsTemperature", {"changeTemperatureValueRequested(int)"}},
+        {"calendarWeekdayProgramCustomSettingsTemperature",
+         {"changeTemperatureValueRequested(int)"}},
+        {"calendarDateProgramCustomSettingsHumidity", {"changeHumidityValueRequested(int)"}},
+        {"calendarWeekdayProgramCustomSettingsHumidity", {"changeHumidityValueRequested(int)"}},
+        {"calendarDateProgramStopAfterSelector", {"stopAfterCommit()"}},
+        {"calendarWeekdayProgramStopAfterSelector", {"stopAfterCommit()"}},
+        {"calendarMonthSelector",
+         {"monthEditActivated()", "monthIncreaseSelected()", "monthDecreaseSelected()",
+          "dateEditActivated(int)"}},
+        {"calendarDateProgramSelector", {"calendarDateProgramEditActivated(int)"}},
+        {"queTabView", {"calendarQueueVisibleChanged(bool)"}},
+        {"favoritesSelector",
+         {"favoriteEditActivated(int)", "favoriteEditSaveActivated()", "deleteFavoriteRequested()",
+          "startFavoriteRequested()", "lightingStateChange(bool)", "favoriteNameEditActivated()",
+          "auxRelayActivatedChanged(int,bool)", "favoriteEditCancelRequested()",
+          "editBathTimeRequested()", "bathTimeCommit()", "saveFavoriteRequested()"}},
+        {"favoriteBathTimeControl", {"durationChangeRequested(int,int)"}},
+    };
+    return items;
+}
+
+// Items that a Repeater or a view creates are found through the item tree only.
+QQuickItem *findInItemTree(QQuickItem *parent, const QString &objectName)
+{
+    for (QQuickItem *child : parent->childItems()) {
+        if (child->objectName() == objectName)
+            return child;
+        if (QQuickItem *found = findInItemTree(child, objectName))
+            return found;
+    }
+    return nullptr;
+}
+
+void collectInItemTree(QQuickItem *parent, const QString &objectName, QList<QQuickItem *> &found)
+{
+    for (QQuickItem *child : parent->childItems()) {
+        if (child->objectName() == objectName)
+            found << child;
+        collectInItemTree(child, objectName, found);
+    }
+}
+
+QPointF centreOf(QQuickItem *item)
+{
+    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+}
+
+} // namespace
+
+class TestQmlScene : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void sceneLoadsWithoutWarnings();
+    void everyLookedUpNameExistsOnce_data();
+    void everyLookedUpNameExistsOnce();
+    void keyboardItemTakesTheProgramsRequests();
+    void popupShowsTheButtonsOfItsKind_data();
+    void popupShowsTheButtonsOfItsKind();
+    void popupReportsThePressedButtonText();
+    void mainScreenShowsManagerValues();
+    void mainScreenShowsControllerStates();
+    void steppersAndSwitchesEmitTheirRequests();
+    void lockedScreenFollowsThePinController();
+    void rowsOfAProgramModelReportApplicationIds();
+    void settingsTabBuildsItsPages();
+    void settingsObjectTakesTheGlobalValues();
+    void startupScreenLoads();
+
+private:
+    QObject *item(const char *objectName) const;
+    void publishContext(QQmlContext *context);
+    void click(QQuickItem *item);
+
+    std::unique_ptr<QQuickView> m_view;
+    QObject *m_root = nullptr;
+
+    SaunaStateControllerStandIn m_saunaState;
+    PeripheralControllerStandIn m_peripheral;
+    TimeControllerStandIn m_time;
+    WiFiSymbolControllerStandIn m_wifi;
+    PinCodeControllerStandIn m_pinCode;
+    FavoritesTabObjectIdProviderStandIn m_favoritesIds;
+    CalendarTabObjectIdProviderStandIn m_calendarIds;
+    QObject m_plainController;
+
+    value::TemperaturePresentationManager m_measuredTemperature;
+    value::TemperatureValueManager m_targetTemperature;
+    value::HumidityPresentationManager m_measuredHumidity;
+    value::HumidityValueManager m_targetHumidity;
+    value::DurationManagerMostSignificantComponentHour m_bathTime;
+    value::TemperatureValueManager m_favoriteTemperature;
+    value::HumidityValueManager m_favoriteHumidity;
+    value::DurationManagerMostSignificantComponentHour m_favoriteBathTime;
+    value::TimeValueManager m_dateReadyAt;
+    value::TimeValueManager m_weekdayReadyAt;
+    value::TemperatureValueManager m_dateCustomTemperature;
+    value::TemperatureValueManager m_weekdayCustomTemperature;
+    value::HumidityValueManager m_dateCustomHumidity;
+    value::HumidityValueManager m_weekdayCustomHumidity;
+    value::DurationManagerMostSignificantComponentHour m_dateStopAfter;
+    value::DurationManagerMostSignificantComponentHour m_weekdayStopAfter;
+
+    std::vector<std::unique_ptr<view::ListModel>> m_models;
+};
+
+void TestQmlScene::initTestCase()
+{
+    previousHandler = qInstallMessageHandler(recordMessage);
+    signalInterface::registerQmlTypes();
+    view::registerComponentQmlTypes();
+    view::registerCircleValueProviderQmlType();
+
+    m_view = std::make_unique<QQuickView>();
+    m_view->setResizeMode(QQuickView::SizeRootObjectToView);
+    m_view->resize(340, 600);
+    publishContext(m_view->rootContext());
+    m_view->setSource(QUrl::fromLocalFile(viewDirectory() + "/main.qml"));
+    QCOMPARE(m_view->status(), QQuickView::Ready);
+    m_root = m_view->rootObject();
+    QVERIFY(m_root);
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+}
+
+void TestQmlScene::init()
+{
+    recordedWarnings.clear();
+}
+
+void TestQmlScene::cleanup()
+{
+    QVERIFY2(recordedWarnings.isEmpty(), qPrintable(recordedWarnings.join('\n')));
+}
+
+void TestQmlScene::cleanupTestCase()
+{
+    m_view.reset();
+    qInstallMessageHandler(previousHandler);
+}
+
+QObject *TestQmlScene::item(const char *objectName) const
+{
+    return m_root->findChild<QObject *>(QString::fromLatin1(objectName));
+}
+
+void TestQmlScene::click(QQuickItem *target)
+{
+    QVERIFY(target);
+    QVERIFY(target->isVisible());
+    QTest::mouseClick(m_view.get(), Qt::LeftButton, {}, centreOf(target).toPoint());
+}
+
+void TestQmlScene::publishContext(QQmlContext *context)
+{
+    auto model = [this](const QHash<int, QByteArray> &roles) {
+        m_models.push_back(std::make_unique<view::ListModel>(roles, nullptr));
+        return m_models.back().get();
+    };
+
+    // Relays as the peripheral controller lists them: one switch per relay.
+    view::ListModel *relays = model(view::StepperControllerItem::roleNames());
+    for (int relay = 0; relay < 3; ++relay) {
+        auto *row = new view::ToggleStandardItem(relay, relay == 1);
+        row->setValue(QStringLiteral("Relay %1").arg(relay + 1));
+        relays->appendItem(row);
+    }
+    view::ListModel *relayOverview = model(view::StepperControllerItem::roleNames());
+    auto *overviewRow = new view::ToggleStandardItem(5, false);
+    overviewRow->setValue(QStringLiteral("Steam"));
+    relayOverview->appendItem(overviewRow);
+
+    view::ListModel *favorites = model(view::RowItem::roleNames());
+    favorites->appendItem(new view::RowItem(QStringLiteral("Evening"), 11));
+    favorites->appendItem(new view::RowItem(QStringLiteral("<b>Morning</b>"), 12));
+    favorites->updateLayoutOrder();
+
+    view::ListModel *month = model(view::CalendarMonthDayItem::roleNames());
+    for (int day = 1; day <= 30; ++day)
+        month->appendItem(
+            new view::CalendarMonthDayItem(QString::number(day), day % 7 == 0, true, 1.0));
+
+    view::ListModel *systemMenu = model(view::RowItemBase::roleNames());
+    systemMenu->appendItem(new view::RowItem2(QStringLiteral("Status"), 3));
+    systemMenu->appendItem(new view::RowItem2(QStringLiteral("Cleanup"), 17));
+    systemMenu->updateLayoutOrder();
+
+    context->setContextProperty("keyboard_language", view::KeyboardLanguage::instance());
+    context->setContextProperty("favoritesTabObjectIdProvider", &m_favoritesIds);
+    context->setContextProperty("calendarTabObjectIdProvider", &m_calendarIds);
+
+    context->setContextProperty("physical_temperature_manager", &m_measuredTemperature);
+    context->setContextProperty("target_temperature_manager", &m_targetTemperature);
+    context->setContextProperty("physical_humidity_manager", &m_measuredHumidity);
+    context->setContextProperty("target_humidity_manager", &m_targetHumidity);
+    context->setContextProperty("sauna_state_bath_time_manager", &m_bathTime);
+    context->setContextProperty("sauna_state_controller", &m_saunaState);
+    context->setContextProperty("peripheral_controller", &m_peripheral);
+    context->setContextProperty("time_controller", &m_time);
+    context->setContextProperty("wifi_symbol_controller", &m_wifi);
+    context->setContextProperty("pin_code_controller", &m_pinCode);
+    context->setContextProperty("settings_auxiliary_relays_model", relays);
+    context->setContextProperty("settings_auxiliary_relays_overview_model", relayOverview);
+
+    context->setContextProperty("favorites_controller", &m_plainController);
+    context->setContextProperty("favorites_model", favorites);
+    context->setContextProperty("favorites_temperature_manager", &m_favoriteTemperature);
+    context->setContextProperty("favorites_humidity_manager", &m_favoriteHumidity);
+    context->setContextProperty("favorites_bath_time_manager", &m_favoriteBathTime);
+    context->setContextProperty("favorite_auxiliary_relays_model",
+                                model(view::StepperControllerItem::roleNames()));
+
+    context->setContextProperty("calendar_controller", &m_plainController);
+    context->setContextProperty("calendar_date_item_overview_controller", &m_plainController);
+    context->setContextProperty("calendar_date_program_controller", &m_plainController);
+    context->setContextProperty("calendar_weekday_program_controller", &m_plainController);
+    context->setContextProperty("week_calendar_model", model(view::RowItem::roleNames()));
+    context->setContextProperty("week_day_calendar_model", model(view::RowItem::roleNames()));
+    context->setContextProperty("month_calendar_model", month);
+    context->setContextProperty("date_overview_model", model(view::RowItem::roleNames()));
+    context->setContextProperty("calendar_queue_model", model(view::RowItem::roleNames()));
+    context->setContextProperty("calendar_program_settings_select_favorite_model",
+                                model(view::RowItem::roleNames()));
+    context->setContextProperty("date_calendar_settings_model",
+                                model(view::StepperControllerItem::roleNames()));
+    context->setContextProperty("week_day_calendar_settings_model",
+                                model(view::StepperControllerItem::roleNames()));
+    context->setContextProperty("date_calendar_custom_stop_after",
+                                model(view::RowItem::roleNames()));
+    context->setContextProperty("weekday_calendar_custom_stop_after",
+                                model(view::RowItem::roleNames()));
+    context->setContextProperty("date_calendar_ready_at_manager", &m_dateReadyAt);
+    context->setContextProperty("week_day_calendar_ready_at_manager", &m_weekdayReadyAt);
+    context->setContextProperty("date_calendar_custom_temperature_manager",
+                                &m_dateCustomTemperature);
+    context->setContextProperty("weekday_calendar_custom_temperature_manager",
+                                &m_weekdayCustomTemperature);
+    context->setContextProperty("date_calendar_custom_humidity_manager", &m_dateCustomHumidity);
+    context->setContextProperty("weekday_calendar_custom_humidity_manager",
+                                &m_weekdayCustomHumidity);
+    context->setContextProperty("date_calendar_custom_stop_after_manager", &m_dateStopAfter);
+    context->setContextProperty("week_day_calendar_custom_stop_after_manager", &m_weekdayStopAfter);
+
+    context->setContextProperty("configure_system_selector_model", systemMenu);
+    for (const char *name :
+         {"configure_limits_selector_model", "configure_general_selector_model",
+          "configure_date_time_selector_model", "configure_advanced_settings_selector_model",
+          "configure_network_model1"})
+        context->setContextProperty(name, model(view::RowItemBase::roleNames()));
+}
+
+void TestQmlScene::sceneLoadsWithoutWarnings()
+{
+    QCOMPARE(m_root->property("workaround").metaType(), QMetaType::fromType<bool>());
+    QVERIFY(m_root->setProperty("workaround", true));
+    QVERIFY(m_root->setProperty("workaround", false));
+    QCOMPARE(qobject_cast<QQuickItem *>(m_root)->width(), 340.0);
+    QCOMPARE(qobject_cast<QQuickItem *>(m_root)->height(), 600.0);
+}
+
+void TestQmlScene::everyLookedUpNameExistsOnce_data()
+{
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QStringList>("signalSignatures");
+    for (const LookedUpItem &entry : lookedUpItems())
+        QTest::newRow(entry.objectName)
+            << QString::fromLatin1(entry.objectName) << entry.signalSignatures;
+}
+
+void TestQmlScene::everyLookedUpNameExistsOnce()
+{
+    QFETCH(QString, objectName);
+    QFETCH(QStringList, signalSignatures);
+
+    const QList<QObject *> found = m_root->findChildren<QObject *>(objectName);
+    QCOMPARE(found.size(), 1);
+    const QMetaObject *meta = found.first()->metaObject();
+    for (const QString &signature : signalSignatures) {
+        const QByteArray normalized = QMetaObject::normalizedSignature(signature.toLatin1());
+        QVERIFY2(meta->indexOfSignal(normalized) >= 0,
+                 qPrintable(objectName + " lacks " + signature));
+    }
+}
+
+void TestQmlScene::keyboardItemTakesTheProgramsRequests()
+{
+    QObject *keyboard = item("onScreenKeyboard");
+    QVERIFY(keyboard);
+    QVERIFY(keyboard->metaObject()->indexOfMethod("openKeyboard(QVariant)") >= 0);
+    QVERIFY(keyboard->metaObject()->indexOfMethod("closeKeyboard()") >= 0);
+
+    view::Qeyboard bridge(nullptr, m_root);
+    QVERIFY(bridge.isConnectedToKeyboardItem());
+
+    bridge.onOpenKeyboard(QStringLiteral("Evening"));
+    QVERIFY(keyboard->property("visible").toBool());
+    QCOMPARE(keyboard->property("text").toString(), QStringLiteral("Evening"));
+
+    bridge.onCloseKeyboard();
+    QVERIFY(!keyboard->property("visible").toBool());
+
+    bridge.onOpenKeyboard();
+    QVERIFY(keyboard->property("visible").toBool());
+    QCOMPARE(keyboard->property("text").toString(), QString());
+
+    // Cancelling closes the keyboard and answers the screen that asked.
+    auto *cancel = keyboard->findChild<QQuickItem *>("keyboardCancelButton");
+    QSignalSpy cancelled(keyboard, SIGNAL(editCancelled()));
+    click(cancel);
+    QCOMPARE(cancelled.count(), 1);
+    QVERIFY(!keyboard->property("visible").toBool());
+}
+
+void TestQmlScene::popupShowsTheButtonsOfItsKind_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("left");
+    QTest::addColumn<bool>("centre");
+    QTest::addColumn<bool>("right");
+    QTest::newRow("indication") << "indication" << false << true << false;
+    QTest::newRow("selection") << "selection" << true << false << true;
+    QTest::newRow("noButton") << "noButton" << false << false << false;
+}
+
+void TestQmlScene::popupShowsTheButtonsOfItsKind()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, left);
+    QFETCH(bool, centre);
+    QFETCH(bool, right);
+
+    QObject *popup = item("popup_widget");
+    QVERIFY(popup);
+    popup->setProperty("kind", kind);
+    popup->setProperty("title", QStringLiteral("Info"));
+    popup->setProperty("text", QStringLiteral("Sauna <i>ready</i>"));
+    QVERIFY(QMetaObject::invokeMethod(popup, "open"));
+    QVERIFY(popup->property("visible").toBool());
+
+    auto visible = [popup](const char *name) {
+        auto *button = popup->findChild<QQuickItem *>(QString::fromLatin1(name));
+        return button && button->isVisible();
+    };
+    QCOMPARE(visible("popupLeftButton"), left);
+    QCOMPARE(visible("popupCenterButton"), centre);
+    QCOMPARE(visible("popupRightButton"), right);
+    QCOMPARE(popup->findChild<QObject *>("popupTitle")->property("text").toString(),
+             QStringLiteral("Info"));
+    // Message texts are shown as they are, never as markup.
+    QCOMPARE(popup->findChild<QObject *>("popupText")->property("textFormat").toInt(),
+             int(Qt::PlainText));
+
+    QVERIFY(QMetaObject::invokeMethod(popup, "close"));
+    QVERIFY(!popup->property("visible").toBool());
+}
+
+void TestQmlScene::popupReportsThePressedButtonText()
+{
+    QObject *popup = item("popup_widget");
+    popup->setProperty("kind", QStringLiteral("selection"));
+    popup->setProperty("leftButtonText", QStringLiteral("Ja"));
+    popup->setProperty("rightButtonText", QStringLiteral("Nej"));
+    QVERIFY(QMetaObject::invokeMethod(popup, "open"));
+
+    QSignalSpy pressed(popup, SIGNAL(popupBtnPressed(QString)));
+    click(popup->findChild<QQuickItem *>("popupRightButton"));
+    QCOMPARE(pressed.count(), 1);
+    QCOMPARE(pressed.first().first().toString(), QStringLiteral("Nej"));
+    QVERIFY(!popup->property("visible").toBool());
+
+    popup->setProperty("kind", QStringLiteral("indication"));
+    popup->setProperty("centerButtonText", QStringLiteral("Ok"));
+    QVERIFY(QMetaObject::invokeMethod(popup, "open"));
+    // A handler that shows the next message at once keeps it on screen.
+    QObject::connect(popup, SIGNAL(popupBtnPressed(QString)), popup, SLOT(open()));
+    click(popup->findChild<QQuickItem *>("popupCenterButton"));
+    QCOMPARE(pressed.count(), 2);
+    QCOMPARE(pressed.last().first().toString(), QStringLiteral("Ok"));
+    QVERIFY(popup->property("visible").toBool());
+    QObject::disconnect(popup, SIGNAL(popupBtnPressed(QString)), popup, SLOT(open()));
+    QVERIFY(QMetaObject::invokeMethod(popup, "close"));
+}
+
+void TestQmlScene::mainScreenShowsManagerValues()
+{
+    QObject *measured = item("measuredTemperatureText");
+    QVERIFY(measured);
+    m_measuredTemperature.setValue(75 * 9);
+    QCOMPARE(measured->property("text").toString(), QStringLiteral("75°"));
+
+    m_targetTemperature.setValue(80 * 9);
+    QVERIFY(item("targetTemperatureText")->property("text").toString().contains("80°C"));
+    QObject *stepper = item("temperature_data_provider_tab2_normal");
+    QCOMPARE(stepper->findChild<QObject *>("valueText")->property("text").toString(),
+             QStringLiteral("80 °C"));
+    // The ring fills as the room nears its target.
+    QObject *ring = item("temperatureRing");
+    QCOMPARE(ring->property("actualPosition").toReal(), 75.0 / 80.0);
+
+    m_bathTime.setValue(90 * value::DurationManager::millisecondsPerMinute);
+    QCOMPARE(item("bathTimeTile")->property("value").toString(),
+             item("bath_time_tab_2")->property("hoursText").toString() + ":" +
+                 item("bath_time_tab_2")->property("minutesText").toString());
+    QVERIFY(item("bath_time_tab_2")->property("hoursText").toString().contains('1'));
+    QVERIFY(item("bath_time_tab_2")->property("minutesText").toString().contains("30"));
+}
+
+void TestQmlScene::mainScreenShowsControllerStates()
+{
+    QObject *lights = item("lights_switch_tab_2");
+    emit m_peripheral.lightsStateChanged(true);
+    QVERIFY(lights->property("lightsOn").toBool());
+    QVERIFY(item("lights_switch_tab_tab2_locked")->property("lightsOn").toBool());
+
+    QObject *power = item("power_switch_tab");
+    emit m_saunaState.saunaPhysicalStateChanged(1);
+    QCOMPARE(power->property("saunaState").toInt(), 1);
+    QVERIFY(power->property("on").toBool());
+
+    emit m_time.systemTimeFormattedChanged("24.12.2024", "18:30", QString());
+    QCOMPARE(item("clockText")->property("text").toString(), QStringLiteral("18:30"));
+
+    emit m_wifi.connectionSymbolChanged(true);
+    QCOMPARE(item("connectionIndicator")->property("color").value<QColor>(), QColor("#8fb37a"));
+}
+
+void TestQmlScene::steppersAndSwitchesEmitTheirRequests()
+{
+    QObject *temperature = item("temperature_data_provider_tab2_normal");
+    QSignalSpy temperatureSteps(temperature, SIGNAL(changeTemperatureValueRequested(int)));
+    click(temperature->findChild<QQuickItem *>("increaseButton"));
+    QCOMPARE(temperatureSteps.count(), 1);
+    QCOMPARE(temperatureSteps.first().first().toInt(), 0); // StepperControlChange increase
+
+    QObject *humidity = item("humidity_data_provider_tab2_normal");
+    QSignalSpy humiditySteps(humidity, SIGNAL(changeHumidityValueRequested(int)));
+    click(humidity->findChild<QQuickItem *>("decreaseButton"));
+    QCOMPARE(humiditySteps.count(), 1);
+    QCOMPARE(humiditySteps.first().first().toInt(), 1); // StepperControlChange decrease
+
+    // The switch reports the state it showed; it does not flip by itself.
+    QObject *lights = item("lights_switch_tab_2");
+    emit m_peripheral.lightsStateChanged(false);
+    QSignalSpy lightRequests(lights, SIGNAL(lightsStateChangeRequested(bool)));
+    click(qobject_cast<QQuickItem *>(lights));
+    QCOMPARE(lightRequests.count(), 1);
+    QCOMPARE(lightRequests.first().first().toBool(), false);
+    QVERIFY(!lights->property("lightsOn").toBool());
+
+    QObject *power = item("power_switch_tab");
+    emit m_saunaState.saunaPhysicalStateChanged(0);
+    QSignalSpy stateRequests(power, SIGNAL(saunaStateChangeRequested(int)));
+    QSignalSpy vibration(power, SIGNAL(vibrationRequested()));
+    click(qobject_cast<QQuickItem *>(power));
+    QCOMPARE(stateRequests.count(), 1);
+    QCOMPARE(stateRequests.first().first().toInt(), 1); // SaunaState on
+    QCOMPARE(vibration.count(), 1);
+
+    // The bath time tile opens the heater settings, which starts a bath time edit.
+    QObject *heater = item("heaterSettingsModel");
+    QSignalSpy editActivated(heater, SIGNAL(settingsBathTimeEditActivated()));
+    click(qobject_cast<QQuickItem *>(item("bathTimeTile")));
+    QCOMPARE(editActivated.count(), 1);
+    QVERIFY(heater->property("visible").toBool());
+    QSignalSpy committed(heater, SIGNAL(settingsBathTimeCommit()));
+    click(heater->findChild<QQuickItem *>("bathTimeSaveButton"));
+    QCOMPARE(committed.count(), 1);
+    heater->setProperty("visible", false);
+}
+
+void TestQmlScene::lockedScreenFollowsThePinController()
+{
+    auto *locked = qobject_cast<QQuickItem *>(item("temperature_data_provider_tab2_locked"));
+    QVERIFY(!locked->isVisible());
+    emit m_pinCode.panelLockedChanged(true);
+    QVERIFY(locked->isVisible());
+    emit m_pinCode.panelLockedChanged(false);
+    QVERIFY(!locked->isVisible());
+
+    QObject *pin = item("pin_input");
+    QSignalSpy login(pin, SIGNAL(confirm_pin_code_login(QString, QString, bool)));
+    QVERIFY(QMetaObject::invokeMethod(pin, "open", Q_ARG(QVariant, QStringLiteral("unlock"))));
+    QVERIFY(pin->property("visible").toBool());
+    pin->setProperty("pin", QStringLiteral("4826"));
+    click(findInItemTree(qobject_cast<QQuickItem *>(pin), QStringLiteral("pinKey_OK")));
+    QCOMPARE(login.count(), 1);
+    QCOMPARE(login.first().at(0).toString(), QStringLiteral("4826"));
+    QCOMPARE(login.first().at(1).toString(), QStringLiteral("unlock"));
+    QCOMPARE(login.first().at(2).toBool(), false);
+    QVERIFY(!pin->property("visible").toBool());
+}
+
+void TestQmlScene::rowsOfAProgramModelReportApplicationIds()
+{
+    // The heater page lists the relay switches of the peripheral controller's model.
+    QObject *heater = item("heaterSettingsModel");
+    QVERIFY(QMetaObject::invokeMethod(heater, "open"));
+    QObject *relays = item("heaterSettingsAuxRelays");
+    QTRY_COMPARE(relays->property("count").toInt(), 3);
+    QSignalSpy relayRequests(relays, SIGNAL(auxRelayActivatedChanged(int, bool)));
+    // Scroll the heater page to its end, where the relay list is.
+    for (QQuickItem *parent = qobject_cast<QQuickItem *>(relays)->parentItem(); parent;
+         parent = parent->parentItem()) {
+        if (parent->inherits("QQuickFlickable")) {
+            parent->setProperty("contentY",
+                                parent->property("contentHeight").toReal() - parent->height());
+            break;
+        }
+    }
+    QList<QQuickItem *> toggles;
+    collectInItemTree(qobject_cast<QQuickItem *>(relays), QStringLiteral("rowToggle"), toggles);
+    QCOMPARE(toggles.size(), 3);
+    std::sort(toggles.begin(), toggles.end(), [](QQuickItem *a, QQuickItem *b) {
+        return a->mapToScene(QPointF()).y() < b->mapToScene(QPointF()).y();
+    });
+    // Relay 0 shows "off": its switch reports relay 0 and the state it showed.
+    click(toggles.at(0));
+    QCOMPARE(relayRequests.count(), 1);
+    QCOMPARE(relayRequests.first().at(0).toInt(), 0);
+    QCOMPARE(relayRequests.first().at(1).toBool(), false);
+    heater->setProperty("visible", false);
+}
+
+void TestQmlScene::settingsTabBuildsItsPages()
+{
+    auto *rootItem = qobject_cast<QQuickItem *>(m_root);
+    QVERIFY(!item("settingsTab")->property("frameActive").toBool());
+    QVERIFY(!findInItemTree(rootItem, QStringLiteral("settingsAreaList")));
+    QVERIFY(m_root->setProperty("currentTab", 3));
+    QTRY_VERIFY(findInItemTree(rootItem, QStringLiteral("settingsAreaList")));
+    QVERIFY(recordedWarnings.isEmpty());
+
+    // The first area is the System menu: its page lists the model's rows, and a row reports
+    // its application id through the System menu's sender.
+    QObject *systems = item("configureSystemsSelector");
+    QSignalSpy selected(systems, SIGNAL(itemSelected(int)));
+    QTest::mouseClick(m_view.get(), Qt::LeftButton, {}, QPoint(170, 36 + 52 + 8 + 28));
+    QTRY_VERIFY(findInItemTree(rootItem, QStringLiteral("settingsList")));
+    // Touches reach the new page once the stack has finished moving it in.
+    QQuickItem *stack = findInItemTree(rootItem, QStringLiteral("settingsStack"));
+    QVERIFY(stack);
+    QTRY_VERIFY(!stack->property("busy").toBool());
+    QList<QQuickItem *> rows;
+    QTRY_VERIFY((rows.clear(), collectInItemTree(rootItem, QStringLiteral("menuRow"), rows),
+                 rows.size() >= 2));
+    std::sort(rows.begin(), rows.end(), [](QQuickItem *a, QQuickItem *b) {
+        return a->mapToScene(QPointF()).y() < b->mapToScene(QPointF()).y();
+    });
+    click(rows.last());
+    QCOMPARE(selected.count(), 1);
+    QCOMPARE(selected.first().first().toInt(), 17);
+    QVERIFY(m_root->setProperty("currentTab", 0));
+}
+
+void TestQmlScene::settingsObjectTakesTheGlobalValues()
+{
+    QQmlComponent component(m_view->engine(),
+                            QUrl::fromLocalFile(viewDirectory() + "/SettingsBase.qml"));
+    std::unique_ptr<QObject> settings(component.create());
+    QVERIFY2(settings, qPrintable(component.errorString()));
+    QVERIFY(settings->setProperty("shouldInitializeGlobalSettingWithItself", true));
+    QVERIFY(settings->setProperty("systemType", QStringLiteral("pc")));
+    QVERIFY(settings->setProperty("systemBrand", QStringLiteral("vaho")));
+    QVERIFY(settings->setProperty("appWidth", 340));
+    QVERIFY(settings->setProperty("appHeight", 600));
+    QCOMPARE(settings->property("systemType").toString(), QStringLiteral("pc"));
+    QCOMPARE(settings->property("appHeight").toInt(), 600);
+    // The program's own instance builds no pages.
+    QVERIFY(!settings->findChild<QObject *>("settingsAreaList"));
+}
+
+void TestQmlScene::startupScreenLoads()
+{
+    QQmlEngine engine;
+    QQmlComponent settingsComponent(&engine,
+                                    QUrl::fromLocalFile(viewDirectory() + "/SettingsBase.qml"));
+    std::unique_ptr<QObject> settings(settingsComponent.create());
+    QVERIFY(settings);
+    settings->setProperty("shouldInitializeGlobalSettingWithItself", true);
+    settings->setProperty("systemBrand", QStringLiteral("lumo"));
+    settings->setProperty("appWidth", 340);
+    settings->setProperty("appHeight", 600);
+
+    QQmlComponent splashComponent(
+        &engine, QUrl::fromLocalFile(viewDirectory() + "/main_startup_screen.qml"));
+    std::unique_ptr<QObject> splash(splashComponent.create());
+    QVERIFY2(splash, qPrintable(splashComponent.errorString()));
+    // The settings object goes away while the splash is still shown.
+    settings.reset();
+    QCOMPARE(splash->findChild<QObject *>("brandText")->property("text").toString(),
+             QStringLiteral("Lumo"));
+    QCOMPARE(splash->property("width").toInt(), 340);
+}
+
+QTEST_MAIN(TestQmlScene)
+
+#include "tst_qml_scene.moc"

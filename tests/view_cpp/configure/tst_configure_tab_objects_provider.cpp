@@ -1,0 +1,146 @@
+#include "control/language_controller.h"
+#include "pc_panel/sauna_communication.h"
+#include "signal_interface/configure_types.h"
+#include "signal_interface/type_registration.h"
+#include "view_cpp/configure_tab_objects_provider.h"
+#include "view_cpp/message_formatter.h"
+#include "view_cpp/register_view_qml_types.h"
+
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QSignalSpy>
+#include <QtTest>
+
+using details::ConfigureTabObjectsProvider;
+
+class TestConfigureTabObjectsProvider : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void publishesEveryNameOnce();
+    void publishedObjectsAreTheManagersAndTheirModels();
+    void connectsToTheLinkBothWays();
+    void connectsLanguageAndSaunaSignals();
+    void emptySenderListsConnectNothing();
+    void messageRaisersAreTheManagers();
+    void systemMenuPageLoadsAndOpensTheNetworkScreen();
+};
+
+void TestConfigureTabObjectsProvider::initTestCase()
+{
+    signalInterface::registerMetaTypes();
+    signalInterface::registerQmlTypes();
+    view::registerViewQmlTypes();
+}
+
+void TestConfigureTabObjectsProvider::publishesEveryNameOnce()
+{
+    const QStringList names = ConfigureTabObjectsProvider::publishedNames();
+    QCOMPARE(names, (QStringList{"configure_system_view_controller",
+                                 "configure_system_selector_model", "configure_network_controller",
+                                 "configure_network_model1", "configure_network_model2",
+                                 "configure_network_model3", "configure_network_ip_connect_model",
+                                 "configure_network_sauna_details_model",
+                                 "configure_network_sauna_details_info_model"}));
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
+}
+
+void TestConfigureTabObjectsProvider::publishedObjectsAreTheManagersAndTheirModels()
+{
+    QQmlEngine engine;
+    ConfigureTabObjectsProvider provider(nullptr);
+    provider.publish(engine.rootContext());
+    const QQmlContext *context = engine.rootContext();
+    auto object = [context](const char *name) {
+        return context->contextProperty(QString::fromLatin1(name)).value<QObject *>();
+    };
+    auto &network = provider.systemNetworkViewManager;
+    QCOMPARE(object("configure_system_view_controller"), &provider.systemViewManager);
+    QCOMPARE(object("configure_system_selector_model"), provider.systemViewManager.model());
+    QCOMPARE(object("configure_network_controller"), &network);
+    QCOMPARE(object("configure_network_model1"), network.autoConnectModel());
+    QCOMPARE(object("configure_network_model2"), network.saunaListModel());
+    QCOMPARE(object("configure_network_model3"), network.ipDetectModel());
+    QCOMPARE(object("configure_network_ip_connect_model"), network.ipConnectModel());
+    QCOMPARE(object("configure_network_sauna_details_model"), network.saunaDetailsModel());
+    QCOMPARE(object("configure_network_sauna_details_info_model"), network.saunaDetailsInfoModel());
+    provider.publish(nullptr);
+}
+
+void TestConfigureTabObjectsProvider::connectsToTheLinkBothWays()
+{
+    view::MessageFormatter formatter;
+    pcPanel::SaunaCommunication link(nullptr, &formatter);
+    ConfigureTabObjectsProvider provider(nullptr);
+    QCOMPARE(provider.connectToLink(link), 0);
+
+    // A request reaches the link, and the link's report comes back to the screen.
+    auto &network = provider.systemNetworkViewManager;
+    network.onNetworkViewVisibleChanged(true);
+    const bool before = link.autoConnect();
+    network.onToggleChanged(signalInterface::ConfigureTypes::E_networkAutoConnect, before);
+    QCOMPARE(link.autoConnect(), !before);
+    QCOMPARE(network.autoConnectModel()->data(network.autoConnectModel()->index(0), 35).toBool(),
+             !before);
+}
+
+void TestConfigureTabObjectsProvider::connectsLanguageAndSaunaSignals()
+{
+    view::MessageFormatter formatter;
+    pcPanel::SaunaCommunication link(nullptr, &formatter);
+    control::LanguageController language(nullptr);
+    ConfigureTabObjectsProvider provider(nullptr);
+    QCOMPARE(provider.connectLanguageSignals({&language}), 0);
+    QCOMPARE(provider.connectSaunaSignals({link.saunaSystemReceiver()}, false), 0);
+    QCOMPARE(provider.connectSaunaSignals({link.saunaSystemReceiver()}, true), 0);
+    provider.initializeViews();
+}
+
+void TestConfigureTabObjectsProvider::emptySenderListsConnectNothing()
+{
+    ConfigureTabObjectsProvider provider(nullptr);
+    QCOMPARE(provider.connectLanguageSignals({}), 0);
+    QCOMPARE(provider.connectSaunaSignals({}, false), 0);
+    QCOMPARE(provider.connectToVariantController({}), 0);
+}
+
+void TestConfigureTabObjectsProvider::messageRaisersAreTheManagers()
+{
+    ConfigureTabObjectsProvider provider(nullptr);
+    const QList<QObject *> raisers = provider.userMessageRaisers();
+    QVERIFY(raisers.contains(&provider.systemViewManager));
+    QVERIFY(raisers.contains(&provider.systemNetworkViewManager));
+    for (QObject *raiser : raisers)
+        QVERIFY(raiser->metaObject()->indexOfSignal(
+                    "panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage,"
+                    "::signalInterface::UserMessageAction*)") >= 0);
+}
+
+void TestConfigureTabObjectsProvider::systemMenuPageLoadsAndOpensTheNetworkScreen()
+{
+    ConfigureTabObjectsProvider provider(nullptr);
+    QObject systemsSender;
+    QObject networkSender;
+    QQuickView view;
+    provider.publish(view.rootContext());
+    view.setInitialProperties(
+        {{QStringLiteral("systemsSender"), QVariant::fromValue<QObject *>(&systemsSender)},
+         {QStringLiteral("networkSender"), QVariant::fromValue<QObject *>(&networkSender)}});
+    view.setSource(
+        QUrl::fromLocalFile(qEnvironmentVariable("PANEL_SOURCE_DIR") +
+                            QStringLiteral("/qml/view/settings/system/SystemMenuPage.qml")));
+    QVERIFY2(view.status() == QQuickView::Ready, qPrintable(QDebug::toString(view.errors())));
+    QSignalSpy opened(view.rootObject(), SIGNAL(openRequested(int)));
+    emit provider.systemViewManager.editSelected(signalInterface::ConfigureTypes::E_status);
+    QCOMPARE(opened.size(), 1);
+    emit provider.systemViewManager.editSelected(signalInterface::ConfigureTypes::E_optionsNetwork);
+    QCOMPARE(opened.size(), 1);
+    QTRY_VERIFY(view.rootObject()->findChild<QQuickItem *>(QStringLiteral("networkListPage")));
+}
+
+QTEST_MAIN(TestConfigureTabObjectsProvider)
+#include "tst_configure_tab_objects_provider.moc"
