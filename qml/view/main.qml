@@ -16,13 +16,12 @@ Rectangle {
     property int currentTab: 0
 
     // The keyboard is opened by the program for a favorite's name or an auxiliary relay's name;
-    // the answer goes back through the sender of the screen that asked.
+    // the answer goes back to the screen that asked. A cancelled favorite name needs no answer:
+    // the keyboard closes itself and the favorite keeps its name.
     function answerKeyboard(accepted, text) {
         if (currentTab === 1) {
             if (accepted)
-                favoritesPage.favoriteNameEditSaveSelected(text)
-            else
-                favoritesPage.favoriteNameEditCancelSelected()
+                favoritesPage.enterName(text)
         } else {
             if (accepted)
                 settingsTab.senders.auxSingleOverview.auxNameEditSaveSelected(text)

@@ -2,9 +2,11 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
-// Stand-ins for the controllers the scene listens to: they carry only the signals the screens
-// react to, so a test can push a state and look at the screen.
+// Stand-ins for the controllers the scene listens to. Each carries the signals, properties and
+// slots of the real class under the same names (tst_real_scene loads the scene with the real
+// classes), so a test can push a state and look at the screen.
 
 class SaunaStateControllerStandIn : public QObject
 {
@@ -18,29 +20,145 @@ class PeripheralControllerStandIn : public QObject
     Q_OBJECT
 signals:
     void lightsStateChanged(bool on);
-    void fanRunningChanged(bool running);
     void fanAutomaticChanged(bool automatic);
+    void fanRunningChanged(bool running);
 };
 
 class TimeControllerStandIn : public QObject
 {
     Q_OBJECT
 signals:
-    void systemTimeFormattedChanged(QString dateText, QString timeText, QString amPmText);
+    void systemTimeFormattedChanged(QString date, QString time, QString amPm);
 };
 
 class WiFiSymbolControllerStandIn : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(bool wifiEnabled READ isWiFiEnabled NOTIFY symbolStateChanged)
+    Q_PROPERTY(bool connected READ isConnected NOTIFY symbolStateChanged)
+public:
+    bool isWiFiEnabled() const { return true; }
+    bool isConnected() const { return m_connected; }
+    void setConnected(bool connected)
+    {
+        m_connected = connected;
+        emit symbolStateChanged();
+    }
 signals:
-    void connectionSymbolChanged(bool connected);
+    void symbolStateChanged();
+
+private:
+    bool m_connected = false;
 };
 
 class PinCodeControllerStandIn : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(bool locked READ isLocked NOTIFY lockedChanged)
+public:
+    bool isLocked() const { return m_locked; }
+    void setLocked(bool locked)
+    {
+        m_locked = locked;
+        emit lockedChanged(locked);
+    }
 signals:
-    void panelLockedChanged(bool locked);
+    void lockedChanged(bool locked);
+    void pinCodeConfirmed(QString request, bool correct);
+
+private:
+    bool m_locked = false;
+};
+
+class FavoriteControllerStandIn : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool editing READ editing NOTIFY editedFavoriteChanged)
+    Q_PROPERTY(QString name READ name NOTIFY editedFavoriteChanged)
+    Q_PROPERTY(bool lights READ lights NOTIFY editedFavoriteChanged)
+public:
+    bool editing() const { return m_editing; }
+    QString name() const { return m_name; }
+    bool lights() const { return m_lights; }
+    void edit(const QString &name, bool lights)
+    {
+        m_editing = true;
+        m_name = name;
+        m_lights = lights;
+        emit editedFavoriteChanged();
+    }
+    QStringList enteredNames;
+signals:
+    void editedFavoriteChanged();
+public slots:
+    void onFavoriteNameEntered(const QString &name) { enteredNames << name; }
+
+private:
+    bool m_editing = false;
+    QString m_name;
+    bool m_lights = false;
+};
+
+class FavoriteOverviewControllerStandIn : public QObject
+{
+    Q_OBJECT
+public:
+    QStringList enteredNames;
+public slots:
+    void onFavoriteNameEntered(const QString &name) { enteredNames << name; }
+};
+
+class WeekdayProgramOverviewControllerStandIn : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool allDaysActivated READ allDaysActivated NOTIFY allDaysActivatedChanged)
+public:
+    bool allDaysActivated() const { return true; }
+signals:
+    void allDaysActivatedChanged(bool activated);
+};
+
+class DateProgramOverviewControllerStandIn : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString monthTitle READ monthTitle NOTIFY monthChanged)
+public:
+    QString monthTitle() const { return m_monthTitle; }
+    void setMonthTitle(const QString &title)
+    {
+        m_monthTitle = title;
+        emit monthChanged();
+    }
+signals:
+    void monthChanged();
+
+private:
+    QString m_monthTitle;
+};
+
+class ProgramSettingsControllerStandIn : public QObject
+{
+    Q_OBJECT
+signals:
+    void calendarProgramEditCompleted();
+};
+
+class NetworkViewManagerStandIn : public QObject
+{
+    Q_OBJECT
+signals:
+    void editSelected(int id);
+    void systemIpAddressChanged(QString address);
+    void systemIpPortChanged(int port);
+    void editMessage(QString message);
+    void saunaDetailsDeleteApplicable(bool applicable);
+};
+
+class SystemViewManagerStandIn : public QObject
+{
+    Q_OBJECT
+signals:
+    void editSelected(int id);
 };
 
 // The names the two object-id providers hand out to the calendar and favorites tabs.

@@ -258,6 +258,18 @@ void collectInItemTree(QQuickItem *parent, const QString &objectName, QList<QQui
     }
 }
 
+// True while any page stack of the scene moves a page.
+bool anyStackBusy(QQuickItem *parent)
+{
+    for (QQuickItem *child : parent->childItems()) {
+        if (child->inherits("QQuickStackView") && child->property("busy").toBool())
+            return true;
+        if (anyStackBusy(child))
+            return true;
+    }
+    return false;
+}
+
 QPointF centreOf(QQuickItem *item)
 {
     return item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
@@ -287,9 +299,14 @@ private slots:
     void steppersAndSwitchesEmitTheirRequests();
     void lockedScreenFollowsThePinController();
     void rowsOfAProgramModelReportApplicationIds();
+    void favoriteNamesGoToTheControllerThatAsked();
+    void calendarPagesFollowTheirControllers();
     void settingsTabBuildsItsPages();
+    void networkAreaOpensTheNetworkScreen();
     void settingsObjectTakesTheGlobalValues();
     void startupScreenLoads();
+
+    void showPopupAgain() { item("popup_widget")->setProperty("visible", true); }
 
 private:
     QObject *item(const char *objectName) const;
@@ -304,9 +321,16 @@ private:
     TimeControllerStandIn m_time;
     WiFiSymbolControllerStandIn m_wifi;
     PinCodeControllerStandIn m_pinCode;
+    FavoriteControllerStandIn m_favorite;
+    FavoriteOverviewControllerStandIn m_favoriteOverview;
+    WeekdayProgramOverviewControllerStandIn m_weekdayOverview;
+    DateProgramOverviewControllerStandIn m_dateOverview;
+    ProgramSettingsControllerStandIn m_dateProgram;
+    ProgramSettingsControllerStandIn m_weekdayProgram;
+    SystemViewManagerStandIn m_systemView;
+    NetworkViewManagerStandIn m_networkView;
     FavoritesTabObjectIdProviderStandIn m_favoritesIds;
     CalendarTabObjectIdProviderStandIn m_calendarIds;
-    QObject m_plainController;
 
     value::TemperaturePresentationManager m_measuredTemperature;
     value::TemperatureValueManager m_targetTemperature;
@@ -426,7 +450,8 @@ void TestQmlScene::publishContext(QQmlContext *context)
     context->setContextProperty("settings_auxiliary_relays_model", relays);
     context->setContextProperty("settings_auxiliary_relays_overview_model", relayOverview);
 
-    context->setContextProperty("favorites_controller", &m_plainController);
+    context->setContextProperty("favorites_controller", &m_favorite);
+    context->setContextProperty("favorite_overview_controller", &m_favoriteOverview);
     context->setContextProperty("favorites_model", favorites);
     context->setContextProperty("favorites_temperature_manager", &m_favoriteTemperature);
     context->setContextProperty("favorites_humidity_manager", &m_favoriteHumidity);
@@ -434,10 +459,10 @@ void TestQmlScene::publishContext(QQmlContext *context)
     context->setContextProperty("favorite_auxiliary_relays_model",
                                 model(view::StepperControllerItem::roleNames()));
 
-    context->setContextProperty("calendar_controller", &m_plainController);
-    context->setContextProperty("calendar_date_item_overview_controller", &m_plainController);
-    context->setContextProperty("calendar_date_program_controller", &m_plainController);
-    context->setContextProperty("calendar_weekday_program_controller", &m_plainController);
+    context->setContextProperty("calendar_controller", &m_weekdayOverview);
+    context->setContextProperty("calendar_date_item_overview_controller", &m_dateOverview);
+    context->setContextProperty("calendar_date_program_controller", &m_dateProgram);
+    context->setContextProperty("calendar_weekday_program_controller", &m_weekdayProgram);
     context->setContextProperty("week_calendar_model", model(view::RowItem::roleNames()));
     context->setContextProperty("week_day_calendar_model", model(view::RowItem::roleNames()));
     context->setContextProperty("month_calendar_model", month);
@@ -465,11 +490,15 @@ void TestQmlScene::publishContext(QQmlContext *context)
     context->setContextProperty("date_calendar_custom_stop_after_manager", &m_dateStopAfter);
     context->setContextProperty("week_day_calendar_custom_stop_after_manager", &m_weekdayStopAfter);
 
+    context->setContextProperty("configure_system_view_controller", &m_systemView);
     context->setContextProperty("configure_system_selector_model", systemMenu);
+    context->setContextProperty("configure_network_controller", &m_networkView);
     for (const char *name :
          {"configure_limits_selector_model", "configure_general_selector_model",
           "configure_date_time_selector_model", "configure_advanced_settings_selector_model",
-          "configure_network_model1"})
+          "configure_network_model1", "configure_network_model2", "configure_network_model3",
+          "configure_network_ip_connect_model", "configure_network_sauna_details_model",
+          "configure_network_sauna_details_info_model"})
         context->setContextProperty(name, model(view::RowItemBase::roleNames()));
 }
 
@@ -555,11 +584,11 @@ void TestQmlScene::popupShowsTheButtonsOfItsKind()
 
     QObject *popup = item("popup_widget");
     QVERIFY(popup);
-    popup->setProperty("kind", kind);
-    popup->setProperty("title", QStringLiteral("Info"));
-    popup->setProperty("text", QStringLiteral("Sauna <i>ready</i>"));
-    QVERIFY(QMetaObject::invokeMethod(popup, "open"));
-    QVERIFY(popup->property("visible").toBool());
+    // The properties the message controller writes.
+    QVERIFY(popup->setProperty("popupKind", kind));
+    QVERIFY(popup->setProperty("popupTitle", QStringLiteral("Info")));
+    QVERIFY(popup->setProperty("popupText", QStringLiteral("Sauna <i>ready</i>")));
+    QVERIFY(popup->setProperty("visible", true));
 
     auto visible = [popup](const char *name) {
         auto *button = popup->findChild<QQuickItem *>(QString::fromLatin1(name));
@@ -574,17 +603,17 @@ void TestQmlScene::popupShowsTheButtonsOfItsKind()
     QCOMPARE(popup->findChild<QObject *>("popupText")->property("textFormat").toInt(),
              int(Qt::PlainText));
 
-    QVERIFY(QMetaObject::invokeMethod(popup, "close"));
+    QVERIFY(popup->setProperty("visible", false));
     QVERIFY(!popup->property("visible").toBool());
 }
 
 void TestQmlScene::popupReportsThePressedButtonText()
 {
     QObject *popup = item("popup_widget");
-    popup->setProperty("kind", QStringLiteral("selection"));
-    popup->setProperty("leftButtonText", QStringLiteral("Ja"));
-    popup->setProperty("rightButtonText", QStringLiteral("Nej"));
-    QVERIFY(QMetaObject::invokeMethod(popup, "open"));
+    QVERIFY(popup->setProperty("popupKind", QStringLiteral("selection")));
+    QVERIFY(popup->setProperty("leftButtonText", QStringLiteral("Ja")));
+    QVERIFY(popup->setProperty("rightButtonText", QStringLiteral("Nej")));
+    QVERIFY(popup->setProperty("visible", true));
 
     QSignalSpy pressed(popup, SIGNAL(popupBtnPressed(QString)));
     click(popup->findChild<QQuickItem *>("popupRightButton"));
@@ -592,17 +621,18 @@ void TestQmlScene::popupReportsThePressedButtonText()
     QCOMPARE(pressed.first().first().toString(), QStringLiteral("Nej"));
     QVERIFY(!popup->property("visible").toBool());
 
-    popup->setProperty("kind", QStringLiteral("indication"));
-    popup->setProperty("centerButtonText", QStringLiteral("Ok"));
-    QVERIFY(QMetaObject::invokeMethod(popup, "open"));
+    QVERIFY(popup->setProperty("popupKind", QStringLiteral("indication")));
+    QVERIFY(popup->setProperty("centerButtonText", QStringLiteral("Ok")));
+    QVERIFY(popup->setProperty("visible", true));
     // A handler that shows the next message at once keeps it on screen.
-    QObject::connect(popup, SIGNAL(popupBtnPressed(QString)), popup, SLOT(open()));
+    const QMetaObject::Connection showNext =
+        QObject::connect(popup, SIGNAL(popupBtnPressed(QString)), this, SLOT(showPopupAgain()));
     click(popup->findChild<QQuickItem *>("popupCenterButton"));
     QCOMPARE(pressed.count(), 2);
     QCOMPARE(pressed.last().first().toString(), QStringLiteral("Ok"));
     QVERIFY(popup->property("visible").toBool());
-    QObject::disconnect(popup, SIGNAL(popupBtnPressed(QString)), popup, SLOT(open()));
-    QVERIFY(QMetaObject::invokeMethod(popup, "close"));
+    QObject::disconnect(showNext);
+    QVERIFY(popup->setProperty("visible", false));
 }
 
 void TestQmlScene::mainScreenShowsManagerValues()
@@ -644,7 +674,7 @@ void TestQmlScene::mainScreenShowsControllerStates()
     emit m_time.systemTimeFormattedChanged("24.12.2024", "18:30", QString());
     QCOMPARE(item("clockText")->property("text").toString(), QStringLiteral("18:30"));
 
-    emit m_wifi.connectionSymbolChanged(true);
+    m_wifi.setConnected(true);
     QCOMPARE(item("connectionIndicator")->property("color").value<QColor>(), QColor("#8fb37a"));
 }
 
@@ -696,9 +726,9 @@ void TestQmlScene::lockedScreenFollowsThePinController()
 {
     auto *locked = qobject_cast<QQuickItem *>(item("temperature_data_provider_tab2_locked"));
     QVERIFY(!locked->isVisible());
-    emit m_pinCode.panelLockedChanged(true);
+    m_pinCode.setLocked(true);
     QVERIFY(locked->isVisible());
-    emit m_pinCode.panelLockedChanged(false);
+    m_pinCode.setLocked(false);
     QVERIFY(!locked->isVisible());
 
     QObject *pin = item("pin_input");
@@ -710,8 +740,58 @@ void TestQmlScene::lockedScreenFollowsThePinController()
     QCOMPARE(login.count(), 1);
     QCOMPARE(login.first().at(0).toString(), QStringLiteral("4826"));
     QCOMPARE(login.first().at(1).toString(), QStringLiteral("unlock"));
-    QCOMPARE(login.first().at(2).toBool(), false);
+    // The unlock request asks the controller to unlock on a correct PIN.
+    QCOMPARE(login.first().at(2).toBool(), true);
+    // A wrong PIN keeps the keypad open, empty, with the refusal shown.
+    QVERIFY(pin->property("visible").toBool());
+    emit m_pinCode.pinCodeConfirmed(QStringLiteral("unlock"), false);
+    QVERIFY(pin->property("visible").toBool());
+    QCOMPARE(pin->property("pin").toString(), QString());
+    QVERIFY(findInItemTree(qobject_cast<QQuickItem *>(pin), QStringLiteral("pinRefusedText"))
+                ->isVisible());
+    // An answer to another request is not this keypad's.
+    pin->setProperty("pin", QStringLiteral("1234"));
+    emit m_pinCode.pinCodeConfirmed(QStringLiteral("settings"), true);
+    QVERIFY(pin->property("visible").toBool());
+    emit m_pinCode.pinCodeConfirmed(QStringLiteral("unlock"), true);
     QVERIFY(!pin->property("visible").toBool());
+}
+
+void TestQmlScene::favoriteNamesGoToTheControllerThatAsked()
+{
+    QVERIFY(m_root->setProperty("currentTab", 1));
+    QObject *keyboard = item("onScreenKeyboard");
+    // On the list, the name is for a new favorite.
+    QVERIFY(QMetaObject::invokeMethod(keyboard, "openKeyboard", Q_ARG(QVariant, QString())));
+    keyboard->setProperty("text", QStringLiteral("Evening"));
+    click(keyboard->findChild<QQuickItem *>("keyboardSaveButton"));
+    QCOMPARE(m_favoriteOverview.enteredNames, QStringList{QStringLiteral("Evening")});
+    QVERIFY(m_favorite.enteredNames.isEmpty());
+
+    // The editor shows the favorite the controller edits, and a name typed there renames it.
+    m_favorite.edit(QStringLiteral("Morning"), true);
+    QObject *editor = item("favoriteNameButton");
+    QVERIFY(qobject_cast<QQuickItem *>(editor)->isVisible());
+    QVERIFY(QMetaObject::invokeMethod(keyboard, "openKeyboard",
+                                      Q_ARG(QVariant, QStringLiteral("Morning"))));
+    keyboard->setProperty("text", QStringLiteral("Dawn"));
+    click(keyboard->findChild<QQuickItem *>("keyboardSaveButton"));
+    QCOMPARE(m_favorite.enteredNames, QStringList{QStringLiteral("Dawn")});
+    QCOMPARE(m_favoriteOverview.enteredNames.size(), 1);
+    QVERIFY(m_root->setProperty("currentTab", 0));
+}
+
+void TestQmlScene::calendarPagesFollowTheirControllers()
+{
+    m_dateOverview.setMonthTitle(QStringLiteral("May 2025"));
+    QObject *month = item("calendarMonthSelector");
+    QCOMPARE(month->property("monthText").toString(), QStringLiteral("May 2025"));
+    QVERIFY(item("calendarWeekDaysSelector")->property("allDaysActive").toBool());
+
+    QObject *settings = item("calendarDateProgramSettings");
+    settings->setProperty("visible", true);
+    emit m_dateProgram.calendarProgramEditCompleted();
+    QVERIFY(!settings->property("visible").toBool());
 }
 
 void TestQmlScene::rowsOfAProgramModelReportApplicationIds()
@@ -773,9 +853,76 @@ void TestQmlScene::settingsTabBuildsItsPages()
     click(rows.last());
     QCOMPARE(selected.count(), 1);
     QCOMPARE(selected.first().first().toInt(), 17);
+
+    // The program answers the Network row with the Network screen's id; the menu opens it.
+    QObject *network = item("configureNetworkView");
+    QSignalSpy networkShown(network, SIGNAL(networkViewVisibleChanged(bool)));
+    emit m_systemView.editSelected(2);
+    QQuickItem *networkList = nullptr;
+    QTRY_VERIFY((networkList = findInItemTree(rootItem, QStringLiteral("networkListPage"))));
+    QTRY_VERIFY(networkList->isVisible());
+    QTRY_COMPARE(networkShown.count(), 1);
+    QCOMPARE(networkShown.first().first().toBool(), true);
+    QVERIFY(findInItemTree(networkList, QStringLiteral("networkSaunaList")));
+
+    // Back from the Network screen, back from the System menu: the list of areas again.
+    QTRY_VERIFY(networkList->isVisible() && !anyStackBusy(rootItem));
+    click(findInItemTree(networkList, QStringLiteral("pageBackButton")));
+    QTRY_COMPARE(networkShown.count(), 2);
+    QCOMPARE(networkShown.last().first().toBool(), false);
+    QTRY_VERIFY(!findInItemTree(rootItem, QStringLiteral("networkListPage")));
+    QQuickItem *systemMenu = findInItemTree(rootItem, QStringLiteral("systemMenuPage"));
+    QVERIFY(systemMenu);
+    QTRY_VERIFY(!anyStackBusy(rootItem));
+    click(findInItemTree(systemMenu, QStringLiteral("pageBackButton")));
+    QTRY_VERIFY(!findInItemTree(rootItem, QStringLiteral("systemMenuPage")));
     QVERIFY(m_root->setProperty("currentTab", 0));
 }
 
+void TestQmlScene::networkAreaOpensTheNetworkScreen()
+{
+    auto *rootItem = qobject_cast<QQuickItem *>(m_root);
+    QVERIFY(m_root->setProperty("currentTab", 3));
+    QQuickItem *area = nullptr;
+    QTRY_VERIFY((area = findInItemTree(rootItem, QStringLiteral("settingsArea_network"))));
+    QTRY_VERIFY(!anyStackBusy(rootItem));
+    QObject *network = item("configureNetworkView");
+    QSignalSpy networkShown(network, SIGNAL(networkViewVisibleChanged(bool)));
+    QSignalSpy rowSelected(network, SIGNAL(rowItemSelected(int)));
+    click(area);
+    QQuickItem *screen = nullptr;
+    QTRY_VERIFY((screen = findInItemTree(rootItem, QStringLiteral("networkListPage"))));
+    QTRY_COMPARE(networkShown.count(), 1);
+
+    // The program answers with the ids of the pages; each has the names a test looks for.
+    QTRY_VERIFY(!anyStackBusy(rootItem));
+    emit m_networkView.editSelected(13);
+    QQuickItem *ipPage = nullptr;
+    QTRY_VERIFY((ipPage = findInItemTree(rootItem, QStringLiteral("networkIpConnectPage"))));
+    QVERIFY(findInItemTree(ipPage, QStringLiteral("networkIpAddressField")));
+    QVERIFY(findInItemTree(ipPage, QStringLiteral("networkPortField")));
+    emit m_networkView.systemIpAddressChanged(QStringLiteral("10.231.9.1"));
+    QCOMPARE(findInItemTree(ipPage, QStringLiteral("networkIpAddressField"))
+                 ->property("text")
+                 .toString(),
+             QStringLiteral("10.231.9.1"));
+    emit m_networkView.editSelected(10);
+    QTRY_VERIFY(!findInItemTree(rootItem, QStringLiteral("networkIpConnectPage")));
+    QTRY_VERIFY(!anyStackBusy(rootItem));
+    emit m_networkView.editSelected(12);
+    QTRY_VERIFY(findInItemTree(rootItem, QStringLiteral("networkSaunaDetailsPage")));
+    emit m_networkView.editSelected(16);
+    QQuickItem *pinPage = nullptr;
+    QTRY_VERIFY((pinPage = findInItemTree(rootItem, QStringLiteral("networkPinEditorPage"))));
+    QVERIFY(findInItemTree(pinPage, QStringLiteral("networkPinField")));
+    emit m_networkView.editSelected(10);
+    QTRY_VERIFY(!findInItemTree(rootItem, QStringLiteral("networkSaunaDetailsPage")));
+    QTRY_VERIFY(!anyStackBusy(rootItem));
+    click(findInItemTree(screen, QStringLiteral("pageBackButton")));
+    QTRY_VERIFY(!findInItemTree(rootItem, QStringLiteral("networkListPage")));
+    QCOMPARE(networkShown.last().first().toBool(), false);
+    QVERIFY(m_root->setProperty("currentTab", 0));
+}
 void TestQmlScene::settingsObjectTakesTheGlobalValues()
 {
     QQmlComponent component(m_view->engine(),

@@ -8,7 +8,8 @@ import "../components/Theme.js" as Theme
 Item {
     id: page
 
-    property string monthText: qsTr("Month")
+    // The shown month, as the date overview controller names it.
+    readonly property string monthText: calendar_date_item_overview_controller.monthTitle
 
     signal monthEditActivated()
     signal monthIncreaseSelected()
@@ -17,12 +18,6 @@ Item {
     signal dateSelected()
 
     objectName: calendarTabObjectIdProvider.monthSelectorControlName()
-
-    Connections {
-        target: calendar_date_item_overview_controller
-        ignoreUnknownSignals: true
-        function onMonthTextChanged(text) { page.monthText = text }
-    }
 
     ColumnLayout {
         anchors.fill: parent

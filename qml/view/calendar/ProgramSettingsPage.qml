@@ -38,7 +38,6 @@ Rectangle {
 
     Connections {
         target: page.controller
-        ignoreUnknownSignals: true
         function onCalendarProgramEditCompleted() { page.visible = false }
     }
 

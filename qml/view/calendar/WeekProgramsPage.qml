@@ -9,7 +9,8 @@ Item {
     id: page
 
     property bool dayOpen: false
-    property bool allDaysActive: true
+    // Whether the weekly schedule runs, as the weekday overview controller knows it.
+    readonly property bool allDaysActive: calendar_controller.allDaysActivated
 
     signal weekDayEditActivated(int day)
     signal weekDayEditCancelled()
@@ -17,12 +18,6 @@ Item {
     signal calendarWeekdayProgramEditActivated(int program)
 
     objectName: calendarTabObjectIdProvider.weekDaysSelectorControlName()
-
-    Connections {
-        target: calendar_controller
-        ignoreUnknownSignals: true
-        function onScheduleItemsEnabledChanged(enabled) { page.allDaysActive = enabled }
-    }
 
     ColumnLayout {
         anchors.fill: parent

@@ -5,6 +5,9 @@ import "Theme.js" as Theme
 ListView {
     id: list
 
+    // Object names of the button rows by application id, for finding a button from outside.
+    property var buttonNames: ({})
+
     signal rowSelected(int applId)
     signal toggleTapped(int applId, bool shownState)
     signal buttonPressed(int applId)

@@ -226,6 +226,10 @@ Item {
         Item {
             implicitHeight: Theme.touchTarget + Theme.spacing * 2
             PanelButton {
+                objectName: {
+                    const names = row.ListView.view ? row.ListView.view.buttonNames : undefined
+                    return names && names[row.applId] !== undefined ? names[row.applId] : "rowButton"
+                }
                 anchors.centerIn: parent
                 width: parent.width - 2 * Theme.margin
                 text: row.textOf(row.model.value)

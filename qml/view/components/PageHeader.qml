@@ -32,6 +32,7 @@ Rectangle {
             }
             MouseArea {
                 id: back
+                objectName: "pageBackButton"
                 anchors.fill: parent
                 onClicked: header.backRequested()
             }

@@ -3,27 +3,25 @@ import QtQuick.Layouts
 import Effects 1.0
 import "Theme.js" as Theme
 
-// The message popup. The message controller sets the kind, the title, the text and the button
-// texts, then opens it. A pressed button closes the popup first and then reports its own text,
-// so a message shown from the answer's handler stays open.
+// The message popup. The message controller writes the kind, the title, the text and the button
+// texts into these properties and shows or hides the popup through "visible". A pressed button
+// hides the popup first and then reports its own text, so a message shown from the answer's
+// handler stays open.
 Item {
     id: popup
 
     // "indication": one centre button; "selection": left and right buttons; "noButton": none.
-    property string kind: "indication"
-    property string title
-    property string text
-    property string leftButtonText: qsTr("Yes")
-    property string centerButtonText: qsTr("Ok")
-    property string rightButtonText: qsTr("No")
+    property string popupKind: "indication"
+    property string popupTitle
+    property string popupText
+    property string leftButtonText
+    property string centerButtonText
+    property string rightButtonText
 
     signal popupBtnPressed(string buttonText)
 
-    function open() { visible = true }
-    function close() { visible = false }
-
     function press(buttonText) {
-        close()
+        visible = false
         popupBtnPressed(buttonText)
     }
 
@@ -45,7 +43,7 @@ Item {
         height: content.implicitHeight + 2 * Theme.margin
         radius: Theme.radius + 4
         color: Theme.surfaceRaised
-        border.color: popup.title === qsTr("Error") ? Theme.danger : Theme.accent
+        border.color: popup.popupTitle === qsTranslate("QObject", "Error") ? Theme.danger : Theme.accent
         border.width: 2
 
         DropShadow {
@@ -65,7 +63,7 @@ Item {
                 objectName: "popupTitle"
                 Layout.fillWidth: true
                 visible: text.length > 0
-                text: popup.title
+                text: popup.popupTitle
                 textFormat: Text.PlainText
                 color: Theme.accent
                 font.pixelSize: Theme.fontLarge
@@ -75,7 +73,7 @@ Item {
             Text {
                 objectName: "popupText"
                 Layout.fillWidth: true
-                text: popup.text
+                text: popup.popupText
                 textFormat: Text.PlainText
                 wrapMode: Text.Wrap
                 color: Theme.text
@@ -85,12 +83,12 @@ Item {
             RowLayout {
                 Layout.fillWidth: true
                 spacing: Theme.spacing
-                visible: popup.kind !== "noButton"
+                visible: popup.popupKind !== "noButton"
 
                 PanelButton {
                     objectName: "popupLeftButton"
                     Layout.fillWidth: true
-                    visible: popup.kind === "selection"
+                    visible: popup.popupKind === "selection"
                     text: popup.leftButtonText
                     highlighted: true
                     onClicked: popup.press(popup.leftButtonText)
@@ -98,7 +96,7 @@ Item {
                 PanelButton {
                     objectName: "popupCenterButton"
                     Layout.fillWidth: true
-                    visible: popup.kind !== "selection"
+                    visible: popup.popupKind !== "selection"
                     text: popup.centerButtonText
                     highlighted: true
                     onClicked: popup.press(popup.centerButtonText)
@@ -106,7 +104,7 @@ Item {
                 PanelButton {
                     objectName: "popupRightButton"
                     Layout.fillWidth: true
-                    visible: popup.kind === "selection"
+                    visible: popup.popupKind === "selection"
                     text: popup.rightButtonText
                     onClicked: popup.press(popup.rightButtonText)
                 }

@@ -10,30 +10,23 @@ Rectangle {
 
     // The favorites selector item that carries the signals.
     property Item selector
-    property string favoriteName
-    property bool lightsOn: false
+    // The favorite as the favorite controller edits it.
+    readonly property string favoriteName: favorites_controller.name
+    readonly property bool lightsOn: favorites_controller.lights
     property bool bathTimeEditing: false
 
     color: Theme.background
-    visible: false
+    // Shown while the favorite controller edits a favorite; it ends the edit on save, delete,
+    // start and cancel.
+    visible: favorites_controller.editing
 
     MouseArea { anchors.fill: parent }
-
-    Connections {
-        target: favorites_controller
-        ignoreUnknownSignals: true
-        function onFavoriteNameChanged(name) { page.favoriteName = name }
-        function onFavoriteLightingChanged(on) { page.lightsOn = on }
-    }
 
     PageHeader {
         id: header
         width: parent.width
         title: page.favoriteName.length > 0 ? page.favoriteName : qsTr("Favorite")
-        onBackRequested: {
-            page.visible = false
-            page.selector.favoriteEditCancelRequested()
-        }
+        onBackRequested: page.selector.favoriteEditCancelRequested()
     }
 
     Flickable {

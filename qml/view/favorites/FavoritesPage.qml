@@ -19,9 +19,15 @@ Item {
     signal editBathTimeRequested()
     signal bathTimeCommit()
     signal saveFavoriteRequested()
-    // The keyboard's answer to a rename.
-    signal favoriteNameEditSaveSelected(string name)
-    signal favoriteNameEditCancelSelected()
+
+    // A name typed on the keyboard goes to the controller of the screen that asked for it: the
+    // editor's rename, or the list's "save current settings as favorite".
+    function enterName(name) {
+        if (favorites_controller.editing)
+            favorites_controller.onFavoriteNameEntered(name)
+        else
+            favorite_overview_controller.onFavoriteNameEntered(name)
+    }
 
     objectName: favoritesTabObjectIdProvider.favoritesSelectorName()
 
@@ -42,7 +48,6 @@ Item {
         model: favorites_model
         onRowSelected: (applId) => {
             editor.bathTimeEditing = false
-            editor.visible = true
             page.favoriteEditActivated(applId)
         }
     }

@@ -7,22 +7,43 @@ import "../components/Theme.js" as Theme
 Rectangle {
     id: page
 
-    // What the PIN opens, handed back with the digits ("unlock" or "settings").
+    // What the PIN opens, handed back with the digits as the request ("unlock" or "settings").
     property string target: "unlock"
     property string pin
+    // The PIN-code controller refused the last PIN.
+    property bool refused: false
 
-    signal confirm_pin_code_login(string pinCode, string target, bool settingsLogin)
+    // The PIN, the request it answers, and whether a correct PIN unlocks the panel.
+    signal confirm_pin_code_login(string pinCode, string request, bool unlock)
     signal closeRequested()
 
     function open(forTarget) {
         target = forTarget
         pin = ""
+        refused = false
         visible = true
     }
 
     function close() {
         visible = false
         pin = ""
+    }
+
+    // The controller's verdict on the PIN this keypad sent: a correct one closes the keypad, a
+    // wrong one is cleared for another try.
+    Connections {
+        target: pin_code_controller
+        enabled: page.visible
+        function onPinCodeConfirmed(request, correct) {
+            if (request !== page.target)
+                return
+            if (correct) {
+                page.close()
+            } else {
+                page.pin = ""
+                page.refused = true
+            }
+        }
     }
 
     color: Theme.background
@@ -62,6 +83,16 @@ Rectangle {
             }
         }
 
+        Text {
+            objectName: "pinRefusedText"
+            Layout.alignment: Qt.AlignHCenter
+            visible: page.refused
+            text: qsTr("Wrong PIN")
+            textFormat: Text.PlainText
+            color: Theme.danger
+            font.pixelSize: Theme.fontSmall
+        }
+
         GridLayout {
             Layout.alignment: Qt.AlignHCenter
             columns: 3
@@ -83,11 +114,11 @@ Rectangle {
                         if (modelData === "⌫") {
                             page.pin = page.pin.slice(0, -1)
                         } else if (modelData === "OK") {
-                            const digits = page.pin
-                            const forTarget = page.target
-                            page.close()
-                            page.confirm_pin_code_login(digits, forTarget, forTarget === "settings")
+                            page.refused = false
+                            page.confirm_pin_code_login(page.pin, page.target,
+                                                        page.target === "unlock")
                         } else if (page.pin.length < 4) {
+                            page.refused = false
                             page.pin += modelData
                         }
                     }

@@ -20,8 +20,9 @@ Item {
     property bool lightsOn: false
     property bool fanRunning: false
     property bool fanAutomatic: false
-    property bool connected: false
-    property bool panelLocked: false
+    // The link's state and the panel lock, as their controllers publish them.
+    readonly property bool connected: wifi_symbol_controller.connected
+    readonly property bool panelLocked: pin_code_controller.locked
     property string timeText
     property string dateText
 
@@ -75,34 +76,19 @@ Item {
     }
     Connections {
         target: time_controller
-        ignoreUnknownSignals: true
         function onSystemTimeFormattedChanged(dateText, timeText, amPmText) {
             status.dateText = dateText
             status.timeText = amPmText.length > 0 ? timeText + " " + amPmText : timeText
         }
     }
-    // The controllers below announce their states with these signals; a controller that has
-    // none of them leaves the default shown.
     Connections {
         target: sauna_state_controller
-        ignoreUnknownSignals: true
         function onSaunaPhysicalStateChanged(state) { status.saunaState = state }
     }
     Connections {
         target: peripheral_controller
-        ignoreUnknownSignals: true
         function onLightsStateChanged(on) { status.lightsOn = on }
         function onFanRunningChanged(running) { status.fanRunning = running }
         function onFanAutomaticChanged(automatic) { status.fanAutomatic = automatic }
-    }
-    Connections {
-        target: wifi_symbol_controller
-        ignoreUnknownSignals: true
-        function onConnectionSymbolChanged(isConnected) { status.connected = isConnected }
-    }
-    Connections {
-        target: pin_code_controller
-        ignoreUnknownSignals: true
-        function onPanelLockedChanged(locked) { status.panelLocked = locked }
     }
 }

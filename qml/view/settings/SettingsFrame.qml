@@ -3,9 +3,12 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import "../components"
 import "../components/Theme.js" as Theme
+import "network"
+import "system"
 
-// The settings tab: the list of settings areas, and a stack of pages above it. Every page is a
-// generic list page over its screen's model; its selections go to the area's sender.
+// The settings tab: the list of settings areas, and a stack of pages above it. System and Network
+// have screens of their own; the other areas are generic list pages over their screen's model,
+// whose selections go to the area's sender.
 Item {
     id: frame
 
@@ -14,8 +17,7 @@ Item {
     function openArea(area) {
         switch (area) {
         case "system":
-            stack.push(listPage, { title: qsTr("System"), listModel: configure_system_selector_model })
-                .rowSelected.connect(frame.senders.systems.itemSelected)
+            stack.push(systemMenuPage)
             break
         case "limits":
             stack.push(listPage, { title: qsTr("Limits"), listModel: configure_limits_selector_model })
@@ -35,18 +37,20 @@ Item {
                                    listModel: configure_advanced_settings_selector_model })
                 .rowSelected.connect(frame.senders.advanced.itemSelected)
             break
-        case "network": {
-            const page = stack.push(listPage, { title: qsTr("Network"),
-                                                listModel: configure_network_model1 })
-            page.shownChanged.connect(frame.senders.network.networkViewVisibleChanged)
-            page.rowSelected.connect(frame.senders.network.rowItemSelected)
-            page.toggleTapped.connect(frame.senders.network.toggleChanged)
-            page.buttonPressed.connect(frame.senders.network.buttonPressed)
-            // The page was shown before the connection existed.
-            frame.senders.network.networkViewVisibleChanged(true)
+        case "network":
+            stack.push(networkScreen)
             break
         }
-        }
+    }
+
+    // A page of the System menu other than Network, by the id the program answered a tap with.
+    // Only the ids in systemPages have a page in this scene; the menu stays for the others.
+    property var systemPages: ({})
+
+    function openSystemPage(id) {
+        const page = systemPages[id]
+        if (page)
+            stack.push(page, { senders: frame.senders })
     }
 
     StackView {
@@ -59,6 +63,24 @@ Item {
     Component {
         id: listPage
         SettingsListPage {}
+    }
+
+    Component {
+        id: systemMenuPage
+        SystemMenuPage {
+            systemsSender: frame.senders.systems
+            networkSender: frame.senders.network
+            onBackRequested: stack.pop()
+            onOpenRequested: (id) => frame.openSystemPage(id)
+        }
+    }
+
+    Component {
+        id: networkScreen
+        NetworkScreen {
+            sender: frame.senders.network
+            onCloseRequested: stack.pop()
+        }
     }
 
     Component {
@@ -77,16 +99,24 @@ Item {
                 anchors.bottom: parent.bottom
                 width: parent.width
                 clip: true
+                // An area whose program-side model is not published has nothing to show yet.
                 model: [
-                    { area: "system", text: qsTr("System") },
-                    { area: "limits", text: qsTr("Limits") },
-                    { area: "general", text: qsTr("General") },
-                    { area: "dateTime", text: qsTr("Date and time") },
-                    { area: "advanced", text: qsTr("Advanced settings") },
-                    { area: "network", text: qsTr("Network") }
-                ]
+                    { area: "system", text: qsTr("System"),
+                      offered: typeof configure_system_selector_model !== "undefined" },
+                    { area: "limits", text: qsTr("Limits"),
+                      offered: typeof configure_limits_selector_model !== "undefined" },
+                    { area: "general", text: qsTr("General"),
+                      offered: typeof configure_general_selector_model !== "undefined" },
+                    { area: "dateTime", text: qsTr("Date and time"),
+                      offered: typeof configure_date_time_selector_model !== "undefined" },
+                    { area: "advanced", text: qsTr("Advanced settings"),
+                      offered: typeof configure_advanced_settings_selector_model !== "undefined" },
+                    { area: "network", text: qsTr("Network"),
+                      offered: typeof configure_network_controller !== "undefined" }
+                ].filter((entry) => entry.offered)
                 delegate: Rectangle {
                     required property var modelData
+                    objectName: "settingsArea_" + modelData.area
                     width: ListView.view.width
                     height: Theme.rowHeight
                     color: area.pressed ? Theme.surfacePressed : Theme.surface

@@ -16,6 +16,8 @@ Item {
     signal buttonPressed(int applId)
     signal stepRequested(int applId, int direction)
     signal shownChanged(bool shown)
+    // The back arrow on the first page of a stack: whoever holds the stack leaves it.
+    signal backRequested()
 
     StackView.onActivated: shownChanged(true)
     StackView.onDeactivating: shownChanged(false)
@@ -24,7 +26,12 @@ Item {
         id: header
         width: parent.width
         title: page.title
-        onBackRequested: page.StackView.view.pop()
+        onBackRequested: {
+            if (page.StackView.view && page.StackView.index > 0)
+                page.StackView.view.pop()
+            else
+                page.backRequested()
+        }
     }
 
     GenericListView {

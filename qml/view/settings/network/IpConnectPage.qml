@@ -16,6 +16,7 @@ Item {
 
     readonly property int editIpAddress: 14
     readonly property int editPort: 15
+    readonly property int doIpConnect: 20
 
     function commitAddress(text) {
         addressField.errorText = ""
@@ -85,6 +86,7 @@ Item {
             height: contentHeight
             interactive: false
             model: configure_network_ip_connect_model
+            buttonNames: ({ [page.doIpConnect]: "networkDetectButton" })
             onButtonPressed: (applId) => page.sender.buttonPressed(applId)
         }
     }

@@ -21,6 +21,9 @@ Item {
     readonly property int specialIpConnect: 13
     readonly property int changePin: 16
 
+    // Leaving the screen from its list page hides that page as well.
+    StackView.onDeactivating: if (stack.depth === 1) screen.sender.networkViewVisibleChanged(false)
+
     function currentPageName() {
         return stack.currentItem ? stack.currentItem.objectName : ""
     }

@@ -13,6 +13,12 @@ Item {
     property bool deleteApplicable: false
     signal backRequested()
 
+    // Ids of the detail page's buttons.
+    readonly property int changePin: 16
+    readonly property int connectSauna: 17
+    readonly property int disconnectSauna: 18
+    readonly property int updateSauna: 19
+
     StackView.onActivated: sender.saunaDetailsViewVisibleChanged(true)
     StackView.onDeactivating: sender.saunaDetailsViewVisibleChanged(false)
 
@@ -50,6 +56,12 @@ Item {
                 height: contentHeight
                 interactive: false
                 model: configure_network_sauna_details_model
+                buttonNames: ({
+                    [page.changePin]: "networkEnterPinButton",
+                    [page.connectSauna]: "networkConnectButton",
+                    [page.disconnectSauna]: "networkDisconnectButton",
+                    [page.updateSauna]: "networkUpdateButton"
+                })
                 onButtonPressed: (applId) => page.sender.buttonPressed(applId)
             }
             GenericListView {

@@ -36,6 +36,7 @@ Item {
             title: qsTr("System")
             listModel: configure_system_selector_model
             onRowSelected: (applId) => page.systemsSender.itemSelected(applId)
+            onBackRequested: page.backRequested()
         }
     }
 

@@ -1,0 +1,364 @@
+#include "control/settings.h"
+#include "control/variant_controller_pc_panel.h"
+#include "pc_panel/instance_settings.h"
+#include "signal_interface/favorites_types.h"
+#include "signal_interface/pin_types.h"
+#include "signal_interface/sauna_state_types.h"
+#include "signal_interface/user_message_types.h"
+#include "view_cpp/configure_tab_objects_provider.h"
+#include "view_cpp/frame_wiring.h"
+#include "view_cpp/gui_handler.h"
+#include "view_cpp/list_model.h"
+#include "view_cpp/panel_frame.h"
+#include "view_cpp/register_view_qml_types.h"
+#include "view_cpp/start_up.h"
+
+#include <QColor>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+// The scene with the program's own objects behind every name it uses: the start-up object graph
+// of the panel, its controllers and settings screens. Any warning of the QML engine (a handler
+// for a signal the object lacks, a property it lacks, a name nobody published) fails the test.
+// The link is built but never started: no socket is opened.
+
+namespace {
+
+QStringList recordedWarnings;
+QtMessageHandler previousHandler = nullptr;
+
+void recordMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg)
+        recordedWarnings << text;
+    if (previousHandler)
+        previousHandler(type, context, text);
+}
+
+QQuickItem *findInItemTree(QQuickItem *parent, const QString &objectName)
+{
+    for (QQuickItem *child : parent->childItems()) {
+        if (child->objectName() == objectName)
+            return child;
+        if (QQuickItem *found = findInItemTree(child, objectName))
+            return found;
+    }
+    return nullptr;
+}
+
+bool anyStackBusy(QQuickItem *parent)
+{
+    for (QQuickItem *child : parent->childItems()) {
+        if (child->inherits("QQuickStackView") && child->property("busy").toBool())
+            return true;
+        if (anyStackBusy(child))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+class TestRealScene : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void sceneLoadsAndWiresWithoutWarnings();
+    void mainScreenFollowsTheControllers();
+    void popupShowsTheMessageControllersMessage();
+    void lockScreenAndKeypadFollowThePinController();
+    void favoriteEditorFollowsTheFavoriteController();
+    void calendarFollowsItsControllers();
+    void networkScreenOpensFromTheSettingsTab();
+
+private:
+    QObject *item(const char *objectName) const;
+    QQuickItem *rootItem() const;
+    void click(QQuickItem *target);
+
+    std::unique_ptr<control::VariantControllerPcPanel> m_variant;
+    std::unique_ptr<startUp::PanelFrame> m_frame;
+    // The settings screens' objects, when the frame does not publish them itself.
+    std::unique_ptr<details::ConfigureTabObjectsProvider> m_configure;
+};
+
+void TestRealScene::initTestCase()
+{
+    previousHandler = qInstallMessageHandler(recordMessage);
+    control::Settings(startUp::settingsOrganizationName(control::buildBrand()),
+                      pcPanel::InstanceSettings::applicationBaseName());
+    startUp::registerSignalMetaTypes();
+    startUp::registerSignalInterfaceQmlTypes();
+    view::registerComponentQmlTypes();
+    view::registerCircleValueProviderQmlType();
+
+    m_variant = std::make_unique<control::VariantControllerPcPanel>(control::buildBrand(), nullptr);
+    startUp::FrameOptions options;
+    options.qmlDirectory = QStringLiteral(PANEL_QML_VIEW_DIR "/");
+    m_frame = std::make_unique<startUp::PanelFrame>(*m_variant, options);
+
+    QQmlContext *context = m_frame->guiHandler.view()->rootContext();
+    if (!context->contextProperty(QStringLiteral("configure_network_controller")).isValid()) {
+        m_configure = std::make_unique<details::ConfigureTabObjectsProvider>(nullptr);
+        m_configure->publish(context);
+    }
+}
+
+void TestRealScene::init()
+{
+    recordedWarnings.clear();
+}
+
+void TestRealScene::cleanup()
+{
+    QVERIFY2(recordedWarnings.isEmpty(), qPrintable(recordedWarnings.join('\n')));
+}
+
+void TestRealScene::cleanupTestCase()
+{
+    m_frame.reset();
+    m_configure.reset();
+    m_variant.reset();
+    qInstallMessageHandler(previousHandler);
+}
+
+QObject *TestRealScene::item(const char *objectName) const
+{
+    return m_frame->guiHandler.rootObject()->findChild<QObject *>(QString::fromLatin1(objectName));
+}
+
+QQuickItem *TestRealScene::rootItem() const
+{
+    return qobject_cast<QQuickItem *>(m_frame->guiHandler.rootObject());
+}
+
+void TestRealScene::click(QQuickItem *target)
+{
+    QVERIFY(target);
+    QVERIFY(target->isVisible());
+    const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
+    QTest::mouseClick(m_frame->guiHandler.view(), Qt::LeftButton, {}, centre.toPoint());
+}
+
+void TestRealScene::sceneLoadsAndWiresWithoutWarnings()
+{
+    m_frame->loadScene();
+    QVERIFY2(m_frame->guiHandler.rootObject(), "main.qml did not load");
+    const startUp::WiringFailures failures = m_frame->wire();
+    QCOMPARE(failures.total(), 0);
+    if (m_configure)
+        QCOMPARE(m_configure->connectToViews(m_frame->guiHandler), 0);
+
+    // What start() publishes, without opening the link.
+    m_frame->controllerTab.emitInitialStates();
+    m_frame->calendarTab.weekdayProgramOverviewController.initWeekDayProgramCounts();
+    m_frame->prepareWindow();
+    m_frame->showMainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_frame->mainWindow));
+    QCOMPARE(rootItem()->width(), 340.0);
+}
+
+void TestRealScene::mainScreenFollowsTheControllers()
+{
+    using signalInterface::SaunaStateTypes;
+    details::ControllerTabObjectsProvider &controllers = m_frame->controllerTab;
+
+    controllers.peripheralController.onSaunaLightsStateChange(true);
+    QVERIFY(item("lights_switch_tab_2")->property("lightsOn").toBool());
+    controllers.peripheralController.onSaunaLightsStateChange(false);
+    QVERIFY(!item("lights_switch_tab_2")->property("lightsOn").toBool());
+
+    controllers.saunaStateController.onSaunaPhysicalStateChanged(SaunaStateTypes::E_sauna_on);
+    QCOMPARE(item("power_switch_tab")->property("saunaState").toInt(),
+             int(SaunaStateTypes::E_sauna_on));
+    QVERIFY(item("power_switch_tab")->property("on").toBool());
+    controllers.saunaStateController.onSaunaPhysicalStateChanged(SaunaStateTypes::E_sauna_off);
+    QCOMPARE(item("power_switch_tab")->property("saunaState").toInt(),
+             int(SaunaStateTypes::E_sauna_off));
+
+    QObject *indicator = item("connectionIndicator");
+    const QColor disconnected = indicator->property("color").value<QColor>();
+    controllers.wifiSymbolController.onConnectedChanged(true);
+    QVERIFY(indicator->property("color").value<QColor>() != disconnected);
+    controllers.wifiSymbolController.onConnectedChanged(false);
+    QCOMPARE(indicator->property("color").value<QColor>(), disconnected);
+
+    emit controllers.timeController.systemTimeFormattedChanged(
+        QStringLiteral("24.12.2024"), QStringLiteral("6:30"), QStringLiteral("PM"));
+    QCOMPARE(item("clockText")->property("text").toString(), QStringLiteral("6:30 PM"));
+}
+
+void TestRealScene::popupShowsTheMessageControllersMessage()
+{
+    using namespace signalInterface::UserMessageTypes;
+    control::MessageController &messages = m_frame->controllerTab.messageController;
+    QObject *popup = item("popup_widget");
+
+    UserMessage question(0x100d);
+    question.type = E_typeTwoButtons;
+    messages.onPanelUserMessageIssued(question, nullptr);
+    QVERIFY(messages.hasCurrentMessage());
+    QVERIFY(popup->property("visible").toBool());
+    QCOMPARE(popup->property("popupKind").toString(), QStringLiteral("selection"));
+    QCOMPARE(popup->findChild<QObject *>("popupText")->property("text").toString(),
+             messages.currentText());
+    QVERIFY(!messages.currentText().isEmpty());
+    auto *left = popup->findChild<QQuickItem *>("popupLeftButton");
+    auto *right = popup->findChild<QQuickItem *>("popupRightButton");
+    QVERIFY(left->isVisible() && right->isVisible());
+    QVERIFY(!left->property("text").toString().isEmpty());
+
+    // The pressed button's text answers the message; the popup goes.
+    click(right);
+    QVERIFY(!messages.hasCurrentMessage());
+    QVERIFY(!popup->property("visible").toBool());
+}
+
+void TestRealScene::lockScreenAndKeypadFollowThePinController()
+{
+    using signalInterface::PinTypes;
+    control::PinCodeController &pins = m_frame->controllerTab.pinCodeController;
+    auto *locked = qobject_cast<QQuickItem *>(item("temperature_data_provider_tab2_locked"));
+    QVERIFY(!locked->isVisible());
+
+    pins.onPinCodeToggleChanged(PinTypes::E_demandPin, true);
+    pins.onLockTimerTimeout();
+    QVERIFY(pins.isLocked());
+    QVERIFY(locked->isVisible());
+
+    QObject *keypad = item("pin_input");
+    QVERIFY(QMetaObject::invokeMethod(keypad, "open", Q_ARG(QVariant, QStringLiteral("unlock"))));
+    auto *ok = findInItemTree(qobject_cast<QQuickItem *>(keypad), QStringLiteral("pinKey_OK"));
+
+    // A wrong PIN: the panel stays locked and the keypad open.
+    keypad->setProperty("pin", QStringLiteral("9999"));
+    click(ok);
+    QVERIFY(pins.isLocked());
+    QVERIFY(keypad->property("visible").toBool());
+
+    keypad->setProperty("pin", PinTypes::Pin::defaultPinText());
+    click(ok);
+    QVERIFY(!pins.isLocked());
+    QVERIFY(!keypad->property("visible").toBool());
+    QVERIFY(!locked->isVisible());
+    pins.onPinCodeToggleChanged(PinTypes::E_demandPin, false);
+}
+
+void TestRealScene::favoriteEditorFollowsTheFavoriteController()
+{
+    control::FavoriteController &favorites = m_frame->favoriteTab.favoriteController;
+    signalInterface::FavoritesTypes::FavoritesPost evening;
+    evening.index = 2;
+    evening.inUse = true;
+    evening.name = QStringLiteral("Evening");
+    evening.lights = true;
+    favorites.onSaunaFavoritesPostChanged(evening);
+
+    QVERIFY(rootItem()->setProperty("currentTab", 1));
+    QObject *selector = item("favoritesSelector");
+    QVERIFY(QMetaObject::invokeMethod(selector, "favoriteEditActivated", Q_ARG(int, 2)));
+    QVERIFY(favorites.editing());
+    auto *rename = qobject_cast<QQuickItem *>(item("favoriteNameButton"));
+    QVERIFY(rename->isVisible());
+    QObject *editor = rename;
+    while (editor && !editor->property("favoriteName").isValid())
+        editor = editor->parent();
+    QVERIFY(editor);
+    QCOMPARE(editor->property("favoriteName").toString(), QStringLiteral("Evening"));
+    QVERIFY(editor->property("lightsOn").toBool());
+
+    // A typed name reaches the controller that opened the keyboard.
+    click(rename);
+    QObject *keyboard = item("onScreenKeyboard");
+    QVERIFY(keyboard->property("visible").toBool());
+    QCOMPARE(keyboard->property("text").toString(), QStringLiteral("Evening"));
+    keyboard->setProperty("text", QStringLiteral("Late"));
+    click(keyboard->findChild<QQuickItem *>("keyboardSaveButton"));
+    QCOMPARE(favorites.name(), QStringLiteral("Late"));
+    QCOMPARE(editor->property("favoriteName").toString(), QStringLiteral("Late"));
+    QVERIFY(!keyboard->property("visible").toBool());
+
+    // The controller ends the edit; the editor goes with it.
+    QVERIFY(QMetaObject::invokeMethod(selector, "favoriteEditCancelRequested"));
+    QVERIFY(!rename->isVisible());
+    QVERIFY(rootItem()->setProperty("currentTab", 0));
+}
+
+void TestRealScene::calendarFollowsItsControllers()
+{
+    details::CalendarTabObjectsProvider &calendar = m_frame->calendarTab;
+    QObject *month = item("calendarMonthSelector");
+    QCOMPARE(month->property("monthText").toString(),
+             calendar.dateProgramOverviewController.monthTitle());
+    calendar.dateProgramOverviewController.onMonthIncreaseSelected();
+    QCOMPARE(month->property("monthText").toString(),
+             calendar.dateProgramOverviewController.monthTitle());
+
+    QObject *week = item("calendarWeekDaysSelector");
+    QCOMPARE(week->property("allDaysActive").toBool(),
+             calendar.weekdayProgramOverviewController.allDaysActivated());
+    calendar.weekdayProgramOverviewController.onSaunaScheduleItemDisableChanged(true);
+    QVERIFY(!week->property("allDaysActive").toBool());
+    calendar.weekdayProgramOverviewController.onSaunaScheduleItemDisableChanged(false);
+    QVERIFY(week->property("allDaysActive").toBool());
+
+    QObject *settings = item("calendarDateProgramSettings");
+    settings->setProperty("visible", true);
+    emit calendar.dateProgramController.calendarProgramEditCompleted();
+    QVERIFY(!settings->property("visible").toBool());
+}
+
+void TestRealScene::networkScreenOpensFromTheSettingsTab()
+{
+    QVERIFY(rootItem()->setProperty("currentTab", 3));
+    QQuickItem *area = nullptr;
+    QTRY_VERIFY((area = findInItemTree(rootItem(), QStringLiteral("settingsArea_network"))));
+    QTRY_VERIFY(!anyStackBusy(rootItem()));
+    click(area);
+    QQuickItem *list = nullptr;
+    QTRY_VERIFY((list = findInItemTree(rootItem(), QStringLiteral("networkListPage"))));
+    QTRY_VERIFY(!anyStackBusy(rootItem()));
+    QVERIFY(findInItemTree(list, QStringLiteral("networkSaunaList")));
+    // The screen told the program it is shown: the program built the auto-connect row.
+    auto *autoConnect = qobject_cast<view::ListModel *>(
+        m_frame->guiHandler.view()
+            ->rootContext()
+            ->contextProperty(QStringLiteral("configure_network_model1"))
+            .value<QObject *>());
+    QVERIFY(autoConnect);
+    QTRY_VERIFY(autoConnect->rowCount() > 0);
+
+    // "IP detect" opens the address form with its fields and the Detect button.
+    QQuickItem *ipDetect = findInItemTree(list, QStringLiteral("networkIpDetectList"));
+    QVERIFY(ipDetect);
+    QQuickItem *ipDetectRow = nullptr;
+    QTRY_VERIFY((ipDetectRow = findInItemTree(ipDetect, QStringLiteral("menuRow"))));
+    click(ipDetectRow);
+    QQuickItem *form = nullptr;
+    QTRY_VERIFY((form = findInItemTree(rootItem(), QStringLiteral("networkIpConnectPage"))));
+    QTRY_VERIFY(!anyStackBusy(rootItem()));
+    QVERIFY(findInItemTree(form, QStringLiteral("networkIpAddressField")));
+    QVERIFY(findInItemTree(form, QStringLiteral("networkPortField")));
+    QTRY_VERIFY(findInItemTree(form, QStringLiteral("networkDetectButton")));
+
+    click(findInItemTree(form, QStringLiteral("pageBackButton")));
+    QTRY_VERIFY(!findInItemTree(rootItem(), QStringLiteral("networkIpConnectPage")));
+    QTRY_VERIFY(!anyStackBusy(rootItem()));
+    click(findInItemTree(list, QStringLiteral("pageBackButton")));
+    QTRY_VERIFY(!findInItemTree(rootItem(), QStringLiteral("networkListPage")));
+    QVERIFY(rootItem()->setProperty("currentTab", 0));
+}
+
+QTEST_MAIN(TestRealScene)
+#include "tst_real_scene.moc"
