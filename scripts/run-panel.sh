@@ -1,14 +1,129 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds the panel and starts it.
+#
+#   bash scripts/run-panel.sh          the panel with a simulated sauna: both run in network
+#                                      namespaces of their own, joined by a private link, so
+#                                      nothing reaches your network and no sauna is needed
+#   bash scripts/run-panel.sh --real   the panel alone on this machine's network, for a real
+#                                      sauna system on your local network
+#
+# Needs root or sudo (packages, network namespaces). PANEL_BUILD_DIR chooses the build folder
+# (default: build). Closing the panel's window stops everything and removes the namespaces.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPANEL_BUILD_TESTS=OFF
-cmake --build build --parallel "$(nproc)"
-
-if [ ! -x build/bin/pc_panel ]; then
-    echo "The panel program is not part of this build yet; the libraries were built." >&2
-    exit 0
+mode=simulated
+if [ "${1:-}" = "--real" ]; then
+    mode=real
+    shift
 fi
-exec build/bin/pc_panel "$@"
+
+build_dir=${PANEL_BUILD_DIR:-build}
+
+bash scripts/install-deps.sh
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPANEL_BUILD_TESTS=OFF
+cmake --build "$build_dir" --parallel "$(nproc)" --target pc_panel sauna_simulator panel_qml \
+    panel_translations
+
+panel="$PWD/$build_dir/bin/pc_panel"
+simulator="$PWD/$build_dir/bin/sauna_simulator"
+
+if [ "$mode" = real ]; then
+    exec "$panel" "$@"
+fi
+
+# ---- The simulated sauna ------------------------------------------------------------------------
+
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    as_root=(sudo)
+fi
+# The panel runs as the user who started the script, so it reaches that user's display.
+as_user=()
+if [ "$(id -u)" -eq 0 ] && [ -n "${SUDO_USER:-}" ]; then
+    as_user=(runuser -u "$SUDO_USER" --)
+elif [ "$(id -u)" -ne 0 ]; then
+    as_user=(sudo -u "$(id -un)" --)
+fi
+
+# A private subnet on a link of its own: the panel's end and the sauna's end of one veth pair.
+subnet_prefix=10.231.9
+panel_address=$subnet_prefix.1/24
+sauna_address=$subnet_prefix.2/24
+sauna_identity="{6f1c2b8e-3d4a-4e5f-9a7b-2c8d1e0f4a63}"
+sauna_name="Simulated sauna"
+panel_namespace=sauna-panel-$$
+sauna_namespace=sauna-simulator-$$
+
+config_home=$(mktemp -d /tmp/sauna-panel-config.XXXXXX)
+simulator_pid=
+panel_pid=
+
+cleanup() {
+    trap - EXIT INT TERM
+    for pid in $panel_pid $simulator_pid; do
+        "${as_root[@]}" kill "$pid" 2>/dev/null || true
+    done
+    for pid in $panel_pid $simulator_pid; do
+        wait "$pid" 2>/dev/null || true
+    done
+    # Deleting a namespace deletes its end of the veth pair, and with it the other end.
+    "${as_root[@]}" ip netns del "$panel_namespace" 2>/dev/null || true
+    "${as_root[@]}" ip netns del "$sauna_namespace" 2>/dev/null || true
+    rm -rf "$config_home"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+"${as_root[@]}" ip netns add "$panel_namespace"
+"${as_root[@]}" ip netns add "$sauna_namespace"
+"${as_root[@]}" ip -n "$panel_namespace" link add panel0 type veth peer name sauna0 \
+    netns "$sauna_namespace"
+for side in "$panel_namespace panel0 $panel_address" "$sauna_namespace sauna0 $sauna_address"; do
+    read -r namespace interface address <<<"$side"
+    "${as_root[@]}" ip -n "$namespace" link set lo up
+    "${as_root[@]}" ip -n "$namespace" addr add "$address" brd + dev "$interface"
+    "${as_root[@]}" ip -n "$namespace" link set "$interface" up
+done
+
+# The panel's settings, in a throw-away folder: the simulated sauna is known and selected, and
+# the panel connects to it by itself once it hears the sauna's announcement.
+mkdir -p "$config_home/Vaho"
+cat >"$config_home/Vaho/PC_Panel.ini" <<EOF
+[General]
+pc_panel_remote_saunas\\1\\pc_panel_remote_sauna_identity=$sauna_identity
+pc_panel_remote_saunas\\1\\pc_panel_remote_sauna_rcb_product=7
+pc_panel_remote_saunas\\1\\pc_panel_remote_sauna_brand=0
+pc_panel_remote_saunas\\1\\pc_panel_remote_sauna_name=$sauna_name
+pc_panel_remote_saunas\\size=1
+pc_panel_selected_remote_sauna=$sauna_identity
+pc_panel_auto_connect=true
+EOF
+if [ -n "${SUDO_USER:-}" ]; then
+    chown -R "$SUDO_USER" "$config_home"
+fi
+
+"${as_root[@]}" ip netns exec "$sauna_namespace" \
+    "$simulator" --identity "$sauna_identity" --name "$sauna_name" &
+simulator_pid=$!
+
+# The display goes through: X11's socket in /tmp/.X11-unix and the Wayland socket in the runtime
+# folder are files, which every network namespace sees.
+display_environment=(XDG_CONFIG_HOME="$config_home")
+for variable in DISPLAY XAUTHORITY WAYLAND_DISPLAY XDG_RUNTIME_DIR QT_QPA_PLATFORM; do
+    if [ -n "${!variable:-}" ]; then
+        display_environment+=("$variable=${!variable}")
+    fi
+done
+if [ -n "${DISPLAY:-}" ] && [ -z "${XAUTHORITY:-}" ] && [ -f "$HOME/.Xauthority" ]; then
+    display_environment+=("XAUTHORITY=$HOME/.Xauthority")
+fi
+
+"${as_root[@]}" ip netns exec "$panel_namespace" \
+    "${as_user[@]}" env "${display_environment[@]}" "$panel" "$@" &
+panel_pid=$!
+status=0
+wait "$panel_pid" || status=$?
+panel_pid=
+exit "$status"

@@ -5,6 +5,7 @@
 #include "control/settings.h"
 
 #include <QCoreApplication>
+#include <QQmlEngine>
 #include <QTranslator>
 
 #include <array>
@@ -59,7 +60,7 @@ void LanguageController::applyStoredLanguage()
 {
     // A stored language whose file is missing still leaves the texts readable in English.
     install(m_language);
-    toggleWorkaround();
+    refreshScene();
     emit languageChanged(m_language);
 }
 
@@ -92,7 +93,7 @@ void LanguageController::onLanguageChangeRequested(
     }
     m_language = checked;
     Settings::setValue(QLatin1String(Settings::languageKey), static_cast<int>(checked));
-    toggleWorkaround();
+    refreshScene();
     emit languageChanged(checked);
 }
 
@@ -116,10 +117,15 @@ bool LanguageController::install(Language language)
     return true;
 }
 
-void LanguageController::toggleWorkaround()
+void LanguageController::refreshScene()
 {
-    if (m_root) {
-        m_root->setProperty("workaround", !m_root->property("workaround").toBool());
+    if (!m_root) {
+        return;
+    }
+    m_root->setProperty("workaround", !m_root->property("workaround").toBool());
+    // A qsTr binding is evaluated again only when its engine is told to retranslate.
+    if (QQmlEngine *engine = qmlEngine(m_root)) {
+        engine->retranslate();
     }
 }
 

@@ -30,8 +30,9 @@ public:
     explicit LanguageController(QObject *parent = nullptr);
     ~LanguageController() override;
 
-    // The scene's root object; a language change toggles its "workaround" property so that the
-    // QML bindings of translated texts are evaluated again.
+    // The scene's root object; a language change toggles its "workaround" property, for the
+    // bindings that read it, and retranslates the root's engine, so that every qsTr binding is
+    // evaluated again.
     void setRootObject(QObject *root);
 
     // Returns the number of connections that failed.
@@ -61,7 +62,7 @@ signals:
 
 private:
     bool install(Language language);
-    void toggleWorkaround();
+    void refreshScene();
 
     Language m_language = defaultLanguage;
     std::unique_ptr<QTranslator> m_translator;

@@ -83,6 +83,8 @@ int connectQmlItems(PanelFrame &frame)
     failed += controllers.pinCodeController.connectPinChangeView(gui.generalPinSelectorItems());
     failed += controllers.pinCodeController.connectPinLoginView(gui.pinInputItems());
     failed += controllers.pinCodeController.connectPinLoginView(gui.pinSystemsSelectorItems());
+    // The System menu and the Network screen.
+    failed += frame.configureTab.connectToViews(gui);
     return failed;
 }
 
@@ -94,6 +96,9 @@ int connectNativeObjects(PanelFrame &frame)
 
     const Objects communication{&link};
     failed += controllers.wifiSymbolController.connectConnectedChanged(communication);
+    // The Network screen and the link both ways. Its requests and its update request have no
+    // other receiver, so making them here with its reports keeps every observable order.
+    failed += frame.configureTab.connectToLink(link);
     failed += frame.connectionInformer.connectSaunaCommunicationSignals(communication);
 
     const Objects stateMachine{link.connectionStateMachine()};
@@ -110,6 +115,7 @@ int connectNativeObjects(PanelFrame &frame)
     const Objects variant{&frame.variantController};
     failed += frame.initialSetupController.connectBrandChanged(variant);
     failed += calendar.calendarDataProvider.connectProductTypeChanged(variant);
+    failed += frame.configureTab.connectToVariantController(variant);
 
     const Objects time{&controllers.timeController};
     failed += view::DateTimeFormatter::instance()->connectFormatSources(time);
@@ -126,7 +132,7 @@ int connectNativeObjects(PanelFrame &frame)
         {&calendar.dateProgramOverviewController});
 
     // Every object that can raise a user message.
-    failed += controllers.messageController.connectPanelUserMessages({
+    Objects messageRaisers({
         &calendar.dateProgramController,
         &calendar.dateProgramOverviewController,
         &calendar.weekdayProgramController,
@@ -138,6 +144,11 @@ int connectNativeObjects(PanelFrame &frame)
         &controllers.saunaStateController,
         &controllers.displayController,
         &controllers.languageController,
+    });
+    // The settings screens; each sender has its own connection, so their place in the list only
+    // keeps it readable.
+    messageRaisers << frame.configureTab.userMessageRaisers();
+    messageRaisers << Objects({
         &controllers.pinCodeController,
         &controllers.timeController,
         link.saunaSystemReceiver(),
@@ -148,6 +159,7 @@ int connectNativeObjects(PanelFrame &frame)
         &pbSupport::conversion::StateConverter::instance(),
         &pbSupport::conversion::UserSettingsConverter::instance(),
     });
+    failed += controllers.messageController.connectPanelUserMessages(messageRaisers);
 
     failed += controllers.displayController.connectNextActiveCalendarItemChanged(
         {&calendar.queueController});
@@ -167,6 +179,7 @@ int connectNativeObjects(PanelFrame &frame)
     const Objects language{&controllers.languageController};
     failed += calendar.connectLanguageSignals(language);
     failed += controllers.connectLanguageSignals(language);
+    failed += frame.configureTab.connectLanguageSignals(language);
     failed += favorites.connectLanguageSignals(language);
     failed += frame.initialSetupController.connectLanguageChanged(language);
 
@@ -242,6 +255,8 @@ int connectSaunaSide(PanelFrame &frame)
     failed += calendar.queueController.connectSaunaSignals(receiver);
     failed += frame.controllerTab.connectSaunaSignals(receiver);
     failed += frame.favoriteTab.connectSaunaSignals(receiver);
+    // The relay screen stays unconnected in this edition.
+    failed += frame.configureTab.connectSaunaSignals(receiver, false);
     return failed;
 }
 

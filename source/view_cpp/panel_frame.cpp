@@ -18,6 +18,7 @@ PanelFrame::PanelFrame(control::VariantControllerPcPanel &variantController,
     , mouseHandler(mainWindow.parent())
     , instanceSettings(options.instance, &mainWindow)
     , initialSetupController(&mainWindow)
+    , configureTab(&mainWindow)
     , connectionInformer(&mainWindow)
     , saunaCommunication(&mainWindow, &messageFormatter, options.linkTiming)
 {
@@ -43,6 +44,7 @@ PanelFrame::PanelFrame(control::VariantControllerPcPanel &variantController,
     favoriteTab.publishToQml();
     calendarTab.publishToQml();
     controllerTab.publishToQml();
+    configureTab.publishToQml();
 }
 
 PanelFrame::~PanelFrame()
@@ -75,6 +77,7 @@ bool PanelFrame::start()
     variantController.announceVariant();
     calendarTab.weekdayProgramOverviewController.initWeekDayProgramCounts();
     controllerTab.emitInitialStates();
+    configureTab.initializeViews();
 
     const bool bound = saunaCommunication.bindSaunaSystemSocket(0);
     return saunaCommunication.startAnnouncements() && bound;

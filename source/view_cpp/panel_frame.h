@@ -7,6 +7,7 @@
 #include "pc_panel/sauna_communication.h"
 #include "view_cpp/calendar_tab_object_id_provider.h"
 #include "view_cpp/calendar_tab_objects_provider.h"
+#include "view_cpp/configure_tab_objects_provider.h"
 #include "view_cpp/controller_tab_objects_provider.h"
 #include "view_cpp/favorite_tab_objects_provider.h"
 #include "view_cpp/favorites_tab_object_id_provider.h"
@@ -79,8 +80,7 @@ public:
     details::CalendarTabObjectsProvider calendarTab;
     details::FavoriteTabObjectsProvider favoriteTab;
     control::InitialSetupController initialSetupController;
-    // The settings screens' provider is built here, between the initial-setup controller and the
-    // connection informer.
+    details::ConfigureTabObjectsProvider configureTab;
     pcPanel::ConnectionInformer connectionInformer;
     pcPanel::SaunaCommunication saunaCommunication;
 };

@@ -16,6 +16,7 @@
 #include "view_cpp/window_sizes.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTextStream>
 #include <QUuid>
 
@@ -34,6 +35,29 @@ const char parserDescription[] = "Command description message";
 namespace {
 
 control::SaunaStateController *s_saunaStateController = nullptr;
+
+// Milliseconds since the entry at each step of the start-up, on standard error, when
+// PANEL_STARTUP_TRACE is set; the Qt message output is discarded, so it writes directly.
+class StartUpTrace
+{
+public:
+    StartUpTrace()
+        : m_enabled(qEnvironmentVariableIsSet("PANEL_STARTUP_TRACE"))
+    {
+        m_clock.start();
+    }
+
+    void mark(const char *step)
+    {
+        if (m_enabled)
+            std::fprintf(stderr, "start-up %7.1f ms  %s\n", double(m_clock.nsecsElapsed()) / 1e6,
+                         step);
+    }
+
+private:
+    bool m_enabled;
+    QElapsedTimer m_clock;
+};
 
 } // namespace
 
@@ -151,6 +175,7 @@ int qMain(int argc, char **argv)
 {
     using namespace startUp;
 
+    StartUpTrace trace;
     const unsigned instance = parseCommandLine(argc, argv);
 
     // Constructing the first handle fixes the names of the one settings store.
@@ -165,6 +190,7 @@ int qMain(int argc, char **argv)
     std::unique_ptr<QApplication> application(createApplication(argc, argv));
     qInstallMessageHandler(silentMessageHandler);
     const QuitSignalHandler quitSignalHandler;
+    trace.mark("application");
 
     registerSignalInterfaceQmlTypes();
     view::registerComponentQmlTypes();
@@ -183,19 +209,25 @@ int qMain(int argc, char **argv)
     splash->setGlobalSettingsFactory(globalSettingsFactory(options.qmlDirectory));
     splash->show();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    trace.mark("splash shown");
 
     view::registerCircleValueProviderQmlType();
 
     int result = 0;
     {
         PanelFrame frame(variantController, options);
+        trace.mark("objects built and published");
         frame.loadScene();
+        trace.mark("main scene loaded");
         frame.wire();
+        trace.mark("wired");
         frame.start();
+        trace.mark("first state and network");
         frame.prepareWindow();
         splash->close();
         delete splash;
         frame.showMainWindow();
+        trace.mark("main window shown");
         result = QApplication::exec();
     }
     return result;

@@ -4,11 +4,16 @@
 #include "view_cpp/user_message_provider.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 using control::LanguageController;
 using control::Settings;
@@ -60,6 +65,7 @@ private slots:
 
     void englishWrittenWhenMissing();
     void finnishTranslatorInstalled();
+    void qmlTranslationsFollowTheLanguage();
     void swedishAndGermanTranslated();
     void storedLanguageAppliedAfterRestart();
     void missingTranslationKeepsLanguage();
@@ -126,6 +132,42 @@ void TestLanguageController::finnishTranslatorInstalled()
     QCOMPARE(view::UserMessageProvider::instance()->getText(0x2022),
              QStringLiteral("Confirm factory reset?"));
     QCOMPARE(view::LanguageSupport::yesText(), QStringLiteral("Yes"));
+}
+
+void TestLanguageController::qmlTranslationsFollowTheLanguage()
+{
+    LanguageController controller;
+    controller.setTranslationsDirectory(builtTranslations);
+
+    // A root named like the main scene, so that its qsTr texts use the scene's translations.
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    component.setData(
+        "import QtQml\n"
+        "QtObject {\n"
+        "    property bool workaround: false\n"
+        "    property string tabTitle: qsTr(\"Favorites\")\n"
+        "}\n",
+        QUrl::fromLocalFile(QDir::temp().absoluteFilePath(QStringLiteral("main.qml"))));
+    std::unique_ptr<QObject> root(component.create());
+    QVERIFY2(root, qPrintable(component.errorString()));
+    controller.setRootObject(root.get());
+    QCOMPARE(root->property("tabTitle").toString(), QStringLiteral("Favorites"));
+
+    controller.onLanguageChangeRequested(LanguageTypes::E_finnish);
+    QCOMPARE(root->property("tabTitle").toString(), QStringLiteral("Suosikit"));
+    QCOMPARE(root->property("workaround").toBool(), true);
+
+    controller.onLanguageChangeRequested(LanguageTypes::E_english);
+    QCOMPARE(root->property("tabTitle").toString(), QStringLiteral("Favorites"));
+
+    // A root that is no QML object is only toggled.
+    Root plain;
+    controller.setRootObject(&plain);
+    controller.onLanguageChangeRequested(LanguageTypes::E_finnish);
+    QCOMPARE(plain.property("workaround").toBool(), true);
+    QCOMPARE(root->property("tabTitle").toString(), QStringLiteral("Favorites"));
+    controller.onLanguageChangeRequested(LanguageTypes::E_english);
 }
 
 void TestLanguageController::swedishAndGermanTranslated()

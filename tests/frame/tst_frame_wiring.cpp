@@ -5,6 +5,7 @@
 #include "view_cpp/panel_frame.h"
 #include "view_cpp/qeyboard.h"
 
+#include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QSignalSpy>
@@ -54,6 +55,45 @@ private slots:
         frame.showMainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(&frame.mainWindow));
         QCOMPARE(frame.mainWindow.size(), QSize(340, 600));
+    }
+
+    void settingsScreensArePublishedAndReachTheLink()
+    {
+        control::VariantControllerPcPanel variant(control::buildBrand(), nullptr);
+        startUp::FrameOptions options;
+        options.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
+        startUp::PanelFrame frame(variant, options);
+
+        // Every name of the settings screens exists before the scene is loaded.
+        QQmlContext *context = frame.guiHandler.view()->rootContext();
+        for (const QString &name : details::ConfigureTabObjectsProvider::publishedNames())
+            QVERIFY2(context->contextProperty(name).value<QObject *>(), qPrintable(name));
+        QCOMPARE(context->contextProperty(QStringLiteral("configure_network_controller"))
+                     .value<QObject *>(),
+                 &frame.configureTab.systemNetworkViewManager);
+
+        frame.loadScene();
+        QCOMPARE(frame.wire().total(), 0);
+        QVERIFY(frame.start());
+
+        // The screen's request goes to the link, and the link's report comes back to it.
+        view::ConfigureSystemNetworkViewManager &network =
+            frame.configureTab.systemNetworkViewManager;
+        const bool autoConnect = frame.saunaCommunication.autoConnect();
+        QSignalSpy reported(&frame.saunaCommunication,
+                            &pcPanel::SaunaCommunication::autoConnectChanged);
+        emit network.autoConnectChangeRequest(!autoConnect);
+        QCOMPARE(reported.size(), 1);
+        QCOMPARE(frame.saunaCommunication.autoConnect(), !autoConnect);
+        emit network.autoConnectChangeRequest(autoConnect);
+        QCOMPARE(frame.saunaCommunication.autoConnect(), autoConnect);
+
+        // A message of a settings screen reaches the message controller's popup.
+        auto *popup = qobject_cast<QQuickItem *>(frame.guiHandler.popupWidget());
+        QVERIFY(popup);
+        QVERIFY(!popup->isVisible());
+        network.onIsUsingFallbackAnnouncement(54379);
+        QTRY_VERIFY(popup->isVisible());
     }
 
     void everyFinderNameExistsOnceInTheScene()
