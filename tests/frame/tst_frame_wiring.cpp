@@ -1,5 +1,7 @@
 #include "frame_test_support.h"
 
+#include "control/message_controller.h"
+#include "signal_interface/configure_types.h"
 #include "view_cpp/frame_wiring.h"
 #include "view_cpp/gui_handler.h"
 #include "view_cpp/panel_frame.h"
@@ -14,6 +16,11 @@
 #include <memory>
 
 using signalInterface::UserMessageTypes::UserMessage;
+
+namespace {
+// The System menu's row of the Network screen.
+constexpr int optionsNetworkId = 2;
+} // namespace
 
 // The complete start-up wiring against the complete scene: every connection is made and no item
 // the wiring looks for is missing.
@@ -94,6 +101,75 @@ private slots:
         QVERIFY(!popup->isVisible());
         network.onIsUsingFallbackAnnouncement(54379);
         QTRY_VERIFY(popup->isVisible());
+    }
+
+    // One tap on a settings button acts once: one request, one message, whatever path the scene,
+    // the screen's manager, the link and the message controller give it. "Detect" gives one
+    // notice of its own and, once the link has searched, one more.
+    void settingsButtonsActOnceInTheCompleteGraph()
+    {
+        control::VariantControllerPcPanel variant(control::buildBrand(), nullptr);
+        startUp::FrameOptions options;
+        options.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
+        startUp::PanelFrame frame(variant, options);
+        frame.loadScene();
+        QCOMPARE(frame.wire().total(), 0);
+        QVERIFY(frame.start());
+
+        QObject *root = frame.guiHandler.rootObject();
+        QObject *networkSender = root->findChild<QObject *>(QStringLiteral("configureNetworkView"));
+        QObject *systemSender =
+            root->findChild<QObject *>(QStringLiteral("configureSystemsSelector"));
+        QVERIFY(networkSender);
+        QVERIFY(systemSender);
+        view::ConfigureSystemNetworkViewManager &network =
+            frame.configureTab.systemNetworkViewManager;
+        control::MessageController &messages = frame.controllerTab.messageController;
+        const auto queued = [&messages] {
+            return messages.waitingMessageCount() + (messages.currentMessage().id != 0 ? 1 : 0);
+        };
+        const auto press = [networkSender](int id) {
+            return QMetaObject::invokeMethod(networkSender, "buttonPressed", Q_ARG(int, id));
+        };
+
+        // "Detect" at a typed address.
+        network.onManualAddSystemIpAddressCommit(QStringLiteral("127.0.0.1"));
+        network.onManualAddSystemPortChanged(QStringLiteral("9"));
+        QSignalSpy requests(&network, &view::ConfigureSystemNetworkViewManager::ipDetectRequest);
+        QSignalSpy notices(&network,
+                           &view::ConfigureSystemNetworkViewManager::panelUserMessageIssued);
+        QSignalSpy searched(&frame.saunaCommunication, &pcPanel::SaunaCommunication::ipDetectDone);
+        const int before = queued();
+        QVERIFY(press(signalInterface::ConfigureTypes::E_networkDoIpConnect));
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(notices.size(), 1);
+        QCOMPARE(queued(), before + 1);
+        // A second request would have ended the first search at once, as failed.
+        QCOMPARE(searched.size(), 0);
+        emit frame.saunaCommunication.ipDetectDone(QStringLiteral("127.0.0.1:9"), true);
+        QCOMPARE(notices.size(), 2);
+        QCOMPARE(queued(), before + 2);
+
+        // The Network screen's other buttons.
+        QSignalSpy updates(&network, &view::ConfigureSystemNetworkViewManager::updateSaunaRequest);
+        QVERIFY(press(signalInterface::ConfigureTypes::E_networkUpdate));
+        QCOMPARE(updates.size(), 1);
+        QCOMPARE(notices.size(), 3);
+        QCOMPARE(queued(), before + 3);
+        QSignalSpy disconnects(&network,
+                               &view::ConfigureSystemNetworkViewManager::disconnectRequest);
+        QVERIFY(press(signalInterface::ConfigureTypes::E_networkDisconnect));
+        QCOMPARE(disconnects.size(), 1);
+        QSignalSpy networkEdits(&network, &view::ConfigureSystemNetworkViewManager::editSelected);
+        QVERIFY(press(signalInterface::ConfigureTypes::E_networkChangePin));
+        QCOMPARE(networkEdits.size(), 1);
+
+        // A row of the System menu.
+        QSignalSpy systemEdits(&frame.configureTab.systemViewManager,
+                               &view::ConfigureSystemViewManager::editSelected);
+        QVERIFY(
+            QMetaObject::invokeMethod(systemSender, "itemSelected", Q_ARG(int, optionsNetworkId)));
+        QCOMPARE(systemEdits.size(), 1);
     }
 
     void everyFinderNameExistsOnceInTheScene()

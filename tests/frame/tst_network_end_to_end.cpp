@@ -1,5 +1,6 @@
 #include "frame_test_support.h"
 
+#include "control/message_controller.h"
 #include "control/temperature_controller.h"
 #include "pc_panel/remote_sauna_list.h"
 #include "sauna_simulator/sauna_state_model.h"
@@ -26,6 +27,7 @@ namespace {
 
 constexpr int waitMs = 10000;
 constexpr quint32 pinFailedMessageId = 0x2027;
+constexpr quint32 detectingSystemMessageId = 0x2041;
 const char saunaName[] = "Loft sauna";
 const char saunaPin[] = "2580";
 
@@ -111,10 +113,13 @@ private:
         QVERIFY(popup);
         QVERIFY2(!popup->isVisible() || popup->isAncestorOf(item),
                  qPrintable(popup->property("popupText").toString()));
+        QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
+        // The place is taken after the wait: an item shown a moment ago may not be laid out yet
+        // (the popup's button moves once its card has been laid out), and a click at its earlier
+        // place would miss it.
         const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
         QQuickWidget *view = m_frame->guiHandler.view();
         QVERIFY(view->rect().contains(centre.toPoint()));
-        QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
         QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
     }
 
@@ -183,17 +188,26 @@ private:
         return QString();
     }
 
-    // Answers every message the popup shows, one after the other; returns their texts.
+    // Answers every message the popup shows, one after the other; returns their texts. Every tap
+    // must press the popup's button, or the same message would be read twice.
     QStringList dismissPopups()
     {
         QStringList texts;
         auto *popup = qobject_cast<QQuickItem *>(m_frame->guiHandler.popupWidget());
-        for (int shown = 0; popup != nullptr && popup->isVisible() && shown < 10; ++shown) {
+        if (popup == nullptr)
+            return texts;
+        QSignalSpy pressed(popup, SIGNAL(popupBtnPressed(QString)));
+        for (int shown = 0; popup->isVisible() && shown < 10; ++shown) {
             texts << popup->property("popupText").toString();
             QQuickItem *button = findVisibleItem(popup, QStringLiteral("popupCenterButton"));
             if (button == nullptr)
                 break;
             tap(button);
+            if (pressed.size() != shown + 1) {
+                QTest::qFail(qPrintable(QStringLiteral("tap missed \"%1\"").arg(texts.constLast())),
+                             __FILE__, __LINE__);
+                break;
+            }
             // A message that waits behind this one is shown as soon as it is answered.
             QTest::qWait(100);
         }
@@ -320,7 +334,15 @@ private slots:
         STEP(tap(QStringLiteral("networkDetectButton")));
         QVERIFY(detected.wait(waitMs));
         QCOMPARE(detected.at(0).at(1).toBool(), true);
-        qInfo() << "after Detect:" << dismissPopups();
+        // The tap's own notice with the typed address, then the link's with the sauna's port:
+        // one of each.
+        const QString detecting =
+            view::UserMessageProvider::instance()->getText(detectingSystemMessageId);
+        const QStringList detectMessages = dismissPopups();
+        QCOMPARE(detectMessages,
+                 QStringList(
+                     {detecting.arg(QStringLiteral("127.0.0.1")),
+                      detecting.arg(QStringLiteral("127.0.0.1:%1").arg(m_sauna->announcePort()))}));
         QTRY_COMPARE(currentNetworkPage(), QStringLiteral("networkListPage"));
         QTRY_COMPARE(network.saunaListModel()->rowCount(), 1);
         QTRY_VERIFY(
