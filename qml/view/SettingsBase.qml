@@ -5,7 +5,8 @@ import "settings"
 // The settings of the whole scene and the frame of the settings tab.
 // The program creates one instance of its own and writes the system type, brand and size into
 // it; that instance registers itself as the engine's global settings. The instance in the main
-// scene shows the settings tab and carries the senders of the settings screens.
+// scene shows the settings tab and carries the senders of the settings screens; the program's
+// own instances build neither, so they cost next to nothing at start-up.
 Item {
     id: settingsBase
 
@@ -16,7 +17,10 @@ Item {
     property int appHeight: 600
     // Set by the scene that shows the settings; the program's own instance never builds pages.
     property bool frameActive: false
-    readonly property alias senders: settingsSenders
+    // Set by the scene when it creates this instance: the program looks the senders up by their
+    // object names right after the scene is loaded, so they are built with it.
+    property bool carriesSenders: false
+    readonly property Item senders: sendersLoader.item
 
     onShouldInitializeGlobalSettingWithItselfChanged: {
         if (shouldInitializeGlobalSettingWithItself)
@@ -27,16 +31,20 @@ Item {
             GlobalSettings.instance = null
     }
 
-    SettingsSenders {
-        id: settingsSenders
+    Loader {
+        id: sendersLoader
+        active: settingsBase.carriesSenders
+        sourceComponent: Component {
+            SettingsSenders {}
+        }
     }
 
     Loader {
         anchors.fill: parent
-        active: settingsBase.frameActive
+        active: settingsBase.frameActive && settingsBase.senders !== null
         sourceComponent: Component {
             SettingsFrame {
-                senders: settingsSenders
+                senders: settingsBase.senders
             }
         }
     }

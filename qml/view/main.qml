@@ -16,12 +16,13 @@ Rectangle {
     property int currentTab: 0
 
     // The keyboard is opened by the program for a favorite's name or an auxiliary relay's name;
-    // the answer goes back to the screen that asked. A cancelled favorite name needs no answer:
-    // the keyboard closes itself and the favorite keeps its name.
+    // the answer goes back to the screen that asked. The keyboard closes itself either way.
     function answerKeyboard(accepted, text) {
         if (currentTab === 1) {
             if (accepted)
                 favoritesPage.enterName(text)
+            else
+                favoritesPage.cancelName()
         } else {
             if (accepted)
                 settingsTab.senders.auxSingleOverview.auxNameEditSaveSelected(text)
@@ -109,6 +110,7 @@ Rectangle {
             objectName: "settingsTab"
             anchors.fill: parent
             visible: root.currentTab === 3
+            carriesSenders: true
             // The settings pages are built the first time the tab opens, then kept.
             onVisibleChanged: if (visible) frameActive = true
         }

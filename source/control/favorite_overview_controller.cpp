@@ -105,6 +105,11 @@ void FavoriteOverviewController::onFavoriteNameEntered(const QString &name)
                                 nullptr);
 }
 
+void FavoriteOverviewController::onFavoriteNameEditCancelled()
+{
+    m_awaitingName = false;
+}
+
 void FavoriteOverviewController::onSaunaFavoritesPostChanged(
     ::signalInterface::FavoritesTypes::FavoritesPost favorite)
 {

@@ -54,6 +54,8 @@ public slots:
     void onSaveFavoriteRequested();
     // The name typed after onSaveFavoriteRequested; a name typed without that request is ignored.
     void onFavoriteNameEntered(const QString &name);
+    // The keyboard was cancelled: the request ends, and a name typed later is not taken.
+    void onFavoriteNameEditCancelled();
 
     void onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost favorite);
     void onSaunaTargetTemperatureChanged(int temperature);

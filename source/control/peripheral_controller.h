@@ -16,6 +16,10 @@ namespace control {
 class PeripheralController : public QObject
 {
     Q_OBJECT
+    // What the sauna reported last; the main screens bind to these.
+    Q_PROPERTY(bool lightsOn READ lightsOn NOTIFY lightsStateChanged)
+    Q_PROPERTY(bool fanRunning READ fanRunning NOTIFY fanRunningChanged)
+    Q_PROPERTY(bool fanAutomatic READ fanAutomatic NOTIFY fanAutomaticChanged)
 
 public:
     using AuxiliaryRelayPost = signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost;

@@ -342,6 +342,29 @@ private slots:
         QCOMPARE(updates.size(), 2);
     }
 
+    void cancelledKeyboardEndsTheOverviewsNameRequest()
+    {
+        FavoritesTab tab;
+        QSignalSpy updates(&tab.overview,
+                           &control::FavoriteOverviewController::favoriteUpdateRequested);
+        QSignalSpy messages(&tab.overview,
+                            &control::FavoriteOverviewController::panelUserMessageIssued);
+
+        // A name typed after the keyboard was cancelled is not the new favorite's.
+        tab.overview.onSaveFavoriteRequested();
+        tab.overview.onFavoriteNameEditCancelled();
+        tab.overview.onFavoriteNameEntered(QStringLiteral("Late"));
+        QCOMPARE(updates.size(), 0);
+        QCOMPARE(messages.size(), 0);
+
+        // A cancel without a request changes nothing; the next request takes its name.
+        tab.overview.onFavoriteNameEditCancelled();
+        tab.overview.onSaveFavoriteRequested();
+        tab.overview.onFavoriteNameEntered(QStringLiteral("Fresh"));
+        QCOMPARE(updates.size(), 1);
+        QCOMPARE(updates.at(0).at(0).value<FavoritesPost>().name, QStringLiteral("Fresh"));
+    }
+
     void badInputFromQmlIsIgnored()
     {
         FavoritesTab tab;

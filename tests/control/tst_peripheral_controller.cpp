@@ -6,8 +6,11 @@
 #include "view_cpp/value_role_names.h"
 
 #include <QAbstractItemModelTester>
+#include <QMetaProperty>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <utility>
 
 using control::PeripheralController;
 using signalInterface::AuxiliaryRelayTypes;
@@ -129,6 +132,45 @@ private slots:
         emit receiver.saunaFanRunningChanged(true);
         QCOMPARE(runningStates.count(), 1);
         QVERIFY(controller.fanRunning());
+    }
+
+    // The scene binds to the reported states instead of waiting for a first report.
+    void theReportedStatesAreReadOnlyProperties()
+    {
+        PeripheralController controller;
+        FakeReceiver receiver;
+        controller.connectSaunaSignals({&receiver});
+        const QMetaObject *meta = controller.metaObject();
+        const std::pair<const char *, const char *> properties[] = {
+            {"lightsOn", "lightsStateChanged(bool)"},
+            {"fanRunning", "fanRunningChanged(bool)"},
+            {"fanAutomatic", "fanAutomaticChanged(bool)"},
+        };
+        for (const auto &[name, notifier] : properties) {
+            const QMetaProperty property = meta->property(meta->indexOfProperty(name));
+            QVERIFY2(property.isValid(), name);
+            QVERIFY2(!property.isWritable(), name);
+            QVERIFY2(property.hasNotifySignal(), name);
+            QCOMPARE(property.notifySignal().methodSignature(), QByteArray(notifier));
+            QCOMPARE(controller.property(name), QVariant(false));
+        }
+
+        QSignalSpy lights(&controller, &PeripheralController::lightsStateChanged);
+        QSignalSpy running(&controller, &PeripheralController::fanRunningChanged);
+        QSignalSpy automatic(&controller, &PeripheralController::fanAutomaticChanged);
+        emit receiver.saunaLightsStateChange(true);
+        emit receiver.saunaFanRunningChanged(true);
+        emit receiver.saunaFanAutomaticChanged(true);
+        QCOMPARE(controller.property("lightsOn"), QVariant(true));
+        QCOMPARE(controller.property("fanRunning"), QVariant(true));
+        QCOMPARE(controller.property("fanAutomatic"), QVariant(true));
+        QCOMPARE(lights.count(), 1);
+        QCOMPARE(running.count(), 1);
+        QCOMPARE(automatic.count(), 1);
+
+        emit receiver.saunaFanAutomaticChanged(false);
+        QCOMPARE(controller.property("fanAutomatic"), QVariant(false));
+        QCOMPARE(automatic.count(), 2);
     }
 
     void aRelayRequestCopiesTheStoredRecord()

@@ -18,10 +18,32 @@ signals:
 class PeripheralControllerStandIn : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(bool lightsOn READ lightsOn NOTIFY lightsStateChanged)
+    Q_PROPERTY(bool fanRunning READ fanRunning NOTIFY fanRunningChanged)
+    Q_PROPERTY(bool fanAutomatic READ fanAutomatic NOTIFY fanAutomaticChanged)
+public:
+    bool lightsOn() const { return m_lightsOn; }
+    bool fanRunning() const { return m_fanRunning; }
+    bool fanAutomatic() const { return m_fanAutomatic; }
+    void setLightsOn(bool on)
+    {
+        m_lightsOn = on;
+        emit lightsStateChanged(on);
+    }
+    void setFanRunning(bool running)
+    {
+        m_fanRunning = running;
+        emit fanRunningChanged(running);
+    }
 signals:
     void lightsStateChanged(bool on);
     void fanAutomaticChanged(bool automatic);
     void fanRunningChanged(bool running);
+
+private:
+    bool m_lightsOn = false;
+    bool m_fanRunning = false;
+    bool m_fanAutomatic = false;
 };
 
 class TimeControllerStandIn : public QObject
@@ -104,8 +126,10 @@ class FavoriteOverviewControllerStandIn : public QObject
     Q_OBJECT
 public:
     QStringList enteredNames;
+    int cancelledNames = 0;
 public slots:
     void onFavoriteNameEntered(const QString &name) { enteredNames << name; }
+    void onFavoriteNameEditCancelled() { ++cancelledNames; }
 };
 
 class WeekdayProgramOverviewControllerStandIn : public QObject

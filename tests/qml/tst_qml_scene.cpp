@@ -662,7 +662,7 @@ void TestQmlScene::mainScreenShowsManagerValues()
 void TestQmlScene::mainScreenShowsControllerStates()
 {
     QObject *lights = item("lights_switch_tab_2");
-    emit m_peripheral.lightsStateChanged(true);
+    m_peripheral.setLightsOn(true);
     QVERIFY(lights->property("lightsOn").toBool());
     QVERIFY(item("lights_switch_tab_tab2_locked")->property("lightsOn").toBool());
 
@@ -694,7 +694,7 @@ void TestQmlScene::steppersAndSwitchesEmitTheirRequests()
 
     // The switch reports the state it showed; it does not flip by itself.
     QObject *lights = item("lights_switch_tab_2");
-    emit m_peripheral.lightsStateChanged(false);
+    m_peripheral.setLightsOn(false);
     QSignalSpy lightRequests(lights, SIGNAL(lightsStateChangeRequested(bool)));
     click(qobject_cast<QQuickItem *>(lights));
     QCOMPARE(lightRequests.count(), 1);
@@ -767,6 +767,11 @@ void TestQmlScene::favoriteNamesGoToTheControllerThatAsked()
     click(keyboard->findChild<QQuickItem *>("keyboardSaveButton"));
     QCOMPARE(m_favoriteOverview.enteredNames, QStringList{QStringLiteral("Evening")});
     QVERIFY(m_favorite.enteredNames.isEmpty());
+    // A cancelled name ends the list's request.
+    QVERIFY(QMetaObject::invokeMethod(keyboard, "openKeyboard", Q_ARG(QVariant, QString())));
+    click(keyboard->findChild<QQuickItem *>("keyboardCancelButton"));
+    QCOMPARE(m_favoriteOverview.cancelledNames, 1);
+    QCOMPARE(m_favoriteOverview.enteredNames.size(), 1);
 
     // The editor shows the favorite the controller edits, and a name typed there renames it.
     m_favorite.edit(QStringLiteral("Morning"), true);
@@ -936,8 +941,15 @@ void TestQmlScene::settingsObjectTakesTheGlobalValues()
     QVERIFY(settings->setProperty("appHeight", 600));
     QCOMPARE(settings->property("systemType").toString(), QStringLiteral("pc"));
     QCOMPARE(settings->property("appHeight").toInt(), 600);
-    // The program's own instance builds no pages.
+    // The program's own instance builds no pages and no senders; the scene's instance has them.
     QVERIFY(!settings->findChild<QObject *>("settingsAreaList"));
+    QVERIFY(!settings->findChild<QObject *>("configureNetworkView"));
+    QVERIFY(!settings->property("senders").value<QObject *>());
+    QObject *settingsTab = item("settingsTab");
+    QVERIFY(settingsTab);
+    QObject *senders = settingsTab->property("senders").value<QObject *>();
+    QVERIFY(senders);
+    QCOMPARE(senders->findChild<QObject *>("configureNetworkView"), item("configureNetworkView"));
 }
 
 void TestQmlScene::startupScreenLoads()

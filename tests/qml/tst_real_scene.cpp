@@ -153,8 +153,14 @@ void TestRealScene::click(QQuickItem *target)
 
 void TestRealScene::sceneLoadsAndWiresWithoutWarnings()
 {
+    // A fan state reported before the scene exists is shown without being reported again.
+    control::PeripheralController &peripherals = m_frame->controllerTab.peripheralController;
+    peripherals.onSaunaFanRunningChanged(true);
     m_frame->loadScene();
     QVERIFY2(m_frame->guiHandler.rootObject(), "main.qml did not load");
+    QVERIFY(item("fan_running_switch")->property("checked").toBool());
+    peripherals.onSaunaFanRunningChanged(false);
+    QVERIFY(!item("fan_running_switch")->property("checked").toBool());
     const startUp::WiringFailures failures = m_frame->wire();
     QCOMPARE(failures.total(), 0);
     if (m_configure)

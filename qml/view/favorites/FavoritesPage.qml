@@ -28,6 +28,11 @@ Item {
         else
             favorite_overview_controller.onFavoriteNameEntered(name)
     }
+    // A cancelled keyboard leaves a renamed favorite as it was; a save of the current settings
+    // that waited for a name ends.
+    function cancelName() {
+        favorite_overview_controller.onFavoriteNameEditCancelled()
+    }
 
     objectName: favoritesTabObjectIdProvider.favoritesSelectorName()
 

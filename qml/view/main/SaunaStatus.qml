@@ -17,9 +17,9 @@ Item {
     property string bathTimeHours: "--"
     property string bathTimeMinutes: "--"
     property int saunaState: SaunaStateTypes.E_sauna_off
-    property bool lightsOn: false
-    property bool fanRunning: false
-    property bool fanAutomatic: false
+    readonly property bool lightsOn: peripheral_controller.lightsOn
+    readonly property bool fanRunning: peripheral_controller.fanRunning
+    readonly property bool fanAutomatic: peripheral_controller.fanAutomatic
     // The link's state and the panel lock, as their controllers publish them.
     readonly property bool connected: wifi_symbol_controller.connected
     readonly property bool panelLocked: pin_code_controller.locked
@@ -84,11 +84,5 @@ Item {
     Connections {
         target: sauna_state_controller
         function onSaunaPhysicalStateChanged(state) { status.saunaState = state }
-    }
-    Connections {
-        target: peripheral_controller
-        function onLightsStateChanged(on) { status.lightsOn = on }
-        function onFanRunningChanged(running) { status.fanRunning = running }
-        function onFanAutomaticChanged(automatic) { status.fanAutomatic = automatic }
     }
 }

@@ -1,8 +1,8 @@
 import QtQuick
 
 // The senders of the settings screens. Several screens share one sender and the program finds
-// each by its object name as soon as the scene is loaded, so they live here, always created,
-// and the pages emit through them.
+// each by its object name as soon as the scene is loaded, so the scene's settings tab builds
+// them with the scene, before any page, and the pages emit through them.
 Item {
     id: senders
 
