@@ -1,4 +1,5 @@
 #include "frame_test_support.h"
+#include "support/network_namespace.h"
 
 #include "pc_panel/remote_sauna_list.h"
 #include "sauna_simulator/simulator_options.h"
@@ -91,6 +92,7 @@ private slots:
         m_sauna.start("unshare", {"--net", "--", "bash", "-c", script, FRAME_SAUNA_HOST});
         QVERIFY(m_sauna.waitForStarted());
         // unshare runs bash in its own process, so the pid names the sauna's namespace.
+        QVERIFY(testSupport::waitForOwnNetworkNamespace(m_sauna.processId()));
         QVERIFY(runCommand(
             "ip", {"link", "set", saunaInterface, "netns", QString::number(m_sauna.processId())}));
         QVERIFY(runCommand("ip", {"addr", "add", panelAddress, "brd", "+", "dev", panelInterface}));

@@ -3,14 +3,12 @@
 
 #include "control/settings.h"
 #include "pc_panel/instance_settings.h"
+#include "support/network_namespace.h"
 
-#include <QDeadlineTimer>
-#include <QFile>
 #include <QNetworkInterface>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
-#include <QThread>
 
 #include <unistd.h>
 
@@ -36,19 +34,6 @@ bool run(const QString &program, const QStringList &arguments)
            process.exitCode() == 0;
 }
 
-bool waitForOwnNamespace(qint64 pid)
-{
-    const QString ours = QFile::symLinkTarget(QStringLiteral("/proc/self/ns/net"));
-    QDeadlineTimer deadline(10000);
-    while (!deadline.hasExpired()) {
-        const QString theirs = QFile::symLinkTarget(QStringLiteral("/proc/%1/ns/net").arg(pid));
-        if (!theirs.isEmpty() && theirs != ours)
-            return true;
-        QThread::msleep(10);
-    }
-    return false;
-}
-
 // The simulated sauna in a network namespace of its own, joined to this one by a veth pair.
 // Both go away with the object.
 class SaunaNamespace
@@ -68,9 +53,7 @@ public:
                          QStringLiteral(SAUNA_SIMULATOR_PATH)});
         if (!m_process.waitForStarted(10000))
             return false;
-        // unshare runs as soon as the process starts, but not at once: moving the veth end
-        // before the new namespace exists would leave it in ours.
-        if (!waitForOwnNamespace(m_process.processId()))
+        if (!testSupport::waitForOwnNetworkNamespace(m_process.processId()))
             return false;
         m_linkCreated = run(QStringLiteral("ip"),
                             {QStringLiteral("link"), QStringLiteral("add"), panelInterface,
