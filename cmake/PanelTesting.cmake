@@ -13,13 +13,16 @@ function(panel_add_test name)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     set(runner_args)
     set(labels unit)
+    set(timeout 120)
     if(ARG_NETWORK)
         set(runner_args --private-network)
         set(labels network)
+        # Network namespaces and veth pairs can be slow to make on a busy machine.
+        set(timeout 300)
     endif()
     add_test(NAME ${name} COMMAND ${PANEL_TEST_RUNNER} ${runner_args} -- $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES
         LABELS "${labels}"
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PANEL_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
-        TIMEOUT 120)
+        TIMEOUT ${timeout})
 endfunction()

@@ -29,7 +29,7 @@ bool runCommand(const QString &program, const QStringList &arguments)
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.start(program, arguments);
-    return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit &&
+    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit &&
            process.exitCode() == 0;
 }
 
@@ -44,7 +44,7 @@ class TestEndToEnd : public QObject
 
 private:
     // Reads the host's output until a line starting with the prefix arrives; returns the rest.
-    QString waitForLine(const QString &prefix, int timeoutMs = 20000)
+    QString waitForLine(const QString &prefix, int timeoutMs = 60000)
     {
         QDeadlineTimer deadline(timeoutMs);
         while (!deadline.hasExpired()) {
@@ -144,7 +144,7 @@ private slots:
         frame.showMainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(&frame.mainWindow));
 
-        QTRY_VERIFY_WITH_TIMEOUT(!connected.isEmpty() && connected.last().at(0).toBool(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!connected.isEmpty() && connected.last().at(0).toBool(), 60000);
         QCOMPARE(waitForLine("connected"), QStringLiteral("10.231.0.1"));
 
         const QList<QObject *> steppers = frame.guiHandler.targetTemperatureItems();
