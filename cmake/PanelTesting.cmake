@@ -14,15 +14,19 @@ function(panel_add_test name)
     set(runner_args)
     set(labels unit)
     set(timeout 120)
+    set(lock)
     if(ARG_NETWORK)
         set(runner_args --private-network)
         set(labels network)
-        # Network namespaces and veth pairs can be slow to make on a busy machine.
+        # Network namespaces and veth pairs can be slow to make on a busy machine, and tests that
+        # make many of them at once starve each other's set-up: they run one at a time.
         set(timeout 300)
+        set(lock network_namespaces)
     endif()
     add_test(NAME ${name} COMMAND ${PANEL_TEST_RUNNER} ${runner_args} -- $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES
         LABELS "${labels}"
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PANEL_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
-        TIMEOUT ${timeout})
+        TIMEOUT ${timeout}
+        RESOURCE_LOCK "${lock}")
 endfunction()
