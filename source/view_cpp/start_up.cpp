@@ -5,6 +5,7 @@
 #include "control/start_up_screen_controller.h"
 #include "control/variant_controller_pc_panel.h"
 #include "pc_panel/instance_settings.h"
+#include "protocol_buffers_support/message_parsing.h"
 #include "signal_interface/type_registration.h"
 #include "value/meta_types.h"
 #include "view_cpp/global_qml_settings_provider.h"
@@ -189,6 +190,8 @@ int qMain(int argc, char **argv)
     // software, and the scene picks its own renderer.
     std::unique_ptr<QApplication> application(createApplication(argc, argv));
     qInstallMessageHandler(silentMessageHandler);
+    // libprotobuf writes its complaints about bad datagrams to stderr unless told otherwise.
+    pbSupport::installProtobufLogHandler();
     const QuitSignalHandler quitSignalHandler;
     trace.mark("application");
 
