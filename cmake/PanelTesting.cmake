@@ -18,9 +18,10 @@ function(panel_add_test name)
     if(ARG_NETWORK)
         set(runner_args --private-network)
         set(labels network)
-        # Network namespaces and veth pairs can be slow to make on a busy machine, and tests that
-        # make many of them at once starve each other's set-up: they run one at a time.
-        set(timeout 300)
+        # Network namespaces and veth pairs can be slow to make on a busy machine: the kernel tears
+        # earlier namespaces down in the background and holds its network lock meanwhile. Tests
+        # that make many of them at once starve each other's set-up, so they run one at a time.
+        set(timeout 900)
         set(lock network_namespaces)
     endif()
     add_test(NAME ${name} COMMAND ${PANEL_TEST_RUNNER} ${runner_args} -- $<TARGET_FILE:${name}>)

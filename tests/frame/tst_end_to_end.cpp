@@ -44,7 +44,7 @@ class TestEndToEnd : public QObject
 
 private:
     // Reads the host's output until a line starting with the prefix arrives; returns the rest.
-    QString waitForLine(const QString &prefix, int timeoutMs = 60000)
+    QString waitForLine(const QString &prefix, int timeoutMs = 180000)
     {
         QDeadlineTimer deadline(timeoutMs);
         while (!deadline.hasExpired()) {
@@ -144,7 +144,7 @@ private slots:
         frame.showMainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(&frame.mainWindow));
 
-        QTRY_VERIFY_WITH_TIMEOUT(!connected.isEmpty() && connected.last().at(0).toBool(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(!connected.isEmpty() && connected.last().at(0).toBool(), 180000);
         QCOMPARE(waitForLine("connected"), QStringLiteral("10.231.0.1"));
 
         const QList<QObject *> steppers = frame.guiHandler.targetTemperatureItems();

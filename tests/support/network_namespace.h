@@ -11,7 +11,7 @@ namespace testSupport {
 // the namespace only after the process has started, and a veth end moved to the process before
 // then would stay in our namespace. Making a namespace can take seconds on a busy machine, where
 // many are made and torn down at once, hence the generous limit.
-inline bool waitForOwnNetworkNamespace(qint64 pid, int timeoutMs = 60000)
+inline bool waitForOwnNetworkNamespace(qint64 pid, int timeoutMs = 180000)
 {
     const QString ours = QFile::symLinkTarget(QStringLiteral("/proc/self/ns/net"));
     const QString path = QStringLiteral("/proc/%1/ns/net").arg(pid);
