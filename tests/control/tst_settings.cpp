@@ -1,4 +1,6 @@
+#include "control/details/temperature_humidity_rules.h"
 #include "control/settings.h"
+#include "pc_panel/temperature_humidity_limits.h"
 #include "signal_interface/language_types.h"
 
 #include <QCoreApplication>
@@ -333,12 +335,15 @@ void TestSettings::factoryResetKeepsOtherKeys()
         Settings::setValue(Settings::pcPanelRemoteSaunaPin1Key, 1000u + index);
     }
     store->endArray();
-    store->beginWriteArray(Settings::pcPanelMaxTemperatureKey, 2);
-    for (int index = 0; index < 2; ++index) {
-        store->setArrayIndex(index);
-        Settings::setValue(QStringLiteral("value"), 900 + index);
-    }
-    store->endArray();
+    // The limit table as the link stores it when the sauna sends a newer one.
+    using control::details::TemperatureHumidityRules;
+    TemperatureHumidityRules::resetForTesting();
+    pcPanel::TemperatureHumidityLimits::resetForTesting();
+    TemperatureHumidityRules::MaxTemperatureTable table;
+    table.version = TemperatureHumidityRules::instance().maxTemperatureTable().version + 1;
+    for (std::size_t i = 0; i < table.values.size(); ++i)
+        table.values[i] = 900 + int(i);
+    QVERIFY(pcPanel::TemperatureHumidityLimits::instance().storeMaxTemperatureTable(table));
     store->sync();
     const QMap<QString, QString> before = readIniFile(path);
 
@@ -353,7 +358,15 @@ void TestSettings::factoryResetKeepsOtherKeys()
     QCOMPARE(expected.value("pc_panel_remote_saunas/size"), QStringLiteral("2"));
     QCOMPARE(expected.value("pc_panel_remote_saunas/2/pc_panel_remote_sauna_name"),
              QStringLiteral("Sauna 1"));
-    QCOMPARE(expected.value("pc_panel_max_temperature/2/value"), QStringLiteral("901"));
+
+    // The stored table still loads after the reset.
+    TemperatureHumidityRules::resetForTesting();
+    pcPanel::TemperatureHumidityLimits::resetForTesting();
+    pcPanel::TemperatureHumidityLimits::instance();
+    QCOMPARE(TemperatureHumidityRules::instance().maxTemperatureTable().version, table.version);
+    QVERIFY(TemperatureHumidityRules::instance().maxTemperatureTable().values == table.values);
+    TemperatureHumidityRules::resetForTesting();
+    pcPanel::TemperatureHumidityLimits::resetForTesting();
 }
 
 void TestSettings::factoryResetEmptiesWifiNetworks()

@@ -10,8 +10,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMetaMethod>
 #include <QQmlEngine>
 #include <QQuickWidget>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -199,21 +201,30 @@ private slots:
         QCOMPARE(provider.settings()->property("appWidth").toInt(), 340);
     }
 
-    void objectIdProvidersGiveTheSceneNames()
+    // The scene calls these slots by name for its object names and the wiring looks the same
+    // names up: every slot must be callable that way and no two items may share a name.
+    void objectIdProvidersGiveDistinctSceneNames()
     {
         details::FavoritesTabObjectIdProvider favorites;
         details::CalendarTabObjectIdProvider calendar;
+        QSet<QString> names;
+        int nameSlots = 0;
+        for (QObject *provider :
+             {static_cast<QObject *>(&favorites), static_cast<QObject *>(&calendar)}) {
+            const QMetaObject *meta = provider->metaObject();
+            for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+                const QMetaMethod method = meta->method(i);
+                QString name;
+                QVERIFY(method.invoke(provider, Qt::DirectConnection, Q_RETURN_ARG(QString, name)));
+                QVERIFY2(!name.isEmpty(), method.methodSignature().constData());
+                QVERIFY2(!names.contains(name), qPrintable(name));
+                names.insert(name);
+                ++nameSlots;
+            }
+        }
+        QVERIFY(nameSlots > 0);
         QCOMPARE(favorites.favoritesSelectorName(), QStringLiteral("favoritesSelector"));
-        QCOMPARE(favorites.favoriteBathTimeControlName(),
-                 QStringLiteral("favoriteBathTimeControl"));
         QCOMPARE(calendar.queueViewName(), QStringLiteral("queTabView"));
-        QCOMPARE(calendar.queueViewName(), calendar.queueViewName());
-        QCOMPARE(calendar.dateProgramReadyAtControlName(),
-                 QStringLiteral("calendarDateProgramReadyAtSelector"));
-        QCOMPARE(calendar.weekdayProgramCustomStopAfterControlName(),
-                 QStringLiteral("calendarWeekdayProgramStopAfterSelector"));
-        QCOMPARE(favorites.metaObject()->methodCount() - favorites.metaObject()->methodOffset(), 2);
-        QCOMPARE(calendar.metaObject()->methodCount() - calendar.metaObject()->methodOffset(), 14);
     }
 
     void variantControllerIsAlwaysThePc()

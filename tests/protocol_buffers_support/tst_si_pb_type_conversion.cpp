@@ -368,23 +368,57 @@ void TestSiPbTypeConversion::favoritePartialUpdateKeepsValues()
     QCOMPARE(favorite, before);
 }
 
+// The favorite as it travels: the panel's record against the datagram bytes, worked out by hand
+// from the schema. Each field is a tag byte (field number << 3 | wire type 0, varint) and a
+// varint; the repeated name and relay fields are written unpacked, one tag per element.
 void TestSiPbTypeConversion::favoriteRoundTrip()
 {
     FavoritesTypes::FavoritesPost favorite;
     favorite.index = 2;
     favorite.inUse = true;
-    favorite.name = QStringLiteral("Löyly ♨");
+    favorite.name = QStringLiteral("L\u00f6\u2668") + QString::fromUcs4(U"\U0001F600");
     favorite.humidity = 40;
     favorite.temperature = 810;
     favorite.bathTime = 90;
     favorite.lights = true;
     favorite.auxRelayActive = {true, false, true, false, false, false, true};
+    const QByteArray wire =
+        QByteArray::fromHex("0802"     // 1 index: 2
+                            "1001"     // 2 in_use: true
+                            "184c"     // 3 name: 'L' U+004C
+                            "18f601"   // 3 name: U+00F6 = 246 = 0x76 | continuation, then 1
+                            "18e84c"   // 3 name: U+2668 = 9832 = 0x68 | continuation, then 76
+                            "18bdb003" // 3 name: high surrogate 0xD83D = 55357 = 61, 48, 3
+                            "1880bc03" // 3 name: low surrogate 0xDE00 = 56832 = 0, 60, 3
+                            "2028"     // 4 humidity: 40
+                            "28aa06"   // 5 temperature: 810 = 42 | continuation, then 6
+                            "305a"     // 6 bath_time: 90
+                            "3801"     // 7 lights: true
+                            "4001400040014000400040004001"); // 8 aux_relay_active: relays 1 to 7
+
     vaholumo::Favorite_post post;
     conversion::toPbFavorite(favorite, post);
-    QCOMPARE(post.name_size(), favorite.name.size());
+    QCOMPARE(QByteArray::fromStdString(post.SerializeAsString()).toHex(), wire.toHex());
+
+    vaholumo::Favorite_post parsed;
+    QVERIFY(parsed.ParseFromArray(wire.constData(), int(wire.size())));
     FavoritesTypes::FavoritesPost back;
-    QVERIFY(!conversion::toSiFavorite(post, back));
-    QCOMPARE(back, favorite);
+    QVERIFY(!conversion::toSiFavorite(parsed, back));
+    QCOMPARE(back.index, 2u);
+    QVERIFY(back.inUse);
+    QCOMPARE(back.name, favorite.name);
+    QCOMPARE(back.humidity, 40u);
+    QCOMPARE(back.temperature, 810u);
+    QCOMPARE(back.bathTime, 90u);
+    QVERIFY(back.lights);
+    QCOMPARE(back.auxRelayActive, QList<bool>({true, false, true, false, false, false, true}));
+
+    // A deletion carries the index and the cleared flag only: 08 03, 10 00.
+    FavoritesTypes::FavoritesPost deleted = favorite;
+    deleted.index = 3;
+    deleted.inUse = false;
+    conversion::toPbFavorite(deleted, post);
+    QCOMPARE(QByteArray::fromStdString(post.SerializeAsString()).toHex(), QByteArray("08031000"));
 }
 
 void TestSiPbTypeConversion::auxRelayAndDescaling()

@@ -36,29 +36,6 @@ class TestSignalRecords : public QObject
     Q_OBJECT
 
 private slots:
-    void calendarProgramDefaults()
-    {
-        const CalendarProgram program;
-        QCOMPARE(program.index, 0u);
-        QVERIFY(!program.inUse);
-        QVERIFY(!program.option11);
-        QVERIFY(program.start.isNull());
-        QCOMPARE(program.duration, 30u);
-        QCOMPARE(program.humidity, 0u);
-        QCOMPARE(program.temperature, 450u);
-        QVERIFY(!program.weekday);
-        QCOMPARE(program.startMode, CalendarTypes::E_start_at);
-        QVERIFY(!program.standby);
-        QCOMPARE(program.favorite, -1);
-        QCOMPARE(program.favoriteIndex().first, false);
-
-        const CalendarProgram indexed(17);
-        QCOMPARE(indexed.index, 17u);
-        CalendarProgram expected;
-        expected.index = 17;
-        QCOMPARE(indexed, expected);
-    }
-
     void calendarProgramFavorite()
     {
         CalendarProgram program;
@@ -114,18 +91,9 @@ private slots:
         QVERIFY(first != second);
     }
 
-    void favoriteDefaults()
+    void favoriteRelayFlagsTakePartInEquality()
     {
         const FavoritesTypes::FavoritesPost favorite;
-        QCOMPARE(favorite.index, 0u);
-        QVERIFY(!favorite.inUse);
-        QVERIFY(favorite.name.isEmpty());
-        QCOMPARE(favorite.humidity, 0u);
-        QCOMPARE(favorite.temperature, 450u);
-        QCOMPARE(favorite.bathTime, 30u);
-        QVERIFY(!favorite.lights);
-        QCOMPARE(favorite.auxRelayActive, QList<bool>(7, false));
-
         FavoritesTypes::FavoritesPost other = favorite;
         other.auxRelayActive[6] = true;
         QVERIFY(other != favorite);

@@ -1,7 +1,12 @@
 #include "view_cpp/user_message_provider.h"
 
+#include "view_cpp/message_arguments.h"
+
 #include "test_translator.h"
 
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -9,114 +14,44 @@ namespace {
 const char *const errorContext = "view::details::ErrorMessageFunctions";
 const char *const userContext = "view::details::UserMessageFunctions";
 
-struct ExpectedText
+// The panel range has gaps; every other id of the three ranges has a text.
+bool isPanelGap(int id)
 {
-    int id;
-    const char *context;
-    const char *text;
+    static const QSet<int> gaps{0x2002, 0x2004, 0x2014, 0x2017, 0x2018, 0x201a, 0x201f, 0x2043};
+    return gaps.contains(id) || (id >= 0x202a && id <= 0x2039);
+}
+
+QList<int> knownIds()
+{
+    QList<int> ids;
+    for (int id = 0; id <= 20; ++id)
+        ids.append(id);
+    for (int id = 0x1000; id <= 0x1012; ++id)
+        ids.append(id);
+    for (int id = 0x2001; id <= 0x2048; ++id) {
+        if (!isPanelGap(id))
+            ids.append(id);
+    }
+    return ids;
+}
+
+// How many text arguments the senders of each message pass; every id not listed passes none.
+const QHash<int, int> argumentCounts{
+    {0x1002, 1}, {0x2003, 1}, {0x2007, 1}, {0x200b, 1}, {0x200c, 1}, {0x2013, 1},
+    {0x2015, 1}, {0x201b, 3}, {0x201c, 1}, {0x201d, 1}, {0x2020, 2}, {0x2021, 2},
+    {0x2026, 1}, {0x2027, 1}, {0x2028, 1}, {0x2029, 1}, {0x203a, 1}, {0x203b, 1},
+    {0x203c, 1}, {0x203e, 1}, {0x203f, 1}, {0x2040, 1}, {0x2041, 1}, {0x2042, 1},
+    {0x2044, 1}, {0x2045, 1}, {0x2046, 2}, {0x2047, 1}, {0x2048, 1},
 };
 
-// Every message id with its translation context and English text, typos included: the
-// translation files know the texts exactly like this.
-const ExpectedText expectedTexts[] = {
-    {0, errorContext, "No error"},
-    {1, errorContext, "Room temperature sensor not connected or malfunctioning"},
-    {2, errorContext, "Steam tank temperature sensor not connected or malfunctioning"},
-    {3, errorContext, "Relay Control Box PCB has overheated"},
-    {4, errorContext, "Electrode short circuit"},
-    {5, errorContext, "Steamtank overfill. Level electrodes malfunction."},
-    {6, errorContext, "Contact lost with Zerededid node of node profile Control Panel Home"},
-    {7, errorContext,
-     "Contact lost with Zerededid node of node profile Temperature/Humidity Sensor"},
-    {8, errorContext, "Steam tank has overheated"},
-    {9, errorContext, "Real-time clock (RTC) communication failure"},
-    {10, errorContext, "Communication with addon card lost."},
-    {11, errorContext, "Emptying of water in steam tank failure. Turn off power and do service."},
-    {12, errorContext, "Level electrodes steam tank out of service, interruption mid"},
-    {13, errorContext, "Zerededid connected humidity sensor malfunctioning"},
-    {14, errorContext, "Zerededid connected temperature sensor malfunctioning"},
-    {15, errorContext, "Contact lost with Zerededid node of node profile Relay Control Board"},
-    {16, errorContext, "High temperature limit control have trip out, must be reset"},
-    {17, errorContext, "Room temperature sensor overheated"},
-    {18, errorContext, "Too many units connected"},
-    {19, errorContext,
-     "The door has been open for more than the allowed time. Ongoing bath cancelled."},
-    {20, errorContext, "Magnetic contact open more than 60 seconds since last bath"},
-    {0x1000, userContext, "Weekday calendar program collision detected"},
-    {0x1001, userContext, "Date calendar program collision detected"},
-    {0x1002, userContext, "Bathtime limit exceeded. Start will be allowed at %1"},
-    {0x1003, userContext, "Operation not possible, blocked by not allowed start"},
-    {0x1004, userContext,
-     "Tank emptying has started, operation is possible when draining is complete"},
-    {0x1005, userContext, "Perform control/clean of tank"},
-    {0x1006, userContext, "Check sauna before next start"},
-    {0x1007, userContext, "Fault, tank emptying has started"},
-    {0x1008, userContext, "Descaling has started, operation not possible"},
-    {0x1009, userContext, "Descaling completed"},
-    {0x100a, userContext, "Water in tank"},
-    {0x100b, userContext, "Manual tank emptying should be performed"},
-    {0x100c, userContext,
-     "Standby operation is no longer possible in the system due to tank sensor error"},
-    {0x100d, userContext, "Has cleanup been performed?"},
-    {0x100e, userContext, "No humidity sensor detected. Steam not allowed."},
-    {0x100f, userContext, "Automatic tank emptying interval has started. Reduced steam."},
-    {0x1010, userContext, "Automatic tank emptying has started. Operation will resume."},
-    {0x1011, userContext, "Communication with addon card lost."},
-    {0x1012, userContext, "Room temperature too high. Steam production paused temporarily."},
-    {0x2001, userContext, "Not implemented"},
-    {0x2003, userContext, "No free %1"},
-    {0x2005, userContext, "No free favorites posts available"},
-    {0x2006, userContext, "A favorite post with specified name already exists"},
-    {0x2007, userContext, "A favorite post named %1 already exists. Overwrite?"},
-    {0x2008, userContext, "Confirm favorite delete?"},
-    {0x2009, userContext, "No contact with control board"},
-    {0x200a, userContext, "Confirm clear calendar"},
-    {0x200b, userContext,
-     "Time to ready at less than estimated heating time %1 minutes. Use anyway?"},
-    {0x200c, userContext,
-     "Time to ready at less than heating time %1 minutes estimated from factory settings. Heating "
-     "time will be calibrated at use. Use anyway?"},
-    {0x200d, userContext, "No door switch magnetic sensor connected"},
-    {0x200e, userContext, "Delayed start program edited from other panel"},
-    {0x200f, userContext, "Weekday calendar program edited from other panel"},
-    {0x2010, userContext, "Date calendar program edited from other panel"},
-    {0x2011, userContext, "No free time gap for new post"},
-    {0x2012, userContext, "Favorite post edited from other panel"},
-    {0x2013, userContext, "Calendar programs affected by favorite change: %1"},
-    {0x2015, userContext, "Confirm delete of %1?"},
-    {0x2016, userContext, "Display will turn OFF due to inactivity (display sleep timer)"},
-    {0x2019, userContext, "Error switching to new language, old will be kept"},
-    {0x201b, userContext, "Internal software error detected file %1 line %2: %3"},
-    {0x201c, userContext, "File not found %1"},
-    {0x201d, userContext, "Key/translation error %1"},
-    {0x201e, userContext, "Sauna pause timer has been reset"},
-    {0x2020, userContext, "Sauna not allowed start, %2, conflicts with %1. Save anyway?"},
-    {0x2021, userContext, "Sauna not allowed start, %2, may conflict with %1. Save anyway?"},
-    {0x2022, userContext, "Confirm factory reset?"},
-    {0x2023, userContext, "PIN code changed"},
-    {0x2024, userContext, "Date and time are not correct, reenter"},
-    {0x2025, userContext, "Confirm delete of system"},
-    {0x2026, userContext, "Connected to system %1"},
-    {0x2027, userContext, "Connect to system %1 failed, incorrect PIN"},
-    {0x2028, userContext, "Connect to system %1 failed, compatibility - update PC panel"},
-    {0x2029, userContext, "Connect to system %1 failed"},
-    {0x203a, userContext, "Confirm forget of WiFi network %1"},
-    {0x203b, userContext, "Favorite name contains unsupported characters: %1"},
-    {0x203c, userContext, "Auxiliary relay name contains unsupported characters: %1"},
-    {0x203d, userContext, "Descaling running"},
-    {0x203e, userContext, "Connection to system %1 lost"},
-    {0x203f, userContext, "No response from system %1"},
-    {0x2040, userContext, "Retriveing data from system %1"},
-    {0x2041, userContext, "Detecting system on IP adress %1..."},
-    {0x2042, userContext, "No system found on IP adress %1"},
-    {0x2044, userContext, "Port %1 used, using fallback announcement"},
-    {0x2045, userContext, "Connected to network %1"},
-    {0x2046, userContext, "Connect to network %1 failed: %2"},
-    {0x2047, userContext, "Connect to system %1 failed, no door switch magnetic sensor connected"},
-    {0x2048, userContext,
-     "Password contains national/special characters which are unlikely to work as WiFi password : "
-     "%1"},
-};
+QSet<int> placeholdersOf(const QString &text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%(\\d+)"));
+    QSet<int> numbers;
+    for (const QRegularExpressionMatch &match : placeholder.globalMatch(text))
+        numbers.insert(match.captured(1).toInt());
+    return numbers;
+}
 
 } // namespace
 
@@ -125,71 +60,112 @@ class TestUserMessageProvider : public QObject
     Q_OBJECT
 
 private slots:
-    void knownIdGivesItsText_data();
-    void knownIdGivesItsText();
-    void knownIdIsTranslatedInItsOwnContext_data();
-    void knownIdIsTranslatedInItsOwnContext();
-    void tableHoldsNoOtherIds();
+    void everyIdHasATextInItsContext_data();
+    void everyIdHasATextInItsContext();
+    void noOtherIdHasAText();
+    void placeholdersMatchTheArgumentCount_data();
+    void placeholdersMatchTheArgumentCount();
+    void textsTheSystemShows_data();
+    void textsTheSystemShows();
     void unknownIdGivesUnknownText_data();
     void unknownIdGivesUnknownText();
     void unknownTextIsTranslatedInQObjectContext();
     void sameEnglishTextIsTranslatedPerContext();
     void removedTranslatorRestoresEnglish();
-    void placeholdersAreLeftUnfilled();
-    void instanceIsOneObject();
 };
 
-void TestUserMessageProvider::knownIdGivesItsText_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("text");
-    for (const ExpectedText &expected : expectedTexts)
-        QTest::addRow("0x%x", expected.id) << expected.id << QString::fromUtf8(expected.text);
-}
-
-void TestUserMessageProvider::knownIdGivesItsText()
-{
-    QFETCH(int, id);
-    QFETCH(QString, text);
-    const auto *provider = view::UserMessageProvider::instance();
-    QCOMPARE(provider->getText(id), text);
-    const QSharedPointer<QString> found = provider->findText(id);
-    QVERIFY(found);
-    QCOMPARE(*found, text);
-}
-
-void TestUserMessageProvider::knownIdIsTranslatedInItsOwnContext_data()
+void TestUserMessageProvider::everyIdHasATextInItsContext_data()
 {
     QTest::addColumn<int>("id");
     QTest::addColumn<QString>("context");
-    QTest::addColumn<QString>("text");
-    for (const ExpectedText &expected : expectedTexts)
-        QTest::addRow("0x%x", expected.id) << expected.id << QString::fromUtf8(expected.context)
-                                           << QString::fromUtf8(expected.text);
+    for (int id : knownIds())
+        QTest::addRow("0x%x", id) << id
+                                  << QString::fromLatin1(id <= 20 ? errorContext : userContext);
 }
 
-void TestUserMessageProvider::knownIdIsTranslatedInItsOwnContext()
+// Each text is looked up now, in its own context, under its English text: a translation of that
+// text is what the user reads, through both getText and findText.
+void TestUserMessageProvider::everyIdHasATextInItsContext()
 {
     QFETCH(int, id);
     QFETCH(QString, context);
-    QFETCH(QString, text);
+    const auto *provider = view::UserMessageProvider::instance();
+    const QString english = provider->getText(id);
+    QVERIFY(!english.isEmpty());
+    QVERIFY(!english.startsWith(QStringLiteral("Unknown user message id")));
+    const QSharedPointer<QString> found = provider->findText(id);
+    QVERIFY(found);
+    QCOMPARE(*found, english);
+
     TestTranslator translator;
-    translator.add(context, text, QStringLiteral("translated %1"));
+    translator.add(context, english, QStringLiteral("translated"));
     ScopedTranslator installed(&translator);
-    QCOMPARE(view::UserMessageProvider::instance()->getText(id), QStringLiteral("translated %1"));
-    QCOMPARE(*view::UserMessageProvider::instance()->findText(id), QStringLiteral("translated %1"));
+    QCOMPARE(provider->getText(id), QStringLiteral("translated"));
+    QCOMPARE(*provider->findText(id), QStringLiteral("translated"));
 }
 
-void TestUserMessageProvider::tableHoldsNoOtherIds()
+void TestUserMessageProvider::noOtherIdHasAText()
 {
     const auto *provider = view::UserMessageProvider::instance();
-    int known = 0;
+    QList<int> found;
     for (int id = -16; id < 0x3000; ++id) {
         if (provider->findText(id))
-            ++known;
+            found.append(id);
     }
-    QCOMPARE(known, int(std::size(expectedTexts)));
-    QCOMPARE(known, 21 + 19 + 48);
+    QCOMPARE(found, knownIds());
+    QCOMPARE(found.size(), 21 + 19 + 48);
+}
+
+void TestUserMessageProvider::placeholdersMatchTheArgumentCount_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<int>("arguments");
+    for (int id : knownIds())
+        QTest::addRow("0x%x", id) << id << argumentCounts.value(id, 0);
+}
+
+// The text holds exactly %1..%n for n arguments: each argument lands somewhere and none is
+// left over as a bare placeholder.
+void TestUserMessageProvider::placeholdersMatchTheArgumentCount()
+{
+    QFETCH(int, id);
+    QFETCH(int, arguments);
+    const QString text = view::UserMessageProvider::instance()->getText(id);
+    QSet<int> expected;
+    QStringList values;
+    for (int n = 1; n <= arguments; ++n) {
+        expected.insert(n);
+        values.append(QStringLiteral("<arg%1>").arg(n));
+    }
+    QCOMPARE(placeholdersOf(text), expected);
+    const QString filled = view::message::fillArguments(text, values);
+    QVERIFY(placeholdersOf(filled).isEmpty());
+    for (const QString &value : values)
+        QVERIFY2(filled.contains(value), qPrintable(filled));
+}
+
+void TestUserMessageProvider::textsTheSystemShows_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("first error code") << 0 << "No error";
+    QTest::newRow("last error code")
+        << 20 << "Magnetic contact open more than 60 seconds since last bath";
+    QTest::newRow("placeholder left in")
+        << 0x1002 << "Bathtime limit exceeded. Start will be allowed at %1";
+    QTest::newRow("first panel message") << 0x2001 << "Not implemented";
+    QTest::newRow("three placeholders")
+        << 0x201b << "Internal software error detected file %1 line %2: %3";
+    QTest::newRow("second argument first")
+        << 0x2020 << "Sauna not allowed start, %2, conflicts with %1. Save anyway?";
+    QTest::newRow("typo kept") << 0x2041 << "Detecting system on IP adress %1...";
+}
+
+void TestUserMessageProvider::textsTheSystemShows()
+{
+    QFETCH(int, id);
+    QFETCH(QString, text);
+    QCOMPARE(view::UserMessageProvider::instance()->getText(id), text);
 }
 
 void TestUserMessageProvider::unknownIdGivesUnknownText_data()
@@ -245,19 +221,6 @@ void TestUserMessageProvider::removedTranslatorRestoresEnglish()
         QCOMPARE(provider->getText(0x2022), QStringLiteral("Vahvista tehdasasetukset?"));
     }
     QCOMPARE(provider->getText(0x2022), QStringLiteral("Confirm factory reset?"));
-}
-
-void TestUserMessageProvider::placeholdersAreLeftUnfilled()
-{
-    QCOMPARE(view::UserMessageProvider::instance()->getText(0x1002),
-             QStringLiteral("Bathtime limit exceeded. Start will be allowed at %1"));
-    QCOMPARE(view::UserMessageProvider::instance()->getText(0x201b),
-             QStringLiteral("Internal software error detected file %1 line %2: %3"));
-}
-
-void TestUserMessageProvider::instanceIsOneObject()
-{
-    QCOMPARE(view::UserMessageProvider::instance(), view::UserMessageProvider::instance());
 }
 
 QTEST_GUILESS_MAIN(TestUserMessageProvider)

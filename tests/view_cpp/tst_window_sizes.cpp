@@ -13,7 +13,6 @@ private slots:
     void systemTypeWord();
     void brandWord_data();
     void brandWord();
-    void repeatedCallsAgree();
 };
 
 void TestWindowSizes::appSizePerProductType_data()
@@ -71,13 +70,6 @@ void TestWindowSizes::brandWord()
     QFETCH(int, brand);
     QFETCH(QString, word);
     QCOMPARE(view::systemBrandQmlKey(brand), word);
-}
-
-void TestWindowSizes::repeatedCallsAgree()
-{
-    QCOMPARE(view::appSizeTable(), view::appSizeTable());
-    QCOMPARE(view::systemBrandQmlKey(2), view::systemBrandQmlKey(2));
-    QCOMPARE(view::systemTypeQmlKey(2), view::systemTypeQmlKey(2));
 }
 
 QTEST_APPLESS_MAIN(TestWindowSizes)

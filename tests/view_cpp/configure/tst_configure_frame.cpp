@@ -67,7 +67,6 @@ private slots:
     void initTestCase();
 
     void connectEachCountsFailures();
-    void toggleRequestsTheOppositeOfShown();
     void noticeAndQuestionFields();
 
     void menuBuildsRowsWithLayoutOrder_data();
@@ -102,12 +101,6 @@ void TestConfigureFrame::connectEachCountsFailures()
     QCOMPARE(manager.connectProbe({nullptr, &plain}), 4);
     emit second.probed(5);
     QCOMPARE(manager.probes, 1);
-}
-
-void TestConfigureFrame::toggleRequestsTheOppositeOfShown()
-{
-    QCOMPARE(view::ConfigureViewManagerBase::requestedFromShown(true), false);
-    QCOMPARE(view::ConfigureViewManagerBase::requestedFromShown(false), true);
 }
 
 void TestConfigureFrame::noticeAndQuestionFields()

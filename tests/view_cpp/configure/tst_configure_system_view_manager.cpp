@@ -1,5 +1,7 @@
+#include "../test_translator.h"
 #include "model_reader.h"
 
+#include "control/language_controller.h"
 #include "control/variant_controller_pc_panel.h"
 #include "sauna_bridge/zerededid_bridge_receiver_signal_interface.h"
 #include "signal_interface/configure_types.h"
@@ -38,6 +40,39 @@ public:
     {}
 };
 
+// Every function flag of the report, by name.
+struct NamedFlag
+{
+    const char *name;
+    bool MasterFuncDescTypes::MasterFuncDescPost::*member;
+};
+using Post = MasterFuncDescTypes::MasterFuncDescPost;
+const NamedFlag functionFlags[] = {
+    {"bathPrio", &Post::bathPrio},
+    {"schedule", &Post::schedule},
+    {"rtc", &Post::rtc},
+    {"notAllowedStart", &Post::notAllowedStart},
+    {"aux", &Post::aux},
+    {"cleanup", &Post::cleanup},
+    {"fan", &Post::fan},
+    {"standby", &Post::standby},
+    {"standbyTemperature", &Post::standbyTemperature},
+    {"resetTimer", &Post::resetTimer},
+    {"humidityLevel", &Post::humidityLevel},
+    {"humidityPercent", &Post::humidityPercent},
+    {"tankAutoEmptying", &Post::tankAutoEmptying},
+    {"temperatureSet", &Post::temperatureSet},
+    {"waterLevel", &Post::waterLevel},
+    {"tankManual", &Post::tankManual},
+    {"waterTemperature", &Post::waterTemperature},
+    {"errorLog", &Post::errorLog},
+    {"pcbOverheatLimit", &Post::pcbOverheatLimit},
+    {"extSwFunction", &Post::extSwFunction},
+    {"extSwBathtime", &Post::extSwBathtime},
+    {"facilityType", &Post::facilityType},
+    {"function23", &Post::function23},
+};
+
 QStringList rowTexts(ConfigureSystemViewManager &manager)
 {
     return modelReader::texts(*manager.model(), "textOnSubMenu");
@@ -54,6 +89,8 @@ private slots:
     void connectOperationsMatchTheirSenders();
     void beforeAnyReportFourRows();
     void everythingGivesElevenRowsInOrder();
+    void eachFlagAddsItsOwnRowOnly_data();
+    void eachFlagAddsItsOwnRowOnly();
     void pauseTimerNeedsFlagRegionAndFacility_data();
     void pauseTimerNeedsFlagRegionAndFacility();
     void facilityTypeHiddenForSteamInEuAndOther_data();
@@ -63,6 +100,7 @@ private slots:
     void sameReportStillRebuilds();
     void physicalStateRebuildsNothing();
     void languageChangeRetranslatesWithoutRebuilding();
+    void connectedLanguageChangeRetranslates();
 
 private:
     ConfigureSystemViewManager *m_manager = nullptr;
@@ -80,11 +118,26 @@ void TestConfigureSystemViewManager::connectOperationsMatchTheirSenders()
     control::VariantControllerPcPanel variant(signalInterface::VariantTypes::E_vaho, nullptr);
     QCOMPARE(manager.connectSaunaSignals({&receiver}), 0);
     QCOMPARE(manager.connectToVariantController({&variant}), 0);
+    const QStringList before{"Network", "Filter", "Status", "Facility type"};
+    QCOMPARE(rowTexts(manager), before);
 
+    // Each report reaches the menu: every one changes the rows it decides.
     emit receiver.saunaMasterProductChanged(MasterFuncDescTypes::E_sauna_ir);
     QVERIFY(rowTexts(manager).contains(QStringLiteral("IR")));
+    Post post;
+    post.aux = post.resetTimer = true;
+    emit receiver.saunaMasterFuncDescChanged(post);
+    QVERIFY(rowTexts(manager).contains(QStringLiteral("Options")));
+    QVERIFY(!rowTexts(manager).contains(QStringLiteral("Pause timer")));
+    emit receiver.saunaFacilityTypeChanged(SaunaStateTypes::E_time_controlled);
+    QVERIFY(rowTexts(manager).contains(QStringLiteral("Pause timer")));
+    emit receiver.saunaRegionChanged(RegionTypes::E_north_america);
+    QVERIFY(!rowTexts(manager).contains(QStringLiteral("Pause timer")));
+
+    // The product type changes no row; its arrival rebuilds the menu all the same.
+    QPointer<view::ListItem> first = manager.model()->itemAt(0);
     emit variant.productTypeChanged(signalInterface::VariantTypes::E_PC);
-    QVERIFY(rowTexts(manager).contains(QStringLiteral("IR")));
+    QVERIFY(first.isNull());
 }
 
 void TestConfigureSystemViewManager::beforeAnyReportFourRows()
@@ -112,6 +165,46 @@ void TestConfigureSystemViewManager::everythingGivesElevenRowsInOrder()
                           "Error log", "Facility type"}));
     QCOMPARE(modelReader::applIds(*manager.model()),
              (QList<int>{0, 2, 3, 4, 8, 9, 10, 22, 12, 13, 14}));
+}
+
+// One flag at a time, with the region and facility type that allow the pause timer: each flag
+// adds its own row at its place, or none.
+void TestConfigureSystemViewManager::eachFlagAddsItsOwnRowOnly_data()
+{
+    QTest::addColumn<int>("flag");
+    QTest::addColumn<QStringList>("rows");
+    const QHash<QString, QString> rowOfFlag{{"aux", "Options"},
+                                            {"cleanup", "Cleanup note"},
+                                            {"tankAutoEmptying", "Tank auto emptying"},
+                                            {"bathPrio", "Bath type priority"},
+                                            {"resetTimer", "Pause timer"},
+                                            {"errorLog", "Error log"}};
+    const QStringList order{
+        "Options",     "Network", "Cleanup note", "Tank auto emptying", "Bath type priority",
+        "Pause timer", "Filter",  "Status",       "Error log",          "Facility type"};
+    for (int flag = 0; flag < int(std::size(functionFlags)); ++flag) {
+        const QString name = QString::fromLatin1(functionFlags[flag].name);
+        QStringList rows;
+        for (const QString &row : order) {
+            if (row == rowOfFlag.value(name) ||
+                QStringList({"Network", "Filter", "Status", "Facility type"}).contains(row))
+                rows.append(row);
+        }
+        QTest::newRow(functionFlags[flag].name) << flag << rows;
+    }
+}
+
+void TestConfigureSystemViewManager::eachFlagAddsItsOwnRowOnly()
+{
+    QFETCH(int, flag);
+    QFETCH(QStringList, rows);
+    ConfigureSystemViewManager manager(nullptr);
+    manager.onSaunaRegionChanged(RegionTypes::E_eu);
+    manager.onSaunaFacilityTypeChanged(SaunaStateTypes::E_time_controlled);
+    Post post;
+    post.*functionFlags[flag].member = true;
+    manager.onSaunaMasterFuncDescChanged(post);
+    QCOMPARE(rowTexts(manager), rows);
 }
 
 void TestConfigureSystemViewManager::pauseTimerNeedsFlagRegionAndFacility_data()
@@ -217,11 +310,31 @@ void TestConfigureSystemViewManager::languageChangeRetranslatesWithoutRebuilding
 {
     ConfigureSystemViewManager manager(nullptr);
     QPointer<view::ListItem> first = manager.model()->itemAt(0);
-    QSignalSpy changes(manager.model(), &QAbstractItemModel::dataChanged);
-    manager.onLanguageChanged(signalInterface::LanguageTypes::E_english);
-    // No translator is installed: the texts stay and nothing is announced.
-    QCOMPARE(changes.size(), 0);
+    TestTranslator translator;
+    translator.add(QStringLiteral("view::ConfigureSystemViewManager"), QStringLiteral("Network"),
+                   QStringLiteral("Netzwerk"));
+    translator.add(QStringLiteral("view::ConfigureSystemViewManager"), QStringLiteral("Status"),
+                   QStringLiteral("Zustand"));
+    ScopedTranslator installed(&translator);
+    QCOMPARE(rowTexts(manager), (QStringList{"Network", "Filter", "Status", "Facility type"}));
+    manager.onLanguageChanged(signalInterface::LanguageTypes::E_german);
+    QCOMPARE(rowTexts(manager), (QStringList{"Netzwerk", "Filter", "Zustand", "Facility type"}));
+    // The rows stay; only their texts change.
     QVERIFY(!first.isNull());
+    QCOMPARE(manager.model()->itemAt(0), first.data());
+}
+
+void TestConfigureSystemViewManager::connectedLanguageChangeRetranslates()
+{
+    ConfigureSystemViewManager manager(nullptr);
+    control::LanguageController language(nullptr);
+    QCOMPARE(manager.connectLanguageSignals({&language}), 0);
+    TestTranslator translator;
+    translator.add(QStringLiteral("view::ConfigureSystemViewManager"), QStringLiteral("Filter"),
+                   QStringLiteral("Suodatin"));
+    ScopedTranslator installed(&translator);
+    emit language.languageChanged(signalInterface::LanguageTypes::E_finnish);
+    QCOMPARE(rowTexts(manager).at(1), QStringLiteral("Suodatin"));
 }
 
 QTEST_GUILESS_MAIN(TestConfigureSystemViewManager)

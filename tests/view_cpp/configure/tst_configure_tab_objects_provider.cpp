@@ -1,3 +1,6 @@
+#include "../test_translator.h"
+#include "model_reader.h"
+
 #include "control/language_controller.h"
 #include "pc_panel/sauna_communication.h"
 #include "signal_interface/configure_types.h"
@@ -6,6 +9,7 @@
 #include "view_cpp/message_formatter.h"
 #include "view_cpp/register_view_qml_types.h"
 
+#include <QLoggingCategory>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -24,8 +28,9 @@ private slots:
     void publishesEveryNameOnce();
     void publishedObjectsAreTheManagersAndTheirModels();
     void connectsToTheLinkBothWays();
+    void connectsLanguageAndSaunaSignals_data();
     void connectsLanguageAndSaunaSignals();
-    void emptySenderListsConnectNothing();
+    void sendersWithoutTheSignalsAreCountedAsFailures();
     void messageRaisersAreTheManagers();
     void systemMenuPageLoadsAndOpensTheNetworkScreen();
 };
@@ -88,24 +93,52 @@ void TestConfigureTabObjectsProvider::connectsToTheLinkBothWays()
              !before);
 }
 
+void TestConfigureTabObjectsProvider::connectsLanguageAndSaunaSignals_data()
+{
+    // No relay screen exists yet: the System menu is connected either way.
+    QTest::addColumn<bool>("connectRelayScreen");
+    QTest::newRow("with relay screen") << true;
+    QTest::newRow("without relay screen") << false;
+}
+
 void TestConfigureTabObjectsProvider::connectsLanguageAndSaunaSignals()
 {
+    QFETCH(bool, connectRelayScreen);
     view::MessageFormatter formatter;
     pcPanel::SaunaCommunication link(nullptr, &formatter);
     control::LanguageController language(nullptr);
     ConfigureTabObjectsProvider provider(nullptr);
     QCOMPARE(provider.connectLanguageSignals({&language}), 0);
-    QCOMPARE(provider.connectSaunaSignals({link.saunaSystemReceiver()}, false), 0);
-    QCOMPARE(provider.connectSaunaSignals({link.saunaSystemReceiver()}, true), 0);
+    QCOMPARE(provider.connectSaunaSignals({link.saunaSystemReceiver()}, connectRelayScreen), 0);
     provider.initializeViews();
+    auto rows = [&provider] {
+        return modelReader::texts(*provider.systemViewManager.model(), "textOnSubMenu");
+    };
+    QVERIFY(!rows().contains(QStringLiteral("IR")));
+
+    // A sauna report reaches the System menu.
+    emit link.saunaSystemReceiver()->saunaMasterProductChanged(
+        signalInterface::MasterFuncDescTypes::E_sauna_ir);
+    QVERIFY(rows().contains(QStringLiteral("IR")));
+
+    // So does a language change.
+    TestTranslator translator;
+    translator.add(QStringLiteral("view::ConfigureSystemViewManager"), QStringLiteral("IR"),
+                   QStringLiteral("Infrarot"));
+    ScopedTranslator installed(&translator);
+    emit language.languageChanged(signalInterface::LanguageTypes::E_german);
+    QVERIFY(rows().contains(QStringLiteral("Infrarot")));
 }
 
-void TestConfigureTabObjectsProvider::emptySenderListsConnectNothing()
+void TestConfigureTabObjectsProvider::sendersWithoutTheSignalsAreCountedAsFailures()
 {
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("qt.core.qobject.connect=false\npanel.control.connections=false"));
     ConfigureTabObjectsProvider provider(nullptr);
-    QCOMPARE(provider.connectLanguageSignals({}), 0);
-    QCOMPARE(provider.connectSaunaSignals({}, false), 0);
-    QCOMPARE(provider.connectToVariantController({}), 0);
+    QObject stranger;
+    QVERIFY(provider.connectLanguageSignals({&stranger}) > 0);
+    QVERIFY(provider.connectSaunaSignals({&stranger}, false) > 0);
+    QVERIFY(provider.connectToVariantController({&stranger}) > 0);
 }
 
 void TestConfigureTabObjectsProvider::messageRaisersAreTheManagers()
