@@ -3,7 +3,10 @@
 #include "control/details/sender_connections.h"
 #include "control/details/stored_enum_setting.h"
 #include "control/settings.h"
+#include "signal_interface/monotonic_clock.h"
 #include "view_cpp/language_support.h"
+
+#include <utility>
 
 namespace control {
 
@@ -13,10 +16,15 @@ using signalInterface::CalendarTypes;
 using signalInterface::DateTimeTypes;
 
 constexpr quint32 dateTimeNotCorrectMessage = 0x2024;
+constexpr int msPerMinute = 60 * 1000;
 
 } // namespace
 
 TimeController::TimeController(QObject *parent)
+    : TimeController(&signalInterface::MonotonicClock::nowMs, parent)
+{}
+
+TimeController::TimeController(MonotonicClock monotonicMs, QObject *parent)
     : QObject(parent)
     , m_timeFormat(details::readEnumSetting<TimeFormat>(Settings::timeFormatKey,
                                                         &DateTimeTypes::fromInt, defaultTimeFormat))
@@ -24,7 +32,12 @@ TimeController::TimeController(QObject *parent)
                                                         &DateTimeTypes::fromInt, defaultDateFormat))
     , m_weekDayStart(details::readEnumSetting<WeekDay>(
           Settings::startOfWeekKey, &CalendarTypes::fromInt, defaultWeekDayStart))
-{}
+    , m_monotonicMs(std::move(monotonicMs))
+{
+    m_clockTimer.setSingleShot(true);
+    m_clockTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_clockTimer, &QTimer::timeout, this, &TimeController::onClockTick);
+}
 
 int TimeController::connectDateFormatSelected(const QList<QObject *> &senders)
 {
@@ -154,11 +167,41 @@ void TimeController::onSaunaTimeChanged(::signalInterface::DateTimeTypes::SaunaD
 {
     m_systemTime = dateTime;
     m_hasSystemTime = true;
+    m_reportedAtMs = m_monotonicMs();
     if (dateTime.dateTime.isValid()) {
         emit systemTimeChanged(dateTime.dateTime);
     }
     emit systemTimeDetailsChanged(dateTime.dateTime, dateTime.dateValid, dateTime.timeValid);
     emitFormattedTime();
+    scheduleClockTick();
+}
+
+void TimeController::onClockTick()
+{
+    emitFormattedTime();
+    scheduleClockTick();
+}
+
+TimeController::SaunaDateTime TimeController::runningSystemTime() const
+{
+    SaunaDateTime running = m_systemTime;
+    if (!m_hasSystemTime || !running.dateTime.isValid())
+        return running;
+    const qint64 elapsed = qMax<qint64>(0, m_monotonicMs() - m_reportedAtMs);
+    running.dateTime = running.dateTime.addMSecs(elapsed);
+    return running;
+}
+
+void TimeController::scheduleClockTick()
+{
+    const SaunaDateTime running = runningSystemTime();
+    const QTime time = running.dateTime.time();
+    if (!m_hasSystemTime || !running.timeValid || !running.dateTime.isValid() || !time.isValid()) {
+        m_clockTimer.stop();
+        return;
+    }
+    const int intoMinute = time.second() * 1000 + time.msec();
+    m_clockTimer.start(msPerMinute - intoMinute);
 }
 
 void TimeController::setDateFormat(DateFormat df)
@@ -190,12 +233,13 @@ void TimeController::emitFormattedTime()
         return;
     }
     // A part the sauna marks invalid is shown empty rather than as a made-up value.
-    const QDateTime &dateTime = m_systemTime.dateTime;
-    const QString date = m_systemTime.dateValid && dateTime.date().isValid()
+    const SaunaDateTime running = runningSystemTime();
+    const QDateTime &dateTime = running.dateTime;
+    const QString date = running.dateValid && dateTime.date().isValid()
                              ? view::LanguageSupport::dateText(dateTime.date(), m_dateFormat)
                              : QString();
     std::pair<QString, QString> time;
-    if (m_systemTime.timeValid && dateTime.time().isValid()) {
+    if (running.timeValid && dateTime.time().isValid()) {
         time = view::LanguageSupport::timeTextParts(dateTime.time(), m_timeFormat);
     }
     emit systemTimeFormattedChanged(date, time.first, time.second);

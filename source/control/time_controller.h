@@ -9,12 +9,20 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QTimer>
+
+#include <functional>
 
 namespace control {
 
 // Keeps the user's date format, time format and first day of the week ("date_format",
-// "time_format", "start_of_week"), passes the sauna system's clock on to the screens and sends
-// the user's new time to the sauna.
+// "time_format", "start_of_week"), runs the panel's clock from the sauna system's time reports
+// and sends the user's new time to the sauna.
+//
+// The sauna reports its time only now and then (an idle sauna seldom does). Between two reports
+// the clock advances from the last reported time by the process's monotonic clock; each report
+// sets it again. The formatted time is announced at every report and at every turn of the shown
+// minute.
 class TimeController : public QObject
 {
     Q_OBJECT
@@ -24,6 +32,8 @@ public:
     using DateFormat = signalInterface::DateTimeTypes::DateFormat;
     using WeekDay = signalInterface::CalendarTypes::WeekDay;
     using SaunaDateTime = signalInterface::DateTimeTypes::SaunaDateTime;
+    // Monotonic milliseconds; never goes back.
+    using MonotonicClock = std::function<qint64()>;
 
     static constexpr TimeFormat defaultTimeFormat = signalInterface::DateTimeTypes::E_0_24;
     static constexpr DateFormat defaultDateFormat = signalInterface::DateTimeTypes::E_ddmmyy;
@@ -31,6 +41,8 @@ public:
 
     // Reads the three keys; writes the default of each one that is missing or unreadable.
     explicit TimeController(QObject *parent = nullptr);
+    // The same, with the monotonic clock the panel's clock runs by (tests drive their own).
+    TimeController(MonotonicClock monotonicMs, QObject *parent);
 
     // Each returns the number of connections that failed.
     int connectDateFormatSelected(const QList<QObject *> &senders);
@@ -46,7 +58,12 @@ public:
     TimeFormat timeFormat() const { return m_timeFormat; }
     DateFormat dateFormat() const { return m_dateFormat; }
     WeekDay weekDayStart() const { return m_weekDayStart; }
+    // The sauna's last report, as it came.
     SaunaDateTime systemTime() const { return m_systemTime; }
+    // The last report advanced by the time that has passed since it came.
+    SaunaDateTime runningSystemTime() const;
+    // The timer that turns the shown minute; active while there is a running time to show.
+    const QTimer &clockTimer() const { return m_clockTimer; }
 
 public slots:
     // The user's choices; each also writes "has_changed_region_settings".
@@ -60,6 +77,8 @@ public slots:
     // The time and date screens' commits; an invalid date-time is refused with a message.
     void onSetSystemTimeRequested(QDateTime dateTime);
     void onSaunaTimeChanged(::signalInterface::DateTimeTypes::SaunaDateTime dateTime);
+    // The clock timer's slot: announces the running time and waits for the next minute.
+    void onClockTick();
 
 signals:
     void weekDayStartChanged(::signalInterface::CalendarTypes::WeekDay day);
@@ -78,6 +97,7 @@ private:
     void setTimeFormat(TimeFormat tf);
     void setWeekDayStart(WeekDay day);
     void emitFormattedTime();
+    void scheduleClockTick();
     static void markRegionSettingsChanged();
 
     TimeFormat m_timeFormat = defaultTimeFormat;
@@ -85,6 +105,10 @@ private:
     WeekDay m_weekDayStart = defaultWeekDayStart;
     bool m_hasSystemTime = false;
     SaunaDateTime m_systemTime;
+    MonotonicClock m_monotonicMs;
+    // The monotonic time at which m_systemTime was reported.
+    qint64 m_reportedAtMs = 0;
+    QTimer m_clockTimer;
 };
 
 } // namespace control

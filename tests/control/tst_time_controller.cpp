@@ -112,6 +112,9 @@ private slots:
     void saunaTimeAnnounced();
     void saunaTimeFollowsFormatChanges();
     void saunaTimeWithInvalidParts();
+    void clockRunsBetweenReports();
+    void clockTimerWaitsForTheNextMinute();
+    void clockTimerFiresAndKeepsRunning();
     void connectOperations();
 
 private:
@@ -321,6 +324,81 @@ void TestTimeController::saunaTimeWithInvalidParts()
     controller.onSaunaTimeChanged(saunaTime(QDateTime(), false, false));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(formatted.at(1), (QVariantList{QString(), QString(), QString()}));
+}
+
+void TestTimeController::clockRunsBetweenReports()
+{
+    qint64 nowMs = 5000;
+    TimeController controller([&nowMs] { return nowMs; }, nullptr);
+    QSignalSpy formatted(&controller, &TimeController::systemTimeFormattedChanged);
+    const QDateTime reported(QDate(2024, 3, 9), QTime(20, 28, 10));
+
+    controller.onSaunaTimeChanged(saunaTime(reported, true, true));
+    QCOMPARE(formatted.last().at(1).toString(), QStringLiteral("20:28"));
+
+    // The sauna stays idle and reports nothing for four minutes: the clock still moves.
+    nowMs += 4 * 60 * 1000;
+    controller.onClockTick();
+    QCOMPARE(formatted.last().at(1).toString(), QStringLiteral("20:32"));
+    QCOMPARE(controller.runningSystemTime().dateTime, reported.addSecs(4 * 60));
+    // The report itself is kept as it came.
+    QCOMPARE(controller.systemTime().dateTime, reported);
+
+    // A report sets the clock again, also backwards.
+    controller.onSaunaTimeChanged(
+        saunaTime(QDateTime(QDate(2024, 3, 9), QTime(20, 30)), true, true));
+    QCOMPARE(formatted.last().at(1).toString(), QStringLiteral("20:30"));
+    nowMs += 61 * 1000;
+    controller.onClockTick();
+    QCOMPARE(formatted.last().at(1).toString(), QStringLiteral("20:31"));
+
+    // Past midnight the date moves on with the time.
+    controller.onSaunaTimeChanged(
+        saunaTime(QDateTime(QDate(2024, 3, 9), QTime(23, 59, 30)), true, true));
+    const QString dateBefore = formatted.last().at(0).toString();
+    nowMs += 60 * 1000;
+    controller.onClockTick();
+    QCOMPARE(formatted.last().at(1).toString(), QStringLiteral("00:00"));
+    QVERIFY(formatted.last().at(0).toString() != dateBefore);
+    QVERIFY(formatted.last().at(0).toString().contains(QStringLiteral("10")));
+}
+
+void TestTimeController::clockTimerWaitsForTheNextMinute()
+{
+    qint64 nowMs = 1;
+    TimeController controller([&nowMs] { return nowMs; }, nullptr);
+    // No time reported yet: nothing runs.
+    QVERIFY(!controller.clockTimer().isActive());
+
+    controller.onSaunaTimeChanged(
+        saunaTime(QDateTime(QDate(2024, 3, 9), QTime(20, 28, 45, 500)), true, true));
+    QVERIFY(controller.clockTimer().isActive());
+    QCOMPARE(controller.clockTimer().interval(), 14500);
+
+    // A tick a little past the turn of the minute waits for the next one.
+    nowMs += 15000;
+    controller.onClockTick();
+    QCOMPARE(controller.clockTimer().interval(), 59500);
+
+    // A time the sauna marks unusable stops the clock; there is nothing to run.
+    controller.onSaunaTimeChanged(saunaTime(QDateTime(), false, false));
+    QVERIFY(!controller.clockTimer().isActive());
+}
+
+void TestTimeController::clockTimerFiresAndKeepsRunning()
+{
+    // The real timer, driven through its own timeout, with a clock that is already at the
+    // next minute: every timeout announces the running time and waits again.
+    qint64 nowMs = 1;
+    TimeController controller([&nowMs] { return nowMs; }, nullptr);
+    QSignalSpy formatted(&controller, &TimeController::systemTimeFormattedChanged);
+    controller.onSaunaTimeChanged(
+        saunaTime(QDateTime(QDate(2024, 3, 9), QTime(20, 28, 59, 990)), true, true));
+    QCOMPARE(formatted.count(), 1);
+    nowMs += 10;
+    QVERIFY(formatted.wait(5000));
+    QCOMPARE(formatted.last().at(1).toString(), QStringLiteral("20:29"));
+    QVERIFY(controller.clockTimer().isActive());
 }
 
 void TestTimeController::connectOperations()
