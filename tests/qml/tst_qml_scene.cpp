@@ -732,9 +732,29 @@ void TestQmlScene::lockedScreenFollowsThePinController()
     QVERIFY(!locked->isVisible());
 
     QObject *pin = item("pin_input");
+    auto *keypad = qobject_cast<QQuickItem *>(pin);
     QSignalSpy login(pin, SIGNAL(confirm_pin_code_login(QString, QString, bool)));
     QVERIFY(QMetaObject::invokeMethod(pin, "open", Q_ARG(QVariant, QStringLiteral("unlock"))));
     QVERIFY(pin->property("visible").toBool());
+    // Where each key sits, to check that the refusal line moves none of them. Layouts place
+    // their items when the window polishes before its next frame, so that frame is waited for.
+    const QStringList keys{"1", "2", "3", "4", "5", "6", "7", "8", "9", "⌫", "0", "OK"};
+    auto keyPositions = [&] {
+        QSignalSpy frameSwapped(m_view.get(), &QQuickWindow::frameSwapped);
+        m_view->update();
+        if (!frameSwapped.wait(5000))
+            return QList<QPointF>{};
+        QList<QPointF> positions;
+        for (const QString &key : keys) {
+            QQuickItem *button = findInItemTree(keypad, QStringLiteral("pinKey_") + key);
+            positions << (button ? button->mapToScene(QPointF(0, 0)) : QPointF(-1, -1));
+        }
+        return positions;
+    };
+    QQuickItem *refusedText = findInItemTree(keypad, QStringLiteral("pinRefusedText"));
+    QVERIFY(refusedText);
+    const QList<QPointF> withoutRefusal = keyPositions();
+    QCOMPARE(withoutRefusal.size(), keys.size());
     pin->setProperty("pin", QStringLiteral("4826"));
     click(findInItemTree(qobject_cast<QQuickItem *>(pin), QStringLiteral("pinKey_OK")));
     QCOMPARE(login.count(), 1);
@@ -747,8 +767,16 @@ void TestQmlScene::lockedScreenFollowsThePinController()
     emit m_pinCode.pinCodeConfirmed(QStringLiteral("unlock"), false);
     QVERIFY(pin->property("visible").toBool());
     QCOMPARE(pin->property("pin").toString(), QString());
-    QVERIFY(findInItemTree(qobject_cast<QQuickItem *>(pin), QStringLiteral("pinRefusedText"))
-                ->isVisible());
+    // The line has its room whether shown or not: no key moves under a finger.
+    QCOMPARE(keyPositions(), withoutRefusal);
+    QVERIFY(refusedText->isVisible());
+    QCOMPARE(refusedText->opacity(), 1.0);
+    QVERIFY(refusedText->height() > 0);
+    // The next digit hides the line again, and still nothing moves.
+    click(findInItemTree(keypad, QStringLiteral("pinKey_5")));
+    QCOMPARE(pin->property("pin").toString(), QStringLiteral("5"));
+    QCOMPARE(keyPositions(), withoutRefusal);
+    QCOMPARE(refusedText->opacity(), 0.0);
     // An answer to another request is not this keypad's.
     pin->setProperty("pin", QStringLiteral("1234"));
     emit m_pinCode.pinCodeConfirmed(QStringLiteral("settings"), true);

@@ -83,10 +83,11 @@ Rectangle {
             }
         }
 
+        // Always laid out, only hidden, so that the keys below never move under a finger.
         Text {
             objectName: "pinRefusedText"
             Layout.alignment: Qt.AlignHCenter
-            visible: page.refused
+            opacity: page.refused ? 1 : 0
             text: qsTr("Wrong PIN")
             textFormat: Text.PlainText
             color: Theme.danger
