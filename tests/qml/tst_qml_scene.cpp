@@ -637,6 +637,8 @@ void TestQmlScene::popupReportsThePressedButtonText()
 
 void TestQmlScene::mainScreenShowsManagerValues()
 {
+    // Values are shown while a sauna is connected.
+    m_wifi.setConnected(true);
     QObject *measured = item("measuredTemperatureText");
     QVERIFY(measured);
     m_measuredTemperature.setValue(75 * 9);

@@ -4,6 +4,7 @@
 #include "signal_interface/favorites_types.h"
 #include "signal_interface/pin_types.h"
 #include "signal_interface/sauna_state_types.h"
+#include "signal_interface/temperature_types.h"
 #include "signal_interface/user_message_types.h"
 #include "view_cpp/configure_tab_objects_provider.h"
 #include "view_cpp/frame_wiring.h"
@@ -75,6 +76,7 @@ private slots:
     void cleanupTestCase();
 
     void sceneLoadsAndWiresWithoutWarnings();
+    void mainScreenShowsNoValueWithoutASauna();
     void mainScreenFollowsTheControllers();
     void popupShowsTheMessageControllersMessage();
     void lockScreenAndKeypadFollowThePinController();
@@ -86,6 +88,9 @@ private:
     QObject *item(const char *objectName) const;
     QQuickItem *rootItem() const;
     void click(QQuickItem *target);
+    QString shownText(const char *objectName) const;
+    void verifyNoSaunaShown();
+    void reportSaunaValues(int roomDegrees, int targetDegrees, bool lightsOn);
 
     std::unique_ptr<control::VariantControllerPcPanel> m_variant;
     std::unique_ptr<startUp::PanelFrame> m_frame;
@@ -175,10 +180,131 @@ void TestRealScene::sceneLoadsAndWiresWithoutWarnings()
     QCOMPARE(rootItem()->width(), 340.0);
 }
 
+QString TestRealScene::shownText(const char *objectName) const
+{
+    QObject *found = item(objectName);
+    return found ? found->property("text").toString() : QStringLiteral("<missing>");
+}
+
+// What the main screen shows while no sauna is connected: "--" for every value, the line that
+// says so, and controls that do nothing.
+void TestRealScene::verifyNoSaunaShown()
+{
+    QQuickItem *notice = qobject_cast<QQuickItem *>(item("notConnectedNotice"));
+    QVERIFY(notice && notice->isVisible());
+    QCOMPARE(shownText("notConnectedText"),
+             QStringLiteral("No sauna is connected. Connect one in Settings → Network."));
+
+    QCOMPARE(shownText("measuredTemperatureText"), QStringLiteral("--"));
+    QCOMPARE(shownText("targetTemperatureText"), QStringLiteral("Target --"));
+    QCOMPARE(shownText("measuredHumidityText"), QStringLiteral("Humidity --"));
+    for (const char *name :
+         {"temperature_data_provider_tab2_normal", "humidity_data_provider_tab2_normal"}) {
+        auto *stepper = qobject_cast<QQuickItem *>(item(name));
+        QVERIFY(stepper);
+        QCOMPARE(stepper->findChild<QObject *>("valueText")->property("text").toString(),
+                 QStringLiteral("--"));
+        QVERIFY(!stepper->isEnabled());
+        QVERIFY(!stepper->findChild<QQuickItem *>("increaseButton")->isEnabled());
+    }
+
+    QObject *power = item("power_switch_tab");
+    QVERIFY(!qobject_cast<QQuickItem *>(power)->isEnabled());
+    QVERIFY(!power->property("on").toBool());
+    QCOMPARE(power->property("stateText").toString(), QStringLiteral("--"));
+
+    QObject *lights = item("lights_switch_tab_2");
+    QVERIFY(!qobject_cast<QQuickItem *>(lights)->isEnabled());
+    QCOMPARE(lights->property("value").toString(), QStringLiteral("--"));
+    QVERIFY(!lights->property("active").toBool());
+    QObject *bathTime = item("bathTimeTile");
+    QVERIFY(!qobject_cast<QQuickItem *>(bathTime)->isEnabled());
+    QCOMPARE(bathTime->property("value").toString(), QStringLiteral("--:--"));
+
+    // Taps on the disabled controls ask the sauna for nothing.
+    QSignalSpy stateRequests(power, SIGNAL(saunaStateChangeRequested(int)));
+    QSignalSpy lightRequests(lights, SIGNAL(lightsStateChangeRequested(bool)));
+    click(qobject_cast<QQuickItem *>(power));
+    click(qobject_cast<QQuickItem *>(lights));
+    QCOMPARE(stateRequests.count(), 0);
+    QCOMPARE(lightRequests.count(), 0);
+    QVERIFY(!item("heaterSettingsModel")->property("visible").toBool());
+}
+
+// The sauna's reports, as the link hands them to the controllers.
+void TestRealScene::reportSaunaValues(int roomDegrees, int targetDegrees, bool lightsOn)
+{
+    using signalInterface::SaunaStateTypes;
+    details::ControllerTabObjectsProvider &controllers = m_frame->controllerTab;
+    controllers.temperatureController.onSaunaTemperatureChanged(roomDegrees * 9);
+    controllers.temperatureController.onSaunaTargetTemperatureChanged(targetDegrees * 9);
+    controllers.peripheralController.onSaunaLightsStateChange(lightsOn);
+    controllers.saunaStateController.onSaunaPhysicalStateChanged(SaunaStateTypes::E_sauna_on);
+}
+
+void TestRealScene::mainScreenShowsNoValueWithoutASauna()
+{
+    pcPanel::SaunaCommunication &link = m_frame->saunaCommunication;
+    QVERIFY(!m_frame->controllerTab.wifiSymbolController.isConnected());
+    // The room temperature exactly as reported, not smoothed over several reports.
+    m_frame->controllerTab.temperatureController.onTemperaturePresentationChangeRequested(
+        signalInterface::TemperatureTypes::E_direct);
+
+    // Before the first connection, the controllers' start values are nobody's report.
+    verifyNoSaunaShown();
+    if (QTest::currentTestFailed())
+        return;
+
+    // A sauna connects and reports: its values, and the controls work.
+    emit link.connectedChanged(true);
+    reportSaunaValues(75, 80, true);
+    QVERIFY(!qobject_cast<QQuickItem *>(item("notConnectedNotice"))->isVisible());
+    QCOMPARE(shownText("measuredTemperatureText"), QStringLiteral("75°"));
+    QCOMPARE(shownText("targetTemperatureText"), QStringLiteral("Target 80°C"));
+    QCOMPARE(item("lights_switch_tab_2")->property("value").toString(), QStringLiteral("On"));
+    QVERIFY(item("power_switch_tab")->property("on").toBool());
+    QVERIFY(qobject_cast<QQuickItem *>(item("power_switch_tab"))->isEnabled());
+    QVERIFY(qobject_cast<QQuickItem *>(item("temperature_data_provider_tab2_normal"))->isEnabled());
+
+    // The user disconnects on the Network screen: heating and lights no longer look live.
+    link.onDisconnectRequest();
+    QVERIFY(!m_frame->controllerTab.wifiSymbolController.isConnected());
+    verifyNoSaunaShown();
+    if (QTest::currentTestFailed())
+        return;
+
+    // Connected again: what the sauna reports now.
+    emit link.connectedChanged(true);
+    reportSaunaValues(62, 85, false);
+    QCOMPARE(shownText("measuredTemperatureText"), QStringLiteral("62°"));
+    QCOMPARE(shownText("targetTemperatureText"), QStringLiteral("Target 85°C"));
+    QCOMPARE(item("lights_switch_tab_2")->property("value").toString(), QStringLiteral("Off"));
+
+    // The connection is lost: the same "no value" screen.
+    emit link.connectedChanged(false);
+    verifyNoSaunaShown();
+    if (QTest::currentTestFailed())
+        return;
+
+    // Back, with the sauna's report.
+    emit link.connectedChanged(true);
+    reportSaunaValues(64, 85, true);
+    QCOMPARE(shownText("measuredTemperatureText"), QStringLiteral("64°"));
+    QCOMPARE(item("lights_switch_tab_2")->property("value").toString(), QStringLiteral("On"));
+    QVERIFY(!qobject_cast<QQuickItem *>(item("notConnectedNotice"))->isVisible());
+
+    // Leave the controllers as the next test expects them: connected, off, lights off.
+    m_frame->controllerTab.saunaStateController.onSaunaPhysicalStateChanged(
+        signalInterface::SaunaStateTypes::E_sauna_off);
+    m_frame->controllerTab.peripheralController.onSaunaLightsStateChange(false);
+}
+
 void TestRealScene::mainScreenFollowsTheControllers()
 {
     using signalInterface::SaunaStateTypes;
     details::ControllerTabObjectsProvider &controllers = m_frame->controllerTab;
+    // The main screen shows values while a sauna is connected.
+    controllers.wifiSymbolController.onConnectedChanged(true);
 
     controllers.peripheralController.onSaunaLightsStateChange(true);
     QVERIFY(item("lights_switch_tab_2")->property("lightsOn").toBool());
@@ -194,11 +320,11 @@ void TestRealScene::mainScreenFollowsTheControllers()
              int(SaunaStateTypes::E_sauna_off));
 
     QObject *indicator = item("connectionIndicator");
-    const QColor disconnected = indicator->property("color").value<QColor>();
-    controllers.wifiSymbolController.onConnectedChanged(true);
-    QVERIFY(indicator->property("color").value<QColor>() != disconnected);
+    const QColor connected = indicator->property("color").value<QColor>();
     controllers.wifiSymbolController.onConnectedChanged(false);
-    QCOMPARE(indicator->property("color").value<QColor>(), disconnected);
+    QVERIFY(indicator->property("color").value<QColor>() != connected);
+    controllers.wifiSymbolController.onConnectedChanged(true);
+    QCOMPARE(indicator->property("color").value<QColor>(), connected);
 
     emit controllers.timeController.systemTimeFormattedChanged(
         QStringLiteral("24.12.2024"), QStringLiteral("6:30"), QStringLiteral("PM"));

@@ -10,6 +10,8 @@ Rectangle {
 
     property string label
     property string valueText: "--"
+    // False while there is no value to show (no sauna connected): the stepper reads "--".
+    property bool hasValue: true
     property string unitText
     property bool lowerBlocked: false
     property bool upperBlocked: false
@@ -54,7 +56,8 @@ Rectangle {
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
                 textFormat: Text.PlainText
-                text: stepper.valueText + (stepper.unitText.length > 0 ? " " + stepper.unitText : "")
+                text: !stepper.hasValue ? "--"
+                      : stepper.valueText + (stepper.unitText.length > 0 ? " " + stepper.unitText : "")
                 color: stepper.valueColor
                 font.pixelSize: Theme.fontLarge + 4
                 font.bold: true

@@ -226,6 +226,13 @@
     </message>
 </context>
 <context>
+    <name>NotConnectedNotice</name>
+    <message>
+        <source>No sauna is connected. Connect one in Settings → Network.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OnScreenKeyboard</name>
     <message>
         <source>Space</source>

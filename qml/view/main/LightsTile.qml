@@ -6,11 +6,13 @@ StatusTile {
     id: lights
 
     property bool lightsOn: false
+    // False while the sauna has told nothing: the tile then reads "--".
+    property bool hasValue: true
 
     signal lightsStateChangeRequested(bool shownState)
 
     caption: qsTr("Lights")
-    value: lightsOn ? qsTr("On") : qsTr("Off")
+    value: !hasValue ? "--" : lightsOn ? qsTr("On") : qsTr("Off")
     valueColor: lightsOn ? Theme.accent : Theme.textDim
     active: lightsOn
     onClicked: lightsStateChangeRequested(lightsOn)

@@ -21,6 +21,10 @@ Rectangle {
         anchors.margins: Theme.margin
         spacing: Theme.spacing
 
+        NotConnectedNotice {
+            Layout.fillWidth: true
+            visible: !page.status.connected
+        }
         TemperatureDial {
             Layout.alignment: Qt.AlignHCenter
             status: page.status
@@ -30,16 +34,22 @@ Rectangle {
             Layout.fillWidth: true
             label: qsTr("Target temperature")
             manager: target_temperature_manager
+            enabled: page.status.connected
+            hasValue: page.status.connected
         }
         HumidityStepper {
             objectName: "humidity_data_provider_tab2_locked"
             Layout.fillWidth: true
             label: qsTr("Target humidity")
             manager: target_humidity_manager
+            enabled: page.status.connected
+            hasValue: page.status.connected
         }
         LightsTile {
             objectName: "lights_switch_tab_tab2_locked"
             Layout.fillWidth: true
+            enabled: page.status.connected
+            hasValue: page.status.connected
             lightsOn: page.status.lightsOn
         }
         Item { Layout.fillHeight: true }

@@ -4,10 +4,12 @@ import "../components"
 import "../components/Theme.js" as Theme
 
 // The main screen: power, room temperature, targets, bath time, lights and the quick relays.
+// Without a connected sauna it says so, shows no values and its controls are disabled.
 Item {
     id: page
 
     property QtObject status
+    readonly property bool connected: status.connected
 
     Flickable {
         anchors.fill: parent
@@ -21,6 +23,12 @@ Item {
             y: Theme.spacing
             width: parent.width - 2 * Theme.margin
             spacing: Theme.spacing
+
+            NotConnectedNotice {
+                objectName: "notConnectedNotice"
+                Layout.fillWidth: true
+                visible: !page.connected
+            }
 
             RowLayout {
                 Layout.fillWidth: true
@@ -36,6 +44,7 @@ Item {
                     PowerSwitch {
                         objectName: "power_switch_tab"
                         Layout.alignment: Qt.AlignHCenter
+                        enabled: page.connected
                         saunaState: page.status.saunaState
                         stateText: page.status.saunaStateText
                     }
@@ -58,12 +67,16 @@ Item {
                 Layout.fillWidth: true
                 label: qsTr("Target temperature")
                 manager: target_temperature_manager
+                enabled: page.connected
+                hasValue: page.connected
             }
             HumidityStepper {
                 objectName: "humidity_data_provider_tab2_normal"
                 Layout.fillWidth: true
                 label: qsTr("Target humidity")
                 manager: target_humidity_manager
+                enabled: page.connected
+                hasValue: page.connected
             }
 
             RowLayout {
@@ -74,18 +87,22 @@ Item {
                     objectName: "bathTimeTile"
                     Layout.fillWidth: true
                     caption: qsTr("Bath time")
+                    enabled: page.connected
                     value: page.status.bathTimeHours + ":" + page.status.bathTimeMinutes
                     onClicked: heaterSettings.open()
                 }
                 LightsTile {
                     objectName: "lights_switch_tab_2"
                     Layout.fillWidth: true
+                    enabled: page.connected
+                    hasValue: page.connected
                     lightsOn: page.status.lightsOn
                 }
                 StatusTile {
                     Layout.fillWidth: true
                     caption: qsTr("Fan")
-                    value: page.status.fanRunning ? qsTr("On") : qsTr("Off")
+                    enabled: page.connected
+                    value: !page.connected ? "--" : page.status.fanRunning ? qsTr("On") : qsTr("Off")
                     valueColor: page.status.fanRunning ? Theme.accent : Theme.textDim
                     active: page.status.fanRunning
                     onClicked: heaterSettings.open()
@@ -96,7 +113,8 @@ Item {
                 objectName: "heaterSettingsAuxRelaysOverview"
                 Layout.fillWidth: true
                 Layout.preferredHeight: contentHeight
-                visible: count > 0
+                // The relays' states are values too: without a sauna there are none to show.
+                visible: count > 0 && page.connected
                 interactive: false
                 model: settings_auxiliary_relays_overview_model
 

@@ -17,6 +17,7 @@ Item {
 
     implicitWidth: 96
     implicitHeight: 118
+    opacity: enabled ? 1.0 : 0.5
 
     Rectangle {
         id: button

@@ -3,25 +3,35 @@ import SignalInterfaceLib 1.0
 
 // What the main screens show about the sauna, gathered from the value managers and controllers.
 // The screens bind to these properties; nothing here decides anything.
+//
+// A value is shown only while a sauna is connected. Without a connection every value reads as
+// "no value" (the has... flags are false, texts are "--", switches read off), so that nothing
+// from a former connection, and no default standing for nothing, looks live. What the
+// controllers last published is kept in "reported" and shown again once a sauna is connected.
 Item {
     id: status
 
-    property bool hasMeasuredTemperature: false
-    property int measuredTemperature: 0
-    property bool hasTargetTemperature: false
-    property int targetTemperature: 0
-    property int temperatureUnit: TemperatureTypes.E_celsius
-    property bool hasMeasuredHumidity: false
-    property int measuredHumidity: 0
-    property int humidityUnit: HumidityTypes.E_step
-    property string bathTimeHours: "--"
-    property string bathTimeMinutes: "--"
-    property int saunaState: SaunaStateTypes.E_sauna_off
-    readonly property bool lightsOn: peripheral_controller.lightsOn
-    readonly property bool fanRunning: peripheral_controller.fanRunning
-    readonly property bool fanAutomatic: peripheral_controller.fanAutomatic
     // The link's state and the panel lock, as their controllers publish them.
     readonly property bool connected: wifi_symbol_controller.connected
+
+    readonly property bool hasMeasuredTemperature: connected && reported.hasMeasuredTemperature
+    readonly property int measuredTemperature: reported.measuredTemperature
+    readonly property bool hasTargetTemperature: connected && reported.hasTargetTemperature
+    readonly property int targetTemperature: reported.targetTemperature
+    property int temperatureUnit: TemperatureTypes.E_celsius
+    readonly property bool hasMeasuredHumidity: connected && reported.hasMeasuredHumidity
+    readonly property int measuredHumidity: reported.measuredHumidity
+    property int humidityUnit: HumidityTypes.E_step
+    readonly property string bathTimeHours: connected ? reported.bathTimeHours : "--"
+    readonly property string bathTimeMinutes: connected ? reported.bathTimeMinutes : "--"
+    readonly property bool hasSaunaState: connected
+    readonly property int saunaState: connected ? reported.saunaState
+                                                : SaunaStateTypes.E_sauna_off
+    readonly property bool lightsOn: connected && peripheral_controller.lightsOn
+    // The fan as its controller publishes it, for the heater settings page; the main screen's
+    // fan tile reads "--" by itself while no sauna is connected.
+    readonly property bool fanRunning: peripheral_controller.fanRunning
+    readonly property bool fanAutomatic: peripheral_controller.fanAutomatic
     readonly property bool panelLocked: pin_code_controller.locked
     property string timeText
     property string dateText
@@ -32,6 +42,8 @@ Item {
                                                ? "%" : qsTr("level")
     readonly property bool heating: saunaState === SaunaStateTypes.E_sauna_on
     readonly property string saunaStateText: {
+        if (!hasSaunaState)
+            return "--"
         switch (saunaState) {
         case SaunaStateTypes.E_sauna_on: return qsTr("Heating")
         case SaunaStateTypes.E_sauna_dryup: return qsTr("Drying")
@@ -44,34 +56,48 @@ Item {
 
     visible: false
 
+    // The last values the controllers published, whether or not a sauna is connected now.
+    QtObject {
+        id: reported
+        property bool hasMeasuredTemperature: false
+        property int measuredTemperature: 0
+        property bool hasTargetTemperature: false
+        property int targetTemperature: 0
+        property bool hasMeasuredHumidity: false
+        property int measuredHumidity: 0
+        property string bathTimeHours: "--"
+        property string bathTimeMinutes: "--"
+        property int saunaState: SaunaStateTypes.E_sauna_off
+    }
+
     Connections {
         target: physical_temperature_manager
         function onTemperatureValueChanged(shown) {
-            status.measuredTemperature = shown
-            status.hasMeasuredTemperature = true
+            reported.measuredTemperature = shown
+            reported.hasMeasuredTemperature = true
         }
         function onTemperatureValueChanged2Qml(shown, unit) { status.temperatureUnit = unit }
     }
     Connections {
         target: target_temperature_manager
         function onTemperatureValueChanged(shown) {
-            status.targetTemperature = shown
-            status.hasTargetTemperature = true
+            reported.targetTemperature = shown
+            reported.hasTargetTemperature = true
         }
     }
     Connections {
         target: physical_humidity_manager
         function onHumidityValueChanged(value, hasValue) {
-            status.measuredHumidity = value
-            status.hasMeasuredHumidity = hasValue
+            reported.measuredHumidity = value
+            reported.hasMeasuredHumidity = hasValue
         }
         function onHumidityUnitIntChanged(unit) { status.humidityUnit = unit }
     }
     Connections {
         target: sauna_state_bath_time_manager
         function onDurationValueComponentsChanged(hours, minutes, seconds, milliseconds) {
-            status.bathTimeHours = hours
-            status.bathTimeMinutes = minutes
+            reported.bathTimeHours = hours
+            reported.bathTimeMinutes = minutes
         }
     }
     Connections {
@@ -83,6 +109,6 @@ Item {
     }
     Connections {
         target: sauna_state_controller
-        function onSaunaPhysicalStateChanged(state) { status.saunaState = state }
+        function onSaunaPhysicalStateChanged(state) { reported.saunaState = state }
     }
 }

@@ -19,6 +19,7 @@ Rectangle {
     color: area.pressed ? Theme.surfacePressed : Theme.surface
     border.color: active ? Theme.accent : Theme.outline
     border.width: 1
+    opacity: enabled ? 1.0 : 0.5
 
     ColumnLayout {
         anchors.fill: parent

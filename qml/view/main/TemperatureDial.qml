@@ -60,9 +60,14 @@ Item {
         Text {
             objectName: "targetTemperatureText"
             anchors.horizontalCenter: parent.horizontalCenter
-            text: dial.status && dial.status.hasTargetTemperature
-                  ? qsTr("Target %1").arg(dial.status.targetTemperature + dial.status.temperatureUnitText)
-                  : qsTr("No target")
+            text: {
+                if (!dial.status || !dial.status.connected)
+                    return qsTr("Target %1").arg("--")
+                return dial.status.hasTargetTemperature
+                       ? qsTr("Target %1").arg(dial.status.targetTemperature
+                                               + dial.status.temperatureUnitText)
+                       : qsTr("No target")
+            }
             textFormat: Text.PlainText
             color: Theme.accent
             font.pixelSize: Theme.fontSmall
