@@ -31,7 +31,8 @@ FavoriteController::FavoriteController(QObject *parent)
     for (int index = 0; index < favoriteCount; ++index)
         m_favorites[index].index = static_cast<quint32>(index);
     AuxiliaryRelayTypes::makeDefaultAuxiliaryRelayPosts(m_relays);
-    m_bathTimeManager->setLowerLimitInMinutes(1);
+    // A favorite may leave the bath time at 0; the sauna's limit replaces the default upper one.
+    m_bathTimeManager->setLowerLimitInMinutes(0);
     m_bathTimeManager->setUpperLimitInMinutes(defaultBathTimeLimit);
 }
 
@@ -246,9 +247,7 @@ void FavoriteController::onBathTimeCommit()
 {
     if (!m_editing || !m_bathTimeManager->value())
         return;
-    const int minutes = m_bathTimeManager->valueInMinutes();
-    if (minutes > 0)
-        m_edited.bathTime = static_cast<quint32>(minutes);
+    m_edited.bathTime = static_cast<quint32>(m_bathTimeManager->valueInMinutes());
 }
 
 void FavoriteController::onSaunaFavoritesPostChanged(

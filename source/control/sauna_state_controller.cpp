@@ -8,10 +8,19 @@ using signalInterface::SaunaStateTypes;
 
 namespace control {
 
+namespace {
+
+constexpr int minimumBathTime = 1;
+
+} // namespace
+
 SaunaStateController::SaunaStateController(QObject *parent)
     : QObject(parent)
     , m_bathTimeManager(this)
-{}
+{
+    // A bath needs at least a minute; the upper limit comes from the sauna.
+    m_bathTimeManager.setLowerLimitInMinutes(minimumBathTime);
+}
 
 int SaunaStateController::connectSettingsBathTimeView(const QList<QObject *> &senders)
 {
@@ -168,7 +177,8 @@ void SaunaStateController::onSaunaBathTimeChanged(int minutes)
 
 void SaunaStateController::onSaunaBathTimeLimitChanged(int minutes)
 {
-    if (minutes < 0)
+    // A limit below the shortest bath would drag the lower limit down with it.
+    if (minutes < minimumBathTime)
         return;
     m_bathTimeManager.setUpperLimitInMinutes(minutes);
 }

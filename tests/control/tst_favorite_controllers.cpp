@@ -2,6 +2,7 @@
 #include "control/favorite_overview_controller.h"
 #include "protocol_buffers_support/si_pb_type_conversion/favorite_conversion.h"
 #include "sauna_bridge/zerededid_bridge_receiver_signal_interface.h"
+#include "signal_interface/time_edit_types.h"
 #include "signal_interface/type_registration.h"
 #include "value/duration_manager_most_significant_component_hour.h"
 #include "value/humidity_value_manager.h"
@@ -208,6 +209,57 @@ private slots:
         const qsizetype before = updates.size();
         tab.favorites.onFavoriteEditSaveActivated();
         QCOMPARE(updates.size(), before);
+    }
+
+    void aFavoritesBathTimeStepsDownToZeroAndUpToTheSaunasLimit()
+    {
+        using signalInterface::TimeEditTypes;
+        FavoritesTab tab;
+        FakeFavoritesView view;
+        QCOMPARE(tab.favorites.connectFavoritesView({&view}), 0);
+        QCOMPARE(tab.favorites.connectBathTimeView({&view}), 0);
+        QSignalSpy updates(&tab.favorites, &control::FavoriteController::favoriteUpdateRequested);
+        value::DurationManager *manager = tab.favorites.bathTimeManager();
+        int hour = 0, minute = 0, second = 0, millisecond = 0;
+        manager->componentSteps(hour, minute, second, millisecond);
+        QCOMPARE((QList<int>{hour, minute, second, millisecond}), (QList<int>{1, 1, 1, 1}));
+        emit tab.bridge.saunaBathTimeLimitChanged(180);
+
+        // The favorite's 60 minutes: an hour down gives 0, and the minute stepper stays there.
+        emit view.favoriteEditActivated(3);
+        emit view.editBathTimeRequested();
+        QCOMPARE(manager->valueInMinutes(), 60);
+        QSignalSpy lowerFlags(manager, &value::DurationManager::lowerLimitReached);
+        emit view.durationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_decrease);
+        emit view.durationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_decrease);
+        QCOMPARE(manager->valueInMinutes(), 0);
+        QVERIFY(manager->value().has_value());
+        QCOMPARE(*manager->value(), 0);
+        QCOMPARE(lowerFlags.last().at(1).toBool(), true);
+        emit view.bathTimeCommit();
+        emit view.favoriteEditSaveActivated();
+        QCOMPARE(updates.size(), 1);
+        QCOMPARE(onTheWire(updates.last().at(0).value<FavoritesPost>()).bath_time(), 0u);
+
+        // The top is the sauna's limit: the steppers stop on it, and the hour wraps from it.
+        emit tab.bridge.saunaFavoritesPostChanged(updates.last().at(0).value<FavoritesPost>());
+        emit view.favoriteEditActivated(3);
+        emit view.editBathTimeRequested();
+        QCOMPARE(manager->valueInMinutes(), 0);
+        emit view.durationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_decrease);
+        QCOMPARE(manager->valueInMinutes(), 180);
+        emit view.durationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_increase);
+        QCOMPARE(manager->valueInMinutes(), 180);
+        emit view.durationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_decrease);
+        emit view.durationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_increase);
+        QCOMPARE(manager->valueInMinutes(), 180);
+        emit view.durationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_increase);
+        QCOMPARE(manager->valueInMinutes(), 0);
+        emit view.durationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_increase);
+        emit view.bathTimeCommit();
+        emit view.favoriteEditSaveActivated();
+        QCOMPARE(updates.size(), 2);
+        QCOMPARE(onTheWire(updates.last().at(0).value<FavoritesPost>()).bath_time(), 1u);
     }
 
     void deleteIsConfirmedOnceAndSendsTheSlotEmptied()

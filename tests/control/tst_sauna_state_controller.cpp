@@ -167,6 +167,68 @@ private slots:
         QCOMPARE(requests.count(), 1);
     }
 
+    void theBathTimeStopsAtOneMinuteAndTheSaunasLimit()
+    {
+        using signalInterface::TimeEditTypes;
+        SaunaStateController controller;
+        FakeReceiver receiver;
+        MainScreenView view;
+        controller.connectSaunaSignals({&receiver});
+        controller.connectSettingsBathTimeView({&view});
+        controller.connectBathTimeView({&view});
+        QSignalSpy requests(&controller, &SaunaStateController::bathTimeChangeRequested);
+        value::DurationManager *manager = controller.bathTimeManager();
+        int hour = 0, minute = 0, second = 0, millisecond = 0;
+        manager->componentSteps(hour, minute, second, millisecond);
+        QCOMPARE((QList<int>{hour, minute, second, millisecond}), (QList<int>{1, 1, 1, 1}));
+
+        emit receiver.saunaBathTimeLimitChanged(360);
+        emit receiver.saunaBathTimeChanged(3);
+        QSignalSpy lowerFlags(manager, &value::DurationManager::lowerLimitReached);
+        emit view.settingsBathTimeEditActivated();
+        // The minute stepper stops at one minute however often it is pressed.
+        for (int press = 0; press < 5; ++press)
+            emit view.durationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_decrease);
+        QCOMPARE(manager->valueInMinutes(), 1);
+        QVERIFY(!lowerFlags.isEmpty());
+        QCOMPARE(lowerFlags.last().at(1).toBool(), true);
+        emit view.settingsBathTimeCommit();
+        QCOMPARE(requests.count(), 1);
+        QCOMPARE(requests.last().at(0).toInt(), 1);
+        emit receiver.saunaBathTimeChanged(1);
+
+        // From the bottom the hour stepper wraps to the sauna's limit, and stops there going up.
+        emit view.settingsBathTimeEditActivated();
+        emit view.durationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_decrease);
+        QCOMPARE(manager->valueInMinutes(), 360);
+        emit view.durationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_increase);
+        QCOMPARE(manager->valueInMinutes(), 360);
+        emit view.durationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_decrease);
+        emit view.durationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_increase);
+        QCOMPARE(manager->valueInMinutes(), 360);
+        emit view.settingsBathTimeCommit();
+        QCOMPARE(requests.last().at(0).toInt(), 360);
+        emit receiver.saunaBathTimeChanged(360);
+
+        // A new limit from the sauna moves the top; a limit below one minute keeps the floor.
+        emit receiver.saunaBathTimeLimitChanged(120);
+        QCOMPARE(manager->valueInMinutes(), 120);
+        emit receiver.saunaBathTimeLimitChanged(0);
+        emit receiver.saunaBathTimeChanged(2);
+        emit view.settingsBathTimeEditActivated();
+        emit view.durationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_decrease);
+        emit view.durationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_decrease);
+        emit view.settingsBathTimeCommit();
+        QCOMPARE(requests.last().at(0).toInt(), 1);
+        emit receiver.saunaBathTimeChanged(1);
+        emit view.settingsBathTimeEditActivated();
+        emit view.durationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_decrease);
+        emit view.settingsBathTimeCommit();
+        QCOMPARE(requests.last().at(0).toInt(), 120);
+        for (const QList<QVariant> &request : requests)
+            QVERIFY(request.at(0).toInt() >= 1);
+    }
+
     void relayBoardsAreCountedFromTheNodeList()
     {
         SaunaStateController controller;
