@@ -27,7 +27,9 @@ int SaunaStateController::connectSettingsBathTimeView(const QList<QObject *> &se
     return value::connectSources(senders, SIGNAL(settingsBathTimeEditActivated()), this,
                                  SLOT(onSettingsBathTimeEditActivated())) +
            value::connectSources(senders, SIGNAL(settingsBathTimeCommit()), this,
-                                 SLOT(onSettingsBathTimeCommit()));
+                                 SLOT(onSettingsBathTimeCommit())) +
+           value::connectSources(senders, SIGNAL(settingsBathTimeEditCancelled()), this,
+                                 SLOT(onSettingsBathTimeEditCancelled()));
 }
 
 int SaunaStateController::connectCalendarEditView(const QList<QObject *> &senders)
@@ -121,11 +123,15 @@ void SaunaStateController::onSettingsBathTimeCommit()
         emit bathTimeChangeRequested(m_bathTimeManager.valueInMinutes());
 }
 
+void SaunaStateController::onSettingsBathTimeEditCancelled()
+{
+    abandonBathTimeEdit();
+}
+
 void SaunaStateController::onCalendarEditActivated()
 {
     // Leaving for the calendar abandons an uncommitted bath-time edit.
-    m_editingBathTime = false;
-    showReportedBathTime();
+    abandonBathTimeEdit();
 }
 
 void SaunaStateController::onSaunaStateChangeRequested(int state)
@@ -199,6 +205,13 @@ void SaunaStateController::onSaunaNodeListItemChanged(
         m_rcbNodes.remove(node.index);
     if (rcbCount() != before)
         emit saunaRcbNumbersChanged(rcbCount());
+}
+
+void SaunaStateController::abandonBathTimeEdit()
+{
+    // Nothing is sent; the editor and the tile go back to what the sauna last reported.
+    m_editingBathTime = false;
+    showReportedBathTime();
 }
 
 void SaunaStateController::showReportedBathTime()

@@ -64,6 +64,8 @@ signals:
 public slots:
     void onSettingsBathTimeEditActivated();
     void onSettingsBathTimeCommit();
+    // The user left the bath-time editor without saving.
+    void onSettingsBathTimeEditCancelled();
     void onCalendarEditActivated();
     // A SaunaState number from QML; other numbers are ignored.
     void onSaunaStateChangeRequested(int state);
@@ -80,6 +82,7 @@ public slots:
     onSaunaNodeListItemChanged(::signalInterface::NodeInformationTypes::NodeInformationPost node);
 
 private:
+    void abandonBathTimeEdit();
     void showReportedBathTime();
 
     value::DurationManagerMostSignificantComponentHour m_bathTimeManager;

@@ -40,6 +40,7 @@ signals:
     void vibrationRequested();
     void settingsBathTimeEditActivated();
     void settingsBathTimeCommit();
+    void settingsBathTimeEditCancelled();
     void calendarEditActivated();
     void durationChangeRequested(int component, int direction);
     void systemTimeChanged(QDateTime dateTime);
@@ -165,6 +166,59 @@ private slots:
         emit view.calendarEditActivated();
         QCOMPARE(manager->valueInMinutes(), 150);
         QCOMPARE(requests.count(), 1);
+    }
+
+    void backingOutOfTheEditSendsNothingAndShowsTheLastReport()
+    {
+        using signalInterface::TimeEditTypes;
+        SaunaStateController controller;
+        FakeReceiver receiver;
+        MainScreenView view;
+        controller.connectSaunaSignals({&receiver});
+        QCOMPARE(controller.connectSettingsBathTimeView({&view}), 0);
+        controller.connectBathTimeView({&view});
+        QSignalSpy requests(&controller, &SaunaStateController::bathTimeChangeRequested);
+        value::DurationManager *manager = controller.bathTimeManager();
+        QSignalSpy shown(manager, &value::DurationManager::durationValueComponentsChanged);
+
+        // Back before any report, and without an edit, changes nothing.
+        emit view.settingsBathTimeEditCancelled();
+        QVERIFY(!manager->value());
+        QCOMPARE(shown.count(), 0);
+
+        emit receiver.saunaBathTimeLimitChanged(360);
+        emit receiver.saunaBathTimeChanged(90);
+        emit view.settingsBathTimeEditActivated();
+        emit view.durationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_increase);
+        QCOMPARE(manager->valueInMinutes(), 150);
+        // A report during the edit is held back, and shown when the user backs out.
+        emit receiver.saunaBathTimeChanged(95);
+        QCOMPARE(manager->valueInMinutes(), 150);
+        emit view.settingsBathTimeEditCancelled();
+        QCOMPARE(requests.count(), 0);
+        QCOMPARE(manager->valueInMinutes(), 95);
+        QCOMPARE(shown.last(), (QList<QVariant>{"1", "35", "00", "000"}));
+
+        // Without a report during the edit, backing out restores the one from before it.
+        emit view.settingsBathTimeEditActivated();
+        emit view.durationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_decrease);
+        QCOMPARE(manager->valueInMinutes(), 94);
+        emit view.settingsBathTimeEditCancelled();
+        QCOMPARE(manager->valueInMinutes(), 95);
+        QCOMPARE(shown.last(), (QList<QVariant>{"1", "35", "00", "000"}));
+
+        // The edit is over: later reports show at once.
+        emit receiver.saunaBathTimeChanged(45);
+        QCOMPARE(manager->valueInMinutes(), 45);
+        QCOMPARE(shown.last(), (QList<QVariant>{"0", "45", "00", "000"}));
+        QCOMPARE(requests.count(), 0);
+
+        // Backing out does not spoil the next edit: that one is sent when saved.
+        emit view.settingsBathTimeEditActivated();
+        emit view.durationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_increase);
+        emit view.settingsBathTimeCommit();
+        QCOMPARE(requests.count(), 1);
+        QCOMPARE(requests.last().at(0).toInt(), 46);
     }
 
     void theBathTimeStopsAtOneMinuteAndTheSaunasLimit()

@@ -185,7 +185,9 @@ const QList<LookedUpItem> &lookedUpItems()
         {"standby_temperature_reduction_data_provider", {"changeTemperatureValueRequested(int)"}},
         {"fan_runtime", {"durationChangeRequested(int,int)"}},
         {"bath_time_tab_2", {"durationChangeRequested(int,int)"}},
-        {"heaterSettingsModel", {"settingsBathTimeEditActivated()", "settingsBathTimeCommit()"}},
+        {"heaterSettingsModel",
+         {"settingsBathTimeEditActivated()", "settingsBathTimeCommit()",
+          "settingsBathTimeEditCancelled()"}},
         {"temperature_data_provider_tab2_locked", {"changeTemperatureValueRequested(int)"}},
         {"temperature_data_provider_tab2_normal", {"changeTemperatureValueRequested(int)"}},
         {"popup_widget", {"popupBtnPressed(QString)"}},
@@ -719,9 +721,15 @@ void TestQmlScene::steppersAndSwitchesEmitTheirRequests()
     QCOMPARE(editActivated.count(), 1);
     QVERIFY(heater->property("visible").toBool());
     QSignalSpy committed(heater, SIGNAL(settingsBathTimeCommit()));
+    QSignalSpy cancelled(heater, SIGNAL(settingsBathTimeEditCancelled()));
     click(heater->findChild<QQuickItem *>("bathTimeSaveButton"));
     QCOMPARE(committed.count(), 1);
-    heater->setProperty("visible", false);
+    QCOMPARE(cancelled.count(), 0);
+    // The back arrow drops the edit and closes the page.
+    click(heater->findChild<QQuickItem *>("pageBackButton"));
+    QCOMPARE(cancelled.count(), 1);
+    QCOMPARE(committed.count(), 1);
+    QVERIFY(!heater->property("visible").toBool());
 }
 
 void TestQmlScene::lockedScreenFollowsThePinController()

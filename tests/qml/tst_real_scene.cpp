@@ -21,6 +21,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 // The scene with the program's own objects behind every name it uses: the start-up object graph
@@ -52,6 +53,15 @@ QQuickItem *findInItemTree(QQuickItem *parent, const QString &objectName)
     return nullptr;
 }
 
+void collectStepButtons(QQuickItem *parent, QList<QQuickItem *> &found)
+{
+    for (QQuickItem *child : parent->childItems()) {
+        if (child->metaObject()->indexOfSignal("stepped()") >= 0)
+            found << child;
+        collectStepButtons(child, found);
+    }
+}
+
 bool anyStackBusy(QQuickItem *parent)
 {
     for (QQuickItem *child : parent->childItems()) {
@@ -78,6 +88,7 @@ private slots:
     void sceneLoadsAndWiresWithoutWarnings();
     void mainScreenShowsNoValueWithoutASauna();
     void mainScreenFollowsTheControllers();
+    void backingOutOfTheBathTimeShowsTheSaunasValue();
     void popupShowsTheMessageControllersMessage();
     void lockScreenAndKeypadFollowThePinController();
     void favoriteEditorFollowsTheFavoriteController();
@@ -329,6 +340,55 @@ void TestRealScene::mainScreenFollowsTheControllers()
     emit controllers.timeController.systemTimeFormattedChanged(
         QStringLiteral("24.12.2024"), QStringLiteral("6:30"), QStringLiteral("PM"));
     QCOMPARE(item("clockText")->property("text").toString(), QStringLiteral("6:30 PM"));
+}
+
+void TestRealScene::backingOutOfTheBathTimeShowsTheSaunasValue()
+{
+    control::SaunaStateController &state = m_frame->controllerTab.saunaStateController;
+    QSignalSpy requests(&state, &control::SaunaStateController::bathTimeChangeRequested);
+    state.onSaunaBathTimeLimitChanged(360);
+    state.onSaunaBathTimeChanged(90);
+    QObject *tile = item("bathTimeTile");
+    QCOMPARE(tile->property("value").toString(), QStringLiteral("1:30"));
+
+    // The hour and minute steppers, ordered hour up, hour down, minute up, minute down.
+    QList<QQuickItem *> steps;
+    collectStepButtons(qobject_cast<QQuickItem *>(item("bath_time_tab_2")), steps);
+    QCOMPARE(steps.size(), 4);
+    std::sort(steps.begin(), steps.end(), [](QQuickItem *a, QQuickItem *b) {
+        const QPointF pa = a->mapToScene(QPointF());
+        const QPointF pb = b->mapToScene(QPointF());
+        return pa.x() != pb.x() ? pa.x() < pb.x() : pa.y() < pb.y();
+    });
+    QVERIFY(steps.at(0)->property("increase").toBool());
+    QVERIFY(!steps.at(3)->property("increase").toBool());
+
+    QObject *heater = item("heaterSettingsModel");
+    auto *back = heater->findChild<QQuickItem *>("pageBackButton");
+    click(qobject_cast<QQuickItem *>(tile));
+    QVERIFY(heater->property("visible").toBool());
+    click(steps.at(0));
+    QCOMPARE(state.bathTimeManager()->valueInMinutes(), 150);
+    // The sauna reports while the user edits; backing out shows that report, sends nothing.
+    state.onSaunaBathTimeChanged(95);
+    click(back);
+    QVERIFY(!heater->property("visible").toBool());
+    QCOMPARE(requests.count(), 0);
+    QCOMPARE(tile->property("value").toString(), QStringLiteral("1:35"));
+    // Reports keep reaching the tile after the edit.
+    state.onSaunaBathTimeChanged(100);
+    QCOMPARE(tile->property("value").toString(), QStringLiteral("1:40"));
+
+    // A saved edit is sent; until the sauna answers, backing out shows its last report.
+    click(qobject_cast<QQuickItem *>(tile));
+    click(steps.at(3));
+    click(heater->findChild<QQuickItem *>("bathTimeSaveButton"));
+    QCOMPARE(requests.count(), 1);
+    QCOMPARE(requests.first().at(0).toInt(), 99);
+    click(back);
+    QCOMPARE(tile->property("value").toString(), QStringLiteral("1:40"));
+    state.onSaunaBathTimeChanged(99);
+    QCOMPARE(tile->property("value").toString(), QStringLiteral("1:39"));
 }
 
 void TestRealScene::popupShowsTheMessageControllersMessage()

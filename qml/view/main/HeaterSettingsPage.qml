@@ -4,7 +4,8 @@ import "../components"
 import "../components/Theme.js" as Theme
 
 // Bath time, fan and auxiliary relays of the heater. Opening the page starts a bath time edit;
-// the save button commits it.
+// the save button commits it, and the back arrow drops it, so the bath time shown goes back to
+// what the sauna last reported.
 Rectangle {
     id: page
 
@@ -12,6 +13,7 @@ Rectangle {
 
     signal settingsBathTimeEditActivated()
     signal settingsBathTimeCommit()
+    signal settingsBathTimeEditCancelled()
     signal closeRequested()
 
     function open() {
@@ -30,6 +32,7 @@ Rectangle {
         width: parent.width
         title: qsTr("Heater settings")
         onBackRequested: {
+            page.settingsBathTimeEditCancelled()
             page.visible = false
             page.closeRequested()
         }
