@@ -345,6 +345,8 @@ void TestRealScene::mainScreenFollowsTheControllers()
 void TestRealScene::backingOutOfTheBathTimeShowsTheSaunasValue()
 {
     control::SaunaStateController &state = m_frame->controllerTab.saunaStateController;
+    // The bath-time tile takes taps only while a sauna is connected.
+    m_frame->controllerTab.wifiSymbolController.onConnectedChanged(true);
     QSignalSpy requests(&state, &control::SaunaStateController::bathTimeChangeRequested);
     state.onSaunaBathTimeLimitChanged(360);
     state.onSaunaBathTimeChanged(90);
