@@ -391,6 +391,11 @@ void TestRealScene::backingOutOfTheBathTimeShowsTheSaunasValue()
     QCOMPARE(tile->property("value").toString(), QStringLiteral("1:40"));
     state.onSaunaBathTimeChanged(99);
     QCOMPARE(tile->property("value").toString(), QStringLiteral("1:39"));
+    // Minutes below ten read as a clock reads them.
+    state.onSaunaBathTimeChanged(1);
+    QCOMPARE(tile->property("value").toString(), QStringLiteral("0:01"));
+    state.onSaunaBathTimeChanged(65);
+    QCOMPARE(tile->property("value").toString(), QStringLiteral("1:05"));
 }
 
 void TestRealScene::popupShowsTheMessageControllersMessage()

@@ -88,7 +88,7 @@ Item {
                     Layout.fillWidth: true
                     caption: qsTr("Bath time")
                     enabled: page.connected
-                    value: page.status.bathTimeHours + ":" + page.status.bathTimeMinutes
+                    value: page.status.bathTimeText
                     onClicked: heaterSettings.open()
                 }
                 LightsTile {

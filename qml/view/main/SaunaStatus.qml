@@ -24,6 +24,10 @@ Item {
     property int humidityUnit: HumidityTypes.E_step
     readonly property string bathTimeHours: connected ? reported.bathTimeHours : "--"
     readonly property string bathTimeMinutes: connected ? reported.bathTimeMinutes : "--"
+    // Hours and minutes as a clock reads them: 0:01, not 0:1.
+    readonly property string bathTimeText: bathTimeHours + ":"
+                                           + (bathTimeMinutes.length === 1 ? "0" : "")
+                                           + bathTimeMinutes
     readonly property bool hasSaunaState: connected
     readonly property int saunaState: connected ? reported.saunaState
                                                 : SaunaStateTypes.E_sauna_off
