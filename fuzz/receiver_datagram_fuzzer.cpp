@@ -29,10 +29,12 @@ public:
         ++connectReplies;
     }
     void handleSaunaKeepAlive() override { ++keepAlives; }
+    void handleNoConnection() override { ++noConnections; }
     void handleSignOfLife() override { ++signsOfLife; }
 
     quint64 connectReplies = 0;
     quint64 keepAlives = 0;
+    quint64 noConnections = 0;
     quint64 signsOfLife = 0;
 };
 

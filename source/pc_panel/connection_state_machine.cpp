@@ -46,6 +46,10 @@ ConnectionStateMachine::ConnectionStateMachine(const Timing &timing, QObject *pa
     , m_timing(timing)
     , m_unitName(defaultUnitName(QHostInfo::localHostName(), InstanceSettings::instanceNumber()))
 {
+    m_replyTimer.setObjectName(QStringLiteral("replyTimer"));
+    m_keepAliveTimer.setObjectName(QStringLiteral("keepAliveTimer"));
+    m_supervisionTimer.setObjectName(QStringLiteral("supervisionTimer"));
+    m_reconnectTimer.setObjectName(QStringLiteral("reconnectTimer"));
     m_replyTimer.setSingleShot(true);
     m_replyTimer.setInterval(timerInterval(m_timing.connectReplyTimeoutMs));
     m_supervisionTimer.setSingleShot(true);
@@ -92,6 +96,8 @@ bool ConnectionStateMachine::connectTo(const RemoteSauna &sauna)
 {
     if (m_state != State::Idle)
         stop();
+    m_wasConnected = false;
+    m_reportedRefusal = 0;
     m_sauna = sauna;
     // A socket bound to IPv4 only reaches plain IPv4 addresses.
     bool isIpv4 = false;
@@ -202,37 +208,57 @@ void ConnectionStateMachine::handleConnectReply(const vaholumo::Connect_reply &r
                           reply.has_rcb_product() && nameValid;
 
     m_replyTimer.stop();
-    if (!complete) {
-        stop();
-        emit connectFailed(sauna);
-        return;
-    }
-    switch (reply.connect_status()) {
-    case vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED:
+    // An incomplete reply counts as a refusal without a reason.
+    const int status = complete
+                           ? reply.connect_status()
+                           : int(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_FAILED);
+    if (status == vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED)
         accept(reply, sauna);
-        return;
-    case vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_PIN_FAIL:
+    else
+        refuse(status, sauna);
+}
+
+void ConnectionStateMachine::refuse(int status, const RemoteSauna &sauna)
+{
+    // The sauna may accept later (door closed, another panel gone, restarted), so attempts go on
+    // while auto-connect is on. A wrong PIN stays wrong until the user enters another one.
+    const bool retry = m_autoReconnect &&
+                       status != vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_PIN_FAIL;
+    const bool alreadyReported = m_state == State::Reconnecting && m_reportedRefusal == status;
+    if (retry) {
+        qCDebug(linkLog) << "connect refused with status" << status << "- trying again in"
+                         << m_reconnectTimer.interval() << "ms";
+        m_reportedRefusal = status;
+        setState(State::Reconnecting);
+        if (m_state == State::Reconnecting)
+            m_reconnectTimer.start();
+    } else {
         stop();
+    }
+    if (alreadyReported)
+        return;
+    switch (status) {
+    case vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_PIN_FAIL:
         emit connectPinFail(sauna);
         return;
     case vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_COMPATIBILITY_FAIL:
-        stop();
         emit connectCompatibilityFail(sauna);
         return;
     case vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_DOOR_SWITCH_FAIL:
-        stop();
         emit connectDoorSwitchFail(sauna);
         return;
-    case vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_FAILED:
-        break;
+    default:
+        emit connectFailed(sauna);
+        return;
     }
-    stop();
-    emit connectFailed(sauna);
 }
 
 void ConnectionStateMachine::accept(const vaholumo::Connect_reply &reply, const RemoteSauna &sauna)
 {
-    const bool reconnecting = m_state == State::Reconnecting;
+    // A first connect that was refused and tried again is still a first connect.
+    const bool reconnecting = m_state == State::Reconnecting && m_wasConnected;
+    m_wasConnected = true;
+    m_reportedRefusal = 0;
     m_sauna = sauna;
     m_keepAliveIntervalMs = keepAliveIntervalFromSeconds(reply.keep_alive_interval(),
                                                          m_timing.defaultKeepAliveIntervalMs);
@@ -270,6 +296,16 @@ void ConnectionStateMachine::accept(const vaholumo::Connect_reply &reply, const 
 void ConnectionStateMachine::handleSaunaKeepAlive()
 {
     handleSignOfLife();
+}
+
+void ConnectionStateMachine::handleNoConnection()
+{
+    // While connecting, the reply (or its timeout) decides; while reconnecting, the loss is known.
+    if (m_state != State::Connected)
+        return;
+    qCDebug(linkLog) << "sauna at" << m_sauna.address << m_sauna.port
+                     << "no longer knows this panel";
+    loseConnection();
 }
 
 void ConnectionStateMachine::handleSignOfLife()
@@ -341,8 +377,16 @@ void ConnectionStateMachine::onSupervisionTimeout()
 {
     if (m_state != State::Connected)
         return;
+    qCDebug(linkLog) << "no sign of life from" << m_sauna.address << m_sauna.port;
+    loseConnection();
+}
+
+void ConnectionStateMachine::loseConnection()
+{
     qCDebug(linkLog) << "connection to" << m_sauna.address << m_sauna.port << "lost";
     m_keepAliveTimer.stop();
+    m_supervisionTimer.stop();
+    m_reportedRefusal = 0;
     if (!m_autoReconnect) {
         stop();
         emit connectionLost();
@@ -368,6 +412,7 @@ void ConnectionStateMachine::stop()
     m_keepAliveTimer.stop();
     m_supervisionTimer.stop();
     m_reconnectTimer.stop();
+    m_reportedRefusal = 0;
     if (m_receiver != nullptr)
         m_receiver->clearPeer();
     setState(State::Idle);

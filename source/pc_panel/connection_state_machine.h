@@ -24,6 +24,14 @@ class SaunaSystemReceiver;
 // One connection to one sauna system: the connect handshake, keep-alive in both directions,
 // supervision of the sauna's signs of life, loss and reconnection. It is the sender's transport
 // (requests go out only while connected) and takes the receiver's connection messages.
+//
+// While auto-connect is on, a connection that is lost (silence, or the sauna reporting that it
+// no longer knows this panel) and a connect that the sauna refuses are tried again every
+// reconnect period; a wrong PIN is not, so that a wrong stored PIN never hammers the sauna. Each
+// refusal is reported once, not again for every attempt that meets the same refusal.
+//
+// The timers are children named "replyTimer", "keepAliveTimer", "supervisionTimer" and
+// "reconnectTimer", so that tests can see what is scheduled.
 class ConnectionStateMachine :
     public QObject,
     public DatagramTransport,
@@ -55,7 +63,7 @@ public:
         Idle,         // no sauna
         Connecting,   // connect request sent, reply awaited
         Connected,    // accepted; keep-alive running
-        Reconnecting, // lost; connect requests repeated until the sauna accepts again
+        Reconnecting, // lost or refused; connect requests repeated until the sauna accepts
     };
     Q_ENUM(State)
 
@@ -111,6 +119,7 @@ public:
     void handleConnectReply(const vaholumo::Connect_reply &reply, const QHostAddress &sender,
                             quint16 senderPort) override;
     void handleSaunaKeepAlive() override;
+    void handleNoConnection() override;
     void handleSignOfLife() override;
 
 public slots:
@@ -123,7 +132,9 @@ signals:
     void connectPinFail(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
     void connectCompatibilityFail(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
     void connectDoorSwitchFail(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
+    // The live connection ended: the sauna went silent or no longer knows this panel.
     void connectionLost();
+    // Accepted again after a loss.
     void reconnected();
     void connectFailedNoResponse();
     // After connectSucceeded or reconnected and the two reports below, on every acceptance.
@@ -142,8 +153,10 @@ private:
     void onReplyTimeout();
     void onSupervisionTimeout();
     void onReconnectTimeout();
+    void loseConnection();
     void accept(const vaholumo::Connect_reply &reply,
                 const ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna);
+    void refuse(int status, const ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna);
     // Stops every timer and forgets the peer, without sending anything.
     void stop();
 
@@ -156,12 +169,17 @@ private:
     ::signalInterface::RemoteSaunaTypes::RemoteSauna m_sauna;
     qint64 m_keepAliveIntervalMs = DefaultKeepAliveIntervalMs;
     qint64 m_keepAliveSendPeriodMs = DefaultKeepAliveIntervalMs * 2 / 3;
+    // Whether the sauna of the current attempts accepted this panel since connectTo: a later
+    // acceptance is then a reconnection.
+    bool m_wasConnected = false;
+    // The refusal last reported while attempts go on (0: none), so that it is told only once.
+    int m_reportedRefusal = 0;
     // Keep-alive counters per sauna identity; a sauna sees its own sequence continue.
     QHash<QUuid, quint32> m_keepAliveCounters;
-    QTimer m_replyTimer;
-    QTimer m_keepAliveTimer;
-    QTimer m_supervisionTimer;
-    QTimer m_reconnectTimer;
+    QTimer m_replyTimer{this};
+    QTimer m_keepAliveTimer{this};
+    QTimer m_supervisionTimer{this};
+    QTimer m_reconnectTimer{this};
 };
 
 } // namespace pcPanel

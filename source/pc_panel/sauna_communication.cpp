@@ -93,6 +93,8 @@ SaunaCommunication::SaunaCommunication(QObject *parent,
             &SaunaCommunication::onConnectionStateChanged);
     connect(&m_stateMachine, &ConnectionStateMachine::connectSucceeded, this,
             &SaunaCommunication::onConnectionAccepted);
+    connect(&m_stateMachine, &ConnectionStateMachine::connectPinFail, this,
+            &SaunaCommunication::onPinRefused);
 
     connect(&m_saunaSocket, &QUdpSocket::readyRead, this, &SaunaCommunication::readSaunaDatagrams);
     connect(&m_announcementSocket, &QUdpSocket::readyRead, this,
@@ -236,6 +238,9 @@ void SaunaCommunication::onAutoConnectChangeRequest(bool autoConnect)
 void SaunaCommunication::onConnectRequest(QUuid identity)
 {
     endConnection();
+    // By hand: the user may try a PIN that was refused before.
+    m_pinRefusedIdentity = QUuid();
+    m_pinRefused.clear();
     InstanceSettings::setValue(key(Settings::pcPanelSelectedRemoteSaunaKey), identity.toString());
     m_selected = identity;
     emit selectedRemoteSaunaChanged(identity);
@@ -445,6 +450,12 @@ void SaunaCommunication::autoConnectStep()
     const RemoteSauna *sauna = m_remoteSaunas.find(m_selected);
     if (sauna == nullptr || sauna->address.isNull() || sauna->port == 0)
         return;
+    if (!m_pinRefusedIdentity.isNull() && sauna->identity == m_pinRefusedIdentity &&
+        sauna->pin.pin() == m_pinRefused) {
+        qCDebug(linkLog) << "sauna" << sauna->identity
+                         << "refused its stored PIN; not connecting by itself";
+        return;
+    }
     const RemoteSauna target = *sauna;
     m_stateMachine.connectTo(target);
 }
@@ -466,8 +477,16 @@ void SaunaCommunication::onConnectionStateChanged(ConnectionStateMachine::State 
     emit connectedChanged(connected);
 }
 
+void SaunaCommunication::onPinRefused(const RemoteSauna &sauna)
+{
+    m_pinRefusedIdentity = sauna.identity;
+    m_pinRefused = sauna.pin.pin();
+}
+
 void SaunaCommunication::onConnectionAccepted(const RemoteSauna &sauna)
 {
+    m_pinRefusedIdentity = QUuid();
+    m_pinRefused.clear();
     // A new connection must not toggle from the last sauna's reported lights or fan state.
     m_sender.resetReportedStates();
     RemoteSauna entry = sauna;

@@ -123,12 +123,13 @@ private:
     void onIpDetectTimeout();
     void finishIpDetect(bool found);
     // Connects to the selected sauna when auto-connect is on, nothing is connected and the
-    // sauna's address is known.
+    // sauna's address is known, unless that sauna refused the PIN it still has.
     void autoConnectStep();
     // Ends the current connection (sending the disconnect request) and reports it.
     void endConnection();
     void onConnectionStateChanged(ConnectionStateMachine::State state);
     void onConnectionAccepted(const ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna);
+    void onPinRefused(const ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna);
 
     Timing m_timing;
     SaunaSystemReceiver m_receiver;
@@ -145,6 +146,10 @@ private:
     bool m_connected = false;
     QHostAddress m_ipDetectAddress;
     quint16 m_ipDetectPort = 0;
+    // The sauna that last refused a PIN, and that PIN: not tried again by itself until the user
+    // enters another PIN or connects by hand.
+    QUuid m_pinRefusedIdentity;
+    QString m_pinRefused;
 };
 
 } // namespace pcPanel

@@ -140,6 +140,14 @@ void SaunaSystemReceiver::handleEnvelope(const vaholumo::Sauna_to_external &enve
 {
     static_assert(std::size(s_handlingOrder) == 18,
                   "every handled member of Sauna_to_external has its place");
+    // A sauna that no longer knows this panel has no connection data for it, and its answer
+    // must not keep a dead connection looking alive.
+    if (envelope.has_no_connection()) {
+        qCDebug(linkLog) << "the sauna reports no connection with this panel";
+        if (m_connectionSink != nullptr)
+            m_connectionSink->handleNoConnection();
+        return;
+    }
     for (const MemberHandler handler : s_handlingOrder) {
         // A connect reply that ends the connection clears the peer: the rest of that datagram is
         // no longer the connected sauna's data.

@@ -1,10 +1,17 @@
 #include "pc_panel/connection_state_machine.h"
 
+#include "pc_panel/instance_settings.h"
+#include "pc_panel/sauna_system_receiver.h"
+
 #include "fake_sauna_peer.h"
 
+#include <QCoreApplication>
+#include <QHostInfo>
+#include <QNetworkDatagram>
 #include <QSignalSpy>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 #include <QUdpSocket>
 
 using pcPanel::ConnectionStateMachine;
@@ -64,7 +71,70 @@ QStringList *watchOutcomes(ConnectionStateMachine &machine, QObject *context)
                      record("remoteApplicationIdentified"));
     QObject::connect(&machine, &ConnectionStateMachine::connectFailedNoResponse, context,
                      record("connectFailedNoResponse"));
+    QObject::connect(&machine, &ConnectionStateMachine::connectionLost, context,
+                     record("connectionLost"));
+    QObject::connect(&machine, &ConnectionStateMachine::reconnected, context,
+                     record("reconnected"));
     return log;
+}
+
+QTimer *timerOf(ConnectionStateMachine &machine, const char *name)
+{
+    return machine.findChild<QTimer *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+}
+
+// Names of the machine's timers that are running.
+QStringList runningTimers(ConnectionStateMachine &machine)
+{
+    QStringList running;
+    for (const char *name :
+         {"replyTimer", "keepAliveTimer", "supervisionTimer", "reconnectTimer"}) {
+        if (QTimer *timer = timerOf(machine, name); timer != nullptr && timer->isActive())
+            running << QString::fromLatin1(name);
+    }
+    return running;
+}
+
+// Makes the timer fire now, as its period running out would.
+bool fire(QTimer *timer)
+{
+    return timer != nullptr && QMetaObject::invokeMethod(timer, "timeout");
+}
+
+// The machine, its socket and a real receiver reading that socket, as the link wires them.
+struct Wired
+{
+    explicit Wired(const ConnectionStateMachine::Timing &timing)
+        : machine(timing, nullptr)
+    {
+        socket.bind(QHostAddress::LocalHost, 0);
+        machine.setSocket(&socket);
+        machine.setReceiver(&receiver);
+        receiver.setConnectionMessageSink(&machine);
+        QObject::connect(&socket, &QUdpSocket::readyRead, &socket, [this] {
+            while (socket.hasPendingDatagrams()) {
+                const QNetworkDatagram datagram = socket.receiveDatagram();
+                receiver.handleDatagram(datagram.data(), datagram.senderAddress(),
+                                        static_cast<quint16>(datagram.senderPort()));
+            }
+        });
+    }
+
+    QUdpSocket socket;
+    pcPanel::SaunaSystemReceiver receiver{nullptr};
+    ConnectionStateMachine machine;
+};
+
+vaholumo::Sauna_to_external noConnection()
+{
+    vaholumo::Sauna_to_external envelope;
+    envelope.mutable_no_connection();
+    return envelope;
+}
+
+QString pinOf(const FakeSaunaPeer::Received &item)
+{
+    return QString::fromStdString(item.envelope.connect_request().pin_code());
 }
 
 } // namespace
@@ -78,6 +148,7 @@ private slots:
     void keepAliveArithmetic_data();
     void keepAliveArithmetic();
     void unitNameCarriesTheInstance();
+    void defaultUnitNameIsTheHostName();
     void connectRequestOnTheWire();
     void saunaWithoutAddressFailsAtOnce();
     void replyRules_data();
@@ -88,6 +159,14 @@ private slots:
     void requestsGoOutOnlyWhileConnected();
     void noReplyMeansNoResponse();
     void lateReplyAfterTimeoutIsIgnored();
+    void noConnectionEndsTheConnectionAsALoss_data();
+    void noConnectionEndsTheConnectionAsALoss();
+    void noConnectionWhileNotConnectedChangesNothing();
+    void refusalIsRetriedAtTheReconnectPeriod_data();
+    void refusalIsRetriedAtTheReconnectPeriod();
+    void refusalIsNotRetriedWithoutAutoConnect();
+    void wrongPinIsNotRetried_data();
+    void wrongPinIsNotRetried();
 };
 
 void TestConnectionStateMachine::keepAliveArithmetic_data()
@@ -124,6 +203,34 @@ void TestConnectionStateMachine::unitNameCarriesTheInstance()
     QCOMPARE(ConnectionStateMachine::defaultUnitName(QStringLiteral("SAUNA-PC"), 3).size(), 11);
 }
 
+void TestConnectionStateMachine::defaultUnitNameIsTheHostName()
+{
+    // The unit name of a machine nobody names: the host name, and " #n" for instance n > 0.
+    const QString host = QHostInfo::localHostName();
+    QVERIFY(!host.isEmpty());
+    for (const unsigned instance : {0u, 3u}) {
+        pcPanel::InstanceSettings::resetForTesting();
+        if (instance != 0)
+            pcPanel::InstanceSettings settings(instance);
+        QCOMPARE(pcPanel::InstanceSettings::instanceNumber(), instance);
+        FakeSaunaPeer peer;
+        peer.answerConnects = false;
+        QUdpSocket socket;
+        QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
+        ConnectionStateMachine machine(shortTiming(), nullptr);
+        machine.setSocket(&socket);
+        const QString expected = instance == 0 ? host : host + QStringLiteral(" #3");
+        QCOMPARE(machine.unitName(), expected);
+        QVERIFY(machine.connectTo(saunaOf(peer)));
+        QTRY_COMPARE(peer.connectRequests(), 1);
+        const auto &units = peer.received().front().envelope.connect_request().unit_name();
+        QCOMPARE(units.size(), int(expected.size()));
+        for (int i = 0; i < units.size(); ++i)
+            QCOMPARE(units.Get(i), quint32(expected.at(i).unicode()));
+    }
+    pcPanel::InstanceSettings::resetForTesting();
+}
+
 void TestConnectionStateMachine::connectRequestOnTheWire()
 {
     FakeSaunaPeer peer;
@@ -133,6 +240,10 @@ void TestConnectionStateMachine::connectRequestOnTheWire()
     ConnectionStateMachine machine(shortTiming(), nullptr);
     machine.setSocket(&socket);
     machine.setUnitName(QStringLiteral("SAUNA-PC #3"));
+    const QString applicationName = QCoreApplication::applicationName();
+    const QString applicationVersion = QCoreApplication::applicationVersion();
+    QCoreApplication::setApplicationName(QStringLiteral("PC Panel \u00e9"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("4.5.6"));
 
     QVERIFY(machine.connectTo(saunaOf(peer)));
     QCOMPARE(machine.state(), ConnectionStateMachine::State::Connecting);
@@ -144,6 +255,17 @@ void TestConnectionStateMachine::connectRequestOnTheWire()
     QVERIFY(pbSupport::conversion::codeUnitsToText(request.unit_name(), unitName));
     QCOMPARE(unitName, QStringLiteral("SAUNA-PC #3"));
     QCOMPARE(request.extra_text_size(), 0);
+    // Fields 5 and 6: the application's name and version, one element per code unit.
+    QCOMPARE(request.application_name_size(), 10);
+    QCOMPARE(request.application_name(9), 0xe9u);
+    QString name;
+    QVERIFY(pbSupport::conversion::codeUnitsToText(request.application_name(), name));
+    QCOMPARE(name, QStringLiteral("PC Panel \u00e9"));
+    QString version;
+    QVERIFY(pbSupport::conversion::codeUnitsToText(request.application_version(), version));
+    QCOMPARE(version, QStringLiteral("4.5.6"));
+    QCoreApplication::setApplicationName(applicationName);
+    QCoreApplication::setApplicationVersion(applicationVersion);
     QVERIFY(request.has_unit_features());
     QVERIFY(request.unit_features().feature_flag());
     // One member per envelope.
@@ -246,8 +368,12 @@ void TestConnectionStateMachine::replyRules()
     QCOMPARE(log->count(outcome), 1);
     const bool accepted = outcome == QLatin1String("connectSucceeded");
     QCOMPARE(machine.isConnected(), accepted);
-    QCOMPARE(machine.state(), accepted ? ConnectionStateMachine::State::Connected
-                                       : ConnectionStateMachine::State::Idle);
+    // With auto-connect on (the default) every refusal but a wrong PIN is tried again.
+    const auto expected = accepted ? ConnectionStateMachine::State::Connected
+                          : outcome == QLatin1String("connectPinFail")
+                              ? ConnectionStateMachine::State::Idle
+                              : ConnectionStateMachine::State::Reconnecting;
+    QCOMPARE(machine.state(), expected);
 }
 
 void TestConnectionStateMachine::acceptanceReportsInOrder()
@@ -321,17 +447,18 @@ void TestConnectionStateMachine::hugeIntervalIsClamped()
     QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
     ConnectionStateMachine machine(shortTiming(), nullptr);
     machine.setSocket(&socket);
-    QSignalSpy lost(&machine, &ConnectionStateMachine::connectionLost);
     QVERIFY(machine.connectTo(saunaOf(peer)));
     machine.handleConnectReply(
         peer.connectReply(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED),
         QHostAddress::LocalHost, peer.saunaPort());
     QVERIFY(machine.isConnected());
-    QCOMPARE(machine.keepAliveIntervalMs(), ConnectionStateMachine::MaximumKeepAliveIntervalMs);
-    // A wrapped, tiny or negative interval would lose the connection or flood the sauna.
-    QTest::qWait(200);
-    QCOMPARE(lost.count(), 0);
-    QCOMPARE(peer.keepAliveNumbers().size(), size_t(0));
+    QCOMPARE(machine.keepAliveIntervalMs(), qint64(3600000));
+    QCOMPARE(machine.keepAliveSendPeriodMs(), qint64(2400000));
+    // A wrapped, tiny or negative interval would lose the connection or flood the sauna: the
+    // timers run with the clamped hour, its two thirds and three hours.
+    QCOMPARE(runningTimers(machine), (QStringList{"keepAliveTimer", "supervisionTimer"}));
+    QCOMPARE(timerOf(machine, "keepAliveTimer")->interval(), 2400000);
+    QCOMPARE(timerOf(machine, "supervisionTimer")->interval(), 10800000);
 }
 
 void TestConnectionStateMachine::requestsGoOutOnlyWhileConnected()
@@ -387,6 +514,239 @@ void TestConnectionStateMachine::lateReplyAfterTimeoutIsIgnored()
         QHostAddress::LocalHost, peer.saunaPort());
     QCOMPARE(succeeded.count(), 0);
     QCOMPARE(machine.state(), ConnectionStateMachine::State::Idle);
+}
+
+void TestConnectionStateMachine::noConnectionEndsTheConnectionAsALoss_data()
+{
+    QTest::addColumn<bool>("autoReconnect");
+    QTest::newRow("auto-connect on") << true;
+    QTest::newRow("auto-connect off") << false;
+}
+
+void TestConnectionStateMachine::noConnectionEndsTheConnectionAsALoss()
+{
+    QFETCH(bool, autoReconnect);
+    FakeSaunaPeer peer;
+    // Supervision alone would take three minutes: only the sauna's answer can end it in time.
+    peer.keepAliveIntervalSeconds = 60;
+    Wired wired(shortTiming());
+    ConnectionStateMachine &machine = wired.machine;
+    machine.setAutoReconnect(autoReconnect);
+    QObject context;
+    const QStringList *log = watchOutcomes(machine, &context);
+    QSignalSpy succeeded(&machine, &ConnectionStateMachine::connectSucceeded);
+    QSignalSpy lost(&machine, &ConnectionStateMachine::connectionLost);
+    QVERIFY(machine.connectTo(saunaOf(peer)));
+    QVERIFY(succeeded.wait(5000));
+    QVERIFY(machine.isConnected());
+
+    // The sauna restarted and answers the panel with No_connection.
+    peer.answerConnects = false;
+    peer.clearReceived();
+    peer.sendToPanel(noConnection());
+    QVERIFY(lost.wait(5000));
+    QCOMPARE(lost.count(), 1);
+    QVERIFY(!machine.isConnected());
+    QVERIFY(!machine.hasPeer());
+    QVERIFY(!log->contains(QStringLiteral("connectFailed")));
+    if (!autoReconnect) {
+        QCOMPARE(machine.state(), ConnectionStateMachine::State::Idle);
+        QCOMPARE(runningTimers(machine), QStringList());
+        return;
+    }
+    // As after silence: reconnecting, one attempt at once and then one every reconnect period.
+    QCOMPARE(machine.state(), ConnectionStateMachine::State::Reconnecting);
+    QCOMPARE(runningTimers(machine), QStringList{"reconnectTimer"});
+    QCOMPARE(timerOf(machine, "reconnectTimer")->interval(), shortTiming().reconnectIntervalMs);
+    QTRY_COMPARE(peer.connectRequests(), 1);
+    // The restarted sauna takes the panel again: a reconnection, not a first connect.
+    QSignalSpy reconnected(&machine, &ConnectionStateMachine::reconnected);
+    peer.sendReply(
+        peer.connectReply(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED));
+    QVERIFY(reconnected.wait(5000));
+    QVERIFY(machine.isConnected());
+    QCOMPARE(succeeded.count(), 1);
+    QCOMPARE(log->count(QStringLiteral("connectionLost")), 1);
+    QCOMPARE(log->count(QStringLiteral("reconnected")), 1);
+    QVERIFY(log->indexOf(QStringLiteral("connectionLost")) <
+            log->indexOf(QStringLiteral("reconnected")));
+}
+
+void TestConnectionStateMachine::noConnectionWhileNotConnectedChangesNothing()
+{
+    FakeSaunaPeer peer;
+    peer.answerConnects = false;
+    Wired wired(shortTiming());
+    ConnectionStateMachine &machine = wired.machine;
+    QObject context;
+    const QStringList *log = watchOutcomes(machine, &context);
+    QVERIFY(machine.connectTo(saunaOf(peer)));
+    QTRY_COMPARE(peer.connectRequests(), 1);
+    // Connecting: the reply (or its absence) decides, not a stray No_connection.
+    QSignalSpy noResponse(&machine, &ConnectionStateMachine::connectFailedNoResponse);
+    machine.handleNoConnection();
+    QCOMPARE(machine.state(), ConnectionStateMachine::State::Connecting);
+    QVERIFY(log->isEmpty());
+    QVERIFY(noResponse.wait(5000));
+    // Idle: nothing to end.
+    machine.handleNoConnection();
+    QCOMPARE(machine.state(), ConnectionStateMachine::State::Idle);
+    QCOMPARE(*log, QStringList{"connectFailedNoResponse"});
+}
+
+void TestConnectionStateMachine::refusalIsRetriedAtTheReconnectPeriod_data()
+{
+    QTest::addColumn<vaholumo::Connect_reply>("refusal");
+    QTest::addColumn<QString>("outcome");
+    FakeSaunaPeer peer;
+    QTest::newRow("failed") << peer.connectReply(
+                                   vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_FAILED)
+                            << QStringLiteral("connectFailed");
+    QTest::newRow("door switch")
+        << peer.connectReply(
+               vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_DOOR_SWITCH_FAIL)
+        << QStringLiteral("connectDoorSwitchFail");
+    QTest::newRow("compatibility")
+        << peer.connectReply(
+               vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_COMPATIBILITY_FAIL)
+        << QStringLiteral("connectCompatibilityFail");
+    auto incomplete =
+        peer.connectReply(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED);
+    incomplete.clear_rcb_product();
+    QTest::newRow("incomplete acceptance") << incomplete << QStringLiteral("connectFailed");
+}
+
+void TestConnectionStateMachine::refusalIsRetriedAtTheReconnectPeriod()
+{
+    QFETCH(vaholumo::Connect_reply, refusal);
+    QFETCH(QString, outcome);
+    FakeSaunaPeer peer;
+    peer.answerConnects = false;
+    QUdpSocket socket;
+    QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
+    // The product's own timing: the attempts follow the 5 s reconnect period.
+    ConnectionStateMachine machine(nullptr);
+    machine.setSocket(&socket);
+    QVERIFY(machine.autoReconnect());
+    QObject context;
+    const QStringList *log = watchOutcomes(machine, &context);
+    QTimer *reconnectTimer = timerOf(machine, "reconnectTimer");
+    QVERIFY(reconnectTimer != nullptr);
+    const auto refuse = [&] {
+        machine.handleConnectReply(refusal, QHostAddress::LocalHost, peer.saunaPort());
+    };
+
+    QVERIFY(machine.connectTo(saunaOf(peer)));
+    QTRY_COMPARE(peer.connectRequests(), 1);
+    refuse();
+    QCOMPARE(*log, QStringList{outcome});
+    QCOMPARE(machine.state(), ConnectionStateMachine::State::Reconnecting);
+    QVERIFY(!machine.hasPeer());
+    QCOMPARE(runningTimers(machine), QStringList{"reconnectTimer"});
+    QCOMPARE(reconnectTimer->interval(), 5000);
+
+    // Each period the request goes out again; the same refusal is not told again.
+    for (int attempt = 2; attempt <= 3; ++attempt) {
+        QVERIFY(fire(reconnectTimer));
+        QTRY_COMPARE(peer.connectRequests(), attempt);
+        QVERIFY(peer.received().back().envelope.has_connect_request());
+        QCOMPARE(pinOf(peer.received().back()), peer.pin);
+        refuse();
+        QCOMPARE(*log, QStringList{outcome});
+        QCOMPARE(machine.state(), ConnectionStateMachine::State::Reconnecting);
+        QVERIFY(reconnectTimer->isActive());
+    }
+
+    // A different refusal is news.
+    machine.handleConnectReply(
+        peer.connectReply(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_DOOR_SWITCH_FAIL),
+        QHostAddress::LocalHost, peer.saunaPort());
+    QCOMPARE(log->count(QStringLiteral("connectDoorSwitchFail")), 1);
+    QCOMPARE(log->size(), outcome == QLatin1String("connectDoorSwitchFail") ? 1 : 2);
+
+    // The sauna takes the panel at last: a first connect, since it never accepted before.
+    QVERIFY(fire(reconnectTimer));
+    QTRY_COMPARE(peer.connectRequests(), 4);
+    machine.handleConnectReply(
+        peer.connectReply(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED),
+        QHostAddress::LocalHost, peer.saunaPort());
+    QVERIFY(machine.isConnected());
+    QCOMPARE(log->count(QStringLiteral("connectSucceeded")), 1);
+    QCOMPARE(log->count(QStringLiteral("reconnected")), 0);
+    QCOMPARE(runningTimers(machine), (QStringList{"keepAliveTimer", "supervisionTimer"}));
+}
+
+void TestConnectionStateMachine::refusalIsNotRetriedWithoutAutoConnect()
+{
+    FakeSaunaPeer peer;
+    peer.answerConnects = false;
+    QUdpSocket socket;
+    QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
+    ConnectionStateMachine machine(nullptr);
+    machine.setSocket(&socket);
+    machine.setAutoReconnect(false);
+    QObject context;
+    const QStringList *log = watchOutcomes(machine, &context);
+    QVERIFY(machine.connectTo(saunaOf(peer)));
+    machine.handleConnectReply(
+        peer.connectReply(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_FAILED),
+        QHostAddress::LocalHost, peer.saunaPort());
+    QCOMPARE(*log, QStringList{"connectFailed"});
+    QCOMPARE(machine.state(), ConnectionStateMachine::State::Idle);
+    QCOMPARE(runningTimers(machine), QStringList());
+}
+
+void TestConnectionStateMachine::wrongPinIsNotRetried_data()
+{
+    QTest::addColumn<bool>("afterLoss");
+    QTest::newRow("first connect") << false;
+    QTest::newRow("reconnect after a loss") << true;
+}
+
+void TestConnectionStateMachine::wrongPinIsNotRetried()
+{
+    QFETCH(bool, afterLoss);
+    FakeSaunaPeer peer;
+    peer.answerConnects = false;
+    QUdpSocket socket;
+    QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
+    ConnectionStateMachine machine(nullptr);
+    machine.setSocket(&socket);
+    QObject context;
+    const QStringList *log = watchOutcomes(machine, &context);
+    QTimer *reconnectTimer = timerOf(machine, "reconnectTimer");
+    QVERIFY(reconnectTimer != nullptr);
+    QVERIFY(machine.connectTo(saunaOf(peer)));
+    if (afterLoss) {
+        machine.handleConnectReply(
+            peer.connectReply(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED),
+            QHostAddress::LocalHost, peer.saunaPort());
+        QVERIFY(machine.isConnected());
+        machine.handleNoConnection();
+        QCOMPARE(machine.state(), ConnectionStateMachine::State::Reconnecting);
+    }
+    const int requests = afterLoss ? 2 : 1;
+    QTRY_COMPARE(peer.connectRequests(), requests);
+    log = watchOutcomes(machine, &context);
+
+    // The sauna now wants another PIN than the stored one.
+    machine.handleConnectReply(
+        peer.connectReply(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_PIN_FAIL),
+        QHostAddress::LocalHost, peer.saunaPort());
+    QCOMPARE(*log, QStringList{"connectPinFail"});
+    QCOMPARE(machine.state(), ConnectionStateMachine::State::Idle);
+    // Nothing is scheduled, and a stray period sends nothing either.
+    QCOMPARE(runningTimers(machine), QStringList());
+    QVERIFY(fire(reconnectTimer));
+    QCOMPARE(machine.state(), ConnectionStateMachine::State::Idle);
+
+    // The user enters another PIN and connects: that request is the next one the sauna sees.
+    RemoteSauna sauna = saunaOf(peer);
+    sauna.pin.setPin(QStringLiteral("9876"));
+    QVERIFY(machine.connectTo(sauna));
+    QTRY_VERIFY(peer.connectRequests() > requests);
+    QCOMPARE(peer.connectRequests(), requests + 1);
+    QCOMPARE(pinOf(peer.received().back()), QStringLiteral("9876"));
 }
 
 QTEST_GUILESS_MAIN(TestConnectionStateMachine)

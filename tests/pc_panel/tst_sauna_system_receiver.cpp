@@ -120,6 +120,7 @@ public:
             m_clearPeerOnReply->clearPeer();
     }
     void handleSaunaKeepAlive() override { m_log << QStringLiteral("keep-alive"); }
+    void handleNoConnection() override { m_log << QStringLiteral("no connection"); }
     void handleSignOfLife() override { m_log << QStringLiteral("alive"); }
 
     QStringList m_log;
@@ -170,6 +171,7 @@ private slots:
     void featureComparison();
     void connectionMembersReachTheSink();
     void connectReplyEndingConnectionStopsTheDatagram();
+    void noConnectionIsNoSignOfLife();
 
 private:
     void deliver(const Envelope &envelope);
@@ -815,6 +817,27 @@ void TestSaunaSystemReceiver::connectReplyEndingConnectionStopsTheDatagram()
     deliver(envelope);
     QCOMPARE(spy.count(), 0);
     QCOMPARE(sink.m_log, QStringList{"reply 22 192.0.2.10:49152"});
+}
+
+void TestSaunaSystemReceiver::noConnectionIsNoSignOfLife()
+{
+    RecordingSink sink;
+    m_receiver->setConnectionMessageSink(&sink);
+    QSignalSpy spy(m_receiver.get(), &SaunaSystemReceiver::saunaTargetTemperatureChanged);
+    Envelope alone;
+    alone.mutable_no_connection();
+    deliver(alone);
+    QCOMPARE(sink.m_log, QStringList{"no connection"});
+
+    // A sauna that does not know the panel has nothing for it: the rest of the datagram, the
+    // keep-alive answer included, is not handled.
+    sink.m_log.clear();
+    Envelope mixed = integerReport(10, 720);
+    mixed.mutable_keep_alive()->set_sequence_number(9);
+    mixed.mutable_no_connection();
+    deliver(mixed);
+    QCOMPARE(sink.m_log, QStringList{"no connection"});
+    QCOMPARE(spy.count(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestSaunaSystemReceiver)
