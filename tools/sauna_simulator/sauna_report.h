@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sauna_records.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -33,12 +35,15 @@ struct SaunaReport
     std::vector<std::pair<int, bool>> booleans;
     EnumSettings enums;
     bool stateChanged = false; // state, clock or relays: a sauna state report follows
+    // Favorite and calendar slots, each as it now stands; an emptied slot is reported empty.
+    std::vector<FavoriteRecord> favorites;
+    std::vector<CalendarRecord> calendarPrograms;
     std::vector<QString> dataErrors;
 
     bool isEmpty() const
     {
         return integers.empty() && booleans.empty() && enums.isEmpty() && !stateChanged &&
-               dataErrors.empty();
+               favorites.empty() && calendarPrograms.empty() && dataErrors.empty();
     }
 
     void append(const SaunaReport &other)
@@ -56,6 +61,9 @@ struct SaunaReport
         if (other.enums.bathPriority)
             enums.bathPriority = other.enums.bathPriority;
         stateChanged = stateChanged || other.stateChanged;
+        favorites.insert(favorites.end(), other.favorites.begin(), other.favorites.end());
+        calendarPrograms.insert(calendarPrograms.end(), other.calendarPrograms.begin(),
+                                other.calendarPrograms.end());
         dataErrors.insert(dataErrors.end(), other.dataErrors.begin(), other.dataErrors.end());
     }
 };

@@ -61,16 +61,16 @@ constexpr std::array<IntegerRequestRule, 16> IntegerRequestRules{{
 
 // Boolean requests and the report each one changes.
 constexpr std::array<std::pair<int, int>, 10> BooleanRequestReports{{
-    {10, BooleanId::Lights},
-    {11, BooleanId::EnableStandby},
-    {12, BooleanId::ScheduleItemDisable},
-    {13, BooleanId::FanAutomatic},
-    {14, BooleanId::FanRunning},
-    {15, BooleanId::CleanupEnable},
-    {16, BooleanId::TankAutoEmptyingEnable},
-    {17, BooleanId::NotAllowedStartEnable},
-    {18, BooleanId::TankNotificationEnable},
-    {19, BooleanId::IrEnable},
+    {BooleanRequestId::Lights, BooleanId::Lights},
+    {BooleanRequestId::EnableStandby, BooleanId::EnableStandby},
+    {BooleanRequestId::ScheduleItemDisable, BooleanId::ScheduleItemDisable},
+    {BooleanRequestId::FanAutomatic, BooleanId::FanAutomatic},
+    {BooleanRequestId::FanRunning, BooleanId::FanRunning},
+    {BooleanRequestId::CleanupEnable, BooleanId::CleanupEnable},
+    {BooleanRequestId::TankEmptyingEnable, BooleanId::TankAutoEmptyingEnable},
+    {BooleanRequestId::NotAllowedStartEnable, BooleanId::NotAllowedStartEnable},
+    {BooleanRequestId::CleanupTankNotice, BooleanId::TankNotificationEnable},
+    {BooleanRequestId::IrEnable, BooleanId::IrEnable},
 }};
 
 template<typename Table, typename Key>
@@ -179,6 +179,7 @@ SaunaReport SaunaStateModel::fullReport() const
         report.booleans.emplace_back(id, value);
     report.enums = m_enums;
     report.stateChanged = true;
+    m_records.appendAll(report);
     return report;
 }
 
@@ -333,6 +334,44 @@ SaunaReport SaunaStateModel::renewBathTime()
         return {};
     m_runningMs = 0;
     return setInteger(IntegerId::RunTimeLeft, integer(IntegerId::BathTime));
+}
+
+SaunaRecordStore::Limits SaunaStateModel::recordLimits() const
+{
+    // Records are checked against what the system allows at all: the bath limits may be
+    // narrowed later, and a stored favorite or program must still be kept.
+    return {integer(IntegerId::SystemLowerTemperatureLimit),
+            integer(IntegerId::SystemUpperTemperatureLimit), integer(IntegerId::BathTimeLimit)};
+}
+
+SaunaReport SaunaStateModel::requestFavorite(const FavoriteChange &change)
+{
+    return m_records.changeFavorite(change, recordLimits());
+}
+
+SaunaReport SaunaStateModel::requestCalendarProgram(const CalendarChange &change)
+{
+    return m_records.changeCalendarProgram(change, recordLimits());
+}
+
+SaunaReport SaunaStateModel::startFavorite(quint32 index)
+{
+    SaunaReport report;
+    if (index >= FavoriteRecord::SlotCount || !m_records.favorites()[index].inUse) {
+        report.dataErrors.push_back(QStringLiteral("favorite %1 is not stored").arg(index));
+        return report;
+    }
+    const FavoriteRecord favorite = m_records.favorites()[index];
+    // Each setting goes through the rules of its own request: one that the current bath limits
+    // refuse is reported as refused, and the others still apply.
+    report.append(requestInteger(IntegerRequestId::TargetHumidity, favorite.humidity));
+    report.append(requestInteger(IntegerRequestId::TargetTemperature, favorite.temperature));
+    report.append(requestInteger(IntegerRequestId::BathTime, favorite.bathTime));
+    report.append(requestBoolean(BooleanRequestId::Lights, favorite.lights));
+    report.append(requestState(SaunaStateValue::On));
+    // A sauna that was on already begins the favorite's bath time afresh.
+    report.append(renewBathTime());
+    return report;
 }
 
 quint32 SaunaStateModel::effectiveTargetTemperature() const

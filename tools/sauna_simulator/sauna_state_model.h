@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sauna_record_store.h"
 #include "sauna_report.h"
 
 #include <QDateTime>
@@ -92,6 +93,23 @@ struct BooleanId
     };
 };
 
+// Ids of the boolean value change requests a panel sends.
+struct BooleanRequestId
+{
+    enum : int {
+        Lights = 10,
+        EnableStandby = 11,
+        ScheduleItemDisable = 12,
+        FanAutomatic = 13,
+        FanRunning = 14,
+        CleanupEnable = 15,
+        TankEmptyingEnable = 16,
+        NotAllowedStartEnable = 17,
+        CleanupTankNotice = 18,
+        IrEnable = 19,
+    };
+};
+
 // The sauna states as the sauna state messages carry them.
 struct SaunaStateValue
 {
@@ -137,6 +155,13 @@ public:
     SaunaReport requestSystemTime(quint64 millisecondsSinceEpoch, const QDateTime &nowUtc);
     SaunaReport renewBathTime();
 
+    // A favorite or calendar post: fills, changes or empties one slot.
+    SaunaReport requestFavorite(const FavoriteChange &change);
+    SaunaReport requestCalendarProgram(const CalendarChange &change);
+    // Takes the stored favorite's humidity, temperature, bath time and lights as the current
+    // settings and starts a bath with them.
+    SaunaReport startFavorite(quint32 index);
+
     // One tick of the heating timer, elapsedMs after the previous one.
     SaunaReport heatStep(int elapsedMs);
 
@@ -144,6 +169,7 @@ public:
     bool boolean(int reportId) const;
     int state() const { return m_state; }
     const EnumSettings &enums() const { return m_enums; }
+    const SaunaRecordStore &records() const { return m_records; }
     std::vector<RelayOutput> relays() const;
     // The sauna's clock in milliseconds since 2000-01-01 00:00 UTC.
     quint64 systemTime(const QDateTime &nowUtc) const;
@@ -158,10 +184,12 @@ private:
     quint32 effectiveTargetTemperature() const;
     quint32 effectiveTargetHumidity() const;
     bool isHeating() const;
+    SaunaRecordStore::Limits recordLimits() const;
 
     std::map<int, quint32> m_integers;
     std::map<int, bool> m_booleans;
     EnumSettings m_enums;
+    SaunaRecordStore m_records;
     int m_state = SaunaStateValue::Off;
     qint64 m_clockOffsetMs = 0;
     int m_runningMs = 0; // time switched on since the last whole minute

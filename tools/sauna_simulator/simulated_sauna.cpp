@@ -226,6 +226,7 @@ SaunaReport SimulatedSauna::handleRequests(const vaholumo::External_to_sauna &en
         else
             changes.append(m_model.requestEnums(settings));
     }
+    changes.append(applyRecordPosts(envelope, m_model));
     if (envelope.has_sauna_state_change_request()) {
         const vaholumo::Sauna_state_change_request &request = envelope.sauna_state_change_request();
         if (request.has_state())
@@ -266,8 +267,10 @@ SaunaReport SimulatedSauna::handleGeneralCommand(const vaholumo::General_command
             QStringLiteral("this sauna has no limit table beyond the built-in one"));
         break;
     case vaholumo::General_command_command_t_START_FAVORITE:
-        changes.dataErrors.push_back(
-            QStringLiteral("favorite %1 is not stored").arg(command.argument()));
+        if (command.has_argument())
+            changes.append(m_model.startFavorite(command.argument()));
+        else
+            changes.dataErrors.push_back(QStringLiteral("start favorite without a favorite"));
         break;
     }
     return changes;

@@ -21,8 +21,9 @@ class General_command;
 namespace tools {
 
 // A sauna system on UDP, as a panel sees one: it answers announcement requests, takes connect
-// requests with a PIN, keeps connections alive, takes value, state and enum change requests and
-// reports back what the sauna now has, heats while it is on, and drops panels that fall silent.
+// requests with a PIN, keeps connections alive, takes value, state and enum change requests,
+// keeps favorites and calendar programs, reports back what the sauna now has, heats while it is
+// on, and drops panels that fall silent.
 // Its fault switches let tests silence it, make it refuse connections or send malformed datagrams.
 class SimulatedSauna : public QObject
 {

@@ -78,6 +78,41 @@ void fillSaunaState(const SaunaStateModel &model, const QDateTime &nowUtc,
     }
 }
 
+void fillFavorite(const FavoriteRecord &record, vaholumo::Favorite_post *post)
+{
+    post->set_index(record.index);
+    post->set_in_use(record.inUse);
+    if (!record.inUse)
+        return; // an empty slot is reported as a deletion is sent: index and flag only
+    appendCodeUnits(record.name, post->mutable_name());
+    post->set_humidity(record.humidity);
+    post->set_temperature(record.temperature);
+    post->set_bath_time(record.bathTime);
+    post->set_lights(record.lights);
+    for (const bool active : record.auxRelayActive)
+        post->add_aux_relay_active(active);
+}
+
+void fillCalendarProgram(const CalendarRecord &record, vaholumo::Calendar_post *post)
+{
+    post->set_index(record.index);
+    post->set_in_use(record.inUse);
+    if (!record.inUse)
+        return;
+    post->set_start_time(record.startTime);
+    post->set_stop_after(record.stopAfter);
+    if (record.favorite == CalendarRecord::NoFavorite) {
+        post->set_humidity(record.humidity);
+        post->set_temperature(record.temperature);
+    }
+    post->set_weekday_program(record.weekdayProgram);
+    if (vaholumo::Calendar_post_start_mode_t_IsValid(record.startMode))
+        post->set_start_mode(static_cast<vaholumo::Calendar_post_start_mode_t>(record.startMode));
+    post->set_standby_mode(record.standbyMode);
+    post->set_favorite(record.favorite);
+    post->set_extra_flag(record.extraFlag);
+}
+
 void fillReport(const SaunaReport &report, const SaunaStateModel &model, const QDateTime &nowUtc,
                 vaholumo::Sauna_to_external &envelope)
 {
@@ -99,6 +134,10 @@ void fillReport(const SaunaReport &report, const SaunaStateModel &model, const Q
         fillEnums(report.enums, envelope.add_enum_value_changed());
     if (report.stateChanged)
         fillSaunaState(model, nowUtc, envelope.mutable_sauna_state_changed());
+    for (const FavoriteRecord &favorite : report.favorites)
+        fillFavorite(favorite, envelope.add_favorite_post());
+    for (const CalendarRecord &program : report.calendarPrograms)
+        fillCalendarProgram(program, envelope.add_calendar_post());
     for (const QString &description : report.dataErrors)
         envelope.add_data_error()->set_description(description.toStdString());
 }
@@ -176,6 +215,66 @@ EnumSettings decodeEnumRequest(const vaholumo::Enum_value_change_request &reques
     if (request.has_bath_priority())
         settings.bathPriority = request.bath_priority();
     return settings;
+}
+
+FavoriteChange decodeFavoritePost(const vaholumo::Favorite_post &post)
+{
+    FavoriteChange change;
+    if (post.has_index())
+        change.index = post.index();
+    if (post.has_in_use())
+        change.inUse = post.in_use();
+    const std::optional<QString> name = textFromCodeUnits(post.name());
+    change.nameIsText = name.has_value();
+    change.name = name.value_or(QString());
+    if (post.has_humidity())
+        change.humidity = post.humidity();
+    if (post.has_temperature())
+        change.temperature = post.temperature();
+    if (post.has_bath_time())
+        change.bathTime = post.bath_time();
+    if (post.has_lights())
+        change.lights = post.lights();
+    change.auxRelayActive.assign(post.aux_relay_active().begin(), post.aux_relay_active().end());
+    return change;
+}
+
+CalendarChange decodeCalendarPost(const vaholumo::Calendar_post &post)
+{
+    CalendarChange change;
+    if (post.has_index())
+        change.index = post.index();
+    if (post.has_in_use())
+        change.inUse = post.in_use();
+    if (post.has_start_time())
+        change.startTime = post.start_time();
+    if (post.has_stop_after())
+        change.stopAfter = post.stop_after();
+    if (post.has_humidity())
+        change.humidity = post.humidity();
+    if (post.has_temperature())
+        change.temperature = post.temperature();
+    if (post.has_weekday_program())
+        change.weekdayProgram = post.weekday_program();
+    if (post.has_start_mode())
+        change.startMode = int(post.start_mode());
+    if (post.has_standby_mode())
+        change.standbyMode = post.standby_mode();
+    if (post.has_favorite())
+        change.favorite = post.favorite();
+    if (post.has_extra_flag())
+        change.extraFlag = post.extra_flag();
+    return change;
+}
+
+SaunaReport applyRecordPosts(const vaholumo::External_to_sauna &envelope, SaunaStateModel &model)
+{
+    SaunaReport changes;
+    for (const vaholumo::Favorite_post &post : envelope.favorite_post())
+        changes.append(model.requestFavorite(decodeFavoritePost(post)));
+    for (const vaholumo::Calendar_post &post : envelope.calendar_post())
+        changes.append(model.requestCalendarProgram(decodeCalendarPost(post)));
+    return changes;
 }
 
 QByteArray encodeAnnouncement(const SaunaIdentity &identity, quint16 saunaPort)

@@ -11,9 +11,11 @@
 #include <vector>
 
 namespace vaholumo {
+class Calendar_post;
 class Connect_request;
 class Enum_value_change_request;
 class External_to_sauna;
+class Favorite_post;
 } // namespace vaholumo
 
 namespace tools {
@@ -62,6 +64,12 @@ bool decodeExternalToSauna(const QByteArray &datagram, vaholumo::External_to_sau
 // Fails when the unit name holds an element that is not a UTF-16 code unit.
 std::optional<ConnectRequest> decodeConnectRequest(const vaholumo::Connect_request &request);
 EnumSettings decodeEnumRequest(const vaholumo::Enum_value_change_request &request);
+FavoriteChange decodeFavoritePost(const vaholumo::Favorite_post &post);
+CalendarChange decodeCalendarPost(const vaholumo::Calendar_post &post);
+
+// Hands every favorite and calendar post of the envelope to the model, in wire order, and
+// returns what they changed.
+SaunaReport applyRecordPosts(const vaholumo::External_to_sauna &envelope, SaunaStateModel &model);
 
 // Encoders: each returns the payload of one datagram.
 QByteArray encodeAnnouncement(const SaunaIdentity &identity, quint16 saunaPort);
@@ -70,7 +78,8 @@ QByteArray encodeConnectReply(const SaunaIdentity &identity, int status,
 // What changed, as one Sauna_to_external; the sauna state report is taken from the model.
 QByteArray encodeReport(const SaunaReport &report, const SaunaStateModel &model,
                         const QDateTime &nowUtc);
-// Everything: values, state, control board functions, warm-up characteristics and nodes.
+// Everything: values, state, favorites, calendar programs, control board functions, warm-up
+// characteristics and nodes.
 QByteArray encodeFullReport(const SaunaStateModel &model, const QDateTime &nowUtc);
 QByteArray encodeKeepAlive(quint32 sequenceNumber);
 QByteArray encodeNoConnection();
