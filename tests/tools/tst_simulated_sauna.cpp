@@ -74,6 +74,22 @@ QByteArray keepAlive(quint32 sequenceNumber)
     return serialized(envelope);
 }
 
+QByteArray favoritePost(quint32 index, const QString &name, quint32 temperature)
+{
+    vaholumo::External_to_sauna envelope;
+    vaholumo::Favorite_post *post = envelope.add_favorite_post();
+    post->set_index(index);
+    post->set_in_use(true);
+    appendText(name, post->mutable_name());
+    post->set_humidity(40);
+    post->set_temperature(temperature);
+    post->set_bath_time(75);
+    post->set_lights(true);
+    for (int relay = 0; relay < 7; ++relay)
+        post->add_aux_relay_active(relay == 2);
+    return serialized(envelope);
+}
+
 std::optional<quint32> integerIn(const vaholumo::Sauna_to_external &report, int id)
 {
     for (const auto &changed : report.integer_value_changed())
@@ -119,6 +135,9 @@ private slots:
     void silentPanelIsDroppedAfterMissedKeepAlives();
     void malformedSwitchSendsBadDatagramBeforeGoodOne();
     void saunaHeatsWhileOnAndReportsTemperature();
+    void favoriteAndProgramReachEveryPanelAndLaterConnects();
+    void refusedFavoriteErrsToSenderOnly();
+    void startFavoriteCommandStartsTheSauna();
 
 private:
     void startSauna(int heatIntervalMs = 3600000, quint32 keepAliveSeconds = 60);
@@ -606,6 +625,119 @@ void TestSimulatedSauna::saunaHeatsWhileOnAndReportsTemperature()
         }
     }
     QVERIFY(m_sauna->model().integer(tools::IntegerId::Temperature) > 270);
+}
+
+void TestSimulatedSauna::favoriteAndProgramReachEveryPanelAndLaterConnects()
+{
+    startSauna();
+    QUdpSocket second;
+    QVERIFY(second.bind(QHostAddress::LocalHost, 0));
+    connectPanel();
+    connectPanel(&second);
+
+    sendToSauna(favoritePost(6, QStringLiteral("Sauna night"), 765));
+    for (QUdpSocket *panel : {m_panel.get(), &second}) {
+        vaholumo::Sauna_to_external report;
+        QVERIFY(nextReport(report, panel));
+        QCOMPARE(report.favorite_post_size(), 1);
+        QCOMPARE(report.favorite_post(0).index(), 6u);
+        QVERIFY(report.favorite_post(0).in_use());
+        QCOMPARE(textOf(report.favorite_post(0).name()), QStringLiteral("Sauna night"));
+        QCOMPARE(report.favorite_post(0).temperature(), 765u);
+    }
+
+    vaholumo::External_to_sauna program;
+    vaholumo::Calendar_post *post = program.add_calendar_post();
+    post->set_index(12);
+    post->set_in_use(true);
+    post->set_start_time(60000);
+    post->set_stop_after(45);
+    post->set_favorite(6);
+    post->set_weekday_program(true);
+    post->set_start_mode(vaholumo::Calendar_post_start_mode_t_START_AT);
+    post->set_standby_mode(true);
+    post->set_extra_flag(false);
+    sendToSauna(serialized(program), &second);
+    for (QUdpSocket *panel : {m_panel.get(), &second}) {
+        vaholumo::Sauna_to_external report;
+        QVERIFY(nextReport(report, panel));
+        QCOMPARE(report.calendar_post_size(), 1);
+        QCOMPARE(serialized(report.calendar_post(0)), serialized(*post));
+    }
+
+    // A panel that connects later is told every slot at connect.
+    QUdpSocket third;
+    QVERIFY(third.bind(QHostAddress::LocalHost, 0));
+    sendToSauna(connectRequest(TestPin, QStringLiteral("LATE")), &third);
+    vaholumo::Sauna_to_external reply;
+    QVERIFY(nextReport(reply, &third));
+    QVERIFY(reply.has_connect_reply());
+    vaholumo::Sauna_to_external full;
+    QVERIFY(nextReport(full, &third));
+    QCOMPARE(full.favorite_post_size(), 8);
+    QCOMPARE(full.calendar_post_size(), 64);
+    QVERIFY(full.favorite_post(6).in_use());
+    QCOMPARE(textOf(full.favorite_post(6).name()), QStringLiteral("Sauna night"));
+    QVERIFY(!full.favorite_post(5).in_use());
+    QVERIFY(full.calendar_post(12).in_use());
+    QCOMPARE(full.calendar_post(12).favorite(), 6u);
+    QVERIFY(!full.calendar_post(11).in_use());
+}
+
+void TestSimulatedSauna::refusedFavoriteErrsToSenderOnly()
+{
+    startSauna();
+    QUdpSocket second;
+    QVERIFY(second.bind(QHostAddress::LocalHost, 0));
+    connectPanel();
+    connectPanel(&second);
+    sendToSauna(favoritePost(0, QStringLiteral("Kept"), 630));
+    vaholumo::Sauna_to_external report;
+    QVERIFY(nextReport(report));
+    QVERIFY(nextReport(report, &second));
+
+    sendToSauna(favoritePost(0, QStringLiteral("A name of 21 letters!"), 630), &second);
+    QVERIFY(nextReport(report, &second));
+    QCOMPARE(report.data_error_size(), 1);
+    QCOMPARE(report.favorite_post_size(), 0);
+    // Then the slot as the sauna still has it, to every panel.
+    for (QUdpSocket *panel : {&second, m_panel.get()}) {
+        QVERIFY(nextReport(report, panel));
+        QCOMPARE(report.data_error_size(), 0);
+        QCOMPARE(report.favorite_post_size(), 1);
+        QCOMPARE(textOf(report.favorite_post(0).name()), QStringLiteral("Kept"));
+    }
+    QCOMPARE(m_sauna->model().records().favorites()[0].name, QStringLiteral("Kept"));
+}
+
+void TestSimulatedSauna::startFavoriteCommandStartsTheSauna()
+{
+    startSauna();
+    connectPanel();
+
+    // Nothing stored in slot 3 yet.
+    const QByteArray startThree("\x82\x41\x04\x08\x08\x18\x03", 7);
+    sendToSauna(startThree);
+    vaholumo::Sauna_to_external report;
+    QVERIFY(nextReport(report));
+    QCOMPARE(report.data_error_size(), 1);
+    QVERIFY(!report.has_sauna_state_changed());
+    QCOMPARE(m_sauna->model().state(), int(tools::SaunaStateValue::Off));
+
+    sendToSauna(favoritePost(3, QStringLiteral("Three"), 585));
+    QVERIFY(nextReport(report));
+    QCOMPARE(report.favorite_post_size(), 1);
+
+    sendToSauna(startThree);
+    QVERIFY(nextReport(report));
+    QCOMPARE(report.data_error_size(), 0);
+    QCOMPARE(integerIn(report, 10), std::optional<quint32>(585)); // target temperature
+    QCOMPARE(integerIn(report, 20), std::optional<quint32>(40));  // target humidity
+    QCOMPARE(integerIn(report, 17), std::optional<quint32>(75));  // bath time
+    QCOMPARE(integerIn(report, 22), std::optional<quint32>(75));  // run time left
+    QCOMPARE(booleanIn(report, 10), std::optional<bool>(true));   // lights
+    QVERIFY(report.has_sauna_state_changed());
+    QCOMPARE(int(report.sauna_state_changed().state()), 11); // on
 }
 
 QTEST_GUILESS_MAIN(TestSimulatedSauna)
