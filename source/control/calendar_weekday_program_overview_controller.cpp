@@ -61,6 +61,14 @@ int CalendarWeekdayProgramOverviewController::connectSaunaSignals(const QList<QO
                                  SLOT(onSaunaScheduleItemDisableChanged(bool)));
 }
 
+int CalendarWeekdayProgramOverviewController::connectLanguageChanged(
+    const QList<QObject *> &senders)
+{
+    return value::connectSources(
+        senders, SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)), this,
+        SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language)));
+}
+
 void CalendarWeekdayProgramOverviewController::initWeekDayProgramCounts()
 {
     recount(true);
@@ -151,6 +159,16 @@ void CalendarWeekdayProgramOverviewController::onSaunaScheduleItemDisableChanged
     m_allDaysActivated = !disabled;
     rebuildWeek();
     emit allDaysActivatedChanged(m_allDaysActivated);
+}
+
+void CalendarWeekdayProgramOverviewController::onLanguageChanged(
+    ::signalInterface::LanguageTypes::Language language)
+{
+    signalInterface::LanguageTypes::Language checked = language;
+    if (!signalInterface::LanguageTypes::fromInt(language, checked))
+        return;
+    rebuildWeek();
+    rebuildWeekDay();
 }
 
 void CalendarWeekdayProgramOverviewController::recount(bool publishAll)

@@ -2,6 +2,7 @@
 
 #include "signal_interface/calendar_program.h"
 #include "signal_interface/calendar_types.h"
+#include "signal_interface/language_types.h"
 #include "signal_interface/user_message_action.h"
 #include "signal_interface/user_message_types.h"
 
@@ -45,6 +46,7 @@ public:
     int connectWeekDaysView(const QList<QObject *> &senders);
     int connectWeekDayStartChanged(const QList<QObject *> &senders);
     int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectLanguageChanged(const QList<QObject *> &senders);
 
     // Counts the weekday programs of every day again and publishes every count.
     void initWeekDayProgramCounts();
@@ -75,6 +77,8 @@ public slots:
     void onWeekDayStartChanged(::signalInterface::CalendarTypes::WeekDay day);
     void onSaunaCalendarProgramChanged(::signalInterface::CalendarProgram program);
     void onSaunaScheduleItemDisableChanged(bool disabled);
+    // The day names and the program rows are texts of the language; both lists are built anew.
+    void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
 
 private:
     void recount(bool publishAll);

@@ -68,6 +68,7 @@ int CalendarTabObjectsProvider::connectLanguageSignals(const QList<QObject *> &s
     failed += dateProgramOverviewController.connectLanguageChanged(senders);
     failed += queueController.connectLanguageChanged(senders);
     failed += weekdayProgramController.connectLanguageChanged(senders);
+    failed += weekdayProgramOverviewController.connectLanguageChanged(senders);
     return failed;
 }
 
