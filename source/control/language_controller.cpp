@@ -58,8 +58,10 @@ int LanguageController::connectLanguageChangeRequests(const QList<QObject *> &se
 
 void LanguageController::applyStoredLanguage()
 {
-    // A stored language whose file is missing still leaves the texts readable in English.
-    install(m_language);
+    // A stored language whose file is missing falls back to English, so that the texts stay
+    // readable; the stored choice is kept for a later start.
+    if (!install(m_language) && m_language != defaultLanguage && install(defaultLanguage))
+        m_language = defaultLanguage;
     refreshScene();
     emit languageChanged(m_language);
 }
@@ -99,21 +101,17 @@ void LanguageController::onLanguageChangeRequested(
 
 bool LanguageController::install(Language language)
 {
+    // English is loaded like any other language: its file supplies the words behind the text
+    // keys such as "plural_Mondays" and the keyboard's key caps.
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(translationFileName(language), m_translationsDirectory)) {
-        if (language != LanguageTypes::E_english) {
-            return false;
-        }
-        // The source texts are English, so English needs no translator at all.
-        translator.reset();
+        return false;
     }
     if (m_translator) {
         QCoreApplication::removeTranslator(m_translator.get());
     }
     m_translator = std::move(translator);
-    if (m_translator) {
-        QCoreApplication::installTranslator(m_translator.get());
-    }
+    QCoreApplication::installTranslator(m_translator.get());
     return true;
 }
 

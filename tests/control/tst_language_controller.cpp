@@ -70,7 +70,8 @@ private slots:
     void storedLanguageAppliedAfterRestart();
     void missingTranslationKeepsLanguage();
     void outOfRangeLanguageIgnored();
-    void englishNeedsNoFile();
+    void englishFileLoadedLikeAnyOther();
+    void missingStoredLanguageFallsBackToEnglish();
     void corruptStoredLanguageReplaced();
     void translationFileNames();
     void connectOperation();
@@ -247,19 +248,61 @@ void TestLanguageController::outOfRangeLanguageIgnored()
     QCOMPARE(storedLanguage(), QStringLiteral("2"));
 }
 
-void TestLanguageController::englishNeedsNoFile()
+void TestLanguageController::englishFileLoadedLikeAnyOther()
 {
-    QTemporaryDir empty;
+    using signalInterface::CalendarTypes;
     LanguageController controller;
+    controller.setTranslationsDirectory(builtTranslations);
+    controller.onLanguageChangeRequested(LanguageTypes::E_english);
+    QVERIFY(controller.hasTranslator());
+    // The English file supplies the words behind the text keys.
+    QCOMPARE(view::LanguageSupport::weekdayPluralText(CalendarTypes::E_monday),
+             QStringLiteral("Mondays"));
+    QCOMPARE(view::LanguageSupport::monthLongText(CalendarTypes::E_january),
+             QStringLiteral("January"));
+
+    // Without its file, English is refused like any other language: the texts stay readable.
+    controller.onLanguageChangeRequested(LanguageTypes::E_finnish);
+    QTemporaryDir empty;
     controller.setTranslationsDirectory(empty.path());
     QSignalSpy changed(&controller, &LanguageController::languageChanged);
     QSignalSpy messages(&controller, &LanguageController::panelUserMessageIssued);
 
     controller.onLanguageChangeRequested(LanguageTypes::E_english);
 
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(controller.language(), LanguageTypes::E_finnish);
+    QCOMPARE(view::LanguageSupport::weekdayPluralText(CalendarTypes::E_monday),
+             QStringLiteral("maanantaisin"));
+    controller.setTranslationsDirectory(builtTranslations);
+    controller.onLanguageChangeRequested(LanguageTypes::E_english);
+}
+
+void TestLanguageController::missingStoredLanguageFallsBackToEnglish()
+{
+    using signalInterface::CalendarTypes;
+    // Only the English file is there.
+    QTemporaryDir onlyEnglish;
+    QVERIFY(QFile::copy(builtTranslations + QStringLiteral("/lang_en_en.qm"),
+                        onlyEnglish.filePath(QStringLiteral("lang_en_en.qm"))));
+    Settings::setValue(QLatin1String(Settings::languageKey), int(LanguageTypes::E_polish));
+    Settings::resetForTesting();
+    LanguageController controller;
+    controller.setTranslationsDirectory(onlyEnglish.path());
+    QSignalSpy changed(&controller, &LanguageController::languageChanged);
+
+    controller.applyStoredLanguage();
+
+    QVERIFY(controller.hasTranslator());
+    QCOMPARE(controller.language(), LanguageTypes::E_english);
     QCOMPARE(changed.count(), 1);
-    QCOMPARE(messages.count(), 0);
-    QVERIFY(!controller.hasTranslator());
+    QCOMPARE(changed.at(0).at(0).value<LanguageTypes::Language>(), LanguageTypes::E_english);
+    QCOMPARE(view::LanguageSupport::weekdayPluralText(CalendarTypes::E_sunday),
+             QStringLiteral("Sundays"));
+    // The choice stays stored for a start with the file in place.
+    QCOMPARE(storedLanguage(), QString::number(int(LanguageTypes::E_polish)));
+    Settings::setValue(QLatin1String(Settings::languageKey), int(LanguageTypes::E_english));
 }
 
 void TestLanguageController::corruptStoredLanguageReplaced()
