@@ -176,6 +176,7 @@ Rectangle {
         id: keyboard
         objectName: "onScreenKeyboard"
         anchors.fill: parent
+        languageToggle: root.workaround
         onTextAccepted: (text) => root.answerKeyboard(true, text)
         onEditCancelled: root.answerKeyboard(false, "")
     }

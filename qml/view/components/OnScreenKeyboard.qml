@@ -3,15 +3,18 @@ import QtQuick.Layouts
 import "Theme.js" as Theme
 
 // The on-screen keyboard. The program opens and closes it through openKeyboard() and
-// closeKeyboard(); the key caps come from "keyboard_language" in the current language. The typed
-// text goes to whoever asked for it through textAccepted() or editCancelled().
+// closeKeyboard(); the key caps come from "keyboard_language" in the current language. The text
+// can be typed on the keys and on a physical keyboard alike. The typed text goes to whoever asked
+// for it through textAccepted() or editCancelled().
 Rectangle {
     id: keyboard
 
-    property string text
+    property alias text: input.text
     property bool caps: false
     property bool symbol: false
-    property int maximumLength: 32
+    property alias maximumLength: input.maximumLength
+    // Toggled on every change of language, so that the key caps are asked for again.
+    property bool languageToggle: false
 
     signal textAccepted(string text)
     signal editCancelled()
@@ -20,13 +23,16 @@ Rectangle {
     // The hint is the text to start from, or a number when there is none.
     function openKeyboard(hint) {
         text = typeof hint === "string" ? hint : ""
+        input.cursorPosition = input.length
         caps = false
         symbol = false
         visible = true
+        input.forceActiveFocus()
     }
 
     function closeKeyboard() {
         visible = false
+        input.focus = false
     }
 
     function keyText(row, position) {
@@ -39,9 +45,32 @@ Rectangle {
         }
     }
 
-    function type(character) {
-        if (text.length < maximumLength)
-            text += character
+    // Types at the cursor, over a selection, as a physical key would.
+    function type(characters) {
+        if (input.selectedText.length > 0)
+            input.remove(input.selectionStart, input.selectionEnd)
+        const room = input.maximumLength - input.length
+        if (room <= 0)
+            return
+        input.insert(input.cursorPosition, characters.slice(0, room))
+    }
+
+    function erase() {
+        if (input.selectedText.length > 0)
+            input.remove(input.selectionStart, input.selectionEnd)
+        else if (input.cursorPosition > 0)
+            input.remove(input.cursorPosition - 1, input.cursorPosition)
+    }
+
+    function accept() {
+        const accepted = text
+        closeKeyboard()
+        textAccepted(accepted)
+    }
+
+    function cancel() {
+        closeKeyboard()
+        editCancelled()
     }
 
     visible: false
@@ -62,30 +91,35 @@ Rectangle {
             radius: Theme.radius
             color: Theme.surface
             border.color: Theme.accent
-            Text {
+            TextInput {
+                id: input
                 objectName: "keyboardText"
                 anchors.fill: parent
                 anchors.margins: Theme.spacing
-                verticalAlignment: Text.AlignVCenter
-                text: keyboard.text + "|"
-                textFormat: Text.PlainText
-                elide: Text.ElideLeft
+                verticalAlignment: TextInput.AlignVCenter
+                maximumLength: 32
+                clip: true
                 color: Theme.text
+                selectionColor: Theme.accent
                 font.pixelSize: Theme.fontLarge
+                Keys.onReturnPressed: keyboard.accept()
+                Keys.onEnterPressed: keyboard.accept()
+                Keys.onEscapePressed: keyboard.cancel()
             }
         }
 
         Item { Layout.fillHeight: true }
 
-        // Key rows: the table's positions, split so that no line holds more than ten keys.
+        // Key rows: digits, the three letter rows, then the language's own letters, split so
+        // that no line holds more than ten keys.
         Repeater {
             model: [
                 { row: 1, first: 0, count: 10 },
-                { row: 2, first: 0, count: 10 },
-                { row: 2, first: 10, count: 8 },
                 { row: 3, first: 0, count: 10 },
                 { row: 4, first: 0, count: 9 },
-                { row: 5, first: 0, count: 7 }
+                { row: 5, first: 0, count: 7 },
+                { row: 2, first: 0, count: 10 },
+                { row: 2, first: 10, count: 8 }
             ]
             delegate: RowLayout {
                 required property var modelData
@@ -95,8 +129,12 @@ Rectangle {
                     model: modelData.count
                     delegate: Rectangle {
                         required property int index
-                        readonly property string cap: keyboard.keyText(modelData.row,
-                                                                       modelData.first + index)
+                        readonly property int position: modelData.first + index
+                        readonly property string cap: {
+                            keyboard.languageToggle
+                            return keyboard.keyText(modelData.row, position)
+                        }
+                        objectName: "keyboardKey_" + modelData.row + "_" + position
                         Layout.preferredWidth: 30
                         Layout.preferredHeight: 42
                         radius: 6
@@ -128,13 +166,15 @@ Rectangle {
                 onClicked: keyboard.caps = !keyboard.caps
             }
             PanelButton {
+                objectName: "keyboardSymbolKey"
                 Layout.preferredWidth: 52
-                text: "?123"
+                text: keyboard.symbol ? "ABC" : "?123"
                 fontSize: Theme.fontSmall
                 highlighted: keyboard.symbol
                 onClicked: keyboard.symbol = !keyboard.symbol
             }
             PanelButton {
+                objectName: "keyboardSpaceKey"
                 Layout.fillWidth: true
                 implicitWidth: 60
                 text: qsTr("Space")
@@ -142,9 +182,10 @@ Rectangle {
                 onClicked: keyboard.type(" ")
             }
             PanelButton {
+                objectName: "keyboardBackspaceKey"
                 Layout.preferredWidth: 52
                 text: "⌫"
-                onClicked: keyboard.text = keyboard.text.slice(0, -1)
+                onClicked: keyboard.erase()
             }
         }
 
@@ -155,20 +196,14 @@ Rectangle {
                 objectName: "keyboardCancelButton"
                 Layout.fillWidth: true
                 text: qsTr("Cancel")
-                onClicked: {
-                    keyboard.closeKeyboard()
-                    keyboard.editCancelled()
-                }
+                onClicked: keyboard.cancel()
             }
             PanelButton {
                 objectName: "keyboardSaveButton"
                 Layout.fillWidth: true
                 text: qsTr("Save")
                 highlighted: true
-                onClicked: {
-                    keyboard.closeKeyboard()
-                    keyboard.textAccepted(keyboard.text)
-                }
+                onClicked: keyboard.accept()
             }
         }
     }
