@@ -13,7 +13,7 @@ The keyboard has five rows of 10, 18, 10, 9 and 7 keys. Each key has four texts:
     row 5  bottom letter row
 
 On the number page rows 2 to 5 hold symbols and row 1 the digits; with shift, row 1 holds the
-symbols above the digits.
+symbols above the digits. No key shows "_": the keyboard shows that for a key without a text.
 
 Run from the repository root: python3 scripts/keyboard_layouts.py
 The script replaces the keyboard context of each qml/view/languages/lang_*.ts file (or appends
@@ -30,12 +30,12 @@ ROW_LENGTHS = [10, 18, 10, 9, 7]
 
 DIGITS = list("1234567890")
 SHIFTED_DIGITS = list("!@#$%^&*()")
-PUNCTUATION = list("-.,'!?&():/+@#_\";*")
+PUNCTUATION = list("-.,'!?&():/+@#%\";*")
 SYMBOLS = {
-    2: list("€$£¥°§~|\\^`´¨µ¿¡«»"),
+    2: list("€$£¥°§~|\\^´¨µ¿¡«»¤"),
     3: list("-/:;()&@\"'"),
     4: list(".,?!#%+=*"),
-    5: list("_<>[]{}"),
+    5: list("<>[]{}`"),
 }
 
 QWERTY = ("qwertyuiop", "asdfghjkl", "zxcvbnm")

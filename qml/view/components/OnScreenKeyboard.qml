@@ -97,7 +97,8 @@ Rectangle {
                 anchors.fill: parent
                 anchors.margins: Theme.spacing
                 verticalAlignment: TextInput.AlignVCenter
-                maximumLength: 32
+                // Favorite and relay names are at most 20 characters.
+                maximumLength: 20
                 clip: true
                 color: Theme.text
                 selectionColor: Theme.accent
@@ -160,6 +161,7 @@ Rectangle {
             Layout.fillWidth: true
             spacing: 3
             PanelButton {
+                objectName: "keyboardShiftKey"
                 Layout.preferredWidth: 52
                 text: "⇧"
                 highlighted: keyboard.caps

@@ -1701,7 +1701,7 @@
     </message>
     <message>
         <source>keyboardRow2Pos10CapsFalseSymbolTrue_</source>
-        <translation>`</translation>
+        <translation>´</translation>
     </message>
     <message>
         <source>keyboardRow2Pos10CapsTrue_SymbolFalse</source>
@@ -1709,7 +1709,7 @@
     </message>
     <message>
         <source>keyboardRow2Pos10CapsTrue_SymbolTrue_</source>
-        <translation>`</translation>
+        <translation>´</translation>
     </message>
     <message>
         <source>keyboardRow2Pos11CapsFalseSymbolFalse</source>
@@ -1717,7 +1717,7 @@
     </message>
     <message>
         <source>keyboardRow2Pos11CapsFalseSymbolTrue_</source>
-        <translation>´</translation>
+        <translation>¨</translation>
     </message>
     <message>
         <source>keyboardRow2Pos11CapsTrue_SymbolFalse</source>
@@ -1725,7 +1725,7 @@
     </message>
     <message>
         <source>keyboardRow2Pos11CapsTrue_SymbolTrue_</source>
-        <translation>´</translation>
+        <translation>¨</translation>
     </message>
     <message>
         <source>keyboardRow2Pos12CapsFalseSymbolFalse</source>
@@ -1733,7 +1733,7 @@
     </message>
     <message>
         <source>keyboardRow2Pos12CapsFalseSymbolTrue_</source>
-        <translation>¨</translation>
+        <translation>µ</translation>
     </message>
     <message>
         <source>keyboardRow2Pos12CapsTrue_SymbolFalse</source>
@@ -1741,7 +1741,7 @@
     </message>
     <message>
         <source>keyboardRow2Pos12CapsTrue_SymbolTrue_</source>
-        <translation>¨</translation>
+        <translation>µ</translation>
     </message>
     <message>
         <source>keyboardRow2Pos13CapsFalseSymbolFalse</source>
@@ -1749,7 +1749,7 @@
     </message>
     <message>
         <source>keyboardRow2Pos13CapsFalseSymbolTrue_</source>
-        <translation>µ</translation>
+        <translation>¿</translation>
     </message>
     <message>
         <source>keyboardRow2Pos13CapsTrue_SymbolFalse</source>
@@ -1757,23 +1757,23 @@
     </message>
     <message>
         <source>keyboardRow2Pos13CapsTrue_SymbolTrue_</source>
-        <translation>µ</translation>
+        <translation>¿</translation>
     </message>
     <message>
         <source>keyboardRow2Pos14CapsFalseSymbolFalse</source>
-        <translation>_</translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>keyboardRow2Pos14CapsFalseSymbolTrue_</source>
-        <translation>¿</translation>
+        <translation>¡</translation>
     </message>
     <message>
         <source>keyboardRow2Pos14CapsTrue_SymbolFalse</source>
-        <translation>_</translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>keyboardRow2Pos14CapsTrue_SymbolTrue_</source>
-        <translation>¿</translation>
+        <translation>¡</translation>
     </message>
     <message>
         <source>keyboardRow2Pos15CapsFalseSymbolFalse</source>
@@ -1781,7 +1781,7 @@
     </message>
     <message>
         <source>keyboardRow2Pos15CapsFalseSymbolTrue_</source>
-        <translation>¡</translation>
+        <translation>«</translation>
     </message>
     <message>
         <source>keyboardRow2Pos15CapsTrue_SymbolFalse</source>
@@ -1789,7 +1789,7 @@
     </message>
     <message>
         <source>keyboardRow2Pos15CapsTrue_SymbolTrue_</source>
-        <translation>¡</translation>
+        <translation>«</translation>
     </message>
     <message>
         <source>keyboardRow2Pos16CapsFalseSymbolFalse</source>
@@ -1797,7 +1797,7 @@
     </message>
     <message>
         <source>keyboardRow2Pos16CapsFalseSymbolTrue_</source>
-        <translation>«</translation>
+        <translation>»</translation>
     </message>
     <message>
         <source>keyboardRow2Pos16CapsTrue_SymbolFalse</source>
@@ -1805,7 +1805,7 @@
     </message>
     <message>
         <source>keyboardRow2Pos16CapsTrue_SymbolTrue_</source>
-        <translation>«</translation>
+        <translation>»</translation>
     </message>
     <message>
         <source>keyboardRow2Pos17CapsFalseSymbolFalse</source>
@@ -1813,7 +1813,7 @@
     </message>
     <message>
         <source>keyboardRow2Pos17CapsFalseSymbolTrue_</source>
-        <translation>»</translation>
+        <translation>¤</translation>
     </message>
     <message>
         <source>keyboardRow2Pos17CapsTrue_SymbolFalse</source>
@@ -1821,7 +1821,7 @@
     </message>
     <message>
         <source>keyboardRow2Pos17CapsTrue_SymbolTrue_</source>
-        <translation>»</translation>
+        <translation>¤</translation>
     </message>
     <message>
         <source>keyboardRow3Pos0CapsFalseSymbolFalse</source>
@@ -2133,7 +2133,7 @@
     </message>
     <message>
         <source>keyboardRow5Pos0CapsFalseSymbolTrue_</source>
-        <translation>_</translation>
+        <translation>&lt;</translation>
     </message>
     <message>
         <source>keyboardRow5Pos0CapsTrue_SymbolFalse</source>
@@ -2141,7 +2141,7 @@
     </message>
     <message>
         <source>keyboardRow5Pos0CapsTrue_SymbolTrue_</source>
-        <translation>_</translation>
+        <translation>&lt;</translation>
     </message>
     <message>
         <source>keyboardRow5Pos1CapsFalseSymbolFalse</source>
@@ -2149,7 +2149,7 @@
     </message>
     <message>
         <source>keyboardRow5Pos1CapsFalseSymbolTrue_</source>
-        <translation>&lt;</translation>
+        <translation>&gt;</translation>
     </message>
     <message>
         <source>keyboardRow5Pos1CapsTrue_SymbolFalse</source>
@@ -2157,7 +2157,7 @@
     </message>
     <message>
         <source>keyboardRow5Pos1CapsTrue_SymbolTrue_</source>
-        <translation>&lt;</translation>
+        <translation>&gt;</translation>
     </message>
     <message>
         <source>keyboardRow5Pos2CapsFalseSymbolFalse</source>
@@ -2165,7 +2165,7 @@
     </message>
     <message>
         <source>keyboardRow5Pos2CapsFalseSymbolTrue_</source>
-        <translation>&gt;</translation>
+        <translation>[</translation>
     </message>
     <message>
         <source>keyboardRow5Pos2CapsTrue_SymbolFalse</source>
@@ -2173,7 +2173,7 @@
     </message>
     <message>
         <source>keyboardRow5Pos2CapsTrue_SymbolTrue_</source>
-        <translation>&gt;</translation>
+        <translation>[</translation>
     </message>
     <message>
         <source>keyboardRow5Pos3CapsFalseSymbolFalse</source>
@@ -2181,7 +2181,7 @@
     </message>
     <message>
         <source>keyboardRow5Pos3CapsFalseSymbolTrue_</source>
-        <translation>[</translation>
+        <translation>]</translation>
     </message>
     <message>
         <source>keyboardRow5Pos3CapsTrue_SymbolFalse</source>
@@ -2189,7 +2189,7 @@
     </message>
     <message>
         <source>keyboardRow5Pos3CapsTrue_SymbolTrue_</source>
-        <translation>[</translation>
+        <translation>]</translation>
     </message>
     <message>
         <source>keyboardRow5Pos4CapsFalseSymbolFalse</source>
@@ -2197,7 +2197,7 @@
     </message>
     <message>
         <source>keyboardRow5Pos4CapsFalseSymbolTrue_</source>
-        <translation>]</translation>
+        <translation>{</translation>
     </message>
     <message>
         <source>keyboardRow5Pos4CapsTrue_SymbolFalse</source>
@@ -2205,7 +2205,7 @@
     </message>
     <message>
         <source>keyboardRow5Pos4CapsTrue_SymbolTrue_</source>
-        <translation>]</translation>
+        <translation>{</translation>
     </message>
     <message>
         <source>keyboardRow5Pos5CapsFalseSymbolFalse</source>
@@ -2213,7 +2213,7 @@
     </message>
     <message>
         <source>keyboardRow5Pos5CapsFalseSymbolTrue_</source>
-        <translation>{</translation>
+        <translation>}</translation>
     </message>
     <message>
         <source>keyboardRow5Pos5CapsTrue_SymbolFalse</source>
@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>keyboardRow5Pos5CapsTrue_SymbolTrue_</source>
-        <translation>{</translation>
+        <translation>}</translation>
     </message>
     <message>
         <source>keyboardRow5Pos6CapsFalseSymbolFalse</source>
@@ -2229,7 +2229,7 @@
     </message>
     <message>
         <source>keyboardRow5Pos6CapsFalseSymbolTrue_</source>
-        <translation>}</translation>
+        <translation>`</translation>
     </message>
     <message>
         <source>keyboardRow5Pos6CapsTrue_SymbolFalse</source>
@@ -2237,7 +2237,7 @@
     </message>
     <message>
         <source>keyboardRow5Pos6CapsTrue_SymbolTrue_</source>
-        <translation>}</translation>
+        <translation>`</translation>
     </message>
 </context>
 </TS>
