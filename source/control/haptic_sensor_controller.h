@@ -17,7 +17,8 @@ public:
     static constexpr HapticFeedback defaultFeedback =
         signalInterface::HapticFeedbackTypes::E_activated;
 
-    // Reads the key; writes the default when it is missing or unreadable.
+    // Reads the key; writes the default when it is missing. A value it cannot read stays in the
+    // file and reads as the default.
     explicit HapticSensorController(QObject *parent = nullptr);
 
     // First state: announces the setting.

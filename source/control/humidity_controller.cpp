@@ -1,5 +1,6 @@
 #include "control/humidity_controller.h"
 
+#include "control/details/stored_enum_setting.h"
 #include "control/settings.h"
 #include "value/humidity_value.h"
 #include "value/source_connections.h"
@@ -33,13 +34,8 @@ HumidityController::HumidityController(QObject *parent)
     , m_filterer(this)
     , m_physicalManager(this)
 {
-    const std::optional<HumidityTypes::HumidityPresentation> stored =
-        Settings::enumValue<HumidityTypes::HumidityPresentation>(Settings::humidityPresentationKey,
-                                                                 &HumidityTypes::fromInt);
-    if (stored)
-        m_presentation = *stored;
-    else
-        Settings::setValue(Settings::humidityPresentationKey, int(m_presentation));
+    m_presentation = details::readEnumSetting(Settings::humidityPresentationKey,
+                                              &HumidityTypes::fromInt, m_presentation);
 
     // The sauna decides the target: a step is only a proposal, shown once the sauna reports it.
     m_targetManager.setApplyStepsLocally(false);

@@ -26,7 +26,8 @@ public:
 
     static constexpr Language defaultLanguage = signalInterface::LanguageTypes::E_english;
 
-    // Reads "language"; writes the default when the key is missing or unreadable.
+    // Reads "language"; writes the default when the key is missing. A value it cannot read stays
+    // in the file and reads as the default.
     explicit LanguageController(QObject *parent = nullptr);
     ~LanguageController() override;
 

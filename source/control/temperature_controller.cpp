@@ -1,5 +1,6 @@
 #include "control/temperature_controller.h"
 
+#include "control/details/stored_enum_setting.h"
 #include "control/settings.h"
 #include "value/source_connections.h"
 
@@ -12,18 +13,6 @@ using signalInterface::TemperatureTypes;
 namespace control {
 
 namespace {
-
-// The stored choice, or the default, which is then stored so that the file always holds a
-// readable value.
-template<typename Enum>
-Enum storedOrDefault(const char *key, bool (*fromInt)(int, Enum &), Enum defaultValue)
-{
-    const std::optional<Enum> stored = Settings::enumValue<Enum>(key, fromInt);
-    if (stored)
-        return *stored;
-    Settings::setValue(key, int(defaultValue));
-    return defaultValue;
-}
 
 bool isUnit(TemperatureTypes::TemperatureUnit unit)
 {
@@ -45,10 +34,11 @@ TemperatureController::TemperatureController(QObject *parent)
     , m_filterer(this)
     , m_physicalManager(this)
 {
-    m_unit = storedOrDefault(Settings::temperatureUnitKey, &TemperatureTypes::fromInt,
-                             TemperatureTypes::E_celsius);
-    m_presentation = storedOrDefault(Settings::temperaturePresentationKey,
-                                     &TemperatureTypes::fromInt, TemperatureTypes::E_smooth);
+    m_unit = details::readEnumSetting(Settings::temperatureUnitKey, &TemperatureTypes::fromInt,
+                                      TemperatureTypes::E_celsius);
+    m_presentation =
+        details::readEnumSetting(Settings::temperaturePresentationKey, &TemperatureTypes::fromInt,
+                                 TemperatureTypes::E_smooth);
 
     // The sauna decides the target: a step is only a proposal, shown once the sauna reports it.
     m_targetManager.setApplyStepsLocally(false);

@@ -39,7 +39,8 @@ public:
     static constexpr DateFormat defaultDateFormat = signalInterface::DateTimeTypes::E_ddmmyy;
     static constexpr WeekDay defaultWeekDayStart = signalInterface::CalendarTypes::E_monday;
 
-    // Reads the three keys; writes the default of each one that is missing or unreadable.
+    // Reads the three keys; writes the default of each one that is missing. A value it cannot
+    // read stays in the file and reads as the default.
     explicit TimeController(QObject *parent = nullptr);
     // The same, with the monotonic clock the panel's clock runs by (tests drive their own).
     TimeController(MonotonicClock monotonicMs, QObject *parent);

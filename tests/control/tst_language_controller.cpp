@@ -72,7 +72,7 @@ private slots:
     void outOfRangeLanguageIgnored();
     void englishFileLoadedLikeAnyOther();
     void missingStoredLanguageFallsBackToEnglish();
-    void corruptStoredLanguageReplaced();
+    void corruptStoredLanguageKept();
     void translationFileNames();
     void connectOperation();
 
@@ -305,13 +305,13 @@ void TestLanguageController::missingStoredLanguageFallsBackToEnglish()
     Settings::setValue(QLatin1String(Settings::languageKey), int(LanguageTypes::E_english));
 }
 
-void TestLanguageController::corruptStoredLanguageReplaced()
+void TestLanguageController::corruptStoredLanguageKept()
 {
     Settings::setValue(QLatin1String(Settings::languageKey), QStringLiteral("finnish"));
     Settings::resetForTesting();
     LanguageController controller;
     QCOMPARE(controller.language(), LanguageTypes::E_english);
-    QCOMPARE(storedLanguage(), QStringLiteral("2"));
+    QCOMPARE(storedLanguage(), QStringLiteral("finnish"));
 }
 
 void TestLanguageController::translationFileNames()

@@ -212,15 +212,16 @@ private slots:
         QVERIFY(restarted.temperatureFilterer()->isRunning());
     }
 
-    void anUnreadableStoredValueGivesWayToTheDefault()
+    void anUnreadableStoredValueReadsAsTheDefaultAndStays()
     {
         Settings::setValue(Settings::temperatureUnitKey, QStringLiteral("kelvin"));
         Settings::setValue(Settings::temperaturePresentationKey, 9);
         TemperatureController controller;
         QCOMPARE(controller.temperatureUnit(), TemperatureTypes::E_celsius);
         QCOMPARE(controller.temperaturePresentation(), TemperatureTypes::E_smooth);
-        QCOMPARE(Settings::intValue(Settings::temperatureUnitKey), std::optional<int>(0));
-        QCOMPARE(Settings::intValue(Settings::temperaturePresentationKey), std::optional<int>(0));
+        QCOMPARE(Settings::settings()->value(Settings::temperatureUnitKey).toString(),
+                 QStringLiteral("kelvin"));
+        QCOMPARE(Settings::intValue(Settings::temperaturePresentationKey), std::optional<int>(9));
     }
 };
 

@@ -105,8 +105,8 @@ private slots:
     void userChoiceMarksRegionSettingsChanged();
     void regionProposalDoesNotMark();
     void outOfRangeValuesIgnored();
-    void corruptStoredValuesReplaced_data();
-    void corruptStoredValuesReplaced();
+    void corruptStoredValuesKept_data();
+    void corruptStoredValuesKept();
     void invalidSystemTimeRefused();
     void systemTimeRequestSent();
     void saunaTimeAnnounced();
@@ -218,7 +218,7 @@ void TestTimeController::outOfRangeValuesIgnored()
     QVERIFY(!Settings::settings()->contains(storeKey(Settings::hasChangedRegionSettingsKey)));
 }
 
-void TestTimeController::corruptStoredValuesReplaced_data()
+void TestTimeController::corruptStoredValuesKept_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::newRow("past the last weekday") << "7";
@@ -226,7 +226,7 @@ void TestTimeController::corruptStoredValuesReplaced_data()
     QTest::newRow("text") << "sunday";
 }
 
-void TestTimeController::corruptStoredValuesReplaced()
+void TestTimeController::corruptStoredValuesKept()
 {
     QFETCH(QString, stored);
     Settings::setValue(storeKey(Settings::startOfWeekKey), stored);
@@ -236,8 +236,9 @@ void TestTimeController::corruptStoredValuesReplaced()
     TimeController controller;
     QCOMPARE(controller.weekDayStart(), CalendarTypes::E_monday);
     QCOMPARE(controller.timeFormat(), DateTimeTypes::E_0_24);
-    QCOMPARE(fileValue(Settings::startOfWeekKey), QStringLiteral("0"));
-    QCOMPARE(fileValue(Settings::timeFormatKey), QStringLiteral("0"));
+    // Left for the user to change: a value a newer panel wrote is not lost.
+    QCOMPARE(fileValue(Settings::startOfWeekKey), stored);
+    QCOMPARE(fileValue(Settings::timeFormatKey), stored);
 }
 
 void TestTimeController::invalidSystemTimeRefused()

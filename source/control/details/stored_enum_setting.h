@@ -3,19 +3,24 @@
 #include "control/settings.h"
 
 #include <QLatin1String>
+#include <QSettings>
 
 namespace control::details {
 
-// Reads an int enum key of the settings store. A missing key, or one whose value is no value of
-// the enum, gets the owner's default written back at once, so the file always holds a valid value.
+// Reads an int enum key of the settings store. A missing key gets the owner's default written
+// at once. A stored value that is no value of the enum (hand-edited, or written by a newer
+// version) reads as the default but stays in the file until the user changes the setting.
 template<typename Enum>
 Enum readEnumSetting(const char *key, bool (*fromInt)(int, Enum &), Enum defaultValue)
 {
-    const std::optional<Enum> stored = Settings::enumValue<Enum>(QLatin1String(key), fromInt);
+    const QLatin1String name(key);
+    const std::optional<Enum> stored = Settings::enumValue<Enum>(name, fromInt);
     if (stored) {
         return *stored;
     }
-    Settings::setValue(QLatin1String(key), static_cast<int>(defaultValue));
+    if (!Settings::settings()->contains(name)) {
+        Settings::setValue(name, static_cast<int>(defaultValue));
+    }
     return defaultValue;
 }
 
