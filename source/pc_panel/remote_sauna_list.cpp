@@ -7,6 +7,7 @@
 #include <QSettings>
 
 #include <algorithm>
+#include <optional>
 
 namespace pcPanel {
 
@@ -23,6 +24,23 @@ constexpr quint32 pinKey[4] = {0x6B1F3A95u, 0xD2475C08u, 0x3E9AB461u, 0x85C0E72D
 QString key(const char *name)
 {
     return QString::fromLatin1(name);
+}
+
+// An enum field of an entry: its default when the key is missing; nothing when a value is there
+// but no value of the enum.
+template<typename Enum>
+std::optional<Enum> enumField(const QSettings *store, const char *name,
+                              bool (*fromInt)(int, Enum &), Enum defaultValue)
+{
+    if (!store->contains(key(name)))
+        return defaultValue;
+    return Settings::enumValue<Enum>(key(name), fromInt, store);
+}
+
+// The identity of a kept unreadable entry; null when it has none that reads as a UUID.
+QUuid storedIdentity(const QVariantMap &entry)
+{
+    return QUuid(entry.value(key(Settings::pcPanelRemoteSaunaIdentityKey)).toString());
 }
 
 } // namespace
@@ -61,6 +79,8 @@ bool RemoteSaunaList::remove(const QUuid &identity, RemoteSauna *removed)
     if (removed != nullptr)
         *removed = *found;
     m_saunas.erase(found);
+    m_unreadable.removeIf(
+        [&identity](const QVariantMap &entry) { return storedIdentity(entry) == identity; });
     return true;
 }
 
@@ -69,27 +89,31 @@ int RemoteSaunaList::load(QSettings *store)
     if (store == nullptr)
         store = Settings::settings();
     m_saunas.clear();
-    int dropped = 0;
+    m_unreadable.clear();
     const int count = store->beginReadArray(key(Settings::pcPanelRemoteSaunasKey));
     for (int index = 0; index < count; ++index) {
         store->setArrayIndex(index);
         RemoteSauna sauna;
         sauna.identity =
             QUuid(store->value(key(Settings::pcPanelRemoteSaunaIdentityKey)).toString());
-        const auto brand = Settings::enumValue<VariantTypes::Brand>(
-            key(Settings::pcPanelRemoteSaunaBrandKey), &VariantTypes::fromInt, store);
-        const auto product = Settings::enumValue<MasterFuncDescTypes::RcbProduct>(
-            key(Settings::pcPanelRemoteSaunaRcbProductKey), &MasterFuncDescTypes::fromInt, store);
-        const QVariant name = store->value(key(Settings::pcPanelRemoteSaunaNameKey));
-        if (sauna.identity.isNull() || find(sauna.identity) != nullptr || !brand || !product ||
-            !name.isValid()) {
-            qCWarning(linkLog) << "stored sauna entry" << index << "cannot be read; left out";
-            ++dropped;
+        const auto brand = enumField(store, Settings::pcPanelRemoteSaunaBrandKey,
+                                     &VariantTypes::fromInt, sauna.brand);
+        const auto product = enumField(store, Settings::pcPanelRemoteSaunaRcbProductKey,
+                                       &MasterFuncDescTypes::fromInt, sauna.rcbProduct);
+        if (sauna.identity.isNull() || find(sauna.identity) != nullptr || !brand || !product) {
+            // Kept as it is: it may hold the PIN of a sauna, or values of a newer panel.
+            QVariantMap entry;
+            const QStringList names = store->childKeys();
+            for (const QString &name : names)
+                entry.insert(name, store->value(name));
+            m_unreadable.append(entry);
+            qCWarning(linkLog) << "stored sauna entry" << index
+                               << "cannot be read; kept in the file, not offered";
             continue;
         }
         sauna.brand = *brand;
         sauna.rcbProduct = *product;
-        sauna.name = name.toString();
+        sauna.name = store->value(key(Settings::pcPanelRemoteSaunaNameKey)).toString();
         const auto pin1 = Settings::uintValue(key(Settings::pcPanelRemoteSaunaPin1Key), store);
         const auto pin2 = Settings::uintValue(key(Settings::pcPanelRemoteSaunaPin2Key), store);
         if (pin1 && pin2) {
@@ -101,7 +125,7 @@ int RemoteSaunaList::load(QSettings *store)
         m_saunas.append(sauna);
     }
     store->endArray();
-    return dropped;
+    return static_cast<int>(m_unreadable.size());
 }
 
 void RemoteSaunaList::save(QSettings *store) const
@@ -111,7 +135,7 @@ void RemoteSaunaList::save(QSettings *store) const
     const QString arrayKey = key(Settings::pcPanelRemoteSaunasKey);
     // Entries beyond the new size would otherwise stay in the file.
     store->remove(arrayKey);
-    store->beginWriteArray(arrayKey, static_cast<int>(m_saunas.size()));
+    store->beginWriteArray(arrayKey, static_cast<int>(m_saunas.size() + m_unreadable.size()));
     for (int index = 0; index < m_saunas.size(); ++index) {
         const RemoteSauna &sauna = m_saunas.at(index);
         store->setArrayIndex(index);
@@ -123,6 +147,12 @@ void RemoteSaunaList::save(QSettings *store) const
         const value::PinBlock pin = value::encipherPin(sauna.pin.pin(), PinCipherCycles, pinKey);
         store->setValue(key(Settings::pcPanelRemoteSaunaPin1Key), pin[0]);
         store->setValue(key(Settings::pcPanelRemoteSaunaPin2Key), pin[1]);
+    }
+    for (int index = 0; index < m_unreadable.size(); ++index) {
+        store->setArrayIndex(static_cast<int>(m_saunas.size()) + index);
+        const QVariantMap &entry = m_unreadable.at(index);
+        for (auto it = entry.cbegin(); it != entry.cend(); ++it)
+            store->setValue(it.key(), it.value());
     }
     store->endArray();
     store->sync();

@@ -1,0 +1,310 @@
+#include "pc_panel/remote_sauna_list.h"
+#include "pc_panel/sauna_communication.h"
+
+#include "control/settings.h"
+#include "pc_panel/instance_settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using pcPanel::RemoteSaunaList;
+using signalInterface::MasterFuncDescTypes;
+using signalInterface::VariantTypes;
+using signalInterface::RemoteSaunaTypes::RemoteSauna;
+
+namespace {
+
+const QUuid loftIdentity(QStringLiteral("{0b8d2a6c-1f3e-4a5b-9c7d-8e0f1a2b3c4d}"));
+const QUuid cellarIdentity(QStringLiteral("{7a1c3e5f-2b4d-4c6e-8f0a-1b3d5f7a9c2e}"));
+const QUuid gardenIdentity(QStringLiteral("{5e7f9a1b-3c5d-4e6f-a0b1-c2d3e4f5a6b7}"));
+const QUuid lakeIdentity(QStringLiteral("{9c2e4a6b-8d0f-4b1c-9e3a-5c7e9a1b3d5f}"));
+
+RemoteSauna sauna(const QUuid &identity, const QString &name, const QString &pin)
+{
+    RemoteSauna record;
+    record.identity = identity;
+    record.brand = VariantTypes::E_lumo;
+    record.rcbProduct = MasterFuncDescTypes::E_sauna;
+    record.name = name;
+    record.pin.setPin(pin);
+    return record;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(content) == content.size();
+}
+
+// The file without the line of that entry key: as an older or hand-edited file may be.
+QByteArray withoutLine(const QByteArray &content, int index, const char *entryKey)
+{
+    const QString pattern =
+        QStringLiteral("(^|\\n)%1\\\\%2=[^\\n]*\\n").arg(index).arg(QString::fromLatin1(entryKey));
+    QString text = QString::fromUtf8(content);
+    const qsizetype before = text.size();
+    text.replace(QRegularExpression(pattern), QStringLiteral("\\1"));
+    return text.size() < before ? text.toUtf8() : QByteArray();
+}
+
+// The raw text of an entry key in the file, found by the identity of the entry; empty when the
+// entry or the key is missing.
+QString storedValue(const QString &path, const QString &identityText, const char *entryKey)
+{
+    QSettings store(path, QSettings::IniFormat);
+    const int count = store.beginReadArray(QStringLiteral("pc_panel_remote_saunas"));
+    QString result;
+    for (int index = 0; index < count; ++index) {
+        store.setArrayIndex(index);
+        if (store.value(QStringLiteral("pc_panel_remote_sauna_identity")).toString() ==
+            identityText) {
+            result = store.value(QString::fromLatin1(entryKey)).toString();
+            break;
+        }
+    }
+    store.endArray();
+    return result;
+}
+
+} // namespace
+
+// The stored list of known saunas: entries that an older panel, a newer one or a hand edit left
+// incomplete or unreadable are never lost by a later save.
+class TestRemoteSaunaList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_configHome.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome.path()));
+        qRegisterMetaType<RemoteSauna>();
+    }
+
+    void init()
+    {
+        control::Settings::resetForTesting();
+        pcPanel::InstanceSettings::resetForTesting();
+        QDir(m_configHome.path()).removeRecursively();
+        QDir().mkpath(m_configHome.path());
+    }
+
+    void cleanup() { control::Settings::resetForTesting(); }
+
+    void missingFieldsReadAsDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("missingKey");
+        QTest::newRow("no product")
+            << QByteArray(control::Settings::pcPanelRemoteSaunaRcbProductKey);
+        QTest::newRow("no brand") << QByteArray(control::Settings::pcPanelRemoteSaunaBrandKey);
+        QTest::newRow("no name") << QByteArray(control::Settings::pcPanelRemoteSaunaNameKey);
+    }
+
+    // An entry without product, brand or name: kept with the default of that field, its PIN
+    // intact, and still in the file after a save that adds another sauna.
+    void missingFieldsReadAsDefaults()
+    {
+        QFETCH(QByteArray, missingKey);
+        const QString path = filePath();
+        seed(path);
+        QVERIFY(writeFile(path, withoutLine(readFile(path), 2, missingKey.constData())));
+
+        RemoteSaunaList list;
+        {
+            QSettings store(path, QSettings::IniFormat);
+            QCOMPARE(list.load(&store), 0);
+        }
+        QCOMPARE(list.size(), 3);
+        const RemoteSauna *cellar = list.find(cellarIdentity);
+        QVERIFY(cellar);
+        QCOMPARE(cellar->pin.pin(), QStringLiteral("1234"));
+        const RemoteSauna defaults;
+        const RemoteSauna full = sauna(cellarIdentity, QStringLiteral("Cellar"), QString());
+        QCOMPARE(cellar->rcbProduct,
+                 missingKey == control::Settings::pcPanelRemoteSaunaRcbProductKey
+                     ? defaults.rcbProduct
+                     : full.rcbProduct);
+        QCOMPARE(cellar->brand, missingKey == control::Settings::pcPanelRemoteSaunaBrandKey
+                                    ? defaults.brand
+                                    : full.brand);
+        QCOMPARE(cellar->name, missingKey == control::Settings::pcPanelRemoteSaunaNameKey
+                                   ? defaults.name
+                                   : full.name);
+        QCOMPARE(defaults.rcbProduct, MasterFuncDescTypes::E_unknown);
+
+        QVERIFY(
+            list.insertOrReplace(sauna(lakeIdentity, QStringLiteral("Lake"), QStringLiteral("9"))));
+        {
+            QSettings store(path, QSettings::IniFormat);
+            list.save(&store);
+        }
+        RemoteSaunaList reread;
+        QSettings store(path, QSettings::IniFormat);
+        QCOMPARE(reread.load(&store), 0);
+        QCOMPARE(reread.size(), 4);
+        QVERIFY(reread.find(cellarIdentity));
+        QCOMPARE(reread.find(cellarIdentity)->pin.pin(), QStringLiteral("1234"));
+        QCOMPARE(reread.find(loftIdentity)->pin.pin(), QStringLiteral("2580"));
+        QCOMPARE(reread.find(lakeIdentity)->pin.pin(), QStringLiteral("9"));
+    }
+
+    // Entries whose identity or enum value cannot be read are not offered as saunas, but every
+    // save writes them back as they were, PIN words included.
+    void unreadableEntriesKeptInTheFile()
+    {
+        const QString path = filePath();
+        seed(path);
+        QByteArray content = readFile(path);
+        content.replace(cellarIdentity.toString().toLatin1(), "not a uuid");
+        content.replace("3\\pc_panel_remote_sauna_rcb_product=" +
+                            QByteArray::number(MasterFuncDescTypes::E_sauna),
+                        "3\\pc_panel_remote_sauna_rcb_product=999");
+        QVERIFY(writeFile(path, content));
+        const QString cellarPin1 = storedValue(path, QStringLiteral("not a uuid"),
+                                               control::Settings::pcPanelRemoteSaunaPin1Key);
+        const QString gardenPin2 = storedValue(path, gardenIdentity.toString(),
+                                               control::Settings::pcPanelRemoteSaunaPin2Key);
+        QVERIFY(!cellarPin1.isEmpty());
+        QVERIFY(!gardenPin2.isEmpty());
+
+        RemoteSaunaList list;
+        {
+            QSettings store(path, QSettings::IniFormat);
+            QCOMPARE(list.load(&store), 2);
+        }
+        QCOMPARE(list.size(), 1);
+        QVERIFY(list.find(loftIdentity));
+        QCOMPARE(list.unreadableCount(), 2);
+
+        QVERIFY(
+            list.insertOrReplace(sauna(lakeIdentity, QStringLiteral("Lake"), QStringLiteral("9"))));
+        {
+            QSettings store(path, QSettings::IniFormat);
+            list.save(&store);
+        }
+        QCOMPARE(storedValue(path, QStringLiteral("not a uuid"),
+                             control::Settings::pcPanelRemoteSaunaPin1Key),
+                 cellarPin1);
+        QCOMPARE(storedValue(path, QStringLiteral("not a uuid"),
+                             control::Settings::pcPanelRemoteSaunaNameKey),
+                 QStringLiteral("Cellar"));
+        QCOMPARE(storedValue(path, gardenIdentity.toString(),
+                             control::Settings::pcPanelRemoteSaunaPin2Key),
+                 gardenPin2);
+        QCOMPARE(storedValue(path, gardenIdentity.toString(),
+                             control::Settings::pcPanelRemoteSaunaRcbProductKey),
+                 QStringLiteral("999"));
+
+        // Saved twice over, nothing is added or lost.
+        RemoteSaunaList reread;
+        {
+            QSettings store(path, QSettings::IniFormat);
+            QCOMPARE(reread.load(&store), 2);
+            reread.save(&store);
+        }
+        QSettings store(path, QSettings::IniFormat);
+        QCOMPARE(store.beginReadArray(QStringLiteral("pc_panel_remote_saunas")), 4);
+        store.endArray();
+        QCOMPARE(reread.size(), 2);
+    }
+
+    // Deleting a sauna also drops an unreadable copy of its entry, which would otherwise come
+    // back as that sauna at the next start.
+    void removeTakesUnreadableCopies()
+    {
+        const QString path = filePath();
+        seed(path);
+        QByteArray content = readFile(path);
+        // The garden entry carries the loft's identity and a brand no panel knows.
+        content.replace(gardenIdentity.toString().toLatin1(), loftIdentity.toString().toLatin1());
+        content.replace("3\\pc_panel_remote_sauna_brand=" +
+                            QByteArray::number(VariantTypes::E_lumo),
+                        "3\\pc_panel_remote_sauna_brand=77");
+        QVERIFY(writeFile(path, content));
+
+        RemoteSaunaList list;
+        QSettings store(path, QSettings::IniFormat);
+        QCOMPARE(list.load(&store), 1);
+        QCOMPARE(list.size(), 2);
+        QVERIFY(list.remove(loftIdentity));
+        QCOMPARE(list.unreadableCount(), 0);
+        list.save(&store);
+        RemoteSaunaList reread;
+        QCOMPARE(reread.load(&store), 0);
+        QCOMPARE(reread.size(), 1);
+        QVERIFY(reread.find(cellarIdentity));
+    }
+
+    // The reported case through the link: a stored sauna without product survives the save
+    // that the next new sauna brings, with its PIN.
+    void linkKeepsIncompleteEntryWhenAnotherSaunaArrives()
+    {
+        control::Settings names(QStringLiteral("ListTest"), QStringLiteral("PC_Panel"));
+        const QString path = control::Settings::settings()->fileName();
+        control::Settings::resetForTesting();
+        seed(path);
+        QVERIFY(writeFile(path, withoutLine(readFile(path), 1,
+                                            control::Settings::pcPanelRemoteSaunaRcbProductKey)));
+        QVERIFY(writeFile(
+            path, withoutLine(readFile(path), 2, control::Settings::pcPanelRemoteSaunaBrandKey)));
+        control::Settings again(QStringLiteral("ListTest"), QStringLiteral("PC_Panel"));
+        QCOMPARE(control::Settings::settings()->fileName(), path);
+        {
+            pcPanel::SaunaCommunication link(nullptr, nullptr);
+            QCOMPARE(link.remoteSaunas().size(), 3);
+            QCOMPARE(link.remoteSaunas().at(0).identity, loftIdentity);
+            QCOMPARE(link.remoteSaunas().at(0).rcbProduct, MasterFuncDescTypes::E_unknown);
+            QCOMPARE(link.remoteSaunas().at(1).brand, VariantTypes::E_undefined_brand);
+            QSignalSpy changed(&link, &pcPanel::SaunaCommunication::remoteSaunaChanged);
+            link.onRemoteSaunaChangeRequest(
+                sauna(lakeIdentity, QStringLiteral("Lake"), QStringLiteral("9")), true);
+            QCOMPARE(changed.count(), 1);
+        }
+        QCOMPARE(storedValue(path, loftIdentity.toString(),
+                             control::Settings::pcPanelRemoteSaunaNameKey),
+                 QStringLiteral("Loft"));
+        RemoteSaunaList reread;
+        QSettings store(path, QSettings::IniFormat);
+        QCOMPARE(reread.load(&store), 0);
+        QCOMPARE(reread.size(), 4);
+        QCOMPARE(reread.find(loftIdentity)->pin.pin(), QStringLiteral("2580"));
+        QCOMPARE(reread.find(cellarIdentity)->pin.pin(), QStringLiteral("1234"));
+        QCOMPARE(reread.find(lakeIdentity)->name, QStringLiteral("Lake"));
+    }
+
+private:
+    QString filePath() const { return m_configHome.path() + QStringLiteral("/Vaho/List.ini"); }
+
+    // Three complete entries with their PINs, written by the list itself.
+    static void seed(const QString &path)
+    {
+        RemoteSaunaList list;
+        list.insertOrReplace(sauna(loftIdentity, QStringLiteral("Loft"), QStringLiteral("2580")));
+        list.insertOrReplace(
+            sauna(cellarIdentity, QStringLiteral("Cellar"), QStringLiteral("1234")));
+        list.insertOrReplace(sauna(gardenIdentity, QStringLiteral("Garden"), QStringLiteral("77")));
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QSettings store(path, QSettings::IniFormat);
+        list.save(&store);
+    }
+
+    QTemporaryDir m_configHome;
+};
+
+QTEST_GUILESS_MAIN(TestRemoteSaunaList)
+#include "tst_remote_sauna_list.moc"
