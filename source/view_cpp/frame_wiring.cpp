@@ -2,6 +2,8 @@
 
 #include "protocol_buffers_support/si_pb_type_conversion/aux_relay_converter.h"
 #include "protocol_buffers_support/si_pb_type_conversion/calendar_converter.h"
+#include "protocol_buffers_support/si_pb_type_conversion/enum_value_converter.h"
+#include "protocol_buffers_support/si_pb_type_conversion/node_converter.h"
 #include "protocol_buffers_support/si_pb_type_conversion/product_converter.h"
 #include "protocol_buffers_support/si_pb_type_conversion/state_converter.h"
 #include "protocol_buffers_support/si_pb_type_conversion/user_settings_converter.h"
@@ -152,9 +154,14 @@ int connectNativeObjects(PanelFrame &frame)
         &controllers.pinCodeController,
         &controllers.timeController,
         link.saunaSystemReceiver(),
+        // A calendar program or a descaling record it cannot convert is not sent; the user is
+        // told.
+        link.saunaSystemSender(),
         &frame.connectionInformer,
         &pbSupport::conversion::AuxRelayConverter::instance(),
         &pbSupport::conversion::CalendarConverter::instance(),
+        &pbSupport::conversion::EnumValueConverter::instance(),
+        &pbSupport::conversion::NodeConverter::instance(),
         &pbSupport::conversion::ProductConverter::instance(),
         &pbSupport::conversion::StateConverter::instance(),
         &pbSupport::conversion::UserSettingsConverter::instance(),

@@ -1,18 +1,29 @@
 #include "frame_test_support.h"
 
 #include "control/message_controller.h"
+#include "pc_panel/sauna_system_sender.h"
+#include "protocol_buffers_support/si_pb_type_conversion/aux_relay_converter.h"
+#include "protocol_buffers_support/si_pb_type_conversion/calendar_converter.h"
+#include "protocol_buffers_support/si_pb_type_conversion/enum_value_converter.h"
+#include "protocol_buffers_support/si_pb_type_conversion/node_converter.h"
+#include "protocol_buffers_support/si_pb_type_conversion/product_converter.h"
+#include "protocol_buffers_support/si_pb_type_conversion/state_converter.h"
+#include "protocol_buffers_support/si_pb_type_conversion/user_settings_converter.h"
+#include "signal_interface/calendar_program.h"
 #include "signal_interface/configure_types.h"
 #include "view_cpp/frame_wiring.h"
 #include "view_cpp/gui_handler.h"
 #include "view_cpp/panel_frame.h"
 #include "view_cpp/qeyboard.h"
 
+#include <QMetaMethod>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 using signalInterface::UserMessageTypes::UserMessage;
@@ -170,6 +181,112 @@ private slots:
         QVERIFY(
             QMetaObject::invokeMethod(systemSender, "itemSelected", Q_ARG(int, optionsNetworkId)));
         QCOMPARE(systemEdits.size(), 1);
+    }
+
+    // What the link's sender and the converters cannot convert is told to the user: each of
+    // them raises its message and the popup shows it.
+    void everyMessageRaiserReachesThePopup()
+    {
+        control::VariantControllerPcPanel variant(control::buildBrand(), nullptr);
+        startUp::FrameOptions options;
+        options.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
+        startUp::PanelFrame frame(variant, options);
+        frame.loadScene();
+        QCOMPARE(frame.wire().total(), 0);
+        QVERIFY(frame.start());
+
+        auto *popup = qobject_cast<QQuickItem *>(frame.guiHandler.popupWidget());
+        QVERIFY(popup);
+        control::MessageController &messages = frame.controllerTab.messageController;
+        // Whatever the start-up had to say is answered first.
+        for (int shown = 0; popup->isVisible() && shown < 10; ++shown) {
+            QVERIFY(QMetaObject::invokeMethod(popup, "popupBtnPressed", Q_ARG(QString, "OK")));
+            QTRY_VERIFY(!popup->isVisible() || messages.waitingMessageCount() > 0);
+        }
+        QTRY_VERIFY(!popup->isVisible());
+
+        pcPanel::SaunaSystemSender *sender = frame.saunaCommunication.saunaSystemSender();
+        const std::pair<QString, std::function<void()>> raisers[] = {
+            {QStringLiteral("sauna_system_sender.cpp"),
+             [sender] {
+                 // In use, but with no start time.
+                 signalInterface::CalendarProgram program;
+                 program.inUse = true;
+                 program.start = QDateTime();
+                 sender->onCalendarProgramChangeRequested(program);
+             }},
+            {QStringLiteral("sauna_system_sender.cpp"),
+             [sender] {
+                 signalInterface::AuxiliaryRelayTypes::Descaling descaling;
+                 descaling.enabled = true;
+                 descaling.startTime = QTime();
+                 sender->onDescalingChangeRequested(descaling);
+             }},
+            {QStringLiteral("enum_value_converter.cpp"),
+             [] {
+                 pbSupport::conversion::EnumValueConverter::instance().toPbRegion(
+                     static_cast<signalInterface::RegionTypes::RegionType>(77));
+             }},
+            {QStringLiteral("node_converter.cpp"),
+             [] {
+                 pbSupport::conversion::NodeConverter::instance().toPbRcb(
+                     static_cast<signalInterface::NodeInformationTypes::RcbMasterSlaveMode>(77));
+             }},
+        };
+        for (const auto &[fileName, raise] : raisers) {
+            raise();
+            QTRY_VERIFY(popup->isVisible());
+            const QString text = popup->property("popupText").toString();
+            QVERIFY2(text.contains(fileName), qPrintable(text));
+            QCOMPARE(messages.waitingMessageCount(), 0);
+            QVERIFY(QMetaObject::invokeMethod(popup, "popupBtnPressed", Q_ARG(QString, "OK")));
+            QTRY_VERIFY(!popup->isVisible());
+        }
+    }
+
+    // No object of the link and no converter that can raise a message is left unheard.
+    void everyRaiserOfTheLinkIsConnected()
+    {
+        control::VariantControllerPcPanel variant(control::buildBrand(), nullptr);
+        startUp::FrameOptions options;
+        options.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
+        startUp::PanelFrame frame(variant, options);
+        frame.loadScene();
+        QCOMPARE(frame.wire().total(), 0);
+
+        const QByteArray signature = QMetaObject::normalizedSignature(
+            "panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage,"
+            "::signalInterface::UserMessageAction*)");
+        QList<QObject *> objects = frame.saunaCommunication.findChildren<QObject *>();
+        objects << &frame.saunaCommunication << frame.saunaCommunication.saunaSystemSender()
+                << frame.saunaCommunication.saunaSystemReceiver() << &frame.connectionInformer
+                << &frame.guiHandler;
+        // Every converter that raises messages.
+        using namespace pbSupport::conversion;
+        objects << &AuxRelayConverter::instance() << &CalendarConverter::instance()
+                << &EnumValueConverter::instance() << &NodeConverter::instance()
+                << &ProductConverter::instance() << &StateConverter::instance()
+                << &UserSettingsConverter::instance();
+        control::MessageController &messages = frame.controllerTab.messageController;
+        const QMetaMethod slot = messages.metaObject()->method(messages.metaObject()->indexOfSlot(
+            QMetaObject::normalizedSignature(
+                "onPanelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage,"
+                "::signalInterface::UserMessageAction*)")
+                .constData()));
+        QVERIFY(slot.isValid());
+        int raisers = 0;
+        for (QObject *object : std::as_const(objects)) {
+            const int index = object->metaObject()->indexOfSignal(signature.constData());
+            if (index < 0)
+                continue;
+            ++raisers;
+            // Only an existing connection can be undone; the frame is thrown away after.
+            QVERIFY2(
+                QObject::disconnect(object, object->metaObject()->method(index), &messages, slot),
+                object->metaObject()->className());
+        }
+        // The receiver, the sender, the informer, the GUI handler and the seven converters.
+        QVERIFY(raisers >= 11);
     }
 
     void everyFinderNameExistsOnceInTheScene()
