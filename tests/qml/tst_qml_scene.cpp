@@ -949,11 +949,25 @@ void TestQmlScene::networkAreaOpensTheNetworkScreen()
                  ->property("text")
                  .toString(),
              QStringLiteral("10.231.9.1"));
+
     emit m_networkView.editSelected(10);
     QTRY_VERIFY(!findInItemTree(rootItem, QStringLiteral("networkIpConnectPage")));
     QTRY_VERIFY(!anyStackBusy(rootItem));
     emit m_networkView.editSelected(12);
-    QTRY_VERIFY(findInItemTree(rootItem, QStringLiteral("networkSaunaDetailsPage")));
+    QQuickItem *detailsPage = nullptr;
+    QTRY_VERIFY(
+        (detailsPage = findInItemTree(rootItem, QStringLiteral("networkSaunaDetailsPage"))));
+    QTRY_VERIFY(!anyStackBusy(rootItem));
+    // "Delete" follows the program while the page stays open.
+    QQuickItem *deleteButton =
+        findInItemTree(detailsPage, QStringLiteral("networkSaunaDeleteButton"));
+    QVERIFY(deleteButton);
+    emit m_networkView.saunaDetailsDeleteApplicable(false);
+    QVERIFY(!deleteButton->isVisible());
+    emit m_networkView.saunaDetailsDeleteApplicable(true);
+    QVERIFY(deleteButton->isVisible());
+    emit m_networkView.saunaDetailsDeleteApplicable(false);
+    QVERIFY(!deleteButton->isVisible());
     emit m_networkView.editSelected(16);
     QQuickItem *pinPage = nullptr;
     QTRY_VERIFY((pinPage = findInItemTree(rootItem, QStringLiteral("networkPinEditorPage"))));

@@ -13,6 +13,7 @@
 #include "view_cpp/stepper_controller_item.h"
 #include "view_cpp/value_role_names.h"
 
+#include <climits>
 #include <cstdlib>
 #include <utility>
 
@@ -81,6 +82,11 @@ ConfigureSystemNetworkViewManager::ConfigureSystemNetworkViewManager(QObject *pa
         m_environment.currentDateTime = defaults.currentDateTime;
     if (!m_environment.localIpv4Addresses)
         m_environment.localIpv4Addresses = defaults.localIpv4Addresses;
+    m_staleTimer.setSingleShot(true);
+    connect(&m_staleTimer, &QTimer::timeout, this, [this] {
+        if (m_detailsViewVisible)
+            refreshDetailsPage();
+    });
 }
 
 ConfigureSystemNetworkViewManager::~ConfigureSystemNetworkViewManager() = default;
@@ -328,6 +334,7 @@ void ConfigureSystemNetworkViewManager::buildDetailsPage()
 
 void ConfigureSystemNetworkViewManager::clearDetailsPage()
 {
+    m_staleTimer.stop();
     m_saunaDetailsModel.clear();
     m_saunaDetailsInfoModel.clear();
 }
@@ -335,6 +342,9 @@ void ConfigureSystemNetworkViewManager::clearDetailsPage()
 void ConfigureSystemNetworkViewManager::refreshDetailsPage()
 {
     const RemoteSauna *shown = shownRecord();
+    // Set again below while the shown system is fresh: without a new announcement it turns stale
+    // while it is shown.
+    m_staleTimer.stop();
     if (shown != nullptr) {
         const QString separator = QStringLiteral(": ");
         TextItem::setTextOf(m_detailsTitle.data(), shown->name);
@@ -360,7 +370,11 @@ void ConfigureSystemNetworkViewManager::refreshDetailsPage()
                                tr("Last announcement") + separator +
                                    formatter->formatDate(moment.date()) + QLatin1Char(' ') +
                                    formatter->formatTimeWithSeconds(moment.time()));
-                emit saunaDetailsDeleteApplicable(age > freshAnnouncementMs);
+                const bool stale = age > freshAnnouncementMs;
+                if (!stale)
+                    m_staleTimer.start(static_cast<int>(
+                        qBound(qint64(0), freshAnnouncementMs - age, qint64(INT_MAX - 1)) + 1));
+                emit saunaDetailsDeleteApplicable(stale);
             }
         }
         setTextRowText(m_identityRow.data(), tr("Id") + separator + shown->identity.toString());

@@ -17,6 +17,7 @@
 #include <QMap>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <QUuid>
 
 #include <functional>
@@ -69,6 +70,9 @@ public:
     const QHostAddress &formAddress() const { return m_formAddress; }
     int formPort() const { return m_formPort; }
     std::optional<QUuid> shownSauna() const { return m_shown; }
+    // Runs while the details page shows a system that is still fresh, until the moment it turns
+    // stale; the page is then refreshed, so that it offers "Delete" without being reopened.
+    QTimer &staleTimer() { return m_staleTimer; }
 
 signals:
     void autoConnectChangeRequest(bool autoConnect);
@@ -165,6 +169,7 @@ private:
 
     bool m_networkViewVisible = false;
     bool m_detailsViewVisible = false;
+    QTimer m_staleTimer;
 
     QHostAddress m_formAddress;
     int m_formPort = 0;

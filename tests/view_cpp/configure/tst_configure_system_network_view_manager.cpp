@@ -69,6 +69,7 @@ private slots:
     void detailsTextsOfNeverAnnouncedSystem();
     void detailsLastAnnouncementAndDeleteApplicable_data();
     void detailsLastAnnouncementAndDeleteApplicable();
+    void detailsOfferDeleteOnceTheShownSystemTurnsStale();
     void detailsPageFollowsTheShownSauna();
     void detailsOfOtherSaunaIgnoreUnrelatedReports();
     void removingTheShownSaunaLeavesTheDetailsPage();
@@ -400,6 +401,49 @@ void TestConfigureSystemNetworkViewManager::detailsLastAnnouncementAndDeleteAppl
              QStringLiteral("IP address: 10.0.0.5:49152"));
     QCOMPARE(spy.size(), 1);
     QCOMPARE(spy.at(0).at(0).toBool(), deletable);
+}
+
+void TestConfigureSystemNetworkViewManager::detailsOfferDeleteOnceTheShownSystemTurnsStale()
+{
+    // Heard of 30 s ago, then never again while its page stays open.
+    emit m_link.remoteSaunaChanged(sauna(QStringLiteral("A"), 1, m_now - 30000));
+    emit m_view.networkViewVisibleChanged(true);
+    QSignalSpy deletable(&manager(),
+                         &ConfigureSystemNetworkViewManager::saunaDetailsDeleteApplicable);
+    showDetailsOf(0);
+    QCOMPARE(deletable.size(), 1);
+    QCOMPARE(deletable.last().at(0).toBool(), false);
+
+    // The page is checked again at the first moment the system counts as stale.
+    QTimer &timer = manager().staleTimer();
+    QVERIFY(timer.isActive());
+    QVERIFY(timer.isSingleShot());
+    QCOMPARE(timer.interval(), 31000);
+    m_now += 31000;
+    QVERIFY(QMetaObject::invokeMethod(&timer, "timeout"));
+    QCOMPARE(deletable.size(), 2);
+    QCOMPARE(deletable.last().at(0).toBool(), true);
+    QVERIFY(!timer.isActive());
+
+    // A new announcement takes the offer back, and the wait starts anew.
+    emit m_link.remoteSaunaChanged(sauna(QStringLiteral("A"), 1, m_now));
+    QCOMPARE(deletable.last().at(0).toBool(), false);
+    QVERIFY(timer.isActive());
+    QCOMPARE(timer.interval(), 61000);
+
+    // Nothing is checked for a page that is not shown.
+    emit m_view.saunaDetailsViewVisibleChanged(false);
+    QVERIFY(!timer.isActive());
+    const qsizetype before = deletable.size();
+    m_now += 61000;
+    QVERIFY(QMetaObject::invokeMethod(&timer, "timeout"));
+    QCOMPARE(deletable.size(), before);
+
+    // A system never heard of needs no check: it is stale at once.
+    emit m_link.remoteSaunaChanged(sauna(QStringLiteral("B"), 2, 0));
+    showDetailsOf(1);
+    QCOMPARE(deletable.last().at(0).toBool(), true);
+    QVERIFY(!timer.isActive());
 }
 
 void TestConfigureSystemNetworkViewManager::detailsPageFollowsTheShownSauna()
