@@ -9,13 +9,12 @@
 #include "view_cpp/user_message_provider.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QQuickWindow>
 #include <QSignalSpy>
-#include <QStyleHints>
 #include <QTest>
+#include <QtQuickTest/quicktest.h>
 
 #include <algorithm>
 #include <functional>
@@ -78,15 +77,16 @@ private:
         return qobject_cast<QQuickItem *>(m_frame->guiHandler.rootObject());
     }
 
-    // Waits until no page of the scene moves any more.
+    // Waits until no page and no list of the scene moves any more: a press on a list that still
+    // moves only stops it and reaches none of its rows.
     void waitForPagesAtRest()
     {
         QTRY_VERIFY_WITH_TIMEOUT(!findVisibleItem(sceneRoot(),
                                                   [](QQuickItem *item) {
-                                                      return QByteArray(
-                                                                 item->metaObject()->className())
-                                                                 .startsWith("QQuickStackView") &&
-                                                             item->property("busy").toBool();
+                                                      return (item->inherits("QQuickStackView") &&
+                                                              item->property("busy").toBool()) ||
+                                                             (item->inherits("QQuickFlickable") &&
+                                                              item->property("moving").toBool());
                                                   }),
                                  waitMs);
     }
@@ -113,12 +113,13 @@ private:
         QVERIFY(popup);
         QVERIFY2(!popup->isVisible() || popup->isAncestorOf(item),
                  qPrintable(popup->property("popupText").toString()));
-        QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
-        // The place is taken after the wait: an item shown a moment ago may not be laid out yet
-        // (the popup's button moves once its card has been laid out), and a click at its earlier
-        // place would miss it.
-        const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+        // The place is taken once the scene is laid out: an item shown a moment ago may not be
+        // yet (the popup's button moves once its card has been laid out), and a click at its
+        // earlier place would miss it. Two taps never make a double click: the test's mouse
+        // clock moves on by more than the double-click interval after every release.
         QQuickWidget *view = m_frame->guiHandler.view();
+        QVERIFY(QQuickTest::qWaitForPolish(view->quickWindow(), waitMs));
+        const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
         QVERIFY(view->rect().contains(centre.toPoint()));
         QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
     }
@@ -149,7 +150,8 @@ private:
         tap(row);
     }
 
-    // A tap into the entry field, the text typed on the keyboard and Return.
+    // A tap into the entry field and the text typed on the keyboard; no Return: the field is
+    // left by the next tap elsewhere.
     void type(const QString &fieldName, const QString &text)
     {
         QQuickItem *field = waitForItem(fieldName);
@@ -163,7 +165,6 @@ private:
         QTest::keyClick(view, Qt::Key_Backspace);
         QTest::keyClicks(view, text);
         QCOMPARE(field->property("text").toString(), text);
-        QTest::keyClick(view, Qt::Key_Return);
     }
 
     // The names of the visible named items, for a failure's report.
@@ -208,8 +209,8 @@ private:
                              __FILE__, __LINE__);
                 break;
             }
-            // A message that waits behind this one is shown as soon as it is answered.
-            QTest::qWait(100);
+            // A message that waits behind this one is shown as soon as it is answered, in the
+            // same call: the loop reads it next.
         }
         return texts;
     }
@@ -324,14 +325,25 @@ private slots:
         QTRY_COMPARE(network.ipDetectModel()->rowCount(), 1);
         STEP(tapRow(QStringLiteral("networkIpDetectList"), network.ipDetectModel()->getApplId(0)));
         QTRY_COMPARE(currentNetworkPage(), QStringLiteral("networkIpConnectPage"));
+        // Typed without Return: the address counts once the user leaves its field for the port,
+        // the port once the user taps "Detect".
+        const QHostAddress localHost(QHostAddress::LocalHost);
         STEP(type(QStringLiteral("networkIpAddressField"), QStringLiteral("127.0.0.1")));
-        QCOMPARE(network.formAddress(), QHostAddress(QHostAddress::LocalHost));
+        QVERIFY(network.formAddress() != localHost);
         STEP(type(QStringLiteral("networkPortField"), QString::number(m_sauna->announcePort())));
-        QCOMPARE(network.formPort(), int(m_sauna->announcePort()));
+        QCOMPARE(network.formAddress(), localHost);
+        QVERIFY(network.formPort() != int(m_sauna->announcePort()));
 
+        QSignalSpy requested(&network, &view::ConfigureSystemNetworkViewManager::ipDetectRequest);
         QSignalSpy detected(&m_frame->saunaCommunication,
                             &pcPanel::SaunaCommunication::ipDetectDone);
         STEP(tap(QStringLiteral("networkDetectButton")));
+        QCOMPARE(requested.size(), 1);
+        const auto searched =
+            requested.at(0).at(0).value<signalInterface::RemoteSaunaTypes::RemoteSauna>();
+        QCOMPARE(searched.address, localHost);
+        QCOMPARE(searched.port, m_sauna->announcePort());
+        QCOMPARE(network.formPort(), int(m_sauna->announcePort()));
         QVERIFY(detected.wait(waitMs));
         QCOMPARE(detected.at(0).at(1).toBool(), true);
         // The tap's own notice with the typed address, then the link's with the sauna's port:

@@ -279,6 +279,29 @@ QPointF centreOf(QQuickItem *item)
 
 } // namespace
 
+// Answers an editor's commit as the program does when it refuses the value.
+class EditRefuser : public QObject
+{
+    Q_OBJECT
+public:
+    EditRefuser(NetworkViewManagerStandIn *view, int editId, const QString &message)
+        : m_view(view)
+        , m_editId(editId)
+        , m_message(message)
+    {}
+public slots:
+    void refuse()
+    {
+        emit m_view->editSelected(m_editId);
+        emit m_view->editMessage(m_message);
+    }
+
+private:
+    NetworkViewManagerStandIn *m_view;
+    int m_editId;
+    QString m_message;
+};
+
 class TestQmlScene : public QObject
 {
     Q_OBJECT
@@ -950,6 +973,44 @@ void TestQmlScene::networkAreaOpensTheNetworkScreen()
                  .toString(),
              QStringLiteral("10.231.9.1"));
 
+    // Typed without Return: leaving a field commits it, "Detect" commits both first, and a
+    // refused value stops the search.
+    QTRY_VERIFY(!anyStackBusy(rootItem));
+    QSignalSpy addressCommits(network, SIGNAL(manualAddSystemIpAddressCommit(QString)));
+    QSignalSpy portCommits(network, SIGNAL(manualAddSystemPortChanged(QString)));
+    QSignalSpy buttons(network, SIGNAL(buttonPressed(int)));
+    const auto typeInto = [this, ipPage](const char *fieldName, const QString &text) {
+        QQuickItem *input = findInItemTree(ipPage, QString::fromLatin1(fieldName))
+                                ->property("inputItem")
+                                .value<QQuickItem *>();
+        click(input);
+        QTRY_VERIFY(input->hasActiveFocus());
+        QTest::keyClick(m_view.get(), Qt::Key_A, Qt::ControlModifier);
+        for (const QChar character : text)
+            QTest::keyClick(m_view.get(), character.toLatin1());
+    };
+    typeInto("networkIpAddressField", QStringLiteral("192.168.7.20"));
+    QCOMPARE(addressCommits.count(), 0);
+    typeInto("networkPortField", QStringLiteral("5000"));
+    QCOMPARE(addressCommits.count(), 1);
+    QCOMPARE(addressCommits.last().first().toString(), QStringLiteral("192.168.7.20"));
+    QCOMPARE(portCommits.count(), 0);
+    QVERIFY(QMetaObject::invokeMethod(ipPage, "detect"));
+    QCOMPARE(portCommits.count(), 1);
+    QCOMPARE(portCommits.last().first().toString(), QStringLiteral("5000"));
+    QCOMPARE(buttons.count(), 1);
+    QCOMPARE(buttons.last().first().toInt(), 20);
+    {
+        EditRefuser refuser(&m_networkView, 15, QStringLiteral("Invalid port"));
+        QVERIFY(connect(network, SIGNAL(manualAddSystemPortChanged(QString)), &refuser,
+                        SLOT(refuse())));
+        QVERIFY(QMetaObject::invokeMethod(ipPage, "detect"));
+        QCOMPARE(buttons.count(), 1);
+        QCOMPARE(findInItemTree(ipPage, QStringLiteral("networkPortField"))
+                     ->property("errorText")
+                     .toString(),
+                 QStringLiteral("Invalid port"));
+    }
     emit m_networkView.editSelected(10);
     QTRY_VERIFY(!findInItemTree(rootItem, QStringLiteral("networkIpConnectPage")));
     QTRY_VERIFY(!anyStackBusy(rootItem));

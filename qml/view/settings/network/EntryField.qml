@@ -1,7 +1,9 @@
 import QtQuick
 import "../../components/Theme.js" as Theme
 
-// A labelled one-line text entry with room for the reason the program refused its value.
+// A labelled one-line text entry with room for the reason the program refused its value. The
+// value is committed on Return and, when the user typed something, on leaving the field: a user
+// who types and then taps elsewhere means the typed value.
 Column {
     id: field
 
@@ -11,10 +13,18 @@ Column {
     property alias inputMethodHints: input.inputMethodHints
     property alias echoMode: input.echoMode
     property string errorText
+    // False where only Return or the page's own button may commit, and leaving means cancel.
+    property bool commitsOnLeave: true
     readonly property alias inputItem: input
 
     signal activated()
     signal committed(string text)
+
+    // Hands the shown text to the program, typed or not.
+    function commit() {
+        input.edited = false
+        committed(input.text)
+    }
 
     spacing: 4
 
@@ -38,8 +48,17 @@ Column {
             color: Theme.text
             font.pixelSize: Theme.fontNormal
             clip: true
-            onActiveFocusChanged: if (activeFocus) field.activated()
-            onAccepted: field.committed(text)
+            // Set by the user's typing only; a text the program sets is nothing to commit.
+            property bool edited: false
+
+            onTextEdited: edited = true
+            onActiveFocusChanged: {
+                if (activeFocus)
+                    field.activated()
+                else if (edited && field.commitsOnLeave)
+                    field.commit()
+            }
+            onAccepted: field.commit()
         }
     }
     Text {

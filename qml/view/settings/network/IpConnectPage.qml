@@ -26,6 +26,14 @@ Item {
         portField.errorText = ""
         sender.manualAddSystemPortChanged(text)
     }
+    // The search uses what the fields show, whether or not Return was pressed or the field left,
+    // and does not start while a field holds a value the program refused.
+    function detect() {
+        addressField.commit()
+        portField.commit()
+        if (addressField.errorText.length === 0 && portField.errorText.length === 0)
+            sender.buttonPressed(page.doIpConnect)
+    }
 
     StackView.onActivated: sender.networkIpConnectViewVisibleChanged(true)
     StackView.onDeactivating: sender.networkIpConnectViewVisibleChanged(false)
@@ -87,7 +95,12 @@ Item {
             interactive: false
             model: configure_network_ip_connect_model
             buttonNames: ({ [page.doIpConnect]: "networkDetectButton" })
-            onButtonPressed: (applId) => page.sender.buttonPressed(applId)
+            onButtonPressed: (applId) => {
+                if (applId === page.doIpConnect)
+                    page.detect()
+                else
+                    page.sender.buttonPressed(applId)
+            }
         }
     }
 }

@@ -51,6 +51,8 @@ Item {
             label: qsTr("PIN of the sauna system")
             inputMethodHints: Qt.ImhDigitsOnly
             echoMode: TextInput.Password
+            // "Save" or Return stores the PIN; leaving the page without them stores nothing.
+            commitsOnLeave: false
             onCommitted: (text) => page.save(text)
         }
         PanelButton {
