@@ -80,6 +80,11 @@ int CalendarWeekdayProgramOverviewController::programCount(int day) const
     return day >= 0 && day < dayCount ? m_counts[day] : 0;
 }
 
+QString CalendarWeekdayProgramOverviewController::selectedWeekDayText() const
+{
+    return m_selectedDay ? LanguageSupport::weekdayText(*m_selectedDay) : QString();
+}
+
 void CalendarWeekdayProgramOverviewController::onWeekDayEditActivated(int row)
 {
     CalendarTypes::WeekDay day = CalendarTypes::E_monday;

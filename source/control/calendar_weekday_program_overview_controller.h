@@ -29,6 +29,7 @@ class CalendarWeekdayProgramOverviewController : public QObject
     Q_OBJECT
     Q_PROPERTY(bool allDaysActivated READ allDaysActivated NOTIFY allDaysActivatedChanged)
     Q_PROPERTY(int selectedWeekDay READ selectedWeekDay NOTIFY selectedWeekDayChanged)
+    Q_PROPERTY(QString selectedWeekDayText READ selectedWeekDayText NOTIFY selectedWeekDayChanged)
 
 public:
     static constexpr int dayCount = 7;
@@ -56,6 +57,8 @@ public:
     bool allDaysActivated() const { return m_allDaysActivated; }
     // The chosen day, or -1 while none is chosen.
     int selectedWeekDay() const { return m_selectedDay ? int(*m_selectedDay) : -1; }
+    // The chosen day's name, empty while none is chosen.
+    QString selectedWeekDayText() const;
 
 signals:
     void calendarProgramChangeRequested(::signalInterface::CalendarProgram program);

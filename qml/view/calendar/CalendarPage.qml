@@ -4,11 +4,13 @@ import "../components"
 import "../components/Theme.js" as Theme
 
 // The calendar tab: weekly programs, dated programs and the queue of coming starts, with the
-// settings pages of a program on top.
+// settings pages of a program on top while its controller edits it.
 Item {
     id: page
 
     property int section: 0
+    // Whether the programs of the chosen date are shown over the month.
+    property bool dateOpen: false
 
     ColumnLayout {
         anchors.fill: parent
@@ -45,12 +47,11 @@ Item {
             WeekProgramsPage {
                 anchors.fill: parent
                 visible: page.section === 0
-                onCalendarWeekdayProgramEditActivated: weekdaySettings.visible = true
             }
             MonthPage {
                 anchors.fill: parent
                 visible: page.section === 1
-                onDateSelected: datePrograms.visible = true
+                onDateSelected: page.dateOpen = true
             }
             QueuePage {
                 anchors.fill: parent
@@ -59,7 +60,8 @@ Item {
             DateProgramsPage {
                 id: datePrograms
                 anchors.fill: parent
-                onCalendarDateProgramEditActivated: dateSettings.visible = true
+                visible: page.section === 1 && page.dateOpen
+                onCloseRequested: page.dateOpen = false
             }
         }
     }

@@ -53,6 +53,25 @@ Item {
             }
         }
 
+        // The weekday initials over the columns, from the configured first day of the week.
+        Row {
+            objectName: "monthWeekDayHeader"
+            Layout.fillWidth: true
+            Repeater {
+                model: calendar_date_item_overview_controller.weekDayHeaders
+                delegate: Text {
+                    required property string modelData
+                    width: grid.cellWidth
+                    horizontalAlignment: Text.AlignHCenter
+                    text: modelData.length > 0 ? modelData.charAt(0).toLocaleUpperCase() : ""
+                    textFormat: Text.PlainText
+                    color: Theme.textDim
+                    font.pixelSize: Theme.fontSmall
+                    font.bold: true
+                }
+            }
+        }
+
         GridView {
             id: grid
             Layout.fillWidth: true
@@ -64,7 +83,8 @@ Item {
             delegate: MonthDayDelegate {
                 onDaySelected: (index) => {
                     page.dateEditActivated(month_calendar_model.getApplId(index))
-                    page.dateSelected()
+                    if (calendar_date_item_overview_controller.selectedDateText.length > 0)
+                        page.dateSelected()
                 }
             }
         }

@@ -5,7 +5,9 @@ import "../components/Theme.js" as Theme
 
 // The settings of one calendar program (of a date or of a weekday). This item is the program
 // settings view its program controller listens to; its editors carry the names the calendar id
-// provider hands out.
+// provider hands out. It is shown while the controller edits a program: the program's rows
+// first, and from each row the editor of that setting. The controller's lists and slots take row
+// numbers, so a tapped row's application id is turned back into its row before it is reported.
 Rectangle {
     id: page
 
@@ -22,6 +24,22 @@ Rectangle {
     property string humidityName
     property string stopAfterName
 
+    // What is shown: "" (the program's rows), "start", "settings", "custom", "temperature",
+    // "humidity" or "stopAfter".
+    property string subPage: ""
+    // The page the stop-after editor goes back to: the rows, or the custom settings.
+    property string stopAfterParent: ""
+
+    // Application ids of the rows of the settings model and of the custom settings model.
+    readonly property int startRowId: 0
+    readonly property int settingsRowId: 1
+    readonly property int stopAfterRowId: 2
+    readonly property int customTemperatureRowId: 0
+    readonly property int customHumidityRowId: 1
+    readonly property int customStopAfterRowId: 2
+    // Application id of the "Custom" row of the favorite choice.
+    readonly property int customChoiceId: -1
+
     signal rowItemSelected(int row)
     signal rowItemBtnSelected(int row)
     signal calendarProgramSettingsEditCancelRequested()
@@ -31,71 +49,200 @@ Rectangle {
     signal calendarProgramSettingsCustomCommit()
     signal customRowItemSelected(int row)
 
-    color: Theme.background
-    visible: false
-
-    MouseArea { anchors.fill: parent }
-
-    Connections {
-        target: page.controller
-        function onCalendarProgramEditCompleted() { page.visible = false }
+    // The row of a list model that carries the application id, or -1.
+    function rowOf(model, applId) {
+        if (!model)
+            return -1
+        const rows = model.getNumberOfRows()
+        for (let row = 0; row < rows; ++row) {
+            if (model.getApplId(row) === applId)
+                return row
+        }
+        return -1
     }
 
-    PageHeader {
-        id: header
-        width: parent.width
-        title: page.title
-        onBackRequested: {
-            page.visible = false
-            page.calendarProgramSettingsEditCancelRequested()
+    function parentOf(name) {
+        switch (name) {
+        case "custom": return "settings"
+        case "temperature":
+        case "humidity": return "custom"
+        case "stopAfter": return page.stopAfterParent
+        default: return ""
         }
     }
 
-    Flickable {
-        anchors.top: header.bottom
-        anchors.bottom: buttons.top
-        width: parent.width
-        contentHeight: column.implicitHeight + 2 * Theme.margin
-        clip: true
-        boundsBehavior: Flickable.StopAtBounds
+    function goBack() {
+        if (page.subPage.length > 0)
+            page.subPage = parentOf(page.subPage)
+        else
+            page.calendarProgramSettingsEditCancelRequested()
+    }
 
-        ColumnLayout {
-            id: column
-            x: Theme.margin
-            y: Theme.margin
-            width: parent.width - 2 * Theme.margin
-            spacing: Theme.spacing
+    function openRow(applId) {
+        page.rowItemSelected(rowOf(page.settingsModel, applId))
+        if (applId === page.startRowId) {
+            page.subPage = "start"
+        } else if (applId === page.settingsRowId) {
+            page.subPage = "settings"
+        } else if (applId === page.stopAfterRowId) {
+            page.stopAfterParent = ""
+            page.subPage = "stopAfter"
+        }
+    }
+
+    function chooseFavorite(applId) {
+        page.calendarFavoriteSelected(rowOf(calendar_program_settings_select_favorite_model,
+                                            applId))
+        if (applId !== page.customChoiceId) {
+            page.subPage = ""
+            return
+        }
+        // The custom editors start from the program's values.
+        page.customRowItemSelected(rowOf(page.stopAfterModel, page.customTemperatureRowId))
+        page.customRowItemSelected(rowOf(page.stopAfterModel, page.customHumidityRowId))
+        page.subPage = "custom"
+    }
+
+    function openCustomRow(applId) {
+        page.customRowItemSelected(rowOf(page.stopAfterModel, applId))
+        if (applId === page.customTemperatureRowId) {
+            page.subPage = "temperature"
+        } else if (applId === page.customHumidityRowId) {
+            page.subPage = "humidity"
+        } else if (applId === page.customStopAfterRowId) {
+            page.stopAfterParent = "custom"
+            page.subPage = "stopAfter"
+        }
+    }
+
+    function subPageTitle() {
+        switch (page.subPage) {
+        case "start":
+            return page.controller && !page.controller.readyAtMode ? qsTr("Start at")
+                                                                   : qsTr("Ready at")
+        case "settings": return qsTr("Settings")
+        case "custom": return qsTr("Custom settings")
+        case "temperature": return qsTr("Temperature")
+        case "humidity": return qsTr("Humidity")
+        case "stopAfter": return qsTr("Stop after")
+        default: {
+            const named = page.controller ? page.controller.programTitle : ""
+            return named.length > 0 ? page.title + ": " + named : page.title
+        }
+        }
+    }
+
+    color: Theme.background
+    visible: page.controller ? page.controller.editing : false
+    onVisibleChanged: {
+        if (visible)
+            page.subPage = ""
+    }
+
+    MouseArea { anchors.fill: parent }
+
+    PageHeader {
+        id: header
+        objectName: "programSettingsHeader"
+        width: parent.width
+        title: page.subPageTitle()
+        onBackRequested: page.goBack()
+    }
+
+    Item {
+        id: body
+        anchors.top: header.bottom
+        anchors.bottom: parent.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.margins: Theme.margin
+
+        // The program's rows and the buttons that end the edit.
+        Item {
+            anchors.fill: parent
+            visible: page.subPage === ""
 
             GenericListView {
                 objectName: "programSettingsList"
-                Layout.fillWidth: true
-                Layout.preferredHeight: contentHeight
-                interactive: false
+                anchors.top: parent.top
+                anchors.bottom: buttons.top
+                anchors.bottomMargin: Theme.spacing
+                width: parent.width
                 model: page.settingsModel
-                onRowSelected: (applId) => page.rowItemSelected(applId)
-                onToggleTapped: (applId, shownState) => page.rowItemSelected(applId)
-                onButtonPressed: (applId) => page.rowItemBtnSelected(applId)
+                onRowSelected: (applId) => page.openRow(applId)
             }
 
-            Text {
-                text: qsTr("Favorite")
-                color: Theme.accent
-                font.pixelSize: Theme.fontNormal
-                font.bold: true
+            RowLayout {
+                id: buttons
+                anchors.bottom: parent.bottom
+                width: parent.width
+                spacing: Theme.spacing
+
+                PanelButton {
+                    objectName: "programDeleteButton"
+                    Layout.fillWidth: true
+                    implicitWidth: 60
+                    text: qsTr("Delete")
+                    textColor: Theme.danger
+                    onClicked: page.calendarProgramSettingsEditDeleteRequested()
+                }
+                PanelButton {
+                    objectName: "programCancelButton"
+                    Layout.fillWidth: true
+                    implicitWidth: 60
+                    text: qsTr("Cancel")
+                    onClicked: page.calendarProgramSettingsEditCancelRequested()
+                }
+                PanelButton {
+                    objectName: "programSaveButton"
+                    Layout.fillWidth: true
+                    implicitWidth: 60
+                    text: qsTr("Save")
+                    highlighted: true
+                    onClicked: page.calendarProgramSettingsEditSaveRequested()
+                }
             }
-            GenericListView {
+        }
+
+        // The start time, and whether it is the time the sauna starts or is ready.
+        ColumnLayout {
+            anchors.left: parent.left
+            anchors.right: parent.right
+            visible: page.subPage === "start"
+            spacing: Theme.spacing
+
+            RowLayout {
                 Layout.fillWidth: true
-                Layout.preferredHeight: Math.max(contentHeight, Theme.rowHeight)
-                interactive: false
-                model: calendar_program_settings_select_favorite_model
-                onRowSelected: (applId) => page.calendarFavoriteSelected(applId)
+                spacing: Theme.spacing
+                PanelButton {
+                    objectName: "programReadyAtModeButton"
+                    Layout.fillWidth: true
+                    implicitWidth: 60
+                    text: qsTr("Ready at")
+                    highlighted: page.controller ? page.controller.readyAtMode : false
+                    onClicked: {
+                        if (!highlighted)
+                            page.rowItemBtnSelected(page.rowOf(page.settingsModel,
+                                                               page.startRowId))
+                    }
+                }
+                PanelButton {
+                    objectName: "programStartAtModeButton"
+                    Layout.fillWidth: true
+                    implicitWidth: 60
+                    text: qsTr("Start at")
+                    highlighted: page.controller ? !page.controller.readyAtMode : false
+                    onClicked: {
+                        if (!highlighted)
+                            page.rowItemBtnSelected(page.rowOf(page.settingsModel,
+                                                               page.startRowId))
+                    }
+                }
             }
-
             TimeStepper {
                 id: readyAt
                 objectName: page.readyAtName
                 Layout.fillWidth: true
-                label: qsTr("Ready at")
                 manager: page.readyAtManager
 
                 signal activationTimeCommit()
@@ -103,43 +250,112 @@ Rectangle {
                 onTimeChangeRequested: (component, direction) => page.readyAtManager.onTimeChangeRequested(component, direction)
             }
             PanelButton {
+                objectName: "programSetTimeButton"
                 Layout.fillWidth: true
-                text: qsTr("Set ready time")
-                onClicked: readyAt.activationTimeCommit()
+                text: page.controller && !page.controller.readyAtMode ? qsTr("Set start time")
+                                                                       : qsTr("Set ready time")
+                highlighted: true
+                onClicked: {
+                    readyAt.activationTimeCommit()
+                    page.subPage = ""
+                }
             }
+        }
 
-            Text {
-                text: qsTr("Custom settings")
-                color: Theme.accent
-                font.pixelSize: Theme.fontNormal
-                font.bold: true
+        // A favorite's settings, or the program's own.
+        GenericListView {
+            objectName: "programFavoriteList"
+            anchors.fill: parent
+            visible: page.subPage === "settings"
+            model: calendar_program_settings_select_favorite_model
+            onRowSelected: (applId) => page.chooseFavorite(applId)
+        }
+
+        // The program's own settings, each row leading to its editor.
+        ColumnLayout {
+            anchors.left: parent.left
+            anchors.right: parent.right
+            visible: page.subPage === "custom"
+            spacing: Theme.spacing
+
+            GenericListView {
+                objectName: "programCustomList"
+                Layout.fillWidth: true
+                Layout.preferredHeight: contentHeight
+                interactive: false
+                model: page.stopAfterModel
+                onRowSelected: (applId) => page.openCustomRow(applId)
             }
+            PanelButton {
+                objectName: "programUseCustomButton"
+                Layout.fillWidth: true
+                text: qsTr("Use custom settings")
+                highlighted: true
+                onClicked: {
+                    page.calendarProgramSettingsCustomCommit()
+                    page.subPage = ""
+                }
+            }
+        }
+
+        ColumnLayout {
+            anchors.left: parent.left
+            anchors.right: parent.right
+            visible: page.subPage === "temperature"
+            spacing: Theme.spacing
+
             TemperatureStepper {
                 objectName: page.temperatureName
                 Layout.fillWidth: true
                 label: qsTr("Temperature")
                 manager: page.temperatureManager
             }
+            PanelButton {
+                objectName: "programSetTemperatureButton"
+                Layout.fillWidth: true
+                text: qsTr("Set temperature")
+                highlighted: true
+                onClicked: {
+                    page.calendarProgramSettingsCustomCommit()
+                    page.subPage = "custom"
+                }
+            }
+        }
+
+        ColumnLayout {
+            anchors.left: parent.left
+            anchors.right: parent.right
+            visible: page.subPage === "humidity"
+            spacing: Theme.spacing
+
             HumidityStepper {
                 objectName: page.humidityName
                 Layout.fillWidth: true
                 label: qsTr("Humidity")
                 manager: page.humidityManager
             }
-            GenericListView {
+            PanelButton {
+                objectName: "programSetHumidityButton"
                 Layout.fillWidth: true
-                Layout.preferredHeight: contentHeight
-                visible: count > 0
-                interactive: false
-                model: page.stopAfterModel
-                onRowSelected: (applId) => page.customRowItemSelected(applId)
-                onToggleTapped: (applId, shownState) => page.customRowItemSelected(applId)
+                text: qsTr("Set humidity")
+                highlighted: true
+                onClicked: {
+                    page.calendarProgramSettingsCustomCommit()
+                    page.subPage = "custom"
+                }
             }
+        }
+
+        ColumnLayout {
+            anchors.left: parent.left
+            anchors.right: parent.right
+            visible: page.subPage === "stopAfter"
+            spacing: Theme.spacing
+
             DurationStepper {
                 id: stopAfter
                 objectName: page.stopAfterName
                 Layout.fillWidth: true
-                label: qsTr("Stop after")
                 manager: page.stopAfterManager
 
                 signal stopAfterCommit()
@@ -147,49 +363,15 @@ Rectangle {
                 onDurationChangeRequested: (component, direction) => page.stopAfterManager.onDurationChangeRequested(component, direction)
             }
             PanelButton {
+                objectName: "programSetStopTimeButton"
                 Layout.fillWidth: true
                 text: qsTr("Set stop time")
-                onClicked: stopAfter.stopAfterCommit()
-            }
-            PanelButton {
-                Layout.fillWidth: true
-                text: qsTr("Use custom settings")
                 highlighted: true
-                onClicked: page.calendarProgramSettingsCustomCommit()
+                onClicked: {
+                    stopAfter.stopAfterCommit()
+                    page.subPage = page.stopAfterParent
+                }
             }
-        }
-    }
-
-    RowLayout {
-        id: buttons
-        anchors.bottom: parent.bottom
-        anchors.left: parent.left
-        anchors.right: parent.right
-        anchors.margins: Theme.margin
-        spacing: Theme.spacing
-
-        PanelButton {
-            Layout.fillWidth: true
-            implicitWidth: 60
-            text: qsTr("Delete")
-            textColor: Theme.danger
-            onClicked: page.calendarProgramSettingsEditDeleteRequested()
-        }
-        PanelButton {
-            Layout.fillWidth: true
-            implicitWidth: 60
-            text: qsTr("Cancel")
-            onClicked: {
-                page.visible = false
-                page.calendarProgramSettingsEditCancelRequested()
-            }
-        }
-        PanelButton {
-            Layout.fillWidth: true
-            implicitWidth: 60
-            text: qsTr("Save")
-            highlighted: true
-            onClicked: page.calendarProgramSettingsEditSaveRequested()
         }
     }
 }

@@ -4,7 +4,7 @@ import "../components"
 import "../components/Theme.js" as Theme
 
 // The week calendar: the days, then the programs of the chosen day. This item is the week-days
-// view the weekday overview controller listens to.
+// view the weekday overview controller listens to; the controller takes row numbers.
 Item {
     id: page
 
@@ -12,10 +12,20 @@ Item {
     // Whether the weekly schedule runs, as the weekday overview controller knows it.
     readonly property bool allDaysActive: calendar_controller.allDaysActivated
 
-    signal weekDayEditActivated(int day)
+    signal weekDayEditActivated(int row)
     signal weekDayEditCancelled()
     signal weekDaySwitchAllDaysActivation(bool shownState)
-    signal calendarWeekdayProgramEditActivated(int program)
+    signal calendarWeekdayProgramEditActivated(int row)
+
+    // The row of a list model that carries the application id, or -1.
+    function rowOf(model, applId) {
+        const rows = model.getNumberOfRows()
+        for (let row = 0; row < rows; ++row) {
+            if (model.getApplId(row) === applId)
+                return row
+        }
+        return -1
+    }
 
     objectName: calendarTabObjectIdProvider.weekDaysSelectorControlName()
 
@@ -33,9 +43,10 @@ Item {
             onTapped: (shownState) => page.weekDaySwitchAllDaysActivation(shownState)
         }
         PageHeader {
+            objectName: "weekDayProgramsHeader"
             Layout.fillWidth: true
             visible: page.dayOpen
-            title: qsTr("Programs of the day")
+            title: qsTr("Programs on %1").arg(calendar_controller.selectedWeekDayText)
             onBackRequested: {
                 page.dayOpen = false
                 page.weekDayEditCancelled()
@@ -48,16 +59,18 @@ Item {
             visible: !page.dayOpen
             model: week_calendar_model
             onRowSelected: (applId) => {
-                page.dayOpen = true
-                page.weekDayEditActivated(applId)
+                page.weekDayEditActivated(page.rowOf(week_calendar_model, applId))
+                page.dayOpen = calendar_controller.selectedWeekDay >= 0
             }
         }
         GenericListView {
+            objectName: "weekDayProgramsList"
             Layout.fillWidth: true
             Layout.fillHeight: true
             visible: page.dayOpen
             model: week_day_calendar_model
-            onRowSelected: (applId) => page.calendarWeekdayProgramEditActivated(applId)
+            onRowSelected: (applId) => page.calendarWeekdayProgramEditActivated(
+                               page.rowOf(week_day_calendar_model, applId))
         }
     }
 }

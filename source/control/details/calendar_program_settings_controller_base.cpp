@@ -558,6 +558,7 @@ void CalendarProgramSettingsControllerBase::refreshRows()
         makeRow(LanguageSupport::stopAfterText(), E_customStopAfterRow,
                 LanguageSupport::durationText(m_edited.duration), submenuRowKind));
     m_customStopAfterModel->updateLayoutOrder();
+    emit editedProgramChanged();
 }
 
 void CalendarProgramSettingsControllerBase::endEdit()

@@ -37,6 +37,7 @@ class CalendarProgramSettingsControllerBase : public QObject
     Q_PROPERTY(bool editing READ editing NOTIFY editStateChanged)
     Q_PROPERTY(bool newProgram READ newProgram NOTIFY editStateChanged)
     Q_PROPERTY(QString programTitle READ programTitle NOTIFY editStateChanged)
+    Q_PROPERTY(bool readyAtMode READ readyAtMode NOTIFY editedProgramChanged)
 
 public:
     using Answer = signalInterface::UserMessageTypes::UserMessageAnswer;
@@ -86,6 +87,11 @@ public:
     bool editing() const { return m_editing; }
     bool newProgram() const { return m_editing && m_newProgram; }
     QString programTitle() const;
+    // Whether the edited program names the time the sauna is ready (rather than starts).
+    bool readyAtMode() const
+    {
+        return m_edited.startMode == signalInterface::CalendarTypes::E_ready_at;
+    }
     // The program as edited so far.
     const signalInterface::CalendarProgram &editedProgram() const { return m_edited; }
     bool weekdayPrograms() const { return m_weekdayPrograms; }
@@ -96,6 +102,7 @@ signals:
     void panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
                                 ::signalInterface::UserMessageAction *action);
     void editStateChanged();
+    void editedProgramChanged();
 
 public slots:
     void onRowItemSelected(int row);
