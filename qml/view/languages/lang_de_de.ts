@@ -31,8 +31,8 @@
 <context>
     <name>DateProgramsPage</name>
     <message>
-        <source>Programs of the date</source>
-        <translation>Programme des Tages</translation>
+        <source>Programs on %1</source>
+        <translation>Programme am %1</translation>
     </message>
 </context>
 <context>
@@ -322,6 +322,26 @@
     <message>
         <source>Save</source>
         <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Start at</source>
+        <translation>Start um</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Set start time</source>
+        <translation>Startzeit einstellen</translation>
+    </message>
+    <message>
+        <source>Set temperature</source>
+        <translation>Temperatur einstellen</translation>
+    </message>
+    <message>
+        <source>Set humidity</source>
+        <translation>Luftfeuchtigkeit einstellen</translation>
     </message>
 </context>
 <context>
@@ -911,8 +931,8 @@
         <translation>Wochenprogramme aktiv</translation>
     </message>
     <message>
-        <source>Programs of the day</source>
-        <translation>Programme des Tages</translation>
+        <source>Programs on %1</source>
+        <translation>Programme am %1</translation>
     </message>
 </context>
 <context>

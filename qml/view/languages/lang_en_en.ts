@@ -31,7 +31,7 @@
 <context>
     <name>DateProgramsPage</name>
     <message>
-        <source>Programs of the date</source>
+        <source>Programs on %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -321,6 +321,26 @@
     </message>
     <message>
         <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set start time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set humidity</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -911,7 +931,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Programs of the day</source>
+        <source>Programs on %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

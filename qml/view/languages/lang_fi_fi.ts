@@ -31,8 +31,8 @@
 <context>
     <name>DateProgramsPage</name>
     <message>
-        <source>Programs of the date</source>
-        <translation>Päivän ohjelmat</translation>
+        <source>Programs on %1</source>
+        <translation>Ohjelmat: %1</translation>
     </message>
 </context>
 <context>
@@ -322,6 +322,26 @@
     <message>
         <source>Save</source>
         <translation>Tallenna</translation>
+    </message>
+    <message>
+        <source>Start at</source>
+        <translation>Käynnistys klo</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Asetukset</translation>
+    </message>
+    <message>
+        <source>Set start time</source>
+        <translation>Aseta käynnistysaika</translation>
+    </message>
+    <message>
+        <source>Set temperature</source>
+        <translation>Aseta lämpötila</translation>
+    </message>
+    <message>
+        <source>Set humidity</source>
+        <translation>Aseta kosteus</translation>
     </message>
 </context>
 <context>
@@ -911,8 +931,8 @@
         <translation>Viikko-ohjelmat käytössä</translation>
     </message>
     <message>
-        <source>Programs of the day</source>
-        <translation>Päivän ohjelmat</translation>
+        <source>Programs on %1</source>
+        <translation>Ohjelmat: %1</translation>
     </message>
 </context>
 <context>

@@ -31,8 +31,8 @@
 <context>
     <name>DateProgramsPage</name>
     <message>
-        <source>Programs of the date</source>
-        <translation>Datumets program</translation>
+        <source>Programs on %1</source>
+        <translation>Program: %1</translation>
     </message>
 </context>
 <context>
@@ -322,6 +322,26 @@
     <message>
         <source>Save</source>
         <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Start at</source>
+        <translation>Start kl.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Inställningar</translation>
+    </message>
+    <message>
+        <source>Set start time</source>
+        <translation>Ställ in starttid</translation>
+    </message>
+    <message>
+        <source>Set temperature</source>
+        <translation>Ställ in temperatur</translation>
+    </message>
+    <message>
+        <source>Set humidity</source>
+        <translation>Ställ in luftfuktighet</translation>
     </message>
 </context>
 <context>
@@ -911,8 +931,8 @@
         <translation>Veckoprogram aktiva</translation>
     </message>
     <message>
-        <source>Programs of the day</source>
-        <translation>Dagens program</translation>
+        <source>Programs on %1</source>
+        <translation>Program: %1</translation>
     </message>
 </context>
 <context>
