@@ -30,7 +30,8 @@ Rectangle {
         id: header
         objectName: "dateProgramsHeader"
         width: parent.width
-        title: qsTr("Programs on %1").arg(calendar_date_item_overview_controller.selectedDateText)
+        // The chosen date names the page.
+        title: calendar_date_item_overview_controller.selectedDateText
         onBackRequested: page.closeRequested()
     }
     GenericListView {

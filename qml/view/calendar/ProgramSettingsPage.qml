@@ -126,8 +126,9 @@ Rectangle {
         case "humidity": return qsTr("Humidity")
         case "stopAfter": return qsTr("Stop after")
         default: {
+            // The program's day or date names it; the kind of program stands in without one.
             const named = page.controller ? page.controller.programTitle : ""
-            return named.length > 0 ? page.title + ": " + named : page.title
+            return named.length > 0 ? named : page.title
         }
         }
     }

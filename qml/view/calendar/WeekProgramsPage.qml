@@ -46,7 +46,8 @@ Item {
             objectName: "weekDayProgramsHeader"
             Layout.fillWidth: true
             visible: page.dayOpen
-            title: qsTr("Programs on %1").arg(calendar_controller.selectedWeekDayText)
+            // The chosen day names the page.
+            title: calendar_controller.selectedWeekDayText
             onBackRequested: {
                 page.dayOpen = false
                 page.weekDayEditCancelled()

@@ -31,8 +31,8 @@
 <context>
     <name>DateProgramsPage</name>
     <message>
-        <source>Programs on %1</source>
-        <translation>Programme am %1</translation>
+        <source>Programs of the date</source>
+        <translation>Programme des Tages</translation>
     </message>
 </context>
 <context>
@@ -931,8 +931,8 @@
         <translation>Wochenprogramme aktiv</translation>
     </message>
     <message>
-        <source>Programs on %1</source>
-        <translation>Programme am %1</translation>
+        <source>Programs of the day</source>
+        <translation>Programme des Tages</translation>
     </message>
 </context>
 <context>

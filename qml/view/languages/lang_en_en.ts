@@ -31,7 +31,7 @@
 <context>
     <name>DateProgramsPage</name>
     <message>
-        <source>Programs on %1</source>
+        <source>Programs of the date</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -931,7 +931,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Programs on %1</source>
+        <source>Programs of the day</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

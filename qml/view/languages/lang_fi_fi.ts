@@ -31,8 +31,8 @@
 <context>
     <name>DateProgramsPage</name>
     <message>
-        <source>Programs on %1</source>
-        <translation>Ohjelmat: %1</translation>
+        <source>Programs of the date</source>
+        <translation>Päivän ohjelmat</translation>
     </message>
 </context>
 <context>
@@ -931,8 +931,8 @@
         <translation>Viikko-ohjelmat käytössä</translation>
     </message>
     <message>
-        <source>Programs on %1</source>
-        <translation>Ohjelmat: %1</translation>
+        <source>Programs of the day</source>
+        <translation>Päivän ohjelmat</translation>
     </message>
 </context>
 <context>

@@ -31,8 +31,8 @@
 <context>
     <name>DateProgramsPage</name>
     <message>
-        <source>Programs on %1</source>
-        <translation>Program: %1</translation>
+        <source>Programs of the date</source>
+        <translation>Datumets program</translation>
     </message>
 </context>
 <context>
@@ -931,8 +931,8 @@
         <translation>Veckoprogram aktiva</translation>
     </message>
     <message>
-        <source>Programs on %1</source>
-        <translation>Program: %1</translation>
+        <source>Programs of the day</source>
+        <translation>Dagens program</translation>
     </message>
 </context>
 <context>
