@@ -366,10 +366,10 @@ void TestCalendarScene::monthHeaderStartsAtTheConfiguredFirstWeekday()
     emit time.weekDayStartChanged(CalendarTypes::E_sunday);
     settle();
     QStringList expected;
-    for (const auto day : {CalendarTypes::E_sunday, CalendarTypes::E_monday,
-                           CalendarTypes::E_tuesday, CalendarTypes::E_wednesday,
-                           CalendarTypes::E_thursday, CalendarTypes::E_friday,
-                           CalendarTypes::E_saturday})
+    for (const auto day :
+         {CalendarTypes::E_sunday, CalendarTypes::E_monday, CalendarTypes::E_tuesday,
+          CalendarTypes::E_wednesday, CalendarTypes::E_thursday, CalendarTypes::E_friday,
+          CalendarTypes::E_saturday})
         expected << initial(day);
     QCOMPARE(headers(), expected);
     QCOMPARE(expected.first(), QStringLiteral("S"));
@@ -388,7 +388,7 @@ void TestCalendarScene::monthHeaderStartsAtTheConfiguredFirstWeekday()
     QVERIFY(shown(header));
     QCOMPARE(header->property("title").toString(),
              LanguageSupport::dateText(QDate(2024, 5, 20),
-                                           m_frame->calendarTab.calendarDataProvider.dateFormat()));
+                                       m_frame->calendarTab.calendarDataProvider.dateFormat()));
     click(named(header, QStringLiteral("pageBackButton")));
     QVERIFY(!shown(header));
 }
@@ -468,8 +468,8 @@ void TestCalendarScene::newWeekdayProgramIsEditedRowByRowAndSaved()
              LanguageSupport::durationText(150));
 
     // Standby instead of a bath; then the start mode.
-    click(row(rows, LanguageSupport::standbyKindText(
-                        m_frame->calendarTab.calendarDataProvider.brand())));
+    click(row(rows,
+              LanguageSupport::standbyKindText(m_frame->calendarTab.calendarDataProvider.brand())));
     click(row(rows, LanguageSupport::readyAtText()));
     click(named(editor, QStringLiteral("programStartAtModeButton")));
     click(named(header, QStringLiteral("pageBackButton")));
@@ -526,7 +526,7 @@ void TestCalendarScene::dateProgramAsksBeforeItIsSavedOrDeleted()
     QVERIFY(header);
     QCOMPARE(header->property("title").toString(),
              LanguageSupport::dateText(QDate(2024, 5, 21),
-                                           m_frame->calendarTab.calendarDataProvider.dateFormat()));
+                                       m_frame->calendarTab.calendarDataProvider.dateFormat()));
     QQuickItem *rows = named(editor, QStringLiteral("programSettingsList"));
     QCOMPARE(rowTexts(row(rows, LanguageSupport::startAtText())).value(1), QStringLiteral("20:00"));
 
@@ -577,7 +577,8 @@ void TestCalendarScene::dateProgramInThePastIsRefused()
     using view::LanguageSupport;
     openCalendarSection(QStringLiteral("Dates"));
     click(withText(item(QStringLiteral("calendarMonthSelector")), "8"));
-    click(row(item(QStringLiteral("dateProgramsList")), LanguageSupport::dateCalendarProgramText()));
+    click(
+        row(item(QStringLiteral("dateProgramsList")), LanguageSupport::dateCalendarProgramText()));
     QQuickItem *editor = item(QStringLiteral("calendarDateProgramSettings"));
     QVERIFY(shown(editor));
     QQuickItem *rows = named(editor, QStringLiteral("programSettingsList"));
@@ -639,7 +640,8 @@ void TestCalendarScene::favoritesAreCreatedEditedStartedAndDeleted()
     clickText(QStringLiteral("Save current settings as favorite"));
     keyboard->setProperty("text", QStringLiteral("Evening"));
     click(named(keyboard, QStringLiteral("keyboardSaveButton")));
-    QCOMPARE(popupText(), QStringLiteral("A favorite post named Evening already exists. Overwrite?"));
+    QCOMPARE(popupText(),
+             QStringLiteral("A favorite post named Evening already exists. Overwrite?"));
     answerPopup("popupLeftButton");
     post = onlyFavoritePost(m_transport.envelopes);
     QCOMPARE(post.index(), 0u);
