@@ -105,6 +105,13 @@ public:
     qint64 keepAliveSendPeriodMs() const { return m_keepAliveSendPeriodMs; }
     // The last keep-alive sequence number sent to that sauna (0: none yet).
     quint32 keepAliveSequenceNumber(const QUuid &identity) const;
+    // Whether one of its timers (reply, keep-alive, supervision, reconnect) runs. While none
+    // does, nothing changes and nothing is sent until a call or a datagram from the sauna.
+    bool hasActiveTimer() const
+    {
+        return m_replyTimer.isActive() || m_keepAliveTimer.isActive() ||
+               m_supervisionTimer.isActive() || m_reconnectTimer.isActive();
+    }
 
     // The keep-alive interval of a connect reply's field, and the period of the panel's own
     // keep-alives (two thirds of it, rounded down).

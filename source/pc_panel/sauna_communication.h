@@ -57,6 +57,9 @@ public:
     SaunaSystemReceiver *saunaSystemReceiver() { return &m_receiver; }
     SaunaSystemSender *saunaSystemSender() { return &m_sender; }
     ConnectionStateMachine *connectionStateMachine() { return &m_stateMachine; }
+    // The socket the connection's datagrams go through. The link reads it on readyRead, before
+    // any later connection to that signal is called.
+    QUdpSocket *saunaSystemSocket() { return &m_saunaSocket; }
 
     bool autoConnect() const { return m_autoConnect; }
     const QUuid &selectedRemoteSauna() const { return m_selected; }

@@ -206,9 +206,14 @@ void TestLinkSoak::longRunWithLossRestartsAndRefusal()
     const quint32 firstSequence = machine->keepAliveSequenceNumber(identity);
     const int announcementsBefore = announced.count();
     QSignalSpy panelConnected(sauna.get(), &tools::SimulatedSauna::panelConnected);
-    for (int interval = 0; interval < soakIntervals; ++interval) {
-        QTest::qWait(keepAliveIntervalMs);
-        QVERIFY2(link.isConnected(), qPrintable(QStringLiteral("interval %1").arg(interval)));
+    // The panel sends a keep-alive every two thirds of an interval, and only while connected:
+    // each one is a step of the soak, and soakIntervals intervals take half as many again.
+    const quint32 soakKeepAlives = soakIntervals * 3 / 2;
+    for (quint32 step = 1; step <= soakKeepAlives; ++step) {
+        QTRY_VERIFY_WITH_TIMEOUT(
+            machine->keepAliveSequenceNumber(identity) >= firstSequence + step || !lost.isEmpty(),
+            5000);
+        QVERIFY2(link.isConnected(), qPrintable(QStringLiteral("keep-alive %1").arg(step)));
         QCOMPARE(lost.count(), 0);
         QCOMPARE(sauna->connectedPanelCount(), 1);
     }
@@ -267,8 +272,13 @@ void TestLinkSoak::longRunWithLossRestartsAndRefusal()
     QVERIFY(link.isConnected());
     QCOMPARE(machine->sauna().port, quint16(49154));
     QCOMPARE(link.remoteSaunas().front().port, quint16(49154));
+    // And it holds there: eight keep-alives, five intervals, without a loss.
     const int lostBefore = lost.count();
-    QTest::qWait(5 * keepAliveIntervalMs);
+    const quint32 sequenceAfterReturn = machine->keepAliveSequenceNumber(identity);
+    QTRY_VERIFY_WITH_TIMEOUT(machine->keepAliveSequenceNumber(identity) >=
+                                     sequenceAfterReturn + 8 ||
+                                 lost.count() != lostBefore,
+                             10000);
     QCOMPARE(lost.count(), lostBefore);
     QVERIFY(link.isConnected());
     QCOMPARE(succeeded.count(), 1);
@@ -286,9 +296,14 @@ void TestLinkSoak::longRunWithLossRestartsAndRefusal()
     QCOMPARE(refused.at(0).at(2).toInt(), 20);
     QCOMPARE(machine->state(), ConnectionStateMachine::State::Idle);
     QVERIFY(!link.isConnected());
+    // Nothing is scheduled that could try again, and ten announcements later nothing has: each
+    // is handled whole when it is counted, and an attempt would have left Idle on the way.
+    QVERIFY(!machine->hasActiveTimer());
+    QSignalSpy states(machine, &ConnectionStateMachine::stateChanged);
     const int announcementsAfterRefusal = announced.count();
-    QTest::qWait(10 * timing.announcementIntervalMs);
-    QVERIFY(announced.count() > announcementsAfterRefusal);
+    QTRY_VERIFY_WITH_TIMEOUT(announced.count() >= announcementsAfterRefusal + 10,
+                             20 * timing.announcementIntervalMs);
+    QCOMPARE(states.count(), 0);
     QCOMPARE(refused.count(), 1);
     QCOMPARE(pinFail.count(), 1);
     QCOMPARE(machine->state(), ConnectionStateMachine::State::Idle);

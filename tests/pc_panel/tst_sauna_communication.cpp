@@ -214,14 +214,27 @@ void TestSaunaCommunication::refusesTheWrongPin()
     QCOMPARE(connected.count(), 0);
     QCOMPARE(machine->state(), ConnectionStateMachine::State::Idle);
 
-    // Nothing goes out, and nothing from the sauna is taken, after a refusal.
-    peer.clearReceived();
-    link->saunaSystemSender()->onTargetTemperatureChangeRequested(720);
+    // Nothing is pending that could try again by itself.
+    QVERIFY(!machine->hasActiveTimer());
+
+    // Nothing from the sauna is taken after a refusal. The link reads its socket before the spy
+    // hears of the datagram, so the report has been read and dropped when the wait ends.
     QSignalSpy target(link->saunaSystemReceiver(),
                       &pcPanel::SaunaSystemReceiver::saunaTargetTemperatureChanged);
+    QSignalSpy read(link->saunaSystemSocket(), &QUdpSocket::readyRead);
     peer.sendTargetTemperature(700);
-    QVERIFY(!target.wait(300));
-    QCOMPARE(peer.received().size(), size_t(0));
+    QVERIFY(read.wait(5000));
+    QVERIFY(!link->saunaSystemSocket()->hasPendingDatagrams());
+    QCOMPARE(target.count(), 0);
+
+    // Nothing goes out either: the connect request of a second attempt, sent later through the
+    // same socket, is the first datagram the sauna gets after the refusal.
+    peer.clearReceived();
+    link->saunaSystemSender()->onTargetTemperatureChangeRequested(720);
+    link->onConnectRequest(peer.identity);
+    QVERIFY(pinFail.wait(5000));
+    QCOMPARE(peer.received().size(), size_t(1));
+    QVERIFY(peer.received().front().envelope.has_connect_request());
 }
 
 void TestSaunaCommunication::sendsNumberedKeepAlives()
@@ -314,21 +327,23 @@ void TestSaunaCommunication::autoConnectOffNeverConnectsByItself()
     QSignalSpy lost(machine, &ConnectionStateMachine::connectionLost);
     peer.answerKeepAlives = false;
     QVERIFY(lost.wait(5000));
-    const int requests = peer.connectRequests();
     QCOMPARE(machine->state(), ConnectionStateMachine::State::Idle);
-    // Many reconnect intervals later still nothing was tried.
-    QTest::qWait(1000);
-    QCOMPARE(peer.connectRequests(), requests);
+    // No reconnect attempt is scheduled: nothing is left that could start one by itself.
+    QVERIFY(!machine->hasActiveTimer());
 
-    // Learning the address again does not connect either.
+    // Learning the address again does not connect either. The announcement is handled whole
+    // before the wait ends, and an attempt would have left Idle on the way.
+    QSignalSpy states(machine, &ConnectionStateMachine::stateChanged);
     QSignalSpy detected(link.get(), &SaunaCommunication::ipDetectDone);
     RemoteSauna target;
     target.address = QHostAddress::LocalHost;
     target.port = peer.announcementPort();
     link->onIpDetectRequest(target);
     QVERIFY(detected.wait(5000));
-    QTest::qWait(300);
-    QCOMPARE(peer.connectRequests(), requests);
+    QCOMPARE(detected.at(0).at(1).toBool(), true);
+    QCOMPARE(states.count(), 0);
+    QCOMPARE(machine->state(), ConnectionStateMachine::State::Idle);
+    QVERIFY(!machine->hasActiveTimer());
     QVERIFY(!link->isConnected());
 }
 
@@ -373,11 +388,14 @@ void TestSaunaCommunication::userDisconnectReachesTheSauna()
     const vaholumo::External_to_sauna &last = peer.received().back().envelope;
     QVERIFY(last.has_disconnect_request());
 
-    // Nothing goes out after it.
+    // Nothing goes out after it: the connect request of a new attempt, sent later through the
+    // same socket, is the first datagram the sauna gets.
+    QVERIFY(!link->connectionStateMachine()->hasActiveTimer());
     peer.clearReceived();
     link->saunaSystemSender()->onTargetTemperatureChangeRequested(720);
-    QTest::qWait(400);
-    QCOMPARE(peer.received().size(), size_t(0));
+    link->onConnectRequest(peer.identity);
+    QTRY_COMPARE(peer.connectRequests(), 1);
+    QVERIFY(peer.received().front().envelope.has_connect_request());
 }
 
 void TestSaunaCommunication::destructionDisconnectsFirst()
@@ -406,9 +424,14 @@ void TestSaunaCommunication::ipDetectWithoutAnswer()
              QStringLiteral("127.0.0.1:%1").arg(peer.announcementPort()));
     QCOMPARE(detected.at(0).at(1).toBool(), false);
     QTRY_COMPARE(peer.announcementRequests(), 1);
-    QTest::qWait(200);
-    QCOMPARE(detected.count(), 1);
     QVERIFY(link->remoteSaunas().isEmpty());
+    // An answer after the time ran out is an ordinary announcement: the sauna is listed, and the
+    // detection is not reported a second time.
+    QSignalSpy changed(link.get(), &SaunaCommunication::remoteSaunaChanged);
+    peer.announceTo(link->announcementPort(), bytesOf(peer.announcement()));
+    QVERIFY(changed.wait(5000));
+    QCOMPARE(detected.count(), 1);
+    QCOMPARE(link->remoteSaunas().size(), 1);
 
     // A request without an address is answered at once.
     RemoteSauna nowhere;
@@ -461,13 +484,13 @@ void TestSaunaCommunication::malformedAnnouncementsAreIgnored()
     QSignalSpy changed(link.get(), &SaunaCommunication::remoteSaunaChanged);
 
     peer.announceTo(link->announcementPort(), datagram);
-    // A good announcement of another sauna behind it shows that the bad one has been read.
+    // A good announcement of another sauna behind it, from the same socket, shows that the bad
+    // one has been read: datagrams between two sockets on this host arrive in order.
     FakeSaunaPeer marker;
     marker.identity = QUuid::createUuid();
     marker.name = QStringLiteral("Marker");
-    marker.announceTo(link->announcementPort(), bytesOf(marker.announcement()));
+    peer.announceTo(link->announcementPort(), bytesOf(marker.announcement()));
     QVERIFY(changed.wait(5000));
-    QTest::qWait(50);
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.at(0).at(0).value<RemoteSauna>().identity, marker.identity);
     QCOMPARE(link->remoteSaunas().size(), 1);
@@ -740,8 +763,18 @@ void TestSaunaCommunication::quitSendsTheDisconnect()
     QVERIFY(link);
     QTRY_COMPARE(peer.disconnectRequests(), 1);
     QCOMPARE(link->connectionStateMachine()->state(), ConnectionStateMachine::State::Idle);
+    const quint16 port = link->saunaSystemPort();
     link.reset();
-    QTest::qWait(100);
+    // No second disconnect on destruction: a marker sent afterwards from the link's port arrives
+    // after anything the destruction sent, and it is the next datagram the sauna gets.
+    QUdpSocket marker;
+    QVERIFY(marker.bind(QHostAddress::AnyIPv4, port));
+    vaholumo::External_to_sauna keepAlive;
+    keepAlive.mutable_keep_alive()->set_sequence_number(4242);
+    const size_t before = peer.received().size();
+    marker.writeDatagram(bytesOf(keepAlive), QHostAddress::LocalHost, peer.saunaPort());
+    QTRY_COMPARE(peer.received().size(), before + 1);
+    QVERIFY(peer.received().back().envelope.has_keep_alive());
     QCOMPARE(peer.disconnectRequests(), 1);
 }
 
