@@ -1,5 +1,6 @@
 #include "control/settings.h"
 #include "control/variant_controller_pc_panel.h"
+#include "pc_panel/datagram_transport.h"
 #include "pc_panel/instance_settings.h"
 #include "signal_interface/favorites_types.h"
 #include "signal_interface/pin_types.h"
@@ -13,6 +14,8 @@
 #include "view_cpp/panel_frame.h"
 #include "view_cpp/register_view_qml_types.h"
 #include "view_cpp/start_up.h"
+
+#include "message.pb.h"
 
 #include <QColor>
 #include <QQmlContext>
@@ -53,6 +56,23 @@ QQuickItem *findInItemTree(QQuickItem *parent, const QString &objectName)
     return nullptr;
 }
 
+// Keeps every datagram the sender hands over, decoded.
+class CapturingTransport : public pcPanel::DatagramTransport
+{
+public:
+    bool hasPeer() const override { return true; }
+    bool sendToPeer(const QByteArray &datagram) override
+    {
+        vaholumo::External_to_sauna envelope;
+        if (!envelope.ParseFromArray(datagram.constData(), static_cast<int>(datagram.size())))
+            return false;
+        envelopes.append(envelope);
+        return true;
+    }
+
+    QList<vaholumo::External_to_sauna> envelopes;
+};
+
 void collectStepButtons(QQuickItem *parent, QList<QQuickItem *> &found)
 {
     for (QQuickItem *child : parent->childItems()) {
@@ -89,6 +109,7 @@ private slots:
     void mainScreenShowsNoValueWithoutASauna();
     void mainScreenFollowsTheControllers();
     void backingOutOfTheBathTimeShowsTheSaunasValue();
+    void bathTimeStepsDownToOneMinuteOnTheWire();
     void popupShowsTheMessageControllersMessage();
     void lockScreenAndKeypadFollowThePinController();
     void favoriteEditorFollowsTheFavoriteController();
@@ -396,6 +417,44 @@ void TestRealScene::backingOutOfTheBathTimeShowsTheSaunasValue()
     QCOMPARE(tile->property("value").toString(), QStringLiteral("0:01"));
     state.onSaunaBathTimeChanged(65);
     QCOMPARE(tile->property("value").toString(), QStringLiteral("1:05"));
+}
+
+void TestRealScene::bathTimeStepsDownToOneMinuteOnTheWire()
+{
+    control::SaunaStateController &state = m_frame->controllerTab.saunaStateController;
+    m_frame->controllerTab.wifiSymbolController.onConnectedChanged(true);
+    state.onSaunaBathTimeLimitChanged(360);
+    state.onSaunaBathTimeChanged(3);
+    CapturingTransport transport;
+    m_frame->saunaCommunication.saunaSystemSender()->setTransport(&transport);
+
+    QList<QQuickItem *> steps;
+    collectStepButtons(qobject_cast<QQuickItem *>(item("bath_time_tab_2")), steps);
+    QCOMPARE(steps.size(), 4);
+    // Minute down is the lowest of the right-hand column.
+    QQuickItem *minuteDown = *std::max_element(steps.begin(), steps.end(), [](auto *a, auto *b) {
+        const QPointF pa = a->mapToScene(QPointF());
+        const QPointF pb = b->mapToScene(QPointF());
+        return pa.x() != pb.x() ? pa.x() < pb.x() : pa.y() < pb.y();
+    });
+    QVERIFY(!minuteDown->property("increase").toBool());
+
+    QObject *heater = item("heaterSettingsModel");
+    click(qobject_cast<QQuickItem *>(item("bathTimeTile")));
+    for (int press = 0; press < 5; ++press)
+        click(minuteDown);
+    click(heater->findChild<QQuickItem *>("bathTimeSaveButton"));
+    click(heater->findChild<QQuickItem *>("pageBackButton"));
+    m_frame->saunaCommunication.saunaSystemSender()->setTransport(nullptr);
+
+    QList<quint32> sent;
+    for (const vaholumo::External_to_sauna &envelope : std::as_const(transport.envelopes)) {
+        for (const auto &request : envelope.integer_value_change_request()) {
+            if (request.value_id() == vaholumo::Integer_value_change_request_value_t_BATH_TIME)
+                sent << request.value();
+        }
+    }
+    QCOMPARE(sent, QList<quint32>{1});
 }
 
 void TestRealScene::popupShowsTheMessageControllersMessage()
