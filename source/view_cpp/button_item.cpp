@@ -14,55 +14,41 @@ QHash<int, QByteArray> ButtonItem::roleNames()
     return valueRoles::roleNamesUpTo(valueRoles::value3);
 }
 
+const RoleTable<ButtonItem> &ButtonItem::roleTable()
+{
+    // The kind of a row never changes: a written component type is accepted and ignored.
+    static const RoleTable<ButtonItem> table = {
+        {valueRoles::componentType, constant<ButtonItem, m_componentType>(OnSet::Ignore)},
+        {valueRoles::value, field<&ButtonItem::m_value>(OnSet::Always)},
+        {valueRoles::value2, field<&ButtonItem::m_value2>(OnSet::Always)},
+        {valueRoles::value3, field<&ButtonItem::m_value3>(OnSet::Always)},
+    };
+    return table;
+}
+
 QVariant ButtonItem::data(int role) const
 {
-    switch (role) {
-    case valueRoles::componentType:
-        return m_componentType;
-    case valueRoles::value:
-        return m_value;
-    case valueRoles::value2:
-        return m_value2;
-    case valueRoles::value3:
-        return m_value3;
-    default:
-        return {};
-    }
+    return readRole(roleTable(), *this, role);
 }
 
 bool ButtonItem::setData(const QVariant &value, int role)
 {
-    switch (role) {
-    case valueRoles::componentType:
-        // Accepted and ignored: the kind of a row never changes.
-        return true;
-    case valueRoles::value:
-        storeAlways(m_value, value.toString());
-        return true;
-    case valueRoles::value2:
-        storeAlways(m_value2, value.toBool());
-        return true;
-    case valueRoles::value3:
-        storeAlways(m_value3, value.toDouble());
-        return true;
-    default:
-        return false;
-    }
+    return writeRole(roleTable(), *this, value, role);
 }
 
 void ButtonItem::setText(const QString &text)
 {
-    storeAlways(m_value, text);
+    storeByRole(roleTable(), valueRoles::value, m_value, text);
 }
 
 void ButtonItem::setValue2(bool value2)
 {
-    storeAlways(m_value2, value2);
+    storeByRole(roleTable(), valueRoles::value2, m_value2, value2);
 }
 
 void ButtonItem::setValue3(double value3)
 {
-    storeAlways(m_value3, value3);
+    storeByRole(roleTable(), valueRoles::value3, m_value3, value3);
 }
 
 } // namespace view

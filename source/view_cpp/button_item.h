@@ -27,6 +27,9 @@ public:
     void setValue3(double value3);
 
 private:
+    // The role-to-field table: each role id of the value table this kind has, with its field.
+    static const RoleTable<ButtonItem> &roleTable();
+
     static constexpr int m_componentType = ComponentTypes::E_button;
     QString m_value;
     bool m_value2 = true;

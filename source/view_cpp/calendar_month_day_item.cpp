@@ -23,60 +23,45 @@ QHash<int, QByteArray> CalendarMonthDayItem::roleNames()
     };
 }
 
+const RoleTable<CalendarMonthDayItem> &CalendarMonthDayItem::roleTable()
+{
+    static const RoleTable<CalendarMonthDayItem> table = {
+        {TextOnDayButtonRole, field<&CalendarMonthDayItem::m_textOnDayButton>(OnSet::OnChange)},
+        {DayPostAvailableRole, field<&CalendarMonthDayItem::m_dayPostAvailable>(OnSet::OnChange)},
+        {DayButtonEnabledRole, field<&CalendarMonthDayItem::m_dayButtonEnabled>(OnSet::OnChange)},
+        {DayButtonOpacityRole, field<&CalendarMonthDayItem::m_dayButtonOpacity>(OnSet::OnChange)},
+    };
+    return table;
+}
+
 QVariant CalendarMonthDayItem::data(int role) const
 {
-    switch (role) {
-    case TextOnDayButtonRole:
-        return m_textOnDayButton;
-    case DayPostAvailableRole:
-        return m_dayPostAvailable;
-    case DayButtonEnabledRole:
-        return m_dayButtonEnabled;
-    case DayButtonOpacityRole:
-        return m_dayButtonOpacity;
-    default:
-        return {};
-    }
+    return readRole(roleTable(), *this, role);
 }
 
 bool CalendarMonthDayItem::setData(const QVariant &value, int role)
 {
-    switch (role) {
-    case TextOnDayButtonRole:
-        storeOnChange(m_textOnDayButton, value.toString());
-        return true;
-    case DayPostAvailableRole:
-        storeOnChange(m_dayPostAvailable, value.toBool());
-        return true;
-    case DayButtonEnabledRole:
-        storeOnChange(m_dayButtonEnabled, value.toBool());
-        return true;
-    case DayButtonOpacityRole:
-        storeOnChange(m_dayButtonOpacity, value.toDouble());
-        return true;
-    default:
-        return false;
-    }
+    return writeRole(roleTable(), *this, value, role);
 }
 
 void CalendarMonthDayItem::setTextOnDayButton(const QString &text)
 {
-    storeOnChange(m_textOnDayButton, text);
+    storeByRole(roleTable(), TextOnDayButtonRole, m_textOnDayButton, text);
 }
 
 void CalendarMonthDayItem::setDayPostAvailable(const bool &available)
 {
-    storeOnChange(m_dayPostAvailable, available);
+    storeByRole(roleTable(), DayPostAvailableRole, m_dayPostAvailable, available);
 }
 
 void CalendarMonthDayItem::setDayButtonEnabled(const bool &enabled)
 {
-    storeOnChange(m_dayButtonEnabled, enabled);
+    storeByRole(roleTable(), DayButtonEnabledRole, m_dayButtonEnabled, enabled);
 }
 
 void CalendarMonthDayItem::setDayButtonOpacity(const double &opacity)
 {
-    storeOnChange(m_dayButtonOpacity, opacity);
+    storeByRole(roleTable(), DayButtonOpacityRole, m_dayButtonOpacity, opacity);
 }
 
 } // namespace view

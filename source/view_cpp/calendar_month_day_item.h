@@ -36,6 +36,8 @@ public:
     void setDayButtonOpacity(const double &opacity);
 
 private:
+    static const RoleTable<CalendarMonthDayItem> &roleTable();
+
     QString m_textOnDayButton;
     bool m_dayPostAvailable = false;
     bool m_dayButtonEnabled = true;

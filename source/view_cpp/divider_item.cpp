@@ -14,16 +14,22 @@ QHash<int, QByteArray> DividerItem::roleNames()
     return valueRoles::roleNamesUpTo(valueRoles::componentType);
 }
 
-QVariant DividerItem::data(int role) const
+const RoleTable<DividerItem> &DividerItem::roleTable()
 {
-    if (role == valueRoles::componentType)
-        return m_componentType;
-    return {};
+    static const RoleTable<DividerItem> table = {
+        {valueRoles::componentType, fixedField<&DividerItem::m_componentType>(OnSet::Ignore)},
+    };
+    return table;
 }
 
-bool DividerItem::setData(const QVariant &, int role)
+QVariant DividerItem::data(int role) const
 {
-    return role == valueRoles::componentType;
+    return readRole(roleTable(), *this, role);
+}
+
+bool DividerItem::setData(const QVariant &value, int role)
+{
+    return writeRole(roleTable(), *this, value, role);
 }
 
 } // namespace view

@@ -21,6 +21,9 @@ public:
     bool setData(const QVariant &value, int role) override;
 
 private:
+    // The role-to-field table: each role id of the value table this kind has, with its field.
+    static const RoleTable<DividerItem> &roleTable();
+
     const int m_componentType;
 };
 

@@ -1,11 +1,18 @@
 #pragma once
 
+#include "view_cpp/role_table.h"
+
+#include <QList>
 #include <QObject>
 #include <QVariant>
 
 namespace view {
 
 // One row of a ListModel: holds the row's values and answers for them by role id.
+//
+// A kind keeps its values in plain fields and binds each role id to its field in one role table
+// (role_table.h), kept beside the kind's role names. data(), setData() and the kind's setters
+// all go through that table, so the rule by which a role is stored is written once.
 class ListItem : public QObject
 {
     Q_OBJECT
@@ -23,24 +30,63 @@ public:
     virtual bool setData(const QVariant &value, int role) = 0;
 
 signals:
-    void dataChanged();
+    // A value was set; roles names the role ids whose value was set.
+    void dataChanged(const QList<int> &roles);
 
 protected:
-    // Stores the value and announces it only when it differs from the stored one.
-    template<typename T>
-    void storeOnChange(T &field, const T &value)
+    // data() and setData() of a kind whose role table binds fields of Owner (usually the kind).
+    template<typename Owner>
+    static QVariant readRole(const RoleTable<Owner> &table, const Owner &owner, int role)
     {
-        if (field == value)
+        const FieldAccess<Owner> *field = fieldOfRole(table, role);
+        return field != nullptr ? field->read(owner) : QVariant();
+    }
+    template<typename Owner>
+    bool writeRole(const RoleTable<Owner> &table, Owner &owner, const QVariant &value, int role)
+    {
+        return writeField(fieldOfRole(table, role), owner, value, role);
+    }
+    // Stores through the field by its rule and announces the role; false when refused or null.
+    template<typename Owner>
+    bool writeField(const FieldAccess<Owner> *field, Owner &owner, const QVariant &value, int role)
+    {
+        if (field == nullptr)
+            return false;
+        switch (field->onSet) {
+        case OnSet::Refuse:
+            return false;
+        case OnSet::Ignore:
+            return true;
+        case OnSet::OnChange:
+            if (field->write(owner, value))
+                emit dataChanged({role});
+            return true;
+        case OnSet::Always:
+            field->write(owner, value);
+            emit dataChanged({role});
+            return true;
+        }
+        return false;
+    }
+
+    // A setter's store: the typed value goes into the field by the rule its role has in the
+    // table, so a setter and setData() of the same role behave alike.
+    template<typename Owner, typename T>
+    void storeByRole(const RoleTable<Owner> &table, int role, T &field, const T &value)
+    {
+        const FieldAccess<Owner> *access = fieldOfRole(table, role);
+        if (access != nullptr)
+            store(access->onSet, role, field, value);
+    }
+    template<typename T>
+    void store(OnSet onSet, int role, T &field, const T &value)
+    {
+        if (onSet == OnSet::OnChange && field == value)
+            return;
+        if (onSet != OnSet::OnChange && onSet != OnSet::Always)
             return;
         field = value;
-        emit dataChanged();
-    }
-    // Stores the value and announces it on every set.
-    template<typename T>
-    void storeAlways(T &field, const T &value)
-    {
-        field = value;
-        emit dataChanged();
+        emit dataChanged({role});
     }
 
 private:

@@ -1,9 +1,9 @@
 #include "view_cpp/list_model.h"
 
 #include "view_cpp/list_item.h"
-#include "view_cpp/row_item.h"
-#include "view_cpp/row_item_base.h"
 #include "view_cpp/row_item_tables.h"
+
+#include <vector>
 
 namespace view {
 
@@ -116,15 +116,7 @@ QModelIndex ListModel::indexOfRow(int row) const
 
 void ListModel::updateLayoutOrder()
 {
-    const int count = rowCount();
-    for (int row = 0; row < count; ++row) {
-        const int position = layoutPosition(row, count);
-        ListItem *item = m_items.at(row);
-        if (auto *rowItem = qobject_cast<RowItem *>(item))
-            rowItem->setLayoutOrder(position);
-        else if (auto *rowItemBase = qobject_cast<RowItemBase *>(item))
-            rowItemBase->setLayoutOrder(position);
-    }
+    view::updateLayoutOrder(std::vector<ListItem *>(m_items.cbegin(), m_items.cend()));
 }
 
 int ListModel::getNumberOfRows() const
@@ -139,17 +131,18 @@ int ListModel::getApplId(int row) const
 
 void ListModel::connectItem(ListItem *item)
 {
-    connect(item, &ListItem::dataChanged, this, [this, item] { handleItemChange(item); });
+    connect(item, &ListItem::dataChanged, this,
+            [this, item](const QList<int> &roles) { handleItemChange(item, roles); });
 }
 
-void ListModel::handleItemChange(ListItem *item)
+void ListModel::handleItemChange(ListItem *item, const QList<int> &roles)
 {
     const int row = static_cast<int>(m_items.indexOf(item));
     if (row < 0)
         return;
     const QModelIndex changed = index(row, 0, QModelIndex());
     if (changed.isValid())
-        emit dataChanged(changed, changed);
+        emit dataChanged(changed, changed, roles);
 }
 
 } // namespace view

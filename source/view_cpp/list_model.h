@@ -21,7 +21,8 @@ public:
     // Counts every row whatever the parent: QML only ever asks under the root.
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
-    // Forwards to the row's item; the item's own dataChanged() announces the change.
+    // Forwards to the row's item; the item's own dataChanged() announces the change, naming the
+    // roles that were set.
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
     bool removeRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
     QHash<int, QByteArray> roleNames() const override { return m_roleNames; }
@@ -39,7 +40,7 @@ public:
     ListItem *takeItem(int row);
     void clear();
     QModelIndex indexOfRow(int row) const;
-    // Sets the layout position of every menu row from its row number.
+    // Sets the layout position of every menu row, of either family, from its row number.
     void updateLayoutOrder();
 
     Q_INVOKABLE int getNumberOfRows() const;
@@ -49,7 +50,8 @@ public:
 private:
     bool isRow(int row) const { return row >= 0 && row < m_items.size(); }
     void connectItem(ListItem *item);
-    void handleItemChange(ListItem *item);
+    // Announces the item's row with the roles the item named.
+    void handleItemChange(ListItem *item, const QList<int> &roles);
 
     const QHash<int, QByteArray> m_roleNames;
     QList<ListItem *> m_items;

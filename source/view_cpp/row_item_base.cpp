@@ -1,90 +1,51 @@
 #include "view_cpp/row_item_base.h"
 
-#include "view_cpp/row_item_tables.h"
+#include <vector>
 
 namespace view {
+namespace {
 
-RowItemBase::RowItemBase(int applId, int layoutOrder)
-    : ListItem(applId)
-    , m_layoutOrder(layoutOrder)
-{}
+std::vector<RowField> withBaseFields(std::initializer_list<RowField> ownFields)
+{
+    std::vector<RowField> fields = {RowField::ComponentType, RowField::LayoutOrder,
+                                    RowField::Enabled, RowField::Opacity,
+                                    RowField::BackgroundPressedMode};
+    fields.insert(fields.end(), ownFields);
+    return fields;
+}
+
+} // namespace
+
+RowItemBase::RowItemBase(int applId, int layoutOrder, std::initializer_list<RowField> ownFields)
+    : RowFieldsItem(applId, roleTable(), withBaseFields(ownFields))
+{
+    fields().layoutOrder = layoutOrder;
+}
+
+const std::vector<RowRole> &RowItemBase::roleTable()
+{
+    static const std::vector<RowRole> table = {
+        {ComponentTypeRole, "componentType", RowField::ComponentType},
+        {LayoutOrderRole, "layoutOrder", RowField::LayoutOrder},
+        {EnabledRole, "enabled", RowField::Enabled},
+        {OpacityRole, "opacity", RowField::Opacity},
+        {BackgroundPressedModeRole, "backgroundPressedMode", RowField::BackgroundPressedMode},
+        {IconTypeRole, "iconType", RowField::IconType},
+        {TextOnSubMenuRole, "textOnSubMenu", RowField::TextOnSubMenu},
+        {TextValue1Role, "textValue1", RowField::TextValue1},
+        {TextValue2Role, "textValue2", RowField::TextValue2},
+        {TextValue3Role, "textValue3", RowField::TextValue3},
+        {LayoutTypeRole, "layoutType", RowField::LayoutType},
+        {CheckmarkCheckedRole, "checkmarkChecked", RowField::CheckmarkChecked},
+        {TypeOfItemRole, "typeOfItem", RowField::TypeOfItem},
+        {TruncateTextRole, "truncateText", RowField::TruncateText},
+    };
+    return table;
+}
 
 QHash<int, QByteArray> RowItemBase::roleNames()
 {
-    return {
-        {ComponentTypeRole, "componentType"},
-        {LayoutOrderRole, "layoutOrder"},
-        {EnabledRole, "enabled"},
-        {OpacityRole, "opacity"},
-        {BackgroundPressedModeRole, "backgroundPressedMode"},
-        {IconTypeRole, "iconType"},
-        {TextOnSubMenuRole, "textOnSubMenu"},
-        {TextValue1Role, "textValue1"},
-        {TextValue2Role, "textValue2"},
-        {TextValue3Role, "textValue3"},
-        {LayoutTypeRole, "layoutType"},
-        {CheckmarkCheckedRole, "checkmarkChecked"},
-        {TypeOfItemRole, "typeOfItem"},
-        {TruncateTextRole, "truncateText"},
-    };
-}
-
-QVariant RowItemBase::data(int role) const
-{
-    switch (role) {
-    case ComponentTypeRole:
-        return componentType();
-    case LayoutOrderRole:
-        return layoutOrderText(m_layoutOrder);
-    case EnabledRole:
-        return m_enabled;
-    case OpacityRole:
-        return m_opacity;
-    case BackgroundPressedModeRole:
-        return m_backgroundPressedMode;
-    default:
-        return {};
-    }
-}
-
-bool RowItemBase::setData(const QVariant &value, int role)
-{
-    switch (role) {
-    case LayoutOrderRole:
-        storeOnChange(m_layoutOrder, layoutOrderFromText(value));
-        return true;
-    case EnabledRole:
-        storeAlways(m_enabled, value.toBool());
-        return true;
-    case OpacityRole:
-        storeAlways(m_opacity, value.toDouble());
-        return true;
-    case BackgroundPressedModeRole:
-        storeOnChange(m_backgroundPressedMode, value.toInt());
-        return true;
-    default:
-        return false;
-    }
-}
-
-void RowItemBase::setLayoutOrder(int layoutOrder)
-{
-    storeOnChange(m_layoutOrder, layoutOrder);
-}
-
-void RowItemBase::setBackgroundPressedMode(const int &mode)
-{
-    storeOnChange(m_backgroundPressedMode, mode);
-}
-
-void RowItemBase::setEnabled(bool enabled)
-{
-    storeAlways(m_enabled, enabled);
-}
-
-void RowItemBase::setOpacity(double opacity)
-{
-    storeAlways(m_opacity, opacity);
+    return roleNamesOf(roleTable());
 }
 
 } // namespace view

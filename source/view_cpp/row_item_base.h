@@ -1,15 +1,18 @@
 #pragma once
 
-#include "view_cpp/list_item.h"
+#include "view_cpp/row_fields.h"
 
 #include <QByteArray>
 #include <QHash>
 
+#include <initializer_list>
+#include <vector>
+
 namespace view {
 
 // The part every row of the second row family has: position, enabled, opacity, pressed look.
-// Its subclasses add their own fields and share this family's one role table.
-class RowItemBase : public ListItem
+// Its subclasses name the further fields they have and share this family's one role table.
+class RowItemBase : public RowFieldsItem
 {
     Q_OBJECT
 
@@ -31,27 +34,17 @@ public:
         TruncateTextRole = 46,
     };
 
-    RowItemBase(int applId, int layoutOrder);
-
+    // This family's role table: each id with its name and the row field it stands for.
+    static const std::vector<RowRole> &roleTable();
     static QHash<int, QByteArray> roleNames();
 
-    // Answers ids 33-37; a subclass answers its own ids and passes the others here.
-    QVariant data(int role) const override;
-    bool setData(const QVariant &value, int role) override;
+    using RowFieldsItem::setBackgroundPressedMode;
+    using RowFieldsItem::setEnabled;
+    using RowFieldsItem::setOpacity;
 
-    // The QmlObjectType value QML picks the row's component by.
-    virtual int componentType() const = 0;
-
-    void setLayoutOrder(int layoutOrder);
-    void setBackgroundPressedMode(const int &mode);
-    void setEnabled(bool enabled);
-    void setOpacity(double opacity);
-
-private:
-    int m_layoutOrder = 1;
-    bool m_enabled = true;
-    double m_opacity = 1.0;
-    int m_backgroundPressedMode = 0;
+protected:
+    // ownFields: the fields the subclass adds to those every row of the family has (ids 33-37).
+    RowItemBase(int applId, int layoutOrder, std::initializer_list<RowField> ownFields);
 };
 
 } // namespace view

@@ -13,14 +13,9 @@ class RowItemIcon : public RowItemBase
 public:
     explicit RowItemIcon(int applId);
 
-    QVariant data(int role) const override;
-    bool setData(const QVariant &value, int role) override;
     int componentType() const override { return ComponentTypes::E_row_icon; }
 
-    void setIconType(int iconType);
-
-private:
-    int m_iconType = 0;
+    using RowFieldsItem::setIconType;
 };
 
 } // namespace view

@@ -3,54 +3,11 @@
 namespace view {
 
 RowItemPlain::RowItemPlain(const QString &textOnSubMenu, int applId)
-    : RowItemBase(applId, 1)
-    , m_textOnSubMenu(textOnSubMenu)
-{}
-
-QVariant RowItemPlain::data(int role) const
+    : RowItemBase(applId, 1,
+                  {RowField::TextOnSubMenu, RowField::TextValue1, RowField::TextValue2,
+                   RowField::TextValue3, RowField::TruncateText})
 {
-    switch (role) {
-    case TextOnSubMenuRole:
-        return m_textOnSubMenu;
-    case TextValue1Role:
-        return m_textValue1;
-    case TextValue2Role:
-        return m_textValue2;
-    case TextValue3Role:
-        return m_textValue3;
-    case TruncateTextRole:
-        return m_truncateText;
-    default:
-        return RowItemBase::data(role);
-    }
-}
-
-bool RowItemPlain::setData(const QVariant &value, int role)
-{
-    switch (role) {
-    case TextOnSubMenuRole:
-        storeOnChange(m_textOnSubMenu, value.toString());
-        return true;
-    case TextValue1Role:
-        storeOnChange(m_textValue1, value.toString());
-        return true;
-    case TextValue2Role:
-        storeOnChange(m_textValue2, value.toString());
-        return true;
-    case TextValue3Role:
-        storeOnChange(m_textValue3, value.toString());
-        return true;
-    case TruncateTextRole:
-        storeAlways(m_truncateText, value.toBool());
-        return true;
-    default:
-        return RowItemBase::setData(value, role);
-    }
-}
-
-void RowItemPlain::setTruncateText(bool truncate)
-{
-    storeAlways(m_truncateText, truncate);
+    fields().textOnSubMenu = textOnSubMenu;
 }
 
 } // namespace view

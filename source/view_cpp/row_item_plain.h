@@ -15,18 +15,9 @@ class RowItemPlain : public RowItemBase
 public:
     RowItemPlain(const QString &textOnSubMenu, int applId);
 
-    QVariant data(int role) const override;
-    bool setData(const QVariant &value, int role) override;
     int componentType() const override { return ComponentTypes::E_row_plain; }
 
-    void setTruncateText(bool truncate);
-
-private:
-    QString m_textOnSubMenu;
-    QString m_textValue1;
-    QString m_textValue2;
-    QString m_textValue3;
-    bool m_truncateText = false;
+    using RowFieldsItem::setTruncateText;
 };
 
 } // namespace view

@@ -25,8 +25,9 @@ int iconTypeFromText(const QVariant &text);
 // "top", the last "bottom", the others "centre".
 int layoutPosition(int row, int count);
 
-// Applies the layout-position rule to the RowItem entries of rows kept before or without a model;
-// every entry counts as a row whatever its kind.
+// Applies the layout-position rule to the menu rows of both families among rows, in a model
+// (ListModel::updateLayoutOrder) or kept before or without one. Every entry counts as a row
+// whatever its kind; entries of other kinds are left alone.
 void updateLayoutOrder(const std::vector<ListItem *> &rows);
 
 } // namespace view

@@ -25,72 +25,54 @@ QHash<int, QByteArray> StepperControllerItem::roleNames()
     return valueRoles::roleNamesUpTo(valueRoles::value14);
 }
 
+const RoleTable<StepperControllerItem> &StepperControllerItem::roleTable()
+{
+    // Ids 39-47 of the value table name no field of a stepper.
+    static const RoleTable<StepperControllerItem> table = {
+        {valueRoles::componentType,
+         constant<StepperControllerItem, m_componentType>(OnSet::Refuse)},
+        {valueRoles::value, field<&StepperControllerItem::m_value>(OnSet::Always)},
+        {valueRoles::value2, field<&StepperControllerItem::m_value2>(OnSet::Always)},
+        {valueRoles::value3, field<&StepperControllerItem::m_value3>(OnSet::Always)},
+        {valueRoles::value4, field<&StepperControllerItem::m_value4>(OnSet::Always)},
+        {valueRoles::value5, field<&StepperControllerItem::m_value5>(OnSet::Always)},
+    };
+    return table;
+}
+
 QVariant StepperControllerItem::data(int role) const
 {
-    switch (role) {
-    case valueRoles::componentType:
-        return m_componentType;
-    case valueRoles::value:
-        return m_value;
-    case valueRoles::value2:
-        return m_value2;
-    case valueRoles::value3:
-        return m_value3;
-    case valueRoles::value4:
-        return m_value4;
-    case valueRoles::value5:
-        return m_value5;
-    default:
-        return {};
-    }
+    return readRole(roleTable(), *this, role);
 }
 
 bool StepperControllerItem::setData(const QVariant &value, int role)
 {
-    switch (role) {
-    case valueRoles::value:
-        storeAlways(m_value, value.toString());
-        return true;
-    case valueRoles::value2:
-        storeAlways(m_value2, value.toString());
-        return true;
-    case valueRoles::value3:
-        storeAlways(m_value3, value.toString());
-        return true;
-    case valueRoles::value4:
-        storeAlways(m_value4, value.toDouble());
-        return true;
-    case valueRoles::value5:
-        storeAlways(m_value5, value.toDouble());
-        return true;
-    default:
-        return false;
-    }
+    return writeRole(roleTable(), *this, value, role);
 }
 
 void StepperControllerItem::setValue(const QString &value)
 {
-    storeAlways(m_value, value);
+    storeByRole(roleTable(), valueRoles::value, m_value, value);
 }
 
 void StepperControllerItem::setValue2(const QString &value2)
 {
-    storeAlways(m_value2, value2);
+    storeByRole(roleTable(), valueRoles::value2, m_value2, value2);
 }
 
 void StepperControllerItem::setValue3(const QString &value3)
 {
-    storeAlways(m_value3, value3);
+    storeByRole(roleTable(), valueRoles::value3, m_value3, value3);
 }
 
 void StepperControllerItem::setValue4(const double &value4)
 {
-    storeAlways(m_value4, value4);
+    storeByRole(roleTable(), valueRoles::value4, m_value4, value4);
 }
 
 void StepperControllerItem::setValue5(const double &value5)
 {
-    storeAlways(m_value5, value5);
+    storeByRole(roleTable(), valueRoles::value5, m_value5, value5);
 }
 
 } // namespace view

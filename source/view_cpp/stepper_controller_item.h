@@ -33,6 +33,9 @@ public:
     void setValue5(const double &value5);
 
 private:
+    // The role-to-field table: each role id of the value table this kind has, with its field.
+    static const RoleTable<StepperControllerItem> &roleTable();
+
     static constexpr int m_componentType = ComponentTypes::E_stepper;
     QString m_value;
     QString m_value2;

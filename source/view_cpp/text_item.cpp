@@ -14,44 +14,34 @@ QHash<int, QByteArray> TextItem::roleNames()
     return valueRoles::roleNamesUpTo(valueRoles::value2);
 }
 
+const RoleTable<TextItem> &TextItem::roleTable()
+{
+    static const RoleTable<TextItem> table = {
+        {valueRoles::componentType, constant<TextItem, m_componentType>(OnSet::Ignore)},
+        {valueRoles::value, field<&TextItem::m_value>(OnSet::OnChange)},
+        {valueRoles::value2, field<&TextItem::m_fontSize>(OnSet::OnChange)},
+    };
+    return table;
+}
+
 QVariant TextItem::data(int role) const
 {
-    switch (role) {
-    case valueRoles::componentType:
-        return m_componentType;
-    case valueRoles::value:
-        return m_value;
-    case valueRoles::value2:
-        return m_fontSize;
-    default:
-        return {};
-    }
+    return readRole(roleTable(), *this, role);
 }
 
 bool TextItem::setData(const QVariant &value, int role)
 {
-    switch (role) {
-    case valueRoles::componentType:
-        return true;
-    case valueRoles::value:
-        storeOnChange(m_value, value.toString());
-        return true;
-    case valueRoles::value2:
-        storeOnChange(m_fontSize, value.toInt());
-        return true;
-    default:
-        return false;
-    }
+    return writeRole(roleTable(), *this, value, role);
 }
 
 void TextItem::setText(const QString &text)
 {
-    storeOnChange(m_value, text);
+    storeByRole(roleTable(), valueRoles::value, m_value, text);
 }
 
 void TextItem::setFontSize(int fontSize)
 {
-    storeOnChange(m_fontSize, fontSize);
+    storeByRole(roleTable(), valueRoles::value2, m_fontSize, fontSize);
 }
 
 void TextItem::setTextOf(TextItem *item, const QString &text)

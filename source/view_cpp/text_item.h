@@ -28,6 +28,9 @@ public:
     static void setTextOf(TextItem *item, const QString &text);
 
 private:
+    // The role-to-field table: each role id of the value table this kind has, with its field.
+    static const RoleTable<TextItem> &roleTable();
+
     static constexpr int m_componentType = ComponentTypes::E_text;
     QString m_value;
     int m_fontSize = 16;

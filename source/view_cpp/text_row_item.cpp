@@ -15,39 +15,29 @@ QHash<int, QByteArray> TextRowItem::roleNames()
     return valueRoles::roleNamesUpTo(valueRoles::value2);
 }
 
+const RoleTable<TextRowItem> &TextRowItem::roleTable()
+{
+    static const RoleTable<TextRowItem> table = {
+        {valueRoles::componentType, constant<TextRowItem, m_componentType>(OnSet::Ignore)},
+        {valueRoles::value, field<&TextRowItem::m_value>(OnSet::OnChange)},
+        {valueRoles::value2, field<&TextRowItem::m_value2>(OnSet::Always)},
+    };
+    return table;
+}
+
 QVariant TextRowItem::data(int role) const
 {
-    switch (role) {
-    case valueRoles::componentType:
-        return m_componentType;
-    case valueRoles::value:
-        return m_value;
-    case valueRoles::value2:
-        return m_value2;
-    default:
-        return {};
-    }
+    return readRole(roleTable(), *this, role);
 }
 
 bool TextRowItem::setData(const QVariant &value, int role)
 {
-    switch (role) {
-    case valueRoles::componentType:
-        return true;
-    case valueRoles::value:
-        storeOnChange(m_value, value.toString());
-        return true;
-    case valueRoles::value2:
-        storeAlways(m_value2, value.toBool());
-        return true;
-    default:
-        return false;
-    }
+    return writeRole(roleTable(), *this, value, role);
 }
 
 void TextRowItem::setValue2(bool value2)
 {
-    storeAlways(m_value2, value2);
+    storeByRole(roleTable(), valueRoles::value2, m_value2, value2);
 }
 
 } // namespace view

@@ -26,6 +26,9 @@ public:
     void setValue2(bool value2);
 
 private:
+    // The role-to-field table: each role id of the value table this kind has, with its field.
+    static const RoleTable<TextRowItem> &roleTable();
+
     // E_text, not E_text_row: the delegates were made for this value.
     static constexpr int m_componentType = ComponentTypes::E_text;
     QString m_value;

@@ -14,72 +14,52 @@ QHash<int, QByteArray> ToggleStandardItem::roleNames()
     return valueRoles::roleNamesUpTo(valueRoles::value5);
 }
 
+const RoleTable<ToggleStandardItem> &ToggleStandardItem::roleTable()
+{
+    static const RoleTable<ToggleStandardItem> table = {
+        {valueRoles::componentType, constant<ToggleStandardItem, m_componentType>(OnSet::Refuse)},
+        {valueRoles::value, field<&ToggleStandardItem::m_value>(OnSet::OnChange)},
+        {valueRoles::value2, field<&ToggleStandardItem::m_value2>(OnSet::OnChange)},
+        {valueRoles::value3, field<&ToggleStandardItem::m_value3>(OnSet::OnChange)},
+        {valueRoles::value4, field<&ToggleStandardItem::m_value4>(OnSet::Always)},
+        {valueRoles::value5, field<&ToggleStandardItem::m_value5>(OnSet::Always)},
+    };
+    return table;
+}
+
 QVariant ToggleStandardItem::data(int role) const
 {
-    switch (role) {
-    case valueRoles::componentType:
-        return m_componentType;
-    case valueRoles::value:
-        return m_value;
-    case valueRoles::value2:
-        return m_value2;
-    case valueRoles::value3:
-        return m_value3;
-    case valueRoles::value4:
-        return m_value4;
-    case valueRoles::value5:
-        return m_value5;
-    default:
-        return {};
-    }
+    return readRole(roleTable(), *this, role);
 }
 
 bool ToggleStandardItem::setData(const QVariant &value, int role)
 {
-    switch (role) {
-    case valueRoles::value:
-        storeOnChange(m_value, value.toString());
-        return true;
-    case valueRoles::value2:
-        storeOnChange(m_value2, value.toBool());
-        return true;
-    case valueRoles::value3:
-        storeOnChange(m_value3, value.toBool());
-        return true;
-    case valueRoles::value4:
-        storeAlways(m_value4, value.toDouble());
-        return true;
-    case valueRoles::value5:
-        storeAlways(m_value5, value.toBool());
-        return true;
-    default:
-        return false;
-    }
+    return writeRole(roleTable(), *this, value, role);
 }
 
 void ToggleStandardItem::setValue(const QString &value)
 {
-    storeOnChange(m_value, value);
+    storeByRole(roleTable(), valueRoles::value, m_value, value);
 }
 
 void ToggleStandardItem::setValue2(bool value2)
 {
-    storeOnChange(m_value2, value2);
+    storeByRole(roleTable(), valueRoles::value2, m_value2, value2);
 }
 
 void ToggleStandardItem::setValue3(bool value3)
 {
-    storeOnChange(m_value3, value3);
+    storeByRole(roleTable(), valueRoles::value3, m_value3, value3);
 }
 
 void ToggleStandardItem::setValue4(double value4)
 {
-    storeAlways(m_value4, value4);
+    storeByRole(roleTable(), valueRoles::value4, m_value4, value4);
 }
 
 void ToggleStandardItem::setValue5(bool value5)
 {
-    storeAlways(m_value5, value5);
+    storeByRole(roleTable(), valueRoles::value5, m_value5, value5);
 }
 
 } // namespace view

@@ -30,6 +30,9 @@ public:
     void setValue5(bool value5);
 
 private:
+    // The role-to-field table: each role id of the value table this kind has, with its field.
+    static const RoleTable<ToggleStandardItem> &roleTable();
+
     static constexpr int m_componentType = ComponentTypes::E_toggle;
     QString m_value;
     bool m_value2 = false;

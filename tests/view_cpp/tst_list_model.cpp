@@ -71,7 +71,7 @@ private slots:
     void layoutOrderFollowsRows();
     void layoutOrderCountsEveryKindOfRow();
     void layoutOrderSecondRunIsSilent();
-    void layoutOrderOfAVectorChangesOnlyRowItems();
+    void layoutOrderOfAVectorSetsBothFamilies();
 
     void componentTypesFromInt_data();
     void componentTypesFromInt();
@@ -220,8 +220,8 @@ void TestListModel::itemChangeIsReportedForItsRowOnly()
     QCOMPARE(index, m_model->indexOfRow(1));
     QCOMPARE(index.column(), 0);
     QCOMPARE(changed.at(0).at(1).toModelIndex(), index);
-    // All roles of the row are announced together.
-    QVERIFY(changed.at(0).at(2).value<QList<int>>().isEmpty());
+    // The change names the role that was set: the text, id 34.
+    QCOMPARE(changed.at(0).at(2).value<QList<int>>(), QList<int>{34});
     QCOMPARE(textAt(1), QStringLiteral("B"));
 
     // The text kind announces only real changes.
@@ -243,6 +243,7 @@ void TestListModel::modelSetDataGoesThroughTheItem()
     QVERIFY(m_model->setData(m_model->indexOfRow(1), QStringLiteral("new"), 34));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.at(0).at(0).toModelIndex(), m_model->indexOfRow(1));
+    QCOMPARE(changed.at(0).at(2).value<QList<int>>(), QList<int>{34});
     QCOMPARE(textAt(1), QStringLiteral("new"));
 
     QVERIFY(m_model->setData(m_model->indexOfRow(1), QStringLiteral("new"), 34));
@@ -468,7 +469,7 @@ void TestListModel::layoutOrderSecondRunIsSilent()
     QCOMPARE(changed.count(), 2);
 }
 
-void TestListModel::layoutOrderOfAVectorChangesOnlyRowItems()
+void TestListModel::layoutOrderOfAVectorSetsBothFamilies()
 {
     view::RowItem first(QStringLiteral("first"), 1);
     view::RowItem2 second(QStringLiteral("second"), 2);
@@ -484,6 +485,15 @@ void TestListModel::layoutOrderOfAVectorChangesOnlyRowItems()
     view::updateLayoutOrder({&alone});
     QCOMPARE(layoutOrderOf(&alone), QStringLiteral("single"));
     view::updateLayoutOrder({});
+
+    // The vector form and the model's form are one rule: a second-family row is placed too,
+    // and a row of another kind still counts.
+    view::RowItemIcon top(1);
+    view::DividerItem divider(view::ComponentTypes::E_divider_small);
+    view::RowItem bottom(QStringLiteral("bottom"), 2);
+    view::updateLayoutOrder({&top, &divider, &bottom});
+    QCOMPARE(layoutOrderOf(&top), QStringLiteral("top"));
+    QCOMPARE(layoutOrderOf(&bottom), QStringLiteral("bottom"));
 }
 
 void TestListModel::componentTypesFromInt_data()
