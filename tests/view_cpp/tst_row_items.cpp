@@ -1,11 +1,18 @@
 #include "view_cpp/component_types.h"
+#include "view_cpp/list_model.h"
 #include "view_cpp/row_item.h"
 #include "view_cpp/row_item2.h"
 #include "view_cpp/row_item_base.h"
 #include "view_cpp/row_item_icon.h"
 #include "view_cpp/row_item_large.h"
 #include "view_cpp/row_item_plain.h"
+#include "view_cpp/stepper_controller_item.h"
+#include "view_cpp/toggle_standard_item.h"
 
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -70,6 +77,9 @@ private slots:
     void settersFollowTheirRules();
     void nullTolerantHelpers();
     void roleTables();
+
+    void delegateRolesMeanTheSameInEveryFamily();
+    void rowInAValueListShowsTheFieldsTheDelegateExpects();
 };
 
 void TestRowItems::rolesAnswered_data()
@@ -181,6 +191,9 @@ void TestRowItems::setDataRules()
     QVERIFY(afterFirst <= 1);
     QVERIFY(item->setData(value, role));
     QCOMPARE(changed.count(), afterFirst + (emitsWhenUnchanged ? 1 : 0));
+    // Every announcement names the role that was set, and only that role.
+    for (const QList<QVariant> &arguments : std::as_const(changed))
+        QCOMPARE(arguments.at(0).value<QList<int>>(), QList<int>{role});
 }
 
 void TestRowItems::componentTypeIsRefusedAndFixed_data()
@@ -332,6 +345,10 @@ void TestRowItems::settersFollowTheirRules()
     row.setEnabled(true);
     row.setOpacity(1.0);
     QCOMPARE(rowChanged.count(), 8);
+    // A setter names its role in the item's own family: label 34, check mark 43, position 38.
+    QCOMPARE(rowChanged.at(0).at(0).value<QList<int>>(), QList<int>{34});
+    QCOMPARE(rowChanged.at(1).at(0).value<QList<int>>(), QList<int>{43});
+    QCOMPARE(rowChanged.at(2).at(0).value<QList<int>>(), QList<int>{38});
     QCOMPARE(row.data(43), QVariant(true));
     QCOMPARE(row.data(38).toString(), QStringLiteral("bottom"));
 
@@ -350,6 +367,9 @@ void TestRowItems::settersFollowTheirRules()
     QCOMPARE(row2Changed.count(), 5);
     row2.setBackgroundPressedMode(2);
     QCOMPARE(row2.data(37), QVariant(2));
+    row2.setLayoutOrder(0);
+    QCOMPARE(row2Changed.at(5).at(0).value<QList<int>>(), QList<int>{37});
+    QCOMPARE(row2Changed.at(6).at(0).value<QList<int>>(), QList<int>{34});
 
     view::RowItemLarge large(1);
     QSignalSpy largeChanged(&large, &view::ListItem::dataChanged);
@@ -408,6 +428,157 @@ void TestRowItems::roleTables()
     QCOMPARE(base.value(34), QByteArray("layoutOrder"));
     QCOMPARE(base.value(38), QByteArray("iconType"));
     QCOMPARE(base.value(46), QByteArray("truncateText"));
+}
+
+namespace {
+
+// The role names the generic row delegate reads from its model, in the order it reads them.
+QStringList delegateRoleNames()
+{
+    QFile file(QStringLiteral(PANEL_QML_VIEW_DIR "/components/GenericRowDelegate.qml"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString source = QString::fromUtf8(file.readAll());
+    QStringList names;
+    const QRegularExpression read(QStringLiteral("\\bmodel\\.([A-Za-z][A-Za-z0-9]*)"));
+    for (auto it = read.globalMatch(source); it.hasNext();) {
+        const QString name = it.next().captured(1);
+        if (!names.contains(name))
+            names.append(name);
+    }
+    return names;
+}
+
+// The delegate's row texts and flags, each read under the row table's name first and the
+// value table's name second: pick(model.<row name>, [isRowKind ? ]model.<value name>).
+QList<QPair<QString, QString>> delegateFallbacks()
+{
+    QFile file(QStringLiteral(PANEL_QML_VIEW_DIR "/components/GenericRowDelegate.qml"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString source = QString::fromUtf8(file.readAll());
+    QList<QPair<QString, QString>> pairs;
+    const QRegularExpression pick(QStringLiteral(
+        "pick\\(\\s*model\\.(\\w+)\\s*,\\s*(?:isRowKind\\s*\\?\\s*)?model\\.(\\w+)"));
+    for (auto it = pick.globalMatch(source); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        pairs.append({match.captured(1), match.captured(2)});
+    }
+    return pairs;
+}
+
+int idOf(const QHash<int, QByteArray> &names, const QString &name)
+{
+    return names.key(name.toLatin1(), -1);
+}
+
+// A row of the given kind with every field it has set to a value no other field holds, through
+// the roles of its own family table.
+void fillDistinctly(view::RowFieldsItem &row)
+{
+    const std::vector<view::RowRole> &table = qobject_cast<view::RowItem *>(&row) != nullptr
+                                                  ? view::RowItem::roleTable()
+                                                  : view::RowItemBase::roleTable();
+    const QMap<view::RowField, QVariant> values = {
+        {view::RowField::TextOnSubMenu, QStringLiteral("label")},
+        {view::RowField::TextValue1, QStringLiteral("first value")},
+        {view::RowField::TextValue2, QStringLiteral("second value")},
+        {view::RowField::TextValue3, QStringLiteral("third value")},
+        {view::RowField::LayoutOrder, QStringLiteral("bottom")},
+        {view::RowField::LayoutType, QStringLiteral("single")},
+        {view::RowField::CheckmarkChecked, true},
+        {view::RowField::TypeOfItem, QStringLiteral("mix_checkmark_submenu")},
+        {view::RowField::TruncateText, true},
+        {view::RowField::Enabled, false},
+        {view::RowField::Opacity, 0.25},
+        {view::RowField::BackgroundPressedMode, 2},
+        {view::RowField::IconType, QStringLiteral("plus")},
+    };
+    for (const view::RowRole &role : table) {
+        if (values.contains(role.field))
+            row.setData(values.value(role.field), role.id);
+    }
+}
+
+} // namespace
+
+void TestRowItems::delegateRolesMeanTheSameInEveryFamily()
+{
+    const QStringList read = delegateRoleNames();
+    QVERIFY2(read.contains(QStringLiteral("textOnSubMenu")), "the delegate was not read");
+
+    // By the tables: a name both row families have stands for the same field in both.
+    const std::vector<view::RowRole> &rowTable = view::RowItem::roleTable();
+    const std::vector<view::RowRole> &baseTable = view::RowItemBase::roleTable();
+    QSet<QString> inBoth;
+    for (const view::RowRole &role : rowTable) {
+        for (const view::RowRole &other : baseTable) {
+            if (QByteArray(role.name) != other.name)
+                continue;
+            QVERIFY2(role.field == other.field, role.name);
+            inBoth.insert(QString::fromLatin1(role.name));
+        }
+    }
+    for (const QString &name : read) {
+        const bool inRowTable = idOf(view::RowItem::roleNames(), name) >= 0;
+        const bool inBaseTable = idOf(view::RowItemBase::roleNames(), name) >= 0;
+        QVERIFY2(inRowTable == inBaseTable && inRowTable == inBoth.contains(name),
+                 qPrintable(name + QStringLiteral(" is read but missing from a row family")));
+    }
+
+    // By what the rows show: rows of every kind filled alike show the same value under each
+    // name the delegate reads, whatever id the name has in their family.
+    std::vector<std::unique_ptr<view::RowFieldsItem>> rows;
+    rows.emplace_back(new view::RowItem(QString(), 1));
+    rows.emplace_back(new view::RowItem2(QString(), 1));
+    rows.emplace_back(new view::RowItemPlain(QString(), 1));
+    rows.emplace_back(new view::RowItemLarge(1));
+    rows.emplace_back(new view::RowItemIcon(1));
+    for (const auto &row : rows)
+        fillDistinctly(*row);
+    const view::RowItem &reference = *qobject_cast<view::RowItem *>(rows.front().get());
+    for (const QString &name : read) {
+        if (name == QLatin1String("componentType"))
+            continue; // each kind has its own
+        const int referenceId = idOf(view::RowItem::roleNames(), name);
+        if (referenceId < 0)
+            continue; // a name of the value table, checked below
+        for (const auto &row : rows) {
+            const QHash<int, QByteArray> names = qobject_cast<view::RowItem *>(row.get())
+                                                     ? view::RowItem::roleNames()
+                                                     : view::RowItemBase::roleNames();
+            const QVariant shown = row->data(idOf(names, name));
+            if (!shown.isValid())
+                continue; // this kind does not have the field; the delegate falls back
+            QVERIFY2(shown == reference.data(referenceId),
+                     qPrintable(name + QStringLiteral(" of ") + row->metaObject()->className()));
+        }
+    }
+}
+
+void TestRowItems::rowInAValueListShowsTheFieldsTheDelegateExpects()
+{
+    // A RowItem listed in a model named by the value table ("value" ... "value14") is read by
+    // the delegate under the value names: each must show the field the row name shows.
+    const QList<QPair<QString, QString>> fallbacks = delegateFallbacks();
+    QVERIFY2(fallbacks.size() >= 4, "the delegate's fallbacks were not read");
+    const QHash<int, QByteArray> valueNames = view::StepperControllerItem::roleNames();
+    const QHash<int, QByteArray> rowNames = view::RowItem::roleNames();
+
+    view::ListModel mixed(valueNames, nullptr);
+    auto *row = new view::RowItem(QString(), 1);
+    fillDistinctly(*row);
+    mixed.appendItem(new view::ToggleStandardItem(2, true));
+    mixed.appendItem(row);
+    const QModelIndex index = mixed.indexOfRow(1);
+    for (const auto &[rowName, valueName] : fallbacks) {
+        const int rowId = idOf(rowNames, rowName);
+        const int valueId = idOf(valueNames, valueName);
+        QVERIFY2(rowId >= 0 && valueId >= 0, qPrintable(rowName + QLatin1Char('/') + valueName));
+        QVERIFY2(row->data(rowId).isValid(), qPrintable(rowName));
+        QVERIFY2(mixed.data(index, valueId) == row->data(rowId),
+                 qPrintable(valueName + QStringLiteral(" is not ") + rowName));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestRowItems)
