@@ -2,7 +2,7 @@
 
 #include "control/details/calendar_data_provider.h"
 #include "control/details/panel_questions.h"
-#include "value/source_connections.h"
+#include "signal_interface/sender_connections.h"
 #include "view_cpp/calendar_month_day_item.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/list_model.h"
@@ -65,49 +65,50 @@ CalendarDateProgramOverviewController::~CalendarDateProgramOverviewController() 
 
 int CalendarDateProgramOverviewController::connectMonthView(const QList<QObject *> &senders)
 {
-    int failed = value::connectSources(senders, SIGNAL(monthEditActivated()), this,
-                                       SLOT(onMonthEditActivated()));
-    failed += value::connectSources(senders, SIGNAL(monthIncreaseSelected()), this,
-                                    SLOT(onMonthIncreaseSelected()));
-    failed += value::connectSources(senders, SIGNAL(monthDecreaseSelected()), this,
-                                    SLOT(onMonthDecreaseSelected()));
-    failed += value::connectSources(senders, SIGNAL(dateEditActivated(int)), this,
-                                    SLOT(onDateEditActivated(int)));
-    return failed;
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(monthEditActivated()), SLOT(onMonthEditActivated())},
+         {SIGNAL(monthIncreaseSelected()), SLOT(onMonthIncreaseSelected())},
+         {SIGNAL(monthDecreaseSelected()), SLOT(onMonthDecreaseSelected())},
+         {SIGNAL(dateEditActivated(int)), SLOT(onDateEditActivated(int))}});
 }
 
 int CalendarDateProgramOverviewController::connectDateProgramView(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(calendarDateProgramEditActivated(int)), this,
-                                 SLOT(onCalendarDateProgramEditActivated(int)));
+    return signalInterface::connectSenders(senders, this,
+                                           {{SIGNAL(calendarDateProgramEditActivated(int)),
+                                             SLOT(onCalendarDateProgramEditActivated(int))}});
 }
 
 int CalendarDateProgramOverviewController::connectWeekDayStartChanged(
     const QList<QObject *> &senders)
 {
-    return value::connectSources(
-        senders, SIGNAL(weekDayStartChanged(::signalInterface::CalendarTypes::WeekDay)), this,
-        SLOT(onWeekDayStartChanged(::signalInterface::CalendarTypes::WeekDay)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(weekDayStartChanged(::signalInterface::CalendarTypes::WeekDay)),
+          SLOT(onWeekDayStartChanged(::signalInterface::CalendarTypes::WeekDay))}});
 }
 
 int CalendarDateProgramOverviewController::connectLockTimerTimeout(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(lockTimerTimeout()), this,
-                                 SLOT(onLockTimerTimeout()));
+    return signalInterface::connectSenders(
+        senders, this, {{SIGNAL(lockTimerTimeout()), SLOT(onLockTimerTimeout())}});
 }
 
 int CalendarDateProgramOverviewController::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    return value::connectSources(
-        senders, SIGNAL(saunaCalendarProgramChanged(::signalInterface::CalendarProgram)), this,
-        SLOT(onSaunaCalendarProgramChanged(::signalInterface::CalendarProgram)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(saunaCalendarProgramChanged(::signalInterface::CalendarProgram)),
+          SLOT(onSaunaCalendarProgramChanged(::signalInterface::CalendarProgram))}});
 }
 
 int CalendarDateProgramOverviewController::connectLanguageChanged(const QList<QObject *> &senders)
 {
-    return value::connectSources(
-        senders, SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)), this,
-        SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
+          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
 }
 
 QString CalendarDateProgramOverviewController::monthTitle() const

@@ -2,7 +2,7 @@
 
 #include "control/details/calendar_data_provider.h"
 #include "control/details/panel_questions.h"
-#include "value/source_connections.h"
+#include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/list_model.h"
 #include "view_cpp/row_item2.h"
@@ -50,59 +50,52 @@ CalendarQueueController::~CalendarQueueController() = default;
 
 int CalendarQueueController::connectQueueView(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(calendarQueueVisibleChanged(bool)), this,
-                                 SLOT(onCalendarQueueVisibleChanged(bool)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(calendarQueueVisibleChanged(bool)), SLOT(onCalendarQueueVisibleChanged(bool))}});
 }
 
 int CalendarQueueController::connectFavoriteChanges(const QList<QObject *> &senders)
 {
-    return value::connectSources(
-               senders,
-               SIGNAL(favoriteChangeIssued(::signalInterface::FavoritesTypes::FavoritesPost)), this,
-               SLOT(onFavoriteChangeIssued(::signalInterface::FavoritesTypes::FavoritesPost))) +
-           value::connectSources(
-               senders,
-               SIGNAL(favoriteDeleteIssued(::signalInterface::FavoritesTypes::FavoritesPost)), this,
-               SLOT(onFavoriteDeleteIssued(::signalInterface::FavoritesTypes::FavoritesPost)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(favoriteChangeIssued(::signalInterface::FavoritesTypes::FavoritesPost)),
+          SLOT(onFavoriteChangeIssued(::signalInterface::FavoritesTypes::FavoritesPost))},
+         {SIGNAL(favoriteDeleteIssued(::signalInterface::FavoritesTypes::FavoritesPost)),
+          SLOT(onFavoriteDeleteIssued(::signalInterface::FavoritesTypes::FavoritesPost))}});
 }
 
 int CalendarQueueController::connectClearCalendarRequests(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(clearCalendarRequested()), this,
-                                 SLOT(onClearCalendarRequested()));
+    return signalInterface::connectSenders(
+        senders, this, {{SIGNAL(clearCalendarRequested()), SLOT(onClearCalendarRequested())}});
 }
 
 int CalendarQueueController::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    int failed = value::connectSources(
-        senders, SIGNAL(saunaCalendarProgramChanged(::signalInterface::CalendarProgram)), this,
-        SLOT(onSaunaCalendarProgramChanged(::signalInterface::CalendarProgram)));
-    failed += value::connectSources(senders, SIGNAL(delayedStartEnableChanged(bool)), this,
-                                    SLOT(onDelayedStartEnableChanged(bool)));
-    failed += value::connectSources(senders, SIGNAL(delayedStartRunningChanged(bool)), this,
-                                    SLOT(onDelayedStartRunningChanged(bool)));
-    failed += value::connectSources(senders, SIGNAL(saunaScheduleItemDisableChanged(bool)), this,
-                                    SLOT(onSaunaScheduleItemDisableChanged(bool)));
-    failed += value::connectSources(
-        senders, SIGNAL(saunaDescalingChanged(::signalInterface::AuxiliaryRelayTypes::Descaling)),
-        this, SLOT(onSaunaDescalingChanged(::signalInterface::AuxiliaryRelayTypes::Descaling)));
-    failed +=
-        value::connectSources(senders,
-                              SIGNAL(saunaAuxRelaySettingChanged(
-                                  ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)),
-                              this,
-                              SLOT(onSaunaAuxRelaySettingChanged(
-                                  ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)));
-    failed += value::connectSources(senders, SIGNAL(saunaNextDescalingChanged(int)), this,
-                                    SLOT(onSaunaNextDescalingChanged(int)));
-    return failed;
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(saunaCalendarProgramChanged(::signalInterface::CalendarProgram)),
+          SLOT(onSaunaCalendarProgramChanged(::signalInterface::CalendarProgram))},
+         {SIGNAL(delayedStartEnableChanged(bool)), SLOT(onDelayedStartEnableChanged(bool))},
+         {SIGNAL(delayedStartRunningChanged(bool)), SLOT(onDelayedStartRunningChanged(bool))},
+         {SIGNAL(saunaScheduleItemDisableChanged(bool)),
+          SLOT(onSaunaScheduleItemDisableChanged(bool))},
+         {SIGNAL(saunaDescalingChanged(::signalInterface::AuxiliaryRelayTypes::Descaling)),
+          SLOT(onSaunaDescalingChanged(::signalInterface::AuxiliaryRelayTypes::Descaling))},
+         {SIGNAL(saunaAuxRelaySettingChanged(
+              ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)),
+          SLOT(onSaunaAuxRelaySettingChanged(
+              ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost))},
+         {SIGNAL(saunaNextDescalingChanged(int)), SLOT(onSaunaNextDescalingChanged(int))}});
 }
 
 int CalendarQueueController::connectLanguageChanged(const QList<QObject *> &senders)
 {
-    return value::connectSources(
-        senders, SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)), this,
-        SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
+          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
 }
 
 void CalendarQueueController::onCalendarQueueVisibleChanged(bool visible)

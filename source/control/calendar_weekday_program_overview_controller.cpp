@@ -2,7 +2,7 @@
 
 #include "control/details/calendar_data_provider.h"
 #include "control/details/panel_questions.h"
-#include "value/source_connections.h"
+#include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/list_model.h"
 #include "view_cpp/row_item2.h"
@@ -33,40 +33,42 @@ CalendarWeekdayProgramOverviewController::~CalendarWeekdayProgramOverviewControl
 
 int CalendarWeekdayProgramOverviewController::connectWeekDaysView(const QList<QObject *> &senders)
 {
-    int failed = value::connectSources(senders, SIGNAL(weekDayEditActivated(int)), this,
-                                       SLOT(onWeekDayEditActivated(int)));
-    failed += value::connectSources(senders, SIGNAL(weekDayEditCancelled()), this,
-                                    SLOT(onWeekDayEditCancelled()));
-    failed += value::connectSources(senders, SIGNAL(weekDaySwitchAllDaysActivation(bool)), this,
-                                    SLOT(onWeekDaySwitchAllDaysActivation(bool)));
-    failed += value::connectSources(senders, SIGNAL(calendarWeekdayProgramEditActivated(int)), this,
-                                    SLOT(onCalendarWeekdayProgramEditActivated(int)));
-    return failed;
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(weekDayEditActivated(int)), SLOT(onWeekDayEditActivated(int))},
+         {SIGNAL(weekDayEditCancelled()), SLOT(onWeekDayEditCancelled())},
+         {SIGNAL(weekDaySwitchAllDaysActivation(bool)),
+          SLOT(onWeekDaySwitchAllDaysActivation(bool))},
+         {SIGNAL(calendarWeekdayProgramEditActivated(int)),
+          SLOT(onCalendarWeekdayProgramEditActivated(int))}});
 }
 
 int CalendarWeekdayProgramOverviewController::connectWeekDayStartChanged(
     const QList<QObject *> &senders)
 {
-    return value::connectSources(
-        senders, SIGNAL(weekDayStartChanged(::signalInterface::CalendarTypes::WeekDay)), this,
-        SLOT(onWeekDayStartChanged(::signalInterface::CalendarTypes::WeekDay)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(weekDayStartChanged(::signalInterface::CalendarTypes::WeekDay)),
+          SLOT(onWeekDayStartChanged(::signalInterface::CalendarTypes::WeekDay))}});
 }
 
 int CalendarWeekdayProgramOverviewController::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    return value::connectSources(
-               senders, SIGNAL(saunaCalendarProgramChanged(::signalInterface::CalendarProgram)),
-               this, SLOT(onSaunaCalendarProgramChanged(::signalInterface::CalendarProgram))) +
-           value::connectSources(senders, SIGNAL(saunaScheduleItemDisableChanged(bool)), this,
-                                 SLOT(onSaunaScheduleItemDisableChanged(bool)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(saunaCalendarProgramChanged(::signalInterface::CalendarProgram)),
+          SLOT(onSaunaCalendarProgramChanged(::signalInterface::CalendarProgram))},
+         {SIGNAL(saunaScheduleItemDisableChanged(bool)),
+          SLOT(onSaunaScheduleItemDisableChanged(bool))}});
 }
 
 int CalendarWeekdayProgramOverviewController::connectLanguageChanged(
     const QList<QObject *> &senders)
 {
-    return value::connectSources(
-        senders, SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)), this,
-        SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
+          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
 }
 
 void CalendarWeekdayProgramOverviewController::initWeekDayProgramCounts()

@@ -1,7 +1,7 @@
 #include "control/display_controller.h"
 
-#include "control/details/sender_connections.h"
 #include "control/settings.h"
+#include "signal_interface/sender_connections.h"
 
 #include <array>
 
@@ -31,7 +31,7 @@ DisplayController::DisplayController(QObject *parent)
 
 int DisplayController::connectNextActiveCalendarItemChanged(const QList<QObject *> &senders)
 {
-    return details::connectSenders(
+    return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(nextActiveCalendarItemChanged(::signalInterface::CalendarProgram, bool)),
           SLOT(onNextActiveCalendarItemChanged(::signalInterface::CalendarProgram, bool))}});
@@ -39,16 +39,17 @@ int DisplayController::connectNextActiveCalendarItemChanged(const QList<QObject 
 
 int DisplayController::connectSleepTimeoutRequests(const QList<QObject *> &senders)
 {
-    return details::connectSenders(senders, this,
-                                   {{SIGNAL(displayChangeSleepTimeoutRequested(
-                                         ::signalInterface::DisplayTypes::DisplaySleepTimeout)),
-                                     SLOT(onDisplayChangeSleepTimeoutRequested(
-                                         ::signalInterface::DisplayTypes::DisplaySleepTimeout))}});
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(displayChangeSleepTimeoutRequested(
+              ::signalInterface::DisplayTypes::DisplaySleepTimeout)),
+          SLOT(onDisplayChangeSleepTimeoutRequested(
+              ::signalInterface::DisplayTypes::DisplaySleepTimeout))}});
 }
 
 int DisplayController::connectUserMouseSignals(const QList<QObject *> &senders)
 {
-    return details::connectSenders(
+    return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(userMousePressOccurred()), SLOT(onUserMousePressOccurred())},
          {SIGNAL(userMouseHoldOccurred()), SLOT(onUserMouseHoldOccurred())}});
@@ -56,7 +57,7 @@ int DisplayController::connectUserMouseSignals(const QList<QObject *> &senders)
 
 int DisplayController::connectSaunaPhysicalStateChanged(const QList<QObject *> &senders)
 {
-    return details::connectSenders(
+    return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(saunaPhysicalStateChanged(::signalInterface::SaunaStateTypes::SaunaState)),
           SLOT(onSaunaPhysicalStateChanged(::signalInterface::SaunaStateTypes::SaunaState))}});

@@ -1,10 +1,10 @@
 #include "control/favorite_controller.h"
 
 #include "control/details/panel_questions.h"
+#include "signal_interface/sender_connections.h"
 #include "value/duration_manager_most_significant_component_hour.h"
 #include "value/humidity_value.h"
 #include "value/humidity_value_manager.h"
-#include "value/source_connections.h"
 #include "value/temperature_value_manager.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/list_model.h"
@@ -40,27 +40,18 @@ FavoriteController::~FavoriteController() = default;
 
 int FavoriteController::connectFavoritesView(const QList<QObject *> &senders)
 {
-    int failed = value::connectSources(senders, SIGNAL(favoriteEditActivated(int)), this,
-                                       SLOT(onFavoriteEditActivated(int)));
-    failed += value::connectSources(senders, SIGNAL(favoriteEditSaveActivated()), this,
-                                    SLOT(onFavoriteEditSaveActivated()));
-    failed += value::connectSources(senders, SIGNAL(deleteFavoriteRequested()), this,
-                                    SLOT(onDeleteFavoriteRequested()));
-    failed += value::connectSources(senders, SIGNAL(startFavoriteRequested()), this,
-                                    SLOT(onStartFavoriteRequested()));
-    failed += value::connectSources(senders, SIGNAL(lightingStateChange(bool)), this,
-                                    SLOT(onLightingStateChange(bool)));
-    failed += value::connectSources(senders, SIGNAL(favoriteNameEditActivated()), this,
-                                    SLOT(onFavoriteNameEditActivated()));
-    failed += value::connectSources(senders, SIGNAL(auxRelayActivatedChanged(int, bool)), this,
-                                    SLOT(onAuxRelayActivatedChanged(int, bool)));
-    failed += value::connectSources(senders, SIGNAL(favoriteEditCancelRequested()), this,
-                                    SLOT(onFavoriteEditCancelRequested()));
-    failed += value::connectSources(senders, SIGNAL(editBathTimeRequested()), this,
-                                    SLOT(onEditBathTimeRequested()));
-    failed +=
-        value::connectSources(senders, SIGNAL(bathTimeCommit()), this, SLOT(onBathTimeCommit()));
-    return failed;
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(favoriteEditActivated(int)), SLOT(onFavoriteEditActivated(int))},
+         {SIGNAL(favoriteEditSaveActivated()), SLOT(onFavoriteEditSaveActivated())},
+         {SIGNAL(deleteFavoriteRequested()), SLOT(onDeleteFavoriteRequested())},
+         {SIGNAL(startFavoriteRequested()), SLOT(onStartFavoriteRequested())},
+         {SIGNAL(lightingStateChange(bool)), SLOT(onLightingStateChange(bool))},
+         {SIGNAL(favoriteNameEditActivated()), SLOT(onFavoriteNameEditActivated())},
+         {SIGNAL(auxRelayActivatedChanged(int, bool)), SLOT(onAuxRelayActivatedChanged(int, bool))},
+         {SIGNAL(favoriteEditCancelRequested()), SLOT(onFavoriteEditCancelRequested())},
+         {SIGNAL(editBathTimeRequested()), SLOT(onEditBathTimeRequested())},
+         {SIGNAL(bathTimeCommit()), SLOT(onBathTimeCommit())}});
 }
 
 int FavoriteController::connectBathTimeView(const QList<QObject *> &senders)
@@ -75,38 +66,31 @@ int FavoriteController::connectTemperatureUnitChanged(const QList<QObject *> &se
 
 int FavoriteController::connectLanguageChanged(const QList<QObject *> &senders)
 {
-    return value::connectSources(
-        senders, SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)), this,
-        SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
+          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
 }
 
 int FavoriteController::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    int failed = value::connectSources(
-        senders,
-        SIGNAL(saunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost)), this,
-        SLOT(onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost)));
-    failed += value::connectSources(senders, SIGNAL(saunaTargetTemperatureChanged(int)), this,
-                                    SLOT(onSaunaTargetTemperatureChanged(int)));
-    failed += value::connectSources(senders, SIGNAL(saunaTargetHumidityChanged(int)), this,
-                                    SLOT(onSaunaTargetHumidityChanged(int)));
-    failed += value::connectSources(senders, SIGNAL(saunaBathTimeChanged(int)), this,
-                                    SLOT(onSaunaBathTimeChanged(int)));
-    failed += value::connectSources(senders, SIGNAL(saunaBathTimeLimitChanged(int)), this,
-                                    SLOT(onSaunaBathTimeLimitChanged(int)));
-    failed += value::connectSources(senders, SIGNAL(saunaLightsStateChange(bool)), this,
-                                    SLOT(onSaunaLightsStateChange(bool)));
-    failed +=
-        value::connectSources(senders,
-                              SIGNAL(saunaAuxRelaySettingChanged(
-                                  ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)),
-                              this,
-                              SLOT(onSaunaAuxRelaySettingChanged(
-                                  ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)));
-    failed += value::connectSources(senders, SIGNAL(saunaLowerTemperatureLimitChanged(int)), this,
-                                    SLOT(onSaunaLowerTemperatureLimitChanged(int)));
-    failed += value::connectSources(senders, SIGNAL(saunaUpperTemperatureLimitChanged(int)), this,
-                                    SLOT(onSaunaUpperTemperatureLimitChanged(int)));
+    int failed = signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(saunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost)),
+          SLOT(onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost))},
+         {SIGNAL(saunaTargetTemperatureChanged(int)), SLOT(onSaunaTargetTemperatureChanged(int))},
+         {SIGNAL(saunaTargetHumidityChanged(int)), SLOT(onSaunaTargetHumidityChanged(int))},
+         {SIGNAL(saunaBathTimeChanged(int)), SLOT(onSaunaBathTimeChanged(int))},
+         {SIGNAL(saunaBathTimeLimitChanged(int)), SLOT(onSaunaBathTimeLimitChanged(int))},
+         {SIGNAL(saunaLightsStateChange(bool)), SLOT(onSaunaLightsStateChange(bool))},
+         {SIGNAL(saunaAuxRelaySettingChanged(
+              ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)),
+          SLOT(onSaunaAuxRelaySettingChanged(
+              ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost))},
+         {SIGNAL(saunaLowerTemperatureLimitChanged(int)),
+          SLOT(onSaunaLowerTemperatureLimitChanged(int))},
+         {SIGNAL(saunaUpperTemperatureLimitChanged(int)),
+          SLOT(onSaunaUpperTemperatureLimitChanged(int))}});
     failed += m_humidityManager->connectSaunaSources(senders);
     return failed;
 }

@@ -1,7 +1,7 @@
 #include "control/favorite_overview_controller.h"
 
 #include "control/details/panel_questions.h"
-#include "value/source_connections.h"
+#include "signal_interface/sender_connections.h"
 #include "view_cpp/list_model.h"
 #include "view_cpp/row_item2.h"
 #include "view_cpp/row_item_base.h"
@@ -22,32 +22,24 @@ FavoriteOverviewController::~FavoriteOverviewController() = default;
 
 int FavoriteOverviewController::connectSaveFavoriteView(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(saveFavoriteRequested()), this,
-                                 SLOT(onSaveFavoriteRequested()));
+    return signalInterface::connectSenders(
+        senders, this, {{SIGNAL(saveFavoriteRequested()), SLOT(onSaveFavoriteRequested())}});
 }
 
 int FavoriteOverviewController::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    int failed = value::connectSources(
-        senders,
-        SIGNAL(saunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost)), this,
-        SLOT(onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost)));
-    failed += value::connectSources(senders, SIGNAL(saunaTargetTemperatureChanged(int)), this,
-                                    SLOT(onSaunaTargetTemperatureChanged(int)));
-    failed += value::connectSources(senders, SIGNAL(saunaTargetHumidityChanged(int)), this,
-                                    SLOT(onSaunaTargetHumidityChanged(int)));
-    failed += value::connectSources(senders, SIGNAL(saunaBathTimeChanged(int)), this,
-                                    SLOT(onSaunaBathTimeChanged(int)));
-    failed += value::connectSources(senders, SIGNAL(saunaLightsStateChange(bool)), this,
-                                    SLOT(onSaunaLightsStateChange(bool)));
-    failed +=
-        value::connectSources(senders,
-                              SIGNAL(saunaAuxRelaySettingChanged(
-                                  ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)),
-                              this,
-                              SLOT(onSaunaAuxRelaySettingChanged(
-                                  ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)));
-    return failed;
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(saunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost)),
+          SLOT(onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost))},
+         {SIGNAL(saunaTargetTemperatureChanged(int)), SLOT(onSaunaTargetTemperatureChanged(int))},
+         {SIGNAL(saunaTargetHumidityChanged(int)), SLOT(onSaunaTargetHumidityChanged(int))},
+         {SIGNAL(saunaBathTimeChanged(int)), SLOT(onSaunaBathTimeChanged(int))},
+         {SIGNAL(saunaLightsStateChange(bool)), SLOT(onSaunaLightsStateChange(bool))},
+         {SIGNAL(saunaAuxRelaySettingChanged(
+              ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)),
+          SLOT(onSaunaAuxRelaySettingChanged(
+              ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost))}});
 }
 
 FavoriteOverviewController::FavoritesPost

@@ -2,8 +2,8 @@
 
 #include "control/details/stored_enum_setting.h"
 #include "control/settings.h"
+#include "signal_interface/sender_connections.h"
 #include "value/humidity_value.h"
-#include "value/source_connections.h"
 
 #include <QtGlobal>
 
@@ -57,24 +57,23 @@ int HumidityController::connectTargetHumidityView(const QList<QObject *> &sender
 
 int HumidityController::connectHumidityPresentationRequests(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders,
-                                 SIGNAL(humidityPresentationChangeRequested(
-                                     ::signalInterface::HumidityTypes::HumidityPresentation)),
-                                 this,
-                                 SLOT(onHumidityPresentationChangeRequested(
-                                     ::signalInterface::HumidityTypes::HumidityPresentation)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(humidityPresentationChangeRequested(
+              ::signalInterface::HumidityTypes::HumidityPresentation)),
+          SLOT(onHumidityPresentationChangeRequested(
+              ::signalInterface::HumidityTypes::HumidityPresentation))}});
 }
 
 int HumidityController::connectSaunaSignals(const QList<QObject *> &senders)
 {
     // The managers follow the sauna's humidity control kind and sensor state themselves.
-    return value::connectSources(senders, SIGNAL(saunaTargetHumidityChanged(int)), this,
-                                 SLOT(onSaunaTargetHumidityChanged(int))) +
-           value::connectSources(
-               senders,
-               SIGNAL(saunaHumidityChanged(int, ::signalInterface::HumidityTypes::HumidityUnit)),
-               this,
-               SLOT(onSaunaHumidityChanged(int, ::signalInterface::HumidityTypes::HumidityUnit))) +
+    return signalInterface::connectSenders(
+               senders, this,
+               {{SIGNAL(saunaTargetHumidityChanged(int)), SLOT(onSaunaTargetHumidityChanged(int))},
+                {SIGNAL(saunaHumidityChanged(int, ::signalInterface::HumidityTypes::HumidityUnit)),
+                 SLOT(onSaunaHumidityChanged(int,
+                                             ::signalInterface::HumidityTypes::HumidityUnit))}}) +
            m_targetManager.connectSaunaSources(senders) +
            m_physicalManager.connectSaunaSources(senders);
 }

@@ -1,7 +1,7 @@
 #include "control/initial_setup_controller.h"
 
-#include "control/details/sender_connections.h"
 #include "control/settings.h"
+#include "signal_interface/sender_connections.h"
 
 namespace control {
 
@@ -18,7 +18,7 @@ InitialSetupController::InitialSetupController(QObject *parent)
 
 int InitialSetupController::connectBrandChanged(const QList<QObject *> &senders)
 {
-    return details::connectSenders(
+    return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(brandChanged(::signalInterface::VariantTypes::Brand)),
           SLOT(onBrandChanged(::signalInterface::VariantTypes::Brand))}});
@@ -26,7 +26,7 @@ int InitialSetupController::connectBrandChanged(const QList<QObject *> &senders)
 
 int InitialSetupController::connectLanguageChanged(const QList<QObject *> &senders)
 {
-    return details::connectSenders(
+    return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
           SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});

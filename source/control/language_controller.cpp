@@ -1,8 +1,8 @@
 #include "control/language_controller.h"
 
-#include "control/details/sender_connections.h"
 #include "control/details/stored_enum_setting.h"
 #include "control/settings.h"
+#include "signal_interface/sender_connections.h"
 
 #include <QCoreApplication>
 #include <QQmlEngine>
@@ -50,7 +50,7 @@ void LanguageController::setRootObject(QObject *root)
 
 int LanguageController::connectLanguageChangeRequests(const QList<QObject *> &senders)
 {
-    return details::connectSenders(
+    return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(languageChangeRequested(::signalInterface::LanguageTypes::Language)),
           SLOT(onLanguageChangeRequested(::signalInterface::LanguageTypes::Language))}});

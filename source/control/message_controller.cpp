@@ -1,6 +1,6 @@
 #include "control/message_controller.h"
 
-#include "control/details/sender_connections.h"
+#include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/message_arguments.h"
 #include "view_cpp/user_message_provider.h"
@@ -57,7 +57,7 @@ void MessageController::setPopupWidget(QObject *popup)
 
 int MessageController::connectPanelUserMessages(const QList<QObject *> &senders)
 {
-    return details::connectSenders(
+    return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage,
                                         ::signalInterface::UserMessageAction *)),
@@ -67,13 +67,13 @@ int MessageController::connectPanelUserMessages(const QList<QObject *> &senders)
 
 int MessageController::connectPopupButtons(const QList<QObject *> &senders)
 {
-    return details::connectSenders(
+    return signalInterface::connectSenders(
         senders, this, {{SIGNAL(popupBtnPressed(QString)), SLOT(onPopupBtnPressed(QString))}});
 }
 
 int MessageController::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    return details::connectSenders(
+    return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(saunaUserMessageChanged(::signalInterface::UserMessageTypes::UserMessage)),
           SLOT(onSaunaUserMessageChanged(::signalInterface::UserMessageTypes::UserMessage))}});

@@ -1,6 +1,6 @@
 #include "control/peripheral_controller.h"
 
-#include "value/source_connections.h"
+#include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/toggle_standard_item.h"
 
@@ -23,66 +23,67 @@ PeripheralController::AuxiliaryRelayPost PeripheralController::auxiliaryRelay(in
 
 int PeripheralController::connectLightsSwitchView(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(lightsStateChangeRequested(bool)), this,
-                                 SLOT(onLightsStateChangeRequested(bool)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(lightsStateChangeRequested(bool)), SLOT(onLightsStateChangeRequested(bool))}});
 }
 
 int PeripheralController::connectFanRunningView(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(fanRunningChangeRequested()), this,
-                                 SLOT(onFanRunningChangeRequested()));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(fanRunningChangeRequested()), SLOT(onFanRunningChangeRequested())}});
 }
 
 int PeripheralController::connectFanAutomaticView(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(fanAutomaticChangeRequested()), this,
-                                 SLOT(onFanAutomaticChangeRequested()));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(fanAutomaticChangeRequested()), SLOT(onFanAutomaticChangeRequested())}});
 }
 
 int PeripheralController::connectAuxRelayView(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(auxRelayActivatedChanged(int, bool)), this,
-                                 SLOT(onAuxRelayActivatedChanged(int, bool)));
+    return signalInterface::connectSenders(senders, this,
+                                           {{SIGNAL(auxRelayActivatedChanged(int, bool)),
+                                             SLOT(onAuxRelayActivatedChanged(int, bool))}});
 }
 
 int PeripheralController::connectAuxVisibleOnLockedScreenChanged(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(auxVisibleOnLockedScreenChanged(int, bool)), this,
-                                 SLOT(onAuxVisibleOnLockedScreenChanged(int, bool)));
+    return signalInterface::connectSenders(senders, this,
+                                           {{SIGNAL(auxVisibleOnLockedScreenChanged(int, bool)),
+                                             SLOT(onAuxVisibleOnLockedScreenChanged(int, bool))}});
 }
 
 int PeripheralController::connectFavoriteAuxRelayChanged(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(auxRelayActivatedChanged(int, bool)), this,
-                                 SLOT(onAuxRelayActivatedChanged(int, bool)));
+    return signalInterface::connectSenders(senders, this,
+                                           {{SIGNAL(auxRelayActivatedChanged(int, bool)),
+                                             SLOT(onAuxRelayActivatedChanged(int, bool))}});
 }
 
 int PeripheralController::connectLanguageChanged(const QList<QObject *> &senders)
 {
-    return value::connectSources(
-        senders, SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)), this,
-        SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
+          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
 }
 
 int PeripheralController::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(saunaLightsStateChange(bool)), this,
-                                 SLOT(onSaunaLightsStateChange(bool))) +
-           value::connectSources(senders, SIGNAL(saunaFanAutomaticChanged(bool)), this,
-                                 SLOT(onSaunaFanAutomaticChanged(bool))) +
-           value::connectSources(senders, SIGNAL(saunaFanRunningChanged(bool)), this,
-                                 SLOT(onSaunaFanRunningChanged(bool))) +
-           value::connectSources(senders,
-                                 SIGNAL(saunaAuxRelaySettingChanged(
-                                     ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)),
-                                 this,
-                                 SLOT(onSaunaAuxRelaySettingChanged(
-                                     ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost))) +
-           value::connectSources(
-               senders,
-               SIGNAL(saunaDescalingChanged(::signalInterface::AuxiliaryRelayTypes::Descaling)),
-               this,
-               SLOT(onSaunaDescalingChanged(::signalInterface::AuxiliaryRelayTypes::Descaling)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(saunaLightsStateChange(bool)), SLOT(onSaunaLightsStateChange(bool))},
+         {SIGNAL(saunaFanAutomaticChanged(bool)), SLOT(onSaunaFanAutomaticChanged(bool))},
+         {SIGNAL(saunaFanRunningChanged(bool)), SLOT(onSaunaFanRunningChanged(bool))},
+         {SIGNAL(saunaAuxRelaySettingChanged(
+              ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)),
+          SLOT(onSaunaAuxRelaySettingChanged(
+              ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost))},
+         {SIGNAL(saunaDescalingChanged(::signalInterface::AuxiliaryRelayTypes::Descaling)),
+          SLOT(onSaunaDescalingChanged(::signalInterface::AuxiliaryRelayTypes::Descaling))}});
 }
 
 void PeripheralController::emitInitialState()

@@ -1,7 +1,7 @@
 #include "control/pin_code_controller.h"
 
-#include "control/details/sender_connections.h"
 #include "control/settings.h"
+#include "signal_interface/sender_connections.h"
 #include "value/pin_packing.h"
 
 #include <QSettings>
@@ -45,7 +45,7 @@ PinCodeController::PinCodeController(QObject *parent)
 
 int PinCodeController::connectPinChangeView(const QList<QObject *> &senders)
 {
-    return details::connectSenders(
+    return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(old_pin_code(QString)), SLOT(onChangePinCodeOldPin(QString))},
          {SIGNAL(new_pin_code(QString)), SLOT(onChangePinCodeNewPin(QString))},
@@ -54,14 +54,14 @@ int PinCodeController::connectPinChangeView(const QList<QObject *> &senders)
 
 int PinCodeController::connectPinLoginView(const QList<QObject *> &senders)
 {
-    return details::connectSenders(senders, this,
-                                   {{SIGNAL(confirm_pin_code_login(QString, QString, bool)),
-                                     SLOT(onConfirmPinCode(QString, QString, bool))}});
+    return signalInterface::connectSenders(senders, this,
+                                           {{SIGNAL(confirm_pin_code_login(QString, QString, bool)),
+                                             SLOT(onConfirmPinCode(QString, QString, bool))}});
 }
 
 int PinCodeController::connectPinToggleRequests(const QList<QObject *> &senders)
 {
-    return details::connectSenders(
+    return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(pinToggleChanged(::signalInterface::PinTypes::PinViewTypes, bool)),
           SLOT(onPinCodeToggleChanged(::signalInterface::PinTypes::PinViewTypes, bool))}});
@@ -69,7 +69,7 @@ int PinCodeController::connectPinToggleRequests(const QList<QObject *> &senders)
 
 int PinCodeController::connectUserMouseSignals(const QList<QObject *> &senders)
 {
-    return details::connectSenders(
+    return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(userMousePressOccurred()), SLOT(onUserMousePressOccurred())},
          {SIGNAL(userMouseHoldOccurred()), SLOT(onUserMouseHoldOccurred())}});

@@ -1,6 +1,6 @@
 #include "control/sauna_state_controller.h"
 
-#include "value/source_connections.h"
+#include "signal_interface/sender_connections.h"
 #include "view_cpp/date_time_formatter.h"
 
 using signalInterface::NodeInformationTypes;
@@ -24,28 +24,26 @@ SaunaStateController::SaunaStateController(QObject *parent)
 
 int SaunaStateController::connectSettingsBathTimeView(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(settingsBathTimeEditActivated()), this,
-                                 SLOT(onSettingsBathTimeEditActivated())) +
-           value::connectSources(senders, SIGNAL(settingsBathTimeCommit()), this,
-                                 SLOT(onSettingsBathTimeCommit())) +
-           value::connectSources(senders, SIGNAL(settingsBathTimeEditCancelled()), this,
-                                 SLOT(onSettingsBathTimeEditCancelled()));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(settingsBathTimeEditActivated()), SLOT(onSettingsBathTimeEditActivated())},
+         {SIGNAL(settingsBathTimeCommit()), SLOT(onSettingsBathTimeCommit())},
+         {SIGNAL(settingsBathTimeEditCancelled()), SLOT(onSettingsBathTimeEditCancelled())}});
 }
 
 int SaunaStateController::connectCalendarEditView(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(calendarEditActivated()), this,
-                                 SLOT(onCalendarEditActivated()));
+    return signalInterface::connectSenders(
+        senders, this, {{SIGNAL(calendarEditActivated()), SLOT(onCalendarEditActivated())}});
 }
 
 int SaunaStateController::connectPowerSwitchView(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(saunaStateChangeRequested(int)), this,
-                                 SLOT(onSaunaStateChangeRequested(int))) +
-           value::connectSources(senders, SIGNAL(saunaRenewBathTime()), this,
-                                 SLOT(onSaunaRenewBathTime())) +
-           value::connectSources(senders, SIGNAL(vibrationRequested()), this,
-                                 SLOT(onVibrationRequested()));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(saunaStateChangeRequested(int)), SLOT(onSaunaStateChangeRequested(int))},
+         {SIGNAL(saunaRenewBathTime()), SLOT(onSaunaRenewBathTime())},
+         {SIGNAL(vibrationRequested()), SLOT(onVibrationRequested())}});
 }
 
 int SaunaStateController::connectBathTimeView(const QList<QObject *> &senders)
@@ -55,37 +53,32 @@ int SaunaStateController::connectBathTimeView(const QList<QObject *> &senders)
 
 int SaunaStateController::connectSystemTimeChanged(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(systemTimeChanged(QDateTime)), this,
-                                 SLOT(onSystemTimeChanged(QDateTime)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(systemTimeChanged(QDateTime)), SLOT(onSystemTimeChanged(QDateTime))}});
 }
 
 int SaunaStateController::connectLanguageChanged(const QList<QObject *> &senders)
 {
-    return value::connectSources(
-        senders, SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)), this,
-        SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
+          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
 }
 
 int SaunaStateController::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    return value::connectSources(
-               senders,
-               SIGNAL(saunaPhysicalStateChanged(::signalInterface::SaunaStateTypes::SaunaState)),
-               this,
-               SLOT(onSaunaPhysicalStateChanged(::signalInterface::SaunaStateTypes::SaunaState))) +
-           value::connectSources(senders, SIGNAL(saunaBathTimeChanged(int)), this,
-                                 SLOT(onSaunaBathTimeChanged(int))) +
-           value::connectSources(senders, SIGNAL(saunaBathTimeLimitChanged(int)), this,
-                                 SLOT(onSaunaBathTimeLimitChanged(int))) +
-           value::connectSources(senders, SIGNAL(saunaTimeToAllowedOnChanged(int)), this,
-                                 SLOT(onSaunaTimeToAllowedOnChanged(int))) +
-           value::connectSources(
-               senders,
-               SIGNAL(saunaNodeListItemChanged(
-                   ::signalInterface::NodeInformationTypes::NodeInformationPost)),
-               this,
-               SLOT(onSaunaNodeListItemChanged(
-                   ::signalInterface::NodeInformationTypes::NodeInformationPost)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(saunaPhysicalStateChanged(::signalInterface::SaunaStateTypes::SaunaState)),
+          SLOT(onSaunaPhysicalStateChanged(::signalInterface::SaunaStateTypes::SaunaState))},
+         {SIGNAL(saunaBathTimeChanged(int)), SLOT(onSaunaBathTimeChanged(int))},
+         {SIGNAL(saunaBathTimeLimitChanged(int)), SLOT(onSaunaBathTimeLimitChanged(int))},
+         {SIGNAL(saunaTimeToAllowedOnChanged(int)), SLOT(onSaunaTimeToAllowedOnChanged(int))},
+         {SIGNAL(saunaNodeListItemChanged(
+              ::signalInterface::NodeInformationTypes::NodeInformationPost)),
+          SLOT(onSaunaNodeListItemChanged(
+              ::signalInterface::NodeInformationTypes::NodeInformationPost))}});
 }
 
 void SaunaStateController::notifyZeredeDidInitCompleted()

@@ -2,7 +2,7 @@
 
 #include "control/details/stored_enum_setting.h"
 #include "control/settings.h"
-#include "value/source_connections.h"
+#include "signal_interface/sender_connections.h"
 
 #include <QtGlobal>
 
@@ -65,45 +65,44 @@ int TemperatureController::connectTargetTemperatureView(const QList<QObject *> &
 
 int TemperatureController::connectTemperatureUnitRequests(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders,
-                                 SIGNAL(temperatureUnitChangeRequested(
-                                     ::signalInterface::TemperatureTypes::TemperatureUnit)),
-                                 this,
-                                 SLOT(onTemperatureUnitChangeRequested(
-                                     ::signalInterface::TemperatureTypes::TemperatureUnit)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(
+              temperatureUnitChangeRequested(::signalInterface::TemperatureTypes::TemperatureUnit)),
+          SLOT(onTemperatureUnitChangeRequested(
+              ::signalInterface::TemperatureTypes::TemperatureUnit))}});
 }
 
 int TemperatureController::connectTemperatureUnitInitiallySelected(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders,
-                                 SIGNAL(temperatureUnitInitiallySelected(
-                                     ::signalInterface::TemperatureTypes::TemperatureUnit)),
-                                 this,
-                                 SLOT(onTemperatureUnitInitiallySelected(
-                                     ::signalInterface::TemperatureTypes::TemperatureUnit)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(temperatureUnitInitiallySelected(
+              ::signalInterface::TemperatureTypes::TemperatureUnit)),
+          SLOT(onTemperatureUnitInitiallySelected(
+              ::signalInterface::TemperatureTypes::TemperatureUnit))}});
 }
 
 int TemperatureController::connectTemperaturePresentationRequests(const QList<QObject *> &senders)
 {
-    return value::connectSources(
-        senders,
-        SIGNAL(temperaturePresentationChangeRequested(
-            ::signalInterface::TemperatureTypes::TemperaturePresentation)),
-        this,
-        SLOT(onTemperaturePresentationChangeRequested(
-            ::signalInterface::TemperatureTypes::TemperaturePresentation)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(temperaturePresentationChangeRequested(
+              ::signalInterface::TemperatureTypes::TemperaturePresentation)),
+          SLOT(onTemperaturePresentationChangeRequested(
+              ::signalInterface::TemperatureTypes::TemperaturePresentation))}});
 }
 
 int TemperatureController::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(saunaTargetTemperatureChanged(int)), this,
-                                 SLOT(onSaunaTargetTemperatureChanged(int))) +
-           value::connectSources(senders, SIGNAL(saunaTemperatureChanged(int)), this,
-                                 SLOT(onSaunaTemperatureChanged(int))) +
-           value::connectSources(senders, SIGNAL(saunaLowerTemperatureLimitChanged(int)), this,
-                                 SLOT(onSaunaLowerTemperatureLimitChanged(int))) +
-           value::connectSources(senders, SIGNAL(saunaUpperTemperatureLimitChanged(int)), this,
-                                 SLOT(onSaunaUpperTemperatureLimitChanged(int)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(saunaTargetTemperatureChanged(int)), SLOT(onSaunaTargetTemperatureChanged(int))},
+         {SIGNAL(saunaTemperatureChanged(int)), SLOT(onSaunaTemperatureChanged(int))},
+         {SIGNAL(saunaLowerTemperatureLimitChanged(int)),
+          SLOT(onSaunaLowerTemperatureLimitChanged(int))},
+         {SIGNAL(saunaUpperTemperatureLimitChanged(int)),
+          SLOT(onSaunaUpperTemperatureLimitChanged(int))}});
 }
 
 void TemperatureController::emitInitialState()

@@ -1,9 +1,9 @@
 #include "control/time_controller.h"
 
-#include "control/details/sender_connections.h"
 #include "control/details/stored_enum_setting.h"
 #include "control/settings.h"
 #include "signal_interface/monotonic_clock.h"
+#include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
 
 #include <utility>
@@ -41,7 +41,7 @@ TimeController::TimeController(MonotonicClock monotonicMs, QObject *parent)
 
 int TimeController::connectDateFormatSelected(const QList<QObject *> &senders)
 {
-    return details::connectSenders(
+    return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(dateFormatSelected(::signalInterface::DateTimeTypes::DateFormat)),
           SLOT(onDateFormatSelected(::signalInterface::DateTimeTypes::DateFormat))}});
@@ -49,14 +49,14 @@ int TimeController::connectDateFormatSelected(const QList<QObject *> &senders)
 
 int TimeController::connectSetSystemTimeRequests(const QList<QObject *> &senders)
 {
-    return details::connectSenders(
+    return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(setSystemTimeRequested(QDateTime)), SLOT(onSetSystemTimeRequested(QDateTime))}});
 }
 
 int TimeController::connectTimeFormatSelected(const QList<QObject *> &senders)
 {
-    return details::connectSenders(
+    return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(timeFormatSelected(::signalInterface::DateTimeTypes::TimeFormat)),
           SLOT(onTimeFormatSelected(::signalInterface::DateTimeTypes::TimeFormat))}});
@@ -64,7 +64,7 @@ int TimeController::connectTimeFormatSelected(const QList<QObject *> &senders)
 
 int TimeController::connectWeekBeginSelected(const QList<QObject *> &senders)
 {
-    return details::connectSenders(
+    return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(weekBeginSelected(::signalInterface::CalendarTypes::WeekDay)),
           SLOT(onWeekBeginSelected(::signalInterface::CalendarTypes::WeekDay))}});
@@ -72,7 +72,7 @@ int TimeController::connectWeekBeginSelected(const QList<QObject *> &senders)
 
 int TimeController::connectRegionInitialSelections(const QList<QObject *> &senders)
 {
-    return details::connectSenders(
+    return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(weekBeginInitiallySelected(::signalInterface::CalendarTypes::WeekDay)),
           SLOT(onWeekBeginInitiallySelected(::signalInterface::CalendarTypes::WeekDay))},
@@ -84,7 +84,7 @@ int TimeController::connectRegionInitialSelections(const QList<QObject *> &sende
 
 int TimeController::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    return details::connectSenders(
+    return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(saunaTimeChanged(::signalInterface::DateTimeTypes::SaunaDateTime)),
           SLOT(onSaunaTimeChanged(::signalInterface::DateTimeTypes::SaunaDateTime))}});

@@ -1,6 +1,6 @@
 #include "control/water_level_controller.h"
 
-#include "value/source_connections.h"
+#include "signal_interface/sender_connections.h"
 
 using signalInterface::NodeInformationTypes;
 using signalInterface::TankStatusTypes;
@@ -13,14 +13,14 @@ WaterLevelController::WaterLevelController(QObject *parent)
 
 int WaterLevelController::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders,
-                                 SIGNAL(saunaTankWaterLevelChanged(
-                                     ::signalInterface::NodeInformationTypes::RcbMasterSlaveMode,
-                                     ::signalInterface::TankStatusTypes::TankWaterLevel)),
-                                 this,
-                                 SLOT(onSaunaTankWaterLevelChanged(
-                                     ::signalInterface::NodeInformationTypes::RcbMasterSlaveMode,
-                                     ::signalInterface::TankStatusTypes::TankWaterLevel)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(saunaTankWaterLevelChanged(
+              ::signalInterface::NodeInformationTypes::RcbMasterSlaveMode,
+              ::signalInterface::TankStatusTypes::TankWaterLevel)),
+          SLOT(onSaunaTankWaterLevelChanged(
+              ::signalInterface::NodeInformationTypes::RcbMasterSlaveMode,
+              ::signalInterface::TankStatusTypes::TankWaterLevel))}});
 }
 
 WaterLevelController::TankWaterLevel WaterLevelController::waterLevel(Board board) const

@@ -1,6 +1,6 @@
 #include "control/wifi_symbol_controller.h"
 
-#include "control/details/sender_connections.h"
+#include "signal_interface/sender_connections.h"
 
 namespace control {
 
@@ -15,7 +15,7 @@ void WiFiSymbolController::enableWiFi()
 
 int WiFiSymbolController::connectConnectedChanged(const QList<QObject *> &senders)
 {
-    return details::connectSenders(
+    return signalInterface::connectSenders(
         senders, this, {{SIGNAL(connectedChanged(bool)), SLOT(onConnectedChanged(bool))}});
 }
 

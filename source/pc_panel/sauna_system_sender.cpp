@@ -12,6 +12,7 @@
 #include "protocol_buffers_support/si_pb_type_conversion/protocol_time.h"
 #include "protocol_buffers_support/si_pb_type_conversion/state_converter.h"
 #include "protocol_buffers_support/si_pb_type_conversion/user_message_converter.h"
+#include "signal_interface/sender_connections.h"
 
 #include <QByteArray>
 
@@ -73,17 +74,9 @@ int SaunaSystemSender::connectReceiverSignals(SaunaSystemReceiver *receiver)
 
 int SaunaSystemSender::connectUpdateSaunaRequests(const QList<QObject *> &senders)
 {
-    int failures = 0;
-    for (QObject *requester : senders) {
-        // The Network screen is a QObject handed over by pointer, hence the string connect.
-        if (requester == nullptr ||
-            !connect(requester, SIGNAL(updateSaunaRequest()), this, SLOT(onUpdateSaunaRequest()))) {
-            ++failures;
-            qCWarning(linkLog) << "connect of updateSaunaRequest() failed for"
-                               << (requester ? requester->objectName() : QString());
-        }
-    }
-    return failures;
+    // The Network screen is a QObject handed over by pointer, hence the string connect.
+    return signalInterface::connectSenders(
+        senders, this, {{SIGNAL(updateSaunaRequest()), SLOT(onUpdateSaunaRequest())}});
 }
 
 void SaunaSystemSender::resetReportedStates()

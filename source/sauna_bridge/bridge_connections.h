@@ -9,8 +9,8 @@ class ZerededidBridgeSenderSlotInterface;
 
 // Connect operations from requesters to the bridge sender, one per request. Requesters are QML
 // items or objects handed over as QObject*, so the connections go by signature strings, with
-// the automatic connection type. Each returns the number of connections that failed (a null
-// bridge or requester counts as failed); a failure is also logged.
+// the automatic connection type (signalInterface::connectSenders). Each returns the number of
+// connections that failed (a null bridge or requester counts as failed); a failure is also logged.
 int connectTargetTemperatureChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
                                             const QList<QObject *> &requesters);
 int connectTargetHumidityChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,

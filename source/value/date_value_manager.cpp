@@ -1,7 +1,7 @@
 #include "value/date_value_manager.h"
 
+#include "signal_interface/sender_connections.h"
 #include "signal_interface/time_edit_types.h"
-#include "value/source_connections.h"
 
 #include <QDebug>
 
@@ -43,15 +43,17 @@ DateValueManager::DateValueManager(QObject *parent)
 
 int DateValueManager::connectChangeRequests(const QList<QObject *> &items)
 {
-    return connectSources(items, SIGNAL(dateChangeRequested(int, int)), this,
-                          SLOT(onDateChangeRequested(int, int)));
+    return signalInterface::connectSenders(
+        items, this,
+        {{SIGNAL(dateChangeRequested(int, int)), SLOT(onDateChangeRequested(int, int))}});
 }
 
 int DateValueManager::connectFormatSources(const QList<QObject *> &sources)
 {
-    return connectSources(
-        sources, SIGNAL(dateFormatChanged(::signalInterface::DateTimeTypes::DateFormat)), this,
-        SLOT(onDateFormatChanged(::signalInterface::DateTimeTypes::DateFormat)));
+    return signalInterface::connectSenders(
+        sources, this,
+        {{SIGNAL(dateFormatChanged(::signalInterface::DateTimeTypes::DateFormat)),
+          SLOT(onDateFormatChanged(::signalInterface::DateTimeTypes::DateFormat))}});
 }
 
 void DateValueManager::setValue(const QDate &date)

@@ -1,8 +1,8 @@
 #include "value/duration_manager.h"
 
+#include "signal_interface/sender_connections.h"
 #include "signal_interface/time_edit_types.h"
 #include "value/saturating_arithmetic.h"
-#include "value/source_connections.h"
 
 #include <QDebug>
 
@@ -49,8 +49,9 @@ DurationManager::DurationManager(QObject *parent)
 
 int DurationManager::connectChangeRequests(const QList<QObject *> &items)
 {
-    return connectSources(items, SIGNAL(durationChangeRequested(int, int)), this,
-                          SLOT(onDurationChangeRequested(int, int)));
+    return signalInterface::connectSenders(
+        items, this,
+        {{SIGNAL(durationChangeRequested(int, int)), SLOT(onDurationChangeRequested(int, int))}});
 }
 
 void DurationManager::setComponentSteps(int hour, int minute, int second, int millisecond)

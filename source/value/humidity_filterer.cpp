@@ -1,6 +1,6 @@
 #include "value/humidity_filterer.h"
 
-#include "value/source_connections.h"
+#include "signal_interface/sender_connections.h"
 #include "value/temperature_filterer.h"
 
 #include <QDebug>
@@ -17,13 +17,12 @@ HumidityFilterer::HumidityFilterer(QObject *parent)
 
 int HumidityFilterer::connectSaunaSources(const QList<QObject *> &sources)
 {
-    return connectSources(
-               sources,
-               SIGNAL(saunaHumidityChanged(int, ::signalInterface::HumidityTypes::HumidityUnit)),
-               this,
-               SLOT(onSaunaHumidityChanged(int, ::signalInterface::HumidityTypes::HumidityUnit))) +
-           connectSources(sources, SIGNAL(saunaHumiditySensorStatusChanged(bool)), this,
-                          SLOT(onSaunaHumiditySensorStatusChanged(bool)));
+    return signalInterface::connectSenders(
+        sources, this,
+        {{SIGNAL(saunaHumidityChanged(int, ::signalInterface::HumidityTypes::HumidityUnit)),
+          SLOT(onSaunaHumidityChanged(int, ::signalInterface::HumidityTypes::HumidityUnit))},
+         {SIGNAL(saunaHumiditySensorStatusChanged(bool)),
+          SLOT(onSaunaHumiditySensorStatusChanged(bool))}});
 }
 
 void HumidityFilterer::setTimerInterval(int milliseconds)

@@ -1,6 +1,6 @@
 #include "value/humidity_presentation_manager.h"
 
-#include "value/source_connections.h"
+#include "signal_interface/sender_connections.h"
 
 #include <QDebug>
 
@@ -15,20 +15,22 @@ HumidityPresentationManager::HumidityPresentationManager(QObject *parent)
 
 int HumidityPresentationManager::connectFiltererSources(const QList<QObject *> &sources)
 {
-    return connectSources(sources, SIGNAL(filteredHumidityValueChanged(::value::HumidityValue_T)),
-                          this, SLOT(onFilteredHumidityValueChanged(::value::HumidityValue_T)));
+    return signalInterface::connectSenders(
+        sources, this,
+        {{SIGNAL(filteredHumidityValueChanged(::value::HumidityValue_T)),
+          SLOT(onFilteredHumidityValueChanged(::value::HumidityValue_T))}});
 }
 
 int HumidityPresentationManager::connectSaunaSources(const QList<QObject *> &sources)
 {
-    return connectSources(sources,
-                          SIGNAL(saunaMasterFuncDescChanged(
-                              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
-                          this,
-                          SLOT(onSaunaMasterFuncDescChanged(
-                              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))) +
-           connectSources(sources, SIGNAL(saunaHumiditySensorStatusChanged(bool)), this,
-                          SLOT(onSaunaHumiditySensorStatusChanged(bool)));
+    return signalInterface::connectSenders(
+        sources, this,
+        {{SIGNAL(saunaMasterFuncDescChanged(
+              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
+          SLOT(onSaunaMasterFuncDescChanged(
+              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))},
+         {SIGNAL(saunaHumiditySensorStatusChanged(bool)),
+          SLOT(onSaunaHumiditySensorStatusChanged(bool))}});
 }
 
 std::optional<HumidityValue_T> HumidityPresentationManager::value() const

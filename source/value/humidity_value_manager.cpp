@@ -1,7 +1,7 @@
 #include "value/humidity_value_manager.h"
 
 #include "signal_interface/data_provider_types.h"
-#include "value/source_connections.h"
+#include "signal_interface/sender_connections.h"
 
 #include <QDebug>
 
@@ -17,20 +17,21 @@ HumidityValueManager::HumidityValueManager(QObject *parent)
 
 int HumidityValueManager::connectChangeRequests(const QList<QObject *> &sources)
 {
-    return connectSources(sources, SIGNAL(changeHumidityValueRequested(int)), this,
-                          SLOT(onChangeHumidityValueRequested(int)));
+    return signalInterface::connectSenders(
+        sources, this,
+        {{SIGNAL(changeHumidityValueRequested(int)), SLOT(onChangeHumidityValueRequested(int))}});
 }
 
 int HumidityValueManager::connectSaunaSources(const QList<QObject *> &sources)
 {
-    return connectSources(sources,
-                          SIGNAL(saunaMasterFuncDescChanged(
-                              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
-                          this,
-                          SLOT(onSaunaMasterFuncDescChanged(
-                              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))) +
-           connectSources(sources, SIGNAL(saunaHumiditySensorStatusChanged(bool)), this,
-                          SLOT(onSaunaHumiditySensorStatusChanged(bool)));
+    return signalInterface::connectSenders(
+        sources, this,
+        {{SIGNAL(saunaMasterFuncDescChanged(
+              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
+          SLOT(onSaunaMasterFuncDescChanged(
+              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))},
+         {SIGNAL(saunaHumiditySensorStatusChanged(bool)),
+          SLOT(onSaunaHumiditySensorStatusChanged(bool))}});
 }
 
 HumidityValue_T HumidityValueManager::value() const

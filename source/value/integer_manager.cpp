@@ -1,8 +1,8 @@
 #include "value/integer_manager.h"
 
+#include "signal_interface/sender_connections.h"
 #include "signal_interface/time_edit_types.h"
 #include "value/saturating_arithmetic.h"
-#include "value/source_connections.h"
 
 #include <QDebug>
 
@@ -16,8 +16,8 @@ IntegerManager::IntegerManager(QObject *parent)
 
 int IntegerManager::connectChangeRequests(const QList<QObject *> &items)
 {
-    return connectSources(items, SIGNAL(valueChangeRequested(int)), this,
-                          SLOT(onValueChangeRequested(int)));
+    return signalInterface::connectSenders(
+        items, this, {{SIGNAL(valueChangeRequested(int)), SLOT(onValueChangeRequested(int))}});
 }
 
 void IntegerManager::setLowerLimit(const qint64 &limit)

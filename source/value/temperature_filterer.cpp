@@ -1,6 +1,6 @@
 #include "value/temperature_filterer.h"
 
-#include "value/source_connections.h"
+#include "signal_interface/sender_connections.h"
 
 #include <QDebug>
 
@@ -23,8 +23,9 @@ TemperatureFilterer::TemperatureFilterer(QObject *parent)
 
 int TemperatureFilterer::connectSaunaSources(const QList<QObject *> &sources)
 {
-    return connectSources(sources, SIGNAL(saunaTemperatureChanged(int)), this,
-                          SLOT(onSaunaTemperatureChanged(int)));
+    return signalInterface::connectSenders(
+        sources, this,
+        {{SIGNAL(saunaTemperatureChanged(int)), SLOT(onSaunaTemperatureChanged(int))}});
 }
 
 void TemperatureFilterer::setTimerInterval(int milliseconds)

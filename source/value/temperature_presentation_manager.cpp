@@ -1,6 +1,6 @@
 #include "value/temperature_presentation_manager.h"
 
-#include "value/source_connections.h"
+#include "signal_interface/sender_connections.h"
 #include "value/temperature_value_manager.h"
 
 #include <QDebug>
@@ -15,16 +15,18 @@ TemperaturePresentationManager::TemperaturePresentationManager(QObject *parent)
 
 int TemperaturePresentationManager::connectUnitSources(const QList<QObject *> &sources)
 {
-    return connectSources(
-        sources,
-        SIGNAL(temperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)), this,
-        SLOT(onTemperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)));
+    return signalInterface::connectSenders(
+        sources, this,
+        {{SIGNAL(temperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)),
+          SLOT(onTemperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit))}});
 }
 
 int TemperaturePresentationManager::connectFiltererSources(const QList<QObject *> &sources)
 {
-    return connectSources(sources, SIGNAL(filteredTemperatureValueChanged(::value::Degrees_9C_T)),
-                          this, SLOT(onFilteredTemperatureValueChanged(::value::Degrees_9C_T)));
+    return signalInterface::connectSenders(
+        sources, this,
+        {{SIGNAL(filteredTemperatureValueChanged(::value::Degrees_9C_T)),
+          SLOT(onFilteredTemperatureValueChanged(::value::Degrees_9C_T))}});
 }
 
 void TemperaturePresentationManager::setValue(Degrees_9C_T newValue)

@@ -1,7 +1,7 @@
 #include "value/temperature_value_manager.h"
 
 #include "signal_interface/data_provider_types.h"
-#include "value/source_connections.h"
+#include "signal_interface/sender_connections.h"
 
 #include <QDebug>
 
@@ -29,16 +29,17 @@ TemperatureValueManager::TemperatureValueManager(QObject *parent)
 
 int TemperatureValueManager::connectChangeRequests(const QList<QObject *> &sources)
 {
-    return connectSources(sources, SIGNAL(changeTemperatureValueRequested(int)), this,
-                          SLOT(onChangeTemperatureValueRequested(int)));
+    return signalInterface::connectSenders(sources, this,
+                                           {{SIGNAL(changeTemperatureValueRequested(int)),
+                                             SLOT(onChangeTemperatureValueRequested(int))}});
 }
 
 int TemperatureValueManager::connectUnitSources(const QList<QObject *> &sources)
 {
-    return connectSources(
-        sources,
-        SIGNAL(temperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)), this,
-        SLOT(onTemperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)));
+    return signalInterface::connectSenders(
+        sources, this,
+        {{SIGNAL(temperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)),
+          SLOT(onTemperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit))}});
 }
 
 void TemperatureValueManager::setValue(Degrees_9C_T newValue)

@@ -1,7 +1,7 @@
 #include "value/time_value_manager.h"
 
+#include "signal_interface/sender_connections.h"
 #include "signal_interface/time_edit_types.h"
-#include "value/source_connections.h"
 
 #include <QDebug>
 
@@ -54,15 +54,17 @@ TimeValueManager::TimeValueManager(QObject *parent)
 
 int TimeValueManager::connectChangeRequests(const QList<QObject *> &items)
 {
-    return connectSources(items, SIGNAL(timeChangeRequested(int, int)), this,
-                          SLOT(onTimeChangeRequested(int, int)));
+    return signalInterface::connectSenders(
+        items, this,
+        {{SIGNAL(timeChangeRequested(int, int)), SLOT(onTimeChangeRequested(int, int))}});
 }
 
 int TimeValueManager::connectFormatSources(const QList<QObject *> &sources)
 {
-    return connectSources(
-        sources, SIGNAL(timeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat)), this,
-        SLOT(onTimeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat)));
+    return signalInterface::connectSenders(
+        sources, this,
+        {{SIGNAL(timeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat)),
+          SLOT(onTimeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat))}});
 }
 
 void TimeValueManager::setComponentWrap(bool wrap)

@@ -1,6 +1,6 @@
 #include "control/details/calendar_data_provider.h"
 
-#include "value/source_connections.h"
+#include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
 
 #include <algorithm>
@@ -22,65 +22,54 @@ CalendarDataProvider::CalendarDataProvider(QObject *parent)
 
 int CalendarDataProvider::connectProductTypeChanged(const QList<QObject *> &senders)
 {
-    return value::connectSources(
-        senders, SIGNAL(productTypeChanged(::signalInterface::VariantTypes::ProductType)), this,
-        SLOT(onProductTypeChanged(::signalInterface::VariantTypes::ProductType)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(productTypeChanged(::signalInterface::VariantTypes::ProductType)),
+          SLOT(onProductTypeChanged(::signalInterface::VariantTypes::ProductType))}});
 }
 
 int CalendarDataProvider::connectBrandChanged(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders,
-                                 SIGNAL(brandChanged(::signalInterface::VariantTypes::Brand)), this,
-                                 SLOT(onBrandChanged(::signalInterface::VariantTypes::Brand)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(brandChanged(::signalInterface::VariantTypes::Brand)),
+          SLOT(onBrandChanged(::signalInterface::VariantTypes::Brand))}});
 }
 
 int CalendarDataProvider::connectTimeSettingsSignals(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(systemTimeChanged(QDateTime)), this,
-                                 SLOT(onSystemTimeChanged(QDateTime))) +
-           value::connectSources(
-               senders, SIGNAL(dateFormatChanged(::signalInterface::DateTimeTypes::DateFormat)),
-               this, SLOT(onDateFormatChanged(::signalInterface::DateTimeTypes::DateFormat))) +
-           value::connectSources(
-               senders, SIGNAL(timeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat)),
-               this, SLOT(onTimeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(systemTimeChanged(QDateTime)), SLOT(onSystemTimeChanged(QDateTime))},
+         {SIGNAL(dateFormatChanged(::signalInterface::DateTimeTypes::DateFormat)),
+          SLOT(onDateFormatChanged(::signalInterface::DateTimeTypes::DateFormat))},
+         {SIGNAL(timeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat)),
+          SLOT(onTimeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat))}});
 }
 
 int CalendarDataProvider::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    int failed = value::connectSources(
-        senders,
-        SIGNAL(saunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost)), this,
-        SLOT(onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost)));
-    failed += value::connectSources(senders, SIGNAL(saunaBathTimeChanged(int)), this,
-                                    SLOT(onSaunaBathTimeChanged(int)));
-    failed += value::connectSources(senders, SIGNAL(saunaBathTimeLimitChanged(int)), this,
-                                    SLOT(onSaunaBathTimeLimitChanged(int)));
-    failed += value::connectSources(senders, SIGNAL(saunaTargetHumidityChanged(int)), this,
-                                    SLOT(onSaunaTargetHumidityChanged(int)));
-    failed += value::connectSources(senders, SIGNAL(saunaTargetTemperatureChanged(int)), this,
-                                    SLOT(onSaunaTargetTemperatureChanged(int)));
-    failed += value::connectSources(senders, SIGNAL(saunaTemperatureChanged(int)), this,
-                                    SLOT(onSaunaTemperatureChanged(int)));
-    failed += value::connectSources(
-        senders,
-        SIGNAL(saunaSmartStartChanged(::signalInterface::SmartStartTypes::SmartStartParameters)),
-        this,
-        SLOT(onSaunaSmartStartChanged(::signalInterface::SmartStartTypes::SmartStartParameters)));
-    failed +=
-        value::connectSources(senders,
-                              SIGNAL(saunaMasterFuncDescChanged(
-                                  ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
-                              this,
-                              SLOT(onSaunaMasterFuncDescChanged(
-                                  ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)));
-    failed += value::connectSources(senders, SIGNAL(saunaNotAllowedStartEnableChanged(bool)), this,
-                                    SLOT(onSaunaNotAllowedStartEnableChanged(bool)));
-    failed += value::connectSources(senders, SIGNAL(saunaNotAllowedStartFromTimeChanged(QTime)),
-                                    this, SLOT(onSaunaNotAllowedStartFromTimeChanged(QTime)));
-    failed += value::connectSources(senders, SIGNAL(saunaNotAllowedStartUntilTimeChanged(QTime)),
-                                    this, SLOT(onSaunaNotAllowedStartUntilTimeChanged(QTime)));
-    return failed;
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(saunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost)),
+          SLOT(onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost))},
+         {SIGNAL(saunaBathTimeChanged(int)), SLOT(onSaunaBathTimeChanged(int))},
+         {SIGNAL(saunaBathTimeLimitChanged(int)), SLOT(onSaunaBathTimeLimitChanged(int))},
+         {SIGNAL(saunaTargetHumidityChanged(int)), SLOT(onSaunaTargetHumidityChanged(int))},
+         {SIGNAL(saunaTargetTemperatureChanged(int)), SLOT(onSaunaTargetTemperatureChanged(int))},
+         {SIGNAL(saunaTemperatureChanged(int)), SLOT(onSaunaTemperatureChanged(int))},
+         {SIGNAL(saunaSmartStartChanged(::signalInterface::SmartStartTypes::SmartStartParameters)),
+          SLOT(onSaunaSmartStartChanged(::signalInterface::SmartStartTypes::SmartStartParameters))},
+         {SIGNAL(saunaMasterFuncDescChanged(
+              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
+          SLOT(onSaunaMasterFuncDescChanged(
+              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))},
+         {SIGNAL(saunaNotAllowedStartEnableChanged(bool)),
+          SLOT(onSaunaNotAllowedStartEnableChanged(bool))},
+         {SIGNAL(saunaNotAllowedStartFromTimeChanged(QTime)),
+          SLOT(onSaunaNotAllowedStartFromTimeChanged(QTime))},
+         {SIGNAL(saunaNotAllowedStartUntilTimeChanged(QTime)),
+          SLOT(onSaunaNotAllowedStartUntilTimeChanged(QTime))}});
 }
 
 bool CalendarDataProvider::storeProgram(const CalendarProgram &program)

@@ -3,10 +3,10 @@
 #include "control/details/calendar_data_provider.h"
 #include "control/details/calendar_program_settings_favorite_model.h"
 #include "control/details/panel_questions.h"
+#include "signal_interface/sender_connections.h"
 #include "value/duration_manager_most_significant_component_hour.h"
 #include "value/humidity_value.h"
 #include "value/humidity_value_manager.h"
-#include "value/source_connections.h"
 #include "value/temperature_value_manager.h"
 #include "value/time_value_manager.h"
 #include "view_cpp/language_support.h"
@@ -95,30 +95,27 @@ CalendarProgramSettingsControllerBase::~CalendarProgramSettingsControllerBase() 
 int CalendarProgramSettingsControllerBase::connectProgramSettingsView(
     const QList<QObject *> &senders)
 {
-    int failed = value::connectSources(senders, SIGNAL(rowItemSelected(int)), this,
-                                       SLOT(onRowItemSelected(int)));
-    failed += value::connectSources(senders, SIGNAL(rowItemBtnSelected(int)), this,
-                                    SLOT(onRowItemBtnSelected(int)));
-    failed += value::connectSources(senders, SIGNAL(calendarProgramSettingsEditCancelRequested()),
-                                    this, SLOT(onCalendarProgramSettingsEditCancelRequested()));
-    failed += value::connectSources(senders, SIGNAL(calendarProgramSettingsEditDeleteRequested()),
-                                    this, SLOT(onCalendarProgramSettingsEditDeleteRequested()));
-    failed += value::connectSources(senders, SIGNAL(calendarProgramSettingsEditSaveRequested()),
-                                    this, SLOT(onCalendarProgramSettingsEditSaveRequested()));
-    failed += value::connectSources(senders, SIGNAL(calendarFavoriteSelected(int)), this,
-                                    SLOT(onCalendarFavoriteSelected(int)));
-    failed += value::connectSources(senders, SIGNAL(calendarProgramSettingsCustomCommit()), this,
-                                    SLOT(onCalendarProgramSettingsCustomCommit()));
-    failed += value::connectSources(senders, SIGNAL(customRowItemSelected(int)), this,
-                                    SLOT(onCustomRowItemSelected(int)));
-    return failed;
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(rowItemSelected(int)), SLOT(onRowItemSelected(int))},
+         {SIGNAL(rowItemBtnSelected(int)), SLOT(onRowItemBtnSelected(int))},
+         {SIGNAL(calendarProgramSettingsEditCancelRequested()),
+          SLOT(onCalendarProgramSettingsEditCancelRequested())},
+         {SIGNAL(calendarProgramSettingsEditDeleteRequested()),
+          SLOT(onCalendarProgramSettingsEditDeleteRequested())},
+         {SIGNAL(calendarProgramSettingsEditSaveRequested()),
+          SLOT(onCalendarProgramSettingsEditSaveRequested())},
+         {SIGNAL(calendarFavoriteSelected(int)), SLOT(onCalendarFavoriteSelected(int))},
+         {SIGNAL(calendarProgramSettingsCustomCommit()),
+          SLOT(onCalendarProgramSettingsCustomCommit())},
+         {SIGNAL(customRowItemSelected(int)), SLOT(onCustomRowItemSelected(int))}});
 }
 
 int CalendarProgramSettingsControllerBase::connectActivationTimeView(
     const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(activationTimeCommit()), this,
-                                 SLOT(onActivationTimeCommit()));
+    return signalInterface::connectSenders(
+        senders, this, {{SIGNAL(activationTimeCommit()), SLOT(onActivationTimeCommit())}});
 }
 
 int CalendarProgramSettingsControllerBase::connectCustomTemperatureView(
@@ -135,8 +132,8 @@ int CalendarProgramSettingsControllerBase::connectCustomHumidityView(
 
 int CalendarProgramSettingsControllerBase::connectStopAfterView(const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(stopAfterCommit()), this,
-                                 SLOT(onStopAfterCommit()));
+    return signalInterface::connectSenders(
+        senders, this, {{SIGNAL(stopAfterCommit()), SLOT(onStopAfterCommit())}});
 }
 
 int CalendarProgramSettingsControllerBase::connectTimeFormatChanged(const QList<QObject *> &senders)
@@ -147,43 +144,43 @@ int CalendarProgramSettingsControllerBase::connectTimeFormatChanged(const QList<
 int CalendarProgramSettingsControllerBase::connectProgramEditSignals(
     const QList<QObject *> &senders)
 {
-    return value::connectSources(senders, SIGNAL(calendarProgramCancelled()), this,
-                                 SLOT(onCalendarProgramCancelled())) +
-           value::connectSources(
-               senders, SIGNAL(calendarProgramEditActivated(::signalInterface::CalendarProgram)),
-               this, SLOT(onCalendarProgramEditActivated(::signalInterface::CalendarProgram)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(calendarProgramCancelled()), SLOT(onCalendarProgramCancelled())},
+         {SIGNAL(calendarProgramEditActivated(::signalInterface::CalendarProgram)),
+          SLOT(onCalendarProgramEditActivated(::signalInterface::CalendarProgram))}});
 }
 
 int CalendarProgramSettingsControllerBase::connectTemperatureUnitChanged(
     const QList<QObject *> &senders)
 {
-    return value::connectSources(
-        senders,
-        SIGNAL(temperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)), this,
-        SLOT(onTemperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(temperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)),
+          SLOT(onTemperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit))}});
 }
 
 int CalendarProgramSettingsControllerBase::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    int failed = value::connectSources(
-        senders, SIGNAL(saunaCalendarProgramChanged(::signalInterface::CalendarProgram)), this,
-        SLOT(onSaunaCalendarProgramChanged(::signalInterface::CalendarProgram)));
-    failed += value::connectSources(senders, SIGNAL(saunaEnableStandbyChanged(bool)), this,
-                                    SLOT(onSaunaEnableStandbyChanged(bool)));
-    failed += value::connectSources(senders, SIGNAL(saunaLowerTemperatureLimitChanged(int)), this,
-                                    SLOT(onSaunaLowerTemperatureLimitChanged(int)));
-    failed += value::connectSources(senders, SIGNAL(saunaUpperTemperatureLimitChanged(int)), this,
-                                    SLOT(onSaunaUpperTemperatureLimitChanged(int)));
-    failed += value::connectSources(senders, SIGNAL(saunaHumiditySensorStatusChanged(bool)), this,
-                                    SLOT(onSaunaHumiditySensorStatusChanged(bool)));
-    return failed;
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(saunaCalendarProgramChanged(::signalInterface::CalendarProgram)),
+          SLOT(onSaunaCalendarProgramChanged(::signalInterface::CalendarProgram))},
+         {SIGNAL(saunaEnableStandbyChanged(bool)), SLOT(onSaunaEnableStandbyChanged(bool))},
+         {SIGNAL(saunaLowerTemperatureLimitChanged(int)),
+          SLOT(onSaunaLowerTemperatureLimitChanged(int))},
+         {SIGNAL(saunaUpperTemperatureLimitChanged(int)),
+          SLOT(onSaunaUpperTemperatureLimitChanged(int))},
+         {SIGNAL(saunaHumiditySensorStatusChanged(bool)),
+          SLOT(onSaunaHumiditySensorStatusChanged(bool))}});
 }
 
 int CalendarProgramSettingsControllerBase::connectLanguageChanged(const QList<QObject *> &senders)
 {
-    return value::connectSources(
-        senders, SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)), this,
-        SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language)));
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
+          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
 }
 
 QString CalendarProgramSettingsControllerBase::programTitle() const

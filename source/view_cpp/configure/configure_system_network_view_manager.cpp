@@ -3,6 +3,7 @@
 #include "pc_panel/local_ipv4_addresses.h"
 #include "signal_interface/configure_types.h"
 #include "signal_interface/monotonic_clock.h"
+#include "signal_interface/sender_connections.h"
 #include "view_cpp/component_types.h"
 #include "view_cpp/configure/connection_texts.h"
 #include "view_cpp/configure/network_entry_rules.h"
@@ -93,8 +94,8 @@ ConfigureSystemNetworkViewManager::~ConfigureSystemNetworkViewManager() = defaul
 
 int ConfigureSystemNetworkViewManager::connectToView(const QList<QObject *> &senders)
 {
-    return connectEach(
-        senders,
+    return signalInterface::connectSenders(
+        senders, this,
         {{SIGNAL(networkViewVisibleChanged(bool)), SLOT(onNetworkViewVisibleChanged(bool))},
          {SIGNAL(saunaDetailsViewVisibleChanged(bool)),
           SLOT(onSaunaDetailsViewVisibleChanged(bool))},
@@ -115,8 +116,8 @@ int ConfigureSystemNetworkViewManager::connectToView(const QList<QObject *> &sen
 
 int ConfigureSystemNetworkViewManager::connectCommunicationSignals(const QList<QObject *> &senders)
 {
-    return connectEach(
-        senders,
+    return signalInterface::connectSenders(
+        senders, this,
         {{SIGNAL(autoConnectChanged(bool)), SLOT(onAutoConnectChanged(bool))},
          {SIGNAL(connectedChanged(bool)), SLOT(onConnectedChanged(bool))},
          {SIGNAL(remoteSaunaChanged(::signalInterface::RemoteSaunaTypes::RemoteSauna)),

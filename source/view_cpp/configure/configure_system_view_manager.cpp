@@ -1,6 +1,7 @@
 #include "view_cpp/configure/configure_system_view_manager.h"
 
 #include "signal_interface/configure_types.h"
+#include "signal_interface/sender_connections.h"
 #include "view_cpp/row_item_base.h"
 
 #include <utility>
@@ -32,27 +33,30 @@ ConfigureSystemViewManager::~ConfigureSystemViewManager() = default;
 
 int ConfigureSystemViewManager::connectToView(const QList<QObject *> &senders)
 {
-    return connectEach(senders, {{SIGNAL(itemSelected(int)), SLOT(onItemSelected(int))}});
+    return signalInterface::connectSenders(
+        senders, this, {{SIGNAL(itemSelected(int)), SLOT(onItemSelected(int))}});
 }
 
 int ConfigureSystemViewManager::connectToVariantController(const QList<QObject *> &senders)
 {
-    return connectEach(
-        senders, {{SIGNAL(productTypeChanged(::signalInterface::VariantTypes::ProductType)),
-                   SLOT(onProductTypeChanged(::signalInterface::VariantTypes::ProductType))}});
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(productTypeChanged(::signalInterface::VariantTypes::ProductType)),
+          SLOT(onProductTypeChanged(::signalInterface::VariantTypes::ProductType))}});
 }
 
 int ConfigureSystemViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return connectEach(senders,
-                       {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-                         SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
+          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
 }
 
 int ConfigureSystemViewManager::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    return connectEach(
-        senders,
+    return signalInterface::connectSenders(
+        senders, this,
         {{SIGNAL(saunaMasterFuncDescChanged(
               ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
           SLOT(onSaunaMasterFuncDescChanged(

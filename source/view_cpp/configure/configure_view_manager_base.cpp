@@ -1,7 +1,5 @@
 #include "view_cpp/configure/configure_view_manager_base.h"
 
-#include "control/details/sender_connections.h"
-
 #include <QCoreApplication>
 #include <QEventLoop>
 
@@ -18,15 +16,6 @@ constexpr int retranslationEventTimeMs = 10;
 ConfigureViewManagerBase::ConfigureViewManagerBase(QObject *parent)
     : QObject(parent)
 {}
-
-int ConfigureViewManagerBase::connectEach(const QList<QObject *> &senders,
-                                          std::initializer_list<Route> routes)
-{
-    int failures = 0;
-    for (const Route &route : routes)
-        failures += control::details::connectSenders(senders, this, {{route.signal, route.slot}});
-    return failures;
-}
 
 UserMessage ConfigureViewManagerBase::makeMessage(quint32 id, UserMessageType type,
                                                   const QStringList &arguments)

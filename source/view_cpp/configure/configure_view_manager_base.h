@@ -3,28 +3,18 @@
 #include "signal_interface/user_message_action.h"
 #include "signal_interface/user_message_types.h"
 
-#include <QList>
 #include <QObject>
 #include <QStringList>
 
-#include <initializer_list>
-
 namespace view {
 
-// The part every settings screen's manager shares: navigation and message signals, the
-// connect operations' failure counting, and the one toggle convention.
+// The part every settings screen's manager shares: navigation and message signals, and the one
+// toggle convention.
 class ConfigureViewManagerBase : public QObject
 {
     Q_OBJECT
 
 public:
-    // One signal of a sender and the manager's slot it goes to, as SIGNAL()/SLOT() strings.
-    struct Route
-    {
-        const char *signal;
-        const char *slot;
-    };
-
     // A QML switch reports the state it showed when it was tapped; the request is its opposite.
     static bool requestedFromShown(bool shown) { return !shown; }
 
@@ -36,10 +26,6 @@ signals:
 
 protected:
     explicit ConfigureViewManagerBase(QObject *parent);
-
-    // Connects every route for every sender by signature string: the senders are QML items or
-    // objects handed over as QObject*. Returns the number of connections that failed.
-    int connectEach(const QList<QObject *> &senders, std::initializer_list<Route> routes);
 
     // A message built from the defaults with the given id, kind and text arguments.
     static ::signalInterface::UserMessageTypes::UserMessage

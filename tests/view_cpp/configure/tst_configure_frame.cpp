@@ -8,7 +8,6 @@
 #include "view_cpp/row_item_base.h"
 
 #include <QAbstractItemModelTester>
-#include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -27,28 +26,8 @@ public:
         : ConfigureViewManagerBase(nullptr)
     {}
 
-    int connectProbe(const QList<QObject *> &senders)
-    {
-        return connectEach(senders, {{SIGNAL(probed(int)), SLOT(onProbed(int))},
-                                     {SIGNAL(shown(bool)), SLOT(onShown(bool))}});
-    }
     using ConfigureViewManagerBase::askQuestion;
     using ConfigureViewManagerBase::issueNotice;
-
-    int probes = 0;
-
-public slots:
-    void onProbed(int) { ++probes; }
-    void onShown(bool) {}
-};
-
-class ProbeSender : public QObject
-{
-    Q_OBJECT
-
-signals:
-    void probed(int value);
-    void shown(bool visible);
 };
 
 class NoAction : public UserMessageAction
@@ -66,7 +45,6 @@ class TestConfigureFrame : public QObject
 private slots:
     void initTestCase();
 
-    void connectEachCountsFailures();
     void noticeAndQuestionFields();
 
     void menuBuildsRowsWithLayoutOrder_data();
@@ -84,23 +62,6 @@ private slots:
 void TestConfigureFrame::initTestCase()
 {
     signalInterface::registerMetaTypes();
-}
-
-void TestConfigureFrame::connectEachCountsFailures()
-{
-    QLoggingCategory::setFilterRules(
-        QStringLiteral("qt.core.qobject.connect=false\npanel.control.connections=false"));
-    ProbeViewManager manager;
-    ProbeSender first;
-    ProbeSender second;
-    QObject plain;
-    QCOMPARE(manager.connectProbe({&first, &second}), 0);
-    QCOMPARE(manager.connectProbe({}), 0);
-    // Two routes each: the plain object lacks both signals, a null sender counts for both.
-    QCOMPARE(manager.connectProbe({&plain}), 2);
-    QCOMPARE(manager.connectProbe({nullptr, &plain}), 4);
-    emit second.probed(5);
-    QCOMPARE(manager.probes, 1);
 }
 
 void TestConfigureFrame::noticeAndQuestionFields()

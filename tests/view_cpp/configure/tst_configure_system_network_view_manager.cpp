@@ -148,7 +148,7 @@ void TestConfigureSystemNetworkViewManager::showDetailsOf(int row)
 void TestConfigureSystemNetworkViewManager::connectOperationsConnectEverySignal()
 {
     QLoggingCategory::setFilterRules(
-        QStringLiteral("qt.core.qobject.connect=false\npanel.control.connections=false"));
+        QStringLiteral("qt.core.qobject.connect=false\npanel.shared=false"));
     QObject plain;
     // Twelve QML signals and seven link signals, each missing on a plain object.
     QCOMPARE(manager().connectToView({&plain}), 12);

@@ -133,7 +133,7 @@ void TestConfigureTabObjectsProvider::connectsLanguageAndSaunaSignals()
 void TestConfigureTabObjectsProvider::sendersWithoutTheSignalsAreCountedAsFailures()
 {
     QLoggingCategory::setFilterRules(
-        QStringLiteral("qt.core.qobject.connect=false\npanel.control.connections=false"));
+        QStringLiteral("qt.core.qobject.connect=false\npanel.shared=false"));
     ConfigureTabObjectsProvider provider(nullptr);
     QObject stranger;
     QVERIFY(provider.connectLanguageSignals({&stranger}) > 0);

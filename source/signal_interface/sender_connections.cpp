@@ -1,14 +1,13 @@
-#include "control/details/sender_connections.h"
+#include "signal_interface/sender_connections.h"
 
-#include <QLoggingCategory>
+#include "signal_interface/shared_logging.h"
 
-namespace control::details {
+#include <QMetaObject>
+#include <QObject>
 
-namespace {
-Q_LOGGING_CATEGORY(lcControlConnections, "panel.control.connections")
-} // namespace
+namespace signalInterface {
 
-int connectSenders(const QList<QObject *> &senders, QObject *receiver,
+int connectSenders(const QList<QObject *> &senders, const QObject *receiver,
                    std::initializer_list<SignalRoute> routes)
 {
     int failures = 0;
@@ -19,13 +18,15 @@ int connectSenders(const QList<QObject *> &senders, QObject *receiver,
             if (!connected) {
                 ++failures;
                 // The first character of a SIGNAL()/SLOT() string is Qt's method-kind code.
-                qCWarning(lcControlConnections)
+                qCWarning(sharedLog)
                     << "connect failed:" << (sender ? sender->objectName() : QString())
-                    << route.signal + 1 << "->" << route.slot + 1;
+                    << route.signal + 1 << "->"
+                    << (receiver ? receiver->metaObject()->className() : "(no receiver)")
+                    << route.slot + 1;
             }
         }
     }
     return failures;
 }
 
-} // namespace control::details
+} // namespace signalInterface
