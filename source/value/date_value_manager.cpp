@@ -2,8 +2,7 @@
 
 #include "signal_interface/sender_connections.h"
 #include "signal_interface/time_edit_types.h"
-
-#include <QDebug>
+#include "value/value_logging.h"
 
 #include <array>
 
@@ -122,22 +121,20 @@ void DateValueManager::onDateFormatChanged(DateTimeTypes::DateFormat format)
 
 void DateValueManager::onDateChangeRequested(int stepper, int direction)
 {
-    qDebug() << Q_FUNC_INFO << stepper << direction << m_lowerLimit << m_upperLimit << m_value;
     TimeEditTypes::StepperComponent checkedStepper = TimeEditTypes::E_stepper1;
     if (!TimeEditTypes::fromInt(stepper, checkedStepper)) {
-        qDebug() << Q_FUNC_INFO << "Unknown component" << stepper;
+        qCDebug(valueLog) << "date step with unknown component" << stepper << "dropped";
         return;
     }
     TimeEditTypes::Direction checkedDirection = TimeEditTypes::E_increase;
     if (!TimeEditTypes::fromInt(direction, checkedDirection)) {
-        qDebug() << Q_FUNC_INFO << "Unknown direction" << direction;
+        qCDebug(valueLog) << "date step with unknown direction" << direction << "dropped";
         return;
     }
     if (!m_value.isValid()) {
-        qDebug() << Q_FUNC_INFO << "no value";
+        qCDebug(valueLog) << "date step without a value dropped";
         return;
     }
-    qDebug() << Q_FUNC_INFO << checkedStepper << checkedDirection;
     updateValue(steppedDate(stepper, direction));
 }
 
@@ -173,13 +170,13 @@ void DateValueManager::checkLimits()
     const QDate down1 = steppedDate(TimeEditTypes::E_stepper1, TimeEditTypes::E_decrease);
     const QDate down2 = steppedDate(TimeEditTypes::E_stepper2, TimeEditTypes::E_decrease);
     const QDate down3 = steppedDate(TimeEditTypes::E_stepper3, TimeEditTypes::E_decrease);
-    qDebug() << Q_FUNC_INFO << "dec" << down1 << down2 << down3;
+    qCDebug(valueLog) << "date limit check: decrease to" << down1 << down2 << down3;
     emit lowerLimitReached(outsideLimits(down1), outsideLimits(down2), outsideLimits(down3));
 
     const QDate up1 = steppedDate(TimeEditTypes::E_stepper1, TimeEditTypes::E_increase);
     const QDate up2 = steppedDate(TimeEditTypes::E_stepper2, TimeEditTypes::E_increase);
     const QDate up3 = steppedDate(TimeEditTypes::E_stepper3, TimeEditTypes::E_increase);
-    qDebug() << Q_FUNC_INFO << "inc" << up1 << up2 << up3;
+    qCDebug(valueLog) << "date limit check: increase to" << up1 << up2 << up3;
     emit upperLimitReached(outsideLimits(up1), outsideLimits(up2), outsideLimits(up3));
 }
 

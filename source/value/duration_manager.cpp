@@ -3,8 +3,7 @@
 #include "signal_interface/sender_connections.h"
 #include "signal_interface/time_edit_types.h"
 #include "value/saturating_arithmetic.h"
-
-#include <QDebug>
+#include "value/value_logging.h"
 
 using signalInterface::TimeEditTypes;
 
@@ -109,11 +108,8 @@ void DurationManager::setValueCheckLimits(const qint64 &milliseconds)
 {
     const std::optional<qint64> old = m_value;
     m_value = clampToRange(milliseconds, m_lowerLimit, m_upperLimit);
-    if (old) {
-        if (*old == *m_value)
-            return;
-        qDebug() << Q_FUNC_INFO << "old" << *old << "New" << milliseconds << "Value" << *m_value;
-    }
+    if (old && *old == *m_value)
+        return;
     emitValueChanged();
     checkLimits();
 }
@@ -142,21 +138,20 @@ bool DurationManager::isAcceptable(qint64 candidate) const
 void DurationManager::onDurationChangeRequested(int component, int direction)
 {
     if (!m_value) {
-        qDebug() << Q_FUNC_INFO << component << direction << "no value";
+        qCDebug(valueLog) << "duration step without a value dropped";
         return;
     }
     TimeEditTypes::TimeComponent checkedComponent = TimeEditTypes::E_hour;
     if (!TimeEditTypes::fromInt(component, checkedComponent)) {
-        qDebug() << Q_FUNC_INFO << "Unknown component" << component;
+        qCDebug(valueLog) << "duration step with unknown component" << component << "dropped";
         return;
     }
     TimeEditTypes::Direction checkedDirection = TimeEditTypes::E_increase;
     if (!TimeEditTypes::fromInt(direction, checkedDirection)) {
-        qDebug() << Q_FUNC_INFO << "Unknown direction" << direction;
+        qCDebug(valueLog) << "duration step with unknown direction" << direction << "dropped";
         return;
     }
     const qint64 next = stepValue(component, direction);
-    qDebug() << Q_FUNC_INFO << *m_value << component << direction << "->" << next;
     setValueCheckLimits(next);
 }
 
@@ -212,7 +207,7 @@ void DurationManager::checkLimits()
         blocked[i] = !isAcceptable(candidate);
         candidates << debugText(candidate);
     }
-    qDebug() << Q_FUNC_INFO << "Dec" << candidates;
+    qCDebug(valueLog) << "duration limit check: decrease to" << candidates;
     emit lowerLimitReached(blocked[0], blocked[1], blocked[2], blocked[3]);
 
     candidates.clear();
@@ -222,7 +217,7 @@ void DurationManager::checkLimits()
         candidates << debugText(candidate);
     }
     emit upperLimitReached(blocked[0], blocked[1], blocked[2], blocked[3]);
-    qDebug() << Q_FUNC_INFO << "Inc" << candidates;
+    qCDebug(valueLog) << "duration limit check: increase to" << candidates;
 }
 
 void DurationManager::emitValueChanged()

@@ -2,8 +2,7 @@
 
 #include "signal_interface/sender_connections.h"
 #include "value/temperature_filterer.h"
-
-#include <QDebug>
+#include "value/value_logging.h"
 
 using signalInterface::HumidityTypes;
 
@@ -63,7 +62,6 @@ void HumidityFilterer::onTimeout()
 
 void HumidityFilterer::onSaunaHumidityChanged(int measured, HumidityTypes::HumidityUnit unit)
 {
-    qDebug() << Q_FUNC_INFO << measured << unit;
     const bool first = !m_measured;
     m_measured = HumidityValue_T{measured, unit};
     if (first) {
@@ -75,7 +73,7 @@ void HumidityFilterer::onSaunaHumidityChanged(int measured, HumidityTypes::Humid
 
 void HumidityFilterer::onSaunaHumiditySensorStatusChanged(bool sensorOk)
 {
-    qDebug() << Q_FUNC_INFO << (sensorOk ? "true" : "false");
+    qCDebug(valueLog) << "humidity sensor" << (sensorOk ? "working" : "failed");
 }
 
 } // namespace value

@@ -2,8 +2,6 @@
 
 #include "signal_interface/sender_connections.h"
 
-#include <QDebug>
-
 using signalInterface::HumidityTypes;
 using signalInterface::MasterFuncDescTypes;
 
@@ -44,8 +42,6 @@ void HumidityPresentationManager::setValue(const HumidityValue_T &newValue)
 {
     if (m_value && *m_value == newValue.value && m_unit == newValue.unit)
         return;
-    if (m_value)
-        qDebug() << Q_FUNC_INFO << "changing humidity to" << newValue.value << newValue.unit;
     m_value = newValue.value;
     m_unit = newValue.unit;
     emitValue();
@@ -58,7 +54,6 @@ void HumidityPresentationManager::setValueFromInt(int encoded)
 
 void HumidityPresentationManager::setNoValue()
 {
-    qDebug() << Q_FUNC_INFO;
     m_value.reset();
     emitValue();
 }
@@ -107,7 +102,6 @@ void HumidityPresentationManager::onSaunaMasterFuncDescChanged(
 
 void HumidityPresentationManager::onSaunaHumiditySensorStatusChanged(bool sensorOk)
 {
-    qDebug() << Q_FUNC_INFO << (sensorOk ? "true" : "false");
     changeHumidityUnit(sensorOk && m_percentSupported ? HumidityTypes::E_percentage
                                                       : HumidityTypes::E_step);
     m_sensorOk = sensorOk;

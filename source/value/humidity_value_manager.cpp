@@ -2,8 +2,7 @@
 
 #include "signal_interface/data_provider_types.h"
 #include "signal_interface/sender_connections.h"
-
-#include <QDebug>
+#include "value/value_logging.h"
 
 using signalInterface::DataProviderTypes;
 using signalInterface::HumidityTypes;
@@ -66,7 +65,6 @@ void HumidityValueManager::setHumidityUnit(HumidityTypes::HumidityUnit unit)
 
 void HumidityValueManager::setValue(const HumidityValue_T &newValue)
 {
-    qDebug() << Q_FUNC_INFO << newValue.value << newValue.unit;
     if (newValue.unit != m_unit) {
         m_lowerLimit = convertHumidityNumber(m_lowerLimit, m_unit, newValue.unit);
         m_upperLimit = convertHumidityNumber(m_upperLimit, m_unit, newValue.unit);
@@ -78,8 +76,6 @@ void HumidityValueManager::setValue(const HumidityValue_T &newValue)
         clamped = m_upperLimit;
 
     if (!m_value || *m_value != newValue.value || m_unit != newValue.unit) {
-        if (m_value)
-            qDebug() << Q_FUNC_INFO << "changing humidity to" << clamped << newValue.unit;
         m_value = clamped;
         m_unit = newValue.unit;
         emitValueChanged();
@@ -140,7 +136,6 @@ void HumidityValueManager::onSaunaMasterFuncDescChanged(
 
 void HumidityValueManager::onSaunaHumiditySensorStatusChanged(bool sensorOk)
 {
-    qDebug() << Q_FUNC_INFO << (sensorOk ? "true" : "false");
     setHumidityUnit(sensorOk && m_percentSupported ? HumidityTypes::E_percentage
                                                    : HumidityTypes::E_step);
     m_sensorOk = sensorOk;
@@ -150,7 +145,7 @@ void HumidityValueManager::onChangeHumidityValueRequested(int step)
 {
     DataProviderTypes::StepperControlChange direction = DataProviderTypes::E_stepper_increase;
     if (!DataProviderTypes::fromInt(step, direction)) {
-        qDebug() << Q_FUNC_INFO << "Unknown step" << step;
+        qCDebug(valueLog) << "humidity step" << step << "unknown, dropped";
         return;
     }
     if (!m_value)

@@ -3,8 +3,7 @@
 #include "signal_interface/sender_connections.h"
 #include "signal_interface/time_edit_types.h"
 #include "value/saturating_arithmetic.h"
-
-#include <QDebug>
+#include "value/value_logging.h"
 
 using signalInterface::TimeEditTypes;
 
@@ -39,11 +38,8 @@ void IntegerManager::setUpperLimit(const qint64 &limit)
 void IntegerManager::setValueCheckLimits(const qint64 &newValue)
 {
     const qint64 clamped = clampToRange(newValue, m_lowerLimit, m_upperLimit);
-    if (m_value) {
-        if (*m_value == clamped)
-            return;
-        qDebug() << Q_FUNC_INFO << "old" << *m_value << "New" << clamped << "Value";
-    }
+    if (m_value && *m_value == clamped)
+        return;
     m_value = clamped;
     emitValueChanged();
     checkLimits();
@@ -94,16 +90,15 @@ void IntegerManager::emitValueChanged()
 void IntegerManager::onValueChangeRequested(int direction)
 {
     if (!m_value) {
-        qDebug() << Q_FUNC_INFO << "no value";
+        qCDebug(valueLog) << "integer step without a value dropped";
         return;
     }
     TimeEditTypes::Direction checked = TimeEditTypes::E_increase;
     if (!TimeEditTypes::fromInt(direction, checked)) {
-        qDebug() << Q_FUNC_INFO << "Unknown direction" << direction;
+        qCDebug(valueLog) << "integer step with unknown direction" << direction << "dropped";
         return;
     }
     const qint64 next = steppedValue(direction);
-    qDebug() << Q_FUNC_INFO << *m_value << "->" << next;
     setValueCheckLimits(next);
 }
 

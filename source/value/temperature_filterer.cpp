@@ -2,8 +2,6 @@
 
 #include "signal_interface/sender_connections.h"
 
-#include <QDebug>
-
 #include <cstdlib>
 
 namespace value {
@@ -44,10 +42,8 @@ void TemperatureFilterer::onTimeout()
     if (!m_measured)
         return;
     int delta = *m_measured - m_filtered;
-    if (m_target && std::abs(*m_target - *m_measured) <= m_targetTolerance) {
-        qDebug() << Q_FUNC_INFO << m_filtered << *m_target;
+    if (m_target && std::abs(*m_target - *m_measured) <= m_targetTolerance)
         delta = *m_target - m_filtered;
-    }
     const int change = limitedStep(delta, m_maxStep);
     if (change == 0)
         return;
@@ -57,7 +53,6 @@ void TemperatureFilterer::onTimeout()
 
 void TemperatureFilterer::onSaunaTemperatureChanged(int measured)
 {
-    qDebug() << Q_FUNC_INFO << measured;
     const bool first = !m_measured;
     m_measured = measured;
     if (first) {

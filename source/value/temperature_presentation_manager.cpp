@@ -3,8 +3,6 @@
 #include "signal_interface/sender_connections.h"
 #include "value/temperature_value_manager.h"
 
-#include <QDebug>
-
 using signalInterface::TemperatureTypes;
 
 namespace value {
@@ -38,7 +36,6 @@ void TemperaturePresentationManager::setValue(Degrees_9C_T newValue)
     }
     if (*m_value == newValue)
         return;
-    qDebug() << Q_FUNC_INFO << "changing temp value to" << newValue;
     m_value = newValue;
     if (!m_useFilteredValue)
         emitValue();
@@ -46,7 +43,6 @@ void TemperaturePresentationManager::setValue(Degrees_9C_T newValue)
 
 void TemperaturePresentationManager::setTemperatureUnitType(TemperatureTypes::TemperatureUnit unit)
 {
-    qDebug() << Q_FUNC_INFO << "changing unit to" << int(unit);
     m_unit = unit;
     emitValue();
 }

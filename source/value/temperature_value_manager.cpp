@@ -2,8 +2,7 @@
 
 #include "signal_interface/data_provider_types.h"
 #include "signal_interface/sender_connections.h"
-
-#include <QDebug>
+#include "value/value_logging.h"
 
 using signalInterface::DataProviderTypes;
 using signalInterface::TemperatureTypes;
@@ -44,8 +43,6 @@ int TemperatureValueManager::connectUnitSources(const QList<QObject *> &sources)
 
 void TemperatureValueManager::setValue(Degrees_9C_T newValue)
 {
-    qDebug() << Q_FUNC_INFO << newValue << "LowerLimit:" << m_lowerLimit
-             << "UpperLimit:" << m_upperLimit;
     Degrees_9C_T clamped = newValue;
     if (newValue < m_lowerLimit)
         clamped = m_lowerLimit;
@@ -72,7 +69,6 @@ void TemperatureValueManager::setUpperLimit(const Degrees_9C_T &limit)
 
 void TemperatureValueManager::setTemperatureUnitType(TemperatureTypes::TemperatureUnit unit)
 {
-    qDebug() << Q_FUNC_INFO << "changing unit to" << int(unit);
     m_unit = unit;
     emitValueChanged();
 }
@@ -122,10 +118,9 @@ void TemperatureValueManager::onChangeTemperatureValueRequested(int step)
         return;
     DataProviderTypes::StepperControlChange direction = DataProviderTypes::E_stepper_increase;
     if (!DataProviderTypes::fromInt(step, direction)) {
-        qDebug() << Q_FUNC_INFO << "Unknown step" << step;
+        qCDebug(valueLog) << "temperature step" << step << "unknown, dropped";
         return;
     }
-    qDebug() << Q_FUNC_INFO << direction;
     const Degrees_9C_T next = nextStepValue(direction);
     if (!m_applyStepsLocally) {
         emit newValueProposed(next);

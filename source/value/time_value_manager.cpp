@@ -2,8 +2,7 @@
 
 #include "signal_interface/sender_connections.h"
 #include "signal_interface/time_edit_types.h"
-
-#include <QDebug>
+#include "value/value_logging.h"
 
 using signalInterface::DateTimeTypes;
 using signalInterface::TimeEditTypes;
@@ -200,15 +199,14 @@ void TimeValueManager::onTimeChangeRequested(int component, int direction)
 {
     TimeEditTypes::TimeComponent checkedComponent = TimeEditTypes::E_hour;
     if (!TimeEditTypes::fromInt(component, checkedComponent)) {
-        qDebug() << Q_FUNC_INFO << "Unknown field" << component;
+        qCDebug(valueLog) << "time step with unknown component" << component << "dropped";
         return;
     }
     TimeEditTypes::Direction checkedDirection = TimeEditTypes::E_increase;
     if (!TimeEditTypes::fromInt(direction, checkedDirection)) {
-        qDebug() << Q_FUNC_INFO << "Unknown direction" << direction;
+        qCDebug(valueLog) << "time step with unknown direction" << direction << "dropped";
         return;
     }
-    qDebug() << Q_FUNC_INFO << checkedComponent << checkedDirection;
     updateValue(steppedValue(component, direction));
 }
 

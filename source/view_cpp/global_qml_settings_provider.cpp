@@ -1,11 +1,11 @@
 #include "view_cpp/global_qml_settings_provider.h"
 
+#include "view_cpp/frame_logging.h"
 #include "view_cpp/window_sizes.h"
 
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QUrl>
-#include <QtDebug>
 
 namespace view {
 
@@ -27,7 +27,7 @@ void GlobalQmlSettingsProvider::initializeSettings(
     signalInterface::VariantTypes::ProductType productType)
 {
     if (!m_settings) {
-        qWarning() << m_component->errorString();
+        qCWarning(frameLog) << "global QML settings not created:" << m_component->errorString();
         return;
     }
     const QSize size = appSize(appSizeTable(), productType);
