@@ -2,6 +2,7 @@
 
 #include "control/details/stored_enum_setting.h"
 #include "control/settings.h"
+#include "signal_interface/protocol_facts.h"
 #include "signal_interface/sender_connections.h"
 #include "value/humidity_value.h"
 
@@ -15,10 +16,9 @@ namespace control {
 
 namespace {
 
-constexpr int largestPercent = 100;
-constexpr int largestLevel = 10;
-// The sauna's code for a level: level + 101.
-constexpr int levelCodeOffset = 101;
+using signalInterface::protocolFacts::largestHumidityCode;
+using signalInterface::protocolFacts::largestHumidityLevel;
+using signalInterface::protocolFacts::largestHumidityPercent;
 
 bool isPresentation(HumidityTypes::HumidityPresentation presentation)
 {
@@ -101,7 +101,7 @@ void HumidityController::onHumidityPresentationChangeRequested(
 
 void HumidityController::onSaunaTargetHumidityChanged(int humidity)
 {
-    if (humidity < 0 || humidity > largestLevel + levelCodeOffset)
+    if (humidity < 0 || humidity > largestHumidityCode)
         return;
     const value::HumidityValue_T target = value::decodeHumidity(humidity);
     m_filterer.setTargetValue(target);
@@ -122,7 +122,8 @@ void HumidityController::onTargetHumidityProposed(int proposed)
         return;
     // Outside its unit's range a number would read as the other unit's code: level -1 would go
     // out as 100 %, and 101 % as level 0. So a step stops at the range and at the limits.
-    const int largest = current.unit == HumidityTypes::E_step ? largestLevel : largestPercent;
+    const int largest =
+        current.unit == HumidityTypes::E_step ? largestHumidityLevel : largestHumidityPercent;
     const int upper = qMin(largest, m_targetManager.upperLimit().value);
     const int lower = qMax(0, m_targetManager.lowerLimit().value);
     int requested = current.value;

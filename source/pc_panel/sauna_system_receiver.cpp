@@ -17,6 +17,7 @@
 #include "protocol_buffers_support/si_pb_type_conversion/state_converter.h"
 #include "protocol_buffers_support/si_pb_type_conversion/user_message_converter.h"
 #include "sauna_bridge/message_formatter_base.h"
+#include "signal_interface/protocol_facts.h"
 
 #include <climits>
 #include <iterator>
@@ -29,15 +30,8 @@ namespace {
 using namespace signalInterface;
 namespace conversion = pbSupport::conversion;
 
-// Humidity codes from 101 up are humidity steps, coded as step + 101.
-constexpr quint32 firstHumidityStepCode = 101;
-constexpr int latestPlausibleYear = 2200;
+namespace protocolFacts = signalInterface::protocolFacts;
 constexpr qsizetype loggedPrefixLength = 16;
-
-QDate protocolEpochDate()
-{
-    return QDate(2000, 1, 1);
-}
 
 // Limit-table entries and versions are ints in the panel; a larger wire value makes the table
 // unusable rather than negative.
@@ -280,8 +274,8 @@ void SaunaSystemReceiver::handleIntegerValue(const vaholumo::Integer_value_chang
         emit saunaBathTimeLimitChanged(value);
         break;
     case vaholumo::Integer_value_changed_value_t_HUMIDITY:
-        if (report.value() >= firstHumidityStepCode)
-            emit saunaHumidityChanged(value - static_cast<int>(firstHumidityStepCode),
+        if (protocolFacts::isHumidityLevelCode(value))
+            emit saunaHumidityChanged(value - protocolFacts::humidityLevelCodeOffset,
                                       HumidityTypes::E_step);
         else
             emit saunaHumidityChanged(value, HumidityTypes::E_percentage);
@@ -325,8 +319,8 @@ void SaunaSystemReceiver::handleIntegerValue(const vaholumo::Integer_value_chang
         break;
     case vaholumo::Integer_value_changed_value_t_LAST_DESCALING: {
         // A day number giving no plausible date is treated as absent.
-        const QDate date = protocolEpochDate().addDays(value);
-        if (date.isValid() && date.year() <= latestPlausibleYear)
+        QDate date;
+        if (conversion::toSiDate(report.value(), date))
             emit saunaLastDescalingChanged(date);
         break;
     }

@@ -1,14 +1,11 @@
 #include "value/humidity_value.h"
 
+#include "signal_interface/protocol_facts.h"
+
 using signalInterface::HumidityTypes;
+namespace protocolFacts = signalInterface::protocolFacts;
 
 namespace value {
-
-namespace {
-
-constexpr int encodedLevelOffset = 101;
-
-} // namespace
 
 int convertHumidityNumber(int number, HumidityTypes::HumidityUnit from,
                           HumidityTypes::HumidityUnit to)
@@ -22,15 +19,16 @@ int convertHumidityNumber(int number, HumidityTypes::HumidityUnit from,
 
 HumidityValue_T decodeHumidity(int encoded)
 {
-    if (encoded > 100)
-        return {encoded - encodedLevelOffset, HumidityTypes::E_step};
+    if (protocolFacts::isHumidityLevelCode(encoded))
+        return {encoded - protocolFacts::humidityLevelCodeOffset, HumidityTypes::E_step};
     return {encoded, HumidityTypes::E_percentage};
 }
 
 int encodeHumidity(const HumidityValue_T &humidity)
 {
-    return humidity.unit == HumidityTypes::E_step ? humidity.value + encodedLevelOffset
-                                                  : humidity.value;
+    return humidity.unit == HumidityTypes::E_step
+               ? humidity.value + protocolFacts::humidityLevelCodeOffset
+               : humidity.value;
 }
 
 } // namespace value

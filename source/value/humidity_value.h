@@ -25,8 +25,8 @@ struct HumidityValue_T
 int convertHumidityNumber(int number, signalInterface::HumidityTypes::HumidityUnit from,
                           signalInterface::HumidityTypes::HumidityUnit to);
 
-// The integer encoding of the wire and the controllers: above 100 a level, as level + 101;
-// otherwise percent.
+// The integer encoding of the wire and the controllers (signal_interface/protocol_facts.h): a
+// level as level + 101, otherwise percent.
 HumidityValue_T decodeHumidity(int encoded);
 int encodeHumidity(const HumidityValue_T &humidity);
 

@@ -6,6 +6,7 @@
 #include "protocol_buffers_support/si_pb_type_conversion/favorite_conversion.h"
 #include "protocol_buffers_support/si_pb_type_conversion/node_converter.h"
 #include "protocol_buffers_support/si_pb_type_conversion/product_converter.h"
+#include "protocol_buffers_support/si_pb_type_conversion/protocol_time.h"
 #include "protocol_buffers_support/si_pb_type_conversion/state_converter.h"
 #include "protocol_buffers_support/si_pb_type_conversion/user_message_converter.h"
 
@@ -68,6 +69,7 @@ private slots:
     void favoriteRoundTrip();
     void auxRelayAndDescaling();
     void errorLogTime();
+    void protocolDates();
     void userMessage();
     void relayConversion();
     void enumPairs();
@@ -478,6 +480,21 @@ void TestSiPbTypeConversion::errorLogTime()
     post.set_time(~0ULL);
     QVERIFY(!conversion::toSiErrorLogItem(post, item));
     QVERIFY(!item.time.isValid()); // an absurd time is left unset, the entry still counts
+}
+
+void TestSiPbTypeConversion::protocolDates()
+{
+    const QDate lastPlausible(2200, 12, 31);
+    const auto lastPlausibleDay = std::uint64_t(QDate(2000, 1, 1).daysTo(lastPlausible));
+    QDate date;
+    QVERIFY(conversion::toSiDate(0, date));
+    QCOMPARE(date, QDate(2000, 1, 1));
+    QVERIFY(conversion::toSiDate(lastPlausibleDay, date));
+    QCOMPARE(date, lastPlausible);
+    // Beyond 2200, and far beyond any QDate arithmetic: dropped, the last date kept.
+    QVERIFY(!conversion::toSiDate(lastPlausibleDay + 1, date));
+    QVERIFY(!conversion::toSiDate(~0ULL, date));
+    QCOMPARE(date, lastPlausible);
 }
 
 void TestSiPbTypeConversion::userMessage()

@@ -1,5 +1,6 @@
 #include "sauna_record_store.h"
 
+#include "signal_interface/protocol_facts.h"
 #include "simulator_messages.h"
 
 #include <QDate>
@@ -63,8 +64,8 @@ SaunaRecordStore::SaunaRecordStore()
 
 quint64 SaunaRecordStore::latestStartTime()
 {
-    const QDateTime epoch(QDate(2000, 1, 1), QTime(0, 0), QTimeZone::utc());
-    return quint64(epoch.msecsTo(QDateTime(QDate(2100, 1, 1), QTime(0, 0), QTimeZone::utc())));
+    return quint64(signalInterface::protocolFacts::protocolEpoch().msecsTo(
+        QDateTime(QDate(2100, 1, 1), QTime(0, 0), QTimeZone::utc())));
 }
 
 void SaunaRecordStore::appendAll(SaunaReport &report) const

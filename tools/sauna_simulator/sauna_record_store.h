@@ -2,6 +2,7 @@
 
 #include "sauna_records.h"
 #include "sauna_report.h"
+#include "signal_interface/protocol_facts.h"
 
 #include <array>
 
@@ -22,8 +23,9 @@ public:
         quint32 longestBathTime = 0; // minutes
     };
 
-    // Humidity codes run to step 10 of the humidity steps.
-    static constexpr quint32 HighestHumidityCode = 111;
+    // Humidity codes run to the highest humidity step.
+    static constexpr quint32 HighestHumidityCode =
+        signalInterface::protocolFacts::largestHumidityCode;
 
     SaunaRecordStore();
 

@@ -26,7 +26,7 @@ struct FavoriteRecord
     quint32 index = 0;
     bool inUse = false;
     QString name;
-    quint32 humidity = 0;      // percent, or humidity step + 101
+    quint32 humidity = 0;      // percent, or a coded step (protocol_facts.h)
     quint32 temperature = 450; // ninths of a degree Celsius
     quint32 bathTime = 30;     // minutes
     bool lights = false;

@@ -1,7 +1,8 @@
 #include "sauna_state_model.h"
 
+#include "signal_interface/protocol_facts.h"
+
 #include <QDate>
-#include <QTimeZone>
 
 #include <algorithm>
 #include <array>
@@ -10,6 +11,8 @@
 namespace tools {
 
 namespace {
+
+namespace protocolFacts = signalInterface::protocolFacts;
 
 // How an integer request changes the sauna: the report it changes and the range a value must lie
 // in. A bound taken from another value names that value's report id; 0 means the fixed bound.
@@ -37,8 +40,9 @@ constexpr std::array<IntegerRequestRule, 16> IntegerRequestRules{{
      IntegerId::SystemUpperTemperatureLimit},
     {IntegerRequestId::BathTime, IntegerId::BathTime, "bath time", 1, 0, 0,
      IntegerId::BathTimeLimit},
-    // Percent 0..100, or humidity step 0..10 coded as 101..111.
-    {IntegerRequestId::TargetHumidity, IntegerId::TargetHumidity, "target humidity", 0, 111, 0, 0},
+    // Percent, or a coded humidity step.
+    {IntegerRequestId::TargetHumidity, IntegerId::TargetHumidity, "target humidity", 0,
+     quint32(protocolFacts::largestHumidityCode), 0, 0},
     {IntegerRequestId::TankStandbyTemperature, IntegerId::TankStandbyTemperature,
      "tank standby temperature", 0, 900, 0, 0},
     {IntegerRequestId::ExtSwitchBathTime, IntegerId::ExtSwitchBathTime, "external switch bath time",
@@ -134,7 +138,8 @@ SaunaStateModel::SaunaStateModel()
           {IntegerId::CleanupBetweenTime, 24},
           {IntegerId::CleanupTotal, 0},
           {IntegerId::LastDescaling,
-           quint32(std::max<qint64>(0, QDate(2000, 1, 1).daysTo(QDate::currentDate()) - 30))},
+           quint32(std::max<qint64>(
+               0, protocolFacts::protocolEpochDate().daysTo(QDate::currentDate()) - 30))},
           {IntegerId::TankAutoEmptyingDuration, 10},
           {IntegerId::RcbTankFillTime, 120},
           {IntegerId::NotAllowedStartFrom, 22 * 60},
@@ -167,7 +172,7 @@ SaunaStateModel::SaunaStateModel()
 
 QDateTime SaunaStateModel::protocolEpoch()
 {
-    return QDateTime(QDate(2000, 1, 1), QTime(0, 0), QTimeZone::utc());
+    return protocolFacts::protocolEpoch();
 }
 
 SaunaReport SaunaStateModel::fullReport() const
@@ -395,7 +400,11 @@ quint32 SaunaStateModel::effectiveTargetHumidity() const
         return AmbientHumidity;
     const quint32 target = integer(IntegerId::TargetHumidity);
     // Steps are shown as a coarse percentage: ten percent per step.
-    return target <= 100 ? target : std::min<quint32>(100, (target - 101) * 10);
+    const quint32 largestPercent = protocolFacts::largestHumidityPercent;
+    if (!protocolFacts::isHumidityLevelCode(int(target)))
+        return target;
+    return std::min<quint32>(largestPercent,
+                             (target - quint32(protocolFacts::humidityLevelCodeOffset)) * 10);
 }
 
 bool SaunaStateModel::isHeating() const

@@ -174,7 +174,7 @@ public:
     // The sauna's clock in milliseconds since 2000-01-01 00:00 UTC.
     quint64 systemTime(const QDateTime &nowUtc) const;
 
-    // Counts from 2000-01-01 00:00 UTC, the epoch of every time on the wire.
+    // The epoch of every time on the wire, in UTC (signal_interface/protocol_facts.h).
     static QDateTime protocolEpoch();
 
 private:

@@ -4,18 +4,17 @@ namespace pbSupport::conversion {
 
 namespace {
 
-constexpr int latestPlausibleYear = 2200;
+using signalInterface::protocolFacts::protocolEpoch;
+using signalInterface::protocolFacts::protocolEpochDate;
+
 constexpr std::uint64_t minutesPerDay = 24 * 60;
 // 2200 years of milliseconds; anything larger cannot give a plausible date and would overflow
 // QDateTime's signed arithmetic.
 constexpr std::uint64_t largestPlausibleMilliseconds = 2200ULL * 366 * 24 * 3600 * 1000;
+// Likewise in days: QDate::addDays() takes a signed count.
+constexpr std::uint64_t largestPlausibleDays = 2200ULL * 366;
 
 } // namespace
-
-QDateTime protocolEpoch(Qt::TimeSpec spec)
-{
-    return QDateTime(QDate(2000, 1, 1), QTime(0, 0), spec);
-}
 
 bool toSiDateTime(std::uint64_t milliseconds, QDateTime &out, Qt::TimeSpec spec)
 {
@@ -25,6 +24,17 @@ bool toSiDateTime(std::uint64_t milliseconds, QDateTime &out, Qt::TimeSpec spec)
     if (!dateTime.isValid() || dateTime.date().year() > latestPlausibleYear)
         return false;
     out = dateTime;
+    return true;
+}
+
+bool toSiDate(std::uint64_t days, QDate &out)
+{
+    if (days > largestPlausibleDays)
+        return false;
+    const QDate date = protocolEpochDate().addDays(static_cast<qint64>(days));
+    if (!date.isValid() || date.year() > latestPlausibleYear)
+        return false;
+    out = date;
     return true;
 }
 

@@ -1,18 +1,22 @@
 #pragma once
 
+#include "signal_interface/protocol_facts.h"
+
+#include <QDate>
 #include <QDateTime>
 
 #include <cstdint>
 
 namespace pbSupport::conversion {
 
-// Protocol times count milliseconds from 2000-01-01 00:00:00; calendar, clock and state
-// messages in UTC, error-log entries in the panel's local time.
-QDateTime protocolEpoch(Qt::TimeSpec spec = Qt::UTC);
+// Times and dates count from the protocol epoch (signal_interface/protocol_facts.h).
 
-// A received time is taken only when it gives a valid date no later than 2200; anything beyond
-// is treated as absent rather than shown as a plausible-looking wrong date.
+// A received time or date is taken only when it gives a valid date no later than 2200; anything
+// beyond is treated as absent rather than shown as a plausible-looking wrong date.
+constexpr int latestPlausibleYear = 2200;
 bool toSiDateTime(std::uint64_t milliseconds, QDateTime &out, Qt::TimeSpec spec = Qt::UTC);
+// A date given as days since the epoch.
+bool toSiDate(std::uint64_t days, QDate &out);
 
 // A time before the epoch, or an invalid one, has no protocol form: it must not reach the wire as
 // a wrapped unsigned number.
