@@ -93,18 +93,13 @@ void HumidityPresentationManager::emitValue()
 void HumidityPresentationManager::onSaunaMasterFuncDescChanged(
     MasterFuncDescTypes::MasterFuncDescPost description)
 {
-    if (description.humidityPercent && m_sensorOk)
-        changeHumidityUnit(HumidityTypes::E_percentage);
-    else if (description.humidityLevel)
-        changeHumidityUnit(HumidityTypes::E_step);
-    m_percentSupported = description.humidityPercent;
+    if (const auto unit = m_unitRule.onDescription(description))
+        changeHumidityUnit(*unit);
 }
 
 void HumidityPresentationManager::onSaunaHumiditySensorStatusChanged(bool sensorOk)
 {
-    changeHumidityUnit(sensorOk && m_percentSupported ? HumidityTypes::E_percentage
-                                                      : HumidityTypes::E_step);
-    m_sensorOk = sensorOk;
+    changeHumidityUnit(m_unitRule.onSensorStatus(sensorOk));
 }
 
 void HumidityPresentationManager::onFilteredHumidityValueChanged(HumidityValue_T filtered)

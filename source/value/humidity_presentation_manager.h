@@ -2,6 +2,7 @@
 
 #include "signal_interface/humidity_types.h"
 #include "signal_interface/master_func_desc_types.h"
+#include "value/humidity_unit_rule.h"
 #include "value/humidity_value.h"
 
 #include <QList>
@@ -12,8 +13,8 @@
 namespace value {
 
 // The measured room humidity as shown: the filtered value in smooth presentation, the last
-// reported value (or none) in direct presentation. Its unit follows the sauna's reports like the
-// humidity value manager's.
+// reported value (or none) in direct presentation. Its unit follows the sauna's reports
+// (HumidityUnitRule).
 class HumidityPresentationManager : public QObject
 {
     Q_OBJECT
@@ -51,8 +52,7 @@ public slots:
 private:
     signalInterface::HumidityTypes::HumidityUnit m_unit = signalInterface::HumidityTypes::E_step;
     std::optional<int> m_value;
-    bool m_percentSupported = false;
-    bool m_sensorOk = false;
+    HumidityUnitRule m_unitRule;
     HumidityValue_T m_filtered{0, signalInterface::HumidityTypes::E_step};
     bool m_useFilteredValue = true;
 };

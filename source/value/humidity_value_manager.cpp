@@ -127,18 +127,13 @@ void HumidityValueManager::checkLimits()
 void HumidityValueManager::onSaunaMasterFuncDescChanged(
     MasterFuncDescTypes::MasterFuncDescPost description)
 {
-    if (description.humidityPercent && m_sensorOk)
-        setHumidityUnit(HumidityTypes::E_percentage);
-    else if (description.humidityLevel)
-        setHumidityUnit(HumidityTypes::E_step);
-    m_percentSupported = description.humidityPercent;
+    if (const auto unit = m_unitRule.onDescription(description))
+        setHumidityUnit(*unit);
 }
 
 void HumidityValueManager::onSaunaHumiditySensorStatusChanged(bool sensorOk)
 {
-    setHumidityUnit(sensorOk && m_percentSupported ? HumidityTypes::E_percentage
-                                                   : HumidityTypes::E_step);
-    m_sensorOk = sensorOk;
+    setHumidityUnit(m_unitRule.onSensorStatus(sensorOk));
 }
 
 void HumidityValueManager::onChangeHumidityValueRequested(int step)

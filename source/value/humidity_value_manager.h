@@ -2,6 +2,7 @@
 
 #include "signal_interface/humidity_types.h"
 #include "signal_interface/master_func_desc_types.h"
+#include "value/humidity_unit_rule.h"
 #include "value/humidity_value.h"
 
 #include <QList>
@@ -12,9 +13,8 @@
 namespace value {
 
 // One edited humidity (a target, a favorite's or a program's humidity). Its unit follows the
-// sauna: percent only while the sauna supports percent control and reports a working sensor,
-// levels otherwise; the value and the limits are converted on every switch. In propose mode a
-// step only proposes the next number, in the current unit.
+// sauna's reports (HumidityUnitRule); the value and the limits are converted on every switch. In
+// propose mode a step only proposes the next number, in the current unit.
 class HumidityValueManager : public QObject
 {
     Q_OBJECT
@@ -66,8 +66,7 @@ private:
     int m_lowerLimit = 0;
     int m_upperLimit = 10;
     bool m_applyStepsLocally = true;
-    bool m_sensorOk = false;
-    bool m_percentSupported = false;
+    HumidityUnitRule m_unitRule;
 };
 
 } // namespace value
