@@ -42,8 +42,9 @@ QString padded(qint64 number, int width, bool pad)
 
 } // namespace
 
-DurationManager::DurationManager(QObject *parent)
+DurationManager::DurationManager(TimeEditTypes::TimeComponent topComponent, QObject *parent)
     : QObject(parent)
+    , m_topComponent(topComponent)
 {}
 
 int DurationManager::connectChangeRequests(const QList<QObject *> &items)
@@ -155,30 +156,57 @@ void DurationManager::onDurationChangeRequested(int component, int direction)
     setValueCheckLimits(next);
 }
 
-qint64 DurationManager::plainStep(int component, int direction) const
+qint64 DurationManager::stepValue(int component, int direction) const
 {
-    qint64 unitStep = 0;
+    if (!m_value)
+        return direction == TimeEditTypes::E_increase ? m_upperLimit : m_lowerLimit;
+    if (component == m_topComponent)
+        return topComponentStep(direction);
+    if (component > m_topComponent && component <= TimeEditTypes::E_milliSecond)
+        return plainStep(component, direction);
+    return *m_value;
+}
+
+qint64 DurationManager::componentUnit(int component)
+{
     switch (component) {
     case TimeEditTypes::E_hour:
-        unitStep = qint64(m_hourStep) * millisecondsPerHour;
-        break;
+        return millisecondsPerHour;
     case TimeEditTypes::E_minute:
-        unitStep = qint64(m_minuteStep) * millisecondsPerMinute;
-        break;
+        return millisecondsPerMinute;
     case TimeEditTypes::E_second:
-        unitStep = qint64(m_secondStep) * millisecondsPerSecond;
-        break;
+        return millisecondsPerSecond;
     case TimeEditTypes::E_milliSecond:
-        unitStep = m_millisecondStep;
-        break;
+        return 1;
     default:
-        break;
+        return 0;
     }
+}
+
+int DurationManager::componentStepCount(int component) const
+{
+    switch (component) {
+    case TimeEditTypes::E_hour:
+        return m_hourStep;
+    case TimeEditTypes::E_minute:
+        return m_minuteStep;
+    case TimeEditTypes::E_second:
+        return m_secondStep;
+    case TimeEditTypes::E_milliSecond:
+        return m_millisecondStep;
+    default:
+        return 0;
+    }
+}
+
+qint64 DurationManager::plainStep(int component, int direction) const
+{
+    const qint64 unitStep = qint64(componentStepCount(component)) * componentUnit(component);
     const qint64 v = m_value.value_or(0);
     return signOf(direction) > 0 ? saturatingAdd(v, unitStep) : saturatingSubtract(v, unitStep);
 }
 
-qint64 DurationManager::topComponentStep(qint64 unit, int step, int direction) const
+qint64 DurationManager::topComponentStep(int direction) const
 {
     const qint64 v = *m_value;
     const bool increase = direction == TimeEditTypes::E_increase;
@@ -186,7 +214,8 @@ qint64 DurationManager::topComponentStep(qint64 unit, int step, int direction) c
         return m_lowerLimit;
     if (v == m_lowerLimit && !increase)
         return m_upperLimit;
-    const qint64 unitStep = qint64(step) * unit;
+    const qint64 unit = componentUnit(m_topComponent);
+    const qint64 unitStep = qint64(componentStepCount(m_topComponent)) * unit;
     const qint64 next = increase ? saturatingAdd(v, unitStep) : saturatingSubtract(v, unitStep);
     // Limits inside one unit: any step leaves them, so the stepper shows as blocked.
     if (m_lowerLimit / unit == m_upperLimit / unit)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "signal_interface/time_edit_types.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -11,7 +13,7 @@ namespace value {
 
 // Base of the duration editors: holds one optional duration in milliseconds within limits, steps
 // its hour, minute, second and millisecond components and tells QML the component texts and which
-// steppers are blocked. The subclasses decide which component is the top one.
+// steppers are blocked. The subclasses only name the top component.
 class DurationManager : public QObject
 {
     Q_OBJECT
@@ -20,8 +22,6 @@ public:
     static constexpr qint64 millisecondsPerHour = 3600000;
     static constexpr qint64 millisecondsPerMinute = 60000;
     static constexpr qint64 millisecondsPerSecond = 1000;
-
-    explicit DurationManager(QObject *parent = nullptr);
 
     // Returns the number of items whose durationChangeRequested(int,int) could not be connected.
     int connectChangeRequests(const QList<QObject *> &items);
@@ -46,8 +46,10 @@ public:
     bool isAcceptable(qint64 candidate) const;
 
     // The value one step of the component in the direction would give; the value is not changed.
-    // Without a value: the upper limit for an increase, the lower limit otherwise.
-    virtual qint64 stepValue(int component, int direction) const = 0;
+    // Without a value: the upper limit for an increase, the lower limit otherwise. The top
+    // component wraps around at the limits, the ones below it step without wrapping, and the ones
+    // above it (and unknown ones) leave the value as it is.
+    qint64 stepValue(int component, int direction) const;
 
 signals:
     void durationValueComponentsChanged(QString hours, QString minutes, QString seconds,
@@ -60,20 +62,26 @@ public slots:
     void onDurationChangeRequested(int component, int direction);
 
 protected:
-    // A step of one component that neither wraps nor clamps; setValueCheckLimits clamps later.
-    qint64 plainStep(int component, int direction) const;
-    // A step of the top component: wraps at the limits, clamps only when the limits span more
-    // than one unit of it.
-    qint64 topComponentStep(qint64 unit, int step, int direction) const;
+    DurationManager(signalInterface::TimeEditTypes::TimeComponent topComponent, QObject *parent);
 
     void checkLimits();
     void emitValueChanged();
     void emitComponentsChanged();
 
 private:
+    // Milliseconds in one unit of a component, and the number of units one step of it takes; 0
+    // for an unknown component.
+    static qint64 componentUnit(int component);
+    int componentStepCount(int component) const;
+    // A step of one component that neither wraps nor clamps; setValueCheckLimits clamps later.
+    qint64 plainStep(int component, int direction) const;
+    // A step of the top component: wraps at the limits, clamps only when the limits span more
+    // than one unit of it.
+    qint64 topComponentStep(int direction) const;
     void clampValueToLimits();
     QString debugText(qint64 milliseconds) const;
 
+    signalInterface::TimeEditTypes::TimeComponent m_topComponent;
     std::optional<qint64> m_value;
     qint64 m_lowerLimit = 0;
     qint64 m_upperLimit = std::numeric_limits<qint64>::max();

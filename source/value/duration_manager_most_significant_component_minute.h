@@ -12,8 +12,6 @@ class DurationManagerMostSignificantComponentMinute : public DurationManager
 
 public:
     explicit DurationManagerMostSignificantComponentMinute(QObject *parent = nullptr);
-
-    qint64 stepValue(int component, int direction) const override;
 };
 
 } // namespace value
