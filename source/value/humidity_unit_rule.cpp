@@ -5,8 +5,8 @@ using signalInterface::MasterFuncDescTypes;
 
 namespace value {
 
-std::optional<HumidityTypes::HumidityUnit> HumidityUnitRule::onDescription(
-    const MasterFuncDescTypes::MasterFuncDescPost &description)
+std::optional<HumidityTypes::HumidityUnit>
+HumidityUnitRule::onDescription(const MasterFuncDescTypes::MasterFuncDescPost &description)
 {
     m_percentSupported = description.humidityPercent;
     if (description.humidityPercent && m_sensorOk)

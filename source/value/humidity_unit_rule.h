@@ -15,8 +15,8 @@ class HumidityUnitRule
 public:
     // The unit a new description calls for, judged by the sensor status last reported; nothing
     // when the sauna names neither unit usable (the unit then stays as it is).
-    std::optional<signalInterface::HumidityTypes::HumidityUnit> onDescription(
-        const signalInterface::MasterFuncDescTypes::MasterFuncDescPost &description);
+    std::optional<signalInterface::HumidityTypes::HumidityUnit>
+    onDescription(const signalInterface::MasterFuncDescTypes::MasterFuncDescPost &description);
     // The unit a sensor status calls for, judged by the description last reported.
     signalInterface::HumidityTypes::HumidityUnit onSensorStatus(bool sensorOk);
 
