@@ -1,7 +1,7 @@
 #include "control/calendar_date_program_overview_controller.h"
 
 #include "control/details/calendar_data_provider.h"
-#include "control/details/panel_questions.h"
+#include "signal_interface/protocol_facts.h"
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/calendar_month_day_item.h"
 #include "view_cpp/language_support.h"
@@ -18,8 +18,12 @@ using view::LanguageSupport;
 namespace {
 
 constexpr int daysPerWeek = 7;
-// Programs start no earlier than the protocol's epoch and no later than the link accepts.
-constexpr int firstYear = 2000;
+// The months shown: programs start no earlier than the protocol's epoch and no later than the link
+// accepts.
+int firstYear()
+{
+    return signalInterface::protocolFacts::protocolEpochDate().year();
+}
 constexpr int lastYear = 2199;
 
 // A cell before the first or after the last day of the month.
@@ -43,8 +47,7 @@ QTime newProgramTime(const QDate &date, const QDateTime &now)
 
 CalendarDateProgramOverviewController::CalendarDateProgramOverviewController(
     QObject *parent, details::CalendarDataProvider *dataProvider)
-    : QObject(parent)
-    , m_dataProvider(dataProvider)
+    : CalendarProgramOverviewControllerBase(parent, dataProvider)
     , m_monthModel(new view::ListModel(view::CalendarMonthDayItem::roleNames(), this))
     , m_dateOverviewModel(new view::ListModel(view::RowItemBase::roleNames(), this))
 {
@@ -122,7 +125,7 @@ QString CalendarDateProgramOverviewController::monthTitle() const
 QStringList CalendarDateProgramOverviewController::weekDayHeaders() const
 {
     QStringList headers;
-    CalendarTypes::WeekDay day = m_weekStart;
+    CalendarTypes::WeekDay day = weekStart();
     for (int column = 0; column < daysPerWeek; ++column) {
         headers.append(LanguageSupport::weekdayText(day));
         day = CalendarTypes::nextWeekDay(day);
@@ -152,7 +155,7 @@ void CalendarDateProgramOverviewController::onMonthIncreaseSelected()
 void CalendarDateProgramOverviewController::onMonthDecreaseSelected()
 {
     const QDate previous = m_shownMonth.addMonths(-1);
-    if (previous.year() >= firstYear)
+    if (previous.year() >= firstYear())
         showMonth(previous);
 }
 
@@ -176,30 +179,10 @@ void CalendarDateProgramOverviewController::onCalendarDateProgramEditActivated(i
     }
     if (m_selectedDate < m_dataProvider->today())
         return;
-    const std::optional<quint32> free = m_dataProvider->freeProgramIndex();
-    if (!free) {
-        emit panelUserMessageIssued(
-            details::infoMessage(details::panelMessageId::noFree,
-                                 {LanguageSupport::dateCalendarProgramText()}),
-            nullptr);
-        return;
-    }
-    CalendarProgram program(*free);
-    program.weekday = false;
-    program.startMode = CalendarTypes::E_ready_at;
-    program.start =
-        QDateTime(m_selectedDate, newProgramTime(m_selectedDate, m_dataProvider->now()), Qt::UTC);
-    emit calendarProgramEditActivated(program);
-}
-
-void CalendarDateProgramOverviewController::onWeekDayStartChanged(
-    ::signalInterface::CalendarTypes::WeekDay day)
-{
-    CalendarTypes::WeekDay checked = m_weekStart;
-    if (!CalendarTypes::fromInt(day, checked) || checked == m_weekStart)
-        return;
-    m_weekStart = checked;
-    rebuildMonth();
+    beginNewProgram(
+        false,
+        QDateTime(m_selectedDate, newProgramTime(m_selectedDate, m_dataProvider->now()), Qt::UTC),
+        LanguageSupport::dateCalendarProgramText());
 }
 
 void CalendarDateProgramOverviewController::onLockTimerTimeout()
@@ -207,22 +190,15 @@ void CalendarDateProgramOverviewController::onLockTimerTimeout()
     emit calendarProgramCancelled();
 }
 
-void CalendarDateProgramOverviewController::onSaunaCalendarProgramChanged(
-    ::signalInterface::CalendarProgram program)
+void CalendarDateProgramOverviewController::rebuildLists()
 {
-    m_dataProvider->storeProgram(program);
     rebuildMonth();
     rebuildDateOverview();
 }
 
-void CalendarDateProgramOverviewController::onLanguageChanged(
-    ::signalInterface::LanguageTypes::Language language)
+void CalendarDateProgramOverviewController::weekStartApplied()
 {
-    signalInterface::LanguageTypes::Language checked = language;
-    if (!signalInterface::LanguageTypes::fromInt(language, checked))
-        return;
     rebuildMonth();
-    rebuildDateOverview();
 }
 
 void CalendarDateProgramOverviewController::showMonth(const QDate &anyDayOfMonth)
@@ -244,7 +220,7 @@ void CalendarDateProgramOverviewController::rebuildMonth()
 {
     const QDate today = m_dataProvider->today();
     const int leading =
-        (details::CalendarDataProvider::weekDayOf(m_shownMonth) - m_weekStart + daysPerWeek) %
+        (details::CalendarDataProvider::weekDayOf(m_shownMonth) - weekStart() + daysPerWeek) %
         daysPerWeek;
     const int days = m_shownMonth.daysInMonth();
     const int cells = (leading + days + daysPerWeek - 1) / daysPerWeek * daysPerWeek;
@@ -271,17 +247,7 @@ void CalendarDateProgramOverviewController::rebuildDateOverview()
     m_dateOverviewModel->clear();
     if (!m_selectedDate.isValid())
         return;
-    for (const CalendarProgram &program : m_dataProvider->dateProgramsOn(m_selectedDate)) {
-        auto *row = new view::RowItem2(m_dataProvider->programTimeText(program),
-                                       static_cast<int>(program.index));
-        const auto favorite = m_dataProvider->favorite(program.favorite);
-        row->setData(favorite ? favorite->name : LanguageSupport::customText(),
-                     view::RowItemBase::TextValue1Role);
-        row->setData(program.standby ? LanguageSupport::standbyKindText(m_dataProvider->brand())
-                                     : LanguageSupport::bathText(),
-                     view::RowItemBase::TextValue2Role);
-        m_dateOverviewModel->appendItem(row);
-    }
+    appendProgramRows(m_dateOverviewModel, m_dataProvider->dateProgramsOn(m_selectedDate));
     auto *add = new view::RowItem2(LanguageSupport::dateCalendarProgramText(), newProgramRowId);
     const bool open = m_selectedDate >= m_dataProvider->today();
     add->setEnabled(open);

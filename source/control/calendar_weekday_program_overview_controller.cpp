@@ -1,7 +1,6 @@
 #include "control/calendar_weekday_program_overview_controller.h"
 
 #include "control/details/calendar_data_provider.h"
-#include "control/details/panel_questions.h"
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/list_model.h"
@@ -16,8 +15,7 @@ using view::LanguageSupport;
 
 CalendarWeekdayProgramOverviewController::CalendarWeekdayProgramOverviewController(
     QObject *parent, details::CalendarDataProvider *dataProvider)
-    : QObject(parent)
-    , m_dataProvider(dataProvider)
+    : CalendarProgramOverviewControllerBase(parent, dataProvider)
     , m_weekModel(new view::ListModel(view::RowItemBase::roleNames(), this))
     , m_weekDayModel(new view::ListModel(view::RowItemBase::roleNames(), this))
 {
@@ -121,42 +119,12 @@ void CalendarWeekdayProgramOverviewController::onCalendarWeekdayProgramEditActiv
         emit calendarProgramEditActivated(programs.at(row));
         return;
     }
-    const std::optional<quint32> free = m_dataProvider->freeProgramIndex();
-    if (!free) {
-        emit panelUserMessageIssued(
-            details::infoMessage(details::panelMessageId::noFree,
-                                 {LanguageSupport::weekdayCalendarProgramText()}),
-            nullptr);
-        return;
-    }
     // The program's weekday is that of its start date: the next such day from today.
     const QDate today = m_dataProvider->today();
     const int offset =
         (*m_selectedDay - details::CalendarDataProvider::weekDayOf(today) + dayCount) % dayCount;
-    CalendarProgram program(*free);
-    program.weekday = true;
-    program.startMode = CalendarTypes::E_ready_at;
-    program.start = QDateTime(today.addDays(offset), QTime(18, 0), Qt::UTC);
-    emit calendarProgramEditActivated(program);
-}
-
-void CalendarWeekdayProgramOverviewController::onWeekDayStartChanged(
-    ::signalInterface::CalendarTypes::WeekDay day)
-{
-    CalendarTypes::WeekDay checked = m_weekStart;
-    if (!CalendarTypes::fromInt(day, checked) || checked == m_weekStart)
-        return;
-    m_weekStart = checked;
-    rebuildWeek();
-}
-
-void CalendarWeekdayProgramOverviewController::onSaunaCalendarProgramChanged(
-    ::signalInterface::CalendarProgram program)
-{
-    m_dataProvider->storeProgram(program);
-    recount(false);
-    rebuildWeek();
-    rebuildWeekDay();
+    beginNewProgram(true, QDateTime(today.addDays(offset), QTime(18, 0), Qt::UTC),
+                    LanguageSupport::weekdayCalendarProgramText());
 }
 
 void CalendarWeekdayProgramOverviewController::onSaunaScheduleItemDisableChanged(bool disabled)
@@ -168,14 +136,21 @@ void CalendarWeekdayProgramOverviewController::onSaunaScheduleItemDisableChanged
     emit allDaysActivatedChanged(m_allDaysActivated);
 }
 
-void CalendarWeekdayProgramOverviewController::onLanguageChanged(
-    ::signalInterface::LanguageTypes::Language language)
+void CalendarWeekdayProgramOverviewController::rebuildLists()
 {
-    signalInterface::LanguageTypes::Language checked = language;
-    if (!signalInterface::LanguageTypes::fromInt(language, checked))
-        return;
     rebuildWeek();
     rebuildWeekDay();
+}
+
+void CalendarWeekdayProgramOverviewController::weekStartApplied()
+{
+    rebuildWeek();
+}
+
+void CalendarWeekdayProgramOverviewController::programStored()
+{
+    recount(false);
+    rebuildLists();
 }
 
 void CalendarWeekdayProgramOverviewController::recount(bool publishAll)
@@ -193,7 +168,7 @@ void CalendarWeekdayProgramOverviewController::recount(bool publishAll)
 void CalendarWeekdayProgramOverviewController::rebuildWeek()
 {
     m_weekModel->clear();
-    CalendarTypes::WeekDay day = m_weekStart;
+    CalendarTypes::WeekDay day = weekStart();
     for (int row = 0; row < dayCount; ++row) {
         auto *item = new view::RowItem2(LanguageSupport::weekdayPluralText(day), day);
         item->setData(QString::number(m_counts[day]), view::RowItemBase::TextValue1Role);
@@ -209,17 +184,7 @@ void CalendarWeekdayProgramOverviewController::rebuildWeekDay()
     m_weekDayModel->clear();
     if (!m_selectedDay)
         return;
-    for (const CalendarProgram &program : m_dataProvider->weekdayProgramsOn(*m_selectedDay)) {
-        auto *row = new view::RowItem2(m_dataProvider->programTimeText(program),
-                                       static_cast<int>(program.index));
-        const auto favorite = m_dataProvider->favorite(program.favorite);
-        row->setData(favorite ? favorite->name : LanguageSupport::customText(),
-                     view::RowItemBase::TextValue1Role);
-        row->setData(program.standby ? LanguageSupport::standbyKindText(m_dataProvider->brand())
-                                     : LanguageSupport::bathText(),
-                     view::RowItemBase::TextValue2Role);
-        m_weekDayModel->appendItem(row);
-    }
+    appendProgramRows(m_weekDayModel, m_dataProvider->weekdayProgramsOn(*m_selectedDay));
     m_weekDayModel->appendItem(
         new view::RowItem2(LanguageSupport::weekdayCalendarProgramText(), newProgramRowId));
     m_weekDayModel->updateLayoutOrder();

@@ -1,30 +1,18 @@
 #pragma once
 
-#include "signal_interface/calendar_program.h"
-#include "signal_interface/calendar_types.h"
-#include "signal_interface/language_types.h"
-#include "signal_interface/user_message_action.h"
-#include "signal_interface/user_message_types.h"
+#include "control/details/calendar_program_overview_controller_base.h"
 
 #include <QList>
-#include <QObject>
 
 #include <array>
 #include <optional>
 
-namespace view {
-class ListModel;
-}
-
 namespace control {
-
-namespace details {
-class CalendarDataProvider;
-}
 
 // The week view of the weekday programs: one row per day with its program count, the programs of
 // the chosen day, and the switch that activates or suspends the whole weekly schedule.
-class CalendarWeekdayProgramOverviewController : public QObject
+class CalendarWeekdayProgramOverviewController :
+    public details::CalendarProgramOverviewControllerBase
 {
     Q_OBJECT
     Q_PROPERTY(bool allDaysActivated READ allDaysActivated NOTIFY allDaysActivatedChanged)
@@ -33,8 +21,6 @@ class CalendarWeekdayProgramOverviewController : public QObject
 
 public:
     static constexpr int dayCount = 7;
-    // Application id of the week-day model's last row, which begins a new program.
-    static constexpr int newProgramRowId = -1;
 
     CalendarWeekdayProgramOverviewController(QObject *parent,
                                              details::CalendarDataProvider *dataProvider);
@@ -63,10 +49,6 @@ public:
 signals:
     void calendarProgramChangeRequested(::signalInterface::CalendarProgram program);
     void scheduleItemDisableChangeRequested(bool disable);
-    void calendarProgramCancelled();
-    void calendarProgramEditActivated(::signalInterface::CalendarProgram program);
-    void panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
-                                ::signalInterface::UserMessageAction *action);
     void weekDayProgramCountChanged(int day, int count);
     void allDaysActivatedChanged(bool activated);
     void selectedWeekDayChanged();
@@ -77,23 +59,22 @@ public slots:
     // The switch reports the state it showed; the request is for the opposite.
     void onWeekDaySwitchAllDaysActivation(bool shownActivated);
     void onCalendarWeekdayProgramEditActivated(int row);
-    void onWeekDayStartChanged(::signalInterface::CalendarTypes::WeekDay day);
-    void onSaunaCalendarProgramChanged(::signalInterface::CalendarProgram program);
     void onSaunaScheduleItemDisableChanged(bool disabled);
-    // The day names and the program rows are texts of the language; both lists are built anew.
-    void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
 
 private:
+    void rebuildLists() override;
+    void weekStartApplied() override;
+    // Counts the programs again before the lists are built anew.
+    void programStored() override;
+
     void recount(bool publishAll);
     void rebuildWeek();
     void rebuildWeekDay();
 
-    details::CalendarDataProvider *m_dataProvider;
     view::ListModel *m_weekModel;
     view::ListModel *m_weekDayModel;
     std::array<int, dayCount> m_counts{};
     std::optional<signalInterface::CalendarTypes::WeekDay> m_selectedDay;
-    signalInterface::CalendarTypes::WeekDay m_weekStart = signalInterface::CalendarTypes::E_monday;
     bool m_allDaysActivated = true;
 };
 
