@@ -11,8 +11,10 @@ import "calendar"
 Rectangle {
     id: root
 
-    // Toggled by the language controller after a language change, so texts are evaluated again.
-    property bool workaround: false
+    // Flipped by the language controller on every change of language. The engine refreshes the
+    // qsTr texts itself; a binding that shows a text the program gives (the keyboard's key caps)
+    // reads this, so that it asks for the text again.
+    property bool languageToggle: false
     property int currentTab: 0
 
     // The keyboard is opened by the program for a favorite's name or an auxiliary relay's name;
@@ -176,7 +178,7 @@ Rectangle {
         id: keyboard
         objectName: "onScreenKeyboard"
         anchors.fill: parent
-        languageToggle: root.workaround
+        languageToggle: root.languageToggle
         onTextAccepted: (text) => root.answerKeyboard(true, text)
         onEditCancelled: root.answerKeyboard(false, "")
     }

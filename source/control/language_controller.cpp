@@ -120,7 +120,7 @@ void LanguageController::refreshScene()
     if (!m_root) {
         return;
     }
-    m_root->setProperty("workaround", !m_root->property("workaround").toBool());
+    m_root->setProperty("languageToggle", !m_root->property("languageToggle").toBool());
     // A qsTr binding is evaluated again only when its engine is told to retranslate.
     if (QQmlEngine *engine = qmlEngine(m_root)) {
         engine->retranslate();

@@ -31,9 +31,10 @@ public:
     explicit LanguageController(QObject *parent = nullptr);
     ~LanguageController() override;
 
-    // The scene's root object; a language change toggles its "workaround" property, for the
-    // bindings that read it, and retranslates the root's engine, so that every qsTr binding is
-    // evaluated again.
+    // The scene's root object. Whenever a language is installed, the root's engine is
+    // retranslated, so that every qsTr binding is evaluated again, and the root's bool property
+    // "languageToggle" is flipped: texts the program gives (the on-screen keyboard's key caps)
+    // are no qsTr bindings, and are asked for again by the bindings that read it.
     void setRootObject(QObject *root);
 
     // Returns the number of connections that failed.

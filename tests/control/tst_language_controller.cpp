@@ -28,13 +28,13 @@ const QString builtTranslations = QStringLiteral(PANEL_TRANSLATIONS_DIR);
 class Root : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(bool workaround MEMBER m_workaround NOTIFY workaroundChanged)
+    Q_PROPERTY(bool languageToggle MEMBER m_languageToggle NOTIFY languageToggleChanged)
 
 signals:
-    void workaroundChanged();
+    void languageToggleChanged();
 
 private:
-    bool m_workaround = false;
+    bool m_languageToggle = false;
 };
 
 // The language screen as far as the language controller listens to it.
@@ -114,14 +114,14 @@ void TestLanguageController::finnishTranslatorInstalled()
     Root root;
     controller.setRootObject(&root);
     QSignalSpy changed(&controller, &LanguageController::languageChanged);
-    QSignalSpy refreshed(&root, &Root::workaroundChanged);
+    QSignalSpy refreshed(&root, &Root::languageToggleChanged);
 
     controller.onLanguageChangeRequested(LanguageTypes::E_finnish);
 
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.at(0).at(0).value<LanguageTypes::Language>(), LanguageTypes::E_finnish);
     QCOMPARE(refreshed.count(), 1);
-    QCOMPARE(root.property("workaround").toBool(), true);
+    QCOMPARE(root.property("languageToggle").toBool(), true);
     QCOMPARE(storedLanguage(), QStringLiteral("3"));
     QCOMPARE(view::UserMessageProvider::instance()->getText(0x2022),
              QStringLiteral("Palautetaanko tehdasasetukset?"));
@@ -129,7 +129,7 @@ void TestLanguageController::finnishTranslatorInstalled()
 
     // Back to English: the Finnish translator is gone.
     controller.onLanguageChangeRequested(LanguageTypes::E_english);
-    QCOMPARE(root.property("workaround").toBool(), false);
+    QCOMPARE(root.property("languageToggle").toBool(), false);
     QCOMPARE(view::UserMessageProvider::instance()->getText(0x2022),
              QStringLiteral("Confirm factory reset?"));
     QCOMPARE(view::LanguageSupport::yesText(), QStringLiteral("Yes"));
@@ -146,7 +146,7 @@ void TestLanguageController::qmlTranslationsFollowTheLanguage()
     component.setData(
         "import QtQml\n"
         "QtObject {\n"
-        "    property bool workaround: false\n"
+        "    property bool languageToggle: false\n"
         "    property string tabTitle: qsTr(\"Favorites\")\n"
         "}\n",
         QUrl::fromLocalFile(QDir::temp().absoluteFilePath(QStringLiteral("main.qml"))));
@@ -157,7 +157,7 @@ void TestLanguageController::qmlTranslationsFollowTheLanguage()
 
     controller.onLanguageChangeRequested(LanguageTypes::E_finnish);
     QCOMPARE(root->property("tabTitle").toString(), QStringLiteral("Suosikit"));
-    QCOMPARE(root->property("workaround").toBool(), true);
+    QCOMPARE(root->property("languageToggle").toBool(), true);
 
     controller.onLanguageChangeRequested(LanguageTypes::E_english);
     QCOMPARE(root->property("tabTitle").toString(), QStringLiteral("Favorites"));
@@ -166,7 +166,7 @@ void TestLanguageController::qmlTranslationsFollowTheLanguage()
     Root plain;
     controller.setRootObject(&plain);
     controller.onLanguageChangeRequested(LanguageTypes::E_finnish);
-    QCOMPARE(plain.property("workaround").toBool(), true);
+    QCOMPARE(plain.property("languageToggle").toBool(), true);
     QCOMPARE(root->property("tabTitle").toString(), QStringLiteral("Favorites"));
     controller.onLanguageChangeRequested(LanguageTypes::E_english);
 }
@@ -244,7 +244,7 @@ void TestLanguageController::outOfRangeLanguageIgnored()
 
     QCOMPARE(changed.count(), 0);
     QCOMPARE(messages.count(), 0);
-    QCOMPARE(root.property("workaround").toBool(), false);
+    QCOMPARE(root.property("languageToggle").toBool(), false);
     QCOMPARE(storedLanguage(), QStringLiteral("2"));
 }
 

@@ -529,9 +529,9 @@ void TestQmlScene::publishContext(QQmlContext *context)
 
 void TestQmlScene::sceneLoadsWithoutWarnings()
 {
-    QCOMPARE(m_root->property("workaround").metaType(), QMetaType::fromType<bool>());
-    QVERIFY(m_root->setProperty("workaround", true));
-    QVERIFY(m_root->setProperty("workaround", false));
+    QCOMPARE(m_root->property("languageToggle").metaType(), QMetaType::fromType<bool>());
+    QVERIFY(m_root->setProperty("languageToggle", true));
+    QVERIFY(m_root->setProperty("languageToggle", false));
     QCOMPARE(qobject_cast<QQuickItem *>(m_root)->width(), 340.0);
     QCOMPARE(qobject_cast<QQuickItem *>(m_root)->height(), 600.0);
 }
