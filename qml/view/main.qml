@@ -122,7 +122,7 @@ Rectangle {
         id: tabBar
         anchors.bottom: parent.bottom
         width: parent.width
-        height: 58
+        height: Theme.tabBarHeight
         color: Theme.surface
 
         RowLayout {

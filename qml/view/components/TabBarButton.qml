@@ -11,7 +11,7 @@ Item {
 
     signal clicked()
 
-    implicitHeight: 58
+    implicitHeight: Theme.tabBarHeight
 
     Rectangle {
         anchors.top: parent.top

@@ -23,6 +23,7 @@ var spacing = 8
 var margin = 12
 var touchTarget = 48          // smallest finger-sized control
 var rowHeight = 56
+var tabBarHeight = 58        // the bottom tab bar and each of its tabs
 
 var fontSmall = 13
 var fontNormal = 16
