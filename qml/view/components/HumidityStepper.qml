@@ -1,4 +1,5 @@
 import QtQuick
+import SignalInterfaceLib 1.0
 import "Theme.js" as Theme
 
 // A humidity stepper that shows what its humidity value manager reports, in percent or in
@@ -7,14 +8,13 @@ ValueStepper {
     id: stepper
 
     property QtObject manager: null
-    // HumidityTypes: 0 percent, 1 levels
-    property int unit: 1
+    property int unit: HumidityTypes.E_step
 
     signal changeHumidityValueRequested(int step)
 
     onStepRequested: (direction) => changeHumidityValueRequested(direction)
 
-    unitText: unit === 0 ? "%" : qsTr("level")
+    unitText: unit === HumidityTypes.E_percentage ? "%" : qsTr("level")
     valueColor: Theme.water
 
     Connections {

@@ -1,4 +1,5 @@
 import QtQuick
+import SignalInterfaceLib 1.0
 import "Theme.js" as Theme
 
 // A temperature stepper that shows what its temperature value manager reports.
@@ -6,13 +7,13 @@ ValueStepper {
     id: stepper
 
     property QtObject manager: null
-    property int unit: 0
+    property int unit: TemperatureTypes.E_celsius
 
     signal changeTemperatureValueRequested(int step)
 
     onStepRequested: (direction) => changeTemperatureValueRequested(direction)
 
-    unitText: unit === 1 ? "°F" : "°C"
+    unitText: unit === TemperatureTypes.E_fahrenheit ? "°F" : "°C"
     valueColor: Theme.accent
 
     Connections {

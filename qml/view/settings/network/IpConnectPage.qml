@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import SignalInterfaceLib 1.0
 import "../../components"
 import "../../components/Theme.js" as Theme
 
@@ -10,13 +11,9 @@ Item {
     objectName: "networkIpConnectPage"
 
     property QtObject sender
-    // Which field the last refusal was for: the address editor (14) or the port editor (15).
+    // Which field the last refusal was for: the address editor or the port editor.
     property int refusedField: 0
     signal backRequested()
-
-    readonly property int editIpAddress: 14
-    readonly property int editPort: 15
-    readonly property int doIpConnect: 20
 
     function commitAddress(text) {
         addressField.errorText = ""
@@ -32,7 +29,7 @@ Item {
         addressField.commit()
         portField.commit()
         if (addressField.errorText.length === 0 && portField.errorText.length === 0)
-            sender.buttonPressed(page.doIpConnect)
+            sender.buttonPressed(ConfigureTypes.E_networkDoIpConnect)
     }
 
     StackView.onActivated: sender.networkIpConnectViewVisibleChanged(true)
@@ -47,11 +44,12 @@ Item {
             portField.text = port
         }
         function onEditSelected(id) {
-            if (id === page.editIpAddress || id === page.editPort)
+            if (id === ConfigureTypes.E_networkEditIpAddress
+                    || id === ConfigureTypes.E_networkEditPort)
                 page.refusedField = id
         }
         function onEditMessage(message) {
-            if (page.refusedField === page.editPort)
+            if (page.refusedField === ConfigureTypes.E_networkEditPort)
                 portField.errorText = message
             else
                 addressField.errorText = message
@@ -94,9 +92,9 @@ Item {
             height: contentHeight
             interactive: false
             model: configure_network_ip_connect_model
-            buttonNames: ({ [page.doIpConnect]: "networkDetectButton" })
+            buttonNames: ({ [ConfigureTypes.E_networkDoIpConnect]: "networkDetectButton" })
             onButtonPressed: (applId) => {
-                if (applId === page.doIpConnect)
+                if (applId === ConfigureTypes.E_networkDoIpConnect)
                     page.detect()
                 else
                     page.sender.buttonPressed(applId)

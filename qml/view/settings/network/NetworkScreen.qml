@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import SignalInterfaceLib 1.0
 import "../../components/Theme.js" as Theme
 
 // The Network settings screen: the list of known sauna systems and, above it, a system's
@@ -15,12 +16,6 @@ Item {
     // Emitted when the user leaves the list page backwards.
     signal closeRequested()
 
-    // Ids of the program's Network screen.
-    readonly property int networkRoot: 10
-    readonly property int saunaDetails: 12
-    readonly property int specialIpConnect: 13
-    readonly property int changePin: 16
-
     // Leaving the screen from its list page hides that page as well.
     StackView.onDeactivating: if (stack.depth === 1) screen.sender.networkViewVisibleChanged(false)
 
@@ -32,16 +27,16 @@ Item {
         target: configure_network_controller
         function onEditSelected(id) {
             switch (id) {
-            case screen.networkRoot:
+            case ConfigureTypes.E_networkRoot:
                 stack.pop(null)
                 break
-            case screen.saunaDetails:
+            case ConfigureTypes.E_networkSaunaDetails:
                 stack.push(detailsPage)
                 break
-            case screen.specialIpConnect:
+            case ConfigureTypes.E_networkSpecialIpConnect:
                 stack.push(ipConnectPage)
                 break
-            case screen.changePin:
+            case ConfigureTypes.E_networkChangePin:
                 if (screen.currentPageName() !== "networkPinEditorPage")
                     stack.push(pinEditorPage)
                 break

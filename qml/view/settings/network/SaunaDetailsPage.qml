@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import SignalInterfaceLib 1.0
 import "../../components"
 import "../../components/Theme.js" as Theme
 
@@ -12,12 +13,6 @@ Item {
     property QtObject sender
     property bool deleteApplicable: false
     signal backRequested()
-
-    // Ids of the detail page's buttons.
-    readonly property int changePin: 16
-    readonly property int connectSauna: 17
-    readonly property int disconnectSauna: 18
-    readonly property int updateSauna: 19
 
     StackView.onActivated: sender.saunaDetailsViewVisibleChanged(true)
     StackView.onDeactivating: sender.saunaDetailsViewVisibleChanged(false)
@@ -57,10 +52,10 @@ Item {
                 interactive: false
                 model: configure_network_sauna_details_model
                 buttonNames: ({
-                    [page.changePin]: "networkEnterPinButton",
-                    [page.connectSauna]: "networkConnectButton",
-                    [page.disconnectSauna]: "networkDisconnectButton",
-                    [page.updateSauna]: "networkUpdateButton"
+                    [ConfigureTypes.E_networkChangePin]: "networkEnterPinButton",
+                    [ConfigureTypes.E_networkConnect]: "networkConnectButton",
+                    [ConfigureTypes.E_networkDisconnect]: "networkDisconnectButton",
+                    [ConfigureTypes.E_networkUpdate]: "networkUpdateButton"
                 })
                 onButtonPressed: (applId) => page.sender.buttonPressed(applId)
             }

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import SignalInterfaceLib 1.0
 import "../../components"
 import ".."
 import "../network"
@@ -16,13 +17,10 @@ Item {
     signal backRequested()
     signal openRequested(int id)
 
-    // The System menu's id of the Network screen.
-    readonly property int optionsNetwork: 2
-
     Connections {
         target: configure_system_view_controller
         function onEditSelected(id) {
-            if (id === page.optionsNetwork)
+            if (id === ConfigureTypes.E_optionsNetwork)
                 stack.push(networkScreen)
             else
                 page.openRequested(id)
