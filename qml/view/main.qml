@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import "components"
+import "components/GlobalSettings.js" as GlobalSettings
 import "components/Theme.js" as Theme
 import "main"
 import "favorites"
@@ -33,8 +34,9 @@ Rectangle {
         }
     }
 
-    width: 340
-    height: 600
+    // The program's application size; the main window takes the same size.
+    width: GlobalSettings.value("appWidth", 0)
+    height: GlobalSettings.value("appHeight", 0)
     color: Theme.background
 
     SaunaStatus {

@@ -2,31 +2,22 @@ import QtQuick
 import "components/GlobalSettings.js" as GlobalSettings
 import "components/Theme.js" as Theme
 
-// The splash shown while the panel starts. It copies the brand once: the settings object it
-// comes from may be gone while the splash is still on screen.
+// The splash shown while the panel starts. The brand's name and the size come from the
+// program's settings object. It copies them once: that object may be gone while the splash is
+// still on screen.
 Rectangle {
     id: splash
 
-    property string brandKey: "vaho"
+    property string brandName
 
-    readonly property string brandName: {
-        switch (brandKey) {
-        case "lumo": return "Lumo"
-        case "orvela": return "Orvela"
-        case "kastela": return "Kastela"
-        case "undefined": return ""
-        default: return "Vaho"
-        }
-    }
-
-    width: GlobalSettings.value("appWidth", 340)
-    height: GlobalSettings.value("appHeight", 600)
+    width: GlobalSettings.value("appWidth", 0)
+    height: GlobalSettings.value("appHeight", 0)
     color: Theme.background
 
     Component.onCompleted: {
-        brandKey = GlobalSettings.value("systemBrand", "vaho")
-        width = GlobalSettings.value("appWidth", 340)
-        height = GlobalSettings.value("appHeight", 600)
+        brandName = GlobalSettings.value("systemBrandName", "")
+        width = GlobalSettings.value("appWidth", 0)
+        height = GlobalSettings.value("appHeight", 0)
     }
 
     // A warm glow behind the brand.

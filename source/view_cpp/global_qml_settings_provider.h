@@ -11,7 +11,8 @@ class QQmlEngine;
 namespace view {
 
 // One instance of the settings component "SettingsBase.qml" on a QML engine, carrying the
-// system type, the brand and the application size that the screens read.
+// system type, the brand and the application size that the screens read. These values have
+// their one source here: the QML files hold no copy of them.
 class GlobalQmlSettingsProvider
 {
 public:
@@ -23,8 +24,9 @@ public:
     GlobalQmlSettingsProvider(const GlobalQmlSettingsProvider &) = delete;
     GlobalQmlSettingsProvider &operator=(const GlobalQmlSettingsProvider &) = delete;
 
-    // Sets "shouldInitializeGlobalSettingWithItself", "systemType", "systemBrand", "appWidth"
-    // and "appHeight", in this order. Without an object only a warning is written.
+    // Sets "shouldInitializeGlobalSettingWithItself", "systemType", "systemBrand", "appWidth",
+    // "appHeight" and "systemBrandName" (the brand's shown name), in this order. Without an
+    // object only a warning is written.
     void initializeSettings(signalInterface::VariantTypes::Brand brand,
                             signalInterface::VariantTypes::ProductType productType);
 

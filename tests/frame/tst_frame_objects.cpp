@@ -199,6 +199,9 @@ private slots:
         provider.initializeSettings(VariantTypes::E_vaho, VariantTypes::E_PC);
         QCOMPARE(provider.settings()->property("systemType").toString(), QStringLiteral("pc"));
         QCOMPARE(provider.settings()->property("appWidth").toInt(), 340);
+        QCOMPARE(provider.settings()->property("appHeight").toInt(), 600);
+        QCOMPARE(provider.settings()->property("systemBrandName").toString(),
+                 QStringLiteral("Vaho"));
     }
 
     // The scene calls these slots by name for its object names and the wiring looks the same

@@ -1,6 +1,7 @@
 #include "scene_stand_ins.h"
 
 #include "signal_interface/type_registration.h"
+#include "signal_interface/variant_types.h"
 #include "value/duration_manager_most_significant_component_hour.h"
 #include "value/humidity_presentation_manager.h"
 #include "value/humidity_value_manager.h"
@@ -17,6 +18,7 @@
 #include "view_cpp/row_item_base.h"
 #include "view_cpp/stepper_controller_item.h"
 #include "view_cpp/toggle_standard_item.h"
+#include "view_cpp/window_sizes.h"
 
 #include <QMetaMethod>
 #include <QQmlComponent>
@@ -1076,6 +1078,8 @@ void TestQmlScene::startupScreenLoads()
     settings->setProperty("systemBrand", QStringLiteral("lumo"));
     settings->setProperty("appWidth", 340);
     settings->setProperty("appHeight", 600);
+    settings->setProperty("systemBrandName",
+                          view::systemBrandShownName(signalInterface::VariantTypes::E_lumo));
 
     QQmlComponent splashComponent(
         &engine, QUrl::fromLocalFile(viewDirectory() + "/main_startup_screen.qml"));

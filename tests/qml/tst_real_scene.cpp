@@ -1,4 +1,5 @@
 #include "control/settings.h"
+#include "control/start_up_screen_controller.h"
 #include "control/variant_controller_pc_panel.h"
 #include "pc_panel/datagram_transport.h"
 #include "pc_panel/instance_settings.h"
@@ -7,6 +8,7 @@
 #include "signal_interface/sauna_state_types.h"
 #include "signal_interface/temperature_types.h"
 #include "signal_interface/user_message_types.h"
+#include "signal_interface/variant_types.h"
 #include "view_cpp/configure_tab_objects_provider.h"
 #include "view_cpp/frame_wiring.h"
 #include "view_cpp/gui_handler.h"
@@ -14,6 +16,7 @@
 #include "view_cpp/panel_frame.h"
 #include "view_cpp/register_view_qml_types.h"
 #include "view_cpp/start_up.h"
+#include "view_cpp/window_sizes.h"
 
 #include "message.pb.h"
 
@@ -115,6 +118,8 @@ private slots:
     void favoriteEditorFollowsTheFavoriteController();
     void calendarFollowsItsControllers();
     void networkScreenOpensFromTheSettingsTab();
+    void splashShowsTheProgramsBrand_data();
+    void splashShowsTheProgramsBrand();
 
 private:
     QObject *item(const char *objectName) const;
@@ -195,6 +200,10 @@ void TestRealScene::sceneLoadsAndWiresWithoutWarnings()
     peripherals.onSaunaFanRunningChanged(true);
     m_frame->loadScene();
     QVERIFY2(m_frame->guiHandler.rootObject(), "main.qml did not load");
+    // Before any window sizes it, the scene has the program's size, which the window takes too.
+    const QSize programSize = view::appSize(view::appSizeTable(), startUp::windowProductType);
+    QCOMPARE(programSize, QSize(340, 600));
+    QCOMPARE(rootItem()->size().toSize(), programSize);
     QVERIFY(item("fan_running_switch")->property("checked").toBool());
     peripherals.onSaunaFanRunningChanged(false);
     QVERIFY(!item("fan_running_switch")->property("checked").toBool());
@@ -209,7 +218,8 @@ void TestRealScene::sceneLoadsAndWiresWithoutWarnings()
     m_frame->prepareWindow();
     m_frame->showMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&m_frame->mainWindow));
-    QCOMPARE(rootItem()->width(), 340.0);
+    QCOMPARE(m_frame->mainWindow.size(), programSize);
+    QCOMPARE(rootItem()->size().toSize(), programSize);
 }
 
 QString TestRealScene::shownText(const char *objectName) const
@@ -619,4 +629,33 @@ void TestRealScene::networkScreenOpensFromTheSettingsTab()
 }
 
 QTEST_MAIN(TestRealScene)
+// The splash with the program's own settings object: the brand's name on it comes from the
+// program, and a brand without a name shows none.
+void TestRealScene::splashShowsTheProgramsBrand_data()
+{
+    QTest::addColumn<int>("brand");
+    QTest::addColumn<QString>("shown");
+    using VariantTypes = signalInterface::VariantTypes;
+    QTest::newRow("vaho") << int(VariantTypes::E_vaho) << QStringLiteral("Vaho");
+    QTest::newRow("lumo") << int(VariantTypes::E_lumo) << QStringLiteral("Lumo");
+    QTest::newRow("kastela") << int(VariantTypes::E_kastela) << QStringLiteral("Kastela");
+    QTest::newRow("undefined") << int(VariantTypes::E_undefined_brand) << QString();
+}
+
+void TestRealScene::splashShowsTheProgramsBrand()
+{
+    QFETCH(int, brand);
+    control::StartUpScreenController splash(
+        startUp::windowProductType, static_cast<signalInterface::VariantTypes::Brand>(brand));
+    splash.setQmlDirectory(QStringLiteral(PANEL_QML_VIEW_DIR));
+    splash.setGlobalSettingsFactory(startUp::globalSettingsFactory(PANEL_QML_VIEW_DIR "/"));
+    splash.show();
+    QQuickItem *root = splash.view()->rootObject();
+    QVERIFY2(root, "main_startup_screen.qml did not load");
+    QQuickItem *brandText = findInItemTree(root, QStringLiteral("brandText"));
+    QVERIFY(brandText);
+    QTEST(brandText->property("text").toString(), "shown");
+    splash.close();
+}
+
 #include "tst_real_scene.moc"
