@@ -4,6 +4,7 @@
 #include "view_cpp/window_sizes.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QIcon>
 #include <QMainWindow>
 #include <QQmlContext>
@@ -61,8 +62,11 @@ void StartUpScreenController::show()
     if (m_settingsFactory && !m_globalSettings) {
         m_globalSettings = m_settingsFactory(m_view->engine(), m_brand, m_productType);
     }
-    m_view->setSource(
-        QUrl::fromLocalFile(m_qmlDirectory + QStringLiteral("/main_startup_screen.qml")));
+    // One separator, whether or not the folder ends in one: the scene's imports must resolve to
+    // the same files as the settings component's, or the scene gets a settings script of its own
+    // that no settings object registers with.
+    m_view->setSource(QUrl::fromLocalFile(
+        QDir::cleanPath(m_qmlDirectory + QStringLiteral("/main_startup_screen.qml"))));
     m_window->show();
 }
 

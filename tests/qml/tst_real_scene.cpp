@@ -647,8 +647,10 @@ void TestRealScene::splashShowsTheProgramsBrand()
     QFETCH(int, brand);
     control::StartUpScreenController splash(
         startUp::windowProductType, static_cast<signalInterface::VariantTypes::Brand>(brand));
-    splash.setQmlDirectory(QStringLiteral(PANEL_QML_VIEW_DIR));
-    splash.setGlobalSettingsFactory(startUp::globalSettingsFactory(PANEL_QML_VIEW_DIR "/"));
+    // The directory as the program passes it to both, with its closing slash.
+    const QString qmlDirectory = QStringLiteral(PANEL_QML_VIEW_DIR "/");
+    splash.setQmlDirectory(qmlDirectory);
+    splash.setGlobalSettingsFactory(startUp::globalSettingsFactory(qmlDirectory));
     splash.show();
     QQuickItem *root = splash.view()->rootObject();
     QVERIFY2(root, "main_startup_screen.qml did not load");
