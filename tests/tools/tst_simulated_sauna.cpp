@@ -731,11 +731,8 @@ void TestSimulatedSauna::startFavoriteCommandStartsTheSauna()
     sendToSauna(startThree);
     QVERIFY(nextReport(report));
     QCOMPARE(report.data_error_size(), 0);
-    QCOMPARE(integerIn(report, 10), std::optional<quint32>(585)); // target temperature
-    QCOMPARE(integerIn(report, 20), std::optional<quint32>(40));  // target humidity
-    QCOMPARE(integerIn(report, 17), std::optional<quint32>(75));  // bath time
-    QCOMPARE(integerIn(report, 22), std::optional<quint32>(75));  // run time left
-    QCOMPARE(booleanIn(report, 10), std::optional<bool>(true));   // lights
+    // The panel's requests just before the command set the settings; starting leaves them be.
+    QCOMPARE(integerIn(report, 10), std::nullopt); // target temperature
     QVERIFY(report.has_sauna_state_changed());
     QCOMPARE(int(report.sauna_state_changed().state()), 11); // on
 }

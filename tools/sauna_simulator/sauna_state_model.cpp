@@ -366,13 +366,9 @@ SaunaReport SaunaStateModel::startFavorite(quint32 index)
         report.dataErrors.push_back(QStringLiteral("favorite %1 is not stored").arg(index));
         return report;
     }
-    const FavoriteRecord favorite = m_records.favorites()[index];
-    // Each setting goes through the rules of its own request: one that the current bath limits
-    // refuse is reported as refused, and the others still apply.
-    report.append(requestInteger(IntegerRequestId::TargetHumidity, favorite.humidity));
-    report.append(requestInteger(IntegerRequestId::TargetTemperature, favorite.temperature));
-    report.append(requestInteger(IntegerRequestId::BathTime, favorite.bathTime));
-    report.append(requestBoolean(BooleanRequestId::Lights, favorite.lights));
+    // The panel asks for the favorite's settings (those of its editor, which may differ from the
+    // stored record) before it sends this command, so starting takes the current settings and
+    // does not lay the stored record over them.
     report.append(requestState(SaunaStateValue::On));
     // A sauna that was on already begins the favorite's bath time afresh.
     report.append(renewBathTime());
