@@ -100,7 +100,6 @@ void TestSimulatorRecords::favoritesAndProgramsMakeTheRoundTrip()
     QSignalSpy favorites(receiver, &SaunaSystemReceiver::saunaFavoritesPostChanged);
     QSignalSpy programs(receiver, &SaunaSystemReceiver::saunaCalendarProgramChanged);
     QSignalSpy messages(receiver, &SaunaSystemReceiver::panelUserMessageIssued);
-    QSignalSpy temperature(receiver, &SaunaSystemReceiver::saunaTargetTemperatureChanged);
     QSignalSpy scheduleDisabled(receiver, &SaunaSystemReceiver::saunaScheduleItemDisableChanged);
     QSignalSpy succeeded(link.connectionStateMachine(), &ConnectionStateMachine::connectSucceeded);
     link.onConnectRequest(m_sauna->identity().identity);
