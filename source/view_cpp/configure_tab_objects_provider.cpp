@@ -21,6 +21,8 @@ std::vector<Publication> publications(ConfigureTabObjectsProvider &provider)
 {
     view::ConfigureSystemViewManager &system = provider.systemViewManager;
     view::ConfigureSystemNetworkViewManager &network = provider.systemNetworkViewManager;
+    view::ConfigureGeneralViewManager &general = provider.generalViewManager;
+    view::ConfigureGeneralPinViewManager &pin = provider.generalPinViewManager;
     return {
         {"configure_system_view_controller", &system},
         {"configure_system_selector_model", system.model()},
@@ -31,6 +33,11 @@ std::vector<Publication> publications(ConfigureTabObjectsProvider &provider)
         {"configure_network_ip_connect_model", network.ipConnectModel()},
         {"configure_network_sauna_details_model", network.saunaDetailsModel()},
         {"configure_network_sauna_details_info_model", network.saunaDetailsInfoModel()},
+        // General menu and PIN screen.
+        {"configure_general_view_controller", &general},
+        {"configure_general_pin_view_controller", &pin},
+        {"configure_general_selector_model", general.model()},
+        {"configure_general_pin_model", pin.model()},
     };
 }
 
@@ -43,6 +50,8 @@ ConfigureTabObjectsProvider::ConfigureTabObjectsProvider()
 ConfigureTabObjectsProvider::ConfigureTabObjectsProvider(QObject *parent)
     : systemViewManager(parent)
     , systemNetworkViewManager(parent)
+    , generalViewManager(parent)
+    , generalPinViewManager(parent)
 {}
 
 ConfigureTabObjectsProvider::~ConfigureTabObjectsProvider() = default;
@@ -74,12 +83,16 @@ int ConfigureTabObjectsProvider::connectToViews(view::GuiHandlerControlPanel &gu
     int failed = 0;
     failed += systemViewManager.connectToView(guiHandler.systemsSelectorItems());
     failed += systemNetworkViewManager.connectToView(guiHandler.networkViewItems());
+    failed += generalViewManager.connectToView(guiHandler.generalSelectorItems());
+    failed += generalPinViewManager.connectToView(guiHandler.generalSelectorItems());
     return failed;
 }
 
 int ConfigureTabObjectsProvider::connectLanguageSignals(const QList<QObject *> &senders)
 {
     int failed = 0;
+    failed += generalViewManager.connectLanguageSignals(senders);
+    failed += generalPinViewManager.connectLanguageSignals(senders);
     failed += systemViewManager.connectLanguageSignals(senders);
     return failed;
 }
@@ -91,6 +104,7 @@ int ConfigureTabObjectsProvider::connectSaunaSignals(const QList<QObject *> &sen
     Q_UNUSED(connectRelayScreen)
     int failed = 0;
     failed += systemViewManager.connectSaunaSignals(senders);
+    failed += generalPinViewManager.connectSaunaSignals(senders);
     return failed;
 }
 
@@ -115,6 +129,7 @@ QList<QObject *> ConfigureTabObjectsProvider::userMessageRaisers()
 
 void ConfigureTabObjectsProvider::initializeViews()
 {
+    generalPinViewManager.publishLockscreenSettings();
     systemViewManager.initializeView();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view_cpp/configure/configure_general_pin_view_manager.h"
+#include "view_cpp/configure/configure_general_view_manager.h"
 #include "view_cpp/configure/configure_system_network_view_manager.h"
 #include "view_cpp/configure/configure_system_view_manager.h"
 
@@ -60,6 +62,9 @@ public:
 
     view::ConfigureSystemViewManager systemViewManager;
     view::ConfigureSystemNetworkViewManager systemNetworkViewManager;
+    // The General menu and the PIN screen.
+    view::ConfigureGeneralViewManager generalViewManager;
+    view::ConfigureGeneralPinViewManager generalPinViewManager;
 };
 
 } // namespace details

@@ -194,6 +194,13 @@ int connectNativeObjects(PanelFrame &frame)
     failed += controllers.displayController.connectUserMouseSignals(mouse);
     failed += controllers.pinCodeController.connectUserMouseSignals(mouse);
 
+    // The PIN screen: its lock requests to the PIN-code controller and the lock state back, its
+    // relay choices to the lock screen's relay list.
+    const Objects pinScreen{&frame.configureTab.generalPinViewManager};
+    failed += controllers.pinCodeController.connectPinToggleRequests(pinScreen);
+    failed += controllers.peripheralController.connectAuxVisibleOnLockedScreenChanged(pinScreen);
+    failed += frame.configureTab.generalPinViewManager.connectPinCodeSignals(
+        {&controllers.pinCodeController});
     failed += calendar.dateProgramOverviewController.connectLockTimerTimeout(
         {&controllers.pinCodeController});
 

@@ -45,12 +45,15 @@ void TestConfigureTabObjectsProvider::initTestCase()
 void TestConfigureTabObjectsProvider::publishesEveryNameOnce()
 {
     const QStringList names = ConfigureTabObjectsProvider::publishedNames();
-    QCOMPARE(names, (QStringList{"configure_system_view_controller",
-                                 "configure_system_selector_model", "configure_network_controller",
-                                 "configure_network_model1", "configure_network_model2",
-                                 "configure_network_model3", "configure_network_ip_connect_model",
-                                 "configure_network_sauna_details_model",
-                                 "configure_network_sauna_details_info_model"}));
+    QCOMPARE(
+        names,
+        (QStringList{"configure_system_view_controller", "configure_system_selector_model",
+                     "configure_network_controller", "configure_network_model1",
+                     "configure_network_model2", "configure_network_model3",
+                     "configure_network_ip_connect_model", "configure_network_sauna_details_model",
+                     "configure_network_sauna_details_info_model",
+                     "configure_general_view_controller", "configure_general_pin_view_controller",
+                     "configure_general_selector_model", "configure_general_pin_model"}));
     QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
 }
 
@@ -73,6 +76,10 @@ void TestConfigureTabObjectsProvider::publishedObjectsAreTheManagersAndTheirMode
     QCOMPARE(object("configure_network_ip_connect_model"), network.ipConnectModel());
     QCOMPARE(object("configure_network_sauna_details_model"), network.saunaDetailsModel());
     QCOMPARE(object("configure_network_sauna_details_info_model"), network.saunaDetailsInfoModel());
+    QCOMPARE(object("configure_general_view_controller"), &provider.generalViewManager);
+    QCOMPARE(object("configure_general_selector_model"), provider.generalViewManager.model());
+    QCOMPARE(object("configure_general_pin_view_controller"), &provider.generalPinViewManager);
+    QCOMPARE(object("configure_general_pin_model"), provider.generalPinViewManager.model());
     provider.publish(nullptr);
 }
 
@@ -110,7 +117,11 @@ void TestConfigureTabObjectsProvider::connectsLanguageAndSaunaSignals()
     ConfigureTabObjectsProvider provider(nullptr);
     QCOMPARE(provider.connectLanguageSignals({&language}), 0);
     QCOMPARE(provider.connectSaunaSignals({link.saunaSystemReceiver()}, connectRelayScreen), 0);
+    // The first state publishes the lock screen's choices.
+    QSignalSpy lockScreenChoices(&provider.generalPinViewManager,
+                                 &view::ConfigureGeneralPinViewManager::pinShowControlsActivated);
     provider.initializeViews();
+    QCOMPARE(lockScreenChoices.size(), 1);
     auto rows = [&provider] {
         return modelReader::texts(*provider.systemViewManager.model(), "textOnSubMenu");
     };
@@ -120,6 +131,14 @@ void TestConfigureTabObjectsProvider::connectsLanguageAndSaunaSignals()
     emit link.saunaSystemReceiver()->saunaMasterProductChanged(
         signalInterface::MasterFuncDescTypes::E_sauna_ir);
     QVERIFY(rows().contains(QStringLiteral("IR")));
+    // And the PIN screen: its humidity control follows the function flags.
+    view::ConfigureGeneralPinViewManager &pin = provider.generalPinViewManager;
+    pin.onPinViewVisibleChanged(true);
+    const int pinRows = pin.model()->rowCount();
+    signalInterface::MasterFuncDescTypes::MasterFuncDescPost level;
+    level.humidityLevel = true;
+    emit link.saunaSystemReceiver()->saunaMasterFuncDescChanged(level);
+    QCOMPARE(pin.model()->rowCount(), pinRows + 1);
 
     // So does a language change.
     TestTranslator translator;
