@@ -17,6 +17,8 @@ Rectangle {
     // reads this, so that it asks for the text again.
     property bool languageToggle: false
     property int currentTab: 0
+    // The keypad is open for the settings tab's PIN.
+    property bool settingsPinAsked: false
 
     // The keyboard is opened by the program for a favorite's name or an auxiliary relay's name;
     // the answer goes back to the screen that asked. The keyboard closes itself either way.
@@ -31,6 +33,39 @@ Rectangle {
                 settingsTab.senders.auxSingleOverview.auxNameEditSaveSelected(text)
             else
                 settingsTab.senders.auxSingleOverview.auxNameEditCancelSelected()
+        }
+    }
+
+    // Switches to the tab. While a PIN is demanded, the settings tab (the installer's screens)
+    // opens only after the PIN is given again; the answer comes back as pinCodeConfirmed.
+    function selectTab(index) {
+        if (index === 3 && currentTab !== 3 && pin_code_controller.pinActivated) {
+            settingsPinAsked = true
+            pinEntry.open("settings")
+            return
+        }
+        showTab(index)
+    }
+
+    function showTab(index) {
+        const changed = currentTab !== index
+        currentTab = index
+        if (changed && index === 2)
+            tabManager.calendarEditActivated()
+    }
+
+    Connections {
+        target: pin_code_controller
+        function onPinCodeConfirmed(request, correct) {
+            if (request === "settings" && correct && root.settingsPinAsked) {
+                root.settingsPinAsked = false
+                root.showTab(3)
+            }
+        }
+        // Unattended, the settings close with the lock.
+        function onLockTimerTimeout() {
+            if (root.currentTab === 3 && pin_code_controller.pinActivated)
+                root.showTab(0)
         }
     }
 
@@ -96,6 +131,7 @@ Rectangle {
         signal calendarEditActivated()
 
         MainControlPage {
+            id: mainControlPage
             anchors.fill: parent
             visible: root.currentTab === 0
             status: saunaStatus
@@ -145,12 +181,7 @@ Rectangle {
                     glyph: modelData.glyph
                     text: modelData.text
                     current: root.currentTab === index
-                    onClicked: {
-                        const changed = root.currentTab !== index
-                        root.currentTab = index
-                        if (changed && index === 2)
-                            tabManager.calendarEditActivated()
-                    }
+                    onClicked: root.selectTab(index)
                 }
             }
         }
@@ -162,6 +193,8 @@ Rectangle {
         width: parent.width
         visible: saunaStatus.panelLocked
         status: saunaStatus
+        powerSender: mainControlPage.powerSwitch
+        auxRelaySender: mainControlPage.auxRelayList
         onUnlockRequested: pinEntry.open("unlock")
     }
 
@@ -169,6 +202,8 @@ Rectangle {
         id: pinEntry
         objectName: "pin_input"
         anchors.fill: parent
+        settingsLoginSender: settingsTab.senders ? settingsTab.senders.systems : null
+        onCloseRequested: root.settingsPinAsked = false
     }
 
     PopupWidget {

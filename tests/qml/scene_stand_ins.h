@@ -77,6 +77,7 @@ class PinCodeControllerStandIn : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(bool locked READ isLocked NOTIFY lockedChanged)
+    Q_PROPERTY(bool pinActivated READ isPinActivated NOTIFY pinActivatedChanged)
 public:
     bool isLocked() const { return m_locked; }
     void setLocked(bool locked)
@@ -84,12 +85,24 @@ public:
         m_locked = locked;
         emit lockedChanged(locked);
     }
+    bool isPinActivated() const { return m_pinActivated; }
+    void setPinActivated(bool activated)
+    {
+        m_pinActivated = activated;
+        emit pinActivatedChanged(activated);
+    }
 signals:
     void lockedChanged(bool locked);
+    void pinActivatedChanged(bool activated);
     void pinCodeConfirmed(QString request, bool correct);
+    void lockTimerTimeout();
+    void oldPinCodeChecked(bool correct);
+    void newPinCodeChecked(bool valid);
+    void pinCodeChangeFinished(bool changed);
 
 private:
     bool m_locked = false;
+    bool m_pinActivated = false;
 };
 
 class FavoriteControllerStandIn : public QObject
@@ -183,6 +196,38 @@ class SystemViewManagerStandIn : public QObject
     Q_OBJECT
 signals:
     void editSelected(int id);
+};
+
+class GeneralViewManagerStandIn : public QObject
+{
+    Q_OBJECT
+signals:
+    void editSelected(int id);
+};
+
+// The PIN screen's lock-screen choices, as the lock screen reads them.
+class GeneralPinViewManagerStandIn : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool powerOnLockScreen MEMBER m_power NOTIFY powerVisibleOnLockedScreenChanged)
+    Q_PROPERTY(bool temperatureOnLockScreen MEMBER m_temperature NOTIFY
+                   temperatureVisibleOnLockedScreenChanged)
+    Q_PROPERTY(
+        bool humidityOnLockScreen MEMBER m_humidity NOTIFY humidityVisibleOnLockedScreenChanged)
+    Q_PROPERTY(
+        bool lightingOnLockScreen MEMBER m_lighting NOTIFY lightningVisibleOnLockedScreenChanged)
+signals:
+    void pinChangeButtonPressed();
+    void powerVisibleOnLockedScreenChanged(bool visible);
+    void temperatureVisibleOnLockedScreenChanged(bool visible);
+    void humidityVisibleOnLockedScreenChanged(bool visible);
+    void lightningVisibleOnLockedScreenChanged(bool visible);
+
+private:
+    bool m_power = false;
+    bool m_temperature = true;
+    bool m_humidity = true;
+    bool m_lighting = true;
 };
 
 // The names the two object-id providers hand out to the calendar and favorites tabs.

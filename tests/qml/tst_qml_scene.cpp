@@ -355,6 +355,8 @@ private:
     ProgramSettingsControllerStandIn m_dateProgram;
     ProgramSettingsControllerStandIn m_weekdayProgram;
     SystemViewManagerStandIn m_systemView;
+    GeneralViewManagerStandIn m_generalView;
+    GeneralPinViewManagerStandIn m_generalPinView;
     NetworkViewManagerStandIn m_networkView;
     FavoritesTabObjectIdProviderStandIn m_favoritesIds;
     CalendarTabObjectIdProviderStandIn m_calendarIds;
@@ -520,6 +522,10 @@ void TestQmlScene::publishContext(QQmlContext *context)
     context->setContextProperty("configure_system_view_controller", &m_systemView);
     context->setContextProperty("configure_system_selector_model", systemMenu);
     context->setContextProperty("configure_network_controller", &m_networkView);
+    context->setContextProperty("configure_general_view_controller", &m_generalView);
+    context->setContextProperty("configure_general_pin_view_controller", &m_generalPinView);
+    context->setContextProperty("configure_general_pin_model",
+                                model(view::StepperControllerItem::roleNames()));
     for (const char *name :
          {"configure_limits_selector_model", "configure_general_selector_model",
           "configure_date_time_selector_model", "configure_advanced_settings_selector_model",

@@ -498,12 +498,18 @@ void TestRealScene::lockScreenAndKeypadFollowThePinController()
     using signalInterface::PinTypes;
     control::PinCodeController &pins = m_frame->controllerTab.pinCodeController;
     auto *locked = qobject_cast<QQuickItem *>(item("temperature_data_provider_tab2_locked"));
+    auto *lockedLights = qobject_cast<QQuickItem *>(item("lights_switch_tab_tab2_locked"));
     QVERIFY(!locked->isVisible());
 
+    // The lock screen offers the target temperature only once it is chosen on the PIN screen.
+    view::ConfigureGeneralPinViewManager &pinScreen = m_frame->configureTab.generalPinViewManager;
+    pinScreen.onPinViewVisibleChanged(true);
+    pinScreen.onLockscreenControlSelected(view::ConfigureGeneralPinViewManager::E_temperature);
     pins.onPinCodeToggleChanged(PinTypes::E_demandPin, true);
     pins.onLockTimerTimeout();
     QVERIFY(pins.isLocked());
     QVERIFY(locked->isVisible());
+    QVERIFY(!lockedLights->isVisible());
 
     QObject *keypad = item("pin_input");
     QVERIFY(QMetaObject::invokeMethod(keypad, "open", Q_ARG(QVariant, QStringLiteral("unlock"))));
@@ -521,6 +527,8 @@ void TestRealScene::lockScreenAndKeypadFollowThePinController()
     QVERIFY(!keypad->property("visible").toBool());
     QVERIFY(!locked->isVisible());
     pins.onPinCodeToggleChanged(PinTypes::E_demandPin, false);
+    pinScreen.onLockscreenControlSelected(view::ConfigureGeneralPinViewManager::E_temperature);
+    QVERIFY(!pinScreen.temperatureOnLockScreen());
 }
 
 void TestRealScene::favoriteEditorFollowsTheFavoriteController()

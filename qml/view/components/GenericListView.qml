@@ -7,6 +7,8 @@ ListView {
 
     // Object names of the button rows by application id, for finding a button from outside.
     property var buttonNames: ({})
+    // Optional: applId -> whether its row is shown; a refused row takes no room and no taps.
+    property var rowShown: null
 
     signal rowSelected(int applId)
     signal toggleTapped(int applId, bool shownState)
@@ -18,6 +20,7 @@ ListView {
     spacing: 0
 
     delegate: GenericRowDelegate {
+        hidden: typeof list.rowShown === "function" && !list.rowShown(applId)
         onRowSelected: (applId) => list.rowSelected(applId)
         onToggleTapped: (applId, shownState) => list.toggleTapped(applId, shownState)
         onButtonPressed: (applId) => list.buttonPressed(applId)

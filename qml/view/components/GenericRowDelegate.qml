@@ -13,6 +13,9 @@ Item {
     required property var model
     required property int index
 
+    // A row the list does not show: no room, no taps.
+    property bool hidden: false
+
     signal rowSelected(int applId)
     signal toggleTapped(int applId, bool shownState)
     signal buttonPressed(int applId)
@@ -46,7 +49,8 @@ Item {
 
     width: ListView.view ? ListView.view.width : implicitWidth
     implicitWidth: 300
-    height: loader.item ? loader.item.implicitHeight : 0
+    visible: !hidden
+    height: !hidden && loader.item ? loader.item.implicitHeight : 0
 
     Loader {
         id: loader

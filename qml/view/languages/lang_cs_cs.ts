@@ -105,6 +105,13 @@
     </message>
 </context>
 <context>
+    <name>GeneralMenuPage</name>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GenericListView</name>
     <message>
         <source>Nothing to show</source>
@@ -248,9 +255,47 @@
     </message>
 </context>
 <context>
+    <name>PinChangePage</name>
+    <message>
+        <source>Wrong PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PINs do not match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter current PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter new PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm new PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PinEntryPage</name>
     <message>
         <source>Enter PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PinSettingsPage</name>
+    <message>
+        <source>PIN</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -953,6 +998,44 @@
     </message>
     <message>
         <source>%1 - %2 (connection lost)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralPinViewManager</name>
+    <message>
+        <source>Activate PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Controls on lockscreen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralViewManager</name>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIN</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -105,6 +105,13 @@
     </message>
 </context>
 <context>
+    <name>GeneralMenuPage</name>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+</context>
+<context>
     <name>GenericListView</name>
     <message>
         <source>Nothing to show</source>
@@ -248,10 +255,48 @@
     </message>
 </context>
 <context>
+    <name>PinChangePage</name>
+    <message>
+        <source>Wrong PIN</source>
+        <translation>Falscher PIN-Code</translation>
+    </message>
+    <message>
+        <source>Invalid PIN</source>
+        <translation>Ungültiger PIN-Code</translation>
+    </message>
+    <message>
+        <source>The PINs do not match</source>
+        <translation>Die PIN-Codes stimmen nicht überein</translation>
+    </message>
+    <message>
+        <source>Change PIN</source>
+        <translation>PIN-Code ändern</translation>
+    </message>
+    <message>
+        <source>Enter current PIN</source>
+        <translation>Aktuellen PIN-Code eingeben</translation>
+    </message>
+    <message>
+        <source>Enter new PIN</source>
+        <translation>Neuen PIN-Code eingeben</translation>
+    </message>
+    <message>
+        <source>Confirm new PIN</source>
+        <translation>Neuen PIN-Code bestätigen</translation>
+    </message>
+</context>
+<context>
     <name>PinEntryPage</name>
     <message>
         <source>Enter PIN</source>
         <translation>PIN-Code eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>PinSettingsPage</name>
+    <message>
+        <source>PIN</source>
+        <translation>PIN</translation>
     </message>
 </context>
 <context>
@@ -974,6 +1019,44 @@
     <message>
         <source>%1 - %2 (connection lost)</source>
         <translation>%1 - %2 (Verbindung verloren)</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralPinViewManager</name>
+    <message>
+        <source>Activate PIN</source>
+        <translation>PIN-Code aktivieren</translation>
+    </message>
+    <message>
+        <source>Change PIN</source>
+        <translation>PIN-Code ändern</translation>
+    </message>
+    <message>
+        <source>Controls on lockscreen</source>
+        <translation>Bedienelemente auf dem Sperrbildschirm</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralViewManager</name>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation>PIN</translation>
     </message>
 </context>
 <context>

@@ -105,6 +105,13 @@
     </message>
 </context>
 <context>
+    <name>GeneralMenuPage</name>
+    <message>
+        <source>General</source>
+        <translation>Yleiset</translation>
+    </message>
+</context>
+<context>
     <name>GenericListView</name>
     <message>
         <source>Nothing to show</source>
@@ -248,10 +255,48 @@
     </message>
 </context>
 <context>
+    <name>PinChangePage</name>
+    <message>
+        <source>Wrong PIN</source>
+        <translation>Väärä PIN-koodi</translation>
+    </message>
+    <message>
+        <source>Invalid PIN</source>
+        <translation>Virheellinen PIN-koodi</translation>
+    </message>
+    <message>
+        <source>The PINs do not match</source>
+        <translation>PIN-koodit eivät täsmää</translation>
+    </message>
+    <message>
+        <source>Change PIN</source>
+        <translation>Vaihda PIN-koodi</translation>
+    </message>
+    <message>
+        <source>Enter current PIN</source>
+        <translation>Anna nykyinen PIN-koodi</translation>
+    </message>
+    <message>
+        <source>Enter new PIN</source>
+        <translation>Anna uusi PIN-koodi</translation>
+    </message>
+    <message>
+        <source>Confirm new PIN</source>
+        <translation>Vahvista uusi PIN-koodi</translation>
+    </message>
+</context>
+<context>
     <name>PinEntryPage</name>
     <message>
         <source>Enter PIN</source>
         <translation>Syötä PIN-koodi</translation>
+    </message>
+</context>
+<context>
+    <name>PinSettingsPage</name>
+    <message>
+        <source>PIN</source>
+        <translation>PIN</translation>
     </message>
 </context>
 <context>
@@ -974,6 +1019,44 @@
     <message>
         <source>%1 - %2 (connection lost)</source>
         <translation>%1 - %2 (yhteys katkennut)</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralPinViewManager</name>
+    <message>
+        <source>Activate PIN</source>
+        <translation>Ota PIN-koodi käyttöön</translation>
+    </message>
+    <message>
+        <source>Change PIN</source>
+        <translation>Vaihda PIN-koodi</translation>
+    </message>
+    <message>
+        <source>Controls on lockscreen</source>
+        <translation>Säätimet lukitusnäytöllä</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralViewManager</name>
+    <message>
+        <source>About</source>
+        <translation>Tietoja</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Kieli</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Alue</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Yksiköt</translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation>PIN</translation>
     </message>
 </context>
 <context>

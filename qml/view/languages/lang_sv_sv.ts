@@ -105,6 +105,13 @@
     </message>
 </context>
 <context>
+    <name>GeneralMenuPage</name>
+    <message>
+        <source>General</source>
+        <translation>Allmänt</translation>
+    </message>
+</context>
+<context>
     <name>GenericListView</name>
     <message>
         <source>Nothing to show</source>
@@ -248,10 +255,48 @@
     </message>
 </context>
 <context>
+    <name>PinChangePage</name>
+    <message>
+        <source>Wrong PIN</source>
+        <translation>Fel PIN-kod</translation>
+    </message>
+    <message>
+        <source>Invalid PIN</source>
+        <translation>Ogiltig PIN-kod</translation>
+    </message>
+    <message>
+        <source>The PINs do not match</source>
+        <translation>PIN-koderna stämmer inte överens</translation>
+    </message>
+    <message>
+        <source>Change PIN</source>
+        <translation>Byt PIN-kod</translation>
+    </message>
+    <message>
+        <source>Enter current PIN</source>
+        <translation>Ange nuvarande PIN-kod</translation>
+    </message>
+    <message>
+        <source>Enter new PIN</source>
+        <translation>Ange ny PIN-kod</translation>
+    </message>
+    <message>
+        <source>Confirm new PIN</source>
+        <translation>Bekräfta ny PIN-kod</translation>
+    </message>
+</context>
+<context>
     <name>PinEntryPage</name>
     <message>
         <source>Enter PIN</source>
         <translation>Ange PIN-kod</translation>
+    </message>
+</context>
+<context>
+    <name>PinSettingsPage</name>
+    <message>
+        <source>PIN</source>
+        <translation>PIN</translation>
     </message>
 </context>
 <context>
@@ -974,6 +1019,44 @@
     <message>
         <source>%1 - %2 (connection lost)</source>
         <translation>%1 - %2 (anslutningen förlorad)</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralPinViewManager</name>
+    <message>
+        <source>Activate PIN</source>
+        <translation>Aktivera PIN-kod</translation>
+    </message>
+    <message>
+        <source>Change PIN</source>
+        <translation>Byt PIN-kod</translation>
+    </message>
+    <message>
+        <source>Controls on lockscreen</source>
+        <translation>Reglage på låsskärmen</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralViewManager</name>
+    <message>
+        <source>About</source>
+        <translation>Om</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Språk</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Enheter</translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation>PIN</translation>
     </message>
 </context>
 <context>

@@ -3,11 +3,19 @@ import QtQuick.Layouts
 import "../components"
 import "../components/Theme.js" as Theme
 
-// The main screen while the panel is locked: temperature, humidity and lights only.
+// The main screen while the panel is locked: the measured temperature, and only the controls the
+// user chose on the PIN screen for the lock screen (power, target temperature, target humidity,
+// lights and auxiliary relays).
 Rectangle {
     id: page
 
     property QtObject status
+    // The main screen's power switch and relay list: the items the controllers listen to. The
+    // lock screen's own switches speak through them.
+    property Item powerSender
+    property Item auxRelaySender
+    // The choices of the PIN screen, as it keeps them.
+    readonly property QtObject choices: configure_general_pin_view_controller
 
     signal unlockRequested()
 
@@ -25,13 +33,36 @@ Rectangle {
             Layout.fillWidth: true
             visible: !page.status.connected
         }
-        TemperatureDial {
+        RowLayout {
             Layout.alignment: Qt.AlignHCenter
-            status: page.status
+            spacing: Theme.spacing
+            TemperatureDial {
+                status: page.status
+            }
+            PowerSwitch {
+                objectName: "lockedPowerSwitch"
+                visible: page.choices.powerOnLockScreen
+                enabled: page.status.connected
+                saunaState: page.status.saunaState
+                stateText: page.status.saunaStateText
+                onSaunaStateChangeRequested: (state) => {
+                    if (page.powerSender)
+                        page.powerSender.saunaStateChangeRequested(state)
+                }
+                onSaunaRenewBathTime: {
+                    if (page.powerSender)
+                        page.powerSender.saunaRenewBathTime()
+                }
+                onVibrationRequested: {
+                    if (page.powerSender)
+                        page.powerSender.vibrationRequested()
+                }
+            }
         }
         TemperatureStepper {
             objectName: "temperature_data_provider_tab2_locked"
             Layout.fillWidth: true
+            visible: page.choices.temperatureOnLockScreen
             label: qsTr("Target temperature")
             manager: target_temperature_manager
             enabled: page.status.connected
@@ -40,6 +71,7 @@ Rectangle {
         HumidityStepper {
             objectName: "humidity_data_provider_tab2_locked"
             Layout.fillWidth: true
+            visible: page.choices.humidityOnLockScreen
             label: qsTr("Target humidity")
             manager: target_humidity_manager
             enabled: page.status.connected
@@ -48,12 +80,27 @@ Rectangle {
         LightsTile {
             objectName: "lights_switch_tab_tab2_locked"
             Layout.fillWidth: true
+            visible: page.choices.lightingOnLockScreen
             enabled: page.status.connected
             hasValue: page.status.connected
             lightsOn: page.status.lightsOn
         }
+        // The relays chosen for the lock screen, as the peripheral controller lists them.
+        GenericListView {
+            objectName: "lockedAuxRelays"
+            Layout.fillWidth: true
+            Layout.preferredHeight: contentHeight
+            visible: count > 0 && page.status.connected
+            interactive: false
+            model: settings_auxiliary_relays_overview_model
+            onToggleTapped: (applId, shownState) => {
+                if (page.auxRelaySender)
+                    page.auxRelaySender.auxRelayActivatedChanged(applId, shownState)
+            }
+        }
         Item { Layout.fillHeight: true }
         PanelButton {
+            objectName: "unlockButton"
             Layout.fillWidth: true
             text: qsTr("Unlock")
             onClicked: page.unlockRequested()

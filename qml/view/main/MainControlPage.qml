@@ -10,6 +10,9 @@ Item {
 
     property QtObject status
     readonly property bool connected: status.connected
+    // The items the controllers listen to, for the lock screen's own switches.
+    readonly property Item powerSwitch: powerSwitchItem
+    readonly property Item auxRelayList: auxRelayListItem
 
     Flickable {
         anchors.fill: parent
@@ -42,6 +45,7 @@ Item {
                     spacing: Theme.spacing
 
                     PowerSwitch {
+                        id: powerSwitchItem
                         objectName: "power_switch_tab"
                         Layout.alignment: Qt.AlignHCenter
                         enabled: page.connected
@@ -110,6 +114,7 @@ Item {
             }
 
             GenericListView {
+                id: auxRelayListItem
                 objectName: "heaterSettingsAuxRelaysOverview"
                 Layout.fillWidth: true
                 Layout.preferredHeight: contentHeight

@@ -13,6 +13,10 @@ Rectangle {
     // The PIN-code controller refused the last PIN.
     property bool refused: false
 
+    // The sender of the settings screens' PIN login: a PIN asked for any target but "unlock"
+    // goes to the controller through it, and never unlocks the panel.
+    property QtObject settingsLoginSender
+
     // The PIN, the request it answers, and whether a correct PIN unlocks the panel.
     signal confirm_pin_code_login(string pinCode, string request, bool unlock)
     signal closeRequested()
@@ -116,8 +120,12 @@ Rectangle {
                             page.pin = page.pin.slice(0, -1)
                         } else if (modelData === "OK") {
                             page.refused = false
-                            page.confirm_pin_code_login(page.pin, page.target,
-                                                        page.target === "unlock")
+                            if (page.target === "unlock" || !page.settingsLoginSender)
+                                page.confirm_pin_code_login(page.pin, page.target,
+                                                            page.target === "unlock")
+                            else
+                                page.settingsLoginSender.confirm_pin_code_login(
+                                            page.pin, page.target, false)
                         } else if (page.pin.length < 4) {
                             page.refused = false
                             page.pin += modelData

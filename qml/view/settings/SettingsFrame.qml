@@ -3,11 +3,12 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import "../components"
 import "../components/Theme.js" as Theme
+import "general"
 import "network"
 import "system"
 
-// The settings tab: the list of settings areas, and a stack of pages above it. System and Network
-// have screens of their own; the other areas are generic list pages over their screen's model,
+// The settings tab: the list of settings areas, and a stack of pages above it. System, General
+// and Network have screens of their own; the other areas are generic list pages over their screen's model,
 // whose selections go to the area's sender.
 Item {
     id: frame
@@ -24,8 +25,7 @@ Item {
                 .rowSelected.connect(frame.senders.limits.itemSelected)
             break
         case "general":
-            stack.push(listPage, { title: qsTr("General"), listModel: configure_general_selector_model })
-                .rowSelected.connect(frame.senders.general.itemSelected)
+            stack.push(generalMenuPage)
             break
         case "dateTime":
             stack.push(listPage, { title: qsTr("Date and time"),
@@ -72,6 +72,14 @@ Item {
             networkSender: frame.senders.network
             onBackRequested: stack.pop()
             onOpenRequested: (id) => frame.openSystemPage(id)
+        }
+    }
+
+    Component {
+        id: generalMenuPage
+        GeneralMenuPage {
+            senders: frame.senders
+            onBackRequested: stack.pop()
         }
     }
 

@@ -10,6 +10,10 @@ Item {
 
     property string title
     property var listModel
+    // Optional: applId -> whether its row is shown; rows it refuses take no room and no taps.
+    property var rowShown: null
+    // Object names of the button rows by application id (see GenericListView).
+    property var buttonNames: ({})
 
     signal rowSelected(int applId)
     signal toggleTapped(int applId, bool shownState)
@@ -41,6 +45,8 @@ Item {
         anchors.bottom: parent.bottom
         width: parent.width
         model: page.listModel
+        rowShown: page.rowShown
+        buttonNames: page.buttonNames
         onRowSelected: (applId) => page.rowSelected(applId)
         onToggleTapped: (applId, shownState) => page.toggleTapped(applId, shownState)
         onButtonPressed: (applId) => page.buttonPressed(applId)

@@ -1,0 +1,426 @@
+#include "frame_test_support.h"
+
+#include "control/pin_code_controller.h"
+#include "control/settings.h"
+#include "pc_panel/remote_sauna_list.h"
+#include "sauna_simulator/sauna_state_model.h"
+#include "sauna_simulator/simulated_sauna.h"
+#include "signal_interface/configure_types.h"
+#include "view_cpp/panel_frame.h"
+
+#include <QDir>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QTest>
+#include <QtQuickTest/quicktest.h>
+
+#include <functional>
+#include <memory>
+
+using control::Settings;
+using signalInterface::ConfigureTypes;
+using view::ConfigureGeneralPinViewManager;
+
+namespace {
+
+constexpr int waitMs = 10000;
+const char newPin[] = "1357";
+
+// The first visible item of the visual tree below the root, depth first, that passes the test.
+QQuickItem *findVisibleItem(QQuickItem *root, const std::function<bool(QQuickItem *)> &test)
+{
+    if (root == nullptr || !root->isVisible())
+        return nullptr;
+    if (test(root))
+        return root;
+    const QList<QQuickItem *> children = root->childItems();
+    for (QQuickItem *child : children) {
+        if (QQuickItem *found = findVisibleItem(child, test))
+            return found;
+    }
+    return nullptr;
+}
+
+QQuickItem *findVisibleItem(QQuickItem *root, const QString &objectName)
+{
+    return findVisibleItem(
+        root, [&objectName](QQuickItem *item) { return item->objectName() == objectName; });
+}
+
+} // namespace
+
+// A step of a helper that checks; the test ends at the first failed one.
+#define STEP(call)                                                                                 \
+    do {                                                                                           \
+        call;                                                                                      \
+        if (QTest::currentTestFailed())                                                            \
+            return;                                                                                \
+    } while (false)
+
+// The whole panel connected to the simulated sauna on loopback. The user opens Settings, General,
+// PIN; switches the PIN lock on, chooses power and lights for the lock screen and changes the
+// PIN. From then on the settings tab asks for the PIN: a wrong one is refused, the new one lets
+// the user in. Once the lock timer runs out, the lock screen shows power and lights only, and
+// its lights switch reaches the sauna. Every tap is a mouse click on the scene's widget.
+class TestGeneralPinEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private:
+    QQuickItem *sceneRoot() const
+    {
+        return qobject_cast<QQuickItem *>(m_frame->guiHandler.rootObject());
+    }
+
+    // Waits until no page and no list of the scene moves any more: a press on a list that still
+    // moves only stops it and reaches none of its rows.
+    void waitForPagesAtRest()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(!findVisibleItem(sceneRoot(),
+                                                  [](QQuickItem *item) {
+                                                      return (item->inherits("QQuickStackView") &&
+                                                              item->property("busy").toBool()) ||
+                                                             (item->inherits("QQuickFlickable") &&
+                                                              item->property("moving").toBool());
+                                                  }),
+                                 waitMs);
+    }
+
+    // A visible item of that name, waited for.
+    QQuickItem *waitForItem(const QString &objectName)
+    {
+        QQuickItem *item = nullptr;
+        if (!QTest::qWaitFor([&] { return (item = findVisibleItem(sceneRoot(), objectName)); },
+                             waitMs))
+            qWarning("no visible item %s; shown: %s", qPrintable(objectName),
+                     qPrintable(visibleNames().join(QLatin1Char(' '))));
+        return item;
+    }
+
+    // A press and release in the middle of the item, on the widget that shows the scene.
+    void tap(QQuickItem *item)
+    {
+        QVERIFY(item);
+        waitForPagesAtRest();
+        QTRY_VERIFY(item->isVisible() && item->isEnabled());
+        // An open message takes every touch; only its own buttons can be tapped.
+        auto *popup = qobject_cast<QQuickItem *>(m_frame->guiHandler.popupWidget());
+        QVERIFY(popup);
+        QVERIFY2(!popup->isVisible() || popup->isAncestorOf(item),
+                 qPrintable(popup->property("popupText").toString()));
+        // The place is taken once the scene is laid out: an item shown a moment ago may not be
+        // yet (the popup's button moves once its card has been laid out), and a click at its
+        // earlier place would miss it. Two taps never make a double click: the test's mouse
+        // clock moves on by more than the double-click interval after every release.
+        QQuickWidget *view = m_frame->guiHandler.view();
+        QVERIFY(QQuickTest::qWaitForPolish(view->quickWindow(), waitMs));
+        const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+        QVERIFY(view->rect().contains(centre.toPoint()));
+        QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    }
+
+    void tap(const QString &objectName)
+    {
+        QQuickItem *item = waitForItem(objectName);
+        QVERIFY2(item, qPrintable(objectName));
+        tap(item);
+    }
+
+    // The row of a program-built list that carries the application id.
+    void tapRow(const QString &listName, int applId)
+    {
+        QQuickItem *list = waitForItem(listName);
+        QVERIFY2(list, qPrintable(listName));
+        QQuickItem *row = nullptr;
+        const bool found = QTest::qWaitFor(
+            [&] {
+                row = findVisibleItem(list, [applId](QQuickItem *item) {
+                    return item->property("applId").isValid() &&
+                           item->property("applId").toInt() == applId && item->height() > 0;
+                });
+                return row != nullptr;
+            },
+            waitMs);
+        QVERIFY2(found, qPrintable(QStringLiteral("%1 row %2").arg(listName).arg(applId)));
+        tap(row);
+    }
+
+    // A tap into the entry field and the text typed on the keyboard; no Return: the field is
+    // left by the next tap elsewhere.
+    void type(const QString &fieldName, const QString &text)
+    {
+        QQuickItem *field = waitForItem(fieldName);
+        QVERIFY2(field, qPrintable(fieldName));
+        auto *input = field->property("inputItem").value<QQuickItem *>();
+        QVERIFY(input);
+        tap(input);
+        QTRY_VERIFY(input->hasActiveFocus());
+        QQuickWidget *view = m_frame->guiHandler.view();
+        QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(view, Qt::Key_Backspace);
+        QTest::keyClicks(view, text);
+        QCOMPARE(field->property("text").toString(), text);
+    }
+
+    // The names of the visible named items, for a failure's report.
+    QStringList visibleNames()
+    {
+        QStringList names;
+        findVisibleItem(sceneRoot(), [&names](QQuickItem *item) {
+            if (!item->objectName().isEmpty())
+                names << item->objectName();
+            return false;
+        });
+        return names;
+    }
+
+    // Answers every message the popup shows, one after the other; returns their texts. Every tap
+    // must press the popup's button, or the same message would be read twice.
+    QStringList dismissPopups()
+    {
+        QStringList texts;
+        auto *popup = qobject_cast<QQuickItem *>(m_frame->guiHandler.popupWidget());
+        if (popup == nullptr)
+            return texts;
+        QSignalSpy pressed(popup, SIGNAL(popupBtnPressed(QString)));
+        for (int shown = 0; popup->isVisible() && shown < 10; ++shown) {
+            texts << popup->property("popupText").toString();
+            QQuickItem *button = findVisibleItem(popup, QStringLiteral("popupCenterButton"));
+            if (button == nullptr)
+                break;
+            tap(button);
+            if (pressed.size() != shown + 1) {
+                QTest::qFail(qPrintable(QStringLiteral("tap missed \"%1\"").arg(texts.constLast())),
+                             __FILE__, __LINE__);
+                break;
+            }
+            // A message that waits behind this one is shown as soon as it is answered, in the
+            // same call: the loop reads it next.
+        }
+        return texts;
+    }
+
+    void saveScreenshot(const QString &name)
+    {
+        waitForPagesAtRest();
+        // The scene renders asynchronously: let the last frame reach the window.
+        QSignalSpy rendered(m_frame->guiHandler.view()->quickWindow(), &QQuickWindow::frameSwapped);
+        m_frame->guiHandler.view()->update();
+        rendered.wait(2000);
+        const QString directory = QDir::current().absoluteFilePath(QStringLiteral("artifacts"));
+        QVERIFY(QDir().mkpath(directory));
+        const QString path = directory + QLatin1Char('/') + name + QStringLiteral(".png");
+        QVERIFY(m_frame->mainWindow.grab().save(path));
+        qInfo("screenshot: %s", qPrintable(path));
+    }
+
+    QQuickItem *tabButton(const QString &text)
+    {
+        return findVisibleItem(sceneRoot(), [&text](QQuickItem *item) {
+            return item->property("glyph").isValid() && item->property("text").toString() == text;
+        });
+    }
+
+    // Taps the digits and OK on a keypad whose keys are named prefix + key.
+    void typePin(const QString &prefix, const QString &pin)
+    {
+        for (const QChar digit : pin)
+            STEP(tap(prefix + digit));
+        STEP(tap(prefix + QStringLiteral("OK")));
+    }
+
+    // The rows of a visible program-built list that are shown, by application id.
+    QList<int> shownRowIds(const QString &listName)
+    {
+        QList<int> ids;
+        QQuickItem *list = waitForItem(listName);
+        if (list == nullptr)
+            return ids;
+        findVisibleItem(list, [&ids](QQuickItem *item) {
+            if (item->property("applId").isValid() && item->property("hidden").isValid() &&
+                item->height() > 0)
+                ids << item->property("applId").toInt();
+            return false;
+        });
+        return ids;
+    }
+
+    std::unique_ptr<tools::SimulatedSauna> m_sauna;
+    std::unique_ptr<control::VariantControllerPcPanel> m_variant;
+    std::unique_ptr<startUp::PanelFrame> m_frame;
+
+private slots:
+    void initTestCase()
+    {
+        prepareFrameTestProcess();
+        pcPanel::InstanceSettings::setValue(
+            QString::fromLatin1(control::Settings::pcPanelAutoConnectKey), false);
+
+        tools::SimulatorOptions options;
+        options.announcePort = 0;
+        options.saunaPort = 0;
+        options.heatIntervalMs = 3600000; // no heating steps
+        m_sauna = std::make_unique<tools::SimulatedSauna>(options);
+        QString error;
+        QVERIFY2(m_sauna->start(&error), qPrintable(error));
+
+        m_variant =
+            std::make_unique<control::VariantControllerPcPanel>(control::buildBrand(), nullptr);
+        startUp::FrameOptions frameOptions;
+        frameOptions.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
+        m_frame = std::make_unique<startUp::PanelFrame>(*m_variant, frameOptions);
+        m_frame->loadScene();
+        QCOMPARE(m_frame->wire().total(), 0);
+        QVERIFY(m_frame->start());
+        m_frame->prepareWindow();
+        m_frame->showMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_frame->mainWindow));
+        // A fresh store: no PIN demanded, nothing chosen for the lock screen.
+        QVERIFY(!m_frame->controllerTab.pinCodeController.isPinActivated());
+        QVERIFY(!m_frame->controllerTab.pinCodeController.isLocked());
+
+        // The sauna is found at its address and connected with its PIN; the Network screen's
+        // own test takes these steps by taps.
+        pcPanel::SaunaCommunication &link = m_frame->saunaCommunication;
+        QSignalSpy detected(&link, &pcPanel::SaunaCommunication::ipDetectDone);
+        signalInterface::RemoteSaunaTypes::RemoteSauna searched;
+        searched.address = QHostAddress(QHostAddress::LocalHost);
+        searched.port = m_sauna->announcePort();
+        link.onIpDetectRequest(searched);
+        QVERIFY(detected.wait(waitMs));
+        QCOMPARE(detected.at(0).at(1).toBool(), true);
+        QTRY_COMPARE(link.remoteSaunas().size(), 1);
+        QSignalSpy connected(m_sauna.get(), &tools::SimulatedSauna::panelConnected);
+        link.onConnectRequest(link.remoteSaunas().value(0).identity);
+        QVERIFY(connected.wait(waitMs));
+        QTRY_VERIFY_WITH_TIMEOUT(link.isConnected(), waitMs);
+        dismissPopups();
+    }
+
+    void cleanupTestCase()
+    {
+        m_frame.reset();
+        m_variant.reset();
+        m_sauna.reset();
+    }
+
+    void pinLockLockScreenAndSettingsLogin()
+    {
+        control::PinCodeController &pinCode = m_frame->controllerTab.pinCodeController;
+        ConfigureGeneralPinViewManager &pinScreen = m_frame->configureTab.generalPinViewManager;
+        QObject *root = m_frame->guiHandler.rootObject();
+
+        // Settings, General: the menu offers only the rows that open a page in this scene.
+        STEP(tap(tabButton(QStringLiteral("Settings"))));
+        QTRY_COMPARE(root->property("currentTab").toInt(), 3);
+        STEP(tap(QStringLiteral("settingsArea_general")));
+        QTRY_VERIFY(findVisibleItem(sceneRoot(), QStringLiteral("generalMenuPage")));
+        QTRY_VERIFY(!shownRowIds(QStringLiteral("settingsList")).isEmpty());
+        QVERIFY(shownRowIds(QStringLiteral("settingsList")).contains(ConfigureTypes::E_pin));
+        STEP(saveScreenshot(QStringLiteral("general_menu")));
+
+        // PIN: the list is built as the page opens, with the humidity row the sauna offers.
+        STEP(tapRow(QStringLiteral("settingsList"), ConfigureTypes::E_pin));
+        QTRY_VERIFY(findVisibleItem(sceneRoot(), QStringLiteral("pinSettingsPage")));
+        QTRY_COMPARE(shownRowIds(QStringLiteral("settingsList"))
+                         .mid(ConfigureGeneralPinViewManager::firstControlRow),
+                     QList<int>({-1, -2, -3, -4}));
+
+        // The lock switch: the controller switches, the switch shows what it answered.
+        QQuickItem *toggle = waitForItem(QStringLiteral("rowToggle"));
+        QVERIFY(toggle);
+        QCOMPARE(toggle->property("checked").toBool(), false);
+        STEP(tap(toggle));
+        QTRY_VERIFY(pinCode.isPinActivated());
+        QTRY_COMPARE(toggle->property("checked").toBool(), true);
+        QVERIFY(Settings::boolValue(QLatin1String(Settings::pinCodeActivatedKey), false));
+        // The panel stays unlocked while the user works here.
+        QVERIFY(!pinCode.isLocked());
+
+        // Power and lights for the lock screen.
+        STEP(tapRow(QStringLiteral("settingsList"), ConfigureGeneralPinViewManager::E_power));
+        STEP(tapRow(QStringLiteral("settingsList"), ConfigureGeneralPinViewManager::E_lighting));
+        QTRY_VERIFY(pinScreen.lightingOnLockScreen());
+        QVERIFY(pinScreen.powerOnLockScreen());
+        QVERIFY(!pinScreen.temperatureOnLockScreen());
+        QVERIFY(!pinScreen.humidityOnLockScreen());
+        QVERIFY(Settings::boolValue(QStringLiteral("lockscreen_power_visible"), false));
+        QVERIFY(Settings::boolValue(QStringLiteral("lockscreen_lighting_visible"), false));
+        STEP(saveScreenshot(QStringLiteral("pin_settings")));
+
+        // Change PIN: the current one, the new one, the new one again.
+        STEP(tap(QStringLiteral("pinChangeButton")));
+        QTRY_VERIFY(findVisibleItem(sceneRoot(), QStringLiteral("pinChangePage")));
+        QSignalSpy finished(&pinCode, &control::PinCodeController::pinCodeChangeFinished);
+        STEP(typePin(QStringLiteral("pinChangeKey_"), QStringLiteral("4826")));
+        QTRY_COMPARE(waitForItem(QStringLiteral("pinChangeStepText"))->property("text").toString(),
+                     QStringLiteral("Enter new PIN"));
+        STEP(saveScreenshot(QStringLiteral("pin_change")));
+        STEP(typePin(QStringLiteral("pinChangeKey_"), QString::fromLatin1(newPin)));
+        STEP(typePin(QStringLiteral("pinChangeKey_"), QString::fromLatin1(newPin)));
+        QTRY_COMPARE(finished.size(), 1);
+        QCOMPARE(finished.first().first().toBool(), true);
+        QVERIFY(pinCode.isCurrentPin(QString::fromLatin1(newPin)));
+        dismissPopups();
+        QTRY_VERIFY(findVisibleItem(sceneRoot(), QStringLiteral("pinSettingsPage")));
+
+        // Back to the sauna tab; the settings tab now asks for the PIN.
+        STEP(tap(tabButton(QStringLiteral("Sauna"))));
+        QTRY_COMPARE(root->property("currentTab").toInt(), 0);
+        QSignalSpy confirmed(&pinCode, &control::PinCodeController::pinCodeConfirmed);
+        STEP(tap(tabButton(QStringLiteral("Settings"))));
+        QQuickItem *keypad = waitForItem(QStringLiteral("pin_input"));
+        QVERIFY(keypad);
+        QCOMPARE(keypad->property("target").toString(), QStringLiteral("settings"));
+        QCOMPARE(root->property("currentTab").toInt(), 0);
+
+        STEP(typePin(QStringLiteral("pinKey_"), QStringLiteral("4826")));
+        QTRY_COMPARE(confirmed.size(), 1);
+        QCOMPARE(confirmed.at(0), (QVariantList{QStringLiteral("settings"), false}));
+        QTRY_COMPARE(waitForItem(QStringLiteral("pinRefusedText"))->opacity(), 1.0);
+        QVERIFY(keypad->isVisible());
+        QCOMPARE(root->property("currentTab").toInt(), 0);
+        STEP(saveScreenshot(QStringLiteral("settings_pin_refused")));
+
+        STEP(typePin(QStringLiteral("pinKey_"), QString::fromLatin1(newPin)));
+        QTRY_COMPARE(confirmed.size(), 2);
+        QCOMPARE(confirmed.at(1), (QVariantList{QStringLiteral("settings"), true}));
+        QTRY_COMPARE(root->property("currentTab").toInt(), 3);
+        QTRY_VERIFY(!keypad->isVisible());
+        // Giving the PIN for the settings does not unlock or lock anything.
+        QVERIFY(!pinCode.isLocked());
+        STEP(saveScreenshot(QStringLiteral("settings_after_pin")));
+
+        // The lock timer runs out: the panel locks and the lock screen shows the chosen controls.
+        pinCode.onLockTimerTimeout();
+        QTRY_VERIFY(pinCode.isLocked());
+        QTRY_COMPARE(root->property("currentTab").toInt(), 0);
+        QTRY_VERIFY(findVisibleItem(sceneRoot(), QStringLiteral("unlockButton")));
+        QVERIFY(findVisibleItem(sceneRoot(), QStringLiteral("lockedPowerSwitch")));
+        QQuickItem *lights =
+            findVisibleItem(sceneRoot(), QStringLiteral("lights_switch_tab_tab2_locked"));
+        QVERIFY(lights);
+        QVERIFY(
+            !findVisibleItem(sceneRoot(), QStringLiteral("temperature_data_provider_tab2_locked")));
+        QVERIFY(
+            !findVisibleItem(sceneRoot(), QStringLiteral("humidity_data_provider_tab2_locked")));
+        STEP(saveScreenshot(QStringLiteral("lock_screen")));
+
+        // Its lights switch reaches the sauna, and shows what the sauna reports.
+        const bool lightsBefore = m_sauna->model().boolean(tools::BooleanId::Lights);
+        STEP(tap(lights));
+        QTRY_COMPARE_WITH_TIMEOUT(m_sauna->model().boolean(tools::BooleanId::Lights), !lightsBefore,
+                                  waitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(lights->property("lightsOn").toBool(), !lightsBefore, waitMs);
+
+        // Unlocked with the new PIN.
+        STEP(tap(QStringLiteral("unlockButton")));
+        STEP(typePin(QStringLiteral("pinKey_"), QString::fromLatin1(newPin)));
+        QTRY_VERIFY(!pinCode.isLocked());
+    }
+};
+
+QTEST_MAIN(TestGeneralPinEndToEnd)
+#include "tst_general_pin_end_to_end.moc"
