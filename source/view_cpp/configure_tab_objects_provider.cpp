@@ -1,6 +1,7 @@
 #include "view_cpp/configure_tab_objects_provider.h"
 
 #include "pc_panel/sauna_communication.h"
+#include "sauna_bridge/bridge_connections.h"
 #include "view_cpp/gui_handler_control_panel.h"
 #include "view_cpp/main_window.h"
 
@@ -19,11 +20,25 @@ using Publication = std::pair<const char *, QObject *>;
 
 std::vector<Publication> publications(ConfigureTabObjectsProvider &provider)
 {
+    view::ConfigureLimitsViewManager &limits = provider.limitsViewManager;
+    view::ConfigureLimitsNotAllowedStartViewManager &notAllowedStart =
+        provider.limitsNotAllowedStartViewManager;
     view::ConfigureSystemViewManager &system = provider.systemViewManager;
     view::ConfigureSystemNetworkViewManager &network = provider.systemNetworkViewManager;
     view::ConfigureGeneralViewManager &general = provider.generalViewManager;
     view::ConfigureGeneralPinViewManager &pin = provider.generalPinViewManager;
     return {
+        {"configure_limits_view_controller", &limits},
+        {"configure_limits_selector_model", limits.model()},
+        {"configure_limits_max_bath_temperature_manager", limits.maxBathTemperatureManager()},
+        {"configure_limits_upper_water_temp_manager", limits.upperWaterTemperatureManager()},
+        {"configure_limits_tank_fill_time_manager", limits.tankFillTimeManager()},
+        {"configure_limits_pcb_overheat_limit_manager", limits.pcbOverheatLimitManager()},
+        {"configure_limits_not_allowed_view_controller", &notAllowedStart},
+        {"configure_limits_not_allowed_start_model", notAllowedStart.model()},
+        {"configure_limits_not_allowed_start_from_time_manager", notAllowedStart.fromTimeManager()},
+        {"configure_limits_not_allowed_start_until_time_manager",
+         notAllowedStart.untilTimeManager()},
         {"configure_system_view_controller", &system},
         {"configure_system_selector_model", system.model()},
         {"configure_network_controller", &network},
@@ -48,7 +63,9 @@ ConfigureTabObjectsProvider::ConfigureTabObjectsProvider()
 {}
 
 ConfigureTabObjectsProvider::ConfigureTabObjectsProvider(QObject *parent)
-    : systemViewManager(parent)
+    : limitsViewManager(parent)
+    , limitsNotAllowedStartViewManager(parent)
+    , systemViewManager(parent)
     , systemNetworkViewManager(parent)
     , generalViewManager(parent)
     , generalPinViewManager(parent)
@@ -81,6 +98,17 @@ QStringList ConfigureTabObjectsProvider::publishedNames()
 int ConfigureTabObjectsProvider::connectToViews(view::GuiHandlerControlPanel &guiHandler)
 {
     int failed = 0;
+    failed += limitsViewManager.connectToView(guiHandler.limitsSelectorItems());
+    failed +=
+        limitsViewManager.connectUpperWaterTempManagerToView(guiHandler.upperWaterTempItems());
+    failed += limitsViewManager.connectTankFillTimeManagerToView(guiHandler.tankFillTimeItems());
+    failed +=
+        limitsViewManager.connectPcbOverheatLimitManagerToView(guiHandler.pcbOverheatLimitItems());
+    failed += limitsNotAllowedStartViewManager.connectToView(guiHandler.limitsSelectorItems());
+    failed += limitsNotAllowedStartViewManager.connectFromTimeManagerToView(
+        guiHandler.notAllowedStartTimeFromItems());
+    failed += limitsNotAllowedStartViewManager.connectUntilTimeManagerToView(
+        guiHandler.notAllowedStartTimeUntilItems());
     failed += systemViewManager.connectToView(guiHandler.systemsSelectorItems());
     failed += systemNetworkViewManager.connectToView(guiHandler.networkViewItems());
     failed += generalViewManager.connectToView(guiHandler.generalSelectorItems());
@@ -93,6 +121,8 @@ int ConfigureTabObjectsProvider::connectLanguageSignals(const QList<QObject *> &
     int failed = 0;
     failed += generalViewManager.connectLanguageSignals(senders);
     failed += generalPinViewManager.connectLanguageSignals(senders);
+    failed += limitsViewManager.connectLanguageSignals(senders);
+    failed += limitsNotAllowedStartViewManager.connectLanguageSignals(senders);
     failed += systemViewManager.connectLanguageSignals(senders);
     return failed;
 }
@@ -103,14 +133,40 @@ int ConfigureTabObjectsProvider::connectSaunaSignals(const QList<QObject *> &sen
     // The relay screen is the only one that depends on connectRelayScreen; it has no manager yet.
     Q_UNUSED(connectRelayScreen)
     int failed = 0;
+    failed += limitsViewManager.connectSaunaSignals(senders);
     failed += systemViewManager.connectSaunaSignals(senders);
     failed += generalPinViewManager.connectSaunaSignals(senders);
+    failed += limitsNotAllowedStartViewManager.connectSaunaSignals(senders);
     return failed;
 }
 
 int ConfigureTabObjectsProvider::connectToVariantController(const QList<QObject *> &senders)
 {
     return systemViewManager.connectToVariantController(senders);
+}
+
+int ConfigureTabObjectsProvider::connectToTemperatureController(const QList<QObject *> &senders)
+{
+    int failed = 0;
+    failed += limitsViewManager.connectToTemperatureController(senders);
+    return failed;
+}
+
+int ConfigureTabObjectsProvider::connectToBridge(
+    saunaBridge::ZerededidBridgeSenderSlotInterface *sender)
+{
+    using namespace saunaBridge;
+    const QList<QObject *> limits{&limitsViewManager};
+    const QList<QObject *> notAllowedStart{&limitsNotAllowedStartViewManager};
+    int failed = 0;
+    failed += connectMaxBathTemperatureChangeRequested(sender, limits);
+    failed += connectWaterTempLimitChangeRequest(sender, limits);
+    failed += connectRcbTankFillTimeChangeRequest(sender, limits);
+    failed += connectNotAllowedStartEnableChangeRequested(sender, notAllowedStart);
+    failed += connectNotAllowedStartFromTimeChangeRequested(sender, notAllowedStart);
+    failed += connectNotAllowedStartUntilTimeChangeRequested(sender, notAllowedStart);
+    failed += connectPcbOverheatLimitChangeRequest(sender, limits);
+    return failed;
 }
 
 int ConfigureTabObjectsProvider::connectToLink(pcPanel::SaunaCommunication &link)
@@ -130,6 +186,7 @@ QList<QObject *> ConfigureTabObjectsProvider::userMessageRaisers()
 void ConfigureTabObjectsProvider::initializeViews()
 {
     generalPinViewManager.publishLockscreenSettings();
+    limitsNotAllowedStartViewManager.initializeView();
     systemViewManager.initializeView();
 }
 

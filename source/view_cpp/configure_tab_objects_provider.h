@@ -2,6 +2,8 @@
 
 #include "view_cpp/configure/configure_general_pin_view_manager.h"
 #include "view_cpp/configure/configure_general_view_manager.h"
+#include "view_cpp/configure/configure_limits_not_allowed_start_view_manager.h"
+#include "view_cpp/configure/configure_limits_view_manager.h"
 #include "view_cpp/configure/configure_system_network_view_manager.h"
 #include "view_cpp/configure/configure_system_view_manager.h"
 
@@ -14,6 +16,10 @@ class QQmlContext;
 namespace pcPanel {
 class SaunaCommunication;
 } // namespace pcPanel
+
+namespace saunaBridge {
+class ZerededidBridgeSenderSlotInterface;
+} // namespace saunaBridge
 
 namespace view {
 class GuiHandlerControlPanel;
@@ -51,6 +57,10 @@ public:
     int connectSaunaSignals(const QList<QObject *> &senders, bool connectRelayScreen);
     // The variant controller's product type.
     int connectToVariantController(const QList<QObject *> &senders);
+    // The temperature controller's unit, to the screens' temperature editors.
+    int connectToTemperatureController(const QList<QObject *> &senders);
+    // The settings screens' requests to the bridge sender.
+    int connectToBridge(saunaBridge::ZerededidBridgeSenderSlotInterface *bridge);
     // The link both ways: its reports to the Network screen, the screen's requests to the link
     // and its update request to the link's sender.
     int connectToLink(pcPanel::SaunaCommunication &link);
@@ -60,6 +70,8 @@ public:
     // Brings the screens into their first state, after all connections.
     void initializeViews();
 
+    view::ConfigureLimitsViewManager limitsViewManager;
+    view::ConfigureLimitsNotAllowedStartViewManager limitsNotAllowedStartViewManager;
     view::ConfigureSystemViewManager systemViewManager;
     view::ConfigureSystemNetworkViewManager systemNetworkViewManager;
     // The General menu and the PIN screen.

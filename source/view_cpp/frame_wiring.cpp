@@ -175,6 +175,7 @@ int connectNativeObjects(PanelFrame &frame)
     failed += favorites.favoriteController.connectTemperatureUnitChanged(temperature);
     failed += calendar.dateProgramController.connectTemperatureUnitChanged(temperature);
     failed += calendar.weekdayProgramController.connectTemperatureUnitChanged(temperature);
+    failed += frame.configureTab.connectToTemperatureController(temperature);
 
     const Objects favorite{&favorites.favoriteController};
     failed += frame.guiHandler.keyboard()->connectKeyboardTextRequests(favorite);
@@ -253,6 +254,8 @@ int connectBridge(PanelFrame &frame)
     failed += connectFavoriteUpdateRequested(bridge, favoriteOverview);
     failed += connectSystemTimeChangeRequested(bridge, {&controllers.timeController});
     failed += connectAuxRelayUpdateRequested(bridge, peripheral);
+    // The settings screens' requests.
+    failed += frame.configureTab.connectToBridge(bridge);
     return failed;
 }
 

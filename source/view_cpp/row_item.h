@@ -49,6 +49,7 @@ public:
     using RowFieldsItem::setLayoutType;
     using RowFieldsItem::setOpacity;
     using RowFieldsItem::setTextOnSubMenu;
+    using RowFieldsItem::setTextValue1;
     using RowFieldsItem::setTruncateText;
     using RowFieldsItem::setTypeOfItem;
 

@@ -1,0 +1,220 @@
+#include "view_cpp/configure/configure_limits_not_allowed_start_view_manager.h"
+
+#include "signal_interface/configure_types.h"
+#include "signal_interface/sender_connections.h"
+#include "view_cpp/language_support.h"
+#include "view_cpp/row_item_tables.h"
+#include "view_cpp/stepper_controller_item.h"
+
+#include <vector>
+
+namespace view {
+
+using ::signalInterface::ConfigureTypes;
+
+namespace {
+// "only_submenu": a row that opens its editor.
+constexpr int submenuTypeOfItem = 0;
+} // namespace
+
+ConfigureLimitsNotAllowedStartViewManager::ConfigureLimitsNotAllowedStartViewManager(
+    QObject *parent)
+    : ConfigureViewManagerBase(parent)
+    , m_model(StepperControllerItem::roleNames(), this)
+    , m_fromTime(this)
+    , m_untilTime(this)
+{
+    for (value::TimeValueManager *manager : {&m_fromTime, &m_untilTime}) {
+        manager->setComponentWrap(true);
+        manager->setLowerLimit(onReferenceDate(QTime(0, 0)));
+        manager->setUpperLimit(onReferenceDate(QTime(23, 59)));
+    }
+}
+
+ConfigureLimitsNotAllowedStartViewManager::~ConfigureLimitsNotAllowedStartViewManager() = default;
+
+QDateTime ConfigureLimitsNotAllowedStartViewManager::onReferenceDate(const QTime &time)
+{
+    return QDateTime(referenceDate(), time);
+}
+
+int ConfigureLimitsNotAllowedStartViewManager::connectToView(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(allowedStartViewVisibleChanged(bool)),
+          SLOT(onAllowedStartViewVisibleChanged(bool))},
+         {SIGNAL(toggleChanged(int, bool)), SLOT(onToggleChanged(int, bool))},
+         {SIGNAL(rowItemSelected(int)), SLOT(onRowItemSelected(int))},
+         {SIGNAL(notAllowedStartEditCompleted()), SLOT(onNotAllowedStartEditCompleted())},
+         {SIGNAL(notAllowedStartFromSaved()), SLOT(onNotAllowedStartFromSaved())},
+         {SIGNAL(notAllowedStartUntilSaved()), SLOT(onNotAllowedStartUntilSaved())}});
+}
+
+int ConfigureLimitsNotAllowedStartViewManager::connectFromTimeManagerToView(
+    const QList<QObject *> &senders)
+{
+    return m_fromTime.connectChangeRequests(senders);
+}
+
+int ConfigureLimitsNotAllowedStartViewManager::connectUntilTimeManagerToView(
+    const QList<QObject *> &senders)
+{
+    return m_untilTime.connectChangeRequests(senders);
+}
+
+int ConfigureLimitsNotAllowedStartViewManager::connectToTimeController(
+    const QList<QObject *> &senders)
+{
+    return m_fromTime.connectFormatSources(senders) + m_untilTime.connectFormatSources(senders);
+}
+
+int ConfigureLimitsNotAllowedStartViewManager::connectLanguageSignals(
+    const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
+          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+}
+
+int ConfigureLimitsNotAllowedStartViewManager::connectSaunaSignals(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(senders, this,
+                                           {{SIGNAL(saunaNotAllowedStartEnableChanged(bool)),
+                                             SLOT(onSaunaNotAllowedStartEnableChanged(bool))},
+                                            {SIGNAL(saunaNotAllowedStartFromTimeChanged(QTime)),
+                                             SLOT(onSaunaNotAllowedStartFromTimeChanged(QTime))},
+                                            {SIGNAL(saunaNotAllowedStartUntilTimeChanged(QTime)),
+                                             SLOT(onSaunaNotAllowedStartUntilTimeChanged(QTime))}});
+}
+
+void ConfigureLimitsNotAllowedStartViewManager::initializeView()
+{
+    m_fromTime.setValue(onReferenceDate(QTime(0, 0)));
+    m_untilTime.setValue(onReferenceDate(QTime(0, 0)));
+}
+
+void ConfigureLimitsNotAllowedStartViewManager::onAllowedStartViewVisibleChanged(bool visible)
+{
+    if (!visible) {
+        // An open edit stays open: the user may be in a time editor.
+        m_model.clear();
+        return;
+    }
+    if (!m_editing)
+        m_edit = m_reported;
+    m_editing = true;
+    m_fromTime.setValue(onReferenceDate(m_edit.from));
+    m_untilTime.setValue(onReferenceDate(m_edit.until));
+    rebuildList();
+}
+
+void ConfigureLimitsNotAllowedStartViewManager::rebuildList()
+{
+    m_model.clear();
+    m_toggleRow = new ToggleStandardItem(ConfigureTypes::E_notAllowedStartDisable, m_edit.enabled);
+    m_fromRow = new RowItem(submenuTypeOfItem, 0, QStringLiteral("multiple"));
+    m_fromRow->setApplId(ConfigureTypes::E_notAllowedStartFrom);
+    m_untilRow = new RowItem(submenuTypeOfItem, 0, QStringLiteral("multiple"));
+    m_untilRow->setApplId(ConfigureTypes::E_notAllowedStartUntil);
+    m_model.appendItem(m_toggleRow);
+    m_model.appendItem(m_fromRow);
+    m_model.appendItem(m_untilRow);
+    // The switch stands apart; the two times form one group.
+    updateLayoutOrder(std::vector<ListItem *>{m_fromRow.data(), m_untilRow.data()});
+    refreshTexts();
+}
+
+void ConfigureLimitsNotAllowedStartViewManager::refreshTexts()
+{
+    if (m_toggleRow) {
+        m_toggleRow->setValue2(m_edit.enabled);
+        m_toggleRow->setValue(tr("Activate time limit"));
+    }
+    if (m_fromRow) {
+        m_fromRow->setTextOnSubMenu(tr("From"));
+        m_fromRow->setTextValue1(LanguageSupport::timeText(m_edit.from, m_fromTime.timeFormat()));
+    }
+    if (m_untilRow) {
+        m_untilRow->setTextOnSubMenu(tr("Until"));
+        m_untilRow->setTextValue1(
+            LanguageSupport::timeText(m_edit.until, m_untilTime.timeFormat()));
+    }
+}
+
+void ConfigureLimitsNotAllowedStartViewManager::onToggleChanged(int id, bool shown)
+{
+    if (id != ConfigureTypes::E_notAllowedStartDisable)
+        return;
+    // A local edit: the switch moves at once and is sent with the rest on completion.
+    m_edit.enabled = requestedFromShown(shown);
+    refreshTexts();
+}
+
+void ConfigureLimitsNotAllowedStartViewManager::onRowItemSelected(int id)
+{
+    if (id == ConfigureTypes::E_notAllowedStartFrom) {
+        m_fromTime.setValue(onReferenceDate(m_edit.from));
+        emit editSelected(id);
+        // A page that opens on editSelected learns the time it edits.
+        m_fromTime.emitFormattedValue();
+        m_fromTime.emitLimitsReached();
+    } else if (id == ConfigureTypes::E_notAllowedStartUntil) {
+        m_untilTime.setValue(onReferenceDate(m_edit.until));
+        emit editSelected(id);
+        m_untilTime.emitFormattedValue();
+        m_untilTime.emitLimitsReached();
+    }
+}
+
+void ConfigureLimitsNotAllowedStartViewManager::onSaunaNotAllowedStartEnableChanged(bool enabled)
+{
+    m_reported.enabled = enabled;
+}
+
+void ConfigureLimitsNotAllowedStartViewManager::onSaunaNotAllowedStartFromTimeChanged(QTime time)
+{
+    if (time.isValid())
+        m_reported.from = time;
+}
+
+void ConfigureLimitsNotAllowedStartViewManager::onSaunaNotAllowedStartUntilTimeChanged(QTime time)
+{
+    if (time.isValid())
+        m_reported.until = time;
+}
+
+void ConfigureLimitsNotAllowedStartViewManager::onLanguageChanged(
+    ::signalInterface::LanguageTypes::Language)
+{
+    refreshTexts();
+}
+
+void ConfigureLimitsNotAllowedStartViewManager::onNotAllowedStartEditCompleted()
+{
+    m_editing = false;
+    emit notAllowedStartEnableChangeRequested(m_edit.enabled);
+    emit notAllowedStartFromTimeChangeRequested(m_edit.from);
+    emit notAllowedStartUntilTimeChangeRequested(m_edit.until);
+}
+
+void ConfigureLimitsNotAllowedStartViewManager::onNotAllowedStartFromSaved()
+{
+    const QDateTime edited = m_fromTime.value();
+    if (!edited.isValid())
+        return; // the editor never had a time: the copy keeps its own
+    m_edit.from = edited.time();
+    refreshTexts();
+}
+
+void ConfigureLimitsNotAllowedStartViewManager::onNotAllowedStartUntilSaved()
+{
+    const QDateTime edited = m_untilTime.value();
+    if (!edited.isValid())
+        return; // the editor never had a time: the copy keeps its own
+    m_edit.until = edited.time();
+    refreshTexts();
+}
+
+} // namespace view

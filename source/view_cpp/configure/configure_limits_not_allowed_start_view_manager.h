@@ -1,0 +1,87 @@
+#pragma once
+
+#include "signal_interface/language_types.h"
+#include "value/time_value_manager.h"
+#include "view_cpp/configure/configure_view_manager_base.h"
+#include "view_cpp/list_model.h"
+#include "view_cpp/row_item.h"
+#include "view_cpp/toggle_standard_item.h"
+
+#include <QDate>
+#include <QList>
+#include <QPointer>
+#include <QTime>
+
+namespace view {
+
+// The daily period in which the sauna must not be started: a switch and the times "From" and
+// "Until". The screen edits a copy, taken from the sauna's last reports when it is shown with no
+// edit open, and sends all three values together when the edit is completed. The copy outlives
+// hiding the page, so the time editors can be opened and left without losing it.
+class ConfigureLimitsNotAllowedStartViewManager : public ConfigureViewManagerBase
+{
+    Q_OBJECT
+
+public:
+    // The one date the time editors ever see.
+    static QDate referenceDate() { return QDate(2013, 6, 25); }
+
+    explicit ConfigureLimitsNotAllowedStartViewManager(QObject *parent);
+    ~ConfigureLimitsNotAllowedStartViewManager() override;
+
+    ListModel *model() { return &m_model; }
+    value::TimeValueManager *fromTimeManager() { return &m_fromTime; }
+    value::TimeValueManager *untilTimeManager() { return &m_untilTime; }
+    bool isEditing() const { return m_editing; }
+
+    int connectToView(const QList<QObject *> &senders);
+    int connectFromTimeManagerToView(const QList<QObject *> &senders);
+    int connectUntilTimeManagerToView(const QList<QObject *> &senders);
+    // The time-format sources, to both time editors.
+    int connectToTimeController(const QList<QObject *> &senders);
+    int connectLanguageSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders);
+    // Both editors at 00:00 of the reference date.
+    void initializeView();
+
+signals:
+    void notAllowedStartEnableChangeRequested(bool enable);
+    void notAllowedStartFromTimeChangeRequested(QTime time);
+    void notAllowedStartUntilTimeChangeRequested(QTime time);
+
+public slots:
+    void onAllowedStartViewVisibleChanged(bool visible);
+    void onToggleChanged(int id, bool shown);
+    void onRowItemSelected(int id);
+    void onSaunaNotAllowedStartEnableChanged(bool enabled);
+    void onSaunaNotAllowedStartFromTimeChanged(QTime time);
+    void onSaunaNotAllowedStartUntilTimeChanged(QTime time);
+    void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
+    void onNotAllowedStartEditCompleted();
+    void onNotAllowedStartFromSaved();
+    void onNotAllowedStartUntilSaved();
+
+private:
+    struct Period
+    {
+        bool enabled = false;
+        QTime from = QTime(0, 0);
+        QTime until = QTime(0, 0);
+    };
+
+    static QDateTime onReferenceDate(const QTime &time);
+    void rebuildList();
+    void refreshTexts();
+
+    ListModel m_model;
+    value::TimeValueManager m_fromTime;
+    value::TimeValueManager m_untilTime;
+    QPointer<ToggleStandardItem> m_toggleRow;
+    QPointer<RowItem> m_fromRow;
+    QPointer<RowItem> m_untilRow;
+    bool m_editing = false;
+    Period m_reported;
+    Period m_edit;
+};
+
+} // namespace view

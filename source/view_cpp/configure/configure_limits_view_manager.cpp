@@ -1,0 +1,307 @@
+#include "view_cpp/configure/configure_limits_view_manager.h"
+
+#include "signal_interface/configure_types.h"
+#include "signal_interface/sender_connections.h"
+#include "view_cpp/row_item_base.h"
+
+namespace view {
+
+using ::signalInterface::ConfigureTypes;
+using ::signalInterface::MasterFuncDescTypes;
+
+namespace {
+
+bool isConfigureLimitsId(int id)
+{
+    ConfigureTypes::ConfigureLimits checked{};
+    return ConfigureTypes::fromInt(id, checked);
+}
+
+// The fill-time entry's id: the Limits menu reuses the number of the not-allowed-start "Until"
+// editor, so QML tells the two apart by the manager that asks.
+constexpr int maxWaterFillTimeId = 5;
+constexpr int millisecondsPerSecond = 1000;
+
+// Ninths of a degree Celsius.
+constexpr int maxBathTemperatureLower = 360;     // 40 °C
+constexpr int maxBathTemperatureUpper = 990;     // 110 °C
+constexpr int upperWaterTemperatureLower = 900;  // 100 °C
+constexpr int upperWaterTemperatureUpper = 1035; // 115 °C
+constexpr int pcbOverheatLimitLower = 630;       // 70 °C
+constexpr int pcbOverheatLimitUpper = 810;       // 90 °C
+
+// Minutes.
+constexpr int combiAutoFillTimeLower = 3;
+constexpr int combiAutoFillTimeUpper = 4;
+constexpr int fillTimeLower = 6;
+constexpr int fillTimeUpper = 20;
+
+} // namespace
+
+ConfigureLimitsViewManager::ConfigureLimitsViewManager(QObject *parent)
+    : ConfigureViewManagerBase(parent)
+    , m_model(RowItemBase::roleNames(), this)
+    , m_menu(m_model, isConfigureLimitsId)
+    , m_maxBathTemperature(this)
+    , m_upperWaterTemperature(this)
+    , m_tankFillTime(this)
+    , m_pcbOverheatLimit(this)
+{
+    rebuildMenu();
+    m_maxBathTemperature.setLowerLimit(maxBathTemperatureLower);
+    m_maxBathTemperature.setUpperLimit(maxBathTemperatureUpper);
+    m_upperWaterTemperature.setLowerLimit(upperWaterTemperatureLower);
+    m_upperWaterTemperature.setUpperLimit(upperWaterTemperatureUpper);
+    applyTankFillTimeLimits();
+    m_pcbOverheatLimit.setLowerLimit(pcbOverheatLimitLower);
+    m_pcbOverheatLimit.setUpperLimit(pcbOverheatLimitUpper);
+}
+
+ConfigureLimitsViewManager::~ConfigureLimitsViewManager() = default;
+
+int ConfigureLimitsViewManager::connectToView(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(itemSelected(int)), SLOT(onItemSelected(int))},
+         {SIGNAL(waterTempLimitCommit()), SLOT(onWaterTempLimitCommit())},
+         {SIGNAL(tankFillTimeCommit()), SLOT(onTankFillTimeCommit())},
+         {SIGNAL(overheatLimitCommit()), SLOT(onOverheatLimitCommit())},
+         {SIGNAL(changeTemperatureValueRequested(int)),
+          SLOT(onMaxBathTemperatureStepRequested(int))}});
+}
+
+int ConfigureLimitsViewManager::connectToTemperatureController(const QList<QObject *> &senders)
+{
+    int failed = 0;
+    failed += m_maxBathTemperature.connectUnitSources(senders);
+    failed += m_upperWaterTemperature.connectUnitSources(senders);
+    failed += m_pcbOverheatLimit.connectUnitSources(senders);
+    return failed;
+}
+
+int ConfigureLimitsViewManager::connectUpperWaterTempManagerToView(const QList<QObject *> &senders)
+{
+    return m_upperWaterTemperature.connectChangeRequests(senders);
+}
+
+int ConfigureLimitsViewManager::connectTankFillTimeManagerToView(const QList<QObject *> &senders)
+{
+    return m_tankFillTime.connectChangeRequests(senders);
+}
+
+int ConfigureLimitsViewManager::connectPcbOverheatLimitManagerToView(
+    const QList<QObject *> &senders)
+{
+    return m_pcbOverheatLimit.connectChangeRequests(senders);
+}
+
+int ConfigureLimitsViewManager::connectLanguageSignals(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
+          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+}
+
+int ConfigureLimitsViewManager::connectSaunaSignals(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(saunaSystemLowerTemperatureLimitChanged(int)),
+          SLOT(onSaunaSystemLowerTemperatureLimitChanged(int))},
+         {SIGNAL(saunaSystemUpperTemperatureLimitChanged(int)),
+          SLOT(onSaunaSystemUpperTemperatureLimitChanged(int))},
+         {SIGNAL(saunaLowerTemperatureLimitChanged(int)),
+          SLOT(onSaunaLowerTemperatureLimitChanged(int))},
+         {SIGNAL(saunaUpperTemperatureLimitChanged(int)),
+          SLOT(onSaunaUpperTemperatureLimitChanged(int))},
+         {SIGNAL(saunaMasterFuncDescChanged(
+              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
+          SLOT(onSaunaMasterFuncDescChanged(
+              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))},
+         {SIGNAL(saunaWaterTempLimitChanged(int)), SLOT(onSaunaWaterTempLimitChanged(int))},
+         {SIGNAL(saunaRcbTankFillTimeChanged(int)), SLOT(onSaunaRcbTankFillTimeChanged(int))},
+         {SIGNAL(saunaPcbOverheatLimitChanged(int)), SLOT(onSaunaPcbOverheatLimitChanged(int))},
+         {SIGNAL(saunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct)),
+          SLOT(onSaunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct))},
+         {SIGNAL(saunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode)),
+          SLOT(onSaunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode))}});
+}
+
+void ConfigureLimitsViewManager::onItemSelected(int id)
+{
+    m_menu.select(id);
+}
+
+void ConfigureLimitsViewManager::onMaxBathTemperatureStepRequested(int step)
+{
+    const std::optional<value::Degrees_9C_T> before = m_maxBathTemperature.value();
+    m_maxBathTemperature.onChangeTemperatureValueRequested(step);
+    const std::optional<value::Degrees_9C_T> after = m_maxBathTemperature.value();
+    // A refused step (no value yet, at a limit, an unknown direction) sends nothing.
+    if (after && after != before)
+        emit maxBathTemperatureChangeRequested(*after);
+}
+
+void ConfigureLimitsViewManager::onSaunaLowerTemperatureLimitChanged(int)
+{
+    // The minimum bath temperature has no editor here.
+}
+
+void ConfigureLimitsViewManager::onSaunaUpperTemperatureLimitChanged(int temperature)
+{
+    m_reportedMaxBathTemperature = temperature;
+    m_maxBathTemperature.setValue(temperature);
+}
+
+void ConfigureLimitsViewManager::onSaunaMasterFuncDescChanged(
+    ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost post)
+{
+    m_functions = post;
+    rebuildMenu();
+}
+
+void ConfigureLimitsViewManager::onSaunaSystemLowerTemperatureLimitChanged(int temperature)
+{
+    m_maxBathTemperature.setLowerLimit(temperature);
+    // A value that arrived before its limits was clamped to the old ones: the editor shows what
+    // the sauna reported as far as the new limits allow.
+    if (m_reportedMaxBathTemperature)
+        m_maxBathTemperature.setValue(*m_reportedMaxBathTemperature);
+}
+
+void ConfigureLimitsViewManager::onSaunaSystemUpperTemperatureLimitChanged(int temperature)
+{
+    m_maxBathTemperature.setUpperLimit(temperature);
+    if (m_reportedMaxBathTemperature)
+        m_maxBathTemperature.setValue(*m_reportedMaxBathTemperature);
+}
+
+void ConfigureLimitsViewManager::onSaunaWaterTempLimitChanged(int temperature)
+{
+    m_reportedWaterTempLimit = temperature;
+}
+
+void ConfigureLimitsViewManager::onSaunaRcbTankFillTimeChanged(int seconds)
+{
+    m_reportedTankFillTimeSeconds = seconds;
+}
+
+void ConfigureLimitsViewManager::onSaunaPcbOverheatLimitChanged(int temperature)
+{
+    m_reportedPcbOverheatLimit = temperature;
+}
+
+void ConfigureLimitsViewManager::onLanguageChanged(::signalInterface::LanguageTypes::Language)
+{
+    m_menu.retranslate();
+    processEventsAfterRetranslation();
+}
+
+void ConfigureLimitsViewManager::onWaterTempLimitCommit()
+{
+    if (const std::optional<value::Degrees_9C_T> limit = m_upperWaterTemperature.value())
+        emit waterTempLimitChangeRequest(*limit);
+}
+
+void ConfigureLimitsViewManager::onTankFillTimeCommit()
+{
+    if (const std::optional<qint64> milliseconds = m_tankFillTime.value())
+        emit rcbTankFillTimeChangeRequest(int(*milliseconds / millisecondsPerSecond));
+}
+
+void ConfigureLimitsViewManager::onOverheatLimitCommit()
+{
+    if (const std::optional<value::Degrees_9C_T> limit = m_pcbOverheatLimit.value())
+        emit pcbOverheatLimitChangeRequest(*limit);
+    // In the Solvenno mode the overheating page also edits the water temperature limit, which
+    // choosing the page loaded; before that the editor has nothing to send.
+    if (isSolvenno())
+        onWaterTempLimitCommit();
+}
+
+void ConfigureLimitsViewManager::onSaunaMasterProductChanged(
+    ::signalInterface::MasterFuncDescTypes::RcbProduct product)
+{
+    m_product = product;
+    rebuildMenu();
+    applyTankFillTimeLimits();
+}
+
+void ConfigureLimitsViewManager::onSaunaSystemModeChanged(
+    ::signalInterface::MasterFuncDescTypes::SystemMode mode)
+{
+    m_systemMode = mode;
+    rebuildMenu();
+    emit saunaSystemModeChangedQml(int(mode));
+}
+
+bool ConfigureLimitsViewManager::isSolvenno() const
+{
+    return m_systemMode == MasterFuncDescTypes::E_solvenno;
+}
+
+void ConfigureLimitsViewManager::announce(value::TemperatureValueManager &manager)
+{
+    manager.emitValueChanged();
+    manager.checkLimits();
+}
+
+void ConfigureLimitsViewManager::rebuildMenu()
+{
+    const bool steam = MasterFuncDescTypes::isSteamProduct(m_product);
+    std::vector<ConfigureMenuList::Entry> entries;
+
+    entries.push_back({ConfigureTypes::E_maxBathTemp, [this] { return tr("Bath temperature"); },
+                       [this] {
+                           emit editSelected(ConfigureTypes::E_maxBathTemp);
+                           announce(m_maxBathTemperature);
+                       }});
+    if (!isSolvenno() && m_functions.waterTemperature)
+        entries.push_back(
+            {ConfigureTypes::E_waterTempLimit,
+             [this, steam] { return steam ? tr("Overheating") : tr("Water temperature"); },
+             [this] {
+                 m_upperWaterTemperature.setValue(m_reportedWaterTempLimit);
+                 emit editSelected(ConfigureTypes::E_waterTempLimit);
+                 announce(m_upperWaterTemperature);
+             }});
+    if (m_functions.notAllowedStart)
+        entries.push_back({ConfigureTypes::E_notAllowedStart,
+                           [this] { return tr("Not allowed start"); },
+                           [this] {
+                               emit editSelected(ConfigureTypes::E_notAllowedStart);
+                           }});
+    if (m_functions.waterTemperature || m_product == MasterFuncDescTypes::E_combi_auto)
+        entries.push_back({maxWaterFillTimeId, [this] { return tr("Max water fill time"); },
+                           [this] {
+                               m_tankFillTime.setValue(qint64(m_reportedTankFillTimeSeconds) *
+                                                       millisecondsPerSecond);
+                               emit editSelected(maxWaterFillTimeId);
+                               m_tankFillTime.announce();
+                           }});
+    if (m_functions.pcbOverheatLimit && !steam)
+        entries.push_back({ConfigureTypes::E_overheating, [this] { return tr("Overheating"); },
+                           [this] {
+                               m_pcbOverheatLimit.setValue(m_reportedPcbOverheatLimit);
+                               // The Solvenno overheating page edits the water limit too: it
+                               // starts from the sauna's value, never from an unloaded editor.
+                               if (isSolvenno())
+                                   m_upperWaterTemperature.setValue(m_reportedWaterTempLimit);
+                               emit editSelected(ConfigureTypes::E_overheating);
+                               announce(m_pcbOverheatLimit);
+                               if (isSolvenno())
+                                   announce(m_upperWaterTemperature);
+                           }});
+    m_menu.rebuild(std::move(entries));
+}
+
+void ConfigureLimitsViewManager::applyTankFillTimeLimits()
+{
+    const bool combiAuto = m_product == MasterFuncDescTypes::E_combi_auto;
+    m_tankFillTime.setLowerLimitInMinutes(combiAuto ? combiAutoFillTimeLower : fillTimeLower);
+    m_tankFillTime.setUpperLimitInMinutes(combiAuto ? combiAutoFillTimeUpper : fillTimeUpper);
+}
+
+} // namespace view

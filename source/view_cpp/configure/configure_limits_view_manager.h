@@ -1,0 +1,118 @@
+#pragma once
+
+#include "signal_interface/language_types.h"
+#include "signal_interface/master_func_desc_types.h"
+#include "value/duration_manager_most_significant_component_minute.h"
+#include "value/temperature_value_manager.h"
+#include "view_cpp/configure/configure_menu_list.h"
+#include "view_cpp/configure/configure_view_manager_base.h"
+#include "view_cpp/list_model.h"
+
+#include <QList>
+
+#include <optional>
+
+namespace view {
+
+// The installer's Limits menu and its four value editors: the maximum bath temperature, the water
+// temperature limit, the maximum water fill time of the tank and the board overheat limit. The
+// menu shows only what the connected sauna system supports and is rebuilt on every product,
+// function-flag and system-mode report.
+class ConfigureLimitsViewManager : public ConfigureViewManagerBase
+{
+    Q_OBJECT
+    // The system mode last reported, -1 before the first report; QML shows the water limit on the
+    // overheating page in the Solvenno mode.
+    Q_PROPERTY(int systemMode READ systemModeValue NOTIFY saunaSystemModeChangedQml)
+
+public:
+    // The tank fill time editor; it can announce its value again for a page that opens on it.
+    class TankFillTimeManager : public value::DurationManagerMostSignificantComponentMinute
+    {
+    public:
+        using DurationManagerMostSignificantComponentMinute::
+            DurationManagerMostSignificantComponentMinute;
+        void announce()
+        {
+            emitValueChanged();
+            checkLimits();
+        }
+    };
+
+    explicit ConfigureLimitsViewManager(QObject *parent);
+    ~ConfigureLimitsViewManager() override;
+
+    ListModel *model() { return &m_model; }
+    value::TemperatureValueManager *maxBathTemperatureManager() { return &m_maxBathTemperature; }
+    value::TemperatureValueManager *upperWaterTemperatureManager()
+    {
+        return &m_upperWaterTemperature;
+    }
+    value::DurationManager *tankFillTimeManager() { return &m_tankFillTime; }
+    value::TemperatureValueManager *pcbOverheatLimitManager() { return &m_pcbOverheatLimit; }
+    int systemModeValue() const { return m_systemMode ? int(*m_systemMode) : -1; }
+
+    // The menu's selections, the three commits and the maximum bath temperature's steps.
+    int connectToView(const QList<QObject *> &senders);
+    // The temperature unit, to the three temperature editors.
+    int connectToTemperatureController(const QList<QObject *> &senders);
+    int connectUpperWaterTempManagerToView(const QList<QObject *> &senders);
+    int connectTankFillTimeManagerToView(const QList<QObject *> &senders);
+    int connectPcbOverheatLimitManagerToView(const QList<QObject *> &senders);
+    int connectLanguageSignals(const QList<QObject *> &senders);
+    // The bridge receiver's limit, product, function-flag and system-mode reports.
+    int connectSaunaSignals(const QList<QObject *> &senders);
+
+signals:
+    void maxBathTemperatureChangeRequested(int temperature);
+    void waterTempLimitChangeRequest(int temperature);
+    void rcbTankFillTimeChangeRequest(int seconds);
+    void pcbOverheatLimitChangeRequest(int temperature);
+    void saunaSystemModeChangedQml(int mode);
+
+public slots:
+    void onItemSelected(int id);
+    // A step of the maximum bath temperature's stepper: the one way its value is sent. Reports,
+    // limits and unit changes move the editor but never send.
+    void onMaxBathTemperatureStepRequested(int step);
+    void onSaunaLowerTemperatureLimitChanged(int temperature);
+    void onSaunaUpperTemperatureLimitChanged(int temperature);
+    void
+    onSaunaMasterFuncDescChanged(::signalInterface::MasterFuncDescTypes::MasterFuncDescPost post);
+    void onSaunaSystemLowerTemperatureLimitChanged(int temperature);
+    void onSaunaSystemUpperTemperatureLimitChanged(int temperature);
+    void onSaunaWaterTempLimitChanged(int temperature);
+    void onSaunaRcbTankFillTimeChanged(int seconds);
+    void onSaunaPcbOverheatLimitChanged(int temperature);
+    void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
+    void onWaterTempLimitCommit();
+    void onTankFillTimeCommit();
+    void onOverheatLimitCommit();
+    void onSaunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct product);
+    void onSaunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode mode);
+
+private:
+    bool isSolvenno() const;
+    void rebuildMenu();
+    void applyTankFillTimeLimits();
+    // Tells a page that opens on editSelected the editor's value and limit states.
+    static void announce(value::TemperatureValueManager &manager);
+
+    ListModel m_model;
+    ConfigureMenuList m_menu;
+    value::TemperatureValueManager m_maxBathTemperature;
+    value::TemperatureValueManager m_upperWaterTemperature;
+    ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost m_functions;
+    ::signalInterface::MasterFuncDescTypes::RcbProduct m_product =
+        ::signalInterface::MasterFuncDescTypes::E_unknown;
+    std::optional<::signalInterface::MasterFuncDescTypes::SystemMode> m_systemMode;
+    TankFillTimeManager m_tankFillTime;
+    int m_reportedTankFillTimeSeconds = 5;
+    value::TemperatureValueManager m_pcbOverheatLimit;
+    int m_reportedPcbOverheatLimit = 100;
+    int m_reportedWaterTempLimit = 105;
+    // The maximum bath temperature as reported, applied again when the system limits change.
+    std::optional<int> m_reportedMaxBathTemperature;
+};
+
+} // namespace view

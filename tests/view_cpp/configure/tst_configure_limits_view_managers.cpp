@@ -1,0 +1,507 @@
+#include "model_reader.h"
+
+#include "sauna_bridge/zerededid_bridge_receiver_signal_interface.h"
+#include "signal_interface/configure_types.h"
+#include "signal_interface/data_provider_types.h"
+#include "signal_interface/time_edit_types.h"
+#include "signal_interface/type_registration.h"
+#include "view_cpp/configure/configure_limits_not_allowed_start_view_manager.h"
+#include "view_cpp/configure/configure_limits_view_manager.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using signalInterface::ConfigureTypes;
+using signalInterface::DataProviderTypes;
+using signalInterface::MasterFuncDescTypes;
+using signalInterface::TemperatureTypes;
+using signalInterface::TimeEditTypes;
+using view::ConfigureLimitsNotAllowedStartViewManager;
+using view::ConfigureLimitsViewManager;
+using Post = MasterFuncDescTypes::MasterFuncDescPost;
+
+namespace {
+
+class BridgeReceiver : public saunaBridge::ZerededidBridgeReceiverSignalInterface
+{
+public:
+    BridgeReceiver()
+        : ZerededidBridgeReceiverSignalInterface(nullptr)
+    {}
+};
+
+} // namespace
+
+// Stands in for the scene's "configureLimitsSelector" and the single-value editors.
+class FakeLimitsView : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void itemSelected(int id);
+    void waterTempLimitCommit();
+    void tankFillTimeCommit();
+    void overheatLimitCommit();
+    void changeTemperatureValueRequested(int step);
+    void allowedStartViewVisibleChanged(bool shown);
+    void toggleChanged(int id, bool shown);
+    void rowItemSelected(int id);
+    void notAllowedStartEditCompleted();
+    void notAllowedStartFromSaved();
+    void notAllowedStartUntilSaved();
+    void durationChangeRequested(int component, int direction);
+    void timeChangeRequested(int component, int direction);
+};
+
+// Stands in for the temperature controller's unit.
+class FakeUnitSource : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void temperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit unit);
+};
+
+namespace {
+
+Post flags(bool notAllowedStart, bool waterTemperature, bool pcbOverheatLimit)
+{
+    Post post;
+    post.notAllowedStart = notAllowedStart;
+    post.waterTemperature = waterTemperature;
+    post.pcbOverheatLimit = pcbOverheatLimit;
+    return post;
+}
+
+} // namespace
+
+// Every request of the Limits manager that goes to the sauna, in the order it came.
+class RequestLog : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RequestLog(ConfigureLimitsViewManager &manager)
+    {
+        const auto record = [this](const char *name) {
+            return [this, name](int value) {
+                entries << QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(value);
+            };
+        };
+        connect(&manager, &ConfigureLimitsViewManager::maxBathTemperatureChangeRequested, this,
+                record("maxBath"));
+        connect(&manager, &ConfigureLimitsViewManager::waterTempLimitChangeRequest, this,
+                record("water"));
+        connect(&manager, &ConfigureLimitsViewManager::rcbTankFillTimeChangeRequest, this,
+                record("fill"));
+        connect(&manager, &ConfigureLimitsViewManager::pcbOverheatLimitChangeRequest, this,
+                record("pcb"));
+    }
+
+    QStringList entries;
+};
+
+class TestConfigureLimitsViewManagers : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { signalInterface::registerMetaTypes(); }
+
+    void connectOperationsMatchTheirSenders()
+    {
+        ConfigureLimitsViewManager limits(nullptr);
+        ConfigureLimitsNotAllowedStartViewManager notAllowedStart(nullptr);
+        FakeLimitsView view;
+        BridgeReceiver receiver;
+        FakeUnitSource unit;
+        QCOMPARE(limits.connectToView({&view}), 0);
+        QCOMPARE(limits.connectUpperWaterTempManagerToView({&view}), 0);
+        QCOMPARE(limits.connectTankFillTimeManagerToView({&view}), 0);
+        QCOMPARE(limits.connectPcbOverheatLimitManagerToView({&view}), 0);
+        QCOMPARE(limits.connectToTemperatureController({&unit}), 0);
+        QCOMPARE(limits.connectSaunaSignals({&receiver}), 0);
+        QCOMPARE(limits.connectLanguageSignals({}), 0);
+        QCOMPARE(notAllowedStart.connectToView({&view}), 0);
+        QCOMPARE(notAllowedStart.connectFromTimeManagerToView({&view}), 0);
+        QCOMPARE(notAllowedStart.connectUntilTimeManagerToView({&view}), 0);
+        QCOMPARE(notAllowedStart.connectSaunaSignals({&receiver}), 0);
+        // A sender without the signals connects nothing and says so.
+        QObject stranger;
+        QCOMPARE(limits.connectSaunaSignals({&stranger}), 10);
+    }
+
+    void menuRowsFollowProductFlagsAndMode_data()
+    {
+        QTest::addColumn<int>("product");
+        QTest::addColumn<Post>("functions");
+        QTest::addColumn<int>("systemMode");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QList<int>>("ids");
+
+        const Post all = flags(true, true, true);
+        QTest::newRow("sauna, all flags")
+            << int(MasterFuncDescTypes::E_sauna) << all << int(MasterFuncDescTypes::E_standard)
+            << QStringList{"Bath temperature", "Water temperature", "Not allowed start",
+                           "Max water fill time", "Overheating"}
+            << QList<int>{0, 1, 2, 5, 6};
+        QTest::newRow("steam, all flags") << int(MasterFuncDescTypes::E_steam_private) << all
+                                          << int(MasterFuncDescTypes::E_standard)
+                                          << QStringList{"Bath temperature", "Overheating",
+                                                         "Not allowed start", "Max water fill time"}
+                                          << QList<int>{0, 1, 2, 5};
+        QTest::newRow("combi, all flags")
+            << int(MasterFuncDescTypes::E_combi_auto) << all << int(MasterFuncDescTypes::E_standard)
+            << QStringList{"Bath temperature", "Water temperature", "Not allowed start",
+                           "Max water fill time", "Overheating"}
+            << QList<int>{0, 1, 2, 5, 6};
+        QTest::newRow("sauna, no flags")
+            << int(MasterFuncDescTypes::E_sauna) << Post() << int(MasterFuncDescTypes::E_standard)
+            << QStringList{"Bath temperature"} << QList<int>{0};
+        QTest::newRow("combi without the water flag")
+            << int(MasterFuncDescTypes::E_combi_auto) << flags(false, false, false)
+            << int(MasterFuncDescTypes::E_standard)
+            << QStringList{"Bath temperature", "Max water fill time"} << QList<int>{0, 5};
+        QTest::newRow("sauna, Solvenno")
+            << int(MasterFuncDescTypes::E_sauna) << all << int(MasterFuncDescTypes::E_solvenno)
+            << QStringList{"Bath temperature", "Not allowed start", "Max water fill time",
+                           "Overheating"}
+            << QList<int>{0, 2, 5, 6};
+        QTest::newRow("steam product on a PCB-flag-only board")
+            << int(MasterFuncDescTypes::E_steam_public) << flags(false, false, true)
+            << int(MasterFuncDescTypes::E_standard) << QStringList{"Bath temperature"}
+            << QList<int>{0};
+    }
+
+    void menuRowsFollowProductFlagsAndMode()
+    {
+        QFETCH(int, product);
+        QFETCH(Post, functions);
+        QFETCH(int, systemMode);
+        QFETCH(QStringList, texts);
+        QFETCH(QList<int>, ids);
+
+        ConfigureLimitsViewManager manager(nullptr);
+        BridgeReceiver receiver;
+        QCOMPARE(manager.connectSaunaSignals({&receiver}), 0);
+        QCOMPARE(modelReader::texts(*manager.model(), "textOnSubMenu"),
+                 QStringList{"Bath temperature"});
+
+        QSignalSpy mode(&manager, &ConfigureLimitsViewManager::saunaSystemModeChangedQml);
+        emit receiver.saunaMasterProductChanged(MasterFuncDescTypes::RcbProduct(product));
+        emit receiver.saunaMasterFuncDescChanged(functions);
+        emit receiver.saunaSystemModeChanged(MasterFuncDescTypes::SystemMode(systemMode));
+        QCOMPARE(modelReader::texts(*manager.model(), "textOnSubMenu"), texts);
+        QCOMPARE(modelReader::applIds(*manager.model()), ids);
+        QCOMPARE(mode.size(), 1);
+        QCOMPARE(mode.at(0).at(0).toInt(), systemMode);
+        QCOMPARE(manager.systemModeValue(), systemMode);
+
+        // Each shown row opens its own editor; a row that is not shown, an id outside the
+        // enum and the not-allowed-start editors' own ids open nothing.
+        QSignalSpy opened(&manager, &ConfigureLimitsViewManager::editSelected);
+        for (int id : {-1, 0, 1, 2, 3, 4, 5, 6, 7, 9}) {
+            opened.clear();
+            manager.onItemSelected(id);
+            QCOMPARE(opened.size(), ids.contains(id) ? 1 : 0);
+            if (!opened.isEmpty())
+                QCOMPARE(opened.at(0).at(0).toInt(), id);
+        }
+    }
+
+    void maxBathTemperatureIsSentOnlyAfterAStep()
+    {
+        ConfigureLimitsViewManager manager(nullptr);
+        BridgeReceiver receiver;
+        FakeLimitsView view;
+        FakeUnitSource unit;
+        QCOMPARE(manager.connectSaunaSignals({&receiver}), 0);
+        QCOMPARE(manager.connectToView({&view}), 0);
+        QCOMPARE(manager.connectToTemperatureController({&unit}), 0);
+        RequestLog log(manager);
+        value::TemperatureValueManager &editor = *manager.maxBathTemperatureManager();
+        QSignalSpy shown(&editor, &value::TemperatureValueManager::temperatureValueChanged);
+
+        // Before any report there is nothing to step.
+        emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
+        QVERIFY(log.entries.isEmpty());
+
+        // A report above the start limits is clamped, and the clamp is not sent.
+        emit receiver.saunaUpperTemperatureLimitChanged(1000);
+        QCOMPARE(editor.value(), std::optional<int>(990));
+        // The system's limits arrive after the value: the editor shows the reported value.
+        emit receiver.saunaSystemUpperTemperatureLimitChanged(1035);
+        QCOMPARE(editor.value(), std::optional<int>(1000));
+        QCOMPARE(editor.upperLimit(), 1035);
+        // A narrower system range clamps again, still without a request.
+        emit receiver.saunaSystemUpperTemperatureLimitChanged(900);
+        QCOMPARE(editor.value(), std::optional<int>(900));
+        emit receiver.saunaSystemLowerTemperatureLimitChanged(450);
+        emit receiver.saunaSystemUpperTemperatureLimitChanged(990);
+        QCOMPARE(editor.value(), std::optional<int>(990));
+        emit receiver.saunaUpperTemperatureLimitChanged(720);
+        emit receiver.saunaLowerTemperatureLimitChanged(500);
+        emit unit.temperatureUnitChanged(TemperatureTypes::E_fahrenheit);
+        QCOMPARE(shown.last().at(0).toInt(), 176); // 80 °C
+        QVERIFY(log.entries.isEmpty());
+
+        // A step in °F moves one degree Fahrenheit (5 ninths) and is sent once.
+        emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
+        QCOMPARE(log.entries, QStringList{"maxBath 725"});
+        QCOMPARE(shown.last().at(0).toInt(), 177);
+        // In °C a step is 9 ninths.
+        emit unit.temperatureUnitChanged(TemperatureTypes::E_celsius);
+        emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_decrease);
+        QCOMPARE(log.entries, (QStringList{"maxBath 725", "maxBath 716"}));
+        // The sauna's answer echoes back without another request.
+        emit receiver.saunaUpperTemperatureLimitChanged(716);
+        QCOMPARE(log.entries.size(), 2);
+
+        // A step past a limit, or an unknown direction, changes nothing and sends nothing.
+        emit receiver.saunaUpperTemperatureLimitChanged(990);
+        emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
+        emit view.changeTemperatureValueRequested(7);
+        QCOMPARE(log.entries.size(), 2);
+        QCOMPARE(editor.value(), std::optional<int>(990));
+        emit receiver.saunaSystemLowerTemperatureLimitChanged(990);
+        emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_decrease);
+        QCOMPARE(log.entries.size(), 2);
+    }
+
+    void editorsLoadTheReportAndCommitTheirValue()
+    {
+        ConfigureLimitsViewManager manager(nullptr);
+        BridgeReceiver receiver;
+        FakeLimitsView view;
+        FakeLimitsView waterItem;
+        FakeLimitsView fillItem;
+        FakeLimitsView pcbItem;
+        QCOMPARE(manager.connectSaunaSignals({&receiver}), 0);
+        QCOMPARE(manager.connectToView({&view}), 0);
+        QCOMPARE(manager.connectUpperWaterTempManagerToView({&waterItem}), 0);
+        QCOMPARE(manager.connectTankFillTimeManagerToView({&fillItem}), 0);
+        QCOMPARE(manager.connectPcbOverheatLimitManagerToView({&pcbItem}), 0);
+        RequestLog log(manager);
+        emit receiver.saunaMasterProductChanged(MasterFuncDescTypes::E_sauna);
+        emit receiver.saunaMasterFuncDescChanged(flags(true, true, true));
+
+        // Commits before any editor was opened have no value and send nothing.
+        emit view.waterTempLimitCommit();
+        emit view.tankFillTimeCommit();
+        emit view.overheatLimitCommit();
+        QVERIFY(log.entries.isEmpty());
+
+        // Reports are only stored; opening an editor loads the last one, within the limits.
+        emit receiver.saunaWaterTempLimitChanged(945);
+        emit receiver.saunaPcbOverheatLimitChanged(900);
+        emit receiver.saunaRcbTankFillTimeChanged(754);
+        QVERIFY(!manager.upperWaterTemperatureManager()->value());
+        QSignalSpy opened(&manager, &ConfigureLimitsViewManager::editSelected);
+        QSignalSpy waterShown(manager.upperWaterTemperatureManager(),
+                              &value::TemperatureValueManager::temperatureValueChanged);
+        emit view.itemSelected(ConfigureTypes::E_waterTempLimit);
+        QCOMPARE(manager.upperWaterTemperatureManager()->value(), std::optional<int>(945));
+        // A page that opens on editSelected is told the value after it.
+        QCOMPARE(waterShown.last().at(0).toInt(), 105);
+        emit waterItem.changeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
+        emit view.waterTempLimitCommit();
+        QCOMPARE(log.entries, QStringList{"water 954"});
+
+        emit view.itemSelected(ConfigureTypes::E_overheating);
+        QCOMPARE(manager.pcbOverheatLimitManager()->value(), std::optional<int>(810));
+        emit pcbItem.changeTemperatureValueRequested(DataProviderTypes::E_stepper_decrease);
+        emit view.overheatLimitCommit();
+        QCOMPARE(log.entries.last(), QStringLiteral("pcb 801"));
+
+        // 754 s is 12 min 34 s; a minute step and a second step, then whole seconds are sent.
+        emit view.itemSelected(5);
+        QCOMPARE(manager.tankFillTimeManager()->value(), std::optional<qint64>(754000));
+        emit fillItem.durationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_increase);
+        emit fillItem.durationChangeRequested(TimeEditTypes::E_second, TimeEditTypes::E_decrease);
+        emit view.tankFillTimeCommit();
+        QCOMPARE(log.entries.last(), QStringLiteral("fill 813"));
+        QCOMPARE(opened.size(), 3);
+    }
+
+    void editorLimitsFollowTheProduct()
+    {
+        ConfigureLimitsViewManager manager(nullptr);
+        QCOMPARE(manager.maxBathTemperatureManager()->lowerLimit(), 360);
+        QCOMPARE(manager.maxBathTemperatureManager()->upperLimit(), 990);
+        QCOMPARE(manager.upperWaterTemperatureManager()->lowerLimit(), 900);
+        QCOMPARE(manager.upperWaterTemperatureManager()->upperLimit(), 1035);
+        QCOMPARE(manager.pcbOverheatLimitManager()->lowerLimit(), 630);
+        QCOMPARE(manager.pcbOverheatLimitManager()->upperLimit(), 810);
+        QCOMPARE(manager.tankFillTimeManager()->lowerLimit(), 6 * 60000);
+        QCOMPARE(manager.tankFillTimeManager()->upperLimit(), 20 * 60000);
+
+        // Before any report: the PCB editor opens at its lower limit, the fill time at 6 min.
+        manager.onSaunaMasterFuncDescChanged(flags(false, true, true));
+        manager.onItemSelected(ConfigureTypes::E_overheating);
+        QCOMPARE(manager.pcbOverheatLimitManager()->value(), std::optional<int>(630));
+        manager.onItemSelected(5);
+        QCOMPARE(manager.tankFillTimeManager()->value(), std::optional<qint64>(6 * 60000));
+
+        manager.onSaunaMasterProductChanged(MasterFuncDescTypes::E_combi_auto);
+        QCOMPARE(manager.tankFillTimeManager()->lowerLimit(), 3 * 60000);
+        QCOMPARE(manager.tankFillTimeManager()->upperLimit(), 4 * 60000);
+        RequestLog log(manager);
+        manager.onSaunaRcbTankFillTimeChanged(4);
+        manager.onItemSelected(5);
+        QCOMPARE(manager.tankFillTimeManager()->value(), std::optional<qint64>(3 * 60000));
+        manager.onSaunaRcbTankFillTimeChanged(225);
+        manager.onItemSelected(5);
+        manager.tankFillTimeManager()->setValue(4500 + 180000);
+        manager.onTankFillTimeCommit();
+        QCOMPARE(log.entries, QStringList{"fill 184"});
+    }
+
+    void solvennoOverheatCommitSendsALoadedWaterLimit()
+    {
+        ConfigureLimitsViewManager manager(nullptr);
+        RequestLog log(manager);
+        manager.onSaunaMasterProductChanged(MasterFuncDescTypes::E_sauna);
+        manager.onSaunaMasterFuncDescChanged(flags(true, true, true));
+        manager.onSaunaSystemModeChanged(MasterFuncDescTypes::E_solvenno);
+        manager.onSaunaWaterTempLimitChanged(990);
+        manager.onSaunaPcbOverheatLimitChanged(720);
+
+        // Nothing was loaded yet: nothing to send.
+        manager.onOverheatLimitCommit();
+        QVERIFY(log.entries.isEmpty());
+
+        // Choosing "Overheating" loads both editors from the sauna's values.
+        manager.onItemSelected(ConfigureTypes::E_overheating);
+        QCOMPARE(manager.upperWaterTemperatureManager()->value(), std::optional<int>(990));
+        manager.upperWaterTemperatureManager()->onChangeTemperatureValueRequested(
+            DataProviderTypes::E_stepper_increase);
+        manager.onOverheatLimitCommit();
+        QCOMPARE(log.entries, (QStringList{"pcb 720", "water 999"}));
+
+        // Outside the Solvenno mode the overheating commit sends the board limit only.
+        manager.onSaunaSystemModeChanged(MasterFuncDescTypes::E_standard);
+        manager.onOverheatLimitCommit();
+        QCOMPARE(log.entries.size(), 3);
+        QCOMPARE(log.entries.last(), QStringLiteral("pcb 720"));
+    }
+
+    void languageChangeRetranslatesOnlyChangedRows()
+    {
+        ConfigureLimitsViewManager manager(nullptr);
+        manager.onSaunaMasterFuncDescChanged(flags(true, true, true));
+        QSignalSpy changed(manager.model(), &QAbstractItemModel::dataChanged);
+        manager.onLanguageChanged(signalInterface::LanguageTypes::E_english);
+        QCOMPARE(changed.size(), 0);
+    }
+
+    // Not-allowed start.
+
+    void notAllowedStartRowsAndCompletionOrder()
+    {
+        ConfigureLimitsNotAllowedStartViewManager manager(nullptr);
+        FakeLimitsView view;
+        FakeLimitsView fromItem;
+        BridgeReceiver receiver;
+        QCOMPARE(manager.connectToView({&view}), 0);
+        QCOMPARE(manager.connectFromTimeManagerToView({&fromItem}), 0);
+        QCOMPARE(manager.connectSaunaSignals({&receiver}), 0);
+        manager.initializeView();
+
+        QStringList sent;
+        connect(&manager,
+                &ConfigureLimitsNotAllowedStartViewManager::notAllowedStartEnableChangeRequested,
+                [&sent](bool on) { sent << QStringLiteral("enable %1").arg(on); });
+        connect(&manager,
+                &ConfigureLimitsNotAllowedStartViewManager::notAllowedStartFromTimeChangeRequested,
+                [&sent](QTime t) { sent << QStringLiteral("from ") + t.toString("HH:mm"); });
+        connect(&manager,
+                &ConfigureLimitsNotAllowedStartViewManager::notAllowedStartUntilTimeChangeRequested,
+                [&sent](QTime t) { sent << QStringLiteral("until ") + t.toString("HH:mm"); });
+
+        // First showing without reports: off, 00:00 and 00:00.
+        emit view.allowedStartViewVisibleChanged(true);
+        QCOMPARE(modelReader::applIds(*manager.model()), (QList<int>{3, 4, 5}));
+        QCOMPARE(modelReader::value(*manager.model(), 0, "value2").toBool(), false);
+        QCOMPARE(modelReader::texts(*manager.model(), "value"),
+                 (QStringList{"Activate time limit", "From", "Until"}));
+        // Row items show textValue1 as value2; the layout order is only on the time rows.
+        QCOMPARE(modelReader::value(*manager.model(), 1, "value2").toString(), "00:00");
+        QCOMPARE(modelReader::value(*manager.model(), 2, "value2").toString(), "00:00");
+        QCOMPARE(modelReader::value(*manager.model(), 1, "value5").toString(), "top");
+        QCOMPARE(modelReader::value(*manager.model(), 2, "value5").toString(), "bottom");
+        QVERIFY(sent.isEmpty());
+        emit view.notAllowedStartEditCompleted();
+        QCOMPARE(sent, (QStringList{"enable 0", "from 00:00", "until 00:00"}));
+
+        // Reports reach the next edit; the switch is local; completion sends all three, in
+        // order, the unchanged until time too.
+        sent.clear();
+        emit receiver.saunaNotAllowedStartEnableChanged(false);
+        emit receiver.saunaNotAllowedStartFromTimeChanged(QTime(22, 0));
+        emit receiver.saunaNotAllowedStartUntilTimeChanged(QTime(6, 30));
+        emit view.allowedStartViewVisibleChanged(true);
+        QCOMPARE(modelReader::value(*manager.model(), 1, "value2").toString(), "22:00");
+        emit view.toggleChanged(ConfigureTypes::E_notAllowedStartDisable, false);
+        QCOMPARE(modelReader::value(*manager.model(), 0, "value2").toBool(), true);
+        emit view.toggleChanged(ConfigureTypes::E_notAllowedStartFrom, true); // not a switch
+        QCOMPARE(modelReader::value(*manager.model(), 0, "value2").toBool(), true);
+
+        // The from editor: each component wraps by itself; 22:00 + 2 h is 00:00, then - 1 h
+        // and - 1 min give 23:59.
+        QSignalSpy opened(&manager, &ConfigureLimitsNotAllowedStartViewManager::editSelected);
+        emit view.rowItemSelected(3);
+        QCOMPARE(opened.size(), 0);
+        emit view.rowItemSelected(ConfigureTypes::E_notAllowedStartFrom);
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened.at(0).at(0).toInt(), 4);
+        emit view.allowedStartViewVisibleChanged(false); // the editor page covers the list
+        QCOMPARE(manager.model()->rowCount(), 0);
+        emit fromItem.timeChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_increase);
+        emit fromItem.timeChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_increase);
+        QCOMPARE(manager.fromTimeManager()->value().time(), QTime(0, 0));
+        emit fromItem.timeChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_decrease);
+        emit fromItem.timeChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_decrease);
+        QCOMPARE(manager.fromTimeManager()->value().time(), QTime(23, 59));
+        QCOMPARE(manager.fromTimeManager()->value().date(),
+                 ConfigureLimitsNotAllowedStartViewManager::referenceDate());
+        emit view.notAllowedStartFromSaved();
+
+        // Hidden, a report of another time arrives: the edit copy keeps the user's values.
+        emit receiver.saunaNotAllowedStartFromTimeChanged(QTime(20, 0));
+        emit receiver.saunaNotAllowedStartEnableChanged(false);
+        emit view.allowedStartViewVisibleChanged(true);
+        QCOMPARE(modelReader::value(*manager.model(), 1, "value2").toString(), "23:59");
+        QCOMPARE(modelReader::value(*manager.model(), 0, "value2").toBool(), true);
+        QVERIFY(manager.isEditing());
+        QVERIFY(sent.isEmpty());
+        emit view.notAllowedStartEditCompleted();
+        QCOMPARE(sent, (QStringList{"enable 1", "from 23:59", "until 06:30"}));
+        QVERIFY(!manager.isEditing());
+
+        // After completion the next showing starts again from the reports.
+        emit view.allowedStartViewVisibleChanged(true);
+        QCOMPARE(modelReader::value(*manager.model(), 1, "value2").toString(), "20:00");
+        QCOMPARE(modelReader::value(*manager.model(), 0, "value2").toBool(), false);
+    }
+
+    void notAllowedStartIgnoresTimesItCannotUse()
+    {
+        ConfigureLimitsNotAllowedStartViewManager manager(nullptr);
+        // The editors were never given a time: saving keeps the copy's.
+        manager.onNotAllowedStartFromSaved();
+        manager.onSaunaNotAllowedStartUntilTimeChanged(QTime());
+        QStringList sent;
+        connect(&manager,
+                &ConfigureLimitsNotAllowedStartViewManager::notAllowedStartFromTimeChangeRequested,
+                [&sent](QTime t) { sent << t.toString("HH:mm"); });
+        connect(&manager,
+                &ConfigureLimitsNotAllowedStartViewManager::notAllowedStartUntilTimeChangeRequested,
+                [&sent](QTime t) { sent << t.toString("HH:mm"); });
+        manager.onAllowedStartViewVisibleChanged(true);
+        manager.onNotAllowedStartEditCompleted();
+        QCOMPARE(sent, (QStringList{"00:00", "00:00"}));
+    }
+};
+
+QTEST_MAIN(TestConfigureLimitsViewManagers)
+#include "tst_configure_limits_view_managers.moc"
