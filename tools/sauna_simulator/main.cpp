@@ -8,7 +8,9 @@
 
 #include <tclap/CmdLine.h>
 
+#include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -64,6 +66,16 @@ int main(int argc, char **argv)
         TCLAP::ValueArg<unsigned int> heatInterval(
             "t", "heat-interval", "milliseconds between heating steps of one degree", false,
             unsigned(options.heatIntervalMs), "ms", commandLine);
+        // What the sauna is: the product decides which installer settings a panel offers.
+        std::vector<std::string> productNames{"combi", "steam", "sauna"};
+        TCLAP::ValuesConstraint<std::string> productConstraint(productNames);
+        TCLAP::ValueArg<std::string> product(
+            "", "product", "board product: combi (automatic combi), steam (private steam) or sauna",
+            false, "combi", &productConstraint, commandLine);
+        std::vector<std::string> systemTypeNames{"standard", "multisteam", "solvenno"};
+        TCLAP::ValuesConstraint<std::string> systemTypeConstraint(systemTypeNames);
+        TCLAP::ValueArg<std::string> systemType("", "system-type", "system type", false, "standard",
+                                                &systemTypeConstraint, commandLine);
         TCLAP::SwitchArg silent("", "silent", "fall silent: answer nothing, send nothing",
                                 commandLine);
         TCLAP::SwitchArg refuse("", "refuse", "refuse every connect request", commandLine);
@@ -99,6 +111,13 @@ int main(int argc, char **argv)
             throw TCLAP::ArgException("must be 1-3600000", "heat-interval");
         options.heatIntervalMs = int(heatInterval.getValue());
 
+        // Connection_types rcb_product_t and system_type_t values.
+        const std::map<std::string, int> products{{"combi", 31}, {"steam", 32}, {"sauna", 37}};
+        options.rcbProduct = products.at(product.getValue());
+        const std::map<std::string, int> systemTypes{
+            {"standard", 20}, {"multisteam", 21}, {"solvenno", 22}};
+        options.systemType = systemTypes.at(systemType.getValue());
+
         options.silent = silent.getValue();
         options.refuse = refuse.getValue();
         options.malformed = malformed.getValue();
@@ -125,6 +144,18 @@ int main(int argc, char **argv)
         [](const QHostAddress &address, quint16 port, const QString &reason) {
             printLine(QStringLiteral("disconnected %1 (%2)").arg(endpoint(address, port), reason));
         });
+
+    QObject::connect(&sauna, &tools::SimulatedSauna::integerRequested, &application,
+                     [](int requestId, quint32 value) {
+                         printLine(
+                             QStringLiteral("request integer %1 = %2").arg(requestId).arg(value));
+                     });
+    QObject::connect(&sauna, &tools::SimulatedSauna::booleanRequested, &application,
+                     [](int requestId, bool value) {
+                         printLine(QStringLiteral("request boolean %1 = %2")
+                                       .arg(requestId)
+                                       .arg(value ? "true" : "false"));
+                     });
 
     QString errorText;
     if (!sauna.start(&errorText)) {

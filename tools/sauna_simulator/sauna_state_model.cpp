@@ -47,15 +47,17 @@ constexpr std::array<IntegerRequestRule, 16> IntegerRequestRules{{
      "tank standby temperature", 0, 900, 0, 0},
     {IntegerRequestId::ExtSwitchBathTime, IntegerId::ExtSwitchBathTime, "external switch bath time",
      1, 720, 0, 0},
+    // The limits screens' ranges, in ninths of a degree: water 100..115 °C, board 70..90 °C.
     {IntegerRequestId::WaterTemperatureLimit, IntegerId::WaterTemperatureLimit,
-     "water temperature limit", 0, 900, 0, 0},
-    {IntegerRequestId::PcbOverheatLimit, IntegerId::PcbOverheatLimit, "board overheat limit", 0,
-     900, 0, 0},
+     "water temperature limit", 900, 1035, 0, 0},
+    {IntegerRequestId::PcbOverheatLimit, IntegerId::PcbOverheatLimit, "board overheat limit", 630,
+     810, 0, 0},
     {IntegerRequestId::FanRuntime, IntegerId::FanRuntime, "fan runtime", 0, 720, 0, 0},
     {IntegerRequestId::CleanupTime, IntegerId::CleanupBetweenTime, "cleanup time", 0, 1000, 0, 0},
     {IntegerRequestId::TankAutoEmptyingDuration, IntegerId::TankAutoEmptyingDuration,
      "tank auto emptying duration", 0, 720, 0, 0},
-    {IntegerRequestId::RcbTankFillTime, IntegerId::RcbTankFillTime, "tank fill time", 0, 3600, 0,
+    // Seconds: 3..4 minutes for an automatic combi, 6..20 minutes for the others.
+    {IntegerRequestId::RcbTankFillTime, IntegerId::RcbTankFillTime, "tank fill time", 180, 1200, 0,
      0},
     {IntegerRequestId::NotAllowedStartFrom, IntegerId::NotAllowedStartFrom,
      "not allowed start from", 0, 1439, 0, 0},
@@ -132,8 +134,8 @@ SaunaStateModel::SaunaStateModel()
           {IntegerId::TankStandbyTemperature, 540},
           {IntegerId::ExtSwitchBathTime, 60},
           {IntegerId::RunTime, 0},
-          {IntegerId::WaterTemperatureLimit, 720},
-          {IntegerId::PcbOverheatLimit, 630},
+          {IntegerId::WaterTemperatureLimit, 945}, // 105 °C
+          {IntegerId::PcbOverheatLimit, 720},      // 80 °C
           {IntegerId::FanRuntime, 30},
           {IntegerId::CleanupBetweenTime, 24},
           {IntegerId::CleanupTotal, 0},
@@ -141,7 +143,7 @@ SaunaStateModel::SaunaStateModel()
            quint32(std::max<qint64>(
                0, protocolFacts::protocolEpochDate().daysTo(QDate::currentDate()) - 30))},
           {IntegerId::TankAutoEmptyingDuration, 10},
-          {IntegerId::RcbTankFillTime, 120},
+          {IntegerId::RcbTankFillTime, 240}, // seconds: an automatic combi's longest
           {IntegerId::NotAllowedStartFrom, 22 * 60},
           {IntegerId::NotAllowedStartUntil, 6 * 60},
           {IntegerId::NextDescaling, 30},
@@ -168,6 +170,13 @@ SaunaStateModel::SaunaStateModel()
     m_enums.waterLevelPrimary = 12;      // high
     m_enums.externalSwitchFunction = 40; // on/off
     m_enums.bathPriority = 50;           // automatic
+}
+
+void SaunaStateModel::useProductDefaults(int wireProduct)
+{
+    // An automatic combi fills its tank in 3..4 minutes, the others take 6..20.
+    constexpr int combiAuto = 31;
+    m_integers[IntegerId::RcbTankFillTime] = wireProduct == combiAuto ? 240 : 600;
 }
 
 QDateTime SaunaStateModel::protocolEpoch()

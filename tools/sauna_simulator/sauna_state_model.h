@@ -143,6 +143,8 @@ public:
     static constexpr int MillisecondsPerMinute = 60000;
 
     SaunaStateModel();
+    // The settings that depend on the board product (a Connection_types rcb_product_t value).
+    void useProductDefaults(int wireProduct);
 
     // Every value the sauna reports, for a panel that has just connected or asked for an update.
     SaunaReport fullReport() const;

@@ -24,6 +24,9 @@ SimulatedSauna::SimulatedSauna(const SimulatorOptions &options, QObject *parent)
 {
     m_identity.identity = options.identity;
     m_identity.name = options.name;
+    m_identity.rcbProduct = options.rcbProduct;
+    m_identity.systemType = options.systemType;
+    m_model.useProductDefaults(options.rcbProduct);
     m_malformedReports = malformedReports();
     m_malformedAnnouncements = malformedAnnouncements(m_identity);
 
@@ -206,16 +209,18 @@ SaunaReport SimulatedSauna::handleRequests(const vaholumo::External_to_sauna &en
 
     for (const vaholumo::Integer_value_change_request &request :
          envelope.integer_value_change_request()) {
-        if (request.has_value_id() && request.has_value())
+        if (request.has_value_id() && request.has_value()) {
+            emit integerRequested(request.value_id(), request.value());
             changes.append(m_model.requestInteger(request.value_id(), request.value()));
-        else
+        } else
             changes.dataErrors.push_back(QStringLiteral("integer request without id or value"));
     }
     for (const vaholumo::Boolean_value_change_request &request :
          envelope.boolean_value_change_request()) {
-        if (request.has_value_id() && request.has_value())
+        if (request.has_value_id() && request.has_value()) {
+            emit booleanRequested(request.value_id(), request.value() != 0);
             changes.append(m_model.requestBoolean(request.value_id(), request.value() != 0));
-        else
+        } else
             changes.dataErrors.push_back(QStringLiteral("boolean request without id or value"));
     }
     for (const vaholumo::Enum_value_change_request &request :

@@ -62,6 +62,9 @@ signals:
     void panelConnected(const QHostAddress &address, quint16 port, const QString &unitName);
     void panelRefused(const QHostAddress &address, quint16 port, int status);
     void panelDisconnected(const QHostAddress &address, quint16 port, const QString &reason);
+    // A panel's value change request as it arrived, before the sauna checks it.
+    void integerRequested(int requestId, quint32 value);
+    void booleanRequested(int requestId, bool value);
     // A datagram that failed to parse, that no handler takes, or that arrived while silent.
     void datagramDropped(const QHostAddress &address, quint16 port);
 

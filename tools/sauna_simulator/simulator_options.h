@@ -28,6 +28,10 @@ struct SimulatorOptions
     QUuid identity = defaultIdentity();
     quint32 keepAliveIntervalSeconds = DefaultKeepAliveIntervalSeconds; // 0: the panel's default
     int heatIntervalMs = DefaultHeatIntervalMs;
+    // What the sauna is, as Connection_types values: the board product (31: automatic combi) and
+    // the system type (20: standard).
+    int rcbProduct = 31;
+    int systemType = 20;
 
     // Fault switches.
     bool silent = false;    // receive and answer nothing, send nothing
