@@ -12,8 +12,12 @@ Rectangle {
     property string label
     property string hoursText: "--"
     property string minutesText: "--"
-    property var lowerBlocked: [false, false]
-    property var upperBlocked: [false, false]
+    property string secondsText: "--"
+    property var lowerBlocked: [false, false, false]
+    property var upperBlocked: [false, false, false]
+    // The two components shown, the top one first: hours and minutes, or for a duration of a few
+    // minutes, minutes and seconds.
+    property bool minutesAndSeconds: false
 
     // component: TimeEditTypes.E_hour or E_minute; direction: E_increase or E_decrease
     signal durationChangeRequested(int component, int direction)
@@ -28,12 +32,13 @@ Rectangle {
         function onDurationValueComponentsChanged(hours, minutes, seconds, milliseconds) {
             duration.hoursText = hours
             duration.minutesText = minutes
+            duration.secondsText = seconds
         }
         function onLowerLimitReached(hour, minute, second, millisecond) {
-            duration.lowerBlocked = [hour, minute]
+            duration.lowerBlocked = [hour, minute, second]
         }
         function onUpperLimitReached(hour, minute, second, millisecond) {
-            duration.upperBlocked = [hour, minute]
+            duration.upperBlocked = [hour, minute, second]
         }
     }
 
@@ -58,28 +63,28 @@ Rectangle {
             spacing: Theme.margin * 2
 
             Repeater {
-                model: [
-                    { component: TimeEditTypes.E_hour, unit: qsTr("h") },
-                    { component: TimeEditTypes.E_minute, unit: qsTr("min") }
-                ]
+                model: duration.minutesAndSeconds
+                       ? [ { component: TimeEditTypes.E_minute, slot: 1, unit: qsTr("min") },
+                           { component: TimeEditTypes.E_second, slot: 2, unit: qsTr("s") } ]
+                       : [ { component: TimeEditTypes.E_hour, slot: 0, unit: qsTr("h") },
+                           { component: TimeEditTypes.E_minute, slot: 1, unit: qsTr("min") } ]
 
                 delegate: ColumnLayout {
                     required property var modelData
-                    required property int index
                     spacing: 4
 
                     RoundStepButton {
                         Layout.alignment: Qt.AlignHCenter
                         increase: true
-                        blocked: duration.upperBlocked[index] === true
+                        blocked: duration.upperBlocked[modelData.slot] === true
                         onStepped: duration.durationChangeRequested(modelData.component,
                                                                    TimeEditTypes.E_increase)
                     }
                     Text {
                         Layout.alignment: Qt.AlignHCenter
                         textFormat: Text.PlainText
-                        text: (index === 0 ? duration.hoursText : duration.minutesText)
-                              + " " + modelData.unit
+                        text: [duration.hoursText, duration.minutesText,
+                               duration.secondsText][modelData.slot] + " " + modelData.unit
                         color: Theme.text
                         font.pixelSize: Theme.fontLarge
                         font.bold: true
@@ -87,7 +92,7 @@ Rectangle {
                     RoundStepButton {
                         Layout.alignment: Qt.AlignHCenter
                         increase: false
-                        blocked: duration.lowerBlocked[index] === true
+                        blocked: duration.lowerBlocked[modelData.slot] === true
                         onStepped: duration.durationChangeRequested(modelData.component,
                                                                    TimeEditTypes.E_decrease)
                     }

@@ -4,6 +4,7 @@ import QtQuick.Layouts
 import "../components"
 import "../components/Theme.js" as Theme
 import "general"
+import "limits"
 import "network"
 import "system"
 
@@ -21,8 +22,7 @@ Item {
             stack.push(systemMenuPage)
             break
         case "limits":
-            stack.push(listPage, { title: qsTr("Limits"), listModel: configure_limits_selector_model })
-                .rowSelected.connect(frame.senders.limits.itemSelected)
+            stack.push(limitsMenuPage)
             break
         case "general":
             stack.push(generalMenuPage)
@@ -78,6 +78,14 @@ Item {
     Component {
         id: generalMenuPage
         GeneralMenuPage {
+            senders: frame.senders
+            onBackRequested: stack.pop()
+        }
+    }
+
+    Component {
+        id: limitsMenuPage
+        LimitsMenuPage {
             senders: frame.senders
             onBackRequested: stack.pop()
         }
