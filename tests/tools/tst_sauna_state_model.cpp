@@ -87,12 +87,12 @@ void TestSaunaStateModel::integerRequestChangesItsReport_data()
     QTest::newRow("humidity step 10") << 15 << 111u << int(IntegerId::TargetHumidity);
     QTest::newRow("tank standby") << 17 << 450u << int(IntegerId::TankStandbyTemperature);
     QTest::newRow("ext switch bath time") << 18 << 120u << int(IntegerId::ExtSwitchBathTime);
-    QTest::newRow("water limit") << 19 << 810u << int(IntegerId::WaterTemperatureLimit);
-    QTest::newRow("board overheat") << 20 << 720u << int(IntegerId::PcbOverheatLimit);
+    QTest::newRow("water limit 115 °C") << 19 << 1035u << int(IntegerId::WaterTemperatureLimit);
+    QTest::newRow("board overheat 90 °C") << 20 << 810u << int(IntegerId::PcbOverheatLimit);
     QTest::newRow("fan runtime") << 21 << 15u << int(IntegerId::FanRuntime);
     QTest::newRow("cleanup time") << 22 << 48u << int(IntegerId::CleanupBetweenTime);
     QTest::newRow("auto emptying") << 24 << 20u << int(IntegerId::TankAutoEmptyingDuration);
-    QTest::newRow("tank fill time") << 25 << 300u << int(IntegerId::RcbTankFillTime);
+    QTest::newRow("tank fill time 3 min") << 25 << 180u << int(IntegerId::RcbTankFillTime);
     QTest::newRow("not allowed from 07:30") << 26 << 450u << int(IntegerId::NotAllowedStartFrom);
     QTest::newRow("not allowed until 23:59") << 27 << 1439u << int(IntegerId::NotAllowedStartUntil);
 }
@@ -120,6 +120,10 @@ void TestSaunaStateModel::outOfRangeIntegerRequestIsRefused_data()
     QTest::newRow("bath time above limit") << 14 << 721u << int(IntegerId::BathTime);
     QTest::newRow("humidity code 112") << 15 << 112u << int(IntegerId::TargetHumidity);
     QTest::newRow("minute 1440") << 27 << 1440u << int(IntegerId::NotAllowedStartUntil);
+    QTest::newRow("water limit below 100 °C")
+        << 19 << 899u << int(IntegerId::WaterTemperatureLimit);
+    QTest::newRow("board overheat above 90 °C") << 20 << 811u << int(IntegerId::PcbOverheatLimit);
+    QTest::newRow("tank fill time above 20 min") << 25 << 1201u << int(IntegerId::RcbTankFillTime);
     QTest::newRow("max below min") << 13 << 300u << int(IntegerId::UpperTemperatureLimit);
 }
 

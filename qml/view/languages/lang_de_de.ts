@@ -45,6 +45,10 @@
         <source>min</source>
         <translation>Min.</translation>
     </message>
+    <message>
+        <source>s</source>
+        <translation>Sek.</translation>
+    </message>
 </context>
 <context>
     <name>FavoriteEditPage</name>
@@ -2341,6 +2345,105 @@
     <message>
         <source>keyboardRow5Pos6CapsTrue_SymbolTrue_</source>
         <translation>`</translation>
+    </message>
+</context>
+<context>
+    <name>LimitsMenuPage</name>
+    <message>
+        <source>Limits</source>
+        <translation>Grenzwerte</translation>
+    </message>
+    <message>
+        <source>Bath temperature</source>
+        <translation>Badetemperatur</translation>
+    </message>
+    <message>
+        <source>Highest bath temperature a user can set</source>
+        <translation>Höchste Badetemperatur, die ein Benutzer einstellen kann</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Wassertemperatur</translation>
+    </message>
+    <message>
+        <source>Max water fill time</source>
+        <translation>Max. Wasserfüllzeit</translation>
+    </message>
+    <message>
+        <source>Overheating</source>
+        <translation>Überhitzung</translation>
+    </message>
+    <message>
+        <source>Control board</source>
+        <translation>Steuerplatine</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Wasser</translation>
+    </message>
+</context>
+<context>
+    <name>LimitEditorPage</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>NotAllowedStartPage</name>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Start nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureLimitsViewManager</name>
+    <message>
+        <source>Bath temperature</source>
+        <translation>Badetemperatur</translation>
+    </message>
+    <message>
+        <source>Overheating</source>
+        <translation>Überhitzung</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Wassertemperatur</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Start nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>Max water fill time</source>
+        <translation>Max. Wasserfüllzeit</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureLimitsNotAllowedStartViewManager</name>
+    <message>
+        <source>Activate time limit</source>
+        <translation>Zeitlimit aktivieren</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Bis</translation>
     </message>
 </context>
 </TS>

@@ -45,6 +45,10 @@
         <source>min</source>
         <translation>min</translation>
     </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
 </context>
 <context>
     <name>FavoriteEditPage</name>
@@ -2341,6 +2345,105 @@
     <message>
         <source>keyboardRow5Pos6CapsTrue_SymbolTrue_</source>
         <translation>`</translation>
+    </message>
+</context>
+<context>
+    <name>LimitsMenuPage</name>
+    <message>
+        <source>Limits</source>
+        <translation>Rajat</translation>
+    </message>
+    <message>
+        <source>Bath temperature</source>
+        <translation>Kylpylämpötila</translation>
+    </message>
+    <message>
+        <source>Highest bath temperature a user can set</source>
+        <translation>Korkein käyttäjän asetettavissa oleva kylpylämpötila</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Veden lämpötila</translation>
+    </message>
+    <message>
+        <source>Max water fill time</source>
+        <translation>Veden enimmäistäyttöaika</translation>
+    </message>
+    <message>
+        <source>Overheating</source>
+        <translation>Ylikuumeneminen</translation>
+    </message>
+    <message>
+        <source>Control board</source>
+        <translation>Ohjauskortti</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Vesi</translation>
+    </message>
+</context>
+<context>
+    <name>LimitEditorPage</name>
+    <message>
+        <source>Save</source>
+        <translation>Tallenna</translation>
+    </message>
+</context>
+<context>
+    <name>NotAllowedStartPage</name>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Estetty käynnistys</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Alkaen</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Asti</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Tallenna</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureLimitsViewManager</name>
+    <message>
+        <source>Bath temperature</source>
+        <translation>Kylpylämpötila</translation>
+    </message>
+    <message>
+        <source>Overheating</source>
+        <translation>Ylikuumeneminen</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Veden lämpötila</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Estetty käynnistys</translation>
+    </message>
+    <message>
+        <source>Max water fill time</source>
+        <translation>Veden enimmäistäyttöaika</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureLimitsNotAllowedStartViewManager</name>
+    <message>
+        <source>Activate time limit</source>
+        <translation>Ota aikaraja käyttöön</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Alkaen</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Asti</translation>
     </message>
 </context>
 </TS>

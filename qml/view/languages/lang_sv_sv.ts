@@ -45,6 +45,10 @@
         <source>min</source>
         <translation>min</translation>
     </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
 </context>
 <context>
     <name>FavoriteEditPage</name>
@@ -2341,6 +2345,105 @@
     <message>
         <source>keyboardRow5Pos6CapsTrue_SymbolTrue_</source>
         <translation>`</translation>
+    </message>
+</context>
+<context>
+    <name>LimitsMenuPage</name>
+    <message>
+        <source>Limits</source>
+        <translation>Gränser</translation>
+    </message>
+    <message>
+        <source>Bath temperature</source>
+        <translation>Badtemperatur</translation>
+    </message>
+    <message>
+        <source>Highest bath temperature a user can set</source>
+        <translation>Högsta badtemperatur en användare kan ställa in</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Vattentemperatur</translation>
+    </message>
+    <message>
+        <source>Max water fill time</source>
+        <translation>Max påfyllningstid för vatten</translation>
+    </message>
+    <message>
+        <source>Overheating</source>
+        <translation>Överhettning</translation>
+    </message>
+    <message>
+        <source>Control board</source>
+        <translation>Styrkort</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Vatten</translation>
+    </message>
+</context>
+<context>
+    <name>LimitEditorPage</name>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+</context>
+<context>
+    <name>NotAllowedStartPage</name>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Otillåten start</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Från</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Till</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureLimitsViewManager</name>
+    <message>
+        <source>Bath temperature</source>
+        <translation>Badtemperatur</translation>
+    </message>
+    <message>
+        <source>Overheating</source>
+        <translation>Överhettning</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Vattentemperatur</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Otillåten start</translation>
+    </message>
+    <message>
+        <source>Max water fill time</source>
+        <translation>Max påfyllningstid för vatten</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureLimitsNotAllowedStartViewManager</name>
+    <message>
+        <source>Activate time limit</source>
+        <translation>Aktivera tidsgräns</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Från</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Till</translation>
     </message>
 </context>
 </TS>
