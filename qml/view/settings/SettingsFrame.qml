@@ -4,7 +4,6 @@ import QtQuick.Layouts
 import "../components"
 import "../components/Theme.js" as Theme
 import "general"
-import "limits"
 import "network"
 import "system"
 
@@ -22,7 +21,9 @@ Item {
             stack.push(systemMenuPage)
             break
         case "limits":
-            stack.push(limitsMenuPage)
+            // By its file, so the Limits pages are compiled only when first opened.
+            stack.push(Qt.resolvedUrl("limits/LimitsMenuPage.qml"), { senders: frame.senders })
+                .backRequested.connect(() => stack.pop())
             break
         case "general":
             stack.push(generalMenuPage)
@@ -78,14 +79,6 @@ Item {
     Component {
         id: generalMenuPage
         GeneralMenuPage {
-            senders: frame.senders
-            onBackRequested: stack.pop()
-        }
-    }
-
-    Component {
-        id: limitsMenuPage
-        LimitsMenuPage {
             senders: frame.senders
             onBackRequested: stack.pop()
         }
