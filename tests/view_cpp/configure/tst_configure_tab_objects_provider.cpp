@@ -45,24 +45,29 @@ void TestConfigureTabObjectsProvider::initTestCase()
 void TestConfigureTabObjectsProvider::publishesEveryNameOnce()
 {
     const QStringList names = ConfigureTabObjectsProvider::publishedNames();
-    QCOMPARE(
-        names,
-        (QStringList{"configure_limits_view_controller", "configure_limits_selector_model",
-                     "configure_limits_max_bath_temperature_manager",
-                     "configure_limits_upper_water_temp_manager",
-                     "configure_limits_tank_fill_time_manager",
-                     "configure_limits_pcb_overheat_limit_manager",
-                     "configure_limits_not_allowed_view_controller",
-                     "configure_limits_not_allowed_start_model",
-                     "configure_limits_not_allowed_start_from_time_manager",
-                     "configure_limits_not_allowed_start_until_time_manager",
-                     "configure_system_view_controller", "configure_system_selector_model",
-                     "configure_network_controller", "configure_network_model1",
-                     "configure_network_model2", "configure_network_model3",
-                     "configure_network_ip_connect_model", "configure_network_sauna_details_model",
-                     "configure_network_sauna_details_info_model",
-                     "configure_general_view_controller", "configure_general_pin_view_controller",
-                     "configure_general_selector_model", "configure_general_pin_model"}));
+    QCOMPARE(names, (QStringList{"configure_limits_view_controller",
+                                 "configure_limits_selector_model",
+                                 "configure_limits_max_bath_temperature_manager",
+                                 "configure_limits_upper_water_temp_manager",
+                                 "configure_limits_tank_fill_time_manager",
+                                 "configure_limits_pcb_overheat_limit_manager",
+                                 "configure_limits_not_allowed_view_controller",
+                                 "configure_limits_not_allowed_start_model",
+                                 "configure_limits_not_allowed_start_from_time_manager",
+                                 "configure_limits_not_allowed_start_until_time_manager",
+                                 "configure_system_view_controller",
+                                 "configure_system_selector_model",
+                                 "configure_network_controller",
+                                 "configure_network_model1",
+                                 "configure_network_model2",
+                                 "configure_network_model3",
+                                 "configure_network_ip_connect_model",
+                                 "configure_network_sauna_details_model",
+                                 "configure_network_sauna_details_info_model",
+                                 "configure_general_view_controller",
+                                 "configure_general_pin_view_controller",
+                                 "configure_general_selector_model",
+                                 "configure_general_pin_model"}));
     QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
 }
 
