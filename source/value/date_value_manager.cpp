@@ -113,6 +113,12 @@ QDate DateValueManager::steppedDate(int stepper, int direction) const
     }
 }
 
+void DateValueManager::emitCurrentState()
+{
+    emitValueChanged();
+    checkLimits();
+}
+
 void DateValueManager::onDateFormatChanged(DateTimeTypes::DateFormat format)
 {
     m_format = format;

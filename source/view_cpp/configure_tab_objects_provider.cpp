@@ -1,5 +1,7 @@
 #include "view_cpp/configure_tab_objects_provider.h"
 
+#include "control/calendar_queue_controller.h"
+#include "control/time_controller.h"
 #include "pc_panel/sauna_communication.h"
 #include "sauna_bridge/bridge_connections.h"
 #include "view_cpp/gui_handler_control_panel.h"
@@ -27,6 +29,9 @@ std::vector<Publication> publications(ConfigureTabObjectsProvider &provider)
     view::ConfigureSystemNetworkViewManager &network = provider.systemNetworkViewManager;
     view::ConfigureGeneralViewManager &general = provider.generalViewManager;
     view::ConfigureGeneralPinViewManager &pin = provider.generalPinViewManager;
+    view::ConfigureDateTimeViewManager &dateTime = provider.dateTimeViewManager;
+    view::ConfigureDateTimeDateViewManager &date = provider.dateTimeDateViewManager;
+    view::ConfigureDateTimeTimeViewManager &time = provider.dateTimeTimeViewManager;
     return {
         {"configure_limits_view_controller", &limits},
         {"configure_limits_selector_model", limits.model()},
@@ -39,6 +44,17 @@ std::vector<Publication> publications(ConfigureTabObjectsProvider &provider)
         {"configure_limits_not_allowed_start_from_time_manager", notAllowedStart.fromTimeManager()},
         {"configure_limits_not_allowed_start_until_time_manager",
          notAllowedStart.untilTimeManager()},
+        {"configure_date_time_view_controller", &dateTime},
+        {"configure_date_time_selector_model", dateTime.model()},
+        {"configure_date_time_date_view_controller", &date},
+        {"configure_date_time_time_view_controller", &time},
+        {"configure_date_time_date_model", date.model()},
+        {"configure_date_time_system_date_manager", date.dateEditor()},
+        {"configure_date_time_system_time_manager", time.timeEditor()},
+        {"configure_date_time_time_model", time.model()},
+        {"configure_date_time_erase_calendar_model",
+         provider.dateTimeEraseCalendarViewManager.model()},
+        {"configure_date_time_week_start_model", provider.dateTimeWeekBeginViewManager.model()},
         {"configure_system_view_controller", &system},
         {"configure_system_selector_model", system.model()},
         {"configure_network_controller", &network},
@@ -65,6 +81,11 @@ ConfigureTabObjectsProvider::ConfigureTabObjectsProvider()
 ConfigureTabObjectsProvider::ConfigureTabObjectsProvider(QObject *parent)
     : limitsViewManager(parent)
     , limitsNotAllowedStartViewManager(parent)
+    , dateTimeViewManager(parent)
+    , dateTimeDateViewManager(parent)
+    , dateTimeEraseCalendarViewManager(parent)
+    , dateTimeTimeViewManager(parent)
+    , dateTimeWeekBeginViewManager(parent)
     , systemViewManager(parent)
     , systemNetworkViewManager(parent)
     , generalViewManager(parent)
@@ -109,6 +130,18 @@ int ConfigureTabObjectsProvider::connectToViews(view::GuiHandlerControlPanel &gu
         guiHandler.notAllowedStartTimeFromItems());
     failed += limitsNotAllowedStartViewManager.connectUntilTimeManagerToView(
         guiHandler.notAllowedStartTimeUntilItems());
+    // The date and time screens.
+    failed += dateTimeViewManager.connectToView(guiHandler.dateTimeSelectorItems());
+    failed += dateTimeDateViewManager.connectToView(guiHandler.dateTimeSelectorItems());
+    failed += dateTimeTimeViewManager.connectToView(guiHandler.dateTimeSelectorItems());
+    failed += dateTimeDateViewManager.connectToSetDateView(guiHandler.setDateSelectorItems());
+    failed +=
+        dateTimeDateViewManager.connectToSetDateView(guiHandler.setDateSelectorInitialSetupItems());
+    failed += dateTimeTimeViewManager.connectToSetTimeView(guiHandler.setTimeSelectorItems());
+    failed += dateTimeTimeViewManager.connectToInitialSetupTimeView(
+        guiHandler.setTimeSelectorInitialSetupItems());
+    failed += dateTimeWeekBeginViewManager.connectToView(guiHandler.dateTimeSelectorItems());
+    failed += dateTimeEraseCalendarViewManager.connectToView(guiHandler.dateTimeSelectorItems());
     failed += systemViewManager.connectToView(guiHandler.systemsSelectorItems());
     failed += systemNetworkViewManager.connectToView(guiHandler.networkViewItems());
     failed += generalViewManager.connectToView(guiHandler.generalSelectorItems());
@@ -123,6 +156,11 @@ int ConfigureTabObjectsProvider::connectLanguageSignals(const QList<QObject *> &
     failed += generalPinViewManager.connectLanguageSignals(senders);
     failed += limitsViewManager.connectLanguageSignals(senders);
     failed += limitsNotAllowedStartViewManager.connectLanguageSignals(senders);
+    failed += dateTimeViewManager.connectLanguageSignals(senders);
+    failed += dateTimeDateViewManager.connectLanguageSignals(senders);
+    failed += dateTimeEraseCalendarViewManager.connectLanguageSignals(senders);
+    failed += dateTimeTimeViewManager.connectLanguageSignals(senders);
+    failed += dateTimeWeekBeginViewManager.connectLanguageSignals(senders);
     failed += systemViewManager.connectLanguageSignals(senders);
     return failed;
 }
@@ -137,6 +175,30 @@ int ConfigureTabObjectsProvider::connectSaunaSignals(const QList<QObject *> &sen
     failed += systemViewManager.connectSaunaSignals(senders);
     failed += generalPinViewManager.connectSaunaSignals(senders);
     failed += limitsNotAllowedStartViewManager.connectSaunaSignals(senders);
+    failed += dateTimeViewManager.connectSaunaSignals(senders);
+    return failed;
+}
+
+int ConfigureTabObjectsProvider::connectTimeSignals(const QList<QObject *> &senders)
+{
+    int failed = 0;
+    failed += dateTimeViewManager.connectTimeSignals(senders);
+    failed += dateTimeDateViewManager.connectTimeSignals(senders);
+    failed += dateTimeTimeViewManager.connectTimeSignals(senders);
+    failed += dateTimeWeekBeginViewManager.connectTimeSignals(senders);
+    return failed;
+}
+
+int ConfigureTabObjectsProvider::connectDateTimeRequests(
+    control::TimeController &timeController, control::CalendarQueueController &queueController)
+{
+    int failed = 0;
+    failed += timeController.connectDateFormatSelected({&dateTimeDateViewManager});
+    failed += timeController.connectSetSystemTimeRequests({&dateTimeDateViewManager});
+    failed += timeController.connectTimeFormatSelected({&dateTimeTimeViewManager});
+    failed += timeController.connectSetSystemTimeRequests({&dateTimeTimeViewManager});
+    failed += timeController.connectWeekBeginSelected({&dateTimeWeekBeginViewManager});
+    failed += queueController.connectClearCalendarRequests({&dateTimeEraseCalendarViewManager});
     return failed;
 }
 

@@ -4,6 +4,11 @@
 #include "view_cpp/configure/configure_general_view_manager.h"
 #include "view_cpp/configure/configure_limits_not_allowed_start_view_manager.h"
 #include "view_cpp/configure/configure_limits_view_manager.h"
+#include "view_cpp/configure/configure_date_time_date_view_manager.h"
+#include "view_cpp/configure/configure_date_time_erase_calendar_view_manager.h"
+#include "view_cpp/configure/configure_date_time_time_view_manager.h"
+#include "view_cpp/configure/configure_date_time_view_manager.h"
+#include "view_cpp/configure/configure_date_time_week_begin_view_manager.h"
 #include "view_cpp/configure/configure_system_network_view_manager.h"
 #include "view_cpp/configure/configure_system_view_manager.h"
 
@@ -12,6 +17,11 @@
 
 class QObject;
 class QQmlContext;
+
+namespace control {
+class CalendarQueueController;
+class TimeController;
+} // namespace control
 
 namespace pcPanel {
 class SaunaCommunication;
@@ -64,6 +74,12 @@ public:
     // The link both ways: its reports to the Network screen, the screen's requests to the link
     // and its update request to the link's sender.
     int connectToLink(pcPanel::SaunaCommunication &link);
+    // The time controller's reports to the date and time screens.
+    int connectTimeSignals(const QList<QObject *> &senders);
+    // The date and time screens' requests: formats, week start and the sauna's clock to the time
+    // controller, the calendar erase to the calendar queue controller.
+    int connectDateTimeRequests(control::TimeController &timeController,
+                                control::CalendarQueueController &queueController);
     // The screens that raise user messages, for the message controller's list.
     QList<QObject *> userMessageRaisers();
 
@@ -72,6 +88,11 @@ public:
 
     view::ConfigureLimitsViewManager limitsViewManager;
     view::ConfigureLimitsNotAllowedStartViewManager limitsNotAllowedStartViewManager;
+    view::ConfigureDateTimeViewManager dateTimeViewManager;
+    view::ConfigureDateTimeDateViewManager dateTimeDateViewManager;
+    view::ConfigureDateTimeEraseCalendarViewManager dateTimeEraseCalendarViewManager;
+    view::ConfigureDateTimeTimeViewManager dateTimeTimeViewManager;
+    view::ConfigureDateTimeWeekBeginViewManager dateTimeWeekBeginViewManager;
     view::ConfigureSystemViewManager systemViewManager;
     view::ConfigureSystemNetworkViewManager systemNetworkViewManager;
     // The General menu and the PIN screen.

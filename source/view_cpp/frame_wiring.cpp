@@ -126,6 +126,8 @@ int connectNativeObjects(PanelFrame &frame)
     failed += calendar.dateProgramController.connectTimeFormatChanged(time);
     failed += calendar.dateProgramOverviewController.connectWeekDayStartChanged(time);
     failed += calendar.weekdayProgramController.connectTimeFormatChanged(time);
+    // The date and time screens.
+    failed += frame.configureTab.connectTimeSignals(time);
     failed += controllers.saunaStateController.connectSystemTimeChanged(time);
 
     failed += calendar.weekdayProgramController.connectProgramEditSignals(
@@ -190,6 +192,10 @@ int connectNativeObjects(PanelFrame &frame)
     failed += frame.configureTab.connectLanguageSignals(language);
     failed += favorites.connectLanguageSignals(language);
     failed += frame.initialSetupController.connectLanguageChanged(language);
+
+    // The date and time screens' requests.
+    failed += frame.configureTab.connectDateTimeRequests(controllers.timeController,
+                                                         calendar.queueController);
 
     const Objects mouse{&frame.mouseHandler};
     failed += controllers.displayController.connectUserMouseSignals(mouse);

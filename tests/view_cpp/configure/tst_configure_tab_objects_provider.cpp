@@ -55,6 +55,16 @@ void TestConfigureTabObjectsProvider::publishesEveryNameOnce()
                                  "configure_limits_not_allowed_start_model",
                                  "configure_limits_not_allowed_start_from_time_manager",
                                  "configure_limits_not_allowed_start_until_time_manager",
+                                 "configure_date_time_view_controller",
+                                 "configure_date_time_selector_model",
+                                 "configure_date_time_date_view_controller",
+                                 "configure_date_time_time_view_controller",
+                                 "configure_date_time_date_model",
+                                 "configure_date_time_system_date_manager",
+                                 "configure_date_time_system_time_manager",
+                                 "configure_date_time_time_model",
+                                 "configure_date_time_erase_calendar_model",
+                                 "configure_date_time_week_start_model",
                                  "configure_system_view_controller",
                                  "configure_system_selector_model",
                                  "configure_network_controller",
@@ -81,6 +91,20 @@ void TestConfigureTabObjectsProvider::publishedObjectsAreTheManagersAndTheirMode
         return context->contextProperty(QString::fromLatin1(name)).value<QObject *>();
     };
     auto &network = provider.systemNetworkViewManager;
+    QCOMPARE(object("configure_date_time_view_controller"), &provider.dateTimeViewManager);
+    QCOMPARE(object("configure_date_time_selector_model"), provider.dateTimeViewManager.model());
+    QCOMPARE(object("configure_date_time_date_view_controller"), &provider.dateTimeDateViewManager);
+    QCOMPARE(object("configure_date_time_time_view_controller"), &provider.dateTimeTimeViewManager);
+    QCOMPARE(object("configure_date_time_date_model"), provider.dateTimeDateViewManager.model());
+    QCOMPARE(object("configure_date_time_system_date_manager"),
+             provider.dateTimeDateViewManager.dateEditor());
+    QCOMPARE(object("configure_date_time_system_time_manager"),
+             provider.dateTimeTimeViewManager.timeEditor());
+    QCOMPARE(object("configure_date_time_time_model"), provider.dateTimeTimeViewManager.model());
+    QCOMPARE(object("configure_date_time_erase_calendar_model"),
+             provider.dateTimeEraseCalendarViewManager.model());
+    QCOMPARE(object("configure_date_time_week_start_model"),
+             provider.dateTimeWeekBeginViewManager.model());
     QCOMPARE(object("configure_system_view_controller"), &provider.systemViewManager);
     QCOMPARE(object("configure_system_selector_model"), provider.systemViewManager.model());
     QCOMPARE(object("configure_network_controller"), &network);
