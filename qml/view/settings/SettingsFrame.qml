@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import "../components"
 import "../components/Theme.js" as Theme
+import "datetime"
 import "general"
 import "network"
 import "system"
@@ -29,9 +30,7 @@ Item {
             stack.push(generalMenuPage)
             break
         case "dateTime":
-            stack.push(listPage, { title: qsTr("Date and time"),
-                                   listModel: configure_date_time_selector_model })
-                .rowSelected.connect(frame.senders.dateTime.itemSelected)
+            stack.push(dateTimeMenuPage)
             break
         case "advanced":
             stack.push(listPage, { title: qsTr("Advanced settings"),
@@ -79,6 +78,14 @@ Item {
     Component {
         id: generalMenuPage
         GeneralMenuPage {
+            senders: frame.senders
+            onBackRequested: stack.pop()
+        }
+    }
+
+    Component {
+        id: dateTimeMenuPage
+        DateTimeMenuPage {
             senders: frame.senders
             onBackRequested: stack.pop()
         }

@@ -19,6 +19,8 @@ Item {
     property alias auxSingleFragrance: auxSingleFragranceModel
     property alias descaling: descalingSettingsView
     property alias pinChange: generalPinSelector
+    property alias setTime: setTimeSelector
+    property alias setDate: setDateSelector
 
     visible: false
 
@@ -272,12 +274,14 @@ Item {
     }
 
     Item {
+        id: setTimeSelector
         objectName: "setTimeSelector"
         signal setTimeCommit()
         signal timeChangeRequested(int component, int direction)
     }
 
     Item {
+        id: setDateSelector
         objectName: "setDateSelector"
         signal setDateCommit()
         signal dateChangeRequested(int stepper, int direction)

@@ -1,0 +1,46 @@
+import QtQuick
+import "../../components"
+import "../../components/Theme.js" as Theme
+
+// The editor of the sauna's clock. The steppers move the editor's time; "Save" sends it to the
+// sauna on the sauna's own date. Leaving by the back arrow sends nothing.
+Item {
+    id: page
+    objectName: "setTimePage"
+
+    property QtObject sender
+    signal closeRequested()
+
+    PageHeader {
+        id: header
+        width: parent.width
+        title: qsTr("Set time")
+        onBackRequested: page.closeRequested()
+    }
+
+    Column {
+        anchors.top: header.bottom
+        anchors.topMargin: Theme.spacing
+        x: Theme.margin
+        width: parent.width - 2 * Theme.margin
+        spacing: Theme.spacing
+
+        TimeStepper {
+            objectName: "setTimeStepper"
+            width: parent.width
+            manager: configure_date_time_system_time_manager
+            onTimeChangeRequested: (component, direction) =>
+                                   page.sender.timeChangeRequested(component, direction)
+        }
+        PanelButton {
+            objectName: "setTimeSaveButton"
+            width: parent.width
+            text: qsTr("Save")
+            highlighted: true
+            onClicked: {
+                page.sender.setTimeCommit()
+                page.closeRequested()
+            }
+        }
+    }
+}
