@@ -137,8 +137,7 @@ void ConfigureDateTimeDateViewManager::onSystemTimeDetailsChanged(QDateTime date
         m_systemTime = dateTime;
 }
 
-void ConfigureDateTimeDateViewManager::onSystemTimeFormattedChanged(QString date, QString,
-                                                                    QString)
+void ConfigureDateTimeDateViewManager::onSystemTimeFormattedChanged(QString date, QString, QString)
 {
     m_dateText = date;
     refresh();
@@ -178,8 +177,8 @@ void ConfigureDateTimeDateViewManager::onSetDateCommit()
         return;
     // The sauna's time of day is kept where it has a valid one; otherwise the day starts at
     // 00:00. The time specification is the report's.
-    const Qt::TimeSpec spec = m_reportedDateValid || m_reportedTimeValid ? m_reported.timeSpec()
-                                                                         : Qt::UTC;
+    const Qt::TimeSpec spec =
+        m_reportedDateValid || m_reportedTimeValid ? m_reported.timeSpec() : Qt::UTC;
     const QTime time = m_reportedTimeValid ? m_reported.time() : QTime(0, 0);
     const QDateTime request(date, time, spec);
     if (!request.isValid())

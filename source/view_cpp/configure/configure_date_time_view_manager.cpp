@@ -110,8 +110,8 @@ void ConfigureDateTimeViewManager::rebuildMenu()
         entries.push_back(entry(timeRowId, ConfigureTypes::E_time, [this] { return tr("Time"); }));
     if (m_rtcSupported) {
         entries.push_back(entry(dateRowId, ConfigureTypes::E_date, [this] { return tr("Date"); }));
-        entries.push_back(entry(weekstartRowId, ConfigureTypes::E_weekstart,
-                                [this] { return tr("Weekstart"); }));
+        entries.push_back(
+            entry(weekstartRowId, ConfigureTypes::E_weekstart, [this] { return tr("Weekstart"); }));
     }
     if (m_scheduleSupported)
         entries.push_back(entry(eraseCalendarRowId, ConfigureTypes::E_eraseCalendar,

@@ -150,8 +150,7 @@ private slots:
     {
         view::ConfigureDateTimeTimeViewManager time(nullptr);
         QSignalSpy edits(&time, &view::ConfigureDateTimeTimeViewManager::editSelected);
-        QSignalSpy requests(&time,
-                            &view::ConfigureDateTimeTimeViewManager::setSystemTimeRequested);
+        QSignalSpy requests(&time, &view::ConfigureDateTimeTimeViewManager::setSystemTimeRequested);
         time.onSystemTimeDetailsChanged(may10, true, true);
         QCOMPARE(time.systemTime(), may10);
         time.onTimeRowItemSelected(view::ConfigureDateTimeTimeViewManager::timeRowId);
@@ -202,8 +201,7 @@ private slots:
         QFETCH(int, direction);
         QFETCH(QDateTime, expected);
         view::ConfigureDateTimeTimeViewManager time(nullptr);
-        QSignalSpy requests(&time,
-                            &view::ConfigureDateTimeTimeViewManager::setSystemTimeRequested);
+        QSignalSpy requests(&time, &view::ConfigureDateTimeTimeViewManager::setSystemTimeRequested);
         time.onSystemTimeDetailsChanged(reported, true, true);
         time.onTimeRowItemSelected(view::ConfigureDateTimeTimeViewManager::timeRowId);
         time.timeEditor()->onTimeChangeRequested(component, direction);
@@ -218,8 +216,7 @@ private slots:
     void timeCommitWithoutASaunaDateSendsNothing()
     {
         view::ConfigureDateTimeTimeViewManager time(nullptr);
-        QSignalSpy requests(&time,
-                            &view::ConfigureDateTimeTimeViewManager::setSystemTimeRequested);
+        QSignalSpy requests(&time, &view::ConfigureDateTimeTimeViewManager::setSystemTimeRequested);
         time.onSetTimeCommit();
         time.onTimeRowItemSelected(view::ConfigureDateTimeTimeViewManager::timeRowId);
         QVERIFY(time.timeEditor()->value().isValid());
@@ -273,8 +270,7 @@ private slots:
     {
         view::ConfigureDateTimeDateViewManager date(nullptr);
         QSignalSpy edits(&date, &view::ConfigureDateTimeDateViewManager::editSelected);
-        QSignalSpy requests(&date,
-                            &view::ConfigureDateTimeDateViewManager::setSystemTimeRequested);
+        QSignalSpy requests(&date, &view::ConfigureDateTimeDateViewManager::setSystemTimeRequested);
         date.onSystemTimeDetailsChanged(may10, true, true);
         date.onDateRowItemSelected(view::ConfigureDateTimeDateViewManager::dateRowId);
         QCOMPARE(edits.size(), 1);
@@ -305,7 +301,8 @@ private slots:
             << QDate(2099, 12, 31) << 2 << 0 << QDate(2099, 12, 1);
         QTest::newRow("2099, year up blocked")
             << QDate(2099, 6, 15) << 0 << 0 << QDate(2099, 12, 31);
-        QTest::newRow("2000, year down blocked") << QDate(2000, 6, 15) << 0 << 1 << QDate(2000, 1, 1);
+        QTest::newRow("2000, year down blocked")
+            << QDate(2000, 6, 15) << 0 << 1 << QDate(2000, 1, 1);
     }
     void dateStepsStayValidAtMonthEnds()
     {
@@ -314,8 +311,7 @@ private slots:
         QFETCH(int, direction);
         QFETCH(QDate, expected);
         view::ConfigureDateTimeDateViewManager date(nullptr);
-        QSignalSpy requests(&date,
-                            &view::ConfigureDateTimeDateViewManager::setSystemTimeRequested);
+        QSignalSpy requests(&date, &view::ConfigureDateTimeDateViewManager::setSystemTimeRequested);
         const QDateTime midnight(start, QTime(0, 0), Qt::UTC);
         date.onSystemTimeDetailsChanged(midnight, true, true);
         date.onDateRowItemSelected(view::ConfigureDateTimeDateViewManager::dateRowId);
@@ -330,8 +326,7 @@ private slots:
     void dateCommitWithoutAValidSaunaTimeUsesMidnight()
     {
         view::ConfigureDateTimeDateViewManager date(nullptr);
-        QSignalSpy requests(&date,
-                            &view::ConfigureDateTimeDateViewManager::setSystemTimeRequested);
+        QSignalSpy requests(&date, &view::ConfigureDateTimeDateViewManager::setSystemTimeRequested);
         // Before any report the editor holds the first date the sauna keeps, at 00:00.
         date.onSetDateCommit();
         QCOMPARE(requests.size(), 1);
@@ -382,8 +377,8 @@ private slots:
     void eraseCalendarEmitsOnceAndBuildsOneButton()
     {
         view::ConfigureDateTimeEraseCalendarViewManager erase(nullptr);
-        QSignalSpy requests(&erase,
-                            &view::ConfigureDateTimeEraseCalendarViewManager::clearCalendarRequested);
+        QSignalSpy requests(
+            &erase, &view::ConfigureDateTimeEraseCalendarViewManager::clearCalendarRequested);
         erase.onEraseCalendarViewVisibleChanged(true);
         // Shown twice without being left: still one button.
         erase.onEraseCalendarViewVisibleChanged(true);
