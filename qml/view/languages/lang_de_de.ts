@@ -2446,4 +2446,128 @@
         <translation>Bis</translation>
     </message>
 </context>
+<context>
+    <name>view::ConfigureDateTimeViewManager</name>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Weekstart</source>
+        <translation>Wochenbeginn</translation>
+    </message>
+    <message>
+        <source>Erase calendar</source>
+        <translation>Kalender löschen</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureDateTimeTimeViewManager</name>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>Zeitformat</translation>
+    </message>
+    <message>
+        <source>0-24</source>
+        <translation>0-24</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>AM/PM</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureDateTimeDateViewManager</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Datumsformat</translation>
+    </message>
+    <message>
+        <source>YY/MM/DD</source>
+        <translation>JJ/MM/TT</translation>
+    </message>
+    <message>
+        <source>DD/MM/YY</source>
+        <translation>TT/MM/JJ</translation>
+    </message>
+    <message>
+        <source>MM/DD/YY</source>
+        <translation>MM/TT/JJ</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureDateTimeWeekBeginViewManager</name>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureDateTimeEraseCalendarViewManager</name>
+    <message>
+        <source>Erase calendar</source>
+        <translation>Kalender löschen</translation>
+    </message>
+</context>
+<context>
+    <name>DateTimeMenuPage</name>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Weekstart</source>
+        <translation>Wochenbeginn</translation>
+    </message>
+    <message>
+        <source>Erase calendar</source>
+        <translation>Kalender löschen</translation>
+    </message>
+</context>
+<context>
+    <name>SetTimePage</name>
+    <message>
+        <source>Set time</source>
+        <translation>Uhrzeit einstellen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>SetDatePage</name>
+    <message>
+        <source>Set date</source>
+        <translation>Datum einstellen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
 </TS>

@@ -2323,4 +2323,128 @@
         <translation>`</translation>
     </message>
 </context>
+<context>
+    <name>view::ConfigureDateTimeViewManager</name>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekstart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erase calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureDateTimeTimeViewManager</name>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0-24</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureDateTimeDateViewManager</name>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>YY/MM/DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DD/MM/YY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MM/DD/YY</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureDateTimeWeekBeginViewManager</name>
+    <message>
+        <source>Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureDateTimeEraseCalendarViewManager</name>
+    <message>
+        <source>Erase calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DateTimeMenuPage</name>
+    <message>
+        <source>Date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekstart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erase calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SetTimePage</name>
+    <message>
+        <source>Set time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SetDatePage</name>
+    <message>
+        <source>Set date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -2446,4 +2446,128 @@
         <translation>Asti</translation>
     </message>
 </context>
+<context>
+    <name>view::ConfigureDateTimeViewManager</name>
+    <message>
+        <source>Time</source>
+        <translation>Aika</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Päivämäärä</translation>
+    </message>
+    <message>
+        <source>Weekstart</source>
+        <translation>Viikon alku</translation>
+    </message>
+    <message>
+        <source>Erase calendar</source>
+        <translation>Tyhjennä kalenteri</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureDateTimeTimeViewManager</name>
+    <message>
+        <source>Time</source>
+        <translation>Aika</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>Ajan muoto</translation>
+    </message>
+    <message>
+        <source>0-24</source>
+        <translation>0-24</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>AM/PM</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureDateTimeDateViewManager</name>
+    <message>
+        <source>Date</source>
+        <translation>Päivämäärä</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Päivämäärän muoto</translation>
+    </message>
+    <message>
+        <source>YY/MM/DD</source>
+        <translation>VV/KK/PP</translation>
+    </message>
+    <message>
+        <source>DD/MM/YY</source>
+        <translation>PP/KK/VV</translation>
+    </message>
+    <message>
+        <source>MM/DD/YY</source>
+        <translation>KK/PP/VV</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureDateTimeWeekBeginViewManager</name>
+    <message>
+        <source>Monday</source>
+        <translation>Maanantai</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sunnuntai</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureDateTimeEraseCalendarViewManager</name>
+    <message>
+        <source>Erase calendar</source>
+        <translation>Tyhjennä kalenteri</translation>
+    </message>
+</context>
+<context>
+    <name>DateTimeMenuPage</name>
+    <message>
+        <source>Date and time</source>
+        <translation>Päivämäärä ja aika</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Aika</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Päivämäärä</translation>
+    </message>
+    <message>
+        <source>Weekstart</source>
+        <translation>Viikon alku</translation>
+    </message>
+    <message>
+        <source>Erase calendar</source>
+        <translation>Tyhjennä kalenteri</translation>
+    </message>
+</context>
+<context>
+    <name>SetTimePage</name>
+    <message>
+        <source>Set time</source>
+        <translation>Aseta aika</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Tallenna</translation>
+    </message>
+</context>
+<context>
+    <name>SetDatePage</name>
+    <message>
+        <source>Set date</source>
+        <translation>Aseta päivämäärä</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Tallenna</translation>
+    </message>
+</context>
 </TS>

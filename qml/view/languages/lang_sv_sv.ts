@@ -2446,4 +2446,128 @@
         <translation>Till</translation>
     </message>
 </context>
+<context>
+    <name>view::ConfigureDateTimeViewManager</name>
+    <message>
+        <source>Time</source>
+        <translation>Tid</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Weekstart</source>
+        <translation>Veckostart</translation>
+    </message>
+    <message>
+        <source>Erase calendar</source>
+        <translation>Radera kalender</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureDateTimeTimeViewManager</name>
+    <message>
+        <source>Time</source>
+        <translation>Tid</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>Tidsformat</translation>
+    </message>
+    <message>
+        <source>0-24</source>
+        <translation>0-24</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>AM/PM</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureDateTimeDateViewManager</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Datumformat</translation>
+    </message>
+    <message>
+        <source>YY/MM/DD</source>
+        <translation>ÅÅ/MM/DD</translation>
+    </message>
+    <message>
+        <source>DD/MM/YY</source>
+        <translation>DD/MM/ÅÅ</translation>
+    </message>
+    <message>
+        <source>MM/DD/YY</source>
+        <translation>MM/DD/ÅÅ</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureDateTimeWeekBeginViewManager</name>
+    <message>
+        <source>Monday</source>
+        <translation>Måndag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Söndag</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureDateTimeEraseCalendarViewManager</name>
+    <message>
+        <source>Erase calendar</source>
+        <translation>Radera kalender</translation>
+    </message>
+</context>
+<context>
+    <name>DateTimeMenuPage</name>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum och tid</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tid</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Weekstart</source>
+        <translation>Veckostart</translation>
+    </message>
+    <message>
+        <source>Erase calendar</source>
+        <translation>Radera kalender</translation>
+    </message>
+</context>
+<context>
+    <name>SetTimePage</name>
+    <message>
+        <source>Set time</source>
+        <translation>Ställ in tid</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+</context>
+<context>
+    <name>SetDatePage</name>
+    <message>
+        <source>Set date</source>
+        <translation>Ställ in datum</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+</context>
 </TS>
