@@ -1,14 +1,14 @@
 #pragma once
 
-#include "view_cpp/configure/configure_general_pin_view_manager.h"
-#include "view_cpp/configure/configure_general_view_manager.h"
-#include "view_cpp/configure/configure_limits_not_allowed_start_view_manager.h"
-#include "view_cpp/configure/configure_limits_view_manager.h"
 #include "view_cpp/configure/configure_date_time_date_view_manager.h"
 #include "view_cpp/configure/configure_date_time_erase_calendar_view_manager.h"
 #include "view_cpp/configure/configure_date_time_time_view_manager.h"
 #include "view_cpp/configure/configure_date_time_view_manager.h"
 #include "view_cpp/configure/configure_date_time_week_begin_view_manager.h"
+#include "view_cpp/configure/configure_general_pin_view_manager.h"
+#include "view_cpp/configure/configure_general_view_manager.h"
+#include "view_cpp/configure/configure_limits_not_allowed_start_view_manager.h"
+#include "view_cpp/configure/configure_limits_view_manager.h"
 #include "view_cpp/configure/configure_system_network_view_manager.h"
 #include "view_cpp/configure/configure_system_view_manager.h"
 
