@@ -130,6 +130,14 @@ int DurationManager::valueInMinutes() const
     return m_value ? int(*m_value / millisecondsPerMinute) : 0;
 }
 
+void DurationManager::republish()
+{
+    if (!m_value)
+        return;
+    emitValueChanged();
+    checkLimits();
+}
+
 bool DurationManager::isAcceptable(qint64 candidate) const
 {
     return m_value && candidate != *m_value && candidate >= m_lowerLimit &&

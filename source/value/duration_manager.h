@@ -44,6 +44,9 @@ public:
     std::optional<qint64> value() const { return m_value; }
     int valueInMinutes() const;
     bool isAcceptable(qint64 candidate) const;
+    // Tells the value and the blocked steppers again, for an editor that was created after they
+    // were last told. Without a value nothing is told.
+    Q_INVOKABLE void republish();
 
     // The value one step of the component in the direction would give; the value is not changed.
     // Without a value: the upper limit for an increase, the lower limit otherwise. The top

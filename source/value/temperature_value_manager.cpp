@@ -97,6 +97,14 @@ void TemperatureValueManager::checkLimits()
     emit upperLimitReached(*m_value >= m_upperLimit);
 }
 
+void TemperatureValueManager::republish()
+{
+    if (!m_value)
+        return;
+    emitValueChanged();
+    checkLimits();
+}
+
 void TemperatureValueManager::emitValueChanged()
 {
     if (!m_value)

@@ -40,6 +40,9 @@ public:
     Degrees_9C_T nextStepValue(int direction) const;
     void checkLimits();
     void emitValueChanged();
+    // Tells the value and the limit states again, for an editor that was created after they were
+    // last told. Without a value nothing is told.
+    Q_INVOKABLE void republish();
 
 signals:
     void temperatureValueChanged(int shown);

@@ -32,6 +32,15 @@ std::vector<Publication> publications(ConfigureTabObjectsProvider &provider)
     view::ConfigureDateTimeViewManager &dateTime = provider.dateTimeViewManager;
     view::ConfigureDateTimeDateViewManager &date = provider.dateTimeDateViewManager;
     view::ConfigureDateTimeTimeViewManager &time = provider.dateTimeTimeViewManager;
+    view::ConfigureAdvancedSettingsViewManager &advanced = provider.advancedSettingsViewManager;
+    view::ConfigureAdvancedSettingsFanViewManager &fan = provider.advancedSettingsFanViewManager;
+    view::ConfigureAdvancedSettingsExtSwitchViewManager &extSwitch =
+        provider.advancedSettingsExtSwitchViewManager;
+    view::ConfigureAdvancedSettingsStandbyViewManager &standby =
+        provider.advancedSettingsStandbyViewManager;
+    view::ConfigureSystemCleanupViewManager &cleanup = provider.systemCleanupViewManager;
+    view::ConfigureSystemTankAutoEmptyingViewManager &tank =
+        provider.systemTankAutoEmptyingViewManager;
     return {
         {"configure_limits_view_controller", &limits},
         {"configure_limits_selector_model", limits.model()},
@@ -55,6 +64,29 @@ std::vector<Publication> publications(ConfigureTabObjectsProvider &provider)
         {"configure_date_time_erase_calendar_model",
          provider.dateTimeEraseCalendarViewManager.model()},
         {"configure_date_time_week_start_model", provider.dateTimeWeekBeginViewManager.model()},
+        // Advanced settings.
+        {"configure_advanced_settings_view_controller", &advanced},
+        {"configure_advanced_settings_fan_view_controller", &fan},
+        {"configure_advanced_settings_ext_switch_view_controller", &extSwitch},
+        {"configure_advanced_settings_selector_model", advanced.model()},
+        {"configure_advance_settings_fan_model", fan.model()},
+        {"configure_advance_settings_external_switch_bathtime_model", extSwitch.bathTimeModel()},
+        {"configure_advanced_settings_standby_view_controller", &standby},
+        {"configure_advanced_settings_standby_model", standby.model()},
+        {"configure_advanced_settings_temperature_reduction_manager", standby.reductionManager()},
+        {"configure_advanced_settings_water_temperature_manager",
+         standby.waterTemperatureManager()},
+        {"fan_runtime_time_manager", fan.runtimeManager()},
+        {"external_switch_bathtime_time_manager", extSwitch.bathTimeManager()},
+        {"configure_advanced_settings_ext_sw_function_model", extSwitch.functionModel()},
+        // Tank auto-emptying and cleanup note.
+        {"configure_system_cleanup_view_controller", &cleanup},
+        {"configure_system_tank_auto_emptying_view_controller", &tank},
+        {"configure_system_cleanup_model", cleanup.model()},
+        {"tank_auto_emptying_time_manager", tank.timeManager()},
+        {"configure_advance_settings_tank_auto_emptying_model", tank.model()},
+        {"cleanup_time_manager", cleanup.timeManager()},
+        // System menu and Network.
         {"configure_system_view_controller", &system},
         {"configure_system_selector_model", system.model()},
         {"configure_network_controller", &network},
@@ -86,7 +118,13 @@ ConfigureTabObjectsProvider::ConfigureTabObjectsProvider(QObject *parent)
     , dateTimeEraseCalendarViewManager(parent)
     , dateTimeTimeViewManager(parent)
     , dateTimeWeekBeginViewManager(parent)
+    , advancedSettingsViewManager(parent)
+    , advancedSettingsFanViewManager(parent)
+    , advancedSettingsExtSwitchViewManager(parent)
+    , advancedSettingsStandbyViewManager(parent)
     , systemViewManager(parent)
+    , systemCleanupViewManager(parent)
+    , systemTankAutoEmptyingViewManager(parent)
     , systemNetworkViewManager(parent)
     , generalViewManager(parent)
     , generalPinViewManager(parent)
@@ -142,7 +180,31 @@ int ConfigureTabObjectsProvider::connectToViews(view::GuiHandlerControlPanel &gu
         guiHandler.setTimeSelectorInitialSetupItems());
     failed += dateTimeWeekBeginViewManager.connectToView(guiHandler.dateTimeSelectorItems());
     failed += dateTimeEraseCalendarViewManager.connectToView(guiHandler.dateTimeSelectorItems());
+    // Advanced settings.
+    failed += advancedSettingsViewManager.connectToView(guiHandler.advancedSettingsSelectorItems());
+    failed +=
+        advancedSettingsFanViewManager.connectToView(guiHandler.advancedSettingsSelectorItems());
+    failed += advancedSettingsExtSwitchViewManager.connectToView(
+        guiHandler.advancedSettingsSelectorItems());
+    failed += advancedSettingsFanViewManager.connectToRuntimeView(guiHandler.fanRuntimeItems());
+    failed += advancedSettingsExtSwitchViewManager.connectToBathtimeView(
+        guiHandler.externalSwitchBathTimeItems());
+    failed += advancedSettingsStandbyViewManager.connectToView(
+        guiHandler.advancedSettingsSelectorItems());
+    failed += advancedSettingsStandbyViewManager.connectToTemperatureReductionView(
+        guiHandler.standbyTemperatureReductionItems());
+    failed += advancedSettingsStandbyViewManager.connectToWaterTemperatureView(
+        guiHandler.standbyWaterTemperatureItems());
+    // System menu.
     failed += systemViewManager.connectToView(guiHandler.systemsSelectorItems());
+    // Cleanup note.
+    failed += systemCleanupViewManager.connectToView(guiHandler.systemsSelectorItems());
+    failed += systemCleanupViewManager.connectTimeManagerToView(guiHandler.cleanupTimeItems());
+    // Tank auto-emptying.
+    failed += systemTankAutoEmptyingViewManager.connectToView(guiHandler.systemsSelectorItems());
+    failed += systemTankAutoEmptyingViewManager.connectTimeManagerToView(
+        guiHandler.tankAutoEmptyingItems());
+    // Network.
     failed += systemNetworkViewManager.connectToView(guiHandler.networkViewItems());
     failed += generalViewManager.connectToView(guiHandler.generalSelectorItems());
     failed += generalPinViewManager.connectToView(guiHandler.generalSelectorItems());
@@ -161,7 +223,15 @@ int ConfigureTabObjectsProvider::connectLanguageSignals(const QList<QObject *> &
     failed += dateTimeEraseCalendarViewManager.connectLanguageSignals(senders);
     failed += dateTimeTimeViewManager.connectLanguageSignals(senders);
     failed += dateTimeWeekBeginViewManager.connectLanguageSignals(senders);
+    // Advanced settings.
+    failed += advancedSettingsViewManager.connectLanguageSignals(senders);
+    failed += advancedSettingsFanViewManager.connectLanguageSignals(senders);
+    failed += advancedSettingsExtSwitchViewManager.connectLanguageSignals(senders);
+    failed += advancedSettingsStandbyViewManager.connectLanguageSignals(senders);
+    // System menu.
     failed += systemViewManager.connectLanguageSignals(senders);
+    // Tank auto-emptying.
+    failed += systemTankAutoEmptyingViewManager.connectLanguageSignals(senders);
     return failed;
 }
 
@@ -176,6 +246,15 @@ int ConfigureTabObjectsProvider::connectSaunaSignals(const QList<QObject *> &sen
     failed += generalPinViewManager.connectSaunaSignals(senders);
     failed += limitsNotAllowedStartViewManager.connectSaunaSignals(senders);
     failed += dateTimeViewManager.connectSaunaSignals(senders);
+    // Cleanup note.
+    failed += systemCleanupViewManager.connectSaunaSignals(senders);
+    // Tank auto-emptying.
+    failed += systemTankAutoEmptyingViewManager.connectSaunaSignals(senders);
+    // Advanced settings.
+    failed += advancedSettingsViewManager.connectSaunaSignals(senders);
+    failed += advancedSettingsFanViewManager.connectSaunaSignals(senders);
+    failed += advancedSettingsExtSwitchViewManager.connectSaunaSignals(senders);
+    failed += advancedSettingsStandbyViewManager.connectSaunaSignals(senders);
     return failed;
 }
 
@@ -240,6 +319,38 @@ int ConfigureTabObjectsProvider::connectToLink(pcPanel::SaunaCommunication &link
     return failed;
 }
 
+int ConfigureTabObjectsProvider::connectAdvancedSettingsScreens(
+    const QList<QObject *> &temperatureController)
+{
+    int failed = 0;
+    failed += advancedSettingsStandbyViewManager.connectMenuSignals({&advancedSettingsViewManager});
+    failed += advancedSettingsStandbyViewManager.connectTemperatureSignals(temperatureController);
+    return failed;
+}
+
+int ConfigureTabObjectsProvider::connectAdvancedAndSystemRequests(
+    saunaBridge::ZerededidBridgeSenderSlotInterface *bridge)
+{
+    using namespace saunaBridge;
+    const QList<QObject *> fan{&advancedSettingsFanViewManager};
+    const QList<QObject *> extSwitch{&advancedSettingsExtSwitchViewManager};
+    const QList<QObject *> standby{&advancedSettingsStandbyViewManager};
+    const QList<QObject *> tank{&systemTankAutoEmptyingViewManager};
+    const QList<QObject *> cleanup{&systemCleanupViewManager};
+    int failed = 0;
+    failed += connectFanRuntimeChangeRequest(bridge, fan);
+    failed += connectTankEmptyingEnableChangeRequested(bridge, tank);
+    failed += connectTankAutoEmptyingDurationChangeRequest(bridge, tank);
+    failed += connectExtSwBathtimeChangeRequest(bridge, extSwitch);
+    failed += connectEnableStandbyChangeRequest(bridge, standby);
+    failed += connectStandbyTemperatureReductionChangeRequest(bridge, standby);
+    failed += connectTankStandbyTemperatureChangeRequest(bridge, standby);
+    failed += connectExtSwFunctionChangeRequest(bridge, extSwitch);
+    failed += connectCleanupEnableAndTankNoticeChangeRequest(bridge, cleanup);
+    failed += connectCleanupTimeChangeRequest(bridge, cleanup);
+    return failed;
+}
+
 QList<QObject *> ConfigureTabObjectsProvider::userMessageRaisers()
 {
     return {&systemViewManager, &systemNetworkViewManager};
@@ -250,6 +361,8 @@ void ConfigureTabObjectsProvider::initializeViews()
     generalPinViewManager.publishLockscreenSettings();
     limitsNotAllowedStartViewManager.initializeView();
     systemViewManager.initializeView();
+    advancedSettingsViewManager.emitApplicableChanged();
+    systemTankAutoEmptyingViewManager.initializeView();
 }
 
 } // namespace details

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "view_cpp/configure/configure_advanced_settings_ext_switch_view_manager.h"
+#include "view_cpp/configure/configure_advanced_settings_fan_view_manager.h"
+#include "view_cpp/configure/configure_advanced_settings_standby_view_manager.h"
+#include "view_cpp/configure/configure_advanced_settings_view_manager.h"
 #include "view_cpp/configure/configure_date_time_date_view_manager.h"
 #include "view_cpp/configure/configure_date_time_erase_calendar_view_manager.h"
 #include "view_cpp/configure/configure_date_time_time_view_manager.h"
@@ -9,7 +13,9 @@
 #include "view_cpp/configure/configure_general_view_manager.h"
 #include "view_cpp/configure/configure_limits_not_allowed_start_view_manager.h"
 #include "view_cpp/configure/configure_limits_view_manager.h"
+#include "view_cpp/configure/configure_system_cleanup_view_manager.h"
 #include "view_cpp/configure/configure_system_network_view_manager.h"
+#include "view_cpp/configure/configure_system_tank_auto_emptying_view_manager.h"
 #include "view_cpp/configure/configure_system_view_manager.h"
 
 #include <QList>
@@ -80,6 +86,11 @@ public:
     // controller, the calendar erase to the calendar queue controller.
     int connectDateTimeRequests(control::TimeController &timeController,
                                 control::CalendarQueueController &queueController);
+    // The Advanced settings screens among themselves (the menu opens the standby screen) and
+    // with the temperature controller's unit.
+    int connectAdvancedSettingsScreens(const QList<QObject *> &temperatureController);
+    // The Advanced settings, tank auto-emptying and cleanup screens' requests to the bridge.
+    int connectAdvancedAndSystemRequests(saunaBridge::ZerededidBridgeSenderSlotInterface *bridge);
     // The screens that raise user messages, for the message controller's list.
     QList<QObject *> userMessageRaisers();
 
@@ -93,7 +104,13 @@ public:
     view::ConfigureDateTimeEraseCalendarViewManager dateTimeEraseCalendarViewManager;
     view::ConfigureDateTimeTimeViewManager dateTimeTimeViewManager;
     view::ConfigureDateTimeWeekBeginViewManager dateTimeWeekBeginViewManager;
+    view::ConfigureAdvancedSettingsViewManager advancedSettingsViewManager;
+    view::ConfigureAdvancedSettingsFanViewManager advancedSettingsFanViewManager;
+    view::ConfigureAdvancedSettingsExtSwitchViewManager advancedSettingsExtSwitchViewManager;
+    view::ConfigureAdvancedSettingsStandbyViewManager advancedSettingsStandbyViewManager;
     view::ConfigureSystemViewManager systemViewManager;
+    view::ConfigureSystemCleanupViewManager systemCleanupViewManager;
+    view::ConfigureSystemTankAutoEmptyingViewManager systemTankAutoEmptyingViewManager;
     view::ConfigureSystemNetworkViewManager systemNetworkViewManager;
     // The General menu and the PIN screen.
     view::ConfigureGeneralViewManager generalViewManager;

@@ -178,6 +178,8 @@ int connectNativeObjects(PanelFrame &frame)
     failed += calendar.dateProgramController.connectTemperatureUnitChanged(temperature);
     failed += calendar.weekdayProgramController.connectTemperatureUnitChanged(temperature);
     failed += frame.configureTab.connectToTemperatureController(temperature);
+    // The standby screen's editors follow the unit; the Advanced menu opens the standby screen.
+    failed += frame.configureTab.connectAdvancedSettingsScreens(temperature);
 
     const Objects favorite{&favorites.favoriteController};
     failed += frame.guiHandler.keyboard()->connectKeyboardTextRequests(favorite);
@@ -262,6 +264,8 @@ int connectBridge(PanelFrame &frame)
     failed += connectAuxRelayUpdateRequested(bridge, peripheral);
     // The settings screens' requests.
     failed += frame.configureTab.connectToBridge(bridge);
+    // Advanced settings, tank auto-emptying and cleanup note.
+    failed += frame.configureTab.connectAdvancedAndSystemRequests(bridge);
     return failed;
 }
 

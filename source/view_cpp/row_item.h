@@ -50,6 +50,7 @@ public:
     using RowFieldsItem::setOpacity;
     using RowFieldsItem::setTextOnSubMenu;
     using RowFieldsItem::setTextValue1;
+    using RowFieldsItem::setTextValue2;
     using RowFieldsItem::setTruncateText;
     using RowFieldsItem::setTypeOfItem;
 

@@ -131,7 +131,10 @@ Item {
                 Text {
                     visible: row.componentType !== ViewTypes.E_row_large && text.length > 0
                     Layout.maximumWidth: row.width * 0.45
-                    text: row.componentType === ViewTypes.E_row_large ? "" : row.value1Text
+                    // Rows that carry their value in the second value text (a duration as
+                    // "1h 30m") show that one.
+                    text: row.componentType === ViewTypes.E_row_large ? ""
+                          : (row.value1Text.length > 0 ? row.value1Text : row.value2Text)
                     textFormat: Text.PlainText
                     elide: Text.ElideRight
                     color: Theme.textDim

@@ -1,10 +1,12 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import SignalInterfaceLib 1.0
 import "../components"
 import "../components/Theme.js" as Theme
 import "datetime"
 import "general"
+import "advanced"
 import "network"
 import "system"
 
@@ -33,9 +35,7 @@ Item {
             stack.push(dateTimeMenuPage)
             break
         case "advanced":
-            stack.push(listPage, { title: qsTr("Advanced settings"),
-                                   listModel: configure_advanced_settings_selector_model })
-                .rowSelected.connect(frame.senders.advanced.itemSelected)
+            stack.push(advancedPage)
             break
         case "network":
             stack.push(networkScreen)
@@ -51,6 +51,44 @@ Item {
         const page = systemPages[id]
         if (page)
             stack.push(page, { senders: frame.senders })
+    }
+
+    // The System menu's tank auto-emptying and cleanup note pages.
+    Component.onCompleted: {
+        systemPages[ConfigureTypes.E_tankAutoEmptying] = tankAutoEmptyingPage
+        systemPages[ConfigureTypes.E_cleanup] = cleanupPage
+    }
+
+    Component {
+        id: tankAutoEmptyingPage
+        TankAutoEmptyingPage {}
+    }
+
+    Component {
+        id: cleanupPage
+        CleanupPage {}
+    }
+
+    // Whether the connected sauna system has any advanced setting; the menu tells each change.
+    property bool advancedApplicable:
+        typeof configure_advanced_settings_selector_model !== "undefined"
+        && configure_advanced_settings_selector_model.getNumberOfRows() > 0
+
+    Connections {
+        target: typeof configure_advanced_settings_view_controller !== "undefined"
+                ? configure_advanced_settings_view_controller : null
+        ignoreUnknownSignals: true
+        function onAdvancedSettingsApplicableChanged(applicable) {
+            frame.advancedApplicable = applicable
+        }
+    }
+
+    Component {
+        id: advancedPage
+        AdvancedSettingsPage {
+            senders: frame.senders
+            onBackRequested: stack.pop()
+        }
     }
 
     StackView {
@@ -126,7 +164,7 @@ Item {
                     { area: "dateTime", text: qsTr("Date and time"),
                       offered: typeof configure_date_time_selector_model !== "undefined" },
                     { area: "advanced", text: qsTr("Advanced settings"),
-                      offered: typeof configure_advanced_settings_selector_model !== "undefined" },
+                      offered: frame.advancedApplicable },
                     { area: "network", text: qsTr("Network"),
                       offered: typeof configure_network_controller !== "undefined" }
                 ].filter((entry) => entry.offered)

@@ -21,6 +21,13 @@ Item {
     property alias pinChange: generalPinSelector
     property alias setTime: setTimeSelector
     property alias setDate: setDateSelector
+    // The editors of the Advanced settings, tank auto-emptying and cleanup screens.
+    property alias fanRuntime: fanRuntimeEditor
+    property alias externalSwitchBathtime: externalSwitchBathtimeEditor
+    property alias cleanupTime: cleanupTimeEditor
+    property alias tankAutoEmptying: tankAutoEmptyingEditor
+    property alias standbyReduction: standbyReductionEditor
+    property alias standbyWaterTemperature: standbyWaterTemperatureEditor
 
     visible: false
 
@@ -214,11 +221,13 @@ Item {
     // the settings pages forward their steppers to them.
 
     Item {
+        id: fanRuntimeEditor
         objectName: "fan_runtime"
         signal durationChangeRequested(int component, int direction)
     }
 
     Item {
+        id: externalSwitchBathtimeEditor
         objectName: "external_switch_bathtime"
         signal durationChangeRequested(int component, int direction)
     }
@@ -229,11 +238,13 @@ Item {
     }
 
     Item {
+        id: cleanupTimeEditor
         objectName: "cleanup_time"
         signal durationChangeRequested(int component, int direction)
     }
 
     Item {
+        id: tankAutoEmptyingEditor
         objectName: "tank_auto_emptying"
         signal durationChangeRequested(int component, int direction)
     }
@@ -314,11 +325,13 @@ Item {
     }
 
     Item {
+        id: standbyReductionEditor
         objectName: "standby_temperature_reduction_data_provider"
         signal changeTemperatureValueRequested(int step)
     }
 
     Item {
+        id: standbyWaterTemperatureEditor
         objectName: "standby_water_temperature_data_provider"
         signal changeTemperatureValueRequested(int step)
     }

@@ -45,39 +45,63 @@ void TestConfigureTabObjectsProvider::initTestCase()
 void TestConfigureTabObjectsProvider::publishesEveryNameOnce()
 {
     const QStringList names = ConfigureTabObjectsProvider::publishedNames();
-    QCOMPARE(names, (QStringList{"configure_limits_view_controller",
-                                 "configure_limits_selector_model",
-                                 "configure_limits_max_bath_temperature_manager",
-                                 "configure_limits_upper_water_temp_manager",
-                                 "configure_limits_tank_fill_time_manager",
-                                 "configure_limits_pcb_overheat_limit_manager",
-                                 "configure_limits_not_allowed_view_controller",
-                                 "configure_limits_not_allowed_start_model",
-                                 "configure_limits_not_allowed_start_from_time_manager",
-                                 "configure_limits_not_allowed_start_until_time_manager",
-                                 "configure_date_time_view_controller",
-                                 "configure_date_time_selector_model",
-                                 "configure_date_time_date_view_controller",
-                                 "configure_date_time_time_view_controller",
-                                 "configure_date_time_date_model",
-                                 "configure_date_time_system_date_manager",
-                                 "configure_date_time_system_time_manager",
-                                 "configure_date_time_time_model",
-                                 "configure_date_time_erase_calendar_model",
-                                 "configure_date_time_week_start_model",
-                                 "configure_system_view_controller",
-                                 "configure_system_selector_model",
-                                 "configure_network_controller",
-                                 "configure_network_model1",
-                                 "configure_network_model2",
-                                 "configure_network_model3",
-                                 "configure_network_ip_connect_model",
-                                 "configure_network_sauna_details_model",
-                                 "configure_network_sauna_details_info_model",
-                                 "configure_general_view_controller",
-                                 "configure_general_pin_view_controller",
-                                 "configure_general_selector_model",
-                                 "configure_general_pin_model"}));
+    // Every screen's names, each once; the order is the program's own business.
+    const QStringList expected{
+        "configure_limits_view_controller",
+        "configure_limits_selector_model",
+        "configure_limits_max_bath_temperature_manager",
+        "configure_limits_upper_water_temp_manager",
+        "configure_limits_tank_fill_time_manager",
+        "configure_limits_pcb_overheat_limit_manager",
+        "configure_limits_not_allowed_view_controller",
+        "configure_limits_not_allowed_start_model",
+        "configure_limits_not_allowed_start_from_time_manager",
+        "configure_limits_not_allowed_start_until_time_manager",
+        "configure_date_time_view_controller",
+        "configure_date_time_selector_model",
+        "configure_date_time_date_view_controller",
+        "configure_date_time_time_view_controller",
+        "configure_date_time_date_model",
+        "configure_date_time_system_date_manager",
+        "configure_date_time_system_time_manager",
+        "configure_date_time_time_model",
+        "configure_date_time_erase_calendar_model",
+        "configure_date_time_week_start_model",
+        "configure_advanced_settings_view_controller",
+        "configure_advanced_settings_fan_view_controller",
+        "configure_advanced_settings_ext_switch_view_controller",
+        "configure_advanced_settings_selector_model",
+        "configure_advance_settings_fan_model",
+        "configure_advance_settings_external_switch_bathtime_model",
+        "configure_advanced_settings_standby_view_controller",
+        "configure_advanced_settings_standby_model",
+        "configure_advanced_settings_temperature_reduction_manager",
+        "configure_advanced_settings_water_temperature_manager",
+        "fan_runtime_time_manager",
+        "external_switch_bathtime_time_manager",
+        "configure_advanced_settings_ext_sw_function_model",
+        "configure_system_cleanup_view_controller",
+        "configure_system_tank_auto_emptying_view_controller",
+        "configure_system_cleanup_model",
+        "tank_auto_emptying_time_manager",
+        "configure_advance_settings_tank_auto_emptying_model",
+        "cleanup_time_manager",
+        "configure_system_view_controller",
+        "configure_system_selector_model",
+        "configure_network_controller",
+        "configure_network_model1",
+        "configure_network_model2",
+        "configure_network_model3",
+        "configure_network_ip_connect_model",
+        "configure_network_sauna_details_model",
+        "configure_network_sauna_details_info_model",
+        "configure_general_view_controller",
+        "configure_general_pin_view_controller",
+        "configure_general_selector_model",
+        "configure_general_pin_model",
+    };
+    QCOMPARE(QSet<QString>(names.begin(), names.end()),
+             QSet<QString>(expected.begin(), expected.end()));
     QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
 }
 
@@ -118,6 +142,36 @@ void TestConfigureTabObjectsProvider::publishedObjectsAreTheManagersAndTheirMode
     QCOMPARE(object("configure_general_selector_model"), provider.generalViewManager.model());
     QCOMPARE(object("configure_general_pin_view_controller"), &provider.generalPinViewManager);
     QCOMPARE(object("configure_general_pin_model"), provider.generalPinViewManager.model());
+
+    auto &advanced = provider.advancedSettingsViewManager;
+    auto &fan = provider.advancedSettingsFanViewManager;
+    auto &extSwitch = provider.advancedSettingsExtSwitchViewManager;
+    auto &standby = provider.advancedSettingsStandbyViewManager;
+    auto &cleanup = provider.systemCleanupViewManager;
+    auto &tank = provider.systemTankAutoEmptyingViewManager;
+    QCOMPARE(object("configure_advanced_settings_view_controller"), &advanced);
+    QCOMPARE(object("configure_advanced_settings_selector_model"), advanced.model());
+    QCOMPARE(object("configure_advanced_settings_fan_view_controller"), &fan);
+    QCOMPARE(object("configure_advance_settings_fan_model"), fan.model());
+    QCOMPARE(object("fan_runtime_time_manager"), fan.runtimeManager());
+    QCOMPARE(object("configure_advanced_settings_ext_switch_view_controller"), &extSwitch);
+    QCOMPARE(object("configure_advance_settings_external_switch_bathtime_model"),
+             extSwitch.bathTimeModel());
+    QCOMPARE(object("configure_advanced_settings_ext_sw_function_model"),
+             extSwitch.functionModel());
+    QCOMPARE(object("external_switch_bathtime_time_manager"), extSwitch.bathTimeManager());
+    QCOMPARE(object("configure_advanced_settings_standby_view_controller"), &standby);
+    QCOMPARE(object("configure_advanced_settings_standby_model"), standby.model());
+    QCOMPARE(object("configure_advanced_settings_temperature_reduction_manager"),
+             standby.reductionManager());
+    QCOMPARE(object("configure_advanced_settings_water_temperature_manager"),
+             standby.waterTemperatureManager());
+    QCOMPARE(object("configure_system_cleanup_view_controller"), &cleanup);
+    QCOMPARE(object("configure_system_cleanup_model"), cleanup.model());
+    QCOMPARE(object("cleanup_time_manager"), cleanup.timeManager());
+    QCOMPARE(object("configure_system_tank_auto_emptying_view_controller"), &tank);
+    QCOMPARE(object("configure_advance_settings_tank_auto_emptying_model"), tank.model());
+    QCOMPARE(object("tank_auto_emptying_time_manager"), tank.timeManager());
     provider.publish(nullptr);
 }
 

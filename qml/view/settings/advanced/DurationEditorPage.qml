@@ -1,0 +1,55 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import "../../components"
+import "../../components/Theme.js" as Theme
+
+// The editor of one duration of a settings screen. The steppers go to the screen's editor item
+// (stepTarget), which steps the program's duration manager; Save tells the screen to send the
+// value, and the row it came from shows the value once the sauna system has reported it.
+Item {
+    id: page
+
+    property string title
+    property QtObject manager: null
+    property QtObject stepTarget: null
+
+    signal saveRequested()
+
+    // The manager told its value before this page existed.
+    Component.onCompleted: if (page.manager) page.manager.republish()
+
+    PageHeader {
+        id: header
+        width: parent.width
+        title: page.title
+        onBackRequested: page.StackView.view.pop()
+    }
+
+    ColumnLayout {
+        anchors.top: header.bottom
+        anchors.topMargin: Theme.spacing
+        x: Theme.margin
+        width: parent.width - 2 * Theme.margin
+        spacing: Theme.spacing
+
+        DurationStepper {
+            objectName: "durationEditor"
+            Layout.fillWidth: true
+            label: page.title
+            manager: page.manager
+            onDurationChangeRequested: (component, direction) =>
+                page.stepTarget.durationChangeRequested(component, direction)
+        }
+        PanelButton {
+            objectName: "durationSaveButton"
+            Layout.fillWidth: true
+            text: qsTr("Save")
+            highlighted: true
+            onClicked: {
+                page.saveRequested()
+                page.StackView.view.pop()
+            }
+        }
+    }
+}

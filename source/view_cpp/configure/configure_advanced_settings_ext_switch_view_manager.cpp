@@ -1,0 +1,168 @@
+#include "view_cpp/configure/configure_advanced_settings_ext_switch_view_manager.h"
+
+#include "signal_interface/sender_connections.h"
+#include "view_cpp/stepper_controller_item.h"
+
+namespace view {
+
+using ::signalInterface::ConfigureTypes;
+using ::signalInterface::ExternalSwitchTypes;
+
+namespace {
+constexpr int onlySubmenu = 0;
+constexpr int onlyCheckmark = 2;
+constexpr int layoutSingle = 3;
+} // namespace
+
+ConfigureAdvancedSettingsExtSwitchViewManager::ConfigureAdvancedSettingsExtSwitchViewManager(
+    QObject *parent)
+    : ConfigureViewManagerBase(parent)
+    , m_bathTimeModel(StepperControllerItem::roleNames(), this)
+    , m_functionModel(RowItem::roleNames(), this)
+    , m_bathTimeManager(this)
+{
+    // Until the sauna tells its bath-time limit the editor can hold only its lower limit.
+    m_bathTimeManager.setLowerLimitInMinutes(bathTimeLowerLimitMinutes);
+    m_bathTimeManager.setUpperLimitInMinutes(bathTimeLowerLimitMinutes);
+}
+
+ConfigureAdvancedSettingsExtSwitchViewManager::~ConfigureAdvancedSettingsExtSwitchViewManager() =
+    default;
+
+int ConfigureAdvancedSettingsExtSwitchViewManager::connectToView(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(commitValue(int)), SLOT(onCommitValue(int))},
+         {SIGNAL(extSwBathTimeSelected()), SLOT(onExtSwBathTimeSelected())},
+         {SIGNAL(extSwFunctionSelected(int)), SLOT(onExtSwFunctionSelected(int))},
+         {SIGNAL(externalSwitchVisibleChanged(bool)), SLOT(onExternalSwitchVisibleChanged(bool))}});
+}
+
+int ConfigureAdvancedSettingsExtSwitchViewManager::connectToBathtimeView(
+    const QList<QObject *> &senders)
+{
+    return m_bathTimeManager.connectChangeRequests(senders);
+}
+
+int ConfigureAdvancedSettingsExtSwitchViewManager::connectLanguageSignals(
+    const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
+          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+}
+
+int ConfigureAdvancedSettingsExtSwitchViewManager::connectSaunaSignals(
+    const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(saunaExtSwBathtimeChanged(int)), SLOT(onSaunaExtSwBathtimeChanged(int))},
+         {SIGNAL(saunaExternalSwitchFunctionChanged(
+              ::signalInterface::ExternalSwitchTypes::ExternalSwitchFunction)),
+          SLOT(onSaunaExternalSwitchFunctionChanged(
+              ::signalInterface::ExternalSwitchTypes::ExternalSwitchFunction))},
+         {SIGNAL(saunaBathTimeLimitChanged(int)), SLOT(onSaunaBathTimeLimitChanged(int))}});
+}
+
+void ConfigureAdvancedSettingsExtSwitchViewManager::onExternalSwitchVisibleChanged(bool visible)
+{
+    m_bathTimeModel.clear();
+    m_functionModel.clear();
+    if (!visible)
+        return;
+
+    auto *bathTime = new RowItem(onlySubmenu, layoutSingle, QStringLiteral("single"));
+    bathTime->setApplId(bathTimeRowId);
+    m_bathTimeModel.appendItem(bathTime);
+    m_bathTimeRow = bathTime;
+    refreshBathTimeRow();
+
+    auto *renew = new RowItem(onlyCheckmark, 0, QStringLiteral("multiple"));
+    renew->setApplId(ExternalSwitchTypes::E_renew);
+    m_functionModel.appendItem(renew);
+    m_renewRow = renew;
+    auto *onOff = new RowItem(onlyCheckmark, 0, QStringLiteral("multiple"));
+    onOff->setApplId(ExternalSwitchTypes::E_onOff);
+    m_functionModel.appendItem(onOff);
+    m_onOffRow = onOff;
+    refreshFunctionRows();
+}
+
+void ConfigureAdvancedSettingsExtSwitchViewManager::onLanguageChanged(
+    ::signalInterface::LanguageTypes::Language)
+{
+    refreshBathTimeRow();
+    refreshFunctionRows();
+}
+
+void ConfigureAdvancedSettingsExtSwitchViewManager::onExtSwBathTimeSelected()
+{
+    // Opened on the placeholder limit of 1 minute, a commit would rewrite the bath time.
+    if (!m_bathTimeLimitKnown)
+        return;
+    m_bathTimeManager.setValueInMinutes(m_bathTime);
+    emit editSelected(ConfigureTypes::E_externalSwitchBathtime);
+}
+
+void ConfigureAdvancedSettingsExtSwitchViewManager::onExtSwFunctionSelected(int number)
+{
+    ExternalSwitchTypes::ExternalSwitchFunction function{};
+    if (ExternalSwitchTypes::fromInt(number, function))
+        emit extSwFunctionChangeRequest(function);
+}
+
+void ConfigureAdvancedSettingsExtSwitchViewManager::onCommitValue(int id)
+{
+    if (id != ConfigureTypes::E_externalSwitchBathtime || !m_bathTimeLimitKnown ||
+        !m_bathTimeManager.value())
+        return;
+    emit extSwBathtimeChangeRequest(m_bathTimeManager.valueInMinutes());
+}
+
+void ConfigureAdvancedSettingsExtSwitchViewManager::onSaunaExtSwBathtimeChanged(int minutes)
+{
+    m_bathTime = minutes;
+    refreshBathTimeRow();
+}
+
+void ConfigureAdvancedSettingsExtSwitchViewManager::onSaunaExternalSwitchFunctionChanged(
+    ::signalInterface::ExternalSwitchTypes::ExternalSwitchFunction function)
+{
+    m_function = function;
+    refreshFunctionRows();
+}
+
+void ConfigureAdvancedSettingsExtSwitchViewManager::onSaunaBathTimeLimitChanged(int minutes)
+{
+    m_bathTimeManager.setUpperLimitInMinutes(minutes);
+    m_bathTimeLimitKnown = true;
+}
+
+void ConfigureAdvancedSettingsExtSwitchViewManager::refreshBathTimeRow()
+{
+    if (m_bathTimeRow.isNull())
+        return;
+    const int minutes = qMax(0, m_bathTime);
+    m_bathTimeRow->setTextOnSubMenu(tr("Bath time"));
+    m_bathTimeRow->setTextValue1(QString());
+    m_bathTimeRow->setTextValue2(QString::number(minutes / 60) + tr("h") + QLatin1Char(' ') +
+                                 QString::number(minutes % 60) + tr("m"));
+}
+
+void ConfigureAdvancedSettingsExtSwitchViewManager::refreshFunctionRows()
+{
+    if (!m_renewRow.isNull()) {
+        m_renewRow->setTextOnSubMenu(tr("Renew bath time"));
+        m_renewRow->setCheckmarkChecked(m_function == ExternalSwitchTypes::E_renew);
+    }
+    if (!m_onOffRow.isNull()) {
+        m_onOffRow->setTextOnSubMenu(tr("On/Off"));
+        m_onOffRow->setCheckmarkChecked(m_function == ExternalSwitchTypes::E_onOff);
+    }
+    m_functionModel.updateLayoutOrder();
+}
+
+} // namespace view

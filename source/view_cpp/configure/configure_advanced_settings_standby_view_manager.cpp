@@ -1,0 +1,214 @@
+#include "view_cpp/configure/configure_advanced_settings_standby_view_manager.h"
+
+#include "control/variant_controller_base.h"
+#include "signal_interface/sender_connections.h"
+#include "signal_interface/variant_types.h"
+#include "view_cpp/configure/configure_advanced_settings_view_manager.h"
+#include "view_cpp/stepper_controller_item.h"
+#include "view_cpp/value_role_names.h"
+
+namespace view {
+
+using ::signalInterface::MasterFuncDescTypes;
+using ::signalInterface::VariantTypes;
+
+namespace {
+bool isOrvela()
+{
+    const control::VariantControllerBase *variant = control::VariantControllerBase::instance();
+    return variant != nullptr && variant->brand() == VariantTypes::E_orvela;
+}
+} // namespace
+
+ConfigureAdvancedSettingsStandbyViewManager::ConfigureAdvancedSettingsStandbyViewManager(
+    QObject *parent)
+    : ConfigureViewManagerBase(parent)
+    , m_model(StepperControllerItem::roleNames(), this)
+    , m_reduction(this)
+    , m_waterTemperature(this)
+{
+    m_reduction.setLowerLimit(reductionLowerLimit);
+    m_reduction.setUpperLimit(reductionUpperLimit);
+    m_waterTemperature.setLowerLimit(waterLowerLimit);
+    m_waterTemperature.setUpperLimit(waterUpperLimit);
+}
+
+ConfigureAdvancedSettingsStandbyViewManager::~ConfigureAdvancedSettingsStandbyViewManager() =
+    default;
+
+int ConfigureAdvancedSettingsStandbyViewManager::connectToView(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(standbyViewVisibleChanged(bool)), SLOT(onStandbyViewVisibleChanged(bool))},
+         {SIGNAL(commitValue(int)), SLOT(onCommitValue(int))},
+         {SIGNAL(toggleChanged(int, bool)), SLOT(onToggleChanged(int, bool))}});
+}
+
+int ConfigureAdvancedSettingsStandbyViewManager::connectLanguageSignals(
+    const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
+          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+}
+
+int ConfigureAdvancedSettingsStandbyViewManager::connectMenuSignals(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(editSelectedEnum(::signalInterface::ConfigureTypes::ConfigureAdvancedSettings)),
+          SLOT(onEditSelectedEnum(::signalInterface::ConfigureTypes::ConfigureAdvancedSettings))}});
+}
+
+int ConfigureAdvancedSettingsStandbyViewManager::connectTemperatureSignals(
+    const QList<QObject *> &senders)
+{
+    return m_reduction.connectUnitSources(senders) + m_waterTemperature.connectUnitSources(senders);
+}
+
+int ConfigureAdvancedSettingsStandbyViewManager::connectToTemperatureReductionView(
+    const QList<QObject *> &senders)
+{
+    return m_reduction.connectChangeRequests(senders);
+}
+
+int ConfigureAdvancedSettingsStandbyViewManager::connectToWaterTemperatureView(
+    const QList<QObject *> &senders)
+{
+    return m_waterTemperature.connectChangeRequests(senders);
+}
+
+int ConfigureAdvancedSettingsStandbyViewManager::connectSaunaSignals(
+    const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(saunaMasterFuncDescChanged(
+              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
+          SLOT(onSaunaMasterFuncDescChanged(
+              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))},
+         {SIGNAL(saunaEnableStandbyChanged(bool)), SLOT(onSaunaEnableStandbyChanged(bool))},
+         {SIGNAL(saunaStandbyOffsetTemperatureChanged(int)),
+          SLOT(onSaunaStandbyOffsetTemperatureChanged(int))},
+         {SIGNAL(saunaTankStandbyTemperatureChanged(int)),
+          SLOT(onSaunaTankStandbyTemperatureChanged(int))},
+         {SIGNAL(saunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct)),
+          SLOT(onSaunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct))}});
+}
+
+QString ConfigureAdvancedSettingsStandbyViewManager::title() const
+{
+    return standbyTitleForBrand();
+}
+
+QString ConfigureAdvancedSettingsStandbyViewManager::toggleText() const
+{
+    return isOrvela() ? tr("Enable") : tr("Enable standby");
+}
+
+void ConfigureAdvancedSettingsStandbyViewManager::onStandbyViewVisibleChanged(bool visible)
+{
+    m_model.clear();
+    if (!visible)
+        return;
+    auto *toggle = new ToggleStandardItem(toggleId, m_enableStandby);
+    m_model.appendItem(toggle);
+    m_toggle = toggle;
+    // The page is created after the menu's selection was handled: it gets its label, its
+    // editors' values, its editors' applicability and its title when it is shown.
+    refresh();
+    emitApplicability(m_enableStandby);
+    emit standbyViewTitleChanged(title());
+}
+
+void ConfigureAdvancedSettingsStandbyViewManager::onLanguageChanged(
+    ::signalInterface::LanguageTypes::Language)
+{
+    refresh();
+    emit standbyViewTitleChanged(title());
+}
+
+void ConfigureAdvancedSettingsStandbyViewManager::onToggleChanged(int id, bool shown)
+{
+    if (id != toggleId || m_toggle.isNull())
+        return;
+    const bool requested = requestedFromShown(shown);
+    m_toggle->setValue2(requested);
+    emitApplicability(requested);
+}
+
+void ConfigureAdvancedSettingsStandbyViewManager::onCommitValue(int id)
+{
+    if (id != toggleId || m_toggle.isNull())
+        return;
+    emit enableStandbyChangeRequest(editedEnable());
+    if (const auto reduction = m_reduction.value())
+        emit standbyTemperatureReductionChangeRequest(*reduction);
+    if (const auto water = m_waterTemperature.value())
+        emit tankStandbyTemperatureChangeRequest(*water);
+}
+
+void ConfigureAdvancedSettingsStandbyViewManager::onSaunaMasterFuncDescChanged(
+    ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost post)
+{
+    m_functions = post;
+    emitApplicability(m_enableStandby);
+}
+
+void ConfigureAdvancedSettingsStandbyViewManager::onSaunaStandbyOffsetTemperatureChanged(
+    int temperature)
+{
+    m_offsetTemperature = temperature;
+}
+
+void ConfigureAdvancedSettingsStandbyViewManager::onSaunaTankStandbyTemperatureChanged(
+    int temperature)
+{
+    m_tankStandbyTemperature = temperature;
+}
+
+void ConfigureAdvancedSettingsStandbyViewManager::onSaunaEnableStandbyChanged(bool enabled)
+{
+    m_enableStandby = enabled;
+    emitApplicability(enabled);
+}
+
+void ConfigureAdvancedSettingsStandbyViewManager::onEditSelectedEnum(
+    ::signalInterface::ConfigureTypes::ConfigureAdvancedSettings)
+{
+    refresh();
+    emitApplicability(m_enableStandby);
+}
+
+void ConfigureAdvancedSettingsStandbyViewManager::onSaunaMasterProductChanged(
+    ::signalInterface::MasterFuncDescTypes::RcbProduct product)
+{
+    m_product = product;
+}
+
+void ConfigureAdvancedSettingsStandbyViewManager::refresh()
+{
+    if (!m_toggle.isNull()) {
+        m_toggle->setValue(toggleText());
+        m_toggle->setValue3(m_enableStandby);
+        m_toggle->setValue2(m_enableStandby);
+    }
+    m_reduction.setValue(m_offsetTemperature);
+    m_waterTemperature.setValue(m_tankStandbyTemperature);
+}
+
+void ConfigureAdvancedSettingsStandbyViewManager::emitApplicability(bool enabled)
+{
+    emit standbyTemperatureApplicableChanged(enabled &&
+                                             !MasterFuncDescTypes::isSteamProduct(m_product));
+    emit standbyWaterTemperatureApplicableChanged(enabled && m_functions.waterTemperature);
+}
+
+bool ConfigureAdvancedSettingsStandbyViewManager::editedEnable() const
+{
+    return m_toggle.isNull() ? m_enableStandby : m_toggle->data(valueRoles::value2).toBool();
+}
+
+} // namespace view

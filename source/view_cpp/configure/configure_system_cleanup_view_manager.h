@@ -1,0 +1,76 @@
+#pragma once
+
+#include "signal_interface/master_func_desc_types.h"
+#include "value/duration_manager_most_significant_component_hour.h"
+#include "view_cpp/configure/configure_view_manager_base.h"
+#include "view_cpp/list_model.h"
+#include "view_cpp/row_item.h"
+#include "view_cpp/text_row_item.h"
+#include "view_cpp/toggle_standard_item.h"
+
+#include <QList>
+#include <QPointer>
+
+namespace view {
+
+// The cleanup note: the reminder to clean the room after a number of operating hours, the
+// tank-empty notes of steam units emptied by hand, and the count of cleanups so far. Its texts are
+// translated whenever the rows are built or refreshed.
+class ConfigureSystemCleanupViewManager : public ConfigureViewManagerBase
+{
+    Q_OBJECT
+
+public:
+    static constexpr int intervalLowerLimitMinutes = 600;
+    static constexpr int intervalUpperLimitMinutes = 90000;
+    static constexpr int intervalHourStep = 10;
+    static constexpr int countRowId = 0;
+
+    explicit ConfigureSystemCleanupViewManager(QObject *parent);
+    ~ConfigureSystemCleanupViewManager() override;
+
+    ListModel *model() { return &m_model; }
+    value::DurationManager *timeManager() { return &m_timeManager; }
+
+    // QML "configureSystemsSelector".
+    int connectToView(const QList<QObject *> &senders);
+    // QML "cleanup_time": the editor's steps.
+    int connectTimeManagerToView(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders);
+
+signals:
+    void cleanupEnableChangeRequest(bool enable);
+    void cleanupTankNoticeChangeRequest(bool enable);
+    void cleanupTimeChangeRequest(int hours);
+
+public slots:
+    void onCleanUpViewVisibleChanged(bool visible);
+    void onCleanupTimeCommit();
+    void onCleanupTimeSelected(int id);
+    void onSaunaCleanupEnableChanged(bool enabled);
+    void onTankNotificationEnabledChanged(bool enabled);
+    void onSaunaCleanupTotalChanged(int total);
+    void onSaunaCleanupBetweenTimeChanged(int hours);
+    void onSaunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct product);
+    void onCleanupToggleChanged(int id, bool shown);
+
+private:
+    void rebuildList();
+    void refreshTexts();
+    bool hasTankNotes() const;
+
+    ListModel m_model;
+    QPointer<ToggleStandardItem> m_enableToggle;
+    QPointer<ToggleStandardItem> m_tankNotesToggle;
+    QPointer<RowItem> m_intervalRow;
+    QPointer<TextRowItem> m_countRow;
+    bool m_cleanupEnabled = true;
+    bool m_tankNotificationEnabled = false;
+    int m_intervalHours = 10;
+    int m_total = 0;
+    value::DurationManagerMostSignificantComponentHour m_timeManager;
+    ::signalInterface::MasterFuncDescTypes::RcbProduct m_product =
+        ::signalInterface::MasterFuncDescTypes::E_unknown;
+};
+
+} // namespace view

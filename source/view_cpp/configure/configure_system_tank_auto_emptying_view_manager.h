@@ -1,0 +1,64 @@
+#pragma once
+
+#include "signal_interface/language_types.h"
+#include "value/duration_manager_most_significant_component_hour.h"
+#include "view_cpp/configure/configure_view_manager_base.h"
+#include "view_cpp/list_model.h"
+#include "view_cpp/row_item.h"
+#include "view_cpp/toggle_standard_item.h"
+
+#include <QList>
+#include <QPointer>
+
+namespace view {
+
+// Automatic emptying of the water tank: a switch and the interval between emptyings. Both show
+// what the sauna system last reported.
+class ConfigureSystemTankAutoEmptyingViewManager : public ConfigureViewManagerBase
+{
+    Q_OBJECT
+
+public:
+    static constexpr int intervalLowerLimitMinutes = 60;
+    static constexpr int intervalUpperLimitMinutes = 480;
+
+    explicit ConfigureSystemTankAutoEmptyingViewManager(QObject *parent);
+    ~ConfigureSystemTankAutoEmptyingViewManager() override;
+
+    ListModel *model() { return &m_model; }
+    value::DurationManager *timeManager() { return &m_timeManager; }
+
+    // QML "configureSystemsSelector".
+    int connectToView(const QList<QObject *> &senders);
+    // QML "tank_auto_emptying": the editor's steps.
+    int connectTimeManagerToView(const QList<QObject *> &senders);
+    int connectLanguageSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders);
+    // Loads the editor with the interval known at start-up.
+    void initializeView();
+
+signals:
+    void tankEmptyingEnableChangeRequested(bool enable);
+    void tankAutoEmptyingDurationChangeRequest(int minutes);
+
+public slots:
+    void onTankAutoEmptyingVisibleChanged(bool visible);
+    void onTankAutoEmptyingIntervalCommit();
+    void onTankAutoEmptyingToggleChanged(int id, bool shown);
+    void onTankAutoEmptyingIntervalEdit();
+    void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
+    void onSaunaTankAutoEmptyingEnableChanged(bool enabled);
+    void onSaunaTankAutoEmptyingDurationChanged(int minutes);
+
+private:
+    void refresh();
+
+    bool m_enabled = false;
+    int m_interval = 60;
+    ListModel m_model;
+    QPointer<ToggleStandardItem> m_toggle;
+    QPointer<RowItem> m_intervalRow;
+    value::DurationManagerMostSignificantComponentHour m_timeManager;
+};
+
+} // namespace view
