@@ -1,0 +1,656 @@
+#include "model_reader.h"
+
+#include "control/variant_controller_pc_panel.h"
+#include "signal_interface/configure_types.h"
+#include "signal_interface/data_provider_types.h"
+#include "signal_interface/external_switch_types.h"
+#include "signal_interface/time_edit_types.h"
+#include "signal_interface/type_registration.h"
+#include "signal_interface/variant_types.h"
+#include "view_cpp/configure/configure_advanced_settings_ext_switch_view_manager.h"
+#include "view_cpp/configure/configure_advanced_settings_fan_view_manager.h"
+#include "view_cpp/configure/configure_advanced_settings_standby_view_manager.h"
+#include "view_cpp/configure/configure_advanced_settings_view_manager.h"
+#include "view_cpp/configure/configure_system_cleanup_view_manager.h"
+#include "view_cpp/configure/configure_system_tank_auto_emptying_view_manager.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+using signalInterface::ConfigureTypes;
+using signalInterface::ExternalSwitchTypes;
+using signalInterface::MasterFuncDescTypes;
+using signalInterface::TimeEditTypes;
+using signalInterface::VariantTypes;
+using Post = MasterFuncDescTypes::MasterFuncDescPost;
+
+Q_DECLARE_METATYPE(MasterFuncDescTypes::RcbProduct)
+
+namespace {
+
+Post menuFlags(bool standby, bool extSwFunction, bool extSwBathtime, bool fan)
+{
+    Post post;
+    post.standby = standby;
+    post.extSwFunction = extSwFunction;
+    post.extSwBathtime = extSwBathtime;
+    post.fan = fan;
+    return post;
+}
+
+QStringList menuTexts(view::ListModel &model)
+{
+    return modelReader::texts(model, "textOnSubMenu");
+}
+
+// The value of the role of a row of a stepper-role list ("value", "value2", ...).
+QVariant role(const view::ListModel &model, int row, const char *name)
+{
+    return modelReader::value(model, row, name);
+}
+
+} // namespace
+
+// The Advanced settings screens (menu, standby, fan, external switch) and the System menu's tank
+// auto-emptying and cleanup note screens, each manager on its own.
+class TestConfigureAdvancedSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { signalInterface::registerMetaTypes(); }
+
+    // Advanced settings menu.
+    void menuRowsFollowTheFunctionFlags_data();
+    void menuRowsFollowTheFunctionFlags();
+    void menuIgnoresFlagsItDoesNotRead();
+    void menuTellsStandbyByBrand();
+    void menuSelectionsEmitTheirIds();
+
+    // Standby.
+    void standbyApplicabilityByProduct_data();
+    void standbyApplicabilityByProduct();
+    void standbyToggleEditsTheLocalCopyBothWays();
+    void standbyCommitSendsEnableReductionAndTank();
+    void standbyCommitWithoutItsRowSendsNothing();
+    void standbyEditorsKeepTheirLimits();
+
+    // Fan.
+    void fanRowShowsTheRuntime();
+    void fanEditorLimitsAndCommit();
+
+    // External switch.
+    void externalSwitchWaitsForTheBathTimeLimit();
+    void externalSwitchRowsAndFunction();
+
+    // Tank auto-emptying.
+    void tankToggleRequestsTheOppositeBothWays();
+    void tankRowsAndInterval();
+
+    // Cleanup note.
+    void cleanupRowsByProduct_data();
+    void cleanupRowsByProduct();
+    void cleanupTogglesRequestTheOppositeBothWays();
+    void cleanupIntervalEditor();
+};
+
+void TestConfigureAdvancedSettings::menuRowsFollowTheFunctionFlags_data()
+{
+    QTest::addColumn<Post>("post");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("layout");
+    QTest::newRow("only the bath-time switch")
+        << menuFlags(false, false, true, false) << QStringList{"External switch"}
+        << QStringList{"single"};
+    QTest::newRow("only the switch function")
+        << menuFlags(false, true, false, false) << QStringList{"External switch"}
+        << QStringList{"single"};
+    QTest::newRow("standby and fan")
+        << menuFlags(true, false, false, true) << QStringList{"Standby", "Fan"}
+        << QStringList{"top", "bottom"};
+    QTest::newRow("all") << menuFlags(true, true, true, true)
+                         << QStringList{"Standby", "External switch", "Fan"}
+                         << QStringList{"top", "centre", "bottom"};
+}
+
+void TestConfigureAdvancedSettings::menuRowsFollowTheFunctionFlags()
+{
+    QFETCH(Post, post);
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, layout);
+    view::ConfigureAdvancedSettingsViewManager menu(nullptr);
+    QSignalSpy applicable(
+        &menu, &view::ConfigureAdvancedSettingsViewManager::advancedSettingsApplicableChanged);
+    QCOMPARE(menu.model()->rowCount(), 0);
+    menu.emitApplicableChanged();
+    QCOMPARE(applicable.takeFirst().at(0).toBool(), false);
+
+    menu.onSaunaMasterFuncDescChanged(post);
+    QCOMPARE(menuTexts(*menu.model()), texts);
+    QCOMPARE(modelReader::texts(*menu.model(), "layoutOrder"), layout);
+    QCOMPARE(applicable.size(), 1);
+    QCOMPARE(applicable.takeFirst().at(0).toBool(), true);
+
+    // Clearing all four empties the menu.
+    menu.onSaunaMasterFuncDescChanged(Post());
+    QCOMPARE(menu.model()->rowCount(), 0);
+    QCOMPARE(applicable.size(), 1);
+    QCOMPARE(applicable.takeFirst().at(0).toBool(), false);
+}
+
+void TestConfigureAdvancedSettings::menuIgnoresFlagsItDoesNotRead()
+{
+    view::ConfigureAdvancedSettingsViewManager menu(nullptr);
+    menu.onSaunaMasterFuncDescChanged(menuFlags(true, false, false, true));
+    QSignalSpy applicable(
+        &menu, &view::ConfigureAdvancedSettingsViewManager::advancedSettingsApplicableChanged);
+    QSignalSpy reset(menu.model(), &QAbstractItemModel::rowsRemoved);
+    QSignalSpy inserted(menu.model(), &QAbstractItemModel::rowsInserted);
+    Post other = menuFlags(true, false, false, true);
+    other.cleanup = true;
+    other.waterTemperature = true;
+    menu.onSaunaMasterFuncDescChanged(other);
+    QCOMPARE(reset.size(), 0);
+    QCOMPARE(inserted.size(), 0);
+    QCOMPARE(applicable.size(), 0);
+    QCOMPARE(menuTexts(*menu.model()), (QStringList{"Standby", "Fan"}));
+}
+
+void TestConfigureAdvancedSettings::menuTellsStandbyByBrand()
+{
+    {
+        control::VariantControllerPcPanel variant(VariantTypes::E_orvela, nullptr);
+        QCOMPARE(control::VariantControllerBase::instance(), &variant);
+        view::ConfigureAdvancedSettingsViewManager menu(nullptr);
+        menu.onSaunaMasterFuncDescChanged(menuFlags(true, false, false, false));
+        QCOMPARE(menuTexts(*menu.model()), QStringList{"Warm Start"});
+        view::ConfigureAdvancedSettingsStandbyViewManager standby(nullptr);
+        QCOMPARE(standby.title(), QStringLiteral("Warm Start"));
+        QCOMPARE(standby.toggleText(), QStringLiteral("Enable"));
+    }
+    view::ConfigureAdvancedSettingsViewManager menu(nullptr);
+    menu.onSaunaMasterFuncDescChanged(menuFlags(true, false, false, false));
+    QCOMPARE(menuTexts(*menu.model()), QStringList{"Standby"});
+    view::ConfigureAdvancedSettingsStandbyViewManager standby(nullptr);
+    QCOMPARE(standby.toggleText(), QStringLiteral("Enable standby"));
+}
+
+void TestConfigureAdvancedSettings::menuSelectionsEmitTheirIds()
+{
+    view::ConfigureAdvancedSettingsViewManager menu(nullptr);
+    QSignalSpy edits(&menu, &view::ConfigureAdvancedSettingsViewManager::editSelected);
+    QSignalSpy enums(&menu, &view::ConfigureAdvancedSettingsViewManager::editSelectedEnum);
+    menu.onItemSelected(ConfigureTypes::E_fan); // not in the menu yet
+    QCOMPARE(edits.size(), 0);
+
+    menu.onSaunaMasterFuncDescChanged(menuFlags(true, true, false, true));
+    menu.onItemSelected(ConfigureTypes::E_standby);
+    QCOMPARE(edits.takeFirst().at(0).toInt(), int(ConfigureTypes::E_standby));
+    QCOMPARE(enums.size(), 1);
+    menu.onItemSelected(ConfigureTypes::E_externalSwitch);
+    menu.onItemSelected(ConfigureTypes::E_fan);
+    QCOMPARE(edits.takeFirst().at(0).toInt(), int(ConfigureTypes::E_externalSwitch));
+    QCOMPARE(edits.takeFirst().at(0).toInt(), int(ConfigureTypes::E_fan));
+    QCOMPARE(enums.size(), 1);
+    // The fan's own editor id and an unknown id are no menu rows.
+    menu.onItemSelected(ConfigureTypes::E_fanRuntime);
+    menu.onItemSelected(77);
+    QCOMPARE(edits.size(), 0);
+}
+
+void TestConfigureAdvancedSettings::standbyApplicabilityByProduct_data()
+{
+    QTest::addColumn<MasterFuncDescTypes::RcbProduct>("product");
+    QTest::addColumn<bool>("waterFlag");
+    QTest::addColumn<bool>("reduction");
+    QTest::newRow("sauna") << MasterFuncDescTypes::E_sauna << false << true;
+    QTest::newRow("combi with water temperature")
+        << MasterFuncDescTypes::E_combi_auto << true << true;
+    QTest::newRow("steam with water temperature")
+        << MasterFuncDescTypes::E_steam_public << true << false;
+    QTest::newRow("steam without water temperature")
+        << MasterFuncDescTypes::E_steam_private << false << false;
+}
+
+void TestConfigureAdvancedSettings::standbyApplicabilityByProduct()
+{
+    QFETCH(MasterFuncDescTypes::RcbProduct, product);
+    QFETCH(bool, waterFlag);
+    QFETCH(bool, reduction);
+    view::ConfigureAdvancedSettingsStandbyViewManager standby(nullptr);
+    QSignalSpy reductionApplicable(
+        &standby,
+        &view::ConfigureAdvancedSettingsStandbyViewManager::standbyTemperatureApplicableChanged);
+    QSignalSpy waterApplicable(&standby, &view::ConfigureAdvancedSettingsStandbyViewManager::
+                                             standbyWaterTemperatureApplicableChanged);
+    standby.onSaunaMasterProductChanged(product);
+    Post post;
+    post.waterTemperature = waterFlag;
+    standby.onSaunaMasterFuncDescChanged(post);
+    // Standby off: neither applies.
+    QCOMPARE(reductionApplicable.takeLast().at(0).toBool(), false);
+    QCOMPARE(waterApplicable.takeLast().at(0).toBool(), false);
+
+    standby.onSaunaEnableStandbyChanged(true);
+    QCOMPARE(reductionApplicable.takeLast().at(0).toBool(), reduction);
+    QCOMPARE(waterApplicable.takeLast().at(0).toBool(), waterFlag);
+    standby.onEditSelectedEnum(ConfigureTypes::E_standby);
+    QCOMPARE(reductionApplicable.takeLast().at(0).toBool(), reduction);
+    QCOMPARE(waterApplicable.takeLast().at(0).toBool(), waterFlag);
+}
+
+void TestConfigureAdvancedSettings::standbyToggleEditsTheLocalCopyBothWays()
+{
+    view::ConfigureAdvancedSettingsStandbyViewManager standby(nullptr);
+    Post post;
+    post.waterTemperature = true;
+    standby.onSaunaMasterFuncDescChanged(post);
+    standby.onSaunaMasterProductChanged(MasterFuncDescTypes::E_sauna);
+    standby.onSaunaEnableStandbyChanged(true);
+    standby.onStandbyViewVisibleChanged(true);
+    view::ListModel &model = *standby.model();
+    QCOMPARE(model.rowCount(), 1);
+    QCOMPARE(role(model, 0, "value").toString(), QStringLiteral("Enable standby"));
+    QCOMPARE(role(model, 0, "value2").toBool(), true);
+
+    QSignalSpy enable(
+        &standby, &view::ConfigureAdvancedSettingsStandbyViewManager::enableStandbyChangeRequest);
+    QSignalSpy reductionApplicable(
+        &standby,
+        &view::ConfigureAdvancedSettingsStandbyViewManager::standbyTemperatureApplicableChanged);
+    QSignalSpy waterApplicable(&standby, &view::ConfigureAdvancedSettingsStandbyViewManager::
+                                             standbyWaterTemperatureApplicableChanged);
+    // The switch showed on: it turns off at once, both editors go, nothing is sent.
+    standby.onToggleChanged(0, true);
+    QCOMPARE(role(model, 0, "value2").toBool(), false);
+    QCOMPARE(reductionApplicable.takeLast().at(0).toBool(), false);
+    QCOMPARE(waterApplicable.takeLast().at(0).toBool(), false);
+    // The switch showed off: it turns on.
+    standby.onToggleChanged(0, false);
+    QCOMPARE(role(model, 0, "value2").toBool(), true);
+    QCOMPARE(reductionApplicable.takeLast().at(0).toBool(), true);
+    QCOMPARE(waterApplicable.takeLast().at(0).toBool(), true);
+    // Another id is not the switch.
+    standby.onToggleChanged(1, true);
+    QCOMPARE(role(model, 0, "value2").toBool(), true);
+    QCOMPARE(enable.size(), 0);
+
+    standby.onStandbyViewVisibleChanged(false);
+    QCOMPARE(model.rowCount(), 0);
+}
+
+void TestConfigureAdvancedSettings::standbyCommitSendsEnableReductionAndTank()
+{
+    view::ConfigureAdvancedSettingsStandbyViewManager standby(nullptr);
+    standby.onSaunaStandbyOffsetTemperatureChanged(90);
+    standby.onSaunaTankStandbyTemperatureChanged(810);
+    standby.onEditSelectedEnum(ConfigureTypes::E_standby);
+    // 810 ninths: 90 °C.
+    QCOMPARE(standby.waterTemperatureManager()->value().value_or(-1), 810);
+    QCOMPARE(value::shownTemperature(810, standby.waterTemperatureManager()->temperatureUnit()),
+             90);
+    standby.onStandbyViewVisibleChanged(true);
+    standby.onToggleChanged(0, false);
+    standby.reductionManager()->onChangeTemperatureValueRequested(
+        signalInterface::DataProviderTypes::E_stepper_increase);
+
+    QList<QString> order;
+    connect(&standby,
+            &view::ConfigureAdvancedSettingsStandbyViewManager::enableStandbyChangeRequest, this,
+            [&order](bool enable) { order << QStringLiteral("enable %1").arg(enable); });
+    connect(&standby,
+            &view::ConfigureAdvancedSettingsStandbyViewManager::
+                standbyTemperatureReductionChangeRequest,
+            this, [&order](int value) { order << QStringLiteral("reduction %1").arg(value); });
+    connect(&standby,
+            &view::ConfigureAdvancedSettingsStandbyViewManager::tankStandbyTemperatureChangeRequest,
+            this, [&order](int value) { order << QStringLiteral("tank %1").arg(value); });
+    // Commits of the other Advanced screens' ids are not this screen's.
+    standby.onCommitValue(ConfigureTypes::E_fanRuntime);
+    standby.onCommitValue(ConfigureTypes::E_externalSwitchBathtime);
+    QVERIFY(order.isEmpty());
+    standby.onCommitValue(0);
+    const int stepped = standby.reductionManager()->value().value_or(-1);
+    QVERIFY(stepped > 90);
+    QCOMPARE(order, (QList<QString>{QStringLiteral("enable 1"),
+                                    QStringLiteral("reduction %1").arg(stepped),
+                                    QStringLiteral("tank 810")}));
+}
+
+void TestConfigureAdvancedSettings::standbyCommitWithoutItsRowSendsNothing()
+{
+    view::ConfigureAdvancedSettingsStandbyViewManager standby(nullptr);
+    standby.onEditSelectedEnum(ConfigureTypes::E_standby);
+    QSignalSpy enable(
+        &standby, &view::ConfigureAdvancedSettingsStandbyViewManager::enableStandbyChangeRequest);
+    QSignalSpy reduction(&standby, &view::ConfigureAdvancedSettingsStandbyViewManager::
+                                       standbyTemperatureReductionChangeRequest);
+    standby.onCommitValue(0);
+    standby.onStandbyViewVisibleChanged(true);
+    standby.onStandbyViewVisibleChanged(false);
+    standby.onCommitValue(0);
+    QCOMPARE(enable.size(), 0);
+    QCOMPARE(reduction.size(), 0);
+}
+
+void TestConfigureAdvancedSettings::standbyEditorsKeepTheirLimits()
+{
+    using Standby = view::ConfigureAdvancedSettingsStandbyViewManager;
+    view::ConfigureAdvancedSettingsStandbyViewManager standby(nullptr);
+    value::TemperatureValueManager &reduction = *standby.reductionManager();
+    value::TemperatureValueManager &water = *standby.waterTemperatureManager();
+    QCOMPARE(reduction.lowerLimit(), Standby::reductionLowerLimit);
+    QCOMPARE(reduction.upperLimit(), 270);
+    QCOMPARE(water.lowerLimit(), 675);
+    QCOMPARE(water.upperLimit(), 873);
+    // Reports outside the limits are held within them.
+    standby.onSaunaStandbyOffsetTemperatureChanged(450);
+    standby.onSaunaTankStandbyTemperatureChanged(540);
+    standby.onEditSelectedEnum(ConfigureTypes::E_standby);
+    QCOMPARE(reduction.value().value_or(-1), 270);
+    QCOMPARE(water.value().value_or(-1), 675);
+    water.onChangeTemperatureValueRequested(signalInterface::DataProviderTypes::E_stepper_decrease);
+    QCOMPARE(water.value().value_or(-1), 675);
+}
+
+void TestConfigureAdvancedSettings::fanRowShowsTheRuntime()
+{
+    view::ConfigureAdvancedSettingsFanViewManager fan(nullptr);
+    fan.onSaunaFanRuntimeChanged(90);
+    QCOMPARE(fan.model()->rowCount(), 0); // stored only while hidden
+    fan.onFanViewVisibleChanged(true);
+    view::ListModel &model = *fan.model();
+    QCOMPARE(modelReader::applIds(model), QList<int>{ConfigureTypes::E_fanRuntime});
+    QCOMPARE(role(model, 0, "value").toString(), QStringLiteral("Running Time"));
+    QCOMPARE(role(model, 0, "value2").toString(), QStringLiteral("1h 30min"));
+    fan.onSaunaFanRuntimeChanged(45);
+    QCOMPARE(role(model, 0, "value2").toString(), QStringLiteral("45min"));
+    fan.onFanViewVisibleChanged(false);
+    QCOMPARE(model.rowCount(), 0);
+}
+
+void TestConfigureAdvancedSettings::fanEditorLimitsAndCommit()
+{
+    view::ConfigureAdvancedSettingsFanViewManager fan(nullptr);
+    value::DurationManager &editor = *fan.runtimeManager();
+    QSignalSpy requests(&fan,
+                        &view::ConfigureAdvancedSettingsFanViewManager::fanRuntimeChangeRequest);
+    QSignalSpy edits(&fan, &view::ConfigureAdvancedSettingsFanViewManager::editSelected);
+
+    // Nothing loaded yet: no value, nothing to send (a 0 would lie below the 1 minute limit).
+    fan.onCommitValue(ConfigureTypes::E_fanRuntime);
+    QCOMPARE(requests.size(), 0);
+
+    QCOMPARE(editor.lowerLimit(), qint64(1) * 60000);
+    QCOMPARE(editor.upperLimit(), qint64(180) * 60000);
+    fan.onSaunaFanRuntimeChanged(500);
+    fan.onRowItemSelected(ConfigureTypes::E_fan); // not the row's id
+    QCOMPARE(edits.size(), 0);
+    fan.onRowItemSelected(ConfigureTypes::E_fanRuntime);
+    QCOMPARE(edits.takeFirst().at(0).toInt(), int(ConfigureTypes::E_fanRuntime));
+    QCOMPARE(editor.valueInMinutes(), 180);
+    // One minute per minute step; the top stops at the limit.
+    editor.onDurationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_increase);
+    QCOMPARE(editor.valueInMinutes(), 180);
+    editor.onDurationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_decrease);
+    QCOMPARE(editor.valueInMinutes(), 179);
+    editor.onDurationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_decrease);
+    QCOMPARE(editor.valueInMinutes(), 119);
+
+    fan.onCommitValue(0);
+    fan.onCommitValue(ConfigureTypes::E_externalSwitchBathtime);
+    QCOMPARE(requests.size(), 0);
+    fan.onCommitValue(ConfigureTypes::E_fanRuntime);
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests.at(0).at(0).toInt(), 119);
+
+    fan.onSaunaFanRuntimeChanged(0);
+    fan.onRowItemSelected(ConfigureTypes::E_fanRuntime);
+    QCOMPARE(editor.valueInMinutes(), 1);
+}
+
+void TestConfigureAdvancedSettings::externalSwitchWaitsForTheBathTimeLimit()
+{
+    view::ConfigureAdvancedSettingsExtSwitchViewManager extSwitch(nullptr);
+    value::DurationManager &editor = *extSwitch.bathTimeManager();
+    QSignalSpy edits(&extSwitch,
+                     &view::ConfigureAdvancedSettingsExtSwitchViewManager::editSelected);
+    QSignalSpy requests(
+        &extSwitch,
+        &view::ConfigureAdvancedSettingsExtSwitchViewManager::extSwBathtimeChangeRequest);
+    // Before the limit is known the editor could hold 1 minute only: it neither opens nor sends.
+    QCOMPARE(editor.lowerLimit(), editor.upperLimit());
+    extSwitch.onSaunaExtSwBathtimeChanged(120);
+    extSwitch.onExtSwBathTimeSelected();
+    extSwitch.onCommitValue(ConfigureTypes::E_externalSwitchBathtime);
+    QCOMPARE(edits.size(), 0);
+    QCOMPARE(requests.size(), 0);
+    QVERIFY(!editor.value());
+
+    extSwitch.onSaunaBathTimeLimitChanged(360);
+    // No value yet: a commit sends nothing.
+    extSwitch.onCommitValue(ConfigureTypes::E_externalSwitchBathtime);
+    QCOMPARE(requests.size(), 0);
+    extSwitch.onExtSwBathTimeSelected();
+    QCOMPARE(edits.takeFirst().at(0).toInt(), int(ConfigureTypes::E_externalSwitchBathtime));
+    QCOMPARE(editor.valueInMinutes(), 120);
+    editor.onDurationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_increase);
+    QCOMPARE(editor.valueInMinutes(), 180);
+    editor.onDurationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_decrease);
+    extSwitch.onCommitValue(0);
+    extSwitch.onCommitValue(ConfigureTypes::E_fanRuntime);
+    QCOMPARE(requests.size(), 0);
+    extSwitch.onCommitValue(ConfigureTypes::E_externalSwitchBathtime);
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests.at(0).at(0).toInt(), 179);
+    // The limit holds.
+    extSwitch.onSaunaExtSwBathtimeChanged(1000);
+    extSwitch.onExtSwBathTimeSelected();
+    QCOMPARE(editor.valueInMinutes(), 360);
+}
+
+void TestConfigureAdvancedSettings::externalSwitchRowsAndFunction()
+{
+    view::ConfigureAdvancedSettingsExtSwitchViewManager extSwitch(nullptr);
+    extSwitch.onSaunaExtSwBathtimeChanged(120);
+    extSwitch.onExternalSwitchVisibleChanged(true);
+    view::ListModel &bathTime = *extSwitch.bathTimeModel();
+    view::ListModel &functions = *extSwitch.functionModel();
+    QCOMPARE(role(bathTime, 0, "value").toString(), QStringLiteral("Bath time"));
+    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("2h 0m"));
+    extSwitch.onSaunaExtSwBathtimeChanged(45);
+    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("0h 45m"));
+    QCOMPARE(menuTexts(functions), (QStringList{"Renew bath time", "On/Off"}));
+    QCOMPARE(modelReader::applIds(functions),
+             (QList<int>{ExternalSwitchTypes::E_renew, ExternalSwitchTypes::E_onOff}));
+    QCOMPARE(modelReader::column(functions, "checkmarkChecked"), (QVariantList{true, false}));
+    QCOMPARE(modelReader::texts(functions, "layoutOrder"), (QStringList{"top", "bottom"}));
+
+    QSignalSpy requests(
+        &extSwitch,
+        &view::ConfigureAdvancedSettingsExtSwitchViewManager::extSwFunctionChangeRequest);
+    extSwitch.onExtSwFunctionSelected(2);
+    extSwitch.onExtSwFunctionSelected(-1);
+    QCOMPARE(requests.size(), 0);
+    extSwitch.onExtSwFunctionSelected(ExternalSwitchTypes::E_onOff);
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests.at(0).at(0).value<ExternalSwitchTypes::ExternalSwitchFunction>(),
+             ExternalSwitchTypes::E_onOff);
+    // The mark moves with the report only.
+    QCOMPARE(modelReader::column(functions, "checkmarkChecked"), (QVariantList{true, false}));
+    extSwitch.onSaunaExternalSwitchFunctionChanged(ExternalSwitchTypes::E_onOff);
+    QCOMPARE(modelReader::column(functions, "checkmarkChecked"), (QVariantList{false, true}));
+
+    extSwitch.onExternalSwitchVisibleChanged(false);
+    QCOMPARE(bathTime.rowCount(), 0);
+    QCOMPARE(functions.rowCount(), 0);
+}
+
+void TestConfigureAdvancedSettings::tankToggleRequestsTheOppositeBothWays()
+{
+    view::ConfigureSystemTankAutoEmptyingViewManager tank(nullptr);
+    tank.onTankAutoEmptyingVisibleChanged(true);
+    QSignalSpy requests(
+        &tank,
+        &view::ConfigureSystemTankAutoEmptyingViewManager::tankEmptyingEnableChangeRequested);
+    tank.onTankAutoEmptyingToggleChanged(ConfigureTypes::E_tankAutoEmptyingEnable, true);
+    tank.onTankAutoEmptyingToggleChanged(ConfigureTypes::E_tankAutoEmptyingEnable, false);
+    tank.onTankAutoEmptyingToggleChanged(ConfigureTypes::E_tankAutoEmptyingInterval, true);
+    QCOMPARE(requests.size(), 2);
+    QCOMPARE(requests.at(0).at(0).toBool(), false);
+    QCOMPARE(requests.at(1).at(0).toBool(), true);
+    // The switch follows the report only.
+    QCOMPARE(role(*tank.model(), 0, "value2").toBool(), false);
+    tank.onSaunaTankAutoEmptyingEnableChanged(true);
+    QCOMPARE(role(*tank.model(), 0, "value2").toBool(), true);
+}
+
+void TestConfigureAdvancedSettings::tankRowsAndInterval()
+{
+    view::ConfigureSystemTankAutoEmptyingViewManager tank(nullptr);
+    value::DurationManager &editor = *tank.timeManager();
+    QSignalSpy requests(
+        &tank,
+        &view::ConfigureSystemTankAutoEmptyingViewManager::tankAutoEmptyingDurationChangeRequest);
+    // No value before the start-up state: nothing to send.
+    tank.onTankAutoEmptyingIntervalCommit();
+    QCOMPARE(requests.size(), 0);
+    tank.initializeView();
+    QCOMPARE(editor.valueInMinutes(), 60);
+
+    QCOMPARE(tank.model()->rowCount(), 0);
+    tank.onSaunaTankAutoEmptyingDurationChanged(90);
+    tank.onTankAutoEmptyingVisibleChanged(true);
+    view::ListModel &model = *tank.model();
+    QCOMPARE(modelReader::applIds(model), (QList<int>{ConfigureTypes::E_tankAutoEmptyingEnable,
+                                                      ConfigureTypes::E_tankAutoEmptyingInterval}));
+    QCOMPARE(role(model, 0, "value").toString(), QStringLiteral("Enable"));
+    QCOMPARE(role(model, 1, "value").toString(), QStringLiteral("Time interval"));
+    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("1h 30min"));
+    QCOMPARE(role(model, 1, "value5").toString(), QStringLiteral("single"));
+    tank.onSaunaTankAutoEmptyingDurationChanged(45);
+    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("45min"));
+
+    QCOMPARE(editor.lowerLimit(), qint64(60) * 60000);
+    QCOMPARE(editor.upperLimit(), qint64(480) * 60000);
+    QSignalSpy edits(&tank, &view::ConfigureSystemTankAutoEmptyingViewManager::editSelected);
+    tank.onSaunaTankAutoEmptyingDurationChanged(600);
+    tank.onTankAutoEmptyingIntervalEdit();
+    QCOMPARE(edits.takeFirst().at(0).toInt(), int(ConfigureTypes::E_tankAutoEmptyingInterval));
+    QCOMPARE(editor.valueInMinutes(), 480);
+    editor.onDurationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_decrease);
+    QCOMPARE(editor.valueInMinutes(), 420);
+    editor.onDurationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_increase);
+    tank.onTankAutoEmptyingIntervalCommit();
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests.at(0).at(0).toInt(), 421);
+
+    tank.onTankAutoEmptyingVisibleChanged(false);
+    QCOMPARE(model.rowCount(), 0);
+}
+
+void TestConfigureAdvancedSettings::cleanupRowsByProduct_data()
+{
+    QTest::addColumn<MasterFuncDescTypes::RcbProduct>("product");
+    QTest::addColumn<QStringList>("texts");
+    const QString count = QStringLiteral("Cleanup's until now: 0");
+    QTest::newRow("sauna") << MasterFuncDescTypes::E_sauna
+                           << QStringList{"Enable", "Time interval", count};
+    QTest::newRow("combi") << MasterFuncDescTypes::E_combi_auto
+                           << QStringList{"Enable", "Time interval", count};
+    QTest::newRow("steam emptied by hand")
+        << MasterFuncDescTypes::E_steam_manual_empty
+        << QStringList{"Enable", "Time interval", "Tank Empty Notes", count};
+    QTest::newRow("automatic steam") << MasterFuncDescTypes::E_steam_private_auto
+                                     << QStringList{"Enable", "Time interval", count};
+}
+
+void TestConfigureAdvancedSettings::cleanupRowsByProduct()
+{
+    QFETCH(MasterFuncDescTypes::RcbProduct, product);
+    QFETCH(QStringList, texts);
+    view::ConfigureSystemCleanupViewManager cleanup(nullptr);
+    view::ListModel &model = *cleanup.model();
+    // A product report builds the rows even while the page is hidden.
+    cleanup.onSaunaMasterProductChanged(product);
+    QCOMPARE(modelReader::texts(model, "value"), texts);
+
+    cleanup.onCleanUpViewVisibleChanged(false);
+    QCOMPARE(model.rowCount(), 0);
+    cleanup.onCleanUpViewVisibleChanged(true);
+    QCOMPARE(modelReader::texts(model, "value"), texts);
+    // Before any report: the reminder on, 10 hours.
+    QCOMPARE(role(model, 0, "value2").toBool(), true);
+    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("10h"));
+    cleanup.onSaunaCleanupBetweenTimeChanged(5);
+    cleanup.onSaunaCleanupTotalChanged(3);
+    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("5h"));
+    QCOMPARE(role(model, model.rowCount() - 1, "value").toString(),
+             QStringLiteral("Cleanup's until now: 3"));
+}
+
+void TestConfigureAdvancedSettings::cleanupTogglesRequestTheOppositeBothWays()
+{
+    view::ConfigureSystemCleanupViewManager cleanup(nullptr);
+    cleanup.onSaunaMasterProductChanged(MasterFuncDescTypes::E_steam_manual_empty);
+    QSignalSpy enable(&cleanup,
+                      &view::ConfigureSystemCleanupViewManager::cleanupEnableChangeRequest);
+    QSignalSpy notes(&cleanup,
+                     &view::ConfigureSystemCleanupViewManager::cleanupTankNoticeChangeRequest);
+    cleanup.onCleanupToggleChanged(ConfigureTypes::E_cleanupEnable, true);
+    cleanup.onCleanupToggleChanged(ConfigureTypes::E_cleanupEnable, false);
+    cleanup.onCleanupToggleChanged(ConfigureTypes::E_tankNoticeEnable, false);
+    cleanup.onCleanupToggleChanged(ConfigureTypes::E_tankNoticeEnable, true);
+    cleanup.onCleanupToggleChanged(ConfigureTypes::E_cleanup, true);
+    QCOMPARE(enable.size(), 2);
+    QCOMPARE(enable.at(0).at(0).toBool(), false);
+    QCOMPARE(enable.at(1).at(0).toBool(), true);
+    QCOMPARE(notes.size(), 2);
+    QCOMPARE(notes.at(0).at(0).toBool(), true);
+    QCOMPARE(notes.at(1).at(0).toBool(), false);
+    // The switches follow the reports only.
+    QCOMPARE(role(*cleanup.model(), 2, "value2").toBool(), false);
+    cleanup.onTankNotificationEnabledChanged(true);
+    cleanup.onSaunaCleanupEnableChanged(false);
+    QCOMPARE(role(*cleanup.model(), 2, "value2").toBool(), true);
+    QCOMPARE(role(*cleanup.model(), 0, "value2").toBool(), false);
+}
+
+void TestConfigureAdvancedSettings::cleanupIntervalEditor()
+{
+    view::ConfigureSystemCleanupViewManager cleanup(nullptr);
+    value::DurationManager &editor = *cleanup.timeManager();
+    QSignalSpy requests(&cleanup,
+                        &view::ConfigureSystemCleanupViewManager::cleanupTimeChangeRequest);
+    QSignalSpy edits(&cleanup, &view::ConfigureSystemCleanupViewManager::editSelected);
+    // Never chosen: no value, nothing sent.
+    cleanup.onCleanupTimeCommit();
+    QCOMPARE(requests.size(), 0);
+
+    QCOMPARE(editor.lowerLimit(), qint64(600) * 60000);
+    QCOMPARE(editor.upperLimit(), qint64(90000) * 60000);
+    cleanup.onSaunaCleanupBetweenTimeChanged(5);
+    cleanup.onCleanupTimeSelected(ConfigureTypes::E_cleanupTime); // not the row's id
+    QCOMPARE(edits.size(), 0);
+    cleanup.onCleanupTimeSelected(ConfigureTypes::E_cleanup);
+    QCOMPARE(edits.takeFirst().at(0).toInt(), int(ConfigureTypes::E_cleanupTime));
+    QCOMPARE(editor.valueInMinutes(), 600);
+    cleanup.onCleanupTimeCommit();
+    QCOMPARE(requests.takeFirst().at(0).toInt(), 10);
+
+    // One hour step is ten hours; the minute steppers do nothing.
+    editor.onDurationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_increase);
+    QCOMPARE(editor.valueInMinutes(), 1200);
+    editor.onDurationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_increase);
+    QCOMPARE(editor.valueInMinutes(), 1200);
+    cleanup.onCleanupTimeCommit();
+    QCOMPARE(requests.takeFirst().at(0).toInt(), 20);
+    cleanup.onSaunaCleanupBetweenTimeChanged(2000);
+    cleanup.onCleanupTimeSelected(ConfigureTypes::E_cleanup);
+    QCOMPARE(editor.valueInMinutes(), 90000);
+}
+
+QTEST_MAIN(TestConfigureAdvancedSettings)
+#include "tst_configure_advanced_settings.moc"
