@@ -2570,4 +2570,167 @@
         <translation>Speichern</translation>
     </message>
 </context>
+<context>
+    <name>AdvancedSettingsPage</name>
+    <message>
+        <source>Advanced settings</source>
+        <translation>Erweiterte Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>CleanupPage</name>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Reinigungshinweis</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Zeitintervall</translation>
+    </message>
+</context>
+<context>
+    <name>DurationEditorPage</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>ExternalSwitchPage</name>
+    <message>
+        <source>External switch</source>
+        <translation>Externer Schalter</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Bath time</source>
+        <translation>Badezeit</translation>
+    </message>
+</context>
+<context>
+    <name>FanPage</name>
+    <message>
+        <source>Fan</source>
+        <translation>Lüfter</translation>
+    </message>
+    <message>
+        <source>Running Time</source>
+        <translation>Laufzeit</translation>
+    </message>
+</context>
+<context>
+    <name>StandbyPage</name>
+    <message>
+        <source>Temperature reduction</source>
+        <translation>Temperaturabsenkung</translation>
+    </message>
+    <message>
+        <source>Tank standby temperature</source>
+        <translation>Tank-Bereitschaftstemperatur</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>TankAutoEmptyingPage</name>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Automatische Tankentleerung</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Zeitintervall</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsExtSwitchViewManager</name>
+    <message>
+        <source>Bath time</source>
+        <translation>Badezeit</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Renew bath time</source>
+        <translation>Badezeit erneuern</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Ein/Aus</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsFanViewManager</name>
+    <message>
+        <source>Running Time</source>
+        <translation>Laufzeit</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsStandbyViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivieren</translation>
+    </message>
+    <message>
+        <source>Enable standby</source>
+        <translation>Standby aktivieren</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsViewManager</name>
+    <message>
+        <source>External switch</source>
+        <translation>Externer Schalter</translation>
+    </message>
+    <message>
+        <source>Fan</source>
+        <translation>Lüfter</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemCleanupViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivieren</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Zeitintervall</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Tank Empty Notes</source>
+        <translation>Hinweise bei leerem Tank</translation>
+    </message>
+    <message>
+        <source>Cleanup&apos;s until now: %1</source>
+        <translation>Bisherige Reinigungen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemTankAutoEmptyingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivieren</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Zeitintervall</translation>
+    </message>
+</context>
 </TS>

@@ -2570,4 +2570,167 @@
         <translation>Tallenna</translation>
     </message>
 </context>
+<context>
+    <name>AdvancedSettingsPage</name>
+    <message>
+        <source>Advanced settings</source>
+        <translation>Lisäasetukset</translation>
+    </message>
+</context>
+<context>
+    <name>CleanupPage</name>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Siivousmuistutus</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Aikaväli</translation>
+    </message>
+</context>
+<context>
+    <name>DurationEditorPage</name>
+    <message>
+        <source>Save</source>
+        <translation>Tallenna</translation>
+    </message>
+</context>
+<context>
+    <name>ExternalSwitchPage</name>
+    <message>
+        <source>External switch</source>
+        <translation>Ulkoinen kytkin</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Toiminto</translation>
+    </message>
+    <message>
+        <source>Bath time</source>
+        <translation>Kylpyaika</translation>
+    </message>
+</context>
+<context>
+    <name>FanPage</name>
+    <message>
+        <source>Fan</source>
+        <translation>Tuuletin</translation>
+    </message>
+    <message>
+        <source>Running Time</source>
+        <translation>Käyntiaika</translation>
+    </message>
+</context>
+<context>
+    <name>StandbyPage</name>
+    <message>
+        <source>Temperature reduction</source>
+        <translation>Lämpötilan lasku</translation>
+    </message>
+    <message>
+        <source>Tank standby temperature</source>
+        <translation>Säiliön valmiuslämpötila</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Tallenna</translation>
+    </message>
+</context>
+<context>
+    <name>TankAutoEmptyingPage</name>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Säiliön automaattinen tyhjennys</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Aikaväli</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsExtSwitchViewManager</name>
+    <message>
+        <source>Bath time</source>
+        <translation>Kylpyaika</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Renew bath time</source>
+        <translation>Uusi kylpyaika</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Päälle/Pois</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsFanViewManager</name>
+    <message>
+        <source>Running Time</source>
+        <translation>Käyntiaika</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsStandbyViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Ota käyttöön</translation>
+    </message>
+    <message>
+        <source>Enable standby</source>
+        <translation>Ota valmiustila käyttöön</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsViewManager</name>
+    <message>
+        <source>External switch</source>
+        <translation>Ulkoinen kytkin</translation>
+    </message>
+    <message>
+        <source>Fan</source>
+        <translation>Tuuletin</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemCleanupViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Ota käyttöön</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Aikaväli</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Tank Empty Notes</source>
+        <translation>Säiliö tyhjä -ilmoitukset</translation>
+    </message>
+    <message>
+        <source>Cleanup&apos;s until now: %1</source>
+        <translation>Siivouksia tähän mennessä: %1</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemTankAutoEmptyingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Ota käyttöön</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Aikaväli</translation>
+    </message>
+</context>
 </TS>
