@@ -87,6 +87,12 @@ std::vector<Publication> publications(ConfigureTabObjectsProvider &provider)
         {"configure_advance_settings_tank_auto_emptying_model", tank.model()},
         {"cleanup_time_manager", cleanup.timeManager()},
         // System menu and Network.
+        // General: display sleep, units, language and region.
+        {"configure_general_display_model", provider.generalDisplayViewManager.model()},
+        {"configure_general_units_model", provider.generalUnitsViewManager.model()},
+        {"configure_general_language_model", provider.generalLanguageViewManager.model()},
+        {"configure_general_region_model", provider.generalRegionViewManager.model()},
+        {"configure_general_region_controller", &provider.generalRegionViewManager},
         {"configure_system_view_controller", &system},
         {"configure_system_selector_model", system.model()},
         {"configure_network_controller", &network},
@@ -122,6 +128,10 @@ ConfigureTabObjectsProvider::ConfigureTabObjectsProvider(QObject *parent)
     , advancedSettingsFanViewManager(parent)
     , advancedSettingsExtSwitchViewManager(parent)
     , advancedSettingsStandbyViewManager(parent)
+    , generalDisplayViewManager(parent)
+    , generalLanguageViewManager(parent)
+    , generalRegionViewManager(parent)
+    , generalUnitsViewManager(parent)
     , systemViewManager(parent)
     , systemCleanupViewManager(parent)
     , systemTankAutoEmptyingViewManager(parent)
@@ -196,6 +206,11 @@ int ConfigureTabObjectsProvider::connectToViews(view::GuiHandlerControlPanel &gu
     failed += advancedSettingsStandbyViewManager.connectToWaterTemperatureView(
         guiHandler.standbyWaterTemperatureItems());
     // System menu.
+    // General: language, units and region. The display sleep screen's view side stays
+    // unconnected: no menu leads to it.
+    failed += generalLanguageViewManager.connectToView(guiHandler.generalSelectorItems());
+    failed += generalUnitsViewManager.connectToView(guiHandler.generalSelectorItems());
+    failed += generalRegionViewManager.connectToView(guiHandler.regionViewItems());
     failed += systemViewManager.connectToView(guiHandler.systemsSelectorItems());
     // Cleanup note.
     failed += systemCleanupViewManager.connectToView(guiHandler.systemsSelectorItems());
@@ -229,6 +244,10 @@ int ConfigureTabObjectsProvider::connectLanguageSignals(const QList<QObject *> &
     failed += advancedSettingsExtSwitchViewManager.connectLanguageSignals(senders);
     failed += advancedSettingsStandbyViewManager.connectLanguageSignals(senders);
     // System menu.
+    // General: language, region and units.
+    failed += generalLanguageViewManager.connectLanguageSignals(senders);
+    failed += generalRegionViewManager.connectLanguageSignals(senders);
+    failed += generalUnitsViewManager.connectLanguageSignals(senders);
     failed += systemViewManager.connectLanguageSignals(senders);
     // Tank auto-emptying.
     failed += systemTankAutoEmptyingViewManager.connectLanguageSignals(senders);
@@ -255,6 +274,8 @@ int ConfigureTabObjectsProvider::connectSaunaSignals(const QList<QObject *> &sen
     failed += advancedSettingsFanViewManager.connectSaunaSignals(senders);
     failed += advancedSettingsExtSwitchViewManager.connectSaunaSignals(senders);
     failed += advancedSettingsStandbyViewManager.connectSaunaSignals(senders);
+    // General: region.
+    failed += generalRegionViewManager.connectSaunaSignals(senders);
     return failed;
 }
 

@@ -9,7 +9,11 @@
 #include "view_cpp/configure/configure_date_time_time_view_manager.h"
 #include "view_cpp/configure/configure_date_time_view_manager.h"
 #include "view_cpp/configure/configure_date_time_week_begin_view_manager.h"
+#include "view_cpp/configure/configure_general_display_view_manager.h"
+#include "view_cpp/configure/configure_general_language_view_manager.h"
 #include "view_cpp/configure/configure_general_pin_view_manager.h"
+#include "view_cpp/configure/configure_general_region_view_manager.h"
+#include "view_cpp/configure/configure_general_units_view_manager.h"
 #include "view_cpp/configure/configure_general_view_manager.h"
 #include "view_cpp/configure/configure_limits_not_allowed_start_view_manager.h"
 #include "view_cpp/configure/configure_limits_view_manager.h"
@@ -108,6 +112,11 @@ public:
     view::ConfigureAdvancedSettingsFanViewManager advancedSettingsFanViewManager;
     view::ConfigureAdvancedSettingsExtSwitchViewManager advancedSettingsExtSwitchViewManager;
     view::ConfigureAdvancedSettingsStandbyViewManager advancedSettingsStandbyViewManager;
+    // General: display sleep, language, region and units.
+    view::ConfigureGeneralDisplayViewManager generalDisplayViewManager;
+    view::ConfigureGeneralLanguageViewManager generalLanguageViewManager;
+    view::ConfigureGeneralRegionViewManager generalRegionViewManager;
+    view::ConfigureGeneralUnitsViewManager generalUnitsViewManager;
     view::ConfigureSystemViewManager systemViewManager;
     view::ConfigureSystemCleanupViewManager systemCleanupViewManager;
     view::ConfigureSystemTankAutoEmptyingViewManager systemTankAutoEmptyingViewManager;

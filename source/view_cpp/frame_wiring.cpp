@@ -175,6 +175,9 @@ int connectNativeObjects(PanelFrame &frame)
 
     const Objects temperature{&controllers.temperatureController};
     failed += favorites.favoriteController.connectTemperatureUnitChanged(temperature);
+    // The units screen's check mark follows the unit the temperature controller reports.
+    failed +=
+        frame.configureTab.generalUnitsViewManager.connectToTemperatureController(temperature);
     failed += calendar.dateProgramController.connectTemperatureUnitChanged(temperature);
     failed += calendar.weekdayProgramController.connectTemperatureUnitChanged(temperature);
     failed += frame.configureTab.connectToTemperatureController(temperature);
@@ -198,6 +201,21 @@ int connectNativeObjects(PanelFrame &frame)
     // The date and time screens' requests.
     failed += frame.configureTab.connectDateTimeRequests(controllers.timeController,
                                                          calendar.queueController);
+    // The language, units and display sleep screens' requests go to their controllers.
+    details::ConfigureTabObjectsProvider &configure = frame.configureTab;
+    failed += controllers.languageController.connectLanguageChangeRequests(
+        {&configure.generalLanguageViewManager});
+    failed += controllers.temperatureController.connectTemperatureUnitRequests(
+        {&configure.generalUnitsViewManager});
+    failed += controllers.displayController.connectSleepTimeoutRequests(
+        {&configure.generalDisplayViewManager});
+    // The region screen proposes the region's formats, week start and unit.
+    const Objects region{&configure.generalRegionViewManager};
+    failed += controllers.timeController.connectRegionInitialSelections(region);
+    failed += controllers.temperatureController.connectTemperatureUnitInitiallySelected(region);
+    // The display sleep screen's check mark follows the display controller.
+    failed +=
+        configure.generalDisplayViewManager.connectDisplaySignals({&controllers.displayController});
 
     const Objects mouse{&frame.mouseHandler};
     failed += controllers.displayController.connectUserMouseSignals(mouse);
@@ -240,6 +258,8 @@ int connectBridge(PanelFrame &frame)
     failed += connectTargetHumidityChangeRequested(bridge, humidity);
     failed += connectTargetHumidityChangeRequested(bridge, favorite);
     failed += connectSaunaStateChangeRequested(bridge, saunaState);
+    // The region screen asks the sauna for the region.
+    failed += connectRegionChangeRequested(bridge, {&frame.configureTab.generalRegionViewManager});
     failed += connectBathTimeChangeRequested(bridge, saunaState);
     failed += connectRenewBathTimeRequest(bridge, saunaState);
     failed += connectLightsStateChangeRequested(bridge, peripheral);

@@ -99,6 +99,11 @@ void TestConfigureTabObjectsProvider::publishesEveryNameOnce()
         "configure_general_pin_view_controller",
         "configure_general_selector_model",
         "configure_general_pin_model",
+        "configure_general_display_model",
+        "configure_general_units_model",
+        "configure_general_language_model",
+        "configure_general_region_model",
+        "configure_general_region_controller",
     };
     QCOMPARE(QSet<QString>(names.begin(), names.end()),
              QSet<QString>(expected.begin(), expected.end()));
@@ -172,6 +177,12 @@ void TestConfigureTabObjectsProvider::publishedObjectsAreTheManagersAndTheirMode
     QCOMPARE(object("configure_system_tank_auto_emptying_view_controller"), &tank);
     QCOMPARE(object("configure_advance_settings_tank_auto_emptying_model"), tank.model());
     QCOMPARE(object("tank_auto_emptying_time_manager"), tank.timeManager());
+    QCOMPARE(object("configure_general_display_model"), provider.generalDisplayViewManager.model());
+    QCOMPARE(object("configure_general_units_model"), provider.generalUnitsViewManager.model());
+    QCOMPARE(object("configure_general_language_model"),
+             provider.generalLanguageViewManager.model());
+    QCOMPARE(object("configure_general_region_model"), provider.generalRegionViewManager.model());
+    QCOMPARE(object("configure_general_region_controller"), &provider.generalRegionViewManager);
     provider.publish(nullptr);
 }
 
