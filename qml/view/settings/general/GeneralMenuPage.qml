@@ -19,7 +19,10 @@ Item {
     // the scene's sender items as it is pushed. A screen joins by adding its Component below and
     // one entry here; its menu row appears with it.
     readonly property var generalPages: ({
-        [ConfigureTypes.E_pin]: pinSettingsPage
+        [ConfigureTypes.E_pin]: pinSettingsPage,
+        [ConfigureTypes.E_language]: languagePage,
+        [ConfigureTypes.E_region]: regionPage,
+        [ConfigureTypes.E_units]: unitsPage
     })
 
     function hasPage(id) {
@@ -61,5 +64,20 @@ Item {
     Component {
         id: pinSettingsPage
         PinSettingsPage {}
+    }
+
+    Component {
+        id: languagePage
+        LanguagePage {}
+    }
+
+    Component {
+        id: regionPage
+        RegionPage {}
+    }
+
+    Component {
+        id: unitsPage
+        UnitsPage {}
     }
 }
