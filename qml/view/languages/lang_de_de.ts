@@ -2733,4 +2733,94 @@
         <translation>Zeitintervall</translation>
     </message>
 </context>
+<context>
+    <name>LanguagePage</name>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>RegionPage</name>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Choosing a region also sets its date format, time format, first day of the week and temperature unit.</source>
+        <translation>Die Wahl der Region legt auch ihr Datumsformat, Zeitformat, den ersten Wochentag und die Temperatureinheit fest.</translation>
+    </message>
+</context>
+<context>
+    <name>UnitsPage</name>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralDisplayViewManager</name>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>15 seconds</source>
+        <translation>15 Sekunden</translation>
+    </message>
+    <message>
+        <source>30 seconds</source>
+        <translation>30 Sekunden</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <translation>2 Minuten</translation>
+    </message>
+    <message>
+        <source>3 minutes</source>
+        <translation>3 Minuten</translation>
+    </message>
+    <message>
+        <source>4 minutes</source>
+        <translation>4 Minuten</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 Minuten</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralRegionViewManager</name>
+    <message>
+        <source>EU</source>
+        <translation>EU</translation>
+    </message>
+    <message>
+        <source>North America</source>
+        <translation>Nordamerika</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralUnitsViewManager</name>
+    <message>
+        <source>Celsius</source>
+        <translation>Celsius</translation>
+    </message>
+    <message>
+        <source>Fahrenheit</source>
+        <translation>Fahrenheit</translation>
+    </message>
+</context>
 </TS>

@@ -2733,4 +2733,94 @@
         <translation>Aikaväli</translation>
     </message>
 </context>
+<context>
+    <name>LanguagePage</name>
+    <message>
+        <source>Language</source>
+        <translation>Kieli</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Tallenna</translation>
+    </message>
+</context>
+<context>
+    <name>RegionPage</name>
+    <message>
+        <source>Region</source>
+        <translation>Alue</translation>
+    </message>
+    <message>
+        <source>Choosing a region also sets its date format, time format, first day of the week and temperature unit.</source>
+        <translation>Alueen valinta asettaa myös sen päivämäärämuodon, aikamuodon, viikon ensimmäisen päivän ja lämpötilayksikön.</translation>
+    </message>
+</context>
+<context>
+    <name>UnitsPage</name>
+    <message>
+        <source>Units</source>
+        <translation>Yksiköt</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralDisplayViewManager</name>
+    <message>
+        <source>Never</source>
+        <translation>Ei koskaan</translation>
+    </message>
+    <message>
+        <source>15 seconds</source>
+        <translation>15 sekuntia</translation>
+    </message>
+    <message>
+        <source>30 seconds</source>
+        <translation>30 sekuntia</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuutti</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <translation>2 minuuttia</translation>
+    </message>
+    <message>
+        <source>3 minutes</source>
+        <translation>3 minuuttia</translation>
+    </message>
+    <message>
+        <source>4 minutes</source>
+        <translation>4 minuuttia</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 minuuttia</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralRegionViewManager</name>
+    <message>
+        <source>EU</source>
+        <translation>EU</translation>
+    </message>
+    <message>
+        <source>North America</source>
+        <translation>Pohjois-Amerikka</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Muu</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralUnitsViewManager</name>
+    <message>
+        <source>Celsius</source>
+        <translation>Celsius</translation>
+    </message>
+    <message>
+        <source>Fahrenheit</source>
+        <translation>Fahrenheit</translation>
+    </message>
+</context>
 </TS>

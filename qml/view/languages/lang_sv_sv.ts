@@ -2733,4 +2733,94 @@
         <translation>Tidsintervall</translation>
     </message>
 </context>
+<context>
+    <name>LanguagePage</name>
+    <message>
+        <source>Language</source>
+        <translation>Språk</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+</context>
+<context>
+    <name>RegionPage</name>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Choosing a region also sets its date format, time format, first day of the week and temperature unit.</source>
+        <translation>Valet av region ställer också in dess datumformat, tidsformat, veckans första dag och temperaturenhet.</translation>
+    </message>
+</context>
+<context>
+    <name>UnitsPage</name>
+    <message>
+        <source>Units</source>
+        <translation>Enheter</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralDisplayViewManager</name>
+    <message>
+        <source>Never</source>
+        <translation>Aldrig</translation>
+    </message>
+    <message>
+        <source>15 seconds</source>
+        <translation>15 sekunder</translation>
+    </message>
+    <message>
+        <source>30 seconds</source>
+        <translation>30 sekunder</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minut</translation>
+    </message>
+    <message>
+        <source>2 minutes</source>
+        <translation>2 minuter</translation>
+    </message>
+    <message>
+        <source>3 minutes</source>
+        <translation>3 minuter</translation>
+    </message>
+    <message>
+        <source>4 minutes</source>
+        <translation>4 minuter</translation>
+    </message>
+    <message>
+        <source>5 minutes</source>
+        <translation>5 minuter</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralRegionViewManager</name>
+    <message>
+        <source>EU</source>
+        <translation>EU</translation>
+    </message>
+    <message>
+        <source>North America</source>
+        <translation>Nordamerika</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Annan</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralUnitsViewManager</name>
+    <message>
+        <source>Celsius</source>
+        <translation>Celsius</translation>
+    </message>
+    <message>
+        <source>Fahrenheit</source>
+        <translation>Fahrenheit</translation>
+    </message>
+</context>
 </TS>
