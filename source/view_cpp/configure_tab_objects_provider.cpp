@@ -6,6 +6,7 @@
 #include "sauna_bridge/bridge_connections.h"
 #include "view_cpp/gui_handler_control_panel.h"
 #include "view_cpp/main_window.h"
+#include "view_cpp/start_up.h"
 
 #include <QQmlContext>
 #include <QQuickWidget>
@@ -25,6 +26,11 @@ std::vector<Publication> publications(ConfigureTabObjectsProvider &provider)
     view::ConfigureLimitsViewManager &limits = provider.limitsViewManager;
     view::ConfigureLimitsNotAllowedStartViewManager &notAllowedStart =
         provider.limitsNotAllowedStartViewManager;
+    view::ConfigureGeneralAboutViewManager &about = provider.generalAboutViewManager;
+    view::ConfigureGeneralAboutLicenseInfoViewManager &licence =
+        provider.generalAboutLicenseInfoViewManager;
+    view::ConfigureGeneralAboutIdentifyRcbViewManager &identifyRcb =
+        provider.generalAboutIdentifyRcbViewManager;
     view::ConfigureSystemViewManager &system = provider.systemViewManager;
     view::ConfigureSystemNetworkViewManager &network = provider.systemNetworkViewManager;
     view::ConfigureGeneralViewManager &general = provider.generalViewManager;
@@ -93,6 +99,16 @@ std::vector<Publication> publications(ConfigureTabObjectsProvider &provider)
         {"configure_general_language_model", provider.generalLanguageViewManager.model()},
         {"configure_general_region_model", provider.generalRegionViewManager.model()},
         {"configure_general_region_controller", &provider.generalRegionViewManager},
+        {"configure_general_about_view_controller", &about},
+        {"configure_general_about_license_view_controller", &licence},
+        {"configure_general_about_subfunction_model", about.subFunctionModel()},
+        {"configure_general_about_model", about.infoModel()},
+        {"configure_general_about_license_text_model", licence.licenseTextModel()},
+        {"configure_general_about_license_component_model", licence.componentModel()},
+        {"configure_general_about_component_info_model", licence.componentInfoModel()},
+        {"configure_general_about_component_license_model", licence.componentLicenseModel()},
+        {"configure_general_about_identify_rcb_model", identifyRcb.model()},
+        {"configure_general_about_linux_components_model", licence.linuxComponentsModel()},
         {"configure_system_view_controller", &system},
         {"configure_system_selector_model", system.model()},
         {"configure_network_controller", &network},
@@ -132,13 +148,18 @@ ConfigureTabObjectsProvider::ConfigureTabObjectsProvider(QObject *parent)
     , generalLanguageViewManager(parent)
     , generalRegionViewManager(parent)
     , generalUnitsViewManager(parent)
+    , generalAboutViewManager(parent)
+    , generalAboutLicenseInfoViewManager(parent)
+    , generalAboutIdentifyRcbViewManager(parent)
     , systemViewManager(parent)
     , systemCleanupViewManager(parent)
     , systemTankAutoEmptyingViewManager(parent)
     , systemNetworkViewManager(parent)
     , generalViewManager(parent)
     , generalPinViewManager(parent)
-{}
+{
+    generalAboutViewManager.setPanelVersion(QString::fromLatin1(startUp::softwareVersionText));
+}
 
 ConfigureTabObjectsProvider::~ConfigureTabObjectsProvider() = default;
 
@@ -211,6 +232,9 @@ int ConfigureTabObjectsProvider::connectToViews(view::GuiHandlerControlPanel &gu
     failed += generalLanguageViewManager.connectToView(guiHandler.generalSelectorItems());
     failed += generalUnitsViewManager.connectToView(guiHandler.generalSelectorItems());
     failed += generalRegionViewManager.connectToView(guiHandler.regionViewItems());
+    failed += generalAboutViewManager.connectToView(guiHandler.generalSelectorItems());
+    failed += generalAboutLicenseInfoViewManager.connectToView(guiHandler.generalSelectorItems());
+    failed += generalAboutIdentifyRcbViewManager.connectToView(guiHandler.generalSelectorItems());
     failed += systemViewManager.connectToView(guiHandler.systemsSelectorItems());
     // Cleanup note.
     failed += systemCleanupViewManager.connectToView(guiHandler.systemsSelectorItems());
@@ -248,6 +272,8 @@ int ConfigureTabObjectsProvider::connectLanguageSignals(const QList<QObject *> &
     failed += generalLanguageViewManager.connectLanguageSignals(senders);
     failed += generalRegionViewManager.connectLanguageSignals(senders);
     failed += generalUnitsViewManager.connectLanguageSignals(senders);
+    failed += generalAboutViewManager.connectLanguageSignals(senders);
+    failed += generalAboutLicenseInfoViewManager.connectLanguageSignals(senders);
     failed += systemViewManager.connectLanguageSignals(senders);
     // Tank auto-emptying.
     failed += systemTankAutoEmptyingViewManager.connectLanguageSignals(senders);
@@ -276,6 +302,7 @@ int ConfigureTabObjectsProvider::connectSaunaSignals(const QList<QObject *> &sen
     failed += advancedSettingsStandbyViewManager.connectSaunaSignals(senders);
     // General: region.
     failed += generalRegionViewManager.connectSaunaSignals(senders);
+    failed += generalAboutViewManager.connectSaunaSignals(senders);
     return failed;
 }
 
@@ -304,7 +331,20 @@ int ConfigureTabObjectsProvider::connectDateTimeRequests(
 
 int ConfigureTabObjectsProvider::connectToVariantController(const QList<QObject *> &senders)
 {
-    return systemViewManager.connectToVariantController(senders);
+    int failed = 0;
+    failed += generalAboutViewManager.connectVariantSignals(senders);
+    failed += systemViewManager.connectToVariantController(senders);
+    return failed;
+}
+
+int ConfigureTabObjectsProvider::connectToConnectionStateMachine(const QList<QObject *> &senders)
+{
+    return generalAboutViewManager.connectConnectionStateSignals(senders);
+}
+
+int ConfigureTabObjectsProvider::connectToSaunaStateController(const QList<QObject *> &senders)
+{
+    return generalAboutIdentifyRcbViewManager.connectSaunaStateSignals(senders);
 }
 
 int ConfigureTabObjectsProvider::connectToTemperatureController(const QList<QObject *> &senders)
@@ -374,7 +414,7 @@ int ConfigureTabObjectsProvider::connectAdvancedAndSystemRequests(
 
 QList<QObject *> ConfigureTabObjectsProvider::userMessageRaisers()
 {
-    return {&systemViewManager, &systemNetworkViewManager};
+    return {&generalAboutLicenseInfoViewManager, &systemViewManager, &systemNetworkViewManager};
 }
 
 void ConfigureTabObjectsProvider::initializeViews()

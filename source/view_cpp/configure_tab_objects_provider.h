@@ -9,6 +9,9 @@
 #include "view_cpp/configure/configure_date_time_time_view_manager.h"
 #include "view_cpp/configure/configure_date_time_view_manager.h"
 #include "view_cpp/configure/configure_date_time_week_begin_view_manager.h"
+#include "view_cpp/configure/configure_general_about_identify_rcb_view_manager.h"
+#include "view_cpp/configure/configure_general_about_license_info_view_manager.h"
+#include "view_cpp/configure/configure_general_about_view_manager.h"
 #include "view_cpp/configure/configure_general_display_view_manager.h"
 #include "view_cpp/configure/configure_general_language_view_manager.h"
 #include "view_cpp/configure/configure_general_pin_view_manager.h"
@@ -81,6 +84,10 @@ public:
     int connectToTemperatureController(const QList<QObject *> &senders);
     // The settings screens' requests to the bridge sender.
     int connectToBridge(saunaBridge::ZerededidBridgeSenderSlotInterface *bridge);
+    // The link's connection state machine.
+    int connectToConnectionStateMachine(const QList<QObject *> &senders);
+    // The sauna-state controller.
+    int connectToSaunaStateController(const QList<QObject *> &senders);
     // The link both ways: its reports to the Network screen, the screen's requests to the link
     // and its update request to the link's sender.
     int connectToLink(pcPanel::SaunaCommunication &link);
@@ -117,6 +124,10 @@ public:
     view::ConfigureGeneralLanguageViewManager generalLanguageViewManager;
     view::ConfigureGeneralRegionViewManager generalRegionViewManager;
     view::ConfigureGeneralUnitsViewManager generalUnitsViewManager;
+    // About, its licence information and the relay control board identification.
+    view::ConfigureGeneralAboutViewManager generalAboutViewManager;
+    view::ConfigureGeneralAboutLicenseInfoViewManager generalAboutLicenseInfoViewManager;
+    view::ConfigureGeneralAboutIdentifyRcbViewManager generalAboutIdentifyRcbViewManager;
     view::ConfigureSystemViewManager systemViewManager;
     view::ConfigureSystemCleanupViewManager systemCleanupViewManager;
     view::ConfigureSystemTankAutoEmptyingViewManager systemTankAutoEmptyingViewManager;

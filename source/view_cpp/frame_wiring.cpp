@@ -104,6 +104,8 @@ int connectNativeObjects(PanelFrame &frame)
     failed += frame.connectionInformer.connectSaunaCommunicationSignals(communication);
 
     const Objects stateMachine{link.connectionStateMachine()};
+    // The About page names the application that answered the connection.
+    failed += frame.configureTab.connectToConnectionStateMachine(stateMachine);
     failed += frame.connectionInformer.connectConnectionStateMachineSignals(stateMachine);
     // The informer names the connected sauna in the window title.
     if (!QObject::connect(&frame.connectionInformer,
@@ -233,6 +235,8 @@ int connectNativeObjects(PanelFrame &frame)
 
     failed += controllers.displayController.connectSaunaPhysicalStateChanged(
         {&controllers.saunaStateController});
+    // The relay control boards to identify: as many as the sauna state counts.
+    failed += frame.configureTab.connectToSaunaStateController({&controllers.saunaStateController});
     return failed;
 }
 
@@ -286,6 +290,8 @@ int connectBridge(PanelFrame &frame)
     failed += frame.configureTab.connectToBridge(bridge);
     // Advanced settings, tank auto-emptying and cleanup note.
     failed += frame.configureTab.connectAdvancedAndSystemRequests(bridge);
+    failed += connectActivateBuzzerRequested(
+        bridge, {&frame.configureTab.generalAboutIdentifyRcbViewManager});
     return failed;
 }
 

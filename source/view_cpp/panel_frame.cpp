@@ -45,6 +45,9 @@ PanelFrame::PanelFrame(control::VariantControllerPcPanel &variantController,
     calendarTab.publishToQml();
     controllerTab.publishToQml();
     configureTab.publishToQml();
+    // The licence texts lie beside the scene's files.
+    configureTab.generalAboutLicenseInfoViewManager.setLicenseDirectory(
+        guiHandler.qmlDirectory() + QStringLiteral("licenses/"));
 }
 
 PanelFrame::~PanelFrame()

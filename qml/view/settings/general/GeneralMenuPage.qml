@@ -22,7 +22,10 @@ Item {
         [ConfigureTypes.E_pin]: pinSettingsPage,
         [ConfigureTypes.E_language]: languagePage,
         [ConfigureTypes.E_region]: regionPage,
-        [ConfigureTypes.E_units]: unitsPage
+        [ConfigureTypes.E_units]: unitsPage,
+        [ConfigureTypes.E_about]: aboutPage,
+        [ConfigureTypes.E_licenseInfo]: licencePage,
+        [ConfigureTypes.E_identifyRcb]: identifyBoardsPage
     })
 
     function hasPage(id) {
@@ -79,5 +82,20 @@ Item {
     Component {
         id: unitsPage
         UnitsPage {}
+    }
+
+    Component {
+        id: aboutPage
+        AboutPage {}
+    }
+
+    Component {
+        id: licencePage
+        LicencePage {}
+    }
+
+    Component {
+        id: identifyBoardsPage
+        IdentifyBoardsPage {}
     }
 }

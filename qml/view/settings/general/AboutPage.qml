@@ -1,0 +1,46 @@
+import QtQuick
+import QtQuick.Controls
+import "../../components"
+import "../../components/Theme.js" as Theme
+
+// About: this panel, the connected sauna system and its nodes, as the program lists them, and a
+// short menu to the licence information and, on multi-steam systems, to identifying the relay
+// control boards. The program answers a tap on that menu with the id of the page to open.
+Item {
+    id: page
+    objectName: "generalAboutPage"
+
+    property Item senders
+
+    StackView.onActivated: page.senders.general.aboutViewVisibleChanged(true)
+    StackView.onDeactivating: page.senders.general.aboutViewVisibleChanged(false)
+
+    PageHeader {
+        id: header
+        width: parent.width
+        title: qsTr("About")
+        onBackRequested: page.StackView.view.pop()
+    }
+
+    GenericListView {
+        id: subFunctions
+        objectName: "aboutSubFunctionList"
+        anchors.top: header.bottom
+        anchors.topMargin: Theme.spacing
+        width: parent.width
+        height: contentHeight
+        interactive: false
+        model: configure_general_about_subfunction_model
+        onRowSelected: (applId) => page.senders.general.aboutSubFunctionSelected(applId)
+    }
+
+    GenericListView {
+        objectName: "aboutInfoList"
+        anchors.top: subFunctions.bottom
+        anchors.topMargin: Theme.spacing
+        anchors.bottom: parent.bottom
+        width: parent.width
+        model: configure_general_about_model
+        ScrollBar.vertical: ScrollBar {}
+    }
+}

@@ -1,0 +1,68 @@
+import QtQuick
+import QtQuick.Controls
+import "../../components"
+import "../../components/Theme.js" as Theme
+
+// One component's information and licence, line by line as the program read them from its files.
+Item {
+    id: page
+    objectName: "licenceComponentPage"
+
+    property Item senders
+    property string title
+
+    StackView.onActivated: page.senders.general.componentInfoViewVisibleChanged(true)
+    StackView.onDeactivating: page.senders.general.componentInfoViewVisibleChanged(false)
+
+    PageHeader {
+        id: header
+        width: parent.width
+        title: page.title
+        onBackRequested: page.StackView.view.pop()
+    }
+
+    // The licence can be thousands of lines: only the visible ones are drawn. The information
+    // lines come first, as the list's header.
+    ListView {
+        objectName: "licenceTextList"
+        anchors.top: header.bottom
+        anchors.topMargin: Theme.spacing
+        anchors.bottom: parent.bottom
+        width: parent.width
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        model: configure_general_about_component_license_model
+        ScrollBar.vertical: ScrollBar {}
+
+        header: Column {
+            objectName: "licenceInfoLines"
+            width: ListView.view.width
+            bottomPadding: Theme.spacing * 2
+            Repeater {
+                model: configure_general_about_component_info_model
+                delegate: Text {
+                    required property var model
+                    x: Theme.margin
+                    width: parent.width - 2 * Theme.margin
+                    wrapMode: Text.Wrap
+                    textFormat: Text.PlainText
+                    text: String(model.value ?? "").replace(/\n$/, "")
+                    color: Theme.text
+                    font.pixelSize: Theme.fontSmall
+                }
+            }
+        }
+
+        delegate: Text {
+            required property var model
+            x: Theme.margin
+            width: ListView.view.width - 2 * Theme.margin
+            wrapMode: Text.Wrap
+            textFormat: Text.PlainText
+            text: String(model.value ?? "").replace(/\n$/, "")
+            color: Theme.textDim
+            font.family: "monospace"
+            font.pixelSize: Theme.fontSmall - 1
+        }
+    }
+}

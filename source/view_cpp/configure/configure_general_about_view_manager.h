@@ -1,0 +1,95 @@
+#pragma once
+
+#include "signal_interface/language_types.h"
+#include "signal_interface/master_func_desc_types.h"
+#include "signal_interface/node_information_types.h"
+#include "signal_interface/sauna_state_types.h"
+#include "signal_interface/variant_types.h"
+#include "view_cpp/configure/configure_view_manager_base.h"
+#include "view_cpp/list_model.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace view {
+
+// The About page of the General settings: this panel program, the connected sauna system, the
+// application that answered the connection and one block per node of the sauna's node list. A
+// small sub-menu leads to the licence information and, on multi-steam systems, to the page that
+// identifies the relay control boards. The page only shows; it sends nothing to the sauna.
+class ConfigureGeneralAboutViewManager : public ConfigureViewManagerBase
+{
+    Q_OBJECT
+
+public:
+    static constexpr int nodeSlotCount = 8;
+    // Addresses up to this one are not nodes of the bus that the page lists.
+    static constexpr qint32 highestHiddenNodeAddress = 63;
+
+    explicit ConfigureGeneralAboutViewManager(QObject *parent);
+    ~ConfigureGeneralAboutViewManager() override;
+
+    ListModel *subFunctionModel() { return &m_subFunctionModel; }
+    ListModel *infoModel() { return &m_infoModel; }
+
+    // The program's own version text, shown as the panel's software version.
+    void setPanelVersion(const QString &version) { m_panelVersion = version; }
+
+    // The QML page's aboutViewVisibleChanged(bool) and aboutSubFunctionSelected(int).
+    int connectToView(const QList<QObject *> &senders);
+    // The variant controller's brandChanged.
+    int connectVariantSignals(const QList<QObject *> &senders);
+    // The language controller's languageChanged.
+    int connectLanguageSignals(const QList<QObject *> &senders);
+    // The bridge receiver's node, facility type, system mode, board product and function reports.
+    int connectSaunaSignals(const QList<QObject *> &senders);
+    // The link's connection state machine: the application that answered the connection.
+    int connectConnectionStateSignals(const QList<QObject *> &senders);
+
+public slots:
+    void onAboutViewVisibleChanged(bool visible);
+    void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
+    void onSaunaNodeListItemChanged(
+        ::signalInterface::NodeInformationTypes::NodeInformationPost post);
+    void onRemoteApplicationIdentified(QString name, QString version);
+    void onBrandChanged(::signalInterface::VariantTypes::Brand brand);
+    void onSaunaFacilityTypeChanged(::signalInterface::SaunaStateTypes::FacilityType facilityType);
+    void onSaunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode mode);
+    void onSaunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct product);
+    void onAboutSubFunctionSelected(int id);
+    void
+    onSaunaMasterFuncDescChanged(::signalInterface::MasterFuncDescTypes::MasterFuncDescPost post);
+
+private:
+    void rebuild();
+    // Rebuilds only while the page is shown, that is while its information list has rows.
+    void rebuildIfShown();
+    void appendSubFunction(const QString &text, int id);
+    void appendInfo(const QString &text, bool title = false);
+    void appendLabelled(const QString &label, const QString &value);
+    void appendNodeBlock(int slot);
+    QString facilityText() const;
+    QString systemText() const;
+    QString productText(quint32 product) const;
+    static QString profileText(::signalInterface::NodeInformationTypes::NodeProfileMode profile);
+
+    ListModel m_subFunctionModel;
+    ListModel m_infoModel;
+    std::optional<::signalInterface::VariantTypes::Brand> m_brand;
+    std::array<::signalInterface::NodeInformationTypes::NodeInformationPost, nodeSlotCount> m_nodes;
+    ::signalInterface::SaunaStateTypes::FacilityType m_facilityType =
+        ::signalInterface::SaunaStateTypes::E_unknown;
+    ::signalInterface::MasterFuncDescTypes::SystemMode m_systemMode =
+        ::signalInterface::MasterFuncDescTypes::E_standard;
+    ::signalInterface::MasterFuncDescTypes::RcbProduct m_masterProduct =
+        ::signalInterface::MasterFuncDescTypes::E_unknown;
+    bool m_lite = false;
+    QString m_remoteSoftwareName;
+    QString m_remoteSoftwareVersion;
+    QString m_panelVersion;
+};
+
+} // namespace view
