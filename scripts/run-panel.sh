@@ -8,7 +8,9 @@
 #                                      sauna system on your local network
 #
 # Needs root or sudo (packages, network namespaces). PANEL_BUILD_DIR chooses the build folder
-# (default: build). Closing the panel's window stops everything and removes the namespaces.
+# (default: build). SIMULATOR_OPTIONS is passed on to the simulated sauna, for example
+# SIMULATOR_OPTIONS="--system-type multisteam" for a system with three relay control boards. Closing the
+# panel's window stops everything and removes the namespaces.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -105,7 +107,7 @@ if [ -n "${SUDO_USER:-}" ]; then
 fi
 
 "${as_root[@]}" ip netns exec "$sauna_namespace" \
-    "$simulator" --identity "$sauna_identity" --name "$sauna_name" &
+    "$simulator" --identity "$sauna_identity" --name "$sauna_name" ${SIMULATOR_OPTIONS:-} &
 simulator_pid=$!
 
 # The display goes through: X11's socket in /tmp/.X11-unix and the Wayland socket in the runtime

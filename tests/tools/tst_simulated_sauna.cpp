@@ -138,9 +138,12 @@ private slots:
     void favoriteAndProgramReachEveryPanelAndLaterConnects();
     void refusedFavoriteErrsToSenderOnly();
     void startFavoriteCommandStartsTheSauna();
+    void nodesAndBuzzersOfTheRelayBoards_data();
+    void nodesAndBuzzersOfTheRelayBoards();
 
 private:
-    void startSauna(int heatIntervalMs = 3600000, quint32 keepAliveSeconds = 60);
+    void startSauna(int heatIntervalMs = 3600000, quint32 keepAliveSeconds = 60,
+                    bool multiSteam = false);
     void sendToSauna(const QByteArray &payload, QUdpSocket *socket = nullptr);
     std::optional<QNetworkDatagram> nextDatagram(QUdpSocket *socket = nullptr);
     bool nextReport(vaholumo::Sauna_to_external &report, QUdpSocket *socket = nullptr);
@@ -162,7 +165,7 @@ void TestSimulatedSauna::cleanup()
     m_panel.reset();
 }
 
-void TestSimulatedSauna::startSauna(int heatIntervalMs, quint32 keepAliveSeconds)
+void TestSimulatedSauna::startSauna(int heatIntervalMs, quint32 keepAliveSeconds, bool multiSteam)
 {
     tools::SimulatorOptions options;
     options.announcePort = 0;
@@ -172,6 +175,7 @@ void TestSimulatedSauna::startSauna(int heatIntervalMs, quint32 keepAliveSeconds
     options.identity = TestIdentity;
     options.heatIntervalMs = heatIntervalMs;
     options.keepAliveIntervalSeconds = keepAliveSeconds;
+    options.systemType = multiSteam ? tools::SystemType::MultiSteam : tools::SystemType::Standard;
     m_sauna = std::make_unique<SimulatedSauna>(options);
     QString errorText;
     QVERIFY2(m_sauna->start(&errorText), qPrintable(errorText));
@@ -735,6 +739,61 @@ void TestSimulatedSauna::startFavoriteCommandStartsTheSauna()
     QCOMPARE(integerIn(report, 10), std::nullopt); // target temperature
     QVERIFY(report.has_sauna_state_changed());
     QCOMPARE(int(report.sauna_state_changed().state()), 11); // on
+}
+
+void TestSimulatedSauna::nodesAndBuzzersOfTheRelayBoards_data()
+{
+    QTest::addColumn<bool>("multiSteam");
+    QTest::addColumn<int>("systemType");
+    QTest::addColumn<int>("boards");
+    QTest::newRow("standard") << false << 20 << 1;
+    QTest::newRow("multi-steam") << true << 21 << 3;
+}
+
+// The node list names the boards, a control panel and a sensor, all at bus addresses above 63;
+// a buzzer request for one of the boards is told, one for a board the system lacks is an error.
+void TestSimulatedSauna::nodesAndBuzzersOfTheRelayBoards()
+{
+    QFETCH(bool, multiSteam);
+    QFETCH(int, systemType);
+    QFETCH(int, boards);
+    startSauna(3600000, 60, multiSteam);
+    sendToSauna(connectRequest(TestPin, QStringLiteral("PANEL")));
+    vaholumo::Sauna_to_external reply;
+    QVERIFY(nextReport(reply));
+    QCOMPARE(int(reply.connect_reply().system_type()), systemType);
+    vaholumo::Sauna_to_external full;
+    QVERIFY(nextReport(full));
+    QCOMPARE(full.node_item_size(), boards + 2);
+    int reportedBoards = 0;
+    for (int i = 0; i < full.node_item_size(); ++i) {
+        const vaholumo::Node_item &node = full.node_item(i);
+        QCOMPARE(node.index(), quint32(i));
+        QVERIFY(node.address() > 63);
+        QVERIFY(node.has_product() && node.has_zerededid_version() &&
+                node.has_application_version());
+        if (node.profile() == vaholumo::Node_item_profile_t_NODE_PROFILE_RCB)
+            ++reportedBoards;
+    }
+    QCOMPARE(reportedBoards, boards);
+
+    QSignalSpy buzzer(m_sauna.get(), &SimulatedSauna::buzzerRequested);
+    for (int board = 0; board <= 2; ++board) {
+        vaholumo::External_to_sauna request;
+        vaholumo::General_command *command = request.add_general_command();
+        command->set_command(vaholumo::General_command_command_t_ACTIVATE_BUZZER);
+        command->set_control_board(static_cast<vaholumo::Node_types_rcb_t>(board));
+        sendToSauna(serialized(request));
+        if (board < boards) {
+            QVERIFY(buzzer.wait(WaitMs));
+            QCOMPARE(buzzer.takeFirst().at(0).toInt(), board);
+        } else {
+            vaholumo::Sauna_to_external report;
+            QVERIFY(nextReport(report));
+            QCOMPARE(report.data_error_size(), 1);
+            QCOMPARE(buzzer.count(), 0);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSimulatedSauna)

@@ -157,6 +157,10 @@ int main(int argc, char **argv)
                                        .arg(value ? "true" : "false"));
                      });
 
+    QObject::connect(
+        &sauna, &tools::SimulatedSauna::buzzerRequested, &application, [](int controlBoard) {
+            printLine(QStringLiteral("buzzer of relay control board %1").arg(controlBoard));
+        });
     QString errorText;
     if (!sauna.start(&errorText)) {
         QTextStream(stderr) << "sauna_simulator: " << errorText << Qt::endl;

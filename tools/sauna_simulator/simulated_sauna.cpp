@@ -197,7 +197,9 @@ void SimulatedSauna::handleConnectRequest(const vaholumo::External_to_sauna &env
     panel->unitName = request->unitName;
     panel->lastHeard.restart();
     emit panelConnected(address, port, panel->unitName);
-    sendToPanel(*panel, encodeFullReport(m_model, QDateTime::currentDateTimeUtc()));
+    sendToPanel(*panel,
+                encodeFullReport(m_model, QDateTime::currentDateTimeUtc(),
+                                 simulatedNodes(m_options.systemType == SystemType::MultiSteam)));
 }
 
 SaunaReport SimulatedSauna::handleRequests(const vaholumo::External_to_sauna &envelope,
@@ -255,7 +257,9 @@ SaunaReport SimulatedSauna::handleGeneralCommand(const vaholumo::General_command
     }
     switch (command.command()) {
     case vaholumo::General_command_command_t_UPDATE_SAUNA:
-        sendToPanel(panel, encodeFullReport(m_model, QDateTime::currentDateTimeUtc()));
+        sendToPanel(panel, encodeFullReport(
+                               m_model, QDateTime::currentDateTimeUtc(),
+                               simulatedNodes(m_options.systemType == SystemType::MultiSteam)));
         break;
     case vaholumo::General_command_command_t_UPDATE_SUPPORTED_CHARACTERS:
         sendToPanel(panel, encodeSupportedCharacters());
@@ -264,8 +268,10 @@ SaunaReport SimulatedSauna::handleGeneralCommand(const vaholumo::General_command
         changes.append(m_model.renewBathTime());
         break;
     case vaholumo::General_command_command_t_CLEAR_ERROR_LOG:
+        break; // the error log is empty
     case vaholumo::General_command_command_t_ACTIVATE_BUZZER:
-        break; // the error log is empty, and the buzzer is not heard here
+        changes.append(soundBuzzer(command));
+        break;
     case vaholumo::General_command_command_t_UPDATE_MAX_HUMIDITY_TABLE:
     case vaholumo::General_command_command_t_UPDATE_MAX_TEMPERATURE_TABLE:
         changes.dataErrors.push_back(
@@ -278,6 +284,24 @@ SaunaReport SimulatedSauna::handleGeneralCommand(const vaholumo::General_command
             changes.dataErrors.push_back(QStringLiteral("start favorite without a favorite"));
         break;
     }
+    return changes;
+}
+
+SaunaReport SimulatedSauna::soundBuzzer(const vaholumo::General_command &command)
+{
+    // The buzzer is not heard here: the request is told, for whoever watches the simulator.
+    SaunaReport changes;
+    const std::vector<SimulatedNode> nodes =
+        simulatedNodes(m_options.systemType == SystemType::MultiSteam);
+    const auto boards = std::count_if(nodes.begin(), nodes.end(), [](const SimulatedNode &node) {
+        return node.profile == vaholumo::Node_item_profile_t_NODE_PROFILE_RCB;
+    });
+    const int board = command.has_control_board() ? int(command.control_board()) : 0;
+    if (board >= boards) {
+        changes.dataErrors.push_back(QStringLiteral("no relay control board %1").arg(board));
+        return changes;
+    }
+    emit buzzerRequested(board);
     return changes;
 }
 

@@ -67,6 +67,8 @@ signals:
     void booleanRequested(int requestId, bool value);
     // A datagram that failed to parse, that no handler takes, or that arrived while silent.
     void datagramDropped(const QHostAddress &address, quint16 port);
+    // A panel asked for the buzzer of a relay control board (0 primary, 1 and 2 secondary).
+    void buzzerRequested(int controlBoard);
 
 private:
     struct Panel
@@ -90,6 +92,8 @@ private:
 
     void sendToPanel(const Panel &panel, const QByteArray &payload);
     void sendToAllPanels(const QByteArray &payload);
+    // Tells a buzzer request for one of the system's boards; another board is a data error.
+    SaunaReport soundBuzzer(const vaholumo::General_command &command);
     void report(SaunaReport report, const Panel &requester);
     void sendDatagram(QUdpSocket &socket, const QByteArray &payload, const QHostAddress &address,
                       quint16 port, const std::vector<QByteArray> &malformedVariants);

@@ -324,7 +324,8 @@ QByteArray encodeReport(const SaunaReport &report, const SaunaStateModel &model,
     return serialized(envelope);
 }
 
-QByteArray encodeFullReport(const SaunaStateModel &model, const QDateTime &nowUtc)
+QByteArray encodeFullReport(const SaunaStateModel &model, const QDateTime &nowUtc,
+                            const std::vector<SimulatedNode> &nodes)
 {
     vaholumo::Sauna_to_external envelope;
     fillReport(model.fullReport(), model, nowUtc, envelope);
@@ -335,14 +336,38 @@ QByteArray encodeFullReport(const SaunaStateModel &model, const QDateTime &nowUt
     warmUp->set_heat_ratio(18); // ninths of a degree per minute: 2 °C/min
     warmUp->set_warm_up_value_2(0);
 
-    vaholumo::Node_item *board = envelope.add_node_item();
-    board->set_index(0);
-    board->set_address(1);
-    board->set_profile(vaholumo::Node_item_profile_t_NODE_PROFILE_RCB);
-    board->set_product(31);
-    board->set_zerededid_version("1.4.0");
-    board->set_application_version("2.1.3");
+    for (const SimulatedNode &node : nodes) {
+        vaholumo::Node_item *item = envelope.add_node_item();
+        item->set_index(node.index);
+        item->set_address(node.address);
+        item->set_profile(static_cast<vaholumo::Node_item_profile_t>(node.profile));
+        item->set_product(node.product);
+        item->set_zerededid_version(node.zerededidVersion.toStdString());
+        item->set_application_version(node.applicationVersion.toStdString());
+    }
     return serialized(envelope);
+}
+
+std::vector<SimulatedNode> simulatedNodes(bool multiSteam)
+{
+    // Bus addresses above 63 are the nodes' own; product 0 is a heater board, 1 a steam board and
+    // 257 a control panel.
+    constexpr int board = vaholumo::Node_item_profile_t_NODE_PROFILE_RCB;
+    constexpr int panel = vaholumo::Node_item_profile_t_NODE_PROFILE_CP;
+    constexpr int sensor = vaholumo::Node_item_profile_t_NODE_PROFILE_THS;
+    const QString zerededid = QStringLiteral("1.4.0");
+    std::vector<SimulatedNode> nodes;
+    if (multiSteam) {
+        nodes.push_back({0, 64, board, 1, zerededid, QStringLiteral("2.1.3")});
+        nodes.push_back({1, 65, board, 1, zerededid, QStringLiteral("2.1.3")});
+        nodes.push_back({2, 66, board, 1, zerededid, QStringLiteral("2.1.2")});
+    } else {
+        nodes.push_back({0, 64, board, 0, zerededid, QStringLiteral("2.1.3")});
+    }
+    const auto index = quint32(nodes.size());
+    nodes.push_back({index, 80, panel, 257, zerededid, QStringLiteral("3.0.7")});
+    nodes.push_back({index + 1, 96, sensor, 0, QStringLiteral("1.3.1"), QStringLiteral("1.0.4")});
+    return nodes;
 }
 
 QByteArray encodeKeepAlive(quint32 sequenceNumber)

@@ -35,6 +35,31 @@ struct SaunaIdentity
     QString applicationVersion = QStringLiteral("1.0.0");
 };
 
+// The system type of the connection messages.
+struct SystemType
+{
+    enum : int {
+        Standard = 20,
+        MultiSteam = 21,
+    };
+};
+
+// One node of the sauna system's bus, as the node list reports it. Profiles are wire values:
+// 10 relay control board, 11 control panel, 12 temperature and humidity sensor.
+struct SimulatedNode
+{
+    quint32 index = 0;
+    quint32 address = 0;
+    int profile = 10;
+    quint32 product = 0;
+    QString zerededidVersion;
+    QString applicationVersion;
+};
+
+// The nodes of the simulated system: its relay control boards (one, or three on a multi-steam
+// system), a control panel and a temperature and humidity sensor.
+std::vector<SimulatedNode> simulatedNodes(bool multiSteam);
+
 // Outcomes of a connect request, as the connect reply carries them.
 struct ConnectStatus
 {
@@ -80,7 +105,8 @@ QByteArray encodeReport(const SaunaReport &report, const SaunaStateModel &model,
                         const QDateTime &nowUtc);
 // Everything: values, state, favorites, calendar programs, control board functions, warm-up
 // characteristics and nodes.
-QByteArray encodeFullReport(const SaunaStateModel &model, const QDateTime &nowUtc);
+QByteArray encodeFullReport(const SaunaStateModel &model, const QDateTime &nowUtc,
+                            const std::vector<SimulatedNode> &nodes = simulatedNodes(false));
 QByteArray encodeKeepAlive(quint32 sequenceNumber);
 QByteArray encodeNoConnection();
 QByteArray encodeSupportedCharacters();
