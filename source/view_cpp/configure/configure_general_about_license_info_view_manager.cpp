@@ -102,8 +102,7 @@ int ConfigureGeneralAboutLicenseInfoViewManager::connectToView(const QList<QObje
 {
     return signalInterface::connectSenders(
         senders, this,
-        {{SIGNAL(licenseInfoViewVisibleChanged(bool)),
-          SLOT(onLicenseInfoViewVisibleChanged(bool))},
+        {{SIGNAL(licenseInfoViewVisibleChanged(bool)), SLOT(onLicenseInfoViewVisibleChanged(bool))},
          {SIGNAL(componentInfoViewVisibleChanged(bool)),
           SLOT(onComponentInfoViewVisibleChanged(bool))},
          {SIGNAL(linuxComponentsViewVisibleChanged(bool)),
@@ -262,7 +261,7 @@ void ConfigureGeneralAboutLicenseInfoViewManager::load(const ComponentRecord &re
 }
 
 void ConfigureGeneralAboutLicenseInfoViewManager::readInto(const QByteArray &relativePath,
-                                                          ListModel &model)
+                                                           ListModel &model)
 {
     const QString path = m_licenseDirectory + QString::fromLatin1(relativePath);
     const QFileInfo info(path);

@@ -91,12 +91,12 @@ int ConfigureGeneralAboutViewManager::connectSaunaSignals(const QList<QObject *>
               ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))}});
 }
 
-int ConfigureGeneralAboutViewManager::connectConnectionStateSignals(
-    const QList<QObject *> &senders)
+int ConfigureGeneralAboutViewManager::connectConnectionStateSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(senders, this,
-                                           {{SIGNAL(remoteApplicationIdentified(QString, QString)),
-                                             SLOT(onRemoteApplicationIdentified(QString, QString))}});
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(remoteApplicationIdentified(QString, QString)),
+          SLOT(onRemoteApplicationIdentified(QString, QString))}});
 }
 
 void ConfigureGeneralAboutViewManager::onAboutViewVisibleChanged(bool visible)
@@ -143,7 +143,8 @@ void ConfigureGeneralAboutViewManager::onSaunaFacilityTypeChanged(
     rebuildIfShown();
 }
 
-void ConfigureGeneralAboutViewManager::onSaunaSystemModeChanged(MasterFuncDescTypes::SystemMode mode)
+void ConfigureGeneralAboutViewManager::onSaunaSystemModeChanged(
+    MasterFuncDescTypes::SystemMode mode)
 {
     // Stored only: the sub-menu follows at the next rebuild.
     m_systemMode = mode;

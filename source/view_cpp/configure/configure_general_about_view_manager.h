@@ -52,8 +52,8 @@ public:
 public slots:
     void onAboutViewVisibleChanged(bool visible);
     void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
-    void onSaunaNodeListItemChanged(
-        ::signalInterface::NodeInformationTypes::NodeInformationPost post);
+    void
+    onSaunaNodeListItemChanged(::signalInterface::NodeInformationTypes::NodeInformationPost post);
     void onRemoteApplicationIdentified(QString name, QString version);
     void onBrandChanged(::signalInterface::VariantTypes::Brand brand);
     void onSaunaFacilityTypeChanged(::signalInterface::SaunaStateTypes::FacilityType facilityType);
