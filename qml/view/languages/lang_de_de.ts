@@ -957,6 +957,10 @@
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
 </context>
 <context>
     <name>TemperatureDial</name>
@@ -2821,6 +2825,184 @@
     <message>
         <source>Fahrenheit</source>
         <translation>Fahrenheit</translation>
+    </message>
+</context>
+<context>
+    <name>AboutPage</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+</context>
+<context>
+    <name>IdentifyBoardsPage</name>
+    <message>
+        <source>Identify RCB</source>
+        <translation>Relaissteuerplatine identifizieren</translation>
+    </message>
+    <message>
+        <source>Press a button to sound the buzzer of that relay control board.</source>
+        <translation>Drücken Sie eine Taste, um den Summer dieser Relaissteuerplatine ertönen zu lassen.</translation>
+    </message>
+</context>
+<context>
+    <name>LicencePage</name>
+    <message>
+        <source>License Info</source>
+        <translation>Lizenzinformationen</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxComponentsPage</name>
+    <message>
+        <source>Libraries of this PC</source>
+        <translation>Bibliotheken dieses PCs</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralAboutLicenseInfoViewManager</name>
+    <message>
+        <source>Qt</source>
+        <translation>Qt</translation>
+    </message>
+    <message>
+        <source>Protocol Buffers</source>
+        <translation>Protocol Buffers</translation>
+    </message>
+    <message>
+        <source>TCLAP</source>
+        <translation>TCLAP</translation>
+    </message>
+    <message>
+        <source>Libraries of this PC</source>
+        <translation>Bibliotheken dieses PCs</translation>
+    </message>
+    <message>
+        <source>This</source>
+        <translation>Dieses</translation>
+    </message>
+    <message>
+        <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
+        <translation>%1 Bedienfeld wurde mit Open-Source-Softwarekomponenten entwickelt, die dem Urheberrecht ihrer Autoren unterliegen.</translation>
+    </message>
+    <message>
+        <source>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</source>
+        <translation>Komponenten- und Lizenzinformationen gibt es nur auf Englisch; viele Lizenzen bieten Übersetzungen auf ihren jeweiligen Webseiten an. Wählen Sie unten eine Komponente aus, um ihre Informationen zu sehen.</translation>
+    </message>
+    <message>
+        <source>[The rest of the file is not shown.]</source>
+        <translation>[Der Rest der Datei wird nicht angezeigt.]</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralAboutViewManager</name>
+    <message>
+        <source>License Info</source>
+        <translation>Lizenzinformationen</translation>
+    </message>
+    <message>
+        <source>Identify RCB</source>
+        <translation>Relaissteuerplatine identifizieren</translation>
+    </message>
+    <message>
+        <source>PC Control Panel</source>
+        <translation>PC-Bedienfeld</translation>
+    </message>
+    <message>
+        <source>Software version</source>
+        <translation>Softwareversion</translation>
+    </message>
+    <message>
+        <source>Instance</source>
+        <translation>Instanz</translation>
+    </message>
+    <message>
+        <source>Control Panel</source>
+        <translation>Bedienfeld</translation>
+    </message>
+    <message>
+        <source>Facility Type</source>
+        <translation>Anlagentyp</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation>Software</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>Knoten</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produkt</translation>
+    </message>
+    <message>
+        <source>Zerededid version</source>
+        <translation>Zerededid-Version</translation>
+    </message>
+    <message>
+        <source>Supervised</source>
+        <translation>Beaufsichtigt</translation>
+    </message>
+    <message>
+        <source>Time Controlled</source>
+        <translation>Zeitgesteuert</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>Public</source>
+        <translation>Öffentlich</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source> Lite</source>
+        <translation> Lite</translation>
+    </message>
+    <message>
+        <source>Relay Control Board</source>
+        <translation>Relaissteuerplatine</translation>
+    </message>
+    <message>
+        <source>Temperature and Humidity Sensor</source>
+        <translation>Temperatur- und Feuchtesensor</translation>
+    </message>
+    <message>
+        <source>Tarn</source>
+        <translation>Tarn</translation>
+    </message>
+    <message>
+        <source>Crest</source>
+        <translation>Crest</translation>
+    </message>
+    <message>
+        <source>Glen</source>
+        <translation>Glen</translation>
+    </message>
+    <message>
+        <source>Zenith</source>
+        <translation>Zenith</translation>
+    </message>
+    <message>
+        <source>Q7</source>
+        <translation>Q7</translation>
+    </message>
+    <message>
+        <source>Fell</source>
+        <translation>Fell</translation>
     </message>
 </context>
 </TS>

@@ -957,6 +957,10 @@
         <source>Settings</source>
         <translation>Asetukset</translation>
     </message>
+    <message>
+        <source>About</source>
+        <translation>Tietoja</translation>
+    </message>
 </context>
 <context>
     <name>TemperatureDial</name>
@@ -2821,6 +2825,184 @@
     <message>
         <source>Fahrenheit</source>
         <translation>Fahrenheit</translation>
+    </message>
+</context>
+<context>
+    <name>AboutPage</name>
+    <message>
+        <source>About</source>
+        <translation>Tietoja</translation>
+    </message>
+</context>
+<context>
+    <name>IdentifyBoardsPage</name>
+    <message>
+        <source>Identify RCB</source>
+        <translation>Tunnista releohjauskortti</translation>
+    </message>
+    <message>
+        <source>Press a button to sound the buzzer of that relay control board.</source>
+        <translation>Paina painiketta, niin kyseisen releohjauskortin summeri soi.</translation>
+    </message>
+</context>
+<context>
+    <name>LicencePage</name>
+    <message>
+        <source>License Info</source>
+        <translation>Lisenssitiedot</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxComponentsPage</name>
+    <message>
+        <source>Libraries of this PC</source>
+        <translation>Tämän PC:n kirjastot</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralAboutLicenseInfoViewManager</name>
+    <message>
+        <source>Qt</source>
+        <translation>Qt</translation>
+    </message>
+    <message>
+        <source>Protocol Buffers</source>
+        <translation>Protocol Buffers</translation>
+    </message>
+    <message>
+        <source>TCLAP</source>
+        <translation>TCLAP</translation>
+    </message>
+    <message>
+        <source>Libraries of this PC</source>
+        <translation>Tämän PC:n kirjastot</translation>
+    </message>
+    <message>
+        <source>This</source>
+        <translation>Tämä</translation>
+    </message>
+    <message>
+        <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
+        <translation>%1-ohjauspaneelissa on käytetty avoimen lähdekoodin ohjelmistokomponentteja, joihin sovelletaan niiden tekijöiden tekijänoikeuksia.</translation>
+    </message>
+    <message>
+        <source>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</source>
+        <translation>Komponentti- ja lisenssitiedot ovat saatavilla vain englanniksi; monien lisenssien käännökset löytyvät niiden omilta verkkosivuilta. Valitse alla olevasta luettelosta komponentti nähdäksesi sen tiedot.</translation>
+    </message>
+    <message>
+        <source>[The rest of the file is not shown.]</source>
+        <translation>[Tiedoston loppua ei näytetä.]</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralAboutViewManager</name>
+    <message>
+        <source>License Info</source>
+        <translation>Lisenssitiedot</translation>
+    </message>
+    <message>
+        <source>Identify RCB</source>
+        <translation>Tunnista releohjauskortti</translation>
+    </message>
+    <message>
+        <source>PC Control Panel</source>
+        <translation>PC-ohjauspaneeli</translation>
+    </message>
+    <message>
+        <source>Software version</source>
+        <translation>Ohjelmistoversio</translation>
+    </message>
+    <message>
+        <source>Instance</source>
+        <translation>Instanssi</translation>
+    </message>
+    <message>
+        <source>Control Panel</source>
+        <translation>Ohjauspaneeli</translation>
+    </message>
+    <message>
+        <source>Facility Type</source>
+        <translation>Laitostyyppi</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Järjestelmä</translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation>Ohjelmisto</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>Solmu</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profiili</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Tuote</translation>
+    </message>
+    <message>
+        <source>Zerededid version</source>
+        <translation>Zerededid-versio</translation>
+    </message>
+    <message>
+        <source>Supervised</source>
+        <translation>Valvottu</translation>
+    </message>
+    <message>
+        <source>Time Controlled</source>
+        <translation>Aikaohjattu</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Yksityinen</translation>
+    </message>
+    <message>
+        <source>Public</source>
+        <translation>Julkinen</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Tuntematon</translation>
+    </message>
+    <message>
+        <source> Lite</source>
+        <translation> Lite</translation>
+    </message>
+    <message>
+        <source>Relay Control Board</source>
+        <translation>Releohjauskortti</translation>
+    </message>
+    <message>
+        <source>Temperature and Humidity Sensor</source>
+        <translation>Lämpötila- ja kosteusanturi</translation>
+    </message>
+    <message>
+        <source>Tarn</source>
+        <translation>Tarn</translation>
+    </message>
+    <message>
+        <source>Crest</source>
+        <translation>Crest</translation>
+    </message>
+    <message>
+        <source>Glen</source>
+        <translation>Glen</translation>
+    </message>
+    <message>
+        <source>Zenith</source>
+        <translation>Zenith</translation>
+    </message>
+    <message>
+        <source>Q7</source>
+        <translation>Q7</translation>
+    </message>
+    <message>
+        <source>Fell</source>
+        <translation>Fell</translation>
     </message>
 </context>
 </TS>

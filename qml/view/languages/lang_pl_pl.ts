@@ -933,6 +933,10 @@
         <source>Settings</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TemperatureDial</name>
@@ -2534,6 +2538,184 @@
     </message>
     <message>
         <source>Fahrenheit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AboutPage</name>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IdentifyBoardsPage</name>
+    <message>
+        <source>Identify RCB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press a button to sound the buzzer of that relay control board.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LicencePage</name>
+    <message>
+        <source>License Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LinuxComponentsPage</name>
+    <message>
+        <source>Libraries of this PC</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralAboutLicenseInfoViewManager</name>
+    <message>
+        <source>Qt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protocol Buffers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCLAP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Libraries of this PC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[The rest of the file is not shown.]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralAboutViewManager</name>
+    <message>
+        <source>License Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identify RCB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC Control Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facility Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zerededid version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Supervised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Controlled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Public</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Lite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relay Control Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature and Humidity Sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tarn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zenith</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fell</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

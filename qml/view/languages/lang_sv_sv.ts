@@ -957,6 +957,10 @@
         <source>Settings</source>
         <translation>Inställningar</translation>
     </message>
+    <message>
+        <source>About</source>
+        <translation>Om</translation>
+    </message>
 </context>
 <context>
     <name>TemperatureDial</name>
@@ -2821,6 +2825,184 @@
     <message>
         <source>Fahrenheit</source>
         <translation>Fahrenheit</translation>
+    </message>
+</context>
+<context>
+    <name>AboutPage</name>
+    <message>
+        <source>About</source>
+        <translation>Om</translation>
+    </message>
+</context>
+<context>
+    <name>IdentifyBoardsPage</name>
+    <message>
+        <source>Identify RCB</source>
+        <translation>Identifiera reläkort</translation>
+    </message>
+    <message>
+        <source>Press a button to sound the buzzer of that relay control board.</source>
+        <translation>Tryck på en knapp för att låta det reläkortets summer ljuda.</translation>
+    </message>
+</context>
+<context>
+    <name>LicencePage</name>
+    <message>
+        <source>License Info</source>
+        <translation>Licensinformation</translation>
+    </message>
+</context>
+<context>
+    <name>LinuxComponentsPage</name>
+    <message>
+        <source>Libraries of this PC</source>
+        <translation>Den här datorns bibliotek</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralAboutLicenseInfoViewManager</name>
+    <message>
+        <source>Qt</source>
+        <translation>Qt</translation>
+    </message>
+    <message>
+        <source>Protocol Buffers</source>
+        <translation>Protocol Buffers</translation>
+    </message>
+    <message>
+        <source>TCLAP</source>
+        <translation>TCLAP</translation>
+    </message>
+    <message>
+        <source>Libraries of this PC</source>
+        <translation>Den här datorns bibliotek</translation>
+    </message>
+    <message>
+        <source>This</source>
+        <translation>Denna</translation>
+    </message>
+    <message>
+        <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
+        <translation>%1 kontrollpanel är utformad med programkomponenter med öppen källkod, som omfattas av sina upphovsmäns upphovsrätt.</translation>
+    </message>
+    <message>
+        <source>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</source>
+        <translation>Komponent- och licensinformation finns endast på engelska; många licenser har översättningar på sina respektive webbplatser. Välj en komponent i listan nedan för att se dess information.</translation>
+    </message>
+    <message>
+        <source>[The rest of the file is not shown.]</source>
+        <translation>[Resten av filen visas inte.]</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureGeneralAboutViewManager</name>
+    <message>
+        <source>License Info</source>
+        <translation>Licensinformation</translation>
+    </message>
+    <message>
+        <source>Identify RCB</source>
+        <translation>Identifiera reläkort</translation>
+    </message>
+    <message>
+        <source>PC Control Panel</source>
+        <translation>PC-kontrollpanel</translation>
+    </message>
+    <message>
+        <source>Software version</source>
+        <translation>Programversion</translation>
+    </message>
+    <message>
+        <source>Instance</source>
+        <translation>Instans</translation>
+    </message>
+    <message>
+        <source>Control Panel</source>
+        <translation>Kontrollpanel</translation>
+    </message>
+    <message>
+        <source>Facility Type</source>
+        <translation>Anläggningstyp</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation>Programvara</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>Nod</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produkt</translation>
+    </message>
+    <message>
+        <source>Zerededid version</source>
+        <translation>Zerededid-version</translation>
+    </message>
+    <message>
+        <source>Supervised</source>
+        <translation>Övervakad</translation>
+    </message>
+    <message>
+        <source>Time Controlled</source>
+        <translation>Tidsstyrd</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>Public</source>
+        <translation>Offentlig</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Okänd</translation>
+    </message>
+    <message>
+        <source> Lite</source>
+        <translation> Lite</translation>
+    </message>
+    <message>
+        <source>Relay Control Board</source>
+        <translation>Reläkort</translation>
+    </message>
+    <message>
+        <source>Temperature and Humidity Sensor</source>
+        <translation>Temperatur- och fuktgivare</translation>
+    </message>
+    <message>
+        <source>Tarn</source>
+        <translation>Tarn</translation>
+    </message>
+    <message>
+        <source>Crest</source>
+        <translation>Crest</translation>
+    </message>
+    <message>
+        <source>Glen</source>
+        <translation>Glen</translation>
+    </message>
+    <message>
+        <source>Zenith</source>
+        <translation>Zenith</translation>
+    </message>
+    <message>
+        <source>Q7</source>
+        <translation>Q7</translation>
+    </message>
+    <message>
+        <source>Fell</source>
+        <translation>Fell</translation>
     </message>
 </context>
 </TS>
