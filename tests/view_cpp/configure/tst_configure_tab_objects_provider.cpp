@@ -104,6 +104,16 @@ void TestConfigureTabObjectsProvider::publishesEveryNameOnce()
         "configure_general_language_model",
         "configure_general_region_model",
         "configure_general_region_controller",
+        "configure_general_about_view_controller",
+        "configure_general_about_license_view_controller",
+        "configure_general_about_subfunction_model",
+        "configure_general_about_model",
+        "configure_general_about_license_text_model",
+        "configure_general_about_license_component_model",
+        "configure_general_about_component_info_model",
+        "configure_general_about_component_license_model",
+        "configure_general_about_identify_rcb_model",
+        "configure_general_about_linux_components_model",
     };
     QCOMPARE(QSet<QString>(names.begin(), names.end()),
              QSet<QString>(expected.begin(), expected.end()));
@@ -183,6 +193,21 @@ void TestConfigureTabObjectsProvider::publishedObjectsAreTheManagersAndTheirMode
              provider.generalLanguageViewManager.model());
     QCOMPARE(object("configure_general_region_model"), provider.generalRegionViewManager.model());
     QCOMPARE(object("configure_general_region_controller"), &provider.generalRegionViewManager);
+    auto &about = provider.generalAboutViewManager;
+    auto &licence = provider.generalAboutLicenseInfoViewManager;
+    QCOMPARE(object("configure_general_about_view_controller"), &about);
+    QCOMPARE(object("configure_general_about_license_view_controller"), &licence);
+    QCOMPARE(object("configure_general_about_subfunction_model"), about.subFunctionModel());
+    QCOMPARE(object("configure_general_about_model"), about.infoModel());
+    QCOMPARE(object("configure_general_about_license_text_model"), licence.licenseTextModel());
+    QCOMPARE(object("configure_general_about_license_component_model"), licence.componentModel());
+    QCOMPARE(object("configure_general_about_component_info_model"), licence.componentInfoModel());
+    QCOMPARE(object("configure_general_about_component_license_model"),
+             licence.componentLicenseModel());
+    QCOMPARE(object("configure_general_about_identify_rcb_model"),
+             provider.generalAboutIdentifyRcbViewManager.model());
+    QCOMPARE(object("configure_general_about_linux_components_model"),
+             licence.linuxComponentsModel());
     provider.publish(nullptr);
 }
 
