@@ -11,6 +11,7 @@
 #include "protocol_buffers_support/si_pb_type_conversion/user_settings_converter.h"
 #include "signal_interface/calendar_program.h"
 #include "signal_interface/configure_types.h"
+#include "value/temperature_value_manager.h"
 #include "view_cpp/frame_wiring.h"
 #include "view_cpp/gui_handler.h"
 #include "view_cpp/panel_frame.h"
@@ -117,6 +118,30 @@ private slots:
     // One tap on a settings button acts once: one request, one message, whatever path the scene,
     // the screen's manager, the link and the message controller give it. "Detect" gives one
     // notice of its own and, once the link has searched, one more.
+    void everyTemperatureEditorFollowsTheUnit()
+    {
+        control::VariantControllerPcPanel variant(control::buildBrand(), nullptr);
+        startUp::FrameOptions options;
+        options.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
+        startUp::PanelFrame frame(variant, options);
+        frame.loadScene();
+        QCOMPARE(frame.wire().total(), 0);
+
+        using signalInterface::TemperatureTypes;
+        frame.controllerTab.temperatureController.onTemperatureUnitChangeRequested(
+            TemperatureTypes::E_fahrenheit);
+        details::ConfigureTabObjectsProvider &screens = frame.configureTab;
+        const QList<value::TemperatureValueManager *> editors{
+            screens.limitsViewManager.maxBathTemperatureManager(),
+            screens.limitsViewManager.upperWaterTemperatureManager(),
+            screens.limitsViewManager.pcbOverheatLimitManager(),
+            screens.advancedSettingsStandbyViewManager.reductionManager(),
+            screens.advancedSettingsStandbyViewManager.waterTemperatureManager(),
+        };
+        for (value::TemperatureValueManager *editor : editors)
+            QCOMPARE(editor->temperatureUnit(), TemperatureTypes::E_fahrenheit);
+    }
+
     void settingsButtonsActOnceInTheCompleteGraph()
     {
         control::VariantControllerPcPanel variant(control::buildBrand(), nullptr);
