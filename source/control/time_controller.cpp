@@ -178,6 +178,10 @@ void TimeController::onSaunaTimeChanged(::signalInterface::DateTimeTypes::SaunaD
 
 void TimeController::onClockTick()
 {
+    // The settings screens edit from the time the panel shows, not from the last report, which
+    // may be minutes old: saving an unchanged time must not set the sauna back.
+    const SaunaDateTime running = runningSystemTime();
+    emit systemTimeDetailsChanged(running.dateTime, running.dateValid, running.timeValid);
     emitFormattedTime();
     scheduleClockTick();
 }

@@ -345,6 +345,13 @@ void TestTimeController::clockRunsBetweenReports()
     // The report itself is kept as it came.
     QCOMPARE(controller.systemTime().dateTime, reported);
 
+    // The time screens get the running time too, so that they edit from what the panel shows.
+    QSignalSpy details(&controller, &TimeController::systemTimeDetailsChanged);
+    nowMs += 60 * 1000;
+    controller.onClockTick();
+    QCOMPARE(details.count(), 1);
+    QCOMPARE(details.last(), (QVariantList{reported.addSecs(5 * 60), true, true}));
+
     // A report sets the clock again, also backwards.
     controller.onSaunaTimeChanged(
         saunaTime(QDateTime(QDate(2024, 3, 9), QTime(20, 30)), true, true));
