@@ -176,7 +176,7 @@ void ConfigureDateTimeDateViewManager::onSetDateCommit()
     if (!date.isValid())
         return;
     // The sauna's time of day is kept where it has a valid one; otherwise the day starts at
-    // 00:00. The time specification is the report's.
+    // 00:00. The date-time keeps the report's zone (UTC or local), else UTC.
     const Qt::TimeSpec spec =
         m_reportedDateValid || m_reportedTimeValid ? m_reported.timeSpec() : Qt::UTC;
     const QTime time = m_reportedTimeValid ? m_reported.time() : QTime(0, 0);
