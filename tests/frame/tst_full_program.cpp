@@ -1,4 +1,5 @@
 #include "frame_test_support.h"
+#include "scene_items.h"
 
 #include "pc_panel/remote_sauna_list.h"
 #include "sauna_simulator/sauna_state_model.h"
@@ -35,26 +36,6 @@ const char saunaPin[] = "2580";
 using tools::CalendarRecord;
 using tools::FavoriteRecord;
 
-QQuickItem *findVisibleItem(QQuickItem *root, const std::function<bool(QQuickItem *)> &test)
-{
-    if (root == nullptr || !root->isVisible())
-        return nullptr;
-    if (test(root))
-        return root;
-    const QList<QQuickItem *> children = root->childItems();
-    for (QQuickItem *child : children) {
-        if (QQuickItem *found = findVisibleItem(child, test))
-            return found;
-    }
-    return nullptr;
-}
-
-QQuickItem *findVisibleItem(QQuickItem *root, const QString &objectName)
-{
-    return findVisibleItem(
-        root, [&objectName](QQuickItem *item) { return item->objectName() == objectName; });
-}
-
 // A row of a program-built list as the delegate draws it: its main text and its first value.
 bool isRow(QQuickItem *item)
 {
@@ -70,13 +51,6 @@ QDateTime startOf(const CalendarRecord &record)
 }
 
 } // namespace
-
-#define STEP(call)                                                                                 \
-    do {                                                                                           \
-        call;                                                                                      \
-        if (QTest::currentTestFailed())                                                            \
-            return;                                                                                \
-    } while (false)
 
 class TestFullProgram : public QObject
 {
@@ -118,17 +92,7 @@ private:
         return programs;
     }
 
-    void waitForPagesAtRest()
-    {
-        QTRY_VERIFY_WITH_TIMEOUT(!findVisibleItem(sceneRoot(),
-                                                  [](QQuickItem *item) {
-                                                      return (item->inherits("QQuickStackView") &&
-                                                              item->property("busy").toBool()) ||
-                                                             (item->inherits("QQuickFlickable") &&
-                                                              item->property("moving").toBool());
-                                                  }),
-                                 waitMs);
-    }
+    void waitForPagesAtRest() { waitForSceneAtRest(sceneRoot(), waitMs); }
 
     QStringList visibleNames()
     {

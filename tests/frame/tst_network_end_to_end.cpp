@@ -1,4 +1,5 @@
 #include "frame_test_support.h"
+#include "scene_items.h"
 
 #include "control/message_controller.h"
 #include "control/temperature_controller.h"
@@ -30,36 +31,7 @@ constexpr quint32 detectingSystemMessageId = 0x2041;
 const char saunaName[] = "Loft sauna";
 const char saunaPin[] = "2580";
 
-// The first visible item of the visual tree below the root, depth first, that passes the test.
-QQuickItem *findVisibleItem(QQuickItem *root, const std::function<bool(QQuickItem *)> &test)
-{
-    if (root == nullptr || !root->isVisible())
-        return nullptr;
-    if (test(root))
-        return root;
-    const QList<QQuickItem *> children = root->childItems();
-    for (QQuickItem *child : children) {
-        if (QQuickItem *found = findVisibleItem(child, test))
-            return found;
-    }
-    return nullptr;
-}
-
-QQuickItem *findVisibleItem(QQuickItem *root, const QString &objectName)
-{
-    return findVisibleItem(
-        root, [&objectName](QQuickItem *item) { return item->objectName() == objectName; });
-}
-
 } // namespace
-
-// A step of a helper that checks; the test ends at the first failed one.
-#define STEP(call)                                                                                 \
-    do {                                                                                           \
-        call;                                                                                      \
-        if (QTest::currentTestFailed())                                                            \
-            return;                                                                                \
-    } while (false)
 
 // The whole panel, started without any known sauna, and the simulated sauna on loopback. The
 // user goes to the settings tab, System, Network, types the sauna's address and port, taps
@@ -79,17 +51,7 @@ private:
 
     // Waits until no page and no list of the scene moves any more: a press on a list that still
     // moves only stops it and reaches none of its rows.
-    void waitForPagesAtRest()
-    {
-        QTRY_VERIFY_WITH_TIMEOUT(!findVisibleItem(sceneRoot(),
-                                                  [](QQuickItem *item) {
-                                                      return (item->inherits("QQuickStackView") &&
-                                                              item->property("busy").toBool()) ||
-                                                             (item->inherits("QQuickFlickable") &&
-                                                              item->property("moving").toBool());
-                                                  }),
-                                 waitMs);
-    }
+    void waitForPagesAtRest() { waitForSceneAtRest(sceneRoot(), waitMs); }
 
     // A visible item of that name, waited for.
     QQuickItem *waitForItem(const QString &objectName)
