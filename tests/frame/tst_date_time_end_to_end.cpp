@@ -40,47 +40,18 @@ class TestDateTimeEndToEnd : public QObject
     Q_OBJECT
 
 private:
-    QQuickItem *sceneRoot() const
-    {
-        return qobject_cast<QQuickItem *>(m_frame->guiHandler.rootObject());
-    }
+    QQuickItem *sceneRoot() const { return sceneRootOf(*m_frame); }
 
     // Waits until no page and no list of the scene moves any more: a press on a list that still
     // moves only stops it and reaches none of its rows.
     void waitForPagesAtRest() { waitForSceneAtRest(sceneRoot(), waitMs); }
 
-    // A visible item of that name, waited for.
     QQuickItem *waitForItem(const QString &objectName)
     {
-        QQuickItem *item = nullptr;
-        if (!QTest::qWaitFor([&] { return (item = findVisibleItem(sceneRoot(), objectName)); },
-                             waitMs))
-            qWarning("no visible item %s; shown: %s", qPrintable(objectName),
-                     qPrintable(visibleNames().join(QLatin1Char(' '))));
-        return item;
+        return waitForVisibleItem(*m_frame, objectName, waitMs);
     }
 
-    // A press and release in the middle of the item, on the widget that shows the scene.
-    void tap(QQuickItem *item)
-    {
-        QVERIFY(item);
-        waitForPagesAtRest();
-        QTRY_VERIFY(item->isVisible() && item->isEnabled());
-        // An open message takes every touch; only its own buttons can be tapped.
-        auto *popup = qobject_cast<QQuickItem *>(m_frame->guiHandler.popupWidget());
-        QVERIFY(popup);
-        QVERIFY2(!popup->isVisible() || popup->isAncestorOf(item),
-                 qPrintable(popup->property("popupText").toString()));
-        // The place is taken once the scene is laid out: an item shown a moment ago may not be
-        // yet (the popup's button moves once its card has been laid out), and a click at its
-        // earlier place would miss it. Two taps never make a double click: the test's mouse
-        // clock moves on by more than the double-click interval after every release.
-        QQuickWidget *view = m_frame->guiHandler.view();
-        QVERIFY(QQuickTest::qWaitForPolish(view->quickWindow(), waitMs));
-        const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
-        QVERIFY(view->rect().contains(centre.toPoint()));
-        QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
-    }
+    void tap(QQuickItem *item) { tapItem(*m_frame, item, waitMs); }
 
     void tap(const QString &objectName)
     {
@@ -110,17 +81,7 @@ private:
         tap(row);
     }
 
-    // The names of the visible named items, for a failure's report.
-    QStringList visibleNames()
-    {
-        QStringList names;
-        findVisibleItem(sceneRoot(), [&names](QQuickItem *item) {
-            if (!item->objectName().isEmpty())
-                names << item->objectName();
-            return false;
-        });
-        return names;
-    }
+    QStringList visibleNames() { return visibleItemNames(sceneRoot()); }
 
     // Answers every message the popup shows, one after the other; returns their texts. Every tap
     // must press the popup's button, or the same message would be read twice.

@@ -57,10 +57,7 @@ class TestFullProgram : public QObject
     Q_OBJECT
 
 private:
-    QQuickItem *sceneRoot() const
-    {
-        return qobject_cast<QQuickItem *>(m_frame->guiHandler.rootObject());
-    }
+    QQuickItem *sceneRoot() const { return sceneRootOf(*m_frame); }
 
     const tools::SaunaRecordStore &records() const { return m_sauna->model().records(); }
 
@@ -94,16 +91,7 @@ private:
 
     void waitForPagesAtRest() { waitForSceneAtRest(sceneRoot(), waitMs); }
 
-    QStringList visibleNames()
-    {
-        QStringList names;
-        findVisibleItem(sceneRoot(), [&names](QQuickItem *item) {
-            if (!item->objectName().isEmpty())
-                names << item->objectName();
-            return false;
-        });
-        return names;
-    }
+    QStringList visibleNames() { return visibleItemNames(sceneRoot()); }
 
     QQuickItem *waitForItem(QQuickItem *root, const std::function<bool(QQuickItem *)> &test,
                             const QString &what)
