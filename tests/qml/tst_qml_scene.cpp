@@ -987,6 +987,8 @@ void TestQmlScene::networkAreaOpensTheNetworkScreen()
     QSignalSpy addressCommits(network, SIGNAL(manualAddSystemIpAddressCommit(QString)));
     QSignalSpy portCommits(network, SIGNAL(manualAddSystemPortChanged(QString)));
     QSignalSpy buttons(network, SIGNAL(buttonPressed(int)));
+    QSignalSpy addressEdits(network, SIGNAL(saunaIpAddressEditActivated()));
+    QSignalSpy portEdits(network, SIGNAL(saunaIpPortEditActivated()));
     const auto typeInto = [this, ipPage](const char *fieldName, const QString &text) {
         QQuickItem *input = findInItemTree(ipPage, QString::fromLatin1(fieldName))
                                 ->property("inputItem")
@@ -998,8 +1000,11 @@ void TestQmlScene::networkAreaOpensTheNetworkScreen()
             QTest::keyClick(m_view.get(), character.toLatin1());
     };
     typeInto("networkIpAddressField", QStringLiteral("192.168.7.20"));
+    QCOMPARE(addressEdits.count(), 1);
     QCOMPARE(addressCommits.count(), 0);
     typeInto("networkPortField", QStringLiteral("5000"));
+    QCOMPARE(portEdits.count(), 1);
+    QCOMPARE(addressEdits.count(), 1);
     QCOMPARE(addressCommits.count(), 1);
     QCOMPARE(addressCommits.last().first().toString(), QStringLiteral("192.168.7.20"));
     QCOMPARE(portCommits.count(), 0);

@@ -76,6 +76,8 @@ Item {
             width: parent.width
             label: qsTr("IP address")
             inputMethodHints: Qt.ImhPreferNumbers
+            // Editing starts from the address the program holds for the search.
+            onActivated: page.sender.saunaIpAddressEditActivated()
             onCommitted: (text) => page.commitAddress(text)
         }
         EntryField {
@@ -84,6 +86,7 @@ Item {
             width: parent.width
             label: qsTr("Port")
             inputMethodHints: Qt.ImhDigitsOnly
+            onActivated: page.sender.saunaIpPortEditActivated()
             onCommitted: (text) => page.commitPort(text)
         }
         GenericListView {
