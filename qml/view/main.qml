@@ -6,6 +6,7 @@ import "components/Theme.js" as Theme
 import "main"
 import "favorites"
 import "calendar"
+import "setup"
 
 // The control panel's scene: a status bar, the four tabs (sauna, favorites, calendar, settings),
 // the lock screen, the PIN keypad, the message popup and the on-screen keyboard.
@@ -196,6 +197,21 @@ Rectangle {
         powerSender: mainControlPage.powerSwitch
         auxRelaySender: mainControlPage.auxRelayList
         onUnlockRequested: pinEntry.open("unlock")
+    }
+
+    // After a factory reset the panel first asks for its language, region, time and date.
+    Loader {
+        id: initialSetup
+        objectName: "initialSetupLoader"
+        anchors.fill: parent
+        property bool done: false
+        active: typeof initial_setup_controller !== "undefined"
+                && initial_setup_controller.factoryResetInvoked && !done
+                && settingsTab.senders !== null
+        sourceComponent: InitialSetup {
+            senders: settingsTab.senders
+            onFinished: initialSetup.done = true
+        }
     }
 
     PinEntryPage {

@@ -3005,4 +3005,35 @@
         <translation>Fell</translation>
     </message>
 </context>
+<context>
+    <name>InitialSetup</name>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Setup after factory reset, step %1 of %2</source>
+        <translation>Einrichtung nach Werksreset, Schritt %1 von %2</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
 </TS>

@@ -21,6 +21,9 @@ Item {
     property alias pinChange: generalPinSelector
     property alias setTime: setTimeSelector
     property alias setDate: setDateSelector
+    // The time and date editors of the setup after a factory reset.
+    property alias setTimeInitialSetup: setTimeInitialSetupSelector
+    property alias setDateInitialSetup: setDateInitialSetupSelector
     // The editors of the Advanced settings, tank auto-emptying and cleanup screens.
     property alias fanRuntime: fanRuntimeEditor
     property alias externalSwitchBathtime: externalSwitchBathtimeEditor
@@ -280,6 +283,7 @@ Item {
     }
 
     Item {
+        id: setTimeInitialSetupSelector
         objectName: "setTimeSelectorInitialSetup"
         signal timeChangeRequested(int component, int direction)
     }
@@ -299,6 +303,7 @@ Item {
     }
 
     Item {
+        id: setDateInitialSetupSelector
         objectName: "setDateSelectorInitialSetup"
         signal setDateCommit()
         signal dateChangeRequested(int stepper, int direction)
