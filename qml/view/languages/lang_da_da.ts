@@ -5,579 +5,603 @@
     <name>CalendarPage</name>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Uge</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Datoer</translation>
     </message>
     <message>
         <source>Queue</source>
-        <translation type="unfinished"></translation>
+        <translation>Kø</translation>
     </message>
     <message>
         <source>Date program</source>
-        <translation type="unfinished"></translation>
+        <translation>Datoprogram</translation>
     </message>
     <message>
         <source>Weekly program</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugeprogram</translation>
     </message>
 </context>
 <context>
     <name>DateProgramsPage</name>
     <message>
         <source>Programs of the date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datoens programmer</translation>
     </message>
 </context>
 <context>
     <name>DurationStepper</name>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>t</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
     </message>
 </context>
 <context>
     <name>FavoriteEditPage</name>
     <message>
         <source>Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorit</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Omdøb</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur</translation>
     </message>
     <message>
         <source>Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftfugtighed</translation>
     </message>
     <message>
         <source>Edit bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Rediger badetid</translation>
     </message>
     <message>
         <source>Bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Badetid</translation>
     </message>
     <message>
         <source>Set bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstil badetid</translation>
     </message>
     <message>
         <source>Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Lys</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
 </context>
 <context>
     <name>FavoritesPage</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritter</translation>
     </message>
     <message>
         <source>Save current settings as favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem aktuelle indstillinger som favorit</translation>
     </message>
 </context>
 <context>
     <name>GeneralMenuPage</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generelt</translation>
     </message>
 </context>
 <context>
     <name>GenericListView</name>
     <message>
         <source>Nothing to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Intet at vise</translation>
     </message>
 </context>
 <context>
     <name>HeaterSettingsPage</name>
     <message>
         <source>Heater settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovnindstillinger</translation>
     </message>
     <message>
         <source>Bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Badetid</translation>
     </message>
     <message>
         <source>Save bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem badetid</translation>
     </message>
     <message>
         <source>Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilator</translation>
     </message>
     <message>
         <source>Fan running</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilator kører</translation>
     </message>
     <message>
         <source>Automatic fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisk ventilator</translation>
     </message>
     <message>
         <source>Runs with the heater</source>
-        <translation type="unfinished"></translation>
+        <translation>Kører sammen med ovnen</translation>
     </message>
     <message>
         <source>Auxiliary relays</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekstra relæer</translation>
     </message>
 </context>
 <context>
     <name>HumidityStepper</name>
     <message>
         <source>level</source>
-        <translation type="unfinished"></translation>
+        <translation>trin</translation>
     </message>
 </context>
 <context>
     <name>LightsTile</name>
     <message>
         <source>Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Lys</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Tændt</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Slukket</translation>
     </message>
 </context>
 <context>
     <name>LockedControlPage</name>
     <message>
         <source>Target temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Ønsket temperatur</translation>
     </message>
     <message>
         <source>Target humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Ønsket luftfugtighed</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Lås op</translation>
     </message>
 </context>
 <context>
     <name>MainControlPage</name>
     <message>
         <source>Humidity %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftfugtighed %1</translation>
     </message>
     <message>
         <source>Humidity --</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftfugtighed --</translation>
     </message>
     <message>
         <source>Target temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Ønsket temperatur</translation>
     </message>
     <message>
         <source>Target humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Ønsket luftfugtighed</translation>
     </message>
     <message>
         <source>Bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Badetid</translation>
     </message>
     <message>
         <source>Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilator</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Tændt</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Slukket</translation>
     </message>
 </context>
 <context>
     <name>MonthPage</name>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Måned</translation>
     </message>
 </context>
 <context>
     <name>NotConnectedNotice</name>
     <message>
         <source>No sauna is connected. Connect one in Settings → Network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er ingen sauna forbundet. Forbind en under Indstillinger → Netværk.</translation>
     </message>
 </context>
 <context>
     <name>OnScreenKeyboard</name>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Mellemrum</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem</translation>
     </message>
 </context>
 <context>
     <name>PinChangePage</name>
     <message>
         <source>Wrong PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Forkert pinkode</translation>
     </message>
     <message>
         <source>Invalid PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugyldig pinkode</translation>
     </message>
     <message>
         <source>The PINs do not match</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinkoderne stemmer ikke overens</translation>
     </message>
     <message>
         <source>Change PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Skift pinkode</translation>
     </message>
     <message>
         <source>Enter current PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Indtast nuværende pinkode</translation>
     </message>
     <message>
         <source>Enter new PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Indtast ny pinkode</translation>
     </message>
     <message>
         <source>Confirm new PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekræft ny pinkode</translation>
     </message>
 </context>
 <context>
     <name>PinEntryPage</name>
     <message>
         <source>Enter PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Indtast pinkode</translation>
     </message>
 </context>
 <context>
     <name>PinSettingsPage</name>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinkode</translation>
     </message>
 </context>
 <context>
     <name>PopupWidget</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nej</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl</translation>
     </message>
 </context>
 <context>
     <name>ProgramSettingsPage</name>
     <message>
         <source>Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorit</translation>
     </message>
     <message>
         <source>Ready at</source>
-        <translation type="unfinished"></translation>
+        <translation>Klar kl.</translation>
     </message>
     <message>
         <source>Set ready time</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstil klar-tidspunkt</translation>
     </message>
     <message>
         <source>Custom settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Egne indstillinger</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur</translation>
     </message>
     <message>
         <source>Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftfugtighed</translation>
     </message>
     <message>
         <source>Stop after</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop efter</translation>
     </message>
     <message>
         <source>Set stop time</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstil tid til stop</translation>
     </message>
     <message>
         <source>Use custom settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Brug egne indstillinger</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem</translation>
+    </message>
+    <message>
+        <source>Start at</source>
+        <translation>Start kl.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Indstillinger</translation>
+    </message>
+    <message>
+        <source>Set start time</source>
+        <translation>Indstil starttidspunkt</translation>
+    </message>
+    <message>
+        <source>Set temperature</source>
+        <translation>Indstil temperatur</translation>
+    </message>
+    <message>
+        <source>Set humidity</source>
+        <translation>Indstil luftfugtighed</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>PC Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>PC-panel</translation>
     </message>
     <message>
         <source>Smart Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Smartphone</translation>
     </message>
     <message>
         <source>Tablet</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablet</translation>
     </message>
     <message>
         <source>Home Automation</source>
-        <translation type="unfinished"></translation>
+        <translation>Hjemmeautomation</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Andet</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukendt</translation>
     </message>
     <message>
         <source>X3-X4</source>
-        <translation type="unfinished"></translation>
+        <translation>X3-X4</translation>
     </message>
     <message>
         <source>X5-X6</source>
-        <translation type="unfinished"></translation>
+        <translation>X5-X6</translation>
     </message>
     <message>
         <source>X7-X8</source>
-        <translation type="unfinished"></translation>
+        <translation>X7-X8</translation>
     </message>
     <message>
         <source>X9-X10</source>
-        <translation type="unfinished"></translation>
+        <translation>X9-X10</translation>
     </message>
     <message>
         <source>X11-X12</source>
-        <translation type="unfinished"></translation>
+        <translation>X11-X12</translation>
     </message>
     <message>
         <source>X13-X14</source>
-        <translation type="unfinished"></translation>
+        <translation>X13-X14</translation>
     </message>
     <message>
         <source>X15-X16</source>
-        <translation type="unfinished"></translation>
+        <translation>X15-X16</translation>
     </message>
     <message>
         <source>X17-X18</source>
-        <translation type="unfinished"></translation>
+        <translation>X17-X18</translation>
     </message>
     <message>
         <source>X19-X20</source>
-        <translation type="unfinished"></translation>
+        <translation>X19-X20</translation>
     </message>
     <message>
         <source>X21-X22</source>
-        <translation type="unfinished"></translation>
+        <translation>X21-X22</translation>
     </message>
     <message>
         <source>X23-X24</source>
-        <translation type="unfinished"></translation>
+        <translation>X23-X24</translation>
     </message>
     <message>
         <source>X25-X26</source>
-        <translation type="unfinished"></translation>
+        <translation>X25-X26</translation>
     </message>
     <message>
         <source>X27-X28</source>
-        <translation type="unfinished"></translation>
+        <translation>X27-X28</translation>
     </message>
     <message>
         <source>X29-X30</source>
-        <translation type="unfinished"></translation>
+        <translation>X29-X30</translation>
     </message>
     <message>
         <source>Combi manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Kombi manuel</translation>
     </message>
     <message>
         <source>Combi automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kombi automatisk</translation>
     </message>
     <message>
         <source>Steam private</source>
-        <translation type="unfinished"></translation>
+        <translation>Damp privat</translation>
     </message>
     <message>
         <source>Steam private auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Damp privat auto</translation>
     </message>
     <message>
         <source>Steam public</source>
-        <translation type="unfinished"></translation>
+        <translation>Damp offentlig</translation>
     </message>
     <message>
         <source>Steam public/private Manual Empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Damp offentlig/privat, manuel tømning</translation>
     </message>
     <message>
         <source>Sauna box addon</source>
-        <translation type="unfinished"></translation>
+        <translation>Udvidelsesmodul til sauna</translation>
     </message>
     <message>
         <source>Sauna</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna</translation>
     </message>
     <message>
         <source>Sauna Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna Low</translation>
     </message>
     <message>
         <source>Sauna IR</source>
-        <translation type="unfinished"></translation>
+        <translation>IR-sauna</translation>
     </message>
     <message>
         <source>Vaho</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaho</translation>
     </message>
     <message>
         <source>Lumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumo</translation>
     </message>
     <message>
         <source>Orvela</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvela</translation>
     </message>
     <message>
         <source>Kastela</source>
-        <translation type="unfinished"></translation>
+        <translation>Kastela</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Udefineret</translation>
     </message>
     <message>
         <source>Crest Wifi</source>
-        <translation type="unfinished"></translation>
+        <translation>Crest Wifi</translation>
     </message>
     <message>
         <source>Zenith Wifi</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenith Wifi</translation>
     </message>
     <message>
         <source>K9</source>
-        <translation type="unfinished"></translation>
+        <translation>K9</translation>
     </message>
     <message>
         <source>Vertex</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertex</translation>
     </message>
     <message>
         <source>Fell Wifi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fell Wifi</translation>
     </message>
     <message>
         <source>Crest</source>
-        <translation type="unfinished"></translation>
+        <translation>Crest</translation>
     </message>
     <message>
         <source>Zenith</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenith</translation>
     </message>
     <message>
         <source>K9 (no Wifi)</source>
-        <translation type="unfinished"></translation>
+        <translation>K9 (uden Wi-Fi)</translation>
     </message>
     <message>
         <source>Vertex (no Wifi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertex (uden Wi-Fi)</translation>
     </message>
     <message>
         <source>Fell</source>
-        <translation type="unfinished"></translation>
+        <translation>Fell</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mandag</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirsdag</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Onsdag</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Torsdag</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Fredag</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lørdag</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Søndag</translation>
     </message>
     <message>
         <source>plural_Mondays</source>
@@ -713,751 +737,751 @@
     </message>
     <message>
         <source>Undefined Relay</source>
-        <translation type="unfinished"></translation>
+        <translation>Udefineret relæ</translation>
     </message>
     <message>
         <source>Aux %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekstra relæ %1</translation>
     </message>
     <message>
         <source>Multisteam</source>
-        <translation type="unfinished"></translation>
+        <translation>Multisteam</translation>
     </message>
     <message>
         <source>Solvenno</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvenno</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nej</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Tænd/sluk</translation>
     </message>
     <message>
         <source>Lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>Belysning</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur</translation>
     </message>
     <message>
         <source>Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Luftfugtighed</translation>
     </message>
     <message>
         <source>IR</source>
-        <translation type="unfinished"></translation>
+        <translation>IR</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilstand</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstillinger</translation>
     </message>
     <message>
         <source>Ready at</source>
-        <translation type="unfinished"></translation>
+        <translation>Klar kl.</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>Start kl.</translation>
     </message>
     <message>
         <source>Stop after</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop efter</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Egen</translation>
     </message>
     <message>
         <source>Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorit</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>I dag</translation>
     </message>
     <message>
         <source>Bath</source>
-        <translation type="unfinished"></translation>
+        <translation>Bad</translation>
     </message>
     <message>
         <source>Standby</source>
-        <translation type="unfinished"></translation>
+        <translation>Standby</translation>
     </message>
     <message>
         <source>Warm Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Varmstart</translation>
     </message>
     <message>
         <source>Current Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle indstillinger</translation>
     </message>
     <message>
         <source>Delayed start</source>
-        <translation type="unfinished"></translation>
+        <translation>Forsinket start</translation>
     </message>
     <message>
         <source>delayed start</source>
-        <translation type="unfinished"></translation>
+        <translation>forsinket start</translation>
     </message>
     <message>
         <source>date calendar program</source>
-        <translation type="unfinished"></translation>
+        <translation>datoprogram</translation>
     </message>
     <message>
         <source>weekday calendar program</source>
-        <translation type="unfinished"></translation>
+        <translation>ugeprogram</translation>
     </message>
     <message>
         <source>ml</source>
-        <translation type="unfinished"></translation>
+        <translation>ml</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Tændt</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Slukket</translation>
     </message>
     <message>
         <source>Standard network</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardnetværk</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>t</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Unknown user message id %1 (0x%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukendt meddelelses-id %1 (0x%2)</translation>
     </message>
     <message>
         <source>Primary</source>
-        <translation type="unfinished"></translation>
+        <translation>Primær</translation>
     </message>
     <message>
         <source>Secondary</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundær</translation>
     </message>
     <message>
         <source>Descaling</source>
-        <translation type="unfinished"></translation>
+        <translation>Afkalkning</translation>
     </message>
 </context>
 <context>
     <name>SaunaStatus</name>
     <message>
         <source>level</source>
-        <translation type="unfinished"></translation>
+        <translation>trin</translation>
     </message>
     <message>
         <source>Heating</source>
-        <translation type="unfinished"></translation>
+        <translation>Opvarmning</translation>
     </message>
     <message>
         <source>Drying</source>
-        <translation type="unfinished"></translation>
+        <translation>Tørring</translation>
     </message>
     <message>
         <source>Standby</source>
-        <translation type="unfinished"></translation>
+        <translation>Standby</translation>
     </message>
     <message>
         <source>Cleaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Rengøring</translation>
     </message>
     <message>
         <source>Descaling</source>
-        <translation type="unfinished"></translation>
+        <translation>Afkalkning</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Slukket</translation>
     </message>
 </context>
 <context>
     <name>SettingsFrame</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Grænser</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generelt</translation>
     </message>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Dato og tid</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancerede indstillinger</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Netværk</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstillinger</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Om</translation>
     </message>
 </context>
 <context>
     <name>TemperatureDial</name>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Rum</translation>
     </message>
     <message>
         <source>Target %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mål %1</translation>
     </message>
     <message>
         <source>No target</source>
-        <translation type="unfinished"></translation>
+        <translation>Intet mål</translation>
     </message>
 </context>
 <context>
     <name>WeekProgramsPage</name>
     <message>
         <source>Weekly programs active</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugeprogrammer aktive</translation>
     </message>
     <message>
         <source>Programs of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagens programmer</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Sauna</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritter</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstillinger</translation>
     </message>
 </context>
 <context>
     <name>main_startup_screen</name>
     <message>
         <source>PC Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>PC-betjeningspanel</translation>
     </message>
     <message>
         <source>Starting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Starter…</translation>
     </message>
 </context>
 <context>
     <name>pcPanel::ConnectionInformer</name>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>%1 - %2 (connection lost)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 (forbindelse mistet)</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralPinViewManager</name>
     <message>
         <source>Activate PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivér pinkode</translation>
     </message>
     <message>
         <source>Change PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Skift pinkode</translation>
     </message>
     <message>
         <source>Controls on lockscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Betjening på låseskærm</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralViewManager</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Om</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprog</translation>
     </message>
     <message>
         <source>Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Region</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Enheder</translation>
     </message>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinkode</translation>
     </message>
 </context>
 <context>
     <name>view::LanguageSupport</name>
     <message>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Čeština</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederlands</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Suomi</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polski</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Русский</translation>
     </message>
     <message>
         <source>Slovak</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovenčina</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Svenska</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Dansk</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>Norsk</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Português</translation>
     </message>
 </context>
 <context>
     <name>view::details::ErrorMessageFunctions</name>
     <message>
         <source>No error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen fejl</translation>
     </message>
     <message>
         <source>Room temperature sensor not connected or malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumtemperaturføleren er ikke tilsluttet eller er defekt</translation>
     </message>
     <message>
         <source>Steam tank temperature sensor not connected or malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Damptankens temperaturføler er ikke tilsluttet eller er defekt</translation>
     </message>
     <message>
         <source>Relay Control Box PCB has overheated</source>
-        <translation type="unfinished"></translation>
+        <translation>Printkortet i relæstyreboksen er overophedet</translation>
     </message>
     <message>
         <source>Electrode short circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kortslutning i elektroderne</translation>
     </message>
     <message>
         <source>Steamtank overfill. Level electrodes malfunction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Damptanken er overfyldt. Niveauelektroderne er defekte.</translation>
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Control Panel Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbindelsen til Zerededid-noden med profilen Betjeningspanel Home er mistet</translation>
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Temperature/Humidity Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbindelsen til Zerededid-noden med profilen Temperatur-/fugtføler er mistet</translation>
     </message>
     <message>
         <source>Steam tank has overheated</source>
-        <translation type="unfinished"></translation>
+        <translation>Damptanken er overophedet</translation>
     </message>
     <message>
         <source>Real-time clock (RTC) communication failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsfejl med realtidsuret (RTC)</translation>
     </message>
     <message>
         <source>Communication with addon card lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbindelsen til udvidelseskortet er mistet.</translation>
     </message>
     <message>
         <source>Emptying of water in steam tank failure. Turn off power and do service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tømning af vand fra damptanken mislykkedes. Sluk for strømmen, og udfør service.</translation>
     </message>
     <message>
         <source>Level electrodes steam tank out of service, interruption mid</source>
-        <translation type="unfinished"></translation>
+        <translation>Damptankens niveauelektroder er ude af drift, afbrydelse ved midterelektroden</translation>
     </message>
     <message>
         <source>Zerededid connected humidity sensor malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Fugtføleren, der er tilsluttet via Zerededid, er defekt</translation>
     </message>
     <message>
         <source>Zerededid connected temperature sensor malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperaturføleren, der er tilsluttet via Zerededid, er defekt</translation>
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Relay Control Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbindelsen til Zerededid-noden med profilen Relæstyrekort er mistet</translation>
     </message>
     <message>
         <source>High temperature limit control have trip out, must be reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Overtemperaturbegrænseren er udløst og skal nulstilles</translation>
     </message>
     <message>
         <source>Room temperature sensor overheated</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumtemperaturføleren er overophedet</translation>
     </message>
     <message>
         <source>Too many units connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er tilsluttet for mange enheder</translation>
     </message>
     <message>
         <source>The door has been open for more than the allowed time. Ongoing bath cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Døren har været åben længere end tilladt. Det igangværende bad er afbrudt.</translation>
     </message>
     <message>
         <source>Magnetic contact open more than 60 seconds since last bath</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnetkontakten har været åben i mere end 60 sekunder siden sidste bad</translation>
     </message>
 </context>
 <context>
     <name>view::details::UserMessageFunctions</name>
     <message>
         <source>Weekday calendar program collision detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er fundet overlap mellem ugeprogrammer</translation>
     </message>
     <message>
         <source>Date calendar program collision detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er fundet overlap mellem datoprogrammer</translation>
     </message>
     <message>
         <source>Bathtime limit exceeded. Start will be allowed at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grænsen for badetid er overskredet. Start er tilladt igen kl. %1</translation>
     </message>
     <message>
         <source>Operation not possible, blocked by not allowed start</source>
-        <translation type="unfinished"></translation>
+        <translation>Handlingen er ikke mulig, den blokeres af startspærringen</translation>
     </message>
     <message>
         <source>Tank emptying has started, operation is possible when draining is complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Tømning af tanken er startet, handlingen er mulig, når tømningen er afsluttet</translation>
     </message>
     <message>
         <source>Perform control/clean of tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrollér og rengør tanken</translation>
     </message>
     <message>
         <source>Check sauna before next start</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrollér saunaen før næste start</translation>
     </message>
     <message>
         <source>Fault, tank emptying has started</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl, tømning af tanken er startet</translation>
     </message>
     <message>
         <source>Descaling has started, operation not possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Afkalkning er startet, handlingen er ikke mulig</translation>
     </message>
     <message>
         <source>Descaling completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Afkalkningen er fuldført</translation>
     </message>
     <message>
         <source>Water in tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er vand i tanken</translation>
     </message>
     <message>
         <source>Manual tank emptying should be performed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanken bør tømmes manuelt</translation>
     </message>
     <message>
         <source>Standby operation is no longer possible in the system due to tank sensor error</source>
-        <translation type="unfinished"></translation>
+        <translation>Standbydrift er ikke længere mulig i systemet på grund af fejl i tankføleren</translation>
     </message>
     <message>
         <source>Has cleanup been performed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Er rengøringen udført?</translation>
     </message>
     <message>
         <source>No humidity sensor detected. Steam not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen fugtføler fundet. Damp er ikke tilladt.</translation>
     </message>
     <message>
         <source>Automatic tank emptying interval has started. Reduced steam.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval for automatisk tømning af tanken er startet. Reduceret damp.</translation>
     </message>
     <message>
         <source>Automatic tank emptying has started. Operation will resume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisk tømning af tanken er startet. Driften genoptages bagefter.</translation>
     </message>
     <message>
         <source>Communication with addon card lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbindelsen til udvidelseskortet er mistet.</translation>
     </message>
     <message>
         <source>Room temperature too high. Steam production paused temporarily.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumtemperaturen er for høj. Dampproduktionen er midlertidigt sat på pause.</translation>
     </message>
     <message>
         <source>Not implemented</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke implementeret</translation>
     </message>
     <message>
         <source>No free %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen ledig plads til %1</translation>
     </message>
     <message>
         <source>No free favorites posts available</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er ingen ledige pladser til favoritter</translation>
     </message>
     <message>
         <source>A favorite post with specified name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Der findes allerede en favorit med dette navn</translation>
     </message>
     <message>
         <source>A favorite post named %1 already exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der findes allerede en favorit med navnet %1. Vil du overskrive den?</translation>
     </message>
     <message>
         <source>Confirm favorite delete?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du slette favoritten?</translation>
     </message>
     <message>
         <source>No contact with control board</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen forbindelse til styrekortet</translation>
     </message>
     <message>
         <source>Confirm clear calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du rydde kalenderen?</translation>
     </message>
     <message>
         <source>Time to ready at less than estimated heating time %1 minutes. Use anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiden til klar er kortere end den anslåede opvarmningstid på %1 min. Vil du bruge den alligevel?</translation>
     </message>
     <message>
         <source>Time to ready at less than heating time %1 minutes estimated from factory settings. Heating time will be calibrated at use. Use anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiden til klar er kortere end opvarmningstiden på %1 min, anslået ud fra fabriksindstillingerne. Opvarmningstiden kalibreres under brug. Vil du bruge den alligevel?</translation>
     </message>
     <message>
         <source>No door switch magnetic sensor connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er ingen magnetisk dørkontakt tilsluttet</translation>
     </message>
     <message>
         <source>Delayed start program edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Forsinket start er ændret fra et andet panel</translation>
     </message>
     <message>
         <source>Weekday calendar program edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugeprogrammet er ændret fra et andet panel</translation>
     </message>
     <message>
         <source>Date calendar program edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Datoprogrammet er ændret fra et andet panel</translation>
     </message>
     <message>
         <source>No free time gap for new post</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er ingen ledig tidsperiode til et nyt program</translation>
     </message>
     <message>
         <source>Favorite post edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritten er ændret fra et andet panel</translation>
     </message>
     <message>
         <source>Calendar programs affected by favorite change: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderprogrammer berørt af ændringen af favoritten: %1</translation>
     </message>
     <message>
         <source>Confirm delete of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du slette %1?</translation>
     </message>
     <message>
         <source>Display will turn OFF due to inactivity (display sleep timer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Skærmen SLUKKES på grund af inaktivitet (dvaletimer for skærmen)</translation>
     </message>
     <message>
         <source>Error switching to new language, old will be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Fejl ved skift til nyt sprog, det hidtidige sprog bevares</translation>
     </message>
     <message>
         <source>Internal software error detected file %1 line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Intern softwarefejl fundet i fil %1, linje %2: %3</translation>
     </message>
     <message>
         <source>File not found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen blev ikke fundet: %1</translation>
     </message>
     <message>
         <source>Key/translation error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nøgle- eller oversættelsesfejl: %1</translation>
     </message>
     <message>
         <source>Sauna pause timer has been reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Saunaens pausetimer er nulstillet</translation>
     </message>
     <message>
         <source>Sauna not allowed start, %2, conflicts with %1. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Saunaens startspærring (%2) er i konflikt med programmet %1. Vil du gemme alligevel?</translation>
     </message>
     <message>
         <source>Sauna not allowed start, %2, may conflict with %1. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Saunaens startspærring (%2) kan være i konflikt med programmet %1. Vil du gemme alligevel?</translation>
     </message>
     <message>
         <source>Confirm factory reset?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du nulstille til fabriksindstillinger?</translation>
     </message>
     <message>
         <source>PIN code changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinkoden er ændret</translation>
     </message>
     <message>
         <source>Date and time are not correct, reenter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dato og tid er ikke korrekte, indtast dem igen</translation>
     </message>
     <message>
         <source>Confirm delete of system</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du slette systemet?</translation>
     </message>
     <message>
         <source>Connected to system %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbundet til system %1</translation>
     </message>
     <message>
         <source>Connect to system %1 failed, incorrect PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbindelse til system %1 mislykkedes, forkert pinkode</translation>
     </message>
     <message>
         <source>Connect to system %1 failed, compatibility - update PC panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbindelse til system %1 mislykkedes pga. kompatibilitet – opdater PC-panelet</translation>
     </message>
     <message>
         <source>Connect to system %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbindelse til system %1 mislykkedes</translation>
     </message>
     <message>
         <source>Confirm forget of WiFi network %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du glemme Wi-Fi-netværket %1?</translation>
     </message>
     <message>
         <source>Favorite name contains unsupported characters: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritnavnet indeholder tegn, der ikke understøttes: %1</translation>
     </message>
     <message>
         <source>Auxiliary relay name contains unsupported characters: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Navnet på det ekstra relæ indeholder tegn, der ikke understøttes: %1</translation>
     </message>
     <message>
         <source>Descaling running</source>
-        <translation type="unfinished"></translation>
+        <translation>Afkalkning i gang</translation>
     </message>
     <message>
         <source>Connection to system %1 lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbindelsen til system %1 er mistet</translation>
     </message>
     <message>
         <source>No response from system %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Intet svar fra system %1</translation>
     </message>
     <message>
         <source>Retriveing data from system %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Henter data fra system %1</translation>
     </message>
     <message>
         <source>Detecting system on IP adress %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Søger efter system på IP-adresse %1...</translation>
     </message>
     <message>
         <source>No system found on IP adress %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der blev ikke fundet noget system på IP-adresse %1</translation>
     </message>
     <message>
         <source>Port %1 used, using fallback announcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 er optaget, bruger reserveannoncering</translation>
     </message>
     <message>
         <source>Connected to network %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbundet til netværket %1</translation>
     </message>
     <message>
         <source>Connect to network %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbindelse til netværket %1 mislykkedes: %2</translation>
     </message>
     <message>
         <source>Connect to system %1 failed, no door switch magnetic sensor connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Forbindelse til system %1 mislykkedes, der er ingen magnetisk dørkontakt tilsluttet</translation>
     </message>
     <message>
         <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Adgangskoden indeholder nationale tegn eller specialtegn, som sandsynligvis ikke virker i en Wi-Fi-adgangskode: %1</translation>
     </message>
 </context>
 <context>
@@ -2331,392 +2355,654 @@
     <name>view::ConfigureDateTimeViewManager</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Klokkeslæt</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Dato</translation>
     </message>
     <message>
         <source>Weekstart</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugestart</translation>
     </message>
     <message>
         <source>Erase calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ryd kalender</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeTimeViewManager</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Klokkeslæt</translation>
     </message>
     <message>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidsformat</translation>
     </message>
     <message>
         <source>0-24</source>
-        <translation type="unfinished"></translation>
+        <translation>0-24</translation>
     </message>
     <message>
         <source>AM/PM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM/PM</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeDateViewManager</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Dato</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Datoformat</translation>
     </message>
     <message>
         <source>YY/MM/DD</source>
-        <translation type="unfinished"></translation>
+        <translation>ÅÅ/MM/DD</translation>
     </message>
     <message>
         <source>DD/MM/YY</source>
-        <translation type="unfinished"></translation>
+        <translation>DD/MM/ÅÅ</translation>
     </message>
     <message>
         <source>MM/DD/YY</source>
-        <translation type="unfinished"></translation>
+        <translation>MM/DD/ÅÅ</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeWeekBeginViewManager</name>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mandag</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Søndag</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeEraseCalendarViewManager</name>
     <message>
         <source>Erase calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ryd kalender</translation>
     </message>
 </context>
 <context>
     <name>DateTimeMenuPage</name>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Dato og tid</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Klokkeslæt</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Dato</translation>
     </message>
     <message>
         <source>Weekstart</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugestart</translation>
     </message>
     <message>
         <source>Erase calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ryd kalender</translation>
     </message>
 </context>
 <context>
     <name>SetTimePage</name>
     <message>
         <source>Set time</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstil klokkeslæt</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem</translation>
     </message>
 </context>
 <context>
     <name>SetDatePage</name>
     <message>
         <source>Set date</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstil dato</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem</translation>
     </message>
 </context>
 <context>
     <name>LanguagePage</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprog</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem</translation>
     </message>
 </context>
 <context>
     <name>RegionPage</name>
     <message>
         <source>Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Region</translation>
     </message>
     <message>
         <source>Choosing a region also sets its date format, time format, first day of the week and temperature unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Når du vælger en region, indstilles også dens datoformat, tidsformat, første ugedag og temperaturenhed.</translation>
     </message>
 </context>
 <context>
     <name>UnitsPage</name>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Enheder</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralDisplayViewManager</name>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Aldrig</translation>
     </message>
     <message>
         <source>15 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>15 sekunder</translation>
     </message>
     <message>
         <source>30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>30 sekunder</translation>
     </message>
     <message>
         <source>1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>1 minut</translation>
     </message>
     <message>
         <source>2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>2 minutter</translation>
     </message>
     <message>
         <source>3 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>3 minutter</translation>
     </message>
     <message>
         <source>4 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>4 minutter</translation>
     </message>
     <message>
         <source>5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>5 minutter</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralRegionViewManager</name>
     <message>
         <source>EU</source>
-        <translation type="unfinished"></translation>
+        <translation>EU</translation>
     </message>
     <message>
         <source>North America</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordamerika</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Anden</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralUnitsViewManager</name>
     <message>
         <source>Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius</translation>
     </message>
     <message>
         <source>Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrenheit</translation>
     </message>
 </context>
 <context>
     <name>AboutPage</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Om</translation>
     </message>
 </context>
 <context>
     <name>IdentifyBoardsPage</name>
     <message>
         <source>Identify RCB</source>
-        <translation type="unfinished"></translation>
+        <translation>Identificér relækort</translation>
     </message>
     <message>
         <source>Press a button to sound the buzzer of that relay control board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryk på en knap for at lade summeren på det pågældende relæstyrekort lyde.</translation>
     </message>
 </context>
 <context>
     <name>LicencePage</name>
     <message>
         <source>License Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Licensoplysninger</translation>
     </message>
 </context>
 <context>
     <name>LinuxComponentsPage</name>
     <message>
         <source>Libraries of this PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteker på denne pc</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralAboutLicenseInfoViewManager</name>
     <message>
         <source>Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt</translation>
     </message>
     <message>
         <source>Protocol Buffers</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocol Buffers</translation>
     </message>
     <message>
         <source>TCLAP</source>
-        <translation type="unfinished"></translation>
+        <translation>TCLAP</translation>
     </message>
     <message>
         <source>Libraries of this PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteker på denne pc</translation>
     </message>
     <message>
         <source>This</source>
-        <translation type="unfinished"></translation>
+        <translation>Dette</translation>
     </message>
     <message>
         <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 betjeningspanel er udviklet med open source-softwarekomponenter, der er omfattet af deres ophavsmænds ophavsret.</translation>
     </message>
     <message>
         <source>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oplysninger om komponenter og licenser findes kun på engelsk; mange licenser har oversættelser på deres respektive websteder. Vælg en komponent på listen nedenfor for at se oplysningerne.</translation>
     </message>
     <message>
         <source>[The rest of the file is not shown.]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Resten af filen vises ikke.]</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralAboutViewManager</name>
     <message>
         <source>License Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Licensoplysninger</translation>
     </message>
     <message>
         <source>Identify RCB</source>
-        <translation type="unfinished"></translation>
+        <translation>Identificér relækort</translation>
     </message>
     <message>
         <source>PC Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>PC-betjeningspanel</translation>
     </message>
     <message>
         <source>Software version</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareversion</translation>
     </message>
     <message>
         <source>Instance</source>
-        <translation type="unfinished"></translation>
+        <translation>Instans</translation>
     </message>
     <message>
         <source>Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Betjeningspanel</translation>
     </message>
     <message>
         <source>Facility Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlægstype</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software</translation>
     </message>
     <message>
         <source>Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Node</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Produkt</translation>
     </message>
     <message>
         <source>Zerededid version</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerededid-version</translation>
     </message>
     <message>
         <source>Supervised</source>
-        <translation type="unfinished"></translation>
+        <translation>Overvåget</translation>
     </message>
     <message>
         <source>Time Controlled</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidsstyret</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>Privat</translation>
     </message>
     <message>
         <source>Public</source>
-        <translation type="unfinished"></translation>
+        <translation>Offentlig</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukendt</translation>
     </message>
     <message>
         <source> Lite</source>
-        <translation type="unfinished"></translation>
+        <translation> Lite</translation>
     </message>
     <message>
         <source>Relay Control Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Relæstyrekort</translation>
     </message>
     <message>
         <source>Temperature and Humidity Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur- og fugtføler</translation>
     </message>
     <message>
         <source>Tarn</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarn</translation>
     </message>
     <message>
         <source>Crest</source>
-        <translation type="unfinished"></translation>
+        <translation>Crest</translation>
     </message>
     <message>
         <source>Glen</source>
-        <translation type="unfinished"></translation>
+        <translation>Glen</translation>
     </message>
     <message>
         <source>Zenith</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenith</translation>
     </message>
     <message>
         <source>Q7</source>
-        <translation type="unfinished"></translation>
+        <translation>Q7</translation>
     </message>
     <message>
         <source>Fell</source>
-        <translation type="unfinished"></translation>
+        <translation>Fell</translation>
+    </message>
+</context>
+<context>
+    <name>LimitsMenuPage</name>
+    <message>
+        <source>Limits</source>
+        <translation>Grænser</translation>
+    </message>
+    <message>
+        <source>Bath temperature</source>
+        <translation>Badetemperatur</translation>
+    </message>
+    <message>
+        <source>Highest bath temperature a user can set</source>
+        <translation>Højeste badetemperatur, som en bruger kan indstille</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Vandtemperatur</translation>
+    </message>
+    <message>
+        <source>Max water fill time</source>
+        <translation>Maks. vandpåfyldningstid</translation>
+    </message>
+    <message>
+        <source>Overheating</source>
+        <translation>Overophedning</translation>
+    </message>
+    <message>
+        <source>Control board</source>
+        <translation>Styrekort</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Vand</translation>
+    </message>
+</context>
+<context>
+    <name>LimitEditorPage</name>
+    <message>
+        <source>Save</source>
+        <translation>Gem</translation>
+    </message>
+</context>
+<context>
+    <name>NotAllowedStartPage</name>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Startspærring</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Fra</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Til</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Gem</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureLimitsViewManager</name>
+    <message>
+        <source>Bath temperature</source>
+        <translation>Badetemperatur</translation>
+    </message>
+    <message>
+        <source>Overheating</source>
+        <translation>Overophedning</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Vandtemperatur</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Startspærring</translation>
+    </message>
+    <message>
+        <source>Max water fill time</source>
+        <translation>Maks. vandpåfyldningstid</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureLimitsNotAllowedStartViewManager</name>
+    <message>
+        <source>Activate time limit</source>
+        <translation>Aktivér tidsbegrænsning</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Fra</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Til</translation>
+    </message>
+</context>
+<context>
+    <name>AdvancedSettingsPage</name>
+    <message>
+        <source>Advanced settings</source>
+        <translation>Avancerede indstillinger</translation>
+    </message>
+</context>
+<context>
+    <name>CleanupPage</name>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Rengøringspåmindelse</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Tidsinterval</translation>
+    </message>
+</context>
+<context>
+    <name>DurationEditorPage</name>
+    <message>
+        <source>Save</source>
+        <translation>Gem</translation>
+    </message>
+</context>
+<context>
+    <name>ExternalSwitchPage</name>
+    <message>
+        <source>External switch</source>
+        <translation>Ekstern kontakt</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Bath time</source>
+        <translation>Badetid</translation>
+    </message>
+</context>
+<context>
+    <name>FanPage</name>
+    <message>
+        <source>Fan</source>
+        <translation>Ventilator</translation>
+    </message>
+    <message>
+        <source>Running Time</source>
+        <translation>Driftstid</translation>
+    </message>
+</context>
+<context>
+    <name>StandbyPage</name>
+    <message>
+        <source>Temperature reduction</source>
+        <translation>Temperatursænkning</translation>
+    </message>
+    <message>
+        <source>Tank standby temperature</source>
+        <translation>Tankens standbytemperatur</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Gem</translation>
+    </message>
+</context>
+<context>
+    <name>TankAutoEmptyingPage</name>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Automatisk tømning af tank</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Tidsinterval</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsExtSwitchViewManager</name>
+    <message>
+        <source>Bath time</source>
+        <translation>Badetid</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Renew bath time</source>
+        <translation>Forny badetid</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Tænd/sluk</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsFanViewManager</name>
+    <message>
+        <source>Running Time</source>
+        <translation>Driftstid</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsStandbyViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivér</translation>
+    </message>
+    <message>
+        <source>Enable standby</source>
+        <translation>Aktivér standby</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsViewManager</name>
+    <message>
+        <source>External switch</source>
+        <translation>Ekstern kontakt</translation>
+    </message>
+    <message>
+        <source>Fan</source>
+        <translation>Ventilator</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemCleanupViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivér</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Tidsinterval</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>Tank Empty Notes</source>
+        <translation>Beskeder ved tom tank</translation>
+    </message>
+    <message>
+        <source>Cleanup&apos;s until now: %1</source>
+        <translation>Rengøringer indtil nu: %1</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemTankAutoEmptyingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivér</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Tidsinterval</translation>
     </message>
 </context>
 </TS>

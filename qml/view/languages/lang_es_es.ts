@@ -5,579 +5,603 @@
     <name>CalendarPage</name>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechas</translation>
     </message>
     <message>
         <source>Queue</source>
-        <translation type="unfinished"></translation>
+        <translation>Cola</translation>
     </message>
     <message>
         <source>Date program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa por fecha</translation>
     </message>
     <message>
         <source>Weekly program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa semanal</translation>
     </message>
 </context>
 <context>
     <name>DateProgramsPage</name>
     <message>
         <source>Programs of the date</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas de la fecha</translation>
     </message>
 </context>
 <context>
     <name>DurationStepper</name>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
     </message>
 </context>
 <context>
     <name>FavoriteEditPage</name>
     <message>
         <source>Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorito</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Humedad</translation>
     </message>
     <message>
         <source>Edit bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar tiempo de baño</translation>
     </message>
     <message>
         <source>Bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de baño</translation>
     </message>
     <message>
         <source>Set bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar tiempo de baño</translation>
     </message>
     <message>
         <source>Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Luces</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
 </context>
 <context>
     <name>FavoritesPage</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritos</translation>
     </message>
     <message>
         <source>Save current settings as favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los ajustes actuales como favorito</translation>
     </message>
 </context>
 <context>
     <name>GeneralMenuPage</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
 </context>
 <context>
     <name>GenericListView</name>
     <message>
         <source>Nothing to show</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada que mostrar</translation>
     </message>
 </context>
 <context>
     <name>HeaterSettingsPage</name>
     <message>
         <source>Heater settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de la estufa</translation>
     </message>
     <message>
         <source>Bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de baño</translation>
     </message>
     <message>
         <source>Save bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar tiempo de baño</translation>
     </message>
     <message>
         <source>Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilador</translation>
     </message>
     <message>
         <source>Fan running</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilador en marcha</translation>
     </message>
     <message>
         <source>Automatic fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilador automático</translation>
     </message>
     <message>
         <source>Runs with the heater</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciona con la estufa</translation>
     </message>
     <message>
         <source>Auxiliary relays</source>
-        <translation type="unfinished"></translation>
+        <translation>Relés auxiliares</translation>
     </message>
 </context>
 <context>
     <name>HumidityStepper</name>
     <message>
         <source>level</source>
-        <translation type="unfinished"></translation>
+        <translation>nivel</translation>
     </message>
 </context>
 <context>
     <name>LightsTile</name>
     <message>
         <source>Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Luces</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagado</translation>
     </message>
 </context>
 <context>
     <name>LockedControlPage</name>
     <message>
         <source>Target temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura objetivo</translation>
     </message>
     <message>
         <source>Target humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Humedad objetivo</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbloquear</translation>
     </message>
 </context>
 <context>
     <name>MainControlPage</name>
     <message>
         <source>Humidity %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Humedad %1</translation>
     </message>
     <message>
         <source>Humidity --</source>
-        <translation type="unfinished"></translation>
+        <translation>Humedad --</translation>
     </message>
     <message>
         <source>Target temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura objetivo</translation>
     </message>
     <message>
         <source>Target humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Humedad objetivo</translation>
     </message>
     <message>
         <source>Bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de baño</translation>
     </message>
     <message>
         <source>Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilador</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagado</translation>
     </message>
 </context>
 <context>
     <name>MonthPage</name>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
 </context>
 <context>
     <name>NotConnectedNotice</name>
     <message>
         <source>No sauna is connected. Connect one in Settings → Network.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna sauna conectada. Conecte una en Ajustes → Red.</translation>
     </message>
 </context>
 <context>
     <name>OnScreenKeyboard</name>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
 </context>
 <context>
     <name>PinChangePage</name>
     <message>
         <source>Wrong PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN incorrecto</translation>
     </message>
     <message>
         <source>Invalid PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN no válido</translation>
     </message>
     <message>
         <source>The PINs do not match</source>
-        <translation type="unfinished"></translation>
+        <translation>Los PIN no coinciden</translation>
     </message>
     <message>
         <source>Change PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar PIN</translation>
     </message>
     <message>
         <source>Enter current PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el PIN actual</translation>
     </message>
     <message>
         <source>Enter new PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el PIN nuevo</translation>
     </message>
     <message>
         <source>Confirm new PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirme el PIN nuevo</translation>
     </message>
 </context>
 <context>
     <name>PinEntryPage</name>
     <message>
         <source>Enter PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el PIN</translation>
     </message>
 </context>
 <context>
     <name>PinSettingsPage</name>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN</translation>
     </message>
 </context>
 <context>
     <name>PopupWidget</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
     <name>ProgramSettingsPage</name>
     <message>
         <source>Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorito</translation>
     </message>
     <message>
         <source>Ready at</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista a las</translation>
     </message>
     <message>
         <source>Set ready time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar hora de disponibilidad</translation>
     </message>
     <message>
         <source>Custom settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes personalizados</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Humedad</translation>
     </message>
     <message>
         <source>Stop after</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar tras</translation>
     </message>
     <message>
         <source>Set stop time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar duración</translation>
     </message>
     <message>
         <source>Use custom settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar ajustes personalizados</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Start at</source>
+        <translation>Inicio a las</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Set start time</source>
+        <translation>Ajustar hora de inicio</translation>
+    </message>
+    <message>
+        <source>Set temperature</source>
+        <translation>Ajustar temperatura</translation>
+    </message>
+    <message>
+        <source>Set humidity</source>
+        <translation>Ajustar humedad</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>PC Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel de PC</translation>
     </message>
     <message>
         <source>Smart Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Smartphone</translation>
     </message>
     <message>
         <source>Tablet</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableta</translation>
     </message>
     <message>
         <source>Home Automation</source>
-        <translation type="unfinished"></translation>
+        <translation>Domótica</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocido</translation>
     </message>
     <message>
         <source>X3-X4</source>
-        <translation type="unfinished"></translation>
+        <translation>X3-X4</translation>
     </message>
     <message>
         <source>X5-X6</source>
-        <translation type="unfinished"></translation>
+        <translation>X5-X6</translation>
     </message>
     <message>
         <source>X7-X8</source>
-        <translation type="unfinished"></translation>
+        <translation>X7-X8</translation>
     </message>
     <message>
         <source>X9-X10</source>
-        <translation type="unfinished"></translation>
+        <translation>X9-X10</translation>
     </message>
     <message>
         <source>X11-X12</source>
-        <translation type="unfinished"></translation>
+        <translation>X11-X12</translation>
     </message>
     <message>
         <source>X13-X14</source>
-        <translation type="unfinished"></translation>
+        <translation>X13-X14</translation>
     </message>
     <message>
         <source>X15-X16</source>
-        <translation type="unfinished"></translation>
+        <translation>X15-X16</translation>
     </message>
     <message>
         <source>X17-X18</source>
-        <translation type="unfinished"></translation>
+        <translation>X17-X18</translation>
     </message>
     <message>
         <source>X19-X20</source>
-        <translation type="unfinished"></translation>
+        <translation>X19-X20</translation>
     </message>
     <message>
         <source>X21-X22</source>
-        <translation type="unfinished"></translation>
+        <translation>X21-X22</translation>
     </message>
     <message>
         <source>X23-X24</source>
-        <translation type="unfinished"></translation>
+        <translation>X23-X24</translation>
     </message>
     <message>
         <source>X25-X26</source>
-        <translation type="unfinished"></translation>
+        <translation>X25-X26</translation>
     </message>
     <message>
         <source>X27-X28</source>
-        <translation type="unfinished"></translation>
+        <translation>X27-X28</translation>
     </message>
     <message>
         <source>X29-X30</source>
-        <translation type="unfinished"></translation>
+        <translation>X29-X30</translation>
     </message>
     <message>
         <source>Combi manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Combi manual</translation>
     </message>
     <message>
         <source>Combi automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Combi automático</translation>
     </message>
     <message>
         <source>Steam private</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapor privado</translation>
     </message>
     <message>
         <source>Steam private auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapor privado auto</translation>
     </message>
     <message>
         <source>Steam public</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapor público</translation>
     </message>
     <message>
         <source>Steam public/private Manual Empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapor público/privado, vaciado manual</translation>
     </message>
     <message>
         <source>Sauna box addon</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo adicional de sauna</translation>
     </message>
     <message>
         <source>Sauna</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna</translation>
     </message>
     <message>
         <source>Sauna Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna baja</translation>
     </message>
     <message>
         <source>Sauna IR</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna IR</translation>
     </message>
     <message>
         <source>Vaho</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaho</translation>
     </message>
     <message>
         <source>Lumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumo</translation>
     </message>
     <message>
         <source>Orvela</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvela</translation>
     </message>
     <message>
         <source>Kastela</source>
-        <translation type="unfinished"></translation>
+        <translation>Kastela</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin definir</translation>
     </message>
     <message>
         <source>Crest Wifi</source>
-        <translation type="unfinished"></translation>
+        <translation>Crest Wifi</translation>
     </message>
     <message>
         <source>Zenith Wifi</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenith Wifi</translation>
     </message>
     <message>
         <source>K9</source>
-        <translation type="unfinished"></translation>
+        <translation>K9</translation>
     </message>
     <message>
         <source>Vertex</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertex</translation>
     </message>
     <message>
         <source>Fell Wifi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fell Wifi</translation>
     </message>
     <message>
         <source>Crest</source>
-        <translation type="unfinished"></translation>
+        <translation>Crest</translation>
     </message>
     <message>
         <source>Zenith</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenith</translation>
     </message>
     <message>
         <source>K9 (no Wifi)</source>
-        <translation type="unfinished"></translation>
+        <translation>K9 (sin wifi)</translation>
     </message>
     <message>
         <source>Vertex (no Wifi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertex (sin wifi)</translation>
     </message>
     <message>
         <source>Fell</source>
-        <translation type="unfinished"></translation>
+        <translation>Fell</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Martes</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Miércoles</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jueves</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Viernes</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sábado</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo</translation>
     </message>
     <message>
         <source>plural_Mondays</source>
@@ -713,751 +737,751 @@
     </message>
     <message>
         <source>Undefined Relay</source>
-        <translation type="unfinished"></translation>
+        <translation>Relé sin definir</translation>
     </message>
     <message>
         <source>Aux %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aux. %1</translation>
     </message>
     <message>
         <source>Multisteam</source>
-        <translation type="unfinished"></translation>
+        <translation>Multisteam</translation>
     </message>
     <message>
         <source>Solvenno</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvenno</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido/apagado</translation>
     </message>
     <message>
         <source>Lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>Iluminación</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Humedad</translation>
     </message>
     <message>
         <source>IR</source>
-        <translation type="unfinished"></translation>
+        <translation>IR</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Ready at</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista a las</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio a las</translation>
     </message>
     <message>
         <source>Stop after</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar tras</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorito</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy</translation>
     </message>
     <message>
         <source>Bath</source>
-        <translation type="unfinished"></translation>
+        <translation>Baño</translation>
     </message>
     <message>
         <source>Standby</source>
-        <translation type="unfinished"></translation>
+        <translation>En espera</translation>
     </message>
     <message>
         <source>Warm Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Arranque en caliente</translation>
     </message>
     <message>
         <source>Current Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes actuales</translation>
     </message>
     <message>
         <source>Delayed start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio diferido</translation>
     </message>
     <message>
         <source>delayed start</source>
-        <translation type="unfinished"></translation>
+        <translation>inicio diferido</translation>
     </message>
     <message>
         <source>date calendar program</source>
-        <translation type="unfinished"></translation>
+        <translation>programa por fecha</translation>
     </message>
     <message>
         <source>weekday calendar program</source>
-        <translation type="unfinished"></translation>
+        <translation>programa semanal</translation>
     </message>
     <message>
         <source>ml</source>
-        <translation type="unfinished"></translation>
+        <translation>ml</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagado</translation>
     </message>
     <message>
         <source>Standard network</source>
-        <translation type="unfinished"></translation>
+        <translation>Red estándar</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Unknown user message id %1 (0x%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de mensaje de usuario desconocido %1 (0x%2)</translation>
     </message>
     <message>
         <source>Primary</source>
-        <translation type="unfinished"></translation>
+        <translation>Principal</translation>
     </message>
     <message>
         <source>Secondary</source>
-        <translation type="unfinished"></translation>
+        <translation>Secundario</translation>
     </message>
     <message>
         <source>Descaling</source>
-        <translation type="unfinished"></translation>
+        <translation>Descalcificación</translation>
     </message>
 </context>
 <context>
     <name>SaunaStatus</name>
     <message>
         <source>level</source>
-        <translation type="unfinished"></translation>
+        <translation>nivel</translation>
     </message>
     <message>
         <source>Heating</source>
-        <translation type="unfinished"></translation>
+        <translation>Calentando</translation>
     </message>
     <message>
         <source>Drying</source>
-        <translation type="unfinished"></translation>
+        <translation>Secando</translation>
     </message>
     <message>
         <source>Standby</source>
-        <translation type="unfinished"></translation>
+        <translation>En espera</translation>
     </message>
     <message>
         <source>Cleaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpiando</translation>
     </message>
     <message>
         <source>Descaling</source>
-        <translation type="unfinished"></translation>
+        <translation>Descalcificación</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagado</translation>
     </message>
 </context>
 <context>
     <name>SettingsFrame</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Límites</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha y hora</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes avanzados</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Red</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
 </context>
 <context>
     <name>TemperatureDial</name>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabina</translation>
     </message>
     <message>
         <source>Target %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Objetivo %1</translation>
     </message>
     <message>
         <source>No target</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin objetivo</translation>
     </message>
 </context>
 <context>
     <name>WeekProgramsPage</name>
     <message>
         <source>Weekly programs active</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas semanales activos</translation>
     </message>
     <message>
         <source>Programs of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas del día</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Sauna</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritos</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
 </context>
 <context>
     <name>main_startup_screen</name>
     <message>
         <source>PC Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel de control para PC</translation>
     </message>
     <message>
         <source>Starting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando…</translation>
     </message>
 </context>
 <context>
     <name>pcPanel::ConnectionInformer</name>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>%1 - %2 (connection lost)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 (conexión perdida)</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralPinViewManager</name>
     <message>
         <source>Activate PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar PIN</translation>
     </message>
     <message>
         <source>Change PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar PIN</translation>
     </message>
     <message>
         <source>Controls on lockscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles en pantalla bloqueada</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralViewManager</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Región</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades</translation>
     </message>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN</translation>
     </message>
 </context>
 <context>
     <name>view::LanguageSupport</name>
     <message>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Čeština</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederlands</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Suomi</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polski</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Русский</translation>
     </message>
     <message>
         <source>Slovak</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovenčina</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Svenska</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Dansk</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>Norsk</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Português</translation>
     </message>
 </context>
 <context>
     <name>view::details::ErrorMessageFunctions</name>
     <message>
         <source>No error</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin errores</translation>
     </message>
     <message>
         <source>Room temperature sensor not connected or malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>El sensor de temperatura de la cabina no está conectado o está averiado</translation>
     </message>
     <message>
         <source>Steam tank temperature sensor not connected or malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>El sensor de temperatura del depósito de vapor no está conectado o está averiado</translation>
     </message>
     <message>
         <source>Relay Control Box PCB has overheated</source>
-        <translation type="unfinished"></translation>
+        <translation>La placa de la caja de relés se ha sobrecalentado</translation>
     </message>
     <message>
         <source>Electrode short circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortocircuito en los electrodos</translation>
     </message>
     <message>
         <source>Steamtank overfill. Level electrodes malfunction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Depósito de vapor demasiado lleno. Avería de los electrodos de nivel.</translation>
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Control Panel Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha perdido el contacto con el nodo Zerededid de perfil Panel de control Home</translation>
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Temperature/Humidity Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha perdido el contacto con el nodo Zerededid de perfil Sensor de temperatura/humedad</translation>
     </message>
     <message>
         <source>Steam tank has overheated</source>
-        <translation type="unfinished"></translation>
+        <translation>El depósito de vapor se ha sobrecalentado</translation>
     </message>
     <message>
         <source>Real-time clock (RTC) communication failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallo de comunicación con el reloj en tiempo real (RTC)</translation>
     </message>
     <message>
         <source>Communication with addon card lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha perdido la comunicación con la tarjeta adicional.</translation>
     </message>
     <message>
         <source>Emptying of water in steam tank failure. Turn off power and do service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha fallado el vaciado del agua del depósito de vapor. Desconecte la alimentación y realice el mantenimiento.</translation>
     </message>
     <message>
         <source>Level electrodes steam tank out of service, interruption mid</source>
-        <translation type="unfinished"></translation>
+        <translation>Electrodos de nivel del depósito de vapor fuera de servicio, interrupción en el nivel medio</translation>
     </message>
     <message>
         <source>Zerededid connected humidity sensor malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avería en el sensor de humedad conectado por Zerededid</translation>
     </message>
     <message>
         <source>Zerededid connected temperature sensor malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avería en el sensor de temperatura conectado por Zerededid</translation>
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Relay Control Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha perdido el contacto con el nodo Zerededid de perfil Placa de relés</translation>
     </message>
     <message>
         <source>High temperature limit control have trip out, must be reset</source>
-        <translation type="unfinished"></translation>
+        <translation>El limitador de temperatura máxima se ha disparado y debe restablecerse</translation>
     </message>
     <message>
         <source>Room temperature sensor overheated</source>
-        <translation type="unfinished"></translation>
+        <translation>El sensor de temperatura de la cabina se ha sobrecalentado</translation>
     </message>
     <message>
         <source>Too many units connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay demasiados dispositivos conectados</translation>
     </message>
     <message>
         <source>The door has been open for more than the allowed time. Ongoing bath cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>La puerta ha estado abierta más tiempo del permitido. Se ha cancelado el baño en curso.</translation>
     </message>
     <message>
         <source>Magnetic contact open more than 60 seconds since last bath</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto magnético abierto durante más de 60 segundos desde el último baño</translation>
     </message>
 </context>
 <context>
     <name>view::details::UserMessageFunctions</name>
     <message>
         <source>Weekday calendar program collision detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han detectado programas semanales solapados</translation>
     </message>
     <message>
         <source>Date calendar program collision detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han detectado programas por fecha solapados</translation>
     </message>
     <message>
         <source>Bathtime limit exceeded. Start will be allowed at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha superado el límite de tiempo de baño. Se podrá iniciar a las %1</translation>
     </message>
     <message>
         <source>Operation not possible, blocked by not allowed start</source>
-        <translation type="unfinished"></translation>
+        <translation>Operación no posible: bloqueada por el bloqueo de inicio</translation>
     </message>
     <message>
         <source>Tank emptying has started, operation is possible when draining is complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha iniciado el vaciado del depósito. La operación será posible cuando termine el vaciado</translation>
     </message>
     <message>
         <source>Perform control/clean of tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Revise y limpie el depósito</translation>
     </message>
     <message>
         <source>Check sauna before next start</source>
-        <translation type="unfinished"></translation>
+        <translation>Revise la sauna antes del próximo inicio</translation>
     </message>
     <message>
         <source>Fault, tank emptying has started</source>
-        <translation type="unfinished"></translation>
+        <translation>Avería: se ha iniciado el vaciado del depósito</translation>
     </message>
     <message>
         <source>Descaling has started, operation not possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha iniciado la descalcificación, operación no posible</translation>
     </message>
     <message>
         <source>Descaling completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Descalcificación finalizada</translation>
     </message>
     <message>
         <source>Water in tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay agua en el depósito</translation>
     </message>
     <message>
         <source>Manual tank emptying should be performed</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe vaciarse el depósito manualmente</translation>
     </message>
     <message>
         <source>Standby operation is no longer possible in the system due to tank sensor error</source>
-        <translation type="unfinished"></translation>
+        <translation>El modo en espera ya no es posible en el sistema debido a un error del sensor del depósito</translation>
     </message>
     <message>
         <source>Has cleanup been performed?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Se ha realizado la limpieza?</translation>
     </message>
     <message>
         <source>No humidity sensor detected. Steam not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha detectado ningún sensor de humedad. Vapor no permitido.</translation>
     </message>
     <message>
         <source>Automatic tank emptying interval has started. Reduced steam.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha comenzado el intervalo de vaciado automático del depósito. Vapor reducido.</translation>
     </message>
     <message>
         <source>Automatic tank emptying has started. Operation will resume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha iniciado el vaciado automático del depósito. El funcionamiento se reanudará.</translation>
     </message>
     <message>
         <source>Communication with addon card lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha perdido la comunicación con la tarjeta adicional.</translation>
     </message>
     <message>
         <source>Room temperature too high. Steam production paused temporarily.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura de la cabina demasiado alta. Producción de vapor pausada temporalmente.</translation>
     </message>
     <message>
         <source>Not implemented</source>
-        <translation type="unfinished"></translation>
+        <translation>No implementado</translation>
     </message>
     <message>
         <source>No free %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay espacio para otro %1</translation>
     </message>
     <message>
         <source>No free favorites posts available</source>
-        <translation type="unfinished"></translation>
+        <translation>No quedan posiciones libres para favoritos</translation>
     </message>
     <message>
         <source>A favorite post with specified name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe un favorito con ese nombre</translation>
     </message>
     <message>
         <source>A favorite post named %1 already exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe un favorito llamado %1. ¿Desea sobrescribirlo?</translation>
     </message>
     <message>
         <source>Confirm favorite delete?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea eliminar el favorito?</translation>
     </message>
     <message>
         <source>No contact with control board</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin contacto con la placa de control</translation>
     </message>
     <message>
         <source>Confirm clear calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea vaciar el calendario?</translation>
     </message>
     <message>
         <source>Time to ready at less than estimated heating time %1 minutes. Use anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo que falta para que la sauna esté lista es inferior al tiempo de calentamiento estimado (%1 minutos). ¿Desea usar esta hora de todos modos?</translation>
     </message>
     <message>
         <source>Time to ready at less than heating time %1 minutes estimated from factory settings. Heating time will be calibrated at use. Use anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo que falta para que la sauna esté lista es inferior al tiempo de calentamiento estimado según los ajustes de fábrica (%1 minutos). El tiempo de calentamiento se calibrará con el uso. ¿Desea usar esta hora de todos modos?</translation>
     </message>
     <message>
         <source>No door switch magnetic sensor connected</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún sensor magnético de puerta conectado</translation>
     </message>
     <message>
         <source>Delayed start program edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio diferido modificado desde otro panel</translation>
     </message>
     <message>
         <source>Weekday calendar program edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa semanal modificado desde otro panel</translation>
     </message>
     <message>
         <source>Date calendar program edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa por fecha modificado desde otro panel</translation>
     </message>
     <message>
         <source>No free time gap for new post</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún intervalo libre para un programa nuevo</translation>
     </message>
     <message>
         <source>Favorite post edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorito modificado desde otro panel</translation>
     </message>
     <message>
         <source>Calendar programs affected by favorite change: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas de calendario afectados por el cambio del favorito: %1</translation>
     </message>
     <message>
         <source>Confirm delete of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea eliminar %1?</translation>
     </message>
     <message>
         <source>Display will turn OFF due to inactivity (display sleep timer)</source>
-        <translation type="unfinished"></translation>
+        <translation>La pantalla se APAGARÁ por inactividad (temporizador de reposo de la pantalla)</translation>
     </message>
     <message>
         <source>Error switching to new language, old will be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al cambiar de idioma. Se mantendrá el idioma anterior.</translation>
     </message>
     <message>
         <source>Internal software error detected file %1 line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Error interno de software en el archivo %1, línea %2: %3</translation>
     </message>
     <message>
         <source>File not found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo no encontrado: %1</translation>
     </message>
     <message>
         <source>Key/translation error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de clave/traducción: %1</translation>
     </message>
     <message>
         <source>Sauna pause timer has been reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha restablecido el temporizador de pausa de la sauna</translation>
     </message>
     <message>
         <source>Sauna not allowed start, %2, conflicts with %1. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>El bloqueo de inicio de la sauna, %2, coincide con %1. ¿Desea guardar de todos modos?</translation>
     </message>
     <message>
         <source>Sauna not allowed start, %2, may conflict with %1. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>El bloqueo de inicio de la sauna, %2, puede coincidir con %1. ¿Desea guardar de todos modos?</translation>
     </message>
     <message>
         <source>Confirm factory reset?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea restablecer los ajustes de fábrica?</translation>
     </message>
     <message>
         <source>PIN code changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha cambiado el PIN</translation>
     </message>
     <message>
         <source>Date and time are not correct, reenter</source>
-        <translation type="unfinished"></translation>
+        <translation>La fecha y la hora no son correctas. Vuelva a introducirlas.</translation>
     </message>
     <message>
         <source>Confirm delete of system</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea eliminar el sistema?</translation>
     </message>
     <message>
         <source>Connected to system %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado al sistema %1</translation>
     </message>
     <message>
         <source>Connect to system %1 failed, incorrect PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido conectar al sistema %1: PIN incorrecto</translation>
     </message>
     <message>
         <source>Connect to system %1 failed, compatibility - update PC panel</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido conectar al sistema %1 por incompatibilidad. Actualice el panel de PC.</translation>
     </message>
     <message>
         <source>Connect to system %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido conectar al sistema %1</translation>
     </message>
     <message>
         <source>Confirm forget of WiFi network %1</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea olvidar la red wifi %1?</translation>
     </message>
     <message>
         <source>Favorite name contains unsupported characters: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del favorito contiene caracteres no admitidos: %1</translation>
     </message>
     <message>
         <source>Auxiliary relay name contains unsupported characters: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del relé auxiliar contiene caracteres no admitidos: %1</translation>
     </message>
     <message>
         <source>Descaling running</source>
-        <translation type="unfinished"></translation>
+        <translation>Descalcificación en curso</translation>
     </message>
     <message>
         <source>Connection to system %1 lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha perdido la conexión con el sistema %1</translation>
     </message>
     <message>
         <source>No response from system %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema %1 no responde</translation>
     </message>
     <message>
         <source>Retriveing data from system %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Obteniendo datos del sistema %1</translation>
     </message>
     <message>
         <source>Detecting system on IP adress %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando un sistema en la dirección IP %1...</translation>
     </message>
     <message>
         <source>No system found on IP adress %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún sistema en la dirección IP %1</translation>
     </message>
     <message>
         <source>Port %1 used, using fallback announcement</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto %1 está en uso; se utiliza el anuncio alternativo</translation>
     </message>
     <message>
         <source>Connected to network %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado a la red %1</translation>
     </message>
     <message>
         <source>Connect to network %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido conectar a la red %1: %2</translation>
     </message>
     <message>
         <source>Connect to system %1 failed, no door switch magnetic sensor connected</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido conectar al sistema %1: no hay ningún sensor magnético de puerta conectado</translation>
     </message>
     <message>
         <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña contiene caracteres nacionales o especiales que probablemente no funcionen en una contraseña wifi: %1</translation>
     </message>
 </context>
 <context>
@@ -2331,392 +2355,654 @@
     <name>view::ConfigureDateTimeViewManager</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Weekstart</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de semana</translation>
     </message>
     <message>
         <source>Erase calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar calendario</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeTimeViewManager</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de hora</translation>
     </message>
     <message>
         <source>0-24</source>
-        <translation type="unfinished"></translation>
+        <translation>0-24</translation>
     </message>
     <message>
         <source>AM/PM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM/PM</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeDateViewManager</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de fecha</translation>
     </message>
     <message>
         <source>YY/MM/DD</source>
-        <translation type="unfinished"></translation>
+        <translation>AA/MM/DD</translation>
     </message>
     <message>
         <source>DD/MM/YY</source>
-        <translation type="unfinished"></translation>
+        <translation>DD/MM/AA</translation>
     </message>
     <message>
         <source>MM/DD/YY</source>
-        <translation type="unfinished"></translation>
+        <translation>MM/DD/AA</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeWeekBeginViewManager</name>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeEraseCalendarViewManager</name>
     <message>
         <source>Erase calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar calendario</translation>
     </message>
 </context>
 <context>
     <name>DateTimeMenuPage</name>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha y hora</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Weekstart</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de semana</translation>
     </message>
     <message>
         <source>Erase calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar calendario</translation>
     </message>
 </context>
 <context>
     <name>SetTimePage</name>
     <message>
         <source>Set time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar hora</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
 </context>
 <context>
     <name>SetDatePage</name>
     <message>
         <source>Set date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar fecha</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
 </context>
 <context>
     <name>LanguagePage</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
 </context>
 <context>
     <name>RegionPage</name>
     <message>
         <source>Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Región</translation>
     </message>
     <message>
         <source>Choosing a region also sets its date format, time format, first day of the week and temperature unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al elegir una región también se ajustan su formato de fecha, formato de hora, primer día de la semana y unidad de temperatura.</translation>
     </message>
 </context>
 <context>
     <name>UnitsPage</name>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralDisplayViewManager</name>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunca</translation>
     </message>
     <message>
         <source>15 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>15 segundos</translation>
     </message>
     <message>
         <source>30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>30 segundos</translation>
     </message>
     <message>
         <source>1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>1 minuto</translation>
     </message>
     <message>
         <source>2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>2 minutos</translation>
     </message>
     <message>
         <source>3 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>3 minutos</translation>
     </message>
     <message>
         <source>4 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>4 minutos</translation>
     </message>
     <message>
         <source>5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>5 minutos</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralRegionViewManager</name>
     <message>
         <source>EU</source>
-        <translation type="unfinished"></translation>
+        <translation>UE</translation>
     </message>
     <message>
         <source>North America</source>
-        <translation type="unfinished"></translation>
+        <translation>Norteamérica</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralUnitsViewManager</name>
     <message>
         <source>Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius</translation>
     </message>
     <message>
         <source>Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrenheit</translation>
     </message>
 </context>
 <context>
     <name>AboutPage</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
 </context>
 <context>
     <name>IdentifyBoardsPage</name>
     <message>
         <source>Identify RCB</source>
-        <translation type="unfinished"></translation>
+        <translation>Identificar placa de relés</translation>
     </message>
     <message>
         <source>Press a button to sound the buzzer of that relay control board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse un botón para que suene el zumbador de la placa de relés correspondiente.</translation>
     </message>
 </context>
 <context>
     <name>LicencePage</name>
     <message>
         <source>License Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de licencias</translation>
     </message>
 </context>
 <context>
     <name>LinuxComponentsPage</name>
     <message>
         <source>Libraries of this PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotecas de este PC</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralAboutLicenseInfoViewManager</name>
     <message>
         <source>Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt</translation>
     </message>
     <message>
         <source>Protocol Buffers</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocol Buffers</translation>
     </message>
     <message>
         <source>TCLAP</source>
-        <translation type="unfinished"></translation>
+        <translation>TCLAP</translation>
     </message>
     <message>
         <source>Libraries of this PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotecas de este PC</translation>
     </message>
     <message>
         <source>This</source>
-        <translation type="unfinished"></translation>
+        <translation>actual</translation>
     </message>
     <message>
         <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation type="unfinished"></translation>
+        <translation>El panel de control %1 se ha desarrollado con componentes de software de código abierto, sujetos a los derechos de autor de sus respectivos autores.</translation>
     </message>
     <message>
         <source>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</source>
-        <translation type="unfinished"></translation>
+        <translation>La información sobre componentes y licencias solo está disponible en inglés; muchas licencias ofrecen traducciones en sus respectivos sitios web. Seleccione un componente de la lista para ver su información.</translation>
     </message>
     <message>
         <source>[The rest of the file is not shown.]</source>
-        <translation type="unfinished"></translation>
+        <translation>[No se muestra el resto del archivo.]</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralAboutViewManager</name>
     <message>
         <source>License Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de licencias</translation>
     </message>
     <message>
         <source>Identify RCB</source>
-        <translation type="unfinished"></translation>
+        <translation>Identificar placa de relés</translation>
     </message>
     <message>
         <source>PC Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel de control para PC</translation>
     </message>
     <message>
         <source>Software version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de software</translation>
     </message>
     <message>
         <source>Instance</source>
-        <translation type="unfinished"></translation>
+        <translation>Instancia</translation>
     </message>
     <message>
         <source>Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel de control</translation>
     </message>
     <message>
         <source>Facility Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de instalación</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software</translation>
     </message>
     <message>
         <source>Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Nodo</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Producto</translation>
     </message>
     <message>
         <source>Zerededid version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de Zerededid</translation>
     </message>
     <message>
         <source>Supervised</source>
-        <translation type="unfinished"></translation>
+        <translation>Supervisada</translation>
     </message>
     <message>
         <source>Time Controlled</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizada</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>Privada</translation>
     </message>
     <message>
         <source>Public</source>
-        <translation type="unfinished"></translation>
+        <translation>Pública</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocido</translation>
     </message>
     <message>
         <source> Lite</source>
-        <translation type="unfinished"></translation>
+        <translation> Lite</translation>
     </message>
     <message>
         <source>Relay Control Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Placa de relés</translation>
     </message>
     <message>
         <source>Temperature and Humidity Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor de temperatura y humedad</translation>
     </message>
     <message>
         <source>Tarn</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarn</translation>
     </message>
     <message>
         <source>Crest</source>
-        <translation type="unfinished"></translation>
+        <translation>Crest</translation>
     </message>
     <message>
         <source>Glen</source>
-        <translation type="unfinished"></translation>
+        <translation>Glen</translation>
     </message>
     <message>
         <source>Zenith</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenith</translation>
     </message>
     <message>
         <source>Q7</source>
-        <translation type="unfinished"></translation>
+        <translation>Q7</translation>
     </message>
     <message>
         <source>Fell</source>
-        <translation type="unfinished"></translation>
+        <translation>Fell</translation>
+    </message>
+</context>
+<context>
+    <name>LimitsMenuPage</name>
+    <message>
+        <source>Limits</source>
+        <translation>Límites</translation>
+    </message>
+    <message>
+        <source>Bath temperature</source>
+        <translation>Temperatura de baño</translation>
+    </message>
+    <message>
+        <source>Highest bath temperature a user can set</source>
+        <translation>Temperatura de baño máxima que puede ajustar el usuario</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Temperatura del agua</translation>
+    </message>
+    <message>
+        <source>Max water fill time</source>
+        <translation>Tiempo máx. de llenado</translation>
+    </message>
+    <message>
+        <source>Overheating</source>
+        <translation>Sobrecalentamiento</translation>
+    </message>
+    <message>
+        <source>Control board</source>
+        <translation>Placa de control</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Agua</translation>
+    </message>
+</context>
+<context>
+    <name>LimitEditorPage</name>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>NotAllowedStartPage</name>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Bloqueo de inicio</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureLimitsViewManager</name>
+    <message>
+        <source>Bath temperature</source>
+        <translation>Temperatura de baño</translation>
+    </message>
+    <message>
+        <source>Overheating</source>
+        <translation>Sobrecalentamiento</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Temperatura del agua</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Bloqueo de inicio</translation>
+    </message>
+    <message>
+        <source>Max water fill time</source>
+        <translation>Tiempo máx. de llenado</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureLimitsNotAllowedStartViewManager</name>
+    <message>
+        <source>Activate time limit</source>
+        <translation>Activar límite horario</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Hasta</translation>
+    </message>
+</context>
+<context>
+    <name>AdvancedSettingsPage</name>
+    <message>
+        <source>Advanced settings</source>
+        <translation>Ajustes avanzados</translation>
+    </message>
+</context>
+<context>
+    <name>CleanupPage</name>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Aviso de limpieza</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Intervalo</translation>
+    </message>
+</context>
+<context>
+    <name>DurationEditorPage</name>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>ExternalSwitchPage</name>
+    <message>
+        <source>External switch</source>
+        <translation>Interruptor externo</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Función</translation>
+    </message>
+    <message>
+        <source>Bath time</source>
+        <translation>Tiempo de baño</translation>
+    </message>
+</context>
+<context>
+    <name>FanPage</name>
+    <message>
+        <source>Fan</source>
+        <translation>Ventilador</translation>
+    </message>
+    <message>
+        <source>Running Time</source>
+        <translation>Tiempo de marcha</translation>
+    </message>
+</context>
+<context>
+    <name>StandbyPage</name>
+    <message>
+        <source>Temperature reduction</source>
+        <translation>Reducción de temperatura</translation>
+    </message>
+    <message>
+        <source>Tank standby temperature</source>
+        <translation>Temp. del depósito en espera</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>TankAutoEmptyingPage</name>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Vaciado autom. del depósito</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Intervalo</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsExtSwitchViewManager</name>
+    <message>
+        <source>Bath time</source>
+        <translation>Tiempo de baño</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Renew bath time</source>
+        <translation>Renovar tiempo de baño</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Encendido/apagado</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsFanViewManager</name>
+    <message>
+        <source>Running Time</source>
+        <translation>Tiempo de marcha</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsStandbyViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>Enable standby</source>
+        <translation>Activar modo en espera</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsViewManager</name>
+    <message>
+        <source>External switch</source>
+        <translation>Interruptor externo</translation>
+    </message>
+    <message>
+        <source>Fan</source>
+        <translation>Ventilador</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemCleanupViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Tank Empty Notes</source>
+        <translation>Avisos del depósito</translation>
+    </message>
+    <message>
+        <source>Cleanup&apos;s until now: %1</source>
+        <translation>Limpiezas hasta ahora: %1</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemTankAutoEmptyingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Intervalo</translation>
     </message>
 </context>
 </TS>

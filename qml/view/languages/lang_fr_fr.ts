@@ -5,579 +5,603 @@
     <name>CalendarPage</name>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates</translation>
     </message>
     <message>
         <source>Queue</source>
-        <translation type="unfinished"></translation>
+        <translation>À venir</translation>
     </message>
     <message>
         <source>Date program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme daté</translation>
     </message>
     <message>
         <source>Weekly program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme hebdomadaire</translation>
     </message>
 </context>
 <context>
     <name>DateProgramsPage</name>
     <message>
         <source>Programs of the date</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmes de la date</translation>
     </message>
 </context>
 <context>
     <name>DurationStepper</name>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
     </message>
 </context>
 <context>
     <name>FavoriteEditPage</name>
     <message>
         <source>Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favori</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température</translation>
     </message>
     <message>
         <source>Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Humidité</translation>
     </message>
     <message>
         <source>Edit bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la durée de bain</translation>
     </message>
     <message>
         <source>Bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de bain</translation>
     </message>
     <message>
         <source>Set bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler la durée de bain</translation>
     </message>
     <message>
         <source>Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclairage</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
 </context>
 <context>
     <name>FavoritesPage</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoris</translation>
     </message>
     <message>
         <source>Save current settings as favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les réglages actuels comme favori</translation>
     </message>
 </context>
 <context>
     <name>GeneralMenuPage</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
 </context>
 <context>
     <name>GenericListView</name>
     <message>
         <source>Nothing to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à afficher</translation>
     </message>
 </context>
 <context>
     <name>HeaterSettingsPage</name>
     <message>
         <source>Heater settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages du poêle</translation>
     </message>
     <message>
         <source>Bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de bain</translation>
     </message>
     <message>
         <source>Save bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la durée</translation>
     </message>
     <message>
         <source>Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilateur</translation>
     </message>
     <message>
         <source>Fan running</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilateur en marche</translation>
     </message>
     <message>
         <source>Automatic fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilateur auto</translation>
     </message>
     <message>
         <source>Runs with the heater</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctionne avec le poêle</translation>
     </message>
     <message>
         <source>Auxiliary relays</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais auxiliaires</translation>
     </message>
 </context>
 <context>
     <name>HumidityStepper</name>
     <message>
         <source>level</source>
-        <translation type="unfinished"></translation>
+        <translation>niveau</translation>
     </message>
 </context>
 <context>
     <name>LightsTile</name>
     <message>
         <source>Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclairage</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Allumé</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteint</translation>
     </message>
 </context>
 <context>
     <name>LockedControlPage</name>
     <message>
         <source>Target temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température cible</translation>
     </message>
     <message>
         <source>Target humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Humidité cible</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Déverrouiller</translation>
     </message>
 </context>
 <context>
     <name>MainControlPage</name>
     <message>
         <source>Humidity %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Humidité %1</translation>
     </message>
     <message>
         <source>Humidity --</source>
-        <translation type="unfinished"></translation>
+        <translation>Humidité --</translation>
     </message>
     <message>
         <source>Target temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température cible</translation>
     </message>
     <message>
         <source>Target humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Humidité cible</translation>
     </message>
     <message>
         <source>Bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de bain</translation>
     </message>
     <message>
         <source>Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilateur</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
 </context>
 <context>
     <name>MonthPage</name>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
 </context>
 <context>
     <name>NotConnectedNotice</name>
     <message>
         <source>No sauna is connected. Connect one in Settings → Network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun sauna n’est connecté. Connectez-en un dans Réglages → Réseau.</translation>
     </message>
 </context>
 <context>
     <name>OnScreenKeyboard</name>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
 </context>
 <context>
     <name>PinChangePage</name>
     <message>
         <source>Wrong PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PIN erroné</translation>
     </message>
     <message>
         <source>Invalid PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PIN non valide</translation>
     </message>
     <message>
         <source>The PINs do not match</source>
-        <translation type="unfinished"></translation>
+        <translation>Les codes PIN ne correspondent pas</translation>
     </message>
     <message>
         <source>Change PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer le code PIN</translation>
     </message>
     <message>
         <source>Enter current PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir le code PIN actuel</translation>
     </message>
     <message>
         <source>Enter new PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir le nouveau code PIN</translation>
     </message>
     <message>
         <source>Confirm new PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer le nouveau code PIN</translation>
     </message>
 </context>
 <context>
     <name>PinEntryPage</name>
     <message>
         <source>Enter PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir le code PIN</translation>
     </message>
 </context>
 <context>
     <name>PinSettingsPage</name>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PIN</translation>
     </message>
 </context>
 <context>
     <name>PopupWidget</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
 </context>
 <context>
     <name>ProgramSettingsPage</name>
     <message>
         <source>Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favori</translation>
     </message>
     <message>
         <source>Ready at</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt à</translation>
     </message>
     <message>
         <source>Set ready time</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler l’heure de disponibilité</translation>
     </message>
     <message>
         <source>Custom settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages personnalisés</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température</translation>
     </message>
     <message>
         <source>Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Humidité</translation>
     </message>
     <message>
         <source>Stop after</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt après</translation>
     </message>
     <message>
         <source>Set stop time</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler l’arrêt</translation>
     </message>
     <message>
         <source>Use custom settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser des réglages perso.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Start at</source>
+        <translation>Démarrage à</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Set start time</source>
+        <translation>Régler l’heure de départ</translation>
+    </message>
+    <message>
+        <source>Set temperature</source>
+        <translation>Régler la température</translation>
+    </message>
+    <message>
+        <source>Set humidity</source>
+        <translation>Régler l’humidité</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>PC Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneau PC</translation>
     </message>
     <message>
         <source>Smart Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Smartphone</translation>
     </message>
     <message>
         <source>Tablet</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablette</translation>
     </message>
     <message>
         <source>Home Automation</source>
-        <translation type="unfinished"></translation>
+        <translation>Domotique</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
     <message>
         <source>X3-X4</source>
-        <translation type="unfinished"></translation>
+        <translation>X3-X4</translation>
     </message>
     <message>
         <source>X5-X6</source>
-        <translation type="unfinished"></translation>
+        <translation>X5-X6</translation>
     </message>
     <message>
         <source>X7-X8</source>
-        <translation type="unfinished"></translation>
+        <translation>X7-X8</translation>
     </message>
     <message>
         <source>X9-X10</source>
-        <translation type="unfinished"></translation>
+        <translation>X9-X10</translation>
     </message>
     <message>
         <source>X11-X12</source>
-        <translation type="unfinished"></translation>
+        <translation>X11-X12</translation>
     </message>
     <message>
         <source>X13-X14</source>
-        <translation type="unfinished"></translation>
+        <translation>X13-X14</translation>
     </message>
     <message>
         <source>X15-X16</source>
-        <translation type="unfinished"></translation>
+        <translation>X15-X16</translation>
     </message>
     <message>
         <source>X17-X18</source>
-        <translation type="unfinished"></translation>
+        <translation>X17-X18</translation>
     </message>
     <message>
         <source>X19-X20</source>
-        <translation type="unfinished"></translation>
+        <translation>X19-X20</translation>
     </message>
     <message>
         <source>X21-X22</source>
-        <translation type="unfinished"></translation>
+        <translation>X21-X22</translation>
     </message>
     <message>
         <source>X23-X24</source>
-        <translation type="unfinished"></translation>
+        <translation>X23-X24</translation>
     </message>
     <message>
         <source>X25-X26</source>
-        <translation type="unfinished"></translation>
+        <translation>X25-X26</translation>
     </message>
     <message>
         <source>X27-X28</source>
-        <translation type="unfinished"></translation>
+        <translation>X27-X28</translation>
     </message>
     <message>
         <source>X29-X30</source>
-        <translation type="unfinished"></translation>
+        <translation>X29-X30</translation>
     </message>
     <message>
         <source>Combi manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Combi manuel</translation>
     </message>
     <message>
         <source>Combi automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Combi automatique</translation>
     </message>
     <message>
         <source>Steam private</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapeur privé</translation>
     </message>
     <message>
         <source>Steam private auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapeur privé auto</translation>
     </message>
     <message>
         <source>Steam public</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapeur public</translation>
     </message>
     <message>
         <source>Steam public/private Manual Empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Vapeur public/privé, vidange manuelle</translation>
     </message>
     <message>
         <source>Sauna box addon</source>
-        <translation type="unfinished"></translation>
+        <translation>Module d’extension sauna</translation>
     </message>
     <message>
         <source>Sauna</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna</translation>
     </message>
     <message>
         <source>Sauna Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna basse</translation>
     </message>
     <message>
         <source>Sauna IR</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna IR</translation>
     </message>
     <message>
         <source>Vaho</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaho</translation>
     </message>
     <message>
         <source>Lumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumo</translation>
     </message>
     <message>
         <source>Orvela</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvela</translation>
     </message>
     <message>
         <source>Kastela</source>
-        <translation type="unfinished"></translation>
+        <translation>Kastela</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Non défini</translation>
     </message>
     <message>
         <source>Crest Wifi</source>
-        <translation type="unfinished"></translation>
+        <translation>Crest Wifi</translation>
     </message>
     <message>
         <source>Zenith Wifi</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenith Wifi</translation>
     </message>
     <message>
         <source>K9</source>
-        <translation type="unfinished"></translation>
+        <translation>K9</translation>
     </message>
     <message>
         <source>Vertex</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertex</translation>
     </message>
     <message>
         <source>Fell Wifi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fell Wifi</translation>
     </message>
     <message>
         <source>Crest</source>
-        <translation type="unfinished"></translation>
+        <translation>Crest</translation>
     </message>
     <message>
         <source>Zenith</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenith</translation>
     </message>
     <message>
         <source>K9 (no Wifi)</source>
-        <translation type="unfinished"></translation>
+        <translation>K9 (sans Wi-Fi)</translation>
     </message>
     <message>
         <source>Vertex (no Wifi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertex (sans Wi-Fi)</translation>
     </message>
     <message>
         <source>Fell</source>
-        <translation type="unfinished"></translation>
+        <translation>Fell</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mardi</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercredi</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeudi</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendredi</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samedi</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimanche</translation>
     </message>
     <message>
         <source>plural_Mondays</source>
@@ -713,751 +737,751 @@
     </message>
     <message>
         <source>Undefined Relay</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais non défini</translation>
     </message>
     <message>
         <source>Aux %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aux. %1</translation>
     </message>
     <message>
         <source>Multisteam</source>
-        <translation type="unfinished"></translation>
+        <translation>Multisteam</translation>
     </message>
     <message>
         <source>Solvenno</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvenno</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche/arrêt</translation>
     </message>
     <message>
         <source>Lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclairage</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température</translation>
     </message>
     <message>
         <source>Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Humidité</translation>
     </message>
     <message>
         <source>IR</source>
-        <translation type="unfinished"></translation>
+        <translation>IR</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>Ready at</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt à</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage à</translation>
     </message>
     <message>
         <source>Stop after</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt après</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
     <message>
         <source>Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favori</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd’hui</translation>
     </message>
     <message>
         <source>Bath</source>
-        <translation type="unfinished"></translation>
+        <translation>Bain</translation>
     </message>
     <message>
         <source>Standby</source>
-        <translation type="unfinished"></translation>
+        <translation>Veille</translation>
     </message>
     <message>
         <source>Warm Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage à chaud</translation>
     </message>
     <message>
         <source>Current Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages actuels</translation>
     </message>
     <message>
         <source>Delayed start</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ différé</translation>
     </message>
     <message>
         <source>delayed start</source>
-        <translation type="unfinished"></translation>
+        <translation>départ différé</translation>
     </message>
     <message>
         <source>date calendar program</source>
-        <translation type="unfinished"></translation>
+        <translation>programme daté</translation>
     </message>
     <message>
         <source>weekday calendar program</source>
-        <translation type="unfinished"></translation>
+        <translation>programme hebdomadaire</translation>
     </message>
     <message>
         <source>ml</source>
-        <translation type="unfinished"></translation>
+        <translation>ml</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Standard network</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau standard</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Unknown user message id %1 (0x%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de message utilisateur inconnu %1 (0x%2)</translation>
     </message>
     <message>
         <source>Primary</source>
-        <translation type="unfinished"></translation>
+        <translation>Principal</translation>
     </message>
     <message>
         <source>Secondary</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondaire</translation>
     </message>
     <message>
         <source>Descaling</source>
-        <translation type="unfinished"></translation>
+        <translation>Détartrage</translation>
     </message>
 </context>
 <context>
     <name>SaunaStatus</name>
     <message>
         <source>level</source>
-        <translation type="unfinished"></translation>
+        <translation>niveau</translation>
     </message>
     <message>
         <source>Heating</source>
-        <translation type="unfinished"></translation>
+        <translation>Chauffe</translation>
     </message>
     <message>
         <source>Drying</source>
-        <translation type="unfinished"></translation>
+        <translation>Séchage</translation>
     </message>
     <message>
         <source>Standby</source>
-        <translation type="unfinished"></translation>
+        <translation>Veille</translation>
     </message>
     <message>
         <source>Cleaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettoyage</translation>
     </message>
     <message>
         <source>Descaling</source>
-        <translation type="unfinished"></translation>
+        <translation>Détartrage</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
 </context>
 <context>
     <name>SettingsFrame</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Limites</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages avancés</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>
     <name>TemperatureDial</name>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabine</translation>
     </message>
     <message>
         <source>Target %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible %1</translation>
     </message>
     <message>
         <source>No target</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune cible</translation>
     </message>
 </context>
 <context>
     <name>WeekProgramsPage</name>
     <message>
         <source>Weekly programs active</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmes hebdo. actifs</translation>
     </message>
     <message>
         <source>Programs of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmes du jour</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Sauna</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoris</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
 </context>
 <context>
     <name>main_startup_screen</name>
     <message>
         <source>PC Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneau de commande PC</translation>
     </message>
     <message>
         <source>Starting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage…</translation>
     </message>
 </context>
 <context>
     <name>pcPanel::ConnectionInformer</name>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>%1 - %2 (connection lost)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 (connexion perdue)</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralPinViewManager</name>
     <message>
         <source>Activate PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer le code PIN</translation>
     </message>
     <message>
         <source>Change PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer le code PIN</translation>
     </message>
     <message>
         <source>Controls on lockscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes sur écran verrouillé</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralViewManager</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Région</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités</translation>
     </message>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PIN</translation>
     </message>
 </context>
 <context>
     <name>view::LanguageSupport</name>
     <message>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Čeština</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederlands</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Suomi</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polski</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Русский</translation>
     </message>
     <message>
         <source>Slovak</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovenčina</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Svenska</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Dansk</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>Norsk</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Português</translation>
     </message>
 </context>
 <context>
     <name>view::details::ErrorMessageFunctions</name>
     <message>
         <source>No error</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune erreur</translation>
     </message>
     <message>
         <source>Room temperature sensor not connected or malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonde de température de la cabine non connectée ou défectueuse</translation>
     </message>
     <message>
         <source>Steam tank temperature sensor not connected or malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonde de température du réservoir de vapeur non connectée ou défectueuse</translation>
     </message>
     <message>
         <source>Relay Control Box PCB has overheated</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte électronique du boîtier de relais a surchauffé</translation>
     </message>
     <message>
         <source>Electrode short circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Court-circuit des électrodes</translation>
     </message>
     <message>
         <source>Steamtank overfill. Level electrodes malfunction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop-plein du réservoir de vapeur. Électrodes de niveau défectueuses.</translation>
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Control Panel Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact perdu avec le nœud Zerededid de profil Panneau de commande Home</translation>
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Temperature/Humidity Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact perdu avec le nœud Zerededid de profil Sonde de température/humidité</translation>
     </message>
     <message>
         <source>Steam tank has overheated</source>
-        <translation type="unfinished"></translation>
+        <translation>Le réservoir de vapeur a surchauffé</translation>
     </message>
     <message>
         <source>Real-time clock (RTC) communication failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de communication avec l’horloge temps réel (RTC)</translation>
     </message>
     <message>
         <source>Communication with addon card lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Communication perdue avec la carte d’extension.</translation>
     </message>
     <message>
         <source>Emptying of water in steam tank failure. Turn off power and do service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la vidange du réservoir de vapeur. Coupez l’alimentation et effectuez l’entretien.</translation>
     </message>
     <message>
         <source>Level electrodes steam tank out of service, interruption mid</source>
-        <translation type="unfinished"></translation>
+        <translation>Électrodes de niveau du réservoir de vapeur hors service, coupure au niveau moyen</translation>
     </message>
     <message>
         <source>Zerededid connected humidity sensor malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonde d’humidité connectée via Zerededid défectueuse</translation>
     </message>
     <message>
         <source>Zerededid connected temperature sensor malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonde de température connectée via Zerededid défectueuse</translation>
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Relay Control Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact perdu avec le nœud Zerededid de profil Carte relais</translation>
     </message>
     <message>
         <source>High temperature limit control have trip out, must be reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Le limiteur de température s’est déclenché et doit être réarmé</translation>
     </message>
     <message>
         <source>Room temperature sensor overheated</source>
-        <translation type="unfinished"></translation>
+        <translation>La sonde de température de la cabine a surchauffé</translation>
     </message>
     <message>
         <source>Too many units connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop d’appareils connectés</translation>
     </message>
     <message>
         <source>The door has been open for more than the allowed time. Ongoing bath cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>La porte est restée ouverte plus longtemps que permis. Le bain en cours a été annulé.</translation>
     </message>
     <message>
         <source>Magnetic contact open more than 60 seconds since last bath</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact magnétique ouvert plus de 60 secondes depuis le dernier bain</translation>
     </message>
 </context>
 <context>
     <name>view::details::UserMessageFunctions</name>
     <message>
         <source>Weekday calendar program collision detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Chevauchement de programmes hebdomadaires détecté</translation>
     </message>
     <message>
         <source>Date calendar program collision detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Chevauchement de programmes datés détecté</translation>
     </message>
     <message>
         <source>Bathtime limit exceeded. Start will be allowed at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite de durée de bain dépassée. Le démarrage sera possible à %1</translation>
     </message>
     <message>
         <source>Operation not possible, blocked by not allowed start</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération impossible, bloquée par l’interdiction de démarrage</translation>
     </message>
     <message>
         <source>Tank emptying has started, operation is possible when draining is complete</source>
-        <translation type="unfinished"></translation>
+        <translation>La vidange du réservoir a commencé. L’opération sera possible une fois la vidange terminée</translation>
     </message>
     <message>
         <source>Perform control/clean of tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôlez et nettoyez le réservoir</translation>
     </message>
     <message>
         <source>Check sauna before next start</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez le sauna avant le prochain démarrage</translation>
     </message>
     <message>
         <source>Fault, tank emptying has started</source>
-        <translation type="unfinished"></translation>
+        <translation>Défaut, la vidange du réservoir a commencé</translation>
     </message>
     <message>
         <source>Descaling has started, operation not possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Le détartrage a commencé, opération impossible</translation>
     </message>
     <message>
         <source>Descaling completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Détartrage terminé</translation>
     </message>
     <message>
         <source>Water in tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Eau dans le réservoir</translation>
     </message>
     <message>
         <source>Manual tank emptying should be performed</source>
-        <translation type="unfinished"></translation>
+        <translation>Une vidange manuelle du réservoir doit être effectuée</translation>
     </message>
     <message>
         <source>Standby operation is no longer possible in the system due to tank sensor error</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mode veille n’est plus possible dans le système en raison d’une erreur de la sonde du réservoir</translation>
     </message>
     <message>
         <source>Has cleanup been performed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nettoyage a-t-il été effectué ?</translation>
     </message>
     <message>
         <source>No humidity sensor detected. Steam not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sonde d’humidité détectée. Vapeur non autorisée.</translation>
     </message>
     <message>
         <source>Automatic tank emptying interval has started. Reduced steam.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’intervalle de vidange automatique du réservoir a commencé. Vapeur réduite.</translation>
     </message>
     <message>
         <source>Automatic tank emptying has started. Operation will resume.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vidange automatique du réservoir a commencé. Le fonctionnement reprendra ensuite.</translation>
     </message>
     <message>
         <source>Communication with addon card lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Communication perdue avec la carte d’extension.</translation>
     </message>
     <message>
         <source>Room temperature too high. Steam production paused temporarily.</source>
-        <translation type="unfinished"></translation>
+        <translation>Température de la cabine trop élevée. Production de vapeur suspendue temporairement.</translation>
     </message>
     <message>
         <source>Not implemented</source>
-        <translation type="unfinished"></translation>
+        <translation>Non implémenté</translation>
     </message>
     <message>
         <source>No free %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de place pour un %1</translation>
     </message>
     <message>
         <source>No free favorites posts available</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun emplacement de favori disponible</translation>
     </message>
     <message>
         <source>A favorite post with specified name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Un favori portant ce nom existe déjà</translation>
     </message>
     <message>
         <source>A favorite post named %1 already exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un favori nommé %1 existe déjà. L’écraser ?</translation>
     </message>
     <message>
         <source>Confirm favorite delete?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer ce favori ?</translation>
     </message>
     <message>
         <source>No contact with control board</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun contact avec la carte de commande</translation>
     </message>
     <message>
         <source>Confirm clear calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider le calendrier ?</translation>
     </message>
     <message>
         <source>Time to ready at less than estimated heating time %1 minutes. Use anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps restant avant que le sauna soit prêt est inférieur au temps de chauffe estimé (%1 minutes). Utiliser quand même cette heure ?</translation>
     </message>
     <message>
         <source>Time to ready at less than heating time %1 minutes estimated from factory settings. Heating time will be calibrated at use. Use anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps restant avant que le sauna soit prêt est inférieur au temps de chauffe estimé d’après les réglages d’usine (%1 minutes). Le temps de chauffe sera calibré à l’usage. Utiliser quand même cette heure ?</translation>
     </message>
     <message>
         <source>No door switch magnetic sensor connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun contact magnétique de porte connecté</translation>
     </message>
     <message>
         <source>Delayed start program edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ différé modifié depuis un autre panneau</translation>
     </message>
     <message>
         <source>Weekday calendar program edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme hebdomadaire modifié depuis un autre panneau</translation>
     </message>
     <message>
         <source>Date calendar program edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme daté modifié depuis un autre panneau</translation>
     </message>
     <message>
         <source>No free time gap for new post</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun créneau libre pour un nouveau programme</translation>
     </message>
     <message>
         <source>Favorite post edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Favori modifié depuis un autre panneau</translation>
     </message>
     <message>
         <source>Calendar programs affected by favorite change: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmes du calendrier concernés par la modification du favori : %1</translation>
     </message>
     <message>
         <source>Confirm delete of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1 ?</translation>
     </message>
     <message>
         <source>Display will turn OFF due to inactivity (display sleep timer)</source>
-        <translation type="unfinished"></translation>
+        <translation>L’écran va s’ÉTEINDRE pour cause d’inactivité (mise en veille de l’écran)</translation>
     </message>
     <message>
         <source>Error switching to new language, old will be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors du changement de langue. L’ancienne langue est conservée.</translation>
     </message>
     <message>
         <source>Internal software error detected file %1 line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur logicielle interne détectée dans le fichier %1, ligne %2 : %3</translation>
     </message>
     <message>
         <source>File not found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable : %1</translation>
     </message>
     <message>
         <source>Key/translation error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de clé/traduction : %1</translation>
     </message>
     <message>
         <source>Sauna pause timer has been reset</source>
-        <translation type="unfinished"></translation>
+        <translation>La minuterie de pause du sauna a été réinitialisée</translation>
     </message>
     <message>
         <source>Sauna not allowed start, %2, conflicts with %1. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>La plage d’interdiction de démarrage du sauna, %2, chevauche %1. Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Sauna not allowed start, %2, may conflict with %1. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>La plage d’interdiction de démarrage du sauna, %2, peut chevaucher %1. Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Confirm factory reset?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir les réglages d’usine ?</translation>
     </message>
     <message>
         <source>PIN code changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Code PIN modifié</translation>
     </message>
     <message>
         <source>Date and time are not correct, reenter</source>
-        <translation type="unfinished"></translation>
+        <translation>La date et l’heure sont incorrectes. Saisissez-les à nouveau.</translation>
     </message>
     <message>
         <source>Confirm delete of system</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le système ?</translation>
     </message>
     <message>
         <source>Connected to system %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté au système %1</translation>
     </message>
     <message>
         <source>Connect to system %1 failed, incorrect PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion au système %1 : code PIN incorrect</translation>
     </message>
     <message>
         <source>Connect to system %1 failed, compatibility - update PC panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion au système %1 pour cause d’incompatibilité. Mettez à jour le panneau PC.</translation>
     </message>
     <message>
         <source>Connect to system %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion au système %1</translation>
     </message>
     <message>
         <source>Confirm forget of WiFi network %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oublier le réseau Wi-Fi %1 ?</translation>
     </message>
     <message>
         <source>Favorite name contains unsupported characters: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du favori contient des caractères non pris en charge : %1</translation>
     </message>
     <message>
         <source>Auxiliary relay name contains unsupported characters: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du relais auxiliaire contient des caractères non pris en charge : %1</translation>
     </message>
     <message>
         <source>Descaling running</source>
-        <translation type="unfinished"></translation>
+        <translation>Détartrage en cours</translation>
     </message>
     <message>
         <source>Connection to system %1 lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion au système %1 perdue</translation>
     </message>
     <message>
         <source>No response from system %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune réponse du système %1</translation>
     </message>
     <message>
         <source>Retriveing data from system %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupération des données du système %1</translation>
     </message>
     <message>
         <source>Detecting system on IP adress %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche d’un système à l’adresse IP %1...</translation>
     </message>
     <message>
         <source>No system found on IP adress %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun système trouvé à l’adresse IP %1</translation>
     </message>
     <message>
         <source>Port %1 used, using fallback announcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 occupé, annonce de secours utilisée</translation>
     </message>
     <message>
         <source>Connected to network %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté au réseau %1</translation>
     </message>
     <message>
         <source>Connect to network %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion au réseau %1 : %2</translation>
     </message>
     <message>
         <source>Connect to system %1 failed, no door switch magnetic sensor connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion au système %1 : aucun contact magnétique de porte connecté</translation>
     </message>
     <message>
         <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe contient des caractères nationaux ou spéciaux qui risquent de ne pas fonctionner dans un mot de passe Wi-Fi : %1</translation>
     </message>
 </context>
 <context>
@@ -2331,392 +2355,654 @@
     <name>view::ConfigureDateTimeViewManager</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Weekstart</source>
-        <translation type="unfinished"></translation>
+        <translation>Début de semaine</translation>
     </message>
     <message>
         <source>Erase calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le calendrier</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeTimeViewManager</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de l’heure</translation>
     </message>
     <message>
         <source>0-24</source>
-        <translation type="unfinished"></translation>
+        <translation>0-24</translation>
     </message>
     <message>
         <source>AM/PM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM/PM</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeDateViewManager</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de date</translation>
     </message>
     <message>
         <source>YY/MM/DD</source>
-        <translation type="unfinished"></translation>
+        <translation>AA/MM/JJ</translation>
     </message>
     <message>
         <source>DD/MM/YY</source>
-        <translation type="unfinished"></translation>
+        <translation>JJ/MM/AA</translation>
     </message>
     <message>
         <source>MM/DD/YY</source>
-        <translation type="unfinished"></translation>
+        <translation>MM/JJ/AA</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeWeekBeginViewManager</name>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimanche</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeEraseCalendarViewManager</name>
     <message>
         <source>Erase calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le calendrier</translation>
     </message>
 </context>
 <context>
     <name>DateTimeMenuPage</name>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Weekstart</source>
-        <translation type="unfinished"></translation>
+        <translation>Début de semaine</translation>
     </message>
     <message>
         <source>Erase calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le calendrier</translation>
     </message>
 </context>
 <context>
     <name>SetTimePage</name>
     <message>
         <source>Set time</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler l’heure</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
 </context>
 <context>
     <name>SetDatePage</name>
     <message>
         <source>Set date</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler la date</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
 </context>
 <context>
     <name>LanguagePage</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
 </context>
 <context>
     <name>RegionPage</name>
     <message>
         <source>Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Région</translation>
     </message>
     <message>
         <source>Choosing a region also sets its date format, time format, first day of the week and temperature unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le choix d’une région définit aussi son format de date, son format d’heure, le premier jour de la semaine et l’unité de température.</translation>
     </message>
 </context>
 <context>
     <name>UnitsPage</name>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralDisplayViewManager</name>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamais</translation>
     </message>
     <message>
         <source>15 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>15 secondes</translation>
     </message>
     <message>
         <source>30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>30 secondes</translation>
     </message>
     <message>
         <source>1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>1 minute</translation>
     </message>
     <message>
         <source>2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>2 minutes</translation>
     </message>
     <message>
         <source>3 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>3 minutes</translation>
     </message>
     <message>
         <source>4 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>4 minutes</translation>
     </message>
     <message>
         <source>5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>5 minutes</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralRegionViewManager</name>
     <message>
         <source>EU</source>
-        <translation type="unfinished"></translation>
+        <translation>UE</translation>
     </message>
     <message>
         <source>North America</source>
-        <translation type="unfinished"></translation>
+        <translation>Amérique du Nord</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralUnitsViewManager</name>
     <message>
         <source>Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius</translation>
     </message>
     <message>
         <source>Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrenheit</translation>
     </message>
 </context>
 <context>
     <name>AboutPage</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>
     <name>IdentifyBoardsPage</name>
     <message>
         <source>Identify RCB</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifier les cartes relais</translation>
     </message>
     <message>
         <source>Press a button to sound the buzzer of that relay control board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur un bouton pour faire sonner le buzzer de la carte relais correspondante.</translation>
     </message>
 </context>
 <context>
     <name>LicencePage</name>
     <message>
         <source>License Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations de licence</translation>
     </message>
 </context>
 <context>
     <name>LinuxComponentsPage</name>
     <message>
         <source>Libraries of this PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèques de ce PC</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralAboutLicenseInfoViewManager</name>
     <message>
         <source>Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt</translation>
     </message>
     <message>
         <source>Protocol Buffers</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocol Buffers</translation>
     </message>
     <message>
         <source>TCLAP</source>
-        <translation type="unfinished"></translation>
+        <translation>TCLAP</translation>
     </message>
     <message>
         <source>Libraries of this PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèques de ce PC</translation>
     </message>
     <message>
         <source>This</source>
-        <translation type="unfinished"></translation>
+        <translation>actuel</translation>
     </message>
     <message>
         <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le panneau de commande %1 a été conçu à l’aide de composants logiciels open source, soumis aux droits d’auteur de leurs auteurs respectifs.</translation>
     </message>
     <message>
         <source>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les informations sur les composants et les licences ne sont disponibles qu’en anglais ; de nombreuses licences proposent des traductions sur leur site web. Sélectionnez un composant dans la liste ci-dessous pour afficher ses informations.</translation>
     </message>
     <message>
         <source>[The rest of the file is not shown.]</source>
-        <translation type="unfinished"></translation>
+        <translation>[La suite du fichier n’est pas affichée.]</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralAboutViewManager</name>
     <message>
         <source>License Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations de licence</translation>
     </message>
     <message>
         <source>Identify RCB</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifier les cartes relais</translation>
     </message>
     <message>
         <source>PC Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneau de commande PC</translation>
     </message>
     <message>
         <source>Software version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du logiciel</translation>
     </message>
     <message>
         <source>Instance</source>
-        <translation type="unfinished"></translation>
+        <translation>Instance</translation>
     </message>
     <message>
         <source>Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneau de commande</translation>
     </message>
     <message>
         <source>Facility Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d’installation</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel</translation>
     </message>
     <message>
         <source>Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Nœud</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Produit</translation>
     </message>
     <message>
         <source>Zerededid version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version Zerededid</translation>
     </message>
     <message>
         <source>Supervised</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveillée</translation>
     </message>
     <message>
         <source>Time Controlled</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmée</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>Privée</translation>
     </message>
     <message>
         <source>Public</source>
-        <translation type="unfinished"></translation>
+        <translation>Publique</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
     <message>
         <source> Lite</source>
-        <translation type="unfinished"></translation>
+        <translation> Lite</translation>
     </message>
     <message>
         <source>Relay Control Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte relais</translation>
     </message>
     <message>
         <source>Temperature and Humidity Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonde de température et d’humidité</translation>
     </message>
     <message>
         <source>Tarn</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarn</translation>
     </message>
     <message>
         <source>Crest</source>
-        <translation type="unfinished"></translation>
+        <translation>Crest</translation>
     </message>
     <message>
         <source>Glen</source>
-        <translation type="unfinished"></translation>
+        <translation>Glen</translation>
     </message>
     <message>
         <source>Zenith</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenith</translation>
     </message>
     <message>
         <source>Q7</source>
-        <translation type="unfinished"></translation>
+        <translation>Q7</translation>
     </message>
     <message>
         <source>Fell</source>
-        <translation type="unfinished"></translation>
+        <translation>Fell</translation>
+    </message>
+</context>
+<context>
+    <name>LimitsMenuPage</name>
+    <message>
+        <source>Limits</source>
+        <translation>Limites</translation>
+    </message>
+    <message>
+        <source>Bath temperature</source>
+        <translation>Température de bain</translation>
+    </message>
+    <message>
+        <source>Highest bath temperature a user can set</source>
+        <translation>Température de bain maximale réglable par l’utilisateur</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Température de l’eau</translation>
+    </message>
+    <message>
+        <source>Max water fill time</source>
+        <translation>Durée max. de remplissage</translation>
+    </message>
+    <message>
+        <source>Overheating</source>
+        <translation>Surchauffe</translation>
+    </message>
+    <message>
+        <source>Control board</source>
+        <translation>Carte de commande</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Eau</translation>
+    </message>
+</context>
+<context>
+    <name>LimitEditorPage</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>NotAllowedStartPage</name>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Démarrage interdit</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>À</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureLimitsViewManager</name>
+    <message>
+        <source>Bath temperature</source>
+        <translation>Température de bain</translation>
+    </message>
+    <message>
+        <source>Overheating</source>
+        <translation>Surchauffe</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Température de l’eau</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Démarrage interdit</translation>
+    </message>
+    <message>
+        <source>Max water fill time</source>
+        <translation>Durée max. de remplissage</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureLimitsNotAllowedStartViewManager</name>
+    <message>
+        <source>Activate time limit</source>
+        <translation>Activer la plage horaire</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>À</translation>
+    </message>
+</context>
+<context>
+    <name>AdvancedSettingsPage</name>
+    <message>
+        <source>Advanced settings</source>
+        <translation>Réglages avancés</translation>
+    </message>
+</context>
+<context>
+    <name>CleanupPage</name>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Rappel de nettoyage</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Intervalle</translation>
+    </message>
+</context>
+<context>
+    <name>DurationEditorPage</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>ExternalSwitchPage</name>
+    <message>
+        <source>External switch</source>
+        <translation>Interrupteur externe</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Bath time</source>
+        <translation>Durée de bain</translation>
+    </message>
+</context>
+<context>
+    <name>FanPage</name>
+    <message>
+        <source>Fan</source>
+        <translation>Ventilateur</translation>
+    </message>
+    <message>
+        <source>Running Time</source>
+        <translation>Durée de marche</translation>
+    </message>
+</context>
+<context>
+    <name>StandbyPage</name>
+    <message>
+        <source>Temperature reduction</source>
+        <translation>Baisse de température</translation>
+    </message>
+    <message>
+        <source>Tank standby temperature</source>
+        <translation>Temp. de veille du réservoir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>TankAutoEmptyingPage</name>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Vidange auto du réservoir</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Intervalle</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsExtSwitchViewManager</name>
+    <message>
+        <source>Bath time</source>
+        <translation>Durée de bain</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Renew bath time</source>
+        <translation>Relancer la durée de bain</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Marche/arrêt</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsFanViewManager</name>
+    <message>
+        <source>Running Time</source>
+        <translation>Durée de marche</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsStandbyViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>Enable standby</source>
+        <translation>Activer la veille</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsViewManager</name>
+    <message>
+        <source>External switch</source>
+        <translation>Interrupteur externe</translation>
+    </message>
+    <message>
+        <source>Fan</source>
+        <translation>Ventilateur</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemCleanupViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Tank Empty Notes</source>
+        <translation>Alertes du réservoir</translation>
+    </message>
+    <message>
+        <source>Cleanup&apos;s until now: %1</source>
+        <translation>Nettoyages effectués : %1</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemTankAutoEmptyingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Intervalle</translation>
     </message>
 </context>
 </TS>

@@ -5,579 +5,603 @@
     <name>CalendarPage</name>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Week</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Queue</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtrij</translation>
     </message>
     <message>
         <source>Date program</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumprogramma</translation>
     </message>
     <message>
         <source>Weekly program</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekprogramma</translation>
     </message>
 </context>
 <context>
     <name>DateProgramsPage</name>
     <message>
         <source>Programs of the date</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma&apos;s op deze datum</translation>
     </message>
 </context>
 <context>
     <name>DurationStepper</name>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>u</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
     </message>
 </context>
 <context>
     <name>FavoriteEditPage</name>
     <message>
         <source>Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriet</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam wijzigen</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatuur</translation>
     </message>
     <message>
         <source>Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Vochtigheid</translation>
     </message>
     <message>
         <source>Edit bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Badtijd bewerken</translation>
     </message>
     <message>
         <source>Bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Badtijd</translation>
     </message>
     <message>
         <source>Set bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Badtijd instellen</translation>
     </message>
     <message>
         <source>Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Licht</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten</translation>
     </message>
 </context>
 <context>
     <name>FavoritesPage</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorieten</translation>
     </message>
     <message>
         <source>Save current settings as favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige instellingen als favoriet opslaan</translation>
     </message>
 </context>
 <context>
     <name>GeneralMenuPage</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Algemeen</translation>
     </message>
 </context>
 <context>
     <name>GenericListView</name>
     <message>
         <source>Nothing to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets om te tonen</translation>
     </message>
 </context>
 <context>
     <name>HeaterSettingsPage</name>
     <message>
         <source>Heater settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Kachelinstellingen</translation>
     </message>
     <message>
         <source>Bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Badtijd</translation>
     </message>
     <message>
         <source>Save bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Badtijd opslaan</translation>
     </message>
     <message>
         <source>Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilator</translation>
     </message>
     <message>
         <source>Fan running</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilator draait</translation>
     </message>
     <message>
         <source>Automatic fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische ventilator</translation>
     </message>
     <message>
         <source>Runs with the heater</source>
-        <translation type="unfinished"></translation>
+        <translation>Draait mee met de kachel</translation>
     </message>
     <message>
         <source>Auxiliary relays</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra relais</translation>
     </message>
 </context>
 <context>
     <name>HumidityStepper</name>
     <message>
         <source>level</source>
-        <translation type="unfinished"></translation>
+        <translation>niveau</translation>
     </message>
 </context>
 <context>
     <name>LightsTile</name>
     <message>
         <source>Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Licht</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit</translation>
     </message>
 </context>
 <context>
     <name>LockedControlPage</name>
     <message>
         <source>Target temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewenste temperatuur</translation>
     </message>
     <message>
         <source>Target humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewenste vochtigheid</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontgrendelen</translation>
     </message>
 </context>
 <context>
     <name>MainControlPage</name>
     <message>
         <source>Humidity %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vochtigheid %1</translation>
     </message>
     <message>
         <source>Humidity --</source>
-        <translation type="unfinished"></translation>
+        <translation>Vochtigheid --</translation>
     </message>
     <message>
         <source>Target temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewenste temperatuur</translation>
     </message>
     <message>
         <source>Target humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewenste vochtigheid</translation>
     </message>
     <message>
         <source>Bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Badtijd</translation>
     </message>
     <message>
         <source>Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilator</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit</translation>
     </message>
 </context>
 <context>
     <name>MonthPage</name>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Maand</translation>
     </message>
 </context>
 <context>
     <name>NotConnectedNotice</name>
     <message>
         <source>No sauna is connected. Connect one in Settings → Network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen sauna verbonden. Verbind er een via Instellingen → Netwerk.</translation>
     </message>
 </context>
 <context>
     <name>OnScreenKeyboard</name>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Spatie</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
 </context>
 <context>
     <name>PinChangePage</name>
     <message>
         <source>Wrong PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Onjuiste pincode</translation>
     </message>
     <message>
         <source>Invalid PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige pincode</translation>
     </message>
     <message>
         <source>The PINs do not match</source>
-        <translation type="unfinished"></translation>
+        <translation>De pincodes komen niet overeen</translation>
     </message>
     <message>
         <source>Change PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincode wijzigen</translation>
     </message>
     <message>
         <source>Enter current PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige pincode invoeren</translation>
     </message>
     <message>
         <source>Enter new PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe pincode invoeren</translation>
     </message>
     <message>
         <source>Confirm new PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe pincode bevestigen</translation>
     </message>
 </context>
 <context>
     <name>PinEntryPage</name>
     <message>
         <source>Enter PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincode invoeren</translation>
     </message>
 </context>
 <context>
     <name>PinSettingsPage</name>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincode</translation>
     </message>
 </context>
 <context>
     <name>PopupWidget</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout</translation>
     </message>
 </context>
 <context>
     <name>ProgramSettingsPage</name>
     <message>
         <source>Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriet</translation>
     </message>
     <message>
         <source>Ready at</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar om</translation>
     </message>
     <message>
         <source>Set ready time</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaartijd instellen</translation>
     </message>
     <message>
         <source>Custom settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen instellingen</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatuur</translation>
     </message>
     <message>
         <source>Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Vochtigheid</translation>
     </message>
     <message>
         <source>Stop after</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop na</translation>
     </message>
     <message>
         <source>Set stop time</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoptijd instellen</translation>
     </message>
     <message>
         <source>Use custom settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen instellingen gebruiken</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Start at</source>
+        <translation>Start om</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Set start time</source>
+        <translation>Starttijd instellen</translation>
+    </message>
+    <message>
+        <source>Set temperature</source>
+        <translation>Temperatuur instellen</translation>
+    </message>
+    <message>
+        <source>Set humidity</source>
+        <translation>Vochtigheid instellen</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>PC Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Pc-paneel</translation>
     </message>
     <message>
         <source>Smart Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Smartphone</translation>
     </message>
     <message>
         <source>Tablet</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablet</translation>
     </message>
     <message>
         <source>Home Automation</source>
-        <translation type="unfinished"></translation>
+        <translation>Domotica</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Overig</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Onbekend</translation>
     </message>
     <message>
         <source>X3-X4</source>
-        <translation type="unfinished"></translation>
+        <translation>X3-X4</translation>
     </message>
     <message>
         <source>X5-X6</source>
-        <translation type="unfinished"></translation>
+        <translation>X5-X6</translation>
     </message>
     <message>
         <source>X7-X8</source>
-        <translation type="unfinished"></translation>
+        <translation>X7-X8</translation>
     </message>
     <message>
         <source>X9-X10</source>
-        <translation type="unfinished"></translation>
+        <translation>X9-X10</translation>
     </message>
     <message>
         <source>X11-X12</source>
-        <translation type="unfinished"></translation>
+        <translation>X11-X12</translation>
     </message>
     <message>
         <source>X13-X14</source>
-        <translation type="unfinished"></translation>
+        <translation>X13-X14</translation>
     </message>
     <message>
         <source>X15-X16</source>
-        <translation type="unfinished"></translation>
+        <translation>X15-X16</translation>
     </message>
     <message>
         <source>X17-X18</source>
-        <translation type="unfinished"></translation>
+        <translation>X17-X18</translation>
     </message>
     <message>
         <source>X19-X20</source>
-        <translation type="unfinished"></translation>
+        <translation>X19-X20</translation>
     </message>
     <message>
         <source>X21-X22</source>
-        <translation type="unfinished"></translation>
+        <translation>X21-X22</translation>
     </message>
     <message>
         <source>X23-X24</source>
-        <translation type="unfinished"></translation>
+        <translation>X23-X24</translation>
     </message>
     <message>
         <source>X25-X26</source>
-        <translation type="unfinished"></translation>
+        <translation>X25-X26</translation>
     </message>
     <message>
         <source>X27-X28</source>
-        <translation type="unfinished"></translation>
+        <translation>X27-X28</translation>
     </message>
     <message>
         <source>X29-X30</source>
-        <translation type="unfinished"></translation>
+        <translation>X29-X30</translation>
     </message>
     <message>
         <source>Combi manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Combi handmatig</translation>
     </message>
     <message>
         <source>Combi automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Combi automatisch</translation>
     </message>
     <message>
         <source>Steam private</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoom privé</translation>
     </message>
     <message>
         <source>Steam private auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoom privé auto</translation>
     </message>
     <message>
         <source>Steam public</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoom openbaar</translation>
     </message>
     <message>
         <source>Steam public/private Manual Empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoom openbaar/privé, handmatig legen</translation>
     </message>
     <message>
         <source>Sauna box addon</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna-uitbreidingsbox</translation>
     </message>
     <message>
         <source>Sauna</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna</translation>
     </message>
     <message>
         <source>Sauna Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna laag</translation>
     </message>
     <message>
         <source>Sauna IR</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna IR</translation>
     </message>
     <message>
         <source>Vaho</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaho</translation>
     </message>
     <message>
         <source>Lumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumo</translation>
     </message>
     <message>
         <source>Orvela</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvela</translation>
     </message>
     <message>
         <source>Kastela</source>
-        <translation type="unfinished"></translation>
+        <translation>Kastela</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet gedefinieerd</translation>
     </message>
     <message>
         <source>Crest Wifi</source>
-        <translation type="unfinished"></translation>
+        <translation>Crest Wifi</translation>
     </message>
     <message>
         <source>Zenith Wifi</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenith Wifi</translation>
     </message>
     <message>
         <source>K9</source>
-        <translation type="unfinished"></translation>
+        <translation>K9</translation>
     </message>
     <message>
         <source>Vertex</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertex</translation>
     </message>
     <message>
         <source>Fell Wifi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fell Wifi</translation>
     </message>
     <message>
         <source>Crest</source>
-        <translation type="unfinished"></translation>
+        <translation>Crest</translation>
     </message>
     <message>
         <source>Zenith</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenith</translation>
     </message>
     <message>
         <source>K9 (no Wifi)</source>
-        <translation type="unfinished"></translation>
+        <translation>K9 (zonder wifi)</translation>
     </message>
     <message>
         <source>Vertex (no Wifi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertex (zonder wifi)</translation>
     </message>
     <message>
         <source>Fell</source>
-        <translation type="unfinished"></translation>
+        <translation>Fell</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandag</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinsdag</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Woensdag</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Donderdag</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrijdag</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaterdag</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Zondag</translation>
     </message>
     <message>
         <source>plural_Mondays</source>
@@ -713,751 +737,751 @@
     </message>
     <message>
         <source>Undefined Relay</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet-gedefinieerd relais</translation>
     </message>
     <message>
         <source>Aux %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra %1</translation>
     </message>
     <message>
         <source>Multisteam</source>
-        <translation type="unfinished"></translation>
+        <translation>Multisteam</translation>
     </message>
     <message>
         <source>Solvenno</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvenno</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan/uit</translation>
     </message>
     <message>
         <source>Lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlichting</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatuur</translation>
     </message>
     <message>
         <source>Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Vochtigheid</translation>
     </message>
     <message>
         <source>IR</source>
-        <translation type="unfinished"></translation>
+        <translation>IR</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen</translation>
     </message>
     <message>
         <source>Ready at</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar om</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>Start om</translation>
     </message>
     <message>
         <source>Stop after</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop na</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangepast</translation>
     </message>
     <message>
         <source>Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriet</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Vandaag</translation>
     </message>
     <message>
         <source>Bath</source>
-        <translation type="unfinished"></translation>
+        <translation>Bad</translation>
     </message>
     <message>
         <source>Standby</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand-by</translation>
     </message>
     <message>
         <source>Warm Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Warme start</translation>
     </message>
     <message>
         <source>Current Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige instellingen</translation>
     </message>
     <message>
         <source>Delayed start</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgestelde start</translation>
     </message>
     <message>
         <source>delayed start</source>
-        <translation type="unfinished"></translation>
+        <translation>uitgestelde start</translation>
     </message>
     <message>
         <source>date calendar program</source>
-        <translation type="unfinished"></translation>
+        <translation>datumprogramma</translation>
     </message>
     <message>
         <source>weekday calendar program</source>
-        <translation type="unfinished"></translation>
+        <translation>weekdagprogramma</translation>
     </message>
     <message>
         <source>ml</source>
-        <translation type="unfinished"></translation>
+        <translation>ml</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit</translation>
     </message>
     <message>
         <source>Standard network</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaardnetwerk</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>u</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Unknown user message id %1 (0x%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Onbekende gebruikersmelding-ID %1 (0x%2)</translation>
     </message>
     <message>
         <source>Primary</source>
-        <translation type="unfinished"></translation>
+        <translation>Primair</translation>
     </message>
     <message>
         <source>Secondary</source>
-        <translation type="unfinished"></translation>
+        <translation>Secundair</translation>
     </message>
     <message>
         <source>Descaling</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontkalken</translation>
     </message>
 </context>
 <context>
     <name>SaunaStatus</name>
     <message>
         <source>level</source>
-        <translation type="unfinished"></translation>
+        <translation>niveau</translation>
     </message>
     <message>
         <source>Heating</source>
-        <translation type="unfinished"></translation>
+        <translation>Opwarmen</translation>
     </message>
     <message>
         <source>Drying</source>
-        <translation type="unfinished"></translation>
+        <translation>Drogen</translation>
     </message>
     <message>
         <source>Standby</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand-by</translation>
     </message>
     <message>
         <source>Cleaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinigen</translation>
     </message>
     <message>
         <source>Descaling</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontkalken</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit</translation>
     </message>
 </context>
 <context>
     <name>SettingsFrame</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeem</translation>
     </message>
     <message>
         <source>Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Limieten</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Algemeen</translation>
     </message>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum en tijd</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Geavanceerde instellingen</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Netwerk</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
 </context>
 <context>
     <name>TemperatureDial</name>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruimte</translation>
     </message>
     <message>
         <source>Target %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewenst %1</translation>
     </message>
     <message>
         <source>No target</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen doelwaarde</translation>
     </message>
 </context>
 <context>
     <name>WeekProgramsPage</name>
     <message>
         <source>Weekly programs active</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekprogramma&apos;s actief</translation>
     </message>
     <message>
         <source>Programs of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma&apos;s van de dag</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Sauna</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorieten</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen</translation>
     </message>
 </context>
 <context>
     <name>main_startup_screen</name>
     <message>
         <source>PC Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Pc-bedieningspaneel</translation>
     </message>
     <message>
         <source>Starting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten…</translation>
     </message>
 </context>
 <context>
     <name>pcPanel::ConnectionInformer</name>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>%1 - %2 (connection lost)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 (verbinding verbroken)</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralPinViewManager</name>
     <message>
         <source>Activate PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincode activeren</translation>
     </message>
     <message>
         <source>Change PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincode wijzigen</translation>
     </message>
     <message>
         <source>Controls on lockscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Bediening op vergrendelscherm</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralViewManager</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Taal</translation>
     </message>
     <message>
         <source>Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Regio</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Eenheden</translation>
     </message>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincode</translation>
     </message>
 </context>
 <context>
     <name>view::LanguageSupport</name>
     <message>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Čeština</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederlands</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Suomi</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polski</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Русский</translation>
     </message>
     <message>
         <source>Slovak</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovenčina</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Svenska</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Dansk</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>Norsk</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Português</translation>
     </message>
 </context>
 <context>
     <name>view::details::ErrorMessageFunctions</name>
     <message>
         <source>No error</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen fout</translation>
     </message>
     <message>
         <source>Room temperature sensor not connected or malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruimtetemperatuursensor niet aangesloten of defect</translation>
     </message>
     <message>
         <source>Steam tank temperature sensor not connected or malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatuursensor van de stoomtank niet aangesloten of defect</translation>
     </message>
     <message>
         <source>Relay Control Box PCB has overheated</source>
-        <translation type="unfinished"></translation>
+        <translation>Printplaat van de relaisbox is oververhit</translation>
     </message>
     <message>
         <source>Electrode short circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kortsluiting in de elektroden</translation>
     </message>
     <message>
         <source>Steamtank overfill. Level electrodes malfunction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoomtank overvol. Niveau-elektroden defect.</translation>
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Control Panel Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact verloren met Zerededid-node met nodeprofiel Bedieningspaneel Home</translation>
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Temperature/Humidity Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact verloren met Zerededid-node met nodeprofiel Temperatuur-/vochtigheidssensor</translation>
     </message>
     <message>
         <source>Steam tank has overheated</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoomtank is oververhit</translation>
     </message>
     <message>
         <source>Real-time clock (RTC) communication failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Communicatiefout met de realtimeklok (RTC)</translation>
     </message>
     <message>
         <source>Communication with addon card lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Communicatie met de uitbreidingskaart verbroken.</translation>
     </message>
     <message>
         <source>Emptying of water in steam tank failure. Turn off power and do service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen van het water in de stoomtank mislukt. Schakel de stroom uit en voer onderhoud uit.</translation>
     </message>
     <message>
         <source>Level electrodes steam tank out of service, interruption mid</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau-elektroden van de stoomtank buiten werking, onderbreking middenniveau</translation>
     </message>
     <message>
         <source>Zerededid connected humidity sensor malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Via Zerededid aangesloten vochtigheidssensor defect</translation>
     </message>
     <message>
         <source>Zerededid connected temperature sensor malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Via Zerededid aangesloten temperatuursensor defect</translation>
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Relay Control Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact verloren met Zerededid-node met nodeprofiel Relaiskaart</translation>
     </message>
     <message>
         <source>High temperature limit control have trip out, must be reset</source>
-        <translation type="unfinished"></translation>
+        <translation>De oververhittingsbeveiliging is geactiveerd en moet worden gereset</translation>
     </message>
     <message>
         <source>Room temperature sensor overheated</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruimtetemperatuursensor oververhit</translation>
     </message>
     <message>
         <source>Too many units connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Te veel apparaten aangesloten</translation>
     </message>
     <message>
         <source>The door has been open for more than the allowed time. Ongoing bath cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>De deur heeft langer opengestaan dan toegestaan. Lopend bad geannuleerd.</translation>
     </message>
     <message>
         <source>Magnetic contact open more than 60 seconds since last bath</source>
-        <translation type="unfinished"></translation>
+        <translation>Magneetcontact sinds het laatste bad langer dan 60 seconden open</translation>
     </message>
 </context>
 <context>
     <name>view::details::UserMessageFunctions</name>
     <message>
         <source>Weekday calendar program collision detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Overlapping van weekdagprogramma&apos;s gedetecteerd</translation>
     </message>
     <message>
         <source>Date calendar program collision detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Overlapping van datumprogramma&apos;s gedetecteerd</translation>
     </message>
     <message>
         <source>Bathtime limit exceeded. Start will be allowed at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiet voor badtijd overschreden. Starten is weer mogelijk om %1</translation>
     </message>
     <message>
         <source>Operation not possible, blocked by not allowed start</source>
-        <translation type="unfinished"></translation>
+        <translation>Handeling niet mogelijk, geblokkeerd door startblokkering</translation>
     </message>
     <message>
         <source>Tank emptying has started, operation is possible when draining is complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanklediging gestart. De handeling is mogelijk zodra het legen voltooid is</translation>
     </message>
     <message>
         <source>Perform control/clean of tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Controleer en reinig de tank</translation>
     </message>
     <message>
         <source>Check sauna before next start</source>
-        <translation type="unfinished"></translation>
+        <translation>Controleer de sauna voor de volgende start</translation>
     </message>
     <message>
         <source>Fault, tank emptying has started</source>
-        <translation type="unfinished"></translation>
+        <translation>Storing, tanklediging gestart</translation>
     </message>
     <message>
         <source>Descaling has started, operation not possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontkalken gestart, handeling niet mogelijk</translation>
     </message>
     <message>
         <source>Descaling completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontkalken voltooid</translation>
     </message>
     <message>
         <source>Water in tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Water in tank</translation>
     </message>
     <message>
         <source>Manual tank emptying should be performed</source>
-        <translation type="unfinished"></translation>
+        <translation>De tank moet handmatig worden geleegd</translation>
     </message>
     <message>
         <source>Standby operation is no longer possible in the system due to tank sensor error</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand-by is niet meer mogelijk in het systeem door een fout in de tanksensor</translation>
     </message>
     <message>
         <source>Has cleanup been performed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Is de reiniging uitgevoerd?</translation>
     </message>
     <message>
         <source>No humidity sensor detected. Steam not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen vochtigheidssensor gevonden. Stoom niet toegestaan.</translation>
     </message>
     <message>
         <source>Automatic tank emptying interval has started. Reduced steam.</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval voor automatische tanklediging gestart. Minder stoom.</translation>
     </message>
     <message>
         <source>Automatic tank emptying has started. Operation will resume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische tanklediging gestart. De werking wordt daarna hervat.</translation>
     </message>
     <message>
         <source>Communication with addon card lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Communicatie met de uitbreidingskaart verbroken.</translation>
     </message>
     <message>
         <source>Room temperature too high. Steam production paused temporarily.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruimtetemperatuur te hoog. Stoomproductie tijdelijk gepauzeerd.</translation>
     </message>
     <message>
         <source>Not implemented</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet geïmplementeerd</translation>
     </message>
     <message>
         <source>No free %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen ruimte voor nieuw %1</translation>
     </message>
     <message>
         <source>No free favorites posts available</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen vrije plaatsen voor favorieten beschikbaar</translation>
     </message>
     <message>
         <source>A favorite post with specified name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Er bestaat al een favoriet met deze naam</translation>
     </message>
     <message>
         <source>A favorite post named %1 already exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Er bestaat al een favoriet met de naam %1. Overschrijven?</translation>
     </message>
     <message>
         <source>Confirm favorite delete?</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriet verwijderen?</translation>
     </message>
     <message>
         <source>No contact with control board</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen contact met de besturingskaart</translation>
     </message>
     <message>
         <source>Confirm clear calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender wissen?</translation>
     </message>
     <message>
         <source>Time to ready at less than estimated heating time %1 minutes. Use anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>De tijd tot het klaartijdstip is korter dan de geschatte opwarmtijd van %1 minuten. Toch gebruiken?</translation>
     </message>
     <message>
         <source>Time to ready at less than heating time %1 minutes estimated from factory settings. Heating time will be calibrated at use. Use anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>De tijd tot het klaartijdstip is korter dan de opwarmtijd van %1 minuten, geschat op basis van de fabrieksinstellingen. De opwarmtijd wordt tijdens gebruik gekalibreerd. Toch gebruiken?</translation>
     </message>
     <message>
         <source>No door switch magnetic sensor connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen magnetisch deurcontact aangesloten</translation>
     </message>
     <message>
         <source>Delayed start program edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgestelde start gewijzigd vanaf een ander paneel</translation>
     </message>
     <message>
         <source>Weekday calendar program edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekdagprogramma gewijzigd vanaf een ander paneel</translation>
     </message>
     <message>
         <source>Date calendar program edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumprogramma gewijzigd vanaf een ander paneel</translation>
     </message>
     <message>
         <source>No free time gap for new post</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen vrij tijdvak voor een nieuw programma</translation>
     </message>
     <message>
         <source>Favorite post edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoriet gewijzigd vanaf een ander paneel</translation>
     </message>
     <message>
         <source>Calendar programs affected by favorite change: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderprogramma&apos;s beïnvloed door wijziging van favoriet: %1</translation>
     </message>
     <message>
         <source>Confirm delete of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verwijderen?</translation>
     </message>
     <message>
         <source>Display will turn OFF due to inactivity (display sleep timer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Het display gaat UIT wegens inactiviteit (slaaptimer van het display)</translation>
     </message>
     <message>
         <source>Error switching to new language, old will be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het wisselen van taal. De vorige taal blijft behouden.</translation>
     </message>
     <message>
         <source>Internal software error detected file %1 line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Interne softwarefout in bestand %1, regel %2: %3</translation>
     </message>
     <message>
         <source>File not found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand niet gevonden: %1</translation>
     </message>
     <message>
         <source>Key/translation error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sleutel-/vertaalfout %1</translation>
     </message>
     <message>
         <source>Sauna pause timer has been reset</source>
-        <translation type="unfinished"></translation>
+        <translation>De pauzetimer van de sauna is gereset</translation>
     </message>
     <message>
         <source>Sauna not allowed start, %2, conflicts with %1. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>De startblokkering van de sauna, %2, overlapt met %1. Toch opslaan?</translation>
     </message>
     <message>
         <source>Sauna not allowed start, %2, may conflict with %1. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>De startblokkering van de sauna, %2, kan overlappen met %1. Toch opslaan?</translation>
     </message>
     <message>
         <source>Confirm factory reset?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabrieksinstellingen herstellen?</translation>
     </message>
     <message>
         <source>PIN code changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincode gewijzigd</translation>
     </message>
     <message>
         <source>Date and time are not correct, reenter</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum en tijd zijn onjuist. Voer ze opnieuw in.</translation>
     </message>
     <message>
         <source>Confirm delete of system</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeem verwijderen?</translation>
     </message>
     <message>
         <source>Connected to system %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbonden met systeem %1</translation>
     </message>
     <message>
         <source>Connect to system %1 failed, incorrect PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinding met systeem %1 mislukt: onjuiste pincode</translation>
     </message>
     <message>
         <source>Connect to system %1 failed, compatibility - update PC panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinding met systeem %1 mislukt wegens compatibiliteit. Werk het pc-paneel bij.</translation>
     </message>
     <message>
         <source>Connect to system %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinding met systeem %1 mislukt</translation>
     </message>
     <message>
         <source>Confirm forget of WiFi network %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wifi-netwerk %1 vergeten?</translation>
     </message>
     <message>
         <source>Favorite name contains unsupported characters: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van de favoriet bevat niet-ondersteunde tekens: %1</translation>
     </message>
     <message>
         <source>Auxiliary relay name contains unsupported characters: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van het extra relais bevat niet-ondersteunde tekens: %1</translation>
     </message>
     <message>
         <source>Descaling running</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontkalken bezig</translation>
     </message>
     <message>
         <source>Connection to system %1 lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinding met systeem %1 verbroken</translation>
     </message>
     <message>
         <source>No response from system %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen reactie van systeem %1</translation>
     </message>
     <message>
         <source>Retriveing data from system %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens ophalen van systeem %1</translation>
     </message>
     <message>
         <source>Detecting system on IP adress %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeem zoeken op IP-adres %1...</translation>
     </message>
     <message>
         <source>No system found on IP adress %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen systeem gevonden op IP-adres %1</translation>
     </message>
     <message>
         <source>Port %1 used, using fallback announcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Poort %1 in gebruik, alternatieve aankondiging wordt gebruikt</translation>
     </message>
     <message>
         <source>Connected to network %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbonden met netwerk %1</translation>
     </message>
     <message>
         <source>Connect to network %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinding met netwerk %1 mislukt: %2</translation>
     </message>
     <message>
         <source>Connect to system %1 failed, no door switch magnetic sensor connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinding met systeem %1 mislukt: geen magnetisch deurcontact aangesloten</translation>
     </message>
     <message>
         <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het wachtwoord bevat landspecifieke of speciale tekens die waarschijnlijk niet werken in een wifi-wachtwoord: %1</translation>
     </message>
 </context>
 <context>
@@ -2331,392 +2355,654 @@
     <name>view::ConfigureDateTimeViewManager</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijd</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Weekstart</source>
-        <translation type="unfinished"></translation>
+        <translation>Begin van de week</translation>
     </message>
     <message>
         <source>Erase calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender wissen</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeTimeViewManager</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijd</translation>
     </message>
     <message>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijdnotatie</translation>
     </message>
     <message>
         <source>0-24</source>
-        <translation type="unfinished"></translation>
+        <translation>0-24</translation>
     </message>
     <message>
         <source>AM/PM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM/PM</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeDateViewManager</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumnotatie</translation>
     </message>
     <message>
         <source>YY/MM/DD</source>
-        <translation type="unfinished"></translation>
+        <translation>JJ/MM/DD</translation>
     </message>
     <message>
         <source>DD/MM/YY</source>
-        <translation type="unfinished"></translation>
+        <translation>DD/MM/JJ</translation>
     </message>
     <message>
         <source>MM/DD/YY</source>
-        <translation type="unfinished"></translation>
+        <translation>MM/DD/JJ</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeWeekBeginViewManager</name>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandag</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Zondag</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeEraseCalendarViewManager</name>
     <message>
         <source>Erase calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender wissen</translation>
     </message>
 </context>
 <context>
     <name>DateTimeMenuPage</name>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum en tijd</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijd</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Weekstart</source>
-        <translation type="unfinished"></translation>
+        <translation>Begin van de week</translation>
     </message>
     <message>
         <source>Erase calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender wissen</translation>
     </message>
 </context>
 <context>
     <name>SetTimePage</name>
     <message>
         <source>Set time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijd instellen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
 </context>
 <context>
     <name>SetDatePage</name>
     <message>
         <source>Set date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum instellen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
 </context>
 <context>
     <name>LanguagePage</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Taal</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
 </context>
 <context>
     <name>RegionPage</name>
     <message>
         <source>Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Regio</translation>
     </message>
     <message>
         <source>Choosing a region also sets its date format, time format, first day of the week and temperature unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met de keuze van een regio worden ook de datumnotatie, tijdnotatie, eerste dag van de week en temperatuureenheid van die regio ingesteld.</translation>
     </message>
 </context>
 <context>
     <name>UnitsPage</name>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Eenheden</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralDisplayViewManager</name>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Nooit</translation>
     </message>
     <message>
         <source>15 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>15 seconden</translation>
     </message>
     <message>
         <source>30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>30 seconden</translation>
     </message>
     <message>
         <source>1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>1 minuut</translation>
     </message>
     <message>
         <source>2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>2 minuten</translation>
     </message>
     <message>
         <source>3 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>3 minuten</translation>
     </message>
     <message>
         <source>4 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>4 minuten</translation>
     </message>
     <message>
         <source>5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>5 minuten</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralRegionViewManager</name>
     <message>
         <source>EU</source>
-        <translation type="unfinished"></translation>
+        <translation>EU</translation>
     </message>
     <message>
         <source>North America</source>
-        <translation type="unfinished"></translation>
+        <translation>Noord-Amerika</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Overig</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralUnitsViewManager</name>
     <message>
         <source>Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius</translation>
     </message>
     <message>
         <source>Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrenheit</translation>
     </message>
 </context>
 <context>
     <name>AboutPage</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
 </context>
 <context>
     <name>IdentifyBoardsPage</name>
     <message>
         <source>Identify RCB</source>
-        <translation type="unfinished"></translation>
+        <translation>Relaiskaart identificeren</translation>
     </message>
     <message>
         <source>Press a button to sound the buzzer of that relay control board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Druk op een knop om de zoemer van de bijbehorende relaiskaart te laten klinken.</translation>
     </message>
 </context>
 <context>
     <name>LicencePage</name>
     <message>
         <source>License Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Licentie-informatie</translation>
     </message>
 </context>
 <context>
     <name>LinuxComponentsPage</name>
     <message>
         <source>Libraries of this PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotheken van deze pc</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralAboutLicenseInfoViewManager</name>
     <message>
         <source>Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt</translation>
     </message>
     <message>
         <source>Protocol Buffers</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocol Buffers</translation>
     </message>
     <message>
         <source>TCLAP</source>
-        <translation type="unfinished"></translation>
+        <translation>TCLAP</translation>
     </message>
     <message>
         <source>Libraries of this PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotheken van deze pc</translation>
     </message>
     <message>
         <source>This</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit</translation>
     </message>
     <message>
         <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bedieningspaneel is ontwikkeld met opensourcesoftwarecomponenten, waarop het auteursrecht van hun makers van toepassing is.</translation>
     </message>
     <message>
         <source>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informatie over componenten en licenties is alleen in het Engels beschikbaar; voor veel licenties staan vertalingen op de betreffende website. Selecteer hieronder een component om de bijbehorende informatie te bekijken.</translation>
     </message>
     <message>
         <source>[The rest of the file is not shown.]</source>
-        <translation type="unfinished"></translation>
+        <translation>[De rest van het bestand wordt niet weergegeven.]</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralAboutViewManager</name>
     <message>
         <source>License Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Licentie-informatie</translation>
     </message>
     <message>
         <source>Identify RCB</source>
-        <translation type="unfinished"></translation>
+        <translation>Relaiskaart identificeren</translation>
     </message>
     <message>
         <source>PC Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Pc-bedieningspaneel</translation>
     </message>
     <message>
         <source>Software version</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareversie</translation>
     </message>
     <message>
         <source>Instance</source>
-        <translation type="unfinished"></translation>
+        <translation>Instantie</translation>
     </message>
     <message>
         <source>Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedieningspaneel</translation>
     </message>
     <message>
         <source>Facility Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type installatie</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeem</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software</translation>
     </message>
     <message>
         <source>Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Node</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profiel</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Product</translation>
     </message>
     <message>
         <source>Zerededid version</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerededid-versie</translation>
     </message>
     <message>
         <source>Supervised</source>
-        <translation type="unfinished"></translation>
+        <translation>Onder toezicht</translation>
     </message>
     <message>
         <source>Time Controlled</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijdgestuurd</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>Privé</translation>
     </message>
     <message>
         <source>Public</source>
-        <translation type="unfinished"></translation>
+        <translation>Openbaar</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Onbekend</translation>
     </message>
     <message>
         <source> Lite</source>
-        <translation type="unfinished"></translation>
+        <translation> Lite</translation>
     </message>
     <message>
         <source>Relay Control Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Relaiskaart</translation>
     </message>
     <message>
         <source>Temperature and Humidity Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatuur- en vochtigheidssensor</translation>
     </message>
     <message>
         <source>Tarn</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarn</translation>
     </message>
     <message>
         <source>Crest</source>
-        <translation type="unfinished"></translation>
+        <translation>Crest</translation>
     </message>
     <message>
         <source>Glen</source>
-        <translation type="unfinished"></translation>
+        <translation>Glen</translation>
     </message>
     <message>
         <source>Zenith</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenith</translation>
     </message>
     <message>
         <source>Q7</source>
-        <translation type="unfinished"></translation>
+        <translation>Q7</translation>
     </message>
     <message>
         <source>Fell</source>
-        <translation type="unfinished"></translation>
+        <translation>Fell</translation>
+    </message>
+</context>
+<context>
+    <name>LimitsMenuPage</name>
+    <message>
+        <source>Limits</source>
+        <translation>Limieten</translation>
+    </message>
+    <message>
+        <source>Bath temperature</source>
+        <translation>Badtemperatuur</translation>
+    </message>
+    <message>
+        <source>Highest bath temperature a user can set</source>
+        <translation>Hoogste badtemperatuur die een gebruiker kan instellen</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Watertemperatuur</translation>
+    </message>
+    <message>
+        <source>Max water fill time</source>
+        <translation>Max. vultijd water</translation>
+    </message>
+    <message>
+        <source>Overheating</source>
+        <translation>Oververhitting</translation>
+    </message>
+    <message>
+        <source>Control board</source>
+        <translation>Besturingskaart</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Water</translation>
+    </message>
+</context>
+<context>
+    <name>LimitEditorPage</name>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>NotAllowedStartPage</name>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Startblokkering</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Van</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Tot</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureLimitsViewManager</name>
+    <message>
+        <source>Bath temperature</source>
+        <translation>Badtemperatuur</translation>
+    </message>
+    <message>
+        <source>Overheating</source>
+        <translation>Oververhitting</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Watertemperatuur</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Startblokkering</translation>
+    </message>
+    <message>
+        <source>Max water fill time</source>
+        <translation>Max. vultijd water</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureLimitsNotAllowedStartViewManager</name>
+    <message>
+        <source>Activate time limit</source>
+        <translation>Tijdslimiet activeren</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Van</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Tot</translation>
+    </message>
+</context>
+<context>
+    <name>AdvancedSettingsPage</name>
+    <message>
+        <source>Advanced settings</source>
+        <translation>Geavanceerde instellingen</translation>
+    </message>
+</context>
+<context>
+    <name>CleanupPage</name>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Reinigingsmelding</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Tijdsinterval</translation>
+    </message>
+</context>
+<context>
+    <name>DurationEditorPage</name>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>ExternalSwitchPage</name>
+    <message>
+        <source>External switch</source>
+        <translation>Externe schakelaar</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Functie</translation>
+    </message>
+    <message>
+        <source>Bath time</source>
+        <translation>Badtijd</translation>
+    </message>
+</context>
+<context>
+    <name>FanPage</name>
+    <message>
+        <source>Fan</source>
+        <translation>Ventilator</translation>
+    </message>
+    <message>
+        <source>Running Time</source>
+        <translation>Looptijd</translation>
+    </message>
+</context>
+<context>
+    <name>StandbyPage</name>
+    <message>
+        <source>Temperature reduction</source>
+        <translation>Temperatuurverlaging</translation>
+    </message>
+    <message>
+        <source>Tank standby temperature</source>
+        <translation>Stand-bytemperatuur tank</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>TankAutoEmptyingPage</name>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Automatische tanklediging</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Tijdsinterval</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsExtSwitchViewManager</name>
+    <message>
+        <source>Bath time</source>
+        <translation>Badtijd</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>u</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Renew bath time</source>
+        <translation>Badtijd vernieuwen</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Aan/uit</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsFanViewManager</name>
+    <message>
+        <source>Running Time</source>
+        <translation>Looptijd</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsStandbyViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Inschakelen</translation>
+    </message>
+    <message>
+        <source>Enable standby</source>
+        <translation>Stand-by inschakelen</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsViewManager</name>
+    <message>
+        <source>External switch</source>
+        <translation>Externe schakelaar</translation>
+    </message>
+    <message>
+        <source>Fan</source>
+        <translation>Ventilator</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemCleanupViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Inschakelen</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Tijdsinterval</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>u</translation>
+    </message>
+    <message>
+        <source>Tank Empty Notes</source>
+        <translation>Tankmeldingen</translation>
+    </message>
+    <message>
+        <source>Cleanup&apos;s until now: %1</source>
+        <translation>Reinigingen tot nu toe: %1</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemTankAutoEmptyingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Inschakelen</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Tijdsinterval</translation>
     </message>
 </context>
 </TS>
