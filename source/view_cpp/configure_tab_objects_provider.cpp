@@ -92,6 +92,10 @@ std::vector<Publication> publications(ConfigureTabObjectsProvider &provider)
         {"tank_auto_emptying_time_manager", tank.timeManager()},
         {"configure_advance_settings_tank_auto_emptying_model", tank.model()},
         {"cleanup_time_manager", cleanup.timeManager()},
+        // Status and error log.
+        {"configure_system_status_model", provider.systemStatusViewManager.model()},
+        {"configure_system_error_log_view_controller", &provider.systemErrorLogViewManager},
+        {"configure_system_error_log_model", provider.systemErrorLogViewManager.model()},
         // System menu and Network.
         // General: display sleep, units, language and region.
         {"configure_general_display_model", provider.generalDisplayViewManager.model()},
@@ -154,6 +158,8 @@ ConfigureTabObjectsProvider::ConfigureTabObjectsProvider(QObject *parent)
     , systemViewManager(parent)
     , systemCleanupViewManager(parent)
     , systemTankAutoEmptyingViewManager(parent)
+    , systemErrorLogViewManager(parent)
+    , systemStatusViewManager(parent)
     , systemNetworkViewManager(parent)
     , generalViewManager(parent)
     , generalPinViewManager(parent)
@@ -243,6 +249,9 @@ int ConfigureTabObjectsProvider::connectToViews(view::GuiHandlerControlPanel &gu
     failed += systemTankAutoEmptyingViewManager.connectToView(guiHandler.systemsSelectorItems());
     failed += systemTankAutoEmptyingViewManager.connectTimeManagerToView(
         guiHandler.tankAutoEmptyingItems());
+    // Status and error log.
+    failed += systemErrorLogViewManager.connectToView(guiHandler.systemsSelectorItems());
+    failed += systemStatusViewManager.connectToView(guiHandler.systemsSelectorItems());
     // Network.
     failed += systemNetworkViewManager.connectToView(guiHandler.networkViewItems());
     failed += generalViewManager.connectToView(guiHandler.generalSelectorItems());
@@ -277,6 +286,8 @@ int ConfigureTabObjectsProvider::connectLanguageSignals(const QList<QObject *> &
     failed += systemViewManager.connectLanguageSignals(senders);
     // Tank auto-emptying.
     failed += systemTankAutoEmptyingViewManager.connectLanguageSignals(senders);
+    // Error log.
+    failed += systemErrorLogViewManager.connectLanguageSignals(senders);
     return failed;
 }
 
@@ -295,6 +306,9 @@ int ConfigureTabObjectsProvider::connectSaunaSignals(const QList<QObject *> &sen
     failed += systemCleanupViewManager.connectSaunaSignals(senders);
     // Tank auto-emptying.
     failed += systemTankAutoEmptyingViewManager.connectSaunaSignals(senders);
+    // Error log and status.
+    failed += systemErrorLogViewManager.connectSaunaSignals(senders);
+    failed += systemStatusViewManager.connectSaunaSignals(senders);
     // Advanced settings.
     failed += advancedSettingsViewManager.connectSaunaSignals(senders);
     failed += advancedSettingsFanViewManager.connectSaunaSignals(senders);
@@ -313,6 +327,8 @@ int ConfigureTabObjectsProvider::connectTimeSignals(const QList<QObject *> &send
     failed += dateTimeDateViewManager.connectTimeSignals(senders);
     failed += dateTimeTimeViewManager.connectTimeSignals(senders);
     failed += dateTimeWeekBeginViewManager.connectTimeSignals(senders);
+    // The error log's dates and times follow the panel's formats.
+    failed += systemErrorLogViewManager.connectToTimeController(senders);
     return failed;
 }
 
@@ -344,14 +360,25 @@ int ConfigureTabObjectsProvider::connectToConnectionStateMachine(const QList<QOb
 
 int ConfigureTabObjectsProvider::connectToSaunaStateController(const QList<QObject *> &senders)
 {
-    return generalAboutIdentifyRcbViewManager.connectSaunaStateSignals(senders);
+    int failed = generalAboutIdentifyRcbViewManager.connectSaunaStateSignals(senders);
+    // The status screen's lines per relay control board.
+    failed += systemStatusViewManager.connectToSaunaStateController(senders);
+    return failed;
 }
 
 int ConfigureTabObjectsProvider::connectToTemperatureController(const QList<QObject *> &senders)
 {
     int failed = 0;
     failed += limitsViewManager.connectToTemperatureController(senders);
+    // The status screen's tank temperatures and heat ratio follow the unit.
+    failed += systemStatusViewManager.connectToTemperatureController(senders);
     return failed;
+}
+
+int ConfigureTabObjectsProvider::connectToTemperaturePresentationManager(
+    const QList<QObject *> &senders)
+{
+    return systemStatusViewManager.connectToTemperaturePresentationManager(senders);
 }
 
 int ConfigureTabObjectsProvider::connectToBridge(
@@ -368,6 +395,8 @@ int ConfigureTabObjectsProvider::connectToBridge(
     failed += connectNotAllowedStartFromTimeChangeRequested(sender, notAllowedStart);
     failed += connectNotAllowedStartUntilTimeChangeRequested(sender, notAllowedStart);
     failed += connectPcbOverheatLimitChangeRequest(sender, limits);
+    // The error log's clear command.
+    failed += connectErrorLogClearRequest(sender, {&systemErrorLogViewManager});
     return failed;
 }
 
@@ -414,7 +443,8 @@ int ConfigureTabObjectsProvider::connectAdvancedAndSystemRequests(
 
 QList<QObject *> ConfigureTabObjectsProvider::userMessageRaisers()
 {
-    return {&generalAboutLicenseInfoViewManager, &systemViewManager, &systemNetworkViewManager};
+    return {&generalAboutLicenseInfoViewManager, &systemViewManager, &systemErrorLogViewManager,
+            &systemNetworkViewManager};
 }
 
 void ConfigureTabObjectsProvider::initializeViews()

@@ -21,7 +21,9 @@
 #include "view_cpp/configure/configure_limits_not_allowed_start_view_manager.h"
 #include "view_cpp/configure/configure_limits_view_manager.h"
 #include "view_cpp/configure/configure_system_cleanup_view_manager.h"
+#include "view_cpp/configure/configure_system_error_log_view_manager.h"
 #include "view_cpp/configure/configure_system_network_view_manager.h"
+#include "view_cpp/configure/configure_system_status_view_manager.h"
 #include "view_cpp/configure/configure_system_tank_auto_emptying_view_manager.h"
 #include "view_cpp/configure/configure_system_view_manager.h"
 
@@ -102,6 +104,8 @@ public:
     int connectAdvancedSettingsScreens(const QList<QObject *> &temperatureController);
     // The Advanced settings, tank auto-emptying and cleanup screens' requests to the bridge.
     int connectAdvancedAndSystemRequests(saunaBridge::ZerededidBridgeSenderSlotInterface *bridge);
+    // The measured-temperature presentation manager's shown value, to the status screen.
+    int connectToTemperaturePresentationManager(const QList<QObject *> &senders);
     // The screens that raise user messages, for the message controller's list.
     QList<QObject *> userMessageRaisers();
 
@@ -131,6 +135,9 @@ public:
     view::ConfigureSystemViewManager systemViewManager;
     view::ConfigureSystemCleanupViewManager systemCleanupViewManager;
     view::ConfigureSystemTankAutoEmptyingViewManager systemTankAutoEmptyingViewManager;
+    // Status and error log.
+    view::ConfigureSystemErrorLogViewManager systemErrorLogViewManager;
+    view::ConfigureSystemStatusViewManager systemStatusViewManager;
     view::ConfigureSystemNetworkViewManager systemNetworkViewManager;
     // The General menu and the PIN screen.
     view::ConfigureGeneralViewManager generalViewManager;

@@ -183,6 +183,9 @@ int connectNativeObjects(PanelFrame &frame)
     failed += calendar.dateProgramController.connectTemperatureUnitChanged(temperature);
     failed += calendar.weekdayProgramController.connectTemperatureUnitChanged(temperature);
     failed += frame.configureTab.connectToTemperatureController(temperature);
+    // The status screen shows the measured room temperature as the main screen does.
+    failed += frame.configureTab.connectToTemperaturePresentationManager(
+        {controllers.temperatureController.physicalTemperatureManager()});
     // The standby screen's editors follow the unit; the Advanced menu opens the standby screen.
     failed += frame.configureTab.connectAdvancedSettingsScreens(temperature);
 

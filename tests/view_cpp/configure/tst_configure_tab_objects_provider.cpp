@@ -114,6 +114,10 @@ void TestConfigureTabObjectsProvider::publishesEveryNameOnce()
         "configure_general_about_component_license_model",
         "configure_general_about_identify_rcb_model",
         "configure_general_about_linux_components_model",
+        // Status and error log.
+        "configure_system_status_model",
+        "configure_system_error_log_view_controller",
+        "configure_system_error_log_model",
     };
     QCOMPARE(QSet<QString>(names.begin(), names.end()),
              QSet<QString>(expected.begin(), expected.end()));
@@ -187,6 +191,11 @@ void TestConfigureTabObjectsProvider::publishedObjectsAreTheManagersAndTheirMode
     QCOMPARE(object("configure_system_tank_auto_emptying_view_controller"), &tank);
     QCOMPARE(object("configure_advance_settings_tank_auto_emptying_model"), tank.model());
     QCOMPARE(object("tank_auto_emptying_time_manager"), tank.timeManager());
+    QCOMPARE(object("configure_system_status_model"), provider.systemStatusViewManager.model());
+    QCOMPARE(object("configure_system_error_log_view_controller"),
+             &provider.systemErrorLogViewManager);
+    QCOMPARE(object("configure_system_error_log_model"),
+             provider.systemErrorLogViewManager.model());
     QCOMPARE(object("configure_general_display_model"), provider.generalDisplayViewManager.model());
     QCOMPARE(object("configure_general_units_model"), provider.generalUnitsViewManager.model());
     QCOMPARE(object("configure_general_language_model"),
