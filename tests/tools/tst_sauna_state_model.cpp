@@ -1,5 +1,6 @@
 #include "sauna_simulator/sauna_state_model.h"
 
+#include <QSet>
 #include <QtTest>
 
 #include <optional>
@@ -52,6 +53,10 @@ private slots:
     void standbyHeatsToReducedTarget();
     void bathTimeRunsOutAndSwitchesOff();
     void systemTimeFollowsRequest();
+    // The status a panel's installer sees: relays, tanks and the error log.
+    void relaysOfEveryBoardFollowTheSauna();
+    void errorLogIsFilledWithVariedEntries();
+    void errorLogClearReportsTheEmptiedEntries();
 };
 
 void TestSaunaStateModel::fullReportHoldsEveryValue()
@@ -260,11 +265,13 @@ void TestSaunaStateModel::bathTimeRunsOutAndSwitchesOff()
 {
     SaunaStateModel model;
     model.requestInteger(14, 2); // two minutes
-    model.requestState(SaunaStateValue::On);
+    // The run time is the heater's total: switching on does not start it again.
+    const quint32 runTime = model.integer(IntegerId::RunTime);
+    QVERIFY(!integerIn(model.requestState(SaunaStateValue::On), IntegerId::RunTime));
 
     SaunaReport report = model.heatStep(SaunaStateModel::MillisecondsPerMinute);
     QCOMPARE(integerIn(report, IntegerId::RunTimeLeft), std::optional<quint32>(1));
-    QCOMPARE(integerIn(report, IntegerId::RunTime), std::optional<quint32>(1));
+    QCOMPARE(integerIn(report, IntegerId::RunTime), std::optional<quint32>(runTime + 1));
     QCOMPARE(model.state(), int(SaunaStateValue::On));
 
     report = model.heatStep(SaunaStateModel::MillisecondsPerMinute);
@@ -281,6 +288,107 @@ void TestSaunaStateModel::systemTimeFollowsRequest()
     QVERIFY(model.requestSystemTime(1000, now).stateChanged);
     QCOMPARE(model.systemTime(now), 1000u);
     QCOMPARE(model.systemTime(now.addMSecs(500)), 1500u);
+}
+
+void TestSaunaStateModel::relaysOfEveryBoardFollowTheSauna()
+{
+    SaunaStateModel model;
+    // One board: heater, lights and fan, all in use and off.
+    std::vector<tools::RelayOutput> relays = model.relays();
+    QCOMPARE(relays.size(), std::size_t(3));
+    for (const tools::RelayOutput &relay : relays) {
+        QCOMPARE(relay.controlBoard, 0);
+        QVERIFY(relay.inUse);
+        QVERIFY(!relay.state);
+    }
+    const SaunaReport lights = model.requestBoolean(10, true);
+    QVERIFY(lights.stateChanged);
+    QVERIFY(model.relays().at(1).state);
+
+    // Three boards: each heats with the sauna; the secondary boards use no other relay.
+    model.useSystemType(21);
+    QCOMPARE(model.relayBoardCount(), 3);
+    model.requestState(SaunaStateValue::On);
+    relays = model.relays();
+    QCOMPARE(relays.size(), std::size_t(9));
+    for (const tools::RelayOutput &relay : relays) {
+        if (relay.index == 0) {
+            QVERIFY(relay.inUse);
+            QVERIFY(relay.state);
+        } else if (relay.controlBoard > 0) {
+            QVERIFY(!relay.inUse);
+            QVERIFY(!relay.state);
+        }
+    }
+    // Their tanks are reported too.
+    const SaunaReport full = model.fullReport();
+    QVERIFY(integerIn(full, IntegerId::TankTemperatureSecondary1));
+    QVERIFY(integerIn(full, IntegerId::TankTemperatureSecondary2));
+    QCOMPARE(full.enums.waterLevelSecondary1, std::optional<int>(11));
+    QCOMPARE(full.enums.waterLevelSecondary2, std::optional<int>(10));
+
+    // A standard system reports no secondary tank.
+    const SaunaReport standard = SaunaStateModel().fullReport();
+    QVERIFY(!integerIn(standard, IntegerId::TankTemperatureSecondary1));
+    QVERIFY(!standard.enums.waterLevelSecondary1);
+}
+
+void TestSaunaStateModel::errorLogIsFilledWithVariedEntries()
+{
+    SaunaStateModel model;
+    QVERIFY(model.fullReport().errorLog.empty());
+
+    model.useSystemType(21);
+    const QDateTime now(QDate(2024, 6, 1), QTime(12, 0));
+    model.fillErrorLog(32, now);
+    const std::vector<tools::ErrorLogEntry> entries = model.fullReport().errorLog;
+    QCOMPARE(entries.size(), std::size_t(32));
+    QSet<quint32> codes;
+    QSet<int> boards;
+    QSet<quint64> times;
+    bool timeOrder = true;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const tools::ErrorLogEntry &entry = entries[i];
+        QCOMPARE(entry.index, quint32(i));
+        QVERIFY(entry.inUse);
+        QVERIFY(entry.errorCode <= tools::SaunaErrorLog::LargestErrorCode);
+        QVERIFY(entry.controlBoard >= 0 && entry.controlBoard <= 2);
+        QVERIFY(tools::SaunaErrorLog::fromWireTime(entry.time) < now);
+        codes.insert(entry.errorCode);
+        boards.insert(entry.controlBoard);
+        times.insert(entry.time);
+        if (i > 0 && entries[i - 1].time < entry.time)
+            timeOrder = false;
+    }
+    QCOMPARE(codes.size(), 21);
+    QCOMPARE(boards.size(), 3);
+    QCOMPARE(times.size(), 32);
+    QVERIFY(!timeOrder);
+    // A local time goes there and back unchanged.
+    QCOMPARE(tools::SaunaErrorLog::fromWireTime(tools::SaunaErrorLog::toWireTime(now)), now);
+
+    // Fewer, or more than the log holds.
+    model.fillErrorLog(3, now);
+    QCOMPARE(model.errorLog().inUse().size(), std::size_t(3));
+    model.fillErrorLog(40, now);
+    QCOMPARE(model.errorLog().inUse().size(), std::size_t(32));
+    model.fillErrorLog(-1, now);
+    QVERIFY(model.errorLog().inUse().empty());
+}
+
+void TestSaunaStateModel::errorLogClearReportsTheEmptiedEntries()
+{
+    SaunaStateModel model;
+    model.fillErrorLog(5, QDateTime::currentDateTime());
+    const SaunaReport cleared = model.clearErrorLog();
+    QCOMPARE(cleared.errorLog.size(), std::size_t(5));
+    for (const tools::ErrorLogEntry &entry : cleared.errorLog)
+        QVERIFY(!entry.inUse);
+    QVERIFY(!cleared.isEmpty());
+    QVERIFY(model.errorLog().inUse().empty());
+    QVERIFY(model.fullReport().errorLog.empty());
+    // An empty log has nothing to report.
+    QVERIFY(model.clearErrorLog().isEmpty());
 }
 
 QTEST_APPLESS_MAIN(TestSaunaStateModel)

@@ -140,10 +140,12 @@ private slots:
     void startFavoriteCommandStartsTheSauna();
     void nodesAndBuzzersOfTheRelayBoards_data();
     void nodesAndBuzzersOfTheRelayBoards();
+    void errorLogIsReportedAndCleared();
+    void relaysTellUseAndState();
 
 private:
     void startSauna(int heatIntervalMs = 3600000, quint32 keepAliveSeconds = 60,
-                    bool multiSteam = false);
+                    bool multiSteam = false, int errorLogEntries = 0);
     void sendToSauna(const QByteArray &payload, QUdpSocket *socket = nullptr);
     std::optional<QNetworkDatagram> nextDatagram(QUdpSocket *socket = nullptr);
     bool nextReport(vaholumo::Sauna_to_external &report, QUdpSocket *socket = nullptr);
@@ -165,7 +167,8 @@ void TestSimulatedSauna::cleanup()
     m_panel.reset();
 }
 
-void TestSimulatedSauna::startSauna(int heatIntervalMs, quint32 keepAliveSeconds, bool multiSteam)
+void TestSimulatedSauna::startSauna(int heatIntervalMs, quint32 keepAliveSeconds, bool multiSteam,
+                                    int errorLogEntries)
 {
     tools::SimulatorOptions options;
     options.announcePort = 0;
@@ -176,6 +179,7 @@ void TestSimulatedSauna::startSauna(int heatIntervalMs, quint32 keepAliveSeconds
     options.heatIntervalMs = heatIntervalMs;
     options.keepAliveIntervalSeconds = keepAliveSeconds;
     options.systemType = multiSteam ? tools::SystemType::MultiSteam : tools::SystemType::Standard;
+    options.errorLogEntries = errorLogEntries;
     m_sauna = std::make_unique<SimulatedSauna>(options);
     QString errorText;
     QVERIFY2(m_sauna->start(&errorText), qPrintable(errorText));
@@ -794,6 +798,80 @@ void TestSimulatedSauna::nodesAndBuzzersOfTheRelayBoards()
             QCOMPARE(buzzer.count(), 0);
         }
     }
+}
+
+// The entries in use come with the full report; a clear command empties the log and reports
+// every emptied entry, to every panel.
+void TestSimulatedSauna::errorLogIsReportedAndCleared()
+{
+    startSauna(3600000, 60, false, 6);
+    sendToSauna(connectRequest(TestPin, QStringLiteral("PANEL")));
+    vaholumo::Sauna_to_external reply;
+    QVERIFY(nextReport(reply));
+    vaholumo::Sauna_to_external full;
+    QVERIFY(nextReport(full));
+    QCOMPARE(full.error_post_size(), 6);
+    for (int i = 0; i < full.error_post_size(); ++i) {
+        const vaholumo::Error_post &post = full.error_post(i);
+        QCOMPARE(post.index(), quint32(i));
+        QVERIFY(post.entry_flag());
+        QVERIFY(post.has_time() && post.has_error_code() && post.has_control_board());
+        QVERIFY(post.error_code() <= 20);
+        QCOMPARE(int(post.control_board()), 0); // a system of one board
+    }
+
+    QSignalSpy cleared(m_sauna.get(), &SimulatedSauna::errorLogClearRequested);
+    vaholumo::External_to_sauna request;
+    request.add_general_command()->set_command(vaholumo::General_command_command_t_CLEAR_ERROR_LOG);
+    sendToSauna(serialized(request));
+    vaholumo::Sauna_to_external report;
+    QVERIFY(nextReport(report));
+    QCOMPARE(cleared.count(), 1);
+    QCOMPARE(report.error_post_size(), 6);
+    for (const vaholumo::Error_post &post : report.error_post())
+        QVERIFY(post.has_entry_flag() && !post.entry_flag());
+    QVERIFY(m_sauna->model().errorLog().inUse().empty());
+
+    // A panel that connects now hears of no error.
+    sendToSauna(serialized(request));
+    QVERIFY(cleared.wait(WaitMs));
+    QUdpSocket second;
+    QVERIFY(second.bind(QHostAddress::LocalHost, 0));
+    sendToSauna(connectRequest(TestPin, QStringLiteral("SECOND")), &second);
+    QVERIFY(nextReport(reply, &second));
+    QVERIFY(nextReport(full, &second));
+    QVERIFY(full.has_sauna_state_changed());
+    QCOMPARE(full.error_post_size(), 0);
+}
+
+// Every relay tells whether the installation uses it (the first flag) and whether it is on (the
+// second); the lights relay follows the lights.
+void TestSimulatedSauna::relaysTellUseAndState()
+{
+    startSauna(3600000, 60, true);
+    sendToSauna(connectRequest(TestPin, QStringLiteral("PANEL")));
+    vaholumo::Sauna_to_external reply;
+    QVERIFY(nextReport(reply));
+    vaholumo::Sauna_to_external full;
+    QVERIFY(nextReport(full));
+    const vaholumo::Sauna_state_changed &state = full.sauna_state_changed();
+    QCOMPARE(state.relay_size(), 9);
+    for (const vaholumo::Relay &relay : state.relay()) {
+        QVERIFY(relay.has_state() && relay.has_second_flag());
+        QCOMPARE(relay.state(), relay.control_board() == 0 || relay.index() == 0);
+        QVERIFY(!relay.second_flag());
+    }
+    // The tanks of all three boards.
+    QVERIFY(integerIn(full, 38) && integerIn(full, 39));
+
+    sendToSauna(QByteArray("\xA2\x42\x04\x08\x0A\x10\x01", 7)); // lights on
+    vaholumo::Sauna_to_external report;
+    QVERIFY(nextReport(report));
+    const vaholumo::Relay &lights = report.sauna_state_changed().relay(1);
+    QCOMPARE(int(lights.control_board()), 0);
+    QCOMPARE(lights.index(), 1u);
+    QVERIFY(lights.state());
+    QVERIFY(lights.second_flag());
 }
 
 QTEST_GUILESS_MAIN(TestSimulatedSauna)

@@ -76,6 +76,11 @@ int main(int argc, char **argv)
         TCLAP::ValuesConstraint<std::string> systemTypeConstraint(systemTypeNames);
         TCLAP::ValueArg<std::string> systemType("", "system-type", "system type", false, "standard",
                                                 &systemTypeConstraint, commandLine);
+        TCLAP::ValueArg<int> errorLog(
+            "", "error-log",
+            "entries of the error log in use at start, 0-32: errors of varied codes (0-20), boards "
+            "and times over the past days",
+            false, options.errorLogEntries, "entries", commandLine);
         TCLAP::SwitchArg silent("", "silent", "fall silent: answer nothing, send nothing",
                                 commandLine);
         TCLAP::SwitchArg refuse("", "refuse", "refuse every connect request", commandLine);
@@ -117,6 +122,10 @@ int main(int argc, char **argv)
         const std::map<std::string, int> systemTypes{
             {"standard", 20}, {"multisteam", 21}, {"solvenno", 22}};
         options.systemType = systemTypes.at(systemType.getValue());
+
+        if (errorLog.getValue() < 0 || errorLog.getValue() > tools::SaunaErrorLog::EntryCount)
+            throw TCLAP::ArgException("must be 0-32", "error-log");
+        options.errorLogEntries = errorLog.getValue();
 
         options.silent = silent.getValue();
         options.refuse = refuse.getValue();
@@ -161,6 +170,8 @@ int main(int argc, char **argv)
         &sauna, &tools::SimulatedSauna::buzzerRequested, &application, [](int controlBoard) {
             printLine(QStringLiteral("buzzer of relay control board %1").arg(controlBoard));
         });
+    QObject::connect(&sauna, &tools::SimulatedSauna::errorLogClearRequested, &application,
+                     [] { printLine(QStringLiteral("error log cleared")); });
     QString errorText;
     if (!sauna.start(&errorText)) {
         QTextStream(stderr) << "sauna_simulator: " << errorText << Qt::endl;

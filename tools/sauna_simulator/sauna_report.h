@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sauna_error_log.h"
 #include "sauna_records.h"
 
 #include <QString>
@@ -19,11 +20,14 @@ struct EnumSettings
     std::optional<int> waterLevelPrimary;
     std::optional<int> externalSwitchFunction;
     std::optional<int> bathPriority;
+    // The tanks of the secondary boards of a multi-steam system.
+    std::optional<int> waterLevelSecondary1;
+    std::optional<int> waterLevelSecondary2;
 
     bool isEmpty() const
     {
         return !facilityType && !region && !waterLevelPrimary && !externalSwitchFunction &&
-               !bathPriority;
+               !bathPriority && !waterLevelSecondary1 && !waterLevelSecondary2;
     }
 };
 
@@ -39,11 +43,14 @@ struct SaunaReport
     std::vector<FavoriteRecord> favorites;
     std::vector<CalendarRecord> calendarPrograms;
     std::vector<QString> dataErrors;
+    // Error log entries as they now stand; a cleared entry is reported not in use.
+    std::vector<ErrorLogEntry> errorLog;
 
     bool isEmpty() const
     {
         return integers.empty() && booleans.empty() && enums.isEmpty() && !stateChanged &&
-               favorites.empty() && calendarPrograms.empty() && dataErrors.empty();
+               favorites.empty() && calendarPrograms.empty() && dataErrors.empty() &&
+               errorLog.empty();
     }
 
     void append(const SaunaReport &other)
@@ -60,11 +67,16 @@ struct SaunaReport
             enums.externalSwitchFunction = other.enums.externalSwitchFunction;
         if (other.enums.bathPriority)
             enums.bathPriority = other.enums.bathPriority;
+        if (other.enums.waterLevelSecondary1)
+            enums.waterLevelSecondary1 = other.enums.waterLevelSecondary1;
+        if (other.enums.waterLevelSecondary2)
+            enums.waterLevelSecondary2 = other.enums.waterLevelSecondary2;
         stateChanged = stateChanged || other.stateChanged;
         favorites.insert(favorites.end(), other.favorites.begin(), other.favorites.end());
         calendarPrograms.insert(calendarPrograms.end(), other.calendarPrograms.begin(),
                                 other.calendarPrograms.end());
         dataErrors.insert(dataErrors.end(), other.dataErrors.begin(), other.dataErrors.end());
+        errorLog.insert(errorLog.end(), other.errorLog.begin(), other.errorLog.end());
     }
 };
 

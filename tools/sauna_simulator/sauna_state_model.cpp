@@ -133,12 +133,13 @@ SaunaStateModel::SaunaStateModel()
           {IntegerId::TimeToAllowedOn, 0},
           {IntegerId::TankStandbyTemperature, 540},
           {IntegerId::ExtSwitchBathTime, 60},
-          {IntegerId::RunTime, 0},
+          // The heater's total time on, in minutes, over its life so far: 72 hours.
+          {IntegerId::RunTime, 72 * 60 + 1},
           {IntegerId::WaterTemperatureLimit, 945}, // 105 °C
           {IntegerId::PcbOverheatLimit, 720},      // 80 °C
           {IntegerId::FanRuntime, 30},
           {IntegerId::CleanupBetweenTime, 24},
-          {IntegerId::CleanupTotal, 0},
+          {IntegerId::CleanupTotal, 12},
           {IntegerId::LastDescaling,
            quint32(std::max<qint64>(
                0, protocolFacts::protocolEpochDate().daysTo(QDate::currentDate()) - 30))},
@@ -194,6 +195,7 @@ SaunaReport SaunaStateModel::fullReport() const
     report.enums = m_enums;
     report.stateChanged = true;
     m_records.appendAll(report);
+    report.errorLog = m_errorLog.inUse();
     return report;
 }
 
@@ -319,7 +321,6 @@ SaunaReport SaunaStateModel::requestState(int wireState)
     const bool isRunning = m_state == SaunaStateValue::On || m_state == SaunaStateValue::Standby;
     if (isRunning && !wasRunning) {
         m_runningMs = 0;
-        report.append(setInteger(IntegerId::RunTime, 0));
         report.append(setInteger(IntegerId::RunTimeLeft, integer(IntegerId::BathTime)));
     } else if (!isRunning) {
         report.append(setInteger(IntegerId::RunTimeLeft, 0));
@@ -421,11 +422,44 @@ bool SaunaStateModel::isHeating() const
 std::vector<RelayOutput> SaunaStateModel::relays() const
 {
     // Primary board: heater on X3/X4, lights on X5/X6, fan on X7/X8.
-    return {
+    std::vector<RelayOutput> outputs{
         {0, 0, isHeating()},
         {0, 1, boolean(BooleanId::Lights)},
         {0, 2, boolean(BooleanId::FanRunning)},
     };
+    // The secondary boards of a multi-steam system heat their own tanks with the primary one;
+    // their lights and fan terminals are left unconnected.
+    for (int board = 1; board < m_relayBoards; ++board) {
+        outputs.push_back({board, 0, isHeating()});
+        outputs.push_back({board, 1, false, false});
+        outputs.push_back({board, 2, false, false});
+    }
+    return outputs;
+}
+
+void SaunaStateModel::useSystemType(int wireSystemType)
+{
+    constexpr int multiSteam = 21;
+    m_relayBoards = wireSystemType == multiSteam ? 3 : 1;
+    if (m_relayBoards < 3)
+        return;
+    // The secondary tanks: a little cooler than the primary one, their water level lower.
+    m_integers[IntegerId::TankTemperatureSecondary1] = AmbientTemperature - 9;
+    m_integers[IntegerId::TankTemperatureSecondary2] = AmbientTemperature - 18;
+    m_enums.waterLevelSecondary1 = 11; // mid
+    m_enums.waterLevelSecondary2 = 10; // low
+}
+
+void SaunaStateModel::fillErrorLog(int count, const QDateTime &nowLocal)
+{
+    m_errorLog.fill(count, m_relayBoards, nowLocal);
+}
+
+SaunaReport SaunaStateModel::clearErrorLog()
+{
+    SaunaReport report;
+    report.errorLog = m_errorLog.clear();
+    return report;
 }
 
 SaunaReport SaunaStateModel::heatStep(int elapsedMs)

@@ -43,6 +43,8 @@ struct IntegerId
         RcbTankFillTime = 35,
         NotAllowedStartFrom = 36,
         NotAllowedStartUntil = 37,
+        TankTemperatureSecondary1 = 38,
+        TankTemperatureSecondary2 = 39,
         NextDescaling = 40,
     };
 };
@@ -116,16 +118,19 @@ struct SaunaStateValue
     enum : int { Off = 10, On = 11, Standby = 12, Dryup = 13, Cleanup = 14, Descaling = 15 };
 };
 
-// One relay output of the sauna's control boards.
+// One relay output of the sauna's control boards: whether it is switched on, and whether the
+// installation uses it at all.
 struct RelayOutput
 {
     int controlBoard = 0;
     int index = 0;
     bool state = false;
+    bool inUse = true;
 
     bool operator==(const RelayOutput &other) const
     {
-        return controlBoard == other.controlBoard && index == other.index && state == other.state;
+        return controlBoard == other.controlBoard && index == other.index && state == other.state &&
+               inUse == other.inUse;
     }
 };
 
@@ -145,6 +150,16 @@ public:
     SaunaStateModel();
     // The settings that depend on the board product (a Connection_types rcb_product_t value).
     void useProductDefaults(int wireProduct);
+    // The relay control boards of the system type (a Connection_types system_type_t value): a
+    // multi-steam system has three, each with its heater relay and its tank.
+    void useSystemType(int wireSystemType);
+    int relayBoardCount() const { return m_relayBoards; }
+
+    // The error log: filled with count entries (see SaunaErrorLog::fill), or emptied, which
+    // reports every entry that was in use.
+    void fillErrorLog(int count, const QDateTime &nowLocal);
+    SaunaReport clearErrorLog();
+    const SaunaErrorLog &errorLog() const { return m_errorLog; }
 
     // Every value the sauna reports, for a panel that has just connected or asked for an update.
     SaunaReport fullReport() const;
@@ -195,6 +210,8 @@ private:
     int m_state = SaunaStateValue::Off;
     qint64 m_clockOffsetMs = 0;
     int m_runningMs = 0; // time switched on since the last whole minute
+    int m_relayBoards = 1;
+    SaunaErrorLog m_errorLog;
 };
 
 } // namespace tools

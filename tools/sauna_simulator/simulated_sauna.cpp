@@ -27,6 +27,8 @@ SimulatedSauna::SimulatedSauna(const SimulatorOptions &options, QObject *parent)
     m_identity.rcbProduct = options.rcbProduct;
     m_identity.systemType = options.systemType;
     m_model.useProductDefaults(options.rcbProduct);
+    m_model.useSystemType(options.systemType);
+    m_model.fillErrorLog(options.errorLogEntries, QDateTime::currentDateTime());
     m_malformedReports = malformedReports();
     m_malformedAnnouncements = malformedAnnouncements(m_identity);
 
@@ -268,7 +270,9 @@ SaunaReport SimulatedSauna::handleGeneralCommand(const vaholumo::General_command
         changes.append(m_model.renewBathTime());
         break;
     case vaholumo::General_command_command_t_CLEAR_ERROR_LOG:
-        break; // the error log is empty
+        emit errorLogClearRequested();
+        changes.append(m_model.clearErrorLog());
+        break;
     case vaholumo::General_command_command_t_ACTIVATE_BUZZER:
         changes.append(soundBuzzer(command));
         break;

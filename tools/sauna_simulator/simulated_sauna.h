@@ -69,6 +69,8 @@ signals:
     void datagramDropped(const QHostAddress &address, quint16 port);
     // A panel asked for the buzzer of a relay control board (0 primary, 1 and 2 secondary).
     void buzzerRequested(int controlBoard);
+    // A panel asked to empty the error log.
+    void errorLogClearRequested();
 
 private:
     struct Panel

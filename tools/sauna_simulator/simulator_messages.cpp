@@ -61,6 +61,14 @@ void fillEnums(const EnumSettings &enums, vaholumo::Enum_value_changed *changed)
         vaholumo::Enum_value_types_bath_priority_t_IsValid(*enums.bathPriority))
         changed->set_bath_priority(
             static_cast<vaholumo::Enum_value_types_bath_priority_t>(*enums.bathPriority));
+    if (enums.waterLevelSecondary1 &&
+        vaholumo::Enum_value_types_water_level_t_IsValid(*enums.waterLevelSecondary1))
+        changed->set_water_level_secondary_1(
+            static_cast<vaholumo::Enum_value_types_water_level_t>(*enums.waterLevelSecondary1));
+    if (enums.waterLevelSecondary2 &&
+        vaholumo::Enum_value_types_water_level_t_IsValid(*enums.waterLevelSecondary2))
+        changed->set_water_level_secondary_2(
+            static_cast<vaholumo::Enum_value_types_water_level_t>(*enums.waterLevelSecondary2));
 }
 
 void fillSaunaState(const SaunaStateModel &model, const QDateTime &nowUtc,
@@ -74,7 +82,9 @@ void fillSaunaState(const SaunaStateModel &model, const QDateTime &nowUtc,
         vaholumo::Relay *relay = state->add_relay();
         relay->set_control_board(static_cast<vaholumo::Node_types_rcb_t>(output.controlBoard));
         relay->set_index(quint32(output.index));
-        relay->set_state(output.state);
+        // The first flag tells that the installation uses the relay, the second that it is on.
+        relay->set_state(output.inUse);
+        relay->set_second_flag(output.state);
     }
 }
 
@@ -113,6 +123,22 @@ void fillCalendarProgram(const CalendarRecord &record, vaholumo::Calendar_post *
     post->set_extra_flag(record.extraFlag);
 }
 
+void fillErrorPosts(const std::vector<ErrorLogEntry> &entries,
+                    vaholumo::Sauna_to_external &envelope)
+{
+    for (const ErrorLogEntry &entry : entries) {
+        vaholumo::Error_post *post = envelope.add_error_post();
+        post->set_index(entry.index);
+        post->set_entry_flag(entry.inUse);
+        if (!entry.inUse)
+            continue; // an emptied entry is reported by its index and flag
+        post->set_time(entry.time);
+        post->set_error_code(entry.errorCode);
+        if (vaholumo::Node_types_rcb_t_IsValid(entry.controlBoard))
+            post->set_control_board(static_cast<vaholumo::Node_types_rcb_t>(entry.controlBoard));
+    }
+}
+
 void fillReport(const SaunaReport &report, const SaunaStateModel &model, const QDateTime &nowUtc,
                 vaholumo::Sauna_to_external &envelope)
 {
@@ -140,6 +166,7 @@ void fillReport(const SaunaReport &report, const SaunaStateModel &model, const Q
         fillCalendarProgram(program, envelope.add_calendar_post());
     for (const QString &description : report.dataErrors)
         envelope.add_data_error()->set_description(description.toStdString());
+    fillErrorPosts(report.errorLog, envelope);
 }
 
 void fillControlBoardSupport(vaholumo::Control_board_support *support)

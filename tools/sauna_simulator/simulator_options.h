@@ -32,6 +32,8 @@ struct SimulatorOptions
     // the system type (20: standard).
     int rcbProduct = 31;
     int systemType = 20;
+    // Entries of the error log in use at start (0-32), of varied errors, boards and times.
+    int errorLogEntries = 0;
 
     // Fault switches.
     bool silent = false;    // receive and answer nothing, send nothing
