@@ -9,7 +9,8 @@
 #
 # Needs root or sudo (packages, network namespaces). PANEL_BUILD_DIR chooses the build folder
 # (default: build). SIMULATOR_OPTIONS is passed on to the simulated sauna, for example
-# SIMULATOR_OPTIONS="--system-type multisteam" for a system with three relay control boards. Closing the
+# SIMULATOR_OPTIONS="--system-type multisteam" for a system with three relay control boards, or
+# SIMULATOR_OPTIONS="--error-log 12" for an error log of twelve entries. Closing the
 # panel's window stops everything and removes the namespaces.
 set -euo pipefail
 cd "$(dirname "$0")/.."
