@@ -23,6 +23,9 @@ Item {
 
     readonly property int componentType: pick(model.componentType, ViewTypes.E_row)
     readonly property int applId: {
+        // A list that refills its rows in place (the error log) gives a row another id together
+        // with another text; reading the text here reads the id again.
+        void model.textOnSubMenu
         const list = ListView.view ? ListView.view.model : null
         return list && typeof list.getApplId === "function" ? list.getApplId(index) : index
     }
@@ -37,6 +40,13 @@ Item {
                                                      isRowKind ? model.value2 : undefined))
     readonly property string value2Text: textOf(pick(model.textValue2,
                                                      isRowKind ? model.value3 : undefined))
+    readonly property string value3Text: textOf(pick(model.textValue3,
+                                                     isRowKind ? model.value4 : undefined))
+    // A plain row's second line: the texts beside its value (the error log's board and name).
+    readonly property string plainDetailText: componentType !== ViewTypes.E_row_plain
+                                              || value1Text.length === 0 ? ""
+                                              : [value2Text, value3Text].filter(
+                                                    (text) => text.length > 0).join("  ·  ")
     readonly property string itemType: textOf(pick(model.typeOfItem, model.value11))
     readonly property string layoutOrder: textOf(pick(model.layoutOrder, model.value5))
     readonly property bool checked: pick(model.checkmarkChecked, model.value10) === true
@@ -122,6 +132,16 @@ Item {
                         Layout.fillWidth: true
                         visible: row.componentType === ViewTypes.E_row_large && text.length > 0
                         text: row.value1Text
+                        textFormat: Text.PlainText
+                        elide: Text.ElideRight
+                        color: Theme.textDim
+                        font.pixelSize: Theme.fontSmall
+                    }
+                    Text {
+                        objectName: "plainRowDetail"
+                        Layout.fillWidth: true
+                        visible: text.length > 0
+                        text: row.plainDetailText
                         textFormat: Text.PlainText
                         elide: Text.ElideRight
                         color: Theme.textDim

@@ -69,6 +69,24 @@ Item {
         CleanupPage {}
     }
 
+    // The System menu's status and error log pages.
+    QtObject {
+        Component.onCompleted: {
+            frame.systemPages[ConfigureTypes.E_status] = statusPage
+            frame.systemPages[ConfigureTypes.E_errorLog] = errorLogPage
+        }
+    }
+
+    Component {
+        id: statusPage
+        StatusPage {}
+    }
+
+    Component {
+        id: errorLogPage
+        ErrorLogPage {}
+    }
+
     // Whether the connected sauna system has any advanced setting; the menu tells each change.
     property bool advancedApplicable:
         typeof configure_advanced_settings_selector_model !== "undefined"
