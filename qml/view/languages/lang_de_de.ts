@@ -3036,4 +3036,101 @@
         <translation>Fertig</translation>
     </message>
 </context>
+<context>
+    <name>view::ConfigureSystemStatusViewManager</name>
+    <message>
+        <source>Total runtime: %1%2</source>
+        <translation>Gesamtlaufzeit: %1%2</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Clean-ups: %1</source>
+        <translation>Reinigungen: %1</translation>
+    </message>
+    <message>
+        <source>Room temperature: %1%2</source>
+        <translation>Raumtemperatur: %1%2</translation>
+    </message>
+    <message>
+        <source>Room humidity: %1%2</source>
+        <translation>Raumfeuchte: %1%2</translation>
+    </message>
+    <message>
+        <source>Water temperature%1: %2%3</source>
+        <translation>Wassertemperatur%1: %2%3</translation>
+    </message>
+    <message>
+        <source>Water level</source>
+        <translation>Wasserstand</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Magnetic contact: %1</source>
+        <translation>Magnetkontakt: %1</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Smart Start Heat Ratio: %1%2</source>
+        <translation>Smart-Start-Aufheizrate: %1%2</translation>
+    </message>
+    <message>
+        <source>/min</source>
+        <translation>/min</translation>
+    </message>
+    <message>
+        <source>PCB relays:</source>
+        <translation>Platinenrelais:</translation>
+    </message>
+    <message>
+        <source>primary</source>
+        <translation>primär</translation>
+    </message>
+    <message>
+        <source>secondary</source>
+        <translation>sekundär</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPage</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPage</name>
+    <message>
+        <source>Error log</source>
+        <translation>Fehlerprotokoll</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
 </TS>

@@ -3036,4 +3036,101 @@
         <translation>Valmis</translation>
     </message>
 </context>
+<context>
+    <name>view::ConfigureSystemStatusViewManager</name>
+    <message>
+        <source>Total runtime: %1%2</source>
+        <translation>Kokonaiskäyttöaika: %1%2</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Clean-ups: %1</source>
+        <translation>Puhdistuksia: %1</translation>
+    </message>
+    <message>
+        <source>Room temperature: %1%2</source>
+        <translation>Huoneen lämpötila: %1%2</translation>
+    </message>
+    <message>
+        <source>Room humidity: %1%2</source>
+        <translation>Huoneen kosteus: %1%2</translation>
+    </message>
+    <message>
+        <source>Water temperature%1: %2%3</source>
+        <translation>Veden lämpötila%1: %2%3</translation>
+    </message>
+    <message>
+        <source>Water level</source>
+        <translation>Vedenpinta</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Matala</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Keski</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Korkea</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Tuntematon</translation>
+    </message>
+    <message>
+        <source>Magnetic contact: %1</source>
+        <translation>Magneettikosketin: %1</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Kytketty</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Ei kytketty</translation>
+    </message>
+    <message>
+        <source>Smart Start Heat Ratio: %1%2</source>
+        <translation>Smart Start -lämpenemisnopeus: %1%2</translation>
+    </message>
+    <message>
+        <source>/min</source>
+        <translation>/min</translation>
+    </message>
+    <message>
+        <source>PCB relays:</source>
+        <translation>Piirikortin releet:</translation>
+    </message>
+    <message>
+        <source>primary</source>
+        <translation>ensisijainen</translation>
+    </message>
+    <message>
+        <source>secondary</source>
+        <translation>toissijainen</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPage</name>
+    <message>
+        <source>Status</source>
+        <translation>Tila</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPage</name>
+    <message>
+        <source>Error log</source>
+        <translation>Virheloki</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Tyhjennä</translation>
+    </message>
+</context>
 </TS>

@@ -3036,4 +3036,101 @@
         <translation>Klar</translation>
     </message>
 </context>
+<context>
+    <name>view::ConfigureSystemStatusViewManager</name>
+    <message>
+        <source>Total runtime: %1%2</source>
+        <translation>Total drifttid: %1%2</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Clean-ups: %1</source>
+        <translation>Rengöringar: %1</translation>
+    </message>
+    <message>
+        <source>Room temperature: %1%2</source>
+        <translation>Rumstemperatur: %1%2</translation>
+    </message>
+    <message>
+        <source>Room humidity: %1%2</source>
+        <translation>Luftfuktighet i rummet: %1%2</translation>
+    </message>
+    <message>
+        <source>Water temperature%1: %2%3</source>
+        <translation>Vattentemperatur%1: %2%3</translation>
+    </message>
+    <message>
+        <source>Water level</source>
+        <translation>Vattennivå</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Låg</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Mellan</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hög</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Okänd</translation>
+    </message>
+    <message>
+        <source>Magnetic contact: %1</source>
+        <translation>Magnetkontakt: %1</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Ansluten</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Inte ansluten</translation>
+    </message>
+    <message>
+        <source>Smart Start Heat Ratio: %1%2</source>
+        <translation>Smart Start uppvärmningstakt: %1%2</translation>
+    </message>
+    <message>
+        <source>/min</source>
+        <translation>/min</translation>
+    </message>
+    <message>
+        <source>PCB relays:</source>
+        <translation>Kretskortets reläer:</translation>
+    </message>
+    <message>
+        <source>primary</source>
+        <translation>primär</translation>
+    </message>
+    <message>
+        <source>secondary</source>
+        <translation>sekundär</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPage</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPage</name>
+    <message>
+        <source>Error log</source>
+        <translation>Fellogg</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Rensa</translation>
+    </message>
+</context>
 </TS>
