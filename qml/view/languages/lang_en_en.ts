@@ -5,599 +5,607 @@
     <name>CalendarPage</name>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendar</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Week</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates</translation>
     </message>
     <message>
         <source>Queue</source>
-        <translation type="unfinished"></translation>
+        <translation>Queue</translation>
     </message>
     <message>
         <source>Date program</source>
-        <translation type="unfinished"></translation>
+        <translation>Date program</translation>
     </message>
     <message>
         <source>Weekly program</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekly program</translation>
     </message>
 </context>
 <context>
     <name>DateProgramsPage</name>
     <message>
         <source>Programs of the date</source>
-        <translation type="unfinished"></translation>
+        <translation>Programs of the date</translation>
     </message>
 </context>
 <context>
     <name>DurationStepper</name>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
     </message>
 </context>
 <context>
     <name>FavoriteEditPage</name>
     <message>
         <source>Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorite</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Rename</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature</translation>
     </message>
     <message>
         <source>Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Humidity</translation>
     </message>
     <message>
         <source>Edit bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit bath time</translation>
     </message>
     <message>
         <source>Bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Bath time</translation>
     </message>
     <message>
         <source>Set bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Set bath time</translation>
     </message>
     <message>
         <source>Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Lights</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
 </context>
 <context>
     <name>FavoritesPage</name>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorites</translation>
     </message>
     <message>
         <source>Save current settings as favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Save current settings as favorite</translation>
     </message>
 </context>
 <context>
     <name>GeneralMenuPage</name>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
 </context>
 <context>
     <name>GenericListView</name>
     <message>
         <source>Nothing to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing to show</translation>
     </message>
 </context>
 <context>
     <name>HeaterSettingsPage</name>
     <message>
         <source>Heater settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Heater settings</translation>
     </message>
     <message>
         <source>Bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Bath time</translation>
     </message>
     <message>
         <source>Save bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Save bath time</translation>
     </message>
     <message>
         <source>Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Fan</translation>
     </message>
     <message>
         <source>Fan running</source>
-        <translation type="unfinished"></translation>
+        <translation>Fan running</translation>
     </message>
     <message>
         <source>Automatic fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic fan</translation>
     </message>
     <message>
         <source>Runs with the heater</source>
-        <translation type="unfinished"></translation>
+        <translation>Runs with the heater</translation>
     </message>
     <message>
         <source>Auxiliary relays</source>
-        <translation type="unfinished"></translation>
+        <translation>Auxiliary relays</translation>
     </message>
 </context>
 <context>
     <name>HumidityStepper</name>
     <message>
         <source>level</source>
-        <translation type="unfinished"></translation>
+        <translation>level</translation>
     </message>
 </context>
 <context>
     <name>LightsTile</name>
     <message>
         <source>Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Lights</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
 </context>
 <context>
     <name>LockedControlPage</name>
     <message>
         <source>Target temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Target temperature</translation>
     </message>
     <message>
         <source>Target humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Target humidity</translation>
     </message>
     <message>
         <source>Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Unlock</translation>
     </message>
 </context>
 <context>
     <name>MainControlPage</name>
     <message>
         <source>Humidity %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Humidity %1</translation>
     </message>
     <message>
         <source>Humidity --</source>
-        <translation type="unfinished"></translation>
+        <translation>Humidity --</translation>
     </message>
     <message>
         <source>Target temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Target temperature</translation>
     </message>
     <message>
         <source>Target humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Target humidity</translation>
     </message>
     <message>
         <source>Bath time</source>
-        <translation type="unfinished"></translation>
+        <translation>Bath time</translation>
     </message>
     <message>
         <source>Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Fan</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
 </context>
 <context>
     <name>MonthPage</name>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Month</translation>
     </message>
 </context>
 <context>
     <name>NotConnectedNotice</name>
     <message>
         <source>No sauna is connected. Connect one in Settings → Network.</source>
-        <translation type="unfinished"></translation>
+        <translation>No sauna is connected. Connect one in Settings → Network.</translation>
     </message>
 </context>
 <context>
     <name>OnScreenKeyboard</name>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Space</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
 </context>
 <context>
     <name>PinChangePage</name>
     <message>
         <source>Wrong PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong PIN</translation>
     </message>
     <message>
         <source>Invalid PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid PIN</translation>
     </message>
     <message>
         <source>The PINs do not match</source>
-        <translation type="unfinished"></translation>
+        <translation>The PINs do not match</translation>
     </message>
     <message>
         <source>Change PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Change PIN</translation>
     </message>
     <message>
         <source>Enter current PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter current PIN</translation>
     </message>
     <message>
         <source>Enter new PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter new PIN</translation>
     </message>
     <message>
         <source>Confirm new PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm new PIN</translation>
     </message>
 </context>
 <context>
     <name>PinEntryPage</name>
     <message>
         <source>Enter PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter PIN</translation>
+    </message>
+    <message>
+        <source>Wrong PIN</source>
+        <translation>Wrong PIN</translation>
     </message>
 </context>
 <context>
     <name>PinSettingsPage</name>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN</translation>
     </message>
 </context>
 <context>
     <name>PopupWidget</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Ok</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
     <name>ProgramSettingsPage</name>
     <message>
         <source>Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorite</translation>
     </message>
     <message>
         <source>Ready at</source>
-        <translation type="unfinished"></translation>
+        <translation>Ready at</translation>
     </message>
     <message>
         <source>Set ready time</source>
-        <translation type="unfinished"></translation>
+        <translation>Set ready time</translation>
     </message>
     <message>
         <source>Custom settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom settings</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature</translation>
     </message>
     <message>
         <source>Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Humidity</translation>
     </message>
     <message>
         <source>Stop after</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop after</translation>
     </message>
     <message>
         <source>Set stop time</source>
-        <translation type="unfinished"></translation>
+        <translation>Set stop time</translation>
     </message>
     <message>
         <source>Use custom settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Use custom settings</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>Start at</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Set start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Set start time</translation>
     </message>
     <message>
         <source>Set temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Set temperature</translation>
     </message>
     <message>
         <source>Set humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Set humidity</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>PC Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>PC Panel</translation>
     </message>
     <message>
         <source>Smart Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Smart Phone</translation>
     </message>
     <message>
         <source>Tablet</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablet</translation>
     </message>
     <message>
         <source>Home Automation</source>
-        <translation type="unfinished"></translation>
+        <translation>Home Automation</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Other</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown</translation>
     </message>
     <message>
         <source>X3-X4</source>
-        <translation type="unfinished"></translation>
+        <translation>X3-X4</translation>
     </message>
     <message>
         <source>X5-X6</source>
-        <translation type="unfinished"></translation>
+        <translation>X5-X6</translation>
     </message>
     <message>
         <source>X7-X8</source>
-        <translation type="unfinished"></translation>
+        <translation>X7-X8</translation>
     </message>
     <message>
         <source>X9-X10</source>
-        <translation type="unfinished"></translation>
+        <translation>X9-X10</translation>
     </message>
     <message>
         <source>X11-X12</source>
-        <translation type="unfinished"></translation>
+        <translation>X11-X12</translation>
     </message>
     <message>
         <source>X13-X14</source>
-        <translation type="unfinished"></translation>
+        <translation>X13-X14</translation>
     </message>
     <message>
         <source>X15-X16</source>
-        <translation type="unfinished"></translation>
+        <translation>X15-X16</translation>
     </message>
     <message>
         <source>X17-X18</source>
-        <translation type="unfinished"></translation>
+        <translation>X17-X18</translation>
     </message>
     <message>
         <source>X19-X20</source>
-        <translation type="unfinished"></translation>
+        <translation>X19-X20</translation>
     </message>
     <message>
         <source>X21-X22</source>
-        <translation type="unfinished"></translation>
+        <translation>X21-X22</translation>
     </message>
     <message>
         <source>X23-X24</source>
-        <translation type="unfinished"></translation>
+        <translation>X23-X24</translation>
     </message>
     <message>
         <source>X25-X26</source>
-        <translation type="unfinished"></translation>
+        <translation>X25-X26</translation>
     </message>
     <message>
         <source>X27-X28</source>
-        <translation type="unfinished"></translation>
+        <translation>X27-X28</translation>
     </message>
     <message>
         <source>X29-X30</source>
-        <translation type="unfinished"></translation>
+        <translation>X29-X30</translation>
     </message>
     <message>
         <source>Combi manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Combi manual</translation>
     </message>
     <message>
         <source>Combi automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Combi automatic</translation>
     </message>
     <message>
         <source>Steam private</source>
-        <translation type="unfinished"></translation>
+        <translation>Steam private</translation>
     </message>
     <message>
         <source>Steam private auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Steam private auto</translation>
     </message>
     <message>
         <source>Steam public</source>
-        <translation type="unfinished"></translation>
+        <translation>Steam public</translation>
     </message>
     <message>
         <source>Steam public/private Manual Empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Steam public/private Manual Empty</translation>
     </message>
     <message>
         <source>Sauna box addon</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna box addon</translation>
     </message>
     <message>
         <source>Sauna</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna</translation>
     </message>
     <message>
         <source>Sauna Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna Low</translation>
     </message>
     <message>
         <source>Sauna IR</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna IR</translation>
     </message>
     <message>
         <source>Vaho</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaho</translation>
     </message>
     <message>
         <source>Lumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumo</translation>
     </message>
     <message>
         <source>Orvela</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvela</translation>
     </message>
     <message>
         <source>Kastela</source>
-        <translation type="unfinished"></translation>
+        <translation>Kastela</translation>
     </message>
     <message>
         <source>Undefined</source>
-        <translation type="unfinished"></translation>
+        <translation>Undefined</translation>
     </message>
     <message>
         <source>Crest Wifi</source>
-        <translation type="unfinished"></translation>
+        <translation>Crest Wifi</translation>
     </message>
     <message>
         <source>Zenith Wifi</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenith Wifi</translation>
     </message>
     <message>
         <source>K9</source>
-        <translation type="unfinished"></translation>
+        <translation>K9</translation>
     </message>
     <message>
         <source>Vertex</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertex</translation>
     </message>
     <message>
         <source>Fell Wifi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fell Wifi</translation>
     </message>
     <message>
         <source>Crest</source>
-        <translation type="unfinished"></translation>
+        <translation>Crest</translation>
     </message>
     <message>
         <source>Zenith</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenith</translation>
     </message>
     <message>
         <source>K9 (no Wifi)</source>
-        <translation type="unfinished"></translation>
+        <translation>K9 (no Wifi)</translation>
     </message>
     <message>
         <source>Vertex (no Wifi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertex (no Wifi)</translation>
     </message>
     <message>
         <source>Fell</source>
-        <translation type="unfinished"></translation>
+        <translation>Fell</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Monday</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuesday</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Wednesday</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Thursday</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Friday</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturday</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunday</translation>
     </message>
     <message>
         <source>plural_Mondays</source>
@@ -733,751 +741,767 @@
     </message>
     <message>
         <source>Undefined Relay</source>
-        <translation type="unfinished"></translation>
+        <translation>Undefined Relay</translation>
     </message>
     <message>
         <source>Aux %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aux %1</translation>
     </message>
     <message>
         <source>Multisteam</source>
-        <translation type="unfinished"></translation>
+        <translation>Multisteam</translation>
     </message>
     <message>
         <source>Solvenno</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvenno</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Ok</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Power</translation>
     </message>
     <message>
         <source>Lighting</source>
-        <translation type="unfinished"></translation>
+        <translation>Lighting</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature</translation>
     </message>
     <message>
         <source>Humidity</source>
-        <translation type="unfinished"></translation>
+        <translation>Humidity</translation>
     </message>
     <message>
         <source>IR</source>
-        <translation type="unfinished"></translation>
+        <translation>IR</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Ready at</source>
-        <translation type="unfinished"></translation>
+        <translation>Ready at</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation type="unfinished"></translation>
+        <translation>Start at</translation>
     </message>
     <message>
         <source>Stop after</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop after</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom</translation>
     </message>
     <message>
         <source>Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorite</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Today</translation>
     </message>
     <message>
         <source>Bath</source>
-        <translation type="unfinished"></translation>
+        <translation>Bath</translation>
     </message>
     <message>
         <source>Standby</source>
-        <translation type="unfinished"></translation>
+        <translation>Standby</translation>
     </message>
     <message>
         <source>Warm Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Warm Start</translation>
     </message>
     <message>
         <source>Current Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Current Settings</translation>
     </message>
     <message>
         <source>Delayed start</source>
-        <translation type="unfinished"></translation>
+        <translation>Delayed start</translation>
     </message>
     <message>
         <source>delayed start</source>
-        <translation type="unfinished"></translation>
+        <translation>delayed start</translation>
     </message>
     <message>
         <source>date calendar program</source>
-        <translation type="unfinished"></translation>
+        <translation>date calendar program</translation>
     </message>
     <message>
         <source>weekday calendar program</source>
-        <translation type="unfinished"></translation>
+        <translation>weekday calendar program</translation>
     </message>
     <message>
         <source>ml</source>
-        <translation type="unfinished"></translation>
+        <translation>ml</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Standard network</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard network</translation>
     </message>
     <message>
         <source>h</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Unknown user message id %1 (0x%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown user message id %1 (0x%2)</translation>
     </message>
     <message>
         <source>Primary</source>
-        <translation type="unfinished"></translation>
+        <translation>Primary</translation>
     </message>
     <message>
         <source>Secondary</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondary</translation>
     </message>
     <message>
         <source>Descaling</source>
-        <translation type="unfinished"></translation>
+        <translation>Descaling</translation>
+    </message>
+    <message>
+        <source>Auto connect</source>
+        <translation>Auto connect</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
     </message>
 </context>
 <context>
     <name>SaunaStatus</name>
     <message>
         <source>level</source>
-        <translation type="unfinished"></translation>
+        <translation>level</translation>
     </message>
     <message>
         <source>Heating</source>
-        <translation type="unfinished"></translation>
+        <translation>Heating</translation>
     </message>
     <message>
         <source>Drying</source>
-        <translation type="unfinished"></translation>
+        <translation>Drying</translation>
     </message>
     <message>
         <source>Standby</source>
-        <translation type="unfinished"></translation>
+        <translation>Standby</translation>
     </message>
     <message>
         <source>Cleaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Cleaning</translation>
     </message>
     <message>
         <source>Descaling</source>
-        <translation type="unfinished"></translation>
+        <translation>Descaling</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
 </context>
 <context>
     <name>SettingsFrame</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Limits</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date and time</translation>
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Advanced settings</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Network</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
 </context>
 <context>
     <name>TemperatureDial</name>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Room</translation>
     </message>
     <message>
         <source>Target %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Target %1</translation>
     </message>
     <message>
         <source>No target</source>
-        <translation type="unfinished"></translation>
+        <translation>No target</translation>
     </message>
 </context>
 <context>
     <name>WeekProgramsPage</name>
     <message>
         <source>Weekly programs active</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekly programs active</translation>
     </message>
     <message>
         <source>Programs of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Programs of the day</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Sauna</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorites</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendar</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
 </context>
 <context>
     <name>main_startup_screen</name>
     <message>
         <source>PC Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>PC Control Panel</translation>
     </message>
     <message>
         <source>Starting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Starting…</translation>
     </message>
 </context>
 <context>
     <name>pcPanel::ConnectionInformer</name>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>%1 - %2 (connection lost)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 (connection lost)</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralPinViewManager</name>
     <message>
         <source>Activate PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Activate PIN</translation>
     </message>
     <message>
         <source>Change PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Change PIN</translation>
     </message>
     <message>
         <source>Controls on lockscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Controls on lockscreen</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralViewManager</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Region</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Units</translation>
     </message>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN</translation>
     </message>
 </context>
 <context>
     <name>view::LanguageSupport</name>
     <message>
         <source>Czech</source>
-        <translation type="unfinished"></translation>
+        <translation>Czech</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation type="unfinished"></translation>
+        <translation>Dutch</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Finnish</source>
-        <translation type="unfinished"></translation>
+        <translation>Finnish</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>French</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>German</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation type="unfinished"></translation>
+        <translation>Polish</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russian</translation>
     </message>
     <message>
         <source>Slovak</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovak</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanish</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation type="unfinished"></translation>
+        <translation>Swedish</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation type="unfinished"></translation>
+        <translation>Danish</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation type="unfinished"></translation>
+        <translation>Norwegian</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portuguese</translation>
     </message>
 </context>
 <context>
     <name>view::details::ErrorMessageFunctions</name>
     <message>
         <source>No error</source>
-        <translation type="unfinished"></translation>
+        <translation>No error</translation>
     </message>
     <message>
         <source>Room temperature sensor not connected or malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Room temperature sensor not connected or malfunctioning</translation>
     </message>
     <message>
         <source>Steam tank temperature sensor not connected or malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Steam tank temperature sensor not connected or malfunctioning</translation>
     </message>
     <message>
         <source>Relay Control Box PCB has overheated</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay Control Box PCB has overheated</translation>
     </message>
     <message>
         <source>Electrode short circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Electrode short circuit</translation>
     </message>
     <message>
         <source>Steamtank overfill. Level electrodes malfunction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Steamtank overfill. Level electrodes malfunction.</translation>
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Control Panel Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact lost with Zerededid node of node profile Control Panel Home</translation>
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Temperature/Humidity Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact lost with Zerededid node of node profile Temperature/Humidity Sensor</translation>
     </message>
     <message>
         <source>Steam tank has overheated</source>
-        <translation type="unfinished"></translation>
+        <translation>Steam tank has overheated</translation>
     </message>
     <message>
         <source>Real-time clock (RTC) communication failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Real-time clock (RTC) communication failure</translation>
     </message>
     <message>
         <source>Communication with addon card lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Communication with addon card lost.</translation>
     </message>
     <message>
         <source>Emptying of water in steam tank failure. Turn off power and do service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Emptying of water in steam tank failure. Turn off power and do service.</translation>
     </message>
     <message>
         <source>Level electrodes steam tank out of service, interruption mid</source>
-        <translation type="unfinished"></translation>
+        <translation>Level electrodes steam tank out of service, interruption mid</translation>
     </message>
     <message>
         <source>Zerededid connected humidity sensor malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerededid connected humidity sensor malfunctioning</translation>
     </message>
     <message>
         <source>Zerededid connected temperature sensor malfunctioning</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerededid connected temperature sensor malfunctioning</translation>
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Relay Control Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact lost with Zerededid node of node profile Relay Control Board</translation>
     </message>
     <message>
         <source>High temperature limit control have trip out, must be reset</source>
-        <translation type="unfinished"></translation>
+        <translation>High temperature limit control have trip out, must be reset</translation>
     </message>
     <message>
         <source>Room temperature sensor overheated</source>
-        <translation type="unfinished"></translation>
+        <translation>Room temperature sensor overheated</translation>
     </message>
     <message>
         <source>Too many units connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Too many units connected</translation>
     </message>
     <message>
         <source>The door has been open for more than the allowed time. Ongoing bath cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>The door has been open for more than the allowed time. Ongoing bath cancelled.</translation>
     </message>
     <message>
         <source>Magnetic contact open more than 60 seconds since last bath</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnetic contact open more than 60 seconds since last bath</translation>
     </message>
 </context>
 <context>
     <name>view::details::UserMessageFunctions</name>
     <message>
         <source>Weekday calendar program collision detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekday calendar program collision detected</translation>
     </message>
     <message>
         <source>Date calendar program collision detected</source>
-        <translation type="unfinished"></translation>
+        <translation>Date calendar program collision detected</translation>
     </message>
     <message>
         <source>Bathtime limit exceeded. Start will be allowed at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bathtime limit exceeded. Start will be allowed at %1</translation>
     </message>
     <message>
         <source>Operation not possible, blocked by not allowed start</source>
-        <translation type="unfinished"></translation>
+        <translation>Operation not possible, blocked by not allowed start</translation>
     </message>
     <message>
         <source>Tank emptying has started, operation is possible when draining is complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Tank emptying has started, operation is possible when draining is complete</translation>
     </message>
     <message>
         <source>Perform control/clean of tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Perform control/clean of tank</translation>
     </message>
     <message>
         <source>Check sauna before next start</source>
-        <translation type="unfinished"></translation>
+        <translation>Check sauna before next start</translation>
     </message>
     <message>
         <source>Fault, tank emptying has started</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault, tank emptying has started</translation>
     </message>
     <message>
         <source>Descaling has started, operation not possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Descaling has started, operation not possible</translation>
     </message>
     <message>
         <source>Descaling completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Descaling completed</translation>
     </message>
     <message>
         <source>Water in tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Water in tank</translation>
     </message>
     <message>
         <source>Manual tank emptying should be performed</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual tank emptying should be performed</translation>
     </message>
     <message>
         <source>Standby operation is no longer possible in the system due to tank sensor error</source>
-        <translation type="unfinished"></translation>
+        <translation>Standby operation is no longer possible in the system due to tank sensor error</translation>
     </message>
     <message>
         <source>Has cleanup been performed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Has cleanup been performed?</translation>
     </message>
     <message>
         <source>No humidity sensor detected. Steam not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No humidity sensor detected. Steam not allowed.</translation>
     </message>
     <message>
         <source>Automatic tank emptying interval has started. Reduced steam.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic tank emptying interval has started. Reduced steam.</translation>
     </message>
     <message>
         <source>Automatic tank emptying has started. Operation will resume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic tank emptying has started. Operation will resume.</translation>
     </message>
     <message>
         <source>Communication with addon card lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Communication with addon card lost.</translation>
     </message>
     <message>
         <source>Room temperature too high. Steam production paused temporarily.</source>
-        <translation type="unfinished"></translation>
+        <translation>Room temperature too high. Steam production paused temporarily.</translation>
     </message>
     <message>
         <source>Not implemented</source>
-        <translation type="unfinished"></translation>
+        <translation>Not implemented</translation>
     </message>
     <message>
         <source>No free %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No free %1</translation>
     </message>
     <message>
         <source>No free favorites posts available</source>
-        <translation type="unfinished"></translation>
+        <translation>No free favorites posts available</translation>
     </message>
     <message>
         <source>A favorite post with specified name already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>A favorite post with specified name already exists</translation>
     </message>
     <message>
         <source>A favorite post named %1 already exists. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>A favorite post named %1 already exists. Overwrite?</translation>
     </message>
     <message>
         <source>Confirm favorite delete?</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm favorite delete?</translation>
     </message>
     <message>
         <source>No contact with control board</source>
-        <translation type="unfinished"></translation>
+        <translation>No contact with control board</translation>
     </message>
     <message>
         <source>Confirm clear calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm clear calendar</translation>
     </message>
     <message>
         <source>Time to ready at less than estimated heating time %1 minutes. Use anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Time to ready at less than estimated heating time %1 minutes. Use anyway?</translation>
     </message>
     <message>
         <source>Time to ready at less than heating time %1 minutes estimated from factory settings. Heating time will be calibrated at use. Use anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Time to ready at less than heating time %1 minutes estimated from factory settings. Heating time will be calibrated at use. Use anyway?</translation>
     </message>
     <message>
         <source>No door switch magnetic sensor connected</source>
-        <translation type="unfinished"></translation>
+        <translation>No door switch magnetic sensor connected</translation>
     </message>
     <message>
         <source>Delayed start program edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Delayed start program edited from other panel</translation>
     </message>
     <message>
         <source>Weekday calendar program edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekday calendar program edited from other panel</translation>
     </message>
     <message>
         <source>Date calendar program edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Date calendar program edited from other panel</translation>
     </message>
     <message>
         <source>No free time gap for new post</source>
-        <translation type="unfinished"></translation>
+        <translation>No free time gap for new post</translation>
     </message>
     <message>
         <source>Favorite post edited from other panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorite post edited from other panel</translation>
     </message>
     <message>
         <source>Calendar programs affected by favorite change: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendar programs affected by favorite change: %1</translation>
     </message>
     <message>
         <source>Confirm delete of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm delete of %1?</translation>
     </message>
     <message>
         <source>Display will turn OFF due to inactivity (display sleep timer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Display will turn OFF due to inactivity (display sleep timer)</translation>
     </message>
     <message>
         <source>Error switching to new language, old will be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Error switching to new language, old will be kept</translation>
     </message>
     <message>
         <source>Internal software error detected file %1 line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Internal software error detected file %1 line %2: %3</translation>
     </message>
     <message>
         <source>File not found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>File not found %1</translation>
     </message>
     <message>
         <source>Key/translation error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Key/translation error %1</translation>
     </message>
     <message>
         <source>Sauna pause timer has been reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna pause timer has been reset</translation>
     </message>
     <message>
         <source>Sauna not allowed start, %2, conflicts with %1. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna not allowed start, %2, conflicts with %1. Save anyway?</translation>
     </message>
     <message>
         <source>Sauna not allowed start, %2, may conflict with %1. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauna not allowed start, %2, may conflict with %1. Save anyway?</translation>
     </message>
     <message>
         <source>Confirm factory reset?</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm factory reset?</translation>
     </message>
     <message>
         <source>PIN code changed</source>
-        <translation type="unfinished"></translation>
+        <translation>PIN code changed</translation>
     </message>
     <message>
         <source>Date and time are not correct, reenter</source>
-        <translation type="unfinished"></translation>
+        <translation>Date and time are not correct, reenter</translation>
     </message>
     <message>
         <source>Confirm delete of system</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm delete of system</translation>
     </message>
     <message>
         <source>Connected to system %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Connected to system %1</translation>
     </message>
     <message>
         <source>Connect to system %1 failed, incorrect PIN</source>
-        <translation type="unfinished"></translation>
+        <translation>Connect to system %1 failed, incorrect PIN</translation>
     </message>
     <message>
         <source>Connect to system %1 failed, compatibility - update PC panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Connect to system %1 failed, compatibility - update PC panel</translation>
     </message>
     <message>
         <source>Connect to system %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Connect to system %1 failed</translation>
     </message>
     <message>
         <source>Confirm forget of WiFi network %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm forget of WiFi network %1</translation>
     </message>
     <message>
         <source>Favorite name contains unsupported characters: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorite name contains unsupported characters: %1</translation>
     </message>
     <message>
         <source>Auxiliary relay name contains unsupported characters: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Auxiliary relay name contains unsupported characters: %1</translation>
     </message>
     <message>
         <source>Descaling running</source>
-        <translation type="unfinished"></translation>
+        <translation>Descaling running</translation>
     </message>
     <message>
         <source>Connection to system %1 lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Connection to system %1 lost</translation>
     </message>
     <message>
         <source>No response from system %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No response from system %1</translation>
     </message>
     <message>
         <source>Retriveing data from system %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Retriveing data from system %1</translation>
     </message>
     <message>
         <source>Detecting system on IP adress %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Detecting system on IP adress %1...</translation>
     </message>
     <message>
         <source>No system found on IP adress %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No system found on IP adress %1</translation>
     </message>
     <message>
         <source>Port %1 used, using fallback announcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 used, using fallback announcement</translation>
     </message>
     <message>
         <source>Connected to network %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Connected to network %1</translation>
     </message>
     <message>
         <source>Connect to network %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Connect to network %1 failed: %2</translation>
     </message>
     <message>
         <source>Connect to system %1 failed, no door switch magnetic sensor connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connect to system %1 failed, no door switch magnetic sensor connected</translation>
     </message>
     <message>
         <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Password contains national/special characters which are unlikely to work as WiFi password : %1</translation>
     </message>
 </context>
 <context>
@@ -2351,392 +2375,939 @@
     <name>view::ConfigureDateTimeViewManager</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Time</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Weekstart</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekstart</translation>
     </message>
     <message>
         <source>Erase calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Erase calendar</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeTimeViewManager</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Time</translation>
     </message>
     <message>
         <source>Time format</source>
-        <translation type="unfinished"></translation>
+        <translation>Time format</translation>
     </message>
     <message>
         <source>0-24</source>
-        <translation type="unfinished"></translation>
+        <translation>0-24</translation>
     </message>
     <message>
         <source>AM/PM</source>
-        <translation type="unfinished"></translation>
+        <translation>AM/PM</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeDateViewManager</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Date format</translation>
     </message>
     <message>
         <source>YY/MM/DD</source>
-        <translation type="unfinished"></translation>
+        <translation>YY/MM/DD</translation>
     </message>
     <message>
         <source>DD/MM/YY</source>
-        <translation type="unfinished"></translation>
+        <translation>DD/MM/YY</translation>
     </message>
     <message>
         <source>MM/DD/YY</source>
-        <translation type="unfinished"></translation>
+        <translation>MM/DD/YY</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeWeekBeginViewManager</name>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Monday</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sunday</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureDateTimeEraseCalendarViewManager</name>
     <message>
         <source>Erase calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Erase calendar</translation>
     </message>
 </context>
 <context>
     <name>DateTimeMenuPage</name>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date and time</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Time</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Weekstart</source>
-        <translation type="unfinished"></translation>
+        <translation>Weekstart</translation>
     </message>
     <message>
         <source>Erase calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Erase calendar</translation>
     </message>
 </context>
 <context>
     <name>SetTimePage</name>
     <message>
         <source>Set time</source>
-        <translation type="unfinished"></translation>
+        <translation>Set time</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
 </context>
 <context>
     <name>SetDatePage</name>
     <message>
         <source>Set date</source>
-        <translation type="unfinished"></translation>
+        <translation>Set date</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
 </context>
 <context>
     <name>LanguagePage</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
 </context>
 <context>
     <name>RegionPage</name>
     <message>
         <source>Region</source>
-        <translation type="unfinished"></translation>
+        <translation>Region</translation>
     </message>
     <message>
         <source>Choosing a region also sets its date format, time format, first day of the week and temperature unit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choosing a region also sets its date format, time format, first day of the week and temperature unit.</translation>
     </message>
 </context>
 <context>
     <name>UnitsPage</name>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Units</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralDisplayViewManager</name>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
+        <translation>Never</translation>
     </message>
     <message>
         <source>15 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>15 seconds</translation>
     </message>
     <message>
         <source>30 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>30 seconds</translation>
     </message>
     <message>
         <source>1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>1 minute</translation>
     </message>
     <message>
         <source>2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>2 minutes</translation>
     </message>
     <message>
         <source>3 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>3 minutes</translation>
     </message>
     <message>
         <source>4 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>4 minutes</translation>
     </message>
     <message>
         <source>5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>5 minutes</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralRegionViewManager</name>
     <message>
         <source>EU</source>
-        <translation type="unfinished"></translation>
+        <translation>EU</translation>
     </message>
     <message>
         <source>North America</source>
-        <translation type="unfinished"></translation>
+        <translation>North America</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Other</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralUnitsViewManager</name>
     <message>
         <source>Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius</translation>
     </message>
     <message>
         <source>Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrenheit</translation>
     </message>
 </context>
 <context>
     <name>AboutPage</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
 </context>
 <context>
     <name>IdentifyBoardsPage</name>
     <message>
         <source>Identify RCB</source>
-        <translation type="unfinished"></translation>
+        <translation>Identify RCB</translation>
     </message>
     <message>
         <source>Press a button to sound the buzzer of that relay control board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Press a button to sound the buzzer of that relay control board.</translation>
     </message>
 </context>
 <context>
     <name>LicencePage</name>
     <message>
         <source>License Info</source>
-        <translation type="unfinished"></translation>
+        <translation>License Info</translation>
     </message>
 </context>
 <context>
     <name>LinuxComponentsPage</name>
     <message>
         <source>Libraries of this PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Libraries of this PC</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralAboutLicenseInfoViewManager</name>
     <message>
         <source>Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt</translation>
     </message>
     <message>
         <source>Protocol Buffers</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocol Buffers</translation>
     </message>
     <message>
         <source>TCLAP</source>
-        <translation type="unfinished"></translation>
+        <translation>TCLAP</translation>
     </message>
     <message>
         <source>Libraries of this PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Libraries of this PC</translation>
     </message>
     <message>
         <source>This</source>
-        <translation type="unfinished"></translation>
+        <translation>This</translation>
     </message>
     <message>
         <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</translation>
     </message>
     <message>
         <source>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</source>
-        <translation type="unfinished"></translation>
+        <translation>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</translation>
     </message>
     <message>
         <source>[The rest of the file is not shown.]</source>
-        <translation type="unfinished"></translation>
+        <translation>[The rest of the file is not shown.]</translation>
     </message>
 </context>
 <context>
     <name>view::ConfigureGeneralAboutViewManager</name>
     <message>
         <source>License Info</source>
-        <translation type="unfinished"></translation>
+        <translation>License Info</translation>
     </message>
     <message>
         <source>Identify RCB</source>
-        <translation type="unfinished"></translation>
+        <translation>Identify RCB</translation>
     </message>
     <message>
         <source>PC Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>PC Control Panel</translation>
     </message>
     <message>
         <source>Software version</source>
-        <translation type="unfinished"></translation>
+        <translation>Software version</translation>
     </message>
     <message>
         <source>Instance</source>
-        <translation type="unfinished"></translation>
+        <translation>Instance</translation>
     </message>
     <message>
         <source>Control Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Control Panel</translation>
     </message>
     <message>
         <source>Facility Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Facility Type</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software</translation>
     </message>
     <message>
         <source>Node</source>
-        <translation type="unfinished"></translation>
+        <translation>Node</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Product</translation>
     </message>
     <message>
         <source>Zerededid version</source>
-        <translation type="unfinished"></translation>
+        <translation>Zerededid version</translation>
     </message>
     <message>
         <source>Supervised</source>
-        <translation type="unfinished"></translation>
+        <translation>Supervised</translation>
     </message>
     <message>
         <source>Time Controlled</source>
-        <translation type="unfinished"></translation>
+        <translation>Time Controlled</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>Private</translation>
     </message>
     <message>
         <source>Public</source>
-        <translation type="unfinished"></translation>
+        <translation>Public</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown</translation>
     </message>
     <message>
         <source> Lite</source>
-        <translation type="unfinished"></translation>
+        <translation> Lite</translation>
     </message>
     <message>
         <source>Relay Control Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay Control Board</translation>
     </message>
     <message>
         <source>Temperature and Humidity Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature and Humidity Sensor</translation>
     </message>
     <message>
         <source>Tarn</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarn</translation>
     </message>
     <message>
         <source>Crest</source>
-        <translation type="unfinished"></translation>
+        <translation>Crest</translation>
     </message>
     <message>
         <source>Glen</source>
-        <translation type="unfinished"></translation>
+        <translation>Glen</translation>
     </message>
     <message>
         <source>Zenith</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenith</translation>
     </message>
     <message>
         <source>Q7</source>
-        <translation type="unfinished"></translation>
+        <translation>Q7</translation>
     </message>
     <message>
         <source>Fell</source>
-        <translation type="unfinished"></translation>
+        <translation>Fell</translation>
+    </message>
+</context>
+<context>
+    <name>AdvancedSettingsPage</name>
+    <message>
+        <source>Advanced settings</source>
+        <translation>Advanced settings</translation>
+    </message>
+</context>
+<context>
+    <name>CleanupPage</name>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Cleanup note</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Time interval</translation>
+    </message>
+</context>
+<context>
+    <name>DurationEditorPage</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>ExternalSwitchPage</name>
+    <message>
+        <source>External switch</source>
+        <translation>External switch</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <source>Bath time</source>
+        <translation>Bath time</translation>
+    </message>
+</context>
+<context>
+    <name>FanPage</name>
+    <message>
+        <source>Fan</source>
+        <translation>Fan</translation>
+    </message>
+    <message>
+        <source>Running Time</source>
+        <translation>Running Time</translation>
+    </message>
+</context>
+<context>
+    <name>IpConnectPage</name>
+    <message>
+        <source>IP detect</source>
+        <translation>IP detect</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+</context>
+<context>
+    <name>LimitEditorPage</name>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>LimitsMenuPage</name>
+    <message>
+        <source>Limits</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>Bath temperature</source>
+        <translation>Bath temperature</translation>
+    </message>
+    <message>
+        <source>Highest bath temperature a user can set</source>
+        <translation>Highest bath temperature a user can set</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Water temperature</translation>
+    </message>
+    <message>
+        <source>Max water fill time</source>
+        <translation>Max water fill time</translation>
+    </message>
+    <message>
+        <source>Overheating</source>
+        <translation>Overheating</translation>
+    </message>
+    <message>
+        <source>Control board</source>
+        <translation>Control board</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Water</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkListPage</name>
+    <message>
+        <source>Network</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>Sauna systems</source>
+        <translation>Sauna systems</translation>
+    </message>
+</context>
+<context>
+    <name>NotAllowedStartPage</name>
+    <message>
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Until</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Not allowed start</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>PinEditorPage</name>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Enter PIN</translation>
+    </message>
+    <message>
+        <source>PIN of the sauna system</source>
+        <translation>PIN of the sauna system</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>SaunaDetailsPage</name>
+    <message>
+        <source>System details</source>
+        <translation>System details</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+</context>
+<context>
+    <name>StandbyPage</name>
+    <message>
+        <source>Temperature reduction</source>
+        <translation>Temperature reduction</translation>
+    </message>
+    <message>
+        <source>Tank standby temperature</source>
+        <translation>Tank standby temperature</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>SystemMenuPage</name>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+</context>
+<context>
+    <name>TankAutoEmptyingPage</name>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Tank auto emptying</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Time interval</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsExtSwitchViewManager</name>
+    <message>
+        <source>Bath time</source>
+        <translation>Bath time</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Renew bath time</source>
+        <translation>Renew bath time</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>On/Off</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsFanViewManager</name>
+    <message>
+        <source>Running Time</source>
+        <translation>Running Time</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsStandbyViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>Enable standby</source>
+        <translation>Enable standby</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureAdvancedSettingsViewManager</name>
+    <message>
+        <source>External switch</source>
+        <translation>External switch</translation>
+    </message>
+    <message>
+        <source>Fan</source>
+        <translation>Fan</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureLimitsNotAllowedStartViewManager</name>
+    <message>
+        <source>Activate time limit</source>
+        <translation>Activate time limit</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Until</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureLimitsViewManager</name>
+    <message>
+        <source>Bath temperature</source>
+        <translation>Bath temperature</translation>
+    </message>
+    <message>
+        <source>Overheating</source>
+        <translation>Overheating</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Water temperature</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Not allowed start</translation>
+    </message>
+    <message>
+        <source>Max water fill time</source>
+        <translation>Max water fill time</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemCleanupViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Time interval</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Tank Empty Notes</source>
+        <translation>Tank Empty Notes</translation>
+    </message>
+    <message>
+        <source>Cleanup&apos;s until now: %1</source>
+        <translation>Cleanup&apos;s until now: %1</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemNetworkViewManager</name>
+    <message>
+        <source>IP detect</source>
+        <translation>IP detect</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>Last announcement</source>
+        <translation>Last announcement</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Enter PIN</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Detect</translation>
+    </message>
+    <message>
+        <source>The PIN must be 1 to 4 digits</source>
+        <translation>The PIN must be 1 to 4 digits</translation>
+    </message>
+    <message>
+        <source>Invalid IP address</source>
+        <translation>Invalid IP address</translation>
+    </message>
+    <message>
+        <source>Invalid port</source>
+        <translation>Invalid port</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemTankAutoEmptyingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>Time interval</source>
+        <translation>Time interval</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemViewManager</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Cleanup note</translation>
+    </message>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Tank auto emptying</translation>
+    </message>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Bath type priority</translation>
+    </message>
+    <message>
+        <source>Pause timer</source>
+        <translation>Pause timer</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Error log</source>
+        <translation>Error log</translation>
+    </message>
+    <message>
+        <source>Facility type</source>
+        <translation>Facility type</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPage</name>
+    <message>
+        <source>Error log</source>
+        <translation>Error log</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+</context>
+<context>
+    <name>InitialSetup</name>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Setup after factory reset, step %1 of %2</source>
+        <translation>Setup after factory reset, step %1 of %2</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPage</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemStatusViewManager</name>
+    <message>
+        <source>PCB relays:</source>
+        <translation>PCB relays:</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1%2</source>
+        <translation>Total runtime: %1%2</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Clean-ups: %1</source>
+        <translation>Clean-ups: %1</translation>
+    </message>
+    <message>
+        <source>Room temperature: %1%2</source>
+        <translation>Room temperature: %1%2</translation>
+    </message>
+    <message>
+        <source>Room humidity: %1%2</source>
+        <translation>Room humidity: %1%2</translation>
+    </message>
+    <message>
+        <source>Magnetic contact: %1</source>
+        <translation>Magnetic contact: %1</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Not connected</translation>
+    </message>
+    <message>
+        <source>primary</source>
+        <translation>primary</translation>
+    </message>
+    <message>
+        <source>secondary</source>
+        <translation>secondary</translation>
+    </message>
+    <message>
+        <source>Water temperature%1: %2%3</source>
+        <translation>Water temperature%1: %2%3</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Mid</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Water level</source>
+        <translation>Water level</translation>
+    </message>
+    <message>
+        <source>Smart Start Heat Ratio: %1%2</source>
+        <translation>Smart Start Heat Ratio: %1%2</translation>
+    </message>
+    <message>
+        <source>/min</source>
+        <translation>/min</translation>
     </message>
 </context>
 </TS>

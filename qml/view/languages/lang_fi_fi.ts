@@ -421,59 +421,59 @@
     </message>
     <message>
         <source>X3-X4</source>
-        <translation type="unfinished"></translation>
+        <translation>X3-X4</translation>
     </message>
     <message>
         <source>X5-X6</source>
-        <translation type="unfinished"></translation>
+        <translation>X5-X6</translation>
     </message>
     <message>
         <source>X7-X8</source>
-        <translation type="unfinished"></translation>
+        <translation>X7-X8</translation>
     </message>
     <message>
         <source>X9-X10</source>
-        <translation type="unfinished"></translation>
+        <translation>X9-X10</translation>
     </message>
     <message>
         <source>X11-X12</source>
-        <translation type="unfinished"></translation>
+        <translation>X11-X12</translation>
     </message>
     <message>
         <source>X13-X14</source>
-        <translation type="unfinished"></translation>
+        <translation>X13-X14</translation>
     </message>
     <message>
         <source>X15-X16</source>
-        <translation type="unfinished"></translation>
+        <translation>X15-X16</translation>
     </message>
     <message>
         <source>X17-X18</source>
-        <translation type="unfinished"></translation>
+        <translation>X17-X18</translation>
     </message>
     <message>
         <source>X19-X20</source>
-        <translation type="unfinished"></translation>
+        <translation>X19-X20</translation>
     </message>
     <message>
         <source>X21-X22</source>
-        <translation type="unfinished"></translation>
+        <translation>X21-X22</translation>
     </message>
     <message>
         <source>X23-X24</source>
-        <translation type="unfinished"></translation>
+        <translation>X23-X24</translation>
     </message>
     <message>
         <source>X25-X26</source>
-        <translation type="unfinished"></translation>
+        <translation>X25-X26</translation>
     </message>
     <message>
         <source>X27-X28</source>
-        <translation type="unfinished"></translation>
+        <translation>X27-X28</translation>
     </message>
     <message>
         <source>X29-X30</source>
-        <translation type="unfinished"></translation>
+        <translation>X29-X30</translation>
     </message>
     <message>
         <source>Combi manual</source>
@@ -517,19 +517,19 @@
     </message>
     <message>
         <source>Vaho</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaho</translation>
     </message>
     <message>
         <source>Lumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumo</translation>
     </message>
     <message>
         <source>Orvela</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvela</translation>
     </message>
     <message>
         <source>Kastela</source>
-        <translation type="unfinished"></translation>
+        <translation>Kastela</translation>
     </message>
     <message>
         <source>Undefined</source>
@@ -537,31 +537,31 @@
     </message>
     <message>
         <source>Crest Wifi</source>
-        <translation type="unfinished"></translation>
+        <translation>Crest Wifi</translation>
     </message>
     <message>
         <source>Zenith Wifi</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenith Wifi</translation>
     </message>
     <message>
         <source>K9</source>
-        <translation type="unfinished"></translation>
+        <translation>K9</translation>
     </message>
     <message>
         <source>Vertex</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertex</translation>
     </message>
     <message>
         <source>Fell Wifi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fell Wifi</translation>
     </message>
     <message>
         <source>Crest</source>
-        <translation type="unfinished"></translation>
+        <translation>Crest</translation>
     </message>
     <message>
         <source>Zenith</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenith</translation>
     </message>
     <message>
         <source>K9 (no Wifi)</source>
@@ -573,7 +573,7 @@
     </message>
     <message>
         <source>Fell</source>
-        <translation type="unfinished"></translation>
+        <translation>Fell</translation>
     </message>
     <message>
         <source>Monday</source>
@@ -745,11 +745,11 @@
     </message>
     <message>
         <source>Multisteam</source>
-        <translation type="unfinished"></translation>
+        <translation>Multisteam</translation>
     </message>
     <message>
         <source>Solvenno</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvenno</translation>
     </message>
     <message>
         <source>Yes</source>
