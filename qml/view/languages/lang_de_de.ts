@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Queue</source>
-        <translation>Warteschlange</translation>
+        <translation>Abfolge</translation>
     </message>
     <message>
         <source>Date program</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Save current settings as favorite</source>
-        <translation>Aktuelle Einstellungen als Favorit speichern</translation>
+        <translation>Als Favorit speichern</translation>
     </message>
 </context>
 <context>
@@ -1004,7 +1004,7 @@
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Setup</translation>
     </message>
 </context>
 <context>
@@ -2578,7 +2578,7 @@
     <name>AdvancedSettingsPage</name>
     <message>
         <source>Advanced settings</source>
-        <translation>Erweiterte Einstellungen</translation>
+        <translation>Erweitert</translation>
     </message>
 </context>
 <context>

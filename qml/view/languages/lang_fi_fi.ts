@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Dates</source>
-        <translation>Päivämäärät</translation>
+        <translation>Päivät</translation>
     </message>
     <message>
         <source>Queue</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Save current settings as favorite</source>
-        <translation>Tallenna nykyiset asetukset suosikiksi</translation>
+        <translation>Tallenna asetukset suosikiksi</translation>
     </message>
 </context>
 <context>

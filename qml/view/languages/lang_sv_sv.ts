@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Save current settings as favorite</source>
-        <translation>Spara aktuella inställningar som favorit</translation>
+        <translation>Spara inställningar som favorit</translation>
     </message>
 </context>
 <context>
@@ -2578,7 +2578,7 @@
     <name>AdvancedSettingsPage</name>
     <message>
         <source>Advanced settings</source>
-        <translation>Avancerade inställningar</translation>
+        <translation>Avancerat</translation>
     </message>
 </context>
 <context>
