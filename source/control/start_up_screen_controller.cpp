@@ -14,13 +14,13 @@
 namespace control {
 
 StartUpScreenController::StartUpScreenController(ProductType productType, Brand brand,
-                                                 QObject *parent)
+                                                 QObject *parent, QQmlEngine *engine)
     : QObject(parent)
     , m_productType(productType)
     , m_brand(brand)
     , m_qmlDirectory(QCoreApplication::applicationDirPath() + QStringLiteral("/qml/view"))
     , m_window(std::make_unique<QMainWindow>())
-    , m_view(new QQuickWidget(m_window.get()))
+    , m_view(engine ? new QQuickWidget(engine, m_window.get()) : new QQuickWidget(m_window.get()))
 {
     m_view->setResizeMode(QQuickWidget::SizeRootObjectToView);
     m_window->setCentralWidget(m_view);

@@ -15,7 +15,9 @@ class QQuickWidget;
 namespace control {
 
 // The splash window shown while the main window is built: a window of its own with its own QML
-// view, showing "main_startup_screen.qml".
+// view, showing "main_startup_screen.qml". Given an engine, the view shows the scene on it, so that
+// the main scene later finds the imports and components already loaded; the engine must outlive
+// the controller. Without one, the view has an engine of its own.
 class StartUpScreenController : public QObject
 {
     Q_OBJECT
@@ -29,7 +31,8 @@ public:
     using GlobalSettingsFactory =
         std::function<std::shared_ptr<void>(QQmlEngine *engine, Brand brand, ProductType type)>;
 
-    StartUpScreenController(ProductType productType, Brand brand, QObject *parent = nullptr);
+    StartUpScreenController(ProductType productType, Brand brand, QObject *parent = nullptr,
+                            QQmlEngine *engine = nullptr);
     ~StartUpScreenController() override;
 
     // The global QML settings come from the application frame; without a factory the splash has

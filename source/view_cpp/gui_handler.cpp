@@ -20,9 +20,11 @@ QString GuiHandler::defaultQmlDirectory()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/qml/view/");
 }
 
-GuiHandler::GuiHandler(QMainWindow *window, QObject *parent, const QString &qmlDirectory)
+GuiHandler::GuiHandler(QMainWindow *window, QObject *parent, const QString &qmlDirectory,
+                       QQmlEngine *engine)
     : QObject(parent)
-    , m_view(new QQuickWidget(window->parentWidget()))
+    , m_view(engine ? new QQuickWidget(engine, window->parentWidget())
+                    : new QQuickWidget(window->parentWidget()))
     , m_qmlDirectory(qmlDirectory.isEmpty() ? defaultQmlDirectory() : qmlDirectory)
 {
     if (!m_qmlDirectory.endsWith(QLatin1Char('/')))

@@ -66,8 +66,8 @@ const char *const finderNames[] = {
 GuiHandlerControlPanel *GuiHandlerControlPanel::s_instance = nullptr;
 
 GuiHandlerControlPanel::GuiHandlerControlPanel(QMainWindow *window, QObject *parent,
-                                               const QString &qmlDirectory)
-    : GuiHandler(window, parent, qmlDirectory)
+                                               const QString &qmlDirectory, QQmlEngine *engine)
+    : GuiHandler(window, parent, qmlDirectory, engine)
 {
     s_instance = this;
 }

@@ -14,7 +14,7 @@ PanelFrame::PanelFrame(control::VariantControllerPcPanel &variantController,
                        const FrameOptions &options)
     : variantController(variantController)
     , mainWindow(nullptr)
-    , guiHandler(&mainWindow, mainWindow.parent(), options.qmlDirectory)
+    , guiHandler(&mainWindow, mainWindow.parent(), options.qmlDirectory, options.engine)
     , mouseHandler(mainWindow.parent())
     , instanceSettings(options.instance, &mainWindow)
     , initialSetupController(&mainWindow)

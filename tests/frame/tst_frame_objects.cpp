@@ -1,5 +1,8 @@
 #include "frame_test_support.h"
 
+#include "control/start_up_screen_controller.h"
+#include "view_cpp/panel_frame.h"
+
 #include "view_cpp/calendar_tab_object_id_provider.h"
 #include "view_cpp/favorites_tab_object_id_provider.h"
 #include "view_cpp/global_qml_settings_provider.h"
@@ -11,12 +14,16 @@
 #include <QDir>
 #include <QFile>
 #include <QMetaMethod>
+#include <QQmlContext>
 #include <QQmlEngine>
+#include <QQmlExpression>
 #include <QQuickWidget>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 using signalInterface::VariantTypes;
 using signalInterface::UserMessageTypes::UserMessage;
@@ -275,6 +282,39 @@ private slots:
         const UserMessage before = message;
         startUp::formatAllowedStartTimeMessage(message);
         QCOMPARE(message, before);
+    }
+
+    // The program shows the splash and the main scene on one engine. The splash's settings object
+    // goes with the splash; the main scene keeps its own.
+    void splashAndMainSceneShareOneEngine()
+    {
+        const QString qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
+        QQmlEngine engine;
+        control::VariantControllerPcPanel variant(control::buildBrand(), nullptr);
+        auto splash = std::make_unique<control::StartUpScreenController>(
+            startUp::windowProductType, variant.brand(), nullptr, &engine);
+        splash->setQmlDirectory(qmlDirectory);
+        splash->setGlobalSettingsFactory(startUp::globalSettingsFactory(qmlDirectory));
+        splash->show();
+        QCOMPARE(splash->view()->engine(), &engine);
+        QVERIFY2(splash->view()->rootObject(), "main_startup_screen.qml did not load");
+
+        startUp::FrameOptions options;
+        options.qmlDirectory = qmlDirectory;
+        options.engine = &engine;
+        startUp::PanelFrame frame(variant, options);
+        frame.loadScene();
+        QCOMPARE(frame.guiHandler.engine(), &engine);
+        QObject *root = frame.guiHandler.rootObject();
+        QVERIFY2(root, "main.qml did not load");
+        QCOMPARE(frame.wire().total(), 0);
+
+        splash->close();
+        splash.reset();
+        QQmlExpression appWidth(qmlContext(root), root,
+                                QStringLiteral("GlobalSettings.value(\"appWidth\", 0)"));
+        QCOMPARE(appWidth.evaluate().toInt(), 340);
+        QVERIFY(!appWidth.hasError());
     }
 
     void viewerPrefersTheDirectoryAboveTheProgram()
