@@ -41,13 +41,15 @@ Item {
         }
     }
 
+    // The frame by its file: the settings pages, and the controls they use, are compiled the
+    // first time the tab opens, not with every settings object.
     Loader {
         anchors.fill: parent
         active: settingsBase.frameActive && settingsBase.senders !== null
-        sourceComponent: Component {
-            SettingsFrame {
-                senders: settingsBase.senders
-            }
+        onActiveChanged: {
+            if (active)
+                setSource(Qt.resolvedUrl("settings/SettingsFrame.qml"),
+                          { senders: settingsBase.senders })
         }
     }
 }
