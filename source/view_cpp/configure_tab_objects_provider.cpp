@@ -47,6 +47,10 @@ std::vector<Publication> publications(ConfigureTabObjectsProvider &provider)
     view::ConfigureSystemCleanupViewManager &cleanup = provider.systemCleanupViewManager;
     view::ConfigureSystemTankAutoEmptyingViewManager &tank =
         provider.systemTankAutoEmptyingViewManager;
+    view::ConfigureSystemRelayViewManager &relay = provider.systemRelayViewManager;
+    view::ConfigureSystemSoftwareUpdateViewManager &softwareUpdate =
+        provider.systemSoftwareUpdateViewManager;
+    view::ConfigureSystemWiFiViewManager &wiFi = provider.systemWiFiViewManager;
     return {
         {"configure_limits_view_controller", &limits},
         {"configure_limits_selector_model", limits.model()},
@@ -127,6 +131,19 @@ std::vector<Publication> publications(ConfigureTabObjectsProvider &provider)
         {"configure_general_pin_view_controller", &pin},
         {"configure_general_selector_model", general.model()},
         {"configure_general_pin_model", pin.model()},
+        // Factory reset, software update, relay control and Wi-Fi.
+        {"configure_system_factory_reset_view_controller", &provider.systemFactoryResetViewManager},
+        {"configure_system_software_update_model", softwareUpdate.model()},
+        {"configure_system_software_update_instruction_model", softwareUpdate.instructionModel()},
+        {"configure_system_factory_reset_model", provider.systemFactoryResetViewManager.model()},
+        {"configure_system_relay_control_model", relay.model()},
+        {"configure_system_relay_control_regulator_value_model", relay.regulatorValueModel()},
+        {"configure_wifi_controller", &wiFi},
+        {"configure_wifi_model", wiFi.wiFiModel()},
+        {"configure_wifi_network_model", wiFi.networkModel()},
+        {"configure_wifi_network_info_model", wiFi.networkInfoModel()},
+        {"configure_wifi_single_network_details_model", wiFi.singleNetworkDetailsModel()},
+        {"configure_wifi_external_units_model", wiFi.externalUnitsModel()},
     };
 }
 
@@ -163,6 +180,10 @@ ConfigureTabObjectsProvider::ConfigureTabObjectsProvider(QObject *parent)
     , systemNetworkViewManager(parent)
     , generalViewManager(parent)
     , generalPinViewManager(parent)
+    , systemFactoryResetViewManager(parent)
+    , systemSoftwareUpdateViewManager(parent)
+    , systemRelayViewManager(parent)
+    , systemWiFiViewManager(parent)
 {
     generalAboutViewManager.setPanelVersion(QString::fromLatin1(startUp::softwareVersionText));
 }
@@ -256,6 +277,10 @@ int ConfigureTabObjectsProvider::connectToViews(view::GuiHandlerControlPanel &gu
     failed += systemNetworkViewManager.connectToView(guiHandler.networkViewItems());
     failed += generalViewManager.connectToView(guiHandler.generalSelectorItems());
     failed += generalPinViewManager.connectToView(guiHandler.generalSelectorItems());
+    // Software update, factory reset and relay control; the Wi-Fi screen stays unconnected.
+    failed += systemSoftwareUpdateViewManager.connectToView(guiHandler.systemsSelectorItems());
+    failed += systemFactoryResetViewManager.connectToView(guiHandler.systemsSelectorItems());
+    failed += systemRelayViewManager.connectToView(guiHandler.systemRelayContainerItems());
     return failed;
 }
 
@@ -288,14 +313,14 @@ int ConfigureTabObjectsProvider::connectLanguageSignals(const QList<QObject *> &
     failed += systemTankAutoEmptyingViewManager.connectLanguageSignals(senders);
     // Error log.
     failed += systemErrorLogViewManager.connectLanguageSignals(senders);
+    // Factory reset.
+    failed += systemFactoryResetViewManager.connectLanguageSignals(senders);
     return failed;
 }
 
 int ConfigureTabObjectsProvider::connectSaunaSignals(const QList<QObject *> &senders,
                                                      bool connectRelayScreen)
 {
-    // The relay screen is the only one that depends on connectRelayScreen; it has no manager yet.
-    Q_UNUSED(connectRelayScreen)
     int failed = 0;
     failed += limitsViewManager.connectSaunaSignals(senders);
     failed += systemViewManager.connectSaunaSignals(senders);
@@ -317,6 +342,9 @@ int ConfigureTabObjectsProvider::connectSaunaSignals(const QList<QObject *> &sen
     // General: region.
     failed += generalRegionViewManager.connectSaunaSignals(senders);
     failed += generalAboutViewManager.connectSaunaSignals(senders);
+    // Relay control, only when asked for.
+    if (connectRelayScreen)
+        failed += systemRelayViewManager.connectSaunaSignals(senders);
     return failed;
 }
 
@@ -444,6 +472,7 @@ int ConfigureTabObjectsProvider::connectAdvancedAndSystemRequests(
 QList<QObject *> ConfigureTabObjectsProvider::userMessageRaisers()
 {
     return {&generalAboutLicenseInfoViewManager, &systemViewManager, &systemErrorLogViewManager,
+            &systemSoftwareUpdateViewManager, &systemFactoryResetViewManager,
             &systemNetworkViewManager};
 }
 

@@ -22,10 +22,14 @@
 #include "view_cpp/configure/configure_limits_view_manager.h"
 #include "view_cpp/configure/configure_system_cleanup_view_manager.h"
 #include "view_cpp/configure/configure_system_error_log_view_manager.h"
+#include "view_cpp/configure/configure_system_factory_reset_view_manager.h"
 #include "view_cpp/configure/configure_system_network_view_manager.h"
+#include "view_cpp/configure/configure_system_relay_view_manager.h"
+#include "view_cpp/configure/configure_system_software_update_view_manager.h"
 #include "view_cpp/configure/configure_system_status_view_manager.h"
 #include "view_cpp/configure/configure_system_tank_auto_emptying_view_manager.h"
 #include "view_cpp/configure/configure_system_view_manager.h"
+#include "view_cpp/configure/configure_system_wifi_view_manager.h"
 
 #include <QList>
 #include <QStringList>
@@ -142,6 +146,13 @@ public:
     // The General menu and the PIN screen.
     view::ConfigureGeneralViewManager generalViewManager;
     view::ConfigureGeneralPinViewManager generalPinViewManager;
+    // Factory reset, software update, relay control and Wi-Fi: no System menu row leads to
+    // them. The relay screen hears the sauna only when connectSaunaSignals is told so; nothing
+    // connects the Wi-Fi screen.
+    view::ConfigureSystemFactoryResetViewManager systemFactoryResetViewManager;
+    view::ConfigureSystemSoftwareUpdateViewManager systemSoftwareUpdateViewManager;
+    view::ConfigureSystemRelayViewManager systemRelayViewManager;
+    view::ConfigureSystemWiFiViewManager systemWiFiViewManager;
 };
 
 } // namespace details

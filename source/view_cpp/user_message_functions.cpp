@@ -149,6 +149,10 @@ const std::map<int, const char *> &UserMessageFunctions::panelSourceTexts()
         {0x2048, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
                                    "Password contains national/special characters which are "
                                    "unlikely to work as WiFi password : %1")},
+        // After a factory reset: what was reset, and that the program ends.
+        {0x2049, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
+                                   "Panel settings reset. The control board and the Wi-Fi "
+                                   "settings were not reset. The program closes in 5 seconds.")},
     };
     return texts;
 }

@@ -28,7 +28,7 @@ QList<int> knownIds()
         ids.append(id);
     for (int id = 0x1000; id <= 0x1012; ++id)
         ids.append(id);
-    for (int id = 0x2001; id <= 0x2048; ++id) {
+    for (int id = 0x2001; id <= 0x2049; ++id) {
         if (!isPanelGap(id))
             ids.append(id);
     }
@@ -113,7 +113,7 @@ void TestUserMessageProvider::noOtherIdHasAText()
             found.append(id);
     }
     QCOMPARE(found, knownIds());
-    QCOMPARE(found.size(), 21 + 19 + 48);
+    QCOMPARE(found.size(), 21 + 19 + 49);
 }
 
 void TestUserMessageProvider::placeholdersMatchTheArgumentCount_data()
@@ -178,7 +178,7 @@ void TestUserMessageProvider::unknownIdGivesUnknownText_data()
     QTest::newRow("panel gap 0x2002") << 0x2002 << "Unknown user message id 8194 (0x2002)";
     QTest::newRow("panel gap 0x202a") << 0x202a << "Unknown user message id 8234 (0x202a)";
     QTest::newRow("panel gap 0x2043") << 0x2043 << "Unknown user message id 8259 (0x2043)";
-    QTest::newRow("past panel range") << 0x2049 << "Unknown user message id 8265 (0x2049)";
+    QTest::newRow("past panel range") << 0x204a << "Unknown user message id 8266 (0x204a)";
 }
 
 void TestUserMessageProvider::unknownIdGivesUnknownText()

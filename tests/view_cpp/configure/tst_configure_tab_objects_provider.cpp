@@ -118,6 +118,18 @@ void TestConfigureTabObjectsProvider::publishesEveryNameOnce()
         "configure_system_status_model",
         "configure_system_error_log_view_controller",
         "configure_system_error_log_model",
+        "configure_system_factory_reset_view_controller",
+        "configure_system_software_update_model",
+        "configure_system_software_update_instruction_model",
+        "configure_system_factory_reset_model",
+        "configure_system_relay_control_model",
+        "configure_system_relay_control_regulator_value_model",
+        "configure_wifi_controller",
+        "configure_wifi_model",
+        "configure_wifi_network_model",
+        "configure_wifi_network_info_model",
+        "configure_wifi_single_network_details_model",
+        "configure_wifi_external_units_model",
     };
     QCOMPARE(QSet<QString>(names.begin(), names.end()),
              QSet<QString>(expected.begin(), expected.end()));
@@ -217,6 +229,25 @@ void TestConfigureTabObjectsProvider::publishedObjectsAreTheManagersAndTheirMode
              provider.generalAboutIdentifyRcbViewManager.model());
     QCOMPARE(object("configure_general_about_linux_components_model"),
              licence.linuxComponentsModel());
+    auto &factoryReset = provider.systemFactoryResetViewManager;
+    auto &softwareUpdate = provider.systemSoftwareUpdateViewManager;
+    auto &relay = provider.systemRelayViewManager;
+    auto &wiFi = provider.systemWiFiViewManager;
+    QCOMPARE(object("configure_system_factory_reset_view_controller"), &factoryReset);
+    QCOMPARE(object("configure_system_factory_reset_model"), factoryReset.model());
+    QCOMPARE(object("configure_system_software_update_model"), softwareUpdate.model());
+    QCOMPARE(object("configure_system_software_update_instruction_model"),
+             softwareUpdate.instructionModel());
+    QCOMPARE(object("configure_system_relay_control_model"), relay.model());
+    QCOMPARE(object("configure_system_relay_control_regulator_value_model"),
+             relay.regulatorValueModel());
+    QCOMPARE(object("configure_wifi_controller"), &wiFi);
+    QCOMPARE(object("configure_wifi_model"), wiFi.wiFiModel());
+    QCOMPARE(object("configure_wifi_network_model"), wiFi.networkModel());
+    QCOMPARE(object("configure_wifi_network_info_model"), wiFi.networkInfoModel());
+    QCOMPARE(object("configure_wifi_single_network_details_model"),
+             wiFi.singleNetworkDetailsModel());
+    QCOMPARE(object("configure_wifi_external_units_model"), wiFi.externalUnitsModel());
     provider.publish(nullptr);
 }
 
@@ -239,7 +270,7 @@ void TestConfigureTabObjectsProvider::connectsToTheLinkBothWays()
 
 void TestConfigureTabObjectsProvider::connectsLanguageAndSaunaSignals_data()
 {
-    // No relay screen exists yet: the System menu is connected either way.
+    // The System menu is connected either way; the relay screen only when asked for.
     QTest::addColumn<bool>("connectRelayScreen");
     QTest::newRow("with relay screen") << true;
     QTest::newRow("without relay screen") << false;
@@ -268,6 +299,16 @@ void TestConfigureTabObjectsProvider::connectsLanguageAndSaunaSignals()
     emit link.saunaSystemReceiver()->saunaMasterProductChanged(
         signalInterface::MasterFuncDescTypes::E_sauna_ir);
     QVERIFY(rows().contains(QStringLiteral("IR")));
+    // The relay screen hears the sauna only when asked for: its regulator row needs the product.
+    view::ConfigureSystemRelayViewManager &relay = provider.systemRelayViewManager;
+    relay.onRelayControlMenuActive(true);
+    QCOMPARE(relay.model()->rowCount(), connectRelayScreen ? 1 : 0);
+    emit link.saunaSystemReceiver()->saunaRegulatorStateChanged(
+        signalInterface::RegulatorTypes::E_onOff);
+    QCOMPARE(modelReader::column(*relay.regulatorValueModel(), "value10"),
+             connectRelayScreen ? QVariantList({false, true, false})
+                                : QVariantList({true, false, false}));
+    relay.onRelayControlMenuActive(false);
     // And the PIN screen: its humidity control follows the function flags.
     view::ConfigureGeneralPinViewManager &pin = provider.generalPinViewManager;
     pin.onPinViewVisibleChanged(true);
@@ -303,6 +344,10 @@ void TestConfigureTabObjectsProvider::messageRaisersAreTheManagers()
     const QList<QObject *> raisers = provider.userMessageRaisers();
     QVERIFY(raisers.contains(&provider.systemViewManager));
     QVERIFY(raisers.contains(&provider.systemNetworkViewManager));
+    QVERIFY(raisers.contains(&provider.systemSoftwareUpdateViewManager));
+    QVERIFY(raisers.contains(&provider.systemFactoryResetViewManager));
+    // Nothing connects the Wi-Fi screen in this panel.
+    QVERIFY(!raisers.contains(&provider.systemWiFiViewManager));
     for (QObject *raiser : raisers)
         QVERIFY(raiser->metaObject()->indexOfSignal(
                     "panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage,"
