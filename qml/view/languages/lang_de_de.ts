@@ -1483,6 +1483,10 @@
         <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
         <translation>Das Passwort enthält länderspezifische oder Sonderzeichen, die in einem WLAN-Passwort wahrscheinlich nicht funktionieren: %1</translation>
     </message>
+    <message>
+        <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
+        <translation>Die Einstellungen des Bedienfelds wurden zurückgesetzt. Steuerplatine und WLAN-Einstellungen wurden nicht zurückgesetzt. Das Programm wird in 5 Sekunden beendet.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>
@@ -3131,6 +3135,75 @@
     <message>
         <source>Clear</source>
         <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFactoryResetViewManager</name>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemRelayViewManager</name>
+    <message>
+        <source>Regulator</source>
+        <translation>Regler</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Ein/Aus</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Geteilt</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemWiFiViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivieren</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>External Units</source>
+        <translation>Externe Geräte</translation>
+    </message>
+    <message>
+        <source>WiFi Networks</source>
+        <translation>WLAN-Netzwerke</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>No IP address found</source>
+        <translation>Keine IP-Adresse gefunden</translation>
+    </message>
+    <message>
+        <source>IP address: %1</source>
+        <translation>IP-Adresse: %1</translation>
+    </message>
+    <message>
+        <source>IP addresses</source>
+        <translation>IP-Adressen</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Kennung</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
     </message>
 </context>
 </TS>

@@ -1483,6 +1483,10 @@
         <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
         <translation>Salasanassa on kansallisia tai erikoismerkkejä, jotka eivät todennäköisesti toimi WiFi-salasanassa: %1</translation>
     </message>
+    <message>
+        <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
+        <translation>Paneelin asetukset palautettu. Ohjauskorttia ja WiFi-asetuksia ei palautettu. Ohjelma sulkeutuu 5 sekunnin kuluttua.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>
@@ -3131,6 +3135,75 @@
     <message>
         <source>Clear</source>
         <translation>Tyhjennä</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFactoryResetViewManager</name>
+    <message>
+        <source>Reset</source>
+        <translation>Palauta</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemRelayViewManager</name>
+    <message>
+        <source>Regulator</source>
+        <translation>Säädin</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automaattinen</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Päälle/Pois</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Jaettu</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemWiFiViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Ota käyttöön</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Verkko</translation>
+    </message>
+    <message>
+        <source>External Units</source>
+        <translation>Ulkoiset laitteet</translation>
+    </message>
+    <message>
+        <source>WiFi Networks</source>
+        <translation>WiFi-verkot</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Etsi</translation>
+    </message>
+    <message>
+        <source>No IP address found</source>
+        <translation>IP-osoitetta ei löytynyt</translation>
+    </message>
+    <message>
+        <source>IP address: %1</source>
+        <translation>IP-osoite: %1</translation>
+    </message>
+    <message>
+        <source>IP addresses</source>
+        <translation>IP-osoitteet</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Tunniste</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Salasana</translation>
     </message>
 </context>
 </TS>

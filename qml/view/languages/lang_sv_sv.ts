@@ -1483,6 +1483,10 @@
         <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
         <translation>Lösenordet innehåller nationella tecken eller specialtecken som troligen inte fungerar i ett WiFi-lösenord: %1</translation>
     </message>
+    <message>
+        <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
+        <translation>Panelens inställningar har återställts. Styrkortet och WiFi-inställningarna återställdes inte. Programmet stängs om 5 sekunder.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>
@@ -3131,6 +3135,75 @@
     <message>
         <source>Clear</source>
         <translation>Rensa</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFactoryResetViewManager</name>
+    <message>
+        <source>Reset</source>
+        <translation>Återställ</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemRelayViewManager</name>
+    <message>
+        <source>Regulator</source>
+        <translation>Regulator</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisk</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>På/Av</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Delad</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemWiFiViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivera</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Nätverk</translation>
+    </message>
+    <message>
+        <source>External Units</source>
+        <translation>Externa enheter</translation>
+    </message>
+    <message>
+        <source>WiFi Networks</source>
+        <translation>WiFi-nätverk</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Sök</translation>
+    </message>
+    <message>
+        <source>No IP address found</source>
+        <translation>Ingen IP-adress hittades</translation>
+    </message>
+    <message>
+        <source>IP address: %1</source>
+        <translation>IP-adress: %1</translation>
+    </message>
+    <message>
+        <source>IP addresses</source>
+        <translation>IP-adresser</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identitet</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Lösenord</translation>
     </message>
 </context>
 </TS>
