@@ -137,7 +137,8 @@ private:
         link.onConnectRequest(sauna.identity);
         QTRY_VERIFY_WITH_TIMEOUT(link.isConnected(), waitMs);
         // The sauna's clock has been reported.
-        QTRY_VERIFY_WITH_TIMEOUT(m_frame->controllerTab.timeController.systemTime().dateValid, waitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_frame->controllerTab.timeController.systemTime().dateValid,
+                                 waitMs);
         dismissPopups();
     }
 
@@ -152,8 +153,7 @@ private slots:
         pcPanel::InstanceSettings::setValue(
             QString::fromLatin1(control::Settings::pcPanelAutoConnectKey), false);
         // What the factory reset left for the next start.
-        control::Settings::setValue(QLatin1String(control::Settings::factoryResetInvokedKey),
-                                    true);
+        control::Settings::setValue(QLatin1String(control::Settings::factoryResetInvokedKey), true);
         control::Settings::setValue(QLatin1String(control::Settings::languageKey),
                                     int(LanguageTypes::E_english));
 
