@@ -6,6 +6,7 @@
 #include "sauna_bridge/bridge_connections.h"
 #include "view_cpp/gui_handler_control_panel.h"
 #include "view_cpp/main_window.h"
+#include "view_cpp/qeyboard.h"
 #include "view_cpp/start_up.h"
 
 #include <QQmlContext>
@@ -51,6 +52,9 @@ std::vector<Publication> publications(ConfigureTabObjectsProvider &provider)
     view::ConfigureSystemSoftwareUpdateViewManager &softwareUpdate =
         provider.systemSoftwareUpdateViewManager;
     view::ConfigureSystemWiFiViewManager &wiFi = provider.systemWiFiViewManager;
+    view::ConfigureSystemAuxViewManager &aux = provider.systemAuxViewManager;
+    view::ConfigureSystemAuxFragranceViewManager &fragrance = aux.fragranceManager();
+    view::ConfigureSystemAuxDescalingViewManager &descaling = aux.descalingManager();
     return {
         {"configure_limits_view_controller", &limits},
         {"configure_limits_selector_model", limits.model()},
@@ -144,6 +148,22 @@ std::vector<Publication> publications(ConfigureTabObjectsProvider &provider)
         {"configure_wifi_network_info_model", wiFi.networkInfoModel()},
         {"configure_wifi_single_network_details_model", wiFi.singleNetworkDetailsModel()},
         {"configure_wifi_external_units_model", wiFi.externalUnitsModel()},
+        // Auxiliary relay options, fragrance and descaling.
+        {"configure_system_aux_view_controller", &aux},
+        {"configure_system_aux_view_fragrance_controller", &fragrance},
+        {"fragrance_pump_manager", fragrance.pumpManager()},
+        {"fragrance_stop_manager", fragrance.stopManager()},
+        {"aux_single_overview", &aux},
+        {"configure_system_aux_model", aux.relayModel()},
+        {"configure_system_aux_single_overview_model", aux.functionModel()},
+        {"configure_system_aux_single_fragrance_model", fragrance.model()},
+        {"configure_system_aux_descaling_control", &descaling},
+        {"configure_system_aux_descaling_settings_model", descaling.settingsModel()},
+        {"configure_system_aux_descaling_start_time_manager", descaling.startTimeManager()},
+        {"configure_system_aux_descaling_duration_manager", descaling.durationManager()},
+        {"configure_system_aux_descaling_dosage_manager", descaling.dosageManager()},
+        {"configure_system_aux_descaling_weekday_settings_model", descaling.weekdayModel()},
+        {"configure_system_aux_descaling_weekday_repeat_model", descaling.repeatModel()},
     };
 }
 
@@ -184,6 +204,7 @@ ConfigureTabObjectsProvider::ConfigureTabObjectsProvider(QObject *parent)
     , systemSoftwareUpdateViewManager(parent)
     , systemRelayViewManager(parent)
     , systemWiFiViewManager(parent)
+    , systemAuxViewManager(parent)
 {
     generalAboutViewManager.setPanelVersion(QString::fromLatin1(startUp::softwareVersionText));
 }
@@ -281,6 +302,30 @@ int ConfigureTabObjectsProvider::connectToViews(view::GuiHandlerControlPanel &gu
     failed += systemSoftwareUpdateViewManager.connectToView(guiHandler.systemsSelectorItems());
     failed += systemFactoryResetViewManager.connectToView(guiHandler.systemsSelectorItems());
     failed += systemRelayViewManager.connectToView(guiHandler.systemRelayContainerItems());
+    // Auxiliary relay options, fragrance and descaling; the options screen renames a relay on
+    // the on-screen keyboard.
+    view::ConfigureSystemAuxFragranceViewManager &fragrance =
+        systemAuxViewManager.fragranceManager();
+    view::ConfigureSystemAuxDescalingViewManager &descaling =
+        systemAuxViewManager.descalingManager();
+    failed += systemAuxViewManager.connectToView(guiHandler.systemsSelectorItems());
+    failed += systemAuxViewManager.connectToAuxModelView(guiHandler.auxRelayListItems());
+    failed += systemAuxViewManager.connectToAuxSingleOverviewModelView(
+        guiHandler.auxSingleOverviewListItems());
+    failed += fragrance.connectToView(guiHandler.systemsSelectorItems());
+    failed += fragrance.connectPumpManagerToView(guiHandler.fragrancePumpItems());
+    failed += fragrance.connectStopManagerToView(guiHandler.fragranceStopItems());
+    failed += fragrance.connectDurationCommitsFromView(guiHandler.systemsSelectorItems());
+    failed +=
+        fragrance.connectToAuxSingleFragranceModelView(guiHandler.auxSingleFragranceListItems());
+    failed += descaling.connectToView(guiHandler.auxDescalingSettingsViewItems());
+    failed += descaling.connectStartTimeManagerToView(guiHandler.descalingStartTimeItems());
+    failed += descaling.connectDurationManagerToView(guiHandler.descalingDurationItems());
+    failed += descaling.connectDosageManagerToView(guiHandler.descalingDosageItems());
+    if (view::Qeyboard *keyboard = guiHandler.keyboard())
+        failed += keyboard->connectKeyboardTextRequests({&systemAuxViewManager});
+    else
+        ++failed;
     return failed;
 }
 
@@ -345,6 +390,8 @@ int ConfigureTabObjectsProvider::connectSaunaSignals(const QList<QObject *> &sen
     // Relay control, only when asked for.
     if (connectRelayScreen)
         failed += systemRelayViewManager.connectSaunaSignals(senders);
+    // Auxiliary relay options.
+    failed += systemAuxViewManager.connectSaunaSignals(senders);
     return failed;
 }
 
@@ -357,6 +404,8 @@ int ConfigureTabObjectsProvider::connectTimeSignals(const QList<QObject *> &send
     failed += dateTimeWeekBeginViewManager.connectTimeSignals(senders);
     // The error log's dates and times follow the panel's formats.
     failed += systemErrorLogViewManager.connectToTimeController(senders);
+    // Descaling: the first day of the week and the time format.
+    failed += systemAuxViewManager.descalingManager().connectToTimeController(senders);
     return failed;
 }
 
@@ -425,6 +474,15 @@ int ConfigureTabObjectsProvider::connectToBridge(
     failed += connectPcbOverheatLimitChangeRequest(sender, limits);
     // The error log's clear command.
     failed += connectErrorLogClearRequest(sender, {&systemErrorLogViewManager});
+    // Auxiliary relay options, fragrance and descaling share the relay and descaling requests.
+    const QList<QObject *> aux{&systemAuxViewManager};
+    const QList<QObject *> fragrance{&systemAuxViewManager.fragranceManager()};
+    const QList<QObject *> descaling{&systemAuxViewManager.descalingManager()};
+    failed += connectAuxRelayUpdateRequested(sender, aux);
+    failed += connectAuxRelayUpdateRequested(sender, fragrance);
+    failed += connectAuxRelayUpdateRequested(sender, descaling);
+    failed += connectDescalingChangeRequested(sender, aux);
+    failed += connectDescalingChangeRequested(sender, descaling);
     return failed;
 }
 
@@ -471,8 +529,12 @@ int ConfigureTabObjectsProvider::connectAdvancedAndSystemRequests(
 
 QList<QObject *> ConfigureTabObjectsProvider::userMessageRaisers()
 {
-    return {&generalAboutLicenseInfoViewManager, &systemViewManager, &systemErrorLogViewManager,
-            &systemSoftwareUpdateViewManager, &systemFactoryResetViewManager,
+    return {&generalAboutLicenseInfoViewManager,
+            &systemViewManager,
+            &systemErrorLogViewManager,
+            &systemAuxViewManager,
+            &systemSoftwareUpdateViewManager,
+            &systemFactoryResetViewManager,
             &systemNetworkViewManager};
 }
 

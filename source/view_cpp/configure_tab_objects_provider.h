@@ -20,6 +20,7 @@
 #include "view_cpp/configure/configure_general_view_manager.h"
 #include "view_cpp/configure/configure_limits_not_allowed_start_view_manager.h"
 #include "view_cpp/configure/configure_limits_view_manager.h"
+#include "view_cpp/configure/configure_system_aux_view_manager.h"
 #include "view_cpp/configure/configure_system_cleanup_view_manager.h"
 #include "view_cpp/configure/configure_system_error_log_view_manager.h"
 #include "view_cpp/configure/configure_system_factory_reset_view_manager.h"
@@ -153,6 +154,8 @@ public:
     view::ConfigureSystemSoftwareUpdateViewManager systemSoftwareUpdateViewManager;
     view::ConfigureSystemRelayViewManager systemRelayViewManager;
     view::ConfigureSystemWiFiViewManager systemWiFiViewManager;
+    // Auxiliary relay options, with their fragrance and descaling settings as its members.
+    view::ConfigureSystemAuxViewManager systemAuxViewManager;
 };
 
 } // namespace details

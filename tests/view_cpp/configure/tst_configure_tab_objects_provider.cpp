@@ -130,6 +130,22 @@ void TestConfigureTabObjectsProvider::publishesEveryNameOnce()
         "configure_wifi_network_info_model",
         "configure_wifi_single_network_details_model",
         "configure_wifi_external_units_model",
+        // Auxiliary relay options, fragrance and descaling.
+        "configure_system_aux_view_controller",
+        "configure_system_aux_view_fragrance_controller",
+        "fragrance_pump_manager",
+        "fragrance_stop_manager",
+        "aux_single_overview",
+        "configure_system_aux_model",
+        "configure_system_aux_single_overview_model",
+        "configure_system_aux_single_fragrance_model",
+        "configure_system_aux_descaling_control",
+        "configure_system_aux_descaling_settings_model",
+        "configure_system_aux_descaling_start_time_manager",
+        "configure_system_aux_descaling_duration_manager",
+        "configure_system_aux_descaling_dosage_manager",
+        "configure_system_aux_descaling_weekday_settings_model",
+        "configure_system_aux_descaling_weekday_repeat_model",
     };
     QCOMPARE(QSet<QString>(names.begin(), names.end()),
              QSet<QString>(expected.begin(), expected.end()));
@@ -173,6 +189,29 @@ void TestConfigureTabObjectsProvider::publishedObjectsAreTheManagersAndTheirMode
     QCOMPARE(object("configure_general_selector_model"), provider.generalViewManager.model());
     QCOMPARE(object("configure_general_pin_view_controller"), &provider.generalPinViewManager);
     QCOMPARE(object("configure_general_pin_model"), provider.generalPinViewManager.model());
+
+    auto &aux = provider.systemAuxViewManager;
+    auto &fragrance = aux.fragranceManager();
+    auto &descaling = aux.descalingManager();
+    QCOMPARE(object("configure_system_aux_view_controller"), &aux);
+    QCOMPARE(object("aux_single_overview"), &aux);
+    QCOMPARE(object("configure_system_aux_model"), aux.relayModel());
+    QCOMPARE(object("configure_system_aux_single_overview_model"), aux.functionModel());
+    QCOMPARE(object("configure_system_aux_view_fragrance_controller"), &fragrance);
+    QCOMPARE(object("configure_system_aux_single_fragrance_model"), fragrance.model());
+    QCOMPARE(object("fragrance_pump_manager"), fragrance.pumpManager());
+    QCOMPARE(object("fragrance_stop_manager"), fragrance.stopManager());
+    QCOMPARE(object("configure_system_aux_descaling_control"), &descaling);
+    QCOMPARE(object("configure_system_aux_descaling_settings_model"), descaling.settingsModel());
+    QCOMPARE(object("configure_system_aux_descaling_weekday_settings_model"),
+             descaling.weekdayModel());
+    QCOMPARE(object("configure_system_aux_descaling_weekday_repeat_model"),
+             descaling.repeatModel());
+    QCOMPARE(object("configure_system_aux_descaling_start_time_manager"),
+             descaling.startTimeManager());
+    QCOMPARE(object("configure_system_aux_descaling_duration_manager"),
+             descaling.durationManager());
+    QCOMPARE(object("configure_system_aux_descaling_dosage_manager"), descaling.dosageManager());
 
     auto &advanced = provider.advancedSettingsViewManager;
     auto &fan = provider.advancedSettingsFanViewManager;

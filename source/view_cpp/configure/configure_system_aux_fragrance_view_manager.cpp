@@ -1,0 +1,167 @@
+#include "view_cpp/configure/configure_system_aux_fragrance_view_manager.h"
+
+#include "signal_interface/configure_types.h"
+#include "signal_interface/sender_connections.h"
+#include "view_cpp/configure/configure_system_aux_relay_store.h"
+#include "view_cpp/stepper_controller_item.h"
+
+namespace view {
+
+using ::signalInterface::AuxiliaryRelayTypes;
+using ::signalInterface::ConfigureTypes;
+
+namespace {
+constexpr int onlySubmenu = 0;
+constexpr int layoutTop = 0;
+constexpr int layoutBottom = 2;
+constexpr qint64 msPerTenth = 100;
+constexpr qint64 msPerSecond = 1000;
+} // namespace
+
+ConfigureSystemAuxFragranceViewManager::ConfigureSystemAuxFragranceViewManager(
+    const AuxRelayStore *store, QObject *parent)
+    : ConfigureViewManagerBase(parent)
+    , m_store(store)
+    , m_model(StepperControllerItem::roleNames(), this)
+    , m_pumpManager(this)
+    , m_stopManager(this)
+{
+    m_pumpManager.setLowerLimit(pumpLowerLimitMs);
+    m_pumpManager.setUpperLimit(pumpUpperLimitMs);
+    m_pumpManager.setComponentSteps(1, 1, 1, int(msPerTenth));
+    m_stopManager.setLowerLimit(stopLowerLimitMs);
+    m_stopManager.setUpperLimit(stopUpperLimitMs);
+}
+
+ConfigureSystemAuxFragranceViewManager::~ConfigureSystemAuxFragranceViewManager() = default;
+
+int ConfigureSystemAuxFragranceViewManager::connectToView(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(senders, this,
+                                           {{SIGNAL(optionsFragranceViewVisibleChanged(bool)),
+                                             SLOT(onOptionsFragranceViewVisibleChanged(bool))}});
+}
+
+int ConfigureSystemAuxFragranceViewManager::connectDurationCommitsFromView(
+    const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(auxPumpDurationCommit()), SLOT(onAuxPumpDurationCommit())},
+         {SIGNAL(auxStopDurationCommit()), SLOT(onAuxStopDurationCommit())}});
+}
+
+int ConfigureSystemAuxFragranceViewManager::connectToAuxSingleFragranceModelView(
+    const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(auxFragranceSettingSelected(int)), SLOT(onAuxFragranceSettingSelected(int))}});
+}
+
+int ConfigureSystemAuxFragranceViewManager::connectPumpManagerToView(
+    const QList<QObject *> &senders)
+{
+    return m_pumpManager.connectChangeRequests(senders);
+}
+
+int ConfigureSystemAuxFragranceViewManager::connectStopManagerToView(
+    const QList<QObject *> &senders)
+{
+    return m_stopManager.connectChangeRequests(senders);
+}
+
+void ConfigureSystemAuxFragranceViewManager::onOptionsFragranceViewVisibleChanged(bool visible)
+{
+    m_model.clear();
+    if (!visible)
+        return;
+    auto *pump = new RowItem(onlySubmenu, layoutTop, QStringLiteral("multiple"));
+    pump->setApplId(AuxiliaryRelayTypes::E_pump);
+    m_pumpRow = pump;
+    m_model.appendItem(pump);
+    auto *stop = new RowItem(onlySubmenu, layoutBottom, QStringLiteral("multiple"));
+    stop->setApplId(AuxiliaryRelayTypes::E_stop);
+    m_stopRow = stop;
+    m_model.appendItem(stop);
+    refresh();
+}
+
+QString ConfigureSystemAuxFragranceViewManager::pumpTimeText(quint32 tenthsOfSecond)
+{
+    const quint32 p = tenthsOfSecond;
+    QString text;
+    if (p / 600 > 0)
+        text += QString::number(p / 600) + tr("min") + QLatin1Char(' ');
+    text += QString::number((p / 10) % 60) + tr("s") + QLatin1Char(' ');
+    if ((p % 10) * 100 > 0)
+        text += QString::number((p % 10) * 100) + tr("ms");
+    return text;
+}
+
+QString ConfigureSystemAuxFragranceViewManager::stopTimeText(quint32 seconds)
+{
+    const quint32 s = seconds;
+    QString text;
+    if (s / 3600 > 0)
+        text += QString::number(s / 3600) + tr("h") + QLatin1Char(' ');
+    text += QString::number((s / 60) % 60) + tr("min") + QLatin1Char(' ');
+    if (s % 60 > 0)
+        text += QString::number(s % 60) + tr("s");
+    return text;
+}
+
+void ConfigureSystemAuxFragranceViewManager::refresh()
+{
+    const AuxRelayStore::AuxiliaryRelayPost &relay = m_store->selectedRelay();
+    if (!m_pumpRow.isNull()) {
+        m_pumpRow->setTextOnSubMenu(tr("Pump"));
+        m_pumpRow->setTextValue2(pumpTimeText(relay.onTimeValue));
+    }
+    if (!m_stopRow.isNull()) {
+        m_stopRow->setTextOnSubMenu(tr("Stop"));
+        m_stopRow->setTextValue2(stopTimeText(relay.offTimeValue));
+    }
+    m_model.updateLayoutOrder();
+}
+
+void ConfigureSystemAuxFragranceViewManager::onAuxFragranceSettingSelected(int setting)
+{
+    AuxiliaryRelayTypes::FragranceSetting chosen;
+    if (!AuxiliaryRelayTypes::fromInt(setting, chosen))
+        return;
+    const AuxRelayStore::AuxiliaryRelayPost &relay = m_store->selectedRelay();
+    if (chosen == AuxiliaryRelayTypes::E_pump) {
+        m_pumpManager.setValueCheckLimits(qint64(relay.onTimeValue) * msPerTenth);
+        emit editSelected(ConfigureTypes::E_optionsAuxSingleFragrancePump);
+    } else {
+        m_stopManager.setValueCheckLimits(qint64(relay.offTimeValue) * msPerSecond);
+        emit editSelected(ConfigureTypes::E_optionsAuxSingleFragranceStop);
+    }
+}
+
+void ConfigureSystemAuxFragranceViewManager::onAuxPumpDurationCommit()
+{
+    const std::optional<qint64> value = m_pumpManager.value();
+    if (!value)
+        return;
+    AuxRelayStore::AuxiliaryRelayPost relay = m_store->selectedRelay();
+    relay.function = AuxiliaryRelayTypes::E_frequency;
+    relay.onTimeValue = quint32(*value / msPerTenth);
+    relay.onTimeScaling = AuxiliaryRelayTypes::E_100_msec;
+    emit auxRelayUpdateRequested(relay);
+}
+
+void ConfigureSystemAuxFragranceViewManager::onAuxStopDurationCommit()
+{
+    const std::optional<qint64> value = m_stopManager.value();
+    if (!value)
+        return;
+    AuxRelayStore::AuxiliaryRelayPost relay = m_store->selectedRelay();
+    relay.function = AuxiliaryRelayTypes::E_frequency;
+    relay.offTimeValue = quint32(*value / msPerSecond);
+    relay.offTimeScaling = AuxiliaryRelayTypes::E_seconds;
+    emit auxRelayUpdateRequested(relay);
+}
+
+} // namespace view
