@@ -1,5 +1,6 @@
 #pragma once
 
+#include "aux_relay_records.h"
 #include "sauna_error_log.h"
 #include "sauna_records.h"
 
@@ -45,12 +46,15 @@ struct SaunaReport
     std::vector<QString> dataErrors;
     // Error log entries as they now stand; a cleared entry is reported not in use.
     std::vector<ErrorLogEntry> errorLog;
+    // Auxiliary relays, each as it now stands, and the descaling settings when they changed.
+    std::vector<AuxRelayRecord> auxRelays;
+    std::optional<DescalingRecord> descaling;
 
     bool isEmpty() const
     {
         return integers.empty() && booleans.empty() && enums.isEmpty() && !stateChanged &&
                favorites.empty() && calendarPrograms.empty() && dataErrors.empty() &&
-               errorLog.empty();
+               errorLog.empty() && auxRelays.empty() && !descaling;
     }
 
     void append(const SaunaReport &other)
@@ -77,6 +81,9 @@ struct SaunaReport
                                 other.calendarPrograms.end());
         dataErrors.insert(dataErrors.end(), other.dataErrors.begin(), other.dataErrors.end());
         errorLog.insert(errorLog.end(), other.errorLog.begin(), other.errorLog.end());
+        auxRelays.insert(auxRelays.end(), other.auxRelays.begin(), other.auxRelays.end());
+        if (other.descaling)
+            descaling = other.descaling;
     }
 };
 

@@ -196,6 +196,7 @@ SaunaReport SaunaStateModel::fullReport() const
     report.stateChanged = true;
     m_records.appendAll(report);
     report.errorLog = m_errorLog.inUse();
+    m_auxRelays.appendAll(report);
     return report;
 }
 
@@ -362,6 +363,16 @@ SaunaRecordStore::Limits SaunaStateModel::recordLimits() const
 SaunaReport SaunaStateModel::requestFavorite(const FavoriteChange &change)
 {
     return m_records.changeFavorite(change, recordLimits());
+}
+
+SaunaReport SaunaStateModel::requestAuxRelay(const AuxRelayChange &change)
+{
+    return m_auxRelays.changeRelay(change);
+}
+
+SaunaReport SaunaStateModel::requestDescaling(const DescalingChange &change)
+{
+    return m_auxRelays.changeDescaling(change);
 }
 
 SaunaReport SaunaStateModel::requestCalendarProgram(const CalendarChange &change)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "aux_relay_store.h"
 #include "sauna_record_store.h"
 #include "sauna_report.h"
 
@@ -179,6 +180,11 @@ public:
     // settings and starts a bath with them.
     SaunaReport startFavorite(quint32 index);
 
+    // An auxiliary relay post or a descaling message: changes one relay or the descaling.
+    SaunaReport requestAuxRelay(const AuxRelayChange &change);
+    SaunaReport requestDescaling(const DescalingChange &change);
+    const AuxRelayStore &auxRelays() const { return m_auxRelays; }
+
     // One tick of the heating timer, elapsedMs after the previous one.
     SaunaReport heatStep(int elapsedMs);
 
@@ -207,6 +213,7 @@ private:
     std::map<int, bool> m_booleans;
     EnumSettings m_enums;
     SaunaRecordStore m_records;
+    AuxRelayStore m_auxRelays;
     int m_state = SaunaStateValue::Off;
     qint64 m_clockOffsetMs = 0;
     int m_runningMs = 0; // time switched on since the last whole minute

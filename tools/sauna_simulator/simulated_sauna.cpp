@@ -236,6 +236,7 @@ SaunaReport SimulatedSauna::handleRequests(const vaholumo::External_to_sauna &en
             changes.append(m_model.requestEnums(settings));
     }
     changes.append(applyRecordPosts(envelope, m_model));
+    changes.append(handleAuxRelayRequests(envelope));
     if (envelope.has_sauna_state_change_request()) {
         const vaholumo::Sauna_state_change_request &request = envelope.sauna_state_change_request();
         if (request.has_state())
@@ -245,6 +246,22 @@ SaunaReport SimulatedSauna::handleRequests(const vaholumo::External_to_sauna &en
                 m_model.requestSystemTime(request.system_time(), QDateTime::currentDateTimeUtc()));
         if (!request.has_state() && !request.has_system_time())
             changes.dataErrors.push_back(QStringLiteral("state request without state or time"));
+    }
+    return changes;
+}
+
+SaunaReport SimulatedSauna::handleAuxRelayRequests(const vaholumo::External_to_sauna &envelope)
+{
+    SaunaReport changes;
+    for (const vaholumo::Aux_relay_post &post : envelope.aux_relay_post()) {
+        const AuxRelayChange change = decodeAuxRelayPost(post);
+        emit auxRelayRequested(change);
+        changes.append(m_model.requestAuxRelay(change));
+    }
+    if (envelope.has_descaling()) {
+        const DescalingChange change = decodeDescaling(envelope.descaling());
+        emit descalingRequested(change);
+        changes.append(m_model.requestDescaling(change));
     }
     return changes;
 }

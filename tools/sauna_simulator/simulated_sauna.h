@@ -67,6 +67,10 @@ signals:
     void booleanRequested(int requestId, bool value);
     // A datagram that failed to parse, that no handler takes, or that arrived while silent.
     void datagramDropped(const QHostAddress &address, quint16 port);
+    // A panel's auxiliary relay post or descaling message as it arrived, before the sauna checks
+    // it.
+    void auxRelayRequested(const tools::AuxRelayChange &change);
+    void descalingRequested(const tools::DescalingChange &change);
     // A panel asked for the buzzer of a relay control board (0 primary, 1 and 2 secondary).
     void buzzerRequested(int controlBoard);
     // A panel asked to empty the error log.
@@ -88,6 +92,8 @@ private:
     void handleConnectRequest(const vaholumo::External_to_sauna &envelope,
                               const QHostAddress &address, quint16 port);
     SaunaReport handleRequests(const vaholumo::External_to_sauna &envelope, Panel &panel);
+    // The auxiliary relay posts and the descaling message of the envelope, in that order.
+    SaunaReport handleAuxRelayRequests(const vaholumo::External_to_sauna &envelope);
     SaunaReport handleGeneralCommand(const vaholumo::General_command &command, Panel &panel);
     void heat();
     void superviseConnections();

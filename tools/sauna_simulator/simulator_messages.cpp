@@ -139,6 +139,34 @@ void fillErrorPosts(const std::vector<ErrorLogEntry> &entries,
     }
 }
 
+void fillAuxRelay(const AuxRelayRecord &record, vaholumo::Aux_relay_post_sauna *report)
+{
+    report->set_connected(record.connected);
+    vaholumo::Aux_relay_post *relay = report->mutable_relay();
+    relay->set_index(record.index);
+    if (vaholumo::Aux_relay_post_function_t_IsValid(record.function))
+        relay->set_function(static_cast<vaholumo::Aux_relay_post_function_t>(record.function));
+    appendCodeUnits(record.name, relay->mutable_name());
+    relay->set_activated(record.activated);
+    const auto fillTiming = [](const AuxRelayTiming &timing, vaholumo::Aux_relay_timing *out) {
+        if (vaholumo::Aux_relay_timing_scaling_t_IsValid(timing.scaling))
+            out->set_scaling(static_cast<vaholumo::Aux_relay_timing_scaling_t>(timing.scaling));
+        out->set_value(timing.value);
+    };
+    fillTiming(record.offTime, relay->mutable_off_time());
+    fillTiming(record.onTime, relay->mutable_on_time());
+}
+
+void fillDescaling(const DescalingRecord &record, vaholumo::Descaling *descaling)
+{
+    if (record.relayIndex)
+        descaling->set_relay_index(*record.relayIndex);
+    descaling->set_enabled(record.enabled);
+    descaling->set_weekday(record.weekday);
+    descaling->set_start_time(record.startTime);
+    descaling->set_dosage(record.dosage);
+}
+
 void fillReport(const SaunaReport &report, const SaunaStateModel &model, const QDateTime &nowUtc,
                 vaholumo::Sauna_to_external &envelope)
 {
@@ -167,6 +195,10 @@ void fillReport(const SaunaReport &report, const SaunaStateModel &model, const Q
     for (const QString &description : report.dataErrors)
         envelope.add_data_error()->set_description(description.toStdString());
     fillErrorPosts(report.errorLog, envelope);
+    for (const AuxRelayRecord &relay : report.auxRelays)
+        fillAuxRelay(relay, envelope.add_aux_relay_post_sauna());
+    if (report.descaling)
+        fillDescaling(*report.descaling, envelope.mutable_descaling());
 }
 
 void fillControlBoardSupport(vaholumo::Control_board_support *support)
@@ -291,6 +323,49 @@ CalendarChange decodeCalendarPost(const vaholumo::Calendar_post &post)
         change.favorite = post.favorite();
     if (post.has_extra_flag())
         change.extraFlag = post.extra_flag();
+    return change;
+}
+
+AuxRelayChange decodeAuxRelayPost(const vaholumo::Aux_relay_post &post)
+{
+    AuxRelayChange change;
+    if (post.has_index())
+        change.index = post.index();
+    if (post.has_function())
+        change.function = int(post.function());
+    const std::optional<QString> name = textFromCodeUnits(post.name());
+    change.nameIsText = name.has_value();
+    change.name = name.value_or(QString());
+    if (post.has_activated())
+        change.activated = post.activated();
+    const auto decodeTiming = [&change](bool present, const vaholumo::Aux_relay_timing &timing,
+                                        std::optional<AuxRelayTiming> &out) {
+        if (!present)
+            return;
+        if (!timing.has_scaling() || !timing.has_value()) {
+            change.timingIncomplete = true;
+            return;
+        }
+        out = AuxRelayTiming{int(timing.scaling()), timing.value()};
+    };
+    decodeTiming(post.has_off_time(), post.off_time(), change.offTime);
+    decodeTiming(post.has_on_time(), post.on_time(), change.onTime);
+    return change;
+}
+
+DescalingChange decodeDescaling(const vaholumo::Descaling &descaling)
+{
+    DescalingChange change;
+    if (descaling.has_relay_index())
+        change.relayIndex = descaling.relay_index();
+    if (descaling.has_enabled())
+        change.enabled = descaling.enabled();
+    if (descaling.has_weekday())
+        change.weekday = descaling.weekday();
+    if (descaling.has_start_time())
+        change.startTime = descaling.start_time();
+    if (descaling.has_dosage())
+        change.dosage = descaling.dosage();
     return change;
 }
 

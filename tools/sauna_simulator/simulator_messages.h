@@ -11,7 +11,9 @@
 #include <vector>
 
 namespace vaholumo {
+class Aux_relay_post;
 class Calendar_post;
+class Descaling;
 class Connect_request;
 class Enum_value_change_request;
 class External_to_sauna;
@@ -91,6 +93,10 @@ std::optional<ConnectRequest> decodeConnectRequest(const vaholumo::Connect_reque
 EnumSettings decodeEnumRequest(const vaholumo::Enum_value_change_request &request);
 FavoriteChange decodeFavoritePost(const vaholumo::Favorite_post &post);
 CalendarChange decodeCalendarPost(const vaholumo::Calendar_post &post);
+
+// Auxiliary relay posts and descaling messages as the sauna reads them.
+AuxRelayChange decodeAuxRelayPost(const vaholumo::Aux_relay_post &post);
+DescalingChange decodeDescaling(const vaholumo::Descaling &descaling);
 
 // Hands every favorite and calendar post of the envelope to the model, in wire order, and
 // returns what they changed.
