@@ -161,7 +161,10 @@ Item {
                     font.pixelSize: Theme.fontSmall
                 }
                 Text {
+                    // A selectable submenu is a choice too: it carries the check mark of the
+                    // chosen one beside its arrow.
                     visible: row.checked && (row.itemType === "only_checkmark"
+                                             || row.itemType === "selectableSubmenu"
                                              || row.itemType === "mix_checkmark_submenu")
                     text: "✓"
                     color: Theme.accent

@@ -57,6 +57,13 @@ Item {
     Component.onCompleted: {
         systemPages[ConfigureTypes.E_tankAutoEmptying] = tankAutoEmptyingPage
         systemPages[ConfigureTypes.E_cleanup] = cleanupPage
+        // The auxiliary relay options.
+        systemPages[ConfigureTypes.E_optionsAux] = auxRelaysPage
+    }
+
+    Component {
+        id: auxRelaysPage
+        AuxRelaysPage {}
     }
 
     Component {

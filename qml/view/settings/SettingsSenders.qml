@@ -31,6 +31,12 @@ Item {
     property alias tankAutoEmptying: tankAutoEmptyingEditor
     property alias standbyReduction: standbyReductionEditor
     property alias standbyWaterTemperature: standbyWaterTemperatureEditor
+    // The editors of the auxiliary relay options' fragrance and descaling screens.
+    property alias fragrancePump: fragrancePumpEditor
+    property alias fragranceStop: fragranceStopEditor
+    property alias descalingStartTime: descalingStartTimeEditor
+    property alias descalingDuration: descalingDurationEditor
+    property alias descalingDosage: descalingDosageEditor
 
     visible: false
 
@@ -253,21 +259,25 @@ Item {
     }
 
     Item {
+        id: fragrancePumpEditor
         objectName: "fragrance_pump"
         signal durationChangeRequested(int component, int direction)
     }
 
     Item {
+        id: fragranceStopEditor
         objectName: "fragrance_stop"
         signal durationChangeRequested(int component, int direction)
     }
 
     Item {
+        id: descalingDurationEditor
         objectName: "descalingDurationControl"
         signal durationChangeRequested(int component, int direction)
     }
 
     Item {
+        id: descalingStartTimeEditor
         objectName: "descalingStartTimeControl"
         signal timeChangeRequested(int component, int direction)
     }
@@ -310,6 +320,7 @@ Item {
     }
 
     Item {
+        id: descalingDosageEditor
         objectName: "descalingDosageControl"
         signal valueChangeRequested(int direction)
     }

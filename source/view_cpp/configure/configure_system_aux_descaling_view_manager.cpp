@@ -298,6 +298,9 @@ void ConfigureSystemAuxDescalingViewManager::onAuxDescalingSettingSelected(int s
         m_startTimeManager.setValue(QDateTime(editorDate(), start));
         m_startTimeLoaded = true;
         emit editSelected(ConfigureTypes::E_optionsAuxDescalingStartTime);
+        // The editor page is made by the selection: tell it the value it missed.
+        m_startTimeManager.emitFormattedValue();
+        m_startTimeManager.emitLimitsReached();
         break;
     }
     case AuxiliaryRelayTypes::E_duration:
@@ -310,6 +313,8 @@ void ConfigureSystemAuxDescalingViewManager::onAuxDescalingSettingSelected(int s
     case AuxiliaryRelayTypes::E_dosage:
         m_dosageManager.setValue(descaling.dosage);
         emit editSelected(ConfigureTypes::E_optionsAuxDescalingDosage);
+        m_dosageManager.emitValueChanged();
+        m_dosageManager.checkLimits();
         break;
     case AuxiliaryRelayTypes::E_weekday:
         emit editSelected(ConfigureTypes::E_optionsAuxDescalingWeekday);

@@ -13,6 +13,8 @@ Item {
     property string title
     property QtObject manager: null
     property QtObject stepTarget: null
+    // Minutes and seconds instead of hours and minutes, for a duration of a few minutes.
+    property bool minutesAndSeconds: false
 
     signal saveRequested()
 
@@ -38,6 +40,7 @@ Item {
             Layout.fillWidth: true
             label: page.title
             manager: page.manager
+            minutesAndSeconds: page.minutesAndSeconds
             onDurationChangeRequested: (component, direction) =>
                 page.stepTarget.durationChangeRequested(component, direction)
         }
