@@ -3206,4 +3206,161 @@
         <translation>Passwort</translation>
     </message>
 </context>
+<context>
+    <name>view::ConfigureSystemAuxViewManager</name>
+    <message>
+        <source>Not in use</source>
+        <translation>Nicht verwendet</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Ein/Aus</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Duft</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Entkalkung</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxFragranceViewManager</name>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Pumpe</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxDescalingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivieren</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dosierung</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Wochentag</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Zuletzt</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Jede Woche</translation>
+    </message>
+    <message>
+        <source>Every 2nd week</source>
+        <translation>Jede 2. Woche</translation>
+    </message>
+    <message>
+        <source>Every 3rd week</source>
+        <translation>Jede 3. Woche</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monatlich</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelaysPage</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Duft</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Entkalkung</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelayPage</name>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>AuxFragrancePage</name>
+    <message>
+        <source>Pump</source>
+        <translation>Pumpe</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>AuxDescalingPage</name>
+    <message>
+        <source>Start time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dosierung</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Wochentag</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Wiederholung</translation>
+    </message>
+</context>
 </TS>

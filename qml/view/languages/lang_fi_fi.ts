@@ -3206,4 +3206,161 @@
         <translation>Salasana</translation>
     </message>
 </context>
+<context>
+    <name>view::ConfigureSystemAuxViewManager</name>
+    <message>
+        <source>Not in use</source>
+        <translation>Ei käytössä</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Päälle/Pois</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Tuoksu</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Kalkinpoisto</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxFragranceViewManager</name>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Pumppu</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Tauko</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxDescalingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Käytössä</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Alkamisaika</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Kesto</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Annostus</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Viikonpäivä</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Edellinen</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Toisto</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Joka viikko</translation>
+    </message>
+    <message>
+        <source>Every 2nd week</source>
+        <translation>Joka 2. viikko</translation>
+    </message>
+    <message>
+        <source>Every 3rd week</source>
+        <translation>Joka 3. viikko</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Kuukausittain</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelaysPage</name>
+    <message>
+        <source>Options</source>
+        <translation>Lisävarusteet</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Tuoksu</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Kalkinpoisto</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelayPage</name>
+    <message>
+        <source>Function</source>
+        <translation>Toiminto</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+</context>
+<context>
+    <name>AuxFragrancePage</name>
+    <message>
+        <source>Pump</source>
+        <translation>Pumppu</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Tauko</translation>
+    </message>
+</context>
+<context>
+    <name>AuxDescalingPage</name>
+    <message>
+        <source>Start time</source>
+        <translation>Alkamisaika</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Kesto</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Annostus</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Viikonpäivä</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Toisto</translation>
+    </message>
+</context>
 </TS>

@@ -3206,4 +3206,161 @@
         <translation>Lösenord</translation>
     </message>
 </context>
+<context>
+    <name>view::ConfigureSystemAuxViewManager</name>
+    <message>
+        <source>Not in use</source>
+        <translation>Används inte</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>På/Av</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Doft</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Avkalkning</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxFragranceViewManager</name>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Pump</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Paus</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxDescalingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivera</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Starttid</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Varaktighet</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dosering</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Veckodag</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Senast</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Upprepa</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Varje vecka</translation>
+    </message>
+    <message>
+        <source>Every 2nd week</source>
+        <translation>Varannan vecka</translation>
+    </message>
+    <message>
+        <source>Every 3rd week</source>
+        <translation>Var tredje vecka</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Månadsvis</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelaysPage</name>
+    <message>
+        <source>Options</source>
+        <translation>Tillval</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Doft</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Avkalkning</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelayPage</name>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+</context>
+<context>
+    <name>AuxFragrancePage</name>
+    <message>
+        <source>Pump</source>
+        <translation>Pump</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Paus</translation>
+    </message>
+</context>
+<context>
+    <name>AuxDescalingPage</name>
+    <message>
+        <source>Start time</source>
+        <translation>Starttid</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Varaktighet</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dosering</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Veckodag</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Upprepa</translation>
+    </message>
+</context>
 </TS>
