@@ -244,12 +244,15 @@ private slots:
         QTRY_VERIFY(shownRowIds(QStringLiteral("settingsList")).contains(ConfigureTypes::E_pin));
         STEP(saveScreenshot(QStringLiteral("general_menu")));
 
-        // PIN: the list is built as the page opens, with the humidity row the sauna offers.
+        // PIN: the list is built as the page opens, with the humidity row the sauna offers and
+        // the auxiliary relays in use that do not descale: relays 0 and 1 of the simulated sauna
+        // (relay 2 is not in use, relay 4 is its descaling pump).
         STEP(tapRow(QStringLiteral("settingsList"), ConfigureTypes::E_pin));
         QTRY_VERIFY(findVisibleItem(sceneRoot(), QStringLiteral("pinSettingsPage")));
         QTRY_COMPARE(shownRowIds(QStringLiteral("settingsList"))
                          .mid(ConfigureGeneralPinViewManager::firstControlRow),
-                     QList<int>({-1, -2, -3, -4}));
+                     QList<int>({-1, -2, -3, -4, ConfigureGeneralPinViewManager::E_auxIdBase,
+                                 ConfigureGeneralPinViewManager::E_auxIdBase + 1}));
 
         // The lock switch: the controller switches, the switch shows what it answered.
         QQuickItem *toggle = waitForItem(QStringLiteral("rowToggle"));
