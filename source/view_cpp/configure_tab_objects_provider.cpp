@@ -1,9 +1,13 @@
 #include "view_cpp/configure_tab_objects_provider.h"
 
 #include "control/calendar_queue_controller.h"
+#include "control/haptic_sensor_controller.h"
+#include "control/humidity_controller.h"
+#include "control/temperature_controller.h"
 #include "control/time_controller.h"
 #include "pc_panel/sauna_communication.h"
 #include "sauna_bridge/bridge_connections.h"
+#include "signal_interface/sender_connections.h"
 #include "view_cpp/gui_handler_control_panel.h"
 #include "view_cpp/main_window.h"
 #include "view_cpp/qeyboard.h"
@@ -164,6 +168,16 @@ std::vector<Publication> publications(ConfigureTabObjectsProvider &provider)
         {"configure_system_aux_descaling_dosage_manager", descaling.dosageManager()},
         {"configure_system_aux_descaling_weekday_settings_model", descaling.weekdayModel()},
         {"configure_system_aux_descaling_weekday_repeat_model", descaling.repeatModel()},
+        // Facility type, bath priority, pause timer, filter, IR and haptic feedback. The IR
+        // screen's model is published under the name of a controller.
+        {"configure_system_ir_view_controller", provider.systemIrViewManager.model()},
+        {"configure_system_bath_type_priority_model",
+         provider.systemBathPriorityViewManager.model()},
+        {"configure_system_filter_model", provider.systemFilterViewManager.model()},
+        {"configure_system_facility_type_model", provider.systemFacilityTypeViewManager.model()},
+        {"configure_system_reset_timer_model", provider.systemPauseTimerViewManager.model()},
+        {"configure_system_haptic_feedback_model",
+         provider.systemHapticFeedbackViewManager.model()},
     };
 }
 
@@ -198,6 +212,12 @@ ConfigureTabObjectsProvider::ConfigureTabObjectsProvider(QObject *parent)
     , systemErrorLogViewManager(parent)
     , systemStatusViewManager(parent)
     , systemNetworkViewManager(parent)
+    , systemBathPriorityViewManager(parent)
+    , systemFacilityTypeViewManager(parent)
+    , systemFilterViewManager(parent)
+    , systemPauseTimerViewManager(parent)
+    , systemHapticFeedbackViewManager(parent)
+    , systemIrViewManager(parent)
     , generalViewManager(parent)
     , generalPinViewManager(parent)
     , systemFactoryResetViewManager(parent)
@@ -326,6 +346,13 @@ int ConfigureTabObjectsProvider::connectToViews(view::GuiHandlerControlPanel &gu
         failed += keyboard->connectKeyboardTextRequests({&systemAuxViewManager});
     else
         ++failed;
+    // Bath priority, facility type, filter, pause timer and IR. The haptic feedback screen's view
+    // side stays unconnected: no menu leads to it.
+    failed += systemBathPriorityViewManager.connectToView(guiHandler.systemsSelectorItems());
+    failed += systemFacilityTypeViewManager.connectToView(guiHandler.systemsSelectorItems());
+    failed += systemFilterViewManager.connectToView(guiHandler.systemsSelectorItems());
+    failed += systemPauseTimerViewManager.connectToView(guiHandler.systemsSelectorItems());
+    failed += systemIrViewManager.connectToView(guiHandler.systemsSelectorItems());
     return failed;
 }
 
@@ -360,6 +387,13 @@ int ConfigureTabObjectsProvider::connectLanguageSignals(const QList<QObject *> &
     failed += systemErrorLogViewManager.connectLanguageSignals(senders);
     // Factory reset.
     failed += systemFactoryResetViewManager.connectLanguageSignals(senders);
+    // Bath priority, facility type, filter, pause timer, haptic feedback and IR.
+    failed += systemBathPriorityViewManager.connectLanguageSignals(senders);
+    failed += systemFacilityTypeViewManager.connectLanguageSignals(senders);
+    failed += systemFilterViewManager.connectLanguageSignals(senders);
+    failed += systemPauseTimerViewManager.connectLanguageSignals(senders);
+    failed += systemHapticFeedbackViewManager.connectLanguageSignals(senders);
+    failed += systemIrViewManager.connectLanguageSignals(senders);
     return failed;
 }
 
@@ -392,6 +426,13 @@ int ConfigureTabObjectsProvider::connectSaunaSignals(const QList<QObject *> &sen
         failed += systemRelayViewManager.connectSaunaSignals(senders);
     // Auxiliary relay options.
     failed += systemAuxViewManager.connectSaunaSignals(senders);
+    // Bath priority, facility type, filter, pause timer and IR. A function description changes
+    // nothing on the haptic feedback screen, so it has no sauna side.
+    failed += systemBathPriorityViewManager.connectSaunaSignals(senders);
+    failed += systemFacilityTypeViewManager.connectSaunaSignals(senders);
+    failed += systemFilterViewManager.connectSaunaSignals(senders);
+    failed += systemPauseTimerViewManager.connectSaunaSignals(senders);
+    failed += systemIrViewManager.connectSaunaSignals(senders);
     return failed;
 }
 
@@ -527,15 +568,47 @@ int ConfigureTabObjectsProvider::connectAdvancedAndSystemRequests(
     return failed;
 }
 
+int ConfigureTabObjectsProvider::connectSystemSettingsRequests(
+    saunaBridge::ZerededidBridgeSenderSlotInterface *bridge)
+{
+    using namespace saunaBridge;
+    int failed = 0;
+    failed += connectBathPriorityChangeRequested(bridge, {&systemBathPriorityViewManager});
+    failed += connectResetBathTimeTimerRequest(bridge, {&systemPauseTimerViewManager});
+    failed += connectFacilityTypeRequested(bridge, {&systemFacilityTypeViewManager});
+    failed += connectIrEnableChangeRequested(bridge, {&systemIrViewManager});
+    return failed;
+}
+
+int ConfigureTabObjectsProvider::connectSystemSettingsControllers(
+    control::TemperatureController &temperatureController,
+    control::HumidityController &humidityController,
+    control::HapticSensorController &hapticController)
+{
+    const QList<QObject *> filter{&systemFilterViewManager};
+    const QList<QObject *> haptic{&systemHapticFeedbackViewManager};
+    int failed = 0;
+    failed += systemFilterViewManager.connectToTemperatureController({&temperatureController});
+    failed += humidityController.connectHumidityPresentationRequests(filter);
+    failed += temperatureController.connectTemperaturePresentationRequests(filter);
+    failed += systemFilterViewManager.connectToHumidityController({&humidityController});
+    // The vibration setting is the haptic-sensor controller's, which stores it.
+    failed += signalInterface::connectSenders(
+        haptic, &hapticController,
+        {{SIGNAL(hapticFeedbackChangeRequested(
+              ::signalInterface::HapticFeedbackTypes::HapticFeedback)),
+          SLOT(onHapticFeedbackChangeRequested(
+              ::signalInterface::HapticFeedbackTypes::HapticFeedback))}});
+    failed += systemHapticFeedbackViewManager.connectToHapticController({&hapticController});
+    return failed;
+}
+
 QList<QObject *> ConfigureTabObjectsProvider::userMessageRaisers()
 {
-    return {&generalAboutLicenseInfoViewManager,
-            &systemViewManager,
-            &systemErrorLogViewManager,
-            &systemAuxViewManager,
-            &systemSoftwareUpdateViewManager,
-            &systemFactoryResetViewManager,
-            &systemNetworkViewManager};
+    return {&generalAboutLicenseInfoViewManager, &systemViewManager,
+            &systemErrorLogViewManager,          &systemAuxViewManager,
+            &systemSoftwareUpdateViewManager,    &systemFactoryResetViewManager,
+            &systemPauseTimerViewManager,        &systemNetworkViewManager};
 }
 
 void ConfigureTabObjectsProvider::initializeViews()

@@ -21,10 +21,16 @@
 #include "view_cpp/configure/configure_limits_not_allowed_start_view_manager.h"
 #include "view_cpp/configure/configure_limits_view_manager.h"
 #include "view_cpp/configure/configure_system_aux_view_manager.h"
+#include "view_cpp/configure/configure_system_bath_priority_view_manager.h"
 #include "view_cpp/configure/configure_system_cleanup_view_manager.h"
 #include "view_cpp/configure/configure_system_error_log_view_manager.h"
+#include "view_cpp/configure/configure_system_facility_type_view_manager.h"
 #include "view_cpp/configure/configure_system_factory_reset_view_manager.h"
+#include "view_cpp/configure/configure_system_filter_view_manager.h"
+#include "view_cpp/configure/configure_system_haptic_feedback_view_manager.h"
+#include "view_cpp/configure/configure_system_ir_view_manager.h"
 #include "view_cpp/configure/configure_system_network_view_manager.h"
+#include "view_cpp/configure/configure_system_pause_timer_view_manager.h"
 #include "view_cpp/configure/configure_system_relay_view_manager.h"
 #include "view_cpp/configure/configure_system_software_update_view_manager.h"
 #include "view_cpp/configure/configure_system_status_view_manager.h"
@@ -40,6 +46,9 @@ class QQmlContext;
 
 namespace control {
 class CalendarQueueController;
+class HapticSensorController;
+class HumidityController;
+class TemperatureController;
 class TimeController;
 } // namespace control
 
@@ -111,6 +120,13 @@ public:
     int connectAdvancedAndSystemRequests(saunaBridge::ZerededidBridgeSenderSlotInterface *bridge);
     // The measured-temperature presentation manager's shown value, to the status screen.
     int connectToTemperaturePresentationManager(const QList<QObject *> &senders);
+    // The facility type, bath priority, pause timer and IR screens' requests to the bridge.
+    int connectSystemSettingsRequests(saunaBridge::ZerededidBridgeSenderSlotInterface *bridge);
+    // The filter and haptic feedback screens with the panel's controllers that own their
+    // settings, both ways.
+    int connectSystemSettingsControllers(control::TemperatureController &temperatureController,
+                                         control::HumidityController &humidityController,
+                                         control::HapticSensorController &hapticController);
     // The screens that raise user messages, for the message controller's list.
     QList<QObject *> userMessageRaisers();
 
@@ -144,6 +160,13 @@ public:
     view::ConfigureSystemErrorLogViewManager systemErrorLogViewManager;
     view::ConfigureSystemStatusViewManager systemStatusViewManager;
     view::ConfigureSystemNetworkViewManager systemNetworkViewManager;
+    // Facility type, bath priority, pause timer, filter, IR and haptic feedback.
+    view::ConfigureSystemBathPriorityViewManager systemBathPriorityViewManager;
+    view::ConfigureSystemFacilityTypeViewManager systemFacilityTypeViewManager;
+    view::ConfigureSystemFilterViewManager systemFilterViewManager;
+    view::ConfigureSystemPauseTimerViewManager systemPauseTimerViewManager;
+    view::ConfigureSystemHapticFeedbackViewManager systemHapticFeedbackViewManager;
+    view::ConfigureSystemIrViewManager systemIrViewManager;
     // The General menu and the PIN screen.
     view::ConfigureGeneralViewManager generalViewManager;
     view::ConfigureGeneralPinViewManager generalPinViewManager;

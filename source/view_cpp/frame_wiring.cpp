@@ -188,6 +188,11 @@ int connectNativeObjects(PanelFrame &frame)
         {controllers.temperatureController.physicalTemperatureManager()});
     // The standby screen's editors follow the unit; the Advanced menu opens the standby screen.
     failed += frame.configureTab.connectAdvancedSettingsScreens(temperature);
+    // The filter screen with the temperature and humidity controllers, the haptic feedback screen
+    // with the haptic-sensor controller.
+    failed += frame.configureTab.connectSystemSettingsControllers(
+        controllers.temperatureController, controllers.humidityController,
+        controllers.hapticSensorController);
 
     const Objects favorite{&favorites.favoriteController};
     failed += frame.guiHandler.keyboard()->connectKeyboardTextRequests(favorite);
@@ -293,6 +298,8 @@ int connectBridge(PanelFrame &frame)
     failed += frame.configureTab.connectToBridge(bridge);
     // Advanced settings, tank auto-emptying and cleanup note.
     failed += frame.configureTab.connectAdvancedAndSystemRequests(bridge);
+    // Bath priority, pause timer, facility type and IR.
+    failed += frame.configureTab.connectSystemSettingsRequests(bridge);
     failed += connectActivateBuzzerRequested(
         bridge, {&frame.configureTab.generalAboutIdentifyRcbViewManager});
     return failed;

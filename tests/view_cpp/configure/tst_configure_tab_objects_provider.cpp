@@ -146,6 +146,12 @@ void TestConfigureTabObjectsProvider::publishesEveryNameOnce()
         "configure_system_aux_descaling_dosage_manager",
         "configure_system_aux_descaling_weekday_settings_model",
         "configure_system_aux_descaling_weekday_repeat_model",
+        "configure_system_ir_view_controller",
+        "configure_system_bath_type_priority_model",
+        "configure_system_filter_model",
+        "configure_system_facility_type_model",
+        "configure_system_reset_timer_model",
+        "configure_system_haptic_feedback_model",
     };
     QCOMPARE(QSet<QString>(names.begin(), names.end()),
              QSet<QString>(expected.begin(), expected.end()));
@@ -287,6 +293,17 @@ void TestConfigureTabObjectsProvider::publishedObjectsAreTheManagersAndTheirMode
     QCOMPARE(object("configure_wifi_single_network_details_model"),
              wiFi.singleNetworkDetailsModel());
     QCOMPARE(object("configure_wifi_external_units_model"), wiFi.externalUnitsModel());
+    // The IR screen's model goes by the name of a controller.
+    QCOMPARE(object("configure_system_ir_view_controller"), provider.systemIrViewManager.model());
+    QCOMPARE(object("configure_system_bath_type_priority_model"),
+             provider.systemBathPriorityViewManager.model());
+    QCOMPARE(object("configure_system_filter_model"), provider.systemFilterViewManager.model());
+    QCOMPARE(object("configure_system_facility_type_model"),
+             provider.systemFacilityTypeViewManager.model());
+    QCOMPARE(object("configure_system_reset_timer_model"),
+             provider.systemPauseTimerViewManager.model());
+    QCOMPARE(object("configure_system_haptic_feedback_model"),
+             provider.systemHapticFeedbackViewManager.model());
     provider.publish(nullptr);
 }
 
