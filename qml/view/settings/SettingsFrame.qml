@@ -53,12 +53,21 @@ Item {
             stack.push(page, { senders: frame.senders })
     }
 
-    // The System menu's tank auto-emptying and cleanup note pages.
+    // The System menu's pages, by the id the program answers a row with.
     Component.onCompleted: {
         systemPages[ConfigureTypes.E_tankAutoEmptying] = tankAutoEmptyingPage
         systemPages[ConfigureTypes.E_cleanup] = cleanupPage
         // The auxiliary relay options.
         systemPages[ConfigureTypes.E_optionsAux] = auxRelaysPage
+        // Bath type priority, pause timer, filter, IR and facility type.
+        systemPages[ConfigureTypes.E_bathTypePriority] = bathPriorityPage
+        systemPages[ConfigureTypes.E_resetPauseTimer] = pauseTimerPage
+        systemPages[ConfigureTypes.E_filter] = filterPage
+        systemPages[ConfigureTypes.E_irEnable] = irPage
+        systemPages[ConfigureTypes.E_facilityType] = facilityTypePage
+        // Status and error log.
+        systemPages[ConfigureTypes.E_status] = statusPage
+        systemPages[ConfigureTypes.E_errorLog] = errorLogPage
     }
 
     Component {
@@ -76,14 +85,6 @@ Item {
         CleanupPage {}
     }
 
-    // The System menu's status and error log pages.
-    QtObject {
-        Component.onCompleted: {
-            frame.systemPages[ConfigureTypes.E_status] = statusPage
-            frame.systemPages[ConfigureTypes.E_errorLog] = errorLogPage
-        }
-    }
-
     Component {
         id: statusPage
         StatusPage {}
@@ -92,6 +93,31 @@ Item {
     Component {
         id: errorLogPage
         ErrorLogPage {}
+    }
+
+    Component {
+        id: bathPriorityPage
+        BathPriorityPage {}
+    }
+
+    Component {
+        id: pauseTimerPage
+        PauseTimerPage {}
+    }
+
+    Component {
+        id: filterPage
+        FilterPage {}
+    }
+
+    Component {
+        id: irPage
+        IrPage {}
+    }
+
+    Component {
+        id: facilityTypePage
+        FacilityTypePage {}
     }
 
     // Whether the connected sauna system has any advanced setting; the menu tells each change.
