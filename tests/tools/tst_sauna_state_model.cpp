@@ -48,6 +48,10 @@ private slots:
     void booleanRequestChangesItsReport_data();
     void booleanRequestChangesItsReport();
     void enumRequestChangesOnlyWhatItCarries();
+    void facilityTypeRequestIsReportedBack_data();
+    void facilityTypeRequestIsReportedBack();
+    void unknownFacilityTypeIsRefused();
+    void bathPriorityRequestIsReportedBack();
     void switchingOnStartsBathTime();
     void heatingMovesTowardTargetAndStops();
     void standbyHeatsToReducedTarget();
@@ -211,6 +215,58 @@ void TestSaunaStateModel::enumRequestChangesOnlyWhatItCarries()
     QVERIFY(!report.enums.bathPriority);
     QCOMPARE(model.enums().region, std::optional<int>(31));
     QCOMPARE(model.enums().facilityType, std::optional<int>(22));
+}
+
+void TestSaunaStateModel::facilityTypeRequestIsReportedBack_data()
+{
+    QTest::addColumn<int>("wireType");
+    QTest::newRow("supervised") << 20;
+    QTest::newRow("time controlled") << 21;
+    QTest::newRow("public") << 23;
+}
+
+void TestSaunaStateModel::facilityTypeRequestIsReportedBack()
+{
+    QFETCH(int, wireType);
+    SaunaStateModel model;
+    tools::EnumSettings request;
+    request.facilityType = wireType;
+    const SaunaReport report = model.requestEnums(request);
+    QCOMPARE(report.enums.facilityType, std::optional<int>(wireType));
+    QVERIFY(report.dataErrors.empty());
+    QCOMPARE(model.enums().facilityType, std::optional<int>(wireType));
+    // A panel that connects later is told the new type.
+    QCOMPARE(model.fullReport().enums.facilityType, std::optional<int>(wireType));
+    // The same type again is confirmed too.
+    QCOMPARE(model.requestEnums(request).enums.facilityType, std::optional<int>(wireType));
+}
+
+void TestSaunaStateModel::unknownFacilityTypeIsRefused()
+{
+    SaunaStateModel model;
+    tools::EnumSettings request;
+    request.facilityType = 21;
+    model.requestEnums(request);
+    for (const int refused : {24, 19, 25}) {
+        request.facilityType = refused;
+        const SaunaReport report = model.requestEnums(request);
+        QCOMPARE(report.dataErrors.size(), std::size_t(1));
+        // The type that still holds is reported, so that the panel shows it again.
+        QCOMPARE(report.enums.facilityType, std::optional<int>(21));
+        QCOMPARE(model.enums().facilityType, std::optional<int>(21));
+    }
+}
+
+void TestSaunaStateModel::bathPriorityRequestIsReportedBack()
+{
+    SaunaStateModel model;
+    QCOMPARE(model.fullReport().enums.bathPriority, std::optional<int>(50));
+    tools::EnumSettings request;
+    request.bathPriority = 52;
+    const SaunaReport report = model.requestEnums(request);
+    QCOMPARE(report.enums.bathPriority, std::optional<int>(52));
+    QVERIFY(!report.enums.facilityType);
+    QCOMPARE(model.fullReport().enums.bathPriority, std::optional<int>(52));
 }
 
 void TestSaunaStateModel::switchingOnStartsBathTime()

@@ -67,10 +67,12 @@ int main(int argc, char **argv)
             "t", "heat-interval", "milliseconds between heating steps of one degree", false,
             unsigned(options.heatIntervalMs), "ms", commandLine);
         // What the sauna is: the product decides which installer settings a panel offers.
-        std::vector<std::string> productNames{"combi", "steam", "sauna"};
+        std::vector<std::string> productNames{"combi", "steam", "sauna", "ir"};
         TCLAP::ValuesConstraint<std::string> productConstraint(productNames);
         TCLAP::ValueArg<std::string> product(
-            "", "product", "board product: combi (automatic combi), steam (private steam) or sauna",
+            "", "product",
+            "board product: combi (automatic combi), steam (private steam), sauna or ir "
+            "(infrared sauna)",
             false, "combi", &productConstraint, commandLine);
         std::vector<std::string> systemTypeNames{"standard", "multisteam", "solvenno"};
         TCLAP::ValuesConstraint<std::string> systemTypeConstraint(systemTypeNames);
@@ -117,7 +119,8 @@ int main(int argc, char **argv)
         options.heatIntervalMs = int(heatInterval.getValue());
 
         // Connection_types rcb_product_t and system_type_t values.
-        const std::map<std::string, int> products{{"combi", 31}, {"steam", 32}, {"sauna", 37}};
+        const std::map<std::string, int> products{
+            {"combi", 31}, {"steam", 32}, {"sauna", 37}, {"ir", 39}};
         options.rcbProduct = products.at(product.getValue());
         const std::map<std::string, int> systemTypes{
             {"standard", 20}, {"multisteam", 21}, {"solvenno", 22}};

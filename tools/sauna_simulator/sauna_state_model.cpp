@@ -299,7 +299,7 @@ SaunaReport SaunaStateModel::requestEnums(const EnumSettings &settings)
 {
     SaunaReport report;
     if (settings.facilityType)
-        m_enums.facilityType = report.enums.facilityType = settings.facilityType;
+        report.append(requestFacilityType(*settings.facilityType));
     if (settings.region)
         m_enums.region = report.enums.region = settings.region;
     if (settings.externalSwitchFunction)
@@ -307,6 +307,22 @@ SaunaReport SaunaStateModel::requestEnums(const EnumSettings &settings)
             settings.externalSwitchFunction;
     if (settings.bathPriority)
         m_enums.bathPriority = report.enums.bathPriority = settings.bathPriority;
+    return report;
+}
+
+SaunaReport SaunaStateModel::requestFacilityType(int wireType)
+{
+    // Supervised, time controlled, privately controlled and public; 24 is "unknown".
+    constexpr int firstFacilityType = 20;
+    constexpr int lastFacilityType = 23;
+    SaunaReport report;
+    if (wireType < firstFacilityType || wireType > lastFacilityType) {
+        report.dataErrors.push_back(
+            QStringLiteral("facility type %1 is not one a sauna is operated as").arg(wireType));
+    } else {
+        m_enums.facilityType = wireType;
+    }
+    report.enums.facilityType = m_enums.facilityType;
     return report;
 }
 

@@ -204,6 +204,9 @@ private:
     SaunaReport setInteger(int reportId, quint32 value);
     SaunaReport setBoolean(int reportId, bool value);
     SaunaReport keepTargetWithinLimits();
+    // The facility type a panel asks for: stored and reported back when it is one of the four a
+    // sauna is operated as; "unknown" is refused, and the type that still holds is reported.
+    SaunaReport requestFacilityType(int wireType);
     quint32 effectiveTargetTemperature() const;
     quint32 effectiveTargetHumidity() const;
     bool isHeating() const;
