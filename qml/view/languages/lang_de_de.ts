@@ -3363,4 +3363,109 @@
         <translation>Wiederholung</translation>
     </message>
 </context>
+<context>
+    <name>view::ConfigureSystemFacilityTypeViewManager</name>
+    <message>
+        <source>Private</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>Public</source>
+        <translation>Öffentlich</translation>
+    </message>
+    <message>
+        <source>Time controlled</source>
+        <translation>Zeitgesteuert</translation>
+    </message>
+    <message>
+        <source>Supervised</source>
+        <translation>Beaufsichtigt</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemBathPriorityViewManager</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Luftfeuchtigkeit</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemPauseTimerViewManager</name>
+    <message>
+        <source>Reset pause timer</source>
+        <translation>Pausentimer zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFilterViewManager</name>
+    <message>
+        <source>Filter temperature</source>
+        <translation>Temperatur filtern</translation>
+    </message>
+    <message>
+        <source>Filter humidity</source>
+        <translation>Luftfeuchtigkeit filtern</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemIrViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivieren</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemHapticFeedbackViewManager</name>
+    <message>
+        <source>Vibration</source>
+        <translation>Vibration</translation>
+    </message>
+</context>
+<context>
+    <name>FacilityTypePage</name>
+    <message>
+        <source>Facility type</source>
+        <translation>Anlagentyp</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>BathPriorityPage</name>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Priorität der Badeart</translation>
+    </message>
+</context>
+<context>
+    <name>PauseTimerPage</name>
+    <message>
+        <source>Pause timer</source>
+        <translation>Pausentimer</translation>
+    </message>
+</context>
+<context>
+    <name>FilterPage</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+</context>
+<context>
+    <name>IrPage</name>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+</context>
 </TS>
