@@ -295,6 +295,10 @@
         <source>Enter PIN</source>
         <translation>Zadejte PIN</translation>
     </message>
+    <message>
+        <source>Wrong PIN</source>
+        <translation>Chybný PIN</translation>
+    </message>
 </context>
 <context>
     <name>PinSettingsPage</name>
@@ -895,6 +899,22 @@
         <source>Descaling</source>
         <translation>Odvápnění</translation>
     </message>
+    <message>
+        <source>Auto connect</source>
+        <translation>Automaticky připojit</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Připojit</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Odpojit</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualizovat</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -1482,6 +1502,10 @@
     <message>
         <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
         <translation>Heslo obsahuje národní nebo speciální znaky, které v hesle Wi-Fi nejspíš nebudou fungovat: %1</translation>
+    </message>
+    <message>
+        <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
+        <translation>Nastavení panelu bylo obnoveno. Řídicí deska a nastavení Wi-Fi obnoveny nebyly. Program se za 5 sekund ukončí.</translation>
     </message>
 </context>
 <context>
@@ -3003,6 +3027,622 @@
     <message>
         <source>Time interval</source>
         <translation>Časový interval</translation>
+    </message>
+</context>
+<context>
+    <name>AuxDescalingPage</name>
+    <message>
+        <source>Start time</source>
+        <translation>Čas spuštění</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Doba trvání</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dávkování</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Den v týdnu</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Opakování</translation>
+    </message>
+</context>
+<context>
+    <name>AuxFragrancePage</name>
+    <message>
+        <source>Pump</source>
+        <translation>Čerpadlo</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pauza</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelayPage</name>
+    <message>
+        <source>Function</source>
+        <translation>Funkce</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Název</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelaysPage</name>
+    <message>
+        <source>Options</source>
+        <translation>Příslušenství</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Vůně</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Odvápnění</translation>
+    </message>
+</context>
+<context>
+    <name>BathPriorityPage</name>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Priorita typu koupele</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPage</name>
+    <message>
+        <source>Error log</source>
+        <translation>Protokol chyb</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vymazat</translation>
+    </message>
+</context>
+<context>
+    <name>FacilityTypePage</name>
+    <message>
+        <source>Facility type</source>
+        <translation>Typ provozu</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
+<context>
+    <name>FilterPage</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrování</translation>
+    </message>
+</context>
+<context>
+    <name>InitialSetup</name>
+    <message>
+        <source>Language</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Oblast</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Čas</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Setup after factory reset, step %1 of %2</source>
+        <translation>Nastavení po obnovení továrních hodnot, krok %1 z %2</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Další</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hotovo</translation>
+    </message>
+</context>
+<context>
+    <name>IpConnectPage</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Hledání podle IP</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP adresa</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+</context>
+<context>
+    <name>IrPage</name>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkListPage</name>
+    <message>
+        <source>Network</source>
+        <translation>Síť</translation>
+    </message>
+    <message>
+        <source>Sauna systems</source>
+        <translation>Saunové systémy</translation>
+    </message>
+</context>
+<context>
+    <name>PauseTimerPage</name>
+    <message>
+        <source>Pause timer</source>
+        <translation>Časovač přestávky</translation>
+    </message>
+</context>
+<context>
+    <name>PinEditorPage</name>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Zadejte PIN</translation>
+    </message>
+    <message>
+        <source>PIN of the sauna system</source>
+        <translation>PIN saunového systému</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+</context>
+<context>
+    <name>SaunaDetailsPage</name>
+    <message>
+        <source>System details</source>
+        <translation>Podrobnosti systému</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPage</name>
+    <message>
+        <source>Status</source>
+        <translation>Stav</translation>
+    </message>
+</context>
+<context>
+    <name>SystemMenuPage</name>
+    <message>
+        <source>System</source>
+        <translation>Systém</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxDescalingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Povolit</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Čas spuštění</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Doba trvání</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dávkování</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Den v týdnu</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Naposledy</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Opakování</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Každý týden</translation>
+    </message>
+    <message>
+        <source>Every 2nd week</source>
+        <translation>Každý 2. týden</translation>
+    </message>
+    <message>
+        <source>Every 3rd week</source>
+        <translation>Každý 3. týden</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Každý měsíc</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxFragranceViewManager</name>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Čerpadlo</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pauza</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxViewManager</name>
+    <message>
+        <source>Not in use</source>
+        <translation>Nepoužívá se</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Zap./Vyp.</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Vůně</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Odvápnění</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemBathPriorityViewManager</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automaticky</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Teplota</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Vlhkost</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFacilityTypeViewManager</name>
+    <message>
+        <source>Private</source>
+        <translation>Soukromý</translation>
+    </message>
+    <message>
+        <source>Public</source>
+        <translation>Veřejný</translation>
+    </message>
+    <message>
+        <source>Time controlled</source>
+        <translation>Časově řízený</translation>
+    </message>
+    <message>
+        <source>Supervised</source>
+        <translation>S dohledem</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFactoryResetViewManager</name>
+    <message>
+        <source>Reset</source>
+        <translation>Obnovit</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFilterViewManager</name>
+    <message>
+        <source>Filter temperature</source>
+        <translation>Filtrovat teplotu</translation>
+    </message>
+    <message>
+        <source>Filter humidity</source>
+        <translation>Filtrovat vlhkost</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemHapticFeedbackViewManager</name>
+    <message>
+        <source>Vibration</source>
+        <translation>Vibrace</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemIrViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Povolit</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemNetworkViewManager</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Hledání podle IP</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Systém</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>neznámá</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP adresa</translation>
+    </message>
+    <message>
+        <source>Last announcement</source>
+        <translation>Poslední ohlášení</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>žádné</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Zadejte PIN</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Vyhledat</translation>
+    </message>
+    <message>
+        <source>The PIN must be 1 to 4 digits</source>
+        <translation>PIN musí mít 1 až 4 číslice</translation>
+    </message>
+    <message>
+        <source>Invalid IP address</source>
+        <translation>Neplatná IP adresa</translation>
+    </message>
+    <message>
+        <source>Invalid port</source>
+        <translation>Neplatný port</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemPauseTimerViewManager</name>
+    <message>
+        <source>Reset pause timer</source>
+        <translation>Vynulovat časovač přestávky</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemRelayViewManager</name>
+    <message>
+        <source>Regulator</source>
+        <translation>Regulátor</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatický</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Zap./Vyp.</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dělený</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemStatusViewManager</name>
+    <message>
+        <source>PCB relays:</source>
+        <translation>Relé na desce:</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1%2</source>
+        <translation>Celková doba provozu: %1%2</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Clean-ups: %1</source>
+        <translation>Počet čištění: %1</translation>
+    </message>
+    <message>
+        <source>Room temperature: %1%2</source>
+        <translation>Teplota v kabině: %1%2</translation>
+    </message>
+    <message>
+        <source>Room humidity: %1%2</source>
+        <translation>Vlhkost v kabině: %1%2</translation>
+    </message>
+    <message>
+        <source>Magnetic contact: %1</source>
+        <translation>Magnetický kontakt: %1</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Připojen</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nepřipojen</translation>
+    </message>
+    <message>
+        <source>primary</source>
+        <translation>primární</translation>
+    </message>
+    <message>
+        <source>secondary</source>
+        <translation>sekundární</translation>
+    </message>
+    <message>
+        <source>Water temperature%1: %2%3</source>
+        <translation>Teplota vody%1: %2%3</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Nízká</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Střední</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Vysoká</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Neznámá</translation>
+    </message>
+    <message>
+        <source>Water level</source>
+        <translation>Hladina vody</translation>
+    </message>
+    <message>
+        <source>Smart Start Heat Ratio: %1%2</source>
+        <translation>Smart Start – rychlost ohřevu: %1%2</translation>
+    </message>
+    <message>
+        <source>/min</source>
+        <translation>/min</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemViewManager</name>
+    <message>
+        <source>Options</source>
+        <translation>Příslušenství</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Síť</translation>
+    </message>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Upozornění na čištění</translation>
+    </message>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Automatické vypouštění nádrže</translation>
+    </message>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Priorita typu koupele</translation>
+    </message>
+    <message>
+        <source>Pause timer</source>
+        <translation>Časovač přestávky</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrování</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Error log</source>
+        <translation>Protokol chyb</translation>
+    </message>
+    <message>
+        <source>Facility type</source>
+        <translation>Typ provozu</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemWiFiViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Povolit</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Síť</translation>
+    </message>
+    <message>
+        <source>External Units</source>
+        <translation>Externí jednotky</translation>
+    </message>
+    <message>
+        <source>WiFi Networks</source>
+        <translation>Sítě Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Vyhledat</translation>
+    </message>
+    <message>
+        <source>No IP address found</source>
+        <translation>IP adresa nebyla nalezena</translation>
+    </message>
+    <message>
+        <source>IP address: %1</source>
+        <translation>IP adresa: %1</translation>
+    </message>
+    <message>
+        <source>IP addresses</source>
+        <translation>IP adresy</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identita</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
     </message>
 </context>
 </TS>

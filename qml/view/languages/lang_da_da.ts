@@ -295,6 +295,10 @@
         <source>Enter PIN</source>
         <translation>Indtast pinkode</translation>
     </message>
+    <message>
+        <source>Wrong PIN</source>
+        <translation>Forkert pinkode</translation>
+    </message>
 </context>
 <context>
     <name>PinSettingsPage</name>
@@ -895,6 +899,22 @@
         <source>Descaling</source>
         <translation>Afkalkning</translation>
     </message>
+    <message>
+        <source>Auto connect</source>
+        <translation>Forbind automatisk</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Forbind</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Afbryd forbindelse</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Opdater</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -1482,6 +1502,10 @@
     <message>
         <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
         <translation>Adgangskoden indeholder nationale tegn eller specialtegn, som sandsynligvis ikke virker i en Wi-Fi-adgangskode: %1</translation>
+    </message>
+    <message>
+        <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
+        <translation>Panelets indstillinger er nulstillet. Styrekortet og Wi-Fi-indstillingerne er ikke nulstillet. Programmet lukker om 5 sekunder.</translation>
     </message>
 </context>
 <context>
@@ -3003,6 +3027,622 @@
     <message>
         <source>Time interval</source>
         <translation>Tidsinterval</translation>
+    </message>
+</context>
+<context>
+    <name>AuxDescalingPage</name>
+    <message>
+        <source>Start time</source>
+        <translation>Starttidspunkt</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Varighed</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dosering</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Ugedag</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Gentagelse</translation>
+    </message>
+</context>
+<context>
+    <name>AuxFragrancePage</name>
+    <message>
+        <source>Pump</source>
+        <translation>Pumpe</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelayPage</name>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelaysPage</name>
+    <message>
+        <source>Options</source>
+        <translation>Tilbehør</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Duft</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Afkalkning</translation>
+    </message>
+</context>
+<context>
+    <name>BathPriorityPage</name>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Prioritet for badetype</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPage</name>
+    <message>
+        <source>Error log</source>
+        <translation>Fejllog</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Ryd</translation>
+    </message>
+</context>
+<context>
+    <name>FacilityTypePage</name>
+    <message>
+        <source>Facility type</source>
+        <translation>Anlægstype</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Gem</translation>
+    </message>
+</context>
+<context>
+    <name>FilterPage</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrering</translation>
+    </message>
+</context>
+<context>
+    <name>InitialSetup</name>
+    <message>
+        <source>Language</source>
+        <translation>Sprog</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Klokkeslæt</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Setup after factory reset, step %1 of %2</source>
+        <translation>Opsætning efter nulstilling til fabriksindstillinger, trin %1 af %2</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Næste</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Færdig</translation>
+    </message>
+</context>
+<context>
+    <name>IpConnectPage</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Søg via IP</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-adresse</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+</context>
+<context>
+    <name>IrPage</name>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkListPage</name>
+    <message>
+        <source>Network</source>
+        <translation>Netværk</translation>
+    </message>
+    <message>
+        <source>Sauna systems</source>
+        <translation>Saunasystemer</translation>
+    </message>
+</context>
+<context>
+    <name>PauseTimerPage</name>
+    <message>
+        <source>Pause timer</source>
+        <translation>Pausetimer</translation>
+    </message>
+</context>
+<context>
+    <name>PinEditorPage</name>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Indtast pinkode</translation>
+    </message>
+    <message>
+        <source>PIN of the sauna system</source>
+        <translation>Saunasystemets pinkode</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Gem</translation>
+    </message>
+</context>
+<context>
+    <name>SaunaDetailsPage</name>
+    <message>
+        <source>System details</source>
+        <translation>Systemdetaljer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slet</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPage</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>SystemMenuPage</name>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxDescalingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivér</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Starttidspunkt</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Varighed</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dosering</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Ugedag</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Sidst</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Gentagelse</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Hver uge</translation>
+    </message>
+    <message>
+        <source>Every 2nd week</source>
+        <translation>Hver 2. uge</translation>
+    </message>
+    <message>
+        <source>Every 3rd week</source>
+        <translation>Hver 3. uge</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Hver måned</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxFragranceViewManager</name>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Pumpe</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxViewManager</name>
+    <message>
+        <source>Not in use</source>
+        <translation>Ikke i brug</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Tænd/sluk</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Duft</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Afkalkning</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemBathPriorityViewManager</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisk</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Luftfugtighed</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFacilityTypeViewManager</name>
+    <message>
+        <source>Private</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>Public</source>
+        <translation>Offentlig</translation>
+    </message>
+    <message>
+        <source>Time controlled</source>
+        <translation>Tidsstyret</translation>
+    </message>
+    <message>
+        <source>Supervised</source>
+        <translation>Overvåget</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFactoryResetViewManager</name>
+    <message>
+        <source>Reset</source>
+        <translation>Nulstil</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFilterViewManager</name>
+    <message>
+        <source>Filter temperature</source>
+        <translation>Filtrér temperatur</translation>
+    </message>
+    <message>
+        <source>Filter humidity</source>
+        <translation>Filtrér luftfugtighed</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemHapticFeedbackViewManager</name>
+    <message>
+        <source>Vibration</source>
+        <translation>Vibration</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemIrViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivér</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemNetworkViewManager</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Søg via IP</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>ukendt</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-adresse</translation>
+    </message>
+    <message>
+        <source>Last announcement</source>
+        <translation>Seneste annoncering</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ingen</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Indtast pinkode</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Søg</translation>
+    </message>
+    <message>
+        <source>The PIN must be 1 to 4 digits</source>
+        <translation>Pinkoden skal være på 1 til 4 cifre</translation>
+    </message>
+    <message>
+        <source>Invalid IP address</source>
+        <translation>Ugyldig IP-adresse</translation>
+    </message>
+    <message>
+        <source>Invalid port</source>
+        <translation>Ugyldig port</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemPauseTimerViewManager</name>
+    <message>
+        <source>Reset pause timer</source>
+        <translation>Nulstil pausetimer</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemRelayViewManager</name>
+    <message>
+        <source>Regulator</source>
+        <translation>Regulator</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisk</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Tænd/sluk</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Delt</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemStatusViewManager</name>
+    <message>
+        <source>PCB relays:</source>
+        <translation>Printkortrelæer:</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1%2</source>
+        <translation>Samlet driftstid: %1%2</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>Clean-ups: %1</source>
+        <translation>Rengøringer: %1</translation>
+    </message>
+    <message>
+        <source>Room temperature: %1%2</source>
+        <translation>Rumtemperatur: %1%2</translation>
+    </message>
+    <message>
+        <source>Room humidity: %1%2</source>
+        <translation>Rumfugtighed: %1%2</translation>
+    </message>
+    <message>
+        <source>Magnetic contact: %1</source>
+        <translation>Magnetkontakt: %1</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Tilsluttet</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Ikke tilsluttet</translation>
+    </message>
+    <message>
+        <source>primary</source>
+        <translation>primær</translation>
+    </message>
+    <message>
+        <source>secondary</source>
+        <translation>sekundær</translation>
+    </message>
+    <message>
+        <source>Water temperature%1: %2%3</source>
+        <translation>Vandtemperatur%1: %2%3</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Lav</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Middel</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Høj</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Ukendt</translation>
+    </message>
+    <message>
+        <source>Water level</source>
+        <translation>Vandstand</translation>
+    </message>
+    <message>
+        <source>Smart Start Heat Ratio: %1%2</source>
+        <translation>Smart Start-opvarmningshastighed: %1%2</translation>
+    </message>
+    <message>
+        <source>/min</source>
+        <translation>/min</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemViewManager</name>
+    <message>
+        <source>Options</source>
+        <translation>Tilbehør</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netværk</translation>
+    </message>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Rengøringspåmindelse</translation>
+    </message>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Automatisk tømning af tank</translation>
+    </message>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Prioritet for badetype</translation>
+    </message>
+    <message>
+        <source>Pause timer</source>
+        <translation>Pausetimer</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrering</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Error log</source>
+        <translation>Fejllog</translation>
+    </message>
+    <message>
+        <source>Facility type</source>
+        <translation>Anlægstype</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemWiFiViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivér</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netværk</translation>
+    </message>
+    <message>
+        <source>External Units</source>
+        <translation>Eksterne enheder</translation>
+    </message>
+    <message>
+        <source>WiFi Networks</source>
+        <translation>Wi-Fi-netværk</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Søg</translation>
+    </message>
+    <message>
+        <source>No IP address found</source>
+        <translation>Ingen IP-adresse fundet</translation>
+    </message>
+    <message>
+        <source>IP address: %1</source>
+        <translation>IP-adresse: %1</translation>
+    </message>
+    <message>
+        <source>IP addresses</source>
+        <translation>IP-adresser</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identitet</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Adgangskode</translation>
     </message>
 </context>
 </TS>

@@ -295,6 +295,10 @@
         <source>Enter PIN</source>
         <translation>PIN-Code eingeben</translation>
     </message>
+    <message>
+        <source>Wrong PIN</source>
+        <translation>Falscher PIN-Code</translation>
+    </message>
 </context>
 <context>
     <name>PinSettingsPage</name>
@@ -894,6 +898,22 @@
     <message>
         <source>Descaling</source>
         <translation>Entkalkung</translation>
+    </message>
+    <message>
+        <source>Auto connect</source>
+        <translation>Automatisch verbinden</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
     </message>
 </context>
 <context>
@@ -3466,6 +3486,163 @@
     <message>
         <source>IR</source>
         <translation>IR</translation>
+    </message>
+</context>
+<context>
+    <name>IpConnectPage</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Suche per IP</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkListPage</name>
+    <message>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>Sauna systems</source>
+        <translation>Saunasysteme</translation>
+    </message>
+</context>
+<context>
+    <name>PinEditorPage</name>
+    <message>
+        <source>Enter PIN</source>
+        <translation>PIN-Code eingeben</translation>
+    </message>
+    <message>
+        <source>PIN of the sauna system</source>
+        <translation>PIN-Code des Saunasystems</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>SaunaDetailsPage</name>
+    <message>
+        <source>System details</source>
+        <translation>Systemdetails</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>SystemMenuPage</name>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemNetworkViewManager</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Suche per IP</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Last announcement</source>
+        <translation>Letzte Ankündigung</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Enter PIN</source>
+        <translation>PIN-Code eingeben</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>The PIN must be 1 to 4 digits</source>
+        <translation>Der PIN-Code muss 1 bis 4 Ziffern haben</translation>
+    </message>
+    <message>
+        <source>Invalid IP address</source>
+        <translation>Ungültige IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Invalid port</source>
+        <translation>Ungültiger Port</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemViewManager</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Reinigungshinweis</translation>
+    </message>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Automatische Tankentleerung</translation>
+    </message>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Priorität der Badeart</translation>
+    </message>
+    <message>
+        <source>Pause timer</source>
+        <translation>Pausentimer</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Error log</source>
+        <translation>Fehlerprotokoll</translation>
+    </message>
+    <message>
+        <source>Facility type</source>
+        <translation>Anlagentyp</translation>
     </message>
 </context>
 </TS>

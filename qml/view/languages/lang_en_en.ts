@@ -1503,6 +1503,10 @@
         <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
         <translation>Password contains national/special characters which are unlikely to work as WiFi password : %1</translation>
     </message>
+    <message>
+        <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
+        <translation>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>
@@ -3308,6 +3312,337 @@
     <message>
         <source>/min</source>
         <translation>/min</translation>
+    </message>
+</context>
+<context>
+    <name>AuxDescalingPage</name>
+    <message>
+        <source>Start time</source>
+        <translation>Start time</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dosage</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Weekday</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Repeat</translation>
+    </message>
+</context>
+<context>
+    <name>AuxFragrancePage</name>
+    <message>
+        <source>Pump</source>
+        <translation>Pump</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelayPage</name>
+    <message>
+        <source>Function</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelaysPage</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Fragrance</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Descaling</translation>
+    </message>
+</context>
+<context>
+    <name>BathPriorityPage</name>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Bath type priority</translation>
+    </message>
+</context>
+<context>
+    <name>FacilityTypePage</name>
+    <message>
+        <source>Facility type</source>
+        <translation>Facility type</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>FilterPage</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+</context>
+<context>
+    <name>IrPage</name>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+</context>
+<context>
+    <name>PauseTimerPage</name>
+    <message>
+        <source>Pause timer</source>
+        <translation>Pause timer</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxDescalingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Start time</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dosage</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Weekday</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Repeat</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Every week</translation>
+    </message>
+    <message>
+        <source>Every 2nd week</source>
+        <translation>Every 2nd week</translation>
+    </message>
+    <message>
+        <source>Every 3rd week</source>
+        <translation>Every 3rd week</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monthly</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxFragranceViewManager</name>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Pump</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxViewManager</name>
+    <message>
+        <source>Not in use</source>
+        <translation>Not in use</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>On/Off</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Fragrance</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Descaling</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemBathPriorityViewManager</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Humidity</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFacilityTypeViewManager</name>
+    <message>
+        <source>Private</source>
+        <translation>Private</translation>
+    </message>
+    <message>
+        <source>Public</source>
+        <translation>Public</translation>
+    </message>
+    <message>
+        <source>Time controlled</source>
+        <translation>Time controlled</translation>
+    </message>
+    <message>
+        <source>Supervised</source>
+        <translation>Supervised</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFactoryResetViewManager</name>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFilterViewManager</name>
+    <message>
+        <source>Filter temperature</source>
+        <translation>Filter temperature</translation>
+    </message>
+    <message>
+        <source>Filter humidity</source>
+        <translation>Filter humidity</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemHapticFeedbackViewManager</name>
+    <message>
+        <source>Vibration</source>
+        <translation>Vibration</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemIrViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Enable</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemPauseTimerViewManager</name>
+    <message>
+        <source>Reset pause timer</source>
+        <translation>Reset pause timer</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemRelayViewManager</name>
+    <message>
+        <source>Regulator</source>
+        <translation>Regulator</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>On/Off</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemWiFiViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>External Units</source>
+        <translation>External Units</translation>
+    </message>
+    <message>
+        <source>WiFi Networks</source>
+        <translation>WiFi Networks</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>No IP address found</source>
+        <translation>No IP address found</translation>
+    </message>
+    <message>
+        <source>IP address: %1</source>
+        <translation>IP address: %1</translation>
+    </message>
+    <message>
+        <source>IP addresses</source>
+        <translation>IP addresses</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identity</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
     </message>
 </context>
 </TS>

@@ -295,6 +295,10 @@
         <source>Enter PIN</source>
         <translation>Introduzca el PIN</translation>
     </message>
+    <message>
+        <source>Wrong PIN</source>
+        <translation>PIN incorrecto</translation>
+    </message>
 </context>
 <context>
     <name>PinSettingsPage</name>
@@ -895,6 +899,22 @@
         <source>Descaling</source>
         <translation>Descalcificación</translation>
     </message>
+    <message>
+        <source>Auto connect</source>
+        <translation>Conexión automática</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -1482,6 +1502,10 @@
     <message>
         <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
         <translation>La contraseña contiene caracteres nacionales o especiales que probablemente no funcionen en una contraseña wifi: %1</translation>
+    </message>
+    <message>
+        <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
+        <translation>Se han restablecido los ajustes del panel. La placa de control y los ajustes wifi no se han restablecido. El programa se cerrará en 5 segundos.</translation>
     </message>
 </context>
 <context>
@@ -3003,6 +3027,622 @@
     <message>
         <source>Time interval</source>
         <translation>Intervalo</translation>
+    </message>
+</context>
+<context>
+    <name>AuxDescalingPage</name>
+    <message>
+        <source>Start time</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dosificación</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Día de la semana</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Repetición</translation>
+    </message>
+</context>
+<context>
+    <name>AuxFragrancePage</name>
+    <message>
+        <source>Pump</source>
+        <translation>Bomba</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pausa</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelayPage</name>
+    <message>
+        <source>Function</source>
+        <translation>Función</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelaysPage</name>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Aroma</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Descalcificación</translation>
+    </message>
+</context>
+<context>
+    <name>BathPriorityPage</name>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Prioridad del tipo de baño</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPage</name>
+    <message>
+        <source>Error log</source>
+        <translation>Registro de errores</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>FacilityTypePage</name>
+    <message>
+        <source>Facility type</source>
+        <translation>Tipo de instalación</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>FilterPage</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+</context>
+<context>
+    <name>InitialSetup</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Región</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Setup after factory reset, step %1 of %2</source>
+        <translation>Configuración tras restablecer los ajustes de fábrica, paso %1 de %2</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Finalizar</translation>
+    </message>
+</context>
+<context>
+    <name>IpConnectPage</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Buscar por IP</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Dirección IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+</context>
+<context>
+    <name>IrPage</name>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkListPage</name>
+    <message>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Sauna systems</source>
+        <translation>Sistemas de sauna</translation>
+    </message>
+</context>
+<context>
+    <name>PauseTimerPage</name>
+    <message>
+        <source>Pause timer</source>
+        <translation>Temporizador de pausa</translation>
+    </message>
+</context>
+<context>
+    <name>PinEditorPage</name>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Introduzca el PIN</translation>
+    </message>
+    <message>
+        <source>PIN of the sauna system</source>
+        <translation>PIN del sistema de sauna</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>SaunaDetailsPage</name>
+    <message>
+        <source>System details</source>
+        <translation>Detalles del sistema</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPage</name>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+</context>
+<context>
+    <name>SystemMenuPage</name>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxDescalingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dosificación</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Día de la semana</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Última</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Repetición</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Cada semana</translation>
+    </message>
+    <message>
+        <source>Every 2nd week</source>
+        <translation>Cada 2 semanas</translation>
+    </message>
+    <message>
+        <source>Every 3rd week</source>
+        <translation>Cada 3 semanas</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Cada mes</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxFragranceViewManager</name>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Bomba</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pausa</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxViewManager</name>
+    <message>
+        <source>Not in use</source>
+        <translation>Sin usar</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Encendido/apagado</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Aroma</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Descalcificación</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemBathPriorityViewManager</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automática</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Humedad</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFacilityTypeViewManager</name>
+    <message>
+        <source>Private</source>
+        <translation>Privada</translation>
+    </message>
+    <message>
+        <source>Public</source>
+        <translation>Pública</translation>
+    </message>
+    <message>
+        <source>Time controlled</source>
+        <translation>Temporizada</translation>
+    </message>
+    <message>
+        <source>Supervised</source>
+        <translation>Supervisada</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFactoryResetViewManager</name>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFilterViewManager</name>
+    <message>
+        <source>Filter temperature</source>
+        <translation>Filtrar temperatura</translation>
+    </message>
+    <message>
+        <source>Filter humidity</source>
+        <translation>Filtrar humedad</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemHapticFeedbackViewManager</name>
+    <message>
+        <source>Vibration</source>
+        <translation>Vibración</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemIrViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Activar</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemNetworkViewManager</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Buscar por IP</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocida</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Dirección IP</translation>
+    </message>
+    <message>
+        <source>Last announcement</source>
+        <translation>Último anuncio</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Introduzca el PIN</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>The PIN must be 1 to 4 digits</source>
+        <translation>El PIN debe tener de 1 a 4 dígitos</translation>
+    </message>
+    <message>
+        <source>Invalid IP address</source>
+        <translation>Dirección IP no válida</translation>
+    </message>
+    <message>
+        <source>Invalid port</source>
+        <translation>Puerto no válido</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemPauseTimerViewManager</name>
+    <message>
+        <source>Reset pause timer</source>
+        <translation>Restablecer temporizador</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemRelayViewManager</name>
+    <message>
+        <source>Regulator</source>
+        <translation>Regulador</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Encendido/apagado</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividido</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemStatusViewManager</name>
+    <message>
+        <source>PCB relays:</source>
+        <translation>Relés de la placa:</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1%2</source>
+        <translation>Tiempo total de funcionamiento: %1%2</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Clean-ups: %1</source>
+        <translation>Limpiezas: %1</translation>
+    </message>
+    <message>
+        <source>Room temperature: %1%2</source>
+        <translation>Temperatura de la cabina: %1%2</translation>
+    </message>
+    <message>
+        <source>Room humidity: %1%2</source>
+        <translation>Humedad de la cabina: %1%2</translation>
+    </message>
+    <message>
+        <source>Magnetic contact: %1</source>
+        <translation>Contacto magnético: %1</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>No conectado</translation>
+    </message>
+    <message>
+        <source>primary</source>
+        <translation>principal</translation>
+    </message>
+    <message>
+        <source>secondary</source>
+        <translation>secundario</translation>
+    </message>
+    <message>
+        <source>Water temperature%1: %2%3</source>
+        <translation>Temperatura del agua%1: %2%3</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Bajo</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Water level</source>
+        <translation>Nivel de agua</translation>
+    </message>
+    <message>
+        <source>Smart Start Heat Ratio: %1%2</source>
+        <translation>Velocidad de calentamiento Smart Start: %1%2</translation>
+    </message>
+    <message>
+        <source>/min</source>
+        <translation>/min</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemViewManager</name>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Aviso de limpieza</translation>
+    </message>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Vaciado autom. del depósito</translation>
+    </message>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Prioridad del tipo de baño</translation>
+    </message>
+    <message>
+        <source>Pause timer</source>
+        <translation>Temporizador de pausa</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Error log</source>
+        <translation>Registro de errores</translation>
+    </message>
+    <message>
+        <source>Facility type</source>
+        <translation>Tipo de instalación</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemWiFiViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Activar</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>External Units</source>
+        <translation>Dispositivos externos</translation>
+    </message>
+    <message>
+        <source>WiFi Networks</source>
+        <translation>Redes wifi</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>No IP address found</source>
+        <translation>Sin dirección IP</translation>
+    </message>
+    <message>
+        <source>IP address: %1</source>
+        <translation>Dirección IP: %1</translation>
+    </message>
+    <message>
+        <source>IP addresses</source>
+        <translation>Direcciones IP</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identidad</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
     </message>
 </context>
 </TS>

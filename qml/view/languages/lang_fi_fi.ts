@@ -295,6 +295,10 @@
         <source>Enter PIN</source>
         <translation>Syötä PIN-koodi</translation>
     </message>
+    <message>
+        <source>Wrong PIN</source>
+        <translation>Väärä PIN-koodi</translation>
+    </message>
 </context>
 <context>
     <name>PinSettingsPage</name>
@@ -894,6 +898,22 @@
     <message>
         <source>Descaling</source>
         <translation>Kalkinpoisto</translation>
+    </message>
+    <message>
+        <source>Auto connect</source>
+        <translation>Yhdistä automaattisesti</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Yhdistä</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Katkaise yhteys</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Päivitä</translation>
     </message>
 </context>
 <context>
@@ -3466,6 +3486,163 @@
     <message>
         <source>IR</source>
         <translation>IR</translation>
+    </message>
+</context>
+<context>
+    <name>IpConnectPage</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Haku IP-osoitteella</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-osoite</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Portti</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkListPage</name>
+    <message>
+        <source>Network</source>
+        <translation>Verkko</translation>
+    </message>
+    <message>
+        <source>Sauna systems</source>
+        <translation>Saunajärjestelmät</translation>
+    </message>
+</context>
+<context>
+    <name>PinEditorPage</name>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Syötä PIN-koodi</translation>
+    </message>
+    <message>
+        <source>PIN of the sauna system</source>
+        <translation>Saunajärjestelmän PIN-koodi</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Tallenna</translation>
+    </message>
+</context>
+<context>
+    <name>SaunaDetailsPage</name>
+    <message>
+        <source>System details</source>
+        <translation>Järjestelmän tiedot</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Poista</translation>
+    </message>
+</context>
+<context>
+    <name>SystemMenuPage</name>
+    <message>
+        <source>System</source>
+        <translation>Järjestelmä</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemNetworkViewManager</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Haku IP-osoitteella</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Järjestelmä</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>tuntematon</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-osoite</translation>
+    </message>
+    <message>
+        <source>Last announcement</source>
+        <translation>Viimeisin ilmoitus</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ei ole</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Tunnus</translation>
+    </message>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Syötä PIN-koodi</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Etsi</translation>
+    </message>
+    <message>
+        <source>The PIN must be 1 to 4 digits</source>
+        <translation>PIN-koodissa on oltava 1–4 numeroa</translation>
+    </message>
+    <message>
+        <source>Invalid IP address</source>
+        <translation>Virheellinen IP-osoite</translation>
+    </message>
+    <message>
+        <source>Invalid port</source>
+        <translation>Virheellinen portti</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemViewManager</name>
+    <message>
+        <source>Options</source>
+        <translation>Lisävarusteet</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Verkko</translation>
+    </message>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Siivousmuistutus</translation>
+    </message>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Säiliön automaattinen tyhjennys</translation>
+    </message>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Kylpytyypin etusija</translation>
+    </message>
+    <message>
+        <source>Pause timer</source>
+        <translation>Taukoajastin</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Suodatus</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Tila</translation>
+    </message>
+    <message>
+        <source>Error log</source>
+        <translation>Virheloki</translation>
+    </message>
+    <message>
+        <source>Facility type</source>
+        <translation>Laitostyyppi</translation>
     </message>
 </context>
 </TS>

@@ -295,6 +295,10 @@
         <source>Enter PIN</source>
         <translation>Saisir le code PIN</translation>
     </message>
+    <message>
+        <source>Wrong PIN</source>
+        <translation>Code PIN erroné</translation>
+    </message>
 </context>
 <context>
     <name>PinSettingsPage</name>
@@ -895,6 +899,22 @@
         <source>Descaling</source>
         <translation>Détartrage</translation>
     </message>
+    <message>
+        <source>Auto connect</source>
+        <translation>Connexion auto</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualiser</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -1482,6 +1502,10 @@
     <message>
         <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
         <translation>Le mot de passe contient des caractères nationaux ou spéciaux qui risquent de ne pas fonctionner dans un mot de passe Wi-Fi : %1</translation>
+    </message>
+    <message>
+        <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
+        <translation>Les réglages du panneau ont été réinitialisés. La carte de commande et les réglages Wi-Fi n’ont pas été réinitialisés. Le programme se ferme dans 5 secondes.</translation>
     </message>
 </context>
 <context>
@@ -3003,6 +3027,622 @@
     <message>
         <source>Time interval</source>
         <translation>Intervalle</translation>
+    </message>
+</context>
+<context>
+    <name>AuxDescalingPage</name>
+    <message>
+        <source>Start time</source>
+        <translation>Heure de départ</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dosage</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Jour de la semaine</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Répétition</translation>
+    </message>
+</context>
+<context>
+    <name>AuxFragrancePage</name>
+    <message>
+        <source>Pump</source>
+        <translation>Pompe</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelayPage</name>
+    <message>
+        <source>Function</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelaysPage</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Arôme</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Détartrage</translation>
+    </message>
+</context>
+<context>
+    <name>BathPriorityPage</name>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Priorité du type de bain</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPage</name>
+    <message>
+        <source>Error log</source>
+        <translation>Journal d’erreurs</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+</context>
+<context>
+    <name>FacilityTypePage</name>
+    <message>
+        <source>Facility type</source>
+        <translation>Type d’installation</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>FilterPage</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+</context>
+<context>
+    <name>InitialSetup</name>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Région</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Setup after factory reset, step %1 of %2</source>
+        <translation>Configuration après réinitialisation d’usine, étape %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminer</translation>
+    </message>
+</context>
+<context>
+    <name>IpConnectPage</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Recherche par IP</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+</context>
+<context>
+    <name>IrPage</name>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkListPage</name>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>Sauna systems</source>
+        <translation>Systèmes de sauna</translation>
+    </message>
+</context>
+<context>
+    <name>PauseTimerPage</name>
+    <message>
+        <source>Pause timer</source>
+        <translation>Minuterie de pause</translation>
+    </message>
+</context>
+<context>
+    <name>PinEditorPage</name>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Saisir le code PIN</translation>
+    </message>
+    <message>
+        <source>PIN of the sauna system</source>
+        <translation>Code PIN du système de sauna</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>SaunaDetailsPage</name>
+    <message>
+        <source>System details</source>
+        <translation>Détails du système</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPage</name>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+</context>
+<context>
+    <name>SystemMenuPage</name>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxDescalingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Heure de départ</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dosage</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Jour de la semaine</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Dernier</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Répétition</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Chaque semaine</translation>
+    </message>
+    <message>
+        <source>Every 2nd week</source>
+        <translation>Toutes les 2 semaines</translation>
+    </message>
+    <message>
+        <source>Every 3rd week</source>
+        <translation>Toutes les 3 semaines</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Tous les mois</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxFragranceViewManager</name>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Pompe</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxViewManager</name>
+    <message>
+        <source>Not in use</source>
+        <translation>Non utilisé</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Marche/arrêt</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Arôme</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Détartrage</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemBathPriorityViewManager</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Humidité</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFacilityTypeViewManager</name>
+    <message>
+        <source>Private</source>
+        <translation>Privée</translation>
+    </message>
+    <message>
+        <source>Public</source>
+        <translation>Publique</translation>
+    </message>
+    <message>
+        <source>Time controlled</source>
+        <translation>Programmée</translation>
+    </message>
+    <message>
+        <source>Supervised</source>
+        <translation>Surveillée</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFactoryResetViewManager</name>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFilterViewManager</name>
+    <message>
+        <source>Filter temperature</source>
+        <translation>Filtrer la température</translation>
+    </message>
+    <message>
+        <source>Filter humidity</source>
+        <translation>Filtrer l’humidité</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemHapticFeedbackViewManager</name>
+    <message>
+        <source>Vibration</source>
+        <translation>Vibration</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemIrViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Activer</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemNetworkViewManager</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Recherche par IP</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnue</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Adresse IP</translation>
+    </message>
+    <message>
+        <source>Last announcement</source>
+        <translation>Dernière annonce</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Saisir le code PIN</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>The PIN must be 1 to 4 digits</source>
+        <translation>Le code PIN doit comporter 1 à 4 chiffres</translation>
+    </message>
+    <message>
+        <source>Invalid IP address</source>
+        <translation>Adresse IP non valide</translation>
+    </message>
+    <message>
+        <source>Invalid port</source>
+        <translation>Port non valide</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemPauseTimerViewManager</name>
+    <message>
+        <source>Reset pause timer</source>
+        <translation>Réinitialiser la minuterie</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemRelayViewManager</name>
+    <message>
+        <source>Regulator</source>
+        <translation>Régulateur</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Marche/arrêt</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Divisé</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemStatusViewManager</name>
+    <message>
+        <source>PCB relays:</source>
+        <translation>Relais de la carte :</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1%2</source>
+        <translation>Durée totale de fonctionnement : %1%2</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Clean-ups: %1</source>
+        <translation>Nettoyages : %1</translation>
+    </message>
+    <message>
+        <source>Room temperature: %1%2</source>
+        <translation>Température de la cabine : %1%2</translation>
+    </message>
+    <message>
+        <source>Room humidity: %1%2</source>
+        <translation>Humidité de la cabine : %1%2</translation>
+    </message>
+    <message>
+        <source>Magnetic contact: %1</source>
+        <translation>Contact magnétique : %1</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connecté</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Non connecté</translation>
+    </message>
+    <message>
+        <source>primary</source>
+        <translation>principal</translation>
+    </message>
+    <message>
+        <source>secondary</source>
+        <translation>secondaire</translation>
+    </message>
+    <message>
+        <source>Water temperature%1: %2%3</source>
+        <translation>Température de l’eau%1 : %2%3</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Water level</source>
+        <translation>Niveau d’eau</translation>
+    </message>
+    <message>
+        <source>Smart Start Heat Ratio: %1%2</source>
+        <translation>Vitesse de chauffe Smart Start : %1%2</translation>
+    </message>
+    <message>
+        <source>/min</source>
+        <translation>/min</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemViewManager</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Rappel de nettoyage</translation>
+    </message>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Vidange auto du réservoir</translation>
+    </message>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Priorité du type de bain</translation>
+    </message>
+    <message>
+        <source>Pause timer</source>
+        <translation>Minuterie de pause</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Error log</source>
+        <translation>Journal d’erreurs</translation>
+    </message>
+    <message>
+        <source>Facility type</source>
+        <translation>Type d’installation</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemWiFiViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Activer</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>External Units</source>
+        <translation>Appareils externes</translation>
+    </message>
+    <message>
+        <source>WiFi Networks</source>
+        <translation>Réseaux Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>No IP address found</source>
+        <translation>Aucune adresse IP trouvée</translation>
+    </message>
+    <message>
+        <source>IP address: %1</source>
+        <translation>Adresse IP : %1</translation>
+    </message>
+    <message>
+        <source>IP addresses</source>
+        <translation>Adresses IP</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identité</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
     </message>
 </context>
 </TS>

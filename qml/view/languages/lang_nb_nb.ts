@@ -295,6 +295,10 @@
         <source>Enter PIN</source>
         <translation>Angi PIN-kode</translation>
     </message>
+    <message>
+        <source>Wrong PIN</source>
+        <translation>Feil PIN-kode</translation>
+    </message>
 </context>
 <context>
     <name>PinSettingsPage</name>
@@ -895,6 +899,22 @@
         <source>Descaling</source>
         <translation>Avkalking</translation>
     </message>
+    <message>
+        <source>Auto connect</source>
+        <translation>Koble til automatisk</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Koble til</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Koble fra</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Oppdater</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -1482,6 +1502,10 @@
     <message>
         <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
         <translation>Passordet inneholder nasjonale tegn eller spesialtegn som trolig ikke fungerer i et wifi-passord: %1</translation>
+    </message>
+    <message>
+        <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
+        <translation>Panelinnstillingene er tilbakestilt. Kontrollkortet og wifi-innstillingene ble ikke tilbakestilt. Programmet lukkes om 5 sekunder.</translation>
     </message>
 </context>
 <context>
@@ -3003,6 +3027,622 @@
     <message>
         <source>Time interval</source>
         <translation>Tidsintervall</translation>
+    </message>
+</context>
+<context>
+    <name>AuxDescalingPage</name>
+    <message>
+        <source>Start time</source>
+        <translation>Starttid</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Varighet</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dosering</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Ukedag</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Gjentakelse</translation>
+    </message>
+</context>
+<context>
+    <name>AuxFragrancePage</name>
+    <message>
+        <source>Pump</source>
+        <translation>Pumpe</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelayPage</name>
+    <message>
+        <source>Function</source>
+        <translation>Funksjon</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelaysPage</name>
+    <message>
+        <source>Options</source>
+        <translation>Tilvalg</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Duft</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Avkalking</translation>
+    </message>
+</context>
+<context>
+    <name>BathPriorityPage</name>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Prioritet for badetype</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPage</name>
+    <message>
+        <source>Error log</source>
+        <translation>Feillogg</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Tøm</translation>
+    </message>
+</context>
+<context>
+    <name>FacilityTypePage</name>
+    <message>
+        <source>Facility type</source>
+        <translation>Anleggstype</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Lagre</translation>
+    </message>
+</context>
+<context>
+    <name>FilterPage</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+</context>
+<context>
+    <name>InitialSetup</name>
+    <message>
+        <source>Language</source>
+        <translation>Språk</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tid</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Setup after factory reset, step %1 of %2</source>
+        <translation>Oppsett etter tilbakestilling til fabrikkinnstillinger, trinn %1 av %2</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Neste</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Ferdig</translation>
+    </message>
+</context>
+<context>
+    <name>IpConnectPage</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Søk via IP</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-adresse</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+</context>
+<context>
+    <name>IrPage</name>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkListPage</name>
+    <message>
+        <source>Network</source>
+        <translation>Nettverk</translation>
+    </message>
+    <message>
+        <source>Sauna systems</source>
+        <translation>Badstuesystemer</translation>
+    </message>
+</context>
+<context>
+    <name>PauseTimerPage</name>
+    <message>
+        <source>Pause timer</source>
+        <translation>Pausetimer</translation>
+    </message>
+</context>
+<context>
+    <name>PinEditorPage</name>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Angi PIN-kode</translation>
+    </message>
+    <message>
+        <source>PIN of the sauna system</source>
+        <translation>PIN-kode for badstuesystemet</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Lagre</translation>
+    </message>
+</context>
+<context>
+    <name>SaunaDetailsPage</name>
+    <message>
+        <source>System details</source>
+        <translation>Systemdetaljer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slett</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPage</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>SystemMenuPage</name>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxDescalingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktiver</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Starttid</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Varighet</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dosering</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Ukedag</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Sist</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Gjentakelse</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Hver uke</translation>
+    </message>
+    <message>
+        <source>Every 2nd week</source>
+        <translation>Annenhver uke</translation>
+    </message>
+    <message>
+        <source>Every 3rd week</source>
+        <translation>Hver 3. uke</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Hver måned</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxFragranceViewManager</name>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Pumpe</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxViewManager</name>
+    <message>
+        <source>Not in use</source>
+        <translation>Ikke i bruk</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Av/på</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Duft</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Avkalking</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemBathPriorityViewManager</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisk</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Fuktighet</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFacilityTypeViewManager</name>
+    <message>
+        <source>Private</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>Public</source>
+        <translation>Offentlig</translation>
+    </message>
+    <message>
+        <source>Time controlled</source>
+        <translation>Tidsstyrt</translation>
+    </message>
+    <message>
+        <source>Supervised</source>
+        <translation>Overvåket</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFactoryResetViewManager</name>
+    <message>
+        <source>Reset</source>
+        <translation>Tilbakestill</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFilterViewManager</name>
+    <message>
+        <source>Filter temperature</source>
+        <translation>Filtrer temperatur</translation>
+    </message>
+    <message>
+        <source>Filter humidity</source>
+        <translation>Filtrer fuktighet</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemHapticFeedbackViewManager</name>
+    <message>
+        <source>Vibration</source>
+        <translation>Vibrasjon</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemIrViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktiver</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemNetworkViewManager</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Søk via IP</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>ukjent</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-adresse</translation>
+    </message>
+    <message>
+        <source>Last announcement</source>
+        <translation>Siste kunngjøring</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ingen</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Angi PIN-kode</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Søk</translation>
+    </message>
+    <message>
+        <source>The PIN must be 1 to 4 digits</source>
+        <translation>PIN-koden må ha 1 til 4 sifre</translation>
+    </message>
+    <message>
+        <source>Invalid IP address</source>
+        <translation>Ugyldig IP-adresse</translation>
+    </message>
+    <message>
+        <source>Invalid port</source>
+        <translation>Ugyldig port</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemPauseTimerViewManager</name>
+    <message>
+        <source>Reset pause timer</source>
+        <translation>Tilbakestill pausetimer</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemRelayViewManager</name>
+    <message>
+        <source>Regulator</source>
+        <translation>Regulator</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisk</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Av/på</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Delt</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemStatusViewManager</name>
+    <message>
+        <source>PCB relays:</source>
+        <translation>Reléer på kretskortet:</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1%2</source>
+        <translation>Total driftstid: %1%2</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Clean-ups: %1</source>
+        <translation>Rengjøringer: %1</translation>
+    </message>
+    <message>
+        <source>Room temperature: %1%2</source>
+        <translation>Romtemperatur: %1%2</translation>
+    </message>
+    <message>
+        <source>Room humidity: %1%2</source>
+        <translation>Romfuktighet: %1%2</translation>
+    </message>
+    <message>
+        <source>Magnetic contact: %1</source>
+        <translation>Magnetkontakt: %1</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Tilkoblet</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Ikke tilkoblet</translation>
+    </message>
+    <message>
+        <source>primary</source>
+        <translation>primær</translation>
+    </message>
+    <message>
+        <source>secondary</source>
+        <translation>sekundær</translation>
+    </message>
+    <message>
+        <source>Water temperature%1: %2%3</source>
+        <translation>Vanntemperatur%1: %2%3</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Lav</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Middels</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Høy</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Ukjent</translation>
+    </message>
+    <message>
+        <source>Water level</source>
+        <translation>Vannivå</translation>
+    </message>
+    <message>
+        <source>Smart Start Heat Ratio: %1%2</source>
+        <translation>Smart Start-oppvarmingsrate: %1%2</translation>
+    </message>
+    <message>
+        <source>/min</source>
+        <translation>/min</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemViewManager</name>
+    <message>
+        <source>Options</source>
+        <translation>Tilvalg</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Nettverk</translation>
+    </message>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Rengjøringsvarsel</translation>
+    </message>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Automatisk tanktømming</translation>
+    </message>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Prioritet for badetype</translation>
+    </message>
+    <message>
+        <source>Pause timer</source>
+        <translation>Pausetimer</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Error log</source>
+        <translation>Feillogg</translation>
+    </message>
+    <message>
+        <source>Facility type</source>
+        <translation>Anleggstype</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemWiFiViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Aktiver</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Nettverk</translation>
+    </message>
+    <message>
+        <source>External Units</source>
+        <translation>Eksterne enheter</translation>
+    </message>
+    <message>
+        <source>WiFi Networks</source>
+        <translation>Wifi-nettverk</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Søk</translation>
+    </message>
+    <message>
+        <source>No IP address found</source>
+        <translation>Ingen IP-adresse funnet</translation>
+    </message>
+    <message>
+        <source>IP address: %1</source>
+        <translation>IP-adresse: %1</translation>
+    </message>
+    <message>
+        <source>IP addresses</source>
+        <translation>IP-adresser</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identitet</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passord</translation>
     </message>
 </context>
 </TS>

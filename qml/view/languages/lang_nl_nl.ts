@@ -295,6 +295,10 @@
         <source>Enter PIN</source>
         <translation>Pincode invoeren</translation>
     </message>
+    <message>
+        <source>Wrong PIN</source>
+        <translation>Onjuiste pincode</translation>
+    </message>
 </context>
 <context>
     <name>PinSettingsPage</name>
@@ -895,6 +899,22 @@
         <source>Descaling</source>
         <translation>Ontkalken</translation>
     </message>
+    <message>
+        <source>Auto connect</source>
+        <translation>Automatisch verbinden</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Ontkoppelen</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Vernieuwen</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -1482,6 +1502,10 @@
     <message>
         <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
         <translation>Het wachtwoord bevat landspecifieke of speciale tekens die waarschijnlijk niet werken in een wifi-wachtwoord: %1</translation>
+    </message>
+    <message>
+        <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
+        <translation>De paneelinstellingen zijn gereset. De besturingskaart en de wifi-instellingen zijn niet gereset. Het programma wordt over 5 seconden afgesloten.</translation>
     </message>
 </context>
 <context>
@@ -3003,6 +3027,622 @@
     <message>
         <source>Time interval</source>
         <translation>Tijdsinterval</translation>
+    </message>
+</context>
+<context>
+    <name>AuxDescalingPage</name>
+    <message>
+        <source>Start time</source>
+        <translation>Starttijd</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duur</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dosering</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Weekdag</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Herhaling</translation>
+    </message>
+</context>
+<context>
+    <name>AuxFragrancePage</name>
+    <message>
+        <source>Pump</source>
+        <translation>Pomp</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pauze</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelayPage</name>
+    <message>
+        <source>Function</source>
+        <translation>Functie</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelaysPage</name>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Geur</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Ontkalken</translation>
+    </message>
+</context>
+<context>
+    <name>BathPriorityPage</name>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Prioriteit badtype</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPage</name>
+    <message>
+        <source>Error log</source>
+        <translation>Foutenlogboek</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wissen</translation>
+    </message>
+</context>
+<context>
+    <name>FacilityTypePage</name>
+    <message>
+        <source>Facility type</source>
+        <translation>Type installatie</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>FilterPage</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+</context>
+<context>
+    <name>InitialSetup</name>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Regio</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Setup after factory reset, step %1 of %2</source>
+        <translation>Instellen na fabrieksreset, stap %1 van %2</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Volgende</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Klaar</translation>
+    </message>
+</context>
+<context>
+    <name>IpConnectPage</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Zoeken via IP</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-adres</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Poort</translation>
+    </message>
+</context>
+<context>
+    <name>IrPage</name>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkListPage</name>
+    <message>
+        <source>Network</source>
+        <translation>Netwerk</translation>
+    </message>
+    <message>
+        <source>Sauna systems</source>
+        <translation>Saunasystemen</translation>
+    </message>
+</context>
+<context>
+    <name>PauseTimerPage</name>
+    <message>
+        <source>Pause timer</source>
+        <translation>Pauzetimer</translation>
+    </message>
+</context>
+<context>
+    <name>PinEditorPage</name>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Pincode invoeren</translation>
+    </message>
+    <message>
+        <source>PIN of the sauna system</source>
+        <translation>Pincode van het saunasysteem</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>SaunaDetailsPage</name>
+    <message>
+        <source>System details</source>
+        <translation>Systeemdetails</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPage</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>SystemMenuPage</name>
+    <message>
+        <source>System</source>
+        <translation>Systeem</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxDescalingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Inschakelen</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Starttijd</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duur</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dosering</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Weekdag</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Laatst</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Herhaling</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Elke week</translation>
+    </message>
+    <message>
+        <source>Every 2nd week</source>
+        <translation>Om de week</translation>
+    </message>
+    <message>
+        <source>Every 3rd week</source>
+        <translation>Om de 3 weken</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Elke maand</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxFragranceViewManager</name>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>u</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Pomp</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pauze</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxViewManager</name>
+    <message>
+        <source>Not in use</source>
+        <translation>Niet in gebruik</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Aan/uit</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Geur</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Ontkalken</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemBathPriorityViewManager</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatuur</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Vochtigheid</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFacilityTypeViewManager</name>
+    <message>
+        <source>Private</source>
+        <translation>Privé</translation>
+    </message>
+    <message>
+        <source>Public</source>
+        <translation>Openbaar</translation>
+    </message>
+    <message>
+        <source>Time controlled</source>
+        <translation>Tijdgestuurd</translation>
+    </message>
+    <message>
+        <source>Supervised</source>
+        <translation>Onder toezicht</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFactoryResetViewManager</name>
+    <message>
+        <source>Reset</source>
+        <translation>Herstellen</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFilterViewManager</name>
+    <message>
+        <source>Filter temperature</source>
+        <translation>Temperatuur filteren</translation>
+    </message>
+    <message>
+        <source>Filter humidity</source>
+        <translation>Vochtigheid filteren</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemHapticFeedbackViewManager</name>
+    <message>
+        <source>Vibration</source>
+        <translation>Trillen</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemIrViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Inschakelen</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemNetworkViewManager</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Zoeken via IP</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Systeem</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>onbekend</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-adres</translation>
+    </message>
+    <message>
+        <source>Last announcement</source>
+        <translation>Laatste aankondiging</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Pincode invoeren</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>The PIN must be 1 to 4 digits</source>
+        <translation>De pincode moet uit 1 tot 4 cijfers bestaan</translation>
+    </message>
+    <message>
+        <source>Invalid IP address</source>
+        <translation>Ongeldig IP-adres</translation>
+    </message>
+    <message>
+        <source>Invalid port</source>
+        <translation>Ongeldige poort</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemPauseTimerViewManager</name>
+    <message>
+        <source>Reset pause timer</source>
+        <translation>Pauzetimer resetten</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemRelayViewManager</name>
+    <message>
+        <source>Regulator</source>
+        <translation>Regelaar</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Aan/uit</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Gesplitst</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemStatusViewManager</name>
+    <message>
+        <source>PCB relays:</source>
+        <translation>Relais op printplaat:</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1%2</source>
+        <translation>Totale bedrijfstijd: %1%2</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>u</translation>
+    </message>
+    <message>
+        <source>Clean-ups: %1</source>
+        <translation>Reinigingen: %1</translation>
+    </message>
+    <message>
+        <source>Room temperature: %1%2</source>
+        <translation>Ruimtetemperatuur: %1%2</translation>
+    </message>
+    <message>
+        <source>Room humidity: %1%2</source>
+        <translation>Ruimtevochtigheid: %1%2</translation>
+    </message>
+    <message>
+        <source>Magnetic contact: %1</source>
+        <translation>Magneetcontact: %1</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Aangesloten</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Niet aangesloten</translation>
+    </message>
+    <message>
+        <source>primary</source>
+        <translation>primair</translation>
+    </message>
+    <message>
+        <source>secondary</source>
+        <translation>secundair</translation>
+    </message>
+    <message>
+        <source>Water temperature%1: %2%3</source>
+        <translation>Watertemperatuur%1: %2%3</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Laag</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Midden</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoog</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>Water level</source>
+        <translation>Waterniveau</translation>
+    </message>
+    <message>
+        <source>Smart Start Heat Ratio: %1%2</source>
+        <translation>Smart Start-opwarmsnelheid: %1%2</translation>
+    </message>
+    <message>
+        <source>/min</source>
+        <translation>/min</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemViewManager</name>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netwerk</translation>
+    </message>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Reinigingsmelding</translation>
+    </message>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Automatische tanklediging</translation>
+    </message>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Prioriteit badtype</translation>
+    </message>
+    <message>
+        <source>Pause timer</source>
+        <translation>Pauzetimer</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Error log</source>
+        <translation>Foutenlogboek</translation>
+    </message>
+    <message>
+        <source>Facility type</source>
+        <translation>Type installatie</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemWiFiViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Inschakelen</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netwerk</translation>
+    </message>
+    <message>
+        <source>External Units</source>
+        <translation>Externe apparaten</translation>
+    </message>
+    <message>
+        <source>WiFi Networks</source>
+        <translation>Wifi-netwerken</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Zoeken</translation>
+    </message>
+    <message>
+        <source>No IP address found</source>
+        <translation>Geen IP-adres gevonden</translation>
+    </message>
+    <message>
+        <source>IP address: %1</source>
+        <translation>IP-adres: %1</translation>
+    </message>
+    <message>
+        <source>IP addresses</source>
+        <translation>IP-adressen</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identiteit</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Wachtwoord</translation>
     </message>
 </context>
 </TS>

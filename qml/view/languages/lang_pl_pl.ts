@@ -295,6 +295,10 @@
         <source>Enter PIN</source>
         <translation>Wprowadź PIN</translation>
     </message>
+    <message>
+        <source>Wrong PIN</source>
+        <translation>Błędny PIN</translation>
+    </message>
 </context>
 <context>
     <name>PinSettingsPage</name>
@@ -895,6 +899,22 @@
         <source>Descaling</source>
         <translation>Odkamienianie</translation>
     </message>
+    <message>
+        <source>Auto connect</source>
+        <translation>Łącz automatycznie</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Połącz</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Rozłącz</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Odśwież</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -1482,6 +1502,10 @@
     <message>
         <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
         <translation>Hasło zawiera znaki narodowe lub specjalne, które prawdopodobnie nie zadziałają w haśle Wi-Fi: %1</translation>
+    </message>
+    <message>
+        <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
+        <translation>Ustawienia panelu zostały zresetowane. Płyta sterująca i ustawienia Wi-Fi nie zostały zresetowane. Program zostanie zamknięty za 5 sekund.</translation>
     </message>
 </context>
 <context>
@@ -3003,6 +3027,622 @@
     <message>
         <source>Time interval</source>
         <translation>Odstęp czasu</translation>
+    </message>
+</context>
+<context>
+    <name>AuxDescalingPage</name>
+    <message>
+        <source>Start time</source>
+        <translation>Godzina startu</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Czas trwania</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dawkowanie</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Dzień tygodnia</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Powtarzanie</translation>
+    </message>
+</context>
+<context>
+    <name>AuxFragrancePage</name>
+    <message>
+        <source>Pump</source>
+        <translation>Pompa</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Przerwa</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelayPage</name>
+    <message>
+        <source>Function</source>
+        <translation>Funkcja</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelaysPage</name>
+    <message>
+        <source>Options</source>
+        <translation>Akcesoria</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Zapach</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Odkamienianie</translation>
+    </message>
+</context>
+<context>
+    <name>BathPriorityPage</name>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Priorytet rodzaju kąpieli</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPage</name>
+    <message>
+        <source>Error log</source>
+        <translation>Dziennik błędów</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+</context>
+<context>
+    <name>FacilityTypePage</name>
+    <message>
+        <source>Facility type</source>
+        <translation>Typ obiektu</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+</context>
+<context>
+    <name>FilterPage</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrowanie</translation>
+    </message>
+</context>
+<context>
+    <name>InitialSetup</name>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Godzina</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Setup after factory reset, step %1 of %2</source>
+        <translation>Konfiguracja po przywróceniu ustawień fabrycznych, krok %1 z %2</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotowe</translation>
+    </message>
+</context>
+<context>
+    <name>IpConnectPage</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Wyszukiwanie po IP</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Adres IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+</context>
+<context>
+    <name>IrPage</name>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkListPage</name>
+    <message>
+        <source>Network</source>
+        <translation>Sieć</translation>
+    </message>
+    <message>
+        <source>Sauna systems</source>
+        <translation>Systemy saun</translation>
+    </message>
+</context>
+<context>
+    <name>PauseTimerPage</name>
+    <message>
+        <source>Pause timer</source>
+        <translation>Licznik przerwy</translation>
+    </message>
+</context>
+<context>
+    <name>PinEditorPage</name>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Wprowadź PIN</translation>
+    </message>
+    <message>
+        <source>PIN of the sauna system</source>
+        <translation>PIN systemu sauny</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+</context>
+<context>
+    <name>SaunaDetailsPage</name>
+    <message>
+        <source>System details</source>
+        <translation>Szczegóły systemu</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPage</name>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+</context>
+<context>
+    <name>SystemMenuPage</name>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxDescalingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Włącz</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Godzina startu</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Czas trwania</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dawkowanie</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Dzień tygodnia</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Ostatnio</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Powtarzanie</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Co tydzień</translation>
+    </message>
+    <message>
+        <source>Every 2nd week</source>
+        <translation>Co 2 tygodnie</translation>
+    </message>
+    <message>
+        <source>Every 3rd week</source>
+        <translation>Co 3 tygodnie</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Co miesiąc</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxFragranceViewManager</name>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Pompa</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Przerwa</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxViewManager</name>
+    <message>
+        <source>Not in use</source>
+        <translation>Nieużywany</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Wł./Wył.</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Zapach</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Odkamienianie</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemBathPriorityViewManager</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatycznie</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Wilgotność</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFacilityTypeViewManager</name>
+    <message>
+        <source>Private</source>
+        <translation>Prywatny</translation>
+    </message>
+    <message>
+        <source>Public</source>
+        <translation>Publiczny</translation>
+    </message>
+    <message>
+        <source>Time controlled</source>
+        <translation>Sterowany czasowo</translation>
+    </message>
+    <message>
+        <source>Supervised</source>
+        <translation>Nadzorowany</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFactoryResetViewManager</name>
+    <message>
+        <source>Reset</source>
+        <translation>Przywróć</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFilterViewManager</name>
+    <message>
+        <source>Filter temperature</source>
+        <translation>Filtrowanie temperatury</translation>
+    </message>
+    <message>
+        <source>Filter humidity</source>
+        <translation>Filtrowanie wilgotności</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemHapticFeedbackViewManager</name>
+    <message>
+        <source>Vibration</source>
+        <translation>Wibracje</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemIrViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Włącz</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemNetworkViewManager</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Wyszukiwanie po IP</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>nieznany</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Adres IP</translation>
+    </message>
+    <message>
+        <source>Last announcement</source>
+        <translation>Ostatnie rozgłoszenie</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Wprowadź PIN</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Wyszukaj</translation>
+    </message>
+    <message>
+        <source>The PIN must be 1 to 4 digits</source>
+        <translation>PIN musi mieć od 1 do 4 cyfr</translation>
+    </message>
+    <message>
+        <source>Invalid IP address</source>
+        <translation>Nieprawidłowy adres IP</translation>
+    </message>
+    <message>
+        <source>Invalid port</source>
+        <translation>Nieprawidłowy port</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemPauseTimerViewManager</name>
+    <message>
+        <source>Reset pause timer</source>
+        <translation>Wyzeruj licznik przerwy</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemRelayViewManager</name>
+    <message>
+        <source>Regulator</source>
+        <translation>Regulator</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatyczny</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Wł./Wył.</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dzielony</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemStatusViewManager</name>
+    <message>
+        <source>PCB relays:</source>
+        <translation>Przekaźniki na płytce:</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1%2</source>
+        <translation>Całkowity czas pracy: %1%2</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Clean-ups: %1</source>
+        <translation>Liczba czyszczeń: %1</translation>
+    </message>
+    <message>
+        <source>Room temperature: %1%2</source>
+        <translation>Temperatura w kabinie: %1%2</translation>
+    </message>
+    <message>
+        <source>Room humidity: %1%2</source>
+        <translation>Wilgotność w kabinie: %1%2</translation>
+    </message>
+    <message>
+        <source>Magnetic contact: %1</source>
+        <translation>Kontaktron: %1</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Podłączony</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Niepodłączony</translation>
+    </message>
+    <message>
+        <source>primary</source>
+        <translation>główna</translation>
+    </message>
+    <message>
+        <source>secondary</source>
+        <translation>podrzędna</translation>
+    </message>
+    <message>
+        <source>Water temperature%1: %2%3</source>
+        <translation>Temperatura wody%1: %2%3</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niski</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Średni</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Wysoki</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Nieznany</translation>
+    </message>
+    <message>
+        <source>Water level</source>
+        <translation>Poziom wody</translation>
+    </message>
+    <message>
+        <source>Smart Start Heat Ratio: %1%2</source>
+        <translation>Smart Start – szybkość nagrzewania: %1%2</translation>
+    </message>
+    <message>
+        <source>/min</source>
+        <translation>/min</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemViewManager</name>
+    <message>
+        <source>Options</source>
+        <translation>Akcesoria</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Sieć</translation>
+    </message>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Przypomnienie o czyszczeniu</translation>
+    </message>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Autom. opróżnianie zbiornika</translation>
+    </message>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Priorytet rodzaju kąpieli</translation>
+    </message>
+    <message>
+        <source>Pause timer</source>
+        <translation>Licznik przerwy</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrowanie</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Error log</source>
+        <translation>Dziennik błędów</translation>
+    </message>
+    <message>
+        <source>Facility type</source>
+        <translation>Typ obiektu</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemWiFiViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Włącz</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Sieć</translation>
+    </message>
+    <message>
+        <source>External Units</source>
+        <translation>Urządzenia zewnętrzne</translation>
+    </message>
+    <message>
+        <source>WiFi Networks</source>
+        <translation>Sieci Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Skanuj</translation>
+    </message>
+    <message>
+        <source>No IP address found</source>
+        <translation>Nie znaleziono adresu IP</translation>
+    </message>
+    <message>
+        <source>IP address: %1</source>
+        <translation>Adres IP: %1</translation>
+    </message>
+    <message>
+        <source>IP addresses</source>
+        <translation>Adresy IP</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Tożsamość</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Hasło</translation>
     </message>
 </context>
 </TS>

@@ -295,6 +295,10 @@
         <source>Enter PIN</source>
         <translation>Introduza o PIN</translation>
     </message>
+    <message>
+        <source>Wrong PIN</source>
+        <translation>PIN errado</translation>
+    </message>
 </context>
 <context>
     <name>PinSettingsPage</name>
@@ -895,6 +899,22 @@
         <source>Descaling</source>
         <translation>Descalcificação</translation>
     </message>
+    <message>
+        <source>Auto connect</source>
+        <translation>Ligação automática</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Ligar</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desligar</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Atualizar</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -1482,6 +1502,10 @@
     <message>
         <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
         <translation>A palavra-passe contém carateres nacionais ou especiais que provavelmente não funcionam numa palavra-passe Wi-Fi: %1</translation>
+    </message>
+    <message>
+        <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
+        <translation>As definições do painel foram repostas. A placa de controlo e as definições Wi-Fi não foram repostas. O programa fecha dentro de 5 segundos.</translation>
     </message>
 </context>
 <context>
@@ -3003,6 +3027,622 @@
     <message>
         <source>Time interval</source>
         <translation>Intervalo</translation>
+    </message>
+</context>
+<context>
+    <name>AuxDescalingPage</name>
+    <message>
+        <source>Start time</source>
+        <translation>Hora de início</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dosagem</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Dia da semana</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Repetição</translation>
+    </message>
+</context>
+<context>
+    <name>AuxFragrancePage</name>
+    <message>
+        <source>Pump</source>
+        <translation>Bomba</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pausa</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelayPage</name>
+    <message>
+        <source>Function</source>
+        <translation>Função</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelaysPage</name>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Aroma</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Descalcificação</translation>
+    </message>
+</context>
+<context>
+    <name>BathPriorityPage</name>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Prioridade do tipo de banho</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPage</name>
+    <message>
+        <source>Error log</source>
+        <translation>Registo de erros</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+</context>
+<context>
+    <name>FacilityTypePage</name>
+    <message>
+        <source>Facility type</source>
+        <translation>Tipo de instalação</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>FilterPage</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+</context>
+<context>
+    <name>InitialSetup</name>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Região</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Setup after factory reset, step %1 of %2</source>
+        <translation>Configuração após reposição de fábrica, passo %1 de %2</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Seguinte</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluir</translation>
+    </message>
+</context>
+<context>
+    <name>IpConnectPage</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Procurar por IP</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Endereço IP</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+</context>
+<context>
+    <name>IrPage</name>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkListPage</name>
+    <message>
+        <source>Network</source>
+        <translation>Rede</translation>
+    </message>
+    <message>
+        <source>Sauna systems</source>
+        <translation>Sistemas de sauna</translation>
+    </message>
+</context>
+<context>
+    <name>PauseTimerPage</name>
+    <message>
+        <source>Pause timer</source>
+        <translation>Temporizador de pausa</translation>
+    </message>
+</context>
+<context>
+    <name>PinEditorPage</name>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Introduza o PIN</translation>
+    </message>
+    <message>
+        <source>PIN of the sauna system</source>
+        <translation>PIN do sistema de sauna</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>SaunaDetailsPage</name>
+    <message>
+        <source>System details</source>
+        <translation>Detalhes do sistema</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPage</name>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+</context>
+<context>
+    <name>SystemMenuPage</name>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxDescalingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Ativar</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Hora de início</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dosagem</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Dia da semana</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Última</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Repetição</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Todas as semanas</translation>
+    </message>
+    <message>
+        <source>Every 2nd week</source>
+        <translation>De 2 em 2 semanas</translation>
+    </message>
+    <message>
+        <source>Every 3rd week</source>
+        <translation>De 3 em 3 semanas</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Todos os meses</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxFragranceViewManager</name>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Bomba</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pausa</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxViewManager</name>
+    <message>
+        <source>Not in use</source>
+        <translation>Não utilizado</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Ligar/desligar</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Aroma</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Descalcificação</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemBathPriorityViewManager</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automática</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Humidade</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFacilityTypeViewManager</name>
+    <message>
+        <source>Private</source>
+        <translation>Privada</translation>
+    </message>
+    <message>
+        <source>Public</source>
+        <translation>Pública</translation>
+    </message>
+    <message>
+        <source>Time controlled</source>
+        <translation>Temporizada</translation>
+    </message>
+    <message>
+        <source>Supervised</source>
+        <translation>Supervisionada</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFactoryResetViewManager</name>
+    <message>
+        <source>Reset</source>
+        <translation>Repor</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFilterViewManager</name>
+    <message>
+        <source>Filter temperature</source>
+        <translation>Filtrar temperatura</translation>
+    </message>
+    <message>
+        <source>Filter humidity</source>
+        <translation>Filtrar humidade</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemHapticFeedbackViewManager</name>
+    <message>
+        <source>Vibration</source>
+        <translation>Vibração</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemIrViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Ativar</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemNetworkViewManager</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Procurar por IP</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconhecido</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Endereço IP</translation>
+    </message>
+    <message>
+        <source>Last announcement</source>
+        <translation>Último anúncio</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Introduza o PIN</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>The PIN must be 1 to 4 digits</source>
+        <translation>O PIN deve ter de 1 a 4 dígitos</translation>
+    </message>
+    <message>
+        <source>Invalid IP address</source>
+        <translation>Endereço IP inválido</translation>
+    </message>
+    <message>
+        <source>Invalid port</source>
+        <translation>Porta inválida</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemPauseTimerViewManager</name>
+    <message>
+        <source>Reset pause timer</source>
+        <translation>Repor temporizador de pausa</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemRelayViewManager</name>
+    <message>
+        <source>Regulator</source>
+        <translation>Regulador</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Ligar/desligar</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividido</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemStatusViewManager</name>
+    <message>
+        <source>PCB relays:</source>
+        <translation>Relés da placa:</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1%2</source>
+        <translation>Tempo total de funcionamento: %1%2</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Clean-ups: %1</source>
+        <translation>Limpezas: %1</translation>
+    </message>
+    <message>
+        <source>Room temperature: %1%2</source>
+        <translation>Temperatura da cabine: %1%2</translation>
+    </message>
+    <message>
+        <source>Room humidity: %1%2</source>
+        <translation>Humidade da cabine: %1%2</translation>
+    </message>
+    <message>
+        <source>Magnetic contact: %1</source>
+        <translation>Contacto magnético: %1</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Ligado</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Não ligado</translation>
+    </message>
+    <message>
+        <source>primary</source>
+        <translation>principal</translation>
+    </message>
+    <message>
+        <source>secondary</source>
+        <translation>secundário</translation>
+    </message>
+    <message>
+        <source>Water temperature%1: %2%3</source>
+        <translation>Temperatura da água%1: %2%3</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Baixo</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Médio</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>Water level</source>
+        <translation>Nível de água</translation>
+    </message>
+    <message>
+        <source>Smart Start Heat Ratio: %1%2</source>
+        <translation>Taxa de aquecimento Smart Start: %1%2</translation>
+    </message>
+    <message>
+        <source>/min</source>
+        <translation>/min</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemViewManager</name>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Rede</translation>
+    </message>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Aviso de limpeza</translation>
+    </message>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Esvaziamento automático</translation>
+    </message>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Prioridade do tipo de banho</translation>
+    </message>
+    <message>
+        <source>Pause timer</source>
+        <translation>Temporizador de pausa</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Error log</source>
+        <translation>Registo de erros</translation>
+    </message>
+    <message>
+        <source>Facility type</source>
+        <translation>Tipo de instalação</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemWiFiViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Ativar</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Rede</translation>
+    </message>
+    <message>
+        <source>External Units</source>
+        <translation>Dispositivos externos</translation>
+    </message>
+    <message>
+        <source>WiFi Networks</source>
+        <translation>Redes Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>No IP address found</source>
+        <translation>Nenhum endereço IP encontrado</translation>
+    </message>
+    <message>
+        <source>IP address: %1</source>
+        <translation>Endereço IP: %1</translation>
+    </message>
+    <message>
+        <source>IP addresses</source>
+        <translation>Endereços IP</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identidade</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Palavra-passe</translation>
     </message>
 </context>
 </TS>

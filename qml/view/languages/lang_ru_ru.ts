@@ -295,6 +295,10 @@
         <source>Enter PIN</source>
         <translation>Введите PIN-код</translation>
     </message>
+    <message>
+        <source>Wrong PIN</source>
+        <translation>Неверный PIN-код</translation>
+    </message>
 </context>
 <context>
     <name>PinSettingsPage</name>
@@ -895,6 +899,22 @@
         <source>Descaling</source>
         <translation>Удаление накипи</translation>
     </message>
+    <message>
+        <source>Auto connect</source>
+        <translation>Автоподключение</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Подключить</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Обновить</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -1482,6 +1502,10 @@
     <message>
         <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
         <translation>Пароль содержит национальные или специальные символы, которые, скорее всего, не будут работать в пароле Wi-Fi: %1</translation>
+    </message>
+    <message>
+        <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
+        <translation>Настройки панели сброшены. Плата управления и настройки Wi-Fi не сброшены. Программа закроется через 5 секунд.</translation>
     </message>
 </context>
 <context>
@@ -3003,6 +3027,622 @@
     <message>
         <source>Time interval</source>
         <translation>Интервал</translation>
+    </message>
+</context>
+<context>
+    <name>AuxDescalingPage</name>
+    <message>
+        <source>Start time</source>
+        <translation>Время старта</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Дозировка</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>мл</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>День недели</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Повтор</translation>
+    </message>
+</context>
+<context>
+    <name>AuxFragrancePage</name>
+    <message>
+        <source>Pump</source>
+        <translation>Насос</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Пауза</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelayPage</name>
+    <message>
+        <source>Function</source>
+        <translation>Функция</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelaysPage</name>
+    <message>
+        <source>Options</source>
+        <translation>Доп. оборудование</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Аромат</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Удаление накипи</translation>
+    </message>
+</context>
+<context>
+    <name>BathPriorityPage</name>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Приоритет типа сеанса</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPage</name>
+    <message>
+        <source>Error log</source>
+        <translation>Журнал ошибок</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+</context>
+<context>
+    <name>FacilityTypePage</name>
+    <message>
+        <source>Facility type</source>
+        <translation>Тип объекта</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>FilterPage</name>
+    <message>
+        <source>Filter</source>
+        <translation>Фильтрация</translation>
+    </message>
+</context>
+<context>
+    <name>InitialSetup</name>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Регион</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Setup after factory reset, step %1 of %2</source>
+        <translation>Настройка после заводского сброса, шаг %1 из %2</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Далее</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+</context>
+<context>
+    <name>IpConnectPage</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Поиск по IP</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+</context>
+<context>
+    <name>IrPage</name>
+    <message>
+        <source>IR</source>
+        <translation>ИК</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkListPage</name>
+    <message>
+        <source>Network</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>Sauna systems</source>
+        <translation>Системы саун</translation>
+    </message>
+</context>
+<context>
+    <name>PauseTimerPage</name>
+    <message>
+        <source>Pause timer</source>
+        <translation>Таймер паузы</translation>
+    </message>
+</context>
+<context>
+    <name>PinEditorPage</name>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Введите PIN-код</translation>
+    </message>
+    <message>
+        <source>PIN of the sauna system</source>
+        <translation>PIN-код системы сауны</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>SaunaDetailsPage</name>
+    <message>
+        <source>System details</source>
+        <translation>Сведения о системе</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPage</name>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+</context>
+<context>
+    <name>SystemMenuPage</name>
+    <message>
+        <source>System</source>
+        <translation>Система</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxDescalingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Время старта</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Дозировка</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>День недели</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Последний раз</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Повтор</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Каждую неделю</translation>
+    </message>
+    <message>
+        <source>Every 2nd week</source>
+        <translation>Раз в 2 недели</translation>
+    </message>
+    <message>
+        <source>Every 3rd week</source>
+        <translation>Раз в 3 недели</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Ежемесячно</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxFragranceViewManager</name>
+    <message>
+        <source>min</source>
+        <translation>мин</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>ч</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Насос</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Пауза</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxViewManager</name>
+    <message>
+        <source>Not in use</source>
+        <translation>Не используется</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Вкл./выкл.</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Аромат</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Удаление накипи</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemBathPriorityViewManager</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Автоматически</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Влажность</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFacilityTypeViewManager</name>
+    <message>
+        <source>Private</source>
+        <translation>Частный</translation>
+    </message>
+    <message>
+        <source>Public</source>
+        <translation>Общественный</translation>
+    </message>
+    <message>
+        <source>Time controlled</source>
+        <translation>Управляемый по времени</translation>
+    </message>
+    <message>
+        <source>Supervised</source>
+        <translation>Под надзором</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFactoryResetViewManager</name>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFilterViewManager</name>
+    <message>
+        <source>Filter temperature</source>
+        <translation>Фильтрация температуры</translation>
+    </message>
+    <message>
+        <source>Filter humidity</source>
+        <translation>Фильтрация влажности</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemHapticFeedbackViewManager</name>
+    <message>
+        <source>Vibration</source>
+        <translation>Вибрация</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemIrViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Включить</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemNetworkViewManager</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Поиск по IP</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Система</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>неизвестен</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Last announcement</source>
+        <translation>Последнее оповещение</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Введите PIN-код</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Найти</translation>
+    </message>
+    <message>
+        <source>The PIN must be 1 to 4 digits</source>
+        <translation>PIN-код должен содержать от 1 до 4 цифр</translation>
+    </message>
+    <message>
+        <source>Invalid IP address</source>
+        <translation>Недопустимый IP-адрес</translation>
+    </message>
+    <message>
+        <source>Invalid port</source>
+        <translation>Недопустимый порт</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemPauseTimerViewManager</name>
+    <message>
+        <source>Reset pause timer</source>
+        <translation>Сбросить таймер паузы</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemRelayViewManager</name>
+    <message>
+        <source>Regulator</source>
+        <translation>Регулятор</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Автоматический</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Вкл./выкл.</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Раздельный</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemStatusViewManager</name>
+    <message>
+        <source>PCB relays:</source>
+        <translation>Реле на плате:</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1%2</source>
+        <translation>Общее время работы: %1%2</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>ч</translation>
+    </message>
+    <message>
+        <source>Clean-ups: %1</source>
+        <translation>Число очисток: %1</translation>
+    </message>
+    <message>
+        <source>Room temperature: %1%2</source>
+        <translation>Температура в кабине: %1%2</translation>
+    </message>
+    <message>
+        <source>Room humidity: %1%2</source>
+        <translation>Влажность в кабине: %1%2</translation>
+    </message>
+    <message>
+        <source>Magnetic contact: %1</source>
+        <translation>Магнитный контакт: %1</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Подключён</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Не подключён</translation>
+    </message>
+    <message>
+        <source>primary</source>
+        <translation>основная</translation>
+    </message>
+    <message>
+        <source>secondary</source>
+        <translation>вторичная</translation>
+    </message>
+    <message>
+        <source>Water temperature%1: %2%3</source>
+        <translation>Температура воды%1: %2%3</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Низкий</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Средний</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Высокий</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Water level</source>
+        <translation>Уровень воды</translation>
+    </message>
+    <message>
+        <source>Smart Start Heat Ratio: %1%2</source>
+        <translation>Smart Start – скорость нагрева: %1%2</translation>
+    </message>
+    <message>
+        <source>/min</source>
+        <translation>/мин</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemViewManager</name>
+    <message>
+        <source>Options</source>
+        <translation>Доп. оборудование</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Напоминание об очистке</translation>
+    </message>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Автослив бака</translation>
+    </message>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Приоритет типа сеанса</translation>
+    </message>
+    <message>
+        <source>Pause timer</source>
+        <translation>Таймер паузы</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Фильтрация</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>ИК</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Error log</source>
+        <translation>Журнал ошибок</translation>
+    </message>
+    <message>
+        <source>Facility type</source>
+        <translation>Тип объекта</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemWiFiViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Сеть</translation>
+    </message>
+    <message>
+        <source>External Units</source>
+        <translation>Внешние устройства</translation>
+    </message>
+    <message>
+        <source>WiFi Networks</source>
+        <translation>Сети Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>No IP address found</source>
+        <translation>IP-адрес не найден</translation>
+    </message>
+    <message>
+        <source>IP address: %1</source>
+        <translation>IP-адрес: %1</translation>
+    </message>
+    <message>
+        <source>IP addresses</source>
+        <translation>IP-адреса</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Идентификатор</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
     </message>
 </context>
 </TS>

@@ -295,6 +295,10 @@
         <source>Enter PIN</source>
         <translation>Zadajte PIN</translation>
     </message>
+    <message>
+        <source>Wrong PIN</source>
+        <translation>Nesprávny PIN</translation>
+    </message>
 </context>
 <context>
     <name>PinSettingsPage</name>
@@ -895,6 +899,22 @@
         <source>Descaling</source>
         <translation>Odvápnenie</translation>
     </message>
+    <message>
+        <source>Auto connect</source>
+        <translation>Automaticky pripojiť</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Pripojiť</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Odpojiť</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualizovať</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -1482,6 +1502,10 @@
     <message>
         <source>Password contains national/special characters which are unlikely to work as WiFi password : %1</source>
         <translation>Heslo obsahuje národné alebo špeciálne znaky, ktoré v hesle Wi-Fi pravdepodobne nebudú fungovať: %1</translation>
+    </message>
+    <message>
+        <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
+        <translation>Nastavenia panela boli obnovené. Riadiaca doska a nastavenia Wi-Fi obnovené neboli. Program sa o 5 sekúnd ukončí.</translation>
     </message>
 </context>
 <context>
@@ -3003,6 +3027,622 @@
     <message>
         <source>Time interval</source>
         <translation>Časový interval</translation>
+    </message>
+</context>
+<context>
+    <name>AuxDescalingPage</name>
+    <message>
+        <source>Start time</source>
+        <translation>Čas spustenia</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Trvanie</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dávkovanie</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Deň v týždni</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Opakovanie</translation>
+    </message>
+</context>
+<context>
+    <name>AuxFragrancePage</name>
+    <message>
+        <source>Pump</source>
+        <translation>Čerpadlo</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pauza</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelayPage</name>
+    <message>
+        <source>Function</source>
+        <translation>Funkcia</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Názov</translation>
+    </message>
+</context>
+<context>
+    <name>AuxRelaysPage</name>
+    <message>
+        <source>Options</source>
+        <translation>Príslušenstvo</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Vôňa</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Odvápnenie</translation>
+    </message>
+</context>
+<context>
+    <name>BathPriorityPage</name>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Priorita typu kúpeľa</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorLogPage</name>
+    <message>
+        <source>Error log</source>
+        <translation>Záznam chýb</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vymazať</translation>
+    </message>
+</context>
+<context>
+    <name>FacilityTypePage</name>
+    <message>
+        <source>Facility type</source>
+        <translation>Typ prevádzky</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložiť</translation>
+    </message>
+</context>
+<context>
+    <name>FilterPage</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrovanie</translation>
+    </message>
+</context>
+<context>
+    <name>InitialSetup</name>
+    <message>
+        <source>Language</source>
+        <translation>Jazyk</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Oblasť</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Čas</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Dátum</translation>
+    </message>
+    <message>
+        <source>Setup after factory reset, step %1 of %2</source>
+        <translation>Nastavenie po obnovení výrobných hodnôt, krok %1 z %2</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Ďalej</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hotovo</translation>
+    </message>
+</context>
+<context>
+    <name>IpConnectPage</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Hľadanie podľa IP</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP adresa</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+</context>
+<context>
+    <name>IrPage</name>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkListPage</name>
+    <message>
+        <source>Network</source>
+        <translation>Sieť</translation>
+    </message>
+    <message>
+        <source>Sauna systems</source>
+        <translation>Saunové systémy</translation>
+    </message>
+</context>
+<context>
+    <name>PauseTimerPage</name>
+    <message>
+        <source>Pause timer</source>
+        <translation>Časovač prestávky</translation>
+    </message>
+</context>
+<context>
+    <name>PinEditorPage</name>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Zadajte PIN</translation>
+    </message>
+    <message>
+        <source>PIN of the sauna system</source>
+        <translation>PIN saunového systému</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložiť</translation>
+    </message>
+</context>
+<context>
+    <name>SaunaDetailsPage</name>
+    <message>
+        <source>System details</source>
+        <translation>Podrobnosti systému</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Vymazať</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPage</name>
+    <message>
+        <source>Status</source>
+        <translation>Stav</translation>
+    </message>
+</context>
+<context>
+    <name>SystemMenuPage</name>
+    <message>
+        <source>System</source>
+        <translation>Systém</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxDescalingViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Povoliť</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Čas spustenia</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Trvanie</translation>
+    </message>
+    <message>
+        <source>Dosage</source>
+        <translation>Dávkovanie</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Deň v týždni</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Naposledy</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Opakovanie</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Každý týždeň</translation>
+    </message>
+    <message>
+        <source>Every 2nd week</source>
+        <translation>Každý 2. týždeň</translation>
+    </message>
+    <message>
+        <source>Every 3rd week</source>
+        <translation>Každý 3. týždeň</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Každý mesiac</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxFragranceViewManager</name>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Pump</source>
+        <translation>Čerpadlo</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pauza</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemAuxViewManager</name>
+    <message>
+        <source>Not in use</source>
+        <translation>Nepoužíva sa</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Zap./Vyp.</translation>
+    </message>
+    <message>
+        <source>Fragrance</source>
+        <translation>Vôňa</translation>
+    </message>
+    <message>
+        <source>Descaling</source>
+        <translation>Odvápnenie</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemBathPriorityViewManager</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automaticky</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Teplota</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Vlhkosť</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFacilityTypeViewManager</name>
+    <message>
+        <source>Private</source>
+        <translation>Súkromný</translation>
+    </message>
+    <message>
+        <source>Public</source>
+        <translation>Verejný</translation>
+    </message>
+    <message>
+        <source>Time controlled</source>
+        <translation>Časovo riadený</translation>
+    </message>
+    <message>
+        <source>Supervised</source>
+        <translation>S dozorom</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFactoryResetViewManager</name>
+    <message>
+        <source>Reset</source>
+        <translation>Obnoviť</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemFilterViewManager</name>
+    <message>
+        <source>Filter temperature</source>
+        <translation>Filtrovať teplotu</translation>
+    </message>
+    <message>
+        <source>Filter humidity</source>
+        <translation>Filtrovať vlhkosť</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemHapticFeedbackViewManager</name>
+    <message>
+        <source>Vibration</source>
+        <translation>Vibrácie</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemIrViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Povoliť</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemNetworkViewManager</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Hľadanie podľa IP</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Systém</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>neznáma</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP adresa</translation>
+    </message>
+    <message>
+        <source>Last announcement</source>
+        <translation>Posledné ohlásenie</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>žiadne</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Zadajte PIN</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Vyhľadať</translation>
+    </message>
+    <message>
+        <source>The PIN must be 1 to 4 digits</source>
+        <translation>PIN musí mať 1 až 4 číslice</translation>
+    </message>
+    <message>
+        <source>Invalid IP address</source>
+        <translation>Neplatná IP adresa</translation>
+    </message>
+    <message>
+        <source>Invalid port</source>
+        <translation>Neplatný port</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemPauseTimerViewManager</name>
+    <message>
+        <source>Reset pause timer</source>
+        <translation>Vynulovať časovač prestávky</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemRelayViewManager</name>
+    <message>
+        <source>Regulator</source>
+        <translation>Regulátor</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatický</translation>
+    </message>
+    <message>
+        <source>On/Off</source>
+        <translation>Zap./Vyp.</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Delený</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemStatusViewManager</name>
+    <message>
+        <source>PCB relays:</source>
+        <translation>Relé na doske:</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1%2</source>
+        <translation>Celková doba prevádzky: %1%2</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Clean-ups: %1</source>
+        <translation>Počet čistení: %1</translation>
+    </message>
+    <message>
+        <source>Room temperature: %1%2</source>
+        <translation>Teplota v kabíne: %1%2</translation>
+    </message>
+    <message>
+        <source>Room humidity: %1%2</source>
+        <translation>Vlhkosť v kabíne: %1%2</translation>
+    </message>
+    <message>
+        <source>Magnetic contact: %1</source>
+        <translation>Magnetický kontakt: %1</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Pripojený</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nepripojený</translation>
+    </message>
+    <message>
+        <source>primary</source>
+        <translation>primárna</translation>
+    </message>
+    <message>
+        <source>secondary</source>
+        <translation>sekundárna</translation>
+    </message>
+    <message>
+        <source>Water temperature%1: %2%3</source>
+        <translation>Teplota vody%1: %2%3</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Nízka</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Stredná</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Vysoká</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Neznáma</translation>
+    </message>
+    <message>
+        <source>Water level</source>
+        <translation>Hladina vody</translation>
+    </message>
+    <message>
+        <source>Smart Start Heat Ratio: %1%2</source>
+        <translation>Smart Start – rýchlosť ohrevu: %1%2</translation>
+    </message>
+    <message>
+        <source>/min</source>
+        <translation>/min</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemViewManager</name>
+    <message>
+        <source>Options</source>
+        <translation>Príslušenstvo</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Sieť</translation>
+    </message>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Upozornenie na čistenie</translation>
+    </message>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Automatické vypúšťanie nádrže</translation>
+    </message>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Priorita typu kúpeľa</translation>
+    </message>
+    <message>
+        <source>Pause timer</source>
+        <translation>Časovač prestávky</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtrovanie</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Error log</source>
+        <translation>Záznam chýb</translation>
+    </message>
+    <message>
+        <source>Facility type</source>
+        <translation>Typ prevádzky</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemWiFiViewManager</name>
+    <message>
+        <source>Enable</source>
+        <translation>Povoliť</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Sieť</translation>
+    </message>
+    <message>
+        <source>External Units</source>
+        <translation>Externé jednotky</translation>
+    </message>
+    <message>
+        <source>WiFi Networks</source>
+        <translation>Siete Wi-Fi</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Vyhľadať</translation>
+    </message>
+    <message>
+        <source>No IP address found</source>
+        <translation>Nenašla sa žiadna IP adresa</translation>
+    </message>
+    <message>
+        <source>IP address: %1</source>
+        <translation>IP adresa: %1</translation>
+    </message>
+    <message>
+        <source>IP addresses</source>
+        <translation>IP adresy</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identita</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Heslo</translation>
     </message>
 </context>
 </TS>

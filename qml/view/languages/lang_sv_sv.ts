@@ -295,6 +295,10 @@
         <source>Enter PIN</source>
         <translation>Ange PIN-kod</translation>
     </message>
+    <message>
+        <source>Wrong PIN</source>
+        <translation>Fel PIN-kod</translation>
+    </message>
 </context>
 <context>
     <name>PinSettingsPage</name>
@@ -894,6 +898,22 @@
     <message>
         <source>Descaling</source>
         <translation>Avkalkning</translation>
+    </message>
+    <message>
+        <source>Auto connect</source>
+        <translation>Anslut automatiskt</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Anslut</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Koppla från</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Uppdatera</translation>
     </message>
 </context>
 <context>
@@ -3466,6 +3486,163 @@
     <message>
         <source>IR</source>
         <translation>IR</translation>
+    </message>
+</context>
+<context>
+    <name>IpConnectPage</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Sök via IP</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-adress</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkListPage</name>
+    <message>
+        <source>Network</source>
+        <translation>Nätverk</translation>
+    </message>
+    <message>
+        <source>Sauna systems</source>
+        <translation>Bastusystem</translation>
+    </message>
+</context>
+<context>
+    <name>PinEditorPage</name>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Ange PIN-kod</translation>
+    </message>
+    <message>
+        <source>PIN of the sauna system</source>
+        <translation>Bastusystemets PIN-kod</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+</context>
+<context>
+    <name>SaunaDetailsPage</name>
+    <message>
+        <source>System details</source>
+        <translation>Systemdetaljer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Ta bort</translation>
+    </message>
+</context>
+<context>
+    <name>SystemMenuPage</name>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemNetworkViewManager</name>
+    <message>
+        <source>IP detect</source>
+        <translation>Sök via IP</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>okänd</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-adress</translation>
+    </message>
+    <message>
+        <source>Last announcement</source>
+        <translation>Senaste annonsering</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ingen</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Enter PIN</source>
+        <translation>Ange PIN-kod</translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation>Sök</translation>
+    </message>
+    <message>
+        <source>The PIN must be 1 to 4 digits</source>
+        <translation>PIN-koden måste ha 1 till 4 siffror</translation>
+    </message>
+    <message>
+        <source>Invalid IP address</source>
+        <translation>Ogiltig IP-adress</translation>
+    </message>
+    <message>
+        <source>Invalid port</source>
+        <translation>Ogiltig port</translation>
+    </message>
+</context>
+<context>
+    <name>view::ConfigureSystemViewManager</name>
+    <message>
+        <source>Options</source>
+        <translation>Tillval</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Nätverk</translation>
+    </message>
+    <message>
+        <source>Cleanup note</source>
+        <translation>Städpåminnelse</translation>
+    </message>
+    <message>
+        <source>Tank auto emptying</source>
+        <translation>Automatisk tömning av tanken</translation>
+    </message>
+    <message>
+        <source>Bath type priority</source>
+        <translation>Prioritet för badtyp</translation>
+    </message>
+    <message>
+        <source>Pause timer</source>
+        <translation>Pausetimer</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>IR</source>
+        <translation>IR</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Error log</source>
+        <translation>Fellogg</translation>
+    </message>
+    <message>
+        <source>Facility type</source>
+        <translation>Anläggningstyp</translation>
     </message>
 </context>
 </TS>
