@@ -172,11 +172,11 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Zapnuto</translation>
+        <translation>Zap.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Vypnuto</translation>
+        <translation>Vyp.</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Bath time</source>
-        <translation>Doba koupele</translation>
+        <translation>Koupel</translation>
     </message>
     <message>
         <source>Fan</source>
@@ -222,11 +222,11 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Zapnuto</translation>
+        <translation>Zap.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Vypnuto</translation>
+        <translation>Vyp.</translation>
     </message>
 </context>
 <context>

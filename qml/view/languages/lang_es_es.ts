@@ -172,11 +172,11 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Encendido</translation>
+        <translation>Enc.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Apagado</translation>
+        <translation>Apag.</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Bath time</source>
-        <translation>Tiempo de baño</translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>Fan</source>
@@ -222,11 +222,11 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Encendido</translation>
+        <translation>Enc.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Apagado</translation>
+        <translation>Apag.</translation>
     </message>
 </context>
 <context>

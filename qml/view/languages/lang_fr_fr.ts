@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Bath time</source>
-        <translation>Durée de bain</translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Fan</source>

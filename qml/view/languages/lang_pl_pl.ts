@@ -172,11 +172,11 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Włączone</translation>
+        <translation>Wł.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Wyłączone</translation>
+        <translation>Wył.</translation>
     </message>
 </context>
 <context>
@@ -222,11 +222,11 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Włączone</translation>
+        <translation>Wł.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Wyłączone</translation>
+        <translation>Wył.</translation>
     </message>
 </context>
 <context>

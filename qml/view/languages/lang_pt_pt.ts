@@ -172,11 +172,11 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Ligado</translation>
+        <translation>Lig.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Desligado</translation>
+        <translation>Desl.</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Bath time</source>
-        <translation>Tempo de banho</translation>
+        <translation>Duração</translation>
     </message>
     <message>
         <source>Fan</source>
@@ -222,11 +222,11 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Ligado</translation>
+        <translation>Lig.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Desligado</translation>
+        <translation>Desl.</translation>
     </message>
 </context>
 <context>

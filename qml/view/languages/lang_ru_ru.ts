@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Bath time</source>
-        <translation>Время сеанса</translation>
+        <translation>Сеанс</translation>
     </message>
     <message>
         <source>Fan</source>

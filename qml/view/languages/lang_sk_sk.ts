@@ -172,11 +172,11 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Zapnuté</translation>
+        <translation>Zap.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Vypnuté</translation>
+        <translation>Vyp.</translation>
     </message>
 </context>
 <context>
@@ -222,11 +222,11 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Zapnuté</translation>
+        <translation>Zap.</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Vypnuté</translation>
+        <translation>Vyp.</translation>
     </message>
 </context>
 <context>
