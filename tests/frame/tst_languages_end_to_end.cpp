@@ -1,0 +1,553 @@
+#include "frame_test_support.h"
+#include "scene_items.h"
+#include "support/translation_files.h"
+
+#include "control/language_controller.h"
+#include "pc_panel/remote_sauna_list.h"
+#include "sauna_simulator/simulated_sauna.h"
+#include "signal_interface/configure_types.h"
+#include "signal_interface/language_types.h"
+#include "view_cpp/list_model.h"
+#include "view_cpp/panel_frame.h"
+
+#include <QDir>
+#include <QHash>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QQuickWindow>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <QtQuickTest/quicktest.h>
+
+#include <memory>
+
+// The whole panel against the simulated sauna on loopback, switched by taps on its Language
+// screen through all fourteen languages. In each one the Language screen, the General menu, the
+// list of settings areas and the main screen show no text that is still English where the
+// language's file translates it, and no text that is cut off or runs out of its box or the
+// window.
+
+using signalInterface::LanguageTypes;
+using translationFiles::File;
+using translationFiles::Message;
+
+namespace {
+
+constexpr int waitMs = 10000;
+const char saunaName[] = "Loft sauna";
+const char saunaPin[] = "2580";
+
+// Half a pixel for the rounding of text metrics.
+constexpr qreal slack = 0.5;
+
+QString languageCode(LanguageTypes::Language language)
+{
+    // "lang_fi_fi" -> "fi"
+    return control::LanguageController::translationFileName(language).mid(5, 2);
+}
+
+// A text with placeholders as a pattern that matches the text with any values filled in; none
+// for a text without placeholders, or one that is little more than its placeholders ("%1 - %2"
+// matches nearly anything).
+QRegularExpression filledInPattern(const QString &text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%(L?[1-9][0-9]?|n)"));
+    if (translationFiles::placeholders(text).isEmpty())
+        return {};
+    QString literal = text;
+    literal.remove(placeholder);
+    if (std::count_if(literal.begin(), literal.end(), [](QChar c) { return c.isLetter(); }) < 3)
+        return {};
+    QString pattern;
+    qsizetype from = 0;
+    for (auto match = placeholder.globalMatch(text); match.hasNext();) {
+        const QRegularExpressionMatch each = match.next();
+        pattern += QRegularExpression::escape(text.mid(from, each.capturedStart() - from));
+        pattern += QStringLiteral(".+");
+        from = each.capturedEnd();
+    }
+    pattern += QRegularExpression::escape(text.mid(from));
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern),
+                              QRegularExpression::DotMatchesEverythingOption);
+}
+
+// Which shown texts are English that the language translates. A text is still English when it
+// is the English text of a message (the source, or for a key such as "plural_Mondays" the
+// English file's words), filled in or not, whose translation in the language differs from it,
+// and no translation of the language reads the same: "Sauna" is Finnish as well, and a brand
+// name or "X3-X4" is translated to itself on purpose.
+class EnglishTexts
+{
+public:
+    EnglishTexts(const File &english, const File &language)
+    {
+        QHash<QString, QString> translated; // key -> the language's text, as the program gets it
+        for (const Message &message : language.messages) {
+            if (message.obsolete || message.translation().isEmpty())
+                continue;
+            translated.insert(message.key(), message.translation());
+            addTo(m_translations, m_translationPatterns, message.translation());
+        }
+        const auto addEnglish = [&](const Message &message) {
+            if (message.obsolete)
+                return;
+            const Message *inEnglish = english.find(message.key());
+            const QString text = inEnglish && !inEnglish->translation().isEmpty()
+                                     ? inEnglish->translation()
+                                     : message.source;
+            if (translated.value(message.key()) != text)
+                addTo(m_untranslated, m_untranslatedPatterns, text);
+        };
+        for (const Message &message : english.messages)
+            addEnglish(message);
+        for (const Message &message : language.messages)
+            addEnglish(message);
+    }
+
+    bool isStillEnglish(const QString &shown) const
+    {
+        return matches(m_untranslated, m_untranslatedPatterns, shown) &&
+               !matches(m_translations, m_translationPatterns, shown);
+    }
+
+private:
+    static void addTo(QSet<QString> &texts, QList<QRegularExpression> &patterns,
+                      const QString &text)
+    {
+        texts.insert(text);
+        const QRegularExpression pattern = filledInPattern(text);
+        if (!pattern.pattern().isEmpty())
+            patterns << pattern;
+    }
+
+    static bool matches(const QSet<QString> &texts, const QList<QRegularExpression> &patterns,
+                        const QString &shown)
+    {
+        if (texts.contains(shown))
+            return true;
+        return std::any_of(patterns.begin(), patterns.end(), [&shown](const QRegularExpression &p) {
+            return p.match(shown).hasMatch();
+        });
+    }
+
+    QSet<QString> m_untranslated;
+    QList<QRegularExpression> m_untranslatedPatterns;
+    QSet<QString> m_translations;
+    QList<QRegularExpression> m_translationPatterns;
+};
+
+// The item's QML type, without the engine's suffixes: "TabBarButton", "QQuickText".
+QString typeName(const QQuickItem *item)
+{
+    static const QRegularExpression suffix(QStringLiteral("(_QML(TYPE)?_[0-9]+)+$"));
+    return QString::fromLatin1(item->metaObject()->className()).remove(suffix);
+}
+
+// The item's path by the object names, or else the QML types, of the items above it, and its
+// place in the window.
+QString objectPath(const QQuickItem *item)
+{
+    QStringList path;
+    for (const QQuickItem *each = item; each; each = each->parentItem()) {
+        const QString type = typeName(each);
+        if (!each->objectName().isEmpty())
+            path.prepend(each->objectName());
+        else if (each == item || !type.startsWith(QLatin1String("QQuick")))
+            path.prepend(type);
+    }
+    const QPointF at = item->mapToScene(QPointF());
+    return QStringLiteral("%1 at %2,%3")
+        .arg(path.join(QLatin1Char('/')))
+        .arg(at.x(), 0, 'f', 0)
+        .arg(at.y(), 0, 'f', 0);
+}
+
+// The place of the item's rectangle in the scene that its clipping ancestors leave visible.
+QRectF visiblePart(const QQuickItem *item, const QRectF &window)
+{
+    QRectF shown = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+    for (const QQuickItem *above = item->parentItem(); above; above = above->parentItem()) {
+        if (above->clip())
+            shown &= above->mapRectToScene(QRectF(0, 0, above->width(), above->height()));
+    }
+    return shown & window;
+}
+
+// Where the text is painted in its own item, by its alignment.
+QRectF paintedRect(const QQuickItem *text)
+{
+    const qreal paintedWidth = text->property("paintedWidth").toReal();
+    const qreal paintedHeight = text->property("paintedHeight").toReal();
+    const int horizontal = text->property("effectiveHorizontalAlignment").toInt();
+    const int vertical = text->property("verticalAlignment").toInt();
+    qreal x = 0;
+    if (horizontal & Qt::AlignRight)
+        x = text->width() - paintedWidth;
+    else if (horizontal & Qt::AlignHCenter)
+        x = (text->width() - paintedWidth) / 2;
+    qreal y = 0;
+    if (vertical & Qt::AlignBottom)
+        y = text->height() - paintedHeight;
+    else if (vertical & Qt::AlignVCenter)
+        y = (text->height() - paintedHeight) / 2;
+    return QRectF(x, y, paintedWidth, paintedHeight);
+}
+
+// Every text item the user sees: visible all the way up, not transparent, and not wholly
+// clipped away.
+void collectShownTexts(QQuickItem *item, const QRectF &window, QList<QQuickItem *> &texts)
+{
+    if (!item->isVisible() || item->opacity() <= 0.0)
+        return;
+    if (item->inherits("QQuickText") && !item->property("text").toString().isEmpty() &&
+        !visiblePart(item, window).isEmpty())
+        texts << item;
+    for (QQuickItem *child : item->childItems())
+        collectShownTexts(child, window, texts);
+}
+
+// Why the text does not fit; empty when it does.
+QString fitProblem(QQuickItem *text, const QRectF &window)
+{
+    if (text->property("truncated").toBool())
+        return QStringLiteral("cut off (%1 px wide, room for %2)")
+            .arg(text->implicitWidth(), 0, 'f', 1)
+            .arg(text->width(), 0, 'f', 1);
+    const QRectF painted = paintedRect(text);
+    const bool elides = text->property("elide").toInt() != 0;
+    if (!elides && painted.width() > text->width() + slack)
+        return QStringLiteral("wider than its box (%1 > %2 px)")
+            .arg(painted.width(), 0, 'f', 1)
+            .arg(text->width(), 0, 'f', 1);
+    if (painted.height() > text->height() + slack && text->property("wrapMode").toInt() != 0)
+        return QStringLiteral("taller than its box (%1 > %2 px)")
+            .arg(painted.height(), 0, 'f', 1)
+            .arg(text->height(), 0, 'f', 1);
+    const QRectF inScene = text->mapRectToScene(painted);
+    // A clipping box cuts the text; a list that scrolls may show a row in part, on purpose.
+    for (const QQuickItem *above = text->parentItem(); above; above = above->parentItem()) {
+        if (!above->clip() || above->inherits("QQuickFlickable"))
+            continue;
+        const QRectF box = above->mapRectToScene(QRectF(0, 0, above->width(), above->height()));
+        if (!box.adjusted(-slack, -slack, slack, slack).contains(inScene))
+            return QStringLiteral("cut by the box of %1").arg(typeName(above));
+    }
+    if (!window.adjusted(-slack, -slack, slack, slack).contains(inScene))
+        return QStringLiteral("outside the window (x %1 to %2 of %3 px)")
+            .arg(inScene.left(), 0, 'f', 1)
+            .arg(inScene.right(), 0, 'f', 1)
+            .arg(window.width(), 0, 'f', 1);
+    return QString();
+}
+
+} // namespace
+
+class TestLanguagesEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private:
+    QQuickItem *sceneRoot() const { return sceneRootOf(*m_frame); }
+
+    void waitForPagesAtRest() { waitForSceneAtRest(sceneRoot(), waitMs); }
+
+    QQuickItem *waitForItem(const QString &objectName)
+    {
+        return waitForVisibleItem(*m_frame, objectName, waitMs);
+    }
+
+    void tap(QQuickItem *item) { tapItem(*m_frame, item, waitMs); }
+
+    void tap(const QString &objectName)
+    {
+        QQuickItem *item = waitForItem(objectName);
+        QVERIFY2(item, qPrintable(objectName));
+        tap(item);
+    }
+
+    // The tab of the bottom bar, whatever language its text is in.
+    QQuickItem *tabButton(int index)
+    {
+        QList<QQuickItem *> tabs;
+        findVisibleItem(sceneRoot(), [&tabs](QQuickItem *item) {
+            if (item->property("glyph").isValid())
+                tabs << item;
+            return false;
+        });
+        return tabs.value(index);
+    }
+
+    // The row of the page's own list that carries the application id; none while the list has
+    // not built it.
+    QQuickItem *pageRow(const QString &pageName, int applId)
+    {
+        QQuickItem *page = findVisibleItem(sceneRoot(), pageName);
+        if (page == nullptr)
+            return nullptr;
+        return findVisibleItem(page, [applId](QQuickItem *item) {
+            return item->property("applId").isValid() &&
+                   item->property("applId").toInt() == applId && item->height() > 0;
+        });
+    }
+
+    // The row, dragged into the list's view first as a finger does, then tapped.
+    void tapPageRow(const QString &pageName, int applId)
+    {
+        waitForPagesAtRest();
+        QQuickItem *row = nullptr;
+        QVERIFY2(QTest::qWaitFor([&] { return (row = pageRow(pageName, applId)); }, waitMs),
+                 qPrintable(QStringLiteral("%1 row %2").arg(pageName).arg(applId)));
+        QQuickItem *list = row->parentItem();
+        while (list && !list->inherits("QQuickListView"))
+            list = list->parentItem();
+        QVERIFY(list);
+        QQuickWidget *view = m_frame->guiHandler.view();
+        // A list builds the rows near its view only; one far down is reached by dragging.
+        for (int drags = 0; drags < 20; ++drags) {
+            waitForPagesAtRest();
+            const QRectF shown = list->mapRectToScene(QRectF(0, 0, list->width(), list->height()));
+            row = pageRow(pageName, applId);
+            qreal distance = -shown.height() / 3; // towards the end, to find a row not built yet
+            if (row) {
+                const QRectF place = row->mapRectToScene(QRectF(0, 0, row->width(), row->height()));
+                if (shown.contains(place))
+                    return tap(row);
+                distance = place.bottom() > shown.bottom()
+                               ? -std::min(shown.height() / 3, place.bottom() - shown.bottom() + 4)
+                               : std::min(shown.height() / 3, shown.top() - place.top() + 4);
+            }
+            const QPoint from = shown.center().toPoint();
+            const QPoint to = from + QPoint(0, int(distance));
+            QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, from);
+            for (int step = 1; step <= 10; ++step)
+                QTest::mouseMove(view, from + (to - from) * step / 10, 10);
+            QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, to, 10);
+        }
+        QFAIL(qPrintable(
+            QStringLiteral("%1 row %2 stays outside its list").arg(pageName).arg(applId)));
+    }
+
+    // Back to the list of settings areas with the back arrows, checking each page on the way.
+    void backToSettingsAreas()
+    {
+        for (int taps = 0; taps < 6; ++taps) {
+            waitForPagesAtRest();
+            if (findVisibleItem(sceneRoot(), QStringLiteral("settingsArea_general")))
+                return;
+            QQuickItem *back = findVisibleItem(sceneRoot(), QStringLiteral("pageBackButton"));
+            QVERIFY2(back, qPrintable(visibleItemNames(sceneRoot()).join(QLatin1Char(' '))));
+            tap(back);
+        }
+        QVERIFY(findVisibleItem(sceneRoot(), QStringLiteral("settingsArea_general")));
+    }
+
+    // Answers every message the popup shows.
+    void dismissPopups()
+    {
+        auto *popup = qobject_cast<QQuickItem *>(m_frame->guiHandler.popupWidget());
+        for (int shown = 0; popup && popup->isVisible() && shown < 10; ++shown) {
+            QQuickItem *button = findVisibleItem(popup, QStringLiteral("popupCenterButton"));
+            QVERIFY(button);
+            STEP(tap(button));
+        }
+    }
+
+    void saveScreenshot(const QString &name)
+    {
+        waitForPagesAtRest();
+        // The scene renders asynchronously: let the last frame reach the window.
+        QSignalSpy rendered(m_frame->guiHandler.view()->quickWindow(), &QQuickWindow::frameSwapped);
+        m_frame->guiHandler.view()->update();
+        rendered.wait(2000);
+        const QString directory = QDir::current().absoluteFilePath(QStringLiteral("artifacts"));
+        QVERIFY(QDir().mkpath(directory));
+        const QString path = directory + QLatin1Char('/') + name + QStringLiteral(".png");
+        QVERIFY(m_frame->mainWindow.grab().save(path));
+        qInfo("screenshot: %s", qPrintable(path));
+    }
+
+    // Checks the texts shown now; each offender is added to problems with the language and the
+    // screen.
+    void checkShownTexts(LanguageTypes::Language language, const QString &screen,
+                         const EnglishTexts *english)
+    {
+        waitForPagesAtRest();
+        QVERIFY(QQuickTest::qWaitForPolish(m_frame->guiHandler.view()->quickWindow(), waitMs));
+        const QRectF window(0, 0, sceneRoot()->width(), sceneRoot()->height());
+        QList<QQuickItem *> texts;
+        collectShownTexts(sceneRoot(), window, texts);
+        QVERIFY2(!texts.isEmpty(), qPrintable(screen));
+        const QString where = QStringLiteral("%1, %2").arg(languageCode(language), screen);
+        for (QQuickItem *text : std::as_const(texts)) {
+            const QString shown = text->property("text").toString();
+            if (english && english->isStillEnglish(shown))
+                m_problems << QStringLiteral("%1: \"%2\" still English: %3")
+                                  .arg(where, shown, objectPath(text));
+            const QString fit = fitProblem(text, window);
+            if (!fit.isEmpty())
+                m_problems
+                    << QStringLiteral("%1: \"%2\" %3: %4").arg(where, shown, fit, objectPath(text));
+        }
+        ++m_screensChecked;
+    }
+
+    static constexpr int saunaTabIndex = 0;
+    static constexpr int settingsTabIndex = 3;
+
+    std::unique_ptr<tools::SimulatedSauna> m_sauna;
+    std::unique_ptr<control::VariantControllerPcPanel> m_variant;
+    std::unique_ptr<startUp::PanelFrame> m_frame;
+    QList<File> m_files; // indexed by LanguageTypes::Language
+    QStringList m_problems;
+    int m_screensChecked = 0;
+    bool m_tappedOnce = false;
+
+private slots:
+    void initTestCase()
+    {
+        const QString languagesDirectory = QString::fromLocal8Bit(qgetenv("PANEL_SOURCE_DIR")) +
+                                           QStringLiteral("/qml/view/languages/");
+        for (int value = LanguageTypes::E_czech; value <= LanguageTypes::E_portuguese; ++value) {
+            const auto language = LanguageTypes::Language(value);
+            File file = translationFiles::readFile(
+                languagesDirectory + control::LanguageController::translationFileName(language) +
+                QStringLiteral(".ts"));
+            QVERIFY2(file.error.isEmpty(), qPrintable(file.error));
+            m_files << file;
+        }
+
+        prepareFrameTestProcess();
+        pcPanel::InstanceSettings::setValue(
+            QString::fromLatin1(control::Settings::pcPanelAutoConnectKey), false);
+
+        tools::SimulatorOptions options;
+        options.announcePort = 0;
+        options.saunaPort = 0;
+        options.pin = QString::fromLatin1(saunaPin);
+        options.name = QString::fromLatin1(saunaName);
+        options.heatIntervalMs = 3600000; // no heating steps
+        m_sauna = std::make_unique<tools::SimulatedSauna>(options);
+        QString error;
+        QVERIFY2(m_sauna->start(&error), qPrintable(error));
+
+        m_variant =
+            std::make_unique<control::VariantControllerPcPanel>(control::buildBrand(), nullptr);
+        startUp::FrameOptions frameOptions;
+        frameOptions.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
+        m_frame = std::make_unique<startUp::PanelFrame>(*m_variant, frameOptions);
+        m_frame->loadScene();
+        QCOMPARE(m_frame->wire().total(), 0);
+        QVERIFY(m_frame->start());
+        m_frame->prepareWindow();
+        m_frame->showMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_frame->mainWindow));
+        QCOMPARE(m_frame->controllerTab.languageController.language(), LanguageTypes::E_english);
+
+        // The sauna found at its loopback address and connected with its PIN; the Network
+        // screen's own test takes these steps by taps. The main screen then shows its values.
+        pcPanel::SaunaCommunication &link = m_frame->saunaCommunication;
+        QSignalSpy detected(&link, &pcPanel::SaunaCommunication::ipDetectDone);
+        signalInterface::RemoteSaunaTypes::RemoteSauna searched;
+        searched.address = QHostAddress(QHostAddress::LocalHost);
+        searched.port = m_sauna->announcePort();
+        link.onIpDetectRequest(searched);
+        QVERIFY(detected.wait(waitMs));
+        QTRY_COMPARE(link.remoteSaunas().size(), 1);
+        signalInterface::RemoteSaunaTypes::RemoteSauna found = link.remoteSaunas().first();
+        found.pin = signalInterface::PinTypes::Pin{options.pin};
+        link.onRemoteSaunaChangeRequest(found, true);
+        link.onConnectRequest(found.identity);
+        QTRY_VERIFY_WITH_TIMEOUT(link.isConnected(), waitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_frame->configureTab.generalViewManager.model()->rowCount() > 0,
+                                 waitMs);
+        STEP(dismissPopups());
+    }
+
+    void cleanupTestCase()
+    {
+        m_frame.reset();
+        m_variant.reset();
+        m_sauna.reset();
+    }
+
+    void everyLanguageFitsAndIsTranslated_data()
+    {
+        QTest::addColumn<int>("value");
+        // English last, so that the first switch leaves the language the panel starts in.
+        for (int value = LanguageTypes::E_czech; value <= LanguageTypes::E_portuguese; ++value) {
+            if (value != LanguageTypes::E_english)
+                QTest::newRow(qPrintable(languageCode(LanguageTypes::Language(value)))) << value;
+        }
+        QTest::newRow("en") << int(LanguageTypes::E_english);
+    }
+
+    // The first language by taps: Settings, General, Language, the language marked and saved;
+    // the others by the language controller, as the Save button asks it. In each one the main
+    // screen and the General menu are checked, and the Language screen in the first.
+    void everyLanguageFitsAndIsTranslated()
+    {
+        QFETCH(int, value);
+        const auto language = LanguageTypes::Language(value);
+        control::LanguageController &languages = m_frame->controllerTab.languageController;
+        m_problems.clear();
+        m_screensChecked = 0;
+
+        // English has nothing to translate; the other languages are held against their file.
+        std::unique_ptr<EnglishTexts> english;
+        if (language != LanguageTypes::E_english)
+            english = std::make_unique<EnglishTexts>(m_files.at(LanguageTypes::E_english),
+                                                     m_files.at(language));
+        const QString code = languageCode(language);
+        const bool screenshots = code == QLatin1String("fi") || code == QLatin1String("pl") ||
+                                 code == QLatin1String("ru");
+
+        int screens = 2;
+        if (!m_tappedOnce) {
+            m_tappedOnce = true;
+            STEP(tap(tabButton(settingsTabIndex)));
+            STEP(backToSettingsAreas());
+            STEP(tap(QStringLiteral("settingsArea_general")));
+            STEP(tapPageRow(QStringLiteral("generalMenuPage"),
+                            signalInterface::ConfigureTypes::E_language));
+            QVERIFY(waitForItem(QStringLiteral("generalLanguagePage")));
+            STEP(tapPageRow(QStringLiteral("generalLanguagePage"), value));
+            QCOMPARE(languages.language(), LanguageTypes::E_english);
+            STEP(tap(QStringLiteral("languageSaveButton")));
+            QTRY_COMPARE(languages.language(), language);
+            STEP(checkShownTexts(language, QStringLiteral("Language screen"), english.get()));
+            STEP(tap(QStringLiteral("pageBackButton")));
+            QVERIFY(waitForItem(QStringLiteral("generalMenuPage")));
+            STEP(tap(tabButton(saunaTabIndex)));
+            ++screens;
+        } else {
+            languages.onLanguageChangeRequested(language);
+            QCOMPARE(languages.language(), language);
+        }
+
+        QVERIFY(waitForItem(QStringLiteral("targetTemperatureText")));
+        STEP(checkShownTexts(language, QStringLiteral("main screen"), english.get()));
+        if (screenshots)
+            STEP(saveScreenshot(QStringLiteral("languages_%1_main_screen").arg(code)));
+
+        // The settings tab opens where it was left: on the General menu.
+        STEP(tap(tabButton(settingsTabIndex)));
+        QVERIFY(waitForItem(QStringLiteral("generalMenuPage")));
+        STEP(checkShownTexts(language, QStringLiteral("General menu"), english.get()));
+        if (screenshots)
+            STEP(saveScreenshot(QStringLiteral("languages_%1_general_menu").arg(code)));
+        STEP(tap(tabButton(saunaTabIndex)));
+
+        QCOMPARE(m_screensChecked, screens);
+        if (!m_problems.isEmpty()) {
+            QTest::qFail(
+                qPrintable(QStringLiteral("%1 texts not translated or not fitting:\n    %2")
+                               .arg(m_problems.size())
+                               .arg(m_problems.join(QLatin1String("\n    ")))),
+                __FILE__, __LINE__);
+        }
+    }
+};
+
+QTEST_MAIN(TestLanguagesEndToEnd)
+#include "tst_languages_end_to_end.moc"
