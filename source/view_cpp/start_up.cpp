@@ -25,6 +25,8 @@
 #include <tclap/CmdLine.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -38,8 +40,9 @@ namespace {
 
 control::SaunaStateController *s_saunaStateController = nullptr;
 
-// Milliseconds since the entry at each step of the start-up, on standard error, when
-// PANEL_STARTUP_TRACE is set; the Qt message output is discarded, so it writes directly.
+// Milliseconds since the entry and the resident memory at each step of the start-up, on
+// standard error, when PANEL_STARTUP_TRACE is set; the Qt message output is discarded, so it
+// writes directly.
 class StartUpTrace
 {
 public:
@@ -52,11 +55,27 @@ public:
     void mark(const char *step)
     {
         if (m_enabled)
-            std::fprintf(stderr, "start-up %7.1f ms  %s\n", double(m_clock.nsecsElapsed()) / 1e6,
+            std::fprintf(stderr, "start-up %7.1f ms %6.1f MB  %s\n",
+                         double(m_clock.nsecsElapsed()) / 1e6, double(residentKilobytes()) / 1024,
                          step);
     }
 
 private:
+    // The process's resident set from /proc, or 0 where there is none.
+    static long residentKilobytes()
+    {
+        long kilobytes = 0;
+        if (std::FILE *status = std::fopen("/proc/self/status", "r")) {
+            char line[128];
+            while (std::fgets(line, sizeof line, status)) {
+                if (std::strncmp(line, "VmRSS:", 6) == 0)
+                    kilobytes = std::strtol(line + 6, nullptr, 10);
+            }
+            std::fclose(status);
+        }
+        return kilobytes;
+    }
+
     bool m_enabled;
     QElapsedTimer m_clock;
 };
