@@ -122,6 +122,9 @@ Rectangle {
     }
 
     // The tab pages. The tab manager tells the sauna state controller when the calendar opens.
+    // The favorites page stays out of the window while another tab is shown (its parent item is
+    // null; the page itself and its object names are there from the start): the window then
+    // builds no render nodes and no painted images for it until it is shown.
     Item {
         id: tabManager
         objectName: "tabManagerRoot"
@@ -139,7 +142,9 @@ Rectangle {
         }
         FavoritesPage {
             id: favoritesPage
-            anchors.fill: parent
+            parent: root.currentTab === 1 ? tabManager : null
+            width: tabManager.width
+            height: tabManager.height
             visible: root.currentTab === 1
         }
         CalendarPage {

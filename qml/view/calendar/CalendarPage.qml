@@ -4,7 +4,10 @@ import "../components"
 import "../components/Theme.js" as Theme
 
 // The calendar tab: weekly programs, dated programs and the queue of coming starts, with the
-// settings pages of a program on top while its controller edits it.
+// settings pages of a program on top while its controller edits it. The pages that are not shown
+// when the tab opens stay out of the window until they are (their parent item is null; the pages
+// and their object names are there from the start), so that the window builds no render nodes
+// for them.
 Item {
     id: page
 
@@ -41,6 +44,7 @@ Item {
         }
 
         Item {
+            id: sections
             Layout.fillWidth: true
             Layout.fillHeight: true
 
@@ -49,17 +53,25 @@ Item {
                 visible: page.section === 0
             }
             MonthPage {
-                anchors.fill: parent
+                parent: page.section === 1 ? sections : null
+                width: sections.width
+                height: sections.height
                 visible: page.section === 1
                 onDateSelected: page.dateOpen = true
             }
             QueuePage {
-                anchors.fill: parent
+                parent: page.section === 2 ? sections : null
+                width: sections.width
+                height: sections.height
                 visible: page.section === 2 && page.visible
             }
             DateProgramsPage {
                 id: datePrograms
-                anchors.fill: parent
+                parent: page.section === 1 && page.dateOpen ? sections : null
+                // Over the month, whichever of the two joins the window last.
+                z: 1
+                width: sections.width
+                height: sections.height
                 visible: page.section === 1 && page.dateOpen
                 onCloseRequested: page.dateOpen = false
             }

@@ -150,13 +150,16 @@ Rectangle {
         onBackRequested: page.goBack()
     }
 
+    // The rows and the editors join the window only while a program is edited (their parent
+    // item is null otherwise; they and their object names are there from the start), so that the
+    // window builds no render nodes for them while the page is not shown.
     Item {
         id: body
-        anchors.top: header.bottom
-        anchors.bottom: parent.bottom
-        anchors.left: parent.left
-        anchors.right: parent.right
-        anchors.margins: Theme.margin
+        parent: page.controller && page.controller.editing ? page : null
+        x: Theme.margin
+        y: header.height + Theme.margin
+        width: page.width - 2 * Theme.margin
+        height: page.height - header.height - 2 * Theme.margin
 
         // The program's rows and the buttons that end the edit.
         Item {
