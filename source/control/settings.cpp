@@ -18,6 +18,7 @@ struct SharedStore
     QString application = QStringLiteral("Moor Panel");
     std::unique_ptr<QSettings> store;
     bool postRoutineAdded = false;
+    int openBatches = 0;
 };
 
 SharedStore &sharedStore()
@@ -82,7 +83,20 @@ void Settings::setValue(const QString &key, const QVariant &value)
 {
     QSettings *store = ensureStore();
     store->setValue(key, value);
-    store->sync();
+    if (sharedStore().openBatches == 0)
+        store->sync();
+}
+
+Settings::WriteBatch::WriteBatch()
+{
+    ++sharedStore().openBatches;
+}
+
+Settings::WriteBatch::~WriteBatch()
+{
+    SharedStore &shared = sharedStore();
+    if (--shared.openBatches == 0 && shared.store)
+        shared.store->sync();
 }
 
 QString Settings::lockscreenAuxVisibleKey(int n)

@@ -98,8 +98,22 @@ public:
 
     // The shared store, created on first use; never null.
     static QSettings *settings();
-    // Writes the key and syncs the file at once, so every write reaches the disk.
+    // Writes the key and syncs the file at once, so every write reaches the disk; inside a
+    // WriteBatch the sync waits for the end of the outermost batch.
     static void setValue(const QString &key, const QVariant &value);
+
+    // While one exists, writes are kept in the store and reach the file together when the last
+    // one ends. For the defaults that the panel's objects write while they are built at start-up:
+    // one sync instead of one per key. A batch lost to a crash loses only defaults, which the next
+    // start writes again.
+    class WriteBatch
+    {
+    public:
+        WriteBatch();
+        ~WriteBatch();
+        WriteBatch(const WriteBatch &) = delete;
+        WriteBatch &operator=(const WriteBatch &) = delete;
+    };
     static QString lockscreenAuxVisibleKey(int n);
     // Removes the user's choices and the Wi-Fi entries; keeps the known saunas, the cached
     // tables, the factory-reset markers, "brand" and the per-instance store.

@@ -244,7 +244,11 @@ int qMain(int argc, char **argv)
 
     int result = 0;
     {
+        // The objects write their defaults as they are built, on a first start many of them:
+        // the file is synced once when all are built.
+        auto defaultsBatch = std::make_unique<control::Settings::WriteBatch>();
         PanelFrame frame(variantController, options);
+        defaultsBatch.reset();
         trace.mark("objects built and published");
         frame.loadScene();
         trace.mark("main scene loaded");

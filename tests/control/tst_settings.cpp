@@ -82,6 +82,7 @@ private slots:
     void defaultConstructionFirstKeepsInitialNames();
     void sharedStoreOutlivesHandles();
     void setValueReachesFileAtOnce();
+    void batchWritesReachFileAtItsEnd();
     void storeDeletedWithApplication();
     void lockscreenAuxVisibleKey_data();
     void lockscreenAuxVisibleKey();
@@ -197,6 +198,32 @@ void TestSettings::setValueReachesFileAtOnce()
 
     Settings::setValue(Settings::pinCodeActivatedKey, false);
     QCOMPARE(readIniFile(path).value("pin_code_activated"), QStringLiteral("false"));
+}
+
+// The defaults written while the objects are built reach the file together, when the outermost
+// batch ends; they can be read back at once, and a write after the batch syncs at once again.
+void TestSettings::batchWritesReachFileAtItsEnd()
+{
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    const QString path = filePath("Vaho", "PC_Panel");
+    {
+        Settings::WriteBatch outer;
+        Settings::setValue(Settings::languageKey, 3);
+        {
+            Settings::WriteBatch inner;
+            Settings::setValue(Settings::lockTimeOutKey, 60);
+        }
+        QCOMPARE(Settings::intValue(Settings::languageKey), std::optional<int>(3));
+        QCOMPARE(Settings::intValue(Settings::lockTimeOutKey), std::optional<int>(60));
+        QVERIFY(!readIniFile(path).contains("language"));
+        QVERIFY(!readIniFile(path).contains("lock_time_out"));
+    }
+    QMap<QString, QString> entries = readIniFile(path);
+    QCOMPARE(entries.value("language"), QStringLiteral("3"));
+    QCOMPARE(entries.value("lock_time_out"), QStringLiteral("60"));
+
+    Settings::setValue(Settings::languageKey, 5);
+    QCOMPARE(readIniFile(path).value("language"), QStringLiteral("5"));
 }
 
 void TestSettings::storeDeletedWithApplication()
