@@ -6,10 +6,12 @@
 #include "view_cpp/user_message_provider.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QQuickWidget>
 #include <QQuickWindow>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QTest>
 #include <QtQuickTest/quicktest.h>
 
@@ -217,9 +219,12 @@ void PanelUnderTest::dragIntoViewAndTap(const std::function<QQuickItem *()> &fin
             const QRectF place = row->mapRectToScene(QRectF(0, 0, row->width(), row->height()));
             if (shown.contains(place))
                 return tap(row);
+            // Farther than a press may move and still be a tap, or the release taps the row.
+            const qreal least = 3.0 * QGuiApplication::styleHints()->startDragDistance();
+            const qreal most = std::max(least, shown.height() / 3);
             distance = place.bottom() > shown.bottom()
-                           ? -std::min(shown.height() / 3, place.bottom() - shown.bottom() + 4)
-                           : std::min(shown.height() / 3, shown.top() - place.top() + 4);
+                           ? -std::clamp(place.bottom() - shown.bottom() + 4, least, most)
+                           : std::clamp(shown.top() - place.top() + 4, least, most);
         }
         const QPoint from = shown.center().toPoint();
         const QPoint to = from + QPoint(0, int(distance));

@@ -1,25 +1,15 @@
-#include "frame_test_support.h"
-#include "scene_items.h"
+#include "panel_under_test.h"
 
-#include "pc_panel/remote_sauna_list.h"
 #include "sauna_simulator/sauna_error_log.h"
 #include "sauna_simulator/sauna_state_model.h"
-#include "sauna_simulator/simulated_sauna.h"
 #include "signal_interface/configure_types.h"
-#include "view_cpp/panel_frame.h"
 #include "view_cpp/user_message_provider.h"
 
-#include <QDir>
 #include <QQuickItem>
-#include <QQuickWidget>
-#include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
-#include <QtQuickTest/quicktest.h>
 
 #include <algorithm>
-#include <functional>
-#include <memory>
 #include <vector>
 
 using signalInterface::ConfigureTypes;
@@ -27,7 +17,6 @@ using tools::IntegerId;
 
 namespace {
 
-constexpr int waitMs = 10000;
 const char saunaName[] = "Engine room sauna";
 const char saunaPin[] = "3691";
 // Entries of the simulated sauna's error log at start.
@@ -39,146 +28,11 @@ constexpr int errorLogEntries = 6;
 // errors. From the settings tab the user opens System → Status and System → Error log by taps,
 // reads what the sauna reported, sees a line follow the sauna, shows one error's whole text and
 // clears the log. Every tap is a mouse click on the scene's widget where the item is drawn.
-class TestDiagnosticsEndToEnd : public QObject
+class TestDiagnosticsEndToEnd : public QObject, private PanelUnderTest
 {
     Q_OBJECT
 
 private:
-    QQuickItem *sceneRoot() const { return sceneRootOf(*m_frame); }
-
-    // Waits until no page and no list of the scene moves any more: a press on a list that still
-    // moves only stops it and reaches none of its rows.
-    void waitForPagesAtRest() { waitForSceneAtRest(sceneRoot(), waitMs); }
-
-    QQuickItem *waitForItem(const QString &objectName)
-    {
-        return waitForVisibleItem(*m_frame, objectName, waitMs);
-    }
-
-    void tap(QQuickItem *item) { tapItem(*m_frame, item, waitMs); }
-
-    void tap(const QString &objectName)
-    {
-        QQuickItem *item = waitForItem(objectName);
-        QVERIFY2(item, qPrintable(objectName));
-        tap(item);
-    }
-
-    // The row of a program-built list that carries the application id.
-    void tapRow(const QString &listName, int applId)
-    {
-        // A list of a page that is still moving may be the one that is leaving.
-        waitForPagesAtRest();
-        QQuickItem *list = waitForItem(listName);
-        QVERIFY2(list, qPrintable(listName));
-        QQuickItem *row = nullptr;
-        const bool found = QTest::qWaitFor(
-            [&] {
-                row = findVisibleItem(list, [applId](QQuickItem *item) {
-                    return item->property("applId").isValid() &&
-                           item->property("applId").toInt() == applId && item->height() > 0;
-                });
-                return row != nullptr;
-            },
-            waitMs);
-        QVERIFY2(found, qPrintable(QStringLiteral("%1 row %2").arg(listName).arg(applId)));
-        tap(row);
-    }
-
-    QStringList visibleNames() { return visibleItemNames(sceneRoot()); }
-
-    // Answers every message the popup shows, one after the other; returns their texts. Every tap
-    // must press the popup's button, or the same message would be read twice.
-    QStringList dismissPopups()
-    {
-        QStringList texts;
-        auto *popup = qobject_cast<QQuickItem *>(m_frame->guiHandler.popupWidget());
-        if (popup == nullptr)
-            return texts;
-        QSignalSpy pressed(popup, SIGNAL(popupBtnPressed(QString)));
-        for (int shown = 0; popup->isVisible() && shown < 10; ++shown) {
-            texts << popup->property("popupText").toString();
-            QQuickItem *button = findVisibleItem(popup, QStringLiteral("popupCenterButton"));
-            if (button == nullptr)
-                break;
-            tap(button);
-            if (pressed.size() != shown + 1) {
-                QTest::qFail(qPrintable(QStringLiteral("tap missed \"%1\"").arg(texts.constLast())),
-                             __FILE__, __LINE__);
-                break;
-            }
-            // A message that waits behind this one is shown as soon as it is answered, in the
-            // same call: the loop reads it next.
-        }
-        return texts;
-    }
-
-    void saveScreenshot(const QString &name)
-    {
-        waitForPagesAtRest();
-        // The scene renders asynchronously: let the last frame reach the window.
-        QSignalSpy rendered(m_frame->guiHandler.view()->quickWindow(), &QQuickWindow::frameSwapped);
-        m_frame->guiHandler.view()->update();
-        rendered.wait(2000);
-        const QString directory = QDir::current().absoluteFilePath(QStringLiteral("artifacts"));
-        QVERIFY(QDir().mkpath(directory));
-        const QString path = directory + QLatin1Char('/') + name + QStringLiteral(".png");
-        QVERIFY(m_frame->mainWindow.grab().save(path));
-        qInfo("screenshot: %s", qPrintable(path));
-    }
-
-    QQuickItem *tabButton(const QString &text)
-    {
-        return findVisibleItem(sceneRoot(), [&text](QQuickItem *item) {
-            return item->property("glyph").isValid() && item->property("text").toString() == text;
-        });
-    }
-
-    // Back to the list of settings areas, page by page.
-    void backToSettingsAreas()
-    {
-        for (int pages = 0; pages < 6 && !findVisibleItem(sceneRoot(), "settingsAreaList"); ++pages)
-            STEP(tap(QStringLiteral("pageBackButton")));
-        QVERIFY(waitForItem(QStringLiteral("settingsAreaList")));
-    }
-
-    // A visible text item showing exactly the text.
-    bool showsText(const QString &text)
-    {
-        return findVisibleItem(sceneRoot(), [&text](QQuickItem *item) {
-                   return item->inherits("QQuickText") && item->property("text").toString() == text;
-               }) != nullptr;
-    }
-
-    void connectToTheSauna()
-    {
-        pcPanel::SaunaCommunication &link = m_frame->saunaCommunication;
-        signalInterface::RemoteSaunaTypes::RemoteSauna sauna;
-        sauna.address = QHostAddress(QHostAddress::LocalHost);
-        sauna.port = m_sauna->announcePort();
-        QSignalSpy detected(&link, &pcPanel::SaunaCommunication::ipDetectDone);
-        link.onIpDetectRequest(sauna);
-        QVERIFY(detected.wait(waitMs));
-        QTRY_COMPARE(link.remoteSaunas().size(), 1);
-        sauna = link.remoteSaunas().value(0);
-        sauna.pin = signalInterface::PinTypes::Pin{QString::fromLatin1(saunaPin)};
-        link.onRemoteSaunaChangeRequest(sauna, true);
-        link.onConnectRequest(sauna.identity);
-        QTRY_VERIFY_WITH_TIMEOUT(link.isConnected(), waitMs);
-        // The function flags have arrived: the System menu offers the error log.
-        QTRY_VERIFY_WITH_TIMEOUT(
-            m_frame->configureTab.systemViewManager.model()->getNumberOfRows() > 0 &&
-                [this] {
-                    const view::ListModel &menu = *m_frame->configureTab.systemViewManager.model();
-                    for (int row = 0; row < menu.rowCount(); ++row)
-                        if (menu.getApplId(row) == ConfigureTypes::E_errorLog)
-                            return true;
-                    return false;
-                }(),
-            waitMs);
-        dismissPopups();
-    }
-
     // The codes of the simulated sauna's errors in use, newest first.
     QList<int> errorCodesNewestFirst() const
     {
@@ -193,49 +47,30 @@ private:
         return codes;
     }
 
-    std::unique_ptr<tools::SimulatedSauna> m_sauna;
-    std::unique_ptr<control::VariantControllerPcPanel> m_variant;
-    std::unique_ptr<startUp::PanelFrame> m_frame;
-
 private slots:
     void initTestCase()
     {
-        prepareFrameTestProcess();
-        pcPanel::InstanceSettings::setValue(
-            QString::fromLatin1(control::Settings::pcPanelAutoConnectKey), false);
-
-        tools::SimulatorOptions options;
-        options.announcePort = 0;
-        options.saunaPort = 0;
+        tools::SimulatorOptions options = saunaOptions();
         options.pin = QString::fromLatin1(saunaPin);
         options.name = QString::fromLatin1(saunaName);
-        options.heatIntervalMs = 3600000; // no heating steps
         options.errorLogEntries = errorLogEntries;
-        m_sauna = std::make_unique<tools::SimulatedSauna>(options);
-        QString error;
-        QVERIFY2(m_sauna->start(&error), qPrintable(error));
-
-        m_variant =
-            std::make_unique<control::VariantControllerPcPanel>(control::buildBrand(), nullptr);
-        startUp::FrameOptions frameOptions;
-        frameOptions.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
-        m_frame = std::make_unique<startUp::PanelFrame>(*m_variant, frameOptions);
-        m_frame->loadScene();
-        QCOMPARE(m_frame->wire().total(), 0);
-        QVERIFY(m_frame->start());
-        m_frame->prepareWindow();
-        m_frame->showMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_frame->mainWindow));
-        STEP(connectToTheSauna());
-        STEP(tap(tabButton(QStringLiteral("Settings"))));
+        STEP(startConnected(options));
+        // The function flags have arrived: the System menu offers the error log.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_frame->configureTab.systemViewManager.model()->getNumberOfRows() > 0 &&
+                [this] {
+                    const view::ListModel &menu = *m_frame->configureTab.systemViewManager.model();
+                    for (int row = 0; row < menu.rowCount(); ++row)
+                        if (menu.getApplId(row) == ConfigureTypes::E_errorLog)
+                            return true;
+                    return false;
+                }(),
+            waitMs);
+        STEP(dismissPopups());
+        STEP(tapTab(QStringLiteral("Settings")));
     }
 
-    void cleanupTestCase()
-    {
-        m_frame.reset();
-        m_variant.reset();
-        m_sauna.reset();
-    }
+    void cleanupTestCase() { shutDown(); }
 
     void status()
     {

@@ -1,119 +1,23 @@
-#include "frame_test_support.h"
-#include "scene_items.h"
+#include "panel_under_test.h"
 
-#include "pc_panel/remote_sauna_list.h"
-#include "sauna_simulator/simulated_sauna.h"
 #include "signal_interface/configure_types.h"
-#include "view_cpp/panel_frame.h"
 
-#include <QDir>
 #include <QQuickItem>
-#include <QQuickWidget>
-#include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
-#include <QtQuickTest/quicktest.h>
 
 #include <functional>
-#include <memory>
-
-namespace {
-
-constexpr int waitMs = 10000;
-
-} // namespace
 
 // The whole panel connected to a simulated multi-steam sauna on loopback. The user goes to the
 // settings tab and opens About, which lists the sauna's nodes; from there the licence information
 // with a component's real licence text, and the relay control boards, where a press sounds a
 // board's buzzer at the sauna. Every tap is a mouse click on the scene's widget where the item is
 // drawn.
-class TestGeneralAboutEndToEnd : public QObject
+class TestGeneralAboutEndToEnd : public QObject, private PanelUnderTest
 {
     Q_OBJECT
 
 private:
-    QQuickItem *sceneRoot() const { return sceneRootOf(*m_frame); }
-
-    // Waits until no page and no list of the scene moves any more: a press on a list that still
-    // moves only stops it and reaches none of its rows.
-    void waitForPagesAtRest() { waitForSceneAtRest(sceneRoot(), waitMs); }
-
-    QQuickItem *waitForItem(const QString &objectName)
-    {
-        return waitForVisibleItem(*m_frame, objectName, waitMs);
-    }
-
-    void tap(QQuickItem *item) { tapItem(*m_frame, item, waitMs); }
-
-    void tap(const QString &objectName)
-    {
-        QQuickItem *item = waitForItem(objectName);
-        QVERIFY2(item, qPrintable(objectName));
-        tap(item);
-    }
-
-    // The row of a program-built list that carries the application id.
-    void tapRow(const QString &listName, int applId)
-    {
-        QQuickItem *list = waitForItem(listName);
-        QVERIFY2(list, qPrintable(listName));
-        QQuickItem *row = nullptr;
-        const bool found = QTest::qWaitFor(
-            [&] {
-                row = findVisibleItem(list, [applId](QQuickItem *item) {
-                    return item->property("applId").isValid() &&
-                           item->property("applId").toInt() == applId && item->height() > 0;
-                });
-                return row != nullptr;
-            },
-            waitMs);
-        QVERIFY2(found, qPrintable(QStringLiteral("%1 row %2").arg(listName).arg(applId)));
-        tap(row);
-    }
-
-    QStringList visibleNames() { return visibleItemNames(sceneRoot()); }
-
-    // Answers every message the popup shows, one after the other; returns their texts. Every tap
-    // must press the popup's button, or the same message would be read twice.
-    QStringList dismissPopups()
-    {
-        QStringList texts;
-        auto *popup = qobject_cast<QQuickItem *>(m_frame->guiHandler.popupWidget());
-        if (popup == nullptr)
-            return texts;
-        QSignalSpy pressed(popup, SIGNAL(popupBtnPressed(QString)));
-        for (int shown = 0; popup->isVisible() && shown < 10; ++shown) {
-            texts << popup->property("popupText").toString();
-            QQuickItem *button = findVisibleItem(popup, QStringLiteral("popupCenterButton"));
-            if (button == nullptr)
-                break;
-            tap(button);
-            if (pressed.size() != shown + 1) {
-                QTest::qFail(qPrintable(QStringLiteral("tap missed \"%1\"").arg(texts.constLast())),
-                             __FILE__, __LINE__);
-                break;
-            }
-            // A message that waits behind this one is shown as soon as it is answered, in the
-            // same call: the loop reads it next.
-        }
-        return texts;
-    }
-
-    void saveScreenshot(const QString &name)
-    {
-        waitForPagesAtRest();
-        // The scene renders asynchronously: let the last frame reach the window.
-        QSignalSpy rendered(m_frame->guiHandler.view()->quickWindow(), &QQuickWindow::frameSwapped);
-        m_frame->guiHandler.view()->update();
-        rendered.wait(2000);
-        const QString directory = QDir::current().absoluteFilePath(QStringLiteral("artifacts"));
-        QVERIFY(QDir().mkpath(directory));
-        const QString path = directory + QLatin1Char('/') + name + QStringLiteral(".png");
-        QVERIFY(m_frame->mainWindow.grab().save(path));
-        qInfo("screenshot: %s", qPrintable(path));
-    }
-
     // A visible item of the scene whose text passes the test.
     QQuickItem *visibleText(QQuickItem *below, const std::function<bool(const QString &)> &test)
     {
@@ -148,65 +52,16 @@ private:
         tap(back);
     }
 
-    std::unique_ptr<tools::SimulatedSauna> m_sauna;
-    std::unique_ptr<control::VariantControllerPcPanel> m_variant;
-    std::unique_ptr<startUp::PanelFrame> m_frame;
-
 private slots:
     void initTestCase()
     {
-        prepareFrameTestProcess();
-        pcPanel::InstanceSettings::setValue(
-            QString::fromLatin1(control::Settings::pcPanelAutoConnectKey), false);
-
-        tools::SimulatorOptions options;
-        options.announcePort = 0;
-        options.saunaPort = 0;
-        options.heatIntervalMs = 3600000; // no heating steps
+        tools::SimulatorOptions options = saunaOptions();
         options.systemType = tools::SystemType::MultiSteam;
-        m_sauna = std::make_unique<tools::SimulatedSauna>(options);
-        QString error;
-        QVERIFY2(m_sauna->start(&error), qPrintable(error));
-
-        m_variant =
-            std::make_unique<control::VariantControllerPcPanel>(control::buildBrand(), nullptr);
-        startUp::FrameOptions frameOptions;
-        frameOptions.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
-        m_frame = std::make_unique<startUp::PanelFrame>(*m_variant, frameOptions);
-        m_frame->loadScene();
-        QCOMPARE(m_frame->wire().total(), 0);
-        QVERIFY(m_frame->start());
-        m_frame->prepareWindow();
-        m_frame->showMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_frame->mainWindow));
-
-        // Connected the way the Network screen does it (its own test taps through it): the sauna
-        // found at its address, then a connect with the sauna's PIN.
-        pcPanel::SaunaCommunication &link = m_frame->saunaCommunication;
-        QSignalSpy detected(&link, &pcPanel::SaunaCommunication::ipDetectDone);
-        signalInterface::RemoteSaunaTypes::RemoteSauna searched;
-        searched.address = QHostAddress(QHostAddress::LocalHost);
-        searched.port = m_sauna->announcePort();
-        link.onIpDetectRequest(searched);
-        QVERIFY(detected.wait(waitMs));
-        QVERIFY(detected.at(0).at(1).toBool());
-        QCOMPARE(link.remoteSaunas().size(), 1);
-        signalInterface::RemoteSaunaTypes::RemoteSauna sauna = link.remoteSaunas().value(0);
-        sauna.pin = signalInterface::PinTypes::Pin{options.pin};
-        link.onRemoteSaunaChangeRequest(sauna, true);
-        QSignalSpy connected(m_sauna.get(), &tools::SimulatedSauna::panelConnected);
-        link.onConnectRequest(sauna.identity);
-        QVERIFY(connected.wait(waitMs));
-        QTRY_VERIFY_WITH_TIMEOUT(link.isConnected(), waitMs);
-        dismissPopups();
+        STEP(startConnected(options));
+        STEP(dismissPopups());
     }
 
-    void cleanupTestCase()
-    {
-        m_frame.reset();
-        m_variant.reset();
-        m_sauna.reset();
-    }
+    void cleanupTestCase() { shutDown(); }
 
     void aboutLicenceAndIdentify()
     {
@@ -215,15 +70,10 @@ private slots:
         // The node list of the connect has arrived: three boards, a panel and a sensor.
         QTRY_COMPARE_WITH_TIMEOUT(m_frame->controllerTab.saunaStateController.rcbCount(), 3,
                                   waitMs);
-        dismissPopups();
+        STEP(dismissPopups());
 
         // The settings tab, then About: from the General menu where the scene has it.
-        QQuickItem *settingsTab = findVisibleItem(sceneRoot(), [](QQuickItem *item) {
-            return item->property("glyph").isValid() &&
-                   item->property("text").toString() == QStringLiteral("Settings");
-        });
-        QVERIFY(settingsTab);
-        STEP(tap(settingsTab));
+        STEP(tapTab(QStringLiteral("Settings")));
         waitForPagesAtRest();
         if (findVisibleItem(sceneRoot(), QStringLiteral("settingsArea_general"))) {
             STEP(tap(QStringLiteral("settingsArea_general")));

@@ -1,24 +1,13 @@
-#include "frame_test_support.h"
-#include "scene_items.h"
+#include "panel_under_test.h"
 
 #include "control/pin_code_controller.h"
 #include "control/settings.h"
-#include "pc_panel/remote_sauna_list.h"
 #include "sauna_simulator/sauna_state_model.h"
-#include "sauna_simulator/simulated_sauna.h"
 #include "signal_interface/configure_types.h"
-#include "view_cpp/panel_frame.h"
 
-#include <QDir>
 #include <QQuickItem>
-#include <QQuickWidget>
-#include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
-#include <QtQuickTest/quicktest.h>
-
-#include <functional>
-#include <memory>
 
 using control::Settings;
 using signalInterface::ConfigureTypes;
@@ -26,7 +15,6 @@ using view::ConfigureGeneralPinViewManager;
 
 namespace {
 
-constexpr int waitMs = 10000;
 const char newPin[] = "1357";
 
 } // namespace
@@ -36,116 +24,11 @@ const char newPin[] = "1357";
 // PIN. From then on the settings tab asks for the PIN: a wrong one is refused, the new one lets
 // the user in. Once the lock timer runs out, the lock screen shows power and lights only, and
 // its lights switch reaches the sauna. Every tap is a mouse click on the scene's widget.
-class TestGeneralPinEndToEnd : public QObject
+class TestGeneralPinEndToEnd : public QObject, private PanelUnderTest
 {
     Q_OBJECT
 
 private:
-    QQuickItem *sceneRoot() const { return sceneRootOf(*m_frame); }
-
-    // Waits until no page and no list of the scene moves any more: a press on a list that still
-    // moves only stops it and reaches none of its rows.
-    void waitForPagesAtRest() { waitForSceneAtRest(sceneRoot(), waitMs); }
-
-    QQuickItem *waitForItem(const QString &objectName)
-    {
-        return waitForVisibleItem(*m_frame, objectName, waitMs);
-    }
-
-    void tap(QQuickItem *item) { tapItem(*m_frame, item, waitMs); }
-
-    void tap(const QString &objectName)
-    {
-        QQuickItem *item = waitForItem(objectName);
-        QVERIFY2(item, qPrintable(objectName));
-        tap(item);
-    }
-
-    // The row of a program-built list that carries the application id.
-    void tapRow(const QString &listName, int applId)
-    {
-        QQuickItem *list = waitForItem(listName);
-        QVERIFY2(list, qPrintable(listName));
-        QQuickItem *row = nullptr;
-        const bool found = QTest::qWaitFor(
-            [&] {
-                row = findVisibleItem(list, [applId](QQuickItem *item) {
-                    return item->property("applId").isValid() &&
-                           item->property("applId").toInt() == applId && item->height() > 0;
-                });
-                return row != nullptr;
-            },
-            waitMs);
-        QVERIFY2(found, qPrintable(QStringLiteral("%1 row %2").arg(listName).arg(applId)));
-        tap(row);
-    }
-
-    // A tap into the entry field and the text typed on the keyboard; no Return: the field is
-    // left by the next tap elsewhere.
-    void type(const QString &fieldName, const QString &text)
-    {
-        QQuickItem *field = waitForItem(fieldName);
-        QVERIFY2(field, qPrintable(fieldName));
-        auto *input = field->property("inputItem").value<QQuickItem *>();
-        QVERIFY(input);
-        tap(input);
-        QTRY_VERIFY(input->hasActiveFocus());
-        QQuickWidget *view = m_frame->guiHandler.view();
-        QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(view, Qt::Key_Backspace);
-        QTest::keyClicks(view, text);
-        QCOMPARE(field->property("text").toString(), text);
-    }
-
-    QStringList visibleNames() { return visibleItemNames(sceneRoot()); }
-
-    // Answers every message the popup shows, one after the other; returns their texts. Every tap
-    // must press the popup's button, or the same message would be read twice.
-    QStringList dismissPopups()
-    {
-        QStringList texts;
-        auto *popup = qobject_cast<QQuickItem *>(m_frame->guiHandler.popupWidget());
-        if (popup == nullptr)
-            return texts;
-        QSignalSpy pressed(popup, SIGNAL(popupBtnPressed(QString)));
-        for (int shown = 0; popup->isVisible() && shown < 10; ++shown) {
-            texts << popup->property("popupText").toString();
-            QQuickItem *button = findVisibleItem(popup, QStringLiteral("popupCenterButton"));
-            if (button == nullptr)
-                break;
-            tap(button);
-            if (pressed.size() != shown + 1) {
-                QTest::qFail(qPrintable(QStringLiteral("tap missed \"%1\"").arg(texts.constLast())),
-                             __FILE__, __LINE__);
-                break;
-            }
-            // A message that waits behind this one is shown as soon as it is answered, in the
-            // same call: the loop reads it next.
-        }
-        return texts;
-    }
-
-    void saveScreenshot(const QString &name)
-    {
-        waitForPagesAtRest();
-        // The scene renders asynchronously: let the last frame reach the window.
-        QSignalSpy rendered(m_frame->guiHandler.view()->quickWindow(), &QQuickWindow::frameSwapped);
-        m_frame->guiHandler.view()->update();
-        rendered.wait(2000);
-        const QString directory = QDir::current().absoluteFilePath(QStringLiteral("artifacts"));
-        QVERIFY(QDir().mkpath(directory));
-        const QString path = directory + QLatin1Char('/') + name + QStringLiteral(".png");
-        QVERIFY(m_frame->mainWindow.grab().save(path));
-        qInfo("screenshot: %s", qPrintable(path));
-    }
-
-    QQuickItem *tabButton(const QString &text)
-    {
-        return findVisibleItem(sceneRoot(), [&text](QQuickItem *item) {
-            return item->property("glyph").isValid() && item->property("text").toString() == text;
-        });
-    }
-
     // Taps the digits and OK on a keypad whose keys are named prefix + key.
     void typePin(const QString &prefix, const QString &pin)
     {
@@ -170,64 +53,19 @@ private:
         return ids;
     }
 
-    std::unique_ptr<tools::SimulatedSauna> m_sauna;
-    std::unique_ptr<control::VariantControllerPcPanel> m_variant;
-    std::unique_ptr<startUp::PanelFrame> m_frame;
-
 private slots:
     void initTestCase()
     {
-        prepareFrameTestProcess();
-        pcPanel::InstanceSettings::setValue(
-            QString::fromLatin1(control::Settings::pcPanelAutoConnectKey), false);
-
-        tools::SimulatorOptions options;
-        options.announcePort = 0;
-        options.saunaPort = 0;
-        options.heatIntervalMs = 3600000; // no heating steps
-        m_sauna = std::make_unique<tools::SimulatedSauna>(options);
-        QString error;
-        QVERIFY2(m_sauna->start(&error), qPrintable(error));
-
-        m_variant =
-            std::make_unique<control::VariantControllerPcPanel>(control::buildBrand(), nullptr);
-        startUp::FrameOptions frameOptions;
-        frameOptions.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
-        m_frame = std::make_unique<startUp::PanelFrame>(*m_variant, frameOptions);
-        m_frame->loadScene();
-        QCOMPARE(m_frame->wire().total(), 0);
-        QVERIFY(m_frame->start());
-        m_frame->prepareWindow();
-        m_frame->showMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_frame->mainWindow));
+        STEP(startSauna(saunaOptions()));
+        STEP(startPanel());
         // A fresh store: no PIN demanded, nothing chosen for the lock screen.
         QVERIFY(!m_frame->controllerTab.pinCodeController.isPinActivated());
         QVERIFY(!m_frame->controllerTab.pinCodeController.isLocked());
-
-        // The sauna is found at its address and connected with its PIN; the Network screen's
-        // own test takes these steps by taps.
-        pcPanel::SaunaCommunication &link = m_frame->saunaCommunication;
-        QSignalSpy detected(&link, &pcPanel::SaunaCommunication::ipDetectDone);
-        signalInterface::RemoteSaunaTypes::RemoteSauna searched;
-        searched.address = QHostAddress(QHostAddress::LocalHost);
-        searched.port = m_sauna->announcePort();
-        link.onIpDetectRequest(searched);
-        QVERIFY(detected.wait(waitMs));
-        QCOMPARE(detected.at(0).at(1).toBool(), true);
-        QTRY_COMPARE(link.remoteSaunas().size(), 1);
-        QSignalSpy connected(m_sauna.get(), &tools::SimulatedSauna::panelConnected);
-        link.onConnectRequest(link.remoteSaunas().value(0).identity);
-        QVERIFY(connected.wait(waitMs));
-        QTRY_VERIFY_WITH_TIMEOUT(link.isConnected(), waitMs);
-        dismissPopups();
+        STEP(connectToTheSauna());
+        STEP(dismissPopups());
     }
 
-    void cleanupTestCase()
-    {
-        m_frame.reset();
-        m_variant.reset();
-        m_sauna.reset();
-    }
+    void cleanupTestCase() { shutDown(); }
 
     void pinLockLockScreenAndSettingsLogin()
     {

@@ -1,29 +1,20 @@
-#include "frame_test_support.h"
-#include "scene_items.h"
+#include "panel_under_test.h"
 
 #include "control/language_controller.h"
 #include "control/time_controller.h"
 #include "sauna_simulator/sauna_state_model.h"
-#include "sauna_simulator/simulated_sauna.h"
 #include "signal_interface/language_types.h"
 #include "signal_interface/region_types.h"
-#include "view_cpp/panel_frame.h"
 
-#include <QDir>
 #include <QQuickItem>
-#include <QQuickWidget>
-#include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
-
-#include <memory>
 
 using signalInterface::LanguageTypes;
 using signalInterface::RegionTypes;
 
 namespace {
 
-constexpr int waitMs = 10000;
 constexpr int regionNorthAmericaOnWire = 31;
 const char saunaName[] = "Loft sauna";
 const char saunaPin[] = "2580";
@@ -33,160 +24,30 @@ const char saunaPin[] = "2580";
 // The first start after a factory reset: the whole panel, connected to the simulated sauna on
 // loopback, asks for the language, the region, the sauna's time and its date before anything
 // else; every step is tapped as a user does and reaches the program or the sauna.
-class TestInitialSetupEndToEnd : public QObject
+class TestInitialSetupEndToEnd : public QObject, private PanelUnderTest
 {
     Q_OBJECT
-
-private:
-    QQuickItem *sceneRoot() const { return sceneRootOf(*m_frame); }
-
-    QQuickItem *waitForItem(const QString &objectName)
-    {
-        return waitForVisibleItem(*m_frame, objectName, waitMs);
-    }
-
-    void tap(QQuickItem *item) { tapItem(*m_frame, item, waitMs); }
-
-    void tap(const QString &objectName)
-    {
-        QQuickItem *item = waitForItem(objectName);
-        QVERIFY2(item, qPrintable(objectName));
-        tap(item);
-    }
-
-    void tapRow(const QString &listName, int applId)
-    {
-        waitForSceneAtRest(sceneRoot(), waitMs);
-        QQuickItem *list = waitForItem(listName);
-        QVERIFY2(list, qPrintable(listName));
-        QQuickItem *row = nullptr;
-        const bool found = QTest::qWaitFor(
-            [&] {
-                row = findVisibleItem(list, [applId](QQuickItem *item) {
-                    return item->property("applId").isValid() &&
-                           item->property("applId").toInt() == applId && item->height() > 0;
-                });
-                return row != nullptr;
-            },
-            waitMs);
-        QVERIFY2(found, qPrintable(QStringLiteral("%1 row %2").arg(listName).arg(applId)));
-        tap(row);
-    }
-
-    // The up button of a stepper's column.
-    QQuickItem *stepUpButton(const QString &editorName, int column)
-    {
-        QQuickItem *editor = waitForItem(editorName);
-        if (editor == nullptr)
-            return nullptr;
-        QList<QQuickItem *> buttons;
-        findVisibleItem(editor, [&buttons](QQuickItem *item) {
-            if (item->property("increase").isValid() && item->property("increase").toBool() &&
-                item->property("blocked").isValid())
-                buttons << item;
-            return false;
-        });
-        return column < buttons.size() ? buttons.at(column) : nullptr;
-    }
-
-    QDateTime saunaClock() const
-    {
-        return tools::SaunaStateModel::protocolEpoch().addMSecs(
-            qint64(m_sauna->model().systemTime(QDateTime::currentDateTimeUtc())));
-    }
-
-    void saveScreenshot(const QString &name)
-    {
-        waitForSceneAtRest(sceneRoot(), waitMs);
-        QSignalSpy rendered(m_frame->guiHandler.view()->quickWindow(), &QQuickWindow::frameSwapped);
-        m_frame->guiHandler.view()->update();
-        rendered.wait(2000);
-        const QString directory = QDir::current().absoluteFilePath(QStringLiteral("artifacts"));
-        QVERIFY(QDir().mkpath(directory));
-        const QString path = directory + QLatin1Char('/') + name + QStringLiteral(".png");
-        QVERIFY(m_frame->mainWindow.grab().save(path));
-        qInfo("screenshot: %s", qPrintable(path));
-    }
-
-    // Answers the messages of the connection, one after the other.
-    void dismissPopups()
-    {
-        auto *popup = qobject_cast<QQuickItem *>(m_frame->guiHandler.popupWidget());
-        QVERIFY(popup);
-        for (int shown = 0; popup->isVisible() && shown < 10; ++shown) {
-            QQuickItem *button = findVisibleItem(popup, QStringLiteral("popupCenterButton"));
-            QVERIFY(button);
-            tap(button);
-        }
-        QVERIFY(!popup->isVisible());
-    }
-
-    void connectToTheSauna()
-    {
-        pcPanel::SaunaCommunication &link = m_frame->saunaCommunication;
-        signalInterface::RemoteSaunaTypes::RemoteSauna sauna;
-        sauna.address = QHostAddress(QHostAddress::LocalHost);
-        sauna.port = m_sauna->announcePort();
-        QSignalSpy detected(&link, &pcPanel::SaunaCommunication::ipDetectDone);
-        link.onIpDetectRequest(sauna);
-        QVERIFY(detected.wait(waitMs));
-        QTRY_COMPARE(link.remoteSaunas().size(), 1);
-        sauna = link.remoteSaunas().value(0);
-        sauna.pin = signalInterface::PinTypes::Pin{QString::fromLatin1(saunaPin)};
-        link.onRemoteSaunaChangeRequest(sauna, true);
-        link.onConnectRequest(sauna.identity);
-        QTRY_VERIFY_WITH_TIMEOUT(link.isConnected(), waitMs);
-        // The sauna's clock has been reported.
-        QTRY_VERIFY_WITH_TIMEOUT(m_frame->controllerTab.timeController.systemTime().dateValid,
-                                 waitMs);
-        dismissPopups();
-    }
-
-    std::unique_ptr<tools::SimulatedSauna> m_sauna;
-    std::unique_ptr<control::VariantControllerPcPanel> m_variant;
-    std::unique_ptr<startUp::PanelFrame> m_frame;
 
 private slots:
     void initTestCase()
     {
-        prepareFrameTestProcess();
-        pcPanel::InstanceSettings::setValue(
-            QString::fromLatin1(control::Settings::pcPanelAutoConnectKey), false);
+        prepareProcess();
         // What the factory reset left for the next start.
         control::Settings::setValue(QLatin1String(control::Settings::factoryResetInvokedKey), true);
         control::Settings::setValue(QLatin1String(control::Settings::languageKey),
                                     int(LanguageTypes::E_english));
 
-        tools::SimulatorOptions options;
-        options.announcePort = 0;
-        options.saunaPort = 0;
+        tools::SimulatorOptions options = saunaOptions();
         options.pin = QString::fromLatin1(saunaPin);
         options.name = QString::fromLatin1(saunaName);
-        options.heatIntervalMs = 3600000; // no heating steps
-        m_sauna = std::make_unique<tools::SimulatedSauna>(options);
-        QString error;
-        QVERIFY2(m_sauna->start(&error), qPrintable(error));
-
-        m_variant =
-            std::make_unique<control::VariantControllerPcPanel>(control::buildBrand(), nullptr);
-        startUp::FrameOptions frameOptions;
-        frameOptions.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
-        m_frame = std::make_unique<startUp::PanelFrame>(*m_variant, frameOptions);
-        m_frame->loadScene();
-        QCOMPARE(m_frame->wire().total(), 0);
-        QVERIFY(m_frame->start());
-        m_frame->prepareWindow();
-        m_frame->showMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_frame->mainWindow));
-        STEP(connectToTheSauna());
+        STEP(startConnected(options));
+        // The sauna's clock has been reported.
+        QTRY_VERIFY_WITH_TIMEOUT(m_frame->controllerTab.timeController.systemTime().dateValid,
+                                 waitMs);
+        STEP(dismissPopups());
     }
 
-    void cleanupTestCase()
-    {
-        m_frame.reset();
-        m_variant.reset();
-        m_sauna.reset();
-    }
+    void cleanupTestCase() { shutDown(); }
 
     void setupAfterFactoryReset()
     {
