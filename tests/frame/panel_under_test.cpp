@@ -93,6 +93,23 @@ void PanelUnderTest::showPanelWithoutLink()
     QVERIFY(QTest::qWaitForWindowExposed(&m_frame->mainWindow));
 }
 
+void PanelUnderTest::startKnowingNoSauna(const tools::SimulatorOptions &options)
+{
+    prepareProcess();
+    {
+        pcPanel::RemoteSaunaList stored;
+        stored.load();
+        QCOMPARE(stored.size(), 0);
+    }
+    STEP(startSauna(options));
+    QVERIFY(m_sauna->announcePort() !=
+            pcPanel::SaunaCommunication::Timing().announcementRequestPort);
+    STEP(createPanel());
+    QVERIFY(m_frame->saunaCommunication.remoteSaunas().isEmpty());
+    QVERIFY(!m_frame->saunaCommunication.autoConnect());
+    STEP(startPanel());
+}
+
 void PanelUnderTest::startConnected(const tools::SimulatorOptions &options)
 {
     STEP(startSauna(options));

@@ -40,6 +40,10 @@ protected:
     void startPanel();
     // The same without the link: no datagram is sent.
     void showPanelWithoutLink();
+    // The sauna, and the panel started knowing no sauna and with auto-connect off: only the
+    // user's steps can connect it. The sauna's announcement port is not the one the panel
+    // broadcasts to, so only a typed address can find it.
+    void startKnowingNoSauna(const tools::SimulatorOptions &options);
     // The sauna, the panel, and the connection between them.
     void startConnected(const tools::SimulatorOptions &options);
     // The sauna found at its address, its PIN saved and a connect asked for, as the Network
