@@ -1,30 +1,19 @@
-#include "frame_test_support.h"
-#include "scene_items.h"
+#include "panel_under_test.h"
 
 #include "control/calendar_queue_controller.h"
 #include "control/time_controller.h"
-#include "pc_panel/remote_sauna_list.h"
 #include "sauna_simulator/sauna_state_model.h"
-#include "sauna_simulator/simulated_sauna.h"
-#include "view_cpp/panel_frame.h"
 
-#include <QDir>
 #include <QQuickItem>
-#include <QQuickWidget>
-#include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
-#include <QtQuickTest/quicktest.h>
 
 #include <algorithm>
-#include <functional>
-#include <memory>
 
 using signalInterface::DateTimeTypes;
 
 namespace {
 
-constexpr int waitMs = 10000;
 const char saunaName[] = "Garden sauna";
 const char saunaPin[] = "1357";
 
@@ -35,101 +24,11 @@ const char saunaPin[] = "1357";
 // format, the first day of the week and erases the calendar. Each change is checked where it
 // lands: on the simulated sauna, and on the screens that show it (the main screen's clock, the
 // calendar's month grid). Every tap is a mouse click on the scene's widget.
-class TestDateTimeEndToEnd : public QObject
+class TestDateTimeEndToEnd : public QObject, private PanelUnderTest
 {
     Q_OBJECT
 
 private:
-    QQuickItem *sceneRoot() const { return sceneRootOf(*m_frame); }
-
-    // Waits until no page and no list of the scene moves any more: a press on a list that still
-    // moves only stops it and reaches none of its rows.
-    void waitForPagesAtRest() { waitForSceneAtRest(sceneRoot(), waitMs); }
-
-    QQuickItem *waitForItem(const QString &objectName)
-    {
-        return waitForVisibleItem(*m_frame, objectName, waitMs);
-    }
-
-    void tap(QQuickItem *item) { tapItem(*m_frame, item, waitMs); }
-
-    void tap(const QString &objectName)
-    {
-        QQuickItem *item = waitForItem(objectName);
-        QVERIFY2(item, qPrintable(objectName));
-        tap(item);
-    }
-
-    // The row of a program-built list that carries the application id. The list is looked up
-    // anew while waiting: the page pushed a moment ago replaces the one whose list was visible.
-    void tapRow(const QString &listName, int applId)
-    {
-        // A page on its way out still shows its list, with rows of the same ids.
-        waitForPagesAtRest();
-        QQuickItem *row = nullptr;
-        const bool found = QTest::qWaitFor(
-            [&] {
-                QQuickItem *list = findVisibleItem(sceneRoot(), listName);
-                row = findVisibleItem(list, [applId](QQuickItem *item) {
-                    return item->property("applId").isValid() &&
-                           item->property("applId").toInt() == applId && item->height() > 0;
-                });
-                return row != nullptr;
-            },
-            waitMs);
-        QVERIFY2(found, qPrintable(QStringLiteral("%1 row %2").arg(listName).arg(applId)));
-        tap(row);
-    }
-
-    QStringList visibleNames() { return visibleItemNames(sceneRoot()); }
-
-    // Answers every message the popup shows, one after the other; returns their texts. Every tap
-    // must press the popup's button, or the same message would be read twice.
-    QStringList dismissPopups()
-    {
-        QStringList texts;
-        auto *popup = qobject_cast<QQuickItem *>(m_frame->guiHandler.popupWidget());
-        if (popup == nullptr)
-            return texts;
-        QSignalSpy pressed(popup, SIGNAL(popupBtnPressed(QString)));
-        for (int shown = 0; popup->isVisible() && shown < 10; ++shown) {
-            texts << popup->property("popupText").toString();
-            QQuickItem *button = findVisibleItem(popup, QStringLiteral("popupCenterButton"));
-            if (button == nullptr)
-                break;
-            tap(button);
-            if (pressed.size() != shown + 1) {
-                QTest::qFail(qPrintable(QStringLiteral("tap missed \"%1\"").arg(texts.constLast())),
-                             __FILE__, __LINE__);
-                break;
-            }
-            // A message that waits behind this one is shown as soon as it is answered, in the
-            // same call: the loop reads it next.
-        }
-        return texts;
-    }
-
-    void saveScreenshot(const QString &name)
-    {
-        waitForPagesAtRest();
-        // The scene renders asynchronously: let the last frame reach the window.
-        QSignalSpy rendered(m_frame->guiHandler.view()->quickWindow(), &QQuickWindow::frameSwapped);
-        m_frame->guiHandler.view()->update();
-        rendered.wait(2000);
-        const QString directory = QDir::current().absoluteFilePath(QStringLiteral("artifacts"));
-        QVERIFY(QDir().mkpath(directory));
-        const QString path = directory + QLatin1Char('/') + name + QStringLiteral(".png");
-        QVERIFY(m_frame->mainWindow.grab().save(path));
-        qInfo("screenshot: %s", qPrintable(path));
-    }
-
-    // The sauna's clock now, as the simulator keeps it.
-    QDateTime saunaClock() const
-    {
-        return tools::SaunaStateModel::protocolEpoch().addMSecs(
-            qint64(m_sauna->model().systemTime(QDateTime::currentDateTimeUtc())));
-    }
-
     int saunaProgramsInUse() const
     {
         const auto &programs = m_sauna->model().records().calendarPrograms();
@@ -143,94 +42,23 @@ private:
         return clock ? clock->property("text").toString() : QString();
     }
 
-    // The increase button of the stepper column (0 = the first) inside the editor.
-    QQuickItem *stepUpButton(const QString &editorName, int column)
-    {
-        QQuickItem *editor = waitForItem(editorName);
-        if (editor == nullptr)
-            return nullptr;
-        QList<QQuickItem *> buttons;
-        findVisibleItem(editor, [&buttons](QQuickItem *item) {
-            if (item->property("increase").isValid() && item->property("increase").toBool() &&
-                item->property("blocked").isValid())
-                buttons << item;
-            return false;
-        });
-        return column < buttons.size() ? buttons.at(column) : nullptr;
-    }
-
-    void tapTab(const QString &text)
-    {
-        QQuickItem *tab = findVisibleItem(sceneRoot(), [&text](QQuickItem *item) {
-            return item->property("glyph").isValid() && item->property("text").toString() == text;
-        });
-        QVERIFY2(tab, qPrintable(text));
-        tap(tab);
-    }
-
     void tapBack() { tap(QStringLiteral("pageBackButton")); }
-
-    std::unique_ptr<tools::SimulatedSauna> m_sauna;
-    std::unique_ptr<control::VariantControllerPcPanel> m_variant;
-    std::unique_ptr<startUp::PanelFrame> m_frame;
 
 private slots:
     void initTestCase()
     {
-        prepareFrameTestProcess();
-        pcPanel::InstanceSettings::setValue(
-            QString::fromLatin1(control::Settings::pcPanelAutoConnectKey), false);
-
-        tools::SimulatorOptions options;
-        options.announcePort = 0;
-        options.saunaPort = 0;
+        tools::SimulatorOptions options = saunaOptions();
         options.pin = QString::fromLatin1(saunaPin);
         options.name = QString::fromLatin1(saunaName);
-        options.heatIntervalMs = 3600000; // no heating steps
-        m_sauna = std::make_unique<tools::SimulatedSauna>(options);
-        QString error;
-        QVERIFY2(m_sauna->start(&error), qPrintable(error));
-
-        m_variant =
-            std::make_unique<control::VariantControllerPcPanel>(control::buildBrand(), nullptr);
-        startUp::FrameOptions frameOptions;
-        frameOptions.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
-        m_frame = std::make_unique<startUp::PanelFrame>(*m_variant, frameOptions);
-        m_frame->loadScene();
-        QCOMPARE(m_frame->wire().total(), 0);
-        QVERIFY(m_frame->start());
-        m_frame->prepareWindow();
-        m_frame->showMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_frame->mainWindow));
-
-        // Connecting is the Network screen's business and has its own test: here the sauna is
-        // found at its address and connected with its PIN directly.
-        pcPanel::SaunaCommunication &link = m_frame->saunaCommunication;
-        QSignalSpy detected(&link, &pcPanel::SaunaCommunication::ipDetectDone);
-        signalInterface::RemoteSaunaTypes::RemoteSauna searched;
-        searched.address = QHostAddress(QHostAddress::LocalHost);
-        searched.port = m_sauna->announcePort();
-        link.onIpDetectRequest(searched);
-        QVERIFY(detected.wait(waitMs));
-        QTRY_COMPARE(link.remoteSaunas().size(), 1);
-        signalInterface::RemoteSaunaTypes::RemoteSauna found = link.remoteSaunas().value(0);
-        found.pin = signalInterface::PinTypes::Pin{QString::fromLatin1(saunaPin)};
-        link.onRemoteSaunaChangeRequest(found, true);
-        link.onConnectRequest(found.identity);
-        QTRY_VERIFY_WITH_TIMEOUT(link.isConnected(), waitMs);
+        STEP(startConnected(options));
         // The sauna's time has been reported: the Time row is offered.
         QTRY_VERIFY_WITH_TIMEOUT(m_frame->controllerTab.timeController.systemTime().dateValid,
                                  waitMs);
         QTRY_COMPARE(m_frame->configureTab.dateTimeViewManager.model()->rowCount(), 4);
-        dismissPopups();
+        STEP(dismissPopups());
     }
 
-    void cleanupTestCase()
-    {
-        m_frame.reset();
-        m_variant.reset();
-        m_sauna.reset();
-    }
+    void cleanupTestCase() { shutDown(); }
 
     void setTimeAndFormat()
     {

@@ -1,23 +1,13 @@
-#include "frame_test_support.h"
-#include "scene_items.h"
+#include "panel_under_test.h"
 
 #include "pc_panel/remote_sauna_list.h"
 #include "sauna_simulator/sauna_state_model.h"
-#include "sauna_simulator/simulated_sauna.h"
 #include "view_cpp/calendar_tab_object_id_provider.h"
-#include "view_cpp/panel_frame.h"
 
-#include <QDir>
-#include <QPointer>
 #include <QQuickItem>
-#include <QQuickWidget>
-#include <QQuickWindow>
-#include <QSignalSpy>
 #include <QTest>
-#include <QtQuickTest/quicktest.h>
 
 #include <functional>
-#include <memory>
 #include <optional>
 
 // The whole program as a user meets it: the panel's own objects with the real scene, connected to
@@ -29,7 +19,6 @@
 
 namespace {
 
-constexpr int waitMs = 10000;
 const char saunaName[] = "Loft sauna";
 const char saunaPin[] = "2580";
 
@@ -52,13 +41,11 @@ QDateTime startOf(const CalendarRecord &record)
 
 } // namespace
 
-class TestFullProgram : public QObject
+class TestFullProgram : public QObject, private PanelUnderTest
 {
     Q_OBJECT
 
 private:
-    QQuickItem *sceneRoot() const { return sceneRootOf(*m_frame); }
-
     const tools::SaunaRecordStore &records() const { return m_sauna->model().records(); }
 
     // The slot of the favorite the sauna keeps under that name.
@@ -87,28 +74,6 @@ private:
                 programs << program;
         }
         return programs;
-    }
-
-    void waitForPagesAtRest() { waitForSceneAtRest(sceneRoot(), waitMs); }
-
-    QStringList visibleNames() { return visibleItemNames(sceneRoot()); }
-
-    QQuickItem *waitForItem(QQuickItem *root, const std::function<bool(QQuickItem *)> &test,
-                            const QString &what)
-    {
-        QQuickItem *item = nullptr;
-        if (!QTest::qWaitFor([&] { return (item = findVisibleItem(root, test)) != nullptr; },
-                             waitMs))
-            qWarning("no visible %s; shown: %s", qPrintable(what),
-                     qPrintable(visibleNames().join(QLatin1Char(' '))));
-        return item;
-    }
-
-    QQuickItem *waitForItem(const QString &objectName)
-    {
-        return waitForItem(
-            sceneRoot(), [&](QQuickItem *item) { return item->objectName() == objectName; },
-            objectName);
     }
 
     // A button or tab drawn with that text (the outermost item that carries it).
@@ -155,41 +120,6 @@ private:
             return false;
         });
         return texts;
-    }
-
-    // A press and release in the middle of the item. A list may build its rows anew while the
-    // scene settles (a report arrives); a row that went away is looked up again by the finder.
-    void tap(QQuickItem *item, const std::function<QQuickItem *()> &finder = {})
-    {
-        QPointer<QQuickItem> target(item);
-        QVERIFY(target);
-        waitForPagesAtRest();
-        auto *popup = qobject_cast<QQuickItem *>(m_frame->guiHandler.popupWidget());
-        QVERIFY(popup);
-        QQuickWidget *view = m_frame->guiHandler.view();
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            if (!target && finder)
-                target = finder();
-            QVERIFY(target);
-            QTRY_VERIFY(!target || (target->isVisible() && target->isEnabled()));
-            QVERIFY(QQuickTest::qWaitForPolish(view->quickWindow(), waitMs));
-            if (target)
-                break;
-        }
-        QVERIFY(target);
-        QVERIFY2(!popup->isVisible() || popup->isAncestorOf(target),
-                 qPrintable(popup->property("popupText").toString()));
-        const QPointF centre =
-            target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-        QVERIFY2(view->rect().contains(centre.toPoint()), qPrintable(target->objectName()));
-        QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
-    }
-
-    void tap(const QString &objectName)
-    {
-        QQuickItem *item = waitForItem(objectName);
-        QVERIFY2(item, qPrintable(objectName));
-        tap(item);
     }
 
     void tapText(const QString &text)
@@ -240,32 +170,6 @@ private:
         tap(button);
     }
 
-    // Types on the on-screen keyboard's keys: the shift key for capitals, the space key.
-    void typeOnKeyboard(const QString &text)
-    {
-        QQuickItem *keyboard = waitForItem(QStringLiteral("onScreenKeyboard"));
-        QVERIFY(keyboard);
-        for (const QChar character : text) {
-            if (character == QLatin1Char(' ')) {
-                STEP(tap(QStringLiteral("keyboardSpaceKey")));
-                continue;
-            }
-            const bool capital = character.isUpper();
-            if (keyboard->property("caps").toBool() != capital)
-                STEP(tap(QStringLiteral("keyboardShiftKey")));
-            QTRY_COMPARE(keyboard->property("caps").toBool(), capital);
-            QQuickItem *key = waitForItem(
-                keyboard,
-                [character](QQuickItem *item) {
-                    return item->objectName().startsWith(QStringLiteral("keyboardKey_")) &&
-                           item->property("cap").toString() == QString(character);
-                },
-                QStringLiteral("key %1").arg(character));
-            QVERIFY2(key, qPrintable(QString(character)));
-            STEP(tap(key));
-        }
-    }
-
     // Answers a question with the button of that text; returns the question.
     QString answer(const QString &button)
     {
@@ -284,33 +188,6 @@ private:
             return QString();
         tap(pressed);
         return question;
-    }
-
-    QStringList dismissPopups()
-    {
-        QStringList texts;
-        auto *popup = qobject_cast<QQuickItem *>(m_frame->guiHandler.popupWidget());
-        for (int shown = 0; popup != nullptr && popup->isVisible() && shown < 10; ++shown) {
-            texts << popup->property("popupText").toString();
-            QQuickItem *button = findVisibleItem(popup, QStringLiteral("popupCenterButton"));
-            if (button == nullptr)
-                break;
-            tap(button);
-        }
-        return texts;
-    }
-
-    void saveScreenshot(const QString &name)
-    {
-        waitForPagesAtRest();
-        QSignalSpy rendered(m_frame->guiHandler.view()->quickWindow(), &QQuickWindow::frameSwapped);
-        m_frame->guiHandler.view()->update();
-        rendered.wait(2000);
-        const QString directory = QDir::current().absoluteFilePath(QStringLiteral("artifacts"));
-        QVERIFY(QDir().mkpath(directory));
-        const QString path = directory + QLatin1Char('/') + name + QStringLiteral(".png");
-        QVERIFY(m_frame->mainWindow.grab().save(path));
-        qInfo("screenshot: %s", qPrintable(path));
     }
 
     // The shown value of a stepper in the visible editor that carries the label.
@@ -334,18 +211,6 @@ private:
                    item->findChild<QQuickItem *>(QStringLiteral("valueText")) != nullptr;
         });
         return stepper ? stepper->findChild<QQuickItem *>(QString::fromLatin1(name)) : nullptr;
-    }
-
-    void openTab(const QString &text)
-    {
-        QQuickItem *tab = waitForItem(
-            sceneRoot(),
-            [&text](QQuickItem *item) {
-                return item->property("glyph").isValid() && item->property("text") == text;
-            },
-            text);
-        QVERIFY2(tab, qPrintable(text));
-        tap(tab);
     }
 
     // The first row of the program list that the weekday or date program editor shows from the
@@ -393,78 +258,32 @@ private:
         QVERIFY(waitForItem(QStringLiteral("programSettingsList")));
     }
 
-    std::unique_ptr<tools::SimulatedSauna> m_sauna;
-    std::unique_ptr<control::VariantControllerPcPanel> m_variant;
-    std::unique_ptr<startUp::PanelFrame> m_frame;
-
 private slots:
     void initTestCase()
     {
-        prepareFrameTestProcess();
+        prepareProcess();
         {
             pcPanel::RemoteSaunaList stored;
             stored.load();
             QCOMPARE(stored.size(), 0);
         }
-        pcPanel::InstanceSettings::setValue(
-            QString::fromLatin1(control::Settings::pcPanelAutoConnectKey), false);
-
-        tools::SimulatorOptions options;
-        options.announcePort = 0;
-        options.saunaPort = 0;
+        tools::SimulatorOptions options = saunaOptions();
         options.pin = QString::fromLatin1(saunaPin);
         options.name = QString::fromLatin1(saunaName);
-        options.heatIntervalMs = 3600000; // no heating steps
-        m_sauna = std::make_unique<tools::SimulatedSauna>(options);
-        QString error;
-        QVERIFY2(m_sauna->start(&error), qPrintable(error));
+        STEP(startSauna(options));
         QCOMPARE(favoritesInUse(), 0);
         QVERIFY(programsInUse().isEmpty());
-
-        m_variant =
-            std::make_unique<control::VariantControllerPcPanel>(control::buildBrand(), nullptr);
-        startUp::FrameOptions frameOptions;
-        frameOptions.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
-        m_frame = std::make_unique<startUp::PanelFrame>(*m_variant, frameOptions);
-        m_frame->loadScene();
-        QCOMPARE(m_frame->wire().total(), 0);
-        QVERIFY(m_frame->start());
-        m_frame->prepareWindow();
-        m_frame->showMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_frame->mainWindow));
-
-        // Found at its address and connected with its PIN, as the network settings do it (their
-        // own end-to-end test taps through them).
-        pcPanel::SaunaCommunication &link = m_frame->saunaCommunication;
-        QSignalSpy detected(&link, &pcPanel::SaunaCommunication::ipDetectDone);
-        signalInterface::RemoteSaunaTypes::RemoteSauna searched;
-        searched.address = QHostAddress(QHostAddress::LocalHost);
-        searched.port = m_sauna->announcePort();
-        link.onIpDetectRequest(searched);
-        QVERIFY(detected.wait(waitMs));
-        QVERIFY(detected.at(0).at(1).toBool());
-        QCOMPARE(link.remoteSaunas().size(), 1);
-        signalInterface::RemoteSaunaTypes::RemoteSauna sauna = link.remoteSaunas().value(0);
-        sauna.pin = signalInterface::PinTypes::Pin{QString::fromLatin1(saunaPin)};
-        link.onRemoteSaunaChangeRequest(sauna, true);
-        QSignalSpy connected(m_sauna.get(), &tools::SimulatedSauna::panelConnected);
-        link.onConnectRequest(sauna.identity);
-        QVERIFY(connected.wait(waitMs));
-        QTRY_VERIFY_WITH_TIMEOUT(link.isConnected(), waitMs);
-        dismissPopups();
+        STEP(startPanel());
+        STEP(connectToTheSauna());
+        STEP(dismissPopups());
     }
 
-    void cleanupTestCase()
-    {
-        m_frame.reset();
-        m_variant.reset();
-        m_sauna.reset();
-    }
+    void cleanupTestCase() { shutDown(); }
 
     void favoriteNamedOnTheKeyboardStartedAndChanged()
     {
         const auto &model = m_sauna->model();
-        STEP(openTab(QStringLiteral("Favorites")));
+        STEP(tapTab(QStringLiteral("Favorites")));
         QTRY_VERIFY(findVisibleItem(sceneRoot(), QStringLiteral("favoritesList")));
         QVERIFY(rowTexts(QStringLiteral("favoritesList")).isEmpty());
 
@@ -574,7 +393,7 @@ private slots:
         QVERIFY(favorite);
         const details::CalendarTabObjectIdProvider &ids = m_frame->calendarTabObjectIdProvider;
         QObject &controller = m_frame->calendarTab.weekdayProgramController;
-        STEP(openTab(QStringLiteral("Calendar")));
+        STEP(tapTab(QStringLiteral("Calendar")));
         STEP(tapRow(QStringLiteral("weekDaysList"), QStringLiteral("Mondays")));
         QTRY_COMPARE(rowTexts(QStringLiteral("weekDayProgramsList")),
                      QStringList{QStringLiteral("weekday calendar program")});
@@ -718,7 +537,7 @@ private slots:
     {
         const std::optional<FavoriteRecord> favorite = favoriteNamed(QStringLiteral("Evening 2"));
         QVERIFY(favorite);
-        STEP(openTab(QStringLiteral("Favorites")));
+        STEP(tapTab(QStringLiteral("Favorites")));
         STEP(tapRow(QStringLiteral("favoritesList"), QStringLiteral("Evening 2")));
         QTRY_VERIFY(m_frame->favoriteTab.favoriteController.editing());
         STEP(tapText(QStringLiteral("Delete")));

@@ -1,22 +1,15 @@
-#include "frame_test_support.h"
-#include "scene_items.h"
+#include "panel_under_test.h"
 #include "support/translation_files.h"
 
 #include "control/language_controller.h"
-#include "pc_panel/remote_sauna_list.h"
-#include "sauna_simulator/simulated_sauna.h"
 #include "signal_interface/configure_types.h"
 #include "signal_interface/language_types.h"
-#include "view_cpp/list_model.h"
-#include "view_cpp/panel_frame.h"
 
-#include <QDir>
 #include <QHash>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QQuickWindow>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTest>
 #include <QtQuickTest/quicktest.h>
 
@@ -34,7 +27,6 @@ using translationFiles::Message;
 
 namespace {
 
-constexpr int waitMs = 10000;
 const char saunaName[] = "Loft sauna";
 const char saunaPin[] = "2580";
 
@@ -243,130 +235,11 @@ QString fitProblem(QQuickItem *text, const QRectF &window)
 
 } // namespace
 
-class TestLanguagesEndToEnd : public QObject
+class TestLanguagesEndToEnd : public QObject, private PanelUnderTest
 {
     Q_OBJECT
 
 private:
-    QQuickItem *sceneRoot() const { return sceneRootOf(*m_frame); }
-
-    void waitForPagesAtRest() { waitForSceneAtRest(sceneRoot(), waitMs); }
-
-    QQuickItem *waitForItem(const QString &objectName)
-    {
-        return waitForVisibleItem(*m_frame, objectName, waitMs);
-    }
-
-    void tap(QQuickItem *item) { tapItem(*m_frame, item, waitMs); }
-
-    void tap(const QString &objectName)
-    {
-        QQuickItem *item = waitForItem(objectName);
-        QVERIFY2(item, qPrintable(objectName));
-        tap(item);
-    }
-
-    // The tab of the bottom bar, whatever language its text is in.
-    QQuickItem *tabButton(int index)
-    {
-        QList<QQuickItem *> tabs;
-        findVisibleItem(sceneRoot(), [&tabs](QQuickItem *item) {
-            if (item->property("glyph").isValid())
-                tabs << item;
-            return false;
-        });
-        return tabs.value(index);
-    }
-
-    // The row of the page's own list that carries the application id; none while the list has
-    // not built it.
-    QQuickItem *pageRow(const QString &pageName, int applId)
-    {
-        QQuickItem *page = findVisibleItem(sceneRoot(), pageName);
-        if (page == nullptr)
-            return nullptr;
-        return findVisibleItem(page, [applId](QQuickItem *item) {
-            return item->property("applId").isValid() &&
-                   item->property("applId").toInt() == applId && item->height() > 0;
-        });
-    }
-
-    // The row, dragged into the list's view first as a finger does, then tapped.
-    void tapPageRow(const QString &pageName, int applId)
-    {
-        waitForPagesAtRest();
-        QQuickItem *row = nullptr;
-        QVERIFY2(QTest::qWaitFor([&] { return (row = pageRow(pageName, applId)); }, waitMs),
-                 qPrintable(QStringLiteral("%1 row %2").arg(pageName).arg(applId)));
-        QQuickItem *list = row->parentItem();
-        while (list && !list->inherits("QQuickListView"))
-            list = list->parentItem();
-        QVERIFY(list);
-        QQuickWidget *view = m_frame->guiHandler.view();
-        // A list builds the rows near its view only; one far down is reached by dragging.
-        for (int drags = 0; drags < 20; ++drags) {
-            waitForPagesAtRest();
-            const QRectF shown = list->mapRectToScene(QRectF(0, 0, list->width(), list->height()));
-            row = pageRow(pageName, applId);
-            qreal distance = -shown.height() / 3; // towards the end, to find a row not built yet
-            if (row) {
-                const QRectF place = row->mapRectToScene(QRectF(0, 0, row->width(), row->height()));
-                if (shown.contains(place))
-                    return tap(row);
-                distance = place.bottom() > shown.bottom()
-                               ? -std::min(shown.height() / 3, place.bottom() - shown.bottom() + 4)
-                               : std::min(shown.height() / 3, shown.top() - place.top() + 4);
-            }
-            const QPoint from = shown.center().toPoint();
-            const QPoint to = from + QPoint(0, int(distance));
-            QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, from);
-            for (int step = 1; step <= 10; ++step)
-                QTest::mouseMove(view, from + (to - from) * step / 10, 10);
-            QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, to, 10);
-        }
-        QFAIL(qPrintable(
-            QStringLiteral("%1 row %2 stays outside its list").arg(pageName).arg(applId)));
-    }
-
-    // Back to the list of settings areas with the back arrows, checking each page on the way.
-    void backToSettingsAreas()
-    {
-        for (int taps = 0; taps < 6; ++taps) {
-            waitForPagesAtRest();
-            if (findVisibleItem(sceneRoot(), QStringLiteral("settingsArea_general")))
-                return;
-            QQuickItem *back = findVisibleItem(sceneRoot(), QStringLiteral("pageBackButton"));
-            QVERIFY2(back, qPrintable(visibleItemNames(sceneRoot()).join(QLatin1Char(' '))));
-            tap(back);
-        }
-        QVERIFY(findVisibleItem(sceneRoot(), QStringLiteral("settingsArea_general")));
-    }
-
-    // Answers every message the popup shows.
-    void dismissPopups()
-    {
-        auto *popup = qobject_cast<QQuickItem *>(m_frame->guiHandler.popupWidget());
-        for (int shown = 0; popup && popup->isVisible() && shown < 10; ++shown) {
-            QQuickItem *button = findVisibleItem(popup, QStringLiteral("popupCenterButton"));
-            QVERIFY(button);
-            STEP(tap(button));
-        }
-    }
-
-    void saveScreenshot(const QString &name)
-    {
-        waitForPagesAtRest();
-        // The scene renders asynchronously: let the last frame reach the window.
-        QSignalSpy rendered(m_frame->guiHandler.view()->quickWindow(), &QQuickWindow::frameSwapped);
-        m_frame->guiHandler.view()->update();
-        rendered.wait(2000);
-        const QString directory = QDir::current().absoluteFilePath(QStringLiteral("artifacts"));
-        QVERIFY(QDir().mkpath(directory));
-        const QString path = directory + QLatin1Char('/') + name + QStringLiteral(".png");
-        QVERIFY(m_frame->mainWindow.grab().save(path));
-        qInfo("screenshot: %s", qPrintable(path));
-    }
-
     // Checks the texts shown now; each offender is added to problems with the language and the
     // screen.
     void checkShownTexts(LanguageTypes::Language language, const QString &screen,
@@ -392,12 +265,6 @@ private:
         ++m_screensChecked;
     }
 
-    static constexpr int saunaTabIndex = 0;
-    static constexpr int settingsTabIndex = 3;
-
-    std::unique_ptr<tools::SimulatedSauna> m_sauna;
-    std::unique_ptr<control::VariantControllerPcPanel> m_variant;
-    std::unique_ptr<startUp::PanelFrame> m_frame;
     QList<File> m_files; // indexed by LanguageTypes::Language
     QStringList m_problems;
     int m_screensChecked = 0;
@@ -417,59 +284,20 @@ private slots:
             m_files << file;
         }
 
-        prepareFrameTestProcess();
-        pcPanel::InstanceSettings::setValue(
-            QString::fromLatin1(control::Settings::pcPanelAutoConnectKey), false);
-
-        tools::SimulatorOptions options;
-        options.announcePort = 0;
-        options.saunaPort = 0;
+        tools::SimulatorOptions options = saunaOptions();
         options.pin = QString::fromLatin1(saunaPin);
         options.name = QString::fromLatin1(saunaName);
-        options.heatIntervalMs = 3600000; // no heating steps
-        m_sauna = std::make_unique<tools::SimulatedSauna>(options);
-        QString error;
-        QVERIFY2(m_sauna->start(&error), qPrintable(error));
-
-        m_variant =
-            std::make_unique<control::VariantControllerPcPanel>(control::buildBrand(), nullptr);
-        startUp::FrameOptions frameOptions;
-        frameOptions.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
-        m_frame = std::make_unique<startUp::PanelFrame>(*m_variant, frameOptions);
-        m_frame->loadScene();
-        QCOMPARE(m_frame->wire().total(), 0);
-        QVERIFY(m_frame->start());
-        m_frame->prepareWindow();
-        m_frame->showMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_frame->mainWindow));
+        STEP(startSauna(options));
+        STEP(startPanel());
         QCOMPARE(m_frame->controllerTab.languageController.language(), LanguageTypes::E_english);
-
-        // The sauna found at its loopback address and connected with its PIN; the Network
-        // screen's own test takes these steps by taps. The main screen then shows its values.
-        pcPanel::SaunaCommunication &link = m_frame->saunaCommunication;
-        QSignalSpy detected(&link, &pcPanel::SaunaCommunication::ipDetectDone);
-        signalInterface::RemoteSaunaTypes::RemoteSauna searched;
-        searched.address = QHostAddress(QHostAddress::LocalHost);
-        searched.port = m_sauna->announcePort();
-        link.onIpDetectRequest(searched);
-        QVERIFY(detected.wait(waitMs));
-        QTRY_COMPARE(link.remoteSaunas().size(), 1);
-        signalInterface::RemoteSaunaTypes::RemoteSauna found = link.remoteSaunas().first();
-        found.pin = signalInterface::PinTypes::Pin{options.pin};
-        link.onRemoteSaunaChangeRequest(found, true);
-        link.onConnectRequest(found.identity);
-        QTRY_VERIFY_WITH_TIMEOUT(link.isConnected(), waitMs);
+        STEP(connectToTheSauna());
+        // The main screen then shows its values.
         QTRY_VERIFY_WITH_TIMEOUT(m_frame->configureTab.generalViewManager.model()->rowCount() > 0,
                                  waitMs);
         STEP(dismissPopups());
     }
 
-    void cleanupTestCase()
-    {
-        m_frame.reset();
-        m_variant.reset();
-        m_sauna.reset();
-    }
+    void cleanupTestCase() { shutDown(); }
 
     void everyLanguageFitsAndIsTranslated_data()
     {

@@ -1,55 +1,32 @@
-#include "frame_test_support.h"
-#include "scene_items.h"
+#include "panel_under_test.h"
 
-#include "control/message_controller.h"
 #include "control/settings.h"
 #include "signal_interface/configure_types.h"
 #include "signal_interface/master_func_desc_types.h"
 #include "view_cpp/frame_wiring.h"
-#include "view_cpp/gui_handler.h"
-#include "view_cpp/panel_frame.h"
 
-#include <QDir>
+#include <QFile>
 #include <QQuickItem>
-#include <QQuickWidget>
-#include <QQuickWindow>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
-#include <memory>
-
 using signalInterface::ConfigureTypes;
 using signalInterface::MasterFuncDescTypes;
-
-namespace {
-constexpr int waitMs = 10000;
-} // namespace
 
 // The System menu's maintenance screens in the whole program: software update, factory reset,
 // relay control and Wi-Fi. No menu row leads to them in this edition, so the test checks that
 // none is offered, and drives the screens that the start-up wires through the scene's own items.
-class TestSystemMaintenanceEndToEnd : public QObject
+class TestSystemMaintenanceEndToEnd : public QObject, private PanelUnderTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { prepareFrameTestProcess(); }
+    void initTestCase() { prepareProcess(); }
 
     void init()
     {
-        control::VariantControllerPcPanel *variant =
-            new control::VariantControllerPcPanel(control::buildBrand(), nullptr);
-        m_variant.reset(variant);
-        startUp::FrameOptions options;
-        options.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
-        m_frame = std::make_unique<startUp::PanelFrame>(*variant, options);
-        m_frame->loadScene();
-        QVERIFY(m_frame->guiHandler.rootObject());
-        QCOMPARE(m_frame->wire().total(), 0);
-        m_frame->prepareWindow();
-        m_frame->showMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_frame->mainWindow));
+        STEP(showPanelWithoutLink());
         m_popup = qobject_cast<QQuickItem *>(m_frame->guiHandler.popupWidget());
         QVERIFY(m_popup);
         // Whatever the start-up had to say is answered first.
@@ -58,11 +35,7 @@ private slots:
         QTRY_VERIFY(!m_popup->isVisible());
     }
 
-    void cleanup()
-    {
-        m_frame.reset();
-        m_variant.reset();
-    }
+    void cleanup() { shutDown(); }
 
     void systemMenuOffersNoneOfTheseScreens()
     {
@@ -190,20 +163,6 @@ private:
         return found;
     }
 
-    void saveScreenshot(const QString &name)
-    {
-        QSignalSpy rendered(m_frame->guiHandler.view()->quickWindow(), &QQuickWindow::frameSwapped);
-        m_frame->guiHandler.view()->update();
-        rendered.wait(2000);
-        const QString directory = QDir::current().absoluteFilePath(QStringLiteral("artifacts"));
-        QVERIFY(QDir().mkpath(directory));
-        const QString path = directory + QLatin1Char('/') + name + QStringLiteral(".png");
-        QVERIFY(m_frame->mainWindow.grab().save(path));
-        qInfo("screenshot: %s", qPrintable(path));
-    }
-
-    std::unique_ptr<control::VariantControllerPcPanel> m_variant;
-    std::unique_ptr<startUp::PanelFrame> m_frame;
     QQuickItem *m_popup = nullptr;
 };
 
