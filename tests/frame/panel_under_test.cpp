@@ -51,6 +51,14 @@ tools::SimulatorOptions PanelUnderTest::saunaOptions()
     return options;
 }
 
+tools::SimulatorOptions PanelUnderTest::saunaOptions(const QString &name, const QString &pin)
+{
+    tools::SimulatorOptions options = saunaOptions();
+    options.name = name;
+    options.pin = pin;
+    return options;
+}
+
 void PanelUnderTest::startSauna(const tools::SimulatorOptions &options)
 {
     m_saunaOptions = options;
@@ -459,16 +467,7 @@ void PanelUnderTest::enterPinAndConnect(const QString &pin)
     QCOMPARE(currentNetworkPage(), QStringLiteral("networkSaunaDetailsPage"));
     STEP(tap(QStringLiteral("networkEnterPinButton")));
     QTRY_COMPARE(currentNetworkPage(), QStringLiteral("networkPinEditorPage"));
-    QQuickItem *field = waitForItem(QStringLiteral("networkPinField"));
-    QVERIFY(field);
-    auto *input = field->property("inputItem").value<QQuickItem *>();
-    QVERIFY(input);
-    STEP(tap(input));
-    QTRY_VERIFY(input->hasActiveFocus());
-    QQuickWidget *view = m_frame->guiHandler.view();
-    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(view, Qt::Key_Backspace);
-    QTest::keyClicks(view, pin);
+    STEP(type(QStringLiteral("networkPinField"), pin));
     STEP(tap(QStringLiteral("networkPinSaveButton")));
     QTRY_COMPARE(currentNetworkPage(), QStringLiteral("networkSaunaDetailsPage"));
     QTRY_COMPARE(m_frame->saunaCommunication.remoteSaunas().value(0).pin.pin(), pin);

@@ -31,6 +31,7 @@ protected:
 
     // A sauna on free ports of loopback that does not heat up by itself.
     static tools::SimulatorOptions saunaOptions();
+    static tools::SimulatorOptions saunaOptions(const QString &name, const QString &pin);
 
     void startSauna(const tools::SimulatorOptions &options);
     // The variant controller and the panel, not yet shown: what a test may check before the scene

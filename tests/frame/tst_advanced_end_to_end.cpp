@@ -10,13 +10,6 @@ using signalInterface::ConfigureTypes;
 using tools::BooleanId;
 using tools::IntegerId;
 
-namespace {
-
-const char saunaName[] = "Loft sauna";
-const char saunaPin[] = "2580";
-
-} // namespace
-
 // The whole panel connected to the simulated sauna on loopback. From the settings tab the user
 // opens Advanced settings (standby, external switch, fan) and the System menu's tank auto-emptying
 // and cleanup note screens by taps, changes one value on each and sees the value the sauna
@@ -28,10 +21,7 @@ class TestAdvancedEndToEnd : public QObject, private PanelUnderTest
 private slots:
     void initTestCase()
     {
-        tools::SimulatorOptions options = saunaOptions();
-        options.pin = QString::fromLatin1(saunaPin);
-        options.name = QString::fromLatin1(saunaName);
-        STEP(startConnected(options));
+        STEP(startConnected(saunaOptions(QStringLiteral("Loft sauna"), QStringLiteral("2580"))));
         // The function flags have arrived: the Advanced settings menu has its rows.
         QTRY_COMPARE_WITH_TIMEOUT(
             m_frame->configureTab.advancedSettingsViewManager.model()->rowCount(), 3, waitMs);

@@ -15,13 +15,6 @@ using tools::AuxRelayChange;
 using tools::AuxRelayTiming;
 using tools::AuxRelayWire;
 
-namespace {
-
-const char saunaName[] = "Spa sauna";
-const char saunaPin[] = "2580";
-
-} // namespace
-
 // The whole panel connected to the simulated sauna on loopback. From the settings tab the user
 // opens System, Options: the auxiliary relays the sauna has. One relay is renamed on the
 // on-screen keyboard, another becomes a fragrance relay and gets a longer stop time. Every tap is
@@ -50,10 +43,7 @@ private:
 private slots:
     void initTestCase()
     {
-        tools::SimulatorOptions options = saunaOptions();
-        options.pin = QString::fromLatin1(saunaPin);
-        options.name = QString::fromLatin1(saunaName);
-        STEP(startConnected(options));
+        STEP(startConnected(saunaOptions(QStringLiteral("Spa sauna"), QStringLiteral("2580"))));
         // The function flags have arrived: the Advanced settings menu has its rows.
         QTRY_COMPARE_WITH_TIMEOUT(
             m_frame->configureTab.advancedSettingsViewManager.model()->rowCount(), 3, waitMs);

@@ -12,13 +12,6 @@
 
 using signalInterface::DateTimeTypes;
 
-namespace {
-
-const char saunaName[] = "Garden sauna";
-const char saunaPin[] = "1357";
-
-} // namespace
-
 // The whole panel connected to the simulated sauna on loopback. The user goes to the settings
 // tab, Date and time, and sets the sauna's time and date with the editors, switches the time
 // format, the first day of the week and erases the calendar. Each change is checked where it
@@ -47,10 +40,7 @@ private:
 private slots:
     void initTestCase()
     {
-        tools::SimulatorOptions options = saunaOptions();
-        options.pin = QString::fromLatin1(saunaPin);
-        options.name = QString::fromLatin1(saunaName);
-        STEP(startConnected(options));
+        STEP(startConnected(saunaOptions(QStringLiteral("Garden sauna"), QStringLiteral("1357"))));
         // The sauna's time has been reported: the Time row is offered.
         QTRY_VERIFY_WITH_TIMEOUT(m_frame->controllerTab.timeController.systemTime().dateValid,
                                  waitMs);

@@ -17,8 +17,6 @@ using tools::IntegerId;
 
 namespace {
 
-const char saunaName[] = "Engine room sauna";
-const char saunaPin[] = "3691";
 // Entries of the simulated sauna's error log at start.
 constexpr int errorLogEntries = 6;
 
@@ -50,9 +48,8 @@ private:
 private slots:
     void initTestCase()
     {
-        tools::SimulatorOptions options = saunaOptions();
-        options.pin = QString::fromLatin1(saunaPin);
-        options.name = QString::fromLatin1(saunaName);
+        tools::SimulatorOptions options =
+            saunaOptions(QStringLiteral("Engine room sauna"), QStringLiteral("3691"));
         options.errorLogEntries = errorLogEntries;
         STEP(startConnected(options));
         // The function flags have arrived: the System menu offers the error log.

@@ -19,9 +19,6 @@
 
 namespace {
 
-const char saunaName[] = "Loft sauna";
-const char saunaPin[] = "2580";
-
 using tools::CalendarRecord;
 using tools::FavoriteRecord;
 
@@ -267,10 +264,7 @@ private slots:
             stored.load();
             QCOMPARE(stored.size(), 0);
         }
-        tools::SimulatorOptions options = saunaOptions();
-        options.pin = QString::fromLatin1(saunaPin);
-        options.name = QString::fromLatin1(saunaName);
-        STEP(startSauna(options));
+        STEP(startSauna(saunaOptions(QStringLiteral("Loft sauna"), QStringLiteral("2580"))));
         QCOMPARE(favoritesInUse(), 0);
         QVERIFY(programsInUse().isEmpty());
         STEP(startPanel());

@@ -14,13 +14,6 @@
 #include <cstdlib>
 #include <limits>
 
-namespace {
-
-const char saunaName[] = "Loft sauna";
-const char saunaPin[] = "2580";
-
-} // namespace
-
 // A step of a helper that checks; the test ends at the first failed one.
 #define STEP_RETURN(call, value)                                                                   \
     do {                                                                                           \
@@ -87,10 +80,8 @@ private:
 private slots:
     void initTestCase()
     {
-        tools::SimulatorOptions options = saunaOptions();
-        options.pin = QString::fromLatin1(saunaPin);
-        options.name = QString::fromLatin1(saunaName);
-        STEP(startKnowingNoSauna(options));
+        STEP(startKnowingNoSauna(
+            saunaOptions(QStringLiteral("Loft sauna"), QStringLiteral("2580"))));
     }
 
     void cleanupTestCase() { shutDown(); }

@@ -16,8 +16,6 @@ using signalInterface::RegionTypes;
 namespace {
 
 constexpr int regionNorthAmericaOnWire = 31;
-const char saunaName[] = "Loft sauna";
-const char saunaPin[] = "2580";
 
 } // namespace
 
@@ -37,10 +35,7 @@ private slots:
         control::Settings::setValue(QLatin1String(control::Settings::languageKey),
                                     int(LanguageTypes::E_english));
 
-        tools::SimulatorOptions options = saunaOptions();
-        options.pin = QString::fromLatin1(saunaPin);
-        options.name = QString::fromLatin1(saunaName);
-        STEP(startConnected(options));
+        STEP(startConnected(saunaOptions(QStringLiteral("Loft sauna"), QStringLiteral("2580"))));
         // The sauna's clock has been reported.
         QTRY_VERIFY_WITH_TIMEOUT(m_frame->controllerTab.timeController.systemTime().dateValid,
                                  waitMs);

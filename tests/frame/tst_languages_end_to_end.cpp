@@ -27,9 +27,6 @@ using translationFiles::Message;
 
 namespace {
 
-const char saunaName[] = "Loft sauna";
-const char saunaPin[] = "2580";
-
 // Half a pixel for the rounding of text metrics.
 constexpr qreal slack = 0.5;
 
@@ -284,10 +281,7 @@ private slots:
             m_files << file;
         }
 
-        tools::SimulatorOptions options = saunaOptions();
-        options.pin = QString::fromLatin1(saunaPin);
-        options.name = QString::fromLatin1(saunaName);
-        STEP(startSauna(options));
+        STEP(startSauna(saunaOptions(QStringLiteral("Loft sauna"), QStringLiteral("2580"))));
         STEP(startPanel());
         QCOMPARE(m_frame->controllerTab.languageController.language(), LanguageTypes::E_english);
         STEP(connectToTheSauna());

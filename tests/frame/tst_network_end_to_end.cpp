@@ -5,13 +5,6 @@
 #include <QQuickItem>
 #include <QTest>
 
-namespace {
-
-const char saunaName[] = "Loft sauna";
-const char saunaPin[] = "2580";
-
-} // namespace
-
 // The whole panel, started without any known sauna, and the simulated sauna on loopback. The
 // user goes to the settings tab, System, Network, types the sauna's address and port, taps
 // Detect, opens the found system, enters the PIN and taps Connect; the main screen then shows the
@@ -25,10 +18,8 @@ class TestNetworkEndToEnd : public QObject, private PanelUnderTest
 private slots:
     void initTestCase()
     {
-        tools::SimulatorOptions options = saunaOptions();
-        options.pin = QString::fromLatin1(saunaPin);
-        options.name = QString::fromLatin1(saunaName);
-        STEP(startKnowingNoSauna(options));
+        STEP(startKnowingNoSauna(
+            saunaOptions(QStringLiteral("Loft sauna"), QStringLiteral("2580"))));
     }
 
     void cleanupTestCase() { shutDown(); }

@@ -17,8 +17,6 @@ using tools::IntegerRequestId;
 
 namespace {
 
-const char saunaName[] = "Garden sauna";
-const char saunaPin[] = "1357";
 // Connection_types and Enum_value_types wire values.
 constexpr int infraredSaunaProduct = 39;
 constexpr int timeControlledFacility = 21;
@@ -90,9 +88,8 @@ private:
 private slots:
     void initTestCase()
     {
-        tools::SimulatorOptions options = saunaOptions();
-        options.pin = QString::fromLatin1(saunaPin);
-        options.name = QString::fromLatin1(saunaName);
+        tools::SimulatorOptions options =
+            saunaOptions(QStringLiteral("Garden sauna"), QStringLiteral("1357"));
         options.rcbProduct = infraredSaunaProduct;
         STEP(startConnected(options));
         // The infrared product and the function flags have arrived: the System menu offers IR
