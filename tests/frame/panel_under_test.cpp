@@ -78,24 +78,23 @@ void PanelUnderTest::createPanel()
 
 void PanelUnderTest::startPanel()
 {
-    if (!m_frame)
-        STEP(createPanel());
-    m_frame->loadScene();
-    QVERIFY(m_frame->guiHandler.rootObject());
-    QCOMPARE(m_frame->wire().total(), 0);
-    QVERIFY(m_frame->start());
-    m_frame->prepareWindow();
-    m_frame->showMainWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(&m_frame->mainWindow));
+    STEP(showPanel(true));
 }
 
 void PanelUnderTest::showPanelWithoutLink()
+{
+    STEP(showPanel(false));
+}
+
+void PanelUnderTest::showPanel(bool startLink)
 {
     if (!m_frame)
         STEP(createPanel());
     m_frame->loadScene();
     QVERIFY(m_frame->guiHandler.rootObject());
     QCOMPARE(m_frame->wire().total(), 0);
+    if (startLink)
+        QVERIFY(m_frame->start());
     m_frame->prepareWindow();
     m_frame->showMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&m_frame->mainWindow));

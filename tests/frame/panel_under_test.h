@@ -138,5 +138,7 @@ protected:
     std::unique_ptr<startUp::PanelFrame> m_frame;
 
 private:
+    void showPanel(bool startLink);
+
     tools::SimulatorOptions m_saunaOptions;
 };

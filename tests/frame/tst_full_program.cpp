@@ -1,6 +1,5 @@
 #include "panel_under_test.h"
 
-#include "pc_panel/remote_sauna_list.h"
 #include "sauna_simulator/sauna_state_model.h"
 #include "view_cpp/calendar_tab_object_id_provider.h"
 
@@ -258,16 +257,10 @@ private:
 private slots:
     void initTestCase()
     {
-        prepareProcess();
-        {
-            pcPanel::RemoteSaunaList stored;
-            stored.load();
-            QCOMPARE(stored.size(), 0);
-        }
-        STEP(startSauna(saunaOptions(QStringLiteral("Loft sauna"), QStringLiteral("2580"))));
+        STEP(startKnowingNoSauna(
+            saunaOptions(QStringLiteral("Loft sauna"), QStringLiteral("2580"))));
         QCOMPARE(favoritesInUse(), 0);
         QVERIFY(programsInUse().isEmpty());
-        STEP(startPanel());
         STEP(connectToTheSauna());
         STEP(dismissPopups());
     }
