@@ -310,6 +310,14 @@ bool PanelUnderTest::showsText(const QString &text)
            }) != nullptr;
 }
 
+QList<int> PanelUnderTest::applIdsOf(const view::ListModel &model)
+{
+    QList<int> ids;
+    for (int row = 0; row < model.rowCount(); ++row)
+        ids << model.getApplId(row);
+    return ids;
+}
+
 QStringList PanelUnderTest::dismissPopups()
 {
     QStringList texts;

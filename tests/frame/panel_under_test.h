@@ -5,6 +5,7 @@
 
 #include "sauna_simulator/simulated_sauna.h"
 #include "sauna_simulator/simulator_options.h"
+#include "view_cpp/list_model.h"
 #include "view_cpp/panel_frame.h"
 
 #include <QDateTime>
@@ -98,6 +99,8 @@ protected:
 
     // A visible text item showing exactly the text.
     bool showsText(const QString &text);
+    // The application ids of a list model's rows, in order.
+    static QList<int> applIdsOf(const view::ListModel &model);
 
     // Answers every message the popup shows, one after the other, with its button; returns their
     // texts. Every tap must press the popup's button, or the same message would be read twice.

@@ -53,16 +53,10 @@ private slots:
         options.errorLogEntries = errorLogEntries;
         STEP(startConnected(options));
         // The function flags have arrived: the System menu offers the error log.
-        QTRY_VERIFY_WITH_TIMEOUT(
-            m_frame->configureTab.systemViewManager.model()->getNumberOfRows() > 0 &&
-                [this] {
-                    const view::ListModel &menu = *m_frame->configureTab.systemViewManager.model();
-                    for (int row = 0; row < menu.rowCount(); ++row)
-                        if (menu.getApplId(row) == ConfigureTypes::E_errorLog)
-                            return true;
-                    return false;
-                }(),
-            waitMs);
+        const view::ListModel &menu = *m_frame->configureTab.systemViewManager.model();
+        QTRY_VERIFY_WITH_TIMEOUT(menu.getNumberOfRows() > 0 &&
+                                     applIdsOf(menu).contains(ConfigureTypes::E_errorLog),
+                                 waitMs);
         STEP(dismissPopups());
         STEP(tapTab(QStringLiteral("Settings")));
     }
@@ -114,10 +108,7 @@ private slots:
         const QList<int> codes = errorCodesNewestFirst();
         QCOMPARE(codes.size(), errorLogEntries);
         QTRY_COMPARE(rows.rowCount(), errorLogEntries);
-        QList<int> shown;
-        for (int row = 0; row < rows.rowCount(); ++row)
-            shown << rows.getApplId(row);
-        QCOMPARE(shown, codes);
+        QCOMPARE(applIdsOf(rows), codes);
         const QString newestText = view::UserMessageProvider::instance()->getText(codes.first());
         QTRY_VERIFY(showsText(QString::number(codes.first())));
         QTRY_VERIFY(findVisibleItem(sceneRoot(), [&](QQuickItem *item) {

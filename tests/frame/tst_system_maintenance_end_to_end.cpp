@@ -47,9 +47,7 @@ private slots:
         menu.onSaunaMasterFuncDescChanged(flags);
         menu.onSaunaFacilityTypeChanged(signalInterface::SaunaStateTypes::E_time_controlled);
         menu.onSaunaMasterProductChanged(MasterFuncDescTypes::E_sauna_ir);
-        QList<int> ids;
-        for (int row = 0; row < menu.model()->rowCount(); ++row)
-            ids << menu.model()->getApplId(row);
+        const QList<int> ids = applIdsOf(*menu.model());
         QCOMPARE(ids.size(), 11);
         for (int id : {ConfigureTypes::E_optionsWiFi, ConfigureTypes::E_relayControl,
                        ConfigureTypes::E_softwareUpdate, ConfigureTypes::E_factoryReset})

@@ -77,14 +77,6 @@ private:
         return row ? findVisibleItem(row, QStringLiteral("rowToggle")) : nullptr;
     }
 
-    static QList<int> idsOf(const view::ListModel &model)
-    {
-        QList<int> ids;
-        for (int row = 0; row < model.rowCount(); ++row)
-            ids << model.getApplId(row);
-        return ids;
-    }
-
 private slots:
     void initTestCase()
     {
@@ -97,8 +89,8 @@ private slots:
         const view::ListModel &menu = *m_frame->configureTab.systemViewManager.model();
         QTRY_VERIFY_WITH_TIMEOUT(menu.getApplId(menu.rowCount() - 1) ==
                                          ConfigureTypes::E_facilityType &&
-                                     idsOf(menu).contains(ConfigureTypes::E_irEnable) &&
-                                     idsOf(menu).contains(ConfigureTypes::E_bathTypePriority),
+                                     applIdsOf(menu).contains(ConfigureTypes::E_irEnable) &&
+                                     applIdsOf(menu).contains(ConfigureTypes::E_bathTypePriority),
                                  waitMs);
         STEP(dismissPopups());
         STEP(tapTab(QStringLiteral("Settings")));
