@@ -176,6 +176,7 @@ private slots:
         QVERIFY(waitForItem(QStringLiteral("auxDescalingPage")));
         // Every two weeks on Wednesdays at 02:00, 150 ml for 3 h.
         QTRY_VERIFY(showsText(QStringLiteral("Wednesday")));
+        QVERIFY(showsText(QStringLiteral("1/2")));
         QVERIFY(showsText(QStringLiteral("150ml")));
         QVERIFY(showsText(QStringLiteral("3h 0min")));
         STEP(saveScreenshot(QStringLiteral("aux_descaling")));

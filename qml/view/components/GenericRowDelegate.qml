@@ -161,6 +161,18 @@ Item {
                     font.pixelSize: Theme.fontSmall
                 }
                 Text {
+                    // Beside a value in the second text, the third one when it has one (the
+                    // descaling weekday's "1/2", every second week).
+                    objectName: "rowValue3"
+                    visible: text.length > 0
+                    text: row.componentType === ViewTypes.E_row_large
+                          || row.componentType === ViewTypes.E_row_plain
+                          || row.value1Text.length > 0 ? "" : row.value3Text
+                    textFormat: Text.PlainText
+                    color: Theme.textDim
+                    font.pixelSize: Theme.fontSmall
+                }
+                Text {
                     // A selectable submenu is a choice too: it carries the check mark of the
                     // chosen one beside its arrow.
                     visible: row.checked && (row.itemType === "only_checkmark"
