@@ -96,15 +96,23 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, signalNumber);
         QProcess process;
-        process.setProcessEnvironment(environment());
+        // The start-up trace tells when the main window is up.
+        QProcessEnvironment traced = environment();
+        traced.insert(QStringLiteral("PANEL_STARTUP_TRACE"), QStringLiteral("1"));
+        process.setProcessEnvironment(traced);
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.start(QStringLiteral(PC_PANEL_PROGRAM), arguments);
         QVERIFY(process.waitForStarted());
-        // Still running after the start-up: no failure exit.
-        QVERIFY(!process.waitForFinished(4000));
+        // Through the whole start-up without a failure exit.
+        QString output;
+        while (!output.contains(QStringLiteral("main window shown")) &&
+               process.state() == QProcess::Running && process.waitForReadyRead(30000))
+            output += QString::fromLocal8Bit(process.readAll());
+        QVERIFY2(output.contains(QStringLiteral("main window shown")), qPrintable(output));
+        QCOMPARE(process.state(), QProcess::Running);
         ::kill(pid_t(process.processId()), signalNumber);
         QVERIFY(process.waitForFinished(30000));
-        const QString output = QString::fromLocal8Bit(process.readAll());
+        output += QString::fromLocal8Bit(process.readAll());
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QVERIFY2(process.exitCode() == 0, qPrintable(output));
         QVERIFY2(!output.contains(QStringLiteral("Sanitizer")), qPrintable(output));
