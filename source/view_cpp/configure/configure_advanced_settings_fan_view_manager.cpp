@@ -40,10 +40,7 @@ int ConfigureAdvancedSettingsFanViewManager::connectToRuntimeView(const QList<QO
 
 int ConfigureAdvancedSettingsFanViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 int ConfigureAdvancedSettingsFanViewManager::connectSaunaSignals(const QList<QObject *> &senders)

@@ -58,10 +58,7 @@ int ConfigureAdvancedSettingsViewManager::connectToView(const QList<QObject *> &
 
 int ConfigureAdvancedSettingsViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 int ConfigureAdvancedSettingsViewManager::connectSaunaSignals(const QList<QObject *> &senders)

@@ -77,10 +77,7 @@ int ConfigureDateTimeDateViewManager::connectTimeSignals(const QList<QObject *> 
 
 int ConfigureDateTimeDateViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 void ConfigureDateTimeDateViewManager::clear()

@@ -79,10 +79,7 @@ int ConfigureDateTimeTimeViewManager::connectTimeSignals(const QList<QObject *> 
 
 int ConfigureDateTimeTimeViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 void ConfigureDateTimeTimeViewManager::clear()

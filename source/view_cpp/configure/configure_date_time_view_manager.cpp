@@ -52,10 +52,7 @@ int ConfigureDateTimeViewManager::connectTimeSignals(const QList<QObject *> &sen
 
 int ConfigureDateTimeViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 int ConfigureDateTimeViewManager::connectSaunaSignals(const QList<QObject *> &senders)

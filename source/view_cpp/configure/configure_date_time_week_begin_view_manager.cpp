@@ -37,10 +37,7 @@ int ConfigureDateTimeWeekBeginViewManager::connectTimeSignals(const QList<QObjec
 
 int ConfigureDateTimeWeekBeginViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 void ConfigureDateTimeWeekBeginViewManager::clear()

@@ -65,10 +65,7 @@ int ConfigureGeneralAboutViewManager::connectVariantSignals(const QList<QObject 
 
 int ConfigureGeneralAboutViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 int ConfigureGeneralAboutViewManager::connectSaunaSignals(const QList<QObject *> &senders)

@@ -57,10 +57,7 @@ int ConfigureGeneralLanguageViewManager::connectToView(const QList<QObject *> &s
 
 int ConfigureGeneralLanguageViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 void ConfigureGeneralLanguageViewManager::onLangaugeViewVisibleChanged(bool visible)

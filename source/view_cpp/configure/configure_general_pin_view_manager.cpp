@@ -92,10 +92,7 @@ int ConfigureGeneralPinViewManager::connectPinCodeSignals(const QList<QObject *>
 
 int ConfigureGeneralPinViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 int ConfigureGeneralPinViewManager::connectSaunaSignals(const QList<QObject *> &senders)

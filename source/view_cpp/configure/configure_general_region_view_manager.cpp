@@ -56,10 +56,7 @@ int ConfigureGeneralRegionViewManager::connectToView(const QList<QObject *> &sen
 
 int ConfigureGeneralRegionViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 int ConfigureGeneralRegionViewManager::connectSaunaSignals(const QList<QObject *> &senders)

@@ -45,10 +45,7 @@ int ConfigureGeneralUnitsViewManager::connectToTemperatureController(
 
 int ConfigureGeneralUnitsViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 void ConfigureGeneralUnitsViewManager::onUnitsViewVisibleChanged(bool visible)

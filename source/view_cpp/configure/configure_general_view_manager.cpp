@@ -50,10 +50,7 @@ int ConfigureGeneralViewManager::connectToView(const QList<QObject *> &senders)
 
 int ConfigureGeneralViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 void ConfigureGeneralViewManager::onItemSelected(int id)

@@ -98,10 +98,7 @@ int ConfigureLimitsViewManager::connectPcbOverheatLimitManagerToView(
 
 int ConfigureLimitsViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 int ConfigureLimitsViewManager::connectSaunaSignals(const QList<QObject *> &senders)

@@ -35,10 +35,7 @@ int ConfigureSystemBathPriorityViewManager::connectToView(const QList<QObject *>
 
 int ConfigureSystemBathPriorityViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 int ConfigureSystemBathPriorityViewManager::connectSaunaSignals(const QList<QObject *> &senders)

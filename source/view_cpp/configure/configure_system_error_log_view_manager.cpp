@@ -37,10 +37,7 @@ int ConfigureSystemErrorLogViewManager::connectToView(const QList<QObject *> &se
 
 int ConfigureSystemErrorLogViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 int ConfigureSystemErrorLogViewManager::connectToTimeController(const QList<QObject *> &senders)

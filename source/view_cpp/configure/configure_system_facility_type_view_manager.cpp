@@ -58,10 +58,7 @@ int ConfigureSystemFacilityTypeViewManager::connectToView(const QList<QObject *>
 
 int ConfigureSystemFacilityTypeViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 int ConfigureSystemFacilityTypeViewManager::connectSaunaSignals(const QList<QObject *> &senders)

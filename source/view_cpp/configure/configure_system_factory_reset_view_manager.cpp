@@ -55,10 +55,7 @@ int ConfigureSystemFactoryResetViewManager::connectToView(const QList<QObject *>
 
 int ConfigureSystemFactoryResetViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 int ConfigureSystemFactoryResetViewManager::connectToSoftwareUpdate(const QList<QObject *> &senders)

@@ -47,10 +47,7 @@ int ConfigureSystemFilterViewManager::connectToTemperatureController(
 
 int ConfigureSystemFilterViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 int ConfigureSystemFilterViewManager::connectSaunaSignals(const QList<QObject *> &senders)

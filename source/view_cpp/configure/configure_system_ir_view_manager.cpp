@@ -25,10 +25,7 @@ int ConfigureSystemIrViewManager::connectToView(const QList<QObject *> &senders)
 
 int ConfigureSystemIrViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 int ConfigureSystemIrViewManager::connectSaunaSignals(const QList<QObject *> &senders)

@@ -25,10 +25,7 @@ int ConfigureSystemPauseTimerViewManager::connectToView(const QList<QObject *> &
 
 int ConfigureSystemPauseTimerViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 int ConfigureSystemPauseTimerViewManager::connectSaunaSignals(const QList<QObject *> &senders)

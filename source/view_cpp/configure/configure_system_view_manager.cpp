@@ -47,10 +47,7 @@ int ConfigureSystemViewManager::connectToVariantController(const QList<QObject *
 
 int ConfigureSystemViewManager::connectLanguageSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+    return connectLanguageChanged(senders);
 }
 
 int ConfigureSystemViewManager::connectSaunaSignals(const QList<QObject *> &senders)

@@ -1,5 +1,7 @@
 #include "view_cpp/configure/configure_view_manager_base.h"
 
+#include "signal_interface/sender_connections.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 
@@ -46,6 +48,15 @@ void ConfigureViewManagerBase::askQuestion(quint32 id, UserMessageAction *action
 void ConfigureViewManagerBase::processEventsAfterRetranslation()
 {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, retranslationEventTimeMs);
+}
+
+int ConfigureViewManagerBase::connectLanguageChanged(const QList<QObject *> &senders)
+{
+    // By name, so that the slot of the manager itself is found.
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
+          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
 }
 
 } // namespace view

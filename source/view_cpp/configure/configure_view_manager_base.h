@@ -3,6 +3,7 @@
 #include "signal_interface/user_message_action.h"
 #include "signal_interface/user_message_types.h"
 
+#include <QList>
 #include <QObject>
 #include <QStringList>
 
@@ -38,6 +39,10 @@ protected:
     // A two-button question whose answer goes to the action (owned by the manager).
     void askQuestion(quint32 id, ::signalInterface::UserMessageAction *action,
                      const QStringList &arguments = {});
+
+    // Connects each sender's languageChanged(Language) to this manager's
+    // onLanguageChanged(Language) slot; returns the number of failed connections.
+    int connectLanguageChanged(const QList<QObject *> &senders);
 
     // After a retranslation: lets the scene repaint the new texts, without user input.
     static void processEventsAfterRetranslation();
