@@ -18,6 +18,21 @@ int layoutOrderFromText(const QVariant &text);
 QString typeOfItemText(int typeOfItem);
 int typeOfItemFromText(const QVariant &text);
 // iconType: 0 "plus".
+
+// The numbers of the two tables above, by name, for the managers that build rows.
+namespace rowLayout {
+constexpr int top = 0;
+constexpr int centre = 1;
+constexpr int bottom = 2;
+constexpr int single = 3;
+} // namespace rowLayout
+namespace rowType {
+constexpr int onlySubmenu = 0;
+constexpr int selectableSubmenu = 1;
+constexpr int onlyCheckmark = 2;
+constexpr int mixCheckmarkSubmenu = 3;
+constexpr int rawRow = 4;
+} // namespace rowType
 QString iconTypeText(int iconType);
 int iconTypeFromText(const QVariant &text);
 

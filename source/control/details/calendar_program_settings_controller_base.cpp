@@ -13,6 +13,7 @@
 #include "view_cpp/list_model.h"
 #include "view_cpp/row_item2.h"
 #include "view_cpp/row_item_base.h"
+#include "view_cpp/row_item_tables.h"
 
 namespace control::details {
 
@@ -24,9 +25,6 @@ using view::LanguageSupport;
 namespace {
 
 constexpr int minutesPerDay = 24 * 60;
-// Typed row kinds of the row table: a row with a sub-page, a row with a check mark.
-constexpr int submenuRowKind = 0;
-constexpr int checkmarkRowKind = 2;
 
 // Programs carry the sauna's wall-clock time in a UTC date-time, as the link reads and writes it.
 QDateTime wallClock(const QDate &date, const QTime &time)
@@ -527,17 +525,18 @@ void CalendarProgramSettingsControllerBase::refreshRows()
     m_settingsModel->clear();
     m_settingsModel->appendItem(
         makeRow(readyAt ? LanguageSupport::readyAtText() : LanguageSupport::startAtText(),
-                E_startRow, startText, submenuRowKind));
-    m_settingsModel->appendItem(
-        makeRow(LanguageSupport::settingsText(), E_settingsRow, settingsText(), submenuRowKind));
+                E_startRow, startText, view::rowType::onlySubmenu));
+    m_settingsModel->appendItem(makeRow(LanguageSupport::settingsText(), E_settingsRow,
+                                        settingsText(), view::rowType::onlySubmenu));
     m_settingsModel->appendItem(makeRow(LanguageSupport::stopAfterText(), E_stopAfterRow,
                                         LanguageSupport::durationText(m_edited.duration),
-                                        submenuRowKind));
-    auto *bath = makeRow(LanguageSupport::bathText(), E_bathModeRow, {}, checkmarkRowKind);
+                                        view::rowType::onlySubmenu));
+    auto *bath =
+        makeRow(LanguageSupport::bathText(), E_bathModeRow, {}, view::rowType::onlyCheckmark);
     bath->setCheckmarkChecked(!m_edited.standby);
     m_settingsModel->appendItem(bath);
     auto *standby = makeRow(LanguageSupport::standbyKindText(m_dataProvider->brand()),
-                            E_standbyModeRow, {}, checkmarkRowKind);
+                            E_standbyModeRow, {}, view::rowType::onlyCheckmark);
     standby->setCheckmarkChecked(m_edited.standby);
     standby->setEnabled(m_standbyEnabled);
     standby->setOpacity(LanguageSupport::opacityFor(!m_standbyEnabled));
@@ -548,12 +547,13 @@ void CalendarProgramSettingsControllerBase::refreshRows()
     m_customStopAfterModel->clear();
     m_customStopAfterModel->appendItem(
         makeRow(LanguageSupport::temperatureText(), E_customTemperatureRow,
-                temperatureText(m_edited.temperature, unit), submenuRowKind));
+                temperatureText(m_edited.temperature, unit), view::rowType::onlySubmenu));
     m_customStopAfterModel->appendItem(makeRow(LanguageSupport::humidityText(), E_customHumidityRow,
-                                               humidityText(m_edited.humidity), submenuRowKind));
+                                               humidityText(m_edited.humidity),
+                                               view::rowType::onlySubmenu));
     m_customStopAfterModel->appendItem(
         makeRow(LanguageSupport::stopAfterText(), E_customStopAfterRow,
-                LanguageSupport::durationText(m_edited.duration), submenuRowKind));
+                LanguageSupport::durationText(m_edited.duration), view::rowType::onlySubmenu));
     m_customStopAfterModel->updateLayoutOrder();
     emit editedProgramChanged();
 }

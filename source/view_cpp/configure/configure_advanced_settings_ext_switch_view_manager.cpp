@@ -1,18 +1,13 @@
 #include "view_cpp/configure/configure_advanced_settings_ext_switch_view_manager.h"
 
 #include "signal_interface/sender_connections.h"
+#include "view_cpp/row_item_tables.h"
 #include "view_cpp/stepper_controller_item.h"
 
 namespace view {
 
 using ::signalInterface::ConfigureTypes;
 using ::signalInterface::ExternalSwitchTypes;
-
-namespace {
-constexpr int onlySubmenu = 0;
-constexpr int onlyCheckmark = 2;
-constexpr int layoutSingle = 3;
-} // namespace
 
 ConfigureAdvancedSettingsExtSwitchViewManager::ConfigureAdvancedSettingsExtSwitchViewManager(
     QObject *parent)
@@ -74,17 +69,17 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::onExternalSwitchVisibleChang
     if (!visible)
         return;
 
-    auto *bathTime = new RowItem(onlySubmenu, layoutSingle, QStringLiteral("single"));
+    auto *bathTime = new RowItem(rowType::onlySubmenu, rowLayout::single, QStringLiteral("single"));
     bathTime->setApplId(bathTimeRowId);
     m_bathTimeModel.appendItem(bathTime);
     m_bathTimeRow = bathTime;
     refreshBathTimeRow();
 
-    auto *renew = new RowItem(onlyCheckmark, 0, QStringLiteral("multiple"));
+    auto *renew = new RowItem(rowType::onlyCheckmark, 0, QStringLiteral("multiple"));
     renew->setApplId(ExternalSwitchTypes::E_renew);
     m_functionModel.appendItem(renew);
     m_renewRow = renew;
-    auto *onOff = new RowItem(onlyCheckmark, 0, QStringLiteral("multiple"));
+    auto *onOff = new RowItem(rowType::onlyCheckmark, 0, QStringLiteral("multiple"));
     onOff->setApplId(ExternalSwitchTypes::E_onOff);
     m_functionModel.appendItem(onOff);
     m_onOffRow = onOff;

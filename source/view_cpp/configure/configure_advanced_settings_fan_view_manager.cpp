@@ -2,16 +2,12 @@
 
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
+#include "view_cpp/row_item_tables.h"
 #include "view_cpp/stepper_controller_item.h"
 
 namespace view {
 
 using ::signalInterface::ConfigureTypes;
-
-namespace {
-constexpr int onlySubmenu = 0;
-constexpr int layoutSingle = 3;
-} // namespace
 
 ConfigureAdvancedSettingsFanViewManager::ConfigureAdvancedSettingsFanViewManager(QObject *parent)
     : ConfigureViewManagerBase(parent)
@@ -55,7 +51,7 @@ void ConfigureAdvancedSettingsFanViewManager::onFanViewVisibleChanged(bool visib
     m_model.clear();
     if (!visible)
         return;
-    auto *row = new RowItem(onlySubmenu, layoutSingle, QStringLiteral("single"));
+    auto *row = new RowItem(rowType::onlySubmenu, rowLayout::single, QStringLiteral("single"));
     row->setApplId(ConfigureTypes::E_fanRuntime);
     m_model.appendItem(row);
     m_row = row;

@@ -1,17 +1,12 @@
 #include "view_cpp/configure/configure_choice_list.h"
 
 #include "view_cpp/list_model.h"
+#include "view_cpp/row_item_tables.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace view {
-
-namespace {
-// Type of item "only_checkmark", placed in the middle until the positions are set.
-constexpr int checkmarkTypeOfItem = 2;
-constexpr int firstLayoutOrder = 0;
-} // namespace
 
 ConfigureChoiceList::ConfigureChoiceList(ListModel &model, std::vector<Choice> choices)
     : m_model(model)
@@ -22,7 +17,7 @@ void ConfigureChoiceList::build(std::optional<int> checked)
 {
     m_model.clear();
     for (Choice &choice : m_choices) {
-        auto *row = new RowItem(checkmarkTypeOfItem, firstLayoutOrder, QStringLiteral("multiple"));
+        auto *row = new RowItem(rowType::onlyCheckmark, rowLayout::top, QStringLiteral("multiple"));
         row->setApplId(choice.value);
         choice.row = row;
         m_model.appendItem(row);

@@ -3,6 +3,7 @@
 #include "signal_interface/configure_types.h"
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/row_item.h"
+#include "view_cpp/row_item_tables.h"
 #include "view_cpp/stepper_controller_item.h"
 #include "view_cpp/text_item.h"
 
@@ -13,12 +14,6 @@ using ::signalInterface::DateTimeTypes;
 
 namespace {
 
-constexpr int submenuItem = 0;
-constexpr int checkmarkItem = 2;
-constexpr int orderTop = 0;
-constexpr int orderCentre = 1;
-constexpr int orderBottom = 2;
-constexpr int orderSingle = 3;
 constexpr int headingFontSize = 12;
 
 // The sauna keeps dates of this century only.
@@ -27,7 +22,7 @@ const QDate lastDate(2099, 12, 31);
 
 RowItem *formatRow(DateTimeTypes::DateFormat format, int order)
 {
-    auto *row = new RowItem(checkmarkItem, order, QStringLiteral("multiple"));
+    auto *row = new RowItem(rowType::onlyCheckmark, order, QStringLiteral("multiple"));
     row->setApplId(format);
     return row;
 }
@@ -91,7 +86,8 @@ void ConfigureDateTimeDateViewManager::onDateViewVisibleChanged(bool visible, bo
     if (!visible)
         return;
     if (!formatsOnly) {
-        auto *dateRow = new RowItem(submenuItem, orderSingle, QStringLiteral("single"));
+        auto *dateRow =
+            new RowItem(rowType::onlySubmenu, rowLayout::single, QStringLiteral("single"));
         dateRow->setApplId(dateRowId);
         m_dateRow = dateRow;
         m_model.appendItem(dateRow);
@@ -101,11 +97,11 @@ void ConfigureDateTimeDateViewManager::onDateViewVisibleChanged(bool visible, bo
         m_heading = heading;
         m_model.appendItem(heading);
     }
-    m_yymmddRow = formatRow(DateTimeTypes::E_yymmdd, orderTop);
+    m_yymmddRow = formatRow(DateTimeTypes::E_yymmdd, rowLayout::top);
     m_model.appendItem(m_yymmddRow.data());
-    m_ddmmyyRow = formatRow(DateTimeTypes::E_ddmmyy, orderCentre);
+    m_ddmmyyRow = formatRow(DateTimeTypes::E_ddmmyy, rowLayout::centre);
     m_model.appendItem(m_ddmmyyRow.data());
-    m_mmddyyRow = formatRow(DateTimeTypes::E_mmddyy, orderBottom);
+    m_mmddyyRow = formatRow(DateTimeTypes::E_mmddyy, rowLayout::bottom);
     m_model.appendItem(m_mmddyyRow.data());
     refresh();
 }

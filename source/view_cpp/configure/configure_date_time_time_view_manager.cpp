@@ -3,6 +3,7 @@
 #include "signal_interface/configure_types.h"
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/row_item.h"
+#include "view_cpp/row_item_tables.h"
 #include "view_cpp/stepper_controller_item.h"
 #include "view_cpp/text_item.h"
 
@@ -15,12 +16,6 @@ using ::signalInterface::DateTimeTypes;
 
 namespace {
 
-// Type of item: 0 "only_submenu", 2 "only_checkmark"; layout order: 0 top, 2 bottom, 3 single.
-constexpr int submenuItem = 0;
-constexpr int checkmarkItem = 2;
-constexpr int orderTop = 0;
-constexpr int orderBottom = 2;
-constexpr int orderSingle = 3;
 constexpr int headingFontSize = 12;
 
 // The day the initial setup starts the clock from.
@@ -93,7 +88,7 @@ void ConfigureDateTimeTimeViewManager::onTimeViewVisibleChanged(bool visible)
     if (!visible)
         return;
 
-    auto *timeRow = new RowItem(submenuItem, orderSingle, QStringLiteral("single"));
+    auto *timeRow = new RowItem(rowType::onlySubmenu, rowLayout::single, QStringLiteral("single"));
     timeRow->setApplId(timeRowId);
     m_timeRow = timeRow;
     m_model.appendItem(timeRow);
@@ -103,12 +98,13 @@ void ConfigureDateTimeTimeViewManager::onTimeViewVisibleChanged(bool visible)
     m_heading = heading;
     m_model.appendItem(heading);
 
-    auto *row24 = new RowItem(checkmarkItem, orderTop, QStringLiteral("multiple"));
+    auto *row24 = new RowItem(rowType::onlyCheckmark, rowLayout::top, QStringLiteral("multiple"));
     row24->setApplId(DateTimeTypes::E_0_24);
     m_24HourRow = row24;
     m_model.appendItem(row24);
 
-    auto *rowAmPm = new RowItem(checkmarkItem, orderBottom, QStringLiteral("multiple"));
+    auto *rowAmPm =
+        new RowItem(rowType::onlyCheckmark, rowLayout::bottom, QStringLiteral("multiple"));
     rowAmPm->setApplId(DateTimeTypes::E_am_pm);
     m_amPmRow = rowAmPm;
     m_model.appendItem(rowAmPm);

@@ -2,15 +2,11 @@
 
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/row_item.h"
+#include "view_cpp/row_item_tables.h"
 
 namespace view {
 
 using ::signalInterface::CalendarTypes;
-
-namespace {
-constexpr int checkmarkItem = 2;
-constexpr int orderTop = 0;
-} // namespace
 
 ConfigureDateTimeWeekBeginViewManager::ConfigureDateTimeWeekBeginViewManager(QObject *parent)
     : ConfigureViewManagerBase(parent)
@@ -50,12 +46,12 @@ void ConfigureDateTimeWeekBeginViewManager::onWeekStartViewVisibleChanged(bool v
     m_model.clear();
     if (!visible)
         return;
-    auto *monday = new RowItem(checkmarkItem, orderTop, QStringLiteral("multiple"));
+    auto *monday = new RowItem(rowType::onlyCheckmark, rowLayout::top, QStringLiteral("multiple"));
     monday->setTextOnSubMenu(tr("Monday"));
     monday->setApplId(CalendarTypes::E_monday);
     m_mondayRow = monday;
     m_model.appendItem(monday);
-    auto *sunday = new RowItem(checkmarkItem, orderTop, QStringLiteral("multiple"));
+    auto *sunday = new RowItem(rowType::onlyCheckmark, rowLayout::top, QStringLiteral("multiple"));
     sunday->setTextOnSubMenu(tr("Sunday"));
     sunday->setApplId(CalendarTypes::E_sunday);
     m_sundayRow = sunday;

@@ -5,6 +5,7 @@
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/row_item.h"
+#include "view_cpp/row_item_tables.h"
 #include "view_cpp/source_file_name.h"
 #include "view_cpp/text_row_item.h"
 
@@ -23,8 +24,7 @@ namespace {
 constexpr quint32 fileNotFoundMessageId = 0x201c;
 constexpr quint32 internalErrorMessageId = 0x201b;
 
-// List rows: only a sub-menu arrow, their place set by the model.
-constexpr int onlySubmenu = 0;
+// The layout type of the list rows, whose place the model sets.
 const QString multipleLayout = QStringLiteral("multiple");
 
 // The libraries of this PC that the program loads and whose licences ask for their notice to be
@@ -153,7 +153,7 @@ void ConfigureGeneralAboutLicenseInfoViewManager::fillList(
 {
     model.clear();
     for (const ComponentRecord &record : records) {
-        auto *row = new RowItem(onlySubmenu, 0, multipleLayout);
+        auto *row = new RowItem(rowType::onlySubmenu, 0, multipleLayout);
         row->setApplId(record.id);
         row->setTextOnSubMenu(record.name);
         model.appendItem(row);

@@ -5,6 +5,7 @@
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/row_item.h"
+#include "view_cpp/row_item_tables.h"
 #include "view_cpp/text_row_item.h"
 
 namespace view {
@@ -20,8 +21,7 @@ namespace {
 // Between a row's label and its value, on every row of the page.
 const QString labelSeparator = QStringLiteral(": ");
 
-// Sub-menu rows: only a sub-menu arrow, their place set by the model.
-constexpr int onlySubmenu = 0;
+// The layout type of the sub-menu rows, whose place the model sets.
 const QString multipleLayout = QStringLiteral("multiple");
 
 // Product numbers of the nodes, as the node list reports them.
@@ -202,7 +202,7 @@ void ConfigureGeneralAboutViewManager::rebuild()
 
 void ConfigureGeneralAboutViewManager::appendSubFunction(const QString &text, int id)
 {
-    auto *row = new RowItem(onlySubmenu, 0, multipleLayout);
+    auto *row = new RowItem(rowType::onlySubmenu, 0, multipleLayout);
     row->setApplId(id);
     row->setTextOnSubMenu(text);
     m_subFunctionModel.appendItem(row);

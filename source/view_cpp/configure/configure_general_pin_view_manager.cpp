@@ -17,11 +17,6 @@ using ::signalInterface::AuxiliaryRelayTypes;
 using ::signalInterface::MasterFuncDescTypes;
 using ::signalInterface::PinTypes;
 
-namespace {
-// A check-mark row of a selection list.
-constexpr int onlyCheckmarkItem = 2;
-} // namespace
-
 ConfigureGeneralPinViewManager::ConfigureGeneralPinViewManager(QObject *parent)
     : ConfigureViewManagerBase(parent)
     , m_model(StepperControllerItem::roleNames(), this)
@@ -315,7 +310,7 @@ void ConfigureGeneralPinViewManager::updateControlRows()
         if (record.shown()) {
             if (!record.row) {
                 auto *row = new RowItem(record.text(), record.id);
-                row->setTypeOfItem(onlyCheckmarkItem);
+                row->setTypeOfItem(rowType::onlyCheckmark);
                 row->setParent(&m_model);
                 if (!m_model.insertItem(position, row)) {
                     delete row;

@@ -21,10 +21,6 @@ using ::signalInterface::CalendarTypes;
 using ::signalInterface::ConfigureTypes;
 
 namespace {
-constexpr int onlySubmenu = 0;
-constexpr int onlyCheckmark = 2;
-constexpr int layoutCentre = 1;
-constexpr int layoutSingle = 3;
 constexpr qint64 msPerMinute = 60000;
 
 void setRowText(RowItem *row, const QString &label, const QString &value)
@@ -164,7 +160,7 @@ void ConfigureSystemAuxDescalingViewManager::build()
     refreshSettingsRows();
 
     m_weekdayModel.clear();
-    auto *repeat = new RowItem(onlySubmenu, layoutSingle, QString());
+    auto *repeat = new RowItem(rowType::onlySubmenu, rowLayout::single, QString());
     repeat->setApplId(repeatRowId);
     m_repeatRow = repeat;
     m_weekdayModel.appendItem(repeat);
@@ -172,7 +168,7 @@ void ConfigureSystemAuxDescalingViewManager::build()
     std::vector<ListItem *> days;
     CalendarTypes::WeekDay day = m_firstDayOfWeek;
     do {
-        auto *row = new RowItem(onlyCheckmark, layoutCentre, QString());
+        auto *row = new RowItem(rowType::onlyCheckmark, rowLayout::centre, QString());
         row->setApplId(day);
         m_weekdayModel.appendItem(row);
         days.push_back(row);
@@ -183,7 +179,7 @@ void ConfigureSystemAuxDescalingViewManager::build()
 
     m_repeatModel.clear();
     for (const int hours : repeatHours()) {
-        auto *row = new RowItem(onlyCheckmark, layoutCentre, QString());
+        auto *row = new RowItem(rowType::onlyCheckmark, rowLayout::centre, QString());
         row->setApplId(hours);
         m_repeatModel.appendItem(row);
     }

@@ -3,6 +3,7 @@
 #include "signal_interface/configure_types.h"
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/configure/configure_system_aux_relay_store.h"
+#include "view_cpp/row_item_tables.h"
 #include "view_cpp/stepper_controller_item.h"
 
 namespace view {
@@ -11,9 +12,6 @@ using ::signalInterface::AuxiliaryRelayTypes;
 using ::signalInterface::ConfigureTypes;
 
 namespace {
-constexpr int onlySubmenu = 0;
-constexpr int layoutTop = 0;
-constexpr int layoutBottom = 2;
 constexpr qint64 msPerTenth = 100;
 constexpr qint64 msPerSecond = 1000;
 } // namespace
@@ -76,11 +74,11 @@ void ConfigureSystemAuxFragranceViewManager::onOptionsFragranceViewVisibleChange
     m_model.clear();
     if (!visible)
         return;
-    auto *pump = new RowItem(onlySubmenu, layoutTop, QStringLiteral("multiple"));
+    auto *pump = new RowItem(rowType::onlySubmenu, rowLayout::top, QStringLiteral("multiple"));
     pump->setApplId(AuxiliaryRelayTypes::E_pump);
     m_pumpRow = pump;
     m_model.appendItem(pump);
-    auto *stop = new RowItem(onlySubmenu, layoutBottom, QStringLiteral("multiple"));
+    auto *stop = new RowItem(rowType::onlySubmenu, rowLayout::bottom, QStringLiteral("multiple"));
     stop->setApplId(AuxiliaryRelayTypes::E_stop);
     m_stopRow = stop;
     m_model.appendItem(stop);

@@ -6,6 +6,7 @@
 #include "view_cpp/language_support.h"
 #include "view_cpp/row_item_base.h"
 #include "view_cpp/row_item_large.h"
+#include "view_cpp/row_item_tables.h"
 
 #include <optional>
 
@@ -16,9 +17,6 @@ using ::signalInterface::ConfigureTypes;
 using ::signalInterface::MasterFuncDescTypes;
 
 namespace {
-
-constexpr int selectableSubmenu = 1;
-constexpr int onlyCheckmark = 2;
 
 // A timing in milliseconds, or nothing for a scaling the relay does not know.
 std::optional<qint64> milliseconds(quint32 value, AuxiliaryRelayTypes::TimeScaling scaling)
@@ -165,11 +163,11 @@ void ConfigureSystemAuxViewManager::buildFunctionList()
         guard = row;
         m_functionModel.appendItem(row);
     };
-    append(m_notInUseRow, onlyCheckmark, 0, notInUseChoice);
-    append(m_onOffRow, onlyCheckmark, 1, onOffChoice);
-    append(m_fragranceRow, selectableSubmenu, 2, fragranceChoice);
+    append(m_notInUseRow, rowType::onlyCheckmark, 0, notInUseChoice);
+    append(m_onOffRow, rowType::onlyCheckmark, 1, onOffChoice);
+    append(m_fragranceRow, rowType::selectableSubmenu, 2, fragranceChoice);
     if (offersDescaling())
-        append(m_descalingRow, selectableSubmenu, 2, descalingChoice);
+        append(m_descalingRow, rowType::selectableSubmenu, 2, descalingChoice);
     m_functionModel.updateLayoutOrder();
     refreshFunctionRows();
 }

@@ -2,6 +2,7 @@
 
 #include "signal_interface/configure_types.h"
 #include "signal_interface/sender_connections.h"
+#include "view_cpp/row_item_tables.h"
 #include "view_cpp/stepper_controller_item.h"
 #include "view_cpp/value_role_names.h"
 
@@ -11,8 +12,6 @@ using ::signalInterface::ConfigureTypes;
 using ::signalInterface::MasterFuncDescTypes;
 
 namespace {
-constexpr int onlySubmenu = 0;
-constexpr int layoutSingle = 3;
 constexpr int minutesPerHour = 60;
 } // namespace
 
@@ -133,7 +132,7 @@ void ConfigureSystemCleanupViewManager::rebuildList()
     m_enableToggle = enable;
     m_model.appendItem(enable);
 
-    auto *interval = new RowItem(onlySubmenu, layoutSingle, QStringLiteral("single"));
+    auto *interval = new RowItem(rowType::onlySubmenu, rowLayout::single, QStringLiteral("single"));
     interval->setApplId(ConfigureTypes::E_cleanup);
     m_intervalRow = interval;
     m_model.appendItem(interval);

@@ -5,6 +5,7 @@
 #include "view_cpp/rcb_master_slave_mode_text.h"
 #include "view_cpp/row_item_base.h"
 #include "view_cpp/row_item_plain.h"
+#include "view_cpp/row_item_tables.h"
 #include "view_cpp/user_message_provider.h"
 
 #include <algorithm>
@@ -14,10 +15,6 @@ namespace view {
 
 using ::signalInterface::DateTimeTypes;
 using ::signalInterface::ErrorLogTypes::ErrorLogItem;
-
-namespace {
-constexpr int layoutCentre = 1;
-} // namespace
 
 ConfigureSystemErrorLogViewManager::ConfigureSystemErrorLogViewManager(QObject *parent)
     : ConfigureViewManagerBase(parent)
@@ -130,7 +127,7 @@ void ConfigureSystemErrorLogViewManager::adjustRowCount()
     const int rows = m_model.rowCount();
     for (int row = rows; row < inUse; ++row) {
         auto *item = new RowItemPlain(QString(), 0);
-        item->setLayoutOrder(layoutCentre);
+        item->setLayoutOrder(rowLayout::centre);
         m_model.appendItem(item);
     }
     if (inUse < rows)

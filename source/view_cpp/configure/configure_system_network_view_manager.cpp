@@ -11,6 +11,7 @@
 #include "view_cpp/divider_item.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/row_item_base.h"
+#include "view_cpp/row_item_tables.h"
 #include "view_cpp/stepper_controller_item.h"
 #include "view_cpp/value_role_names.h"
 
@@ -35,10 +36,6 @@ constexpr quint32 retrievingDataTimeoutMs = 3141;
 constexpr quint32 detectingSystemTimeoutMs = 2468;
 constexpr quint32 fallbackAnnouncementTimeoutMs = 2345;
 
-// Type of item "only_submenu" and "selectableSubmenu" of the network list rows.
-constexpr int submenuTypeOfItem = 0;
-constexpr int selectableSubmenuTypeOfItem = 1;
-constexpr int centreLayoutOrder = 1;
 constexpr int detailsTitleFontSize = 16;
 // The "IP detect" row's application id; the sauna rows count from 1.
 constexpr int ipDetectRowId = 0;
@@ -253,8 +250,8 @@ void ConfigureSystemNetworkViewManager::buildNetworkList()
     const qint64 now = m_environment.monotonicMs();
     for (auto it = m_saunas.cbegin(); it != m_saunas.cend(); ++it) {
         const RemoteSauna &sauna = it.value();
-        auto *row = new RowItem2(selectableSubmenuTypeOfItem, centreLayoutOrder,
-                                 QStringLiteral("multiple"));
+        auto *row =
+            new RowItem2(rowType::selectableSubmenu, rowLayout::centre, QStringLiteral("multiple"));
         const QString name = isStale(sauna.linkValue, now)
                                  ? QStringLiteral("(") + sauna.name + QStringLiteral(")")
                                  : sauna.name;
@@ -265,7 +262,8 @@ void ConfigureSystemNetworkViewManager::buildNetworkList()
         m_saunaListModel.appendItem(row);
     }
 
-    m_ipDetectRow = new RowItem2(submenuTypeOfItem, centreLayoutOrder, QStringLiteral("multiple"));
+    m_ipDetectRow =
+        new RowItem2(rowType::onlySubmenu, rowLayout::centre, QStringLiteral("multiple"));
     m_ipDetectRow->setApplId(ipDetectRowId);
     m_ipDetectModel.appendItem(m_ipDetectRow);
 

@@ -2,6 +2,7 @@
 
 #include "signal_interface/configure_types.h"
 #include "signal_interface/sender_connections.h"
+#include "view_cpp/row_item_tables.h"
 #include "view_cpp/stepper_controller_item.h"
 
 namespace view {
@@ -11,10 +12,6 @@ using ::signalInterface::RegulatorTypes;
 using ::signalInterface::RelayStatusTypes;
 
 namespace {
-constexpr int onlySubmenu = 0;
-constexpr int onlyCheckmark = 2;
-constexpr int layoutTop = 0;
-constexpr int layoutSingle = 3;
 constexpr unsigned masterBoard = 0;
 
 bool hasRegulator(MasterFuncDescTypes::RcbProduct product)
@@ -128,7 +125,7 @@ void ConfigureSystemRelayViewManager::rebuildList()
 {
     m_model.clear();
     if (hasRegulator(m_product)) {
-        auto *row = new RowItem(onlySubmenu, layoutSingle, QStringLiteral("single"));
+        auto *row = new RowItem(rowType::onlySubmenu, rowLayout::single, QStringLiteral("single"));
         row->setApplId(::signalInterface::ConfigureTypes::E_regulator);
         m_regulatorRow = row;
         m_model.appendItem(row);
@@ -142,7 +139,7 @@ void ConfigureSystemRelayViewManager::rebuildRegulatorList()
 {
     m_regulatorValueModel.clear();
     for (int function = 0; function < int(m_regulatorValueRows.size()); ++function) {
-        auto *row = new RowItem(onlyCheckmark, layoutTop, QStringLiteral("multiple"));
+        auto *row = new RowItem(rowType::onlyCheckmark, rowLayout::top, QStringLiteral("multiple"));
         row->setApplId(function);
         m_regulatorValueRows[std::size_t(function)] = row;
         m_regulatorValueModel.appendItem(row);

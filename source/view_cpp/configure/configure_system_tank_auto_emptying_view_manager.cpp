@@ -3,16 +3,12 @@
 #include "signal_interface/configure_types.h"
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
+#include "view_cpp/row_item_tables.h"
 #include "view_cpp/stepper_controller_item.h"
 
 namespace view {
 
 using ::signalInterface::ConfigureTypes;
-
-namespace {
-constexpr int onlySubmenu = 0;
-constexpr int layoutSingle = 3;
-} // namespace
 
 ConfigureSystemTankAutoEmptyingViewManager::ConfigureSystemTankAutoEmptyingViewManager(
     QObject *parent)
@@ -75,7 +71,7 @@ void ConfigureSystemTankAutoEmptyingViewManager::onTankAutoEmptyingVisibleChange
     auto *toggle = new ToggleStandardItem(ConfigureTypes::E_tankAutoEmptyingEnable, m_enabled);
     m_toggle = toggle;
     m_model.appendItem(toggle);
-    auto *interval = new RowItem(onlySubmenu, layoutSingle, QStringLiteral("single"));
+    auto *interval = new RowItem(rowType::onlySubmenu, rowLayout::single, QStringLiteral("single"));
     m_intervalRow = interval;
     interval->setApplId(ConfigureTypes::E_tankAutoEmptyingInterval);
     m_model.appendItem(interval);

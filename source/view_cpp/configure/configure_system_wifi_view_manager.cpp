@@ -28,10 +28,6 @@ using ::signalInterface::RemoteSaunaTypes::WiFiNetwork;
 using ::signalInterface::UserMessageTypes::UserMessageAnswer;
 
 namespace {
-constexpr int onlySubmenu = 0;
-constexpr int selectableSubmenu = 1;
-constexpr int layoutTop = 0;
-constexpr int layoutBottom = 2;
 constexpr int networkTitleFontSize = 12;
 constexpr int detailsTitleFontSize = 16;
 constexpr int detailsTitleSmallFontSize = 12;
@@ -248,11 +244,12 @@ void ConfigureSystemWiFiViewManager::buildMainPage()
     m_enableToggle = toggle;
     m_wiFiModel.appendItem(toggle);
     if (m_wiFiEnabled) {
-        auto *network = new RowItem(onlySubmenu, layoutTop, QStringLiteral("single"));
+        auto *network = new RowItem(rowType::onlySubmenu, rowLayout::top, QStringLiteral("single"));
         network->setApplId(ConfigureTypes::E_wiFiNetworks);
         m_networkRow = network;
         m_wiFiModel.appendItem(network);
-        auto *units = new RowItem(onlySubmenu, layoutBottom, QStringLiteral("single"));
+        auto *units =
+            new RowItem(rowType::onlySubmenu, rowLayout::bottom, QStringLiteral("single"));
         units->setApplId(ConfigureTypes::E_wiFiExternalUnits);
         m_externalUnitsRow = units;
         m_wiFiModel.appendItem(units);
@@ -318,7 +315,7 @@ void ConfigureSystemWiFiViewManager::buildNetworkList()
         auto *row = new RowItem(name, m_networkModel.rowCount());
         row->setTextValue1(QStringLiteral("%1%").arg(network.signalLevel));
         row->setTruncateText(true);
-        row->setTypeOfItem(selectableSubmenu);
+        row->setTypeOfItem(rowType::selectableSubmenu);
         row->setCheckmarkChecked(name == m_connectedNetwork);
         m_networkModel.appendItem(row);
         m_networkRows.append(row);
