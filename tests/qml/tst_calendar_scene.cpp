@@ -4,6 +4,8 @@
 #include "pc_panel/instance_settings.h"
 #include "pc_panel/supported_characters.h"
 #include "protocol_buffers_support/si_pb_type_conversion/calendar_converter.h"
+#include "qml/capturing_transport.h"
+#include "qml/scene_test_support.h"
 #include "signal_interface/calendar_program.h"
 #include "signal_interface/calendar_types.h"
 #include "signal_interface/favorites_types.h"
@@ -33,35 +35,12 @@ using signalInterface::CalendarProgram;
 using signalInterface::CalendarTypes;
 using signalInterface::FavoritesTypes::FavoritesPost;
 
+using sceneTest::CapturingTransport;
+using sceneTest::previousHandler;
+using sceneTest::recordedWarnings;
+using sceneTest::recordMessage;
+
 namespace {
-
-QStringList recordedWarnings;
-QtMessageHandler previousHandler = nullptr;
-
-void recordMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg)
-        recordedWarnings << text;
-    if (previousHandler)
-        previousHandler(type, context, text);
-}
-
-// Keeps every datagram the sender hands over, decoded.
-class CapturingTransport : public pcPanel::DatagramTransport
-{
-public:
-    bool hasPeer() const override { return true; }
-    bool sendToPeer(const QByteArray &datagram) override
-    {
-        vaholumo::External_to_sauna envelope;
-        if (!envelope.ParseFromArray(datagram.constData(), static_cast<int>(datagram.size())))
-            return false;
-        envelopes.append(envelope);
-        return true;
-    }
-
-    QList<vaholumo::External_to_sauna> envelopes;
-};
 
 QQuickItem *findItem(QQuickItem *parent, const std::function<bool(QQuickItem *)> &matches)
 {

@@ -1,6 +1,7 @@
 #include "control/settings.h"
 #include "control/variant_controller_pc_panel.h"
 #include "pc_panel/instance_settings.h"
+#include "qml/scene_test_support.h"
 #include "signal_interface/language_types.h"
 #include "view_cpp/configure_tab_objects_provider.h"
 #include "view_cpp/frame_wiring.h"
@@ -26,22 +27,14 @@
 
 using signalInterface::LanguageTypes;
 
+using sceneTest::anyStackBusy;
+using sceneTest::findInItemTree;
+
 namespace {
 
 // The stored language at start-up: not English, so that the first showing proves the stored
 // language's translator was in place when the texts were built.
 constexpr LanguageTypes::Language startLanguage = LanguageTypes::E_german;
-
-QQuickItem *findInItemTree(QQuickItem *parent, const QString &objectName)
-{
-    for (QQuickItem *child : parent->childItems()) {
-        if (child->objectName() == objectName)
-            return child;
-        if (QQuickItem *found = findInItemTree(child, objectName))
-            return found;
-    }
-    return nullptr;
-}
 
 // The visible item whose "text" is exactly the given text.
 QQuickItem *findVisibleWithText(QQuickItem *parent, const QString &text)
@@ -91,17 +84,6 @@ QString describe(QQuickItem *item)
     }
     return QStringLiteral("%1 (%2)").arg(QString::fromLatin1(item->metaObject()->className()),
                                          path.join(QLatin1Char('/')));
-}
-
-bool anyStackBusy(QQuickItem *parent)
-{
-    for (QQuickItem *child : parent->childItems()) {
-        if (child->inherits("QQuickStackView") && child->property("busy").toBool())
-            return true;
-        if (anyStackBusy(child))
-            return true;
-    }
-    return false;
 }
 
 } // namespace

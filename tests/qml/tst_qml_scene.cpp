@@ -1,3 +1,4 @@
+#include "qml/scene_test_support.h"
 #include "scene_stand_ins.h"
 
 #include "signal_interface/type_registration.h"
@@ -31,19 +32,13 @@
 
 #include <memory>
 
+using sceneTest::anyStackBusy;
+using sceneTest::findInItemTree;
+using sceneTest::previousHandler;
+using sceneTest::recordedWarnings;
+using sceneTest::recordMessage;
+
 namespace {
-
-// Every warning of the QML engine fails the test that produced it.
-QStringList recordedWarnings;
-QtMessageHandler previousHandler = nullptr;
-
-void recordMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg)
-        recordedWarnings << text;
-    if (previousHandler)
-        previousHandler(type, context, text);
-}
 
 QString viewDirectory()
 {
@@ -242,17 +237,6 @@ const QList<LookedUpItem> &lookedUpItems()
 }
 
 // Items that a Repeater or a view creates are found through the item tree only.
-QQuickItem *findInItemTree(QQuickItem *parent, const QString &objectName)
-{
-    for (QQuickItem *child : parent->childItems()) {
-        if (child->objectName() == objectName)
-            return child;
-        if (QQuickItem *found = findInItemTree(child, objectName))
-            return found;
-    }
-    return nullptr;
-}
-
 void collectInItemTree(QQuickItem *parent, const QString &objectName, QList<QQuickItem *> &found)
 {
     for (QQuickItem *child : parent->childItems()) {
@@ -263,17 +247,6 @@ void collectInItemTree(QQuickItem *parent, const QString &objectName, QList<QQui
 }
 
 // True while any page stack of the scene moves a page.
-bool anyStackBusy(QQuickItem *parent)
-{
-    for (QQuickItem *child : parent->childItems()) {
-        if (child->inherits("QQuickStackView") && child->property("busy").toBool())
-            return true;
-        if (anyStackBusy(child))
-            return true;
-    }
-    return false;
-}
-
 QPointF centreOf(QQuickItem *item)
 {
     return item->mapToScene(QPointF(item->width() / 2, item->height() / 2));

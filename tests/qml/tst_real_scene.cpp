@@ -3,6 +3,8 @@
 #include "control/variant_controller_pc_panel.h"
 #include "pc_panel/datagram_transport.h"
 #include "pc_panel/instance_settings.h"
+#include "qml/capturing_transport.h"
+#include "qml/scene_test_support.h"
 #include "signal_interface/favorites_types.h"
 #include "signal_interface/pin_types.h"
 #include "signal_interface/sauna_state_types.h"
@@ -35,46 +37,14 @@
 // for a signal the object lacks, a property it lacks, a name nobody published) fails the test.
 // The link is built but never started: no socket is opened.
 
+using sceneTest::anyStackBusy;
+using sceneTest::CapturingTransport;
+using sceneTest::findInItemTree;
+using sceneTest::previousHandler;
+using sceneTest::recordedWarnings;
+using sceneTest::recordMessage;
+
 namespace {
-
-QStringList recordedWarnings;
-QtMessageHandler previousHandler = nullptr;
-
-void recordMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg)
-        recordedWarnings << text;
-    if (previousHandler)
-        previousHandler(type, context, text);
-}
-
-QQuickItem *findInItemTree(QQuickItem *parent, const QString &objectName)
-{
-    for (QQuickItem *child : parent->childItems()) {
-        if (child->objectName() == objectName)
-            return child;
-        if (QQuickItem *found = findInItemTree(child, objectName))
-            return found;
-    }
-    return nullptr;
-}
-
-// Keeps every datagram the sender hands over, decoded.
-class CapturingTransport : public pcPanel::DatagramTransport
-{
-public:
-    bool hasPeer() const override { return true; }
-    bool sendToPeer(const QByteArray &datagram) override
-    {
-        vaholumo::External_to_sauna envelope;
-        if (!envelope.ParseFromArray(datagram.constData(), static_cast<int>(datagram.size())))
-            return false;
-        envelopes.append(envelope);
-        return true;
-    }
-
-    QList<vaholumo::External_to_sauna> envelopes;
-};
 
 void collectStepButtons(QQuickItem *parent, QList<QQuickItem *> &found)
 {
@@ -83,17 +53,6 @@ void collectStepButtons(QQuickItem *parent, QList<QQuickItem *> &found)
             found << child;
         collectStepButtons(child, found);
     }
-}
-
-bool anyStackBusy(QQuickItem *parent)
-{
-    for (QQuickItem *child : parent->childItems()) {
-        if (child->inherits("QQuickStackView") && child->property("busy").toBool())
-            return true;
-        if (anyStackBusy(child))
-            return true;
-    }
-    return false;
 }
 
 } // namespace
