@@ -27,6 +27,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <istream>
 #include <memory>
 #include <string>
 
@@ -80,6 +81,24 @@ private:
     QElapsedTimer m_clock;
 };
 
+// The instance option's value. Extracting an unsigned from a stream takes "-1" as its
+// wrap-around, 4294967295; a leading minus fails here instead, so the parser reports its usual
+// value error.
+struct InstanceNumber
+{
+    unsigned value = 0;
+};
+
+std::istream &operator>>(std::istream &in, InstanceNumber &number)
+{
+    in >> std::ws;
+    if (in.peek() == '-') {
+        in.setstate(std::ios::failbit);
+        return in;
+    }
+    return in >> number.value;
+}
+
 } // namespace
 
 unsigned parseCommandLine(int argc, char **argv)
@@ -87,11 +106,12 @@ unsigned parseCommandLine(int argc, char **argv)
     unsigned instance = 0;
     try {
         TCLAP::CmdLine commandLine(parserDescription, '=', softwareVersionText, true);
-        TCLAP::ValueArg<unsigned int> instanceArgument(
-            "i", "instance", "PC Control Panel instance, default 0", false, 0, "unsigned int");
+        TCLAP::ValueArg<InstanceNumber> instanceArgument("i", "instance",
+                                                         "PC Control Panel instance, default 0",
+                                                         false, InstanceNumber{}, "unsigned int");
         commandLine.add(instanceArgument);
         commandLine.parse(argc, argv);
-        instance = instanceArgument.getValue();
+        instance = instanceArgument.getValue().value;
     } catch (const TCLAP::ArgException &exception) {
         standardOutputStream() << "error: " << QString::fromStdString(exception.error())
                                << " for arg " << QString::fromStdString(exception.argId()) << "\n";

@@ -68,6 +68,10 @@ private slots:
         QTest::newRow("short flag blank") << QStringList{"-i", "3"} << "Couldn't find delimiter";
         QTest::newRow("not a number")
             << QStringList{"--instance=abc"} << "Couldn't read argument value from string '";
+        QTest::newRow("negative instance")
+            << QStringList{"--instance=-1"} << "Couldn't read argument value from string '-1'";
+        QTest::newRow("negative short flag")
+            << QStringList{"-i=-7"} << "Couldn't read argument value from string '-7'";
         QTest::newRow("unknown option") << QStringList{"--colour=red"} << "PARSE ERROR";
     }
 
