@@ -19,9 +19,11 @@
 #include "sauna_bridge/message_formatter_base.h"
 #include "signal_interface/protocol_facts.h"
 
+#include <algorithm>
 #include <climits>
 #include <iterator>
 #include <memory>
+#include <utility>
 
 namespace pcPanel {
 
@@ -32,6 +34,46 @@ namespace conversion = pbSupport::conversion;
 
 namespace protocolFacts = signalInterface::protocolFacts;
 constexpr qsizetype loggedPrefixLength = 16;
+
+// A real sauna's datagrams stay far below this. Protobuf keeps the elements of a cleared message
+// for reuse, so after a larger datagram the parse buffer is given back rather than kept at its
+// size.
+constexpr qsizetype largestKeptDatagram = 8 * 1024;
+
+// How many elements of each repeated member the panel's records can hold: one per slot of the
+// sauna's favorites, calendar, relays, error log and bus, and one per id or field of the value
+// reports.
+constexpr int favoriteCapacity = int(conversion::favoriteCount);
+constexpr int calendarCapacity = int(conversion::CalendarConverter::programCount);
+constexpr int auxRelayCapacity = AuxiliaryRelayTypes::relayCount;
+constexpr int errorLogCapacity = int(conversion::errorLogEntryCount);
+constexpr int nodeCapacity = int(conversion::NodeConverter::nodeCount);
+constexpr int relayOutputCapacity = int(conversion::StateConverter::relayOutputCount);
+constexpr int integerReportCapacity = vaholumo::Integer_value_changed::value_t_ARRAYSIZE;
+constexpr int booleanReportCapacity = vaholumo::Boolean_value_changed::value_t_ARRAYSIZE;
+constexpr int enumReportCapacity = 7; // one per field of Enum_value_changed
+
+// The leading elements of a repeated member, at most capacity of them.
+template<typename Iterator>
+struct ElementRange
+{
+    Iterator first;
+    Iterator last;
+    Iterator begin() const { return first; }
+    Iterator end() const { return last; }
+};
+
+// What the panel can hold of a repeated member. A sauna that sends more is lying or broken; the
+// excess is dropped with one log line instead of costing a signal, and time, per element.
+template<typename Elements>
+auto heldElements(const Elements &elements, int capacity, const char *member)
+{
+    const int count = std::min(elements.size(), capacity);
+    if (elements.size() > capacity)
+        qCDebug(linkLog) << "dropped" << elements.size() - capacity << member << "beyond the"
+                         << capacity << "the panel can hold";
+    return ElementRange<decltype(elements.begin())>{elements.begin(), elements.begin() + count};
+}
 
 // Limit-table entries and versions are ints in the panel; a larger wire value makes the table
 // unusable rather than negative.
@@ -119,15 +161,31 @@ bool SaunaSystemReceiver::handleDatagram(const QByteArray &datagram, const QHost
     if (!pbSupport::parseDatagram(datagram, envelope)) {
         qCDebug(linkLog) << "dropped a datagram that does not parse:" << datagram.size() << "bytes"
                          << datagram.left(loggedPrefixLength).toHex(' ');
+        if (!nestedEnvelope)
+            releaseLargeParseBuffer(datagram.size());
         return false;
     }
 
     const bool outermost = !m_handlingDatagram;
     m_handlingDatagram = true;
+    // Failures are counted per datagram, a nested one included.
+    DatagramFailures failures;
+    DatagramFailures *const enclosingFailures = std::exchange(m_failures, &failures);
     handleEnvelope(envelope);
+    m_failures = enclosingFailures;
     if (outermost)
         m_handlingDatagram = false;
+    if (failures.unshown > 0)
+        qCDebug(linkLog) << failures.unshown << "further failures of the datagram not shown";
+    if (!nestedEnvelope)
+        releaseLargeParseBuffer(datagram.size());
     return true;
+}
+
+void SaunaSystemReceiver::releaseLargeParseBuffer(qsizetype datagramSize)
+{
+    if (datagramSize > largestKeptDatagram)
+        m_envelope = vaholumo::Sauna_to_external();
 }
 
 void SaunaSystemReceiver::handleEnvelope(const vaholumo::Sauna_to_external &envelope)
@@ -172,7 +230,8 @@ void SaunaSystemReceiver::handleControlBoardSupport(const vaholumo::Sauna_to_ext
 
 void SaunaSystemReceiver::handleBooleanValues(const vaholumo::Sauna_to_external &envelope)
 {
-    for (const auto &report : envelope.boolean_value_changed())
+    for (const auto &report :
+         heldElements(envelope.boolean_value_changed(), booleanReportCapacity, "boolean reports"))
         handleBooleanValue(report);
 }
 
@@ -230,7 +289,8 @@ void SaunaSystemReceiver::handleBooleanValue(const vaholumo::Boolean_value_chang
 
 void SaunaSystemReceiver::handleIntegerValues(const vaholumo::Sauna_to_external &envelope)
 {
-    for (const auto &report : envelope.integer_value_changed())
+    for (const auto &report :
+         heldElements(envelope.integer_value_changed(), integerReportCapacity, "integer reports"))
         handleIntegerValue(report);
 }
 
@@ -361,7 +421,8 @@ void SaunaSystemReceiver::handleIntegerValue(const vaholumo::Integer_value_chang
 void SaunaSystemReceiver::handleEnumValues(const vaholumo::Sauna_to_external &envelope)
 {
     auto &converter = conversion::EnumValueConverter::instance();
-    for (const auto &report : envelope.enum_value_changed()) {
+    for (const auto &report :
+         heldElements(envelope.enum_value_changed(), enumReportCapacity, "enum reports")) {
         if (report.has_water_level_primary())
             emit saunaTankWaterLevelChanged(NodeInformationTypes::E_master,
                                             converter.toSiWaterLevel(report.water_level_primary()));
@@ -415,7 +476,7 @@ void SaunaSystemReceiver::handleSaunaState(const vaholumo::Sauna_to_external &en
     }
 
     RelayStatusTypes::RelayStatus status;
-    for (const auto &relay : report.relay()) {
+    for (const auto &relay : heldElements(report.relay(), relayOutputCapacity, "relay outputs")) {
         RelayStatusTypes::RelayStatusPost post;
         // A relay element that does not convert is left out without a message.
         if (auto error = conversion::StateConverter::toSiRelay(relay, post))
@@ -430,7 +491,7 @@ void SaunaSystemReceiver::handleSaunaState(const vaholumo::Sauna_to_external &en
 
 void SaunaSystemReceiver::handleFavorites(const vaholumo::Sauna_to_external &envelope)
 {
-    for (const auto &post : envelope.favorite_post()) {
+    for (const auto &post : heldElements(envelope.favorite_post(), favoriteCapacity, "favorites")) {
         FavoritesTypes::FavoritesPost favorite;
         // A favorite that does not convert is dropped without a message.
         if (auto error = conversion::toSiFavorite(post, favorite))
@@ -443,7 +504,8 @@ void SaunaSystemReceiver::handleFavorites(const vaholumo::Sauna_to_external &env
 void SaunaSystemReceiver::handleCalendarPosts(const vaholumo::Sauna_to_external &envelope)
 {
     auto &converter = conversion::CalendarConverter::instance();
-    for (const auto &post : envelope.calendar_post()) {
+    for (const auto &post :
+         heldElements(envelope.calendar_post(), calendarCapacity, "calendar programs")) {
         CalendarProgram program;
         if (auto error = converter.toSiCalendarProgram(post, program))
             raiseInternalError(__LINE__, *error);
@@ -455,7 +517,8 @@ void SaunaSystemReceiver::handleCalendarPosts(const vaholumo::Sauna_to_external 
 void SaunaSystemReceiver::handleAuxRelays(const vaholumo::Sauna_to_external &envelope)
 {
     auto &converter = conversion::AuxRelayConverter::instance();
-    for (const auto &report : envelope.aux_relay_post_sauna()) {
+    for (const auto &report :
+         heldElements(envelope.aux_relay_post_sauna(), auxRelayCapacity, "aux relays")) {
         AuxiliaryRelayTypes::AuxiliaryRelayPost relay;
         if (auto error = converter.toSiAuxRelay(report, relay))
             raiseInternalError(__LINE__, *error);
@@ -466,7 +529,8 @@ void SaunaSystemReceiver::handleAuxRelays(const vaholumo::Sauna_to_external &env
 
 void SaunaSystemReceiver::handleErrorPosts(const vaholumo::Sauna_to_external &envelope)
 {
-    for (const auto &post : envelope.error_post()) {
+    for (const auto &post :
+         heldElements(envelope.error_post(), errorLogCapacity, "error-log entries")) {
         ErrorLogTypes::ErrorLogItem item;
         // An entry that does not convert is dropped without a message.
         if (auto error = conversion::toSiErrorLogItem(post, item))
@@ -497,7 +561,7 @@ void SaunaSystemReceiver::handleKeepAlive(const vaholumo::Sauna_to_external &env
 void SaunaSystemReceiver::handleNodeItems(const vaholumo::Sauna_to_external &envelope)
 {
     auto &converter = conversion::NodeConverter::instance();
-    for (const auto &item : envelope.node_item()) {
+    for (const auto &item : heldElements(envelope.node_item(), nodeCapacity, "node items")) {
         NodeInformationTypes::NodeInformationPost node;
         if (auto error = converter.toSiNode(item, node))
             raiseInternalError(__LINE__, *error);
@@ -569,13 +633,17 @@ void SaunaSystemReceiver::handleWarmUp(const vaholumo::Sauna_to_external &envelo
 
 void SaunaSystemReceiver::handleDataErrors(const vaholumo::Sauna_to_external &envelope)
 {
-    for (const auto &dataError : envelope.data_error()) {
-        if (dataError.has_description())
-            raiseInternalError(__LINE__, QString::fromStdString(dataError.description()));
-        else
-            raiseInternalError(__LINE__,
-                               QStringLiteral("server reported data error without description"));
-    }
+    // Only the first can be shown; the others are counted with the datagram's further failures.
+    if (envelope.data_error_size() == 0)
+        return;
+    const auto &dataError = envelope.data_error(0);
+    if (dataError.has_description())
+        raiseInternalError(__LINE__, QString::fromStdString(dataError.description()));
+    else
+        raiseInternalError(__LINE__,
+                           QStringLiteral("server reported data error without description"));
+    if (m_failures != nullptr)
+        m_failures->unshown += envelope.data_error_size() - 1;
 }
 
 void SaunaSystemReceiver::compareSaunaFeatures(const vaholumo::Sauna_features &features)
@@ -604,6 +672,15 @@ void SaunaSystemReceiver::compareSaunaFeatures(const vaholumo::Sauna_features &f
 
 void SaunaSystemReceiver::raiseInternalError(int line, const QString &description)
 {
+    // One datagram raises one message at most, however many of its items fail: the first
+    // failure is shown, the others are only counted.
+    if (m_failures != nullptr) {
+        if (m_failures->raised) {
+            ++m_failures->unshown;
+            return;
+        }
+        m_failures->raised = true;
+    }
     emit panelUserMessageIssued(conversion::makeInternalErrorMessage(__FILE__, line, description),
                                 nullptr);
 }

@@ -18,7 +18,9 @@ class ConnectionMessageSink;
 
 // Takes the datagrams of the connected sauna, parses each as one Sauna_to_external and turns its
 // members, in a fixed order, into bridge signals. Datagrams from any other address or port, and
-// datagrams that do not parse, are dropped whole.
+// datagrams that do not parse, are dropped whole. Of a repeated member it handles no more
+// elements than the panel's records can hold, and one datagram raises at most one message,
+// however many of its items fail.
 class SaunaSystemReceiver : public saunaBridge::ZerededidBridgeReceiverSignalInterface
 {
     Q_OBJECT
@@ -79,6 +81,14 @@ private:
     void handleIntegerValue(const vaholumo::Integer_value_changed &report);
     void handleBooleanValue(const vaholumo::Boolean_value_changed &report);
     void raiseInternalError(int line, const QString &description);
+    void releaseLargeParseBuffer(qsizetype datagramSize);
+
+    // The failures met in the datagram being handled.
+    struct DatagramFailures
+    {
+        bool raised = false;
+        int unshown = 0;
+    };
 
     saunaBridge::MessageFormatterBase *m_formatter = nullptr;
     ConnectionMessageSink *m_connectionSink = nullptr;
@@ -88,6 +98,7 @@ private:
     // Parse buffer reused between datagrams, so that steady traffic does not allocate.
     vaholumo::Sauna_to_external m_envelope;
     bool m_handlingDatagram = false;
+    DatagramFailures *m_failures = nullptr;
 };
 
 } // namespace pcPanel

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -51,6 +53,23 @@ Envelope booleanReport(int id, quint32 value)
 QByteArray signalOf(const char *signature)
 {
     return QByteArray("2") + signature;
+}
+
+// A node item with every field present; an index above 7 is its only fault.
+void addNode(Envelope &envelope, quint32 index)
+{
+    auto *item = envelope.add_node_item();
+    item->set_index(index);
+    item->set_address(1);
+    item->set_profile(vaholumo::Node_item_profile_t_NODE_PROFILE_CP);
+    item->set_product(1);
+    item->set_zerededid_version("1.0.0");
+    item->set_application_version("1.2.3");
+}
+
+QString failureText(const QList<QVariant> &messageArguments)
+{
+    return messageArguments.first().value<UserMessageTypes::UserMessage>().arguments.value(2);
 }
 
 // Spies on every signal of the receiver, to prove that nothing at all was raised.
@@ -163,6 +182,12 @@ private slots:
     void silentlyDroppedRecords_data();
     void silentlyDroppedRecords();
     void dataErrors();
+    void oneMessagePerDatagram_data();
+    void oneMessagePerDatagram();
+    void nestedDatagramRaisesItsOwnMessage();
+    void recordsBeyondCapacityDropped_data();
+    void recordsBeyondCapacityDropped();
+    void relayOutputsBeyondCapacityDropped();
     void userMessageGoesThroughFormatter();
     void saunaState();
     void controlBoardSupport();
@@ -605,15 +630,194 @@ void TestSaunaSystemReceiver::silentlyDroppedRecords()
 void TestSaunaSystemReceiver::dataErrors()
 {
     QSignalSpy messages(m_receiver.get(), &SaunaSystemReceiver::panelUserMessageIssued);
-    Envelope envelope;
-    envelope.add_data_error()->set_description("value out of range");
-    envelope.add_data_error();
+    Envelope described;
+    described.add_data_error()->set_description("value out of range");
+    described.add_data_error(); // a second one in the same datagram is not shown
+    deliver(described);
+    Envelope undescribed;
+    undescribed.add_data_error();
+    deliver(undescribed);
+    QCOMPARE(messages.count(), 2);
+    QCOMPARE(failureText(messages.at(0)), QStringLiteral("value out of range"));
+    QCOMPARE(failureText(messages.at(1)),
+             QStringLiteral("server reported data error without description"));
+}
+
+void TestSaunaSystemReceiver::oneMessagePerDatagram_data()
+{
+    QTest::addColumn<Envelope>("envelope");
+    QTest::addColumn<QString>("shownFailure");
+    QTest::addColumn<int>("nodesPassed");
+
+    Envelope threeNodes;
+    for (quint32 index : {9u, 10u, 11u})
+        addNode(threeNodes, index);
+    QTest::newRow("three bad node items") << threeNodes << ": index, 9" << 0;
+
+    Envelope mixedNodes;
+    addNode(mixedNodes, 8);
+    addNode(mixedNodes, 2);
+    addNode(mixedNodes, 12);
+    addNode(mixedNodes, 3);
+    QTest::newRow("bad node items between good ones") << mixedNodes << ": index, 8" << 2;
+
+    Envelope manyNodes;
+    for (quint32 i = 0; i < 5000; ++i)
+        manyNodes.add_node_item()->set_index(8 + i % 100);
+    QTest::newRow("5000 bad node items") << manyNodes << ": no address" << 0;
+
+    Envelope manyPrograms;
+    for (quint32 i = 0; i < 8000; ++i)
+        manyPrograms.add_calendar_post()->set_index(64 + i % 64);
+    QTest::newRow("8000 bad calendar posts") << manyPrograms << ": index, 64" << 0;
+
+    // The first failure in handling order is the one shown.
+    Envelope everyKind;
+    everyKind.add_data_error()->set_description("bad request");
+    addNode(everyKind, 20);
+    everyKind.mutable_descaling()->set_start_time(1440);
+    everyKind.add_aux_relay_post_sauna()->mutable_relay()->set_index(1);
+    everyKind.add_calendar_post()->set_index(70);
+    everyKind.add_calendar_post()->set_index(71);
+    QTest::newRow("bad items of every kind") << everyKind << ": index, 70" << 0;
+
+    Envelope dataErrors;
+    dataErrors.add_data_error()->set_description("first");
+    for (int i = 0; i < 1000; ++i)
+        dataErrors.add_data_error()->set_description("more");
+    QTest::newRow("1001 data errors") << dataErrors << "first" << 0;
+}
+
+void TestSaunaSystemReceiver::oneMessagePerDatagram()
+{
+    QFETCH(Envelope, envelope);
+    QFETCH(QString, shownFailure);
+    QFETCH(int, nodesPassed);
+    QSignalSpy messages(m_receiver.get(), &SaunaSystemReceiver::panelUserMessageIssued);
+    QSignalSpy nodes(m_receiver.get(), &SaunaSystemReceiver::saunaNodeListItemChanged);
+
+    deliver(envelope);
+    QCOMPARE(messages.count(), 1);
+    QVERIFY2(failureText(messages.first()).endsWith(shownFailure),
+             qPrintable(failureText(messages.first())));
+    QCOMPARE(nodes.count(), nodesPassed);
+
+    // The next datagram may raise its own message again.
     deliver(envelope);
     QCOMPARE(messages.count(), 2);
-    QCOMPARE(messages.at(0).first().value<UserMessageTypes::UserMessage>().arguments.at(2),
-             QStringLiteral("value out of range"));
-    QCOMPARE(messages.at(1).first().value<UserMessageTypes::UserMessage>().arguments.at(2),
-             QStringLiteral("server reported data error without description"));
+}
+
+void TestSaunaSystemReceiver::nestedDatagramRaisesItsOwnMessage()
+{
+    // A slot that spins the event loop can bring in the next datagram while the first is still
+    // being handled; each of them still raises one message at most.
+    Envelope inner;
+    addNode(inner, 30);
+    addNode(inner, 31);
+    QStringList shown;
+    connect(m_receiver.get(), &SaunaSystemReceiver::panelUserMessageIssued, this,
+            [this, &inner, &shown](const UserMessageTypes::UserMessage &message) {
+                shown << message.arguments.value(2).section(QLatin1Char(' '), -1);
+                if (shown.size() == 1)
+                    deliver(inner);
+            });
+    Envelope outer;
+    for (quint32 index : {20u, 21u, 22u})
+        addNode(outer, index);
+    deliver(outer);
+    QCOMPARE(shown, (QStringList{QStringLiteral("20"), QStringLiteral("30")}));
+}
+
+void TestSaunaSystemReceiver::recordsBeyondCapacityDropped_data()
+{
+    QTest::addColumn<Envelope>("envelope");
+    QTest::addColumn<QByteArray>("signal");
+    QTest::addColumn<int>("passed");
+
+    // Each row sends valid records: a full set, then more than the panel's records can hold.
+    const auto rows = [](const char *member, const char *signal, int capacity,
+                         const std::function<void(Envelope &, int)> &add) {
+        for (const int count : {capacity, capacity + 5, 10000}) {
+            Envelope envelope;
+            for (int i = 0; i < count; ++i)
+                add(envelope, i);
+            QTest::addRow("%d %s", count, member) << envelope << signalOf(signal) << capacity;
+        }
+    };
+    rows("favorites", "saunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost)",
+         8, [](Envelope &envelope, int i) {
+             envelope.add_favorite_post()->set_index(quint32(i % 8));
+         });
+    rows("calendar posts", "saunaCalendarProgramChanged(::signalInterface::CalendarProgram)", 64,
+         [](Envelope &envelope, int i) {
+             envelope.add_calendar_post()->set_index(quint32(i % 64));
+         });
+    rows("aux relays",
+         "saunaAuxRelaySettingChanged(::signalInterface::AuxiliaryRelayTypes::"
+         "AuxiliaryRelayPost)",
+         7, [](Envelope &envelope, int i) {
+             auto *relay = envelope.add_aux_relay_post_sauna();
+             relay->set_connected(true);
+             relay->mutable_relay()->set_index(quint32(i % 7));
+         });
+    rows("error-log entries",
+         "saunaErrorLogItemChanged(::signalInterface::ErrorLogTypes::ErrorLogItem)", 32,
+         [](Envelope &envelope, int i) { envelope.add_error_post()->set_index(quint32(i % 32)); });
+    rows("node items",
+         "saunaNodeListItemChanged(::signalInterface::NodeInformationTypes::NodeInformationPost)",
+         8, [](Envelope &envelope, int i) { addNode(envelope, quint32(i % 8)); });
+    // Value reports: one per id, or per field of the enum report, at most.
+    rows("integer reports", "saunaTemperatureChanged(int)",
+         vaholumo::Integer_value_changed::value_t_ARRAYSIZE, [](Envelope &envelope, int i) {
+             auto *report = envelope.add_integer_value_changed();
+             report->set_value_id(vaholumo::Integer_value_changed_value_t_TEMPERATURE);
+             report->set_value(quint32(i));
+         });
+    rows("boolean reports", "saunaLightsStateChange(bool)",
+         vaholumo::Boolean_value_changed::value_t_ARRAYSIZE, [](Envelope &envelope, int i) {
+             auto *report = envelope.add_boolean_value_changed();
+             report->set_value_id(vaholumo::Boolean_value_changed_value_t_LIGHTS);
+             report->set_value(quint32(i % 2));
+         });
+    rows("enum reports", "saunaRegionChanged(::signalInterface::RegionTypes::RegionType)", 7,
+         [](Envelope &envelope, int) {
+             envelope.add_enum_value_changed()->set_region(
+                 vaholumo::Enum_value_types_region_t_REGION_EU);
+         });
+}
+
+void TestSaunaSystemReceiver::recordsBeyondCapacityDropped()
+{
+    QFETCH(Envelope, envelope);
+    QFETCH(QByteArray, signal);
+    QFETCH(int, passed);
+    QSignalSpy spy(m_receiver.get(), signal.constData());
+    QVERIFY(spy.isValid());
+    AllSignals all(m_receiver.get());
+    deliver(envelope);
+    QCOMPARE(spy.count(), passed);
+    QCOMPARE(all.total(), passed);
+}
+
+void TestSaunaSystemReceiver::relayOutputsBeyondCapacityDropped()
+{
+    QSignalSpy relays(m_receiver.get(), &SaunaSystemReceiver::saunaRcbRelayChanged);
+    Envelope envelope;
+    auto *report = envelope.mutable_sauna_state_changed();
+    // Three boards of fourteen outputs, then as many again.
+    for (int i = 0; i < 2 * 42; ++i) {
+        auto *relay = report->add_relay();
+        relay->set_control_board(static_cast<vaholumo::Node_types_rcb_t>(i / 14 % 3));
+        relay->set_index(quint32(i % 14));
+        relay->set_state(i >= 42);
+    }
+    deliver(envelope);
+    QCOMPARE(relays.count(), 1);
+    const auto status = relays.first().first().value<RelayStatusTypes::RelayStatus>();
+    QCOMPARE(status.size(), 42);
+    QVERIFY(
+        std::none_of(status.cbegin(), status.cend(),
+                     [](const RelayStatusTypes::RelayStatusPost &post) { return post.state1; }));
 }
 
 void TestSaunaSystemReceiver::userMessageGoesThroughFormatter()

@@ -7,7 +7,7 @@ namespace pbSupport::conversion {
 
 namespace {
 
-constexpr unsigned highestEntryIndex = 31;
+constexpr unsigned highestEntryIndex = errorLogEntryCount - 1;
 
 } // namespace
 

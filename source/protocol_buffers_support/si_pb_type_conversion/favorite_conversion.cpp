@@ -6,7 +6,7 @@ namespace pbSupport::conversion {
 
 namespace {
 
-constexpr unsigned highestFavoriteIndex = 7;
+constexpr unsigned highestFavoriteIndex = favoriteCount - 1;
 constexpr int longestName = 20;
 
 } // namespace

@@ -7,6 +7,9 @@
 
 namespace pbSupport::conversion {
 
+// A sauna keeps eight favorites, in slots 0-7.
+constexpr unsigned favoriteCount = 8;
+
 // Index 0-7, a name of at most 20 code units, and either no relay flags or all seven. Absent
 // fields keep out's values, so a report may update part of a favorite.
 value::ErrorText_SPT toSiFavorite(const vaholumo::Favorite_post &post,

@@ -11,7 +11,7 @@ namespace {
 
 using signalInterface::NodeInformationTypes;
 
-constexpr unsigned highestNodeIndex = 7;
+constexpr unsigned highestNodeIndex = NodeConverter::nodeCount - 1;
 
 } // namespace
 

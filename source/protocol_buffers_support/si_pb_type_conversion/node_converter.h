@@ -18,6 +18,9 @@ class NodeConverter : public MessageRaisingConverter
     Q_OBJECT
 
 public:
+    // The sauna system's bus has eight nodes, 0-7.
+    static constexpr unsigned nodeCount = 8;
+
     static NodeConverter &instance();
 
     // Board roles pair value for value; a value without a pair gives board 0 (E_master) after an

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "protocol_buffers_support/si_pb_type_conversion/message_raising_converter.h"
+#include "signal_interface/node_information_types.h"
 #include "signal_interface/relay_status_types.h"
 #include "signal_interface/sauna_state_types.h"
 #include "value/error_text.h"
@@ -17,6 +18,11 @@ class StateConverter : public MessageRaisingConverter
     Q_OBJECT
 
 public:
+    // Relay outputs a state report can name: fourteen on each of three relay control boards.
+    static constexpr unsigned relayOutputCount =
+        (signalInterface::NodeInformationTypes::E_slave_2 + 1) *
+        (signalInterface::RelayStatusTypes::E_x29x30 + 1);
+
     static StateConverter &instance();
 
     // Only off, on and standby can be requested. Any other state raises an internal-error
