@@ -5,6 +5,7 @@
 #include "view_cpp/message_arguments.h"
 #include "view_cpp/user_message_provider.h"
 
+#include <QLoggingCategory>
 #include <QVariant>
 
 #include <algorithm>
@@ -15,6 +16,8 @@ namespace control {
 namespace {
 
 using namespace signalInterface::UserMessageTypes;
+
+Q_LOGGING_CATEGORY(messageLog, "panel.messages")
 
 // Every live message controller, so that a raiser can ask whether its action is still pending
 // without knowing which controller holds it.
@@ -31,6 +34,13 @@ const char centerButtonProperty[] = "centerButtonText";
 const char leftButtonProperty[] = "leftButtonText";
 const char rightButtonProperty[] = "rightButtonText";
 const char visibleProperty[] = "visible";
+
+// The same id and the same text on the screen.
+bool showsTheSame(const UserMessage &a, const UserMessage &b)
+{
+    return a.id == b.id && a.text == b.text &&
+           MessageController::messageText(a) == MessageController::messageText(b);
+}
 
 } // namespace
 
@@ -63,6 +73,14 @@ int MessageController::connectPanelUserMessages(const QList<QObject *> &senders)
                                         ::signalInterface::UserMessageAction *)),
           SLOT(onPanelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage,
                                         ::signalInterface::UserMessageAction *))}});
+}
+
+int MessageController::connectPanelUserMessageWithdrawals(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(panelUserMessageWithdrawn(::signalInterface::UserMessageTypes::UserMessage)),
+          SLOT(onPanelUserMessageWithdrawn(::signalInterface::UserMessageTypes::UserMessage))}});
 }
 
 int MessageController::connectPopupButtons(const QList<QObject *> &senders)
@@ -123,6 +141,24 @@ void MessageController::onSaunaUserMessageChanged(
     enqueue({message, nullptr, true});
 }
 
+void MessageController::onPanelUserMessageWithdrawn(
+    ::signalInterface::UserMessageTypes::UserMessage message)
+{
+    const auto withdrawn = [&message](const Entry &entry) {
+        return !entry.fromSauna && showsTheSame(entry.message, message);
+    };
+    const bool shownWithdrawn = m_shown && withdrawn(m_queue.front());
+    const UserMessage closed = shownWithdrawn ? m_queue.front().message : UserMessage();
+    if (shownWithdrawn) {
+        closeCurrent();
+    }
+    m_queue.erase(std::remove_if(m_queue.begin(), m_queue.end(), withdrawn), m_queue.end());
+    if (shownWithdrawn) {
+        emit messageClosed(closed);
+    }
+    showNextIfIdle();
+}
+
 void MessageController::onPopupBtnPressed(QString buttonText)
 {
     if (!m_shown) {
@@ -179,8 +215,28 @@ void MessageController::onPopupTimeout()
 
 void MessageController::enqueue(Entry entry)
 {
+    // A message raised again and again (a recurring event, a peer repeating itself) is shown once.
+    if (isQueued(entry)) {
+        return;
+    }
+    if (waitingMessageCount() >= MaximumWaitingMessages) {
+        qCWarning(messageLog, "%d messages wait already; message 0x%x %s dropped",
+                  MaximumWaitingMessages, entry.message.id,
+                  entry.fromSauna ? "from the sauna" : "of the panel");
+        return;
+    }
     m_queue.push_back(std::move(entry));
     showNextIfIdle();
+}
+
+bool MessageController::isQueued(const Entry &entry) const
+{
+    // The origin and the action count too: a sauna message must reach the sauna with its answer,
+    // and each action must hear the answer to its own question.
+    return std::any_of(m_queue.begin(), m_queue.end(), [&entry](const Entry &queued) {
+        return queued.fromSauna == entry.fromSauna && queued.action == entry.action &&
+               showsTheSame(queued.message, entry.message);
+    });
 }
 
 void MessageController::showCurrent()

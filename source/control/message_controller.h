@@ -16,6 +16,10 @@ namespace control {
 // Queues the user messages of the panel and of the sauna system and shows them one at a time in
 // the scene's popup; hands the user's answer to the raiser's action or back to the sauna.
 //
+// The queue is bounded, so that a peer raising messages without end cannot make it grow: a
+// message equal to one shown or waiting is not queued again, and beyond MaximumWaitingMessages
+// the newest is dropped (and logged). A raiser may withdraw a message that no longer holds.
+//
 // Popup properties written for each shown message (the popup item declares them):
 // "popupKind" ("indication", "selection" or "noButton"), "popupTitle", "popupText",
 // "centerButtonText", "leftButtonText", "rightButtonText", and "visible".
@@ -27,6 +31,9 @@ public:
     using UserMessage = signalInterface::UserMessageTypes::UserMessage;
     using UserMessageAction = signalInterface::UserMessageAction;
 
+    // Messages waiting behind the shown one at most.
+    static constexpr int MaximumWaitingMessages = 16;
+
     explicit MessageController(QObject *parent = nullptr);
     ~MessageController() override;
 
@@ -37,6 +44,8 @@ public:
 
     // Each returns the number of connections that failed.
     int connectPanelUserMessages(const QList<QObject *> &senders);
+    // The senders' panelUserMessageWithdrawn to onPanelUserMessageWithdrawn.
+    int connectPanelUserMessageWithdrawals(const QList<QObject *> &senders);
     int connectPopupButtons(const QList<QObject *> &senders);
     int connectSaunaSignals(const QList<QObject *> &senders);
 
@@ -61,6 +70,9 @@ public slots:
     void onPanelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
                                   ::signalInterface::UserMessageAction *action);
     void onSaunaUserMessageChanged(::signalInterface::UserMessageTypes::UserMessage message);
+    // Takes every panel message with the id and the text of this one off the queue, unanswered:
+    // what it told has ceased to be true. A shown one closes and the next one is shown.
+    void onPanelUserMessageWithdrawn(::signalInterface::UserMessageTypes::UserMessage message);
     void onPopupBtnPressed(QString buttonText);
     // Closes the current message without an answer; its auto-close timer ends here.
     void onPopupTimeout();
@@ -79,6 +91,8 @@ private:
     };
 
     void enqueue(Entry entry);
+    // Whether the entry shows the same as one shown or waiting, and is answered the same way.
+    bool isQueued(const Entry &entry) const;
     void showCurrent();
     // Takes the shown message off the queue and hides the popup.
     void closeCurrent();

@@ -137,6 +137,7 @@ void ConnectionInformer::onSelectedRemoteSaunaChanged(QUuid identity)
 
 void ConnectionInformer::onDisconnected()
 {
+    withdrawConnectedMessage();
     m_connected = false;
     m_connectedIdentity = QUuid();
     m_connectedName.clear();
@@ -154,7 +155,7 @@ void ConnectionInformer::onConnectSucceeded(RemoteSauna sauna)
     m_connectedIdentity = sauna.identity;
     m_connectedName = nameOf(sauna);
     setTitle(connectedTitle(m_connectedName));
-    issue(ConnectedMessage, m_connectedName);
+    announceConnection(m_connectedName);
 }
 
 void ConnectionInformer::onConnectFailed(RemoteSauna sauna)
@@ -182,6 +183,7 @@ void ConnectionInformer::onConnectionLost()
     // The sauna stays named: a reconnect returns to it.
     m_connected = false;
     setTitle(connectionLostTitle(m_connectedName));
+    withdrawConnectedMessage();
     issue(ConnectionLostMessage, m_connectedName);
 }
 
@@ -189,7 +191,7 @@ void ConnectionInformer::onReconnected()
 {
     m_connected = true;
     setTitle(connectedTitle(m_connectedName));
-    issue(ConnectedMessage, m_connectedName);
+    announceConnection(m_connectedName);
 }
 
 void ConnectionInformer::onConnectFailedNoResponse()
@@ -203,6 +205,32 @@ void ConnectionInformer::issue(quint32 id, const QString &saunaName)
     UserMessage message(id);
     message.arguments.append(saunaName);
     emit panelUserMessageIssued(message, nullptr);
+}
+
+void ConnectionInformer::withdraw(quint32 id, const QString &saunaName)
+{
+    UserMessage message(id);
+    message.arguments.append(saunaName);
+    emit panelUserMessageWithdrawn(message);
+}
+
+void ConnectionInformer::announceConnection(const QString &saunaName)
+{
+    for (const quint32 id : {ConnectionLostMessage, NoResponseMessage, ConnectFailedMessage,
+                             PinFailMessage, CompatibilityFailMessage, DoorSwitchFailMessage})
+        withdraw(id, saunaName);
+    withdrawConnectedMessage();
+    m_connectedMessageName = saunaName;
+    issue(ConnectedMessage, saunaName);
+}
+
+void ConnectionInformer::withdrawConnectedMessage()
+{
+    if (!m_connectedMessageName)
+        return;
+    const QString name = *m_connectedMessageName;
+    m_connectedMessageName.reset();
+    withdraw(ConnectedMessage, name);
 }
 
 void ConnectionInformer::setTitle(const QString &title)

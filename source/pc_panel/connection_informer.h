@@ -10,11 +10,18 @@
 #include <QString>
 #include <QUuid>
 
+#include <optional>
+
 namespace pcPanel {
 
 // Tells the user about the connection: a message for each outcome of a connect attempt and for a
 // lost connection, and the window title naming the connected sauna. The title goes out as a
 // request, since the main window lives above the link.
+//
+// A message that the connection has overtaken before the user dismissed it is withdrawn: when
+// the connection to a sauna is there again, its failure and "lost" messages go, and when a
+// connection ends, its "connected" message goes. So one "connected" message is left at most, and
+// a link that comes and goes leaves one message, not one for each change.
 class ConnectionInformer : public QObject
 {
     Q_OBJECT
@@ -56,6 +63,8 @@ signals:
     void panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
                                 ::signalInterface::UserMessageAction *action);
     void windowTitleChangeRequested(QString title);
+    // A message issued before whose news no longer holds; equal by id and text.
+    void panelUserMessageWithdrawn(::signalInterface::UserMessageTypes::UserMessage message);
 
 private:
     // Message ids of the panel's connection messages.
@@ -70,6 +79,11 @@ private:
     };
 
     void issue(quint32 id, const QString &saunaName);
+    void withdraw(quint32 id, const QString &saunaName);
+    // The connection to that sauna is there: its failures are past, and the message that says
+    // so replaces any earlier one.
+    void announceConnection(const QString &saunaName);
+    void withdrawConnectedMessage();
     void setTitle(const QString &title);
     QString nameOf(const ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna) const;
 
@@ -80,6 +94,8 @@ private:
     bool m_connected = false;
     QUuid m_connectedIdentity;
     QString m_connectedName;
+    // The sauna name of the "connected" message issued last, unless withdrawn since.
+    std::optional<QString> m_connectedMessageName;
     QString m_title;
 };
 

@@ -171,6 +171,9 @@ int connectNativeObjects(PanelFrame &frame)
         &pbSupport::conversion::UserSettingsConverter::instance(),
     });
     failed += controllers.messageController.connectPanelUserMessages(messageRaisers);
+    // The informer takes back connection messages that the connection has overtaken.
+    failed += controllers.messageController.connectPanelUserMessageWithdrawals(
+        {&frame.connectionInformer});
 
     failed += controllers.displayController.connectNextActiveCalendarItemChanged(
         {&calendar.queueController});

@@ -1,4 +1,5 @@
 #include "control/message_controller.h"
+#include "pc_panel/connection_informer.h"
 #include "signal_interface/user_message_action.h"
 #include "view_cpp/user_message_callback1.h"
 
@@ -127,6 +128,14 @@ private slots:
     void textFilledInOnePass();
     void unknownIdText();
     void connectOperationsCountFailures();
+    void equalMessageNotQueuedAgain_data();
+    void equalMessageNotQueuedAgain();
+    void queueBoundDropsTheNewest();
+    void closedMessageFreesItsPlace_data();
+    void closedMessageFreesItsPlace();
+    void withdrawnMessageLeavesTheQueue();
+    void withdrawnShownMessageShowsTheNext();
+    void connectionNoticesFollowTheConnection();
 };
 
 void TestMessageController::initTestCase()
@@ -497,6 +506,255 @@ void TestMessageController::connectOperationsCountFailures()
     controller.onPanelUserMessageIssued(message(0x2023, E_typeOneButton), nullptr);
     emit popup.popupBtnPressed(QStringLiteral("Ok"));
     QVERIFY(!controller.hasCurrentMessage());
+}
+
+void TestMessageController::equalMessageNotQueuedAgain_data()
+{
+    QTest::addColumn<bool>("firstShown");
+    QTest::addColumn<bool>("fromSauna");
+    QTest::addColumn<quint32>("id");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("queued");
+    const QStringList garden{QStringLiteral("Garden sauna")};
+    QTest::newRow("same as the shown one") << true << false << 0x203eu << garden << false;
+    QTest::newRow("same as a waiting one") << false << false << 0x203eu << garden << false;
+    QTest::newRow("same from the sauna") << false << true << 0x203eu << garden << false;
+    QTest::newRow("other text") << false << false << 0x203eu
+                                << QStringList{QStringLiteral("Lake sauna")} << true;
+    QTest::newRow("other id") << false << false << 0x2026u << garden << true;
+}
+
+void TestMessageController::equalMessageNotQueuedAgain()
+{
+    QFETCH(bool, firstShown);
+    QFETCH(bool, fromSauna);
+    QFETCH(quint32, id);
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, queued);
+    MessageController controller;
+    const auto raise = [&controller, fromSauna](const UserMessage &raised) {
+        if (fromSauna) {
+            controller.onSaunaUserMessageChanged(raised);
+        } else {
+            controller.onPanelUserMessageIssued(raised, nullptr);
+        }
+    };
+    if (!firstShown) {
+        raise(message(0x2023, E_typeOneButton));
+    }
+    const UserMessage first = message(0x203e, E_typeOneButton, {QStringLiteral("Garden sauna")});
+    raise(first);
+    const int before = controller.waitingMessageCount();
+
+    raise(message(id, E_typeOneButton, arguments));
+    QCOMPARE(controller.waitingMessageCount(), before + (queued ? 1 : 0));
+
+    // A panel message equal to a sauna message is queued: each goes back to its own raiser.
+    controller.onPanelUserMessageIssued(first, nullptr);
+    QCOMPARE(controller.waitingMessageCount(), before + (queued ? 1 : 0) + (fromSauna ? 1 : 0));
+}
+
+void TestMessageController::queueBoundDropsTheNewest()
+{
+    MessageController controller;
+    QSignalSpy shown(&controller, &MessageController::messageShown);
+    const auto numbered = [](int n) {
+        return message(0x203e, E_typeOneButton, {QStringLiteral("Sauna %1").arg(n)});
+    };
+    controller.onPanelUserMessageIssued(numbered(0), nullptr);
+    for (int n = 1; n <= MessageController::MaximumWaitingMessages; ++n) {
+        controller.onSaunaUserMessageChanged(numbered(n));
+    }
+    QCOMPARE(controller.waitingMessageCount(), 16);
+
+    // Beyond the bound: dropped, whether from the sauna or a question of the panel, and logged.
+    QTest::ignoreMessage(QtWarningMsg,
+                         "16 messages wait already; message 0x203e from the sauna dropped");
+    controller.onSaunaUserMessageChanged(numbered(17));
+    RecordingAction action;
+    QTest::ignoreMessage(QtWarningMsg,
+                         "16 messages wait already; message 0x2008 of the panel dropped");
+    controller.onPanelUserMessageIssued(message(0x2008, E_typeTwoButtons), &action);
+    QCOMPARE(controller.waitingMessageCount(), 16);
+    // A dropped question is not pending: its raiser may ask again.
+    QVERIFY(!MessageController::isActionPending(&action));
+
+    // The ones that waited are shown in their order; the dropped ones never.
+    while (controller.hasCurrentMessage()) {
+        controller.onPopupBtnPressed(QStringLiteral("Ok"));
+    }
+    QCOMPARE(shown.count(), 17);
+    for (int n = 0; n <= 16; ++n) {
+        QCOMPARE(shown.at(n).at(0).value<UserMessage>().arguments,
+                 QStringList{QStringLiteral("Sauna %1").arg(n)});
+    }
+    QVERIFY(action.answers.isEmpty());
+}
+
+void TestMessageController::closedMessageFreesItsPlace_data()
+{
+    QTest::addColumn<QString>("close");
+    QTest::newRow("answered") << QStringLiteral("answer");
+    QTest::newRow("timed out") << QStringLiteral("timeout");
+    QTest::newRow("shown one withdrawn") << QStringLiteral("withdraw shown");
+    QTest::newRow("waiting one withdrawn") << QStringLiteral("withdraw waiting");
+}
+
+void TestMessageController::closedMessageFreesItsPlace()
+{
+    QFETCH(QString, close);
+    MessageController controller;
+    const auto numbered = [](int n) {
+        return message(0x203e, E_typeOneButton, {QStringLiteral("Sauna %1").arg(n)});
+    };
+    for (int n = 0; n <= MessageController::MaximumWaitingMessages; ++n) {
+        controller.onPanelUserMessageIssued(numbered(n), nullptr);
+    }
+    QCOMPARE(controller.waitingMessageCount(), 16);
+    // Full: one more is dropped.
+    QTest::ignoreMessage(QtWarningMsg,
+                         "16 messages wait already; message 0x203e of the panel dropped");
+    controller.onPanelUserMessageIssued(numbered(17), nullptr);
+    QCOMPARE(controller.waitingMessageCount(), 16);
+
+    if (close == QLatin1String("answer")) {
+        controller.onPopupBtnPressed(QStringLiteral("Ok"));
+    } else if (close == QLatin1String("timeout")) {
+        controller.onPopupTimeout();
+    } else if (close == QLatin1String("withdraw shown")) {
+        controller.onPanelUserMessageWithdrawn(numbered(0));
+    } else {
+        controller.onPanelUserMessageWithdrawn(numbered(5));
+    }
+    // One waiting message fewer: the next one is shown, or the withdrawn one is gone.
+    QCOMPARE(controller.waitingMessageCount(), 15);
+    controller.onPanelUserMessageIssued(numbered(18), nullptr);
+    QCOMPARE(controller.waitingMessageCount(), 16);
+}
+
+void TestMessageController::withdrawnMessageLeavesTheQueue()
+{
+    MessageController controller;
+    Popup popup;
+    controller.setPopupWidget(&popup);
+    QSignalSpy closed(&controller, &MessageController::messageClosed);
+    QSignalSpy shown(&controller, &MessageController::messageShown);
+    const UserMessage lost = message(0x203e, E_typeOneButton, {QStringLiteral("Garden sauna")});
+    controller.onPanelUserMessageIssued(message(0x2023, E_typeOneButton), nullptr);
+    controller.onPanelUserMessageIssued(lost, nullptr);
+    controller.onPanelUserMessageIssued(
+        message(0x203e, E_typeOneButton, {QStringLiteral("Lake sauna")}), nullptr);
+    // The sauna's own message is the sauna's to close.
+    controller.onSaunaUserMessageChanged(lost);
+    QCOMPARE(controller.waitingMessageCount(), 3);
+
+    controller.onPanelUserMessageWithdrawn(lost);
+    QCOMPARE(controller.waitingMessageCount(), 2);
+    // The shown one stays as it is.
+    QCOMPARE(controller.currentMessage().id, 0x2023u);
+    QCOMPARE(popup.property("visible").toBool(), true);
+    QCOMPARE(closed.count(), 0);
+    QCOMPARE(shown.count(), 1);
+    // Withdrawing what is not there changes nothing.
+    controller.onPanelUserMessageWithdrawn(lost);
+    controller.onPanelUserMessageWithdrawn(message(0x2026, E_typeOneButton));
+    QCOMPARE(controller.waitingMessageCount(), 2);
+
+    controller.onPopupBtnPressed(QStringLiteral("Ok"));
+    QCOMPARE(controller.currentMessage().arguments, QStringList{QStringLiteral("Lake sauna")});
+    controller.onPopupBtnPressed(QStringLiteral("Ok"));
+    QCOMPARE(controller.currentText(), QStringLiteral("Connection to system Garden sauna lost"));
+    QCOMPARE(controller.waitingMessageCount(), 0);
+}
+
+void TestMessageController::withdrawnShownMessageShowsTheNext()
+{
+    MessageController controller;
+    Popup popup;
+    controller.setPopupWidget(&popup);
+    QSignalSpy closed(&controller, &MessageController::messageClosed);
+    RecordingAction action;
+    UserMessage question = message(0x2008, E_typeTwoButtons);
+    question.timeout = 5000;
+    controller.onPanelUserMessageIssued(question, &action);
+    controller.onPanelUserMessageIssued(message(0x2023, E_typeOneButton), nullptr);
+    QVERIFY(controller.isAutoCloseActive());
+
+    controller.onPanelUserMessageWithdrawn(message(0x2008, E_typeOneButton));
+    // Closed unanswered, and the next one shown in the popup.
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(closed.at(0).at(0).value<UserMessage>().id, 0x2008u);
+    QVERIFY(action.answers.isEmpty());
+    QVERIFY(!MessageController::isActionPending(&action));
+    QVERIFY(!controller.isAutoCloseActive());
+    QCOMPARE(controller.currentMessage().id, 0x2023u);
+    QCOMPARE(popup.property("popupText").toString(), QStringLiteral("PIN code changed"));
+    QCOMPARE(popup.property("visible").toBool(), true);
+
+    // The last one withdrawn hides the popup.
+    controller.onPanelUserMessageWithdrawn(message(0x2023, E_typeOneButton));
+    QVERIFY(!controller.hasCurrentMessage());
+    QCOMPARE(popup.property("visible").toBool(), false);
+    QCOMPARE(closed.count(), 2);
+}
+
+// The informer's messages through the controller as the program wires them: a link that comes
+// and goes leaves one message, and it says what holds now.
+void TestMessageController::connectionNoticesFollowTheConnection()
+{
+    MessageController controller;
+    Popup popup;
+    controller.setPopupWidget(&popup);
+    pcPanel::ConnectionInformer informer;
+    QCOMPARE(controller.connectPanelUserMessages({&informer}), 0);
+    QCOMPARE(controller.connectPanelUserMessageWithdrawals({&informer}), 0);
+    QObject plain;
+    QCOMPARE(controller.connectPanelUserMessageWithdrawals({&plain, nullptr}), 2);
+    signalInterface::RemoteSaunaTypes::RemoteSauna garden;
+    garden.identity = QUuid::createUuid();
+    garden.name = QStringLiteral("Garden sauna");
+    informer.onRemoteSaunaChanged(garden);
+    informer.onSelectedRemoteSaunaChanged(garden.identity);
+
+    // The first connect gets no reply and is retried.
+    informer.onConnectFailedNoResponse();
+    QCOMPARE(controller.currentMessage().id, 0x203fu);
+    informer.onConnectSucceeded(garden);
+    QCOMPARE(controller.currentMessage().id, 0x2026u);
+    QCOMPARE(controller.waitingMessageCount(), 0);
+
+    // A flapping link, with another message shown in front so that the notices wait.
+    controller.onPanelUserMessageIssued(message(0x2023, E_typeOneButton), nullptr);
+    controller.onPopupBtnPressed(QStringLiteral("Ok"));
+    controller.onPanelUserMessageIssued(message(0x2023, E_typeOneButton), nullptr);
+    QCOMPARE(controller.currentMessage().id, 0x2023u);
+    for (int flap = 0; flap < 6; ++flap) {
+        informer.onConnectionLost();
+        QCOMPARE(controller.waitingMessageCount(), 1);
+        QCOMPARE(controller.currentText(), QStringLiteral("PIN code changed"));
+        informer.onReconnected();
+        QCOMPARE(controller.waitingMessageCount(), 1);
+    }
+    controller.onPopupBtnPressed(QStringLiteral("Ok"));
+    QCOMPARE(controller.currentText(), QStringLiteral("Connected to system Garden sauna"));
+    QCOMPARE(controller.waitingMessageCount(), 0);
+
+    // The same with the notices shown: each change closes the one before.
+    for (int flap = 0; flap < 6; ++flap) {
+        informer.onConnectionLost();
+        QCOMPARE(controller.currentText(),
+                 QStringLiteral("Connection to system Garden sauna lost"));
+        QCOMPARE(controller.waitingMessageCount(), 0);
+        informer.onReconnected();
+    }
+    QCOMPARE(controller.currentText(), QStringLiteral("Connected to system Garden sauna"));
+    QCOMPARE(controller.waitingMessageCount(), 0);
+    QCOMPARE(popup.property("visible").toBool(), true);
+
+    // The user ends the connection: "connected" no longer holds.
+    informer.onDisconnected();
+    QVERIFY(!controller.hasCurrentMessage());
+    QCOMPARE(popup.property("visible").toBool(), false);
 }
 
 QTEST_GUILESS_MAIN(TestMessageController)

@@ -314,6 +314,33 @@ private slots:
         QVERIFY(raisers >= 11);
     }
 
+    // The informer takes back, in the program's own wiring, a connection message that the
+    // connection has overtaken: after a loss and a reconnection, the popup says "connected" and
+    // nothing waits behind it.
+    void overtakenConnectionMessageIsWithdrawn()
+    {
+        control::VariantControllerPcPanel variant(control::buildBrand(), nullptr);
+        startUp::FrameOptions options;
+        options.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
+        startUp::PanelFrame frame(variant, options);
+        frame.loadScene();
+        QCOMPARE(frame.wire().total(), 0);
+        control::MessageController &messages = frame.controllerTab.messageController;
+        QVERIFY(!messages.hasCurrentMessage());
+
+        signalInterface::RemoteSaunaTypes::RemoteSauna garden;
+        garden.identity = QUuid::createUuid();
+        garden.name = QStringLiteral("Garden sauna");
+        pcPanel::ConnectionInformer &informer = frame.connectionInformer;
+        informer.onConnectSucceeded(garden);
+        informer.onConnectionLost();
+        QCOMPARE(messages.currentMessage().id, 0x203eu);
+        informer.onReconnected();
+        QCOMPARE(messages.currentMessage().id, 0x2026u);
+        QCOMPARE(messages.currentMessage().arguments, QStringList{garden.name});
+        QCOMPARE(messages.waitingMessageCount(), 0);
+    }
+
     void everyFinderNameExistsOnceInTheScene()
     {
         control::VariantControllerPcPanel variant(control::buildBrand(), nullptr);

@@ -30,6 +30,9 @@ private slots:
     void connectLoseReconnectDisconnect();
     void noResponseNamesTheSelectedSauna();
     void recordWithoutNameUsesTheKnownName();
+    void connectionBackWithdrawsItsFailures_data();
+    void connectionBackWithdrawsItsFailures();
+    void endedConnectionWithdrawsConnected();
 };
 
 void TestConnectionInformer::outcomesBecomeMessages_data()
@@ -124,6 +127,93 @@ void TestConnectionInformer::recordWithoutNameUsesTheKnownName()
     informer.onRemoteSaunaRemoved(garden);
     informer.onConnectFailed(garden);
     QCOMPARE(messages.at(1).at(0).value<UserMessage>().arguments, QStringList{QString()});
+}
+
+void TestConnectionInformer::connectionBackWithdrawsItsFailures_data()
+{
+    QTest::addColumn<bool>("lostBefore");
+    QTest::newRow("connected") << false;
+    QTest::newRow("reconnected") << true;
+}
+
+void TestConnectionInformer::connectionBackWithdrawsItsFailures()
+{
+    QFETCH(bool, lostBefore);
+    ConnectionInformer informer;
+    const RemoteSauna garden = sauna(QStringLiteral("Garden sauna"));
+    informer.onRemoteSaunaChanged(garden);
+    informer.onSelectedRemoteSaunaChanged(garden.identity);
+    if (lostBefore) {
+        informer.onConnectSucceeded(garden);
+        informer.onConnectionLost();
+    }
+    informer.onConnectFailedNoResponse();
+    informer.onConnectDoorSwitchFail(garden);
+    QSignalSpy issued(&informer, &ConnectionInformer::panelUserMessageIssued);
+    QSignalSpy withdrawn(&informer, &ConnectionInformer::panelUserMessageWithdrawn);
+    QStringList order;
+    connect(&informer, &ConnectionInformer::panelUserMessageIssued, this,
+            [&order] { order << QStringLiteral("issued"); });
+    connect(&informer, &ConnectionInformer::panelUserMessageWithdrawn, this,
+            [&order] { order << QStringLiteral("withdrawn"); });
+
+    if (lostBefore)
+        informer.onReconnected();
+    else
+        informer.onConnectSucceeded(garden);
+
+    // Every failure told of that sauna is withdrawn, then "connected" is told.
+    QList<quint32> ids;
+    for (const QList<QVariant> &call : std::as_const(withdrawn)) {
+        const auto message = call.at(0).value<UserMessage>();
+        QCOMPARE(message.arguments, QStringList{QStringLiteral("Garden sauna")});
+        ids << message.id;
+    }
+    for (const quint32 id : {0x203eu, 0x203fu, 0x2029u, 0x2027u, 0x2028u, 0x2047u})
+        QVERIFY2(ids.contains(id), qPrintable(QString::number(id, 16)));
+    // The "connected" message of the connection before was withdrawn when it was lost.
+    QVERIFY(!ids.contains(0x2026u));
+    QCOMPARE(issued.count(), 1);
+    QCOMPARE(issued.at(0).at(0).value<UserMessage>().id, 0x2026u);
+    QCOMPARE(order.last(), QStringLiteral("issued"));
+}
+
+void TestConnectionInformer::endedConnectionWithdrawsConnected()
+{
+    ConnectionInformer informer;
+    QSignalSpy withdrawn(&informer, &ConnectionInformer::panelUserMessageWithdrawn);
+    const RemoteSauna garden = sauna(QStringLiteral("Garden sauna"));
+    informer.onRemoteSaunaChanged(garden);
+    informer.onConnectSucceeded(garden);
+    const auto connectedCount = [&withdrawn] {
+        int count = 0;
+        for (const QList<QVariant> &call : std::as_const(withdrawn)) {
+            const auto message = call.at(0).value<UserMessage>();
+            if (message.id == 0x2026u) {
+                // The name it was told with, although the sauna has been renamed since.
+                if (message.arguments != QStringList{QStringLiteral("Garden sauna")})
+                    return -1;
+                ++count;
+            }
+        }
+        return count;
+    };
+    QCOMPARE(connectedCount(), 0);
+    RemoteSauna renamed = garden;
+    renamed.name = QStringLiteral("Lake sauna");
+    informer.onRemoteSaunaChanged(renamed);
+
+    informer.onConnectionLost();
+    QCOMPARE(connectedCount(), 1);
+    informer.onConnectionLost();
+    informer.onDisconnected();
+    // Withdrawn once: no "connected" message was told since.
+    QCOMPARE(connectedCount(), 1);
+
+    // The user ends a live connection.
+    informer.onConnectSucceeded(garden);
+    informer.onDisconnected();
+    QCOMPARE(connectedCount(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestConnectionInformer)
