@@ -150,6 +150,23 @@ bool ConnectionStateMachine::redirectReconnection(const RemoteSauna &sauna)
     return true;
 }
 
+bool ConnectionStateMachine::changePin(const QUuid &identity,
+                                       const ::signalInterface::PinTypes::Pin &pin)
+{
+    if (m_state == State::Idle || identity != m_sauna.identity || pin == m_sauna.pin)
+        return false;
+    m_sauna.pin = pin;
+    if (m_state == State::Connected)
+        return false;
+    qCDebug(linkLog) << "sauna" << identity << "given another PIN; asking again at once";
+    sendConnectRequest();
+    if (m_state == State::Connecting)
+        m_replyTimer.start();
+    else
+        m_reconnectTimer.start();
+    return true;
+}
+
 bool ConnectionStateMachine::hasPeer() const
 {
     return m_state == State::Connected && m_socket != nullptr;
@@ -369,7 +386,17 @@ void ConnectionStateMachine::onReplyTimeout()
     if (m_state != State::Connecting)
         return;
     qCDebug(linkLog) << "no connect reply from" << m_sauna.address << m_sauna.port;
-    stop();
+    if (!m_autoReconnect) {
+        stop();
+        emit connectFailedNoResponse();
+        return;
+    }
+    // The request or its reply may have been lost on the way: tried again as after a refusal.
+    // The attempts that follow are not timed one by one, so the silence is told only once.
+    qCDebug(linkLog) << "trying again in" << m_reconnectTimer.interval() << "ms";
+    setState(State::Reconnecting);
+    if (m_state == State::Reconnecting)
+        m_reconnectTimer.start();
     emit connectFailedNoResponse();
 }
 

@@ -26,9 +26,10 @@ class SaunaSystemReceiver;
 // (requests go out only while connected) and takes the receiver's connection messages.
 //
 // While auto-connect is on, a connection that is lost (silence, or the sauna reporting that it
-// no longer knows this panel) and a connect that the sauna refuses are tried again every
-// reconnect period; a wrong PIN is not, so that a wrong stored PIN never hammers the sauna. Each
-// refusal is reported once, not again for every attempt that meets the same refusal.
+// no longer knows this panel), a connect that gets no reply and a connect that the sauna refuses
+// are tried again every reconnect period; a wrong PIN is not, so that a wrong stored PIN never
+// hammers the sauna. Each refusal, and a missing reply, is reported once, not again for every
+// attempt that meets the same outcome. Without auto-connect a connect is one attempt.
 //
 // The timers are children named "replyTimer", "keepAliveTimer", "supervisionTimer" and
 // "reconnectTimer", so that tests can see what is scheduled.
@@ -63,7 +64,7 @@ public:
         Idle,         // no sauna
         Connecting,   // connect request sent, reply awaited
         Connected,    // accepted; keep-alive running
-        Reconnecting, // lost or refused; connect requests repeated until the sauna accepts
+        Reconnecting, // lost, unanswered or refused; requests repeated until the sauna accepts
     };
     Q_ENUM(State)
 
@@ -96,6 +97,10 @@ public:
     // While reconnecting to that sauna (same identity) and it is now known at another address
     // or port: aims the attempts there and makes one at once. Returns whether it did.
     bool redirectReconnection(const ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna);
+    // The user gave that sauna (same identity) another PIN: every later request of the current
+    // connection or attempt carries it, and while attempting one goes out at once. Returns
+    // whether a request went out.
+    bool changePin(const QUuid &identity, const ::signalInterface::PinTypes::Pin &pin);
 
     State state() const { return m_state; }
     bool isConnected() const { return m_state == State::Connected; }
@@ -143,6 +148,8 @@ signals:
     void connectionLost();
     // Accepted again after a loss.
     void reconnected();
+    // The first request of a connect got no reply in time; while auto-connect is on, the
+    // attempts go on without telling this again.
     void connectFailedNoResponse();
     // After connectSucceeded or reconnected and the two reports below, on every acceptance.
     void remoteApplicationIdentified(QString name, QString version);

@@ -289,6 +289,15 @@ void SaunaCommunication::onRemoteSaunaChangeRequest(RemoteSauna sauna, bool stor
     m_remoteSaunas.insertOrReplace(sauna);
     m_remoteSaunas.save();
     emit remoteSaunaChanged(sauna);
+    // A PIN the user enters is worth one try, even the one refused before; attempts still going
+    // on for that sauna carry it from now on.
+    if (sauna.identity == m_pinRefusedIdentity) {
+        m_pinRefusedIdentity = QUuid();
+        m_pinRefused.clear();
+    }
+    m_stateMachine.changePin(sauna.identity, sauna.pin);
+    if (sauna.identity == m_selected)
+        autoConnectStep();
 }
 
 void SaunaCommunication::onIpDetectRequest(RemoteSauna sauna)

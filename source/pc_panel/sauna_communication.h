@@ -100,6 +100,9 @@ public slots:
     void onAutoConnectChangeRequest(bool autoConnect);
     void onConnectRequest(QUuid identity);
     void onDisconnectRequest();
+    // Stores (store) or removes a sauna. A stored PIN ends that sauna's wrong-PIN hold and goes
+    // into the attempts for it that are going on; with auto-connect on and no connection or
+    // attempt, the selected sauna is connected with it at once.
     void onRemoteSaunaChangeRequest(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna,
                                     bool store);
     void onIpDetectRequest(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
@@ -150,7 +153,7 @@ private:
     QHostAddress m_ipDetectAddress;
     quint16 m_ipDetectPort = 0;
     // The sauna that last refused a PIN, and that PIN: not tried again by itself until the user
-    // enters another PIN or connects by hand.
+    // enters a PIN for that sauna or connects by hand.
     QUuid m_pinRefusedIdentity;
     QString m_pinRefused;
 };

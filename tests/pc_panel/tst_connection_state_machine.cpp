@@ -157,8 +157,10 @@ private slots:
     void acceptanceWithoutSystemTypeSkipsTheMode();
     void hugeIntervalIsClamped();
     void requestsGoOutOnlyWhileConnected();
-    void noReplyMeansNoResponse();
-    void lateReplyAfterTimeoutIsIgnored();
+    void noReplyWithoutAutoConnectEndsTheAttempt();
+    void noReplyIsRetriedAtTheReconnectPeriod();
+    void lateReplyAfterTimeout_data();
+    void lateReplyAfterTimeout();
     void noConnectionEndsTheConnectionAsALoss_data();
     void noConnectionEndsTheConnectionAsALoss();
     void noConnectionWhileNotConnectedChangesNothing();
@@ -167,6 +169,8 @@ private slots:
     void refusalIsNotRetriedWithoutAutoConnect();
     void wrongPinIsNotRetried_data();
     void wrongPinIsNotRetried();
+    void anotherPinGoesIntoTheAttempts_data();
+    void anotherPinGoesIntoTheAttempts();
 };
 
 void TestConnectionStateMachine::keepAliveArithmetic_data()
@@ -482,7 +486,7 @@ void TestConnectionStateMachine::requestsGoOutOnlyWhileConnected()
     QTRY_COMPARE(peer.disconnectRequests(), 1);
 }
 
-void TestConnectionStateMachine::noReplyMeansNoResponse()
+void TestConnectionStateMachine::noReplyWithoutAutoConnectEndsTheAttempt()
 {
     FakeSaunaPeer peer;
     peer.answerConnects = false;
@@ -490,21 +494,86 @@ void TestConnectionStateMachine::noReplyMeansNoResponse()
     QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
     ConnectionStateMachine machine(shortTiming(), nullptr);
     machine.setSocket(&socket);
+    machine.setAutoReconnect(false);
     QSignalSpy noResponse(&machine, &ConnectionStateMachine::connectFailedNoResponse);
     QVERIFY(machine.connectTo(saunaOf(peer)));
     QVERIFY(noResponse.wait(5000));
     QCOMPARE(noResponse.count(), 1);
     QCOMPARE(machine.state(), ConnectionStateMachine::State::Idle);
+    QCOMPARE(runningTimers(machine), QStringList());
 }
 
-void TestConnectionStateMachine::lateReplyAfterTimeoutIsIgnored()
+void TestConnectionStateMachine::noReplyIsRetriedAtTheReconnectPeriod()
 {
+    // The sauna drops the first connect request, and the next two as well.
+    FakeSaunaPeer peer;
+    peer.answerConnects = false;
+    ConnectionStateMachine::Timing timing = shortTiming();
+    // The test makes each period run out; none runs out by itself while the test looks.
+    timing.reconnectIntervalMs = 600000;
+    Wired wired(timing);
+    ConnectionStateMachine &machine = wired.machine;
+    QVERIFY(machine.autoReconnect());
+    QObject context;
+    const QStringList *log = watchOutcomes(machine, &context);
+    QSignalSpy noResponse(&machine, &ConnectionStateMachine::connectFailedNoResponse);
+    QTimer *reconnectTimer = timerOf(machine, "reconnectTimer");
+    QVERIFY(reconnectTimer != nullptr);
+
+    QVERIFY(machine.connectTo(saunaOf(peer)));
+    QVERIFY(noResponse.wait(5000));
+    QCOMPARE(*log, QStringList{"connectFailedNoResponse"});
+    QCOMPARE(machine.state(), ConnectionStateMachine::State::Reconnecting);
+    QVERIFY(!machine.hasPeer());
+    QCOMPARE(runningTimers(machine), QStringList{"reconnectTimer"});
+    QCOMPARE(reconnectTimer->interval(), timing.reconnectIntervalMs);
+    QCOMPARE(peer.connectRequests(), 1);
+
+    // Each period one more request; no reply is awaited one by one, so the silence is not told
+    // again.
+    for (int attempt = 2; attempt <= 3; ++attempt) {
+        QVERIFY(fire(reconnectTimer));
+        QTRY_COMPARE(peer.connectRequests(), attempt);
+        QCOMPARE(pinOf(peer.received().back()), peer.pin);
+        QCOMPARE(machine.state(), ConnectionStateMachine::State::Reconnecting);
+        QCOMPARE(runningTimers(machine), QStringList{"reconnectTimer"});
+    }
+    QCOMPARE(noResponse.count(), 1);
+
+    // The sauna hears the next one: a first connect, since it never took the panel before.
+    peer.answerConnects = true;
+    QSignalSpy succeeded(&machine, &ConnectionStateMachine::connectSucceeded);
+    QVERIFY(fire(reconnectTimer));
+    QVERIFY(succeeded.wait(5000));
+    QVERIFY(machine.isConnected());
+    QCOMPARE(peer.connectRequests(), 4);
+    QCOMPARE(log->count(QStringLiteral("connectSucceeded")), 1);
+    QCOMPARE(log->count(QStringLiteral("reconnected")), 0);
+    QCOMPARE(log->count(QStringLiteral("connectFailedNoResponse")), 1);
+    QCOMPARE(runningTimers(machine), (QStringList{"keepAliveTimer", "supervisionTimer"}));
+}
+
+void TestConnectionStateMachine::lateReplyAfterTimeout_data()
+{
+    QTest::addColumn<bool>("autoReconnect");
+    QTest::addColumn<bool>("taken");
+    // Still trying: the sauna has taken the panel, late as its answer is.
+    QTest::newRow("auto-connect on") << true << true;
+    // The attempt is over.
+    QTest::newRow("auto-connect off") << false << false;
+}
+
+void TestConnectionStateMachine::lateReplyAfterTimeout()
+{
+    QFETCH(bool, autoReconnect);
+    QFETCH(bool, taken);
     FakeSaunaPeer peer;
     peer.answerConnects = false;
     QUdpSocket socket;
     QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
     ConnectionStateMachine machine(shortTiming(), nullptr);
     machine.setSocket(&socket);
+    machine.setAutoReconnect(autoReconnect);
     QSignalSpy noResponse(&machine, &ConnectionStateMachine::connectFailedNoResponse);
     QSignalSpy succeeded(&machine, &ConnectionStateMachine::connectSucceeded);
     QVERIFY(machine.connectTo(saunaOf(peer)));
@@ -512,8 +581,9 @@ void TestConnectionStateMachine::lateReplyAfterTimeoutIsIgnored()
     machine.handleConnectReply(
         peer.connectReply(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED),
         QHostAddress::LocalHost, peer.saunaPort());
-    QCOMPARE(succeeded.count(), 0);
-    QCOMPARE(machine.state(), ConnectionStateMachine::State::Idle);
+    QCOMPARE(succeeded.count(), taken ? 1 : 0);
+    QCOMPARE(machine.state(), taken ? ConnectionStateMachine::State::Connected
+                                    : ConnectionStateMachine::State::Idle);
 }
 
 void TestConnectionStateMachine::noConnectionEndsTheConnectionAsALoss_data()
@@ -588,7 +658,14 @@ void TestConnectionStateMachine::noConnectionWhileNotConnectedChangesNothing()
     QCOMPARE(machine.state(), ConnectionStateMachine::State::Connecting);
     QVERIFY(log->isEmpty());
     QVERIFY(noResponse.wait(5000));
+    // Trying again after the silence: the loss it would tell is no news.
+    QCOMPARE(machine.state(), ConnectionStateMachine::State::Reconnecting);
+    machine.handleNoConnection();
+    QCOMPARE(machine.state(), ConnectionStateMachine::State::Reconnecting);
+    QCOMPARE(runningTimers(machine), QStringList{"reconnectTimer"});
     // Idle: nothing to end.
+    machine.setAutoReconnect(false);
+    QCOMPARE(machine.state(), ConnectionStateMachine::State::Idle);
     machine.handleNoConnection();
     QCOMPARE(machine.state(), ConnectionStateMachine::State::Idle);
     QCOMPARE(*log, QStringList{"connectFailedNoResponse"});
@@ -747,6 +824,78 @@ void TestConnectionStateMachine::wrongPinIsNotRetried()
     QTRY_VERIFY(peer.connectRequests() > requests);
     QCOMPARE(peer.connectRequests(), requests + 1);
     QCOMPARE(pinOf(peer.received().back()), QStringLiteral("9876"));
+}
+
+void TestConnectionStateMachine::anotherPinGoesIntoTheAttempts_data()
+{
+    QTest::addColumn<QString>("stage");
+    QTest::newRow("connecting") << QStringLiteral("connecting");
+    QTest::newRow("retrying a refusal") << QStringLiteral("refused");
+    QTest::newRow("reconnecting after a loss") << QStringLiteral("lost");
+    QTest::newRow("connected") << QStringLiteral("connected");
+}
+
+void TestConnectionStateMachine::anotherPinGoesIntoTheAttempts()
+{
+    QFETCH(QString, stage);
+    FakeSaunaPeer peer;
+    peer.answerConnects = false;
+    QUdpSocket socket;
+    QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
+    ConnectionStateMachine::Timing timing = shortTiming();
+    timing.connectReplyTimeoutMs = 600000;
+    timing.reconnectIntervalMs = 600000;
+    ConnectionStateMachine machine(timing, nullptr);
+    machine.setSocket(&socket);
+    const signalInterface::PinTypes::Pin newPin(QStringLiteral("9876"));
+    // Idle: there is nothing to give it to.
+    QVERIFY(!machine.changePin(peer.identity, newPin));
+
+    QVERIFY(machine.connectTo(saunaOf(peer)));
+    const auto reply = [&](Status status) {
+        machine.handleConnectReply(peer.connectReply(status), QHostAddress::LocalHost,
+                                   peer.saunaPort());
+    };
+    if (stage == QLatin1String("refused")) {
+        reply(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_DOOR_SWITCH_FAIL);
+        QCOMPARE(machine.state(), ConnectionStateMachine::State::Reconnecting);
+    } else if (stage != QLatin1String("connecting")) {
+        reply(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED);
+        QVERIFY(machine.isConnected());
+    }
+    if (stage == QLatin1String("lost")) {
+        machine.handleNoConnection();
+        QCOMPARE(machine.state(), ConnectionStateMachine::State::Reconnecting);
+    }
+    const int requests = stage == QLatin1String("lost") ? 2 : 1;
+    QTRY_COMPARE(peer.connectRequests(), requests);
+    QCOMPARE(pinOf(peer.received().back()), peer.pin);
+    const ConnectionStateMachine::State state = machine.state();
+
+    // Another sauna's PIN, or the same PIN, changes nothing.
+    QVERIFY(!machine.changePin(QUuid::createUuid(), newPin));
+    QVERIFY(!machine.changePin(peer.identity, signalInterface::PinTypes::Pin(peer.pin)));
+
+    const bool connected = stage == QLatin1String("connected");
+    QCOMPARE(machine.changePin(peer.identity, newPin), !connected);
+    QCOMPARE(machine.state(), state);
+    if (connected) {
+        // The live connection stays; the PIN counts from its next attempt on.
+        QVERIFY(machine.isConnected());
+        machine.handleNoConnection();
+    }
+    QTRY_COMPARE(peer.connectRequests(), requests + 1);
+    QCOMPARE(pinOf(peer.received().back()), newPin.pin());
+    if (stage == QLatin1String("connecting")) {
+        // The new request has the whole reply time.
+        QCOMPARE(runningTimers(machine), QStringList{"replyTimer"});
+        return;
+    }
+    // And every later attempt.
+    QCOMPARE(runningTimers(machine), QStringList{"reconnectTimer"});
+    QVERIFY(fire(timerOf(machine, "reconnectTimer")));
+    QTRY_COMPARE(peer.connectRequests(), requests + 2);
+    QCOMPARE(pinOf(peer.received().back()), newPin.pin());
 }
 
 QTEST_GUILESS_MAIN(TestConnectionStateMachine)

@@ -37,6 +37,14 @@ SaunaCommunication::Timing shortTiming()
     return timing;
 }
 
+// The reconnect period runs out only when a test makes it.
+SaunaCommunication::Timing heldRetryTiming()
+{
+    SaunaCommunication::Timing timing = shortTiming();
+    timing.connection.reconnectIntervalMs = 600000;
+    return timing;
+}
+
 QByteArray bytesOf(const google::protobuf::MessageLite &message)
 {
     return QByteArray::fromStdString(message.SerializeAsString());
@@ -75,6 +83,11 @@ private slots:
     void losesAndReconnects();
     void autoConnectOffNeverConnectsByItself();
     void autoConnectConnectsWhenTheAddressIsLearned();
+    void unansweredConnectIsRetried_data();
+    void unansweredConnectIsRetried();
+    void enteredPinEndsTheWrongPinHold_data();
+    void enteredPinEndsTheWrongPinHold();
+    void enteredPinGoesIntoTheReconnectAttempts();
     void userDisconnectReachesTheSauna();
     void destructionDisconnectsFirst();
     void ipDetectWithoutAnswer();
@@ -370,6 +383,162 @@ void TestSaunaCommunication::autoConnectConnectsWhenTheAddressIsLearned()
     QVERIFY(succeeded.wait(5000));
     QVERIFY(link->isConnected());
     QCOMPARE(peer.connectRequests(), 1);
+}
+
+void TestSaunaCommunication::unansweredConnectIsRetried_data()
+{
+    QTest::addColumn<bool>("autoConnect");
+    QTest::addColumn<bool>("byHand");
+    QTest::newRow("auto-connect on an announcement") << true << false;
+    QTest::newRow("by hand with auto-connect") << true << true;
+    QTest::newRow("by hand without auto-connect") << false << true;
+}
+
+void TestSaunaCommunication::unansweredConnectIsRetried()
+{
+    QFETCH(bool, autoConnect);
+    QFETCH(bool, byHand);
+    // The sauna answers announcement requests but drops the first connect request.
+    FakeSaunaPeer peer;
+    peer.answerConnects = false;
+    auto link = std::make_unique<SaunaCommunication>(nullptr, nullptr, heldRetryTiming());
+    QVERIFY(link->bindSaunaSystemSocket(0));
+    QVERIFY(link->startAnnouncements());
+    link->onAutoConnectChangeRequest(autoConnect);
+    ConnectionStateMachine *machine = link->connectionStateMachine();
+    QSignalSpy noResponse(machine, &ConnectionStateMachine::connectFailedNoResponse);
+    if (byHand) {
+        discover(*link, peer, peer.pin);
+        link->onConnectRequest(peer.identity);
+    } else {
+        // Selected and given its PIN before; the announcement tells the address.
+        link->onConnectRequest(peer.identity);
+        RemoteSauna sauna;
+        sauna.identity = peer.identity;
+        sauna.name = peer.name;
+        sauna.pin.setPin(peer.pin);
+        link->onRemoteSaunaChangeRequest(sauna, true);
+        peer.announceTo(link->announcementPort(), bytesOf(peer.announcement()));
+    }
+    QVERIFY(noResponse.wait(5000));
+    QTRY_COMPARE(peer.connectRequests(), 1);
+    QSignalSpy changed(link.get(), &SaunaCommunication::remoteSaunaChanged);
+    QSignalSpy states(machine, &ConnectionStateMachine::stateChanged);
+    if (!autoConnect) {
+        // One attempt, and the sauna announcing itself again from the same address does not
+        // start another: the announcement is handled whole before the wait ends.
+        QCOMPARE(machine->state(), ConnectionStateMachine::State::Idle);
+        QVERIFY(!machine->hasActiveTimer());
+        peer.announceTo(link->announcementPort(), bytesOf(peer.announcement()));
+        QVERIFY(changed.wait(5000));
+        QCOMPARE(states.count(), 0);
+        QVERIFY(!machine->hasActiveTimer());
+        return;
+    }
+    // Tried again one reconnect period later, with no new address needed.
+    QCOMPARE(machine->state(), ConnectionStateMachine::State::Reconnecting);
+    auto *reconnectTimer =
+        machine->findChild<QTimer *>(QStringLiteral("reconnectTimer"), Qt::FindDirectChildrenOnly);
+    QVERIFY(reconnectTimer != nullptr);
+    QVERIFY(reconnectTimer->isActive());
+    QCOMPARE(reconnectTimer->interval(), heldRetryTiming().connection.reconnectIntervalMs);
+    peer.announceTo(link->announcementPort(), bytesOf(peer.announcement()));
+    QVERIFY(changed.wait(5000));
+    QCOMPARE(states.count(), 0);
+    QCOMPARE(peer.connectRequests(), 1);
+
+    peer.answerConnects = true;
+    QVERIFY(QMetaObject::invokeMethod(reconnectTimer, "timeout"));
+    QTRY_VERIFY(link->isConnected());
+    QCOMPARE(peer.connectRequests(), 2);
+    QCOMPARE(noResponse.count(), 1);
+}
+
+void TestSaunaCommunication::enteredPinEndsTheWrongPinHold_data()
+{
+    QTest::addColumn<bool>("autoConnect");
+    QTest::addColumn<QString>("pin");
+    QTest::newRow("the right PIN") << true << QStringLiteral("1234");
+    QTest::newRow("the refused PIN once more") << true << QStringLiteral("4826");
+    QTest::newRow("without auto-connect") << false << QStringLiteral("1234");
+}
+
+void TestSaunaCommunication::enteredPinEndsTheWrongPinHold()
+{
+    QFETCH(bool, autoConnect);
+    QFETCH(QString, pin);
+    FakeSaunaPeer peer;
+    auto link = makeLink();
+    QVERIFY(link);
+    discover(*link, peer, QStringLiteral("4826"));
+    ConnectionStateMachine *machine = link->connectionStateMachine();
+    QSignalSpy pinFail(machine, &ConnectionStateMachine::connectPinFail);
+    link->onConnectRequest(peer.identity);
+    QVERIFY(pinFail.wait(5000));
+    QCOMPARE(machine->state(), ConnectionStateMachine::State::Idle);
+    QCOMPARE(peer.connectRequests(), 1);
+    link->onAutoConnectChangeRequest(autoConnect);
+    // Held: switching auto-connect on does not try the refused PIN.
+    QCOMPARE(machine->state(), ConnectionStateMachine::State::Idle);
+
+    // The user enters a PIN on the Network screen and saves it.
+    RemoteSauna sauna = link->remoteSaunas().front();
+    sauna.pin.setPin(pin);
+    QSignalSpy states(machine, &ConnectionStateMachine::stateChanged);
+    link->onRemoteSaunaChangeRequest(sauna, true);
+    if (!autoConnect) {
+        QCOMPARE(states.count(), 0);
+        QVERIFY(!machine->hasActiveTimer());
+        return;
+    }
+    // At once, with that PIN.
+    QCOMPARE(machine->state(), ConnectionStateMachine::State::Connecting);
+    QTRY_COMPARE(peer.connectRequests(), 2);
+    QCOMPARE(QString::fromStdString(peer.received().back().envelope.connect_request().pin_code()),
+             pin);
+    if (pin == peer.pin) {
+        QTRY_VERIFY(link->isConnected());
+        return;
+    }
+    // Refused again: held again, with nothing left that could try by itself.
+    QTRY_COMPARE(pinFail.count(), 2);
+    QCOMPARE(machine->state(), ConnectionStateMachine::State::Idle);
+    QVERIFY(!machine->hasActiveTimer());
+}
+
+void TestSaunaCommunication::enteredPinGoesIntoTheReconnectAttempts()
+{
+    FakeSaunaPeer peer;
+    auto link = std::make_unique<SaunaCommunication>(nullptr, nullptr, heldRetryTiming());
+    QVERIFY(link->bindSaunaSystemSocket(0));
+    QVERIFY(link->startAnnouncements());
+    connectLink(*link, peer);
+    ConnectionStateMachine *machine = link->connectionStateMachine();
+    QSignalSpy lost(machine, &ConnectionStateMachine::connectionLost);
+    QSignalSpy reconnected(machine, &ConnectionStateMachine::reconnected);
+    QSignalSpy pinFail(machine, &ConnectionStateMachine::connectPinFail);
+
+    // The sauna restarts and does not answer yet; the panel keeps asking with the stored PIN.
+    peer.answerConnects = false;
+    const int before = peer.connectRequests();
+    vaholumo::Sauna_to_external noConnection;
+    noConnection.mutable_no_connection();
+    peer.sendToPanel(noConnection);
+    QVERIFY(lost.wait(5000));
+    QCOMPARE(machine->state(), ConnectionStateMachine::State::Reconnecting);
+    QTRY_COMPARE(peer.connectRequests(), before + 1);
+
+    // It came back with another PIN, which the user enters.
+    peer.pin = QStringLiteral("5555");
+    peer.answerConnects = true;
+    RemoteSauna sauna = link->remoteSaunas().front();
+    sauna.pin.setPin(peer.pin);
+    link->onRemoteSaunaChangeRequest(sauna, true);
+    QVERIFY(reconnected.wait(5000));
+    QCOMPARE(peer.connectRequests(), before + 2);
+    QCOMPARE(QString::fromStdString(peer.received().back().envelope.connect_request().pin_code()),
+             peer.pin);
+    QCOMPARE(pinFail.count(), 0);
 }
 
 void TestSaunaCommunication::userDisconnectReachesTheSauna()
