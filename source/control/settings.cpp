@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QSettings>
 
+#include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace control {
@@ -142,10 +144,11 @@ void Settings::factoryReset()
         store->remove(QLatin1String(key));
     }
 
-    const int networkCount = store->beginReadArray(QLatin1String(wifiNetworksKey));
-    store->endArray();
+    // Every entry that is there, beyond any read limit: none may keep its password.
+    const QList<int> networks =
+        storedArrayIndexes(store, QLatin1String(wifiNetworksKey), std::numeric_limits<int>::max());
     store->beginWriteArray(QLatin1String(wifiNetworksKey));
-    for (int index = 0; index < networkCount; ++index) {
+    for (const int index : networks) {
         store->setArrayIndex(index);
         store->remove(QLatin1String(wifiNetworkNameKey));
         store->remove(QLatin1String(wifiNetworkPasswordKey));
@@ -165,6 +168,25 @@ QString Settings::organizationName()
 QString Settings::applicationName()
 {
     return sharedStore().application;
+}
+
+QList<int> Settings::storedArrayIndexes(QSettings *store, const QString &arrayKey, int limit)
+{
+    store->beginGroup(arrayKey);
+    const QStringList names = store->childGroups();
+    store->endGroup();
+    QList<int> indexes;
+    for (const QString &name : names) {
+        bool ok = false;
+        const int number = name.toInt(&ok);
+        // Entry i is the group "i + 1"; "0", "-1" or "01" are groups no array read reaches.
+        if (ok && number > 0 && name == QString::number(number))
+            indexes.append(number - 1);
+    }
+    std::sort(indexes.begin(), indexes.end());
+    if (indexes.size() > limit)
+        indexes.resize(qMax(limit, 0));
+    return indexes;
 }
 
 bool Settings::boolValue(const QString &key, bool defaultValue, const QSettings *store)

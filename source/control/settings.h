@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QVariant>
 
+#include <memory>
 #include <optional>
 
 class QSettings;
@@ -121,6 +123,14 @@ public:
 
     static QString organizationName();
     static QString applicationName();
+
+    // The most entries an array read from a settings file gives, whatever size it claims.
+    static constexpr int maximumArrayEntries = 1024;
+    // The indexes (for QSettings::setArrayIndex) of the entries of that array that are really in
+    // the store, ascending, the lowest limit of them. The size stored with the array is not read:
+    // a damaged or hand-edited file may claim any size, or a smaller one than it holds.
+    static QList<int> storedArrayIndexes(QSettings *store, const QString &arrayKey,
+                                         int limit = maximumArrayEntries);
 
     // Typed readers of the shared store, or of another store such as the per-instance one. A value
     // read back from an INI file is text; these convert it strictly, so that a hand-edited or

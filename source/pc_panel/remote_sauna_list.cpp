@@ -84,14 +84,70 @@ bool RemoteSaunaList::remove(const QUuid &identity, RemoteSauna *removed)
     return true;
 }
 
+bool RemoteSaunaList::mayDrop(const RemoteSauna &sauna, const QUuid &selected)
+{
+    return sauna.identity != selected && sauna.pin == RemoteSauna().pin;
+}
+
+bool RemoteSaunaList::insertDiscovered(const RemoteSauna &sauna, const QUuid &selected,
+                                       std::optional<RemoteSauna> &dropped)
+{
+    if (sauna.identity.isNull())
+        return false;
+    if (RemoteSauna *entry = find(sauna.identity)) {
+        *entry = sauna;
+        return true;
+    }
+    if (size() >= Capacity) {
+        const qsizetype oldest = oldestDroppable(selected);
+        if (oldest >= 0) {
+            dropped = m_saunas.at(oldest);
+            remove(dropped->identity);
+        } else if (mayDrop(sauna, selected)) {
+            return false;
+        }
+    }
+    m_saunas.append(sauna);
+    return true;
+}
+
+QList<RemoteSaunaList::RemoteSauna> RemoteSaunaList::trimToCapacity(const QUuid &selected)
+{
+    QList<RemoteSauna> dropped;
+    while (size() > Capacity) {
+        const qsizetype oldest = oldestDroppable(selected);
+        if (oldest < 0)
+            break;
+        dropped.append(m_saunas.at(oldest));
+        remove(dropped.back().identity);
+    }
+    return dropped;
+}
+
+qsizetype RemoteSaunaList::oldestDroppable(const QUuid &selected) const
+{
+    qsizetype oldest = -1;
+    for (qsizetype index = 0; index < m_saunas.size(); ++index) {
+        const RemoteSauna &sauna = m_saunas.at(index);
+        // Strictly older only: of equally old ones the first in the list, known longest.
+        if (mayDrop(sauna, selected) &&
+            (oldest < 0 || sauna.linkValue < m_saunas.at(oldest).linkValue))
+            oldest = index;
+    }
+    return oldest;
+}
+
 int RemoteSaunaList::load(QSettings *store)
 {
     if (store == nullptr)
         store = Settings::settings();
     m_saunas.clear();
     m_unreadable.clear();
-    const int count = store->beginReadArray(key(Settings::pcPanelRemoteSaunasKey));
-    for (int index = 0; index < count; ++index) {
+    const QString arrayKey = key(Settings::pcPanelRemoteSaunasKey);
+    // The entries that are there: the stored size of a damaged file may be anything.
+    const QList<int> indexes = Settings::storedArrayIndexes(store, arrayKey);
+    store->beginReadArray(arrayKey);
+    for (const int index : indexes) {
         store->setArrayIndex(index);
         RemoteSauna sauna;
         sauna.identity =
@@ -101,9 +157,10 @@ int RemoteSaunaList::load(QSettings *store)
         const auto product = enumField(store, Settings::pcPanelRemoteSaunaRcbProductKey,
                                        &MasterFuncDescTypes::fromInt, sauna.rcbProduct);
         if (sauna.identity.isNull() || find(sauna.identity) != nullptr || !brand || !product) {
-            // Kept as it is: it may hold the PIN of a sauna, or values of a newer panel.
+            // Kept as it is: it may hold the PIN of a sauna, or values of a newer panel, in
+            // groups of their own too.
             QVariantMap entry;
-            const QStringList names = store->childKeys();
+            const QStringList names = store->allKeys();
             for (const QString &name : names)
                 entry.insert(name, store->value(name));
             m_unreadable.append(entry);

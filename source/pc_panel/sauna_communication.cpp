@@ -105,6 +105,11 @@ SaunaCommunication::SaunaCommunication(QObject *parent,
     m_ipDetectTimer.setSingleShot(true);
     m_ipDetectTimer.setInterval(qMax(1, m_timing.ipDetectTimeoutMs));
     connect(&m_ipDetectTimer, &QTimer::timeout, this, &SaunaCommunication::onIpDetectTimeout);
+    // Started by the first sauna learned after a write and never pushed back, so that a steady
+    // stream of announcements still reaches the file once per delay.
+    m_discoveredSaveTimer.setSingleShot(true);
+    m_discoveredSaveTimer.setInterval(qMax(0, m_timing.discoveredSaveDelayMs));
+    connect(&m_discoveredSaveTimer, &QTimer::timeout, this, &SaunaCommunication::saveRemoteSaunas);
 
     QSettings *instanceStore = InstanceSettings::settings();
     m_autoConnect = Settings::boolValue(key(Settings::pcPanelAutoConnectKey), true, instanceStore);
@@ -112,6 +117,9 @@ SaunaCommunication::SaunaCommunication(QObject *parent,
         QUuid(instanceStore->value(key(Settings::pcPanelSelectedRemoteSaunaKey)).toString());
     m_stateMachine.setAutoReconnect(m_autoConnect);
     m_remoteSaunas.load();
+    // A file written before the list had a bound may hold more; it follows with the next write.
+    if (!m_remoteSaunas.trimToCapacity(m_selected).isEmpty())
+        scheduleDiscoveredSave();
 }
 
 SaunaCommunication::~SaunaCommunication()
@@ -119,6 +127,8 @@ SaunaCommunication::~SaunaCommunication()
     // The sauna must not wait for keep-alives of a panel that is gone; nobody is told any more.
     disconnect(&m_stateMachine, nullptr, this, nullptr);
     m_stateMachine.disconnectFromSauna();
+    if (m_discoveredSaveTimer.isActive())
+        saveRemoteSaunas();
 }
 
 quint16 SaunaCommunication::saunaSystemPort() const
@@ -271,7 +281,7 @@ void SaunaCommunication::onRemoteSaunaChangeRequest(RemoteSauna sauna, bool stor
     if (!store) {
         RemoteSauna removed = sauna;
         if (m_remoteSaunas.remove(sauna.identity, &removed))
-            m_remoteSaunas.save();
+            saveRemoteSaunas();
         emit remoteSaunaRemoved(removed);
         return;
     }
@@ -287,7 +297,7 @@ void SaunaCommunication::onRemoteSaunaChangeRequest(RemoteSauna sauna, bool stor
         sauna.linkValue = known->linkValue;
     }
     m_remoteSaunas.insertOrReplace(sauna);
-    m_remoteSaunas.save();
+    saveRemoteSaunas();
     emit remoteSaunaChanged(sauna);
     // A PIN the user enters is worth one try, even the one refused before; attempts still going
     // on for that sauna carry it from now on.
@@ -323,6 +333,8 @@ void SaunaCommunication::onAboutToQuit()
     m_announcementTimer.stop();
     m_ipDetectTimer.stop();
     m_stateMachine.disconnectFromSauna();
+    if (m_discoveredSaveTimer.isActive())
+        saveRemoteSaunas();
 }
 
 void SaunaCommunication::readSaunaDatagrams()
@@ -395,11 +407,12 @@ void SaunaCommunication::handleAnnouncement(const QByteArray &datagram, const QH
     sauna.rcbProduct = announced.rcbProduct;
     sauna.name = announced.name;
     sauna.linkValue = ::signalInterface::MonotonicClock::nowMs();
-    m_remoteSaunas.insertOrReplace(sauna);
     // The file is written only when something it keeps changed, not on every announcement.
-    if (known == nullptr || before.brand != sauna.brand || before.rcbProduct != sauna.rcbProduct ||
-        before.name != sauna.name)
-        m_remoteSaunas.save();
+    const bool storedFieldsChanged = known == nullptr || before.brand != sauna.brand ||
+                                     before.rcbProduct != sauna.rcbProduct ||
+                                     before.name != sauna.name;
+    if (!listDiscovered(sauna, storedFieldsChanged))
+        return;
     const bool addressChanged = before.address != sauna.address || before.port != sauna.port;
 
     emit remoteSaunaChanged(sauna);
@@ -506,10 +519,37 @@ void SaunaCommunication::onConnectionAccepted(const RemoteSauna &sauna)
     }
     const bool changed = known == nullptr || known->brand != entry.brand ||
                          known->rcbProduct != entry.rcbProduct || known->name != entry.name;
-    m_remoteSaunas.insertOrReplace(entry);
-    if (changed)
-        m_remoteSaunas.save();
-    emit remoteSaunaChanged(entry);
+    if (listDiscovered(entry, changed))
+        emit remoteSaunaChanged(entry);
+}
+
+bool SaunaCommunication::listDiscovered(const RemoteSauna &sauna, bool storedFieldsChanged)
+{
+    std::optional<RemoteSauna> dropped;
+    if (!m_remoteSaunas.insertDiscovered(sauna, m_selected, dropped)) {
+        qCDebug(linkLog) << "sauna" << sauna.identity
+                         << "not listed: the list is full of saunas the user chose";
+        return false;
+    }
+    if (dropped) {
+        emit remoteSaunaRemoved(*dropped);
+        storedFieldsChanged = true;
+    }
+    if (storedFieldsChanged)
+        scheduleDiscoveredSave();
+    return true;
+}
+
+void SaunaCommunication::scheduleDiscoveredSave()
+{
+    if (!m_discoveredSaveTimer.isActive())
+        m_discoveredSaveTimer.start();
+}
+
+void SaunaCommunication::saveRemoteSaunas()
+{
+    m_discoveredSaveTimer.stop();
+    m_remoteSaunas.save();
 }
 
 } // namespace pcPanel

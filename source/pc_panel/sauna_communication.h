@@ -33,6 +33,8 @@ public:
     static constexpr quint16 AnnouncementRequestPort = 54378;
     static constexpr int AnnouncementIntervalMs = 15000;
     static constexpr int IpDetectTimeoutMs = 2500;
+    // Saunas learned from the network reach the settings file at most this often, together.
+    static constexpr int DiscoveredSaveDelayMs = 1000;
     // Larger datagrams are dropped unread; no message of the protocol comes near it.
     static constexpr qint64 MaximumDatagramSize = 65536;
 
@@ -41,6 +43,7 @@ public:
     {
         int announcementIntervalMs = AnnouncementIntervalMs;
         int ipDetectTimeoutMs = IpDetectTimeoutMs;
+        int discoveredSaveDelayMs = DiscoveredSaveDelayMs;
         quint16 announcementPort = AnnouncementPort;
         quint16 announcementRequestPort = AnnouncementRequestPort;
         ConnectionStateMachine::Timing connection;
@@ -51,7 +54,8 @@ public:
     SaunaCommunication(QObject *parent, saunaBridge::MessageFormatterBase *formatter);
     SaunaCommunication(QObject *parent, saunaBridge::MessageFormatterBase *formatter,
                        const Timing &timing);
-    // Sends the disconnect request first if a connection is still up.
+    // Sends the disconnect request first if a connection is still up, and writes learned saunas
+    // that still wait for their write.
     ~SaunaCommunication() override;
 
     SaunaSystemReceiver *saunaSystemReceiver() { return &m_receiver; }
@@ -124,12 +128,20 @@ private:
     void readSaunaDatagrams();
     void readAnnouncements();
     void handleAnnouncement(const QByteArray &datagram, const QHostAddress &sender);
+    // Puts a sauna learned from the network into the list and tells the screen of the sauna it
+    // replaced; the file follows within the save delay when an entry it keeps changed. False
+    // when the list is full of saunas it must keep.
+    bool listDiscovered(const ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna,
+                        bool storedFieldsChanged);
+    void scheduleDiscoveredSave();
+    // Writes the whole list now, which ends any wait for the save delay.
+    void saveRemoteSaunas();
     void sendAnnouncementRequests();
     bool sendAnnouncementRequest(const QHostAddress &address, quint16 port);
     void onIpDetectTimeout();
     void finishIpDetect(bool found);
-    // Connects to the selected sauna when auto-connect is on, nothing is connected and the
-    // sauna's address is known, unless that sauna refused the PIN it still has.
+    // Connects to the selected sauna when auto-connect is on, no connection or attempt is going
+    // on and the sauna's address is known, unless that sauna refused the PIN it still has.
     void autoConnectStep();
     // Ends the current connection (sending the disconnect request) and reports it.
     void endConnection();
@@ -146,6 +158,7 @@ private:
     QUdpSocket m_announcementSocket;
     QTimer m_announcementTimer;
     QTimer m_ipDetectTimer;
+    QTimer m_discoveredSaveTimer;
 
     bool m_autoConnect = true;
     QUuid m_selected;

@@ -21,15 +21,19 @@ int storedVersion(const char *key)
     return Settings::intValue(QString::fromLatin1(key)).value_or(0);
 }
 
-// The stored entries when the array has exactly the expected count and every entry is a number;
-// a short, long or damaged array counts as no table.
+// The stored entries when the file holds exactly the expected entries and every entry is a
+// number; a short, long or damaged array counts as no table. The size stored with the array is
+// not read: a damaged file may give any.
 template<std::size_t count>
 std::optional<std::array<int, count>> readEntries(const char *arrayName, const char *entryKey)
 {
     QSettings *settings = Settings::settings();
     std::optional<std::array<int, count>> result;
-    const int size = settings->beginReadArray(QString::fromLatin1(arrayName));
-    if (size == int(count)) {
+    const QString arrayKey = QString::fromLatin1(arrayName);
+    // Ascending and distinct: count of them that end at count - 1 are 0 .. count - 1.
+    const QList<int> indexes = Settings::storedArrayIndexes(settings, arrayKey);
+    settings->beginReadArray(arrayKey);
+    if (indexes.size() == qsizetype(count) && indexes.back() == int(count) - 1) {
         std::array<int, count> values{};
         bool complete = true;
         for (int i = 0; i < int(count) && complete; ++i) {

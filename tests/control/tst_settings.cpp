@@ -91,6 +91,10 @@ private slots:
     void factoryResetKeepsOtherKeys();
     void factoryResetEmptiesWifiNetworks();
     void factoryResetWithoutWifiNetworks();
+    void factoryResetWipesEveryStoredWifiNetwork_data();
+    void factoryResetWipesEveryStoredWifiNetwork();
+    void storedArrayIndexesAreTheEntriesInTheFile_data();
+    void storedArrayIndexesAreTheEntriesInTheFile();
 
     void boolValue_data();
     void boolValue();
@@ -437,6 +441,74 @@ void TestSettings::factoryResetWithoutWifiNetworks()
     expected.insert("brand", "1");
     expected.insert("wifi_networks/size", "0");
     QCOMPARE(readIniFile(filePath("Vaho", "PC_Panel")), expected);
+}
+
+// The size line of a damaged or hand-edited file says nothing about the entries it holds: every
+// network that is really there loses its name and password.
+void TestSettings::factoryResetWipesEveryStoredWifiNetwork_data()
+{
+    QTest::addColumn<QByteArray>("sizeLine");
+    QTest::newRow("absurd size") << QByteArray("size=100000000\n");
+    QTest::newRow("negative size") << QByteArray("size=-5\n");
+    QTest::newRow("size too small") << QByteArray("size=1\n");
+    QTest::newRow("size zero") << QByteArray("size=0\n");
+    QTest::newRow("no size") << QByteArray();
+}
+
+void TestSettings::factoryResetWipesEveryStoredWifiNetwork()
+{
+    QFETCH(QByteArray, sizeLine);
+    const QString path = filePath("Vaho", "PC_Panel");
+    QVERIFY(writeFile(path, "[General]\n"
+                            "brand=1\n"
+                            "\n"
+                            "[wifi_networks]\n"
+                            "1\\key_wifi_network_name=Home\n"
+                            "1\\key_wifi_network_password=secret one\n"
+                            "2\\key_wifi_network_name=Cabin\n"
+                            "2\\key_wifi_network_password=secret two\n" +
+                                sizeLine));
+
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    Settings::factoryReset();
+
+    QMap<QString, QString> expected;
+    expected.insert("brand", "1");
+    expected.insert("wifi_networks/size", "0");
+    QCOMPARE(readIniFile(path), expected);
+}
+
+void TestSettings::storedArrayIndexesAreTheEntriesInTheFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QList<int>>("indexes");
+    const QByteArray two = "[cabins]\n1\\name=a\n2\\name=b\n";
+    QTest::newRow("size as written") << two + "size=2\n" << 1024 << QList<int>{0, 1};
+    QTest::newRow("absurd size") << two + "size=100000000\n" << 1024 << QList<int>{0, 1};
+    QTest::newRow("negative size") << two + "size=-5\n" << 1024 << QList<int>{0, 1};
+    QTest::newRow("size too small") << two + "size=1\n" << 1024 << QList<int>{0, 1};
+    QTest::newRow("no entries") << QByteArray("[cabins]\nsize=7\n") << 1024 << QList<int>{};
+    QTest::newRow("no array") << QByteArray("[General]\nlanguage=1\n") << 1024 << QList<int>{};
+    // Only "1", "2", ... name entries that an array read reaches.
+    QTest::newRow("gaps and other names")
+        << QByteArray("[cabins]\n10\\name=j\n3\\name=c\n0\\name=z\n03\\name=y\n-1\\name=m\n"
+                      "x\\name=x\n1\\deep\\name=a\nsize=3\n")
+        << 1024 << QList<int>{0, 2, 9};
+    QTest::newRow("beyond the limit") << two + "3\\name=c\n" << 2 << QList<int>{0, 1};
+}
+
+void TestSettings::storedArrayIndexesAreTheEntriesInTheFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, limit);
+    QFETCH(QList<int>, indexes);
+    const QString path = filePath("Vaho", "Arrays");
+    QVERIFY(writeFile(path, content));
+    QSettings store(path, QSettings::IniFormat);
+    QCOMPARE(Settings::storedArrayIndexes(&store, QStringLiteral("cabins"), limit), indexes);
+    QCOMPARE(store.group(), QString());
+    QCOMPARE(Settings::maximumArrayEntries, 1024);
 }
 
 void TestSettings::boolValue_data()

@@ -199,9 +199,23 @@ void TestLinkSoak::longRunWithLossRestartsAndRefusal()
     QCOMPARE(machine->sauna().port, quint16(49152));
     VERIFY_STORED_LIST(identity);
 
+    // What the sauna tells of itself reaches the file within the save delay.
+    const QString fileName = control::Settings::settings()->fileName();
+    const RemoteSauna reported = link.remoteSaunas().front();
+    const auto fileShowsReported = [&fileName, &reported] {
+        QFile file(fileName);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        const QString text = QString::fromUtf8(file.readAll());
+        return text.contains(QStringLiteral("\n1\\pc_panel_remote_sauna_brand=%1\n")
+                                 .arg(int(reported.brand))) &&
+               text.contains(QStringLiteral("\n1\\pc_panel_remote_sauna_rcb_product=%1\n")
+                                 .arg(int(reported.rcbProduct)));
+    };
+    QTRY_VERIFY(fileShowsReported());
+
     // Phase 1: held for many keep-alive intervals while reports and announcements keep coming.
     // Announcements that change nothing stored leave the file alone.
-    const QString fileName = control::Settings::settings()->fileName();
     const QDateTime fileWritten = QFileInfo(fileName).lastModified();
     const quint32 firstSequence = machine->keepAliveSequenceNumber(identity);
     const int announcementsBefore = announced.count();

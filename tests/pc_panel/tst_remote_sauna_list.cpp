@@ -80,6 +80,28 @@ QString storedValue(const QString &path, const QString &identityText, const char
     return result;
 }
 
+// The identity of the numbered sauna of a hand-written file.
+QUuid numberedIdentity(int number)
+{
+    return QUuid(
+        QStringLiteral("{6d1f0c3a-5b7e-4a92-8c4d-%1}").arg(number, 12, 10, QLatin1Char('0')));
+}
+
+// The list as a settings file holds it, written as text: a complete entry for each of those
+// 1-based entry numbers, named "Sauna <number>", and then the size line as given.
+QByteArray numberedSaunasText(const QList<int> &numbers, const QByteArray &sizeLine)
+{
+    QByteArray text = "[pc_panel_remote_saunas]\n";
+    for (const int number : numbers) {
+        const QByteArray entry = QByteArray::number(number) + "\\pc_panel_remote_sauna_";
+        text += entry + "identity=" + numberedIdentity(number).toString().toLatin1() + '\n';
+        text += entry + "brand=" + QByteArray::number(VariantTypes::E_lumo) + '\n';
+        text += entry + "rcb_product=" + QByteArray::number(MasterFuncDescTypes::E_sauna) + '\n';
+        text += entry + "name=Sauna " + QByteArray::number(number) + '\n';
+    }
+    return text + sizeLine;
+}
+
 } // namespace
 
 // The stored list of known saunas: entries that an older panel, a newer one or a hand edit left
@@ -223,6 +245,35 @@ private slots:
         QCOMPARE(reread.size(), 2);
     }
 
+    // A newer panel may keep groups of its own inside an entry; an entry that cannot be read is
+    // written back with them, even when it holds nothing else.
+    void unreadableEntryKeepsItsNestedKeys()
+    {
+        const QString path = filePath();
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QVERIFY(writeFile(path, "[pc_panel_remote_saunas]\n"
+                                "1\\pc_panel_remote_sauna_identity=not a uuid\n"
+                                "1\\extra\\colour=blue\n"
+                                "2\\kept\\by\\a\\newer\\panel=1\n"
+                                "size=2\n"));
+        RemoteSaunaList list;
+        {
+            QSettings store(path, QSettings::IniFormat);
+            QCOMPARE(list.load(&store), 2);
+            list.save(&store);
+        }
+        QSettings store(path, QSettings::IniFormat);
+        store.beginReadArray(QStringLiteral("pc_panel_remote_saunas"));
+        store.setArrayIndex(0);
+        QCOMPARE(store.value(QStringLiteral("extra/colour")).toString(), QStringLiteral("blue"));
+        store.setArrayIndex(1);
+        QCOMPARE(store.value(QStringLiteral("kept/by/a/newer/panel")).toString(),
+                 QStringLiteral("1"));
+        store.endArray();
+        RemoteSaunaList reread;
+        QCOMPARE(reread.load(&store), 2);
+    }
+
     // Deleting a sauna also drops an unreadable copy of its entry, which would otherwise come
     // back as that sauna at the next start.
     void removeTakesUnreadableCopies()
@@ -285,6 +336,67 @@ private slots:
         QCOMPARE(reread.find(loftIdentity)->pin.pin(), QStringLiteral("2580"));
         QCOMPARE(reread.find(cellarIdentity)->pin.pin(), QStringLiteral("1234"));
         QCOMPARE(reread.find(lakeIdentity)->name, QStringLiteral("Lake"));
+    }
+
+    // The size line of the array is not trusted: the entries that are really in the file are
+    // read, in the order of their numbers, whatever size a damaged or hand-edited file claims.
+    // A save writes them back as an array of the right size.
+    void storedSizeIsNotTrusted_data()
+    {
+        QTest::addColumn<QByteArray>("sizeLine");
+        QTest::addColumn<QList<int>>("numbers");
+        QTest::newRow("absurd size") << QByteArray("size=100000000\n") << QList<int>{1, 2};
+        QTest::newRow("negative size") << QByteArray("size=-5\n") << QList<int>{1, 2};
+        QTest::newRow("size too small") << QByteArray("size=1\n") << QList<int>{1, 2, 3};
+        QTest::newRow("size zero") << QByteArray("size=0\n") << QList<int>{1, 2};
+        QTest::newRow("size not a number") << QByteArray("size=many\n") << QList<int>{1, 2};
+        QTest::newRow("no size") << QByteArray() << QList<int>{1, 2};
+        QTest::newRow("gap") << QByteArray("size=3\n") << QList<int>{1, 2, 4};
+    }
+
+    void storedSizeIsNotTrusted()
+    {
+        QFETCH(QByteArray, sizeLine);
+        QFETCH(QList<int>, numbers);
+        const QString path = filePath();
+        QVERIFY(writeFile(path, numberedSaunasText(numbers, sizeLine)));
+
+        RemoteSaunaList list;
+        {
+            QSettings store(path, QSettings::IniFormat);
+            QCOMPARE(list.load(&store), 0);
+            QCOMPARE(list.size(), numbers.size());
+            for (int index = 0; index < numbers.size(); ++index) {
+                QCOMPARE(list.saunas().at(index).identity, numberedIdentity(numbers.at(index)));
+                QCOMPARE(list.saunas().at(index).name,
+                         QStringLiteral("Sauna %1").arg(numbers.at(index)));
+            }
+            list.save(&store);
+        }
+        QSettings store(path, QSettings::IniFormat);
+        QCOMPARE(store.beginReadArray(QStringLiteral("pc_panel_remote_saunas")), numbers.size());
+        store.endArray();
+        RemoteSaunaList reread;
+        QCOMPARE(reread.load(&store), 0);
+        QCOMPARE(reread.saunas(), list.saunas());
+    }
+
+    // However many entries a file holds, at most 1024 of them are read: the first ones.
+    void atMost1024EntriesAreRead()
+    {
+        QList<int> numbers;
+        for (int number = 1; number <= 1500; ++number)
+            numbers << number;
+        const QString path = filePath();
+        QVERIFY(writeFile(path, numberedSaunasText(numbers, "size=2000\n")));
+
+        RemoteSaunaList list;
+        QSettings store(path, QSettings::IniFormat);
+        QCOMPARE(list.load(&store), 0);
+        QCOMPARE(list.size(), 1024);
+        QCOMPARE(list.saunas().front().identity, numberedIdentity(1));
+        QCOMPARE(list.saunas().back().identity, numberedIdentity(1024));
+        QVERIFY(!list.find(numberedIdentity(1025)));
     }
 
 private:

@@ -50,6 +50,28 @@ QByteArray bytesOf(const google::protobuf::MessageLite &message)
     return QByteArray::fromStdString(message.SerializeAsString());
 }
 
+// Timing in which discovered saunas wait for their write far longer than any test runs: only the
+// quit or the end of the link writes them.
+SaunaCommunication::Timing heldSaveTiming()
+{
+    SaunaCommunication::Timing timing = shortTiming();
+    timing.discoveredSaveDelayMs = 3600 * 1000;
+    return timing;
+}
+
+// The file as it lies on disk: QSettings objects of one process share what they have not written
+// yet, so only the raw file shows what was written.
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray identityText(const QUuid &identity)
+{
+    return identity.toString().toLatin1();
+}
+
 } // namespace
 
 // Stands in for the Network screen: the five requests it sends to the link.
@@ -101,6 +123,10 @@ private slots:
     void fallbackAnnouncementPort();
     void currentStateInOrder();
     void connectOperationsReportFailures();
+    void announcementFloodIsBoundedAndWrittenOnce();
+    void discoveredSaunaReachesTheFile_data();
+    void discoveredSaunaReachesTheFile();
+    void storedListBeyondCapacityIsTrimmed();
     // Last: it runs the application's event loop to its end.
     void quitSendsTheDisconnect();
 
@@ -917,6 +943,154 @@ void TestSaunaCommunication::connectOperationsReportFailures()
     QCOMPARE(informer.connectConnectionStateMachineSignals({link.connectionStateMachine()}), 0);
     QCOMPARE(informer.connectConnectionStateMachineSignals({&link}), 8);
     QCOMPARE(link.saunaSystemSender()->connectReceiverSignals(link.saunaSystemReceiver()), 0);
+}
+
+// A flood of announcements with ever new identities: the list keeps 64 saunas, the sauna given a
+// PIN and the selected one among them, the oldest others make room and the screen is told of
+// each, and the file is written once for the whole flood, not once per sauna.
+void TestSaunaCommunication::announcementFloodIsBoundedAndWrittenOnce()
+{
+    FakeSaunaPeer flood;
+    flood.answerAnnouncements = false;
+    FakeSaunaPeer plain;
+    plain.answerAnnouncements = false;
+    plain.identity = QUuid::createUuid();
+    plain.name = QStringLiteral("Plain");
+    SaunaCommunication link(nullptr, nullptr, heldSaveTiming());
+    QVERIFY(link.bindSaunaSystemSocket(0));
+    QVERIFY(link.startAnnouncements());
+
+    RemoteSauna pinned;
+    pinned.identity = QUuid::createUuid();
+    pinned.name = QStringLiteral("Pinned");
+    pinned.pin.setPin(QStringLiteral("1111"));
+    link.onRemoteSaunaChangeRequest(pinned, true);
+    RemoteSauna selected;
+    selected.identity = QUuid::createUuid();
+    selected.name = QStringLiteral("Selected");
+    link.onRemoteSaunaChangeRequest(selected, true); // the default PIN
+    link.onConnectRequest(selected.identity);
+    // What the user saves reaches the file at once.
+    const QByteArray before = readFile(settingsFile());
+    QVERIFY(before.contains(identityText(pinned.identity)));
+    QVERIFY(before.contains(identityText(selected.identity)));
+
+    QSignalSpy changed(&link, &SaunaCommunication::remoteSaunaChanged);
+    QSignalSpy removed(&link, &SaunaCommunication::remoteSaunaRemoved);
+    plain.announceTo(link.announcementPort(), bytesOf(plain.announcement()));
+    QVERIFY(changed.wait(5000));
+    QList<QUuid> fakes;
+    for (int n = 0; n < 1000; ++n) {
+        flood.identity = QUuid::createUuid();
+        flood.name = QStringLiteral("Fake %1").arg(n);
+        fakes << flood.identity;
+        flood.announceTo(link.announcementPort(), bytesOf(flood.announcement()));
+        // In bursts the socket's receive buffer always holds whole.
+        if (fakes.size() % 50 == 0)
+            QTRY_COMPARE(changed.count(), 1 + fakes.size());
+    }
+
+    QList<QUuid> expected{pinned.identity, selected.identity};
+    expected << fakes.mid(1000 - 62);
+    QList<QUuid> listed;
+    for (const RemoteSauna &sauna : link.remoteSaunas())
+        listed << sauna.identity;
+    QCOMPARE(listed, expected);
+    // The plain sauna was the oldest that could go, then each fake in the order they came.
+    QCOMPARE(removed.count(), 1 + 1000 - 62);
+    QCOMPARE(removed.at(0).at(0).value<RemoteSauna>().identity, plain.identity);
+    for (int n = 1; n < removed.count(); ++n)
+        QCOMPARE(removed.at(n).at(0).value<RemoteSauna>().identity, fakes.at(n - 1));
+
+    QCOMPARE(readFile(settingsFile()), before);
+    link.onAboutToQuit();
+    const QByteArray after = readFile(settingsFile());
+    for (const QUuid &identity : expected)
+        QVERIFY(after.contains(identityText(identity)));
+    QVERIFY(!after.contains(identityText(plain.identity)));
+    QVERIFY(!after.contains(identityText(fakes.front())));
+    QSettings stored(settingsFile(), QSettings::IniFormat);
+    pcPanel::RemoteSaunaList reread;
+    QCOMPARE(reread.load(&stored), 0);
+    QCOMPARE(reread.size(), 64);
+    QCOMPARE(reread.find(pinned.identity)->pin.pin(), QStringLiteral("1111"));
+}
+
+void TestSaunaCommunication::discoveredSaunaReachesTheFile_data()
+{
+    QTest::addColumn<QString>("writtenBy");
+    QTest::newRow("its timer") << QStringLiteral("timer");
+    QTest::newRow("the quit") << QStringLiteral("quit");
+    QTest::newRow("the end of the link") << QStringLiteral("destruction");
+}
+
+// A discovered sauna is written within the delay, and a write still waiting is done when the
+// panel quits or the link ends, so that no discovered sauna is lost.
+void TestSaunaCommunication::discoveredSaunaReachesTheFile()
+{
+    QFETCH(QString, writtenBy);
+    FakeSaunaPeer peer;
+    peer.answerAnnouncements = false;
+    SaunaCommunication::Timing timing = heldSaveTiming();
+    if (writtenBy == QLatin1String("timer"))
+        timing.discoveredSaveDelayMs = 20;
+    auto link = std::make_unique<SaunaCommunication>(nullptr, nullptr, timing);
+    QVERIFY(link->startAnnouncements());
+    QSignalSpy changed(link.get(), &SaunaCommunication::remoteSaunaChanged);
+    peer.announceTo(link->announcementPort(), bytesOf(peer.announcement()));
+    QVERIFY(changed.wait(5000));
+
+    if (writtenBy == QLatin1String("quit"))
+        link->onAboutToQuit();
+    else if (writtenBy == QLatin1String("destruction"))
+        link.reset();
+    QTRY_VERIFY(readFile(settingsFile()).contains(identityText(peer.identity)));
+    QVERIFY(readFile(settingsFile()).contains("Garden sauna"));
+}
+
+// A file that holds more saunas than the list takes, as a flood left it before the list had a
+// bound: the oldest ones go, never one with a PIN or the selected one, and the file follows.
+void TestSaunaCommunication::storedListBeyondCapacityIsTrimmed()
+{
+    const QString fileName = settingsFile();
+    QList<QUuid> stored;
+    {
+        pcPanel::RemoteSaunaList list;
+        for (int n = 0; n < 100; ++n) {
+            RemoteSauna sauna;
+            sauna.identity = QUuid::createUuid();
+            sauna.name = QStringLiteral("Stored %1").arg(n);
+            if (n == 10)
+                sauna.pin.setPin(QStringLiteral("2468"));
+            list.insertOrReplace(sauna);
+            stored << sauna.identity;
+        }
+        QVERIFY(QDir().mkpath(QFileInfo(fileName).absolutePath()));
+        QSettings store(fileName, QSettings::IniFormat);
+        list.save(&store);
+        store.setValue(QLatin1String(control::Settings::pcPanelSelectedRemoteSaunaKey),
+                       stored.at(20).toString());
+    }
+    control::Settings::resetForTesting();
+    control::Settings names(QStringLiteral("LinkTest%1").arg(m_run), QStringLiteral("PC_Panel"));
+
+    QList<QUuid> expected{stored.at(10), stored.at(20)};
+    expected << stored.mid(100 - 62);
+    QList<QUuid> listed;
+    {
+        SaunaCommunication link(nullptr, nullptr, heldSaveTiming());
+        QCOMPARE(link.selectedRemoteSauna(), stored.at(20));
+        for (const RemoteSauna &sauna : link.remoteSaunas())
+            listed << sauna.identity;
+        QCOMPARE(listed, expected);
+    }
+    const QByteArray after = readFile(fileName);
+    QVERIFY(!after.contains(identityText(stored.at(0))));
+    QSettings reread(fileName, QSettings::IniFormat);
+    pcPanel::RemoteSaunaList list;
+    QCOMPARE(list.load(&reread), 0);
+    QCOMPARE(list.size(), 64);
+    QCOMPARE(list.find(stored.at(10))->pin.pin(), QStringLiteral("2468"));
 }
 
 void TestSaunaCommunication::quitSendsTheDisconnect()

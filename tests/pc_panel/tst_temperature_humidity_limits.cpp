@@ -2,7 +2,9 @@
 #include "control/settings.h"
 #include "pc_panel/temperature_humidity_limits.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTest>
 
@@ -192,6 +194,45 @@ private slots:
         QCOMPARE(table.values.front(), 42);
         QCOMPARE(table.values.back(), 42);
         QCOMPARE(TemperatureHumidityRules::instance().maxTemperatureTable().version, 1);
+    }
+
+    // The entries in the file decide, not the size line of a damaged or hand-edited file.
+    void tableSizeLineIsNotTrusted_data()
+    {
+        QTest::addColumn<QByteArray>("sizeLine");
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<bool>("applied");
+        QTest::newRow("absurd size") << QByteArray("size=100000000\n") << 111 << true;
+        QTest::newRow("negative size") << QByteArray("size=-5\n") << 111 << true;
+        QTest::newRow("no size") << QByteArray() << 111 << true;
+        QTest::newRow("right size, one entry short") << QByteArray("size=111\n") << 110 << false;
+        QTest::newRow("right size, one entry too many") << QByteArray("size=111\n") << 112 << false;
+    }
+
+    void tableSizeLineIsNotTrusted()
+    {
+        QFETCH(QByteArray, sizeLine);
+        QFETCH(int, entries);
+        QFETCH(bool, applied);
+        QByteArray text = "[General]\npc_panel_max_humidity_version=2\n\n"
+                          "[pc_panel_max_humidity_size]\n";
+        for (int number = 1; number <= entries; ++number)
+            text += QByteArray::number(number) + "\\pc_panel_max_humidity=42\n";
+        QVERIFY(QDir().mkpath(QFileInfo(m_file).absolutePath()));
+        QFile file(m_file);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(text + sizeLine), text.size() + sizeLine.size());
+        file.close();
+
+        restart();
+        const auto &table = TemperatureHumidityRules::instance().maxHumidityTable();
+        if (applied) {
+            QCOMPARE(table.version, 2);
+            QCOMPARE(table.values.front(), 42);
+            QCOMPARE(table.values.back(), 42);
+        } else {
+            QCOMPARE(table, TemperatureHumidityRules::builtInMaxHumidityTable());
+        }
     }
 
     void unreadableVersionCountsAsAbsent()
