@@ -1,6 +1,12 @@
 #include "control/settings.h"
 
+#include "control/settings_file_informer.h"
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QSettings>
 
 #include <algorithm>
@@ -43,14 +49,41 @@ QSettings *ensureStore()
     if (!shared.store) {
         // QSettings reports failures through status() instead of throwing, so there is no
         // fallback to construct: a store that cannot be written runs on in memory.
-        shared.store = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                                   shared.organization, shared.application);
+        shared.store = Settings::openStore(shared.organization, shared.application);
         if (!shared.postRoutineAdded) {
             qAddPostRoutine(deleteSharedStore);
             shared.postRoutineAdded = true;
         }
     }
+    // Some objects sync the store themselves; a write of theirs that failed is reported here, at
+    // the next access.
+    Settings::reportFailedWrites(*shared.store);
     return shared.store.get();
+}
+
+// Copies the damaged file to "<file>.damaged" the way QSettings writes its files: a new file
+// renamed over the old one, so that a copy that fails leaves an older copy whole.
+QString copyDamagedFile(const QString &fileName)
+{
+    QFile damaged(fileName);
+    if (!damaged.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray content = damaged.readAll();
+    QSaveFile copy(fileName + QLatin1String(".damaged"));
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(content) != content.size() || !copy.commit())
+        return {};
+    return copy.fileName();
+}
+
+// Whether a sync can replace the store's file. QSettings writes a new file beside the old one and
+// renames it over it, so the folder must take new files as well. A file that does not exist yet
+// is made by the first write, whose failure the sync reports.
+bool canReplaceFile(const QSettings &store)
+{
+    const QFileInfo file(store.fileName());
+    if (!file.exists())
+        return true;
+    return store.isWritable() && QFileInfo(file.absolutePath()).isWritable();
 }
 
 QVariant readValue(const QString &key, const QSettings *store)
@@ -86,7 +119,7 @@ void Settings::setValue(const QString &key, const QVariant &value)
     QSettings *store = ensureStore();
     store->setValue(key, value);
     if (sharedStore().openBatches == 0)
-        store->sync();
+        syncStore(*store);
 }
 
 Settings::WriteBatch::WriteBatch()
@@ -98,7 +131,7 @@ Settings::WriteBatch::~WriteBatch()
 {
     SharedStore &shared = sharedStore();
     if (--shared.openBatches == 0 && shared.store)
-        shared.store->sync();
+        syncStore(*shared.store);
 }
 
 QString Settings::lockscreenAuxVisibleKey(int n)
@@ -234,12 +267,60 @@ std::optional<quint32> Settings::uintValue(const QString &key, const QSettings *
     return ok ? std::optional<quint32>(number) : std::nullopt;
 }
 
+std::unique_ptr<QSettings> Settings::openStore(const QString &organization,
+                                               const QString &application)
+{
+    const auto open = [&organization, &application] {
+        return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, organization,
+                                           application);
+    };
+    std::unique_ptr<QSettings> store = open();
+    SettingsFileInformer &informer = SettingsFileInformer::instance();
+    // A section is parsed when it is first read; reading every key finds damage anywhere.
+    store->allKeys();
+    if (store->status() == QSettings::FormatError) {
+        // Whatever the panel writes replaces the file with the keys that parsed, so the whole
+        // file is kept aside first.
+        const QString copyPath = copyDamagedFile(store->fileName());
+        if (copyPath.isEmpty()) {
+            // The copy is made as a write is, a new file in the same folder: a folder that
+            // refused it refuses the writes too.
+            informer.onChangesNotKept();
+        } else {
+            informer.onDamagedFileCopied(QDir::toNativeSeparators(copyPath));
+        }
+        // QSettings keeps the first error it met for good, so this object would hide every
+        // failed write from now on. A second one on the same file shares the keys parsed so far
+        // (one cache per file, the file unchanged) and starts without an error.
+        std::unique_ptr<QSettings> unmarked = open();
+        store = std::move(unmarked);
+    }
+    if (store->status() == QSettings::AccessError || !canReplaceFile(*store))
+        informer.onChangesNotKept();
+    return store;
+}
+
+void Settings::syncStore(QSettings &store)
+{
+    store.sync();
+    reportFailedWrites(store);
+}
+
+void Settings::reportFailedWrites(const QSettings &store)
+{
+    // QSaveFile leaves the old file in place when a write fails, so nothing is lost on disk;
+    // the user has to know that changes go no further than this run.
+    if (store.status() == QSettings::AccessError)
+        SettingsFileInformer::instance().onChangesNotKept();
+}
+
 void Settings::resetForTesting()
 {
     SharedStore &shared = sharedStore();
     shared.store.reset();
     shared.organization = QStringLiteral("Vaho");
     shared.application = QStringLiteral("Moor Panel");
+    SettingsFileInformer::instance().resetForTesting();
 }
 
 } // namespace control

@@ -152,8 +152,20 @@ public:
         return result;
     }
 
-    // Deletes the shared store and restores the initial names, so that a test can start as a
-    // fresh process would. Never called by the program itself.
+    // Opens an INI store of the user's scope: the shared one, or the per-instance one. A file that
+    // does not parse completely is copied beside itself as "<file>.damaged" (replacing an older
+    // copy) before anything can be written to it. The copy, and a file or folder that cannot be
+    // written, are reported to SettingsFileInformer.
+    static std::unique_ptr<QSettings> openStore(const QString &organization,
+                                                const QString &application);
+    // Syncs the store and reports a write that failed.
+    static void syncStore(QSettings &store);
+    // Reports a store that failed to write since it was opened, whoever synced it.
+    static void reportFailedWrites(const QSettings &store);
+
+    // Deletes the shared store, restores the initial names and forgets what the settings files
+    // were found to lack, so that a test can start as a fresh process would. Never called by the
+    // program itself.
     static void resetForTesting();
 };
 

@@ -46,8 +46,7 @@ InstanceSettings::InstanceSettings(unsigned instance, QObject *parent)
         return;
     }
     const QString name = applicationBaseName() + QLatin1Char('_') + QString::number(instance);
-    state.store = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                              control::Settings::organizationName(), name);
+    state.store = control::Settings::openStore(control::Settings::organizationName(), name);
     if (!state.postRoutineAdded) {
         qAddPostRoutine(deleteInstanceStore);
         state.postRoutineAdded = true;
@@ -70,14 +69,18 @@ unsigned InstanceSettings::instanceNumber()
 QSettings *InstanceSettings::settings()
 {
     QSettings *store = instanceState().store.get();
-    return store ? store : control::Settings::settings();
+    if (!store)
+        return control::Settings::settings();
+    // A write that an object synced itself and that failed is reported at the next access.
+    control::Settings::reportFailedWrites(*store);
+    return store;
 }
 
 void InstanceSettings::setValue(const QString &key, const QVariant &value)
 {
     QSettings *store = settings();
     store->setValue(key, value);
-    store->sync();
+    control::Settings::syncStore(*store);
 }
 
 void InstanceSettings::resetForTesting()

@@ -1,5 +1,6 @@
 #include "view_cpp/frame_wiring.h"
 
+#include "control/settings_file_informer.h"
 #include "protocol_buffers_support/si_pb_type_conversion/aux_relay_converter.h"
 #include "protocol_buffers_support/si_pb_type_conversion/calendar_converter.h"
 #include "protocol_buffers_support/si_pb_type_conversion/enum_value_converter.h"
@@ -162,6 +163,8 @@ int connectNativeObjects(PanelFrame &frame)
         // told.
         link.saunaSystemSender(),
         &frame.connectionInformer,
+        // A damaged settings file, or one that cannot be written.
+        &control::SettingsFileInformer::instance(),
         &pbSupport::conversion::AuxRelayConverter::instance(),
         &pbSupport::conversion::CalendarConverter::instance(),
         &pbSupport::conversion::EnumValueConverter::instance(),

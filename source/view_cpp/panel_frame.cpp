@@ -1,5 +1,6 @@
 #include "view_cpp/panel_frame.h"
 
+#include "control/settings_file_informer.h"
 #include "view_cpp/frame_wiring.h"
 #include "view_cpp/keyboard_language.h"
 #include "view_cpp/start_up.h"
@@ -99,6 +100,8 @@ void PanelFrame::showMainWindow()
 {
     mainWindow.setVisible(true);
     controllerTab.saunaStateController.notifyZeredeDidInitCompleted();
+    // The settings files were opened long before there was a popup; what they lack is told now.
+    control::SettingsFileInformer::instance().startTelling();
 }
 
 } // namespace startUp

@@ -1,18 +1,26 @@
 #include "control/details/temperature_humidity_rules.h"
 #include "control/settings.h"
+#include "control/settings_file_informer.h"
 #include "pc_panel/temperature_humidity_limits.h"
 #include "signal_interface/language_types.h"
+#include "support/file_size_limit.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 using control::Settings;
+using control::SettingsFileInformer;
+using signalInterface::UserMessageTypes::UserMessage;
 
 Q_DECLARE_METATYPE(std::optional<int>)
 Q_DECLARE_METATYPE(std::optional<quint32>)
@@ -57,6 +65,55 @@ bool writeFile(const QString &path, const QByteArray &content)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(content) == content.size();
 }
+
+QByteArray fileContent(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Two known saunas, the second one selected, as a panel leaves them.
+const QByteArray twoSaunas = R"([General]
+language=2
+pc_panel_auto_connect=true
+pc_panel_selected_remote_sauna={00000000-0000-0000-0000-000000000002}
+
+[pc_panel_remote_saunas]
+1\pc_panel_remote_sauna_identity={00000000-0000-0000-0000-000000000001}
+1\pc_panel_remote_sauna_name=Cabin
+2\pc_panel_remote_sauna_identity={00000000-0000-0000-0000-000000000002}
+2\pc_panel_remote_sauna_name=Garden
+size=2
+)";
+
+// The file of two saunas with the junk put in before the second one.
+QByteArray junkBeforeSecondSauna(const QByteArray &junk)
+{
+    QByteArray content = twoSaunas;
+    return content.insert(content.indexOf("2\\pc_panel_remote_sauna_identity"), junk);
+}
+
+// What the informer tells once it may, of what it found so far.
+QList<UserMessage> toldMessages()
+{
+    SettingsFileInformer &informer = SettingsFileInformer::instance();
+    QSignalSpy told(&informer, &SettingsFileInformer::panelUserMessageIssued);
+    informer.startTelling();
+    QList<UserMessage> messages;
+    for (const QList<QVariant> &arguments : std::as_const(told))
+        messages << arguments.at(0).value<UserMessage>();
+    return messages;
+}
+
+// The test's own application, for the notices that the informer gives on the event loop once it
+// tells.
+struct LocalApplication
+{
+    int argc = 1;
+    char name[13] = "tst_settings";
+    char *argv[2] = {name, nullptr};
+    QCoreApplication application{argc, argv};
+};
 
 bool fakeFromInt(int value, int &out)
 {
@@ -106,6 +163,14 @@ private slots:
     void enumValueWithHolder();
     void corruptFileReadsAsDefaultsAndKeepsKeys();
     void olderPanelFileReads();
+
+    void damagedFileIsCopiedBeforeAnyWrite_data();
+    void damagedFileIsCopiedBeforeAnyWrite();
+    void damageIsToldOncePerStart();
+    void soundFileIsNotCopied_data();
+    void soundFileIsNotCopied();
+    void unwritableFileIsKeptAndToldOnce_data();
+    void unwritableFileIsKeptAndToldOnce();
 
 private:
     QString filePath(const QString &organization, const QString &application) const;
@@ -703,6 +768,195 @@ void TestSettings::olderPanelFileReads()
     QCOMPARE(Settings::intValue(Settings::languageKey), std::optional<int>(5));
     QCOMPARE(Settings::uintValue(Settings::pinCodeCurrentEncrypted1Key),
              std::optional<quint32>(0xDEADBEEFu));
+}
+
+void TestSettings::damagedFileIsCopiedBeforeAnyWrite_data()
+{
+    QTest::addColumn<QByteArray>("junk");
+
+    QByteArray binary;
+    for (int n = 0; n < 300; ++n)
+        binary.append(char((n * 37 + 11) % 256));
+    QTest::newRow("binary junk") << binary;
+    QTest::newRow("broken section line") << "[" + QByteArray(298, 'x') + "\n";
+    QTest::newRow("line without a key") << QByteArray(299, 'x') + "\n";
+}
+
+void TestSettings::damagedFileIsCopiedBeforeAnyWrite()
+{
+    QFETCH(QByteArray, junk);
+    const QString path = filePath("Vaho", "PC_Panel");
+    const QString copyPath = path + QLatin1String(".damaged");
+    const QByteArray damaged = junkBeforeSecondSauna(junk);
+    QVERIFY(writeFile(path, damaged));
+    QVERIFY(writeFile(copyPath, "the copy of an older damage"));
+
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    // Before anything is written the whole file lies beside itself, in place of the older copy,
+    // and the file is as it was.
+    QCOMPARE(fileContent(copyPath), damaged);
+    QCOMPARE(fileContent(path), damaged);
+
+    // The start-up writes its defaults over what parsed; the copy keeps the rest.
+    Settings::setValue(Settings::languageKey, 1);
+    QCOMPARE(readIniFile(path).value("pc_panel_remote_saunas/1/pc_panel_remote_sauna_name"),
+             QStringLiteral("Cabin"));
+    QCOMPARE(fileContent(copyPath), damaged);
+
+    const QList<UserMessage> told = toldMessages();
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(told.first().id, SettingsFileInformer::damagedFileMessageId);
+    QCOMPARE(told.first().arguments, QStringList(QDir::toNativeSeparators(copyPath)));
+}
+
+void TestSettings::damageIsToldOncePerStart()
+{
+    LocalApplication local;
+    const QString path = filePath("Vaho", "PC_Panel");
+    const QByteArray damaged = junkBeforeSecondSauna("[" + QByteArray(298, 'x') + "\n");
+    QVERIFY(writeFile(path, damaged));
+
+    SettingsFileInformer &informer = SettingsFileInformer::instance();
+    QSignalSpy told(&informer, &SettingsFileInformer::panelUserMessageIssued);
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    Settings::setValue(Settings::languageKey, 1);
+    informer.startTelling();
+    QCOMPARE(told.size(), 1);
+
+    // Later writes and reads of the run find nothing more to tell.
+    Settings::setValue(Settings::languageKey, 2);
+    QCOMPARE(Settings::intValue(Settings::languageKey), std::optional<int>(2));
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(told.size(), 1);
+
+    // The next start finds a file that parses, and leaves the copy alone.
+    told.clear();
+    Settings::resetForTesting();
+    Settings next(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    QCOMPARE(Settings::intValue(Settings::languageKey), std::optional<int>(2));
+    Settings::setValue(Settings::languageKey, 3);
+    informer.startTelling();
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(told.size(), 0);
+    QCOMPARE(fileContent(path + QLatin1String(".damaged")), damaged);
+}
+
+void TestSettings::soundFileIsNotCopied_data()
+{
+    QTest::addColumn<bool>("fileExists");
+    QTest::newRow("first start") << false;
+    QTest::newRow("file of two saunas") << true;
+}
+
+void TestSettings::soundFileIsNotCopied()
+{
+    QFETCH(bool, fileExists);
+    const QString path = filePath("Vaho", "PC_Panel");
+    if (fileExists)
+        QVERIFY(writeFile(path, twoSaunas));
+
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    Settings::setValue(Settings::languageKey, 1);
+    QCOMPARE(readIniFile(path).value("language"), QStringLiteral("1"));
+
+    QVERIFY(!QFile::exists(path + QLatin1String(".damaged")));
+    QCOMPARE(toldMessages().size(), 0);
+}
+
+void TestSettings::unwritableFileIsKeptAndToldOnce_data()
+{
+    QTest::addColumn<QString>("condition");
+    QTest::addColumn<QString>("write");
+    // These hold for root as well.
+    QTest::newRow("folder in place of the file") << "folder"
+                                                 << "one key";
+    QTest::newRow("disk full, one key") << "disk full"
+                                        << "one key";
+    QTest::newRow("disk full, batch") << "disk full"
+                                      << "batch";
+    QTest::newRow("disk full, synced by its writer") << "disk full"
+                                                     << "own sync";
+    // Root writes through permissions, so these are checked only without it.
+    QTest::newRow("read-only folder") << "read-only folder"
+                                      << "one key";
+    QTest::newRow("read-only file") << "read-only file"
+                                    << "one key";
+}
+
+void TestSettings::unwritableFileIsKeptAndToldOnce()
+{
+    QFETCH(QString, condition);
+    QFETCH(QString, write);
+    if (condition.startsWith(QLatin1String("read-only")) && geteuid() == 0)
+        QSKIP("root writes through file permissions");
+
+    LocalApplication local;
+    // QSettings keeps what a failed write did not save in a cache of the process, by file name,
+    // and writes it into the next file of that name: each row has a file of its own.
+    const QString application =
+        QStringLiteral("PC_Panel_") + QString::fromLatin1(QTest::currentDataTag());
+    const QString path = filePath("Vaho", application);
+    const QString folder = QFileInfo(path).absolutePath();
+    if (condition == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(path));
+    else
+        QVERIFY(writeFile(path, twoSaunas));
+    const QFile::Permissions folderPermissions = QFile::permissions(folder);
+    const QFile::Permissions filePermissions = QFile::permissions(path);
+    const auto restorePermissions = qScopeGuard([&] {
+        QFile::setPermissions(folder, folderPermissions);
+        QFile::setPermissions(path, filePermissions);
+    });
+    if (condition == QLatin1String("read-only folder"))
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    if (condition == QLatin1String("read-only file"))
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+
+    SettingsFileInformer &informer = SettingsFileInformer::instance();
+    QSignalSpy told(&informer, &SettingsFileInformer::panelUserMessageIssued);
+    Settings frame(QStringLiteral("Vaho"), application);
+    informer.startTelling();
+    // Nothing is logged while the disk is full: the log could not be written either.
+    const auto writeLanguage = [&condition, &write](int language) {
+        std::optional<FileSizeLimit> limit;
+        if (condition == QLatin1String("disk full"))
+            limit.emplace(16);
+        if (write == QLatin1String("one key")) {
+            Settings::setValue(Settings::languageKey, language);
+        } else if (write == QLatin1String("batch")) {
+            Settings::WriteBatch batch;
+            Settings::setValue(Settings::languageKey, language);
+            Settings::setValue(Settings::timeFormatKey, language);
+        } else {
+            QSettings *store = Settings::settings();
+            store->setValue(Settings::languageKey, language);
+            store->sync();
+        }
+        return !limit || limit->isActive();
+    };
+    // The file is checked before the event loop runs: QSettings retries a failed write there,
+    // and on a disk that has room again the retry succeeds.
+    QVERIFY(writeLanguage(7));
+    if (condition == QLatin1String("folder"))
+        QVERIFY(QFileInfo(path).isDir());
+    else
+        QCOMPARE(fileContent(path), twoSaunas);
+    // The run goes on with the values in memory.
+    QCOMPARE(Settings::intValue(Settings::languageKey), std::optional<int>(7));
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(told.size(), 1);
+    const auto message = told.first().at(0).value<UserMessage>();
+    QCOMPARE(message.id, SettingsFileInformer::changesNotKeptMessageId);
+    QCOMPARE(message.arguments, QStringList());
+
+    told.clear();
+    const QByteArray before = fileContent(path);
+    QVERIFY(writeLanguage(8));
+    QCOMPARE(fileContent(path), before);
+    QCOMPARE(Settings::intValue(Settings::languageKey), std::optional<int>(8));
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(told.size(), 0);
+    QVERIFY(!QFile::exists(path + QLatin1String(".damaged")));
 }
 
 QTEST_APPLESS_MAIN(TestSettings)

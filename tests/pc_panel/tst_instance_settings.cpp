@@ -1,16 +1,23 @@
 #include "control/settings.h"
+#include "control/settings_file_informer.h"
 #include "pc_panel/instance_settings.h"
+#include "support/file_size_limit.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 using control::Settings;
+using control::SettingsFileInformer;
 using pcPanel::InstanceSettings;
+using signalInterface::UserMessageTypes::UserMessage;
 
 namespace {
 
@@ -19,6 +26,44 @@ QByteArray fileContent(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(content) == content.size();
+}
+
+// The selection and auto-connect of one instance, with a line in the middle that does not parse.
+const QByteArray damagedInstanceFile = "[General]\n"
+                                       "pc_panel_auto_connect=true\n"
+                                       "[" +
+                                       QByteArray(298, 'x') +
+                                       "\n"
+                                       "pc_panel_selected_remote_sauna=Garden\n";
+const QByteArray damagedSharedFile = "[General]\n"
+                                     "language=2\n"
+                                     "this line is no setting\n"
+                                     "time_format=1\n";
+
+QList<UserMessage> messagesOf(const QSignalSpy &spy)
+{
+    QList<UserMessage> messages;
+    for (const QList<QVariant> &arguments : spy)
+        messages << arguments.at(0).value<UserMessage>();
+    return messages;
+}
+
+// The test's own application, for the notices that the informer gives on the event loop once it
+// tells.
+struct LocalApplication
+{
+    int argc = 1;
+    char name[22] = "tst_instance_settings";
+    char *argv[2] = {name, nullptr};
+    QCoreApplication application{argc, argv};
+};
 
 } // namespace
 
@@ -41,6 +86,11 @@ private slots:
     void autoConnectReadsTrueWhenMissing();
     void factoryResetLeavesInstanceFile();
     void storeDeletedWithApplication();
+
+    void damagedFilesAreCopiedAndToldEach_data();
+    void damagedFilesAreCopiedAndToldEach();
+    void unwritableInstanceFileIsKeptAndToldOnce_data();
+    void unwritableInstanceFileIsKeptAndToldOnce();
 
 private:
     QString filePath(const QString &organization, const QString &application) const;
@@ -204,6 +254,111 @@ void TestInstanceSettings::storeDeletedWithApplication()
     }
     QVERIFY(store.isNull());
     QCOMPARE(InstanceSettings::instanceNumber(), 8u);
+}
+
+void TestInstanceSettings::damagedFilesAreCopiedAndToldEach_data()
+{
+    QTest::addColumn<bool>("sharedDamaged");
+    QTest::newRow("instance file") << false;
+    QTest::newRow("instance and shared file") << true;
+}
+
+void TestInstanceSettings::damagedFilesAreCopiedAndToldEach()
+{
+    QFETCH(bool, sharedDamaged);
+    const QString sharedPath = filePath("Vaho", "PC_Panel");
+    const QString instancePath = filePath("Vaho", "PC_Panel_1");
+    const QByteArray shared =
+        sharedDamaged ? damagedSharedFile : QByteArray("[General]\nlanguage=2\n");
+    QVERIFY(writeFile(sharedPath, shared));
+    QVERIFY(writeFile(instancePath, damagedInstanceFile));
+
+    SettingsFileInformer &informer = SettingsFileInformer::instance();
+    QSignalSpy told(&informer, &SettingsFileInformer::panelUserMessageIssued);
+    Settings frame(QStringLiteral("Vaho"), InstanceSettings::applicationBaseName());
+    InstanceSettings instance(1);
+    // Each damaged file lies beside itself before anything is written.
+    QCOMPARE(fileContent(instancePath + ".damaged"), damagedInstanceFile);
+    QCOMPARE(fileContent(instancePath), damagedInstanceFile);
+    QCOMPARE(QFile::exists(sharedPath + ".damaged"), sharedDamaged);
+    if (sharedDamaged)
+        QCOMPARE(fileContent(sharedPath + ".damaged"), shared);
+
+    InstanceSettings::setValue(Settings::pcPanelAutoConnectKey, false);
+    Settings::setValue(Settings::languageKey, 3);
+    QCOMPARE(fileContent(instancePath + ".damaged"), damagedInstanceFile);
+    informer.startTelling();
+
+    QStringList expected;
+    if (sharedDamaged)
+        expected << QDir::toNativeSeparators(sharedPath + ".damaged");
+    expected << QDir::toNativeSeparators(instancePath + ".damaged");
+    QStringList copies;
+    for (const UserMessage &message : messagesOf(told)) {
+        QCOMPARE(message.id, SettingsFileInformer::damagedFileMessageId);
+        copies << message.arguments;
+    }
+    QCOMPARE(copies, expected);
+}
+
+void TestInstanceSettings::unwritableInstanceFileIsKeptAndToldOnce_data()
+{
+    QTest::addColumn<bool>("sharedUnwritable");
+    QTest::addColumn<bool>("sizeLimit");
+    QTest::newRow("folder in place of the instance file") << false << false;
+    QTest::newRow("folders in place of both files") << true << false;
+    QTest::newRow("disk full") << false << true;
+}
+
+void TestInstanceSettings::unwritableInstanceFileIsKeptAndToldOnce()
+{
+    QFETCH(bool, sharedUnwritable);
+    QFETCH(bool, sizeLimit);
+    LocalApplication local;
+    // QSettings keeps what a failed write did not save in a cache of the process, by file name,
+    // and writes it into the next file of that name: each row has files of its own.
+    const QString organization =
+        QStringLiteral("Vaho ") + QString::fromLatin1(QTest::currentDataTag());
+    const QString sharedPath = filePath(organization, "PC_Panel");
+    const QString instancePath = filePath(organization, "PC_Panel_1");
+    const QByteArray instanceFile = "[General]\npc_panel_selected_remote_sauna=Garden\n";
+    if (sharedUnwritable)
+        QVERIFY(QDir().mkpath(sharedPath));
+    if (sizeLimit)
+        QVERIFY(writeFile(instancePath, instanceFile));
+    else
+        QVERIFY(QDir().mkpath(instancePath));
+
+    SettingsFileInformer &informer = SettingsFileInformer::instance();
+    QSignalSpy told(&informer, &SettingsFileInformer::panelUserMessageIssued);
+    Settings frame(organization, InstanceSettings::applicationBaseName());
+    InstanceSettings instance(1);
+    informer.startTelling();
+    for (bool autoConnect : {false, true}) {
+        bool limited = true;
+        {
+            std::optional<FileSizeLimit> limit;
+            if (sizeLimit)
+                limit.emplace(16);
+            InstanceSettings::setValue(Settings::pcPanelAutoConnectKey, autoConnect);
+            limited = !limit || limit->isActive();
+        }
+        QVERIFY(limited);
+        // Checked before the event loop runs: QSettings retries a failed write there.
+        if (sizeLimit)
+            QCOMPARE(fileContent(instancePath), instanceFile);
+        else
+            QVERIFY(QFileInfo(instancePath).isDir());
+        Settings::setValue(Settings::languageKey, autoConnect ? 1 : 2);
+    }
+    QCoreApplication::sendPostedEvents();
+
+    const QList<UserMessage> messages = messagesOf(told);
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().id, SettingsFileInformer::changesNotKeptMessageId);
+    QCOMPARE(
+        Settings::boolValue(Settings::pcPanelAutoConnectKey, false, InstanceSettings::settings()),
+        true);
 }
 
 QTEST_APPLESS_MAIN(TestInstanceSettings)

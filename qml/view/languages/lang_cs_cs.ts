@@ -1507,6 +1507,14 @@
         <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
         <translation>Nastavení panelu bylo obnoveno. Řídicí deska a nastavení Wi-Fi obnoveny nebyly. Program se za 5 sekund ukončí.</translation>
     </message>
+    <message>
+        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
+        <translation>Soubor s nastavením byl poškozen a některá nastavení mohla být ztracena. Poškozený soubor byl zkopírován do %1</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
+        <translation>Nastavení nelze uložit. Změny se po ukončení programu nezachovají.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1507,6 +1507,14 @@
         <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
         <translation>Panelets indstillinger er nulstillet. Styrekortet og Wi-Fi-indstillingerne er ikke nulstillet. Programmet lukker om 5 sekunder.</translation>
     </message>
+    <message>
+        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
+        <translation>Indstillingsfilen var beskadiget, og nogle indstillinger kan være gået tabt. Den beskadigede fil er kopieret til %1</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
+        <translation>Indstillingerne kan ikke gemmes. Ændringer bevares ikke, når programmet lukkes.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1507,6 +1507,14 @@
         <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
         <translation>Die Einstellungen des Bedienfelds wurden zurückgesetzt. Steuerplatine und WLAN-Einstellungen wurden nicht zurückgesetzt. Das Programm wird in 5 Sekunden beendet.</translation>
     </message>
+    <message>
+        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
+        <translation>Die Einstellungsdatei war beschädigt, einige Einstellungen sind möglicherweise verloren. Die beschädigte Datei wurde nach %1 kopiert.</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
+        <translation>Die Einstellungen können nicht gespeichert werden. Änderungen gehen beim Beenden des Programms verloren.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1507,6 +1507,14 @@
         <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
         <translation>Se han restablecido los ajustes del panel. La placa de control y los ajustes wifi no se han restablecido. El programa se cerrará en 5 segundos.</translation>
     </message>
+    <message>
+        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
+        <translation>El archivo de ajustes estaba dañado y es posible que se hayan perdido algunos ajustes. El archivo dañado se ha copiado en %1</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
+        <translation>No se pueden guardar los ajustes. Los cambios no se conservarán al cerrar el programa.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

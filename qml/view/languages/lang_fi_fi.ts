@@ -1507,6 +1507,14 @@
         <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
         <translation>Paneelin asetukset palautettu. Ohjauskorttia ja WiFi-asetuksia ei palautettu. Ohjelma sulkeutuu 5 sekunnin kuluttua.</translation>
     </message>
+    <message>
+        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
+        <translation>Asetustiedosto oli vioittunut, ja osa asetuksista on voinut kadota. Vioittunut tiedosto kopioitiin kohteeseen %1</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
+        <translation>Asetuksia ei voi tallentaa. Muutokset eivät säily, kun ohjelma suljetaan.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

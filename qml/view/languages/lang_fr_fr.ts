@@ -1507,6 +1507,14 @@
         <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
         <translation>Les réglages du panneau ont été réinitialisés. La carte de commande et les réglages Wi-Fi n’ont pas été réinitialisés. Le programme se ferme dans 5 secondes.</translation>
     </message>
+    <message>
+        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
+        <translation>Le fichier des réglages était endommagé et certains réglages ont pu être perdus. Le fichier endommagé a été copié vers %1</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
+        <translation>Les réglages ne peuvent pas être enregistrés. Les modifications ne seront pas conservées à la fermeture du programme.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1507,6 +1507,14 @@
         <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
         <translation>Panelinnstillingene er tilbakestilt. Kontrollkortet og wifi-innstillingene ble ikke tilbakestilt. Programmet lukkes om 5 sekunder.</translation>
     </message>
+    <message>
+        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
+        <translation>Innstillingsfilen var skadet, og noen innstillinger kan ha gått tapt. Den skadede filen ble kopiert til %1</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
+        <translation>Innstillingene kan ikke lagres. Endringer beholdes ikke når programmet lukkes.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

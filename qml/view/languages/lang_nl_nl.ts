@@ -1507,6 +1507,14 @@
         <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
         <translation>De paneelinstellingen zijn gereset. De besturingskaart en de wifi-instellingen zijn niet gereset. Het programma wordt over 5 seconden afgesloten.</translation>
     </message>
+    <message>
+        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
+        <translation>Het instellingenbestand was beschadigd en sommige instellingen zijn mogelijk verloren gegaan. Het beschadigde bestand is gekopieerd naar %1</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
+        <translation>De instellingen kunnen niet worden opgeslagen. Wijzigingen gaan verloren wanneer het programma wordt afgesloten.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1507,6 +1507,14 @@
         <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
         <translation>Ustawienia panelu zostały zresetowane. Płyta sterująca i ustawienia Wi-Fi nie zostały zresetowane. Program zostanie zamknięty za 5 sekund.</translation>
     </message>
+    <message>
+        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
+        <translation>Plik ustawień był uszkodzony i niektóre ustawienia mogły zostać utracone. Uszkodzony plik skopiowano do %1</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
+        <translation>Nie można zapisać ustawień. Zmiany nie zostaną zachowane po zamknięciu programu.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

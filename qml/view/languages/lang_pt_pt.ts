@@ -1507,6 +1507,14 @@
         <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
         <translation>As definições do painel foram repostas. A placa de controlo e as definições Wi-Fi não foram repostas. O programa fecha dentro de 5 segundos.</translation>
     </message>
+    <message>
+        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
+        <translation>O ficheiro de definições estava danificado e algumas definições podem ter sido perdidas. O ficheiro danificado foi copiado para %1</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
+        <translation>Não é possível guardar as definições. As alterações não serão mantidas quando o programa fechar.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1507,6 +1507,14 @@
         <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
         <translation>Nastavenia panela boli obnovené. Riadiaca doska a nastavenia Wi-Fi obnovené neboli. Program sa o 5 sekúnd ukončí.</translation>
     </message>
+    <message>
+        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
+        <translation>Súbor s nastaveniami bol poškodený a niektoré nastavenia sa mohli stratiť. Poškodený súbor bol skopírovaný do %1</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
+        <translation>Nastavenia nie je možné uložiť. Zmeny sa po zatvorení programu nezachovajú.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1507,6 +1507,14 @@
         <source>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</source>
         <translation>Panelens inställningar har återställts. Styrkortet och WiFi-inställningarna återställdes inte. Programmet stängs om 5 sekunder.</translation>
     </message>
+    <message>
+        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
+        <translation>Inställningsfilen var skadad och vissa inställningar kan ha gått förlorade. Den skadade filen kopierades till %1</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
+        <translation>Inställningarna kan inte sparas. Ändringar behålls inte när programmet stängs.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>
