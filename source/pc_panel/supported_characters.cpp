@@ -3,12 +3,19 @@
 #include "control/settings.h"
 
 #include <QSettings>
+#include <QStringList>
 
 namespace pcPanel {
 
 namespace {
 
 SupportedCharacters *s_instance = nullptr;
+
+// Kept as a number beside the text (see unitNumbersKey).
+bool isKeptAsNumber(uint unit)
+{
+    return QChar::isSurrogate(unit) || unit == 0xfeff;
+}
 
 } // namespace
 
@@ -27,8 +34,8 @@ void SupportedCharacters::resetForTesting()
 
 SupportedCharacters::SupportedCharacters()
 {
-    const QVariant stored =
-        control::Settings::settings()->value(control::Settings::pcPanelSupportedCharactersKey);
+    QSettings *store = control::Settings::settings();
+    const QVariant stored = store->value(control::Settings::pcPanelSupportedCharactersKey);
     // An unquoted comma in a hand-edited file makes QSettings read a list; the commas were meant
     // as characters of the set.
     const QString text = stored.typeId() == QMetaType::QStringList
@@ -36,6 +43,14 @@ SupportedCharacters::SupportedCharacters()
                              : stored.toString();
     for (const QChar character : text)
         m_characters.insert(character.unicode());
+    // Any other number was not written by the panel.
+    const QStringList numbers = store->value(QLatin1String(unitNumbersKey)).toStringList();
+    for (const QString &number : numbers) {
+        bool ok = false;
+        const uint unit = number.trimmed().toUInt(&ok);
+        if (ok && isKeptAsNumber(unit))
+            m_characters.insert(quint16(unit));
+    }
 }
 
 SupportedCharacters::~SupportedCharacters() = default;
@@ -43,8 +58,20 @@ SupportedCharacters::~SupportedCharacters() = default;
 void SupportedCharacters::setCharacters(const CharacterSet &characters)
 {
     m_characters = characters;
-    control::Settings::setValue(control::Settings::pcPanelSupportedCharactersKey,
-                                toString(m_characters));
+    CharacterSet text;
+    QStringList numbers;
+    for (const quint16 unit : characters) {
+        if (isKeptAsNumber(unit))
+            numbers.append(QString::number(unit));
+        else
+            text.insert(unit);
+    }
+    const control::Settings::WriteBatch batch;
+    control::Settings::setValue(control::Settings::pcPanelSupportedCharactersKey, toString(text));
+    if (numbers.isEmpty())
+        control::Settings::settings()->remove(QLatin1String(unitNumbersKey));
+    else
+        control::Settings::setValue(QLatin1String(unitNumbersKey), numbers);
 }
 
 QString SupportedCharacters::toString(const CharacterSet &characters)

@@ -15,6 +15,11 @@ public:
     // UTF-16 code units, ascending, without duplicates.
     using CharacterSet = std::set<quint16>;
 
+    // The units of the set that the text key cannot hold, as numbers; the text holds the others.
+    // The settings file is UTF-8, in which a surrogate unit cannot be written on its own, and a
+    // text that starts with U+FEFF loses it as a byte order mark when it is read.
+    static constexpr char unitNumbersKey[] = "pc_panel_supported_character_numbers";
+
     // The one object, loaded from the settings store on the first call.
     static SupportedCharacters &instance();
 
@@ -23,7 +28,7 @@ public:
     // 0 means that no table has been received yet.
     int count() const { return int(m_characters.size()); }
     const CharacterSet &characters() const { return m_characters; }
-    // Replaces the set and stores it at once.
+    // Replaces the set and stores it at once (one sync).
     void setCharacters(const CharacterSet &characters);
 
     // The characters of the set, ascending, one after the other.
