@@ -9,6 +9,7 @@
 #include "view_cpp/source_file_name.h"
 #include "view_cpp/text_row_item.h"
 
+#include <QByteArrayView>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
@@ -66,6 +67,18 @@ const LinuxComponentEntry linuxComponentTable[] = {
     {"X11 client libraries (libX11, libXau, libXdmcp, libxcb)", "linux/xorg"},
     {"Zstandard", "linux/zstd"},
 };
+
+// The row of one line of a file, its line break included: Latin-1 up to the first NUL byte, with
+// a "\r\n" line end read as "\n".
+QString lineText(QByteArrayView line)
+{
+    const qsizetype nul = line.indexOf('\0');
+    if (nul >= 0)
+        return QString::fromLatin1(line.first(nul));
+    if (line.endsWith("\r\n"))
+        return QString::fromLatin1(line.chopped(2)) + QLatin1Char('\n');
+    return QString::fromLatin1(line);
+}
 
 } // namespace
 
@@ -274,7 +287,7 @@ void ConfigureGeneralAboutLicenseInfoViewManager::readInto(const QByteArray &rel
     QFile file(path);
     // Only a plain file is read: a folder cannot be, and a pipe or a device could keep the
     // screen waiting for ever.
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
         UserMessage message(internalErrorMessageId);
         message.arguments << message::sourceFileName(QStringLiteral(__FILE__))
                           << QString::number(openFailureLine) << path;
@@ -282,17 +295,23 @@ void ConfigureGeneralAboutLicenseInfoViewManager::readInto(const QByteArray &rel
         return;
     }
     model.clear();
-    qint64 remaining = maximumFileBytes;
-    while (!file.atEnd() && remaining > 0) {
-        const QByteArray line = file.readLine(remaining);
-        if (line.isEmpty())
+    // One read up to the limit: reading line by line asks for a buffer of the bytes still
+    // allowed for every line, which makes a file of many short lines slow.
+    const QByteArray text = file.read(maximumFileBytes);
+    bool cut = !file.atEnd();
+    int lines = 0;
+    for (qsizetype start = 0; start < text.size(); ++lines) {
+        if (lines == maximumLines) {
+            cut = true;
             break;
-        remaining -= line.size();
-        const qsizetype end = line.indexOf('\0');
+        }
+        const qsizetype newline = text.indexOf('\n', start);
+        const qsizetype end = newline < 0 ? text.size() : newline + 1;
         model.appendItem(
-            new TextRowItem(QString::fromLatin1(end < 0 ? line : line.left(end)), false));
+            new TextRowItem(lineText(QByteArrayView(text).sliced(start, end - start)), false));
+        start = end;
     }
-    if (!file.atEnd())
+    if (cut)
         model.appendItem(new TextRowItem(tr("[The rest of the file is not shown.]"), false));
 }
 

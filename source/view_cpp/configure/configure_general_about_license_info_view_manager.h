@@ -32,9 +32,11 @@ public:
         QByteArray licenceFile;
     };
 
-    // A file is read up to this size; the rest of a larger one is left out, so that a wrong file
-    // cannot hold the screen for long.
+    // A file is read up to this size and this many lines (a row each); the rest of a larger one is
+    // left out, so that a wrong file cannot hold the screen for long. The longest licence text
+    // shipped has under 7000 lines.
     static constexpr qint64 maximumFileBytes = 1024 * 1024;
+    static constexpr int maximumLines = 20000;
     // The line of this source file named by the message about a file that cannot be opened.
     static constexpr int openFailureLine = 354;
 

@@ -102,6 +102,8 @@ private slots:
     void licenceUnreadablePathsDoNotBlock_data();
     void licenceUnreadablePathsDoNotBlock();
     void licenceLargeFileIsCut();
+    void licenceFileWithinTheLimitsIsWhole_data();
+    void licenceFileWithinTheLimitsIsWhole();
     void licenceIntroductionAndLanguageChange();
     void licenceShippedFilesAreAllThere();
 
@@ -440,6 +442,52 @@ void TestConfigureGeneralAbout::licenceLargeFileIsCut()
              QString::fromLatin1(line));
     QCOMPARE(modelReader::value(*manager.componentLicenseModel(), rows - 1, "value").toString(),
              QStringLiteral("[The rest of the file is not shown.]"));
+}
+
+void TestConfigureGeneralAbout::licenceFileWithinTheLimitsIsWhole_data()
+{
+    constexpr qint64 limit = ConfigureGeneralAboutLicenseInfoViewManager::maximumFileBytes;
+    constexpr int lines = ConfigureGeneralAboutLicenseInfoViewManager::maximumLines;
+    const QString note = QStringLiteral("[The rest of the file is not shown.]");
+    const QByteArray shortLine = QByteArray(63, 'x') + '\n';
+    const auto rows = [](const QByteArray &line, qint64 count) {
+        return QStringList(int(count), QString::fromLatin1(line));
+    };
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("one line of the byte limit")
+        << QByteArray(limit, 'x') << QStringList({QString(limit, 'x')});
+    QTest::newRow("lines that end at the byte limit")
+        << shortLine.repeated(limit / shortLine.size())
+        << rows(shortLine, limit / shortLine.size());
+    QTest::newRow("one byte above the byte limit")
+        << QByteArray(limit + 1, 'x') << QStringList({QString(limit, 'x'), note});
+    QTest::newRow("the line limit of empty lines") << QByteArray(lines, '\n') << rows("\n", lines);
+    QTest::newRow("one line above the line limit")
+        << QByteArray(lines + 1, '\n') << rows("\n", lines) + QStringList({note});
+    QTest::newRow("empty lines up to the byte limit")
+        << QByteArray(limit, '\n') << rows("\n", lines) + QStringList({note});
+    QTest::newRow("line ends of both kinds")
+        << QByteArray("a\r\nb\rc\n\r\n\r") << QStringList({"a\n", "b\rc\n", "\n", "\r"});
+}
+
+// A file within both limits is shown whole, without the note; beyond either of them, what is shown
+// ends where that limit is reached.
+void TestConfigureGeneralAbout::licenceFileWithinTheLimitsIsWhole()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, rows);
+    QTemporaryDir directory;
+    QVERIFY(QDir(directory.path()).mkpath(QStringLiteral("qt")));
+    QVERIFY(writeFile(directory.filePath("qt/info.txt"), "info\n"));
+    QVERIFY(writeFile(directory.filePath("qt/LICENSE"), file));
+    ConfigureGeneralAboutLicenseInfoViewManager manager(nullptr);
+    manager.setLicenseDirectory(directory.path());
+    manager.onSoftwareComponentSelected(ConfigureTypes::E_componentQt);
+    const QStringList shown = modelReader::texts(*manager.componentLicenseModel(), "value");
+    QCOMPARE(shown.size(), rows.size());
+    QCOMPARE(shown, rows);
 }
 
 void TestConfigureGeneralAbout::licenceIntroductionAndLanguageChange()
