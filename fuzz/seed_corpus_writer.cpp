@@ -1,6 +1,7 @@
 // Writes the fuzzers' seed corpus: real datagrams of the protocol, built by the simulated sauna's
 // own encoders. receiver/ holds what a connected sauna sends, announcement/ what a sauna answers
-// to an announcement request. Usage: seed_corpus_writer <directory>
+// to an announcement request, and supported_characters/ the simulated sauna's character table
+// with names typed against it. Usage: seed_corpus_writer <directory>
 #include "sauna_simulator/sauna_state_model.h"
 #include "sauna_simulator/simulator_messages.h"
 #include "sauna_simulator/simulator_options.h"
@@ -31,6 +32,26 @@ bool writeSeeds(const QString &directory, const std::vector<std::pair<QString, Q
         }
     }
     return true;
+}
+
+// The input of the supported-characters fuzzer: flags (bit 0: the name is UTF-16), the number of
+// table units, the units, then the name; numbers little-endian.
+QByteArray supportedCharactersSeed(const QString &table, const QString &name, bool utf16)
+{
+    QByteArray seed;
+    const auto appendUnit = [&seed](char16_t unit) {
+        seed.append(char(unit & 0xFF));
+        seed.append(char(unit >> 8));
+    };
+    seed.append(char(utf16 ? 1 : 0));
+    appendUnit(char16_t(table.size()));
+    for (const QChar unit : table)
+        appendUnit(unit.unicode());
+    if (!utf16)
+        return seed + name.toUtf8();
+    for (const QChar unit : name)
+        appendUnit(unit.unicode());
+    return seed;
 }
 
 } // namespace
@@ -64,8 +85,20 @@ int main(int argc, char *argv[])
         {QStringLiteral("announcement"), tools::encodeAnnouncement(identity, 49152)},
         {QStringLiteral("announcement-high-port"), tools::encodeAnnouncement(identity, 65535)},
     };
+    const QString table = tools::supportedCharacters();
+    const std::vector<std::pair<QString, QByteArray>> characters = {
+        {QStringLiteral("supported-name-utf8"),
+         supportedCharactersSeed(table, QStringLiteral("Sauna Äijö"), false)},
+        {QStringLiteral("unsupported-name-utf8"),
+         supportedCharactersSeed(table, QStringLiteral("Löyly € \U0001F525"), false)},
+        {QStringLiteral("name-utf16"),
+         supportedCharactersSeed(table, QStringLiteral("Kellari Ω 2"), true)},
+        {QStringLiteral("no-table"),
+         supportedCharactersSeed(QString(), QStringLiteral("Iso"), false)},
+    };
     return writeSeeds(root + QStringLiteral("/receiver"), received) &&
-                   writeSeeds(root + QStringLiteral("/announcement"), announcements)
+                   writeSeeds(root + QStringLiteral("/announcement"), announcements) &&
+                   writeSeeds(root + QStringLiteral("/supported_characters"), characters)
                ? 0
                : 1;
 }

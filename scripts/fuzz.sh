@@ -1,42 +1,53 @@
 #!/usr/bin/env bash
-# Builds the link's libFuzzer targets with clang (AddressSanitizer, UndefinedBehaviorSanitizer and
-# leak checks) in build-fuzz/ and runs each for a bounded time from the generated seed corpus.
-# Fails on any crash, leak, timeout or sanitizer report; the input that caused it is kept in
-# build-fuzz/fuzz-artifacts/.
+# Builds the libFuzzer targets with clang (AddressSanitizer, UndefinedBehaviorSanitizer and leak
+# checks) in build-fuzz/ and runs each for a bounded time from its seed corpus: the link's datagram
+# receiver and announcement decoder, the settings file, the licence texts and the names typed
+# against the sauna's character table. Fails on any crash, leak, timeout or sanitizer report; the
+# input that caused it is kept in build-fuzz/fuzz-artifacts/.
 #   scripts/fuzz.sh [seconds per fuzzer]   (default 30, or FUZZ_SECONDS)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds="${1:-${FUZZ_SECONDS:-30}}"
 build_dir=build-fuzz
-# Each fuzzer with the folder of its seeds.
-fuzzers=(receiver_datagram_fuzzer:receiver announcement_fuzzer:announcement)
+# Each fuzzer with the folder of its seeds and its longest input; the limit tables of a settings
+# file take some 6 kB.
+fuzzers=(
+    receiver_datagram_fuzzer:receiver:4096
+    announcement_fuzzer:announcement:4096
+    settings_file_fuzzer:settings:8192
+    licence_text_fuzzer:licence:4096
+    supported_characters_fuzzer:supported_characters:4096
+)
 
 CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DPANEL_BUILD_FUZZERS=ON -DPANEL_BUILD_TESTS=OFF
-cmake --build "$build_dir" --target panel_fuzzers --parallel "$(nproc)"
+cmake --build "$build_dir" --target panel_fuzzers --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 
 export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/cmake/lsan.supp:print_suppressions=0"
 export QT_QPA_PLATFORM=offscreen
-# The link reads the settings store; keep it away from the user's.
-config_home=$(mktemp -d "${TMPDIR:-/tmp}/panel-fuzz-config.XXXXXX")
-trap 'rm -rf "$config_home"' EXIT
-export XDG_CONFIG_HOME="$config_home"
+# The fuzzers write settings and licence files for every input, away from the user's settings;
+# in memory when /dev/shm is there, where a sync of a settings file does not wait for a disk.
+scratch=$(mktemp -d /dev/shm/panel-fuzz.XXXXXX 2>/dev/null ||
+    mktemp -d "${TMPDIR:-/tmp}/panel-fuzz.XXXXXX")
+trap 'rm -rf "$scratch"' EXIT
+mkdir "$scratch/config"
+export XDG_CONFIG_HOME="$scratch/config" TMPDIR="$scratch"
 
 artifacts="$build_dir/fuzz-artifacts"
 mkdir -p "$artifacts"
 for entry in "${fuzzers[@]}"; do
-    fuzzer="${entry%%:*}"
-    seeds="$build_dir/fuzz/seeds/${entry#*:}"
-    # New inputs go to a working corpus; the generated seeds stay as they were written.
+    IFS=: read -r fuzzer seed_folder max_len <<<"$entry"
+    seeds="$build_dir/fuzz/seeds/$seed_folder"
+    # New inputs go to a working corpus; the seeds stay as they were written.
     corpus="$build_dir/fuzz-corpus/$fuzzer"
     mkdir -p "$corpus"
     echo "== $fuzzer: $seconds s"
     "$build_dir/bin/$fuzzer" "$corpus" "$seeds" \
-        -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
+        -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len="$max_len" \
         -print_final_stats=1 -artifact_prefix="$artifacts/$fuzzer-"
 done
 echo "fuzzers found nothing"

@@ -1,0 +1,168 @@
+// The characters a sauna can show, and names typed against them. The input holds a sauna's table of
+// UTF-16 code units and then a typed name, as UTF-8 or as UTF-16 units. The table is stored as the
+// sauna link stores it and read back by a fresh start from a copy of the written file; the name
+// goes through the checks of the name editors against the table the fresh start has.
+//
+// Input: one byte of flags (bit 0: the name is UTF-16), two bytes with the number of table
+// units, the units (two bytes each, little-endian), and the rest as the name.
+#include "fuzzer_files.h"
+#include "fuzzer_logging.h"
+
+#include "control/details/panel_questions.h"
+#include "control/settings.h"
+#include "pc_panel/supported_characters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+namespace {
+
+using pcPanel::SupportedCharacters;
+using CharacterSet = SupportedCharacters::CharacterSet;
+
+QString configHome;
+
+class Input
+{
+public:
+    Input(const std::uint8_t *data, std::size_t size)
+        : m_data(data)
+        , m_size(size)
+    {}
+
+    std::size_t remaining() const { return m_size - m_offset; }
+    std::uint8_t byte() { return remaining() > 0 ? m_data[m_offset++] : 0; }
+    quint16 unit()
+    {
+        const quint16 low = byte();
+        return quint16(low | quint16(byte()) << 8);
+    }
+    QByteArray rest() const
+    {
+        return QByteArray(reinterpret_cast<const char *>(m_data + m_offset),
+                          qsizetype(remaining()));
+    }
+
+private:
+    const std::uint8_t *m_data;
+    std::size_t m_size;
+    std::size_t m_offset = 0;
+};
+
+QString typedName(const QByteArray &bytes, bool utf16)
+{
+    if (!utf16)
+        return QString::fromUtf8(bytes);
+    QString name;
+    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
+        name.append(QChar(quint16(quint8(bytes[i]) | quint16(quint8(bytes[i + 1])) << 8)));
+    return name;
+}
+
+// The shared store of the organisation's folder, as a fresh start opens it.
+void openStore(const QString &organization)
+{
+    SupportedCharacters::resetForTesting();
+    control::Settings::resetForTesting();
+    control::Settings store(organization, control::Settings::applicationName());
+}
+
+void checkName(const SupportedCharacters &supported, const QString &name)
+{
+    const CharacterSet &characters = supported.characters();
+    const CharacterSet unsupported = supported.unsupportedCharacters(name);
+    for (const QChar character : name) {
+        const bool known = characters.count(character.unicode()) != 0;
+        if (known == (unsupported.count(character.unicode()) != 0))
+            fuzzing::fail("a unit of the name is both or neither supported and unsupported");
+    }
+    for (const quint16 unit : unsupported) {
+        if (!name.contains(QChar(unit)))
+            fuzzing::fail("an unsupported unit that the name does not hold");
+    }
+
+    QString replaced = name;
+    supported.replaceUnsupported(QLatin1Char('_'), replaced);
+    if (replaced.size() != name.size())
+        fuzzing::fail("replacing changed the length of the name");
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const bool known = characters.count(name[i].unicode()) != 0;
+        if (replaced[i] != (known ? name[i] : QLatin1Char('_')))
+            fuzzing::fail("a unit replaced that is supported, or kept that is not");
+    }
+
+    // What the favorite editor shows in its message: nothing while no table is known.
+    const QString shown = control::details::unsupportedNameCharacters(name);
+    if (shown != (characters.empty() ? QString() : SupportedCharacters::toString(unsupported)))
+        fuzzing::fail("the message text is not the unsupported units");
+}
+
+// The units that are in one set and not in the other, for the report of a failed check.
+void printDifference(const CharacterSet &expected, const CharacterSet &actual)
+{
+    for (const quint16 unit : expected) {
+        if (actual.count(unit) == 0)
+            std::fprintf(stderr, "missing U+%04X\n", unit);
+    }
+    for (const quint16 unit : actual) {
+        if (expected.count(unit) == 0)
+            std::fprintf(stderr, "extra U+%04X\n", unit);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    fuzzing::installQuietLogging();
+    configHome = fuzzing::useScratchConfigHome();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    Input input(data, size);
+    const bool utf16 = (input.byte() & 1) != 0;
+    const quint16 tableSize = input.unit();
+    CharacterSet table;
+    for (quint16 i = 0; i < tableSize && input.remaining() >= 2; ++i)
+        table.insert(input.unit());
+    const QString name = typedName(input.rest(), utf16);
+
+    // Each run writes into folders of its own: QSettings keeps what it read of a file and
+    // trusts it while the file's size and time look unchanged.
+    static quint64 runs = 0;
+    const QString written = QStringLiteral("written-%1").arg(++runs);
+    const QString reread = QStringLiteral("reread-%1").arg(runs);
+
+    openStore(written);
+    SupportedCharacters::instance().setCharacters(table);
+    if (SupportedCharacters::instance().characters() != table)
+        fuzzing::fail("the set is not the table given");
+    const QString fileName = control::Settings::settings()->fileName();
+    const QString copy =
+        configHome + QLatin1Char('/') + reread + QLatin1Char('/') + QFileInfo(fileName).fileName();
+    if (!QDir().mkpath(QFileInfo(copy).absolutePath()) || !QFile::copy(fileName, copy))
+        fuzzing::fail("cannot copy the written settings file");
+
+    // The next start reads the file the link wrote.
+    openStore(reread);
+    const SupportedCharacters &restarted = SupportedCharacters::instance();
+    if (restarted.characters() != table) {
+        printDifference(table, restarted.characters());
+        fuzzing::fail("the stored set reads back as another set");
+    }
+    checkName(restarted, name);
+
+    SupportedCharacters::resetForTesting();
+    control::Settings::resetForTesting();
+    QDir(configHome + QLatin1Char('/') + written).removeRecursively();
+    QDir(configHome + QLatin1Char('/') + reread).removeRecursively();
+    return 0;
+}
