@@ -8,12 +8,24 @@
 #                                      sauna system on your local network
 #
 # Needs root or sudo (packages, network namespaces). PANEL_BUILD_DIR chooses the build folder
-# (default: build). SIMULATOR_OPTIONS is passed on to the simulated sauna, for example
+# (default: build in the clone), absolute or relative to the folder you start the script from.
+# SIMULATOR_OPTIONS is passed on to the simulated sauna, for example
 # SIMULATOR_OPTIONS="--system-type multisteam" for a system with three relay control boards, or
 # SIMULATOR_OPTIONS="--error-log 12" for an error log of twelve entries. Closing the
 # panel's window stops everything and removes the namespaces.
 set -euo pipefail
+
+# A build folder named relatively lies below the folder the script was started from; the default
+# lies in the clone.
+build_dir=
+if [ -n "${PANEL_BUILD_DIR:-}" ]; then
+    case "$PANEL_BUILD_DIR" in
+        /*) build_dir=$PANEL_BUILD_DIR ;;
+        *) build_dir=$PWD/$PANEL_BUILD_DIR ;;
+    esac
+fi
 cd "$(dirname "$0")/.."
+build_dir=${build_dir:-$PWD/build}
 
 mode=simulated
 if [ "${1:-}" = "--real" ]; then
@@ -21,15 +33,13 @@ if [ "${1:-}" = "--real" ]; then
     shift
 fi
 
-build_dir=${PANEL_BUILD_DIR:-build}
-
 bash scripts/install-deps.sh
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPANEL_BUILD_TESTS=OFF
 cmake --build "$build_dir" --parallel "$(nproc)" --target pc_panel sauna_simulator panel_qml \
     panel_translations
 
-panel="$PWD/$build_dir/bin/pc_panel"
-simulator="$PWD/$build_dir/bin/sauna_simulator"
+panel="$build_dir/bin/pc_panel"
+simulator="$build_dir/bin/sauna_simulator"
 
 if [ "$mode" = real ]; then
     exec "$panel" "$@"
