@@ -455,8 +455,7 @@ void PanelUnderTest::stepHoursUpAndSave()
 
 QDateTime PanelUnderTest::saunaClock() const
 {
-    return tools::SaunaStateModel::protocolEpoch().addMSecs(
-        qint64(m_sauna->model().systemTime(QDateTime::currentDateTimeUtc())));
+    return tools::SaunaStateModel::protocolEpoch().addMSecs(qint64(m_sauna->model().systemTime()));
 }
 
 QString PanelUnderTest::currentNetworkPage()

@@ -129,12 +129,20 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(model.boolean(BooleanId::TankAutoEmptyingEnable), waitMs);
         QTRY_VERIFY(toggle->property("checked").toBool());
 
-        // The reported interval lies below the editor's hour: the editor starts at one hour.
+        // The row shows the reported interval, and its editor starts there: an hour more is
+        // saved.
+        const int interval = int(model.integer(IntegerId::TankAutoEmptyingDuration));
+        QCOMPARE(interval % 60, 0);
+        const QString shown = QStringLiteral("%1h 0min").arg(interval / 60);
+        QTRY_VERIFY(showsText(shown));
         STEP(tapRow(QStringLiteral("settingsList"), ConfigureTypes::E_tankAutoEmptyingInterval));
+        QQuickItem *editor = waitForItem(QStringLiteral("durationEditor"));
+        QVERIFY(editor);
+        QTRY_COMPARE(editor->property("hoursText").toString().toInt(), interval / 60);
         STEP(stepHoursUpAndSave());
-        QTRY_COMPARE_WITH_TIMEOUT(int(model.integer(IntegerId::TankAutoEmptyingDuration)), 120,
-                                  waitMs);
-        QTRY_VERIFY(showsText(QStringLiteral("2h 0min")));
+        QTRY_COMPARE_WITH_TIMEOUT(int(model.integer(IntegerId::TankAutoEmptyingDuration)),
+                                  interval + 60, waitMs);
+        QTRY_VERIFY(showsText(QStringLiteral("%1h 0min").arg(interval / 60 + 1)));
         STEP(saveScreenshot(QStringLiteral("system_tank_auto_emptying")));
         STEP(backToSettingsAreas());
     }

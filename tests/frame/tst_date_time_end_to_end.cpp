@@ -167,12 +167,13 @@ private slots:
 
     void eraseCalendarEmptiesTheSauna()
     {
-        // Two programs on the sauna, sent as the calendar pages would.
+        // Two programs on the sauna, sent as the calendar pages would, at times of their own: the
+        // sauna refuses a program due at the same time as another.
         const QDateTime tomorrow = saunaClock().addDays(1);
         for (quint32 index : {3u, 7u}) {
             signalInterface::CalendarProgram program(index);
             program.inUse = true;
-            program.start = QDateTime(tomorrow.date(), QTime(18, 0), Qt::UTC);
+            program.start = QDateTime(tomorrow.date(), QTime(index == 3u ? 18 : 21, 0), Qt::UTC);
             m_frame->saunaCommunication.saunaSystemSender()->onCalendarProgramChangeRequested(
                 program);
         }

@@ -374,11 +374,12 @@ void TestSaunaRecords::dateAndWeekdayProgramsAreCreatedAndReportedAsSent()
     SaunaStateModel model;
     request(model, envelopeWith(favoritePost(0, QStringLiteral("Fav"), 40, 630, 30, false)));
 
-    // 2024-03-02 18:00 UTC, once; every week on that weekday with favorite 0.
+    // 2024-03-02 18:00 UTC, once; every week on the next day's weekday with favorite 0.
     const quint64 start = quint64(SaunaStateModel::protocolEpoch().msecsTo(
         QDateTime(QDate(2024, 3, 2), QTime(18, 0), QTimeZone::utc())));
+    const quint64 nextDay = start + 24 * 3600000ULL;
     const vaholumo::Calendar_post date = calendarPost(5, start, 90, false, std::nullopt, 104, 720);
-    const vaholumo::Calendar_post weekday = calendarPost(63, start, 60, true, 0u);
+    const vaholumo::Calendar_post weekday = calendarPost(63, nextDay, 60, true, 0u);
 
     for (const vaholumo::Calendar_post &post : {date, weekday}) {
         const vaholumo::Sauna_to_external report = request(model, envelopeWith(post));
@@ -531,9 +532,12 @@ void TestSaunaRecords::erasingCalendarEmptiesEverySlot()
 {
     SaunaStateModel model;
     const std::array<quint32, 4> used{0, 17, 40, 63};
+    // An hour apart for every index, so that none collides with another.
     for (const quint32 index : used)
-        request(model, envelopeWith(calendarPost(index, 60000ULL * (index + 1), 30, index % 2 == 0,
-                                                 std::nullopt, 0, 450)));
+        request(model, envelopeWith(calendarPost(index, 3600000ULL * (index + 1), 30,
+                                                 index % 2 == 0, std::nullopt, 0, 450)));
+    for (const quint32 index : used)
+        QVERIFY(model.records().calendarPrograms()[index].inUse);
 
     // The panel erases the calendar by emptying every slot in use, one post per datagram.
     for (const quint32 index : {0u, 17u, 40u}) {
@@ -604,10 +608,13 @@ void TestSaunaRecords::fullCalendarFitsOneDatagram()
     for (quint32 index = 0; index < FavoriteRecord::SlotCount; ++index)
         request(model, envelopeWith(favoritePost(index, QStringLiteral("Twenty characters ok"), 111,
                                                  990, 720, true)));
+    // The longest programs, on days of their own so that none collides, with start times as
+    // long on the wire as they get.
+    const quint64 day = 24 * 3600000ULL;
     for (quint32 index = 0; index < CalendarRecord::SlotCount; ++index)
-        request(model,
-                envelopeWith(calendarPost(index, tools::SaunaRecordStore::latestStartTime() - 1,
-                                          720, true, std::nullopt, 111, 990)));
+        request(model, envelopeWith(calendarPost(
+                           index, tools::SaunaRecordStore::latestStartTime() - 1 - index * day, 720,
+                           false, std::nullopt, 111, 990)));
     const QByteArray full = tools::encodeFullReport(model, Now);
     QVERIFY2(full.size() < 8192, qPrintable(QString::number(full.size())));
     vaholumo::Sauna_to_external parsed;

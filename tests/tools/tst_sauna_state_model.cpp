@@ -1,4 +1,9 @@
 #include "sauna_simulator/sauna_state_model.h"
+#include "sauna_simulator/simulator_messages.h"
+
+#include "protocol_buffers_support/message_parsing.h"
+
+#include "message.pb.h"
 
 #include <QSet>
 #include <QtTest>
@@ -6,7 +11,9 @@
 #include <optional>
 
 using tools::BooleanId;
+using tools::BooleanRequestId;
 using tools::IntegerId;
+using tools::IntegerRequestId;
 using tools::SaunaReport;
 using tools::SaunaStateModel;
 using tools::SaunaStateValue;
@@ -61,6 +68,14 @@ private slots:
     void relaysOfEveryBoardFollowTheSauna();
     void errorLogIsFilledWithVariedEntries();
     void errorLogClearReportsTheEmptiedEntries();
+    // The daily period in which the sauna may not be started.
+    void startInNotAllowedPeriodIsRefused_data();
+    void startInNotAllowedPeriodIsRefused();
+    void refusalTellsWhenStartIsAllowed();
+    void runningSaunaMayChangeStateInThePeriod();
+    // What each product has.
+    void humidityIsControlledOnlyWhereTheProductHasIt_data();
+    void humidityIsControlledOnlyWhereTheProductHasIt();
 };
 
 void TestSaunaStateModel::fullReportHoldsEveryValue()
@@ -334,6 +349,169 @@ void TestSaunaStateModel::bathTimeRunsOutAndSwitchesOff()
     QCOMPARE(integerIn(report, IntegerId::RunTimeLeft), std::optional<quint32>(0));
     QVERIFY(report.stateChanged);
     QCOMPARE(model.state(), int(SaunaStateValue::Off));
+}
+
+namespace {
+
+// A model whose clock shows the given wall-clock time and stands still there.
+void setSaunaClock(SaunaStateModel &model, const QDateTime &wallClock)
+{
+    const QDateTime now(QDate(2024, 3, 4), QTime(12, 0), QTimeZone::utc());
+    model.setClock([now] { return now; });
+    model.requestSystemTime(quint64(SaunaStateModel::protocolEpoch().msecsTo(wallClock)), now);
+}
+
+void setNotAllowedPeriod(SaunaStateModel &model, bool enabled, int from, int until)
+{
+    model.requestBoolean(BooleanRequestId::NotAllowedStartEnable, enabled);
+    model.requestInteger(IntegerRequestId::NotAllowedStartFrom, quint32(from));
+    model.requestInteger(IntegerRequestId::NotAllowedStartUntil, quint32(until));
+}
+
+// Stores favorite 0, for a start by favorite.
+void storeFavorite(SaunaStateModel &model)
+{
+    tools::FavoriteChange favorite;
+    favorite.index = 0;
+    favorite.inUse = true;
+    favorite.name = QStringLiteral("Late");
+    QVERIFY(model.requestFavorite(favorite).dataErrors.empty());
+}
+
+} // namespace
+
+void TestSaunaStateModel::startInNotAllowedPeriodIsRefused_data()
+{
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("until");
+    QTest::addColumn<QTime>("clock");
+    QTest::addColumn<int>("minutesToAllowed"); // -1: the start is allowed
+
+    QTest::newRow("22-06 at 02:51") << true << 1320 << 360 << QTime(2, 51) << 189;
+    QTest::newRow("22-06 at 22:00") << true << 1320 << 360 << QTime(22, 0) << 480;
+    QTest::newRow("22-06 at 05:59:59") << true << 1320 << 360 << QTime(5, 59, 59) << 1;
+    QTest::newRow("22-06 at 06:00") << true << 1320 << 360 << QTime(6, 0) << -1;
+    QTest::newRow("22-06 at 21:59") << true << 1320 << 360 << QTime(21, 59) << -1;
+    QTest::newRow("08-17 at 12:30") << true << 480 << 1020 << QTime(12, 30) << 270;
+    QTest::newRow("08-17 at 17:00") << true << 480 << 1020 << QTime(17, 0) << -1;
+    QTest::newRow("08-17 at 07:59") << true << 480 << 1020 << QTime(7, 59) << -1;
+    QTest::newRow("equal limits") << true << 600 << 600 << QTime(10, 0) << -1;
+    QTest::newRow("switched off") << false << 1320 << 360 << QTime(2, 51) << -1;
+}
+
+void TestSaunaStateModel::startInNotAllowedPeriodIsRefused()
+{
+    QFETCH(bool, enabled);
+    QFETCH(int, from);
+    QFETCH(int, until);
+    QFETCH(QTime, clock);
+    QFETCH(int, minutesToAllowed);
+    const bool refused = minutesToAllowed >= 0;
+
+    // Every way a bath starts: on, standby, and a favorite.
+    for (int way = 0; way < 3; ++way) {
+        SaunaStateModel model;
+        storeFavorite(model);
+        setNotAllowedPeriod(model, enabled, from, until);
+        setSaunaClock(model, QDateTime(QDate(2024, 3, 5), clock, QTimeZone::utc()));
+        const SaunaReport report = way == 0   ? model.requestState(SaunaStateValue::On)
+                                   : way == 1 ? model.requestState(SaunaStateValue::Standby)
+                                              : model.startFavorite(0);
+        QCOMPARE(model.state() == int(SaunaStateValue::Off), refused);
+        QVERIFY(report.dataErrors.empty());
+        QCOMPARE(report.userMessage.has_value(), refused);
+        if (!refused)
+            continue;
+        QCOMPARE(report.userMessage->id, quint32(0x1002));
+        QCOMPARE(integerIn(report, IntegerId::TimeToAllowedOn),
+                 std::optional<quint32>(quint32(minutesToAllowed)));
+        QCOMPARE(model.integer(IntegerId::TimeToAllowedOn), quint32(minutesToAllowed));
+        QVERIFY(report.stateChanged); // the state that holds, and the clock the wait counts from
+        QVERIFY(!integerIn(report, IntegerId::RunTimeLeft));
+    }
+}
+
+void TestSaunaStateModel::refusalTellsWhenStartIsAllowed()
+{
+    SaunaStateModel model;
+    setNotAllowedPeriod(model, true, 22 * 60, 6 * 60);
+    setSaunaClock(model, QDateTime(QDate(2024, 3, 5), QTime(2, 51), QTimeZone::utc()));
+
+    // On the wire, as a panel reads it: the wait, the state, and the message to acknowledge.
+    vaholumo::Sauna_to_external sent;
+    QVERIFY(pbSupport::parseDatagram(tools::encodeReport(model.requestState(SaunaStateValue::On),
+                                                         model, QDateTime::currentDateTimeUtc()),
+                                     sent));
+    QCOMPARE(sent.integer_value_changed_size(), 1);
+    QCOMPARE(int(sent.integer_value_changed(0).value_id()), int(IntegerId::TimeToAllowedOn));
+    QCOMPARE(sent.integer_value_changed(0).value(), 189u);
+    QVERIFY(sent.has_sauna_state_changed());
+    QCOMPARE(int(sent.sauna_state_changed().state()), int(SaunaStateValue::Off));
+    QVERIFY(sent.has_user_message());
+    QCOMPARE(sent.user_message().message_id(), 0x1002u);
+    QCOMPARE(sent.user_message().message_type(),
+             vaholumo::User_message_message_type_t_MESSAGE_TYPE_ONE_BUTTON);
+    QCOMPARE(sent.user_message().answer(), vaholumo::User_message_answer_t_ANSWER_NONE);
+    QCOMPARE(sent.data_error_size(), 0);
+
+    // At the end of the period the same request starts the bath.
+    setSaunaClock(model, QDateTime(QDate(2024, 3, 5), QTime(6, 0), QTimeZone::utc()));
+    QVERIFY(!model.requestState(SaunaStateValue::On).userMessage);
+    QCOMPARE(model.state(), int(SaunaStateValue::On));
+}
+
+void TestSaunaStateModel::runningSaunaMayChangeStateInThePeriod()
+{
+    SaunaStateModel model;
+    model.requestState(SaunaStateValue::On);
+    setNotAllowedPeriod(model, true, 22 * 60, 6 * 60);
+    setSaunaClock(model, QDateTime(QDate(2024, 3, 5), QTime(23, 0), QTimeZone::utc()));
+    // Only a start is refused: a running bath goes to standby and back, and off.
+    QVERIFY(!model.requestState(SaunaStateValue::Standby).userMessage);
+    QCOMPARE(model.state(), int(SaunaStateValue::Standby));
+    QVERIFY(!model.requestState(SaunaStateValue::On).userMessage);
+    QCOMPARE(model.state(), int(SaunaStateValue::On));
+    QVERIFY(!model.requestState(SaunaStateValue::Off).userMessage);
+    QCOMPARE(model.state(), int(SaunaStateValue::Off));
+    QVERIFY(model.requestState(SaunaStateValue::On).userMessage);
+}
+
+void TestSaunaStateModel::humidityIsControlledOnlyWhereTheProductHasIt_data()
+{
+    QTest::addColumn<int>("product");
+    QTest::addColumn<bool>("humidity");
+    // Connection_types rcb_product_t values.
+    QTest::newRow("automatic combi") << 31 << true;
+    QTest::newRow("manual combi") << 30 << true;
+    QTest::newRow("private steam") << 32 << true;
+    QTest::newRow("sauna") << 37 << false;
+    QTest::newRow("low sauna") << 38 << false;
+    QTest::newRow("infrared sauna") << 39 << false;
+}
+
+void TestSaunaStateModel::humidityIsControlledOnlyWhereTheProductHasIt()
+{
+    QFETCH(int, product);
+    QFETCH(bool, humidity);
+    SaunaStateModel model;
+    model.useProductDefaults(product);
+    QCOMPARE(model.controlsHumidity(), humidity);
+
+    // The function flags a panel offers its humidity controls by.
+    vaholumo::Sauna_to_external full;
+    QVERIFY(pbSupport::parseDatagram(
+        tools::encodeFullReport(model, QDateTime::currentDateTimeUtc()), full));
+    QVERIFY(full.has_control_board_support());
+    QCOMPARE(full.control_board_support().humidity_level(), humidity);
+    QCOMPARE(full.control_board_support().humidity_percent(), humidity);
+
+    // Only a product with humidity raises it while it runs.
+    model.requestInteger(IntegerRequestId::TargetHumidity, 60);
+    model.requestState(SaunaStateValue::On);
+    for (int step = 0; step < 10; ++step)
+        model.heatStep(1000);
+    QCOMPARE(model.integer(IntegerId::Humidity) > SaunaStateModel::AmbientHumidity, humidity);
 }
 
 void TestSaunaStateModel::systemTimeFollowsRequest()

@@ -90,6 +90,21 @@ QByteArray favoritePost(quint32 index, const QString &name, quint32 temperature)
     return serialized(envelope);
 }
 
+QByteArray clockRequest(const QDateTime &wallClock)
+{
+    vaholumo::External_to_sauna envelope;
+    envelope.mutable_sauna_state_change_request()->set_system_time(
+        quint64(tools::SaunaStateModel::protocolEpoch().msecsTo(wallClock)));
+    return serialized(envelope);
+}
+
+QByteArray stateRequest(vaholumo::Sauna_state_change_request_state_t state)
+{
+    vaholumo::External_to_sauna envelope;
+    envelope.mutable_sauna_state_change_request()->set_state(state);
+    return serialized(envelope);
+}
+
 std::optional<quint32> integerIn(const vaholumo::Sauna_to_external &report, int id)
 {
     for (const auto &changed : report.integer_value_changed())
@@ -142,6 +157,10 @@ private slots:
     void nodesAndBuzzersOfTheRelayBoards();
     void errorLogIsReportedAndCleared();
     void relaysTellUseAndState();
+    void startInNotAllowedPeriodIsRefusedToTheRequester();
+    void calendarProgramRunsByTheSaunasClock();
+    void productsReportTheirHumidityControl_data();
+    void productsReportTheirHumidityControl();
 
 private:
     void startSauna(int heatIntervalMs = 3600000, quint32 keepAliveSeconds = 60,
@@ -872,6 +891,137 @@ void TestSimulatedSauna::relaysTellUseAndState()
     QCOMPARE(lights.index(), 1u);
     QVERIFY(lights.state());
     QVERIFY(lights.second_flag());
+}
+
+void TestSimulatedSauna::startInNotAllowedPeriodIsRefusedToTheRequester()
+{
+    startSauna();
+    QUdpSocket second;
+    QVERIFY(second.bind(QHostAddress::LocalHost, 0));
+    connectPanel();
+    connectPanel(&second);
+
+    // From 22:00 until 06:00, switched on, and the sauna's clock at 02:51.
+    vaholumo::External_to_sauna period;
+    vaholumo::Boolean_value_change_request *enable = period.add_boolean_value_change_request();
+    enable->set_value_id(vaholumo::Boolean_value_change_request_value_t_NOT_ALLOWED_START_ENABLE);
+    enable->set_value(1);
+    sendToSauna(serialized(period));
+    sendToSauna(clockRequest(QDateTime(QDate(2024, 3, 5), QTime(2, 51), QTimeZone::utc())));
+    vaholumo::Sauna_to_external report;
+    for (QUdpSocket *panel : {m_panel.get(), &second}) {
+        QVERIFY(nextReport(report, panel));
+        QCOMPARE(booleanIn(report, 21), std::optional<bool>(true));
+        QVERIFY(nextReport(report, panel));
+        QVERIFY(report.has_sauna_state_changed());
+    }
+
+    sendToSauna(stateRequest(vaholumo::Sauna_state_change_request_state_t_STATE_ON));
+    // Every panel hears the state that holds and the wait; then the requester hears why.
+    for (QUdpSocket *panel : {m_panel.get(), &second}) {
+        QVERIFY(nextReport(report, panel));
+        QCOMPARE(integerIn(report, 23), std::optional<quint32>(189));
+        QCOMPARE(int(report.sauna_state_changed().state()), 10);
+        QVERIFY(!report.has_user_message());
+    }
+    QVERIFY(nextReport(report));
+    QVERIFY(report.has_user_message());
+    QCOMPARE(report.user_message().message_id(), 0x1002u);
+    QCOMPARE(report.data_error_size(), 0);
+    QCOMPARE(m_sauna->model().state(), int(tools::SaunaStateValue::Off));
+    // The message is the requester's alone: the other panel's next datagram answers its own
+    // keep-alive.
+    sendToSauna(keepAlive(9), &second);
+    QVERIFY(nextReport(report, &second));
+    QVERIFY(!report.has_user_message());
+    QCOMPARE(report.keep_alive().sequence_number(), 9u);
+}
+
+void TestSimulatedSauna::calendarProgramRunsByTheSaunasClock()
+{
+    startSauna();
+    QDateTime now(QDate(2030, 1, 7), QTime(19, 0), QTimeZone::utc());
+    m_sauna->setClock([&now] { return now; });
+    QUdpSocket second;
+    QVERIFY(second.bind(QHostAddress::LocalHost, 0));
+    connectPanel();
+    connectPanel(&second);
+
+    // A program at 19:00 on Monday 2030-01-14, the sauna's clock a minute before it.
+    const QDateTime ready(QDate(2030, 1, 14), QTime(19, 0), QTimeZone::utc());
+    sendToSauna(clockRequest(ready.addSecs(-60)));
+    vaholumo::External_to_sauna post;
+    vaholumo::Calendar_post *program = post.add_calendar_post();
+    program->set_index(8);
+    program->set_in_use(true);
+    program->set_start_time(quint64(tools::SaunaStateModel::protocolEpoch().msecsTo(ready)));
+    program->set_stop_after(45);
+    program->set_favorite(100);
+    program->set_temperature(765);
+    program->set_humidity(20);
+    program->set_weekday_program(false);
+    program->set_start_mode(vaholumo::Calendar_post_start_mode_t_START_AT);
+    sendToSauna(serialized(post));
+    vaholumo::Sauna_to_external report;
+    for (QUdpSocket *panel : {m_panel.get(), &second}) {
+        QVERIFY(nextReport(report, panel)); // the clock
+        QVERIFY(nextReport(report, panel)); // the program
+        QCOMPARE(report.calendar_post_size(), 1);
+    }
+
+    // The minute passes: every panel hears the sauna start with the program's settings.
+    QSignalSpy started(m_sauna.get(), &SimulatedSauna::calendarProgramStarted);
+    now = now.addSecs(60);
+    QVERIFY(started.wait(WaitMs));
+    QCOMPARE(started.constFirst().at(0).toUInt(), 8u);
+    for (QUdpSocket *panel : {m_panel.get(), &second}) {
+        QVERIFY(nextReport(report, panel));
+        QCOMPARE(int(report.sauna_state_changed().state()), 11);
+        QCOMPARE(integerIn(report, 10), std::optional<quint32>(765));
+        QCOMPARE(integerIn(report, 22), std::optional<quint32>(45));
+        QCOMPARE(report.sauna_state_changed().system_time(),
+                 quint64(tools::SaunaStateModel::protocolEpoch().msecsTo(ready)));
+    }
+
+    // At its stop time it switches off.
+    QSignalSpy stopped(m_sauna.get(), &SimulatedSauna::calendarProgramStopped);
+    now = now.addSecs(45 * 60);
+    QVERIFY(stopped.wait(WaitMs));
+    QVERIFY(nextReport(report));
+    QCOMPARE(int(report.sauna_state_changed().state()), 10);
+    QCOMPARE(m_sauna->model().state(), int(tools::SaunaStateValue::Off));
+}
+
+void TestSimulatedSauna::productsReportTheirHumidityControl_data()
+{
+    QTest::addColumn<int>("product");
+    QTest::addColumn<bool>("humidity");
+    QTest::newRow("combi") << 31 << true;
+    QTest::newRow("steam") << 32 << true;
+    QTest::newRow("sauna") << 37 << false;
+    QTest::newRow("ir") << 39 << false;
+}
+
+void TestSimulatedSauna::productsReportTheirHumidityControl()
+{
+    QFETCH(int, product);
+    QFETCH(bool, humidity);
+    tools::SimulatorOptions options;
+    options.announcePort = 0;
+    options.saunaPort = 0;
+    options.pin = TestPin;
+    options.rcbProduct = product;
+    m_sauna = std::make_unique<SimulatedSauna>(options);
+    QVERIFY(m_sauna->start());
+    sendToSauna(connectRequest(TestPin, QStringLiteral("PANEL")));
+    vaholumo::Sauna_to_external reply;
+    QVERIFY(nextReport(reply));
+    QCOMPARE(int(reply.connect_reply().rcb_product()), product);
+    vaholumo::Sauna_to_external full;
+    QVERIFY(nextReport(full));
+    QVERIFY(full.has_control_board_support());
+    QCOMPARE(full.control_board_support().humidity_level(), humidity);
+    QCOMPARE(full.control_board_support().humidity_percent(), humidity);
 }
 
 QTEST_GUILESS_MAIN(TestSimulatedSauna)

@@ -1,10 +1,12 @@
 #include "sauna_simulator/simulated_sauna.h"
+#include "sauna_simulator/simulator_console.h"
 
 #include "protocol_buffers_support/message_parsing.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTextStream>
+#include <QTimeZone>
 
 #include <tclap/CmdLine.h>
 
@@ -27,9 +29,22 @@ void printLine(const QString &line)
     out << line << Qt::endl; // flushed, so a script reading the output sees each event at once
 }
 
-QString endpoint(const QHostAddress &address, quint16 port)
+// The command line with "--option=value" and "-o=value" split into option and value, so that
+// both spellings work, as the panel's own "=" does.
+std::vector<std::string> splitAssignments(int argc, char **argv)
 {
-    return QStringLiteral("%1:%2").arg(address.toString()).arg(port);
+    std::vector<std::string> arguments;
+    for (int index = 0; index < argc; ++index) {
+        const std::string argument = argv[index];
+        const std::size_t equals = argument.find('=');
+        if (index > 0 && argument.size() > 1 && argument[0] == '-' && equals != std::string::npos) {
+            arguments.push_back(argument.substr(0, equals));
+            arguments.push_back(argument.substr(equals + 1));
+        } else {
+            arguments.push_back(argument);
+        }
+    }
+    return arguments;
 }
 
 } // namespace
@@ -83,12 +98,18 @@ int main(int argc, char **argv)
             "entries of the error log in use at start, 0-32: errors of varied codes (0-20), boards "
             "and times over the past days",
             false, options.errorLogEntries, "entries", commandLine);
+        TCLAP::ValueArg<std::string> clock(
+            "", "clock",
+            "the sauna's clock at start, as it shows the time: yyyy-MM-ddTHH:mm[:ss] (default: "
+            "this computer's UTC time); a panel can set it later",
+            false, "", "time", commandLine);
         TCLAP::SwitchArg silent("", "silent", "fall silent: answer nothing, send nothing",
                                 commandLine);
         TCLAP::SwitchArg refuse("", "refuse", "refuse every connect request", commandLine);
         TCLAP::SwitchArg malformed("", "malformed",
                                    "send a malformed datagram before every good one", commandLine);
-        commandLine.parse(argc, argv);
+        std::vector<std::string> arguments = splitAssignments(argc, argv);
+        commandLine.parse(arguments);
 
         const auto port = [](unsigned int value, const char *option) {
             if (value > 65535)
@@ -130,6 +151,17 @@ int main(int argc, char **argv)
             throw TCLAP::ArgException("must be 0-32", "error-log");
         options.errorLogEntries = errorLog.getValue();
 
+        if (!clock.getValue().empty()) {
+            QDateTime time =
+                QDateTime::fromString(QString::fromStdString(clock.getValue()), Qt::ISODate);
+            // The sauna's clock is a wall clock without a zone; the protocol carries it as UTC.
+            time.setTimeZone(QTimeZone::utc());
+            if (!time.isValid() || time < tools::SaunaStateModel::protocolEpoch())
+                throw TCLAP::ArgException("must be a time yyyy-MM-ddTHH:mm[:ss] from 2000 on",
+                                          "clock");
+            options.clock = time;
+        }
+
         options.silent = silent.getValue();
         options.refuse = refuse.getValue();
         options.malformed = malformed.getValue();
@@ -140,51 +172,20 @@ int main(int argc, char **argv)
     }
 
     tools::SimulatedSauna sauna(options);
-    QObject::connect(
-        &sauna, &tools::SimulatedSauna::panelConnected, &application,
-        [](const QHostAddress &address, quint16 port, const QString &unitName) {
-            printLine(QStringLiteral("connected %1 \"%2\"").arg(endpoint(address, port), unitName));
-        });
-    QObject::connect(
-        &sauna, &tools::SimulatedSauna::panelRefused, &application,
-        [](const QHostAddress &address, quint16 port, int status) {
-            printLine(
-                QStringLiteral("refused %1 status %2").arg(endpoint(address, port)).arg(status));
-        });
-    QObject::connect(
-        &sauna, &tools::SimulatedSauna::panelDisconnected, &application,
-        [](const QHostAddress &address, quint16 port, const QString &reason) {
-            printLine(QStringLiteral("disconnected %1 (%2)").arg(endpoint(address, port), reason));
-        });
-
-    QObject::connect(&sauna, &tools::SimulatedSauna::integerRequested, &application,
-                     [](int requestId, quint32 value) {
-                         printLine(
-                             QStringLiteral("request integer %1 = %2").arg(requestId).arg(value));
-                     });
-    QObject::connect(&sauna, &tools::SimulatedSauna::booleanRequested, &application,
-                     [](int requestId, bool value) {
-                         printLine(QStringLiteral("request boolean %1 = %2")
-                                       .arg(requestId)
-                                       .arg(value ? "true" : "false"));
-                     });
-
-    QObject::connect(
-        &sauna, &tools::SimulatedSauna::buzzerRequested, &application, [](int controlBoard) {
-            printLine(QStringLiteral("buzzer of relay control board %1").arg(controlBoard));
-        });
-    QObject::connect(&sauna, &tools::SimulatedSauna::errorLogClearRequested, &application,
-                     [] { printLine(QStringLiteral("error log cleared")); });
+    const tools::SimulatorConsole console(sauna, printLine);
     QString errorText;
     if (!sauna.start(&errorText)) {
         QTextStream(stderr) << "sauna_simulator: " << errorText << Qt::endl;
         return 1;
     }
     printLine(QStringLiteral("sauna \"%1\" %2 listening: announcements on port %3, "
-                             "connections on port %4")
+                             "connections on port %4; its clock shows %5")
                   .arg(options.name, options.identity.toString())
                   .arg(sauna.announcePort())
-                  .arg(sauna.saunaPort()));
+                  .arg(sauna.saunaPort())
+                  .arg(tools::SaunaStateModel::protocolEpoch()
+                           .addMSecs(qint64(sauna.model().systemTime()))
+                           .toString(QStringLiteral("ddd yyyy-MM-dd HH:mm"))));
 
     return QCoreApplication::exec();
 }

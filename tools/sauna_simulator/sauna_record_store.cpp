@@ -1,5 +1,6 @@
 #include "sauna_record_store.h"
 
+#include "calendar_timing.h"
 #include "signal_interface/protocol_facts.h"
 #include "simulator_messages.h"
 
@@ -191,6 +192,20 @@ SaunaReport SaunaRecordStore::changeCalendarProgram(const CalendarChange &change
     candidate.startMode = change.startMode.value_or(candidate.startMode);
     candidate.standbyMode = change.standbyMode.value_or(candidate.standbyMode);
     candidate.extraFlag = change.extraFlag.value_or(candidate.extraFlag);
+
+    // Two programs due at the same time cannot both run: the later post is refused, and the
+    // panel is told with the collision message of the program's kind.
+    for (const CalendarRecord &other : m_calendarPrograms) {
+        if (!other.inUse || other.index == candidate.index || !calendar::collide(candidate, other))
+            continue;
+        report.userMessage = SaunaUserMessage{
+            candidate.weekdayProgram ? SaunaUserMessage::WeekdayProgramCollision
+                                     : SaunaUserMessage::DateProgramCollision,
+            SaunaUserMessage::OneButton,
+            program + QStringLiteral(" collides with calendar program %1").arg(other.index)};
+        report.calendarPrograms.push_back(stored);
+        return report;
+    }
     stored = candidate;
     report.calendarPrograms.push_back(stored);
     return report;

@@ -11,7 +11,8 @@ namespace tools {
 // The favorites and calendar programs the sauna keeps, and the rules by which posts change them.
 // Slots are numbered by the panel: a post in use fills or changes its slot, a post not in use
 // empties it. A post that breaks a rule changes nothing; the panel is told why and gets the slot
-// as it still stands.
+// as it still stands. A program due at the same time as another is refused the same way, with the
+// collision message of its kind instead of a data error.
 class SaunaRecordStore
 {
 public:

@@ -32,6 +32,24 @@ struct EnumSettings
     }
 };
 
+// A message the sauna raises for the user, by the id of the panel's message tables; the panel
+// shows its own text for it and answers with the button the user pressed.
+struct SaunaUserMessage
+{
+    enum Id : quint32 {
+        WeekdayProgramCollision = 0x1000,
+        DateProgramCollision = 0x1001,
+        StartNotAllowed = 0x1002,
+    };
+    // User_message types: one button, acknowledged by the user.
+    static constexpr int OneButton = 11;
+
+    quint32 id = 0;
+    int type = OneButton;
+    // Why, in the simulator's own words; for its output, never sent.
+    QString reason;
+};
+
 // What the sauna tells its panels after a request or a heating step. Ids are the report ids of the
 // integer and boolean value messages; only what changed is listed, in the order it changed.
 struct SaunaReport
@@ -49,12 +67,14 @@ struct SaunaReport
     // Auxiliary relays, each as it now stands, and the descaling settings when they changed.
     std::vector<AuxRelayRecord> auxRelays;
     std::optional<DescalingRecord> descaling;
+    // One envelope carries one message: the first one raised is kept.
+    std::optional<SaunaUserMessage> userMessage;
 
     bool isEmpty() const
     {
         return integers.empty() && booleans.empty() && enums.isEmpty() && !stateChanged &&
                favorites.empty() && calendarPrograms.empty() && dataErrors.empty() &&
-               errorLog.empty() && auxRelays.empty() && !descaling;
+               errorLog.empty() && auxRelays.empty() && !descaling && !userMessage;
     }
 
     void append(const SaunaReport &other)
@@ -84,6 +104,8 @@ struct SaunaReport
         auxRelays.insert(auxRelays.end(), other.auxRelays.begin(), other.auxRelays.end());
         if (other.descaling)
             descaling = other.descaling;
+        if (!userMessage)
+            userMessage = other.userMessage;
     }
 };
 

@@ -131,7 +131,7 @@ SaunaStateModel::SaunaStateModel()
           {IntegerId::TankTemperaturePrimary, AmbientTemperature},
           {IntegerId::RunTimeLeft, 0},
           {IntegerId::TimeToAllowedOn, 0},
-          {IntegerId::TankStandbyTemperature, 540},
+          {IntegerId::TankStandbyTemperature, 810}, // 90 °C
           {IntegerId::ExtSwitchBathTime, 60},
           // The heater's total time on, in minutes, over its life so far: 72 hours.
           {IntegerId::RunTime, 72 * 60 + 1},
@@ -143,7 +143,7 @@ SaunaStateModel::SaunaStateModel()
           {IntegerId::LastDescaling,
            quint32(std::max<qint64>(
                0, protocolFacts::protocolEpochDate().daysTo(QDate::currentDate()) - 30))},
-          {IntegerId::TankAutoEmptyingDuration, 10},
+          {IntegerId::TankAutoEmptyingDuration, 120}, // minutes
           {IntegerId::RcbTankFillTime, 240}, // seconds: an automatic combi's longest
           {IntegerId::NotAllowedStartFrom, 22 * 60},
           {IntegerId::NotAllowedStartUntil, 6 * 60},
@@ -178,6 +178,11 @@ void SaunaStateModel::useProductDefaults(int wireProduct)
     // An automatic combi fills its tank in 3..4 minutes, the others take 6..20.
     constexpr int combiAuto = 31;
     m_integers[IntegerId::RcbTankFillTime] = wireProduct == combiAuto ? 240 : 600;
+    // Combis (30, 31) and steam generators (32..35) make steam; a sauna, a low sauna and an
+    // infrared sauna (37..39), or a product the sauna does not know, have no humidity control.
+    constexpr int firstCombi = 30;
+    constexpr int lastSteam = 35;
+    m_controlsHumidity = wireProduct >= firstCombi && wireProduct <= lastSteam;
 }
 
 QDateTime SaunaStateModel::protocolEpoch()
@@ -326,20 +331,74 @@ SaunaReport SaunaStateModel::requestFacilityType(int wireType)
     return report;
 }
 
+namespace {
+
+bool isRunningState(int wireState)
+{
+    return wireState == SaunaStateValue::On || wireState == SaunaStateValue::Standby;
+}
+
+constexpr quint32 MinutesPerDay = 24 * 60;
+
+} // namespace
+
 SaunaReport SaunaStateModel::requestState(int wireState)
+{
+    if (isRunningState(wireState) && !isRunningState(m_state)) {
+        if (std::optional<SaunaReport> refusal = refuseStartNow())
+            return *refusal;
+    }
+    return setState(wireState);
+}
+
+std::optional<SaunaReport> SaunaStateModel::refuseStartNow()
+{
+    if (!boolean(BooleanId::NotAllowedStartEnable))
+        return std::nullopt;
+    // The period runs from its first minute up to, not into, its last; it may span midnight.
+    // Equal limits make no period.
+    const quint32 from = integer(IntegerId::NotAllowedStartFrom);
+    const quint32 until = integer(IntegerId::NotAllowedStartUntil);
+    const auto minute =
+        quint32(systemTime() / quint64(calendar::MillisecondsPerMinute) % MinutesPerDay);
+    const quint32 length = (until + MinutesPerDay - from) % MinutesPerDay;
+    if ((minute + MinutesPerDay - from) % MinutesPerDay >= length)
+        return std::nullopt;
+
+    const quint32 minutesToAllowed = (until + MinutesPerDay - minute) % MinutesPerDay;
+    SaunaReport report;
+    m_integers[IntegerId::TimeToAllowedOn] = minutesToAllowed;
+    // Reported even when unchanged: the panel reads it for the message that follows.
+    report.integers.emplace_back(IntegerId::TimeToAllowedOn, minutesToAllowed);
+    report.stateChanged = true; // the state that still holds, and the clock the wait counts from
+    const auto clock = [](quint32 minuteOfDay) {
+        return QStringLiteral("%1:%2")
+            .arg(minuteOfDay / 60, 2, 10, QLatin1Char('0'))
+            .arg(minuteOfDay % 60, 2, 10, QLatin1Char('0'));
+    };
+    report.userMessage =
+        SaunaUserMessage{SaunaUserMessage::StartNotAllowed, SaunaUserMessage::OneButton,
+                         QStringLiteral("no start from %1 until %2, allowed in %3 min")
+                             .arg(clock(from), clock(until))
+                             .arg(minutesToAllowed)};
+    return report;
+}
+
+SaunaReport SaunaStateModel::setState(int wireState)
 {
     SaunaReport report;
     report.stateChanged = true; // the state is confirmed even when it does not change
     if (wireState == m_state)
         return report;
 
-    const bool wasRunning = m_state == SaunaStateValue::On || m_state == SaunaStateValue::Standby;
+    const bool wasRunning = isRunningState(m_state);
     m_state = wireState;
-    const bool isRunning = m_state == SaunaStateValue::On || m_state == SaunaStateValue::Standby;
+    const bool isRunning = isRunningState(m_state);
     if (isRunning && !wasRunning) {
         m_runningMs = 0;
         report.append(setInteger(IntegerId::RunTimeLeft, integer(IntegerId::BathTime)));
     } else if (!isRunning) {
+        m_program.reset(); // whoever switched off, the program's bath is over
         report.append(setInteger(IntegerId::RunTimeLeft, 0));
     }
     return report;
@@ -350,6 +409,8 @@ SaunaReport SaunaStateModel::requestSystemTime(quint64 millisecondsSinceEpoch,
 {
     const qint64 now = protocolEpoch().msecsTo(nowUtc);
     m_clockOffsetMs = qint64(millisecondsSinceEpoch) - now;
+    // Programs whose time the new clock skipped are not started late.
+    m_calendar.clockSet(qint64(systemTime(nowUtc)));
     SaunaReport report;
     report.stateChanged = true;
     return report;
@@ -406,7 +467,11 @@ SaunaReport SaunaStateModel::startFavorite(quint32 index)
     // The panel asks for the favorite's settings (those of its editor, which may differ from the
     // stored record) before it sends this command, so starting takes the current settings and
     // does not lay the stored record over them.
-    report.append(requestState(SaunaStateValue::On));
+    if (!isRunningState(m_state)) {
+        if (std::optional<SaunaReport> refusal = refuseStartNow())
+            return *refusal;
+    }
+    report.append(setState(SaunaStateValue::On));
     // A sauna that was on already begins the favorite's bath time afresh.
     report.append(renewBathTime());
     return report;
@@ -429,7 +494,7 @@ quint32 SaunaStateModel::effectiveTargetTemperature() const
 
 quint32 SaunaStateModel::effectiveTargetHumidity() const
 {
-    if (m_state != SaunaStateValue::On)
+    if (m_state != SaunaStateValue::On || !m_controlsHumidity)
         return AmbientHumidity;
     const quint32 target = integer(IntegerId::TargetHumidity);
     // Steps are shown as a coarse percentage: ten percent per step.
@@ -507,12 +572,70 @@ SaunaReport SaunaStateModel::heatStep(int elapsedMs)
             const quint32 left = integer(IntegerId::RunTimeLeft);
             report.append(setInteger(IntegerId::RunTimeLeft, left > 0 ? left - 1 : 0));
             if (left <= 1)
-                report.append(requestState(SaunaStateValue::Off)); // the bath time has run out
+                report.append(setState(SaunaStateValue::Off)); // the bath time has run out
         }
     }
 
     if (isHeating() != heatingBefore)
         report.stateChanged = true;
+    return report;
+}
+
+std::optional<quint32> SaunaStateModel::runningProgram() const
+{
+    return m_program ? std::optional<quint32>(m_program->index) : std::nullopt;
+}
+
+SaunaReport SaunaStateModel::runCalendar()
+{
+    const auto now = qint64(systemTime());
+    SaunaReport report;
+    if (m_program && now >= m_program->stopAt)
+        report.append(setState(SaunaStateValue::Off));
+    const std::optional<CalendarRunner::Due> due = m_calendar.look(
+        now, m_records, integer(IntegerId::Temperature), boolean(BooleanId::ScheduleItemDisable));
+    if (due)
+        report.append(startProgram(*due));
+    return report;
+}
+
+SaunaReport SaunaStateModel::startProgram(const CalendarRunner::Due &due)
+{
+    // Nobody pressed a button, but the period holds for programs too: every panel is told.
+    if (std::optional<SaunaReport> refusal = refuseStartNow()) {
+        refusal->userMessage->reason += QStringLiteral(" (calendar program %1)").arg(due.index);
+        return *refusal;
+    }
+    const CalendarRecord &program = m_records.calendarPrograms()[due.index];
+    const calendar::ProgramSettings settings = calendar::settingsOf(program, m_records.favorites());
+    SaunaReport report;
+    // A program keeps what the system allows; the bath limits may have narrowed since.
+    report.append(
+        setInteger(IntegerId::TargetTemperature,
+                   std::clamp(settings.temperature, integer(IntegerId::LowerTemperatureLimit),
+                              integer(IntegerId::UpperTemperatureLimit))));
+    report.append(setInteger(IntegerId::TargetHumidity, settings.humidity));
+    if (settings.lights)
+        report.append(setBoolean(BooleanId::Lights, *settings.lights));
+    SaunaReport switched =
+        setState(program.standbyMode ? SaunaStateValue::Standby : SaunaStateValue::On);
+    // The bath lasts until the program's stop time, counted from now, not the bath time that
+    // switching on gives.
+    auto &integers = switched.integers;
+    integers.erase(std::remove_if(integers.begin(), integers.end(),
+                                  [](const std::pair<int, quint32> &entry) {
+                                      return entry.first == IntegerId::RunTimeLeft;
+                                  }),
+                   integers.end());
+    report.append(switched);
+    const qint64 left = due.stopAt - qint64(systemTime());
+    const auto minutesLeft = quint32(std::max<qint64>(
+        1, (left + calendar::MillisecondsPerMinute - 1) / calendar::MillisecondsPerMinute));
+    m_integers[IntegerId::RunTimeLeft] = minutesLeft;
+    report.integers.emplace_back(IntegerId::RunTimeLeft, minutesLeft);
+    m_runningMs = 0;
+    m_program = due;
+    report.stateChanged = true;
     return report;
 }
 

@@ -1,13 +1,16 @@
 #pragma once
 
 #include "aux_relay_store.h"
+#include "calendar_runner.h"
 #include "sauna_record_store.h"
 #include "sauna_report.h"
 
 #include <QDateTime>
 #include <QtGlobal>
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace tools {
@@ -141,16 +144,24 @@ struct RelayOutput
 class SaunaStateModel
 {
 public:
+    // The time now in UTC; the sauna's clock runs at an offset from it.
+    using Clock = std::function<QDateTime()>;
+
     // Measured values drift toward this when the sauna is off, in ninths of a degree Celsius.
-    static constexpr quint32 AmbientTemperature = 180;
+    static constexpr quint32 AmbientTemperature = calendar::WarmUp::RoomTemperature;
     static constexpr quint32 AmbientHumidity = 20;
     // How far one heating step moves the measured temperature: one degree Celsius.
     static constexpr quint32 TemperatureStep = 9;
     static constexpr int MillisecondsPerMinute = 60000;
 
     SaunaStateModel();
-    // The settings that depend on the board product (a Connection_types rcb_product_t value).
+    // The clock the sauna's own decisions go by (the not-allowed start period, the calendar);
+    // the computer's by default.
+    void setClock(Clock nowUtc) { m_clock = std::move(nowUtc); }
+    // The settings that depend on the board product (a Connection_types rcb_product_t value): a
+    // dry or infrared sauna has no humidity to control.
     void useProductDefaults(int wireProduct);
+    bool controlsHumidity() const { return m_controlsHumidity; }
     // The relay control boards of the system type (a Connection_types system_type_t value): a
     // multi-steam system has three, each with its heater relay and its tank.
     void useSystemType(int wireSystemType);
@@ -168,7 +179,8 @@ public:
     SaunaReport requestInteger(int requestId, quint32 value);
     SaunaReport requestBoolean(int requestId, bool value);
     SaunaReport requestEnums(const EnumSettings &settings);
-    // wireState is one of Off, On or Standby.
+    // wireState is one of Off, On or Standby. A start (On or Standby from Off) in the
+    // not-allowed start period is refused with a message that tells when a start is allowed.
     SaunaReport requestState(int wireState);
     SaunaReport requestSystemTime(quint64 millisecondsSinceEpoch, const QDateTime &nowUtc);
     SaunaReport renewBathTime();
@@ -187,6 +199,11 @@ public:
 
     // One tick of the heating timer, elapsedMs after the previous one.
     SaunaReport heatStep(int elapsedMs);
+    // A look at the calendar by the sauna's clock: starts the program that is due, with its
+    // settings, and stops the running one at its stop time.
+    SaunaReport runCalendar();
+    // The calendar program the sauna runs now.
+    std::optional<quint32> runningProgram() const;
 
     quint32 integer(int reportId) const;
     bool boolean(int reportId) const;
@@ -196,11 +213,16 @@ public:
     std::vector<RelayOutput> relays() const;
     // The sauna's clock in milliseconds since 2000-01-01 00:00 UTC.
     quint64 systemTime(const QDateTime &nowUtc) const;
+    quint64 systemTime() const { return systemTime(m_clock()); }
 
     // The epoch of every time on the wire, in UTC (signal_interface/protocol_facts.h).
     static QDateTime protocolEpoch();
 
 private:
+    SaunaReport setState(int wireState);
+    // The refusal of a start while the not-allowed start period lasts; nothing outside it.
+    std::optional<SaunaReport> refuseStartNow();
+    SaunaReport startProgram(const CalendarRunner::Due &due);
     SaunaReport setInteger(int reportId, quint32 value);
     SaunaReport setBoolean(int reportId, bool value);
     SaunaReport keepTargetWithinLimits();
@@ -221,7 +243,14 @@ private:
     qint64 m_clockOffsetMs = 0;
     int m_runningMs = 0; // time switched on since the last whole minute
     int m_relayBoards = 1;
+    bool m_controlsHumidity = true;
     SaunaErrorLog m_errorLog;
+    Clock m_clock = [] {
+        return QDateTime::currentDateTimeUtc();
+    };
+    CalendarRunner m_calendar;
+    // The program that runs now, until its stop time.
+    std::optional<CalendarRunner::Due> m_program;
 };
 
 } // namespace tools

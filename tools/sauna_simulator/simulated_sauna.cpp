@@ -1,5 +1,7 @@
 #include "simulated_sauna.h"
 
+#include "request_log.h"
+
 #include "message.pb.h"
 
 #include <QLoggingCategory>
@@ -26,19 +28,26 @@ SimulatedSauna::SimulatedSauna(const SimulatorOptions &options, QObject *parent)
     m_identity.name = options.name;
     m_identity.rcbProduct = options.rcbProduct;
     m_identity.systemType = options.systemType;
+    m_model.setClock(m_clock);
     m_model.useProductDefaults(options.rcbProduct);
     m_model.useSystemType(options.systemType);
     m_model.fillErrorLog(options.errorLogEntries, QDateTime::currentDateTime());
+    if (options.clock.isValid())
+        m_model.requestSystemTime(
+            quint64(std::max<qint64>(0, SaunaStateModel::protocolEpoch().msecsTo(options.clock))),
+            m_clock());
     m_malformedReports = malformedReports();
     m_malformedAnnouncements = malformedAnnouncements(m_identity);
 
     m_heatTimer.setInterval(std::max(1, options.heatIntervalMs));
+    m_calendarTimer.setInterval(CalendarLookIntervalMs);
     m_supervisionTimer.setInterval(int(std::clamp<qint64>(keepAliveTimeoutMs() / 2, 100, 60000)));
 
     connect(&m_announcementSocket, &QUdpSocket::readyRead, this,
             &SimulatedSauna::readAnnouncementRequests);
     connect(&m_saunaSocket, &QUdpSocket::readyRead, this, &SimulatedSauna::readSaunaDatagrams);
     connect(&m_heatTimer, &QTimer::timeout, this, &SimulatedSauna::heat);
+    connect(&m_calendarTimer, &QTimer::timeout, this, &SimulatedSauna::lookAtCalendar);
     connect(&m_supervisionTimer, &QTimer::timeout, this, &SimulatedSauna::superviseConnections);
 }
 
@@ -64,8 +73,19 @@ bool SimulatedSauna::start(QString *errorText)
         return false;
     }
     m_heatTimer.start();
+    m_calendarTimer.start();
     m_supervisionTimer.start();
+    lookAtCalendar(); // the first look only marks the time from which programs are due
     return true;
+}
+
+void SimulatedSauna::setClock(SaunaStateModel::Clock nowUtc)
+{
+    // The sauna's clock keeps the time it shows: the offset moves with the new source.
+    const quint64 shown = m_model.systemTime(m_clock());
+    m_clock = std::move(nowUtc);
+    m_model.setClock(m_clock);
+    m_model.requestSystemTime(shown, m_clock());
 }
 
 void SimulatedSauna::setSilent(bool silent)
@@ -200,7 +220,7 @@ void SimulatedSauna::handleConnectRequest(const vaholumo::External_to_sauna &env
     panel->lastHeard.restart();
     emit panelConnected(address, port, panel->unitName);
     sendToPanel(*panel,
-                encodeFullReport(m_model, QDateTime::currentDateTimeUtc(),
+                encodeFullReport(m_model, m_clock(),
                                  simulatedNodes(m_options.systemType == SystemType::MultiSteam)));
 }
 
@@ -215,39 +235,79 @@ SaunaReport SimulatedSauna::handleRequests(const vaholumo::External_to_sauna &en
          envelope.integer_value_change_request()) {
         if (request.has_value_id() && request.has_value()) {
             emit integerRequested(request.value_id(), request.value());
-            changes.append(m_model.requestInteger(request.value_id(), request.value()));
-        } else
-            changes.dataErrors.push_back(QStringLiteral("integer request without id or value"));
+            changes.append(told(requestLog::integerRequest(request.value_id(), request.value()),
+                                m_model.requestInteger(request.value_id(), request.value())));
+        } else {
+            SaunaReport refused;
+            refused.dataErrors.push_back(QStringLiteral("integer request without id or value"));
+            changes.append(told(QStringLiteral("integer without id or value"), refused));
+        }
     }
     for (const vaholumo::Boolean_value_change_request &request :
          envelope.boolean_value_change_request()) {
         if (request.has_value_id() && request.has_value()) {
             emit booleanRequested(request.value_id(), request.value() != 0);
-            changes.append(m_model.requestBoolean(request.value_id(), request.value() != 0));
-        } else
-            changes.dataErrors.push_back(QStringLiteral("boolean request without id or value"));
+            changes.append(
+                told(requestLog::booleanRequest(request.value_id(), request.value() != 0),
+                     m_model.requestBoolean(request.value_id(), request.value() != 0)));
+        } else {
+            SaunaReport refused;
+            refused.dataErrors.push_back(QStringLiteral("boolean request without id or value"));
+            changes.append(told(QStringLiteral("boolean without id or value"), refused));
+        }
     }
     for (const vaholumo::Enum_value_change_request &request :
          envelope.enum_value_change_request()) {
         const EnumSettings settings = decodeEnumRequest(request);
+        SaunaReport outcome;
         if (settings.isEmpty())
-            changes.dataErrors.push_back(QStringLiteral("enum request without a setting"));
+            outcome.dataErrors.push_back(QStringLiteral("enum request without a setting"));
         else
-            changes.append(m_model.requestEnums(settings));
+            outcome = m_model.requestEnums(settings);
+        changes.append(told(requestLog::enumRequest(settings), outcome));
     }
-    changes.append(applyRecordPosts(envelope, m_model));
+    for (const vaholumo::Favorite_post &post : envelope.favorite_post()) {
+        const FavoriteChange change = decodeFavoritePost(post);
+        changes.append(told(requestLog::favoritePost(change), m_model.requestFavorite(change)));
+    }
+    for (const vaholumo::Calendar_post &post : envelope.calendar_post()) {
+        const CalendarChange change = decodeCalendarPost(post);
+        changes.append(
+            told(requestLog::calendarPost(change), m_model.requestCalendarProgram(change)));
+    }
     changes.append(handleAuxRelayRequests(envelope));
     if (envelope.has_sauna_state_change_request()) {
         const vaholumo::Sauna_state_change_request &request = envelope.sauna_state_change_request();
         if (request.has_state())
-            changes.append(m_model.requestState(request.state()));
+            changes.append(told(requestLog::stateRequest(request.state()),
+                                m_model.requestState(request.state())));
         if (request.has_system_time())
-            changes.append(
-                m_model.requestSystemTime(request.system_time(), QDateTime::currentDateTimeUtc()));
-        if (!request.has_state() && !request.has_system_time())
-            changes.dataErrors.push_back(QStringLiteral("state request without state or time"));
+            changes.append(told(requestLog::clockRequest(request.system_time()),
+                                m_model.requestSystemTime(request.system_time(), m_clock())));
+        if (!request.has_state() && !request.has_system_time()) {
+            SaunaReport refused;
+            refused.dataErrors.push_back(QStringLiteral("state request without state or time"));
+            changes.append(told(QStringLiteral("state without state or time"), refused));
+        }
+    }
+    if (envelope.has_user_message()) {
+        // The user's answer to a message of the sauna: this sauna asks nothing that an answer
+        // would decide, so it only takes note.
+        const vaholumo::User_message &answer = envelope.user_message();
+        changes.append(
+            told(requestLog::answer(
+                     answer.has_message_id() ? std::optional<quint32>(answer.message_id())
+                                             : std::nullopt,
+                     answer.has_answer() ? std::optional<int>(answer.answer()) : std::nullopt),
+                 {}));
     }
     return changes;
+}
+
+SaunaReport SimulatedSauna::told(const QString &request, SaunaReport outcome)
+{
+    emit requestHandled(request, requestLog::outcome(outcome, m_model));
+    return outcome;
 }
 
 SaunaReport SimulatedSauna::handleAuxRelayRequests(const vaholumo::External_to_sauna &envelope)
@@ -256,12 +316,12 @@ SaunaReport SimulatedSauna::handleAuxRelayRequests(const vaholumo::External_to_s
     for (const vaholumo::Aux_relay_post &post : envelope.aux_relay_post()) {
         const AuxRelayChange change = decodeAuxRelayPost(post);
         emit auxRelayRequested(change);
-        changes.append(m_model.requestAuxRelay(change));
+        changes.append(told(requestLog::auxRelayPost(change), m_model.requestAuxRelay(change)));
     }
     if (envelope.has_descaling()) {
         const DescalingChange change = decodeDescaling(envelope.descaling());
         emit descalingRequested(change);
-        changes.append(m_model.requestDescaling(change));
+        changes.append(told(requestLog::descaling(change), m_model.requestDescaling(change)));
     }
     return changes;
 }
@@ -269,20 +329,26 @@ SaunaReport SimulatedSauna::handleAuxRelayRequests(const vaholumo::External_to_s
 SaunaReport SimulatedSauna::handleGeneralCommand(const vaholumo::General_command &command,
                                                  Panel &panel)
 {
+    const QString request = requestLog::command(
+        command.has_command() ? int(command.command()) : 0,
+        command.has_control_board() ? std::optional<int>(command.control_board()) : std::nullopt,
+        command.has_argument() ? std::optional<quint32>(command.argument()) : std::nullopt);
     SaunaReport changes;
     if (!command.has_command()) {
         changes.dataErrors.push_back(QStringLiteral("general command without a command"));
-        return changes;
+        return told(request, changes);
     }
     switch (command.command()) {
     case vaholumo::General_command_command_t_UPDATE_SAUNA:
         sendToPanel(panel, encodeFullReport(
-                               m_model, QDateTime::currentDateTimeUtc(),
+                               m_model, m_clock(),
                                simulatedNodes(m_options.systemType == SystemType::MultiSteam)));
-        break;
+        emit requestHandled(request, QStringLiteral("full report sent"));
+        return changes;
     case vaholumo::General_command_command_t_UPDATE_SUPPORTED_CHARACTERS:
         sendToPanel(panel, encodeSupportedCharacters());
-        break;
+        emit requestHandled(request, QStringLiteral("supported characters sent"));
+        return changes;
     case vaholumo::General_command_command_t_RENEW_BATH_TIME:
         changes.append(m_model.renewBathTime());
         break;
@@ -292,6 +358,12 @@ SaunaReport SimulatedSauna::handleGeneralCommand(const vaholumo::General_command
         break;
     case vaholumo::General_command_command_t_ACTIVATE_BUZZER:
         changes.append(soundBuzzer(command));
+        if (changes.dataErrors.empty()) {
+            emit requestHandled(
+                request, QStringLiteral("buzzer of relay control board %1 sounds")
+                             .arg(command.has_control_board() ? int(command.control_board()) : 0));
+            return changes;
+        }
         break;
     case vaholumo::General_command_command_t_UPDATE_MAX_HUMIDITY_TABLE:
     case vaholumo::General_command_command_t_UPDATE_MAX_TEMPERATURE_TABLE:
@@ -305,7 +377,7 @@ SaunaReport SimulatedSauna::handleGeneralCommand(const vaholumo::General_command
             changes.dataErrors.push_back(QStringLiteral("start favorite without a favorite"));
         break;
     }
-    return changes;
+    return told(request, changes);
 }
 
 SaunaReport SimulatedSauna::soundBuzzer(const vaholumo::General_command &command)
@@ -328,14 +400,20 @@ SaunaReport SimulatedSauna::soundBuzzer(const vaholumo::General_command &command
 
 void SimulatedSauna::report(SaunaReport changes, const Panel &requester)
 {
-    // Data errors concern only the panel that sent the request; changes concern every panel.
+    // Data errors and the message that refuses a request concern only the panel that sent it;
+    // changes concern every panel. The message comes last: it may name a value (the wait until
+    // a start is allowed) that the changes carry.
     if (!changes.dataErrors.empty()) {
         SaunaReport errors;
         errors.dataErrors.swap(changes.dataErrors);
-        sendToPanel(requester, encodeReport(errors, m_model, QDateTime::currentDateTimeUtc()));
+        sendToPanel(requester, encodeReport(errors, m_model, m_clock()));
     }
+    SaunaReport message;
+    message.userMessage.swap(changes.userMessage);
     if (!changes.isEmpty())
-        sendToAllPanels(encodeReport(changes, m_model, QDateTime::currentDateTimeUtc()));
+        sendToAllPanels(encodeReport(changes, m_model, m_clock()));
+    if (message.userMessage)
+        sendToPanel(requester, encodeReport(message, m_model, m_clock()));
 }
 
 void SimulatedSauna::heat()
@@ -343,7 +421,24 @@ void SimulatedSauna::heat()
     // Each tick counts as one heating interval of the sauna's time, whatever the timer's drift.
     const SaunaReport changes = m_model.heatStep(m_heatTimer.interval());
     if (!changes.isEmpty())
-        sendToAllPanels(encodeReport(changes, m_model, QDateTime::currentDateTimeUtc()));
+        sendToAllPanels(encodeReport(changes, m_model, m_clock()));
+}
+
+void SimulatedSauna::lookAtCalendar()
+{
+    const std::optional<quint32> before = m_model.runningProgram();
+    const SaunaReport changes = m_model.runCalendar();
+    if (changes.isEmpty())
+        return;
+    const std::optional<quint32> after = m_model.runningProgram();
+    if (after && after != before)
+        emit calendarProgramStarted(*after, requestLog::outcome(changes, m_model));
+    else if (!after && before)
+        emit calendarProgramStopped(*before, requestLog::outcome(changes, m_model));
+    else if (changes.userMessage)
+        emit calendarProgramRefused(requestLog::outcome(changes, m_model));
+    // Nobody asked: every panel is told, the message included.
+    sendToAllPanels(encodeReport(changes, m_model, m_clock()));
 }
 
 void SimulatedSauna::superviseConnections()

@@ -22,8 +22,9 @@ namespace tools {
 
 // A sauna system on UDP, as a panel sees one: it answers announcement requests, takes connect
 // requests with a PIN, keeps connections alive, takes value, state and enum change requests,
-// keeps favorites and calendar programs, reports back what the sauna now has, heats while it is
-// on, and drops panels that fall silent.
+// keeps favorites and calendar programs and runs the programs at their time, refuses starts in
+// the not-allowed start period, reports back what the sauna now has, heats while it is on, and
+// drops panels that fall silent. It tells every request it handles, and what came of it.
 // Its fault switches let tests silence it, make it refuse connections or send malformed datagrams.
 class SimulatedSauna : public QObject
 {
@@ -34,12 +35,18 @@ public:
     static constexpr qint64 MaximumDatagramSize = 8192;
     // A panel is dropped after this many keep-alive intervals without a datagram from it.
     static constexpr int MissedKeepAliveLimit = 3;
+    // How often the sauna looks at its clock for calendar programs to start or stop.
+    static constexpr int CalendarLookIntervalMs = 1000;
 
     explicit SimulatedSauna(const SimulatorOptions &options, QObject *parent = nullptr);
 
-    // Binds both sockets to every IPv4 address and starts the heating timer. False, with the
-    // reason in errorText, when a port cannot be bound.
+    // Binds both sockets to every IPv4 address and starts the heating and calendar timers. False,
+    // with the reason in errorText, when a port cannot be bound.
     bool start(QString *errorText = nullptr);
+
+    // The time the sauna's clock runs from (UTC), the computer's by default; a test sets its own
+    // to move the sauna through the day. The sauna's clock keeps its offset from it.
+    void setClock(SaunaStateModel::Clock nowUtc);
 
     quint16 announcePort() const { return m_announcementSocket.localPort(); }
     quint16 saunaPort() const { return m_saunaSocket.localPort(); }
@@ -59,6 +66,9 @@ public:
     bool sendsMalformed() const { return m_options.malformed; }
 
 signals:
+    // Every request of a connected panel once the sauna has handled it, one at a time: what was
+    // asked and what came of it, as the simulator prints them (requestLog).
+    void requestHandled(const QString &request, const QString &outcome);
     void panelConnected(const QHostAddress &address, quint16 port, const QString &unitName);
     void panelRefused(const QHostAddress &address, quint16 port, int status);
     void panelDisconnected(const QHostAddress &address, quint16 port, const QString &reason);
@@ -75,6 +85,12 @@ signals:
     void buzzerRequested(int controlBoard);
     // A panel asked to empty the error log.
     void errorLogClearRequested();
+    // The sauna's own acts at the time of a calendar program, and what came of them: a program
+    // started (replacing any that ran), the running one stopped at its stop time, or a start
+    // refused in the not-allowed start period.
+    void calendarProgramStarted(quint32 index, const QString &outcome);
+    void calendarProgramStopped(quint32 index, const QString &outcome);
+    void calendarProgramRefused(const QString &outcome);
 
 private:
     struct Panel
@@ -95,7 +111,10 @@ private:
     // The auxiliary relay posts and the descaling message of the envelope, in that order.
     SaunaReport handleAuxRelayRequests(const vaholumo::External_to_sauna &envelope);
     SaunaReport handleGeneralCommand(const vaholumo::General_command &command, Panel &panel);
+    // Tells the request and its outcome, and hands the outcome on.
+    SaunaReport told(const QString &request, SaunaReport outcome);
     void heat();
+    void lookAtCalendar();
     void superviseConnections();
 
     void sendToPanel(const Panel &panel, const QByteArray &payload);
@@ -114,7 +133,11 @@ private:
     SaunaStateModel m_model;
     QUdpSocket m_announcementSocket;
     QUdpSocket m_saunaSocket;
+    SaunaStateModel::Clock m_clock = [] {
+        return QDateTime::currentDateTimeUtc();
+    };
     QTimer m_heatTimer;
+    QTimer m_calendarTimer;
     QTimer m_supervisionTimer;
     std::vector<Panel> m_panels;
     std::vector<QByteArray> m_malformedReports;

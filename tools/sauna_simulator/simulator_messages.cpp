@@ -1,5 +1,6 @@
 #include "simulator_messages.h"
 
+#include "calendar_timing.h"
 #include "sauna_state_model.h"
 
 #include "protocol_buffers_support/message_parsing.h"
@@ -199,9 +200,17 @@ void fillReport(const SaunaReport &report, const SaunaStateModel &model, const Q
         fillAuxRelay(relay, envelope.add_aux_relay_post_sauna());
     if (report.descaling)
         fillDescaling(*report.descaling, envelope.mutable_descaling());
+    if (report.userMessage) {
+        vaholumo::User_message *message = envelope.mutable_user_message();
+        message->set_message_id(report.userMessage->id);
+        if (vaholumo::User_message_message_type_t_IsValid(report.userMessage->type))
+            message->set_message_type(
+                static_cast<vaholumo::User_message_message_type_t>(report.userMessage->type));
+        message->set_answer(vaholumo::User_message_answer_t_ANSWER_NONE);
+    }
 }
 
-void fillControlBoardSupport(vaholumo::Control_board_support *support)
+void fillControlBoardSupport(vaholumo::Control_board_support *support, bool controlsHumidity)
 {
     support->set_bath_prio(true);
     support->set_schedule(true);
@@ -213,8 +222,8 @@ void fillControlBoardSupport(vaholumo::Control_board_support *support)
     support->set_standby(true);
     support->set_standby_temperature(true);
     support->set_reset_timer(true);
-    support->set_humidity_level(true);
-    support->set_humidity_percent(true);
+    support->set_humidity_level(controlsHumidity);
+    support->set_humidity_percent(controlsHumidity);
     support->set_tank_auto_emptying(true);
     support->set_temperature_set(true);
     support->set_water_level(true);
@@ -431,11 +440,12 @@ QByteArray encodeFullReport(const SaunaStateModel &model, const QDateTime &nowUt
 {
     vaholumo::Sauna_to_external envelope;
     fillReport(model.fullReport(), model, nowUtc, envelope);
-    fillControlBoardSupport(envelope.mutable_control_board_support());
+    fillControlBoardSupport(envelope.mutable_control_board_support(), model.controlsHumidity());
 
     vaholumo::Warm_up_characteristics *warmUp = envelope.mutable_warm_up_characteristics();
     warmUp->set_warm_up_flag(false);
-    warmUp->set_heat_ratio(18); // ninths of a degree per minute: 2 °C/min
+    // The rate the calendar's ready-at programs plan their warm-up with.
+    warmUp->set_heat_ratio(calendar::WarmUp::HeatRatio);
     warmUp->set_warm_up_value_2(0);
 
     for (const SimulatedNode &node : nodes) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QUuid>
 #include <QtGlobal>
@@ -34,6 +35,9 @@ struct SimulatorOptions
     int systemType = 20;
     // Entries of the error log in use at start (0-32), of varied errors, boards and times.
     int errorLogEntries = 0;
+    // The sauna's clock at start, a wall-clock time as the sauna shows it (UTC spec); invalid:
+    // the computer's UTC time.
+    QDateTime clock;
 
     // Fault switches.
     bool silent = false;    // receive and answer nothing, send nothing
