@@ -75,6 +75,8 @@ int ConfigureSystemFacilityTypeViewManager::connectSaunaSignals(const QList<QObj
 
 void ConfigureSystemFacilityTypeViewManager::onFacilityTypeViewVisibleChanged(bool visible)
 {
+    // A choice left without a commit is forgotten; the page opens on what the sauna holds.
+    m_facilityType = m_reportedType;
     if (visible)
         rebuildList();
     else
@@ -119,6 +121,7 @@ void ConfigureSystemFacilityTypeViewManager::onSaunaMasterProductChanged(RcbProd
 
 void ConfigureSystemFacilityTypeViewManager::onSaunaFacilityTypeChanged(FacilityType facilityType)
 {
+    m_reportedType = facilityType;
     m_facilityType = facilityType;
     offeredChoices().refresh(m_facilityType);
 }

@@ -16,7 +16,8 @@ namespace view {
 
 // How the sauna is operated: privately, time controlled, supervised or public. Which types are
 // offered depends on the sauna's region and product. A tap only moves the check mark; the marked
-// type is sent when the page commits it, and only when it is one of the offered types.
+// type is sent when the page commits it, and only when it is one of the offered types. A mark that
+// was not committed does not outlive the page: every opening starts on the reported type.
 class ConfigureSystemFacilityTypeViewManager : public ConfigureViewManagerBase
 {
     Q_OBJECT
@@ -34,7 +35,7 @@ public:
     // The types offered for the region and product, in the order of their rows.
     static std::vector<FacilityType> offeredTypes(RegionType region, RcbProduct product);
 
-    // The marked type: the one last reported or chosen.
+    // The marked type: the one last reported or chosen on the open page.
     FacilityType facilityType() const { return m_facilityType; }
 
     // QML "configureSystemsSelector".
@@ -64,6 +65,7 @@ private:
     RegionType m_region = ::signalInterface::RegionTypes::E_eu;
     RcbProduct m_product = ::signalInterface::MasterFuncDescTypes::E_sauna;
     FacilityType m_facilityType = ::signalInterface::SaunaStateTypes::E_unknown;
+    FacilityType m_reportedType = ::signalInterface::SaunaStateTypes::E_unknown;
     ListModel m_model;
     // Both lists fill the one model; building one deletes the rows of the other.
     ConfigureChoiceList m_twoTypes;

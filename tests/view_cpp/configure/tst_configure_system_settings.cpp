@@ -119,7 +119,7 @@ private slots:
     void facilityRowsByRegionAndProduct_data();
     void facilityRowsByRegionAndProduct();
     void facilityRegionAndProductRebuildWhileHidden();
-    void facilityChoiceIsLocalUntilCommit();
+    void facilityChoiceIsForgottenWithoutCommit();
     void facilityCommitSendsOnlyAnOfferedType();
     void facilityReportedTypeNotOfferedChecksNothing();
 
@@ -229,7 +229,7 @@ void TestConfigureSystemSettings::facilityRegionAndProductRebuildWhileHidden()
     QCOMPARE(manager.model()->rowCount(), 0);
 }
 
-void TestConfigureSystemSettings::facilityChoiceIsLocalUntilCommit()
+void TestConfigureSystemSettings::facilityChoiceIsForgottenWithoutCommit()
 {
     FacilityManager manager(nullptr);
     QSignalSpy requested(&manager, &FacilityManager::facilityTypeRequested);
@@ -241,12 +241,29 @@ void TestConfigureSystemSettings::facilityChoiceIsLocalUntilCommit()
     QCOMPARE(checkedIds(*manager.model()), QList<int>{SaunaStateTypes::E_supervised});
     QCOMPARE(requested.size(), 0);
 
-    // Left without a commit: nothing is sent, and the mark stays on the choice.
+    // Left without a commit: nothing is sent, and the page opens again on the reported type;
+    // a commit there sends that type, not the forgotten choice.
     manager.onFacilityTypeViewVisibleChanged(false);
     QCOMPARE(requested.size(), 0);
     manager.onFacilityTypeViewVisibleChanged(true);
-    QCOMPARE(checkedIds(*manager.model()), QList<int>{SaunaStateTypes::E_supervised});
+    QCOMPARE(checkedIds(*manager.model()), QList<int>{SaunaStateTypes::E_private_controlled});
+    QCOMPARE(manager.facilityType(), SaunaStateTypes::E_private_controlled);
+    manager.onFacilityTypeCommit();
+    QCOMPARE(requested.size(), 1);
+    QCOMPARE(argumentOf<SaunaStateTypes::FacilityType>(requested),
+             SaunaStateTypes::E_private_controlled);
 
+    // Nothing reported yet: a choice left without a commit leaves nothing marked.
+    FacilityManager fresh(nullptr);
+    fresh.onFacilityTypeViewVisibleChanged(true);
+    fresh.onFacilityTypeSelected(SaunaStateTypes::E_time_controlled);
+    fresh.onFacilityTypeViewVisibleChanged(false);
+    fresh.onFacilityTypeViewVisibleChanged(true);
+    QCOMPARE(checkedIds(*fresh.model()), QList<int>());
+
+    // A choice committed is sent.
+    requested.clear();
+    manager.onFacilityTypeSelected(SaunaStateTypes::E_supervised);
     manager.onFacilityTypeCommit();
     QCOMPARE(requested.size(), 1);
     QCOMPARE(argumentOf<SaunaStateTypes::FacilityType>(requested), SaunaStateTypes::E_supervised);
