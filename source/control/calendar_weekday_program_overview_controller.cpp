@@ -147,6 +147,13 @@ void CalendarWeekdayProgramOverviewController::weekStartApplied()
     rebuildWeek();
 }
 
+void CalendarWeekdayProgramOverviewController::languageApplied()
+{
+    rebuildLists();
+    if (m_selectedDay)
+        emit selectedWeekDayChanged();
+}
+
 void CalendarWeekdayProgramOverviewController::programStored()
 {
     recount(false);

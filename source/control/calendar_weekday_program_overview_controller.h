@@ -64,6 +64,8 @@ public slots:
 private:
     void rebuildLists() override;
     void weekStartApplied() override;
+    // The open day's title is a text of the language too.
+    void languageApplied() override;
     // Counts the programs again before the lists are built anew.
     void programStored() override;
 

@@ -18,6 +18,7 @@
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 
 using signalInterface::CalendarProgram;
 using signalInterface::CalendarTypes;
@@ -166,6 +167,17 @@ struct CalendarTab
     control::CalendarWeekdayProgramController weekdayProgram{nullptr, &provider, &favoriteModel};
     control::CalendarQueueController queue{nullptr, &provider};
     int connectFailures = 0;
+};
+
+// A language in which every text reads in capitals: a change of language that a text follows.
+class CapitalsTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *, const char *sourceText, const char *, int) const override
+    {
+        return QString::fromUtf8(sourceText).toUpper();
+    }
 };
 
 } // namespace
@@ -644,6 +656,33 @@ private slots:
         QVERIFY(tab.weekdayOverview.allDaysActivated());
         emit tab.bridge.saunaScheduleItemDisableChanged(true);
         QVERIFY(!tab.weekdayOverview.allDaysActivated());
+    }
+
+    // The open day's title follows a change of language while the day is shown.
+    void openWeekdayTitleFollowsTheLanguage()
+    {
+        CalendarTab tab;
+        tab.weekdayOverview.onWeekDayEditActivated(1); // Monday, Tuesday
+        QCOMPARE(tab.weekdayOverview.selectedWeekDay(), int(CalendarTypes::E_tuesday));
+        const QString before = tab.weekdayOverview.selectedWeekDayText();
+        QVERIFY(!before.isEmpty());
+
+        QString announced;
+        connect(&tab.weekdayOverview,
+                &control::CalendarWeekdayProgramOverviewController::selectedWeekDayChanged, this,
+                [&] { announced = tab.weekdayOverview.selectedWeekDayText(); });
+        CapitalsTranslator capitals;
+        QVERIFY(QCoreApplication::installTranslator(&capitals));
+        tab.weekdayOverview.onLanguageChanged(signalInterface::LanguageTypes::E_german);
+        QCoreApplication::removeTranslator(&capitals);
+        QCOMPARE(announced, before.toUpper());
+        QVERIFY(announced != before);
+
+        // No day open: nothing to announce.
+        tab.weekdayOverview.onWeekDayEditCancelled();
+        announced = QStringLiteral("none");
+        tab.weekdayOverview.onLanguageChanged(signalInterface::LanguageTypes::E_english);
+        QCOMPARE(announced, QStringLiteral("none"));
     }
 
     void queueOrdersStartsAndClearsAfterConfirmation()

@@ -46,6 +46,11 @@ void CalendarProgramOverviewControllerBase::onLanguageChanged(
     signalInterface::LanguageTypes::Language checked = language;
     if (!signalInterface::LanguageTypes::fromInt(language, checked))
         return;
+    languageApplied();
+}
+
+void CalendarProgramOverviewControllerBase::languageApplied()
+{
     rebuildLists();
 }
 

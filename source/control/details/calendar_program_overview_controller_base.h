@@ -54,6 +54,8 @@ protected:
     virtual void rebuildLists() = 0;
     // Shows the lists with a new first day of the week.
     virtual void weekStartApplied() = 0;
+    // Shows every text in the new language; by default every list is built anew.
+    virtual void languageApplied();
     // A program was stored; by default every list is built anew.
     virtual void programStored();
 
