@@ -72,8 +72,11 @@ int HumidityController::connectSaunaSignals(const QList<QObject *> &senders)
                senders, this,
                {{SIGNAL(saunaTargetHumidityChanged(int)), SLOT(onSaunaTargetHumidityChanged(int))},
                 {SIGNAL(saunaHumidityChanged(int, ::signalInterface::HumidityTypes::HumidityUnit)),
-                 SLOT(onSaunaHumidityChanged(int,
-                                             ::signalInterface::HumidityTypes::HumidityUnit))}}) +
+                 SLOT(onSaunaHumidityChanged(int, ::signalInterface::HumidityTypes::HumidityUnit))},
+                {SIGNAL(saunaMasterFuncDescChanged(
+                     ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
+                 SLOT(onSaunaMasterFuncDescChanged(
+                     ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))}}) +
            m_targetManager.connectSaunaSources(senders) +
            m_physicalManager.connectSaunaSources(senders);
 }
@@ -113,6 +116,17 @@ void HumidityController::onSaunaHumidityChanged(int humidity, HumidityTypes::Hum
     // The filter first, so that a smoothed display never shows the filter's empty start value.
     m_filterer.onSaunaHumidityChanged(humidity, unit);
     m_physicalManager.setValue({humidity, unit});
+}
+
+void HumidityController::onSaunaMasterFuncDescChanged(
+    signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions)
+{
+    // A humidity in steps or in percent: either is a humidity the sauna controls.
+    const bool supported = functions.humidityLevel || functions.humidityPercent;
+    if (supported == m_humiditySupported)
+        return;
+    m_humiditySupported = supported;
+    emit humiditySupportedChanged();
 }
 
 void HumidityController::onTargetHumidityProposed(int proposed)

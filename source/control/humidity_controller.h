@@ -1,6 +1,7 @@
 #pragma once
 
 #include "signal_interface/humidity_types.h"
+#include "signal_interface/master_func_desc_types.h"
 #include "value/humidity_filterer.h"
 #include "value/humidity_presentation_manager.h"
 #include "value/humidity_value_manager.h"
@@ -16,6 +17,9 @@ namespace control {
 class HumidityController : public QObject
 {
     Q_OBJECT
+    // Whether the sauna controls humidity at all (a steam or combi product); a dry or infrared
+    // sauna has no target humidity to offer. False until the sauna has said so.
+    Q_PROPERTY(bool humiditySupported READ humiditySupported NOTIFY humiditySupportedChanged)
 
 public:
     explicit HumidityController(QObject *parent = nullptr);
@@ -35,6 +39,8 @@ public:
         return m_presentation;
     }
 
+    bool humiditySupported() const { return m_humiditySupported; }
+
     // Each returns the number of connects that failed.
     int connectTargetHumidityView(const QList<QObject *> &senders);
     int connectHumidityPresentationRequests(const QList<QObject *> &senders);
@@ -50,6 +56,7 @@ signals:
     void humidityPresentationChanged(
         ::signalInterface::HumidityTypes::HumidityPresentation presentation);
     void humidityPresentationIntChanged(int presentation);
+    void humiditySupportedChanged();
 
 public slots:
     void onHumidityPresentationChangeRequested(
@@ -57,6 +64,8 @@ public slots:
 
     void onSaunaTargetHumidityChanged(int humidity);
     void onSaunaHumidityChanged(int humidity, ::signalInterface::HumidityTypes::HumidityUnit unit);
+    void onSaunaMasterFuncDescChanged(
+        ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions);
 
 private:
     void onTargetHumidityProposed(int proposed);
@@ -69,6 +78,7 @@ private:
         signalInterface::HumidityTypes::E_smooth;
     signalInterface::HumidityTypes::HumidityUnit m_publishedUnit =
         signalInterface::HumidityTypes::E_step;
+    bool m_humiditySupported = false;
 };
 
 } // namespace control

@@ -2,6 +2,7 @@
 
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/date_time_formatter.h"
+#include "view_cpp/language_support.h"
 
 using signalInterface::NodeInformationTypes;
 using signalInterface::SaunaStateTypes;
@@ -12,6 +13,11 @@ namespace {
 
 constexpr int minimumBathTime = 1;
 
+bool isRunning(SaunaStateTypes::SaunaState state)
+{
+    return state == SaunaStateTypes::E_sauna_on || state == SaunaStateTypes::E_sauna_standby;
+}
+
 } // namespace
 
 SaunaStateController::SaunaStateController(QObject *parent)
@@ -20,6 +26,11 @@ SaunaStateController::SaunaStateController(QObject *parent)
 {
     // A bath needs at least a minute; the upper limit comes from the sauna.
     m_bathTimeManager.setLowerLimitInMinutes(minimumBathTime);
+    // The hours stop at the limits: going round from the shortest bath to the longest, or back,
+    // with one tap would surprise.
+    m_bathTimeManager.setTopComponentWraps(false);
+    // Minutes read the same whatever the hour, as in every other duration text.
+    m_bathTimeManager.setFormatFlags(false, false);
 }
 
 int SaunaStateController::connectSettingsBathTimeView(const QList<QObject *> &senders)
@@ -48,7 +59,9 @@ int SaunaStateController::connectPowerSwitchView(const QList<QObject *> &senders
 
 int SaunaStateController::connectBathTimeView(const QList<QObject *> &senders)
 {
-    return m_bathTimeManager.connectChangeRequests(senders);
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(durationChangeRequested(int, int)), SLOT(onBathTimeStepRequested(int, int))}});
 }
 
 int SaunaStateController::connectSystemTimeChanged(const QList<QObject *> &senders)
@@ -74,6 +87,7 @@ int SaunaStateController::connectSaunaSignals(const QList<QObject *> &senders)
           SLOT(onSaunaPhysicalStateChanged(::signalInterface::SaunaStateTypes::SaunaState))},
          {SIGNAL(saunaBathTimeChanged(int)), SLOT(onSaunaBathTimeChanged(int))},
          {SIGNAL(saunaBathTimeLimitChanged(int)), SLOT(onSaunaBathTimeLimitChanged(int))},
+         {SIGNAL(saunaRunTimeLeftChanged(int)), SLOT(onSaunaRunTimeLeftChanged(int))},
          {SIGNAL(saunaTimeToAllowedOnChanged(int)), SLOT(onSaunaTimeToAllowedOnChanged(int))},
          {SIGNAL(saunaNodeListItemChanged(
               ::signalInterface::NodeInformationTypes::NodeInformationPost)),
@@ -96,6 +110,20 @@ void SaunaStateController::appendAllowedStartTimeArgument(
     message.arguments.append(view::DateTimeFormatter::instance()->formatTime(allowed.time()));
 }
 
+QString SaunaStateController::bathTimeText() const
+{
+    if (showsTimeLeft())
+        return view::LanguageSupport::durationText(unsigned(*m_runTimeLeft));
+    if (m_reportedBathTime)
+        return view::LanguageSupport::durationText(unsigned(*m_reportedBathTime));
+    return QString();
+}
+
+bool SaunaStateController::showsTimeLeft() const
+{
+    return isRunning(m_state) && m_runTimeLeft.has_value();
+}
+
 void SaunaStateController::emitInitialState()
 {
     emit saunaPhysicalStateChanged(m_state);
@@ -111,14 +139,21 @@ void SaunaStateController::onSettingsBathTimeEditActivated()
 void SaunaStateController::onSettingsBathTimeCommit()
 {
     m_editingBathTime = false;
-    // Without a value there is nothing the user chose, so nothing is sent.
-    if (m_bathTimeManager.value())
+    // Without a value there is nothing the user chose, so nothing is sent; without the limit
+    // the editor was held, so neither is there.
+    if (m_bathTimeManager.value() && m_bathTimeLimitKnown)
         emit bathTimeChangeRequested(m_bathTimeManager.valueInMinutes());
 }
 
 void SaunaStateController::onSettingsBathTimeEditCancelled()
 {
     abandonBathTimeEdit();
+}
+
+void SaunaStateController::onBathTimeStepRequested(int component, int direction)
+{
+    if (m_bathTimeLimitKnown)
+        m_bathTimeManager.onDurationChangeRequested(component, direction);
 }
 
 void SaunaStateController::onCalendarEditActivated()
@@ -154,6 +189,7 @@ void SaunaStateController::onLanguageChanged(signalInterface::LanguageTypes::Lan
 {
     // Screens build their state texts when told the state, so they get it again.
     emit saunaPhysicalStateChanged(m_state);
+    emit bathTimeTextChanged();
 }
 
 void SaunaStateController::onSaunaPhysicalStateChanged(SaunaStateTypes::SaunaState state)
@@ -161,17 +197,23 @@ void SaunaStateController::onSaunaPhysicalStateChanged(SaunaStateTypes::SaunaSta
     SaunaStateTypes::SaunaState checked = SaunaStateTypes::E_sauna_off;
     if (!SaunaStateTypes::fromInt(int(state), checked) || checked == m_state)
         return;
+    const bool showedTimeLeft = showsTimeLeft();
     m_state = checked;
     emit saunaPhysicalStateChanged(checked);
+    if (showsTimeLeft() != showedTimeLeft)
+        emit bathTimeTextChanged();
 }
 
 void SaunaStateController::onSaunaBathTimeChanged(int minutes)
 {
     if (minutes < 0)
         return;
+    const bool changed = m_reportedBathTime != minutes;
     m_reportedBathTime = minutes;
     if (!m_editingBathTime)
         showReportedBathTime();
+    if (changed && !showsTimeLeft())
+        emit bathTimeTextChanged();
 }
 
 void SaunaStateController::onSaunaBathTimeLimitChanged(int minutes)
@@ -180,6 +222,22 @@ void SaunaStateController::onSaunaBathTimeLimitChanged(int minutes)
     if (minutes < minimumBathTime)
         return;
     m_bathTimeManager.setUpperLimitInMinutes(minutes);
+    if (!m_bathTimeLimitKnown) {
+        m_bathTimeLimitKnown = true;
+        emit bathTimeLimitKnownChanged();
+    }
+}
+
+void SaunaStateController::onSaunaRunTimeLeftChanged(int minutes)
+{
+    // The sauna sends an unsigned number; one that does not fit is no time left that it knows.
+    const std::optional<int> left = minutes < 0 ? std::nullopt : std::optional<int>(minutes);
+    if (left == m_runTimeLeft)
+        return;
+    const bool showedTimeLeft = showsTimeLeft();
+    m_runTimeLeft = left;
+    if (showedTimeLeft || showsTimeLeft())
+        emit bathTimeTextChanged();
 }
 
 void SaunaStateController::onSaunaTimeToAllowedOnChanged(int minutes)

@@ -21,6 +21,12 @@ namespace control {
 class SaunaStateController : public QObject
 {
     Q_OBJECT
+    // The bath-time editor is held until the sauna has told its bath-time limit.
+    Q_PROPERTY(bool bathTimeLimitKnown READ bathTimeLimitKnown NOTIFY bathTimeLimitKnownChanged)
+    // What the bath-time tile shows: the time left while the sauna runs, the set bath time
+    // otherwise; empty while neither is known.
+    Q_PROPERTY(QString bathTimeText READ bathTimeText NOTIFY bathTimeTextChanged)
+    Q_PROPERTY(bool showsTimeLeft READ showsTimeLeft NOTIFY bathTimeTextChanged)
 
 public:
     explicit SaunaStateController(QObject *parent = nullptr);
@@ -32,6 +38,9 @@ public:
     }
     signalInterface::SaunaStateTypes::SaunaState saunaState() const { return m_state; }
     int rcbCount() const { return int(m_rcbNodes.size()); }
+    bool bathTimeLimitKnown() const { return m_bathTimeLimitKnown; }
+    QString bathTimeText() const;
+    bool showsTimeLeft() const;
 
     // Each returns the number of connects that failed.
     int connectSettingsBathTimeView(const QList<QObject *> &senders);
@@ -56,6 +65,8 @@ signals:
     void renewBathTimeRequest();
     void zeredeDidInitIsCompleted();
     void saunaRcbNumbersChanged(int count);
+    void bathTimeLimitKnownChanged();
+    void bathTimeTextChanged();
     // On every change the sauna reports, and again when asked to publish the state.
     void saunaPhysicalStateChanged(::signalInterface::SaunaStateTypes::SaunaState state);
     void panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
@@ -66,6 +77,8 @@ public slots:
     void onSettingsBathTimeCommit();
     // The user left the bath-time editor without saving.
     void onSettingsBathTimeEditCancelled();
+    // A step of the bath-time editor; dropped while the bath-time limit is not known.
+    void onBathTimeStepRequested(int component, int direction);
     void onCalendarEditActivated();
     // A SaunaState number from QML; other numbers are ignored.
     void onSaunaStateChangeRequested(int state);
@@ -77,6 +90,7 @@ public slots:
     void onSaunaPhysicalStateChanged(::signalInterface::SaunaStateTypes::SaunaState state);
     void onSaunaBathTimeChanged(int minutes);
     void onSaunaBathTimeLimitChanged(int minutes);
+    void onSaunaRunTimeLeftChanged(int minutes);
     void onSaunaTimeToAllowedOnChanged(int minutes);
     void
     onSaunaNodeListItemChanged(::signalInterface::NodeInformationTypes::NodeInformationPost node);
@@ -89,6 +103,8 @@ private:
     signalInterface::SaunaStateTypes::SaunaState m_state =
         signalInterface::SaunaStateTypes::E_sauna_off;
     std::optional<int> m_reportedBathTime;
+    std::optional<int> m_runTimeLeft;
+    bool m_bathTimeLimitKnown = false;
     // While the user edits the bath time, reports do not overwrite the edited value.
     bool m_editingBathTime = false;
     QDateTime m_systemTime;

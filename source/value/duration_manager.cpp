@@ -105,6 +105,14 @@ void DurationManager::setFormatFlags(bool zeroPadLeading, bool zeroPadFollowing)
     emitComponentsChanged();
 }
 
+void DurationManager::setTopComponentWraps(bool wraps)
+{
+    if (wraps == m_topComponentWraps)
+        return;
+    m_topComponentWraps = wraps;
+    checkLimits();
+}
+
 void DurationManager::setValueCheckLimits(const qint64 &milliseconds)
 {
     const std::optional<qint64> old = m_value;
@@ -218,13 +226,16 @@ qint64 DurationManager::topComponentStep(int direction) const
 {
     const qint64 v = *m_value;
     const bool increase = direction == TimeEditTypes::E_increase;
+    const qint64 unit = componentUnit(m_topComponent);
+    const qint64 unitStep = qint64(componentStepCount(m_topComponent)) * unit;
+    const qint64 next = increase ? saturatingAdd(v, unitStep) : saturatingSubtract(v, unitStep);
+    // Without wrapping, a step past a limit ends on it, and a step from the limit goes nowhere.
+    if (!m_topComponentWraps)
+        return clampToRange(next, m_lowerLimit, m_upperLimit);
     if (v == m_upperLimit && increase)
         return m_lowerLimit;
     if (v == m_lowerLimit && !increase)
         return m_upperLimit;
-    const qint64 unit = componentUnit(m_topComponent);
-    const qint64 unitStep = qint64(componentStepCount(m_topComponent)) * unit;
-    const qint64 next = increase ? saturatingAdd(v, unitStep) : saturatingSubtract(v, unitStep);
     // Limits inside one unit: any step leaves them, so the stepper shows as blocked.
     if (m_lowerLimit / unit == m_upperLimit / unit)
         return next;

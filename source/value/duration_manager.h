@@ -37,6 +37,9 @@ public:
     qint64 upperLimit() const { return m_upperLimit; }
 
     void setFormatFlags(bool zeroPadLeading, bool zeroPadFollowing);
+    // Whether a step of the top component past a limit goes round to the other limit (the
+    // default) or stops there.
+    void setTopComponentWraps(bool wraps);
 
     void setValueCheckLimits(const qint64 &milliseconds);
     void setValue(const qint64 &milliseconds);
@@ -50,8 +53,8 @@ public:
 
     // The value one step of the component in the direction would give; the value is not changed.
     // Without a value: the upper limit for an increase, the lower limit otherwise. The top
-    // component wraps around at the limits, the ones below it step without wrapping, and the ones
-    // above it (and unknown ones) leave the value as it is.
+    // component wraps around at the limits unless told not to, the ones below it step without
+    // wrapping, and the ones above it (and unknown ones) leave the value as it is.
     qint64 stepValue(int component, int direction) const;
 
 signals:
@@ -90,6 +93,7 @@ private:
     qint64 m_upperLimit = std::numeric_limits<qint64>::max();
     bool m_zeroPadLeading = false;
     bool m_zeroPadFollowing = true;
+    bool m_topComponentWraps = true;
     int m_hourStep = 1;
     int m_minuteStep = 1;
     int m_secondStep = 1;

@@ -111,6 +111,43 @@ private slots:
         QCOMPARE(requests.count(), 0);
     }
 
+    void humidityIsOfferedOnlyWhereTheSaunaControlsIt_data()
+    {
+        QTest::addColumn<bool>("level");
+        QTest::addColumn<bool>("percent");
+        QTest::addColumn<bool>("supported");
+        QTest::newRow("dry or infrared") << false << false << false;
+        QTest::newRow("steps") << true << false << true;
+        QTest::newRow("percent") << false << true << true;
+        QTest::newRow("both") << true << true << true;
+    }
+
+    void humidityIsOfferedOnlyWhereTheSaunaControlsIt()
+    {
+        QFETCH(bool, level);
+        QFETCH(bool, percent);
+        QFETCH(bool, supported);
+        HumidityController controller;
+        FakeReceiver receiver;
+        QCOMPARE(controller.connectSaunaSignals({&receiver}), 0);
+        QSignalSpy changes(&controller, &HumidityController::humiditySupportedChanged);
+        // Nothing offered before the sauna has said what it has.
+        QVERIFY(!controller.property("humiditySupported").toBool());
+
+        signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions;
+        functions.humidityLevel = level;
+        functions.humidityPercent = percent;
+        emit receiver.saunaMasterFuncDescChanged(functions);
+        QCOMPARE(controller.property("humiditySupported").toBool(), supported);
+        QCOMPARE(changes.count(), supported ? 1 : 0);
+
+        // Another sauna, or the same one changed: the flags follow the last report.
+        emit receiver.saunaMasterFuncDescChanged(
+            signalInterface::MasterFuncDescTypes::MasterFuncDescPost{});
+        QVERIFY(!controller.humiditySupported());
+        QCOMPARE(changes.count(), supported ? 2 : 0);
+    }
+
     void targetsOutsideTheCodingAreIgnored()
     {
         HumidityController controller;

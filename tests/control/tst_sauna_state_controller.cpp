@@ -3,6 +3,7 @@
 #include "signal_interface/time_edit_types.h"
 #include "signal_interface/type_registration.h"
 #include "view_cpp/date_time_formatter.h"
+#include "view_cpp/language_support.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -197,7 +198,7 @@ private slots:
         emit view.settingsBathTimeEditCancelled();
         QCOMPARE(requests.count(), 0);
         QCOMPARE(manager->valueInMinutes(), 95);
-        QCOMPARE(shown.last(), (QList<QVariant>{"1", "35", "00", "000"}));
+        QCOMPARE(shown.last(), (QList<QVariant>{"1", "35", "0", "0"}));
 
         // Without a report during the edit, backing out restores the one from before it.
         emit view.settingsBathTimeEditActivated();
@@ -205,12 +206,12 @@ private slots:
         QCOMPARE(manager->valueInMinutes(), 94);
         emit view.settingsBathTimeEditCancelled();
         QCOMPARE(manager->valueInMinutes(), 95);
-        QCOMPARE(shown.last(), (QList<QVariant>{"1", "35", "00", "000"}));
+        QCOMPARE(shown.last(), (QList<QVariant>{"1", "35", "0", "0"}));
 
         // The edit is over: later reports show at once.
         emit receiver.saunaBathTimeChanged(45);
         QCOMPARE(manager->valueInMinutes(), 45);
-        QCOMPARE(shown.last(), (QList<QVariant>{"0", "45", "00", "000"}));
+        QCOMPARE(shown.last(), (QList<QVariant>{"0", "45", "0", "0"}));
         QCOMPARE(requests.count(), 0);
 
         // Backing out does not spoil the next edit: that one is sent when saved.
@@ -251,9 +252,13 @@ private slots:
         QCOMPARE(requests.last().at(0).toInt(), 1);
         emit receiver.saunaBathTimeChanged(1);
 
-        // From the bottom the hour stepper wraps to the sauna's limit, and stops there going up.
+        // From the bottom the hour stepper goes nowhere; going up it stops at the sauna's limit.
         emit view.settingsBathTimeEditActivated();
         emit view.durationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_decrease);
+        QCOMPARE(manager->valueInMinutes(), 1);
+        QCOMPARE(lowerFlags.last().at(0).toBool(), true);
+        for (int press = 0; press < 7; ++press)
+            emit view.durationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_increase);
         QCOMPARE(manager->valueInMinutes(), 360);
         emit view.durationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_increase);
         QCOMPARE(manager->valueInMinutes(), 360);
@@ -278,9 +283,188 @@ private slots:
         emit view.settingsBathTimeEditActivated();
         emit view.durationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_decrease);
         emit view.settingsBathTimeCommit();
-        QCOMPARE(requests.last().at(0).toInt(), 120);
+        QCOMPARE(requests.last().at(0).toInt(), 1);
         for (const QList<QVariant> &request : requests)
             QVERIFY(request.at(0).toInt() >= 1);
+    }
+
+    void theHourStepperStopsAtTheLimits_data()
+    {
+        using signalInterface::TimeEditTypes;
+        QTest::addColumn<int>("bathTime");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("presses");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<bool>("blockedAfter");
+        // The sauna allows 1 minute to 12 hours.
+        QTest::newRow("down from half an hour")
+            << 30 << int(TimeEditTypes::E_decrease) << 1 << 1 << true;
+        QTest::newRow("down from one minute")
+            << 1 << int(TimeEditTypes::E_decrease) << 3 << 1 << true;
+        QTest::newRow("down from 2:30")
+            << 150 << int(TimeEditTypes::E_decrease) << 2 << 30 << false;
+        QTest::newRow("down past the bottom")
+            << 150 << int(TimeEditTypes::E_decrease) << 5 << 1 << true;
+        QTest::newRow("up to the limit")
+            << 690 << int(TimeEditTypes::E_increase) << 1 << 720 << true;
+        QTest::newRow("up from the limit")
+            << 720 << int(TimeEditTypes::E_increase) << 4 << 720 << true;
+        QTest::newRow("up from 10:00")
+            << 600 << int(TimeEditTypes::E_increase) << 1 << 660 << false;
+    }
+
+    void theHourStepperStopsAtTheLimits()
+    {
+        using signalInterface::TimeEditTypes;
+        QFETCH(int, bathTime);
+        QFETCH(int, direction);
+        QFETCH(int, presses);
+        QFETCH(int, expected);
+        QFETCH(bool, blockedAfter);
+        SaunaStateController controller;
+        FakeReceiver receiver;
+        MainScreenView view;
+        controller.connectSaunaSignals({&receiver});
+        controller.connectSettingsBathTimeView({&view});
+        controller.connectBathTimeView({&view});
+        value::DurationManager *manager = controller.bathTimeManager();
+        QSignalSpy lowerFlags(manager, &value::DurationManager::lowerLimitReached);
+        QSignalSpy upperFlags(manager, &value::DurationManager::upperLimitReached);
+        emit receiver.saunaBathTimeLimitChanged(720);
+        emit receiver.saunaBathTimeChanged(bathTime);
+
+        emit view.settingsBathTimeEditActivated();
+        for (int press = 0; press < presses; ++press)
+            emit view.durationChangeRequested(TimeEditTypes::E_hour, direction);
+        QCOMPARE(manager->valueInMinutes(), expected);
+        QSignalSpy &flags = direction == TimeEditTypes::E_increase ? upperFlags : lowerFlags;
+        QVERIFY(!flags.isEmpty());
+        QCOMPARE(flags.last().at(0).toBool(), blockedAfter);
+    }
+
+    void theEditorIsHeldUntilTheLimitIsKnown()
+    {
+        using signalInterface::TimeEditTypes;
+        SaunaStateController controller;
+        FakeReceiver receiver;
+        MainScreenView view;
+        controller.connectSaunaSignals({&receiver});
+        controller.connectSettingsBathTimeView({&view});
+        controller.connectBathTimeView({&view});
+        QSignalSpy requests(&controller, &SaunaStateController::bathTimeChangeRequested);
+        QSignalSpy known(&controller, &SaunaStateController::bathTimeLimitKnownChanged);
+        value::DurationManager *manager = controller.bathTimeManager();
+
+        // The bath time is shown, but without the sauna's limit it cannot be changed or sent.
+        emit receiver.saunaBathTimeChanged(90);
+        QVERIFY(!controller.bathTimeLimitKnown());
+        QVERIFY(!controller.property("bathTimeLimitKnown").toBool());
+        emit view.settingsBathTimeEditActivated();
+        for (int press = 0; press < 30; ++press)
+            emit view.durationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_increase);
+        QCOMPARE(manager->valueInMinutes(), 90);
+        emit view.settingsBathTimeCommit();
+        QCOMPARE(requests.count(), 0);
+        QCOMPARE(known.count(), 0);
+
+        // A limit below one minute is no limit.
+        emit receiver.saunaBathTimeLimitChanged(0);
+        QVERIFY(!controller.bathTimeLimitKnown());
+
+        emit receiver.saunaBathTimeLimitChanged(180);
+        QVERIFY(controller.property("bathTimeLimitKnown").toBool());
+        QCOMPARE(known.count(), 1);
+        emit receiver.saunaBathTimeLimitChanged(240);
+        QCOMPARE(known.count(), 1);
+        emit view.settingsBathTimeEditActivated();
+        emit view.durationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_increase);
+        emit view.settingsBathTimeCommit();
+        QCOMPARE(requests.count(), 1);
+        QCOMPARE(requests.last().at(0).toInt(), 150);
+    }
+
+    void minutesAreWrittenOneWay_data()
+    {
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<QString>("hoursText");
+        QTest::addColumn<QString>("minutesText");
+        QTest::newRow("0:05") << 5 << "0"
+                              << "5";
+        QTest::newRow("1:05") << 65 << "1"
+                              << "5";
+        QTest::newRow("2:00") << 120 << "2"
+                              << "0";
+        QTest::newRow("1:30") << 90 << "1"
+                              << "30";
+    }
+
+    void minutesAreWrittenOneWay()
+    {
+        QFETCH(int, minutes);
+        QFETCH(QString, hoursText);
+        QFETCH(QString, minutesText);
+        SaunaStateController controller;
+        FakeReceiver receiver;
+        controller.connectSaunaSignals({&receiver});
+        QSignalSpy shown(controller.bathTimeManager(),
+                         &value::DurationManager::durationValueComponentsChanged);
+        emit receiver.saunaBathTimeLimitChanged(360);
+        emit receiver.saunaBathTimeChanged(minutes);
+        QVERIFY(!shown.isEmpty());
+        QCOMPARE(shown.last().at(0).toString(), hoursText);
+        QCOMPARE(shown.last().at(1).toString(), minutesText);
+        // The tile writes the same duration as every other duration text.
+        QCOMPARE(controller.bathTimeText(), view::LanguageSupport::durationText(unsigned(minutes)));
+        QVERIFY(controller.bathTimeText().contains(minutesText + "min"));
+    }
+
+    void theTileShowsTheTimeLeftWhileTheSaunaRuns()
+    {
+        SaunaStateController controller;
+        FakeReceiver receiver;
+        controller.connectSaunaSignals({&receiver});
+        QSignalSpy texts(&controller, &SaunaStateController::bathTimeTextChanged);
+        const auto duration = [](int minutes) {
+            return view::LanguageSupport::durationText(unsigned(minutes));
+        };
+
+        QCOMPARE(controller.bathTimeText(), QString());
+        emit receiver.saunaBathTimeChanged(90);
+        QCOMPARE(controller.property("bathTimeText").toString(), duration(90));
+        QVERIFY(!controller.property("showsTimeLeft").toBool());
+        QCOMPARE(texts.count(), 1);
+
+        // Off: the time left the sauna tells is not what the tile shows.
+        emit receiver.saunaRunTimeLeftChanged(0);
+        QCOMPARE(controller.bathTimeText(), duration(90));
+        QCOMPARE(texts.count(), 1);
+
+        emit receiver.saunaPhysicalStateChanged(SaunaStateTypes::E_sauna_on);
+        emit receiver.saunaRunTimeLeftChanged(90);
+        QVERIFY(controller.property("showsTimeLeft").toBool());
+        QCOMPARE(controller.bathTimeText(), duration(90));
+        const int beforeCountdown = int(texts.count());
+        emit receiver.saunaRunTimeLeftChanged(89);
+        QCOMPARE(controller.property("bathTimeText").toString(), duration(89));
+        QCOMPARE(texts.count(), beforeCountdown + 1);
+        // A new bath time while running does not replace the time left.
+        emit receiver.saunaBathTimeChanged(120);
+        QCOMPARE(controller.bathTimeText(), duration(89));
+
+        // Standby counts down too.
+        emit receiver.saunaPhysicalStateChanged(SaunaStateTypes::E_sauna_standby);
+        emit receiver.saunaRunTimeLeftChanged(61);
+        QCOMPARE(controller.bathTimeText(), duration(61));
+        QVERIFY(controller.showsTimeLeft());
+
+        // Drying is no longer the bath: the set bath time again.
+        emit receiver.saunaPhysicalStateChanged(SaunaStateTypes::E_sauna_dryup);
+        QVERIFY(!controller.showsTimeLeft());
+        QCOMPARE(controller.bathTimeText(), duration(120));
+        emit receiver.saunaPhysicalStateChanged(SaunaStateTypes::E_sauna_off);
+        emit receiver.saunaRunTimeLeftChanged(0);
+        QCOMPARE(controller.bathTimeText(), duration(120));
+        QVERIFY(!controller.showsTimeLeft());
     }
 
     void relayBoardsAreCountedFromTheNodeList()

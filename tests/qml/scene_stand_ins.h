@@ -11,8 +11,27 @@
 class SaunaStateControllerStandIn : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(bool bathTimeLimitKnown MEMBER bathTimeLimitKnown NOTIFY bathTimeLimitKnownChanged)
+    Q_PROPERTY(QString bathTimeText MEMBER bathTimeText NOTIFY bathTimeTextChanged)
+    Q_PROPERTY(bool showsTimeLeft MEMBER showsTimeLeft NOTIFY bathTimeTextChanged)
+public:
+    bool bathTimeLimitKnown = false;
+    QString bathTimeText;
+    bool showsTimeLeft = false;
 signals:
     void saunaPhysicalStateChanged(int state);
+    void bathTimeLimitKnownChanged();
+    void bathTimeTextChanged();
+};
+
+class HumidityControllerStandIn : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool humiditySupported MEMBER humiditySupported NOTIFY humiditySupportedChanged)
+public:
+    bool humiditySupported = false;
+signals:
+    void humiditySupportedChanged();
 };
 
 class PeripheralControllerStandIn : public QObject

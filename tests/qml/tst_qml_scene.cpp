@@ -295,6 +295,9 @@ private slots:
     void popupShowsTheButtonsOfItsKind();
     void popupReportsThePressedButtonText();
     void mainScreenShowsManagerValues();
+    void bathTimeTileShowsTheControllersText();
+    void bathTimeEditorWaitsForTheLimit();
+    void humidityControlOnlyWhereTheSaunaHasOne();
     void mainScreenShowsControllerStates();
     void steppersAndSwitchesEmitTheirRequests();
     void lockedScreenFollowsThePinController();
@@ -317,6 +320,7 @@ private:
     QObject *m_root = nullptr;
 
     SaunaStateControllerStandIn m_saunaState;
+    HumidityControllerStandIn m_humidity;
     PeripheralControllerStandIn m_peripheral;
     TimeControllerStandIn m_time;
     WiFiSymbolControllerStandIn m_wifi;
@@ -445,6 +449,7 @@ void TestQmlScene::publishContext(QQmlContext *context)
     context->setContextProperty("target_humidity_manager", &m_targetHumidity);
     context->setContextProperty("sauna_state_bath_time_manager", &m_bathTime);
     context->setContextProperty("sauna_state_controller", &m_saunaState);
+    context->setContextProperty("humidity_controller", &m_humidity);
     context->setContextProperty("peripheral_controller", &m_peripheral);
     context->setContextProperty("time_controller", &m_time);
     context->setContextProperty("wifi_symbol_controller", &m_wifi);
@@ -660,11 +665,57 @@ void TestQmlScene::mainScreenShowsManagerValues()
     QCOMPARE(ring->property("actualPosition").toReal(), 75.0 / 80.0);
 
     m_bathTime.setValue(90 * value::DurationManager::millisecondsPerMinute);
-    QCOMPARE(item("bathTimeTile")->property("value").toString(),
-             item("bath_time_tab_2")->property("hoursText").toString() + ":" +
-                 item("bath_time_tab_2")->property("minutesText").toString());
     QVERIFY(item("bath_time_tab_2")->property("hoursText").toString().contains('1'));
     QVERIFY(item("bath_time_tab_2")->property("minutesText").toString().contains("30"));
+}
+
+void TestQmlScene::bathTimeTileShowsTheControllersText()
+{
+    m_wifi.setConnected(true);
+    QObject *tile = item("bathTimeTile");
+    QVERIFY(m_saunaState.setProperty("bathTimeText", QStringLiteral("1h 30min")));
+    QVERIFY(m_saunaState.setProperty("showsTimeLeft", false));
+    QCOMPARE(tile->property("value").toString(), QStringLiteral("1h 30min"));
+    QCOMPARE(tile->property("caption").toString(), QStringLiteral("Bath time"));
+
+    QVERIFY(m_saunaState.setProperty("bathTimeText", QStringLiteral("1h 29min")));
+    QVERIFY(m_saunaState.setProperty("showsTimeLeft", true));
+    QCOMPARE(tile->property("value").toString(), QStringLiteral("1h 29min"));
+    QCOMPARE(tile->property("caption").toString(), QStringLiteral("Time left"));
+
+    // Nothing known, or no sauna: no value.
+    QVERIFY(m_saunaState.setProperty("bathTimeText", QString()));
+    QCOMPARE(tile->property("value").toString(), QStringLiteral("--"));
+    QVERIFY(m_saunaState.setProperty("bathTimeText", QStringLiteral("45min")));
+    m_wifi.setConnected(false);
+    QCOMPARE(tile->property("value").toString(), QStringLiteral("--"));
+    QCOMPARE(tile->property("caption").toString(), QStringLiteral("Bath time"));
+    QVERIFY(m_saunaState.setProperty("showsTimeLeft", false));
+    m_wifi.setConnected(true);
+}
+
+void TestQmlScene::bathTimeEditorWaitsForTheLimit()
+{
+    QQuickItem *editor = qobject_cast<QQuickItem *>(item("bath_time_tab_2"));
+    QQuickItem *save = qobject_cast<QQuickItem *>(item("bathTimeSaveButton"));
+    QVERIFY(editor && save);
+    QVERIFY(m_saunaState.setProperty("bathTimeLimitKnown", false));
+    QVERIFY(!editor->isEnabled());
+    QVERIFY(!save->isEnabled());
+    QVERIFY(m_saunaState.setProperty("bathTimeLimitKnown", true));
+    QVERIFY(editor->isEnabled());
+    QVERIFY(save->isEnabled());
+}
+
+void TestQmlScene::humidityControlOnlyWhereTheSaunaHasOne()
+{
+    m_wifi.setConnected(true);
+    QQuickItem *humidity = qobject_cast<QQuickItem *>(item("humidity_data_provider_tab2_normal"));
+    QVERIFY(humidity);
+    QVERIFY(m_humidity.setProperty("humiditySupported", false));
+    QVERIFY(!humidity->isVisible());
+    QVERIFY(m_humidity.setProperty("humiditySupported", true));
+    QVERIFY(humidity->isVisible());
 }
 
 void TestQmlScene::mainScreenShowsControllerStates()
@@ -695,6 +746,7 @@ void TestQmlScene::steppersAndSwitchesEmitTheirRequests()
     QCOMPARE(temperatureSteps.first().first().toInt(), 0); // StepperControlChange increase
 
     QObject *humidity = item("humidity_data_provider_tab2_normal");
+    QVERIFY(m_humidity.setProperty("humiditySupported", true));
     QSignalSpy humiditySteps(humidity, SIGNAL(changeHumidityValueRequested(int)));
     click(humidity->findChild<QQuickItem *>("decreaseButton"));
     QCOMPARE(humiditySteps.count(), 1);
@@ -719,6 +771,7 @@ void TestQmlScene::steppersAndSwitchesEmitTheirRequests()
     QCOMPARE(vibration.count(), 1);
 
     // The bath time tile opens the heater settings, which starts a bath time edit.
+    QVERIFY(m_saunaState.setProperty("bathTimeLimitKnown", true));
     QObject *heater = item("heaterSettingsModel");
     QSignalSpy editActivated(heater, SIGNAL(settingsBathTimeEditActivated()));
     click(qobject_cast<QQuickItem *>(item("bathTimeTile")));

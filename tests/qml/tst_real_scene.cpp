@@ -220,7 +220,7 @@ void TestRealScene::verifyNoSaunaShown()
     QVERIFY(!lights->property("active").toBool());
     QObject *bathTime = item("bathTimeTile");
     QVERIFY(!qobject_cast<QQuickItem *>(bathTime)->isEnabled());
-    QCOMPARE(bathTime->property("value").toString(), QStringLiteral("--:--"));
+    QCOMPARE(bathTime->property("value").toString(), QStringLiteral("--"));
 
     // Taps on the disabled controls ask the sauna for nothing.
     QSignalSpy stateRequests(power, SIGNAL(saunaStateChangeRequested(int)));
@@ -341,7 +341,7 @@ void TestRealScene::backingOutOfTheBathTimeShowsTheSaunasValue()
     state.onSaunaBathTimeLimitChanged(360);
     state.onSaunaBathTimeChanged(90);
     QObject *tile = item("bathTimeTile");
-    QCOMPARE(tile->property("value").toString(), QStringLiteral("1:30"));
+    QCOMPARE(tile->property("value").toString(), QStringLiteral("1h 30min"));
 
     // The hour and minute steppers, ordered hour up, hour down, minute up, minute down.
     QList<QQuickItem *> steps;
@@ -366,10 +366,10 @@ void TestRealScene::backingOutOfTheBathTimeShowsTheSaunasValue()
     click(back);
     QVERIFY(!heater->property("visible").toBool());
     QCOMPARE(requests.count(), 0);
-    QCOMPARE(tile->property("value").toString(), QStringLiteral("1:35"));
+    QCOMPARE(tile->property("value").toString(), QStringLiteral("1h 35min"));
     // Reports keep reaching the tile after the edit.
     state.onSaunaBathTimeChanged(100);
-    QCOMPARE(tile->property("value").toString(), QStringLiteral("1:40"));
+    QCOMPARE(tile->property("value").toString(), QStringLiteral("1h 40min"));
 
     // A saved edit is sent; until the sauna answers, backing out shows its last report.
     click(qobject_cast<QQuickItem *>(tile));
@@ -378,14 +378,24 @@ void TestRealScene::backingOutOfTheBathTimeShowsTheSaunasValue()
     QCOMPARE(requests.count(), 1);
     QCOMPARE(requests.first().at(0).toInt(), 99);
     click(back);
-    QCOMPARE(tile->property("value").toString(), QStringLiteral("1:40"));
+    QCOMPARE(tile->property("value").toString(), QStringLiteral("1h 40min"));
     state.onSaunaBathTimeChanged(99);
-    QCOMPARE(tile->property("value").toString(), QStringLiteral("1:39"));
-    // Minutes below ten read as a clock reads them.
+    QCOMPARE(tile->property("value").toString(), QStringLiteral("1h 39min"));
+    // Minutes read the same whatever the hour, on the tile and in the editor.
+    auto *editor = item("bath_time_tab_2");
     state.onSaunaBathTimeChanged(1);
-    QCOMPARE(tile->property("value").toString(), QStringLiteral("0:01"));
+    QCOMPARE(tile->property("value").toString(), QStringLiteral("1min"));
+    QCOMPARE(editor->property("minutesText").toString(), QStringLiteral("1"));
     state.onSaunaBathTimeChanged(65);
-    QCOMPARE(tile->property("value").toString(), QStringLiteral("1:05"));
+    QCOMPARE(tile->property("value").toString(), QStringLiteral("1h 5min"));
+    QCOMPARE(editor->property("minutesText").toString(), QStringLiteral("5"));
+    // The longest bath time is written whole, smaller if need be.
+    state.onSaunaBathTimeChanged(359);
+    auto *valueText = qobject_cast<QQuickItem *>(tile)->findChild<QQuickItem *>("tileValueText");
+    QVERIFY(valueText);
+    QCOMPARE(valueText->property("text").toString(), QStringLiteral("5h 59min"));
+    QTRY_VERIFY(valueText->width() > 0);
+    QVERIFY(!valueText->property("truncated").toBool());
 }
 
 void TestRealScene::bathTimeStepsDownToOneMinuteOnTheWire()

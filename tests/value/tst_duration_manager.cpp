@@ -162,6 +162,45 @@ private slots:
         QCOMPARE(manager.value(), std::optional<qint64>(expectedMinutes * minuteMs));
     }
 
+    void hourStepsWithoutWrapping_data()
+    {
+        QTest::addColumn<int>("lowerMinutes");
+        QTest::addColumn<int>("upperMinutes");
+        QTest::addColumn<int>("startMinutes");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("expectedMinutes");
+        QTest::addColumn<bool>("blockedAfter");
+        QTest::newRow("up from the top stays") << 1 << 720 << 720 << increase << 720 << true;
+        QTest::newRow("down from the bottom stays") << 1 << 720 << 1 << decrease << 1 << true;
+        QTest::newRow("down below an hour ends on the bottom")
+            << 1 << 720 << 30 << decrease << 1 << true;
+        QTest::newRow("up past the top ends on it") << 1 << 720 << 690 << increase << 720 << true;
+        QTest::newRow("up inside") << 1 << 720 << 120 << increase << 180 << false;
+        QTest::newRow("limits within one hour: up ends on the top")
+            << 10 << 50 << 20 << increase << 50 << true;
+        QTest::newRow("limits within one hour: down from the bottom stays")
+            << 10 << 50 << 10 << decrease << 10 << true;
+    }
+
+    void hourStepsWithoutWrapping()
+    {
+        QFETCH(int, lowerMinutes);
+        QFETCH(int, upperMinutes);
+        QFETCH(int, startMinutes);
+        QFETCH(int, direction);
+        QFETCH(int, expectedMinutes);
+        QFETCH(bool, blockedAfter);
+        DurationManagerMostSignificantComponentHour manager;
+        manager.setTopComponentWraps(false);
+        manager.setLowerLimitInMinutes(lowerMinutes);
+        manager.setUpperLimitInMinutes(upperMinutes);
+        manager.setValueInMinutes(startMinutes);
+        manager.onDurationChangeRequested(hour, direction);
+        QCOMPARE(manager.value(), std::optional<qint64>(expectedMinutes * minuteMs));
+        const qint64 next = manager.stepValue(hour, direction);
+        QCOMPARE(!manager.isAcceptable(next), blockedAfter);
+    }
+
     void hourFlags()
     {
         DurationManagerMostSignificantComponentHour manager;

@@ -217,6 +217,10 @@
         <translation>Koupel</translation>
     </message>
     <message>
+        <source>Time left</source>
+        <translation>Zbývající čas</translation>
+    </message>
+    <message>
         <source>Fan</source>
         <translation>Ventilátor</translation>
     </message>

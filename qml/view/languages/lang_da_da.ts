@@ -217,6 +217,10 @@
         <translation>Badetid</translation>
     </message>
     <message>
+        <source>Time left</source>
+        <translation>Resterende tid</translation>
+    </message>
+    <message>
         <source>Fan</source>
         <translation>Ventilator</translation>
     </message>

@@ -217,6 +217,10 @@
         <translation>Badezeit</translation>
     </message>
     <message>
+        <source>Time left</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
         <source>Fan</source>
         <translation>Lüfter</translation>
     </message>

@@ -217,6 +217,10 @@
         <translation>Bath time</translation>
     </message>
     <message>
+        <source>Time left</source>
+        <translation>Time left</translation>
+    </message>
+    <message>
         <source>Fan</source>
         <translation>Fan</translation>
     </message>

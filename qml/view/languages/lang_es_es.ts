@@ -217,6 +217,10 @@
         <translation>Duración</translation>
     </message>
     <message>
+        <source>Time left</source>
+        <translation>Tiempo restante</translation>
+    </message>
+    <message>
         <source>Fan</source>
         <translation>Ventilador</translation>
     </message>

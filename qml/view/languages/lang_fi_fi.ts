@@ -217,6 +217,10 @@
         <translation>Kylpyaika</translation>
     </message>
     <message>
+        <source>Time left</source>
+        <translation>Aikaa jäljellä</translation>
+    </message>
+    <message>
         <source>Fan</source>
         <translation>Tuuletin</translation>
     </message>

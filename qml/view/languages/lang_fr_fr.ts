@@ -217,6 +217,10 @@
         <translation>Durée</translation>
     </message>
     <message>
+        <source>Time left</source>
+        <translation>Temps restant</translation>
+    </message>
+    <message>
         <source>Fan</source>
         <translation>Ventilateur</translation>
     </message>

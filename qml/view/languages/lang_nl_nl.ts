@@ -217,6 +217,10 @@
         <translation>Badtijd</translation>
     </message>
     <message>
+        <source>Time left</source>
+        <translation>Resterende tijd</translation>
+    </message>
+    <message>
         <source>Fan</source>
         <translation>Ventilator</translation>
     </message>

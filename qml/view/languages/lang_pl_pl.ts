@@ -217,6 +217,10 @@
         <translation>Czas kąpieli</translation>
     </message>
     <message>
+        <source>Time left</source>
+        <translation>Pozostały czas</translation>
+    </message>
+    <message>
         <source>Fan</source>
         <translation>Wentylator</translation>
     </message>

@@ -217,6 +217,10 @@
         <translation>Duração</translation>
     </message>
     <message>
+        <source>Time left</source>
+        <translation>Tempo restante</translation>
+    </message>
+    <message>
         <source>Fan</source>
         <translation>Ventilador</translation>
     </message>

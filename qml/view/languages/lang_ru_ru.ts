@@ -217,6 +217,10 @@
         <translation>Сеанс</translation>
     </message>
     <message>
+        <source>Time left</source>
+        <translation>Осталось</translation>
+    </message>
+    <message>
         <source>Fan</source>
         <translation>Вентилятор</translation>
     </message>

@@ -217,6 +217,10 @@
         <translation>Doba kúpeľa</translation>
     </message>
     <message>
+        <source>Time left</source>
+        <translation>Zostávajúci čas</translation>
+    </message>
+    <message>
         <source>Fan</source>
         <translation>Ventilátor</translation>
     </message>

@@ -217,6 +217,10 @@
         <translation>Badtid</translation>
     </message>
     <message>
+        <source>Time left</source>
+        <translation>Återstående tid</translation>
+    </message>
+    <message>
         <source>Fan</source>
         <translation>Fläkt</translation>
     </message>

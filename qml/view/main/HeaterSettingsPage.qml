@@ -58,12 +58,15 @@ Rectangle {
                 Layout.fillWidth: true
                 label: qsTr("Bath time")
                 manager: sauna_state_bath_time_manager
+                // Held until the sauna has told how long a bath may be.
+                enabled: sauna_state_controller.bathTimeLimitKnown
             }
             PanelButton {
                 objectName: "bathTimeSaveButton"
                 Layout.fillWidth: true
                 text: qsTr("Save bath time")
                 highlighted: true
+                enabled: sauna_state_controller.bathTimeLimitKnown
                 onClicked: page.settingsBathTimeCommit()
             }
 

@@ -77,6 +77,8 @@ Item {
             HumidityStepper {
                 objectName: "humidity_data_provider_tab2_normal"
                 Layout.fillWidth: true
+                // A dry or infrared sauna has no humidity to set.
+                visible: page.status.humiditySupported
                 label: qsTr("Target humidity")
                 manager: target_humidity_manager
                 enabled: page.connected
@@ -90,7 +92,7 @@ Item {
                 StatusTile {
                     objectName: "bathTimeTile"
                     Layout.fillWidth: true
-                    caption: qsTr("Bath time")
+                    caption: page.status.showsTimeLeft ? qsTr("Time left") : qsTr("Bath time")
                     enabled: page.connected
                     value: page.status.bathTimeText
                     onClicked: heaterSettings.open()

@@ -22,12 +22,13 @@ Item {
     readonly property bool hasMeasuredHumidity: connected && reported.hasMeasuredHumidity
     readonly property int measuredHumidity: reported.measuredHumidity
     property int humidityUnit: HumidityTypes.E_step
-    readonly property string bathTimeHours: connected ? reported.bathTimeHours : "--"
-    readonly property string bathTimeMinutes: connected ? reported.bathTimeMinutes : "--"
-    // Hours and minutes as a clock reads them: 0:01, not 0:1.
-    readonly property string bathTimeText: bathTimeHours + ":"
-                                           + (bathTimeMinutes.length === 1 ? "0" : "")
-                                           + bathTimeMinutes
+    // The time left while the sauna runs, the set bath time otherwise, as the controller
+    // writes durations.
+    readonly property bool showsTimeLeft: connected && sauna_state_controller.showsTimeLeft
+    readonly property string bathTimeText:
+        connected && sauna_state_controller.bathTimeText.length > 0
+        ? sauna_state_controller.bathTimeText : "--"
+    readonly property bool humiditySupported: humidity_controller.humiditySupported
     readonly property bool hasSaunaState: connected
     readonly property int saunaState: connected ? reported.saunaState
                                                 : SaunaStateTypes.E_sauna_off
@@ -69,8 +70,6 @@ Item {
         property int targetTemperature: 0
         property bool hasMeasuredHumidity: false
         property int measuredHumidity: 0
-        property string bathTimeHours: "--"
-        property string bathTimeMinutes: "--"
         property int saunaState: SaunaStateTypes.E_sauna_off
     }
 
@@ -96,13 +95,6 @@ Item {
             reported.hasMeasuredHumidity = hasValue
         }
         function onHumidityUnitIntChanged(unit) { status.humidityUnit = unit }
-    }
-    Connections {
-        target: sauna_state_bath_time_manager
-        function onDurationValueComponentsChanged(hours, minutes, seconds, milliseconds) {
-            reported.bathTimeHours = hours
-            reported.bathTimeMinutes = minutes
-        }
     }
     Connections {
         target: time_controller

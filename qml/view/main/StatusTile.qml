@@ -35,10 +35,15 @@ Rectangle {
             font.pixelSize: Theme.fontSmall
         }
         Text {
+            objectName: "tileValueText"
             Layout.fillWidth: true
             horizontalAlignment: Text.AlignHCenter
             text: tile.value
             textFormat: Text.PlainText
+            // A longer value, such as a duration in hours and minutes, is written smaller
+            // rather than cut; in some languages down to a size below the small font.
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 10
             elide: Text.ElideRight
             color: tile.valueColor
             font.pixelSize: Theme.fontLarge

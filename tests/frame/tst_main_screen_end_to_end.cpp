@@ -1,0 +1,120 @@
+#include "panel_under_test.h"
+
+#include "pc_panel/sauna_system_receiver.h"
+#include "sauna_simulator/sauna_state_model.h"
+#include "view_cpp/language_support.h"
+
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QTest>
+
+// The main screen of the whole panel against the simulated sauna on loopback: what it offers
+// follows what the sauna is, and the bath-time tile follows what the sauna does. Every tap is a
+// mouse click where the item is drawn.
+class TestMainScreenEndToEnd : public QObject, private PanelUnderTest
+{
+    Q_OBJECT
+
+private:
+    // The sauna and the panel, connected, once the sauna has told what it has.
+    void startWithProduct(int product)
+    {
+        tools::SimulatorOptions options = saunaOptions();
+        options.rcbProduct = product;
+        STEP(startSauna(options));
+        STEP(startPanel());
+        QSignalSpy functions(m_frame->saunaCommunication.saunaSystemReceiver(),
+                             SIGNAL(saunaMasterFuncDescChanged(
+                                 ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)));
+        QVERIFY(functions.isValid());
+        STEP(connectToTheSauna());
+        QTRY_VERIFY_WITH_TIMEOUT(!functions.isEmpty(), waitMs);
+        STEP(dismissPopups());
+        waitForPagesAtRest();
+    }
+
+    QQuickItem *sceneItem(const char *name)
+    {
+        return sceneRoot()->findChild<QQuickItem *>(QString::fromLatin1(name));
+    }
+
+    static QString duration(quint32 minutes)
+    {
+        return view::LanguageSupport::durationText(minutes);
+    }
+
+private slots:
+    void initTestCase() { prepareProcess(); }
+    void cleanup() { shutDown(); }
+
+    void humidityIsOfferedWhereTheSaunaMakesSteam_data()
+    {
+        QTest::addColumn<int>("product");
+        QTest::addColumn<bool>("offered");
+        // As the simulator's --product option names them.
+        QTest::newRow("sauna") << 37 << false;
+        QTest::newRow("ir") << 39 << false;
+        QTest::newRow("combi") << 31 << true;
+        QTest::newRow("steam") << 32 << true;
+    }
+
+    void humidityIsOfferedWhereTheSaunaMakesSteam()
+    {
+        QFETCH(int, product);
+        QFETCH(bool, offered);
+        STEP(startWithProduct(product));
+        // The temperature control is there in any case: the screen is built and connected.
+        QQuickItem *temperature =
+            waitForItem(QStringLiteral("temperature_data_provider_tab2_normal"));
+        QVERIFY(temperature);
+        QTRY_VERIFY(temperature->isEnabled());
+        QQuickItem *humidity = sceneItem("humidity_data_provider_tab2_normal");
+        QVERIFY(humidity);
+        QTRY_COMPARE(humidity->isVisible(), offered);
+        if (offered)
+            QVERIFY(humidity->isEnabled());
+        saveScreenshot(QStringLiteral("main_screen_%1").arg(QTest::currentDataTag()));
+    }
+
+    void theTileShowsTheTimeLeftWhileTheSaunaIsOn()
+    {
+        STEP(startWithProduct(31));
+        QQuickItem *tile = waitForItem(QStringLiteral("bathTimeTile"));
+        QVERIFY(tile);
+        const quint32 bathTime = m_sauna->model().integer(tools::IntegerId::BathTime);
+        QTRY_COMPARE(tile->property("value").toString(), duration(bathTime));
+        QCOMPARE(tile->property("caption").toString(), QStringLiteral("Bath time"));
+
+        // On: the sauna counts its bath time down, and the tile shows what is left.
+        STEP(tap(QStringLiteral("power_switch_tab")));
+        QTRY_COMPARE(m_sauna->model().state(), int(tools::SaunaStateValue::On));
+        QTRY_COMPARE(tile->property("caption").toString(), QStringLiteral("Time left"));
+        const quint32 left = m_sauna->model().integer(tools::IntegerId::RunTimeLeft);
+        QCOMPARE(left, bathTime);
+        QCOMPARE(tile->property("value").toString(), duration(left));
+
+        // A longer bath time set while it runs is for the next bath: the time left stays.
+        STEP(tap(tile));
+        QQuickItem *editor = waitForItem(QStringLiteral("bath_time_tab_2"));
+        QVERIFY(editor);
+        QTRY_VERIFY(editor->isEnabled());
+        QQuickItem *plus = visibleOfClass(editor, "RoundStepButton", true);
+        QVERIFY(plus);
+        STEP(tap(plus));
+        STEP(tap(QStringLiteral("bathTimeSaveButton")));
+        QTRY_COMPARE(m_sauna->model().integer(tools::IntegerId::BathTime), bathTime + 60);
+        STEP(tap(QStringLiteral("pageBackButton")));
+        waitForPagesAtRest();
+        QTRY_COMPARE(tile->property("value").toString(), duration(left));
+        QCOMPARE(tile->property("caption").toString(), QStringLiteral("Time left"));
+        saveScreenshot(QStringLiteral("main_screen_time_left"));
+
+        // Off: the bath time that is set.
+        STEP(tap(QStringLiteral("power_switch_tab")));
+        QTRY_COMPARE(tile->property("caption").toString(), QStringLiteral("Bath time"));
+        QTRY_COMPARE(tile->property("value").toString(), duration(bathTime + 60));
+    }
+};
+
+QTEST_MAIN(TestMainScreenEndToEnd)
+#include "tst_main_screen_end_to_end.moc"
