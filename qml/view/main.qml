@@ -194,6 +194,7 @@ Rectangle {
     }
 
     LockedControlPage {
+        id: lockedPage
         anchors.top: statusBar.bottom
         anchors.bottom: parent.bottom
         width: parent.width
@@ -202,6 +203,16 @@ Rectangle {
         powerSender: mainControlPage.powerSwitch
         auxRelaySender: mainControlPage.auxRelayList
         onUnlockRequested: pinEntry.open("unlock")
+        // A digit typed on the PC's keyboard opens the keypad with that digit.
+        Keys.onPressed: (event) => {
+            if (event.key < Qt.Key_0 || event.key > Qt.Key_9)
+                return
+            pinEntry.open("unlock")
+            pinEntry.press(String(event.key - Qt.Key_0))
+            event.accepted = true
+        }
+        onVisibleChanged: if (visible) forceActiveFocus()
+        Component.onCompleted: if (visible) forceActiveFocus()
     }
 
     // After a factory reset the panel first asks for its language, region, time and date.
@@ -224,7 +235,11 @@ Rectangle {
         objectName: "pin_input"
         anchors.fill: parent
         settingsLoginSender: settingsTab.senders ? settingsTab.senders.systems : null
-        onCloseRequested: root.settingsPinAsked = false
+        onCloseRequested: {
+            root.settingsPinAsked = false
+            if (lockedPage.visible)
+                lockedPage.forceActiveFocus()
+        }
     }
 
     PopupWidget {
@@ -237,6 +252,8 @@ Rectangle {
         objectName: "onScreenKeyboard"
         anchors.fill: parent
         languageToggle: root.languageToggle
+        // The keyboard names what it is asked for by the screen that asked (see answerKeyboard).
+        label: root.currentTab === 1 ? qsTr("Name of the favorite") : qsTr("Name of the relay")
         onTextAccepted: (text) => root.answerKeyboard(true, text)
         onEditCancelled: root.answerKeyboard(false, "")
     }

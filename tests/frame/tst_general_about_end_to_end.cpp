@@ -105,6 +105,13 @@ private slots:
         QVERIFY(rows.contains(QStringLiteral("Profile: Temperature and Humidity Sensor")));
         QVERIFY(rows.contains(QStringLiteral("Software version: 2.1.2")));
         QCOMPARE(about.subFunctionModel()->rowCount(), 2);
+        // The nodes go on below the page's edge, and a scroll bar says so before any scrolling.
+        QQuickItem *infoList = waitForItem(QStringLiteral("aboutInfoList"));
+        QVERIFY(infoList);
+        QVERIFY(infoList->property("contentHeight").toReal() > infoList->height());
+        QQuickItem *infoBar = findVisibleItem(infoList, QStringLiteral("listScrollBar"));
+        QVERIFY(infoBar);
+        QVERIFY(infoBar->opacity() > 0);
         STEP(saveScreenshot(QStringLiteral("general_about")));
 
         // The licence information, and Qt's licence text.

@@ -405,10 +405,15 @@ void TestNoRawKeys::onScreenKeysTypeWhatTheyShow()
         QCOMPARE(pad->property("text").toString(), expected);
     };
 
+    // One tap of shift capitalises the next character only.
+    const QString shiftCap = shift->property("text").toString();
     click(shift);
     QVERIFY(pad->property("caps").toBool());
+    QVERIFY(!pad->property("capsLocked").toBool());
+    QVERIFY(shift->property("highlighted").toBool());
     tap(4, 1); // S
-    click(shift);
+    QVERIFY(!pad->property("caps").toBool());
+    QVERIFY(!shift->property("highlighted").toBool());
     tap(3, 4); // t
     tap(2, 2); // ä
     click(space);
@@ -419,10 +424,26 @@ void TestNoRawKeys::onScreenKeysTypeWhatTheyShow()
     tap(3, 0); // -
     click(shift);
     tap(1, 0); // !
-    click(shift);
+    QVERIFY(!pad->property("caps").toBool());
     click(numbers);
     tap(5, 6); // m
     QCOMPARE(pad->property("text").toString(), QStringLiteral("Stä 2-!m"));
+
+    // A second tap locks the capitals, and the key shows it; a third releases them.
+    click(shift);
+    click(shift);
+    QVERIFY(pad->property("capsLocked").toBool());
+    QVERIFY(shift->property("highlighted").toBool());
+    QVERIFY(shift->property("text").toString() != shiftCap);
+    tap(5, 6); // M
+    tap(4, 1); // S
+    QVERIFY(pad->property("caps").toBool());
+    click(shift);
+    QVERIFY(!pad->property("caps").toBool());
+    QVERIFY(!pad->property("capsLocked").toBool());
+    QCOMPARE(shift->property("text").toString(), shiftCap);
+    tap(5, 6); // m
+    QCOMPARE(pad->property("text").toString(), QStringLiteral("Stä 2-!mMSm"));
 
     click(backspace);
     expected.chop(1);
@@ -435,7 +456,7 @@ void TestNoRawKeys::onScreenKeysTypeWhatTheyShow()
     QTRY_VERIFY(!keyboard()->isVisible());
     QCOMPARE(requested.count(), 1);
     QCOMPARE(requested.at(0).at(0).value<signalInterface::FavoritesTypes::FavoritesPost>().name,
-             QStringLiteral("Stä 2-!"));
+             QStringLiteral("Stä 2-!mMS"));
     switchLanguage(LanguageTypes::E_english);
     showTab(0);
 }
@@ -458,9 +479,19 @@ void TestNoRawKeys::physicalKeysTypeIntoTheKeyboardField()
     click(y);
     QCOMPARE(pad->property("text").toString(), QStringLiteral("EveniXyn"));
 
-    // Names hold at most 20 characters; more are not taken.
+    // Names hold at most 20 characters; more are not taken, and the keyboard says so.
+    auto *length = pad->findChild<QQuickItem *>(QStringLiteral("keyboardLength"));
+    auto *limitNote = pad->findChild<QQuickItem *>(QStringLiteral("keyboardLimitNote"));
+    QVERIFY(length && limitNote);
+    QCOMPARE(length->property("text").toString(), QStringLiteral("8/20"));
+    QCOMPARE(limitNote->opacity(), 0.0);
     QTest::keyClicks(view, QStringLiteral("abcdefghijklmnop"));
     QCOMPARE(pad->property("text").toString().size(), 20);
+    QCOMPARE(length->property("text").toString(), QStringLiteral("20/20"));
+    QVERIFY(limitNote->isVisible() && limitNote->opacity() > 0);
+    QCOMPARE(limitNote->property("text").toString(), QStringLiteral("At most 20 characters"));
+    QTest::keyClick(view, Qt::Key_Backspace);
+    QCOMPARE(limitNote->opacity(), 0.0);
 
     // Escape cancels; Return saves.
     QTest::keyClick(view, Qt::Key_Escape);

@@ -291,6 +291,8 @@ private slots:
     void everyLookedUpNameExistsOnce_data();
     void everyLookedUpNameExistsOnce();
     void keyboardItemTakesTheProgramsRequests();
+    void keyboardShiftIsOneShotUnlessLocked();
+    void keyboardShowsTheLengthLimit();
     void popupShowsTheButtonsOfItsKind_data();
     void popupShowsTheButtonsOfItsKind();
     void popupReportsThePressedButtonText();
@@ -308,6 +310,8 @@ private slots:
     void networkAreaOpensTheNetworkScreen();
     void settingsObjectTakesTheGlobalValues();
     void startupScreenLoads();
+    void wheelScrollsListsByRows_data();
+    void wheelScrollsListsByRows();
 
     void showPopupAgain() { item("popup_widget")->setProperty("visible", true); }
 
@@ -544,6 +548,78 @@ void TestQmlScene::everyLookedUpNameExistsOnce()
         QVERIFY2(meta->indexOfSignal(normalized) >= 0,
                  qPrintable(objectName + " lacks " + signature));
     }
+}
+
+// One tap of shift capitalises one character; a second tap locks capitals until a third.
+void TestQmlScene::keyboardShiftIsOneShotUnlessLocked()
+{
+    QObject *keyboard = item("onScreenKeyboard");
+    QVERIFY(QMetaObject::invokeMethod(keyboard, "openKeyboard", Q_ARG(QVariant, QString())));
+    auto *shift = keyboard->findChild<QQuickItem *>("keyboardShiftKey");
+    auto *space = keyboard->findChild<QQuickItem *>("keyboardSpaceKey");
+    auto *letter =
+        findInItemTree(qobject_cast<QQuickItem *>(keyboard), QStringLiteral("keyboardKey_3_0"));
+    QVERIFY(shift && space && letter);
+    const QString unlockedCap = shift->property("text").toString();
+    const auto state = [&] {
+        return QStringLiteral("caps %1, locked %2, shown %3 %4")
+            .arg(keyboard->property("caps").toBool())
+            .arg(keyboard->property("capsLocked").toBool())
+            .arg(shift->property("text").toString() == unlockedCap ? "⇧" : "locked")
+            .arg(shift->property("highlighted").toBool() ? "lit" : "dark");
+    };
+    QCOMPARE(state(), QStringLiteral("caps 0, locked 0, shown ⇧ dark"));
+
+    click(shift);
+    QCOMPARE(state(), QStringLiteral("caps 1, locked 0, shown ⇧ lit"));
+    click(letter);
+    QCOMPARE(state(), QStringLiteral("caps 0, locked 0, shown ⇧ dark"));
+    click(letter);
+    QCOMPARE(state(), QStringLiteral("caps 0, locked 0, shown ⇧ dark"));
+
+    click(shift);
+    click(shift);
+    QCOMPARE(state(), QStringLiteral("caps 1, locked 1, shown locked lit"));
+    click(letter);
+    click(space);
+    click(letter);
+    QCOMPARE(state(), QStringLiteral("caps 1, locked 1, shown locked lit"));
+    click(shift);
+    QCOMPARE(state(), QStringLiteral("caps 0, locked 0, shown ⇧ dark"));
+    QCOMPARE(keyboard->property("text").toString().size(), 5);
+
+    // A keyboard opened again starts in small letters.
+    click(shift);
+    click(shift);
+    QVERIFY(QMetaObject::invokeMethod(keyboard, "openKeyboard", Q_ARG(QVariant, QString())));
+    QCOMPARE(state(), QStringLiteral("caps 0, locked 0, shown ⇧ dark"));
+    QVERIFY(QMetaObject::invokeMethod(keyboard, "closeKeyboard"));
+}
+
+// The field tells how much of the name is used and, at the limit, that no more is taken.
+void TestQmlScene::keyboardShowsTheLengthLimit()
+{
+    QObject *keyboard = item("onScreenKeyboard");
+    QVERIFY(QMetaObject::invokeMethod(keyboard, "openKeyboard",
+                                      Q_ARG(QVariant, QStringLiteral("Evening"))));
+    auto *length = keyboard->findChild<QQuickItem *>("keyboardLength");
+    auto *note = keyboard->findChild<QQuickItem *>("keyboardLimitNote");
+    QVERIFY(length && note);
+    QVERIFY(length->isVisible());
+    QCOMPARE(length->property("text").toString(), QStringLiteral("7/20"));
+    QCOMPARE(note->opacity(), 0.0);
+
+    for (const char typed : QByteArrayLiteral("abcdefghijklmnopq"))
+        QTest::keyClick(m_view.get(), typed);
+    QCOMPARE(keyboard->property("text").toString(), QStringLiteral("Eveningabcdefghijklm"));
+    QCOMPARE(length->property("text").toString(), QStringLiteral("20/20"));
+    QVERIFY(note->isVisible() && note->opacity() > 0);
+    QCOMPARE(note->property("text").toString(), QStringLiteral("At most 20 characters"));
+
+    QTest::keyClick(m_view.get(), Qt::Key_Backspace);
+    QCOMPARE(length->property("text").toString(), QStringLiteral("19/20"));
+    QCOMPARE(note->opacity(), 0.0);
+    QVERIFY(QMetaObject::invokeMethod(keyboard, "closeKeyboard"));
 }
 
 void TestQmlScene::keyboardItemTakesTheProgramsRequests()
@@ -858,6 +934,9 @@ void TestQmlScene::favoriteNamesGoToTheControllerThatAsked()
     QObject *keyboard = item("onScreenKeyboard");
     // On the list, the name is for a new favorite.
     QVERIFY(QMetaObject::invokeMethod(keyboard, "openKeyboard", Q_ARG(QVariant, QString())));
+    auto *label = keyboard->findChild<QQuickItem *>("keyboardLabel");
+    QVERIFY(label && label->isVisible());
+    QCOMPARE(label->property("text").toString(), QStringLiteral("Name of the favorite"));
     keyboard->setProperty("text", QStringLiteral("Evening"));
     click(keyboard->findChild<QQuickItem *>("keyboardSaveButton"));
     QCOMPARE(m_favoriteOverview.enteredNames, QStringList{QStringLiteral("Evening")});
@@ -933,6 +1012,10 @@ void TestQmlScene::settingsTabBuildsItsPages()
     QVERIFY(m_root->setProperty("currentTab", 3));
     QTRY_VERIFY(findInItemTree(rootItem, QStringLiteral("settingsAreaList")));
     QVERIFY(recordedWarnings.isEmpty());
+    // In the settings, the keyboard is asked for a relay's name.
+    auto *keyboardLabel = item("onScreenKeyboard")->findChild<QQuickItem *>("keyboardLabel");
+    QVERIFY(keyboardLabel);
+    QCOMPARE(keyboardLabel->property("text").toString(), QStringLiteral("Name of the relay"));
 
     // The first area is the System menu: its page lists the model's rows, and a row reports
     // its application id through the System menu's sender.
@@ -1080,6 +1163,103 @@ void TestQmlScene::networkAreaOpensTheNetworkScreen()
     QCOMPARE(networkShown.last().first().toBool(), false);
     QVERIFY(m_root->setProperty("currentTab", 0));
 }
+void TestQmlScene::wheelScrollsListsByRows_data()
+{
+    QTest::addColumn<QString>("holder");
+    QTest::addColumn<int>("rowCount");
+    QTest::newRow("list longer than its room") << "list" << 30;
+    QTest::newRow("list with a row beyond the fold") << "list" << 8;
+    QTest::newRow("list that fits") << "list" << 3;
+    // Pages that hold lists in a flickable of their own move it the same way.
+    QTest::newRow("flickable page") << "page" << 30;
+    QTest::newRow("flickable page that fits") << "page" << 3;
+}
+
+// A list on a PC: one wheel notch moves it about three rows, and a list that goes on beyond its
+// edge shows a scroll bar.
+void TestQmlScene::wheelScrollsListsByRows()
+{
+    QFETCH(QString, holder);
+    QFETCH(int, rowCount);
+    view::ListModel rows(view::StepperControllerItem::roleNames(), nullptr);
+    for (int index = 0; index < rowCount; ++index) {
+        auto *row = new view::ToggleStandardItem(index, false);
+        row->setValue(QStringLiteral("Row %1").arg(index));
+        rows.appendItem(row);
+    }
+    const QByteArray list = R"(
+import QtQuick
+import "components"
+GenericListView {
+    model: wheelTestRows
+}
+)";
+    const QByteArray page = R"(
+import QtQuick
+import "components"
+import "components/Theme.js" as Theme
+Flickable {
+    id: scroller
+    property int rows: 0
+    contentHeight: column.height
+    boundsBehavior: Flickable.StopAtBounds
+    Column {
+        id: column
+        Repeater {
+            model: scroller.rows
+            Rectangle { width: 300; height: Theme.rowHeight }
+        }
+    }
+    RowWheelHandler { flickable: scroller }
+}
+)";
+    QQuickView window;
+    window.setResizeMode(QQuickView::SizeRootObjectToView);
+    window.rootContext()->setContextProperty(QStringLiteral("wheelTestRows"), &rows);
+    QQmlComponent component(window.engine());
+    component.setData(holder == QLatin1String("list") ? list : page,
+                      QUrl::fromLocalFile(viewDirectory() + "/wheel_test.qml"));
+    std::unique_ptr<QObject> created(component.create(window.rootContext()));
+    auto *flickable = qobject_cast<QQuickItem *>(created.get());
+    QVERIFY2(flickable, qPrintable(component.errorString()));
+    flickable->setParentItem(window.contentItem());
+    flickable->setSize(QSizeF(300, 400));
+    flickable->setProperty("rows", rowCount);
+    window.resize(300, 400);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(flickable->property("contentHeight").toInt() > 0, true);
+
+    const qreal rowHeight = flickable->property("contentHeight").toReal() / rowCount;
+    QVERIFY(rowHeight > 20);
+    const qreal room = flickable->property("contentHeight").toReal() - flickable->height();
+    const qreal top = flickable->property("contentY").toReal();
+    if (holder == QLatin1String("list")) {
+        auto *bar = findInItemTree(flickable, QStringLiteral("listScrollBar"));
+        QVERIFY(bar);
+        const bool barShown = bar->isVisible() && bar->opacity() > 0 && bar->width() > 0;
+        QCOMPARE(barShown, room > 0);
+    }
+
+    const auto turnWheel = [&](int notches) {
+        const QPointF centre(flickable->width() / 2, flickable->height() / 2);
+        QWheelEvent wheel(centre, window.mapToGlobal(centre), QPoint(), QPoint(0, -120 * notches),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QGuiApplication::sendEvent(&window, &wheel);
+    };
+    const auto moved = [&] {
+        return flickable->property("contentY").toReal() - top;
+    };
+    turnWheel(1);
+    const qreal expected = qMin(room, 3 * rowHeight);
+    if (expected > 0)
+        QTRY_VERIFY2(moved() >= expected - rowHeight / 2, qPrintable(QString::number(moved())));
+    QVERIFY(moved() <= qMax<qreal>(0, expected + rowHeight / 2));
+    // Back up: the list returns to its first row and no further.
+    turnWheel(-2);
+    QTRY_COMPARE(moved(), 0.0);
+}
+
 void TestQmlScene::settingsObjectTakesTheGlobalValues()
 {
     QQmlComponent component(m_view->engine(),

@@ -74,6 +74,8 @@ private slots:
     void bathTimeStepsDownToOneMinuteOnTheWire();
     void popupShowsTheMessageControllersMessage();
     void lockScreenAndKeypadFollowThePinController();
+    void pcKeyboardWorksTheKeypad_data();
+    void pcKeyboardWorksTheKeypad();
     void favoriteEditorFollowsTheFavoriteController();
     void calendarFollowsItsControllers();
     void networkScreenOpensFromTheSettingsTab();
@@ -498,6 +500,63 @@ void TestRealScene::lockScreenAndKeypadFollowThePinController()
     pins.onPinCodeToggleChanged(PinTypes::E_demandPin, false);
     pinScreen.onLockscreenControlSelected(view::ConfigureGeneralPinViewManager::E_temperature);
     QVERIFY(!pinScreen.temperatureOnLockScreen());
+}
+
+void TestRealScene::pcKeyboardWorksTheKeypad_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("unlocks");
+    // The lock screen itself takes the first digit and opens the keypad with it.
+    QTest::newRow("right PIN") << QStringLiteral("4826\n") << true;
+    QTest::newRow("wrong PIN") << QStringLiteral("9999\n") << false;
+    QTest::newRow("corrected") << QStringLiteral("4827\b6\n") << true;
+    QTest::newRow("erased to wrong") << QStringLiteral("4826\b\n") << false;
+    QTest::newRow("keypad number keys") << QStringLiteral("kp4826\r") << true;
+    QTest::newRow("no Return") << QStringLiteral("4826") << false;
+}
+
+void TestRealScene::pcKeyboardWorksTheKeypad()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, unlocks);
+    using signalInterface::PinTypes;
+    control::PinCodeController &pins = m_frame->controllerTab.pinCodeController;
+    pins.onPinCodeToggleChanged(PinTypes::E_demandPin, true);
+    pins.onLockTimerTimeout();
+    QVERIFY(pins.isLocked());
+    QObject *keypad = item("pin_input");
+    QVERIFY(!keypad->property("visible").toBool());
+
+    QWidget *view = m_frame->guiHandler.view();
+    Qt::KeyboardModifiers modifiers;
+    if (typed.startsWith(QLatin1String("kp"))) {
+        modifiers = Qt::KeypadModifier;
+        typed.remove(0, 2);
+    }
+    for (const QChar character : std::as_const(typed)) {
+        if (character == QLatin1Char('\n'))
+            QTest::keyClick(view, Qt::Key_Return, modifiers);
+        else if (character == QLatin1Char('\r'))
+            QTest::keyClick(view, Qt::Key_Enter, modifiers);
+        else if (character == QLatin1Char('\b'))
+            QTest::keyClick(view, Qt::Key_Backspace, modifiers);
+        else
+            QTest::keyClick(view, Qt::Key(Qt::Key_0 + character.digitValue()), modifiers);
+    }
+    QCOMPARE(!pins.isLocked(), unlocks);
+    QCOMPARE(keypad->property("visible").toBool(), !unlocks);
+
+    // Leave the panel unlocked and the keypad closed for the next case.
+    if (!unlocks) {
+        QVERIFY(QMetaObject::invokeMethod(keypad, "close"));
+        QVERIFY(pins.isLocked());
+        QVERIFY(
+            QMetaObject::invokeMethod(keypad, "open", Q_ARG(QVariant, QStringLiteral("unlock"))));
+        keypad->setProperty("pin", PinTypes::Pin::defaultPinText());
+        QVERIFY(QMetaObject::invokeMethod(keypad, "press", Q_ARG(QVariant, QStringLiteral("OK"))));
+        QVERIFY(!pins.isLocked());
+    }
+    pins.onPinCodeToggleChanged(PinTypes::E_demandPin, false);
 }
 
 void TestRealScene::favoriteEditorFollowsTheFavoriteController()

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 import "Theme.js" as Theme
 
 // A list of program-built rows. The rows report application ids, never row numbers.
@@ -15,9 +16,21 @@ ListView {
     signal buttonPressed(int applId)
     signal stepRequested(int applId, int direction)
 
+    readonly property bool overflows: contentHeight > height
+
     clip: true
     boundsBehavior: Flickable.StopAtBounds
     spacing: 0
+
+    RowWheelHandler {
+        flickable: list
+    }
+
+    // Shows that the list goes on beyond its edge.
+    ScrollBar.vertical: ScrollBar {
+        objectName: "listScrollBar"
+        policy: list.overflows ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+    }
 
     delegate: GenericRowDelegate {
         hidden: typeof list.rowShown === "function" && !list.rowShown(applId)

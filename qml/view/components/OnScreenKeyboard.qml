@@ -10,11 +10,17 @@ Rectangle {
     id: keyboard
 
     property alias text: input.text
+    // What the typed text names, shown above the field.
+    property string label
+    // One tap of shift capitalises the next character only; a second tap before typing locks
+    // the capitals until shift is tapped once more.
     property bool caps: false
+    property bool capsLocked: false
     property bool symbol: false
     property alias maximumLength: input.maximumLength
     // Toggled on every change of language, so that the key caps are asked for again.
     property bool languageToggle: false
+    readonly property bool full: input.length >= input.maximumLength
 
     signal textAccepted(string text)
     signal editCancelled()
@@ -25,6 +31,7 @@ Rectangle {
         text = typeof hint === "string" ? hint : ""
         input.cursorPosition = input.length
         caps = false
+        capsLocked = false
         symbol = false
         visible = true
         input.forceActiveFocus()
@@ -45,6 +52,17 @@ Rectangle {
         }
     }
 
+    function tapShift() {
+        if (!caps) {
+            caps = true
+        } else if (!capsLocked) {
+            capsLocked = true
+        } else {
+            caps = false
+            capsLocked = false
+        }
+    }
+
     // Types at the cursor, over a selection, as a physical key would.
     function type(characters) {
         if (input.selectedText.length > 0)
@@ -53,6 +71,8 @@ Rectangle {
         if (room <= 0)
             return
         input.insert(input.cursorPosition, characters.slice(0, room))
+        if (!capsLocked)
+            caps = false
     }
 
     function erase() {
@@ -85,6 +105,30 @@ Rectangle {
         anchors.margins: 4
         spacing: 4
 
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.leftMargin: Theme.spacing
+            Layout.rightMargin: Theme.spacing
+            spacing: Theme.spacing
+            Text {
+                objectName: "keyboardLabel"
+                Layout.fillWidth: true
+                text: keyboard.label
+                textFormat: Text.PlainText
+                elide: Text.ElideRight
+                color: Theme.textDim
+                font.pixelSize: Theme.fontSmall
+            }
+            // How much of the name is used; at the limit a further character is not taken.
+            Text {
+                objectName: "keyboardLength"
+                text: input.length + "/" + input.maximumLength
+                textFormat: Text.PlainText
+                color: keyboard.full ? Theme.danger : Theme.textFaint
+                font.pixelSize: Theme.fontSmall
+            }
+        }
+
         Rectangle {
             Layout.fillWidth: true
             Layout.preferredHeight: Theme.touchTarget
@@ -107,6 +151,19 @@ Rectangle {
                 Keys.onEnterPressed: keyboard.accept()
                 Keys.onEscapePressed: keyboard.cancel()
             }
+        }
+
+        Text {
+            objectName: "keyboardLimitNote"
+            Layout.fillWidth: true
+            Layout.leftMargin: Theme.spacing
+            // Laid out while hidden, so that the keys do not move when it shows.
+            opacity: keyboard.full ? 1 : 0
+            text: qsTr("At most %1 characters").arg(input.maximumLength)
+            textFormat: Text.PlainText
+            wrapMode: Text.WordWrap
+            color: Theme.danger
+            font.pixelSize: Theme.fontSmall
         }
 
         Item { Layout.fillHeight: true }
@@ -163,9 +220,10 @@ Rectangle {
             PanelButton {
                 objectName: "keyboardShiftKey"
                 Layout.preferredWidth: 52
-                text: "⇧"
+                // Locked capitals show a barred arrow.
+                text: keyboard.capsLocked ? "⇪" : "⇧"
                 highlighted: keyboard.caps
-                onClicked: keyboard.caps = !keyboard.caps
+                onClicked: keyboard.tapShift()
             }
             PanelButton {
                 objectName: "keyboardSymbolKey"

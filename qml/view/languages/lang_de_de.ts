@@ -250,6 +250,10 @@
 <context>
     <name>OnScreenKeyboard</name>
     <message>
+        <source>At most %1 characters</source>
+        <translation>Höchstens %1 Zeichen</translation>
+    </message>
+    <message>
         <source>Space</source>
         <translation>Leerzeichen</translation>
     </message>
@@ -1014,6 +1018,14 @@
 </context>
 <context>
     <name>main</name>
+    <message>
+        <source>Name of the favorite</source>
+        <translation>Name des Favoriten</translation>
+    </message>
+    <message>
+        <source>Name of the relay</source>
+        <translation>Name des Relais</translation>
+    </message>
     <message>
         <source>Sauna</source>
         <translation>Sauna</translation>

@@ -250,6 +250,10 @@
 <context>
     <name>OnScreenKeyboard</name>
     <message>
+        <source>At most %1 characters</source>
+        <translation>Como máximo %1 caracteres</translation>
+    </message>
+    <message>
         <source>Space</source>
         <translation>Espacio</translation>
     </message>
@@ -1014,6 +1018,14 @@
 </context>
 <context>
     <name>main</name>
+    <message>
+        <source>Name of the favorite</source>
+        <translation>Nombre del favorito</translation>
+    </message>
+    <message>
+        <source>Name of the relay</source>
+        <translation>Nombre del relé</translation>
+    </message>
     <message>
         <source>Sauna</source>
         <translation>Sauna</translation>

@@ -250,6 +250,10 @@
 <context>
     <name>OnScreenKeyboard</name>
     <message>
+        <source>At most %1 characters</source>
+        <translation>Enintään %1 merkkiä</translation>
+    </message>
+    <message>
         <source>Space</source>
         <translation>Välilyönti</translation>
     </message>
@@ -1014,6 +1018,14 @@
 </context>
 <context>
     <name>main</name>
+    <message>
+        <source>Name of the favorite</source>
+        <translation>Suosikin nimi</translation>
+    </message>
+    <message>
+        <source>Name of the relay</source>
+        <translation>Releen nimi</translation>
+    </message>
     <message>
         <source>Sauna</source>
         <translation>Sauna</translation>

@@ -250,6 +250,10 @@
 <context>
     <name>OnScreenKeyboard</name>
     <message>
+        <source>At most %1 characters</source>
+        <translation>%1 caractères au maximum</translation>
+    </message>
+    <message>
         <source>Space</source>
         <translation>Espace</translation>
     </message>
@@ -1014,6 +1018,14 @@
 </context>
 <context>
     <name>main</name>
+    <message>
+        <source>Name of the favorite</source>
+        <translation>Nom du favori</translation>
+    </message>
+    <message>
+        <source>Name of the relay</source>
+        <translation>Nom du relais</translation>
+    </message>
     <message>
         <source>Sauna</source>
         <translation>Sauna</translation>

@@ -250,6 +250,10 @@
 <context>
     <name>OnScreenKeyboard</name>
     <message>
+        <source>At most %1 characters</source>
+        <translation>Høyst %1 tegn</translation>
+    </message>
+    <message>
         <source>Space</source>
         <translation>Mellomrom</translation>
     </message>
@@ -1014,6 +1018,14 @@
 </context>
 <context>
     <name>main</name>
+    <message>
+        <source>Name of the favorite</source>
+        <translation>Favorittens navn</translation>
+    </message>
+    <message>
+        <source>Name of the relay</source>
+        <translation>Reléets navn</translation>
+    </message>
     <message>
         <source>Sauna</source>
         <translation>Badstue</translation>

@@ -250,6 +250,10 @@
 <context>
     <name>OnScreenKeyboard</name>
     <message>
+        <source>At most %1 characters</source>
+        <translation>Hoogstens %1 tekens</translation>
+    </message>
+    <message>
         <source>Space</source>
         <translation>Spatie</translation>
     </message>
@@ -1014,6 +1018,14 @@
 </context>
 <context>
     <name>main</name>
+    <message>
+        <source>Name of the favorite</source>
+        <translation>Naam van de favoriet</translation>
+    </message>
+    <message>
+        <source>Name of the relay</source>
+        <translation>Naam van het relais</translation>
+    </message>
     <message>
         <source>Sauna</source>
         <translation>Sauna</translation>

@@ -250,6 +250,10 @@
 <context>
     <name>OnScreenKeyboard</name>
     <message>
+        <source>At most %1 characters</source>
+        <translation>Najwyżej %1 znaków</translation>
+    </message>
+    <message>
         <source>Space</source>
         <translation>Spacja</translation>
     </message>
@@ -1014,6 +1018,14 @@
 </context>
 <context>
     <name>main</name>
+    <message>
+        <source>Name of the favorite</source>
+        <translation>Nazwa ulubionego</translation>
+    </message>
+    <message>
+        <source>Name of the relay</source>
+        <translation>Nazwa przekaźnika</translation>
+    </message>
     <message>
         <source>Sauna</source>
         <translation>Sauna</translation>

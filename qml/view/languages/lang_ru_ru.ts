@@ -250,6 +250,10 @@
 <context>
     <name>OnScreenKeyboard</name>
     <message>
+        <source>At most %1 characters</source>
+        <translation>Не более %1 символов</translation>
+    </message>
+    <message>
         <source>Space</source>
         <translation>Пробел</translation>
     </message>
@@ -1014,6 +1018,14 @@
 </context>
 <context>
     <name>main</name>
+    <message>
+        <source>Name of the favorite</source>
+        <translation>Название избранного</translation>
+    </message>
+    <message>
+        <source>Name of the relay</source>
+        <translation>Название реле</translation>
+    </message>
     <message>
         <source>Sauna</source>
         <translation>Сауна</translation>

@@ -250,6 +250,10 @@
 <context>
     <name>OnScreenKeyboard</name>
     <message>
+        <source>At most %1 characters</source>
+        <translation>Najviac %1 znakov</translation>
+    </message>
+    <message>
         <source>Space</source>
         <translation>Medzera</translation>
     </message>
@@ -1014,6 +1018,14 @@
 </context>
 <context>
     <name>main</name>
+    <message>
+        <source>Name of the favorite</source>
+        <translation>Názov obľúbenej položky</translation>
+    </message>
+    <message>
+        <source>Name of the relay</source>
+        <translation>Názov relé</translation>
+    </message>
     <message>
         <source>Sauna</source>
         <translation>Sauna</translation>

@@ -250,6 +250,10 @@
 <context>
     <name>OnScreenKeyboard</name>
     <message>
+        <source>At most %1 characters</source>
+        <translation>Högst %1 tecken</translation>
+    </message>
+    <message>
         <source>Space</source>
         <translation>Mellanslag</translation>
     </message>
@@ -1014,6 +1018,14 @@
 </context>
 <context>
     <name>main</name>
+    <message>
+        <source>Name of the favorite</source>
+        <translation>Favoritens namn</translation>
+    </message>
+    <message>
+        <source>Name of the relay</source>
+        <translation>Reläets namn</translation>
+    </message>
     <message>
         <source>Sauna</source>
         <translation>Bastu</translation>

@@ -26,11 +26,44 @@ Rectangle {
         pin = ""
         refused = false
         visible = true
+        forceActiveFocus()
     }
 
     function close() {
         visible = false
+        focus = false
         pin = ""
+    }
+
+    // A key of the keypad: a digit, "⌫" or "OK".
+    function press(key) {
+        if (key === "⌫") {
+            pin = pin.slice(0, -1)
+        } else if (key === "OK") {
+            if (pin.length === 0)
+                return
+            refused = false
+            if (target === "unlock" || !settingsLoginSender)
+                confirm_pin_code_login(pin, target, target === "unlock")
+            else
+                settingsLoginSender.confirm_pin_code_login(pin, target, false)
+        } else if (pin.length < 4) {
+            refused = false
+            pin += key
+        }
+    }
+
+    // The PC's keyboard works the keypad: digits, Backspace and Return or Enter.
+    Keys.onPressed: (event) => {
+        if (event.key >= Qt.Key_0 && event.key <= Qt.Key_9)
+            press(String(event.key - Qt.Key_0))
+        else if (event.key === Qt.Key_Backspace)
+            press("⌫")
+        else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
+            press("OK")
+        else
+            return
+        event.accepted = true
     }
 
     // The controller's verdict on the PIN this keypad sent: a correct one closes the keypad, a
@@ -115,22 +148,7 @@ Rectangle {
                     fontSize: Theme.fontLarge
                     highlighted: modelData === "OK"
                     enabled: modelData !== "OK" || page.pin.length > 0
-                    onClicked: {
-                        if (modelData === "⌫") {
-                            page.pin = page.pin.slice(0, -1)
-                        } else if (modelData === "OK") {
-                            page.refused = false
-                            if (page.target === "unlock" || !page.settingsLoginSender)
-                                page.confirm_pin_code_login(page.pin, page.target,
-                                                            page.target === "unlock")
-                            else
-                                page.settingsLoginSender.confirm_pin_code_login(
-                                            page.pin, page.target, false)
-                        } else if (page.pin.length < 4) {
-                            page.refused = false
-                            page.pin += modelData
-                        }
-                    }
+                    onClicked: page.press(modelData)
                 }
             }
         }

@@ -41,6 +41,5 @@ Item {
         anchors.bottom: parent.bottom
         width: parent.width
         model: configure_general_about_model
-        ScrollBar.vertical: ScrollBar {}
     }
 }

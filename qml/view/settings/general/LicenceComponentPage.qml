@@ -24,6 +24,7 @@ Item {
     // The licence can be thousands of lines: only the visible ones are drawn. The information
     // lines come first, as the list's header.
     ListView {
+        id: licenceText
         objectName: "licenceTextList"
         anchors.top: header.bottom
         anchors.topMargin: Theme.spacing
@@ -32,7 +33,14 @@ Item {
         clip: true
         boundsBehavior: Flickable.StopAtBounds
         model: configure_general_about_component_license_model
-        ScrollBar.vertical: ScrollBar {}
+        ScrollBar.vertical: ScrollBar {
+            policy: licenceText.contentHeight > licenceText.height ? ScrollBar.AlwaysOn
+                                                                   : ScrollBar.AlwaysOff
+        }
+
+        RowWheelHandler {
+            flickable: licenceText
+        }
 
         header: Column {
             objectName: "licenceInfoLines"

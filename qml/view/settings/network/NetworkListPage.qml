@@ -22,6 +22,7 @@ Item {
     }
 
     Flickable {
+        id: scroller
         anchors.top: header.bottom
         anchors.topMargin: Theme.spacing
         anchors.bottom: parent.bottom
@@ -29,6 +30,14 @@ Item {
         contentHeight: column.height
         clip: true
         boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar {
+            policy: scroller.contentHeight > scroller.height ? ScrollBar.AlwaysOn
+                                                             : ScrollBar.AlwaysOff
+        }
+
+        RowWheelHandler {
+            flickable: scroller
+        }
 
         Column {
             id: column
