@@ -5,6 +5,7 @@
 #include "signal_interface/configure_types.h"
 #include "signal_interface/language_types.h"
 
+#include <QColor>
 #include <QHash>
 #include <QQuickItem>
 #include <QQuickWidget>
@@ -13,13 +14,17 @@
 #include <QTest>
 #include <QtQuickTest/quicktest.h>
 
+#include <algorithm>
 #include <memory>
 
 // The whole panel against the simulated sauna on loopback, switched by taps on its Language
 // screen through all fourteen languages. In each one the Language screen, the General menu, the
 // list of settings areas and the main screen show no text that is still English where the
-// language's file translates it, and no text that is cut off or runs out of its box or the
-// window.
+// language's file translates it, and no text that is cut off, runs out of its box or the window,
+// or lies over another text or under a button. Then the pages a user walks to (the settings
+// areas and their menus, the error log, the heater's settings, a favorite and its editor, the
+// weekdays, a weekday program's editor and the queue) are each shown in all fourteen languages,
+// and their texts held to the same fit.
 
 using signalInterface::LanguageTypes;
 using translationFiles::File;
@@ -183,17 +188,69 @@ QRectF paintedRect(const QQuickItem *text)
     return QRectF(x, y, paintedWidth, paintedHeight);
 }
 
-// Every text item the user sees: visible all the way up, not transparent, and not wholly
-// clipped away.
-void collectShownTexts(QQuickItem *item, const QRectF &window, QList<QQuickItem *> &texts)
+// The item's children in the order they are drawn: by z, and in their order where z is equal.
+QList<QQuickItem *> childrenInDrawOrder(const QQuickItem *item)
+{
+    QList<QQuickItem *> children = item->childItems();
+    std::stable_sort(children.begin(), children.end(),
+                     [](const QQuickItem *a, const QQuickItem *b) { return a->z() < b->z(); });
+    return children;
+}
+
+// Every text item the user sees (visible all the way up, not transparent, and not wholly
+// clipped away), and the items a text can hide under, in the order they are drawn: opaque
+// rectangles and buttons.
+struct ShownItems
+{
+    QList<QQuickItem *> texts;
+    QList<QQuickItem *> covers;
+    QHash<const QQuickItem *, int> drawOrder;
+};
+
+bool isOpaque(const QQuickItem *item)
+{
+    if (!item->inherits("QQuickRectangle"))
+        return false;
+    for (const QQuickItem *each = item; each; each = each->parentItem()) {
+        if (each->opacity() < 1.0)
+            return false;
+    }
+    return item->property("color").value<QColor>().alpha() == 255;
+}
+
+void collectShownItems(QQuickItem *item, const QRectF &window, ShownItems &shown)
 {
     if (!item->isVisible() || item->opacity() <= 0.0)
         return;
-    if (item->inherits("QQuickText") && !item->property("text").toString().isEmpty() &&
-        !visiblePart(item, window).isEmpty())
-        texts << item;
-    for (QQuickItem *child : item->childItems())
-        collectShownTexts(child, window, texts);
+    shown.drawOrder.insert(item, int(shown.drawOrder.size()));
+    if (!visiblePart(item, window).isEmpty()) {
+        if (item->inherits("QQuickText") && !item->property("text").toString().isEmpty())
+            shown.texts << item;
+        else if (typeName(item) == QLatin1String("PanelButton") || isOpaque(item))
+            shown.covers << item;
+    }
+    for (QQuickItem *child : childrenInDrawOrder(item))
+        collectShownItems(child, window, shown);
+}
+
+bool isInside(const QQuickItem *item, const QQuickItem *ancestor)
+{
+    for (const QQuickItem *each = item; each; each = each->parentItem()) {
+        if (each == ancestor)
+            return true;
+    }
+    return false;
+}
+
+QRectF sceneRect(const QQuickItem *item)
+{
+    return item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+}
+
+bool overlaps(const QRectF &a, const QRectF &b)
+{
+    const QRectF common = a & b;
+    return common.width() > slack && common.height() > slack;
 }
 
 // Why the text does not fit; empty when it does.
@@ -230,6 +287,49 @@ QString fitProblem(QQuickItem *text, const QRectF &window)
     return QString();
 }
 
+// Whether the text lies wholly under an opaque box drawn after it (a page opened over another):
+// the user does not see it.
+bool isCovered(const QQuickItem *text, const ShownItems &shown, const QRectF &window)
+{
+    const int order = shown.drawOrder.value(text);
+    const QRectF painted = text->mapRectToScene(paintedRect(text)) & visiblePart(text, window);
+    return std::any_of(shown.covers.begin(), shown.covers.end(), [&](const QQuickItem *cover) {
+        return shown.drawOrder.value(cover) > order && !isInside(text, cover) && isOpaque(cover) &&
+               sceneRect(cover).contains(painted);
+    });
+}
+
+// What the text lies under or over, in the scene as it is drawn; empty when nothing. A text that
+// may use its whole box (a title that shrinks or wraps) must keep the box clear of the buttons
+// drawn over it; other texts keep their painted part clear of the buttons and of each other.
+QString overlapProblem(const QQuickItem *text, const ShownItems &shown, const QRectF &window)
+{
+    const int order = shown.drawOrder.value(text);
+    const QRectF painted = text->mapRectToScene(paintedRect(text)) & visiblePart(text, window);
+    if (painted.isEmpty())
+        return QString();
+    const bool usesItsBox =
+        text->property("elide").toInt() != 0 || text->property("wrapMode").toInt() != 0;
+    const QRectF box = usesItsBox ? sceneRect(text) & visiblePart(text, window) : painted;
+    for (const QQuickItem *cover : shown.covers) {
+        if (typeName(cover) == QLatin1String("PanelButton") &&
+            shown.drawOrder.value(cover) > order && !isInside(text, cover) &&
+            overlaps(box, sceneRect(cover)))
+            return QStringLiteral("under the button %1").arg(objectPath(cover));
+    }
+    for (const QQuickItem *other : shown.texts) {
+        if (other == text || shown.drawOrder.value(other) < order ||
+            isCovered(other, shown, window))
+            continue;
+        const QRectF otherPainted =
+            other->mapRectToScene(paintedRect(other)) & visiblePart(other, window);
+        if (overlaps(painted, otherPainted))
+            return QStringLiteral("overlaps \"%1\" (%2)")
+                .arg(other->property("text").toString(), objectPath(other));
+    }
+    return QString();
+}
+
 } // namespace
 
 class TestLanguagesEndToEnd : public QObject, private PanelUnderTest
@@ -245,21 +345,87 @@ private:
         waitForPagesAtRest();
         QVERIFY(QQuickTest::qWaitForPolish(m_frame->guiHandler.view()->quickWindow(), waitMs));
         const QRectF window(0, 0, sceneRoot()->width(), sceneRoot()->height());
-        QList<QQuickItem *> texts;
-        collectShownTexts(sceneRoot(), window, texts);
-        QVERIFY2(!texts.isEmpty(), qPrintable(screen));
+        ShownItems items;
+        collectShownItems(sceneRoot(), window, items);
+        QVERIFY2(!items.texts.isEmpty(), qPrintable(screen));
         const QString where = QStringLiteral("%1, %2").arg(languageCode(language), screen);
-        for (QQuickItem *text : std::as_const(texts)) {
+        for (QQuickItem *text : std::as_const(items.texts)) {
+            if (isCovered(text, items, window))
+                continue;
             const QString shown = text->property("text").toString();
             if (english && english->isStillEnglish(shown))
                 m_problems << QStringLiteral("%1: \"%2\" still English: %3")
                                   .arg(where, shown, objectPath(text));
-            const QString fit = fitProblem(text, window);
+            QString fit = fitProblem(text, window);
+            if (fit.isEmpty())
+                fit = overlapProblem(text, items, window);
             if (!fit.isEmpty())
                 m_problems
                     << QStringLiteral("%1: \"%2\" %3: %4").arg(where, shown, fit, objectPath(text));
         }
         ++m_screensChecked;
+    }
+
+    // The page shown now, in each of the fourteen languages, then in English again: its texts fit
+    // and lie over nothing.
+    void checkPageInEveryLanguage(const QString &screen)
+    {
+        control::LanguageController &languages = m_frame->controllerTab.languageController;
+        for (int value = LanguageTypes::E_czech; value <= LanguageTypes::E_portuguese; ++value) {
+            const auto language = LanguageTypes::Language(value);
+            languages.onLanguageChangeRequested(language);
+            QCOMPARE(languages.language(), language);
+            STEP(checkShownTexts(language, screen, nullptr));
+        }
+        languages.onLanguageChangeRequested(LanguageTypes::E_english);
+        QCOMPARE(languages.language(), LanguageTypes::E_english);
+    }
+
+    void failOnProblems()
+    {
+        if (!m_problems.isEmpty()) {
+            QTest::qFail(
+                qPrintable(QStringLiteral("%1 texts not translated or not fitting:\n    %2")
+                               .arg(m_problems.size())
+                               .arg(m_problems.join(QLatin1String("\n    ")))),
+                __FILE__, __LINE__);
+        }
+    }
+
+    // The visible row of the list whose main text is that.
+    QQuickItem *rowWithText(const QString &listName, const QString &text)
+    {
+        QQuickItem *list = waitForItem(listName);
+        if (list == nullptr)
+            return nullptr;
+        return waitForItem(
+            list,
+            [&text](QQuickItem *item) {
+                return item->property("mainText").toString() == text &&
+                       item->property("applId").isValid() && item->height() > 0;
+            },
+            QStringLiteral("row \"%1\" of %2").arg(text, listName));
+    }
+
+    void tapRowWithText(const QString &listName, const QString &text)
+    {
+        QQuickItem *row = rowWithText(listName, text);
+        QVERIFY2(row, qPrintable(text));
+        STEP(tap(row));
+    }
+
+    // The visible button or tab that reads the text.
+    void tapButton(const QString &text)
+    {
+        QQuickItem *button = waitForItem(
+            sceneRoot(),
+            [&text](QQuickItem *item) {
+                return typeName(item) == QLatin1String("PanelButton") &&
+                       item->property("text").toString() == text;
+            },
+            QStringLiteral("button \"%1\"").arg(text));
+        QVERIFY2(button, qPrintable(text));
+        STEP(tap(button));
     }
 
     QList<File> m_files; // indexed by LanguageTypes::Language
@@ -281,7 +447,11 @@ private slots:
             m_files << file;
         }
 
-        STEP(startSauna(saunaOptions(QStringLiteral("Loft sauna"), QStringLiteral("2580"))));
+        tools::SimulatorOptions options =
+            saunaOptions(QStringLiteral("Loft sauna"), QStringLiteral("2580"));
+        // Every kind of error, with the longest names, for the error log.
+        options.errorLogEntries = 32;
+        STEP(startSauna(options));
         STEP(startPanel());
         QCOMPARE(m_frame->controllerTab.languageController.language(), LanguageTypes::E_english);
         STEP(connectToTheSauna());
@@ -361,13 +531,109 @@ private slots:
         STEP(tap(tabButton(saunaTabIndex)));
 
         QCOMPARE(m_screensChecked, screens);
-        if (!m_problems.isEmpty()) {
-            QTest::qFail(
-                qPrintable(QStringLiteral("%1 texts not translated or not fitting:\n    %2")
-                               .arg(m_problems.size())
-                               .arg(m_problems.join(QLatin1String("\n    ")))),
-                __FILE__, __LINE__);
+        STEP(failOnProblems());
+    }
+
+    // The settings areas and their menus, and the error log.
+    void settingsPagesFitInEveryLanguage()
+    {
+        m_problems.clear();
+        STEP(tap(tabButton(settingsTabIndex)));
+        STEP(backToSettingsAreas());
+        STEP(checkPageInEveryLanguage(QStringLiteral("settings areas")));
+        const QStringList areas{QStringLiteral("system"), QStringLiteral("limits"),
+                                QStringLiteral("general"), QStringLiteral("dateTime"),
+                                QStringLiteral("advanced")};
+        for (const QString &area : areas) {
+            STEP(tap(QStringLiteral("settingsArea_") + area));
+            QVERIFY(waitForItem(QStringLiteral("settingsList")));
+            STEP(checkPageInEveryLanguage(area + QStringLiteral(" menu")));
+            STEP(backToSettingsAreas());
         }
+        STEP(tap(QStringLiteral("settingsArea_system")));
+        STEP(tapRow(QStringLiteral("settingsList"), signalInterface::ConfigureTypes::E_errorLog));
+        QVERIFY(waitForItem(QStringLiteral("errorLogPage")));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            m_frame->configureTab.systemErrorLogViewManager.model()->rowCount(), 32, waitMs);
+        STEP(checkPageInEveryLanguage(QStringLiteral("error log")));
+        STEP(backToSettingsAreas());
+        STEP(tap(tabButton(saunaTabIndex)));
+        STEP(failOnProblems());
+    }
+
+    // The heater's settings, over the main screen.
+    void heaterSettingsFitInEveryLanguage()
+    {
+        m_problems.clear();
+        STEP(tap(QStringLiteral("bathTimeTile")));
+        QVERIFY(waitForItem(QStringLiteral("heaterSettingsModel")));
+        STEP(checkPageInEveryLanguage(QStringLiteral("heater settings")));
+        STEP(tap(QStringLiteral("pageBackButton")));
+        STEP(failOnProblems());
+    }
+
+    // A favorite saved and opened, a weekday program with it opened, its start time, the
+    // program saved, and the queue that shows it with its favorite.
+    void favoriteAndCalendarPagesFitInEveryLanguage()
+    {
+        m_problems.clear();
+        const QString favorite = QStringLiteral("Evening");
+        STEP(tapTab(QStringLiteral("Favorites")));
+        QVERIFY(waitForItem(QStringLiteral("favoritesList")));
+        STEP(checkPageInEveryLanguage(QStringLiteral("favorites")));
+        STEP(tapButton(QStringLiteral("Save current settings as favorite")));
+        STEP(typeOnKeyboard(favorite));
+        STEP(tap(QStringLiteral("keyboardSaveButton")));
+        STEP(tapRowWithText(QStringLiteral("favoritesList"), favorite));
+        QTRY_VERIFY(m_frame->favoriteTab.favoriteController.editing());
+        STEP(checkPageInEveryLanguage(QStringLiteral("favorite editor")));
+        STEP(tap(QStringLiteral("pageBackButton")));
+        QTRY_VERIFY(!m_frame->favoriteTab.favoriteController.editing());
+
+        QObject &program = m_frame->calendarTab.weekdayProgramController;
+        STEP(tapTab(QStringLiteral("Calendar")));
+        QVERIFY(waitForItem(QStringLiteral("weekDaysList")));
+        STEP(checkPageInEveryLanguage(QStringLiteral("weekdays")));
+        STEP(tapRowWithText(QStringLiteral("weekDaysList"), QStringLiteral("Mondays")));
+        STEP(tapRowWithText(QStringLiteral("weekDayProgramsList"),
+                            QStringLiteral("weekday calendar program")));
+        QTRY_VERIFY(program.property("editing").toBool());
+        STEP(checkPageInEveryLanguage(QStringLiteral("program editor")));
+        // Its start time, then its favorite.
+        STEP(tapRow(QStringLiteral("programSettingsList"), 0));
+        QVERIFY(waitForItem(QStringLiteral("programSetTimeButton")));
+        STEP(checkPageInEveryLanguage(QStringLiteral("program start time")));
+        STEP(tap(QStringLiteral("programSetTimeButton")));
+        STEP(tapRow(QStringLiteral("programSettingsList"), 1));
+        STEP(tapRowWithText(QStringLiteral("programFavoriteList"), favorite));
+        QVERIFY(waitForItem(QStringLiteral("programSaveButton")));
+        STEP(tap(QStringLiteral("programSaveButton")));
+        QTRY_VERIFY(!program.property("editing").toBool());
+        QVERIFY(
+            rowWithText(QStringLiteral("weekDayProgramsList"), QStringLiteral("18:00 - 22:00")));
+        STEP(checkPageInEveryLanguage(QStringLiteral("weekday programs")));
+
+        // The queue row names the program's kind and its favorite.
+        STEP(tapButton(QStringLiteral("Queue")));
+        QQuickItem *queue = waitForItem(m_frame->calendarTabObjectIdProvider.queueViewName());
+        QVERIFY(queue);
+        QVERIFY(waitForItem(
+            queue,
+            [](QQuickItem *item) {
+                return item->property("mainText").isValid() &&
+                       !item->property("value1Text").toString().isEmpty();
+            },
+            QStringLiteral("the program in the queue")));
+        const bool favoriteShown = findVisibleItem(queue, [&favorite](QQuickItem *item) {
+                                       return item->inherits("QQuickText") &&
+                                              item->property("text").toString() == favorite;
+                                   }) != nullptr;
+        if (!favoriteShown)
+            m_problems << QStringLiteral("queue: the program's favorite is not shown");
+        STEP(checkPageInEveryLanguage(QStringLiteral("queue")));
+        STEP(tapButton(QStringLiteral("Week")));
+        STEP(tap(tabButton(saunaTabIndex)));
+        STEP(failOnProblems());
     }
 };
 

@@ -14,7 +14,10 @@ Item {
     onVisibleChanged: calendarQueueVisibleChanged(visible)
 
     GenericListView {
+        objectName: "calendarQueueList"
         anchors.fill: parent
         model: calendar_queue_model
+        // Beside the program's kind, its favorite.
+        value2Below: true
     }
 }

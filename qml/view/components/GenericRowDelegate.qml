@@ -47,6 +47,11 @@ Item {
                                               || value1Text.length === 0 ? ""
                                               : [value2Text, value3Text].filter(
                                                     (text) => text.length > 0).join("  ·  ")
+    // Where the list asks for it (the queue: a program's favorite), the second value text as a
+    // line of its own below the row's text, beside a value in the first.
+    readonly property string value2BelowText: componentType === ViewTypes.E_row
+                                              && ListView.view && ListView.view.value2Below === true
+                                              && value1Text.length > 0 ? value2Text : ""
     readonly property string itemType: textOf(pick(model.typeOfItem, model.value11))
     readonly property string layoutOrder: textOf(pick(model.layoutOrder, model.value5))
     readonly property bool checked: pick(model.checkmarkChecked, model.value10) === true
@@ -99,12 +104,15 @@ Item {
         id: menuRowComponent
         Rectangle {
             objectName: "menuRow"
-            implicitHeight: row.componentType === ViewTypes.E_row_large ? Theme.rowHeight + 16
-                                                                       : Theme.rowHeight
+            // A row whose texts wrap grows to show them whole.
+            implicitHeight: Math.max(row.componentType === ViewTypes.E_row_large
+                                     ? Theme.rowHeight + 16 : Theme.rowHeight,
+                                     rowLayout.implicitHeight + 2 * Theme.spacing)
             color: area.pressed ? Theme.surfacePressed : Theme.surface
             opacity: row.rowEnabled ? row.rowOpacity : 0.4
 
             RowLayout {
+                id: rowLayout
                 anchors.fill: parent
                 anchors.leftMargin: Theme.margin
                 anchors.rightMargin: Theme.margin
@@ -117,14 +125,17 @@ Item {
                     font.pixelSize: Theme.fontLarge + 6
                     font.bold: true
                 }
+                // The row's texts take what the values beside them leave, and wrap in it.
                 ColumnLayout {
                     Layout.fillWidth: true
+                    Layout.preferredWidth: 0
                     spacing: 0
                     Text {
+                        objectName: "rowMainText"
                         Layout.fillWidth: true
                         text: row.mainText
                         textFormat: Text.PlainText
-                        elide: Text.ElideRight
+                        wrapMode: Text.Wrap
                         color: Theme.text
                         font.pixelSize: Theme.fontNormal
                     }
@@ -133,7 +144,7 @@ Item {
                         visible: row.componentType === ViewTypes.E_row_large && text.length > 0
                         text: row.value1Text
                         textFormat: Text.PlainText
-                        elide: Text.ElideRight
+                        wrapMode: Text.Wrap
                         color: Theme.textDim
                         font.pixelSize: Theme.fontSmall
                     }
@@ -143,20 +154,32 @@ Item {
                         visible: text.length > 0
                         text: row.plainDetailText
                         textFormat: Text.PlainText
-                        elide: Text.ElideRight
+                        wrapMode: Text.Wrap
+                        color: Theme.textDim
+                        font.pixelSize: Theme.fontSmall
+                    }
+                    Text {
+                        objectName: "rowValue2Below"
+                        Layout.fillWidth: true
+                        visible: text.length > 0
+                        text: row.value2BelowText
+                        textFormat: Text.PlainText
+                        wrapMode: Text.Wrap
                         color: Theme.textDim
                         font.pixelSize: Theme.fontSmall
                     }
                 }
                 Text {
+                    objectName: "rowValue"
                     visible: row.componentType !== ViewTypes.E_row_large && text.length > 0
                     Layout.maximumWidth: row.width * 0.45
+                    horizontalAlignment: Text.AlignRight
+                    wrapMode: Text.Wrap
                     // Rows that carry their value in the second value text (a duration as
                     // "1h 30m") show that one.
                     text: row.componentType === ViewTypes.E_row_large ? ""
                           : (row.value1Text.length > 0 ? row.value1Text : row.value2Text)
                     textFormat: Text.PlainText
-                    elide: Text.ElideRight
                     color: Theme.textDim
                     font.pixelSize: Theme.fontSmall
                 }

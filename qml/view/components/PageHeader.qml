@@ -8,10 +8,13 @@ Rectangle {
 
     property string title
     property bool backVisible: true
+    // Room kept free at the right end for a button the page puts over the header.
+    property real trailingSpace: 0
 
     signal backRequested()
 
-    implicitHeight: Theme.touchTarget + 4
+    // A title set on two lines makes the bar taller.
+    implicitHeight: Math.max(Theme.touchTarget + 4, titleText.implicitHeight + Theme.spacing)
     color: Theme.background
 
     RowLayout {
@@ -37,14 +40,16 @@ Rectangle {
                 onClicked: header.backRequested()
             }
         }
-        Text {
+        FittingText {
+            id: titleText
             Layout.fillWidth: true
+            Layout.preferredWidth: naturalWidth
             Layout.leftMargin: header.backVisible ? 0 : Theme.margin
+            Layout.rightMargin: header.trailingSpace
             text: header.title
-            textFormat: Text.PlainText
-            elide: Text.ElideRight
             color: Theme.text
-            font.pixelSize: Theme.fontLarge
+            preferredPixelSize: Theme.fontLarge
+            smallestPixelSize: Theme.fontNormal
             font.bold: true
         }
     }

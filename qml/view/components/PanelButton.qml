@@ -14,8 +14,9 @@ Rectangle {
     signal clicked()
     signal pressAndHold()
 
-    implicitWidth: Math.max(Theme.touchTarget * 2, label.implicitWidth + 2 * Theme.margin)
-    implicitHeight: Theme.touchTarget
+    implicitWidth: Math.max(Theme.touchTarget * 2, label.naturalWidth + 2 * Theme.margin)
+    // A label set on two lines makes the button taller.
+    implicitHeight: Math.max(Theme.touchTarget, label.implicitHeight + Theme.spacing)
     radius: Theme.radius
     opacity: enabled ? 1.0 : 0.4
     color: area.pressed ? (highlighted ? Theme.accentStrong : Theme.surfacePressed)
@@ -23,16 +24,16 @@ Rectangle {
     border.color: highlighted ? Theme.accent : Theme.outline
     border.width: 1
 
-    Text {
+    FittingText {
         id: label
         anchors.centerIn: parent
         width: parent.width - 2 * Theme.spacing
         horizontalAlignment: Text.AlignHCenter
-        elide: Text.ElideRight
-        textFormat: Text.PlainText
+        verticalAlignment: Text.AlignVCenter
         text: button.text
         color: button.textColor
-        font.pixelSize: button.fontSize
+        preferredPixelSize: button.fontSize
+        smallestPixelSize: Math.min(button.fontSize, Theme.fontSmall)
         font.bold: button.highlighted
     }
 

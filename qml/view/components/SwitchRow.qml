@@ -13,7 +13,8 @@ Rectangle {
     signal tapped(bool shownState)
 
     implicitWidth: 300
-    implicitHeight: Theme.rowHeight
+    // Texts too long for one line wrap, and the row grows to show them whole.
+    implicitHeight: Math.max(Theme.rowHeight, texts.implicitHeight + 2 * Theme.spacing)
     radius: Theme.radius
     color: Theme.surface
 
@@ -22,13 +23,15 @@ Rectangle {
         anchors.leftMargin: Theme.margin
         anchors.rightMargin: Theme.spacing
         ColumnLayout {
+            id: texts
             Layout.fillWidth: true
+            Layout.preferredWidth: 0
             spacing: 0
             Text {
                 Layout.fillWidth: true
                 text: switchRow.text
                 textFormat: Text.PlainText
-                elide: Text.ElideRight
+                wrapMode: Text.Wrap
                 color: Theme.text
                 font.pixelSize: Theme.fontNormal
             }
@@ -37,7 +40,7 @@ Rectangle {
                 visible: text.length > 0
                 text: switchRow.detail
                 textFormat: Text.PlainText
-                elide: Text.ElideRight
+                wrapMode: Text.Wrap
                 color: Theme.textDim
                 font.pixelSize: Theme.fontSmall
             }

@@ -14,6 +14,8 @@ Item {
     property var rowShown: null
     // Object names of the button rows by application id (see GenericListView).
     property var buttonNames: ({})
+    // Room the title leaves at the right end of the header for a page's own button there.
+    property real headerTrailingSpace: 0
 
     signal rowSelected(int applId)
     signal toggleTapped(int applId, bool shownState)
@@ -30,6 +32,7 @@ Item {
         id: header
         width: parent.width
         title: page.title
+        trailingSpace: page.headerTrailingSpace
         onBackRequested: {
             if (page.StackView.view && page.StackView.index > 0)
                 page.StackView.view.pop()

@@ -15,11 +15,13 @@ SettingsListPage {
 
     title: qsTr("Error log")
     listModel: configure_system_error_log_model
+    headerTrailingSpace: clearButton.width + Theme.spacing
     onShownChanged: (shown) => page.senders.systems.errorLogViewVisibleChanged(shown)
     onRowSelected: (applId) => page.senders.systems.errorLogSelected(applId)
 
     // In the title bar, at its right end.
     PanelButton {
+        id: clearButton
         objectName: "errorLogClearButton"
         anchors.top: parent.top
         anchors.topMargin: 2
