@@ -27,6 +27,7 @@ FavoriteController::FavoriteController(QObject *parent)
     , m_bathTimeManager(new value::DurationManagerMostSignificantComponentHour(this))
     , m_auxiliaryRelaysModel(new view::ListModel(view::ToggleStandardItem::roleNames(), this))
     , m_deleteCallback(this, &FavoriteController::onDeleteAnswered)
+    , m_saveRenamedCallback(this, &FavoriteController::onSaveRenamedAnswered)
 {
     for (int index = 0; index < favoriteCount; ++index)
         m_favorites[index].index = static_cast<quint32>(index);
@@ -124,10 +125,7 @@ void FavoriteController::onFavoriteEditSaveActivated()
         return;
     const FavoritesPost favorite = editedFavorite();
     endEdit();
-    if (favorite == m_favorites[favorite.index])
-        return;
-    emit favoriteChangeIssued(favorite);
-    emit favoriteUpdateRequested(favorite);
+    save(favorite);
 }
 
 void FavoriteController::onDeleteFavoriteRequested()
@@ -217,8 +215,20 @@ void FavoriteController::onAuxRelayActivatedChanged(int relay, bool shownActivat
 
 void FavoriteController::onFavoriteEditCancelRequested()
 {
-    if (m_editing)
+    if (!m_editing)
+        return;
+    // The header already shows a new name; leaving must not drop it silently.
+    if (m_edited.name == m_favorites[m_edited.index].name) {
         endEdit();
+        return;
+    }
+    if (m_saveRenamedPending)
+        return;
+    m_saveRenamedPending = true;
+    m_saveRenamedCallback.setArgument(editedFavorite());
+    emit panelUserMessageIssued(
+        details::questionMessage(details::panelMessageId::saveRenamedFavorite, {m_edited.name}),
+        &m_saveRenamedCallback);
 }
 
 void FavoriteController::onEditBathTimeRequested()
@@ -315,6 +325,26 @@ void FavoriteController::onDeleteAnswered(const Answer &answer, const FavoritesP
     if (m_editing && m_edited.index == favorite.index)
         endEdit();
     emit favoriteDeleteIssued(favorite);
+    emit favoriteUpdateRequested(favorite);
+}
+
+void FavoriteController::onSaveRenamedAnswered(const Answer &answer, const FavoritesPost &favorite)
+{
+    m_saveRenamedPending = false;
+    // Either answer leaves the editor, as Back was meant to.
+    if (m_editing && m_edited.index == favorite.index)
+        endEdit();
+    // A favorite deleted meanwhile is not brought back by the answer.
+    if (answer == signalInterface::UserMessageTypes::E_answerYes &&
+        m_favorites[favorite.index].inUse)
+        save(favorite);
+}
+
+void FavoriteController::save(const FavoritesPost &favorite)
+{
+    if (favorite == m_favorites[favorite.index])
+        return;
+    emit favoriteChangeIssued(favorite);
     emit favoriteUpdateRequested(favorite);
 }
 

@@ -95,6 +95,7 @@ public slots:
     // The name typed on the keyboard that onFavoriteNameEditActivated opened.
     void onFavoriteNameEntered(const QString &name);
     void onAuxRelayActivatedChanged(int relay, bool shownActivated);
+    // Back on the editor: a renamed favorite is not dropped without asking whether to save it.
     void onFavoriteEditCancelRequested();
     void onEditBathTimeRequested();
     void onBathTimeCommit();
@@ -113,6 +114,8 @@ public slots:
 
 private:
     void onDeleteAnswered(const Answer &answer, const FavoritesPost &favorite);
+    void onSaveRenamedAnswered(const Answer &answer, const FavoritesPost &favorite);
+    void save(const FavoritesPost &favorite);
     void loadEditors();
     void rebuildRelays();
     void endEdit();
@@ -122,8 +125,10 @@ private:
     value::DurationManagerMostSignificantComponentHour *m_bathTimeManager;
     view::ListModel *m_auxiliaryRelaysModel;
     view::message::UserMessageCallback1<FavoriteController, FavoritesPost> m_deleteCallback;
+    view::message::UserMessageCallback1<FavoriteController, FavoritesPost> m_saveRenamedCallback;
     // The stored favorite stays the one acted on until the question is answered.
     bool m_deletePending = false;
+    bool m_saveRenamedPending = false;
 
     std::array<FavoritesPost, favoriteCount> m_favorites;
     QList<signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost> m_relays;

@@ -162,6 +162,9 @@ const std::map<int, const char *> &UserMessageFunctions::panelSourceTexts()
         {0x204b, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
                                    "The settings cannot be saved. Changes will not be kept when "
                                    "the program closes.")},
+        // Back on a favorite renamed but not saved; %1 is the new name.
+        {0x204c, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
+                                   "Favorite renamed to %1. Save the change?")},
     };
     return texts;
 }

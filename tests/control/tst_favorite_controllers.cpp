@@ -417,6 +417,81 @@ private slots:
         QCOMPARE(updates.at(0).at(0).value<FavoritesPost>().name, QStringLiteral("Fresh"));
     }
 
+    // Back on a renamed favorite asks whether to save; the answer saves it or drops the name.
+    // Back without a new name leaves at once.
+    void backOnARenamedFavoriteAsksWhetherToSave_data()
+    {
+        QTest::addColumn<bool>("renamed");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("renamed, yes")
+            << true << int(signalInterface::UserMessageTypes::E_answerYes) << true;
+        QTest::newRow("renamed, no")
+            << true << int(signalInterface::UserMessageTypes::E_answerNo) << false;
+        QTest::newRow("not renamed") << false << -1 << false;
+    }
+
+    void backOnARenamedFavoriteAsksWhetherToSave()
+    {
+        QFETCH(bool, renamed);
+        QFETCH(int, answer);
+        QFETCH(bool, saved);
+        FavoritesTab tab;
+        QSignalSpy updates(&tab.favorites, &control::FavoriteController::favoriteUpdateRequested);
+        QSignalSpy messages(&tab.favorites, &control::FavoriteController::panelUserMessageIssued);
+        tab.favorites.onFavoriteEditActivated(3);
+        if (renamed)
+            tab.favorites.onFavoriteNameEntered(QStringLiteral("Late"));
+        tab.favorites.onFavoriteEditCancelRequested();
+        if (!renamed) {
+            QCOMPARE(messages.size(), 0);
+            QVERIFY(!tab.favorites.editing());
+            QCOMPARE(updates.size(), 0);
+            return;
+        }
+
+        // The question names the new name; the editor stays until it is answered, and another
+        // Back does not ask twice.
+        QCOMPARE(messages.size(), 1);
+        const auto question = messages.at(0).at(0).value<UserMessage>();
+        QCOMPARE(question.id, 0x204cu);
+        QCOMPARE(question.type, signalInterface::UserMessageTypes::E_typeTwoButtons);
+        QCOMPARE(question.arguments, QStringList{QStringLiteral("Late")});
+        QVERIFY(tab.favorites.editing());
+        tab.favorites.onFavoriteEditCancelRequested();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(updates.size(), 0);
+
+        auto *action = messages.at(0).at(1).value<UserMessageAction *>();
+        QVERIFY(action);
+        action->execute(signalInterface::UserMessageTypes::UserMessageAnswer(answer));
+        QVERIFY(!tab.favorites.editing());
+        QCOMPARE(updates.size(), saved ? 1 : 0);
+        if (saved) {
+            FavoritesPost expected = favoritePost(3, QStringLiteral("Late"));
+            QCOMPARE(updates.at(0).at(0).value<FavoritesPost>(), expected);
+        }
+    }
+
+    // A favorite deleted on another panel while the question waits is not brought back.
+    void saveAnsweredAfterTheFavoriteWentAwayIsNotSent()
+    {
+        FavoritesTab tab;
+        QSignalSpy updates(&tab.favorites, &control::FavoriteController::favoriteUpdateRequested);
+        QSignalSpy messages(&tab.favorites, &control::FavoriteController::panelUserMessageIssued);
+        tab.favorites.onFavoriteEditActivated(3);
+        tab.favorites.onFavoriteNameEntered(QStringLiteral("Late"));
+        tab.favorites.onFavoriteEditCancelRequested();
+        QCOMPARE(messages.size(), 1);
+        auto *action = messages.at(0).at(1).value<UserMessageAction *>();
+        FavoritesPost gone = favoritePost(3, QString());
+        gone.inUse = false;
+        emit tab.bridge.saunaFavoritesPostChanged(gone);
+        action->execute(signalInterface::UserMessageTypes::E_answerYes);
+        QVERIFY(!tab.favorites.editing());
+        QCOMPARE(updates.size(), 0);
+    }
+
     void badInputFromQmlIsIgnored()
     {
         FavoritesTab tab;

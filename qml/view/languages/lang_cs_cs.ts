@@ -1531,6 +1531,10 @@
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
         <translation>Nastavení nelze uložit. Změny se po ukončení programu nezachovají.</translation>
     </message>
+    <message>
+        <source>Favorite renamed to %1. Save the change?</source>
+        <translation>Oblíbená položka přejmenována na %1. Uložit změnu?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1531,6 +1531,10 @@
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
         <translation>Indstillingerne kan ikke gemmes. Ændringer bevares ikke, når programmet lukkes.</translation>
     </message>
+    <message>
+        <source>Favorite renamed to %1. Save the change?</source>
+        <translation>Favorit omdøbt til %1. Gem ændringen?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1531,6 +1531,10 @@
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
         <translation>Die Einstellungen können nicht gespeichert werden. Änderungen gehen beim Beenden des Programms verloren.</translation>
     </message>
+    <message>
+        <source>Favorite renamed to %1. Save the change?</source>
+        <translation>Favorit umbenannt in %1. Änderung speichern?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

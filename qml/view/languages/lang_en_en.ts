@@ -1531,6 +1531,10 @@
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
         <translation>The settings cannot be saved. Changes will not be kept when the program closes.</translation>
     </message>
+    <message>
+        <source>Favorite renamed to %1. Save the change?</source>
+        <translation>Favorite renamed to %1. Save the change?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1531,6 +1531,10 @@
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
         <translation>No se pueden guardar los ajustes. Los cambios no se conservarán al cerrar el programa.</translation>
     </message>
+    <message>
+        <source>Favorite renamed to %1. Save the change?</source>
+        <translation>Favorito renombrado a %1. ¿Guardar el cambio?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1531,6 +1531,10 @@
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
         <translation>Asetuksia ei voi tallentaa. Muutokset eivät säily, kun ohjelma suljetaan.</translation>
     </message>
+    <message>
+        <source>Favorite renamed to %1. Save the change?</source>
+        <translation>Suosikki nimetty uudelleen: %1. Tallennetaanko muutos?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1531,6 +1531,10 @@
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
         <translation>Les réglages ne peuvent pas être enregistrés. Les modifications ne seront pas conservées à la fermeture du programme.</translation>
     </message>
+    <message>
+        <source>Favorite renamed to %1. Save the change?</source>
+        <translation>Favori renommé en %1. Enregistrer la modification ?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

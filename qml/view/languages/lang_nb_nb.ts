@@ -1531,6 +1531,10 @@
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
         <translation>Innstillingene kan ikke lagres. Endringer beholdes ikke når programmet lukkes.</translation>
     </message>
+    <message>
+        <source>Favorite renamed to %1. Save the change?</source>
+        <translation>Favoritt omdøpt til %1. Lagre endringen?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

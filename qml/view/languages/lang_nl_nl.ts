@@ -1531,6 +1531,10 @@
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
         <translation>De instellingen kunnen niet worden opgeslagen. Wijzigingen gaan verloren wanneer het programma wordt afgesloten.</translation>
     </message>
+    <message>
+        <source>Favorite renamed to %1. Save the change?</source>
+        <translation>Favoriet hernoemd naar %1. Wijziging opslaan?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

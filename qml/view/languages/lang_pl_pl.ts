@@ -1531,6 +1531,10 @@
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
         <translation>Nie można zapisać ustawień. Zmiany nie zostaną zachowane po zamknięciu programu.</translation>
     </message>
+    <message>
+        <source>Favorite renamed to %1. Save the change?</source>
+        <translation>Zmieniono nazwę ulubionego na %1. Zapisać zmianę?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1531,6 +1531,10 @@
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
         <translation>Não é possível guardar as definições. As alterações não serão mantidas quando o programa fechar.</translation>
     </message>
+    <message>
+        <source>Favorite renamed to %1. Save the change?</source>
+        <translation>Favorito renomeado para %1. Guardar a alteração?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1531,6 +1531,10 @@
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
         <translation>Не удаётся сохранить настройки. Изменения не сохранятся после закрытия программы.</translation>
     </message>
+    <message>
+        <source>Favorite renamed to %1. Save the change?</source>
+        <translation>Избранное переименовано в %1. Сохранить изменение?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

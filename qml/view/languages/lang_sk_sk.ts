@@ -1531,6 +1531,10 @@
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
         <translation>Nastavenia nie je možné uložiť. Zmeny sa po zatvorení programu nezachovajú.</translation>
     </message>
+    <message>
+        <source>Favorite renamed to %1. Save the change?</source>
+        <translation>Obľúbená položka premenovaná na %1. Uložiť zmenu?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

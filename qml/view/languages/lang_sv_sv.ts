@@ -1531,6 +1531,10 @@
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
         <translation>Inställningarna kan inte sparas. Ändringar behålls inte när programmet stängs.</translation>
     </message>
+    <message>
+        <source>Favorite renamed to %1. Save the change?</source>
+        <translation>Favoriten har bytt namn till %1. Spara ändringen?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>
