@@ -540,6 +540,65 @@ private slots:
         QTRY_VERIFY(rowTexts(QStringLiteral("favoritesList")).isEmpty());
         STEP(saveScreenshot(QStringLiteral("full_program_favorites_list")));
     }
+
+    // Once the user disconnects, the favorites and calendar tabs show nothing of the sauna: no
+    // favorite, no queued program, the line that no sauna is connected, and disabled buttons.
+    void tabsShowNothingOfTheSaunaOnceDisconnected()
+    {
+        const QString noSauna =
+            QStringLiteral("No sauna is connected. Connect one in Settings → Network.");
+        // While connected: a favorite in the list and a weekday program in the queue.
+        STEP(tapTab(QStringLiteral("Favorites")));
+        QVERIFY(!findVisibleItem(sceneRoot(), QStringLiteral("favoritesNotConnectedNotice")));
+        STEP(tapText(QStringLiteral("Save current settings as favorite")));
+        QQuickItem *keyboard = waitForItem(QStringLiteral("onScreenKeyboard"));
+        QVERIFY(keyboard);
+        STEP(typeOnKeyboard(QStringLiteral("Evening")));
+        STEP(tap(QStringLiteral("keyboardSaveButton")));
+        QTRY_VERIFY(!keyboard->isVisible());
+        QVERIFY(waitForRow(QStringLiteral("favoritesList"), QStringLiteral("Evening")));
+
+        QObject &controller = m_frame->calendarTab.weekdayProgramController;
+        STEP(tapTab(QStringLiteral("Calendar")));
+        STEP(tapText(QStringLiteral("Week")));
+        STEP(tapRow(QStringLiteral("weekDaysList"), QStringLiteral("Mondays")));
+        STEP(tapRow(QStringLiteral("weekDayProgramsList"),
+                    QStringLiteral("weekday calendar program")));
+        QTRY_VERIFY(controller.property("editing").toBool());
+        STEP(tap(QStringLiteral("programSaveButton")));
+        QTRY_VERIFY(!controller.property("editing").toBool());
+        QTRY_COMPARE_WITH_TIMEOUT(programsInUse().size(), 1, waitMs);
+        STEP(tap(QStringLiteral("pageBackButton")));
+        STEP(tapText(QStringLiteral("Queue")));
+        QTRY_VERIFY_WITH_TIMEOUT(!rowTexts(QStringLiteral("calendarQueueList")).isEmpty(), waitMs);
+        QVERIFY(!findVisibleItem(sceneRoot(), QStringLiteral("calendarNotConnectedNotice")));
+
+        // The user disconnects.
+        m_frame->saunaCommunication.onDisconnectRequest();
+        QTRY_VERIFY(!m_frame->controllerTab.wifiSymbolController.isConnected());
+        STEP(dismissPopups());
+
+        QVERIFY(waitForItem(QStringLiteral("calendarNotConnectedNotice")));
+        QVERIFY(showsText(noSauna));
+        QVERIFY(rowTexts(QStringLiteral("calendarQueueList")).isEmpty());
+        QVERIFY(!findVisibleItem(sceneRoot(), QStringLiteral("weekDaysList")));
+        for (const QString &section :
+             {QStringLiteral("Week"), QStringLiteral("Dates"), QStringLiteral("Queue")}) {
+            QQuickItem *button = waitForText(section);
+            QVERIFY2(button && !button->isEnabled(), qPrintable(section));
+        }
+        STEP(saveScreenshot(QStringLiteral("full_program_calendar_disconnected")));
+
+        STEP(tapTab(QStringLiteral("Favorites")));
+        QVERIFY(waitForItem(QStringLiteral("favoritesNotConnectedNotice")));
+        QVERIFY(showsText(noSauna));
+        QVERIFY(rowTexts(QStringLiteral("favoritesList")).isEmpty());
+        QVERIFY(!findVisibleItem(sceneRoot(), QStringLiteral("favoriteStartButton")));
+        QQuickItem *save = waitForItem(QStringLiteral("saveCurrentAsFavoriteButton"));
+        QVERIFY(save);
+        QVERIFY(!save->isEnabled());
+        STEP(saveScreenshot(QStringLiteral("full_program_favorites_disconnected")));
+    }
 };
 
 QTEST_MAIN(TestFullProgram)

@@ -217,6 +217,8 @@ void TestCalendarScene::initTestCase()
 
     m_frame->saunaCommunication.saunaSystemSender()->setTransport(&m_transport);
 
+    // A sauna is connected: the tabs show its programs and favorites.
+    m_frame->controllerTab.wifiSymbolController.onConnectedChanged(true);
     // The sauna's clock and current settings, as its reports would give them.
     emit m_frame->controllerTab.timeController.systemTimeChanged(
         QDateTime(QDate(2024, 5, 8), QTime(14, 30)));

@@ -154,6 +154,8 @@ void TestNoRawKeys::initTestCase()
     if (m_configure)
         QCOMPARE(m_configure->connectToViews(m_frame->guiHandler), 0);
     m_frame->start();
+    // The favorites and calendar tabs show their lists and buttons while a sauna is connected.
+    m_frame->controllerTab.wifiSymbolController.onConnectedChanged(true);
     m_frame->prepareWindow();
     m_frame->showMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&m_frame->mainWindow));

@@ -2,11 +2,15 @@ import QtQuick
 import QtQuick.Layouts
 import "../components"
 import "../components/Theme.js" as Theme
+import "../main" as Main
 
 // The favorites tab: the stored favorites, and the editor of one of them. This item is the
-// favorites selector the favorite controllers listen to.
+// favorites selector the favorite controllers listen to. While no sauna is connected it shows
+// none of a former sauna's favorites, only the line that says so, and its buttons are disabled.
 Item {
     id: page
+
+    readonly property bool connected: wifi_symbol_controller.connected
 
     signal favoriteEditActivated(int favorite)
     signal favoriteEditSaveActivated()
@@ -43,9 +47,19 @@ Item {
         backVisible: false
     }
 
+    Main.NotConnectedNotice {
+        objectName: "favoritesNotConnectedNotice"
+        anchors.top: header.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.margins: Theme.margin
+        visible: !page.connected
+    }
+
     GenericListView {
         id: list
         objectName: "favoritesList"
+        visible: page.connected
         anchors.top: header.bottom
         anchors.bottom: saveButton.top
         anchors.bottomMargin: Theme.spacing
@@ -63,6 +77,8 @@ Item {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.margins: Theme.margin
+        objectName: "saveCurrentAsFavoriteButton"
+        enabled: page.connected
         text: qsTr("Save current settings as favorite")
         highlighted: true
         onClicked: page.saveFavoriteRequested()
@@ -72,5 +88,7 @@ Item {
         id: editor
         anchors.fill: parent
         selector: page
+        // The favorite being edited is the former sauna's: it waits for the connection.
+        visible: favorites_controller.editing && page.connected
     }
 }
