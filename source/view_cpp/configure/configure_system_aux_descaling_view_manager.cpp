@@ -23,6 +23,11 @@ using ::signalInterface::ConfigureTypes;
 namespace {
 constexpr qint64 msPerMinute = 60000;
 
+QString unknownText()
+{
+    return QStringLiteral("--");
+}
+
 void setRowText(RowItem *row, const QString &label, const QString &value)
 {
     if (row == nullptr)
@@ -187,12 +192,15 @@ void ConfigureSystemAuxDescalingViewManager::build()
     refreshRepeatRows();
 }
 
-quint32 ConfigureSystemAuxDescalingViewManager::weeks() const
+QString ConfigureSystemAuxDescalingViewManager::weeksText() const
 {
     const AuxRelayStore::AuxiliaryRelayPost &relay = m_store->selectedRelay();
     if (relay.offTimeScaling != AuxiliaryRelayTypes::E_hours)
-        return 1;
-    return relay.offTimeValue / hoursPerWeek;
+        return QStringLiteral("1");
+    // An interval that is no whole number of weeks has no week count to show.
+    if (relay.offTimeValue == 0 || relay.offTimeValue % hoursPerWeek != 0)
+        return unknownText();
+    return QString::number(relay.offTimeValue / hoursPerWeek);
 }
 
 void ConfigureSystemAuxDescalingViewManager::refresh()
@@ -220,7 +228,7 @@ void ConfigureSystemAuxDescalingViewManager::refreshSettingsRows()
                QString::number(descaling.dosage) + LanguageSupport::mlText());
     setRowText(m_weekdayRow, tr("Weekday"), LanguageSupport::weekdayText(descaling.weekday));
     if (!m_weekdayRow.isNull())
-        m_weekdayRow->setData(QStringLiteral("1/%1").arg(weeks()), RowItem::TextValue3Role);
+        m_weekdayRow->setData(QStringLiteral("1/") + weeksText(), RowItem::TextValue3Role);
     std::vector<ListItem *> rows;
     for (RowItem *row :
          {m_startTimeRow.data(), m_durationRow.data(), m_dosageRow.data(), m_weekdayRow.data()}) {
@@ -228,17 +236,20 @@ void ConfigureSystemAuxDescalingViewManager::refreshSettingsRows()
             rows.push_back(row);
     }
     updateLayoutOrder(rows);
-    if (!m_lastRow.isNull())
+    if (!m_lastRow.isNull()) {
+        // The date stays invalid until the sauna reports one.
+        const QDate last = m_store->lastDescalingDate();
         m_lastRow->setData(
             tr("Last") + QStringLiteral(": ") +
-                DateTimeFormatter::instance()->formatDate(m_store->lastDescalingDate()),
+                (last.isValid() ? DateTimeFormatter::instance()->formatDate(last) : unknownText()),
             valueRoles::value);
+    }
 }
 
 void ConfigureSystemAuxDescalingViewManager::refreshWeekdayRows()
 {
     const AuxRelayStore::Descaling &descaling = m_store->descaling();
-    setRowText(m_repeatRow, tr("Repeat"), QString::number(weeks()));
+    setRowText(m_repeatRow, tr("Repeat"), weeksText());
     for (int row = 0; row < m_weekdayModel.rowCount(); ++row) {
         auto *item = qobject_cast<RowItem *>(m_weekdayModel.itemAt(row));
         CalendarTypes::WeekDay day;

@@ -89,8 +89,9 @@ private:
     void refreshSettingsRows();
     void refreshWeekdayRows();
     void refreshRepeatRows();
-    // Repeat interval of the selected relay in weeks: 1 unless its off time is in hours.
-    quint32 weeks() const;
+    // Repeat interval of the selected relay in weeks: 1 unless its off time is in hours, "--"
+    // when the hours are no whole number of weeks.
+    QString weeksText() const;
 
     const AuxRelayStore *m_store;
     ListModel m_settingsModel;

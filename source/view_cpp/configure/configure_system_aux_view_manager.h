@@ -107,7 +107,8 @@ private:
     ListModel m_functionModel;
     QList<AuxiliaryRelayPost> m_relays;
     Descaling m_descaling;
-    QDate m_lastDescaling{2000, 1, 1};
+    // Invalid until the sauna reports a date.
+    QDate m_lastDescaling;
     QPointer<RowItem> m_notInUseRow;
     QPointer<RowItem> m_onOffRow;
     QPointer<RowItem> m_fragranceRow;

@@ -6,6 +6,7 @@
 #include "signal_interface/time_edit_types.h"
 #include "signal_interface/type_registration.h"
 #include "view_cpp/configure/configure_system_aux_view_manager.h"
+#include "view_cpp/date_time_formatter.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -140,6 +141,9 @@ private slots:
     void descalingRows();
     void descalingWeekdaysStartAtTheFirstDayOfTheWeek();
     void descalingRepeatRowsWithoutADescalingRelay();
+    void descalingRepeatIntervalTexts_data();
+    void descalingRepeatIntervalTexts();
+    void descalingLastDateBeforeAnyReport();
     void descalingRequestsChangeOneField();
     void descalingRepeatHoursAreChecked();
     void descalingDurationCommitSetsMinutes();
@@ -843,6 +847,50 @@ void TestConfigureSystemAux::descalingRepeatRowsWithoutADescalingRelay()
     manager.descalingManager().onAuxDescalingViewVisibleChanged(true);
     QCOMPARE(modelReader::column(*manager.descalingManager().repeatModel(), "value10"),
              (QVariantList{false, false, false, false}));
+}
+
+void TestConfigureSystemAux::descalingRepeatIntervalTexts_data()
+{
+    QTest::addColumn<quint32>("offHours");
+    QTest::addColumn<QString>("weeks");
+    QTest::addColumn<QVariantList>("checked");
+    const QVariantList none{false, false, false, false};
+    QTest::newRow("one week") << 168u << "1" << QVariantList{true, false, false, false};
+    QTest::newRow("four weeks") << 672u << "4" << QVariantList{false, false, false, true};
+    QTest::newRow("five weeks") << 840u << "5" << none;
+    QTest::newRow("less than a week") << 100u << "--" << none;
+    QTest::newRow("zero") << 0u << "--" << none;
+    QTest::newRow("one and a half weeks") << 252u << "--" << none;
+}
+
+void TestConfigureSystemAux::descalingRepeatIntervalTexts()
+{
+    QFETCH(quint32, offHours);
+    QFETCH(QString, weeks);
+    QFETCH(QVariantList, checked);
+    ConfigureSystemAuxViewManager manager(nullptr);
+    manager.onSaunaAuxRelaySettingChanged(timed(relay(4, AuxiliaryRelayTypes::E_frequency), 90,
+                                                AuxiliaryRelayTypes::E_minutes, offHours,
+                                                AuxiliaryRelayTypes::E_hours));
+    manager.onSaunaDescalingChanged(descalingOn(4));
+    manager.onAuxSelected(4);
+    ConfigureSystemAuxDescalingViewManager &descaling = manager.descalingManager();
+    descaling.onAuxDescalingViewVisibleChanged(true);
+    QCOMPARE(modelReader::value(*descaling.settingsModel(), 5, "value4").toString(), "1/" + weeks);
+    QCOMPARE(modelReader::value(*descaling.weekdayModel(), 0, "value3").toString(), weeks);
+    QCOMPARE(modelReader::column(*descaling.repeatModel(), "value10"), checked);
+}
+
+void TestConfigureSystemAux::descalingLastDateBeforeAnyReport()
+{
+    ConfigureSystemAuxViewManager manager(nullptr);
+    ConfigureSystemAuxDescalingViewManager &descaling = manager.descalingManager();
+    descaling.onAuxDescalingViewVisibleChanged(true);
+    const view::ListModel &settings = *descaling.settingsModel();
+    QCOMPARE(modelReader::value(settings, 7, "value").toString(), QString("Last: --"));
+    manager.onSaunaLastDescalingChanged(QDate(2000, 1, 1));
+    QCOMPARE(modelReader::value(settings, 7, "value").toString(),
+             "Last: " + view::DateTimeFormatter::instance()->formatDate(QDate(2000, 1, 1)));
 }
 
 void TestConfigureSystemAux::descalingRequestsChangeOneField()
