@@ -143,10 +143,12 @@ void ConfigureAdvancedSettingsStandbyViewManager::onCommitValue(int id)
 {
     if (id != toggleId || m_toggle.isNull())
         return;
-    emit enableStandbyChangeRequest(editedEnable());
-    if (const auto reduction = m_reduction.value())
+    const bool enable = editedEnable();
+    emit enableStandbyChangeRequest(enable);
+    // A hidden editor holds a value the user never saw: only the shown ones are sent.
+    if (const auto reduction = m_reduction.value(); reduction && reductionApplicable(enable))
         emit standbyTemperatureReductionChangeRequest(*reduction);
-    if (const auto water = m_waterTemperature.value())
+    if (const auto water = m_waterTemperature.value(); water && waterTemperatureApplicable(enable))
         emit tankStandbyTemperatureChangeRequest(*water);
 }
 
@@ -201,9 +203,18 @@ void ConfigureAdvancedSettingsStandbyViewManager::refresh()
 
 void ConfigureAdvancedSettingsStandbyViewManager::emitApplicability(bool enabled)
 {
-    emit standbyTemperatureApplicableChanged(enabled &&
-                                             !MasterFuncDescTypes::isSteamProduct(m_product));
-    emit standbyWaterTemperatureApplicableChanged(enabled && m_functions.waterTemperature);
+    emit standbyTemperatureApplicableChanged(reductionApplicable(enabled));
+    emit standbyWaterTemperatureApplicableChanged(waterTemperatureApplicable(enabled));
+}
+
+bool ConfigureAdvancedSettingsStandbyViewManager::reductionApplicable(bool enabled) const
+{
+    return enabled && !MasterFuncDescTypes::isSteamProduct(m_product);
+}
+
+bool ConfigureAdvancedSettingsStandbyViewManager::waterTemperatureApplicable(bool enabled) const
+{
+    return enabled && m_functions.waterTemperature;
 }
 
 bool ConfigureAdvancedSettingsStandbyViewManager::editedEnable() const

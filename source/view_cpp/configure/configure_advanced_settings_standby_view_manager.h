@@ -74,6 +74,9 @@ public slots:
 private:
     void refresh();
     void emitApplicability(bool enabled);
+    // Whether the editor is shown with standby switched as given.
+    bool reductionApplicable(bool enabled) const;
+    bool waterTemperatureApplicable(bool enabled) const;
     bool editedEnable() const;
 
     ListModel m_model;

@@ -75,6 +75,8 @@ private slots:
     void standbyToggleEditsTheLocalCopyBothWays();
     void standbyCommitSendsEnableReductionAndTank();
     void standbyCommitWithoutItsRowSendsNothing();
+    void standbyCommitSendsOnlyShownEditors_data();
+    void standbyCommitSendsOnlyShownEditors();
     void standbyEditorsKeepTheirLimits();
 
     // Fan.
@@ -284,6 +286,11 @@ void TestConfigureAdvancedSettings::standbyToggleEditsTheLocalCopyBothWays()
 void TestConfigureAdvancedSettings::standbyCommitSendsEnableReductionAndTank()
 {
     view::ConfigureAdvancedSettingsStandbyViewManager standby(nullptr);
+    // A combi with a water temperature shows both editors.
+    Post post;
+    post.waterTemperature = true;
+    standby.onSaunaMasterFuncDescChanged(post);
+    standby.onSaunaMasterProductChanged(MasterFuncDescTypes::E_combi_auto);
     standby.onSaunaStandbyOffsetTemperatureChanged(90);
     standby.onSaunaTankStandbyTemperatureChanged(810);
     standby.onEditSelectedEnum(ConfigureTypes::E_standby);
@@ -333,6 +340,67 @@ void TestConfigureAdvancedSettings::standbyCommitWithoutItsRowSendsNothing()
     standby.onCommitValue(0);
     QCOMPARE(enable.size(), 0);
     QCOMPARE(reduction.size(), 0);
+}
+
+void TestConfigureAdvancedSettings::standbyCommitSendsOnlyShownEditors_data()
+{
+    QTest::addColumn<MasterFuncDescTypes::RcbProduct>("product");
+    QTest::addColumn<bool>("waterFlag");
+    QTest::addColumn<bool>("reported");
+    QTest::addColumn<bool>("switchOff");
+    QTest::addColumn<QStringList>("sent");
+    QTest::newRow("sauna without water temperature")
+        << MasterFuncDescTypes::E_sauna << false << true << false
+        << QStringList{"enable 1", "reduction 90"};
+    QTest::newRow("steam with water temperature")
+        << MasterFuncDescTypes::E_steam_public << true << true << false
+        << QStringList{"enable 1", "tank 810"};
+    QTest::newRow("steam without water temperature")
+        << MasterFuncDescTypes::E_steam_private << false << true << false
+        << QStringList{"enable 1"};
+    QTest::newRow("switched off on the page")
+        << MasterFuncDescTypes::E_combi_auto << true << true << true << QStringList{"enable 0"};
+    QTest::newRow("nothing reported, switched on")
+        << MasterFuncDescTypes::E_unknown << false << false << false
+        << QStringList{"enable 1", "reduction 0"};
+}
+
+void TestConfigureAdvancedSettings::standbyCommitSendsOnlyShownEditors()
+{
+    QFETCH(MasterFuncDescTypes::RcbProduct, product);
+    QFETCH(bool, waterFlag);
+    QFETCH(bool, reported);
+    QFETCH(bool, switchOff);
+    QFETCH(QStringList, sent);
+    using Standby = view::ConfigureAdvancedSettingsStandbyViewManager;
+    Standby standby(nullptr);
+    if (reported) {
+        Post post;
+        post.waterTemperature = waterFlag;
+        standby.onSaunaMasterFuncDescChanged(post);
+        standby.onSaunaMasterProductChanged(product);
+        standby.onSaunaStandbyOffsetTemperatureChanged(90);
+        standby.onSaunaTankStandbyTemperatureChanged(810);
+        standby.onSaunaEnableStandbyChanged(true);
+    }
+    standby.onEditSelectedEnum(ConfigureTypes::E_standby);
+    standby.onStandbyViewVisibleChanged(true);
+    // The switch shows the reported state, or off before a report; a tap leaves the state it
+    // shows.
+    if (!reported)
+        standby.onToggleChanged(0, false);
+    if (switchOff)
+        standby.onToggleChanged(0, true);
+
+    QStringList order;
+    connect(&standby, &Standby::enableStandbyChangeRequest, this,
+            [&order](bool enable) { order << QStringLiteral("enable %1").arg(enable); });
+    connect(&standby, &Standby::standbyTemperatureReductionChangeRequest, this,
+            [&order](int value) { order << QStringLiteral("reduction %1").arg(value); });
+    connect(&standby, &Standby::tankStandbyTemperatureChangeRequest, this,
+            [&order](int value) { order << QStringLiteral("tank %1").arg(value); });
+    standby.onCommitValue(0);
+    QCOMPARE(order, sent);
 }
 
 void TestConfigureAdvancedSettings::standbyEditorsKeepTheirLimits()
