@@ -134,6 +134,7 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::onSaunaBathTimeLimitChanged(
 {
     m_bathTimeManager.setUpperLimitInMinutes(minutes);
     m_bathTimeLimitKnown = true;
+    refreshBathTimeRow();
 }
 
 void ConfigureAdvancedSettingsExtSwitchViewManager::refreshBathTimeRow()
@@ -142,6 +143,8 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::refreshBathTimeRow()
         return;
     const int minutes = qMax(0, m_bathTime);
     m_bathTimeRow->setTextOnSubMenu(tr("Bath time"));
+    // The row cannot open its editor before the limit is known; it shows so.
+    m_bathTimeRow->setEnabled(m_bathTimeLimitKnown);
     m_bathTimeRow->setTextValue1(QString());
     m_bathTimeRow->setTextValue2(QString::number(minutes / 60) + tr("h") + QLatin1Char(' ') +
                                  QString::number(minutes % 60) + tr("m"));

@@ -15,7 +15,8 @@ namespace view {
 
 // The external switch: what it does (renew the bath time, or switch on and off) and the bath
 // time it starts. The bath-time editor's upper limit follows the sauna's bath-time limit; until
-// that limit is known the editor is neither opened nor committed.
+// that limit is known the bath-time row is disabled and the editor is neither opened nor
+// committed.
 class ConfigureAdvancedSettingsExtSwitchViewManager : public ConfigureViewManagerBase
 {
     Q_OBJECT

@@ -86,6 +86,8 @@ private slots:
     // External switch.
     void externalSwitchWaitsForTheBathTimeLimit();
     void externalSwitchRowsAndFunction();
+    void externalSwitchBathTimeRowWaitsForTheLimit_data();
+    void externalSwitchBathTimeRowWaitsForTheLimit();
 
     // Tank auto-emptying.
     void tankToggleRequestsTheOppositeBothWays();
@@ -554,6 +556,28 @@ void TestConfigureAdvancedSettings::externalSwitchRowsAndFunction()
     extSwitch.onExternalSwitchVisibleChanged(false);
     QCOMPARE(bathTime.rowCount(), 0);
     QCOMPARE(functions.rowCount(), 0);
+}
+
+void TestConfigureAdvancedSettings::externalSwitchBathTimeRowWaitsForTheLimit_data()
+{
+    QTest::addColumn<bool>("limitBeforeShown");
+    QTest::newRow("limit while shown") << false;
+    QTest::newRow("limit before shown") << true;
+}
+
+void TestConfigureAdvancedSettings::externalSwitchBathTimeRowWaitsForTheLimit()
+{
+    QFETCH(bool, limitBeforeShown);
+    view::ConfigureAdvancedSettingsExtSwitchViewManager extSwitch(nullptr);
+    extSwitch.onSaunaExtSwBathtimeChanged(120);
+    if (limitBeforeShown)
+        extSwitch.onSaunaBathTimeLimitChanged(360);
+    extSwitch.onExternalSwitchVisibleChanged(true);
+    view::ListModel &bathTime = *extSwitch.bathTimeModel();
+    // "value13" is the row's enabled state.
+    QCOMPARE(role(bathTime, 0, "value13").toBool(), limitBeforeShown);
+    extSwitch.onSaunaBathTimeLimitChanged(360);
+    QCOMPARE(role(bathTime, 0, "value13").toBool(), true);
 }
 
 void TestConfigureAdvancedSettings::tankToggleRequestsTheOppositeBothWays()
