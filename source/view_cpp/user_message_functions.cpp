@@ -165,6 +165,9 @@ const std::map<int, const char *> &UserMessageFunctions::panelSourceTexts()
         // Back on a favorite renamed but not saved; %1 is the new name.
         {0x204c, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
                                    "Favorite renamed to %1. Save the change?")},
+        // An IP detect that found a sauna system; %1 is the address it answered from.
+        {0x204d,
+         QT_TRANSLATE_NOOP("view::details::UserMessageFunctions", "System found on IP address %1")},
     };
     return texts;
 }

@@ -23,6 +23,7 @@ namespace {
 
 constexpr quint32 pinFailedMessageId = 0x2027;
 constexpr quint32 detectingSystemMessageId = 0x2041;
+constexpr quint32 systemFoundMessageId = 0x204d;
 
 // A row of a program-built list that carries the application id.
 std::function<bool(QQuickItem *)> rowWithId(int applId)
@@ -519,15 +520,15 @@ void PanelUnderTest::connectOnTheNetworkScreen(const QString &screenshotName)
     QCOMPARE(network.formPort(), int(m_sauna->announcePort()));
     QVERIFY(detected.wait(waitMs));
     QCOMPARE(detected.at(0).at(1).toBool(), true);
-    // The tap's own notice with the typed address, then the link's with the sauna's port: one of
-    // each.
+    // The tap's notice with the typed address, then the link's that the sauna was found, with
+    // the sauna's port.
     const QString detecting =
         view::UserMessageProvider::instance()->getText(detectingSystemMessageId);
+    const QString found = view::UserMessageProvider::instance()->getText(systemFoundMessageId);
     const QStringList detectMessages = dismissPopups();
-    QCOMPARE(
-        detectMessages,
-        QStringList({detecting.arg(QStringLiteral("127.0.0.1")),
-                     detecting.arg(QStringLiteral("127.0.0.1:%1").arg(m_sauna->announcePort()))}));
+    QCOMPARE(detectMessages,
+             QStringList({detecting.arg(QStringLiteral("127.0.0.1")),
+                          found.arg(QStringLiteral("127.0.0.1:%1").arg(m_sauna->announcePort()))}));
     QTRY_COMPARE(currentNetworkPage(), QStringLiteral("networkListPage"));
     QTRY_COMPARE(network.saunaListModel()->rowCount(), 1);
     const QString saunaName = m_saunaOptions.name;

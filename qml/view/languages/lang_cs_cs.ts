@@ -1535,6 +1535,10 @@
         <source>Favorite renamed to %1. Save the change?</source>
         <translation>Oblíbená položka přejmenována na %1. Uložit změnu?</translation>
     </message>
+    <message>
+        <source>System found on IP address %1</source>
+        <translation>Na IP adrese %1 byl nalezen systém</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1535,6 +1535,10 @@
         <source>Favorite renamed to %1. Save the change?</source>
         <translation>Favorit omdøbt til %1. Gem ændringen?</translation>
     </message>
+    <message>
+        <source>System found on IP address %1</source>
+        <translation>Der blev fundet et system på IP-adresse %1</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1535,6 +1535,10 @@
         <source>Favorite renamed to %1. Save the change?</source>
         <translation>Favorit umbenannt in %1. Änderung speichern?</translation>
     </message>
+    <message>
+        <source>System found on IP address %1</source>
+        <translation>System unter IP-Adresse %1 gefunden</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1535,6 +1535,10 @@
         <source>Favorite renamed to %1. Save the change?</source>
         <translation>Favorito renombrado a %1. ¿Guardar el cambio?</translation>
     </message>
+    <message>
+        <source>System found on IP address %1</source>
+        <translation>Se ha encontrado un sistema en la dirección IP %1</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1535,6 +1535,10 @@
         <source>Favorite renamed to %1. Save the change?</source>
         <translation>Suosikki nimetty uudelleen: %1. Tallennetaanko muutos?</translation>
     </message>
+    <message>
+        <source>System found on IP address %1</source>
+        <translation>IP-osoitteesta %1 löytyi järjestelmä</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

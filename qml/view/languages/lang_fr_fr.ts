@@ -1535,6 +1535,10 @@
         <source>Favorite renamed to %1. Save the change?</source>
         <translation>Favori renommé en %1. Enregistrer la modification ?</translation>
     </message>
+    <message>
+        <source>System found on IP address %1</source>
+        <translation>Système trouvé à l’adresse IP %1</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

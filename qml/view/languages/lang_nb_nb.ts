@@ -1535,6 +1535,10 @@
         <source>Favorite renamed to %1. Save the change?</source>
         <translation>Favoritt omdøpt til %1. Lagre endringen?</translation>
     </message>
+    <message>
+        <source>System found on IP address %1</source>
+        <translation>Fant et system på IP-adressen %1</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1535,6 +1535,10 @@
         <source>Favorite renamed to %1. Save the change?</source>
         <translation>Favoriet hernoemd naar %1. Wijziging opslaan?</translation>
     </message>
+    <message>
+        <source>System found on IP address %1</source>
+        <translation>Systeem gevonden op IP-adres %1</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

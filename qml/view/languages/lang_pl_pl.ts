@@ -1535,6 +1535,10 @@
         <source>Favorite renamed to %1. Save the change?</source>
         <translation>Zmieniono nazwę ulubionego na %1. Zapisać zmianę?</translation>
     </message>
+    <message>
+        <source>System found on IP address %1</source>
+        <translation>Znaleziono system pod adresem IP %1</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1535,6 +1535,10 @@
         <source>Favorite renamed to %1. Save the change?</source>
         <translation>Избранное переименовано в %1. Сохранить изменение?</translation>
     </message>
+    <message>
+        <source>System found on IP address %1</source>
+        <translation>По IP-адресу %1 найдена система</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

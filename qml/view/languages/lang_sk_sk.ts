@@ -1535,6 +1535,10 @@
         <source>Favorite renamed to %1. Save the change?</source>
         <translation>Obľúbená položka premenovaná na %1. Uložiť zmenu?</translation>
     </message>
+    <message>
+        <source>System found on IP address %1</source>
+        <translation>Na IP adrese %1 sa našiel systém</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1535,6 +1535,10 @@
         <source>Favorite renamed to %1. Save the change?</source>
         <translation>Favoriten har bytt namn till %1. Spara ändringen?</translation>
     </message>
+    <message>
+        <source>System found on IP address %1</source>
+        <translation>Ett system hittades på IP-adressen %1</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

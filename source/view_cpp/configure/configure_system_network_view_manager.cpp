@@ -31,6 +31,7 @@ constexpr quint32 retrievingDataMessageId = 0x2040;
 constexpr quint32 detectingSystemMessageId = 0x2041;
 constexpr quint32 noSystemFoundMessageId = 0x2042;
 constexpr quint32 fallbackAnnouncementMessageId = 0x2044;
+constexpr quint32 systemFoundMessageId = 0x204d;
 // How long the popups of the link notices stay; the values the message popup expects.
 constexpr quint32 retrievingDataTimeoutMs = 3141;
 constexpr quint32 detectingSystemTimeoutMs = 2468;
@@ -184,9 +185,9 @@ void ConfigureSystemNetworkViewManager::onSelectedRemoteSaunaChanged(QUuid ident
 
 void ConfigureSystemNetworkViewManager::onIpDetectDone(QString address, bool found)
 {
+    // The search was announced when it started; its end tells what came of it.
     if (found)
-        issueLinkNotice(detectingSystemMessageId, address, UserMessageAnswer::E_answerAcknowledged,
-                        0);
+        issueLinkNotice(systemFoundMessageId, address, UserMessageAnswer::E_answerAcknowledged, 0);
     else
         issueLinkNotice(noSystemFoundMessageId, address, UserMessageAnswer::E_answerNone, 0);
 }

@@ -850,8 +850,9 @@ void TestConfigureSystemNetworkViewManager::linkNotices()
     emit m_link.isUsingFallbackAnnouncement(54377);
     QCOMPARE(messages.size(), 3);
 
+    // A found system is told as found, not as a second "Detecting".
     const UserMessage found = messageOf(messages, 0);
-    QCOMPARE(found.id, 0x2041u);
+    QCOMPARE(found.id, 0x204du);
     QCOMPARE(int(found.answer), 1);
     QCOMPARE(found.timeout, 0u);
     QCOMPARE(found.arguments, QStringList{QStringLiteral("10.0.0.5:54378")});
