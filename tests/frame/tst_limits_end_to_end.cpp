@@ -126,6 +126,11 @@ private slots:
     {
         STEP(tapRow(QStringLiteral("settingsList"), 1));
         QTRY_VERIFY(findVisibleItem(sceneRoot(), QStringLiteral("limitsWaterTemperaturePage")));
+        // The page carries the title of its row; a sauna calls it the water temperature.
+        QCOMPARE(findVisibleItem(sceneRoot(), QStringLiteral("limitsWaterTemperaturePage"))
+                     ->property("title")
+                     .toString(),
+                 QStringLiteral("Water temperature"));
         const QString stepper = QStringLiteral("limitsWaterTemperatureStepper");
         const int before = int(m_sauna->model().integer(tools::IntegerId::WaterTemperatureLimit));
         QTRY_COMPARE(shownText(stepper), celsius(before));

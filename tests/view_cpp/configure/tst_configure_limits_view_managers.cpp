@@ -209,6 +209,33 @@ private slots:
         }
     }
 
+    void waterLimitPageTitleMatchesItsRow_data()
+    {
+        QTest::addColumn<int>("product");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("sauna") << int(MasterFuncDescTypes::E_sauna) << "Water temperature";
+        QTest::newRow("steam, private")
+            << int(MasterFuncDescTypes::E_steam_private) << "Overheating";
+        QTest::newRow("steam, public") << int(MasterFuncDescTypes::E_steam_public) << "Overheating";
+    }
+
+    void waterLimitPageTitleMatchesItsRow()
+    {
+        QFETCH(int, product);
+        QFETCH(QString, title);
+        ConfigureLimitsViewManager manager(nullptr);
+        manager.onSaunaMasterFuncDescChanged(flags(false, true, false));
+        QSignalSpy titleChanged(&manager, &ConfigureLimitsViewManager::waterTempLimitTitleChanged);
+        manager.onSaunaMasterProductChanged(MasterFuncDescTypes::RcbProduct(product));
+        QCOMPARE(titleChanged.size(), 1);
+        // The page reads the title through the property.
+        QCOMPARE(manager.property("waterTempLimitTitle").toString(), title);
+        const int row = int(
+            modelReader::applIds(*manager.model()).indexOf(int(ConfigureTypes::E_waterTempLimit)));
+        QVERIFY(row >= 0);
+        QCOMPARE(modelReader::texts(*manager.model(), "textOnSubMenu").at(row), title);
+    }
+
     void maxBathTemperatureIsSentOnlyAfterAStep()
     {
         ConfigureLimitsViewManager manager(nullptr);

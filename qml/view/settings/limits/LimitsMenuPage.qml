@@ -85,7 +85,7 @@ Item {
         LimitEditorPage {
             objectName: "limitsWaterTemperaturePage"
             // A steam product calls the same limit its overheating limit.
-            title: qsTr("Water temperature")
+            title: configure_limits_view_controller.waterTempLimitTitle
             onSaved: page.limitsSender.waterTempLimitCommit()
             TemperatureStepper {
                 objectName: "limitsWaterTemperatureStepper"
