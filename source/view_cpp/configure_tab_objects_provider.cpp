@@ -175,6 +175,7 @@ std::vector<Publication> publications(ConfigureTabObjectsProvider &provider)
          provider.systemBathPriorityViewManager.model()},
         {"configure_system_filter_model", provider.systemFilterViewManager.model()},
         {"configure_system_facility_type_model", provider.systemFacilityTypeViewManager.model()},
+        {"configure_system_facility_type_view_controller", &provider.systemFacilityTypeViewManager},
         {"configure_system_reset_timer_model", provider.systemPauseTimerViewManager.model()},
         {"configure_system_haptic_feedback_model",
          provider.systemHapticFeedbackViewManager.model()},
@@ -227,6 +228,10 @@ ConfigureTabObjectsProvider::ConfigureTabObjectsProvider(QObject *parent)
     , systemAuxViewManager(parent)
 {
     generalAboutViewManager.setPanelVersion(QString::fromLatin1(startUp::softwareVersionText));
+    // A time set while the sauna has no date goes out with the date set next.
+    QObject::connect(
+        &dateTimeTimeViewManager, &view::ConfigureDateTimeTimeViewManager::heldTimeChanged,
+        &dateTimeDateViewManager, &view::ConfigureDateTimeDateViewManager::onHeldTimeChanged);
 }
 
 ConfigureTabObjectsProvider::~ConfigureTabObjectsProvider() = default;
@@ -443,6 +448,8 @@ int ConfigureTabObjectsProvider::connectTimeSignals(const QList<QObject *> &send
     failed += dateTimeDateViewManager.connectTimeSignals(senders);
     failed += dateTimeTimeViewManager.connectTimeSignals(senders);
     failed += dateTimeWeekBeginViewManager.connectTimeSignals(senders);
+    // The not-allowed-start times follow the panel's time format.
+    failed += limitsNotAllowedStartViewManager.connectToTimeController(senders);
     // The error log's dates and times follow the panel's formats.
     failed += systemErrorLogViewManager.connectToTimeController(senders);
     // Descaling: the first day of the week and the time format.

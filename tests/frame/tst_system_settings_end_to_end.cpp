@@ -111,6 +111,9 @@ private slots:
         QTRY_VERIFY(rowShowsChecked(page, signalInterface::SaunaStateTypes::E_time_controlled));
         QVERIFY(!rowShowsChecked(page, signalInterface::SaunaStateTypes::E_private_controlled));
         QVERIFY(model.enums().facilityType != timeControlledFacility);
+        // An offered type is marked, so Save can be used.
+        QVERIFY(
+            findVisibleItem(sceneRoot(), QStringLiteral("facilityTypeSaveButton"))->isEnabled());
 
         STEP(tap(QStringLiteral("facilityTypeSaveButton")));
         QTRY_COMPARE_WITH_TIMEOUT(model.enums().facilityType,

@@ -168,15 +168,23 @@ void ConfigureDateTimeDateViewManager::onSetDateCommit()
     const QDate date = m_dateEditor.value();
     if (!date.isValid())
         return;
-    // The sauna's time of day is kept where it has a valid one; otherwise the day starts at
-    // 00:00. The date-time keeps the report's zone (UTC or local), else UTC.
+    // The time the user set without a sauna date comes first; then the sauna's time of day
+    // where it has a valid one; otherwise the day starts at 00:00. The date-time keeps the
+    // report's zone (UTC or local), else UTC; a held time is UTC, as the Time screen sends it.
+    const bool held = m_heldTime.isValid();
     const Qt::TimeSpec spec =
-        m_reportedDateValid || m_reportedTimeValid ? m_reported.timeSpec() : Qt::UTC;
-    const QTime time = m_reportedTimeValid ? m_reported.time() : QTime(0, 0);
+        !held && (m_reportedDateValid || m_reportedTimeValid) ? m_reported.timeSpec() : Qt::UTC;
+    const QTime time = held ? m_heldTime : m_reportedTimeValid ? m_reported.time() : QTime(0, 0);
     const QDateTime request(date, time, spec);
     if (!request.isValid())
         return;
     emit setSystemTimeRequested(request);
+    m_heldTime = QTime();
+}
+
+void ConfigureDateTimeDateViewManager::onHeldTimeChanged(QTime time)
+{
+    m_heldTime = time;
 }
 
 } // namespace view

@@ -17,8 +17,9 @@ class RowItem;
 class TextItem;
 
 // The Date settings screen: a row with the sauna's date that opens the date editor, and the
-// choice of date format. A commit sends the edited date with the sauna's reported time of day,
-// or 00:00 where the sauna has no valid time; never an invalid date-time.
+// choice of date format. A commit sends the edited date with the time the Time screen held for
+// it, else the sauna's reported time of day, or 00:00 where the sauna has no valid time; never
+// an invalid date-time.
 class ConfigureDateTimeDateViewManager : public ConfigureViewManagerBase
 {
     Q_OBJECT
@@ -57,6 +58,8 @@ public slots:
     void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
     void onDateRowItemSelected(int id);
     void onSetDateCommit();
+    // The Time screen's time that found no sauna date to go with; a null time drops it.
+    void onHeldTimeChanged(QTime time);
 
 private:
     void refresh();
@@ -67,6 +70,7 @@ private:
     QDateTime m_reported;
     bool m_reportedDateValid = false;
     bool m_reportedTimeValid = false;
+    QTime m_heldTime;
     QString m_dateText;
     ::signalInterface::DateTimeTypes::DateFormat m_dateFormat =
         ::signalInterface::DateTimeTypes::E_yymmdd;

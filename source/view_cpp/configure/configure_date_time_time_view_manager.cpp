@@ -195,16 +195,21 @@ void ConfigureDateTimeTimeViewManager::onTimeRowItemSelected(int id)
 
 void ConfigureDateTimeTimeViewManager::onSetTimeCommit()
 {
-    // The sauna's own date is the only date this screen may send.
-    if (!m_reportedDateValid)
+    const QTime edited = m_timeEditor.value().time();
+    if (!edited.isValid())
         return;
-    const QTime time = m_timeEditor.value().time();
-    if (!time.isValid())
+    const QTime time(edited.hour(), edited.minute());
+    // The sauna's own date is the only date this screen may send. Without one the time waits
+    // for the date the user sets next, as in the initial setup.
+    if (!m_reportedDateValid) {
+        emit heldTimeChanged(time);
         return;
-    const QDateTime request(m_reported.date(), QTime(time.hour(), time.minute()), Qt::UTC);
+    }
+    const QDateTime request(m_reported.date(), time, Qt::UTC);
     if (!request.isValid())
         return;
     emit setSystemTimeRequested(request);
+    emit heldTimeChanged(QTime());
 }
 
 } // namespace view

@@ -19,7 +19,8 @@ class TextItem;
 // The Time settings screen: a row with the sauna's clock that opens the time editor, and the
 // choice between the 24-hour and the AM/PM format. The editor changes only the time of day; a
 // commit sends it on the sauna's reported date. Without a valid reported date nothing is sent:
-// a made-up date would set the sauna's clock wrong.
+// a made-up date would set the sauna's clock wrong. The time is then held for the Date screen,
+// whose commit sends it with the date the user sets.
 class ConfigureDateTimeTimeViewManager : public ConfigureViewManagerBase
 {
     Q_OBJECT
@@ -52,6 +53,8 @@ public:
 signals:
     void timeFormatSelected(::signalInterface::DateTimeTypes::TimeFormat format);
     void setSystemTimeRequested(QDateTime dateTime);
+    // The time of day the next date commit is to send; a null time once nothing is held.
+    void heldTimeChanged(QTime time);
 
 public slots:
     void onTimeViewVisibleChanged(bool visible);

@@ -81,6 +81,7 @@ void ConfigureSystemFacilityTypeViewManager::onFacilityTypeViewVisibleChanged(bo
         rebuildList();
     else
         m_model.clear();
+    updateCommitEnabled();
 }
 
 void ConfigureSystemFacilityTypeViewManager::onFacilityTypeSelected(int id)
@@ -90,6 +91,7 @@ void ConfigureSystemFacilityTypeViewManager::onFacilityTypeSelected(int id)
         return;
     m_facilityType = static_cast<FacilityType>(id);
     offeredChoices().refresh(m_facilityType);
+    updateCommitEnabled();
 }
 
 void ConfigureSystemFacilityTypeViewManager::onFacilityTypeCommit()
@@ -111,12 +113,14 @@ void ConfigureSystemFacilityTypeViewManager::onSaunaRegionChanged(RegionType reg
 {
     m_region = region;
     rebuildList();
+    updateCommitEnabled();
 }
 
 void ConfigureSystemFacilityTypeViewManager::onSaunaMasterProductChanged(RcbProduct product)
 {
     m_product = product;
     rebuildList();
+    updateCommitEnabled();
 }
 
 void ConfigureSystemFacilityTypeViewManager::onSaunaFacilityTypeChanged(FacilityType facilityType)
@@ -124,6 +128,7 @@ void ConfigureSystemFacilityTypeViewManager::onSaunaFacilityTypeChanged(Facility
     m_reportedType = facilityType;
     m_facilityType = facilityType;
     offeredChoices().refresh(m_facilityType);
+    updateCommitEnabled();
 }
 
 bool ConfigureSystemFacilityTypeViewManager::offersTwoTypes() const
@@ -145,6 +150,15 @@ bool ConfigureSystemFacilityTypeViewManager::isOffered(int type) const
 void ConfigureSystemFacilityTypeViewManager::rebuildList()
 {
     offeredChoices().build(m_facilityType);
+}
+
+void ConfigureSystemFacilityTypeViewManager::updateCommitEnabled()
+{
+    const bool enabled = isOffered(m_facilityType);
+    if (enabled == m_commitEnabled)
+        return;
+    m_commitEnabled = enabled;
+    emit commitEnabledChanged(enabled);
 }
 
 } // namespace view

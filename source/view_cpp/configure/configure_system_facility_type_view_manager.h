@@ -21,6 +21,9 @@ namespace view {
 class ConfigureSystemFacilityTypeViewManager : public ConfigureViewManagerBase
 {
     Q_OBJECT
+    // Whether an offered type is marked: Save stays disabled until one is, since a commit
+    // sends nothing else.
+    Q_PROPERTY(bool commitEnabled READ commitEnabled NOTIFY commitEnabledChanged)
 
 public:
     using FacilityType = ::signalInterface::SaunaStateTypes::FacilityType;
@@ -37,6 +40,7 @@ public:
 
     // The marked type: the one last reported or chosen on the open page.
     FacilityType facilityType() const { return m_facilityType; }
+    bool commitEnabled() const { return m_commitEnabled; }
 
     // QML "configureSystemsSelector".
     int connectToView(const QList<QObject *> &senders);
@@ -46,6 +50,7 @@ public:
 
 signals:
     void facilityTypeRequested(::signalInterface::SaunaStateTypes::FacilityType facilityType);
+    void commitEnabledChanged(bool enabled);
 
 public slots:
     void onFacilityTypeViewVisibleChanged(bool visible);
@@ -61,11 +66,13 @@ private:
     ConfigureChoiceList &offeredChoices();
     bool isOffered(int type) const;
     void rebuildList();
+    void updateCommitEnabled();
 
     RegionType m_region = ::signalInterface::RegionTypes::E_eu;
     RcbProduct m_product = ::signalInterface::MasterFuncDescTypes::E_sauna;
     FacilityType m_facilityType = ::signalInterface::SaunaStateTypes::E_unknown;
     FacilityType m_reportedType = ::signalInterface::SaunaStateTypes::E_unknown;
+    bool m_commitEnabled = false;
     ListModel m_model;
     // Both lists fill the one model; building one deletes the rows of the other.
     ConfigureChoiceList m_twoTypes;

@@ -238,6 +238,74 @@ private slots:
         QCOMPARE(requests.at(0).at(0).toDateTime(), QDateTime(may10.date(), QTime(0, 0), Qt::UTC));
     }
 
+    // A time set while the sauna has no valid date is sent with the date set next, as in the
+    // initial setup; a report's own time of day does not replace it.
+    void timeWithoutASaunaDateGoesOutWithTheDate_data()
+    {
+        QTest::addColumn<QDateTime>("report");
+        QTest::addColumn<bool>("dateValid");
+        QTest::addColumn<bool>("timeValid");
+        QTest::newRow("no report") << QDateTime() << false << false;
+        QTest::newRow("nothing valid") << may10 << false << false;
+        QTest::newRow("time valid, date not") << may10 << false << true;
+    }
+    void timeWithoutASaunaDateGoesOutWithTheDate()
+    {
+        QFETCH(QDateTime, report);
+        QFETCH(bool, dateValid);
+        QFETCH(bool, timeValid);
+        view::ConfigureDateTimeTimeViewManager time(nullptr);
+        view::ConfigureDateTimeDateViewManager date(nullptr);
+        connect(&time, &view::ConfigureDateTimeTimeViewManager::heldTimeChanged, &date,
+                &view::ConfigureDateTimeDateViewManager::onHeldTimeChanged);
+        QSignalSpy timeRequests(&time,
+                                &view::ConfigureDateTimeTimeViewManager::setSystemTimeRequested);
+        QSignalSpy dateRequests(&date,
+                                &view::ConfigureDateTimeDateViewManager::setSystemTimeRequested);
+        if (report.isValid()) {
+            time.onSystemTimeDetailsChanged(report, dateValid, timeValid);
+            date.onSystemTimeDetailsChanged(report, dateValid, timeValid);
+        }
+
+        time.onSetTimeInitialSetupSelected();
+        time.timeEditor()->setValue(QDateTime(QDate(2000, 1, 1), QTime(9, 41), Qt::LocalTime));
+        time.onSetTimeCommit();
+        QCOMPARE(timeRequests.size(), 0);
+        date.onDateRowItemSelected(view::ConfigureDateTimeDateViewManager::dateRowId);
+        date.dateEditor()->setValue(QDate(2026, 12, 7));
+        date.onSetDateCommit();
+        QCOMPARE(dateRequests.size(), 1);
+        QCOMPARE(dateRequests.at(0).at(0).toDateTime(),
+                 QDateTime(QDate(2026, 12, 7), QTime(9, 41), Qt::UTC));
+
+        // The time went out once; a later date commit follows the sauna's report again.
+        date.onSetDateCommit();
+        QCOMPARE(dateRequests.size(), 2);
+        QCOMPARE(dateRequests.at(1).at(0).toDateTime().time(),
+                 timeValid ? may10.time() : QTime(0, 0));
+    }
+
+    void aTimeSentOnTheSaunaDateIsNotHeld()
+    {
+        view::ConfigureDateTimeTimeViewManager time(nullptr);
+        view::ConfigureDateTimeDateViewManager date(nullptr);
+        connect(&time, &view::ConfigureDateTimeTimeViewManager::heldTimeChanged, &date,
+                &view::ConfigureDateTimeDateViewManager::onHeldTimeChanged);
+        QSignalSpy dateRequests(&date,
+                                &view::ConfigureDateTimeDateViewManager::setSystemTimeRequested);
+        // Held without a date, then sent once the sauna has one: the date keeps the sauna's time.
+        time.onSetTimeInitialSetupSelected();
+        time.timeEditor()->setValue(QDateTime(QDate(2000, 1, 1), QTime(9, 41), Qt::LocalTime));
+        time.onSetTimeCommit();
+        time.onSystemTimeDetailsChanged(may10, true, true);
+        date.onSystemTimeDetailsChanged(may10, true, true);
+        time.onSetTimeCommit();
+        date.onDateRowItemSelected(view::ConfigureDateTimeDateViewManager::dateRowId);
+        date.onSetDateCommit();
+        QCOMPARE(dateRequests.size(), 1);
+        QCOMPARE(dateRequests.at(0).at(0).toDateTime(), may10);
+    }
+
     // Date screen.
     void dateListAndFormatsOnly()
     {

@@ -122,6 +122,7 @@ private slots:
     void facilityChoiceIsForgottenWithoutCommit();
     void facilityCommitSendsOnlyAnOfferedType();
     void facilityReportedTypeNotOfferedChecksNothing();
+    void facilitySaveIsEnabledOnlyWithAnOfferedTypeMarked();
 
     // Bath priority: the frame's choice screen.
     void bathPriorityChoiceScreen_data();
@@ -272,6 +273,43 @@ void TestConfigureSystemSettings::facilityChoiceIsForgottenWithoutCommit()
     manager.onSaunaFacilityTypeChanged(SaunaStateTypes::E_time_controlled);
     QCOMPARE(checkedIds(*manager.model()), QList<int>{SaunaStateTypes::E_time_controlled});
     QCOMPARE(requested.size(), 1);
+}
+
+// Save is disabled while a commit would send nothing: before the first report, or while the
+// reported type is one this region and product do not offer; marking an offered type enables it.
+void TestConfigureSystemSettings::facilitySaveIsEnabledOnlyWithAnOfferedTypeMarked()
+{
+    FacilityManager manager(nullptr);
+    QSignalSpy changes(&manager, &FacilityManager::commitEnabledChanged);
+    auto enabled = [&manager] {
+        return manager.property("commitEnabled").toBool();
+    };
+    manager.onFacilityTypeViewVisibleChanged(true);
+    QVERIFY(!enabled());
+    manager.onFacilityTypeSelected(SaunaStateTypes::E_supervised);
+    QVERIFY(enabled());
+    QCOMPARE(changes.size(), 1);
+    // Left without a commit: the page opens again on nothing.
+    manager.onFacilityTypeViewVisibleChanged(false);
+    manager.onFacilityTypeViewVisibleChanged(true);
+    QVERIFY(!enabled());
+
+    // A reported type this North American sauna is not offered.
+    manager.onSaunaFacilityTypeChanged(SaunaStateTypes::E_time_controlled);
+    QVERIFY(enabled());
+    changes.clear();
+    manager.onSaunaRegionChanged(RegionTypes::E_north_america);
+    QVERIFY(!enabled());
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(changes.at(0).at(0).toBool(), false);
+    manager.onFacilityTypeSelected(SaunaStateTypes::E_public);
+    QVERIFY(enabled());
+    // Another product offers the public type no longer.
+    manager.onSaunaMasterProductChanged(MasterFuncDescTypes::E_sauna_low);
+    QVERIFY(!enabled());
+    manager.onSaunaFacilityTypeChanged(SaunaStateTypes::E_private_controlled);
+    QVERIFY(enabled());
+    QCOMPARE(changes.size(), 4);
 }
 
 void TestConfigureSystemSettings::facilityCommitSendsOnlyAnOfferedType()

@@ -2,6 +2,7 @@
 #include "model_reader.h"
 
 #include "control/language_controller.h"
+#include "control/time_controller.h"
 #include "pc_panel/sauna_communication.h"
 #include "signal_interface/configure_types.h"
 #include "signal_interface/type_registration.h"
@@ -30,6 +31,8 @@ private slots:
     void connectsToTheLinkBothWays();
     void connectsLanguageAndSaunaSignals_data();
     void connectsLanguageAndSaunaSignals();
+    void notAllowedStartTimesFollowThePanelTimeFormat();
+    void aTimeSetWithoutASaunaDateGoesOutWithTheDate();
     void sendersWithoutTheSignalsAreCountedAsFailures();
     void messageRaisersAreTheManagers();
     void systemMenuPageLoadsAndOpensTheNetworkScreen();
@@ -150,6 +153,7 @@ void TestConfigureTabObjectsProvider::publishesEveryNameOnce()
         "configure_system_bath_type_priority_model",
         "configure_system_filter_model",
         "configure_system_facility_type_model",
+        "configure_system_facility_type_view_controller",
         "configure_system_reset_timer_model",
         "configure_system_haptic_feedback_model",
     };
@@ -300,6 +304,8 @@ void TestConfigureTabObjectsProvider::publishedObjectsAreTheManagersAndTheirMode
     QCOMPARE(object("configure_system_filter_model"), provider.systemFilterViewManager.model());
     QCOMPARE(object("configure_system_facility_type_model"),
              provider.systemFacilityTypeViewManager.model());
+    QCOMPARE(object("configure_system_facility_type_view_controller"),
+             &provider.systemFacilityTypeViewManager);
     QCOMPARE(object("configure_system_reset_timer_model"),
              provider.systemPauseTimerViewManager.model());
     QCOMPARE(object("configure_system_haptic_feedback_model"),
@@ -381,6 +387,44 @@ void TestConfigureTabObjectsProvider::connectsLanguageAndSaunaSignals()
     ScopedTranslator installed(&translator);
     emit language.languageChanged(signalInterface::LanguageTypes::E_german);
     QVERIFY(rows().contains(QStringLiteral("Infrarot")));
+}
+
+void TestConfigureTabObjectsProvider::notAllowedStartTimesFollowThePanelTimeFormat()
+{
+    control::TimeController clock(nullptr);
+    ConfigureTabObjectsProvider provider(nullptr);
+    QCOMPARE(provider.connectTimeSignals({&clock}), 0);
+    clock.onTimeFormatSelected(signalInterface::DateTimeTypes::E_am_pm);
+
+    view::ConfigureLimitsNotAllowedStartViewManager &screen =
+        provider.limitsNotAllowedStartViewManager;
+    screen.onSaunaNotAllowedStartFromTimeChanged(QTime(13, 30));
+    screen.onSaunaNotAllowedStartUntilTimeChanged(QTime(7, 5));
+    screen.onAllowedStartViewVisibleChanged(true);
+    // The editors and the rows both show the 12-hour clock.
+    QCOMPARE(screen.fromTimeManager()->timeFormat(), signalInterface::DateTimeTypes::E_am_pm);
+    QCOMPARE(screen.untilTimeManager()->timeFormat(), signalInterface::DateTimeTypes::E_am_pm);
+    // The rows show their time as value2.
+    QCOMPARE(modelReader::value(*screen.model(), 1, "value2").toString(), "1:30pm");
+    QCOMPARE(modelReader::value(*screen.model(), 2, "value2").toString(), "7:05am");
+}
+
+void TestConfigureTabObjectsProvider::aTimeSetWithoutASaunaDateGoesOutWithTheDate()
+{
+    // The initial setup's time step, then its date step, with a sauna that has no date yet.
+    ConfigureTabObjectsProvider provider(nullptr);
+    auto &time = provider.dateTimeTimeViewManager;
+    auto &date = provider.dateTimeDateViewManager;
+    QSignalSpy requests(&date, &view::ConfigureDateTimeDateViewManager::setSystemTimeRequested);
+    time.onSetTimeInitialSetupSelected();
+    time.timeEditor()->setValue(QDateTime(QDate(2000, 1, 1), QTime(18, 5), Qt::LocalTime));
+    time.onSetTimeCommit();
+    date.onDateRowItemSelected(view::ConfigureDateTimeDateViewManager::dateRowId);
+    date.dateEditor()->setValue(QDate(2026, 12, 7));
+    date.onSetDateCommit();
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests.at(0).at(0).toDateTime(),
+             QDateTime(QDate(2026, 12, 7), QTime(18, 5), Qt::UTC));
 }
 
 void TestConfigureTabObjectsProvider::sendersWithoutTheSignalsAreCountedAsFailures()

@@ -38,6 +38,8 @@ Item {
             objectName: "facilityTypeSaveButton"
             text: qsTr("Save")
             highlighted: true
+            // Nothing can be saved until one of the offered types is marked.
+            enabled: configure_system_facility_type_view_controller.commitEnabled
             onClicked: page.senders.systems.facilityTypeCommit()
         }
     }
