@@ -57,6 +57,14 @@ protected:
     // Waits until no page and no list of the scene moves any more: a press on a list that still
     // moves only stops it and reaches none of its rows.
     void waitForPagesAtRest() { waitForSceneAtRest(sceneRoot(), waitMs); }
+    QQuickItem *findRow(const QString &listName, const QString &text) const
+    {
+        return ::findRow(sceneRoot(), listName, text);
+    }
+    QStringList rowTexts(const QString &listName) const
+    {
+        return ::rowTexts(sceneRoot(), listName);
+    }
     QStringList visibleNames() { return visibleItemNames(sceneRoot()); }
 
     QQuickItem *waitForItem(const QString &objectName)

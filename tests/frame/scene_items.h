@@ -59,6 +59,33 @@ inline QStringList visibleItemNames(QQuickItem *root)
     return names;
 }
 
+// A row of a program-built list as the delegate draws it: its main text and its first value.
+inline bool isRow(QQuickItem *item)
+{
+    return item->property("mainText").isValid() && item->property("applId").isValid() &&
+           item->height() > 0;
+}
+
+// The visible row of the named list that shows that main text; null while there is none.
+inline QQuickItem *findRow(QQuickItem *root, const QString &listName, const QString &text)
+{
+    return findVisibleItem(findVisibleItem(root, listName), [&](QQuickItem *item) {
+        return isRow(item) && item->property("mainText").toString() == text;
+    });
+}
+
+// The main texts of the named list's visible rows, in order.
+inline QStringList rowTexts(QQuickItem *root, const QString &listName)
+{
+    QStringList texts;
+    findVisibleItem(findVisibleItem(root, listName), [&](QQuickItem *item) {
+        if (isRow(item))
+            texts << item->property("mainText").toString();
+        return false;
+    });
+    return texts;
+}
+
 inline QQuickItem *sceneRootOf(startUp::PanelFrame &frame)
 {
     return qobject_cast<QQuickItem *>(frame.guiHandler.rootObject());

@@ -21,13 +21,6 @@ namespace {
 using tools::CalendarRecord;
 using tools::FavoriteRecord;
 
-// A row of a program-built list as the delegate draws it: its main text and its first value.
-bool isRow(QQuickItem *item)
-{
-    return item->property("mainText").isValid() && item->property("applId").isValid() &&
-           item->height() > 0;
-}
-
 QDateTime startOf(const CalendarRecord &record)
 {
     return tools::SaunaStateModel::protocolEpoch()
@@ -97,25 +90,6 @@ private:
                 return isRow(item) && item->property("mainText").toString() == text;
             },
             QStringLiteral("row \"%1\" of %2").arg(text, listName));
-    }
-
-    QQuickItem *findRow(const QString &listName, const QString &text)
-    {
-        return findVisibleItem(findVisibleItem(sceneRoot(), listName), [&](QQuickItem *item) {
-            return isRow(item) && item->property("mainText").toString() == text;
-        });
-    }
-
-    // The main texts of a list's rows, in order.
-    QStringList rowTexts(const QString &listName)
-    {
-        QStringList texts;
-        findVisibleItem(findVisibleItem(sceneRoot(), listName), [&](QQuickItem *item) {
-            if (isRow(item))
-                texts << item->property("mainText").toString();
-            return false;
-        });
-        return texts;
     }
 
     void tapText(const QString &text)

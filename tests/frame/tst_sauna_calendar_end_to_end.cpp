@@ -13,13 +13,6 @@ using tools::CalendarRecord;
 
 namespace {
 
-// A row of a program-built list as the delegate draws it.
-bool isRow(QQuickItem *item)
-{
-    return item->property("mainText").isValid() && item->property("applId").isValid() &&
-           item->height() > 0;
-}
-
 QDateTime startOf(const CalendarRecord &record)
 {
     return tools::SaunaStateModel::protocolEpoch().addMSecs(qint64(record.startTime));
@@ -45,25 +38,6 @@ private:
                 programs << program;
         }
         return programs;
-    }
-
-    QQuickItem *findRow(const QString &listName, const QString &text)
-    {
-        return findVisibleItem(findVisibleItem(sceneRoot(), listName), [&](QQuickItem *item) {
-            return isRow(item) && item->property("mainText").toString() == text;
-        });
-    }
-
-    // The main texts of a list's rows, in order.
-    QStringList rowTexts(const QString &listName)
-    {
-        QStringList texts;
-        findVisibleItem(findVisibleItem(sceneRoot(), listName), [&](QQuickItem *item) {
-            if (isRow(item))
-                texts << item->property("mainText").toString();
-            return false;
-        });
-        return texts;
     }
 
     void tapRow(const QString &listName, const QString &text)
