@@ -1,5 +1,6 @@
 #include "counting_allocator.h"
 #include "pc_panel/sauna_system_receiver.h"
+#include "receiver_datagrams.h"
 
 #include <QTest>
 
@@ -8,31 +9,16 @@
 
 using namespace signalInterface;
 using pcPanel::SaunaSystemReceiver;
-using Envelope = vaholumo::Sauna_to_external;
+using receiverTest::addNode;
+using receiverTest::datagram;
+using receiverTest::Envelope;
+using receiverTest::peerAddress;
+using receiverTest::peerPort;
 
 namespace {
 
-const QHostAddress peerAddress(QStringLiteral("192.0.2.10"));
-constexpr quint16 peerPort = 49152;
-
 // A minute of a sauna that lies twenty times a second.
 constexpr int streamLength = 60 * 20;
-
-QByteArray datagram(const Envelope &envelope)
-{
-    return QByteArray::fromStdString(envelope.SerializeAsString());
-}
-
-void addNode(Envelope &envelope, quint32 index)
-{
-    auto *item = envelope.add_node_item();
-    item->set_index(index);
-    item->set_address(1);
-    item->set_profile(vaholumo::Node_item_profile_t_NODE_PROFILE_CP);
-    item->set_product(1);
-    item->set_zerededid_version("1.0.0");
-    item->set_application_version("1.2.3");
-}
 
 void addRelay(vaholumo::Sauna_state_changed &report, int i)
 {

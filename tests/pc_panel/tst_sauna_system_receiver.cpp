@@ -4,6 +4,7 @@
 #include "pc_panel/supported_characters.h"
 #include "pc_panel/temperature_humidity_limits.h"
 #include "protocol_buffers_support/si_pb_type_conversion/internal_error_message.h"
+#include "receiver_datagrams.h"
 #include "sauna_bridge/message_formatter_base.h"
 
 #include <QMetaMethod>
@@ -18,19 +19,15 @@
 
 using namespace signalInterface;
 using pcPanel::SaunaSystemReceiver;
-using Envelope = vaholumo::Sauna_to_external;
+using receiverTest::addNode;
+using receiverTest::datagram;
+using receiverTest::Envelope;
+using receiverTest::peerAddress;
+using receiverTest::peerPort;
 
 Q_DECLARE_METATYPE(Envelope)
 
 namespace {
-
-const QHostAddress peerAddress(QStringLiteral("192.0.2.10"));
-constexpr quint16 peerPort = 49152;
-
-QByteArray datagram(const Envelope &envelope)
-{
-    return QByteArray::fromStdString(envelope.SerializeAsString());
-}
 
 Envelope integerReport(int id, quint32 value)
 {
@@ -53,18 +50,6 @@ Envelope booleanReport(int id, quint32 value)
 QByteArray signalOf(const char *signature)
 {
     return QByteArray("2") + signature;
-}
-
-// A node item with every field present; an index above 7 is its only fault.
-void addNode(Envelope &envelope, quint32 index)
-{
-    auto *item = envelope.add_node_item();
-    item->set_index(index);
-    item->set_address(1);
-    item->set_profile(vaholumo::Node_item_profile_t_NODE_PROFILE_CP);
-    item->set_product(1);
-    item->set_zerededid_version("1.0.0");
-    item->set_application_version("1.2.3");
 }
 
 QString failureText(const QList<QVariant> &messageArguments)
