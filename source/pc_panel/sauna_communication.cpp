@@ -407,11 +407,7 @@ void SaunaCommunication::handleAnnouncement(const QByteArray &datagram, const QH
     sauna.rcbProduct = announced.rcbProduct;
     sauna.name = announced.name;
     sauna.linkValue = ::signalInterface::MonotonicClock::nowMs();
-    // The file is written only when something it keeps changed, not on every announcement.
-    const bool storedFieldsChanged = known == nullptr || before.brand != sauna.brand ||
-                                     before.rcbProduct != sauna.rcbProduct ||
-                                     before.name != sauna.name;
-    if (!listDiscovered(sauna, storedFieldsChanged))
+    if (!listDiscovered(sauna))
         return;
     const bool addressChanged = before.address != sauna.address || before.port != sauna.port;
 
@@ -517,14 +513,15 @@ void SaunaCommunication::onConnectionAccepted(const RemoteSauna &sauna)
         entry.pin = known->pin;
         entry.linkValue = known->linkValue;
     }
-    const bool changed = known == nullptr || known->brand != entry.brand ||
-                         known->rcbProduct != entry.rcbProduct || known->name != entry.name;
-    if (listDiscovered(entry, changed))
+    if (listDiscovered(entry))
         emit remoteSaunaChanged(entry);
 }
 
-bool SaunaCommunication::listDiscovered(const RemoteSauna &sauna, bool storedFieldsChanged)
+bool SaunaCommunication::listDiscovered(const RemoteSauna &sauna)
 {
+    const RemoteSauna *known = m_remoteSaunas.find(sauna.identity);
+    bool storedFieldsChanged = known == nullptr || known->brand != sauna.brand ||
+                               known->rcbProduct != sauna.rcbProduct || known->name != sauna.name;
     std::optional<RemoteSauna> dropped;
     if (!m_remoteSaunas.insertDiscovered(sauna, m_selected, dropped)) {
         qCDebug(linkLog) << "sauna" << sauna.identity

@@ -129,10 +129,10 @@ private:
     void readAnnouncements();
     void handleAnnouncement(const QByteArray &datagram, const QHostAddress &sender);
     // Puts a sauna learned from the network into the list and tells the screen of the sauna it
-    // replaced; the file follows within the save delay when an entry it keeps changed. False
-    // when the list is full of saunas it must keep.
-    bool listDiscovered(const ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna,
-                        bool storedFieldsChanged);
+    // replaced; the file follows within the save delay when something it keeps (a new sauna, a
+    // brand, product or name) changed, not on every announcement. False when the list is full of
+    // saunas it must keep.
+    bool listDiscovered(const ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna);
     void scheduleDiscoveredSave();
     // Writes the whole list now, which ends any wait for the save delay.
     void saveRemoteSaunas();
