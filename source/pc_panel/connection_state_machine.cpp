@@ -280,6 +280,7 @@ void ConnectionStateMachine::accept(const vaholumo::Connect_reply &reply, const 
     m_keepAliveIntervalMs = keepAliveIntervalFromSeconds(reply.keep_alive_interval(),
                                                          m_timing.defaultKeepAliveIntervalMs);
     m_keepAliveSendPeriodMs = keepAliveSendPeriod(m_keepAliveIntervalMs);
+    m_connectedSinceMs = m_timing.monotonicMs();
     m_reconnectTimer.stop();
     m_keepAliveTimer.setInterval(timerInterval(m_keepAliveSendPeriodMs));
     m_supervisionTimer.setInterval(timerInterval(m_keepAliveIntervalMs * MissedKeepAliveLimit));
@@ -411,6 +412,7 @@ void ConnectionStateMachine::onSupervisionTimeout()
 void ConnectionStateMachine::loseConnection()
 {
     qCDebug(linkLog) << "connection to" << m_sauna.address << m_sauna.port << "lost";
+    const bool lasted = m_timing.monotonicMs() - m_connectedSinceMs >= m_keepAliveIntervalMs;
     m_keepAliveTimer.stop();
     m_supervisionTimer.stop();
     m_reportedRefusal = 0;
@@ -423,7 +425,14 @@ void ConnectionStateMachine::loseConnection()
     emit connectionLost();
     if (m_state != State::Reconnecting)
         return;
-    sendConnectRequest();
+    // A sauna that restarted is back soon, so the first request goes at once. A connection that
+    // ends before it has lasted a keep-alive interval waits the period: the sauna may take the
+    // panel and drop it again at once, every time.
+    if (lasted)
+        sendConnectRequest();
+    else
+        qCDebug(linkLog) << "connection ended before it had lasted; asking again in"
+                         << m_reconnectTimer.interval() << "ms";
     m_reconnectTimer.start();
 }
 

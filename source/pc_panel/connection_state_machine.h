@@ -3,6 +3,7 @@
 #include "pc_panel/connection_message_sink.h"
 #include "pc_panel/datagram_transport.h"
 #include "signal_interface/master_func_desc_types.h"
+#include "signal_interface/monotonic_clock.h"
 #include "signal_interface/remote_sauna_types.h"
 
 #include <QHash>
@@ -10,6 +11,8 @@
 #include <QString>
 #include <QTimer>
 #include <QUuid>
+
+#include <functional>
 
 class QUdpSocket;
 
@@ -30,6 +33,10 @@ class SaunaSystemReceiver;
 // are tried again every reconnect period; a wrong PIN is not, so that a wrong stored PIN never
 // hammers the sauna. Each refusal, and a missing reply, is reported once, not again for every
 // attempt that meets the same outcome. Without auto-connect a connect is one attempt.
+//
+// A connection that had lasted a keep-alive interval is asked for again at once when it is lost
+// (a restarted sauna is back quickly); one that ends sooner waits the reconnect period, so that a
+// sauna that accepts the panel and drops it at once gets one request per period, not a storm.
 //
 // The timers are children named "replyTimer", "keepAliveTimer", "supervisionTimer" and
 // "reconnectTimer", so that tests can see what is scheduled.
@@ -58,6 +65,8 @@ public:
         int connectReplyTimeoutMs = ConnectReplyTimeoutMs;
         int reconnectIntervalMs = ReconnectIntervalMs;
         int defaultKeepAliveIntervalMs = DefaultKeepAliveIntervalMs;
+        // How long a connection lasted is read from this clock (milliseconds, monotonic).
+        std::function<qint64()> monotonicMs = &::signalInterface::MonotonicClock::nowMs;
     };
 
     enum class State {
@@ -188,6 +197,8 @@ private:
     bool m_wasConnected = false;
     // The refusal last reported while attempts go on (0: none), so that it is told only once.
     int m_reportedRefusal = 0;
+    // When the current connection was accepted, on the timing's clock.
+    qint64 m_connectedSinceMs = 0;
     // Keep-alive counters per sauna identity; a sauna sees its own sequence continue.
     QHash<QUuid, quint32> m_keepAliveCounters;
     QTimer m_replyTimer{this};

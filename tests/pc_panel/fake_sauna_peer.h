@@ -45,6 +45,9 @@ public:
     bool answerConnects = true;
     bool answerKeepAlives = true;
     bool answerAnnouncements = true;
+    // Takes the panel and at once says that it has no connection with it, as a sauna whose table
+    // of panels is full may do.
+    bool dropAfterAccepting = false;
     quint32 keepAliveIntervalSeconds = 0;
 
     quint16 saunaPort() const { return m_saunaSocket.localPort(); }
@@ -161,6 +164,11 @@ private:
                 sendReply(connectReply(
                     pinRight ? vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED
                              : vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_PIN_FAIL));
+                if (pinRight && dropAfterAccepting) {
+                    vaholumo::Sauna_to_external drop;
+                    drop.mutable_no_connection();
+                    sendToPanel(drop);
+                }
             }
             if (envelope.has_keep_alive() && answerKeepAlives) {
                 vaholumo::Sauna_to_external answer;

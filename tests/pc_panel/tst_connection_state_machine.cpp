@@ -171,6 +171,9 @@ private slots:
     void wrongPinIsNotRetried();
     void anotherPinGoesIntoTheAttempts_data();
     void anotherPinGoesIntoTheAttempts();
+    void lossAfterALastingConnectionAsksAgainAtOnce_data();
+    void lossAfterALastingConnectionAsksAgainAtOnce();
+    void saunaDroppingAtOnceIsAskedOncePerPeriod();
 };
 
 void TestConnectionStateMachine::keepAliveArithmetic_data()
@@ -787,7 +790,12 @@ void TestConnectionStateMachine::wrongPinIsNotRetried()
     peer.answerConnects = false;
     QUdpSocket socket;
     QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
-    ConnectionStateMachine machine(nullptr);
+    qint64 now = 1;
+    ConnectionStateMachine::Timing timing;
+    timing.monotonicMs = [&now] {
+        return now;
+    };
+    ConnectionStateMachine machine(timing, nullptr);
     machine.setSocket(&socket);
     QObject context;
     const QStringList *log = watchOutcomes(machine, &context);
@@ -799,6 +807,8 @@ void TestConnectionStateMachine::wrongPinIsNotRetried()
             peer.connectReply(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED),
             QHostAddress::LocalHost, peer.saunaPort());
         QVERIFY(machine.isConnected());
+        // A connection that had lasted: the request after the loss goes at once.
+        now += ConnectionStateMachine::MaximumKeepAliveIntervalMs;
         machine.handleNoConnection();
         QCOMPARE(machine.state(), ConnectionStateMachine::State::Reconnecting);
     }
@@ -845,6 +855,12 @@ void TestConnectionStateMachine::anotherPinGoesIntoTheAttempts()
     ConnectionStateMachine::Timing timing = shortTiming();
     timing.connectReplyTimeoutMs = 600000;
     timing.reconnectIntervalMs = 600000;
+    // Every connection lasts an hour: a loss is asked about again at once.
+    qint64 now = 1;
+    timing.monotonicMs = [&now] {
+        now += ConnectionStateMachine::MaximumKeepAliveIntervalMs;
+        return now;
+    };
     ConnectionStateMachine machine(timing, nullptr);
     machine.setSocket(&socket);
     const signalInterface::PinTypes::Pin newPin(QStringLiteral("9876"));
@@ -896,6 +912,105 @@ void TestConnectionStateMachine::anotherPinGoesIntoTheAttempts()
     QVERIFY(fire(timerOf(machine, "reconnectTimer")));
     QTRY_COMPARE(peer.connectRequests(), requests + 2);
     QCOMPARE(pinOf(peer.received().back()), newPin.pin());
+}
+
+void TestConnectionStateMachine::lossAfterALastingConnectionAsksAgainAtOnce_data()
+{
+    QTest::addColumn<qint64>("lastedMs");
+    QTest::addColumn<bool>("atOnce");
+    // The sauna's keep-alive interval is 60 s.
+    QTest::newRow("lasted the keep-alive interval") << qint64(60000) << true;
+    QTest::newRow("lasted an hour") << qint64(3600000) << true;
+    QTest::newRow("ended 1 ms sooner") << qint64(59999) << false;
+    QTest::newRow("ended at once") << qint64(0) << false;
+}
+
+void TestConnectionStateMachine::lossAfterALastingConnectionAsksAgainAtOnce()
+{
+    QFETCH(qint64, lastedMs);
+    QFETCH(bool, atOnce);
+    FakeSaunaPeer peer;
+    peer.keepAliveIntervalSeconds = 60;
+    qint64 now = 1;
+    ConnectionStateMachine::Timing timing;
+    timing.monotonicMs = [&now] {
+        return now;
+    };
+    Wired wired(timing);
+    ConnectionStateMachine &machine = wired.machine;
+    QSignalSpy succeeded(&machine, &ConnectionStateMachine::connectSucceeded);
+    QSignalSpy lost(&machine, &ConnectionStateMachine::connectionLost);
+    QSignalSpy reconnected(&machine, &ConnectionStateMachine::reconnected);
+    QVERIFY(machine.connectTo(saunaOf(peer)));
+    QVERIFY(succeeded.wait(5000));
+    QCOMPARE(machine.keepAliveIntervalMs(), qint64(60000));
+
+    // The sauna restarts after the connection has lasted that long.
+    now += lastedMs;
+    peer.clearReceived();
+    peer.sendToPanel(noConnection());
+    QVERIFY(lost.wait(5000));
+    const qint64 lostAt = now;
+    QTimer *reconnectTimer = timerOf(machine, "reconnectTimer");
+    QVERIFY(reconnectTimer->isActive());
+    if (atOnce) {
+        // Back without any period running out: well within 2 s of the loss.
+        QVERIFY(reconnected.wait(5000));
+        QVERIFY(now - lostAt < 2000);
+    } else {
+        now += ConnectionStateMachine::ReconnectIntervalMs;
+        QVERIFY(fire(reconnectTimer));
+        QVERIFY(reconnected.wait(5000));
+    }
+    QVERIFY(machine.isConnected());
+    // Everything sent before the disconnect request has arrived with it: one request.
+    QVERIFY(machine.disconnectFromSauna());
+    QTRY_COMPARE(peer.disconnectRequests(), 1);
+    QCOMPARE(peer.connectRequests(), 1);
+}
+
+void TestConnectionStateMachine::saunaDroppingAtOnceIsAskedOncePerPeriod()
+{
+    // A sauna whose table of panels is full: it takes the panel and drops it at once.
+    FakeSaunaPeer peer;
+    peer.dropAfterAccepting = true;
+    qint64 now = 1;
+    ConnectionStateMachine::Timing timing;
+    timing.monotonicMs = [&now] {
+        return now;
+    };
+    Wired wired(timing);
+    ConnectionStateMachine &machine = wired.machine;
+    QTimer *reconnectTimer = timerOf(machine, "reconnectTimer");
+    QSignalSpy lost(&machine, &ConnectionStateMachine::connectionLost);
+    QSignalSpy reconnected(&machine, &ConnectionStateMachine::reconnected);
+    const int period = ConnectionStateMachine::ReconnectIntervalMs;
+
+    QVERIFY(machine.connectTo(saunaOf(peer)));
+    QTRY_COMPARE(lost.count(), 1);
+    QCOMPARE(machine.state(), ConnectionStateMachine::State::Reconnecting);
+    int requests = 1;
+    QCOMPARE(peer.connectRequests(), requests);
+    // 20 s in steps of 100 ms; the reconnect timer runs out once per period.
+    qint64 due = now + period;
+    const qint64 end = now + 20000;
+    for (now += 100; now <= end; now += 100) {
+        if (now < due)
+            continue;
+        QVERIFY(reconnectTimer->isActive());
+        QVERIFY(fire(reconnectTimer));
+        ++requests;
+        // Taken and dropped once more, and nothing else asked for in between.
+        QTRY_COMPARE(lost.count(), requests);
+        QCOMPARE(peer.connectRequests(), requests);
+        QCOMPARE(machine.state(), ConnectionStateMachine::State::Reconnecting);
+        due = now + period;
+    }
+    QCOMPARE(reconnected.count(), requests - 1);
+    QVERIFY(machine.disconnectFromSauna());
+    QTRY_COMPARE(peer.disconnectRequests(), 1);
+    // One request at the start and one per period after it: at 0, 5, 10, 15 and 20 s.
+    QCOMPARE(peer.connectRequests(), 5);
 }
 
 QTEST_GUILESS_MAIN(TestConnectionStateMachine)

@@ -535,7 +535,14 @@ void TestSaunaCommunication::enteredPinEndsTheWrongPinHold()
 void TestSaunaCommunication::enteredPinGoesIntoTheReconnectAttempts()
 {
     FakeSaunaPeer peer;
-    auto link = std::make_unique<SaunaCommunication>(nullptr, nullptr, heldRetryTiming());
+    SaunaCommunication::Timing timing = heldRetryTiming();
+    // Every connection lasts an hour: a loss is asked about again at once.
+    qint64 now = 1;
+    timing.connection.monotonicMs = [&now] {
+        now += ConnectionStateMachine::MaximumKeepAliveIntervalMs;
+        return now;
+    };
+    auto link = std::make_unique<SaunaCommunication>(nullptr, nullptr, timing);
     QVERIFY(link->bindSaunaSystemSocket(0));
     QVERIFY(link->startAnnouncements());
     connectLink(*link, peer);
