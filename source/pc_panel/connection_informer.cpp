@@ -24,7 +24,12 @@ int countFailures(std::initializer_list<QMetaObject::Connection> connections)
 
 ConnectionInformer::ConnectionInformer(QObject *parent)
     : QObject(parent)
-{}
+{
+    m_noticeTimer.setObjectName(QStringLiteral("noticeTimer"));
+    m_noticeTimer.setSingleShot(true);
+    m_noticeTimer.setInterval(NoticeDelayMs);
+    connect(&m_noticeTimer, &QTimer::timeout, this, &ConnectionInformer::tellConnectionNow);
+}
 
 ConnectionInformer::~ConnectionInformer() = default;
 
@@ -137,8 +142,11 @@ void ConnectionInformer::onSelectedRemoteSaunaChanged(QUuid identity)
 
 void ConnectionInformer::onDisconnected()
 {
+    // The user ended it: a loss held back is no news.
+    m_noticeTimer.stop();
     withdrawConnectedMessage();
     m_connected = false;
+    m_toldConnected = false;
     m_connectedIdentity = QUuid();
     m_connectedName.clear();
     setTitle(idleTitle());
@@ -151,7 +159,9 @@ void ConnectionInformer::onManualConnectDone()
 
 void ConnectionInformer::onConnectSucceeded(RemoteSauna sauna)
 {
+    m_noticeTimer.stop();
     m_connected = true;
+    m_toldConnected = true;
     m_connectedIdentity = sauna.identity;
     m_connectedName = nameOf(sauna);
     setTitle(connectedTitle(m_connectedName));
@@ -160,21 +170,25 @@ void ConnectionInformer::onConnectSucceeded(RemoteSauna sauna)
 
 void ConnectionInformer::onConnectFailed(RemoteSauna sauna)
 {
+    tellConnectionNow();
     issue(ConnectFailedMessage, nameOf(sauna));
 }
 
 void ConnectionInformer::onConnectPinFail(RemoteSauna sauna)
 {
+    tellConnectionNow();
     issue(PinFailMessage, nameOf(sauna));
 }
 
 void ConnectionInformer::onConnectCompatibilityFail(RemoteSauna sauna)
 {
+    tellConnectionNow();
     issue(CompatibilityFailMessage, nameOf(sauna));
 }
 
 void ConnectionInformer::onConnectDoorSwitchFail(RemoteSauna sauna)
 {
+    tellConnectionNow();
     issue(DoorSwitchFailMessage, nameOf(sauna));
 }
 
@@ -183,19 +197,41 @@ void ConnectionInformer::onConnectionLost()
     // The sauna stays named: a reconnect returns to it.
     m_connected = false;
     setTitle(connectionLostTitle(m_connectedName));
-    withdrawConnectedMessage();
-    issue(ConnectionLostMessage, m_connectedName);
+    scheduleNotice();
 }
 
 void ConnectionInformer::onReconnected()
 {
     m_connected = true;
     setTitle(connectedTitle(m_connectedName));
-    announceConnection(m_connectedName);
+    scheduleNotice();
+}
+
+void ConnectionInformer::scheduleNotice()
+{
+    // Started by the first change only and never pushed back: a link that keeps flapping is
+    // still told how it is once the delay has run out.
+    if (m_connected != m_toldConnected && !m_noticeTimer.isActive())
+        m_noticeTimer.start();
+}
+
+void ConnectionInformer::tellConnectionNow()
+{
+    m_noticeTimer.stop();
+    if (m_connected == m_toldConnected)
+        return;
+    m_toldConnected = m_connected;
+    if (m_connected) {
+        announceConnection(m_connectedName);
+        return;
+    }
+    withdrawConnectedMessage();
+    issue(ConnectionLostMessage, m_connectedName);
 }
 
 void ConnectionInformer::onConnectFailedNoResponse()
 {
+    tellConnectionNow();
     // The state machine names no sauna here: the attempt was for the selected one.
     issue(NoResponseMessage, m_saunaNames.value(m_selected));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pc_panel/connection_state_machine.h"
 #include "signal_interface/remote_sauna_types.h"
 #include "signal_interface/user_message_action.h"
 #include "signal_interface/user_message_types.h"
@@ -8,6 +9,8 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <QTimer>
 #include <QUuid>
 
 #include <optional>
@@ -22,11 +25,24 @@ namespace pcPanel {
 // the connection to a sauna is there again, its failure and "lost" messages go, and when a
 // connection ends, its "connected" message goes. So one "connected" message is left at most, and
 // a link that comes and goes leaves one message, not one for each change.
+//
+// A loss and a reconnection are told only when they have held: the first change from what the
+// messages say starts the notice delay (the reconnect period), and when it runs out the
+// connection as it is then is told, if it differs. A sauna that restarts and takes the panel back
+// within the delay changes no message, and a link that flaps shows the state it is mostly in,
+// not a message for every change. A failure of the attempts tells a loss still held back first.
+// A first connect and the user's disconnect are told at once. The window title always follows
+// the connection at once.
+//
+// The delay timer is a child named "noticeTimer", so that tests can make it run out.
 class ConnectionInformer : public QObject
 {
     Q_OBJECT
 
 public:
+    // How long a loss or a reconnection must hold before it is told: the link's reconnect period.
+    static constexpr int NoticeDelayMs = ConnectionStateMachine::ReconnectIntervalMs;
+
     explicit ConnectionInformer(QObject *parent = nullptr);
     ~ConnectionInformer() override;
 
@@ -84,6 +100,10 @@ private:
     // so replaces any earlier one.
     void announceConnection(const QString &saunaName);
     void withdrawConnectedMessage();
+    // Starts the notice delay when the connection differs from what the messages say.
+    void scheduleNotice();
+    // Tells the connection as it is now if the messages say otherwise, ending the delay.
+    void tellConnectionNow();
     void setTitle(const QString &title);
     QString nameOf(const ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna) const;
 
@@ -92,6 +112,9 @@ private:
     // The names of the known saunas, for events that carry no record.
     QHash<QUuid, QString> m_saunaNames;
     bool m_connected = false;
+    // Whether the messages say that the connection is there (told connected, loss not told).
+    bool m_toldConnected = false;
+    QTimer m_noticeTimer{this};
     QUuid m_connectedIdentity;
     QString m_connectedName;
     // The sauna name of the "connected" message issued last, unless withdrawn since.

@@ -23,6 +23,7 @@
 #include <QQuickWidget>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -332,10 +333,15 @@ private slots:
         garden.identity = QUuid::createUuid();
         garden.name = QStringLiteral("Garden sauna");
         pcPanel::ConnectionInformer &informer = frame.connectionInformer;
+        auto *noticeTimer = informer.findChild<QTimer *>(QStringLiteral("noticeTimer"));
+        QVERIFY(noticeTimer != nullptr);
         informer.onConnectSucceeded(garden);
+        // Each change is told when it has held for the notice delay.
         informer.onConnectionLost();
+        QVERIFY(QMetaObject::invokeMethod(noticeTimer, "timeout"));
         QCOMPARE(messages.currentMessage().id, 0x203eu);
         informer.onReconnected();
+        QVERIFY(QMetaObject::invokeMethod(noticeTimer, "timeout"));
         QCOMPARE(messages.currentMessage().id, 0x2026u);
         QCOMPARE(messages.currentMessage().arguments, QStringList{garden.name});
         QCOMPARE(messages.waitingMessageCount(), 0);

@@ -2,6 +2,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using pcPanel::ConnectionInformer;
 using signalInterface::RemoteSaunaTypes::RemoteSauna;
@@ -15,6 +16,26 @@ RemoteSauna sauna(const QString &name)
     record.identity = QUuid::createUuid();
     record.name = name;
     return record;
+}
+
+QTimer *noticeTimerOf(ConnectionInformer &informer)
+{
+    return informer.findChild<QTimer *>(QStringLiteral("noticeTimer"), Qt::FindDirectChildrenOnly);
+}
+
+// The notice delay runs out now; false when it was not running.
+bool delayRunsOut(ConnectionInformer &informer)
+{
+    QTimer *timer = noticeTimerOf(informer);
+    return timer != nullptr && timer->isActive() && QMetaObject::invokeMethod(timer, "timeout");
+}
+
+QList<quint32> idsOf(const QSignalSpy &spy)
+{
+    QList<quint32> ids;
+    for (const QList<QVariant> &call : spy)
+        ids << call.at(0).value<UserMessage>().id;
+    return ids;
 }
 
 } // namespace
@@ -33,6 +54,10 @@ private slots:
     void connectionBackWithdrawsItsFailures_data();
     void connectionBackWithdrawsItsFailures();
     void endedConnectionWithdrawsConnected();
+    void quickReconnectChangesNoNotice();
+    void flappingLinkTellsOnlyWhatHeld();
+    void failureTellsAHeldLossFirst();
+    void userDisconnectDropsAHeldLoss();
 };
 
 void TestConnectionInformer::outcomesBecomeMessages_data()
@@ -79,12 +104,18 @@ void TestConnectionInformer::connectLoseReconnectDisconnect()
     QCOMPARE(titles.count(), 2);
     QCOMPARE(titles.at(1).at(0).toString(),
              QStringLiteral("PC Control Panel - Garden sauna (connection lost)"));
+    // The message waits for the notice delay; the title does not.
+    QCOMPARE(noticeTimerOf(informer)->interval(), 5000);
+    QCOMPARE(messages.count(), 1);
+    QVERIFY(delayRunsOut(informer));
     QCOMPARE(messages.at(1).at(0).value<UserMessage>().id, quint32(0x203e));
     QCOMPARE(messages.at(1).at(0).value<UserMessage>().arguments,
              QStringList{QStringLiteral("Garden sauna")});
 
     informer.onReconnected();
     QCOMPARE(titles.at(2).at(0).toString(), QStringLiteral("PC Control Panel - Garden sauna"));
+    QCOMPARE(messages.count(), 2);
+    QVERIFY(delayRunsOut(informer));
     QCOMPARE(messages.at(2).at(0).value<UserMessage>().id, quint32(0x2026));
 
     // A renamed sauna renames the title of its connection.
@@ -157,10 +188,13 @@ void TestConnectionInformer::connectionBackWithdrawsItsFailures()
     connect(&informer, &ConnectionInformer::panelUserMessageWithdrawn, this,
             [&order] { order << QStringLiteral("withdrawn"); });
 
-    if (lostBefore)
+    if (lostBefore) {
         informer.onReconnected();
-    else
+        QCOMPARE(issued.count(), 0);
+        QVERIFY(delayRunsOut(informer));
+    } else {
         informer.onConnectSucceeded(garden);
+    }
 
     // Every failure told of that sauna is withdrawn, then "connected" is told.
     QList<quint32> ids;
@@ -204,6 +238,8 @@ void TestConnectionInformer::endedConnectionWithdrawsConnected()
     informer.onRemoteSaunaChanged(renamed);
 
     informer.onConnectionLost();
+    QCOMPARE(connectedCount(), 0);
+    QVERIFY(delayRunsOut(informer));
     QCOMPARE(connectedCount(), 1);
     informer.onConnectionLost();
     informer.onDisconnected();
@@ -214,6 +250,88 @@ void TestConnectionInformer::endedConnectionWithdrawsConnected()
     informer.onConnectSucceeded(garden);
     informer.onDisconnected();
     QCOMPARE(connectedCount(), 2);
+}
+
+void TestConnectionInformer::quickReconnectChangesNoNotice()
+{
+    ConnectionInformer informer;
+    const RemoteSauna garden = sauna(QStringLiteral("Garden sauna"));
+    informer.onRemoteSaunaChanged(garden);
+    informer.onConnectSucceeded(garden);
+    QSignalSpy issued(&informer, &ConnectionInformer::panelUserMessageIssued);
+    QSignalSpy withdrawn(&informer, &ConnectionInformer::panelUserMessageWithdrawn);
+    // The sauna restarts and takes the panel back within the reconnect period.
+    informer.onConnectionLost();
+    informer.onReconnected();
+    QCOMPARE(issued.count(), 0);
+    QCOMPARE(withdrawn.count(), 0);
+    // Nor when the delay runs out: the connection is there, as told.
+    QVERIFY(delayRunsOut(informer));
+    QCOMPARE(issued.count(), 0);
+    QCOMPARE(withdrawn.count(), 0);
+    QVERIFY(!noticeTimerOf(informer)->isActive());
+}
+
+void TestConnectionInformer::flappingLinkTellsOnlyWhatHeld()
+{
+    ConnectionInformer informer;
+    const RemoteSauna garden = sauna(QStringLiteral("Garden sauna"));
+    informer.onRemoteSaunaChanged(garden);
+    informer.onConnectSucceeded(garden);
+    QSignalSpy issued(&informer, &ConnectionInformer::panelUserMessageIssued);
+    QSignalSpy withdrawn(&informer, &ConnectionInformer::panelUserMessageWithdrawn);
+    // The delay starts with the first change and is not pushed back by the flaps after it.
+    informer.onConnectionLost();
+    for (int flap = 0; flap < 50; ++flap) {
+        informer.onReconnected();
+        informer.onConnectionLost();
+    }
+    QCOMPARE(issued.count(), 0);
+    QCOMPARE(withdrawn.count(), 0);
+    QVERIFY(delayRunsOut(informer));
+    QCOMPARE(idsOf(issued), QList<quint32>{0x203e});
+    QCOMPARE(idsOf(withdrawn), QList<quint32>{0x2026});
+    // Connected only for moments: still lost when the delay runs out, nothing new to tell.
+    for (int flap = 0; flap < 50; ++flap) {
+        informer.onReconnected();
+        informer.onConnectionLost();
+    }
+    QVERIFY(delayRunsOut(informer));
+    QCOMPARE(issued.count(), 1);
+    // Back for good: the "lost" message goes and "connected" takes its place.
+    informer.onReconnected();
+    QVERIFY(delayRunsOut(informer));
+    QCOMPARE(idsOf(issued), (QList<quint32>{0x203e, 0x2026}));
+    QVERIFY(idsOf(withdrawn).contains(0x203e));
+}
+
+void TestConnectionInformer::failureTellsAHeldLossFirst()
+{
+    ConnectionInformer informer;
+    const RemoteSauna garden = sauna(QStringLiteral("Garden sauna"));
+    informer.onRemoteSaunaChanged(garden);
+    informer.onConnectSucceeded(garden);
+    QSignalSpy issued(&informer, &ConnectionInformer::panelUserMessageIssued);
+    informer.onConnectionLost();
+    // The attempts after the loss are refused: the loss is no longer in doubt.
+    informer.onConnectFailed(garden);
+    QCOMPARE(idsOf(issued), (QList<quint32>{0x203e, 0x2029}));
+    QVERIFY(!noticeTimerOf(informer)->isActive());
+    informer.onConnectFailed(garden);
+    QCOMPARE(idsOf(issued), (QList<quint32>{0x203e, 0x2029, 0x2029}));
+}
+
+void TestConnectionInformer::userDisconnectDropsAHeldLoss()
+{
+    ConnectionInformer informer;
+    const RemoteSauna garden = sauna(QStringLiteral("Garden sauna"));
+    informer.onRemoteSaunaChanged(garden);
+    informer.onConnectSucceeded(garden);
+    QSignalSpy issued(&informer, &ConnectionInformer::panelUserMessageIssued);
+    informer.onConnectionLost();
+    informer.onDisconnected();
+    QVERIFY(!noticeTimerOf(informer)->isActive());
+    QCOMPARE(issued.count(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestConnectionInformer)
