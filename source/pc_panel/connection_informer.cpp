@@ -68,7 +68,7 @@ int ConnectionInformer::connectConnectionStateMachineSignals(const QList<QObject
     int failures = 0;
     for (QObject *sender : senders) {
         if (sender == nullptr) {
-            failures += 8;
+            failures += 9;
             continue;
         }
         failures += countFailures({
@@ -94,6 +94,14 @@ int ConnectionInformer::connectConnectionStateMachineSignals(const QList<QObject
             connect(sender, SIGNAL(reconnected()), this, SLOT(onReconnected())),
             connect(sender, SIGNAL(connectFailedNoResponse()), this,
                     SLOT(onConnectFailedNoResponse())),
+            connect(sender,
+                    SIGNAL(connectOtherSystemAnswered(
+                        ::signalInterface::RemoteSaunaTypes::RemoteSauna,
+                        ::signalInterface::RemoteSaunaTypes::RemoteSauna)),
+                    this,
+                    SLOT(onConnectOtherSystemAnswered(
+                        ::signalInterface::RemoteSaunaTypes::RemoteSauna,
+                        ::signalInterface::RemoteSaunaTypes::RemoteSauna))),
         });
     }
     if (failures != 0)
@@ -192,6 +200,15 @@ void ConnectionInformer::onConnectDoorSwitchFail(RemoteSauna sauna)
     issue(DoorSwitchFailMessage, nameOf(sauna));
 }
 
+void ConnectionInformer::onConnectOtherSystemAnswered(RemoteSauna sauna, RemoteSauna other)
+{
+    tellConnectionNow();
+    // A system that gave no usable name is named by its identity.
+    const QString otherName =
+        other.name.isEmpty() ? other.identity.toString(QUuid::WithoutBraces) : other.name;
+    issue(OtherSystemMessage, QStringList{otherName, nameOf(sauna)});
+}
+
 void ConnectionInformer::onConnectionLost()
 {
     // The sauna stays named: a reconnect returns to it.
@@ -238,8 +255,13 @@ void ConnectionInformer::onConnectFailedNoResponse()
 
 void ConnectionInformer::issue(quint32 id, const QString &saunaName)
 {
+    issue(id, QStringList{saunaName});
+}
+
+void ConnectionInformer::issue(quint32 id, const QStringList &arguments)
+{
     UserMessage message(id);
-    message.arguments.append(saunaName);
+    message.arguments = arguments;
     emit panelUserMessageIssued(message, nullptr);
 }
 

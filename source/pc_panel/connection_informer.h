@@ -71,6 +71,8 @@ public slots:
     void onConnectPinFail(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
     void onConnectCompatibilityFail(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
     void onConnectDoorSwitchFail(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
+    void onConnectOtherSystemAnswered(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna,
+                                      ::signalInterface::RemoteSaunaTypes::RemoteSauna other);
     void onConnectionLost();
     void onReconnected();
     void onConnectFailedNoResponse();
@@ -92,9 +94,11 @@ private:
         ConnectionLostMessage = 0x203e,
         NoResponseMessage = 0x203f,
         DoorSwitchFailMessage = 0x2047,
+        OtherSystemMessage = 0x204e,
     };
 
     void issue(quint32 id, const QString &saunaName);
+    void issue(quint32 id, const QStringList &arguments);
     void withdraw(quint32 id, const QString &saunaName);
     // The connection to that sauna is there: its failures are past, and the message that says
     // so replaces any earlier one.

@@ -156,7 +156,8 @@ bool ConnectionStateMachine::changePin(const QUuid &identity,
     if (m_state == State::Idle || identity != m_sauna.identity || pin == m_sauna.pin)
         return false;
     m_sauna.pin = pin;
-    if (m_state == State::Connected)
+    // While another system holds the sauna's address, nothing goes there until it is found.
+    if (m_state == State::Connected || m_sauna.address.isNull())
         return false;
     qCDebug(linkLog) << "sauna" << identity << "given another PIN; asking again at once";
     sendConnectRequest();
@@ -224,6 +225,14 @@ void ConnectionStateMachine::handleConnectReply(const vaholumo::Connect_reply &r
     const bool complete = reply.has_brand() && reply.has_keep_alive_interval() &&
                           reply.has_rcb_product() && nameValid;
 
+    // Whatever another system answers, acceptance or refusal, is not the sauna's answer.
+    if (!m_sauna.identity.isNull() && sauna.identity != m_sauna.identity) {
+        RemoteSauna other = sauna;
+        other.name = nameValid ? name : QString();
+        other.pin = {};
+        refuseOtherSystem(other);
+        return;
+    }
     m_replyTimer.stop();
     // An incomplete reply counts as a refusal without a reason.
     const int status = complete
@@ -268,6 +277,31 @@ void ConnectionStateMachine::refuse(int status, const RemoteSauna &sauna)
         emit connectFailed(sauna);
         return;
     }
+}
+
+void ConnectionStateMachine::refuseOtherSystem(const RemoteSauna &other)
+{
+    qCDebug(linkLog) << "system" << other.identity << "answered at" << other.address << other.port
+                     << "instead of sauna" << m_sauna.identity;
+    m_replyTimer.stop();
+    const bool alreadyReported =
+        m_state == State::Reconnecting && m_reportedRefusal == OtherSystemRefusal;
+    const RemoteSauna sauna = m_sauna;
+    // Neither keep-alives nor the sauna's PIN go to that system again: the attempts wait until
+    // the sauna is found, at that address or another (redirectReconnection).
+    m_sauna.address.clear();
+    m_sauna.port = 0;
+    if (m_receiver != nullptr)
+        m_receiver->clearPeer();
+    if (m_autoReconnect) {
+        m_reportedRefusal = OtherSystemRefusal;
+        m_reconnectTimer.stop();
+        setState(State::Reconnecting);
+    } else {
+        stop();
+    }
+    if (!alreadyReported)
+        emit connectOtherSystemAnswered(sauna, other);
 }
 
 void ConnectionStateMachine::accept(const vaholumo::Connect_reply &reply, const RemoteSauna &sauna)

@@ -38,6 +38,11 @@ class SaunaSystemReceiver;
 // (a restarted sauna is back quickly); one that ends sooner waits the reconnect period, so that a
 // sauna that accepts the panel and drops it at once gets one request per period, not a storm.
 //
+// A sauna asked for by its identity must answer as itself. Another system answering at its
+// address (a changed lease, a swapped board) is no connection: nothing more goes to that address,
+// not even the PIN, until the sauna is found again (redirectReconnection), and that is reported
+// once. A connect to a sauna of unknown (null) identity takes the identity of the reply.
+//
 // The timers are children named "replyTimer", "keepAliveTimer", "supervisionTimer" and
 // "reconnectTimer", so that tests can see what is scheduled.
 class ConnectionStateMachine :
@@ -74,6 +79,7 @@ public:
         Connecting,   // connect request sent, reply awaited
         Connected,    // accepted; keep-alive running
         Reconnecting, // lost, unanswered or refused; requests repeated until the sauna accepts
+                      // (none while its address is unknown, see redirectReconnection)
     };
     Q_ENUM(State)
 
@@ -104,7 +110,8 @@ public:
     // forgets the peer. Returns whether there was a connection (in any state but Idle).
     bool disconnectFromSauna();
     // While reconnecting to that sauna (same identity) and it is now known at another address
-    // or port: aims the attempts there and makes one at once. Returns whether it did.
+    // or port, or at all after another system answered at its address: aims the attempts there
+    // and makes one at once. Returns whether it did.
     bool redirectReconnection(const ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna);
     // The user gave that sauna (same identity) another PIN: every later request of the current
     // connection or attempt carries it, and while attempting one goes out at once. Returns
@@ -153,6 +160,10 @@ signals:
     void connectPinFail(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
     void connectCompatibilityFail(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
     void connectDoorSwitchFail(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna);
+    // Another system (other: its identity, name, address and port) answered the connect request
+    // for the sauna; the sauna's address is forgotten. Told once while the attempts go on.
+    void connectOtherSystemAnswered(::signalInterface::RemoteSaunaTypes::RemoteSauna sauna,
+                                    ::signalInterface::RemoteSaunaTypes::RemoteSauna other);
     // The live connection ended: the sauna went silent or no longer knows this panel.
     void connectionLost();
     // Accepted again after a loss.
@@ -180,6 +191,7 @@ private:
     void accept(const vaholumo::Connect_reply &reply,
                 const ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna);
     void refuse(int status, const ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna);
+    void refuseOtherSystem(const ::signalInterface::RemoteSaunaTypes::RemoteSauna &other);
     // Stops every timer and forgets the peer, without sending anything.
     void stop();
 
@@ -195,8 +207,10 @@ private:
     // Whether the sauna of the current attempts accepted this panel since connectTo: a later
     // acceptance is then a reconnection.
     bool m_wasConnected = false;
-    // The refusal last reported while attempts go on (0: none), so that it is told only once.
+    // The refusal last reported while attempts go on (0: none, OtherSystemRefusal: another
+    // system answered), so that it is told only once.
     int m_reportedRefusal = 0;
+    static constexpr int OtherSystemRefusal = -1;
     // When the current connection was accepted, on the timing's clock.
     qint64 m_connectedSinceMs = 0;
     // Keep-alive counters per sauna identity; a sauna sees its own sequence continue.

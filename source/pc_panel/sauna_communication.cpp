@@ -95,6 +95,8 @@ SaunaCommunication::SaunaCommunication(QObject *parent,
             &SaunaCommunication::onConnectionAccepted);
     connect(&m_stateMachine, &ConnectionStateMachine::connectPinFail, this,
             &SaunaCommunication::onPinRefused);
+    connect(&m_stateMachine, &ConnectionStateMachine::connectOtherSystemAnswered, this,
+            &SaunaCommunication::onOtherSystemAnswered);
 
     connect(&m_saunaSocket, &QUdpSocket::readyRead, this, &SaunaCommunication::readSaunaDatagrams);
     connect(&m_announcementSocket, &QUdpSocket::readyRead, this,
@@ -499,6 +501,18 @@ void SaunaCommunication::onPinRefused(const RemoteSauna &sauna)
 {
     m_pinRefusedIdentity = sauna.identity;
     m_pinRefused = sauna.pin.pin();
+}
+
+void SaunaCommunication::onOtherSystemAnswered(const RemoteSauna &sauna)
+{
+    RemoteSauna *known = m_remoteSaunas.find(sauna.identity);
+    // An announcement may have moved it elsewhere meanwhile; that address stays.
+    if (known == nullptr || known->address != sauna.address || known->port != sauna.port)
+        return;
+    known->address.clear();
+    known->port = 0;
+    const RemoteSauna changed = *known;
+    emit remoteSaunaChanged(changed);
 }
 
 void SaunaCommunication::onConnectionAccepted(const RemoteSauna &sauna)

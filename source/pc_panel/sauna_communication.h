@@ -148,6 +148,9 @@ private:
     void onConnectionStateChanged(ConnectionStateMachine::State state);
     void onConnectionAccepted(const ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna);
     void onPinRefused(const ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna);
+    // Another system answered at the sauna's address: the list forgets that address, so that
+    // nothing connects there until the sauna announces itself again.
+    void onOtherSystemAnswered(const ::signalInterface::RemoteSaunaTypes::RemoteSauna &sauna);
 
     Timing m_timing;
     SaunaSystemReceiver m_receiver;

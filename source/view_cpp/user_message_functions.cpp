@@ -168,6 +168,11 @@ const std::map<int, const char *> &UserMessageFunctions::panelSourceTexts()
         // An IP detect that found a sauna system; %1 is the address it answered from.
         {0x204d,
          QT_TRANSLATE_NOOP("view::details::UserMessageFunctions", "System found on IP address %1")},
+        // Another system answered a connect request at the selected sauna's address; %1 is that
+        // system's name, %2 the sauna's.
+        {0x204e, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
+                                   "Another system (%1) answered at the address of %2. The "
+                                   "panel does not connect to it.")},
     };
     return texts;
 }

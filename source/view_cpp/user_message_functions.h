@@ -17,7 +17,7 @@ public:
     // English source texts of the sauna system's messages 0x1000-0x1012, by id.
     static const std::map<int, const char *> &systemSourceTexts();
 
-    // English source texts of the panel's own messages 0x2001-0x204d, by id.
+    // English source texts of the panel's own messages 0x2001-0x204e, by id.
     static const std::map<int, const char *> &panelSourceTexts();
 
     // The source text translated into the language installed now.

@@ -58,6 +58,7 @@ private slots:
     void flappingLinkTellsOnlyWhatHeld();
     void failureTellsAHeldLossFirst();
     void userDisconnectDropsAHeldLoss();
+    void otherSystemIsNamed();
 };
 
 void TestConnectionInformer::outcomesBecomeMessages_data()
@@ -332,6 +333,29 @@ void TestConnectionInformer::userDisconnectDropsAHeldLoss()
     informer.onDisconnected();
     QVERIFY(!noticeTimerOf(informer)->isActive());
     QCOMPARE(issued.count(), 0);
+}
+
+void TestConnectionInformer::otherSystemIsNamed()
+{
+    ConnectionInformer informer;
+    QSignalSpy issued(&informer, &ConnectionInformer::panelUserMessageIssued);
+    const RemoteSauna garden = sauna(QStringLiteral("Garden sauna"));
+    informer.onRemoteSaunaChanged(garden);
+    RemoteSauna other = sauna(QStringLiteral("Other"));
+    informer.onConnectOtherSystemAnswered(garden, other);
+    QCOMPARE(issued.count(), 1);
+    auto message = issued.at(0).at(0).value<UserMessage>();
+    QCOMPARE(message.id, 0x204eu);
+    QCOMPARE(message.arguments,
+             (QStringList{QStringLiteral("Other"), QStringLiteral("Garden sauna")}));
+    // A system without a name is named by its identity.
+    other.name.clear();
+    RemoteSauna unnamed = garden;
+    unnamed.name.clear();
+    informer.onConnectOtherSystemAnswered(unnamed, other);
+    message = issued.at(1).at(0).value<UserMessage>();
+    QCOMPARE(message.arguments, (QStringList{other.identity.toString(QUuid::WithoutBraces),
+                                             QStringLiteral("Garden sauna")}));
 }
 
 QTEST_GUILESS_MAIN(TestConnectionInformer)

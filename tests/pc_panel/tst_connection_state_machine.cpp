@@ -174,6 +174,9 @@ private slots:
     void lossAfterALastingConnectionAsksAgainAtOnce_data();
     void lossAfterALastingConnectionAsksAgainAtOnce();
     void saunaDroppingAtOnceIsAskedOncePerPeriod();
+    void otherSystemAtTheAddressIsNoConnection_data();
+    void otherSystemAtTheAddressIsNoConnection();
+    void unknownIdentityIsLearned();
 };
 
 void TestConnectionStateMachine::keepAliveArithmetic_data()
@@ -1011,6 +1014,127 @@ void TestConnectionStateMachine::saunaDroppingAtOnceIsAskedOncePerPeriod()
     QTRY_COMPARE(peer.disconnectRequests(), 1);
     // One request at the start and one per period after it: at 0, 5, 10, 15 and 20 s.
     QCOMPARE(peer.connectRequests(), 5);
+}
+
+void TestConnectionStateMachine::otherSystemAtTheAddressIsNoConnection_data()
+{
+    QTest::addColumn<bool>("autoReconnect");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("afterLoss");
+    const int accepted = vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED;
+    const int pinFail = vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_PIN_FAIL;
+    QTest::newRow("accepts a first connect") << true << accepted << false;
+    QTest::newRow("accepts a reconnect") << true << accepted << true;
+    QTest::newRow("refuses the sauna's PIN") << true << pinFail << false;
+    QTest::newRow("accepts without auto-connect") << false << accepted << false;
+}
+
+void TestConnectionStateMachine::otherSystemAtTheAddressIsNoConnection()
+{
+    QFETCH(bool, autoReconnect);
+    QFETCH(int, status);
+    QFETCH(bool, afterLoss);
+    FakeSaunaPeer peer;
+    peer.answerConnects = false;
+    ConnectionStateMachine::Timing timing = shortTiming();
+    timing.reconnectIntervalMs = 600000;
+    Wired wired(timing);
+    ConnectionStateMachine &machine = wired.machine;
+    machine.setAutoReconnect(autoReconnect);
+    const RemoteSauna garden = saunaOf(peer);
+    QVERIFY(machine.connectTo(garden));
+    QTRY_COMPARE(peer.connectRequests(), 1);
+    if (afterLoss) {
+        machine.handleConnectReply(
+            peer.connectReply(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED),
+            QHostAddress::LocalHost, peer.saunaPort());
+        QVERIFY(machine.isConnected());
+        machine.handleNoConnection();
+        QCOMPARE(machine.state(), ConnectionStateMachine::State::Reconnecting);
+    }
+    QObject context;
+    const QStringList *log = watchOutcomes(machine, &context);
+    QSignalSpy other(&machine, &ConnectionStateMachine::connectOtherSystemAnswered);
+
+    // Another system now answers at the sauna's address.
+    peer.identity = QUuid(QStringLiteral("{7d2c4e91-0b3a-4f6e-a5d8-2c9e1f4b6a03}"));
+    peer.name = QStringLiteral("Other");
+    const auto answer = [&] {
+        machine.handleConnectReply(peer.connectReply(Status(status)), QHostAddress::LocalHost,
+                                   peer.saunaPort());
+    };
+    answer();
+    QCOMPARE(other.count(), 1);
+    const auto sauna = other.at(0).at(0).value<RemoteSauna>();
+    const auto answered = other.at(0).at(1).value<RemoteSauna>();
+    QCOMPARE(sauna.identity, garden.identity);
+    QCOMPARE(sauna.name, garden.name);
+    QCOMPARE(sauna.address, garden.address);
+    QCOMPARE(sauna.port, garden.port);
+    QCOMPARE(answered.identity, peer.identity);
+    QCOMPARE(answered.name, QStringLiteral("Other"));
+    QVERIFY(answered.pin.pin() != garden.pin.pin());
+    // Not connected, no PIN hold, nothing left to send there: no keep-alive, no command.
+    QCOMPARE(*log, QStringList{});
+    QVERIFY(!machine.isConnected());
+    QVERIFY(!machine.hasPeer());
+    QVERIFY(!machine.sendToPeer(QByteArray("\x08\x01", 2)));
+    QVERIFY(!wired.receiver.hasPeer());
+    QVERIFY(machine.sauna().address.isNull());
+    QCOMPARE(machine.sauna().identity, garden.identity);
+    QCOMPARE(runningTimers(machine), QStringList());
+    if (!autoReconnect) {
+        QCOMPARE(machine.state(), ConnectionStateMachine::State::Idle);
+        return;
+    }
+    QCOMPARE(machine.state(), ConnectionStateMachine::State::Reconnecting);
+    // A stray period sends nothing and a repeated answer is not told again.
+    QVERIFY(fire(timerOf(machine, "reconnectTimer")));
+    answer();
+    QCOMPARE(other.count(), 1);
+    QVERIFY(!machine.changePin(garden.identity,
+                               signalInterface::PinTypes::Pin(QStringLiteral("9876"))));
+
+    // The sauna announces itself again, at the same address: asked there once more.
+    peer.clearReceived();
+    QVERIFY(machine.redirectReconnection(garden));
+    QCOMPARE(machine.sauna().address, garden.address);
+    QTRY_COMPARE(peer.connectRequests(), 1);
+    QCOMPARE(pinOf(peer.received().front()), QStringLiteral("9876"));
+    peer.identity = garden.identity;
+    peer.name = garden.name;
+    machine.handleConnectReply(
+        peer.connectReply(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED),
+        QHostAddress::LocalHost, peer.saunaPort());
+    QVERIFY(machine.isConnected());
+    QCOMPARE(machine.sauna().identity, garden.identity);
+    QCOMPARE(
+        log->count(afterLoss ? QStringLiteral("reconnected") : QStringLiteral("connectSucceeded")),
+        1);
+}
+
+void TestConnectionStateMachine::unknownIdentityIsLearned()
+{
+    // A connect by address alone, as after an IP detect: whoever answers there is the sauna.
+    FakeSaunaPeer peer;
+    peer.answerConnects = false;
+    Wired wired(shortTiming());
+    ConnectionStateMachine &machine = wired.machine;
+    RemoteSauna byAddress = saunaOf(peer);
+    byAddress.identity = QUuid();
+    byAddress.name.clear();
+    QSignalSpy succeeded(&machine, &ConnectionStateMachine::connectSucceeded);
+    QSignalSpy other(&machine, &ConnectionStateMachine::connectOtherSystemAnswered);
+    QVERIFY(machine.connectTo(byAddress));
+    machine.handleConnectReply(
+        peer.connectReply(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED),
+        QHostAddress::LocalHost, peer.saunaPort());
+    QVERIFY(machine.isConnected());
+    QCOMPARE(other.count(), 0);
+    QCOMPARE(succeeded.count(), 1);
+    QCOMPARE(succeeded.at(0).at(0).value<RemoteSauna>().identity, peer.identity);
+    QCOMPARE(succeeded.at(0).at(0).value<RemoteSauna>().name, peer.name);
+    QCOMPARE(machine.sauna().identity, peer.identity);
 }
 
 QTEST_GUILESS_MAIN(TestConnectionStateMachine)

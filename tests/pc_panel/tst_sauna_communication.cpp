@@ -110,6 +110,7 @@ private slots:
     void enteredPinEndsTheWrongPinHold_data();
     void enteredPinEndsTheWrongPinHold();
     void enteredPinGoesIntoTheReconnectAttempts();
+    void otherSystemAtTheSaunasAddressGetsNothing();
     void userDisconnectReachesTheSauna();
     void destructionDisconnectsFirst();
     void ipDetectWithoutAnswer();
@@ -574,6 +575,88 @@ void TestSaunaCommunication::enteredPinGoesIntoTheReconnectAttempts()
     QCOMPARE(pinFail.count(), 0);
 }
 
+void TestSaunaCommunication::otherSystemAtTheSaunasAddressGetsNothing()
+{
+    FakeSaunaPeer peer;
+    auto link = std::make_unique<SaunaCommunication>(nullptr, nullptr, heldRetryTiming());
+    QVERIFY(link->bindSaunaSystemSocket(0));
+    QVERIFY(link->startAnnouncements());
+    pcPanel::ConnectionInformer informer;
+    QCOMPARE(informer.connectSaunaCommunicationSignals({link.get()}), 0);
+    QCOMPARE(informer.connectConnectionStateMachineSignals({link->connectionStateMachine()}), 0);
+    QSignalSpy messages(&informer, &pcPanel::ConnectionInformer::panelUserMessageIssued);
+    connectLink(*link, peer);
+    ConnectionStateMachine *machine = link->connectionStateMachine();
+    const QUuid garden = peer.identity;
+    const QString gardenName = peer.name;
+    QSignalSpy lost(machine, &ConnectionStateMachine::connectionLost);
+    QSignalSpy other(machine, &ConnectionStateMachine::connectOtherSystemAnswered);
+    QSignalSpy changed(link.get(), &SaunaCommunication::remoteSaunaChanged);
+    const auto timer = [machine](const char *name) {
+        return machine->findChild<QTimer *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    };
+    QVERIFY(timer("reconnectTimer") != nullptr);
+    QVERIFY(timer("keepAliveTimer") != nullptr);
+
+    // Another system takes the sauna's address: it drops the panel and accepts its requests.
+    peer.clearReceived();
+    peer.identity = QUuid(QStringLiteral("{7d2c4e91-0b3a-4f6e-a5d8-2c9e1f4b6a03}"));
+    peer.name = QStringLiteral("Other");
+    vaholumo::Sauna_to_external noConnection;
+    noConnection.mutable_no_connection();
+    peer.sendToPanel(noConnection);
+    QVERIFY(lost.wait(5000));
+    // However soon the next request would go by itself, the period running out sends one.
+    QVERIFY(QMetaObject::invokeMethod(timer("reconnectTimer"), "timeout"));
+    QTRY_VERIFY(!other.isEmpty() || link->isConnected());
+    QVERIFY(!link->isConnected());
+    QVERIFY(!machine->hasPeer());
+    QCOMPARE(machine->state(), ConnectionStateMachine::State::Reconnecting);
+    // The link forgets the address, so that nothing connects there by itself.
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).value<RemoteSauna>().identity, garden);
+    QVERIFY(changed.at(0).at(0).value<RemoteSauna>().address.isNull());
+    QCOMPARE(link->remoteSaunas().size(), 1);
+    QVERIFY(link->remoteSaunas().front().address.isNull());
+    QCOMPARE(link->selectedRemoteSauna(), garden);
+
+    // A keep-alive falls due, the user sets a temperature, a period runs out once more.
+    QVERIFY(QMetaObject::invokeMethod(timer("keepAliveTimer"), "timeout"));
+    link->saunaSystemSender()->onTargetTemperatureChangeRequested(80);
+    QVERIFY(QMetaObject::invokeMethod(timer("reconnectTimer"), "timeout"));
+
+    // The sauna comes back at that address and announces itself: it is asked there again.
+    peer.identity = garden;
+    peer.name = gardenName;
+    QSignalSpy reconnected(machine, &ConnectionStateMachine::reconnected);
+    peer.announceTo(link->announcementPort(), bytesOf(peer.announcement()));
+    QVERIFY(reconnected.wait(5000));
+    QVERIFY(link->isConnected());
+
+    // From the request the other system answered to the sauna's own: connect requests only.
+    QStringList kinds;
+    for (const FakeSaunaPeer::Received &item : peer.received()) {
+        kinds << (item.envelope.has_connect_request() ? QStringLiteral("connect")
+                  : item.envelope.has_keep_alive()    ? QStringLiteral("keep-alive")
+                                                      : QStringLiteral("other"));
+    }
+    const qsizetype first = kinds.indexOf(QStringLiteral("connect"));
+    const qsizetype last = kinds.lastIndexOf(QStringLiteral("connect"));
+    QVERIFY(first >= 0);
+    QVERIFY2(last > first, qPrintable(kinds.join(u',')));
+    QCOMPARE(kinds.mid(first, last - first + 1),
+             QStringList(last - first + 1, QStringLiteral("connect")));
+    QVERIFY2(last - first + 1 <= 3, qPrintable(kinds.join(u',')));
+    // Connected, lost, and once which system answered instead.
+    using signalInterface::UserMessageTypes::UserMessage;
+    QList<quint32> ids;
+    for (const QList<QVariant> &call : std::as_const(messages))
+        ids << call.at(0).value<UserMessage>().id;
+    QCOMPARE(ids, (QList<quint32>{0x2026, 0x203e, 0x204e}));
+    QCOMPARE(messages.at(2).at(0).value<UserMessage>().arguments,
+             (QStringList{QStringLiteral("Other"), gardenName}));
+}
+
 void TestSaunaCommunication::userDisconnectReachesTheSauna()
 {
     FakeSaunaPeer peer;
@@ -948,7 +1031,7 @@ void TestSaunaCommunication::connectOperationsReportFailures()
     pcPanel::ConnectionInformer informer;
     QCOMPARE(informer.connectSaunaCommunicationSignals({&link}), 0);
     QCOMPARE(informer.connectConnectionStateMachineSignals({link.connectionStateMachine()}), 0);
-    QCOMPARE(informer.connectConnectionStateMachineSignals({&link}), 8);
+    QCOMPARE(informer.connectConnectionStateMachineSignals({&link}), 9);
     QCOMPARE(link.saunaSystemSender()->connectReceiverSignals(link.saunaSystemReceiver()), 0);
 }
 

@@ -1539,6 +1539,10 @@
         <source>System found on IP address %1</source>
         <translation>Na IP adrese %1 byl nalezen systém</translation>
     </message>
+    <message>
+        <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
+        <translation>Na adrese systému %2 odpověděl jiný systém (%1). Panel se k němu nepřipojí.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1539,6 +1539,10 @@
         <source>System found on IP address %1</source>
         <translation>Der blev fundet et system på IP-adresse %1</translation>
     </message>
+    <message>
+        <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
+        <translation>Et andet system (%1) svarede på adressen for system %2. Panelet forbinder ikke til det.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1539,6 +1539,10 @@
         <source>System found on IP address %1</source>
         <translation>System unter IP-Adresse %1 gefunden</translation>
     </message>
+    <message>
+        <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
+        <translation>Ein anderes System (%1) hat unter der Adresse von System %2 geantwortet. Das Panel verbindet sich nicht damit.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1539,6 +1539,10 @@
         <source>System found on IP address %1</source>
         <translation>Se ha encontrado un sistema en la dirección IP %1</translation>
     </message>
+    <message>
+        <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
+        <translation>Otro sistema (%1) ha respondido en la dirección del sistema %2. El panel no se conecta a él.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

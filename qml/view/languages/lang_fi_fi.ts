@@ -1539,6 +1539,10 @@
         <source>System found on IP address %1</source>
         <translation>IP-osoitteesta %1 löytyi järjestelmä</translation>
     </message>
+    <message>
+        <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
+        <translation>Toinen järjestelmä (%1) vastasi järjestelmän %2 osoitteessa. Paneeli ei yhdisty siihen.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

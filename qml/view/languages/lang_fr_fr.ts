@@ -1539,6 +1539,10 @@
         <source>System found on IP address %1</source>
         <translation>Système trouvé à l’adresse IP %1</translation>
     </message>
+    <message>
+        <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
+        <translation>Un autre système (%1) a répondu à l’adresse du système %2. Le panneau ne s’y connecte pas.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1539,6 +1539,10 @@
         <source>System found on IP address %1</source>
         <translation>Fant et system på IP-adressen %1</translation>
     </message>
+    <message>
+        <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
+        <translation>Et annet system (%1) svarte på adressen til systemet %2. Panelet kobler seg ikke til det.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1539,6 +1539,10 @@
         <source>System found on IP address %1</source>
         <translation>Systeem gevonden op IP-adres %1</translation>
     </message>
+    <message>
+        <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
+        <translation>Een ander systeem (%1) antwoordde op het adres van systeem %2. Het paneel maakt er geen verbinding mee.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

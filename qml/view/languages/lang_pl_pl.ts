@@ -1539,6 +1539,10 @@
         <source>System found on IP address %1</source>
         <translation>Znaleziono system pod adresem IP %1</translation>
     </message>
+    <message>
+        <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
+        <translation>Inny system (%1) odpowiedział pod adresem systemu %2. Panel nie łączy się z nim.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

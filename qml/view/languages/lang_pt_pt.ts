@@ -1539,6 +1539,10 @@
         <source>System found on IP address %1</source>
         <translation>Sistema encontrado no endereço IP %1</translation>
     </message>
+    <message>
+        <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
+        <translation>Outro sistema (%1) respondeu no endereço do sistema %2. O painel não se liga a ele.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1539,6 +1539,10 @@
         <source>System found on IP address %1</source>
         <translation>По IP-адресу %1 найдена система</translation>
     </message>
+    <message>
+        <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
+        <translation>Другая система (%1) ответила по адресу системы %2. Панель к ней не подключается.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

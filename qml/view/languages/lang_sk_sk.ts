@@ -1539,6 +1539,10 @@
         <source>System found on IP address %1</source>
         <translation>Na IP adrese %1 sa našiel systém</translation>
     </message>
+    <message>
+        <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
+        <translation>Na adrese systému %2 odpovedal iný systém (%1). Panel sa k nemu nepripojí.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1539,6 +1539,10 @@
         <source>System found on IP address %1</source>
         <translation>Ett system hittades på IP-adressen %1</translation>
     </message>
+    <message>
+        <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
+        <translation>Ett annat system (%1) svarade på adressen till systemet %2. Panelen ansluter inte till det.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>
