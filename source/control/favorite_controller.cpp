@@ -91,7 +91,11 @@ int FavoriteController::connectSaunaSignals(const QList<QObject *> &senders)
          {SIGNAL(saunaLowerTemperatureLimitChanged(int)),
           SLOT(onSaunaLowerTemperatureLimitChanged(int))},
          {SIGNAL(saunaUpperTemperatureLimitChanged(int)),
-          SLOT(onSaunaUpperTemperatureLimitChanged(int))}});
+          SLOT(onSaunaUpperTemperatureLimitChanged(int))},
+         {SIGNAL(saunaMasterFuncDescChanged(
+              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
+          SLOT(onSaunaMasterFuncDescChanged(
+              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))}});
     failed += m_humidityManager->connectSaunaSources(senders);
     return failed;
 }
@@ -103,7 +107,9 @@ FavoriteController::FavoritesPost FavoriteController::editedFavorite() const
     if (const std::optional<int> temperature = m_temperatureManager->value();
         temperature && *temperature >= 0)
         favorite.temperature = static_cast<quint32>(*temperature);
-    if (const value::HumidityValue_T humidity = m_humidityManager->value(); humidity.value >= 0)
+    // A humidity the editor does not offer stays as the sauna keeps it.
+    if (const value::HumidityValue_T humidity = m_humidityManager->value();
+        m_saunaControlsHumidity && humidity.value >= 0)
         favorite.humidity = static_cast<quint32>(value::encodeHumidity(humidity));
     return favorite;
 }
@@ -146,8 +152,9 @@ void FavoriteController::onStartFavoriteRequested()
     if (!m_editing)
         return;
     const FavoritesPost favorite = editedFavorite();
-    // Only what differs from the sauna's current settings is requested.
-    if (m_saunaHumidity != static_cast<int>(favorite.humidity))
+    // Only what differs from the sauna's current settings is requested, and a humidity only from
+    // a sauna that controls it.
+    if (m_saunaControlsHumidity && m_saunaHumidity != static_cast<int>(favorite.humidity))
         emit targetHumidityChangeRequested(static_cast<int>(favorite.humidity));
     if (m_saunaTemperature != static_cast<int>(favorite.temperature))
         emit targetTemperatureChangeRequested(static_cast<int>(favorite.temperature));
@@ -308,6 +315,12 @@ void FavoriteController::onSaunaLowerTemperatureLimitChanged(int temperature)
 void FavoriteController::onSaunaUpperTemperatureLimitChanged(int temperature)
 {
     m_temperatureManager->setUpperLimit(temperature);
+}
+
+void FavoriteController::onSaunaMasterFuncDescChanged(
+    ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions)
+{
+    m_saunaControlsHumidity = functions.controlsHumidity();
 }
 
 void FavoriteController::onLanguageChanged(::signalInterface::LanguageTypes::Language language)

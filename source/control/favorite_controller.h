@@ -110,6 +110,8 @@ public slots:
     onSaunaAuxRelaySettingChanged(::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost relay);
     void onSaunaLowerTemperatureLimitChanged(int temperature);
     void onSaunaUpperTemperatureLimitChanged(int temperature);
+    void onSaunaMasterFuncDescChanged(
+        ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions);
     void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
 
 private:
@@ -140,6 +142,9 @@ private:
     std::optional<int> m_saunaHumidity;
     std::optional<int> m_saunaBathTime;
     bool m_saunaLights = false;
+    // Whether the sauna controls humidity. Without it the editor offers none, and the favorite's
+    // humidity is neither changed nor requested.
+    bool m_saunaControlsHumidity = false;
 };
 
 } // namespace control

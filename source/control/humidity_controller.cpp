@@ -121,8 +121,7 @@ void HumidityController::onSaunaHumidityChanged(int humidity, HumidityTypes::Hum
 void HumidityController::onSaunaMasterFuncDescChanged(
     signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions)
 {
-    // A humidity in steps or in percent: either is a humidity the sauna controls.
-    const bool supported = functions.humidityLevel || functions.humidityPercent;
+    const bool supported = functions.controlsHumidity();
     if (supported == m_humiditySupported)
         return;
     m_humiditySupported = supported;

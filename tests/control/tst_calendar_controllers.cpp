@@ -9,6 +9,7 @@
 #include "sauna_bridge/zerededid_bridge_receiver_signal_interface.h"
 #include "signal_interface/type_registration.h"
 #include "value/duration_manager_most_significant_component_hour.h"
+#include "value/humidity_value_manager.h"
 #include "value/temperature_value_manager.h"
 #include "value/time_value_manager.h"
 #include "view_cpp/calendar_month_day_item.h"
@@ -731,6 +732,57 @@ private slots:
             emit tab.bridge.saunaCalendarProgramChanged(request.at(0).value<CalendarProgram>());
         QCOMPARE(tab.queue.model()->rowCount(), 0);
         QVERIFY(!next.last().at(1).toBool());
+    }
+
+    void customSettingsOfferAHumidityOnlyWhereTheSaunaControlsIt()
+    {
+        using Program = control::details::CalendarProgramSettingsControllerBase;
+        CalendarTab tab;
+        tab.setNow(wall(2024, 5, 10, 10, 0));
+        emit tab.bridge.saunaTargetHumidityChanged(103);
+        QAbstractItemModelTester customTester(tab.dateProgram.customStopAfterModel());
+        const auto rowIds = [&tab] {
+            QList<int> ids;
+            const view::ListModel *custom = tab.dateProgram.customStopAfterModel();
+            for (int row = 0; row < custom->rowCount(); ++row)
+                ids << custom->getApplId(row);
+            return ids;
+        };
+        QSignalSpy requests(
+            &tab.dateProgram,
+            &control::CalendarDateProgramController::calendarProgramChangeRequested);
+
+        // A dry sauna: temperature and stop time only; the program keeps the sauna's humidity,
+        // whatever the editor the page does not show holds.
+        emit tab.bridge.saunaMasterFuncDescChanged({});
+        tab.dateOverview.onMonthEditActivated();
+        tab.dateOverview.onDateEditActivated(12);
+        tab.dateOverview.onCalendarDateProgramEditActivated(0);
+        QVERIFY(tab.dateProgram.editing());
+        QCOMPARE(rowIds(),
+                 (QList<int>{Program::E_customTemperatureRow, Program::E_customStopAfterRow}));
+        tab.dateProgram.customHumidityManager()->setValue(
+            {6, signalInterface::HumidityTypes::E_step});
+        tab.dateProgram.onCalendarProgramSettingsCustomCommit();
+        tab.dateProgram.onCalendarProgramSettingsEditSaveRequested();
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(onTheWire(requests.last().at(0).value<CalendarProgram>()).humidity(), 103u);
+
+        // A steam sauna: the humidity row comes, and the humidity set goes with the program.
+        signalInterface::MasterFuncDescTypes::MasterFuncDescPost steam;
+        steam.humidityLevel = true;
+        tab.dateOverview.onCalendarDateProgramEditActivated(0);
+        QVERIFY(tab.dateProgram.editing());
+        emit tab.bridge.saunaMasterFuncDescChanged(steam);
+        QCOMPARE(rowIds(),
+                 (QList<int>{Program::E_customTemperatureRow, Program::E_customHumidityRow,
+                             Program::E_customStopAfterRow}));
+        tab.dateProgram.customHumidityManager()->setValue(
+            {6, signalInterface::HumidityTypes::E_step});
+        tab.dateProgram.onCalendarProgramSettingsCustomCommit();
+        tab.dateProgram.onCalendarProgramSettingsEditSaveRequested();
+        QCOMPARE(requests.size(), 2);
+        QCOMPARE(onTheWire(requests.last().at(0).value<CalendarProgram>()).humidity(), 107u);
     }
 
     void deletedFavoriteLeavesProgramsTheirSettings()

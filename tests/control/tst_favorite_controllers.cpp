@@ -88,6 +88,10 @@ struct FavoritesTab
     {
         connectFailures += favorites.connectSaunaSignals({&bridge});
         connectFailures += overview.connectSaunaSignals({&bridge});
+        // A steam sauna: it controls humidity, in steps.
+        signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions;
+        functions.humidityLevel = true;
+        emit bridge.saunaMasterFuncDescChanged(functions);
         emit bridge.saunaTargetTemperatureChanged(720);
         emit bridge.saunaTargetHumidityChanged(40);
         emit bridge.saunaBathTimeChanged(60);
@@ -339,6 +343,43 @@ private slots:
         tab.favorites.onFavoriteEditActivated(3);
         tab.favorites.onStartFavoriteRequested();
         QCOMPARE(log, (QList<QString>{"temperature 810", "lights", "relay 2 0", "start 3"}));
+    }
+
+    void aSaunaWithoutHumidityControlGetsNoHumidityFromAFavorite()
+    {
+        FavoritesTab tab;
+        // A dry sauna; the favorite keeps a humidity from a former setting.
+        emit tab.bridge.saunaMasterFuncDescChanged({});
+        FavoritesPost favorite = favoritePost(3, QStringLiteral("Evening"));
+        favorite.humidity = 103;
+        emit tab.bridge.saunaFavoritesPostChanged(favorite);
+        QSignalSpy humidityRequests(&tab.favorites,
+                                    &control::FavoriteController::targetHumidityChangeRequested);
+        QSignalSpy starts(&tab.favorites,
+                          &control::FavoriteController::saunaStartFavoriteRequested);
+        QSignalSpy updates(&tab.favorites, &control::FavoriteController::favoriteUpdateRequested);
+
+        // Whatever the editor the page does not show holds, the favorite keeps its humidity.
+        tab.favorites.onFavoriteEditActivated(3);
+        tab.favorites.humidityManager()->setValue({5, signalInterface::HumidityTypes::E_step});
+        tab.favorites.temperatureManager()->setValue(810);
+        tab.favorites.onStartFavoriteRequested();
+        QCOMPARE(starts.size(), 1);
+        QCOMPARE(humidityRequests.size(), 0);
+        tab.favorites.onFavoriteEditSaveActivated();
+        QCOMPARE(updates.size(), 1);
+        const vaholumo::Favorite_post post = onTheWire(updates.last().at(0).value<FavoritesPost>());
+        QCOMPARE(post.temperature(), 810u);
+        QCOMPARE(post.humidity(), 103u);
+
+        // A sauna that controls humidity is started with the favorite's own.
+        signalInterface::MasterFuncDescTypes::MasterFuncDescPost steam;
+        steam.humidityLevel = true;
+        emit tab.bridge.saunaMasterFuncDescChanged(steam);
+        tab.favorites.onFavoriteEditActivated(3);
+        tab.favorites.onStartFavoriteRequested();
+        QCOMPARE(humidityRequests.size(), 1);
+        QCOMPARE(humidityRequests.last().at(0).toInt(), 103);
     }
 
     void overviewSavesCurrentSettingsWithConfirmation()

@@ -223,6 +223,10 @@ void TestCalendarScene::initTestCase()
     emit m_frame->controllerTab.timeController.systemTimeChanged(
         QDateTime(QDate(2024, 5, 8), QTime(14, 30)));
     pcPanel::SaunaSystemReceiver *receiver = m_frame->saunaCommunication.saunaSystemReceiver();
+    // A combi sauna: it controls humidity, so a program has one of its own.
+    signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions;
+    functions.humidityPercent = true;
+    emit receiver->saunaMasterFuncDescChanged(functions);
     emit receiver->saunaTargetTemperatureChanged(630);
     emit receiver->saunaTargetHumidityChanged(20);
     emit receiver->saunaBathTimeChanged(90);

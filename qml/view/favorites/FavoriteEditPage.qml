@@ -58,6 +58,8 @@ Rectangle {
             }
             HumidityStepper {
                 Layout.fillWidth: true
+                // As on the main screen: only a sauna that controls humidity is offered one.
+                visible: humidity_controller.humiditySupported
                 label: qsTr("Humidity")
                 manager: favorites_humidity_manager
                 onStepRequested: (direction) => favorites_humidity_manager.onChangeHumidityValueRequested(direction)

@@ -71,7 +71,8 @@ Rectangle {
         HumidityStepper {
             objectName: "humidity_data_provider_tab2_locked"
             Layout.fillWidth: true
-            visible: page.choices.humidityOnLockScreen
+            // Chosen for the lock screen, and offered only where the sauna controls humidity.
+            visible: page.choices.humidityOnLockScreen && page.status.humiditySupported
             label: qsTr("Target humidity")
             manager: target_humidity_manager
             enabled: page.status.connected

@@ -83,6 +83,8 @@ CalendarProgramSettingsControllerBase::CalendarProgramSettingsControllerBase(
             &CalendarProgramSettingsControllerBase::refreshRows);
     connect(m_dataProvider, &CalendarDataProvider::functionsChanged, m_customHumidityManager,
             &value::HumidityValueManager::onSaunaMasterFuncDescChanged);
+    connect(m_dataProvider, &CalendarDataProvider::functionsChanged, this,
+            &CalendarProgramSettingsControllerBase::refreshRows);
     connect(m_dataProvider, &CalendarDataProvider::favoritesChanged, this,
             &CalendarProgramSettingsControllerBase::refreshRows);
     refreshRows();
@@ -306,8 +308,9 @@ void CalendarProgramSettingsControllerBase::onCalendarProgramSettingsCustomCommi
     if (const std::optional<int> temperature = m_customTemperatureManager->value();
         temperature && *temperature >= 0)
         m_edited.temperature = static_cast<quint32>(*temperature);
+    // A humidity the custom settings do not offer stays as the program has it.
     if (const value::HumidityValue_T humidity = m_customHumidityManager->value();
-        humidity.value >= 0)
+        controlsHumidity() && humidity.value >= 0)
         m_edited.humidity = static_cast<quint32>(value::encodeHumidity(humidity));
     m_edited.favorite = CalendarProgram::noFavorite;
     m_favoriteModel->setSelectedFavorite(m_edited.favorite);
@@ -548,9 +551,10 @@ void CalendarProgramSettingsControllerBase::refreshRows()
     m_customStopAfterModel->appendItem(
         makeRow(LanguageSupport::temperatureText(), E_customTemperatureRow,
                 temperatureText(m_edited.temperature, unit), view::rowType::onlySubmenu));
-    m_customStopAfterModel->appendItem(makeRow(LanguageSupport::humidityText(), E_customHumidityRow,
-                                               humidityText(m_edited.humidity),
-                                               view::rowType::onlySubmenu));
+    if (controlsHumidity())
+        m_customStopAfterModel->appendItem(
+            makeRow(LanguageSupport::humidityText(), E_customHumidityRow,
+                    humidityText(m_edited.humidity), view::rowType::onlySubmenu));
     m_customStopAfterModel->appendItem(
         makeRow(LanguageSupport::stopAfterText(), E_customStopAfterRow,
                 LanguageSupport::durationText(m_edited.duration), view::rowType::onlySubmenu));
@@ -642,6 +646,11 @@ CalendarProgramSettingsControllerBase::effectiveTemperature(const CalendarProgra
             return favorite->temperature;
     }
     return program.temperature;
+}
+
+bool CalendarProgramSettingsControllerBase::controlsHumidity() const
+{
+    return m_dataProvider->functions().controlsHumidity();
 }
 
 QString CalendarProgramSettingsControllerBase::settingsText() const

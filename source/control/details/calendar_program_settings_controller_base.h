@@ -144,6 +144,8 @@ private:
     QDateTime nextStart(const signalInterface::CalendarProgram &program) const;
     quint32 effectiveTemperature(const signalInterface::CalendarProgram &program) const;
     QString settingsText() const;
+    // Whether the sauna controls humidity: without it the custom settings offer no humidity.
+    bool controlsHumidity() const;
     void issueMessage(const signalInterface::UserMessageTypes::UserMessage &message,
                       signalInterface::UserMessageAction *action = nullptr);
 

@@ -1,0 +1,132 @@
+#include "panel_under_test.h"
+
+#include "pc_panel/sauna_system_receiver.h"
+
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QTest>
+
+// The editors that are not the main screen, in the whole panel against the simulated sauna on
+// loopback: the favorite editor and a calendar program's custom settings offer a humidity only
+// where the sauna controls one.
+class TestEditorPagesEndToEnd : public QObject, private PanelUnderTest
+{
+    Q_OBJECT
+
+private:
+    // As the simulator's --product option names them.
+    static constexpr int dry = 37;
+    static constexpr int infrared = 39;
+    static constexpr int combi = 31;
+    static constexpr int steam = 32;
+
+    // The sauna and the panel, connected, once the sauna has told what it has.
+    void startWithProduct(int product)
+    {
+        tools::SimulatorOptions options = saunaOptions();
+        options.rcbProduct = product;
+        STEP(startSauna(options));
+        STEP(startPanel());
+        QSignalSpy functions(m_frame->saunaCommunication.saunaSystemReceiver(),
+                             SIGNAL(saunaMasterFuncDescChanged(
+                                 ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)));
+        QVERIFY(functions.isValid());
+        STEP(connectToTheSauna());
+        QTRY_VERIFY_WITH_TIMEOUT(!functions.isEmpty(), waitMs);
+        STEP(dismissPopups());
+        waitForPagesAtRest();
+    }
+
+    // A button drawn with that text.
+    QQuickItem *waitForButton(const QString &text)
+    {
+        return waitForItem(
+            sceneRoot(),
+            [&text](QQuickItem *item) {
+                return item->property("text").toString() == text &&
+                       item->property("pressed").isValid();
+            },
+            QStringLiteral("button \"%1\"").arg(text));
+    }
+
+    // The visible stepper that carries the label, or null.
+    QQuickItem *stepperLabelled(const QString &label)
+    {
+        return findVisibleItem(sceneRoot(), [&label](QQuickItem *item) {
+            return item->property("label").toString() == label &&
+                   item->findChild<QQuickItem *>(QStringLiteral("valueText")) != nullptr;
+        });
+    }
+
+    // The current settings saved as a favorite of that name, and its editor opened.
+    void openNewFavorite(const QString &name)
+    {
+        STEP(tapTab(QStringLiteral("Favorites")));
+        QQuickItem *save = waitForButton(QStringLiteral("Save current settings as favorite"));
+        QVERIFY(save);
+        STEP(tap(save));
+        QQuickItem *keyboard = waitForItem(QStringLiteral("onScreenKeyboard"));
+        QVERIFY(keyboard);
+        STEP(typeOnKeyboard(name));
+        STEP(tap(QStringLiteral("keyboardSaveButton")));
+        QTRY_VERIFY(!keyboard->isVisible());
+        QQuickItem *row = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((row = findRow(QStringLiteral("favoritesList"), name)), waitMs);
+        STEP(tap(row));
+        QTRY_VERIFY(m_frame->favoriteTab.favoriteController.editing());
+        QVERIFY(waitForItem(QStringLiteral("favoriteNameButton")));
+        waitForPagesAtRest();
+    }
+
+private slots:
+    void initTestCase() { prepareProcess(); }
+    void cleanup() { shutDown(); }
+
+    void humidityIsOfferedInTheEditorsWhereTheSaunaMakesSteam_data()
+    {
+        QTest::addColumn<int>("product");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("sauna") << dry << false;
+        QTest::newRow("ir") << infrared << false;
+        QTest::newRow("combi") << combi << true;
+        QTest::newRow("steam") << steam << true;
+    }
+
+    void humidityIsOfferedInTheEditorsWhereTheSaunaMakesSteam()
+    {
+        QFETCH(int, product);
+        QFETCH(bool, offered);
+        STEP(startWithProduct(product));
+
+        // The favorite editor: its temperature in any case, a humidity only with steam.
+        STEP(openNewFavorite(QStringLiteral("Evening")));
+        QVERIFY(stepperLabelled(QStringLiteral("Temperature")));
+        QCOMPARE(stepperLabelled(QStringLiteral("Humidity")) != nullptr, offered);
+        saveScreenshot(QStringLiteral("editors_favorite_%1").arg(QTest::currentDataTag()));
+        STEP(tap(QStringLiteral("pageBackButton")));
+        QTRY_VERIFY(!m_frame->favoriteTab.favoriteController.editing());
+
+        // A new Monday program's own settings.
+        STEP(tapTab(QStringLiteral("Calendar")));
+        QQuickItem *monday = nullptr;
+        QTRY_VERIFY((monday = findRow(QStringLiteral("weekDaysList"), QStringLiteral("Mondays"))));
+        STEP(tap(monday));
+        QQuickItem *program = nullptr;
+        QTRY_VERIFY((program = findRow(QStringLiteral("weekDayProgramsList"),
+                                       QStringLiteral("weekday calendar program"))));
+        STEP(tap(program));
+        STEP(tapRow(QStringLiteral("programSettingsList"), 1));
+        QQuickItem *custom = nullptr;
+        QTRY_VERIFY(
+            (custom = findRow(QStringLiteral("programFavoriteList"), QStringLiteral("Custom"))));
+        STEP(tap(custom));
+        QTRY_VERIFY(
+            rowTexts(QStringLiteral("programCustomList")).contains(QStringLiteral("Temperature")));
+        QCOMPARE(rowTexts(QStringLiteral("programCustomList")).contains(QStringLiteral("Humidity")),
+                 offered);
+        saveScreenshot(QStringLiteral("editors_program_custom_%1").arg(QTest::currentDataTag()));
+    }
+};
+
+QTEST_MAIN(TestEditorPagesEndToEnd)
+#include "tst_editor_pages_end_to_end.moc"
