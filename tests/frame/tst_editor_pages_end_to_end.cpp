@@ -1,14 +1,18 @@
 #include "panel_under_test.h"
 
+#include "control/pin_code_controller.h"
 #include "pc_panel/sauna_system_receiver.h"
+#include "signal_interface/configure_types.h"
 
 #include <QQuickItem>
+#include <QQuickWidget>
 #include <QSignalSpy>
 #include <QTest>
 
 // The editors that are not the main screen, in the whole panel against the simulated sauna on
 // loopback: the favorite editor and a calendar program's custom settings offer a humidity only
-// where the sauna controls one.
+// where the sauna controls one, and the change-PIN keypad and the Network screen's PIN entry take
+// the PC's keys.
 class TestEditorPagesEndToEnd : public QObject, private PanelUnderTest
 {
     Q_OBJECT
@@ -78,6 +82,21 @@ private:
         waitForPagesAtRest();
     }
 
+    void typeOnThePcKeyboard(const QString &keys, Qt::KeyboardModifiers modifiers = {})
+    {
+        QQuickWidget *view = m_frame->guiHandler.view();
+        for (const QChar key : keys) {
+            if (key == QLatin1Char('\n'))
+                QTest::keyClick(view, Qt::Key_Return, modifiers);
+            else if (key == QLatin1Char('\r'))
+                QTest::keyClick(view, Qt::Key_Enter, modifiers);
+            else if (key == QLatin1Char('\b'))
+                QTest::keyClick(view, Qt::Key_Backspace, modifiers);
+            else
+                QTest::keyClick(view, Qt::Key(Qt::Key_0 + key.digitValue()), modifiers);
+        }
+    }
+
 private slots:
     void initTestCase() { prepareProcess(); }
     void cleanup() { shutDown(); }
@@ -125,6 +144,54 @@ private slots:
         QCOMPARE(rowTexts(QStringLiteral("programCustomList")).contains(QStringLiteral("Humidity")),
                  offered);
         saveScreenshot(QStringLiteral("editors_program_custom_%1").arg(QTest::currentDataTag()));
+    }
+
+    void theChangePinKeypadTakesThePcKeys()
+    {
+        STEP(startWithProduct(combi));
+        control::PinCodeController &pinCode = m_frame->controllerTab.pinCodeController;
+        QSignalSpy finished(&pinCode, &control::PinCodeController::pinCodeChangeFinished);
+        STEP(tapTab(QStringLiteral("Settings")));
+        STEP(tap(QStringLiteral("settingsArea_general")));
+        STEP(tapRow(QStringLiteral("settingsList"), signalInterface::ConfigureTypes::E_pin));
+        STEP(tap(QStringLiteral("pinChangeButton")));
+        QVERIFY(waitForItem(QStringLiteral("pinChangePage")));
+        waitForPagesAtRest();
+        QQuickItem *step = waitForItem(QStringLiteral("pinChangeStepText"));
+        QVERIFY(step);
+
+        // The current PIN with a digit corrected, then Return.
+        typeOnThePcKeyboard(QStringLiteral("4827\b6\n"));
+        QTRY_COMPARE(step->property("text").toString(), QStringLiteral("Enter new PIN"));
+        // The new one on the number pad, with its Enter; again on the digit row, with Return.
+        typeOnThePcKeyboard(QStringLiteral("1357\r"), Qt::KeypadModifier);
+        QTRY_COMPARE(step->property("text").toString(), QStringLiteral("Confirm new PIN"));
+        typeOnThePcKeyboard(QStringLiteral("1357\n"));
+        QTRY_COMPARE(finished.size(), 1);
+        QCOMPARE(finished.first().first().toBool(), true);
+        QVERIFY(pinCode.isCurrentPin(QStringLiteral("1357")));
+    }
+
+    void theNetworkPinEntryTakesThePcKeysAsItOpens()
+    {
+        STEP(startWithProduct(combi));
+        pcPanel::SaunaCommunication &link = m_frame->saunaCommunication;
+        STEP(tapTab(QStringLiteral("Settings")));
+        STEP(tap(QStringLiteral("settingsArea_network")));
+        QQuickItem *sauna = nullptr;
+        QTRY_VERIFY((sauna = findVisibleItem(
+                         findVisibleItem(sceneRoot(), QStringLiteral("networkSaunaList")),
+                         [](QQuickItem *item) { return isRow(item); })));
+        STEP(tap(sauna));
+        QTRY_COMPARE(currentNetworkPage(), QStringLiteral("networkSaunaDetailsPage"));
+
+        // The sauna's PIN, typed without a tap into its field, and Return saves it.
+        STEP(tap(QStringLiteral("networkEnterPinButton")));
+        QTRY_COMPARE(currentNetworkPage(), QStringLiteral("networkPinEditorPage"));
+        waitForPagesAtRest();
+        typeOnThePcKeyboard(QStringLiteral("24\b68\n"));
+        QTRY_COMPARE(currentNetworkPage(), QStringLiteral("networkSaunaDetailsPage"));
+        QTRY_COMPARE(link.remoteSaunas().value(0).pin.pin(), QStringLiteral("268"));
     }
 };
 

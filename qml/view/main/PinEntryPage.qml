@@ -9,7 +9,7 @@ Rectangle {
 
     // What the PIN opens, handed back with the digits as the request ("unlock" or "settings").
     property string target: "unlock"
-    property string pin
+    property alias pin: keypad.pin
     // The PIN-code controller refused the last PIN.
     property bool refused: false
 
@@ -26,44 +26,26 @@ Rectangle {
         pin = ""
         refused = false
         visible = true
-        forceActiveFocus()
+        keypad.forceActiveFocus()
     }
 
     function close() {
         visible = false
-        focus = false
+        keypad.focus = false
         pin = ""
     }
 
     // A key of the keypad: a digit, "⌫" or "OK".
     function press(key) {
-        if (key === "⌫") {
-            pin = pin.slice(0, -1)
-        } else if (key === "OK") {
-            if (pin.length === 0)
-                return
-            refused = false
-            if (target === "unlock" || !settingsLoginSender)
-                confirm_pin_code_login(pin, target, target === "unlock")
-            else
-                settingsLoginSender.confirm_pin_code_login(pin, target, false)
-        } else if (pin.length < 4) {
-            refused = false
-            pin += key
-        }
+        keypad.press(key)
     }
 
-    // The PC's keyboard works the keypad: digits, Backspace and Return or Enter.
-    Keys.onPressed: (event) => {
-        if (event.key >= Qt.Key_0 && event.key <= Qt.Key_9)
-            press(String(event.key - Qt.Key_0))
-        else if (event.key === Qt.Key_Backspace)
-            press("⌫")
-        else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
-            press("OK")
+    function confirm() {
+        refused = false
+        if (target === "unlock" || !settingsLoginSender)
+            confirm_pin_code_login(pin, target, target === "unlock")
         else
-            return
-        event.accepted = true
+            settingsLoginSender.confirm_pin_code_login(pin, target, false)
     }
 
     // The controller's verdict on the PIN this keypad sent: a correct one closes the keypad, a
@@ -103,54 +85,14 @@ Rectangle {
             }
         }
 
-        Row {
+        PinKeypad {
+            id: keypad
             Layout.alignment: Qt.AlignHCenter
-            spacing: 16
-            Repeater {
-                model: 4
-                delegate: Rectangle {
-                    required property int index
-                    width: 18
-                    height: 18
-                    radius: 9
-                    color: index < page.pin.length ? Theme.accent : "transparent"
-                    border.color: Theme.accent
-                    border.width: 2
-                }
-            }
-        }
-
-        // Always laid out, only hidden, so that the keys below never move under a finger.
-        Text {
-            objectName: "pinRefusedText"
-            Layout.alignment: Qt.AlignHCenter
-            opacity: page.refused ? 1 : 0
-            text: qsTr("Wrong PIN")
-            textFormat: Text.PlainText
-            color: Theme.danger
-            font.pixelSize: Theme.fontSmall
-        }
-
-        GridLayout {
-            Layout.alignment: Qt.AlignHCenter
-            columns: 3
-            rowSpacing: Theme.spacing
-            columnSpacing: Theme.spacing
-
-            Repeater {
-                model: ["1", "2", "3", "4", "5", "6", "7", "8", "9", "⌫", "0", "OK"]
-                delegate: PanelButton {
-                    required property string modelData
-                    objectName: "pinKey_" + modelData
-                    implicitWidth: 84
-                    implicitHeight: 60
-                    text: modelData
-                    fontSize: Theme.fontLarge
-                    highlighted: modelData === "OK"
-                    enabled: modelData !== "OK" || page.pin.length > 0
-                    onClicked: page.press(modelData)
-                }
-            }
+            note: page.refused ? qsTr("Wrong PIN") : ""
+            noteName: "pinRefusedText"
+            keyNamePrefix: "pinKey_"
+            onDigitTyped: page.refused = false
+            onAccepted: page.confirm()
         }
         Item { Layout.fillHeight: true }
     }

@@ -14,10 +14,13 @@ Item {
     property QtObject pinChangeSender
     // 0: current PIN, 1: new PIN, 2: new PIN again.
     property int step: 0
-    property string pin
+    property alias pin: keypad.pin
     property string refusal
 
     signal finished()
+
+    // The PC's keys go to the keypad while the page is on top.
+    StackView.onActivated: keypad.forceActiveFocus()
 
     function send() {
         const typed = pin
@@ -85,63 +88,15 @@ Item {
             font.pixelSize: Theme.fontNormal
         }
 
-        Row {
+        PinKeypad {
+            id: keypad
             Layout.alignment: Qt.AlignHCenter
-            spacing: 16
-            Repeater {
-                model: 4
-                delegate: Rectangle {
-                    required property int index
-                    width: 18
-                    height: 18
-                    radius: 9
-                    color: index < page.pin.length ? Theme.accent : "transparent"
-                    border.color: Theme.accent
-                    border.width: 2
-                }
-            }
-        }
-
-        // Always laid out, only hidden, so that the keys below never move under a finger.
-        Text {
-            objectName: "pinChangeRefusedText"
-            Layout.alignment: Qt.AlignHCenter
-            opacity: page.refusal.length > 0 ? 1 : 0
-            text: page.refusal.length > 0 ? page.refusal : " "
-            textFormat: Text.PlainText
-            color: Theme.danger
-            font.pixelSize: Theme.fontSmall
-        }
-
-        GridLayout {
-            Layout.alignment: Qt.AlignHCenter
-            columns: 3
-            rowSpacing: Theme.spacing
-            columnSpacing: Theme.spacing
-
-            Repeater {
-                model: ["1", "2", "3", "4", "5", "6", "7", "8", "9", "⌫", "0", "OK"]
-                delegate: PanelButton {
-                    required property string modelData
-                    objectName: "pinChangeKey_" + modelData
-                    implicitWidth: 84
-                    implicitHeight: 52
-                    text: modelData
-                    fontSize: Theme.fontLarge
-                    highlighted: modelData === "OK"
-                    enabled: modelData !== "OK" || page.pin.length > 0
-                    onClicked: {
-                        if (modelData === "⌫") {
-                            page.pin = page.pin.slice(0, -1)
-                        } else if (modelData === "OK") {
-                            page.send()
-                        } else if (page.pin.length < 4) {
-                            page.refusal = ""
-                            page.pin += modelData
-                        }
-                    }
-                }
-            }
+            note: page.refusal
+            noteName: "pinChangeRefusedText"
+            keyNamePrefix: "pinChangeKey_"
+            keyHeight: 52
+            onDigitTyped: page.refusal = ""
+            onAccepted: page.send()
         }
         Item { Layout.fillHeight: true }
     }

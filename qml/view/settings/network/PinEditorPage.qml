@@ -13,6 +13,9 @@ Item {
     property bool refused: false
     signal backRequested()
 
+    // The PC's keys type into the field as soon as the page is on top, as on the PIN keypads.
+    StackView.onActivated: pinField.inputItem.forceActiveFocus()
+
     function save(text) {
         refused = false
         pinField.errorText = ""
