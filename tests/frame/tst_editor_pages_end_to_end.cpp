@@ -8,11 +8,13 @@
 #include <QQuickWidget>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 // The editors that are not the main screen, in the whole panel against the simulated sauna on
 // loopback: the favorite editor and a calendar program's custom settings offer a humidity only
-// where the sauna controls one, and the change-PIN keypad and the Network screen's PIN entry take
-// the PC's keys.
+// where the sauna controls one, the change-PIN keypad and the Network screen's PIN entry take the
+// PC's keys, and a page that scrolls shows its scroll bar and brings its last row up above
+// whatever bar lies over its foot.
 class TestEditorPagesEndToEnd : public QObject, private PanelUnderTest
 {
     Q_OBJECT
@@ -81,6 +83,50 @@ private:
         QVERIFY(waitForItem(QStringLiteral("favoriteNameButton")));
         waitForPagesAtRest();
     }
+
+    // The flickable that holds the item.
+    static QQuickItem *flickableOf(QQuickItem *item)
+    {
+        QQuickItem *flickable = item ? item->parentItem() : nullptr;
+        while (flickable && !flickable->inherits("QQuickFlickable"))
+            flickable = flickable->parentItem();
+        return flickable;
+    }
+
+    // Whether the flickable shows a scroll bar that the user can see.
+    static bool showsScrollBar(QQuickItem *flickable)
+    {
+        return findVisibleItem(flickable, [](QQuickItem *item) {
+                   return item->inherits("QQuickScrollBar") && item->opacity() > 0 &&
+                          item->width() > 0 && item->height() > 0;
+               }) != nullptr;
+    }
+
+    // The wheel turned towards the end over the flickable until it moves no further.
+    void wheelToTheEnd(QQuickItem *flickable)
+    {
+        QQuickWidget *view = m_frame->guiHandler.view();
+        const QPointF centre =
+            flickable->mapToScene(QPointF(flickable->width() / 2, flickable->height() / 2));
+        for (int notch = 0; notch < 20 && !flickable->property("atYEnd").toBool(); ++notch) {
+            const qreal before = flickable->property("contentY").toReal();
+            QWheelEvent wheel(centre, view->mapToGlobal(centre), QPoint(), QPoint(0, -120),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(view, &wheel);
+            waitForPagesAtRest();
+            if (qFuzzyCompare(before, flickable->property("contentY").toReal()))
+                break;
+        }
+        QVERIFY(flickable->property("atYEnd").toBool());
+    }
+
+    // The bottom of the item in the scene, and the top of what covers the flickable's foot: the
+    // bar the page lays over it, or the flickable's own bottom edge.
+    static qreal bottomInScene(QQuickItem *item)
+    {
+        return item->mapToScene(QPointF(0, item->height())).y();
+    }
+    static qreal topInScene(QQuickItem *item) { return item->mapToScene(QPointF(0, 0)).y(); }
 
     void typeOnThePcKeyboard(const QString &keys, Qt::KeyboardModifiers modifiers = {})
     {
@@ -192,6 +238,49 @@ private slots:
         typeOnThePcKeyboard(QStringLiteral("24\b68\n"));
         QTRY_COMPARE(currentNetworkPage(), QStringLiteral("networkSaunaDetailsPage"));
         QTRY_COMPARE(link.remoteSaunas().value(0).pin.pin(), QStringLiteral("268"));
+    }
+
+    void scrollingPagesShowTheirBarAndTheirLastRowWhole()
+    {
+        STEP(startWithProduct(combi));
+
+        // The favorite editor: its last row, a relay's switch, comes up above the buttons.
+        STEP(openNewFavorite(QStringLiteral("Evening")));
+        QQuickItem *bar = waitForItem(QStringLiteral("favoriteButtonBar"));
+        QVERIFY(bar);
+        QQuickItem *editor = flickableOf(waitForItem(QStringLiteral("favoriteNameButton")));
+        QVERIFY(editor);
+        QVERIFY(showsScrollBar(editor));
+        STEP(wheelToTheEnd(editor));
+        const QStringList relays = rowTexts(QStringLiteral("favoriteAuxRelays"));
+        QVERIFY(!relays.isEmpty());
+        QQuickItem *lastRelay = findRow(QStringLiteral("favoriteAuxRelays"), relays.constLast());
+        QVERIFY(lastRelay);
+        QVERIFY2(bottomInScene(lastRelay) <= topInScene(bar),
+                 qPrintable(QStringLiteral("%1 ends at %2, the buttons' bar begins at %3")
+                                .arg(relays.constLast())
+                                .arg(bottomInScene(lastRelay))
+                                .arg(topInScene(bar))));
+        saveScreenshot(QStringLiteral("editors_favorite_scrolled"));
+        STEP(tap(QStringLiteral("pageBackButton")));
+        QTRY_VERIFY(!m_frame->favoriteTab.favoriteController.editing());
+
+        // Heater settings, from the bath-time tile: its relays end the page.
+        STEP(tapTab(QStringLiteral("Sauna")));
+        STEP(tap(QStringLiteral("bathTimeTile")));
+        QQuickItem *list = waitForItem(QStringLiteral("heaterSettingsAuxRelays"));
+        QVERIFY(list);
+        QQuickItem *heater = flickableOf(list);
+        QVERIFY(heater);
+        QVERIFY(showsScrollBar(heater));
+        STEP(wheelToTheEnd(heater));
+        const QStringList heaterRelays = rowTexts(QStringLiteral("heaterSettingsAuxRelays"));
+        QVERIFY(!heaterRelays.isEmpty());
+        QQuickItem *last =
+            findRow(QStringLiteral("heaterSettingsAuxRelays"), heaterRelays.constLast());
+        QVERIFY(last);
+        QVERIFY(bottomInScene(last) <= bottomInScene(heater));
+        saveScreenshot(QStringLiteral("editors_heater_scrolled"));
     }
 };
 

@@ -18,8 +18,6 @@ ListView {
     signal buttonPressed(int applId)
     signal stepRequested(int applId, int direction)
 
-    readonly property bool overflows: contentHeight > height
-
     clip: true
     boundsBehavior: Flickable.StopAtBounds
     spacing: 0
@@ -29,9 +27,8 @@ ListView {
     }
 
     // Shows that the list goes on beyond its edge.
-    ScrollBar.vertical: ScrollBar {
+    ScrollBar.vertical: PageScrollBar {
         objectName: "listScrollBar"
-        policy: list.overflows ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
     }
 
     delegate: GenericRowDelegate {

@@ -10,13 +10,16 @@ WheelHandler {
 
     target: null
     enabled: flickable !== null && flickable.interactive
-             && flickable.contentHeight > flickable.height
+             && flickable.contentHeight + flickable.topMargin + flickable.bottomMargin
+                > flickable.height
     onWheel: (event) => {
         const step = event.pixelDelta.y !== 0
                 ? event.pixelDelta.y
                 : event.angleDelta.y / 120 * rowsPerNotch * Theme.rowHeight
-        const top = flickable.originY
-        const bottom = flickable.originY + flickable.contentHeight - flickable.height
+        // The margins belong to the scroll: the content's last row rests above a bottom margin.
+        const top = flickable.originY - flickable.topMargin
+        const bottom = flickable.originY + flickable.contentHeight + flickable.bottomMargin
+                - flickable.height
         flickable.cancelFlick()
         flickable.contentY = Math.max(top, Math.min(bottom, flickable.contentY - step))
         event.accepted = true

@@ -29,13 +29,12 @@ Rectangle {
         onBackRequested: page.selector.favoriteEditCancelRequested()
     }
 
-    Flickable {
+    PageFlickable {
         anchors.top: header.bottom
-        anchors.bottom: buttons.top
+        anchors.bottom: parent.bottom
         width: parent.width
         contentHeight: column.implicitHeight + 2 * Theme.margin
-        clip: true
-        boundsBehavior: Flickable.StopAtBounds
+        bottomBar: buttonsBackground
 
         ColumnLayout {
             id: column
@@ -97,6 +96,7 @@ Rectangle {
                 onTapped: (shownState) => page.selector.lightingStateChange(shownState)
             }
             GenericListView {
+                objectName: "favoriteAuxRelays"
                 Layout.fillWidth: true
                 Layout.preferredHeight: contentHeight
                 visible: count > 0
@@ -105,6 +105,19 @@ Rectangle {
                 onToggleTapped: (applId, shownState) => page.selector.auxRelayActivatedChanged(applId, shownState)
             }
         }
+    }
+
+    // The foot of the page behind the buttons, laid over the rows: they scroll up from under it.
+    Rectangle {
+        id: buttonsBackground
+        objectName: "favoriteButtonBar"
+        anchors.bottom: parent.bottom
+        width: parent.width
+        height: buttons.height + 2 * Theme.margin
+        color: Theme.background
+
+        // A tap between the buttons reaches no row below.
+        MouseArea { anchors.fill: parent }
     }
 
     RowLayout {

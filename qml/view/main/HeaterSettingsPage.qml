@@ -38,13 +38,11 @@ Rectangle {
         }
     }
 
-    Flickable {
+    PageFlickable {
         anchors.top: header.bottom
         anchors.bottom: parent.bottom
         width: parent.width
         contentHeight: column.implicitHeight + 2 * Theme.margin
-        clip: true
-        boundsBehavior: Flickable.StopAtBounds
 
         ColumnLayout {
             id: column

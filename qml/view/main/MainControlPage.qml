@@ -14,11 +14,9 @@ Item {
     readonly property Item powerSwitch: powerSwitchItem
     readonly property Item auxRelayList: auxRelayListItem
 
-    Flickable {
+    PageFlickable {
         anchors.fill: parent
         contentHeight: column.implicitHeight + 2 * Theme.spacing
-        clip: true
-        boundsBehavior: Flickable.StopAtBounds
 
         ColumnLayout {
             id: column

@@ -198,12 +198,20 @@ Item {
                 backVisible: false
             }
             ListView {
+                id: areaList
                 objectName: "settingsAreaList"
                 anchors.top: header.bottom
                 anchors.topMargin: Theme.spacing
                 anchors.bottom: parent.bottom
                 width: parent.width
                 clip: true
+                boundsBehavior: Flickable.StopAtBounds
+                ScrollBar.vertical: PageScrollBar {}
+
+                RowWheelHandler {
+                    flickable: areaList
+                }
+
                 // An area whose program-side model is not published has nothing to show yet.
                 model: [
                     { area: "system", text: qsTr("System"),

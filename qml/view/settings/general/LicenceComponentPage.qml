@@ -33,10 +33,7 @@ Item {
         clip: true
         boundsBehavior: Flickable.StopAtBounds
         model: configure_general_about_component_license_model
-        ScrollBar.vertical: ScrollBar {
-            policy: licenceText.contentHeight > licenceText.height ? ScrollBar.AlwaysOn
-                                                                   : ScrollBar.AlwaysOff
-        }
+        ScrollBar.vertical: PageScrollBar {}
 
         RowWheelHandler {
             flickable: licenceText

@@ -31,23 +31,12 @@ Item {
         onBackRequested: page.backRequested()
     }
 
-    Flickable {
-        id: scroller
+    PageFlickable {
         anchors.top: header.bottom
         anchors.topMargin: Theme.spacing
         anchors.bottom: parent.bottom
         width: parent.width
         contentHeight: column.height
-        clip: true
-        boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.vertical: ScrollBar {
-            policy: scroller.contentHeight > scroller.height ? ScrollBar.AlwaysOn
-                                                             : ScrollBar.AlwaysOff
-        }
-
-        RowWheelHandler {
-            flickable: scroller
-        }
 
         Column {
             id: column
