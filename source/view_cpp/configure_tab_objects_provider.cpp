@@ -538,6 +538,8 @@ int ConfigureTabObjectsProvider::connectToLink(pcPanel::SaunaCommunication &link
 {
     int failed = 0;
     failed += systemNetworkViewManager.connectCommunicationSignals({&link});
+    // About shows the sauna's part only while it is connected.
+    failed += generalAboutViewManager.connectLinkSignals({&link});
     failed += link.connectViewRequests({&systemNetworkViewManager});
     failed += link.saunaSystemSender()->connectUpdateSaunaRequests({&systemNetworkViewManager});
     return failed;

@@ -105,7 +105,7 @@ public:
     // The sauna-state controller.
     int connectToSaunaStateController(const QList<QObject *> &senders);
     // The link both ways: its reports to the Network screen, the screen's requests to the link
-    // and its update request to the link's sender.
+    // and its update request to the link's sender; its connection state to About.
     int connectToLink(pcPanel::SaunaCommunication &link);
     // The time controller's reports to the date and time screens.
     int connectTimeSignals(const QList<QObject *> &senders);

@@ -96,6 +96,23 @@ int ConfigureGeneralAboutViewManager::connectConnectionStateSignals(const QList<
           SLOT(onRemoteApplicationIdentified(QString, QString))}});
 }
 
+int ConfigureGeneralAboutViewManager::connectLinkSignals(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this, {{SIGNAL(connectedChanged(bool)), SLOT(onConnectedChanged(bool))}});
+}
+
+void ConfigureGeneralAboutViewManager::onConnectedChanged(bool connected)
+{
+    if (connected == m_connected)
+        return;
+    m_connected = connected;
+    // The next sauna may be another one: nothing of this one is kept for it.
+    if (!connected)
+        m_sauna = SaunaFacts();
+    rebuildIfShown();
+}
+
 void ConfigureGeneralAboutViewManager::onAboutViewVisibleChanged(bool visible)
 {
     if (visible) {
@@ -116,15 +133,15 @@ void ConfigureGeneralAboutViewManager::onSaunaNodeListItemChanged(
 {
     if (post.index >= quint32(nodeSlotCount))
         return;
-    m_nodes[post.index] = post;
+    m_sauna.nodes[post.index] = post;
     rebuildIfShown();
 }
 
 void ConfigureGeneralAboutViewManager::onRemoteApplicationIdentified(QString name, QString version)
 {
     // Stored only: it shows at the next opening.
-    m_remoteSoftwareName = name;
-    m_remoteSoftwareVersion = version;
+    m_sauna.softwareName = name;
+    m_sauna.softwareVersion = version;
 }
 
 void ConfigureGeneralAboutViewManager::onBrandChanged(VariantTypes::Brand brand)
@@ -136,7 +153,7 @@ void ConfigureGeneralAboutViewManager::onBrandChanged(VariantTypes::Brand brand)
 void ConfigureGeneralAboutViewManager::onSaunaFacilityTypeChanged(
     SaunaStateTypes::FacilityType facilityType)
 {
-    m_facilityType = facilityType;
+    m_sauna.facilityType = facilityType;
     rebuildIfShown();
 }
 
@@ -144,13 +161,13 @@ void ConfigureGeneralAboutViewManager::onSaunaSystemModeChanged(
     MasterFuncDescTypes::SystemMode mode)
 {
     // Stored only: the sub-menu follows at the next rebuild.
-    m_systemMode = mode;
+    m_sauna.systemMode = mode;
 }
 
 void ConfigureGeneralAboutViewManager::onSaunaMasterProductChanged(
     MasterFuncDescTypes::RcbProduct product)
 {
-    m_masterProduct = product;
+    m_sauna.masterProduct = product;
     rebuildIfShown();
 }
 
@@ -164,7 +181,7 @@ void ConfigureGeneralAboutViewManager::onSaunaMasterFuncDescChanged(
     MasterFuncDescTypes::MasterFuncDescPost post)
 {
     // Stored only: the system text follows at the next rebuild.
-    m_lite = post.function23;
+    m_sauna.lite = post.function23;
 }
 
 void ConfigureGeneralAboutViewManager::rebuildIfShown()
@@ -179,7 +196,7 @@ void ConfigureGeneralAboutViewManager::rebuild()
     m_infoModel.clear();
 
     appendSubFunction(tr("License Info"), ConfigureTypes::E_licenseInfo);
-    if (m_systemMode == MasterFuncDescTypes::E_multisteam)
+    if (m_connected && m_sauna.systemMode == MasterFuncDescTypes::E_multisteam)
         appendSubFunction(tr("Identify RCB"), ConfigureTypes::E_identifyRcb);
     m_subFunctionModel.updateLayoutOrder();
 
@@ -188,13 +205,15 @@ void ConfigureGeneralAboutViewManager::rebuild()
     const unsigned instance = pcPanel::InstanceSettings::instanceNumber();
     if (instance != 0)
         appendLabelled(tr("Instance"), QString::number(instance));
+    if (!m_connected)
+        return;
     appendInfo(QString());
     appendInfo(tr("Control Panel"), true);
     appendLabelled(tr("Facility Type"), facilityText());
     appendLabelled(tr("System"), systemText());
     appendInfo(QString());
-    appendLabelled(tr("Software"), m_remoteSoftwareName);
-    appendLabelled(tr("Software version"), m_remoteSoftwareVersion);
+    appendLabelled(tr("Software"), m_sauna.softwareName);
+    appendLabelled(tr("Software version"), m_sauna.softwareVersion);
     appendInfo(QString());
     for (int slot = 0; slot < nodeSlotCount; ++slot)
         appendNodeBlock(slot);
@@ -220,7 +239,7 @@ void ConfigureGeneralAboutViewManager::appendLabelled(const QString &label, cons
 
 void ConfigureGeneralAboutViewManager::appendNodeBlock(int slot)
 {
-    const NodeInformationTypes::NodeInformationPost &node = m_nodes[std::size_t(slot)];
+    const NodeInformationTypes::NodeInformationPost &node = m_sauna.nodes[std::size_t(slot)];
     if (static_cast<qint32>(node.address) <= highestHiddenNodeAddress)
         return;
     appendInfo(tr("Node") + QLatin1Char(' ') + QString::number(slot), true);
@@ -234,7 +253,7 @@ void ConfigureGeneralAboutViewManager::appendNodeBlock(int slot)
 
 QString ConfigureGeneralAboutViewManager::facilityText() const
 {
-    switch (m_facilityType) {
+    switch (m_sauna.facilityType) {
     case SaunaStateTypes::E_supervised:
         return tr("Supervised");
     case SaunaStateTypes::E_time_controlled:
@@ -251,8 +270,8 @@ QString ConfigureGeneralAboutViewManager::facilityText() const
 
 QString ConfigureGeneralAboutViewManager::systemText() const
 {
-    QString text = LanguageSupport::systemModeText(m_systemMode, m_masterProduct);
-    if (m_lite)
+    QString text = LanguageSupport::systemModeText(m_sauna.systemMode, m_sauna.masterProduct);
+    if (m_sauna.lite)
         text += tr(" Lite");
     return text;
 }

@@ -19,7 +19,9 @@ namespace view {
 // The About page of the General settings: this panel program, the connected sauna system, the
 // application that answered the connection and one block per node of the sauna's node list. A
 // small sub-menu leads to the licence information and, on multi-steam systems, to the page that
-// identifies the relay control boards. The page only shows; it sends nothing to the sauna.
+// identifies the relay control boards. The page only shows; it sends nothing to the sauna. While
+// no sauna is connected it shows only the panel: what a former sauna reported is forgotten when
+// its connection ends.
 class ConfigureGeneralAboutViewManager : public ConfigureViewManagerBase
 {
     Q_OBJECT
@@ -48,9 +50,12 @@ public:
     int connectSaunaSignals(const QList<QObject *> &senders);
     // The link's connection state machine: the application that answered the connection.
     int connectConnectionStateSignals(const QList<QObject *> &senders);
+    // The link's connectedChanged(bool).
+    int connectLinkSignals(const QList<QObject *> &senders);
 
 public slots:
     void onAboutViewVisibleChanged(bool visible);
+    void onConnectedChanged(bool connected);
     void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
     void
     onSaunaNodeListItemChanged(::signalInterface::NodeInformationTypes::NodeInformationPost post);
@@ -76,19 +81,27 @@ private:
     QString productText(quint32 product) const;
     static QString profileText(::signalInterface::NodeInformationTypes::NodeProfileMode profile);
 
+    // What the sauna system reported about itself.
+    struct SaunaFacts
+    {
+        std::array<::signalInterface::NodeInformationTypes::NodeInformationPost, nodeSlotCount>
+            nodes{};
+        ::signalInterface::SaunaStateTypes::FacilityType facilityType =
+            ::signalInterface::SaunaStateTypes::E_unknown;
+        ::signalInterface::MasterFuncDescTypes::SystemMode systemMode =
+            ::signalInterface::MasterFuncDescTypes::E_standard;
+        ::signalInterface::MasterFuncDescTypes::RcbProduct masterProduct =
+            ::signalInterface::MasterFuncDescTypes::E_unknown;
+        bool lite = false;
+        QString softwareName;
+        QString softwareVersion;
+    };
+
     ListModel m_subFunctionModel;
     ListModel m_infoModel;
     std::optional<::signalInterface::VariantTypes::Brand> m_brand;
-    std::array<::signalInterface::NodeInformationTypes::NodeInformationPost, nodeSlotCount> m_nodes;
-    ::signalInterface::SaunaStateTypes::FacilityType m_facilityType =
-        ::signalInterface::SaunaStateTypes::E_unknown;
-    ::signalInterface::MasterFuncDescTypes::SystemMode m_systemMode =
-        ::signalInterface::MasterFuncDescTypes::E_standard;
-    ::signalInterface::MasterFuncDescTypes::RcbProduct m_masterProduct =
-        ::signalInterface::MasterFuncDescTypes::E_unknown;
-    bool m_lite = false;
-    QString m_remoteSoftwareName;
-    QString m_remoteSoftwareVersion;
+    SaunaFacts m_sauna;
+    bool m_connected = false;
     QString m_panelVersion;
 };
 

@@ -75,6 +75,7 @@ class ConnectionStates : public QObject
     Q_OBJECT
 signals:
     void remoteApplicationIdentified(QString name, QString version);
+    void connectedChanged(bool connected);
 };
 
 class TestConfigureGeneralAbout : public QObject
@@ -93,6 +94,7 @@ private slots:
     void aboutStoredReportsShowAtTheNextRebuild();
     void aboutHiddenPageBuildsNothing();
     void aboutSubFunctionSelection();
+    void aboutWithoutASaunaShowsOnlyThePanel();
 
     // Licence information.
     void licenceChoosingAComponentReadsItsFiles();
@@ -122,6 +124,8 @@ void TestConfigureGeneralAbout::aboutConnectsToItsSenders()
     QCOMPARE(manager.connectSaunaSignals({&receiver}), 0);
     QCOMPARE(manager.connectVariantSignals({&variant}), 0);
     QCOMPARE(manager.connectConnectionStateSignals({&states}), 0);
+    QCOMPARE(manager.connectLinkSignals({&states}), 0);
+    emit states.connectedChanged(true);
     manager.onAboutViewVisibleChanged(true);
     emit states.remoteApplicationIdentified(QStringLiteral("sauna_simulator"),
                                             QStringLiteral("1.0.0"));
@@ -135,6 +139,7 @@ void TestConfigureGeneralAbout::aboutConnectsToItsSenders()
 void TestConfigureGeneralAbout::aboutBeforeAnyReport()
 {
     ConfigureGeneralAboutViewManager manager(nullptr);
+    manager.onConnectedChanged(true);
     manager.setPanelVersion(QStringLiteral("1.0.5022"));
     manager.onBrandChanged(VariantTypes::E_vaho);
     manager.onAboutViewVisibleChanged(true);
@@ -157,6 +162,7 @@ void TestConfigureGeneralAbout::aboutBeforeAnyReport()
 void TestConfigureGeneralAbout::aboutNodeBlocks()
 {
     ConfigureGeneralAboutViewManager manager(nullptr);
+    manager.onConnectedChanged(true);
     manager.onBrandChanged(VariantTypes::E_vaho);
     manager.onAboutViewVisibleChanged(true);
     const int base = manager.infoModel()->rowCount();
@@ -204,6 +210,7 @@ void TestConfigureGeneralAbout::aboutProductTexts()
     QFETCH(int, product);
     QFETCH(QString, text);
     ConfigureGeneralAboutViewManager manager(nullptr);
+    manager.onConnectedChanged(true);
     if (brand >= 0)
         manager.onBrandChanged(VariantTypes::Brand(brand));
     manager.onSaunaNodeListItemChanged(node(1, 70, NodeInformationTypes::E_rcb, quint32(product)));
@@ -214,6 +221,7 @@ void TestConfigureGeneralAbout::aboutProductTexts()
 void TestConfigureGeneralAbout::aboutStoredReportsShowAtTheNextRebuild()
 {
     ConfigureGeneralAboutViewManager manager(nullptr);
+    manager.onConnectedChanged(true);
     manager.onAboutViewVisibleChanged(true);
     MasterFuncDescTypes::MasterFuncDescPost functions;
     functions.function23 = true;
@@ -239,6 +247,7 @@ void TestConfigureGeneralAbout::aboutStoredReportsShowAtTheNextRebuild()
 void TestConfigureGeneralAbout::aboutHiddenPageBuildsNothing()
 {
     ConfigureGeneralAboutViewManager manager(nullptr);
+    manager.onConnectedChanged(true);
     manager.onSaunaNodeListItemChanged(node(0, 64, NodeInformationTypes::E_rcb, 0));
     manager.onSaunaFacilityTypeChanged(SaunaStateTypes::E_supervised);
     manager.onBrandChanged(VariantTypes::E_lumo);
@@ -259,6 +268,41 @@ void TestConfigureGeneralAbout::aboutSubFunctionSelection()
     QCOMPARE(selected.count(), 2);
     QCOMPARE(selected.at(0).at(0).toInt(), int(ConfigureTypes::E_identifyRcb));
     QCOMPARE(selected.at(1).at(0).toInt(), int(ConfigureTypes::E_licenseInfo));
+}
+
+// Without a sauna the page shows the panel alone; a former sauna's reports are not kept for the
+// next one, which shows only what it reports itself.
+void TestConfigureGeneralAbout::aboutWithoutASaunaShowsOnlyThePanel()
+{
+    ConfigureGeneralAboutViewManager manager(nullptr);
+    manager.setPanelVersion(QStringLiteral("1.0.5022"));
+    manager.onBrandChanged(VariantTypes::E_vaho);
+    manager.onConnectedChanged(true);
+    manager.onAboutViewVisibleChanged(true);
+    manager.onSaunaSystemModeChanged(MasterFuncDescTypes::E_multisteam);
+    manager.onRemoteApplicationIdentified(QStringLiteral("app"), QStringLiteral("2.0.0"));
+    manager.onSaunaFacilityTypeChanged(SaunaStateTypes::E_public);
+    manager.onSaunaNodeListItemChanged(node(0, 64, NodeInformationTypes::E_rcb, 0));
+    QVERIFY(infoRows(manager).contains(QStringLiteral("Node 0")));
+    QCOMPARE(manager.subFunctionModel()->rowCount(), 2);
+
+    manager.onConnectedChanged(false);
+    const QStringList panelOnly({"PC Control Panel", "Software version: 1.0.5022"});
+    QCOMPARE(infoRows(manager), panelOnly);
+    QCOMPARE(modelReader::applIds(*manager.subFunctionModel()),
+             QList<int>({ConfigureTypes::E_licenseInfo}));
+    // A report that comes late still shows nothing of the sauna.
+    manager.onSaunaFacilityTypeChanged(SaunaStateTypes::E_supervised);
+    QCOMPARE(infoRows(manager), panelOnly);
+
+    manager.onConnectedChanged(true);
+    const QStringList rows = infoRows(manager);
+    QVERIFY2(rows.contains(QStringLiteral("Facility Type: Supervised")),
+             qPrintable(rows.join('|')));
+    QVERIFY(rows.contains(QStringLiteral("Software: ")));
+    QVERIFY(!rows.contains(QStringLiteral("Node 0")));
+    QCOMPARE(modelReader::applIds(*manager.subFunctionModel()),
+             QList<int>({ConfigureTypes::E_licenseInfo}));
 }
 
 void TestConfigureGeneralAbout::licenceChoosingAComponentReadsItsFiles()
