@@ -23,6 +23,8 @@ class TextItem;
 class ConfigureDateTimeDateViewManager : public ConfigureViewManagerBase
 {
     Q_OBJECT
+    // The row of the sauna's date, which the page does not show while no sauna is connected.
+    Q_PROPERTY(int clockRowId READ clockRowId CONSTANT)
 
 public:
     static constexpr int dateRowId = -1;
@@ -30,6 +32,7 @@ public:
     explicit ConfigureDateTimeDateViewManager(QObject *parent);
     ~ConfigureDateTimeDateViewManager() override;
 
+    static int clockRowId() { return dateRowId; }
     ListModel *model() { return &m_model; }
     value::DateValueManager *dateEditor() { return &m_dateEditor; }
     // The last reported date-time whose date and time were both valid; null before one came.

@@ -24,6 +24,8 @@ class TextItem;
 class ConfigureDateTimeTimeViewManager : public ConfigureViewManagerBase
 {
     Q_OBJECT
+    // The row of the sauna's clock, which the page does not show while no sauna is connected.
+    Q_PROPERTY(int clockRowId READ clockRowId CONSTANT)
 
 public:
     // Application ids of the rows; the format rows carry their TimeFormat value.
@@ -32,6 +34,7 @@ public:
     explicit ConfigureDateTimeTimeViewManager(QObject *parent);
     ~ConfigureDateTimeTimeViewManager() override;
 
+    static int clockRowId() { return timeRowId; }
     ListModel *model() { return &m_model; }
     value::TimeValueManager *timeEditor() { return &m_timeEditor; }
     // The last reported date-time whose date and time were both valid; null before one came.

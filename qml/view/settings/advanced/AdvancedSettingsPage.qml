@@ -36,6 +36,7 @@ Item {
         initialItem: SettingsListPage {
             title: qsTr("Advanced settings")
             listModel: configure_advanced_settings_selector_model
+            saunaValues: true
             onRowSelected: (applId) => page.senders.advanced.itemSelected(applId)
             onBackRequested: page.backRequested()
         }

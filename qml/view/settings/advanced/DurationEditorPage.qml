@@ -3,10 +3,12 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import "../../components"
 import "../../components/Theme.js" as Theme
+import ".."
 
 // The editor of one duration of a settings screen. The steppers go to the screen's editor item
 // (stepTarget), which steps the program's duration manager; Save tells the screen to send the
-// value, and the row it came from shows the value once the sauna system has reported it.
+// value, and the row it came from shows the value once the sauna system has reported it. Without
+// a sauna the editor shows no value and Save is disabled.
 Item {
     id: page
 
@@ -35,18 +37,25 @@ Item {
         width: parent.width - 2 * Theme.margin
         spacing: Theme.spacing
 
-        DurationStepper {
-            objectName: "durationEditor"
+        SaunaValuesArea {
+            id: saunaArea
             Layout.fillWidth: true
-            label: page.title
-            manager: page.manager
-            minutesAndSeconds: page.minutesAndSeconds
-            onDurationChangeRequested: (component, direction) =>
-                page.stepTarget.durationChangeRequested(component, direction)
+            noticeInset: 0
+
+            DurationStepper {
+                objectName: "durationEditor"
+                width: parent.width
+                label: page.title
+                manager: page.manager
+                minutesAndSeconds: page.minutesAndSeconds
+                onDurationChangeRequested: (component, direction) =>
+                    page.stepTarget.durationChangeRequested(component, direction)
+            }
         }
         PanelButton {
             objectName: "durationSaveButton"
             Layout.fillWidth: true
+            enabled: saunaArea.connected
             text: qsTr("Save")
             highlighted: true
             onClicked: {

@@ -4,9 +4,10 @@ import QtQuick.Layouts
 import SignalInterfaceLib 1.0
 import "../../components"
 import "../../components/Theme.js" as Theme
+import ".."
 
 // The external switch: the bath time it starts (opens the duration editor) and its function.
-// The check mark follows the function the sauna system reports.
+// The check mark follows the function the sauna system reports. Without a sauna neither is shown.
 Item {
     id: page
     objectName: "externalSwitchPage"
@@ -31,35 +32,40 @@ Item {
         onBackRequested: page.StackView.view.pop()
     }
 
-    ColumnLayout {
+    SaunaValuesArea {
         anchors.top: header.bottom
         anchors.topMargin: Theme.spacing
+        anchors.bottom: parent.bottom
         width: parent.width
-        spacing: Theme.spacing
 
-        GenericListView {
-            objectName: "externalSwitchBathTimeList"
-            Layout.fillWidth: true
-            Layout.preferredHeight: Math.max(contentHeight, Theme.rowHeight)
-            interactive: false
-            model: configure_advance_settings_external_switch_bathtime_model
-            onRowSelected: page.senders.advanced.extSwBathTimeSelected()
-        }
-        Text {
-            Layout.leftMargin: Theme.margin
-            Layout.topMargin: Theme.spacing
-            text: qsTr("Function")
-            color: Theme.accent
-            font.pixelSize: Theme.fontNormal
-            font.bold: true
-        }
-        GenericListView {
-            objectName: "externalSwitchFunctionList"
-            Layout.fillWidth: true
-            Layout.preferredHeight: Math.max(contentHeight, Theme.rowHeight)
-            interactive: false
-            model: configure_advanced_settings_ext_sw_function_model
-            onRowSelected: (applId) => page.senders.advanced.extSwFunctionSelected(applId)
+        ColumnLayout {
+            width: parent.width
+            spacing: Theme.spacing
+
+            GenericListView {
+                objectName: "externalSwitchBathTimeList"
+                Layout.fillWidth: true
+                Layout.preferredHeight: Math.max(contentHeight, Theme.rowHeight)
+                interactive: false
+                model: configure_advance_settings_external_switch_bathtime_model
+                onRowSelected: page.senders.advanced.extSwBathTimeSelected()
+            }
+            Text {
+                Layout.leftMargin: Theme.margin
+                Layout.topMargin: Theme.spacing
+                text: qsTr("Function")
+                color: Theme.accent
+                font.pixelSize: Theme.fontNormal
+                font.bold: true
+            }
+            GenericListView {
+                objectName: "externalSwitchFunctionList"
+                Layout.fillWidth: true
+                Layout.preferredHeight: Math.max(contentHeight, Theme.rowHeight)
+                interactive: false
+                model: configure_advanced_settings_ext_sw_function_model
+                onRowSelected: (applId) => page.senders.advanced.extSwFunctionSelected(applId)
+            }
         }
     }
 

@@ -12,6 +12,7 @@ SettingsListPage {
 
     title: qsTr("Fan")
     listModel: configure_advance_settings_fan_model
+    saunaValues: true
     onShownChanged: (shown) => page.senders.advanced.fanViewVisibleChanged(shown)
     onRowSelected: (applId) => page.senders.advanced.rowItemSelected(applId)
 

@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import "../../components"
 import "../../components/Theme.js" as Theme
+import ".."
 
 // Standby (Warm Start): the switch and the two temperatures are edited here and sent together
 // with Save. Which temperatures apply comes from the program: the room's reduction on saunas,
@@ -44,62 +45,67 @@ Item {
         onBackRequested: page.StackView.view.pop()
     }
 
-    Flickable {
+    SaunaValuesArea {
         anchors.top: header.bottom
         anchors.topMargin: Theme.spacing
         anchors.bottom: parent.bottom
         width: parent.width
-        contentHeight: column.implicitHeight + Theme.margin
-        clip: true
-        boundsBehavior: Flickable.StopAtBounds
 
-        ColumnLayout {
-            id: column
-            x: Theme.margin
-            width: parent.width - 2 * Theme.margin
-            spacing: Theme.spacing
+        Flickable {
+            anchors.fill: parent
+            contentHeight: column.implicitHeight + Theme.margin
+            clip: true
+            boundsBehavior: Flickable.StopAtBounds
 
-            // The switch row: its label (value) and the state being edited (value2).
-            Repeater {
-                model: configure_advanced_settings_standby_model
-                delegate: SwitchRow {
-                    required property var model
-                    required property int index
-                    objectName: "standbyToggle"
-                    Layout.fillWidth: true
-                    text: model.value ?? ""
-                    checked: model.value2 === true
-                    onTapped: (shownState) => page.senders.advanced.toggleChanged(
-                        configure_advanced_settings_standby_model.getApplId(index), shownState)
+            ColumnLayout {
+                id: column
+                x: Theme.margin
+                width: parent.width - 2 * Theme.margin
+                spacing: Theme.spacing
+
+                // The switch row: its label (value) and the state being edited (value2).
+                Repeater {
+                    model: configure_advanced_settings_standby_model
+                    delegate: SwitchRow {
+                        required property var model
+                        required property int index
+                        objectName: "standbyToggle"
+                        Layout.fillWidth: true
+                        text: model.value ?? ""
+                        checked: model.value2 === true
+                        onTapped: (shownState) => page.senders.advanced.toggleChanged(
+                            configure_advanced_settings_standby_model.getApplId(index), shownState)
+                    }
                 }
-            }
-            TemperatureStepper {
-                objectName: "standbyReductionStepper"
-                Layout.fillWidth: true
-                visible: page.reductionApplicable
-                label: qsTr("Temperature reduction")
-                manager: configure_advanced_settings_temperature_reduction_manager
-                onChangeTemperatureValueRequested: (step) =>
-                    page.senders.standbyReduction.changeTemperatureValueRequested(step)
-            }
-            TemperatureStepper {
-                objectName: "standbyWaterTemperatureStepper"
-                Layout.fillWidth: true
-                visible: page.waterTemperatureApplicable
-                label: qsTr("Tank standby temperature")
-                manager: configure_advanced_settings_water_temperature_manager
-                onChangeTemperatureValueRequested: (step) =>
-                    page.senders.standbyWaterTemperature.changeTemperatureValueRequested(step)
-            }
-            PanelButton {
-                objectName: "standbySaveButton"
-                Layout.fillWidth: true
-                text: qsTr("Save")
-                highlighted: true
-                // The switch row's id; the page shows the reported values when it is opened again.
-                onClicked: {
-                    page.senders.advanced.commitValue(0)
-                    page.StackView.view.pop()
+                TemperatureStepper {
+                    objectName: "standbyReductionStepper"
+                    Layout.fillWidth: true
+                    visible: page.reductionApplicable
+                    label: qsTr("Temperature reduction")
+                    manager: configure_advanced_settings_temperature_reduction_manager
+                    onChangeTemperatureValueRequested: (step) =>
+                        page.senders.standbyReduction.changeTemperatureValueRequested(step)
+                }
+                TemperatureStepper {
+                    objectName: "standbyWaterTemperatureStepper"
+                    Layout.fillWidth: true
+                    visible: page.waterTemperatureApplicable
+                    label: qsTr("Tank standby temperature")
+                    manager: configure_advanced_settings_water_temperature_manager
+                    onChangeTemperatureValueRequested: (step) =>
+                        page.senders.standbyWaterTemperature.changeTemperatureValueRequested(step)
+                }
+                PanelButton {
+                    objectName: "standbySaveButton"
+                    Layout.fillWidth: true
+                    text: qsTr("Save")
+                    highlighted: true
+                    // The switch row's id; the page shows the reported values when it is opened
+                    // again.
+                    onClicked: {
+                        page.senders.advanced.commitValue(0)
+                        page.StackView.view.pop()
+                    }
                 }
             }
         }

@@ -69,6 +69,7 @@ Item {
             objectName: "dateTimeTimePage"
             title: qsTr("Time")
             listModel: configure_date_time_time_model
+            saunaRows: [configure_date_time_time_view_controller.clockRowId]
             onShownChanged: (shown) => page.senders.dateTime.timeViewVisibleChanged(shown)
             onRowSelected: (applId) => page.senders.dateTime.timeRowItemSelected(applId)
         }
@@ -80,6 +81,7 @@ Item {
             objectName: "dateTimeDatePage"
             title: qsTr("Date")
             listModel: configure_date_time_date_model
+            saunaRows: [configure_date_time_date_view_controller.clockRowId]
             onShownChanged: (shown) => page.senders.dateTime.dateViewVisibleChanged(shown, false)
             onRowSelected: (applId) => page.senders.dateTime.dateRowItemSelected(applId)
         }
@@ -102,6 +104,7 @@ Item {
             objectName: "dateTimeEraseCalendarPage"
             title: qsTr("Erase calendar")
             listModel: configure_date_time_erase_calendar_model
+            saunaValues: true
             onShownChanged: (shown) => page.senders.dateTime.eraseCalendarViewVisibleChanged(shown)
             onButtonPressed: (applId) => page.senders.dateTime.eraseCalendarSelected(applId)
         }

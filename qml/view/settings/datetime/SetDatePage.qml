@@ -1,10 +1,11 @@
 import QtQuick
 import "../../components"
 import "../../components/Theme.js" as Theme
+import ".."
 
 // The editor of the sauna's date. The steppers move the editor's date in the date format's
 // order; "Save" sends it to the sauna with the sauna's time of day. Leaving by the back arrow
-// sends nothing.
+// sends nothing. Without a sauna no date is shown and Save is disabled.
 Item {
     id: page
     objectName: "setDatePage"
@@ -26,17 +27,24 @@ Item {
         width: parent.width - 2 * Theme.margin
         spacing: Theme.spacing
 
-        DateStepper {
-            objectName: "setDateStepper"
+        SaunaValuesArea {
+            id: saunaArea
             width: parent.width
-            manager: configure_date_time_system_date_manager
-            onDateChangeRequested: (stepper, direction) =>
-                                   page.sender.dateChangeRequested(stepper, direction)
+            noticeInset: 0
+
+            DateStepper {
+                objectName: "setDateStepper"
+                width: parent.width
+                manager: configure_date_time_system_date_manager
+                onDateChangeRequested: (stepper, direction) =>
+                                       page.sender.dateChangeRequested(stepper, direction)
+            }
         }
         PanelButton {
             objectName: "setDateSaveButton"
             width: parent.width
             text: qsTr("Save")
+            enabled: saunaArea.connected
             highlighted: true
             onClicked: {
                 page.sender.setDateCommit()

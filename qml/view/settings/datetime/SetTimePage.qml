@@ -1,9 +1,11 @@
 import QtQuick
 import "../../components"
 import "../../components/Theme.js" as Theme
+import ".."
 
 // The editor of the sauna's clock. The steppers move the editor's time; "Save" sends it to the
-// sauna on the sauna's own date. Leaving by the back arrow sends nothing.
+// sauna on the sauna's own date. Leaving by the back arrow sends nothing. Without a sauna no time
+// is shown and Save is disabled.
 Item {
     id: page
     objectName: "setTimePage"
@@ -25,17 +27,24 @@ Item {
         width: parent.width - 2 * Theme.margin
         spacing: Theme.spacing
 
-        TimeStepper {
-            objectName: "setTimeStepper"
+        SaunaValuesArea {
+            id: saunaArea
             width: parent.width
-            manager: configure_date_time_system_time_manager
-            onTimeChangeRequested: (component, direction) =>
-                                   page.sender.timeChangeRequested(component, direction)
+            noticeInset: 0
+
+            TimeStepper {
+                objectName: "setTimeStepper"
+                width: parent.width
+                manager: configure_date_time_system_time_manager
+                onTimeChangeRequested: (component, direction) =>
+                                       page.sender.timeChangeRequested(component, direction)
+            }
         }
         PanelButton {
             objectName: "setTimeSaveButton"
             width: parent.width
             text: qsTr("Save")
+            enabled: saunaArea.connected
             highlighted: true
             onClicked: {
                 page.sender.setTimeCommit()

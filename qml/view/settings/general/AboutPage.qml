@@ -2,10 +2,12 @@ import QtQuick
 import QtQuick.Controls
 import "../../components"
 import "../../components/Theme.js" as Theme
+import ".."
 
 // About: this panel, the connected sauna system and its nodes, as the program lists them, and a
 // short menu to the licence information and, on multi-steam systems, to identifying the relay
-// control boards. The program answers a tap on that menu with the id of the page to open.
+// control boards. The program answers a tap on that menu with the id of the page to open. Without
+// a sauna the program lists the panel alone, below the line that no sauna is connected.
 Item {
     id: page
     objectName: "generalAboutPage"
@@ -22,24 +24,30 @@ Item {
         onBackRequested: page.StackView.view.pop()
     }
 
-    GenericListView {
-        id: subFunctions
-        objectName: "aboutSubFunctionList"
+    SaunaValuesArea {
         anchors.top: header.bottom
-        anchors.topMargin: Theme.spacing
-        width: parent.width
-        height: contentHeight
-        interactive: false
-        model: configure_general_about_subfunction_model
-        onRowSelected: (applId) => page.senders.general.aboutSubFunctionSelected(applId)
-    }
-
-    GenericListView {
-        objectName: "aboutInfoList"
-        anchors.top: subFunctions.bottom
         anchors.topMargin: Theme.spacing
         anchors.bottom: parent.bottom
         width: parent.width
-        model: configure_general_about_model
+        partial: true
+
+        GenericListView {
+            id: subFunctions
+            objectName: "aboutSubFunctionList"
+            width: parent.width
+            height: contentHeight
+            interactive: false
+            model: configure_general_about_subfunction_model
+            onRowSelected: (applId) => page.senders.general.aboutSubFunctionSelected(applId)
+        }
+
+        GenericListView {
+            objectName: "aboutInfoList"
+            anchors.top: subFunctions.bottom
+            anchors.topMargin: Theme.spacing
+            anchors.bottom: parent.bottom
+            width: parent.width
+            model: configure_general_about_model
+        }
     }
 }

@@ -2,9 +2,10 @@ import QtQuick
 import QtQuick.Controls
 import "../../components"
 import "../../components/Theme.js" as Theme
+import ".."
 
 // Identify relay control boards: one button per board of the sauna system; a press asks the
-// sauna to sound that board's buzzer.
+// sauna to sound that board's buzzer. Without a sauna there is no board to press.
 Item {
     id: page
     objectName: "generalIdentifyBoardsPage"
@@ -21,27 +22,32 @@ Item {
         onBackRequested: page.StackView.view.pop()
     }
 
-    Text {
-        id: hint
+    SaunaValuesArea {
         anchors.top: header.bottom
-        anchors.topMargin: Theme.spacing
-        x: Theme.margin
-        width: parent.width - 2 * Theme.margin
-        wrapMode: Text.Wrap
-        text: qsTr("Press a button to sound the buzzer of that relay control board.")
-        color: Theme.textDim
-        font.pixelSize: Theme.fontSmall
-    }
-
-    GenericListView {
-        objectName: "identifyBoardsList"
-        anchors.top: hint.bottom
         anchors.topMargin: Theme.spacing
         anchors.bottom: parent.bottom
         width: parent.width
-        model: configure_general_about_identify_rcb_model
-        buttonNames: ({ 0: "identifyBoardButton_0", 1: "identifyBoardButton_1",
-                        2: "identifyBoardButton_2" })
-        onButtonPressed: (applId) => page.senders.general.identifyRcbSelected(applId)
+
+        Text {
+            id: hint
+            x: Theme.margin
+            width: parent.width - 2 * Theme.margin
+            wrapMode: Text.Wrap
+            text: qsTr("Press a button to sound the buzzer of that relay control board.")
+            color: Theme.textDim
+            font.pixelSize: Theme.fontSmall
+        }
+
+        GenericListView {
+            objectName: "identifyBoardsList"
+            anchors.top: hint.bottom
+            anchors.topMargin: Theme.spacing
+            anchors.bottom: parent.bottom
+            width: parent.width
+            model: configure_general_about_identify_rcb_model
+            buttonNames: ({ 0: "identifyBoardButton_0", 1: "identifyBoardButton_1",
+                            2: "identifyBoardButton_2" })
+            onButtonPressed: (applId) => page.senders.general.identifyRcbSelected(applId)
+        }
     }
 }

@@ -18,6 +18,7 @@ Item {
         width: parent.width
         title: qsTr("Region")
         listModel: configure_general_region_model
+        saunaValues: true
         onRowSelected: (applId) => page.senders.region.regionSelected(applId)
         onShownChanged: (shown) => page.senders.region.visibilityChanged(shown)
         onBackRequested: page.StackView.view.pop()
@@ -30,6 +31,8 @@ Item {
     Text {
         id: note
         objectName: "regionNote"
+        // Without a sauna there is no region to choose.
+        visible: list.saunaConnected
         anchors.bottom: parent.bottom
         anchors.margins: Theme.margin
         x: Theme.margin

@@ -2,9 +2,11 @@ import QtQuick
 import QtQuick.Controls
 import "../../components"
 import "../../components/Theme.js" as Theme
+import ".."
 
 // One editor of the Limits menu: a title, the editors given as children and, where the value is
-// sent as a whole, a "Save" button. Leaving by the back arrow sends nothing.
+// sent as a whole, a "Save" button. Leaving by the back arrow sends nothing. Without a sauna the
+// editors are not shown and Save is disabled.
 Item {
     id: page
 
@@ -27,24 +29,31 @@ Item {
         onBackRequested: page.leave()
     }
 
-    Column {
-        id: column
+    SaunaValuesArea {
+        id: saunaArea
         anchors.top: header.bottom
         anchors.topMargin: Theme.spacing
         x: Theme.margin
         width: parent.width - 2 * Theme.margin
-        spacing: Theme.spacing
+        noticeInset: 0
+
+        Column {
+            id: column
+            width: parent.width
+            spacing: Theme.spacing
+        }
     }
 
     PanelButton {
         objectName: "limitsSaveButton"
         visible: page.hasSave
-        anchors.top: column.bottom
+        anchors.top: saunaArea.bottom
         anchors.topMargin: Theme.spacing
         x: Theme.margin
         width: parent.width - 2 * Theme.margin
         highlighted: true
         text: qsTr("Save")
+        enabled: saunaArea.connected
         onClicked: {
             page.saved()
             page.leave()

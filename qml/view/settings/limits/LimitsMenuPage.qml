@@ -58,6 +58,7 @@ Item {
         initialItem: SettingsListPage {
             title: qsTr("Limits")
             listModel: configure_limits_selector_model
+            saunaValues: true
             onRowSelected: (applId) => page.limitsSender.itemSelected(applId)
             onBackRequested: page.backRequested()
         }

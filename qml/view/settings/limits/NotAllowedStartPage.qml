@@ -3,9 +3,11 @@ import QtQuick.Controls
 import SignalInterfaceLib 1.0
 import "../../components"
 import "../../components/Theme.js" as Theme
+import ".."
 
 // The period in which the sauna must not be started. The program keeps an edit copy while the
-// page or its time editors are open; "Save" sends the switch and both times together.
+// page or its time editors are open; "Save" sends the switch and both times together. Without a
+// sauna the period is not shown and Save is disabled.
 Item {
     id: page
     objectName: "notAllowedStartPage"
@@ -41,17 +43,22 @@ Item {
         onBackRequested: page.StackView.view.pop()
     }
 
-    GenericListView {
-        id: list
-        objectName: "notAllowedStartList"
+    SaunaValuesArea {
+        id: saunaArea
         anchors.top: header.bottom
         anchors.topMargin: Theme.spacing
         anchors.bottom: saveButton.top
         anchors.bottomMargin: Theme.spacing
         width: parent.width
-        model: configure_limits_not_allowed_start_model
-        onRowSelected: (applId) => page.sender.rowItemSelected(applId)
-        onToggleTapped: (applId, shownState) => page.sender.toggleChanged(applId, shownState)
+
+        GenericListView {
+            id: list
+            objectName: "notAllowedStartList"
+            anchors.fill: parent
+            model: configure_limits_not_allowed_start_model
+            onRowSelected: (applId) => page.sender.rowItemSelected(applId)
+            onToggleTapped: (applId, shownState) => page.sender.toggleChanged(applId, shownState)
+        }
     }
 
     PanelButton {
@@ -63,6 +70,7 @@ Item {
         width: parent.width - 2 * Theme.margin
         highlighted: true
         text: qsTr("Save")
+        enabled: saunaArea.connected
         onClicked: {
             page.sender.notAllowedStartEditCompleted()
             page.StackView.view.pop()

@@ -18,6 +18,7 @@ SettingsListPage {
     readonly property QtObject sender: senders ? senders.descaling : null
 
     listModel: configure_system_aux_descaling_settings_model
+    saunaValues: true
     onShownChanged: (shown) => page.sender.auxDescalingViewVisibleChanged(shown)
     onToggleTapped: (applId, shownState) => page.sender.auxDescalingToggleChanged(applId, shownState)
     onRowSelected: (applId) => page.sender.auxDescalingSettingSelected(applId)
@@ -112,6 +113,7 @@ SettingsListPage {
             objectName: "descalingWeekdayPage"
             title: qsTr("Weekday")
             listModel: configure_system_aux_descaling_weekday_settings_model
+            saunaValues: true
             onRowSelected: (applId) => page.sender.auxDescalingWeekdaySettingsSelected(applId)
         }
     }
@@ -122,6 +124,7 @@ SettingsListPage {
             objectName: "descalingRepeatPage"
             title: qsTr("Repeat")
             listModel: configure_system_aux_descaling_weekday_repeat_model
+            saunaValues: true
             onRowSelected: (applId) => page.sender.auxDescalingWeekdayRepeatSelected(applId)
         }
     }

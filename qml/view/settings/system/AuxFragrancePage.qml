@@ -13,6 +13,7 @@ SettingsListPage {
     property Item senders
 
     listModel: configure_system_aux_single_fragrance_model
+    saunaValues: true
     onShownChanged: (shown) => page.senders.systems.optionsFragranceViewVisibleChanged(shown)
     onRowSelected: (applId) => page.senders.auxSingleFragrance.auxFragranceSettingSelected(applId)
 

@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import "../../components"
 import "../../components/Theme.js" as Theme
+import ".."
 
 // One auxiliary relay: what it does, as check-marked choices that follow the sauna system's
 // report, and its name, renamed on the on-screen keyboard.
@@ -31,70 +32,74 @@ Item {
         onBackRequested: page.StackView.view.pop()
     }
 
-    Flickable {
+    SaunaValuesArea {
         anchors.top: header.bottom
         anchors.topMargin: Theme.spacing
         anchors.bottom: parent.bottom
         width: parent.width
-        contentHeight: content.height
-        clip: true
 
-        Column {
-            id: content
-            width: parent.width
-            spacing: Theme.spacing
+        Flickable {
+            anchors.fill: parent
+            contentHeight: content.height
+            clip: true
 
-            Text {
-                x: Theme.margin
-                text: qsTr("Function")
-                color: Theme.textDim
-                font.pixelSize: Theme.fontSmall
-            }
-
-            GenericListView {
-                objectName: "auxFunctionList"
+            Column {
+                id: content
                 width: parent.width
-                height: contentHeight
-                interactive: false
-                model: configure_system_aux_single_overview_model
-                onRowSelected: (applId) =>
-                    page.senders.auxSingleOverview.auxFunctionSelected(applId)
-            }
+                spacing: Theme.spacing
 
-            Rectangle {
-                objectName: "auxNameRow"
-                width: parent.width
-                height: Theme.rowHeight
-                color: nameArea.pressed ? Theme.surfacePressed : Theme.surface
-                RowLayout {
-                    anchors.fill: parent
-                    anchors.leftMargin: Theme.margin
-                    anchors.rightMargin: Theme.margin
-                    Text {
-                        text: qsTr("Name")
-                        color: Theme.text
-                        font.pixelSize: Theme.fontNormal
-                    }
-                    Text {
-                        objectName: "auxNameText"
-                        Layout.fillWidth: true
-                        horizontalAlignment: Text.AlignRight
-                        text: page.relayName
-                        textFormat: Text.PlainText
-                        elide: Text.ElideRight
-                        color: Theme.textDim
-                        font.pixelSize: Theme.fontNormal
-                    }
-                    Text {
-                        text: "›"
-                        color: Theme.textFaint
-                        font.pixelSize: Theme.fontLarge + 6
-                    }
+                Text {
+                    x: Theme.margin
+                    text: qsTr("Function")
+                    color: Theme.textDim
+                    font.pixelSize: Theme.fontSmall
                 }
-                MouseArea {
-                    id: nameArea
-                    anchors.fill: parent
-                    onClicked: page.senders.auxSingleOverview.auxNameEditActivated()
+
+                GenericListView {
+                    objectName: "auxFunctionList"
+                    width: parent.width
+                    height: contentHeight
+                    interactive: false
+                    model: configure_system_aux_single_overview_model
+                    onRowSelected: (applId) =>
+                        page.senders.auxSingleOverview.auxFunctionSelected(applId)
+                }
+
+                Rectangle {
+                    objectName: "auxNameRow"
+                    width: parent.width
+                    height: Theme.rowHeight
+                    color: nameArea.pressed ? Theme.surfacePressed : Theme.surface
+                    RowLayout {
+                        anchors.fill: parent
+                        anchors.leftMargin: Theme.margin
+                        anchors.rightMargin: Theme.margin
+                        Text {
+                            text: qsTr("Name")
+                            color: Theme.text
+                            font.pixelSize: Theme.fontNormal
+                        }
+                        Text {
+                            objectName: "auxNameText"
+                            Layout.fillWidth: true
+                            horizontalAlignment: Text.AlignRight
+                            text: page.relayName
+                            textFormat: Text.PlainText
+                            elide: Text.ElideRight
+                            color: Theme.textDim
+                            font.pixelSize: Theme.fontNormal
+                        }
+                        Text {
+                            text: "›"
+                            color: Theme.textFaint
+                            font.pixelSize: Theme.fontLarge + 6
+                        }
+                    }
+                    MouseArea {
+                        id: nameArea
+                        anchors.fill: parent
+                        onClicked: page.senders.auxSingleOverview.auxNameEditActivated()
+                    }
                 }
             }
         }

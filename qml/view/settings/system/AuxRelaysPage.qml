@@ -15,6 +15,7 @@ SettingsListPage {
 
     title: qsTr("Options")
     listModel: configure_system_aux_model
+    saunaValues: true
     onShownChanged: (shown) => page.senders.systems.optionsViewVisibleChanged(shown)
     onRowSelected: (applId) => page.senders.auxRelays.auxSelected(applId)
 

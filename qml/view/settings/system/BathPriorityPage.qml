@@ -11,6 +11,7 @@ SettingsListPage {
 
     title: qsTr("Bath type priority")
     listModel: configure_system_bath_type_priority_model
+    saunaValues: true
     onRowSelected: (applId) => page.senders.systems.bathTypePrioritySelected(applId)
     onShownChanged: (shown) => page.senders.systems.bathPriorityViewVisibleChanged(shown)
 }

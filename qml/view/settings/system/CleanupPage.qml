@@ -14,6 +14,7 @@ SettingsListPage {
 
     title: qsTr("Cleanup note")
     listModel: configure_system_cleanup_model
+    saunaValues: true
     onShownChanged: (shown) => page.senders.systems.cleanUpViewVisibleChanged(shown)
     onToggleTapped: (applId, shownState) =>
         page.senders.systems.cleanupToggleChanged(applId, shownState)

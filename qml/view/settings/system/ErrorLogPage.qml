@@ -15,6 +15,7 @@ SettingsListPage {
 
     title: qsTr("Error log")
     listModel: configure_system_error_log_model
+    saunaValues: true
     headerTrailingSpace: clearButton.width + Theme.spacing
     onShownChanged: (shown) => page.senders.systems.errorLogViewVisibleChanged(shown)
     onRowSelected: (applId) => page.senders.systems.errorLogSelected(applId)
@@ -28,6 +29,7 @@ SettingsListPage {
         anchors.right: parent.right
         anchors.rightMargin: Theme.margin
         text: qsTr("Clear")
+        enabled: page.saunaConnected
         onClicked: page.senders.systems.errorLogClearSelected()
     }
 }

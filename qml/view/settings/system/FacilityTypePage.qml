@@ -20,6 +20,7 @@ Item {
         width: parent.width
         title: qsTr("Facility type")
         listModel: configure_system_facility_type_model
+        saunaValues: true
         onRowSelected: (applId) => page.senders.systems.facilityTypeSelected(applId)
         onShownChanged: (shown) => page.senders.systems.facilityTypeViewVisibleChanged(shown)
         onBackRequested: page.StackView.view.pop()
@@ -40,6 +41,7 @@ Item {
             highlighted: true
             // Nothing can be saved until one of the offered types is marked.
             enabled: configure_system_facility_type_view_controller.commitEnabled
+                     && list.saunaConnected
             onClicked: page.senders.systems.facilityTypeCommit()
         }
     }

@@ -10,6 +10,7 @@ SettingsListPage {
 
     title: qsTr("IR")
     listModel: configure_system_ir_view_controller
+    saunaValues: true
     onToggleTapped: (applId, shownState) => page.senders.systems.irToggleChanged(applId, shownState)
     onShownChanged: (shown) => page.senders.systems.irVisibleChanged(shown)
 }

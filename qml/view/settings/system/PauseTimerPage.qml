@@ -12,6 +12,7 @@ SettingsListPage {
 
     title: qsTr("Pause timer")
     listModel: configure_system_reset_timer_model
+    saunaValues: true
     buttonNames: ({ [ConfigureTypes.E_resetPauseTimer]: "resetPauseTimerButton" })
     onButtonPressed: (applId) => {
         if (applId === ConfigureTypes.E_resetPauseTimer)

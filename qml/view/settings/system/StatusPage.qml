@@ -13,5 +13,6 @@ SettingsListPage {
 
     title: qsTr("Status")
     listModel: configure_system_status_model
+    saunaValues: true
     onShownChanged: (shown) => page.senders.systems.statusViewVisibleChanged(shown)
 }

@@ -14,6 +14,7 @@ SettingsListPage {
 
     title: qsTr("Tank auto emptying")
     listModel: configure_advance_settings_tank_auto_emptying_model
+    saunaValues: true
     onShownChanged: (shown) => page.senders.systems.tankAutoEmptyingVisibleChanged(shown)
     onToggleTapped: (applId, shownState) =>
         page.senders.systems.tankAutoEmptyingToggleChanged(applId, shownState)
