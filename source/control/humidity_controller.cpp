@@ -114,7 +114,9 @@ void HumidityController::onSaunaTargetHumidityChanged(int humidity)
 void HumidityController::onSaunaHumidityChanged(int humidity, HumidityTypes::HumidityUnit unit)
 {
     // The filter first, so that a smoothed display never shows the filter's empty start value.
-    m_filterer.onSaunaHumidityChanged(humidity, unit);
+    // An unknown humidity stays out of it: the smoothing goes on from the last known one.
+    if (value::isHumidityInRange({humidity, unit}))
+        m_filterer.onSaunaHumidityChanged(humidity, unit);
     m_physicalManager.setValue({humidity, unit});
 }
 

@@ -1,6 +1,7 @@
 #include "control/temperature_controller.h"
 
 #include "control/details/stored_enum_setting.h"
+#include "control/details/temperature_humidity_rules.h"
 #include "control/settings.h"
 #include "signal_interface/sender_connections.h"
 
@@ -42,6 +43,7 @@ TemperatureController::TemperatureController(QObject *parent)
 
     // The sauna decides the target: a step is only a proposal, shown once the sauna reports it.
     m_targetManager.setApplyStepsLocally(false);
+    m_targetManager.setRange(details::TemperatureHumidityRules::targetTemperatureRange);
     connect(&m_targetManager, &value::TemperatureValueManager::newValueProposed, this,
             &TemperatureController::onTargetTemperatureProposed);
 
@@ -141,14 +143,18 @@ void TemperatureController::onTemperaturePresentationChangeRequested(
 
 void TemperatureController::onSaunaTargetTemperatureChanged(int temperature)
 {
-    m_filterer.setTargetValue(temperature);
+    // A target the manager shows as unknown is none the smoothing can head for.
+    if (m_targetManager.range().contains(temperature))
+        m_filterer.setTargetValue(temperature);
     m_targetManager.setValue(temperature);
 }
 
 void TemperatureController::onSaunaTemperatureChanged(int temperature)
 {
     // The filter first, so that a smoothed display never shows the filter's empty start value.
-    m_filterer.onSaunaTemperatureChanged(temperature);
+    // An unknown temperature stays out of it: the smoothing goes on from the last known one.
+    if (value::measuredTemperatureRange.contains(temperature))
+        m_filterer.onSaunaTemperatureChanged(temperature);
     m_physicalManager.setValue(temperature);
 }
 

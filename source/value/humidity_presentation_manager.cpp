@@ -33,7 +33,7 @@ int HumidityPresentationManager::connectSaunaSources(const QList<QObject *> &sou
 
 std::optional<HumidityValue_T> HumidityPresentationManager::value() const
 {
-    if (!m_value)
+    if (!m_value || !isHumidityInRange({*m_value, m_unit}))
         return std::nullopt;
     return HumidityValue_T{*m_value, m_unit};
 }
@@ -64,7 +64,10 @@ void HumidityPresentationManager::changeHumidityUnit(HumidityTypes::HumidityUnit
         return;
     const bool known = unit == HumidityTypes::E_percentage || unit == HumidityTypes::E_step;
     if (m_value && known) {
-        m_value = convertHumidityNumber(*m_value, m_unit, unit);
+        // A number outside its unit's range stays outside in the other unit; it is not converted,
+        // so that no absurd number overflows.
+        if (isHumidityInRange({*m_value, m_unit}))
+            m_value = convertHumidityNumber(*m_value, m_unit, unit);
         m_unit = unit;
     }
     emitValue();
@@ -78,13 +81,16 @@ void HumidityPresentationManager::setUseFilteredValue(bool useFiltered)
 
 void HumidityPresentationManager::emitValue()
 {
+    // A report outside its unit's range is no humidity, in either presentation.
+    const bool reportKnown = !m_value || isHumidityInRange({*m_value, m_unit});
     if (m_useFilteredValue) {
+        const bool known = reportKnown && isHumidityInRange(m_filtered);
         emit humidityUnitIntChanged(int(m_filtered.unit));
-        emit humidityValueChanged(m_filtered.value, true);
+        emit humidityValueChanged(known ? m_filtered.value : 0, known);
         return;
     }
     emit humidityUnitIntChanged(int(m_unit));
-    if (m_value)
+    if (m_value && reportKnown)
         emit humidityValueChanged(*m_value, true);
     else
         emit humidityValueChanged(0, false);

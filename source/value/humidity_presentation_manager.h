@@ -14,7 +14,7 @@ namespace value {
 
 // The measured room humidity as shown: the filtered value in smooth presentation, the last
 // reported value (or none) in direct presentation. Its unit follows the sauna's reports
-// (HumidityUnitRule).
+// (HumidityUnitRule). A report outside its unit's range shows no value in either presentation.
 class HumidityPresentationManager : public QObject
 {
     Q_OBJECT
@@ -29,6 +29,7 @@ public:
     // Stores the unit without converting or emitting.
     void setUnit(signalInterface::HumidityTypes::HumidityUnit unit) { m_unit = unit; }
     signalInterface::HumidityTypes::HumidityUnit humidityUnit() const { return m_unit; }
+    // Empty before the first report and while the report lies outside its unit's range.
     std::optional<HumidityValue_T> value() const;
 
     void setValue(const HumidityValue_T &newValue);

@@ -31,4 +31,15 @@ int encodeHumidity(const HumidityValue_T &humidity)
                : humidity.value;
 }
 
+bool isHumidityInRange(const HumidityValue_T &humidity)
+{
+    switch (humidity.unit) {
+    case HumidityTypes::E_percentage:
+        return humidity.value >= 0 && humidity.value <= protocolFacts::largestHumidityPercent;
+    case HumidityTypes::E_step:
+        return humidity.value >= 0 && humidity.value <= protocolFacts::largestHumidityLevel;
+    }
+    return false;
+}
+
 } // namespace value

@@ -30,6 +30,10 @@ int convertHumidityNumber(int number, signalInterface::HumidityTypes::HumidityUn
 HumidityValue_T decodeHumidity(int encoded);
 int encodeHumidity(const HumidityValue_T &humidity);
 
+// Whether the number is a humidity of its unit at all: percent 0..100, level 0..10. A humidity
+// outside is shown as no value.
+bool isHumidityInRange(const HumidityValue_T &humidity);
+
 } // namespace value
 
 Q_DECLARE_METATYPE(value::HumidityValue_T)

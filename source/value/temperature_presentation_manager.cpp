@@ -27,6 +27,13 @@ int TemperaturePresentationManager::connectFiltererSources(const QList<QObject *
           SLOT(onFilteredTemperatureValueChanged(::value::Degrees_9C_T))}});
 }
 
+std::optional<Degrees_9C_T> TemperaturePresentationManager::value() const
+{
+    if (m_value && !measuredTemperatureRange.contains(*m_value))
+        return std::nullopt;
+    return m_value;
+}
+
 void TemperaturePresentationManager::setValue(Degrees_9C_T newValue)
 {
     if (!m_value) {
@@ -36,8 +43,11 @@ void TemperaturePresentationManager::setValue(Degrees_9C_T newValue)
     }
     if (*m_value == newValue)
         return;
+    // The filtered value is shown as it moves; a report that becomes unknown, or known again,
+    // changes what is shown at once.
+    const bool wasKnown = measuredTemperatureRange.contains(*m_value);
     m_value = newValue;
-    if (!m_useFilteredValue)
+    if (!m_useFilteredValue || wasKnown != measuredTemperatureRange.contains(newValue))
         emitValue();
 }
 
@@ -57,7 +67,13 @@ void TemperaturePresentationManager::emitValue()
 {
     if (!m_useFilteredValue && !m_value)
         return;
-    const int shown = shownTemperature(m_useFilteredValue ? m_filtered : *m_value, m_unit);
+    const Degrees_9C_T source = m_useFilteredValue ? m_filtered : *m_value;
+    const bool reportKnown = !m_value || measuredTemperatureRange.contains(*m_value);
+    if (!reportKnown || !measuredTemperatureRange.contains(source)) {
+        emit temperatureValueUnknown();
+        return;
+    }
+    const int shown = shownTemperature(source, m_unit);
     emit temperatureValueChanged(shown);
     emit temperatureValueChanged2(shown, m_unit);
     emit temperatureValueChanged2Qml(shown, int(m_unit));

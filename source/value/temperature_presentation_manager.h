@@ -11,7 +11,8 @@
 namespace value {
 
 // The measured room temperature as shown: the filtered value in smooth presentation, the last
-// reported value in direct presentation, in the chosen unit.
+// reported value in direct presentation, in the chosen unit. While the last report lies outside
+// measuredTemperatureRange the temperature is unknown in either presentation.
 class TemperaturePresentationManager : public QObject
 {
     Q_OBJECT
@@ -29,7 +30,8 @@ public:
     bool useFilteredValue() const { return m_useFilteredValue; }
     void emitValue();
 
-    std::optional<Degrees_9C_T> value() const { return m_value; }
+    // The last report; empty before the first and while it is unknown.
+    std::optional<Degrees_9C_T> value() const;
     signalInterface::TemperatureTypes::TemperatureUnit temperatureUnit() const { return m_unit; }
 
 signals:
@@ -37,6 +39,8 @@ signals:
     void temperatureValueChanged2(int shown,
                                   ::signalInterface::TemperatureTypes::TemperatureUnit unit);
     void temperatureValueChanged2Qml(int shown, int unit);
+    // Emitted instead of the three above while the temperature is unknown.
+    void temperatureValueUnknown();
 
 public slots:
     void onTemperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit unit);

@@ -43,11 +43,19 @@ int TemperatureValueManager::connectUnitSources(const QList<QObject *> &sources)
 
 void TemperatureValueManager::setValue(Degrees_9C_T newValue)
 {
+    if (!m_range.contains(newValue)) {
+        qCDebug(valueLog) << "temperature" << newValue << "outside its range, unknown";
+        if (!m_value)
+            return;
+        m_value.reset();
+        emit temperatureValueUnknown();
+        return;
+    }
     Degrees_9C_T clamped = newValue;
-    if (newValue < m_lowerLimit)
-        clamped = m_lowerLimit;
-    else if (newValue >= m_upperLimit)
-        clamped = m_upperLimit;
+    if (newValue < lowerLimit())
+        clamped = lowerLimit();
+    else if (newValue >= upperLimit())
+        clamped = upperLimit();
     if (m_value && *m_value == clamped)
         return;
     m_value = clamped;
@@ -93,8 +101,8 @@ void TemperatureValueManager::checkLimits()
 {
     if (!m_value)
         return;
-    emit lowerLimitReached(*m_value <= m_lowerLimit);
-    emit upperLimitReached(*m_value >= m_upperLimit);
+    emit lowerLimitReached(*m_value <= lowerLimit());
+    emit upperLimitReached(*m_value >= upperLimit());
 }
 
 void TemperatureValueManager::republish()
@@ -134,7 +142,7 @@ void TemperatureValueManager::onChangeTemperatureValueRequested(int step)
         emit newValueProposed(next);
         return;
     }
-    if (next < m_lowerLimit || next > m_upperLimit)
+    if (next < lowerLimit() || next > upperLimit())
         return;
     m_value = next;
     emitValueChanged();

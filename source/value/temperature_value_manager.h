@@ -13,6 +13,10 @@ namespace value {
 // One edited temperature (a target, a favorite's or a program's temperature, a limit): keeps its
 // limits, shows it in the chosen unit and tells QML when a stepper has reached a limit. In propose
 // mode a step only proposes the next value and the value changes when the owner sets it.
+//
+// A value set outside the manager's range is unknown: the manager drops its value and says so,
+// instead of showing the number or clamping it to a limit. Limits beyond the range count as the
+// range's ends, so no step leads out of it.
 class TemperatureValueManager : public QObject
 {
     Q_OBJECT
@@ -30,8 +34,12 @@ public:
     void setValue(Degrees_9C_T newValue);
     void setLowerLimit(const Degrees_9C_T &limit);
     void setUpperLimit(const Degrees_9C_T &limit);
-    Degrees_9C_T lowerLimit() const { return m_lowerLimit; }
-    Degrees_9C_T upperLimit() const { return m_upperLimit; }
+    // The limits in effect: as set, within the range.
+    Degrees_9C_T lowerLimit() const { return m_range.bounded(m_lowerLimit); }
+    Degrees_9C_T upperLimit() const { return m_range.bounded(m_upperLimit); }
+    // measuredTemperatureRange unless the owner narrows it, before it sets a value.
+    void setRange(const TemperatureRange &range) { m_range = range; }
+    TemperatureRange range() const { return m_range; }
     signalInterface::TemperatureTypes::TemperatureUnit temperatureUnit() const { return m_unit; }
     std::optional<Degrees_9C_T> value() const { return m_value; }
 
@@ -49,6 +57,8 @@ signals:
     void temperatureValueChanged2(int shown,
                                   ::signalInterface::TemperatureTypes::TemperatureUnit unit);
     void temperatureValueChanged2Qml(int shown, int unit);
+    // The held value was dropped: the owner set one outside the range.
+    void temperatureValueUnknown();
     void newValueProposed(::value::Degrees_9C_T proposed);
     void lowerLimitReached(bool reached);
     void upperLimitReached(bool reached);
@@ -63,6 +73,7 @@ private:
     std::optional<Degrees_9C_T> m_value;
     Degrees_9C_T m_lowerLimit = 0;
     Degrees_9C_T m_upperLimit = 1080;
+    TemperatureRange m_range = measuredTemperatureRange;
     bool m_applyStepsLocally = true;
 };
 

@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <limits>
+
 using control::Settings;
 using control::TemperatureController;
 using signalInterface::DataProviderTypes;
@@ -130,6 +132,120 @@ private slots:
 
         controller.onTemperaturePresentationChangeRequested(TemperatureTypes::E_direct);
         QCOMPARE(shown.last().at(0).toInt(), 83);
+    }
+
+    void reportsOutsideTheirRangeShowNoValue_data()
+    {
+        QTest::addColumn<bool>("target");
+        QTest::addColumn<int>("reported");
+        QTest::addColumn<QString>("shown");
+        const int largest = std::numeric_limits<int>::max();
+        const int smallest = std::numeric_limits<int>::min();
+        // A target is one the limit tables know: 0..110 °C.
+        QTest::newRow("target 0 C") << true << 0 << "0";
+        QTest::newRow("target 110 C") << true << 990 << "110";
+        QTest::newRow("target just below") << true << -1 << "--";
+        QTest::newRow("target just above") << true << 991 << "--";
+        QTest::newRow("target 10000 C") << true << 90000 << "--";
+        QTest::newRow("target largest int") << true << largest << "--";
+        QTest::newRow("target smallest int") << true << smallest << "--";
+        // A room may be colder than any target: what a sensor can read, -40..150 °C.
+        QTest::newRow("room -40 C") << false << -360 << "-40";
+        QTest::newRow("room 150 C") << false << 1350 << "150";
+        QTest::newRow("room just below") << false << -361 << "--";
+        QTest::newRow("room just above") << false << 1351 << "--";
+        QTest::newRow("room 10000 C") << false << 90000 << "--";
+        QTest::newRow("room largest int") << false << largest << "--";
+        QTest::newRow("room smallest int") << false << smallest << "--";
+    }
+
+    void reportsOutsideTheirRangeShowNoValue()
+    {
+        QFETCH(bool, target);
+        QFETCH(int, reported);
+        QFETCH(QString, shown);
+        TemperatureController controller;
+        FakeReceiver receiver;
+        QCOMPARE(controller.connectSaunaSignals({&receiver}), 0);
+        controller.onTemperaturePresentationChangeRequested(TemperatureTypes::E_direct);
+        // The sauna's limits do not widen what the panel shows.
+        emit receiver.saunaLowerTemperatureLimitChanged(std::numeric_limits<int>::min());
+        emit receiver.saunaUpperTemperatureLimitChanged(std::numeric_limits<int>::max());
+        QObject *manager = target ? static_cast<QObject *>(controller.targetTemperatureManager())
+                                  : controller.physicalTemperatureManager();
+        QString text;
+        QSignalSpy numbers(manager, SIGNAL(temperatureValueChanged(int)));
+        QSignalSpy unknown(manager, SIGNAL(temperatureValueUnknown()));
+        QVERIFY(unknown.isValid());
+        const auto report = [&](int temperature) {
+            if (target)
+                emit receiver.saunaTargetTemperatureChanged(temperature);
+            else
+                emit receiver.saunaTemperatureChanged(temperature);
+            if (!unknown.isEmpty())
+                text = QStringLiteral("--");
+            else if (!numbers.isEmpty())
+                text = numbers.last().at(0).toString();
+            numbers.clear();
+            unknown.clear();
+        };
+
+        report(720);
+        QCOMPARE(text, QStringLiteral("80"));
+        report(reported);
+        QCOMPARE(text, shown);
+        report(729);
+        QCOMPARE(text, QStringLiteral("81"));
+    }
+
+    void stepsNeverAskForATargetThePanelWouldNotShow()
+    {
+        TemperatureController controller;
+        FakeReceiver receiver;
+        TemperatureView view;
+        controller.connectSaunaSignals({&receiver});
+        controller.connectTargetTemperatureView({&view});
+        QSignalSpy requests(&controller, &TemperatureController::targetTemperatureChangeRequested);
+
+        emit receiver.saunaLowerTemperatureLimitChanged(-90000);
+        emit receiver.saunaUpperTemperatureLimitChanged(90000);
+        emit receiver.saunaTargetTemperatureChanged(981);
+        emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
+        QCOMPARE(requests.count(), 1);
+        QCOMPARE(requests.takeFirst().at(0).toInt(), 990);
+        emit receiver.saunaTargetTemperatureChanged(990);
+        emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
+        QCOMPARE(requests.count(), 0);
+        emit receiver.saunaTargetTemperatureChanged(0);
+        emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_decrease);
+        QCOMPARE(requests.count(), 0);
+    }
+
+    void anUnknownRoomTemperatureStaysOutOfTheSmoothing()
+    {
+        TemperatureController controller;
+        FakeReceiver receiver;
+        QCOMPARE(controller.connectSaunaSignals({&receiver}), 0);
+        QCOMPARE(controller.temperaturePresentation(), TemperatureTypes::E_smooth);
+        QSignalSpy shown(controller.physicalTemperatureManager(),
+                         &value::TemperaturePresentationManager::temperatureValueChanged);
+        QSignalSpy unknown(controller.physicalTemperatureManager(),
+                           &value::TemperaturePresentationManager::temperatureValueUnknown);
+
+        emit receiver.saunaTemperatureChanged(720);
+        QCOMPARE(shown.last().at(0).toInt(), 80);
+        shown.clear();
+        emit receiver.saunaTemperatureChanged(std::numeric_limits<int>::max());
+        QCOMPARE(unknown.count(), 1);
+        for (int tick = 0; tick < 3; ++tick)
+            controller.temperatureFilterer()->onTimeout();
+        QCOMPARE(shown.count(), 0);
+        // Known again: the smoothing goes on from where it was.
+        emit receiver.saunaTemperatureChanged(720);
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(shown.takeFirst().at(0).toInt(), 80);
+        controller.temperatureFilterer()->onTimeout();
+        QCOMPARE(shown.count(), 0);
     }
 
     void unitRequestsAreStoredAndMarkTheRegionSettings()

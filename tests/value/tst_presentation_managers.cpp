@@ -12,6 +12,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 using signalInterface::HumidityTypes;
 using signalInterface::MasterFuncDescTypes;
 using signalInterface::TemperatureTypes;
@@ -115,6 +117,41 @@ private slots:
         QCOMPARE(log.take(), shown(79, 0));
     }
 
+    void temperatureOutsideTheRangeIsUnknown()
+    {
+        TemperaturePresentationManager manager;
+        SignalLog log;
+        watch(manager, log);
+        log.watch(&manager, &TemperaturePresentationManager::temperatureValueUnknown, "unknown");
+        const QStringList unknown{"unknown()"};
+
+        manager.setValue(1350);
+        QCOMPARE(log.take(), shown(150, 0));
+        manager.setValue(1351);
+        QCOMPARE(log.take(), unknown);
+        QCOMPARE(manager.value(), std::nullopt);
+        manager.setTemperatureUnitType(TemperatureTypes::E_fahrenheit);
+        QCOMPARE(log.take(), unknown);
+        manager.setValue(-360);
+        QCOMPARE(log.take(), shown(-40, 1));
+        manager.setValue(-361);
+        QCOMPARE(log.take(), unknown);
+        manager.setValue(std::numeric_limits<int>::max());
+        QCOMPARE(log.take(), unknown);
+
+        // Smoothed, the filtered value is no reading while the last report is unknown; it is
+        // shown again with the next report in the range.
+        manager.onFilteredTemperatureValueChanged(711);
+        manager.setUseFilteredValue(true);
+        QCOMPARE(log.take(), unknown);
+        manager.onFilteredTemperatureValueChanged(716);
+        QCOMPARE(log.take(), unknown);
+        manager.setValue(720);
+        QCOMPARE(log.take(), shown(175, 1));
+        manager.setValue(std::numeric_limits<int>::min());
+        QCOMPARE(log.take(), unknown);
+    }
+
     void temperatureConnects()
     {
         TemperaturePresentationManager manager;
@@ -158,6 +195,42 @@ private slots:
         manager.setNoValue();
         QCOMPARE(manager.value(), std::nullopt);
         QCOMPARE(log.take(), (QStringList{"unit(0)", "value(0,false)"}));
+    }
+
+    void humidityOutsideItsUnitsRangeIsNoValue()
+    {
+        HumidityPresentationManager manager;
+        manager.setUseFilteredValue(false);
+        SignalLog log;
+        watch(manager, log);
+        const QStringList noPercent{"unit(0)", "value(0,false)"};
+        const QStringList noLevel{"unit(1)", "value(0,false)"};
+
+        manager.setValue({100, percent});
+        QCOMPARE(log.take(), (QStringList{"unit(0)", "value(100,true)"}));
+        manager.setValue({101, percent});
+        QCOMPARE(log.take(), noPercent);
+        QCOMPARE(manager.value(), std::nullopt);
+        manager.setValue({-1, percent});
+        QCOMPARE(log.take(), noPercent);
+        manager.setValue({0, level});
+        QCOMPARE(log.take(), (QStringList{"unit(1)", "value(0,true)"}));
+        manager.setValue({10, level});
+        QCOMPARE(log.take(), (QStringList{"unit(1)", "value(10,true)"}));
+        manager.setValue({11, level});
+        QCOMPARE(log.take(), noLevel);
+        manager.setValue({std::numeric_limits<int>::max(), percent});
+        QCOMPARE(log.take(), noPercent);
+        // Still no humidity in the other unit.
+        manager.changeHumidityUnit(level);
+        QCOMPARE(log.take(), noLevel);
+
+        // Smoothed, the filtered value is no reading while the last report is out of range.
+        manager.onFilteredHumidityValueChanged({40, percent});
+        manager.setUseFilteredValue(true);
+        QCOMPARE(log.take(), noPercent);
+        manager.setValue({42, percent});
+        QCOMPARE(log.take(), (QStringList{"unit(0)", "value(40,true)"}));
     }
 
     void humiditySmoothShowsFilteredValue()

@@ -9,6 +9,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 using signalInterface::TemperatureTypes;
 using value::TemperatureValueManager;
 
@@ -92,6 +94,8 @@ private slots:
         QFETCH(int, celsius);
         QFETCH(int, fahrenheit);
         TemperatureValueManager manager;
+        // Numbers below any reading, for the conversion alone.
+        manager.setRange({-1000, 1080});
         manager.setLowerLimit(-1000);
         QSignalSpy spy(&manager, &TemperatureValueManager::temperatureValueChanged);
         manager.setValue(ninths);
@@ -115,6 +119,80 @@ private slots:
         QCOMPARE(manager.value(), std::optional<int>(0));
         QCOMPARE(log.take(), (QStringList{"value(0)", "value2(0,0)", "valueQml(0,0)", "lower(true)",
                                           "upper(false)"}));
+    }
+
+    void aValueOutsideTheRangeIsUnknown_data()
+    {
+        QTest::addColumn<int>("reported");
+        QTest::addColumn<QString>("shown");
+        // The range unless the owner narrows it: what a sensor can read, -40..150 °C.
+        QTest::newRow("lowest") << -360 << "-40";
+        QTest::newRow("highest") << 1350 << "150";
+        QTest::newRow("just below") << -361 << "--";
+        QTest::newRow("just above") << 1351 << "--";
+        QTest::newRow("10000 C") << 90000 << "--";
+        QTest::newRow("-10000 C") << -90000 << "--";
+        QTest::newRow("largest int") << std::numeric_limits<int>::max() << "--";
+        QTest::newRow("smallest int") << std::numeric_limits<int>::min() << "--";
+    }
+
+    void aValueOutsideTheRangeIsUnknown()
+    {
+        QFETCH(int, reported);
+        QFETCH(QString, shown);
+        TemperatureValueManager manager;
+        manager.setApplyStepsLocally(false);
+        // Limits as absurd as a report can be: the range bounds them.
+        manager.setLowerLimit(std::numeric_limits<int>::min());
+        manager.setUpperLimit(std::numeric_limits<int>::max());
+        QCOMPARE(manager.lowerLimit(), -360);
+        QCOMPARE(manager.upperLimit(), 1350);
+        manager.setValue(720);
+        SignalLog log;
+        watch(manager, log);
+        log.watch(&manager, &TemperatureValueManager::temperatureValueUnknown, "unknown");
+
+        manager.setValue(reported);
+        if (shown != "--") {
+            QCOMPARE(manager.value(), std::optional<int>(reported));
+            QCOMPARE(log.take(), (QStringList{"value(" + shown + ")", "value2(" + shown + ",0)",
+                                              "valueQml(" + shown + ",0)",
+                                              reported < 0 ? "lower(true)" : "lower(false)",
+                                              reported > 0 ? "upper(true)" : "upper(false)"}));
+            return;
+        }
+        QCOMPARE(manager.value(), std::nullopt);
+        QCOMPARE(log.take(), QStringList{"unknown()"});
+        // Told once; nothing to step from, nothing to tell again.
+        manager.setValue(reported);
+        manager.onChangeTemperatureValueRequested(increase);
+        manager.republish();
+        QCOMPARE(log.take(), QStringList());
+        // A value in the range is shown again.
+        manager.setValue(720);
+        QCOMPARE(log.take(), (QStringList{"value(80)", "value2(80,0)", "valueQml(80,0)",
+                                          "lower(false)", "upper(false)"}));
+    }
+
+    void anOwnersRangeBoundsTheLimitsAndTheValue()
+    {
+        TemperatureValueManager manager;
+        manager.setRange({0, 990});
+        manager.setUpperLimit(90000);
+        QCOMPARE(manager.upperLimit(), 990);
+        SignalLog log;
+        watch(manager, log);
+        log.watch(&manager, &TemperatureValueManager::temperatureValueUnknown, "unknown");
+        manager.setValue(990);
+        QCOMPARE(log.take(), (QStringList{"value(110)", "value2(110,0)", "valueQml(110,0)",
+                                          "lower(false)", "upper(true)"}));
+        // A step stops at the range's end, whatever the limit said.
+        manager.onChangeTemperatureValueRequested(increase);
+        QCOMPARE(log.take(), QStringList());
+        manager.setValue(999);
+        QCOMPARE(log.take(), QStringList{"unknown()"});
+        manager.setValue(-1);
+        QCOMPARE(log.take(), QStringList());
     }
 
     void stepsAtAndAcrossLimits_data()

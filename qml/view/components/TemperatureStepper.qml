@@ -23,6 +23,7 @@ ValueStepper {
             stepper.valueText = String(shown)
             stepper.unit = unit
         }
+        function onTemperatureValueUnknown() { stepper.valueText = stepper.noValueText }
         function onLowerLimitReached(reached) { stepper.lowerBlocked = reached }
         function onUpperLimitReached(reached) { stepper.upperBlocked = reached }
     }

@@ -8,8 +8,11 @@ import "Theme.js" as Theme
 Rectangle {
     id: stepper
 
+    // What the stepper reads while it has no value, without a unit.
+    readonly property string noValueText: "--"
+
     property string label
-    property string valueText: "--"
+    property string valueText: noValueText
     // False while there is no value to show (no sauna connected): the stepper reads "--".
     property bool hasValue: true
     property string unitText
@@ -56,7 +59,8 @@ Rectangle {
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
                 textFormat: Text.PlainText
-                text: !stepper.hasValue ? "--"
+                text: !stepper.hasValue || stepper.valueText === stepper.noValueText
+                      ? stepper.noValueText
                       : stepper.valueText + (stepper.unitText.length > 0 ? " " + stepper.unitText : "")
                 color: stepper.valueColor
                 font.pixelSize: Theme.fontLarge + 4

@@ -80,6 +80,7 @@ Item {
             reported.hasMeasuredTemperature = true
         }
         function onTemperatureValueChanged2Qml(shown, unit) { status.temperatureUnit = unit }
+        function onTemperatureValueUnknown() { reported.hasMeasuredTemperature = false }
     }
     Connections {
         target: target_temperature_manager
@@ -87,6 +88,7 @@ Item {
             reported.targetTemperature = shown
             reported.hasTargetTemperature = true
         }
+        function onTemperatureValueUnknown() { reported.hasTargetTemperature = false }
     }
     Connections {
         target: physical_humidity_manager

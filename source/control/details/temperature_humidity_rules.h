@@ -1,5 +1,7 @@
 #pragma once
 
+#include "value/temperature_values.h"
+
 #include <array>
 
 namespace control::details {
@@ -39,6 +41,11 @@ public:
 
     // The one rules object, created on first use and kept for the life of the process.
     static TemperatureHumidityRules &instance();
+
+    // The target temperatures the tables know: the max-humidity table has an entry for each
+    // whole degree 0..110 °C. A target outside is none the panel can limit, or show.
+    static constexpr int highestTargetCelsius = maxHumidityEntryCount - 1;
+    static constexpr value::TemperatureRange targetTemperatureRange{0, highestTargetCelsius * 9};
 
     static MaxTemperatureTable builtInMaxTemperatureTable();
     static MaxHumidityTable builtInMaxHumidityTable();

@@ -1,6 +1,8 @@
 #include "view_cpp/configure/configure_system_status_view_manager.h"
 
 #include "signal_interface/sender_connections.h"
+#include "value/humidity_value.h"
+#include "value/temperature_values.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/rcb_master_slave_mode_text.h"
 #include "view_cpp/value_role_names.h"
@@ -17,6 +19,12 @@ using ::signalInterface::TankStatusTypes;
 using ::signalInterface::TemperatureTypes;
 
 namespace {
+
+// A reading as shown: its number, or "--" while it is unknown.
+QString numberOrUnknown(std::optional<int> number)
+{
+    return number ? QString::number(*number) : QStringLiteral("--");
+}
 
 constexpr int lastRelayType = RelayStatusTypes::E_x29x30;
 
@@ -59,7 +67,8 @@ int ConfigureSystemStatusViewManager::connectToTemperaturePresentationManager(
         {{SIGNAL(
               temperatureValueChanged2(int, ::signalInterface::TemperatureTypes::TemperatureUnit)),
           SLOT(onTemperatureValueChanged2(int,
-                                          ::signalInterface::TemperatureTypes::TemperatureUnit))}});
+                                          ::signalInterface::TemperatureTypes::TemperatureUnit))},
+         {SIGNAL(temperatureValueUnknown()), SLOT(onTemperatureValueUnknown())}});
 }
 
 int ConfigureSystemStatusViewManager::connectToTemperatureController(
@@ -222,6 +231,12 @@ void ConfigureSystemStatusViewManager::onTemperatureValueChanged2(
     refreshSmartStart();
 }
 
+void ConfigureSystemStatusViewManager::onTemperatureValueUnknown()
+{
+    m_roomTemperature.reset();
+    refreshRoomTemperature();
+}
+
 void ConfigureSystemStatusViewManager::onSaunaHumidityChanged(int value,
                                                               HumidityTypes::HumidityUnit unit)
 {
@@ -349,14 +364,17 @@ void ConfigureSystemStatusViewManager::refreshCleanups()
 void ConfigureSystemStatusViewManager::refreshRoomTemperature()
 {
     write(m_roomTemperatureLine,
-          tr("Room temperature: %1%2").arg(QString::number(m_roomTemperature), unitText()));
+          tr("Room temperature: %1%2").arg(numberOrUnknown(m_roomTemperature), unitText()));
 }
 
 void ConfigureSystemStatusViewManager::refreshRoomHumidity()
 {
+    std::optional<int> humidity;
+    if (value::isHumidityInRange({m_humidity, m_humidityUnit}))
+        humidity = m_humidity;
     write(m_roomHumidityLine,
           tr("Room humidity: %1%2")
-              .arg(QString::number(m_humidity), LanguageSupport::humidityUnitText(m_humidityUnit)));
+              .arg(numberOrUnknown(humidity), LanguageSupport::humidityUnitText(m_humidityUnit)));
 }
 
 void ConfigureSystemStatusViewManager::refreshWaterTemperatures()
@@ -426,9 +444,12 @@ int ConfigureSystemStatusViewManager::presented(int celsius) const
 
 QString ConfigureSystemStatusViewManager::waterTemperatureText(int board) const
 {
+    const int temperature = m_tankTemperatures[std::size_t(board)];
+    std::optional<int> shown;
+    if (value::measuredTemperatureRange.contains(temperature))
+        shown = presented(temperature / 9);
     return tr("Water temperature%1: %2%3")
-        .arg(boardWord(board),
-             QString::number(presented(m_tankTemperatures[std::size_t(board)] / 9)), unitText());
+        .arg(boardWord(board), numberOrUnknown(shown), unitText());
 }
 
 QString ConfigureSystemStatusViewManager::waterLevelText(int board) const

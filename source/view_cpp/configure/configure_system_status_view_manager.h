@@ -16,6 +16,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace view {
 
@@ -86,6 +87,7 @@ public slots:
     void onTemperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit unit);
     void onTemperatureValueChanged2(int value,
                                     ::signalInterface::TemperatureTypes::TemperatureUnit unit);
+    void onTemperatureValueUnknown();
     void onSaunaHumidityChanged(int value, ::signalInterface::HumidityTypes::HumidityUnit unit);
     void onSaunaRunTimeChanged(int minutes);
     void onSaunaCleanupTotalChanged(int total);
@@ -148,8 +150,8 @@ private:
     int m_humidity = 0;
     ::signalInterface::HumidityTypes::HumidityUnit m_humidityUnit =
         ::signalInterface::HumidityTypes::E_step;
-    // Already in the presentation unit.
-    int m_roomTemperature = 0;
+    // Already in the presentation unit; empty while the temperature is unknown.
+    std::optional<int> m_roomTemperature = 0;
     int m_runTime = 0;
     int m_cleanupTotal = 0;
     bool m_humiditySensorWorking = false;

@@ -14,6 +14,9 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <limits>
+#include <tuple>
+
 using signalInterface::DateTimeTypes;
 using signalInterface::MasterFuncDescTypes;
 using signalInterface::NodeInformationTypes;
@@ -132,6 +135,7 @@ private slots:
     void valueReportRewritesOnlyItsLine();
     void reportsWhileHiddenShowAtTheNextOpening();
     void unknownBoardOfATankReportIsNotStored();
+    void readingsOutsideTheirRangeShowNoNumber();
 
     // Error log.
     void errorLogIsNewestFirst();
@@ -395,6 +399,56 @@ void TestConfigureSystemDiagnostics::unknownBoardOfATankReportIsNotStored()
     const QStringList shown = lines(*status.model());
     QVERIFY(shown.contains(QStringLiteral("Water temperature: 60") + celsius()));
     QVERIFY(shown.contains(QStringLiteral("Water level: Low")));
+}
+
+void TestConfigureSystemDiagnostics::readingsOutsideTheirRangeShowNoNumber()
+{
+    using signalInterface::HumidityTypes;
+    ConfigureSystemStatusViewManager status(nullptr);
+    status.onSaunaMasterProductChanged(MasterFuncDescTypes::E_combi_auto);
+    status.onSaunaMasterFuncDescChanged(tankFlags());
+    status.onSaunaHumiditySensorStatusChanged(true);
+    status.onStatusViewVisibleChanged(true);
+    const auto shows = [&status](const QString &line) {
+        return lines(*status.model()).contains(line);
+    };
+
+    // The room temperature as the presentation manager tells it.
+    status.onTemperatureValueChanged2(150, TemperatureTypes::E_celsius);
+    QVERIFY(shows(QStringLiteral("Room temperature: 150") + celsius()));
+    status.onTemperatureValueUnknown();
+    QVERIFY(shows(QStringLiteral("Room temperature: --") + celsius()));
+
+    // A tank sensor reads -40..150 °C.
+    const QList<std::pair<int, QString>> tanks{
+        {-360, QStringLiteral("-40")},
+        {1350, QStringLiteral("150")},
+        {-361, QStringLiteral("--")},
+        {1351, QStringLiteral("--")},
+        {90000, QStringLiteral("--")},
+        {std::numeric_limits<int>::max(), QStringLiteral("--")},
+        {std::numeric_limits<int>::min(), QStringLiteral("--")}};
+    for (const auto &[ninths, text] : tanks) {
+        status.onSaunaTankTemperatureChanged(NodeInformationTypes::E_master, ninths);
+        QVERIFY2(shows(QStringLiteral("Water temperature: ") + text + celsius()),
+                 qPrintable(lines(*status.model()).join(QLatin1Char('|'))));
+    }
+
+    const QString percent = view::LanguageSupport::humidityUnitText(HumidityTypes::E_percentage);
+    const QString level = view::LanguageSupport::humidityUnitText(HumidityTypes::E_step);
+    const QList<std::tuple<int, HumidityTypes::HumidityUnit, QString>> humidities{
+        {100, HumidityTypes::E_percentage, QStringLiteral("100") + percent},
+        {101, HumidityTypes::E_percentage, QStringLiteral("--") + percent},
+        {-1, HumidityTypes::E_percentage, QStringLiteral("--") + percent},
+        {10, HumidityTypes::E_step, QStringLiteral("10") + level},
+        {11, HumidityTypes::E_step, QStringLiteral("--") + level},
+        {std::numeric_limits<int>::max(), HumidityTypes::E_percentage,
+         QStringLiteral("--") + percent}};
+    for (const auto &[number, unit, text] : humidities) {
+        status.onSaunaHumidityChanged(number, unit);
+        QVERIFY2(shows(QStringLiteral("Room humidity: ") + text),
+                 qPrintable(lines(*status.model()).join(QLatin1Char('|'))));
+    }
 }
 
 void TestConfigureSystemDiagnostics::errorLogIsNewestFirst()
