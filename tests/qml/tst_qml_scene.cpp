@@ -297,6 +297,7 @@ private slots:
     void popupShowsTheButtonsOfItsKind();
     void popupReportsThePressedButtonText();
     void mainScreenShowsManagerValues();
+    void dialTextsKeepToTheDialHoweverWide();
     void bathTimeTileShowsTheControllersText();
     void bathTimeEditorWaitsForTheLimit();
     void humidityControlOnlyWhereTheSaunaHasOne();
@@ -743,6 +744,36 @@ void TestQmlScene::mainScreenShowsManagerValues()
     m_bathTime.setValue(90 * value::DurationManager::millisecondsPerMinute);
     QVERIFY(item("bath_time_tab_2")->property("hoursText").toString().contains('1'));
     QVERIFY(item("bath_time_tab_2")->property("minutesText").toString().contains("30"));
+}
+
+// A number wider than any the managers let through still keeps to the disc inside the ring, and
+// never runs over the power button beside the dial.
+void TestQmlScene::dialTextsKeepToTheDialHoweverWide()
+{
+    m_wifi.setConnected(true);
+    auto *measured = qobject_cast<QQuickItem *>(item("measuredTemperatureText"));
+    auto *target = qobject_cast<QQuickItem *>(item("targetTemperatureText"));
+    auto *power = qobject_cast<QQuickItem *>(item("power_switch_tab"));
+    QVERIFY(measured && target && power);
+    QQuickItem *dial = measured->parentItem()->parentItem();
+    const auto keepsToTheDial = [&](QQuickItem *text) {
+        const QRectF dialRect = dial->mapRectToScene(dial->boundingRect());
+        const QRectF powerRect = power->mapRectToScene(power->boundingRect());
+        const qreal contentWidth = text->property("contentWidth").toReal();
+        const QRectF drawn = text->mapRectToScene(
+            QRectF((text->width() - contentWidth) / 2, 0, contentWidth, text->height()));
+        return contentWidth <= text->width() && dialRect.contains(drawn) &&
+               !drawn.intersects(powerRect);
+    };
+
+    emit m_measuredTemperature.temperatureValueChanged(-238609294);
+    emit m_targetTemperature.temperatureValueChanged(-238609294);
+    QCOMPARE(measured->property("text").toString(), QStringLiteral("-238609294°"));
+    QTRY_VERIFY(keepsToTheDial(measured));
+    QTRY_VERIFY(keepsToTheDial(target));
+
+    m_measuredTemperature.emitValue();
+    m_targetTemperature.emitValueChanged();
 }
 
 void TestQmlScene::bathTimeTileShowsTheControllersText()

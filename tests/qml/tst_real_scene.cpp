@@ -30,6 +30,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 // The scene with the program's own objects behind every name it uses: the start-up object graph
@@ -70,6 +71,7 @@ private slots:
     void sceneLoadsAndWiresWithoutWarnings();
     void mainScreenShowsNoValueWithoutASauna();
     void mainScreenFollowsTheControllers();
+    void dialTextsStayOnTheDial();
     void backingOutOfTheBathTimeShowsTheSaunasValue();
     void bathTimeStepsDownToOneMinuteOnTheWire();
     void popupShowsTheMessageControllersMessage();
@@ -332,6 +334,80 @@ void TestRealScene::mainScreenFollowsTheControllers()
     emit controllers.timeController.systemTimeFormattedChanged(
         QStringLiteral("24.12.2024"), QStringLiteral("6:30"), QStringLiteral("PM"));
     QCOMPARE(item("clockText")->property("text").toString(), QStringLiteral("6:30 PM"));
+}
+
+// Whatever the sauna reports, the dial's texts keep to the disc inside its ring and never run
+// over the power button beside it: a number outside what the panel shows reads "--", and a text
+// too wide for the disc is set smaller.
+void TestRealScene::dialTextsStayOnTheDial()
+{
+    using signalInterface::TemperatureTypes;
+    details::ControllerTabObjectsProvider &controllers = m_frame->controllerTab;
+    control::TemperatureController &temperature = controllers.temperatureController;
+    controllers.wifiSymbolController.onConnectedChanged(true);
+    temperature.onTemperaturePresentationChangeRequested(TemperatureTypes::E_direct);
+    auto *measured = qobject_cast<QQuickItem *>(item("measuredTemperatureText"));
+    auto *target = qobject_cast<QQuickItem *>(item("targetTemperatureText"));
+    auto *power = qobject_cast<QQuickItem *>(item("power_switch_tab"));
+    QVERIFY(measured && target && power);
+    QVERIFY(measured->isVisible() && power->isVisible());
+    QQuickItem *dial = measured->parentItem()->parentItem();
+    QVERIFY(dial);
+    const QRectF dialRect = dial->mapRectToScene(dial->boundingRect());
+    const QRectF powerRect = power->mapRectToScene(power->boundingRect());
+    QVERIFY(!dialRect.intersects(powerRect));
+
+    // Where the text is drawn: its content, centred in its item.
+    const auto staysOnTheDial = [&](QQuickItem *text) {
+        const qreal contentWidth = text->property("contentWidth").toReal();
+        const qreal contentHeight = text->property("contentHeight").toReal();
+        const QRectF drawn = text->mapRectToScene(
+            QRectF((text->width() - contentWidth) / 2, 0, contentWidth, contentHeight));
+        if (dialRect.contains(drawn) && !drawn.intersects(powerRect))
+            return true;
+        qWarning() << text->property("text").toString() << "drawn at" << drawn << "dial" << dialRect
+                   << "power" << powerRect;
+        return false;
+    };
+
+    const int largest = std::numeric_limits<int>::max();
+    const int smallest = std::numeric_limits<int>::min();
+    for (const TemperatureTypes::TemperatureUnit unit :
+         {TemperatureTypes::E_celsius, TemperatureTypes::E_fahrenheit}) {
+        temperature.onTemperatureUnitInitiallySelected(unit);
+        const bool celsius = unit == TemperatureTypes::E_celsius;
+        const QString unitText = celsius ? QStringLiteral("°C") : QStringLiteral("°F");
+        // The widest readings and targets there are, and reports outside them.
+        const QList<std::pair<int, QString>> rooms{
+            {-360, QStringLiteral("-40°")},
+            {1350, celsius ? QStringLiteral("150°") : QStringLiteral("302°")},
+            {90000, QStringLiteral("--")},
+            {largest, QStringLiteral("--")},
+            {smallest, QStringLiteral("--")}};
+        for (const auto &[ninths, text] : rooms) {
+            temperature.onSaunaTemperatureChanged(ninths);
+            QCOMPARE(shownText("measuredTemperatureText"), text);
+            QVERIFY(staysOnTheDial(measured));
+        }
+        const QList<std::pair<int, QString>> targets{
+            {990, celsius ? QStringLiteral("110") + unitText : QStringLiteral("230") + unitText},
+            {0, celsius ? QStringLiteral("0") + unitText : QStringLiteral("32") + unitText},
+            {991, QStringLiteral("--")},
+            {90000, QStringLiteral("--")},
+            {largest, QStringLiteral("--")},
+            {smallest, QStringLiteral("--")}};
+        for (const auto &[ninths, text] : targets) {
+            temperature.onSaunaTargetTemperatureChanged(ninths);
+            QCOMPARE(shownText("targetTemperatureText"), QStringLiteral("Target ") + text);
+            QVERIFY(staysOnTheDial(target));
+        }
+    }
+
+    // Back to what the next tests expect.
+    temperature.onTemperatureUnitInitiallySelected(TemperatureTypes::E_celsius);
+    temperature.onSaunaTemperatureChanged(720);
+    temperature.onSaunaTargetTemperatureChanged(720);
+    QCOMPARE(shownText("measuredTemperatureText"), QStringLiteral("80°"));
 }
 
 void TestRealScene::backingOutOfTheBathTimeShowsTheSaunasValue()

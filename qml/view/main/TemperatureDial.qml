@@ -15,6 +15,12 @@ Item {
         return Math.max(0.002, Math.min(1.0, status.measuredTemperature / status.targetTemperature))
     }
 
+    // The disc inside the ring, and the width every text on it keeps to: at the height of the
+    // top and the bottom line the disc is still that wide. A text wider than that is set smaller,
+    // and cut only where even the smallest size is too wide.
+    readonly property real discDiameter: (Math.min(width, height) - 10) * ring.innerRadius
+    readonly property real textWidth: Math.floor(discDiameter * 0.8)
+
     implicitWidth: 176
     implicitHeight: 176
 
@@ -42,35 +48,44 @@ Item {
         spacing: 0
 
         Text {
-            anchors.horizontalCenter: parent.horizontalCenter
+            width: dial.textWidth
+            horizontalAlignment: Text.AlignHCenter
             text: qsTr("Room")
             color: Theme.textDim
             font.pixelSize: Theme.fontSmall
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 9
+            elide: Text.ElideRight
         }
         Text {
             objectName: "measuredTemperatureText"
-            anchors.horizontalCenter: parent.horizontalCenter
+            width: dial.textWidth
+            horizontalAlignment: Text.AlignHCenter
             text: dial.status && dial.status.hasMeasuredTemperature
                   ? dial.status.measuredTemperature + "°" : "--"
             textFormat: Text.PlainText
             color: Theme.text
             font.pixelSize: Theme.fontHuge
             font.bold: true
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: Theme.fontSmall
+            elide: Text.ElideRight
         }
         Text {
             objectName: "targetTemperatureText"
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: {
-                if (!dial.status || !dial.status.connected)
-                    return qsTr("Target %1").arg("--")
-                return dial.status.hasTargetTemperature
-                       ? qsTr("Target %1").arg(dial.status.targetTemperature
-                                               + dial.status.temperatureUnitText)
-                       : qsTr("No target")
-            }
+            width: dial.textWidth
+            horizontalAlignment: Text.AlignHCenter
+            // No target known, whether none was reported yet or the report was unknown.
+            text: dial.status && dial.status.hasTargetTemperature
+                  ? qsTr("Target %1").arg(dial.status.targetTemperature
+                                          + dial.status.temperatureUnitText)
+                  : qsTr("Target %1").arg("--")
             textFormat: Text.PlainText
             color: Theme.accent
             font.pixelSize: Theme.fontSmall
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 9
+            elide: Text.ElideRight
         }
     }
 }
