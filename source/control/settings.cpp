@@ -1,6 +1,8 @@
 #include "control/settings.h"
 
 #include "control/settings_file_informer.h"
+#include "control/settings_file_repair.h"
+#include "signal_interface/shared_logging.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -61,14 +63,19 @@ QSettings *ensureStore()
     return shared.store.get();
 }
 
-// Copies the damaged file to "<file>.damaged" the way QSettings writes its files: a new file
-// renamed over the old one, so that a copy that fails leaves an older copy whole.
-QString copyDamagedFile(const QString &fileName)
+// The whole content of a file; nothing when it cannot be read.
+std::optional<QByteArray> readFile(const QString &fileName)
 {
-    QFile damaged(fileName);
-    if (!damaged.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray content = damaged.readAll();
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+// Copies the damaged file's content to "<file>.damaged" the way QSettings writes its files: a new
+// file renamed over the old one, so that a copy that fails leaves an older copy whole.
+QString copyDamagedFile(const QString &fileName, const QByteArray &content)
+{
     QSaveFile copy(fileName + QLatin1String(".damaged"));
     if (!copy.open(QIODevice::WriteOnly) || copy.write(content) != content.size() || !copy.commit())
         return {};
@@ -224,12 +231,26 @@ QList<int> Settings::storedArrayIndexes(QSettings *store, const QString &arrayKe
 
 bool Settings::boolValue(const QString &key, bool defaultValue, const QSettings *store)
 {
-    const QVariant value = readValue(key, store);
+    return toBool(readValue(key, store)).value_or(defaultValue);
+}
+
+std::optional<int> Settings::intValue(const QString &key, const QSettings *store)
+{
+    return toInt(readValue(key, store));
+}
+
+std::optional<quint32> Settings::uintValue(const QString &key, const QSettings *store)
+{
+    return toUInt(readValue(key, store));
+}
+
+std::optional<bool> Settings::toBool(const QVariant &value)
+{
     if (value.typeId() == QMetaType::Bool) {
         return value.toBool();
     }
     if (!value.canConvert<QString>()) {
-        return defaultValue;
+        return std::nullopt;
     }
     const QString text = value.toString().trimmed();
     if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) {
@@ -240,12 +261,11 @@ bool Settings::boolValue(const QString &key, bool defaultValue, const QSettings 
     }
     bool ok = false;
     const qlonglong number = text.toLongLong(&ok);
-    return ok ? number != 0 : defaultValue;
+    return ok ? std::optional<bool>(number != 0) : std::nullopt;
 }
 
-std::optional<int> Settings::intValue(const QString &key, const QSettings *store)
+std::optional<int> Settings::toInt(const QVariant &value)
 {
-    const QVariant value = readValue(key, store);
     // Through the text, because QVariant's own conversions succeed for a bool, round a double
     // and cut a 64-bit number to 32 bits.
     if (!value.isValid() || value.typeId() == QMetaType::Bool || !value.canConvert<QString>()) {
@@ -256,9 +276,8 @@ std::optional<int> Settings::intValue(const QString &key, const QSettings *store
     return ok ? std::optional<int>(number) : std::nullopt;
 }
 
-std::optional<quint32> Settings::uintValue(const QString &key, const QSettings *store)
+std::optional<quint32> Settings::toUInt(const QVariant &value)
 {
-    const QVariant value = readValue(key, store);
     if (!value.isValid() || value.typeId() == QMetaType::Bool || !value.canConvert<QString>()) {
         return std::nullopt;
     }
@@ -279,9 +298,10 @@ std::unique_ptr<QSettings> Settings::openStore(const QString &organization,
     // A section is parsed when it is first read; reading every key finds damage anywhere.
     store->allKeys();
     if (store->status() == QSettings::FormatError) {
-        // Whatever the panel writes replaces the file with the keys that parsed, so the whole
+        // Whatever the panel writes replaces the file with the keys in the store, so the whole
         // file is kept aside first.
-        const QString copyPath = copyDamagedFile(store->fileName());
+        const std::optional<QByteArray> content = readFile(store->fileName());
+        const QString copyPath = content ? copyDamagedFile(store->fileName(), *content) : QString();
         if (copyPath.isEmpty()) {
             // The copy is made as a write is, a new file in the same folder: a folder that
             // refused it refuses the writes too.
@@ -294,6 +314,15 @@ std::unique_ptr<QSettings> Settings::openStore(const QString &organization,
         // (one cache per file, the file unchanged) and starts without an error.
         std::unique_ptr<QSettings> unmarked = open();
         store = std::move(unmarked);
+        // The reader may have dropped intact lines with the damaged ones (an unmatched quote
+        // takes the rest of the file); they are put back before the first write, which would
+        // otherwise leave them out of the file.
+        if (content) {
+            const QStringList restored = SettingsFileRepair::restoreLostKeys(*store, *content);
+            qCInfo(signalInterface::sharedLog)
+                << "damaged settings file" << store->fileName() << "repaired with"
+                << restored.size() << "settings of intact lines:" << restored;
+        }
     }
     if (store->status() == QSettings::AccessError || !canReplaceFile(*store))
         informer.onChangesNotKept();

@@ -139,6 +139,11 @@ public:
     static bool boolValue(const QString &key, bool defaultValue, const QSettings *store = nullptr);
     static std::optional<int> intValue(const QString &key, const QSettings *store = nullptr);
     static std::optional<quint32> uintValue(const QString &key, const QSettings *store = nullptr);
+    // The conversions of those readers, for a value however it was read; nothing when the value
+    // does not convert.
+    static std::optional<bool> toBool(const QVariant &value);
+    static std::optional<int> toInt(const QVariant &value);
+    static std::optional<quint32> toUInt(const QVariant &value);
     // An int enum key, checked with the enum's fromInt: enumValue<E>(key, &Holder::fromInt).
     template<typename Enum>
     static std::optional<Enum> enumValue(const QString &key, bool (*fromInt)(int, Enum &),
@@ -154,8 +159,9 @@ public:
 
     // Opens an INI store of the user's scope: the shared one, or the per-instance one. A file that
     // does not parse completely is copied beside itself as "<file>.damaged" (replacing an older
-    // copy) before anything can be written to it. The copy, and a file or folder that cannot be
-    // written, are reported to SettingsFileInformer.
+    // copy) before anything can be written to it, and what the reader lost of its intact lines is
+    // put back into the store (see SettingsFileRepair). The copy, and a file or folder that cannot
+    // be written, are reported to SettingsFileInformer.
     static std::unique_ptr<QSettings> openStore(const QString &organization,
                                                 const QString &application);
     // Syncs the store and reports a write that failed.

@@ -93,6 +93,86 @@ QByteArray junkBeforeSecondSauna(const QByteArray &junk)
     return content.insert(content.indexOf("2\\pc_panel_remote_sauna_identity"), junk);
 }
 
+// A file as the panel writes it: two known saunas, the second one selected, and a limit table.
+const QByteArray panelFile = R"([General]
+language=2
+lock_time_out=60000
+pc_panel_auto_connect=true
+pc_panel_selected_remote_sauna={00000000-0000-0000-0000-000000000002}
+pin_code_activated=true
+time_format=1
+
+[pc_panel_max_temperature_size]
+1\pc_panel_max_temperature=110
+2\pc_panel_max_temperature=90
+size=2
+
+[pc_panel_remote_saunas]
+1\pc_panel_remote_sauna_brand=0
+1\pc_panel_remote_sauna_identity={00000000-0000-0000-0000-000000000001}
+1\pc_panel_remote_sauna_name=Cabin
+1\pc_panel_remote_sauna_pin_1=3735928559
+1\pc_panel_remote_sauna_pin_2=305419896
+1\pc_panel_remote_sauna_rcb_product=1
+2\pc_panel_remote_sauna_brand=0
+2\pc_panel_remote_sauna_identity={00000000-0000-0000-0000-000000000002}
+2\pc_panel_remote_sauna_name="Garden, east"
+2\pc_panel_remote_sauna_pin_1=4023233417
+2\pc_panel_remote_sauna_pin_2=2562383102
+2\pc_panel_remote_sauna_rcb_product=1
+size=2
+)";
+
+// 300 random bytes: Python's random.Random(4).randbytes(300) and random.Random(6).randbytes(300).
+const QByteArray junkOfSeed4(
+    "\327\245\155\074\374\371\244\115\307\026\151\032\315\253\241\270\251\022\144\145\103\306"
+    "\227\172\132\103\254\047\123\317\020\027\061\042\007\021\023\275\022\005\066\253\316\146"
+    "\146\231\245\214\011\032\377\352\152\207\024\112\377\161\352\314\122\104\162\375\130\262"
+    "\341\303\306\231\020\017\354\110\320\070\127\364\064\205\156\334\143\211\263\002\071\134"
+    "\172\254\324\106\223\147\235\307\012\276\063\054\313\334\255\323\016\324\056\033\340\015"
+    "\000\103\113\362\342\066\316\310\145\361\011\013\157\355\151\122\220\006\255\032\064\324"
+    "\263\053\004\244\260\304\200\316\003\004\240\102\105\046\352\314\336\102\221\105\047\377"
+    "\204\061\205\207\061\052\240\123\122\117\146\344\045\112\020\171\201\240\241\312\010\336"
+    "\205\163\135\273\003\014\377\365\006\074\312\332\341\066\071\331\220\001\113\341\163\047"
+    "\125\137\312\052\063\026\126\033\104\330\364\033\031\233\044\002\140\126\174\240\364\253"
+    "\157\200\117\143\311\057\206\201\054\055\266\077\043\250\203\055\111\202\120\077\105\016"
+    "\075\171\046\354\255\107\206\144\337\026\222\331\317\361\326\056\101\357\320\305\140\321"
+    "\317\136\220\335\014\176\064\361\211\017\062\214\366\217\050\327\246\347\334\114\002\232"
+    "\330\001\077\271\253\350\152\260\274\112\165\241\206\222",
+    300);
+const QByteArray junkOfSeed6(
+    "\376\125\030\313\350\337\345\222\226\224\153\322\151\065\240\024\276\072\053\174\163\244"
+    "\040\303\071\240\371\102\067\067\155\011\210\232\035\000\307\231\104\045\064\172\256\251"
+    "\317\327\043\226\042\225\142\170\046\054\054\367\354\264\175\302\301\072\036\274\061\160"
+    "\207\137\120\102\303\121\171\342\047\305\341\221\232\005\244\212\317\105\226\263\044\175"
+    "\127\125\112\315\217\042\267\062\302\314\325\272\056\243\134\337\140\123\374\151\321\112"
+    "\033\351\367\136\316\211\000\121\014\212\151\361\232\256\012\051\036\030\376\164\147\061"
+    "\311\052\074\220\054\271\271\215\176\374\023\263\027\234\034\316\152\146\230\272\014\060"
+    "\371\103\242\321\263\251\127\131\251\315\302\012\054\234\133\137\211\257\207\120\216\026"
+    "\371\342\042\330\136\030\271\154\353\263\350\125\140\040\200\375\046\253\327\027\300\076"
+    "\265\134\013\124\337\314\231\045\362\150\115\051\006\316\374\344\037\100\317\160\371\161"
+    "\363\133\032\263\232\375\001\030\305\365\154\301\067\066\171\062\031\053\144\263\252\012"
+    "\212\242\024\225\341\313\210\001\213\112\342\030\371\030\144\056\215\363\060\343\261\013"
+    "\217\202\254\226\003\207\033\347\315\177\154\063\146\207\361\323\113\216\310\247\262\037"
+    "\245\351\305\325\101\134\261\201\230\174\265\335\307\356",
+    300);
+
+// The file with text put in before the line that starts with the marker.
+QByteArray insertedBefore(QByteArray content, const QByteArray &marker, const QByteArray &text)
+{
+    return content.insert(content.indexOf(marker), text);
+}
+
+// What a store holds, by key, the way QSettings gives it back.
+QMap<QString, QVariant> storeContent(const QSettings &store)
+{
+    QMap<QString, QVariant> content;
+    const QStringList keys = store.allKeys();
+    for (const QString &key : keys)
+        content.insert(key, store.value(key));
+    return content;
+}
+
 // What the informer tells once it may, of what it found so far.
 QList<UserMessage> toldMessages()
 {
@@ -171,6 +251,13 @@ private slots:
     void soundFileIsNotCopied();
     void unwritableFileIsKeptAndToldOnce_data();
     void unwritableFileIsKeptAndToldOnce();
+    void damagedFileKeepsIntactLines_data();
+    void damagedFileKeepsIntactLines();
+    void restoredTextsReadAsWritten();
+    void onlyKeysThePanelReadsAreRestored();
+    void restoredValueThatDoesNotReadIsDropped_data();
+    void restoredValueThatDoesNotReadIsDropped();
+    void keyReadBeforeTheDamageKeepsItsValue();
 
 private:
     QString filePath(const QString &organization, const QString &application) const;
@@ -843,19 +930,26 @@ void TestSettings::damageIsToldOncePerStart()
 
 void TestSettings::soundFileIsNotCopied_data()
 {
-    QTest::addColumn<bool>("fileExists");
-    QTest::newRow("first start") << false;
-    QTest::newRow("file of two saunas") << true;
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("first start") << QByteArray();
+    QTest::newRow("file of two saunas") << twoSaunas;
+    // QSettings reads the rest of the file into the value and finds no fault: nothing is
+    // repaired either.
+    QTest::newRow("quote left open in a value")
+        << QByteArray("[General]\n"
+                      "pc_panel_supported_characters=\"abc\n"
+                      "time_format=1\n");
 }
 
 void TestSettings::soundFileIsNotCopied()
 {
-    QFETCH(bool, fileExists);
+    QFETCH(QByteArray, content);
     const QString path = filePath("Vaho", "PC_Panel");
-    if (fileExists)
-        QVERIFY(writeFile(path, twoSaunas));
+    if (!content.isNull())
+        QVERIFY(writeFile(path, content));
 
     Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    QVERIFY(!Settings::settings()->contains(Settings::timeFormatKey));
     Settings::setValue(Settings::languageKey, 1);
     QCOMPARE(readIniFile(path).value("language"), QStringLiteral("1"));
 
@@ -957,6 +1051,237 @@ void TestSettings::unwritableFileIsKeptAndToldOnce()
     QCoreApplication::sendPostedEvents();
     QCOMPARE(told.size(), 0);
     QVERIFY(!QFile::exists(path + QLatin1String(".damaged")));
+}
+
+void TestSettings::damagedFileKeepsIntactLines_data()
+{
+    QTest::addColumn<QByteArray>("damaged");
+    QTest::addColumn<QStringList>("damagedKeys");
+
+    // Without a newline of its own the junk ends up on the line of the second sauna's first key.
+    const QByteArray secondSauna = "2\\pc_panel_remote_sauna_brand";
+    const QStringList secondBrand{
+        QStringLiteral("pc_panel_remote_saunas/2/pc_panel_remote_sauna_brand")};
+    QTest::newRow("random junk of seed 4")
+        << insertedBefore(panelFile, secondSauna, junkOfSeed4) << secondBrand;
+    QTest::newRow("random junk of seed 6")
+        << insertedBefore(panelFile, secondSauna, junkOfSeed6) << secondBrand;
+    QTest::newRow("quote at the start") << "\"" + panelFile << QStringList();
+    QTest::newRow("quote on a line of its own in the middle")
+        << insertedBefore(panelFile, "[pc_panel_max_temperature_size]", "\"\n") << QStringList();
+    QTest::newRow("quote before a key in the middle")
+        << insertedBefore(panelFile, "lock_time_out", "\"")
+        << QStringList{QStringLiteral("lock_time_out")};
+    QTest::newRow("quote at the end") << panelFile + "\"" << QStringList();
+}
+
+void TestSettings::damagedFileKeepsIntactLines()
+{
+    QFETCH(QByteArray, damaged);
+    QFETCH(QStringList, damagedKeys);
+    const QString path = filePath("Vaho", "PC_Panel");
+    QVERIFY(writeFile(path, damaged));
+
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    QCOMPARE(fileContent(path + QLatin1String(".damaged")), damaged);
+
+    // Every line but the damaged ones is in the store, and after a write in the file, as it was.
+    const QString soundPath = m_configHome.path() + QLatin1String("/sound.ini");
+    QVERIFY(writeFile(soundPath, panelFile));
+    const QMap<QString, QVariant> sound = storeContent(QSettings(soundPath, QSettings::IniFormat));
+    const QMap<QString, QVariant> store = storeContent(*Settings::settings());
+    const QMap<QString, QString> soundLines = readIniFile(soundPath);
+    Settings::setValue(Settings::languageKey, 2);
+    const QMap<QString, QString> repairedLines = readIniFile(path);
+    QStringList expected;
+    QStringList kept;
+    QStringList written;
+    for (auto it = sound.cbegin(); it != sound.cend(); ++it) {
+        if (damagedKeys.contains(it.key()))
+            continue;
+        expected << it.key() + QLatin1Char('=') + it.value().toString();
+        if (store.contains(it.key()))
+            kept << it.key() + QLatin1Char('=') + store.value(it.key()).toString();
+        if (repairedLines.contains(it.key()))
+            written << it.key() + QLatin1Char('=') + repairedLines.value(it.key());
+    }
+    QCOMPARE(kept, expected);
+    QStringList expectedLines;
+    for (auto it = soundLines.cbegin(); it != soundLines.cend(); ++it) {
+        if (!damagedKeys.contains(it.key()))
+            expectedLines << it.key() + QLatin1Char('=') + it.value();
+    }
+    QCOMPARE(written, expectedLines);
+    QCOMPARE(Settings::boolValue(Settings::pcPanelAutoConnectKey, false), true);
+    QCOMPARE(toldMessages().size(), 1);
+}
+
+void TestSettings::restoredTextsReadAsWritten()
+{
+    // Texts with every escape that QSettings writes, written by QSettings itself.
+    const QStringList names{
+        QStringLiteral("Garden, east"),
+        QStringLiteral(" padded "),
+        QStringLiteral("a \"quote\" and a \\ backslash"),
+        QStringLiteral("line\nbreak\ttab\rreturn"),
+        QStringLiteral("@home"),
+        QString::fromUtf8("Sauna \xc3\xa4\xc3\xb6 \xe6\x97\xa5 \xf0\x9f\x98\x80"),
+        QStringLiteral("nul ") + QChar(0) + QStringLiteral("7 and \x01") + QStringLiteral("b"),
+        QStringLiteral("semi;colon=equals"),
+        QString(),
+    };
+    const QStringList characters{QStringLiteral("a"), QStringLiteral("b,c"), QStringLiteral(" d")};
+    const QString writtenPath = m_configHome.path() + QLatin1String("/written.ini");
+    {
+        QSettings written(writtenPath, QSettings::IniFormat);
+        written.setValue(Settings::pcPanelSupportedCharactersKey, characters);
+        written.beginWriteArray(Settings::pcPanelRemoteSaunasKey);
+        for (int n = 0; n < names.size(); ++n) {
+            written.setArrayIndex(n);
+            written.setValue(Settings::pcPanelRemoteSaunaNameKey, names.at(n));
+        }
+        written.endArray();
+    }
+    const QString path = filePath("Vaho", "PC_Panel");
+    QVERIFY(writeFile(path, "\"\n" + fileContent(writtenPath)));
+
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    QSettings *store = Settings::settings();
+    QCOMPARE(store->value(Settings::pcPanelSupportedCharactersKey).toStringList(), characters);
+    QStringList restored;
+    store->beginReadArray(Settings::pcPanelRemoteSaunasKey);
+    for (int n = 0; n < names.size(); ++n) {
+        store->setArrayIndex(n);
+        restored << store->value(Settings::pcPanelRemoteSaunaNameKey).toString();
+    }
+    store->endArray();
+    QCOMPARE(restored, names);
+}
+
+void TestSettings::onlyKeysThePanelReadsAreRestored()
+{
+    // The quote at the start leaves QSettings nothing; what the store holds is what came back.
+    const QString path = filePath("Vaho", "PC_Panel");
+    QVERIFY(writeFile(path, "\"\n"
+                            "[General]\n"
+                            "language=3\n"
+                            "junk_key=1\n"
+                            "Language=4\n"
+                            "language x=4\n"
+                            "%6Cock_time_out=5000\n"
+                            "lockscreen_aux_6_visible=false\n"
+                            "lockscreen_aux_7_visible=false\n"
+                            "pc_panel_remote_sauna_name=Loose\n"
+                            "[pc_panel_remote_saunas]\n"
+                            "1\\pc_panel_remote_sauna_name=Cabin\n"
+                            "01\\pc_panel_remote_sauna_name=Leading zero\n"
+                            "0\\pc_panel_remote_sauna_name=Zero\n"
+                            "-1\\pc_panel_remote_sauna_name=Negative\n"
+                            "2\\pc_panel_remote_sauna_colour=red\n"
+                            "2\\pc_panel_remote_sauna_name\\more=deeper\n"
+                            "language=5\n"
+                            "size=1\n"
+                            "[pc_panel_remote_saunas_old]\n"
+                            "1\\pc_panel_remote_sauna_name=Old\n"
+                            "[pc_panel_max_humidity_size]\n"
+                            "1\\pc_panel_max_temperature=100\n"
+                            "1\\pc_panel_max_humidity=30\n"
+                            "[wifi_networks]\n"
+                            "1\\key_wifi_network_password=secret\n"));
+
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    const QMap<QString, QVariant> expected{
+        {QStringLiteral("language"), QStringLiteral("3")},
+        {QStringLiteral("lock_time_out"), QStringLiteral("5000")},
+        {QStringLiteral("lockscreen_aux_6_visible"), QStringLiteral("false")},
+        {QStringLiteral("pc_panel_remote_saunas/1/pc_panel_remote_sauna_name"),
+         QStringLiteral("Cabin")},
+        {QStringLiteral("pc_panel_remote_saunas/size"), QStringLiteral("1")},
+        {QStringLiteral("pc_panel_max_humidity_size/1/pc_panel_max_humidity"),
+         QStringLiteral("30")},
+    };
+    QCOMPARE(storeContent(*Settings::settings()).keys(), expected.keys());
+    QCOMPARE(storeContent(*Settings::settings()), expected);
+}
+
+void TestSettings::restoredValueThatDoesNotReadIsDropped_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("key");
+    // Invalid when the line is dropped.
+    QTest::addColumn<QVariant>("value");
+
+    const QString name = QStringLiteral("pc_panel_remote_saunas/1/pc_panel_remote_sauna_name");
+    const auto row = [](const char *tag, const char *line, const QString &key,
+                        const QVariant &value) {
+        QTest::newRow(tag) << QByteArray(line) << key << value;
+    };
+    row("no integer", "time_format=banana", "time_format", {});
+    row("integer", "time_format=1", "time_format", QStringLiteral("1"));
+    row("no boolean", "pc_panel_auto_connect=maybe", "pc_panel_auto_connect", {});
+    row("boolean", "pc_panel_auto_connect=TRUE", "pc_panel_auto_connect", QStringLiteral("TRUE"));
+    row("boolean as a number", "pin_code_activated=0", "pin_code_activated", QStringLiteral("0"));
+    row("negative unsigned", "lock_time_out=-1", "lock_time_out", {});
+    row("unsigned beyond 32 bits", "pin_code_current_encrypted_1=4294967296",
+        "pin_code_current_encrypted_1", {});
+    row("largest unsigned", "pin_code_current_encrypted_1=4294967295",
+        "pin_code_current_encrypted_1", QStringLiteral("4294967295"));
+    row("no identity", "pc_panel_selected_remote_sauna=Garden", "pc_panel_selected_remote_sauna",
+        {});
+    row("null identity", "wifi_identity={00000000-0000-0000-0000-000000000000}", "wifi_identity",
+        {});
+    row("list for a number", "date_format=1, 2", "date_format", {});
+    row("stored variant", "start_of_week=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)", "start_of_week",
+        {});
+    row("list of characters", "pc_panel_supported_characters=a, \"b,c\"",
+        "pc_panel_supported_characters", QStringList{QStringLiteral("a"), QStringLiteral("b,c")});
+    row("quote left open", "[pc_panel_remote_saunas]\n1\\pc_panel_remote_sauna_name=\"Gar", name,
+        {});
+    row("unknown escape", "[pc_panel_remote_saunas]\n1\\pc_panel_remote_sauna_name=Gar\\qden", name,
+        {});
+    row("backslash at the end", "[pc_panel_remote_saunas]\n1\\pc_panel_remote_sauna_name=Garden\\",
+        name, {});
+    row("hex escape", "[pc_panel_remote_saunas]\n1\\pc_panel_remote_sauna_name=Gar\\xden", name,
+        QString(QStringLiteral("Gar") + QChar(0xde) + QLatin1Char('n')));
+    row("hex escape without digits", "[pc_panel_remote_saunas]\n1\\pc_panel_remote_sauna_name=\\x",
+        name, {});
+    row("byte array", "[pc_panel_remote_saunas]\n1\\pc_panel_remote_sauna_name=@ByteArray(Gar)",
+        name, {});
+    row("raw control character",
+        "[pc_panel_remote_saunas]\n1\\pc_panel_remote_sauna_name=Gar\001den", name, {});
+    row("text after a comment", "[pc_panel_remote_saunas]\n1\\pc_panel_remote_sauna_name=Gar;den",
+        name, QStringLiteral("Gar"));
+    row("size that is no number", "[pc_panel_remote_saunas]\nsize=two",
+        QStringLiteral("pc_panel_remote_saunas/size"), {});
+}
+
+void TestSettings::restoredValueThatDoesNotReadIsDropped()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, key);
+    QFETCH(QVariant, value);
+    const QString path = filePath("Vaho", "PC_Panel");
+    QVERIFY(writeFile(path, "\"\n[General]\nlanguage=4\n" + line + "\n"));
+
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    QSettings *store = Settings::settings();
+    QCOMPARE(store->value(Settings::languageKey), QVariant(QStringLiteral("4")));
+    QCOMPARE(store->contains(key), value.isValid());
+    QCOMPARE(store->value(key), value);
+}
+
+void TestSettings::keyReadBeforeTheDamageKeepsItsValue()
+{
+    const QString path = filePath("Vaho", "PC_Panel");
+    QVERIFY(writeFile(path, "[General]\n"
+                            "language=2\n"
+                            "\"\n"
+                            "language=5\n"
+                            "time_format=1\n"));
+
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    QCOMPARE(Settings::intValue(Settings::languageKey), std::optional<int>(2));
+    QCOMPARE(Settings::intValue(Settings::timeFormatKey), std::optional<int>(1));
 }
 
 QTEST_APPLESS_MAIN(TestSettings)
