@@ -17,7 +17,8 @@ class SettingsFileInformer : public QObject
     Q_OBJECT
 
 public:
-    // The settings file was damaged; the argument is the path of the copy of the damaged file.
+    // The settings file was damaged and has been repaired; the argument is the path of the copy
+    // of the damaged file.
     static constexpr quint32 damagedFileMessageId = 0x204a;
     // The settings cannot be saved, so changes will not be kept.
     static constexpr quint32 changesNotKeptMessageId = 0x204b;

@@ -153,11 +153,12 @@ const std::map<int, const char *> &UserMessageFunctions::panelSourceTexts()
         {0x2049, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
                                    "Panel settings reset. The control board and the Wi-Fi "
                                    "settings were not reset. The program closes in 5 seconds.")},
-        // A settings file that did not parse completely; %1 is where the copy of it is.
+        // A settings file that did not parse completely, repaired from its intact lines; %1 is
+        // where the copy of it is.
         {0x204a,
          QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
-                           "The settings file was damaged and some settings may be lost. The "
-                           "damaged file was copied to %1")},
+                           "The settings file was damaged and has been repaired; settings on "
+                           "damaged lines may be lost. The damaged file was copied to %1")},
         // A settings file or folder that cannot be written.
         {0x204b, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
                                    "The settings cannot be saved. Changes will not be kept when "

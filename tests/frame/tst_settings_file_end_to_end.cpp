@@ -2,6 +2,7 @@
 
 #include "control/settings.h"
 #include "pc_panel/instance_settings.h"
+#include "signal_interface/date_time_types.h"
 #include "signal_interface/temperature_types.h"
 
 #include <QDir>
@@ -11,9 +12,9 @@
 #include <QSettings>
 #include <QTest>
 
-// The settings file as the whole panel meets it at a start: a damaged file is kept aside and the
-// user is told once where, a file that cannot be written is told once, and in both cases the panel
-// runs on.
+// The settings file as the whole panel meets it at a start: a damaged file is kept aside, repaired
+// from its intact lines and the user is told once where the copy is, a file that cannot be written
+// is told once, and in both cases the panel runs on.
 class TestSettingsFileEndToEnd : public QObject, private PanelUnderTest
 {
     Q_OBJECT
@@ -80,11 +81,15 @@ void TestSettingsFileEndToEnd::damagedFileIsKeptAsideAndToldOnce()
 
     STEP(startAgain());
     const QString copyPath = QDir::toNativeSeparators(m_path + QLatin1String(".damaged"));
-    QCOMPARE(dismissPopups(), QStringList(QStringLiteral("The settings file was damaged and some "
-                                                         "settings may be lost. The damaged file "
-                                                         "was copied to %1")
-                                              .arg(copyPath)));
+    QCOMPARE(dismissPopups(),
+             QStringList(QStringLiteral("The settings file was damaged and has been repaired; "
+                                        "settings on damaged lines may be lost. The damaged file "
+                                        "was copied to %1")
+                             .arg(copyPath)));
     QCOMPARE(fileContent(m_path + QLatin1String(".damaged")), damaged);
+    // The line after the damaged one holds.
+    QCOMPARE(m_frame->controllerTab.timeController.timeFormat(),
+             signalInterface::DateTimeTypes::E_am_pm);
 
     // The start-up has written the file anew; the next start finds nothing to tell.
     STEP(startAgain());

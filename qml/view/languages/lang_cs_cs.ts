@@ -1524,8 +1524,8 @@
         <translation>Nastavení panelu bylo obnoveno. Řídicí deska a nastavení Wi-Fi obnoveny nebyly. Program se za 5 sekund ukončí.</translation>
     </message>
     <message>
-        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
-        <translation>Soubor s nastavením byl poškozen a některá nastavení mohla být ztracena. Poškozený soubor byl zkopírován do %1</translation>
+        <source>The settings file was damaged and has been repaired; settings on damaged lines may be lost. The damaged file was copied to %1</source>
+        <translation>Soubor s nastavením byl poškozen a byl opraven; nastavení na poškozených řádcích mohla být ztracena. Poškozený soubor byl zkopírován do %1</translation>
     </message>
     <message>
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>

@@ -1524,8 +1524,8 @@
         <translation>Panelets indstillinger er nulstillet. Styrekortet og Wi-Fi-indstillingerne er ikke nulstillet. Programmet lukker om 5 sekunder.</translation>
     </message>
     <message>
-        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
-        <translation>Indstillingsfilen var beskadiget, og nogle indstillinger kan være gået tabt. Den beskadigede fil er kopieret til %1</translation>
+        <source>The settings file was damaged and has been repaired; settings on damaged lines may be lost. The damaged file was copied to %1</source>
+        <translation>Indstillingsfilen var beskadiget og er blevet repareret; indstillinger på beskadigede linjer kan være gået tabt. Den beskadigede fil er kopieret til %1</translation>
     </message>
     <message>
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>

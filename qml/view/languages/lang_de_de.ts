@@ -1524,8 +1524,8 @@
         <translation>Die Einstellungen des Bedienfelds wurden zurückgesetzt. Steuerplatine und WLAN-Einstellungen wurden nicht zurückgesetzt. Das Programm wird in 5 Sekunden beendet.</translation>
     </message>
     <message>
-        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
-        <translation>Die Einstellungsdatei war beschädigt, einige Einstellungen sind möglicherweise verloren. Die beschädigte Datei wurde nach %1 kopiert.</translation>
+        <source>The settings file was damaged and has been repaired; settings on damaged lines may be lost. The damaged file was copied to %1</source>
+        <translation>Die Einstellungsdatei war beschädigt und wurde repariert; Einstellungen in beschädigten Zeilen sind möglicherweise verloren. Die beschädigte Datei wurde nach %1 kopiert.</translation>
     </message>
     <message>
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>

@@ -1524,8 +1524,8 @@
         <translation>Panel settings reset. The control board and the Wi-Fi settings were not reset. The program closes in 5 seconds.</translation>
     </message>
     <message>
-        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
-        <translation>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</translation>
+        <source>The settings file was damaged and has been repaired; settings on damaged lines may be lost. The damaged file was copied to %1</source>
+        <translation>The settings file was damaged and has been repaired; settings on damaged lines may be lost. The damaged file was copied to %1</translation>
     </message>
     <message>
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>

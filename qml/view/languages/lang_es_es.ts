@@ -1524,8 +1524,8 @@
         <translation>Se han restablecido los ajustes del panel. La placa de control y los ajustes wifi no se han restablecido. El programa se cerrará en 5 segundos.</translation>
     </message>
     <message>
-        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
-        <translation>El archivo de ajustes estaba dañado y es posible que se hayan perdido algunos ajustes. El archivo dañado se ha copiado en %1</translation>
+        <source>The settings file was damaged and has been repaired; settings on damaged lines may be lost. The damaged file was copied to %1</source>
+        <translation>El archivo de ajustes estaba dañado y se ha reparado; es posible que se hayan perdido los ajustes de las líneas dañadas. El archivo dañado se ha copiado en %1</translation>
     </message>
     <message>
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>

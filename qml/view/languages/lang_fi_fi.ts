@@ -1524,8 +1524,8 @@
         <translation>Paneelin asetukset palautettu. Ohjauskorttia ja WiFi-asetuksia ei palautettu. Ohjelma sulkeutuu 5 sekunnin kuluttua.</translation>
     </message>
     <message>
-        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
-        <translation>Asetustiedosto oli vioittunut, ja osa asetuksista on voinut kadota. Vioittunut tiedosto kopioitiin kohteeseen %1</translation>
+        <source>The settings file was damaged and has been repaired; settings on damaged lines may be lost. The damaged file was copied to %1</source>
+        <translation>Asetustiedosto oli vioittunut, ja se on korjattu; vioittuneilla riveillä olleet asetukset ovat voineet kadota. Vioittunut tiedosto kopioitiin kohteeseen %1</translation>
     </message>
     <message>
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>

@@ -1524,8 +1524,8 @@
         <translation>Les réglages du panneau ont été réinitialisés. La carte de commande et les réglages Wi-Fi n’ont pas été réinitialisés. Le programme se ferme dans 5 secondes.</translation>
     </message>
     <message>
-        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
-        <translation>Le fichier des réglages était endommagé et certains réglages ont pu être perdus. Le fichier endommagé a été copié vers %1</translation>
+        <source>The settings file was damaged and has been repaired; settings on damaged lines may be lost. The damaged file was copied to %1</source>
+        <translation>Le fichier des réglages était endommagé et a été réparé ; les réglages des lignes endommagées ont pu être perdus. Le fichier endommagé a été copié vers %1</translation>
     </message>
     <message>
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>

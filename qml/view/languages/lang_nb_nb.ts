@@ -1524,8 +1524,8 @@
         <translation>Panelinnstillingene er tilbakestilt. Kontrollkortet og wifi-innstillingene ble ikke tilbakestilt. Programmet lukkes om 5 sekunder.</translation>
     </message>
     <message>
-        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
-        <translation>Innstillingsfilen var skadet, og noen innstillinger kan ha gått tapt. Den skadede filen ble kopiert til %1</translation>
+        <source>The settings file was damaged and has been repaired; settings on damaged lines may be lost. The damaged file was copied to %1</source>
+        <translation>Innstillingsfilen var skadet og er reparert; innstillinger på skadede linjer kan ha gått tapt. Den skadede filen ble kopiert til %1</translation>
     </message>
     <message>
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>

@@ -1524,8 +1524,8 @@
         <translation>De paneelinstellingen zijn gereset. De besturingskaart en de wifi-instellingen zijn niet gereset. Het programma wordt over 5 seconden afgesloten.</translation>
     </message>
     <message>
-        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
-        <translation>Het instellingenbestand was beschadigd en sommige instellingen zijn mogelijk verloren gegaan. Het beschadigde bestand is gekopieerd naar %1</translation>
+        <source>The settings file was damaged and has been repaired; settings on damaged lines may be lost. The damaged file was copied to %1</source>
+        <translation>Het instellingenbestand was beschadigd en is hersteld; instellingen op beschadigde regels zijn mogelijk verloren gegaan. Het beschadigde bestand is gekopieerd naar %1</translation>
     </message>
     <message>
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>

@@ -1524,8 +1524,8 @@
         <translation>Ustawienia panelu zostały zresetowane. Płyta sterująca i ustawienia Wi-Fi nie zostały zresetowane. Program zostanie zamknięty za 5 sekund.</translation>
     </message>
     <message>
-        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
-        <translation>Plik ustawień był uszkodzony i niektóre ustawienia mogły zostać utracone. Uszkodzony plik skopiowano do %1</translation>
+        <source>The settings file was damaged and has been repaired; settings on damaged lines may be lost. The damaged file was copied to %1</source>
+        <translation>Plik ustawień był uszkodzony i został naprawiony; ustawienia z uszkodzonych wierszy mogły zostać utracone. Uszkodzony plik skopiowano do %1</translation>
     </message>
     <message>
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>

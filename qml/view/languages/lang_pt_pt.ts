@@ -1524,8 +1524,8 @@
         <translation>As definições do painel foram repostas. A placa de controlo e as definições Wi-Fi não foram repostas. O programa fecha dentro de 5 segundos.</translation>
     </message>
     <message>
-        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
-        <translation>O ficheiro de definições estava danificado e algumas definições podem ter sido perdidas. O ficheiro danificado foi copiado para %1</translation>
+        <source>The settings file was damaged and has been repaired; settings on damaged lines may be lost. The damaged file was copied to %1</source>
+        <translation>O ficheiro de definições estava danificado e foi reparado; as definições das linhas danificadas podem ter sido perdidas. O ficheiro danificado foi copiado para %1</translation>
     </message>
     <message>
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>

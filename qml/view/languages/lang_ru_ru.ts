@@ -1524,8 +1524,8 @@
         <translation>Настройки панели сброшены. Плата управления и настройки Wi-Fi не сброшены. Программа закроется через 5 секунд.</translation>
     </message>
     <message>
-        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
-        <translation>Файл настроек был повреждён, некоторые настройки могли быть потеряны. Повреждённый файл скопирован в %1</translation>
+        <source>The settings file was damaged and has been repaired; settings on damaged lines may be lost. The damaged file was copied to %1</source>
+        <translation>Файл настроек был повреждён и восстановлен; настройки в повреждённых строках могли быть потеряны. Повреждённый файл скопирован в %1</translation>
     </message>
     <message>
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>

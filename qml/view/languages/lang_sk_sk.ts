@@ -1524,8 +1524,8 @@
         <translation>Nastavenia panela boli obnovené. Riadiaca doska a nastavenia Wi-Fi obnovené neboli. Program sa o 5 sekúnd ukončí.</translation>
     </message>
     <message>
-        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
-        <translation>Súbor s nastaveniami bol poškodený a niektoré nastavenia sa mohli stratiť. Poškodený súbor bol skopírovaný do %1</translation>
+        <source>The settings file was damaged and has been repaired; settings on damaged lines may be lost. The damaged file was copied to %1</source>
+        <translation>Súbor s nastaveniami bol poškodený a bol opravený; nastavenia na poškodených riadkoch sa mohli stratiť. Poškodený súbor bol skopírovaný do %1</translation>
     </message>
     <message>
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>

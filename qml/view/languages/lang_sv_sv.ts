@@ -1524,8 +1524,8 @@
         <translation>Panelens inställningar har återställts. Styrkortet och WiFi-inställningarna återställdes inte. Programmet stängs om 5 sekunder.</translation>
     </message>
     <message>
-        <source>The settings file was damaged and some settings may be lost. The damaged file was copied to %1</source>
-        <translation>Inställningsfilen var skadad och vissa inställningar kan ha gått förlorade. Den skadade filen kopierades till %1</translation>
+        <source>The settings file was damaged and has been repaired; settings on damaged lines may be lost. The damaged file was copied to %1</source>
+        <translation>Inställningsfilen var skadad och har reparerats; inställningar på skadade rader kan ha gått förlorade. Den skadade filen kopierades till %1</translation>
     </message>
     <message>
         <source>The settings cannot be saved. Changes will not be kept when the program closes.</source>
