@@ -91,6 +91,9 @@ private slots:
     void standbyProgramStartsInStandby();
     void clockSetPastAProgramDoesNotStartItLate();
     void programInNotAllowedPeriodIsRefused();
+    void everyEndOfAProgramIsReported_data();
+    void everyEndOfAProgramIsReported();
+    void favoriteTakingOverOutlastsTheProgramsStopTime();
 };
 
 void TestSaunaCalendar::programsCollideWhenTheirTimesOverlap_data()
@@ -431,6 +434,117 @@ void TestSaunaCalendar::programInNotAllowedPeriodIsRefused()
     // Told once: the next looks do not raise it again.
     sauna.advance(1000);
     QVERIFY(sauna.model.runCalendar().isEmpty());
+}
+
+namespace {
+
+// How a running program's bath ends.
+enum class ProgramEnd { StopTime, BathTimeRunsOut, SwitchedOff, AnotherProgram, Favorite };
+
+// Stores favorite 2, with settings of its own.
+void storeFavorite(SaunaStateModel &model)
+{
+    tools::FavoriteChange favorite;
+    favorite.index = 2;
+    favorite.inUse = true;
+    favorite.name = QStringLiteral("Hot");
+    favorite.temperature = 810;
+    favorite.humidity = 104;
+    QVERIFY(model.requestFavorite(favorite).dataErrors.empty());
+}
+
+} // namespace
+
+void TestSaunaCalendar::everyEndOfAProgramIsReported_data()
+{
+    QTest::addColumn<int>("end");
+    QTest::addColumn<int>("stateAfter");
+    QTest::newRow("stop time") << int(ProgramEnd::StopTime) << int(SaunaStateValue::Off);
+    QTest::newRow("bath time runs out")
+        << int(ProgramEnd::BathTimeRunsOut) << int(SaunaStateValue::Off);
+    QTest::newRow("switched off") << int(ProgramEnd::SwitchedOff) << int(SaunaStateValue::Off);
+    QTest::newRow("another program") << int(ProgramEnd::AnotherProgram) << int(SaunaStateValue::On);
+    QTest::newRow("favorite") << int(ProgramEnd::Favorite) << int(SaunaStateValue::On);
+}
+
+void TestSaunaCalendar::everyEndOfAProgramIsReported()
+{
+    QFETCH(int, end);
+    QFETCH(int, stateAfter);
+    ClockedSauna sauna;
+    storeFavorite(sauna.model);
+    sauna.setClock(Monday.addSecs(18 * 3600 - 60));
+    sauna.model.requestCalendarProgram(program(7, Monday.addSecs(18 * 3600), 60, false));
+    sauna.model.runCalendar();
+    sauna.advance(60 * 1000);
+    const SaunaReport started = sauna.model.runCalendar();
+    QCOMPARE(started.startedProgram, std::optional<quint32>(7));
+    QVERIFY(started.endedPrograms.empty());
+
+    // Ten minutes in, nothing has ended.
+    SaunaReport ending;
+    for (int minute = 0; minute < 10; ++minute) {
+        sauna.advance(60 * 1000);
+        ending.append(sauna.model.heatStep(60 * 1000));
+        ending.append(sauna.model.runCalendar());
+    }
+    QVERIFY(ending.endedPrograms.empty());
+
+    switch (ProgramEnd(end)) {
+    case ProgramEnd::StopTime:
+        // The calendar looks at the stop time before the bath time has run out.
+        sauna.advance(50 * 60 * 1000);
+        ending = sauna.model.runCalendar();
+        break;
+    case ProgramEnd::BathTimeRunsOut:
+        for (int minute = 10; minute < 60 && ending.endedPrograms.empty(); ++minute)
+            ending = sauna.model.heatStep(60 * 1000);
+        break;
+    case ProgramEnd::SwitchedOff:
+        ending = sauna.model.requestState(SaunaStateValue::Off);
+        break;
+    case ProgramEnd::AnotherProgram:
+        // Ready at 19:00 at 80 degrees: it begins to warm up at 18:30 at the latest, while
+        // program 7 still runs.
+        QVERIFY(sauna.model
+                    .requestCalendarProgram(program(8, Monday.addSecs(19 * 3600), 30, false,
+                                                    CalendarRecord::ReadyAt, 720))
+                    .dataErrors.empty());
+        sauna.advance(40 * 60 * 1000);
+        ending = sauna.model.runCalendar();
+        QCOMPARE(ending.startedProgram, std::optional<quint32>(8));
+        break;
+    case ProgramEnd::Favorite:
+        ending = sauna.model.startFavorite(2);
+        QVERIFY(!ending.startedProgram);
+        break;
+    }
+    QCOMPARE(ending.endedPrograms, std::vector<quint32>{7});
+    QCOMPARE(sauna.model.state(), stateAfter);
+    QCOMPARE(sauna.model.runningProgram(), ProgramEnd(end) == ProgramEnd::AnotherProgram
+                                               ? std::optional<quint32>(8)
+                                               : std::nullopt);
+}
+
+void TestSaunaCalendar::favoriteTakingOverOutlastsTheProgramsStopTime()
+{
+    ClockedSauna sauna;
+    storeFavorite(sauna.model);
+    sauna.model.requestInteger(IntegerRequestId::BathTime, 120);
+    sauna.setClock(Monday.addSecs(18 * 3600 - 60));
+    sauna.model.requestCalendarProgram(program(7, Monday.addSecs(18 * 3600), 30, false));
+    sauna.model.runCalendar();
+    sauna.advance(60 * 1000);
+    sauna.model.runCalendar();
+    QCOMPARE(sauna.model.runningProgram(), std::optional<quint32>(7));
+
+    // The favorite's bath time counts from its start; the program's stop time no longer does.
+    sauna.advance(10 * 60 * 1000);
+    sauna.model.startFavorite(2);
+    QCOMPARE(sauna.model.integer(IntegerId::RunTimeLeft), 120u);
+    sauna.advance(30 * 60 * 1000);
+    QVERIFY(sauna.model.runCalendar().endedPrograms.empty());
+    QCOMPARE(sauna.model.state(), int(SaunaStateValue::On));
 }
 
 QTEST_GUILESS_MAIN(TestSaunaCalendar)

@@ -257,8 +257,12 @@ private slots:
     void everyPanelRequestIsPrintedOnce();
     void connectionsAreTold();
     void calendarProgramsAreTold();
+    void programSwitchedOffIsToldStopped();
 
 private:
+    // Posts calendar program 3, starting a minute after the clock, and waits for its start.
+    void runProgram(QDateTime &now, SaunaSystemSender &sender);
+
     void startSauna();
     void connectPanel();
     // Sends a keep-alive and waits for its answer: everything sent before it has been handled.
@@ -427,6 +431,47 @@ void TestSimulatorConsole::calendarProgramsAreTold()
     now = now.addSecs(30 * 60);
     QVERIFY(stopped.wait(WaitMs));
     QCOMPARE(m_lines.size(), 2);
+    QVERIFY2(m_lines.at(1).startsWith(QStringLiteral("calendar program 3 stopped -> ")),
+             qPrintable(m_lines.at(1)));
+    QVERIFY2(m_lines.at(1).contains(QStringLiteral("state STATE_OFF")), qPrintable(m_lines.at(1)));
+}
+
+void TestSimulatorConsole::runProgram(QDateTime &now, SaunaSystemSender &sender)
+{
+    DateTimeTypes::SaunaDateTime clock;
+    clock.dateValid = clock.timeValid = true;
+    clock.dateTime = now;
+    sender.onSystemTimeChangeRequested(clock);
+    CalendarProgram program(3);
+    program.inUse = true;
+    program.start = now.addSecs(60);
+    program.duration = 30;
+    program.startMode = CalendarTypes::E_start_at;
+    sender.onCalendarProgramChangeRequested(program);
+    STEP(handled());
+    QSignalSpy started(m_sauna.get(), &tools::SimulatedSauna::calendarProgramStarted);
+    now = now.addSecs(60);
+    QVERIFY(started.wait(WaitMs));
+}
+
+void TestSimulatorConsole::programSwitchedOffIsToldStopped()
+{
+    STEP(startSauna());
+    QDateTime now(QDate(2030, 5, 6), QTime(18, 58), QTimeZone::utc());
+    m_sauna->setClock([&now] { return now; });
+    STEP(connectPanel());
+    SocketTransport transport(*m_panel, m_sauna->saunaPort());
+    SaunaSystemSender sender;
+    sender.setTransport(&transport);
+    STEP(runProgram(now, sender));
+    m_lines.clear();
+
+    // The request first, then the program's end.
+    sender.onSaunaStateChangeRequested(SaunaStateTypes::E_sauna_off);
+    STEP(handled());
+    QVERIFY2(m_lines.size() == 2, qPrintable(m_lines.join(QLatin1Char('\n'))));
+    QVERIFY2(m_lines.constFirst().startsWith(QStringLiteral("request state STATE_OFF -> ")),
+             qPrintable(m_lines.constFirst()));
     QVERIFY2(m_lines.at(1).startsWith(QStringLiteral("calendar program 3 stopped -> ")),
              qPrintable(m_lines.at(1)));
     QVERIFY2(m_lines.at(1).contains(QStringLiteral("state STATE_OFF")), qPrintable(m_lines.at(1)));

@@ -69,6 +69,11 @@ struct SaunaReport
     std::optional<DescalingRecord> descaling;
     // One envelope carries one message: the first one raised is kept.
     std::optional<SaunaUserMessage> userMessage;
+    // The calendar programs whose bath ended, however it ended, and the program that started, in
+    // that order; for the simulator's output, never sent. They come with the state they changed,
+    // so they make no report of their own.
+    std::vector<quint32> endedPrograms;
+    std::optional<quint32> startedProgram;
 
     bool isEmpty() const
     {
@@ -106,6 +111,10 @@ struct SaunaReport
             descaling = other.descaling;
         if (!userMessage)
             userMessage = other.userMessage;
+        endedPrograms.insert(endedPrograms.end(), other.endedPrograms.begin(),
+                             other.endedPrograms.end());
+        if (other.startedProgram)
+            startedProgram = other.startedProgram;
     }
 };
 

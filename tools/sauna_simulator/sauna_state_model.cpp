@@ -398,8 +398,18 @@ SaunaReport SaunaStateModel::setState(int wireState)
         m_runningMs = 0;
         report.append(setInteger(IntegerId::RunTimeLeft, integer(IntegerId::BathTime)));
     } else if (!isRunning) {
-        m_program.reset(); // whoever switched off, the program's bath is over
+        report.append(endProgram()); // whoever switched off, the program's bath is over
         report.append(setInteger(IntegerId::RunTimeLeft, 0));
+    }
+    return report;
+}
+
+SaunaReport SaunaStateModel::endProgram()
+{
+    SaunaReport report;
+    if (m_program) {
+        report.endedPrograms.push_back(m_program->index);
+        m_program.reset();
     }
     return report;
 }
@@ -471,6 +481,9 @@ SaunaReport SaunaStateModel::startFavorite(quint32 index)
         if (std::optional<SaunaReport> refusal = refuseStartNow())
             return *refusal;
     }
+    // The favorite's bath replaces a calendar program's: the program's stop time no longer
+    // switches the sauna off.
+    report.append(endProgram());
     report.append(setState(SaunaStateValue::On));
     // A sauna that was on already begins the favorite's bath time afresh.
     report.append(renewBathTime());
@@ -609,6 +622,8 @@ SaunaReport SaunaStateModel::startProgram(const CalendarRunner::Due &due)
     const CalendarRecord &program = m_records.calendarPrograms()[due.index];
     const calendar::ProgramSettings settings = calendar::settingsOf(program, m_records.favorites());
     SaunaReport report;
+    // A program that still runs ends here: the new one takes the sauna over.
+    report.append(endProgram());
     // A program keeps what the system allows; the bath limits may have narrowed since.
     report.append(
         setInteger(IntegerId::TargetTemperature,
@@ -635,6 +650,7 @@ SaunaReport SaunaStateModel::startProgram(const CalendarRunner::Due &due)
     report.integers.emplace_back(IntegerId::RunTimeLeft, minutesLeft);
     m_runningMs = 0;
     m_program = due;
+    report.startedProgram = due.index;
     report.stateChanged = true;
     return report;
 }

@@ -200,7 +200,9 @@ public:
     // One tick of the heating timer, elapsedMs after the previous one.
     SaunaReport heatStep(int elapsedMs);
     // A look at the calendar by the sauna's clock: starts the program that is due, with its
-    // settings, and stops the running one at its stop time.
+    // settings, and stops the running one at its stop time. Any report of the model tells the
+    // programs whose bath ended by it: at the stop time, when the bath time ran out, switched off,
+    // or taken over by another program or a favorite.
     SaunaReport runCalendar();
     // The calendar program the sauna runs now.
     std::optional<quint32> runningProgram() const;
@@ -220,6 +222,8 @@ public:
 
 private:
     SaunaReport setState(int wireState);
+    // Ends the running calendar program's bath, if one runs, and reports that it ended.
+    SaunaReport endProgram();
     // The refusal of a start while the not-allowed start period lasts; nothing outside it.
     std::optional<SaunaReport> refuseStartNow();
     SaunaReport startProgram(const CalendarRunner::Due &due);

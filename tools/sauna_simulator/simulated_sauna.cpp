@@ -307,6 +307,7 @@ SaunaReport SimulatedSauna::handleRequests(const vaholumo::External_to_sauna &en
 SaunaReport SimulatedSauna::told(const QString &request, SaunaReport outcome)
 {
     emit requestHandled(request, requestLog::outcome(outcome, m_model));
+    tellCalendarPrograms(outcome);
     return outcome;
 }
 
@@ -420,25 +421,34 @@ void SimulatedSauna::heat()
 {
     // Each tick counts as one heating interval of the sauna's time, whatever the timer's drift.
     const SaunaReport changes = m_model.heatStep(m_heatTimer.interval());
-    if (!changes.isEmpty())
-        sendToAllPanels(encodeReport(changes, m_model, m_clock()));
+    if (changes.isEmpty())
+        return;
+    // The bath time of a program runs out at its stop time.
+    tellCalendarPrograms(changes);
+    sendToAllPanels(encodeReport(changes, m_model, m_clock()));
 }
 
 void SimulatedSauna::lookAtCalendar()
 {
-    const std::optional<quint32> before = m_model.runningProgram();
     const SaunaReport changes = m_model.runCalendar();
     if (changes.isEmpty())
         return;
-    const std::optional<quint32> after = m_model.runningProgram();
-    if (after && after != before)
-        emit calendarProgramStarted(*after, requestLog::outcome(changes, m_model));
-    else if (!after && before)
-        emit calendarProgramStopped(*before, requestLog::outcome(changes, m_model));
-    else if (changes.userMessage)
+    tellCalendarPrograms(changes);
+    if (!changes.startedProgram && changes.userMessage)
         emit calendarProgramRefused(requestLog::outcome(changes, m_model));
     // Nobody asked: every panel is told, the message included.
     sendToAllPanels(encodeReport(changes, m_model, m_clock()));
+}
+
+void SimulatedSauna::tellCalendarPrograms(const SaunaReport &changes)
+{
+    if (changes.endedPrograms.empty() && !changes.startedProgram)
+        return;
+    const QString outcome = requestLog::outcome(changes, m_model);
+    for (const quint32 index : changes.endedPrograms)
+        emit calendarProgramStopped(index, outcome);
+    if (changes.startedProgram)
+        emit calendarProgramStarted(*changes.startedProgram, outcome);
 }
 
 void SimulatedSauna::superviseConnections()

@@ -85,9 +85,9 @@ signals:
     void buzzerRequested(int controlBoard);
     // A panel asked to empty the error log.
     void errorLogClearRequested();
-    // The sauna's own acts at the time of a calendar program, and what came of them: a program
-    // started (replacing any that ran), the running one stopped at its stop time, or a start
-    // refused in the not-allowed start period.
+    // The calendar programs and what came of them: a program started (ending any that ran), the
+    // running one stopped (at its stop time, when its bath time ran out, switched off, or taken
+    // over by another program or a favorite), or a start refused in the not-allowed start period.
     void calendarProgramStarted(quint32 index, const QString &outcome);
     void calendarProgramStopped(quint32 index, const QString &outcome);
     void calendarProgramRefused(const QString &outcome);
@@ -115,6 +115,8 @@ private:
     SaunaReport told(const QString &request, SaunaReport outcome);
     void heat();
     void lookAtCalendar();
+    // Tells the calendar programs whose bath the changes ended, then the one they started.
+    void tellCalendarPrograms(const SaunaReport &changes);
     void superviseConnections();
 
     void sendToPanel(const Panel &panel, const QByteArray &payload);
