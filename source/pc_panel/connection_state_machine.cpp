@@ -5,6 +5,7 @@
 #include "pc_panel/sauna_system_receiver.h"
 #include "protocol_buffers_support/si_pb_type_conversion/code_unit_text.h"
 #include "protocol_buffers_support/si_pb_type_conversion/product_converter.h"
+#include "signal_interface/protocol_facts.h"
 
 #include "message.pb.h"
 
@@ -20,12 +21,14 @@ namespace {
 
 using ::signalInterface::RemoteSaunaTypes::RemoteSauna;
 namespace conversion = pbSupport::conversion;
+namespace protocolFacts = ::signalInterface::protocolFacts;
 
-// A text of code units that cannot be one reads as empty.
-QString textOrEmpty(const google::protobuf::RepeatedField<google::protobuf::uint32> &units)
+// A text of code units that cannot be one reads as empty; a longer one is cut to maxLength.
+QString textOrEmpty(const google::protobuf::RepeatedField<google::protobuf::uint32> &units,
+                    qsizetype maxLength)
 {
     QString text;
-    if (!conversion::codeUnitsToText(units, text))
+    if (!conversion::codeUnitsToText(units, text, maxLength))
         text.clear();
     return text;
 }
@@ -219,7 +222,9 @@ void ConnectionStateMachine::handleConnectReply(const vaholumo::Connect_reply &r
     if (reply.has_rcb_product())
         sauna.rcbProduct = products.toSiRcbProduct(reply.rcb_product());
     QString name;
-    const bool nameValid = conversion::codeUnitsToText(reply.name(), name) && !name.isEmpty();
+    const bool nameValid =
+        conversion::codeUnitsToText(reply.name(), name, protocolFacts::longestSaunaName) &&
+        !name.isEmpty();
     if (nameValid)
         sauna.name = name;
     const bool complete = reply.has_brand() && reply.has_keep_alive_interval() &&
@@ -341,8 +346,9 @@ void ConnectionStateMachine::accept(const vaholumo::Connect_reply &reply, const 
         m_receiver->compareSaunaFeatures(reply.features());
     if (m_state != State::Connected)
         return;
-    emit remoteApplicationIdentified(textOrEmpty(reply.application_name()),
-                                     textOrEmpty(reply.application_version()));
+    emit remoteApplicationIdentified(
+        textOrEmpty(reply.application_name(), protocolFacts::longestApplicationName),
+        textOrEmpty(reply.application_version(), protocolFacts::longestApplicationVersion));
 }
 
 void ConnectionStateMachine::handleSaunaKeepAlive()

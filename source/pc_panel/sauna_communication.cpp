@@ -8,6 +8,7 @@
 #include "protocol_buffers_support/si_pb_type_conversion/code_unit_text.h"
 #include "protocol_buffers_support/si_pb_type_conversion/product_converter.h"
 #include "signal_interface/monotonic_clock.h"
+#include "signal_interface/protocol_facts.h"
 #include "value/pin_packing.h"
 
 #include "connect.pb.h"
@@ -378,7 +379,8 @@ bool SaunaCommunication::decodeAnnouncement(const QByteArray &datagram, RemoteSa
         return false;
     }
     QString name;
-    if (!conversion::codeUnitsToText(announcement.name(), name)) {
+    if (!conversion::codeUnitsToText(announcement.name(), name,
+                                     ::signalInterface::protocolFacts::longestSaunaName)) {
         qCDebug(linkLog) << "announcement with a bad name";
         return false;
     }

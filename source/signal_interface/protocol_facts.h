@@ -21,6 +21,24 @@ constexpr bool isHumidityLevelCode(int code)
     return code >= humidityLevelCodeOffset;
 }
 
+// The longest texts the panel takes from the sauna and keeps, in UTF-16 code units. A longer
+// name or text is cut (never inside a surrogate pair), so the user still recognises it; only the
+// texts that the protocol itself limits, and version numbers, are refused whole instead.
+// A sauna's name, from its announcement, its connect reply or the settings file: fits every screen.
+constexpr int longestSaunaName = 64;
+// The sauna application's name and version, shown on the About page.
+constexpr int longestApplicationName = 64;
+constexpr int longestApplicationVersion = 32;
+// A message the sauna raises for the user: several sentences, more than one popup shows.
+constexpr int longestUserMessageText = 512;
+// The description of a data error the sauna found, shown in an internal-error message.
+constexpr int longestDataErrorDescription = 256;
+// Favorite and auxiliary relay names: the protocol's own limit; a longer one is refused.
+constexpr int longestFavoriteName = 20;
+constexpr int longestAuxRelayName = 20;
+// A node's version, three 32-bit decimal numbers joined by ".": longer is no version.
+constexpr int longestVersionText = 3 * 10 + 2;
+
 // Every time on the wire counts from 2000-01-01 00:00: milliseconds for times, days for dates.
 // Calendar, clock and state times are in UTC, error-log times in the panel's local time.
 inline QDate protocolEpochDate()

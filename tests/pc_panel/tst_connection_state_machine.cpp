@@ -2,6 +2,7 @@
 
 #include "pc_panel/instance_settings.h"
 #include "pc_panel/sauna_system_receiver.h"
+#include "signal_interface/protocol_facts.h"
 
 #include "fake_sauna_peer.h"
 
@@ -155,6 +156,8 @@ private slots:
     void replyRules();
     void acceptanceReportsInOrder();
     void acceptanceWithoutSystemTypeSkipsTheMode();
+    void replyTextsAreCut_data();
+    void replyTextsAreCut();
     void hugeIntervalIsClamped();
     void requestsGoOutOnlyWhileConnected();
     void noReplyWithoutAutoConnectEndsTheAttempt();
@@ -262,17 +265,20 @@ void TestConnectionStateMachine::connectRequestOnTheWire()
     QCOMPARE(int(request.profile()), 10);
     QCOMPARE(QString::fromStdString(request.pin_code()), QStringLiteral("1234"));
     QString unitName;
-    QVERIFY(pbSupport::conversion::codeUnitsToText(request.unit_name(), unitName));
+    QVERIFY(pbSupport::conversion::codeUnitsToText(request.unit_name(), unitName,
+                                                   request.unit_name_size()));
     QCOMPARE(unitName, QStringLiteral("SAUNA-PC #3"));
     QCOMPARE(request.extra_text_size(), 0);
     // Fields 5 and 6: the application's name and version, one element per code unit.
     QCOMPARE(request.application_name_size(), 10);
     QCOMPARE(request.application_name(9), 0xe9u);
     QString name;
-    QVERIFY(pbSupport::conversion::codeUnitsToText(request.application_name(), name));
+    QVERIFY(pbSupport::conversion::codeUnitsToText(request.application_name(), name,
+                                                   request.application_name_size()));
     QCOMPARE(name, QStringLiteral("PC Panel \u00e9"));
     QString version;
-    QVERIFY(pbSupport::conversion::codeUnitsToText(request.application_version(), version));
+    QVERIFY(pbSupport::conversion::codeUnitsToText(request.application_version(), version,
+                                                   request.application_version_size()));
     QCOMPARE(version, QStringLiteral("4.5.6"));
     QCoreApplication::setApplicationName(applicationName);
     QCoreApplication::setApplicationVersion(applicationVersion);
@@ -446,6 +452,62 @@ void TestConnectionStateMachine::acceptanceWithoutSystemTypeSkipsTheMode()
                                 "remoteApplicationIdentified"}));
     QCOMPARE(identified.at(0).at(0).toString(), QString());
     QCOMPARE(machine.keepAliveIntervalMs(), qint64(150)); // field 4 = 0: the default interval
+}
+
+void TestConnectionStateMachine::replyTextsAreCut_data()
+{
+    namespace facts = signalInterface::protocolFacts;
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("sent");
+    QTest::addColumn<QString>("kept");
+    const std::pair<const char *, int> fields[] = {
+        {"name", facts::longestSaunaName},
+        {"application name", facts::longestApplicationName},
+        {"application version", facts::longestApplicationVersion},
+    };
+    for (const auto &[field, bound] : fields) {
+        const QString pair = QStringLiteral("\U0001F600 and more");
+        QTest::addRow("%s of 20000", field)
+            << field << QString(20000, u'n') << QString(bound, u'n');
+        QTest::addRow("%s of exactly %d", field, bound)
+            << field << QString(bound, u'e') << QString(bound, u'e');
+        QTest::addRow("%s with a pair at the bound", field)
+            << field << QString(bound - 1, u'p') + pair << QString(bound - 1, u'p');
+    }
+}
+
+// The texts of an accepted reply, each cut to its bound, reach the link's signals.
+void TestConnectionStateMachine::replyTextsAreCut()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, sent);
+    QFETCH(QString, kept);
+    FakeSaunaPeer peer;
+    peer.answerConnects = false;
+    QUdpSocket socket;
+    QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
+    ConnectionStateMachine machine(shortTiming(), nullptr);
+    machine.setSocket(&socket);
+    QSignalSpy identified(&machine, &ConnectionStateMachine::remoteApplicationIdentified);
+    QSignalSpy succeeded(&machine, &ConnectionStateMachine::connectSucceeded);
+    QVERIFY(machine.connectTo(saunaOf(peer)));
+    auto reply =
+        peer.connectReply(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED);
+    auto *units = field == QLatin1String("name") ? reply.mutable_name()
+                  : field == QLatin1String("application name")
+                      ? reply.mutable_application_name()
+                      : reply.mutable_application_version();
+    units->Clear();
+    pbSupport::conversion::textToCodeUnits(sent, units);
+
+    machine.handleConnectReply(reply, QHostAddress::LocalHost, peer.saunaPort());
+    QCOMPARE(succeeded.count(), 1);
+    QCOMPARE(identified.count(), 1);
+    const QString shown =
+        field == QLatin1String("name")
+            ? succeeded.at(0).at(0).value<RemoteSauna>().name
+            : identified.at(0).at(field == QLatin1String("application name") ? 0 : 1).toString();
+    QCOMPARE(shown, kept);
 }
 
 void TestConnectionStateMachine::hugeIntervalIsClamped()

@@ -3,6 +3,7 @@
 
 #include "control/settings.h"
 #include "pc_panel/instance_settings.h"
+#include "signal_interface/protocol_facts.h"
 
 #include "fake_sauna_peer.h"
 
@@ -128,6 +129,9 @@ private slots:
     void discoveredSaunaReachesTheFile_data();
     void discoveredSaunaReachesTheFile();
     void storedListBeyondCapacityIsTrimmed();
+    void announcedNameIsCut_data();
+    void announcedNameIsCut();
+    void longAnnouncedNameKeepsTheFileSmall();
     // Last: it runs the application's event loop to its end.
     void quitSendsTheDisconnect();
 
@@ -1181,6 +1185,49 @@ void TestSaunaCommunication::storedListBeyondCapacityIsTrimmed()
     QCOMPARE(list.load(&reread), 0);
     QCOMPARE(list.size(), 64);
     QCOMPARE(list.find(stored.at(10))->pin.pin(), QStringLiteral("2468"));
+}
+
+void TestSaunaCommunication::announcedNameIsCut_data()
+{
+    const int bound = signalInterface::protocolFacts::longestSaunaName;
+    QTest::addColumn<QString>("sent");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("20000 characters") << QString(20000, u'n') << QString(bound, u'n');
+    QTest::newRow("exactly the bound") << QString(bound, u'e') << QString(bound, u'e');
+    QTest::newRow("pair at the bound")
+        << QString(bound - 1, u'p') + QStringLiteral("\U0001F600 and more")
+        << QString(bound - 1, u'p');
+}
+
+void TestSaunaCommunication::announcedNameIsCut()
+{
+    QFETCH(QString, sent);
+    QFETCH(QString, kept);
+    FakeSaunaPeer peer;
+    peer.name = sent;
+    RemoteSauna sauna;
+    QVERIFY(SaunaCommunication::decodeAnnouncement(bytesOf(peer.announcement()), sauna));
+    QCOMPARE(sauna.name, kept);
+}
+
+// A sauna that announces a name of 20000 characters costs the file no more than any other.
+void TestSaunaCommunication::longAnnouncedNameKeepsTheFileSmall()
+{
+    FakeSaunaPeer peer;
+    peer.answerAnnouncements = false;
+    peer.name = QString(20000, u'n');
+    SaunaCommunication link(nullptr, nullptr, heldSaveTiming());
+    QVERIFY(link.startAnnouncements());
+    QSignalSpy changed(&link, &SaunaCommunication::remoteSaunaChanged);
+    peer.announceTo(link.announcementPort(), bytesOf(peer.announcement()));
+    QVERIFY(changed.wait(5000));
+    QCOMPARE(changed.at(0).at(0).value<RemoteSauna>().name.size(),
+             signalInterface::protocolFacts::longestSaunaName);
+
+    link.onAboutToQuit();
+    const QByteArray written = readFile(settingsFile());
+    QVERIFY(written.contains(identityText(peer.identity)));
+    QVERIFY2(written.size() < 1024, QByteArray::number(written.size()));
 }
 
 void TestSaunaCommunication::quitSendsTheDisconnect()

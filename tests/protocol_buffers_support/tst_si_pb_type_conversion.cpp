@@ -9,6 +9,7 @@
 #include "protocol_buffers_support/si_pb_type_conversion/protocol_time.h"
 #include "protocol_buffers_support/si_pb_type_conversion/state_converter.h"
 #include "protocol_buffers_support/si_pb_type_conversion/user_message_converter.h"
+#include "signal_interface/protocol_facts.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -45,6 +46,26 @@ vaholumo::User_message completeMessage()
     return message;
 }
 
+using Units = google::protobuf::RepeatedField<google::protobuf::uint32>;
+
+Units unitsOf(const QString &text)
+{
+    Units units;
+    conversion::textToCodeUnits(text, &units);
+    return units;
+}
+
+// The longest texts of a kind: far beyond its bound, exactly the bound, and a surrogate pair that
+// the bound would split.
+void addBoundRows(int bound)
+{
+    QTest::newRow("20000 characters") << QString(20000, u'n') << QString(bound, u'n');
+    QTest::newRow("exactly the bound") << QString(bound, u'e') << QString(bound, u'e');
+    QTest::newRow("pair at the bound")
+        << QString(bound - 1, u'p') + QStringLiteral("\U0001F600 and more")
+        << QString(bound - 1, u'p');
+}
+
 template<typename Message, typename Setter>
 Message with(Message message, Setter setter)
 {
@@ -75,6 +96,11 @@ private slots:
     void enumPairs();
     void productPairs();
     void codeUnits();
+    void textsAreCut_data();
+    void textsAreCut();
+    void unitsBeyondTheBoundAreNotRead();
+    void userMessageTextIsCut_data();
+    void userMessageTextIsCut();
 };
 
 void TestSiPbTypeConversion::failureTexts_data()
@@ -515,7 +541,7 @@ void TestSiPbTypeConversion::userMessage()
     QVERIFY(!wire.has_control_board());
     QCOMPARE(wire.answer(), vaholumo::User_message_answer_t_ANSWER_ACKNOWLEDGED);
     QString text;
-    QVERIFY(conversion::codeUnitsToText(wire.text(), text));
+    QVERIFY(conversion::codeUnitsToText(wire.text(), text, wire.text_size()));
     QCOMPARE(text, QStringLiteral("Unknown user message id 8194 (0x2002)"));
 }
 
@@ -583,11 +609,70 @@ void TestSiPbTypeConversion::codeUnits()
     conversion::textToCodeUnits(QStringLiteral("a😀"), &units);
     QCOMPARE(units.size(), 3); // one surrogate pair is two code units
     QString text = QStringLiteral("stale");
-    QVERIFY(conversion::codeUnitsToText(units, text));
+    QVERIFY(conversion::codeUnitsToText(units, text, 3));
     QCOMPARE(text, QStringLiteral("a😀"));
     units.Add(0x10000);
-    QVERIFY(!conversion::codeUnitsToText(units, text));
+    QVERIFY(!conversion::codeUnitsToText(units, text, 4));
     QVERIFY(text.isEmpty());
+}
+
+void TestSiPbTypeConversion::textsAreCut_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("bound");
+    QTest::addColumn<QString>("kept");
+    const QString pair = QStringLiteral("\U0001F600");
+    QTest::newRow("shorter") << QStringLiteral("ab") << 4 << QStringLiteral("ab");
+    QTest::newRow("exactly the bound") << QStringLiteral("abcd") << 4 << QStringLiteral("abcd");
+    QTest::newRow("longer") << QStringLiteral("abcdef") << 4 << QStringLiteral("abcd");
+    QTest::newRow("pair across the bound") << "abc" + pair << 4 << QStringLiteral("abc");
+    QTest::newRow("pair across the bound, more after") << "abc" + pair + "d" << 4 << "abc";
+    QTest::newRow("pair ending at the bound") << "ab" + pair << 4 << "ab" + pair;
+    QTest::newRow("pair ending at the bound, more after") << "ab" + pair + "cd" << 4 << "ab" + pair;
+    QTest::newRow("only a pair, bound 1") << pair << 1 << QString();
+    QTest::newRow("bound 0") << QStringLiteral("ab") << 0 << QString();
+}
+
+// The same cut for a text from the wire and for a text already held.
+void TestSiPbTypeConversion::textsAreCut()
+{
+    QFETCH(QString, text);
+    QFETCH(int, bound);
+    QFETCH(QString, kept);
+    QString converted = QStringLiteral("stale");
+    QVERIFY(conversion::codeUnitsToText(unitsOf(text), converted, bound));
+    QCOMPARE(converted, kept);
+    QCOMPARE(conversion::cutText(text, bound), kept);
+}
+
+// What lies beyond the bound is not read, so a unit there that is no code unit does not count.
+void TestSiPbTypeConversion::unitsBeyondTheBoundAreNotRead()
+{
+    Units units = unitsOf(QStringLiteral("abcd"));
+    units.Add(0x110000);
+    QString text;
+    QVERIFY(conversion::codeUnitsToText(units, text, 4));
+    QCOMPARE(text, QStringLiteral("abcd"));
+    QVERIFY(!conversion::codeUnitsToText(units, text, 5));
+    QVERIFY(text.isEmpty());
+}
+
+void TestSiPbTypeConversion::userMessageTextIsCut_data()
+{
+    QTest::addColumn<QString>("sent");
+    QTest::addColumn<QString>("kept");
+    addBoundRows(signalInterface::protocolFacts::longestUserMessageText);
+}
+
+void TestSiPbTypeConversion::userMessageTextIsCut()
+{
+    QFETCH(QString, sent);
+    QFETCH(QString, kept);
+    vaholumo::User_message wire = completeMessage();
+    conversion::textToCodeUnits(sent, wire.mutable_text());
+    UserMessageTypes::UserMessage message;
+    QVERIFY(!conversion::UserMessageConverter::toSiUserMessage(wire, message));
+    QCOMPARE(message.text, kept);
 }
 
 QTEST_GUILESS_MAIN(TestSiPbTypeConversion)

@@ -2,6 +2,7 @@
 
 #include "protocol_buffers_support/si_pb_type_conversion/code_unit_text.h"
 #include "protocol_buffers_support/si_pb_type_conversion/protocol_time.h"
+#include "signal_interface/protocol_facts.h"
 
 namespace pbSupport::conversion {
 
@@ -10,7 +11,7 @@ namespace {
 using signalInterface::AuxiliaryRelayTypes;
 
 constexpr unsigned highestRelayIndex = 6;
-constexpr int longestName = 20;
+constexpr int longestName = signalInterface::protocolFacts::longestAuxRelayName;
 // Scaling and function lists are their panel enums shifted by 10.
 constexpr int wireBase = 10;
 
@@ -54,7 +55,7 @@ value::ErrorText_SPT AuxRelayConverter::toSiAuxRelay(const vaholumo::Aux_relay_p
     }
     if (post.name_size() > longestName)
         return value::makeErrorText(Q_FUNC_INFO, QStringLiteral("namelength"), post.name_size());
-    if (!codeUnitsToText(post.name(), relay.name))
+    if (!codeUnitsToText(post.name(), relay.name, longestName))
         return value::makeErrorText(Q_FUNC_INFO, QStringLiteral("name code unit"));
     if (post.has_activated())
         relay.activated = post.activated();

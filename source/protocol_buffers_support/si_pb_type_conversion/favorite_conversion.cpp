@@ -1,13 +1,14 @@
 #include "protocol_buffers_support/si_pb_type_conversion/favorite_conversion.h"
 
 #include "protocol_buffers_support/si_pb_type_conversion/code_unit_text.h"
+#include "signal_interface/protocol_facts.h"
 
 namespace pbSupport::conversion {
 
 namespace {
 
 constexpr unsigned highestFavoriteIndex = favoriteCount - 1;
-constexpr int longestName = 20;
+constexpr int longestName = signalInterface::protocolFacts::longestFavoriteName;
 
 } // namespace
 
@@ -24,7 +25,7 @@ value::ErrorText_SPT toSiFavorite(const vaholumo::Favorite_post &post,
     if (post.name_size() > longestName)
         return value::makeErrorText(Q_FUNC_INFO, QStringLiteral("namelength"), post.name_size());
     QString name;
-    if (!codeUnitsToText(post.name(), name))
+    if (!codeUnitsToText(post.name(), name, longestName))
         return value::makeErrorText(Q_FUNC_INFO, QStringLiteral("name code unit"));
     if (post.aux_relay_active_size() != 0 &&
         post.aux_relay_active_size() != FavoritesPost::auxiliaryRelayCount)

@@ -2,6 +2,7 @@
 
 #include "protocol_buffers_support/si_pb_type_conversion/code_unit_text.h"
 #include "protocol_buffers_support/si_pb_type_conversion/node_converter.h"
+#include "signal_interface/protocol_facts.h"
 #include "view_cpp/message_arguments.h"
 #include "view_cpp/user_message_provider.h"
 
@@ -42,7 +43,8 @@ value::ErrorText_SPT UserMessageConverter::toSiUserMessage(const vaholumo::User_
             result.answer = panelAnswer;
     }
     result.timeout = message.has_timeout() ? message.timeout() : 0;
-    if (!codeUnitsToText(message.text(), result.text))
+    if (!codeUnitsToText(message.text(), result.text,
+                         signalInterface::protocolFacts::longestUserMessageText))
         return value::makeErrorText(Q_FUNC_INFO, QStringLiteral("text code unit"));
     result.hasBoard = message.has_control_board();
     if (result.hasBoard)
