@@ -7,6 +7,7 @@
 #include "protocol_buffers_support/message_parsing.h"
 #include "protocol_buffers_support/si_pb_type_conversion/aux_relay_converter.h"
 #include "protocol_buffers_support/si_pb_type_conversion/calendar_converter.h"
+#include "protocol_buffers_support/si_pb_type_conversion/code_unit_text.h"
 #include "protocol_buffers_support/si_pb_type_conversion/control_board_support_conversion.h"
 #include "protocol_buffers_support/si_pb_type_conversion/enum_value_converter.h"
 #include "protocol_buffers_support/si_pb_type_conversion/error_log_conversion.h"
@@ -638,7 +639,9 @@ void SaunaSystemReceiver::handleDataErrors(const vaholumo::Sauna_to_external &en
         return;
     const auto &dataError = envelope.data_error(0);
     if (dataError.has_description())
-        raiseInternalError(__LINE__, QString::fromStdString(dataError.description()));
+        raiseInternalError(__LINE__,
+                           conversion::cutUtf8Text(dataError.description(),
+                                                   protocolFacts::longestDataErrorDescription));
     else
         raiseInternalError(__LINE__,
                            QStringLiteral("server reported data error without description"));

@@ -6,6 +6,7 @@
 #include "protocol_buffers_support/si_pb_type_conversion/internal_error_message.h"
 #include "receiver_datagrams.h"
 #include "sauna_bridge/message_formatter_base.h"
+#include "signal_interface/protocol_facts.h"
 
 #include <QMetaMethod>
 #include <QSignalSpy>
@@ -167,6 +168,8 @@ private slots:
     void silentlyDroppedRecords_data();
     void silentlyDroppedRecords();
     void dataErrors();
+    void dataErrorDescriptionIsCut_data();
+    void dataErrorDescriptionIsCut();
     void oneMessagePerDatagram_data();
     void oneMessagePerDatagram();
     void nestedDatagramRaisesItsOwnMessage();
@@ -626,6 +629,29 @@ void TestSaunaSystemReceiver::dataErrors()
     QCOMPARE(failureText(messages.at(0)), QStringLiteral("value out of range"));
     QCOMPARE(failureText(messages.at(1)),
              QStringLiteral("server reported data error without description"));
+}
+
+void TestSaunaSystemReceiver::dataErrorDescriptionIsCut_data()
+{
+    const int bound = protocolFacts::longestDataErrorDescription;
+    QTest::addColumn<QByteArray>("description");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("20000 bytes") << QByteArray(20000, 'n') << QString(bound, u'n');
+    QTest::newRow("exactly the bound") << QByteArray(bound, 'e') << QString(bound, u'e');
+    QTest::newRow("pair at the bound")
+        << QByteArray(bound - 1, 'p') + "\xF0\x9F\x98\x80 and more" << QString(bound - 1, u'p');
+}
+
+void TestSaunaSystemReceiver::dataErrorDescriptionIsCut()
+{
+    QFETCH(QByteArray, description);
+    QFETCH(QString, shown);
+    QSignalSpy messages(m_receiver.get(), &SaunaSystemReceiver::panelUserMessageIssued);
+    Envelope envelope;
+    envelope.add_data_error()->set_description(description.toStdString());
+    deliver(envelope);
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(failureText(messages.at(0)), shown);
 }
 
 void TestSaunaSystemReceiver::oneMessagePerDatagram_data()

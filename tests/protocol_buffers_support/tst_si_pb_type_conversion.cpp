@@ -99,6 +99,8 @@ private slots:
     void textsAreCut_data();
     void textsAreCut();
     void unitsBeyondTheBoundAreNotRead();
+    void utf8TextsAreCut_data();
+    void utf8TextsAreCut();
     void userMessageTextIsCut_data();
     void userMessageTextIsCut();
 };
@@ -655,6 +657,40 @@ void TestSiPbTypeConversion::unitsBeyondTheBoundAreNotRead()
     QCOMPARE(text, QStringLiteral("abcd"));
     QVERIFY(!conversion::codeUnitsToText(units, text, 5));
     QVERIFY(text.isEmpty());
+}
+
+void TestSiPbTypeConversion::utf8TextsAreCut_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("bound");
+    QTest::addColumn<QString>("kept");
+    const QByteArray smile("\xF0\x9F\x98\x80");
+    const QByteArray tail(20000, 'x');
+    QTest::newRow("shorter") << QByteArray("ab") << 4 << QStringLiteral("ab");
+    QTest::newRow("exactly the bound")
+        << QByteArray("ab\xC3\xA4") + "d" << 4 << QStringLiteral("ab\u00e4d");
+    QTest::newRow("20000 bytes") << tail << 256 << QString(256, u'x');
+    QTest::newRow("three-byte characters")
+        << QByteArray("\xE2\x82\xAC").repeated(300) << 256 << QString(256, QChar(0x20AC));
+    QTest::newRow("pair across the bound") << "abc" + smile + tail << 4 << QStringLiteral("abc");
+    QTest::newRow("pair ending at the bound")
+        << "ab" + smile + tail << 4 << QStringLiteral("ab\U0001F600");
+    // Four bytes that make no character, again and again: each still gives one unit at least.
+    QTest::newRow("malformed sequences")
+        << QByteArray("\xF4\x90\x80\x80").repeated(300) << 256
+        << conversion::cutText(QString::fromUtf8(QByteArray("\xF4\x90\x80\x80").repeated(300)),
+                               256);
+}
+
+// An 8-bit text is cut as its whole decoded text would be.
+void TestSiPbTypeConversion::utf8TextsAreCut()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, bound);
+    QFETCH(QString, kept);
+    const QString cut = conversion::cutUtf8Text(bytes.toStdString(), bound);
+    QCOMPARE(cut, kept);
+    QCOMPARE(cut, conversion::cutText(QString::fromUtf8(bytes), bound));
 }
 
 void TestSiPbTypeConversion::userMessageTextIsCut_data()

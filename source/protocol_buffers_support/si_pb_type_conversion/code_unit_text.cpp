@@ -54,4 +54,14 @@ QString cutText(const QString &text, qsizetype maxLength)
                                  [&text](qsizetype index) { return text.at(index).unicode(); }));
 }
 
+QString cutUtf8Text(const std::string &bytes, qsizetype maxLength)
+{
+    // Every sequence of at most four bytes, well-formed or not, gives at least one code unit, so
+    // the whole sequences among these bytes give more than maxLength units: whatever a sequence
+    // cut off at their end decodes to lies beyond the cut.
+    const auto decoded =
+        std::min(static_cast<qsizetype>(bytes.size()), 4 * (std::max<qsizetype>(maxLength, 0) + 1));
+    return cutText(QString::fromUtf8(bytes.data(), decoded), maxLength);
+}
+
 } // namespace pbSupport::conversion

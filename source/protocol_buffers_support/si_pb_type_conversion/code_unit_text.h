@@ -4,6 +4,8 @@
 
 #include <google/protobuf/repeated_field.h>
 
+#include <string>
+
 namespace pbSupport::conversion {
 
 // Texts travel as one uint32 per UTF-16 code unit. At most maxLength units are read: a longer text
@@ -18,5 +20,9 @@ void textToCodeUnits(const QString &text,
 
 // The text cut to at most maxLength code units, by the same rule.
 QString cutText(const QString &text, qsizetype maxLength);
+
+// An 8-bit text (UTF-8) cut to at most maxLength code units; only as many bytes as can make them
+// are decoded.
+QString cutUtf8Text(const std::string &bytes, qsizetype maxLength);
 
 } // namespace pbSupport::conversion
