@@ -334,6 +334,9 @@ void TestSiPbTypeConversion::versionText_data()
     QTest::newRow("1.2.3.4") << QByteArray("1.2.3.4") << false;
     QTest::newRow("1..3") << QByteArray("1..3") << false;
     QTest::newRow("-1.2.3") << QByteArray("-1.2.3") << false;
+    QTest::newRow("largest numbers") << QByteArray("4294967295.4294967295.4294967295") << true;
+    // Longer than any version is read no further, even with digits only.
+    QTest::newRow("33 characters") << QByteArray("00000000000000000000000000001.2.3") << false;
     QTest::newRow("empty") << QByteArray() << false;
 }
 

@@ -1,5 +1,7 @@
 #include "protocol_buffers_support/si_pb_type_conversion/node_converter.h"
 
+#include "signal_interface/protocol_facts.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -97,6 +99,9 @@ value::ErrorText_SPT NodeConverter::toSiNode(const vaholumo::Node_item &node,
 value::ErrorText_SPT NodeConverter::fromString(const std::string &text,
                                                signalInterface::VersionTypes::Version &out)
 {
+    // Read no further than a version can reach.
+    if (text.size() > std::size_t(signalInterface::protocolFacts::longestVersionText))
+        return value::makeErrorText(Q_FUNC_INFO, QStringLiteral("version size"));
     const QStringList parts = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))
                                   .split(QLatin1Char('.'));
     if (parts.size() != 3)
