@@ -2,6 +2,8 @@
 
 #include "control/settings.h"
 #include "pc_panel/link_logging.h"
+#include "protocol_buffers_support/si_pb_type_conversion/code_unit_text.h"
+#include "signal_interface/protocol_facts.h"
 #include "value/pin_packing.h"
 
 #include <QSettings>
@@ -170,7 +172,10 @@ int RemoteSaunaList::load(QSettings *store)
         }
         sauna.brand = *brand;
         sauna.rcbProduct = *product;
-        sauna.name = store->value(key(Settings::pcPanelRemoteSaunaNameKey)).toString();
+        // A name kept before names had a bound is cut as a new announcement of it would be.
+        sauna.name = pbSupport::conversion::cutText(
+            store->value(key(Settings::pcPanelRemoteSaunaNameKey)).toString(),
+            ::signalInterface::protocolFacts::longestSaunaName);
         const auto pin1 = Settings::uintValue(key(Settings::pcPanelRemoteSaunaPin1Key), store);
         const auto pin2 = Settings::uintValue(key(Settings::pcPanelRemoteSaunaPin2Key), store);
         if (pin1 && pin2) {

@@ -3,6 +3,7 @@
 
 #include "control/settings.h"
 #include "pc_panel/instance_settings.h"
+#include "signal_interface/protocol_facts.h"
 
 #include <QDir>
 #include <QFile>
@@ -397,6 +398,47 @@ private slots:
         QCOMPARE(list.saunas().front().identity, numberedIdentity(1));
         QCOMPARE(list.saunas().back().identity, numberedIdentity(1024));
         QVERIFY(!list.find(numberedIdentity(1025)));
+    }
+
+    void storedLongNameIsCut_data()
+    {
+        const int bound = signalInterface::protocolFacts::longestSaunaName;
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("20000 characters") << QString(20000, u'n') << QString(bound, u'n');
+        QTest::newRow("exactly the bound") << QString(bound, u'e') << QString(bound, u'e');
+        QTest::newRow("pair at the bound")
+            << QString(bound - 1, u'p') + QStringLiteral("\U0001F600 and more")
+            << QString(bound - 1, u'p');
+    }
+
+    // A name that an announcement left in the file before names had a bound is read cut, and the
+    // next save leaves the file small again.
+    void storedLongNameIsCut()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, kept);
+        const QString path = filePath();
+        {
+            RemoteSaunaList list;
+            list.insertOrReplace(sauna(loftIdentity, stored, QStringLiteral("2580")));
+            QDir().mkpath(QFileInfo(path).absolutePath());
+            QSettings store(path, QSettings::IniFormat);
+            list.save(&store);
+        }
+        RemoteSaunaList list;
+        {
+            QSettings store(path, QSettings::IniFormat);
+            QCOMPARE(list.load(&store), 0);
+        }
+        QCOMPARE(list.size(), 1);
+        QCOMPARE(list.find(loftIdentity)->name, kept);
+        QCOMPARE(list.find(loftIdentity)->pin.pin(), QStringLiteral("2580"));
+        {
+            QSettings store(path, QSettings::IniFormat);
+            list.save(&store);
+        }
+        QVERIFY2(readFile(path).size() < 1024, QByteArray::number(readFile(path).size()));
     }
 
 private:
