@@ -429,16 +429,15 @@ QString LanguageSupport::timeWithSecondsText(const QTime &time, TimeFormat forma
 
 std::pair<QString, QString> LanguageSupport::timeTextParts(const QTime &time, TimeFormat format)
 {
-    if (!time.isValid())
-        return {};
-    switch (format) {
-    case DateTimeTypes::E_0_24:
-        return {time.toString(QStringLiteral("HH':'mm")), QString()};
-    case DateTimeTypes::E_am_pm:
-        return {time.toString(QStringLiteral("h':'mmap")).chopped(2),
-                time.toString(QStringLiteral("ap"))};
-    }
-    return {};
+    // Cut from the one time text, so that the parts put together read exactly as every other
+    // time does: the marker ("am" or "pm") follows the minutes directly.
+    QString text = timeText(time, format);
+    if (format != DateTimeTypes::E_am_pm || text.isEmpty())
+        return {text, QString()};
+    constexpr qsizetype markerLength = 2;
+    QString marker = text.right(markerLength);
+    text.chop(markerLength);
+    return {text, marker};
 }
 
 QString LanguageSupport::time24Text(const QTime &time)

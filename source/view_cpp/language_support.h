@@ -93,7 +93,9 @@ public:
     static QString dateText(const QDate &date, DateFormat format);
     static QString timeText(const QTime &time, TimeFormat format);
     static QString timeWithSecondsText(const QTime &time, TimeFormat format);
-    // (time, am/pm marker); the marker is empty in the 24-hour format.
+    // Every time of day a screen shows is timeText's; the 12-hour text is "7:14am", the marker
+    // directly after the minutes. The parts are timeText cut before its marker: (time, am/pm
+    // marker), the marker empty in the 24-hour format. Put together they read as timeText.
     static std::pair<QString, QString> timeTextParts(const QTime &time, TimeFormat format);
     static QString time24Text(const QTime &time);
     static QString durationText(unsigned int minutes);

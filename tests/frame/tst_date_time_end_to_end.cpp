@@ -93,11 +93,15 @@ private slots:
         QTRY_VERIFY(clockText().endsWith(QStringLiteral("am")) ||
                     clockText().endsWith(QStringLiteral("pm")));
         const QTime now = time.runningSystemTime().dateTime.time();
+        // The marker follows the minutes directly, in the header as in the Time row below it.
         QCOMPARE(clockText(),
-                 QStringLiteral("%1:%2 %3")
+                 QStringLiteral("%1:%2%3")
                      .arg(now.hour() % 12 == 0 ? 12 : now.hour() % 12)
                      .arg(now.minute(), 2, 10, QLatin1Char('0'))
                      .arg(now.hour() < 12 ? QStringLiteral("am") : QStringLiteral("pm")));
+        QQuickItem *timeRow = findRow(QStringLiteral("settingsList"), QStringLiteral("Time"));
+        QVERIFY(timeRow);
+        QTRY_COMPARE(timeRow->property("value1Text").toString(), clockText());
         STEP(saveScreenshot(QStringLiteral("frame_date_time_time_page")));
         STEP(tapBack());
         STEP(waitForItem(QStringLiteral("dateTimeMenuList")));

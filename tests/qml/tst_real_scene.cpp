@@ -14,9 +14,11 @@
 #include "view_cpp/configure_tab_objects_provider.h"
 #include "view_cpp/frame_wiring.h"
 #include "view_cpp/gui_handler.h"
+#include "view_cpp/language_support.h"
 #include "view_cpp/list_model.h"
 #include "view_cpp/panel_frame.h"
 #include "view_cpp/register_view_qml_types.h"
+#include "view_cpp/row_item.h"
 #include "view_cpp/start_up.h"
 #include "view_cpp/window_sizes.h"
 
@@ -306,6 +308,7 @@ void TestRealScene::mainScreenShowsNoValueWithoutASauna()
 
 void TestRealScene::mainScreenFollowsTheControllers()
 {
+    using signalInterface::DateTimeTypes;
     using signalInterface::SaunaStateTypes;
     details::ControllerTabObjectsProvider &controllers = m_frame->controllerTab;
     // The main screen shows values while a sauna is connected.
@@ -331,9 +334,22 @@ void TestRealScene::mainScreenFollowsTheControllers()
     controllers.wifiSymbolController.onConnectedChanged(true);
     QCOMPARE(indicator->property("color").value<QColor>(), connected);
 
-    emit controllers.timeController.systemTimeFormattedChanged(
-        QStringLiteral("24.12.2024"), QStringLiteral("6:30"), QStringLiteral("PM"));
-    QCOMPARE(item("clockText")->property("text").toString(), QStringLiteral("6:30 PM"));
+    // The header's clock reads as the Date and time page's row and every other time: one form.
+    view::ConfigureDateTimeTimeViewManager &timeRows =
+        m_frame->configureTab.dateTimeTimeViewManager;
+    timeRows.onTimeViewVisibleChanged(true);
+    controllers.timeController.onTimeFormatInitiallySelected(DateTimeTypes::E_am_pm);
+    DateTimeTypes::SaunaDateTime reported;
+    reported.dateValid = reported.timeValid = true;
+    reported.dateTime = QDateTime(QDate(2024, 12, 24), QTime(18, 30));
+    controllers.timeController.onSaunaTimeChanged(reported);
+    const QString shown = item("clockText")->property("text").toString();
+    QCOMPARE(shown, QStringLiteral("6:30pm"));
+    QCOMPARE(shown, view::LanguageSupport::timeText(QTime(18, 30), DateTimeTypes::E_am_pm));
+    QCOMPARE(timeRows.model()->data(timeRows.model()->index(0), view::RowItem::TextValue1Role),
+             QVariant(shown));
+    timeRows.onTimeViewVisibleChanged(false);
+    controllers.timeController.onTimeFormatInitiallySelected(DateTimeTypes::E_0_24);
 }
 
 // Whatever the sauna reports, the dial's texts keep to the disc inside its ring and never run

@@ -1,4 +1,5 @@
 #include "view_cpp/date_time_formatter.h"
+#include "view_cpp/language_support.h"
 
 #include <QTest>
 
@@ -34,6 +35,8 @@ private slots:
     void instanceIsOneObject();
     void formatSourcesDriveTheFormatter();
     void connectReportsFailures();
+    void everyTimeOfDayHasOneForm_data();
+    void everyTimeOfDayHasOneForm();
 
 private:
     view::DateTimeFormatter *m_formatter = view::DateTimeFormatter::instance();
@@ -107,6 +110,40 @@ void TestDateTimeFormatter::connectReportsFailures()
 
     emit dateOnly.dateFormatChanged(DateTimeTypes::E_ddmmyy);
     QCOMPARE(m_formatter->formatDate(QDate(2018, 4, 25)), "25/04/18");
+}
+
+void TestDateTimeFormatter::everyTimeOfDayHasOneForm_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::newRow("0-24") << int(DateTimeTypes::E_0_24);
+    QTest::newRow("am/pm") << int(DateTimeTypes::E_am_pm);
+}
+
+// The formatter, the header's parts and the rows' ranges all read a time as the one time text;
+// the 12-hour marker follows the minutes with nothing between ("7:14am").
+void TestDateTimeFormatter::everyTimeOfDayHasOneForm()
+{
+    using view::LanguageSupport;
+    QFETCH(int, format);
+    const auto timeFormat = DateTimeTypes::TimeFormat(format);
+    m_formatter->onTimeFormatChanged(timeFormat);
+    for (int minute = 0; minute < 24 * 60; ++minute) {
+        const QTime time(minute / 60, minute % 60);
+        const QString text = LanguageSupport::timeText(time, timeFormat);
+        QVERIFY(!text.contains(QLatin1Char(' ')));
+        QCOMPARE(m_formatter->formatTime(time), text);
+        const auto [shown, marker] = LanguageSupport::timeTextParts(time, timeFormat);
+        QCOMPARE(shown + marker, text);
+        QCOMPARE(marker.isEmpty(), timeFormat == DateTimeTypes::E_0_24);
+        const QString range = LanguageSupport::timeRangeText(time, 90, timeFormat, false);
+        QCOMPARE(range, text + QLatin1Char('-') +
+                            LanguageSupport::timeText(time.addSecs(90 * 60), timeFormat));
+    }
+    if (timeFormat == DateTimeTypes::E_am_pm) {
+        QCOMPARE(LanguageSupport::timeText(QTime(7, 14), timeFormat), "7:14am");
+        QCOMPARE(LanguageSupport::timeRangeText(QTime(22, 0), 60, timeFormat, true),
+                 "10:00pm - 11:00pm");
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDateTimeFormatter)

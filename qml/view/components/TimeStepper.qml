@@ -76,9 +76,10 @@ Rectangle {
                     Text {
                         Layout.alignment: Qt.AlignHCenter
                         textFormat: Text.PlainText
+                        // The half of the day in the marker of the shown times ("7:14am").
                         text: index === 0 ? time.hourText
                                           : index === 1 ? time.minuteText
-                                                        : (time.beforeNoon ? "AM" : "PM")
+                                                        : (time.beforeNoon ? "am" : "pm")
                         color: Theme.text
                         font.pixelSize: Theme.fontLarge
                         font.bold: true

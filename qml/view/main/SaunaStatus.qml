@@ -102,7 +102,8 @@ Item {
         target: time_controller
         function onSystemTimeFormattedChanged(dateText, timeText, amPmText) {
             status.dateText = dateText
-            status.timeText = amPmText.length > 0 ? timeText + " " + amPmText : timeText
+            // The marker follows the minutes directly, as in every other time shown ("7:14am").
+            status.timeText = timeText + amPmText
         }
     }
     Connections {
