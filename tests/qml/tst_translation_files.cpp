@@ -125,6 +125,23 @@ QStringList placeholderProblems(const File &file, const File &english)
     return problems;
 }
 
+// Texts that are the word "OK" in another spelling ("Ok", "ok"): the keypads' key and every popup's
+// answer button read "OK", in each language that keeps the word.
+QStringList okSpellingProblems(const File &file)
+{
+    QStringList problems;
+    const QString name = fileNameOf(file);
+    const QString spelling = QStringLiteral("OK");
+    for (const Message &message : file.messages) {
+        for (const QString &translation : message.translations) {
+            if (translation.compare(spelling, Qt::CaseInsensitive) == 0 && translation != spelling)
+                problems
+                    << QStringLiteral("%1: %2: \"%3\"").arg(name, message.describe(), translation);
+        }
+    }
+    return problems;
+}
+
 // All the problems in one failure, one per line: the log shows every one of them.
 void failWith(const QString &what, const QStringList &problems, const char *file, int line)
 {
@@ -157,6 +174,8 @@ private slots:
     void everyTextTranslated();
     void placeholdersKept_data();
     void placeholdersKept();
+    void okSpelledOneWay_data();
+    void okSpelledOneWay();
 
     void faultsOfABrokenCopyAreNamed();
 
@@ -257,6 +276,20 @@ void TestTranslationFiles::placeholdersKept()
     const QStringList problems = placeholderProblems(fileOf(language), english());
     if (!problems.isEmpty())
         return failWith(QStringLiteral("placeholders changed"), problems, __FILE__, __LINE__);
+}
+
+void TestTranslationFiles::okSpelledOneWay_data()
+{
+    addLanguageRows();
+}
+
+void TestTranslationFiles::okSpelledOneWay()
+{
+    QFETCH(int, language);
+    const QStringList problems = okSpellingProblems(fileOf(language));
+    if (!problems.isEmpty())
+        return failWith(QStringLiteral("texts spell \"OK\" otherwise"), problems, __FILE__,
+                        __LINE__);
 }
 
 File TestTranslationFiles::readCopy(const QString &name, const QByteArray &text)
