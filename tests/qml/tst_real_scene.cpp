@@ -5,6 +5,7 @@
 #include "pc_panel/instance_settings.h"
 #include "qml/capturing_transport.h"
 #include "qml/scene_test_support.h"
+#include "signal_interface/configure_types.h"
 #include "signal_interface/favorites_types.h"
 #include "signal_interface/pin_types.h"
 #include "signal_interface/sauna_state_types.h"
@@ -28,10 +29,12 @@
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <memory>
 
@@ -83,6 +86,8 @@ private slots:
     void favoriteEditorFollowsTheFavoriteController();
     void calendarFollowsItsControllers();
     void networkScreenOpensFromTheSettingsTab();
+    void networkPagesNeverSlideInOrOutEmpty();
+    void settingsListPagesNeverSlideInOrOutEmpty();
     void splashShowsTheProgramsBrand_data();
     void splashShowsTheProgramsBrand();
 
@@ -764,6 +769,142 @@ void TestRealScene::networkScreenOpensFromTheSettingsTab()
     QTRY_VERIFY(!anyStackBusy(rootItem()));
     click(findInItemTree(list, QStringLiteral("pageBackButton")));
     QTRY_VERIFY(!findInItemTree(rootItem(), QStringLiteral("networkListPage")));
+    QVERIFY(rootItem()->setProperty("currentTab", 0));
+}
+
+namespace {
+
+// The rows of the named list below page; 0 when there is no such list.
+int rowsOf(QQuickItem *page, const char *listName)
+{
+    QQuickItem *rows = findInItemTree(page, QString::fromLatin1(listName));
+    return rows ? rows->property("count").toInt() : 0;
+}
+
+// Looks at every frame drawn while a page stack moves a page in or out, and keeps what the given
+// check finds wrong in it.
+class SlideFrames
+{
+public:
+    SlideFrames(QQuickWindow *window, QQuickItem *root, std::function<QString()> check)
+    {
+        m_connection =
+            QObject::connect(window, &QQuickWindow::afterAnimating, window,
+                             [this, root, check = std::move(check)]() {
+                                 if (!anyStackBusy(root))
+                                     return;
+                                 ++count;
+                                 const QString fault = check();
+                                 if (!fault.isEmpty())
+                                     faults << QStringLiteral("frame %1: %2").arg(count).arg(fault);
+                             });
+    }
+    ~SlideFrames() { QObject::disconnect(m_connection); }
+    SlideFrames(const SlideFrames &) = delete;
+    SlideFrames &operator=(const SlideFrames &) = delete;
+
+    int count = 0;
+    QStringList faults;
+
+private:
+    QMetaObject::Connection m_connection;
+};
+
+} // namespace
+
+// Tapping "IP detect" slides the Network list out and the address form in, and Back the other way.
+// No frame of either slide shows a page without its rows: the list keeps its auto-connect and
+// "IP detect" rows while it moves out or in, and the form has its port and Detect button from its
+// first frame.
+void TestRealScene::networkPagesNeverSlideInOrOutEmpty()
+{
+    QVERIFY(rootItem()->setProperty("currentTab", 3));
+    QQuickItem *area = nullptr;
+    QTRY_VERIFY((area = findInItemTree(rootItem(), QStringLiteral("settingsArea_network"))));
+    QTRY_VERIFY(!anyStackBusy(rootItem()));
+    click(area);
+    QQuickItem *list = nullptr;
+    QTRY_VERIFY((list = findInItemTree(rootItem(), QStringLiteral("networkListPage"))));
+    QTRY_VERIFY(!anyStackBusy(rootItem()));
+    QQuickItem *ipDetectRow = nullptr;
+    QTRY_VERIFY(
+        (ipDetectRow = findInItemTree(findInItemTree(list, QStringLiteral("networkIpDetectList")),
+                                      QStringLiteral("menuRow"))));
+
+    SlideFrames frames(m_frame->guiHandler.view()->quickWindow(), rootItem(), [this, list]() {
+        QStringList empty;
+        if (list->isVisible() && (rowsOf(list, "networkAutoConnectList") == 0 ||
+                                  rowsOf(list, "networkIpDetectList") == 0))
+            empty << QStringLiteral("the list without its rows");
+        QQuickItem *form = findInItemTree(rootItem(), QStringLiteral("networkIpConnectPage"));
+        if (form && form->isVisible()) {
+            QQuickItem *port = findInItemTree(form, QStringLiteral("networkPortField"));
+            if (!port || port->property("text").toString().isEmpty() ||
+                rowsOf(form, "networkIpConnectList") == 0)
+                empty << QStringLiteral("the form without its port or Detect button");
+        }
+        return empty.join(QStringLiteral(", "));
+    });
+
+    click(ipDetectRow);
+    QVERIFY(anyStackBusy(rootItem()));
+    QTRY_VERIFY(!anyStackBusy(rootItem()));
+    const int framesIn = frames.count;
+    QQuickItem *form = findInItemTree(rootItem(), QStringLiteral("networkIpConnectPage"));
+    QVERIFY(form);
+    click(findInItemTree(form, QStringLiteral("pageBackButton")));
+    QVERIFY(anyStackBusy(rootItem()));
+    QTRY_VERIFY(!anyStackBusy(rootItem()));
+    // Both slides were drawn: the check saw them.
+    QVERIFY2(framesIn > 1 && frames.count > framesIn + 1,
+             qPrintable(QString::number(frames.count)));
+    QVERIFY2(frames.faults.isEmpty(), qPrintable(frames.faults.join(QLatin1Char('\n'))));
+
+    // Once the form is gone, the list is shown with its rows.
+    QVERIFY(list->isVisible());
+    QVERIFY(rowsOf(list, "networkIpDetectList") > 0);
+    click(findInItemTree(list, QStringLiteral("pageBackButton")));
+    QTRY_VERIFY(!findInItemTree(rootItem(), QStringLiteral("networkListPage")));
+    QVERIFY(rootItem()->setProperty("currentTab", 0));
+}
+
+// The settings pages built of one program-built list do the same: Date and time, Time and back
+// never draws the Time page without its rows.
+void TestRealScene::settingsListPagesNeverSlideInOrOutEmpty()
+{
+    QVERIFY(rootItem()->setProperty("currentTab", 3));
+    QQuickItem *area = nullptr;
+    QTRY_VERIFY((area = findInItemTree(rootItem(), QStringLiteral("settingsArea_dateTime"))));
+    QTRY_VERIFY(!anyStackBusy(rootItem()));
+    click(area);
+    QQuickItem *menu = nullptr;
+    QTRY_VERIFY((menu = findInItemTree(rootItem(), QStringLiteral("dateTimeMenuList"))));
+    QTRY_VERIFY(!anyStackBusy(rootItem()));
+    QQuickItem *timeRow = nullptr;
+    QTRY_VERIFY((timeRow = findInItemTree(menu, QStringLiteral("menuRow"))));
+    QCOMPARE(timeRow->property("applId").toInt(), int(signalInterface::ConfigureTypes::E_time));
+
+    SlideFrames frames(m_frame->guiHandler.view()->quickWindow(), rootItem(), [this]() {
+        QQuickItem *page = findInItemTree(rootItem(), QStringLiteral("dateTimeTimePage"));
+        return page && page->isVisible() && rowsOf(page, "settingsList") == 0
+                   ? QStringLiteral("the Time page without its rows")
+                   : QString();
+    });
+    click(timeRow);
+    QVERIFY(anyStackBusy(rootItem()));
+    QTRY_VERIFY(!anyStackBusy(rootItem()));
+    const int framesIn = frames.count;
+    QQuickItem *page = findInItemTree(rootItem(), QStringLiteral("dateTimeTimePage"));
+    QVERIFY(page);
+    click(findInItemTree(page, QStringLiteral("pageBackButton")));
+    QVERIFY(anyStackBusy(rootItem()));
+    QTRY_VERIFY(!anyStackBusy(rootItem()));
+    QVERIFY2(framesIn > 1 && frames.count > framesIn + 1,
+             qPrintable(QString::number(frames.count)));
+    QVERIFY2(frames.faults.isEmpty(), qPrintable(frames.faults.join(QLatin1Char('\n'))));
+
+    click(findInItemTree(menu, QStringLiteral("pageBackButton")));
+    QTRY_VERIFY(!findInItemTree(rootItem(), QStringLiteral("dateTimeMenuList")));
     QVERIFY(rootItem()->setProperty("currentTab", 0));
 }
 

@@ -33,8 +33,10 @@ Item {
     // The back arrow on the first page of a stack: whoever holds the stack leaves it.
     signal backRequested()
 
-    StackView.onActivated: shownChanged(true)
-    StackView.onDeactivating: shownChanged(false)
+    // Shown from the moment it begins to move in until it has moved out: the program builds its
+    // rows before the page comes into sight and keeps them while it slides away.
+    readonly property bool shownInStack: StackView.status !== StackView.Inactive
+    onShownInStackChanged: shownChanged(shownInStack)
 
     PageHeader {
         id: header

@@ -18,8 +18,10 @@ Item {
     property bool reductionApplicable: false
     property bool waterTemperatureApplicable: false
 
-    StackView.onActivated: page.senders.advanced.standbyViewVisibleChanged(true)
-    StackView.onDeactivating: page.senders.advanced.standbyViewVisibleChanged(false)
+    // Shown from the moment it begins to move in until it has moved out: the program builds its
+    // rows before the page comes into sight and keeps them while it slides away.
+    readonly property bool shownInStack: StackView.status !== StackView.Inactive
+    onShownInStackChanged: page.senders.advanced.standbyViewVisibleChanged(shownInStack)
 
     // The editors told their values before this page existed.
     Component.onCompleted: {

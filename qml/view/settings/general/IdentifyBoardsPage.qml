@@ -12,8 +12,10 @@ Item {
 
     property Item senders
 
-    StackView.onActivated: page.senders.general.identifyRcbViewVisibleChanged(true)
-    StackView.onDeactivating: page.senders.general.identifyRcbViewVisibleChanged(false)
+    // Shown from the moment it begins to move in until it has moved out: the program builds its
+    // rows before the page comes into sight and keeps them while it slides away.
+    readonly property bool shownInStack: StackView.status !== StackView.Inactive
+    onShownInStackChanged: page.senders.general.identifyRcbViewVisibleChanged(shownInStack)
 
     PageHeader {
         id: header

@@ -26,8 +26,10 @@ Item {
     }
 
     // The page is what the stack holds, so it passes the stack's attached signals on.
-    StackView.onActivated: list.shownChanged(true)
-    StackView.onDeactivating: list.shownChanged(false)
+    // Shown from the moment it begins to move in until it has moved out: the program builds its
+    // rows before the page comes into sight and keeps them while it slides away.
+    readonly property bool shownInStack: StackView.status !== StackView.Inactive
+    onShownInStackChanged: list.shownChanged(shownInStack)
 
     RowLayout {
         id: footer

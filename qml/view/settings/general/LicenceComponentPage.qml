@@ -11,8 +11,10 @@ Item {
     property Item senders
     property string title
 
-    StackView.onActivated: page.senders.general.componentInfoViewVisibleChanged(true)
-    StackView.onDeactivating: page.senders.general.componentInfoViewVisibleChanged(false)
+    // Shown from the moment it begins to move in until it has moved out: the program builds its
+    // rows before the page comes into sight and keeps them while it slides away.
+    readonly property bool shownInStack: StackView.status !== StackView.Inactive
+    onShownInStackChanged: page.senders.general.componentInfoViewVisibleChanged(shownInStack)
 
     PageHeader {
         id: header

@@ -16,9 +16,11 @@ Item {
     property string componentTitle
     property bool reading: false
 
-    StackView.onActivated: page.senders.general.licenseInfoViewVisibleChanged(true)
+    // Shown from the moment it begins to move in until it has moved out: the program builds its
+    // rows before the page comes into sight and keeps them while it slides away.
+    readonly property bool shownInStack: StackView.status !== StackView.Inactive
     // A component's page above it hides it too; coming back lists the components anew.
-    StackView.onDeactivating: page.senders.general.licenseInfoViewVisibleChanged(false)
+    onShownInStackChanged: page.senders.general.licenseInfoViewVisibleChanged(shownInStack)
 
     Connections {
         target: configure_general_about_license_view_controller

@@ -11,8 +11,10 @@ Item {
 
     property Item senders
 
-    StackView.onActivated: page.senders.general.linuxComponentsViewVisibleChanged(true)
-    StackView.onDeactivating: page.senders.general.linuxComponentsViewVisibleChanged(false)
+    // Shown from the moment it begins to move in until it has moved out: the program builds its
+    // rows before the page comes into sight and keeps them while it slides away.
+    readonly property bool shownInStack: StackView.status !== StackView.Inactive
+    onShownInStackChanged: page.senders.general.linuxComponentsViewVisibleChanged(shownInStack)
 
     SettingsListPage {
         anchors.fill: parent

@@ -16,8 +16,10 @@ Item {
     property QtObject fromSender
     property QtObject untilSender
 
-    StackView.onActivated: sender.allowedStartViewVisibleChanged(true)
-    StackView.onDeactivating: sender.allowedStartViewVisibleChanged(false)
+    // Shown from the moment it begins to move in until it has moved out: the program builds its
+    // rows before the page comes into sight and keeps them while it slides away.
+    readonly property bool shownInStack: StackView.status !== StackView.Inactive
+    onShownInStackChanged: sender.allowedStartViewVisibleChanged(shownInStack)
 
     // The editor ids of this screen; the Limits menu uses the same numbers for other editors.
     Connections {

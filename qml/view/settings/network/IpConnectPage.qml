@@ -32,8 +32,10 @@ Item {
             sender.buttonPressed(ConfigureTypes.E_networkDoIpConnect)
     }
 
-    StackView.onActivated: sender.networkIpConnectViewVisibleChanged(true)
-    StackView.onDeactivating: sender.networkIpConnectViewVisibleChanged(false)
+    // Shown from the moment it begins to move in until it has moved out: the program builds its
+    // rows before the page comes into sight and keeps them while it slides away.
+    readonly property bool shownInStack: StackView.status !== StackView.Inactive
+    onShownInStackChanged: sender.networkIpConnectViewVisibleChanged(shownInStack)
 
     Connections {
         target: configure_network_controller

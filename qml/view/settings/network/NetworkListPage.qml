@@ -11,8 +11,10 @@ Item {
     property QtObject sender
     signal backRequested()
 
-    StackView.onActivated: sender.networkViewVisibleChanged(true)
-    StackView.onDeactivating: sender.networkViewVisibleChanged(false)
+    // Shown from the moment it begins to move in until it has moved out: the program builds its
+    // rows before the page comes into sight and keeps them while it slides away.
+    readonly property bool shownInStack: StackView.status !== StackView.Inactive
+    onShownInStackChanged: sender.networkViewVisibleChanged(shownInStack)
 
     PageHeader {
         id: header

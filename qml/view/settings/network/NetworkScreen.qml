@@ -16,8 +16,9 @@ Item {
     // Emitted when the user leaves the list page backwards.
     signal closeRequested()
 
-    // Leaving the screen from its list page hides that page as well.
-    StackView.onDeactivating: if (stack.depth === 1) screen.sender.networkViewVisibleChanged(false)
+    // Leaving the screen from its list page hides that page as well, once the screen has moved
+    // out: the list keeps its rows while it slides away.
+    StackView.onDeactivated: if (stack.depth === 1) screen.sender.networkViewVisibleChanged(false)
 
     function currentPageName() {
         return stack.currentItem ? stack.currentItem.objectName : ""

@@ -14,8 +14,10 @@ Item {
     property bool deleteApplicable: false
     signal backRequested()
 
-    StackView.onActivated: sender.saunaDetailsViewVisibleChanged(true)
-    StackView.onDeactivating: sender.saunaDetailsViewVisibleChanged(false)
+    // Shown from the moment it begins to move in until it has moved out: the program builds its
+    // rows before the page comes into sight and keeps them while it slides away.
+    readonly property bool shownInStack: StackView.status !== StackView.Inactive
+    onShownInStackChanged: sender.saunaDetailsViewVisibleChanged(shownInStack)
 
     Connections {
         target: configure_network_controller

@@ -16,8 +16,10 @@ Item {
     // The name the sauna system last reported for the relay.
     property string relayName
 
-    StackView.onActivated: page.senders.systems.optionsSingleViewVisibleChanged(true)
-    StackView.onDeactivating: page.senders.systems.optionsSingleViewVisibleChanged(false)
+    // Shown from the moment it begins to move in until it has moved out: the program builds its
+    // rows before the page comes into sight and keeps them while it slides away.
+    readonly property bool shownInStack: StackView.status !== StackView.Inactive
+    onShownInStackChanged: page.senders.systems.optionsSingleViewVisibleChanged(shownInStack)
 
     // The page is made by the relay's selection, which tells the name right after.
     Connections {
