@@ -53,11 +53,9 @@ Item {
         anchors.bottom: parent.bottom
         width: parent.width
 
-        Flickable {
+        PageFlickable {
             anchors.fill: parent
             contentHeight: column.implicitHeight + Theme.margin
-            clip: true
-            boundsBehavior: Flickable.StopAtBounds
 
             ColumnLayout {
                 id: column

@@ -40,10 +40,9 @@ Item {
         anchors.bottom: parent.bottom
         width: parent.width
 
-        Flickable {
+        PageFlickable {
             anchors.fill: parent
             contentHeight: content.height
-            clip: true
 
             Column {
                 id: content
