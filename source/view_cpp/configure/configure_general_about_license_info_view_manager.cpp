@@ -196,13 +196,15 @@ void ConfigureGeneralAboutLicenseInfoViewManager::onLicenseInfoViewVisibleChange
     }
     m_licenseTextModel.clear();
     const control::VariantControllerBase *variant = control::VariantControllerBase::instance();
-    const QString brand =
-        variant != nullptr ? LanguageSupport::brandText(variant->brand()) : tr("This");
-    m_licenseTextModel.appendItem(
-        new TextRowItem(tr("%1 control panel is designed using open source software components, "
-                           "which are subject to the copyrights of their authors.")
-                            .arg(brand, 0, QLatin1Char(' ')),
-                        false));
+    // The translation places the brand in its sentence; without a brand the sentence has none.
+    const QString introduction =
+        variant != nullptr
+            ? tr("%1 control panel is designed using open source software components, which are "
+                 "subject to the copyrights of their authors.")
+                  .arg(LanguageSupport::brandText(variant->brand()), 0, QLatin1Char(' '))
+            : tr("This control panel is designed using open source software components, which "
+                 "are subject to the copyrights of their authors.");
+    m_licenseTextModel.appendItem(new TextRowItem(introduction, false));
     m_licenseTextModel.appendItem(
         new TextRowItem(tr("Component and license info is provided in english only, many "
                            "licenses provide translations on their respective web site. Select "
@@ -296,8 +298,9 @@ void ConfigureGeneralAboutLicenseInfoViewManager::readInto(const QByteArray &rel
     }
     model.clear();
     // One read up to the limit: reading line by line asks for a buffer of the bytes still
-    // allowed for every line, which makes a file of many short lines slow.
-    const QByteArray text = file.read(maximumFileBytes);
+    // allowed for every line, which makes a file of many short lines slow. The read asks for no
+    // more than the file holds, since QIODevice sets aside all it is asked for.
+    const QByteArray text = file.read(qMin(file.size(), maximumFileBytes));
     bool cut = !file.atEnd();
     int lines = 0;
     for (qsizetype start = 0; start < text.size(); ++lines) {
