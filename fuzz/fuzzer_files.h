@@ -3,10 +3,13 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QString>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <stdlib.h>
 
 namespace fuzzing {
@@ -60,6 +63,29 @@ inline void writeFile(const QString &path, const QByteArray &content)
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         std::abort();
     }
+}
+
+// Empties the folder of a run's settings files and leaves Qt nothing of them, so that the next run
+// reads its own files in the same folder as a fresh process would. Qt keeps what it read of a
+// settings file after the last QSettings on it is gone, and trusts it while the file's size and
+// time look unchanged, but drops a file that was empty when last synced. So the stores are synced,
+// the files removed and the stores synced again; the caller deletes them next. A run then also
+// frees all it allocated: one that ends with more allocations than frees makes libFuzzer run it
+// again and scan the whole heap for leaks.
+inline void forgetSettingsFiles(const QString &folder, std::initializer_list<QSettings *> stores)
+{
+    for (QSettings *store : stores)
+        store->sync();
+    const QDir directory(folder);
+    const QStringList files = directory.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &file : files) {
+        if (!QFile::remove(directory.filePath(file))) {
+            std::fprintf(stderr, "cannot remove %s\n", qPrintable(directory.filePath(file)));
+            std::abort();
+        }
+    }
+    for (QSettings *store : stores)
+        store->sync();
 }
 
 // Ends the run as a crash, with the reason on the terminal next to libFuzzer's report.

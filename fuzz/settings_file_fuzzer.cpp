@@ -4,7 +4,7 @@
 // "--- instance 1 ---" splits the input: what follows it is the file of the second panel instance,
 // which then runs as instance 1; without it the panel runs as instance 0.
 //
-// Every run starts as a fresh process would, on files of its own, and removes them afterwards.
+// Every run starts as a fresh process would, on the files it writes, and removes them afterwards.
 #include "fuzzer_files.h"
 #include "fuzzer_logging.h"
 
@@ -44,8 +44,11 @@ using pcPanel::TemperatureHumidityLimits;
 using namespace ::signalInterface;
 
 const QByteArray instanceSeparator("\n--- instance 1 ---\n");
+const QString organization = QStringLiteral("run");
 
 QString configHome;
+// Where the known saunas are read back from a copy of the written file.
+QString rereadFolder;
 
 QString key(const char *name)
 {
@@ -131,7 +134,7 @@ void printList(const char *title, const RemoteSaunaList &list)
 
 // The known saunas are what the file holds, and a save followed by a fresh read of the written
 // file gives the same list.
-void checkRemoteSaunas(const QString &folder)
+void checkRemoteSaunas()
 {
     RemoteSaunaList list;
     const int unreadable = list.load();
@@ -147,7 +150,7 @@ void checkRemoteSaunas(const QString &folder)
     }
 
     list.save();
-    const QString copy = folder + QStringLiteral("/reread.ini");
+    const QString copy = rereadFolder + QStringLiteral("/reread.ini");
     if (!QFile::copy(Settings::settings()->fileName(), copy))
         fuzzing::fail("cannot copy the written settings file");
     QSettings written(copy, QSettings::IniFormat);
@@ -157,6 +160,7 @@ void checkRemoteSaunas(const QString &folder)
         printList("read back", reread);
         fuzzing::fail("the saved list reads back as another");
     }
+    fuzzing::forgetSettingsFiles(rereadFolder, {&written});
 }
 
 // A stored table is in use only with the version stored beside it; a newer table is stored and
@@ -218,6 +222,10 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     fuzzing::installQuietLogging();
     configHome = fuzzing::useScratchConfigHome();
+    rereadFolder = configHome + QStringLiteral("/reread");
+    if (!QDir().mkpath(configHome + QLatin1Char('/') + organization) ||
+        !QDir().mkpath(rereadFolder))
+        fuzzing::fail("cannot make the settings folders");
     return 0;
 }
 
@@ -227,14 +235,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const qsizetype separator = input.indexOf(instanceSeparator);
     const bool secondInstance = separator >= 0;
 
-    // A folder of its own for each run: QSettings keeps what it read of a file and trusts it
-    // while the file's size and time look unchanged.
-    static quint64 runs = 0;
-    const QString organization = QStringLiteral("run-%1").arg(++runs);
+    // Every run writes the same files, in a folder that the run before left empty.
     const QString folder = configHome + QLatin1Char('/') + organization;
     const QString application = InstanceSettings::applicationBaseName();
-    if (!QDir().mkpath(folder))
-        fuzzing::fail("cannot make the settings folder");
     fuzzing::writeFile(folder + QLatin1Char('/') + application + QStringLiteral(".ini"),
                        secondInstance ? input.left(separator + 1) : input);
     if (secondInstance)
@@ -249,12 +252,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (secondInstance)
         checkTypedReaders(InstanceSettings::settings());
     pcPanel::SupportedCharacters::instance();
-    checkRemoteSaunas(folder);
-    checkLimits();
+    checkRemoteSaunas();
     checkControllers();
     checkInstanceStore();
+    // Last: a stored table adds a hundred keys, which every later sync would write again.
+    checkLimits();
 
+    fuzzing::forgetSettingsFiles(folder, {Settings::settings(), InstanceSettings::settings()});
     resetStores();
-    QDir(folder).removeRecursively();
     return 0;
 }

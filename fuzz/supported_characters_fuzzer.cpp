@@ -68,9 +68,16 @@ QString typedName(const QByteArray &bytes, bool utf16)
 // The shared store of the organisation's folder, as a fresh start opens it.
 void openStore(const QString &organization)
 {
+    control::Settings store(organization, control::Settings::applicationName());
+}
+
+// Ends that start: the store is closed and its folder left empty for the next run.
+void closeStore(const QString &organization)
+{
+    fuzzing::forgetSettingsFiles(configHome + QLatin1Char('/') + organization,
+                                 {control::Settings::settings()});
     SupportedCharacters::resetForTesting();
     control::Settings::resetForTesting();
-    control::Settings store(organization, control::Settings::applicationName());
 }
 
 void checkName(const SupportedCharacters &supported, const QString &name)
@@ -122,6 +129,10 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     fuzzing::installQuietLogging();
     configHome = fuzzing::useScratchConfigHome();
+    // Every run uses the same two folders, left empty by the run before.
+    if (!QDir(configHome).mkpath(QStringLiteral("written")) ||
+        !QDir(configHome).mkpath(QStringLiteral("reread")))
+        fuzzing::fail("cannot make the settings folders");
     return 0;
 }
 
@@ -135,12 +146,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         table.insert(input.unit());
     const QString name = typedName(input.rest(), utf16);
 
-    // Each run writes into folders of its own: QSettings keeps what it read of a file and
-    // trusts it while the file's size and time look unchanged.
-    static quint64 runs = 0;
-    const QString written = QStringLiteral("written-%1").arg(++runs);
-    const QString reread = QStringLiteral("reread-%1").arg(runs);
-
+    // The link stores the table, and the next start reads the file it wrote.
+    const QString written = QStringLiteral("written");
+    const QString reread = QStringLiteral("reread");
     openStore(written);
     SupportedCharacters::instance().setCharacters(table);
     if (SupportedCharacters::instance().characters() != table)
@@ -148,10 +156,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString fileName = control::Settings::settings()->fileName();
     const QString copy =
         configHome + QLatin1Char('/') + reread + QLatin1Char('/') + QFileInfo(fileName).fileName();
-    if (!QDir().mkpath(QFileInfo(copy).absolutePath()) || !QFile::copy(fileName, copy))
+    if (!QFile::copy(fileName, copy))
         fuzzing::fail("cannot copy the written settings file");
+    closeStore(written);
 
-    // The next start reads the file the link wrote.
     openStore(reread);
     const SupportedCharacters &restarted = SupportedCharacters::instance();
     if (restarted.characters() != table) {
@@ -159,10 +167,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         fuzzing::fail("the stored set reads back as another set");
     }
     checkName(restarted, name);
-
-    SupportedCharacters::resetForTesting();
-    control::Settings::resetForTesting();
-    QDir(configHome + QLatin1Char('/') + written).removeRecursively();
-    QDir(configHome + QLatin1Char('/') + reread).removeRecursively();
+    closeStore(reread);
     return 0;
 }
