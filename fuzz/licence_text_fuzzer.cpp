@@ -98,6 +98,11 @@ public:
         m_manager.onSoftwareComponentSelected(signalInterface::ConfigureTypes::E_componentQt);
         check(*m_manager.componentInfoModel(), file);
         check(*m_manager.componentLicenseModel(), file);
+        // Leaving the screen drops the rows, so that a run frees all it allocated.
+        m_manager.onComponentInfoViewVisibleChanged(false);
+        if (m_manager.componentInfoModel()->rowCount() != 0 ||
+            m_manager.componentLicenseModel()->rowCount() != 0)
+            fuzzing::fail("rows left after the screen closed");
     }
 
 private:
@@ -116,7 +121,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    // One screen for the whole run, as in the panel: each choice replaces the rows of the last.
+    // One screen for the whole run, as in the panel: opened on a choice and left again.
     static Harness harness(fuzzing::scratchFolder().path() + QStringLiteral("/licenses"));
     harness.read(QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
     return 0;
