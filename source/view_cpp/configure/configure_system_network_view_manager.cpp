@@ -469,10 +469,13 @@ void ConfigureSystemNetworkViewManager::requestIpDetect()
     RemoteSauna sauna;
     sauna.address = m_formAddress;
     sauna.port = static_cast<quint16>(m_formPort);
+    // The notice names the address searched: the list the user goes back to sets the form to its
+    // own start values as soon as it begins to show.
+    const QString searched = formAddressText();
     emit ipDetectRequest(sauna);
     emit editSelected(ConfigureTypes::E_networkRoot);
-    issueLinkNotice(detectingSystemMessageId, formAddressText(),
-                    UserMessageAnswer::E_answerAcknowledged, detectingSystemTimeoutMs);
+    issueLinkNotice(detectingSystemMessageId, searched, UserMessageAnswer::E_answerAcknowledged,
+                    detectingSystemTimeoutMs);
 }
 
 void ConfigureSystemNetworkViewManager::onRemoteSaunaPinChanged(QString text)

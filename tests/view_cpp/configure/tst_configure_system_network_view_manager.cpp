@@ -85,6 +85,7 @@ private slots:
     void networkPageResetsTheFormQuietly();
     void ipConnectPageStartsFromTheHostNetwork();
     void detectSendsTheFormAddress();
+    void detectNoticeNamesTheSearchedAddress();
     void detectWithoutAddressIsRefused();
     void connectDisconnectAndUpdateButtons();
     void linkNotices();
@@ -785,6 +786,21 @@ void TestConfigureSystemNetworkViewManager::detectSendsTheFormAddress()
     QCOMPARE(notice.timeout, 2468u);
     QCOMPARE(notice.arguments, QStringList{QStringLiteral("127.0.0.1")});
     QCOMPARE(messages.at(0).at(1).value<UserMessageAction *>(), nullptr);
+}
+
+void TestConfigureSystemNetworkViewManager::detectNoticeNamesTheSearchedAddress()
+{
+    emit m_view.networkIpConnectViewVisibleChanged(true);
+    emit m_view.manualAddSystemIpAddressCommit(QStringLiteral("127.0.0.1"));
+    // The list shows as soon as the search sends the user back to it, before the notice.
+    connect(&manager(), &ConfigureSystemNetworkViewManager::editSelected, this, [this](int id) {
+        if (id == ConfigureTypes::E_networkRoot)
+            emit m_view.networkViewVisibleChanged(true);
+    });
+    QSignalSpy messages(&manager(), &ConfigureSystemNetworkViewManager::panelUserMessageIssued);
+    emit m_view.buttonPressed(ConfigureTypes::E_networkDoIpConnect);
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messageOf(messages).arguments, QStringList{QStringLiteral("127.0.0.1")});
 }
 
 void TestConfigureSystemNetworkViewManager::detectWithoutAddressIsRefused()
