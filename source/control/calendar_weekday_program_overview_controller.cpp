@@ -82,7 +82,7 @@ int CalendarWeekdayProgramOverviewController::programCount(int day) const
 
 QString CalendarWeekdayProgramOverviewController::selectedWeekDayText() const
 {
-    return m_selectedDay ? LanguageSupport::weekdayText(*m_selectedDay) : QString();
+    return m_selectedDay ? LanguageSupport::weekdayTitleText(*m_selectedDay) : QString();
 }
 
 void CalendarWeekdayProgramOverviewController::onWeekDayEditActivated(int row)
@@ -193,7 +193,7 @@ void CalendarWeekdayProgramOverviewController::rebuildWeekDay()
         return;
     appendProgramRows(m_weekDayModel, m_dataProvider->weekdayProgramsOn(*m_selectedDay));
     m_weekDayModel->appendItem(
-        new view::RowItem2(LanguageSupport::weekdayCalendarProgramText(), newProgramRowId));
+        new view::RowItem2(LanguageSupport::weekdayCalendarProgramTitleText(), newProgramRowId));
     m_weekDayModel->updateLayoutOrder();
 }
 

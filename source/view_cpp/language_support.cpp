@@ -1,6 +1,7 @@
 #include "view_cpp/language_support.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <array>
 #include <map>
@@ -333,6 +334,14 @@ QString LanguageSupport::weekdayCalendarProgramText()
 {
     return translated(QT_TRANSLATE_NOOP("QObject", "weekday calendar program"));
 }
+QString LanguageSupport::dateCalendarProgramTitleText()
+{
+    return capitalized(dateCalendarProgramText());
+}
+QString LanguageSupport::weekdayCalendarProgramTitleText()
+{
+    return capitalized(weekdayCalendarProgramText());
+}
 QString LanguageSupport::mlText()
 {
     return translated(QT_TRANSLATE_NOOP("QObject", "ml"));
@@ -447,11 +456,38 @@ QString LanguageSupport::time24Text(const QTime &time)
 
 QString LanguageSupport::durationText(unsigned int minutes)
 {
-    QString text;
-    if (const unsigned int hours = minutes / 60; hours != 0)
-        text += QString::number(hours) + translated(QT_TRANSLATE_NOOP("QObject", "h")) + ' ';
-    text += QString::number(minutes % 60) + translated(QT_TRANSLATE_NOOP("QObject", "min"));
-    return text;
+    return preciseDurationText(quint64(minutes) * 60 * 1000);
+}
+
+QString LanguageSupport::preciseDurationText(quint64 milliseconds)
+{
+    const quint64 seconds = milliseconds / 1000;
+    const quint64 hours = seconds / 3600;
+    const quint64 minutes = (seconds / 60) % 60;
+    const quint64 secondsPart = seconds % 60;
+    const quint64 millisecondsPart = milliseconds % 1000;
+    QStringList parts;
+    const auto add = [&parts](quint64 number, const char *unit) {
+        parts << QString::number(number) + translated(unit);
+    };
+    if (hours != 0)
+        add(hours, QT_TRANSLATE_NOOP("QObject", "h"));
+    // The minutes stand whenever something larger does, or nothing smaller: "1h 0min", "0min".
+    if (hours != 0 || minutes != 0 || (secondsPart == 0 && millisecondsPart == 0))
+        add(minutes, QT_TRANSLATE_NOOP("QObject", "min"));
+    if (secondsPart != 0)
+        add(secondsPart, QT_TRANSLATE_NOOP("QObject", "s"));
+    if (millisecondsPart != 0)
+        add(millisecondsPart, QT_TRANSLATE_NOOP("QObject", "ms"));
+    return parts.join(QLatin1Char(' '));
+}
+
+QString LanguageSupport::capitalized(const QString &text)
+{
+    if (text.isEmpty())
+        return text;
+    // toUpper of the first letter alone: a letter may become two ("ß" → "SS"), so the rest is kept.
+    return text.left(1).toUpper() + text.mid(1);
 }
 
 QString LanguageSupport::timeRangeText(const QTime &start, unsigned int minutes, TimeFormat format,
@@ -468,6 +504,11 @@ QString LanguageSupport::timeRangeText(const QTime &start, unsigned int minutes,
 QString LanguageSupport::weekdayText(CalendarTypes::WeekDay day)
 {
     return tableText(weekdayTexts, day);
+}
+
+QString LanguageSupport::weekdayTitleText(CalendarTypes::WeekDay day)
+{
+    return capitalized(weekdayText(day));
 }
 
 QString LanguageSupport::weekdayPluralText(CalendarTypes::WeekDay day)

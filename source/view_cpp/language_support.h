@@ -74,8 +74,12 @@ public:
     static QString currentSettingsText();
     static QString delayedStartText();
     static QString delayedStartLowerText();
+    // In a sentence ("No free %1"); the title forms start with a capital letter, for rows and
+    // page titles.
     static QString dateCalendarProgramText();
     static QString weekdayCalendarProgramText();
+    static QString dateCalendarProgramTitleText();
+    static QString weekdayCalendarProgramTitleText();
     static QString mlText();
     static QString onText();
     static QString offText();
@@ -98,12 +102,20 @@ public:
     // marker), the marker empty in the 24-hour format. Put together they read as timeText.
     static std::pair<QString, QString> timeTextParts(const QTime &time, TimeFormat format);
     static QString time24Text(const QTime &time);
+    // A duration as every screen writes it: the hours when there are any, then the minutes, then
+    // the seconds and milliseconds when there are any ("1h 0min", "45min", "1h 2min 5s",
+    // "3s 500ms"); each number directly followed by its unit, the parts one blank apart.
     static QString durationText(unsigned int minutes);
+    // The text with its first letter in upper case, as titles and row labels start.
+    static QString capitalized(const QString &text);
+    static QString preciseDurationText(quint64 milliseconds);
     static QString timeRangeText(const QTime &start, unsigned int minutes, TimeFormat format,
                                  bool spaced);
 
     // Weekdays and months.
     static QString weekdayText(signalInterface::CalendarTypes::WeekDay day);
+    // The weekday as a title or the label of a row: weekdayText with a capital first letter.
+    static QString weekdayTitleText(signalInterface::CalendarTypes::WeekDay day);
     static QString weekdayPluralText(signalInterface::CalendarTypes::WeekDay day);
     static QString monthLongText(signalInterface::CalendarTypes::Month month);
     static QString monthShortText(signalInterface::CalendarTypes::Month month);

@@ -1,6 +1,7 @@
 #include "view_cpp/configure/configure_advanced_settings_ext_switch_view_manager.h"
 
 #include "signal_interface/sender_connections.h"
+#include "view_cpp/language_support.h"
 #include "view_cpp/row_item_tables.h"
 #include "view_cpp/stepper_controller_item.h"
 
@@ -146,8 +147,7 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::refreshBathTimeRow()
     // The row cannot open its editor before the limit is known; it shows so.
     m_bathTimeRow->setEnabled(m_bathTimeLimitKnown);
     m_bathTimeRow->setTextValue1(QString());
-    m_bathTimeRow->setTextValue2(QString::number(minutes / 60) + tr("h") + QLatin1Char(' ') +
-                                 QString::number(minutes % 60) + tr("m"));
+    m_bathTimeRow->setTextValue2(LanguageSupport::durationText(unsigned(minutes)));
 }
 
 void ConfigureAdvancedSettingsExtSwitchViewManager::refreshFunctionRows()

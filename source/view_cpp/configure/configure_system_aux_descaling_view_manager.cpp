@@ -255,7 +255,7 @@ void ConfigureSystemAuxDescalingViewManager::refreshWeekdayRows()
         CalendarTypes::WeekDay day;
         if (item == nullptr || item == m_repeatRow || !CalendarTypes::fromInt(item->applId(), day))
             continue;
-        item->setTextOnSubMenu(LanguageSupport::weekdayText(day));
+        item->setTextOnSubMenu(LanguageSupport::weekdayTitleText(day));
         item->setCheckmarkChecked(day == descaling.weekday);
     }
 }

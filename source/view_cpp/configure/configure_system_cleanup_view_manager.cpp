@@ -2,6 +2,7 @@
 
 #include "signal_interface/configure_types.h"
 #include "signal_interface/sender_connections.h"
+#include "view_cpp/language_support.h"
 #include "view_cpp/row_item_tables.h"
 #include "view_cpp/stepper_controller_item.h"
 #include "view_cpp/value_role_names.h"
@@ -160,7 +161,8 @@ void ConfigureSystemCleanupViewManager::refreshTexts()
     }
     if (!m_intervalRow.isNull()) {
         m_intervalRow->setTextOnSubMenu(tr("Time interval"));
-        m_intervalRow->setTextValue1(QString::number(m_intervalHours) + tr("h"));
+        m_intervalRow->setTextValue1(
+            LanguageSupport::durationText(unsigned(qMax(0, m_intervalHours)) * 60));
     }
     if (hasTankNotes() && !m_tankNotesToggle.isNull()) {
         m_tankNotesToggle->setValue(tr("Tank Empty Notes"));

@@ -353,7 +353,8 @@ void ConfigureSystemStatusViewManager::write(TextRowItem *line, const QString &t
 
 void ConfigureSystemStatusViewManager::refreshRunTime()
 {
-    write(m_runTimeLine, tr("Total runtime: %1%2").arg(QString::number(m_runTime / 60), tr("h")));
+    write(m_runTimeLine,
+          tr("Total runtime: %1").arg(LanguageSupport::durationText(unsigned(qMax(0, m_runTime)))));
 }
 
 void ConfigureSystemStatusViewManager::refreshCleanups()

@@ -529,9 +529,9 @@ void TestConfigureAdvancedSettings::externalSwitchRowsAndFunction()
     view::ListModel &bathTime = *extSwitch.bathTimeModel();
     view::ListModel &functions = *extSwitch.functionModel();
     QCOMPARE(role(bathTime, 0, "value").toString(), QStringLiteral("Bath time"));
-    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("2h 0m"));
+    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("2h 0min"));
     extSwitch.onSaunaExtSwBathtimeChanged(45);
-    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("0h 45m"));
+    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("45min"));
     QCOMPARE(menuTexts(functions), (QStringList{"Renew bath time", "On/Off"}));
     QCOMPARE(modelReader::applIds(functions),
              (QList<int>{ExternalSwitchTypes::E_renew, ExternalSwitchTypes::E_onOff}));
@@ -675,10 +675,10 @@ void TestConfigureAdvancedSettings::cleanupRowsByProduct()
     QCOMPARE(modelReader::texts(model, "value"), texts);
     // Before any report: the reminder on, 10 hours.
     QCOMPARE(role(model, 0, "value2").toBool(), true);
-    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("10h"));
+    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("10h 0min"));
     cleanup.onSaunaCleanupBetweenTimeChanged(5);
     cleanup.onSaunaCleanupTotalChanged(3);
-    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("5h"));
+    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("5h 0min"));
     QCOMPARE(role(model, model.rowCount() - 1, "value").toString(),
              QStringLiteral("Cleanup's until now: 3"));
 }
