@@ -3,6 +3,7 @@
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/message_arguments.h"
+#include "view_cpp/user_message_functions.h"
 #include "view_cpp/user_message_provider.h"
 
 #include <QLoggingCategory>
@@ -260,7 +261,7 @@ void MessageController::showCurrent()
             break;
         case E_typeTwoButtons:
             kind = QStringLiteral("selection");
-            title = view::LanguageSupport::infoText();
+            title = view::details::UserMessageFunctions::questionTitle(message.id);
             left = view::LanguageSupport::yesText();
             right = view::LanguageSupport::noText();
             break;

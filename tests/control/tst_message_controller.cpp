@@ -113,6 +113,7 @@ private slots:
     void showsOneMessageAtATime();
     void popupKindTitleAndButtons_data();
     void popupKindTitleAndButtons();
+    void questionsHaveTheirOwnTitles();
     void typeNoneLeavesKindAndButtonsAlone();
     void answersByType_data();
     void answersByType();
@@ -192,8 +193,9 @@ void TestMessageController::popupKindTitleAndButtons_data()
                                 << "Ok"
                                 << ""
                                 << "";
+    // A question carries its own title.
     QTest::newRow("two buttons") << 2 << "selection"
-                                 << "Info"
+                                 << "Factory reset"
                                  << ""
                                  << "Yes"
                                  << "No";
@@ -229,6 +231,30 @@ void TestMessageController::popupKindTitleAndButtons()
     QTEST(popup.property("leftButtonText").toString(), "left");
     QTEST(popup.property("rightButtonText").toString(), "right");
     QCOMPARE(popup.property("popupText").toString(), QStringLiteral("Confirm factory reset?"));
+}
+
+// A delete question is titled by what it deletes; a question without a title of its own reads
+// "Question", never the "Info" of a notice.
+void TestMessageController::questionsHaveTheirOwnTitles()
+{
+    MessageController controller;
+    Popup popup;
+    controller.setPopupWidget(&popup);
+    RecordingAction deleteFavorite;
+    RecordingAction deleteProgram;
+    RecordingAction other;
+    controller.onPanelUserMessageIssued(message(0x2008, E_typeTwoButtons), &deleteFavorite);
+    controller.onPanelUserMessageIssued(message(0x2015, E_typeTwoButtons, {"Monday 18:00"}),
+                                        &deleteProgram);
+    controller.onPanelUserMessageIssued(message(0x2003, E_typeTwoButtons, {"post"}), &other);
+
+    QCOMPARE(popup.property("popupTitle").toString(), QStringLiteral("Delete favorite"));
+    controller.onPopupBtnPressed(QStringLiteral("No"));
+    QCOMPARE(popup.property("popupTitle").toString(), QStringLiteral("Delete"));
+    QCOMPARE(popup.property("popupText").toString(),
+             QStringLiteral("Confirm delete of Monday 18:00?"));
+    controller.onPopupBtnPressed(QStringLiteral("No"));
+    QCOMPARE(popup.property("popupTitle").toString(), QStringLiteral("Question"));
 }
 
 void TestMessageController::typeNoneLeavesKindAndButtonsAlone()
