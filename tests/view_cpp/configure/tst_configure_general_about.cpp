@@ -1,3 +1,4 @@
+#include "../test_translator.h"
 #include "model_reader.h"
 
 #include "control/variant_controller_pc_panel.h"
@@ -107,6 +108,7 @@ private slots:
     void licenceFileWithinTheLimitsIsWhole_data();
     void licenceFileWithinTheLimitsIsWhole();
     void licenceIntroductionAndLanguageChange();
+    void licenceIntroductionIsOneTranslatedSentence();
     void licenceShippedFilesAreAllThere();
 
     // Identify relay control boards.
@@ -532,6 +534,34 @@ void TestConfigureGeneralAbout::licenceFileWithinTheLimitsIsWhole()
     const QStringList shown = modelReader::texts(*manager.componentLicenseModel(), "value");
     QCOMPARE(shown.size(), rows.size());
     QCOMPARE(shown, rows);
+}
+
+// The translation places the brand in its sentence, and the sentence without a brand is a
+// sentence of its own: no translated word is put in front of a translated phrase.
+void TestConfigureGeneralAbout::licenceIntroductionIsOneTranslatedSentence()
+{
+    const QString context = QStringLiteral("view::ConfigureGeneralAboutLicenseInfoViewManager");
+    TestTranslator translator;
+    translator.add(context,
+                   "%1 control panel is designed using open source software components, which are "
+                   "subject to the copyrights of their authors.",
+                   "Das Bedienfeld %1 wurde mit Open-Source-Komponenten entwickelt.");
+    translator.add(context,
+                   "This control panel is designed using open source software components, which "
+                   "are subject to the copyrights of their authors.",
+                   "Dieses Bedienfeld wurde mit Open-Source-Komponenten entwickelt.");
+    translator.add(context, "This", "Dieses");
+    ScopedTranslator installed(&translator);
+
+    ConfigureGeneralAboutLicenseInfoViewManager manager(nullptr);
+    QVERIFY(control::VariantControllerBase::instance() == nullptr);
+    manager.onLicenseInfoViewVisibleChanged(true);
+    QCOMPARE(modelReader::value(*manager.licenseTextModel(), 0, "value").toString(),
+             QStringLiteral("Dieses Bedienfeld wurde mit Open-Source-Komponenten entwickelt."));
+    control::VariantControllerPcPanel variant(VariantTypes::E_lumo, nullptr);
+    manager.onLicenseInfoViewVisibleChanged(true);
+    QCOMPARE(modelReader::value(*manager.licenseTextModel(), 0, "value").toString(),
+             QStringLiteral("Das Bedienfeld Lumo wurde mit Open-Source-Komponenten entwickelt."));
 }
 
 void TestConfigureGeneralAbout::licenceIntroductionAndLanguageChange()
