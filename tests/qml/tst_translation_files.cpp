@@ -15,8 +15,9 @@
 //
 // The texts of the program are those of all the files together and those lupdate finds in the
 // sources now, so a text that a new screen adds and no file has yet counts as missing in every
-// file. A text that every file still has but lupdate no longer finds is no longer shown; the next
-// update of the files drops it, and it is not asked for here.
+// file. A text that a file still has but lupdate no longer finds is shown nowhere: the files
+// drop it when the screen does. Month titles and weekday labels start with a capital letter, and
+// only the display texts write the units of a duration.
 
 using signalInterface::LanguageTypes;
 using translationFiles::File;
@@ -142,6 +143,38 @@ QStringList okSpellingProblems(const File &file)
     return problems;
 }
 
+// Month titles ("long_form_January") and the weekday labels of the weekly list ("plural_Mondays")
+// that do not start with a capital letter.
+QStringList lowerCaseTitles(const File &file)
+{
+    static const QRegularExpression titleKey(QStringLiteral("^(long_form_|plural_)"));
+    QStringList problems;
+    const QString name = fileNameOf(file);
+    for (const Message &message : file.messages) {
+        if (message.obsolete || !titleKey.match(message.source).hasMatch())
+            continue;
+        const QString text = message.translation();
+        if (text.isEmpty() || !text.at(0).isUpper())
+            problems << QStringLiteral("%1: %2: \"%3\"").arg(name, message.describe(), text);
+    }
+    return problems;
+}
+
+// Texts of a duration unit outside the display texts (and the duration stepper's column labels):
+// a screen that writes a duration itself instead of through the one duration text.
+QStringList durationUnitsElsewhere(const File &found)
+{
+    static const QStringList units{QStringLiteral("h"), QStringLiteral("min"), QStringLiteral("m"),
+                                   QStringLiteral("s"), QStringLiteral("ms")};
+    static const QStringList owners{QStringLiteral("QObject"), QStringLiteral("DurationStepper")};
+    QStringList problems;
+    for (const Message &message : found.messages) {
+        if (units.contains(message.source) && !owners.contains(message.context))
+            problems << message.describe();
+    }
+    return problems;
+}
+
 // All the problems in one failure, one per line: the log shows every one of them.
 void failWith(const QString &what, const QStringList &problems, const char *file, int line)
 {
@@ -176,6 +209,10 @@ private slots:
     void placeholdersKept();
     void okSpelledOneWay_data();
     void okSpelledOneWay();
+    void titlesStartWithACapital_data();
+    void titlesStartWithACapital();
+    void everyTextIsUsed();
+    void durationsAreWrittenInOnePlace();
 
     void faultsOfABrokenCopyAreNamed();
 
@@ -190,6 +227,7 @@ private:
     QList<File> m_files; // indexed by LanguageTypes::Language
     File m_found;        // the texts lupdate finds in the sources
     QList<Message> m_required;
+    QStringList m_stale; // texts of the files that the sources no longer have
 };
 
 void TestTranslationFiles::initTestCase()
@@ -229,12 +267,7 @@ void TestTranslationFiles::initTestCase()
     QVERIFY2(m_found.error.isEmpty(), qPrintable(m_found.error));
     QVERIFY2(m_found.messages.size() > 100, "lupdate found next to no texts");
 
-    QStringList stale;
-    m_required = requiredMessages(m_files, m_found, &stale);
-    if (!stale.isEmpty()) {
-        qInfo("%d texts of the files are no longer in the sources; the next update drops them: %s",
-              int(stale.size()), qPrintable(stale.join(QLatin1String("; "))));
-    }
+    m_required = requiredMessages(m_files, m_found, &m_stale);
 }
 
 const File &TestTranslationFiles::fileOf(int language) const
@@ -290,6 +323,35 @@ void TestTranslationFiles::okSpelledOneWay()
     if (!problems.isEmpty())
         return failWith(QStringLiteral("texts spell \"OK\" otherwise"), problems, __FILE__,
                         __LINE__);
+}
+
+void TestTranslationFiles::titlesStartWithACapital_data()
+{
+    addLanguageRows();
+}
+
+void TestTranslationFiles::titlesStartWithACapital()
+{
+    QFETCH(int, language);
+    const QStringList problems = lowerCaseTitles(fileOf(language));
+    if (!problems.isEmpty())
+        return failWith(QStringLiteral("titles start in lower case"), problems, __FILE__, __LINE__);
+}
+
+// A text that no screen shows any more is not kept in the files.
+void TestTranslationFiles::everyTextIsUsed()
+{
+    if (!m_stale.isEmpty())
+        return failWith(QStringLiteral("texts of the files are used nowhere"), m_stale, __FILE__,
+                        __LINE__);
+}
+
+void TestTranslationFiles::durationsAreWrittenInOnePlace()
+{
+    const QStringList problems = durationUnitsElsewhere(m_found);
+    if (!problems.isEmpty())
+        return failWith(QStringLiteral("duration units translated outside the display texts"),
+                        problems, __FILE__, __LINE__);
 }
 
 File TestTranslationFiles::readCopy(const QString &name, const QByteArray &text)

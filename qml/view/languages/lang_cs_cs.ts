@@ -29,13 +29,6 @@
     </message>
 </context>
 <context>
-    <name>DateProgramsPage</name>
-    <message>
-        <source>Programs of the date</source>
-        <translation>Programy pro datum</translation>
-    </message>
-</context>
-<context>
     <name>DurationStepper</name>
     <message>
         <source>h</source>
@@ -54,7 +47,7 @@
     <name>FavoriteEditPage</name>
     <message>
         <source>Favorite</source>
-        <translation>Oblíbené</translation>
+        <translation>Oblíbené nastavení</translation>
     </message>
     <message>
         <source>Rename</source>
@@ -234,13 +227,6 @@
     </message>
 </context>
 <context>
-    <name>MonthPage</name>
-    <message>
-        <source>Month</source>
-        <translation>Měsíc</translation>
-    </message>
-</context>
-<context>
     <name>NotConnectedNotice</name>
     <message>
         <source>No sauna is connected. Connect one in Settings → Network.</source>
@@ -316,33 +302,10 @@
     </message>
 </context>
 <context>
-    <name>PopupWidget</name>
-    <message>
-        <source>Yes</source>
-        <translation>Ano</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Ne</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Chyba</translation>
-    </message>
-</context>
-<context>
     <name>ProgramSettingsPage</name>
     <message>
-        <source>Favorite</source>
-        <translation>Oblíbené</translation>
-    </message>
-    <message>
         <source>Ready at</source>
-        <translation>Připraveno v</translation>
+        <translation>Připraveno</translation>
     </message>
     <message>
         <source>Set ready time</source>
@@ -386,7 +349,7 @@
     </message>
     <message>
         <source>Start at</source>
-        <translation>Spustit v</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -521,7 +484,7 @@
     </message>
     <message>
         <source>Sauna Low</source>
-        <translation>Sauna Low</translation>
+        <translation>Sauna nízká</translation>
     </message>
     <message>
         <source>Sauna IR</source>
@@ -617,79 +580,79 @@
     </message>
     <message>
         <source>plural_Mondays</source>
-        <translation>pondělky</translation>
+        <translation>Pondělky</translation>
     </message>
     <message>
         <source>plural_Tuesdays</source>
-        <translation>úterky</translation>
+        <translation>Úterky</translation>
     </message>
     <message>
         <source>plural_Wednesdays</source>
-        <translation>středy</translation>
+        <translation>Středy</translation>
     </message>
     <message>
         <source>plural_Thursdays</source>
-        <translation>čtvrtky</translation>
+        <translation>Čtvrtky</translation>
     </message>
     <message>
         <source>plural_Fridays</source>
-        <translation>pátky</translation>
+        <translation>Pátky</translation>
     </message>
     <message>
         <source>plural_Saturdays</source>
-        <translation>soboty</translation>
+        <translation>Soboty</translation>
     </message>
     <message>
         <source>plural_Sundays</source>
-        <translation>neděle</translation>
+        <translation>Neděle</translation>
     </message>
     <message>
         <source>long_form_January</source>
-        <translation>leden</translation>
+        <translation>Leden</translation>
     </message>
     <message>
         <source>long_form_February</source>
-        <translation>únor</translation>
+        <translation>Únor</translation>
     </message>
     <message>
         <source>long_form_March</source>
-        <translation>březen</translation>
+        <translation>Březen</translation>
     </message>
     <message>
         <source>long_form_April</source>
-        <translation>duben</translation>
+        <translation>Duben</translation>
     </message>
     <message>
         <source>long_form_May</source>
-        <translation>květen</translation>
+        <translation>Květen</translation>
     </message>
     <message>
         <source>long_form_June</source>
-        <translation>červen</translation>
+        <translation>Červen</translation>
     </message>
     <message>
         <source>long_form_July</source>
-        <translation>červenec</translation>
+        <translation>Červenec</translation>
     </message>
     <message>
         <source>long_form_August</source>
-        <translation>srpen</translation>
+        <translation>Srpen</translation>
     </message>
     <message>
         <source>long_form_September</source>
-        <translation>září</translation>
+        <translation>Září</translation>
     </message>
     <message>
         <source>long_form_October</source>
-        <translation>říjen</translation>
+        <translation>Říjen</translation>
     </message>
     <message>
         <source>long_form_November</source>
-        <translation>listopad</translation>
+        <translation>Listopad</translation>
     </message>
     <message>
         <source>long_form_December</source>
-        <translation>prosinec</translation>
+        <translation>Prosinec</translation>
     </message>
     <message>
         <source>short_form_January</source>
@@ -813,11 +776,11 @@
     </message>
     <message>
         <source>Ready at</source>
-        <translation>Připraveno v</translation>
+        <translation>Připraveno</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation>Spustit v</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stop after</source>
@@ -829,7 +792,7 @@
     </message>
     <message>
         <source>Favorite</source>
-        <translation>Oblíbené</translation>
+        <translation>Oblíbené nastavení</translation>
     </message>
     <message>
         <source>Today</source>
@@ -923,6 +886,14 @@
         <source>Update</source>
         <translation>Aktualizovat</translation>
     </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -985,10 +956,6 @@
         <source>Settings</source>
         <translation>Nastavení</translation>
     </message>
-    <message>
-        <source>About</source>
-        <translation>Informace</translation>
-    </message>
 </context>
 <context>
     <name>TemperatureDial</name>
@@ -1000,10 +967,6 @@
         <source>Target %1</source>
         <translation>Nastaveno %1</translation>
     </message>
-    <message>
-        <source>No target</source>
-        <translation>Nenastaveno</translation>
-    </message>
 </context>
 <context>
     <name>WeekProgramsPage</name>
@@ -1011,16 +974,12 @@
         <source>Weekly programs active</source>
         <translation>Týdenní programy aktivní</translation>
     </message>
-    <message>
-        <source>Programs of the day</source>
-        <translation>Programy pro den</translation>
-    </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Name of the favorite</source>
-        <translation>Název oblíbené položky</translation>
+        <translation>Název oblíbeného nastavení</translation>
     </message>
     <message>
         <source>Name of the relay</source>
@@ -1178,7 +1137,7 @@
     </message>
     <message>
         <source>Relay Control Box PCB has overheated</source>
-        <translation>Deska reléové řídicí jednotky se přehřála</translation>
+        <translation>Deska relé se přehřála</translation>
     </message>
     <message>
         <source>Electrode short circuit</source>
@@ -1226,7 +1185,7 @@
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Relay Control Board</source>
-        <translation>Ztráta spojení s uzlem Zerededid s profilem Řídicí deska relé</translation>
+        <translation>Ztráta spojení s uzlem Zerededid s profilem Deska relé</translation>
     </message>
     <message>
         <source>High temperature limit control have trip out, must be reset</source>
@@ -1533,7 +1492,7 @@
     </message>
     <message>
         <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Oblíbená položka přejmenována na %1. Uložit změnu?</translation>
+        <translation>Oblíbené nastavení přejmenováno na %1. Uložit změnu?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>
@@ -1542,6 +1501,54 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Na adrese systému %2 odpověděl jiný systém (%1). Panel se k němu nepřipojí.</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Čištění</translation>
+    </message>
+    <message>
+        <source>Overwrite favorite</source>
+        <translation>Přepsat oblíbené</translation>
+    </message>
+    <message>
+        <source>Delete favorite</source>
+        <translation>Smazat oblíbené</translation>
+    </message>
+    <message>
+        <source>Clear calendar</source>
+        <translation>Vymazat kalendář</translation>
+    </message>
+    <message>
+        <source>Heating time</source>
+        <translation>Doba ohřevu</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Smazat</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Zákaz spuštění</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Tovární nastavení</translation>
+    </message>
+    <message>
+        <source>Delete system</source>
+        <translation>Smazat systém</translation>
+    </message>
+    <message>
+        <source>Forget network</source>
+        <translation>Zapomenout síť</translation>
+    </message>
+    <message>
+        <source>Rename favorite</source>
+        <translation>Přejmenovat oblíbené</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Dotaz</translation>
     </message>
 </context>
 <context>
@@ -2640,7 +2647,7 @@
     </message>
     <message>
         <source>Press a button to sound the buzzer of that relay control board.</source>
-        <translation>Stisknutím tlačítka rozezníte bzučák příslušné řídicí desky relé.</translation>
+        <translation>Stisknutím tlačítka rozezníte bzučák příslušné desky relé.</translation>
     </message>
 </context>
 <context>
@@ -2676,12 +2683,8 @@
         <translation>Knihovny tohoto PC</translation>
     </message>
     <message>
-        <source>This</source>
-        <translation>Tento</translation>
-    </message>
-    <message>
         <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>%1 ovládací panel je vytvořen s použitím softwarových komponent s otevřeným zdrojovým kódem, na které se vztahují autorská práva jejich autorů.</translation>
+        <translation>Ovládací panel %1 je vytvořen s použitím softwarových komponent s otevřeným zdrojovým kódem, na které se vztahují autorská práva jejich autorů.</translation>
     </message>
     <message>
         <source>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</source>
@@ -2690,6 +2693,10 @@
     <message>
         <source>[The rest of the file is not shown.]</source>
         <translation>[Zbytek souboru není zobrazen.]</translation>
+    </message>
+    <message>
+        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
+        <translation>Tento ovládací panel je vytvořen s použitím softwarových komponent s otevřeným zdrojovým kódem, na které se vztahují autorská práva jejich autorů.</translation>
     </message>
 </context>
 <context>
@@ -2772,7 +2779,7 @@
     </message>
     <message>
         <source>Relay Control Board</source>
-        <translation>Řídicí deska relé</translation>
+        <translation>Deska relé</translation>
     </message>
     <message>
         <source>Temperature and Humidity Sensor</source>
@@ -2816,10 +2823,6 @@
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Nejvyšší teplota koupele, kterou může uživatel nastavit</translation>
-    </message>
-    <message>
-        <source>Water temperature</source>
-        <translation>Teplota vody</translation>
     </message>
     <message>
         <source>Max water fill time</source>
@@ -2986,14 +2989,6 @@
         <translation>Doba koupele</translation>
     </message>
     <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
-        <source>m</source>
-        <translation>min</translation>
-    </message>
-    <message>
         <source>Renew bath time</source>
         <translation>Obnovit dobu koupele</translation>
     </message>
@@ -3040,10 +3035,6 @@
     <message>
         <source>Time interval</source>
         <translation>Časový interval</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
     </message>
     <message>
         <source>Tank Empty Notes</source>
@@ -3326,22 +3317,6 @@
 <context>
     <name>view::ConfigureSystemAuxFragranceViewManager</name>
     <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <translation>s</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation>ms</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Pump</source>
         <translation>Čerpadlo</translation>
     </message>
@@ -3519,14 +3494,6 @@
         <translation>Relé na desce:</translation>
     </message>
     <message>
-        <source>Total runtime: %1%2</source>
-        <translation>Celková doba provozu: %1%2</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Clean-ups: %1</source>
         <translation>Počet čištění: %1</translation>
     </message>
@@ -3589,6 +3556,10 @@
     <message>
         <source>/min</source>
         <translation>/min</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1</source>
+        <translation>Celková doba provozu: %1</translation>
     </message>
 </context>
 <context>

@@ -29,13 +29,6 @@
     </message>
 </context>
 <context>
-    <name>DateProgramsPage</name>
-    <message>
-        <source>Programs of the date</source>
-        <translation>Datoens programmer</translation>
-    </message>
-</context>
-<context>
     <name>DurationStepper</name>
     <message>
         <source>h</source>
@@ -234,13 +227,6 @@
     </message>
 </context>
 <context>
-    <name>MonthPage</name>
-    <message>
-        <source>Month</source>
-        <translation>Måned</translation>
-    </message>
-</context>
-<context>
     <name>NotConnectedNotice</name>
     <message>
         <source>No sauna is connected. Connect one in Settings → Network.</source>
@@ -316,33 +302,10 @@
     </message>
 </context>
 <context>
-    <name>PopupWidget</name>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nej</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fejl</translation>
-    </message>
-</context>
-<context>
     <name>ProgramSettingsPage</name>
     <message>
-        <source>Favorite</source>
-        <translation>Favorit</translation>
-    </message>
-    <message>
         <source>Ready at</source>
-        <translation>Klar kl.</translation>
+        <translation>Klar</translation>
     </message>
     <message>
         <source>Set ready time</source>
@@ -386,7 +349,7 @@
     </message>
     <message>
         <source>Start at</source>
-        <translation>Start kl.</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -521,7 +484,7 @@
     </message>
     <message>
         <source>Sauna Low</source>
-        <translation>Sauna Low</translation>
+        <translation>Sauna lav</translation>
     </message>
     <message>
         <source>Sauna IR</source>
@@ -617,79 +580,79 @@
     </message>
     <message>
         <source>plural_Mondays</source>
-        <translation>mandage</translation>
+        <translation>Mandage</translation>
     </message>
     <message>
         <source>plural_Tuesdays</source>
-        <translation>tirsdage</translation>
+        <translation>Tirsdage</translation>
     </message>
     <message>
         <source>plural_Wednesdays</source>
-        <translation>onsdage</translation>
+        <translation>Onsdage</translation>
     </message>
     <message>
         <source>plural_Thursdays</source>
-        <translation>torsdage</translation>
+        <translation>Torsdage</translation>
     </message>
     <message>
         <source>plural_Fridays</source>
-        <translation>fredage</translation>
+        <translation>Fredage</translation>
     </message>
     <message>
         <source>plural_Saturdays</source>
-        <translation>lørdage</translation>
+        <translation>Lørdage</translation>
     </message>
     <message>
         <source>plural_Sundays</source>
-        <translation>søndage</translation>
+        <translation>Søndage</translation>
     </message>
     <message>
         <source>long_form_January</source>
-        <translation>januar</translation>
+        <translation>Januar</translation>
     </message>
     <message>
         <source>long_form_February</source>
-        <translation>februar</translation>
+        <translation>Februar</translation>
     </message>
     <message>
         <source>long_form_March</source>
-        <translation>marts</translation>
+        <translation>Marts</translation>
     </message>
     <message>
         <source>long_form_April</source>
-        <translation>april</translation>
+        <translation>April</translation>
     </message>
     <message>
         <source>long_form_May</source>
-        <translation>maj</translation>
+        <translation>Maj</translation>
     </message>
     <message>
         <source>long_form_June</source>
-        <translation>juni</translation>
+        <translation>Juni</translation>
     </message>
     <message>
         <source>long_form_July</source>
-        <translation>juli</translation>
+        <translation>Juli</translation>
     </message>
     <message>
         <source>long_form_August</source>
-        <translation>august</translation>
+        <translation>August</translation>
     </message>
     <message>
         <source>long_form_September</source>
-        <translation>september</translation>
+        <translation>September</translation>
     </message>
     <message>
         <source>long_form_October</source>
-        <translation>oktober</translation>
+        <translation>Oktober</translation>
     </message>
     <message>
         <source>long_form_November</source>
-        <translation>november</translation>
+        <translation>November</translation>
     </message>
     <message>
         <source>long_form_December</source>
-        <translation>december</translation>
+        <translation>December</translation>
     </message>
     <message>
         <source>short_form_January</source>
@@ -813,11 +776,11 @@
     </message>
     <message>
         <source>Ready at</source>
-        <translation>Klar kl.</translation>
+        <translation>Klar</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation>Start kl.</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stop after</source>
@@ -923,6 +886,14 @@
         <source>Update</source>
         <translation>Opdater</translation>
     </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -985,10 +956,6 @@
         <source>Settings</source>
         <translation>Indstillinger</translation>
     </message>
-    <message>
-        <source>About</source>
-        <translation>Om</translation>
-    </message>
 </context>
 <context>
     <name>TemperatureDial</name>
@@ -1000,20 +967,12 @@
         <source>Target %1</source>
         <translation>Mål %1</translation>
     </message>
-    <message>
-        <source>No target</source>
-        <translation>Intet mål</translation>
-    </message>
 </context>
 <context>
     <name>WeekProgramsPage</name>
     <message>
         <source>Weekly programs active</source>
         <translation>Ugeprogrammer aktive</translation>
-    </message>
-    <message>
-        <source>Programs of the day</source>
-        <translation>Dagens programmer</translation>
     </message>
 </context>
 <context>
@@ -1178,7 +1137,7 @@
     </message>
     <message>
         <source>Relay Control Box PCB has overheated</source>
-        <translation>Printkortet i relæstyreboksen er overophedet</translation>
+        <translation>Relækortet er overophedet</translation>
     </message>
     <message>
         <source>Electrode short circuit</source>
@@ -1226,7 +1185,7 @@
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Relay Control Board</source>
-        <translation>Forbindelsen til Zerededid-noden med profilen Relæstyrekort er mistet</translation>
+        <translation>Forbindelsen til Zerededid-noden med profilen Relækort er mistet</translation>
     </message>
     <message>
         <source>High temperature limit control have trip out, must be reset</source>
@@ -1542,6 +1501,54 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Et andet system (%1) svarede på adressen for system %2. Panelet forbinder ikke til det.</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Rengøring</translation>
+    </message>
+    <message>
+        <source>Overwrite favorite</source>
+        <translation>Overskriv favorit</translation>
+    </message>
+    <message>
+        <source>Delete favorite</source>
+        <translation>Slet favorit</translation>
+    </message>
+    <message>
+        <source>Clear calendar</source>
+        <translation>Ryd kalender</translation>
+    </message>
+    <message>
+        <source>Heating time</source>
+        <translation>Opvarmningstid</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slet</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Startspærring</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Fabriksnulstilling</translation>
+    </message>
+    <message>
+        <source>Delete system</source>
+        <translation>Slet system</translation>
+    </message>
+    <message>
+        <source>Forget network</source>
+        <translation>Glem netværk</translation>
+    </message>
+    <message>
+        <source>Rename favorite</source>
+        <translation>Omdøb favorit</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Spørgsmål</translation>
     </message>
 </context>
 <context>
@@ -2640,7 +2647,7 @@
     </message>
     <message>
         <source>Press a button to sound the buzzer of that relay control board.</source>
-        <translation>Tryk på en knap for at lade summeren på det pågældende relæstyrekort lyde.</translation>
+        <translation>Tryk på en knap for at lade summeren på det pågældende relækort lyde.</translation>
     </message>
 </context>
 <context>
@@ -2676,12 +2683,8 @@
         <translation>Biblioteker på denne pc</translation>
     </message>
     <message>
-        <source>This</source>
-        <translation>Dette</translation>
-    </message>
-    <message>
         <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>%1 betjeningspanel er udviklet med open source-softwarekomponenter, der er omfattet af deres ophavsmænds ophavsret.</translation>
+        <translation>Betjeningspanelet %1 er udviklet med open source-softwarekomponenter, der er omfattet af deres ophavsmænds ophavsret.</translation>
     </message>
     <message>
         <source>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</source>
@@ -2690,6 +2693,10 @@
     <message>
         <source>[The rest of the file is not shown.]</source>
         <translation>[Resten af filen vises ikke.]</translation>
+    </message>
+    <message>
+        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
+        <translation>Dette betjeningspanel er udviklet med open source-softwarekomponenter, der er omfattet af deres ophavsmænds ophavsret.</translation>
     </message>
 </context>
 <context>
@@ -2772,7 +2779,7 @@
     </message>
     <message>
         <source>Relay Control Board</source>
-        <translation>Relæstyrekort</translation>
+        <translation>Relækort</translation>
     </message>
     <message>
         <source>Temperature and Humidity Sensor</source>
@@ -2816,10 +2823,6 @@
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Højeste badetemperatur, som en bruger kan indstille</translation>
-    </message>
-    <message>
-        <source>Water temperature</source>
-        <translation>Vandtemperatur</translation>
     </message>
     <message>
         <source>Max water fill time</source>
@@ -2986,14 +2989,6 @@
         <translation>Badetid</translation>
     </message>
     <message>
-        <source>h</source>
-        <translation>t</translation>
-    </message>
-    <message>
-        <source>m</source>
-        <translation>min</translation>
-    </message>
-    <message>
         <source>Renew bath time</source>
         <translation>Forny badetid</translation>
     </message>
@@ -3040,10 +3035,6 @@
     <message>
         <source>Time interval</source>
         <translation>Tidsinterval</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>t</translation>
     </message>
     <message>
         <source>Tank Empty Notes</source>
@@ -3326,22 +3317,6 @@
 <context>
     <name>view::ConfigureSystemAuxFragranceViewManager</name>
     <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <translation>s</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation>ms</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>t</translation>
-    </message>
-    <message>
         <source>Pump</source>
         <translation>Pumpe</translation>
     </message>
@@ -3519,14 +3494,6 @@
         <translation>Printkortrelæer:</translation>
     </message>
     <message>
-        <source>Total runtime: %1%2</source>
-        <translation>Samlet driftstid: %1%2</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>t</translation>
-    </message>
-    <message>
         <source>Clean-ups: %1</source>
         <translation>Rengøringer: %1</translation>
     </message>
@@ -3589,6 +3556,10 @@
     <message>
         <source>/min</source>
         <translation>/min</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1</source>
+        <translation>Samlet driftstid: %1</translation>
     </message>
 </context>
 <context>

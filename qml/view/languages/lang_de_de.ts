@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>Dates</source>
-        <translation>Daten</translation>
+        <translation>Termine</translation>
     </message>
     <message>
         <source>Queue</source>
-        <translation>Abfolge</translation>
+        <translation>Geplant</translation>
     </message>
     <message>
         <source>Date program</source>
@@ -29,25 +29,18 @@
     </message>
 </context>
 <context>
-    <name>DateProgramsPage</name>
-    <message>
-        <source>Programs of the date</source>
-        <translation>Programme des Tages</translation>
-    </message>
-</context>
-<context>
     <name>DurationStepper</name>
     <message>
         <source>h</source>
-        <translation>Std.</translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
-        <translation>Min.</translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>s</source>
-        <translation>Sek.</translation>
+        <translation>s</translation>
     </message>
 </context>
 <context>
@@ -90,7 +83,7 @@
     </message>
     <message>
         <source>Save</source>
-        <translation>Speichern</translation>
+        <translation>Sichern</translation>
     </message>
     <message>
         <source>Start</source>
@@ -234,17 +227,10 @@
     </message>
 </context>
 <context>
-    <name>MonthPage</name>
-    <message>
-        <source>Month</source>
-        <translation>Monat</translation>
-    </message>
-</context>
-<context>
     <name>NotConnectedNotice</name>
     <message>
         <source>No sauna is connected. Connect one in Settings → Network.</source>
-        <translation>Keine Sauna verbunden. Verbinden Sie eine unter Einstellungen → Netzwerk.</translation>
+        <translation>Keine Sauna verbunden. Verbinden Sie eine unter Setup → Netzwerk.</translation>
     </message>
 </context>
 <context>
@@ -316,37 +302,14 @@
     </message>
 </context>
 <context>
-    <name>PopupWidget</name>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-</context>
-<context>
     <name>ProgramSettingsPage</name>
     <message>
-        <source>Favorite</source>
-        <translation>Favorit</translation>
-    </message>
-    <message>
         <source>Ready at</source>
-        <translation>Bereit um</translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Set ready time</source>
-        <translation>Bereitschaftszeit einstellen</translation>
+        <translation>Uhrzeit für „Bereit“ einstellen</translation>
     </message>
     <message>
         <source>Custom settings</source>
@@ -378,15 +341,15 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Verwerfen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation>Speichern</translation>
+        <translation>Sichern</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation>Start um</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -409,7 +372,7 @@
     <name>QObject</name>
     <message>
         <source>PC Panel</source>
-        <translation>PC-Panel</translation>
+        <translation>PC-Bedienfeld</translation>
     </message>
     <message>
         <source>Smart Phone</source>
@@ -617,31 +580,31 @@
     </message>
     <message>
         <source>plural_Mondays</source>
-        <translation>montags</translation>
+        <translation>Montags</translation>
     </message>
     <message>
         <source>plural_Tuesdays</source>
-        <translation>dienstags</translation>
+        <translation>Dienstags</translation>
     </message>
     <message>
         <source>plural_Wednesdays</source>
-        <translation>mittwochs</translation>
+        <translation>Mittwochs</translation>
     </message>
     <message>
         <source>plural_Thursdays</source>
-        <translation>donnerstags</translation>
+        <translation>Donnerstags</translation>
     </message>
     <message>
         <source>plural_Fridays</source>
-        <translation>freitags</translation>
+        <translation>Freitags</translation>
     </message>
     <message>
         <source>plural_Saturdays</source>
-        <translation>samstags</translation>
+        <translation>Samstags</translation>
     </message>
     <message>
         <source>plural_Sundays</source>
-        <translation>sonntags</translation>
+        <translation>Sonntags</translation>
     </message>
     <message>
         <source>long_form_January</source>
@@ -813,11 +776,11 @@
     </message>
     <message>
         <source>Ready at</source>
-        <translation>Bereit um</translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation>Start um</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stop after</source>
@@ -885,11 +848,11 @@
     </message>
     <message>
         <source>h</source>
-        <translation>Std.</translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>min</source>
-        <translation>Min.</translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Unknown user message id %1 (0x%2)</source>
@@ -922,6 +885,14 @@
     <message>
         <source>Update</source>
         <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
 </context>
 <context>
@@ -985,10 +956,6 @@
         <source>Settings</source>
         <translation>Einstellungen</translation>
     </message>
-    <message>
-        <source>About</source>
-        <translation>Über</translation>
-    </message>
 </context>
 <context>
     <name>TemperatureDial</name>
@@ -1000,20 +967,12 @@
         <source>Target %1</source>
         <translation>Soll %1</translation>
     </message>
-    <message>
-        <source>No target</source>
-        <translation>Kein Sollwert</translation>
-    </message>
 </context>
 <context>
     <name>WeekProgramsPage</name>
     <message>
         <source>Weekly programs active</source>
         <translation>Wochenprogramme aktiv</translation>
-    </message>
-    <message>
-        <source>Programs of the day</source>
-        <translation>Programme des Tages</translation>
     </message>
 </context>
 <context>
@@ -1047,7 +1006,7 @@
     <name>main_startup_screen</name>
     <message>
         <source>PC Control Panel</source>
-        <translation>PC-Bedienpanel</translation>
+        <translation>PC-Bedienfeld</translation>
     </message>
     <message>
         <source>Starting…</source>
@@ -1178,7 +1137,7 @@
     </message>
     <message>
         <source>Relay Control Box PCB has overheated</source>
-        <translation>Platine der Relaisbox ist überhitzt</translation>
+        <translation>Relaisplatine ist überhitzt</translation>
     </message>
     <message>
         <source>Electrode short circuit</source>
@@ -1190,7 +1149,7 @@
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Control Panel Home</source>
-        <translation>Verbindung zum Zerededid-Knoten mit Knotenprofil Bedienpanel Home verloren</translation>
+        <translation>Verbindung zum Zerededid-Knoten mit Knotenprofil Bedienfeld Home verloren</translation>
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Temperature/Humidity Sensor</source>
@@ -1333,7 +1292,7 @@
     </message>
     <message>
         <source>No free %1</source>
-        <translation>Keine freien %1</translation>
+        <translation>Kein freier Platz mehr: %1</translation>
     </message>
     <message>
         <source>No free favorites posts available</source>
@@ -1361,11 +1320,11 @@
     </message>
     <message>
         <source>Time to ready at less than estimated heating time %1 minutes. Use anyway?</source>
-        <translation>Zeit bis zur Bereitschaft ist kürzer als die geschätzte Aufheizzeit von %1 Minuten. Trotzdem verwenden?</translation>
+        <translation>Die Zeit bis „Bereit“ ist kürzer als die geschätzte Aufheizzeit von %1 Minuten. Trotzdem verwenden?</translation>
     </message>
     <message>
         <source>Time to ready at less than heating time %1 minutes estimated from factory settings. Heating time will be calibrated at use. Use anyway?</source>
-        <translation>Zeit bis zur Bereitschaft ist kürzer als die laut Werkseinstellung geschätzte Aufheizzeit von %1 Minuten. Die Aufheizzeit wird im Betrieb kalibriert. Trotzdem verwenden?</translation>
+        <translation>Die Zeit bis „Bereit“ ist kürzer als die laut Werkseinstellung geschätzte Aufheizzeit von %1 Minuten. Die Aufheizzeit wird im Betrieb kalibriert. Trotzdem verwenden?</translation>
     </message>
     <message>
         <source>No door switch magnetic sensor connected</source>
@@ -1373,15 +1332,15 @@
     </message>
     <message>
         <source>Delayed start program edited from other panel</source>
-        <translation>Verzögerter Start wurde an einem anderen Bedienteil geändert</translation>
+        <translation>Verzögerter Start wurde an einem anderen Bedienfeld geändert</translation>
     </message>
     <message>
         <source>Weekday calendar program edited from other panel</source>
-        <translation>Wochentagsprogramm wurde an einem anderen Bedienteil geändert</translation>
+        <translation>Wochentagsprogramm wurde an einem anderen Bedienfeld geändert</translation>
     </message>
     <message>
         <source>Date calendar program edited from other panel</source>
-        <translation>Datumsprogramm wurde an einem anderen Bedienteil geändert</translation>
+        <translation>Datumsprogramm wurde an einem anderen Bedienfeld geändert</translation>
     </message>
     <message>
         <source>No free time gap for new post</source>
@@ -1389,7 +1348,7 @@
     </message>
     <message>
         <source>Favorite post edited from other panel</source>
-        <translation>Favorit wurde an einem anderen Bedienteil geändert</translation>
+        <translation>Favorit wurde an einem anderen Bedienfeld geändert</translation>
     </message>
     <message>
         <source>Calendar programs affected by favorite change: %1</source>
@@ -1457,7 +1416,7 @@
     </message>
     <message>
         <source>Connect to system %1 failed, compatibility - update PC panel</source>
-        <translation>Verbindung mit System %1 fehlgeschlagen, Kompatibilität – PC-Panel aktualisieren</translation>
+        <translation>Verbindung mit System %1 fehlgeschlagen, Kompatibilität – PC-Bedienfeld aktualisieren</translation>
     </message>
     <message>
         <source>Connect to system %1 failed</source>
@@ -1541,7 +1500,55 @@
     </message>
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
-        <translation>Ein anderes System (%1) hat unter der Adresse von System %2 geantwortet. Das Panel verbindet sich nicht damit.</translation>
+        <translation>Ein anderes System (%1) hat unter der Adresse von System %2 geantwortet. Das Bedienfeld verbindet sich nicht damit.</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Reinigung</translation>
+    </message>
+    <message>
+        <source>Overwrite favorite</source>
+        <translation>Favorit überschreiben</translation>
+    </message>
+    <message>
+        <source>Delete favorite</source>
+        <translation>Favorit löschen</translation>
+    </message>
+    <message>
+        <source>Clear calendar</source>
+        <translation>Kalender leeren</translation>
+    </message>
+    <message>
+        <source>Heating time</source>
+        <translation>Aufheizzeit</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Startsperre</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Werkseinstellungen</translation>
+    </message>
+    <message>
+        <source>Delete system</source>
+        <translation>System löschen</translation>
+    </message>
+    <message>
+        <source>Forget network</source>
+        <translation>Netzwerk entfernen</translation>
+    </message>
+    <message>
+        <source>Rename favorite</source>
+        <translation>Favorit umbenennen</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
     </message>
 </context>
 <context>
@@ -2426,10 +2433,6 @@
         <translation>Höchste Badetemperatur, die ein Benutzer einstellen kann</translation>
     </message>
     <message>
-        <source>Water temperature</source>
-        <translation>Wassertemperatur</translation>
-    </message>
-    <message>
         <source>Max water fill time</source>
         <translation>Max. Wasserfüllzeit</translation>
     </message>
@@ -2457,7 +2460,7 @@
     <name>NotAllowedStartPage</name>
     <message>
         <source>Not allowed start</source>
-        <translation>Start nicht erlaubt</translation>
+        <translation>Startsperre</translation>
     </message>
     <message>
         <source>From</source>
@@ -2488,7 +2491,7 @@
     </message>
     <message>
         <source>Not allowed start</source>
-        <translation>Start nicht erlaubt</translation>
+        <translation>Startsperre</translation>
     </message>
     <message>
         <source>Max water fill time</source>
@@ -2499,7 +2502,7 @@
     <name>view::ConfigureLimitsNotAllowedStartViewManager</name>
     <message>
         <source>Activate time limit</source>
-        <translation>Zeitlimit aktivieren</translation>
+        <translation>Sperrzeit aktivieren</translation>
     </message>
     <message>
         <source>From</source>
@@ -2693,7 +2696,7 @@
     </message>
     <message>
         <source>Tank standby temperature</source>
-        <translation>Tank-Bereitschaftstemperatur</translation>
+        <translation>Tank-Standby-Temperatur</translation>
     </message>
     <message>
         <source>Save</source>
@@ -2704,7 +2707,7 @@
     <name>TankAutoEmptyingPage</name>
     <message>
         <source>Tank auto emptying</source>
-        <translation>Automatische Tankentleerung</translation>
+        <translation>Auto-Tankentleerung</translation>
     </message>
     <message>
         <source>Time interval</source>
@@ -2716,14 +2719,6 @@
     <message>
         <source>Bath time</source>
         <translation>Badezeit</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
-        <source>m</source>
-        <translation>m</translation>
     </message>
     <message>
         <source>Renew bath time</source>
@@ -2772,10 +2767,6 @@
     <message>
         <source>Time interval</source>
         <translation>Zeitintervall</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
     </message>
     <message>
         <source>Tank Empty Notes</source>
@@ -2891,18 +2882,18 @@
     <name>AboutPage</name>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Info</translation>
     </message>
 </context>
 <context>
     <name>IdentifyBoardsPage</name>
     <message>
         <source>Identify RCB</source>
-        <translation>Relaissteuerplatine identifizieren</translation>
+        <translation>Relaisplatinen orten</translation>
     </message>
     <message>
         <source>Press a button to sound the buzzer of that relay control board.</source>
-        <translation>Drücken Sie eine Taste, um den Summer dieser Relaissteuerplatine ertönen zu lassen.</translation>
+        <translation>Drücken Sie eine Taste, um den Summer dieser Relaisplatine ertönen zu lassen.</translation>
     </message>
 </context>
 <context>
@@ -2938,12 +2929,8 @@
         <translation>Bibliotheken dieses PCs</translation>
     </message>
     <message>
-        <source>This</source>
-        <translation>Dieses</translation>
-    </message>
-    <message>
         <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>%1 Bedienfeld wurde mit Open-Source-Softwarekomponenten entwickelt, die dem Urheberrecht ihrer Autoren unterliegen.</translation>
+        <translation>Das Bedienfeld %1 wurde mit Open-Source-Softwarekomponenten entwickelt, die dem Urheberrecht ihrer Autoren unterliegen.</translation>
     </message>
     <message>
         <source>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</source>
@@ -2952,6 +2939,10 @@
     <message>
         <source>[The rest of the file is not shown.]</source>
         <translation>[Der Rest der Datei wird nicht angezeigt.]</translation>
+    </message>
+    <message>
+        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
+        <translation>Dieses Bedienfeld wurde mit Open-Source-Softwarekomponenten entwickelt, die dem Urheberrecht ihrer Autoren unterliegen.</translation>
     </message>
 </context>
 <context>
@@ -2962,7 +2953,7 @@
     </message>
     <message>
         <source>Identify RCB</source>
-        <translation>Relaissteuerplatine identifizieren</translation>
+        <translation>Relaisplatinen orten</translation>
     </message>
     <message>
         <source>PC Control Panel</source>
@@ -3034,7 +3025,7 @@
     </message>
     <message>
         <source>Relay Control Board</source>
-        <translation>Relaissteuerplatine</translation>
+        <translation>Relaisplatine</translation>
     </message>
     <message>
         <source>Temperature and Humidity Sensor</source>
@@ -3098,14 +3089,6 @@
 </context>
 <context>
     <name>view::ConfigureSystemStatusViewManager</name>
-    <message>
-        <source>Total runtime: %1%2</source>
-        <translation>Gesamtlaufzeit: %1%2</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
     <message>
         <source>Clean-ups: %1</source>
         <translation>Reinigungen: %1</translation>
@@ -3173,6 +3156,10 @@
     <message>
         <source>secondary</source>
         <translation>sekundär</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1</source>
+        <translation>Gesamtlaufzeit: %1</translation>
     </message>
 </context>
 <context>
@@ -3283,22 +3270,6 @@
 </context>
 <context>
     <name>view::ConfigureSystemAuxFragranceViewManager</name>
-    <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <translation>s</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation>ms</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
     <message>
         <source>Pump</source>
         <translation>Pumpe</translation>
@@ -3650,7 +3621,7 @@
     </message>
     <message>
         <source>Tank auto emptying</source>
-        <translation>Automatische Tankentleerung</translation>
+        <translation>Auto-Tankentleerung</translation>
     </message>
     <message>
         <source>Bath type priority</source>

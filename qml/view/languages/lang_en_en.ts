@@ -29,13 +29,6 @@
     </message>
 </context>
 <context>
-    <name>DateProgramsPage</name>
-    <message>
-        <source>Programs of the date</source>
-        <translation>Programs of the date</translation>
-    </message>
-</context>
-<context>
     <name>DurationStepper</name>
     <message>
         <source>h</source>
@@ -234,13 +227,6 @@
     </message>
 </context>
 <context>
-    <name>MonthPage</name>
-    <message>
-        <source>Month</source>
-        <translation>Month</translation>
-    </message>
-</context>
-<context>
     <name>NotConnectedNotice</name>
     <message>
         <source>No sauna is connected. Connect one in Settings → Network.</source>
@@ -316,30 +302,7 @@
     </message>
 </context>
 <context>
-    <name>PopupWidget</name>
-    <message>
-        <source>Yes</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Error</translation>
-    </message>
-</context>
-<context>
     <name>ProgramSettingsPage</name>
-    <message>
-        <source>Favorite</source>
-        <translation>Favorite</translation>
-    </message>
     <message>
         <source>Ready at</source>
         <translation>Ready at</translation>
@@ -923,6 +886,14 @@
         <source>Update</source>
         <translation>Update</translation>
     </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -985,10 +956,6 @@
         <source>Settings</source>
         <translation>Settings</translation>
     </message>
-    <message>
-        <source>About</source>
-        <translation>About</translation>
-    </message>
 </context>
 <context>
     <name>TemperatureDial</name>
@@ -1000,20 +967,12 @@
         <source>Target %1</source>
         <translation>Target %1</translation>
     </message>
-    <message>
-        <source>No target</source>
-        <translation>No target</translation>
-    </message>
 </context>
 <context>
     <name>WeekProgramsPage</name>
     <message>
         <source>Weekly programs active</source>
         <translation>Weekly programs active</translation>
-    </message>
-    <message>
-        <source>Programs of the day</source>
-        <translation>Programs of the day</translation>
     </message>
 </context>
 <context>
@@ -1542,6 +1501,54 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Another system (%1) answered at the address of %2. The panel does not connect to it.</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Cleanup</translation>
+    </message>
+    <message>
+        <source>Overwrite favorite</source>
+        <translation>Overwrite favorite</translation>
+    </message>
+    <message>
+        <source>Delete favorite</source>
+        <translation>Delete favorite</translation>
+    </message>
+    <message>
+        <source>Clear calendar</source>
+        <translation>Clear calendar</translation>
+    </message>
+    <message>
+        <source>Heating time</source>
+        <translation>Heating time</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Not allowed start</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Factory reset</translation>
+    </message>
+    <message>
+        <source>Delete system</source>
+        <translation>Delete system</translation>
+    </message>
+    <message>
+        <source>Forget network</source>
+        <translation>Forget network</translation>
+    </message>
+    <message>
+        <source>Rename favorite</source>
+        <translation>Rename favorite</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
     </message>
 </context>
 <context>
@@ -2676,10 +2683,6 @@
         <translation>Libraries of this PC</translation>
     </message>
     <message>
-        <source>This</source>
-        <translation>This</translation>
-    </message>
-    <message>
         <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
         <translation>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</translation>
     </message>
@@ -2690,6 +2693,10 @@
     <message>
         <source>[The rest of the file is not shown.]</source>
         <translation>[The rest of the file is not shown.]</translation>
+    </message>
+    <message>
+        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
+        <translation>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</translation>
     </message>
 </context>
 <context>
@@ -2891,10 +2898,6 @@
         <translation>Highest bath temperature a user can set</translation>
     </message>
     <message>
-        <source>Water temperature</source>
-        <translation>Water temperature</translation>
-    </message>
-    <message>
         <source>Max water fill time</source>
         <translation>Max water fill time</translation>
     </message>
@@ -3007,14 +3010,6 @@
         <translation>Bath time</translation>
     </message>
     <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
-        <source>m</source>
-        <translation>m</translation>
-    </message>
-    <message>
         <source>Renew bath time</source>
         <translation>Renew bath time</translation>
     </message>
@@ -3101,16 +3096,12 @@
         <translation>Time interval</translation>
     </message>
     <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Tank Empty Notes</source>
         <translation>Tank Empty Notes</translation>
     </message>
     <message>
         <source>Cleanup&apos;s until now: %1</source>
-        <translation>Cleanup&apos;s until now: %1</translation>
+        <translation>Cleanups so far: %1</translation>
     </message>
 </context>
 <context>
@@ -3278,16 +3269,8 @@
         <translation>PCB relays:</translation>
     </message>
     <message>
-        <source>Total runtime: %1%2</source>
-        <translation>Total runtime: %1%2</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Clean-ups: %1</source>
-        <translation>Clean-ups: %1</translation>
+        <translation>Cleanups: %1</translation>
     </message>
     <message>
         <source>Room temperature: %1%2</source>
@@ -3348,6 +3331,10 @@
     <message>
         <source>/min</source>
         <translation>/min</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1</source>
+        <translation>Total runtime: %1</translation>
     </message>
 </context>
 <context>
@@ -3502,22 +3489,6 @@
 </context>
 <context>
     <name>view::ConfigureSystemAuxFragranceViewManager</name>
-    <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <translation>s</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation>ms</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
     <message>
         <source>Pump</source>
         <translation>Pump</translation>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Queue</source>
-        <translation>Cola</translation>
+        <translation>Próximos</translation>
     </message>
     <message>
         <source>Date program</source>
@@ -26,13 +26,6 @@
     <message>
         <source>Weekly program</source>
         <translation>Programa semanal</translation>
-    </message>
-</context>
-<context>
-    <name>DateProgramsPage</name>
-    <message>
-        <source>Programs of the date</source>
-        <translation>Programas de la fecha</translation>
     </message>
 </context>
 <context>
@@ -105,7 +98,7 @@
     </message>
     <message>
         <source>Save current settings as favorite</source>
-        <translation>Guardar los ajustes actuales como favorito</translation>
+        <translation>Guardar como favorito</translation>
     </message>
 </context>
 <context>
@@ -234,13 +227,6 @@
     </message>
 </context>
 <context>
-    <name>MonthPage</name>
-    <message>
-        <source>Month</source>
-        <translation>Mes</translation>
-    </message>
-</context>
-<context>
     <name>NotConnectedNotice</name>
     <message>
         <source>No sauna is connected. Connect one in Settings → Network.</source>
@@ -316,33 +302,10 @@
     </message>
 </context>
 <context>
-    <name>PopupWidget</name>
-    <message>
-        <source>Yes</source>
-        <translation>Sí</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Error</translation>
-    </message>
-</context>
-<context>
     <name>ProgramSettingsPage</name>
     <message>
-        <source>Favorite</source>
-        <translation>Favorito</translation>
-    </message>
-    <message>
         <source>Ready at</source>
-        <translation>Lista a las</translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Set ready time</source>
@@ -386,7 +349,7 @@
     </message>
     <message>
         <source>Start at</source>
-        <translation>Inicio a las</translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -617,79 +580,79 @@
     </message>
     <message>
         <source>plural_Mondays</source>
-        <translation>lunes</translation>
+        <translation>Lunes</translation>
     </message>
     <message>
         <source>plural_Tuesdays</source>
-        <translation>martes</translation>
+        <translation>Martes</translation>
     </message>
     <message>
         <source>plural_Wednesdays</source>
-        <translation>miércoles</translation>
+        <translation>Miércoles</translation>
     </message>
     <message>
         <source>plural_Thursdays</source>
-        <translation>jueves</translation>
+        <translation>Jueves</translation>
     </message>
     <message>
         <source>plural_Fridays</source>
-        <translation>viernes</translation>
+        <translation>Viernes</translation>
     </message>
     <message>
         <source>plural_Saturdays</source>
-        <translation>sábados</translation>
+        <translation>Sábados</translation>
     </message>
     <message>
         <source>plural_Sundays</source>
-        <translation>domingos</translation>
+        <translation>Domingos</translation>
     </message>
     <message>
         <source>long_form_January</source>
-        <translation>enero</translation>
+        <translation>Enero</translation>
     </message>
     <message>
         <source>long_form_February</source>
-        <translation>febrero</translation>
+        <translation>Febrero</translation>
     </message>
     <message>
         <source>long_form_March</source>
-        <translation>marzo</translation>
+        <translation>Marzo</translation>
     </message>
     <message>
         <source>long_form_April</source>
-        <translation>abril</translation>
+        <translation>Abril</translation>
     </message>
     <message>
         <source>long_form_May</source>
-        <translation>mayo</translation>
+        <translation>Mayo</translation>
     </message>
     <message>
         <source>long_form_June</source>
-        <translation>junio</translation>
+        <translation>Junio</translation>
     </message>
     <message>
         <source>long_form_July</source>
-        <translation>julio</translation>
+        <translation>Julio</translation>
     </message>
     <message>
         <source>long_form_August</source>
-        <translation>agosto</translation>
+        <translation>Agosto</translation>
     </message>
     <message>
         <source>long_form_September</source>
-        <translation>septiembre</translation>
+        <translation>Septiembre</translation>
     </message>
     <message>
         <source>long_form_October</source>
-        <translation>octubre</translation>
+        <translation>Octubre</translation>
     </message>
     <message>
         <source>long_form_November</source>
-        <translation>noviembre</translation>
+        <translation>Noviembre</translation>
     </message>
     <message>
         <source>long_form_December</source>
-        <translation>diciembre</translation>
+        <translation>Diciembre</translation>
     </message>
     <message>
         <source>short_form_January</source>
@@ -813,11 +776,11 @@
     </message>
     <message>
         <source>Ready at</source>
-        <translation>Lista a las</translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation>Inicio a las</translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Stop after</source>
@@ -923,6 +886,14 @@
         <source>Update</source>
         <translation>Actualizar</translation>
     </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -948,7 +919,7 @@
     </message>
     <message>
         <source>Descaling</source>
-        <translation>Descalcificación</translation>
+        <translation>Descalcificando</translation>
     </message>
     <message>
         <source>Off</source>
@@ -985,10 +956,6 @@
         <source>Settings</source>
         <translation>Ajustes</translation>
     </message>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
 </context>
 <context>
     <name>TemperatureDial</name>
@@ -1000,20 +967,12 @@
         <source>Target %1</source>
         <translation>Objetivo %1</translation>
     </message>
-    <message>
-        <source>No target</source>
-        <translation>Sin objetivo</translation>
-    </message>
 </context>
 <context>
     <name>WeekProgramsPage</name>
     <message>
         <source>Weekly programs active</source>
-        <translation>Programas semanales activos</translation>
-    </message>
-    <message>
-        <source>Programs of the day</source>
-        <translation>Programas del día</translation>
+        <translation>Prog. semanales activos</translation>
     </message>
 </context>
 <context>
@@ -1178,7 +1137,7 @@
     </message>
     <message>
         <source>Relay Control Box PCB has overheated</source>
-        <translation>La placa de la caja de relés se ha sobrecalentado</translation>
+        <translation>La placa de relés se ha sobrecalentado</translation>
     </message>
     <message>
         <source>Electrode short circuit</source>
@@ -1265,7 +1224,7 @@
     </message>
     <message>
         <source>Operation not possible, blocked by not allowed start</source>
-        <translation>Operación no posible: bloqueada por el bloqueo de inicio</translation>
+        <translation>Operación no posible: bloqueo de inicio activo</translation>
     </message>
     <message>
         <source>Tank emptying has started, operation is possible when draining is complete</source>
@@ -1542,6 +1501,54 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Otro sistema (%1) ha respondido en la dirección del sistema %2. El panel no se conecta a él.</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Limpieza</translation>
+    </message>
+    <message>
+        <source>Overwrite favorite</source>
+        <translation>Sobrescribir favorito</translation>
+    </message>
+    <message>
+        <source>Delete favorite</source>
+        <translation>Eliminar favorito</translation>
+    </message>
+    <message>
+        <source>Clear calendar</source>
+        <translation>Vaciar calendario</translation>
+    </message>
+    <message>
+        <source>Heating time</source>
+        <translation>Tiempo de calentamiento</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Bloqueo de inicio</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Delete system</source>
+        <translation>Eliminar sistema</translation>
+    </message>
+    <message>
+        <source>Forget network</source>
+        <translation>Olvidar red</translation>
+    </message>
+    <message>
+        <source>Rename favorite</source>
+        <translation>Renombrar favorito</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
     </message>
 </context>
 <context>
@@ -2636,7 +2643,7 @@
     <name>IdentifyBoardsPage</name>
     <message>
         <source>Identify RCB</source>
-        <translation>Identificar placa de relés</translation>
+        <translation>Identificar placas</translation>
     </message>
     <message>
         <source>Press a button to sound the buzzer of that relay control board.</source>
@@ -2647,7 +2654,7 @@
     <name>LicencePage</name>
     <message>
         <source>License Info</source>
-        <translation>Información de licencias</translation>
+        <translation>Licencias</translation>
     </message>
 </context>
 <context>
@@ -2676,10 +2683,6 @@
         <translation>Bibliotecas de este PC</translation>
     </message>
     <message>
-        <source>This</source>
-        <translation>actual</translation>
-    </message>
-    <message>
         <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
         <translation>El panel de control %1 se ha desarrollado con componentes de software de código abierto, sujetos a los derechos de autor de sus respectivos autores.</translation>
     </message>
@@ -2691,16 +2694,20 @@
         <source>[The rest of the file is not shown.]</source>
         <translation>[No se muestra el resto del archivo.]</translation>
     </message>
+    <message>
+        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
+        <translation>Este panel de control se ha desarrollado con componentes de software de código abierto, sujetos a los derechos de autor de sus respectivos autores.</translation>
+    </message>
 </context>
 <context>
     <name>view::ConfigureGeneralAboutViewManager</name>
     <message>
         <source>License Info</source>
-        <translation>Información de licencias</translation>
+        <translation>Licencias</translation>
     </message>
     <message>
         <source>Identify RCB</source>
-        <translation>Identificar placa de relés</translation>
+        <translation>Identificar placas</translation>
     </message>
     <message>
         <source>PC Control Panel</source>
@@ -2816,10 +2823,6 @@
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Temperatura de baño máxima que puede ajustar el usuario</translation>
-    </message>
-    <message>
-        <source>Water temperature</source>
-        <translation>Temperatura del agua</translation>
     </message>
     <message>
         <source>Max water fill time</source>
@@ -2972,7 +2975,7 @@
     <name>TankAutoEmptyingPage</name>
     <message>
         <source>Tank auto emptying</source>
-        <translation>Vaciado autom. del depósito</translation>
+        <translation>Vaciado automático</translation>
     </message>
     <message>
         <source>Time interval</source>
@@ -2984,14 +2987,6 @@
     <message>
         <source>Bath time</source>
         <translation>Tiempo de baño</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
-        <source>m</source>
-        <translation>m</translation>
     </message>
     <message>
         <source>Renew bath time</source>
@@ -3040,10 +3035,6 @@
     <message>
         <source>Time interval</source>
         <translation>Intervalo</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
     </message>
     <message>
         <source>Tank Empty Notes</source>
@@ -3133,7 +3124,7 @@
     <name>BathPriorityPage</name>
     <message>
         <source>Bath type priority</source>
-        <translation>Prioridad del tipo de baño</translation>
+        <translation>Prioridad de baño</translation>
     </message>
 </context>
 <context>
@@ -3326,22 +3317,6 @@
 <context>
     <name>view::ConfigureSystemAuxFragranceViewManager</name>
     <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <translation>s</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation>ms</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Pump</source>
         <translation>Bomba</translation>
     </message>
@@ -3519,14 +3494,6 @@
         <translation>Relés de la placa:</translation>
     </message>
     <message>
-        <source>Total runtime: %1%2</source>
-        <translation>Tiempo total de funcionamiento: %1%2</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Clean-ups: %1</source>
         <translation>Limpiezas: %1</translation>
     </message>
@@ -3590,6 +3557,10 @@
         <source>/min</source>
         <translation>/min</translation>
     </message>
+    <message>
+        <source>Total runtime: %1</source>
+        <translation>Tiempo total de funcionamiento: %1</translation>
+    </message>
 </context>
 <context>
     <name>view::ConfigureSystemViewManager</name>
@@ -3607,11 +3578,11 @@
     </message>
     <message>
         <source>Tank auto emptying</source>
-        <translation>Vaciado autom. del depósito</translation>
+        <translation>Vaciado automático</translation>
     </message>
     <message>
         <source>Bath type priority</source>
-        <translation>Prioridad del tipo de baño</translation>
+        <translation>Prioridad de baño</translation>
     </message>
     <message>
         <source>Pause timer</source>

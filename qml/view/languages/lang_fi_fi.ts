@@ -29,13 +29,6 @@
     </message>
 </context>
 <context>
-    <name>DateProgramsPage</name>
-    <message>
-        <source>Programs of the date</source>
-        <translation>Päivän ohjelmat</translation>
-    </message>
-</context>
-<context>
     <name>DurationStepper</name>
     <message>
         <source>h</source>
@@ -94,7 +87,7 @@
     </message>
     <message>
         <source>Start</source>
-        <translation>Käynnistä</translation>
+        <translation>Aloita</translation>
     </message>
 </context>
 <context>
@@ -234,13 +227,6 @@
     </message>
 </context>
 <context>
-    <name>MonthPage</name>
-    <message>
-        <source>Month</source>
-        <translation>Kuukausi</translation>
-    </message>
-</context>
-<context>
     <name>NotConnectedNotice</name>
     <message>
         <source>No sauna is connected. Connect one in Settings → Network.</source>
@@ -316,33 +302,10 @@
     </message>
 </context>
 <context>
-    <name>PopupWidget</name>
-    <message>
-        <source>Yes</source>
-        <translation>Kyllä</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Ei</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Virhe</translation>
-    </message>
-</context>
-<context>
     <name>ProgramSettingsPage</name>
     <message>
-        <source>Favorite</source>
-        <translation>Suosikki</translation>
-    </message>
-    <message>
         <source>Ready at</source>
-        <translation>Valmis klo</translation>
+        <translation>Valmis</translation>
     </message>
     <message>
         <source>Set ready time</source>
@@ -362,7 +325,7 @@
     </message>
     <message>
         <source>Stop after</source>
-        <translation>Pysäytys</translation>
+        <translation>Pysäytys kuluttua</translation>
     </message>
     <message>
         <source>Set stop time</source>
@@ -386,7 +349,7 @@
     </message>
     <message>
         <source>Start at</source>
-        <translation>Käynnistys klo</translation>
+        <translation>Aloitus</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -617,79 +580,79 @@
     </message>
     <message>
         <source>plural_Mondays</source>
-        <translation>maanantaisin</translation>
+        <translation>Maanantaisin</translation>
     </message>
     <message>
         <source>plural_Tuesdays</source>
-        <translation>tiistaisin</translation>
+        <translation>Tiistaisin</translation>
     </message>
     <message>
         <source>plural_Wednesdays</source>
-        <translation>keskiviikkoisin</translation>
+        <translation>Keskiviikkoisin</translation>
     </message>
     <message>
         <source>plural_Thursdays</source>
-        <translation>torstaisin</translation>
+        <translation>Torstaisin</translation>
     </message>
     <message>
         <source>plural_Fridays</source>
-        <translation>perjantaisin</translation>
+        <translation>Perjantaisin</translation>
     </message>
     <message>
         <source>plural_Saturdays</source>
-        <translation>lauantaisin</translation>
+        <translation>Lauantaisin</translation>
     </message>
     <message>
         <source>plural_Sundays</source>
-        <translation>sunnuntaisin</translation>
+        <translation>Sunnuntaisin</translation>
     </message>
     <message>
         <source>long_form_January</source>
-        <translation>tammikuu</translation>
+        <translation>Tammikuu</translation>
     </message>
     <message>
         <source>long_form_February</source>
-        <translation>helmikuu</translation>
+        <translation>Helmikuu</translation>
     </message>
     <message>
         <source>long_form_March</source>
-        <translation>maaliskuu</translation>
+        <translation>Maaliskuu</translation>
     </message>
     <message>
         <source>long_form_April</source>
-        <translation>huhtikuu</translation>
+        <translation>Huhtikuu</translation>
     </message>
     <message>
         <source>long_form_May</source>
-        <translation>toukokuu</translation>
+        <translation>Toukokuu</translation>
     </message>
     <message>
         <source>long_form_June</source>
-        <translation>kesäkuu</translation>
+        <translation>Kesäkuu</translation>
     </message>
     <message>
         <source>long_form_July</source>
-        <translation>heinäkuu</translation>
+        <translation>Heinäkuu</translation>
     </message>
     <message>
         <source>long_form_August</source>
-        <translation>elokuu</translation>
+        <translation>Elokuu</translation>
     </message>
     <message>
         <source>long_form_September</source>
-        <translation>syyskuu</translation>
+        <translation>Syyskuu</translation>
     </message>
     <message>
         <source>long_form_October</source>
-        <translation>lokakuu</translation>
+        <translation>Lokakuu</translation>
     </message>
     <message>
         <source>long_form_November</source>
-        <translation>marraskuu</translation>
+        <translation>Marraskuu</translation>
     </message>
     <message>
         <source>long_form_December</source>
-        <translation>joulukuu</translation>
+        <translation>Joulukuu</translation>
     </message>
     <message>
         <source>short_form_January</source>
@@ -813,15 +776,15 @@
     </message>
     <message>
         <source>Ready at</source>
-        <translation>Valmis klo</translation>
+        <translation>Valmis</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation>Käynnistys klo</translation>
+        <translation>Aloitus</translation>
     </message>
     <message>
         <source>Stop after</source>
-        <translation>Pysäytys</translation>
+        <translation>Pysäytys kuluttua</translation>
     </message>
     <message>
         <source>Custom</source>
@@ -923,6 +886,14 @@
         <source>Update</source>
         <translation>Päivitä</translation>
     </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -985,10 +956,6 @@
         <source>Settings</source>
         <translation>Asetukset</translation>
     </message>
-    <message>
-        <source>About</source>
-        <translation>Tietoja</translation>
-    </message>
 </context>
 <context>
     <name>TemperatureDial</name>
@@ -1000,20 +967,12 @@
         <source>Target %1</source>
         <translation>Tavoite %1</translation>
     </message>
-    <message>
-        <source>No target</source>
-        <translation>Ei tavoitetta</translation>
-    </message>
 </context>
 <context>
     <name>WeekProgramsPage</name>
     <message>
         <source>Weekly programs active</source>
         <translation>Viikko-ohjelmat käytössä</translation>
-    </message>
-    <message>
-        <source>Programs of the day</source>
-        <translation>Päivän ohjelmat</translation>
     </message>
 </context>
 <context>
@@ -1178,7 +1137,7 @@
     </message>
     <message>
         <source>Relay Control Box PCB has overheated</source>
-        <translation>Relekeskuksen piirikortti on ylikuumentunut</translation>
+        <translation>Relekortti on ylikuumentunut</translation>
     </message>
     <message>
         <source>Electrode short circuit</source>
@@ -1542,6 +1501,54 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Toinen järjestelmä (%1) vastasi järjestelmän %2 osoitteessa. Paneeli ei yhdisty siihen.</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Puhdistus</translation>
+    </message>
+    <message>
+        <source>Overwrite favorite</source>
+        <translation>Korvaa suosikki</translation>
+    </message>
+    <message>
+        <source>Delete favorite</source>
+        <translation>Poista suosikki</translation>
+    </message>
+    <message>
+        <source>Clear calendar</source>
+        <translation>Tyhjennä kalenteri</translation>
+    </message>
+    <message>
+        <source>Heating time</source>
+        <translation>Lämmitysaika</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Poista</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Estetty käynnistys</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Tehdasasetukset</translation>
+    </message>
+    <message>
+        <source>Delete system</source>
+        <translation>Poista järjestelmä</translation>
+    </message>
+    <message>
+        <source>Forget network</source>
+        <translation>Unohda verkko</translation>
+    </message>
+    <message>
+        <source>Rename favorite</source>
+        <translation>Nimeä suosikki uudelleen</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Kysymys</translation>
     </message>
 </context>
 <context>
@@ -2426,12 +2433,8 @@
         <translation>Korkein käyttäjän asetettavissa oleva kylpylämpötila</translation>
     </message>
     <message>
-        <source>Water temperature</source>
-        <translation>Veden lämpötila</translation>
-    </message>
-    <message>
         <source>Max water fill time</source>
-        <translation>Veden enimmäistäyttöaika</translation>
+        <translation>Maks. täyttöaika</translation>
     </message>
     <message>
         <source>Overheating</source>
@@ -2492,7 +2495,7 @@
     </message>
     <message>
         <source>Max water fill time</source>
-        <translation>Veden enimmäistäyttöaika</translation>
+        <translation>Maks. täyttöaika</translation>
     </message>
 </context>
 <context>
@@ -2645,7 +2648,7 @@
     <name>CleanupPage</name>
     <message>
         <source>Cleanup note</source>
-        <translation>Siivousmuistutus</translation>
+        <translation>Puhdistusmuistutus</translation>
     </message>
     <message>
         <source>Time interval</source>
@@ -2704,7 +2707,7 @@
     <name>TankAutoEmptyingPage</name>
     <message>
         <source>Tank auto emptying</source>
-        <translation>Säiliön automaattinen tyhjennys</translation>
+        <translation>Säiliön autotyhjennys</translation>
     </message>
     <message>
         <source>Time interval</source>
@@ -2716,14 +2719,6 @@
     <message>
         <source>Bath time</source>
         <translation>Kylpyaika</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
-        <source>m</source>
-        <translation>min</translation>
     </message>
     <message>
         <source>Renew bath time</source>
@@ -2774,16 +2769,12 @@
         <translation>Aikaväli</translation>
     </message>
     <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Tank Empty Notes</source>
         <translation>Säiliö tyhjä -ilmoitukset</translation>
     </message>
     <message>
         <source>Cleanup&apos;s until now: %1</source>
-        <translation>Siivouksia tähän mennessä: %1</translation>
+        <translation>Puhdistuksia tähän mennessä: %1</translation>
     </message>
 </context>
 <context>
@@ -2898,11 +2889,11 @@
     <name>IdentifyBoardsPage</name>
     <message>
         <source>Identify RCB</source>
-        <translation>Tunnista releohjauskortti</translation>
+        <translation>Tunnista relekortit</translation>
     </message>
     <message>
         <source>Press a button to sound the buzzer of that relay control board.</source>
-        <translation>Paina painiketta, niin kyseisen releohjauskortin summeri soi.</translation>
+        <translation>Paina painiketta, niin kyseisen relekortin summeri soi.</translation>
     </message>
 </context>
 <context>
@@ -2938,12 +2929,8 @@
         <translation>Tämän PC:n kirjastot</translation>
     </message>
     <message>
-        <source>This</source>
-        <translation>Tämä</translation>
-    </message>
-    <message>
         <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>%1-ohjauspaneelissa on käytetty avoimen lähdekoodin ohjelmistokomponentteja, joihin sovelletaan niiden tekijöiden tekijänoikeuksia.</translation>
+        <translation>Ohjauspaneelissa %1 on käytetty avoimen lähdekoodin ohjelmistokomponentteja, joihin sovelletaan niiden tekijöiden tekijänoikeuksia.</translation>
     </message>
     <message>
         <source>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</source>
@@ -2952,6 +2939,10 @@
     <message>
         <source>[The rest of the file is not shown.]</source>
         <translation>[Tiedoston loppua ei näytetä.]</translation>
+    </message>
+    <message>
+        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
+        <translation>Tässä ohjauspaneelissa on käytetty avoimen lähdekoodin ohjelmistokomponentteja, joihin sovelletaan niiden tekijöiden tekijänoikeuksia.</translation>
     </message>
 </context>
 <context>
@@ -2962,7 +2953,7 @@
     </message>
     <message>
         <source>Identify RCB</source>
-        <translation>Tunnista releohjauskortti</translation>
+        <translation>Tunnista relekortit</translation>
     </message>
     <message>
         <source>PC Control Panel</source>
@@ -3034,7 +3025,7 @@
     </message>
     <message>
         <source>Relay Control Board</source>
-        <translation>Releohjauskortti</translation>
+        <translation>Relekortti</translation>
     </message>
     <message>
         <source>Temperature and Humidity Sensor</source>
@@ -3098,14 +3089,6 @@
 </context>
 <context>
     <name>view::ConfigureSystemStatusViewManager</name>
-    <message>
-        <source>Total runtime: %1%2</source>
-        <translation>Kokonaiskäyttöaika: %1%2</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
     <message>
         <source>Clean-ups: %1</source>
         <translation>Puhdistuksia: %1</translation>
@@ -3173,6 +3156,10 @@
     <message>
         <source>secondary</source>
         <translation>toissijainen</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1</source>
+        <translation>Käyttöaika yhteensä: %1</translation>
     </message>
 </context>
 <context>
@@ -3283,22 +3270,6 @@
 </context>
 <context>
     <name>view::ConfigureSystemAuxFragranceViewManager</name>
-    <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <translation>s</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation>ms</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
     <message>
         <source>Pump</source>
         <translation>Pumppu</translation>
@@ -3646,11 +3617,11 @@
     </message>
     <message>
         <source>Cleanup note</source>
-        <translation>Siivousmuistutus</translation>
+        <translation>Puhdistusmuistutus</translation>
     </message>
     <message>
         <source>Tank auto emptying</source>
-        <translation>Säiliön automaattinen tyhjennys</translation>
+        <translation>Säiliön autotyhjennys</translation>
     </message>
     <message>
         <source>Bath type priority</source>

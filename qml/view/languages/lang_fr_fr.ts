@@ -25,14 +25,7 @@
     </message>
     <message>
         <source>Weekly program</source>
-        <translation>Programme hebdomadaire</translation>
-    </message>
-</context>
-<context>
-    <name>DateProgramsPage</name>
-    <message>
-        <source>Programs of the date</source>
-        <translation>Programmes de la date</translation>
+        <translation>Programme hebdo</translation>
     </message>
 </context>
 <context>
@@ -90,11 +83,11 @@
     </message>
     <message>
         <source>Save</source>
-        <translation>Enregistrer</translation>
+        <translation>Valider</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation>Démarrer</translation>
+        <translation>Lancer</translation>
     </message>
 </context>
 <context>
@@ -105,7 +98,7 @@
     </message>
     <message>
         <source>Save current settings as favorite</source>
-        <translation>Enregistrer les réglages actuels comme favori</translation>
+        <translation>Ajouter aux favoris</translation>
     </message>
 </context>
 <context>
@@ -234,13 +227,6 @@
     </message>
 </context>
 <context>
-    <name>MonthPage</name>
-    <message>
-        <source>Month</source>
-        <translation>Mois</translation>
-    </message>
-</context>
-<context>
     <name>NotConnectedNotice</name>
     <message>
         <source>No sauna is connected. Connect one in Settings → Network.</source>
@@ -316,33 +302,10 @@
     </message>
 </context>
 <context>
-    <name>PopupWidget</name>
-    <message>
-        <source>Yes</source>
-        <translation>Oui</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Non</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Erreur</translation>
-    </message>
-</context>
-<context>
     <name>ProgramSettingsPage</name>
     <message>
-        <source>Favorite</source>
-        <translation>Favori</translation>
-    </message>
-    <message>
         <source>Ready at</source>
-        <translation>Prêt à</translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>Set ready time</source>
@@ -382,11 +345,11 @@
     </message>
     <message>
         <source>Save</source>
-        <translation>Enregistrer</translation>
+        <translation>Valider</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation>Démarrage à</translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -394,7 +357,7 @@
     </message>
     <message>
         <source>Set start time</source>
-        <translation>Régler l’heure de départ</translation>
+        <translation>Régler l’heure de démarrage</translation>
     </message>
     <message>
         <source>Set temperature</source>
@@ -497,19 +460,19 @@
     </message>
     <message>
         <source>Steam private</source>
-        <translation>Vapeur privé</translation>
+        <translation>Vapeur privée</translation>
     </message>
     <message>
         <source>Steam private auto</source>
-        <translation>Vapeur privé auto</translation>
+        <translation>Vapeur privée auto</translation>
     </message>
     <message>
         <source>Steam public</source>
-        <translation>Vapeur public</translation>
+        <translation>Vapeur publique</translation>
     </message>
     <message>
         <source>Steam public/private Manual Empty</source>
-        <translation>Vapeur public/privé, vidange manuelle</translation>
+        <translation>Vapeur publique/privée, vidange manuelle</translation>
     </message>
     <message>
         <source>Sauna box addon</source>
@@ -617,79 +580,79 @@
     </message>
     <message>
         <source>plural_Mondays</source>
-        <translation>lundis</translation>
+        <translation>Lundis</translation>
     </message>
     <message>
         <source>plural_Tuesdays</source>
-        <translation>mardis</translation>
+        <translation>Mardis</translation>
     </message>
     <message>
         <source>plural_Wednesdays</source>
-        <translation>mercredis</translation>
+        <translation>Mercredis</translation>
     </message>
     <message>
         <source>plural_Thursdays</source>
-        <translation>jeudis</translation>
+        <translation>Jeudis</translation>
     </message>
     <message>
         <source>plural_Fridays</source>
-        <translation>vendredis</translation>
+        <translation>Vendredis</translation>
     </message>
     <message>
         <source>plural_Saturdays</source>
-        <translation>samedis</translation>
+        <translation>Samedis</translation>
     </message>
     <message>
         <source>plural_Sundays</source>
-        <translation>dimanches</translation>
+        <translation>Dimanches</translation>
     </message>
     <message>
         <source>long_form_January</source>
-        <translation>janvier</translation>
+        <translation>Janvier</translation>
     </message>
     <message>
         <source>long_form_February</source>
-        <translation>février</translation>
+        <translation>Février</translation>
     </message>
     <message>
         <source>long_form_March</source>
-        <translation>mars</translation>
+        <translation>Mars</translation>
     </message>
     <message>
         <source>long_form_April</source>
-        <translation>avril</translation>
+        <translation>Avril</translation>
     </message>
     <message>
         <source>long_form_May</source>
-        <translation>mai</translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>long_form_June</source>
-        <translation>juin</translation>
+        <translation>Juin</translation>
     </message>
     <message>
         <source>long_form_July</source>
-        <translation>juillet</translation>
+        <translation>Juillet</translation>
     </message>
     <message>
         <source>long_form_August</source>
-        <translation>août</translation>
+        <translation>Août</translation>
     </message>
     <message>
         <source>long_form_September</source>
-        <translation>septembre</translation>
+        <translation>Septembre</translation>
     </message>
     <message>
         <source>long_form_October</source>
-        <translation>octobre</translation>
+        <translation>Octobre</translation>
     </message>
     <message>
         <source>long_form_November</source>
-        <translation>novembre</translation>
+        <translation>Novembre</translation>
     </message>
     <message>
         <source>long_form_December</source>
-        <translation>décembre</translation>
+        <translation>Décembre</translation>
     </message>
     <message>
         <source>short_form_January</source>
@@ -813,11 +776,11 @@
     </message>
     <message>
         <source>Ready at</source>
-        <translation>Prêt à</translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation>Démarrage à</translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Stop after</source>
@@ -853,11 +816,11 @@
     </message>
     <message>
         <source>Delayed start</source>
-        <translation>Départ différé</translation>
+        <translation>Démarrage différé</translation>
     </message>
     <message>
         <source>delayed start</source>
-        <translation>départ différé</translation>
+        <translation>démarrage différé</translation>
     </message>
     <message>
         <source>date calendar program</source>
@@ -923,6 +886,14 @@
         <source>Update</source>
         <translation>Actualiser</translation>
     </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -985,10 +956,6 @@
         <source>Settings</source>
         <translation>Réglages</translation>
     </message>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
 </context>
 <context>
     <name>TemperatureDial</name>
@@ -998,11 +965,7 @@
     </message>
     <message>
         <source>Target %1</source>
-        <translation>Cible %1</translation>
-    </message>
-    <message>
-        <source>No target</source>
-        <translation>Aucune cible</translation>
+        <translation>Consigne %1</translation>
     </message>
 </context>
 <context>
@@ -1010,10 +973,6 @@
     <message>
         <source>Weekly programs active</source>
         <translation>Programmes hebdo. actifs</translation>
-    </message>
-    <message>
-        <source>Programs of the day</source>
-        <translation>Programmes du jour</translation>
     </message>
 </context>
 <context>
@@ -1178,7 +1137,7 @@
     </message>
     <message>
         <source>Relay Control Box PCB has overheated</source>
-        <translation>La carte électronique du boîtier de relais a surchauffé</translation>
+        <translation>La carte relais a surchauffé</translation>
     </message>
     <message>
         <source>Electrode short circuit</source>
@@ -1373,7 +1332,7 @@
     </message>
     <message>
         <source>Delayed start program edited from other panel</source>
-        <translation>Départ différé modifié depuis un autre panneau</translation>
+        <translation>Démarrage différé modifié depuis un autre panneau</translation>
     </message>
     <message>
         <source>Weekday calendar program edited from other panel</source>
@@ -1542,6 +1501,54 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Un autre système (%1) a répondu à l’adresse du système %2. Le panneau ne s’y connecte pas.</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Nettoyage</translation>
+    </message>
+    <message>
+        <source>Overwrite favorite</source>
+        <translation>Remplacer le favori</translation>
+    </message>
+    <message>
+        <source>Delete favorite</source>
+        <translation>Supprimer le favori</translation>
+    </message>
+    <message>
+        <source>Clear calendar</source>
+        <translation>Vider le calendrier</translation>
+    </message>
+    <message>
+        <source>Heating time</source>
+        <translation>Temps de chauffe</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Démarrage interdit</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Réinitialisation</translation>
+    </message>
+    <message>
+        <source>Delete system</source>
+        <translation>Supprimer le système</translation>
+    </message>
+    <message>
+        <source>Forget network</source>
+        <translation>Oublier le réseau</translation>
+    </message>
+    <message>
+        <source>Rename favorite</source>
+        <translation>Renommer le favori</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
     </message>
 </context>
 <context>
@@ -2636,7 +2643,7 @@
     <name>IdentifyBoardsPage</name>
     <message>
         <source>Identify RCB</source>
-        <translation>Identifier les cartes relais</translation>
+        <translation>Identifier cartes relais</translation>
     </message>
     <message>
         <source>Press a button to sound the buzzer of that relay control board.</source>
@@ -2676,10 +2683,6 @@
         <translation>Bibliothèques de ce PC</translation>
     </message>
     <message>
-        <source>This</source>
-        <translation>actuel</translation>
-    </message>
-    <message>
         <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
         <translation>Le panneau de commande %1 a été conçu à l’aide de composants logiciels open source, soumis aux droits d’auteur de leurs auteurs respectifs.</translation>
     </message>
@@ -2691,6 +2694,10 @@
         <source>[The rest of the file is not shown.]</source>
         <translation>[La suite du fichier n’est pas affichée.]</translation>
     </message>
+    <message>
+        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
+        <translation>Ce panneau de commande a été conçu à l’aide de composants logiciels open source, soumis aux droits d’auteur de leurs auteurs respectifs.</translation>
+    </message>
 </context>
 <context>
     <name>view::ConfigureGeneralAboutViewManager</name>
@@ -2700,7 +2707,7 @@
     </message>
     <message>
         <source>Identify RCB</source>
-        <translation>Identifier les cartes relais</translation>
+        <translation>Identifier cartes relais</translation>
     </message>
     <message>
         <source>PC Control Panel</source>
@@ -2818,12 +2825,8 @@
         <translation>Température de bain maximale réglable par l’utilisateur</translation>
     </message>
     <message>
-        <source>Water temperature</source>
-        <translation>Température de l’eau</translation>
-    </message>
-    <message>
         <source>Max water fill time</source>
-        <translation>Durée max. de remplissage</translation>
+        <translation>Durée de remplissage</translation>
     </message>
     <message>
         <source>Overheating</source>
@@ -2857,7 +2860,7 @@
     </message>
     <message>
         <source>Until</source>
-        <translation>À</translation>
+        <translation>Jusqu'à</translation>
     </message>
     <message>
         <source>Save</source>
@@ -2884,7 +2887,7 @@
     </message>
     <message>
         <source>Max water fill time</source>
-        <translation>Durée max. de remplissage</translation>
+        <translation>Durée de remplissage</translation>
     </message>
 </context>
 <context>
@@ -2899,7 +2902,7 @@
     </message>
     <message>
         <source>Until</source>
-        <translation>À</translation>
+        <translation>Jusqu'à</translation>
     </message>
 </context>
 <context>
@@ -2972,7 +2975,7 @@
     <name>TankAutoEmptyingPage</name>
     <message>
         <source>Tank auto emptying</source>
-        <translation>Vidange auto du réservoir</translation>
+        <translation>Vidange automatique</translation>
     </message>
     <message>
         <source>Time interval</source>
@@ -2984,14 +2987,6 @@
     <message>
         <source>Bath time</source>
         <translation>Durée de bain</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
-        <source>m</source>
-        <translation>m</translation>
     </message>
     <message>
         <source>Renew bath time</source>
@@ -3042,10 +3037,6 @@
         <translation>Intervalle</translation>
     </message>
     <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Tank Empty Notes</source>
         <translation>Alertes du réservoir</translation>
     </message>
@@ -3069,7 +3060,7 @@
     <name>AuxDescalingPage</name>
     <message>
         <source>Start time</source>
-        <translation>Heure de départ</translation>
+        <translation>Heure de démarrage</translation>
     </message>
     <message>
         <source>Duration</source>
@@ -3122,7 +3113,7 @@
     </message>
     <message>
         <source>Fragrance</source>
-        <translation>Arôme</translation>
+        <translation>Parfum</translation>
     </message>
     <message>
         <source>Descaling</source>
@@ -3284,7 +3275,7 @@
     </message>
     <message>
         <source>Start time</source>
-        <translation>Heure de départ</translation>
+        <translation>Heure de démarrage</translation>
     </message>
     <message>
         <source>Duration</source>
@@ -3326,22 +3317,6 @@
 <context>
     <name>view::ConfigureSystemAuxFragranceViewManager</name>
     <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <translation>s</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation>ms</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Pump</source>
         <translation>Pompe</translation>
     </message>
@@ -3362,7 +3337,7 @@
     </message>
     <message>
         <source>Fragrance</source>
-        <translation>Arôme</translation>
+        <translation>Parfum</translation>
     </message>
     <message>
         <source>Descaling</source>
@@ -3519,14 +3494,6 @@
         <translation>Relais de la carte :</translation>
     </message>
     <message>
-        <source>Total runtime: %1%2</source>
-        <translation>Durée totale de fonctionnement : %1%2</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Clean-ups: %1</source>
         <translation>Nettoyages : %1</translation>
     </message>
@@ -3590,6 +3557,10 @@
         <source>/min</source>
         <translation>/min</translation>
     </message>
+    <message>
+        <source>Total runtime: %1</source>
+        <translation>Durée totale de fonctionnement : %1</translation>
+    </message>
 </context>
 <context>
     <name>view::ConfigureSystemViewManager</name>
@@ -3607,7 +3578,7 @@
     </message>
     <message>
         <source>Tank auto emptying</source>
-        <translation>Vidange auto du réservoir</translation>
+        <translation>Vidange automatique</translation>
     </message>
     <message>
         <source>Bath type priority</source>

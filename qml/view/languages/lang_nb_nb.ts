@@ -29,13 +29,6 @@
     </message>
 </context>
 <context>
-    <name>DateProgramsPage</name>
-    <message>
-        <source>Programs of the date</source>
-        <translation>Programmer for datoen</translation>
-    </message>
-</context>
-<context>
     <name>DurationStepper</name>
     <message>
         <source>h</source>
@@ -234,13 +227,6 @@
     </message>
 </context>
 <context>
-    <name>MonthPage</name>
-    <message>
-        <source>Month</source>
-        <translation>Måned</translation>
-    </message>
-</context>
-<context>
     <name>NotConnectedNotice</name>
     <message>
         <source>No sauna is connected. Connect one in Settings → Network.</source>
@@ -316,33 +302,10 @@
     </message>
 </context>
 <context>
-    <name>PopupWidget</name>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nei</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Feil</translation>
-    </message>
-</context>
-<context>
     <name>ProgramSettingsPage</name>
     <message>
-        <source>Favorite</source>
-        <translation>Favoritt</translation>
-    </message>
-    <message>
         <source>Ready at</source>
-        <translation>Klar kl.</translation>
+        <translation>Klar</translation>
     </message>
     <message>
         <source>Set ready time</source>
@@ -386,7 +349,7 @@
     </message>
     <message>
         <source>Start at</source>
-        <translation>Start kl.</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -617,79 +580,79 @@
     </message>
     <message>
         <source>plural_Mondays</source>
-        <translation>mandager</translation>
+        <translation>Mandager</translation>
     </message>
     <message>
         <source>plural_Tuesdays</source>
-        <translation>tirsdager</translation>
+        <translation>Tirsdager</translation>
     </message>
     <message>
         <source>plural_Wednesdays</source>
-        <translation>onsdager</translation>
+        <translation>Onsdager</translation>
     </message>
     <message>
         <source>plural_Thursdays</source>
-        <translation>torsdager</translation>
+        <translation>Torsdager</translation>
     </message>
     <message>
         <source>plural_Fridays</source>
-        <translation>fredager</translation>
+        <translation>Fredager</translation>
     </message>
     <message>
         <source>plural_Saturdays</source>
-        <translation>lørdager</translation>
+        <translation>Lørdager</translation>
     </message>
     <message>
         <source>plural_Sundays</source>
-        <translation>søndager</translation>
+        <translation>Søndager</translation>
     </message>
     <message>
         <source>long_form_January</source>
-        <translation>januar</translation>
+        <translation>Januar</translation>
     </message>
     <message>
         <source>long_form_February</source>
-        <translation>februar</translation>
+        <translation>Februar</translation>
     </message>
     <message>
         <source>long_form_March</source>
-        <translation>mars</translation>
+        <translation>Mars</translation>
     </message>
     <message>
         <source>long_form_April</source>
-        <translation>april</translation>
+        <translation>April</translation>
     </message>
     <message>
         <source>long_form_May</source>
-        <translation>mai</translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>long_form_June</source>
-        <translation>juni</translation>
+        <translation>Juni</translation>
     </message>
     <message>
         <source>long_form_July</source>
-        <translation>juli</translation>
+        <translation>Juli</translation>
     </message>
     <message>
         <source>long_form_August</source>
-        <translation>august</translation>
+        <translation>August</translation>
     </message>
     <message>
         <source>long_form_September</source>
-        <translation>september</translation>
+        <translation>September</translation>
     </message>
     <message>
         <source>long_form_October</source>
-        <translation>oktober</translation>
+        <translation>Oktober</translation>
     </message>
     <message>
         <source>long_form_November</source>
-        <translation>november</translation>
+        <translation>November</translation>
     </message>
     <message>
         <source>long_form_December</source>
-        <translation>desember</translation>
+        <translation>Desember</translation>
     </message>
     <message>
         <source>short_form_January</source>
@@ -813,11 +776,11 @@
     </message>
     <message>
         <source>Ready at</source>
-        <translation>Klar kl.</translation>
+        <translation>Klar</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation>Start kl.</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stop after</source>
@@ -923,6 +886,14 @@
         <source>Update</source>
         <translation>Oppdater</translation>
     </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -985,10 +956,6 @@
         <source>Settings</source>
         <translation>Innstillinger</translation>
     </message>
-    <message>
-        <source>About</source>
-        <translation>Om</translation>
-    </message>
 </context>
 <context>
     <name>TemperatureDial</name>
@@ -1000,20 +967,12 @@
         <source>Target %1</source>
         <translation>Ønsket %1</translation>
     </message>
-    <message>
-        <source>No target</source>
-        <translation>Ikke angitt</translation>
-    </message>
 </context>
 <context>
     <name>WeekProgramsPage</name>
     <message>
         <source>Weekly programs active</source>
         <translation>Ukeprogrammer aktive</translation>
-    </message>
-    <message>
-        <source>Programs of the day</source>
-        <translation>Dagens programmer</translation>
     </message>
 </context>
 <context>
@@ -1178,7 +1137,7 @@
     </message>
     <message>
         <source>Relay Control Box PCB has overheated</source>
-        <translation>Kretskortet i reléboksen er overopphetet</translation>
+        <translation>Relékortet er overopphetet</translation>
     </message>
     <message>
         <source>Electrode short circuit</source>
@@ -1542,6 +1501,54 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Et annet system (%1) svarte på adressen til systemet %2. Panelet kobler seg ikke til det.</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Rengjøring</translation>
+    </message>
+    <message>
+        <source>Overwrite favorite</source>
+        <translation>Overskriv favoritt</translation>
+    </message>
+    <message>
+        <source>Delete favorite</source>
+        <translation>Slett favoritt</translation>
+    </message>
+    <message>
+        <source>Clear calendar</source>
+        <translation>Tøm kalenderen</translation>
+    </message>
+    <message>
+        <source>Heating time</source>
+        <translation>Oppvarmingstid</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slett</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Startsperre</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Fabrikkinnstillinger</translation>
+    </message>
+    <message>
+        <source>Delete system</source>
+        <translation>Slett system</translation>
+    </message>
+    <message>
+        <source>Forget network</source>
+        <translation>Glem nettverk</translation>
+    </message>
+    <message>
+        <source>Rename favorite</source>
+        <translation>Gi favoritten nytt navn</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Spørsmål</translation>
     </message>
 </context>
 <context>
@@ -2676,12 +2683,8 @@
         <translation>Biblioteker på denne PC-en</translation>
     </message>
     <message>
-        <source>This</source>
-        <translation>Dette</translation>
-    </message>
-    <message>
         <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>%1 kontrollpanelet er utviklet med programvarekomponenter med åpen kildekode, som er underlagt opphavsretten til sine respektive forfattere.</translation>
+        <translation>Kontrollpanelet %1 er utviklet med programvarekomponenter med åpen kildekode, som er underlagt opphavsretten til sine respektive forfattere.</translation>
     </message>
     <message>
         <source>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</source>
@@ -2690,6 +2693,10 @@
     <message>
         <source>[The rest of the file is not shown.]</source>
         <translation>[Resten av filen vises ikke.]</translation>
+    </message>
+    <message>
+        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
+        <translation>Dette kontrollpanelet er utviklet med programvarekomponenter med åpen kildekode, som er underlagt opphavsretten til sine respektive forfattere.</translation>
     </message>
 </context>
 <context>
@@ -2816,10 +2823,6 @@
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Høyeste badetemperatur en bruker kan stille inn</translation>
-    </message>
-    <message>
-        <source>Water temperature</source>
-        <translation>Vanntemperatur</translation>
     </message>
     <message>
         <source>Max water fill time</source>
@@ -2986,14 +2989,6 @@
         <translation>Badetid</translation>
     </message>
     <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
-        <source>m</source>
-        <translation>m</translation>
-    </message>
-    <message>
         <source>Renew bath time</source>
         <translation>Forny badetid</translation>
     </message>
@@ -3040,10 +3035,6 @@
     <message>
         <source>Time interval</source>
         <translation>Tidsintervall</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
     </message>
     <message>
         <source>Tank Empty Notes</source>
@@ -3326,22 +3317,6 @@
 <context>
     <name>view::ConfigureSystemAuxFragranceViewManager</name>
     <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <translation>s</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation>ms</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Pump</source>
         <translation>Pumpe</translation>
     </message>
@@ -3519,14 +3494,6 @@
         <translation>Reléer på kretskortet:</translation>
     </message>
     <message>
-        <source>Total runtime: %1%2</source>
-        <translation>Total driftstid: %1%2</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Clean-ups: %1</source>
         <translation>Rengjøringer: %1</translation>
     </message>
@@ -3589,6 +3556,10 @@
     <message>
         <source>/min</source>
         <translation>/min</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1</source>
+        <translation>Total driftstid: %1</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Dates</source>
-        <translation>Data</translation>
+        <translation>Datums</translation>
     </message>
     <message>
         <source>Queue</source>
@@ -26,13 +26,6 @@
     <message>
         <source>Weekly program</source>
         <translation>Weekprogramma</translation>
-    </message>
-</context>
-<context>
-    <name>DateProgramsPage</name>
-    <message>
-        <source>Programs of the date</source>
-        <translation>Programma&apos;s op deze datum</translation>
     </message>
 </context>
 <context>
@@ -234,13 +227,6 @@
     </message>
 </context>
 <context>
-    <name>MonthPage</name>
-    <message>
-        <source>Month</source>
-        <translation>Maand</translation>
-    </message>
-</context>
-<context>
     <name>NotConnectedNotice</name>
     <message>
         <source>No sauna is connected. Connect one in Settings → Network.</source>
@@ -316,33 +302,10 @@
     </message>
 </context>
 <context>
-    <name>PopupWidget</name>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nee</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fout</translation>
-    </message>
-</context>
-<context>
     <name>ProgramSettingsPage</name>
     <message>
-        <source>Favorite</source>
-        <translation>Favoriet</translation>
-    </message>
-    <message>
         <source>Ready at</source>
-        <translation>Klaar om</translation>
+        <translation>Klaar</translation>
     </message>
     <message>
         <source>Set ready time</source>
@@ -386,7 +349,7 @@
     </message>
     <message>
         <source>Start at</source>
-        <translation>Start om</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -617,79 +580,79 @@
     </message>
     <message>
         <source>plural_Mondays</source>
-        <translation>maandagen</translation>
+        <translation>Maandagen</translation>
     </message>
     <message>
         <source>plural_Tuesdays</source>
-        <translation>dinsdagen</translation>
+        <translation>Dinsdagen</translation>
     </message>
     <message>
         <source>plural_Wednesdays</source>
-        <translation>woensdagen</translation>
+        <translation>Woensdagen</translation>
     </message>
     <message>
         <source>plural_Thursdays</source>
-        <translation>donderdagen</translation>
+        <translation>Donderdagen</translation>
     </message>
     <message>
         <source>plural_Fridays</source>
-        <translation>vrijdagen</translation>
+        <translation>Vrijdagen</translation>
     </message>
     <message>
         <source>plural_Saturdays</source>
-        <translation>zaterdagen</translation>
+        <translation>Zaterdagen</translation>
     </message>
     <message>
         <source>plural_Sundays</source>
-        <translation>zondagen</translation>
+        <translation>Zondagen</translation>
     </message>
     <message>
         <source>long_form_January</source>
-        <translation>januari</translation>
+        <translation>Januari</translation>
     </message>
     <message>
         <source>long_form_February</source>
-        <translation>februari</translation>
+        <translation>Februari</translation>
     </message>
     <message>
         <source>long_form_March</source>
-        <translation>maart</translation>
+        <translation>Maart</translation>
     </message>
     <message>
         <source>long_form_April</source>
-        <translation>april</translation>
+        <translation>April</translation>
     </message>
     <message>
         <source>long_form_May</source>
-        <translation>mei</translation>
+        <translation>Mei</translation>
     </message>
     <message>
         <source>long_form_June</source>
-        <translation>juni</translation>
+        <translation>Juni</translation>
     </message>
     <message>
         <source>long_form_July</source>
-        <translation>juli</translation>
+        <translation>Juli</translation>
     </message>
     <message>
         <source>long_form_August</source>
-        <translation>augustus</translation>
+        <translation>Augustus</translation>
     </message>
     <message>
         <source>long_form_September</source>
-        <translation>september</translation>
+        <translation>September</translation>
     </message>
     <message>
         <source>long_form_October</source>
-        <translation>oktober</translation>
+        <translation>Oktober</translation>
     </message>
     <message>
         <source>long_form_November</source>
-        <translation>november</translation>
+        <translation>November</translation>
     </message>
     <message>
         <source>long_form_December</source>
-        <translation>december</translation>
+        <translation>December</translation>
     </message>
     <message>
         <source>short_form_January</source>
@@ -813,11 +776,11 @@
     </message>
     <message>
         <source>Ready at</source>
-        <translation>Klaar om</translation>
+        <translation>Klaar</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation>Start om</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stop after</source>
@@ -923,6 +886,14 @@
         <source>Update</source>
         <translation>Vernieuwen</translation>
     </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -985,10 +956,6 @@
         <source>Settings</source>
         <translation>Instellingen</translation>
     </message>
-    <message>
-        <source>About</source>
-        <translation>Info</translation>
-    </message>
 </context>
 <context>
     <name>TemperatureDial</name>
@@ -1000,20 +967,12 @@
         <source>Target %1</source>
         <translation>Gewenst %1</translation>
     </message>
-    <message>
-        <source>No target</source>
-        <translation>Geen doelwaarde</translation>
-    </message>
 </context>
 <context>
     <name>WeekProgramsPage</name>
     <message>
         <source>Weekly programs active</source>
         <translation>Weekprogramma&apos;s actief</translation>
-    </message>
-    <message>
-        <source>Programs of the day</source>
-        <translation>Programma&apos;s van de dag</translation>
     </message>
 </context>
 <context>
@@ -1178,7 +1137,7 @@
     </message>
     <message>
         <source>Relay Control Box PCB has overheated</source>
-        <translation>Printplaat van de relaisbox is oververhit</translation>
+        <translation>Relaiskaart is oververhit</translation>
     </message>
     <message>
         <source>Electrode short circuit</source>
@@ -1542,6 +1501,54 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Een ander systeem (%1) antwoordde op het adres van systeem %2. Het paneel maakt er geen verbinding mee.</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Reiniging</translation>
+    </message>
+    <message>
+        <source>Overwrite favorite</source>
+        <translation>Favoriet overschrijven</translation>
+    </message>
+    <message>
+        <source>Delete favorite</source>
+        <translation>Favoriet verwijderen</translation>
+    </message>
+    <message>
+        <source>Clear calendar</source>
+        <translation>Kalender wissen</translation>
+    </message>
+    <message>
+        <source>Heating time</source>
+        <translation>Opwarmtijd</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Startblokkering</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Fabrieksinstellingen</translation>
+    </message>
+    <message>
+        <source>Delete system</source>
+        <translation>Systeem verwijderen</translation>
+    </message>
+    <message>
+        <source>Forget network</source>
+        <translation>Netwerk vergeten</translation>
+    </message>
+    <message>
+        <source>Rename favorite</source>
+        <translation>Favoriet hernoemen</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Vraag</translation>
     </message>
 </context>
 <context>
@@ -2676,12 +2683,8 @@
         <translation>Bibliotheken van deze pc</translation>
     </message>
     <message>
-        <source>This</source>
-        <translation>Dit</translation>
-    </message>
-    <message>
         <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>%1 bedieningspaneel is ontwikkeld met opensourcesoftwarecomponenten, waarop het auteursrecht van hun makers van toepassing is.</translation>
+        <translation>Het bedieningspaneel %1 is ontwikkeld met opensourcesoftwarecomponenten, waarop het auteursrecht van hun makers van toepassing is.</translation>
     </message>
     <message>
         <source>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</source>
@@ -2690,6 +2693,10 @@
     <message>
         <source>[The rest of the file is not shown.]</source>
         <translation>[De rest van het bestand wordt niet weergegeven.]</translation>
+    </message>
+    <message>
+        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
+        <translation>Dit bedieningspaneel is ontwikkeld met opensourcesoftwarecomponenten, waarop het auteursrecht van hun makers van toepassing is.</translation>
     </message>
 </context>
 <context>
@@ -2816,10 +2823,6 @@
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Hoogste badtemperatuur die een gebruiker kan instellen</translation>
-    </message>
-    <message>
-        <source>Water temperature</source>
-        <translation>Watertemperatuur</translation>
     </message>
     <message>
         <source>Max water fill time</source>
@@ -2986,14 +2989,6 @@
         <translation>Badtijd</translation>
     </message>
     <message>
-        <source>h</source>
-        <translation>u</translation>
-    </message>
-    <message>
-        <source>m</source>
-        <translation>m</translation>
-    </message>
-    <message>
         <source>Renew bath time</source>
         <translation>Badtijd vernieuwen</translation>
     </message>
@@ -3040,10 +3035,6 @@
     <message>
         <source>Time interval</source>
         <translation>Tijdsinterval</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>u</translation>
     </message>
     <message>
         <source>Tank Empty Notes</source>
@@ -3326,22 +3317,6 @@
 <context>
     <name>view::ConfigureSystemAuxFragranceViewManager</name>
     <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <translation>s</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation>ms</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>u</translation>
-    </message>
-    <message>
         <source>Pump</source>
         <translation>Pomp</translation>
     </message>
@@ -3519,14 +3494,6 @@
         <translation>Relais op printplaat:</translation>
     </message>
     <message>
-        <source>Total runtime: %1%2</source>
-        <translation>Totale bedrijfstijd: %1%2</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>u</translation>
-    </message>
-    <message>
         <source>Clean-ups: %1</source>
         <translation>Reinigingen: %1</translation>
     </message>
@@ -3589,6 +3556,10 @@
     <message>
         <source>/min</source>
         <translation>/min</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1</source>
+        <translation>Totale bedrijfstijd: %1</translation>
     </message>
 </context>
 <context>

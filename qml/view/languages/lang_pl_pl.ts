@@ -29,13 +29,6 @@
     </message>
 </context>
 <context>
-    <name>DateProgramsPage</name>
-    <message>
-        <source>Programs of the date</source>
-        <translation>Programy na datę</translation>
-    </message>
-</context>
-<context>
     <name>DurationStepper</name>
     <message>
         <source>h</source>
@@ -54,7 +47,7 @@
     <name>FavoriteEditPage</name>
     <message>
         <source>Favorite</source>
-        <translation>Ulubione</translation>
+        <translation>Ulubione ustawienie</translation>
     </message>
     <message>
         <source>Rename</source>
@@ -234,13 +227,6 @@
     </message>
 </context>
 <context>
-    <name>MonthPage</name>
-    <message>
-        <source>Month</source>
-        <translation>Miesiąc</translation>
-    </message>
-</context>
-<context>
     <name>NotConnectedNotice</name>
     <message>
         <source>No sauna is connected. Connect one in Settings → Network.</source>
@@ -316,33 +302,10 @@
     </message>
 </context>
 <context>
-    <name>PopupWidget</name>
-    <message>
-        <source>Yes</source>
-        <translation>Tak</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nie</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Błąd</translation>
-    </message>
-</context>
-<context>
     <name>ProgramSettingsPage</name>
     <message>
-        <source>Favorite</source>
-        <translation>Ulubione</translation>
-    </message>
-    <message>
         <source>Ready at</source>
-        <translation>Gotowa o</translation>
+        <translation>Gotowa</translation>
     </message>
     <message>
         <source>Set ready time</source>
@@ -386,7 +349,7 @@
     </message>
     <message>
         <source>Start at</source>
-        <translation>Start o</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -521,7 +484,7 @@
     </message>
     <message>
         <source>Sauna Low</source>
-        <translation>Sauna Low</translation>
+        <translation>Sauna niska</translation>
     </message>
     <message>
         <source>Sauna IR</source>
@@ -617,79 +580,79 @@
     </message>
     <message>
         <source>plural_Mondays</source>
-        <translation>poniedziałki</translation>
+        <translation>Poniedziałki</translation>
     </message>
     <message>
         <source>plural_Tuesdays</source>
-        <translation>wtorki</translation>
+        <translation>Wtorki</translation>
     </message>
     <message>
         <source>plural_Wednesdays</source>
-        <translation>środy</translation>
+        <translation>Środy</translation>
     </message>
     <message>
         <source>plural_Thursdays</source>
-        <translation>czwartki</translation>
+        <translation>Czwartki</translation>
     </message>
     <message>
         <source>plural_Fridays</source>
-        <translation>piątki</translation>
+        <translation>Piątki</translation>
     </message>
     <message>
         <source>plural_Saturdays</source>
-        <translation>soboty</translation>
+        <translation>Soboty</translation>
     </message>
     <message>
         <source>plural_Sundays</source>
-        <translation>niedziele</translation>
+        <translation>Niedziele</translation>
     </message>
     <message>
         <source>long_form_January</source>
-        <translation>styczeń</translation>
+        <translation>Styczeń</translation>
     </message>
     <message>
         <source>long_form_February</source>
-        <translation>luty</translation>
+        <translation>Luty</translation>
     </message>
     <message>
         <source>long_form_March</source>
-        <translation>marzec</translation>
+        <translation>Marzec</translation>
     </message>
     <message>
         <source>long_form_April</source>
-        <translation>kwiecień</translation>
+        <translation>Kwiecień</translation>
     </message>
     <message>
         <source>long_form_May</source>
-        <translation>maj</translation>
+        <translation>Maj</translation>
     </message>
     <message>
         <source>long_form_June</source>
-        <translation>czerwiec</translation>
+        <translation>Czerwiec</translation>
     </message>
     <message>
         <source>long_form_July</source>
-        <translation>lipiec</translation>
+        <translation>Lipiec</translation>
     </message>
     <message>
         <source>long_form_August</source>
-        <translation>sierpień</translation>
+        <translation>Sierpień</translation>
     </message>
     <message>
         <source>long_form_September</source>
-        <translation>wrzesień</translation>
+        <translation>Wrzesień</translation>
     </message>
     <message>
         <source>long_form_October</source>
-        <translation>październik</translation>
+        <translation>Październik</translation>
     </message>
     <message>
         <source>long_form_November</source>
-        <translation>listopad</translation>
+        <translation>Listopad</translation>
     </message>
     <message>
         <source>long_form_December</source>
-        <translation>grudzień</translation>
+        <translation>Grudzień</translation>
     </message>
     <message>
         <source>short_form_January</source>
@@ -813,11 +776,11 @@
     </message>
     <message>
         <source>Ready at</source>
-        <translation>Gotowa o</translation>
+        <translation>Gotowa</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation>Start o</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stop after</source>
@@ -829,7 +792,7 @@
     </message>
     <message>
         <source>Favorite</source>
-        <translation>Ulubione</translation>
+        <translation>Ulubione ustawienie</translation>
     </message>
     <message>
         <source>Today</source>
@@ -923,6 +886,14 @@
         <source>Update</source>
         <translation>Odśwież</translation>
     </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -985,10 +956,6 @@
         <source>Settings</source>
         <translation>Ustawienia</translation>
     </message>
-    <message>
-        <source>About</source>
-        <translation>Informacje</translation>
-    </message>
 </context>
 <context>
     <name>TemperatureDial</name>
@@ -1000,10 +967,6 @@
         <source>Target %1</source>
         <translation>Zadana %1</translation>
     </message>
-    <message>
-        <source>No target</source>
-        <translation>Nie ustawiono</translation>
-    </message>
 </context>
 <context>
     <name>WeekProgramsPage</name>
@@ -1011,16 +974,12 @@
         <source>Weekly programs active</source>
         <translation>Programy tygodniowe aktywne</translation>
     </message>
-    <message>
-        <source>Programs of the day</source>
-        <translation>Programy na dzień</translation>
-    </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Name of the favorite</source>
-        <translation>Nazwa ulubionego</translation>
+        <translation>Nazwa ulubionego ustawienia</translation>
     </message>
     <message>
         <source>Name of the relay</source>
@@ -1178,7 +1137,7 @@
     </message>
     <message>
         <source>Relay Control Box PCB has overheated</source>
-        <translation>Płytka sterownika przekaźnikowego uległa przegrzaniu</translation>
+        <translation>Płyta przekaźnikowa uległa przegrzaniu</translation>
     </message>
     <message>
         <source>Electrode short circuit</source>
@@ -1533,7 +1492,7 @@
     </message>
     <message>
         <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Zmieniono nazwę ulubionego na %1. Zapisać zmianę?</translation>
+        <translation>Zmieniono nazwę ulubionego ustawienia na %1. Zapisać zmianę?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>
@@ -1542,6 +1501,54 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Inny system (%1) odpowiedział pod adresem systemu %2. Panel nie łączy się z nim.</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Czyszczenie</translation>
+    </message>
+    <message>
+        <source>Overwrite favorite</source>
+        <translation>Zastąp ulubione</translation>
+    </message>
+    <message>
+        <source>Delete favorite</source>
+        <translation>Usuń ulubione</translation>
+    </message>
+    <message>
+        <source>Clear calendar</source>
+        <translation>Wyczyść kalendarz</translation>
+    </message>
+    <message>
+        <source>Heating time</source>
+        <translation>Czas nagrzewania</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Blokada startu</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Ustawienia fabryczne</translation>
+    </message>
+    <message>
+        <source>Delete system</source>
+        <translation>Usuń system</translation>
+    </message>
+    <message>
+        <source>Forget network</source>
+        <translation>Zapomnij sieć</translation>
+    </message>
+    <message>
+        <source>Rename favorite</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pytanie</translation>
     </message>
 </context>
 <context>
@@ -2636,7 +2643,7 @@
     <name>IdentifyBoardsPage</name>
     <message>
         <source>Identify RCB</source>
-        <translation>Identyfikuj płyty przekaźników</translation>
+        <translation>Identyfikuj płyty przekaźnikowe</translation>
     </message>
     <message>
         <source>Press a button to sound the buzzer of that relay control board.</source>
@@ -2676,12 +2683,8 @@
         <translation>Biblioteki tego komputera</translation>
     </message>
     <message>
-        <source>This</source>
-        <translation>Ten</translation>
-    </message>
-    <message>
         <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>%1 panel sterowania został opracowany z użyciem komponentów oprogramowania open source, które podlegają prawom autorskim ich autorów.</translation>
+        <translation>Panel sterowania %1 został opracowany z użyciem komponentów oprogramowania open source, które podlegają prawom autorskim ich autorów.</translation>
     </message>
     <message>
         <source>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</source>
@@ -2690,6 +2693,10 @@
     <message>
         <source>[The rest of the file is not shown.]</source>
         <translation>[Pozostała część pliku nie jest wyświetlana.]</translation>
+    </message>
+    <message>
+        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
+        <translation>Ten panel sterowania został opracowany z użyciem komponentów oprogramowania open source, które podlegają prawom autorskim ich autorów.</translation>
     </message>
 </context>
 <context>
@@ -2700,7 +2707,7 @@
     </message>
     <message>
         <source>Identify RCB</source>
-        <translation>Identyfikuj płyty przekaźników</translation>
+        <translation>Identyfikuj płyty przekaźnikowe</translation>
     </message>
     <message>
         <source>PC Control Panel</source>
@@ -2816,10 +2823,6 @@
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Najwyższa temperatura kąpieli, jaką może ustawić użytkownik</translation>
-    </message>
-    <message>
-        <source>Water temperature</source>
-        <translation>Temperatura wody</translation>
     </message>
     <message>
         <source>Max water fill time</source>
@@ -2986,14 +2989,6 @@
         <translation>Czas kąpieli</translation>
     </message>
     <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
-        <source>m</source>
-        <translation>min</translation>
-    </message>
-    <message>
         <source>Renew bath time</source>
         <translation>Odnów czas kąpieli</translation>
     </message>
@@ -3040,10 +3035,6 @@
     <message>
         <source>Time interval</source>
         <translation>Odstęp czasu</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
     </message>
     <message>
         <source>Tank Empty Notes</source>
@@ -3326,22 +3317,6 @@
 <context>
     <name>view::ConfigureSystemAuxFragranceViewManager</name>
     <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <translation>s</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation>ms</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Pump</source>
         <translation>Pompa</translation>
     </message>
@@ -3519,14 +3494,6 @@
         <translation>Przekaźniki na płytce:</translation>
     </message>
     <message>
-        <source>Total runtime: %1%2</source>
-        <translation>Całkowity czas pracy: %1%2</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Clean-ups: %1</source>
         <translation>Liczba czyszczeń: %1</translation>
     </message>
@@ -3589,6 +3556,10 @@
     <message>
         <source>/min</source>
         <translation>/min</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1</source>
+        <translation>Łączny czas pracy: %1</translation>
     </message>
 </context>
 <context>

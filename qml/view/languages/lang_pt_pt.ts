@@ -29,13 +29,6 @@
     </message>
 </context>
 <context>
-    <name>DateProgramsPage</name>
-    <message>
-        <source>Programs of the date</source>
-        <translation>Programas da data</translation>
-    </message>
-</context>
-<context>
     <name>DurationStepper</name>
     <message>
         <source>h</source>
@@ -234,13 +227,6 @@
     </message>
 </context>
 <context>
-    <name>MonthPage</name>
-    <message>
-        <source>Month</source>
-        <translation>Mês</translation>
-    </message>
-</context>
-<context>
     <name>NotConnectedNotice</name>
     <message>
         <source>No sauna is connected. Connect one in Settings → Network.</source>
@@ -316,33 +302,10 @@
     </message>
 </context>
 <context>
-    <name>PopupWidget</name>
-    <message>
-        <source>Yes</source>
-        <translation>Sim</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Não</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Erro</translation>
-    </message>
-</context>
-<context>
     <name>ProgramSettingsPage</name>
     <message>
-        <source>Favorite</source>
-        <translation>Favorito</translation>
-    </message>
-    <message>
         <source>Ready at</source>
-        <translation>Pronta às</translation>
+        <translation>Pronta</translation>
     </message>
     <message>
         <source>Set ready time</source>
@@ -386,7 +349,7 @@
     </message>
     <message>
         <source>Start at</source>
-        <translation>Início às</translation>
+        <translation>Início</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -617,79 +580,79 @@
     </message>
     <message>
         <source>plural_Mondays</source>
-        <translation>segundas-feiras</translation>
+        <translation>Segundas-feiras</translation>
     </message>
     <message>
         <source>plural_Tuesdays</source>
-        <translation>terças-feiras</translation>
+        <translation>Terças-feiras</translation>
     </message>
     <message>
         <source>plural_Wednesdays</source>
-        <translation>quartas-feiras</translation>
+        <translation>Quartas-feiras</translation>
     </message>
     <message>
         <source>plural_Thursdays</source>
-        <translation>quintas-feiras</translation>
+        <translation>Quintas-feiras</translation>
     </message>
     <message>
         <source>plural_Fridays</source>
-        <translation>sextas-feiras</translation>
+        <translation>Sextas-feiras</translation>
     </message>
     <message>
         <source>plural_Saturdays</source>
-        <translation>sábados</translation>
+        <translation>Sábados</translation>
     </message>
     <message>
         <source>plural_Sundays</source>
-        <translation>domingos</translation>
+        <translation>Domingos</translation>
     </message>
     <message>
         <source>long_form_January</source>
-        <translation>janeiro</translation>
+        <translation>Janeiro</translation>
     </message>
     <message>
         <source>long_form_February</source>
-        <translation>fevereiro</translation>
+        <translation>Fevereiro</translation>
     </message>
     <message>
         <source>long_form_March</source>
-        <translation>março</translation>
+        <translation>Março</translation>
     </message>
     <message>
         <source>long_form_April</source>
-        <translation>abril</translation>
+        <translation>Abril</translation>
     </message>
     <message>
         <source>long_form_May</source>
-        <translation>maio</translation>
+        <translation>Maio</translation>
     </message>
     <message>
         <source>long_form_June</source>
-        <translation>junho</translation>
+        <translation>Junho</translation>
     </message>
     <message>
         <source>long_form_July</source>
-        <translation>julho</translation>
+        <translation>Julho</translation>
     </message>
     <message>
         <source>long_form_August</source>
-        <translation>agosto</translation>
+        <translation>Agosto</translation>
     </message>
     <message>
         <source>long_form_September</source>
-        <translation>setembro</translation>
+        <translation>Setembro</translation>
     </message>
     <message>
         <source>long_form_October</source>
-        <translation>outubro</translation>
+        <translation>Outubro</translation>
     </message>
     <message>
         <source>long_form_November</source>
-        <translation>novembro</translation>
+        <translation>Novembro</translation>
     </message>
     <message>
         <source>long_form_December</source>
-        <translation>dezembro</translation>
+        <translation>Dezembro</translation>
     </message>
     <message>
         <source>short_form_January</source>
@@ -813,11 +776,11 @@
     </message>
     <message>
         <source>Ready at</source>
-        <translation>Pronta às</translation>
+        <translation>Pronta</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation>Início às</translation>
+        <translation>Início</translation>
     </message>
     <message>
         <source>Stop after</source>
@@ -923,6 +886,14 @@
         <source>Update</source>
         <translation>Atualizar</translation>
     </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -985,10 +956,6 @@
         <source>Settings</source>
         <translation>Definições</translation>
     </message>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
 </context>
 <context>
     <name>TemperatureDial</name>
@@ -1000,20 +967,12 @@
         <source>Target %1</source>
         <translation>Alvo %1</translation>
     </message>
-    <message>
-        <source>No target</source>
-        <translation>Sem alvo</translation>
-    </message>
 </context>
 <context>
     <name>WeekProgramsPage</name>
     <message>
         <source>Weekly programs active</source>
         <translation>Programas semanais ativos</translation>
-    </message>
-    <message>
-        <source>Programs of the day</source>
-        <translation>Programas do dia</translation>
     </message>
 </context>
 <context>
@@ -1178,7 +1137,7 @@
     </message>
     <message>
         <source>Relay Control Box PCB has overheated</source>
-        <translation>A placa da caixa de relés sobreaqueceu</translation>
+        <translation>A placa de relés sobreaqueceu</translation>
     </message>
     <message>
         <source>Electrode short circuit</source>
@@ -1542,6 +1501,54 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Outro sistema (%1) respondeu no endereço do sistema %2. O painel não se liga a ele.</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Limpeza</translation>
+    </message>
+    <message>
+        <source>Overwrite favorite</source>
+        <translation>Substituir favorito</translation>
+    </message>
+    <message>
+        <source>Delete favorite</source>
+        <translation>Eliminar favorito</translation>
+    </message>
+    <message>
+        <source>Clear calendar</source>
+        <translation>Limpar calendário</translation>
+    </message>
+    <message>
+        <source>Heating time</source>
+        <translation>Tempo de aquecimento</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Bloqueio de início</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Reposição</translation>
+    </message>
+    <message>
+        <source>Delete system</source>
+        <translation>Eliminar sistema</translation>
+    </message>
+    <message>
+        <source>Forget network</source>
+        <translation>Esquecer rede</translation>
+    </message>
+    <message>
+        <source>Rename favorite</source>
+        <translation>Mudar nome do favorito</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pergunta</translation>
     </message>
 </context>
 <context>
@@ -2676,10 +2683,6 @@
         <translation>Bibliotecas deste PC</translation>
     </message>
     <message>
-        <source>This</source>
-        <translation>atual</translation>
-    </message>
-    <message>
         <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
         <translation>O painel de controlo %1 foi desenvolvido com componentes de software de código aberto, sujeitos aos direitos de autor dos respetivos autores.</translation>
     </message>
@@ -2690,6 +2693,10 @@
     <message>
         <source>[The rest of the file is not shown.]</source>
         <translation>[O resto do ficheiro não é apresentado.]</translation>
+    </message>
+    <message>
+        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
+        <translation>Este painel de controlo foi desenvolvido com componentes de software de código aberto, sujeitos aos direitos de autor dos respetivos autores.</translation>
     </message>
 </context>
 <context>
@@ -2816,10 +2823,6 @@
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Temperatura de banho máxima que o utilizador pode definir</translation>
-    </message>
-    <message>
-        <source>Water temperature</source>
-        <translation>Temperatura da água</translation>
     </message>
     <message>
         <source>Max water fill time</source>
@@ -2986,14 +2989,6 @@
         <translation>Tempo de banho</translation>
     </message>
     <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
-        <source>m</source>
-        <translation>m</translation>
-    </message>
-    <message>
         <source>Renew bath time</source>
         <translation>Renovar tempo de banho</translation>
     </message>
@@ -3040,10 +3035,6 @@
     <message>
         <source>Time interval</source>
         <translation>Intervalo</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
     </message>
     <message>
         <source>Tank Empty Notes</source>
@@ -3326,22 +3317,6 @@
 <context>
     <name>view::ConfigureSystemAuxFragranceViewManager</name>
     <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <translation>s</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation>ms</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Pump</source>
         <translation>Bomba</translation>
     </message>
@@ -3519,14 +3494,6 @@
         <translation>Relés da placa:</translation>
     </message>
     <message>
-        <source>Total runtime: %1%2</source>
-        <translation>Tempo total de funcionamento: %1%2</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Clean-ups: %1</source>
         <translation>Limpezas: %1</translation>
     </message>
@@ -3589,6 +3556,10 @@
     <message>
         <source>/min</source>
         <translation>/min</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1</source>
+        <translation>Tempo total de funcionamento: %1</translation>
     </message>
 </context>
 <context>

@@ -29,13 +29,6 @@
     </message>
 </context>
 <context>
-    <name>DateProgramsPage</name>
-    <message>
-        <source>Programs of the date</source>
-        <translation>Программы на дату</translation>
-    </message>
-</context>
-<context>
     <name>DurationStepper</name>
     <message>
         <source>h</source>
@@ -54,7 +47,7 @@
     <name>FavoriteEditPage</name>
     <message>
         <source>Favorite</source>
-        <translation>Избранное</translation>
+        <translation>Избранный режим</translation>
     </message>
     <message>
         <source>Rename</source>
@@ -90,11 +83,11 @@
     </message>
     <message>
         <source>Save</source>
-        <translation>Сохранить</translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation>Запустить</translation>
+        <translation>Пуск</translation>
     </message>
 </context>
 <context>
@@ -105,7 +98,7 @@
     </message>
     <message>
         <source>Save current settings as favorite</source>
-        <translation>Сохранить текущие настройки в избранное</translation>
+        <translation>Добавить в избранное</translation>
     </message>
 </context>
 <context>
@@ -146,7 +139,7 @@
     </message>
     <message>
         <source>Automatic fan</source>
-        <translation>Автоматический вентилятор</translation>
+        <translation>Вентилятор (авто)</translation>
     </message>
     <message>
         <source>Runs with the heater</source>
@@ -234,13 +227,6 @@
     </message>
 </context>
 <context>
-    <name>MonthPage</name>
-    <message>
-        <source>Month</source>
-        <translation>Месяц</translation>
-    </message>
-</context>
-<context>
     <name>NotConnectedNotice</name>
     <message>
         <source>No sauna is connected. Connect one in Settings → Network.</source>
@@ -316,33 +302,10 @@
     </message>
 </context>
 <context>
-    <name>PopupWidget</name>
-    <message>
-        <source>Yes</source>
-        <translation>Да</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Нет</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Ошибка</translation>
-    </message>
-</context>
-<context>
     <name>ProgramSettingsPage</name>
     <message>
-        <source>Favorite</source>
-        <translation>Избранное</translation>
-    </message>
-    <message>
         <source>Ready at</source>
-        <translation>Готово к</translation>
+        <translation>Готовность</translation>
     </message>
     <message>
         <source>Set ready time</source>
@@ -382,11 +345,11 @@
     </message>
     <message>
         <source>Save</source>
-        <translation>Сохранить</translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation>Старт в</translation>
+        <translation>Старт</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -521,7 +484,7 @@
     </message>
     <message>
         <source>Sauna Low</source>
-        <translation>Sauna Low</translation>
+        <translation>Сауна низкая</translation>
     </message>
     <message>
         <source>Sauna IR</source>
@@ -617,79 +580,79 @@
     </message>
     <message>
         <source>plural_Mondays</source>
-        <translation>понедельники</translation>
+        <translation>По понедельникам</translation>
     </message>
     <message>
         <source>plural_Tuesdays</source>
-        <translation>вторники</translation>
+        <translation>По вторникам</translation>
     </message>
     <message>
         <source>plural_Wednesdays</source>
-        <translation>среды</translation>
+        <translation>По средам</translation>
     </message>
     <message>
         <source>plural_Thursdays</source>
-        <translation>четверги</translation>
+        <translation>По четвергам</translation>
     </message>
     <message>
         <source>plural_Fridays</source>
-        <translation>пятницы</translation>
+        <translation>По пятницам</translation>
     </message>
     <message>
         <source>plural_Saturdays</source>
-        <translation>субботы</translation>
+        <translation>По субботам</translation>
     </message>
     <message>
         <source>plural_Sundays</source>
-        <translation>воскресенья</translation>
+        <translation>По воскресеньям</translation>
     </message>
     <message>
         <source>long_form_January</source>
-        <translation>январь</translation>
+        <translation>Январь</translation>
     </message>
     <message>
         <source>long_form_February</source>
-        <translation>февраль</translation>
+        <translation>Февраль</translation>
     </message>
     <message>
         <source>long_form_March</source>
-        <translation>март</translation>
+        <translation>Март</translation>
     </message>
     <message>
         <source>long_form_April</source>
-        <translation>апрель</translation>
+        <translation>Апрель</translation>
     </message>
     <message>
         <source>long_form_May</source>
-        <translation>май</translation>
+        <translation>Май</translation>
     </message>
     <message>
         <source>long_form_June</source>
-        <translation>июнь</translation>
+        <translation>Июнь</translation>
     </message>
     <message>
         <source>long_form_July</source>
-        <translation>июль</translation>
+        <translation>Июль</translation>
     </message>
     <message>
         <source>long_form_August</source>
-        <translation>август</translation>
+        <translation>Август</translation>
     </message>
     <message>
         <source>long_form_September</source>
-        <translation>сентябрь</translation>
+        <translation>Сентябрь</translation>
     </message>
     <message>
         <source>long_form_October</source>
-        <translation>октябрь</translation>
+        <translation>Октябрь</translation>
     </message>
     <message>
         <source>long_form_November</source>
-        <translation>ноябрь</translation>
+        <translation>Ноябрь</translation>
     </message>
     <message>
         <source>long_form_December</source>
-        <translation>декабрь</translation>
+        <translation>Декабрь</translation>
     </message>
     <message>
         <source>short_form_January</source>
@@ -813,11 +776,11 @@
     </message>
     <message>
         <source>Ready at</source>
-        <translation>Готово к</translation>
+        <translation>Готовность</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation>Старт в</translation>
+        <translation>Старт</translation>
     </message>
     <message>
         <source>Stop after</source>
@@ -829,7 +792,7 @@
     </message>
     <message>
         <source>Favorite</source>
-        <translation>Избранное</translation>
+        <translation>Избранный режим</translation>
     </message>
     <message>
         <source>Today</source>
@@ -897,11 +860,11 @@
     </message>
     <message>
         <source>Primary</source>
-        <translation>Основная</translation>
+        <translation>Ведущая</translation>
     </message>
     <message>
         <source>Secondary</source>
-        <translation>Вторичная</translation>
+        <translation>Ведомая</translation>
     </message>
     <message>
         <source>Descaling</source>
@@ -922,6 +885,14 @@
     <message>
         <source>Update</source>
         <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>мс</translation>
     </message>
 </context>
 <context>
@@ -975,7 +946,7 @@
     </message>
     <message>
         <source>Advanced settings</source>
-        <translation>Расширенные настройки</translation>
+        <translation>Доп. настройки</translation>
     </message>
     <message>
         <source>Network</source>
@@ -984,10 +955,6 @@
     <message>
         <source>Settings</source>
         <translation>Настройки</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Информация</translation>
     </message>
 </context>
 <context>
@@ -1000,27 +967,19 @@
         <source>Target %1</source>
         <translation>Задано %1</translation>
     </message>
-    <message>
-        <source>No target</source>
-        <translation>Не задано</translation>
-    </message>
 </context>
 <context>
     <name>WeekProgramsPage</name>
     <message>
         <source>Weekly programs active</source>
-        <translation>Недельные программы активны</translation>
-    </message>
-    <message>
-        <source>Programs of the day</source>
-        <translation>Программы на день</translation>
+        <translation>Программы недели вкл.</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Name of the favorite</source>
-        <translation>Название избранного</translation>
+        <translation>Название избранного режима</translation>
     </message>
     <message>
         <source>Name of the relay</source>
@@ -1178,7 +1137,7 @@
     </message>
     <message>
         <source>Relay Control Box PCB has overheated</source>
-        <translation>Перегрев платы блока управления реле</translation>
+        <translation>Перегрев платы реле</translation>
     </message>
     <message>
         <source>Electrode short circuit</source>
@@ -1226,7 +1185,7 @@
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Relay Control Board</source>
-        <translation>Потеряна связь с узлом Zerededid с профилем «Плата управления реле»</translation>
+        <translation>Потеряна связь с узлом Zerededid с профилем «Плата реле»</translation>
     </message>
     <message>
         <source>High temperature limit control have trip out, must be reset</source>
@@ -1341,15 +1300,15 @@
     </message>
     <message>
         <source>A favorite post with specified name already exists</source>
-        <translation>Запись в избранном с таким именем уже существует</translation>
+        <translation>Избранный режим с таким именем уже существует</translation>
     </message>
     <message>
         <source>A favorite post named %1 already exists. Overwrite?</source>
-        <translation>Запись «%1» в избранном уже существует. Перезаписать?</translation>
+        <translation>Избранный режим «%1» уже существует. Перезаписать?</translation>
     </message>
     <message>
         <source>Confirm favorite delete?</source>
-        <translation>Удалить запись из избранного?</translation>
+        <translation>Удалить избранный режим?</translation>
     </message>
     <message>
         <source>No contact with control board</source>
@@ -1389,11 +1348,11 @@
     </message>
     <message>
         <source>Favorite post edited from other panel</source>
-        <translation>Запись в избранном изменена на другой панели</translation>
+        <translation>Избранный режим изменён на другой панели</translation>
     </message>
     <message>
         <source>Calendar programs affected by favorite change: %1</source>
-        <translation>Программы календаря, затронутые изменением избранного: %1</translation>
+        <translation>Программы календаря, затронутые изменением избранного режима: %1</translation>
     </message>
     <message>
         <source>Confirm delete of %1?</source>
@@ -1469,7 +1428,7 @@
     </message>
     <message>
         <source>Favorite name contains unsupported characters: %1</source>
-        <translation>Имя в избранном содержит неподдерживаемые символы: %1</translation>
+        <translation>Имя избранного режима содержит неподдерживаемые символы: %1</translation>
     </message>
     <message>
         <source>Auxiliary relay name contains unsupported characters: %1</source>
@@ -1533,7 +1492,7 @@
     </message>
     <message>
         <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Избранное переименовано в %1. Сохранить изменение?</translation>
+        <translation>Избранный режим переименован в %1. Сохранить изменение?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>
@@ -1542,6 +1501,54 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Другая система (%1) ответила по адресу системы %2. Панель к ней не подключается.</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Очистка</translation>
+    </message>
+    <message>
+        <source>Overwrite favorite</source>
+        <translation>Перезапись</translation>
+    </message>
+    <message>
+        <source>Delete favorite</source>
+        <translation>Удаление</translation>
+    </message>
+    <message>
+        <source>Clear calendar</source>
+        <translation>Очистка календаря</translation>
+    </message>
+    <message>
+        <source>Heating time</source>
+        <translation>Время нагрева</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удаление</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Запрет запуска</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Сброс настроек</translation>
+    </message>
+    <message>
+        <source>Delete system</source>
+        <translation>Удаление системы</translation>
+    </message>
+    <message>
+        <source>Forget network</source>
+        <translation>Забыть сеть</translation>
+    </message>
+    <message>
+        <source>Rename favorite</source>
+        <translation>Переименование</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Вопрос</translation>
     </message>
 </context>
 <context>
@@ -2636,11 +2643,11 @@
     <name>IdentifyBoardsPage</name>
     <message>
         <source>Identify RCB</source>
-        <translation>Идентификация плат реле</translation>
+        <translation>Проверка плат реле</translation>
     </message>
     <message>
         <source>Press a button to sound the buzzer of that relay control board.</source>
-        <translation>Нажмите кнопку, чтобы включить зуммер соответствующей платы управления реле.</translation>
+        <translation>Нажмите кнопку, чтобы включить зуммер соответствующей платы реле.</translation>
     </message>
 </context>
 <context>
@@ -2676,12 +2683,8 @@
         <translation>Библиотеки этого ПК</translation>
     </message>
     <message>
-        <source>This</source>
-        <translation>Эта</translation>
-    </message>
-    <message>
         <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>%1 панель управления разработана с использованием программных компонентов с открытым исходным кодом, на которые распространяются авторские права их авторов.</translation>
+        <translation>Панель управления %1 разработана с использованием программных компонентов с открытым исходным кодом, на которые распространяются авторские права их авторов.</translation>
     </message>
     <message>
         <source>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</source>
@@ -2690,6 +2693,10 @@
     <message>
         <source>[The rest of the file is not shown.]</source>
         <translation>[Остальная часть файла не показана.]</translation>
+    </message>
+    <message>
+        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
+        <translation>Эта панель управления разработана с использованием программных компонентов с открытым исходным кодом, на которые распространяются авторские права их авторов.</translation>
     </message>
 </context>
 <context>
@@ -2700,7 +2707,7 @@
     </message>
     <message>
         <source>Identify RCB</source>
-        <translation>Идентификация плат реле</translation>
+        <translation>Проверка плат реле</translation>
     </message>
     <message>
         <source>PC Control Panel</source>
@@ -2772,7 +2779,7 @@
     </message>
     <message>
         <source>Relay Control Board</source>
-        <translation>Плата управления реле</translation>
+        <translation>Плата реле</translation>
     </message>
     <message>
         <source>Temperature and Humidity Sensor</source>
@@ -2811,19 +2818,15 @@
     </message>
     <message>
         <source>Bath temperature</source>
-        <translation>Температура в кабине</translation>
+        <translation>Температура сеанса</translation>
     </message>
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Максимальная температура в кабине, которую может задать пользователь</translation>
     </message>
     <message>
-        <source>Water temperature</source>
-        <translation>Температура воды</translation>
-    </message>
-    <message>
         <source>Max water fill time</source>
-        <translation>Макс. время заполнения водой</translation>
+        <translation>Время наполнения</translation>
     </message>
     <message>
         <source>Overheating</source>
@@ -2853,11 +2856,11 @@
     </message>
     <message>
         <source>From</source>
-        <translation>С</translation>
+        <translation>Начало</translation>
     </message>
     <message>
         <source>Until</source>
-        <translation>До</translation>
+        <translation>Окончание</translation>
     </message>
     <message>
         <source>Save</source>
@@ -2868,7 +2871,7 @@
     <name>view::ConfigureLimitsViewManager</name>
     <message>
         <source>Bath temperature</source>
-        <translation>Температура в кабине</translation>
+        <translation>Температура сеанса</translation>
     </message>
     <message>
         <source>Overheating</source>
@@ -2884,7 +2887,7 @@
     </message>
     <message>
         <source>Max water fill time</source>
-        <translation>Макс. время заполнения водой</translation>
+        <translation>Время наполнения</translation>
     </message>
 </context>
 <context>
@@ -2895,25 +2898,25 @@
     </message>
     <message>
         <source>From</source>
-        <translation>С</translation>
+        <translation>Начало</translation>
     </message>
     <message>
         <source>Until</source>
-        <translation>До</translation>
+        <translation>Окончание</translation>
     </message>
 </context>
 <context>
     <name>AdvancedSettingsPage</name>
     <message>
         <source>Advanced settings</source>
-        <translation>Расширенные настройки</translation>
+        <translation>Доп. настройки</translation>
     </message>
 </context>
 <context>
     <name>CleanupPage</name>
     <message>
         <source>Cleanup note</source>
-        <translation>Напоминание об очистке</translation>
+        <translation>Напоминание: очистка</translation>
     </message>
     <message>
         <source>Time interval</source>
@@ -2986,14 +2989,6 @@
         <translation>Время сеанса</translation>
     </message>
     <message>
-        <source>h</source>
-        <translation>ч</translation>
-    </message>
-    <message>
-        <source>m</source>
-        <translation>мин</translation>
-    </message>
-    <message>
         <source>Renew bath time</source>
         <translation>Обновить время сеанса</translation>
     </message>
@@ -3040,10 +3035,6 @@
     <message>
         <source>Time interval</source>
         <translation>Интервал</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>ч</translation>
     </message>
     <message>
         <source>Tank Empty Notes</source>
@@ -3326,22 +3317,6 @@
 <context>
     <name>view::ConfigureSystemAuxFragranceViewManager</name>
     <message>
-        <source>min</source>
-        <translation>мин</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <translation>с</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation>мс</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>ч</translation>
-    </message>
-    <message>
         <source>Pump</source>
         <translation>Насос</translation>
     </message>
@@ -3519,14 +3494,6 @@
         <translation>Реле на плате:</translation>
     </message>
     <message>
-        <source>Total runtime: %1%2</source>
-        <translation>Общее время работы: %1%2</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>ч</translation>
-    </message>
-    <message>
         <source>Clean-ups: %1</source>
         <translation>Число очисток: %1</translation>
     </message>
@@ -3590,6 +3557,10 @@
         <source>/min</source>
         <translation>/мин</translation>
     </message>
+    <message>
+        <source>Total runtime: %1</source>
+        <translation>Общее время работы: %1</translation>
+    </message>
 </context>
 <context>
     <name>view::ConfigureSystemViewManager</name>
@@ -3603,7 +3574,7 @@
     </message>
     <message>
         <source>Cleanup note</source>
-        <translation>Напоминание об очистке</translation>
+        <translation>Напоминание: очистка</translation>
     </message>
     <message>
         <source>Tank auto emptying</source>

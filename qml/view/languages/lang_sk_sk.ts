@@ -29,13 +29,6 @@
     </message>
 </context>
 <context>
-    <name>DateProgramsPage</name>
-    <message>
-        <source>Programs of the date</source>
-        <translation>Programy pre dátum</translation>
-    </message>
-</context>
-<context>
     <name>DurationStepper</name>
     <message>
         <source>h</source>
@@ -54,7 +47,7 @@
     <name>FavoriteEditPage</name>
     <message>
         <source>Favorite</source>
-        <translation>Obľúbené</translation>
+        <translation>Obľúbené nastavenie</translation>
     </message>
     <message>
         <source>Rename</source>
@@ -234,13 +227,6 @@
     </message>
 </context>
 <context>
-    <name>MonthPage</name>
-    <message>
-        <source>Month</source>
-        <translation>Mesiac</translation>
-    </message>
-</context>
-<context>
     <name>NotConnectedNotice</name>
     <message>
         <source>No sauna is connected. Connect one in Settings → Network.</source>
@@ -316,33 +302,10 @@
     </message>
 </context>
 <context>
-    <name>PopupWidget</name>
-    <message>
-        <source>Yes</source>
-        <translation>Áno</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nie</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Chyba</translation>
-    </message>
-</context>
-<context>
     <name>ProgramSettingsPage</name>
     <message>
-        <source>Favorite</source>
-        <translation>Obľúbené</translation>
-    </message>
-    <message>
         <source>Ready at</source>
-        <translation>Pripravené o</translation>
+        <translation>Pripravené</translation>
     </message>
     <message>
         <source>Set ready time</source>
@@ -386,7 +349,7 @@
     </message>
     <message>
         <source>Start at</source>
-        <translation>Spustiť o</translation>
+        <translation>Štart</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -521,7 +484,7 @@
     </message>
     <message>
         <source>Sauna Low</source>
-        <translation>Sauna Low</translation>
+        <translation>Sauna nízka</translation>
     </message>
     <message>
         <source>Sauna IR</source>
@@ -617,79 +580,79 @@
     </message>
     <message>
         <source>plural_Mondays</source>
-        <translation>pondelky</translation>
+        <translation>Pondelky</translation>
     </message>
     <message>
         <source>plural_Tuesdays</source>
-        <translation>utorky</translation>
+        <translation>Utorky</translation>
     </message>
     <message>
         <source>plural_Wednesdays</source>
-        <translation>stredy</translation>
+        <translation>Stredy</translation>
     </message>
     <message>
         <source>plural_Thursdays</source>
-        <translation>štvrtky</translation>
+        <translation>Štvrtky</translation>
     </message>
     <message>
         <source>plural_Fridays</source>
-        <translation>piatky</translation>
+        <translation>Piatky</translation>
     </message>
     <message>
         <source>plural_Saturdays</source>
-        <translation>soboty</translation>
+        <translation>Soboty</translation>
     </message>
     <message>
         <source>plural_Sundays</source>
-        <translation>nedele</translation>
+        <translation>Nedele</translation>
     </message>
     <message>
         <source>long_form_January</source>
-        <translation>január</translation>
+        <translation>Január</translation>
     </message>
     <message>
         <source>long_form_February</source>
-        <translation>február</translation>
+        <translation>Február</translation>
     </message>
     <message>
         <source>long_form_March</source>
-        <translation>marec</translation>
+        <translation>Marec</translation>
     </message>
     <message>
         <source>long_form_April</source>
-        <translation>apríl</translation>
+        <translation>Apríl</translation>
     </message>
     <message>
         <source>long_form_May</source>
-        <translation>máj</translation>
+        <translation>Máj</translation>
     </message>
     <message>
         <source>long_form_June</source>
-        <translation>jún</translation>
+        <translation>Jún</translation>
     </message>
     <message>
         <source>long_form_July</source>
-        <translation>júl</translation>
+        <translation>Júl</translation>
     </message>
     <message>
         <source>long_form_August</source>
-        <translation>august</translation>
+        <translation>August</translation>
     </message>
     <message>
         <source>long_form_September</source>
-        <translation>september</translation>
+        <translation>September</translation>
     </message>
     <message>
         <source>long_form_October</source>
-        <translation>október</translation>
+        <translation>Október</translation>
     </message>
     <message>
         <source>long_form_November</source>
-        <translation>november</translation>
+        <translation>November</translation>
     </message>
     <message>
         <source>long_form_December</source>
-        <translation>december</translation>
+        <translation>December</translation>
     </message>
     <message>
         <source>short_form_January</source>
@@ -813,11 +776,11 @@
     </message>
     <message>
         <source>Ready at</source>
-        <translation>Pripravené o</translation>
+        <translation>Pripravené</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation>Spustiť o</translation>
+        <translation>Štart</translation>
     </message>
     <message>
         <source>Stop after</source>
@@ -829,7 +792,7 @@
     </message>
     <message>
         <source>Favorite</source>
-        <translation>Obľúbené</translation>
+        <translation>Obľúbené nastavenie</translation>
     </message>
     <message>
         <source>Today</source>
@@ -923,6 +886,14 @@
         <source>Update</source>
         <translation>Aktualizovať</translation>
     </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -985,10 +956,6 @@
         <source>Settings</source>
         <translation>Nastavenia</translation>
     </message>
-    <message>
-        <source>About</source>
-        <translation>Informácie</translation>
-    </message>
 </context>
 <context>
     <name>TemperatureDial</name>
@@ -1000,10 +967,6 @@
         <source>Target %1</source>
         <translation>Nastavené %1</translation>
     </message>
-    <message>
-        <source>No target</source>
-        <translation>Nenastavené</translation>
-    </message>
 </context>
 <context>
     <name>WeekProgramsPage</name>
@@ -1011,16 +974,12 @@
         <source>Weekly programs active</source>
         <translation>Týždenné programy aktívne</translation>
     </message>
-    <message>
-        <source>Programs of the day</source>
-        <translation>Programy pre deň</translation>
-    </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Name of the favorite</source>
-        <translation>Názov obľúbenej položky</translation>
+        <translation>Názov obľúbeného nastavenia</translation>
     </message>
     <message>
         <source>Name of the relay</source>
@@ -1178,7 +1137,7 @@
     </message>
     <message>
         <source>Relay Control Box PCB has overheated</source>
-        <translation>Doska reléovej riadiacej jednotky sa prehriala</translation>
+        <translation>Doska relé sa prehriala</translation>
     </message>
     <message>
         <source>Electrode short circuit</source>
@@ -1226,7 +1185,7 @@
     </message>
     <message>
         <source>Contact lost with Zerededid node of node profile Relay Control Board</source>
-        <translation>Stratené spojenie s uzlom Zerededid s profilom Riadiaca doska relé</translation>
+        <translation>Stratené spojenie s uzlom Zerededid s profilom Doska relé</translation>
     </message>
     <message>
         <source>High temperature limit control have trip out, must be reset</source>
@@ -1533,7 +1492,7 @@
     </message>
     <message>
         <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Obľúbená položka premenovaná na %1. Uložiť zmenu?</translation>
+        <translation>Obľúbené nastavenie premenované na %1. Uložiť zmenu?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>
@@ -1542,6 +1501,54 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Na adrese systému %2 odpovedal iný systém (%1). Panel sa k nemu nepripojí.</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Čistenie</translation>
+    </message>
+    <message>
+        <source>Overwrite favorite</source>
+        <translation>Prepísať obľúbené</translation>
+    </message>
+    <message>
+        <source>Delete favorite</source>
+        <translation>Vymazať obľúbené</translation>
+    </message>
+    <message>
+        <source>Clear calendar</source>
+        <translation>Vymazať kalendár</translation>
+    </message>
+    <message>
+        <source>Heating time</source>
+        <translation>Doba ohrevu</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Vymazať</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Zákaz spustenia</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Výrobné nastavenia</translation>
+    </message>
+    <message>
+        <source>Delete system</source>
+        <translation>Vymazať systém</translation>
+    </message>
+    <message>
+        <source>Forget network</source>
+        <translation>Zabudnúť sieť</translation>
+    </message>
+    <message>
+        <source>Rename favorite</source>
+        <translation>Premenovať obľúbené</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Otázka</translation>
     </message>
 </context>
 <context>
@@ -2640,7 +2647,7 @@
     </message>
     <message>
         <source>Press a button to sound the buzzer of that relay control board.</source>
-        <translation>Stlačením tlačidla rozozvučíte bzučiak príslušnej riadiacej dosky relé.</translation>
+        <translation>Stlačením tlačidla rozozvučíte bzučiak príslušnej dosky relé.</translation>
     </message>
 </context>
 <context>
@@ -2676,12 +2683,8 @@
         <translation>Knižnice tohto PC</translation>
     </message>
     <message>
-        <source>This</source>
-        <translation>Tento</translation>
-    </message>
-    <message>
         <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>%1 ovládací panel je vytvorený pomocou softvérových komponentov s otvoreným zdrojovým kódom, na ktoré sa vzťahujú autorské práva ich autorov.</translation>
+        <translation>Ovládací panel %1 je vytvorený pomocou softvérových komponentov s otvoreným zdrojovým kódom, na ktoré sa vzťahujú autorské práva ich autorov.</translation>
     </message>
     <message>
         <source>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</source>
@@ -2690,6 +2693,10 @@
     <message>
         <source>[The rest of the file is not shown.]</source>
         <translation>[Zvyšok súboru sa nezobrazuje.]</translation>
+    </message>
+    <message>
+        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
+        <translation>Tento ovládací panel je vytvorený pomocou softvérových komponentov s otvoreným zdrojovým kódom, na ktoré sa vzťahujú autorské práva ich autorov.</translation>
     </message>
 </context>
 <context>
@@ -2772,7 +2779,7 @@
     </message>
     <message>
         <source>Relay Control Board</source>
-        <translation>Riadiaca doska relé</translation>
+        <translation>Doska relé</translation>
     </message>
     <message>
         <source>Temperature and Humidity Sensor</source>
@@ -2816,10 +2823,6 @@
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Najvyššia teplota kúpeľa, ktorú môže používateľ nastaviť</translation>
-    </message>
-    <message>
-        <source>Water temperature</source>
-        <translation>Teplota vody</translation>
     </message>
     <message>
         <source>Max water fill time</source>
@@ -2986,14 +2989,6 @@
         <translation>Doba kúpeľa</translation>
     </message>
     <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
-        <source>m</source>
-        <translation>min</translation>
-    </message>
-    <message>
         <source>Renew bath time</source>
         <translation>Obnoviť dobu kúpeľa</translation>
     </message>
@@ -3040,10 +3035,6 @@
     <message>
         <source>Time interval</source>
         <translation>Časový interval</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
     </message>
     <message>
         <source>Tank Empty Notes</source>
@@ -3326,22 +3317,6 @@
 <context>
     <name>view::ConfigureSystemAuxFragranceViewManager</name>
     <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <translation>s</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation>ms</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Pump</source>
         <translation>Čerpadlo</translation>
     </message>
@@ -3519,14 +3494,6 @@
         <translation>Relé na doske:</translation>
     </message>
     <message>
-        <source>Total runtime: %1%2</source>
-        <translation>Celková doba prevádzky: %1%2</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Clean-ups: %1</source>
         <translation>Počet čistení: %1</translation>
     </message>
@@ -3589,6 +3556,10 @@
     <message>
         <source>/min</source>
         <translation>/min</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1</source>
+        <translation>Celková doba prevádzky: %1</translation>
     </message>
 </context>
 <context>

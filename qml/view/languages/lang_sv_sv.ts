@@ -29,13 +29,6 @@
     </message>
 </context>
 <context>
-    <name>DateProgramsPage</name>
-    <message>
-        <source>Programs of the date</source>
-        <translation>Datumets program</translation>
-    </message>
-</context>
-<context>
     <name>DurationStepper</name>
     <message>
         <source>h</source>
@@ -234,13 +227,6 @@
     </message>
 </context>
 <context>
-    <name>MonthPage</name>
-    <message>
-        <source>Month</source>
-        <translation>Månad</translation>
-    </message>
-</context>
-<context>
     <name>NotConnectedNotice</name>
     <message>
         <source>No sauna is connected. Connect one in Settings → Network.</source>
@@ -316,33 +302,10 @@
     </message>
 </context>
 <context>
-    <name>PopupWidget</name>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nej</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fel</translation>
-    </message>
-</context>
-<context>
     <name>ProgramSettingsPage</name>
     <message>
-        <source>Favorite</source>
-        <translation>Favorit</translation>
-    </message>
-    <message>
         <source>Ready at</source>
-        <translation>Klar kl.</translation>
+        <translation>Klar</translation>
     </message>
     <message>
         <source>Set ready time</source>
@@ -386,7 +349,7 @@
     </message>
     <message>
         <source>Start at</source>
-        <translation>Start kl.</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -617,79 +580,79 @@
     </message>
     <message>
         <source>plural_Mondays</source>
-        <translation>måndagar</translation>
+        <translation>Måndagar</translation>
     </message>
     <message>
         <source>plural_Tuesdays</source>
-        <translation>tisdagar</translation>
+        <translation>Tisdagar</translation>
     </message>
     <message>
         <source>plural_Wednesdays</source>
-        <translation>onsdagar</translation>
+        <translation>Onsdagar</translation>
     </message>
     <message>
         <source>plural_Thursdays</source>
-        <translation>torsdagar</translation>
+        <translation>Torsdagar</translation>
     </message>
     <message>
         <source>plural_Fridays</source>
-        <translation>fredagar</translation>
+        <translation>Fredagar</translation>
     </message>
     <message>
         <source>plural_Saturdays</source>
-        <translation>lördagar</translation>
+        <translation>Lördagar</translation>
     </message>
     <message>
         <source>plural_Sundays</source>
-        <translation>söndagar</translation>
+        <translation>Söndagar</translation>
     </message>
     <message>
         <source>long_form_January</source>
-        <translation>januari</translation>
+        <translation>Januari</translation>
     </message>
     <message>
         <source>long_form_February</source>
-        <translation>februari</translation>
+        <translation>Februari</translation>
     </message>
     <message>
         <source>long_form_March</source>
-        <translation>mars</translation>
+        <translation>Mars</translation>
     </message>
     <message>
         <source>long_form_April</source>
-        <translation>april</translation>
+        <translation>April</translation>
     </message>
     <message>
         <source>long_form_May</source>
-        <translation>maj</translation>
+        <translation>Maj</translation>
     </message>
     <message>
         <source>long_form_June</source>
-        <translation>juni</translation>
+        <translation>Juni</translation>
     </message>
     <message>
         <source>long_form_July</source>
-        <translation>juli</translation>
+        <translation>Juli</translation>
     </message>
     <message>
         <source>long_form_August</source>
-        <translation>augusti</translation>
+        <translation>Augusti</translation>
     </message>
     <message>
         <source>long_form_September</source>
-        <translation>september</translation>
+        <translation>September</translation>
     </message>
     <message>
         <source>long_form_October</source>
-        <translation>oktober</translation>
+        <translation>Oktober</translation>
     </message>
     <message>
         <source>long_form_November</source>
-        <translation>november</translation>
+        <translation>November</translation>
     </message>
     <message>
         <source>long_form_December</source>
-        <translation>december</translation>
+        <translation>December</translation>
     </message>
     <message>
         <source>short_form_January</source>
@@ -813,11 +776,11 @@
     </message>
     <message>
         <source>Ready at</source>
-        <translation>Klar kl.</translation>
+        <translation>Klar</translation>
     </message>
     <message>
         <source>Start at</source>
-        <translation>Start kl.</translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stop after</source>
@@ -923,6 +886,14 @@
         <source>Update</source>
         <translation>Uppdatera</translation>
     </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
 </context>
 <context>
     <name>SaunaStatus</name>
@@ -985,10 +956,6 @@
         <source>Settings</source>
         <translation>Inställningar</translation>
     </message>
-    <message>
-        <source>About</source>
-        <translation>Om</translation>
-    </message>
 </context>
 <context>
     <name>TemperatureDial</name>
@@ -1000,20 +967,12 @@
         <source>Target %1</source>
         <translation>Mål %1</translation>
     </message>
-    <message>
-        <source>No target</source>
-        <translation>Inget mål</translation>
-    </message>
 </context>
 <context>
     <name>WeekProgramsPage</name>
     <message>
         <source>Weekly programs active</source>
         <translation>Veckoprogram aktiva</translation>
-    </message>
-    <message>
-        <source>Programs of the day</source>
-        <translation>Dagens program</translation>
     </message>
 </context>
 <context>
@@ -1178,7 +1137,7 @@
     </message>
     <message>
         <source>Relay Control Box PCB has overheated</source>
-        <translation>Reläboxens kretskort är överhettat</translation>
+        <translation>Reläkortet är överhettat</translation>
     </message>
     <message>
         <source>Electrode short circuit</source>
@@ -1542,6 +1501,54 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Ett annat system (%1) svarade på adressen till systemet %2. Panelen ansluter inte till det.</translation>
+    </message>
+    <message>
+        <source>Cleanup</source>
+        <translation>Rengöring</translation>
+    </message>
+    <message>
+        <source>Overwrite favorite</source>
+        <translation>Skriv över favorit</translation>
+    </message>
+    <message>
+        <source>Delete favorite</source>
+        <translation>Radera favorit</translation>
+    </message>
+    <message>
+        <source>Clear calendar</source>
+        <translation>Töm kalendern</translation>
+    </message>
+    <message>
+        <source>Heating time</source>
+        <translation>Uppvärmningstid</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Radera</translation>
+    </message>
+    <message>
+        <source>Not allowed start</source>
+        <translation>Startspärr</translation>
+    </message>
+    <message>
+        <source>Factory reset</source>
+        <translation>Fabriksåterställning</translation>
+    </message>
+    <message>
+        <source>Delete system</source>
+        <translation>Radera system</translation>
+    </message>
+    <message>
+        <source>Forget network</source>
+        <translation>Glöm nätverk</translation>
+    </message>
+    <message>
+        <source>Rename favorite</source>
+        <translation>Byt namn på favorit</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Fråga</translation>
     </message>
 </context>
 <context>
@@ -2426,12 +2433,8 @@
         <translation>Högsta badtemperatur en användare kan ställa in</translation>
     </message>
     <message>
-        <source>Water temperature</source>
-        <translation>Vattentemperatur</translation>
-    </message>
-    <message>
         <source>Max water fill time</source>
-        <translation>Max påfyllningstid för vatten</translation>
+        <translation>Max påfyllningstid</translation>
     </message>
     <message>
         <source>Overheating</source>
@@ -2457,7 +2460,7 @@
     <name>NotAllowedStartPage</name>
     <message>
         <source>Not allowed start</source>
-        <translation>Otillåten start</translation>
+        <translation>Startspärr</translation>
     </message>
     <message>
         <source>From</source>
@@ -2488,11 +2491,11 @@
     </message>
     <message>
         <source>Not allowed start</source>
-        <translation>Otillåten start</translation>
+        <translation>Startspärr</translation>
     </message>
     <message>
         <source>Max water fill time</source>
-        <translation>Max påfyllningstid för vatten</translation>
+        <translation>Max påfyllningstid</translation>
     </message>
 </context>
 <context>
@@ -2645,7 +2648,7 @@
     <name>CleanupPage</name>
     <message>
         <source>Cleanup note</source>
-        <translation>Städpåminnelse</translation>
+        <translation>Rengöringspåminnelse</translation>
     </message>
     <message>
         <source>Time interval</source>
@@ -2693,7 +2696,7 @@
     </message>
     <message>
         <source>Tank standby temperature</source>
-        <translation>Tankens väntelägestemperatur</translation>
+        <translation>Tankens standbytemperatur</translation>
     </message>
     <message>
         <source>Save</source>
@@ -2704,7 +2707,7 @@
     <name>TankAutoEmptyingPage</name>
     <message>
         <source>Tank auto emptying</source>
-        <translation>Automatisk tömning av tanken</translation>
+        <translation>Auto-tanktömning</translation>
     </message>
     <message>
         <source>Time interval</source>
@@ -2716,14 +2719,6 @@
     <message>
         <source>Bath time</source>
         <translation>Badtid</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
-        <source>m</source>
-        <translation>m</translation>
     </message>
     <message>
         <source>Renew bath time</source>
@@ -2774,16 +2769,12 @@
         <translation>Tidsintervall</translation>
     </message>
     <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Tank Empty Notes</source>
         <translation>Meddelanden om tom tank</translation>
     </message>
     <message>
         <source>Cleanup&apos;s until now: %1</source>
-        <translation>Städningar hittills: %1</translation>
+        <translation>Rengöringar hittills: %1</translation>
     </message>
 </context>
 <context>
@@ -2916,7 +2907,7 @@
     <name>LinuxComponentsPage</name>
     <message>
         <source>Libraries of this PC</source>
-        <translation>Den här datorns bibliotek</translation>
+        <translation>Datorns bibliotek</translation>
     </message>
 </context>
 <context>
@@ -2935,15 +2926,11 @@
     </message>
     <message>
         <source>Libraries of this PC</source>
-        <translation>Den här datorns bibliotek</translation>
-    </message>
-    <message>
-        <source>This</source>
-        <translation>Denna</translation>
+        <translation>Datorns bibliotek</translation>
     </message>
     <message>
         <source>%1 control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>%1 kontrollpanel är utformad med programkomponenter med öppen källkod, som omfattas av sina upphovsmäns upphovsrätt.</translation>
+        <translation>Kontrollpanelen %1 är utformad med programkomponenter med öppen källkod, som omfattas av sina upphovsmäns upphovsrätt.</translation>
     </message>
     <message>
         <source>Component and license info is provided in english only, many licenses provide translations on their respective web site. Select component in the list below to see respective info.</source>
@@ -2952,6 +2939,10 @@
     <message>
         <source>[The rest of the file is not shown.]</source>
         <translation>[Resten av filen visas inte.]</translation>
+    </message>
+    <message>
+        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
+        <translation>Den här kontrollpanelen är utformad med programkomponenter med öppen källkod, som omfattas av sina upphovsmäns upphovsrätt.</translation>
     </message>
 </context>
 <context>
@@ -3099,14 +3090,6 @@
 <context>
     <name>view::ConfigureSystemStatusViewManager</name>
     <message>
-        <source>Total runtime: %1%2</source>
-        <translation>Total drifttid: %1%2</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
-    <message>
         <source>Clean-ups: %1</source>
         <translation>Rengöringar: %1</translation>
     </message>
@@ -3173,6 +3156,10 @@
     <message>
         <source>secondary</source>
         <translation>sekundär</translation>
+    </message>
+    <message>
+        <source>Total runtime: %1</source>
+        <translation>Total drifttid: %1</translation>
     </message>
 </context>
 <context>
@@ -3283,22 +3270,6 @@
 </context>
 <context>
     <name>view::ConfigureSystemAuxFragranceViewManager</name>
-    <message>
-        <source>min</source>
-        <translation>min</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <translation>s</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation>ms</translation>
-    </message>
-    <message>
-        <source>h</source>
-        <translation>h</translation>
-    </message>
     <message>
         <source>Pump</source>
         <translation>Pump</translation>
@@ -3646,11 +3617,11 @@
     </message>
     <message>
         <source>Cleanup note</source>
-        <translation>Städpåminnelse</translation>
+        <translation>Rengöringspåminnelse</translation>
     </message>
     <message>
         <source>Tank auto emptying</source>
-        <translation>Automatisk tömning av tanken</translation>
+        <translation>Auto-tanktömning</translation>
     </message>
     <message>
         <source>Bath type priority</source>
