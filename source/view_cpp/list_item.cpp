@@ -6,4 +6,12 @@ ListItem::ListItem(int applId)
     : m_applId(applId)
 {}
 
+void ListItem::setApplId(int applId)
+{
+    if (m_applId == applId)
+        return;
+    m_applId = applId;
+    emit dataChanged({ApplIdRole});
+}
+
 } // namespace view

@@ -18,11 +18,17 @@ class ListItem : public QObject
     Q_OBJECT
 
 public:
+    // The role under which every list model answers a row's application id, whatever its item
+    // table. It lies past the ids of every item table (33 to 47).
+    static constexpr int ApplIdRole = 64;
+    static constexpr const char *applIdRoleName = "applId";
+
     explicit ListItem(int applId);
 
-    // The id the row's builder chose (a relay number, a menu entry, a day); QML reads it by row.
+    // The id the row's builder chose (a relay number, a menu entry, a day). A new id is announced
+    // under ApplIdRole, so a view reads it again as it reads any other field.
     int applId() const { return m_applId; }
-    void setApplId(int applId) { m_applId = applId; }
+    void setApplId(int applId);
 
     // The value of the role, or an invalid QVariant for a role this kind does not have.
     virtual QVariant data(int role) const = 0;

@@ -6,10 +6,19 @@
 #include <vector>
 
 namespace view {
+namespace {
+
+QHash<int, QByteArray> withApplIdRole(QHash<int, QByteArray> roleNames)
+{
+    roleNames.insert(ListItem::ApplIdRole, ListItem::applIdRoleName);
+    return roleNames;
+}
+
+} // namespace
 
 ListModel::ListModel(const QHash<int, QByteArray> &roleNames, QObject *parent)
     : QAbstractListModel(parent)
-    , m_roleNames(roleNames)
+    , m_roleNames(withApplIdRole(roleNames))
 {}
 
 ListModel::~ListModel()
@@ -26,7 +35,8 @@ QVariant ListModel::data(const QModelIndex &index, int role) const
 {
     if (!isRow(index.row()))
         return {};
-    return m_items.at(index.row())->data(role);
+    const ListItem *item = m_items.at(index.row());
+    return role == ListItem::ApplIdRole ? QVariant(item->applId()) : item->data(role);
 }
 
 bool ListModel::setData(const QModelIndex &index, const QVariant &value, int role)

@@ -15,6 +15,7 @@ class ListModel : public QAbstractListModel
     Q_OBJECT
 
 public:
+    // roleNames: the role table of the item kind or kinds the model holds.
     ListModel(const QHash<int, QByteArray> &roleNames, QObject *parent);
     ~ListModel() override;
 
@@ -25,6 +26,7 @@ public:
     // roles that were set.
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
     bool removeRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
+    // The table given, and the application id of every row under ListItem::ApplIdRole.
     QHash<int, QByteArray> roleNames() const override { return m_roleNames; }
 
     // Adds the item as the last row and takes ownership. A null item is refused (false).

@@ -66,6 +66,7 @@ private slots:
     void takeItemOutOfRangeIsRefused();
     void destructionDeletesEachItemOnce();
     void roleNamesAreTheTableGiven();
+    void applIdIsARoleAnnouncedWhenItChanges();
 
     void layoutOrderFollowsRows_data();
     void layoutOrderFollowsRows();
@@ -407,12 +408,36 @@ void TestListModel::destructionDeletesEachItemOnce()
 void TestListModel::roleNamesAreTheTableGiven()
 {
     view::ListModel model(view::RowItem::roleNames(), nullptr);
-    const QHash<int, QByteArray> names = model.roleNames();
+    QHash<int, QByteArray> names = model.roleNames();
+    // Besides the table, every model names the row's application id.
+    QCOMPARE(names.take(view::ListItem::ApplIdRole), QByteArray("applId"));
     QCOMPARE(names, view::RowItem::roleNames());
     QCOMPARE(names.value(33), QByteArray("componentType"));
     QCOMPARE(names.value(47), QByteArray("opacity"));
     QVERIFY(!names.contains(40));
     QVERIFY(!names.contains(41));
+}
+
+void TestListModel::applIdIsARoleAnnouncedWhenItChanges()
+{
+    auto *toggle = new view::ToggleStandardItem(7, true);
+    QVERIFY(m_model->appendItem(new view::TextItem(QStringLiteral("text"))));
+    QVERIFY(m_model->appendItem(toggle));
+    const QModelIndex row = m_model->indexOfRow(1);
+    QCOMPARE(m_model->data(row, view::ListItem::ApplIdRole), QVariant(7));
+    QSignalSpy changed(m_model.get(), &QAbstractItemModel::dataChanged);
+
+    toggle->setApplId(11);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).toModelIndex(), row);
+    QCOMPARE(changed.at(0).at(2).value<QList<int>>(), QList<int>{view::ListItem::ApplIdRole});
+    QCOMPARE(m_model->data(row, view::ListItem::ApplIdRole), QVariant(11));
+
+    // The same id again is no change; the id is the builder's and QML cannot write it.
+    toggle->setApplId(11);
+    QVERIFY(!m_model->setData(row, 3, view::ListItem::ApplIdRole));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(m_model->getApplId(1), 11);
 }
 
 void TestListModel::layoutOrderFollowsRows_data()

@@ -5,13 +5,17 @@ import ViewTypesLib 1.0
 import "Theme.js" as Theme
 
 // One row of a program-built list, drawn by the row's component type (role "componentType").
-// The same delegate serves the menu, check-mark and mixed lists, so every role is optional:
-// a row item inside a mixed list answers under the names "value" ... "value14".
+// The same delegate serves the menu, check-mark and mixed lists, so every role but the two
+// required ones is optional: a row item inside a mixed list answers under the names "value" ...
+// "value14".
 Item {
     id: row
 
+    // Every list model answers these two roles, whatever table names its other roles.
+    required property int componentType
+    required property int applId
+    // The remaining roles are named by the list's table, so they are read through the model.
     required property var model
-    required property int index
 
     // A row the list does not show: no room, no taps.
     property bool hidden: false
@@ -21,14 +25,6 @@ Item {
     signal buttonPressed(int applId)
     signal stepRequested(int applId, int direction)
 
-    readonly property int componentType: pick(model.componentType, ViewTypes.E_row)
-    readonly property int applId: {
-        // A list that refills its rows in place (the error log) gives a row another id together
-        // with another text; reading the text here reads the id again.
-        void model.textOnSubMenu
-        const list = ListView.view ? ListView.view.model : null
-        return list && typeof list.getApplId === "function" ? list.getApplId(index) : index
-    }
     readonly property bool isRowKind: componentType === ViewTypes.E_row
                                       || componentType === ViewTypes.E_row_icon
                                       || componentType === ViewTypes.E_row_large
