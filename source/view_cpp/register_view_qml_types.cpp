@@ -3,6 +3,7 @@
 #include "view_cpp/circle_value_provider.h"
 #include "view_cpp/component_types.h"
 #include "view_cpp/drop_shadow.h"
+#include "view_cpp/row_flag_texts.h"
 
 #include <QtQml/qqml.h>
 
@@ -11,6 +12,9 @@ namespace view {
 void registerComponentQmlTypes()
 {
     qmlRegisterType<ComponentTypes>("ViewTypesLib", 1, 0, "ViewTypes");
+    qmlRegisterSingletonType<RowFlagTexts>(
+        "ViewTypesLib", 1, 0, "RowFlags",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new RowFlagTexts(); });
     qmlRegisterType<DropShadow>("Effects", 1, 0, "DropShadow");
 }
 

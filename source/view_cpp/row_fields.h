@@ -1,6 +1,7 @@
 #pragma once
 
 #include "view_cpp/list_item.h"
+#include "view_cpp/row_item_tables.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -46,7 +47,7 @@ struct RowFields
     QString textValue2;
     QString textValue3;
     int layoutOrder = 1;
-    QString layoutType = QStringLiteral("multiple");
+    QString layoutType = rowLayoutType::multiple;
     bool checkmarkChecked = false;
     int typeOfItem = 0;
     bool truncateText = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLatin1String>
 #include <QString>
 #include <QVariant>
 
@@ -33,6 +34,11 @@ constexpr int onlyCheckmark = 2;
 constexpr int mixCheckmarkSubmenu = 3;
 constexpr int rawRow = 4;
 } // namespace rowType
+// The layoutType texts: rows drawn as one group of several, or as a group of their own.
+namespace rowLayoutType {
+constexpr QLatin1String multiple("multiple");
+constexpr QLatin1String single("single");
+} // namespace rowLayoutType
 QString iconTypeText(int iconType);
 int iconTypeFromText(const QVariant &text);
 

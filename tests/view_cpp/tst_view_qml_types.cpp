@@ -2,6 +2,8 @@
 #include "view_cpp/component_types.h"
 #include "view_cpp/drop_shadow.h"
 #include "view_cpp/register_view_qml_types.h"
+#include "view_cpp/row_item.h"
+#include "view_cpp/row_item_tables.h"
 
 #include <QQmlComponent>
 #include <QQmlEngine>
@@ -74,6 +76,7 @@ private slots:
     void initTestCase();
     void indicatorIsUnknownBeforeItsStep();
     void typesLoadFromQml();
+    void rowFlagsNameTheTextsTheRowsAnswer();
     void shadowFollowsItsParent();
     void shadowIsDrawnBeneathTheParent();
 };
@@ -121,6 +124,38 @@ void TestViewQmlTypes::typesLoadFromQml()
     QCOMPARE(circle->property("actualOuterRadius").toReal(), 10.0);
 
     QVERIFY(scene.root->findChild<view::DropShadow *>(QStringLiteral("shadow")));
+}
+
+void TestViewQmlTypes::rowFlagsNameTheTextsTheRowsAnswer()
+{
+    using view::RowItem;
+    view::registerComponentQmlTypes();
+    QQmlEngine engine;
+    const LoadResult scene = load(engine, R"(
+import QtQml 2.0
+import ViewTypesLib 1.0
+QtObject {
+    property var kinds: [RowFlags.onlySubmenu, RowFlags.selectableSubmenu, RowFlags.onlyCheckmark,
+                         RowFlags.mixCheckmarkSubmenu]
+    property var places: [RowFlags.bottom, RowFlags.single]
+}
+)");
+    QVERIFY2(scene.root, qPrintable(scene.errors));
+
+    QStringList kinds;
+    for (int kind : {view::rowType::onlySubmenu, view::rowType::selectableSubmenu,
+                     view::rowType::onlyCheckmark, view::rowType::mixCheckmarkSubmenu}) {
+        RowItem row(kind, view::rowLayout::centre, view::rowLayoutType::multiple);
+        kinds << row.data(RowItem::TypeOfItemRole).toString();
+    }
+    QCOMPARE(scene.root->property("kinds").toStringList(), kinds);
+
+    QStringList places;
+    for (int place : {view::rowLayout::bottom, view::rowLayout::single}) {
+        RowItem row(view::rowType::onlySubmenu, place, view::rowLayoutType::multiple);
+        places << row.data(RowItem::LayoutOrderRole).toString();
+    }
+    QCOMPARE(scene.root->property("places").toStringList(), places);
 }
 
 void TestViewQmlTypes::shadowFollowsItsParent()

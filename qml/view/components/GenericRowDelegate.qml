@@ -194,17 +194,18 @@ Item {
                 Text {
                     // A selectable submenu is a choice too: it carries the check mark of the
                     // chosen one beside its arrow.
-                    visible: row.checked && (row.itemType === "only_checkmark"
-                                             || row.itemType === "selectableSubmenu"
-                                             || row.itemType === "mix_checkmark_submenu")
+                    visible: row.checked && (row.itemType === RowFlags.onlyCheckmark
+                                             || row.itemType === RowFlags.selectableSubmenu
+                                             || row.itemType === RowFlags.mixCheckmarkSubmenu)
                     text: "✓"
                     color: Theme.accent
                     font.pixelSize: Theme.fontLarge
                     font.bold: true
                 }
                 Text {
-                    visible: row.itemType === "only_submenu" || row.itemType === "selectableSubmenu"
-                             || row.itemType === "mix_checkmark_submenu"
+                    visible: row.itemType === RowFlags.onlySubmenu
+                             || row.itemType === RowFlags.selectableSubmenu
+                             || row.itemType === RowFlags.mixCheckmarkSubmenu
                     text: "›"
                     color: Theme.textFaint
                     font.pixelSize: Theme.fontLarge + 6
@@ -218,7 +219,7 @@ Item {
                 anchors.leftMargin: Theme.margin
                 height: 1
                 color: Theme.outline
-                visible: row.layoutOrder !== "bottom" && row.layoutOrder !== "single"
+                visible: row.layoutOrder !== RowFlags.bottom && row.layoutOrder !== RowFlags.single
             }
 
             MouseArea {

@@ -70,17 +70,17 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::onExternalSwitchVisibleChang
     if (!visible)
         return;
 
-    auto *bathTime = new RowItem(rowType::onlySubmenu, rowLayout::single, QStringLiteral("single"));
+    auto *bathTime = new RowItem(rowType::onlySubmenu, rowLayout::single, rowLayoutType::single);
     bathTime->setApplId(bathTimeRowId);
     m_bathTimeModel.appendItem(bathTime);
     m_bathTimeRow = bathTime;
     refreshBathTimeRow();
 
-    auto *renew = new RowItem(rowType::onlyCheckmark, 0, QStringLiteral("multiple"));
+    auto *renew = new RowItem(rowType::onlyCheckmark, 0, rowLayoutType::multiple);
     renew->setApplId(ExternalSwitchTypes::E_renew);
     m_functionModel.appendItem(renew);
     m_renewRow = renew;
-    auto *onOff = new RowItem(rowType::onlyCheckmark, 0, QStringLiteral("multiple"));
+    auto *onOff = new RowItem(rowType::onlyCheckmark, 0, rowLayoutType::multiple);
     onOff->setApplId(ExternalSwitchTypes::E_onOff);
     m_functionModel.appendItem(onOff);
     m_onOffRow = onOff;

@@ -51,7 +51,7 @@ void ConfigureAdvancedSettingsFanViewManager::onFanViewVisibleChanged(bool visib
     m_model.clear();
     if (!visible)
         return;
-    auto *row = new RowItem(rowType::onlySubmenu, rowLayout::single, QStringLiteral("single"));
+    auto *row = new RowItem(rowType::onlySubmenu, rowLayout::single, rowLayoutType::single);
     row->setApplId(ConfigureTypes::E_fanRuntime);
     m_model.appendItem(row);
     m_row = row;

@@ -17,7 +17,7 @@ void ConfigureChoiceList::build(std::optional<int> checked)
 {
     m_model.clear();
     for (Choice &choice : m_choices) {
-        auto *row = new RowItem(rowType::onlyCheckmark, rowLayout::top, QStringLiteral("multiple"));
+        auto *row = new RowItem(rowType::onlyCheckmark, rowLayout::top, rowLayoutType::multiple);
         row->setApplId(choice.value);
         choice.row = row;
         m_model.appendItem(row);

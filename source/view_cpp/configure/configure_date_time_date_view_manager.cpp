@@ -22,7 +22,7 @@ const QDate lastDate(2099, 12, 31);
 
 RowItem *formatRow(DateTimeTypes::DateFormat format, int order)
 {
-    auto *row = new RowItem(rowType::onlyCheckmark, order, QStringLiteral("multiple"));
+    auto *row = new RowItem(rowType::onlyCheckmark, order, rowLayoutType::multiple);
     row->setApplId(format);
     return row;
 }
@@ -86,8 +86,7 @@ void ConfigureDateTimeDateViewManager::onDateViewVisibleChanged(bool visible, bo
     if (!visible)
         return;
     if (!formatsOnly) {
-        auto *dateRow =
-            new RowItem(rowType::onlySubmenu, rowLayout::single, QStringLiteral("single"));
+        auto *dateRow = new RowItem(rowType::onlySubmenu, rowLayout::single, rowLayoutType::single);
         dateRow->setApplId(dateRowId);
         m_dateRow = dateRow;
         m_model.appendItem(dateRow);

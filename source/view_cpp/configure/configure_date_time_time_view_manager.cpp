@@ -88,7 +88,7 @@ void ConfigureDateTimeTimeViewManager::onTimeViewVisibleChanged(bool visible)
     if (!visible)
         return;
 
-    auto *timeRow = new RowItem(rowType::onlySubmenu, rowLayout::single, QStringLiteral("single"));
+    auto *timeRow = new RowItem(rowType::onlySubmenu, rowLayout::single, rowLayoutType::single);
     timeRow->setApplId(timeRowId);
     m_timeRow = timeRow;
     m_model.appendItem(timeRow);
@@ -98,13 +98,12 @@ void ConfigureDateTimeTimeViewManager::onTimeViewVisibleChanged(bool visible)
     m_heading = heading;
     m_model.appendItem(heading);
 
-    auto *row24 = new RowItem(rowType::onlyCheckmark, rowLayout::top, QStringLiteral("multiple"));
+    auto *row24 = new RowItem(rowType::onlyCheckmark, rowLayout::top, rowLayoutType::multiple);
     row24->setApplId(DateTimeTypes::E_0_24);
     m_24HourRow = row24;
     m_model.appendItem(row24);
 
-    auto *rowAmPm =
-        new RowItem(rowType::onlyCheckmark, rowLayout::bottom, QStringLiteral("multiple"));
+    auto *rowAmPm = new RowItem(rowType::onlyCheckmark, rowLayout::bottom, rowLayoutType::multiple);
     rowAmPm->setApplId(DateTimeTypes::E_am_pm);
     m_amPmRow = rowAmPm;
     m_model.appendItem(rowAmPm);

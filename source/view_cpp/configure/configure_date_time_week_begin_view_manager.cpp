@@ -46,12 +46,12 @@ void ConfigureDateTimeWeekBeginViewManager::onWeekStartViewVisibleChanged(bool v
     m_model.clear();
     if (!visible)
         return;
-    auto *monday = new RowItem(rowType::onlyCheckmark, rowLayout::top, QStringLiteral("multiple"));
+    auto *monday = new RowItem(rowType::onlyCheckmark, rowLayout::top, rowLayoutType::multiple);
     monday->setTextOnSubMenu(tr("Monday"));
     monday->setApplId(CalendarTypes::E_monday);
     m_mondayRow = monday;
     m_model.appendItem(monday);
-    auto *sunday = new RowItem(rowType::onlyCheckmark, rowLayout::top, QStringLiteral("multiple"));
+    auto *sunday = new RowItem(rowType::onlyCheckmark, rowLayout::top, rowLayoutType::multiple);
     sunday->setTextOnSubMenu(tr("Sunday"));
     sunday->setApplId(CalendarTypes::E_sunday);
     m_sundayRow = sunday;

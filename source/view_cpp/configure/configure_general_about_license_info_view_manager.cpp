@@ -26,7 +26,6 @@ constexpr quint32 fileNotFoundMessageId = 0x201c;
 constexpr quint32 internalErrorMessageId = 0x201b;
 
 // The layout type of the list rows, whose place the model sets.
-const QString multipleLayout = QStringLiteral("multiple");
 
 // The libraries of this PC that the program loads and whose licences ask for their notice to be
 // passed on, one entry per upstream project, in the order of the list; the ids are the list
@@ -166,7 +165,7 @@ void ConfigureGeneralAboutLicenseInfoViewManager::fillList(
 {
     model.clear();
     for (const ComponentRecord &record : records) {
-        auto *row = new RowItem(rowType::onlySubmenu, 0, multipleLayout);
+        auto *row = new RowItem(rowType::onlySubmenu, 0, rowLayoutType::multiple);
         row->setApplId(record.id);
         row->setTextOnSubMenu(record.name);
         model.appendItem(row);

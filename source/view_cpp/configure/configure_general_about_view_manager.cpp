@@ -22,7 +22,6 @@ namespace {
 const QString labelSeparator = QStringLiteral(": ");
 
 // The layout type of the sub-menu rows, whose place the model sets.
-const QString multipleLayout = QStringLiteral("multiple");
 
 // Product numbers of the nodes, as the node list reports them.
 constexpr quint32 heaterProduct = 0;
@@ -221,7 +220,7 @@ void ConfigureGeneralAboutViewManager::rebuild()
 
 void ConfigureGeneralAboutViewManager::appendSubFunction(const QString &text, int id)
 {
-    auto *row = new RowItem(rowType::onlySubmenu, 0, multipleLayout);
+    auto *row = new RowItem(rowType::onlySubmenu, 0, rowLayoutType::multiple);
     row->setApplId(id);
     row->setTextOnSubMenu(text);
     m_subFunctionModel.appendItem(row);

@@ -109,9 +109,9 @@ void ConfigureLimitsNotAllowedStartViewManager::rebuildList()
 {
     m_model.clear();
     m_toggleRow = new ToggleStandardItem(ConfigureTypes::E_notAllowedStartDisable, m_edit.enabled);
-    m_fromRow = new RowItem(rowType::onlySubmenu, 0, QStringLiteral("multiple"));
+    m_fromRow = new RowItem(rowType::onlySubmenu, 0, rowLayoutType::multiple);
     m_fromRow->setApplId(ConfigureTypes::E_notAllowedStartFrom);
-    m_untilRow = new RowItem(rowType::onlySubmenu, 0, QStringLiteral("multiple"));
+    m_untilRow = new RowItem(rowType::onlySubmenu, 0, rowLayoutType::multiple);
     m_untilRow->setApplId(ConfigureTypes::E_notAllowedStartUntil);
     m_model.appendItem(m_toggleRow);
     m_model.appendItem(m_fromRow);

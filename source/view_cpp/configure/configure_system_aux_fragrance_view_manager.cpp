@@ -75,11 +75,11 @@ void ConfigureSystemAuxFragranceViewManager::onOptionsFragranceViewVisibleChange
     m_model.clear();
     if (!visible)
         return;
-    auto *pump = new RowItem(rowType::onlySubmenu, rowLayout::top, QStringLiteral("multiple"));
+    auto *pump = new RowItem(rowType::onlySubmenu, rowLayout::top, rowLayoutType::multiple);
     pump->setApplId(AuxiliaryRelayTypes::E_pump);
     m_pumpRow = pump;
     m_model.appendItem(pump);
-    auto *stop = new RowItem(rowType::onlySubmenu, rowLayout::bottom, QStringLiteral("multiple"));
+    auto *stop = new RowItem(rowType::onlySubmenu, rowLayout::bottom, rowLayoutType::multiple);
     stop->setApplId(AuxiliaryRelayTypes::E_stop);
     m_stopRow = stop;
     m_model.appendItem(stop);

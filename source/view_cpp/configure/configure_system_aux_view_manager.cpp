@@ -158,7 +158,7 @@ void ConfigureSystemAuxViewManager::buildFunctionList()
 {
     m_functionModel.clear();
     const auto append = [this](QPointer<RowItem> &guard, int typeOfItem, int order, int id) {
-        auto *row = new RowItem(typeOfItem, order, QStringLiteral("multiple"));
+        auto *row = new RowItem(typeOfItem, order, rowLayoutType::multiple);
         row->setApplId(id);
         guard = row;
         m_functionModel.appendItem(row);

@@ -133,7 +133,7 @@ void ConfigureSystemCleanupViewManager::rebuildList()
     m_enableToggle = enable;
     m_model.appendItem(enable);
 
-    auto *interval = new RowItem(rowType::onlySubmenu, rowLayout::single, QStringLiteral("single"));
+    auto *interval = new RowItem(rowType::onlySubmenu, rowLayout::single, rowLayoutType::single);
     interval->setApplId(ConfigureTypes::E_cleanup);
     m_intervalRow = interval;
     m_model.appendItem(interval);

@@ -252,7 +252,7 @@ void ConfigureSystemNetworkViewManager::buildNetworkList()
     for (auto it = m_saunas.cbegin(); it != m_saunas.cend(); ++it) {
         const RemoteSauna &sauna = it.value();
         auto *row =
-            new RowItem2(rowType::selectableSubmenu, rowLayout::centre, QStringLiteral("multiple"));
+            new RowItem2(rowType::selectableSubmenu, rowLayout::centre, rowLayoutType::multiple);
         const QString name = isStale(sauna.linkValue, now)
                                  ? QStringLiteral("(") + sauna.name + QStringLiteral(")")
                                  : sauna.name;
@@ -263,8 +263,7 @@ void ConfigureSystemNetworkViewManager::buildNetworkList()
         m_saunaListModel.appendItem(row);
     }
 
-    m_ipDetectRow =
-        new RowItem2(rowType::onlySubmenu, rowLayout::centre, QStringLiteral("multiple"));
+    m_ipDetectRow = new RowItem2(rowType::onlySubmenu, rowLayout::centre, rowLayoutType::multiple);
     m_ipDetectRow->setApplId(ipDetectRowId);
     m_ipDetectModel.appendItem(m_ipDetectRow);
 

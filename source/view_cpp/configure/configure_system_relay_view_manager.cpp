@@ -125,7 +125,7 @@ void ConfigureSystemRelayViewManager::rebuildList()
 {
     m_model.clear();
     if (hasRegulator(m_product)) {
-        auto *row = new RowItem(rowType::onlySubmenu, rowLayout::single, QStringLiteral("single"));
+        auto *row = new RowItem(rowType::onlySubmenu, rowLayout::single, rowLayoutType::single);
         row->setApplId(::signalInterface::ConfigureTypes::E_regulator);
         m_regulatorRow = row;
         m_model.appendItem(row);
@@ -139,7 +139,7 @@ void ConfigureSystemRelayViewManager::rebuildRegulatorList()
 {
     m_regulatorValueModel.clear();
     for (int function = 0; function < int(m_regulatorValueRows.size()); ++function) {
-        auto *row = new RowItem(rowType::onlyCheckmark, rowLayout::top, QStringLiteral("multiple"));
+        auto *row = new RowItem(rowType::onlyCheckmark, rowLayout::top, rowLayoutType::multiple);
         row->setApplId(function);
         m_regulatorValueRows[std::size_t(function)] = row;
         m_regulatorValueModel.appendItem(row);

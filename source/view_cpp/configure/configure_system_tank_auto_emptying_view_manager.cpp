@@ -71,7 +71,7 @@ void ConfigureSystemTankAutoEmptyingViewManager::onTankAutoEmptyingVisibleChange
     auto *toggle = new ToggleStandardItem(ConfigureTypes::E_tankAutoEmptyingEnable, m_enabled);
     m_toggle = toggle;
     m_model.appendItem(toggle);
-    auto *interval = new RowItem(rowType::onlySubmenu, rowLayout::single, QStringLiteral("single"));
+    auto *interval = new RowItem(rowType::onlySubmenu, rowLayout::single, rowLayoutType::single);
     m_intervalRow = interval;
     interval->setApplId(ConfigureTypes::E_tankAutoEmptyingInterval);
     m_model.appendItem(interval);

@@ -244,12 +244,11 @@ void ConfigureSystemWiFiViewManager::buildMainPage()
     m_enableToggle = toggle;
     m_wiFiModel.appendItem(toggle);
     if (m_wiFiEnabled) {
-        auto *network = new RowItem(rowType::onlySubmenu, rowLayout::top, QStringLiteral("single"));
+        auto *network = new RowItem(rowType::onlySubmenu, rowLayout::top, rowLayoutType::single);
         network->setApplId(ConfigureTypes::E_wiFiNetworks);
         m_networkRow = network;
         m_wiFiModel.appendItem(network);
-        auto *units =
-            new RowItem(rowType::onlySubmenu, rowLayout::bottom, QStringLiteral("single"));
+        auto *units = new RowItem(rowType::onlySubmenu, rowLayout::bottom, rowLayoutType::single);
         units->setApplId(ConfigureTypes::E_wiFiExternalUnits);
         m_externalUnitsRow = units;
         m_wiFiModel.appendItem(units);
