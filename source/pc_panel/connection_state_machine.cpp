@@ -178,16 +178,7 @@ bool ConnectionStateMachine::hasPeer() const
 
 bool ConnectionStateMachine::sendToPeer(const QByteArray &datagram)
 {
-    if (!hasPeer())
-        return false;
-    const qint64 written = m_socket->writeDatagram(datagram, m_sauna.address, m_sauna.port);
-    if (written != datagram.size()) {
-        qCDebug(linkLog) << "send to" << m_sauna.address << m_sauna.port
-                         << "failed:" << m_socket->errorString();
-        return false;
-    }
-    restartKeepAliveTimer();
-    return true;
+    return hasPeer() && writeToSauna(datagram);
 }
 
 void ConnectionStateMachine::restartKeepAliveTimer()
@@ -409,9 +400,13 @@ void ConnectionStateMachine::sendKeepAlive()
 
 bool ConnectionStateMachine::sendEnvelope(const vaholumo::External_to_sauna &envelope)
 {
+    return writeToSauna(QByteArray::fromStdString(envelope.SerializeAsString()));
+}
+
+bool ConnectionStateMachine::writeToSauna(const QByteArray &datagram)
+{
     if (m_socket == nullptr || m_sauna.address.isNull())
         return false;
-    const QByteArray datagram = QByteArray::fromStdString(envelope.SerializeAsString());
     const qint64 written = m_socket->writeDatagram(datagram, m_sauna.address, m_sauna.port);
     if (written != datagram.size()) {
         qCDebug(linkLog) << "send to" << m_sauna.address << m_sauna.port

@@ -184,6 +184,8 @@ private:
     void sendConnectRequest();
     void sendKeepAlive();
     bool sendEnvelope(const vaholumo::External_to_sauna &envelope);
+    // Every datagram to the sauna goes out here; a complete write restarts the keep-alive wait.
+    bool writeToSauna(const QByteArray &datagram);
     void onReplyTimeout();
     void onSupervisionTimeout();
     void onReconnectTimeout();
