@@ -274,7 +274,7 @@ void TestLanguageController::englishFileLoadedLikeAnyOther()
     QCOMPARE(messages.count(), 1);
     QCOMPARE(controller.language(), LanguageTypes::E_finnish);
     QCOMPARE(view::LanguageSupport::weekdayPluralText(CalendarTypes::E_monday),
-             QStringLiteral("maanantaisin"));
+             QStringLiteral("Maanantaisin"));
     controller.setTranslationsDirectory(builtTranslations);
     controller.onLanguageChangeRequested(LanguageTypes::E_english);
 }
