@@ -72,14 +72,31 @@ std::optional<QByteArray> readFile(const QString &fileName)
     return file.readAll();
 }
 
-// Copies the damaged file's content to "<file>.damaged" the way QSettings writes its files: a new
-// file renamed over the old one, so that a copy that fails leaves an older copy whole.
-QString copyDamagedFile(const QString &fileName, const QByteArray &content)
+// Replaces the file's content the way QSettings writes its files: a new file renamed over the old
+// one, so that a write that fails leaves the old file whole. QSaveFile may report a write that a
+// full disk cut short as whole, so the new file's size is checked as well.
+bool replaceFile(const QString &fileName, const QByteArray &content)
 {
-    QSaveFile copy(fileName + QLatin1String(".damaged"));
-    if (!copy.open(QIODevice::WriteOnly) || copy.write(content) != content.size() || !copy.commit())
-        return {};
-    return copy.fileName();
+    QSaveFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
+           file.commit() && QFileInfo(fileName).size() == content.size();
+}
+
+// Copies the damaged file's content to "<file>.damaged", replacing an older copy, and reports the
+// copy; false when the copy fails. That is reported too, since the copy is made as a write is, a
+// new file in the same folder: a folder that refused it refuses the writes too.
+bool keepDamagedCopy(const QString &fileName, const QByteArray &content)
+{
+    const QString copyPath = fileName + QLatin1String(".damaged");
+    SettingsFileInformer &informer = SettingsFileInformer::instance();
+    if (!replaceFile(copyPath, content)) {
+        // A copy cut short holds nothing of use.
+        QFile::remove(copyPath);
+        informer.onChangesNotKept();
+        return false;
+    }
+    informer.onDamagedFileCopied(QDir::toNativeSeparators(copyPath));
+    return true;
 }
 
 // Whether a sync can replace the store's file. QSettings writes a new file beside the old one and
@@ -294,20 +311,43 @@ std::unique_ptr<QSettings> Settings::openStore(const QString &organization,
                                            application);
     };
     std::unique_ptr<QSettings> store = open();
+    const QString fileName = store->fileName();
     SettingsFileInformer &informer = SettingsFileInformer::instance();
+    // QSettings splits the file into sections when it is opened, and decodes the values of a
+    // section when one of its keys is first read: a serialized value would then be streamed, as
+    // large as its bytes claim. Such lines go before anything is read.
+    bool copied = false;
+    if (const std::optional<QByteArray> content = readFile(fileName)) {
+        if (const std::optional<QByteArray> cleaned =
+                SettingsFileRepair::withoutSerializedValues(*content)) {
+            store.reset();
+            copied = keepDamagedCopy(fileName, *content);
+            if (!copied || !replaceFile(fileName, *cleaned)) {
+                // The file stays as it is, and the run goes on in memory, never reading it, with
+                // what its intact lines hold. The store's own file would be in the file as in a
+                // folder: nothing is read from there, and no write gets there, as was told. (Its
+                // own name, as QSettings keeps unsaved keys by file name for the next store.)
+                informer.onChangesNotKept();
+                auto inMemory = std::make_unique<QSettings>(fileName + QLatin1String("/unsaved"),
+                                                            QSettings::IniFormat);
+                SettingsFileRepair::restoreLostKeys(*inMemory, *content);
+                return inMemory;
+            }
+            // The new file differs in size from the one read, so QSettings reads it anew.
+            store = open();
+        }
+    }
     // A section is parsed when it is first read; reading every key finds damage anywhere.
     store->allKeys();
     if (store->status() == QSettings::FormatError) {
         // Whatever the panel writes replaces the file with the keys in the store, so the whole
-        // file is kept aside first.
-        const std::optional<QByteArray> content = readFile(store->fileName());
-        const QString copyPath = content ? copyDamagedFile(store->fileName(), *content) : QString();
-        if (copyPath.isEmpty()) {
-            // The copy is made as a write is, a new file in the same folder: a folder that
-            // refused it refuses the writes too.
-            informer.onChangesNotKept();
-        } else {
-            informer.onDamagedFileCopied(QDir::toNativeSeparators(copyPath));
+        // file is kept aside first, unless the copy holds it already.
+        const std::optional<QByteArray> content = readFile(fileName);
+        if (!copied) {
+            if (content)
+                keepDamagedCopy(fileName, *content);
+            else
+                informer.onChangesNotKept();
         }
         // QSettings keeps the first error it met for good, so this object would hide every
         // failed write from now on. A second one on the same file shares the keys parsed so far

@@ -6,9 +6,11 @@
 #include <QHash>
 #include <QMap>
 #include <QSettings>
+#include <QStringDecoder>
 #include <QUuid>
 #include <QVariant>
 
+#include <algorithm>
 #include <iterator>
 #include <optional>
 
@@ -378,7 +380,210 @@ std::optional<QString> sectionGroup(QStringView line)
     return group ? std::optional<QString>(*group + QLatin1Char('/')) : std::nullopt;
 }
 
+// A line of a file as QSettings's reader splits a file into lines: where its text starts, its
+// length and the position of the "=" that ends its key (-1 for none).
+struct ReaderLine
+{
+    qsizetype start = 0;
+    qsizetype length = 0;
+    qsizetype equals = -1;
+};
+
+bool isLineSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// The next line from pos on, moving pos past it; false at the end of the data. Spaces and empty
+// lines before a line are skipped, and so are comment lines; a line ends at a line break or at a
+// ";" outside quotes, and a backslash takes the character after it (a line break too) into the
+// line.
+bool nextReaderLine(QByteArrayView data, qsizetype &pos, ReaderLine &line)
+{
+    const qsizetype size = data.size();
+    bool inQuotes = false;
+    line.equals = -1;
+    qsizetype start = pos;
+    while (start < size && isLineSpace(data.at(start)))
+        ++start;
+    qsizetype i = start;
+    while (i < size) {
+        const char c = data.at(i++);
+        if (c == '=') {
+            if (!inQuotes && line.equals < 0)
+                line.equals = i - 1;
+        } else if (c == '\n' || c == '\r') {
+            if (i == start + 1) {
+                ++start;
+            } else if (!inQuotes) {
+                --i;
+                break;
+            }
+        } else if (c == '\\') {
+            if (i < size) {
+                const char escaped = data.at(i++);
+                if (i < size) {
+                    const char next = data.at(i);
+                    if ((escaped == '\n' && next == '\r') || (escaped == '\r' && next == '\n'))
+                        ++i;
+                }
+            }
+        } else if (c == '"') {
+            inQuotes = !inQuotes;
+        } else if (c == ';') {
+            if (i == start + 1) {
+                while (i < size && data.at(i) != '\n' && data.at(i) != '\r')
+                    ++i;
+                while (i < size && isLineSpace(data.at(i)))
+                    ++i;
+                start = i;
+            } else if (!inQuotes) {
+                --i;
+                break;
+            }
+        }
+    }
+    pos = i;
+    line.start = start;
+    line.length = i - start;
+    return line.length > 0;
+}
+
+// The character of a "\x" or octal escape whose digits start at i, moving i past them; as
+// QSettings reads one, every digit that follows counts and the number wraps at 16 bits.
+QChar readerNumber(QByteArrayView text, qsizetype &i, uint base)
+{
+    char16_t code = 0;
+    while (i < text.size()) {
+        const std::optional<uint> digit = hexDigit(QLatin1Char(text.at(i)));
+        if (!digit || *digit >= base)
+            break;
+        code = char16_t(code * base + *digit);
+        ++i;
+    }
+    return QChar(code);
+}
+
+// The texts of a value as QSettings's reader takes them apart, leniently where the panel's own
+// reading above is strict: several when commas stand outside quotes. Only their starts matter
+// here, so the spaces that the reader cuts from their ends are left. The reader decodes the runs
+// of bytes between escapes, quotes and commas as UTF-8, carrying a sequence cut by an escape over
+// to the next run or not, depending on the Qt version: both readings are given, which differ only
+// for bytes that are no UTF-8 anyway.
+QStringList readerTexts(QByteArrayView value)
+{
+    static constexpr char simple[][2] = {
+        {'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'},  {'r', '\r'},  {'t', '\t'},
+        {'v', '\v'}, {'"', '"'},  {'?', '?'},  {'\'', '\''}, {'\\', '\\'},
+    };
+    QStringList texts;
+    QString carried;
+    QString cut;
+    QStringDecoder fromUtf8(QStringDecoder::Utf8);
+    const auto append = [&carried, &cut](QChar c) {
+        carried += c;
+        cut += c;
+    };
+    bool inQuotes = false;
+    qsizetype i = 0;
+    const auto skipSpaces = [&] {
+        while (i < value.size() && (value.at(i) == ' ' || value.at(i) == '\t'))
+            ++i;
+    };
+    skipSpaces();
+    while (i < value.size()) {
+        const char c = value.at(i);
+        if (c == '\\') {
+            if (++i == value.size())
+                break;
+            const char escaped = value.at(i++);
+            const auto known =
+                std::find_if(std::begin(simple), std::end(simple),
+                             [escaped](const char *pair) { return pair[0] == escaped; });
+            if (known != std::end(simple)) {
+                append(QLatin1Char((*known)[1]));
+            } else if (escaped == 'x') {
+                if (i < value.size() && hexDigit(QLatin1Char(value.at(i))))
+                    append(readerNumber(value, i, 16));
+            } else if (escaped >= '0' && escaped <= '7') {
+                --i;
+                append(readerNumber(value, i, 8));
+            } else if (escaped == '\n' || escaped == '\r') {
+                // The line goes on; "\r\n" and "\n\r" are one line break.
+                if (i < value.size() && (value.at(i) == '\n' || value.at(i) == '\r') &&
+                    value.at(i) != escaped)
+                    ++i;
+            }
+            // Any other escaped character is dropped.
+        } else if (c == '"') {
+            ++i;
+            inQuotes = !inQuotes;
+            if (!inQuotes)
+                skipSpaces();
+        } else if (c == ',' && !inQuotes) {
+            texts << carried << cut;
+            carried.clear();
+            cut.clear();
+            ++i;
+            skipSpaces();
+        } else {
+            qsizetype end = i + 1;
+            while (end < value.size() && value.at(end) != '\\' && value.at(end) != '"' &&
+                   value.at(end) != ',')
+                ++end;
+            const QByteArrayView run = value.sliced(i, end - i);
+            carried += fromUtf8(run);
+            cut += QString::fromUtf8(run);
+            i = end;
+        }
+    }
+    texts << carried << cut;
+    return texts;
+}
+
+// Whether QSettings decodes the text by streaming a value.
+bool isSerializedValue(const QString &text)
+{
+    return text.startsWith(QLatin1String("@Variant(")) ||
+           text.startsWith(QLatin1String("@DateTime("));
+}
+
+// The lines of the data that hold a serialized value, in order.
+QList<ReaderLine> serializedValueLines(QByteArrayView data)
+{
+    QList<ReaderLine> found;
+    qsizetype pos = data.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    ReaderLine line;
+    while (nextReaderLine(data, pos, line)) {
+        // A section line opens a section whatever it holds.
+        if (line.equals < 0 || data.at(line.start) == '[')
+            continue;
+        const QByteArrayView value =
+            data.sliced(line.equals + 1, line.start + line.length - line.equals - 1);
+        const QStringList texts = readerTexts(value);
+        if (std::any_of(texts.cbegin(), texts.cend(), isSerializedValue))
+            found.append(line);
+    }
+    return found;
+}
+
 } // namespace
+
+std::optional<QByteArray> SettingsFileRepair::withoutSerializedValues(const QByteArray &content)
+{
+    QList<ReaderLine> lines = serializedValueLines(content);
+    if (lines.isEmpty())
+        return std::nullopt;
+    QByteArray cleaned = content;
+    // Each removal leaves the lines after it as they were read, yet the result is read again to
+    // be sure: every pass removes a line, so this ends.
+    while (!lines.isEmpty()) {
+        for (auto line = lines.crbegin(); line != lines.crend(); ++line)
+            cleaned.remove(line->start, line->length);
+        lines = serializedValueLines(cleaned);
+    }
+    return cleaned;
+}
 
 QStringList SettingsFileRepair::restoreLostKeys(QSettings &store, const QByteArray &content)
 {

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include <optional>
+
 class QSettings;
 
 namespace control {
@@ -23,6 +25,14 @@ public:
     // store lacks, as described above; a key the store has keeps its value. When a key stands on
     // several intact lines, the last one that reads counts. Returns the keys written, sorted.
     static QStringList restoreLostKeys(QSettings &store, const QByteArray &content);
+
+    // The content without its lines whose value QSettings would decode from a serialized form
+    // ("@Variant(...)" or "@DateTime(...)", in a list too, however escaped or quoted): nothing when
+    // it has none. Such a value is read by streaming whatever the bytes claim, a list of a billion
+    // entries too, and the panel never writes one, so a file that holds one is damaged. The lines
+    // are found as QSettings's reader finds them: a line runs on over line breaks inside quotes
+    // or after a backslash.
+    static std::optional<QByteArray> withoutSerializedValues(const QByteArray &content);
 };
 
 } // namespace control

@@ -258,6 +258,9 @@ private slots:
     void restoredValueThatDoesNotReadIsDropped_data();
     void restoredValueThatDoesNotReadIsDropped();
     void keyReadBeforeTheDamageKeepsItsValue();
+    void serializedValueIsRemovedBeforeItIsRead_data();
+    void serializedValueIsRemovedBeforeItIsRead();
+    void unwritableFileWithSerializedValueIsNotRead();
 
 private:
     QString filePath(const QString &organization, const QString &application) const;
@@ -933,6 +936,11 @@ void TestSettings::soundFileIsNotCopied_data()
     QTest::addColumn<QByteArray>("content");
     QTest::newRow("first start") << QByteArray();
     QTest::newRow("file of two saunas") << twoSaunas;
+    // What QSettings writes of texts that start as a serialized value, or nearly.
+    QTest::newRow("text that starts as a serialized value")
+        << QByteArray("[General]\n"
+                      "pc_panel_supported_characters=@@Variant(\\0\\0\\0\\v2\\0\\0\\0\\x5)\n"
+                      "language=\" @DateTime(\\0)\"\n");
     // QSettings reads the rest of the file into the value and finds no fault: nothing is
     // repaired either.
     QTest::newRow("quote left open in a value")
@@ -1282,6 +1290,87 @@ void TestSettings::keyReadBeforeTheDamageKeepsItsValue()
     Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
     QCOMPARE(Settings::intValue(Settings::languageKey), std::optional<int>(2));
     QCOMPARE(Settings::intValue(Settings::timeFormatKey), std::optional<int>(1));
+}
+
+// The decoding of a serialized value that a damaged file claims to hold: a list of 838,860,800
+// texts, which QSettings would reserve room for, 20 GB, when it reads the value.
+const QByteArray hugeList = "@Variant(\\0\\0\\0\\v2\\0\\0\\0\\x5)";
+
+void TestSettings::serializedValueIsRemovedBeforeItIsRead_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    // What stays of the line in the file.
+    QTest::addColumn<QByteArray>("left");
+
+    QTest::newRow("as found") << "3\\pc1=" + hugeList << QByteArray();
+    QTest::newRow("date and time")
+        << QByteArray("3\\pc1=@DateTime(\\0\\0\\0\\v\\0\\x7f\\xff\\xff\\xff)") << QByteArray();
+    QTest::newRow("quoted, spaces before") << "3\\pc1=   \"" + hugeList + "\"" << QByteArray();
+    QTest::newRow("in a list") << "3\\pc1=a, " + hugeList + ",b" << QByteArray();
+    QTest::newRow("hex escape") << QByteArray("3\\pc1=\\x40Variant(\\0\\0\\0\\v2\\0\\0\\0\\x5)")
+                                << QByteArray();
+    QTest::newRow("hex escape beyond 16 bits")
+        << "3\\pc1=\\x10040" + hugeList.mid(1) << QByteArray();
+    QTest::newRow("octal escape") << "3\\pc1=\\100" + hugeList.mid(1) << QByteArray();
+    QTest::newRow("line continued")
+        << QByteArray("3\\pc1=@Vari\\\r\nant(\\0\\0\\0\\v2\\0\\0\\0\\x5)") << QByteArray();
+    QTest::newRow("quotes over lines")
+        << QByteArray("3\\pc1=\"@Variant(\\0\\0\\0\\v2\n\\0\\0\\0\\x5)\"") << QByteArray();
+    QTest::newRow("before a comment")
+        << "3\\pc1=" + hugeList + ";comment" << QByteArray(";comment");
+}
+
+void TestSettings::serializedValueIsRemovedBeforeItIsRead()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, left);
+    const QString path = filePath("Vaho", "PC_Panel");
+    const QByteArray damaged = insertedBefore(panelFile, "[pc_panel_remote_saunas]", line + "\n");
+    QVERIFY(writeFile(path, damaged));
+
+    Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+    // The whole file lies beside itself, the line is gone from the file before anything of it is
+    // read, and every other setting is kept.
+    QCOMPARE(fileContent(path + QLatin1String(".damaged")), damaged);
+    QCOMPARE(fileContent(path), insertedBefore(panelFile, "[pc_panel_remote_saunas]", left + "\n"));
+    const QString soundPath = m_configHome.path() + QLatin1String("/sound.ini");
+    QVERIFY(writeFile(soundPath, panelFile));
+    QCOMPARE(storeContent(*Settings::settings()),
+             storeContent(QSettings(soundPath, QSettings::IniFormat)));
+
+    const QList<UserMessage> told = toldMessages();
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(told.first().id, SettingsFileInformer::damagedFileMessageId);
+}
+
+void TestSettings::unwritableFileWithSerializedValueIsNotRead()
+{
+    const QString path = filePath("Vaho", "PC_Panel");
+    const QByteArray damaged =
+        insertedBefore(panelFile, "[pc_panel_remote_saunas]", "3\\pc1=" + hugeList + "\n");
+    QVERIFY(writeFile(path, damaged));
+
+    // The disk is full: neither the copy nor the cleaned file can be written.
+    {
+        FileSizeLimit limit(16);
+        QVERIFY(limit.isActive());
+        Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
+        QCOMPARE(Settings::intValue(Settings::languageKey), std::optional<int>(2));
+        QVERIFY(
+            !Settings::settings()->contains(QStringLiteral("pc_panel_max_temperature_size/3/pc1")));
+        Settings::setValue(Settings::languageKey, 4);
+    }
+    QCOMPARE(Settings::intValue(Settings::languageKey), std::optional<int>(4));
+    // The run goes on with the intact settings in memory, and the file is as it was.
+    QCOMPARE(Settings::settings()->value("pc_panel_remote_saunas/2/pc_panel_remote_sauna_name"),
+             QVariant(QStringLiteral("Garden, east")));
+    Settings::setValue(Settings::languageKey, 5);
+    QCOMPARE(fileContent(path), damaged);
+    QVERIFY(!QFile::exists(path + QLatin1String(".damaged")));
+
+    const QList<UserMessage> told = toldMessages();
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(told.first().id, SettingsFileInformer::changesNotKeptMessageId);
 }
 
 QTEST_APPLESS_MAIN(TestSettings)
