@@ -520,7 +520,8 @@ void TestCalendarScene::dateProgramAsksBeforeItIsSavedOrDeleted()
     emit receiver->saunaNotAllowedStartFromTimeChanged(QTime(19, 0));
     emit receiver->saunaNotAllowedStartUntilTimeChanged(QTime(23, 0));
     click(named(editor, QStringLiteral("programSaveButton")));
-    QVERIFY(popupText().contains(QStringLiteral("19:00 - 23:00")));
+    QVERIFY(
+        popupText().contains(view::LanguageSupport::unbrokenText(QStringLiteral("19:00 - 23:00"))));
     QVERIFY(popupText().contains(QStringLiteral("Save anyway?")));
     answerPopup("popupRightButton");
     QVERIFY(m_transport.envelopes.isEmpty());

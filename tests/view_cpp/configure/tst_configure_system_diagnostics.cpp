@@ -45,6 +45,12 @@ QString fahrenheit()
     return view::LanguageSupport::temperatureUnitText(TemperatureTypes::E_fahrenheit);
 }
 
+// A rate of the unit per minute, kept on one line.
+QString perMinute(const QString &unit)
+{
+    return view::LanguageSupport::unbrokenText(unit + QStringLiteral("/min"));
+}
+
 QString on()
 {
     return view::LanguageSupport::onText();
@@ -157,8 +163,7 @@ void TestConfigureSystemDiagnostics::statusBeforeAnyReport()
     QCOMPARE(shown, QStringList({QStringLiteral("Total runtime: 0min"), QString(),
                                  QStringLiteral("Room temperature: 0") + celsius(),
                                  QStringLiteral("Magnetic contact: Not connected"),
-                                 QStringLiteral("Smart Start Heat Ratio: 2") + celsius() +
-                                     QStringLiteral("/min"),
+                                 QStringLiteral("Smart Start Heat Ratio: 2") + perMinute(celsius()),
                                  QString(), QStringLiteral("PCB relays:")}));
     QCOMPARE(modelReader::applIds(*status.model()), QList<int>({-7, -13, -2, -5, -13, -13, -13}));
     status.onStatusViewVisibleChanged(false);
@@ -189,8 +194,8 @@ void TestConfigureSystemDiagnostics::statusOfASauna()
                   QStringLiteral("Room humidity: 35%"),
                   QStringLiteral("Water temperature: 80") + celsius(),
                   QStringLiteral("Water level: Mid"), QStringLiteral("Magnetic contact: Connected"),
-                  QStringLiteral("Smart Start Heat Ratio: 2") + celsius() + QStringLiteral("/min"),
-                  QString(), QStringLiteral("PCB relays:"), QStringLiteral("  X3-X4: ") + on(),
+                  QStringLiteral("Smart Start Heat Ratio: 2") + perMinute(celsius()), QString(),
+                  QStringLiteral("PCB relays:"), QStringLiteral("  X3-X4: ") + on(),
                   QStringLiteral("  X5-X6: ") + off()}));
     QCOMPARE(modelReader::applIds(*status.model()),
              QList<int>({-7, -1, -13, -2, -3, -4, -6, -5, -13, -13, -13, 0, 1}));
@@ -285,13 +290,12 @@ void TestConfigureSystemDiagnostics::heatRatioIsARateInFahrenheit()
     signalInterface::SmartStartTypes::SmartStartParameters parameters;
     parameters.heatRatio = 45; // 5 °C a minute
     status.onSaunaSmartStartChanged(parameters);
-    const QString perMinute = QStringLiteral("/min");
     QVERIFY(lines(*status.model())
-                .contains(QStringLiteral("Smart Start Heat Ratio: 5") + celsius() + perMinute));
+                .contains(QStringLiteral("Smart Start Heat Ratio: 5") + perMinute(celsius())));
     // 9 °F a minute: no offset of 32 on a rate.
     status.onTemperatureValueChanged2(170, TemperatureTypes::E_fahrenheit);
     QVERIFY(lines(*status.model())
-                .contains(QStringLiteral("Smart Start Heat Ratio: 9") + fahrenheit() + perMinute));
+                .contains(QStringLiteral("Smart Start Heat Ratio: 9") + perMinute(fahrenheit())));
 }
 
 void TestConfigureSystemDiagnostics::relayOnChangeRewritesInPlaceInUseChangeRebuilds()
