@@ -41,6 +41,10 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 class QObject;
 class QQmlContext;
 
@@ -66,19 +70,39 @@ class GuiHandlerControlPanel;
 
 namespace details {
 
-// The managers of the settings screens. They are built in member order and destroyed in reverse;
-// the start-up wiring reaches them as public members. A screen joins by adding its member, its
-// published names in publish() and its calls in the connect operations, all in this class.
+// One settings screen as the provider knows it: its manager, the names QML knows the manager and
+// its parts by, and how the manager meets the screen's QML items. The manager's language and
+// sauna connects are its own (ConfigureViewManagerBase).
+struct ConfigureScreen
+{
+    // One published name and the object it names.
+    using Publication = std::pair<const char *, QObject *>;
+
+    view::ConfigureViewManagerBase *manager = nullptr;
+    std::vector<Publication> publications;
+    // Returns the number of failed connections; empty for a screen that no menu leads to.
+    std::function<int(view::GuiHandlerControlPanel &)> connectToView;
+    // The relay screen hears the sauna only when the start-up asks for it.
+    bool hearsSaunaOnlyWhenAsked = false;
+};
+
+// The managers of the settings screens. The start-up wiring reaches them as public members;
+// screens() names each once, with what is published and connected for it, and every walk over
+// the screens (publication, views, language, sauna) follows its order. A screen joins by its
+// member and its record in screens().
 class ConfigureTabObjectsProvider
 {
 public:
     // The managers are children of the main window.
     ConfigureTabObjectsProvider();
     explicit ConfigureTabObjectsProvider(QObject *parent);
-    virtual ~ConfigureTabObjectsProvider();
+    virtual ~ConfigureTabObjectsProvider() = default;
 
     ConfigureTabObjectsProvider(const ConfigureTabObjectsProvider &) = delete;
     ConfigureTabObjectsProvider &operator=(const ConfigureTabObjectsProvider &) = delete;
+
+    // Every settings screen, in the order of the settings menus.
+    std::vector<ConfigureScreen> screens();
 
     // The managers and their models as context properties of the GUI handler's root context;
     // before "main.qml" is loaded, so the scene finds every name.
@@ -133,52 +157,51 @@ public:
     // Brings the screens into their first state, after all connections.
     void initializeViews();
 
-    view::ConfigureLimitsViewManager limitsViewManager;
-    view::ConfigureLimitsNotAllowedStartViewManager limitsNotAllowedStartViewManager;
-    view::ConfigureDateTimeViewManager dateTimeViewManager;
-    view::ConfigureDateTimeDateViewManager dateTimeDateViewManager;
-    view::ConfigureDateTimeEraseCalendarViewManager dateTimeEraseCalendarViewManager;
-    view::ConfigureDateTimeTimeViewManager dateTimeTimeViewManager;
-    view::ConfigureDateTimeWeekBeginViewManager dateTimeWeekBeginViewManager;
-    view::ConfigureAdvancedSettingsViewManager advancedSettingsViewManager;
-    view::ConfigureAdvancedSettingsFanViewManager advancedSettingsFanViewManager;
-    view::ConfigureAdvancedSettingsExtSwitchViewManager advancedSettingsExtSwitchViewManager;
-    view::ConfigureAdvancedSettingsStandbyViewManager advancedSettingsStandbyViewManager;
-    // General: display sleep, language, region and units.
-    view::ConfigureGeneralDisplayViewManager generalDisplayViewManager;
-    view::ConfigureGeneralLanguageViewManager generalLanguageViewManager;
-    view::ConfigureGeneralRegionViewManager generalRegionViewManager;
-    view::ConfigureGeneralUnitsViewManager generalUnitsViewManager;
-    // About, its licence information and the relay control board identification.
-    view::ConfigureGeneralAboutViewManager generalAboutViewManager;
-    view::ConfigureGeneralAboutLicenseInfoViewManager generalAboutLicenseInfoViewManager;
-    view::ConfigureGeneralAboutIdentifyRcbViewManager generalAboutIdentifyRcbViewManager;
-    view::ConfigureSystemViewManager systemViewManager;
-    view::ConfigureSystemCleanupViewManager systemCleanupViewManager;
-    view::ConfigureSystemTankAutoEmptyingViewManager systemTankAutoEmptyingViewManager;
-    // Status and error log.
-    view::ConfigureSystemErrorLogViewManager systemErrorLogViewManager;
-    view::ConfigureSystemStatusViewManager systemStatusViewManager;
-    view::ConfigureSystemNetworkViewManager systemNetworkViewManager;
-    // Facility type, bath priority, pause timer, filter, IR and haptic feedback.
-    view::ConfigureSystemBathPriorityViewManager systemBathPriorityViewManager;
-    view::ConfigureSystemFacilityTypeViewManager systemFacilityTypeViewManager;
-    view::ConfigureSystemFilterViewManager systemFilterViewManager;
-    view::ConfigureSystemPauseTimerViewManager systemPauseTimerViewManager;
-    view::ConfigureSystemHapticFeedbackViewManager systemHapticFeedbackViewManager;
-    view::ConfigureSystemIrViewManager systemIrViewManager;
-    // The General menu and the PIN screen.
-    view::ConfigureGeneralViewManager generalViewManager;
-    view::ConfigureGeneralPinViewManager generalPinViewManager;
-    // Factory reset, software update, relay control and Wi-Fi: no System menu row leads to
-    // them. The relay screen hears the sauna only when connectSaunaSignals is told so; nothing
-    // connects the Wi-Fi screen.
-    view::ConfigureSystemFactoryResetViewManager systemFactoryResetViewManager;
-    view::ConfigureSystemSoftwareUpdateViewManager systemSoftwareUpdateViewManager;
-    view::ConfigureSystemRelayViewManager systemRelayViewManager;
-    view::ConfigureSystemWiFiViewManager systemWiFiViewManager;
+private:
+    // Declared before the managers, which are built with it.
+    QObject *m_parent;
+
+public:
+    // In the order of screens().
+    view::ConfigureSystemViewManager systemViewManager{m_parent};
+    view::ConfigureSystemStatusViewManager systemStatusViewManager{m_parent};
+    view::ConfigureSystemTankAutoEmptyingViewManager systemTankAutoEmptyingViewManager{m_parent};
+    view::ConfigureSystemSoftwareUpdateViewManager systemSoftwareUpdateViewManager{m_parent};
+    view::ConfigureLimitsViewManager limitsViewManager{m_parent};
+    view::ConfigureLimitsNotAllowedStartViewManager limitsNotAllowedStartViewManager{m_parent};
+    view::ConfigureSystemRelayViewManager systemRelayViewManager{m_parent};
+    view::ConfigureSystemFactoryResetViewManager systemFactoryResetViewManager{m_parent};
+    view::ConfigureSystemErrorLogViewManager systemErrorLogViewManager{m_parent};
+    view::ConfigureSystemCleanupViewManager systemCleanupViewManager{m_parent};
+    view::ConfigureSystemFacilityTypeViewManager systemFacilityTypeViewManager{m_parent};
+    view::ConfigureSystemBathPriorityViewManager systemBathPriorityViewManager{m_parent};
+    view::ConfigureSystemPauseTimerViewManager systemPauseTimerViewManager{m_parent};
+    view::ConfigureSystemFilterViewManager systemFilterViewManager{m_parent};
+    view::ConfigureSystemIrViewManager systemIrViewManager{m_parent};
+    view::ConfigureSystemHapticFeedbackViewManager systemHapticFeedbackViewManager{m_parent};
     // Auxiliary relay options, with their fragrance and descaling settings as its members.
-    view::ConfigureSystemAuxViewManager systemAuxViewManager;
+    view::ConfigureSystemAuxViewManager systemAuxViewManager{m_parent};
+    view::ConfigureAdvancedSettingsViewManager advancedSettingsViewManager{m_parent};
+    view::ConfigureAdvancedSettingsStandbyViewManager advancedSettingsStandbyViewManager{m_parent};
+    view::ConfigureAdvancedSettingsFanViewManager advancedSettingsFanViewManager{m_parent};
+    view::ConfigureAdvancedSettingsExtSwitchViewManager advancedSettingsExtSwitchViewManager{
+        m_parent};
+    view::ConfigureGeneralViewManager generalViewManager{m_parent};
+    view::ConfigureGeneralPinViewManager generalPinViewManager{m_parent};
+    view::ConfigureGeneralLanguageViewManager generalLanguageViewManager{m_parent};
+    view::ConfigureGeneralUnitsViewManager generalUnitsViewManager{m_parent};
+    view::ConfigureGeneralRegionViewManager generalRegionViewManager{m_parent};
+    view::ConfigureGeneralDisplayViewManager generalDisplayViewManager{m_parent};
+    view::ConfigureGeneralAboutIdentifyRcbViewManager generalAboutIdentifyRcbViewManager{m_parent};
+    view::ConfigureDateTimeViewManager dateTimeViewManager{m_parent};
+    view::ConfigureDateTimeTimeViewManager dateTimeTimeViewManager{m_parent};
+    view::ConfigureDateTimeDateViewManager dateTimeDateViewManager{m_parent};
+    view::ConfigureDateTimeWeekBeginViewManager dateTimeWeekBeginViewManager{m_parent};
+    view::ConfigureDateTimeEraseCalendarViewManager dateTimeEraseCalendarViewManager{m_parent};
+    view::ConfigureGeneralAboutViewManager generalAboutViewManager{m_parent};
+    view::ConfigureGeneralAboutLicenseInfoViewManager generalAboutLicenseInfoViewManager{m_parent};
+    view::ConfigureSystemNetworkViewManager systemNetworkViewManager{m_parent};
+    view::ConfigureSystemWiFiViewManager systemWiFiViewManager{m_parent};
 };
 
 } // namespace details

@@ -22,9 +22,6 @@ ConfigureAdvancedSettingsExtSwitchViewManager::ConfigureAdvancedSettingsExtSwitc
     m_bathTimeManager.setUpperLimitInMinutes(bathTimeLowerLimitMinutes);
 }
 
-ConfigureAdvancedSettingsExtSwitchViewManager::~ConfigureAdvancedSettingsExtSwitchViewManager() =
-    default;
-
 int ConfigureAdvancedSettingsExtSwitchViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
@@ -39,15 +36,6 @@ int ConfigureAdvancedSettingsExtSwitchViewManager::connectToBathtimeView(
     const QList<QObject *> &senders)
 {
     return m_bathTimeManager.connectChangeRequests(senders);
-}
-
-int ConfigureAdvancedSettingsExtSwitchViewManager::connectLanguageSignals(
-    const QList<QObject *> &senders)
-{
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
 }
 
 int ConfigureAdvancedSettingsExtSwitchViewManager::connectSaunaSignals(

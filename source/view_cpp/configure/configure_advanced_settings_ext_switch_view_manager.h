@@ -26,7 +26,6 @@ public:
     static constexpr int bathTimeRowId = 1;
 
     explicit ConfigureAdvancedSettingsExtSwitchViewManager(QObject *parent);
-    ~ConfigureAdvancedSettingsExtSwitchViewManager() override;
 
     ListModel *bathTimeModel() { return &m_bathTimeModel; }
     ListModel *functionModel() { return &m_functionModel; }
@@ -36,8 +35,7 @@ public:
     int connectToView(const QList<QObject *> &senders);
     // QML "external_switch_bathtime": the editor's steps.
     int connectToBathtimeView(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
 
 signals:
     // Declared with the other Advanced settings screens; this screen never emits it.

@@ -18,8 +18,6 @@ ConfigureAdvancedSettingsFanViewManager::ConfigureAdvancedSettingsFanViewManager
     m_runtimeManager.setUpperLimitInMinutes(runtimeUpperLimitMinutes);
 }
 
-ConfigureAdvancedSettingsFanViewManager::~ConfigureAdvancedSettingsFanViewManager() = default;
-
 int ConfigureAdvancedSettingsFanViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
@@ -32,11 +30,6 @@ int ConfigureAdvancedSettingsFanViewManager::connectToView(const QList<QObject *
 int ConfigureAdvancedSettingsFanViewManager::connectToRuntimeView(const QList<QObject *> &senders)
 {
     return m_runtimeManager.connectChangeRequests(senders);
-}
-
-int ConfigureAdvancedSettingsFanViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 int ConfigureAdvancedSettingsFanViewManager::connectSaunaSignals(const QList<QObject *> &senders)

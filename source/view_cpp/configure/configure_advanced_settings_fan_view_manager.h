@@ -23,7 +23,6 @@ public:
     static constexpr int runtimeUpperLimitMinutes = 180;
 
     explicit ConfigureAdvancedSettingsFanViewManager(QObject *parent);
-    ~ConfigureAdvancedSettingsFanViewManager() override;
 
     ListModel *model() { return &m_model; }
     value::DurationManager *runtimeManager() { return &m_runtimeManager; }
@@ -32,8 +31,7 @@ public:
     int connectToView(const QList<QObject *> &senders);
     // QML "fan_runtime": the editor's steps.
     int connectToRuntimeView(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
 
 signals:
     // Declared with the other Advanced settings screens; this screen never emits it.

@@ -33,9 +33,6 @@ ConfigureAdvancedSettingsStandbyViewManager::ConfigureAdvancedSettingsStandbyVie
     m_waterTemperature.setUpperLimit(waterUpperLimit);
 }
 
-ConfigureAdvancedSettingsStandbyViewManager::~ConfigureAdvancedSettingsStandbyViewManager() =
-    default;
-
 int ConfigureAdvancedSettingsStandbyViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
@@ -43,15 +40,6 @@ int ConfigureAdvancedSettingsStandbyViewManager::connectToView(const QList<QObje
         {{SIGNAL(standbyViewVisibleChanged(bool)), SLOT(onStandbyViewVisibleChanged(bool))},
          {SIGNAL(commitValue(int)), SLOT(onCommitValue(int))},
          {SIGNAL(toggleChanged(int, bool)), SLOT(onToggleChanged(int, bool))}});
-}
-
-int ConfigureAdvancedSettingsStandbyViewManager::connectLanguageSignals(
-    const QList<QObject *> &senders)
-{
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
 }
 
 int ConfigureAdvancedSettingsStandbyViewManager::connectMenuSignals(const QList<QObject *> &senders)

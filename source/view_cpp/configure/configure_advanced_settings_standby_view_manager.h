@@ -30,7 +30,6 @@ public:
     static constexpr int toggleId = 0;
 
     explicit ConfigureAdvancedSettingsStandbyViewManager(QObject *parent);
-    ~ConfigureAdvancedSettingsStandbyViewManager() override;
 
     ListModel *model() { return &m_model; }
     value::TemperatureValueManager *reductionManager() { return &m_reduction; }
@@ -38,14 +37,13 @@ public:
 
     // QML "configureAdvancedSettingsSelector".
     int connectToView(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
     // The Advanced settings menu's editSelectedEnum.
     int connectMenuSignals(const QList<QObject *> &senders);
     // The temperature controller's unit, to both editors.
     int connectTemperatureSignals(const QList<QObject *> &senders);
     int connectToTemperatureReductionView(const QList<QObject *> &senders);
     int connectToWaterTemperatureView(const QList<QObject *> &senders);
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
 
     QString title() const;
     QString toggleText() const;

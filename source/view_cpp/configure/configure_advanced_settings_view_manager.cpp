@@ -48,17 +48,10 @@ ConfigureAdvancedSettingsViewManager::ConfigureAdvancedSettingsViewManager(QObje
     rebuildMenu();
 }
 
-ConfigureAdvancedSettingsViewManager::~ConfigureAdvancedSettingsViewManager() = default;
-
 int ConfigureAdvancedSettingsViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
         senders, this, {{SIGNAL(itemSelected(int)), SLOT(onItemSelected(int))}});
-}
-
-int ConfigureAdvancedSettingsViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 int ConfigureAdvancedSettingsViewManager::connectSaunaSignals(const QList<QObject *> &senders)

@@ -20,16 +20,13 @@ class ConfigureAdvancedSettingsViewManager : public ConfigureViewManagerBase
 
 public:
     explicit ConfigureAdvancedSettingsViewManager(QObject *parent);
-    ~ConfigureAdvancedSettingsViewManager() override;
 
     ListModel *model() { return &m_model; }
 
     // The QML menu's itemSelected(int).
     int connectToView(const QList<QObject *> &senders);
-    // The language controller's languageChanged.
-    int connectLanguageSignals(const QList<QObject *> &senders);
     // The bridge receiver's function flags.
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
 
     // Tells QML whether the menu has any entry.
     void emitApplicableChanged();

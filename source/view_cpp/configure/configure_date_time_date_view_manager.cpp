@@ -38,8 +38,6 @@ ConfigureDateTimeDateViewManager::ConfigureDateTimeDateViewManager(QObject *pare
     m_dateEditor.setUpperLimit(lastDate);
 }
 
-ConfigureDateTimeDateViewManager::~ConfigureDateTimeDateViewManager() = default;
-
 int ConfigureDateTimeDateViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
@@ -68,11 +66,6 @@ int ConfigureDateTimeDateViewManager::connectTimeSignals(const QList<QObject *> 
           SLOT(onSystemTimeDetailsChanged(QDateTime, bool, bool))}});
     failed += m_dateEditor.connectFormatSources(senders);
     return failed;
-}
-
-int ConfigureDateTimeDateViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 void ConfigureDateTimeDateViewManager::clear()

@@ -30,7 +30,6 @@ public:
     static constexpr int dateRowId = -1;
 
     explicit ConfigureDateTimeDateViewManager(QObject *parent);
-    ~ConfigureDateTimeDateViewManager() override;
 
     static int clockRowId() { return dateRowId; }
     ListModel *model() { return &m_model; }
@@ -44,7 +43,6 @@ public:
     int connectToSetDateView(const QList<QObject *> &senders);
     // The time controller's format and system-time reports, also the editor's format.
     int connectTimeSignals(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
 
     // Empties the list.
     void clear();

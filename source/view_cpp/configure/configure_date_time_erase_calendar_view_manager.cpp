@@ -12,8 +12,6 @@ ConfigureDateTimeEraseCalendarViewManager::ConfigureDateTimeEraseCalendarViewMan
     , m_model(StepperControllerItem::roleNames(), this)
 {}
 
-ConfigureDateTimeEraseCalendarViewManager::~ConfigureDateTimeEraseCalendarViewManager() = default;
-
 int ConfigureDateTimeEraseCalendarViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
@@ -21,15 +19,6 @@ int ConfigureDateTimeEraseCalendarViewManager::connectToView(const QList<QObject
         {{SIGNAL(eraseCalendarViewVisibleChanged(bool)),
           SLOT(onEraseCalendarViewVisibleChanged(bool))},
          {SIGNAL(eraseCalendarSelected(int)), SLOT(onEraseCalendarSelected(int))}});
-}
-
-int ConfigureDateTimeEraseCalendarViewManager::connectLanguageSignals(
-    const QList<QObject *> &senders)
-{
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
 }
 
 void ConfigureDateTimeEraseCalendarViewManager::clear()

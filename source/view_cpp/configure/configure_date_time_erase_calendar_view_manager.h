@@ -21,13 +21,11 @@ public:
     static constexpr int eraseButtonId = 5;
 
     explicit ConfigureDateTimeEraseCalendarViewManager(QObject *parent);
-    ~ConfigureDateTimeEraseCalendarViewManager() override;
 
     ListModel *model() { return &m_model; }
 
     // "configureDateTimeSelector": visibility and the button.
     int connectToView(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
 
     // Empties the list.
     void clear();

@@ -34,8 +34,6 @@ ConfigureDateTimeTimeViewManager::ConfigureDateTimeTimeViewManager(QObject *pare
     m_timeEditor.setComponentWrap(true);
 }
 
-ConfigureDateTimeTimeViewManager::~ConfigureDateTimeTimeViewManager() = default;
-
 int ConfigureDateTimeTimeViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
@@ -70,11 +68,6 @@ int ConfigureDateTimeTimeViewManager::connectTimeSignals(const QList<QObject *> 
           SLOT(onSystemTimeDetailsChanged(QDateTime, bool, bool))}});
     failed += m_timeEditor.connectFormatSources(senders);
     return failed;
-}
-
-int ConfigureDateTimeTimeViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 void ConfigureDateTimeTimeViewManager::clear()

@@ -32,7 +32,6 @@ public:
     static constexpr int timeRowId = -2;
 
     explicit ConfigureDateTimeTimeViewManager(QObject *parent);
-    ~ConfigureDateTimeTimeViewManager() override;
 
     static int clockRowId() { return timeRowId; }
     ListModel *model() { return &m_model; }
@@ -48,7 +47,6 @@ public:
     int connectToInitialSetupTimeView(const QList<QObject *> &senders);
     // The time controller's format and system-time reports, also the editor's format.
     int connectTimeSignals(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
 
     // Empties the list.
     void clear();

@@ -34,8 +34,6 @@ ConfigureDateTimeViewManager::ConfigureDateTimeViewManager(QObject *parent)
     rebuildMenu();
 }
 
-ConfigureDateTimeViewManager::~ConfigureDateTimeViewManager() = default;
-
 int ConfigureDateTimeViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
@@ -48,11 +46,6 @@ int ConfigureDateTimeViewManager::connectTimeSignals(const QList<QObject *> &sen
         senders, this,
         {{SIGNAL(systemTimeDetailsChanged(QDateTime, bool, bool)),
           SLOT(onSystemTimeDetailsChanged(QDateTime, bool, bool))}});
-}
-
-int ConfigureDateTimeViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 int ConfigureDateTimeViewManager::connectSaunaSignals(const QList<QObject *> &senders)

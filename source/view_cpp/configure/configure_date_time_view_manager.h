@@ -21,7 +21,6 @@ class ConfigureDateTimeViewManager : public ConfigureViewManagerBase
 
 public:
     explicit ConfigureDateTimeViewManager(QObject *parent);
-    ~ConfigureDateTimeViewManager() override;
 
     ListModel *model() { return &m_model; }
 
@@ -29,9 +28,8 @@ public:
     int connectToView(const QList<QObject *> &senders);
     // The time controller's systemTimeDetailsChanged.
     int connectTimeSignals(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
     // The bridge receiver's function flags.
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
 
 public slots:
     void onItemSelected(int id);

@@ -13,8 +13,6 @@ ConfigureDateTimeWeekBeginViewManager::ConfigureDateTimeWeekBeginViewManager(QOb
     , m_model(RowItem::roleNames(), this)
 {}
 
-ConfigureDateTimeWeekBeginViewManager::~ConfigureDateTimeWeekBeginViewManager() = default;
-
 int ConfigureDateTimeWeekBeginViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
@@ -29,11 +27,6 @@ int ConfigureDateTimeWeekBeginViewManager::connectTimeSignals(const QList<QObjec
         senders, this,
         {{SIGNAL(weekDayStartChanged(::signalInterface::CalendarTypes::WeekDay)),
           SLOT(onWeekDayStartChanged(::signalInterface::CalendarTypes::WeekDay))}});
-}
-
-int ConfigureDateTimeWeekBeginViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 void ConfigureDateTimeWeekBeginViewManager::clear()

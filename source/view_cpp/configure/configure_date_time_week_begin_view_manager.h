@@ -20,7 +20,6 @@ class ConfigureDateTimeWeekBeginViewManager : public ConfigureViewManagerBase
 
 public:
     explicit ConfigureDateTimeWeekBeginViewManager(QObject *parent);
-    ~ConfigureDateTimeWeekBeginViewManager() override;
 
     ListModel *model() { return &m_model; }
 
@@ -28,7 +27,6 @@ public:
     int connectToView(const QList<QObject *> &senders);
     // The time controller's weekDayStartChanged.
     int connectTimeSignals(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
 
     // Empties the list.
     void clear();

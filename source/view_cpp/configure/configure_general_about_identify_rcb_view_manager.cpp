@@ -11,12 +11,9 @@ using ::signalInterface::NodeInformationTypes;
 
 ConfigureGeneralAboutIdentifyRcbViewManager::ConfigureGeneralAboutIdentifyRcbViewManager(
     QObject *parent)
-    : QObject(parent)
+    : ConfigureViewManagerBase(parent)
     , m_model(StepperControllerItem::roleNames(), this)
 {}
-
-ConfigureGeneralAboutIdentifyRcbViewManager::~ConfigureGeneralAboutIdentifyRcbViewManager() =
-    default;
 
 void ConfigureGeneralAboutIdentifyRcbViewManager::clear()
 {

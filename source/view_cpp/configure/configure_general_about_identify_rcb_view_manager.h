@@ -1,6 +1,7 @@
 #pragma once
 
 #include "signal_interface/node_information_types.h"
+#include "view_cpp/configure/configure_view_manager_base.h"
 #include "view_cpp/list_model.h"
 
 #include <QList>
@@ -11,13 +12,12 @@ namespace view {
 // The page that helps the installer find a relay control board: one button per board, and a
 // press asks the sauna system to sound that board's buzzer. The number of boards is the sauna
 // state's count; a new count shows the next time the page opens.
-class ConfigureGeneralAboutIdentifyRcbViewManager : public QObject
+class ConfigureGeneralAboutIdentifyRcbViewManager : public ConfigureViewManagerBase
 {
     Q_OBJECT
 
 public:
     explicit ConfigureGeneralAboutIdentifyRcbViewManager(QObject *parent);
-    ~ConfigureGeneralAboutIdentifyRcbViewManager() override;
 
     ListModel *model() { return &m_model; }
     void clear();

@@ -83,7 +83,7 @@ QString lineText(QByteArrayView line)
 
 ConfigureGeneralAboutLicenseInfoViewManager::ConfigureGeneralAboutLicenseInfoViewManager(
     QObject *parent)
-    : QObject(parent)
+    : ConfigureViewManagerBase(parent)
     , m_licenseTextModel(TextRowItem::roleNames(), this)
     , m_componentModel(RowItem::roleNames(), this)
     , m_componentInfoModel(TextRowItem::roleNames(), this)
@@ -94,9 +94,6 @@ ConfigureGeneralAboutLicenseInfoViewManager::ConfigureGeneralAboutLicenseInfoVie
     fillSoftwareComponents();
     fillLinuxComponents();
 }
-
-ConfigureGeneralAboutLicenseInfoViewManager::~ConfigureGeneralAboutLicenseInfoViewManager() =
-    default;
 
 QString ConfigureGeneralAboutLicenseInfoViewManager::defaultLicenseDirectory()
 {
@@ -121,15 +118,6 @@ int ConfigureGeneralAboutLicenseInfoViewManager::connectToView(const QList<QObje
           SLOT(onLinuxComponentsViewVisibleChanged(bool))},
          {SIGNAL(softwareComponentSelected(int)), SLOT(onSoftwareComponentSelected(int))},
          {SIGNAL(linuxComponentSelected(int)), SLOT(onLinuxComponentSelected(int))}});
-}
-
-int ConfigureGeneralAboutLicenseInfoViewManager::connectLanguageSignals(
-    const QList<QObject *> &senders)
-{
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
 }
 
 void ConfigureGeneralAboutLicenseInfoViewManager::fillSoftwareComponents()

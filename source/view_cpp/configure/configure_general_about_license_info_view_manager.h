@@ -3,6 +3,7 @@
 #include "signal_interface/language_types.h"
 #include "signal_interface/user_message_action.h"
 #include "signal_interface/user_message_types.h"
+#include "view_cpp/configure/configure_view_manager_base.h"
 #include "view_cpp/list_model.h"
 
 #include <QByteArray>
@@ -18,7 +19,7 @@ namespace view {
 // the list of components, and for a chosen component its information and licence texts, read
 // line by line from the files that lie beside the program. The libraries of the PC that the
 // program loads have a list of their own.
-class ConfigureGeneralAboutLicenseInfoViewManager : public QObject
+class ConfigureGeneralAboutLicenseInfoViewManager : public ConfigureViewManagerBase
 {
     Q_OBJECT
 
@@ -41,7 +42,6 @@ public:
     static constexpr int openFailureLine = 354;
 
     explicit ConfigureGeneralAboutLicenseInfoViewManager(QObject *parent);
-    ~ConfigureGeneralAboutLicenseInfoViewManager() override;
 
     // "qml/view/licenses/" beside the program unless set otherwise.
     static QString defaultLicenseDirectory();
@@ -59,8 +59,6 @@ public:
 
     // The QML pages' visibility and selection signals.
     int connectToView(const QList<QObject *> &senders);
-    // The language controller's languageChanged.
-    int connectLanguageSignals(const QList<QObject *> &senders);
 
 signals:
     void softwareComponentSelected(int id);
@@ -68,8 +66,6 @@ signals:
     void componentTitleChanged(QString title);
     void timeConsumingActivityStarted();
     void timeConsumingActivityFinished();
-    void panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
-                                ::signalInterface::UserMessageAction *action);
 
 public slots:
     void onLanguageChanged(::signalInterface::LanguageTypes::Language language);

@@ -44,8 +44,6 @@ ConfigureGeneralAboutViewManager::ConfigureGeneralAboutViewManager(QObject *pare
     , m_infoModel(TextRowItem::roleNames(), this)
 {}
 
-ConfigureGeneralAboutViewManager::~ConfigureGeneralAboutViewManager() = default;
-
 int ConfigureGeneralAboutViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
@@ -60,11 +58,6 @@ int ConfigureGeneralAboutViewManager::connectVariantSignals(const QList<QObject 
         senders, this,
         {{SIGNAL(brandChanged(::signalInterface::VariantTypes::Brand)),
           SLOT(onBrandChanged(::signalInterface::VariantTypes::Brand))}});
-}
-
-int ConfigureGeneralAboutViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 int ConfigureGeneralAboutViewManager::connectSaunaSignals(const QList<QObject *> &senders)

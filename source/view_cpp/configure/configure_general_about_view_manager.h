@@ -32,7 +32,6 @@ public:
     static constexpr qint32 highestHiddenNodeAddress = 63;
 
     explicit ConfigureGeneralAboutViewManager(QObject *parent);
-    ~ConfigureGeneralAboutViewManager() override;
 
     ListModel *subFunctionModel() { return &m_subFunctionModel; }
     ListModel *infoModel() { return &m_infoModel; }
@@ -44,10 +43,8 @@ public:
     int connectToView(const QList<QObject *> &senders);
     // The variant controller's brandChanged.
     int connectVariantSignals(const QList<QObject *> &senders);
-    // The language controller's languageChanged.
-    int connectLanguageSignals(const QList<QObject *> &senders);
     // The bridge receiver's node, facility type, system mode, board product and function reports.
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
     // The link's connection state machine: the application that answered the connection.
     int connectConnectionStateSignals(const QList<QObject *> &senders);
     // The link's connectedChanged(bool).

@@ -35,8 +35,6 @@ ConfigureGeneralDisplayViewManager::ConfigureGeneralDisplayViewManager(QObject *
     , m_choices(m_model, timeoutChoices())
 {}
 
-ConfigureGeneralDisplayViewManager::~ConfigureGeneralDisplayViewManager() = default;
-
 QString ConfigureGeneralDisplayViewManager::timeoutText(int timeout)
 {
     switch (timeout) {

@@ -21,7 +21,6 @@ class ConfigureGeneralDisplayViewManager : public ConfigureViewManagerBase
 
 public:
     explicit ConfigureGeneralDisplayViewManager(QObject *parent);
-    ~ConfigureGeneralDisplayViewManager() override;
 
     ListModel *model() { return &m_model; }
     // Empties the list.

@@ -38,8 +38,6 @@ ConfigureGeneralLanguageViewManager::ConfigureGeneralLanguageViewManager(QObject
     , m_choices(m_model, languageChoices())
 {}
 
-ConfigureGeneralLanguageViewManager::~ConfigureGeneralLanguageViewManager() = default;
-
 void ConfigureGeneralLanguageViewManager::clear()
 {
     m_choices.clear();
@@ -53,11 +51,6 @@ int ConfigureGeneralLanguageViewManager::connectToView(const QList<QObject *> &s
          {SIGNAL(languageSelected(int)), SLOT(onLanguageSelected(int))},
          {SIGNAL(languageSaveSelected()), SLOT(onLanguageSaveSelected())},
          {SIGNAL(languageInitialSetupSelected()), SLOT(onLanguageInitialSetupSelected())}});
-}
-
-int ConfigureGeneralLanguageViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 void ConfigureGeneralLanguageViewManager::onLangaugeViewVisibleChanged(bool visible)

@@ -20,7 +20,6 @@ public:
     using Language = ::signalInterface::LanguageTypes::Language;
 
     explicit ConfigureGeneralLanguageViewManager(QObject *parent);
-    ~ConfigureGeneralLanguageViewManager() override;
 
     ListModel *model() { return &m_model; }
     // Empties the list.
@@ -29,8 +28,6 @@ public:
     // The QML items' langaugeViewVisibleChanged(bool), languageSelected(int),
     // languageSaveSelected() and languageInitialSetupSelected().
     int connectToView(const QList<QObject *> &senders);
-    // The language controller's languageChanged.
-    int connectLanguageSignals(const QList<QObject *> &senders);
 
     Language currentLanguage() const { return m_currentLanguage; }
     Language selectedLanguage() const { return m_selectedLanguage; }

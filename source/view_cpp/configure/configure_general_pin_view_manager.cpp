@@ -65,8 +65,6 @@ ConfigureGeneralPinViewManager::ConfigureGeneralPinViewManager(QObject *parent)
     }
 }
 
-ConfigureGeneralPinViewManager::~ConfigureGeneralPinViewManager() = default;
-
 int ConfigureGeneralPinViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
@@ -83,11 +81,6 @@ int ConfigureGeneralPinViewManager::connectPinCodeSignals(const QList<QObject *>
         senders, this,
         {{SIGNAL(setPinToggle(::signalInterface::PinTypes::PinViewTypes, bool)),
           SLOT(onSetPinToggle(::signalInterface::PinTypes::PinViewTypes, bool))}});
-}
-
-int ConfigureGeneralPinViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 int ConfigureGeneralPinViewManager::connectSaunaSignals(const QList<QObject *> &senders)

@@ -53,7 +53,6 @@ public:
     static constexpr int headingFontSize = 12;
 
     explicit ConfigureGeneralPinViewManager(QObject *parent);
-    ~ConfigureGeneralPinViewManager() override;
 
     ListModel *model() { return &m_model; }
 
@@ -61,9 +60,8 @@ public:
     int connectToView(const QList<QObject *> &senders);
     // The PIN-code controller's setPinToggle.
     int connectPinCodeSignals(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
     // The bridge receiver's function flags, humidity sensor, relay, descaling and product reports.
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
 
     // Publishes every stored lock-screen choice, then whether any control is offered; called once
     // at start-up after the connections are made.

@@ -38,8 +38,6 @@ ConfigureGeneralRegionViewManager::ConfigureGeneralRegionViewManager(QObject *pa
                            }}})
 {}
 
-ConfigureGeneralRegionViewManager::~ConfigureGeneralRegionViewManager() = default;
-
 void ConfigureGeneralRegionViewManager::clear()
 {
     m_choices.clear();
@@ -52,11 +50,6 @@ int ConfigureGeneralRegionViewManager::connectToView(const QList<QObject *> &sen
         {{SIGNAL(visibilityChanged(bool)), SLOT(onVisibilityChanged(bool))},
          {SIGNAL(regionSelected(int)), SLOT(onRegionSelected(int))},
          {SIGNAL(regionInitialSetupSelected()), SLOT(onRegionInitialSetupSelected())}});
-}
-
-int ConfigureGeneralRegionViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 int ConfigureGeneralRegionViewManager::connectSaunaSignals(const QList<QObject *> &senders)

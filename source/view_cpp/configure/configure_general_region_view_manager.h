@@ -23,7 +23,6 @@ class ConfigureGeneralRegionViewManager : public ConfigureViewManagerBase
 
 public:
     explicit ConfigureGeneralRegionViewManager(QObject *parent);
-    ~ConfigureGeneralRegionViewManager() override;
 
     ListModel *model() { return &m_model; }
     // Empties the list.
@@ -32,10 +31,8 @@ public:
     // The QML items' visibilityChanged(bool), regionSelected(int) and
     // regionInitialSetupSelected().
     int connectToView(const QList<QObject *> &senders);
-    // The language controller's languageChanged.
-    int connectLanguageSignals(const QList<QObject *> &senders);
     // The bridge receiver's saunaRegionChanged.
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
 
     ::signalInterface::RegionTypes::RegionType region() const { return m_region; }
 

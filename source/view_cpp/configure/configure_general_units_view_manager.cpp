@@ -19,8 +19,6 @@ ConfigureGeneralUnitsViewManager::ConfigureGeneralUnitsViewManager(QObject *pare
                            }}})
 {}
 
-ConfigureGeneralUnitsViewManager::~ConfigureGeneralUnitsViewManager() = default;
-
 void ConfigureGeneralUnitsViewManager::clear()
 {
     m_choices.clear();
@@ -41,11 +39,6 @@ int ConfigureGeneralUnitsViewManager::connectToTemperatureController(
         senders, this,
         {{SIGNAL(temperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)),
           SLOT(onTemperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit))}});
-}
-
-int ConfigureGeneralUnitsViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 void ConfigureGeneralUnitsViewManager::onUnitsViewVisibleChanged(bool visible)

@@ -18,7 +18,6 @@ class ConfigureGeneralUnitsViewManager : public ConfigureViewManagerBase
 
 public:
     explicit ConfigureGeneralUnitsViewManager(QObject *parent);
-    ~ConfigureGeneralUnitsViewManager() override;
 
     ListModel *model() { return &m_model; }
     // Empties the list.
@@ -28,8 +27,6 @@ public:
     int connectToView(const QList<QObject *> &senders);
     // The temperature controller's temperatureUnitChanged.
     int connectToTemperatureController(const QList<QObject *> &senders);
-    // The language controller's languageChanged.
-    int connectLanguageSignals(const QList<QObject *> &senders);
 
     ::signalInterface::TemperatureTypes::TemperatureUnit temperatureUnit() const
     {

@@ -40,17 +40,10 @@ ConfigureGeneralViewManager::ConfigureGeneralViewManager(QObject *parent)
     });
 }
 
-ConfigureGeneralViewManager::~ConfigureGeneralViewManager() = default;
-
 int ConfigureGeneralViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
         senders, this, {{SIGNAL(itemSelected(int)), SLOT(onItemSelected(int))}});
-}
-
-int ConfigureGeneralViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 void ConfigureGeneralViewManager::onItemSelected(int id)

@@ -17,14 +17,11 @@ class ConfigureGeneralViewManager : public ConfigureViewManagerBase
 
 public:
     explicit ConfigureGeneralViewManager(QObject *parent);
-    ~ConfigureGeneralViewManager() override;
 
     ListModel *model() { return &m_model; }
 
     // The QML menu's itemSelected(int).
     int connectToView(const QList<QObject *> &senders);
-    // The language controller's languageChanged.
-    int connectLanguageSignals(const QList<QObject *> &senders);
 
 public slots:
     void onItemSelected(int id);

@@ -26,8 +26,6 @@ ConfigureLimitsNotAllowedStartViewManager::ConfigureLimitsNotAllowedStartViewMan
     }
 }
 
-ConfigureLimitsNotAllowedStartViewManager::~ConfigureLimitsNotAllowedStartViewManager() = default;
-
 QDateTime ConfigureLimitsNotAllowedStartViewManager::onReferenceDate(const QTime &time)
 {
     return QDateTime(referenceDate(), time);
@@ -62,15 +60,6 @@ int ConfigureLimitsNotAllowedStartViewManager::connectToTimeController(
     const QList<QObject *> &senders)
 {
     return m_fromTime.connectFormatSources(senders) + m_untilTime.connectFormatSources(senders);
-}
-
-int ConfigureLimitsNotAllowedStartViewManager::connectLanguageSignals(
-    const QList<QObject *> &senders)
-{
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
 }
 
 int ConfigureLimitsNotAllowedStartViewManager::connectSaunaSignals(const QList<QObject *> &senders)

@@ -27,7 +27,6 @@ public:
     static QDate referenceDate() { return QDate(2013, 6, 25); }
 
     explicit ConfigureLimitsNotAllowedStartViewManager(QObject *parent);
-    ~ConfigureLimitsNotAllowedStartViewManager() override;
 
     ListModel *model() { return &m_model; }
     value::TimeValueManager *fromTimeManager() { return &m_fromTime; }
@@ -39,8 +38,7 @@ public:
     int connectUntilTimeManagerToView(const QList<QObject *> &senders);
     // The time-format sources, to both time editors.
     int connectToTimeController(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
     // Both editors at 00:00 of the reference date.
     void initializeView();
 

@@ -57,8 +57,6 @@ ConfigureLimitsViewManager::ConfigureLimitsViewManager(QObject *parent)
     m_pcbOverheatLimit.setUpperLimit(pcbOverheatLimitUpper);
 }
 
-ConfigureLimitsViewManager::~ConfigureLimitsViewManager() = default;
-
 int ConfigureLimitsViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
@@ -94,11 +92,6 @@ int ConfigureLimitsViewManager::connectPcbOverheatLimitManagerToView(
     const QList<QObject *> &senders)
 {
     return m_pcbOverheatLimit.connectChangeRequests(senders);
-}
-
-int ConfigureLimitsViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 int ConfigureLimitsViewManager::connectSaunaSignals(const QList<QObject *> &senders)

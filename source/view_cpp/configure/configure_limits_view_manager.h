@@ -43,7 +43,6 @@ public:
     };
 
     explicit ConfigureLimitsViewManager(QObject *parent);
-    ~ConfigureLimitsViewManager() override;
 
     ListModel *model() { return &m_model; }
     value::TemperatureValueManager *maxBathTemperatureManager() { return &m_maxBathTemperature; }
@@ -63,9 +62,8 @@ public:
     int connectUpperWaterTempManagerToView(const QList<QObject *> &senders);
     int connectTankFillTimeManagerToView(const QList<QObject *> &senders);
     int connectPcbOverheatLimitManagerToView(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
     // The bridge receiver's limit, product, function-flag and system-mode reports.
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
 
 signals:
     void maxBathTemperatureChangeRequested(int temperature);

@@ -64,8 +64,6 @@ ConfigureSystemAuxDescalingViewManager::ConfigureSystemAuxDescalingViewManager(
     m_dosageManager.setStep(dosageStep);
 }
 
-ConfigureSystemAuxDescalingViewManager::~ConfigureSystemAuxDescalingViewManager() = default;
-
 int ConfigureSystemAuxDescalingViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(

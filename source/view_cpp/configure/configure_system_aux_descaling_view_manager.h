@@ -45,7 +45,6 @@ public:
     static QDate editorDate() { return QDate(2000, 1, 1); }
 
     ConfigureSystemAuxDescalingViewManager(const AuxRelayStore *store, QObject *parent);
-    ~ConfigureSystemAuxDescalingViewManager() override;
 
     ListModel *settingsModel() { return &m_settingsModel; }
     ListModel *weekdayModel() { return &m_weekdayModel; }

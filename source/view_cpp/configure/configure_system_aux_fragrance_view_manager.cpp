@@ -32,8 +32,6 @@ ConfigureSystemAuxFragranceViewManager::ConfigureSystemAuxFragranceViewManager(
     m_stopManager.setUpperLimit(stopUpperLimitMs);
 }
 
-ConfigureSystemAuxFragranceViewManager::~ConfigureSystemAuxFragranceViewManager() = default;
-
 int ConfigureSystemAuxFragranceViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(senders, this,

@@ -30,7 +30,6 @@ public:
     static constexpr qint64 stopUpperLimitMs = 7200000;
 
     ConfigureSystemAuxFragranceViewManager(const AuxRelayStore *store, QObject *parent);
-    ~ConfigureSystemAuxFragranceViewManager() override;
 
     ListModel *model() { return &m_model; }
     value::DurationManager *pumpManager() { return &m_pumpManager; }

@@ -57,8 +57,6 @@ ConfigureSystemAuxViewManager::ConfigureSystemAuxViewManager(QObject *parent)
     AuxiliaryRelayTypes::makeDefaultAuxiliaryRelayPosts(m_relays);
 }
 
-ConfigureSystemAuxViewManager::~ConfigureSystemAuxViewManager() = default;
-
 int ConfigureSystemAuxViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(

@@ -36,7 +36,6 @@ public:
     static constexpr quint32 unsupportedNameCharactersMessage = 0x203c;
 
     explicit ConfigureSystemAuxViewManager(QObject *parent);
-    ~ConfigureSystemAuxViewManager() override;
 
     ConfigureSystemAuxFragranceViewManager &fragranceManager() { return m_fragranceManager; }
     ConfigureSystemAuxDescalingViewManager &descalingManager() { return m_descalingManager; }
@@ -56,7 +55,7 @@ public:
     // QML "configureSystemAuxSingleOverviewModel": the single relay page. Its items also answer
     // the keyboard of a rename.
     int connectToAuxSingleOverviewModelView(const QList<QObject *> &senders);
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
 
     // Whether the function list offers "Descaling": only a sauna system with a steam generator
     // descales, and a relay that already does the descaling always shows it.

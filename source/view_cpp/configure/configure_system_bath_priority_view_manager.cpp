@@ -22,8 +22,6 @@ ConfigureSystemBathPriorityViewManager::ConfigureSystemBathPriorityViewManager(Q
                            }}})
 {}
 
-ConfigureSystemBathPriorityViewManager::~ConfigureSystemBathPriorityViewManager() = default;
-
 int ConfigureSystemBathPriorityViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
@@ -31,11 +29,6 @@ int ConfigureSystemBathPriorityViewManager::connectToView(const QList<QObject *>
         {{SIGNAL(bathPriorityViewVisibleChanged(bool)),
           SLOT(onBathPriorityViewVisibleChanged(bool))},
          {SIGNAL(bathTypePrioritySelected(int)), SLOT(onBathTypePrioritySelected(int))}});
-}
-
-int ConfigureSystemBathPriorityViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 int ConfigureSystemBathPriorityViewManager::connectSaunaSignals(const QList<QObject *> &senders)

@@ -20,15 +20,13 @@ class ConfigureSystemBathPriorityViewManager : public ConfigureViewManagerBase
 
 public:
     explicit ConfigureSystemBathPriorityViewManager(QObject *parent);
-    ~ConfigureSystemBathPriorityViewManager() override;
 
     ListModel *model() { return &m_model; }
 
     // QML "configureSystemsSelector".
     int connectToView(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
     // The bridge receiver's bath priority.
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
 
 signals:
     void bathPriorityChangeRequested(::signalInterface::SaunaStateTypes::BathPriority priority);

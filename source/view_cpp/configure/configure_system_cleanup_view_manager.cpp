@@ -26,8 +26,6 @@ ConfigureSystemCleanupViewManager::ConfigureSystemCleanupViewManager(QObject *pa
     m_timeManager.setComponentSteps(intervalHourStep, 0, 0, 0);
 }
 
-ConfigureSystemCleanupViewManager::~ConfigureSystemCleanupViewManager() = default;
-
 int ConfigureSystemCleanupViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(

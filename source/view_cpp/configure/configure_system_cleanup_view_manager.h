@@ -27,7 +27,6 @@ public:
     static constexpr int countRowId = 0;
 
     explicit ConfigureSystemCleanupViewManager(QObject *parent);
-    ~ConfigureSystemCleanupViewManager() override;
 
     ListModel *model() { return &m_model; }
     value::DurationManager *timeManager() { return &m_timeManager; }
@@ -36,7 +35,7 @@ public:
     int connectToView(const QList<QObject *> &senders);
     // QML "cleanup_time": the editor's steps.
     int connectTimeManagerToView(const QList<QObject *> &senders);
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
 
 signals:
     void cleanupEnableChangeRequest(bool enable);

@@ -21,8 +21,6 @@ ConfigureSystemErrorLogViewManager::ConfigureSystemErrorLogViewManager(QObject *
     , m_model(RowItemBase::roleNames(), this)
 {}
 
-ConfigureSystemErrorLogViewManager::~ConfigureSystemErrorLogViewManager() = default;
-
 int ConfigureSystemErrorLogViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
@@ -30,11 +28,6 @@ int ConfigureSystemErrorLogViewManager::connectToView(const QList<QObject *> &se
         {{SIGNAL(errorLogViewVisibleChanged(bool)), SLOT(onErrorLogViewVisibleChanged(bool))},
          {SIGNAL(errorLogClearSelected()), SLOT(onErrorLogClearSelected())},
          {SIGNAL(errorLogSelected(int)), SLOT(onErrorLogSelected(int))}});
-}
-
-int ConfigureSystemErrorLogViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 int ConfigureSystemErrorLogViewManager::connectToTimeController(const QList<QObject *> &senders)

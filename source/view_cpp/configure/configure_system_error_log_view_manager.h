@@ -28,16 +28,14 @@ public:
     static constexpr int shownNameLength = 25;
 
     explicit ConfigureSystemErrorLogViewManager(QObject *parent);
-    ~ConfigureSystemErrorLogViewManager() override;
 
     ListModel *model() { return &m_model; }
 
     // QML "configureSystemsSelector".
     int connectToView(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
     // The time controller's date and time formats.
     int connectToTimeController(const QList<QObject *> &senders);
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
 
     // The name shown for an error code: its message text, shortened when too long.
     static QString errorName(quint32 code);

@@ -34,8 +34,6 @@ ConfigureSystemFacilityTypeViewManager::ConfigureSystemFacilityTypeViewManager(Q
                               }}})
 {}
 
-ConfigureSystemFacilityTypeViewManager::~ConfigureSystemFacilityTypeViewManager() = default;
-
 std::vector<SaunaStateTypes::FacilityType>
 ConfigureSystemFacilityTypeViewManager::offeredTypes(RegionType region, RcbProduct product)
 {
@@ -54,11 +52,6 @@ int ConfigureSystemFacilityTypeViewManager::connectToView(const QList<QObject *>
           SLOT(onFacilityTypeViewVisibleChanged(bool))},
          {SIGNAL(facilityTypeSelected(int)), SLOT(onFacilityTypeSelected(int))},
          {SIGNAL(facilityTypeCommit()), SLOT(onFacilityTypeCommit())}});
-}
-
-int ConfigureSystemFacilityTypeViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 int ConfigureSystemFacilityTypeViewManager::connectSaunaSignals(const QList<QObject *> &senders)

@@ -31,7 +31,6 @@ public:
     using RcbProduct = ::signalInterface::MasterFuncDescTypes::RcbProduct;
 
     explicit ConfigureSystemFacilityTypeViewManager(QObject *parent);
-    ~ConfigureSystemFacilityTypeViewManager() override;
 
     ListModel *model() { return &m_model; }
 
@@ -44,9 +43,8 @@ public:
 
     // QML "configureSystemsSelector".
     int connectToView(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
     // The bridge receiver: facility type, product and region.
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
 
 signals:
     void facilityTypeRequested(::signalInterface::SaunaStateTypes::FacilityType facilityType);

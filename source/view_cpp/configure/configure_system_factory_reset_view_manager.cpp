@@ -42,8 +42,6 @@ ConfigureSystemFactoryResetViewManager::ConfigureSystemFactoryResetViewManager(
         m_environment.startSingleShot = defaults.startSingleShot;
 }
 
-ConfigureSystemFactoryResetViewManager::~ConfigureSystemFactoryResetViewManager() = default;
-
 int ConfigureSystemFactoryResetViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
@@ -51,11 +49,6 @@ int ConfigureSystemFactoryResetViewManager::connectToView(const QList<QObject *>
         {{SIGNAL(factoryResetViewVisibleChanged(bool)),
           SLOT(onFactoryResetViewVisibleChanged(bool))},
          {SIGNAL(factoryResetSelected()), SLOT(onFactoryResetSelected())}});
-}
-
-int ConfigureSystemFactoryResetViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 int ConfigureSystemFactoryResetViewManager::connectToSoftwareUpdate(const QList<QObject *> &senders)

@@ -41,13 +41,11 @@ public:
 
     explicit ConfigureSystemFactoryResetViewManager(QObject *parent);
     ConfigureSystemFactoryResetViewManager(QObject *parent, Environment environment);
-    ~ConfigureSystemFactoryResetViewManager() override;
 
     ListModel *model() { return &m_model; }
 
     // QML "configureSystemsSelector".
     int connectToView(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
     // A software update that ends in a factory reset; not called by this panel.
     int connectToSoftwareUpdate(const QList<QObject *> &senders);
 

@@ -14,8 +14,6 @@ ConfigureSystemFilterViewManager::ConfigureSystemFilterViewManager(QObject *pare
     , m_model(StepperControllerItem::roleNames(), this)
 {}
 
-ConfigureSystemFilterViewManager::~ConfigureSystemFilterViewManager() = default;
-
 int ConfigureSystemFilterViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
@@ -43,11 +41,6 @@ int ConfigureSystemFilterViewManager::connectToTemperatureController(
               ::signalInterface::TemperatureTypes::TemperaturePresentation)),
           SLOT(onTemperaturePresentationChanged(
               ::signalInterface::TemperatureTypes::TemperaturePresentation))}});
-}
-
-int ConfigureSystemFilterViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 int ConfigureSystemFilterViewManager::connectSaunaSignals(const QList<QObject *> &senders)

@@ -27,7 +27,6 @@ public:
     static constexpr int humidityFilterId = 101;
 
     explicit ConfigureSystemFilterViewManager(QObject *parent);
-    ~ConfigureSystemFilterViewManager() override;
 
     ListModel *model() { return &m_model; }
 
@@ -37,9 +36,8 @@ public:
     int connectToHumidityController(const QList<QObject *> &senders);
     // The temperature controller's presentation.
     int connectToTemperatureController(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
     // The bridge receiver: product and function description.
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
 
 signals:
     void humidityPresentationChangeRequested(

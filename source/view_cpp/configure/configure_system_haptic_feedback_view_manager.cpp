@@ -12,8 +12,6 @@ ConfigureSystemHapticFeedbackViewManager::ConfigureSystemHapticFeedbackViewManag
     , m_model(StepperControllerItem::roleNames(), this)
 {}
 
-ConfigureSystemHapticFeedbackViewManager::~ConfigureSystemHapticFeedbackViewManager() = default;
-
 int ConfigureSystemHapticFeedbackViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
@@ -31,15 +29,6 @@ int ConfigureSystemHapticFeedbackViewManager::connectToHapticController(
         {{SIGNAL(newHapticFeedbackValue(::signalInterface::HapticFeedbackTypes::HapticFeedback)),
           SLOT(onHapticFeedbackPresentationChanged(
               ::signalInterface::HapticFeedbackTypes::HapticFeedback))}});
-}
-
-int ConfigureSystemHapticFeedbackViewManager::connectLanguageSignals(
-    const QList<QObject *> &senders)
-{
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
 }
 
 void ConfigureSystemHapticFeedbackViewManager::onHapticFeedbackViewVisibleChanged(bool visible)

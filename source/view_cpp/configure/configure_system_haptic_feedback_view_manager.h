@@ -21,7 +21,6 @@ public:
     static constexpr int vibrationId = 200;
 
     explicit ConfigureSystemHapticFeedbackViewManager(QObject *parent);
-    ~ConfigureSystemHapticFeedbackViewManager() override;
 
     ListModel *model() { return &m_model; }
 
@@ -29,7 +28,6 @@ public:
     int connectToView(const QList<QObject *> &senders);
     // The haptic-sensor controller's announced setting.
     int connectToHapticController(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
 
 signals:
     void

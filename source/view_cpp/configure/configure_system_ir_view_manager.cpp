@@ -13,19 +13,12 @@ ConfigureSystemIrViewManager::ConfigureSystemIrViewManager(QObject *parent)
     , m_model(StepperControllerItem::roleNames(), this)
 {}
 
-ConfigureSystemIrViewManager::~ConfigureSystemIrViewManager() = default;
-
 int ConfigureSystemIrViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(irVisibleChanged(bool)), SLOT(onIrVisibleChanged(bool))},
          {SIGNAL(irToggleChanged(int, bool)), SLOT(onIrToggleChanged(int, bool))}});
-}
-
-int ConfigureSystemIrViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 int ConfigureSystemIrViewManager::connectSaunaSignals(const QList<QObject *> &senders)

@@ -18,15 +18,13 @@ class ConfigureSystemIrViewManager : public ConfigureViewManagerBase
 
 public:
     explicit ConfigureSystemIrViewManager(QObject *parent);
-    ~ConfigureSystemIrViewManager() override;
 
     ListModel *model() { return &m_model; }
 
     // QML "configureSystemsSelector".
     int connectToView(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
     // The bridge receiver's IR enable.
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
 
 signals:
     void irEnableChangeRequested(bool enable);

@@ -88,8 +88,6 @@ ConfigureSystemNetworkViewManager::ConfigureSystemNetworkViewManager(QObject *pa
     });
 }
 
-ConfigureSystemNetworkViewManager::~ConfigureSystemNetworkViewManager() = default;
-
 int ConfigureSystemNetworkViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(

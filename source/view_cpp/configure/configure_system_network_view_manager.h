@@ -52,7 +52,6 @@ public:
 
     explicit ConfigureSystemNetworkViewManager(QObject *parent);
     ConfigureSystemNetworkViewManager(QObject *parent, Environment environment);
-    ~ConfigureSystemNetworkViewManager() override;
 
     ListModel *autoConnectModel() { return &m_autoConnectModel; }
     ListModel *saunaListModel() { return &m_saunaListModel; }

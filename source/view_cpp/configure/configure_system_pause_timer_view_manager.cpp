@@ -13,19 +13,12 @@ ConfigureSystemPauseTimerViewManager::ConfigureSystemPauseTimerViewManager(QObje
     , m_model(StepperControllerItem::roleNames(), this)
 {}
 
-ConfigureSystemPauseTimerViewManager::~ConfigureSystemPauseTimerViewManager() = default;
-
 int ConfigureSystemPauseTimerViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(pauseTimerViewVisibleChanged(bool)), SLOT(onPauseTimerViewVisibleChanged(bool))},
          {SIGNAL(resetTimerSelected()), SLOT(onResetTimerSelected())}});
-}
-
-int ConfigureSystemPauseTimerViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 int ConfigureSystemPauseTimerViewManager::connectSaunaSignals(const QList<QObject *> &senders)

@@ -20,15 +20,13 @@ public:
     static constexpr quint32 timerResetNotice = 0x201e;
 
     explicit ConfigureSystemPauseTimerViewManager(QObject *parent);
-    ~ConfigureSystemPauseTimerViewManager() override;
 
     ListModel *model() { return &m_model; }
 
     // QML "configureSystemsSelector".
     int connectToView(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
     // The bridge receiver's timer reset.
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
 
 signals:
     void resetBathTimeTimerRequest();

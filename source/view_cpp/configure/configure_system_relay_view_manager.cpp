@@ -30,8 +30,6 @@ ConfigureSystemRelayViewManager::ConfigureSystemRelayViewManager(QObject *parent
     RelayStatusTypes::appendAllRelays(m_relayStatus, masterBoard);
 }
 
-ConfigureSystemRelayViewManager::~ConfigureSystemRelayViewManager() = default;
-
 int ConfigureSystemRelayViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(

@@ -26,7 +26,6 @@ public:
     static constexpr int relayCount = 14;
 
     explicit ConfigureSystemRelayViewManager(QObject *parent);
-    ~ConfigureSystemRelayViewManager() override;
 
     // The menu: the "Regulator" row where the board has a regulator.
     ListModel *model() { return &m_model; }
@@ -39,7 +38,7 @@ public:
 
     // QML "configureSystemRelayContainer".
     int connectToView(const QList<QObject *> &senders);
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
 
 signals:
     void relayStateChangeRequest(::signalInterface::RelayStatusTypes::RelayType relay, bool on);

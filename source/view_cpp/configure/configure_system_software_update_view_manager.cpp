@@ -17,8 +17,6 @@ ConfigureSystemSoftwareUpdateViewManager::ConfigureSystemSoftwareUpdateViewManag
     , m_model(StepperControllerItem::roleNames(), this)
 {}
 
-ConfigureSystemSoftwareUpdateViewManager::~ConfigureSystemSoftwareUpdateViewManager() = default;
-
 int ConfigureSystemSoftwareUpdateViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(

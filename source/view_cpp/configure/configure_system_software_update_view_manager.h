@@ -17,7 +17,6 @@ class ConfigureSystemSoftwareUpdateViewManager : public ConfigureViewManagerBase
 
 public:
     explicit ConfigureSystemSoftwareUpdateViewManager(QObject *parent);
-    ~ConfigureSystemSoftwareUpdateViewManager() override;
 
     // The update list.
     ListModel *model() { return &m_model; }

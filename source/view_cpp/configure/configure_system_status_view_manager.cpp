@@ -43,8 +43,6 @@ ConfigureSystemStatusViewManager::ConfigureSystemStatusViewManager(QObject *pare
         RelayStatusTypes::appendAllRelays(m_relays[std::size_t(board)], unsigned(board));
 }
 
-ConfigureSystemStatusViewManager::~ConfigureSystemStatusViewManager() = default;
-
 int ConfigureSystemStatusViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(

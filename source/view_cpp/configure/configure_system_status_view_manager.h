@@ -52,7 +52,6 @@ public:
     static constexpr int initialSmartStartValue = 18;
 
     explicit ConfigureSystemStatusViewManager(QObject *parent);
-    ~ConfigureSystemStatusViewManager() override;
 
     ListModel *model() { return &m_model; }
 
@@ -65,7 +64,7 @@ public:
     // The temperature controller's unit, so the tank temperatures follow a change of unit at
     // once and not only with the next room temperature.
     int connectToTemperatureController(const QList<QObject *> &senders);
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
 
 public slots:
     void onStatusViewVisibleChanged(bool visible);

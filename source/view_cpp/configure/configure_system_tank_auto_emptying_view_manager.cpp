@@ -20,8 +20,6 @@ ConfigureSystemTankAutoEmptyingViewManager::ConfigureSystemTankAutoEmptyingViewM
     m_timeManager.setUpperLimitInMinutes(intervalUpperLimitMinutes);
 }
 
-ConfigureSystemTankAutoEmptyingViewManager::~ConfigureSystemTankAutoEmptyingViewManager() = default;
-
 int ConfigureSystemTankAutoEmptyingViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
@@ -38,15 +36,6 @@ int ConfigureSystemTankAutoEmptyingViewManager::connectTimeManagerToView(
     const QList<QObject *> &senders)
 {
     return m_timeManager.connectChangeRequests(senders);
-}
-
-int ConfigureSystemTankAutoEmptyingViewManager::connectLanguageSignals(
-    const QList<QObject *> &senders)
-{
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
-          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
 }
 
 int ConfigureSystemTankAutoEmptyingViewManager::connectSaunaSignals(const QList<QObject *> &senders)

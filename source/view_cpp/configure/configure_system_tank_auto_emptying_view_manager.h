@@ -23,7 +23,6 @@ public:
     static constexpr int intervalUpperLimitMinutes = 480;
 
     explicit ConfigureSystemTankAutoEmptyingViewManager(QObject *parent);
-    ~ConfigureSystemTankAutoEmptyingViewManager() override;
 
     ListModel *model() { return &m_model; }
     value::DurationManager *timeManager() { return &m_timeManager; }
@@ -32,8 +31,7 @@ public:
     int connectToView(const QList<QObject *> &senders);
     // QML "tank_auto_emptying": the editor's steps.
     int connectTimeManagerToView(const QList<QObject *> &senders);
-    int connectLanguageSignals(const QList<QObject *> &senders);
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
     // Loads the editor with the interval known at start-up.
     void initializeView();
 

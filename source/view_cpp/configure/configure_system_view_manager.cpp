@@ -29,8 +29,6 @@ ConfigureSystemViewManager::ConfigureSystemViewManager(QObject *parent)
     rebuildMenu();
 }
 
-ConfigureSystemViewManager::~ConfigureSystemViewManager() = default;
-
 int ConfigureSystemViewManager::connectToView(const QList<QObject *> &senders)
 {
     return signalInterface::connectSenders(
@@ -43,11 +41,6 @@ int ConfigureSystemViewManager::connectToVariantController(const QList<QObject *
         senders, this,
         {{SIGNAL(productTypeChanged(::signalInterface::VariantTypes::ProductType)),
           SLOT(onProductTypeChanged(::signalInterface::VariantTypes::ProductType))}});
-}
-
-int ConfigureSystemViewManager::connectLanguageSignals(const QList<QObject *> &senders)
-{
-    return connectLanguageChanged(senders);
 }
 
 int ConfigureSystemViewManager::connectSaunaSignals(const QList<QObject *> &senders)

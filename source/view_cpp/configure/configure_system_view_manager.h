@@ -21,7 +21,6 @@ class ConfigureSystemViewManager : public ConfigureViewManagerBase
 
 public:
     explicit ConfigureSystemViewManager(QObject *parent);
-    ~ConfigureSystemViewManager() override;
 
     ListModel *model() { return &m_model; }
 
@@ -29,11 +28,9 @@ public:
     int connectToView(const QList<QObject *> &senders);
     // The variant controller's productTypeChanged.
     int connectToVariantController(const QList<QObject *> &senders);
-    // The language controller's languageChanged.
-    int connectLanguageSignals(const QList<QObject *> &senders);
     // The bridge receiver's function flags, physical state, region, board product and facility
     // type reports.
-    int connectSaunaSignals(const QList<QObject *> &senders);
+    int connectSaunaSignals(const QList<QObject *> &senders) override;
     // The menu needs no first state beyond the one its constructor builds.
     void initializeView() {}
 

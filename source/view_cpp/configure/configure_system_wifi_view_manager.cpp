@@ -68,8 +68,6 @@ ConfigureSystemWiFiViewManager::ConfigureSystemWiFiViewManager(QObject *parent,
         m_environment.localIpv4Addresses = defaultEnvironment().localIpv4Addresses;
 }
 
-ConfigureSystemWiFiViewManager::~ConfigureSystemWiFiViewManager() = default;
-
 int ConfigureSystemWiFiViewManager::connectToView(const QList<QObject *> &senders)
 {
     const int failed = signalInterface::connectSenders(

@@ -46,7 +46,6 @@ public:
 
     explicit ConfigureSystemWiFiViewManager(QObject *parent);
     ConfigureSystemWiFiViewManager(QObject *parent, Environment environment);
-    ~ConfigureSystemWiFiViewManager() override;
 
     ListModel *wiFiModel() { return &m_wiFiModel; }
     ListModel *networkModel() { return &m_networkModel; }

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QMetaObject>
 
 namespace view {
 
@@ -50,13 +51,22 @@ void ConfigureViewManagerBase::processEventsAfterRetranslation()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, retranslationEventTimeMs);
 }
 
-int ConfigureViewManagerBase::connectLanguageChanged(const QList<QObject *> &senders)
+int ConfigureViewManagerBase::connectLanguageSignals(const QList<QObject *> &senders)
 {
+    static const QByteArray slot = QMetaObject::normalizedSignature(
+        "onLanguageChanged(::signalInterface::LanguageTypes::Language)");
+    if (metaObject()->indexOfSlot(slot.constData()) < 0)
+        return 0;
     // By name, so that the slot of the manager itself is found.
     return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
           SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+}
+
+int ConfigureViewManagerBase::connectSaunaSignals(const QList<QObject *> & /*senders*/)
+{
+    return 0;
 }
 
 } // namespace view

@@ -19,6 +19,15 @@ public:
     // A QML switch reports the state it showed when it was tapped; the request is its opposite.
     static bool requestedFromShown(bool shown) { return !shown; }
 
+    // Each returns the number of failed connections.
+    // The language controller's languageChanged(Language), to the manager's own
+    // onLanguageChanged(Language) slot; a manager without texts of its own declares no such slot
+    // and hears nothing.
+    virtual int connectLanguageSignals(const QList<QObject *> &senders);
+    // The bridge receiver's reports that the screen shows; a screen that shows none connects
+    // nothing.
+    virtual int connectSaunaSignals(const QList<QObject *> &senders);
+
 signals:
     // A ConfigureTypes id of the area; QML opens the page or editor of that id.
     void editSelected(int id);
@@ -39,10 +48,6 @@ protected:
     // A two-button question whose answer goes to the action (owned by the manager).
     void askQuestion(quint32 id, ::signalInterface::UserMessageAction *action,
                      const QStringList &arguments = {});
-
-    // Connects each sender's languageChanged(Language) to this manager's
-    // onLanguageChanged(Language) slot; returns the number of failed connections.
-    int connectLanguageChanged(const QList<QObject *> &senders);
 
     // After a retranslation: lets the scene repaint the new texts, without user input.
     static void processEventsAfterRetranslation();

@@ -1,5 +1,6 @@
 #include "model_reader.h"
 
+#include "signal_interface/language_types.h"
 #include "signal_interface/type_registration.h"
 #include "view_cpp/configure/configure_choice_list.h"
 #include "view_cpp/configure/configure_menu_list.h"
@@ -8,6 +9,7 @@
 #include "view_cpp/row_item_base.h"
 
 #include <QAbstractItemModelTester>
+#include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -30,6 +32,40 @@ public:
     using ConfigureViewManagerBase::issueNotice;
 };
 
+// A manager with texts of its own: it retranslates on a language change.
+class RetranslatingViewManager : public view::ConfigureViewManagerBase
+{
+    Q_OBJECT
+
+public:
+    RetranslatingViewManager()
+        : ConfigureViewManagerBase(nullptr)
+    {}
+
+    QList<signalInterface::LanguageTypes::Language> heard;
+
+public slots:
+    void onLanguageChanged(::signalInterface::LanguageTypes::Language language)
+    {
+        heard.append(language);
+    }
+};
+
+// The language controller's and the bridge receiver's side, as far as the managers listen.
+class Announcer : public QObject
+{
+    Q_OBJECT
+
+public:
+    int listeners() const
+    {
+        return receivers(SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)));
+    }
+
+signals:
+    void languageChanged(::signalInterface::LanguageTypes::Language language);
+};
+
 class NoAction : public UserMessageAction
 {
 public:
@@ -46,6 +82,8 @@ private slots:
     void initTestCase();
 
     void noticeAndQuestionFields();
+    void languageReachesOnlyAManagerWithTexts();
+    void aManagerWithoutReportsConnectsNoSaunaSignal();
 
     void menuBuildsRowsWithLayoutOrder_data();
     void menuBuildsRowsWithLayoutOrder();
@@ -86,6 +124,32 @@ void TestConfigureFrame::noticeAndQuestionFields()
     QCOMPARE(question.answer, signalInterface::UserMessageTypes::E_answerNone);
     QCOMPARE(question.timeout, 0u);
     QCOMPARE(spy.at(1).at(1).value<UserMessageAction *>(), &action);
+}
+
+void TestConfigureFrame::languageReachesOnlyAManagerWithTexts()
+{
+    Announcer language;
+    RetranslatingViewManager withTexts;
+    ProbeViewManager withoutTexts;
+    QCOMPARE(withTexts.connectLanguageSignals({&language}), 0);
+    QCOMPARE(withoutTexts.connectLanguageSignals({&language}), 0);
+    QCOMPARE(language.listeners(), 1);
+    emit language.languageChanged(signalInterface::LanguageTypes::E_german);
+    QCOMPARE(withTexts.heard, QList({signalInterface::LanguageTypes::E_german}));
+
+    // A sender without the signal is a failed connection.
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("qt.core.qobject.connect=false\npanel.shared=false"));
+    QObject stranger;
+    QCOMPARE(withTexts.connectLanguageSignals({&stranger}), 1);
+    QCOMPARE(withoutTexts.connectLanguageSignals({&stranger}), 0);
+}
+
+void TestConfigureFrame::aManagerWithoutReportsConnectsNoSaunaSignal()
+{
+    QObject stranger;
+    ProbeViewManager manager;
+    QCOMPARE(manager.connectSaunaSignals({&stranger}), 0);
 }
 
 void TestConfigureFrame::menuBuildsRowsWithLayoutOrder_data()
