@@ -40,6 +40,18 @@ class ConnectionInformer : public QObject
     Q_OBJECT
 
 public:
+    // Message ids of the panel's connection messages.
+    enum MessageId : quint32 {
+        ConnectedMessage = 0x2026,
+        PinFailMessage = 0x2027,
+        CompatibilityFailMessage = 0x2028,
+        ConnectFailedMessage = 0x2029,
+        ConnectionLostMessage = 0x203e,
+        NoResponseMessage = 0x203f,
+        DoorSwitchFailMessage = 0x2047,
+        OtherSystemMessage = 0x204e,
+    };
+
     // How long a loss or a reconnection must hold before it is told: the link's reconnect period.
     static constexpr int NoticeDelayMs = ConnectionStateMachine::ReconnectIntervalMs;
 
@@ -85,18 +97,6 @@ signals:
     void panelUserMessageWithdrawn(::signalInterface::UserMessageTypes::UserMessage message);
 
 private:
-    // Message ids of the panel's connection messages.
-    enum MessageId : quint32 {
-        ConnectedMessage = 0x2026,
-        PinFailMessage = 0x2027,
-        CompatibilityFailMessage = 0x2028,
-        ConnectFailedMessage = 0x2029,
-        ConnectionLostMessage = 0x203e,
-        NoResponseMessage = 0x203f,
-        DoorSwitchFailMessage = 0x2047,
-        OtherSystemMessage = 0x204e,
-    };
-
     void issue(quint32 id, const QString &saunaName);
     void issue(quint32 id, const QStringList &arguments);
     void withdraw(quint32 id, const QString &saunaName);

@@ -87,7 +87,7 @@ void TestPinCodeController::defaultPinWithoutStoredPin()
     PinCodeController controller;
     QSignalSpy confirmed(&controller, &PinCodeController::pinCodeConfirmed);
 
-    controller.onConfirmPinCode(QStringLiteral("4826"), QStringLiteral("settings"), false);
+    controller.onConfirmPinCode(PinTypes::Pin::defaultPinText(), QStringLiteral("settings"), false);
     controller.onConfirmPinCode(QStringLiteral("4827"), QStringLiteral("settings"), false);
 
     QCOMPARE(confirmed.count(), 2);
@@ -156,10 +156,10 @@ void TestPinCodeController::wrongPinKeepsPanelLocked()
     controller.onConfirmPinCode(QStringLiteral("48261"), QStringLiteral("lock"), true);
     QVERIFY(controller.isLocked());
     // A right PIN that does not ask to unlock (a settings page) leaves the lock as it is.
-    controller.onConfirmPinCode(QStringLiteral("4826"), QStringLiteral("settings"), false);
+    controller.onConfirmPinCode(PinTypes::Pin::defaultPinText(), QStringLiteral("settings"), false);
     QVERIFY(controller.isLocked());
 
-    controller.onConfirmPinCode(QStringLiteral("4826"), QStringLiteral("lock"), true);
+    controller.onConfirmPinCode(PinTypes::Pin::defaultPinText(), QStringLiteral("lock"), true);
     QVERIFY(!controller.isLocked());
     QCOMPARE(confirmed.count(), 4);
     QCOMPARE(confirmed.at(0).at(1).toBool(), false);
@@ -210,7 +210,7 @@ void TestPinCodeController::pinChangeFlow()
     QSignalSpy finished(&controller, &PinCodeController::pinCodeChangeFinished);
     QSignalSpy messages(&controller, &PinCodeController::panelUserMessageIssued);
 
-    controller.onChangePinCodeOldPin(QStringLiteral("4826"));
+    controller.onChangePinCodeOldPin(PinTypes::Pin::defaultPinText());
     controller.onChangePinCodeNewPin(QStringLiteral("7391"));
     controller.onChangePinCodeNewPinConfirm(QStringLiteral("7391"));
 
@@ -222,7 +222,7 @@ void TestPinCodeController::pinChangeFlow()
     QCOMPARE(messages.at(0).at(0).value<signalInterface::UserMessageTypes::UserMessage>().id,
              0x2023u);
     QVERIFY(controller.isCurrentPin(QStringLiteral("7391")));
-    QVERIFY(!controller.isCurrentPin(QStringLiteral("4826")));
+    QVERIFY(!controller.isCurrentPin(PinTypes::Pin::defaultPinText()));
 
     // The flow starts over: a confirmation alone changes nothing.
     controller.onChangePinCodeNewPinConfirm(QStringLiteral("7391"));
@@ -244,7 +244,7 @@ void TestPinCodeController::pinChangeWithWrongOldPin()
     QCOMPARE(oldChecked.at(0).at(0).toBool(), false);
     QCOMPARE(newChecked.at(0).at(0).toBool(), false);
     QCOMPARE(finished.at(0).at(0).toBool(), false);
-    QVERIFY(controller.isCurrentPin(QStringLiteral("4826")));
+    QVERIFY(controller.isCurrentPin(PinTypes::Pin::defaultPinText()));
     QVERIFY(!settingsFileContent().contains("pin_code_current_encrypted"));
 }
 
@@ -265,13 +265,13 @@ void TestPinCodeController::pinChangeRefusesInvalidNewPin()
     QSignalSpy newChecked(&controller, &PinCodeController::newPinCodeChecked);
     QSignalSpy finished(&controller, &PinCodeController::pinCodeChangeFinished);
 
-    controller.onChangePinCodeOldPin(QStringLiteral("4826"));
+    controller.onChangePinCodeOldPin(PinTypes::Pin::defaultPinText());
     controller.onChangePinCodeNewPin(newPin);
     controller.onChangePinCodeNewPinConfirm(newPin);
 
     QCOMPARE(newChecked.at(0).at(0).toBool(), false);
     QCOMPARE(finished.at(0).at(0).toBool(), false);
-    QVERIFY(controller.isCurrentPin(QStringLiteral("4826")));
+    QVERIFY(controller.isCurrentPin(PinTypes::Pin::defaultPinText()));
 }
 
 void TestPinCodeController::pinChangeConfirmMismatch()
@@ -279,19 +279,19 @@ void TestPinCodeController::pinChangeConfirmMismatch()
     PinCodeController controller;
     QSignalSpy finished(&controller, &PinCodeController::pinCodeChangeFinished);
 
-    controller.onChangePinCodeOldPin(QStringLiteral("4826"));
+    controller.onChangePinCodeOldPin(PinTypes::Pin::defaultPinText());
     controller.onChangePinCodeNewPin(QStringLiteral("1234"));
     controller.onChangePinCodeNewPinConfirm(QStringLiteral("1243"));
 
     QCOMPARE(finished.at(0).at(0).toBool(), false);
-    QVERIFY(controller.isCurrentPin(QStringLiteral("4826")));
+    QVERIFY(controller.isCurrentPin(PinTypes::Pin::defaultPinText()));
 }
 
 void TestPinCodeController::pinStoredEncipheredAndReadAfterRestart()
 {
     {
         PinCodeController controller;
-        controller.onChangePinCodeOldPin(QStringLiteral("4826"));
+        controller.onChangePinCodeOldPin(PinTypes::Pin::defaultPinText());
         controller.onChangePinCodeNewPin(QStringLiteral("7391"));
         controller.onChangePinCodeNewPinConfirm(QStringLiteral("7391"));
     }
@@ -306,7 +306,7 @@ void TestPinCodeController::pinStoredEncipheredAndReadAfterRestart()
     PinCodeController controller;
     QSignalSpy confirmed(&controller, &PinCodeController::pinCodeConfirmed);
     controller.onConfirmPinCode(QStringLiteral("7391"), QString(), false);
-    controller.onConfirmPinCode(QStringLiteral("4826"), QString(), false);
+    controller.onConfirmPinCode(PinTypes::Pin::defaultPinText(), QString(), false);
     QCOMPARE(confirmed.at(0).at(1).toBool(), true);
     QCOMPARE(confirmed.at(1).at(1).toBool(), false);
 }
@@ -318,7 +318,7 @@ void TestPinCodeController::corruptStoredPinFallsBackToDefault()
     restart();
 
     PinCodeController controller;
-    QVERIFY(controller.isCurrentPin(QStringLiteral("4826")));
+    QVERIFY(controller.isCurrentPin(PinTypes::Pin::defaultPinText()));
 }
 
 void TestPinCodeController::plainPinOfOlderVersionMigrated()
@@ -402,7 +402,7 @@ void TestPinCodeController::connectOperations()
     QCOMPARE(controller.connectPinChangeView({&plain}), 3);
 
     QSignalSpy confirmed(&controller, &PinCodeController::pinCodeConfirmed);
-    emit pages.confirm_pin_code_login(QStringLiteral("4826"), QStringLiteral("x"), true);
+    emit pages.confirm_pin_code_login(PinTypes::Pin::defaultPinText(), QStringLiteral("x"), true);
     QCOMPARE(confirmed.count(), 1);
     emit pages.pinToggleChanged(PinTypes::E_demandPin, true);
     QVERIFY(controller.isPinActivated());

@@ -1,8 +1,10 @@
 #include "panel_under_test.h"
 
 #include "control/message_controller.h"
+#include "pc_panel/connection_informer.h"
 #include "pc_panel/remote_sauna_list.h"
 #include "sauna_simulator/sauna_state_model.h"
+#include "view_cpp/configure/configure_system_network_view_manager.h"
 #include "view_cpp/user_message_provider.h"
 
 #include <QDir>
@@ -21,9 +23,11 @@ using signalInterface::UserMessageTypes::UserMessage;
 
 namespace {
 
-constexpr quint32 pinFailedMessageId = 0x2027;
-constexpr quint32 detectingSystemMessageId = 0x2041;
-constexpr quint32 systemFoundMessageId = 0x204d;
+constexpr quint32 pinFailedMessageId = pcPanel::ConnectionInformer::PinFailMessage;
+constexpr quint32 detectingSystemMessageId =
+    view::ConfigureSystemNetworkViewManager::detectingSystemMessageId;
+constexpr quint32 systemFoundMessageId =
+    view::ConfigureSystemNetworkViewManager::systemFoundMessageId;
 
 // A row of a program-built list that carries the application id.
 std::function<bool(QQuickItem *)> rowWithId(int applId)
@@ -561,7 +565,6 @@ void PanelUnderTest::connectOnTheNetworkScreen(const QString &screenshotName)
     QVERIFY(!m_frame->saunaCommunication.isConnected());
     QCOMPARE(m_sauna->connectedPanelCount(), 0);
     const QStringList pinMessages = dismissPopups();
-    qInfo() << "after the wrong PIN:" << pinMessages;
     QVERIFY(pinMessages.contains(
         view::UserMessageProvider::instance()->getText(pinFailedMessageId).arg(saunaName)));
 

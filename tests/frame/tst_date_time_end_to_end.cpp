@@ -197,8 +197,6 @@ private slots:
         STEP(saveScreenshot(QStringLiteral("frame_date_time_erase_question")));
         QQuickItem *yes = findVisibleItem(popup, QStringLiteral("popupLeftButton"));
         QVERIFY(yes);
-        qInfo() << "question:" << popup->property("popupText").toString() << "answered"
-                << yes->property("text").toString();
         STEP(tap(yes));
         QTRY_COMPARE_WITH_TIMEOUT(saunaProgramsInUse(), 0, waitMs);
         QTRY_VERIFY_WITH_TIMEOUT(!held.program(3)->inUse && !held.program(7)->inUse, waitMs);

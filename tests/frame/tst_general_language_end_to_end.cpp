@@ -99,7 +99,6 @@ private slots:
                                  waitMs);
         const QStringList celsius = mainScreenTemperatures();
         QCOMPARE(celsius.size(), 3);
-        qInfo() << "in Celsius:" << celsius;
         STEP(openGeneralPage(signalInterface::ConfigureTypes::E_units,
                              QStringLiteral("generalUnitsPage")));
         QTRY_COMPARE(checkedIds(*units.model()), QList<int>{0});
@@ -110,7 +109,6 @@ private slots:
 
         const QStringList shown = mainScreenTemperatures();
         QCOMPARE(shown.size(), 3);
-        qInfo() << "in Fahrenheit:" << shown;
         QVERIFY2(shown.at(0).contains(QStringLiteral("°F")), qPrintable(shown.at(0)));
         QVERIFY2(shown.at(2).contains(QStringLiteral("°F")), qPrintable(shown.at(2)));
         QVERIFY(!shown.join(' ').contains(QStringLiteral("°C")));

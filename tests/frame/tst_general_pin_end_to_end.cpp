@@ -118,7 +118,8 @@ private slots:
         STEP(tap(QStringLiteral("pinChangeButton")));
         QTRY_VERIFY(findVisibleItem(sceneRoot(), QStringLiteral("pinChangePage")));
         QSignalSpy finished(&pinCode, &control::PinCodeController::pinCodeChangeFinished);
-        STEP(typePin(QStringLiteral("pinChangeKey_"), QStringLiteral("4826")));
+        STEP(typePin(QStringLiteral("pinChangeKey_"),
+                     signalInterface::PinTypes::Pin::defaultPinText()));
         QTRY_COMPARE(waitForItem(QStringLiteral("pinChangeStepText"))->property("text").toString(),
                      QStringLiteral("Enter new PIN"));
         STEP(saveScreenshot(QStringLiteral("pin_change")));
@@ -140,7 +141,7 @@ private slots:
         QCOMPARE(keypad->property("target").toString(), QStringLiteral("settings"));
         QCOMPARE(root->property("currentTab").toInt(), 0);
 
-        STEP(typePin(QStringLiteral("pinKey_"), QStringLiteral("4826")));
+        STEP(typePin(QStringLiteral("pinKey_"), signalInterface::PinTypes::Pin::defaultPinText()));
         QTRY_COMPARE(confirmed.size(), 1);
         QCOMPARE(confirmed.at(0), (QVariantList{QStringLiteral("settings"), false}));
         QTRY_COMPARE(waitForItem(QStringLiteral("pinRefusedText"))->opacity(), 1.0);
@@ -187,4 +188,5 @@ private slots:
 };
 
 QTEST_MAIN(TestGeneralPinEndToEnd)
+#include "signal_interface/pin_types.h"
 #include "tst_general_pin_end_to_end.moc"

@@ -245,7 +245,7 @@ void TestSaunaCommunication::refusesTheWrongPin()
     FakeSaunaPeer peer;
     auto link = makeLink();
     QVERIFY(link);
-    discover(*link, peer, QStringLiteral("4826"));
+    discover(*link, peer, signalInterface::PinTypes::Pin::defaultPinText());
     ConnectionStateMachine *machine = link->connectionStateMachine();
     QSignalSpy pinFail(machine, &ConnectionStateMachine::connectPinFail);
     QSignalSpy succeeded(machine, &ConnectionStateMachine::connectSucceeded);
@@ -490,7 +490,8 @@ void TestSaunaCommunication::enteredPinEndsTheWrongPinHold_data()
     QTest::addColumn<bool>("autoConnect");
     QTest::addColumn<QString>("pin");
     QTest::newRow("the right PIN") << true << QStringLiteral("1234");
-    QTest::newRow("the refused PIN once more") << true << QStringLiteral("4826");
+    QTest::newRow("the refused PIN once more")
+        << true << signalInterface::PinTypes::Pin::defaultPinText();
     QTest::newRow("without auto-connect") << false << QStringLiteral("1234");
 }
 
@@ -501,7 +502,7 @@ void TestSaunaCommunication::enteredPinEndsTheWrongPinHold()
     FakeSaunaPeer peer;
     auto link = makeLink();
     QVERIFY(link);
-    discover(*link, peer, QStringLiteral("4826"));
+    discover(*link, peer, signalInterface::PinTypes::Pin::defaultPinText());
     ConnectionStateMachine *machine = link->connectionStateMachine();
     QSignalSpy pinFail(machine, &ConnectionStateMachine::connectPinFail);
     link->onConnectRequest(peer.identity);
@@ -947,9 +948,9 @@ void TestSaunaCommunication::corruptStoredEntryIsLeftOut()
     QCOMPARE(link.remoteSaunas().size(), 2);
     QCOMPARE(link.remoteSaunas().at(0).name, QStringLiteral("First"));
     QCOMPARE(link.remoteSaunas().at(0).brand, signalInterface::VariantTypes::E_lumo);
-    QCOMPARE(link.remoteSaunas().at(0).pin.pin(), QStringLiteral("4826"));
+    QCOMPARE(link.remoteSaunas().at(0).pin.pin(), signalInterface::PinTypes::Pin::defaultPinText());
     QCOMPARE(link.remoteSaunas().at(1).name, QStringLiteral("Last"));
-    QCOMPARE(link.remoteSaunas().at(1).pin.pin(), QStringLiteral("4826"));
+    QCOMPARE(link.remoteSaunas().at(1).pin.pin(), signalInterface::PinTypes::Pin::defaultPinText());
 }
 
 void TestSaunaCommunication::fallbackAnnouncementPort()
@@ -1259,4 +1260,5 @@ void TestSaunaCommunication::quitSendsTheDisconnect()
 }
 
 QTEST_GUILESS_MAIN(TestSaunaCommunication)
+#include "signal_interface/pin_types.h"
 #include "tst_sauna_communication.moc"

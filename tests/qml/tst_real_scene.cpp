@@ -603,13 +603,16 @@ void TestRealScene::pcKeyboardWorksTheKeypad_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("unlocks");
+    const QString pin = signalInterface::PinTypes::Pin::defaultPinText();
     // The lock screen itself takes the first digit and opens the keypad with it.
-    QTest::newRow("right PIN") << QStringLiteral("4826\n") << true;
+    QTest::newRow("right PIN") << pin + QLatin1Char('\n') << true;
     QTest::newRow("wrong PIN") << QStringLiteral("9999\n") << false;
-    QTest::newRow("corrected") << QStringLiteral("4827\b6\n") << true;
-    QTest::newRow("erased to wrong") << QStringLiteral("4826\b\n") << false;
-    QTest::newRow("keypad number keys") << QStringLiteral("kp4826\r") << true;
-    QTest::newRow("no Return") << QStringLiteral("4826") << false;
+    // A wrong last digit, erased and typed again.
+    const QString wrongLast = pin.chopped(1) + (pin.endsWith(u'0') ? u'1' : u'0');
+    QTest::newRow("corrected") << wrongLast + u'\b' + pin.back() + u'\n' << true;
+    QTest::newRow("erased to wrong") << pin + QStringLiteral("\b\n") << false;
+    QTest::newRow("keypad number keys") << QStringLiteral("kp") + pin + QLatin1Char('\r') << true;
+    QTest::newRow("no Return") << pin << false;
 }
 
 void TestRealScene::pcKeyboardWorksTheKeypad()

@@ -28,10 +28,8 @@ namespace {
 
 constexpr quint32 confirmDeleteMessageId = 0x2025;
 constexpr quint32 retrievingDataMessageId = 0x2040;
-constexpr quint32 detectingSystemMessageId = 0x2041;
 constexpr quint32 noSystemFoundMessageId = 0x2042;
 constexpr quint32 fallbackAnnouncementMessageId = 0x2044;
-constexpr quint32 systemFoundMessageId = 0x204d;
 // How long the popups of the link notices stay; the values the message popup expects.
 constexpr quint32 retrievingDataTimeoutMs = 3141;
 constexpr quint32 detectingSystemTimeoutMs = 2468;

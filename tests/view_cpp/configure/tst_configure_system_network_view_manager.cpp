@@ -775,7 +775,7 @@ void TestConfigureSystemNetworkViewManager::detectSendsTheFormAddress()
     expected.port = 40001;
     QCOMPARE(record, expected);
     QVERIFY(record.identity.isNull());
-    QCOMPARE(record.pin.pin(), QStringLiteral("4826"));
+    QCOMPARE(record.pin.pin(), signalInterface::PinTypes::Pin::defaultPinText());
     QCOMPARE(edits.size(), 1);
     QCOMPARE(edits.at(0).at(0).toInt(), int(ConfigureTypes::E_networkRoot));
     QCOMPARE(messages.size(), 1);
@@ -910,4 +910,5 @@ void TestConfigureSystemNetworkViewManager::hidingThePagesDeletesTheirRows()
 }
 
 QTEST_GUILESS_MAIN(TestConfigureSystemNetworkViewManager)
+#include "signal_interface/pin_types.h"
 #include "tst_configure_system_network_view_manager.moc"

@@ -28,7 +28,7 @@ using signalInterface::UserMessageTypes::UserMessage;
 
 namespace {
 constexpr int waitMs = 5000;
-constexpr quint32 pinFailMessageId = 0x2027;
+constexpr quint32 pinFailMessageId = pcPanel::ConnectionInformer::PinFailMessage;
 } // namespace
 
 // The Network screen against the simulated sauna on loopback, with its QML pages: the panel
