@@ -17,7 +17,7 @@ Item {
 
     // ConfigureGeneral id -> page Component. Every page declares "property Item senders" and gets
     // the scene's sender items as it is pushed. A screen joins by adding its Component below and
-    // one entry here; its menu row appears with it.
+    // one entry here, beside the menu row the program builds for it.
     readonly property var generalPages: ({
         [ConfigureTypes.E_pin]: pinSettingsPage,
         [ConfigureTypes.E_language]: languagePage,
@@ -27,10 +27,6 @@ Item {
         [ConfigureTypes.E_licenseInfo]: licencePage,
         [ConfigureTypes.E_identifyRcb]: identifyBoardsPage
     })
-
-    function hasPage(id) {
-        return generalPages[id] !== undefined
-    }
 
     function openPage(id) {
         const component = generalPages[id]
@@ -58,7 +54,6 @@ Item {
         initialItem: SettingsListPage {
             title: qsTr("General")
             listModel: configure_general_selector_model
-            rowShown: (applId) => page.hasPage(applId)
             onRowSelected: (applId) => page.senders.general.itemSelected(applId)
             onBackRequested: page.backRequested()
         }

@@ -1,7 +1,7 @@
 // Draws the window icons of the panel: one logo per brand and a neutral icon. Run by hand when a
-// picture changes; the PNG files beside this source are its output.
+// picture changes; the PNG files in source/view_cpp/images are its output. No build includes it.
 //   g++ -std=c++17 -fPIC draw_frame_images.cpp $(pkg-config --cflags --libs Qt6Gui) -o draw
-//   QT_QPA_PLATFORM=offscreen ./draw <output directory>
+//   QT_QPA_PLATFORM=offscreen ./draw ../source/view_cpp/images
 
 #include <QColor>
 #include <QFont>
