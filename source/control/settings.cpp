@@ -8,12 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QSaveFile>
 #include <QSettings>
 
 #include <algorithm>
 #include <limits>
 #include <memory>
+#include <utility>
 
 namespace control {
 
@@ -29,6 +31,8 @@ struct SharedStore
     std::unique_ptr<QSettings> store;
     bool postRoutineAdded = false;
     int openBatches = 0;
+    // The other stores written to during the open batches, synced when the last one ends.
+    QList<QPointer<QSettings>> batchedStores;
 };
 
 SharedStore &sharedStore()
@@ -140,10 +144,17 @@ QSettings *Settings::settings()
 
 void Settings::setValue(const QString &key, const QVariant &value)
 {
-    QSettings *store = ensureStore();
-    store->setValue(key, value);
-    if (sharedStore().openBatches == 0)
-        syncStore(*store);
+    setValue(*ensureStore(), key, value);
+}
+
+void Settings::setValue(QSettings &store, const QString &key, const QVariant &value)
+{
+    store.setValue(key, value);
+    SharedStore &shared = sharedStore();
+    if (shared.openBatches == 0)
+        syncStore(store);
+    else if (&store != shared.store.get() && !shared.batchedStores.contains(&store))
+        shared.batchedStores.append(&store);
 }
 
 Settings::WriteBatch::WriteBatch()
@@ -154,8 +165,15 @@ Settings::WriteBatch::WriteBatch()
 Settings::WriteBatch::~WriteBatch()
 {
     SharedStore &shared = sharedStore();
-    if (--shared.openBatches == 0 && shared.store)
+    if (--shared.openBatches > 0)
+        return;
+    if (shared.store)
         syncStore(*shared.store);
+    const QList<QPointer<QSettings>> others = std::exchange(shared.batchedStores, {});
+    for (const QPointer<QSettings> &store : others) {
+        if (store)
+            syncStore(*store);
+    }
 }
 
 QString Settings::lockscreenAuxVisibleKey(int n)

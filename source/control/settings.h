@@ -103,11 +103,14 @@ public:
     // Writes the key and syncs the file at once, so every write reaches the disk; inside a
     // WriteBatch the sync waits for the end of the outermost batch.
     static void setValue(const QString &key, const QVariant &value);
+    // The same for another store, such as the per-instance one: its sync too waits for the end of
+    // the outermost batch.
+    static void setValue(QSettings &store, const QString &key, const QVariant &value);
 
-    // While one exists, writes are kept in the store and reach the file together when the last
-    // one ends. For the defaults that the panel's objects write while they are built at start-up:
-    // one sync instead of one per key. A batch lost to a crash loses only defaults, which the next
-    // start writes again.
+    // While one exists, writes are kept in their stores and reach the files together when the
+    // last one ends. For the defaults that the panel's objects write while they are built at
+    // start-up: one sync instead of one per key. A batch lost to a crash loses only defaults, which
+    // the next start writes again.
     class WriteBatch
     {
     public:

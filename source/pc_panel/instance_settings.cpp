@@ -78,9 +78,7 @@ QSettings *InstanceSettings::settings()
 
 void InstanceSettings::setValue(const QString &key, const QVariant &value)
 {
-    QSettings *store = settings();
-    store->setValue(key, value);
-    control::Settings::syncStore(*store);
+    control::Settings::setValue(*settings(), key, value);
 }
 
 void InstanceSettings::resetForTesting()

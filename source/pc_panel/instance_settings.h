@@ -26,7 +26,8 @@ public:
     static unsigned instanceNumber();
     // The per-instance store if there is one, otherwise the shared store; never null.
     static QSettings *settings();
-    // Writes the key into settings() and syncs the file at once.
+    // Writes the key into settings() and syncs the file at once, or at the end of the outermost
+    // control::Settings::WriteBatch.
     static void setValue(const QString &key, const QVariant &value);
 
     // Forgets the instance number and deletes the per-instance store, as in a fresh process.

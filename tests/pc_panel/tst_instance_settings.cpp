@@ -86,6 +86,8 @@ private slots:
     void autoConnectReadsTrueWhenMissing();
     void factoryResetLeavesInstanceFile();
     void storeDeletedWithApplication();
+    void batchWritesReachTheFileAtItsEnd_data();
+    void batchWritesReachTheFileAtItsEnd();
 
     void damagedFilesAreCopiedAndToldEach_data();
     void damagedFilesAreCopiedAndToldEach();
@@ -254,6 +256,45 @@ void TestInstanceSettings::storeDeletedWithApplication()
     }
     QVERIFY(store.isNull());
     QCOMPARE(InstanceSettings::instanceNumber(), 8u);
+}
+
+void TestInstanceSettings::batchWritesReachTheFileAtItsEnd_data()
+{
+    QTest::addColumn<unsigned>("instance");
+    QTest::addColumn<QString>("application");
+    QTest::newRow("shared store") << 0u << QStringLiteral("PC_Panel");
+    QTest::newRow("own store") << 4u << QStringLiteral("PC_Panel_4");
+}
+
+void TestInstanceSettings::batchWritesReachTheFileAtItsEnd()
+{
+    QFETCH(unsigned, instance);
+    QFETCH(QString, application);
+    Settings frame(QStringLiteral("Vaho"), InstanceSettings::applicationBaseName());
+    InstanceSettings own(instance);
+    const QString path = filePath("Vaho", application);
+
+    {
+        const Settings::WriteBatch outer;
+        {
+            const Settings::WriteBatch inner;
+            InstanceSettings::setValue(Settings::pcPanelAutoConnectKey, false);
+        }
+        InstanceSettings::setValue(Settings::pcPanelSelectedRemoteSaunaKey,
+                                   QStringLiteral("{00000000-0000-0000-0000-000000000004}"));
+        QVERIFY(!fileContent(path).contains("pc_panel_auto_connect"));
+        QCOMPARE(Settings::boolValue(Settings::pcPanelAutoConnectKey, true,
+                                     InstanceSettings::settings()),
+                 false);
+    }
+    const QByteArray written = fileContent(path);
+    QVERIFY(written.contains("pc_panel_auto_connect=false"));
+    QVERIFY(
+        written.contains("pc_panel_selected_remote_sauna={00000000-0000-0000-0000-000000000004}"));
+
+    // Without a batch a write reaches the file at once.
+    InstanceSettings::setValue(Settings::pcPanelAutoConnectKey, true);
+    QVERIFY(fileContent(path).contains("pc_panel_auto_connect=true"));
 }
 
 void TestInstanceSettings::damagedFilesAreCopiedAndToldEach_data()
