@@ -23,7 +23,7 @@ CalendarWeekdayProgramOverviewController::CalendarWeekdayProgramOverviewControll
             &CalendarWeekdayProgramOverviewController::rebuildWeekDay);
     connect(m_dataProvider, &details::CalendarDataProvider::favoritesChanged, this,
             &CalendarWeekdayProgramOverviewController::rebuildWeekDay);
-    recount(false);
+    recount();
     rebuildWeek();
 }
 
@@ -71,13 +71,8 @@ int CalendarWeekdayProgramOverviewController::connectLanguageChanged(
 
 void CalendarWeekdayProgramOverviewController::initWeekDayProgramCounts()
 {
-    recount(true);
+    recount();
     rebuildWeek();
-}
-
-int CalendarWeekdayProgramOverviewController::programCount(int day) const
-{
-    return day >= 0 && day < dayCount ? m_counts[day] : 0;
 }
 
 QString CalendarWeekdayProgramOverviewController::selectedWeekDayText() const
@@ -156,19 +151,15 @@ void CalendarWeekdayProgramOverviewController::languageApplied()
 
 void CalendarWeekdayProgramOverviewController::programStored()
 {
-    recount(false);
+    recount();
     rebuildLists();
 }
 
-void CalendarWeekdayProgramOverviewController::recount(bool publishAll)
+void CalendarWeekdayProgramOverviewController::recount()
 {
     for (int value = 0; value < dayCount; ++value) {
         const auto day = static_cast<CalendarTypes::WeekDay>(value);
-        const int count = static_cast<int>(m_dataProvider->weekdayProgramsOn(day).size());
-        const bool changed = count != m_counts[value];
-        m_counts[value] = count;
-        if (changed || publishAll)
-            emit weekDayProgramCountChanged(value, count);
+        m_counts[value] = static_cast<int>(m_dataProvider->weekdayProgramsOn(day).size());
     }
 }
 

@@ -35,10 +35,8 @@ public:
     int connectSaunaSignals(const QList<QObject *> &senders);
     int connectLanguageChanged(const QList<QObject *> &senders);
 
-    // Counts the weekday programs of every day again and publishes every count.
+    // Counts the weekday programs of every day again and shows every count in the week list.
     void initWeekDayProgramCounts();
-    // The published number of programs of the day; 0 for a number that is no day.
-    Q_INVOKABLE int programCount(int day) const;
 
     bool allDaysActivated() const { return m_allDaysActivated; }
     // The chosen day, or -1 while none is chosen.
@@ -49,7 +47,6 @@ public:
 signals:
     void calendarProgramChangeRequested(::signalInterface::CalendarProgram program);
     void scheduleItemDisableChangeRequested(bool disable);
-    void weekDayProgramCountChanged(int day, int count);
     void allDaysActivatedChanged(bool activated);
     void selectedWeekDayChanged();
 
@@ -69,7 +66,7 @@ private:
     // Counts the programs again before the lists are built anew.
     void programStored() override;
 
-    void recount(bool publishAll);
+    void recount();
     void rebuildWeek();
     void rebuildWeekDay();
 
