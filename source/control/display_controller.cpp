@@ -114,7 +114,7 @@ void DisplayController::onSaunaPhysicalStateChanged(
 void DisplayController::onSleepTimerTimeout()
 {
     m_sleepTimer.stop();
-    setAsleep(true);
+    m_asleep = true;
 }
 
 bool DisplayController::isSelectable(int timeout)
@@ -124,7 +124,7 @@ bool DisplayController::isSelectable(int timeout)
 
 void DisplayController::userActivity()
 {
-    setAsleep(false);
+    m_asleep = false;
     updateSleepTimer();
 }
 
@@ -133,18 +133,10 @@ void DisplayController::updateSleepTimer()
     const int interval = timeoutMilliseconds(m_sleepTimeout);
     if (interval == 0 || m_saunaRunning || m_calendarItemActive) {
         m_sleepTimer.stop();
-        setAsleep(false);
+        m_asleep = false;
         return;
     }
     m_sleepTimer.start(interval);
-}
-
-void DisplayController::setAsleep(bool asleep)
-{
-    if (m_asleep != asleep) {
-        m_asleep = asleep;
-        emit displayAsleepChanged(asleep);
-    }
 }
 
 } // namespace control

@@ -55,7 +55,6 @@ public slots:
 
 signals:
     void newDisplaySleepTimeoutValue(::signalInterface::DisplayTypes::DisplaySleepTimeout timeout);
-    void displayAsleepChanged(bool asleep);
     void panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
                                 ::signalInterface::UserMessageAction *action);
 
@@ -63,7 +62,6 @@ private:
     static bool isSelectable(int timeout);
     void userActivity();
     void updateSleepTimer();
-    void setAsleep(bool asleep);
 
     DisplaySleepTimeout m_sleepTimeout = defaultSleepTimeout;
     bool m_saunaRunning = false;

@@ -43,11 +43,7 @@ void WaterLevelController::onSaunaTankWaterLevelChanged(Board node, TankWaterLev
         return;
     if (level < TankStatusTypes::E_low || level > TankStatusTypes::E_unknown)
         return;
-    TankWaterLevel &stored = m_levels[std::size_t(board)];
-    if (stored == level)
-        return;
-    stored = level;
-    emit waterLevelChanged(int(board), int(level));
+    m_levels[std::size_t(board)] = level;
 }
 
 } // namespace control

@@ -30,10 +30,6 @@ public:
     // exist.
     Q_INVOKABLE int tankWaterLevel(int board) const;
 
-signals:
-    // Board and level as RcbMasterSlaveMode and TankWaterLevel numbers.
-    void waterLevelChanged(int board, int level);
-
 public slots:
     void
     onSaunaTankWaterLevelChanged(::signalInterface::NodeInformationTypes::RcbMasterSlaveMode node,

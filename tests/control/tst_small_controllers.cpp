@@ -174,7 +174,6 @@ void TestSmallControllers::displayIgnoresOutOfRangeTimeouts()
 void TestSmallControllers::displaySleepTimer()
 {
     control::DisplayController controller;
-    QSignalSpy asleep(&controller, &control::DisplayController::displayAsleepChanged);
     controller.emitInitialState();
     QVERIFY(!controller.isSleepTimerActive());
 
@@ -187,7 +186,6 @@ void TestSmallControllers::displaySleepTimer()
     controller.onUserMousePressOccurred();
     QVERIFY(!controller.isAsleep());
     QVERIFY(controller.isSleepTimerActive());
-    QCOMPARE(asleep.count(), 2);
 
     // A running sauna or a calendar program about to start keeps the display awake.
     controller.onSaunaPhysicalStateChanged(SaunaStateTypes::E_sauna_on);
