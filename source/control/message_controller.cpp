@@ -296,7 +296,6 @@ void MessageController::showCurrent()
     } else {
         m_autoCloseTimer.stop();
     }
-    emit messageShown(message);
 }
 
 void MessageController::closeCurrent()

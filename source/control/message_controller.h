@@ -79,7 +79,6 @@ public slots:
 
 signals:
     void userMessageAnswered(::signalInterface::UserMessageTypes::UserMessage message);
-    void messageShown(::signalInterface::UserMessageTypes::UserMessage message);
     void messageClosed(::signalInterface::UserMessageTypes::UserMessage message);
 
 private:

@@ -3,6 +3,7 @@
 #include "signal_interface/user_message_action.h"
 #include "view_cpp/user_message_callback1.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -92,9 +93,17 @@ signals:
 };
 
 // A QML popup stand-in: a QObject whose properties are written by the controller.
+// The popup as the controller writes it: every text it is given is a message shown.
 class Popup : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(QString popupText READ popupText WRITE setPopupText)
+
+public:
+    QString popupText() const { return shownTexts.isEmpty() ? QString() : shownTexts.last(); }
+    void setPopupText(const QString &text) { shownTexts << text; }
+
+    QStringList shownTexts;
 
 signals:
     void popupBtnPressed(QString text);
@@ -151,7 +160,7 @@ void TestMessageController::showsOneMessageAtATime()
     MessageController controller;
     Popup popup;
     controller.setPopupWidget(&popup);
-    QSignalSpy shown(&controller, &MessageController::messageShown);
+    const QStringList &shown = popup.shownTexts;
 
     controller.onPanelUserMessageIssued(message(0x2001, E_typeOneButton), nullptr);
     controller.onSaunaUserMessageChanged(message(0x1005, E_typeOneButton));
@@ -415,8 +424,9 @@ void TestMessageController::timeoutClosesWithoutAnswer()
 void TestMessageController::pendingActionNotRaisedAgain()
 {
     MessageController controller;
+    Popup popup;
+    controller.setPopupWidget(&popup);
     RecordingAction action;
-    QSignalSpy shown(&controller, &MessageController::messageShown);
 
     controller.onPanelUserMessageIssued(message(0x2001, E_typeOneButton), nullptr);
     controller.onPanelUserMessageIssued(message(0x2008, E_typeTwoButtons), &action);
@@ -429,7 +439,7 @@ void TestMessageController::pendingActionNotRaisedAgain()
     QVERIFY(!controller.hasCurrentMessage());
     QCOMPARE(action.answers, QList<UserMessageAnswer>{E_answerYes});
     QVERIFY(!MessageController::isActionPending(&action));
-    QCOMPARE(shown.count(), 2);
+    QCOMPARE(popup.shownTexts.size(), 2);
 }
 
 void TestMessageController::storedArgumentOfPendingQuestionKept()
@@ -584,7 +594,8 @@ void TestMessageController::equalMessageNotQueuedAgain()
 void TestMessageController::queueBoundDropsTheNewest()
 {
     MessageController controller;
-    QSignalSpy shown(&controller, &MessageController::messageShown);
+    Popup popup;
+    controller.setPopupWidget(&popup);
     const auto numbered = [](int n) {
         return message(0x203e, E_typeOneButton, {QStringLiteral("Sauna %1").arg(n)});
     };
@@ -610,10 +621,10 @@ void TestMessageController::queueBoundDropsTheNewest()
     while (controller.hasCurrentMessage()) {
         controller.onPopupBtnPressed(QStringLiteral("Ok"));
     }
-    QCOMPARE(shown.count(), 17);
+    QCOMPARE(popup.shownTexts.size(), 17);
     for (int n = 0; n <= 16; ++n) {
-        QCOMPARE(shown.at(n).at(0).value<UserMessage>().arguments,
-                 QStringList{QStringLiteral("Sauna %1").arg(n)});
+        const QRegularExpression sauna(QStringLiteral("\\bSauna %1\\b").arg(n));
+        QVERIFY2(popup.shownTexts.at(n).contains(sauna), qPrintable(popup.shownTexts.at(n)));
     }
     QVERIFY(action.answers.isEmpty());
 }
@@ -665,7 +676,6 @@ void TestMessageController::withdrawnMessageLeavesTheQueue()
     Popup popup;
     controller.setPopupWidget(&popup);
     QSignalSpy closed(&controller, &MessageController::messageClosed);
-    QSignalSpy shown(&controller, &MessageController::messageShown);
     const UserMessage lost = message(0x203e, E_typeOneButton, {QStringLiteral("Garden sauna")});
     controller.onPanelUserMessageIssued(message(0x2023, E_typeOneButton), nullptr);
     controller.onPanelUserMessageIssued(lost, nullptr);
@@ -681,7 +691,7 @@ void TestMessageController::withdrawnMessageLeavesTheQueue()
     QCOMPARE(controller.currentMessage().id, 0x2023u);
     QCOMPARE(popup.property("visible").toBool(), true);
     QCOMPARE(closed.count(), 0);
-    QCOMPARE(shown.count(), 1);
+    QCOMPARE(popup.shownTexts.size(), 1);
     // Withdrawing what is not there changes nothing.
     controller.onPanelUserMessageWithdrawn(lost);
     controller.onPanelUserMessageWithdrawn(message(0x2026, E_typeOneButton));
