@@ -76,8 +76,6 @@ void checkTypedReaders(const QSettings *store)
 // Each controller reads its choice, or writes its default when there is none.
 void checkControllers()
 {
-    // Built as at start-up, where the defaults reach the file in one sync.
-    const Settings::WriteBatch defaults;
     control::TimeController time;
     control::LanguageController language;
     control::TemperatureController temperature;
@@ -252,11 +250,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (secondInstance)
         checkTypedReaders(InstanceSettings::settings());
     pcPanel::SupportedCharacters::instance();
+    // Reads back the file that its save wrote.
     checkRemoteSaunas();
-    checkControllers();
-    checkInstanceStore();
-    // Last: a stored table adds a hundred keys, which every later sync would write again.
-    checkLimits();
+    {
+        // The rest reach the files in one sync of each store, as the defaults of the start-up do:
+        // every sync writes a whole file, and a stored table adds a hundred keys to it.
+        const Settings::WriteBatch writes;
+        checkControllers();
+        checkInstanceStore();
+        checkLimits();
+    }
 
     fuzzing::forgetSettingsFiles(folder, {Settings::settings(), InstanceSettings::settings()});
     resetStores();

@@ -560,6 +560,9 @@ QList<ReaderLine> serializedValueLines(QByteArrayView data)
             continue;
         const QByteArrayView value =
             data.sliced(line.equals + 1, line.start + line.length - line.equals - 1);
+        // A text starts with "@" only when the value holds one, or an escape that makes one.
+        if (!value.contains('@') && !value.contains('\\'))
+            continue;
         const QStringList texts = readerTexts(value);
         if (std::any_of(texts.cbegin(), texts.cend(), isSerializedValue))
             found.append(line);
