@@ -178,7 +178,7 @@ private slots:
         STEP(tap(monday));
         QQuickItem *program = nullptr;
         QTRY_VERIFY((program = findRow(QStringLiteral("weekDayProgramsList"),
-                                       QStringLiteral("weekday calendar program"))));
+                                       QStringLiteral("Weekday calendar program"))));
         STEP(tap(program));
         STEP(tapRow(QStringLiteral("programSettingsList"), 1));
         QQuickItem *custom = nullptr;

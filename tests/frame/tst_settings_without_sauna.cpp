@@ -147,9 +147,9 @@ private:
         QVERIFY(waitForItem(pageName));
     }
 
-    QString durationText(int minutes, const QString &minuteUnit)
+    QString durationText(int minutes)
     {
-        return QStringLiteral("%1h %2%3").arg(minutes / 60).arg(minutes % 60).arg(minuteUnit);
+        return QStringLiteral("%1h %2min").arg(minutes / 60).arg(minutes % 60);
     }
 
 private slots:
@@ -186,7 +186,7 @@ private slots:
                 openArea(QStringLiteral("advanced"), ConfigureTypes::E_externalSwitch,
                          QStringLiteral("externalSwitchPage"));
             },
-            durationText(minutes, QStringLiteral("m")));
+            durationText(minutes));
     }
 
     // The editor opened before the sauna went: no duration and a disabled Save.
@@ -244,7 +244,7 @@ private slots:
                 openArea(QStringLiteral("system"), ConfigureTypes::E_tankAutoEmptying,
                          QStringLiteral("tankAutoEmptyingPage"));
             },
-            durationText(minutes, QStringLiteral("min")));
+            durationText(minutes));
     }
 
     void status()
