@@ -4,6 +4,7 @@
 #include "control/settings.h"
 #include "sauna_simulator/sauna_state_model.h"
 #include "signal_interface/configure_types.h"
+#include "signal_interface/pin_types.h"
 
 #include <QQuickItem>
 #include <QSignalSpy>
@@ -188,5 +189,4 @@ private slots:
 };
 
 QTEST_MAIN(TestGeneralPinEndToEnd)
-#include "signal_interface/pin_types.h"
 #include "tst_general_pin_end_to_end.moc"

@@ -3,6 +3,7 @@
 
 #include "control/settings.h"
 #include "pc_panel/instance_settings.h"
+#include "signal_interface/pin_types.h"
 #include "signal_interface/protocol_facts.h"
 
 #include "fake_sauna_peer.h"
@@ -657,7 +658,9 @@ void TestSaunaCommunication::otherSystemAtTheSaunasAddressGetsNothing()
     QList<quint32> ids;
     for (const QList<QVariant> &call : std::as_const(messages))
         ids << call.at(0).value<UserMessage>().id;
-    QCOMPARE(ids, (QList<quint32>{0x2026, 0x203e, 0x204e}));
+    QCOMPARE(ids, (QList<quint32>{pcPanel::ConnectionInformer::ConnectedMessage,
+                                  pcPanel::ConnectionInformer::ConnectionLostMessage,
+                                  pcPanel::ConnectionInformer::OtherSystemMessage}));
     QCOMPARE(messages.at(2).at(0).value<UserMessage>().arguments,
              (QStringList{QStringLiteral("Other"), gardenName}));
 }
@@ -1260,5 +1263,4 @@ void TestSaunaCommunication::quitSendsTheDisconnect()
 }
 
 QTEST_GUILESS_MAIN(TestSaunaCommunication)
-#include "signal_interface/pin_types.h"
 #include "tst_sauna_communication.moc"

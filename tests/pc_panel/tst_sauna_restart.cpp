@@ -186,7 +186,7 @@ void TestSaunaRestart::restartWithinASecondReconnects()
     QCOMPARE(connected.at(2).at(0).toBool(), true);
     // Back within the reconnect period: the loss is no news, the first message stays alone.
     noticeDelayRunsOut(informer);
-    QCOMPARE(messageIds(messages), QList<quint32>{0x2026});
+    QCOMPARE(messageIds(messages), QList<quint32>{ConnectionInformer::ConnectedMessage});
 }
 
 void TestSaunaRestart::refusingRestartIsRetriedUntilTheSaunaAccepts()
@@ -222,7 +222,9 @@ void TestSaunaRestart::refusingRestartIsRetriedUntilTheSaunaAccepts()
                  qPrintable(QString::number(gap)));
     }
     // Lost, then one refusal told once, however often it is met.
-    QCOMPARE(messageIds(messages), (QList<quint32>{0x2026, 0x203e, 0x2029}));
+    QCOMPARE(messageIds(messages), (QList<quint32>{ConnectionInformer::ConnectedMessage,
+                                                   ConnectionInformer::ConnectionLostMessage,
+                                                   ConnectionInformer::ConnectFailedMessage}));
 
     // Restarted normally, it takes the panel back at the next attempt.
     restartSauna(0, false);
@@ -231,9 +233,14 @@ void TestSaunaRestart::refusingRestartIsRetriedUntilTheSaunaAccepts()
     QCOMPARE(m_sauna->connectedPanelCount(), 1);
     QCOMPARE(succeeded.count(), 1);
     // Told once it has held.
-    QCOMPARE(messageIds(messages), (QList<quint32>{0x2026, 0x203e, 0x2029}));
+    QCOMPARE(messageIds(messages), (QList<quint32>{ConnectionInformer::ConnectedMessage,
+                                                   ConnectionInformer::ConnectionLostMessage,
+                                                   ConnectionInformer::ConnectFailedMessage}));
     noticeDelayRunsOut(informer);
-    QCOMPARE(messageIds(messages), (QList<quint32>{0x2026, 0x203e, 0x2029, 0x2026}));
+    QCOMPARE(messageIds(messages), (QList<quint32>{ConnectionInformer::ConnectedMessage,
+                                                   ConnectionInformer::ConnectionLostMessage,
+                                                   ConnectionInformer::ConnectFailedMessage,
+                                                   ConnectionInformer::ConnectedMessage}));
 }
 
 void TestSaunaRestart::refusedFirstConnectIsRetried()
@@ -253,14 +260,15 @@ void TestSaunaRestart::refusedFirstConnectIsRetried()
     link->onConnectRequest(m_sauna->identity().identity);
     QTRY_VERIFY_WITH_TIMEOUT(refused.count() >= 2, 3 * ReconnectPeriodMs);
     QCOMPARE(refused.at(0).at(2).toInt(), 22);
-    QCOMPARE(messageIds(messages), QList<quint32>{0x2029});
+    QCOMPARE(messageIds(messages), QList<quint32>{ConnectionInformer::ConnectFailedMessage});
 
     m_sauna->setRefuseConnections(false);
     QVERIFY(succeeded.wait(ReconnectPeriodMs + 2000));
     QVERIFY(link->isConnected());
     // Never connected before: a first connect, with its message.
     QCOMPARE(reconnected.count(), 0);
-    QCOMPARE(messageIds(messages), (QList<quint32>{0x2029, 0x2026}));
+    QCOMPARE(messageIds(messages), (QList<quint32>{ConnectionInformer::ConnectFailedMessage,
+                                                   ConnectionInformer::ConnectedMessage}));
 }
 
 void TestSaunaRestart::wrongPinIsNotRetriedAtANewAddress()

@@ -2,6 +2,7 @@
 #include "model_reader.h"
 
 #include "signal_interface/configure_types.h"
+#include "signal_interface/pin_types.h"
 #include "signal_interface/type_registration.h"
 #include "signal_interface/user_message_action.h"
 #include "view_cpp/component_types.h"
@@ -910,5 +911,4 @@ void TestConfigureSystemNetworkViewManager::hidingThePagesDeletesTheirRows()
 }
 
 QTEST_GUILESS_MAIN(TestConfigureSystemNetworkViewManager)
-#include "signal_interface/pin_types.h"
 #include "tst_configure_system_network_view_manager.moc"
