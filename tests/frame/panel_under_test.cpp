@@ -171,21 +171,29 @@ void PanelUnderTest::tap(const QString &objectName)
 {
     QQuickItem *item = waitForItem(objectName);
     QVERIFY2(item, qPrintable(objectName));
-    tap(item);
+    // The page may build the item anew before the tap (a language switch, a report): the one
+    // found then is looked up again by its name.
+    tap(item, [this, objectName] { return findVisibleItem(sceneRoot(), objectName); });
 }
 
 void PanelUnderTest::tap(QQuickItem *item, const std::function<QQuickItem *()> &finder)
 {
     QPointer<QQuickItem> target(item);
     QVERIFY(target);
+    // What the failure names when the item goes away for good.
+    const QString what =
+        QStringLiteral("%1 \"%2\"").arg(target->objectName(), target->property("text").toString());
     waitForPagesAtRest();
     auto *popup = qobject_cast<QQuickItem *>(m_frame->guiHandler.popupWidget());
     QVERIFY(popup);
     QQuickWidget *view = m_frame->guiHandler.view();
     for (int attempt = 0; attempt < 3; ++attempt) {
-        if (!target && finder)
-            target = finder();
-        QVERIFY(target);
+        // The list or page builds its items anew a moment after it dropped the old ones.
+        if (!target && finder &&
+            !QTest::qWaitFor([&] { return (target = finder()) != nullptr; }, waitMs))
+            qWarning("%s not found again; shown: %s", qPrintable(what),
+                     qPrintable(visibleNames().join(QLatin1Char(' '))));
+        QVERIFY2(target, qPrintable(what + QStringLiteral(" went away before the tap")));
         QTRY_VERIFY(!target || (target->isVisible() && target->isEnabled()));
         QVERIFY(QQuickTest::qWaitForPolish(view->quickWindow(), waitMs));
         if (target)
@@ -203,18 +211,16 @@ void PanelUnderTest::tap(QQuickItem *item, const std::function<QQuickItem *()> &
 void PanelUnderTest::tapRow(const QString &listName, int applId)
 {
     waitForPagesAtRest();
+    const auto findTheRow = [this, &listName, applId] {
+        return findVisibleItem(findVisibleItem(sceneRoot(), listName), rowWithId(applId));
+    };
     QQuickItem *row = nullptr;
-    const bool found = QTest::qWaitFor(
-        [&] {
-            row = findVisibleItem(findVisibleItem(sceneRoot(), listName), rowWithId(applId));
-            return row != nullptr;
-        },
-        waitMs);
+    const bool found = QTest::qWaitFor([&] { return (row = findTheRow()) != nullptr; }, waitMs);
     QVERIFY2(found, qPrintable(QStringLiteral("%1 row %2; shown: %3")
                                    .arg(listName)
                                    .arg(applId)
                                    .arg(visibleNames().join(QLatin1Char(' ')))));
-    tap(row);
+    tap(row, findTheRow);
 }
 
 void PanelUnderTest::tapPageRow(const QString &pageName, int applId)
@@ -285,14 +291,20 @@ QQuickItem *PanelUnderTest::tabButton(int index)
 
 void PanelUnderTest::tapTab(const QString &text)
 {
-    QQuickItem *tab = waitForItem(
-        sceneRoot(),
-        [&text](QQuickItem *item) {
-            return item->property("glyph").isValid() && item->property("text").toString() == text;
-        },
-        QStringLiteral("tab \"%1\"").arg(text));
+    const auto isTab = [&text](QQuickItem *item) {
+        return item->property("glyph").isValid() && item->property("text").toString() == text;
+    };
+    QQuickItem *tab = waitForItem(sceneRoot(), isTab, QStringLiteral("tab \"%1\"").arg(text));
     QVERIFY2(tab, qPrintable(text));
-    tap(tab);
+    tap(tab, [this, &isTab] { return findVisibleItem(sceneRoot(), isTab); });
+}
+
+void PanelUnderTest::tapTab(int index)
+{
+    QQuickItem *tab = nullptr;
+    QVERIFY2(QTest::qWaitFor([&] { return (tab = tabButton(index)) != nullptr; }, waitMs),
+             qPrintable(QStringLiteral("tab %1").arg(index)));
+    tap(tab, [this, index] { return tabButton(index); });
 }
 
 void PanelUnderTest::backToSettingsAreas()

@@ -76,7 +76,10 @@ protected:
     QQuickItem *waitForItem(QQuickItem *root, const std::function<bool(QQuickItem *)> &test,
                             const QString &what);
 
-    void tap(QQuickItem *item) { tapItem(*m_frame, item, waitMs); }
+    // A press and release in the middle of the item; a failure, not a tap, when the scene has
+    // destroyed it while settling.
+    void tap(QQuickItem *item) { tap(item, {}); }
+    // The visible item of that name, looked up again at the tap when the one found went away.
     void tap(const QString &objectName);
     // A press and release in the middle of the item. A list may build its rows anew while the
     // scene settles (a report arrives); a row that went away is looked up again by the finder.
@@ -98,7 +101,10 @@ protected:
     // in; none while it is not shown.
     QQuickItem *tabButton(const QString &text);
     QQuickItem *tabButton(int index);
+    // The tab with that text, or at that place; looked up again at the tap when the bar was
+    // built anew (a language switch).
     void tapTab(const QString &text);
+    void tapTab(int index);
     static constexpr int saunaTabIndex = 0;
     static constexpr int settingsTabIndex = 3;
 

@@ -51,7 +51,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             m_frame->configureTab.advancedSettingsViewManager.model()->rowCount() > 0, waitMs);
         STEP(dismissPopups());
-        STEP(tap(tabButton(settingsTabIndex)));
+        STEP(tapTab(settingsTabIndex));
     }
 
     void cleanupTestCase() { shutDown(); }

@@ -75,7 +75,7 @@ private slots:
             m_frame->configureTab.systemAuxViewManager.relays().at(descalingRelay).connected,
             waitMs);
         STEP(dismissPopups());
-        STEP(tap(tabButton(settingsTabIndex)));
+        STEP(tapTab(settingsTabIndex));
     }
 
     void cleanupTestCase() { shutDown(); }
@@ -197,7 +197,7 @@ private slots:
                                      .contains(ConfigureTypes::E_irEnable),
                                  waitMs);
         STEP(dismissPopups());
-        STEP(tap(tabButton(settingsTabIndex)));
+        STEP(tapTab(settingsTabIndex));
         STEP(checkPage(QStringLiteral("irPage"), [this] {
             openSystemPage(ConfigureTypes::E_irEnable, QStringLiteral("irPage"));
         }));

@@ -86,7 +86,7 @@ private slots:
         int screens = 2;
         if (!m_tappedOnce) {
             m_tappedOnce = true;
-            STEP(tap(tabButton(settingsTabIndex)));
+            STEP(tapTab(settingsTabIndex));
             STEP(backToSettingsAreas());
             STEP(tap(QStringLiteral("settingsArea_general")));
             STEP(tapPageRow(QStringLiteral("generalMenuPage"),
@@ -99,7 +99,7 @@ private slots:
             STEP(checkShownTexts(language, QStringLiteral("Language screen"), inLanguage));
             STEP(tap(QStringLiteral("pageBackButton")));
             QVERIFY(waitForItem(QStringLiteral("generalMenuPage")));
-            STEP(tap(tabButton(saunaTabIndex)));
+            STEP(tapTab(saunaTabIndex));
             ++screens;
         } else {
             languages.onLanguageChangeRequested(language);
@@ -112,12 +112,12 @@ private slots:
             STEP(saveScreenshot(QStringLiteral("languages_%1_main_screen").arg(code)));
 
         // The settings tab opens where it was left: on the General menu.
-        STEP(tap(tabButton(settingsTabIndex)));
+        STEP(tapTab(settingsTabIndex));
         QVERIFY(waitForItem(QStringLiteral("generalMenuPage")));
         STEP(checkShownTexts(language, QStringLiteral("General menu"), inLanguage));
         if (screenshots)
             STEP(saveScreenshot(QStringLiteral("languages_%1_general_menu").arg(code)));
-        STEP(tap(tabButton(saunaTabIndex)));
+        STEP(tapTab(saunaTabIndex));
 
         QCOMPARE(m_screensChecked, screens);
         STEP(failOnProblems());
@@ -127,7 +127,7 @@ private slots:
     void settingsPagesFitInEveryLanguage()
     {
         m_problems.clear();
-        STEP(tap(tabButton(settingsTabIndex)));
+        STEP(tapTab(settingsTabIndex));
         STEP(backToSettingsAreas());
         STEP(checkPageInEveryLanguage(QStringLiteral("settings areas")));
         const QStringList areas{QStringLiteral("system"), QStringLiteral("limits"),
@@ -146,7 +146,7 @@ private slots:
             m_frame->configureTab.systemErrorLogViewManager.model()->rowCount(), 32, waitMs);
         STEP(checkPageInEveryLanguage(QStringLiteral("error log")));
         STEP(backToSettingsAreas());
-        STEP(tap(tabButton(saunaTabIndex)));
+        STEP(tapTab(saunaTabIndex));
         STEP(failOnProblems());
     }
 
@@ -221,7 +221,7 @@ private slots:
             m_problems << QStringLiteral("queue: the program's favorite is not shown");
         STEP(checkPageInEveryLanguage(QStringLiteral("queue")));
         STEP(tapButton(QStringLiteral("Week")));
-        STEP(tap(tabButton(saunaTabIndex)));
+        STEP(tapTab(saunaTabIndex));
         STEP(failOnProblems());
     }
 };
