@@ -91,7 +91,8 @@ ColumnLayout {
                 objectName: keypad.keyNamePrefix + modelData
                 implicitWidth: 84
                 implicitHeight: keypad.keyHeight
-                text: modelData
+                // OK confirms as a message's answer button does, and reads as it does.
+                text: modelData === "OK" ? qsTranslate("QObject", "Ok") : modelData
                 fontSize: Theme.fontLarge
                 highlighted: modelData === "OK"
                 enabled: modelData !== "OK" || keypad.pin.length > 0
