@@ -583,6 +583,17 @@ void PageFitTest::tapButton(const QString &text)
     }));
 }
 
+void PageFitTest::checkPage(const QString &pageName, const std::function<void()> &open)
+{
+    const auto openPage = [&] {
+        STEP(backToSettingsAreas());
+        STEP(open());
+        QVERIFY2(waitForItem(pageName), qPrintable(pageName));
+    };
+    STEP(openPage());
+    STEP(checkPageInEveryLanguage(pageName, openPage));
+}
+
 void PageFitTest::openSettingsPage(const QString &area, int applId, const QString &pageName)
 {
     STEP(tap(QStringLiteral("settingsArea_") + area));

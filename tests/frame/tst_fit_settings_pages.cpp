@@ -21,18 +21,6 @@ class TestFitSettingsPages : public QObject, private PageFitTest
 private:
     static constexpr int steamProduct = 32;
 
-    // From the settings areas, the steps open the named page; it is checked in every language.
-    void checkPage(const QString &pageName, const std::function<void()> &open)
-    {
-        const auto openPage = [&] {
-            STEP(backToSettingsAreas());
-            STEP(open());
-            QVERIFY2(waitForItem(pageName), qPrintable(pageName));
-        };
-        STEP(openPage());
-        STEP(checkPageInEveryLanguage(pageName, openPage));
-    }
-
     void openRow(const QString &area, int applId, const QString &pageName)
     {
         openSettingsPage(area, applId, pageName);

@@ -1,0 +1,108 @@
+#include "text_fit.h"
+
+#include "signal_interface/auxiliary_relay_types.h"
+#include "signal_interface/configure_types.h"
+#include "view_cpp/configure/configure_system_aux_descaling_view_manager.h"
+
+#include <QQuickItem>
+#include <QTest>
+
+#include <functional>
+
+using signalInterface::AuxiliaryRelayTypes;
+using signalInterface::ConfigureTypes;
+
+// The whole panel against the simulated sauna on loopback, with a sauna name as long as a user
+// gives one. The screens of a relay and of its fragrance and descaling functions, each opened
+// by taps from the list of settings areas, show their texts whole in all fourteen languages:
+// none cut off, out of its box or the window, broken inside a number and its unit, or over
+// another text or under a button.
+class TestFitAuxRelayPages : public QObject, private PageFitTest
+{
+    Q_OBJECT
+
+private:
+    // The relays of the simulated sauna: the second one gets the fragrance function, the fourth
+    // runs the descaling.
+    static constexpr int fragranceRelay = 2;
+    static constexpr int descalingRelay = 4;
+    static constexpr int descalingFunction = 102;
+
+    void openSystemPage(int applId, const QString &pageName)
+    {
+        openSettingsPage(QStringLiteral("system"), applId, pageName);
+    }
+
+    void openRelay(int relay)
+    {
+        STEP(openSystemPage(ConfigureTypes::E_optionsAux, QStringLiteral("auxRelaysPage")));
+        STEP(tapRow(QStringLiteral("settingsList"), relay));
+        QVERIFY(waitForItem(QStringLiteral("auxRelayPage")));
+    }
+
+    void openDescaling()
+    {
+        STEP(openRelay(descalingRelay));
+        STEP(tapRow(QStringLiteral("auxFunctionList"), descalingFunction));
+        QVERIFY(waitForItem(QStringLiteral("auxDescalingPage")));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        STEP(readTranslationFiles());
+        STEP(startConnected(saunaOptions(QStringLiteral("Wellness area east wing sauna 2"),
+                                         QStringLiteral("2580"))));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_frame->configureTab.systemAuxViewManager.relays().at(descalingRelay).connected,
+            waitMs);
+        STEP(dismissPopups());
+        STEP(tapTab(settingsTabIndex));
+    }
+
+    void cleanupTestCase() { shutDown(); }
+
+    void cleanup() { STEP(failOnProblems()); }
+
+    void relaysFragranceAndDescaling()
+    {
+        STEP(checkPage(QStringLiteral("auxRelayPage"), [this] { openRelay(fragranceRelay); }));
+        STEP(checkPage(QStringLiteral("auxFragrancePage"), [this] {
+            STEP(openRelay(fragranceRelay));
+            STEP(tapRow(QStringLiteral("auxFunctionList"), AuxiliaryRelayTypes::E_frequency));
+        }));
+        const std::pair<int, const char *> fragrancePages[] = {
+            {AuxiliaryRelayTypes::E_pump, "fragrancePumpEditorPage"},
+            {AuxiliaryRelayTypes::E_stop, "fragranceStopEditorPage"}};
+        for (const auto &[applId, name] : fragrancePages) {
+            STEP(checkPage(QString::fromLatin1(name), [&] {
+                STEP(openRelay(fragranceRelay));
+                STEP(tapRow(QStringLiteral("auxFunctionList"), AuxiliaryRelayTypes::E_frequency));
+                QVERIFY(waitForItem(QStringLiteral("auxFragrancePage")));
+                STEP(tapRow(QStringLiteral("settingsList"), applId));
+            }));
+        }
+        STEP(checkPage(QStringLiteral("auxDescalingPage"), [this] { openDescaling(); }));
+        const std::pair<int, const char *> descalingPages[] = {
+            {AuxiliaryRelayTypes::E_startTime, "descalingStartTimePage"},
+            {AuxiliaryRelayTypes::E_duration, "descalingDurationPage"},
+            {AuxiliaryRelayTypes::E_dosage, "descalingDosagePage"},
+            {AuxiliaryRelayTypes::E_weekday, "descalingWeekdayPage"}};
+        for (const auto &[applId, name] : descalingPages) {
+            STEP(checkPage(QString::fromLatin1(name), [&] {
+                STEP(openDescaling());
+                STEP(tapRow(QStringLiteral("settingsList"), applId));
+            }));
+        }
+        STEP(checkPage(QStringLiteral("descalingRepeatPage"), [this] {
+            STEP(openDescaling());
+            STEP(tapRow(QStringLiteral("settingsList"), AuxiliaryRelayTypes::E_weekday));
+            QVERIFY(waitForItem(QStringLiteral("descalingWeekdayPage")));
+            STEP(tapPageRow(QStringLiteral("descalingWeekdayPage"),
+                            view::ConfigureSystemAuxDescalingViewManager::repeatRowId));
+        }));
+    }
+};
+
+QTEST_MAIN(TestFitAuxRelayPages)
+#include "tst_fit_aux_relay_pages.moc"
