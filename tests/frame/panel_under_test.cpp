@@ -129,6 +129,32 @@ void PanelUnderTest::startConnected(const tools::SimulatorOptions &options)
     STEP(connectToTheSauna());
 }
 
+void PanelUnderTest::addProductHumidityRows()
+{
+    QTest::addColumn<int>("product");
+    QTest::addColumn<bool>("offered");
+    QTest::newRow("sauna") << dryProduct << false;
+    QTest::newRow("ir") << infraredProduct << false;
+    QTest::newRow("combi") << combiProduct << true;
+    QTest::newRow("steam") << steamProduct << true;
+}
+
+void PanelUnderTest::startWithProduct(int product)
+{
+    tools::SimulatorOptions options = saunaOptions();
+    options.rcbProduct = product;
+    STEP(startSauna(options));
+    STEP(startPanel());
+    QSignalSpy functions(m_frame->saunaCommunication.saunaSystemReceiver(),
+                         SIGNAL(saunaMasterFuncDescChanged(
+                             ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)));
+    QVERIFY(functions.isValid());
+    STEP(connectToTheSauna());
+    QTRY_VERIFY_WITH_TIMEOUT(!functions.isEmpty(), waitMs);
+    STEP(dismissPopups());
+    waitForPagesAtRest();
+}
+
 void PanelUnderTest::connectToTheSauna()
 {
     pcPanel::SaunaCommunication &link = m_frame->saunaCommunication;

@@ -48,6 +48,16 @@ protected:
     void startKnowingNoSauna(const tools::SimulatorOptions &options);
     // The sauna, the panel, and the connection between them.
     void startConnected(const tools::SimulatorOptions &options);
+    // Products as the simulator's --product option names them.
+    static constexpr int dryProduct = 37;
+    static constexpr int infraredProduct = 39;
+    static constexpr int combiProduct = 31;
+    static constexpr int steamProduct = 32;
+    // The rows "sauna", "ir", "combi" and "steam" of a test with the columns "product" and
+    // "offered": whether the product controls humidity.
+    static void addProductHumidityRows();
+    // The sauna as that product and the panel, connected, once the sauna has told what it has.
+    void startWithProduct(int product);
     // The sauna found at its address, its PIN saved and a connect asked for, as the Network
     // screen does; its own test takes these steps by taps (connectOnTheNetworkScreen()).
     void connectToTheSauna();

@@ -20,29 +20,6 @@ class TestEditorPagesEndToEnd : public QObject, private PanelUnderTest
     Q_OBJECT
 
 private:
-    // As the simulator's --product option names them.
-    static constexpr int dry = 37;
-    static constexpr int infrared = 39;
-    static constexpr int combi = 31;
-    static constexpr int steam = 32;
-
-    // The sauna and the panel, connected, once the sauna has told what it has.
-    void startWithProduct(int product)
-    {
-        tools::SimulatorOptions options = saunaOptions();
-        options.rcbProduct = product;
-        STEP(startSauna(options));
-        STEP(startPanel());
-        QSignalSpy functions(m_frame->saunaCommunication.saunaSystemReceiver(),
-                             SIGNAL(saunaMasterFuncDescChanged(
-                                 ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)));
-        QVERIFY(functions.isValid());
-        STEP(connectToTheSauna());
-        QTRY_VERIFY_WITH_TIMEOUT(!functions.isEmpty(), waitMs);
-        STEP(dismissPopups());
-        waitForPagesAtRest();
-    }
-
     // A button drawn with that text.
     QQuickItem *waitForButton(const QString &text)
     {
@@ -147,15 +124,7 @@ private slots:
     void initTestCase() { prepareProcess(); }
     void cleanup() { shutDown(); }
 
-    void humidityIsOfferedInTheEditorsWhereTheSaunaMakesSteam_data()
-    {
-        QTest::addColumn<int>("product");
-        QTest::addColumn<bool>("offered");
-        QTest::newRow("sauna") << dry << false;
-        QTest::newRow("ir") << infrared << false;
-        QTest::newRow("combi") << combi << true;
-        QTest::newRow("steam") << steam << true;
-    }
+    void humidityIsOfferedInTheEditorsWhereTheSaunaMakesSteam_data() { addProductHumidityRows(); }
 
     void humidityIsOfferedInTheEditorsWhereTheSaunaMakesSteam()
     {
@@ -194,7 +163,7 @@ private slots:
 
     void theChangePinKeypadTakesThePcKeys()
     {
-        STEP(startWithProduct(combi));
+        STEP(startWithProduct(combiProduct));
         control::PinCodeController &pinCode = m_frame->controllerTab.pinCodeController;
         QSignalSpy finished(&pinCode, &control::PinCodeController::pinCodeChangeFinished);
         STEP(tapTab(QStringLiteral("Settings")));
@@ -220,7 +189,7 @@ private slots:
 
     void theNetworkPinEntryTakesThePcKeysAsItOpens()
     {
-        STEP(startWithProduct(combi));
+        STEP(startWithProduct(combiProduct));
         pcPanel::SaunaCommunication &link = m_frame->saunaCommunication;
         STEP(tapTab(QStringLiteral("Settings")));
         STEP(tap(QStringLiteral("settingsArea_network")));
@@ -242,7 +211,7 @@ private slots:
 
     void scrollingPagesShowTheirBarAndTheirLastRowWhole()
     {
-        STEP(startWithProduct(combi));
+        STEP(startWithProduct(combiProduct));
 
         // The favorite editor: its last row, a relay's switch, comes up above the buttons.
         STEP(openNewFavorite(QStringLiteral("Evening")));

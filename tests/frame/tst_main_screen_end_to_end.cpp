@@ -16,23 +16,6 @@ class TestMainScreenEndToEnd : public QObject, private PanelUnderTest
     Q_OBJECT
 
 private:
-    // The sauna and the panel, connected, once the sauna has told what it has.
-    void startWithProduct(int product)
-    {
-        tools::SimulatorOptions options = saunaOptions();
-        options.rcbProduct = product;
-        STEP(startSauna(options));
-        STEP(startPanel());
-        QSignalSpy functions(m_frame->saunaCommunication.saunaSystemReceiver(),
-                             SIGNAL(saunaMasterFuncDescChanged(
-                                 ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)));
-        QVERIFY(functions.isValid());
-        STEP(connectToTheSauna());
-        QTRY_VERIFY_WITH_TIMEOUT(!functions.isEmpty(), waitMs);
-        STEP(dismissPopups());
-        waitForPagesAtRest();
-    }
-
     QQuickItem *sceneItem(const char *name)
     {
         return sceneRoot()->findChild<QQuickItem *>(QString::fromLatin1(name));
@@ -47,16 +30,7 @@ private slots:
     void initTestCase() { prepareProcess(); }
     void cleanup() { shutDown(); }
 
-    void humidityIsOfferedWhereTheSaunaMakesSteam_data()
-    {
-        QTest::addColumn<int>("product");
-        QTest::addColumn<bool>("offered");
-        // As the simulator's --product option names them.
-        QTest::newRow("sauna") << 37 << false;
-        QTest::newRow("ir") << 39 << false;
-        QTest::newRow("combi") << 31 << true;
-        QTest::newRow("steam") << 32 << true;
-    }
+    void humidityIsOfferedWhereTheSaunaMakesSteam_data() { addProductHumidityRows(); }
 
     void humidityIsOfferedWhereTheSaunaMakesSteam()
     {
@@ -78,7 +52,7 @@ private slots:
 
     void theTileShowsTheTimeLeftWhileTheSaunaIsOn()
     {
-        STEP(startWithProduct(31));
+        STEP(startWithProduct(combiProduct));
         QQuickItem *tile = waitForItem(QStringLiteral("bathTimeTile"));
         QVERIFY(tile);
         const quint32 bathTime = m_sauna->model().integer(tools::IntegerId::BathTime);
