@@ -61,6 +61,8 @@ void collectStepButtons(QQuickItem *parent, QList<QQuickItem *> &found)
     }
 }
 
+class SlideFrames;
+
 } // namespace
 
 class TestRealScene : public QObject
@@ -98,6 +100,9 @@ private:
     QString shownText(const char *objectName) const;
     void verifyNoSaunaShown();
     void reportSaunaValues(int roomDegrees, int targetDegrees, bool lightsOn);
+    // Taps the row, waits until its page has slid in, taps the page's Back and waits until it has
+    // slid out: both slides were drawn, and no frame of them had a fault.
+    void slideInAndBack(const SlideFrames &frames, QQuickItem *row, const QString &pageName);
 
     std::unique_ptr<control::VariantControllerPcPanel> m_variant;
     std::unique_ptr<startUp::PanelFrame> m_frame;
@@ -815,6 +820,24 @@ private:
 
 } // namespace
 
+void TestRealScene::slideInAndBack(const SlideFrames &frames, QQuickItem *row,
+                                   const QString &pageName)
+{
+    click(row);
+    QVERIFY(anyStackBusy(rootItem()));
+    QTRY_VERIFY(!anyStackBusy(rootItem()));
+    const int framesIn = frames.count;
+    QQuickItem *page = findInItemTree(rootItem(), pageName);
+    QVERIFY2(page, qPrintable(pageName));
+    click(findInItemTree(page, QStringLiteral("pageBackButton")));
+    QVERIFY(anyStackBusy(rootItem()));
+    QTRY_VERIFY(!anyStackBusy(rootItem()));
+    // Both slides were drawn: the check saw them.
+    QVERIFY2(framesIn > 1 && frames.count > framesIn + 1,
+             qPrintable(QString::number(frames.count)));
+    QVERIFY2(frames.faults.isEmpty(), qPrintable(frames.faults.join(QLatin1Char('\n'))));
+}
+
 // Tapping "IP detect" slides the Network list out and the address form in, and Back the other way.
 // No frame of either slide shows a page without its rows: the list keeps its auto-connect and
 // "IP detect" rows while it moves out or in, and the form has its port and Detect button from its
@@ -849,19 +872,9 @@ void TestRealScene::networkPagesNeverSlideInOrOutEmpty()
         return empty.join(QStringLiteral(", "));
     });
 
-    click(ipDetectRow);
-    QVERIFY(anyStackBusy(rootItem()));
-    QTRY_VERIFY(!anyStackBusy(rootItem()));
-    const int framesIn = frames.count;
-    QQuickItem *form = findInItemTree(rootItem(), QStringLiteral("networkIpConnectPage"));
-    QVERIFY(form);
-    click(findInItemTree(form, QStringLiteral("pageBackButton")));
-    QVERIFY(anyStackBusy(rootItem()));
-    QTRY_VERIFY(!anyStackBusy(rootItem()));
-    // Both slides were drawn: the check saw them.
-    QVERIFY2(framesIn > 1 && frames.count > framesIn + 1,
-             qPrintable(QString::number(frames.count)));
-    QVERIFY2(frames.faults.isEmpty(), qPrintable(frames.faults.join(QLatin1Char('\n'))));
+    slideInAndBack(frames, ipDetectRow, QStringLiteral("networkIpConnectPage"));
+    if (QTest::currentTestFailed())
+        return;
 
     // Once the form is gone, the list is shown with its rows.
     QVERIFY(list->isVisible());
@@ -893,18 +906,9 @@ void TestRealScene::settingsListPagesNeverSlideInOrOutEmpty()
                    ? QStringLiteral("the Time page without its rows")
                    : QString();
     });
-    click(timeRow);
-    QVERIFY(anyStackBusy(rootItem()));
-    QTRY_VERIFY(!anyStackBusy(rootItem()));
-    const int framesIn = frames.count;
-    QQuickItem *page = findInItemTree(rootItem(), QStringLiteral("dateTimeTimePage"));
-    QVERIFY(page);
-    click(findInItemTree(page, QStringLiteral("pageBackButton")));
-    QVERIFY(anyStackBusy(rootItem()));
-    QTRY_VERIFY(!anyStackBusy(rootItem()));
-    QVERIFY2(framesIn > 1 && frames.count > framesIn + 1,
-             qPrintable(QString::number(frames.count)));
-    QVERIFY2(frames.faults.isEmpty(), qPrintable(frames.faults.join(QLatin1Char('\n'))));
+    slideInAndBack(frames, timeRow, QStringLiteral("dateTimeTimePage"));
+    if (QTest::currentTestFailed())
+        return;
 
     click(findInItemTree(menu, QStringLiteral("pageBackButton")));
     QTRY_VERIFY(!findInItemTree(rootItem(), QStringLiteral("dateTimeMenuList")));
