@@ -1,6 +1,7 @@
 #include "control/favorite_controller.h"
 
 #include "control/details/panel_questions.h"
+#include "control/details/temperature_humidity_rules.h"
 #include "signal_interface/sender_connections.h"
 #include "value/duration_manager_most_significant_component_hour.h"
 #include "value/humidity_value.h"
@@ -32,6 +33,8 @@ FavoriteController::FavoriteController(QObject *parent)
     for (int index = 0; index < favoriteCount; ++index)
         m_favorites[index].index = static_cast<quint32>(index);
     AuxiliaryRelayTypes::makeDefaultAuxiliaryRelayPosts(m_relays);
+    // A favorite's temperature is a target, shown only within the range a target can have.
+    m_temperatureManager->setRange(details::TemperatureHumidityRules::targetTemperatureRange);
     // A favorite may leave the bath time at 0; the sauna's limit replaces the default upper one.
     m_bathTimeManager->setLowerLimitInMinutes(0);
     m_bathTimeManager->setUpperLimitInMinutes(defaultBathTimeLimit);

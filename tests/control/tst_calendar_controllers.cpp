@@ -817,6 +817,20 @@ private slots:
         QCOMPARE(messages.at(0).at(0).value<UserMessage>().id, 0x2013u);
         QCOMPARE(messages.at(0).at(0).value<UserMessage>().arguments, QStringList{"1"});
     }
+
+    // A program's own temperature is a target: one beyond 110 °C is no value the editor shows.
+    void programTemperatureBeyondTheTargetRangeIsUnknown()
+    {
+        CalendarTab tab;
+        for (value::TemperatureValueManager *temperature :
+             {tab.dateProgram.customTemperatureManager(),
+              tab.weekdayProgram.customTemperatureManager()}) {
+            temperature->setValue(110 * 9);
+            QCOMPARE(temperature->value(), std::optional<value::Degrees_9C_T>(110 * 9));
+            temperature->setValue(111 * 9);
+            QVERIFY(!temperature->value());
+        }
+    }
 };
 
 QTEST_MAIN(TestCalendarControllers)

@@ -562,6 +562,20 @@ private slots:
         QVERIFY(!tab.favorites.editing());
         QCOMPARE(updates.size(), 0);
     }
+
+    // A favorite's temperature is a target: one beyond 110 °C, as a lying sauna may report, is
+    // no value the editor shows or steps from.
+    void favoriteTemperatureBeyondTheTargetRangeIsUnknown()
+    {
+        FavoritesTab tab;
+        value::TemperatureValueManager *temperature = tab.favorites.temperatureManager();
+        temperature->setValue(110 * 9);
+        QCOMPARE(temperature->value(), std::optional<value::Degrees_9C_T>(110 * 9));
+        QSignalSpy unknown(temperature, &value::TemperatureValueManager::temperatureValueUnknown);
+        temperature->setValue(111 * 9);
+        QCOMPARE(unknown.size(), 1);
+        QVERIFY(!temperature->value());
+    }
 };
 
 QTEST_MAIN(TestFavoriteControllers)

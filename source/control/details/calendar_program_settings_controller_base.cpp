@@ -3,6 +3,7 @@
 #include "control/details/calendar_data_provider.h"
 #include "control/details/calendar_program_settings_favorite_model.h"
 #include "control/details/panel_questions.h"
+#include "control/details/temperature_humidity_rules.h"
 #include "signal_interface/sender_connections.h"
 #include "value/duration_manager_most_significant_component_hour.h"
 #include "value/humidity_value.h"
@@ -72,6 +73,8 @@ CalendarProgramSettingsControllerBase::CalendarProgramSettingsControllerBase(
     , m_saveCallback(this, &CalendarProgramSettingsControllerBase::onSaveAnswered)
 {
     m_readyAtManager->setComponentWrap(true);
+    // The program's own temperature is a target, shown only within the range a target can have.
+    m_customTemperatureManager->setRange(TemperatureHumidityRules::targetTemperatureRange);
     m_customStopAfterManager->setLowerLimitInMinutes(1);
     m_customStopAfterManager->setUpperLimitInMinutes(m_dataProvider->bathTimeLimit());
     m_readyAtManager->onTimeFormatChanged(m_dataProvider->timeFormat());
