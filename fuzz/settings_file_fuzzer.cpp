@@ -130,12 +130,9 @@ void printList(const char *title, const RemoteSaunaList &list)
                      qPrintable(sauna.name), qPrintable(sauna.pin.pin()));
 }
 
-// The known saunas are what the file holds, and a save followed by a fresh read of the written
-// file gives the same list.
-void checkRemoteSaunas()
+// The known saunas are what the file holds.
+void checkRemoteSaunas(const RemoteSaunaList &list, int unreadable)
 {
-    RemoteSaunaList list;
-    const int unreadable = list.load();
     if (unreadable != list.unreadableCount() || unreadable < 0)
         fuzzing::fail("the count of unreadable entries is not the one kept");
     QSet<QUuid> identities;
@@ -146,14 +143,17 @@ void checkRemoteSaunas()
         if (!value::isValidPin(sauna.pin.pin()))
             fuzzing::fail("a sauna with a PIN that is no PIN");
     }
+}
 
-    list.save();
+// A saved list, read afresh from the written file, is the same list.
+void checkSavedListReadsBack(const RemoteSaunaList &list)
+{
     const QString copy = rereadFolder + QStringLiteral("/reread.ini");
     if (!QFile::copy(Settings::settings()->fileName(), copy))
         fuzzing::fail("cannot copy the written settings file");
     QSettings written(copy, QSettings::IniFormat);
     RemoteSaunaList reread;
-    if (reread.load(&written) != unreadable || reread.saunas() != list.saunas()) {
+    if (reread.load(&written) != list.unreadableCount() || reread.saunas() != list.saunas()) {
         printList("saved", list);
         printList("read back", reread);
         fuzzing::fail("the saved list reads back as another");
@@ -250,16 +250,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (secondInstance)
         checkTypedReaders(InstanceSettings::settings());
     pcPanel::SupportedCharacters::instance();
-    // Reads back the file that its save wrote.
-    checkRemoteSaunas();
+    RemoteSaunaList list;
+    checkRemoteSaunas(list, list.load());
     {
-        // The rest reach the files in one sync of each store, as the defaults of the start-up do:
-        // every sync writes a whole file, and a stored table adds a hundred keys to it.
+        // Every write reaches the files in one sync of each store, as the defaults of the
+        // start-up do: every sync writes a whole file, and a stored table adds a hundred keys.
         const Settings::WriteBatch writes;
+        list.save();
         checkControllers();
         checkInstanceStore();
         checkLimits();
     }
+    checkSavedListReadsBack(list);
 
     fuzzing::forgetSettingsFiles(folder, {Settings::settings(), InstanceSettings::settings()});
     resetStores();

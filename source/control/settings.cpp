@@ -150,6 +150,11 @@ void Settings::setValue(const QString &key, const QVariant &value)
 void Settings::setValue(QSettings &store, const QString &key, const QVariant &value)
 {
     store.setValue(key, value);
+    sync(store);
+}
+
+void Settings::sync(QSettings &store)
+{
     SharedStore &shared = sharedStore();
     if (shared.openBatches == 0)
         syncStore(store);

@@ -106,6 +106,9 @@ public:
     // The same for another store, such as the per-instance one: its sync too waits for the end of
     // the outermost batch.
     static void setValue(QSettings &store, const QString &key, const QVariant &value);
+    // Syncs what was written to the store by other means (arrays, removals) as setValue does: at
+    // once, or inside a WriteBatch at the end of the outermost batch.
+    static void sync(QSettings &store);
 
     // While one exists, writes are kept in their stores and reach the files together when the
     // last one ends. For the defaults that the panel's objects write while they are built at

@@ -217,7 +217,7 @@ void RemoteSaunaList::save(QSettings *store) const
             store->setValue(it.key(), it.value());
     }
     store->endArray();
-    store->sync();
+    Settings::sync(*store);
 }
 
 } // namespace pcPanel

@@ -62,8 +62,8 @@ public:
     // is no sauna of the list, but its stored keys are kept as they are and every save writes
     // them back after the list. Returns the number of such entries.
     int load(QSettings *store = nullptr);
-    // Writes the whole list, then the kept unreadable entries, and syncs the file once (null:
-    // the shared store).
+    // Writes the whole list, then the kept unreadable entries, and syncs the file once, at the end
+    // of the outermost WriteBatch when one is open (null: the shared store).
     void save(QSettings *store = nullptr) const;
 
     // The number of stored entries kept as they were read, outside the list.

@@ -382,6 +382,28 @@ private slots:
         QCOMPARE(reread.saunas(), list.saunas());
     }
 
+    // A save while the start-up writes are batched reaches the file with them, at the end of the
+    // batch; a save after it at once.
+    void saveInsideBatchReachesFileAtItsEnd()
+    {
+        const QString path = filePath();
+        RemoteSaunaList list;
+        QVERIFY(
+            list.insertOrReplace(sauna(lakeIdentity, QStringLiteral("Lake"), QStringLiteral("9"))));
+        QSettings store(path, QSettings::IniFormat);
+        {
+            const control::Settings::WriteBatch batch;
+            list.save(&store);
+            QVERIFY(!readFile(path).contains(lakeIdentity.toString().toLatin1()));
+        }
+        QVERIFY(readFile(path).contains(lakeIdentity.toString().toLatin1()));
+
+        QVERIFY(
+            list.insertOrReplace(sauna(loftIdentity, QStringLiteral("Loft"), QStringLiteral("7"))));
+        list.save(&store);
+        QVERIFY(readFile(path).contains(loftIdentity.toString().toLatin1()));
+    }
+
     // However many entries a file holds, at most 1024 of them are read: the first ones.
     void atMost1024EntriesAreRead()
     {
