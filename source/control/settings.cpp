@@ -340,8 +340,9 @@ std::unique_ptr<QSettings> Settings::openStore(const QString &organization,
     // section when one of its keys is first read: a serialized value would then be streamed, as
     // large as its bytes claim. Such lines go before anything is read.
     bool copied = false;
-    if (const std::optional<QByteArray> content = readFile(fileName)) {
-        if (const std::optional<QByteArray> cleaned =
+    std::optional<QByteArray> content = readFile(fileName);
+    if (content) {
+        if (std::optional<QByteArray> cleaned =
                 SettingsFileRepair::withoutSerializedValues(*content)) {
             store.reset();
             copied = keepDamagedCopy(fileName, *content);
@@ -358,6 +359,7 @@ std::unique_ptr<QSettings> Settings::openStore(const QString &organization,
             }
             // The new file differs in size from the one read, so QSettings reads it anew.
             store = open();
+            content = std::move(cleaned);
         }
     }
     // A section is parsed when it is first read; reading every key finds damage anywhere.
@@ -365,7 +367,6 @@ std::unique_ptr<QSettings> Settings::openStore(const QString &organization,
     if (store->status() == QSettings::FormatError) {
         // Whatever the panel writes replaces the file with the keys in the store, so the whole
         // file is kept aside first, unless the copy holds it already.
-        const std::optional<QByteArray> content = readFile(fileName);
         if (!copied) {
             if (content)
                 keepDamagedCopy(fileName, *content);

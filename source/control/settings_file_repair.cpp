@@ -99,7 +99,7 @@ const QHash<QString, Kind> &plainKeys()
     return keys;
 }
 
-std::optional<Kind> entryKind(const KnownArray &array, const QString &entry)
+std::optional<Kind> entryKind(const KnownArray &array, QStringView entry)
 {
     for (std::size_t n = 0; n < array.entryCount; ++n) {
         if (entry == QLatin1String(array.entries[n].name))
@@ -111,27 +111,29 @@ std::optional<Kind> entryKind(const KnownArray &array, const QString &entry)
 // The kind of a key that the panel reads, or nothing.
 std::optional<Kind> knownKind(const QString &key)
 {
-    const QStringList parts = key.split(QLatin1Char('/'));
-    if (parts.size() == 1) {
+    const qsizetype arrayEnd = key.indexOf(QLatin1Char('/'));
+    if (arrayEnd < 0) {
         const auto found = plainKeys().constFind(key);
         return found == plainKeys().cend() ? std::nullopt : std::optional<Kind>(*found);
     }
-    if (parts.size() > 3)
+    const QStringView arrayName = QStringView(key).first(arrayEnd);
+    const auto array = std::find_if(
+        std::begin(knownArrays), std::end(knownArrays),
+        [arrayName](const KnownArray &known) { return arrayName == QLatin1String(known.name); });
+    if (array == std::end(knownArrays))
         return std::nullopt;
-    for (const KnownArray &array : knownArrays) {
-        if (parts.at(0) != QLatin1String(array.name))
-            continue;
-        if (parts.size() == 2)
-            return parts.at(1) == QLatin1String("size") ? std::optional<Kind>(Kind::Integer)
-                                                        : std::nullopt;
-        // Entry n is the group "n", n > 0 as QSettings writes it: no sign, no leading zero.
-        bool ok = false;
-        const int index = parts.at(1).toInt(&ok);
-        if (!ok || index <= 0 || parts.at(1) != QString::number(index))
-            return std::nullopt;
-        return entryKind(array, parts.at(2));
-    }
-    return std::nullopt;
+    const QStringView rest = QStringView(key).sliced(arrayEnd + 1);
+    const qsizetype indexEnd = rest.indexOf(QLatin1Char('/'));
+    if (indexEnd < 0)
+        return rest == QLatin1String("size") ? std::optional<Kind>(Kind::Integer) : std::nullopt;
+    // Entry n is the group "n", n > 0 as QSettings writes it: no sign, no leading zero.
+    const QStringView index = rest.first(indexEnd);
+    const QStringView entry = rest.sliced(indexEnd + 1);
+    bool ok = false;
+    const int number = index.toInt(&ok);
+    if (!ok || number <= 0 || index != QString::number(number) || entry.contains(QLatin1Char('/')))
+        return std::nullopt;
+    return entryKind(*array, entry);
 }
 
 std::optional<uint> hexDigit(QChar c)
@@ -598,12 +600,15 @@ QStringList SettingsFileRepair::restoreLostKeys(QSettings &store, const QByteArr
     // Lines before any section line are in no group, and a damaged section line opens none.
     QString group;
     while (!rest.isEmpty()) {
-        qsizetype end = 0;
-        while (end < rest.size() && rest.at(end) != '\n' && rest.at(end) != '\r')
-            ++end;
+        qsizetype end = rest.indexOf('\n');
+        if (end < 0)
+            end = rest.size();
+        if (const qsizetype carriageReturn = rest.first(end).indexOf('\r'); carriageReturn >= 0)
+            end = carriageReturn;
         const QByteArrayView bytes = rest.first(end);
         rest = rest.sliced(qMin(end + 1, rest.size()));
-        if (!bytes.isValidUtf8())
+        // A line without "=" sets no key; one without "[" opens no section either.
+        if ((!bytes.contains('=') && !bytes.contains('[')) || !bytes.isValidUtf8())
             continue;
         const QString decoded = QString::fromUtf8(bytes);
         const QStringView line = withoutComment(decoded).trimmed();
