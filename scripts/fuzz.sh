@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (AddressSanitizer, UndefinedBehaviorSanitizer and leak
 # checks) in build-fuzz/ and runs each for a bounded time from its seed corpus: the link's datagram
-# receiver and announcement decoder, the settings file, the licence texts and the names typed
-# against the sauna's character table. Fails on any crash, leak, timeout or sanitizer report; the
-# input that caused it is kept in build-fuzz/fuzz-artifacts/.
+# receiver and announcement decoder, the settings file (whole, and the readers of its damaged lines
+# alone), the licence texts and the names typed against the sauna's character table. Fails on any
+# crash, leak, timeout or sanitizer report; the input that caused it is kept in
+# build-fuzz/fuzz-artifacts/.
 #   scripts/fuzz.sh [seconds per fuzzer]   (default 30, or FUZZ_SECONDS)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,6 +22,7 @@ fuzzers=(
     receiver_datagram_fuzzer:receiver:4096:30
     announcement_fuzzer:announcement:4096:30
     settings_file_fuzzer:settings:8192:2
+    settings_repair_fuzzer:settings:8192:2
     licence_text_fuzzer:licence:4096:2
     supported_characters_fuzzer:supported_characters:4096:2
 )

@@ -590,7 +590,7 @@ std::optional<QByteArray> SettingsFileRepair::withoutSerializedValues(const QByt
     return cleaned;
 }
 
-QStringList SettingsFileRepair::restoreLostKeys(QSettings &store, const QByteArray &content)
+QMap<QString, QVariant> SettingsFileRepair::intactValues(const QByteArray &content)
 {
     QByteArrayView rest(content);
     if (rest.startsWith("\xef\xbb\xbf"))
@@ -630,7 +630,12 @@ QStringList SettingsFileRepair::restoreLostKeys(QSettings &store, const QByteArr
         if (const std::optional<QVariant> value = checkedValue(*kind, line.sliced(equals + 1)))
             intact.insert(key, *value);
     }
+    return intact;
+}
 
+QStringList SettingsFileRepair::restoreLostKeys(QSettings &store, const QByteArray &content)
+{
+    const QMap<QString, QVariant> intact = intactValues(content);
     QStringList restored;
     for (auto it = intact.cbegin(); it != intact.cend(); ++it) {
         if (store.contains(it.key()))

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QStringList>
+#include <QVariant>
 
 #include <optional>
 
@@ -25,6 +27,10 @@ public:
     // store lacks, as described above; a key the store has keeps its value. When a key stands on
     // several intact lines, the last one that reads counts. Returns the keys written, sorted.
     static QStringList restoreLostKeys(QSettings &store, const QByteArray &content);
+    // The values of the intact lines of the content whose keys the panel reads, by key, as
+    // restoreLostKeys writes them: a text, or a list of texts for the one key whose reader joins
+    // a list.
+    static QMap<QString, QVariant> intactValues(const QByteArray &content);
 
     // The content without its lines whose value QSettings would decode from a serialized form
     // ("@Variant(...)" or "@DateTime(...)", in a list too, however escaped or quoted): nothing when
