@@ -8,6 +8,43 @@
 #include "pc_panel/sauna_communication.h"
 #include "sauna_bridge/bridge_connections.h"
 #include "signal_interface/sender_connections.h"
+#include "view_cpp/configure/configure_advanced_settings_ext_switch_view_manager.h"
+#include "view_cpp/configure/configure_advanced_settings_fan_view_manager.h"
+#include "view_cpp/configure/configure_advanced_settings_standby_view_manager.h"
+#include "view_cpp/configure/configure_advanced_settings_view_manager.h"
+#include "view_cpp/configure/configure_date_time_date_view_manager.h"
+#include "view_cpp/configure/configure_date_time_erase_calendar_view_manager.h"
+#include "view_cpp/configure/configure_date_time_time_view_manager.h"
+#include "view_cpp/configure/configure_date_time_view_manager.h"
+#include "view_cpp/configure/configure_date_time_week_begin_view_manager.h"
+#include "view_cpp/configure/configure_general_about_identify_rcb_view_manager.h"
+#include "view_cpp/configure/configure_general_about_license_info_view_manager.h"
+#include "view_cpp/configure/configure_general_about_view_manager.h"
+#include "view_cpp/configure/configure_general_display_view_manager.h"
+#include "view_cpp/configure/configure_general_language_view_manager.h"
+#include "view_cpp/configure/configure_general_pin_view_manager.h"
+#include "view_cpp/configure/configure_general_region_view_manager.h"
+#include "view_cpp/configure/configure_general_units_view_manager.h"
+#include "view_cpp/configure/configure_general_view_manager.h"
+#include "view_cpp/configure/configure_limits_not_allowed_start_view_manager.h"
+#include "view_cpp/configure/configure_limits_view_manager.h"
+#include "view_cpp/configure/configure_system_aux_view_manager.h"
+#include "view_cpp/configure/configure_system_bath_priority_view_manager.h"
+#include "view_cpp/configure/configure_system_cleanup_view_manager.h"
+#include "view_cpp/configure/configure_system_error_log_view_manager.h"
+#include "view_cpp/configure/configure_system_facility_type_view_manager.h"
+#include "view_cpp/configure/configure_system_factory_reset_view_manager.h"
+#include "view_cpp/configure/configure_system_filter_view_manager.h"
+#include "view_cpp/configure/configure_system_haptic_feedback_view_manager.h"
+#include "view_cpp/configure/configure_system_ir_view_manager.h"
+#include "view_cpp/configure/configure_system_network_view_manager.h"
+#include "view_cpp/configure/configure_system_pause_timer_view_manager.h"
+#include "view_cpp/configure/configure_system_relay_view_manager.h"
+#include "view_cpp/configure/configure_system_software_update_view_manager.h"
+#include "view_cpp/configure/configure_system_status_view_manager.h"
+#include "view_cpp/configure/configure_system_tank_auto_emptying_view_manager.h"
+#include "view_cpp/configure/configure_system_view_manager.h"
+#include "view_cpp/configure/configure_system_wifi_view_manager.h"
 #include "view_cpp/gui_handler_control_panel.h"
 #include "view_cpp/main_window.h"
 #include "view_cpp/qeyboard.h"
@@ -16,327 +53,368 @@
 #include <QQmlContext>
 #include <QQuickWidget>
 
+#include <utility>
+
 namespace details {
+
+namespace {
+
+using Gui = view::GuiHandlerControlPanel;
+
+// A screen whose QML items are one sender that the finder returns (several screens share their
+// menu's sender).
+template<typename Manager>
+std::function<int(Gui &)> onSender(Manager &manager, QList<QObject *> (Gui::*finder)())
+{
+    return [&manager, finder](Gui &gui) {
+        return manager.connectToView((gui.*finder)());
+    };
+}
+
+// The registry while it is built.
+struct ScreenList
+{
+    // Builds the screen's manager, a child of parent, and appends its record as describe gives
+    // it for that manager.
+    template<typename Manager, typename Describe>
+    void add(Describe describe)
+    {
+        auto manager = std::make_unique<Manager>(parent);
+        ConfigureScreen screen = describe(*manager);
+        screen.manager = std::move(manager);
+        screens.push_back(std::move(screen));
+    }
+
+    QObject *parent;
+    std::vector<ConfigureScreen> screens;
+};
+
+// The record of every settings screen, in the order of the settings menus.
+std::vector<ConfigureScreen> describeScreens(QObject *parent)
+{
+    using namespace view;
+    ScreenList list{parent, {}};
+    list.add<ConfigureSystemViewManager>([](auto &system) -> ConfigureScreen {
+        return {{{"configure_system_view_controller", &system},
+                 {"configure_system_selector_model", system.model()}},
+                onSender(system, &Gui::systemsSelectorItems)};
+    });
+    list.add<ConfigureSystemStatusViewManager>([](auto &status) -> ConfigureScreen {
+        return {{{"configure_system_status_model", status.model()}},
+                onSender(status, &Gui::systemsSelectorItems)};
+    });
+    list.add<ConfigureSystemTankAutoEmptyingViewManager>([](auto &tank) -> ConfigureScreen {
+        return {{{"configure_system_tank_auto_emptying_view_controller", &tank},
+                 {"tank_auto_emptying_time_manager", tank.timeManager()},
+                 {"configure_advance_settings_tank_auto_emptying_model", tank.model()}},
+                [&tank](Gui &gui) {
+                    return tank.connectToView(gui.systemsSelectorItems()) +
+                           tank.connectTimeManagerToView(gui.tankAutoEmptyingItems());
+                }};
+    });
+    list.add<ConfigureSystemSoftwareUpdateViewManager>([](auto &softwareUpdate) -> ConfigureScreen {
+        return {{{"configure_system_software_update_model", softwareUpdate.model()},
+                 {"configure_system_software_update_instruction_model",
+                  softwareUpdate.instructionModel()}},
+                onSender(softwareUpdate, &Gui::systemsSelectorItems)};
+    });
+    list.add<ConfigureLimitsViewManager>([](auto &limits) -> ConfigureScreen {
+        return {
+            {{"configure_limits_view_controller", &limits},
+             {"configure_limits_selector_model", limits.model()},
+             {"configure_limits_max_bath_temperature_manager", limits.maxBathTemperatureManager()},
+             {"configure_limits_upper_water_temp_manager", limits.upperWaterTemperatureManager()},
+             {"configure_limits_tank_fill_time_manager", limits.tankFillTimeManager()},
+             {"configure_limits_pcb_overheat_limit_manager", limits.pcbOverheatLimitManager()}},
+            [&limits](Gui &gui) {
+                return limits.connectToView(gui.limitsSelectorItems()) +
+                       limits.connectUpperWaterTempManagerToView(gui.upperWaterTempItems()) +
+                       limits.connectTankFillTimeManagerToView(gui.tankFillTimeItems()) +
+                       limits.connectPcbOverheatLimitManagerToView(gui.pcbOverheatLimitItems());
+            }};
+    });
+    list.add<ConfigureLimitsNotAllowedStartViewManager>(
+        [](auto &notAllowedStart) -> ConfigureScreen {
+            return {{{"configure_limits_not_allowed_view_controller", &notAllowedStart},
+                     {"configure_limits_not_allowed_start_model", notAllowedStart.model()},
+                     {"configure_limits_not_allowed_start_from_time_manager",
+                      notAllowedStart.fromTimeManager()},
+                     {"configure_limits_not_allowed_start_until_time_manager",
+                      notAllowedStart.untilTimeManager()}},
+                    [&notAllowedStart](Gui &gui) {
+                        return notAllowedStart.connectToView(gui.limitsSelectorItems()) +
+                               notAllowedStart.connectFromTimeManagerToView(
+                                   gui.notAllowedStartTimeFromItems()) +
+                               notAllowedStart.connectUntilTimeManagerToView(
+                                   gui.notAllowedStartTimeUntilItems());
+                    }};
+        });
+    list.add<ConfigureSystemRelayViewManager>([](auto &relay) -> ConfigureScreen {
+        return {
+            {{"configure_system_relay_control_model", relay.model()},
+             {"configure_system_relay_control_regulator_value_model", relay.regulatorValueModel()}},
+            [&relay](Gui &gui) { return relay.connectToView(gui.systemRelayContainerItems()); },
+            true};
+    });
+    list.add<ConfigureSystemFactoryResetViewManager>([](auto &factoryReset) -> ConfigureScreen {
+        return {{{"configure_system_factory_reset_view_controller", &factoryReset},
+                 {"configure_system_factory_reset_model", factoryReset.model()}},
+                onSender(factoryReset, &Gui::systemsSelectorItems)};
+    });
+    list.add<ConfigureSystemErrorLogViewManager>([](auto &errorLog) -> ConfigureScreen {
+        return {{{"configure_system_error_log_view_controller", &errorLog},
+                 {"configure_system_error_log_model", errorLog.model()}},
+                onSender(errorLog, &Gui::systemsSelectorItems)};
+    });
+    list.add<ConfigureSystemCleanupViewManager>([](auto &cleanup) -> ConfigureScreen {
+        return {{{"configure_system_cleanup_view_controller", &cleanup},
+                 {"configure_system_cleanup_model", cleanup.model()},
+                 {"cleanup_time_manager", cleanup.timeManager()}},
+                [&cleanup](Gui &gui) {
+                    return cleanup.connectToView(gui.systemsSelectorItems()) +
+                           cleanup.connectTimeManagerToView(gui.cleanupTimeItems());
+                }};
+    });
+    list.add<ConfigureSystemFacilityTypeViewManager>([](auto &facilityType) -> ConfigureScreen {
+        return {{{"configure_system_facility_type_view_controller", &facilityType},
+                 {"configure_system_facility_type_model", facilityType.model()}},
+                onSender(facilityType, &Gui::systemsSelectorItems)};
+    });
+    list.add<ConfigureSystemBathPriorityViewManager>([](auto &bathPriority) -> ConfigureScreen {
+        return {{{"configure_system_bath_type_priority_model", bathPriority.model()}},
+                onSender(bathPriority, &Gui::systemsSelectorItems)};
+    });
+    list.add<ConfigureSystemPauseTimerViewManager>([](auto &pauseTimer) -> ConfigureScreen {
+        return {{{"configure_system_reset_timer_model", pauseTimer.model()}},
+                onSender(pauseTimer, &Gui::systemsSelectorItems)};
+    });
+    list.add<ConfigureSystemFilterViewManager>([](auto &filter) -> ConfigureScreen {
+        return {{{"configure_system_filter_model", filter.model()}},
+                onSender(filter, &Gui::systemsSelectorItems)};
+    });
+    // The IR screen's model goes by the name of a controller.
+    list.add<ConfigureSystemIrViewManager>([](auto &ir) -> ConfigureScreen {
+        return {{{"configure_system_ir_view_controller", ir.model()}},
+                onSender(ir, &Gui::systemsSelectorItems)};
+    });
+    // No menu leads to the haptic feedback screen.
+    list.add<ConfigureSystemHapticFeedbackViewManager>([](auto &haptic) -> ConfigureScreen {
+        return {{{"configure_system_haptic_feedback_model", haptic.model()}}};
+    });
+    // The options screen renames a relay on the on-screen keyboard.
+    list.add<ConfigureSystemAuxViewManager>([](auto &aux) -> ConfigureScreen {
+        auto &fragrance = aux.fragranceManager();
+        auto &descaling = aux.descalingManager();
+        return {
+            {{"configure_system_aux_view_controller", &aux},
+             {"aux_single_overview", &aux},
+             {"configure_system_aux_model", aux.relayModel()},
+             {"configure_system_aux_single_overview_model", aux.functionModel()},
+             {"configure_system_aux_view_fragrance_controller", &fragrance},
+             {"fragrance_pump_manager", fragrance.pumpManager()},
+             {"fragrance_stop_manager", fragrance.stopManager()},
+             {"configure_system_aux_single_fragrance_model", fragrance.model()},
+             {"configure_system_aux_descaling_control", &descaling},
+             {"configure_system_aux_descaling_settings_model", descaling.settingsModel()},
+             {"configure_system_aux_descaling_start_time_manager", descaling.startTimeManager()},
+             {"configure_system_aux_descaling_duration_manager", descaling.durationManager()},
+             {"configure_system_aux_descaling_dosage_manager", descaling.dosageManager()},
+             {"configure_system_aux_descaling_weekday_settings_model", descaling.weekdayModel()},
+             {"configure_system_aux_descaling_weekday_repeat_model", descaling.repeatModel()}},
+            [&aux, &fragrance, &descaling](Gui &gui) {
+                int failed = aux.connectToView(gui.systemsSelectorItems());
+                failed += aux.connectToAuxModelView(gui.auxRelayListItems());
+                failed += aux.connectToAuxSingleOverviewModelView(gui.auxSingleOverviewListItems());
+                failed += fragrance.connectToView(gui.systemsSelectorItems());
+                failed += fragrance.connectPumpManagerToView(gui.fragrancePumpItems());
+                failed += fragrance.connectStopManagerToView(gui.fragranceStopItems());
+                failed += fragrance.connectDurationCommitsFromView(gui.systemsSelectorItems());
+                failed += fragrance.connectToAuxSingleFragranceModelView(
+                    gui.auxSingleFragranceListItems());
+                failed += descaling.connectToView(gui.auxDescalingSettingsViewItems());
+                failed += descaling.connectStartTimeManagerToView(gui.descalingStartTimeItems());
+                failed += descaling.connectDurationManagerToView(gui.descalingDurationItems());
+                failed += descaling.connectDosageManagerToView(gui.descalingDosageItems());
+                if (view::Qeyboard *keyboard = gui.keyboard())
+                    failed += keyboard->connectKeyboardTextRequests({&aux});
+                else
+                    ++failed;
+                return failed;
+            }};
+    });
+    list.add<ConfigureAdvancedSettingsViewManager>([](auto &advanced) -> ConfigureScreen {
+        return {{{"configure_advanced_settings_view_controller", &advanced},
+                 {"configure_advanced_settings_selector_model", advanced.model()}},
+                [&advanced](Gui &gui) {
+                    return advanced.connectToView(gui.advancedSettingsSelectorItems());
+                }};
+    });
+    list.add<ConfigureAdvancedSettingsStandbyViewManager>([](auto &standby) -> ConfigureScreen {
+        return {{{"configure_advanced_settings_standby_view_controller", &standby},
+                 {"configure_advanced_settings_standby_model", standby.model()},
+                 {"configure_advanced_settings_temperature_reduction_manager",
+                  standby.reductionManager()},
+                 {"configure_advanced_settings_water_temperature_manager",
+                  standby.waterTemperatureManager()}},
+                [&standby](Gui &gui) {
+                    return standby.connectToView(gui.advancedSettingsSelectorItems()) +
+                           standby.connectToTemperatureReductionView(
+                               gui.standbyTemperatureReductionItems()) +
+                           standby.connectToWaterTemperatureView(
+                               gui.standbyWaterTemperatureItems());
+                }};
+    });
+    list.add<ConfigureAdvancedSettingsFanViewManager>([](auto &fan) -> ConfigureScreen {
+        return {{{"configure_advanced_settings_fan_view_controller", &fan},
+                 {"configure_advance_settings_fan_model", fan.model()},
+                 {"fan_runtime_time_manager", fan.runtimeManager()}},
+                [&fan](Gui &gui) {
+                    return fan.connectToView(gui.advancedSettingsSelectorItems()) +
+                           fan.connectToRuntimeView(gui.fanRuntimeItems());
+                }};
+    });
+    list.add<ConfigureAdvancedSettingsExtSwitchViewManager>([](auto &extSwitch) -> ConfigureScreen {
+        return {{{"configure_advanced_settings_ext_switch_view_controller", &extSwitch},
+                 {"configure_advance_settings_external_switch_bathtime_model",
+                  extSwitch.bathTimeModel()},
+                 {"external_switch_bathtime_time_manager", extSwitch.bathTimeManager()},
+                 {"configure_advanced_settings_ext_sw_function_model", extSwitch.functionModel()}},
+                [&extSwitch](Gui &gui) {
+                    return extSwitch.connectToView(gui.advancedSettingsSelectorItems()) +
+                           extSwitch.connectToBathtimeView(gui.externalSwitchBathTimeItems());
+                }};
+    });
+    list.add<ConfigureGeneralViewManager>([](auto &general) -> ConfigureScreen {
+        return {{{"configure_general_view_controller", &general},
+                 {"configure_general_selector_model", general.model()}},
+                onSender(general, &Gui::generalSelectorItems)};
+    });
+    list.add<ConfigureGeneralPinViewManager>([](auto &pin) -> ConfigureScreen {
+        return {{{"configure_general_pin_view_controller", &pin},
+                 {"configure_general_pin_model", pin.model()}},
+                onSender(pin, &Gui::generalSelectorItems)};
+    });
+    list.add<ConfigureGeneralLanguageViewManager>([](auto &language) -> ConfigureScreen {
+        return {{{"configure_general_language_model", language.model()}},
+                onSender(language, &Gui::generalSelectorItems)};
+    });
+    list.add<ConfigureGeneralUnitsViewManager>([](auto &units) -> ConfigureScreen {
+        return {{{"configure_general_units_model", units.model()}},
+                onSender(units, &Gui::generalSelectorItems)};
+    });
+    list.add<ConfigureGeneralRegionViewManager>([](auto &region) -> ConfigureScreen {
+        return {{{"configure_general_region_model", region.model()},
+                 {"configure_general_region_controller", &region}},
+                [&region](Gui &gui) {
+                    return region.connectToView(gui.regionViewItems());
+                }};
+    });
+    // No menu leads to the display sleep screen.
+    list.add<ConfigureGeneralDisplayViewManager>([](auto &display) -> ConfigureScreen {
+        return {{{"configure_general_display_model", display.model()}}};
+    });
+    list.add<ConfigureGeneralAboutIdentifyRcbViewManager>([](auto &identifyRcb) -> ConfigureScreen {
+        return {{{"configure_general_about_identify_rcb_model", identifyRcb.model()}},
+                onSender(identifyRcb, &Gui::generalSelectorItems)};
+    });
+    list.add<ConfigureDateTimeViewManager>([](auto &dateTime) -> ConfigureScreen {
+        return {{{"configure_date_time_view_controller", &dateTime},
+                 {"configure_date_time_selector_model", dateTime.model()}},
+                onSender(dateTime, &Gui::dateTimeSelectorItems)};
+    });
+    // The time and date screens also serve the setup after a factory reset.
+    list.add<ConfigureDateTimeTimeViewManager>([](auto &time) -> ConfigureScreen {
+        return {{{"configure_date_time_time_view_controller", &time},
+                 {"configure_date_time_time_model", time.model()},
+                 {"configure_date_time_system_time_manager", time.timeEditor()}},
+                [&time](Gui &gui) {
+                    return time.connectToView(gui.dateTimeSelectorItems()) +
+                           time.connectToSetTimeView(gui.setTimeSelectorItems()) +
+                           time.connectToInitialSetupTimeView(
+                               gui.setTimeSelectorInitialSetupItems());
+                }};
+    });
+    list.add<ConfigureDateTimeDateViewManager>([](auto &date) -> ConfigureScreen {
+        return {{{"configure_date_time_date_view_controller", &date},
+                 {"configure_date_time_date_model", date.model()},
+                 {"configure_date_time_system_date_manager", date.dateEditor()}},
+                [&date](Gui &gui) {
+                    return date.connectToView(gui.dateTimeSelectorItems()) +
+                           date.connectToSetDateView(gui.setDateSelectorItems()) +
+                           date.connectToSetDateView(gui.setDateSelectorInitialSetupItems());
+                }};
+    });
+    list.add<ConfigureDateTimeWeekBeginViewManager>([](auto &weekBegin) -> ConfigureScreen {
+        return {{{"configure_date_time_week_start_model", weekBegin.model()}},
+                onSender(weekBegin, &Gui::dateTimeSelectorItems)};
+    });
+    list.add<ConfigureDateTimeEraseCalendarViewManager>([](auto &eraseCalendar) -> ConfigureScreen {
+        return {{{"configure_date_time_erase_calendar_model", eraseCalendar.model()}},
+                onSender(eraseCalendar, &Gui::dateTimeSelectorItems)};
+    });
+    list.add<ConfigureGeneralAboutViewManager>([](auto &about) -> ConfigureScreen {
+        return {{{"configure_general_about_view_controller", &about},
+                 {"configure_general_about_subfunction_model", about.subFunctionModel()},
+                 {"configure_general_about_model", about.infoModel()}},
+                onSender(about, &Gui::generalSelectorItems)};
+    });
+    list.add<ConfigureGeneralAboutLicenseInfoViewManager>([](auto &licence) -> ConfigureScreen {
+        return {
+            {{"configure_general_about_license_view_controller", &licence},
+             {"configure_general_about_license_text_model", licence.licenseTextModel()},
+             {"configure_general_about_license_component_model", licence.componentModel()},
+             {"configure_general_about_component_info_model", licence.componentInfoModel()},
+             {"configure_general_about_component_license_model", licence.componentLicenseModel()},
+             {"configure_general_about_linux_components_model", licence.linuxComponentsModel()}},
+            onSender(licence, &Gui::generalSelectorItems)};
+    });
+    list.add<ConfigureSystemNetworkViewManager>([](auto &network) -> ConfigureScreen {
+        return {{{"configure_network_controller", &network},
+                 {"configure_network_model1", network.autoConnectModel()},
+                 {"configure_network_model2", network.saunaListModel()},
+                 {"configure_network_model3", network.ipDetectModel()},
+                 {"configure_network_ip_connect_model", network.ipConnectModel()},
+                 {"configure_network_sauna_details_model", network.saunaDetailsModel()},
+                 {"configure_network_sauna_details_info_model", network.saunaDetailsInfoModel()}},
+                [&network](Gui &gui) {
+                    return network.connectToView(gui.networkViewItems());
+                }};
+    });
+    // Nothing leads to the Wi-Fi screen in this edition.
+    list.add<ConfigureSystemWiFiViewManager>([](auto &wiFi) -> ConfigureScreen {
+        return {{{"configure_wifi_controller", &wiFi},
+                 {"configure_wifi_model", wiFi.wiFiModel()},
+                 {"configure_wifi_network_model", wiFi.networkModel()},
+                 {"configure_wifi_network_info_model", wiFi.networkInfoModel()},
+                 {"configure_wifi_single_network_details_model", wiFi.singleNetworkDetailsModel()},
+                 {"configure_wifi_external_units_model", wiFi.externalUnitsModel()}}};
+    });
+    return std::move(list.screens);
+}
+
+} // namespace
 
 ConfigureTabObjectsProvider::ConfigureTabObjectsProvider()
     : ConfigureTabObjectsProvider(view::MainWindow::instance())
 {}
 
 ConfigureTabObjectsProvider::ConfigureTabObjectsProvider(QObject *parent)
-    : m_parent(parent)
+    : m_screens(describeScreens(parent))
 {
-    generalAboutViewManager.setPanelVersion(QString::fromLatin1(startUp::softwareVersionText));
+    manager<view::ConfigureGeneralAboutViewManager>().setPanelVersion(
+        QString::fromLatin1(startUp::softwareVersionText));
     // A time set while the sauna has no date goes out with the date set next.
-    QObject::connect(
-        &dateTimeTimeViewManager, &view::ConfigureDateTimeTimeViewManager::heldTimeChanged,
-        &dateTimeDateViewManager, &view::ConfigureDateTimeDateViewManager::onHeldTimeChanged);
+    QObject::connect(&manager<view::ConfigureDateTimeTimeViewManager>(),
+                     &view::ConfigureDateTimeTimeViewManager::heldTimeChanged,
+                     &manager<view::ConfigureDateTimeDateViewManager>(),
+                     &view::ConfigureDateTimeDateViewManager::onHeldTimeChanged);
 }
 
-std::vector<ConfigureScreen> ConfigureTabObjectsProvider::screens()
+ConfigureTabObjectsProvider::~ConfigureTabObjectsProvider()
 {
-    using Gui = view::GuiHandlerControlPanel;
-    view::ConfigureSystemViewManager &system = systemViewManager;
-    view::ConfigureSystemStatusViewManager &status = systemStatusViewManager;
-    view::ConfigureSystemTankAutoEmptyingViewManager &tank = systemTankAutoEmptyingViewManager;
-    view::ConfigureSystemSoftwareUpdateViewManager &softwareUpdate =
-        systemSoftwareUpdateViewManager;
-    view::ConfigureLimitsViewManager &limits = limitsViewManager;
-    view::ConfigureLimitsNotAllowedStartViewManager &notAllowedStart =
-        limitsNotAllowedStartViewManager;
-    view::ConfigureSystemRelayViewManager &relay = systemRelayViewManager;
-    view::ConfigureSystemFactoryResetViewManager &factoryReset = systemFactoryResetViewManager;
-    view::ConfigureSystemErrorLogViewManager &errorLog = systemErrorLogViewManager;
-    view::ConfigureSystemCleanupViewManager &cleanup = systemCleanupViewManager;
-    view::ConfigureSystemFacilityTypeViewManager &facilityType = systemFacilityTypeViewManager;
-    view::ConfigureSystemBathPriorityViewManager &bathPriority = systemBathPriorityViewManager;
-    view::ConfigureSystemPauseTimerViewManager &pauseTimer = systemPauseTimerViewManager;
-    view::ConfigureSystemFilterViewManager &filter = systemFilterViewManager;
-    view::ConfigureSystemIrViewManager &ir = systemIrViewManager;
-    view::ConfigureSystemHapticFeedbackViewManager &haptic = systemHapticFeedbackViewManager;
-    view::ConfigureSystemAuxViewManager &aux = systemAuxViewManager;
-    view::ConfigureSystemAuxFragranceViewManager &fragrance = aux.fragranceManager();
-    view::ConfigureSystemAuxDescalingViewManager &descaling = aux.descalingManager();
-    view::ConfigureAdvancedSettingsViewManager &advanced = advancedSettingsViewManager;
-    view::ConfigureAdvancedSettingsStandbyViewManager &standby = advancedSettingsStandbyViewManager;
-    view::ConfigureAdvancedSettingsFanViewManager &fan = advancedSettingsFanViewManager;
-    view::ConfigureAdvancedSettingsExtSwitchViewManager &extSwitch =
-        advancedSettingsExtSwitchViewManager;
-    view::ConfigureGeneralViewManager &general = generalViewManager;
-    view::ConfigureGeneralPinViewManager &pin = generalPinViewManager;
-    view::ConfigureGeneralLanguageViewManager &language = generalLanguageViewManager;
-    view::ConfigureGeneralUnitsViewManager &units = generalUnitsViewManager;
-    view::ConfigureGeneralRegionViewManager &region = generalRegionViewManager;
-    view::ConfigureGeneralDisplayViewManager &display = generalDisplayViewManager;
-    view::ConfigureGeneralAboutIdentifyRcbViewManager &identifyRcb =
-        generalAboutIdentifyRcbViewManager;
-    view::ConfigureDateTimeViewManager &dateTime = dateTimeViewManager;
-    view::ConfigureDateTimeTimeViewManager &time = dateTimeTimeViewManager;
-    view::ConfigureDateTimeDateViewManager &date = dateTimeDateViewManager;
-    view::ConfigureDateTimeWeekBeginViewManager &weekBegin = dateTimeWeekBeginViewManager;
-    view::ConfigureDateTimeEraseCalendarViewManager &eraseCalendar =
-        dateTimeEraseCalendarViewManager;
-    view::ConfigureGeneralAboutViewManager &about = generalAboutViewManager;
-    view::ConfigureGeneralAboutLicenseInfoViewManager &licence = generalAboutLicenseInfoViewManager;
-    view::ConfigureSystemNetworkViewManager &network = systemNetworkViewManager;
-    view::ConfigureSystemWiFiViewManager &wiFi = systemWiFiViewManager;
-
-    // The screens that share the System menu's sender.
-    const auto onSystemsSelector = [](auto &manager) {
-        return [&manager](Gui &gui) {
-            return manager.connectToView(gui.systemsSelectorItems());
-        };
-    };
-    const auto onGeneralSelector = [](auto &manager) {
-        return [&manager](Gui &gui) {
-            return manager.connectToView(gui.generalSelectorItems());
-        };
-    };
-    const auto onDateTimeSelector = [](auto &manager) {
-        return [&manager](Gui &gui) {
-            return manager.connectToView(gui.dateTimeSelectorItems());
-        };
-    };
-
-    return {
-        {&system,
-         {{"configure_system_view_controller", &system},
-          {"configure_system_selector_model", system.model()}},
-         onSystemsSelector(system)},
-        {&status, {{"configure_system_status_model", status.model()}}, onSystemsSelector(status)},
-        {&tank,
-         {{"configure_system_tank_auto_emptying_view_controller", &tank},
-          {"tank_auto_emptying_time_manager", tank.timeManager()},
-          {"configure_advance_settings_tank_auto_emptying_model", tank.model()}},
-         [&tank](Gui &gui) {
-             return tank.connectToView(gui.systemsSelectorItems()) +
-                    tank.connectTimeManagerToView(gui.tankAutoEmptyingItems());
-         }},
-        {&softwareUpdate,
-         {{"configure_system_software_update_model", softwareUpdate.model()},
-          {"configure_system_software_update_instruction_model",
-           softwareUpdate.instructionModel()}},
-         onSystemsSelector(softwareUpdate)},
-        {&limits,
-         {{"configure_limits_view_controller", &limits},
-          {"configure_limits_selector_model", limits.model()},
-          {"configure_limits_max_bath_temperature_manager", limits.maxBathTemperatureManager()},
-          {"configure_limits_upper_water_temp_manager", limits.upperWaterTemperatureManager()},
-          {"configure_limits_tank_fill_time_manager", limits.tankFillTimeManager()},
-          {"configure_limits_pcb_overheat_limit_manager", limits.pcbOverheatLimitManager()}},
-         [&limits](Gui &gui) {
-             return limits.connectToView(gui.limitsSelectorItems()) +
-                    limits.connectUpperWaterTempManagerToView(gui.upperWaterTempItems()) +
-                    limits.connectTankFillTimeManagerToView(gui.tankFillTimeItems()) +
-                    limits.connectPcbOverheatLimitManagerToView(gui.pcbOverheatLimitItems());
-         }},
-        {&notAllowedStart,
-         {{"configure_limits_not_allowed_view_controller", &notAllowedStart},
-          {"configure_limits_not_allowed_start_model", notAllowedStart.model()},
-          {"configure_limits_not_allowed_start_from_time_manager",
-           notAllowedStart.fromTimeManager()},
-          {"configure_limits_not_allowed_start_until_time_manager",
-           notAllowedStart.untilTimeManager()}},
-         [&notAllowedStart](Gui &gui) {
-             return notAllowedStart.connectToView(gui.limitsSelectorItems()) +
-                    notAllowedStart.connectFromTimeManagerToView(
-                        gui.notAllowedStartTimeFromItems()) +
-                    notAllowedStart.connectUntilTimeManagerToView(
-                        gui.notAllowedStartTimeUntilItems());
-         }},
-        {&relay,
-         {{"configure_system_relay_control_model", relay.model()},
-          {"configure_system_relay_control_regulator_value_model", relay.regulatorValueModel()}},
-         [&relay](Gui &gui) { return relay.connectToView(gui.systemRelayContainerItems()); },
-         true},
-        {&factoryReset,
-         {{"configure_system_factory_reset_view_controller", &factoryReset},
-          {"configure_system_factory_reset_model", factoryReset.model()}},
-         onSystemsSelector(factoryReset)},
-        {&errorLog,
-         {{"configure_system_error_log_view_controller", &errorLog},
-          {"configure_system_error_log_model", errorLog.model()}},
-         onSystemsSelector(errorLog)},
-        {&cleanup,
-         {{"configure_system_cleanup_view_controller", &cleanup},
-          {"configure_system_cleanup_model", cleanup.model()},
-          {"cleanup_time_manager", cleanup.timeManager()}},
-         [&cleanup](Gui &gui) {
-             return cleanup.connectToView(gui.systemsSelectorItems()) +
-                    cleanup.connectTimeManagerToView(gui.cleanupTimeItems());
-         }},
-        {&facilityType,
-         {{"configure_system_facility_type_view_controller", &facilityType},
-          {"configure_system_facility_type_model", facilityType.model()}},
-         onSystemsSelector(facilityType)},
-        {&bathPriority,
-         {{"configure_system_bath_type_priority_model", bathPriority.model()}},
-         onSystemsSelector(bathPriority)},
-        {&pauseTimer,
-         {{"configure_system_reset_timer_model", pauseTimer.model()}},
-         onSystemsSelector(pauseTimer)},
-        {&filter, {{"configure_system_filter_model", filter.model()}}, onSystemsSelector(filter)},
-        // The IR screen's model goes by the name of a controller.
-        {&ir, {{"configure_system_ir_view_controller", ir.model()}}, onSystemsSelector(ir)},
-        // No menu leads to the haptic feedback screen.
-        {&haptic, {{"configure_system_haptic_feedback_model", haptic.model()}}, {}},
-        // The options screen renames a relay on the on-screen keyboard.
-        {&aux,
-         {{"configure_system_aux_view_controller", &aux},
-          {"aux_single_overview", &aux},
-          {"configure_system_aux_model", aux.relayModel()},
-          {"configure_system_aux_single_overview_model", aux.functionModel()},
-          {"configure_system_aux_view_fragrance_controller", &fragrance},
-          {"fragrance_pump_manager", fragrance.pumpManager()},
-          {"fragrance_stop_manager", fragrance.stopManager()},
-          {"configure_system_aux_single_fragrance_model", fragrance.model()},
-          {"configure_system_aux_descaling_control", &descaling},
-          {"configure_system_aux_descaling_settings_model", descaling.settingsModel()},
-          {"configure_system_aux_descaling_start_time_manager", descaling.startTimeManager()},
-          {"configure_system_aux_descaling_duration_manager", descaling.durationManager()},
-          {"configure_system_aux_descaling_dosage_manager", descaling.dosageManager()},
-          {"configure_system_aux_descaling_weekday_settings_model", descaling.weekdayModel()},
-          {"configure_system_aux_descaling_weekday_repeat_model", descaling.repeatModel()}},
-         [&aux, &fragrance, &descaling](Gui &gui) {
-             int failed = aux.connectToView(gui.systemsSelectorItems());
-             failed += aux.connectToAuxModelView(gui.auxRelayListItems());
-             failed += aux.connectToAuxSingleOverviewModelView(gui.auxSingleOverviewListItems());
-             failed += fragrance.connectToView(gui.systemsSelectorItems());
-             failed += fragrance.connectPumpManagerToView(gui.fragrancePumpItems());
-             failed += fragrance.connectStopManagerToView(gui.fragranceStopItems());
-             failed += fragrance.connectDurationCommitsFromView(gui.systemsSelectorItems());
-             failed +=
-                 fragrance.connectToAuxSingleFragranceModelView(gui.auxSingleFragranceListItems());
-             failed += descaling.connectToView(gui.auxDescalingSettingsViewItems());
-             failed += descaling.connectStartTimeManagerToView(gui.descalingStartTimeItems());
-             failed += descaling.connectDurationManagerToView(gui.descalingDurationItems());
-             failed += descaling.connectDosageManagerToView(gui.descalingDosageItems());
-             if (view::Qeyboard *keyboard = gui.keyboard())
-                 failed += keyboard->connectKeyboardTextRequests({&aux});
-             else
-                 ++failed;
-             return failed;
-         }},
-        {&advanced,
-         {{"configure_advanced_settings_view_controller", &advanced},
-          {"configure_advanced_settings_selector_model", advanced.model()}},
-         [&advanced](Gui &gui) {
-             return advanced.connectToView(gui.advancedSettingsSelectorItems());
-         }},
-        {&standby,
-         {{"configure_advanced_settings_standby_view_controller", &standby},
-          {"configure_advanced_settings_standby_model", standby.model()},
-          {"configure_advanced_settings_temperature_reduction_manager", standby.reductionManager()},
-          {"configure_advanced_settings_water_temperature_manager",
-           standby.waterTemperatureManager()}},
-         [&standby](Gui &gui) {
-             return standby.connectToView(gui.advancedSettingsSelectorItems()) +
-                    standby.connectToTemperatureReductionView(
-                        gui.standbyTemperatureReductionItems()) +
-                    standby.connectToWaterTemperatureView(gui.standbyWaterTemperatureItems());
-         }},
-        {&fan,
-         {{"configure_advanced_settings_fan_view_controller", &fan},
-          {"configure_advance_settings_fan_model", fan.model()},
-          {"fan_runtime_time_manager", fan.runtimeManager()}},
-         [&fan](Gui &gui) {
-             return fan.connectToView(gui.advancedSettingsSelectorItems()) +
-                    fan.connectToRuntimeView(gui.fanRuntimeItems());
-         }},
-        {&extSwitch,
-         {{"configure_advanced_settings_ext_switch_view_controller", &extSwitch},
-          {"configure_advance_settings_external_switch_bathtime_model", extSwitch.bathTimeModel()},
-          {"external_switch_bathtime_time_manager", extSwitch.bathTimeManager()},
-          {"configure_advanced_settings_ext_sw_function_model", extSwitch.functionModel()}},
-         [&extSwitch](Gui &gui) {
-             return extSwitch.connectToView(gui.advancedSettingsSelectorItems()) +
-                    extSwitch.connectToBathtimeView(gui.externalSwitchBathTimeItems());
-         }},
-        {&general,
-         {{"configure_general_view_controller", &general},
-          {"configure_general_selector_model", general.model()}},
-         onGeneralSelector(general)},
-        {&pin,
-         {{"configure_general_pin_view_controller", &pin},
-          {"configure_general_pin_model", pin.model()}},
-         onGeneralSelector(pin)},
-        {&language,
-         {{"configure_general_language_model", language.model()}},
-         onGeneralSelector(language)},
-        {&units, {{"configure_general_units_model", units.model()}}, onGeneralSelector(units)},
-        {&region,
-         {{"configure_general_region_model", region.model()},
-          {"configure_general_region_controller", &region}},
-         [&region](Gui &gui) {
-             return region.connectToView(gui.regionViewItems());
-         }},
-        // No menu leads to the display sleep screen.
-        {&display, {{"configure_general_display_model", display.model()}}, {}},
-        {&identifyRcb,
-         {{"configure_general_about_identify_rcb_model", identifyRcb.model()}},
-         onGeneralSelector(identifyRcb)},
-        {&dateTime,
-         {{"configure_date_time_view_controller", &dateTime},
-          {"configure_date_time_selector_model", dateTime.model()}},
-         onDateTimeSelector(dateTime)},
-        // The time and date screens also serve the setup after a factory reset.
-        {&time,
-         {{"configure_date_time_time_view_controller", &time},
-          {"configure_date_time_time_model", time.model()},
-          {"configure_date_time_system_time_manager", time.timeEditor()}},
-         [&time](Gui &gui) {
-             return time.connectToView(gui.dateTimeSelectorItems()) +
-                    time.connectToSetTimeView(gui.setTimeSelectorItems()) +
-                    time.connectToInitialSetupTimeView(gui.setTimeSelectorInitialSetupItems());
-         }},
-        {&date,
-         {{"configure_date_time_date_view_controller", &date},
-          {"configure_date_time_date_model", date.model()},
-          {"configure_date_time_system_date_manager", date.dateEditor()}},
-         [&date](Gui &gui) {
-             return date.connectToView(gui.dateTimeSelectorItems()) +
-                    date.connectToSetDateView(gui.setDateSelectorItems()) +
-                    date.connectToSetDateView(gui.setDateSelectorInitialSetupItems());
-         }},
-        {&weekBegin,
-         {{"configure_date_time_week_start_model", weekBegin.model()}},
-         onDateTimeSelector(weekBegin)},
-        {&eraseCalendar,
-         {{"configure_date_time_erase_calendar_model", eraseCalendar.model()}},
-         onDateTimeSelector(eraseCalendar)},
-        {&about,
-         {{"configure_general_about_view_controller", &about},
-          {"configure_general_about_subfunction_model", about.subFunctionModel()},
-          {"configure_general_about_model", about.infoModel()}},
-         onGeneralSelector(about)},
-        {&licence,
-         {{"configure_general_about_license_view_controller", &licence},
-          {"configure_general_about_license_text_model", licence.licenseTextModel()},
-          {"configure_general_about_license_component_model", licence.componentModel()},
-          {"configure_general_about_component_info_model", licence.componentInfoModel()},
-          {"configure_general_about_component_license_model", licence.componentLicenseModel()},
-          {"configure_general_about_linux_components_model", licence.linuxComponentsModel()}},
-         onGeneralSelector(licence)},
-        {&network,
-         {{"configure_network_controller", &network},
-          {"configure_network_model1", network.autoConnectModel()},
-          {"configure_network_model2", network.saunaListModel()},
-          {"configure_network_model3", network.ipDetectModel()},
-          {"configure_network_ip_connect_model", network.ipConnectModel()},
-          {"configure_network_sauna_details_model", network.saunaDetailsModel()},
-          {"configure_network_sauna_details_info_model", network.saunaDetailsInfoModel()}},
-         [&network](Gui &gui) {
-             return network.connectToView(gui.networkViewItems());
-         }},
-        // Nothing leads to the Wi-Fi screen in this edition.
-        {&wiFi,
-         {{"configure_wifi_controller", &wiFi},
-          {"configure_wifi_model", wiFi.wiFiModel()},
-          {"configure_wifi_network_model", wiFi.networkModel()},
-          {"configure_wifi_network_info_model", wiFi.networkInfoModel()},
-          {"configure_wifi_single_network_details_model", wiFi.singleNetworkDetailsModel()},
-          {"configure_wifi_external_units_model", wiFi.externalUnitsModel()}},
-         {}},
-    };
+    // The managers go in the reverse order of their building, the last screen first.
+    while (!m_screens.empty())
+        m_screens.pop_back();
 }
 
 void ConfigureTabObjectsProvider::publishToQml()
@@ -393,74 +471,86 @@ int ConfigureTabObjectsProvider::connectSaunaSignals(const QList<QObject *> &sen
 int ConfigureTabObjectsProvider::connectTimeSignals(const QList<QObject *> &senders)
 {
     int failed = 0;
-    failed += dateTimeViewManager.connectTimeSignals(senders);
-    failed += dateTimeDateViewManager.connectTimeSignals(senders);
-    failed += dateTimeTimeViewManager.connectTimeSignals(senders);
-    failed += dateTimeWeekBeginViewManager.connectTimeSignals(senders);
+    failed += manager<view::ConfigureDateTimeViewManager>().connectTimeSignals(senders);
+    failed += manager<view::ConfigureDateTimeDateViewManager>().connectTimeSignals(senders);
+    failed += manager<view::ConfigureDateTimeTimeViewManager>().connectTimeSignals(senders);
+    failed += manager<view::ConfigureDateTimeWeekBeginViewManager>().connectTimeSignals(senders);
     // The not-allowed-start times follow the panel's time format.
-    failed += limitsNotAllowedStartViewManager.connectToTimeController(senders);
+    failed +=
+        manager<view::ConfigureLimitsNotAllowedStartViewManager>().connectToTimeController(senders);
     // The error log's dates and times follow the panel's formats.
-    failed += systemErrorLogViewManager.connectToTimeController(senders);
+    failed += manager<view::ConfigureSystemErrorLogViewManager>().connectToTimeController(senders);
     // Descaling: the first day of the week and the time format.
-    failed += systemAuxViewManager.descalingManager().connectToTimeController(senders);
+    auto &aux = manager<view::ConfigureSystemAuxViewManager>();
+    failed += aux.descalingManager().connectToTimeController(senders);
     return failed;
 }
 
 int ConfigureTabObjectsProvider::connectDateTimeRequests(
     control::TimeController &timeController, control::CalendarQueueController &queueController)
 {
+    const QList<QObject *> date{&manager<view::ConfigureDateTimeDateViewManager>()};
+    const QList<QObject *> time{&manager<view::ConfigureDateTimeTimeViewManager>()};
     int failed = 0;
-    failed += timeController.connectDateFormatSelected({&dateTimeDateViewManager});
-    failed += timeController.connectSetSystemTimeRequests({&dateTimeDateViewManager});
-    failed += timeController.connectTimeFormatSelected({&dateTimeTimeViewManager});
-    failed += timeController.connectSetSystemTimeRequests({&dateTimeTimeViewManager});
-    failed += timeController.connectWeekBeginSelected({&dateTimeWeekBeginViewManager});
-    failed += queueController.connectClearCalendarRequests({&dateTimeEraseCalendarViewManager});
+    failed += timeController.connectDateFormatSelected(date);
+    failed += timeController.connectSetSystemTimeRequests(date);
+    failed += timeController.connectTimeFormatSelected(time);
+    failed += timeController.connectSetSystemTimeRequests(time);
+    failed += timeController.connectWeekBeginSelected(
+        {&manager<view::ConfigureDateTimeWeekBeginViewManager>()});
+    failed += queueController.connectClearCalendarRequests(
+        {&manager<view::ConfigureDateTimeEraseCalendarViewManager>()});
     return failed;
 }
 
 int ConfigureTabObjectsProvider::connectToVariantController(const QList<QObject *> &senders)
 {
     int failed = 0;
-    failed += generalAboutViewManager.connectVariantSignals(senders);
-    failed += systemViewManager.connectToVariantController(senders);
+    failed += manager<view::ConfigureGeneralAboutViewManager>().connectVariantSignals(senders);
+    failed += manager<view::ConfigureSystemViewManager>().connectToVariantController(senders);
     return failed;
 }
 
 int ConfigureTabObjectsProvider::connectToConnectionStateMachine(const QList<QObject *> &senders)
 {
-    return generalAboutViewManager.connectConnectionStateSignals(senders);
+    return manager<view::ConfigureGeneralAboutViewManager>().connectConnectionStateSignals(senders);
 }
 
 int ConfigureTabObjectsProvider::connectToSaunaStateController(const QList<QObject *> &senders)
 {
-    int failed = generalAboutIdentifyRcbViewManager.connectSaunaStateSignals(senders);
+    int failed =
+        manager<view::ConfigureGeneralAboutIdentifyRcbViewManager>().connectSaunaStateSignals(
+            senders);
     // The status screen's lines per relay control board.
-    failed += systemStatusViewManager.connectToSaunaStateController(senders);
+    failed +=
+        manager<view::ConfigureSystemStatusViewManager>().connectToSaunaStateController(senders);
     return failed;
 }
 
 int ConfigureTabObjectsProvider::connectToTemperatureController(const QList<QObject *> &senders)
 {
     int failed = 0;
-    failed += limitsViewManager.connectToTemperatureController(senders);
+    failed += manager<view::ConfigureLimitsViewManager>().connectToTemperatureController(senders);
     // The status screen's tank temperatures and heat ratio follow the unit.
-    failed += systemStatusViewManager.connectToTemperatureController(senders);
+    failed +=
+        manager<view::ConfigureSystemStatusViewManager>().connectToTemperatureController(senders);
     return failed;
 }
 
 int ConfigureTabObjectsProvider::connectToTemperaturePresentationManager(
     const QList<QObject *> &senders)
 {
-    return systemStatusViewManager.connectToTemperaturePresentationManager(senders);
+    return manager<view::ConfigureSystemStatusViewManager>()
+        .connectToTemperaturePresentationManager(senders);
 }
 
 int ConfigureTabObjectsProvider::connectToBridge(
     saunaBridge::ZerededidBridgeSenderSlotInterface *sender)
 {
     using namespace saunaBridge;
-    const QList<QObject *> limits{&limitsViewManager};
-    const QList<QObject *> notAllowedStart{&limitsNotAllowedStartViewManager};
+    const QList<QObject *> limits{&manager<view::ConfigureLimitsViewManager>()};
+    const QList<QObject *> notAllowedStart{
+        &manager<view::ConfigureLimitsNotAllowedStartViewManager>()};
     int failed = 0;
     failed += connectMaxBathTemperatureChangeRequested(sender, limits);
     failed += connectWaterTempLimitChangeRequest(sender, limits);
@@ -470,11 +560,13 @@ int ConfigureTabObjectsProvider::connectToBridge(
     failed += connectNotAllowedStartUntilTimeChangeRequested(sender, notAllowedStart);
     failed += connectPcbOverheatLimitChangeRequest(sender, limits);
     // The error log's clear command.
-    failed += connectErrorLogClearRequest(sender, {&systemErrorLogViewManager});
+    failed +=
+        connectErrorLogClearRequest(sender, {&manager<view::ConfigureSystemErrorLogViewManager>()});
     // Auxiliary relay options, fragrance and descaling share the relay and descaling requests.
-    const QList<QObject *> aux{&systemAuxViewManager};
-    const QList<QObject *> fragrance{&systemAuxViewManager.fragranceManager()};
-    const QList<QObject *> descaling{&systemAuxViewManager.descalingManager()};
+    auto &auxScreen = manager<view::ConfigureSystemAuxViewManager>();
+    const QList<QObject *> aux{&auxScreen};
+    const QList<QObject *> fragrance{&auxScreen.fragranceManager()};
+    const QList<QObject *> descaling{&auxScreen.descalingManager()};
     failed += connectAuxRelayUpdateRequested(sender, aux);
     failed += connectAuxRelayUpdateRequested(sender, fragrance);
     failed += connectAuxRelayUpdateRequested(sender, descaling);
@@ -485,21 +577,23 @@ int ConfigureTabObjectsProvider::connectToBridge(
 
 int ConfigureTabObjectsProvider::connectToLink(pcPanel::SaunaCommunication &link)
 {
+    auto &network = manager<view::ConfigureSystemNetworkViewManager>();
     int failed = 0;
-    failed += systemNetworkViewManager.connectCommunicationSignals({&link});
+    failed += network.connectCommunicationSignals({&link});
     // About shows the sauna's part only while it is connected.
-    failed += generalAboutViewManager.connectLinkSignals({&link});
-    failed += link.connectViewRequests({&systemNetworkViewManager});
-    failed += link.saunaSystemSender()->connectUpdateSaunaRequests({&systemNetworkViewManager});
+    failed += manager<view::ConfigureGeneralAboutViewManager>().connectLinkSignals({&link});
+    failed += link.connectViewRequests({&network});
+    failed += link.saunaSystemSender()->connectUpdateSaunaRequests({&network});
     return failed;
 }
 
 int ConfigureTabObjectsProvider::connectAdvancedSettingsScreens(
     const QList<QObject *> &temperatureController)
 {
+    auto &standby = manager<view::ConfigureAdvancedSettingsStandbyViewManager>();
     int failed = 0;
-    failed += advancedSettingsStandbyViewManager.connectMenuSignals({&advancedSettingsViewManager});
-    failed += advancedSettingsStandbyViewManager.connectTemperatureSignals(temperatureController);
+    failed += standby.connectMenuSignals({&manager<view::ConfigureAdvancedSettingsViewManager>()});
+    failed += standby.connectTemperatureSignals(temperatureController);
     return failed;
 }
 
@@ -507,11 +601,12 @@ int ConfigureTabObjectsProvider::connectAdvancedAndSystemRequests(
     saunaBridge::ZerededidBridgeSenderSlotInterface *bridge)
 {
     using namespace saunaBridge;
-    const QList<QObject *> fan{&advancedSettingsFanViewManager};
-    const QList<QObject *> extSwitch{&advancedSettingsExtSwitchViewManager};
-    const QList<QObject *> standby{&advancedSettingsStandbyViewManager};
-    const QList<QObject *> tank{&systemTankAutoEmptyingViewManager};
-    const QList<QObject *> cleanup{&systemCleanupViewManager};
+    const QList<QObject *> fan{&manager<view::ConfigureAdvancedSettingsFanViewManager>()};
+    const QList<QObject *> extSwitch{
+        &manager<view::ConfigureAdvancedSettingsExtSwitchViewManager>()};
+    const QList<QObject *> standby{&manager<view::ConfigureAdvancedSettingsStandbyViewManager>()};
+    const QList<QObject *> tank{&manager<view::ConfigureSystemTankAutoEmptyingViewManager>()};
+    const QList<QObject *> cleanup{&manager<view::ConfigureSystemCleanupViewManager>()};
     int failed = 0;
     failed += connectFanRuntimeChangeRequest(bridge, fan);
     failed += connectTankEmptyingEnableChangeRequested(bridge, tank);
@@ -531,10 +626,14 @@ int ConfigureTabObjectsProvider::connectSystemSettingsRequests(
 {
     using namespace saunaBridge;
     int failed = 0;
-    failed += connectBathPriorityChangeRequested(bridge, {&systemBathPriorityViewManager});
-    failed += connectResetBathTimeTimerRequest(bridge, {&systemPauseTimerViewManager});
-    failed += connectFacilityTypeRequested(bridge, {&systemFacilityTypeViewManager});
-    failed += connectIrEnableChangeRequested(bridge, {&systemIrViewManager});
+    failed += connectBathPriorityChangeRequested(
+        bridge, {&manager<view::ConfigureSystemBathPriorityViewManager>()});
+    failed += connectResetBathTimeTimerRequest(
+        bridge, {&manager<view::ConfigureSystemPauseTimerViewManager>()});
+    failed += connectFacilityTypeRequested(
+        bridge, {&manager<view::ConfigureSystemFacilityTypeViewManager>()});
+    failed +=
+        connectIrEnableChangeRequested(bridge, {&manager<view::ConfigureSystemIrViewManager>()});
     return failed;
 }
 
@@ -543,13 +642,15 @@ int ConfigureTabObjectsProvider::connectSystemSettingsControllers(
     control::HumidityController &humidityController,
     control::HapticSensorController &hapticController)
 {
-    const QList<QObject *> filter{&systemFilterViewManager};
-    const QList<QObject *> haptic{&systemHapticFeedbackViewManager};
+    auto &filterScreen = manager<view::ConfigureSystemFilterViewManager>();
+    auto &hapticScreen = manager<view::ConfigureSystemHapticFeedbackViewManager>();
+    const QList<QObject *> filter{&filterScreen};
+    const QList<QObject *> haptic{&hapticScreen};
     int failed = 0;
-    failed += systemFilterViewManager.connectToTemperatureController({&temperatureController});
+    failed += filterScreen.connectToTemperatureController({&temperatureController});
     failed += humidityController.connectHumidityPresentationRequests(filter);
     failed += temperatureController.connectTemperaturePresentationRequests(filter);
-    failed += systemFilterViewManager.connectToHumidityController({&humidityController});
+    failed += filterScreen.connectToHumidityController({&humidityController});
     // The vibration setting is the haptic-sensor controller's, which stores it.
     failed += signalInterface::connectSenders(
         haptic, &hapticController,
@@ -557,25 +658,29 @@ int ConfigureTabObjectsProvider::connectSystemSettingsControllers(
               ::signalInterface::HapticFeedbackTypes::HapticFeedback)),
           SLOT(onHapticFeedbackChangeRequested(
               ::signalInterface::HapticFeedbackTypes::HapticFeedback))}});
-    failed += systemHapticFeedbackViewManager.connectToHapticController({&hapticController});
+    failed += hapticScreen.connectToHapticController({&hapticController});
     return failed;
 }
 
 QList<QObject *> ConfigureTabObjectsProvider::userMessageRaisers()
 {
-    return {&generalAboutLicenseInfoViewManager, &systemViewManager,
-            &systemErrorLogViewManager,          &systemAuxViewManager,
-            &systemSoftwareUpdateViewManager,    &systemFactoryResetViewManager,
-            &systemPauseTimerViewManager,        &systemNetworkViewManager};
+    return {&manager<view::ConfigureGeneralAboutLicenseInfoViewManager>(),
+            &manager<view::ConfigureSystemViewManager>(),
+            &manager<view::ConfigureSystemErrorLogViewManager>(),
+            &manager<view::ConfigureSystemAuxViewManager>(),
+            &manager<view::ConfigureSystemSoftwareUpdateViewManager>(),
+            &manager<view::ConfigureSystemFactoryResetViewManager>(),
+            &manager<view::ConfigureSystemPauseTimerViewManager>(),
+            &manager<view::ConfigureSystemNetworkViewManager>()};
 }
 
 void ConfigureTabObjectsProvider::initializeViews()
 {
-    generalPinViewManager.publishLockscreenSettings();
-    limitsNotAllowedStartViewManager.initializeView();
-    systemViewManager.initializeView();
-    advancedSettingsViewManager.emitApplicableChanged();
-    systemTankAutoEmptyingViewManager.initializeView();
+    manager<view::ConfigureGeneralPinViewManager>().publishLockscreenSettings();
+    manager<view::ConfigureLimitsNotAllowedStartViewManager>().initializeView();
+    manager<view::ConfigureSystemViewManager>().initializeView();
+    manager<view::ConfigureAdvancedSettingsViewManager>().emitApplicableChanged();
+    manager<view::ConfigureSystemTankAutoEmptyingViewManager>().initializeView();
 }
 
 } // namespace details

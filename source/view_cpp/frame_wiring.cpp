@@ -9,6 +9,12 @@
 #include "protocol_buffers_support/si_pb_type_conversion/state_converter.h"
 #include "protocol_buffers_support/si_pb_type_conversion/user_settings_converter.h"
 #include "sauna_bridge/bridge_connections.h"
+#include "view_cpp/configure/configure_general_about_identify_rcb_view_manager.h"
+#include "view_cpp/configure/configure_general_display_view_manager.h"
+#include "view_cpp/configure/configure_general_language_view_manager.h"
+#include "view_cpp/configure/configure_general_pin_view_manager.h"
+#include "view_cpp/configure/configure_general_region_view_manager.h"
+#include "view_cpp/configure/configure_general_units_view_manager.h"
 #include "view_cpp/date_time_formatter.h"
 #include "view_cpp/panel_frame.h"
 #include "view_cpp/qeyboard.h"
@@ -184,8 +190,8 @@ int connectNativeObjects(PanelFrame &frame)
     const Objects temperature{&controllers.temperatureController};
     failed += favorites.favoriteController.connectTemperatureUnitChanged(temperature);
     // The units screen's check mark follows the unit the temperature controller reports.
-    failed +=
-        frame.configureTab.generalUnitsViewManager.connectToTemperatureController(temperature);
+    failed += frame.configureTab.manager<view::ConfigureGeneralUnitsViewManager>()
+                  .connectToTemperatureController(temperature);
     failed += calendar.dateProgramController.connectTemperatureUnitChanged(temperature);
     failed += calendar.weekdayProgramController.connectTemperatureUnitChanged(temperature);
     failed += frame.configureTab.connectToTemperatureController(temperature);
@@ -220,18 +226,18 @@ int connectNativeObjects(PanelFrame &frame)
     // The language, units and display sleep screens' requests go to their controllers.
     details::ConfigureTabObjectsProvider &configure = frame.configureTab;
     failed += controllers.languageController.connectLanguageChangeRequests(
-        {&configure.generalLanguageViewManager});
+        {&configure.manager<view::ConfigureGeneralLanguageViewManager>()});
     failed += controllers.temperatureController.connectTemperatureUnitRequests(
-        {&configure.generalUnitsViewManager});
+        {&configure.manager<view::ConfigureGeneralUnitsViewManager>()});
     failed += controllers.displayController.connectSleepTimeoutRequests(
-        {&configure.generalDisplayViewManager});
+        {&configure.manager<view::ConfigureGeneralDisplayViewManager>()});
     // The region screen proposes the region's formats, week start and unit.
-    const Objects region{&configure.generalRegionViewManager};
+    const Objects region{&configure.manager<view::ConfigureGeneralRegionViewManager>()};
     failed += controllers.timeController.connectRegionInitialSelections(region);
     failed += controllers.temperatureController.connectTemperatureUnitInitiallySelected(region);
     // The display sleep screen's check mark follows the display controller.
-    failed +=
-        configure.generalDisplayViewManager.connectDisplaySignals({&controllers.displayController});
+    failed += configure.manager<view::ConfigureGeneralDisplayViewManager>().connectDisplaySignals(
+        {&controllers.displayController});
 
     const Objects mouse{&frame.mouseHandler};
     failed += controllers.displayController.connectUserMouseSignals(mouse);
@@ -239,11 +245,11 @@ int connectNativeObjects(PanelFrame &frame)
 
     // The PIN screen: its lock requests to the PIN-code controller and the lock state back, its
     // relay choices to the lock screen's relay list.
-    const Objects pinScreen{&frame.configureTab.generalPinViewManager};
+    auto &pin = frame.configureTab.manager<view::ConfigureGeneralPinViewManager>();
+    const Objects pinScreen{&pin};
     failed += controllers.pinCodeController.connectPinToggleRequests(pinScreen);
     failed += controllers.peripheralController.connectAuxVisibleOnLockedScreenChanged(pinScreen);
-    failed += frame.configureTab.generalPinViewManager.connectPinCodeSignals(
-        {&controllers.pinCodeController});
+    failed += pin.connectPinCodeSignals({&controllers.pinCodeController});
     failed += calendar.dateProgramOverviewController.connectLockTimerTimeout(
         {&controllers.pinCodeController});
 
@@ -277,7 +283,8 @@ int connectBridge(PanelFrame &frame)
     failed += connectTargetHumidityChangeRequested(bridge, favorite);
     failed += connectSaunaStateChangeRequested(bridge, saunaState);
     // The region screen asks the sauna for the region.
-    failed += connectRegionChangeRequested(bridge, {&frame.configureTab.generalRegionViewManager});
+    failed += connectRegionChangeRequested(
+        bridge, {&frame.configureTab.manager<view::ConfigureGeneralRegionViewManager>()});
     failed += connectBathTimeChangeRequested(bridge, saunaState);
     failed += connectRenewBathTimeRequest(bridge, saunaState);
     failed += connectLightsStateChangeRequested(bridge, peripheral);
@@ -307,7 +314,7 @@ int connectBridge(PanelFrame &frame)
     // Bath priority, pause timer, facility type and IR.
     failed += frame.configureTab.connectSystemSettingsRequests(bridge);
     failed += connectActivateBuzzerRequested(
-        bridge, {&frame.configureTab.generalAboutIdentifyRcbViewManager});
+        bridge, {&frame.configureTab.manager<view::ConfigureGeneralAboutIdentifyRcbViewManager>()});
     return failed;
 }
 

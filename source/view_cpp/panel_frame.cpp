@@ -1,6 +1,7 @@
 #include "view_cpp/panel_frame.h"
 
 #include "control/settings_file_informer.h"
+#include "view_cpp/configure/configure_general_about_license_info_view_manager.h"
 #include "view_cpp/frame_wiring.h"
 #include "view_cpp/keyboard_language.h"
 #include "view_cpp/start_up.h"
@@ -47,7 +48,7 @@ PanelFrame::PanelFrame(control::VariantControllerPcPanel &variantController,
     controllerTab.publishToQml();
     configureTab.publishToQml();
     // The licence texts lie beside the scene's files.
-    configureTab.generalAboutLicenseInfoViewManager.setLicenseDirectory(
+    configureTab.manager<view::ConfigureGeneralAboutLicenseInfoViewManager>().setLicenseDirectory(
         guiHandler.qmlDirectory() + QStringLiteral("licenses/"));
 }
 

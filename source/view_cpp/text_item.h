@@ -9,7 +9,7 @@
 
 namespace view {
 
-// A line of text with its font size (component type E_text).
+// A line of text with its font size as value2 (component type E_text).
 class TextItem : public ListItem
 {
     Q_OBJECT

@@ -9,8 +9,8 @@
 
 namespace view {
 
-// A line of a text list with a flag for the delegate, such as a heading (component type
-// E_text, the same as TextItem; delegates tell them apart by the type of value2).
+// A line of a text list with its heading flag as value2 (component type E_text_row). A TextItem
+// has the same roles but its own component type, under which value2 is a font size.
 class TextRowItem : public ListItem
 {
     Q_OBJECT
@@ -29,8 +29,7 @@ private:
     // The role-to-field table: each role id of the value table this kind has, with its field.
     static const RoleTable<TextRowItem> &roleTable();
 
-    // E_text, not E_text_row: the delegates were made for this value.
-    static constexpr int m_componentType = ComponentTypes::E_text;
+    static constexpr int m_componentType = ComponentTypes::E_text_row;
     QString m_value;
     bool m_value2 = false;
 };

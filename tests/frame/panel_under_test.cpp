@@ -526,7 +526,7 @@ void PanelUnderTest::enterPinAndConnect(const QString &pin)
 void PanelUnderTest::connectOnTheNetworkScreen(const QString &screenshotName)
 {
     view::ConfigureSystemNetworkViewManager &network =
-        m_frame->configureTab.systemNetworkViewManager;
+        m_frame->configureTab.manager<view::ConfigureSystemNetworkViewManager>();
     QSignalSpy messages(&m_frame->connectionInformer,
                         &pcPanel::ConnectionInformer::panelUserMessageIssued);
     STEP(dismissPopups());

@@ -2,6 +2,9 @@
 
 #include "sauna_simulator/sauna_state_model.h"
 #include "signal_interface/configure_types.h"
+#include "view_cpp/configure/configure_advanced_settings_ext_switch_view_manager.h"
+#include "view_cpp/configure/configure_advanced_settings_fan_view_manager.h"
+#include "view_cpp/configure/configure_advanced_settings_view_manager.h"
 
 #include <QQuickItem>
 #include <QTest>
@@ -24,7 +27,10 @@ private slots:
         STEP(startConnected(saunaOptions(QStringLiteral("Loft sauna"), QStringLiteral("2580"))));
         // The function flags have arrived: the Advanced settings menu has its rows.
         QTRY_COMPARE_WITH_TIMEOUT(
-            m_frame->configureTab.advancedSettingsViewManager.model()->rowCount(), 3, waitMs);
+            m_frame->configureTab.manager<view::ConfigureAdvancedSettingsViewManager>()
+                .model()
+                ->rowCount(),
+            3, waitMs);
         STEP(dismissPopups());
         STEP(tapTab(QStringLiteral("Settings")));
     }
@@ -38,11 +44,15 @@ private slots:
         STEP(tap(QStringLiteral("settingsArea_advanced")));
         STEP(tapRow(QStringLiteral("settingsList"), ConfigureTypes::E_fan));
         QVERIFY(waitForItem(QStringLiteral("fanPage")));
-        QTRY_COMPARE(m_frame->configureTab.advancedSettingsFanViewManager.model()->rowCount(), 1);
+        QTRY_COMPARE(m_frame->configureTab.manager<view::ConfigureAdvancedSettingsFanViewManager>()
+                         .model()
+                         ->rowCount(),
+                     1);
         STEP(tapRow(QStringLiteral("settingsList"), ConfigureTypes::E_fanRuntime));
         STEP(stepHoursUpAndSave());
         QTRY_COMPARE_WITH_TIMEOUT(int(model.integer(IntegerId::FanRuntime)), before + 60, waitMs);
-        const view::ListModel &rows = *m_frame->configureTab.advancedSettingsFanViewManager.model();
+        const view::ListModel &rows =
+            *m_frame->configureTab.manager<view::ConfigureAdvancedSettingsFanViewManager>().model();
         QTRY_COMPARE(rows.data(rows.index(0), 35).toString(),
                      QStringLiteral("1h %1min").arg(before));
         QTRY_VERIFY(showsText(QStringLiteral("1h %1min").arg(before)));
@@ -54,7 +64,7 @@ private slots:
     {
         const tools::SaunaStateModel &model = m_sauna->model();
         view::ConfigureAdvancedSettingsExtSwitchViewManager &manager =
-            m_frame->configureTab.advancedSettingsExtSwitchViewManager;
+            m_frame->configureTab.manager<view::ConfigureAdvancedSettingsExtSwitchViewManager>();
         const int before = int(model.integer(IntegerId::ExtSwitchBathTime));
         STEP(tap(QStringLiteral("settingsArea_advanced")));
         STEP(tapRow(QStringLiteral("settingsList"), ConfigureTypes::E_externalSwitch));

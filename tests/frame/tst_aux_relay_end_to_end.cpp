@@ -2,6 +2,8 @@
 
 #include "sauna_simulator/sauna_state_model.h"
 #include "signal_interface/configure_types.h"
+#include "view_cpp/configure/configure_advanced_settings_view_manager.h"
+#include "view_cpp/configure/configure_system_aux_view_manager.h"
 
 #include <QQuickItem>
 #include <QSignalSpy>
@@ -46,10 +48,17 @@ private slots:
         STEP(startConnected(saunaOptions(QStringLiteral("Spa sauna"), QStringLiteral("2580"))));
         // The function flags have arrived: the Advanced settings menu has its rows.
         QTRY_COMPARE_WITH_TIMEOUT(
-            m_frame->configureTab.advancedSettingsViewManager.model()->rowCount(), 3, waitMs);
+            m_frame->configureTab.manager<view::ConfigureAdvancedSettingsViewManager>()
+                .model()
+                ->rowCount(),
+            3, waitMs);
         // The relays have arrived with the full report.
         QTRY_VERIFY_WITH_TIMEOUT(
-            m_frame->configureTab.systemAuxViewManager.relays().at(4).connected, waitMs);
+            m_frame->configureTab.manager<view::ConfigureSystemAuxViewManager>()
+                .relays()
+                .at(4)
+                .connected,
+            waitMs);
         STEP(dismissPopups());
         STEP(tapTab(QStringLiteral("Settings")));
     }
@@ -65,7 +74,8 @@ private slots:
         QTRY_VERIFY(showsText(QStringLiteral("Aux 4")));
         QVERIFY(showsText(QStringLiteral("Descaling pump")));
         QVERIFY(!showsText(QStringLiteral("Aux 3")));
-        const view::ListModel &relays = *m_frame->configureTab.systemAuxViewManager.relayModel();
+        const view::ListModel &relays =
+            *m_frame->configureTab.manager<view::ConfigureSystemAuxViewManager>().relayModel();
         QCOMPARE(relays.rowCount(), 4);
         STEP(saveScreenshot(QStringLiteral("aux_relays")));
 
@@ -116,7 +126,7 @@ private slots:
         STEP(tapRow(QStringLiteral("settingsList"), 2));
         QVERIFY(waitForItem(QStringLiteral("auxRelayPage")));
         const view::ListModel &functions =
-            *m_frame->configureTab.systemAuxViewManager.functionModel();
+            *m_frame->configureTab.manager<view::ConfigureSystemAuxViewManager>().functionModel();
         const int checkmark = functions.roleNames().key("checkmarkChecked");
         QTRY_VERIFY(functions.rowCount() >= 3);
         QVERIFY(functions.data(functions.index(0), checkmark).toBool());

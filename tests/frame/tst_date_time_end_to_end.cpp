@@ -3,6 +3,10 @@
 #include "control/calendar_queue_controller.h"
 #include "control/time_controller.h"
 #include "sauna_simulator/sauna_state_model.h"
+#include "view_cpp/configure/configure_date_time_date_view_manager.h"
+#include "view_cpp/configure/configure_date_time_erase_calendar_view_manager.h"
+#include "view_cpp/configure/configure_date_time_time_view_manager.h"
+#include "view_cpp/configure/configure_date_time_view_manager.h"
 
 #include <QQuickItem>
 #include <QSignalSpy>
@@ -44,7 +48,9 @@ private slots:
         // The sauna's time has been reported: the Time row is offered.
         QTRY_VERIFY_WITH_TIMEOUT(m_frame->controllerTab.timeController.systemTime().dateValid,
                                  waitMs);
-        QTRY_COMPARE(m_frame->configureTab.dateTimeViewManager.model()->rowCount(), 4);
+        QTRY_COMPARE(
+            m_frame->configureTab.manager<view::ConfigureDateTimeViewManager>().model()->rowCount(),
+            4);
         STEP(dismissPopups());
     }
 
@@ -66,7 +72,7 @@ private slots:
         // One hour on; the editor wraps within the sauna's day.
         const QDateTime reported = time.systemTime().dateTime;
         value::TimeValueManager &editor =
-            *m_frame->configureTab.dateTimeTimeViewManager.timeEditor();
+            *m_frame->configureTab.manager<view::ConfigureDateTimeTimeViewManager>().timeEditor();
         QCOMPARE(editor.value().date(), reported.date());
         const QTime before = editor.value().time();
         STEP(tap(stepUpButton(QStringLiteral("setTimeStepper"), 0)));
@@ -120,7 +126,7 @@ private slots:
         STEP(waitForItem(QStringLiteral("setDatePage")));
 
         value::DateValueManager &editor =
-            *m_frame->configureTab.dateTimeDateViewManager.dateEditor();
+            *m_frame->configureTab.manager<view::ConfigureDateTimeDateViewManager>().dateEditor();
         const QDate before = editor.value();
         QCOMPARE(before, time.systemTime().dateTime.date());
         // The year up: the day is cut to the month where needed (29 February).
@@ -190,7 +196,10 @@ private slots:
         STEP(tapRow(QStringLiteral("settingsList"), 5));
         STEP(waitForItem(QStringLiteral("dateTimeEraseCalendarPage")));
         STEP(saveScreenshot(QStringLiteral("frame_date_time_erase_calendar")));
-        QCOMPARE(m_frame->configureTab.dateTimeEraseCalendarViewManager.model()->rowCount(), 1);
+        QCOMPARE(m_frame->configureTab.manager<view::ConfigureDateTimeEraseCalendarViewManager>()
+                     .model()
+                     ->rowCount(),
+                 1);
         STEP(tap(QStringLiteral("rowButton")));
         auto *popup = qobject_cast<QQuickItem *>(m_frame->guiHandler.popupWidget());
         QTRY_VERIFY(popup->isVisible());

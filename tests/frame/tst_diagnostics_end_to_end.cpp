@@ -3,6 +3,9 @@
 #include "sauna_simulator/sauna_error_log.h"
 #include "sauna_simulator/sauna_state_model.h"
 #include "signal_interface/configure_types.h"
+#include "view_cpp/configure/configure_system_error_log_view_manager.h"
+#include "view_cpp/configure/configure_system_status_view_manager.h"
+#include "view_cpp/configure/configure_system_view_manager.h"
 #include "view_cpp/user_message_provider.h"
 
 #include <QQuickItem>
@@ -53,7 +56,8 @@ private slots:
         options.errorLogEntries = errorLogEntries;
         STEP(startConnected(options));
         // The function flags have arrived: the System menu offers the error log.
-        const view::ListModel &menu = *m_frame->configureTab.systemViewManager.model();
+        const view::ListModel &menu =
+            *m_frame->configureTab.manager<view::ConfigureSystemViewManager>().model();
         QTRY_VERIFY_WITH_TIMEOUT(menu.getNumberOfRows() > 0 &&
                                      applIdsOf(menu).contains(ConfigureTypes::E_errorLog),
                                  waitMs);
@@ -83,7 +87,8 @@ private slots:
         QTRY_VERIFY(showsText(QStringLiteral("  X5-X6: Off")));
 
         // The lights switched on at the sauna: the lights relay's line follows, in place.
-        const view::ListModel &lines = *m_frame->configureTab.systemStatusViewManager.model();
+        const view::ListModel &lines =
+            *m_frame->configureTab.manager<view::ConfigureSystemStatusViewManager>().model();
         const int rows = lines.rowCount();
         QSignalSpy removed(&lines, &QAbstractItemModel::rowsRemoved);
         m_frame->saunaCommunication.saunaSystemSender()->onLightsStateChangeRequested();
@@ -105,7 +110,8 @@ private slots:
         waitForPagesAtRest();
 
         // The sauna's errors, newest first, each with its code and its name.
-        const view::ListModel &rows = *m_frame->configureTab.systemErrorLogViewManager.model();
+        const view::ListModel &rows =
+            *m_frame->configureTab.manager<view::ConfigureSystemErrorLogViewManager>().model();
         const QList<int> codes = errorCodesNewestFirst();
         QCOMPARE(codes.size(), errorLogEntries);
         QTRY_COMPARE(rows.rowCount(), errorLogEntries);

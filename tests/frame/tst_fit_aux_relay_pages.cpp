@@ -3,6 +3,7 @@
 #include "signal_interface/auxiliary_relay_types.h"
 #include "signal_interface/configure_types.h"
 #include "view_cpp/configure/configure_system_aux_descaling_view_manager.h"
+#include "view_cpp/configure/configure_system_aux_view_manager.h"
 
 #include <QQuickItem>
 #include <QTest>
@@ -54,7 +55,10 @@ private slots:
         STEP(startConnected(saunaOptions(QStringLiteral("Wellness area east wing sauna 2"),
                                          QStringLiteral("2580"))));
         QTRY_VERIFY_WITH_TIMEOUT(
-            m_frame->configureTab.systemAuxViewManager.relays().at(descalingRelay).connected,
+            m_frame->configureTab.manager<view::ConfigureSystemAuxViewManager>()
+                .relays()
+                .at(descalingRelay)
+                .connected,
             waitMs);
         STEP(dismissPopups());
         STEP(tapTab(settingsTabIndex));

@@ -2,6 +2,7 @@
 
 #include "sauna_simulator/simulator_messages.h"
 #include "signal_interface/configure_types.h"
+#include "view_cpp/configure/configure_advanced_settings_view_manager.h"
 
 #include <QQuickItem>
 #include <QTest>
@@ -37,7 +38,10 @@ private slots:
         options.systemType = tools::SystemType::MultiSteam;
         STEP(startConnected(options));
         QTRY_VERIFY_WITH_TIMEOUT(
-            m_frame->configureTab.advancedSettingsViewManager.model()->rowCount() > 0, waitMs);
+            m_frame->configureTab.manager<view::ConfigureAdvancedSettingsViewManager>()
+                    .model()
+                    ->rowCount() > 0,
+            waitMs);
         STEP(dismissPopups());
         STEP(tapTab(settingsTabIndex));
     }

@@ -2,7 +2,9 @@
 
 #include "signal_interface/configure_types.h"
 #include "signal_interface/sauna_state_types.h"
+#include "view_cpp/configure/configure_system_aux_view_manager.h"
 #include "view_cpp/configure/configure_system_network_view_manager.h"
+#include "view_cpp/configure/configure_system_view_manager.h"
 
 #include <QQuickItem>
 #include <QTest>
@@ -40,7 +42,10 @@ private slots:
         options.errorLogEntries = 32;
         STEP(startConnected(options));
         QTRY_VERIFY_WITH_TIMEOUT(
-            m_frame->configureTab.systemAuxViewManager.relays().at(descalingRelay).connected,
+            m_frame->configureTab.manager<view::ConfigureSystemAuxViewManager>()
+                .relays()
+                .at(descalingRelay)
+                .connected,
             waitMs);
         STEP(dismissPopups());
         STEP(tapTab(settingsTabIndex));
@@ -82,7 +87,7 @@ private slots:
     void networkScreen()
     {
         view::ConfigureSystemNetworkViewManager &network =
-            m_frame->configureTab.systemNetworkViewManager;
+            m_frame->configureTab.manager<view::ConfigureSystemNetworkViewManager>();
         const auto openList = [this] {
             openSystemPage(ConfigureTypes::E_optionsNetwork, QStringLiteral("networkListPage"));
         };
@@ -122,9 +127,10 @@ private slots:
             saunaOptions(QStringLiteral("Wellness area east wing sauna 3"), QStringLiteral("2580"));
         options.rcbProduct = infraredSaunaProduct;
         STEP(startConnected(options));
-        QTRY_VERIFY_WITH_TIMEOUT(applIdsOf(*m_frame->configureTab.systemViewManager.model())
-                                     .contains(ConfigureTypes::E_irEnable),
-                                 waitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            applIdsOf(*m_frame->configureTab.manager<view::ConfigureSystemViewManager>().model())
+                .contains(ConfigureTypes::E_irEnable),
+            waitMs);
         STEP(dismissPopups());
         STEP(tapTab(settingsTabIndex));
         STEP(checkPage(QStringLiteral("irPage"), [this] {
@@ -135,9 +141,10 @@ private slots:
         STEP(tapPageRow(QStringLiteral("facilityTypePage"),
                         signalInterface::SaunaStateTypes::E_time_controlled));
         STEP(tap(QStringLiteral("facilityTypeSaveButton")));
-        QTRY_VERIFY_WITH_TIMEOUT(applIdsOf(*m_frame->configureTab.systemViewManager.model())
-                                     .contains(ConfigureTypes::E_resetPauseTimer),
-                                 waitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            applIdsOf(*m_frame->configureTab.manager<view::ConfigureSystemViewManager>().model())
+                .contains(ConfigureTypes::E_resetPauseTimer),
+            waitMs);
         STEP(checkPage(QStringLiteral("pauseTimerPage"), [this] {
             openSystemPage(ConfigureTypes::E_resetPauseTimer, QStringLiteral("pauseTimerPage"));
         }));

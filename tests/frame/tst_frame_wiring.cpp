@@ -12,6 +12,10 @@
 #include "signal_interface/calendar_program.h"
 #include "signal_interface/configure_types.h"
 #include "value/temperature_value_manager.h"
+#include "view_cpp/configure/configure_advanced_settings_standby_view_manager.h"
+#include "view_cpp/configure/configure_limits_view_manager.h"
+#include "view_cpp/configure/configure_system_network_view_manager.h"
+#include "view_cpp/configure/configure_system_view_manager.h"
 #include "view_cpp/frame_wiring.h"
 #include "view_cpp/gui_handler.h"
 #include "view_cpp/panel_frame.h"
@@ -90,7 +94,7 @@ private slots:
             QVERIFY2(context->contextProperty(name).value<QObject *>(), qPrintable(name));
         QCOMPARE(context->contextProperty(QStringLiteral("configure_network_controller"))
                      .value<QObject *>(),
-                 &frame.configureTab.systemNetworkViewManager);
+                 &frame.configureTab.manager<view::ConfigureSystemNetworkViewManager>());
 
         frame.loadScene();
         QCOMPARE(frame.wire().total(), 0);
@@ -98,7 +102,7 @@ private slots:
 
         // The screen's request goes to the link, and the link's report comes back to it.
         view::ConfigureSystemNetworkViewManager &network =
-            frame.configureTab.systemNetworkViewManager;
+            frame.configureTab.manager<view::ConfigureSystemNetworkViewManager>();
         const bool autoConnect = frame.saunaCommunication.autoConnect();
         QSignalSpy reported(&frame.saunaCommunication,
                             &pcPanel::SaunaCommunication::autoConnectChanged);
@@ -133,11 +137,12 @@ private slots:
             TemperatureTypes::E_fahrenheit);
         details::ConfigureTabObjectsProvider &screens = frame.configureTab;
         const QList<value::TemperatureValueManager *> editors{
-            screens.limitsViewManager.maxBathTemperatureManager(),
-            screens.limitsViewManager.upperWaterTemperatureManager(),
-            screens.limitsViewManager.pcbOverheatLimitManager(),
-            screens.advancedSettingsStandbyViewManager.reductionManager(),
-            screens.advancedSettingsStandbyViewManager.waterTemperatureManager(),
+            screens.manager<view::ConfigureLimitsViewManager>().maxBathTemperatureManager(),
+            screens.manager<view::ConfigureLimitsViewManager>().upperWaterTemperatureManager(),
+            screens.manager<view::ConfigureLimitsViewManager>().pcbOverheatLimitManager(),
+            screens.manager<view::ConfigureAdvancedSettingsStandbyViewManager>().reductionManager(),
+            screens.manager<view::ConfigureAdvancedSettingsStandbyViewManager>()
+                .waterTemperatureManager(),
         };
         for (value::TemperatureValueManager *editor : editors)
             QCOMPARE(editor->temperatureUnit(), TemperatureTypes::E_fahrenheit);
@@ -160,7 +165,7 @@ private slots:
         QVERIFY(networkSender);
         QVERIFY(systemSender);
         view::ConfigureSystemNetworkViewManager &network =
-            frame.configureTab.systemNetworkViewManager;
+            frame.configureTab.manager<view::ConfigureSystemNetworkViewManager>();
         control::MessageController &messages = frame.controllerTab.messageController;
         const auto queued = [&messages] {
             return messages.waitingMessageCount() + (messages.currentMessage().id != 0 ? 1 : 0);
@@ -202,7 +207,7 @@ private slots:
         QCOMPARE(networkEdits.size(), 1);
 
         // A row of the System menu.
-        QSignalSpy systemEdits(&frame.configureTab.systemViewManager,
+        QSignalSpy systemEdits(&frame.configureTab.manager<view::ConfigureSystemViewManager>(),
                                &view::ConfigureSystemViewManager::editSelected);
         QVERIFY(
             QMetaObject::invokeMethod(systemSender, "itemSelected", Q_ARG(int, optionsNetworkId)));

@@ -1,6 +1,8 @@
 #include "panel_under_test.h"
 
 #include "signal_interface/configure_types.h"
+#include "view_cpp/configure/configure_general_about_license_info_view_manager.h"
+#include "view_cpp/configure/configure_general_about_view_manager.h"
 
 #include <QQuickItem>
 #include <QSignalSpy>
@@ -66,7 +68,7 @@ private slots:
     void aboutLicenceAndIdentify()
     {
         view::ConfigureGeneralAboutViewManager &about =
-            m_frame->configureTab.generalAboutViewManager;
+            m_frame->configureTab.manager<view::ConfigureGeneralAboutViewManager>();
         // The node list of the connect has arrived: three boards, a panel and a sensor.
         QTRY_COMPARE_WITH_TIMEOUT(m_frame->controllerTab.saunaStateController.rcbCount(), 3,
                                   waitMs);
@@ -129,7 +131,7 @@ private slots:
         STEP(saveScreenshot(QStringLiteral("general_licence_information")));
 
         QSignalSpy messages(
-            &m_frame->configureTab.generalAboutLicenseInfoViewManager,
+            &m_frame->configureTab.manager<view::ConfigureGeneralAboutLicenseInfoViewManager>(),
             &view::ConfigureGeneralAboutLicenseInfoViewManager::panelUserMessageIssued);
         STEP(tapRow(QStringLiteral("licenceComponentList"),
                     signalInterface::ConfigureTypes::E_componentQt));
@@ -140,7 +142,8 @@ private slots:
         QVERIFY(visibleText(componentPage, [](const QString &text) {
             return text.startsWith(QStringLiteral("==== /usr/share/doc/libqt6core6/copyright"));
         }));
-        QVERIFY(m_frame->configureTab.generalAboutLicenseInfoViewManager.componentLicenseModel()
+        QVERIFY(m_frame->configureTab.manager<view::ConfigureGeneralAboutLicenseInfoViewManager>()
+                    .componentLicenseModel()
                     ->rowCount() > 1000);
         STEP(saveScreenshot(QStringLiteral("general_licence_qt")));
         STEP(goBack());

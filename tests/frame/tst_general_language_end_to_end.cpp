@@ -5,6 +5,9 @@
 #include "control/time_controller.h"
 #include "sauna_simulator/sauna_state_model.h"
 #include "signal_interface/configure_types.h"
+#include "view_cpp/configure/configure_general_language_view_manager.h"
+#include "view_cpp/configure/configure_general_region_view_manager.h"
+#include "view_cpp/configure/configure_general_units_view_manager.h"
 #include "view_cpp/list_model.h"
 
 #include <QQuickItem>
@@ -94,7 +97,7 @@ private slots:
     {
         control::TemperatureController &temperature = m_frame->controllerTab.temperatureController;
         view::ConfigureGeneralUnitsViewManager &units =
-            m_frame->configureTab.generalUnitsViewManager;
+            m_frame->configureTab.manager<view::ConfigureGeneralUnitsViewManager>();
         QTRY_VERIFY_WITH_TIMEOUT(mainScreenTemperatures().join(' ').contains(QStringLiteral("°C")),
                                  waitMs);
         const QStringList celsius = mainScreenTemperatures();
@@ -135,7 +138,7 @@ private slots:
         control::TimeController &time = m_frame->controllerTab.timeController;
         control::TemperatureController &temperature = m_frame->controllerTab.temperatureController;
         view::ConfigureGeneralRegionViewManager &region =
-            m_frame->configureTab.generalRegionViewManager;
+            m_frame->configureTab.manager<view::ConfigureGeneralRegionViewManager>();
         QCOMPARE(m_sauna->model().enums().region.value_or(-1), 30);
         STEP(openGeneralPage(signalInterface::ConfigureTypes::E_region,
                              QStringLiteral("generalRegionPage")));
@@ -168,7 +171,8 @@ private slots:
         STEP(tap(QStringLiteral("languageSaveButton")));
         QTRY_COMPARE(language.language(), signalInterface::LanguageTypes::E_finnish);
         // The list itself is rebuilt in Finnish, with the mark on Finnish.
-        const view::ListModel &model = *m_frame->configureTab.generalLanguageViewManager.model();
+        const view::ListModel &model =
+            *m_frame->configureTab.manager<view::ConfigureGeneralLanguageViewManager>().model();
         QTRY_COMPARE(checkedIds(model), QList<int>{signalInterface::LanguageTypes::E_finnish});
         QTRY_VERIFY(findVisibleItem(sceneRoot(), [](QQuickItem *item) {
             return item->property("text").toString() == QStringLiteral("Suomi");

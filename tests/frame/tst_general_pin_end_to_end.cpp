@@ -5,6 +5,7 @@
 #include "sauna_simulator/sauna_state_model.h"
 #include "signal_interface/configure_types.h"
 #include "signal_interface/pin_types.h"
+#include "view_cpp/configure/configure_general_pin_view_manager.h"
 
 #include <QQuickItem>
 #include <QSignalSpy>
@@ -71,7 +72,8 @@ private slots:
     void pinLockLockScreenAndSettingsLogin()
     {
         control::PinCodeController &pinCode = m_frame->controllerTab.pinCodeController;
-        ConfigureGeneralPinViewManager &pinScreen = m_frame->configureTab.generalPinViewManager;
+        ConfigureGeneralPinViewManager &pinScreen =
+            m_frame->configureTab.manager<view::ConfigureGeneralPinViewManager>();
         QObject *root = m_frame->guiHandler.rootObject();
 
         // Settings, General: the menu offers only the rows that open a page in this scene.

@@ -4,6 +4,8 @@
 #include "control/language_controller.h"
 #include "signal_interface/configure_types.h"
 #include "signal_interface/language_types.h"
+#include "view_cpp/configure/configure_general_view_manager.h"
+#include "view_cpp/configure/configure_system_error_log_view_manager.h"
 #include "view_cpp/language_support.h"
 
 #include <QHash>
@@ -45,8 +47,10 @@ private slots:
         QCOMPARE(m_frame->controllerTab.languageController.language(), LanguageTypes::E_english);
         STEP(connectToTheSauna());
         // The main screen then shows its values.
-        QTRY_VERIFY_WITH_TIMEOUT(m_frame->configureTab.generalViewManager.model()->rowCount() > 0,
-                                 waitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_frame->configureTab.manager<view::ConfigureGeneralViewManager>().model()->rowCount() >
+                0,
+            waitMs);
         STEP(dismissPopups());
     }
 
@@ -143,7 +147,10 @@ private slots:
         STEP(tapRow(QStringLiteral("settingsList"), signalInterface::ConfigureTypes::E_errorLog));
         QVERIFY(waitForItem(QStringLiteral("errorLogPage")));
         QTRY_COMPARE_WITH_TIMEOUT(
-            m_frame->configureTab.systemErrorLogViewManager.model()->rowCount(), 32, waitMs);
+            m_frame->configureTab.manager<view::ConfigureSystemErrorLogViewManager>()
+                .model()
+                ->rowCount(),
+            32, waitMs);
         STEP(checkPageInEveryLanguage(QStringLiteral("error log")));
         STEP(backToSettingsAreas());
         STEP(tapTab(saunaTabIndex));

@@ -1,6 +1,7 @@
 #include "panel_under_test.h"
 
 #include "sauna_simulator/sauna_state_model.h"
+#include "view_cpp/configure/configure_limits_view_manager.h"
 
 #include <QQuickItem>
 #include <QTest>
@@ -93,7 +94,9 @@ private slots:
         STEP(startPanel());
         STEP(connectToTheSauna());
         // The full report has arrived once the menu has every row.
-        QTRY_COMPARE(m_frame->configureTab.limitsViewManager.model()->rowCount(), 5);
+        QTRY_COMPARE(
+            m_frame->configureTab.manager<view::ConfigureLimitsViewManager>().model()->rowCount(),
+            5);
         STEP(dismissPopups());
     }
 

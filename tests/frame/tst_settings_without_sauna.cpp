@@ -3,7 +3,9 @@
 #include "sauna_simulator/sauna_state_model.h"
 #include "signal_interface/configure_types.h"
 #include "signal_interface/date_time_types.h"
+#include "view_cpp/configure/configure_advanced_settings_view_manager.h"
 #include "view_cpp/configure/configure_date_time_time_view_manager.h"
+#include "view_cpp/configure/configure_system_aux_view_manager.h"
 
 #include <QQuickItem>
 #include <QTest>
@@ -158,9 +160,16 @@ private slots:
         STEP(startConnected(saunaOptions(QStringLiteral("Cellar sauna"), QStringLiteral("4711"))));
         // The function flags and the relays have arrived.
         QTRY_COMPARE_WITH_TIMEOUT(
-            m_frame->configureTab.advancedSettingsViewManager.model()->rowCount(), 3, waitMs);
+            m_frame->configureTab.manager<view::ConfigureAdvancedSettingsViewManager>()
+                .model()
+                ->rowCount(),
+            3, waitMs);
         QTRY_VERIFY_WITH_TIMEOUT(
-            m_frame->configureTab.systemAuxViewManager.relays().at(4).connected, waitMs);
+            m_frame->configureTab.manager<view::ConfigureSystemAuxViewManager>()
+                .relays()
+                .at(4)
+                .connected,
+            waitMs);
         STEP(dismissPopups());
         STEP(tapTab(QStringLiteral("Settings")));
     }

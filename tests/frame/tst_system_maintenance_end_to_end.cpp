@@ -3,6 +3,10 @@
 #include "control/settings.h"
 #include "signal_interface/configure_types.h"
 #include "signal_interface/master_func_desc_types.h"
+#include "view_cpp/configure/configure_system_factory_reset_view_manager.h"
+#include "view_cpp/configure/configure_system_relay_view_manager.h"
+#include "view_cpp/configure/configure_system_view_manager.h"
+#include "view_cpp/configure/configure_system_wifi_view_manager.h"
 #include "view_cpp/frame_wiring.h"
 
 #include <QFile>
@@ -39,7 +43,8 @@ private slots:
 
     void systemMenuOffersNoneOfTheseScreens()
     {
-        view::ConfigureSystemViewManager &menu = m_frame->configureTab.systemViewManager;
+        view::ConfigureSystemViewManager &menu =
+            m_frame->configureTab.manager<view::ConfigureSystemViewManager>();
         // Everything the menu can show: all flags, the EU, time-controlled, an IR board.
         MasterFuncDescTypes::MasterFuncDescPost flags;
         flags.bathPrio = flags.aux = flags.cleanup = flags.tankAutoEmptying = flags.resetTimer =
@@ -67,18 +72,23 @@ private slots:
     {
         details::ConfigureTabObjectsProvider &screens = m_frame->configureTab;
         const std::pair<QObject *, const char *> requests[] = {
-            {&screens.systemRelayViewManager,
+            {&screens.manager<view::ConfigureSystemRelayViewManager>(),
              SIGNAL(relayStateChangeRequest(::signalInterface::RelayStatusTypes::RelayType, bool))},
-            {&screens.systemRelayViewManager, SIGNAL(relayControlMenuStateRequest(bool))},
-            {&screens.systemRelayViewManager,
+            {&screens.manager<view::ConfigureSystemRelayViewManager>(),
+             SIGNAL(relayControlMenuStateRequest(bool))},
+            {&screens.manager<view::ConfigureSystemRelayViewManager>(),
              SIGNAL(regulatorStateChangeRequest(
                  ::signalInterface::RegulatorTypes::RegulatorFunction))},
-            {&screens.systemFactoryResetViewManager, SIGNAL(factoryResetControlBoardRequest())},
-            {&screens.systemFactoryResetViewManager, SIGNAL(factoryResetWifiRequest())},
-            {&screens.systemFactoryResetViewManager, SIGNAL(exitThreadsRequest())},
-            {&screens.systemWiFiViewManager, SIGNAL(wiFiEnableChangeRequest(bool))},
-            {&screens.systemWiFiViewManager, SIGNAL(wiFiScanRequested())},
-            {&screens.systemWiFiViewManager,
+            {&screens.manager<view::ConfigureSystemFactoryResetViewManager>(),
+             SIGNAL(factoryResetControlBoardRequest())},
+            {&screens.manager<view::ConfigureSystemFactoryResetViewManager>(),
+             SIGNAL(factoryResetWifiRequest())},
+            {&screens.manager<view::ConfigureSystemFactoryResetViewManager>(),
+             SIGNAL(exitThreadsRequest())},
+            {&screens.manager<view::ConfigureSystemWiFiViewManager>(),
+             SIGNAL(wiFiEnableChangeRequest(bool))},
+            {&screens.manager<view::ConfigureSystemWiFiViewManager>(), SIGNAL(wiFiScanRequested())},
+            {&screens.manager<view::ConfigureSystemWiFiViewManager>(),
              SIGNAL(panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage,
                                            ::signalInterface::UserMessageAction *))},
         };
@@ -90,10 +100,16 @@ private slots:
         // row, which needs the board's product, stays away.
         QObject *relay = sender(QStringLiteral("configureSystemRelayContainer"));
         QVERIFY(QMetaObject::invokeMethod(relay, "relayControlMenuActive", Q_ARG(bool, true)));
-        QCOMPARE(screens.systemRelayViewManager.model()->rowCount(), 0);
-        QCOMPARE(screens.systemRelayViewManager.regulatorValueModel()->rowCount(), 3);
+        QCOMPARE(screens.manager<view::ConfigureSystemRelayViewManager>().model()->rowCount(), 0);
+        QCOMPARE(screens.manager<view::ConfigureSystemRelayViewManager>()
+                     .regulatorValueModel()
+                     ->rowCount(),
+                 3);
         QVERIFY(QMetaObject::invokeMethod(relay, "relayControlMenuActive", Q_ARG(bool, false)));
-        QCOMPARE(screens.systemRelayViewManager.regulatorValueModel()->rowCount(), 0);
+        QCOMPARE(screens.manager<view::ConfigureSystemRelayViewManager>()
+                     .regulatorValueModel()
+                     ->rowCount(),
+                 0);
     }
 
     void softwareUpdateSaysItIsNotImplemented()
@@ -124,7 +140,10 @@ private slots:
         QObject *systems = sender(QStringLiteral("configureSystemsSelector"));
         QVERIFY(QMetaObject::invokeMethod(systems, "factoryResetViewVisibleChanged",
                                           Q_ARG(bool, true)));
-        QCOMPARE(m_frame->configureTab.systemFactoryResetViewManager.model()->rowCount(), 1);
+        QCOMPARE(m_frame->configureTab.manager<view::ConfigureSystemFactoryResetViewManager>()
+                     .model()
+                     ->rowCount(),
+                 1);
 
         // "No": nothing changes.
         QVERIFY(QMetaObject::invokeMethod(systems, "factoryResetSelected"));

@@ -4,6 +4,8 @@
 #include "sauna_simulator/sauna_state_model.h"
 #include "signal_interface/configure_types.h"
 #include "signal_interface/temperature_types.h"
+#include "view_cpp/configure/configure_system_facility_type_view_manager.h"
+#include "view_cpp/configure/configure_system_view_manager.h"
 
 #include <QQuickItem>
 #include <QSignalSpy>
@@ -86,7 +88,8 @@ private slots:
         STEP(startConnected(options));
         // The infrared product and the function flags have arrived: the System menu offers IR
         // and bath type priority.
-        const view::ListModel &menu = *m_frame->configureTab.systemViewManager.model();
+        const view::ListModel &menu =
+            *m_frame->configureTab.manager<view::ConfigureSystemViewManager>().model();
         QTRY_VERIFY_WITH_TIMEOUT(menu.getApplId(menu.rowCount() - 1) ==
                                          ConfigureTypes::E_facilityType &&
                                      applIdsOf(menu).contains(ConfigureTypes::E_irEnable) &&
@@ -118,7 +121,8 @@ private slots:
         STEP(tap(QStringLiteral("facilityTypeSaveButton")));
         QTRY_COMPARE_WITH_TIMEOUT(model.enums().facilityType,
                                   std::optional<int>(timeControlledFacility), waitMs);
-        QTRY_COMPARE(m_frame->configureTab.systemFacilityTypeViewManager.facilityType(),
+        QTRY_COMPARE(m_frame->configureTab.manager<view::ConfigureSystemFacilityTypeViewManager>()
+                         .facilityType(),
                      signalInterface::SaunaStateTypes::E_time_controlled);
         QVERIFY(rowShowsChecked(page, signalInterface::SaunaStateTypes::E_time_controlled));
         STEP(saveScreenshot(QStringLiteral("system_facility_type")));

@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QUdpSocket>
 
+#include <memory>
+
 using pcPanel::ConnectionStateMachine;
 using signalInterface::RemoteSaunaTypes::RemoteSauna;
 
@@ -146,6 +148,8 @@ class TestConnectionStateMachine : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
     void keepAliveArithmetic_data();
     void keepAliveArithmetic();
     void unitNameCarriesTheInstance();
@@ -180,7 +184,37 @@ private slots:
     void otherSystemAtTheAddressIsNoConnection_data();
     void otherSystemAtTheAddressIsNoConnection();
     void unknownIdentityIsLearned();
+
+private:
+    // The case's machine, on the case's socket; a second call replaces the first machine.
+    ConnectionStateMachine &
+    machineOnSocket(const ConnectionStateMachine::Timing &timing = shortTiming());
+
+    // Bound to a free loopback port before each case.
+    std::unique_ptr<QUdpSocket> m_socket;
+    std::unique_ptr<ConnectionStateMachine> m_machine;
 };
+
+void TestConnectionStateMachine::init()
+{
+    m_socket = std::make_unique<QUdpSocket>();
+    QVERIFY(m_socket->bind(QHostAddress::LocalHost, 0));
+}
+
+void TestConnectionStateMachine::cleanup()
+{
+    m_machine.reset();
+    m_socket.reset();
+}
+
+ConnectionStateMachine &
+TestConnectionStateMachine::machineOnSocket(const ConnectionStateMachine::Timing &timing)
+{
+    m_machine.reset();
+    m_machine = std::make_unique<ConnectionStateMachine>(timing, nullptr);
+    m_machine->setSocket(m_socket.get());
+    return *m_machine;
+}
 
 void TestConnectionStateMachine::keepAliveArithmetic_data()
 {
@@ -228,10 +262,7 @@ void TestConnectionStateMachine::defaultUnitNameIsTheHostName()
         QCOMPARE(pcPanel::InstanceSettings::instanceNumber(), instance);
         FakeSaunaPeer peer;
         peer.answerConnects = false;
-        QUdpSocket socket;
-        QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
-        ConnectionStateMachine machine(shortTiming(), nullptr);
-        machine.setSocket(&socket);
+        ConnectionStateMachine &machine = machineOnSocket();
         const QString expected = instance == 0 ? host : host + QStringLiteral(" #3");
         QCOMPARE(machine.unitName(), expected);
         QVERIFY(machine.connectTo(saunaOf(peer)));
@@ -248,10 +279,7 @@ void TestConnectionStateMachine::connectRequestOnTheWire()
 {
     FakeSaunaPeer peer;
     peer.answerConnects = false;
-    QUdpSocket socket;
-    QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
-    ConnectionStateMachine machine(shortTiming(), nullptr);
-    machine.setSocket(&socket);
+    ConnectionStateMachine &machine = machineOnSocket();
     machine.setUnitName(QStringLiteral("SAUNA-PC #3"));
     const QString applicationName = QCoreApplication::applicationName();
     const QString applicationVersion = QCoreApplication::applicationVersion();
@@ -290,10 +318,7 @@ void TestConnectionStateMachine::connectRequestOnTheWire()
 
 void TestConnectionStateMachine::saunaWithoutAddressFailsAtOnce()
 {
-    QUdpSocket socket;
-    QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
-    ConnectionStateMachine machine(shortTiming(), nullptr);
-    machine.setSocket(&socket);
+    ConnectionStateMachine &machine = machineOnSocket();
     QSignalSpy failed(&machine, &ConnectionStateMachine::connectFailed);
     RemoteSauna sauna;
     sauna.identity = QUuid::createUuid();
@@ -365,10 +390,7 @@ void TestConnectionStateMachine::replyRules()
     QFETCH(QString, outcome);
     FakeSaunaPeer peer;
     peer.answerConnects = false;
-    QUdpSocket socket;
-    QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
-    ConnectionStateMachine machine(shortTiming(), nullptr);
-    machine.setSocket(&socket);
+    ConnectionStateMachine &machine = machineOnSocket();
     QObject context;
     const QStringList *log = watchOutcomes(machine, &context);
     QVERIFY(machine.connectTo(saunaOf(peer)));
@@ -397,10 +419,7 @@ void TestConnectionStateMachine::acceptanceReportsInOrder()
     FakeSaunaPeer peer;
     peer.answerConnects = false;
     peer.keepAliveIntervalSeconds = 5;
-    QUdpSocket socket;
-    QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
-    ConnectionStateMachine machine(shortTiming(), nullptr);
-    machine.setSocket(&socket);
+    ConnectionStateMachine &machine = machineOnSocket();
     QObject context;
     const QStringList *log = watchOutcomes(machine, &context);
     QSignalSpy identified(&machine, &ConnectionStateMachine::remoteApplicationIdentified);
@@ -435,10 +454,7 @@ void TestConnectionStateMachine::acceptanceWithoutSystemTypeSkipsTheMode()
 {
     FakeSaunaPeer peer;
     peer.answerConnects = false;
-    QUdpSocket socket;
-    QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
-    ConnectionStateMachine machine(shortTiming(), nullptr);
-    machine.setSocket(&socket);
+    ConnectionStateMachine &machine = machineOnSocket();
     QObject context;
     const QStringList *log = watchOutcomes(machine, &context);
     QVERIFY(machine.connectTo(saunaOf(peer)));
@@ -484,10 +500,7 @@ void TestConnectionStateMachine::replyTextsAreCut()
     QFETCH(QString, kept);
     FakeSaunaPeer peer;
     peer.answerConnects = false;
-    QUdpSocket socket;
-    QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
-    ConnectionStateMachine machine(shortTiming(), nullptr);
-    machine.setSocket(&socket);
+    ConnectionStateMachine &machine = machineOnSocket();
     QSignalSpy identified(&machine, &ConnectionStateMachine::remoteApplicationIdentified);
     QSignalSpy succeeded(&machine, &ConnectionStateMachine::connectSucceeded);
     QVERIFY(machine.connectTo(saunaOf(peer)));
@@ -515,10 +528,7 @@ void TestConnectionStateMachine::hugeIntervalIsClamped()
     FakeSaunaPeer peer;
     peer.answerConnects = false;
     peer.keepAliveIntervalSeconds = 4294967;
-    QUdpSocket socket;
-    QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
-    ConnectionStateMachine machine(shortTiming(), nullptr);
-    machine.setSocket(&socket);
+    ConnectionStateMachine &machine = machineOnSocket();
     QVERIFY(machine.connectTo(saunaOf(peer)));
     machine.handleConnectReply(
         peer.connectReply(vaholumo::Connect_reply_connect_status_t_CONNECT_STATUS_ACCEPTED),
@@ -537,10 +547,7 @@ void TestConnectionStateMachine::requestsGoOutOnlyWhileConnected()
 {
     FakeSaunaPeer peer;
     peer.answerConnects = false;
-    QUdpSocket socket;
-    QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
-    ConnectionStateMachine machine(shortTiming(), nullptr);
-    machine.setSocket(&socket);
+    ConnectionStateMachine &machine = machineOnSocket();
     QVERIFY(!machine.hasPeer());
     QVERIFY(!machine.sendToPeer(QByteArray("\x08\x01", 2)));
     QVERIFY(machine.connectTo(saunaOf(peer)));
@@ -558,10 +565,7 @@ void TestConnectionStateMachine::noReplyWithoutAutoConnectEndsTheAttempt()
 {
     FakeSaunaPeer peer;
     peer.answerConnects = false;
-    QUdpSocket socket;
-    QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
-    ConnectionStateMachine machine(shortTiming(), nullptr);
-    machine.setSocket(&socket);
+    ConnectionStateMachine &machine = machineOnSocket();
     machine.setAutoReconnect(false);
     QSignalSpy noResponse(&machine, &ConnectionStateMachine::connectFailedNoResponse);
     QVERIFY(machine.connectTo(saunaOf(peer)));
@@ -637,10 +641,7 @@ void TestConnectionStateMachine::lateReplyAfterTimeout()
     QFETCH(bool, taken);
     FakeSaunaPeer peer;
     peer.answerConnects = false;
-    QUdpSocket socket;
-    QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
-    ConnectionStateMachine machine(shortTiming(), nullptr);
-    machine.setSocket(&socket);
+    ConnectionStateMachine &machine = machineOnSocket();
     machine.setAutoReconnect(autoReconnect);
     QSignalSpy noResponse(&machine, &ConnectionStateMachine::connectFailedNoResponse);
     QSignalSpy succeeded(&machine, &ConnectionStateMachine::connectSucceeded);
@@ -767,11 +768,8 @@ void TestConnectionStateMachine::refusalIsRetriedAtTheReconnectPeriod()
     QFETCH(QString, outcome);
     FakeSaunaPeer peer;
     peer.answerConnects = false;
-    QUdpSocket socket;
-    QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
     // The product's own timing: the attempts follow the 5 s reconnect period.
-    ConnectionStateMachine machine(nullptr);
-    machine.setSocket(&socket);
+    ConnectionStateMachine &machine = machineOnSocket(ConnectionStateMachine::Timing{});
     QVERIFY(machine.autoReconnect());
     QObject context;
     const QStringList *log = watchOutcomes(machine, &context);
@@ -825,10 +823,7 @@ void TestConnectionStateMachine::refusalIsNotRetriedWithoutAutoConnect()
 {
     FakeSaunaPeer peer;
     peer.answerConnects = false;
-    QUdpSocket socket;
-    QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
-    ConnectionStateMachine machine(nullptr);
-    machine.setSocket(&socket);
+    ConnectionStateMachine &machine = machineOnSocket(ConnectionStateMachine::Timing{});
     machine.setAutoReconnect(false);
     QObject context;
     const QStringList *log = watchOutcomes(machine, &context);
@@ -853,15 +848,12 @@ void TestConnectionStateMachine::wrongPinIsNotRetried()
     QFETCH(bool, afterLoss);
     FakeSaunaPeer peer;
     peer.answerConnects = false;
-    QUdpSocket socket;
-    QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
     qint64 now = 1;
     ConnectionStateMachine::Timing timing;
     timing.monotonicMs = [&now] {
         return now;
     };
-    ConnectionStateMachine machine(timing, nullptr);
-    machine.setSocket(&socket);
+    ConnectionStateMachine &machine = machineOnSocket(timing);
     QObject context;
     const QStringList *log = watchOutcomes(machine, &context);
     QTimer *reconnectTimer = timerOf(machine, "reconnectTimer");
@@ -915,8 +907,6 @@ void TestConnectionStateMachine::anotherPinGoesIntoTheAttempts()
     QFETCH(QString, stage);
     FakeSaunaPeer peer;
     peer.answerConnects = false;
-    QUdpSocket socket;
-    QVERIFY(socket.bind(QHostAddress::LocalHost, 0));
     ConnectionStateMachine::Timing timing = shortTiming();
     timing.connectReplyTimeoutMs = 600000;
     timing.reconnectIntervalMs = 600000;
@@ -926,8 +916,7 @@ void TestConnectionStateMachine::anotherPinGoesIntoTheAttempts()
         now += ConnectionStateMachine::MaximumKeepAliveIntervalMs;
         return now;
     };
-    ConnectionStateMachine machine(timing, nullptr);
-    machine.setSocket(&socket);
+    ConnectionStateMachine &machine = machineOnSocket(timing);
     const signalInterface::PinTypes::Pin newPin(QStringLiteral("9876"));
     // Idle: there is nothing to give it to.
     QVERIFY(!machine.changePin(peer.identity, newPin));

@@ -18,6 +18,8 @@
 #include "view_cpp/row_item2.h"
 #include "view_cpp/row_item_base.h"
 #include "view_cpp/stepper_controller_item.h"
+#include "view_cpp/text_item.h"
+#include "view_cpp/text_row_item.h"
 #include "view_cpp/toggle_standard_item.h"
 #include "view_cpp/window_sizes.h"
 
@@ -313,6 +315,7 @@ private slots:
     void startupScreenLoads();
     void wheelScrollsListsByRows_data();
     void wheelScrollsListsByRows();
+    void textRowsShowWhatTheirKindMeans();
 
     void showPopupAgain() { item("popup_widget")->setProperty("visible", true); }
 
@@ -1289,6 +1292,60 @@ Flickable {
     // Back up: the list returns to its first row and no further.
     turnWheel(-2);
     QTRY_COMPARE(moved(), 0.0);
+}
+
+// Both text kinds carry a value2: a text row's is its heading flag, a text item's its font size.
+void TestQmlScene::textRowsShowWhatTheirKindMeans()
+{
+    view::ListModel rows(view::StepperControllerItem::roleNames(), nullptr);
+    rows.appendItem(new view::TextRowItem(QStringLiteral("Heading"), true));
+    rows.appendItem(new view::TextRowItem(QStringLiteral("Line"), false));
+    auto *large = new view::TextItem(QStringLiteral("Large"));
+    large->setFontSize(23);
+    rows.appendItem(large);
+
+    QQuickView window;
+    window.rootContext()->setContextProperty(QStringLiteral("textTestRows"), &rows);
+    QQmlComponent component(window.engine());
+    component.setData(R"(
+import QtQuick
+import "components"
+GenericListView {
+    width: 300
+    height: 400
+    model: textTestRows
+}
+)",
+                      QUrl::fromLocalFile(viewDirectory() + "/text_rows_test.qml"));
+    std::unique_ptr<QObject> created(component.create(window.rootContext()));
+    auto *list = qobject_cast<QQuickItem *>(created.get());
+    QVERIFY2(list, qPrintable(component.errorString()));
+    list->setParentItem(window.contentItem());
+    window.resize(300, 400);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const auto collect = [list] {
+        QList<QQuickItem *> found;
+        collectInItemTree(list, QStringLiteral("rowText"), found);
+        return found;
+    };
+    QTRY_COMPARE(collect().size(), 3);
+    QList<QQuickItem *> texts = collect();
+    std::sort(texts.begin(), texts.end(), [](QQuickItem *a, QQuickItem *b) {
+        return a->mapToScene(QPointF()).y() < b->mapToScene(QPointF()).y();
+    });
+    const auto shown = [&texts](int row) {
+        const QFont font = texts.at(row)->property("font").value<QFont>();
+        return QStringLiteral("%1 %2%3")
+            .arg(texts.at(row)->property("text").toString())
+            .arg(font.pixelSize())
+            .arg(font.bold() ? QStringLiteral(" bold") : QString());
+    };
+    QCOMPARE(shown(0), QStringLiteral("Heading 16 bold"));
+    QCOMPARE(shown(1), QStringLiteral("Line 16"));
+    QCOMPARE(shown(2), QStringLiteral("Large 23"));
+    QVERIFY(texts.at(0)->property("color") != texts.at(1)->property("color"));
 }
 
 void TestQmlScene::settingsObjectTakesTheGlobalValues()

@@ -12,6 +12,8 @@
 #include "signal_interface/temperature_types.h"
 #include "signal_interface/user_message_types.h"
 #include "signal_interface/variant_types.h"
+#include "view_cpp/configure/configure_date_time_time_view_manager.h"
+#include "view_cpp/configure/configure_general_pin_view_manager.h"
 #include "view_cpp/configure_tab_objects_provider.h"
 #include "view_cpp/frame_wiring.h"
 #include "view_cpp/gui_handler.h"
@@ -346,7 +348,7 @@ void TestRealScene::mainScreenFollowsTheControllers()
 
     // The header's clock reads as the Date and time page's row and every other time: one form.
     view::ConfigureDateTimeTimeViewManager &timeRows =
-        m_frame->configureTab.dateTimeTimeViewManager;
+        m_frame->configureTab.manager<view::ConfigureDateTimeTimeViewManager>();
     timeRows.onTimeViewVisibleChanged(true);
     controllers.timeController.onTimeFormatInitiallySelected(DateTimeTypes::E_am_pm);
     DateTimeTypes::SaunaDateTime reported;
@@ -575,7 +577,8 @@ void TestRealScene::lockScreenAndKeypadFollowThePinController()
     QVERIFY(!locked->isVisible());
 
     // The lock screen offers the target temperature only once it is chosen on the PIN screen.
-    view::ConfigureGeneralPinViewManager &pinScreen = m_frame->configureTab.generalPinViewManager;
+    view::ConfigureGeneralPinViewManager &pinScreen =
+        m_frame->configureTab.manager<view::ConfigureGeneralPinViewManager>();
     pinScreen.onPinViewVisibleChanged(true);
     pinScreen.onLockscreenControlSelected(view::ConfigureGeneralPinViewManager::E_temperature);
     pins.onPinCodeToggleChanged(PinTypes::E_demandPin, true);

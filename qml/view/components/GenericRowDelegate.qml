@@ -263,13 +263,16 @@ Item {
     Component {
         id: textComponent
         Item {
-            // A text row's value2 is a heading flag, a text item's value2 its font size.
-            readonly property bool heading: row.model.value2 === true
-            readonly property int size: typeof row.model.value2 === "number" ? row.model.value2
-                                                                             : Theme.fontNormal
+            // value2 means what the row's kind says: a text row's heading flag, a text item's
+            // font size.
+            readonly property bool heading: row.componentType === ViewTypes.E_text_row
+                                            && row.model.value2 === true
+            readonly property int size: row.componentType === ViewTypes.E_text
+                                        ? row.model.value2 ?? Theme.fontNormal : Theme.fontNormal
             implicitHeight: label.implicitHeight + Theme.spacing * 2
             Text {
                 id: label
+                objectName: "rowText"
                 x: Theme.margin
                 y: Theme.spacing
                 width: parent.width - 2 * Theme.margin

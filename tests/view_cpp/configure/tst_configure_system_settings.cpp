@@ -588,7 +588,7 @@ void TestConfigureSystemSettings::filterRequestsReachTheControllers()
     control::HapticSensorController haptic;
     details::ConfigureTabObjectsProvider provider(nullptr);
     QCOMPARE(provider.connectSystemSettingsControllers(temperature, humidity, haptic), 0);
-    FilterManager &manager = provider.systemFilterViewManager;
+    FilterManager &manager = provider.manager<view::ConfigureSystemFilterViewManager>();
     temperature.emitInitialState();
     humidity.emitInitialState();
     manager.onSaunaMasterFuncDescChanged(humidityFlags(true, true));
@@ -695,7 +695,7 @@ void TestConfigureSystemSettings::hapticSettingIsStoredAndSurvivesARestart()
         control::HapticSensorController haptic;
         details::ConfigureTabObjectsProvider provider(nullptr);
         QCOMPARE(provider.connectSystemSettingsControllers(temperature, humidity, haptic), 0);
-        HapticManager &manager = provider.systemHapticFeedbackViewManager;
+        HapticManager &manager = provider.manager<view::ConfigureSystemHapticFeedbackViewManager>();
         haptic.emitInitialState();
         manager.onHapticFeedbackViewVisibleChanged(true);
         QCOMPARE(switches(*manager.model()), QStringList{"200 Vibration on"});
@@ -714,7 +714,7 @@ void TestConfigureSystemSettings::hapticSettingIsStoredAndSurvivesARestart()
         QCOMPARE(haptic.feedback(), HapticFeedbackTypes::E_deactivated);
         details::ConfigureTabObjectsProvider provider(nullptr);
         QCOMPARE(provider.connectSystemSettingsControllers(temperature, humidity, haptic), 0);
-        HapticManager &manager = provider.systemHapticFeedbackViewManager;
+        HapticManager &manager = provider.manager<view::ConfigureSystemHapticFeedbackViewManager>();
         haptic.emitInitialState();
         manager.onHapticFeedbackViewVisibleChanged(true);
         QCOMPARE(switches(*manager.model()), QStringList{"200 Vibration off"});

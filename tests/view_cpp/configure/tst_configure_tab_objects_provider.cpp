@@ -6,6 +6,18 @@
 #include "pc_panel/sauna_communication.h"
 #include "signal_interface/configure_types.h"
 #include "signal_interface/type_registration.h"
+#include "view_cpp/configure/configure_date_time_date_view_manager.h"
+#include "view_cpp/configure/configure_date_time_time_view_manager.h"
+#include "view_cpp/configure/configure_general_pin_view_manager.h"
+#include "view_cpp/configure/configure_limits_not_allowed_start_view_manager.h"
+#include "view_cpp/configure/configure_system_aux_view_manager.h"
+#include "view_cpp/configure/configure_system_factory_reset_view_manager.h"
+#include "view_cpp/configure/configure_system_ir_view_manager.h"
+#include "view_cpp/configure/configure_system_network_view_manager.h"
+#include "view_cpp/configure/configure_system_relay_view_manager.h"
+#include "view_cpp/configure/configure_system_software_update_view_manager.h"
+#include "view_cpp/configure/configure_system_view_manager.h"
+#include "view_cpp/configure/configure_system_wifi_view_manager.h"
 #include "view_cpp/configure_tab_objects_provider.h"
 #include "view_cpp/message_formatter.h"
 #include "view_cpp/register_view_qml_types.h"
@@ -27,6 +39,7 @@ class TestConfigureTabObjectsProvider : public QObject
 private slots:
     void initTestCase();
     void everyScreenIsNamedOnce();
+    void managersAreChildrenOfTheParentAndLeaveIt();
     void publishesWhatTheScreensName();
     void connectsToTheLinkBothWays();
     void connectsLanguageAndSaunaSignals_data();
@@ -60,22 +73,26 @@ bool isOrBelongsTo(const QObject *object, const QObject *manager)
 void TestConfigureTabObjectsProvider::everyScreenIsNamedOnce()
 {
     ConfigureTabObjectsProvider provider(nullptr);
-    const std::vector<details::ConfigureScreen> screens = provider.screens();
+    const std::vector<details::ConfigureScreen> &screens = provider.screens();
     QSet<const QObject *> managers;
+    // The lookup by type finds a screen's manager: no two screens have one of the same kind.
+    QSet<const QMetaObject *> kinds;
     QStringList names;
     for (const details::ConfigureScreen &screen : screens) {
         QVERIFY(screen.manager);
-        managers.insert(screen.manager);
+        managers.insert(screen.manager.get());
+        kinds.insert(screen.manager->metaObject());
         // QML reaches every screen by at least one name; each names the manager or one of its
         // parts.
         QVERIFY(!screen.publications.empty());
         for (const details::ConfigureScreen::Publication &publication : screen.publications) {
-            QVERIFY2(isOrBelongsTo(publication.second, screen.manager), publication.first);
+            QVERIFY2(isOrBelongsTo(publication.second, screen.manager.get()), publication.first);
             names.append(QString::fromLatin1(publication.first));
         }
     }
     QCOMPARE(screens.size(), std::size_t(37));
     QCOMPARE(managers.size(), 37);
+    QCOMPARE(kinds.size(), 37);
     QCOMPARE(names.size(), 104);
     QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
     QCOMPARE(ConfigureTabObjectsProvider::publishedNames(), names);
@@ -84,7 +101,19 @@ void TestConfigureTabObjectsProvider::everyScreenIsNamedOnce()
         for (const details::ConfigureScreen &other : screens)
             if (&other != &screen)
                 for (const details::ConfigureScreen::Publication &publication : other.publications)
-                    QVERIFY2(!isOrBelongsTo(publication.second, screen.manager), publication.first);
+                    QVERIFY2(!isOrBelongsTo(publication.second, screen.manager.get()),
+                             publication.first);
+}
+
+void TestConfigureTabObjectsProvider::managersAreChildrenOfTheParentAndLeaveIt()
+{
+    QObject window;
+    {
+        ConfigureTabObjectsProvider provider(&window);
+        for (const details::ConfigureScreen &screen : provider.screens())
+            QCOMPARE(screen.manager->parent(), &window);
+    }
+    QVERIFY(window.children().isEmpty());
 }
 
 void TestConfigureTabObjectsProvider::publishesWhatTheScreensName()
@@ -101,10 +130,14 @@ void TestConfigureTabObjectsProvider::publishesWhatTheScreensName()
             QCOMPARE(object(publication.first), publication.second);
 
     // The auxiliary relay options go by two names; the IR screen's model by a controller's name.
-    QCOMPARE(object("configure_system_aux_view_controller"), &provider.systemAuxViewManager);
-    QCOMPARE(object("aux_single_overview"), &provider.systemAuxViewManager);
-    QCOMPARE(object("configure_system_ir_view_controller"), provider.systemIrViewManager.model());
-    QCOMPARE(object("configure_network_controller"), &provider.systemNetworkViewManager);
+    QCOMPARE(object("configure_system_aux_view_controller"),
+             &provider.manager<view::ConfigureSystemAuxViewManager>());
+    QCOMPARE(object("aux_single_overview"),
+             &provider.manager<view::ConfigureSystemAuxViewManager>());
+    QCOMPARE(object("configure_system_ir_view_controller"),
+             provider.manager<view::ConfigureSystemIrViewManager>().model());
+    QCOMPARE(object("configure_network_controller"),
+             &provider.manager<view::ConfigureSystemNetworkViewManager>());
     provider.publish(nullptr);
 }
 
@@ -116,7 +149,7 @@ void TestConfigureTabObjectsProvider::connectsToTheLinkBothWays()
     QCOMPARE(provider.connectToLink(link), 0);
 
     // A request reaches the link, and the link's report comes back to the screen.
-    auto &network = provider.systemNetworkViewManager;
+    auto &network = provider.manager<view::ConfigureSystemNetworkViewManager>();
     network.onNetworkViewVisibleChanged(true);
     const bool before = link.autoConnect();
     network.onToggleChanged(signalInterface::ConfigureTypes::E_networkAutoConnect, before);
@@ -143,12 +176,13 @@ void TestConfigureTabObjectsProvider::connectsLanguageAndSaunaSignals()
     QCOMPARE(provider.connectLanguageSignals({&language}), 0);
     QCOMPARE(provider.connectSaunaSignals({link.saunaSystemReceiver()}, connectRelayScreen), 0);
     // The first state publishes the lock screen's choices.
-    QSignalSpy lockScreenChoices(&provider.generalPinViewManager,
+    QSignalSpy lockScreenChoices(&provider.manager<view::ConfigureGeneralPinViewManager>(),
                                  &view::ConfigureGeneralPinViewManager::pinShowControlsActivated);
     provider.initializeViews();
     QCOMPARE(lockScreenChoices.size(), 1);
     auto rows = [&provider] {
-        return modelReader::texts(*provider.systemViewManager.model(), "textOnSubMenu");
+        return modelReader::texts(*provider.manager<view::ConfigureSystemViewManager>().model(),
+                                  "textOnSubMenu");
     };
     QVERIFY(!rows().contains(QStringLiteral("IR")));
 
@@ -157,7 +191,8 @@ void TestConfigureTabObjectsProvider::connectsLanguageAndSaunaSignals()
         signalInterface::MasterFuncDescTypes::E_sauna_ir);
     QVERIFY(rows().contains(QStringLiteral("IR")));
     // The relay screen hears the sauna only when asked for: its regulator row needs the product.
-    view::ConfigureSystemRelayViewManager &relay = provider.systemRelayViewManager;
+    view::ConfigureSystemRelayViewManager &relay =
+        provider.manager<view::ConfigureSystemRelayViewManager>();
     relay.onRelayControlMenuActive(true);
     QCOMPARE(relay.model()->rowCount(), connectRelayScreen ? 1 : 0);
     emit link.saunaSystemReceiver()->saunaRegulatorStateChanged(
@@ -167,7 +202,8 @@ void TestConfigureTabObjectsProvider::connectsLanguageAndSaunaSignals()
                                 : QVariantList({true, false, false}));
     relay.onRelayControlMenuActive(false);
     // And the PIN screen: its humidity control follows the function flags.
-    view::ConfigureGeneralPinViewManager &pin = provider.generalPinViewManager;
+    view::ConfigureGeneralPinViewManager &pin =
+        provider.manager<view::ConfigureGeneralPinViewManager>();
     pin.onPinViewVisibleChanged(true);
     const int pinRows = pin.model()->rowCount();
     signalInterface::MasterFuncDescTypes::MasterFuncDescPost level;
@@ -192,7 +228,7 @@ void TestConfigureTabObjectsProvider::notAllowedStartTimesFollowThePanelTimeForm
     clock.onTimeFormatSelected(signalInterface::DateTimeTypes::E_am_pm);
 
     view::ConfigureLimitsNotAllowedStartViewManager &screen =
-        provider.limitsNotAllowedStartViewManager;
+        provider.manager<view::ConfigureLimitsNotAllowedStartViewManager>();
     screen.onSaunaNotAllowedStartFromTimeChanged(QTime(13, 30));
     screen.onSaunaNotAllowedStartUntilTimeChanged(QTime(7, 5));
     screen.onAllowedStartViewVisibleChanged(true);
@@ -208,8 +244,8 @@ void TestConfigureTabObjectsProvider::aTimeSetWithoutASaunaDateGoesOutWithTheDat
 {
     // The initial setup's time step, then its date step, with a sauna that has no date yet.
     ConfigureTabObjectsProvider provider(nullptr);
-    auto &time = provider.dateTimeTimeViewManager;
-    auto &date = provider.dateTimeDateViewManager;
+    auto &time = provider.manager<view::ConfigureDateTimeTimeViewManager>();
+    auto &date = provider.manager<view::ConfigureDateTimeDateViewManager>();
     QSignalSpy requests(&date, &view::ConfigureDateTimeDateViewManager::setSystemTimeRequested);
     time.onSetTimeInitialSetupSelected();
     time.timeEditor()->setValue(QDateTime(QDate(2000, 1, 1), QTime(18, 5), Qt::LocalTime));
@@ -237,12 +273,12 @@ void TestConfigureTabObjectsProvider::messageRaisersAreTheManagers()
 {
     ConfigureTabObjectsProvider provider(nullptr);
     const QList<QObject *> raisers = provider.userMessageRaisers();
-    QVERIFY(raisers.contains(&provider.systemViewManager));
-    QVERIFY(raisers.contains(&provider.systemNetworkViewManager));
-    QVERIFY(raisers.contains(&provider.systemSoftwareUpdateViewManager));
-    QVERIFY(raisers.contains(&provider.systemFactoryResetViewManager));
+    QVERIFY(raisers.contains(&provider.manager<view::ConfigureSystemViewManager>()));
+    QVERIFY(raisers.contains(&provider.manager<view::ConfigureSystemNetworkViewManager>()));
+    QVERIFY(raisers.contains(&provider.manager<view::ConfigureSystemSoftwareUpdateViewManager>()));
+    QVERIFY(raisers.contains(&provider.manager<view::ConfigureSystemFactoryResetViewManager>()));
     // Nothing connects the Wi-Fi screen in this panel.
-    QVERIFY(!raisers.contains(&provider.systemWiFiViewManager));
+    QVERIFY(!raisers.contains(&provider.manager<view::ConfigureSystemWiFiViewManager>()));
     for (QObject *raiser : raisers)
         QVERIFY(raiser->metaObject()->indexOfSignal(
                     "panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage,"
@@ -264,9 +300,11 @@ void TestConfigureTabObjectsProvider::systemMenuPageLoadsAndOpensTheNetworkScree
                             QStringLiteral("/qml/view/settings/system/SystemMenuPage.qml")));
     QVERIFY2(view.status() == QQuickView::Ready, qPrintable(QDebug::toString(view.errors())));
     QSignalSpy opened(view.rootObject(), SIGNAL(openRequested(int)));
-    emit provider.systemViewManager.editSelected(signalInterface::ConfigureTypes::E_status);
+    emit provider.manager<view::ConfigureSystemViewManager>().editSelected(
+        signalInterface::ConfigureTypes::E_status);
     QCOMPARE(opened.size(), 1);
-    emit provider.systemViewManager.editSelected(signalInterface::ConfigureTypes::E_optionsNetwork);
+    emit provider.manager<view::ConfigureSystemViewManager>().editSelected(
+        signalInterface::ConfigureTypes::E_optionsNetwork);
     QCOMPARE(opened.size(), 1);
     QTRY_VERIFY(view.rootObject()->findChild<QQuickItem *>(QStringLiteral("networkListPage")));
 }

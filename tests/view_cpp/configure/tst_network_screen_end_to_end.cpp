@@ -9,6 +9,7 @@
 #include "sauna_simulator/simulated_sauna.h"
 #include "signal_interface/configure_types.h"
 #include "signal_interface/type_registration.h"
+#include "view_cpp/configure/configure_system_network_view_manager.h"
 #include "view_cpp/configure_tab_objects_provider.h"
 #include "view_cpp/message_formatter.h"
 #include "view_cpp/register_view_qml_types.h"
@@ -94,7 +95,9 @@ void TestNetworkScreenEndToEnd::init()
     m_temperature = std::make_unique<control::TemperatureController>();
     m_provider = std::make_unique<details::ConfigureTabObjectsProvider>(nullptr);
 
-    QCOMPARE(m_provider->systemNetworkViewManager.connectToView({&m_sender}), 0);
+    QCOMPARE(
+        m_provider->manager<view::ConfigureSystemNetworkViewManager>().connectToView({&m_sender}),
+        0);
     QCOMPARE(m_provider->connectToLink(*m_link), 0);
     QCOMPARE(m_informer->connectSaunaCommunicationSignals({m_link.get()}), 0);
     QCOMPARE(m_informer->connectConnectionStateMachineSignals({m_link->connectionStateMachine()}),
@@ -151,7 +154,7 @@ void TestNetworkScreenEndToEnd::saveScreenshot(const QString &name)
 
 void TestNetworkScreenEndToEnd::detectSimulator()
 {
-    auto &network = m_provider->systemNetworkViewManager;
+    auto &network = m_provider->manager<view::ConfigureSystemNetworkViewManager>();
     QTRY_COMPARE(pageName(), QStringLiteral("networkListPage"));
     QTRY_COMPARE(network.ipDetectModel()->rowCount(), 1);
     QCOMPARE(network.saunaListModel()->rowCount(), 0);
@@ -184,7 +187,7 @@ void TestNetworkScreenEndToEnd::detectSimulator()
 
 void TestNetworkScreenEndToEnd::connectWithPin(const QString &pin)
 {
-    auto &network = m_provider->systemNetworkViewManager;
+    auto &network = m_provider->manager<view::ConfigureSystemNetworkViewManager>();
     emit m_sender.buttonPressed(ConfigureTypes::E_networkChangePin);
     QTRY_COMPARE(pageName(), QStringLiteral("networkPinEditorPage"));
     QVERIFY(QMetaObject::invokeMethod(
@@ -199,7 +202,7 @@ void TestNetworkScreenEndToEnd::connectWithPin(const QString &pin)
 
 void TestNetworkScreenEndToEnd::detectOpenEnterPinAndConnect()
 {
-    auto &network = m_provider->systemNetworkViewManager;
+    auto &network = m_provider->manager<view::ConfigureSystemNetworkViewManager>();
     QSignalSpy informerMessages(m_informer.get(),
                                 &pcPanel::ConnectionInformer::panelUserMessageIssued);
 
