@@ -130,6 +130,17 @@ void HumidityController::onSaunaMasterFuncDescChanged(
     emit humiditySupportedChanged();
 }
 
+void HumidityController::onSaunaReplaced()
+{
+    m_filterer.reset();
+    m_targetManager.clearValue();
+    m_physicalManager.clearValue();
+    if (m_humiditySupported) {
+        m_humiditySupported = false;
+        emit humiditySupportedChanged();
+    }
+}
+
 void HumidityController::onTargetHumidityProposed(int proposed)
 {
     const value::HumidityValue_T current = m_targetManager.value();

@@ -67,6 +67,9 @@ public slots:
     void onSaunaMasterFuncDescChanged(
         ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions);
 
+    // The target, the measured humidity and what the sauna offers were the former sauna's.
+    void onSaunaReplaced();
+
 private:
     void onTargetHumidityProposed(int proposed);
     void onTargetUnitMaybeChanged();

@@ -176,6 +176,16 @@ void PeripheralController::onSaunaDescalingChanged(AuxiliaryRelayTypes::Descalin
     updateModels();
 }
 
+void PeripheralController::onSaunaReplaced()
+{
+    onSaunaLightsStateChange(false);
+    onSaunaFanAutomaticChanged(false);
+    onSaunaFanRunningChanged(false);
+    AuxiliaryRelayTypes::makeDefaultAuxiliaryRelayPosts(m_relays);
+    m_descalingRelay = AuxiliaryRelayTypes::Descaling::noRelayIndex;
+    updateModels();
+}
+
 bool PeripheralController::isRelay(int relay)
 {
     return relay >= 0 && relay < AuxiliaryRelayTypes::relayCount;

@@ -79,6 +79,9 @@ public slots:
     void
     onSaunaAuxRelaySettingChanged(::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost relay);
     void onSaunaDescalingChanged(::signalInterface::AuxiliaryRelayTypes::Descaling descaling);
+    // Lights, fan and relays were the former sauna's: off, and no relay offered. Which relays the
+    // lock screen shows is the panel's own choice and stays.
+    void onSaunaReplaced();
 
 private:
     static bool isRelay(int relay);

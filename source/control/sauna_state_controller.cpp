@@ -258,6 +258,28 @@ void SaunaStateController::onSaunaNodeListItemChanged(
         emit saunaRcbNumbersChanged(rcbCount());
 }
 
+void SaunaStateController::onSaunaReplaced()
+{
+    m_editingBathTime = false;
+    m_reportedBathTime.reset();
+    m_runTimeLeft.reset();
+    m_bathTimeManager.clearValue();
+    m_minutesToAllowedOn = 0;
+    if (m_bathTimeLimitKnown) {
+        m_bathTimeLimitKnown = false;
+        emit bathTimeLimitKnownChanged();
+    }
+    if (m_state != SaunaStateTypes::E_sauna_off) {
+        m_state = SaunaStateTypes::E_sauna_off;
+        emit saunaPhysicalStateChanged(m_state);
+    }
+    emit bathTimeTextChanged();
+    if (!m_rcbNodes.isEmpty()) {
+        m_rcbNodes.clear();
+        emit saunaRcbNumbersChanged(rcbCount());
+    }
+}
+
 void SaunaStateController::abandonBathTimeEdit()
 {
     // Nothing is sent; the editor and the tile go back to what the sauna last reported.

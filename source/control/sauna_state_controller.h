@@ -90,6 +90,9 @@ public slots:
     void onSaunaPhysicalStateChanged(::signalInterface::SaunaStateTypes::SaunaState state);
     void onSaunaBathTimeChanged(int minutes);
     void onSaunaBathTimeLimitChanged(int minutes);
+    // State, bath time, time left, the bath-time limit, the start hold and the relay control
+    // boards were the former sauna's: off, no bath time, no limit, one board.
+    void onSaunaReplaced();
     void onSaunaRunTimeLeftChanged(int minutes);
     void onSaunaTimeToAllowedOnChanged(int minutes);
     void

@@ -168,6 +168,16 @@ void TemperatureController::onSaunaUpperTemperatureLimitChanged(int temperature)
     m_targetManager.setUpperLimit(temperature);
 }
 
+void TemperatureController::onSaunaReplaced()
+{
+    m_filterer.reset();
+    m_targetManager.clearValue();
+    // No limits but the range until the new sauna reports its own.
+    m_targetManager.setLowerLimit(m_targetManager.range().lowest);
+    m_targetManager.setUpperLimit(m_targetManager.range().highest);
+    m_physicalManager.clearValue();
+}
+
 void TemperatureController::onTargetTemperatureProposed(value::Degrees_9C_T proposed)
 {
     // The manager proposes without looking at the limits. A step past a limit asks for the limit

@@ -65,6 +65,8 @@ public slots:
     void onSaunaTemperatureChanged(int temperature);
     void onSaunaLowerTemperatureLimitChanged(int temperature);
     void onSaunaUpperTemperatureLimitChanged(int temperature);
+    // The target, its limits and the measured temperature were the former sauna's.
+    void onSaunaReplaced();
 
 private:
     void onTargetTemperatureProposed(value::Degrees_9C_T proposed);

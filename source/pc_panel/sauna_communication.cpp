@@ -523,6 +523,9 @@ void SaunaCommunication::onConnectionAccepted(const RemoteSauna &sauna)
     m_pinRefused.clear();
     // A new connection must not toggle from the last sauna's reported lights or fan state.
     m_sender.resetReportedStates();
+    if (!m_reportingSauna.isNull() && m_reportingSauna != sauna.identity)
+        emit m_receiver.saunaReplaced();
+    m_reportingSauna = sauna.identity;
     RemoteSauna entry = sauna;
     const RemoteSauna *known = m_remoteSaunas.find(sauna.identity);
     if (known != nullptr) {

@@ -165,6 +165,8 @@ private:
 
     bool m_autoConnect = true;
     QUuid m_selected;
+    // The sauna whose reports the panel holds: the one that accepted the last connection.
+    QUuid m_reportingSauna;
     bool m_connected = false;
     QHostAddress m_ipDetectAddress;
     quint16 m_ipDetectPort = 0;

@@ -119,6 +119,11 @@ signals:
     void saunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct product);
     void saunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode mode);
 
+    // Another sauna than the one that reported so far has accepted the connection: everything
+    // reported before is the former sauna's, and what shows it goes back to "no value". Comes
+    // before anything the new sauna reports.
+    void saunaReplaced();
+
 protected:
     explicit ZerededidBridgeReceiverSignalInterface(QObject *parent = nullptr);
 };

@@ -128,6 +128,15 @@ void DurationManager::setValue(const qint64 &milliseconds)
     setValueCheckLimits(milliseconds);
 }
 
+void DurationManager::clearValue()
+{
+    if (!m_value)
+        return;
+    m_value.reset();
+    const QString none = QStringLiteral("--");
+    emit durationValueComponentsChanged(none, none, none, none);
+}
+
 void DurationManager::setValueInMinutes(const int &minutes)
 {
     setValueCheckLimits(qint64(minutes) * millisecondsPerMinute);

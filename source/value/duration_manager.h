@@ -44,6 +44,8 @@ public:
     void setValueCheckLimits(const qint64 &milliseconds);
     void setValue(const qint64 &milliseconds);
     void setValueInMinutes(const int &minutes);
+    // Drops the value; an editor shows "--" in every component until the next value.
+    void clearValue();
     std::optional<qint64> value() const { return m_value; }
     int valueInMinutes() const;
     bool isAcceptable(qint64 candidate) const;

@@ -29,6 +29,12 @@ public:
     void start();
 
     void setTargetValue(const HumidityValue_T &target) { m_target = target; }
+    // Forgets the measurement and the target: nothing is told until the next measurement.
+    void reset()
+    {
+        m_measured.reset();
+        m_target.reset();
+    }
     void setToleranceBelowTarget(const HumidityValue_T &tolerance) { m_toleranceBelow = tolerance; }
     void setToleranceAboveTarget(const HumidityValue_T &tolerance) { m_toleranceAbove = tolerance; }
     void setMaxStepPercent(int maxStep) { m_maxStepPercent = maxStep; }

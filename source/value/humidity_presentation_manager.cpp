@@ -58,6 +58,13 @@ void HumidityPresentationManager::setNoValue()
     emitValue();
 }
 
+void HumidityPresentationManager::clearValue()
+{
+    m_unitRule = HumidityUnitRule();
+    m_value.reset();
+    emit humidityValueChanged(0, false);
+}
+
 void HumidityPresentationManager::changeHumidityUnit(HumidityTypes::HumidityUnit unit)
 {
     if (unit == m_unit)

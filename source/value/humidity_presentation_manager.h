@@ -35,6 +35,9 @@ public:
     void setValue(const HumidityValue_T &newValue);
     void setValueFromInt(int encoded);
     void setNoValue();
+    // Forgets the last report and what the sauna said about the unit: no value until the next
+    // report.
+    void clearValue();
     void changeHumidityUnit(signalInterface::HumidityTypes::HumidityUnit unit);
     void setUseFilteredValue(bool useFiltered);
     bool useFilteredValue() const { return m_useFilteredValue; }

@@ -88,6 +88,15 @@ void HumidityValueManager::setValueFromInt(int encoded)
     setValue(decodeHumidity(encoded));
 }
 
+void HumidityValueManager::clearValue()
+{
+    m_unitRule = HumidityUnitRule();
+    if (!m_value)
+        return;
+    m_value.reset();
+    emit humidityValueChanged(-1);
+}
+
 HumidityValue_T HumidityValueManager::convertToUnit(const HumidityValue_T &humidity,
                                                     HumidityTypes::HumidityUnit target)
 {

@@ -40,6 +40,9 @@ public:
     void setHumidityUnit(signalInterface::HumidityTypes::HumidityUnit unit);
     void setValue(const HumidityValue_T &newValue);
     void setValueFromInt(int encoded);
+    // Drops the value (told as -1) and what the sauna said about its unit; the unit stays until
+    // the next report.
+    void clearValue();
     static HumidityValue_T convertToUnit(const HumidityValue_T &humidity,
                                          signalInterface::HumidityTypes::HumidityUnit target);
     int nextStepValue(int direction) const;

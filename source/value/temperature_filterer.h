@@ -29,6 +29,13 @@ public:
     void start();
 
     void setTargetValue(Degrees_9C_T target) { m_target = target; }
+    // Forgets the measurement and the target: nothing is told until the next measurement, which
+    // then shows at once.
+    void reset()
+    {
+        m_measured.reset();
+        m_target.reset();
+    }
     void setTargetTolerance(int tolerance) { m_targetTolerance = tolerance; }
     void setMaxStep(int maxStep) { m_maxStep = maxStep; }
     Degrees_9C_T filteredValue() const { return m_filtered; }

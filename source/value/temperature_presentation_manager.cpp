@@ -63,6 +63,12 @@ void TemperaturePresentationManager::setUseFilteredValue(bool useFiltered)
     emitValue();
 }
 
+void TemperaturePresentationManager::clearValue()
+{
+    m_value.reset();
+    emit temperatureValueUnknown();
+}
+
 void TemperaturePresentationManager::emitValue()
 {
     if (!m_useFilteredValue && !m_value)

@@ -25,6 +25,8 @@ public:
     int connectFiltererSources(const QList<QObject *> &sources);
 
     void setValue(Degrees_9C_T newValue);
+    // Forgets the last report: unknown until the next one.
+    void clearValue();
     void setTemperatureUnitType(signalInterface::TemperatureTypes::TemperatureUnit unit);
     void setUseFilteredValue(bool useFiltered);
     bool useFilteredValue() const { return m_useFilteredValue; }

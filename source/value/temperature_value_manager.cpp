@@ -63,6 +63,14 @@ void TemperatureValueManager::setValue(Degrees_9C_T newValue)
     checkLimits();
 }
 
+void TemperatureValueManager::clearValue()
+{
+    if (!m_value)
+        return;
+    m_value.reset();
+    emit temperatureValueUnknown();
+}
+
 void TemperatureValueManager::setLowerLimit(const Degrees_9C_T &limit)
 {
     m_lowerLimit = limit;

@@ -32,6 +32,8 @@ public:
     bool applyStepsLocally() const { return m_applyStepsLocally; }
 
     void setValue(Degrees_9C_T newValue);
+    // Drops the value, and says so when there was one; the limits stay.
+    void clearValue();
     void setLowerLimit(const Degrees_9C_T &limit);
     void setUpperLimit(const Degrees_9C_T &limit);
     // The limits in effect: as set, within the range.

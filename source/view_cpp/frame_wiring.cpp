@@ -333,6 +333,26 @@ int connectSaunaSide(PanelFrame &frame)
     failed += frame.favoriteTab.connectSaunaSignals(receiver);
     // The relay screen stays unconnected in this edition.
     failed += frame.configureTab.connectSaunaSignals(receiver, false);
+    failed += connectSaunaReplacement(frame);
+    return failed;
+}
+
+int connectSaunaReplacement(PanelFrame &frame)
+{
+    using Receiver = saunaBridge::ZerededidBridgeReceiverSignalInterface;
+    Receiver *receiver = frame.saunaCommunication.saunaSystemReceiver();
+    details::ControllerTabObjectsProvider &controllers = frame.controllerTab;
+    int failed = 0;
+    const auto forget = [receiver, &failed](auto *holder, auto slot) {
+        if (!QObject::connect(receiver, &Receiver::saunaReplaced, holder, slot))
+            ++failed;
+    };
+    forget(&controllers.temperatureController, &control::TemperatureController::onSaunaReplaced);
+    forget(&controllers.humidityController, &control::HumidityController::onSaunaReplaced);
+    forget(&controllers.saunaStateController, &control::SaunaStateController::onSaunaReplaced);
+    forget(&controllers.peripheralController, &control::PeripheralController::onSaunaReplaced);
+    for (const details::ConfigureScreen &screen : frame.configureTab.screens())
+        forget(screen.manager, &view::ConfigureViewManagerBase::onSaunaReplaced);
     return failed;
 }
 

@@ -16,5 +16,8 @@ int connectNativeObjects(PanelFrame &frame);
 int connectBridge(PanelFrame &frame);
 // The link's receiver to the calendar objects and the providers.
 int connectSaunaSide(PanelFrame &frame);
+// The receiver's saunaReplaced() to every object that keeps the sauna's values, so that none of
+// a former sauna's values is shown; part of connectSaunaSide.
+int connectSaunaReplacement(PanelFrame &frame);
 
 } // namespace startUp

@@ -134,6 +134,45 @@ private slots:
         QCOMPARE(shown.last().at(0).toInt(), 83);
     }
 
+    // Another sauna took the connection: the target, its limits and the room temperature of the
+    // one before are gone, and the first reports of the new sauna show at once.
+    void aReplacedSaunaLeavesNoValue()
+    {
+        TemperatureController controller;
+        FakeReceiver receiver;
+        TemperatureView view;
+        controller.connectSaunaSignals({&receiver});
+        controller.connectTargetTemperatureView({&view});
+        emit receiver.saunaLowerTemperatureLimitChanged(360);
+        emit receiver.saunaUpperTemperatureLimitChanged(810);
+        emit receiver.saunaTargetTemperatureChanged(720);
+        emit receiver.saunaTemperatureChanged(700);
+        QSignalSpy requests(&controller, &TemperatureController::targetTemperatureChangeRequested);
+        QSignalSpy targetUnknown(controller.targetTemperatureManager(),
+                                 &value::TemperatureValueManager::temperatureValueUnknown);
+        QSignalSpy roomUnknown(controller.physicalTemperatureManager(),
+                               &value::TemperaturePresentationManager::temperatureValueUnknown);
+        QSignalSpy room(controller.physicalTemperatureManager(),
+                        &value::TemperaturePresentationManager::temperatureValueChanged);
+
+        controller.onSaunaReplaced();
+        QCOMPARE(targetUnknown.count(), 1);
+        QCOMPARE(roomUnknown.count(), 1);
+        QCOMPARE(controller.targetTemperatureManager()->value(), std::nullopt);
+        QCOMPARE(controller.physicalTemperatureManager()->value(), std::nullopt);
+        // Nothing to step from, and the smoothing does not go on with the former room.
+        emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
+        QCOMPARE(requests.count(), 0);
+        controller.temperatureFilterer()->onTimeout();
+        QCOMPARE(room.count(), 0);
+
+        // The former sauna's upper limit of 90 °C no longer holds the target back.
+        emit receiver.saunaTargetTemperatureChanged(900);
+        QCOMPARE(controller.targetTemperatureManager()->value(), std::optional<int>(900));
+        emit receiver.saunaTemperatureChanged(450);
+        QCOMPARE(room.last().at(0).toInt(), 50);
+    }
+
     void reportsOutsideTheirRangeShowNoValue_data()
     {
         QTest::addColumn<bool>("target");

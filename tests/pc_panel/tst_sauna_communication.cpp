@@ -114,6 +114,7 @@ private slots:
     void enteredPinGoesIntoTheReconnectAttempts();
     void otherSystemAtTheSaunasAddressGetsNothing();
     void userDisconnectReachesTheSauna();
+    void anotherSaunaReplacesTheReports();
     void destructionDisconnectsFirst();
     void ipDetectWithoutAnswer();
     void malformedAnnouncementsAreIgnored_data();
@@ -689,6 +690,52 @@ void TestSaunaCommunication::userDisconnectReachesTheSauna()
     link->onConnectRequest(peer.identity);
     QTRY_COMPARE(peer.connectRequests(), 1);
     QVERIFY(peer.received().front().envelope.has_connect_request());
+}
+
+// What the panel holds of a sauna goes only when another sauna accepts the connection, before
+// the new sauna's first report; connecting to the same sauna again keeps it.
+void TestSaunaCommunication::anotherSaunaReplacesTheReports()
+{
+    FakeSaunaPeer first;
+    FakeSaunaPeer second;
+    second.identity = QUuid(QStringLiteral("{7f3c2a10-5b8e-4c61-9d2f-0e4b6a8c1d35}"));
+    second.name = QStringLiteral("Cellar sauna");
+    second.pin = QStringLiteral("4711");
+    auto link = makeLink();
+    QVERIFY(link);
+    QStringList events;
+    pcPanel::SaunaSystemReceiver *receiver = link->saunaSystemReceiver();
+    connect(receiver, &pcPanel::SaunaSystemReceiver::saunaReplaced, this,
+            [&events] { events << QStringLiteral("replaced"); });
+    connect(receiver, &pcPanel::SaunaSystemReceiver::saunaMasterProductChanged, this,
+            [&events] { events << QStringLiteral("product"); });
+
+    connectLink(*link, first);
+    link->onDisconnectRequest();
+    link->onConnectRequest(first.identity);
+    QTRY_VERIFY(link->isConnected());
+    QCOMPARE(events, QStringList({QStringLiteral("product"), QStringLiteral("product")}));
+
+    events.clear();
+    QSignalSpy detected(link.get(), &SaunaCommunication::ipDetectDone);
+    RemoteSauna target;
+    target.address = QHostAddress::LocalHost;
+    target.port = second.announcementPort();
+    link->onIpDetectRequest(target);
+    QVERIFY(detected.wait(5000));
+    QCOMPARE(link->remoteSaunas().size(), 2);
+    RemoteSauna sauna;
+    for (const RemoteSauna &known : link->remoteSaunas()) {
+        if (known.identity == second.identity)
+            sauna = known;
+    }
+    QCOMPARE(sauna.identity, second.identity);
+    sauna.pin.setPin(second.pin);
+    link->onRemoteSaunaChangeRequest(sauna, true);
+    QVERIFY(events.isEmpty());
+    link->onConnectRequest(second.identity);
+    QTRY_VERIFY(link->isConnected());
+    QTRY_COMPARE(events, QStringList({QStringLiteral("replaced"), QStringLiteral("product")}));
 }
 
 void TestSaunaCommunication::destructionDisconnectsFirst()

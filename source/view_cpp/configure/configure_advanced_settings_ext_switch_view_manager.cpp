@@ -84,10 +84,11 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::onLanguageChanged(
 
 void ConfigureAdvancedSettingsExtSwitchViewManager::onExtSwBathTimeSelected()
 {
-    // Opened on the placeholder limit of 1 minute, a commit would rewrite the bath time.
-    if (!m_bathTimeLimitKnown)
+    // Opened on the placeholder limit of 1 minute, or without the sauna's bath time, a commit
+    // would rewrite the bath time.
+    if (!m_bathTimeLimitKnown || !m_bathTime)
         return;
-    m_bathTimeManager.setValueInMinutes(m_bathTime);
+    m_bathTimeManager.setValueInMinutes(*m_bathTime);
     emit editSelected(ConfigureTypes::E_externalSwitchBathtime);
 }
 
@@ -126,16 +127,28 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::onSaunaBathTimeLimitChanged(
     refreshBathTimeRow();
 }
 
+void ConfigureAdvancedSettingsExtSwitchViewManager::onSaunaReplaced()
+{
+    m_bathTime.reset();
+    m_function.reset();
+    m_bathTimeLimitKnown = false;
+    m_bathTimeManager.clearValue();
+    m_bathTimeManager.setUpperLimitInMinutes(bathTimeLowerLimitMinutes);
+    refreshBathTimeRow();
+    refreshFunctionRows();
+}
+
 void ConfigureAdvancedSettingsExtSwitchViewManager::refreshBathTimeRow()
 {
     if (m_bathTimeRow.isNull())
         return;
-    const int minutes = qMax(0, m_bathTime);
     m_bathTimeRow->setTextOnSubMenu(tr("Bath time"));
-    // The row cannot open its editor before the limit is known; it shows so.
-    m_bathTimeRow->setEnabled(m_bathTimeLimitKnown);
+    // The row cannot open its editor before the limit and the bath time are known; it shows so.
+    m_bathTimeRow->setEnabled(m_bathTimeLimitKnown && m_bathTime.has_value());
     m_bathTimeRow->setTextValue1(QString());
-    m_bathTimeRow->setTextValue2(LanguageSupport::durationText(unsigned(minutes)));
+    m_bathTimeRow->setTextValue2(m_bathTime
+                                     ? LanguageSupport::durationText(unsigned(qMax(0, *m_bathTime)))
+                                     : QStringLiteral("--"));
 }
 
 void ConfigureAdvancedSettingsExtSwitchViewManager::refreshFunctionRows()

@@ -11,6 +11,8 @@
 #include <QList>
 #include <QPointer>
 
+#include <optional>
+
 namespace view {
 
 // The external switch: what it does (renew the bath time, or switch on and off) and the bath
@@ -54,6 +56,7 @@ public slots:
     void onSaunaExternalSwitchFunctionChanged(
         ::signalInterface::ExternalSwitchTypes::ExternalSwitchFunction function);
     void onSaunaBathTimeLimitChanged(int minutes);
+    void onSaunaReplaced() override;
 
 private:
     void refreshBathTimeRow();
@@ -64,10 +67,9 @@ private:
     QPointer<RowItem> m_bathTimeRow;
     QPointer<RowItem> m_renewRow;
     QPointer<RowItem> m_onOffRow;
-    int m_bathTime = 0;
+    std::optional<int> m_bathTime;
     value::DurationManagerMostSignificantComponentHour m_bathTimeManager;
-    ::signalInterface::ExternalSwitchTypes::ExternalSwitchFunction m_function =
-        ::signalInterface::ExternalSwitchTypes::E_renew;
+    std::optional<::signalInterface::ExternalSwitchTypes::ExternalSwitchFunction> m_function;
     bool m_bathTimeLimitKnown = false;
 };
 

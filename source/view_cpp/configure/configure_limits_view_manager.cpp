@@ -236,9 +236,38 @@ void ConfigureLimitsViewManager::onSaunaSystemModeChanged(
     emit saunaSystemModeChangedQml(int(mode));
 }
 
+void ConfigureLimitsViewManager::onSaunaReplaced()
+{
+    m_reportedMaxBathTemperature.reset();
+    m_maxBathTemperature.clearValue();
+    m_maxBathTemperature.setLowerLimit(maxBathTemperatureLower);
+    m_maxBathTemperature.setUpperLimit(maxBathTemperatureUpper);
+    m_reportedWaterTempLimit.reset();
+    m_reportedTankFillTimeSeconds.reset();
+    m_reportedPcbOverheatLimit.reset();
+    m_upperWaterTemperature.clearValue();
+    m_pcbOverheatLimit.clearValue();
+    m_tankFillTime.clearValue();
+    m_functions = {};
+    m_product = MasterFuncDescTypes::E_unknown;
+    m_systemMode.reset();
+    rebuildMenu();
+    applyTankFillTimeLimits();
+    emit waterTempLimitTitleChanged();
+}
+
 bool ConfigureLimitsViewManager::isSolvenno() const
 {
     return m_systemMode == MasterFuncDescTypes::E_solvenno;
+}
+
+void ConfigureLimitsViewManager::load(value::TemperatureValueManager &manager,
+                                      const std::optional<int> &reported)
+{
+    if (reported)
+        manager.setValue(*reported);
+    else
+        manager.clearValue();
 }
 
 void ConfigureLimitsViewManager::announce(value::TemperatureValueManager &manager)
@@ -261,7 +290,7 @@ void ConfigureLimitsViewManager::rebuildMenu()
         entries.push_back({ConfigureTypes::E_waterTempLimit,
                            [this] { return waterTempLimitTitle(); },
                            [this] {
-                               m_upperWaterTemperature.setValue(m_reportedWaterTempLimit);
+                               load(m_upperWaterTemperature, m_reportedWaterTempLimit);
                                emit editSelected(ConfigureTypes::E_waterTempLimit);
                                announce(m_upperWaterTemperature);
                            }});
@@ -274,19 +303,22 @@ void ConfigureLimitsViewManager::rebuildMenu()
     if (m_functions.waterTemperature || m_product == MasterFuncDescTypes::E_combi_auto)
         entries.push_back({maxWaterFillTimeId, [this] { return tr("Max water fill time"); },
                            [this] {
-                               m_tankFillTime.setValue(qint64(m_reportedTankFillTimeSeconds) *
-                                                       millisecondsPerSecond);
+                               if (m_reportedTankFillTimeSeconds)
+                                   m_tankFillTime.setValue(qint64(*m_reportedTankFillTimeSeconds) *
+                                                           millisecondsPerSecond);
+                               else
+                                   m_tankFillTime.clearValue();
                                emit editSelected(maxWaterFillTimeId);
                                m_tankFillTime.announce();
                            }});
     if (m_functions.pcbOverheatLimit && !steam)
         entries.push_back({ConfigureTypes::E_overheating, [this] { return tr("Overheating"); },
                            [this] {
-                               m_pcbOverheatLimit.setValue(m_reportedPcbOverheatLimit);
+                               load(m_pcbOverheatLimit, m_reportedPcbOverheatLimit);
                                // The Solvenno overheating page edits the water limit too: it
                                // starts from the sauna's value, never from an unloaded editor.
                                if (isSolvenno())
-                                   m_upperWaterTemperature.setValue(m_reportedWaterTempLimit);
+                                   load(m_upperWaterTemperature, m_reportedWaterTempLimit);
                                emit editSelected(ConfigureTypes::E_overheating);
                                announce(m_pcbOverheatLimit);
                                if (isSolvenno())

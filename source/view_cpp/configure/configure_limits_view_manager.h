@@ -93,6 +93,9 @@ public slots:
     void onOverheatLimitCommit();
     void onSaunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct product);
     void onSaunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode mode);
+    // Limits, functions and product were the former sauna's: the menu offers the bath temperature
+    // alone, without a value, until the new sauna reports.
+    void onSaunaReplaced() override;
 
 private:
     bool isSolvenno() const;
@@ -100,6 +103,8 @@ private:
     void applyTankFillTimeLimits();
     // Tells a page that opens on editSelected the editor's value and limit states.
     static void announce(value::TemperatureValueManager &manager);
+    // The editor holds the reported value, or none.
+    static void load(value::TemperatureValueManager &manager, const std::optional<int> &reported);
 
     ListModel m_model;
     ConfigureMenuList m_menu;
@@ -110,10 +115,11 @@ private:
         ::signalInterface::MasterFuncDescTypes::E_unknown;
     std::optional<::signalInterface::MasterFuncDescTypes::SystemMode> m_systemMode;
     TankFillTimeManager m_tankFillTime;
-    int m_reportedTankFillTimeSeconds = 5;
+    // As reported; an editor opened before the report has no value and sends nothing.
+    std::optional<int> m_reportedTankFillTimeSeconds;
     value::TemperatureValueManager m_pcbOverheatLimit;
-    int m_reportedPcbOverheatLimit = 100;
-    int m_reportedWaterTempLimit = 105;
+    std::optional<int> m_reportedPcbOverheatLimit;
+    std::optional<int> m_reportedWaterTempLimit;
     // The maximum bath temperature as reported, applied again when the system limits change.
     std::optional<int> m_reportedMaxBathTemperature;
 };

@@ -212,19 +212,24 @@ void ConfigureSystemAuxDescalingViewManager::refreshSettingsRows()
 {
     const AuxRelayStore::Descaling &descaling = m_store->descaling();
     const AuxRelayStore::AuxiliaryRelayPost &relay = m_store->selectedRelay();
+    // The defaults held before the sauna's report stand for nothing.
+    const bool known = m_store->descalingReported();
+    const auto shown = [known](const QString &text) {
+        return known ? text : unknownText();
+    };
     if (!m_enableRow.isNull()) {
         m_enableRow->setValue(tr("Enable"));
-        m_enableRow->setValue2(descaling.enabled);
+        m_enableRow->setValue2(known && descaling.enabled);
     }
     setRowText(m_startTimeRow, tr("Start time"),
-               DateTimeFormatter::instance()->formatTime(descaling.startTime));
+               shown(DateTimeFormatter::instance()->formatTime(descaling.startTime)));
     setRowText(m_durationRow, tr("Duration"),
-               relay.onTimeScaling == AuxiliaryRelayTypes::E_minutes
+               relay.onTimeScaling == AuxiliaryRelayTypes::E_minutes && relay.connected
                    ? LanguageSupport::durationText(relay.onTimeValue)
                    : QString());
     setRowText(m_dosageRow, tr("Dosage"),
-               QString::number(descaling.dosage) + LanguageSupport::mlText());
-    setRowText(m_weekdayRow, tr("Weekday"), LanguageSupport::weekdayText(descaling.weekday));
+               shown(QString::number(descaling.dosage) + LanguageSupport::mlText()));
+    setRowText(m_weekdayRow, tr("Weekday"), shown(LanguageSupport::weekdayText(descaling.weekday)));
     if (!m_weekdayRow.isNull())
         m_weekdayRow->setData(QStringLiteral("1/") + weeksText(), RowItem::TextValue3Role);
     std::vector<ListItem *> rows;
@@ -254,7 +259,7 @@ void ConfigureSystemAuxDescalingViewManager::refreshWeekdayRows()
         if (item == nullptr || item == m_repeatRow || !CalendarTypes::fromInt(item->applId(), day))
             continue;
         item->setTextOnSubMenu(LanguageSupport::weekdayTitleText(day));
-        item->setCheckmarkChecked(day == descaling.weekday);
+        item->setCheckmarkChecked(m_store->descalingReported() && day == descaling.weekday);
     }
 }
 
@@ -297,6 +302,8 @@ void ConfigureSystemAuxDescalingViewManager::onAuxDescalingSettingSelected(int s
     case AuxiliaryRelayTypes::E_enableDescaling:
         break;
     case AuxiliaryRelayTypes::E_startTime: {
+        if (!m_store->descalingReported())
+            break;
         // Always on the editor's own date: before its first use the editor holds no date, and a
         // time on an invalid date would be lost to the limits.
         const QTime start = descaling.startTime.isValid() ? descaling.startTime : QTime(0, 0);
@@ -316,6 +323,8 @@ void ConfigureSystemAuxDescalingViewManager::onAuxDescalingSettingSelected(int s
         emit editSelected(ConfigureTypes::E_optionsAuxDescalingDuration);
         break;
     case AuxiliaryRelayTypes::E_dosage:
+        if (!m_store->descalingReported())
+            break;
         m_dosageManager.setValue(descaling.dosage);
         emit editSelected(ConfigureTypes::E_optionsAuxDescalingDosage);
         m_dosageManager.emitValueChanged();
@@ -329,6 +338,9 @@ void ConfigureSystemAuxDescalingViewManager::onAuxDescalingSettingSelected(int s
 
 void ConfigureSystemAuxDescalingViewManager::onAuxDescalingToggleChanged(int, bool shown)
 {
+    // Each request carries every descaling setting: none goes out before the sauna's own.
+    if (!m_store->descalingReported())
+        return;
     AuxRelayStore::Descaling descaling = m_store->descaling();
     descaling.enabled = requestedFromShown(shown);
     emit descalingChangeRequested(descaling);
@@ -339,7 +351,7 @@ void ConfigureSystemAuxDescalingViewManager::onAuxDescalingStartTimeCommit()
     // The editor always holds a time within its limits; it is the user's value only once the
     // start time row has loaded it.
     const QDateTime value = m_startTimeManager.value();
-    if (!m_startTimeLoaded || !value.isValid())
+    if (!m_startTimeLoaded || !value.isValid() || !m_store->descalingReported())
         return;
     AuxRelayStore::Descaling descaling = m_store->descaling();
     descaling.startTime = value.time();
@@ -349,7 +361,7 @@ void ConfigureSystemAuxDescalingViewManager::onAuxDescalingStartTimeCommit()
 void ConfigureSystemAuxDescalingViewManager::onAuxDescalingDosageCommit()
 {
     const std::optional<qint64> value = m_dosageManager.value();
-    if (!value)
+    if (!value || !m_store->descalingReported())
         return;
     AuxRelayStore::Descaling descaling = m_store->descaling();
     descaling.dosage = quint32(*value);
@@ -363,7 +375,7 @@ void ConfigureSystemAuxDescalingViewManager::onAuxDescalingWeekdaySettingsSelect
         return;
     }
     CalendarTypes::WeekDay day;
-    if (!CalendarTypes::fromInt(id, day))
+    if (!CalendarTypes::fromInt(id, day) || !m_store->descalingReported())
         return;
     AuxRelayStore::Descaling descaling = m_store->descaling();
     descaling.weekday = day;

@@ -23,6 +23,9 @@ public:
     // Always a valid position in relays().
     virtual int selectedRelayIndex() const = 0;
     virtual const Descaling &descaling() const = 0;
+    // Whether the connected sauna has reported its descaling settings; until then descaling()
+    // holds defaults that stand for nothing.
+    virtual bool descalingReported() const = 0;
     virtual QDate lastDescalingDate() const = 0;
 
     const AuxiliaryRelayPost &selectedRelay() const { return relays().at(selectedRelayIndex()); }

@@ -354,6 +354,7 @@ void ConfigureSystemAuxViewManager::onSaunaAuxRelaySettingChanged(AuxiliaryRelay
 void ConfigureSystemAuxViewManager::onSaunaDescalingChanged(Descaling descaling)
 {
     m_descaling = descaling;
+    m_descalingReported = true;
     buildFunctionList();
     m_descalingManager.refresh();
 }
@@ -362,6 +363,25 @@ void ConfigureSystemAuxViewManager::onSaunaLastDescalingChanged(QDate date)
 {
     m_lastDescaling = date;
     m_descalingManager.refresh();
+}
+
+void ConfigureSystemAuxViewManager::onSaunaReplaced()
+{
+    m_relays.clear();
+    AuxiliaryRelayTypes::makeDefaultAuxiliaryRelayPosts(m_relays);
+    m_descaling = Descaling();
+    m_descalingReported = false;
+    m_lastDescaling = QDate();
+    m_systemMode = MasterFuncDescTypes::E_standard;
+    m_product = MasterFuncDescTypes::E_unknown;
+    if (m_relayModel.rowCount() > 0)
+        rebuildRelayList();
+    if (!m_notInUseRow.isNull())
+        buildFunctionList();
+    refreshRelayTexts();
+    emit auxNameChanged(selectedRelay().name);
+    m_descalingManager.refresh();
+    m_fragranceManager.refresh();
 }
 
 void ConfigureSystemAuxViewManager::onSaunaSystemModeChanged(MasterFuncDescTypes::SystemMode mode)

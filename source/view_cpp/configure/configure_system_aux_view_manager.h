@@ -46,6 +46,7 @@ public:
     const QList<AuxiliaryRelayPost> &relays() const override { return m_relays; }
     int selectedRelayIndex() const override { return m_selected; }
     const Descaling &descaling() const override { return m_descaling; }
+    bool descalingReported() const override { return m_descalingReported; }
     QDate lastDescalingDate() const override { return m_lastDescaling; }
 
     // QML "configureSystemsSelector": the two pages' visibility.
@@ -84,6 +85,8 @@ public slots:
     void onSaunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode mode);
     void onSaunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct product);
     void onSaunaLastDescalingChanged(QDate date);
+    // Relays, descaling and product were the former sauna's: no relay, no descaling values.
+    void onSaunaReplaced() override;
     void onAuxSelected(int index);
     void onAuxFunctionSelected(int choice);
     void onAuxNameEditActivated();
@@ -106,6 +109,7 @@ private:
     ListModel m_functionModel;
     QList<AuxiliaryRelayPost> m_relays;
     Descaling m_descaling;
+    bool m_descalingReported = false;
     // Invalid until the sauna reports a date.
     QDate m_lastDescaling;
     QPointer<RowItem> m_notInUseRow;

@@ -267,6 +267,29 @@ void ConfigureSystemStatusViewManager::onSaunaMagneticSensorConnectedChanged(boo
     refreshMagneticContact();
 }
 
+void ConfigureSystemStatusViewManager::onSaunaReplaced()
+{
+    m_systemMode = MasterFuncDescTypes::E_standard;
+    m_product = MasterFuncDescTypes::E_combi_manual;
+    m_functions = {};
+    m_waterLevels.fill(TankStatusTypes::E_unknown);
+    m_tankTemperatures.fill(std::nullopt);
+    m_humidity.reset();
+    m_roomTemperature.reset();
+    m_runTime.reset();
+    m_cleanupTotal.reset();
+    m_humiditySensorWorking = false;
+    m_magneticSensorConnected = false;
+    m_rcbCount = 1;
+    m_smartStart = initialSmartStartValue;
+    for (int board = 0; board < boardCount; ++board) {
+        m_relays[std::size_t(board)].clear();
+        RelayStatusTypes::appendAllRelays(m_relays[std::size_t(board)], unsigned(board));
+    }
+    m_nodes.fill({});
+    rebuild();
+}
+
 void ConfigureSystemStatusViewManager::rebuild()
 {
     if (m_visible)
@@ -352,12 +375,14 @@ void ConfigureSystemStatusViewManager::write(TextRowItem *line, const QString &t
 void ConfigureSystemStatusViewManager::refreshRunTime()
 {
     write(m_runTimeLine,
-          tr("Total runtime: %1").arg(LanguageSupport::durationText(unsigned(qMax(0, m_runTime)))));
+          tr("Total runtime: %1")
+              .arg(m_runTime ? LanguageSupport::durationText(unsigned(qMax(0, *m_runTime)))
+                             : numberOrUnknown(std::nullopt)));
 }
 
 void ConfigureSystemStatusViewManager::refreshCleanups()
 {
-    write(m_cleanupsLine, tr("Clean-ups: %1").arg(m_cleanupTotal));
+    write(m_cleanupsLine, tr("Clean-ups: %1").arg(numberOrUnknown(m_cleanupTotal)));
 }
 
 void ConfigureSystemStatusViewManager::refreshRoomTemperature()
@@ -369,7 +394,7 @@ void ConfigureSystemStatusViewManager::refreshRoomTemperature()
 void ConfigureSystemStatusViewManager::refreshRoomHumidity()
 {
     std::optional<int> humidity;
-    if (value::isHumidityInRange({m_humidity, m_humidityUnit}))
+    if (m_humidity && value::isHumidityInRange({*m_humidity, m_humidityUnit}))
         humidity = m_humidity;
     write(m_roomHumidityLine,
           tr("Room humidity: %1%2")
@@ -443,10 +468,10 @@ int ConfigureSystemStatusViewManager::presented(int celsius) const
 
 QString ConfigureSystemStatusViewManager::waterTemperatureText(int board) const
 {
-    const int temperature = m_tankTemperatures[std::size_t(board)];
+    const std::optional<int> temperature = m_tankTemperatures[std::size_t(board)];
     std::optional<int> shown;
-    if (value::measuredTemperatureRange.contains(temperature))
-        shown = presented(temperature / 9);
+    if (temperature && value::measuredTemperatureRange.contains(*temperature))
+        shown = presented(*temperature / 9);
     return tr("Water temperature%1: %2%3")
         .arg(boardWord(board), numberOrUnknown(shown), unitText());
 }

@@ -92,6 +92,8 @@ public slots:
     void onSaunaCleanupTotalChanged(int total);
     void onSaunaHumiditySensorStatusChanged(bool working);
     void onSaunaMagneticSensorConnectedChanged(bool connected);
+    // Every reported value goes; the list shows "--" for each until the new sauna reports.
+    void onSaunaReplaced() override;
 
 private:
     using Board = ::signalInterface::NodeInformationTypes::RcbMasterSlaveMode;
@@ -144,15 +146,15 @@ private:
         ::signalInterface::TankStatusTypes::E_unknown,
         ::signalInterface::TankStatusTypes::E_unknown,
         ::signalInterface::TankStatusTypes::E_unknown};
-    // Ninths of a degree Celsius.
-    std::array<int, boardCount> m_tankTemperatures{};
-    int m_humidity = 0;
+    // Ninths of a degree Celsius; empty until reported.
+    std::array<std::optional<int>, boardCount> m_tankTemperatures{};
+    std::optional<int> m_humidity;
     ::signalInterface::HumidityTypes::HumidityUnit m_humidityUnit =
         ::signalInterface::HumidityTypes::E_step;
     // Already in the presentation unit; empty while the temperature is unknown.
-    std::optional<int> m_roomTemperature = 0;
-    int m_runTime = 0;
-    int m_cleanupTotal = 0;
+    std::optional<int> m_roomTemperature;
+    std::optional<int> m_runTime;
+    std::optional<int> m_cleanupTotal;
     bool m_humiditySensorWorking = false;
     bool m_magneticSensorConnected = false;
     int m_rcbCount = 1;

@@ -28,6 +28,11 @@ public:
     // nothing.
     virtual int connectSaunaSignals(const QList<QObject *> &senders);
 
+public slots:
+    // Another sauna has taken the connection: a screen that keeps the sauna's values forgets
+    // them and shows "no value" until the new sauna reports. The panel's own settings stay.
+    virtual void onSaunaReplaced() {}
+
 signals:
     // A ConfigureTypes id of the area; QML opens the page or editor of that id.
     void editSelected(int id);

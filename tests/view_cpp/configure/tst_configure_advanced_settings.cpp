@@ -88,6 +88,7 @@ private slots:
     void externalSwitchRowsAndFunction();
     void externalSwitchBathTimeRowWaitsForTheLimit_data();
     void externalSwitchBathTimeRowWaitsForTheLimit();
+    void externalSwitchForgetsAReplacedSauna();
 
     // Tank auto-emptying.
     void tankToggleRequestsTheOppositeBothWays();
@@ -535,7 +536,8 @@ void TestConfigureAdvancedSettings::externalSwitchRowsAndFunction()
     QCOMPARE(menuTexts(functions), (QStringList{"Renew bath time", "On/Off"}));
     QCOMPARE(modelReader::applIds(functions),
              (QList<int>{ExternalSwitchTypes::E_renew, ExternalSwitchTypes::E_onOff}));
-    QCOMPARE(modelReader::column(functions, "checkmarkChecked"), (QVariantList{true, false}));
+    // No function is marked before the sauna reports its own.
+    QCOMPARE(modelReader::column(functions, "checkmarkChecked"), (QVariantList{false, false}));
     QCOMPARE(modelReader::texts(functions, "layoutOrder"), (QStringList{"top", "bottom"}));
 
     QSignalSpy requests(
@@ -549,6 +551,8 @@ void TestConfigureAdvancedSettings::externalSwitchRowsAndFunction()
     QCOMPARE(requests.at(0).at(0).value<ExternalSwitchTypes::ExternalSwitchFunction>(),
              ExternalSwitchTypes::E_onOff);
     // The mark moves with the report only.
+    QCOMPARE(modelReader::column(functions, "checkmarkChecked"), (QVariantList{false, false}));
+    extSwitch.onSaunaExternalSwitchFunctionChanged(ExternalSwitchTypes::E_renew);
     QCOMPARE(modelReader::column(functions, "checkmarkChecked"), (QVariantList{true, false}));
     extSwitch.onSaunaExternalSwitchFunctionChanged(ExternalSwitchTypes::E_onOff);
     QCOMPARE(modelReader::column(functions, "checkmarkChecked"), (QVariantList{false, true}));
@@ -577,6 +581,43 @@ void TestConfigureAdvancedSettings::externalSwitchBathTimeRowWaitsForTheLimit()
     // "value13" is the row's enabled state.
     QCOMPARE(role(bathTime, 0, "value13").toBool(), limitBeforeShown);
     extSwitch.onSaunaBathTimeLimitChanged(360);
+    QCOMPARE(role(bathTime, 0, "value13").toBool(), true);
+}
+
+// Another sauna took the connection: the shown page keeps its rows but none of the former
+// sauna's values, and its editor neither opens nor sends until the new sauna reports.
+void TestConfigureAdvancedSettings::externalSwitchForgetsAReplacedSauna()
+{
+    view::ConfigureAdvancedSettingsExtSwitchViewManager extSwitch(nullptr);
+    extSwitch.onSaunaBathTimeLimitChanged(360);
+    extSwitch.onSaunaExtSwBathtimeChanged(120);
+    extSwitch.onSaunaExternalSwitchFunctionChanged(ExternalSwitchTypes::E_onOff);
+    extSwitch.onExternalSwitchVisibleChanged(true);
+    extSwitch.onExtSwBathTimeSelected();
+    QVERIFY(extSwitch.bathTimeManager()->value());
+    view::ListModel &bathTime = *extSwitch.bathTimeModel();
+    view::ListModel &functions = *extSwitch.functionModel();
+    QSignalSpy edits(&extSwitch,
+                     &view::ConfigureAdvancedSettingsExtSwitchViewManager::editSelected);
+    QSignalSpy requests(
+        &extSwitch,
+        &view::ConfigureAdvancedSettingsExtSwitchViewManager::extSwBathtimeChangeRequest);
+
+    extSwitch.onSaunaReplaced();
+    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("--"));
+    QCOMPARE(role(bathTime, 0, "value13").toBool(), false);
+    QCOMPARE(modelReader::column(functions, "checkmarkChecked"), (QVariantList{false, false}));
+    QVERIFY(!extSwitch.bathTimeManager()->value());
+    extSwitch.onCommitValue(ConfigureTypes::E_externalSwitchBathtime);
+    extSwitch.onExtSwBathTimeSelected();
+    QCOMPARE(edits.size(), 0);
+    QCOMPARE(requests.size(), 0);
+
+    // The bath time alone is not enough: the former sauna's limit went with it.
+    extSwitch.onSaunaExtSwBathtimeChanged(45);
+    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("45min"));
+    QCOMPARE(role(bathTime, 0, "value13").toBool(), false);
+    extSwitch.onSaunaBathTimeLimitChanged(90);
     QCOMPARE(role(bathTime, 0, "value13").toBool(), true);
 }
 

@@ -362,12 +362,18 @@ private slots:
         QCOMPARE(manager.tankFillTimeManager()->lowerLimit(), 6 * 60000);
         QCOMPARE(manager.tankFillTimeManager()->upperLimit(), 20 * 60000);
 
-        // Before any report: the PCB editor opens at its lower limit, the fill time at 6 min.
+        // Before any report the editors open without a value, and a commit sends nothing.
         manager.onSaunaMasterFuncDescChanged(flags(false, true, true));
-        manager.onItemSelected(ConfigureTypes::E_overheating);
-        QCOMPARE(manager.pcbOverheatLimitManager()->value(), std::optional<int>(630));
-        manager.onItemSelected(5);
-        QCOMPARE(manager.tankFillTimeManager()->value(), std::optional<qint64>(6 * 60000));
+        {
+            RequestLog before(manager);
+            manager.onItemSelected(ConfigureTypes::E_overheating);
+            QCOMPARE(manager.pcbOverheatLimitManager()->value(), std::nullopt);
+            manager.onOverheatLimitCommit();
+            manager.onItemSelected(5);
+            QCOMPARE(manager.tankFillTimeManager()->value(), std::nullopt);
+            manager.onTankFillTimeCommit();
+            QCOMPARE(before.entries, QStringList());
+        }
 
         manager.onSaunaMasterProductChanged(MasterFuncDescTypes::E_combi_auto);
         QCOMPARE(manager.tankFillTimeManager()->lowerLimit(), 3 * 60000);

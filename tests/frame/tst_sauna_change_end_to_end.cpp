@@ -1,0 +1,234 @@
+#include "panel_under_test.h"
+
+#include "../pc_panel/fake_sauna_peer.h"
+
+#include "sauna_simulator/sauna_state_model.h"
+#include "signal_interface/configure_types.h"
+
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using signalInterface::ConfigureTypes;
+using tools::IntegerId;
+
+// The whole panel connected to the simulated sauna, which has reported all its values, and then
+// to another sauna that accepts the panel and reports nothing yet. No screen shows the first
+// sauna's values for the second: what the second has not told reads "--". Back with the first
+// sauna, its values are shown again.
+class TestSaunaChange : public QObject, private PanelUnderTest
+{
+    Q_OBJECT
+
+private:
+    // The item of that name on the page shows exactly the text.
+    static QString textOf(QQuickItem *page, const QString &objectName)
+    {
+        QQuickItem *item = findVisibleItem(page, objectName);
+        return item ? item->property("text").toString() : QStringLiteral("<none>");
+    }
+
+    void connectTo(const QUuid &identity)
+    {
+        pcPanel::SaunaCommunication &link = m_frame->saunaCommunication;
+        link.onConnectRequest(identity);
+        QTRY_VERIFY_WITH_TIMEOUT(link.isConnected(), waitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_frame->controllerTab.wifiSymbolController.isConnected(), waitMs);
+        STEP(dismissPopups());
+    }
+
+    void toTheOtherSauna() { STEP(connectTo(m_other->identity)); }
+
+    void backToTheFirstSauna()
+    {
+        STEP(connectTo(m_firstIdentity));
+        // Its reports arrive after the acceptance.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_frame->controllerTab.temperatureController.targetTemperatureManager()->value(),
+            waitMs);
+    }
+
+    // Opens the page, checks that it shows the first sauna's value, switches to the other
+    // sauna and checks that the page no longer shows it but the "no value" text, and that it
+    // comes back with the first sauna.
+    void checkPage(const QString &pageName, const std::function<void()> &open,
+                   const QString &firstValue, const QString &noValue)
+    {
+        STEP(open());
+        QQuickItem *page = waitForItem(pageName);
+        QVERIFY2(page, qPrintable(pageName));
+        waitForPagesAtRest();
+        QTRY_VERIFY2(showsText(firstValue), qPrintable(firstValue));
+
+        STEP(toTheOtherSauna());
+        QTRY_VERIFY2(!showsText(firstValue), qPrintable(firstValue));
+        QTRY_VERIFY2(showsText(noValue), qPrintable(noValue));
+        QVERIFY(!findVisibleItem(page, QStringLiteral("settingsNotConnectedNotice")));
+        STEP(saveScreenshot(pageName + QStringLiteral("_other_sauna")));
+
+        STEP(backToTheFirstSauna());
+        QTRY_VERIFY2(showsText(firstValue), qPrintable(firstValue));
+        STEP(backToSettingsAreas());
+    }
+
+    void openArea(const QString &area, int applId, const QString &pageName)
+    {
+        STEP(tap(QStringLiteral("settingsArea_") + area));
+        STEP(dragIntoViewAndTap(
+            [this, applId] {
+                return findVisibleItem(findVisibleItem(sceneRoot(), QStringLiteral("settingsList")),
+                                       [applId](QQuickItem *item) {
+                                           return isRow(item) &&
+                                                  item->property("applId").toInt() == applId;
+                                       });
+            },
+            QStringLiteral("%1 row %2").arg(area).arg(applId)));
+        QVERIFY(waitForItem(pageName));
+    }
+
+    int saunaInteger(int id) const { return int(m_sauna->model().integer(id)); }
+    static int celsius(int ninths) { return ninths / 9; }
+
+private slots:
+    void initTestCase()
+    {
+        STEP(startConnected(saunaOptions(QStringLiteral("Cellar sauna"), QStringLiteral("4711"))));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_frame->configureTab.systemAuxViewManager.relays().at(4).connected, waitMs);
+        STEP(dismissPopups());
+        pcPanel::SaunaCommunication &link = m_frame->saunaCommunication;
+        m_firstIdentity = link.selectedRemoteSauna();
+
+        // The other sauna: found by its address, with its PIN.
+        m_other = std::make_unique<FakeSaunaPeer>();
+        m_other->identity = QUuid(QStringLiteral("{3c9a7e21-6d4b-4f80-a1c5-8e2b7d0f9a46}"));
+        m_other->name = QStringLiteral("Garden sauna");
+        QVERIFY(m_other->identity != m_firstIdentity);
+        QSignalSpy detected(&link, &pcPanel::SaunaCommunication::ipDetectDone);
+        signalInterface::RemoteSaunaTypes::RemoteSauna searched;
+        searched.address = QHostAddress(QHostAddress::LocalHost);
+        searched.port = m_other->announcementPort();
+        link.onIpDetectRequest(searched);
+        QVERIFY(detected.wait(waitMs));
+        QCOMPARE(detected.at(0).at(1).toBool(), true);
+        for (signalInterface::RemoteSaunaTypes::RemoteSauna sauna : link.remoteSaunas()) {
+            if (sauna.identity != m_other->identity)
+                continue;
+            sauna.pin = signalInterface::PinTypes::Pin{m_other->pin};
+            link.onRemoteSaunaChangeRequest(sauna, true);
+        }
+        QCOMPARE(link.remoteSaunas().size(), 2);
+        STEP(dismissPopups());
+        STEP(tapTab(settingsTabIndex));
+    }
+
+    void cleanupTestCase()
+    {
+        shutDown();
+        m_other.reset();
+    }
+
+    void init()
+    {
+        if (m_frame->saunaCommunication.selectedRemoteSauna() != m_firstIdentity ||
+            !m_frame->saunaCommunication.isConnected())
+            STEP(backToTheFirstSauna());
+    }
+
+    // The main screen's dial and target stepper.
+    void mainScreen()
+    {
+        STEP(tapTab(saunaTabIndex));
+        QQuickItem *root = sceneRoot();
+        const QString measured =
+            QStringLiteral("%1°").arg(celsius(saunaInteger(IntegerId::Temperature)));
+        const int target = celsius(saunaInteger(IntegerId::TargetTemperature));
+        QTRY_COMPARE(textOf(root, QStringLiteral("measuredTemperatureText")), measured);
+        QTRY_VERIFY(textOf(root, QStringLiteral("targetTemperatureText"))
+                        .contains(QString::number(target)));
+        QQuickItem *stepper =
+            findVisibleItem(root, QStringLiteral("temperature_data_provider_tab2_normal"));
+        QVERIFY(stepper);
+        QTRY_COMPARE(textOf(stepper, QStringLiteral("valueText")),
+                     QStringLiteral("%1 °C").arg(target));
+        QVERIFY(m_frame->controllerTab.saunaStateController.bathTimeText().size() > 0);
+
+        STEP(toTheOtherSauna());
+        QTRY_COMPARE(textOf(root, QStringLiteral("measuredTemperatureText")), QStringLiteral("--"));
+        QVERIFY(!textOf(root, QStringLiteral("targetTemperatureText"))
+                     .contains(QString::number(target)));
+        QCOMPARE(textOf(stepper, QStringLiteral("valueText")), QStringLiteral("--"));
+        QVERIFY(m_frame->controllerTab.saunaStateController.bathTimeText().isEmpty());
+        QVERIFY(!findVisibleItem(root, QStringLiteral("notConnectedNotice")));
+        STEP(saveScreenshot(QStringLiteral("main_other_sauna")));
+
+        STEP(backToTheFirstSauna());
+        QTRY_COMPARE(textOf(root, QStringLiteral("measuredTemperatureText")), measured);
+        STEP(tapTab(settingsTabIndex));
+    }
+
+    void externalSwitch()
+    {
+        STEP(tapTab(settingsTabIndex));
+        const int minutes = saunaInteger(IntegerId::ExtSwitchBathTime);
+        checkPage(
+            QStringLiteral("externalSwitchPage"),
+            [this] {
+                openArea(QStringLiteral("advanced"), ConfigureTypes::E_externalSwitch,
+                         QStringLiteral("externalSwitchPage"));
+            },
+            QStringLiteral("%1h %2min").arg(minutes / 60).arg(minutes % 60), QStringLiteral("--"));
+    }
+
+    void descaling()
+    {
+        STEP(tapTab(settingsTabIndex));
+        checkPage(
+            QStringLiteral("auxDescalingPage"),
+            [this] {
+                STEP(openArea(QStringLiteral("system"), ConfigureTypes::E_optionsAux,
+                              QStringLiteral("auxRelaysPage")));
+                STEP(tapRow(QStringLiteral("settingsList"), 4));
+                QVERIFY(waitForItem(QStringLiteral("auxRelayPage")));
+                STEP(tapRow(QStringLiteral("auxFunctionList"), 102));
+            },
+            QStringLiteral("150ml"), QStringLiteral("--"));
+    }
+
+    void status()
+    {
+        STEP(tapTab(settingsTabIndex));
+        const int room = celsius(saunaInteger(IntegerId::Temperature));
+        checkPage(
+            QStringLiteral("statusPage"),
+            [this] {
+                openArea(QStringLiteral("system"), ConfigureTypes::E_status,
+                         QStringLiteral("statusPage"));
+            },
+            QStringLiteral("Room temperature: %1°C").arg(room),
+            QStringLiteral("Room temperature: --°C"));
+    }
+
+    void bathTemperatureLimit()
+    {
+        STEP(tapTab(settingsTabIndex));
+        const int limit = celsius(saunaInteger(IntegerId::UpperTemperatureLimit));
+        checkPage(
+            QStringLiteral("limitsBathTemperaturePage"),
+            [this] {
+                STEP(tap(QStringLiteral("settingsArea_limits")));
+                STEP(tapRow(QStringLiteral("settingsList"), ConfigureTypes::E_maxBathTemp));
+            },
+            QStringLiteral("%1 °C").arg(limit), QStringLiteral("--"));
+    }
+
+private:
+    std::unique_ptr<FakeSaunaPeer> m_other;
+    QUuid m_firstIdentity;
+};
+
+QTEST_MAIN(TestSaunaChange)
+#include "tst_sauna_change_end_to_end.moc"
