@@ -2,6 +2,8 @@
 #include "support/translation_files.h"
 
 #include "control/language_controller.h"
+#include "signal_interface/date_time_types.h"
+#include "signal_interface/temperature_types.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -529,6 +531,24 @@ void PageFitTest::checkPageInEveryLanguage(const QString &screen,
     QVERIFY(QQuickTest::qWaitForPolish(m_frame->guiHandler.view()->quickWindow(), waitMs));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+void PageFitTest::useWidestUnits()
+{
+    m_frame->controllerTab.temperatureController.onTemperatureUnitChangeRequested(
+        signalInterface::TemperatureTypes::E_fahrenheit);
+    m_frame->controllerTab.timeController.onTimeFormatSelected(
+        signalInterface::DateTimeTypes::E_am_pm);
+}
+
+void PageFitTest::useDefaultUnits()
+{
+    if (!m_frame)
+        return;
+    m_frame->controllerTab.temperatureController.onTemperatureUnitChangeRequested(
+        signalInterface::TemperatureTypes::E_celsius);
+    m_frame->controllerTab.timeController.onTimeFormatSelected(
+        signalInterface::DateTimeTypes::E_0_24);
 }
 
 void PageFitTest::failOnProblems()

@@ -70,6 +70,12 @@ protected:
     // screen), is opened again by the steps given.
     void checkPageInEveryLanguage(const QString &screen,
                                   const std::function<void()> &openAgain = {});
+    // Fahrenheit and the 12-hour clock: the widest forms of temperatures and times. The panel's
+    // store keeps them, so a walk that uses them puts Celsius and the 24-hour clock back at its
+    // end, for the tests after it.
+    void useWidestUnits();
+    void useDefaultUnits();
+
     // Fails with every problem collected, and forgets them.
     void failOnProblems();
 

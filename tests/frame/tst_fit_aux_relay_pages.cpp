@@ -14,8 +14,9 @@ using signalInterface::AuxiliaryRelayTypes;
 using signalInterface::ConfigureTypes;
 
 // The whole panel against the simulated sauna on loopback, with a sauna name as long as a user
-// gives one. The screens of a relay and of its fragrance and descaling functions, each opened
-// by taps from the list of settings areas, show their texts whole in all fourteen languages:
+// gives one, on a 12-hour clock. The screens of a relay and of its fragrance and descaling
+// functions, each opened once by taps from the list of settings areas, show their texts whole in
+// all fourteen languages, switched while the page is open:
 // none cut off, out of its box or the window, broken inside a number and its unit, or over
 // another text or under a button.
 class TestFitAuxRelayPages : public QObject, private PageFitTest
@@ -48,6 +49,16 @@ private:
         QVERIFY(waitForItem(QStringLiteral("auxDescalingPage")));
     }
 
+    // Each page opened once from the settings areas; a language changed while it is open
+    // reaches its texts.
+    void checkOpenedPage(const QString &pageName, const std::function<void()> &open)
+    {
+        STEP(backToSettingsAreas());
+        STEP(open());
+        QVERIFY2(waitForItem(pageName), qPrintable(pageName));
+        STEP(checkPageInEveryLanguage(pageName));
+    }
+
 private slots:
     void initTestCase()
     {
@@ -61,17 +72,23 @@ private slots:
                 .connected,
             waitMs);
         STEP(dismissPopups());
+        useWidestUnits();
         STEP(tapTab(settingsTabIndex));
     }
 
-    void cleanupTestCase() { shutDown(); }
+    void cleanupTestCase()
+    {
+        useDefaultUnits();
+        shutDown();
+    }
 
     void cleanup() { STEP(failOnProblems()); }
 
     void relaysFragranceAndDescaling()
     {
-        STEP(checkPage(QStringLiteral("auxRelayPage"), [this] { openRelay(fragranceRelay); }));
-        STEP(checkPage(QStringLiteral("auxFragrancePage"), [this] {
+        STEP(
+            checkOpenedPage(QStringLiteral("auxRelayPage"), [this] { openRelay(fragranceRelay); }));
+        STEP(checkOpenedPage(QStringLiteral("auxFragrancePage"), [this] {
             STEP(openRelay(fragranceRelay));
             STEP(tapRow(QStringLiteral("auxFunctionList"), AuxiliaryRelayTypes::E_frequency));
         }));
@@ -79,26 +96,26 @@ private slots:
             {AuxiliaryRelayTypes::E_pump, "fragrancePumpEditorPage"},
             {AuxiliaryRelayTypes::E_stop, "fragranceStopEditorPage"}};
         for (const auto &[applId, name] : fragrancePages) {
-            STEP(checkPage(QString::fromLatin1(name), [&] {
+            STEP(checkOpenedPage(QString::fromLatin1(name), [&] {
                 STEP(openRelay(fragranceRelay));
                 STEP(tapRow(QStringLiteral("auxFunctionList"), AuxiliaryRelayTypes::E_frequency));
                 QVERIFY(waitForItem(QStringLiteral("auxFragrancePage")));
                 STEP(tapRow(QStringLiteral("settingsList"), applId));
             }));
         }
-        STEP(checkPage(QStringLiteral("auxDescalingPage"), [this] { openDescaling(); }));
+        STEP(checkOpenedPage(QStringLiteral("auxDescalingPage"), [this] { openDescaling(); }));
         const std::pair<int, const char *> descalingPages[] = {
             {AuxiliaryRelayTypes::E_startTime, "descalingStartTimePage"},
             {AuxiliaryRelayTypes::E_duration, "descalingDurationPage"},
             {AuxiliaryRelayTypes::E_dosage, "descalingDosagePage"},
             {AuxiliaryRelayTypes::E_weekday, "descalingWeekdayPage"}};
         for (const auto &[applId, name] : descalingPages) {
-            STEP(checkPage(QString::fromLatin1(name), [&] {
+            STEP(checkOpenedPage(QString::fromLatin1(name), [&] {
                 STEP(openDescaling());
                 STEP(tapRow(QStringLiteral("settingsList"), applId));
             }));
         }
-        STEP(checkPage(QStringLiteral("descalingRepeatPage"), [this] {
+        STEP(checkOpenedPage(QStringLiteral("descalingRepeatPage"), [this] {
             STEP(openDescaling());
             STEP(tapRow(QStringLiteral("settingsList"), AuxiliaryRelayTypes::E_weekday));
             QVERIFY(waitForItem(QStringLiteral("descalingWeekdayPage")));

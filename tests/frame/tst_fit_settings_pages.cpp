@@ -12,9 +12,10 @@
 using signalInterface::ConfigureTypes;
 
 // The whole panel against the simulated sauna on loopback, with a sauna name as long as a user
-// gives one. Every screen of the Limits, General, Date and time and Advanced settings, each
-// opened by taps from the list of settings areas, shows its texts whole in all fourteen
-// languages: none cut off, out of its box or the window, or over another text or under a button.
+// gives one, in Fahrenheit on a 12-hour clock. Every screen of the Limits, General, Date and time
+// and Advanced settings, each opened by taps from the list of settings areas, shows its texts whole
+// in all fourteen languages: none cut off, out of its box or the window, or over another text or
+// under a button.
 class TestFitSettingsPages : public QObject, private PageFitTest
 {
     Q_OBJECT
@@ -43,10 +44,15 @@ private slots:
                     ->rowCount() > 0,
             waitMs);
         STEP(dismissPopups());
+        useWidestUnits();
         STEP(tapTab(settingsTabIndex));
     }
 
-    void cleanupTestCase() { shutDown(); }
+    void cleanupTestCase()
+    {
+        useDefaultUnits();
+        shutDown();
+    }
 
     void cleanup() { STEP(failOnProblems()); }
 

@@ -14,11 +14,11 @@
 using signalInterface::ConfigureTypes;
 
 // The whole panel against the simulated sauna on loopback, with a sauna name as long as a user
-// gives one and a full error log. Every screen of the System settings (those of a relay's
-// functions are in tst_fit_aux_relay_pages) and of the Network screen, each opened by taps from
-// the list of settings areas, and the Limits' overheating limit of a sauna with humidity, show
-// their texts whole in all fourteen languages: none cut off, out of its box or the window,
-// broken inside a number and its unit, or over another text or under a button.
+// gives one and a full error log, in Fahrenheit on a 12-hour clock. Every screen of the System
+// settings (those of a relay's functions are in tst_fit_aux_relay_pages) and of the Network screen,
+// each opened by taps from the list of settings areas, and the Limits' overheating limit of a sauna
+// with humidity, show their texts whole in all fourteen languages: none cut off, out of its box or
+// the window, broken inside a number and its unit, or over another text or under a button.
 class TestFitSystemPages : public QObject, private PageFitTest
 {
     Q_OBJECT
@@ -48,10 +48,15 @@ private slots:
                 .connected,
             waitMs);
         STEP(dismissPopups());
+        useWidestUnits();
         STEP(tapTab(settingsTabIndex));
     }
 
-    void cleanupTestCase() { shutDown(); }
+    void cleanupTestCase()
+    {
+        useDefaultUnits();
+        shutDown();
+    }
 
     void cleanup() { STEP(failOnProblems()); }
 

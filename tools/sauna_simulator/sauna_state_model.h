@@ -197,6 +197,10 @@ public:
     SaunaReport requestDescaling(const DescalingChange &change);
     const AuxRelayStore &auxRelays() const { return m_auxRelays; }
 
+    // What a sensor or the heater's own timer of a real sauna would give now (the room's
+    // temperature or humidity, the bath time left), taken as it is; the heating steps move it on.
+    SaunaReport setReading(int reportId, quint32 value) { return setInteger(reportId, value); }
+
     // One tick of the heating timer, elapsedMs after the previous one.
     SaunaReport heatStep(int elapsedMs);
     // A look at the calendar by the sauna's clock: starts the program that is due, with its

@@ -417,6 +417,13 @@ void SimulatedSauna::report(SaunaReport changes, const Panel &requester)
         sendToPanel(requester, encodeReport(message, m_model, m_clock()));
 }
 
+void SimulatedSauna::setReading(int reportId, quint32 value)
+{
+    const SaunaReport changes = m_model.setReading(reportId, value);
+    if (!changes.isEmpty())
+        sendToAllPanels(encodeReport(changes, m_model, m_clock()));
+}
+
 void SimulatedSauna::heat()
 {
     // Each tick counts as one heating interval of the sauna's time, whatever the timer's drift.

@@ -54,6 +54,9 @@ public:
     const SaunaStateModel &model() const { return m_model; }
     int connectedPanelCount() const { return int(m_panels.size()); }
 
+    // A reading of the sauna's own (see SaunaStateModel::setReading), reported to every panel.
+    void setReading(int reportId, quint32 value);
+
     // Silent: every datagram is read and forgotten, nothing is sent; the sauna keeps heating.
     // Resuming gives every connected panel a fresh keep-alive period.
     void setSilent(bool silent);

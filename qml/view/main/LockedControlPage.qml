@@ -24,87 +24,104 @@ Rectangle {
     // Keeps touches away from the screen below.
     MouseArea { anchors.fill: parent }
 
-    ColumnLayout {
-        anchors.fill: parent
-        anchors.margins: Theme.margin
-        spacing: Theme.spacing
+    // Every control chosen is more than the window holds: they scroll above the Unlock button,
+    // which stays in sight.
+    PageFlickable {
+        id: controls
+        anchors.top: parent.top
+        anchors.bottom: unlockButton.top
+        anchors.bottomMargin: Theme.spacing
+        width: parent.width
+        contentHeight: column.implicitHeight + 2 * Theme.margin
 
-        NotConnectedNotice {
-            Layout.fillWidth: true
-            visible: !page.status.connected
-        }
-        RowLayout {
-            Layout.alignment: Qt.AlignHCenter
+        ColumnLayout {
+            id: column
+            x: Theme.margin
+            y: Theme.margin
+            width: controls.width - 2 * Theme.margin
             spacing: Theme.spacing
-            TemperatureDial {
-                status: page.status
+
+            NotConnectedNotice {
+                Layout.fillWidth: true
+                visible: !page.status.connected
             }
-            PowerSwitch {
-                objectName: "lockedPowerSwitch"
-                visible: page.choices.powerOnLockScreen
+            RowLayout {
+                Layout.alignment: Qt.AlignHCenter
+                spacing: Theme.spacing
+                TemperatureDial {
+                    status: page.status
+                }
+                PowerSwitch {
+                    objectName: "lockedPowerSwitch"
+                    visible: page.choices.powerOnLockScreen
+                    enabled: page.status.connected
+                    saunaState: page.status.saunaState
+                    stateText: page.status.saunaStateText
+                    onSaunaStateChangeRequested: (state) => {
+                        if (page.powerSender)
+                            page.powerSender.saunaStateChangeRequested(state)
+                    }
+                    onSaunaRenewBathTime: {
+                        if (page.powerSender)
+                            page.powerSender.saunaRenewBathTime()
+                    }
+                    onVibrationRequested: {
+                        if (page.powerSender)
+                            page.powerSender.vibrationRequested()
+                    }
+                }
+            }
+            TemperatureStepper {
+                objectName: "temperature_data_provider_tab2_locked"
+                Layout.fillWidth: true
+                visible: page.choices.temperatureOnLockScreen
+                label: qsTr("Target temperature")
+                manager: target_temperature_manager
                 enabled: page.status.connected
-                saunaState: page.status.saunaState
-                stateText: page.status.saunaStateText
-                onSaunaStateChangeRequested: (state) => {
-                    if (page.powerSender)
-                        page.powerSender.saunaStateChangeRequested(state)
-                }
-                onSaunaRenewBathTime: {
-                    if (page.powerSender)
-                        page.powerSender.saunaRenewBathTime()
-                }
-                onVibrationRequested: {
-                    if (page.powerSender)
-                        page.powerSender.vibrationRequested()
+                hasValue: page.status.connected
+            }
+            HumidityStepper {
+                objectName: "humidity_data_provider_tab2_locked"
+                Layout.fillWidth: true
+                // Chosen for the lock screen, and offered only where the sauna controls humidity.
+                visible: page.choices.humidityOnLockScreen && page.status.humiditySupported
+                label: qsTr("Target humidity")
+                manager: target_humidity_manager
+                enabled: page.status.connected
+                hasValue: page.status.connected
+            }
+            LightsTile {
+                objectName: "lights_switch_tab_tab2_locked"
+                Layout.fillWidth: true
+                visible: page.choices.lightingOnLockScreen
+                enabled: page.status.connected
+                hasValue: page.status.connected
+                lightsOn: page.status.lightsOn
+            }
+            // The relays chosen for the lock screen, as the peripheral controller lists them.
+            GenericListView {
+                objectName: "lockedAuxRelays"
+                Layout.fillWidth: true
+                Layout.preferredHeight: contentHeight
+                visible: count > 0 && page.status.connected
+                interactive: false
+                model: settings_auxiliary_relays_overview_model
+                onToggleTapped: (applId, shownState) => {
+                    if (page.auxRelaySender)
+                        page.auxRelaySender.auxRelayActivatedChanged(applId, shownState)
                 }
             }
         }
-        TemperatureStepper {
-            objectName: "temperature_data_provider_tab2_locked"
-            Layout.fillWidth: true
-            visible: page.choices.temperatureOnLockScreen
-            label: qsTr("Target temperature")
-            manager: target_temperature_manager
-            enabled: page.status.connected
-            hasValue: page.status.connected
-        }
-        HumidityStepper {
-            objectName: "humidity_data_provider_tab2_locked"
-            Layout.fillWidth: true
-            // Chosen for the lock screen, and offered only where the sauna controls humidity.
-            visible: page.choices.humidityOnLockScreen && page.status.humiditySupported
-            label: qsTr("Target humidity")
-            manager: target_humidity_manager
-            enabled: page.status.connected
-            hasValue: page.status.connected
-        }
-        LightsTile {
-            objectName: "lights_switch_tab_tab2_locked"
-            Layout.fillWidth: true
-            visible: page.choices.lightingOnLockScreen
-            enabled: page.status.connected
-            hasValue: page.status.connected
-            lightsOn: page.status.lightsOn
-        }
-        // The relays chosen for the lock screen, as the peripheral controller lists them.
-        GenericListView {
-            objectName: "lockedAuxRelays"
-            Layout.fillWidth: true
-            Layout.preferredHeight: contentHeight
-            visible: count > 0 && page.status.connected
-            interactive: false
-            model: settings_auxiliary_relays_overview_model
-            onToggleTapped: (applId, shownState) => {
-                if (page.auxRelaySender)
-                    page.auxRelaySender.auxRelayActivatedChanged(applId, shownState)
-            }
-        }
-        Item { Layout.fillHeight: true }
-        PanelButton {
-            objectName: "unlockButton"
-            Layout.fillWidth: true
-            text: qsTr("Unlock")
-            onClicked: page.unlockRequested()
-        }
+    }
+
+    PanelButton {
+        id: unlockButton
+        objectName: "unlockButton"
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        anchors.margins: Theme.margin
+        text: qsTr("Unlock")
+        onClicked: page.unlockRequested()
     }
 }

@@ -52,9 +52,13 @@ Item {
                     }
                     Text {
                         objectName: "measuredHumidityText"
-                        Layout.alignment: Qt.AlignHCenter
+                        // Beside the dial there is room for a short caption only: a longer one
+                        // wraps above its value.
+                        Layout.fillWidth: true
+                        horizontalAlignment: Text.AlignHCenter
+                        wrapMode: Text.Wrap
                         text: page.status.hasMeasuredHumidity
-                              ? qsTr("Humidity %1").arg(page.status.measuredHumidity + " "
+                              ? qsTr("Humidity %1").arg(page.status.measuredHumidity + "\u00a0"
                                                         + page.status.humidityUnitText)
                               : qsTr("Humidity --")
                         textFormat: Text.PlainText

@@ -30,6 +30,9 @@ Rectangle {
             horizontalAlignment: Text.AlignHCenter
             text: tile.caption
             textFormat: Text.PlainText
+            // A caption longer than the tile ("Time left" in most languages) is written smaller.
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 9
             elide: Text.ElideRight
             color: Theme.textDim
             font.pixelSize: Theme.fontSmall

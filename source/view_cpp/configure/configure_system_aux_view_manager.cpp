@@ -110,6 +110,16 @@ bool ConfigureSystemAuxViewManager::offersDescaling() const
     return steamGenerator || descalingRelayIndex() == m_selected;
 }
 
+void ConfigureSystemAuxViewManager::onLanguageChanged(::signalInterface::LanguageTypes::Language)
+{
+    refreshRelayTexts();
+    refreshFunctionRows();
+    if (m_selected >= 0 && m_selected < relayCount && m_relays.at(m_selected).connected)
+        emit topBarTextChanged(LanguageSupport::auxText(m_selected));
+    m_fragranceManager.refresh();
+    m_descalingManager.refresh();
+}
+
 // Relay list
 
 void ConfigureSystemAuxViewManager::onOptionsViewVisibleChanged(bool visible)

@@ -1,8 +1,10 @@
+#include "../test_translator.h"
 #include "model_reader.h"
 
 #include "control/settings.h"
 #include "pc_panel/supported_characters.h"
 #include "signal_interface/configure_types.h"
+#include "signal_interface/language_types.h"
 #include "signal_interface/time_edit_types.h"
 #include "signal_interface/type_registration.h"
 #include "view_cpp/configure/configure_system_aux_view_manager.h"
@@ -130,6 +132,7 @@ private slots:
     void renameLongerThanTheWireCarriesIsRefused();
     void renameActivatedTwiceAnswersOnce();
     void renameCancelled();
+    void languageChangeRetranslatesTheOpenPages();
 
     void fragranceTexts_data();
     void fragranceTexts();
@@ -544,7 +547,64 @@ signals:
     void auxNameEditCancelSelected();
 };
 
+// The language controller as the managers hear it.
+class LanguageSource : public QObject
+{
+    Q_OBJECT
+signals:
+    void languageChanged(::signalInterface::LanguageTypes::Language language);
+};
+
 } // namespace
+
+void TestConfigureSystemAux::languageChangeRetranslatesTheOpenPages()
+{
+    ConfigureSystemAuxViewManager manager(nullptr);
+    LanguageSource language;
+    QCOMPARE(manager.connectLanguageSignals({&language}), 0);
+    manager.onSaunaMasterProductChanged(MasterFuncDescTypes::E_steam_private);
+    manager.onSaunaAuxRelaySettingChanged(timed(relay(2, AuxiliaryRelayTypes::E_frequency), 5,
+                                                AuxiliaryRelayTypes::E_100_msec, 45,
+                                                AuxiliaryRelayTypes::E_seconds));
+    manager.onSaunaAuxRelaySettingChanged(timed(relay(4, AuxiliaryRelayTypes::E_frequency), 90,
+                                                AuxiliaryRelayTypes::E_minutes, 336,
+                                                AuxiliaryRelayTypes::E_hours));
+    manager.onSaunaDescalingChanged(descalingOn(4));
+    // Every page of the relays open at once, as the stack keeps them below the top one.
+    manager.onOptionsViewVisibleChanged(true);
+    manager.onAuxSelected(2);
+    ConfigureSystemAuxFragranceViewManager &fragrance = manager.fragranceManager();
+    fragrance.onOptionsFragranceViewVisibleChanged(true);
+    ConfigureSystemAuxDescalingViewManager &descaling = manager.descalingManager();
+    descaling.onAuxDescalingViewVisibleChanged(true);
+    QSignalSpy titles(&manager, &ConfigureSystemAuxViewManager::topBarTextChanged);
+
+    TestTranslator translator;
+    const auto add = [&translator](const char *context, const char *english, const char *german) {
+        translator.add(QString::fromLatin1(context), QString::fromLatin1(english),
+                       QString::fromUtf8(german));
+    };
+    add("QObject", "Aux %1", "Zusatz %1");
+    add("view::ConfigureSystemAuxViewManager", "On/Off", "Ein/Aus");
+    add("view::ConfigureSystemAuxViewManager", "Fragrance", "Duft");
+    add("view::ConfigureSystemAuxFragranceViewManager", "Pump", "Pumpe");
+    add("view::ConfigureSystemAuxDescalingViewManager", "Dosage", "Dosierung");
+    add("view::ConfigureSystemAuxDescalingViewManager", "Repeat", "Wiederholung");
+    add("view::ConfigureSystemAuxDescalingViewManager", "Monthly", "Monatlich");
+    ScopedTranslator installed(&translator);
+    emit language.languageChanged(signalInterface::LanguageTypes::E_german);
+
+    QCOMPARE(column(*manager.relayModel(), "textOnSubMenu"), (QStringList{"Zusatz 2", "Zusatz 4"}));
+    QCOMPARE(column(*manager.functionModel(), "textOnSubMenu").mid(1, 2),
+             (QStringList{"Ein/Aus", "Duft"}));
+    QCOMPARE(titles.count(), 1);
+    QCOMPARE(titles.first().first().toString(), QStringLiteral("Zusatz 2"));
+    QCOMPARE(column(*fragrance.model(), "value"), (QStringList{"Pumpe", "Stop"}));
+    QCOMPARE(column(*descaling.settingsModel(), "value").at(4), QStringLiteral("Dosierung"));
+    QCOMPARE(modelReader::value(*descaling.weekdayModel(), 0, "value").toString(),
+             QStringLiteral("Wiederholung"));
+    QCOMPARE(column(*descaling.repeatModel(), "value").last(), QStringLiteral("Monatlich"));
+}
 
 void TestConfigureSystemAux::renameSendsTheNewName()
 {

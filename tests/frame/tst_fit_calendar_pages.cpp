@@ -1,0 +1,159 @@
+#include "text_fit.h"
+
+#include "sauna_simulator/sauna_state_model.h"
+
+#include <QQuickItem>
+#include <QTest>
+
+// The whole panel against a simulated steam sauna on loopback, in Fahrenheit on a 12-hour clock,
+// with a favorite of the highest temperature and humidity, the longest bath and the longest name
+// the keyboard takes. The calendar's pages show their texts whole in all fourteen languages: the
+// weekdays, a weekday program's editor with its start time, its choice of favorite and each of
+// its own settings, the weekday's programs and the queue with the favorite's name, the month, a
+// date's programs and a date program's editor. None is cut off, out of its box or the window,
+// broken inside a number and its unit, or over another text or under a button.
+class TestFitCalendarPages : public QObject, private PageFitTest
+{
+    Q_OBJECT
+
+private:
+    static inline const QString favoriteName = QStringLiteral("WELLNESS WEEKEND MAX");
+    // 110 °C in ninths of a degree: 230 °F.
+    static constexpr quint32 highestTemperature = 990;
+
+    // On the program's rows: the row opened, checked, and left by the button that sets it.
+    void checkProgramEditor(const QString &list, int row, const QString &screen,
+                            const QString &setButton)
+    {
+        STEP(tapRow(list, row));
+        QVERIFY(waitForItem(setButton));
+        STEP(checkPageInEveryLanguage(screen));
+        STEP(tap(setButton));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        STEP(readTranslationFiles());
+        tools::SimulatorOptions options =
+            saunaOptions(QStringLiteral("Wellness area east wing sauna 2"), QStringLiteral("2580"));
+        options.rcbProduct = steamProduct;
+        STEP(startConnected(options));
+        STEP(dismissPopups());
+        useWidestUnits();
+        m_sauna->setReading(tools::IntegerId::TargetTemperature, highestTemperature);
+        m_sauna->setReading(tools::IntegerId::TargetHumidity, 100);
+        m_sauna->setReading(tools::IntegerId::BathTime, 720);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            waitForItem(QStringLiteral("targetTemperatureText"))->property("text").toString(),
+            QStringLiteral("Target 230°F"), waitMs);
+
+        // The current settings saved as the favorite a program takes.
+        STEP(tapTab(QStringLiteral("Favorites")));
+        QVERIFY(waitForItem(QStringLiteral("favoritesList")));
+        STEP(tapButton(QStringLiteral("Save current settings as favorite")));
+        STEP(typeOnKeyboard(favoriteName));
+        STEP(tap(QStringLiteral("keyboardSaveButton")));
+        QVERIFY(rowWithText(QStringLiteral("favoritesList"), favoriteName));
+    }
+
+    void cleanupTestCase()
+    {
+        useDefaultUnits();
+        shutDown();
+    }
+
+    void cleanup() { STEP(failOnProblems()); }
+
+    void weekdayProgram()
+    {
+        STEP(tapTab(QStringLiteral("Calendar")));
+        QVERIFY(waitForItem(QStringLiteral("weekDaysList")));
+        STEP(checkPageInEveryLanguage(QStringLiteral("weekdays")));
+        STEP(tapRowWithText(QStringLiteral("weekDaysList"), QStringLiteral("Mondays")));
+        STEP(tapRowWithText(QStringLiteral("weekDayProgramsList"),
+                            QStringLiteral("Weekday calendar program")));
+        QObject &program = m_frame->calendarTab.weekdayProgramController;
+        QTRY_VERIFY(program.property("editing").toBool());
+        STEP(checkPageInEveryLanguage(QStringLiteral("program editor")));
+
+        const QString rows = QStringLiteral("programSettingsList");
+        STEP(checkProgramEditor(rows, 0, QStringLiteral("program start time"),
+                                QStringLiteral("programSetTimeButton")));
+        // Its own settings, each on its editor, from the favorite's values.
+        STEP(tapRow(rows, 1));
+        STEP(tapRowWithText(QStringLiteral("programFavoriteList"), favoriteName));
+        STEP(tapRow(rows, 1));
+        QVERIFY(waitForItem(QStringLiteral("programFavoriteList")));
+        STEP(checkPageInEveryLanguage(QStringLiteral("program favorites")));
+        STEP(tapRowWithText(QStringLiteral("programFavoriteList"), QStringLiteral("Custom")));
+        QVERIFY(waitForItem(QStringLiteral("programUseCustomButton")));
+        STEP(checkPageInEveryLanguage(QStringLiteral("program custom settings")));
+        const QString custom = QStringLiteral("programCustomList");
+        STEP(checkProgramEditor(custom, 0, QStringLiteral("program temperature"),
+                                QStringLiteral("programSetTemperatureButton")));
+        STEP(checkProgramEditor(custom, 1, QStringLiteral("program humidity"),
+                                QStringLiteral("programSetHumidityButton")));
+        STEP(checkProgramEditor(custom, 2, QStringLiteral("program stop after"),
+                                QStringLiteral("programSetStopTimeButton")));
+        STEP(tap(QStringLiteral("programUseCustomButton")));
+        STEP(checkPageInEveryLanguage(QStringLiteral("program editor, own settings")));
+
+        // The favorite again, and the program saved: the queue names it.
+        STEP(tapRow(rows, 1));
+        STEP(tapRowWithText(QStringLiteral("programFavoriteList"), favoriteName));
+        QVERIFY(waitForItem(QStringLiteral("programSaveButton")));
+        STEP(checkPageInEveryLanguage(QStringLiteral("program editor, favorite")));
+        STEP(tap(QStringLiteral("programSaveButton")));
+        QTRY_VERIFY(!program.property("editing").toBool());
+        STEP(checkPageInEveryLanguage(QStringLiteral("weekday programs")));
+        STEP(tapButton(QStringLiteral("Queue")));
+        QQuickItem *queue = waitForItem(m_frame->calendarTabObjectIdProvider.queueViewName());
+        QVERIFY(queue);
+        QVERIFY(waitForItem(
+            queue,
+            [](QQuickItem *item) {
+                return item->inherits("QQuickText") &&
+                       item->property("text").toString() == favoriteName;
+            },
+            QStringLiteral("the program's favorite in the queue")));
+        STEP(checkPageInEveryLanguage(QStringLiteral("queue")));
+        STEP(tapButton(QStringLiteral("Week")));
+    }
+
+    void dateProgram()
+    {
+        STEP(tapTab(QStringLiteral("Calendar")));
+        STEP(tapButton(QStringLiteral("Dates")));
+        QVERIFY(waitForItem(m_frame->calendarTabObjectIdProvider.monthSelectorControlName()));
+        STEP(checkPageInEveryLanguage(QStringLiteral("month")));
+        // The 28th still to come, of this month or the next.
+        if (QDate::currentDate().day() >= 28)
+            STEP(tapButton(QStringLiteral("›")));
+        QQuickItem *day = waitForItem(
+            sceneRoot(),
+            [](QQuickItem *item) {
+                return item->property("dayButtonEnabled").toBool() &&
+                       item->property("textOnDayButton").toString() == QLatin1String("28");
+            },
+            QStringLiteral("day 28"));
+        QVERIFY(day);
+        STEP(tap(day));
+        QVERIFY(rowWithText(QStringLiteral("dateProgramsList"),
+                            QStringLiteral("Date calendar program")));
+        STEP(checkPageInEveryLanguage(QStringLiteral("date programs")));
+        STEP(tapRowWithText(QStringLiteral("dateProgramsList"),
+                            QStringLiteral("Date calendar program")));
+        QObject &program = m_frame->calendarTab.dateProgramController;
+        QTRY_VERIFY(program.property("editing").toBool());
+        STEP(tapRow(QStringLiteral("programSettingsList"), 1));
+        STEP(tapRowWithText(QStringLiteral("programFavoriteList"), favoriteName));
+        QVERIFY(waitForItem(QStringLiteral("programSaveButton")));
+        STEP(checkPageInEveryLanguage(QStringLiteral("date program editor")));
+        STEP(tap(QStringLiteral("programCancelButton")));
+        QTRY_VERIFY(!program.property("editing").toBool());
+    }
+};
+
+QTEST_MAIN(TestFitCalendarPages)
+#include "tst_fit_calendar_pages.moc"
