@@ -352,7 +352,7 @@ int connectSaunaReplacement(PanelFrame &frame)
     forget(&controllers.saunaStateController, &control::SaunaStateController::onSaunaReplaced);
     forget(&controllers.peripheralController, &control::PeripheralController::onSaunaReplaced);
     for (const details::ConfigureScreen &screen : frame.configureTab.screens())
-        forget(screen.manager, &view::ConfigureViewManagerBase::onSaunaReplaced);
+        forget(screen.manager.get(), &view::ConfigureViewManagerBase::onSaunaReplaced);
     return failed;
 }
 

@@ -4,6 +4,7 @@
 
 #include "sauna_simulator/sauna_state_model.h"
 #include "signal_interface/configure_types.h"
+#include "view_cpp/configure/configure_system_aux_view_manager.h"
 
 #include <QQuickItem>
 #include <QSignalSpy>
@@ -97,7 +98,11 @@ private slots:
     {
         STEP(startConnected(saunaOptions(QStringLiteral("Cellar sauna"), QStringLiteral("4711"))));
         QTRY_VERIFY_WITH_TIMEOUT(
-            m_frame->configureTab.systemAuxViewManager.relays().at(4).connected, waitMs);
+            m_frame->configureTab.manager<view::ConfigureSystemAuxViewManager>()
+                .relays()
+                .at(4)
+                .connected,
+            waitMs);
         STEP(dismissPopups());
         pcPanel::SaunaCommunication &link = m_frame->saunaCommunication;
         m_firstIdentity = link.selectedRemoteSauna();
