@@ -22,7 +22,7 @@ constexpr int defaultBathTimeLimit = 360;
 } // namespace
 
 FavoriteController::FavoriteController(QObject *parent)
-    : QObject(parent)
+    : FavoriteControllerBase(parent)
     , m_humidityManager(new value::HumidityValueManager(this))
     , m_temperatureManager(new value::TemperatureValueManager(this))
     , m_bathTimeManager(new value::DurationManagerMostSignificantComponentHour(this))
@@ -30,8 +30,6 @@ FavoriteController::FavoriteController(QObject *parent)
     , m_deleteCallback(this, &FavoriteController::onDeleteAnswered)
     , m_saveRenamedCallback(this, &FavoriteController::onSaveRenamedAnswered)
 {
-    for (int index = 0; index < favoriteCount; ++index)
-        m_favorites[index].index = static_cast<quint32>(index);
     AuxiliaryRelayTypes::makeDefaultAuxiliaryRelayPosts(m_relays);
     // A favorite's temperature is a target, shown only within the range a target can have.
     m_temperatureManager->setRange(details::TemperatureHumidityRules::targetTemperatureRange);
@@ -78,19 +76,10 @@ int FavoriteController::connectLanguageChanged(const QList<QObject *> &senders)
 
 int FavoriteController::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    int failed = signalInterface::connectSenders(
+    int failed = connectFavoritesAndCurrentSettings(senders);
+    failed += signalInterface::connectSenders(
         senders, this,
-        {{SIGNAL(saunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost)),
-          SLOT(onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost))},
-         {SIGNAL(saunaTargetTemperatureChanged(int)), SLOT(onSaunaTargetTemperatureChanged(int))},
-         {SIGNAL(saunaTargetHumidityChanged(int)), SLOT(onSaunaTargetHumidityChanged(int))},
-         {SIGNAL(saunaBathTimeChanged(int)), SLOT(onSaunaBathTimeChanged(int))},
-         {SIGNAL(saunaBathTimeLimitChanged(int)), SLOT(onSaunaBathTimeLimitChanged(int))},
-         {SIGNAL(saunaLightsStateChange(bool)), SLOT(onSaunaLightsStateChange(bool))},
-         {SIGNAL(saunaAuxRelaySettingChanged(
-              ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)),
-          SLOT(onSaunaAuxRelaySettingChanged(
-              ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost))},
+        {{SIGNAL(saunaBathTimeLimitChanged(int)), SLOT(onSaunaBathTimeLimitChanged(int))},
          {SIGNAL(saunaLowerTemperatureLimitChanged(int)),
           SLOT(onSaunaLowerTemperatureLimitChanged(int))},
          {SIGNAL(saunaUpperTemperatureLimitChanged(int)),
@@ -194,16 +183,10 @@ void FavoriteController::onFavoriteNameEntered(const QString &name)
     emit closeKeyboard();
     if (!m_editing)
         return;
-    const QString trimmed = name.trimmed();
-    if (trimmed.isEmpty() || trimmed.size() > details::favoriteNameMaximumLength)
+    const std::optional<QString> accepted = acceptableName(name);
+    if (!accepted)
         return;
-    if (const QString unsupported = details::unsupportedNameCharacters(trimmed);
-        !unsupported.isEmpty()) {
-        emit panelUserMessageIssued(
-            details::infoMessage(details::panelMessageId::unsupportedFavoriteName, {unsupported}),
-            nullptr);
-        return;
-    }
+    const QString &trimmed = *accepted;
     for (const FavoritesPost &other : m_favorites) {
         if (other.inUse && other.index != m_edited.index && other.name == trimmed) {
             emit panelUserMessageIssued(

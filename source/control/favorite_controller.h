@@ -1,18 +1,14 @@
 #pragma once
 
-#include "signal_interface/auxiliary_relay_types.h"
-#include "signal_interface/favorites_types.h"
+#include "control/details/favorite_controller_base.h"
 #include "signal_interface/language_types.h"
 #include "signal_interface/master_func_desc_types.h"
-#include "signal_interface/user_message_action.h"
-#include "signal_interface/user_message_types.h"
 #include "view_cpp/user_message_callback1.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
 
-#include <array>
 #include <optional>
 #include <vector>
 
@@ -30,7 +26,7 @@ namespace control {
 
 // Opens one favorite for editing (name, temperature, humidity, bath time, lights, auxiliary
 // relays), saves or deletes it on the sauna, and starts the sauna with it.
-class FavoriteController : public QObject
+class FavoriteController : public details::FavoriteControllerBase
 {
     Q_OBJECT
     Q_PROPERTY(bool editing READ editing NOTIFY editedFavoriteChanged)
@@ -38,11 +34,6 @@ class FavoriteController : public QObject
     Q_PROPERTY(bool lights READ lights NOTIFY editedFavoriteChanged)
 
 public:
-    using Answer = signalInterface::UserMessageTypes::UserMessageAnswer;
-    using FavoritesPost = signalInterface::FavoritesTypes::FavoritesPost;
-
-    static constexpr int favoriteCount = 8;
-
     explicit FavoriteController(QObject *parent = nullptr);
     ~FavoriteController() override;
 
@@ -80,8 +71,6 @@ signals:
     void auxRelayActivatedChanged(int relay, bool shownActivated);
     void openKeyboard(QString text);
     void closeKeyboard();
-    void panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
-                                ::signalInterface::UserMessageAction *action);
     void editedFavoriteChanged();
 
 public slots:
@@ -100,14 +89,15 @@ public slots:
     void onEditBathTimeRequested();
     void onBathTimeCommit();
 
-    void onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost favorite);
-    void onSaunaTargetTemperatureChanged(int temperature);
-    void onSaunaTargetHumidityChanged(int humidity);
-    void onSaunaBathTimeChanged(int minutes);
-    void onSaunaBathTimeLimitChanged(int minutes);
-    void onSaunaLightsStateChange(bool on);
     void
-    onSaunaAuxRelaySettingChanged(::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost relay);
+    onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost favorite) override;
+    void onSaunaTargetTemperatureChanged(int temperature) override;
+    void onSaunaTargetHumidityChanged(int humidity) override;
+    void onSaunaBathTimeChanged(int minutes) override;
+    void onSaunaBathTimeLimitChanged(int minutes);
+    void onSaunaLightsStateChange(bool on) override;
+    void onSaunaAuxRelaySettingChanged(
+        ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost relay) override;
     void onSaunaLowerTemperatureLimitChanged(int temperature);
     void onSaunaUpperTemperatureLimitChanged(int temperature);
     void onSaunaMasterFuncDescChanged(
@@ -132,7 +122,6 @@ private:
     bool m_deletePending = false;
     bool m_saveRenamedPending = false;
 
-    std::array<FavoritesPost, favoriteCount> m_favorites;
     QList<signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost> m_relays;
     bool m_editing = false;
     FavoritesPost m_edited;

@@ -9,12 +9,10 @@
 namespace control {
 
 FavoriteOverviewController::FavoriteOverviewController(QObject *parent)
-    : QObject(parent)
+    : FavoriteControllerBase(parent)
     , m_favoritesModel(new view::ListModel(view::RowItemBase::roleNames(), this))
     , m_overwriteCallback(this, &FavoriteOverviewController::onOverwriteAnswered)
 {
-    for (int index = 0; index < favoriteCount; ++index)
-        m_favorites[index].index = static_cast<quint32>(index);
     m_current.inUse = true;
 }
 
@@ -28,18 +26,7 @@ int FavoriteOverviewController::connectSaveFavoriteView(const QList<QObject *> &
 
 int FavoriteOverviewController::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(saunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost)),
-          SLOT(onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost))},
-         {SIGNAL(saunaTargetTemperatureChanged(int)), SLOT(onSaunaTargetTemperatureChanged(int))},
-         {SIGNAL(saunaTargetHumidityChanged(int)), SLOT(onSaunaTargetHumidityChanged(int))},
-         {SIGNAL(saunaBathTimeChanged(int)), SLOT(onSaunaBathTimeChanged(int))},
-         {SIGNAL(saunaLightsStateChange(bool)), SLOT(onSaunaLightsStateChange(bool))},
-         {SIGNAL(saunaAuxRelaySettingChanged(
-              ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)),
-          SLOT(onSaunaAuxRelaySettingChanged(
-              ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost))}});
+    return connectFavoritesAndCurrentSettings(senders);
 }
 
 FavoriteOverviewController::FavoritesPost
@@ -62,16 +49,10 @@ void FavoriteOverviewController::onFavoriteNameEntered(const QString &name)
     if (!m_awaitingName)
         return;
     m_awaitingName = false;
-    const QString trimmed = name.trimmed();
-    if (trimmed.isEmpty() || trimmed.size() > details::favoriteNameMaximumLength)
+    const std::optional<QString> accepted = acceptableName(name);
+    if (!accepted)
         return;
-    if (const QString unsupported = details::unsupportedNameCharacters(trimmed);
-        !unsupported.isEmpty()) {
-        emit panelUserMessageIssued(
-            details::infoMessage(details::panelMessageId::unsupportedFavoriteName, {unsupported}),
-            nullptr);
-        return;
-    }
+    const QString &trimmed = *accepted;
     FavoritesPost favorite = currentSettings(trimmed);
     for (const FavoritesPost &existing : m_favorites) {
         if (!existing.inUse || existing.name != trimmed)

@@ -1,16 +1,11 @@
 #pragma once
 
-#include "signal_interface/auxiliary_relay_types.h"
-#include "signal_interface/favorites_types.h"
-#include "signal_interface/user_message_action.h"
-#include "signal_interface/user_message_types.h"
+#include "control/details/favorite_controller_base.h"
 #include "view_cpp/user_message_callback1.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
-
-#include <array>
 
 namespace view {
 class ListModel;
@@ -20,16 +15,11 @@ namespace control {
 
 // The list of the sauna's favorites, and saving the sauna's current settings as a new favorite
 // (or over the one of the same name, when the user agrees).
-class FavoriteOverviewController : public QObject
+class FavoriteOverviewController : public details::FavoriteControllerBase
 {
     Q_OBJECT
 
 public:
-    using Answer = signalInterface::UserMessageTypes::UserMessageAnswer;
-    using FavoritesPost = signalInterface::FavoritesTypes::FavoritesPost;
-
-    static constexpr int favoriteCount = 8;
-
     explicit FavoriteOverviewController(QObject *parent = nullptr);
     ~FavoriteOverviewController() override;
 
@@ -46,8 +36,6 @@ signals:
     void favoriteUpdateRequested(::signalInterface::FavoritesTypes::FavoritesPost favorite);
     void openKeyboard();
     void closeKeyboard();
-    void panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
-                                ::signalInterface::UserMessageAction *action);
 
 public slots:
     // Asks for the new favorite's name on the keyboard.
@@ -57,13 +45,14 @@ public slots:
     // The keyboard was cancelled: the request ends, and a name typed later is not taken.
     void onFavoriteNameEditCancelled();
 
-    void onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost favorite);
-    void onSaunaTargetTemperatureChanged(int temperature);
-    void onSaunaTargetHumidityChanged(int humidity);
-    void onSaunaBathTimeChanged(int minutes);
-    void onSaunaLightsStateChange(bool on);
     void
-    onSaunaAuxRelaySettingChanged(::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost relay);
+    onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost favorite) override;
+    void onSaunaTargetTemperatureChanged(int temperature) override;
+    void onSaunaTargetHumidityChanged(int humidity) override;
+    void onSaunaBathTimeChanged(int minutes) override;
+    void onSaunaLightsStateChange(bool on) override;
+    void onSaunaAuxRelaySettingChanged(
+        ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost relay) override;
 
 private:
     void onOverwriteAnswered(const Answer &answer, const FavoritesPost &favorite);
@@ -76,7 +65,6 @@ private:
     bool m_overwritePending = false;
     bool m_awaitingName = false;
 
-    std::array<FavoritesPost, favoriteCount> m_favorites;
     FavoritesPost m_current;
 };
 

@@ -43,7 +43,7 @@ QString padded(qint64 number, int width, bool pad)
 } // namespace
 
 DurationManager::DurationManager(TimeEditTypes::TimeComponent topComponent, QObject *parent)
-    : QObject(parent)
+    : LimitedNumberManager(parent)
     , m_topComponent(topComponent)
 {}
 
@@ -68,22 +68,6 @@ void DurationManager::componentSteps(int &hour, int &minute, int &second, int &m
     minute = m_minuteStep;
     second = m_secondStep;
     millisecond = m_millisecondStep;
-}
-
-void DurationManager::setLowerLimit(const qint64 &milliseconds)
-{
-    m_lowerLimit = milliseconds;
-    if (m_upperLimit < milliseconds)
-        m_upperLimit = milliseconds;
-    clampValueToLimits();
-}
-
-void DurationManager::setUpperLimit(const qint64 &milliseconds)
-{
-    m_upperLimit = milliseconds;
-    if (m_lowerLimit > milliseconds)
-        m_lowerLimit = milliseconds;
-    clampValueToLimits();
 }
 
 void DurationManager::setLowerLimitInMinutes(int minutes)
@@ -113,21 +97,6 @@ void DurationManager::setTopComponentWraps(bool wraps)
     checkLimits();
 }
 
-void DurationManager::setValueCheckLimits(const qint64 &milliseconds)
-{
-    const std::optional<qint64> old = m_value;
-    m_value = clampToRange(milliseconds, m_lowerLimit, m_upperLimit);
-    if (old && *old == *m_value)
-        return;
-    emitValueChanged();
-    checkLimits();
-}
-
-void DurationManager::setValue(const qint64 &milliseconds)
-{
-    setValueCheckLimits(milliseconds);
-}
-
 void DurationManager::clearValue()
 {
     if (!m_value)
@@ -153,12 +122,6 @@ void DurationManager::republish()
         return;
     emitValueChanged();
     checkLimits();
-}
-
-bool DurationManager::isAcceptable(qint64 candidate) const
-{
-    return m_value && candidate != *m_value && candidate >= m_lowerLimit &&
-           candidate <= m_upperLimit;
 }
 
 void DurationManager::onDurationChangeRequested(int component, int direction)
@@ -303,17 +266,6 @@ void DurationManager::emitComponentsChanged()
         padded(c.minutes, 2, padFollowing(hoursSet, c.minutes)),
         padded(c.seconds, 2, padFollowing(aboveSecondsSet, c.seconds)),
         padded(c.milliseconds, 3, padFollowing(aboveMillisecondsSet, c.milliseconds)));
-}
-
-void DurationManager::clampValueToLimits()
-{
-    if (!m_value)
-        return;
-    const qint64 clamped = clampToRange(*m_value, m_lowerLimit, m_upperLimit);
-    if (clamped == *m_value)
-        return;
-    m_value = clamped;
-    emitValueChanged();
 }
 
 QString DurationManager::debugText(qint64 milliseconds) const

@@ -1,20 +1,18 @@
 #pragma once
 
 #include "signal_interface/time_edit_types.h"
+#include "value/limited_number_manager.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
-
-#include <limits>
-#include <optional>
 
 namespace value {
 
 // Base of the duration editors: holds one optional duration in milliseconds within limits, steps
 // its hour, minute, second and millisecond components and tells QML the component texts and which
 // steppers are blocked. The subclasses only name the top component.
-class DurationManager : public QObject
+class DurationManager : public LimitedNumberManager
 {
     Q_OBJECT
 
@@ -29,26 +27,18 @@ public:
     void setComponentSteps(int hour, int minute, int second, int millisecond);
     void componentSteps(int &hour, int &minute, int &second, int &millisecond) const;
 
-    void setLowerLimit(const qint64 &milliseconds);
-    void setUpperLimit(const qint64 &milliseconds);
     void setLowerLimitInMinutes(int minutes);
     void setUpperLimitInMinutes(int minutes);
-    qint64 lowerLimit() const { return m_lowerLimit; }
-    qint64 upperLimit() const { return m_upperLimit; }
 
     void setFormatFlags(bool zeroPadLeading, bool zeroPadFollowing);
     // Whether a step of the top component past a limit goes round to the other limit (the
     // default) or stops there.
     void setTopComponentWraps(bool wraps);
 
-    void setValueCheckLimits(const qint64 &milliseconds);
-    void setValue(const qint64 &milliseconds);
     void setValueInMinutes(const int &minutes);
     // Drops the value; an editor shows "--" in every component until the next value.
     void clearValue();
-    std::optional<qint64> value() const { return m_value; }
     int valueInMinutes() const;
-    bool isAcceptable(qint64 candidate) const;
     // Tells the value and the blocked steppers again, for an editor that was created after they
     // were last told. Without a value nothing is told.
     Q_INVOKABLE void republish();
@@ -72,8 +62,8 @@ public slots:
 protected:
     DurationManager(signalInterface::TimeEditTypes::TimeComponent topComponent, QObject *parent);
 
-    void checkLimits();
-    void emitValueChanged();
+    void checkLimits() override;
+    void emitValueChanged() override;
     void emitComponentsChanged();
 
 private:
@@ -86,13 +76,9 @@ private:
     // A step of the top component: wraps at the limits, clamps only when the limits span more
     // than one unit of it.
     qint64 topComponentStep(int direction) const;
-    void clampValueToLimits();
     QString debugText(qint64 milliseconds) const;
 
     signalInterface::TimeEditTypes::TimeComponent m_topComponent;
-    std::optional<qint64> m_value;
-    qint64 m_lowerLimit = 0;
-    qint64 m_upperLimit = std::numeric_limits<qint64>::max();
     bool m_zeroPadLeading = false;
     bool m_zeroPadFollowing = true;
     bool m_topComponentWraps = true;

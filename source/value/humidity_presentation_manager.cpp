@@ -3,12 +3,11 @@
 #include "signal_interface/sender_connections.h"
 
 using signalInterface::HumidityTypes;
-using signalInterface::MasterFuncDescTypes;
 
 namespace value {
 
 HumidityPresentationManager::HumidityPresentationManager(QObject *parent)
-    : QObject(parent)
+    : HumidityUnitFollower(parent)
 {}
 
 int HumidityPresentationManager::connectFiltererSources(const QList<QObject *> &sources)
@@ -17,18 +16,6 @@ int HumidityPresentationManager::connectFiltererSources(const QList<QObject *> &
         sources, this,
         {{SIGNAL(filteredHumidityValueChanged(::value::HumidityValue_T)),
           SLOT(onFilteredHumidityValueChanged(::value::HumidityValue_T))}});
-}
-
-int HumidityPresentationManager::connectSaunaSources(const QList<QObject *> &sources)
-{
-    return signalInterface::connectSenders(
-        sources, this,
-        {{SIGNAL(saunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
-          SLOT(onSaunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))},
-         {SIGNAL(saunaHumiditySensorStatusChanged(bool)),
-          SLOT(onSaunaHumiditySensorStatusChanged(bool))}});
 }
 
 std::optional<HumidityValue_T> HumidityPresentationManager::value() const
@@ -60,7 +47,7 @@ void HumidityPresentationManager::setNoValue()
 
 void HumidityPresentationManager::clearValue()
 {
-    m_unitRule = HumidityUnitRule();
+    forgetUnitReports();
     m_value.reset();
     emit humidityValueChanged(0, false);
 }
@@ -103,16 +90,9 @@ void HumidityPresentationManager::emitValue()
         emit humidityValueChanged(0, false);
 }
 
-void HumidityPresentationManager::onSaunaMasterFuncDescChanged(
-    MasterFuncDescTypes::MasterFuncDescPost description)
+void HumidityPresentationManager::followUnit(HumidityTypes::HumidityUnit unit)
 {
-    if (const auto unit = m_unitRule.onDescription(description))
-        changeHumidityUnit(*unit);
-}
-
-void HumidityPresentationManager::onSaunaHumiditySensorStatusChanged(bool sensorOk)
-{
-    changeHumidityUnit(m_unitRule.onSensorStatus(sensorOk));
+    changeHumidityUnit(unit);
 }
 
 void HumidityPresentationManager::onFilteredHumidityValueChanged(HumidityValue_T filtered)

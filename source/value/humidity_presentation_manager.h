@@ -2,7 +2,7 @@
 
 #include "signal_interface/humidity_types.h"
 #include "signal_interface/master_func_desc_types.h"
-#include "value/humidity_unit_rule.h"
+#include "value/humidity_unit_follower.h"
 #include "value/humidity_value.h"
 
 #include <QList>
@@ -15,16 +15,15 @@ namespace value {
 // The measured room humidity as shown: the filtered value in smooth presentation, the last
 // reported value (or none) in direct presentation. Its unit follows the sauna's reports
 // (HumidityUnitRule). A report outside its unit's range shows no value in either presentation.
-class HumidityPresentationManager : public QObject
+class HumidityPresentationManager : public HumidityUnitFollower
 {
     Q_OBJECT
 
 public:
     explicit HumidityPresentationManager(QObject *parent = nullptr);
 
-    // Each returns the number of connects that failed (two signals per sauna source).
+    // Returns the number of connects that failed.
     int connectFiltererSources(const QList<QObject *> &sources);
-    int connectSaunaSources(const QList<QObject *> &sources);
 
     // Stores the unit without converting or emitting.
     void setUnit(signalInterface::HumidityTypes::HumidityUnit unit) { m_unit = unit; }
@@ -48,15 +47,13 @@ signals:
     void humidityUnitIntChanged(int unit);
 
 public slots:
-    void onSaunaMasterFuncDescChanged(
-        ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost description);
-    void onSaunaHumiditySensorStatusChanged(bool sensorOk);
     void onFilteredHumidityValueChanged(::value::HumidityValue_T filtered);
 
 private:
+    void followUnit(signalInterface::HumidityTypes::HumidityUnit unit) override;
+
     signalInterface::HumidityTypes::HumidityUnit m_unit = signalInterface::HumidityTypes::E_step;
     std::optional<int> m_value;
-    HumidityUnitRule m_unitRule;
     HumidityValue_T m_filtered{0, signalInterface::HumidityTypes::E_step};
     bool m_useFilteredValue = true;
 };

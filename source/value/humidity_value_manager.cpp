@@ -6,12 +6,11 @@
 
 using signalInterface::DataProviderTypes;
 using signalInterface::HumidityTypes;
-using signalInterface::MasterFuncDescTypes;
 
 namespace value {
 
 HumidityValueManager::HumidityValueManager(QObject *parent)
-    : QObject(parent)
+    : HumidityUnitFollower(parent)
 {}
 
 int HumidityValueManager::connectChangeRequests(const QList<QObject *> &sources)
@@ -19,18 +18,6 @@ int HumidityValueManager::connectChangeRequests(const QList<QObject *> &sources)
     return signalInterface::connectSenders(
         sources, this,
         {{SIGNAL(changeHumidityValueRequested(int)), SLOT(onChangeHumidityValueRequested(int))}});
-}
-
-int HumidityValueManager::connectSaunaSources(const QList<QObject *> &sources)
-{
-    return signalInterface::connectSenders(
-        sources, this,
-        {{SIGNAL(saunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
-          SLOT(onSaunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))},
-         {SIGNAL(saunaHumiditySensorStatusChanged(bool)),
-          SLOT(onSaunaHumiditySensorStatusChanged(bool))}});
 }
 
 HumidityValue_T HumidityValueManager::value() const
@@ -90,7 +77,7 @@ void HumidityValueManager::setValueFromInt(int encoded)
 
 void HumidityValueManager::clearValue()
 {
-    m_unitRule = HumidityUnitRule();
+    forgetUnitReports();
     if (!m_value)
         return;
     m_value.reset();
@@ -133,16 +120,9 @@ void HumidityValueManager::checkLimits()
     emit upperLimitReached(*m_value >= m_upperLimit);
 }
 
-void HumidityValueManager::onSaunaMasterFuncDescChanged(
-    MasterFuncDescTypes::MasterFuncDescPost description)
+void HumidityValueManager::followUnit(HumidityTypes::HumidityUnit unit)
 {
-    if (const auto unit = m_unitRule.onDescription(description))
-        setHumidityUnit(*unit);
-}
-
-void HumidityValueManager::onSaunaHumiditySensorStatusChanged(bool sensorOk)
-{
-    setHumidityUnit(m_unitRule.onSensorStatus(sensorOk));
+    setHumidityUnit(unit);
 }
 
 void HumidityValueManager::onChangeHumidityValueRequested(int step)

@@ -2,7 +2,7 @@
 
 #include "signal_interface/humidity_types.h"
 #include "signal_interface/master_func_desc_types.h"
-#include "value/humidity_unit_rule.h"
+#include "value/humidity_unit_follower.h"
 #include "value/humidity_value.h"
 
 #include <QList>
@@ -15,16 +15,15 @@ namespace value {
 // One edited humidity (a target, a favorite's or a program's humidity). Its unit follows the
 // sauna's reports (HumidityUnitRule); the value and the limits are converted on every switch. In
 // propose mode a step only proposes the next number, in the current unit.
-class HumidityValueManager : public QObject
+class HumidityValueManager : public HumidityUnitFollower
 {
     Q_OBJECT
 
 public:
     explicit HumidityValueManager(QObject *parent = nullptr);
 
-    // Each returns the number of connects that failed (two signals per sauna source).
+    // Returns the number of connects that failed.
     int connectChangeRequests(const QList<QObject *> &sources);
-    int connectSaunaSources(const QList<QObject *> &sources);
 
     void setApplyStepsLocally(bool applyLocally) { m_applyStepsLocally = applyLocally; }
     bool applyStepsLocally() const { return m_applyStepsLocally; }
@@ -58,18 +57,16 @@ signals:
     void upperLimitReached(bool reached);
 
 public slots:
-    void onSaunaMasterFuncDescChanged(
-        ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost description);
-    void onSaunaHumiditySensorStatusChanged(bool sensorOk);
     void onChangeHumidityValueRequested(int step);
 
 private:
+    void followUnit(signalInterface::HumidityTypes::HumidityUnit unit) override;
+
     signalInterface::HumidityTypes::HumidityUnit m_unit = signalInterface::HumidityTypes::E_step;
     std::optional<int> m_value;
     int m_lowerLimit = 0;
     int m_upperLimit = 10;
     bool m_applyStepsLocally = true;
-    HumidityUnitRule m_unitRule;
 };
 
 } // namespace value

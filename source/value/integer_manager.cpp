@@ -10,50 +10,13 @@ using signalInterface::TimeEditTypes;
 namespace value {
 
 IntegerManager::IntegerManager(QObject *parent)
-    : QObject(parent)
+    : LimitedNumberManager(parent)
 {}
 
 int IntegerManager::connectChangeRequests(const QList<QObject *> &items)
 {
     return signalInterface::connectSenders(
         items, this, {{SIGNAL(valueChangeRequested(int)), SLOT(onValueChangeRequested(int))}});
-}
-
-void IntegerManager::setLowerLimit(const qint64 &limit)
-{
-    m_lowerLimit = limit;
-    if (limit > m_upperLimit)
-        m_upperLimit = limit;
-    clampValueToLimits();
-}
-
-void IntegerManager::setUpperLimit(const qint64 &limit)
-{
-    m_upperLimit = limit;
-    if (limit < m_lowerLimit)
-        m_lowerLimit = limit;
-    clampValueToLimits();
-}
-
-void IntegerManager::setValueCheckLimits(const qint64 &newValue)
-{
-    const qint64 clamped = clampToRange(newValue, m_lowerLimit, m_upperLimit);
-    if (m_value && *m_value == clamped)
-        return;
-    m_value = clamped;
-    emitValueChanged();
-    checkLimits();
-}
-
-void IntegerManager::setValue(const qint64 &newValue)
-{
-    setValueCheckLimits(newValue);
-}
-
-bool IntegerManager::isAcceptable(qint64 candidate) const
-{
-    return m_value && candidate != *m_value && candidate >= m_lowerLimit &&
-           candidate <= m_upperLimit;
 }
 
 qint64 IntegerManager::steppedValue(int direction) const
@@ -100,17 +63,6 @@ void IntegerManager::onValueChangeRequested(int direction)
     }
     const qint64 next = steppedValue(direction);
     setValueCheckLimits(next);
-}
-
-void IntegerManager::clampValueToLimits()
-{
-    if (!m_value)
-        return;
-    const qint64 clamped = clampToRange(*m_value, m_lowerLimit, m_upperLimit);
-    if (clamped == *m_value)
-        return;
-    m_value = clamped;
-    emitValueChanged();
 }
 
 } // namespace value

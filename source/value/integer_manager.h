@@ -1,16 +1,15 @@
 #pragma once
 
+#include "value/limited_number_manager.h"
+
 #include <QList>
 #include <QObject>
-
-#include <limits>
-#include <optional>
 
 namespace value {
 
 // One whole number edited in fixed steps between two limits; stepping past either end wraps
 // around to the other end.
-class IntegerManager : public QObject
+class IntegerManager : public LimitedNumberManager
 {
     Q_OBJECT
 
@@ -23,19 +22,9 @@ public:
     void setStep(int step) { m_step = step; }
     int step() const { return m_step; }
 
-    std::optional<qint64> value() const { return m_value; }
-    qint64 lowerLimit() const { return m_lowerLimit; }
-    qint64 upperLimit() const { return m_upperLimit; }
-
-    void setLowerLimit(const qint64 &limit);
-    void setUpperLimit(const qint64 &limit);
-    void setValueCheckLimits(const qint64 &newValue);
-    void setValue(const qint64 &newValue);
-    bool isAcceptable(qint64 candidate) const;
-
     qint64 steppedValue(int direction) const;
-    void checkLimits();
-    void emitValueChanged();
+    void checkLimits() override;
+    void emitValueChanged() override;
 
 signals:
     void valueFormattedChanged(QString text);
@@ -47,11 +36,6 @@ public slots:
     void onValueChangeRequested(int direction);
 
 private:
-    void clampValueToLimits();
-
-    std::optional<qint64> m_value;
-    qint64 m_lowerLimit = 0;
-    qint64 m_upperLimit = std::numeric_limits<qint64>::max();
     int m_step = 1;
 };
 

@@ -1,23 +1,12 @@
 #include "value/temperature_presentation_manager.h"
 
 #include "signal_interface/sender_connections.h"
-#include "value/temperature_value_manager.h"
-
-using signalInterface::TemperatureTypes;
 
 namespace value {
 
 TemperaturePresentationManager::TemperaturePresentationManager(QObject *parent)
-    : QObject(parent)
+    : ShownTemperatureBase(parent)
 {}
-
-int TemperaturePresentationManager::connectUnitSources(const QList<QObject *> &sources)
-{
-    return signalInterface::connectSenders(
-        sources, this,
-        {{SIGNAL(temperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)),
-          SLOT(onTemperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit))}});
-}
 
 int TemperaturePresentationManager::connectFiltererSources(const QList<QObject *> &sources)
 {
@@ -51,9 +40,8 @@ void TemperaturePresentationManager::setValue(Degrees_9C_T newValue)
         emitValue();
 }
 
-void TemperaturePresentationManager::setTemperatureUnitType(TemperatureTypes::TemperatureUnit unit)
+void TemperaturePresentationManager::unitChanged()
 {
-    m_unit = unit;
     emitValue();
 }
 
@@ -79,16 +67,7 @@ void TemperaturePresentationManager::emitValue()
         emit temperatureValueUnknown();
         return;
     }
-    const int shown = shownTemperature(source, m_unit);
-    emit temperatureValueChanged(shown);
-    emit temperatureValueChanged2(shown, m_unit);
-    emit temperatureValueChanged2Qml(shown, int(m_unit));
-}
-
-void TemperaturePresentationManager::onTemperatureUnitChanged(
-    TemperatureTypes::TemperatureUnit unit)
-{
-    setTemperatureUnitType(unit);
+    emitShown(source);
 }
 
 void TemperaturePresentationManager::onFilteredTemperatureValueChanged(Degrees_9C_T filtered)

@@ -17,13 +17,8 @@ constexpr Degrees_9C_T fahrenheitStep = 5;
 
 } // namespace
 
-int shownTemperature(Degrees_9C_T value, TemperatureTypes::TemperatureUnit unit)
-{
-    return unit == TemperatureTypes::E_celsius ? toCelsius(value) : toFahrenheit(value);
-}
-
 TemperatureValueManager::TemperatureValueManager(QObject *parent)
-    : QObject(parent)
+    : ShownTemperatureBase(parent)
 {}
 
 int TemperatureValueManager::connectChangeRequests(const QList<QObject *> &sources)
@@ -31,14 +26,6 @@ int TemperatureValueManager::connectChangeRequests(const QList<QObject *> &sourc
     return signalInterface::connectSenders(sources, this,
                                            {{SIGNAL(changeTemperatureValueRequested(int)),
                                              SLOT(onChangeTemperatureValueRequested(int))}});
-}
-
-int TemperatureValueManager::connectUnitSources(const QList<QObject *> &sources)
-{
-    return signalInterface::connectSenders(
-        sources, this,
-        {{SIGNAL(temperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)),
-          SLOT(onTemperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit))}});
 }
 
 void TemperatureValueManager::setValue(Degrees_9C_T newValue)
@@ -83,9 +70,8 @@ void TemperatureValueManager::setUpperLimit(const Degrees_9C_T &limit)
     checkLimits();
 }
 
-void TemperatureValueManager::setTemperatureUnitType(TemperatureTypes::TemperatureUnit unit)
+void TemperatureValueManager::unitChanged()
 {
-    m_unit = unit;
     emitValueChanged();
 }
 
@@ -94,9 +80,9 @@ Degrees_9C_T TemperatureValueManager::nextStepValue(int direction) const
     if (!m_value)
         return 0;
     Degrees_9C_T step = 0;
-    if (m_unit == TemperatureTypes::E_celsius)
+    if (temperatureUnit() == TemperatureTypes::E_celsius)
         step = celsiusStep;
-    else if (m_unit == TemperatureTypes::E_fahrenheit)
+    else if (temperatureUnit() == TemperatureTypes::E_fahrenheit)
         step = fahrenheitStep;
     if (direction == DataProviderTypes::E_stepper_increase)
         return *m_value + step;
@@ -123,17 +109,8 @@ void TemperatureValueManager::republish()
 
 void TemperatureValueManager::emitValueChanged()
 {
-    if (!m_value)
-        return;
-    const int shown = shownTemperature(*m_value, m_unit);
-    emit temperatureValueChanged(shown);
-    emit temperatureValueChanged2(shown, m_unit);
-    emit temperatureValueChanged2Qml(shown, int(m_unit));
-}
-
-void TemperatureValueManager::onTemperatureUnitChanged(TemperatureTypes::TemperatureUnit unit)
-{
-    setTemperatureUnitType(unit);
+    if (m_value)
+        emitShown(*m_value);
 }
 
 void TemperatureValueManager::onChangeTemperatureValueRequested(int step)

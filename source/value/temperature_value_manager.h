@@ -1,6 +1,7 @@
 #pragma once
 
 #include "signal_interface/temperature_types.h"
+#include "value/shown_temperature_base.h"
 #include "value/temperature_values.h"
 
 #include <QList>
@@ -17,16 +18,15 @@ namespace value {
 // A value set outside the manager's range is unknown: the manager drops its value and says so,
 // instead of showing the number or clamping it to a limit. Limits beyond the range count as the
 // range's ends, so no step leads out of it.
-class TemperatureValueManager : public QObject
+class TemperatureValueManager : public ShownTemperatureBase
 {
     Q_OBJECT
 
 public:
     explicit TemperatureValueManager(QObject *parent = nullptr);
 
-    // Each returns the number of sources whose signal could not be connected.
+    // Returns the number of sources whose signal could not be connected.
     int connectChangeRequests(const QList<QObject *> &sources);
-    int connectUnitSources(const QList<QObject *> &sources);
 
     void setApplyStepsLocally(bool applyLocally) { m_applyStepsLocally = applyLocally; }
     bool applyStepsLocally() const { return m_applyStepsLocally; }
@@ -42,10 +42,8 @@ public:
     // measuredTemperatureRange unless the owner narrows it, before it sets a value.
     void setRange(const TemperatureRange &range) { m_range = range; }
     TemperatureRange range() const { return m_range; }
-    signalInterface::TemperatureTypes::TemperatureUnit temperatureUnit() const { return m_unit; }
     std::optional<Degrees_9C_T> value() const { return m_value; }
 
-    void setTemperatureUnitType(signalInterface::TemperatureTypes::TemperatureUnit unit);
     // The value one step in the direction (a StepperControlChange) gives; 0 without a value.
     Degrees_9C_T nextStepValue(int direction) const;
     void checkLimits();
@@ -55,31 +53,22 @@ public:
     Q_INVOKABLE void republish();
 
 signals:
-    void temperatureValueChanged(int shown);
-    void temperatureValueChanged2(int shown,
-                                  ::signalInterface::TemperatureTypes::TemperatureUnit unit);
-    void temperatureValueChanged2Qml(int shown, int unit);
-    // The held value was dropped: the owner set one outside the range.
-    void temperatureValueUnknown();
     void newValueProposed(::value::Degrees_9C_T proposed);
     void lowerLimitReached(bool reached);
     void upperLimitReached(bool reached);
 
 public slots:
-    void onTemperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit unit);
     void onChangeTemperatureValueRequested(int step);
 
 private:
-    signalInterface::TemperatureTypes::TemperatureUnit m_unit =
-        signalInterface::TemperatureTypes::E_celsius;
+    // The value in the new unit.
+    void unitChanged() override;
+
     std::optional<Degrees_9C_T> m_value;
     Degrees_9C_T m_lowerLimit = 0;
     Degrees_9C_T m_upperLimit = 1080;
     TemperatureRange m_range = measuredTemperatureRange;
     bool m_applyStepsLocally = true;
 };
-
-// The whole degrees shown for a temperature in a unit: Celsius, or Fahrenheit for any other unit.
-int shownTemperature(Degrees_9C_T value, signalInterface::TemperatureTypes::TemperatureUnit unit);
 
 } // namespace value

@@ -24,8 +24,12 @@ public:
     CalendarTabObjectsProvider &operator=(const CalendarTabObjectsProvider &) = delete;
 
     void publishToQml();
-    // Returns the number of connections that failed.
+    // Each returns the number of connections that failed.
     int connectLanguageSignals(const QList<QObject *> &senders);
+    // The time controller's formats and week start.
+    int connectTimeSignals(const QList<QObject *> &senders);
+    // The bridge receiver's reports.
+    int connectSaunaSignals(const QList<QObject *> &senders);
 
     control::details::CalendarDataProvider calendarDataProvider;
     control::details::CalendarProgramSettingsFavoriteModel favoriteModel;

@@ -75,17 +75,20 @@ constexpr std::array<const char *, 4> brandLogoFileNames{
     "kastela_96.png",
 };
 
-constexpr std::array<const char *, 5> wifiModelTexts{
-    QT_TRANSLATE_NOOP("QObject", "Crest Wifi"), QT_TRANSLATE_NOOP("QObject", "Zenith Wifi"),
-    QT_TRANSLATE_NOOP("QObject", "K9"),         QT_TRANSLATE_NOOP("QObject", "Vertex"),
-    QT_TRANSLATE_NOOP("QObject", "Fell Wifi"),
+// The product models by number, each named as the Wifi product and as the product without Wifi.
+struct ModelNames
+{
+    const char *wifi;
+    const char *plain;
 };
 
-constexpr std::array<const char *, 5> modelTexts{
-    QT_TRANSLATE_NOOP("QObject", "Crest"),        QT_TRANSLATE_NOOP("QObject", "Zenith"),
-    QT_TRANSLATE_NOOP("QObject", "K9 (no Wifi)"), QT_TRANSLATE_NOOP("QObject", "Vertex (no Wifi)"),
-    QT_TRANSLATE_NOOP("QObject", "Fell"),
-};
+constexpr std::array<ModelNames, 5> modelNames{{
+    {QT_TRANSLATE_NOOP("QObject", "Crest Wifi"), QT_TRANSLATE_NOOP("QObject", "Crest")},
+    {QT_TRANSLATE_NOOP("QObject", "Zenith Wifi"), QT_TRANSLATE_NOOP("QObject", "Zenith")},
+    {QT_TRANSLATE_NOOP("QObject", "K9"), QT_TRANSLATE_NOOP("QObject", "K9 (no Wifi)")},
+    {QT_TRANSLATE_NOOP("QObject", "Vertex"), QT_TRANSLATE_NOOP("QObject", "Vertex (no Wifi)")},
+    {QT_TRANSLATE_NOOP("QObject", "Fell Wifi"), QT_TRANSLATE_NOOP("QObject", "Fell")},
+}};
 
 constexpr std::array<const char *, 7> weekdayTexts{
     QT_TRANSLATE_NOOP("QObject", "Monday"),    QT_TRANSLATE_NOOP("QObject", "Tuesday"),
@@ -134,6 +137,15 @@ constexpr std::array<const char *, 12> monthShortTexts{
     QT_TRANSLATE_NOOP("QObject", "short_form_November"),
     QT_TRANSLATE_NOOP("QObject", "short_form_December"),
 };
+
+// One product's model names by model number, translated into the language installed now.
+std::map<int, QString> translatedModelNames(const char *ModelNames::*product)
+{
+    std::map<int, QString> names;
+    for (std::size_t i = 0; i < modelNames.size(); ++i)
+        names[static_cast<int>(i)] = translated(modelNames[i].*product);
+    return names;
+}
 
 // Time of day formatted with the 24-hour or the am/pm pattern; empty for an invalid time or an
 // unknown format.
@@ -385,18 +397,8 @@ QString LanguageSupport::brandLogoFileName(Brand brand)
 QString LanguageSupport::productModelText(int model, ProductType type)
 {
     // Filled once, in the language installed at the first call.
-    static const std::map<int, QString> wifiModels = [] {
-        std::map<int, QString> names;
-        for (std::size_t i = 0; i < wifiModelTexts.size(); ++i)
-            names[static_cast<int>(i)] = translated(wifiModelTexts[i]);
-        return names;
-    }();
-    static const std::map<int, QString> models = [] {
-        std::map<int, QString> names;
-        for (std::size_t i = 0; i < modelTexts.size(); ++i)
-            names[static_cast<int>(i)] = translated(modelTexts[i]);
-        return names;
-    }();
+    static const std::map<int, QString> wifiModels = translatedModelNames(&ModelNames::wifi);
+    static const std::map<int, QString> models = translatedModelNames(&ModelNames::plain);
 
     const std::map<int, QString> *table = nullptr;
     switch (type) {

@@ -1,5 +1,6 @@
 #include "control/favorite_controller.h"
 #include "control/favorite_overview_controller.h"
+#include "pc_panel/supported_characters.h"
 #include "protocol_buffers_support/si_pb_type_conversion/favorite_conversion.h"
 #include "sauna_bridge/zerededid_bridge_receiver_signal_interface.h"
 #include "signal_interface/time_edit_types.h"
@@ -13,6 +14,7 @@
 #include "view_cpp/value_role_names.h"
 
 #include <QAbstractItemModelTester>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -433,6 +435,48 @@ private slots:
         tab.overview.onSaveFavoriteRequested();
         tab.overview.onFavoriteNameEntered(QStringLiteral("A name far longer than twenty"));
         QCOMPARE(updates.size(), 2);
+    }
+
+    // A name with characters the sauna cannot show is refused, by the editor and by the list
+    // alike, with a message naming those characters; the spaces around a name do not count.
+    void namesWithCharactersTheSaunaCannotShowAreRefused()
+    {
+        pcPanel::SupportedCharacters::CharacterSet shown;
+        for (const QChar character : QStringLiteral("EFLaeghinrstv"))
+            shown.insert(character.unicode());
+        pcPanel::SupportedCharacters::instance().setCharacters(shown);
+        // An empty set stands for a sauna that has not told its characters: all are taken again.
+        const auto allCharactersAgain =
+            qScopeGuard([] { pcPanel::SupportedCharacters::instance().setCharacters({}); });
+        FavoritesTab tab;
+        QSignalSpy editorMessages(&tab.favorites,
+                                  &control::FavoriteController::panelUserMessageIssued);
+        QSignalSpy listMessages(&tab.overview,
+                                &control::FavoriteOverviewController::panelUserMessageIssued);
+        QSignalSpy updates(&tab.overview,
+                           &control::FavoriteOverviewController::favoriteUpdateRequested);
+
+        tab.favorites.onFavoriteEditActivated(3);
+        tab.favorites.onFavoriteNameEntered(QStringLiteral("Late!?"));
+        QCOMPARE(tab.favorites.name(), QStringLiteral("Evening"));
+        tab.overview.onSaveFavoriteRequested();
+        tab.overview.onFavoriteNameEntered(QStringLiteral("Fresh?"));
+        QCOMPARE(updates.size(), 0);
+
+        QCOMPARE(editorMessages.size(), 1);
+        const auto editorMessage = editorMessages.at(0).at(0).value<UserMessage>();
+        QCOMPARE(editorMessage.id, 0x203bu);
+        QCOMPARE(editorMessage.arguments, QStringList{"!?"});
+        QCOMPARE(listMessages.size(), 1);
+        QCOMPARE(listMessages.at(0).at(0).value<UserMessage>().arguments, QStringList{"?"});
+
+        tab.favorites.onFavoriteNameEntered(QStringLiteral("  Late  "));
+        QCOMPARE(tab.favorites.name(), QStringLiteral("Late"));
+        tab.overview.onSaveFavoriteRequested();
+        tab.overview.onFavoriteNameEntered(QStringLiteral(" Fresh "));
+        QCOMPARE(updates.size(), 1);
+        QCOMPARE(updates.at(0).at(0).value<FavoritesPost>().name, QStringLiteral("Fresh"));
+        QCOMPARE(editorMessages.size() + listMessages.size(), 2);
     }
 
     void cancelledKeyboardEndsTheOverviewsNameRequest()

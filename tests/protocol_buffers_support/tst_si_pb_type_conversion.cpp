@@ -606,6 +606,21 @@ void TestSiPbTypeConversion::productPairs()
     QCOMPARE(converter.toSiExternalUnitKind(vaholumo::Connection_types_profile_t_PROFILE_TABLET),
              2);
     QCOMPARE(converter.toSiExternalUnitKind(vaholumo::Connection_types_profile_t_PROFILE_OTHER), 4);
+
+    // A product or system type without a pair: its fallback after one internal-error message
+    // that names the protocol type and value.
+    QSignalSpy messages(&converter, &conversion::ProductConverter::panelUserMessageIssued);
+    QCOMPARE(converter.toSiRcbProduct(static_cast<vaholumo::Connection_types_rcb_product_t>(29)),
+             MasterFuncDescTypes::E_unknown);
+    QCOMPARE(converter.toSiSystemMode(static_cast<vaholumo::Connection_types_system_type_t>(25)),
+             MasterFuncDescTypes::E_standard);
+    QCOMPARE(messages.count(), 2);
+    QVERIFY(
+        messages.at(0).at(0).value<UserMessageTypes::UserMessage>().arguments.join(' ').contains(
+            QStringLiteral("rcb_product_t value 29")));
+    QVERIFY(
+        messages.at(1).at(0).value<UserMessageTypes::UserMessage>().arguments.join(' ').contains(
+            QStringLiteral("system_type_t value 25")));
 }
 
 void TestSiPbTypeConversion::codeUnits()

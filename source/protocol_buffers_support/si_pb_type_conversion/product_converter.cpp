@@ -47,24 +47,27 @@ VariantTypes::Brand ProductConverter::toSiBrand(vaholumo::Connection_types_brand
     return VariantTypes::E_undefined_brand;
 }
 
+template<typename Value>
+Value ProductConverter::shiftedValue(int wireValue, int base, const char *typeName, Value fallback)
+{
+    Value result;
+    if (MasterFuncDescTypes::fromInt(wireValue - base, result))
+        return result;
+    raiseMissingPair(__FILE__, __LINE__, typeName, wireValue);
+    return fallback;
+}
+
 MasterFuncDescTypes::RcbProduct
 ProductConverter::toSiRcbProduct(vaholumo::Connection_types_rcb_product_t product)
 {
-    MasterFuncDescTypes::RcbProduct result;
-    if (MasterFuncDescTypes::fromInt(product - rcbProductBase, result))
-        return result;
-    raiseMissingPair(__FILE__, __LINE__, "rcb_product_t", product);
-    return MasterFuncDescTypes::E_unknown;
+    return shiftedValue(product, rcbProductBase, "rcb_product_t", MasterFuncDescTypes::E_unknown);
 }
 
 MasterFuncDescTypes::SystemMode
 ProductConverter::toSiSystemMode(vaholumo::Connection_types_system_type_t systemType)
 {
-    MasterFuncDescTypes::SystemMode result;
-    if (MasterFuncDescTypes::fromInt(systemType - systemTypeBase, result))
-        return result;
-    raiseMissingPair(__FILE__, __LINE__, "system_type_t", systemType);
-    return MasterFuncDescTypes::E_standard;
+    return shiftedValue(systemType, systemTypeBase, "system_type_t",
+                        MasterFuncDescTypes::E_standard);
 }
 
 int ProductConverter::toSiExternalUnitKind(vaholumo::Connection_types_profile_t profile)

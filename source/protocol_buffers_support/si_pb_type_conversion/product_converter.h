@@ -31,6 +31,11 @@ public:
 
 private:
     ProductConverter() = default;
+
+    // The value of a MasterFuncDescTypes enum that the protocol value less base is; the fallback,
+    // after the missing-pair message, where the enum has no such value.
+    template<typename Value>
+    Value shiftedValue(int wireValue, int base, const char *typeName, Value fallback);
 };
 
 } // namespace pbSupport::conversion

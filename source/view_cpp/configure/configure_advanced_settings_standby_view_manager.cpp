@@ -73,10 +73,7 @@ int ConfigureAdvancedSettingsStandbyViewManager::connectSaunaSignals(
 {
     return signalInterface::connectSenders(
         senders, this,
-        {{SIGNAL(saunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
-          SLOT(onSaunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))},
+        {masterFuncDescRoute,
          {SIGNAL(saunaEnableStandbyChanged(bool)), SLOT(onSaunaEnableStandbyChanged(bool))},
          {SIGNAL(saunaStandbyOffsetTemperatureChanged(int)),
           SLOT(onSaunaStandbyOffsetTemperatureChanged(int))},

@@ -4,7 +4,6 @@
 #include "signal_interface/sender_connections.h"
 #include "signal_interface/variant_types.h"
 #include "view_cpp/language_support.h"
-#include "view_cpp/row_item_base.h"
 
 #include <utility>
 
@@ -15,12 +14,6 @@ using ::signalInterface::MasterFuncDescTypes;
 using ::signalInterface::VariantTypes;
 
 namespace {
-
-bool isAdvancedSettingsId(int id)
-{
-    ConfigureTypes::ConfigureAdvancedSettings checked{};
-    return ConfigureTypes::fromInt(id, checked);
-}
 
 bool sameMenuFlags(const MasterFuncDescTypes::MasterFuncDescPost &a,
                    const MasterFuncDescTypes::MasterFuncDescPost &b)
@@ -41,44 +34,19 @@ QString standbyTitleForBrand()
 }
 
 ConfigureAdvancedSettingsViewManager::ConfigureAdvancedSettingsViewManager(QObject *parent)
-    : ConfigureViewManagerBase(parent)
-    , m_model(RowItemBase::roleNames(), this)
-    , m_menu(m_model, isAdvancedSettingsId)
+    : ConfigureMenuViewManagerBase(parent, isMenuId<ConfigureTypes::ConfigureAdvancedSettings>)
 {
     rebuildMenu();
 }
 
-int ConfigureAdvancedSettingsViewManager::connectToView(const QList<QObject *> &senders)
-{
-    return signalInterface::connectSenders(
-        senders, this, {{SIGNAL(itemSelected(int)), SLOT(onItemSelected(int))}});
-}
-
 int ConfigureAdvancedSettingsViewManager::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(saunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
-          SLOT(onSaunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))}});
+    return signalInterface::connectSenders(senders, this, {masterFuncDescRoute});
 }
 
 void ConfigureAdvancedSettingsViewManager::emitApplicableChanged()
 {
-    emit advancedSettingsApplicableChanged(m_model.rowCount() > 0);
-}
-
-void ConfigureAdvancedSettingsViewManager::onItemSelected(int id)
-{
-    m_menu.select(id);
-}
-
-void ConfigureAdvancedSettingsViewManager::onLanguageChanged(
-    ::signalInterface::LanguageTypes::Language)
-{
-    m_menu.retranslate();
-    processEventsAfterRetranslation();
+    emit advancedSettingsApplicableChanged(model()->rowCount() > 0);
 }
 
 void ConfigureAdvancedSettingsViewManager::onSaunaMasterFuncDescChanged(

@@ -3,9 +3,7 @@
 #include "signal_interface/configure_types.h"
 #include "signal_interface/language_types.h"
 #include "signal_interface/master_func_desc_types.h"
-#include "view_cpp/configure/configure_menu_list.h"
-#include "view_cpp/configure/configure_view_manager_base.h"
-#include "view_cpp/list_model.h"
+#include "view_cpp/configure/configure_menu_view_manager_base.h"
 
 #include <QList>
 
@@ -14,17 +12,13 @@ namespace view {
 // The Advanced settings menu: standby, the external switch and the fan, each as far as the
 // connected sauna system has the function. The menu is rebuilt only when one of the flags it
 // reads changes.
-class ConfigureAdvancedSettingsViewManager : public ConfigureViewManagerBase
+class ConfigureAdvancedSettingsViewManager : public ConfigureMenuViewManagerBase
 {
     Q_OBJECT
 
 public:
     explicit ConfigureAdvancedSettingsViewManager(QObject *parent);
 
-    ListModel *model() { return &m_model; }
-
-    // The QML menu's itemSelected(int).
-    int connectToView(const QList<QObject *> &senders);
     // The bridge receiver's function flags.
     int connectSaunaSignals(const QList<QObject *> &senders) override;
 
@@ -36,16 +30,12 @@ signals:
     void advancedSettingsApplicableChanged(bool applicable);
 
 public slots:
-    void onItemSelected(int id);
-    void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
     void
     onSaunaMasterFuncDescChanged(::signalInterface::MasterFuncDescTypes::MasterFuncDescPost post);
 
 private:
     void rebuildMenu();
 
-    ListModel m_model;
-    ConfigureMenuList m_menu;
     ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost m_functions;
 };
 

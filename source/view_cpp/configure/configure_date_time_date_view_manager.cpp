@@ -2,10 +2,6 @@
 
 #include "signal_interface/configure_types.h"
 #include "signal_interface/sender_connections.h"
-#include "view_cpp/row_item.h"
-#include "view_cpp/row_item_tables.h"
-#include "view_cpp/stepper_controller_item.h"
-#include "view_cpp/text_item.h"
 
 namespace view {
 
@@ -14,24 +10,15 @@ using ::signalInterface::DateTimeTypes;
 
 namespace {
 
-constexpr int headingFontSize = 12;
-
 // The sauna keeps dates of this century only.
 const QDate firstDate(2000, 1, 1);
 const QDate lastDate(2099, 12, 31);
 
-RowItem *formatRow(DateTimeTypes::DateFormat format, int order)
-{
-    auto *row = new RowItem(rowType::onlyCheckmark, order, rowLayoutType::multiple);
-    row->setApplId(format);
-    return row;
-}
-
 } // namespace
 
 ConfigureDateTimeDateViewManager::ConfigureDateTimeDateViewManager(QObject *parent)
-    : ConfigureViewManagerBase(parent)
-    , m_model(StepperControllerItem::roleNames(), this)
+    : ConfigureDateTimeClockViewManagerBase(
+          parent, {DateTimeTypes::E_yymmdd, DateTimeTypes::E_ddmmyy, DateTimeTypes::E_mmddyy})
     , m_dateEditor(this)
 {
     m_dateEditor.setLowerLimit(firstDate);
@@ -56,70 +43,24 @@ int ConfigureDateTimeDateViewManager::connectToSetDateView(const QList<QObject *
 
 int ConfigureDateTimeDateViewManager::connectTimeSignals(const QList<QObject *> &senders)
 {
-    int failed = signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(dateFormatChanged(::signalInterface::DateTimeTypes::DateFormat)),
-          SLOT(onDateFormatChanged(::signalInterface::DateTimeTypes::DateFormat))},
-         {SIGNAL(systemTimeFormattedChanged(QString, QString, QString)),
-          SLOT(onSystemTimeFormattedChanged(QString, QString, QString))},
-         {SIGNAL(systemTimeDetailsChanged(QDateTime, bool, bool)),
-          SLOT(onSystemTimeDetailsChanged(QDateTime, bool, bool))}});
+    int failed = connectClockReports(
+        senders, {SIGNAL(dateFormatChanged(::signalInterface::DateTimeTypes::DateFormat)),
+                  SLOT(onDateFormatChanged(::signalInterface::DateTimeTypes::DateFormat))});
     failed += m_dateEditor.connectFormatSources(senders);
     return failed;
 }
 
-void ConfigureDateTimeDateViewManager::clear()
-{
-    m_model.clear();
-}
-
 void ConfigureDateTimeDateViewManager::onDateViewVisibleChanged(bool visible, bool formatsOnly)
 {
-    m_model.clear();
-    if (!visible)
-        return;
-    if (!formatsOnly) {
-        auto *dateRow = new RowItem(rowType::onlySubmenu, rowLayout::single, rowLayoutType::single);
-        dateRow->setApplId(dateRowId);
-        m_dateRow = dateRow;
-        m_model.appendItem(dateRow);
-
-        auto *heading = new TextItem(QString());
-        heading->setFontSize(headingFontSize);
-        m_heading = heading;
-        m_model.appendItem(heading);
-    }
-    m_yymmddRow = formatRow(DateTimeTypes::E_yymmdd, rowLayout::top);
-    m_model.appendItem(m_yymmddRow.data());
-    m_ddmmyyRow = formatRow(DateTimeTypes::E_ddmmyy, rowLayout::centre);
-    m_model.appendItem(m_ddmmyyRow.data());
-    m_mmddyyRow = formatRow(DateTimeTypes::E_mmddyy, rowLayout::bottom);
-    m_model.appendItem(m_mmddyyRow.data());
-    refresh();
+    rebuildRows(visible, !formatsOnly, dateRowId);
+    if (visible)
+        refresh();
 }
 
 void ConfigureDateTimeDateViewManager::refresh()
 {
-    RowItem::setTextOnSubMenuOf(m_dateRow.data(), tr("Date"));
-    if (m_dateRow)
-        m_dateRow->setTextValue1(m_dateText);
-    TextItem::setTextOf(m_heading.data(), tr("Date format"));
-    RowItem::setTextOnSubMenuOf(m_yymmddRow.data(), tr("YY/MM/DD"));
-    RowItem::setCheckmarkCheckedOf(m_yymmddRow.data(), m_dateFormat == DateTimeTypes::E_yymmdd);
-    RowItem::setTextOnSubMenuOf(m_ddmmyyRow.data(), tr("DD/MM/YY"));
-    RowItem::setCheckmarkCheckedOf(m_ddmmyyRow.data(), m_dateFormat == DateTimeTypes::E_ddmmyy);
-    RowItem::setTextOnSubMenuOf(m_mmddyyRow.data(), tr("MM/DD/YY"));
-    RowItem::setCheckmarkCheckedOf(m_mmddyyRow.data(), m_dateFormat == DateTimeTypes::E_mmddyy);
-}
-
-void ConfigureDateTimeDateViewManager::onSystemTimeDetailsChanged(QDateTime dateTime,
-                                                                  bool dateValid, bool timeValid)
-{
-    m_reported = dateTime;
-    m_reportedDateValid = dateValid && dateTime.date().isValid();
-    m_reportedTimeValid = timeValid && dateTime.time().isValid();
-    if (dateValid && timeValid && dateTime.isValid())
-        m_systemTime = dateTime;
+    showTexts(tr("Date"), m_dateText, tr("Date format"),
+              {tr("YY/MM/DD"), tr("DD/MM/YY"), tr("MM/DD/YY")}, m_dateFormat);
 }
 
 void ConfigureDateTimeDateViewManager::onSystemTimeFormattedChanged(QString date, QString, QString)

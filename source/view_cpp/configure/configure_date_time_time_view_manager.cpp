@@ -2,12 +2,6 @@
 
 #include "signal_interface/configure_types.h"
 #include "signal_interface/sender_connections.h"
-#include "view_cpp/row_item.h"
-#include "view_cpp/row_item_tables.h"
-#include "view_cpp/stepper_controller_item.h"
-#include "view_cpp/text_item.h"
-
-#include <QLoggingCategory>
 
 namespace view {
 
@@ -15,8 +9,6 @@ using ::signalInterface::ConfigureTypes;
 using ::signalInterface::DateTimeTypes;
 
 namespace {
-
-constexpr int headingFontSize = 12;
 
 // The day the initial setup starts the clock from.
 QDateTime initialSetupTime()
@@ -27,8 +19,7 @@ QDateTime initialSetupTime()
 } // namespace
 
 ConfigureDateTimeTimeViewManager::ConfigureDateTimeTimeViewManager(QObject *parent)
-    : ConfigureViewManagerBase(parent)
-    , m_model(StepperControllerItem::roleNames(), this)
+    : ConfigureDateTimeClockViewManagerBase(parent, {DateTimeTypes::E_0_24, DateTimeTypes::E_am_pm})
     , m_timeEditor(this)
 {
     m_timeEditor.setComponentWrap(true);
@@ -58,72 +49,24 @@ int ConfigureDateTimeTimeViewManager::connectToInitialSetupTimeView(const QList<
 
 int ConfigureDateTimeTimeViewManager::connectTimeSignals(const QList<QObject *> &senders)
 {
-    int failed = signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(timeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat)),
-          SLOT(onTimeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat))},
-         {SIGNAL(systemTimeFormattedChanged(QString, QString, QString)),
-          SLOT(onSystemTimeFormattedChanged(QString, QString, QString))},
-         {SIGNAL(systemTimeDetailsChanged(QDateTime, bool, bool)),
-          SLOT(onSystemTimeDetailsChanged(QDateTime, bool, bool))}});
+    int failed = connectClockReports(
+        senders, {SIGNAL(timeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat)),
+                  SLOT(onTimeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat))});
     failed += m_timeEditor.connectFormatSources(senders);
     return failed;
 }
 
-void ConfigureDateTimeTimeViewManager::clear()
-{
-    m_model.clear();
-}
-
 void ConfigureDateTimeTimeViewManager::onTimeViewVisibleChanged(bool visible)
 {
-    m_model.clear();
-    if (!visible)
-        return;
-
-    auto *timeRow = new RowItem(rowType::onlySubmenu, rowLayout::single, rowLayoutType::single);
-    timeRow->setApplId(timeRowId);
-    m_timeRow = timeRow;
-    m_model.appendItem(timeRow);
-
-    auto *heading = new TextItem(QString());
-    heading->setFontSize(headingFontSize);
-    m_heading = heading;
-    m_model.appendItem(heading);
-
-    auto *row24 = new RowItem(rowType::onlyCheckmark, rowLayout::top, rowLayoutType::multiple);
-    row24->setApplId(DateTimeTypes::E_0_24);
-    m_24HourRow = row24;
-    m_model.appendItem(row24);
-
-    auto *rowAmPm = new RowItem(rowType::onlyCheckmark, rowLayout::bottom, rowLayoutType::multiple);
-    rowAmPm->setApplId(DateTimeTypes::E_am_pm);
-    m_amPmRow = rowAmPm;
-    m_model.appendItem(rowAmPm);
-
-    refresh();
+    rebuildRows(visible, true, timeRowId);
+    if (visible)
+        refresh();
 }
 
 void ConfigureDateTimeTimeViewManager::refresh()
 {
-    RowItem::setTextOnSubMenuOf(m_timeRow.data(), tr("Time"));
-    if (m_timeRow)
-        m_timeRow->setTextValue1(m_timeText + m_amPmText);
-    TextItem::setTextOf(m_heading.data(), tr("Time format"));
-    RowItem::setTextOnSubMenuOf(m_24HourRow.data(), tr("0-24"));
-    RowItem::setCheckmarkCheckedOf(m_24HourRow.data(), m_timeFormat == DateTimeTypes::E_0_24);
-    RowItem::setTextOnSubMenuOf(m_amPmRow.data(), tr("AM/PM"));
-    RowItem::setCheckmarkCheckedOf(m_amPmRow.data(), m_timeFormat == DateTimeTypes::E_am_pm);
-}
-
-void ConfigureDateTimeTimeViewManager::onSystemTimeDetailsChanged(QDateTime dateTime,
-                                                                  bool dateValid, bool timeValid)
-{
-    m_reported = dateTime;
-    m_reportedDateValid = dateValid && dateTime.date().isValid();
-    m_reportedTimeValid = timeValid && dateTime.time().isValid();
-    if (dateValid && timeValid && dateTime.isValid())
-        m_systemTime = dateTime;
+    showTexts(tr("Time"), m_timeText + m_amPmText, tr("Time format"), {tr("0-24"), tr("AM/PM")},
+              m_timeFormat);
 }
 
 void ConfigureDateTimeTimeViewManager::onSystemTimeFormattedChanged(QString, QString time,

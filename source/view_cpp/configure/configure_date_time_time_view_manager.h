@@ -3,25 +3,20 @@
 #include "signal_interface/date_time_types.h"
 #include "signal_interface/language_types.h"
 #include "value/time_value_manager.h"
-#include "view_cpp/configure/configure_view_manager_base.h"
-#include "view_cpp/list_model.h"
+#include "view_cpp/configure/configure_date_time_clock_view_manager_base.h"
 
 #include <QDateTime>
 #include <QList>
-#include <QPointer>
 #include <QString>
 
 namespace view {
-
-class RowItem;
-class TextItem;
 
 // The Time settings screen: a row with the sauna's clock that opens the time editor, and the
 // choice between the 24-hour and the AM/PM format. The editor changes only the time of day; a
 // commit sends it on the sauna's reported date. Without a valid reported date nothing is sent:
 // a made-up date would set the sauna's clock wrong. The time is then held for the Date screen,
 // whose commit sends it with the date the user sets.
-class ConfigureDateTimeTimeViewManager : public ConfigureViewManagerBase
+class ConfigureDateTimeTimeViewManager : public ConfigureDateTimeClockViewManagerBase
 {
     Q_OBJECT
     // The row of the sauna's clock, which the page does not show while no sauna is connected.
@@ -34,10 +29,7 @@ public:
     explicit ConfigureDateTimeTimeViewManager(QObject *parent);
 
     static int clockRowId() { return timeRowId; }
-    ListModel *model() { return &m_model; }
     value::TimeValueManager *timeEditor() { return &m_timeEditor; }
-    // The last reported date-time whose date and time were both valid; null before one came.
-    QDateTime systemTime() const { return m_systemTime; }
 
     // "configureDateTimeSelector": visibility, the initial-setup entry and row taps.
     int connectToView(const QList<QObject *> &senders);
@@ -48,9 +40,6 @@ public:
     // The time controller's format and system-time reports, also the editor's format.
     int connectTimeSignals(const QList<QObject *> &senders);
 
-    // Empties the list.
-    void clear();
-
 signals:
     void timeFormatSelected(::signalInterface::DateTimeTypes::TimeFormat format);
     void setSystemTimeRequested(QDateTime dateTime);
@@ -59,7 +48,6 @@ signals:
 
 public slots:
     void onTimeViewVisibleChanged(bool visible);
-    void onSystemTimeDetailsChanged(QDateTime dateTime, bool dateValid, bool timeValid);
     void onSystemTimeFormattedChanged(QString date, QString time, QString amPm);
     void onTimeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat format);
     void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
@@ -71,21 +59,11 @@ private:
     void refresh();
     void setEditorDay(const QDateTime &day);
 
-    ListModel m_model;
     value::TimeValueManager m_timeEditor;
-    QDateTime m_systemTime;
-    // The last report as it came, with its flags: the date may be valid while the time is not.
-    QDateTime m_reported;
-    bool m_reportedDateValid = false;
-    bool m_reportedTimeValid = false;
     QString m_timeText;
     QString m_amPmText;
     ::signalInterface::DateTimeTypes::TimeFormat m_timeFormat =
         ::signalInterface::DateTimeTypes::E_0_24;
-    QPointer<RowItem> m_timeRow;
-    QPointer<TextItem> m_heading;
-    QPointer<RowItem> m_24HourRow;
-    QPointer<RowItem> m_amPmRow;
 };
 
 } // namespace view

@@ -2,7 +2,6 @@
 
 #include "signal_interface/configure_types.h"
 #include "signal_interface/sender_connections.h"
-#include "view_cpp/row_item_base.h"
 
 #include <utility>
 
@@ -18,26 +17,12 @@ constexpr int dateRowId = 1;
 constexpr int weekstartRowId = 2;
 constexpr int eraseCalendarRowId = 5;
 
-bool isConfigureDateTimeId(int id)
-{
-    ConfigureTypes::ConfigureDateTime checked{};
-    return ConfigureTypes::fromInt(id, checked);
-}
-
 } // namespace
 
 ConfigureDateTimeViewManager::ConfigureDateTimeViewManager(QObject *parent)
-    : ConfigureViewManagerBase(parent)
-    , m_model(RowItemBase::roleNames(), this)
-    , m_menu(m_model, isConfigureDateTimeId)
+    : ConfigureMenuViewManagerBase(parent, isMenuId<ConfigureTypes::ConfigureDateTime>)
 {
     rebuildMenu();
-}
-
-int ConfigureDateTimeViewManager::connectToView(const QList<QObject *> &senders)
-{
-    return signalInterface::connectSenders(
-        senders, this, {{SIGNAL(itemSelected(int)), SLOT(onItemSelected(int))}});
 }
 
 int ConfigureDateTimeViewManager::connectTimeSignals(const QList<QObject *> &senders)
@@ -50,17 +35,7 @@ int ConfigureDateTimeViewManager::connectTimeSignals(const QList<QObject *> &sen
 
 int ConfigureDateTimeViewManager::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(saunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
-          SLOT(onSaunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))}});
-}
-
-void ConfigureDateTimeViewManager::onItemSelected(int id)
-{
-    m_menu.select(id);
+    return signalInterface::connectSenders(senders, this, {masterFuncDescRoute});
 }
 
 void ConfigureDateTimeViewManager::onSaunaMasterFuncDescChanged(
@@ -69,12 +44,6 @@ void ConfigureDateTimeViewManager::onSaunaMasterFuncDescChanged(
     m_rtcSupported = post.rtc;
     m_scheduleSupported = post.schedule;
     rebuildMenu();
-}
-
-void ConfigureDateTimeViewManager::onLanguageChanged(::signalInterface::LanguageTypes::Language)
-{
-    m_menu.retranslate();
-    processEventsAfterRetranslation();
 }
 
 void ConfigureDateTimeViewManager::onSystemTimeDetailsChanged(QDateTime, bool dateValid, bool)

@@ -2,9 +2,7 @@
 
 #include "signal_interface/language_types.h"
 #include "signal_interface/master_func_desc_types.h"
-#include "view_cpp/configure/configure_menu_list.h"
-#include "view_cpp/configure/configure_view_manager_base.h"
-#include "view_cpp/list_model.h"
+#include "view_cpp/configure/configure_menu_view_manager_base.h"
 
 #include <QDateTime>
 #include <QList>
@@ -15,35 +13,27 @@ namespace view {
 // system has a clock and a calendar. The menu is rebuilt on every function report and whenever
 // the validity of the sauna's date changes. Two rows emit another id than their own: Date opens
 // E_date and Weekstart opens E_weekstart.
-class ConfigureDateTimeViewManager : public ConfigureViewManagerBase
+class ConfigureDateTimeViewManager : public ConfigureMenuViewManagerBase
 {
     Q_OBJECT
 
 public:
     explicit ConfigureDateTimeViewManager(QObject *parent);
 
-    ListModel *model() { return &m_model; }
-
-    // The QML menu's itemSelected(int).
-    int connectToView(const QList<QObject *> &senders);
     // The time controller's systemTimeDetailsChanged.
     int connectTimeSignals(const QList<QObject *> &senders);
     // The bridge receiver's function flags.
     int connectSaunaSignals(const QList<QObject *> &senders) override;
 
 public slots:
-    void onItemSelected(int id);
     void
     onSaunaMasterFuncDescChanged(::signalInterface::MasterFuncDescTypes::MasterFuncDescPost post);
-    void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
     void onSystemTimeDetailsChanged(QDateTime dateTime, bool dateValid, bool timeValid);
 
 private:
     void rebuildMenu();
     ConfigureMenuList::Entry entry(int applId, int emitted, std::function<QString()> text);
 
-    ListModel m_model;
-    ConfigureMenuList m_menu;
     bool m_dateValid = false;
     bool m_rtcSupported = true;
     bool m_scheduleSupported = true;

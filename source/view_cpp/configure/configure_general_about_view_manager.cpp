@@ -74,10 +74,7 @@ int ConfigureGeneralAboutViewManager::connectSaunaSignals(const QList<QObject *>
           SLOT(onSaunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode))},
          {SIGNAL(saunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct)),
           SLOT(onSaunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct))},
-         {SIGNAL(saunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
-          SLOT(onSaunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))}});
+         masterFuncDescRoute});
 }
 
 int ConfigureGeneralAboutViewManager::connectConnectionStateSignals(const QList<QObject *> &senders)

@@ -87,10 +87,7 @@ int ConfigureGeneralPinViewManager::connectSaunaSignals(const QList<QObject *> &
 {
     return signalInterface::connectSenders(
         senders, this,
-        {{SIGNAL(saunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
-          SLOT(onSaunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))},
+        {masterFuncDescRoute,
          {SIGNAL(saunaHumiditySensorStatusChanged(bool)),
           SLOT(onSaunaHumiditySensorStatusChanged(bool))},
          {SIGNAL(saunaAuxRelaySettingChanged(

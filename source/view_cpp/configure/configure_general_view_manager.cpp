@@ -1,8 +1,6 @@
 #include "view_cpp/configure/configure_general_view_manager.h"
 
 #include "signal_interface/configure_types.h"
-#include "signal_interface/sender_connections.h"
-#include "view_cpp/row_item_base.h"
 
 #include <functional>
 #include <utility>
@@ -11,18 +9,8 @@ namespace view {
 
 using ::signalInterface::ConfigureTypes;
 
-namespace {
-bool isConfigureGeneralId(int id)
-{
-    ConfigureTypes::ConfigureGeneral checked{};
-    return ConfigureTypes::fromInt(id, checked);
-}
-} // namespace
-
 ConfigureGeneralViewManager::ConfigureGeneralViewManager(QObject *parent)
-    : ConfigureViewManagerBase(parent)
-    , m_model(RowItemBase::roleNames(), this)
-    , m_menu(m_model, isConfigureGeneralId)
+    : ConfigureMenuViewManagerBase(parent, isMenuId<ConfigureTypes::ConfigureGeneral>)
 {
     const auto entry = [this](int id, std::function<QString()> text) {
         return ConfigureMenuList::Entry{id, std::move(text), [this, id] {
@@ -38,23 +26,6 @@ ConfigureGeneralViewManager::ConfigureGeneralViewManager(QObject *parent)
         entry(ConfigureTypes::E_units, [this] { return tr("Units"); }),
         entry(ConfigureTypes::E_pin, [this] { return tr("PIN"); }),
     });
-}
-
-int ConfigureGeneralViewManager::connectToView(const QList<QObject *> &senders)
-{
-    return signalInterface::connectSenders(
-        senders, this, {{SIGNAL(itemSelected(int)), SLOT(onItemSelected(int))}});
-}
-
-void ConfigureGeneralViewManager::onItemSelected(int id)
-{
-    m_menu.select(id);
-}
-
-void ConfigureGeneralViewManager::onLanguageChanged(::signalInterface::LanguageTypes::Language)
-{
-    m_menu.retranslate();
-    processEventsAfterRetranslation();
 }
 
 } // namespace view

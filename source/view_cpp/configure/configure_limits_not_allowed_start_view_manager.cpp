@@ -185,19 +185,21 @@ void ConfigureLimitsNotAllowedStartViewManager::onNotAllowedStartEditCompleted()
 
 void ConfigureLimitsNotAllowedStartViewManager::onNotAllowedStartFromSaved()
 {
-    const QDateTime edited = m_fromTime.value();
-    if (!edited.isValid())
-        return; // the editor never had a time: the copy keeps its own
-    m_edit.from = edited.time();
-    refreshTexts();
+    takeEditedTime(m_fromTime, m_edit.from);
 }
 
 void ConfigureLimitsNotAllowedStartViewManager::onNotAllowedStartUntilSaved()
 {
-    const QDateTime edited = m_untilTime.value();
+    takeEditedTime(m_untilTime, m_edit.until);
+}
+
+void ConfigureLimitsNotAllowedStartViewManager::takeEditedTime(
+    const value::TimeValueManager &editor, QTime &time)
+{
+    const QDateTime edited = editor.value();
     if (!edited.isValid())
         return; // the editor never had a time: the copy keeps its own
-    m_edit.until = edited.time();
+    time = edited.time();
     refreshTexts();
 }
 

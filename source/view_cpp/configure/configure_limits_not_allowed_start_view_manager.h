@@ -70,6 +70,8 @@ private:
     static QDateTime onReferenceDate(const QTime &time);
     void rebuildList();
     void refreshTexts();
+    // The editor's time into the copy's field; an editor that never had a time leaves it.
+    void takeEditedTime(const value::TimeValueManager &editor, QTime &time);
 
     ListModel m_model;
     value::TimeValueManager m_fromTime;

@@ -2,7 +2,6 @@
 
 #include "signal_interface/configure_types.h"
 #include "signal_interface/sender_connections.h"
-#include "view_cpp/row_item_base.h"
 
 namespace view {
 
@@ -10,12 +9,6 @@ using ::signalInterface::ConfigureTypes;
 using ::signalInterface::MasterFuncDescTypes;
 
 namespace {
-
-bool isConfigureLimitsId(int id)
-{
-    ConfigureTypes::ConfigureLimits checked{};
-    return ConfigureTypes::fromInt(id, checked);
-}
 
 // The fill-time entry's id: the Limits menu reuses the number of the not-allowed-start "Until"
 // editor, so QML tells the two apart by the manager that asks.
@@ -39,9 +32,7 @@ constexpr int fillTimeUpper = 20;
 } // namespace
 
 ConfigureLimitsViewManager::ConfigureLimitsViewManager(QObject *parent)
-    : ConfigureViewManagerBase(parent)
-    , m_model(RowItemBase::roleNames(), this)
-    , m_menu(m_model, isConfigureLimitsId)
+    : ConfigureMenuViewManagerBase(parent, isMenuId<ConfigureTypes::ConfigureLimits>)
     , m_maxBathTemperature(this)
     , m_upperWaterTemperature(this)
     , m_tankFillTime(this)
@@ -59,14 +50,15 @@ ConfigureLimitsViewManager::ConfigureLimitsViewManager(QObject *parent)
 
 int ConfigureLimitsViewManager::connectToView(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
+    int failed = ConfigureMenuViewManagerBase::connectToView(senders);
+    failed += signalInterface::connectSenders(
         senders, this,
-        {{SIGNAL(itemSelected(int)), SLOT(onItemSelected(int))},
-         {SIGNAL(waterTempLimitCommit()), SLOT(onWaterTempLimitCommit())},
+        {{SIGNAL(waterTempLimitCommit()), SLOT(onWaterTempLimitCommit())},
          {SIGNAL(tankFillTimeCommit()), SLOT(onTankFillTimeCommit())},
          {SIGNAL(overheatLimitCommit()), SLOT(onOverheatLimitCommit())},
          {SIGNAL(changeTemperatureValueRequested(int)),
           SLOT(onMaxBathTemperatureStepRequested(int))}});
+    return failed;
 }
 
 int ConfigureLimitsViewManager::connectToTemperatureController(const QList<QObject *> &senders)
@@ -106,10 +98,7 @@ int ConfigureLimitsViewManager::connectSaunaSignals(const QList<QObject *> &send
           SLOT(onSaunaLowerTemperatureLimitChanged(int))},
          {SIGNAL(saunaUpperTemperatureLimitChanged(int)),
           SLOT(onSaunaUpperTemperatureLimitChanged(int))},
-         {SIGNAL(saunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
-          SLOT(onSaunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))},
+         masterFuncDescRoute,
          {SIGNAL(saunaWaterTempLimitChanged(int)), SLOT(onSaunaWaterTempLimitChanged(int))},
          {SIGNAL(saunaRcbTankFillTimeChanged(int)), SLOT(onSaunaRcbTankFillTimeChanged(int))},
          {SIGNAL(saunaPcbOverheatLimitChanged(int)), SLOT(onSaunaPcbOverheatLimitChanged(int))},
@@ -117,11 +106,6 @@ int ConfigureLimitsViewManager::connectSaunaSignals(const QList<QObject *> &send
           SLOT(onSaunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct))},
          {SIGNAL(saunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode)),
           SLOT(onSaunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode))}});
-}
-
-void ConfigureLimitsViewManager::onItemSelected(int id)
-{
-    m_menu.select(id);
 }
 
 void ConfigureLimitsViewManager::onMaxBathTemperatureStepRequested(int step)

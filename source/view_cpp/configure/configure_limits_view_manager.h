@@ -4,9 +4,7 @@
 #include "signal_interface/master_func_desc_types.h"
 #include "value/duration_manager_most_significant_component_minute.h"
 #include "value/temperature_value_manager.h"
-#include "view_cpp/configure/configure_menu_list.h"
-#include "view_cpp/configure/configure_view_manager_base.h"
-#include "view_cpp/list_model.h"
+#include "view_cpp/configure/configure_menu_view_manager_base.h"
 
 #include <QList>
 
@@ -18,7 +16,7 @@ namespace view {
 // temperature limit, the maximum water fill time of the tank and the board overheat limit. The
 // menu shows only what the connected sauna system supports and is rebuilt on every product,
 // function-flag and system-mode report.
-class ConfigureLimitsViewManager : public ConfigureViewManagerBase
+class ConfigureLimitsViewManager : public ConfigureMenuViewManagerBase
 {
     Q_OBJECT
     // The system mode last reported, -1 before the first report; QML shows the water limit on the
@@ -44,7 +42,6 @@ public:
 
     explicit ConfigureLimitsViewManager(QObject *parent);
 
-    ListModel *model() { return &m_model; }
     value::TemperatureValueManager *maxBathTemperatureManager() { return &m_maxBathTemperature; }
     value::TemperatureValueManager *upperWaterTemperatureManager()
     {
@@ -74,7 +71,6 @@ signals:
     void waterTempLimitTitleChanged();
 
 public slots:
-    void onItemSelected(int id);
     // A step of the maximum bath temperature's stepper: the one way its value is sent. Reports,
     // limits and unit changes move the editor but never send.
     void onMaxBathTemperatureStepRequested(int step);
@@ -87,7 +83,7 @@ public slots:
     void onSaunaWaterTempLimitChanged(int temperature);
     void onSaunaRcbTankFillTimeChanged(int seconds);
     void onSaunaPcbOverheatLimitChanged(int temperature);
-    void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
+    void onLanguageChanged(::signalInterface::LanguageTypes::Language language) override;
     void onWaterTempLimitCommit();
     void onTankFillTimeCommit();
     void onOverheatLimitCommit();
@@ -106,8 +102,6 @@ private:
     // The editor holds the reported value, or none.
     static void load(value::TemperatureValueManager &manager, const std::optional<int> &reported);
 
-    ListModel m_model;
-    ConfigureMenuList m_menu;
     value::TemperatureValueManager m_maxBathTemperature;
     value::TemperatureValueManager m_upperWaterTemperature;
     ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost m_functions;

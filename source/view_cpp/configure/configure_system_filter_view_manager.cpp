@@ -49,10 +49,7 @@ int ConfigureSystemFilterViewManager::connectSaunaSignals(const QList<QObject *>
         senders, this,
         {{SIGNAL(saunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct)),
           SLOT(onSaunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct))},
-         {SIGNAL(saunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
-          SLOT(onSaunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))}});
+         masterFuncDescRoute});
 }
 
 void ConfigureSystemFilterViewManager::onFiltersViewVisibleChanged(bool visible)

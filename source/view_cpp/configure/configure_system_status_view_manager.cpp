@@ -84,10 +84,7 @@ int ConfigureSystemStatusViewManager::connectSaunaSignals(const QList<QObject *>
         senders, this,
         {{SIGNAL(saunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode)),
           SLOT(onSaunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode))},
-         {SIGNAL(saunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
-          SLOT(onSaunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))},
+         masterFuncDescRoute,
          {SIGNAL(saunaHumidityChanged(int, ::signalInterface::HumidityTypes::HumidityUnit)),
           SLOT(onSaunaHumidityChanged(int, ::signalInterface::HumidityTypes::HumidityUnit))},
          {SIGNAL(saunaRunTimeChanged(int)), SLOT(onSaunaRunTimeChanged(int))},

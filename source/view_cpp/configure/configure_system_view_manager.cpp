@@ -2,7 +2,6 @@
 
 #include "signal_interface/configure_types.h"
 #include "signal_interface/sender_connections.h"
-#include "view_cpp/row_item_base.h"
 
 #include <utility>
 
@@ -13,26 +12,10 @@ using ::signalInterface::MasterFuncDescTypes;
 using ::signalInterface::RegionTypes;
 using ::signalInterface::SaunaStateTypes;
 
-namespace {
-bool isConfigureSystemId(int id)
-{
-    ConfigureTypes::ConfigureSystem checked{};
-    return ConfigureTypes::fromInt(id, checked);
-}
-} // namespace
-
 ConfigureSystemViewManager::ConfigureSystemViewManager(QObject *parent)
-    : ConfigureViewManagerBase(parent)
-    , m_model(RowItemBase::roleNames(), this)
-    , m_menu(m_model, isConfigureSystemId)
+    : ConfigureMenuViewManagerBase(parent, isMenuId<ConfigureTypes::ConfigureSystem>)
 {
     rebuildMenu();
-}
-
-int ConfigureSystemViewManager::connectToView(const QList<QObject *> &senders)
-{
-    return signalInterface::connectSenders(
-        senders, this, {{SIGNAL(itemSelected(int)), SLOT(onItemSelected(int))}});
 }
 
 int ConfigureSystemViewManager::connectToVariantController(const QList<QObject *> &senders)
@@ -47,10 +30,7 @@ int ConfigureSystemViewManager::connectSaunaSignals(const QList<QObject *> &send
 {
     return signalInterface::connectSenders(
         senders, this,
-        {{SIGNAL(saunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
-          SLOT(onSaunaMasterFuncDescChanged(
-              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))},
+        {masterFuncDescRoute,
          {SIGNAL(saunaPhysicalStateChanged(::signalInterface::SaunaStateTypes::SaunaState)),
           SLOT(onSaunaPhysicalStateChanged(::signalInterface::SaunaStateTypes::SaunaState))},
          {SIGNAL(saunaRegionChanged(::signalInterface::RegionTypes::RegionType)),
@@ -66,12 +46,6 @@ void ConfigureSystemViewManager::onProductTypeChanged(
 {
     m_productType = productType;
     rebuildMenu();
-}
-
-void ConfigureSystemViewManager::onLanguageChanged(::signalInterface::LanguageTypes::Language)
-{
-    m_menu.retranslate();
-    processEventsAfterRetranslation();
 }
 
 void ConfigureSystemViewManager::onSaunaMasterFuncDescChanged(
@@ -93,11 +67,6 @@ void ConfigureSystemViewManager::onSaunaMasterProductChanged(
 {
     m_rcbProduct = product;
     rebuildMenu();
-}
-
-void ConfigureSystemViewManager::onItemSelected(int id)
-{
-    m_menu.select(id);
 }
 
 void ConfigureSystemViewManager::onSaunaFacilityTypeChanged(

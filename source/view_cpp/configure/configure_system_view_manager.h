@@ -5,9 +5,7 @@
 #include "signal_interface/region_types.h"
 #include "signal_interface/sauna_state_types.h"
 #include "signal_interface/variant_types.h"
-#include "view_cpp/configure/configure_menu_list.h"
-#include "view_cpp/configure/configure_view_manager_base.h"
-#include "view_cpp/list_model.h"
+#include "view_cpp/configure/configure_menu_view_manager_base.h"
 
 #include <QList>
 
@@ -15,17 +13,13 @@ namespace view {
 
 // The System settings menu: the installer's system sub-screens that the connected sauna system
 // has. The menu is rebuilt whenever a report its rules read arrives.
-class ConfigureSystemViewManager : public ConfigureViewManagerBase
+class ConfigureSystemViewManager : public ConfigureMenuViewManagerBase
 {
     Q_OBJECT
 
 public:
     explicit ConfigureSystemViewManager(QObject *parent);
 
-    ListModel *model() { return &m_model; }
-
-    // The QML menu's itemSelected(int).
-    int connectToView(const QList<QObject *> &senders);
     // The variant controller's productTypeChanged.
     int connectToVariantController(const QList<QObject *> &senders);
     // The bridge receiver's function flags, physical state, region, board product and facility
@@ -36,12 +30,10 @@ public:
 
 public slots:
     void onProductTypeChanged(::signalInterface::VariantTypes::ProductType productType);
-    void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
     void
     onSaunaMasterFuncDescChanged(::signalInterface::MasterFuncDescTypes::MasterFuncDescPost post);
     void onSaunaRegionChanged(::signalInterface::RegionTypes::RegionType region);
     void onSaunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct product);
-    void onItemSelected(int id);
     void onSaunaFacilityTypeChanged(::signalInterface::SaunaStateTypes::FacilityType facilityType);
     void onSaunaPhysicalStateChanged(::signalInterface::SaunaStateTypes::SaunaState state);
 
@@ -49,8 +41,6 @@ private:
     void rebuildMenu();
     ConfigureMenuList::Entry navigationEntry(int id, std::function<QString()> text);
 
-    ListModel m_model;
-    ConfigureMenuList m_menu;
     ::signalInterface::VariantTypes::ProductType m_productType =
         ::signalInterface::VariantTypes::E_fell;
     ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost m_functions;

@@ -1,7 +1,5 @@
 #include "view_cpp/configure/configure_view_manager_base.h"
 
-#include "signal_interface/sender_connections.h"
-
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QMetaObject>
@@ -15,6 +13,10 @@ using ::signalInterface::UserMessageTypes::UserMessageType;
 namespace {
 constexpr int retranslationEventTimeMs = 10;
 } // namespace
+
+const signalInterface::SignalRoute ConfigureViewManagerBase::masterFuncDescRoute{
+    SIGNAL(saunaMasterFuncDescChanged(::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
+    SLOT(onSaunaMasterFuncDescChanged(::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))};
 
 ConfigureViewManagerBase::ConfigureViewManagerBase(QObject *parent)
     : QObject(parent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "signal_interface/sender_connections.h"
 #include "signal_interface/user_message_action.h"
 #include "signal_interface/user_message_types.h"
 
@@ -41,6 +42,10 @@ signals:
 
 protected:
     explicit ConfigureViewManagerBase(QObject *parent);
+
+    // The bridge receiver's function description, to the manager's own
+    // onSaunaMasterFuncDescChanged(MasterFuncDescPost) slot: the report most screens follow.
+    static const signalInterface::SignalRoute masterFuncDescRoute;
 
     // A message built from the defaults with the given id, kind and text arguments.
     static ::signalInterface::UserMessageTypes::UserMessage

@@ -1,0 +1,44 @@
+#include "control/details/favorite_controller_base.h"
+
+#include "control/details/panel_questions.h"
+#include "signal_interface/sender_connections.h"
+
+namespace control::details {
+
+FavoriteControllerBase::FavoriteControllerBase(QObject *parent)
+    : QObject(parent)
+{
+    for (int index = 0; index < favoriteCount; ++index)
+        m_favorites[index].index = static_cast<quint32>(index);
+}
+
+int FavoriteControllerBase::connectFavoritesAndCurrentSettings(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(saunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost)),
+          SLOT(onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost))},
+         {SIGNAL(saunaTargetTemperatureChanged(int)), SLOT(onSaunaTargetTemperatureChanged(int))},
+         {SIGNAL(saunaTargetHumidityChanged(int)), SLOT(onSaunaTargetHumidityChanged(int))},
+         {SIGNAL(saunaBathTimeChanged(int)), SLOT(onSaunaBathTimeChanged(int))},
+         {SIGNAL(saunaLightsStateChange(bool)), SLOT(onSaunaLightsStateChange(bool))},
+         {SIGNAL(saunaAuxRelaySettingChanged(
+              ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost)),
+          SLOT(onSaunaAuxRelaySettingChanged(
+              ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost))}});
+}
+
+std::optional<QString> FavoriteControllerBase::acceptableName(const QString &typed)
+{
+    const QString trimmed = typed.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > favoriteNameMaximumLength)
+        return std::nullopt;
+    if (const QString unsupported = unsupportedNameCharacters(trimmed); !unsupported.isEmpty()) {
+        emit panelUserMessageIssued(
+            infoMessage(panelMessageId::unsupportedFavoriteName, {unsupported}), nullptr);
+        return std::nullopt;
+    }
+    return trimmed;
+}
+
+} // namespace control::details

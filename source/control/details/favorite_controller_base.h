@@ -1,0 +1,59 @@
+#pragma once
+
+#include "signal_interface/auxiliary_relay_types.h"
+#include "signal_interface/favorites_types.h"
+#include "signal_interface/user_message_action.h"
+#include "signal_interface/user_message_types.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace control::details {
+
+// What the favorite list and the favorite editor share: the sauna's favorites as last reported,
+// the sauna's current settings that a favorite is made from or compared with, and the rule for a
+// favorite's name.
+class FavoriteControllerBase : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Answer = signalInterface::UserMessageTypes::UserMessageAnswer;
+    using FavoritesPost = signalInterface::FavoritesTypes::FavoritesPost;
+
+    static constexpr int favoriteCount = 8;
+
+signals:
+    void panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
+                                ::signalInterface::UserMessageAction *action);
+
+public slots:
+    virtual void
+    onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost favorite) = 0;
+    virtual void onSaunaTargetTemperatureChanged(int temperature) = 0;
+    virtual void onSaunaTargetHumidityChanged(int humidity) = 0;
+    virtual void onSaunaBathTimeChanged(int minutes) = 0;
+    virtual void onSaunaLightsStateChange(bool on) = 0;
+    virtual void onSaunaAuxRelaySettingChanged(
+        ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost relay) = 0;
+
+protected:
+    // The favorites start unused, each with its index.
+    explicit FavoriteControllerBase(QObject *parent);
+
+    // The bridge receiver's favorites and current settings, to the slots above; returns the
+    // number of failed connections.
+    int connectFavoritesAndCurrentSettings(const QList<QObject *> &senders);
+    // The typed name without the spaces around it, when a favorite may have it: not empty, not
+    // too long for the sauna, and only of characters the sauna can show. For a name with other
+    // characters the user is told which.
+    std::optional<QString> acceptableName(const QString &typed);
+
+    std::array<FavoritesPost, favoriteCount> m_favorites;
+};
+
+} // namespace control::details
