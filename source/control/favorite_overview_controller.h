@@ -64,6 +64,8 @@ public slots:
     void onSaunaLightsStateChange(bool on);
     void
     onSaunaAuxRelaySettingChanged(::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost relay);
+    // The list was the former sauna's: it is empty until the new sauna reports its favorites.
+    void onSaunaReplaced();
 
 private:
     void onOverwriteAnswered(const Answer &answer, const FavoritesPost &favorite);

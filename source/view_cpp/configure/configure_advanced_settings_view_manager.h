@@ -40,6 +40,8 @@ public slots:
     void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
     void
     onSaunaMasterFuncDescChanged(::signalInterface::MasterFuncDescTypes::MasterFuncDescPost post);
+    // The former sauna's functions go: the menu offers nothing until the new sauna reports.
+    void onSaunaReplaced() override;
 
 private:
     void rebuildMenu();
