@@ -43,6 +43,21 @@ CalendarQueueController::CalendarQueueController(QObject *parent,
             &CalendarQueueController::rebuild);
     connect(m_dataProvider, &details::CalendarDataProvider::favoritesChanged, this,
             &CalendarQueueController::rebuild);
+    connect(m_dataProvider, &details::CalendarDataProvider::saunaDataCleared, this,
+            &CalendarQueueController::forgetSauna);
+    rebuild();
+}
+
+void CalendarQueueController::forgetSauna()
+{
+    m_scheduleDisabled = false;
+    m_delayedStartEnabled = false;
+    m_delayedStartRunning = false;
+    m_nextDescaling = 0;
+    m_descaling = signalInterface::AuxiliaryRelayTypes::Descaling();
+    m_relays.clear();
+    signalInterface::AuxiliaryRelayTypes::makeDefaultAuxiliaryRelayPosts(m_relays);
+    m_next.reset();
     rebuild();
 }
 

@@ -83,6 +83,8 @@ public slots:
 private:
     void onClearAnswered(const Answer &answer);
     void rebuild();
+    // The queue was the former sauna's: every state of it goes, with the data provider's.
+    void forgetSauna();
     // Programs in use that take their settings from the favorite.
     QList<signalInterface::CalendarProgram> programsUsing(quint32 favorite) const;
     // The next start of a program from now; invalid when it will not start again.

@@ -131,6 +131,15 @@ void CalendarWeekdayProgramOverviewController::onSaunaScheduleItemDisableChanged
     emit allDaysActivatedChanged(m_allDaysActivated);
 }
 
+void CalendarWeekdayProgramOverviewController::saunaDataCleared()
+{
+    const bool wasActivated = m_allDaysActivated;
+    m_allDaysActivated = true;
+    programStored();
+    if (!wasActivated)
+        emit allDaysActivatedChanged(m_allDaysActivated);
+}
+
 void CalendarWeekdayProgramOverviewController::rebuildLists()
 {
     rebuildWeek();

@@ -65,6 +65,8 @@ private:
     void languageApplied() override;
     // Counts the programs again before the lists are built anew.
     void programStored() override;
+    // The schedule's switch was the former sauna's too: it shows the schedule active.
+    void saunaDataCleared() override;
 
     void recount();
     void rebuildWeek();

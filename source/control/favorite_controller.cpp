@@ -354,6 +354,31 @@ void FavoriteController::loadEditors()
     m_bathTimeManager->setValueInMinutes(static_cast<int>(m_edited.bathTime));
 }
 
+void FavoriteController::onSaunaReplaced()
+{
+    for (int index = 0; index < favoriteCount; ++index) {
+        m_favorites[index] = FavoritesPost{};
+        m_favorites[index].index = static_cast<quint32>(index);
+    }
+    m_relays.clear();
+    AuxiliaryRelayTypes::makeDefaultAuxiliaryRelayPosts(m_relays);
+    m_saunaTemperature.reset();
+    m_saunaHumidity.reset();
+    m_saunaBathTime.reset();
+    m_saunaLights = false;
+    m_saunaControlsHumidity = false;
+    m_temperatureManager->clearValue();
+    m_temperatureManager->setLowerLimit(m_temperatureManager->range().lowest);
+    m_temperatureManager->setUpperLimit(m_temperatureManager->range().highest);
+    m_humidityManager->clearValue();
+    m_bathTimeManager->clearValue();
+    m_bathTimeManager->setUpperLimitInMinutes(defaultBathTimeLimit);
+    m_edited = FavoritesPost{};
+    rebuildRelays();
+    if (m_editing)
+        endEdit();
+}
+
 void FavoriteController::rebuildRelays()
 {
     m_auxiliaryRelaysModel->clear();

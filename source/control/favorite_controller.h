@@ -103,6 +103,9 @@ public slots:
     void onSaunaMasterFuncDescChanged(
         ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions);
     void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
+    // The favorites, relays, limits and settings were the former sauna's: an open edit ends and
+    // nothing of them is kept.
+    void onSaunaReplaced();
 
 private:
     void onDeleteAnswered(const Answer &answer, const FavoritesPost &favorite);

@@ -131,6 +131,17 @@ void FavoriteOverviewController::onOverwriteAnswered(const Answer &answer,
         emit favoriteUpdateRequested(favorite);
 }
 
+void FavoriteOverviewController::onSaunaReplaced()
+{
+    for (int index = 0; index < favoriteCount; ++index) {
+        m_favorites[index] = FavoritesPost{};
+        m_favorites[index].index = static_cast<quint32>(index);
+    }
+    m_current = FavoritesPost{};
+    m_current.inUse = true;
+    rebuild();
+}
+
 void FavoriteOverviewController::rebuild()
 {
     m_favoritesModel->clear();

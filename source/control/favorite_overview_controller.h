@@ -53,6 +53,8 @@ public slots:
     void onSaunaLightsStateChange(bool on) override;
     void onSaunaAuxRelaySettingChanged(
         ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost relay) override;
+    // The list was the former sauna's: it is empty until the new sauna reports its favorites.
+    void onSaunaReplaced();
 
 private:
     void onOverwriteAnswered(const Answer &answer, const FavoritesPost &favorite);

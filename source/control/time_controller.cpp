@@ -176,6 +176,15 @@ void TimeController::onSaunaTimeChanged(::signalInterface::DateTimeTypes::SaunaD
     scheduleClockTick();
 }
 
+void TimeController::onSaunaReplaced()
+{
+    m_systemTime = SaunaDateTime();
+    m_hasSystemTime = false;
+    m_clockTimer.stop();
+    emit systemTimeDetailsChanged(QDateTime(), false, false);
+    emit systemTimeFormattedChanged(QString(), QString(), QString());
+}
+
 void TimeController::onClockTick()
 {
     // The settings screens edit from the time the panel shows, not from the last report, which

@@ -80,6 +80,9 @@ public slots:
     void onSaunaTimeChanged(::signalInterface::DateTimeTypes::SaunaDateTime dateTime);
     // The clock timer's slot: announces the running time and waits for the next minute.
     void onClockTick();
+    // The clock was the former sauna's: it stops and shows no time until the new sauna reports.
+    // The formats are the panel's own and stay.
+    void onSaunaReplaced();
 
 signals:
     void weekDayStartChanged(::signalInterface::CalendarTypes::WeekDay day);

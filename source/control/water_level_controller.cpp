@@ -46,4 +46,9 @@ void WaterLevelController::onSaunaTankWaterLevelChanged(Board node, TankWaterLev
     m_levels[std::size_t(board)] = level;
 }
 
+void WaterLevelController::onSaunaReplaced()
+{
+    m_levels.fill(TankStatusTypes::E_unknown);
+}
+
 } // namespace control

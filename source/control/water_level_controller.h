@@ -34,6 +34,8 @@ public slots:
     void
     onSaunaTankWaterLevelChanged(::signalInterface::NodeInformationTypes::RcbMasterSlaveMode node,
                                  ::signalInterface::TankStatusTypes::TankWaterLevel level);
+    // Every tank's level is unknown until the new sauna reports it.
+    void onSaunaReplaced();
 
 private:
     static constexpr std::size_t boardCount = 3;

@@ -117,6 +117,15 @@ void TimeValueManager::updateValue(const QDateTime &dateTime)
     emitLimitsReached();
 }
 
+void TimeValueManager::clearValue()
+{
+    if (!m_value.isValid())
+        return;
+    m_value = QDateTime();
+    emitFormattedValue();
+    emitLimitsReached();
+}
+
 void TimeValueManager::addTime(const QTime &time)
 {
     if (!m_value.isValid())

@@ -30,6 +30,8 @@ public:
     void setLowerLimit(const QDateTime &dateTime);
     void setUpperLimit(const QDateTime &dateTime);
     void updateValue(const QDateTime &dateTime);
+    // Drops the time; an editor shows no time until the next value. The limits stay.
+    void clearValue();
     void addTime(const QTime &time);
     void subtractTime(const QTime &time);
 

@@ -341,6 +341,14 @@ int connectSaunaReplacement(PanelFrame &frame)
     forget(&controllers.humidityController, &control::HumidityController::onSaunaReplaced);
     forget(&controllers.saunaStateController, &control::SaunaStateController::onSaunaReplaced);
     forget(&controllers.peripheralController, &control::PeripheralController::onSaunaReplaced);
+    forget(&controllers.waterLevelController, &control::WaterLevelController::onSaunaReplaced);
+    forget(&controllers.timeController, &control::TimeController::onSaunaReplaced);
+    forget(&frame.favoriteTab.favoriteController, &control::FavoriteController::onSaunaReplaced);
+    forget(&frame.favoriteTab.favoriteOverviewController,
+           &control::FavoriteOverviewController::onSaunaReplaced);
+    // The calendar's controllers forget with their data provider.
+    forget(&frame.calendarTab.calendarDataProvider,
+           &control::details::CalendarDataProvider::onSaunaReplaced);
     for (const details::ConfigureScreen &screen : frame.configureTab.screens())
         forget(screen.manager.get(), &view::ConfigureViewManagerBase::onSaunaReplaced);
     return failed;

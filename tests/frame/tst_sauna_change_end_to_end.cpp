@@ -5,6 +5,7 @@
 #include "sauna_simulator/sauna_state_model.h"
 #include "signal_interface/configure_types.h"
 #include "view_cpp/configure/configure_system_aux_view_manager.h"
+#include "view_cpp/configure/configure_system_error_log_view_manager.h"
 
 #include <QQuickItem>
 #include <QSignalSpy>
@@ -15,6 +16,10 @@
 
 using signalInterface::ConfigureTypes;
 using tools::IntegerId;
+
+namespace {
+constexpr int errorLogEntries = 3;
+}
 
 // The whole panel connected to the simulated sauna, which has reported all its values, and then
 // to another sauna that accepts the panel and reports nothing yet. No screen shows the first
@@ -96,7 +101,10 @@ private:
 private slots:
     void initTestCase()
     {
-        STEP(startConnected(saunaOptions(QStringLiteral("Cellar sauna"), QStringLiteral("4711"))));
+        tools::SimulatorOptions options =
+            saunaOptions(QStringLiteral("Cellar sauna"), QStringLiteral("4711"));
+        options.errorLogEntries = errorLogEntries;
+        STEP(startConnected(options));
         QTRY_VERIFY_WITH_TIMEOUT(
             m_frame->configureTab.manager<view::ConfigureSystemAuxViewManager>()
                 .relays()
@@ -228,6 +236,44 @@ private slots:
                 STEP(tapRow(QStringLiteral("settingsList"), ConfigureTypes::E_maxBathTemp));
             },
             QStringLiteral("%1 °C").arg(limit), QStringLiteral("--"));
+    }
+
+    void fan()
+    {
+        STEP(tapTab(settingsTabIndex));
+        const int minutes = saunaInteger(IntegerId::FanRuntime);
+        QVERIFY(minutes > 0 && minutes < 60);
+        checkPage(
+            QStringLiteral("fanPage"),
+            [this] {
+                openArea(QStringLiteral("advanced"), ConfigureTypes::E_fan,
+                         QStringLiteral("fanPage"));
+            },
+            QStringLiteral("%1min").arg(minutes), QStringLiteral("--"));
+    }
+
+    // The log's rows are the former sauna's entries: the list is empty for the other sauna.
+    void errorLog()
+    {
+        STEP(tapTab(settingsTabIndex));
+        STEP(tap(QStringLiteral("settingsArea_system")));
+        STEP(tapRow(QStringLiteral("settingsList"), ConfigureTypes::E_errorLog));
+        QVERIFY(waitForItem(QStringLiteral("errorLogPage")));
+        waitForPagesAtRest();
+        const view::ListModel &rows =
+            *m_frame->configureTab.manager<view::ConfigureSystemErrorLogViewManager>().model();
+        QTRY_COMPARE(rows.rowCount(), errorLogEntries);
+        const QString newestCode = QString::number(rows.itemAt(0)->applId());
+        QTRY_VERIFY(showsText(newestCode));
+
+        STEP(toTheOtherSauna());
+        QTRY_COMPARE(rows.rowCount(), 0);
+        QTRY_VERIFY(!showsText(newestCode));
+        STEP(saveScreenshot(QStringLiteral("errorLogPage_other_sauna")));
+
+        STEP(backToTheFirstSauna());
+        QTRY_COMPARE(rows.rowCount(), errorLogEntries);
+        STEP(backToSettingsAreas());
     }
 
 private:

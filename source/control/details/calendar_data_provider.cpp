@@ -200,6 +200,27 @@ CalendarTypes::WeekDay CalendarDataProvider::weekDayOf(const QDate &date)
     return day;
 }
 
+void CalendarDataProvider::onSaunaReplaced()
+{
+    const CalendarDataProvider defaults;
+    m_programs = defaults.m_programs;
+    m_favorites = defaults.m_favorites;
+    m_systemTime = QDateTime();
+    m_bathTime = defaults.m_bathTime;
+    m_bathTimeLimit = defaults.m_bathTimeLimit;
+    m_targetHumidity = defaults.m_targetHumidity;
+    m_targetTemperature = defaults.m_targetTemperature;
+    m_temperature.reset();
+    m_smartStart = defaults.m_smartStart;
+    m_functions = {};
+    m_notAllowedStartEnabled = false;
+    m_notAllowedStartFrom = QTime();
+    m_notAllowedStartUntil = QTime();
+    emit saunaDataCleared();
+    emit favoritesChanged();
+    emit functionsChanged(m_functions);
+}
+
 void CalendarDataProvider::onProductTypeChanged(
     ::signalInterface::VariantTypes::ProductType productType)
 {

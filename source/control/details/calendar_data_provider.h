@@ -94,6 +94,7 @@ signals:
     void clockChanged(QDateTime now);
     void favoritesChanged();
     void functionsChanged(::signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions);
+    void saunaDataCleared();
 
 public slots:
     void onProductTypeChanged(::signalInterface::VariantTypes::ProductType productType);
@@ -114,6 +115,9 @@ public slots:
     void onSaunaNotAllowedStartEnableChanged(bool enabled);
     void onSaunaNotAllowedStartFromTimeChanged(QTime time);
     void onSaunaNotAllowedStartUntilTimeChanged(QTime time);
+    // Programs, favorites, clock and settings were the former sauna's: none is kept, and the
+    // screens built from them are told through saunaDataCleared().
+    void onSaunaReplaced();
 
 private:
     std::array<signalInterface::CalendarProgram, programCount> m_programs;

@@ -19,7 +19,16 @@ CalendarProgramOverviewControllerBase::CalendarProgramOverviewControllerBase(
     QObject *parent, CalendarDataProvider *dataProvider)
     : QObject(parent)
     , m_dataProvider(dataProvider)
-{}
+{
+    // The programs shown were the former sauna's.
+    connect(m_dataProvider, &CalendarDataProvider::saunaDataCleared, this,
+            [this] { saunaDataCleared(); });
+}
+
+void CalendarProgramOverviewControllerBase::saunaDataCleared()
+{
+    programStored();
+}
 
 CalendarProgramOverviewControllerBase::~CalendarProgramOverviewControllerBase() = default;
 

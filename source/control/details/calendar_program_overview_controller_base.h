@@ -58,6 +58,8 @@ protected:
     virtual void languageApplied();
     // A program was stored; by default every list is built anew.
     virtual void programStored();
+    // The data provider forgot a former sauna's programs; by default as programStored().
+    virtual void saunaDataCleared();
 
     // Appends a row for each program: its start time, its favorite (or custom settings) and
     // whether it heats for a bath or for standby.

@@ -80,6 +80,8 @@ CalendarProgramSettingsControllerBase::CalendarProgramSettingsControllerBase(
     m_readyAtManager->onTimeFormatChanged(m_dataProvider->timeFormat());
     m_customHumidityManager->onSaunaMasterFuncDescChanged(m_dataProvider->functions());
 
+    connect(m_dataProvider, &CalendarDataProvider::saunaDataCleared, this,
+            &CalendarProgramSettingsControllerBase::forgetSauna);
     connect(m_dataProvider, &CalendarDataProvider::timeFormatChanged, m_readyAtManager,
             &value::TimeValueManager::onTimeFormatChanged);
     connect(m_dataProvider, &CalendarDataProvider::timeFormatChanged, this,
@@ -564,6 +566,17 @@ void CalendarProgramSettingsControllerBase::refreshRows()
                 LanguageSupport::durationText(m_edited.duration), view::rowType::onlySubmenu));
     m_customStopAfterModel->updateLayoutOrder();
     emit editedProgramChanged();
+}
+
+void CalendarProgramSettingsControllerBase::forgetSauna()
+{
+    m_standbyEnabled = true;
+    if (!m_editing)
+        return;
+    m_edited = CalendarProgram();
+    m_original = CalendarProgram();
+    endEdit();
+    emit calendarProgramEditCompleted();
 }
 
 void CalendarProgramSettingsControllerBase::endEdit()

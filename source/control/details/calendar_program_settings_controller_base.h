@@ -135,6 +135,8 @@ private:
     void onSaveAnswered(const Answer &answer, const signalInterface::CalendarProgram &program);
 
     void loadEditors();
+    // An open edit of a former sauna's program ends.
+    void forgetSauna();
     void refreshRows();
     void endEdit();
     void requestSave(const signalInterface::CalendarProgram &program);

@@ -61,7 +61,10 @@ void ConfigureAdvancedSettingsFanViewManager::onRowItemSelected(int id)
 {
     if (id != ConfigureTypes::E_fanRuntime)
         return;
-    m_runtimeManager.setValueInMinutes(m_runtime);
+    if (m_runtime)
+        m_runtimeManager.setValueInMinutes(*m_runtime);
+    else
+        m_runtimeManager.clearValue();
     emit editSelected(ConfigureTypes::E_fanRuntime);
 }
 
@@ -79,12 +82,20 @@ void ConfigureAdvancedSettingsFanViewManager::onSaunaFanRuntimeChanged(int minut
     refresh();
 }
 
+void ConfigureAdvancedSettingsFanViewManager::onSaunaReplaced()
+{
+    m_runtime.reset();
+    m_runtimeManager.clearValue();
+    refresh();
+}
+
 void ConfigureAdvancedSettingsFanViewManager::refresh()
 {
     if (m_row.isNull())
         return;
     m_row->setTextOnSubMenu(tr("Running Time"));
-    m_row->setTextValue1(LanguageSupport::durationText(unsigned(qMax(0, m_runtime))));
+    m_row->setTextValue1(m_runtime ? LanguageSupport::durationText(unsigned(qMax(0, *m_runtime)))
+                                   : QStringLiteral("--"));
 }
 
 } // namespace view

@@ -10,6 +10,8 @@
 #include <QList>
 #include <QPointer>
 
+#include <optional>
+
 namespace view {
 
 // The fan's running time after a bath: one row and its duration editor. The page shares its
@@ -44,13 +46,15 @@ public slots:
     void onRowItemSelected(int id);
     void onCommitValue(int id);
     void onSaunaFanRuntimeChanged(int minutes);
+    void onSaunaReplaced() override;
 
 private:
     void refresh();
 
     ListModel m_model;
     QPointer<RowItem> m_row;
-    int m_runtime = 1;
+    // Empty until the sauna reports it; the row shows "--" and its editor no value.
+    std::optional<int> m_runtime;
     value::DurationManagerMostSignificantComponentHour m_runtimeManager;
 };
 

@@ -98,13 +98,14 @@ void ConfigureAdvancedSettingsStandbyViewManager::onStandbyViewVisibleChanged(bo
     m_model.clear();
     if (!visible)
         return;
-    auto *toggle = new ToggleStandardItem(toggleId, m_enableStandby);
+    m_toggleEdited = false;
+    auto *toggle = new ToggleStandardItem(toggleId, reportedEnable());
     m_model.appendItem(toggle);
     m_toggle = toggle;
     // The page is created after the menu's selection was handled: it gets its label, its
     // editors' values, its editors' applicability and its title when it is shown.
     refresh();
-    emitApplicability(m_enableStandby);
+    emitApplicability(reportedEnable());
     emit standbyViewTitleChanged(title());
 }
 
@@ -121,12 +122,15 @@ void ConfigureAdvancedSettingsStandbyViewManager::onToggleChanged(int id, bool s
         return;
     const bool requested = requestedFromShown(shown);
     m_toggle->setValue2(requested);
+    m_toggleEdited = true;
+    emit standbySavableChanged(savable());
     emitApplicability(requested);
 }
 
 void ConfigureAdvancedSettingsStandbyViewManager::onCommitValue(int id)
 {
-    if (id != toggleId || m_toggle.isNull())
+    // Without the sauna's switch state or the user's the page holds nothing to send.
+    if (id != toggleId || m_toggle.isNull() || !savable())
         return;
     const bool enable = editedEnable();
     emit enableStandbyChangeRequest(enable);
@@ -141,24 +145,32 @@ void ConfigureAdvancedSettingsStandbyViewManager::onSaunaMasterFuncDescChanged(
     ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost post)
 {
     m_functions = post;
-    emitApplicability(m_enableStandby);
+    emitApplicability(reportedEnable());
 }
 
 void ConfigureAdvancedSettingsStandbyViewManager::onSaunaStandbyOffsetTemperatureChanged(
     int temperature)
 {
     m_offsetTemperature = temperature;
+    if (!m_reduction.value())
+        m_reduction.setValue(temperature);
 }
 
 void ConfigureAdvancedSettingsStandbyViewManager::onSaunaTankStandbyTemperatureChanged(
     int temperature)
 {
     m_tankStandbyTemperature = temperature;
+    if (!m_waterTemperature.value())
+        m_waterTemperature.setValue(temperature);
 }
 
 void ConfigureAdvancedSettingsStandbyViewManager::onSaunaEnableStandbyChanged(bool enabled)
 {
+    // The page edits a copy: a report reaches it only while it holds nothing of its own.
+    const bool wasKnown = m_enableStandby.has_value();
     m_enableStandby = enabled;
+    if (!wasKnown)
+        refresh();
     emitApplicability(enabled);
 }
 
@@ -166,7 +178,7 @@ void ConfigureAdvancedSettingsStandbyViewManager::onEditSelectedEnum(
     ::signalInterface::ConfigureTypes::ConfigureAdvancedSettings)
 {
     refresh();
-    emitApplicability(m_enableStandby);
+    emitApplicability(reportedEnable());
 }
 
 void ConfigureAdvancedSettingsStandbyViewManager::onSaunaMasterProductChanged(
@@ -175,15 +187,37 @@ void ConfigureAdvancedSettingsStandbyViewManager::onSaunaMasterProductChanged(
     m_product = product;
 }
 
+void ConfigureAdvancedSettingsStandbyViewManager::onSaunaReplaced()
+{
+    m_functions = {};
+    m_product = MasterFuncDescTypes::E_unknown;
+    m_enableStandby.reset();
+    m_offsetTemperature.reset();
+    m_tankStandbyTemperature.reset();
+    m_toggleEdited = false;
+    refresh();
+    emitApplicability(false);
+}
+
 void ConfigureAdvancedSettingsStandbyViewManager::refresh()
 {
     if (!m_toggle.isNull()) {
         m_toggle->setValue(toggleText());
-        m_toggle->setValue3(m_enableStandby);
-        m_toggle->setValue2(m_enableStandby);
+        m_toggle->setValue3(reportedEnable());
+        m_toggle->setValue2(reportedEnable());
     }
-    m_reduction.setValue(m_offsetTemperature);
-    m_waterTemperature.setValue(m_tankStandbyTemperature);
+    load(m_reduction, m_offsetTemperature);
+    load(m_waterTemperature, m_tankStandbyTemperature);
+    emit standbySavableChanged(savable());
+}
+
+void ConfigureAdvancedSettingsStandbyViewManager::load(value::TemperatureValueManager &manager,
+                                                       const std::optional<int> &reported)
+{
+    if (reported)
+        manager.setValue(*reported);
+    else
+        manager.clearValue();
 }
 
 void ConfigureAdvancedSettingsStandbyViewManager::emitApplicability(bool enabled)
@@ -204,7 +238,7 @@ bool ConfigureAdvancedSettingsStandbyViewManager::waterTemperatureApplicable(boo
 
 bool ConfigureAdvancedSettingsStandbyViewManager::editedEnable() const
 {
-    return m_toggle.isNull() ? m_enableStandby : m_toggle->data(valueRoles::value2).toBool();
+    return m_toggle.isNull() ? reportedEnable() : m_toggle->data(valueRoles::value2).toBool();
 }
 
 } // namespace view

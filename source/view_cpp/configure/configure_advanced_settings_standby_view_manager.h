@@ -12,6 +12,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <optional>
+
 namespace view {
 
 // Standby (Warm Start): the switch, the room's temperature reduction and the tank's standby
@@ -55,6 +57,8 @@ signals:
     void standbyTemperatureApplicableChanged(bool applicable);
     void standbyWaterTemperatureApplicableChanged(bool applicable);
     void standbyViewTitleChanged(QString title);
+    // Whether Save has a switch state to send: the sauna's, or one the user has set.
+    void standbySavableChanged(bool savable);
 
 public slots:
     void onStandbyViewVisibleChanged(bool visible);
@@ -68,6 +72,7 @@ public slots:
     void onSaunaEnableStandbyChanged(bool enabled);
     void onEditSelectedEnum(::signalInterface::ConfigureTypes::ConfigureAdvancedSettings id);
     void onSaunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct product);
+    void onSaunaReplaced() override;
 
 private:
     void refresh();
@@ -76,13 +81,19 @@ private:
     bool reductionApplicable(bool enabled) const;
     bool waterTemperatureApplicable(bool enabled) const;
     bool editedEnable() const;
+    static void load(value::TemperatureValueManager &manager, const std::optional<int> &reported);
+    bool savable() const { return m_enableStandby.has_value() || m_toggleEdited; }
+    bool reportedEnable() const { return m_enableStandby.value_or(false); }
 
     ListModel m_model;
     QPointer<ToggleStandardItem> m_toggle;
     ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost m_functions;
-    bool m_enableStandby = false;
-    int m_offsetTemperature = 0;
-    int m_tankStandbyTemperature = 765; // 85 °C
+    // Each empty until the sauna reports it.
+    std::optional<bool> m_enableStandby;
+    // The user has set the switch on the open page.
+    bool m_toggleEdited = false;
+    std::optional<int> m_offsetTemperature;
+    std::optional<int> m_tankStandbyTemperature;
     value::TemperatureValueManager m_reduction;
     value::TemperatureValueManager m_waterTemperature;
     ::signalInterface::MasterFuncDescTypes::RcbProduct m_product =

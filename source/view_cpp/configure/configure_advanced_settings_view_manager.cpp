@@ -60,6 +60,11 @@ void ConfigureAdvancedSettingsViewManager::onSaunaMasterFuncDescChanged(
     emitApplicableChanged();
 }
 
+void ConfigureAdvancedSettingsViewManager::onSaunaReplaced()
+{
+    onSaunaMasterFuncDescChanged({});
+}
+
 void ConfigureAdvancedSettingsViewManager::rebuildMenu()
 {
     std::vector<ConfigureMenuList::Entry> entries;

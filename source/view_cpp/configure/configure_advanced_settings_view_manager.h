@@ -32,6 +32,8 @@ signals:
 public slots:
     void
     onSaunaMasterFuncDescChanged(::signalInterface::MasterFuncDescTypes::MasterFuncDescPost post);
+    // The former sauna's functions go: the menu offers nothing until the new sauna reports.
+    void onSaunaReplaced() override;
 
 private:
     void rebuildMenu();

@@ -202,6 +202,20 @@ void ConfigureGeneralPinViewManager::onSaunaMasterProductChanged(
     m_irProduct = product == MasterFuncDescTypes::E_sauna_ir;
 }
 
+void ConfigureGeneralPinViewManager::onSaunaReplaced()
+{
+    m_functions = {};
+    m_humiditySensorOk = false;
+    m_relays.clear();
+    AuxiliaryRelayTypes::makeDefaultAuxiliaryRelayPosts(m_relays);
+    m_descaling = AuxiliaryRelayTypes::Descaling();
+    m_irProduct = false;
+    updateAndRefreshIfBuilt();
+    for (const ControlRecord &record : m_records)
+        publish(record);
+    emit pinShowControlsActivated(anyControlsOffered());
+}
+
 void ConfigureGeneralPinViewManager::onSetPinToggle(PinTypes::PinViewTypes type, bool activated)
 {
     if (type != PinTypes::E_demandPin)

@@ -97,6 +97,9 @@ public slots:
     onSaunaAuxRelaySettingChanged(::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost post);
     void onSaunaDescalingChanged(::signalInterface::AuxiliaryRelayTypes::Descaling descaling);
     void onSaunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct product);
+    // Which controls the lock screen offers came from the former sauna; the PIN and the user's
+    // choices stay.
+    void onSaunaReplaced() override;
     void onSetPinToggle(::signalInterface::PinTypes::PinViewTypes type, bool activated);
     // The switch reports the state it showed; the lock asked for is its opposite.
     void onPinToggleChanged(int applId, bool shown);

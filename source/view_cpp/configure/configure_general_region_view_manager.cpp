@@ -63,14 +63,14 @@ int ConfigureGeneralRegionViewManager::connectSaunaSignals(const QList<QObject *
 void
     ConfigureGeneralRegionViewManager::onLanguageChanged(::signalInterface::LanguageTypes::Language)
 {
-    m_choices.refresh(m_region);
+    m_choices.refresh(checkedRegion());
 }
 
 void ConfigureGeneralRegionViewManager::onSaunaRegionChanged(
     ::signalInterface::RegionTypes::RegionType region)
 {
     m_region = region;
-    m_choices.refresh(m_region);
+    m_choices.refresh(checkedRegion());
     if (!control::Settings::settings()->contains(regionSettingsChangedKey()))
         emitRegionalDefaults();
     emit updateRegionTypeQml(region);
@@ -98,9 +98,22 @@ void ConfigureGeneralRegionViewManager::onVisibilityChanged(bool visible)
 {
     // The rows stay when the page is left; only a new opening builds them again.
     if (visible)
-        m_choices.build(m_region);
+        m_choices.build(checkedRegion());
     else
-        m_choices.refresh(m_region);
+        m_choices.refresh(checkedRegion());
+}
+
+void ConfigureGeneralRegionViewManager::onSaunaReplaced()
+{
+    m_region.reset();
+    m_choices.refresh(checkedRegion());
+}
+
+std::optional<int> ConfigureGeneralRegionViewManager::checkedRegion() const
+{
+    if (!m_region)
+        return std::nullopt;
+    return int(*m_region);
 }
 
 void ConfigureGeneralRegionViewManager::emitRegionalDefaults()

@@ -11,6 +11,8 @@
 
 #include <QList>
 
+#include <optional>
+
 namespace view {
 
 // The region screen: EU, North America or Other. The region is the sauna system's setting: a tap
@@ -34,7 +36,11 @@ public:
     // The bridge receiver's saunaRegionChanged.
     int connectSaunaSignals(const QList<QObject *> &senders) override;
 
-    ::signalInterface::RegionTypes::RegionType region() const { return m_region; }
+    // The EU's until the sauna reports its region.
+    ::signalInterface::RegionTypes::RegionType region() const
+    {
+        return m_region.value_or(::signalInterface::RegionTypes::E_eu);
+    }
 
 public slots:
     void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
@@ -42,6 +48,8 @@ public slots:
     void onRegionSelected(int id);
     void onRegionInitialSetupSelected();
     void onVisibilityChanged(bool visible);
+    // The region marked is the former sauna's: none is marked until the new sauna reports.
+    void onSaunaReplaced() override;
 
 signals:
     void regionChangeRequested(::signalInterface::RegionTypes::RegionType region);
@@ -55,10 +63,12 @@ signals:
 
 private:
     void emitRegionalDefaults();
+    std::optional<int> checkedRegion() const;
 
     ListModel m_model;
     ConfigureChoiceList m_choices;
-    ::signalInterface::RegionTypes::RegionType m_region = ::signalInterface::RegionTypes::E_eu;
+    // As reported; the regional defaults of an unknown region are the EU's.
+    std::optional<::signalInterface::RegionTypes::RegionType> m_region;
 };
 
 } // namespace view

@@ -89,8 +89,8 @@ void ConfigureLimitsNotAllowedStartViewManager::onAllowedStartViewVisibleChanged
     if (!m_editing)
         m_edit = m_reported;
     m_editing = true;
-    m_fromTime.setValue(onReferenceDate(m_edit.from));
-    m_untilTime.setValue(onReferenceDate(m_edit.until));
+    load(m_fromTime, m_edit.from);
+    load(m_untilTime, m_edit.until);
     rebuildList();
 }
 
@@ -118,12 +118,11 @@ void ConfigureLimitsNotAllowedStartViewManager::refreshTexts()
     }
     if (m_fromRow) {
         m_fromRow->setTextOnSubMenu(tr("From"));
-        m_fromRow->setTextValue1(LanguageSupport::timeText(m_edit.from, m_fromTime.timeFormat()));
+        m_fromRow->setTextValue1(timeText(m_edit.from));
     }
     if (m_untilRow) {
         m_untilRow->setTextOnSubMenu(tr("Until"));
-        m_untilRow->setTextValue1(
-            LanguageSupport::timeText(m_edit.until, m_untilTime.timeFormat()));
+        m_untilRow->setTextValue1(timeText(m_edit.until));
     }
 }
 
@@ -139,13 +138,13 @@ void ConfigureLimitsNotAllowedStartViewManager::onToggleChanged(int id, bool sho
 void ConfigureLimitsNotAllowedStartViewManager::onRowItemSelected(int id)
 {
     if (id == ConfigureTypes::E_notAllowedStartFrom) {
-        m_fromTime.setValue(onReferenceDate(m_edit.from));
+        load(m_fromTime, m_edit.from);
         emit editSelected(id);
         // A page that opens on editSelected learns the time it edits.
         m_fromTime.emitFormattedValue();
         m_fromTime.emitLimitsReached();
     } else if (id == ConfigureTypes::E_notAllowedStartUntil) {
-        m_untilTime.setValue(onReferenceDate(m_edit.until));
+        load(m_untilTime, m_edit.until);
         emit editSelected(id);
         m_untilTime.emitFormattedValue();
         m_untilTime.emitLimitsReached();
@@ -159,14 +158,25 @@ void ConfigureLimitsNotAllowedStartViewManager::onSaunaNotAllowedStartEnableChan
 
 void ConfigureLimitsNotAllowedStartViewManager::onSaunaNotAllowedStartFromTimeChanged(QTime time)
 {
-    if (time.isValid())
-        m_reported.from = time;
+    if (!time.isValid())
+        return;
+    m_reported.from = time;
+    // An open edit that had no time yet takes the sauna's.
+    if (m_editing && !m_edit.from.isValid()) {
+        m_edit.from = time;
+        refreshTexts();
+    }
 }
 
 void ConfigureLimitsNotAllowedStartViewManager::onSaunaNotAllowedStartUntilTimeChanged(QTime time)
 {
-    if (time.isValid())
-        m_reported.until = time;
+    if (!time.isValid())
+        return;
+    m_reported.until = time;
+    if (m_editing && !m_edit.until.isValid()) {
+        m_edit.until = time;
+        refreshTexts();
+    }
 }
 
 void ConfigureLimitsNotAllowedStartViewManager::onLanguageChanged(
@@ -178,9 +188,36 @@ void ConfigureLimitsNotAllowedStartViewManager::onLanguageChanged(
 void ConfigureLimitsNotAllowedStartViewManager::onNotAllowedStartEditCompleted()
 {
     m_editing = false;
+    // The sauna takes the switch and both times together: nothing goes before it has told them.
+    if (!m_edit.from.isValid() || !m_edit.until.isValid())
+        return;
     emit notAllowedStartEnableChangeRequested(m_edit.enabled);
     emit notAllowedStartFromTimeChangeRequested(m_edit.from);
     emit notAllowedStartUntilTimeChangeRequested(m_edit.until);
+}
+
+void ConfigureLimitsNotAllowedStartViewManager::onSaunaReplaced()
+{
+    m_reported = Period();
+    m_edit = Period();
+    m_fromTime.clearValue();
+    m_untilTime.clearValue();
+    refreshTexts();
+}
+
+void ConfigureLimitsNotAllowedStartViewManager::load(value::TimeValueManager &manager,
+                                                     const QTime &time)
+{
+    if (time.isValid())
+        manager.setValue(onReferenceDate(time));
+    else
+        manager.clearValue();
+}
+
+QString ConfigureLimitsNotAllowedStartViewManager::timeText(const QTime &time) const
+{
+    return time.isValid() ? LanguageSupport::timeText(time, m_fromTime.timeFormat())
+                          : QStringLiteral("--");
 }
 
 void ConfigureLimitsNotAllowedStartViewManager::onNotAllowedStartFromSaved()

@@ -58,13 +58,16 @@ public slots:
     void onNotAllowedStartEditCompleted();
     void onNotAllowedStartFromSaved();
     void onNotAllowedStartUntilSaved();
+    // The period was the former sauna's: an open edit of it goes too.
+    void onSaunaReplaced() override;
 
 private:
     struct Period
     {
         bool enabled = false;
-        QTime from = QTime(0, 0);
-        QTime until = QTime(0, 0);
+        // Invalid until the sauna reports them.
+        QTime from;
+        QTime until;
     };
 
     static QDateTime onReferenceDate(const QTime &time);
@@ -72,6 +75,8 @@ private:
     void refreshTexts();
     // The editor's time into the copy's field; an editor that never had a time leaves it.
     void takeEditedTime(const value::TimeValueManager &editor, QTime &time);
+    static void load(value::TimeValueManager &manager, const QTime &time);
+    QString timeText(const QTime &time) const;
 
     ListModel m_model;
     value::TimeValueManager m_fromTime;

@@ -69,6 +69,12 @@ void ConfigureSystemBathPriorityViewManager::onLanguageChanged(
     m_choices.refresh(checkedPriority());
 }
 
+void ConfigureSystemBathPriorityViewManager::onSaunaReplaced()
+{
+    m_priority.reset();
+    m_choices.refresh(checkedPriority());
+}
+
 std::optional<int> ConfigureSystemBathPriorityViewManager::checkedPriority() const
 {
     if (!m_priority)

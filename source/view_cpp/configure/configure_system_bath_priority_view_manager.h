@@ -36,6 +36,7 @@ public slots:
     void onBathTypePrioritySelected(int id);
     void onSaunaBathPriorityChanged(::signalInterface::SaunaStateTypes::BathPriority priority);
     void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
+    void onSaunaReplaced() override;
 
 private:
     std::optional<int> checkedPriority() const;

@@ -75,7 +75,10 @@ void ConfigureSystemCleanupViewManager::onCleanupTimeSelected(int id)
 {
     if (id != ConfigureTypes::E_cleanup)
         return;
-    m_timeManager.setValueInMinutes(m_intervalHours * minutesPerHour);
+    if (m_intervalHours)
+        m_timeManager.setValueInMinutes(*m_intervalHours * minutesPerHour);
+    else
+        m_timeManager.clearValue();
     emit editSelected(ConfigureTypes::E_cleanupTime);
 }
 
@@ -116,6 +119,18 @@ void ConfigureSystemCleanupViewManager::onCleanupToggleChanged(int id, bool show
         emit cleanupEnableChangeRequest(requestedFromShown(shown));
     else if (id == ConfigureTypes::E_tankNoticeEnable)
         emit cleanupTankNoticeChangeRequest(requestedFromShown(shown));
+}
+
+void ConfigureSystemCleanupViewManager::onSaunaReplaced()
+{
+    m_cleanupEnabled = false;
+    m_tankNotificationEnabled = false;
+    m_intervalHours.reset();
+    m_total.reset();
+    m_product = MasterFuncDescTypes::E_unknown;
+    m_timeManager.clearValue();
+    if (m_model.rowCount() > 0)
+        rebuildList();
 }
 
 bool ConfigureSystemCleanupViewManager::hasTankNotes() const
@@ -159,15 +174,18 @@ void ConfigureSystemCleanupViewManager::refreshTexts()
     }
     if (!m_intervalRow.isNull()) {
         m_intervalRow->setTextOnSubMenu(tr("Time interval"));
-        m_intervalRow->setTextValue1(
-            LanguageSupport::durationText(unsigned(qMax(0, m_intervalHours)) * 60));
+        m_intervalRow->setTextValue1(m_intervalHours ? LanguageSupport::durationText(
+                                                           unsigned(qMax(0, *m_intervalHours)) * 60)
+                                                     : QStringLiteral("--"));
     }
     if (hasTankNotes() && !m_tankNotesToggle.isNull()) {
         m_tankNotesToggle->setValue(tr("Tank Empty Notes"));
         m_tankNotesToggle->setValue2(m_tankNotificationEnabled);
     }
     if (!m_countRow.isNull())
-        m_countRow->setData(tr("Cleanup's until now: %1").arg(m_total), valueRoles::value);
+        m_countRow->setData(tr("Cleanup's until now: %1")
+                                .arg(m_total ? QString::number(*m_total) : QStringLiteral("--")),
+                            valueRoles::value);
 }
 
 } // namespace view

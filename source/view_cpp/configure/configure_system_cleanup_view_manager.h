@@ -11,6 +11,8 @@
 #include <QList>
 #include <QPointer>
 
+#include <optional>
+
 namespace view {
 
 // The cleanup note: the reminder to clean the room after a number of operating hours, the
@@ -52,6 +54,7 @@ public slots:
     void onSaunaCleanupBetweenTimeChanged(int hours);
     void onSaunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct product);
     void onCleanupToggleChanged(int id, bool shown);
+    void onSaunaReplaced() override;
 
 private:
     void rebuildList();
@@ -63,10 +66,11 @@ private:
     QPointer<ToggleStandardItem> m_tankNotesToggle;
     QPointer<RowItem> m_intervalRow;
     QPointer<TextRowItem> m_countRow;
-    bool m_cleanupEnabled = true;
+    // Switches show off and numbers "--" until the sauna reports them.
+    bool m_cleanupEnabled = false;
     bool m_tankNotificationEnabled = false;
-    int m_intervalHours = 10;
-    int m_total = 0;
+    std::optional<int> m_intervalHours;
+    std::optional<int> m_total;
     value::DurationManagerMostSignificantComponentHour m_timeManager;
     ::signalInterface::MasterFuncDescTypes::RcbProduct m_product =
         ::signalInterface::MasterFuncDescTypes::E_unknown;

@@ -113,6 +113,13 @@ void ConfigureSystemErrorLogViewManager::onErrorLogSelected(int code)
         makeMessage(quint32(code), ::signalInterface::UserMessageTypes::E_typeOneButtonAlt));
 }
 
+void ConfigureSystemErrorLogViewManager::onSaunaReplaced()
+{
+    m_log.fill(ErrorLogItem());
+    if (m_visible)
+        adjustRowCount();
+}
+
 void ConfigureSystemErrorLogViewManager::adjustRowCount()
 {
     const int inUse = int(std::count_if(m_log.begin(), m_log.end(),

@@ -51,6 +51,8 @@ public slots:
     void onSaunaErrorLogItemChanged(::signalInterface::ErrorLogTypes::ErrorLogItem item);
     void onErrorLogClearSelected();
     void onErrorLogSelected(int code);
+    // The log was the former sauna's: the list is empty until the new sauna reports its own.
+    void onSaunaReplaced() override;
 
 private:
     // As many rows as entries in use; rows are added or taken at the end.

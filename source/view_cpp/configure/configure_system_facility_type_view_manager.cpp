@@ -124,6 +124,17 @@ void ConfigureSystemFacilityTypeViewManager::onSaunaFacilityTypeChanged(Facility
     updateCommitEnabled();
 }
 
+void ConfigureSystemFacilityTypeViewManager::onSaunaReplaced()
+{
+    m_region = RegionTypes::E_eu;
+    m_product = MasterFuncDescTypes::E_sauna;
+    m_reportedType = SaunaStateTypes::E_unknown;
+    m_facilityType = SaunaStateTypes::E_unknown;
+    if (m_model.rowCount() > 0)
+        rebuildList();
+    updateCommitEnabled();
+}
+
 bool ConfigureSystemFacilityTypeViewManager::offersTwoTypes() const
 {
     return offeredTypes(m_region, m_product).size() == 2;

@@ -58,6 +58,8 @@ public slots:
     void onSaunaRegionChanged(::signalInterface::RegionTypes::RegionType region);
     void onSaunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct product);
     void onSaunaFacilityTypeChanged(::signalInterface::SaunaStateTypes::FacilityType facilityType);
+    // Nothing is marked, and Save is disabled, until the new sauna reports its type.
+    void onSaunaReplaced() override;
 
 private:
     bool offersTwoTypes() const;

@@ -111,6 +111,14 @@ void ConfigureSystemFilterViewManager::onSaunaMasterProductChanged(
     m_product = product;
 }
 
+void ConfigureSystemFilterViewManager::onSaunaReplaced()
+{
+    m_functions = {};
+    m_product.reset();
+    if (m_model.rowCount() > 0)
+        rebuildList();
+}
+
 bool ConfigureSystemFilterViewManager::offersHumidityFilter() const
 {
     return m_product != MasterFuncDescTypes::E_sauna_ir &&

@@ -56,6 +56,8 @@ public slots:
     void onSaunaMasterFuncDescChanged(
         ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions);
     void onSaunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct product);
+    // The sauna's functions and product go; the filters are the panel's own and stay.
+    void onSaunaReplaced() override;
 
 private:
     bool offersHumidityFilter() const;

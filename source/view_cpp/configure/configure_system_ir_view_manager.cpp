@@ -56,6 +56,12 @@ void ConfigureSystemIrViewManager::onIrEnableChanged(bool enabled)
     refreshTexts();
 }
 
+void ConfigureSystemIrViewManager::onSaunaReplaced()
+{
+    m_enabled = false;
+    refreshTexts();
+}
+
 void ConfigureSystemIrViewManager::refreshTexts()
 {
     if (m_toggle.isNull())

@@ -34,6 +34,7 @@ public slots:
     void onIrToggleChanged(int id, bool shown);
     void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
     void onIrEnableChanged(bool enabled);
+    void onSaunaReplaced() override;
 
 private:
     void refreshTexts();

@@ -49,7 +49,15 @@ int ConfigureSystemTankAutoEmptyingViewManager::connectSaunaSignals(const QList<
 
 void ConfigureSystemTankAutoEmptyingViewManager::initializeView()
 {
-    m_timeManager.setValueInMinutes(m_interval);
+    loadInterval();
+}
+
+void ConfigureSystemTankAutoEmptyingViewManager::loadInterval()
+{
+    if (m_interval)
+        m_timeManager.setValueInMinutes(*m_interval);
+    else
+        m_timeManager.clearValue();
 }
 
 void ConfigureSystemTankAutoEmptyingViewManager::onTankAutoEmptyingVisibleChanged(bool visible)
@@ -83,7 +91,7 @@ void ConfigureSystemTankAutoEmptyingViewManager::onTankAutoEmptyingToggleChanged
 
 void ConfigureSystemTankAutoEmptyingViewManager::onTankAutoEmptyingIntervalEdit()
 {
-    m_timeManager.setValueInMinutes(m_interval);
+    loadInterval();
     emit editSelected(ConfigureTypes::E_tankAutoEmptyingInterval);
 }
 
@@ -105,6 +113,14 @@ void ConfigureSystemTankAutoEmptyingViewManager::onSaunaTankAutoEmptyingDuration
     refresh();
 }
 
+void ConfigureSystemTankAutoEmptyingViewManager::onSaunaReplaced()
+{
+    m_enabled = false;
+    m_interval.reset();
+    m_timeManager.clearValue();
+    refresh();
+}
+
 void ConfigureSystemTankAutoEmptyingViewManager::refresh()
 {
     if (!m_toggle.isNull()) {
@@ -113,7 +129,9 @@ void ConfigureSystemTankAutoEmptyingViewManager::refresh()
     }
     if (!m_intervalRow.isNull()) {
         m_intervalRow->setTextOnSubMenu(tr("Time interval"));
-        m_intervalRow->setTextValue1(LanguageSupport::durationText(unsigned(qMax(0, m_interval))));
+        m_intervalRow->setTextValue1(
+            m_interval ? LanguageSupport::durationText(unsigned(qMax(0, *m_interval)))
+                       : QStringLiteral("--"));
     }
 }
 

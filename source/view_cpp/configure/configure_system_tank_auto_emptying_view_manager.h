@@ -10,6 +10,8 @@
 #include <QList>
 #include <QPointer>
 
+#include <optional>
+
 namespace view {
 
 // Automatic emptying of the water tank: a switch and the interval between emptyings. Both show
@@ -47,12 +49,16 @@ public slots:
     void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
     void onSaunaTankAutoEmptyingEnableChanged(bool enabled);
     void onSaunaTankAutoEmptyingDurationChanged(int minutes);
+    void onSaunaReplaced() override;
 
 private:
     void refresh();
+    // The editor holds the reported interval, or no value.
+    void loadInterval();
 
     bool m_enabled = false;
-    int m_interval = 60;
+    // Empty until the sauna reports it.
+    std::optional<int> m_interval;
     ListModel m_model;
     QPointer<ToggleStandardItem> m_toggle;
     QPointer<RowItem> m_intervalRow;

@@ -83,6 +83,16 @@ void ConfigureSystemViewManager::onSaunaPhysicalStateChanged(
     m_physicalState = state;
 }
 
+void ConfigureSystemViewManager::onSaunaReplaced()
+{
+    m_functions = {};
+    m_physicalState = SaunaStateTypes::E_sauna_off;
+    m_region = RegionTypes::E_eu;
+    m_rcbProduct = MasterFuncDescTypes::E_sauna;
+    m_facilityType = SaunaStateTypes::E_unknown;
+    rebuildMenu();
+}
+
 ConfigureMenuList::Entry ConfigureSystemViewManager::navigationEntry(int id,
                                                                      std::function<QString()> text)
 {

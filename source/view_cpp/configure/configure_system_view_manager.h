@@ -36,6 +36,8 @@ public slots:
     void onSaunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct product);
     void onSaunaFacilityTypeChanged(::signalInterface::SaunaStateTypes::FacilityType facilityType);
     void onSaunaPhysicalStateChanged(::signalInterface::SaunaStateTypes::SaunaState state);
+    // The former sauna's functions, product, region and type go; the panel's product type stays.
+    void onSaunaReplaced() override;
 
 private:
     void rebuildMenu();

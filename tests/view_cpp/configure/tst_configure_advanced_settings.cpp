@@ -82,6 +82,8 @@ private slots:
     // Fan.
     void fanRowShowsTheRuntime();
     void fanEditorLimitsAndCommit();
+    void fanForgetsAReplacedSauna();
+    void standbyForgetsAReplacedSauna();
 
     // External switch.
     void externalSwitchWaitsForTheBathTimeLimit();
@@ -364,8 +366,7 @@ void TestConfigureAdvancedSettings::standbyCommitSendsOnlyShownEditors_data()
     QTest::newRow("switched off on the page")
         << MasterFuncDescTypes::E_combi_auto << true << true << true << QStringList{"enable 0"};
     QTest::newRow("nothing reported, switched on")
-        << MasterFuncDescTypes::E_unknown << false << false << false
-        << QStringList{"enable 1", "reduction 0"};
+        << MasterFuncDescTypes::E_unknown << false << false << false << QStringList{"enable 1"};
 }
 
 void TestConfigureAdvancedSettings::standbyCommitSendsOnlyShownEditors()
@@ -440,6 +441,64 @@ void TestConfigureAdvancedSettings::fanRowShowsTheRuntime()
     QCOMPARE(role(model, 0, "value2").toString(), QStringLiteral("45min"));
     fan.onFanViewVisibleChanged(false);
     QCOMPARE(model.rowCount(), 0);
+}
+
+void TestConfigureAdvancedSettings::fanForgetsAReplacedSauna()
+{
+    view::ConfigureAdvancedSettingsFanViewManager fan(nullptr);
+    QSignalSpy requests(&fan,
+                        &view::ConfigureAdvancedSettingsFanViewManager::fanRuntimeChangeRequest);
+    fan.onFanViewVisibleChanged(true);
+    view::ListModel &model = *fan.model();
+    // Before any report the row shows no made-up runtime.
+    QCOMPARE(role(model, 0, "value2").toString(), QStringLiteral("--"));
+    fan.onSaunaFanRuntimeChanged(90);
+    fan.onRowItemSelected(ConfigureTypes::E_fanRuntime);
+    QCOMPARE(fan.runtimeManager()->valueInMinutes(), 90);
+
+    fan.onSaunaReplaced();
+    QCOMPARE(role(model, 0, "value2").toString(), QStringLiteral("--"));
+    QVERIFY(!fan.runtimeManager()->value());
+    // Opened again before the new sauna reports: no value, nothing to send.
+    fan.onRowItemSelected(ConfigureTypes::E_fanRuntime);
+    QVERIFY(!fan.runtimeManager()->value());
+    fan.onCommitValue(ConfigureTypes::E_fanRuntime);
+    QCOMPARE(requests.size(), 0);
+    fan.onSaunaFanRuntimeChanged(20);
+    QCOMPARE(role(model, 0, "value2").toString(), QStringLiteral("20min"));
+}
+
+void TestConfigureAdvancedSettings::standbyForgetsAReplacedSauna()
+{
+    view::ConfigureAdvancedSettingsStandbyViewManager standby(nullptr);
+    QSignalSpy enables(
+        &standby, &view::ConfigureAdvancedSettingsStandbyViewManager::enableStandbyChangeRequest);
+    QSignalSpy reported(&standby,
+                        &view::ConfigureAdvancedSettingsStandbyViewManager::standbySavableChanged);
+    standby.onSaunaEnableStandbyChanged(true);
+    standby.onSaunaStandbyOffsetTemperatureChanged(90);
+    standby.onSaunaTankStandbyTemperatureChanged(720);
+    standby.onStandbyViewVisibleChanged(true);
+    QCOMPARE(standby.reductionManager()->value().value_or(-1), 90);
+    QCOMPARE(reported.last().at(0).toBool(), true);
+
+    standby.onSaunaReplaced();
+    QVERIFY(!standby.reductionManager()->value());
+    QVERIFY(!standby.waterTemperatureManager()->value());
+    QCOMPARE(role(*standby.model(), 0, "value2").toBool(), false);
+    QCOMPARE(reported.last().at(0).toBool(), false);
+    // Save sends nothing of the former sauna's, nor a switch state the new one never told.
+    standby.onCommitValue(view::ConfigureAdvancedSettingsStandbyViewManager::toggleId);
+    QCOMPARE(enables.size(), 0);
+
+    // The new sauna's reports reach the open page.
+    standby.onSaunaStandbyOffsetTemperatureChanged(45);
+    standby.onSaunaEnableStandbyChanged(false);
+    QCOMPARE(standby.reductionManager()->value().value_or(-1), 45);
+    QCOMPARE(reported.last().at(0).toBool(), true);
+    standby.onCommitValue(view::ConfigureAdvancedSettingsStandbyViewManager::toggleId);
+    QCOMPARE(enables.size(), 1);
+    QCOMPARE(enables.at(0).at(0).toBool(), false);
 }
 
 void TestConfigureAdvancedSettings::fanEditorLimitsAndCommit()
@@ -650,8 +709,11 @@ void TestConfigureAdvancedSettings::tankRowsAndInterval()
     // No value before the start-up state: nothing to send.
     tank.onTankAutoEmptyingIntervalCommit();
     QCOMPARE(requests.size(), 0);
+    // Nor after it: the interval is the sauna's to tell.
     tank.initializeView();
-    QCOMPARE(editor.valueInMinutes(), 60);
+    QVERIFY(!editor.value());
+    tank.onTankAutoEmptyingIntervalCommit();
+    QCOMPARE(requests.size(), 0);
 
     QCOMPARE(tank.model()->rowCount(), 0);
     tank.onSaunaTankAutoEmptyingDurationChanged(90);
@@ -688,7 +750,8 @@ void TestConfigureAdvancedSettings::cleanupRowsByProduct_data()
 {
     QTest::addColumn<MasterFuncDescTypes::RcbProduct>("product");
     QTest::addColumn<QStringList>("texts");
-    const QString count = QStringLiteral("Cleanup's until now: 0");
+    // No count before the sauna reports one.
+    const QString count = QStringLiteral("Cleanup's until now: --");
     QTest::newRow("sauna") << MasterFuncDescTypes::E_sauna
                            << QStringList{"Enable", "Time interval", count};
     QTest::newRow("combi") << MasterFuncDescTypes::E_combi_auto
@@ -714,9 +777,9 @@ void TestConfigureAdvancedSettings::cleanupRowsByProduct()
     QCOMPARE(model.rowCount(), 0);
     cleanup.onCleanUpViewVisibleChanged(true);
     QCOMPARE(modelReader::texts(model, "value"), texts);
-    // Before any report: the reminder on, 10 hours.
-    QCOMPARE(role(model, 0, "value2").toBool(), true);
-    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("10h 0min"));
+    // Before any report: no reminder shown on, and no interval.
+    QCOMPARE(role(model, 0, "value2").toBool(), false);
+    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("--"));
     cleanup.onSaunaCleanupBetweenTimeChanged(5);
     cleanup.onSaunaCleanupTotalChanged(3);
     QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("5h 0min"));

@@ -336,7 +336,8 @@ void TestConfigureGeneralSettings::regionPickRemovesKeyAndRequests()
     manager.onVisibilityChanged(true);
     QCOMPARE(rowTexts(*manager.model()), (QStringList{"EU", "North America", "Other"}));
     QCOMPARE(layoutOrders(*manager.model()), (QStringList{"top", "centre", "bottom"}));
-    QCOMPARE(checkedIds(*manager.model()), QList<int>{RegionTypes::E_eu});
+    // No region is marked before the sauna reports one.
+    QVERIFY(checkedIds(*manager.model()).isEmpty());
 
     manager.onRegionSelected(RegionTypes::E_north_america);
     QCOMPARE(requests.count(), 1);
@@ -344,7 +345,7 @@ void TestConfigureGeneralSettings::regionPickRemovesKeyAndRequests()
     QVERIFY(!regionKeyPresent());
     // Nothing is proposed and nothing moves before the sauna reports the region.
     QCOMPARE(units.count(), 0);
-    QCOMPARE(checkedIds(*manager.model()), QList<int>{RegionTypes::E_eu});
+    QVERIFY(checkedIds(*manager.model()).isEmpty());
     // The removal is on disk, not only in memory.
     Settings::resetForTesting();
     QVERIFY(!regionKeyPresent());

@@ -451,20 +451,21 @@ private slots:
                 &ConfigureLimitsNotAllowedStartViewManager::notAllowedStartUntilTimeChangeRequested,
                 [&sent](QTime t) { sent << QStringLiteral("until ") + t.toString("HH:mm"); });
 
-        // First showing without reports: off, 00:00 and 00:00.
+        // First showing without reports: off, and no times.
         emit view.allowedStartViewVisibleChanged(true);
         QCOMPARE(modelReader::applIds(*manager.model()), (QList<int>{3, 4, 5}));
         QCOMPARE(modelReader::value(*manager.model(), 0, "value2").toBool(), false);
         QCOMPARE(modelReader::texts(*manager.model(), "value"),
                  (QStringList{"Activate time limit", "From", "Until"}));
         // Row items show textValue1 as value2; the layout order is only on the time rows.
-        QCOMPARE(modelReader::value(*manager.model(), 1, "value2").toString(), "00:00");
-        QCOMPARE(modelReader::value(*manager.model(), 2, "value2").toString(), "00:00");
+        QCOMPARE(modelReader::value(*manager.model(), 1, "value2").toString(), "--");
+        QCOMPARE(modelReader::value(*manager.model(), 2, "value2").toString(), "--");
         QCOMPARE(modelReader::value(*manager.model(), 1, "value5").toString(), "top");
         QCOMPARE(modelReader::value(*manager.model(), 2, "value5").toString(), "bottom");
         QVERIFY(sent.isEmpty());
+        // No period of the sauna's to send yet.
         emit view.notAllowedStartEditCompleted();
-        QCOMPARE(sent, (QStringList{"enable 0", "from 00:00", "until 00:00"}));
+        QVERIFY(sent.isEmpty());
 
         // Reports reach the next edit; the switch is local; completion sends all three, in
         // order, the unchanged until time too.
@@ -531,8 +532,14 @@ private slots:
                 &ConfigureLimitsNotAllowedStartViewManager::notAllowedStartUntilTimeChangeRequested,
                 [&sent](QTime t) { sent << t.toString("HH:mm"); });
         manager.onAllowedStartViewVisibleChanged(true);
+        // Without the sauna's times there is no period to send.
         manager.onNotAllowedStartEditCompleted();
-        QCOMPARE(sent, (QStringList{"00:00", "00:00"}));
+        QVERIFY(sent.isEmpty());
+        manager.onSaunaNotAllowedStartFromTimeChanged(QTime(21, 0));
+        manager.onSaunaNotAllowedStartUntilTimeChanged(QTime(6, 0));
+        manager.onAllowedStartViewVisibleChanged(true);
+        manager.onNotAllowedStartEditCompleted();
+        QCOMPARE(sent, (QStringList{"21:00", "06:00"}));
     }
 };
 
