@@ -11,8 +11,7 @@ namespace view {
 
 GlobalQmlSettingsProvider::GlobalQmlSettingsProvider(QQmlEngine *engine,
                                                      const QString &settingsFile)
-    : m_engine(engine)
-    , m_component(new QQmlComponent(engine, QUrl::fromLocalFile(settingsFile)))
+    : m_component(new QQmlComponent(engine, QUrl::fromLocalFile(settingsFile)))
     , m_settings(m_component->create())
 {}
 

@@ -34,7 +34,6 @@ public:
     QObject *settings() const { return m_settings; }
 
 private:
-    QQmlEngine *m_engine = nullptr;
     QQmlComponent *m_component = nullptr;
     QObject *m_settings = nullptr;
 };

@@ -96,7 +96,7 @@ private slots:
             {AuxiliaryRelayTypes::E_pump, "fragrancePumpEditorPage"},
             {AuxiliaryRelayTypes::E_stop, "fragranceStopEditorPage"}};
         for (const auto &[applId, name] : fragrancePages) {
-            STEP(checkOpenedPage(QString::fromLatin1(name), [&] {
+            STEP(checkOpenedPage(QString::fromLatin1(name), [&, applId = applId] {
                 STEP(openRelay(fragranceRelay));
                 STEP(tapRow(QStringLiteral("auxFunctionList"), AuxiliaryRelayTypes::E_frequency));
                 QVERIFY(waitForItem(QStringLiteral("auxFragrancePage")));
@@ -110,7 +110,7 @@ private slots:
             {AuxiliaryRelayTypes::E_dosage, "descalingDosagePage"},
             {AuxiliaryRelayTypes::E_weekday, "descalingWeekdayPage"}};
         for (const auto &[applId, name] : descalingPages) {
-            STEP(checkOpenedPage(QString::fromLatin1(name), [&] {
+            STEP(checkOpenedPage(QString::fromLatin1(name), [&, applId = applId] {
                 STEP(openDescaling());
                 STEP(tapRow(QStringLiteral("settingsList"), applId));
             }));

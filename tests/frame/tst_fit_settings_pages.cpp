@@ -97,7 +97,7 @@ private slots:
             {ConfigureTypes::E_about, "generalAboutPage"}};
         for (const auto &[applId, name] : pages) {
             const QString pageName = QString::fromLatin1(name);
-            STEP(checkPage(pageName, [&] { openRow(area, applId, pageName); }));
+            STEP(checkPage(pageName, [&, applId = applId] { openRow(area, applId, pageName); }));
         }
         STEP(checkPage(QStringLiteral("pinChangePage"), [&] {
             STEP(openRow(area, ConfigureTypes::E_pin, QStringLiteral("pinSettingsPage")));
@@ -141,7 +141,7 @@ private slots:
                                                       {5, "dateTimeEraseCalendarPage"}};
         for (const auto &[applId, name] : pages) {
             const QString pageName = QString::fromLatin1(name);
-            STEP(checkPage(pageName, [&] { openRow(area, applId, pageName); }));
+            STEP(checkPage(pageName, [&, applId = applId] { openRow(area, applId, pageName); }));
         }
         // The clock's and the date's editors, by the rows of their screens.
         STEP(checkPage(QStringLiteral("setTimePage"), [&] {
@@ -165,7 +165,7 @@ private slots:
             {ConfigureTypes::E_fan, "fanPage"}};
         for (const auto &[applId, name] : pages) {
             const QString pageName = QString::fromLatin1(name);
-            STEP(checkPage(pageName, [&] { openRow(area, applId, pageName); }));
+            STEP(checkPage(pageName, [&, applId = applId] { openRow(area, applId, pageName); }));
         }
         STEP(checkPage(QStringLiteral("externalSwitchBathTimeEditorPage"), [&] {
             STEP(openRow(area, ConfigureTypes::E_externalSwitch,

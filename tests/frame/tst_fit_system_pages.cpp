@@ -75,7 +75,7 @@ private slots:
             {ConfigureTypes::E_optionsAux, "auxRelaysPage"}};
         for (const auto &[applId, name] : pages) {
             const QString pageName = QString::fromLatin1(name);
-            STEP(checkPage(pageName, [&] { openSystemPage(applId, pageName); }));
+            STEP(checkPage(pageName, [&, applId = applId] { openSystemPage(applId, pageName); }));
         }
         STEP(checkPage(QStringLiteral("cleanupEditorPage"), [&] {
             STEP(openSystemPage(ConfigureTypes::E_cleanup, QStringLiteral("cleanupPage")));

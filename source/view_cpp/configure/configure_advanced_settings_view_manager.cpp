@@ -74,13 +74,12 @@ void ConfigureAdvancedSettingsViewManager::rebuildMenu()
                                emit editSelectedEnum(ConfigureTypes::E_standby);
                            }});
     if (m_functions.extSwFunction || m_functions.extSwBathtime)
-        entries.push_back({ConfigureTypes::E_externalSwitch,
-                           [this] { return tr("External switch"); },
+        entries.push_back({ConfigureTypes::E_externalSwitch, [] { return tr("External switch"); },
                            [this] {
                                emit editSelected(ConfigureTypes::E_externalSwitch);
                            }});
     if (m_functions.fan)
-        entries.push_back({ConfigureTypes::E_fan, [this] { return tr("Fan"); },
+        entries.push_back({ConfigureTypes::E_fan, [] { return tr("Fan"); },
                            [this] {
                                emit editSelected(ConfigureTypes::E_fan);
                            }});

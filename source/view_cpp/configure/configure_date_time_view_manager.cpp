@@ -66,15 +66,15 @@ void ConfigureDateTimeViewManager::rebuildMenu()
 {
     std::vector<ConfigureMenuList::Entry> entries;
     if (m_rtcSupported && m_dateValid)
-        entries.push_back(entry(timeRowId, ConfigureTypes::E_time, [this] { return tr("Time"); }));
+        entries.push_back(entry(timeRowId, ConfigureTypes::E_time, [] { return tr("Time"); }));
     if (m_rtcSupported) {
-        entries.push_back(entry(dateRowId, ConfigureTypes::E_date, [this] { return tr("Date"); }));
+        entries.push_back(entry(dateRowId, ConfigureTypes::E_date, [] { return tr("Date"); }));
         entries.push_back(
-            entry(weekstartRowId, ConfigureTypes::E_weekstart, [this] { return tr("Weekstart"); }));
+            entry(weekstartRowId, ConfigureTypes::E_weekstart, [] { return tr("Weekstart"); }));
     }
     if (m_scheduleSupported)
         entries.push_back(entry(eraseCalendarRowId, ConfigureTypes::E_eraseCalendar,
-                                [this] { return tr("Erase calendar"); }));
+                                [] { return tr("Erase calendar"); }));
     m_menu.rebuild(std::move(entries));
 }
 

@@ -26,14 +26,14 @@ ConfigureGeneralRegionViewManager::ConfigureGeneralRegionViewManager(QObject *pa
     : ConfigureViewManagerBase(parent)
     , m_model(RowItem::roleNames(), this)
     , m_choices(m_model, {{RegionTypes::E_eu,
-                           [this] {
+                           [] {
                                return tr("EU");
                            }},
                           {RegionTypes::E_north_america,
-                           [this] {
+                           [] {
                                return tr("North America");
                            }},
-                          {RegionTypes::E_other, [this] {
+                          {RegionTypes::E_other, [] {
                                return tr("Other");
                            }}})
 {}

@@ -11,10 +11,10 @@ ConfigureGeneralUnitsViewManager::ConfigureGeneralUnitsViewManager(QObject *pare
     : ConfigureViewManagerBase(parent)
     , m_model(RowItem::roleNames(), this)
     , m_choices(m_model, {{TemperatureTypes::E_celsius,
-                           [this] {
+                           [] {
                                return tr("Celsius");
                            }},
-                          {TemperatureTypes::E_fahrenheit, [this] {
+                          {TemperatureTypes::E_fahrenheit, [] {
                                return tr("Fahrenheit");
                            }}})
 {}

@@ -20,11 +20,11 @@ ConfigureGeneralViewManager::ConfigureGeneralViewManager(QObject *parent)
     // Display sleep has no entry here, and the About page leads to the licence, component and
     // board identification pages itself.
     m_menu.rebuild({
-        entry(ConfigureTypes::E_about, [this] { return tr("About"); }),
-        entry(ConfigureTypes::E_language, [this] { return tr("Language"); }),
-        entry(ConfigureTypes::E_region, [this] { return tr("Region"); }),
-        entry(ConfigureTypes::E_units, [this] { return tr("Units"); }),
-        entry(ConfigureTypes::E_pin, [this] { return tr("PIN"); }),
+        entry(ConfigureTypes::E_about, [] { return tr("About"); }),
+        entry(ConfigureTypes::E_language, [] { return tr("Language"); }),
+        entry(ConfigureTypes::E_region, [] { return tr("Region"); }),
+        entry(ConfigureTypes::E_units, [] { return tr("Units"); }),
+        entry(ConfigureTypes::E_pin, [] { return tr("PIN"); }),
     });
 }
 

@@ -265,7 +265,7 @@ void ConfigureLimitsViewManager::rebuildMenu()
     const bool steam = MasterFuncDescTypes::isSteamProduct(m_product);
     std::vector<ConfigureMenuList::Entry> entries;
 
-    entries.push_back({ConfigureTypes::E_maxBathTemp, [this] { return tr("Bath temperature"); },
+    entries.push_back({ConfigureTypes::E_maxBathTemp, [] { return tr("Bath temperature"); },
                        [this] {
                            emit editSelected(ConfigureTypes::E_maxBathTemp);
                            announce(m_maxBathTemperature);
@@ -280,12 +280,12 @@ void ConfigureLimitsViewManager::rebuildMenu()
                            }});
     if (m_functions.notAllowedStart)
         entries.push_back({ConfigureTypes::E_notAllowedStart,
-                           [this] { return tr("Not allowed start"); },
+                           [] { return tr("Not allowed start"); },
                            [this] {
                                emit editSelected(ConfigureTypes::E_notAllowedStart);
                            }});
     if (m_functions.waterTemperature || m_product == MasterFuncDescTypes::E_combi_auto)
-        entries.push_back({maxWaterFillTimeId, [this] { return tr("Max water fill time"); },
+        entries.push_back({maxWaterFillTimeId, [] { return tr("Max water fill time"); },
                            [this] {
                                if (m_reportedTankFillTimeSeconds)
                                    m_tankFillTime.setValue(qint64(*m_reportedTankFillTimeSeconds) *
@@ -296,7 +296,7 @@ void ConfigureLimitsViewManager::rebuildMenu()
                                m_tankFillTime.announce();
                            }});
     if (m_functions.pcbOverheatLimit && !steam)
-        entries.push_back({ConfigureTypes::E_overheating, [this] { return tr("Overheating"); },
+        entries.push_back({ConfigureTypes::E_overheating, [] { return tr("Overheating"); },
                            [this] {
                                load(m_pcbOverheatLimit, m_reportedPcbOverheatLimit);
                                // The Solvenno overheating page edits the water limit too: it

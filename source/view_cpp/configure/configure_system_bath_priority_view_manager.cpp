@@ -10,14 +10,14 @@ ConfigureSystemBathPriorityViewManager::ConfigureSystemBathPriorityViewManager(Q
     : ConfigureViewManagerBase(parent)
     , m_model(RowItem::roleNames(), this)
     , m_choices(m_model, {{SaunaStateTypes::E_prio_automatic,
-                           [this] {
+                           [] {
                                return tr("Automatic");
                            }},
                           {SaunaStateTypes::E_prio_temperature,
-                           [this] {
+                           [] {
                                return tr("Temperature");
                            }},
-                          {SaunaStateTypes::E_prio_humidity, [this] {
+                          {SaunaStateTypes::E_prio_humidity, [] {
                                return tr("Humidity");
                            }}})
 {}

@@ -14,22 +14,22 @@ ConfigureSystemFacilityTypeViewManager::ConfigureSystemFacilityTypeViewManager(Q
     : ConfigureViewManagerBase(parent)
     , m_model(RowItem::roleNames(), this)
     , m_twoTypes(m_model, {{SaunaStateTypes::E_private_controlled,
-                            [this] {
+                            [] {
                                 return tr("Private");
                             }},
                            {SaunaStateTypes::E_public,
-                            [this] {
+                            [] {
                                 return tr("Public");
                             }}})
     , m_threeTypes(m_model, {{SaunaStateTypes::E_private_controlled,
-                              [this] {
+                              [] {
                                   return tr("Private");
                               }},
                              {SaunaStateTypes::E_time_controlled,
-                              [this] {
+                              [] {
                                   return tr("Time controlled");
                               }},
-                             {SaunaStateTypes::E_supervised, [this] {
+                             {SaunaStateTypes::E_supervised, [] {
                                   return tr("Supervised");
                               }}})
 {}

@@ -112,31 +112,31 @@ void ConfigureSystemViewManager::rebuildMenu()
     std::vector<ConfigureMenuList::Entry> entries;
     if (m_functions.aux)
         entries.push_back(
-            navigationEntry(ConfigureTypes::E_optionsAux, [this] { return tr("Options"); }));
+            navigationEntry(ConfigureTypes::E_optionsAux, [] { return tr("Options"); }));
     entries.push_back(
-        navigationEntry(ConfigureTypes::E_optionsNetwork, [this] { return tr("Network"); }));
+        navigationEntry(ConfigureTypes::E_optionsNetwork, [] { return tr("Network"); }));
     if (m_functions.cleanup)
         entries.push_back(
-            navigationEntry(ConfigureTypes::E_cleanup, [this] { return tr("Cleanup note"); }));
+            navigationEntry(ConfigureTypes::E_cleanup, [] { return tr("Cleanup note"); }));
     if (m_functions.tankAutoEmptying)
         entries.push_back(navigationEntry(ConfigureTypes::E_tankAutoEmptying,
-                                          [this] { return tr("Tank auto emptying"); }));
+                                          [] { return tr("Tank auto emptying"); }));
     if (m_functions.bathPrio)
         entries.push_back(navigationEntry(ConfigureTypes::E_bathTypePriority,
-                                          [this] { return tr("Bath type priority"); }));
+                                          [] { return tr("Bath type priority"); }));
     if (pauseTimerShown)
-        entries.push_back(navigationEntry(ConfigureTypes::E_resetPauseTimer,
-                                          [this] { return tr("Pause timer"); }));
-    entries.push_back(navigationEntry(ConfigureTypes::E_filter, [this] { return tr("Filter"); }));
+        entries.push_back(
+            navigationEntry(ConfigureTypes::E_resetPauseTimer, [] { return tr("Pause timer"); }));
+    entries.push_back(navigationEntry(ConfigureTypes::E_filter, [] { return tr("Filter"); }));
     if (m_rcbProduct == MasterFuncDescTypes::E_sauna_ir)
-        entries.push_back(navigationEntry(ConfigureTypes::E_irEnable, [this] { return tr("IR"); }));
-    entries.push_back(navigationEntry(ConfigureTypes::E_status, [this] { return tr("Status"); }));
+        entries.push_back(navigationEntry(ConfigureTypes::E_irEnable, [] { return tr("IR"); }));
+    entries.push_back(navigationEntry(ConfigureTypes::E_status, [] { return tr("Status"); }));
     if (m_functions.errorLog)
         entries.push_back(
-            navigationEntry(ConfigureTypes::E_errorLog, [this] { return tr("Error log"); }));
+            navigationEntry(ConfigureTypes::E_errorLog, [] { return tr("Error log"); }));
     if (facilityTypeShown)
-        entries.push_back(navigationEntry(ConfigureTypes::E_facilityType,
-                                          [this] { return tr("Facility type"); }));
+        entries.push_back(
+            navigationEntry(ConfigureTypes::E_facilityType, [] { return tr("Facility type"); }));
     m_menu.rebuild(std::move(entries));
 }
 

@@ -101,9 +101,6 @@ private slots:
     void physicalStateRebuildsNothing();
     void languageChangeRetranslatesWithoutRebuilding();
     void connectedLanguageChangeRetranslates();
-
-private:
-    ConfigureSystemViewManager *m_manager = nullptr;
 };
 
 void TestConfigureSystemViewManager::initTestCase()

@@ -345,9 +345,9 @@ void TestConfigureSystemWiFi::networkInfoListsAddressesAndIdentity_data()
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QVariantList>("headings");
     QTest::newRow("none") << QList<QHostAddress>() << false << QStringList({"No IP address found"})
-                          << QVariantList({false});
+                          << QVariantList{false};
     QTest::newRow("one") << QList<QHostAddress>({QHostAddress("10.1.2.3")}) << false
-                         << QStringList({"IP address: 10.1.2.3"}) << QVariantList({false});
+                         << QStringList({"IP address: 10.1.2.3"}) << QVariantList{false};
     QTest::newRow("two with identity")
         << QList<QHostAddress>({QHostAddress("10.1.2.3"), QHostAddress("192.168.5.6")}) << true
         << QStringList({"IP addresses", "  10.1.2.3", "  192.168.5.6", "", "Identity",
