@@ -98,6 +98,14 @@ int MessageController::connectSaunaSignals(const QList<QObject *> &senders)
           SLOT(onSaunaUserMessageChanged(::signalInterface::UserMessageTypes::UserMessage))}});
 }
 
+int MessageController::connectLanguageChanged(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
+          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+}
+
 MessageController::UserMessage MessageController::currentMessage() const
 {
     return m_shown ? m_queue.front().message : UserMessage();
@@ -214,6 +222,13 @@ void MessageController::onPopupTimeout()
     }
 }
 
+void MessageController::onLanguageChanged(::signalInterface::LanguageTypes::Language)
+{
+    if (m_shown) {
+        writeCurrentTexts();
+    }
+}
+
 void MessageController::enqueue(Entry entry)
 {
     // A message raised again and again (a recurring event, a peer repeating itself) is shown once.
@@ -244,48 +259,8 @@ void MessageController::showCurrent()
 {
     const UserMessage &message = m_queue.front().message;
     m_shown = true;
-    m_currentText = messageText(message);
-
+    writeCurrentTexts();
     if (m_popup) {
-        QString kind;
-        QString title;
-        QString center;
-        QString left;
-        QString right;
-        bool setsKindAndTexts = true;
-        switch (message.type) {
-        case E_typeOneButton:
-            kind = QStringLiteral("indication");
-            title = view::LanguageSupport::infoText();
-            center = view::LanguageSupport::okText();
-            break;
-        case E_typeTwoButtons:
-            kind = QStringLiteral("selection");
-            title = view::details::UserMessageFunctions::questionTitle(message.id);
-            left = view::LanguageSupport::yesText();
-            right = view::LanguageSupport::noText();
-            break;
-        case E_typeOneButtonAlt:
-            kind = QStringLiteral("indication");
-            title = view::LanguageSupport::errorText();
-            center = view::LanguageSupport::okText();
-            break;
-        case E_typeNoButton:
-            kind = QStringLiteral("noButton");
-            title = view::LanguageSupport::errorText();
-            break;
-        case E_typeNone:
-            setsKindAndTexts = false;
-            break;
-        }
-        if (setsKindAndTexts) {
-            m_popup->setProperty(popupKindProperty, kind);
-            m_popup->setProperty(popupTitleProperty, title);
-            m_popup->setProperty(centerButtonProperty, center);
-            m_popup->setProperty(leftButtonProperty, left);
-            m_popup->setProperty(rightButtonProperty, right);
-        }
-        m_popup->setProperty(popupTextProperty, m_currentText);
         m_popup->setProperty(visibleProperty, true);
     }
 
@@ -296,6 +271,55 @@ void MessageController::showCurrent()
     } else {
         m_autoCloseTimer.stop();
     }
+}
+
+void MessageController::writeCurrentTexts()
+{
+    const UserMessage &message = m_queue.front().message;
+    m_currentText = messageText(message);
+    if (!m_popup) {
+        return;
+    }
+
+    QString kind;
+    QString title;
+    QString center;
+    QString left;
+    QString right;
+    bool setsKindAndTexts = true;
+    switch (message.type) {
+    case E_typeOneButton:
+        kind = QStringLiteral("indication");
+        title = view::LanguageSupport::infoText();
+        center = view::LanguageSupport::okText();
+        break;
+    case E_typeTwoButtons:
+        kind = QStringLiteral("selection");
+        title = view::details::UserMessageFunctions::questionTitle(message.id);
+        left = view::LanguageSupport::yesText();
+        right = view::LanguageSupport::noText();
+        break;
+    case E_typeOneButtonAlt:
+        kind = QStringLiteral("indication");
+        title = view::LanguageSupport::errorText();
+        center = view::LanguageSupport::okText();
+        break;
+    case E_typeNoButton:
+        kind = QStringLiteral("noButton");
+        title = view::LanguageSupport::errorText();
+        break;
+    case E_typeNone:
+        setsKindAndTexts = false;
+        break;
+    }
+    if (setsKindAndTexts) {
+        m_popup->setProperty(popupKindProperty, kind);
+        m_popup->setProperty(popupTitleProperty, title);
+        m_popup->setProperty(centerButtonProperty, center);
+        m_popup->setProperty(leftButtonProperty, left);
+        m_popup->setProperty(rightButtonProperty, right);
+    }
+    m_popup->setProperty(popupTextProperty, m_currentText);
 }
 
 void MessageController::closeCurrent()

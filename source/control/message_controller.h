@@ -1,5 +1,6 @@
 #pragma once
 
+#include "signal_interface/language_types.h"
 #include "signal_interface/user_message_action.h"
 #include "signal_interface/user_message_types.h"
 
@@ -22,7 +23,10 @@ namespace control {
 //
 // Popup properties written for each shown message (the popup item declares them):
 // "popupKind" ("indication", "selection" or "noButton"), "popupTitle", "popupText",
-// "centerButtonText", "leftButtonText", "rightButtonText", and "visible".
+// "centerButtonText", "leftButtonText", "rightButtonText", and "visible". The texts are the
+// panel's own, in the language of the moment: a new language writes them again into the open
+// popup, and a waiting message takes the language in force when it is shown. The arguments put
+// into a message's text stay as they were raised.
 class MessageController : public QObject
 {
     Q_OBJECT
@@ -48,6 +52,8 @@ public:
     int connectPanelUserMessageWithdrawals(const QList<QObject *> &senders);
     int connectPopupButtons(const QList<QObject *> &senders);
     int connectSaunaSignals(const QList<QObject *> &senders);
+    // The senders' languageChanged to onLanguageChanged.
+    int connectLanguageChanged(const QList<QObject *> &senders);
 
     bool hasCurrentMessage() const { return m_shown; }
     // The message shown now; a default message when none is.
@@ -76,6 +82,9 @@ public slots:
     void onPopupBtnPressed(QString buttonText);
     // Closes the current message without an answer; its auto-close timer ends here.
     void onPopupTimeout();
+    // The shown message's title, text and buttons in the new language; its auto-close timer
+    // runs on.
+    void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
 
 signals:
     void userMessageAnswered(::signalInterface::UserMessageTypes::UserMessage message);
@@ -93,6 +102,8 @@ private:
     // Whether the entry shows the same as one shown or waiting, and is answered the same way.
     bool isQueued(const Entry &entry) const;
     void showCurrent();
+    // The shown message's kind, texts and buttons into the popup, in the current language.
+    void writeCurrentTexts();
     // Takes the shown message off the queue and hides the popup.
     void closeCurrent();
     void showNextIfIdle();

@@ -60,6 +60,7 @@ int ControllerTabObjectsProvider::connectLanguageSignals(const QList<QObject *> 
     int failed = 0;
     failed += peripheralController.connectLanguageChanged(senders);
     failed += saunaStateController.connectLanguageChanged(senders);
+    failed += messageController.connectLanguageChanged(senders);
     return failed;
 }
 

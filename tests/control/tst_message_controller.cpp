@@ -3,10 +3,12 @@
 #include "signal_interface/user_message_action.h"
 #include "view_cpp/user_message_callback1.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 using control::MessageController;
 using namespace signalInterface::UserMessageTypes;
@@ -109,6 +111,51 @@ signals:
     void popupBtnPressed(QString text);
 };
 
+// The language controller's end: it tells of each new language.
+class LanguageSource : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void languageChanged(::signalInterface::LanguageTypes::Language language);
+};
+
+// A language of its own: every text it is asked for, marked with the language's code, so that a
+// test can tell which language a text was looked up in.
+class MarkingTranslator : public QTranslator
+{
+public:
+    explicit MarkingTranslator(QString code)
+        : m_code(std::move(code))
+    {}
+
+    bool isEmpty() const override { return false; }
+    QString translate(const char *, const char *sourceText, const char *, int) const override
+    {
+        return QStringLiteral("%1:%2").arg(m_code, QString::fromUtf8(sourceText));
+    }
+
+private:
+    QString m_code;
+};
+
+// The translator installed for the life of a test, removed at its end.
+class InstalledLanguage
+{
+public:
+    explicit InstalledLanguage(const QString &code)
+        : m_translator(code)
+    {
+        QCoreApplication::installTranslator(&m_translator);
+    }
+    ~InstalledLanguage() { QCoreApplication::removeTranslator(&m_translator); }
+    InstalledLanguage(const InstalledLanguage &) = delete;
+    InstalledLanguage &operator=(const InstalledLanguage &) = delete;
+
+private:
+    MarkingTranslator m_translator;
+};
+
 } // namespace
 
 // Checks the message queue: one message at a time, the popup kinds, the answers and who gets them.
@@ -147,6 +194,8 @@ private slots:
     void withdrawnMessageLeavesTheQueue();
     void withdrawnShownMessageShowsTheNext();
     void connectionNoticesFollowTheConnection();
+    void shownMessageTakesNewLanguage();
+    void waitingQuestionShownAndAnsweredInNewLanguage();
 };
 
 void TestMessageController::initTestCase()
@@ -811,6 +860,64 @@ void TestMessageController::connectionNoticesFollowTheConnection()
     informer.onDisconnected();
     QVERIFY(!controller.hasCurrentMessage());
     QCOMPARE(popup.property("visible").toBool(), false);
+}
+
+void TestMessageController::shownMessageTakesNewLanguage()
+{
+    MessageController controller;
+    Popup popup;
+    controller.setPopupWidget(&popup);
+    LanguageSource languages;
+    QCOMPARE(controller.connectLanguageChanged({&languages, nullptr}), 1);
+
+    // Nothing shown: a new language shows nothing.
+    emit languages.languageChanged(signalInterface::LanguageTypes::E_danish);
+    QVERIFY(popup.shownTexts.isEmpty());
+    QVERIFY(!popup.property("visible").toBool());
+
+    UserMessage notice = message(0x2015, E_typeOneButton, {QStringLiteral("Monday 18:00")});
+    notice.timeout = 60000;
+    controller.onPanelUserMessageIssued(notice, nullptr);
+    QCOMPARE(popup.property("popupTitle").toString(), QStringLiteral("Info"));
+
+    InstalledLanguage czech(QStringLiteral("cs"));
+    emit languages.languageChanged(signalInterface::LanguageTypes::E_czech);
+
+    QCOMPARE(popup.property("popupKind").toString(), QStringLiteral("indication"));
+    QCOMPARE(popup.property("popupTitle").toString(), QStringLiteral("cs:Info"));
+    QCOMPARE(popup.property("centerButtonText").toString(), QStringLiteral("cs:Ok"));
+    // The panel's text in the new language; the argument stays as it was raised.
+    QCOMPARE(popup.property("popupText").toString(),
+             QStringLiteral("cs:Confirm delete of Monday 18:00?"));
+    QCOMPARE(controller.currentText(), QStringLiteral("cs:Confirm delete of Monday 18:00?"));
+    QVERIFY(popup.property("visible").toBool());
+    QVERIFY(controller.isAutoCloseActive());
+    QCOMPARE(controller.currentMessage(), notice);
+}
+
+// A question waiting behind a notice when the language changes is shown in the new language, and
+// its buttons answer it.
+void TestMessageController::waitingQuestionShownAndAnsweredInNewLanguage()
+{
+    MessageController controller;
+    Popup popup;
+    controller.setPopupWidget(&popup);
+    RecordingAction action;
+    controller.onSaunaUserMessageChanged(message(0x1009, E_typeOneButtonAlt));
+    controller.onPanelUserMessageIssued(message(0x2022, E_typeTwoButtons), &action);
+
+    InstalledLanguage spanish(QStringLiteral("es"));
+    controller.onLanguageChanged(signalInterface::LanguageTypes::E_spanish);
+    QCOMPARE(popup.property("popupTitle").toString(), QStringLiteral("es:Error"));
+    controller.onPopupBtnPressed(popup.property("centerButtonText").toString());
+
+    QCOMPARE(popup.property("popupKind").toString(), QStringLiteral("selection"));
+    QCOMPARE(popup.property("popupTitle").toString(), QStringLiteral("es:Factory reset"));
+    QCOMPARE(popup.property("popupText").toString(), QStringLiteral("es:Confirm factory reset?"));
+    QCOMPARE(popup.property("rightButtonText").toString(), QStringLiteral("es:No"));
+    controller.onPopupBtnPressed(popup.property("leftButtonText").toString());
+    QCOMPARE(action.answers, QList<UserMessageAnswer>{E_answerYes});
+    QVERIFY(!controller.hasCurrentMessage());
 }
 
 QTEST_GUILESS_MAIN(TestMessageController)

@@ -10,8 +10,9 @@
 // the keyboard takes. The calendar's pages show their texts whole in all fourteen languages: the
 // weekdays, a weekday program's editor with its start time, its choice of favorite and each of
 // its own settings, the weekday's programs and the queue with the favorite's name, the month, a
-// date's programs and a date program's editor. None is cut off, out of its box or the window,
-// broken inside a number and its unit, or over another text or under a button.
+// date's programs, a date program's editor, and the date's programs with the program saved. None is
+// cut off, out of its box or the window, broken inside a number and its unit, or over another text
+// or under a button.
 class TestFitCalendarPages : public QObject, private PageFitTest
 {
     Q_OBJECT
@@ -127,16 +128,23 @@ private slots:
         STEP(tapButton(QStringLiteral("Dates")));
         QVERIFY(waitForItem(m_frame->calendarTabObjectIdProvider.monthSelectorControlName()));
         STEP(checkPageInEveryLanguage(QStringLiteral("month")));
-        // The 28th still to come, of this month or the next.
-        if (QDate::currentDate().day() >= 28)
+        // A day still to come, of this month or the next, and no Monday: a program on it at the
+        // editor's first start time would collide with the Mondays' program.
+        const QDate today = QDate::currentDate();
+        const QDate month = today.day() >= 27 ? today.addMonths(1) : today;
+        QDate date(month.year(), month.month(), 28);
+        if (date.dayOfWeek() == Qt::Monday)
+            date = date.addDays(-1);
+        if (month.month() != today.month())
             STEP(tapButton(QStringLiteral("›")));
+        const QString dayText = QString::number(date.day());
         QQuickItem *day = waitForItem(
             sceneRoot(),
-            [](QQuickItem *item) {
+            [&dayText](QQuickItem *item) {
                 return item->property("dayButtonEnabled").toBool() &&
-                       item->property("textOnDayButton").toString() == QLatin1String("28");
+                       item->property("textOnDayButton").toString() == dayText;
             },
-            QStringLiteral("day 28"));
+            QStringLiteral("day %1").arg(dayText));
         QVERIFY(day);
         STEP(tap(day));
         QVERIFY(rowWithText(QStringLiteral("dateProgramsList"),
@@ -150,8 +158,18 @@ private slots:
         STEP(tapRowWithText(QStringLiteral("programFavoriteList"), favoriteName));
         QVERIFY(waitForItem(QStringLiteral("programSaveButton")));
         STEP(checkPageInEveryLanguage(QStringLiteral("date program editor")));
-        STEP(tap(QStringLiteral("programCancelButton")));
+        STEP(tap(QStringLiteral("programSaveButton")));
         QTRY_VERIFY(!program.property("editing").toBool());
+        // The date's programs with the one saved: it names the favorite it takes.
+        QVERIFY(waitForItem(QStringLiteral("dateProgramsList")));
+        QVERIFY(waitForItem(
+            sceneRoot(),
+            [](QQuickItem *item) {
+                return item->inherits("QQuickText") &&
+                       item->property("text").toString().contains(favoriteName);
+            },
+            QStringLiteral("the saved program's favorite in the date's programs")));
+        STEP(checkPageInEveryLanguage(QStringLiteral("date programs, one saved")));
     }
 };
 

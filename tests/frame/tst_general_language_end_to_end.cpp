@@ -1,10 +1,12 @@
 #include "panel_under_test.h"
 
 #include "control/language_controller.h"
+#include "control/message_controller.h"
 #include "control/temperature_controller.h"
 #include "control/time_controller.h"
 #include "sauna_simulator/sauna_state_model.h"
 #include "signal_interface/configure_types.h"
+#include "signal_interface/user_message_action.h"
 #include "view_cpp/configure/configure_general_language_view_manager.h"
 #include "view_cpp/configure/configure_general_region_view_manager.h"
 #include "view_cpp/configure/configure_general_units_view_manager.h"
@@ -194,6 +196,39 @@ private slots:
             return item->property("text").toString() == QStringLiteral("Target temperature");
         }));
         STEP(saveScreenshot(QStringLiteral("general_language_main_screen")));
+    }
+
+    // A question open while the language changes: its title and buttons change with it, and
+    // its button in the new language answers it.
+    void openQuestionTakesTheNewLanguage()
+    {
+        struct Answers : signalInterface::UserMessageAction
+        {
+            void
+            execute(const signalInterface::UserMessageTypes::UserMessageAnswer &answer) override
+            {
+                given << answer;
+            }
+            QList<signalInterface::UserMessageTypes::UserMessageAnswer> given;
+        } answers;
+        signalInterface::UserMessageTypes::UserMessage question(0x2022);
+        question.type = signalInterface::UserMessageTypes::E_typeTwoButtons;
+        m_frame->controllerTab.messageController.onPanelUserMessageIssued(question, &answers);
+        const auto shows = [this](const QString &objectName, const QString &text) {
+            QQuickItem *item = findVisibleItem(sceneRoot(), objectName);
+            return item != nullptr && item->property("text").toString() == text;
+        };
+        QTRY_VERIFY(shows(QStringLiteral("popupTitle"), QStringLiteral("Tehdasasetukset")));
+
+        m_frame->controllerTab.languageController.onLanguageChangeRequested(
+            signalInterface::LanguageTypes::E_german);
+        QTRY_VERIFY(shows(QStringLiteral("popupTitle"), QStringLiteral("Werkseinstellungen")));
+        QVERIFY(shows(QStringLiteral("popupText"),
+                      QStringLiteral("Auf Werkseinstellungen zurücksetzen?")));
+        QVERIFY(shows(QStringLiteral("popupRightButton"), QStringLiteral("Nein")));
+        STEP(tap(QStringLiteral("popupLeftButton")));
+        QCOMPARE(answers.given, QList{signalInterface::UserMessageTypes::E_answerYes});
+        QVERIFY(!m_frame->controllerTab.messageController.hasCurrentMessage());
     }
 };
 
