@@ -39,10 +39,13 @@ Item {
     readonly property string value3Text: textOf(pick(model.textValue3,
                                                      isRowKind ? model.value4 : undefined))
     // A plain row's second line: the texts beside its value (the error log's board and name).
+    // The separator holds on to both, so that a line never ends with it, leaving the name to a
+    // line of its own ("Primär ·"): a long first word of the name is broken instead.
     readonly property string plainDetailText: componentType !== ViewTypes.E_row_plain
                                               || value1Text.length === 0 ? ""
                                               : [value2Text, value3Text].filter(
-                                                    (text) => text.length > 0).join("  ·  ")
+                                                    (text) => text.length > 0)
+                                                .join("\u00a0\u00a0·\u00a0\u00a0")
     // Where the list asks for it (the queue: a program's favorite), the second value text as a
     // line of its own below the row's text, beside a value in the first.
     readonly property string value2BelowText: componentType === ViewTypes.E_row
