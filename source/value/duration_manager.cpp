@@ -99,9 +99,8 @@ void DurationManager::setTopComponentWraps(bool wraps)
 
 void DurationManager::clearValue()
 {
-    if (!m_value)
+    if (!dropValue())
         return;
-    m_value.reset();
     const QString none = QStringLiteral("--");
     emit durationValueComponentsChanged(none, none, none, none);
 }

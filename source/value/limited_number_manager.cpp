@@ -29,7 +29,10 @@ void LimitedNumberManager::setValueCheckLimits(const qint64 &newValue)
     const qint64 clamped = clampToRange(newValue, m_lowerLimit, m_upperLimit);
     if (m_value && *m_value == clamped)
         return;
+    const bool hadValue = m_value.has_value();
     m_value = clamped;
+    if (!hadValue)
+        emit hasValueChanged();
     emitValueChanged();
     checkLimits();
 }
@@ -37,6 +40,15 @@ void LimitedNumberManager::setValueCheckLimits(const qint64 &newValue)
 void LimitedNumberManager::setValue(const qint64 &newValue)
 {
     setValueCheckLimits(newValue);
+}
+
+bool LimitedNumberManager::dropValue()
+{
+    if (!m_value)
+        return false;
+    m_value.reset();
+    emit hasValueChanged();
+    return true;
 }
 
 bool LimitedNumberManager::isAcceptable(qint64 candidate) const

@@ -13,9 +13,12 @@ namespace value {
 class LimitedNumberManager : public QObject
 {
     Q_OBJECT
+    // Whether a number is held: an editor offers to send only then.
+    Q_PROPERTY(bool hasValue READ hasValue NOTIFY hasValueChanged)
 
 public:
     std::optional<qint64> value() const { return m_value; }
+    bool hasValue() const { return m_value.has_value(); }
     qint64 lowerLimit() const { return m_lowerLimit; }
     qint64 upperLimit() const { return m_upperLimit; }
 
@@ -28,12 +31,17 @@ public:
     // and lies within the limits.
     bool isAcceptable(qint64 candidate) const;
 
+signals:
+    void hasValueChanged();
+
 protected:
     explicit LimitedNumberManager(QObject *parent);
 
     // Tell the held number, and the steppers' states; neither tells anything without a number.
     virtual void emitValueChanged() = 0;
     virtual void checkLimits() = 0;
+    // Drops the held number; returns whether there was one.
+    bool dropValue();
 
     std::optional<qint64> m_value;
     qint64 m_lowerLimit = 0;

@@ -32,10 +32,7 @@ void TemperatureValueManager::setValue(Degrees_9C_T newValue)
 {
     if (!m_range.contains(newValue)) {
         qCDebug(valueLog) << "temperature" << newValue << "outside its range, unknown";
-        if (!m_value)
-            return;
-        m_value.reset();
-        emit temperatureValueUnknown();
+        dropValue();
         return;
     }
     Degrees_9C_T clamped = newValue;
@@ -45,16 +42,25 @@ void TemperatureValueManager::setValue(Degrees_9C_T newValue)
         clamped = upperLimit();
     if (m_value && *m_value == clamped)
         return;
+    const bool hadValue = m_value.has_value();
     m_value = clamped;
+    if (!hadValue)
+        emit hasValueChanged();
     emitValueChanged();
     checkLimits();
 }
 
 void TemperatureValueManager::clearValue()
 {
+    dropValue();
+}
+
+void TemperatureValueManager::dropValue()
+{
     if (!m_value)
         return;
     m_value.reset();
+    emit hasValueChanged();
     emit temperatureValueUnknown();
 }
 

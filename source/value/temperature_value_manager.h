@@ -21,6 +21,8 @@ namespace value {
 class TemperatureValueManager : public ShownTemperatureBase
 {
     Q_OBJECT
+    // Whether a temperature is held: an editor offers to send only then.
+    Q_PROPERTY(bool hasValue READ hasValue NOTIFY hasValueChanged)
 
 public:
     explicit TemperatureValueManager(QObject *parent = nullptr);
@@ -43,6 +45,7 @@ public:
     void setRange(const TemperatureRange &range) { m_range = range; }
     TemperatureRange range() const { return m_range; }
     std::optional<Degrees_9C_T> value() const { return m_value; }
+    bool hasValue() const { return m_value.has_value(); }
 
     // The value one step in the direction (a StepperControlChange) gives; 0 without a value.
     Degrees_9C_T nextStepValue(int direction) const;
@@ -56,11 +59,14 @@ signals:
     void newValueProposed(::value::Degrees_9C_T proposed);
     void lowerLimitReached(bool reached);
     void upperLimitReached(bool reached);
+    void hasValueChanged();
 
 public slots:
     void onChangeTemperatureValueRequested(int step);
 
 private:
+    // Drops the value and says so; nothing happens without one.
+    void dropValue();
     // The value in the new unit.
     void unitChanged() override;
 

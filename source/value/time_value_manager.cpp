@@ -169,6 +169,10 @@ QDateTime TimeValueManager::steppedValue(int component, int direction) const
 
 void TimeValueManager::emitFormattedValue()
 {
+    if (m_value.isValid() != m_toldHasValue) {
+        m_toldHasValue = m_value.isValid();
+        emit hasValueChanged();
+    }
     emit timeValueChanged(m_value);
     const QTime t = m_value.time();
     QString hourText;

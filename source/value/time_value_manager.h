@@ -14,6 +14,8 @@ namespace value {
 class TimeValueManager : public QObject
 {
     Q_OBJECT
+    // Whether a time is held: an editor offers to send only then.
+    Q_PROPERTY(bool hasValue READ hasValue NOTIFY hasValueChanged)
 
 public:
     explicit TimeValueManager(QObject *parent = nullptr);
@@ -36,6 +38,7 @@ public:
     void subtractTime(const QTime &time);
 
     QDateTime value() const { return m_value; }
+    bool hasValue() const { return m_value.isValid(); }
     QDateTime lowerLimit() const { return m_minimum; }
     QDateTime upperLimit() const { return m_maximum; }
 
@@ -49,6 +52,7 @@ signals:
     void timeValueChanged(QDateTime value);
     void lowerLimitReached(bool hour, bool minute, bool amPm);
     void upperLimitReached(bool hour, bool minute, bool amPm);
+    void hasValueChanged();
 
 public slots:
     void onTimeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat format);
@@ -64,6 +68,8 @@ private:
     QDateTime m_minimum;
     QDateTime m_maximum;
     bool m_componentWrap = false;
+    // What hasValueChanged last told; every change of the time is told by emitFormattedValue.
+    bool m_toldHasValue = false;
 };
 
 } // namespace value

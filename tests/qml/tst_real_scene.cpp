@@ -12,6 +12,8 @@
 #include "signal_interface/temperature_types.h"
 #include "signal_interface/user_message_types.h"
 #include "signal_interface/variant_types.h"
+#include "view_cpp/configure/configure_advanced_settings_standby_view_manager.h"
+#include "view_cpp/configure/configure_advanced_settings_view_manager.h"
 #include "view_cpp/configure/configure_date_time_time_view_manager.h"
 #include "view_cpp/configure/configure_general_pin_view_manager.h"
 #include "view_cpp/configure_tab_objects_provider.h"
@@ -92,6 +94,7 @@ private slots:
     void networkScreenOpensFromTheSettingsTab();
     void networkPagesNeverSlideInOrOutEmpty();
     void settingsListPagesNeverSlideInOrOutEmpty();
+    void standbySaveWaitsForTheSaunasSwitch();
     void splashShowsTheProgramsBrand_data();
     void splashShowsTheProgramsBrand();
 
@@ -916,6 +919,65 @@ void TestRealScene::settingsListPagesNeverSlideInOrOutEmpty()
     click(findInItemTree(menu, QStringLiteral("pageBackButton")));
     QTRY_VERIFY(!findInItemTree(rootItem(), QStringLiteral("dateTimeMenuList")));
     QVERIFY(rootItem()->setProperty("currentTab", 0));
+}
+
+// The Standby page opened while the connected sauna has not told whether standby is on: Save has
+// nothing to send and is disabled until the sauna tells it, or the user sets the switch.
+void TestRealScene::standbySaveWaitsForTheSaunasSwitch()
+{
+    m_frame->controllerTab.wifiSymbolController.onConnectedChanged(true);
+    // The sauna has told its functions, standby among them, and nothing of standby itself.
+    auto &advanced = m_frame->configureTab.manager<view::ConfigureAdvancedSettingsViewManager>();
+    signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions;
+    functions.standby = true;
+    advanced.onSaunaMasterFuncDescChanged(functions);
+    QVERIFY(rootItem()->setProperty("currentTab", 3));
+    QQuickItem *area = nullptr;
+    QTRY_VERIFY((area = findInItemTree(rootItem(), QStringLiteral("settingsArea_advanced"))));
+    QTRY_VERIFY(!anyStackBusy(rootItem()));
+    click(area);
+    QQuickItem *menu = nullptr;
+    QTRY_VERIFY((menu = findInItemTree(rootItem(), QStringLiteral("advancedSettingsPage"))));
+    QTRY_VERIFY(!anyStackBusy(rootItem()));
+    QQuickItem *standbyRow = nullptr;
+    QTRY_VERIFY((standbyRow = findInItemTree(menu, QStringLiteral("menuRow"))));
+    QCOMPARE(standbyRow->property("applId").toInt(),
+             int(signalInterface::ConfigureTypes::E_standby));
+    click(standbyRow);
+    QQuickItem *page = nullptr;
+    QTRY_VERIFY((page = findInItemTree(rootItem(), QStringLiteral("standbyPage"))));
+    QTRY_VERIFY(!anyStackBusy(rootItem()));
+    QQuickItem *save = findInItemTree(page, QStringLiteral("standbySaveButton"));
+    QVERIFY(save && save->isVisible());
+    QVERIFY(!save->isEnabled());
+
+    auto &standby =
+        m_frame->configureTab.manager<view::ConfigureAdvancedSettingsStandbyViewManager>();
+    standby.onSaunaEnableStandbyChanged(false);
+    QVERIFY(save->isEnabled());
+    // Another sauna takes the connection: its switch is not known yet.
+    standby.onSaunaReplaced();
+    QVERIFY(!save->isEnabled());
+    QQuickItem *row = nullptr;
+    QTRY_VERIFY((row = findInItemTree(page, QStringLiteral("standbyToggle"))));
+    // The switch at the row's end takes the tap.
+    QList<QQuickItem *> switches;
+    for (QQuickItem *child : row->findChildren<QQuickItem *>()) {
+        if (child->metaObject()->indexOfSignal("tapped(bool)") >= 0)
+            switches << child;
+    }
+    QCOMPARE(switches.size(), 1);
+    click(switches.first());
+    QTRY_VERIFY(save->isEnabled());
+
+    click(findInItemTree(page, QStringLiteral("pageBackButton")));
+    QTRY_VERIFY(!findInItemTree(rootItem(), QStringLiteral("standbyPage")));
+    QTRY_VERIFY(!anyStackBusy(rootItem()));
+    click(findInItemTree(menu, QStringLiteral("pageBackButton")));
+    QTRY_VERIFY(!findInItemTree(rootItem(), QStringLiteral("advancedSettingsPage")));
+    QVERIFY(rootItem()->setProperty("currentTab", 0));
+    advanced.onSaunaReplaced();
+    m_frame->controllerTab.wifiSymbolController.onConnectedChanged(false);
 }
 
 QTEST_MAIN(TestRealScene)

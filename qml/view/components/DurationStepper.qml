@@ -9,6 +9,8 @@ Rectangle {
     id: duration
 
     property QtObject manager: null
+    // Whether the manager holds a duration that a Save could send.
+    readonly property bool holdsValue: duration.manager !== null && duration.manager.hasValue === true
     property string label
     property string hoursText: "--"
     property string minutesText: "--"

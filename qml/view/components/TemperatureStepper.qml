@@ -8,6 +8,8 @@ ValueStepper {
 
     property QtObject manager: null
     property int unit: TemperatureTypes.E_celsius
+    // Whether the manager holds a temperature that a Save could send.
+    readonly property bool holdsValue: stepper.manager !== null && stepper.manager.hasValue === true
 
     signal changeTemperatureValueRequested(int step)
 

@@ -9,6 +9,8 @@ Rectangle {
     id: time
 
     property QtObject manager: null
+    // Whether the manager holds a time that a Save could send.
+    readonly property bool holdsValue: time.manager !== null && time.manager.hasValue === true
     property string label
     property string hourText: "--"
     property string minuteText: "--"

@@ -8,7 +8,8 @@ import ".."
 // The editor of one duration of a settings screen. The steppers go to the screen's editor item
 // (stepTarget), which steps the program's duration manager; Save tells the screen to send the
 // value, and the row it came from shows the value once the sauna system has reported it. Without
-// a sauna the editor shows no value and Save is disabled.
+// a sauna, or while the sauna has not reported the value, the editor shows no value and Save is
+// disabled.
 Item {
     id: page
 
@@ -43,6 +44,7 @@ Item {
             noticeInset: 0
 
             DurationStepper {
+                id: stepper
                 objectName: "durationEditor"
                 width: parent.width
                 label: page.title
@@ -55,7 +57,7 @@ Item {
         PanelButton {
             objectName: "durationSaveButton"
             Layout.fillWidth: true
-            enabled: saunaArea.connected
+            enabled: saunaArea.connected && stepper.holdsValue
             text: qsTr("Save")
             highlighted: true
             onClicked: {

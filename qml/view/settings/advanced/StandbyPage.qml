@@ -17,6 +17,9 @@ Item {
     property string title
     property bool reductionApplicable: false
     property bool waterTemperatureApplicable: false
+    // Whether Save has a switch state to send; none until the sauna reports one or the user sets
+    // the switch.
+    property bool savable: false
 
     // Shown from the moment it begins to move in until it has moved out: the program builds its
     // rows before the page comes into sight and keeps them while it slides away.
@@ -38,6 +41,7 @@ Item {
             page.waterTemperatureApplicable = applicable
         }
         function onStandbyViewTitleChanged(title) { page.title = title }
+        function onStandbySavableChanged(savable) { page.savable = savable }
     }
 
     PageHeader {
@@ -100,6 +104,7 @@ Item {
                     Layout.fillWidth: true
                     text: qsTr("Save")
                     highlighted: true
+                    enabled: page.savable
                     // The switch row's id; the page shows the reported values when it is opened
                     // again.
                     onClicked: {

@@ -4,8 +4,8 @@ import "../../components/Theme.js" as Theme
 import ".."
 
 // The editor of the sauna's clock. The steppers move the editor's time; "Save" sends it to the
-// sauna on the sauna's own date. Leaving by the back arrow sends nothing. Without a sauna no time
-// is shown and Save is disabled.
+// sauna on the sauna's own date. Leaving by the back arrow sends nothing. Without a sauna, or
+// before the sauna has told its time, no time is shown and Save is disabled.
 Item {
     id: page
     objectName: "setTimePage"
@@ -33,6 +33,7 @@ Item {
             noticeInset: 0
 
             TimeStepper {
+                id: stepper
                 objectName: "setTimeStepper"
                 width: parent.width
                 manager: configure_date_time_system_time_manager
@@ -44,7 +45,7 @@ Item {
             objectName: "setTimeSaveButton"
             width: parent.width
             text: qsTr("Save")
-            enabled: saunaArea.connected
+            enabled: saunaArea.connected && stepper.holdsValue
             highlighted: true
             onClicked: {
                 page.sender.setTimeCommit()
