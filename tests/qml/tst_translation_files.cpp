@@ -213,6 +213,7 @@ private slots:
     void titlesStartWithACapital();
     void everyTextIsUsed();
     void durationsAreWrittenInOnePlace();
+    void languagesNamedTheSameInEveryLanguage();
 
     void faultsOfABrokenCopyAreNamed();
 
@@ -352,6 +353,32 @@ void TestTranslationFiles::durationsAreWrittenInOnePlace()
     if (!problems.isEmpty())
         return failWith(QStringLiteral("duration units translated outside the display texts"),
                         problems, __FILE__, __LINE__);
+}
+
+// The language list names each language in its own language, whatever language is shown, so that
+// a user who cannot read the one in use still finds theirs.
+void TestTranslationFiles::languagesNamedTheSameInEveryLanguage()
+{
+    const char *const names[] = {"Czech",   "Danish", "German",    "English", "Spanish",
+                                 "French",  "Dutch",  "Norwegian", "Polish",  "Portuguese",
+                                 "Russian", "Slovak", "Finnish",   "Swedish"};
+    QStringList problems;
+    for (const char *name : names) {
+        const QString key =
+            Message::keyOf(QStringLiteral("view::LanguageSupport"), QString::fromLatin1(name));
+        QStringList shown;
+        for (const File &file : std::as_const(m_files)) {
+            const Message *message = file.find(key);
+            shown << (message ? message->translation() : QString());
+        }
+        shown.removeDuplicates();
+        if (shown.size() != 1 || shown.constFirst().isEmpty())
+            problems << QStringLiteral("%1: %2").arg(QString::fromLatin1(name),
+                                                     shown.join(QLatin1String(" / ")));
+    }
+    if (!problems.isEmpty())
+        return failWith(QStringLiteral("languages named otherwise in some languages"), problems,
+                        __FILE__, __LINE__);
 }
 
 File TestTranslationFiles::readCopy(const QString &name, const QByteArray &text)

@@ -1066,11 +1066,11 @@
     <name>view::LanguageSupport</name>
     <message>
         <source>Czech</source>
-        <translation>Czech</translation>
+        <translation>Čeština</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation>Dutch</translation>
+        <translation>Nederlands</translation>
     </message>
     <message>
         <source>English</source>
@@ -1078,47 +1078,47 @@
     </message>
     <message>
         <source>Finnish</source>
-        <translation>Finnish</translation>
+        <translation>Suomi</translation>
     </message>
     <message>
         <source>French</source>
-        <translation>French</translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>German</source>
-        <translation>German</translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation>Polish</translation>
+        <translation>Polski</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation>Russian</translation>
+        <translation>Русский</translation>
     </message>
     <message>
         <source>Slovak</source>
-        <translation>Slovak</translation>
+        <translation>Slovenčina</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation>Spanish</translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation>Swedish</translation>
+        <translation>Svenska</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation>Danish</translation>
+        <translation>Dansk</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation>Norwegian</translation>
+        <translation>Norsk</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation>Portuguese</translation>
+        <translation>Português</translation>
     </message>
 </context>
 <context>
