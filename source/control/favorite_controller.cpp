@@ -356,10 +356,7 @@ void FavoriteController::loadEditors()
 
 void FavoriteController::onSaunaReplaced()
 {
-    for (int index = 0; index < favoriteCount; ++index) {
-        m_favorites[index] = FavoritesPost{};
-        m_favorites[index].index = static_cast<quint32>(index);
-    }
+    forgetFavorites();
     m_relays.clear();
     AuxiliaryRelayTypes::makeDefaultAuxiliaryRelayPosts(m_relays);
     m_saunaTemperature.reset();
@@ -367,9 +364,7 @@ void FavoriteController::onSaunaReplaced()
     m_saunaBathTime.reset();
     m_saunaLights = false;
     m_saunaControlsHumidity = false;
-    m_temperatureManager->clearValue();
-    m_temperatureManager->setLowerLimit(m_temperatureManager->range().lowest);
-    m_temperatureManager->setUpperLimit(m_temperatureManager->range().highest);
+    m_temperatureManager->clearValueAndLimits();
     m_humidityManager->clearValue();
     m_bathTimeManager->clearValue();
     m_bathTimeManager->setUpperLimitInMinutes(defaultBathTimeLimit);

@@ -133,10 +133,7 @@ void FavoriteOverviewController::onOverwriteAnswered(const Answer &answer,
 
 void FavoriteOverviewController::onSaunaReplaced()
 {
-    for (int index = 0; index < favoriteCount; ++index) {
-        m_favorites[index] = FavoritesPost{};
-        m_favorites[index].index = static_cast<quint32>(index);
-    }
+    forgetFavorites();
     m_current = FavoritesPost{};
     m_current.inUse = true;
     rebuild();

@@ -171,10 +171,8 @@ void TemperatureController::onSaunaUpperTemperatureLimitChanged(int temperature)
 void TemperatureController::onSaunaReplaced()
 {
     m_filterer.reset();
-    m_targetManager.clearValue();
     // No limits but the range until the new sauna reports its own.
-    m_targetManager.setLowerLimit(m_targetManager.range().lowest);
-    m_targetManager.setUpperLimit(m_targetManager.range().highest);
+    m_targetManager.clearValueAndLimits();
     m_physicalManager.clearValue();
 }
 

@@ -55,6 +55,13 @@ void TemperatureValueManager::clearValue()
     dropValue();
 }
 
+void TemperatureValueManager::clearValueAndLimits()
+{
+    clearValue();
+    setLowerLimit(m_range.lowest);
+    setUpperLimit(m_range.highest);
+}
+
 void TemperatureValueManager::dropValue()
 {
     if (!m_value)

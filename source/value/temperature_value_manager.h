@@ -36,6 +36,8 @@ public:
     void setValue(Degrees_9C_T newValue);
     // Drops the value, and says so when there was one; the limits stay.
     void clearValue();
+    // Drops the value and the limits, which then span the whole range: nothing reported yet.
+    void clearValueAndLimits();
     void setLowerLimit(const Degrees_9C_T &limit);
     void setUpperLimit(const Degrees_9C_T &limit);
     // The limits in effect: as set, within the range.

@@ -8,8 +8,15 @@ namespace control::details {
 FavoriteControllerBase::FavoriteControllerBase(QObject *parent)
     : QObject(parent)
 {
-    for (int index = 0; index < favoriteCount; ++index)
+    forgetFavorites();
+}
+
+void FavoriteControllerBase::forgetFavorites()
+{
+    for (int index = 0; index < favoriteCount; ++index) {
+        m_favorites[index] = FavoritesPost{};
         m_favorites[index].index = static_cast<quint32>(index);
+    }
 }
 
 int FavoriteControllerBase::connectFavoritesAndCurrentSettings(const QList<QObject *> &senders)

@@ -52,6 +52,8 @@ protected:
     // too long for the sauna, and only of characters the sauna can show. For a name with other
     // characters the user is told which.
     std::optional<QString> acceptableName(const QString &typed);
+    // Every favorite back to unused, each with its index, as before the sauna reported any.
+    void forgetFavorites();
 
     std::array<FavoritesPost, favoriteCount> m_favorites;
 };
