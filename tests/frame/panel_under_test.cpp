@@ -346,6 +346,21 @@ void PanelUnderTest::backToSettingsAreas()
     QVERIFY(waitForItem(QStringLiteral("settingsAreaList")));
 }
 
+void PanelUnderTest::openSettingsPage(const QString &area, int applId, const QString &pageName)
+{
+    STEP(tap(QStringLiteral("settingsArea_") + area));
+    STEP(dragIntoViewAndTap(
+        [this, applId] {
+            return findVisibleItem(findVisibleItem(sceneRoot(), QStringLiteral("settingsList")),
+                                   [applId](QQuickItem *item) {
+                                       return isRow(item) &&
+                                              item->property("applId").toInt() == applId;
+                                   });
+        },
+        QStringLiteral("%1 row %2").arg(area).arg(applId)));
+    QVERIFY(waitForItem(pageName));
+}
+
 bool PanelUnderTest::showsText(const QString &text)
 {
     return findVisibleItem(sceneRoot(), [&text](QQuickItem *item) {

@@ -120,6 +120,9 @@ protected:
 
     // Back to the list of settings areas, with the back arrows a user taps.
     void backToSettingsAreas();
+    // From the settings areas: the area's menu, and its row of that id, scrolled into view,
+    // that opens the named page.
+    void openSettingsPage(const QString &area, int applId, const QString &pageName);
 
     // A visible text item showing exactly the text.
     bool showsText(const QString &text);

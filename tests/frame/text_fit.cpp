@@ -613,18 +613,3 @@ void PageFitTest::checkPage(const QString &pageName, const std::function<void()>
     STEP(openPage());
     STEP(checkPageInEveryLanguage(pageName, openPage));
 }
-
-void PageFitTest::openSettingsPage(const QString &area, int applId, const QString &pageName)
-{
-    STEP(tap(QStringLiteral("settingsArea_") + area));
-    STEP(dragIntoViewAndTap(
-        [this, applId] {
-            return findVisibleItem(findVisibleItem(sceneRoot(), QStringLiteral("settingsList")),
-                                   [applId](QQuickItem *item) {
-                                       return isRow(item) &&
-                                              item->property("applId").toInt() == applId;
-                                   });
-        },
-        QStringLiteral("%1 row %2").arg(area).arg(applId)));
-    QVERIFY(waitForItem(pageName));
-}

@@ -84,9 +84,6 @@ protected:
     void tapRowWithText(const QString &listName, const QString &text);
     // The visible button or tab that reads the text.
     void tapButton(const QString &text);
-    // From the settings areas: the area's menu, and its row of that id, scrolled into view,
-    // that opens the named page.
-    void openSettingsPage(const QString &area, int applId, const QString &pageName);
     // From the settings areas, the steps open the named page; it is checked in every language.
     void checkPage(const QString &pageName, const std::function<void()> &open);
 

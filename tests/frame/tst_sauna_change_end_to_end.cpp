@@ -80,21 +80,6 @@ private:
         STEP(backToSettingsAreas());
     }
 
-    void openArea(const QString &area, int applId, const QString &pageName)
-    {
-        STEP(tap(QStringLiteral("settingsArea_") + area));
-        STEP(dragIntoViewAndTap(
-            [this, applId] {
-                return findVisibleItem(findVisibleItem(sceneRoot(), QStringLiteral("settingsList")),
-                                       [applId](QQuickItem *item) {
-                                           return isRow(item) &&
-                                                  item->property("applId").toInt() == applId;
-                                       });
-            },
-            QStringLiteral("%1 row %2").arg(area).arg(applId)));
-        QVERIFY(waitForItem(pageName));
-    }
-
     int saunaInteger(int id) const { return int(m_sauna->model().integer(id)); }
     static int celsius(int ninths) { return ninths / 9; }
 
@@ -190,8 +175,8 @@ private slots:
         checkPage(
             QStringLiteral("externalSwitchPage"),
             [this] {
-                openArea(QStringLiteral("advanced"), ConfigureTypes::E_externalSwitch,
-                         QStringLiteral("externalSwitchPage"));
+                openSettingsPage(QStringLiteral("advanced"), ConfigureTypes::E_externalSwitch,
+                                 QStringLiteral("externalSwitchPage"));
             },
             QStringLiteral("%1h %2min").arg(minutes / 60).arg(minutes % 60), QStringLiteral("--"));
     }
@@ -202,8 +187,8 @@ private slots:
         checkPage(
             QStringLiteral("auxDescalingPage"),
             [this] {
-                STEP(openArea(QStringLiteral("system"), ConfigureTypes::E_optionsAux,
-                              QStringLiteral("auxRelaysPage")));
+                STEP(openSettingsPage(QStringLiteral("system"), ConfigureTypes::E_optionsAux,
+                                      QStringLiteral("auxRelaysPage")));
                 STEP(tapRow(QStringLiteral("settingsList"), 4));
                 QVERIFY(waitForItem(QStringLiteral("auxRelayPage")));
                 STEP(tapRow(QStringLiteral("auxFunctionList"), 102));
@@ -218,8 +203,8 @@ private slots:
         checkPage(
             QStringLiteral("statusPage"),
             [this] {
-                openArea(QStringLiteral("system"), ConfigureTypes::E_status,
-                         QStringLiteral("statusPage"));
+                openSettingsPage(QStringLiteral("system"), ConfigureTypes::E_status,
+                                 QStringLiteral("statusPage"));
             },
             QStringLiteral("Room temperature: %1°C").arg(room),
             QStringLiteral("Room temperature: --°C"));
@@ -246,8 +231,8 @@ private slots:
         checkPage(
             QStringLiteral("fanPage"),
             [this] {
-                openArea(QStringLiteral("advanced"), ConfigureTypes::E_fan,
-                         QStringLiteral("fanPage"));
+                openSettingsPage(QStringLiteral("advanced"), ConfigureTypes::E_fan,
+                                 QStringLiteral("fanPage"));
             },
             QStringLiteral("%1min").arg(minutes), QStringLiteral("--"));
     }

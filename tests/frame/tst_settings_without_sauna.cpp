@@ -133,22 +133,6 @@ private:
         STEP(backToSettingsAreas());
     }
 
-    // The area's menu row of that id, scrolled into view first, opens the page.
-    void openArea(const QString &area, int applId, const QString &pageName)
-    {
-        STEP(tap(QStringLiteral("settingsArea_") + area));
-        STEP(dragIntoViewAndTap(
-            [this, applId] {
-                return findVisibleItem(findVisibleItem(sceneRoot(), QStringLiteral("settingsList")),
-                                       [applId](QQuickItem *item) {
-                                           return isRow(item) &&
-                                                  item->property("applId").toInt() == applId;
-                                       });
-            },
-            QStringLiteral("%1 row %2").arg(area).arg(applId)));
-        QVERIFY(waitForItem(pageName));
-    }
-
     QString durationText(int minutes)
     {
         return QStringLiteral("%1h %2min").arg(minutes / 60).arg(minutes % 60);
@@ -192,8 +176,8 @@ private slots:
         checkAcrossDisconnect(
             QStringLiteral("externalSwitchPage"),
             [this] {
-                openArea(QStringLiteral("advanced"), ConfigureTypes::E_externalSwitch,
-                         QStringLiteral("externalSwitchPage"));
+                openSettingsPage(QStringLiteral("advanced"), ConfigureTypes::E_externalSwitch,
+                                 QStringLiteral("externalSwitchPage"));
             },
             durationText(minutes));
     }
@@ -202,8 +186,8 @@ private slots:
     void externalSwitchBathTimeEditor()
     {
         checkAcrossDisconnect(QStringLiteral("externalSwitchBathTimeEditorPage"), [this] {
-            STEP(openArea(QStringLiteral("advanced"), ConfigureTypes::E_externalSwitch,
-                          QStringLiteral("externalSwitchPage")));
+            STEP(openSettingsPage(QStringLiteral("advanced"), ConfigureTypes::E_externalSwitch,
+                                  QStringLiteral("externalSwitchPage")));
             STEP(tapRow(QStringLiteral("externalSwitchBathTimeList"), 1));
         });
     }
@@ -216,8 +200,8 @@ private slots:
         checkAcrossDisconnect(
             QStringLiteral("fanPage"),
             [this] {
-                openArea(QStringLiteral("advanced"), ConfigureTypes::E_fan,
-                         QStringLiteral("fanPage"));
+                openSettingsPage(QStringLiteral("advanced"), ConfigureTypes::E_fan,
+                                 QStringLiteral("fanPage"));
             },
             QStringLiteral("%1min").arg(minutes));
     }
@@ -225,8 +209,8 @@ private slots:
     void standby()
     {
         checkAcrossDisconnect(QStringLiteral("standbyPage"), [this] {
-            openArea(QStringLiteral("advanced"), ConfigureTypes::E_standby,
-                     QStringLiteral("standbyPage"));
+            openSettingsPage(QStringLiteral("advanced"), ConfigureTypes::E_standby,
+                             QStringLiteral("standbyPage"));
         });
     }
 
@@ -235,8 +219,8 @@ private slots:
         checkAcrossDisconnect(
             QStringLiteral("auxDescalingPage"),
             [this] {
-                STEP(openArea(QStringLiteral("system"), ConfigureTypes::E_optionsAux,
-                              QStringLiteral("auxRelaysPage")));
+                STEP(openSettingsPage(QStringLiteral("system"), ConfigureTypes::E_optionsAux,
+                                      QStringLiteral("auxRelaysPage")));
                 STEP(tapRow(QStringLiteral("settingsList"), 4));
                 QVERIFY(waitForItem(QStringLiteral("auxRelayPage")));
                 STEP(tapRow(QStringLiteral("auxFunctionList"), 102));
@@ -250,8 +234,8 @@ private slots:
         checkAcrossDisconnect(
             QStringLiteral("tankAutoEmptyingPage"),
             [this] {
-                openArea(QStringLiteral("system"), ConfigureTypes::E_tankAutoEmptying,
-                         QStringLiteral("tankAutoEmptyingPage"));
+                openSettingsPage(QStringLiteral("system"), ConfigureTypes::E_tankAutoEmptying,
+                                 QStringLiteral("tankAutoEmptyingPage"));
             },
             durationText(minutes));
     }
@@ -259,16 +243,16 @@ private slots:
     void status()
     {
         checkAcrossDisconnect(QStringLiteral("statusPage"), [this] {
-            openArea(QStringLiteral("system"), ConfigureTypes::E_status,
-                     QStringLiteral("statusPage"));
+            openSettingsPage(QStringLiteral("system"), ConfigureTypes::E_status,
+                             QStringLiteral("statusPage"));
         });
     }
 
     void facilityType()
     {
         checkAcrossDisconnect(QStringLiteral("facilityTypePage"), [this] {
-            openArea(QStringLiteral("system"), ConfigureTypes::E_facilityType,
-                     QStringLiteral("facilityTypePage"));
+            openSettingsPage(QStringLiteral("system"), ConfigureTypes::E_facilityType,
+                             QStringLiteral("facilityTypePage"));
         });
     }
 
