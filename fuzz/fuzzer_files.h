@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QSettings>
 #include <QString>
@@ -76,11 +77,12 @@ inline void forgetSettingsFiles(const QString &folder, std::initializer_list<QSe
 {
     for (QSettings *store : stores)
         store->sync();
-    const QDir directory(folder);
-    const QStringList files = directory.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &file : files) {
-        if (!QFile::remove(directory.filePath(file))) {
-            std::fprintf(stderr, "cannot remove %s\n", qPrintable(directory.filePath(file)));
+    // Unsorted, and without a file's details: each name is removed as it is found.
+    QDirIterator files(folder, QDir::Files | QDir::Hidden | QDir::System);
+    while (files.hasNext()) {
+        const QString file = files.next();
+        if (!QFile::remove(file)) {
+            std::fprintf(stderr, "cannot remove %s\n", qPrintable(file));
             std::abort();
         }
     }

@@ -56,16 +56,17 @@ QString key(const char *name)
 }
 
 // The typed readers must agree with each other on every key, whatever its text: a number reads
-// the same as int, as unsigned and as a boolean.
+// the same as int, as unsigned and as a boolean. Each reader is the store's value through its
+// conversion, so every conversion is given the one value read.
 void checkTypedReaders(const QSettings *store)
 {
     const QStringList keys = store->allKeys();
     for (const QString &name : keys) {
-        const std::optional<int> number = Settings::intValue(name, store);
-        const std::optional<quint32> unsignedNumber = Settings::uintValue(name, store);
-        const bool whenFalse = Settings::boolValue(name, false, store);
-        const bool whenTrue = Settings::boolValue(name, true, store);
-        if (number && (whenFalse != (*number != 0) || whenTrue != (*number != 0)))
+        const QVariant value = store->value(name);
+        const std::optional<int> number = Settings::toInt(value);
+        const std::optional<quint32> unsignedNumber = Settings::toUInt(value);
+        const std::optional<bool> boolean = Settings::toBool(value);
+        if (number && boolean != std::optional<bool>(*number != 0))
             fuzzing::fail("a number that reads as another boolean");
         if (unsignedNumber && *unsignedNumber <= quint32(INT_MAX) &&
             number != std::optional<int>(int(*unsignedNumber)))
