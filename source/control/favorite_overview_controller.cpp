@@ -39,6 +39,8 @@ FavoriteOverviewController::currentSettings(const QString &name) const
 
 void FavoriteOverviewController::onSaveFavoriteRequested()
 {
+    if (!currentSettingsKnown())
+        return;
     m_awaitingName = true;
     emit openKeyboard();
 }
@@ -46,8 +48,11 @@ void FavoriteOverviewController::onSaveFavoriteRequested()
 void FavoriteOverviewController::onFavoriteNameEntered(const QString &name)
 {
     emit closeKeyboard();
-    if (!m_awaitingName)
+    // The sauna may have been replaced while the name was typed.
+    if (!m_awaitingName || !currentSettingsKnown()) {
+        m_awaitingName = false;
         return;
+    }
     m_awaitingName = false;
     const std::optional<QString> accepted = acceptableName(name);
     if (!accepted)
@@ -95,8 +100,10 @@ void FavoriteOverviewController::onSaunaFavoritesPostChanged(
 
 void FavoriteOverviewController::onSaunaTargetTemperatureChanged(int temperature)
 {
-    if (temperature >= 0)
-        m_current.temperature = static_cast<quint32>(temperature);
+    if (temperature < 0)
+        return;
+    m_current.temperature = static_cast<quint32>(temperature);
+    setReported(m_temperatureReported, true);
 }
 
 void FavoriteOverviewController::onSaunaTargetHumidityChanged(int humidity)
@@ -107,8 +114,10 @@ void FavoriteOverviewController::onSaunaTargetHumidityChanged(int humidity)
 
 void FavoriteOverviewController::onSaunaBathTimeChanged(int minutes)
 {
-    if (minutes >= 0)
-        m_current.bathTime = static_cast<quint32>(minutes);
+    if (minutes < 0)
+        return;
+    m_current.bathTime = static_cast<quint32>(minutes);
+    setReported(m_bathTimeReported, true);
 }
 
 void FavoriteOverviewController::onSaunaLightsStateChange(bool on)
@@ -136,7 +145,17 @@ void FavoriteOverviewController::onSaunaReplaced()
     forgetFavorites();
     m_current = FavoritesPost{};
     m_current.inUse = true;
+    setReported(m_temperatureReported, false);
+    setReported(m_bathTimeReported, false);
     rebuild();
+}
+
+void FavoriteOverviewController::setReported(bool &reported, bool value)
+{
+    const bool wasKnown = currentSettingsKnown();
+    reported = value;
+    if (currentSettingsKnown() != wasKnown)
+        emit currentSettingsKnownChanged();
 }
 
 void FavoriteOverviewController::rebuild()

@@ -18,6 +18,10 @@ namespace control {
 class FavoriteOverviewController : public details::FavoriteControllerBase
 {
     Q_OBJECT
+    // Whether the sauna has reported its target temperature and bath time: until then the
+    // current settings are defaults, and saving them as a favorite would store those.
+    Q_PROPERTY(
+        bool currentSettingsKnown READ currentSettingsKnown NOTIFY currentSettingsKnownChanged)
 
 public:
     explicit FavoriteOverviewController(QObject *parent = nullptr);
@@ -31,14 +35,16 @@ public:
 
     // The sauna's current settings as a favorite in use, named but without an index.
     FavoritesPost currentSettings(const QString &name) const;
+    bool currentSettingsKnown() const { return m_temperatureReported && m_bathTimeReported; }
 
 signals:
     void favoriteUpdateRequested(::signalInterface::FavoritesTypes::FavoritesPost favorite);
     void openKeyboard();
     void closeKeyboard();
+    void currentSettingsKnownChanged();
 
 public slots:
-    // Asks for the new favorite's name on the keyboard.
+    // Asks for the new favorite's name on the keyboard, once the current settings are known.
     void onSaveFavoriteRequested();
     // The name typed after onSaveFavoriteRequested; a name typed without that request is ignored.
     void onFavoriteNameEntered(const QString &name);
@@ -53,12 +59,15 @@ public slots:
     void onSaunaLightsStateChange(bool on) override;
     void onSaunaAuxRelaySettingChanged(
         ::signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost relay) override;
-    // The list was the former sauna's: it is empty until the new sauna reports its favorites.
+    // The list and the current settings were the former sauna's: the list is empty and nothing
+    // is saved until the new sauna reports them.
     void onSaunaReplaced();
 
 private:
     void onOverwriteAnswered(const Answer &answer, const FavoritesPost &favorite);
     void rebuild();
+    // Sets one of the reported flags and tells a change of currentSettingsKnown.
+    void setReported(bool &reported, bool value);
 
     view::ListModel *m_favoritesModel;
     view::message::UserMessageCallback1<FavoriteOverviewController, FavoritesPost>
@@ -68,6 +77,8 @@ private:
     bool m_awaitingName = false;
 
     FavoritesPost m_current;
+    bool m_temperatureReported = false;
+    bool m_bathTimeReported = false;
 };
 
 } // namespace control

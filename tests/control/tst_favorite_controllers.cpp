@@ -437,6 +437,51 @@ private slots:
         QCOMPARE(updates.size(), 2);
     }
 
+    // Until the sauna has told its target temperature and bath time, the current settings are
+    // defaults: nothing is saved, and a sauna replaced while the name is typed saves nothing.
+    void currentSettingsAreSavedOnlyOnceReported()
+    {
+        FakeBridge bridge;
+        control::FavoriteOverviewController overview;
+        QCOMPARE(overview.connectSaunaSignals({&bridge}), 0);
+        QSignalSpy known(&overview,
+                         &control::FavoriteOverviewController::currentSettingsKnownChanged);
+        QSignalSpy keyboard(&overview, &control::FavoriteOverviewController::openKeyboard);
+        QSignalSpy updates(&overview,
+                           &control::FavoriteOverviewController::favoriteUpdateRequested);
+        const auto saveAs = [&overview](const QString &name) {
+            overview.onSaveFavoriteRequested();
+            overview.onFavoriteNameEntered(name);
+        };
+
+        saveAs(QStringLiteral("Early"));
+        emit bridge.saunaTargetTemperatureChanged(765);
+        QVERIFY(!overview.currentSettingsKnown());
+        saveAs(QStringLiteral("Early"));
+        QCOMPARE(keyboard.size(), 0);
+        QCOMPARE(updates.size(), 0);
+        emit bridge.saunaBathTimeChanged(45);
+        QVERIFY(overview.currentSettingsKnown());
+        QCOMPARE(known.size(), 1);
+
+        overview.onSaveFavoriteRequested();
+        QCOMPARE(keyboard.size(), 1);
+        overview.onSaunaReplaced();
+        QVERIFY(!overview.currentSettingsKnown());
+        QCOMPARE(known.size(), 2);
+        overview.onFavoriteNameEntered(QStringLiteral("Former"));
+        QCOMPARE(updates.size(), 0);
+
+        emit bridge.saunaBathTimeChanged(30);
+        emit bridge.saunaTargetTemperatureChanged(720);
+        saveAs(QStringLiteral("Fresh"));
+        QCOMPARE(updates.size(), 1);
+        const auto saved = updates.at(0).at(0).value<FavoritesPost>();
+        QCOMPARE(saved.temperature, 720u);
+        QCOMPARE(saved.bathTime, 30u);
+        QCOMPARE(known.size(), 3);
+    }
+
     // A name with characters the sauna cannot show is refused, by the editor and by the list
     // alike, with a message naming those characters; the spaces around a name do not count.
     void namesWithCharactersTheSaunaCannotShowAreRefused()

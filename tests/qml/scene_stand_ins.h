@@ -156,9 +156,14 @@ private:
 class FavoriteOverviewControllerStandIn : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(
+        bool currentSettingsKnown MEMBER currentSettingsKnown NOTIFY currentSettingsKnownChanged)
 public:
     QStringList enteredNames;
     int cancelledNames = 0;
+    bool currentSettingsKnown = false;
+signals:
+    void currentSettingsKnownChanged();
 public slots:
     void onFavoriteNameEntered(const QString &name) { enteredNames << name; }
     void onFavoriteNameEditCancelled() { ++cancelledNames; }

@@ -965,6 +965,15 @@ void TestQmlScene::lockedScreenFollowsThePinController()
 void TestQmlScene::favoriteNamesGoToTheControllerThatAsked()
 {
     QVERIFY(m_root->setProperty("currentTab", 1));
+    // Saving the current settings waits for a sauna that has told them.
+    auto *save = qobject_cast<QQuickItem *>(item("saveCurrentAsFavoriteButton"));
+    m_wifi.setConnected(false);
+    m_favoriteOverview.setProperty("currentSettingsKnown", true);
+    QVERIFY(!save->isEnabled());
+    m_wifi.setConnected(true);
+    QVERIFY(save->isEnabled());
+    m_favoriteOverview.setProperty("currentSettingsKnown", false);
+    QVERIFY(!save->isEnabled());
     QObject *keyboard = item("onScreenKeyboard");
     // On the list, the name is for a new favorite.
     QVERIFY(QMetaObject::invokeMethod(keyboard, "openKeyboard", Q_ARG(QVariant, QString())));

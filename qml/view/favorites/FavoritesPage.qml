@@ -78,7 +78,8 @@ Item {
         anchors.right: parent.right
         anchors.margins: Theme.margin
         objectName: "saveCurrentAsFavoriteButton"
-        enabled: page.connected
+        // Until the sauna has told its settings there is nothing of its own to save.
+        enabled: page.connected && favorite_overview_controller.currentSettingsKnown
         text: qsTr("Save current settings as favorite")
         highlighted: true
         onClicked: page.saveFavoriteRequested()
