@@ -5,14 +5,6 @@
 namespace control {
 
 // Edits a program run once, on the date of its start.
-class CalendarDateProgramController : public details::CalendarProgramSettingsControllerBase
-{
-    Q_OBJECT
-
-public:
-    CalendarDateProgramController(QObject *parent, details::CalendarDataProvider *dataProvider,
-                                  details::CalendarProgramSettingsFavoriteModel *favoriteModel);
-    ~CalendarDateProgramController() override;
-};
+using CalendarDateProgramController = details::CalendarProgramSettingsController<false>;
 
 } // namespace control

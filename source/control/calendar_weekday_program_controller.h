@@ -5,14 +5,6 @@
 namespace control {
 
 // Edits a weekly program, repeated on the weekday of its start.
-class CalendarWeekdayProgramController : public details::CalendarProgramSettingsControllerBase
-{
-    Q_OBJECT
-
-public:
-    CalendarWeekdayProgramController(QObject *parent, details::CalendarDataProvider *dataProvider,
-                                     details::CalendarProgramSettingsFavoriteModel *favoriteModel);
-    ~CalendarWeekdayProgramController() override;
-};
+using CalendarWeekdayProgramController = details::CalendarProgramSettingsController<true>;
 
 } // namespace control

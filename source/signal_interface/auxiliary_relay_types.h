@@ -1,5 +1,7 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include "signal_interface/calendar_types.h"
 
 #include <QList>
@@ -10,7 +12,7 @@
 namespace signalInterface {
 
 // Auxiliary relay choices and settings, and the descaling settings.
-class AuxiliaryRelayTypes : public QObject
+class AuxiliaryRelayTypes : public QObject, public EnumConversions<AuxiliaryRelayTypes>
 {
     Q_OBJECT
 
@@ -47,16 +49,6 @@ public:
 
     explicit AuxiliaryRelayTypes(QObject *parent = nullptr);
     ~AuxiliaryRelayTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, TimeScaling &result);
-    static QString toText(TimeScaling value);
-    static bool fromInt(int value, Function &result);
-    static QString toText(Function value);
-    static bool fromInt(int value, FragranceSetting &result);
-    static QString toText(FragranceSetting value);
-    static bool fromInt(int value, DescalingSetting &result);
-    static QString toText(DescalingSetting value);
 
     // The settings of one auxiliary relay (0-6).
     struct AuxiliaryRelayPost

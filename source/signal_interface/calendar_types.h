@@ -1,12 +1,14 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include <QObject>
 #include <QString>
 
 namespace signalInterface {
 
 // Calendar choices: program start mode, weekdays and months.
-class CalendarTypes : public QObject
+class CalendarTypes : public QObject, public EnumConversions<CalendarTypes>
 {
     Q_OBJECT
 
@@ -46,14 +48,6 @@ public:
 
     explicit CalendarTypes(QObject *parent = nullptr);
     ~CalendarTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, StartMode &result);
-    static QString toText(StartMode value);
-    static bool fromInt(int value, WeekDay &result);
-    static QString toText(WeekDay value);
-    static bool fromInt(int value, Month &result);
-    static QString toText(Month value);
 
     // The following day; Sunday is followed by Monday. A number that is no weekday gives Monday.
     static WeekDay nextWeekDay(WeekDay day);

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include <QObject>
 #include <QString>
 
 namespace signalInterface {
 
 // Row ids of the settings screens.
-class ConfigureTypes : public QObject
+class ConfigureTypes : public QObject, public EnumConversions<ConfigureTypes>
 {
     Q_OBJECT
 
@@ -162,26 +164,6 @@ public:
 
     explicit ConfigureTypes(QObject *parent = nullptr);
     ~ConfigureTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, ConfigureGeneral &result);
-    static QString toText(ConfigureGeneral value);
-    static bool fromInt(int value, SoftwareComponent &result);
-    static QString toText(SoftwareComponent value);
-    static bool fromInt(int value, LinuxComponent &result);
-    static QString toText(LinuxComponent value);
-    static bool fromInt(int value, ConfigureDateTime &result);
-    static QString toText(ConfigureDateTime value);
-    static bool fromInt(int value, ConfigureLimits &result);
-    static QString toText(ConfigureLimits value);
-    static bool fromInt(int value, ConfigureAdvancedSettings &result);
-    static QString toText(ConfigureAdvancedSettings value);
-    static bool fromInt(int value, ConfigureSystem &result);
-    static QString toText(ConfigureSystem value);
-    static bool fromInt(int value, ConfigureSystemAux &result);
-    static QString toText(ConfigureSystemAux value);
-    static bool fromInt(int value, ConfigureSystemWiFiNetwork &result);
-    static QString toText(ConfigureSystemWiFiNetwork value);
 };
 
 } // namespace signalInterface

@@ -1,8 +1,6 @@
 #include "signal_interface/data_provider_types.h"
 
 #include "signal_interface/debug_text.h"
-#include "signal_interface/enum_value_text.h"
-
 #include <utility>
 
 namespace signalInterface {
@@ -12,16 +10,6 @@ DataProviderTypes::DataProviderTypes(QObject *parent)
 {}
 
 DataProviderTypes::~DataProviderTypes() = default;
-
-bool DataProviderTypes::fromInt(int value, StepperControlChange &result)
-{
-    return enumFromInt<DataProviderTypes>("StepperControlChange", value, result);
-}
-
-QString DataProviderTypes::toText(StepperControlChange value)
-{
-    return enumValueText<DataProviderTypes>("StepperControlChange", value);
-}
 
 QDebug operator<<(QDebug debug, DataProviderTypes::StepperControlChange value)
 {

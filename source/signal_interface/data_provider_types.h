@@ -1,5 +1,7 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include <QDebug>
 #include <QObject>
 #include <QString>
@@ -9,7 +11,7 @@
 namespace signalInterface {
 
 // Direction of a stepper control's change request.
-class DataProviderTypes : public QObject
+class DataProviderTypes : public QObject, public EnumConversions<DataProviderTypes>
 {
     Q_OBJECT
 
@@ -22,10 +24,6 @@ public:
 
     explicit DataProviderTypes(QObject *parent = nullptr);
     ~DataProviderTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, StepperControlChange &result);
-    static QString toText(StepperControlChange value);
 };
 
 // Debug forms: the key text in double quotes for QDebug, the bare text for a std::ostream.

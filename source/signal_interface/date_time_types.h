@@ -1,5 +1,7 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QString>
@@ -7,7 +9,7 @@
 namespace signalInterface {
 
 // Time and date display formats, and the sauna system's clock.
-class DateTimeTypes : public QObject
+class DateTimeTypes : public QObject, public EnumConversions<DateTimeTypes>
 {
     Q_OBJECT
 
@@ -27,12 +29,6 @@ public:
 
     explicit DateTimeTypes(QObject *parent = nullptr);
     ~DateTimeTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, TimeFormat &result);
-    static QString toText(TimeFormat value);
-    static bool fromInt(int value, DateFormat &result);
-    static QString toText(DateFormat value);
 
     // The sauna system's clock. Receivers apply the date part only when dateValid and the time
     // part only when timeValid.

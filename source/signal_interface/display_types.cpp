@@ -1,7 +1,5 @@
 #include "signal_interface/display_types.h"
 
-#include "signal_interface/enum_value_text.h"
-
 namespace signalInterface {
 
 DisplayTypes::DisplayTypes(QObject *parent)
@@ -9,15 +7,5 @@ DisplayTypes::DisplayTypes(QObject *parent)
 {}
 
 DisplayTypes::~DisplayTypes() = default;
-
-bool DisplayTypes::fromInt(int value, DisplaySleepTimeout &result)
-{
-    return enumFromInt<DisplayTypes>("DisplaySleepTimeout", value, result);
-}
-
-QString DisplayTypes::toText(DisplaySleepTimeout value)
-{
-    return enumValueText<DisplayTypes>("DisplaySleepTimeout", value);
-}
 
 } // namespace signalInterface

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include <QObject>
 #include <QString>
 
 namespace signalInterface {
 
 // Display sleep timeouts.
-class DisplayTypes : public QObject
+class DisplayTypes : public QObject, public EnumConversions<DisplayTypes>
 {
     Q_OBJECT
 
@@ -26,10 +28,6 @@ public:
 
     explicit DisplayTypes(QObject *parent = nullptr);
     ~DisplayTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, DisplaySleepTimeout &result);
-    static QString toText(DisplaySleepTimeout value);
 };
 
 } // namespace signalInterface

@@ -34,4 +34,34 @@ bool enumFromInt(const char *enumName, int value, Enum &result)
     return true;
 }
 
+// Second base of an enum holder (class X : public QObject, public EnumConversions<X>): fromInt
+// and toText for each Q_ENUM that X declares itself. An enum of another class does not compile.
+template<typename Holder>
+class EnumConversions
+{
+public:
+    // fromInt writes result only for a declared value; toText gives the key text.
+    template<typename Enum>
+    static bool fromInt(int value, Enum &result)
+    {
+        return enumFromInt<Holder>(ownEnumName<Enum>(), value, result);
+    }
+
+    template<typename Enum>
+    static QString toText(Enum value)
+    {
+        return enumValueText<Holder>(ownEnumName<Enum>(), value);
+    }
+
+private:
+    // qt_getEnumMetaObject and qt_getEnumName are the friends that Q_ENUM declares.
+    template<typename Enum>
+    static constexpr const char *ownEnumName()
+    {
+        static_assert(qt_getEnumMetaObject(Enum()) == &Holder::staticMetaObject,
+                      "the enum is not a Q_ENUM of this holder");
+        return qt_getEnumName(Enum());
+    }
+};
+
 } // namespace signalInterface

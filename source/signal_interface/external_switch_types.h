@@ -1,12 +1,14 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include <QObject>
 #include <QString>
 
 namespace signalInterface {
 
 // Function of the external switch input.
-class ExternalSwitchTypes : public QObject
+class ExternalSwitchTypes : public QObject, public EnumConversions<ExternalSwitchTypes>
 {
     Q_OBJECT
 
@@ -19,10 +21,6 @@ public:
 
     explicit ExternalSwitchTypes(QObject *parent = nullptr);
     ~ExternalSwitchTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, ExternalSwitchFunction &result);
-    static QString toText(ExternalSwitchFunction value);
 };
 
 } // namespace signalInterface

@@ -1,7 +1,5 @@
 #include "signal_interface/haptic_feedback_types.h"
 
-#include "signal_interface/enum_value_text.h"
-
 namespace signalInterface {
 
 HapticFeedbackTypes::HapticFeedbackTypes(QObject *parent)
@@ -9,15 +7,5 @@ HapticFeedbackTypes::HapticFeedbackTypes(QObject *parent)
 {}
 
 HapticFeedbackTypes::~HapticFeedbackTypes() = default;
-
-bool HapticFeedbackTypes::fromInt(int value, HapticFeedback &result)
-{
-    return enumFromInt<HapticFeedbackTypes>("HapticFeedback", value, result);
-}
-
-QString HapticFeedbackTypes::toText(HapticFeedback value)
-{
-    return enumValueText<HapticFeedbackTypes>("HapticFeedback", value);
-}
 
 } // namespace signalInterface

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include <QObject>
 #include <QString>
 
 namespace signalInterface {
 
 // Whether touches give haptic feedback.
-class HapticFeedbackTypes : public QObject
+class HapticFeedbackTypes : public QObject, public EnumConversions<HapticFeedbackTypes>
 {
     Q_OBJECT
 
@@ -19,10 +21,6 @@ public:
 
     explicit HapticFeedbackTypes(QObject *parent = nullptr);
     ~HapticFeedbackTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, HapticFeedback &result);
-    static QString toText(HapticFeedback value);
 };
 
 } // namespace signalInterface

@@ -1,8 +1,6 @@
 #include "signal_interface/humidity_types.h"
 
 #include "signal_interface/debug_text.h"
-#include "signal_interface/enum_value_text.h"
-
 #include <utility>
 
 namespace signalInterface {
@@ -12,26 +10,6 @@ HumidityTypes::HumidityTypes(QObject *parent)
 {}
 
 HumidityTypes::~HumidityTypes() = default;
-
-bool HumidityTypes::fromInt(int value, HumidityUnit &result)
-{
-    return enumFromInt<HumidityTypes>("HumidityUnit", value, result);
-}
-
-QString HumidityTypes::toText(HumidityUnit value)
-{
-    return enumValueText<HumidityTypes>("HumidityUnit", value);
-}
-
-bool HumidityTypes::fromInt(int value, HumidityPresentation &result)
-{
-    return enumFromInt<HumidityTypes>("HumidityPresentation", value, result);
-}
-
-QString HumidityTypes::toText(HumidityPresentation value)
-{
-    return enumValueText<HumidityTypes>("HumidityPresentation", value);
-}
 
 QDebug operator<<(QDebug debug, HumidityTypes::HumidityUnit value)
 {

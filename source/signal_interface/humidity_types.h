@@ -1,5 +1,7 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include <QDebug>
 #include <QObject>
 #include <QString>
@@ -9,7 +11,7 @@
 namespace signalInterface {
 
 // Humidity unit and presentation.
-class HumidityTypes : public QObject
+class HumidityTypes : public QObject, public EnumConversions<HumidityTypes>
 {
     Q_OBJECT
 
@@ -28,12 +30,6 @@ public:
 
     explicit HumidityTypes(QObject *parent = nullptr);
     ~HumidityTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, HumidityUnit &result);
-    static QString toText(HumidityUnit value);
-    static bool fromInt(int value, HumidityPresentation &result);
-    static QString toText(HumidityPresentation value);
 };
 
 // Debug forms: the key text in double quotes for QDebug, the bare text for a std::ostream.

@@ -1,7 +1,5 @@
 #include "signal_interface/language_types.h"
 
-#include "signal_interface/enum_value_text.h"
-
 namespace signalInterface {
 
 LanguageTypes::LanguageTypes(QObject *parent)
@@ -9,15 +7,5 @@ LanguageTypes::LanguageTypes(QObject *parent)
 {}
 
 LanguageTypes::~LanguageTypes() = default;
-
-bool LanguageTypes::fromInt(int value, Language &result)
-{
-    return enumFromInt<LanguageTypes>("Language", value, result);
-}
-
-QString LanguageTypes::toText(Language value)
-{
-    return enumValueText<LanguageTypes>("Language", value);
-}
 
 } // namespace signalInterface

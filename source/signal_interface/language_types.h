@@ -1,12 +1,14 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include <QObject>
 #include <QString>
 
 namespace signalInterface {
 
 // Languages of the panel's user interface.
-class LanguageTypes : public QObject
+class LanguageTypes : public QObject, public EnumConversions<LanguageTypes>
 {
     Q_OBJECT
 
@@ -31,10 +33,6 @@ public:
 
     explicit LanguageTypes(QObject *parent = nullptr);
     ~LanguageTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, Language &result);
-    static QString toText(Language value);
 };
 
 } // namespace signalInterface

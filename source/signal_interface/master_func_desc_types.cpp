@@ -1,8 +1,6 @@
 #include "signal_interface/master_func_desc_types.h"
 
 #include "signal_interface/debug_text.h"
-#include "signal_interface/enum_value_text.h"
-
 #include <QStringList>
 
 #include <utility>
@@ -14,26 +12,6 @@ MasterFuncDescTypes::MasterFuncDescTypes(QObject *parent)
 {}
 
 MasterFuncDescTypes::~MasterFuncDescTypes() = default;
-
-bool MasterFuncDescTypes::fromInt(int value, SystemMode &result)
-{
-    return enumFromInt<MasterFuncDescTypes>("SystemMode", value, result);
-}
-
-QString MasterFuncDescTypes::toText(SystemMode value)
-{
-    return enumValueText<MasterFuncDescTypes>("SystemMode", value);
-}
-
-bool MasterFuncDescTypes::fromInt(int value, RcbProduct &result)
-{
-    return enumFromInt<MasterFuncDescTypes>("RcbProduct", value, result);
-}
-
-QString MasterFuncDescTypes::toText(RcbProduct value)
-{
-    return enumValueText<MasterFuncDescTypes>("RcbProduct", value);
-}
 
 bool MasterFuncDescTypes::isNonStandardSystemMode(SystemMode mode)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include <QDebug>
 #include <QObject>
 #include <QString>
@@ -9,7 +11,7 @@
 namespace signalInterface {
 
 // System mode and product of the relay control board, and the functions it supports.
-class MasterFuncDescTypes : public QObject
+class MasterFuncDescTypes : public QObject, public EnumConversions<MasterFuncDescTypes>
 {
     Q_OBJECT
 
@@ -38,12 +40,6 @@ public:
 
     explicit MasterFuncDescTypes(QObject *parent = nullptr);
     ~MasterFuncDescTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, SystemMode &result);
-    static QString toText(SystemMode value);
-    static bool fromInt(int value, RcbProduct &result);
-    static QString toText(RcbProduct value);
 
     // Which functions the connected sauna system has, in the order of its support report.
     struct MasterFuncDescPost
@@ -102,6 +98,7 @@ public:
     static bool isSaunaProduct(RcbProduct product);
     // The 22 named flags as "Label:Y" or "Label:N", separated by one blank.
     static QString toText(const MasterFuncDescPost &post);
+    using EnumConversions<MasterFuncDescTypes>::toText;
 };
 
 // Debug forms: the key text in double quotes for QDebug, the bare text for a std::ostream.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include "signal_interface/version_types.h"
 
 #include <QObject>
@@ -8,7 +10,7 @@
 namespace signalInterface {
 
 // Nodes of the sauna system's bus: profiles, board roles and node records.
-class NodeInformationTypes : public QObject
+class NodeInformationTypes : public QObject, public EnumConversions<NodeInformationTypes>
 {
     Q_OBJECT
 
@@ -30,12 +32,6 @@ public:
 
     explicit NodeInformationTypes(QObject *parent = nullptr);
     ~NodeInformationTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, NodeProfileMode &result);
-    static QString toText(NodeProfileMode value);
-    static bool fromInt(int value, RcbMasterSlaveMode &result);
-    static QString toText(RcbMasterSlaveMode value);
 
     // One node of the sauna system's node list.
     struct NodeInformationPost

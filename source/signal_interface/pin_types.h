@@ -1,12 +1,14 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include <QObject>
 #include <QString>
 
 namespace signalInterface {
 
 // PIN page kinds and the PIN code value.
-class PinTypes : public QObject
+class PinTypes : public QObject, public EnumConversions<PinTypes>
 {
     Q_OBJECT
 
@@ -20,10 +22,6 @@ public:
 
     explicit PinTypes(QObject *parent = nullptr);
     ~PinTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, PinViewTypes &result);
-    static QString toText(PinViewTypes value);
 
     // A PIN code of at most four characters, kept as text.
     class Pin

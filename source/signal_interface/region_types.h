@@ -1,12 +1,14 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include <QObject>
 #include <QString>
 
 namespace signalInterface {
 
 // Region that selects the default units and formats.
-class RegionTypes : public QObject
+class RegionTypes : public QObject, public EnumConversions<RegionTypes>
 {
     Q_OBJECT
 
@@ -20,10 +22,6 @@ public:
 
     explicit RegionTypes(QObject *parent = nullptr);
     ~RegionTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, RegionType &result);
-    static QString toText(RegionType value);
 };
 
 } // namespace signalInterface

@@ -1,7 +1,5 @@
 #include "signal_interface/regulator_types.h"
 
-#include "signal_interface/enum_value_text.h"
-
 namespace signalInterface {
 
 RegulatorTypes::RegulatorTypes(QObject *parent)
@@ -9,15 +7,5 @@ RegulatorTypes::RegulatorTypes(QObject *parent)
 {}
 
 RegulatorTypes::~RegulatorTypes() = default;
-
-bool RegulatorTypes::fromInt(int value, RegulatorFunction &result)
-{
-    return enumFromInt<RegulatorTypes>("RegulatorFunction", value, result);
-}
-
-QString RegulatorTypes::toText(RegulatorFunction value)
-{
-    return enumValueText<RegulatorTypes>("RegulatorFunction", value);
-}
 
 } // namespace signalInterface

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include <QObject>
 #include <QString>
 
 namespace signalInterface {
 
 // Function of the humidity regulator.
-class RegulatorTypes : public QObject
+class RegulatorTypes : public QObject, public EnumConversions<RegulatorTypes>
 {
     Q_OBJECT
 
@@ -20,10 +22,6 @@ public:
 
     explicit RegulatorTypes(QObject *parent = nullptr);
     ~RegulatorTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, RegulatorFunction &result);
-    static QString toText(RegulatorFunction value);
 };
 
 } // namespace signalInterface

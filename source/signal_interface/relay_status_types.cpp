@@ -1,7 +1,5 @@
 #include "signal_interface/relay_status_types.h"
 
-#include "signal_interface/enum_value_text.h"
-
 #include <limits>
 
 namespace signalInterface {
@@ -11,16 +9,6 @@ RelayStatusTypes::RelayStatusTypes(QObject *parent)
 {}
 
 RelayStatusTypes::~RelayStatusTypes() = default;
-
-bool RelayStatusTypes::fromInt(int value, RelayType &result)
-{
-    return enumFromInt<RelayStatusTypes>("RelayType", value, result);
-}
-
-QString RelayStatusTypes::toText(RelayType value)
-{
-    return enumValueText<RelayStatusTypes>("RelayType", value);
-}
 
 bool RelayStatusTypes::appendAllRelays(RelayStatus &status, unsigned board)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include "signal_interface/node_information_types.h"
 
 #include <QList>
@@ -9,7 +11,7 @@
 namespace signalInterface {
 
 // Relay outputs of the control board and their reported states.
-class RelayStatusTypes : public QObject
+class RelayStatusTypes : public QObject, public EnumConversions<RelayStatusTypes>
 {
     Q_OBJECT
 
@@ -34,10 +36,6 @@ public:
 
     explicit RelayStatusTypes(QObject *parent = nullptr);
     ~RelayStatusTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, RelayType &result);
-    static QString toText(RelayType value);
 
     // The reported state of one relay output.
     struct RelayStatusPost

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include <QObject>
 #include <QString>
 
 namespace signalInterface {
 
 // Sauna operating state, bath priority and facility type.
-class SaunaStateTypes : public QObject
+class SaunaStateTypes : public QObject, public EnumConversions<SaunaStateTypes>
 {
     Q_OBJECT
 
@@ -39,14 +41,6 @@ public:
 
     explicit SaunaStateTypes(QObject *parent = nullptr);
     ~SaunaStateTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, SaunaState &result);
-    static QString toText(SaunaState value);
-    static bool fromInt(int value, BathPriority &result);
-    static QString toText(BathPriority value);
-    static bool fromInt(int value, FacilityType &result);
-    static QString toText(FacilityType value);
 };
 
 } // namespace signalInterface

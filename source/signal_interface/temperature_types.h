@@ -1,12 +1,14 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include <QObject>
 #include <QString>
 
 namespace signalInterface {
 
 // Temperature unit and presentation.
-class TemperatureTypes : public QObject
+class TemperatureTypes : public QObject, public EnumConversions<TemperatureTypes>
 {
     Q_OBJECT
 
@@ -25,12 +27,6 @@ public:
 
     explicit TemperatureTypes(QObject *parent = nullptr);
     ~TemperatureTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, TemperatureUnit &result);
-    static QString toText(TemperatureUnit value);
-    static bool fromInt(int value, TemperaturePresentation &result);
-    static QString toText(TemperaturePresentation value);
 };
 
 } // namespace signalInterface

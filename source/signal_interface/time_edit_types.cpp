@@ -1,8 +1,6 @@
 #include "signal_interface/time_edit_types.h"
 
 #include "signal_interface/debug_text.h"
-#include "signal_interface/enum_value_text.h"
-
 #include <utility>
 
 namespace signalInterface {
@@ -12,36 +10,6 @@ TimeEditTypes::TimeEditTypes(QObject *parent)
 {}
 
 TimeEditTypes::~TimeEditTypes() = default;
-
-bool TimeEditTypes::fromInt(int value, Direction &result)
-{
-    return enumFromInt<TimeEditTypes>("Direction", value, result);
-}
-
-QString TimeEditTypes::toText(Direction value)
-{
-    return enumValueText<TimeEditTypes>("Direction", value);
-}
-
-bool TimeEditTypes::fromInt(int value, TimeComponent &result)
-{
-    return enumFromInt<TimeEditTypes>("TimeComponent", value, result);
-}
-
-QString TimeEditTypes::toText(TimeComponent value)
-{
-    return enumValueText<TimeEditTypes>("TimeComponent", value);
-}
-
-bool TimeEditTypes::fromInt(int value, StepperComponent &result)
-{
-    return enumFromInt<TimeEditTypes>("StepperComponent", value, result);
-}
-
-QString TimeEditTypes::toText(StepperComponent value)
-{
-    return enumValueText<TimeEditTypes>("StepperComponent", value);
-}
 
 QDebug operator<<(QDebug debug, TimeEditTypes::Direction value)
 {

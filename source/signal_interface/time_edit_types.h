@@ -1,5 +1,7 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include <QDebug>
 #include <QObject>
 #include <QString>
@@ -9,7 +11,7 @@
 namespace signalInterface {
 
 // Steps and components of the time and date editors.
-class TimeEditTypes : public QObject
+class TimeEditTypes : public QObject, public EnumConversions<TimeEditTypes>
 {
     Q_OBJECT
 
@@ -38,14 +40,6 @@ public:
 
     explicit TimeEditTypes(QObject *parent = nullptr);
     ~TimeEditTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, Direction &result);
-    static QString toText(Direction value);
-    static bool fromInt(int value, TimeComponent &result);
-    static QString toText(TimeComponent value);
-    static bool fromInt(int value, StepperComponent &result);
-    static QString toText(StepperComponent value);
 };
 
 // Debug forms: the key text in double quotes for QDebug, the bare text for a std::ostream.

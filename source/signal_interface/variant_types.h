@@ -1,12 +1,14 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include <QObject>
 #include <QString>
 
 namespace signalInterface {
 
 // Product type and brand of the panel.
-class VariantTypes : public QObject
+class VariantTypes : public QObject, public EnumConversions<VariantTypes>
 {
     Q_OBJECT
 
@@ -29,12 +31,6 @@ public:
 
     explicit VariantTypes(QObject *parent = nullptr);
     ~VariantTypes() override;
-
-    // fromInt writes result only for a declared value; toText gives the key text.
-    static bool fromInt(int value, ProductType &result);
-    static QString toText(ProductType value);
-    static bool fromInt(int value, Brand &result);
-    static QString toText(Brand value);
 };
 
 } // namespace signalInterface

@@ -1,5 +1,6 @@
 #include "value/limited_number_manager.h"
 
+#include "value/held_value.h"
 #include "value/saturating_arithmetic.h"
 
 namespace value {
@@ -26,15 +27,7 @@ void LimitedNumberManager::setUpperLimit(const qint64 &limit)
 
 void LimitedNumberManager::setValueCheckLimits(const qint64 &newValue)
 {
-    const qint64 clamped = clampToRange(newValue, m_lowerLimit, m_upperLimit);
-    if (m_value && *m_value == clamped)
-        return;
-    const bool hadValue = m_value.has_value();
-    m_value = clamped;
-    if (!hadValue)
-        emit hasValueChanged();
-    emitValueChanged();
-    checkLimits();
+    holdValue(*this, m_value, clampToRange(newValue, m_lowerLimit, m_upperLimit));
 }
 
 void LimitedNumberManager::setValue(const qint64 &newValue)
@@ -44,11 +37,7 @@ void LimitedNumberManager::setValue(const qint64 &newValue)
 
 bool LimitedNumberManager::dropValue()
 {
-    if (!m_value)
-        return false;
-    m_value.reset();
-    emit hasValueChanged();
-    return true;
+    return dropHeldValue(*this, m_value);
 }
 
 bool LimitedNumberManager::isAcceptable(qint64 candidate) const

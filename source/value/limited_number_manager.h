@@ -40,6 +40,8 @@ protected:
     // Tell the held number, and the steppers' states; neither tells anything without a number.
     virtual void emitValueChanged() = 0;
     virtual void checkLimits() = 0;
+    template<typename Manager, typename T>
+    friend void holdValue(Manager &manager, std::optional<T> &held, const T &newValue);
     // Drops the held number; returns whether there was one.
     bool dropValue();
 

@@ -2,6 +2,7 @@
 
 #include "signal_interface/data_provider_types.h"
 #include "signal_interface/sender_connections.h"
+#include "value/held_value.h"
 #include "value/value_logging.h"
 
 using signalInterface::DataProviderTypes;
@@ -40,14 +41,7 @@ void TemperatureValueManager::setValue(Degrees_9C_T newValue)
         clamped = lowerLimit();
     else if (newValue >= upperLimit())
         clamped = upperLimit();
-    if (m_value && *m_value == clamped)
-        return;
-    const bool hadValue = m_value.has_value();
-    m_value = clamped;
-    if (!hadValue)
-        emit hasValueChanged();
-    emitValueChanged();
-    checkLimits();
+    holdValue(*this, m_value, clamped);
 }
 
 void TemperatureValueManager::clearValue()
@@ -64,11 +58,8 @@ void TemperatureValueManager::clearValueAndLimits()
 
 void TemperatureValueManager::dropValue()
 {
-    if (!m_value)
-        return;
-    m_value.reset();
-    emit hasValueChanged();
-    emit temperatureValueUnknown();
+    if (dropHeldValue(*this, m_value))
+        emit temperatureValueUnknown();
 }
 
 void TemperatureValueManager::setLowerLimit(const Degrees_9C_T &limit)

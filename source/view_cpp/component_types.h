@@ -1,5 +1,7 @@
 #pragma once
 
+#include "signal_interface/enum_value_text.h"
+
 #include <QObject>
 #include <QString>
 
@@ -7,7 +9,7 @@ namespace view {
 
 // The visual component a list row asks its QML delegate for; QML names the keys through the
 // "ViewTypes" type.
-class ComponentTypes : public QObject
+class ComponentTypes : public QObject, public signalInterface::EnumConversions<ComponentTypes>
 {
     Q_OBJECT
 
@@ -29,10 +31,6 @@ public:
     Q_ENUM(QmlObjectType)
 
     explicit ComponentTypes(QObject *parent = nullptr);
-
-    // Stores value in out when it is a key of the enum; otherwise leaves out alone and fails.
-    static bool fromInt(int value, QmlObjectType &out);
-    static QString toText(QmlObjectType value);
 };
 
 } // namespace view

@@ -19,11 +19,29 @@
 #include "view_cpp/panel_frame.h"
 #include "view_cpp/qeyboard.h"
 
+#include <array>
+
 namespace startUp {
 
 namespace {
 
 using Objects = QList<QObject *>;
+
+// A program editor's object names: its settings list, then its start, temperature, humidity and
+// stop-after editors.
+using ProgramEditorNames = std::array<QString, 5>;
+
+int connectProgramEditor(view::GuiHandlerControlPanel &gui,
+                         control::details::CalendarProgramSettingsControllerBase &editor,
+                         const ProgramEditorNames &names)
+{
+    int failed = editor.connectProgramSettingsView(gui.findItems(names[0]));
+    failed += editor.connectActivationTimeView(gui.findItems(names[1]));
+    failed += editor.connectCustomTemperatureView(gui.findItems(names[2]));
+    failed += editor.connectCustomHumidityView(gui.findItems(names[3]));
+    failed += editor.connectStopAfterView(gui.findItems(names[4]));
+    return failed;
+}
 
 } // namespace
 
@@ -39,30 +57,22 @@ int connectQmlItems(PanelFrame &frame)
     const details::CalendarTabObjectIdProvider &calendarIds = frame.calendarTabObjectIdProvider;
     failed += calendar.weekdayProgramOverviewController.connectWeekDaysView(
         gui.findItems(calendarIds.weekDaysSelectorControlName()));
-    failed += calendar.dateProgramController.connectProgramSettingsView(
-        gui.findItems(calendarIds.dateProgramSettingsName()));
-    failed += calendar.dateProgramController.connectActivationTimeView(
-        gui.findItems(calendarIds.dateProgramReadyAtControlName()));
-    failed += calendar.dateProgramController.connectCustomTemperatureView(
-        gui.findItems(calendarIds.dateProgramCustomTemperatureControlName()));
-    failed += calendar.dateProgramController.connectCustomHumidityView(
-        gui.findItems(calendarIds.dateProgramCustomHumidityControlName()));
-    failed += calendar.dateProgramController.connectStopAfterView(
-        gui.findItems(calendarIds.dateProgramCustomStopAfterControlName()));
+    failed += connectProgramEditor(gui, calendar.dateProgramController,
+                                   {calendarIds.dateProgramSettingsName(),
+                                    calendarIds.dateProgramReadyAtControlName(),
+                                    calendarIds.dateProgramCustomTemperatureControlName(),
+                                    calendarIds.dateProgramCustomHumidityControlName(),
+                                    calendarIds.dateProgramCustomStopAfterControlName()});
     failed += calendar.dateProgramOverviewController.connectMonthView(
         gui.findItems(calendarIds.monthSelectorControlName()));
     failed += calendar.dateProgramOverviewController.connectDateProgramView(
         gui.findItems(calendarIds.dateProgramSelectorControlName()));
-    failed += calendar.weekdayProgramController.connectProgramSettingsView(
-        gui.findItems(calendarIds.weekdayProgramSettingsName()));
-    failed += calendar.weekdayProgramController.connectActivationTimeView(
-        gui.findItems(calendarIds.weekdayProgramReadyAtControlName()));
-    failed += calendar.weekdayProgramController.connectCustomTemperatureView(
-        gui.findItems(calendarIds.weekdayProgramCustomTemperatureControlName()));
-    failed += calendar.weekdayProgramController.connectCustomHumidityView(
-        gui.findItems(calendarIds.weekdayProgramCustomHumidityControlName()));
-    failed += calendar.weekdayProgramController.connectStopAfterView(
-        gui.findItems(calendarIds.weekdayProgramCustomStopAfterControlName()));
+    failed += connectProgramEditor(gui, calendar.weekdayProgramController,
+                                   {calendarIds.weekdayProgramSettingsName(),
+                                    calendarIds.weekdayProgramReadyAtControlName(),
+                                    calendarIds.weekdayProgramCustomTemperatureControlName(),
+                                    calendarIds.weekdayProgramCustomHumidityControlName(),
+                                    calendarIds.weekdayProgramCustomStopAfterControlName()});
     failed += calendar.queueController.connectQueueView(gui.findItems(calendarIds.queueViewName()));
 
     details::FavoriteTabObjectsProvider &favorites = frame.favoriteTab;

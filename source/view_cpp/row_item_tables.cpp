@@ -9,8 +9,9 @@
 namespace view {
 namespace {
 
-constexpr std::array<const char *, 4> layoutOrderTexts = {"top", "centre", "bottom", "single"};
-constexpr std::array<const char *, 5> typeOfItemTexts = {
+constexpr std::array<const char *, rowLayout::single + 1> layoutOrderTexts = {"top", "centre",
+                                                                              "bottom", "single"};
+constexpr std::array<const char *, rowType::rawRow + 1> typeOfItemTexts = {
     "only_submenu", "selectableSubmenu", "only_checkmark", "mix_checkmark_submenu", "raw_row"};
 constexpr std::array<const char *, 1> iconTypeTexts = {"plus"};
 
@@ -70,12 +71,12 @@ int iconTypeFromText(const QVariant &text)
 int layoutPosition(int row, int count)
 {
     if (count == 1)
-        return 3;
+        return rowLayout::single;
     if (row == 0)
-        return 0;
+        return rowLayout::top;
     if (row >= count - 1)
-        return 2;
-    return 1;
+        return rowLayout::bottom;
+    return rowLayout::centre;
 }
 
 void updateLayoutOrder(const std::vector<ListItem *> &rows)

@@ -20,19 +20,13 @@ QString typeOfItemText(int typeOfItem);
 int typeOfItemFromText(const QVariant &text);
 // iconType: 0 "plus".
 
-// The numbers of the two tables above, by name, for the managers that build rows.
+// The numbers of the two tables above, by name, for the managers that build rows. The tables'
+// texts stand in the order of these names.
 namespace rowLayout {
-constexpr int top = 0;
-constexpr int centre = 1;
-constexpr int bottom = 2;
-constexpr int single = 3;
+enum : int { top, centre, bottom, single };
 } // namespace rowLayout
 namespace rowType {
-constexpr int onlySubmenu = 0;
-constexpr int selectableSubmenu = 1;
-constexpr int onlyCheckmark = 2;
-constexpr int mixCheckmarkSubmenu = 3;
-constexpr int rawRow = 4;
+enum : int { onlySubmenu, selectableSubmenu, onlyCheckmark, mixCheckmarkSubmenu, rawRow };
 } // namespace rowType
 // The layoutType texts: rows drawn as one group of several, or as a group of their own.
 namespace rowLayoutType {

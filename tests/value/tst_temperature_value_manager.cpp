@@ -121,6 +121,29 @@ private slots:
                                           "upper(false)"}));
     }
 
+    // Whether a value is held is told before the value, and only when it changes.
+    void holdingAValueIsToldOnceBeforeTheValue()
+    {
+        TemperatureValueManager manager;
+        SignalLog log;
+        log.watch(&manager, &TemperatureValueManager::hasValueChanged, "has");
+        log.watch(&manager, &TemperatureValueManager::temperatureValueChanged, "value");
+        log.watch(&manager, &TemperatureValueManager::temperatureValueUnknown, "unknown");
+        manager.setValue(720);
+        QVERIFY(manager.hasValue());
+        QCOMPARE(log.take(), (QStringList{"has()", "value(80)"}));
+        manager.setValue(810);
+        QCOMPARE(log.take(), QStringList{"value(90)"});
+        manager.clearValue();
+        QVERIFY(!manager.hasValue());
+        QCOMPARE(log.take(), (QStringList{"has()", "unknown()"}));
+        manager.clearValue();
+        manager.setValue(90000);
+        QCOMPARE(log.take(), QStringList());
+        manager.setValue(810);
+        QCOMPARE(log.take(), (QStringList{"has()", "value(90)"}));
+    }
+
     void aValueOutsideTheRangeIsUnknown_data()
     {
         QTest::addColumn<int>("reported");
