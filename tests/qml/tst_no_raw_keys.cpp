@@ -154,8 +154,11 @@ void TestNoRawKeys::initTestCase()
     if (m_configure)
         QCOMPARE(m_configure->connectToViews(m_frame->guiHandler), 0);
     m_frame->start();
-    // The favorites and calendar tabs show their lists and buttons while a sauna is connected.
+    // The favorites and calendar tabs show their lists and buttons while a sauna is connected,
+    // and the current settings can be saved as a favorite once the sauna has told them.
     m_frame->controllerTab.wifiSymbolController.onConnectedChanged(true);
+    m_frame->favoriteTab.favoriteOverviewController.onSaunaTargetTemperatureChanged(720);
+    m_frame->favoriteTab.favoriteOverviewController.onSaunaBathTimeChanged(60);
     m_frame->prepareWindow();
     m_frame->showMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&m_frame->mainWindow));
