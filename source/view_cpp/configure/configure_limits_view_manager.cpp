@@ -13,7 +13,6 @@ namespace {
 // The fill-time entry's id: the Limits menu reuses the number of the not-allowed-start "Until"
 // editor, so QML tells the two apart by the manager that asks.
 constexpr int maxWaterFillTimeId = 5;
-constexpr int millisecondsPerSecond = 1000;
 
 // Ninths of a degree Celsius.
 constexpr int maxBathTemperatureLower = 360;     // 40 °C
@@ -190,7 +189,8 @@ void ConfigureLimitsViewManager::onWaterTempLimitCommit()
 void ConfigureLimitsViewManager::onTankFillTimeCommit()
 {
     if (const std::optional<qint64> milliseconds = m_tankFillTime.value())
-        emit rcbTankFillTimeChangeRequest(int(*milliseconds / millisecondsPerSecond));
+        emit rcbTankFillTimeChangeRequest(
+            int(*milliseconds / value::DurationManager::millisecondsPerSecond));
 }
 
 void ConfigureLimitsViewManager::onOverheatLimitCommit()
@@ -288,8 +288,9 @@ void ConfigureLimitsViewManager::rebuildMenu()
         entries.push_back({maxWaterFillTimeId, [] { return tr("Max water fill time"); },
                            [this] {
                                if (m_reportedTankFillTimeSeconds)
-                                   m_tankFillTime.setValue(qint64(*m_reportedTankFillTimeSeconds) *
-                                                           millisecondsPerSecond);
+                                   m_tankFillTime.setValue(
+                                       qint64(*m_reportedTankFillTimeSeconds) *
+                                       value::DurationManager::millisecondsPerSecond);
                                else
                                    m_tankFillTime.clearValue();
                                emit editSelected(maxWaterFillTimeId);

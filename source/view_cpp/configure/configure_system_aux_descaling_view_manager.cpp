@@ -21,7 +21,6 @@ using ::signalInterface::CalendarTypes;
 using ::signalInterface::ConfigureTypes;
 
 namespace {
-constexpr qint64 msPerMinute = 60000;
 
 QString unknownText()
 {
@@ -388,7 +387,7 @@ void ConfigureSystemAuxDescalingViewManager::onAuxDescalingDurationCommit()
     if (!value)
         return;
     AuxRelayStore::AuxiliaryRelayPost relay = m_store->selectedRelay();
-    relay.onTimeValue = quint32(*value / msPerMinute);
+    relay.onTimeValue = quint32(*value / value::DurationManager::millisecondsPerMinute);
     // The value is in minutes whatever the relay held before.
     relay.onTimeScaling = AuxiliaryRelayTypes::E_minutes;
     emit auxRelayUpdateRequested(relay);

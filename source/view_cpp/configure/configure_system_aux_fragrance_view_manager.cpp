@@ -13,8 +13,8 @@ using ::signalInterface::AuxiliaryRelayTypes;
 using ::signalInterface::ConfigureTypes;
 
 namespace {
+// The pump's run time travels in tenths of a second.
 constexpr qint64 msPerTenth = 100;
-constexpr qint64 msPerSecond = 1000;
 } // namespace
 
 ConfigureSystemAuxFragranceViewManager::ConfigureSystemAuxFragranceViewManager(
@@ -118,7 +118,8 @@ void ConfigureSystemAuxFragranceViewManager::onAuxFragranceSettingSelected(int s
         m_pumpManager.setValueCheckLimits(qint64(relay.onTimeValue) * msPerTenth);
         emit editSelected(ConfigureTypes::E_optionsAuxSingleFragrancePump);
     } else {
-        m_stopManager.setValueCheckLimits(qint64(relay.offTimeValue) * msPerSecond);
+        m_stopManager.setValueCheckLimits(qint64(relay.offTimeValue) *
+                                          value::DurationManager::millisecondsPerSecond);
         emit editSelected(ConfigureTypes::E_optionsAuxSingleFragranceStop);
     }
 }
@@ -142,7 +143,7 @@ void ConfigureSystemAuxFragranceViewManager::onAuxStopDurationCommit()
         return;
     AuxRelayStore::AuxiliaryRelayPost relay = m_store->selectedRelay();
     relay.function = AuxiliaryRelayTypes::E_frequency;
-    relay.offTimeValue = quint32(*value / msPerSecond);
+    relay.offTimeValue = quint32(*value / value::DurationManager::millisecondsPerSecond);
     relay.offTimeScaling = AuxiliaryRelayTypes::E_seconds;
     emit auxRelayUpdateRequested(relay);
 }
