@@ -16,6 +16,7 @@ ConfigureAdvancedSettingsExtSwitchViewManager::ConfigureAdvancedSettingsExtSwitc
     , m_bathTimeModel(StepperControllerItem::roleNames(), this)
     , m_functionModel(RowItem::roleNames(), this)
     , m_bathTimeManager(this)
+    , m_bathTime(m_bathTimeManager, loadDurationMinutes)
 {
     // Until the sauna tells its bath-time limit the editor can hold only its lower limit.
     m_bathTimeManager.setLowerLimitInMinutes(bathTimeLowerLimitMinutes);
@@ -86,9 +87,9 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::onExtSwBathTimeSelected()
 {
     // Opened on the placeholder limit of 1 minute, or without the sauna's bath time, a commit
     // would rewrite the bath time.
-    if (!m_bathTimeLimitKnown || !m_bathTime)
+    if (!m_bathTimeLimitKnown || !m_bathTime.reported())
         return;
-    m_bathTimeManager.setValueInMinutes(*m_bathTime);
+    m_bathTime.open();
     emit editSelected(ConfigureTypes::E_externalSwitchBathtime);
 }
 
@@ -109,7 +110,10 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::onCommitValue(int id)
 
 void ConfigureAdvancedSettingsExtSwitchViewManager::onSaunaExtSwBathtimeChanged(int minutes)
 {
-    m_bathTime = minutes;
+    m_bathTime.store(minutes);
+    // On the placeholder limit the editor would hold 1 minute instead of the sauna's bath time.
+    if (m_bathTimeLimitKnown)
+        m_bathTime.offer();
     refreshBathTimeRow();
 }
 
@@ -124,15 +128,15 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::onSaunaBathTimeLimitChanged(
 {
     m_bathTimeManager.setUpperLimitInMinutes(minutes);
     m_bathTimeLimitKnown = true;
+    m_bathTime.offer();
     refreshBathTimeRow();
 }
 
 void ConfigureAdvancedSettingsExtSwitchViewManager::onSaunaReplaced()
 {
-    m_bathTime.reset();
+    m_bathTime.forget();
     m_function.reset();
     m_bathTimeLimitKnown = false;
-    m_bathTimeManager.clearValue();
     m_bathTimeManager.setUpperLimitInMinutes(bathTimeLowerLimitMinutes);
     refreshBathTimeRow();
     refreshFunctionRows();
@@ -144,10 +148,11 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::refreshBathTimeRow()
         return;
     m_bathTimeRow->setTextOnSubMenu(tr("Bath time"));
     // The row cannot open its editor before the limit and the bath time are known; it shows so.
-    m_bathTimeRow->setEnabled(m_bathTimeLimitKnown && m_bathTime.has_value());
+    const std::optional<int> &bathTime = m_bathTime.reported();
+    m_bathTimeRow->setEnabled(m_bathTimeLimitKnown && bathTime.has_value());
     m_bathTimeRow->setTextValue1(QString());
-    m_bathTimeRow->setTextValue2(m_bathTime
-                                     ? LanguageSupport::durationText(unsigned(qMax(0, *m_bathTime)))
+    m_bathTimeRow->setTextValue2(bathTime
+                                     ? LanguageSupport::durationText(unsigned(qMax(0, *bathTime)))
                                      : QStringLiteral("--"));
 }
 

@@ -5,6 +5,7 @@
 #include "signal_interface/language_types.h"
 #include "value/duration_manager_most_significant_component_hour.h"
 #include "view_cpp/configure/configure_view_manager_base.h"
+#include "view_cpp/configure/reported_editor_value.h"
 #include "view_cpp/list_model.h"
 #include "view_cpp/row_item.h"
 
@@ -67,8 +68,9 @@ private:
     QPointer<RowItem> m_bathTimeRow;
     QPointer<RowItem> m_renewRow;
     QPointer<RowItem> m_onOffRow;
-    std::optional<int> m_bathTime;
     value::DurationManagerMostSignificantComponentHour m_bathTimeManager;
+    // In minutes; the editor takes it only once the sauna's limit is known.
+    ReportedEditorValue<value::DurationManager> m_bathTime;
     std::optional<::signalInterface::ExternalSwitchTypes::ExternalSwitchFunction> m_function;
     bool m_bathTimeLimitKnown = false;
 };

@@ -13,6 +13,7 @@ ConfigureAdvancedSettingsFanViewManager::ConfigureAdvancedSettingsFanViewManager
     : ConfigureViewManagerBase(parent)
     , m_model(StepperControllerItem::roleNames(), this)
     , m_runtimeManager(this)
+    , m_runtime(m_runtimeManager, loadDurationMinutes)
 {
     m_runtimeManager.setLowerLimitInMinutes(runtimeLowerLimitMinutes);
     m_runtimeManager.setUpperLimitInMinutes(runtimeUpperLimitMinutes);
@@ -61,10 +62,7 @@ void ConfigureAdvancedSettingsFanViewManager::onRowItemSelected(int id)
 {
     if (id != ConfigureTypes::E_fanRuntime)
         return;
-    if (m_runtime)
-        m_runtimeManager.setValueInMinutes(*m_runtime);
-    else
-        m_runtimeManager.clearValue();
+    m_runtime.open();
     emit editSelected(ConfigureTypes::E_fanRuntime);
 }
 
@@ -78,14 +76,13 @@ void ConfigureAdvancedSettingsFanViewManager::onCommitValue(int id)
 
 void ConfigureAdvancedSettingsFanViewManager::onSaunaFanRuntimeChanged(int minutes)
 {
-    m_runtime = minutes;
+    m_runtime.report(minutes);
     refresh();
 }
 
 void ConfigureAdvancedSettingsFanViewManager::onSaunaReplaced()
 {
-    m_runtime.reset();
-    m_runtimeManager.clearValue();
+    m_runtime.forget();
     refresh();
 }
 
@@ -94,8 +91,9 @@ void ConfigureAdvancedSettingsFanViewManager::refresh()
     if (m_row.isNull())
         return;
     m_row->setTextOnSubMenu(tr("Running Time"));
-    m_row->setTextValue1(m_runtime ? LanguageSupport::durationText(unsigned(qMax(0, *m_runtime)))
-                                   : QStringLiteral("--"));
+    const std::optional<int> &runtime = m_runtime.reported();
+    m_row->setTextValue1(runtime ? LanguageSupport::durationText(unsigned(qMax(0, *runtime)))
+                                 : QStringLiteral("--"));
 }
 
 } // namespace view

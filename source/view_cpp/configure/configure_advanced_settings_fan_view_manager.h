@@ -4,6 +4,7 @@
 #include "signal_interface/language_types.h"
 #include "value/duration_manager_most_significant_component_hour.h"
 #include "view_cpp/configure/configure_view_manager_base.h"
+#include "view_cpp/configure/reported_editor_value.h"
 #include "view_cpp/list_model.h"
 #include "view_cpp/row_item.h"
 
@@ -54,8 +55,9 @@ private:
     ListModel m_model;
     QPointer<RowItem> m_row;
     // Empty until the sauna reports it; the row shows "--" and its editor no value.
-    std::optional<int> m_runtime;
     value::DurationManagerMostSignificantComponentHour m_runtimeManager;
+    // In minutes.
+    ReportedEditorValue<value::DurationManager> m_runtime;
 };
 
 } // namespace view

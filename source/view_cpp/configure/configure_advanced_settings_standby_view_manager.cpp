@@ -26,6 +26,8 @@ ConfigureAdvancedSettingsStandbyViewManager::ConfigureAdvancedSettingsStandbyVie
     , m_model(StepperControllerItem::roleNames(), this)
     , m_reduction(this)
     , m_waterTemperature(this)
+    , m_offsetTemperature(m_reduction)
+    , m_tankStandbyTemperature(m_waterTemperature)
 {
     m_reduction.setLowerLimit(reductionLowerLimit);
     m_reduction.setUpperLimit(reductionUpperLimit);
@@ -151,17 +153,13 @@ void ConfigureAdvancedSettingsStandbyViewManager::onSaunaMasterFuncDescChanged(
 void ConfigureAdvancedSettingsStandbyViewManager::onSaunaStandbyOffsetTemperatureChanged(
     int temperature)
 {
-    m_offsetTemperature = temperature;
-    if (!m_reduction.value())
-        m_reduction.setValue(temperature);
+    m_offsetTemperature.report(temperature);
 }
 
 void ConfigureAdvancedSettingsStandbyViewManager::onSaunaTankStandbyTemperatureChanged(
     int temperature)
 {
-    m_tankStandbyTemperature = temperature;
-    if (!m_waterTemperature.value())
-        m_waterTemperature.setValue(temperature);
+    m_tankStandbyTemperature.report(temperature);
 }
 
 void ConfigureAdvancedSettingsStandbyViewManager::onSaunaEnableStandbyChanged(bool enabled)
@@ -192,8 +190,8 @@ void ConfigureAdvancedSettingsStandbyViewManager::onSaunaReplaced()
     m_functions = {};
     m_product = MasterFuncDescTypes::E_unknown;
     m_enableStandby.reset();
-    m_offsetTemperature.reset();
-    m_tankStandbyTemperature.reset();
+    m_offsetTemperature.forget();
+    m_tankStandbyTemperature.forget();
     m_toggleEdited = false;
     refresh();
     emitApplicability(false);
@@ -206,18 +204,9 @@ void ConfigureAdvancedSettingsStandbyViewManager::refresh()
         m_toggle->setValue3(reportedEnable());
         m_toggle->setValue2(reportedEnable());
     }
-    load(m_reduction, m_offsetTemperature);
-    load(m_waterTemperature, m_tankStandbyTemperature);
+    m_offsetTemperature.open();
+    m_tankStandbyTemperature.open();
     emit standbySavableChanged(savable());
-}
-
-void ConfigureAdvancedSettingsStandbyViewManager::load(value::TemperatureValueManager &manager,
-                                                       const std::optional<int> &reported)
-{
-    if (reported)
-        manager.setValue(*reported);
-    else
-        manager.clearValue();
 }
 
 void ConfigureAdvancedSettingsStandbyViewManager::emitApplicability(bool enabled)

@@ -5,6 +5,7 @@
 #include "signal_interface/master_func_desc_types.h"
 #include "value/temperature_value_manager.h"
 #include "view_cpp/configure/configure_view_manager_base.h"
+#include "view_cpp/configure/reported_editor_value.h"
 #include "view_cpp/list_model.h"
 #include "view_cpp/toggle_standard_item.h"
 
@@ -81,7 +82,6 @@ private:
     bool reductionApplicable(bool enabled) const;
     bool waterTemperatureApplicable(bool enabled) const;
     bool editedEnable() const;
-    static void load(value::TemperatureValueManager &manager, const std::optional<int> &reported);
     bool savable() const { return m_enableStandby.has_value() || m_toggleEdited; }
     bool reportedEnable() const { return m_enableStandby.value_or(false); }
 
@@ -92,10 +92,10 @@ private:
     std::optional<bool> m_enableStandby;
     // The user has set the switch on the open page.
     bool m_toggleEdited = false;
-    std::optional<int> m_offsetTemperature;
-    std::optional<int> m_tankStandbyTemperature;
     value::TemperatureValueManager m_reduction;
     value::TemperatureValueManager m_waterTemperature;
+    ReportedEditorValue<value::TemperatureValueManager> m_offsetTemperature;
+    ReportedEditorValue<value::TemperatureValueManager> m_tankStandbyTemperature;
     ::signalInterface::MasterFuncDescTypes::RcbProduct m_product =
         ::signalInterface::MasterFuncDescTypes::E_unknown;
 };

@@ -2,6 +2,7 @@
 
 #include "signal_interface/configure_types.h"
 #include "signal_interface/sender_connections.h"
+#include "view_cpp/configure/reported_editor_value.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/row_item_tables.h"
 #include "view_cpp/stepper_controller_item.h"
@@ -161,9 +162,10 @@ void ConfigureLimitsNotAllowedStartViewManager::onSaunaNotAllowedStartFromTimeCh
     if (!time.isValid())
         return;
     m_reported.from = time;
-    // An open edit that had no time yet takes the sauna's.
+    // An open edit that had no time yet takes the sauna's, and so does its open time editor.
     if (m_editing && !m_edit.from.isValid()) {
         m_edit.from = time;
+        fillIfEmpty(m_fromTime, onReferenceDate(time));
         refreshTexts();
     }
 }
@@ -175,6 +177,7 @@ void ConfigureLimitsNotAllowedStartViewManager::onSaunaNotAllowedStartUntilTimeC
     m_reported.until = time;
     if (m_editing && !m_edit.until.isValid()) {
         m_edit.until = time;
+        fillIfEmpty(m_untilTime, onReferenceDate(time));
         refreshTexts();
     }
 }

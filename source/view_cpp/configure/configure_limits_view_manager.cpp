@@ -36,6 +36,13 @@ ConfigureLimitsViewManager::ConfigureLimitsViewManager(QObject *parent)
     , m_upperWaterTemperature(this)
     , m_tankFillTime(this)
     , m_pcbOverheatLimit(this)
+    , m_reportedWaterTempLimit(m_upperWaterTemperature)
+    , m_reportedTankFillTime(m_tankFillTime,
+                             [](value::DurationManager &editor, const int &seconds) {
+                                 editor.setValue(qint64(seconds) *
+                                                 value::DurationManager::millisecondsPerSecond);
+                             })
+    , m_reportedPcbOverheatLimit(m_pcbOverheatLimit)
 {
     rebuildMenu();
     m_maxBathTemperature.setLowerLimit(maxBathTemperatureLower);
@@ -153,17 +160,17 @@ void ConfigureLimitsViewManager::onSaunaSystemUpperTemperatureLimitChanged(int t
 
 void ConfigureLimitsViewManager::onSaunaWaterTempLimitChanged(int temperature)
 {
-    m_reportedWaterTempLimit = temperature;
+    m_reportedWaterTempLimit.report(temperature);
 }
 
 void ConfigureLimitsViewManager::onSaunaRcbTankFillTimeChanged(int seconds)
 {
-    m_reportedTankFillTimeSeconds = seconds;
+    m_reportedTankFillTime.report(seconds);
 }
 
 void ConfigureLimitsViewManager::onSaunaPcbOverheatLimitChanged(int temperature)
 {
-    m_reportedPcbOverheatLimit = temperature;
+    m_reportedPcbOverheatLimit.report(temperature);
 }
 
 void ConfigureLimitsViewManager::onLanguageChanged(::signalInterface::LanguageTypes::Language)
@@ -226,12 +233,9 @@ void ConfigureLimitsViewManager::onSaunaReplaced()
     m_maxBathTemperature.clearValue();
     m_maxBathTemperature.setLowerLimit(maxBathTemperatureLower);
     m_maxBathTemperature.setUpperLimit(maxBathTemperatureUpper);
-    m_reportedWaterTempLimit.reset();
-    m_reportedTankFillTimeSeconds.reset();
-    m_reportedPcbOverheatLimit.reset();
-    m_upperWaterTemperature.clearValue();
-    m_pcbOverheatLimit.clearValue();
-    m_tankFillTime.clearValue();
+    m_reportedWaterTempLimit.forget();
+    m_reportedTankFillTime.forget();
+    m_reportedPcbOverheatLimit.forget();
     m_functions = {};
     m_product = MasterFuncDescTypes::E_unknown;
     m_systemMode.reset();
@@ -243,15 +247,6 @@ void ConfigureLimitsViewManager::onSaunaReplaced()
 bool ConfigureLimitsViewManager::isSolvenno() const
 {
     return m_systemMode == MasterFuncDescTypes::E_solvenno;
-}
-
-void ConfigureLimitsViewManager::load(value::TemperatureValueManager &manager,
-                                      const std::optional<int> &reported)
-{
-    if (reported)
-        manager.setValue(*reported);
-    else
-        manager.clearValue();
 }
 
 void ConfigureLimitsViewManager::announce(value::TemperatureValueManager &manager)
@@ -274,7 +269,7 @@ void ConfigureLimitsViewManager::rebuildMenu()
         entries.push_back({ConfigureTypes::E_waterTempLimit,
                            [this] { return waterTempLimitTitle(); },
                            [this] {
-                               load(m_upperWaterTemperature, m_reportedWaterTempLimit);
+                               m_reportedWaterTempLimit.open();
                                emit editSelected(ConfigureTypes::E_waterTempLimit);
                                announce(m_upperWaterTemperature);
                            }});
@@ -287,23 +282,18 @@ void ConfigureLimitsViewManager::rebuildMenu()
     if (m_functions.waterTemperature || m_product == MasterFuncDescTypes::E_combi_auto)
         entries.push_back({maxWaterFillTimeId, [] { return tr("Max water fill time"); },
                            [this] {
-                               if (m_reportedTankFillTimeSeconds)
-                                   m_tankFillTime.setValue(
-                                       qint64(*m_reportedTankFillTimeSeconds) *
-                                       value::DurationManager::millisecondsPerSecond);
-                               else
-                                   m_tankFillTime.clearValue();
+                               m_reportedTankFillTime.open();
                                emit editSelected(maxWaterFillTimeId);
                                m_tankFillTime.announce();
                            }});
     if (m_functions.pcbOverheatLimit && !steam)
         entries.push_back({ConfigureTypes::E_overheating, [] { return tr("Overheating"); },
                            [this] {
-                               load(m_pcbOverheatLimit, m_reportedPcbOverheatLimit);
+                               m_reportedPcbOverheatLimit.open();
                                // The Solvenno overheating page edits the water limit too: it
                                // starts from the sauna's value, never from an unloaded editor.
                                if (isSolvenno())
-                                   load(m_upperWaterTemperature, m_reportedWaterTempLimit);
+                                   m_reportedWaterTempLimit.open();
                                emit editSelected(ConfigureTypes::E_overheating);
                                announce(m_pcbOverheatLimit);
                                if (isSolvenno())

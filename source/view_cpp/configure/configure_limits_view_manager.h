@@ -5,6 +5,7 @@
 #include "value/duration_manager_most_significant_component_minute.h"
 #include "value/temperature_value_manager.h"
 #include "view_cpp/configure/configure_menu_view_manager_base.h"
+#include "view_cpp/configure/reported_editor_value.h"
 
 #include <QList>
 
@@ -99,8 +100,6 @@ private:
     void applyTankFillTimeLimits();
     // Tells a page that opens on editSelected the editor's value and limit states.
     static void announce(value::TemperatureValueManager &manager);
-    // The editor holds the reported value, or none.
-    static void load(value::TemperatureValueManager &manager, const std::optional<int> &reported);
 
     value::TemperatureValueManager m_maxBathTemperature;
     value::TemperatureValueManager m_upperWaterTemperature;
@@ -109,11 +108,12 @@ private:
         ::signalInterface::MasterFuncDescTypes::E_unknown;
     std::optional<::signalInterface::MasterFuncDescTypes::SystemMode> m_systemMode;
     TankFillTimeManager m_tankFillTime;
-    // As reported; an editor opened before the report has no value and sends nothing.
-    std::optional<int> m_reportedTankFillTimeSeconds;
     value::TemperatureValueManager m_pcbOverheatLimit;
-    std::optional<int> m_reportedPcbOverheatLimit;
-    std::optional<int> m_reportedWaterTempLimit;
+    // As reported; an editor opened before the report has no value and sends nothing.
+    ReportedEditorValue<value::TemperatureValueManager> m_reportedWaterTempLimit;
+    // In seconds.
+    ReportedEditorValue<value::DurationManager> m_reportedTankFillTime;
+    ReportedEditorValue<value::TemperatureValueManager> m_reportedPcbOverheatLimit;
     // The maximum bath temperature as reported, applied again when the system limits change.
     std::optional<int> m_reportedMaxBathTemperature;
 };

@@ -20,6 +20,9 @@ ConfigureSystemCleanupViewManager::ConfigureSystemCleanupViewManager(QObject *pa
     : ConfigureViewManagerBase(parent)
     , m_model(StepperControllerItem::roleNames(), this)
     , m_timeManager(this)
+    , m_intervalHours(m_timeManager, [](value::DurationManager &editor, const int &hours) {
+        editor.setValueInMinutes(hours * minutesPerHour);
+    })
 {
     m_timeManager.setLowerLimitInMinutes(intervalLowerLimitMinutes);
     m_timeManager.setUpperLimitInMinutes(intervalUpperLimitMinutes);
@@ -75,10 +78,7 @@ void ConfigureSystemCleanupViewManager::onCleanupTimeSelected(int id)
 {
     if (id != ConfigureTypes::E_cleanup)
         return;
-    if (m_intervalHours)
-        m_timeManager.setValueInMinutes(*m_intervalHours * minutesPerHour);
-    else
-        m_timeManager.clearValue();
+    m_intervalHours.open();
     emit editSelected(ConfigureTypes::E_cleanupTime);
 }
 
@@ -102,7 +102,7 @@ void ConfigureSystemCleanupViewManager::onSaunaCleanupTotalChanged(int total)
 
 void ConfigureSystemCleanupViewManager::onSaunaCleanupBetweenTimeChanged(int hours)
 {
-    m_intervalHours = hours;
+    m_intervalHours.report(hours);
     refreshTexts();
 }
 
@@ -125,10 +125,9 @@ void ConfigureSystemCleanupViewManager::onSaunaReplaced()
 {
     m_cleanupEnabled = false;
     m_tankNotificationEnabled = false;
-    m_intervalHours.reset();
+    m_intervalHours.forget();
     m_total.reset();
     m_product = MasterFuncDescTypes::E_unknown;
-    m_timeManager.clearValue();
     if (m_model.rowCount() > 0)
         rebuildList();
 }
@@ -174,9 +173,10 @@ void ConfigureSystemCleanupViewManager::refreshTexts()
     }
     if (!m_intervalRow.isNull()) {
         m_intervalRow->setTextOnSubMenu(tr("Time interval"));
-        m_intervalRow->setTextValue1(m_intervalHours ? LanguageSupport::durationText(
-                                                           unsigned(qMax(0, *m_intervalHours)) * 60)
-                                                     : QStringLiteral("--"));
+        const std::optional<int> &hours = m_intervalHours.reported();
+        m_intervalRow->setTextValue1(
+            hours ? LanguageSupport::durationText(unsigned(qMax(0, *hours)) * minutesPerHour)
+                  : QStringLiteral("--"));
     }
     if (hasTankNotes() && !m_tankNotesToggle.isNull()) {
         m_tankNotesToggle->setValue(tr("Tank Empty Notes"));

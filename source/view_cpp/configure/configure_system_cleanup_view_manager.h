@@ -3,6 +3,7 @@
 #include "signal_interface/master_func_desc_types.h"
 #include "value/duration_manager_most_significant_component_hour.h"
 #include "view_cpp/configure/configure_view_manager_base.h"
+#include "view_cpp/configure/reported_editor_value.h"
 #include "view_cpp/list_model.h"
 #include "view_cpp/row_item.h"
 #include "view_cpp/text_row_item.h"
@@ -69,9 +70,10 @@ private:
     // Switches show off and numbers "--" until the sauna reports them.
     bool m_cleanupEnabled = false;
     bool m_tankNotificationEnabled = false;
-    std::optional<int> m_intervalHours;
     std::optional<int> m_total;
     value::DurationManagerMostSignificantComponentHour m_timeManager;
+    // In hours.
+    ReportedEditorValue<value::DurationManager> m_intervalHours;
     ::signalInterface::MasterFuncDescTypes::RcbProduct m_product =
         ::signalInterface::MasterFuncDescTypes::E_unknown;
 };

@@ -15,6 +15,7 @@ ConfigureSystemTankAutoEmptyingViewManager::ConfigureSystemTankAutoEmptyingViewM
     : ConfigureViewManagerBase(parent)
     , m_model(StepperControllerItem::roleNames(), this)
     , m_timeManager(this)
+    , m_interval(m_timeManager, loadDurationMinutes)
 {
     m_timeManager.setLowerLimitInMinutes(intervalLowerLimitMinutes);
     m_timeManager.setUpperLimitInMinutes(intervalUpperLimitMinutes);
@@ -49,15 +50,7 @@ int ConfigureSystemTankAutoEmptyingViewManager::connectSaunaSignals(const QList<
 
 void ConfigureSystemTankAutoEmptyingViewManager::initializeView()
 {
-    loadInterval();
-}
-
-void ConfigureSystemTankAutoEmptyingViewManager::loadInterval()
-{
-    if (m_interval)
-        m_timeManager.setValueInMinutes(*m_interval);
-    else
-        m_timeManager.clearValue();
+    m_interval.open();
 }
 
 void ConfigureSystemTankAutoEmptyingViewManager::onTankAutoEmptyingVisibleChanged(bool visible)
@@ -91,7 +84,7 @@ void ConfigureSystemTankAutoEmptyingViewManager::onTankAutoEmptyingToggleChanged
 
 void ConfigureSystemTankAutoEmptyingViewManager::onTankAutoEmptyingIntervalEdit()
 {
-    loadInterval();
+    m_interval.open();
     emit editSelected(ConfigureTypes::E_tankAutoEmptyingInterval);
 }
 
@@ -109,15 +102,14 @@ void ConfigureSystemTankAutoEmptyingViewManager::onSaunaTankAutoEmptyingEnableCh
 
 void ConfigureSystemTankAutoEmptyingViewManager::onSaunaTankAutoEmptyingDurationChanged(int minutes)
 {
-    m_interval = minutes;
+    m_interval.report(minutes);
     refresh();
 }
 
 void ConfigureSystemTankAutoEmptyingViewManager::onSaunaReplaced()
 {
     m_enabled = false;
-    m_interval.reset();
-    m_timeManager.clearValue();
+    m_interval.forget();
     refresh();
 }
 
@@ -129,9 +121,10 @@ void ConfigureSystemTankAutoEmptyingViewManager::refresh()
     }
     if (!m_intervalRow.isNull()) {
         m_intervalRow->setTextOnSubMenu(tr("Time interval"));
+        const std::optional<int> &interval = m_interval.reported();
         m_intervalRow->setTextValue1(
-            m_interval ? LanguageSupport::durationText(unsigned(qMax(0, *m_interval)))
-                       : QStringLiteral("--"));
+            interval ? LanguageSupport::durationText(unsigned(qMax(0, *interval)))
+                     : QStringLiteral("--"));
     }
 }
 

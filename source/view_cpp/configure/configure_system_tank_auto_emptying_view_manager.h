@@ -3,6 +3,7 @@
 #include "signal_interface/language_types.h"
 #include "value/duration_manager_most_significant_component_hour.h"
 #include "view_cpp/configure/configure_view_manager_base.h"
+#include "view_cpp/configure/reported_editor_value.h"
 #include "view_cpp/list_model.h"
 #include "view_cpp/row_item.h"
 #include "view_cpp/toggle_standard_item.h"
@@ -53,16 +54,14 @@ public slots:
 
 private:
     void refresh();
-    // The editor holds the reported interval, or no value.
-    void loadInterval();
 
     bool m_enabled = false;
-    // Empty until the sauna reports it.
-    std::optional<int> m_interval;
     ListModel m_model;
     QPointer<ToggleStandardItem> m_toggle;
     QPointer<RowItem> m_intervalRow;
     value::DurationManagerMostSignificantComponentHour m_timeManager;
+    // In minutes; empty until the sauna reports it.
+    ReportedEditorValue<value::DurationManager> m_interval;
 };
 
 } // namespace view

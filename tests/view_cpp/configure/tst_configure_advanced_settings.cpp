@@ -17,6 +17,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using signalInterface::ConfigureTypes;
@@ -49,6 +50,43 @@ QStringList menuTexts(view::ListModel &model)
 QVariant role(const view::ListModel &model, int row, const char *name)
 {
     return modelReader::value(model, row, name);
+}
+
+// One duration editor of these screens, opened and reported to as QML and the sauna would.
+struct DurationScreen
+{
+    std::shared_ptr<QObject> owner;
+    value::DurationManager *editor = nullptr;
+    std::function<void()> open;
+    std::function<void(int)> report;
+};
+
+DurationScreen durationScreen(const QString &name)
+{
+    if (name == QLatin1String("fan")) {
+        auto fan = std::make_shared<view::ConfigureAdvancedSettingsFanViewManager>(nullptr);
+        auto *raw = fan.get();
+        return {fan, fan->runtimeManager(),
+                [raw] { raw->onRowItemSelected(ConfigureTypes::E_fanRuntime); },
+                [raw](int minutes) {
+                    raw->onSaunaFanRuntimeChanged(minutes);
+                }};
+    }
+    if (name == QLatin1String("cleanup")) {
+        auto cleanup = std::make_shared<view::ConfigureSystemCleanupViewManager>(nullptr);
+        auto *raw = cleanup.get();
+        return {cleanup, cleanup->timeManager(),
+                [raw] { raw->onCleanupTimeSelected(ConfigureTypes::E_cleanup); },
+                [raw](int hours) {
+                    raw->onSaunaCleanupBetweenTimeChanged(hours);
+                }};
+    }
+    auto tank = std::make_shared<view::ConfigureSystemTankAutoEmptyingViewManager>(nullptr);
+    auto *raw = tank.get();
+    return {tank, tank->timeManager(), [raw] { raw->onTankAutoEmptyingIntervalEdit(); },
+            [raw](int minutes) {
+                raw->onSaunaTankAutoEmptyingDurationChanged(minutes);
+            }};
 }
 
 } // namespace
@@ -91,6 +129,7 @@ private slots:
     void externalSwitchBathTimeRowWaitsForTheLimit_data();
     void externalSwitchBathTimeRowWaitsForTheLimit();
     void externalSwitchForgetsAReplacedSauna();
+    void externalSwitchEditorLeftOpenTakesTheNewSaunasBathTime();
 
     // Tank auto-emptying.
     void tankToggleRequestsTheOppositeBothWays();
@@ -101,6 +140,10 @@ private slots:
     void cleanupRowsByProduct();
     void cleanupTogglesRequestTheOppositeBothWays();
     void cleanupIntervalEditor();
+
+    // Fan, cleanup and tank auto-emptying duration editors.
+    void openDurationEditorTakesTheFirstReport_data();
+    void openDurationEditorTakesTheFirstReport();
 };
 
 void TestConfigureAdvancedSettings::menuRowsFollowTheFunctionFlags_data()
@@ -680,6 +723,25 @@ void TestConfigureAdvancedSettings::externalSwitchForgetsAReplacedSauna()
     QCOMPARE(role(bathTime, 0, "value13").toBool(), true);
 }
 
+void TestConfigureAdvancedSettings::externalSwitchEditorLeftOpenTakesTheNewSaunasBathTime()
+{
+    view::ConfigureAdvancedSettingsExtSwitchViewManager extSwitch(nullptr);
+    value::DurationManager *editor = extSwitch.bathTimeManager();
+    extSwitch.onSaunaBathTimeLimitChanged(360);
+    extSwitch.onSaunaExtSwBathtimeChanged(60);
+    extSwitch.onExtSwBathTimeSelected();
+    extSwitch.onSaunaReplaced();
+    QVERIFY(!editor->hasValue());
+    // The new sauna's bath time waits for its limit: on the placeholder it would be 1 minute.
+    extSwitch.onSaunaExtSwBathtimeChanged(90);
+    QVERIFY(!editor->hasValue());
+    extSwitch.onSaunaBathTimeLimitChanged(240);
+    QCOMPARE(editor->valueInMinutes(), 90);
+    editor->onDurationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_increase);
+    extSwitch.onSaunaExtSwBathtimeChanged(120);
+    QCOMPARE(editor->valueInMinutes(), 91);
+}
+
 void TestConfigureAdvancedSettings::tankToggleRequestsTheOppositeBothWays()
 {
     view::ConfigureSystemTankAutoEmptyingViewManager tank(nullptr);
@@ -846,6 +908,42 @@ void TestConfigureAdvancedSettings::cleanupIntervalEditor()
     cleanup.onSaunaCleanupBetweenTimeChanged(2000);
     cleanup.onCleanupTimeSelected(ConfigureTypes::E_cleanup);
     QCOMPARE(editor.valueInMinutes(), 90000);
+}
+
+void TestConfigureAdvancedSettings::openDurationEditorTakesTheFirstReport_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<int>("report");
+    QTest::addColumn<int>("heldMinutes");
+    QTest::addColumn<int>("steppedMinutes");
+    QTest::newRow("fan runtime") << "fan" << 30 << 30 << 90;
+    QTest::newRow("cleanup interval in hours") << "cleanup" << 20 << 1200 << 1800;
+    QTest::newRow("tank auto-emptying interval") << "tank" << 120 << 120 << 180;
+}
+
+void TestConfigureAdvancedSettings::openDurationEditorTakesTheFirstReport()
+{
+    QFETCH(QString, screen);
+    QFETCH(int, report);
+    QFETCH(int, heldMinutes);
+    QFETCH(int, steppedMinutes);
+    const DurationScreen duration = durationScreen(screen);
+
+    // Opened before the sauna reported: "--" and nothing to save, until the report arrives.
+    duration.open();
+    QVERIFY(!duration.editor->hasValue());
+    QSignalSpy hasValue(duration.editor, &value::LimitedNumberManager::hasValueChanged);
+    QSignalSpy shown(duration.editor, &value::DurationManager::durationValueChanged);
+    duration.report(report);
+    QCOMPARE(hasValue.size(), 1);
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.at(0).at(0).toInt(), heldMinutes);
+
+    // Opened after a report and stepped: the user's value stands against the next report.
+    duration.open();
+    duration.editor->onDurationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_increase);
+    duration.report(report * 2);
+    QCOMPARE(duration.editor->valueInMinutes(), steppedMinutes);
 }
 
 QTEST_MAIN(TestConfigureAdvancedSettings)

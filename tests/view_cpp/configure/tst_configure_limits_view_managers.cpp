@@ -350,6 +350,68 @@ private slots:
         QCOMPARE(opened.size(), 3);
     }
 
+    void openEditorTakesTheFirstReport_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<int>("report");
+        QTest::addColumn<qint64>("held");
+        QTest::addColumn<qint64>("stepped");
+        QTest::newRow("water temperature limit")
+            << int(ConfigureTypes::E_waterTempLimit) << 945 << qint64(945) << qint64(954);
+        QTest::newRow("max water fill time") << 5 << 754 << qint64(754000) << qint64(814000);
+        QTest::newRow("overheating")
+            << int(ConfigureTypes::E_overheating) << 720 << qint64(720) << qint64(729);
+    }
+
+    void openEditorTakesTheFirstReport()
+    {
+        QFETCH(int, entry);
+        QFETCH(int, report);
+        QFETCH(qint64, held);
+        QFETCH(qint64, stepped);
+        ConfigureLimitsViewManager manager(nullptr);
+        manager.onSaunaMasterProductChanged(MasterFuncDescTypes::E_sauna);
+        manager.onSaunaMasterFuncDescChanged(flags(true, true, true));
+        value::TemperatureValueManager *temperature = entry == ConfigureTypes::E_waterTempLimit
+                                                          ? manager.upperWaterTemperatureManager()
+                                                          : manager.pcbOverheatLimitManager();
+        QObject *editor =
+            entry == 5 ? static_cast<QObject *>(manager.tankFillTimeManager()) : temperature;
+        const auto sendReport = [&manager, entry](int reported) {
+            if (entry == ConfigureTypes::E_waterTempLimit)
+                manager.onSaunaWaterTempLimitChanged(reported);
+            else if (entry == 5)
+                manager.onSaunaRcbTankFillTimeChanged(reported);
+            else
+                manager.onSaunaPcbOverheatLimitChanged(reported);
+        };
+        const auto value = [&]() -> std::optional<qint64> {
+            if (entry == 5)
+                return manager.tankFillTimeManager()->value();
+            const std::optional<int> degrees = temperature->value();
+            return degrees ? std::optional<qint64>(*degrees) : std::nullopt;
+        };
+
+        // Opened before the sauna reported: no value, nothing to save, until the report.
+        manager.onItemSelected(entry);
+        QVERIFY(!editor->property("hasValue").toBool());
+        QSignalSpy hasValue(editor, SIGNAL(hasValueChanged()));
+        sendReport(report);
+        QCOMPARE(value(), std::optional<qint64>(held));
+        QCOMPARE(hasValue.size(), 1);
+        QVERIFY(editor->property("hasValue").toBool());
+
+        // Opened after a report and stepped: the user's value stands against the next one.
+        manager.onItemSelected(entry);
+        if (entry == 5)
+            manager.tankFillTimeManager()->onDurationChangeRequested(TimeEditTypes::E_minute,
+                                                                     TimeEditTypes::E_increase);
+        else
+            temperature->onChangeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
+        sendReport(report + 18);
+        QCOMPARE(value(), std::optional<qint64>(stepped));
+    }
+
     void editorLimitsFollowTheProduct()
     {
         ConfigureLimitsViewManager manager(nullptr);
@@ -516,6 +578,25 @@ private slots:
         emit view.allowedStartViewVisibleChanged(true);
         QCOMPARE(modelReader::value(*manager.model(), 1, "value2").toString(), "20:00");
         QCOMPARE(modelReader::value(*manager.model(), 0, "value2").toBool(), false);
+    }
+
+    void notAllowedStartOpenTimeEditorTakesTheFirstReport()
+    {
+        ConfigureLimitsNotAllowedStartViewManager manager(nullptr);
+        manager.onAllowedStartViewVisibleChanged(true);
+        manager.onRowItemSelected(ConfigureTypes::E_notAllowedStartFrom);
+        value::TimeValueManager *editor = manager.fromTimeManager();
+        QVERIFY(!editor->hasValue());
+        QSignalSpy shown(editor, &value::TimeValueManager::timeValueFormattedChanged);
+        manager.onSaunaNotAllowedStartFromTimeChanged(QTime(22, 0));
+        QCOMPARE(editor->value().time(), QTime(22, 0));
+        QVERIFY(editor->hasValue());
+        QCOMPARE(shown.last().at(0).toString(), QStringLiteral("22"));
+        // Opened again after the report and stepped, the editor keeps the user's time.
+        manager.onRowItemSelected(ConfigureTypes::E_notAllowedStartFrom);
+        editor->onTimeChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_increase);
+        manager.onSaunaNotAllowedStartFromTimeChanged(QTime(20, 0));
+        QCOMPARE(editor->value().time(), QTime(23, 0));
     }
 
     void notAllowedStartIgnoresTimesItCannotUse()

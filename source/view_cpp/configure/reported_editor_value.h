@@ -1,0 +1,82 @@
+#pragma once
+
+#include "value/duration_manager.h"
+
+#include <optional>
+
+namespace view {
+
+// A report reaches an open editor that holds no value (opened before the sauna told it, or left
+// open while the sauna was replaced) at once, told as opening tells it: value, limit states and
+// hasValue. An editor that holds a value keeps it, so a report never overwrites an edit.
+template<typename Editor, typename Value>
+void fillIfEmpty(Editor &editor, const Value &value)
+{
+    if (!editor.hasValue())
+        editor.setValue(value);
+}
+
+// Puts a report in minutes into a duration editor.
+inline void loadDurationMinutes(value::DurationManager &editor, const int &minutes)
+{
+    editor.setValueInMinutes(minutes);
+}
+
+// What the sauna last reported for one value editor of a settings screen. Opening the editor
+// loads the report (no value before the first one); once opened, the editor takes a report at
+// once while it holds no value (see fillIfEmpty). An editor never opened waits for its opening,
+// so it holds nothing a commit could send unseen. Load puts a report into the editor, in the
+// editor's own unit.
+template<typename Editor, typename Reported = int>
+class ReportedEditorValue
+{
+public:
+    using Load = void (*)(Editor &editor, const Reported &reported);
+
+    explicit ReportedEditorValue(Editor &editor, Load load = setValue)
+        : m_editor(editor)
+        , m_load(load)
+    {}
+
+    const std::optional<Reported> &reported() const { return m_reported; }
+
+    // Keeps the report; the editor takes it only with offer().
+    void store(const Reported &reported) { m_reported = reported; }
+    void report(const Reported &reported)
+    {
+        store(reported);
+        offer();
+    }
+    // An opened editor without a value takes the kept report.
+    void offer()
+    {
+        if (m_opened && m_reported && !m_editor.hasValue())
+            m_load(m_editor, *m_reported);
+    }
+    // Opening the editor: it holds the report, or no value.
+    void open()
+    {
+        m_opened = true;
+        if (m_reported)
+            m_load(m_editor, *m_reported);
+        else
+            m_editor.clearValue();
+    }
+    // The sauna was replaced: neither the report nor the editor's value is the new sauna's. An
+    // editor left open takes the new sauna's first report.
+    void forget()
+    {
+        m_reported.reset();
+        m_editor.clearValue();
+    }
+
+private:
+    static void setValue(Editor &editor, const Reported &reported) { editor.setValue(reported); }
+
+    Editor &m_editor;
+    Load m_load;
+    std::optional<Reported> m_reported;
+    bool m_opened = false;
+};
+
+} // namespace view
