@@ -286,7 +286,7 @@ void ConfigureSystemNetworkViewManager::refreshNetworkList()
         if (row)
             row->setCheckmarkChecked(row->applId() < 0);
     }
-    RowItem2::setTextOnSubMenuOf(m_ipDetectRow.data(), tr("IP detect"));
+    setTextOnSubMenuOf(m_ipDetectRow.data(), tr("IP detect"));
 }
 
 void ConfigureSystemNetworkViewManager::buildDetailsPage()
