@@ -237,6 +237,27 @@ private slots:
             QStringLiteral("%1min").arg(minutes), QStringLiteral("--"));
     }
 
+    // The period's Save waits for both times: not offered for the other sauna, which tells none.
+    void notAllowedStartSaveWaitsForTheTimes()
+    {
+        STEP(tapTab(settingsTabIndex));
+        STEP(tap(QStringLiteral("settingsArea_limits")));
+        STEP(tapRow(QStringLiteral("settingsList"), ConfigureTypes::E_notAllowedStart));
+        QVERIFY(waitForItem(QStringLiteral("notAllowedStartPage")));
+        waitForPagesAtRest();
+        QQuickItem *save = waitForItem(QStringLiteral("notAllowedStartSaveButton"));
+        QVERIFY(save);
+        QTRY_VERIFY(save->isEnabled());
+
+        STEP(toTheOtherSauna());
+        QTRY_VERIFY(showsText(QStringLiteral("--")));
+        QTRY_VERIFY(!save->isEnabled());
+
+        STEP(backToTheFirstSauna());
+        QTRY_VERIFY(save->isEnabled());
+        STEP(backToSettingsAreas());
+    }
+
     // The log's rows are the former sauna's entries: the list is empty for the other sauna.
     void errorLog()
     {

@@ -113,6 +113,11 @@ void ConfigureLimitsNotAllowedStartViewManager::rebuildList()
 
 void ConfigureLimitsNotAllowedStartViewManager::refreshTexts()
 {
+    // Every change of the edit shows here, so Save follows it from here too.
+    if (periodKnown() != m_toldPeriodKnown) {
+        m_toldPeriodKnown = periodKnown();
+        emit periodKnownChanged();
+    }
     if (m_toggleRow) {
         m_toggleRow->setValue2(m_edit.enabled);
         m_toggleRow->setValue(tr("Activate time limit"));
@@ -192,7 +197,7 @@ void ConfigureLimitsNotAllowedStartViewManager::onNotAllowedStartEditCompleted()
 {
     m_editing = false;
     // The sauna takes the switch and both times together: nothing goes before it has told them.
-    if (!m_edit.from.isValid() || !m_edit.until.isValid())
+    if (!periodKnown())
         return;
     emit notAllowedStartEnableChangeRequested(m_edit.enabled);
     emit notAllowedStartFromTimeChangeRequested(m_edit.from);

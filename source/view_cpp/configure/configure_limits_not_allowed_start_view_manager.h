@@ -21,6 +21,9 @@ namespace view {
 class ConfigureLimitsNotAllowedStartViewManager : public ConfigureViewManagerBase
 {
     Q_OBJECT
+    // Whether the edit holds both times, which the sauna takes only together with the switch:
+    // until then completing the edit sends nothing.
+    Q_PROPERTY(bool periodKnown READ periodKnown NOTIFY periodKnownChanged)
 
 public:
     // The one date the time editors ever see.
@@ -32,6 +35,7 @@ public:
     value::TimeValueManager *fromTimeManager() { return &m_fromTime; }
     value::TimeValueManager *untilTimeManager() { return &m_untilTime; }
     bool isEditing() const { return m_editing; }
+    bool periodKnown() const { return m_edit.from.isValid() && m_edit.until.isValid(); }
 
     int connectToView(const QList<QObject *> &senders);
     int connectFromTimeManagerToView(const QList<QObject *> &senders);
@@ -43,6 +47,7 @@ public:
     void initializeView();
 
 signals:
+    void periodKnownChanged();
     void notAllowedStartEnableChangeRequested(bool enable);
     void notAllowedStartFromTimeChangeRequested(QTime time);
     void notAllowedStartUntilTimeChangeRequested(QTime time);
@@ -87,6 +92,8 @@ private:
     bool m_editing = false;
     Period m_reported;
     Period m_edit;
+    // What periodKnownChanged last told.
+    bool m_toldPeriodKnown = false;
 };
 
 } // namespace view

@@ -599,6 +599,23 @@ private slots:
         QCOMPARE(editor->value().time(), QTime(23, 0));
     }
 
+    // Save is offered once the edit holds both times, and no longer after a change of sauna.
+    void notAllowedStartPeriodIsKnownWithBothTimes()
+    {
+        ConfigureLimitsNotAllowedStartViewManager manager(nullptr);
+        QSignalSpy known(&manager, &ConfigureLimitsNotAllowedStartViewManager::periodKnownChanged);
+        manager.onAllowedStartViewVisibleChanged(true);
+        manager.onSaunaNotAllowedStartUntilTimeChanged(QTime(6, 0));
+        QVERIFY(!manager.periodKnown());
+        QCOMPARE(known.size(), 0);
+        manager.onSaunaNotAllowedStartFromTimeChanged(QTime(22, 0));
+        QVERIFY(manager.periodKnown());
+        QCOMPARE(known.size(), 1);
+        manager.onSaunaReplaced();
+        QVERIFY(!manager.periodKnown());
+        QCOMPARE(known.size(), 2);
+    }
+
     void notAllowedStartIgnoresTimesItCannotUse()
     {
         ConfigureLimitsNotAllowedStartViewManager manager(nullptr);

@@ -7,7 +7,7 @@ import ".."
 
 // The period in which the sauna must not be started. The program keeps an edit copy while the
 // page or its time editors are open; "Save" sends the switch and both times together. Without a
-// sauna the period is not shown and Save is disabled.
+// sauna the period is not shown and Save is disabled, and so it is until the edit holds both times.
 Item {
     id: page
     objectName: "notAllowedStartPage"
@@ -72,7 +72,7 @@ Item {
         width: parent.width - 2 * Theme.margin
         highlighted: true
         text: qsTr("Save")
-        enabled: saunaArea.connected
+        enabled: saunaArea.connected && configure_limits_not_allowed_view_controller.periodKnown
         onClicked: {
             page.sender.notAllowedStartEditCompleted()
             page.StackView.view.pop()
