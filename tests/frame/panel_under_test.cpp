@@ -4,6 +4,8 @@
 #include "pc_panel/connection_informer.h"
 #include "pc_panel/remote_sauna_list.h"
 #include "sauna_simulator/sauna_state_model.h"
+#include "signal_interface/configure_types.h"
+#include "view_cpp/configure/configure_system_aux_view_manager.h"
 #include "view_cpp/configure/configure_system_network_view_manager.h"
 #include "view_cpp/user_message_provider.h"
 
@@ -359,6 +361,37 @@ void PanelUnderTest::openSettingsPage(const QString &area, int applId, const QSt
         },
         QStringLiteral("%1 row %2").arg(area).arg(applId)));
     QVERIFY(waitForItem(pageName));
+}
+
+void PanelUnderTest::openRelay(int relay)
+{
+    STEP(openSettingsPage(QStringLiteral("system"), signalInterface::ConfigureTypes::E_optionsAux,
+                          QStringLiteral("auxRelaysPage")));
+    STEP(tapRow(QStringLiteral("settingsList"), relay));
+    QVERIFY(waitForItem(QStringLiteral("auxRelayPage")));
+}
+
+void PanelUnderTest::openDescalingPage()
+{
+    STEP(openRelay(descalingRelay()));
+    STEP(tapRow(QStringLiteral("auxFunctionList"),
+                view::ConfigureSystemAuxViewManager::descalingChoice));
+    QVERIFY(waitForItem(QStringLiteral("auxDescalingPage")));
+}
+
+int PanelUnderTest::descalingRelay() const
+{
+    return int(m_sauna->model().auxRelays().descaling().relayIndex.value_or(0));
+}
+
+void PanelUnderTest::waitForDescalingRelay()
+{
+    const int relay = descalingRelay();
+    QTRY_VERIFY_WITH_TIMEOUT(m_frame->configureTab.manager<view::ConfigureSystemAuxViewManager>()
+                                 .relays()
+                                 .at(relay)
+                                 .connected,
+                             waitMs);
 }
 
 bool PanelUnderTest::showsText(const QString &text)

@@ -123,6 +123,15 @@ protected:
     // From the settings areas: the area's menu, and its row of that id, scrolled into view,
     // that opens the named page.
     void openSettingsPage(const QString &area, int applId, const QString &pageName);
+    // From the settings areas: the relay options, and that relay's page.
+    void openRelay(int relay);
+    // From the settings areas: the descaling page of the relay the sauna descales with.
+    void openDescalingPage();
+    // The relay the simulated sauna descales with.
+    int descalingRelay() const;
+    // Waits until the sauna's full report has brought the relays: its descaling relay is
+    // connected.
+    void waitForDescalingRelay();
 
     // A visible text item showing exactly the text.
     bool showsText(const QString &text);

@@ -533,6 +533,11 @@ void PageFitTest::checkPageInEveryLanguage(const QString &screen,
     QCoreApplication::processEvents();
 }
 
+tools::SimulatorOptions PageFitTest::longNamedSaunaOptions()
+{
+    return saunaOptions(QStringLiteral("Wellness area east wing sauna 2"), QStringLiteral("2580"));
+}
+
 void PageFitTest::useWidestUnits()
 {
     m_frame->controllerTab.temperatureController.onTemperatureUnitChangeRequested(

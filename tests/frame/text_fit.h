@@ -70,6 +70,8 @@ protected:
     // screen), is opened again by the steps given.
     void checkPageInEveryLanguage(const QString &screen,
                                   const std::function<void()> &openAgain = {});
+    // The sauna the walks connect to, under a name as long as a sauna's name on screen gets.
+    static tools::SimulatorOptions longNamedSaunaOptions();
     // Fahrenheit and the 12-hour clock: the widest forms of temperatures and times. The panel's
     // store keeps them, so a walk that uses them puts Celsius and the 24-hour clock back at its
     // end, for the tests after it.

@@ -53,12 +53,7 @@ private slots:
                 ->rowCount(),
             3, waitMs);
         // The relays have arrived with the full report.
-        QTRY_VERIFY_WITH_TIMEOUT(
-            m_frame->configureTab.manager<view::ConfigureSystemAuxViewManager>()
-                .relays()
-                .at(4)
-                .connected,
-            waitMs);
+        STEP(waitForDescalingRelay());
         STEP(dismissPopups());
         STEP(tapTab(QStringLiteral("Settings")));
     }
@@ -179,11 +174,7 @@ private slots:
 
     void descalingPageShowsTheReportedSettings()
     {
-        STEP(openRelayOptions());
-        STEP(tapRow(QStringLiteral("settingsList"), 4));
-        QVERIFY(waitForItem(QStringLiteral("auxRelayPage")));
-        STEP(tapRow(QStringLiteral("auxFunctionList"), 102));
-        QVERIFY(waitForItem(QStringLiteral("auxDescalingPage")));
+        STEP(openDescalingPage());
         // Every two weeks on Wednesdays at 02:00, 150 ml for 3 h.
         QTRY_VERIFY(showsText(QStringLiteral("Wednesday")));
         QVERIFY(showsText(QStringLiteral("1/2")));

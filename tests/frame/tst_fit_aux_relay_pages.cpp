@@ -3,7 +3,6 @@
 #include "signal_interface/auxiliary_relay_types.h"
 #include "signal_interface/configure_types.h"
 #include "view_cpp/configure/configure_system_aux_descaling_view_manager.h"
-#include "view_cpp/configure/configure_system_aux_view_manager.h"
 
 #include <QQuickItem>
 #include <QTest>
@@ -24,30 +23,8 @@ class TestFitAuxRelayPages : public QObject, private PageFitTest
     Q_OBJECT
 
 private:
-    // The relays of the simulated sauna: the second one gets the fragrance function, the fourth
-    // runs the descaling.
+    // The relay of the simulated sauna that gets the fragrance function.
     static constexpr int fragranceRelay = 2;
-    static constexpr int descalingRelay = 4;
-    static constexpr int descalingFunction = 102;
-
-    void openSystemPage(int applId, const QString &pageName)
-    {
-        openSettingsPage(QStringLiteral("system"), applId, pageName);
-    }
-
-    void openRelay(int relay)
-    {
-        STEP(openSystemPage(ConfigureTypes::E_optionsAux, QStringLiteral("auxRelaysPage")));
-        STEP(tapRow(QStringLiteral("settingsList"), relay));
-        QVERIFY(waitForItem(QStringLiteral("auxRelayPage")));
-    }
-
-    void openDescaling()
-    {
-        STEP(openRelay(descalingRelay));
-        STEP(tapRow(QStringLiteral("auxFunctionList"), descalingFunction));
-        QVERIFY(waitForItem(QStringLiteral("auxDescalingPage")));
-    }
 
     // Each page opened once from the settings areas; a language changed while it is open
     // reaches its texts.
@@ -63,14 +40,8 @@ private slots:
     void initTestCase()
     {
         STEP(readTranslationFiles());
-        STEP(startConnected(saunaOptions(QStringLiteral("Wellness area east wing sauna 2"),
-                                         QStringLiteral("2580"))));
-        QTRY_VERIFY_WITH_TIMEOUT(
-            m_frame->configureTab.manager<view::ConfigureSystemAuxViewManager>()
-                .relays()
-                .at(descalingRelay)
-                .connected,
-            waitMs);
+        STEP(startConnected(longNamedSaunaOptions()));
+        STEP(waitForDescalingRelay());
         STEP(dismissPopups());
         useWidestUnits();
         STEP(tapTab(settingsTabIndex));
@@ -103,7 +74,7 @@ private slots:
                 STEP(tapRow(QStringLiteral("settingsList"), applId));
             }));
         }
-        STEP(checkOpenedPage(QStringLiteral("auxDescalingPage"), [this] { openDescaling(); }));
+        STEP(checkOpenedPage(QStringLiteral("auxDescalingPage"), [this] { openDescalingPage(); }));
         const std::pair<int, const char *> descalingPages[] = {
             {AuxiliaryRelayTypes::E_startTime, "descalingStartTimePage"},
             {AuxiliaryRelayTypes::E_duration, "descalingDurationPage"},
@@ -111,12 +82,12 @@ private slots:
             {AuxiliaryRelayTypes::E_weekday, "descalingWeekdayPage"}};
         for (const auto &[applId, name] : descalingPages) {
             STEP(checkOpenedPage(QString::fromLatin1(name), [&, applId = applId] {
-                STEP(openDescaling());
+                STEP(openDescalingPage());
                 STEP(tapRow(QStringLiteral("settingsList"), applId));
             }));
         }
         STEP(checkOpenedPage(QStringLiteral("descalingRepeatPage"), [this] {
-            STEP(openDescaling());
+            STEP(openDescalingPage());
             STEP(tapRow(QStringLiteral("settingsList"), AuxiliaryRelayTypes::E_weekday));
             QVERIFY(waitForItem(QStringLiteral("descalingWeekdayPage")));
             STEP(tapPageRow(QStringLiteral("descalingWeekdayPage"),

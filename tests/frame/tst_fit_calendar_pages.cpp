@@ -36,8 +36,7 @@ private slots:
     void initTestCase()
     {
         STEP(readTranslationFiles());
-        tools::SimulatorOptions options =
-            saunaOptions(QStringLiteral("Wellness area east wing sauna 2"), QStringLiteral("2580"));
+        tools::SimulatorOptions options = longNamedSaunaOptions();
         options.rcbProduct = steamProduct;
         STEP(startConnected(options));
         STEP(dismissPopups());

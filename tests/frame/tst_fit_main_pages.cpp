@@ -50,8 +50,7 @@ private slots:
     void initTestCase()
     {
         STEP(readTranslationFiles());
-        tools::SimulatorOptions options =
-            saunaOptions(QStringLiteral("Wellness area east wing sauna 2"), QStringLiteral("2580"));
+        tools::SimulatorOptions options = longNamedSaunaOptions();
         options.rcbProduct = steamProduct;
         // Two minutes to eleven in the evening: "10:58pm".
         options.clock = QDateTime(QDate(2026, 9, 30), QTime(22, 58), Qt::UTC);

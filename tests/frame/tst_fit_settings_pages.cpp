@@ -33,8 +33,7 @@ private slots:
     {
         STEP(readTranslationFiles());
         // A steam system of three boards: the most screens and rows.
-        tools::SimulatorOptions options =
-            saunaOptions(QStringLiteral("Wellness area east wing sauna 2"), QStringLiteral("2580"));
+        tools::SimulatorOptions options = longNamedSaunaOptions();
         options.rcbProduct = steamProduct;
         options.systemType = tools::SystemType::MultiSteam;
         STEP(startConnected(options));

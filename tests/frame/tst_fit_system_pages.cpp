@@ -2,7 +2,6 @@
 
 #include "signal_interface/configure_types.h"
 #include "signal_interface/sauna_state_types.h"
-#include "view_cpp/configure/configure_system_aux_view_manager.h"
 #include "view_cpp/configure/configure_system_network_view_manager.h"
 #include "view_cpp/configure/configure_system_view_manager.h"
 
@@ -24,8 +23,6 @@ class TestFitSystemPages : public QObject, private PageFitTest
     Q_OBJECT
 
 private:
-    // The fourth relay of the simulated sauna runs the descaling.
-    static constexpr int descalingRelay = 4;
     static constexpr int infraredSaunaProduct = 39;
 
     void openSystemPage(int applId, const QString &pageName)
@@ -37,16 +34,10 @@ private slots:
     void initTestCase()
     {
         STEP(readTranslationFiles());
-        tools::SimulatorOptions options =
-            saunaOptions(QStringLiteral("Wellness area east wing sauna 2"), QStringLiteral("2580"));
+        tools::SimulatorOptions options = longNamedSaunaOptions();
         options.errorLogEntries = 32;
         STEP(startConnected(options));
-        QTRY_VERIFY_WITH_TIMEOUT(
-            m_frame->configureTab.manager<view::ConfigureSystemAuxViewManager>()
-                .relays()
-                .at(descalingRelay)
-                .connected,
-            waitMs);
+        STEP(waitForDescalingRelay());
         STEP(dismissPopups());
         useWidestUnits();
         STEP(tapTab(settingsTabIndex));

@@ -4,8 +4,8 @@
 
 #include "sauna_simulator/sauna_state_model.h"
 #include "signal_interface/configure_types.h"
-#include "view_cpp/configure/configure_system_aux_view_manager.h"
 #include "view_cpp/configure/configure_system_error_log_view_manager.h"
+#include "view_cpp/list_item.h"
 
 #include <QQuickItem>
 #include <QSignalSpy>
@@ -90,12 +90,7 @@ private slots:
             saunaOptions(QStringLiteral("Cellar sauna"), QStringLiteral("4711"));
         options.errorLogEntries = errorLogEntries;
         STEP(startConnected(options));
-        QTRY_VERIFY_WITH_TIMEOUT(
-            m_frame->configureTab.manager<view::ConfigureSystemAuxViewManager>()
-                .relays()
-                .at(4)
-                .connected,
-            waitMs);
+        STEP(waitForDescalingRelay());
         STEP(dismissPopups());
         pcPanel::SaunaCommunication &link = m_frame->saunaCommunication;
         m_firstIdentity = link.selectedRemoteSauna();
@@ -106,10 +101,7 @@ private slots:
         m_other->name = QStringLiteral("Garden sauna");
         QVERIFY(m_other->identity != m_firstIdentity);
         QSignalSpy detected(&link, &pcPanel::SaunaCommunication::ipDetectDone);
-        signalInterface::RemoteSaunaTypes::RemoteSauna searched;
-        searched.address = QHostAddress(QHostAddress::LocalHost);
-        searched.port = m_other->announcementPort();
-        link.onIpDetectRequest(searched);
+        link.onIpDetectRequest(m_other->searchedAt());
         QVERIFY(detected.wait(waitMs));
         QCOMPARE(detected.at(0).at(1).toBool(), true);
         for (signalInterface::RemoteSaunaTypes::RemoteSauna sauna : link.remoteSaunas()) {
@@ -185,14 +177,7 @@ private slots:
     {
         STEP(tapTab(settingsTabIndex));
         checkPage(
-            QStringLiteral("auxDescalingPage"),
-            [this] {
-                STEP(openSettingsPage(QStringLiteral("system"), ConfigureTypes::E_optionsAux,
-                                      QStringLiteral("auxRelaysPage")));
-                STEP(tapRow(QStringLiteral("settingsList"), 4));
-                QVERIFY(waitForItem(QStringLiteral("auxRelayPage")));
-                STEP(tapRow(QStringLiteral("auxFunctionList"), 102));
-            },
+            QStringLiteral("auxDescalingPage"), [this] { STEP(openDescalingPage()); },
             QStringLiteral("150ml"), QStringLiteral("--"));
     }
 

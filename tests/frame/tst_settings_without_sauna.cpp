@@ -5,7 +5,6 @@
 #include "signal_interface/date_time_types.h"
 #include "view_cpp/configure/configure_advanced_settings_view_manager.h"
 #include "view_cpp/configure/configure_date_time_time_view_manager.h"
-#include "view_cpp/configure/configure_system_aux_view_manager.h"
 
 #include <QQuickItem>
 #include <QTest>
@@ -148,12 +147,7 @@ private slots:
                 .model()
                 ->rowCount(),
             3, waitMs);
-        QTRY_VERIFY_WITH_TIMEOUT(
-            m_frame->configureTab.manager<view::ConfigureSystemAuxViewManager>()
-                .relays()
-                .at(4)
-                .connected,
-            waitMs);
+        STEP(waitForDescalingRelay());
         STEP(dismissPopups());
         STEP(tapTab(QStringLiteral("Settings")));
     }
@@ -217,14 +211,7 @@ private slots:
     void descaling()
     {
         checkAcrossDisconnect(
-            QStringLiteral("auxDescalingPage"),
-            [this] {
-                STEP(openSettingsPage(QStringLiteral("system"), ConfigureTypes::E_optionsAux,
-                                      QStringLiteral("auxRelaysPage")));
-                STEP(tapRow(QStringLiteral("settingsList"), 4));
-                QVERIFY(waitForItem(QStringLiteral("auxRelayPage")));
-                STEP(tapRow(QStringLiteral("auxFunctionList"), 102));
-            },
+            QStringLiteral("auxDescalingPage"), [this] { STEP(openDescalingPage()); },
             QStringLiteral("150ml"));
     }
 

@@ -2,6 +2,7 @@
 
 #include "protocol_buffers_support/message_parsing.h"
 #include "protocol_buffers_support/si_pb_type_conversion/code_unit_text.h"
+#include "signal_interface/remote_sauna_types.h"
 
 #include "connect.pb.h"
 #include "message.pb.h"
@@ -52,6 +53,14 @@ public:
 
     quint16 saunaPort() const { return m_saunaSocket.localPort(); }
     quint16 announcementPort() const { return m_announcementSocket.localPort(); }
+    // The search a user types to find this peer: this machine, the announcement port.
+    signalInterface::RemoteSaunaTypes::RemoteSauna searchedAt() const
+    {
+        signalInterface::RemoteSaunaTypes::RemoteSauna searched;
+        searched.address = QHostAddress(QHostAddress::LocalHost);
+        searched.port = announcementPort();
+        return searched;
+    }
 
     const std::vector<Received> &received() const { return m_received; }
     int announcementRequests() const { return m_announcementRequests; }

@@ -173,10 +173,7 @@ void TestSaunaCommunication::discover(SaunaCommunication &link, FakeSaunaPeer &p
                                       const QString &pin)
 {
     QSignalSpy detected(&link, &SaunaCommunication::ipDetectDone);
-    RemoteSauna target;
-    target.address = QHostAddress::LocalHost;
-    target.port = peer.announcementPort();
-    link.onIpDetectRequest(target);
+    link.onIpDetectRequest(peer.searchedAt());
     QVERIFY(detected.wait(5000));
     QCOMPARE(detected.count(), 1);
     QCOMPARE(detected.at(0).at(0).toString(),
@@ -381,10 +378,7 @@ void TestSaunaCommunication::autoConnectOffNeverConnectsByItself()
     // before the wait ends, and an attempt would have left Idle on the way.
     QSignalSpy states(machine, &ConnectionStateMachine::stateChanged);
     QSignalSpy detected(link.get(), &SaunaCommunication::ipDetectDone);
-    RemoteSauna target;
-    target.address = QHostAddress::LocalHost;
-    target.port = peer.announcementPort();
-    link->onIpDetectRequest(target);
+    link->onIpDetectRequest(peer.searchedAt());
     QVERIFY(detected.wait(5000));
     QCOMPARE(detected.at(0).at(1).toBool(), true);
     QCOMPARE(states.count(), 0);
@@ -409,10 +403,7 @@ void TestSaunaCommunication::autoConnectConnectsWhenTheAddressIsLearned()
     QCOMPARE(peer.connectRequests(), 0);
 
     QSignalSpy succeeded(link->connectionStateMachine(), &ConnectionStateMachine::connectSucceeded);
-    RemoteSauna target;
-    target.address = QHostAddress::LocalHost;
-    target.port = peer.announcementPort();
-    link->onIpDetectRequest(target);
+    link->onIpDetectRequest(peer.searchedAt());
     QVERIFY(succeeded.wait(5000));
     QVERIFY(link->isConnected());
     QCOMPARE(peer.connectRequests(), 1);
@@ -718,10 +709,7 @@ void TestSaunaCommunication::anotherSaunaReplacesTheReports()
 
     events.clear();
     QSignalSpy detected(link.get(), &SaunaCommunication::ipDetectDone);
-    RemoteSauna target;
-    target.address = QHostAddress::LocalHost;
-    target.port = second.announcementPort();
-    link->onIpDetectRequest(target);
+    link->onIpDetectRequest(second.searchedAt());
     QVERIFY(detected.wait(5000));
     QCOMPARE(link->remoteSaunas().size(), 2);
     RemoteSauna sauna;
@@ -755,10 +743,7 @@ void TestSaunaCommunication::ipDetectWithoutAnswer()
     auto link = makeLink();
     QVERIFY(link);
     QSignalSpy detected(link.get(), &SaunaCommunication::ipDetectDone);
-    RemoteSauna target;
-    target.address = QHostAddress::LocalHost;
-    target.port = peer.announcementPort();
-    link->onIpDetectRequest(target);
+    link->onIpDetectRequest(peer.searchedAt());
     QVERIFY(detected.wait(5000));
     QCOMPARE(detected.at(0).at(0).toString(),
              QStringLiteral("127.0.0.1:%1").arg(peer.announcementPort()));
