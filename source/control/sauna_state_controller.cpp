@@ -26,11 +26,6 @@ SaunaStateController::SaunaStateController(QObject *parent)
 {
     // A bath needs at least a minute; the upper limit comes from the sauna.
     m_bathTimeManager.setLowerLimitInMinutes(minimumBathTime);
-    // The hours stop at the limits: going round from the shortest bath to the longest, or back,
-    // with one tap would surprise.
-    m_bathTimeManager.setTopComponentWraps(false);
-    // Minutes read the same whatever the hour, as in every other duration text.
-    m_bathTimeManager.setFormatFlags(false, false);
 }
 
 int SaunaStateController::connectSettingsBathTimeView(const QList<QObject *> &senders)

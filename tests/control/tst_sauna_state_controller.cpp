@@ -198,7 +198,7 @@ private slots:
         emit view.settingsBathTimeEditCancelled();
         QCOMPARE(requests.count(), 0);
         QCOMPARE(manager->valueInMinutes(), 95);
-        QCOMPARE(shown.last(), (QList<QVariant>{"1", "35", "0", "0"}));
+        QCOMPARE(shown.last(), (QList<QVariant>{"1", "35", "00", "000"}));
 
         // Without a report during the edit, backing out restores the one from before it.
         emit view.settingsBathTimeEditActivated();
@@ -206,12 +206,12 @@ private slots:
         QCOMPARE(manager->valueInMinutes(), 94);
         emit view.settingsBathTimeEditCancelled();
         QCOMPARE(manager->valueInMinutes(), 95);
-        QCOMPARE(shown.last(), (QList<QVariant>{"1", "35", "0", "0"}));
+        QCOMPARE(shown.last(), (QList<QVariant>{"1", "35", "00", "000"}));
 
         // The edit is over: later reports show at once.
         emit receiver.saunaBathTimeChanged(45);
         QCOMPARE(manager->valueInMinutes(), 45);
-        QCOMPARE(shown.last(), (QList<QVariant>{"0", "45", "0", "0"}));
+        QCOMPARE(shown.last(), (QList<QVariant>{"0", "45", "00", "000"}));
         QCOMPARE(requests.count(), 0);
 
         // Backing out does not spoil the next edit: that one is sent when saved.
@@ -252,13 +252,9 @@ private slots:
         QCOMPARE(requests.last().at(0).toInt(), 1);
         emit receiver.saunaBathTimeChanged(1);
 
-        // From the bottom the hour stepper goes nowhere; going up it stops at the sauna's limit.
+        // From the bottom the hour stepper wraps to the sauna's limit, and stops there going up.
         emit view.settingsBathTimeEditActivated();
         emit view.durationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_decrease);
-        QCOMPARE(manager->valueInMinutes(), 1);
-        QCOMPARE(lowerFlags.last().at(0).toBool(), true);
-        for (int press = 0; press < 7; ++press)
-            emit view.durationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_increase);
         QCOMPARE(manager->valueInMinutes(), 360);
         emit view.durationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_increase);
         QCOMPARE(manager->valueInMinutes(), 360);
@@ -283,12 +279,12 @@ private slots:
         emit view.settingsBathTimeEditActivated();
         emit view.durationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_decrease);
         emit view.settingsBathTimeCommit();
-        QCOMPARE(requests.last().at(0).toInt(), 1);
+        QCOMPARE(requests.last().at(0).toInt(), 120);
         for (const QList<QVariant> &request : requests)
             QVERIFY(request.at(0).toInt() >= 1);
     }
 
-    void theHourStepperStopsAtTheLimits_data()
+    void theHourStepperWrapsAtTheLimits_data()
     {
         using signalInterface::TimeEditTypes;
         QTest::addColumn<int>("bathTime");
@@ -297,23 +293,25 @@ private slots:
         QTest::addColumn<int>("expected");
         QTest::addColumn<bool>("blockedAfter");
         // The sauna allows 1 minute to 12 hours.
+        // A step past a limit ends on it; the next one goes round to the other limit, so the
+        // hour stepper is never blocked.
         QTest::newRow("down from half an hour")
-            << 30 << int(TimeEditTypes::E_decrease) << 1 << 1 << true;
+            << 30 << int(TimeEditTypes::E_decrease) << 1 << 1 << false;
         QTest::newRow("down from one minute")
-            << 1 << int(TimeEditTypes::E_decrease) << 3 << 1 << true;
+            << 1 << int(TimeEditTypes::E_decrease) << 3 << 600 << false;
         QTest::newRow("down from 2:30")
             << 150 << int(TimeEditTypes::E_decrease) << 2 << 30 << false;
         QTest::newRow("down past the bottom")
-            << 150 << int(TimeEditTypes::E_decrease) << 5 << 1 << true;
+            << 150 << int(TimeEditTypes::E_decrease) << 5 << 660 << false;
         QTest::newRow("up to the limit")
-            << 690 << int(TimeEditTypes::E_increase) << 1 << 720 << true;
+            << 690 << int(TimeEditTypes::E_increase) << 1 << 720 << false;
         QTest::newRow("up from the limit")
-            << 720 << int(TimeEditTypes::E_increase) << 4 << 720 << true;
+            << 720 << int(TimeEditTypes::E_increase) << 4 << 181 << false;
         QTest::newRow("up from 10:00")
             << 600 << int(TimeEditTypes::E_increase) << 1 << 660 << false;
     }
 
-    void theHourStepperStopsAtTheLimits()
+    void theHourStepperWrapsAtTheLimits()
     {
         using signalInterface::TimeEditTypes;
         QFETCH(int, bathTime);
@@ -383,7 +381,7 @@ private slots:
         QCOMPARE(requests.last().at(0).toInt(), 150);
     }
 
-    void minutesAreWrittenOneWay_data()
+    void editorMinutesArePaddedAfterAnHour_data()
     {
         QTest::addColumn<int>("minutes");
         QTest::addColumn<QString>("hoursText");
@@ -391,14 +389,14 @@ private slots:
         QTest::newRow("0:05") << 5 << "0"
                               << "5";
         QTest::newRow("1:05") << 65 << "1"
-                              << "5";
+                              << "05";
         QTest::newRow("2:00") << 120 << "2"
-                              << "0";
+                              << "00";
         QTest::newRow("1:30") << 90 << "1"
                               << "30";
     }
 
-    void minutesAreWrittenOneWay()
+    void editorMinutesArePaddedAfterAnHour()
     {
         QFETCH(int, minutes);
         QFETCH(QString, hoursText);
@@ -413,9 +411,10 @@ private slots:
         QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.last().at(0).toString(), hoursText);
         QCOMPARE(shown.last().at(1).toString(), minutesText);
-        // The tile writes the same duration as every other duration text.
+        // The tile writes the same duration as every other duration text; the editor pads the
+        // minutes after an hour, as every duration editor does.
         QCOMPARE(controller.bathTimeText(), view::LanguageSupport::durationText(unsigned(minutes)));
-        QVERIFY(controller.bathTimeText().contains(minutesText + "min"));
+        QVERIFY(controller.bathTimeText().contains(QString::number(minutes % 60) + "min"));
     }
 
     void theTileShowsTheTimeLeftWhileTheSaunaRuns()
