@@ -5,6 +5,8 @@
 #include "value/saturating_arithmetic.h"
 #include "value/value_logging.h"
 
+#include <algorithm>
+
 using signalInterface::TimeEditTypes;
 
 namespace value {
@@ -56,10 +58,32 @@ int DurationManager::connectChangeRequests(const QList<QObject *> &items)
 
 void DurationManager::setComponentSteps(int hour, int minute, int second, int millisecond)
 {
+    const QList<int> before = components();
     m_hourStep = hour;
     m_minuteStep = minute;
     m_secondStep = second;
     m_millisecondStep = millisecond;
+    if (components() != before)
+        emit componentsChanged();
+}
+
+void DurationManager::setFinestComponent(TimeEditTypes::TimeComponent component)
+{
+    const QList<int> before = components();
+    m_finestComponent = component;
+    if (components() != before)
+        emit componentsChanged();
+}
+
+QList<int> DurationManager::components() const
+{
+    QList<int> shown;
+    const int finest = std::max<int>(m_topComponent, m_finestComponent);
+    for (int component = m_topComponent; component <= finest; ++component) {
+        if (componentStepCount(component) != 0)
+            shown << component;
+    }
+    return shown;
 }
 
 void DurationManager::componentSteps(int &hour, int &minute, int &second, int &millisecond) const

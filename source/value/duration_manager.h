@@ -15,6 +15,10 @@ namespace value {
 class DurationManager : public LimitedNumberManager
 {
     Q_OBJECT
+    // The components an editor shows and steps, the top one first (TimeComponent numbers): from
+    // the top component down to the finest one the value is held in, without those whose step is
+    // 0.
+    Q_PROPERTY(QList<int> components READ components NOTIFY componentsChanged)
 
 public:
     static constexpr qint64 millisecondsPerHour = 3600000;
@@ -29,6 +33,11 @@ public:
 
     void setLowerLimitInMinutes(int minutes);
     void setUpperLimitInMinutes(int minutes);
+
+    // The finest component the owner holds the value in: minutes unless told otherwise. Finer
+    // components are neither shown nor stepped by an editor.
+    void setFinestComponent(signalInterface::TimeEditTypes::TimeComponent component);
+    QList<int> components() const;
 
     void setFormatFlags(bool zeroPadLeading, bool zeroPadFollowing);
     // Whether a step of the top component past a limit goes round to the other limit (the
@@ -50,6 +59,7 @@ public:
     qint64 stepValue(int component, int direction) const;
 
 signals:
+    void componentsChanged();
     void durationValueComponentsChanged(QString hours, QString minutes, QString seconds,
                                         QString milliseconds);
     void durationValueChanged(int minutes);
@@ -79,6 +89,8 @@ private:
     QString debugText(qint64 milliseconds) const;
 
     signalInterface::TimeEditTypes::TimeComponent m_topComponent;
+    signalInterface::TimeEditTypes::TimeComponent m_finestComponent =
+        signalInterface::TimeEditTypes::E_minute;
     bool m_zeroPadLeading = false;
     bool m_zeroPadFollowing = true;
     bool m_topComponentWraps = true;

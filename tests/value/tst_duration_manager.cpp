@@ -275,6 +275,49 @@ private slots:
         QCOMPARE(manager.value(), std::optional<qint64>(61100));
     }
 
+    void componentsFromTheTopToTheFinestStepped_data()
+    {
+        QTest::addColumn<bool>("hourTop");
+        QTest::addColumn<int>("finest");
+        QTest::addColumn<QList<int>>("steps");
+        QTest::addColumn<QList<int>>("components");
+        const QList<int> ones{1, 1, 1, 1};
+        QTest::newRow("hour top, minutes by default")
+            << true << -1 << ones << QList<int>{hour, minute};
+        QTest::newRow("hour top to seconds")
+            << true << second << ones << QList<int>{hour, minute, second};
+        QTest::newRow("minute top to milliseconds")
+            << false << millisecond << QList<int>{1, 1, 1, 100}
+            << QList<int>{minute, second, millisecond};
+        QTest::newRow("minute top to seconds")
+            << false << second << ones << QList<int>{minute, second};
+        QTest::newRow("unstepped minutes left out")
+            << true << -1 << QList<int>{10, 0, 0, 0} << QList<int>{hour};
+        QTest::newRow("finest above the top: the top alone")
+            << false << hour << ones << QList<int>{minute};
+    }
+
+    void componentsFromTheTopToTheFinestStepped()
+    {
+        QFETCH(bool, hourTop);
+        QFETCH(int, finest);
+        QFETCH(QList<int>, steps);
+        QFETCH(QList<int>, components);
+        DurationManagerMostSignificantComponentHour hourManager;
+        DurationManagerMostSignificantComponentMinute minuteManager;
+        DurationManager &manager =
+            hourTop ? static_cast<DurationManager &>(hourManager) : minuteManager;
+        QSignalSpy changes(&manager, &DurationManager::componentsChanged);
+        if (finest >= 0)
+            manager.setFinestComponent(signalInterface::TimeEditTypes::TimeComponent(finest));
+        manager.setComponentSteps(steps[0], steps[1], steps[2], steps[3]);
+        QCOMPARE(manager.components(), components);
+        QCOMPARE(manager.property("components").value<QList<int>>(), components);
+        // QML hears of every change of the list, and only of those.
+        const QList<int> before = hourTop ? QList<int>{hour, minute} : QList<int>{minute};
+        QCOMPARE(!changes.isEmpty(), components != before);
+    }
+
     void limitChangesMoveTheValueWithoutFlags()
     {
         DurationManagerMostSignificantComponentHour manager;
