@@ -3,8 +3,9 @@ import QtQuick.Layouts
 import SignalInterfaceLib 1.0
 import "Theme.js" as Theme
 
-// Hours and minutes of a duration, each with its own steppers. The values come from the
-// duration manager; the steppers only ask for a step of one component.
+// A duration, each of its components with its own steppers: the components the manager names
+// (hours, minutes, seconds, milliseconds, the top one first). The values come from the duration
+// manager; the steppers only ask for a step of one component.
 Rectangle {
     id: duration
 
@@ -15,13 +16,15 @@ Rectangle {
     property string hoursText: "--"
     property string minutesText: "--"
     property string secondsText: "--"
-    property var lowerBlocked: [false, false, false]
-    property var upperBlocked: [false, false, false]
-    // The two components shown, the top one first: hours and minutes, or for a duration of a few
-    // minutes, minutes and seconds.
-    property bool minutesAndSeconds: false
+    property string millisecondsText: "--"
+    property var lowerBlocked: [false, false, false, false]
+    property var upperBlocked: [false, false, false, false]
+    // TimeEditTypes component numbers, the top one first.
+    readonly property var components: duration.manager !== null && duration.manager.components
+                                      ? duration.manager.components : []
 
-    // component: TimeEditTypes.E_hour or E_minute; direction: E_increase or E_decrease
+    // component: TimeEditTypes.E_hour, E_minute, E_second or E_milliSecond;
+    // direction: E_increase or E_decrease
     signal durationChangeRequested(int component, int direction)
 
     implicitWidth: 300
@@ -35,12 +38,13 @@ Rectangle {
             duration.hoursText = hours
             duration.minutesText = minutes
             duration.secondsText = seconds
+            duration.millisecondsText = milliseconds
         }
         function onLowerLimitReached(hour, minute, second, millisecond) {
-            duration.lowerBlocked = [hour, minute, second]
+            duration.lowerBlocked = [hour, minute, second, millisecond]
         }
         function onUpperLimitReached(hour, minute, second, millisecond) {
-            duration.upperBlocked = [hour, minute, second]
+            duration.upperBlocked = [hour, minute, second, millisecond]
         }
     }
 
@@ -65,28 +69,28 @@ Rectangle {
             spacing: Theme.margin * 2
 
             Repeater {
-                model: duration.minutesAndSeconds
-                       ? [ { component: TimeEditTypes.E_minute, slot: 1, unit: qsTr("min") },
-                           { component: TimeEditTypes.E_second, slot: 2, unit: qsTr("s") } ]
-                       : [ { component: TimeEditTypes.E_hour, slot: 0, unit: qsTr("h") },
-                           { component: TimeEditTypes.E_minute, slot: 1, unit: qsTr("min") } ]
+                model: duration.components
 
                 delegate: ColumnLayout {
-                    required property var modelData
+                    id: component
+                    required property int modelData
+                    readonly property var texts: [duration.hoursText, duration.minutesText,
+                                                  duration.secondsText, duration.millisecondsText]
+                    readonly property var units: [qsTr("h"), qsTr("min"), qsTr("s"), qsTr("ms")]
                     spacing: 4
 
                     RoundStepButton {
                         Layout.alignment: Qt.AlignHCenter
                         increase: true
-                        blocked: duration.upperBlocked[modelData.slot] === true
-                        onStepped: duration.durationChangeRequested(modelData.component,
+                        blocked: duration.upperBlocked[component.modelData] === true
+                        onStepped: duration.durationChangeRequested(component.modelData,
                                                                    TimeEditTypes.E_increase)
                     }
                     Text {
                         Layout.alignment: Qt.AlignHCenter
                         textFormat: Text.PlainText
-                        text: [duration.hoursText, duration.minutesText,
-                               duration.secondsText][modelData.slot] + " " + modelData.unit
+                        text: component.texts[component.modelData] + " "
+                              + component.units[component.modelData]
                         color: Theme.text
                         font.pixelSize: Theme.fontLarge
                         font.bold: true
@@ -94,8 +98,8 @@ Rectangle {
                     RoundStepButton {
                         Layout.alignment: Qt.AlignHCenter
                         increase: false
-                        blocked: duration.lowerBlocked[modelData.slot] === true
-                        onStepped: duration.durationChangeRequested(modelData.component,
+                        blocked: duration.lowerBlocked[component.modelData] === true
+                        onStepped: duration.durationChangeRequested(component.modelData,
                                                                    TimeEditTypes.E_decrease)
                     }
                 }

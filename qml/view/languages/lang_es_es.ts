@@ -42,6 +42,10 @@
         <source>s</source>
         <translation>s</translation>
     </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
 </context>
 <context>
     <name>FavoriteEditPage</name>

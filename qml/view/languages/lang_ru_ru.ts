@@ -42,6 +42,10 @@
         <source>s</source>
         <translation>с</translation>
     </message>
+    <message>
+        <source>ms</source>
+        <translation>мс</translation>
+    </message>
 </context>
 <context>
     <name>FavoriteEditPage</name>

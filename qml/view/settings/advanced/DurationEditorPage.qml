@@ -16,8 +16,6 @@ Item {
     property string title
     property QtObject manager: null
     property QtObject stepTarget: null
-    // Minutes and seconds instead of hours and minutes, for a duration of a few minutes.
-    property bool minutesAndSeconds: false
 
     signal saveRequested()
 
@@ -49,7 +47,6 @@ Item {
                 width: parent.width
                 label: page.title
                 manager: page.manager
-                minutesAndSeconds: page.minutesAndSeconds
                 onDurationChangeRequested: (component, direction) =>
                     page.stepTarget.durationChangeRequested(component, direction)
             }

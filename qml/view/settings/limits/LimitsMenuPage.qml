@@ -108,7 +108,6 @@ Item {
             DurationStepper {
                 objectName: "limitsFillTimeStepper"
                 width: parent.width
-                minutesAndSeconds: true
                 manager: configure_limits_tank_fill_time_manager
                 onDurationChangeRequested: (component, direction) =>
                     page.senderNamed("tank_fill_time").durationChangeRequested(component,

@@ -35,7 +35,6 @@ SettingsListPage {
             objectName: "fragrancePumpEditorPage"
             title: qsTr("Pump")
             manager: fragrance_pump_manager
-            minutesAndSeconds: true
             stepTarget: page.senders.fragrancePump
             onSaveRequested: page.senders.systems.auxPumpDurationCommit()
         }
