@@ -298,6 +298,8 @@ private slots:
     void popupShowsTheButtonsOfItsKind_data();
     void popupShowsTheButtonsOfItsKind();
     void popupReportsThePressedButtonText();
+    void popupAnswersOnlyTheKeysAimedAtIt_data();
+    void popupAnswersOnlyTheKeysAimedAtIt();
     void mainScreenShowsManagerValues();
     void dialTextsKeepToTheDialHoweverWide();
     void bathTimeTileShowsTheControllersText();
@@ -724,6 +726,81 @@ void TestQmlScene::popupReportsThePressedButtonText()
     QVERIFY(popup->property("visible").toBool());
     QObject::disconnect(showNext);
     QVERIFY(popup->setProperty("visible", false));
+}
+
+void TestQmlScene::popupAnswersOnlyTheKeysAimedAtIt_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QList<int>>("keys");
+    // The button text the popup reports, empty for none: then it stays open.
+    QTest::addColumn<QString>("answer");
+    const int shiftTab = int(Qt::Key_Backtab);
+    QTest::newRow("notice, Return") << "indication" << QList<int>{Qt::Key_Return} << "Ok";
+    QTest::newRow("notice, Enter") << "indication" << QList<int>{Qt::Key_Enter} << "Ok";
+    QTest::newRow("notice, Escape") << "indication" << QList<int>{Qt::Key_Escape} << "Ok";
+    QTest::newRow("notice, a letter") << "indication" << QList<int>{Qt::Key_A} << "";
+    QTest::newRow("question, Escape") << "selection" << QList<int>{Qt::Key_Escape} << "Nej";
+    QTest::newRow("question, Return") << "selection" << QList<int>{Qt::Key_Return} << "";
+    QTest::newRow("question, Enter") << "selection" << QList<int>{Qt::Key_Enter} << "";
+    QTest::newRow("question, Space") << "selection" << QList<int>{Qt::Key_Space} << "";
+    QTest::newRow("question, Tab, Return")
+        << "selection" << QList<int>{Qt::Key_Tab, Qt::Key_Return} << "Ja";
+    QTest::newRow("question, Tab, Tab, Space")
+        << "selection" << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space} << "Nej";
+    QTest::newRow("question, Tab, Tab, Tab, Enter")
+        << "selection" << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Enter} << "Ja";
+    QTest::newRow("question, Shift+Tab, Return")
+        << "selection" << QList<int>{shiftTab, Qt::Key_Return} << "Nej";
+    QTest::newRow("no button, Escape") << "noButton" << QList<int>{Qt::Key_Escape} << "";
+    QTest::newRow("no button, Return") << "noButton" << QList<int>{Qt::Key_Return} << "";
+}
+
+// The PC's keys answer a popup only as the user means them, and never reach the screen behind
+// it: here the on-screen keyboard, which takes Return as "accept" and letters as typing. Once
+// the popup closes, the keys go to the keyboard again.
+void TestQmlScene::popupAnswersOnlyTheKeysAimedAtIt()
+{
+    QFETCH(QString, kind);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, answer);
+
+    QObject *keyboard = item("onScreenKeyboard");
+    QVERIFY(QMetaObject::invokeMethod(keyboard, "openKeyboard",
+                                      Q_ARG(QVariant, QStringLiteral("Evening"))));
+    QSignalSpy accepted(keyboard, SIGNAL(textAccepted(QString)));
+    QSignalSpy cancelled(keyboard, SIGNAL(editCancelled()));
+    QObject *popup = item("popup_widget");
+    // Whatever happens, the next test finds both closed.
+    const auto closeBoth = qScopeGuard([popup, keyboard] {
+        popup->setProperty("visible", false);
+        QMetaObject::invokeMethod(keyboard, "closeKeyboard");
+    });
+
+    QVERIFY(popup->setProperty("popupKind", kind));
+    QVERIFY(popup->setProperty("leftButtonText", QStringLiteral("Ja")));
+    QVERIFY(popup->setProperty("centerButtonText", QStringLiteral("Ok")));
+    QVERIFY(popup->setProperty("rightButtonText", QStringLiteral("Nej")));
+    QVERIFY(popup->setProperty("visible", true));
+    QSignalSpy pressed(popup, SIGNAL(popupBtnPressed(QString)));
+
+    for (const int key : keys) {
+        if (key == Qt::Key_Backtab)
+            QTest::keyClick(m_view.get(), Qt::Key_Backtab, Qt::ShiftModifier);
+        else
+            QTest::keyClick(m_view.get(), Qt::Key(key));
+    }
+
+    QCOMPARE(pressed.count(), answer.isEmpty() ? 0 : 1);
+    if (!answer.isEmpty())
+        QCOMPARE(pressed.first().first().toString(), answer);
+    QCOMPARE(popup->property("visible").toBool(), answer.isEmpty());
+    QCOMPARE(accepted.count(), 0);
+    QCOMPARE(cancelled.count(), 0);
+    QCOMPARE(keyboard->property("text").toString(), QStringLiteral("Evening"));
+
+    QVERIFY(popup->setProperty("visible", false));
+    QTest::keyClick(m_view.get(), Qt::Key_S);
+    QCOMPARE(keyboard->property("text").toString(), QStringLiteral("Evenings"));
 }
 
 void TestQmlScene::mainScreenShowsManagerValues()
