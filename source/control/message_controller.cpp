@@ -3,7 +3,6 @@
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/message_arguments.h"
-#include "view_cpp/user_message_functions.h"
 #include "view_cpp/user_message_provider.h"
 
 #include <QLoggingCategory>
@@ -295,7 +294,7 @@ void MessageController::writeCurrentTexts()
         break;
     case E_typeTwoButtons:
         kind = QStringLiteral("selection");
-        title = view::details::UserMessageFunctions::questionTitle(message.id);
+        title = view::LanguageSupport::infoText();
         left = view::LanguageSupport::yesText();
         right = view::LanguageSupport::noText();
         break;

@@ -178,29 +178,6 @@ const std::map<int, const char *> &UserMessageFunctions::panelSourceTexts()
     return texts;
 }
 
-QString UserMessageFunctions::questionTitle(quint32 id)
-{
-    static const std::map<quint32, const char *> titles{
-        {0x100d, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions", "Cleanup")},
-        {0x2007, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions", "Overwrite favorite")},
-        {0x2008, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions", "Delete favorite")},
-        {0x200a, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions", "Clear calendar")},
-        {0x200b, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions", "Heating time")},
-        {0x200c, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions", "Heating time")},
-        {0x2015, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions", "Delete")},
-        {0x2020, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions", "Not allowed start")},
-        {0x2021, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions", "Not allowed start")},
-        {0x2022, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions", "Factory reset")},
-        {0x2025, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions", "Delete system")},
-        {0x203a, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions", "Forget network")},
-        {0x204c, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions", "Rename favorite")},
-    };
-    const auto title = titles.find(id);
-    return translated(title != titles.end()
-                          ? title->second
-                          : QT_TRANSLATE_NOOP("view::details::UserMessageFunctions", "Question"));
-}
-
 QString UserMessageFunctions::translated(const char *sourceText)
 {
     return tr(sourceText);

@@ -20,10 +20,6 @@ public:
     // English source texts of the panel's own messages 0x2001-0x204e, by id.
     static const std::map<int, const char *> &panelSourceTexts();
 
-    // The title of a question (a message answered yes or no), translated: the question's own
-    // title by id, "Question" for a question without one.
-    static QString questionTitle(quint32 id);
-
     // The source text translated into the language installed now.
     static QString translated(const char *sourceText);
 };

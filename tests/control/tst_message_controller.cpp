@@ -169,7 +169,7 @@ private slots:
     void showsOneMessageAtATime();
     void popupKindTitleAndButtons_data();
     void popupKindTitleAndButtons();
-    void questionsHaveTheirOwnTitles();
+    void everyQuestionIsTitledInfo();
     void typeNoneLeavesKindAndButtonsAlone();
     void answersByType_data();
     void answersByType();
@@ -251,9 +251,8 @@ void TestMessageController::popupKindTitleAndButtons_data()
                                 << "Ok"
                                 << ""
                                 << "";
-    // A question carries its own title.
     QTest::newRow("two buttons") << 2 << "selection"
-                                 << "Factory reset"
+                                 << "Info"
                                  << ""
                                  << "Yes"
                                  << "No";
@@ -291,9 +290,8 @@ void TestMessageController::popupKindTitleAndButtons()
     QCOMPARE(popup.property("popupText").toString(), QStringLiteral("Confirm factory reset?"));
 }
 
-// A delete question is titled by what it deletes; a question without a title of its own reads
-// "Question", never the "Info" of a notice.
-void TestMessageController::questionsHaveTheirOwnTitles()
+// Every question reads "Info", whatever it asks, just as a notice does.
+void TestMessageController::everyQuestionIsTitledInfo()
 {
     MessageController controller;
     Popup popup;
@@ -306,13 +304,13 @@ void TestMessageController::questionsHaveTheirOwnTitles()
                                         &deleteProgram);
     controller.onPanelUserMessageIssued(message(0x2003, E_typeTwoButtons, {"post"}), &other);
 
-    QCOMPARE(popup.property("popupTitle").toString(), QStringLiteral("Delete favorite"));
+    QCOMPARE(popup.property("popupTitle").toString(), QStringLiteral("Info"));
     controller.onPopupBtnPressed(QStringLiteral("No"));
-    QCOMPARE(popup.property("popupTitle").toString(), QStringLiteral("Delete"));
+    QCOMPARE(popup.property("popupTitle").toString(), QStringLiteral("Info"));
     QCOMPARE(popup.property("popupText").toString(),
              QStringLiteral("Confirm delete of Monday 18:00?"));
     controller.onPopupBtnPressed(QStringLiteral("No"));
-    QCOMPARE(popup.property("popupTitle").toString(), QStringLiteral("Question"));
+    QCOMPARE(popup.property("popupTitle").toString(), QStringLiteral("Info"));
 }
 
 void TestMessageController::typeNoneLeavesKindAndButtonsAlone()
@@ -912,7 +910,7 @@ void TestMessageController::waitingQuestionShownAndAnsweredInNewLanguage()
     controller.onPopupBtnPressed(popup.property("centerButtonText").toString());
 
     QCOMPARE(popup.property("popupKind").toString(), QStringLiteral("selection"));
-    QCOMPARE(popup.property("popupTitle").toString(), QStringLiteral("es:Factory reset"));
+    QCOMPARE(popup.property("popupTitle").toString(), QStringLiteral("es:Info"));
     QCOMPARE(popup.property("popupText").toString(), QStringLiteral("es:Confirm factory reset?"));
     QCOMPARE(popup.property("rightButtonText").toString(), QStringLiteral("es:No"));
     controller.onPopupBtnPressed(popup.property("leftButtonText").toString());

@@ -218,13 +218,13 @@ private slots:
             QQuickItem *item = findVisibleItem(sceneRoot(), objectName);
             return item != nullptr && item->property("text").toString() == text;
         };
-        QTRY_VERIFY(shows(QStringLiteral("popupTitle"), QStringLiteral("Tehdasasetukset")));
+        QTRY_VERIFY(shows(QStringLiteral("popupTitle"), QStringLiteral("Tiedote")));
 
         m_frame->controllerTab.languageController.onLanguageChangeRequested(
             signalInterface::LanguageTypes::E_german);
-        QTRY_VERIFY(shows(QStringLiteral("popupTitle"), QStringLiteral("Werkseinstellungen")));
-        QVERIFY(shows(QStringLiteral("popupText"),
-                      QStringLiteral("Auf Werkseinstellungen zurücksetzen?")));
+        QTRY_VERIFY(shows(QStringLiteral("popupText"),
+                          QStringLiteral("Auf Werkseinstellungen zurücksetzen?")));
+        QVERIFY(shows(QStringLiteral("popupTitle"), QStringLiteral("Info")));
         QVERIFY(shows(QStringLiteral("popupRightButton"), QStringLiteral("Nein")));
         STEP(tap(QStringLiteral("popupLeftButton")));
         QCOMPARE(answers.given, QList{signalInterface::UserMessageTypes::E_answerYes});

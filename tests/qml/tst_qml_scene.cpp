@@ -17,12 +17,14 @@
 #include "view_cpp/row_item.h"
 #include "view_cpp/row_item2.h"
 #include "view_cpp/row_item_base.h"
+#include "view_cpp/row_item_plain.h"
 #include "view_cpp/stepper_controller_item.h"
 #include "view_cpp/text_item.h"
 #include "view_cpp/text_row_item.h"
 #include "view_cpp/toggle_standard_item.h"
 #include "view_cpp/window_sizes.h"
 
+#include <QFontMetricsF>
 #include <QMetaMethod>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -30,6 +32,7 @@
 #include <QQuickItem>
 #include <QQuickView>
 #include <QSignalSpy>
+#include <QTextLayout>
 #include <QtTest>
 
 #include <memory>
@@ -298,6 +301,8 @@ private slots:
     void popupShowsTheButtonsOfItsKind_data();
     void popupShowsTheButtonsOfItsKind();
     void popupReportsThePressedButtonText();
+    void popupAnswersOnlyTheKeysAimedAtIt_data();
+    void popupAnswersOnlyTheKeysAimedAtIt();
     void mainScreenShowsManagerValues();
     void dialTextsKeepToTheDialHoweverWide();
     void bathTimeTileShowsTheControllersText();
@@ -316,6 +321,8 @@ private slots:
     void wheelScrollsListsByRows_data();
     void wheelScrollsListsByRows();
     void textRowsShowWhatTheirKindMeans();
+    void errorLogRowsBreakBetweenWords_data();
+    void errorLogRowsBreakBetweenWords();
 
     void showPopupAgain() { item("popup_widget")->setProperty("visible", true); }
 
@@ -724,6 +731,81 @@ void TestQmlScene::popupReportsThePressedButtonText()
     QVERIFY(popup->property("visible").toBool());
     QObject::disconnect(showNext);
     QVERIFY(popup->setProperty("visible", false));
+}
+
+void TestQmlScene::popupAnswersOnlyTheKeysAimedAtIt_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QList<int>>("keys");
+    // The button text the popup reports, empty for none: then it stays open.
+    QTest::addColumn<QString>("answer");
+    const int shiftTab = int(Qt::Key_Backtab);
+    QTest::newRow("notice, Return") << "indication" << QList<int>{Qt::Key_Return} << "Ok";
+    QTest::newRow("notice, Enter") << "indication" << QList<int>{Qt::Key_Enter} << "Ok";
+    QTest::newRow("notice, Escape") << "indication" << QList<int>{Qt::Key_Escape} << "Ok";
+    QTest::newRow("notice, a letter") << "indication" << QList<int>{Qt::Key_A} << "";
+    QTest::newRow("question, Escape") << "selection" << QList<int>{Qt::Key_Escape} << "Nej";
+    QTest::newRow("question, Return") << "selection" << QList<int>{Qt::Key_Return} << "";
+    QTest::newRow("question, Enter") << "selection" << QList<int>{Qt::Key_Enter} << "";
+    QTest::newRow("question, Space") << "selection" << QList<int>{Qt::Key_Space} << "";
+    QTest::newRow("question, Tab, Return")
+        << "selection" << QList<int>{Qt::Key_Tab, Qt::Key_Return} << "Ja";
+    QTest::newRow("question, Tab, Tab, Space")
+        << "selection" << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space} << "Nej";
+    QTest::newRow("question, Tab, Tab, Tab, Enter")
+        << "selection" << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Enter} << "Ja";
+    QTest::newRow("question, Shift+Tab, Return")
+        << "selection" << QList<int>{shiftTab, Qt::Key_Return} << "Nej";
+    QTest::newRow("no button, Escape") << "noButton" << QList<int>{Qt::Key_Escape} << "";
+    QTest::newRow("no button, Return") << "noButton" << QList<int>{Qt::Key_Return} << "";
+}
+
+// The PC's keys answer a popup only as the user means them, and never reach the screen behind
+// it: here the on-screen keyboard, which takes Return as "accept" and letters as typing. Once
+// the popup closes, the keys go to the keyboard again.
+void TestQmlScene::popupAnswersOnlyTheKeysAimedAtIt()
+{
+    QFETCH(QString, kind);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, answer);
+
+    QObject *keyboard = item("onScreenKeyboard");
+    QVERIFY(QMetaObject::invokeMethod(keyboard, "openKeyboard",
+                                      Q_ARG(QVariant, QStringLiteral("Evening"))));
+    QSignalSpy accepted(keyboard, SIGNAL(textAccepted(QString)));
+    QSignalSpy cancelled(keyboard, SIGNAL(editCancelled()));
+    QObject *popup = item("popup_widget");
+    // Whatever happens, the next test finds both closed.
+    const auto closeBoth = qScopeGuard([popup, keyboard] {
+        popup->setProperty("visible", false);
+        QMetaObject::invokeMethod(keyboard, "closeKeyboard");
+    });
+
+    QVERIFY(popup->setProperty("popupKind", kind));
+    QVERIFY(popup->setProperty("leftButtonText", QStringLiteral("Ja")));
+    QVERIFY(popup->setProperty("centerButtonText", QStringLiteral("Ok")));
+    QVERIFY(popup->setProperty("rightButtonText", QStringLiteral("Nej")));
+    QVERIFY(popup->setProperty("visible", true));
+    QSignalSpy pressed(popup, SIGNAL(popupBtnPressed(QString)));
+
+    for (const int key : keys) {
+        if (key == Qt::Key_Backtab)
+            QTest::keyClick(m_view.get(), Qt::Key_Backtab, Qt::ShiftModifier);
+        else
+            QTest::keyClick(m_view.get(), Qt::Key(key));
+    }
+
+    QCOMPARE(pressed.count(), answer.isEmpty() ? 0 : 1);
+    if (!answer.isEmpty())
+        QCOMPARE(pressed.first().first().toString(), answer);
+    QCOMPARE(popup->property("visible").toBool(), answer.isEmpty());
+    QCOMPARE(accepted.count(), 0);
+    QCOMPARE(cancelled.count(), 0);
+    QCOMPARE(keyboard->property("text").toString(), QStringLiteral("Evening"));
+
+    QVERIFY(popup->setProperty("visible", false));
+    QTest::keyClick(m_view.get(), Qt::Key_S);
+    QCOMPARE(keyboard->property("text").toString(), QStringLiteral("Evenings"));
 }
 
 void TestQmlScene::mainScreenShowsManagerValues()
@@ -1355,6 +1437,97 @@ GenericListView {
     QCOMPARE(shown(1), QStringLiteral("Line 16"));
     QCOMPARE(shown(2), QStringLiteral("Large 23"));
     QVERIFY(texts.at(0)->property("color") != texts.at(1)->property("color"));
+}
+
+void TestQmlScene::errorLogRowsBreakBetweenWords_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<QString>("name");
+    const QString board = QStringLiteral("Primär");
+    const QString sensor = QStringLiteral("Raumtemperaturfühler nicht angeschlossen");
+    const QString bus = QStringLiteral("Kommunikationsfehler der Leistungsplatine");
+    for (const int width : {300, 340, 400, 480, 640}) {
+        QTest::addRow("%d, sensor", width) << width << board << sensor;
+        QTest::addRow("%d, bus", width) << width << board << bus;
+        QTest::addRow("%d, long board", width) << width << QStringLiteral("Sekundär 2") << bus;
+    }
+}
+
+// An error log row's board and name (German: long compound words) break between words at any
+// list width, never inside a word that fits a line of its own; the board keeps to the name's
+// first word where one line holds both, and no line ends with the separator between them.
+void TestQmlScene::errorLogRowsBreakBetweenWords()
+{
+    QFETCH(int, width);
+    QFETCH(QString, board);
+    QFETCH(QString, name);
+
+    view::ListModel rows(view::RowItemBase::roleNames(), nullptr);
+    auto *entry = new view::RowItemPlain(QStringLiteral("12"), 12);
+    entry->setData(QStringLiteral("07.12.2026 18:45"), view::RowItemBase::TextValue1Role);
+    entry->setData(board, view::RowItemBase::TextValue2Role);
+    entry->setData(name, view::RowItemBase::TextValue3Role);
+    rows.appendItem(entry);
+
+    QQuickView window;
+    window.rootContext()->setContextProperty(QStringLiteral("errorTestRows"), &rows);
+    QQmlComponent component(window.engine());
+    component.setData(R"(
+import QtQuick
+import "components"
+GenericListView {
+    model: errorTestRows
+}
+)",
+                      QUrl::fromLocalFile(viewDirectory() + "/error_rows_test.qml"));
+    std::unique_ptr<QObject> created(component.create(window.rootContext()));
+    auto *list = qobject_cast<QQuickItem *>(created.get());
+    QVERIFY2(list, qPrintable(component.errorString()));
+    list->setParentItem(window.contentItem());
+    list->setSize(QSizeF(width, 400));
+    window.resize(width, 400);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QQuickItem *detail = nullptr;
+    QTRY_VERIFY((detail = findInItemTree(list, QStringLiteral("plainRowDetail"))));
+    QTRY_VERIFY(detail->width() > 0);
+    QTRY_VERIFY(detail->property("text").toString().contains(name));
+    const QString text = detail->property("text").toString();
+    const QFont font = detail->property("font").value<QFont>();
+    const QFontMetricsF metrics(font);
+    const QString firstWord = name.section(QLatin1Char(' '), 0, 0);
+    // Every word fits a line of its own here.
+    QVERIFY(metrics.horizontalAdvance(firstWord) < detail->width());
+
+    // The text's lines as the item lays them out: the same text, font, width and wrapping, and
+    // as many lines as the item shows.
+    QStringList shown;
+    for (const QString &paragraph : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(detail->width());
+            const int end = line.textStart() + line.textLength();
+            QVERIFY2(end == paragraph.size() || paragraph.at(end - 1) == QLatin1Char(' '),
+                     qPrintable(QStringLiteral("\"%1\" breaks inside a word after \"%2\"")
+                                    .arg(text, paragraph.left(end))));
+            shown << paragraph.mid(line.textStart(), line.textLength()).trimmed();
+        }
+        layout.endLayout();
+    }
+    QCOMPARE(detail->property("lineCount").toInt(), shown.size());
+    for (const QString &line : shown)
+        QVERIFY2(!line.endsWith(QStringLiteral("·")), qPrintable(shown.join(" / ")));
+    // Board and first word together wherever one line holds them (a pixel or two either way
+    // is the text layout's to decide).
+    const qreal head = metrics.horizontalAdvance(board + QStringLiteral("  ·  ") + firstWord);
+    if (qAbs(head - detail->width()) > 2)
+        QCOMPARE(shown.first().contains(firstWord), head < detail->width());
 }
 
 void TestQmlScene::settingsObjectTakesTheGlobalValues()

@@ -39,13 +39,10 @@ Item {
     readonly property string value3Text: textOf(pick(model.textValue3,
                                                      isRowKind ? model.value4 : undefined))
     // A plain row's second line: the texts beside its value (the error log's board and name).
-    // The separator holds on to both, so that a line never ends with it, leaving the name to a
-    // line of its own ("Primär ·"): a long first word of the name is broken instead.
-    readonly property string plainDetailText: componentType !== ViewTypes.E_row_plain
-                                              || value1Text.length === 0 ? ""
-                                              : [value2Text, value3Text].filter(
-                                                    (text) => text.length > 0)
-                                                .join("\u00a0\u00a0·\u00a0\u00a0")
+    readonly property var plainDetailParts: componentType !== ViewTypes.E_row_plain
+                                            || value1Text.length === 0 ? []
+                                            : [value2Text, value3Text].filter(
+                                                  (text) => text.length > 0)
     // Where the list asks for it (the queue: a program's favorite), the second value text as a
     // line of its own below the row's text, beside a value in the first.
     readonly property string value2BelowText: componentType === ViewTypes.E_row
@@ -148,14 +145,31 @@ Item {
                         font.pixelSize: Theme.fontSmall
                     }
                     Text {
+                        id: plainDetail
                         objectName: "plainRowDetail"
+                        // The separator holds on to the board and the name, so that no line
+                        // ends with it. Where one line cannot hold the board, the separator and
+                        // the name's first word, the name starts the next line instead, so that
+                        // a word is broken only where it alone is wider than the line.
+                        readonly property string separator: "\u00a0\u00a0·\u00a0\u00a0"
+                        readonly property bool boardFitsWithName:
+                            row.plainDetailParts.length < 2 || width <= 0
+                            || Math.ceil(plainDetailHead.advanceWidth) <= width
                         Layout.fillWidth: true
                         visible: text.length > 0
-                        text: row.plainDetailText
+                        text: row.plainDetailParts.join(boardFitsWithName ? separator : "\n")
                         textFormat: Text.PlainText
                         wrapMode: Text.Wrap
                         color: Theme.textDim
                         font.pixelSize: Theme.fontSmall
+
+                        TextMetrics {
+                            id: plainDetailHead
+                            font: plainDetail.font
+                            text: row.plainDetailParts.length < 2 ? ""
+                                  : row.plainDetailParts[0] + plainDetail.separator
+                                    + row.plainDetailParts[1].split(/\s/)[0]
+                        }
                     }
                     Text {
                         objectName: "rowValue2Below"

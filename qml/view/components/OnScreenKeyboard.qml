@@ -161,7 +161,7 @@ Rectangle {
             opacity: keyboard.full ? 1 : 0
             text: qsTr("At most %1 characters").arg(input.maximumLength)
             textFormat: Text.PlainText
-            wrapMode: Text.WordWrap
+            wrapMode: Text.Wrap
             color: Theme.danger
             font.pixelSize: Theme.fontSmall
         }

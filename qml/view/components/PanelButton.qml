@@ -21,8 +21,9 @@ Rectangle {
     opacity: enabled ? 1.0 : 0.4
     color: area.pressed ? (highlighted ? Theme.accentStrong : Theme.surfacePressed)
                         : (highlighted ? Theme.accent : Theme.surfaceRaised)
-    border.color: highlighted ? Theme.accent : Theme.outline
-    border.width: 1
+    // The button the PC's Tab key moved to (where a screen offers that) stands out.
+    border.color: activeFocus ? Theme.text : (highlighted ? Theme.accent : Theme.outline)
+    border.width: activeFocus ? 3 : 1
 
     FittingText {
         id: label

@@ -39,7 +39,7 @@ Rectangle {
             visible: stepper.label.length > 0
             text: stepper.label
             textFormat: Text.PlainText
-            wrapMode: Text.WordWrap
+            wrapMode: Text.Wrap
             color: Theme.textDim
             font.pixelSize: Theme.fontSmall
             horizontalAlignment: Text.AlignHCenter

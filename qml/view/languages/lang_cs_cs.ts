@@ -1506,54 +1506,6 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Na adrese systému %2 odpověděl jiný systém (%1). Panel se k němu nepřipojí.</translation>
     </message>
-    <message>
-        <source>Cleanup</source>
-        <translation>Čištění</translation>
-    </message>
-    <message>
-        <source>Overwrite favorite</source>
-        <translation>Přepsat oblíbené</translation>
-    </message>
-    <message>
-        <source>Delete favorite</source>
-        <translation>Smazat oblíbené</translation>
-    </message>
-    <message>
-        <source>Clear calendar</source>
-        <translation>Vymazat kalendář</translation>
-    </message>
-    <message>
-        <source>Heating time</source>
-        <translation>Doba ohřevu</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Smazat</translation>
-    </message>
-    <message>
-        <source>Not allowed start</source>
-        <translation>Zákaz spuštění</translation>
-    </message>
-    <message>
-        <source>Factory reset</source>
-        <translation>Tovární nastavení</translation>
-    </message>
-    <message>
-        <source>Delete system</source>
-        <translation>Smazat systém</translation>
-    </message>
-    <message>
-        <source>Forget network</source>
-        <translation>Zapomenout síť</translation>
-    </message>
-    <message>
-        <source>Rename favorite</source>
-        <translation>Přejmenovat oblíbené</translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation>Dotaz</translation>
-    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1506,54 +1506,6 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Et andet system (%1) svarede på adressen for system %2. Panelet forbinder ikke til det.</translation>
     </message>
-    <message>
-        <source>Cleanup</source>
-        <translation>Rengøring</translation>
-    </message>
-    <message>
-        <source>Overwrite favorite</source>
-        <translation>Overskriv favorit</translation>
-    </message>
-    <message>
-        <source>Delete favorite</source>
-        <translation>Slet favorit</translation>
-    </message>
-    <message>
-        <source>Clear calendar</source>
-        <translation>Ryd kalender</translation>
-    </message>
-    <message>
-        <source>Heating time</source>
-        <translation>Opvarmningstid</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Slet</translation>
-    </message>
-    <message>
-        <source>Not allowed start</source>
-        <translation>Startspærring</translation>
-    </message>
-    <message>
-        <source>Factory reset</source>
-        <translation>Fabriksnulstilling</translation>
-    </message>
-    <message>
-        <source>Delete system</source>
-        <translation>Slet system</translation>
-    </message>
-    <message>
-        <source>Forget network</source>
-        <translation>Glem netværk</translation>
-    </message>
-    <message>
-        <source>Rename favorite</source>
-        <translation>Omdøb favorit</translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation>Spørgsmål</translation>
-    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1506,54 +1506,6 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Ein anderes System (%1) hat unter der Adresse von System %2 geantwortet. Das Bedienfeld verbindet sich nicht damit.</translation>
     </message>
-    <message>
-        <source>Cleanup</source>
-        <translation>Reinigung</translation>
-    </message>
-    <message>
-        <source>Overwrite favorite</source>
-        <translation>Favorit überschreiben</translation>
-    </message>
-    <message>
-        <source>Delete favorite</source>
-        <translation>Favorit löschen</translation>
-    </message>
-    <message>
-        <source>Clear calendar</source>
-        <translation>Kalender leeren</translation>
-    </message>
-    <message>
-        <source>Heating time</source>
-        <translation>Aufheizzeit</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Not allowed start</source>
-        <translation>Startsperre</translation>
-    </message>
-    <message>
-        <source>Factory reset</source>
-        <translation>Werkseinstellungen</translation>
-    </message>
-    <message>
-        <source>Delete system</source>
-        <translation>System löschen</translation>
-    </message>
-    <message>
-        <source>Forget network</source>
-        <translation>Netzwerk entfernen</translation>
-    </message>
-    <message>
-        <source>Rename favorite</source>
-        <translation>Favorit umbenennen</translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation>Frage</translation>
-    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

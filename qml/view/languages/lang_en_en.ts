@@ -1506,54 +1506,6 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Another system (%1) answered at the address of %2. The panel does not connect to it.</translation>
     </message>
-    <message>
-        <source>Cleanup</source>
-        <translation>Cleanup</translation>
-    </message>
-    <message>
-        <source>Overwrite favorite</source>
-        <translation>Overwrite favorite</translation>
-    </message>
-    <message>
-        <source>Delete favorite</source>
-        <translation>Delete favorite</translation>
-    </message>
-    <message>
-        <source>Clear calendar</source>
-        <translation>Clear calendar</translation>
-    </message>
-    <message>
-        <source>Heating time</source>
-        <translation>Heating time</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>Not allowed start</source>
-        <translation>Not allowed start</translation>
-    </message>
-    <message>
-        <source>Factory reset</source>
-        <translation>Factory reset</translation>
-    </message>
-    <message>
-        <source>Delete system</source>
-        <translation>Delete system</translation>
-    </message>
-    <message>
-        <source>Forget network</source>
-        <translation>Forget network</translation>
-    </message>
-    <message>
-        <source>Rename favorite</source>
-        <translation>Rename favorite</translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation>Question</translation>
-    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1506,54 +1506,6 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Otro sistema (%1) ha respondido en la dirección del sistema %2. El panel no se conecta a él.</translation>
     </message>
-    <message>
-        <source>Cleanup</source>
-        <translation>Limpieza</translation>
-    </message>
-    <message>
-        <source>Overwrite favorite</source>
-        <translation>Sobrescribir favorito</translation>
-    </message>
-    <message>
-        <source>Delete favorite</source>
-        <translation>Eliminar favorito</translation>
-    </message>
-    <message>
-        <source>Clear calendar</source>
-        <translation>Vaciar calendario</translation>
-    </message>
-    <message>
-        <source>Heating time</source>
-        <translation>Tiempo de calentamiento</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Eliminar</translation>
-    </message>
-    <message>
-        <source>Not allowed start</source>
-        <translation>Bloqueo de inicio</translation>
-    </message>
-    <message>
-        <source>Factory reset</source>
-        <translation>Restablecer</translation>
-    </message>
-    <message>
-        <source>Delete system</source>
-        <translation>Eliminar sistema</translation>
-    </message>
-    <message>
-        <source>Forget network</source>
-        <translation>Olvidar red</translation>
-    </message>
-    <message>
-        <source>Rename favorite</source>
-        <translation>Renombrar favorito</translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation>Pregunta</translation>
-    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

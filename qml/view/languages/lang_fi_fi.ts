@@ -1506,54 +1506,6 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Toinen järjestelmä (%1) vastasi järjestelmän %2 osoitteessa. Paneeli ei yhdisty siihen.</translation>
     </message>
-    <message>
-        <source>Cleanup</source>
-        <translation>Puhdistus</translation>
-    </message>
-    <message>
-        <source>Overwrite favorite</source>
-        <translation>Korvaa suosikki</translation>
-    </message>
-    <message>
-        <source>Delete favorite</source>
-        <translation>Poista suosikki</translation>
-    </message>
-    <message>
-        <source>Clear calendar</source>
-        <translation>Tyhjennä kalenteri</translation>
-    </message>
-    <message>
-        <source>Heating time</source>
-        <translation>Lämmitysaika</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Poista</translation>
-    </message>
-    <message>
-        <source>Not allowed start</source>
-        <translation>Estetty käynnistys</translation>
-    </message>
-    <message>
-        <source>Factory reset</source>
-        <translation>Tehdasasetukset</translation>
-    </message>
-    <message>
-        <source>Delete system</source>
-        <translation>Poista järjestelmä</translation>
-    </message>
-    <message>
-        <source>Forget network</source>
-        <translation>Unohda verkko</translation>
-    </message>
-    <message>
-        <source>Rename favorite</source>
-        <translation>Nimeä suosikki uudelleen</translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation>Kysymys</translation>
-    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1506,54 +1506,6 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Un autre système (%1) a répondu à l’adresse du système %2. Le panneau ne s’y connecte pas.</translation>
     </message>
-    <message>
-        <source>Cleanup</source>
-        <translation>Nettoyage</translation>
-    </message>
-    <message>
-        <source>Overwrite favorite</source>
-        <translation>Remplacer le favori</translation>
-    </message>
-    <message>
-        <source>Delete favorite</source>
-        <translation>Supprimer le favori</translation>
-    </message>
-    <message>
-        <source>Clear calendar</source>
-        <translation>Vider le calendrier</translation>
-    </message>
-    <message>
-        <source>Heating time</source>
-        <translation>Temps de chauffe</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>Not allowed start</source>
-        <translation>Démarrage interdit</translation>
-    </message>
-    <message>
-        <source>Factory reset</source>
-        <translation>Réinitialisation</translation>
-    </message>
-    <message>
-        <source>Delete system</source>
-        <translation>Supprimer le système</translation>
-    </message>
-    <message>
-        <source>Forget network</source>
-        <translation>Oublier le réseau</translation>
-    </message>
-    <message>
-        <source>Rename favorite</source>
-        <translation>Renommer le favori</translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation>Question</translation>
-    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1506,54 +1506,6 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Et annet system (%1) svarte på adressen til systemet %2. Panelet kobler seg ikke til det.</translation>
     </message>
-    <message>
-        <source>Cleanup</source>
-        <translation>Rengjøring</translation>
-    </message>
-    <message>
-        <source>Overwrite favorite</source>
-        <translation>Overskriv favoritt</translation>
-    </message>
-    <message>
-        <source>Delete favorite</source>
-        <translation>Slett favoritt</translation>
-    </message>
-    <message>
-        <source>Clear calendar</source>
-        <translation>Tøm kalenderen</translation>
-    </message>
-    <message>
-        <source>Heating time</source>
-        <translation>Oppvarmingstid</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Slett</translation>
-    </message>
-    <message>
-        <source>Not allowed start</source>
-        <translation>Startsperre</translation>
-    </message>
-    <message>
-        <source>Factory reset</source>
-        <translation>Fabrikkinnstillinger</translation>
-    </message>
-    <message>
-        <source>Delete system</source>
-        <translation>Slett system</translation>
-    </message>
-    <message>
-        <source>Forget network</source>
-        <translation>Glem nettverk</translation>
-    </message>
-    <message>
-        <source>Rename favorite</source>
-        <translation>Gi favoritten nytt navn</translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation>Spørsmål</translation>
-    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1506,54 +1506,6 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Een ander systeem (%1) antwoordde op het adres van systeem %2. Het paneel maakt er geen verbinding mee.</translation>
     </message>
-    <message>
-        <source>Cleanup</source>
-        <translation>Reiniging</translation>
-    </message>
-    <message>
-        <source>Overwrite favorite</source>
-        <translation>Favoriet overschrijven</translation>
-    </message>
-    <message>
-        <source>Delete favorite</source>
-        <translation>Favoriet verwijderen</translation>
-    </message>
-    <message>
-        <source>Clear calendar</source>
-        <translation>Kalender wissen</translation>
-    </message>
-    <message>
-        <source>Heating time</source>
-        <translation>Opwarmtijd</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Verwijderen</translation>
-    </message>
-    <message>
-        <source>Not allowed start</source>
-        <translation>Startblokkering</translation>
-    </message>
-    <message>
-        <source>Factory reset</source>
-        <translation>Fabrieksinstellingen</translation>
-    </message>
-    <message>
-        <source>Delete system</source>
-        <translation>Systeem verwijderen</translation>
-    </message>
-    <message>
-        <source>Forget network</source>
-        <translation>Netwerk vergeten</translation>
-    </message>
-    <message>
-        <source>Rename favorite</source>
-        <translation>Favoriet hernoemen</translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation>Vraag</translation>
-    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1506,54 +1506,6 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Inny system (%1) odpowiedział pod adresem systemu %2. Panel nie łączy się z nim.</translation>
     </message>
-    <message>
-        <source>Cleanup</source>
-        <translation>Czyszczenie</translation>
-    </message>
-    <message>
-        <source>Overwrite favorite</source>
-        <translation>Zastąp ulubione</translation>
-    </message>
-    <message>
-        <source>Delete favorite</source>
-        <translation>Usuń ulubione</translation>
-    </message>
-    <message>
-        <source>Clear calendar</source>
-        <translation>Wyczyść kalendarz</translation>
-    </message>
-    <message>
-        <source>Heating time</source>
-        <translation>Czas nagrzewania</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Usuń</translation>
-    </message>
-    <message>
-        <source>Not allowed start</source>
-        <translation>Blokada startu</translation>
-    </message>
-    <message>
-        <source>Factory reset</source>
-        <translation>Ustawienia fabryczne</translation>
-    </message>
-    <message>
-        <source>Delete system</source>
-        <translation>Usuń system</translation>
-    </message>
-    <message>
-        <source>Forget network</source>
-        <translation>Zapomnij sieć</translation>
-    </message>
-    <message>
-        <source>Rename favorite</source>
-        <translation>Zmień nazwę</translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation>Pytanie</translation>
-    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1506,54 +1506,6 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Outro sistema (%1) respondeu no endereço do sistema %2. O painel não se liga a ele.</translation>
     </message>
-    <message>
-        <source>Cleanup</source>
-        <translation>Limpeza</translation>
-    </message>
-    <message>
-        <source>Overwrite favorite</source>
-        <translation>Substituir favorito</translation>
-    </message>
-    <message>
-        <source>Delete favorite</source>
-        <translation>Eliminar favorito</translation>
-    </message>
-    <message>
-        <source>Clear calendar</source>
-        <translation>Limpar calendário</translation>
-    </message>
-    <message>
-        <source>Heating time</source>
-        <translation>Tempo de aquecimento</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Eliminar</translation>
-    </message>
-    <message>
-        <source>Not allowed start</source>
-        <translation>Bloqueio de início</translation>
-    </message>
-    <message>
-        <source>Factory reset</source>
-        <translation>Reposição</translation>
-    </message>
-    <message>
-        <source>Delete system</source>
-        <translation>Eliminar sistema</translation>
-    </message>
-    <message>
-        <source>Forget network</source>
-        <translation>Esquecer rede</translation>
-    </message>
-    <message>
-        <source>Rename favorite</source>
-        <translation>Mudar nome do favorito</translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation>Pergunta</translation>
-    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1506,54 +1506,6 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Другая система (%1) ответила по адресу системы %2. Панель к ней не подключается.</translation>
     </message>
-    <message>
-        <source>Cleanup</source>
-        <translation>Очистка</translation>
-    </message>
-    <message>
-        <source>Overwrite favorite</source>
-        <translation>Перезапись</translation>
-    </message>
-    <message>
-        <source>Delete favorite</source>
-        <translation>Удаление</translation>
-    </message>
-    <message>
-        <source>Clear calendar</source>
-        <translation>Очистка календаря</translation>
-    </message>
-    <message>
-        <source>Heating time</source>
-        <translation>Время нагрева</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Удаление</translation>
-    </message>
-    <message>
-        <source>Not allowed start</source>
-        <translation>Запрет запуска</translation>
-    </message>
-    <message>
-        <source>Factory reset</source>
-        <translation>Сброс настроек</translation>
-    </message>
-    <message>
-        <source>Delete system</source>
-        <translation>Удаление системы</translation>
-    </message>
-    <message>
-        <source>Forget network</source>
-        <translation>Забыть сеть</translation>
-    </message>
-    <message>
-        <source>Rename favorite</source>
-        <translation>Переименование</translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation>Вопрос</translation>
-    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1506,54 +1506,6 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Na adrese systému %2 odpovedal iný systém (%1). Panel sa k nemu nepripojí.</translation>
     </message>
-    <message>
-        <source>Cleanup</source>
-        <translation>Čistenie</translation>
-    </message>
-    <message>
-        <source>Overwrite favorite</source>
-        <translation>Prepísať obľúbené</translation>
-    </message>
-    <message>
-        <source>Delete favorite</source>
-        <translation>Vymazať obľúbené</translation>
-    </message>
-    <message>
-        <source>Clear calendar</source>
-        <translation>Vymazať kalendár</translation>
-    </message>
-    <message>
-        <source>Heating time</source>
-        <translation>Doba ohrevu</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Vymazať</translation>
-    </message>
-    <message>
-        <source>Not allowed start</source>
-        <translation>Zákaz spustenia</translation>
-    </message>
-    <message>
-        <source>Factory reset</source>
-        <translation>Výrobné nastavenia</translation>
-    </message>
-    <message>
-        <source>Delete system</source>
-        <translation>Vymazať systém</translation>
-    </message>
-    <message>
-        <source>Forget network</source>
-        <translation>Zabudnúť sieť</translation>
-    </message>
-    <message>
-        <source>Rename favorite</source>
-        <translation>Premenovať obľúbené</translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation>Otázka</translation>
-    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

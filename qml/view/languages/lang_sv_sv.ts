@@ -1506,54 +1506,6 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Ett annat system (%1) svarade på adressen till systemet %2. Panelen ansluter inte till det.</translation>
     </message>
-    <message>
-        <source>Cleanup</source>
-        <translation>Rengöring</translation>
-    </message>
-    <message>
-        <source>Overwrite favorite</source>
-        <translation>Skriv över favorit</translation>
-    </message>
-    <message>
-        <source>Delete favorite</source>
-        <translation>Radera favorit</translation>
-    </message>
-    <message>
-        <source>Clear calendar</source>
-        <translation>Töm kalendern</translation>
-    </message>
-    <message>
-        <source>Heating time</source>
-        <translation>Uppvärmningstid</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Radera</translation>
-    </message>
-    <message>
-        <source>Not allowed start</source>
-        <translation>Startspärr</translation>
-    </message>
-    <message>
-        <source>Factory reset</source>
-        <translation>Fabriksåterställning</translation>
-    </message>
-    <message>
-        <source>Delete system</source>
-        <translation>Radera system</translation>
-    </message>
-    <message>
-        <source>Forget network</source>
-        <translation>Glöm nätverk</translation>
-    </message>
-    <message>
-        <source>Rename favorite</source>
-        <translation>Byt namn på favorit</translation>
-    </message>
-    <message>
-        <source>Question</source>
-        <translation>Fråga</translation>
-    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

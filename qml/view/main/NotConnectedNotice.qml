@@ -20,7 +20,7 @@ Rectangle {
         anchors.margins: Theme.spacing
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
-        wrapMode: Text.WordWrap
+        wrapMode: Text.Wrap
         textFormat: Text.PlainText
         text: qsTr("No sauna is connected. Connect one in Settings → Network.")
         color: Theme.text

@@ -98,7 +98,7 @@ Rectangle {
         width: parent.width - 2 * Theme.margin
         text: qsTr("Setup after factory reset, step %1 of %2").arg(setup.step + 1).arg(setup.stepCount)
         textFormat: Text.PlainText
-        wrapMode: Text.WordWrap
+        wrapMode: Text.Wrap
         color: Theme.textDim
         font.pixelSize: Theme.fontSmall
     }

@@ -387,9 +387,10 @@ void ConfigureSystemNetworkViewManager::refreshDetailsPage()
 void ConfigureSystemNetworkViewManager::buildIpConnectPage()
 {
     m_ipConnectModel.clear();
-    // Small dividers: the page is a short form under the two editor fields.
+    // Under the two editor fields: one line that closes the form, then room before the button.
+    // Two lines in a row would stand stacked with nothing between them.
     m_ipConnectModel.appendItem(new DividerItem(ComponentTypes::E_divider_small));
-    m_ipConnectModel.appendItem(new DividerItem(ComponentTypes::E_divider_small));
+    m_ipConnectModel.appendItem(new DividerItem(ComponentTypes::E_divider_large));
     m_detectButton = new ButtonItem(QString());
     m_detectButton->setApplId(ConfigureTypes::E_networkDoIpConnect);
     m_ipConnectModel.appendItem(m_detectButton);

@@ -746,6 +746,11 @@ void TestConfigureSystemNetworkViewManager::ipConnectPageStartsFromTheHostNetwor
 
     const view::ListModel &page = *manager().ipConnectModel();
     QCOMPARE(modelReader::applIds(page), (QList<int>{0, 0, 20}));
+    // One line under the fields, then room: never two lines stacked.
+    QCOMPARE(modelReader::value(page, 0, "componentType").toInt(),
+             int(view::ComponentTypes::E_divider_small));
+    QCOMPARE(modelReader::value(page, 1, "componentType").toInt(),
+             int(view::ComponentTypes::E_divider_large));
     QCOMPARE(modelReader::value(page, 2, "componentType").toInt(),
              int(view::ComponentTypes::E_button));
     QCOMPARE(modelReader::value(page, 2, "value").toString(), QStringLiteral("Detect"));

@@ -39,7 +39,7 @@ Item {
         anchors.margins: Theme.margin
         x: Theme.margin
         width: parent.width - 2 * Theme.margin
-        wrapMode: Text.WordWrap
+        wrapMode: Text.Wrap
         text: qsTr("Choosing a region also sets its date format, time format, first day of the week and temperature unit.")
         color: Theme.textFaint
         font.pixelSize: Theme.fontSmall
