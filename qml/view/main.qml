@@ -92,7 +92,8 @@ Rectangle {
             anchors.rightMargin: Theme.margin
             Text {
                 objectName: "clockText"
-                text: saunaStatus.timeText
+                // "--" until the sauna tells a clock the panel can show.
+                text: saunaStatus.timeText.length > 0 ? saunaStatus.timeText : "--"
                 textFormat: Text.PlainText
                 color: Theme.text
                 font.pixelSize: Theme.fontNormal

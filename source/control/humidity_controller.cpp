@@ -26,6 +26,14 @@ bool isPresentation(HumidityTypes::HumidityPresentation presentation)
     return HumidityTypes::fromInt(int(presentation), checked);
 }
 
+// The smooth room humidity: it settles on the target from 4 % below to 8 % above it, and moves at
+// most 5 % or one level every 30 s.
+constexpr int smoothingLargestStepPercent = 5;
+constexpr int smoothingLargestStepLevels = 1;
+constexpr value::HumidityValue_T smoothingToleranceBelow{4, HumidityTypes::E_percentage};
+constexpr value::HumidityValue_T smoothingToleranceAbove{8, HumidityTypes::E_percentage};
+constexpr int smoothingTickMs = 30000;
+
 } // namespace
 
 HumidityController::HumidityController(QObject *parent)
@@ -43,6 +51,11 @@ HumidityController::HumidityController(QObject *parent)
             &HumidityController::onTargetHumidityProposed);
     connect(&m_targetManager, &value::HumidityValueManager::humidityUnitIntChanged, this,
             &HumidityController::onTargetUnitMaybeChanged);
+    m_filterer.setMaxStepPercent(smoothingLargestStepPercent);
+    m_filterer.setMaxStepSteps(smoothingLargestStepLevels);
+    m_filterer.setToleranceBelowTarget(smoothingToleranceBelow);
+    m_filterer.setToleranceAboveTarget(smoothingToleranceAbove);
+    m_filterer.setTimerInterval(smoothingTickMs);
     connect(&m_filterer, &value::HumidityFilterer::filteredHumidityValueChanged, &m_physicalManager,
             &value::HumidityPresentationManager::onFilteredHumidityValueChanged);
 

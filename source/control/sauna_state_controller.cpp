@@ -1,5 +1,6 @@
 #include "control/sauna_state_controller.h"
 
+#include "signal_interface/protocol_facts.h"
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/date_time_formatter.h"
 #include "view_cpp/language_support.h"
@@ -12,6 +13,21 @@ namespace control {
 namespace {
 
 constexpr int minimumBathTime = 1;
+constexpr int minutesPerDay = 24 * 60;
+
+// Whether a reported bath time, or time left, is one the panel shows: at least the shortest
+// bath (a time left may have run out) and at most the longest a sauna runs.
+bool isShownBathMinutes(int minutes, int shortest)
+{
+    return minutes >= shortest && minutes <= signalInterface::protocolFacts::longestBathMinutes;
+}
+
+QString bathMinutesText(int minutes, int shortest)
+{
+    return isShownBathMinutes(minutes, shortest)
+               ? view::LanguageSupport::durationText(unsigned(minutes))
+               : QString();
+}
 
 bool isRunning(SaunaStateTypes::SaunaState state)
 {
@@ -100,6 +116,12 @@ void SaunaStateController::appendAllowedStartTimeArgument(
 {
     // Before the time controller has told the system time, the panel's own clock is the best
     // estimate; an invalid time would leave the message without its time.
+    // A start is refused for less than a day; a longer wait is none the sauna can mean, and
+    // the time reads "--" instead of a made-up one.
+    if (m_minutesToAllowedOn < 0 || m_minutesToAllowedOn > minutesPerDay) {
+        message.arguments.append(QStringLiteral("--"));
+        return;
+    }
     const QDateTime base = m_systemTime.isValid() ? m_systemTime : QDateTime::currentDateTime();
     const QDateTime allowed = base.addSecs(qint64(m_minutesToAllowedOn) * 60);
     message.arguments.append(view::DateTimeFormatter::instance()->formatTime(allowed.time()));
@@ -107,10 +129,11 @@ void SaunaStateController::appendAllowedStartTimeArgument(
 
 QString SaunaStateController::bathTimeText() const
 {
+    // A report outside what a bath can be reads as no value, "--", like no report.
     if (showsTimeLeft())
-        return view::LanguageSupport::durationText(unsigned(*m_runTimeLeft));
+        return bathMinutesText(*m_runTimeLeft, 0);
     if (m_reportedBathTime)
-        return view::LanguageSupport::durationText(unsigned(*m_reportedBathTime));
+        return bathMinutesText(*m_reportedBathTime, minimumBathTime);
     return QString();
 }
 
@@ -201,8 +224,8 @@ void SaunaStateController::onSaunaPhysicalStateChanged(SaunaStateTypes::SaunaSta
 
 void SaunaStateController::onSaunaBathTimeChanged(int minutes)
 {
-    if (minutes < 0)
-        return;
+    // Kept as reported, also when it is no bath time: the tile and the editor then show none,
+    // instead of the bath time reported before.
     const bool changed = m_reportedBathTime != minutes;
     m_reportedBathTime = minutes;
     if (!m_editingBathTime)
@@ -225,20 +248,19 @@ void SaunaStateController::onSaunaBathTimeLimitChanged(int minutes)
 
 void SaunaStateController::onSaunaRunTimeLeftChanged(int minutes)
 {
-    // The sauna sends an unsigned number; one that does not fit is no time left that it knows.
-    const std::optional<int> left = minutes < 0 ? std::nullopt : std::optional<int>(minutes);
-    if (left == m_runTimeLeft)
+    // Kept as reported: one that is no time left reads as none while the sauna runs, instead of
+    // the time left reported before.
+    if (m_runTimeLeft == minutes)
         return;
     const bool showedTimeLeft = showsTimeLeft();
-    m_runTimeLeft = left;
+    m_runTimeLeft = minutes;
     if (showedTimeLeft || showsTimeLeft())
         emit bathTimeTextChanged();
 }
 
 void SaunaStateController::onSaunaTimeToAllowedOnChanged(int minutes)
 {
-    // The sauna sends an unsigned number; one that does not fit counts as none.
-    m_minutesToAllowedOn = minutes < 0 ? 0 : minutes;
+    m_minutesToAllowedOn = minutes;
 }
 
 void SaunaStateController::onSaunaNodeListItemChanged(
@@ -284,8 +306,12 @@ void SaunaStateController::abandonBathTimeEdit()
 
 void SaunaStateController::showReportedBathTime()
 {
-    if (m_reportedBathTime)
+    if (!m_reportedBathTime)
+        return;
+    if (isShownBathMinutes(*m_reportedBathTime, minimumBathTime))
         m_bathTimeManager.setValueInMinutes(*m_reportedBathTime);
+    else
+        m_bathTimeManager.clearValue();
 }
 
 } // namespace control

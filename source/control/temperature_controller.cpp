@@ -27,6 +27,12 @@ bool isPresentation(TemperatureTypes::TemperaturePresentation presentation)
     return TemperatureTypes::fromInt(int(presentation), checked);
 }
 
+// The smooth room temperature: within 2 °C of the target it settles on the target, and it moves
+// at most 1 °C every 15 s (in ninths of a degree).
+constexpr int smoothingTargetTolerance = 18;
+constexpr int smoothingLargestStep = 9;
+constexpr int smoothingTickMs = 15000;
+
 } // namespace
 
 TemperatureController::TemperatureController(QObject *parent)
@@ -51,6 +57,9 @@ TemperatureController::TemperatureController(QObject *parent)
             &value::TemperatureValueManager::onTemperatureUnitChanged);
     connect(this, &TemperatureController::temperatureUnitChanged, &m_physicalManager,
             &value::TemperaturePresentationManager::onTemperatureUnitChanged);
+    m_filterer.setTargetTolerance(smoothingTargetTolerance);
+    m_filterer.setMaxStep(smoothingLargestStep);
+    m_filterer.setTimerInterval(smoothingTickMs);
     connect(&m_filterer, &value::TemperatureFilterer::filteredTemperatureValueChanged,
             &m_physicalManager,
             &value::TemperaturePresentationManager::onFilteredTemperatureValueChanged);

@@ -300,12 +300,12 @@ void SaunaSystemReceiver::handleIntegerValue(const vaholumo::Integer_value_chang
     // An id outside the valid set parses as absent, so this also drops undeclared ids.
     if (!report.has_value_id() || !report.has_value())
         return;
-    // The bridge signals carry ints; a larger value cannot be shown truthfully.
-    if (report.value() > static_cast<quint32>(INT_MAX)) {
-        qCDebug(linkLog) << "integer report" << report.value_id() << "out of range dropped";
-        return;
-    }
-    const int value = static_cast<int>(report.value());
+    // The bridge signals carry ints. A larger value is passed on as the largest int, which lies
+    // beyond every range the panel shows, so that the value shown reads as unknown instead of
+    // keeping the one reported before.
+    if (report.value() > static_cast<quint32>(INT_MAX))
+        qCDebug(linkLog) << "integer report" << report.value_id() << "beyond int, unknown";
+    const int value = static_cast<int>(qMin(report.value(), static_cast<quint32>(INT_MAX)));
     switch (report.value_id()) {
     case vaholumo::Integer_value_changed_value_t_TARGET_TEMPERATURE:
         emit saunaTargetTemperatureChanged(value);
@@ -472,7 +472,9 @@ void SaunaSystemReceiver::handleSaunaState(const vaholumo::Sauna_to_external &en
             dateTime.timeValid = true;
             emit saunaTimeChanged(dateTime);
         } else {
-            qCDebug(linkLog) << "implausible sauna clock ignored";
+            // No date at all: the clock is unknown, rather than the former report running on.
+            qCDebug(linkLog) << "implausible sauna clock, unknown";
+            emit saunaTimeChanged(DateTimeTypes::SaunaDateTime());
         }
     }
 

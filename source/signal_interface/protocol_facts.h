@@ -21,6 +21,10 @@ constexpr bool isHumidityLevelCode(int code)
     return code >= humidityLevelCodeOffset;
 }
 
+// The longest bath a sauna system runs, in minutes: a day. A bath time or time left beyond it is
+// none the sauna can mean, and is shown as no value.
+constexpr int longestBathMinutes = 24 * 60;
+
 // The longest texts the panel takes from the sauna and keeps, in UTF-16 code units. A longer
 // name or text is cut (never inside a surrogate pair), so the user still recognises it; only the
 // texts that the protocol itself limits, and version numbers, are refused whole instead.

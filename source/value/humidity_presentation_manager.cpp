@@ -49,6 +49,7 @@ void HumidityPresentationManager::clearValue()
 {
     forgetUnitReports();
     m_value.reset();
+    m_filtered.reset();
     emit humidityValueChanged(0, false);
 }
 
@@ -78,9 +79,9 @@ void HumidityPresentationManager::emitValue()
     // A report outside its unit's range is no humidity, in either presentation.
     const bool reportKnown = !m_value || isHumidityInRange({*m_value, m_unit});
     if (m_useFilteredValue) {
-        const bool known = reportKnown && isHumidityInRange(m_filtered);
-        emit humidityUnitIntChanged(int(m_filtered.unit));
-        emit humidityValueChanged(known ? m_filtered.value : 0, known);
+        const bool known = reportKnown && m_filtered && isHumidityInRange(*m_filtered);
+        emit humidityUnitIntChanged(int(m_filtered ? m_filtered->unit : m_unit));
+        emit humidityValueChanged(known ? m_filtered->value : 0, known);
         return;
     }
     emit humidityUnitIntChanged(int(m_unit));

@@ -54,7 +54,8 @@ private:
 
     signalInterface::HumidityTypes::HumidityUnit m_unit = signalInterface::HumidityTypes::E_step;
     std::optional<int> m_value;
-    HumidityValue_T m_filtered{0, signalInterface::HumidityTypes::E_step};
+    // Empty until the filterer tells its first value: smoothed, no humidity is shown before.
+    std::optional<HumidityValue_T> m_filtered;
     bool m_useFilteredValue = true;
 };
 

@@ -54,6 +54,7 @@ void TemperaturePresentationManager::setUseFilteredValue(bool useFiltered)
 void TemperaturePresentationManager::clearValue()
 {
     m_value.reset();
+    m_filtered.reset();
     emit temperatureValueUnknown();
 }
 
@@ -61,13 +62,13 @@ void TemperaturePresentationManager::emitValue()
 {
     if (!m_useFilteredValue && !m_value)
         return;
-    const Degrees_9C_T source = m_useFilteredValue ? m_filtered : *m_value;
+    const std::optional<Degrees_9C_T> source = m_useFilteredValue ? m_filtered : m_value;
     const bool reportKnown = !m_value || measuredTemperatureRange.contains(*m_value);
-    if (!reportKnown || !measuredTemperatureRange.contains(source)) {
+    if (!reportKnown || !source || !measuredTemperatureRange.contains(*source)) {
         emit temperatureValueUnknown();
         return;
     }
-    emitShown(source);
+    emitShown(*source);
 }
 
 void TemperaturePresentationManager::onFilteredTemperatureValueChanged(Degrees_9C_T filtered)

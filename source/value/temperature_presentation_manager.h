@@ -12,8 +12,9 @@
 namespace value {
 
 // The measured room temperature as shown: the filtered value in smooth presentation, the last
-// reported value in direct presentation, in the chosen unit. While the last report lies outside
-// measuredTemperatureRange the temperature is unknown in either presentation.
+// reported value in direct presentation, in the chosen unit. Before the first value of the one
+// shown, and while the last report lies outside measuredTemperatureRange, the temperature is
+// unknown in either presentation.
 class TemperaturePresentationManager : public ShownTemperatureBase
 {
     Q_OBJECT
@@ -42,7 +43,8 @@ private:
     void unitChanged() override;
 
     std::optional<Degrees_9C_T> m_value;
-    Degrees_9C_T m_filtered = 0;
+    // Empty until the filterer tells its first value: smoothed, no temperature is shown before.
+    std::optional<Degrees_9C_T> m_filtered;
     bool m_useFilteredValue = false;
 };
 

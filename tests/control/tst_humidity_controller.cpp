@@ -175,13 +175,13 @@ private slots:
 
         emit receiver.saunaHumidityChanged(30, HumidityTypes::E_percentage);
         QCOMPARE(shown.last().at(0).toInt(), 30);
-        emit receiver.saunaHumidityChanged(35, HumidityTypes::E_percentage);
+        emit receiver.saunaHumidityChanged(42, HumidityTypes::E_percentage);
         QCOMPARE(shown.last().at(0).toInt(), 30);
         controller.humidityFilterer()->onTimeout();
-        QCOMPARE(shown.last().at(0).toInt(), 31);
+        QCOMPARE(shown.last().at(0).toInt(), 35);
 
         emit view.humidityPresentationChangeRequested(HumidityTypes::E_direct);
-        QCOMPARE(shown.last().at(0).toInt(), 35);
+        QCOMPARE(shown.last().at(0).toInt(), 42);
         QCOMPARE(presentations.count(), 1);
         QCOMPARE(presentations.first().at(0).value<HumidityTypes::HumidityPresentation>(),
                  HumidityTypes::E_direct);
@@ -191,6 +191,48 @@ private slots:
         emit view.humidityPresentationChangeRequested(HumidityTypes::HumidityPresentation(5));
         QCOMPARE(presentations.count(), 1);
         QCOMPARE(Settings::intValue(Settings::humidityPresentationKey), std::optional<int>(1));
+    }
+
+    // The running panel's smoothing: a tick every 30 s once started, at most 5 % or one level a
+    // tick, and from 4 % below to 8 % above the target it heads for the target.
+    void theSmoothingSettlesOnTheTargetFromFourBelowToEightAbove()
+    {
+        HumidityController controller;
+        FakeReceiver receiver;
+        QCOMPARE(controller.connectSaunaSignals({&receiver}), 0);
+        value::HumidityFilterer &filterer = *controller.humidityFilterer();
+        controller.emitInitialState();
+        QVERIFY(filterer.isRunning());
+        QCOMPARE(filterer.timerInterval(), 30000);
+        QSignalSpy filtered(&filterer, &value::HumidityFilterer::filteredHumidityValueChanged);
+        const auto ticks = [&](int count) {
+            filtered.clear();
+            QList<int> values;
+            for (int tick = 0; tick < count; ++tick)
+                filterer.onTimeout();
+            for (const QList<QVariant> &emitted : std::as_const(filtered))
+                values << emitted.at(0).value<value::HumidityValue_T>().value;
+            return values;
+        };
+
+        emit receiver.saunaTargetHumidityChanged(60);
+        emit receiver.saunaHumidityChanged(40, HumidityTypes::E_percentage);
+        QCOMPARE(filterer.filteredValue().value, 40);
+        // 5 below the target: the room is followed, 5 % a tick.
+        emit receiver.saunaHumidityChanged(55, HumidityTypes::E_percentage);
+        QCOMPARE(ticks(4), (QList<int>{45, 50, 55}));
+        // 4 below: the display heads for the target.
+        emit receiver.saunaHumidityChanged(56, HumidityTypes::E_percentage);
+        QCOMPARE(ticks(2), QList<int>{60});
+        // 8 above stays on the target; 9 above follows the room again.
+        emit receiver.saunaHumidityChanged(68, HumidityTypes::E_percentage);
+        QCOMPARE(ticks(2), QList<int>{});
+        emit receiver.saunaHumidityChanged(69, HumidityTypes::E_percentage);
+        QCOMPARE(ticks(3), (QList<int>{65, 69}));
+        // In levels, one level a tick.
+        emit receiver.saunaTargetHumidityChanged(101);
+        emit receiver.saunaHumidityChanged(9, HumidityTypes::E_step);
+        QCOMPARE(ticks(3), (QList<int>{8, 9}));
     }
 
     void settingsAreWrittenWhenMissingAndReadAfterARestart()

@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <limits>
+
 using control::SaunaStateController;
 using signalInterface::NodeInformationTypes;
 using signalInterface::SaunaStateTypes;
@@ -466,6 +468,62 @@ private slots:
         QVERIFY(!controller.showsTimeLeft());
     }
 
+    void reportsOutsideABathShowNoValue_data()
+    {
+        QTest::addColumn<bool>("timeLeft");
+        QTest::addColumn<int>("reported");
+        QTest::addColumn<bool>("shown");
+        const int largest = std::numeric_limits<int>::max();
+        // A bath lasts a minute at least and a day at most; the time left may have run out.
+        QTest::newRow("bath time 1 min") << false << 1 << true;
+        QTest::newRow("bath time a day") << false << 1440 << true;
+        QTest::newRow("bath time 0") << false << 0 << false;
+        QTest::newRow("bath time a day and a minute") << false << 1441 << false;
+        QTest::newRow("bath time largest int") << false << largest << false;
+        QTest::newRow("bath time negative") << false << -1 << false;
+        QTest::newRow("time left 0") << true << 0 << true;
+        QTest::newRow("time left a day") << true << 1440 << true;
+        QTest::newRow("time left negative") << true << -1 << false;
+        QTest::newRow("time left a day and a minute") << true << 1441 << false;
+        QTest::newRow("time left largest int") << true << largest << false;
+    }
+
+    // The tile, and the bath time's editor, show what the sauna said last: a report that is no
+    // bath time replaces the former one with "--" (an empty text, which the tile shows so).
+    void reportsOutsideABathShowNoValue()
+    {
+        QFETCH(bool, timeLeft);
+        QFETCH(int, reported);
+        QFETCH(bool, shown);
+        SaunaStateController controller;
+        FakeReceiver receiver;
+        controller.connectSaunaSignals({&receiver});
+        QSignalSpy editor(controller.bathTimeManager(),
+                          &value::DurationManager::durationValueComponentsChanged);
+        const auto duration = [](int minutes) {
+            return view::LanguageSupport::durationText(unsigned(minutes));
+        };
+        const auto report = [&](int minutes) {
+            if (timeLeft)
+                emit receiver.saunaRunTimeLeftChanged(minutes);
+            else
+                emit receiver.saunaBathTimeChanged(minutes);
+        };
+        emit receiver.saunaBathTimeLimitChanged(1440);
+        if (timeLeft)
+            emit receiver.saunaPhysicalStateChanged(SaunaStateTypes::E_sauna_on);
+
+        report(90);
+        QCOMPARE(controller.bathTimeText(), duration(90));
+        report(reported);
+        QCOMPARE(controller.bathTimeText(), shown ? duration(reported) : QString());
+        QCOMPARE(controller.showsTimeLeft(), timeLeft);
+        if (!timeLeft)
+            QCOMPARE(editor.last().at(0).toString() == QStringLiteral("--"), !shown);
+        report(61);
+        QCOMPARE(controller.bathTimeText(), duration(61));
+    }
+
     void relayBoardsAreCountedFromTheNodeList()
     {
         SaunaStateController controller;
@@ -503,6 +561,39 @@ private slots:
         QCOMPARE(message.arguments.at(1),
                  view::DateTimeFormatter::instance()->formatTime(QTime(0, 25)));
         QVERIFY(!message.arguments.at(1).isEmpty());
+    }
+
+    void aWaitBeyondADayHasNoAllowedStartTime_data()
+    {
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("none") << 0 << true;
+        QTest::newRow("a day") << 1440 << true;
+        QTest::newRow("negative") << -1 << false;
+        QTest::newRow("a day and a minute") << 1441 << false;
+        QTest::newRow("largest int") << std::numeric_limits<int>::max() << false;
+    }
+
+    void aWaitBeyondADayHasNoAllowedStartTime()
+    {
+        QFETCH(int, minutes);
+        QFETCH(bool, shown);
+        SaunaStateController controller;
+        FakeReceiver receiver;
+        MainScreenView view;
+        controller.connectSaunaSignals({&receiver});
+        controller.connectSystemTimeChanged({&view});
+        view::DateTimeFormatter::instance()->onTimeFormatChanged(
+            signalInterface::DateTimeTypes::E_0_24);
+        emit view.systemTimeChanged(QDateTime(QDate(2024, 3, 1), QTime(22, 50)));
+
+        emit receiver.saunaTimeToAllowedOnChanged(minutes);
+        UserMessage message(0x1002);
+        controller.appendAllowedStartTimeArgument(message);
+        QCOMPARE(message.arguments.size(), 1);
+        QCOMPARE(message.arguments.first(),
+                 shown ? view::DateTimeFormatter::instance()->formatTime(QTime(22, 50))
+                       : QStringLiteral("--"));
     }
 
     void withoutASystemTimeThePanelClockIsUsed()

@@ -287,6 +287,45 @@ private slots:
         QCOMPARE(shown.count(), 0);
     }
 
+    // The running panel's smoothing: a tick every 15 s once started, at most 1 °C a tick, and
+    // within 2 °C of the target it heads for the target.
+    void theSmoothingSettlesOnTheTargetWithinTwoDegrees()
+    {
+        TemperatureController controller;
+        FakeReceiver receiver;
+        QCOMPARE(controller.connectSaunaSignals({&receiver}), 0);
+        value::TemperatureFilterer &filterer = *controller.temperatureFilterer();
+        controller.emitInitialState();
+        QVERIFY(filterer.isRunning());
+        QCOMPARE(filterer.timerInterval(), 15000);
+        QSignalSpy filtered(&filterer,
+                            &value::TemperatureFilterer::filteredTemperatureValueChanged);
+        const auto ticks = [&](int count) {
+            filtered.clear();
+            QList<int> values;
+            for (int tick = 0; tick < count; ++tick)
+                filterer.onTimeout();
+            for (const QList<QVariant> &emitted : std::as_const(filtered))
+                values << emitted.at(0).toInt();
+            return values;
+        };
+
+        emit receiver.saunaTargetTemperatureChanged(720);
+        // 19 ninths below the target: the room is followed.
+        emit receiver.saunaTemperatureChanged(701);
+        QCOMPARE(filterer.filteredValue(), 701);
+        emit receiver.saunaTemperatureChanged(680);
+        QCOMPARE(ticks(4), (QList<int>{692, 683, 680}));
+        // 18 below: the display heads for the target, 1 °C a tick.
+        emit receiver.saunaTemperatureChanged(702);
+        QCOMPARE(ticks(6), (QList<int>{689, 698, 707, 716, 720}));
+        // 18 above stays on the target; 19 above follows the room again.
+        emit receiver.saunaTemperatureChanged(738);
+        QCOMPARE(ticks(2), QList<int>{});
+        emit receiver.saunaTemperatureChanged(739);
+        QCOMPARE(ticks(3), (QList<int>{729, 738, 739}));
+    }
+
     void unitRequestsAreStoredAndMarkTheRegionSettings()
     {
         TemperatureController controller;

@@ -178,6 +178,8 @@ private slots:
     void relayOutputsBeyondCapacityDropped();
     void userMessageGoesThroughFormatter();
     void saunaState();
+    void saunaClockRange_data();
+    void saunaClockRange();
     void controlBoardSupport();
     void supportedCharacters();
     void limitTablesStoredOnlyWhenNewerAndComplete();
@@ -275,6 +277,11 @@ void TestSaunaSystemReceiver::integerReports_data()
         "RcbMasterSlaveMode,int)",
         {QVariant::fromValue(NodeInformationTypes::E_slave_2), 510});
     row("next descaling", 40, 14, "saunaNextDescalingChanged(int)", {14});
+    // Beyond an int: the largest int, which no shown value takes, instead of nothing.
+    row("target temperature beyond int", 10, 0x80000000u, "saunaTargetTemperatureChanged(int)",
+        {INT_MAX});
+    row("bath time at the largest int", 17, 0x7FFFFFFFu, "saunaBathTimeChanged(int)", {INT_MAX});
+    row("run time left beyond int", 22, 0xFFFFFFFFu, "saunaRunTimeLeftChanged(int)", {INT_MAX});
 }
 
 void TestSaunaSystemReceiver::integerReports()
@@ -306,7 +313,6 @@ void TestSaunaSystemReceiver::integerReportsIgnored_data()
     QTest::newRow("value without id") << withoutId;
     QTest::newRow("not allowed from 1440") << integerReport(36, 1440);
     QTest::newRow("not allowed until 100000") << integerReport(37, 100000);
-    QTest::newRow("value beyond int") << integerReport(10, 0x80000000u);
     QTest::newRow("last descaling in year 7000") << integerReport(32, 1900000);
 }
 
@@ -859,6 +865,40 @@ void TestSaunaSystemReceiver::userMessageGoesThroughFormatter()
     QCOMPARE(received.arguments, QStringList{QStringLiteral("formatted")});
 }
 
+void TestSaunaSystemReceiver::saunaClockRange_data()
+{
+    QTest::addColumn<quint64>("milliseconds");
+    QTest::addColumn<QDateTime>("clock");
+    const QDateTime epoch(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC);
+    const QDateTime after2200(QDate(2201, 1, 1), QTime(0, 0), Qt::UTC);
+    const auto since = [&epoch](const QDateTime &time) {
+        return quint64(epoch.msecsTo(time));
+    };
+    QTest::newRow("the epoch") << quint64(0) << epoch;
+    QTest::newRow("the last of 2200") << since(after2200) - 1 << after2200.addMSecs(-1);
+    // Beyond the range: unknown, whatever the clock said before.
+    QTest::newRow("the first of 2201") << since(after2200) << QDateTime();
+    QTest::newRow("largest") << ~quint64(0) << QDateTime();
+}
+
+void TestSaunaSystemReceiver::saunaClockRange()
+{
+    QFETCH(quint64, milliseconds);
+    QFETCH(QDateTime, clock);
+    QSignalSpy times(m_receiver.get(), &SaunaSystemReceiver::saunaTimeChanged);
+    Envelope envelope;
+    envelope.mutable_sauna_state_changed()->set_system_time(86400000);
+    deliver(envelope);
+    envelope.mutable_sauna_state_changed()->set_system_time(milliseconds);
+    deliver(envelope);
+
+    QCOMPARE(times.count(), 2);
+    const auto time = times.last().first().value<DateTimeTypes::SaunaDateTime>();
+    QCOMPARE(time.dateTime, clock);
+    QCOMPARE(time.dateValid, clock.isValid());
+    QCOMPARE(time.timeValid, clock.isValid());
+}
+
 void TestSaunaSystemReceiver::saunaState()
 {
     QSignalSpy states(m_receiver.get(), &SaunaSystemReceiver::saunaPhysicalStateChanged);
@@ -884,7 +924,7 @@ void TestSaunaSystemReceiver::saunaState()
     deliver(envelope);
 
     report->set_time_valid(true);
-    report->set_system_time(~0ULL); // no plausible date: treated as absent
+    report->set_system_time(~0ULL); // no plausible date: the clock is unknown
     deliver(envelope);
 
     QCOMPARE(states.count(), 3);
@@ -892,10 +932,12 @@ void TestSaunaSystemReceiver::saunaState()
              SaunaStateTypes::E_sauna_standby);
     QCOMPARE(states.at(1).first().value<SaunaStateTypes::SaunaState>(),
              SaunaStateTypes::E_sauna_dryup);
-    QCOMPARE(times.count(), 1);
+    QCOMPARE(times.count(), 2);
     const auto time = times.first().first().value<DateTimeTypes::SaunaDateTime>();
     QVERIFY(time.dateValid && time.timeValid);
     QCOMPARE(time.dateTime, QDateTime(QDate(2000, 1, 2), QTime(0, 0), Qt::UTC));
+    QCOMPARE(times.last().first().value<DateTimeTypes::SaunaDateTime>(),
+             DateTimeTypes::SaunaDateTime());
     QCOMPARE(relays.count(), 1);
     const auto status = relays.first().first().value<RelayStatusTypes::RelayStatus>();
     QCOMPARE(status.size(), 1);

@@ -80,6 +80,7 @@ private slots:
     void cleanupTestCase();
 
     void sceneLoadsAndWiresWithoutWarnings();
+    void aConnectedSaunaShowsNoValueUntilItReports();
     void mainScreenShowsNoValueWithoutASauna();
     void mainScreenFollowsTheControllers();
     void dialTextsStayOnTheDial();
@@ -262,6 +263,40 @@ void TestRealScene::reportSaunaValues(int roomDegrees, int targetDegrees, bool l
     controllers.temperatureController.onSaunaTargetTemperatureChanged(targetDegrees * 9);
     controllers.peripheralController.onSaunaLightsStateChange(lightsOn);
     controllers.saunaStateController.onSaunaPhysicalStateChanged(SaunaStateTypes::E_sauna_on);
+}
+
+// A sauna that has connected but told nothing yet shows "--", also smoothed; so does a value
+// it reports that is none: a bath time beyond a day, a clock beyond the protocol's dates.
+void TestRealScene::aConnectedSaunaShowsNoValueUntilItReports()
+{
+    using signalInterface::DateTimeTypes;
+    details::ControllerTabObjectsProvider &controllers = m_frame->controllerTab;
+    pcPanel::SaunaCommunication &link = m_frame->saunaCommunication;
+    QCOMPARE(controllers.temperatureController.temperaturePresentation(),
+             signalInterface::TemperatureTypes::E_smooth);
+    QCOMPARE(controllers.humidityController.humidityPresentation(),
+             signalInterface::HumidityTypes::E_smooth);
+    emit link.connectedChanged(true);
+    QVERIFY(!qobject_cast<QQuickItem *>(item("notConnectedNotice"))->isVisible());
+    QCOMPARE(shownText("measuredTemperatureText"), QStringLiteral("--"));
+    QCOMPARE(shownText("targetTemperatureText"), QStringLiteral("Target --"));
+    QCOMPARE(shownText("measuredHumidityText"), QStringLiteral("Humidity --"));
+    QCOMPARE(shownText("clockText"), QStringLiteral("--"));
+
+    controllers.saunaStateController.onSaunaBathTimeChanged(90);
+    QCOMPARE(item("bathTimeTile")->property("value").toString(), QStringLiteral("1h 30min"));
+    controllers.saunaStateController.onSaunaBathTimeChanged(std::numeric_limits<int>::max());
+    QCOMPARE(item("bathTimeTile")->property("value").toString(), QStringLiteral("--"));
+
+    DateTimeTypes::SaunaDateTime clock;
+    clock.dateValid = clock.timeValid = true;
+    clock.dateTime = QDateTime(QDate(2024, 12, 24), QTime(18, 30), Qt::UTC);
+    controllers.timeController.onSaunaTimeChanged(clock);
+    QVERIFY(shownText("clockText") != QStringLiteral("--"));
+    controllers.timeController.onSaunaTimeChanged(DateTimeTypes::SaunaDateTime());
+    QCOMPARE(shownText("clockText"), QStringLiteral("--"));
+
+    link.onDisconnectRequest();
 }
 
 void TestRealScene::mainScreenShowsNoValueWithoutASauna()

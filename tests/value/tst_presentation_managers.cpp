@@ -104,8 +104,10 @@ private slots:
         manager.setUseFilteredValue(true);
         SignalLog log;
         watch(manager, log);
+        log.watch(&manager, &TemperaturePresentationManager::temperatureValueUnknown, "unknown");
+        // No filtered value yet: nothing to show, not a filter's start value.
         manager.setValue(725);
-        QCOMPARE(log.take(), shown(0, 0));
+        QCOMPARE(log.take(), QStringList{"unknown()"});
         manager.setValue(760);
         QCOMPARE(log.take(), QStringList());
         manager.onFilteredTemperatureValueChanged(711);
@@ -115,6 +117,36 @@ private slots:
         QCOMPARE(log.take(), shown(84, 0));
         manager.setUseFilteredValue(true);
         QCOMPARE(log.take(), shown(79, 0));
+    }
+
+    // Smoothed, a sauna that has told no measurement yet, or a new sauna, shows no value: neither
+    // the presentation's start nor a change of unit makes one up.
+    void smoothShowsNoValueBeforeTheFirstFilteredValue()
+    {
+        TemperaturePresentationManager temperature;
+        HumidityPresentationManager humidity;
+        SignalLog log;
+        watch(temperature, log);
+        watch(humidity, log);
+        log.watch(&temperature, &TemperaturePresentationManager::temperatureValueUnknown,
+                  "unknown");
+        const QStringList none{"unknown()", "unit(1)", "value(0,false)"};
+
+        temperature.setUseFilteredValue(true);
+        humidity.setUseFilteredValue(true);
+        temperature.setTemperatureUnitType(TemperatureTypes::E_fahrenheit);
+        humidity.emitValue();
+        QCOMPARE(log.take(), none + none);
+
+        temperature.onFilteredTemperatureValueChanged(720);
+        humidity.onFilteredHumidityValueChanged({3, level});
+        QCOMPARE(log.take(), shown(176, 1) + QStringList({"unit(1)", "value(3,true)"}));
+        temperature.clearValue();
+        humidity.clearValue();
+        log.take();
+        temperature.emitValue();
+        humidity.emitValue();
+        QCOMPARE(log.take(), none);
     }
 
     void temperatureOutsideTheRangeIsUnknown()
@@ -239,7 +271,7 @@ private slots:
         SignalLog log;
         watch(manager, log);
         manager.setValue({30, percent});
-        QCOMPARE(log.take(), (QStringList{"unit(1)", "value(0,true)"}));
+        QCOMPARE(log.take(), (QStringList{"unit(0)", "value(0,false)"}));
         manager.onFilteredHumidityValueChanged({28, percent});
         QCOMPARE(log.take(), (QStringList{"unit(0)", "value(28,true)"}));
         manager.setUseFilteredValue(false);

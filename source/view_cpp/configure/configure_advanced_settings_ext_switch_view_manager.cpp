@@ -1,5 +1,6 @@
 #include "view_cpp/configure/configure_advanced_settings_ext_switch_view_manager.h"
 
+#include "signal_interface/protocol_facts.h"
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/row_item_tables.h"
@@ -21,6 +22,8 @@ ConfigureAdvancedSettingsExtSwitchViewManager::ConfigureAdvancedSettingsExtSwitc
     // Until the sauna tells its bath-time limit the editor can hold only its lower limit.
     m_bathTimeManager.setLowerLimitInMinutes(bathTimeLowerLimitMinutes);
     m_bathTimeManager.setUpperLimitInMinutes(bathTimeLowerLimitMinutes);
+    m_bathTime.setShownRange(bathTimeLowerLimitMinutes,
+                             signalInterface::protocolFacts::longestBathMinutes);
 }
 
 int ConfigureAdvancedSettingsExtSwitchViewManager::connectToView(const QList<QObject *> &senders)
@@ -151,9 +154,9 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::refreshBathTimeRow()
     const std::optional<int> &bathTime = m_bathTime.reported();
     m_bathTimeRow->setEnabled(m_bathTimeLimitKnown && bathTime.has_value());
     m_bathTimeRow->setTextValue1(QString());
-    m_bathTimeRow->setTextValue2(bathTime
-                                     ? LanguageSupport::durationText(unsigned(qMax(0, *bathTime)))
-                                     : QStringLiteral("--"));
+    const std::optional<int> shown = m_bathTime.shown();
+    m_bathTimeRow->setTextValue2(shown ? LanguageSupport::durationText(unsigned(*shown))
+                                       : QStringLiteral("--"));
 }
 
 void ConfigureAdvancedSettingsExtSwitchViewManager::refreshFunctionRows()

@@ -17,6 +17,7 @@ ConfigureAdvancedSettingsFanViewManager::ConfigureAdvancedSettingsFanViewManager
 {
     m_runtimeManager.setLowerLimitInMinutes(runtimeLowerLimitMinutes);
     m_runtimeManager.setUpperLimitInMinutes(runtimeUpperLimitMinutes);
+    m_runtime.setShownRange(runtimeLowerLimitMinutes, runtimeUpperLimitMinutes);
 }
 
 int ConfigureAdvancedSettingsFanViewManager::connectToView(const QList<QObject *> &senders)
@@ -91,8 +92,8 @@ void ConfigureAdvancedSettingsFanViewManager::refresh()
     if (m_row.isNull())
         return;
     m_row->setTextOnSubMenu(tr("Running Time"));
-    const std::optional<int> &runtime = m_runtime.reported();
-    m_row->setTextValue1(runtime ? LanguageSupport::durationText(unsigned(qMax(0, *runtime)))
+    const std::optional<int> runtime = m_runtime.shown();
+    m_row->setTextValue1(runtime ? LanguageSupport::durationText(unsigned(*runtime))
                                  : QStringLiteral("--"));
 }
 

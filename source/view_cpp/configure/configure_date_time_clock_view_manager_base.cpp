@@ -82,8 +82,9 @@ void ConfigureDateTimeClockViewManagerBase::showTexts(const QString &clockTitle,
                                                       int checkedFormat)
 {
     setTextOnSubMenuOf(m_clockRow.data(), clockTitle);
+    // No clock the sauna told, or none the panel can show, reads "--" as on the main screen.
     if (m_clockRow)
-        m_clockRow->setTextValue1(clockValue);
+        m_clockRow->setTextValue1(clockValue.isEmpty() ? QStringLiteral("--") : clockValue);
     TextItem::setTextOf(m_heading.data(), heading);
     for (std::size_t index = 0; index < m_formatRows.size(); ++index) {
         RowItem *row = m_formatRows[index].data();

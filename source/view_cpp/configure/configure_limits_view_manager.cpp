@@ -27,6 +27,7 @@ constexpr int combiAutoFillTimeLower = 3;
 constexpr int combiAutoFillTimeUpper = 4;
 constexpr int fillTimeLower = 6;
 constexpr int fillTimeUpper = 20;
+constexpr int secondsPerMinute = 60;
 
 } // namespace
 
@@ -307,8 +308,12 @@ void ConfigureLimitsViewManager::rebuildMenu()
 void ConfigureLimitsViewManager::applyTankFillTimeLimits()
 {
     const bool combiAuto = m_product == MasterFuncDescTypes::E_combi_auto;
-    m_tankFillTime.setLowerLimitInMinutes(combiAuto ? combiAutoFillTimeLower : fillTimeLower);
-    m_tankFillTime.setUpperLimitInMinutes(combiAuto ? combiAutoFillTimeUpper : fillTimeUpper);
+    const int lower = combiAuto ? combiAutoFillTimeLower : fillTimeLower;
+    const int upper = combiAuto ? combiAutoFillTimeUpper : fillTimeUpper;
+    m_tankFillTime.setLowerLimitInMinutes(lower);
+    m_tankFillTime.setUpperLimitInMinutes(upper);
+    // A report outside the editor's limits opens as "--", not as the limit it would clamp to.
+    m_reportedTankFillTime.setShownRange(lower * secondsPerMinute, upper * secondsPerMinute);
 }
 
 } // namespace view

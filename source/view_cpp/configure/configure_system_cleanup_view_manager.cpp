@@ -26,6 +26,8 @@ ConfigureSystemCleanupViewManager::ConfigureSystemCleanupViewManager(QObject *pa
 {
     m_timeManager.setLowerLimitInMinutes(intervalLowerLimitMinutes);
     m_timeManager.setUpperLimitInMinutes(intervalUpperLimitMinutes);
+    m_intervalHours.setShownRange(intervalLowerLimitMinutes / minutesPerHour,
+                                  intervalUpperLimitMinutes / minutesPerHour);
     m_timeManager.setComponentSteps(intervalHourStep, 0, 0, 0);
 }
 
@@ -173,9 +175,9 @@ void ConfigureSystemCleanupViewManager::refreshTexts()
     }
     if (!m_intervalRow.isNull()) {
         m_intervalRow->setTextOnSubMenu(tr("Time interval"));
-        const std::optional<int> &hours = m_intervalHours.reported();
+        const std::optional<int> hours = m_intervalHours.shown();
         m_intervalRow->setTextValue1(
-            hours ? LanguageSupport::durationText(unsigned(qMax(0, *hours)) * minutesPerHour)
+            hours ? LanguageSupport::durationText(unsigned(*hours) * minutesPerHour)
                   : QStringLiteral("--"));
     }
     if (hasTankNotes() && !m_tankNotesToggle.isNull()) {

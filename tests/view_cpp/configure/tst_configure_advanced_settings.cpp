@@ -18,6 +18,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <limits>
 #include <memory>
 
 using signalInterface::ConfigureTypes;
@@ -59,6 +60,8 @@ struct DurationScreen
     value::DurationManager *editor = nullptr;
     std::function<void()> open;
     std::function<void(int)> report;
+    // The text of the shown row that tells the duration.
+    std::function<QString()> row;
 };
 
 DurationScreen durationScreen(const QString &name)
@@ -66,26 +69,45 @@ DurationScreen durationScreen(const QString &name)
     if (name == QLatin1String("fan")) {
         auto fan = std::make_shared<view::ConfigureAdvancedSettingsFanViewManager>(nullptr);
         auto *raw = fan.get();
+        raw->onFanViewVisibleChanged(true);
         return {fan, fan->runtimeManager(),
                 [raw] { raw->onRowItemSelected(ConfigureTypes::E_fanRuntime); },
-                [raw](int minutes) {
-                    raw->onSaunaFanRuntimeChanged(minutes);
+                [raw](int minutes) { raw->onSaunaFanRuntimeChanged(minutes); },
+                [raw] {
+                    return role(*raw->model(), 0, "value2").toString();
                 }};
     }
     if (name == QLatin1String("cleanup")) {
         auto cleanup = std::make_shared<view::ConfigureSystemCleanupViewManager>(nullptr);
         auto *raw = cleanup.get();
+        raw->onSaunaMasterProductChanged(MasterFuncDescTypes::E_sauna);
+        raw->onCleanUpViewVisibleChanged(true);
         return {cleanup, cleanup->timeManager(),
                 [raw] { raw->onCleanupTimeSelected(ConfigureTypes::E_cleanup); },
-                [raw](int hours) {
-                    raw->onSaunaCleanupBetweenTimeChanged(hours);
+                [raw](int hours) { raw->onSaunaCleanupBetweenTimeChanged(hours); },
+                [raw] {
+                    return role(*raw->model(), 1, "value2").toString();
+                }};
+    }
+    if (name == QLatin1String("external switch")) {
+        auto extSwitch =
+            std::make_shared<view::ConfigureAdvancedSettingsExtSwitchViewManager>(nullptr);
+        auto *raw = extSwitch.get();
+        raw->onSaunaBathTimeLimitChanged(1440);
+        raw->onExternalSwitchVisibleChanged(true);
+        return {extSwitch, extSwitch->bathTimeManager(), [raw] { raw->onExtSwBathTimeSelected(); },
+                [raw](int minutes) { raw->onSaunaExtSwBathtimeChanged(minutes); },
+                [raw] {
+                    return role(*raw->bathTimeModel(), 0, "value3").toString();
                 }};
     }
     auto tank = std::make_shared<view::ConfigureSystemTankAutoEmptyingViewManager>(nullptr);
     auto *raw = tank.get();
+    raw->onTankAutoEmptyingVisibleChanged(true);
     return {tank, tank->timeManager(), [raw] { raw->onTankAutoEmptyingIntervalEdit(); },
-            [raw](int minutes) {
-                raw->onSaunaTankAutoEmptyingDurationChanged(minutes);
+            [raw](int minutes) { raw->onSaunaTankAutoEmptyingDurationChanged(minutes); },
+            [raw] {
+                return role(*raw->model(), 1, "value2").toString();
             }};
 }
 
@@ -144,6 +166,8 @@ private slots:
     // Fan, cleanup and tank auto-emptying duration editors.
     void openDurationEditorTakesTheFirstReport_data();
     void openDurationEditorTakesTheFirstReport();
+    void reportsOutsideTheEditorsLimitsShowNoValue_data();
+    void reportsOutsideTheEditorsLimitsShowNoValue();
 };
 
 void TestConfigureAdvancedSettings::menuRowsFollowTheFunctionFlags_data()
@@ -558,7 +582,7 @@ void TestConfigureAdvancedSettings::fanEditorLimitsAndCommit()
 
     QCOMPARE(editor.lowerLimit(), qint64(1) * 60000);
     QCOMPARE(editor.upperLimit(), qint64(180) * 60000);
-    fan.onSaunaFanRuntimeChanged(500);
+    fan.onSaunaFanRuntimeChanged(180);
     fan.onRowItemSelected(ConfigureTypes::E_fan); // not the row's id
     QCOMPARE(edits.size(), 0);
     fan.onRowItemSelected(ConfigureTypes::E_fanRuntime);
@@ -579,9 +603,10 @@ void TestConfigureAdvancedSettings::fanEditorLimitsAndCommit()
     QCOMPARE(requests.size(), 1);
     QCOMPARE(requests.at(0).at(0).toInt(), 119);
 
+    // No fan runtime the editor allows: "--", not the limit.
     fan.onSaunaFanRuntimeChanged(0);
     fan.onRowItemSelected(ConfigureTypes::E_fanRuntime);
-    QCOMPARE(editor.valueInMinutes(), 1);
+    QVERIFY(!editor.hasValue());
 }
 
 void TestConfigureAdvancedSettings::externalSwitchWaitsForTheBathTimeLimit()
@@ -787,13 +812,13 @@ void TestConfigureAdvancedSettings::tankRowsAndInterval()
     QCOMPARE(role(model, 1, "value").toString(), QStringLiteral("Time interval"));
     QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("1h 30min"));
     QCOMPARE(role(model, 1, "value5").toString(), QStringLiteral("single"));
-    tank.onSaunaTankAutoEmptyingDurationChanged(45);
-    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("45min"));
+    tank.onSaunaTankAutoEmptyingDurationChanged(75);
+    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("1h 15min"));
 
     QCOMPARE(editor.lowerLimit(), qint64(60) * 60000);
     QCOMPARE(editor.upperLimit(), qint64(480) * 60000);
     QSignalSpy edits(&tank, &view::ConfigureSystemTankAutoEmptyingViewManager::editSelected);
-    tank.onSaunaTankAutoEmptyingDurationChanged(600);
+    tank.onSaunaTankAutoEmptyingDurationChanged(480);
     tank.onTankAutoEmptyingIntervalEdit();
     QCOMPARE(edits.takeFirst().at(0).toInt(), int(ConfigureTypes::E_tankAutoEmptyingInterval));
     QCOMPARE(editor.valueInMinutes(), 480);
@@ -842,9 +867,9 @@ void TestConfigureAdvancedSettings::cleanupRowsByProduct()
     // Before any report: no reminder shown on, and no interval.
     QCOMPARE(role(model, 0, "value2").toBool(), false);
     QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("--"));
-    cleanup.onSaunaCleanupBetweenTimeChanged(5);
+    cleanup.onSaunaCleanupBetweenTimeChanged(15);
     cleanup.onSaunaCleanupTotalChanged(3);
-    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("5h 0min"));
+    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("15h 0min"));
     QCOMPARE(role(model, model.rowCount() - 1, "value").toString(),
              QStringLiteral("Cleanup's until now: 3"));
 }
@@ -889,7 +914,7 @@ void TestConfigureAdvancedSettings::cleanupIntervalEditor()
 
     QCOMPARE(editor.lowerLimit(), qint64(600) * 60000);
     QCOMPARE(editor.upperLimit(), qint64(90000) * 60000);
-    cleanup.onSaunaCleanupBetweenTimeChanged(5);
+    cleanup.onSaunaCleanupBetweenTimeChanged(10);
     cleanup.onCleanupTimeSelected(ConfigureTypes::E_cleanupTime); // not the row's id
     QCOMPARE(edits.size(), 0);
     cleanup.onCleanupTimeSelected(ConfigureTypes::E_cleanup);
@@ -905,7 +930,7 @@ void TestConfigureAdvancedSettings::cleanupIntervalEditor()
     QCOMPARE(editor.valueInMinutes(), 1200);
     cleanup.onCleanupTimeCommit();
     QCOMPARE(requests.takeFirst().at(0).toInt(), 20);
-    cleanup.onSaunaCleanupBetweenTimeChanged(2000);
+    cleanup.onSaunaCleanupBetweenTimeChanged(1500);
     cleanup.onCleanupTimeSelected(ConfigureTypes::E_cleanup);
     QCOMPARE(editor.valueInMinutes(), 90000);
 }
@@ -944,6 +969,52 @@ void TestConfigureAdvancedSettings::openDurationEditorTakesTheFirstReport()
     duration.editor->onDurationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_increase);
     duration.report(report * 2);
     QCOMPARE(duration.editor->valueInMinutes(), steppedMinutes);
+}
+
+void TestConfigureAdvancedSettings::reportsOutsideTheEditorsLimitsShowNoValue_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<int>("report");
+    QTest::addColumn<QString>("shown");
+    const int largest = std::numeric_limits<int>::max();
+    QTest::newRow("fan 1 min") << "fan" << 1 << "1min";
+    QTest::newRow("fan 3 h") << "fan" << 180 << "3h 0min";
+    QTest::newRow("fan 0") << "fan" << 0 << "--";
+    QTest::newRow("fan 3 h 1 min") << "fan" << 181 << "--";
+    QTest::newRow("fan largest int") << "fan" << largest << "--";
+    QTest::newRow("cleanup 10 h") << "cleanup" << 10 << "10h 0min";
+    QTest::newRow("cleanup 1500 h") << "cleanup" << 1500 << "1500h 0min";
+    QTest::newRow("cleanup 9 h") << "cleanup" << 9 << "--";
+    QTest::newRow("cleanup 1501 h") << "cleanup" << 1501 << "--";
+    QTest::newRow("cleanup largest int") << "cleanup" << largest << "--";
+    QTest::newRow("tank 1 h") << "tank" << 60 << "1h 0min";
+    QTest::newRow("tank 8 h") << "tank" << 480 << "8h 0min";
+    QTest::newRow("tank 59 min") << "tank" << 59 << "--";
+    QTest::newRow("tank 8 h 1 min") << "tank" << 481 << "--";
+    QTest::newRow("tank largest int") << "tank" << largest << "--";
+    // The external switch's bath time: a minute to a day, whatever limit the sauna tells.
+    QTest::newRow("external switch 1 min") << "external switch" << 1 << "1min";
+    QTest::newRow("external switch a day") << "external switch" << 1440 << "24h 0min";
+    QTest::newRow("external switch 0") << "external switch" << 0 << "--";
+    QTest::newRow("external switch a day and a minute") << "external switch" << 1441 << "--";
+    QTest::newRow("external switch largest int") << "external switch" << largest << "--";
+}
+
+// A report the editor's limits do not allow reads "--" on its row and in its opened editor,
+// instead of the former report or the limit it would be clamped to.
+void TestConfigureAdvancedSettings::reportsOutsideTheEditorsLimitsShowNoValue()
+{
+    QFETCH(QString, screen);
+    QFETCH(int, report);
+    QFETCH(QString, shown);
+    const DurationScreen duration = durationScreen(screen);
+    // Between the limits of every one of these screens.
+    duration.report(120);
+    QVERIFY(duration.row() != QStringLiteral("--"));
+    duration.report(report);
+    QCOMPARE(duration.row(), shown);
+    duration.open();
+    QCOMPARE(duration.editor->hasValue(), shown != QStringLiteral("--"));
 }
 
 QTEST_MAIN(TestConfigureAdvancedSettings)

@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <limits>
+
 using signalInterface::ConfigureTypes;
 using signalInterface::DataProviderTypes;
 using signalInterface::MasterFuncDescTypes;
@@ -412,6 +414,43 @@ private slots:
         QCOMPARE(value(), std::optional<qint64>(stepped));
     }
 
+    void tankFillTimeOutsideTheProductsLimitsOpensWithoutAValue_data()
+    {
+        QTest::addColumn<int>("product");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<bool>("shown");
+        const int combi = int(MasterFuncDescTypes::E_combi_auto);
+        const int sauna = int(MasterFuncDescTypes::E_sauna);
+        QTest::newRow("combi 3 min") << combi << 180 << true;
+        QTest::newRow("combi 4 min") << combi << 240 << true;
+        QTest::newRow("combi 3 min less a second") << combi << 179 << false;
+        QTest::newRow("combi 4 min and a second") << combi << 241 << false;
+        QTest::newRow("sauna 6 min") << sauna << 360 << true;
+        QTest::newRow("sauna 20 min") << sauna << 1200 << true;
+        QTest::newRow("sauna 6 min less a second") << sauna << 359 << false;
+        QTest::newRow("sauna 20 min and a second") << sauna << 1201 << false;
+        QTest::newRow("sauna largest int") << sauna << std::numeric_limits<int>::max() << false;
+    }
+
+    // A fill time the editor's limits do not allow opens as "--", not as the limit it would be
+    // clamped to, and a commit of the unchanged editor sends nothing.
+    void tankFillTimeOutsideTheProductsLimitsOpensWithoutAValue()
+    {
+        QFETCH(int, product);
+        QFETCH(int, seconds);
+        QFETCH(bool, shown);
+        ConfigureLimitsViewManager manager(nullptr);
+        manager.onSaunaMasterProductChanged(MasterFuncDescTypes::RcbProduct(product));
+        manager.onSaunaMasterFuncDescChanged(flags(false, true, true));
+        RequestLog log(manager);
+        manager.onSaunaRcbTankFillTimeChanged(seconds);
+        manager.onItemSelected(5);
+        QCOMPARE(manager.tankFillTimeManager()->value(),
+                 shown ? std::optional<qint64>(qint64(seconds) * 1000) : std::nullopt);
+        manager.onTankFillTimeCommit();
+        QCOMPARE(log.entries.size(), shown ? 1 : 0);
+    }
+
     void editorLimitsFollowTheProduct()
     {
         ConfigureLimitsViewManager manager(nullptr);
@@ -441,7 +480,7 @@ private slots:
         QCOMPARE(manager.tankFillTimeManager()->lowerLimit(), 3 * 60000);
         QCOMPARE(manager.tankFillTimeManager()->upperLimit(), 4 * 60000);
         RequestLog log(manager);
-        manager.onSaunaRcbTankFillTimeChanged(4);
+        manager.onSaunaRcbTankFillTimeChanged(180);
         manager.onItemSelected(5);
         QCOMPARE(manager.tankFillTimeManager()->value(), std::optional<qint64>(3 * 60000));
         manager.onSaunaRcbTankFillTimeChanged(225);
