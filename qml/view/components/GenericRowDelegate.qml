@@ -5,17 +5,25 @@ import ViewTypesLib 1.0
 import "Theme.js" as Theme
 
 // One row of a program-built list, drawn by the row's component type (role "componentType").
-// The same delegate serves the menu, check-mark and mixed lists, so every role but the two
-// required ones is optional: a row item inside a mixed list answers under the names "value" ...
-// "value14".
+// The same delegate serves the menu, check-mark and mixed lists, so every role but the component
+// type is optional: a row item inside a mixed list answers under the names "value" ... "value14".
 Item {
     id: row
 
-    // Every list model answers these two roles, whatever table names its other roles.
+    // Every table of these lists names role 33 "componentType".
     required property int componentType
-    required property int applId
+    required property int index
     // The remaining roles are named by the list's table, so they are read through the model.
     required property var model
+
+    // The row's application id, asked of the list model by row. A list that changes a row in
+    // place (the error log gives a row another id together with another text) announces the row
+    // with all of its roles, so reading one of them here reads the id again.
+    readonly property int applId: {
+        void model.componentType
+        const list = ListView.view ? ListView.view.model : null
+        return list && typeof list.getApplId === "function" ? list.getApplId(index) : index
+    }
 
     // A row the list does not show: no room, no taps.
     property bool hidden: false
