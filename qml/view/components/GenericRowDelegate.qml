@@ -83,8 +83,7 @@ Item {
             case ViewTypes.E_divider_small: return dividerComponent
             case ViewTypes.E_stepper: return stepperComponent
             case ViewTypes.E_toggle: return toggleComponent
-            case ViewTypes.E_text:
-            case ViewTypes.E_text_row: return textComponent
+            case ViewTypes.E_text: return textComponent
             case ViewTypes.E_button: return buttonComponent
             default: return menuRowComponent
             }
@@ -274,12 +273,11 @@ Item {
     Component {
         id: textComponent
         Item {
-            // value2 means what the row's kind says: a text row's heading flag, a text item's
-            // font size.
-            readonly property bool heading: row.componentType === ViewTypes.E_text_row
-                                            && row.model.value2 === true
-            readonly property int size: row.componentType === ViewTypes.E_text
-                                        ? row.model.value2 ?? Theme.fontNormal : Theme.fontNormal
+            // A text row and a text item both report E_text; value2 tells them apart: a text
+            // row's is its heading flag (a bool), a text item's its font size (a number).
+            readonly property bool heading: row.model.value2 === true
+            readonly property int size: typeof row.model.value2 === "number" ? row.model.value2
+                                                                             : Theme.fontNormal
             implicitHeight: label.implicitHeight + Theme.spacing * 2
             Text {
                 id: label
