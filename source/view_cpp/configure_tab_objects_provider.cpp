@@ -1,13 +1,11 @@
 #include "view_cpp/configure_tab_objects_provider.h"
 
 #include "control/calendar_queue_controller.h"
-#include "control/haptic_sensor_controller.h"
 #include "control/humidity_controller.h"
 #include "control/temperature_controller.h"
 #include "control/time_controller.h"
 #include "pc_panel/sauna_communication.h"
 #include "sauna_bridge/bridge_connections.h"
-#include "signal_interface/sender_connections.h"
 #include "view_cpp/configure/configure_advanced_settings_ext_switch_view_manager.h"
 #include "view_cpp/configure/configure_advanced_settings_fan_view_manager.h"
 #include "view_cpp/configure/configure_advanced_settings_standby_view_manager.h"
@@ -639,26 +637,15 @@ int ConfigureTabObjectsProvider::connectSystemSettingsRequests(
 
 int ConfigureTabObjectsProvider::connectSystemSettingsControllers(
     control::TemperatureController &temperatureController,
-    control::HumidityController &humidityController,
-    control::HapticSensorController &hapticController)
+    control::HumidityController &humidityController)
 {
     auto &filterScreen = manager<view::ConfigureSystemFilterViewManager>();
-    auto &hapticScreen = manager<view::ConfigureSystemHapticFeedbackViewManager>();
     const QList<QObject *> filter{&filterScreen};
-    const QList<QObject *> haptic{&hapticScreen};
     int failed = 0;
     failed += filterScreen.connectToTemperatureController({&temperatureController});
     failed += humidityController.connectHumidityPresentationRequests(filter);
     failed += temperatureController.connectTemperaturePresentationRequests(filter);
     failed += filterScreen.connectToHumidityController({&humidityController});
-    // The vibration setting is the haptic-sensor controller's, which stores it.
-    failed += signalInterface::connectSenders(
-        haptic, &hapticController,
-        {{SIGNAL(hapticFeedbackChangeRequested(
-              ::signalInterface::HapticFeedbackTypes::HapticFeedback)),
-          SLOT(onHapticFeedbackChangeRequested(
-              ::signalInterface::HapticFeedbackTypes::HapticFeedback))}});
-    failed += hapticScreen.connectToHapticController({&hapticController});
     return failed;
 }
 

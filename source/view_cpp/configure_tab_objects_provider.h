@@ -15,7 +15,6 @@ class QQmlContext;
 
 namespace control {
 class CalendarQueueController;
-class HapticSensorController;
 class HumidityController;
 class TemperatureController;
 class TimeController;
@@ -124,11 +123,11 @@ public:
     int connectToTemperaturePresentationManager(const QList<QObject *> &senders);
     // The facility type, bath priority, pause timer and IR screens' requests to the bridge.
     int connectSystemSettingsRequests(saunaBridge::ZerededidBridgeSenderSlotInterface *bridge);
-    // The filter and haptic feedback screens with the panel's controllers that own their
-    // settings, both ways.
+    // The filter screen with the temperature and humidity controllers that own its settings,
+    // both ways. The haptic feedback screen stays apart from the haptic-sensor controller: no
+    // menu leads to it, and its switch neither asks the controller nor follows it.
     int connectSystemSettingsControllers(control::TemperatureController &temperatureController,
-                                         control::HumidityController &humidityController,
-                                         control::HapticSensorController &hapticController);
+                                         control::HumidityController &humidityController);
     // The screens that raise user messages, for the message controller's list.
     QList<QObject *> userMessageRaisers();
 

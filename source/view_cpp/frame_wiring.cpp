@@ -206,11 +206,10 @@ int connectNativeObjects(PanelFrame &frame)
         {controllers.temperatureController.physicalTemperatureManager()});
     // The standby screen's editors follow the unit; the Advanced menu opens the standby screen.
     failed += frame.configureTab.connectAdvancedSettingsScreens(temperature);
-    // The filter screen with the temperature and humidity controllers, the haptic feedback screen
-    // with the haptic-sensor controller.
-    failed += frame.configureTab.connectSystemSettingsControllers(
-        controllers.temperatureController, controllers.humidityController,
-        controllers.hapticSensorController);
+    // The filter screen with the temperature and humidity controllers. The haptic feedback
+    // screen is not wired to the haptic-sensor controller.
+    failed += frame.configureTab.connectSystemSettingsControllers(controllers.temperatureController,
+                                                                  controllers.humidityController);
 
     const Objects favorite{&favorites.favoriteController};
     failed += frame.guiHandler.keyboard()->connectKeyboardTextRequests(favorite);

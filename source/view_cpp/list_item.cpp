@@ -11,7 +11,7 @@ void ListItem::setApplId(int applId)
     if (m_applId == applId)
         return;
     m_applId = applId;
-    emit dataChanged({ApplIdRole});
+    emit dataChanged();
 }
 
 } // namespace view

@@ -2,7 +2,6 @@
 
 #include "view_cpp/role_table.h"
 
-#include <QList>
 #include <QObject>
 #include <QVariant>
 
@@ -18,15 +17,11 @@ class ListItem : public QObject
     Q_OBJECT
 
 public:
-    // The role under which every list model answers a row's application id, whatever its item
-    // table. It lies past the ids of every item table (33 to 47).
-    static constexpr int ApplIdRole = 64;
-    static constexpr const char *applIdRoleName = "applId";
-
     explicit ListItem(int applId);
 
-    // The id the row's builder chose (a relay number, a menu entry, a day). A new id is announced
-    // under ApplIdRole, so a view reads it again as it reads any other field.
+    // The id the row's builder chose (a relay number, a menu entry, a day); views read it by row
+    // through ListModel::getApplId. A new id is announced like a new value, so a view showing the
+    // row reads it again.
     int applId() const { return m_applId; }
     void setApplId(int applId);
 
@@ -36,8 +31,8 @@ public:
     virtual bool setData(const QVariant &value, int role) = 0;
 
 signals:
-    // A value was set; roles names the role ids whose value was set.
-    void dataChanged(const QList<int> &roles);
+    // A value was set. The row is announced as a whole: views read all of its roles again.
+    void dataChanged();
 
 protected:
     // data() and setData() of a kind whose role table binds fields of Owner (usually the kind).
@@ -50,11 +45,12 @@ protected:
     template<typename Owner>
     bool writeRole(const RoleTable<Owner> &table, Owner &owner, const QVariant &value, int role)
     {
-        return writeField(fieldOfRole(table, role), owner, value, role);
+        return writeField(fieldOfRole(table, role), owner, value);
     }
-    // Stores through the field by its rule and announces the role; false when refused or null.
+    // Stores through the field by its rule and announces the change; false when refused or
+    // null.
     template<typename Owner>
-    bool writeField(const FieldAccess<Owner> *field, Owner &owner, const QVariant &value, int role)
+    bool writeField(const FieldAccess<Owner> *field, Owner &owner, const QVariant &value)
     {
         if (field == nullptr)
             return false;
@@ -65,11 +61,11 @@ protected:
             return true;
         case OnSet::OnChange:
             if (field->write(owner, value))
-                emit dataChanged({role});
+                emit dataChanged();
             return true;
         case OnSet::Always:
             field->write(owner, value);
-            emit dataChanged({role});
+            emit dataChanged();
             return true;
         }
         return false;
@@ -82,17 +78,17 @@ protected:
     {
         const FieldAccess<Owner> *access = fieldOfRole(table, role);
         if (access != nullptr)
-            store(access->onSet, role, field, value);
+            store(access->onSet, field, value);
     }
     template<typename T>
-    void store(OnSet onSet, int role, T &field, const T &value)
+    void store(OnSet onSet, T &field, const T &value)
     {
         if (onSet == OnSet::OnChange && field == value)
             return;
         if (onSet != OnSet::OnChange && onSet != OnSet::Always)
             return;
         field = value;
-        emit dataChanged({role});
+        emit dataChanged();
     }
 
 private:

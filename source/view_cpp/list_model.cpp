@@ -6,19 +6,10 @@
 #include <vector>
 
 namespace view {
-namespace {
-
-QHash<int, QByteArray> withApplIdRole(QHash<int, QByteArray> roleNames)
-{
-    roleNames.insert(ListItem::ApplIdRole, ListItem::applIdRoleName);
-    return roleNames;
-}
-
-} // namespace
 
 ListModel::ListModel(const QHash<int, QByteArray> &roleNames, QObject *parent)
     : QAbstractListModel(parent)
-    , m_roleNames(withApplIdRole(roleNames))
+    , m_roleNames(roleNames)
 {}
 
 ListModel::~ListModel()
@@ -35,8 +26,7 @@ QVariant ListModel::data(const QModelIndex &index, int role) const
 {
     if (!isRow(index.row()))
         return {};
-    const ListItem *item = m_items.at(index.row());
-    return role == ListItem::ApplIdRole ? QVariant(item->applId()) : item->data(role);
+    return m_items.at(index.row())->data(role);
 }
 
 bool ListModel::setData(const QModelIndex &index, const QVariant &value, int role)
@@ -141,18 +131,20 @@ int ListModel::getApplId(int row) const
 
 void ListModel::connectItem(ListItem *item)
 {
-    connect(item, &ListItem::dataChanged, this,
-            [this, item](const QList<int> &roles) { handleItemChange(item, roles); });
+    connect(item, &ListItem::dataChanged, this, &ListModel::handleItemChange);
 }
 
-void ListModel::handleItemChange(ListItem *item, const QList<int> &roles)
+void ListModel::handleItemChange()
 {
-    const int row = static_cast<int>(m_items.indexOf(item));
-    if (row < 0)
+    const QObject *changedItem = sender();
+    for (int row = 0; row < m_items.size(); ++row) {
+        if (m_items.at(row) != changedItem)
+            continue;
+        const QModelIndex changed = index(row, 0, QModelIndex());
+        if (changed.isValid())
+            emit dataChanged(changed, changed);
         return;
-    const QModelIndex changed = index(row, 0, QModelIndex());
-    if (changed.isValid())
-        emit dataChanged(changed, changed, roles);
+    }
 }
 
 } // namespace view

@@ -22,11 +22,10 @@ public:
     // Counts every row whatever the parent: QML only ever asks under the root.
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
-    // Forwards to the row's item; the item's own dataChanged() announces the change, naming the
-    // roles that were set.
+    // Forwards to the row's item; the item's own dataChanged() announces the change.
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
     bool removeRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
-    // The table given, and the application id of every row under ListItem::ApplIdRole.
+    // The table given at construction, unchanged.
     QHash<int, QByteArray> roleNames() const override { return m_roleNames; }
 
     // Adds the item as the last row and takes ownership. A null item is refused (false).
@@ -49,11 +48,14 @@ public:
     // The row's application id, or -1 when the row does not exist.
     Q_INVOKABLE int getApplId(int row) const;
 
+private slots:
+    // Announces the row of the item that sent dataChanged(), all of its roles together; a sender
+    // that is no row of this model is ignored.
+    void handleItemChange();
+
 private:
     bool isRow(int row) const { return row >= 0 && row < m_items.size(); }
     void connectItem(ListItem *item);
-    // Announces the item's row with the roles the item named.
-    void handleItemChange(ListItem *item, const QList<int> &roles);
 
     const QHash<int, QByteArray> m_roleNames;
     QList<ListItem *> m_items;

@@ -107,7 +107,7 @@ bool RowFieldsItem::setData(const QVariant &value, int role)
     if (!fieldOf(role, field))
         return false;
     // A null access (the component type) is refused.
-    return writeField(accessOf(field), m_fields, value, role);
+    return writeField(accessOf(field), m_fields, value);
 }
 
 template<typename T>
@@ -116,7 +116,7 @@ void RowFieldsItem::storeField(RowField field, T RowFields::*member, const T &va
     const FieldAccess<RowFields> *access = accessOf(field);
     const int role = roleOf(field);
     if (access != nullptr && role >= 0 && has(field))
-        store(access->onSet, role, m_fields.*member, value);
+        store(access->onSet, m_fields.*member, value);
 }
 
 void RowFieldsItem::setLayoutOrder(int layoutOrder)

@@ -9,8 +9,9 @@
 
 namespace view {
 
-// A line of a text list with its heading flag as value2 (component type E_text_row). A TextItem
-// has the same roles but its own component type, under which value2 is a font size.
+// A line of a text list with its heading flag as value2. It reports the component type of a
+// TextItem, E_text, not E_text_row: delegates tell the two apart by value2, a flag here and a
+// font size (a number) in a TextItem.
 class TextRowItem : public ListItem
 {
     Q_OBJECT
@@ -29,7 +30,7 @@ private:
     // The role-to-field table: each role id of the value table this kind has, with its field.
     static const RoleTable<TextRowItem> &roleTable();
 
-    static constexpr int m_componentType = ComponentTypes::E_text_row;
+    static constexpr int m_componentType = ComponentTypes::E_text;
     QString m_value;
     bool m_value2 = false;
 };

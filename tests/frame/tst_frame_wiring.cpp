@@ -1,5 +1,6 @@
 #include "frame_test_support.h"
 
+#include "control/haptic_sensor_controller.h"
 #include "control/message_controller.h"
 #include "pc_panel/sauna_system_sender.h"
 #include "protocol_buffers_support/si_pb_type_conversion/aux_relay_converter.h"
@@ -11,9 +12,11 @@
 #include "protocol_buffers_support/si_pb_type_conversion/user_settings_converter.h"
 #include "signal_interface/calendar_program.h"
 #include "signal_interface/configure_types.h"
+#include "signal_interface/haptic_feedback_types.h"
 #include "value/temperature_value_manager.h"
 #include "view_cpp/configure/configure_advanced_settings_standby_view_manager.h"
 #include "view_cpp/configure/configure_limits_view_manager.h"
+#include "view_cpp/configure/configure_system_haptic_feedback_view_manager.h"
 #include "view_cpp/configure/configure_system_network_view_manager.h"
 #include "view_cpp/configure/configure_system_view_manager.h"
 #include "view_cpp/frame_wiring.h"
@@ -406,6 +409,41 @@ private slots:
         QVERIFY(!startUp::saunaStateController());
         QVERIFY(!view::MainWindow::instance());
         QVERIFY(!view::GuiHandlerControlPanel::instance());
+    }
+
+    // No menu leads to the vibration switch, and the complete wiring leaves it apart from the
+    // haptic-sensor controller both ways: its request changes no stored setting, and the
+    // controller's announcement does not move it.
+    void hapticSwitchIsNotWiredToTheHapticController()
+    {
+        using signalInterface::HapticFeedbackTypes;
+        control::VariantControllerPcPanel variant(control::buildBrand(), nullptr);
+        startUp::FrameOptions options;
+        options.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
+        startUp::PanelFrame frame(variant, options);
+        frame.loadScene();
+        QCOMPARE(frame.wire().total(), 0);
+
+        auto &screen = frame.configureTab.manager<view::ConfigureSystemHapticFeedbackViewManager>();
+        control::HapticSensorController &controller = frame.controllerTab.hapticSensorController;
+        const HapticFeedbackTypes::HapticFeedback stored = controller.feedback();
+        QSignalSpy announced(&controller, &control::HapticSensorController::newHapticFeedbackValue);
+        const auto opposite = stored == HapticFeedbackTypes::E_activated
+                                  ? HapticFeedbackTypes::E_deactivated
+                                  : HapticFeedbackTypes::E_activated;
+        emit screen.hapticFeedbackChangeRequested(opposite);
+        const bool changed = controller.feedback() != stored;
+        if (changed)
+            controller.onHapticFeedbackChangeRequested(stored);
+        QVERIFY(!changed);
+        QCOMPARE(announced.size(), 0);
+
+        screen.onHapticFeedbackViewVisibleChanged(true);
+        const view::ListModel &rows = *screen.model();
+        QCOMPARE(rows.rowCount(), 1);
+        QCOMPARE(rows.data(rows.indexOfRow(0), 35), QVariant(true));
+        emit controller.newHapticFeedbackValue(HapticFeedbackTypes::E_deactivated);
+        QCOMPARE(rows.data(rows.indexOfRow(0), 35), QVariant(true));
     }
 };
 

@@ -257,6 +257,44 @@ QPointF centreOf(QQuickItem *item)
     return item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
 }
 
+// A GenericListView of the rows, shown in the window; null (with the error) when it fails.
+std::unique_ptr<QObject> showGenericList(QQuickView &window, view::ListModel &rows, QString &error)
+{
+    window.rootContext()->setContextProperty(QStringLiteral("testRows"), &rows);
+    QQmlComponent component(window.engine());
+    component.setData(R"(
+import QtQuick
+import "components"
+GenericListView {
+    width: 300
+    height: 400
+    model: testRows
+}
+)",
+                      QUrl::fromLocalFile(viewDirectory() + "/generic_list_test.qml"));
+    std::unique_ptr<QObject> created(component.create(window.rootContext()));
+    auto *list = qobject_cast<QQuickItem *>(created.get());
+    if (list == nullptr) {
+        error = component.errorString();
+        return {};
+    }
+    list->setParentItem(window.contentItem());
+    window.resize(300, 400);
+    window.show();
+    return created;
+}
+
+// The items of the tree with the object name, from the top of the window down.
+QList<QQuickItem *> itemsTopDown(QQuickItem *parent, const QString &objectName)
+{
+    QList<QQuickItem *> found;
+    collectInItemTree(parent, objectName, found);
+    std::sort(found.begin(), found.end(), [](QQuickItem *a, QQuickItem *b) {
+        return a->mapToScene(QPointF()).y() < b->mapToScene(QPointF()).y();
+    });
+    return found;
+}
+
 } // namespace
 
 // Answers an editor's commit as the program does when it refuses the value.
@@ -323,6 +361,7 @@ private slots:
     void textRowsShowWhatTheirKindMeans();
     void errorLogRowsBreakBetweenWords_data();
     void errorLogRowsBreakBetweenWords();
+    void tappedRowReportsItsCurrentId();
 
     void showPopupAgain() { item("popup_widget")->setProperty("visible", true); }
 
@@ -1390,42 +1429,21 @@ void TestQmlScene::textRowsShowWhatTheirKindMeans()
 {
     view::ListModel rows(view::StepperControllerItem::roleNames(), nullptr);
     rows.appendItem(new view::TextRowItem(QStringLiteral("Heading"), true));
-    rows.appendItem(new view::TextRowItem(QStringLiteral("Line"), false));
+    auto *line = new view::TextRowItem(QStringLiteral("Line"), false);
+    rows.appendItem(line);
     auto *large = new view::TextItem(QStringLiteral("Large"));
     large->setFontSize(23);
     rows.appendItem(large);
 
     QQuickView window;
-    window.rootContext()->setContextProperty(QStringLiteral("textTestRows"), &rows);
-    QQmlComponent component(window.engine());
-    component.setData(R"(
-import QtQuick
-import "components"
-GenericListView {
-    width: 300
-    height: 400
-    model: textTestRows
-}
-)",
-                      QUrl::fromLocalFile(viewDirectory() + "/text_rows_test.qml"));
-    std::unique_ptr<QObject> created(component.create(window.rootContext()));
+    QString error;
+    std::unique_ptr<QObject> created = showGenericList(window, rows, error);
     auto *list = qobject_cast<QQuickItem *>(created.get());
-    QVERIFY2(list, qPrintable(component.errorString()));
-    list->setParentItem(window.contentItem());
-    window.resize(300, 400);
-    window.show();
+    QVERIFY2(list, qPrintable(error));
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    const auto collect = [list] {
-        QList<QQuickItem *> found;
-        collectInItemTree(list, QStringLiteral("rowText"), found);
-        return found;
-    };
-    QTRY_COMPARE(collect().size(), 3);
-    QList<QQuickItem *> texts = collect();
-    std::sort(texts.begin(), texts.end(), [](QQuickItem *a, QQuickItem *b) {
-        return a->mapToScene(QPointF()).y() < b->mapToScene(QPointF()).y();
-    });
+    QTRY_COMPARE(itemsTopDown(list, QStringLiteral("rowText")).size(), 3);
+    const QList<QQuickItem *> texts = itemsTopDown(list, QStringLiteral("rowText"));
     const auto shown = [&texts](int row) {
         const QFont font = texts.at(row)->property("font").value<QFont>();
         return QStringLiteral("%1 %2%3")
@@ -1437,6 +1455,57 @@ GenericListView {
     QCOMPARE(shown(1), QStringLiteral("Line 16"));
     QCOMPARE(shown(2), QStringLiteral("Large 23"));
     QVERIFY(texts.at(0)->property("color") != texts.at(1)->property("color"));
+
+    // A row set to a heading in place is drawn as one.
+    line->setValue2(true);
+    QTRY_COMPARE(shown(1), QStringLiteral("Line 16 bold"));
+}
+
+// A tapped row reports the id the model gives for its row now: after the builder gave the row
+// another id, and after a row was put above it.
+void TestQmlScene::tappedRowReportsItsCurrentId()
+{
+    view::ListModel rows(view::RowItemBase::roleNames(), nullptr);
+    rows.appendItem(new view::RowItem2(QStringLiteral("First"), 5));
+    auto *second = new view::RowItem2(QStringLiteral("Second"), 6);
+    rows.appendItem(second);
+
+    QQuickView window;
+    QString error;
+    std::unique_ptr<QObject> created = showGenericList(window, rows, error);
+    auto *list = qobject_cast<QQuickItem *>(created.get());
+    QVERIFY2(list, qPrintable(error));
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy selected(list, SIGNAL(rowSelected(int)));
+
+    const auto rowText = [list](const QString &text) -> QQuickItem * {
+        for (QQuickItem *shown : itemsTopDown(list, QStringLiteral("rowMainText"))) {
+            if (shown->property("text").toString() == text)
+                return shown;
+        }
+        return nullptr;
+    };
+    const auto tap = [&window, &rowText](const QString &text) {
+        QTest::mouseClick(&window, Qt::LeftButton, {}, centreOf(rowText(text)).toPoint());
+    };
+    QTRY_VERIFY(rowText(QStringLiteral("Second")));
+    tap(QStringLiteral("Second"));
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(selected.at(0).at(0).toInt(), 6);
+
+    // Only the id changes: the row is not rebuilt.
+    second->setApplId(9);
+    tap(QStringLiteral("Second"));
+    QCOMPARE(selected.size(), 2);
+    QCOMPARE(selected.at(1).at(0).toInt(), 9);
+
+    rows.insertItem(0, new view::RowItem2(QStringLiteral("Zero"), 1));
+    QTRY_VERIFY(rowText(QStringLiteral("Zero")));
+    tap(QStringLiteral("Zero"));
+    tap(QStringLiteral("Second"));
+    QCOMPARE(selected.size(), 4);
+    QCOMPARE(selected.at(2).at(0).toInt(), 1);
+    QCOMPARE(selected.at(3).at(0).toInt(), 9);
 }
 
 void TestQmlScene::errorLogRowsBreakBetweenWords_data()

@@ -100,7 +100,7 @@ void TestListItems::startValues_data()
                                                     {37, 1.0},       {38, 1.0}};
     QTest::newRow("text") << text() << Values{{33, 5}, {34, QStringLiteral("Line")}, {35, 16}};
     QTest::newRow("text row") << textRow()
-                              << Values{{33, 11}, {34, QStringLiteral("Heading")}, {35, true}};
+                              << Values{{33, 5}, {34, QStringLiteral("Heading")}, {35, true}};
     QTest::newRow("divider") << divider() << Values{{33, 1}};
     QTest::newRow("day cell") << dayCell()
                               << Values{
@@ -117,7 +117,8 @@ void TestListItems::startValues()
         QVERIFY2(shown.isValid() == values.contains(role),
                  qPrintable(QStringLiteral("role %1").arg(role)));
         if (values.contains(role)) {
-            // The type matters: QML reads each value as the type it is given.
+            // The type matters: QML reads each value as the type it is given, and tells a text
+            // row (value2 a flag) from a text item (value2 a number) by it.
             QCOMPARE(shown.metaType().id(), values.value(role).metaType().id());
             QCOMPARE(shown, values.value(role));
         } else {
@@ -305,7 +306,7 @@ void TestListItems::toggleApplIdThroughTheModel()
     QCOMPARE(model.getApplId(1), 7);
     QCOMPARE(model.getApplId(2), 0);
     QCOMPARE(model.data(model.indexOfRow(1), 35), QVariant(true));
-    QCOMPARE(model.data(model.indexOfRow(2), 33), QVariant(int(view::ComponentTypes::E_text_row)));
+    QCOMPARE(model.data(model.indexOfRow(2), 33), QVariant(int(view::ComponentTypes::E_text)));
 }
 
 void TestListItems::roleTables()

@@ -5,17 +5,25 @@ import ViewTypesLib 1.0
 import "Theme.js" as Theme
 
 // One row of a program-built list, drawn by the row's component type (role "componentType").
-// The same delegate serves the menu, check-mark and mixed lists, so every role but the two
-// required ones is optional: a row item inside a mixed list answers under the names "value" ...
-// "value14".
+// The same delegate serves the menu, check-mark and mixed lists, so every role but the component
+// type is optional: a row item inside a mixed list answers under the names "value" ... "value14".
 Item {
     id: row
 
-    // Every list model answers these two roles, whatever table names its other roles.
+    // Every table of these lists names role 33 "componentType".
     required property int componentType
-    required property int applId
+    required property int index
     // The remaining roles are named by the list's table, so they are read through the model.
     required property var model
+
+    // The row's application id, asked of the list model by row. A list that changes a row in
+    // place (the error log gives a row another id together with another text) announces the row
+    // with all of its roles, so reading one of them here reads the id again.
+    readonly property int applId: {
+        void model.componentType
+        const list = ListView.view ? ListView.view.model : null
+        return list && typeof list.getApplId === "function" ? list.getApplId(index) : index
+    }
 
     // A row the list does not show: no room, no taps.
     property bool hidden: false
@@ -72,8 +80,7 @@ Item {
             case ViewTypes.E_divider_small: return dividerComponent
             case ViewTypes.E_stepper: return stepperComponent
             case ViewTypes.E_toggle: return toggleComponent
-            case ViewTypes.E_text:
-            case ViewTypes.E_text_row: return textComponent
+            case ViewTypes.E_text: return textComponent
             case ViewTypes.E_button: return buttonComponent
             default: return menuRowComponent
             }
@@ -280,12 +287,11 @@ Item {
     Component {
         id: textComponent
         Item {
-            // value2 means what the row's kind says: a text row's heading flag, a text item's
-            // font size.
-            readonly property bool heading: row.componentType === ViewTypes.E_text_row
-                                            && row.model.value2 === true
-            readonly property int size: row.componentType === ViewTypes.E_text
-                                        ? row.model.value2 ?? Theme.fontNormal : Theme.fontNormal
+            // A text row and a text item both report E_text; value2 tells them apart: a text
+            // row's is its heading flag (a bool), a text item's its font size (a number).
+            readonly property bool heading: row.model.value2 === true
+            readonly property int size: typeof row.model.value2 === "number" ? row.model.value2
+                                                                             : Theme.fontNormal
             implicitHeight: label.implicitHeight + Theme.spacing * 2
             Text {
                 id: label

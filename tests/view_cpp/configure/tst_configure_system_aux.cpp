@@ -850,7 +850,7 @@ void TestConfigureSystemAux::descalingRows()
     descaling.onAuxDescalingViewVisibleChanged(true);
     const view::ListModel &settings = *descaling.settingsModel();
     QCOMPARE(modelReader::column(settings, "componentType"),
-             (QVariantList{3, 1, 7, 7, 7, 7, 0, 11}));
+             (QVariantList{3, 1, 7, 7, 7, 7, 0, 5}));
     QCOMPARE(modelReader::applIds(settings).mid(2, 4), (QList<int>{1, 2, 3, 4}));
     QCOMPARE(modelReader::value(settings, 0, "value").toString(), QString("Enable"));
     QCOMPARE(modelReader::value(settings, 0, "value2").toBool(), true);

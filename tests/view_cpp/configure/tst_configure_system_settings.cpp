@@ -1,6 +1,5 @@
 #include "model_reader.h"
 
-#include "control/haptic_sensor_controller.h"
 #include "control/humidity_controller.h"
 #include "control/settings.h"
 #include "control/temperature_controller.h"
@@ -147,7 +146,6 @@ private slots:
     void irReportWhileHiddenIsShownLater();
     void hapticSwitchRequestsTheOppositeBothWays();
     void hapticReportWhileHiddenIsShownLater();
-    void hapticSettingIsStoredAndSurvivesARestart();
 
 private:
     QTemporaryDir m_configHome;
@@ -585,9 +583,8 @@ void TestConfigureSystemSettings::filterRequestsReachTheControllers()
     control::Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
     control::TemperatureController temperature;
     control::HumidityController humidity;
-    control::HapticSensorController haptic;
     details::ConfigureTabObjectsProvider provider(nullptr);
-    QCOMPARE(provider.connectSystemSettingsControllers(temperature, humidity, haptic), 0);
+    QCOMPARE(provider.connectSystemSettingsControllers(temperature, humidity), 0);
     FilterManager &manager = provider.manager<view::ConfigureSystemFilterViewManager>();
     temperature.emitInitialState();
     humidity.emitInitialState();
@@ -684,50 +681,6 @@ void TestConfigureSystemSettings::hapticReportWhileHiddenIsShownLater()
              int(view::ComponentTypes::E_toggle));
     manager.onHapticFeedbackViewVisibleChanged(false);
     QCOMPARE(manager.model()->rowCount(), 0);
-}
-
-void TestConfigureSystemSettings::hapticSettingIsStoredAndSurvivesARestart()
-{
-    {
-        control::Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
-        control::TemperatureController temperature;
-        control::HumidityController humidity;
-        control::HapticSensorController haptic;
-        details::ConfigureTabObjectsProvider provider(nullptr);
-        QCOMPARE(provider.connectSystemSettingsControllers(temperature, humidity, haptic), 0);
-        HapticManager &manager = provider.manager<view::ConfigureSystemHapticFeedbackViewManager>();
-        haptic.emitInitialState();
-        manager.onHapticFeedbackViewVisibleChanged(true);
-        QCOMPARE(switches(*manager.model()), QStringList{"200 Vibration on"});
-        manager.onHapticFeedbackChanged(HapticManager::vibrationId, true);
-        QCOMPARE(haptic.feedback(), HapticFeedbackTypes::E_deactivated);
-        QCOMPARE(switches(*manager.model()), QStringList{"200 Vibration off"});
-    }
-    control::Settings::resetForTesting();
-
-    // A new start reads the stored setting, and the screen shows it.
-    {
-        control::Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
-        control::TemperatureController temperature;
-        control::HumidityController humidity;
-        control::HapticSensorController haptic;
-        QCOMPARE(haptic.feedback(), HapticFeedbackTypes::E_deactivated);
-        details::ConfigureTabObjectsProvider provider(nullptr);
-        QCOMPARE(provider.connectSystemSettingsControllers(temperature, humidity, haptic), 0);
-        HapticManager &manager = provider.manager<view::ConfigureSystemHapticFeedbackViewManager>();
-        haptic.emitInitialState();
-        manager.onHapticFeedbackViewVisibleChanged(true);
-        QCOMPARE(switches(*manager.model()), QStringList{"200 Vibration off"});
-
-        // And switched on again, that is stored too.
-        manager.onHapticFeedbackChanged(HapticManager::vibrationId, false);
-        QCOMPARE(haptic.feedback(), HapticFeedbackTypes::E_activated);
-        QCOMPARE(switches(*manager.model()), QStringList{"200 Vibration on"});
-    }
-    control::Settings::resetForTesting();
-    control::Settings frame(QStringLiteral("Vaho"), QStringLiteral("PC_Panel"));
-    control::HapticSensorController restarted;
-    QCOMPARE(restarted.feedback(), HapticFeedbackTypes::E_activated);
 }
 
 QTEST_MAIN(TestConfigureSystemSettings)
