@@ -362,9 +362,11 @@ std::unique_ptr<QSettings> Settings::openStore(const QString &organization,
             content = std::move(cleaned);
         }
     }
-    // A section is parsed when it is first read; reading every key finds damage anywhere.
+    // A section is parsed when it is first read; reading every key finds damage anywhere. A
+    // quote left open is damage too, though the reader reports none when a later quote closes it.
     store->allKeys();
-    if (store->status() == QSettings::FormatError) {
+    if (store->status() == QSettings::FormatError ||
+        (content && SettingsFileRepair::hasQuoteLeftOpen(*content))) {
         // Whatever the panel writes replaces the file with the keys in the store, so the whole
         // file is kept aside first, unless the copy holds it already.
         if (!copied) {
@@ -382,10 +384,13 @@ std::unique_ptr<QSettings> Settings::openStore(const QString &organization,
         // takes the rest of the file); they are put back before the first write, which would
         // otherwise leave them out of the file.
         if (content) {
+            // The lines that the reader ran together are no keys of this file; the copy keeps them.
+            const QStringList dropped = SettingsFileRepair::removeRunTogetherKeys(*store);
             const QStringList restored = SettingsFileRepair::restoreLostKeys(*store, *content);
             qCInfo(signalInterface::sharedLog)
                 << "damaged settings file" << store->fileName() << "repaired with"
-                << restored.size() << "settings of intact lines:" << restored;
+                << restored.size() << "settings of intact lines:" << restored << "-"
+                << dropped.size() << "keys of lines run together dropped";
         }
     }
     if (store->status() == QSettings::AccessError || !canReplaceFile(*store))

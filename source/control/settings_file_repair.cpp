@@ -633,6 +633,41 @@ QMap<QString, QVariant> SettingsFileRepair::intactValues(const QByteArray &conte
     return intact;
 }
 
+bool SettingsFileRepair::hasQuoteLeftOpen(const QByteArray &content)
+{
+    bool inQuotes = false;
+    for (qsizetype i = 0; i < content.size(); ++i) {
+        const char c = content.at(i);
+        if (c == '\n' || c == '\r') {
+            if (inQuotes)
+                return true;
+        } else if (c == '\\') {
+            // An escaped character, a line break too, belongs to the line.
+            ++i;
+        } else if (c == '"') {
+            inQuotes = !inQuotes;
+        } else if (c == ';' && !inQuotes) {
+            // A comment up to the end of the line.
+            while (i + 1 < content.size() && content.at(i + 1) != '\n' && content.at(i + 1) != '\r')
+                ++i;
+        }
+    }
+    return inQuotes;
+}
+
+QStringList SettingsFileRepair::removeRunTogetherKeys(QSettings &store)
+{
+    QStringList removed;
+    const QStringList keys = store.allKeys();
+    for (const QString &key : keys) {
+        if (key.contains(QLatin1Char('\n')) || key.contains(QLatin1Char('\r'))) {
+            store.remove(key);
+            removed.append(key);
+        }
+    }
+    return removed;
+}
+
 QStringList SettingsFileRepair::restoreLostKeys(QSettings &store, const QByteArray &content)
 {
     const QMap<QString, QVariant> intact = intactValues(content);

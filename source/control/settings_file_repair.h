@@ -32,6 +32,15 @@ public:
     // a list.
     static QMap<QString, QVariant> intactValues(const QByteArray &content);
 
+    // Whether a line of the content leaves a quote open. QSettings writes every quote of a line
+    // in pairs, or escaped; its reader carries an open one over the line breaks that follow, up to
+    // the next quote, and takes all of that as one key or value without any error when a later
+    // quote closes it: the lines in between are lost to it.
+    static bool hasQuoteLeftOpen(const QByteArray &content);
+    // Removes from the store the keys that hold a line break: never written by QSettings (it
+    // escapes one), only read from lines run together by a quote left open. Returns them.
+    static QStringList removeRunTogetherKeys(QSettings &store);
+
     // The content without its lines whose value QSettings would decode from a serialized form
     // ("@Variant(...)" or "@DateTime(...)", in a list too, however escaped or quoted): nothing when
     // it has none. Such a value is read by streaming whatever the bytes claim, a list of a billion

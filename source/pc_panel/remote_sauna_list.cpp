@@ -39,7 +39,7 @@ std::optional<Enum> enumField(const QSettings *store, const char *name,
     return Settings::enumValue<Enum>(key(name), fromInt, store);
 }
 
-// The identity of a kept unreadable entry; null when it has none that reads as a UUID.
+// The identity of a kept unreadable entry.
 QUuid storedIdentity(const QVariantMap &entry)
 {
     return QUuid(entry.value(key(Settings::pcPanelRemoteSaunaIdentityKey)).toString());
@@ -158,9 +158,14 @@ int RemoteSaunaList::load(QSettings *store)
                                      &VariantTypes::fromInt, sauna.brand);
         const auto product = enumField(store, Settings::pcPanelRemoteSaunaRcbProductKey,
                                        &MasterFuncDescTypes::fromInt, sauna.rcbProduct);
-        if (sauna.identity.isNull() || find(sauna.identity) != nullptr || !brand || !product) {
-            // Kept as it is: it may hold the PIN of a sauna, or values of a newer panel, in
-            // groups of their own too.
+        if (sauna.identity.isNull()) {
+            // Its PIN and name belong to no sauna any more: no announcement or selection can ever
+            // find the entry, so it is no longer written back.
+            qCWarning(linkLog) << "stored sauna entry" << index << "has no identity; dropped";
+            continue;
+        }
+        if (find(sauna.identity) != nullptr || !brand || !product) {
+            // Kept as it is: it may hold values of a newer panel, in groups of their own too.
             QVariantMap entry;
             const QStringList names = store->allKeys();
             for (const QString &name : names)

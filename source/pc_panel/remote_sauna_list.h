@@ -57,10 +57,11 @@ public:
     // store are read, in the order of their indexes and at most Settings::maximumArrayEntries of
     // them, whatever size the store gives the array. A field that is missing reads as the
     // record's default (no brand, product "unknown", no name, the default PIN); a PIN that does
-    // not decipher to 1-4 digits reads as the default PIN. An entry that holds a value this
-    // program cannot read (identity not a UUID or repeated, brand or product not a known value)
-    // is no sauna of the list, but its stored keys are kept as they are and every save writes
-    // them back after the list. Returns the number of such entries.
+    // not decipher to 1-4 digits reads as the default PIN. An entry without an identity that
+    // reads as a UUID is dropped: nothing can ever find it again. An entry that holds another
+    // value this program cannot read (identity repeated, brand or product not a known value) is no
+    // sauna of the list, but its stored keys are kept as they are and every save writes them back
+    // after the list. Returns the number of such entries.
     int load(QSettings *store = nullptr);
     // Writes the whole list, then the kept unreadable entries, and syncs the file once, at the end
     // of the outermost WriteBatch when one is open (null: the shared store).

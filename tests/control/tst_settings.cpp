@@ -941,12 +941,6 @@ void TestSettings::soundFileIsNotCopied_data()
         << QByteArray("[General]\n"
                       "pc_panel_supported_characters=@@Variant(\\0\\0\\0\\v2\\0\\0\\0\\x5)\n"
                       "language=\" @DateTime(\\0)\"\n");
-    // QSettings reads the rest of the file into the value and finds no fault: nothing is
-    // repaired either.
-    QTest::newRow("quote left open in a value")
-        << QByteArray("[General]\n"
-                      "pc_panel_supported_characters=\"abc\n"
-                      "time_format=1\n");
 }
 
 void TestSettings::soundFileIsNotCopied()
@@ -1081,6 +1075,13 @@ void TestSettings::damagedFileKeepsIntactLines_data()
         << insertedBefore(panelFile, "lock_time_out", "\"")
         << QStringList{QStringLiteral("lock_time_out")};
     QTest::newRow("quote at the end") << panelFile + "\"" << QStringList();
+    // A later quote closes it: the reader runs the lines in between into the value, and reports
+    // no fault.
+    QTest::newRow("quote left open in a value")
+        << insertedBefore(panelFile, "60000", "\"") << QStringList{QStringLiteral("lock_time_out")};
+    QTest::newRow("quote left open in the identity of a sauna")
+        << insertedBefore(panelFile, "{00000000-0000-0000-0000-000000000001}", "\"")
+        << QStringList{QStringLiteral("pc_panel_remote_saunas/1/pc_panel_remote_sauna_identity")};
 }
 
 void TestSettings::damagedFileKeepsIntactLines()

@@ -81,7 +81,9 @@ private slots:
     void initTestCase()
     {
         tools::SimulatorOptions options = saunaOptions();
-        options.rcbProduct = 37; // a sauna: every Limits row
+        // A manual combi: every Limits row, its water editor named as a combi names it, and a
+        // tank that fills in ten minutes.
+        options.rcbProduct = 30;
         STEP(startSauna(options));
         connect(m_sauna.get(), &tools::SimulatedSauna::integerRequested, this,
                 [this](int id, quint32 value) {
@@ -129,7 +131,7 @@ private slots:
     {
         STEP(tapRow(QStringLiteral("settingsList"), 1));
         QTRY_VERIFY(findVisibleItem(sceneRoot(), QStringLiteral("limitsWaterTemperaturePage")));
-        // The page carries the title of its row; a sauna calls it the water temperature.
+        // The page carries the title of its row; a combi calls it the water temperature.
         QCOMPARE(findVisibleItem(sceneRoot(), QStringLiteral("limitsWaterTemperaturePage"))
                      ->property("title")
                      .toString(),

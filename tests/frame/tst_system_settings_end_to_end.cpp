@@ -26,9 +26,10 @@ constexpr int humidityPriority = 52;
 
 } // namespace
 
-// The whole panel connected to a simulated infrared sauna on loopback. From the settings tab the
-// user opens the System menu's facility type, pause timer, bath type priority, filter and IR
-// screens by taps, changes one value on each, and sees the value reported back. Every tap is a
+// The whole panel connected to a simulated infrared sauna on loopback, and for the bath type
+// priority to a combi. From the settings tab the user opens the System menu's facility type, pause
+// timer, filter, IR and bath type priority screens by taps, changes one value on each, and sees
+// the value reported back. Every tap is a
 // mouse click on the scene's widget where the item is drawn.
 class TestSystemSettingsEndToEnd : public QObject, private PanelUnderTest
 {
@@ -86,15 +87,16 @@ private slots:
             saunaOptions(QStringLiteral("Garden sauna"), QStringLiteral("1357"));
         options.rcbProduct = infraredSaunaProduct;
         STEP(startConnected(options));
-        // The infrared product and the function flags have arrived: the System menu offers IR
-        // and bath type priority.
+        // The infrared product and the function flags have arrived: the System menu offers IR,
+        // and nothing of a steam generator.
         const view::ListModel &menu =
             *m_frame->configureTab.manager<view::ConfigureSystemViewManager>().model();
         QTRY_VERIFY_WITH_TIMEOUT(menu.getApplId(menu.rowCount() - 1) ==
                                          ConfigureTypes::E_facilityType &&
-                                     applIdsOf(menu).contains(ConfigureTypes::E_irEnable) &&
-                                     applIdsOf(menu).contains(ConfigureTypes::E_bathTypePriority),
+                                     applIdsOf(menu).contains(ConfigureTypes::E_irEnable),
                                  waitMs);
+        QVERIFY(!applIdsOf(menu).contains(ConfigureTypes::E_bathTypePriority));
+        QVERIFY(!applIdsOf(menu).contains(ConfigureTypes::E_tankAutoEmptying));
         STEP(dismissPopups());
         STEP(tapTab(QStringLiteral("Settings")));
     }
@@ -148,24 +150,6 @@ private slots:
         STEP(backToSettingsAreas());
     }
 
-    // A tap asks the sauna; the mark moves when the sauna reports the new priority.
-    void bathTypePriority()
-    {
-        const tools::SaunaStateModel &model = m_sauna->model();
-        QVERIFY(model.enums().bathPriority != humidityPriority);
-        QQuickItem *page =
-            openSystemPage(ConfigureTypes::E_bathTypePriority, QStringLiteral("bathPriorityPage"));
-        QVERIFY(page);
-        QTRY_VERIFY(rowShowsChecked(page, signalInterface::SaunaStateTypes::E_prio_automatic));
-        STEP(tapRow(page, signalInterface::SaunaStateTypes::E_prio_humidity));
-        QTRY_COMPARE_WITH_TIMEOUT(model.enums().bathPriority, std::optional<int>(humidityPriority),
-                                  waitMs);
-        QTRY_VERIFY(rowShowsChecked(page, signalInterface::SaunaStateTypes::E_prio_humidity));
-        QVERIFY(!rowShowsChecked(page, signalInterface::SaunaStateTypes::E_prio_automatic));
-        STEP(saveScreenshot(QStringLiteral("system_bath_type_priority")));
-        STEP(backToSettingsAreas());
-    }
-
     // The panel's own setting: the temperature controller takes it and the switch follows. An
     // infrared cabin gets no humidity switch.
     void filter()
@@ -214,6 +198,34 @@ private slots:
         STEP(tap(toggle));
         QTRY_VERIFY_WITH_TIMEOUT(!model.boolean(BooleanId::IrEnable), waitMs);
         QTRY_VERIFY(!toggle->property("checked").toBool());
+        STEP(backToSettingsAreas());
+    }
+
+    // A tap asks the sauna; the mark moves when the sauna reports the new priority.
+    // Only a sauna with a steam generator has the choice: a combi, which the panel is connected
+    // to now, in place of the infrared cabin.
+    void bathTypePriority()
+    {
+        shutDown();
+        STEP(startConnected(saunaOptions(QStringLiteral("Garden combi"), QStringLiteral("1357"))));
+        const view::ListModel &menu =
+            *m_frame->configureTab.manager<view::ConfigureSystemViewManager>().model();
+        QTRY_VERIFY_WITH_TIMEOUT(applIdsOf(menu).contains(ConfigureTypes::E_bathTypePriority),
+                                 waitMs);
+        STEP(dismissPopups());
+        STEP(tapTab(QStringLiteral("Settings")));
+        const tools::SaunaStateModel &model = m_sauna->model();
+        QVERIFY(model.enums().bathPriority != humidityPriority);
+        QQuickItem *page =
+            openSystemPage(ConfigureTypes::E_bathTypePriority, QStringLiteral("bathPriorityPage"));
+        QVERIFY(page);
+        QTRY_VERIFY(rowShowsChecked(page, signalInterface::SaunaStateTypes::E_prio_automatic));
+        STEP(tapRow(page, signalInterface::SaunaStateTypes::E_prio_humidity));
+        QTRY_COMPARE_WITH_TIMEOUT(model.enums().bathPriority, std::optional<int>(humidityPriority),
+                                  waitMs);
+        QTRY_VERIFY(rowShowsChecked(page, signalInterface::SaunaStateTypes::E_prio_humidity));
+        QVERIFY(!rowShowsChecked(page, signalInterface::SaunaStateTypes::E_prio_automatic));
+        STEP(saveScreenshot(QStringLiteral("system_bath_type_priority")));
         STEP(backToSettingsAreas());
     }
 };

@@ -186,8 +186,9 @@ private slots:
         QCOMPARE(reread.find(lakeIdentity)->pin.pin(), QStringLiteral("9"));
     }
 
-    // Entries whose identity or enum value cannot be read are not offered as saunas, but every
-    // save writes them back as they were, PIN words included.
+    // An entry whose enum value cannot be read is not offered as a sauna, but every save writes
+    // it back as it was, PIN words included. An entry whose identity is not a UUID can never be
+    // found again and is dropped.
     void unreadableEntriesKeptInTheFile()
     {
         const QString path = filePath();
@@ -198,21 +199,18 @@ private slots:
                             QByteArray::number(MasterFuncDescTypes::E_sauna),
                         "3\\pc_panel_remote_sauna_rcb_product=999");
         QVERIFY(writeFile(path, content));
-        const QString cellarPin1 = storedValue(path, QStringLiteral("not a uuid"),
-                                               control::Settings::pcPanelRemoteSaunaPin1Key);
         const QString gardenPin2 = storedValue(path, gardenIdentity.toString(),
                                                control::Settings::pcPanelRemoteSaunaPin2Key);
-        QVERIFY(!cellarPin1.isEmpty());
         QVERIFY(!gardenPin2.isEmpty());
 
         RemoteSaunaList list;
         {
             QSettings store(path, QSettings::IniFormat);
-            QCOMPARE(list.load(&store), 2);
+            QCOMPARE(list.load(&store), 1);
         }
         QCOMPARE(list.size(), 1);
         QVERIFY(list.find(loftIdentity));
-        QCOMPARE(list.unreadableCount(), 2);
+        QCOMPARE(list.unreadableCount(), 1);
 
         QVERIFY(
             list.insertOrReplace(sauna(lakeIdentity, QStringLiteral("Lake"), QStringLiteral("9"))));
@@ -221,11 +219,9 @@ private slots:
             list.save(&store);
         }
         QCOMPARE(storedValue(path, QStringLiteral("not a uuid"),
-                             control::Settings::pcPanelRemoteSaunaPin1Key),
-                 cellarPin1);
-        QCOMPARE(storedValue(path, QStringLiteral("not a uuid"),
                              control::Settings::pcPanelRemoteSaunaNameKey),
-                 QStringLiteral("Cellar"));
+                 QString());
+        QVERIFY(!readFile(path).contains("Cellar"));
         QCOMPARE(storedValue(path, gardenIdentity.toString(),
                              control::Settings::pcPanelRemoteSaunaPin2Key),
                  gardenPin2);
@@ -237,17 +233,17 @@ private slots:
         RemoteSaunaList reread;
         {
             QSettings store(path, QSettings::IniFormat);
-            QCOMPARE(reread.load(&store), 2);
+            QCOMPARE(reread.load(&store), 1);
             reread.save(&store);
         }
         QSettings store(path, QSettings::IniFormat);
-        QCOMPARE(store.beginReadArray(QStringLiteral("pc_panel_remote_saunas")), 4);
+        QCOMPARE(store.beginReadArray(QStringLiteral("pc_panel_remote_saunas")), 3);
         store.endArray();
         QCOMPARE(reread.size(), 2);
     }
 
     // A newer panel may keep groups of its own inside an entry; an entry that cannot be read is
-    // written back with them, even when it holds nothing else.
+    // written back with them. One without an identity goes, whatever it holds.
     void unreadableEntryKeepsItsNestedKeys()
     {
         const QString path = filePath();
@@ -256,23 +252,29 @@ private slots:
                                 "1\\pc_panel_remote_sauna_identity=not a uuid\n"
                                 "1\\extra\\colour=blue\n"
                                 "2\\kept\\by\\a\\newer\\panel=1\n"
-                                "size=2\n"));
+                                "3\\pc_panel_remote_sauna_identity=" +
+                                    lakeIdentity.toString().toLatin1() +
+                                    "\n"
+                                    "3\\pc_panel_remote_sauna_brand=77\n"
+                                    "3\\extra\\colour=green\n"
+                                    "size=3\n"));
         RemoteSaunaList list;
         {
             QSettings store(path, QSettings::IniFormat);
-            QCOMPARE(list.load(&store), 2);
+            QCOMPARE(list.load(&store), 1);
             list.save(&store);
         }
         QSettings store(path, QSettings::IniFormat);
-        store.beginReadArray(QStringLiteral("pc_panel_remote_saunas"));
+        QCOMPARE(store.beginReadArray(QStringLiteral("pc_panel_remote_saunas")), 1);
         store.setArrayIndex(0);
-        QCOMPARE(store.value(QStringLiteral("extra/colour")).toString(), QStringLiteral("blue"));
-        store.setArrayIndex(1);
-        QCOMPARE(store.value(QStringLiteral("kept/by/a/newer/panel")).toString(),
-                 QStringLiteral("1"));
+        QCOMPARE(store.value(QStringLiteral("pc_panel_remote_sauna_identity")).toString(),
+                 lakeIdentity.toString());
+        QCOMPARE(store.value(QStringLiteral("extra/colour")).toString(), QStringLiteral("green"));
         store.endArray();
+        QVERIFY(!readFile(path).contains("blue"));
+        QVERIFY(!readFile(path).contains("newer"));
         RemoteSaunaList reread;
-        QCOMPARE(reread.load(&store), 2);
+        QCOMPARE(reread.load(&store), 1);
     }
 
     // Deleting a sauna also drops an unreadable copy of its entry, which would otherwise come
@@ -420,6 +422,107 @@ private slots:
         QCOMPARE(list.saunas().front().identity, numberedIdentity(1));
         QCOMPARE(list.saunas().back().identity, numberedIdentity(1024));
         QVERIFY(!list.find(numberedIdentity(1025)));
+    }
+
+    void damagedFileKeepsWholeEntries_data()
+    {
+        // The damage is text put in after the marker (the start of the file when empty), and the
+        // rest of that line cut off when asked.
+        QTest::addColumn<QByteArray>("marker");
+        QTest::addColumn<QByteArray>("inserted");
+        QTest::addColumn<bool>("cutRest");
+        QTest::addColumn<QList<QUuid>>("kept");
+        QTest::newRow("quote opens the identity of the second entry")
+            << QByteArray("2\\pc_panel_remote_sauna_identity=") << QByteArray("\"") << false
+            << QList<QUuid>{loftIdentity, gardenIdentity};
+        QTest::newRow("quote opens the identity of the first entry")
+            << QByteArray("1\\pc_panel_remote_sauna_identity=") << QByteArray("\"") << false
+            << QList<QUuid>{cellarIdentity, gardenIdentity};
+        QTest::newRow("identity of the second entry cut short")
+            << QByteArray("2\\pc_panel_remote_sauna_identity={7a1c3e5f") << QByteArray() << true
+            << QList<QUuid>{loftIdentity, gardenIdentity};
+        QTest::newRow("quote at the very start")
+            << QByteArray() << QByteArray("\"") << false
+            << QList<QUuid>{loftIdentity, cellarIdentity, gardenIdentity};
+    }
+
+    // A file damaged as a crash or a hand edit leaves it, read through the repair of the shared
+    // store: a stored sauna whose identity is lost is no sauna any more and is not written back;
+    // every whole entry keeps its name, PIN, brand and product, the file's size counts the kept
+    // entries only, and the selected sauna is still the one selected.
+    void damagedFileKeepsWholeEntries()
+    {
+        QFETCH(QByteArray, marker);
+        QFETCH(QByteArray, inserted);
+        QFETCH(bool, cutRest);
+        QFETCH(QList<QUuid>, kept);
+        control::Settings names(QStringLiteral("ListTest"), QStringLiteral("PC_Panel"));
+        const QString path = control::Settings::settings()->fileName();
+        control::Settings::resetForTesting();
+        const QList<RemoteSauna> seeded{
+            sauna(loftIdentity, QStringLiteral("Loft"), QStringLiteral("2580")),
+            sauna(cellarIdentity, QStringLiteral("Cellar, east"), QStringLiteral("1234")),
+            sauna(gardenIdentity, QStringLiteral("Garden \"G\""), QStringLiteral("77")),
+        };
+        {
+            // As the panel leaves it: the characters a sauna reported (a quote and a comma among
+            // them), the selection and the list.
+            QDir().mkpath(QFileInfo(path).absolutePath());
+            QSettings store(path, QSettings::IniFormat);
+            QString characters;
+            for (char16_t unit = 0x20; unit <= 0x7E; ++unit)
+                characters.append(QChar(unit));
+            store.setValue(QString::fromLatin1(control::Settings::pcPanelSupportedCharactersKey),
+                           characters);
+            store.setValue(QString::fromLatin1(control::Settings::pcPanelSelectedRemoteSaunaKey),
+                           gardenIdentity.toString());
+            RemoteSaunaList list;
+            for (const RemoteSauna &each : seeded)
+                list.insertOrReplace(each);
+            list.save(&store);
+        }
+        QByteArray content = readFile(path);
+        const qsizetype at = content.indexOf(marker);
+        QVERIFY(at >= 0);
+        const qsizetype after = at + marker.size();
+        if (cutRest)
+            content.remove(after, content.indexOf('\n', after) - after);
+        content.insert(after, inserted);
+        QVERIFY(writeFile(path, content));
+
+        control::Settings again(QStringLiteral("ListTest"), QStringLiteral("PC_Panel"));
+        RemoteSaunaList list;
+        list.load();
+        QCOMPARE(list.unreadableCount(), 0);
+        QList<QUuid> identities;
+        for (const RemoteSauna &each : list.saunas())
+            identities << each.identity;
+        QCOMPARE(identities, kept);
+        for (const RemoteSauna &each : seeded) {
+            if (const RemoteSauna *found = list.find(each.identity)) {
+                QCOMPARE(found->name, each.name);
+                QCOMPARE(found->pin.pin(), each.pin.pin());
+                QCOMPARE(found->brand, each.brand);
+                QCOMPARE(found->rcbProduct, each.rcbProduct);
+            }
+        }
+        list.save();
+        control::Settings::resetForTesting();
+
+        QSettings store(path, QSettings::IniFormat);
+        QCOMPARE(store.status(), QSettings::NoError);
+        QCOMPARE(store.value(QStringLiteral("pc_panel_remote_saunas/size")).toInt(), kept.size());
+        QCOMPARE(control::Settings::storedArrayIndexes(
+                     &store, QString::fromLatin1(control::Settings::pcPanelRemoteSaunasKey))
+                     .size(),
+                 kept.size());
+        RemoteSaunaList reread;
+        QCOMPARE(reread.load(&store), 0);
+        QCOMPARE(reread.saunas(), list.saunas());
+        QCOMPARE(
+            QUuid(store.value(QString::fromLatin1(control::Settings::pcPanelSelectedRemoteSaunaKey))
+                      .toString()),
+            gardenIdentity);
     }
 
     void storedLongNameIsCut_data()

@@ -76,6 +76,8 @@ private slots:
     // What each product has.
     void humidityIsControlledOnlyWhereTheProductHasIt_data();
     void humidityIsControlledOnlyWhereTheProductHasIt();
+    void steamGeneratorIsReportedOnlyWhereTheProductHasIt_data();
+    void steamGeneratorIsReportedOnlyWhereTheProductHasIt();
 };
 
 void TestSaunaStateModel::fullReportHoldsEveryValue()
@@ -496,7 +498,7 @@ void TestSaunaStateModel::humidityIsControlledOnlyWhereTheProductHasIt()
     QFETCH(bool, humidity);
     SaunaStateModel model;
     model.useProductDefaults(product);
-    QCOMPARE(model.controlsHumidity(), humidity);
+    QCOMPARE(model.hasSteamGenerator(), humidity);
 
     // The function flags a panel offers its humidity controls by.
     vaholumo::Sauna_to_external full;
@@ -512,6 +514,86 @@ void TestSaunaStateModel::humidityIsControlledOnlyWhereTheProductHasIt()
     for (int step = 0; step < 10; ++step)
         model.heatStep(1000);
     QCOMPARE(model.integer(IntegerId::Humidity) > SaunaStateModel::AmbientHumidity, humidity);
+}
+
+void TestSaunaStateModel::steamGeneratorIsReportedOnlyWhereTheProductHasIt_data()
+{
+    humidityIsControlledOnlyWhereTheProductHasIt_data();
+}
+
+// A dry or infrared sauna has no steam generator: neither its function flags nor its values
+// (water level and temperature, tank, tank auto-emptying, bath priority) reach a panel, and
+// requests to change them mean nothing to it. A combi or steam sauna reports all of them.
+void TestSaunaStateModel::steamGeneratorIsReportedOnlyWhereTheProductHasIt()
+{
+    QFETCH(int, product);
+    QFETCH(bool, humidity);
+    const bool steam = humidity;
+    SaunaStateModel model;
+    model.useProductDefaults(product);
+    // Three tanks, for a steam generator.
+    model.useSystemType(21);
+    QCOMPARE(model.hasSteamGenerator(), steam);
+
+    vaholumo::Sauna_to_external full;
+    QVERIFY(pbSupport::parseDatagram(
+        tools::encodeFullReport(model, QDateTime::currentDateTimeUtc()), full));
+    const vaholumo::Control_board_support &flags = full.control_board_support();
+    QCOMPARE(flags.bath_prio(), steam);
+    QCOMPARE(flags.tank_auto_emptying(), steam);
+    QCOMPARE(flags.water_level(), steam);
+    QCOMPARE(flags.tank_manual(), steam);
+    QCOMPARE(flags.water_temperature(), steam);
+    // What every sauna has stays.
+    QVERIFY(flags.standby() && flags.fan() && flags.cleanup() && flags.facility_type());
+
+    QSet<int> integers;
+    for (const vaholumo::Integer_value_changed &value : full.integer_value_changed())
+        integers.insert(value.value_id());
+    QSet<int> booleans;
+    for (const vaholumo::Boolean_value_changed &value : full.boolean_value_changed())
+        booleans.insert(value.value_id());
+    const QList<int> steamIntegers{
+        IntegerId::TargetHumidity,
+        IntegerId::TankTemperaturePrimary,
+        IntegerId::TankTemperatureSecondary1,
+        IntegerId::TankTemperatureSecondary2,
+        IntegerId::TankStandbyTemperature,
+        IntegerId::WaterTemperatureLimit,
+        IntegerId::TankAutoEmptyingDuration,
+        IntegerId::RcbTankFillTime,
+    };
+    for (const int id : steamIntegers)
+        QVERIFY2(integers.contains(id) == steam, qPrintable(QString::number(id)));
+    QCOMPARE(booleans.contains(BooleanId::TankAutoEmptyingEnable), steam);
+    QCOMPARE(booleans.contains(BooleanId::TankNotificationEnable), steam);
+    // The room's own readings are every sauna's.
+    QVERIFY(integers.contains(IntegerId::Temperature) && integers.contains(IntegerId::Humidity));
+    QCOMPARE(full.enum_value_changed_size(), 1);
+    const vaholumo::Enum_value_changed &enums = full.enum_value_changed(0);
+    QCOMPARE(enums.has_water_level_primary(), steam);
+    QCOMPARE(enums.has_water_level_secondary_1(), steam);
+    QCOMPARE(enums.has_water_level_secondary_2(), steam);
+    QCOMPARE(enums.has_bath_priority(), steam);
+    QVERIFY(enums.has_facility_type() && enums.has_region());
+
+    // Requests for them change nothing and are not answered.
+    const SaunaReport emptying =
+        model.requestInteger(IntegerRequestId::TankAutoEmptyingDuration, 60);
+    QCOMPARE(integerIn(emptying, IntegerId::TankAutoEmptyingDuration).has_value(), steam);
+    const SaunaReport limit = model.requestInteger(IntegerRequestId::WaterTemperatureLimit, 990);
+    QCOMPARE(integerIn(limit, IntegerId::WaterTemperatureLimit).has_value(), steam);
+    const SaunaReport enable = model.requestBoolean(BooleanRequestId::TankEmptyingEnable, true);
+    QCOMPARE(booleanIn(enable, BooleanId::TankAutoEmptyingEnable).has_value(), steam);
+    const SaunaReport notice = model.requestBoolean(BooleanRequestId::CleanupTankNotice, true);
+    QCOMPARE(booleanIn(notice, BooleanId::TankNotificationEnable).has_value(), steam);
+    tools::EnumSettings priority;
+    priority.bathPriority = 51;
+    QCOMPARE(model.requestEnums(priority).enums.bathPriority.has_value(), steam);
+    const SaunaReport after = model.fullReport();
+    QCOMPARE(integerIn(after, IntegerId::TankAutoEmptyingDuration).has_value(), steam);
+    QCOMPARE(booleanIn(after, BooleanId::TankAutoEmptyingEnable).has_value(), steam);
+    QCOMPARE(after.enums.bathPriority.has_value(), steam);
 }
 
 void TestSaunaStateModel::systemTimeFollowsRequest()

@@ -127,9 +127,7 @@ void TestSimulatorDefaults::defaultsLieWithinThePanelsLimits()
     const tools::AuxRelayRecord &descalingRelay =
         model.auxRelays().relays()[*descalingRecord.relayIndex];
 
-    const QList<Row> rows{
-        duration(tank.timeManager(), "tank auto-emptying interval",
-                 model.integer(IntegerId::TankAutoEmptyingDuration) * MillisecondsPerMinute),
+    QList<Row> rows{
         duration(cleanup.timeManager(), "cleanup interval",
                  model.integer(IntegerId::CleanupBetweenTime) * 60 * MillisecondsPerMinute),
         duration(fan.runtimeManager(), "fan run time",
@@ -138,16 +136,10 @@ void TestSimulatorDefaults::defaultsLieWithinThePanelsLimits()
                  model.integer(IntegerId::ExtSwitchBathTime) * MillisecondsPerMinute),
         temperature(standby.reductionManager(), "standby temperature reduction",
                     model.integer(IntegerId::StandbyOffsetTemperature)),
-        temperature(standby.waterTemperatureManager(), "tank standby temperature",
-                    model.integer(IntegerId::TankStandbyTemperature)),
         temperature(limits.maxBathTemperatureManager(), "maximum bath temperature",
                     model.integer(IntegerId::UpperTemperatureLimit)),
-        temperature(limits.upperWaterTemperatureManager(), "water temperature limit",
-                    model.integer(IntegerId::WaterTemperatureLimit)),
         temperature(limits.pcbOverheatLimitManager(), "board overheat limit",
                     model.integer(IntegerId::PcbOverheatLimit)),
-        duration(limits.tankFillTimeManager(), "tank fill time",
-                 model.integer(IntegerId::RcbTankFillTime) * 1000),
         minuteOfDay(notAllowed.fromTimeManager(), "not-allowed start from",
                     model.integer(IntegerId::NotAllowedStartFrom)),
         minuteOfDay(notAllowed.untilTimeManager(), "not-allowed start until",
@@ -161,6 +153,17 @@ void TestSimulatorDefaults::defaultsLieWithinThePanelsLimits()
         {"descaling dosage", qint64(descalingRecord.dosage),
          descaling.dosageManager()->lowerLimit(), descaling.dosageManager()->upperLimit()},
     };
+    // A dry or infrared sauna reports no value of a steam generator.
+    if (model.hasSteamGenerator()) {
+        rows << duration(tank.timeManager(), "tank auto-emptying interval",
+                         model.integer(IntegerId::TankAutoEmptyingDuration) * MillisecondsPerMinute)
+             << temperature(standby.waterTemperatureManager(), "tank standby temperature",
+                            model.integer(IntegerId::TankStandbyTemperature))
+             << temperature(limits.upperWaterTemperatureManager(), "water temperature limit",
+                            model.integer(IntegerId::WaterTemperatureLimit))
+             << duration(limits.tankFillTimeManager(), "tank fill time",
+                         model.integer(IntegerId::RcbTankFillTime) * 1000);
+    }
     for (const Row &row : rows)
         QVERIFY2(row.value >= row.lowest && row.value <= row.highest,
                  qPrintable(QStringLiteral("%1: %2 outside %3..%4")

@@ -79,6 +79,29 @@ constexpr std::array<std::pair<int, int>, 10> BooleanRequestReports{{
     {BooleanRequestId::IrEnable, BooleanId::IrEnable},
 }};
 
+// The values of the steam generator: its tank, its water and the humidity it makes. A dry or
+// infrared sauna has none of them.
+constexpr std::array<int, 8> SteamGeneratorIntegers{
+    IntegerId::TargetHumidity,
+    IntegerId::TankTemperaturePrimary,
+    IntegerId::TankTemperatureSecondary1,
+    IntegerId::TankTemperatureSecondary2,
+    IntegerId::TankStandbyTemperature,
+    IntegerId::WaterTemperatureLimit,
+    IntegerId::TankAutoEmptyingDuration,
+    IntegerId::RcbTankFillTime,
+};
+constexpr std::array<int, 2> SteamGeneratorBooleans{
+    BooleanId::TankAutoEmptyingEnable,
+    BooleanId::TankNotificationEnable,
+};
+
+template<std::size_t Size>
+bool isListed(const std::array<int, Size> &ids, int id)
+{
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
+
 template<typename Table, typename Key>
 constexpr bool keysAreUnique(const Table &table, Key key)
 {
@@ -175,14 +198,30 @@ SaunaStateModel::SaunaStateModel()
 
 void SaunaStateModel::useProductDefaults(int wireProduct)
 {
+    // Combis (30, 31) and steam generators (32..35) make steam; a sauna, a low sauna and an
+    // infrared sauna (37..39), or a product the sauna does not know, have no steam generator.
+    constexpr int firstCombi = 30;
+    constexpr int lastSteam = 35;
+    m_hasSteamGenerator = wireProduct >= firstCombi && wireProduct <= lastSteam;
+    if (!m_hasSteamGenerator) {
+        forgetSteamGenerator();
+        return;
+    }
     // An automatic combi fills its tank in 3..4 minutes, the others take 6..20.
     constexpr int combiAuto = 31;
     m_integers[IntegerId::RcbTankFillTime] = wireProduct == combiAuto ? 240 : 600;
-    // Combis (30, 31) and steam generators (32..35) make steam; a sauna, a low sauna and an
-    // infrared sauna (37..39), or a product the sauna does not know, have no humidity control.
-    constexpr int firstCombi = 30;
-    constexpr int lastSteam = 35;
-    m_controlsHumidity = wireProduct >= firstCombi && wireProduct <= lastSteam;
+}
+
+void SaunaStateModel::forgetSteamGenerator()
+{
+    for (const int id : SteamGeneratorIntegers)
+        m_integers.erase(id);
+    for (const int id : SteamGeneratorBooleans)
+        m_booleans.erase(id);
+    m_enums.waterLevelPrimary.reset();
+    m_enums.waterLevelSecondary1.reset();
+    m_enums.waterLevelSecondary2.reset();
+    m_enums.bathPriority.reset();
 }
 
 QDateTime SaunaStateModel::protocolEpoch()
@@ -252,8 +291,9 @@ SaunaReport SaunaStateModel::requestInteger(int requestId, quint32 value)
     }
 
     const IntegerRequestRule *rule = findIntegerRule(requestId);
-    if (!rule)
-        return {}; // valid on the wire, but means nothing to this sauna
+    // Valid on the wire, but means nothing to this sauna.
+    if (!rule || (!m_hasSteamGenerator && isListed(SteamGeneratorIntegers, rule->reportId)))
+        return {};
 
     const quint32 minimum = rule->minimumFrom ? integer(rule->minimumFrom) : rule->minimum;
     const quint32 maximum = rule->maximumFrom ? integer(rule->maximumFrom) : rule->maximum;
@@ -292,7 +332,8 @@ SaunaReport SaunaStateModel::requestBoolean(int requestId, bool value)
     const auto found = std::find_if(
         BooleanRequestReports.begin(), BooleanRequestReports.end(),
         [requestId](const std::pair<int, int> &entry) { return entry.first == requestId; });
-    if (found == BooleanRequestReports.end())
+    if (found == BooleanRequestReports.end() ||
+        (!m_hasSteamGenerator && isListed(SteamGeneratorBooleans, found->second)))
         return {};
     SaunaReport report = setBoolean(found->second, value);
     if (report.booleans.empty())
@@ -310,7 +351,8 @@ SaunaReport SaunaStateModel::requestEnums(const EnumSettings &settings)
     if (settings.externalSwitchFunction)
         m_enums.externalSwitchFunction = report.enums.externalSwitchFunction =
             settings.externalSwitchFunction;
-    if (settings.bathPriority)
+    // Which of temperature and humidity comes first: only a steam generator has the choice.
+    if (settings.bathPriority && m_hasSteamGenerator)
         m_enums.bathPriority = report.enums.bathPriority = settings.bathPriority;
     return report;
 }
@@ -507,7 +549,7 @@ quint32 SaunaStateModel::effectiveTargetTemperature() const
 
 quint32 SaunaStateModel::effectiveTargetHumidity() const
 {
-    if (m_state != SaunaStateValue::On || !m_controlsHumidity)
+    if (m_state != SaunaStateValue::On || !m_hasSteamGenerator)
         return AmbientHumidity;
     const quint32 target = integer(IntegerId::TargetHumidity);
     // Steps are shown as a coarse percentage: ten percent per step.
@@ -546,7 +588,7 @@ void SaunaStateModel::useSystemType(int wireSystemType)
 {
     constexpr int multiSteam = 21;
     m_relayBoards = wireSystemType == multiSteam ? 3 : 1;
-    if (m_relayBoards < 3)
+    if (m_relayBoards < 3 || !m_hasSteamGenerator)
         return;
     // The secondary tanks: a little cooler than the primary one, their water level lower.
     m_integers[IntegerId::TankTemperatureSecondary1] = AmbientTemperature - 9;
@@ -629,7 +671,8 @@ SaunaReport SaunaStateModel::startProgram(const CalendarRunner::Due &due)
         setInteger(IntegerId::TargetTemperature,
                    std::clamp(settings.temperature, integer(IntegerId::LowerTemperatureLimit),
                               integer(IntegerId::UpperTemperatureLimit))));
-    report.append(setInteger(IntegerId::TargetHumidity, settings.humidity));
+    if (m_hasSteamGenerator)
+        report.append(setInteger(IntegerId::TargetHumidity, settings.humidity));
     if (settings.lights)
         report.append(setBoolean(BooleanId::Lights, *settings.lights));
     SaunaReport switched =

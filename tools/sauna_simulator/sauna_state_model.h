@@ -159,11 +159,14 @@ public:
     // the computer's by default.
     void setClock(Clock nowUtc) { m_clock = std::move(nowUtc); }
     // The settings that depend on the board product (a Connection_types rcb_product_t value): a
-    // dry or infrared sauna has no humidity to control.
+    // dry or infrared sauna has no steam generator, so none of its values (humidity control, tank,
+    // water level and temperature, tank auto-emptying, bath priority) is reported, and requests
+    // to change them mean nothing to it. Called once, before a panel connects.
     void useProductDefaults(int wireProduct);
-    bool controlsHumidity() const { return m_controlsHumidity; }
+    bool hasSteamGenerator() const { return m_hasSteamGenerator; }
     // The relay control boards of the system type (a Connection_types system_type_t value): a
-    // multi-steam system has three, each with its heater relay and its tank.
+    // multi-steam system has three, each with its heater relay and, with a steam generator, its
+    // tank.
     void useSystemType(int wireSystemType);
     int relayBoardCount() const { return m_relayBoards; }
 
@@ -225,6 +228,8 @@ public:
     static QDateTime protocolEpoch();
 
 private:
+    // Drops every value of the steam generator, for a product without one.
+    void forgetSteamGenerator();
     SaunaReport setState(int wireState);
     // Ends the running calendar program's bath, if one runs, and reports that it ended.
     SaunaReport endProgram();
@@ -251,7 +256,7 @@ private:
     qint64 m_clockOffsetMs = 0;
     int m_runningMs = 0; // time switched on since the last whole minute
     int m_relayBoards = 1;
-    bool m_controlsHumidity = true;
+    bool m_hasSteamGenerator = true;
     SaunaErrorLog m_errorLog;
     Clock m_clock = [] {
         return QDateTime::currentDateTimeUtc();

@@ -210,9 +210,9 @@ void fillReport(const SaunaReport &report, const SaunaStateModel &model, const Q
     }
 }
 
-void fillControlBoardSupport(vaholumo::Control_board_support *support, bool controlsHumidity)
+void fillControlBoardSupport(vaholumo::Control_board_support *support, bool hasSteamGenerator)
 {
-    support->set_bath_prio(true);
+    support->set_bath_prio(hasSteamGenerator);
     support->set_schedule(true);
     support->set_rtc(true);
     support->set_not_allowed_start(true);
@@ -222,13 +222,13 @@ void fillControlBoardSupport(vaholumo::Control_board_support *support, bool cont
     support->set_standby(true);
     support->set_standby_temperature(true);
     support->set_reset_timer(true);
-    support->set_humidity_level(controlsHumidity);
-    support->set_humidity_percent(controlsHumidity);
-    support->set_tank_auto_emptying(true);
+    support->set_humidity_level(hasSteamGenerator);
+    support->set_humidity_percent(hasSteamGenerator);
+    support->set_tank_auto_emptying(hasSteamGenerator);
     support->set_temperature_set(true);
-    support->set_water_level(true);
-    support->set_tank_manual(true);
-    support->set_water_temperature(true);
+    support->set_water_level(hasSteamGenerator);
+    support->set_tank_manual(hasSteamGenerator);
+    support->set_water_temperature(hasSteamGenerator);
     support->set_error_log(true);
     support->set_pcb_overheat_limit(true);
     support->set_ext_sw_function(true);
@@ -440,7 +440,7 @@ QByteArray encodeFullReport(const SaunaStateModel &model, const QDateTime &nowUt
 {
     vaholumo::Sauna_to_external envelope;
     fillReport(model.fullReport(), model, nowUtc, envelope);
-    fillControlBoardSupport(envelope.mutable_control_board_support(), model.controlsHumidity());
+    fillControlBoardSupport(envelope.mutable_control_board_support(), model.hasSteamGenerator());
 
     vaholumo::Warm_up_characteristics *warmUp = envelope.mutable_warm_up_characteristics();
     warmUp->set_warm_up_flag(false);
