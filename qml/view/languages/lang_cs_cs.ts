@@ -2695,8 +2695,8 @@
         <translation>[Zbytek souboru není zobrazen.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Tento ovládací panel je vytvořen s použitím softwarových komponent s otevřeným zdrojovým kódem, na které se vztahují autorská práva jejich autorů.</translation>
+        <source>This</source>
+        <translation>Tento</translation>
     </message>
 </context>
 <context>

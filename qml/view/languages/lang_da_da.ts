@@ -2695,8 +2695,8 @@
         <translation>[Resten af filen vises ikke.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Dette betjeningspanel er udviklet med open source-softwarekomponenter, der er omfattet af deres ophavsmænds ophavsret.</translation>
+        <source>This</source>
+        <translation>Dette</translation>
     </message>
 </context>
 <context>

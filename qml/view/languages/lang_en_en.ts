@@ -2695,8 +2695,8 @@
         <translation>[The rest of the file is not shown.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</translation>
+        <source>This</source>
+        <translation>This</translation>
     </message>
 </context>
 <context>

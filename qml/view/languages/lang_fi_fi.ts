@@ -2941,8 +2941,8 @@
         <translation>[Tiedoston loppua ei näytetä.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Tässä ohjauspaneelissa on käytetty avoimen lähdekoodin ohjelmistokomponentteja, joihin sovelletaan niiden tekijöiden tekijänoikeuksia.</translation>
+        <source>This</source>
+        <translation>Tämä</translation>
     </message>
 </context>
 <context>

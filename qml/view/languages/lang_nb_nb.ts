@@ -2695,8 +2695,8 @@
         <translation>[Resten av filen vises ikke.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Dette kontrollpanelet er utviklet med programvarekomponenter med åpen kildekode, som er underlagt opphavsretten til sine respektive forfattere.</translation>
+        <source>This</source>
+        <translation>Dette</translation>
     </message>
 </context>
 <context>

@@ -2695,8 +2695,8 @@
         <translation>[De rest van het bestand wordt niet weergegeven.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Dit bedieningspaneel is ontwikkeld met opensourcesoftwarecomponenten, waarop het auteursrecht van hun makers van toepassing is.</translation>
+        <source>This</source>
+        <translation>Dit</translation>
     </message>
 </context>
 <context>

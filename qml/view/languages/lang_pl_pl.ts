@@ -2695,8 +2695,8 @@
         <translation>[Pozostała część pliku nie jest wyświetlana.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Ten panel sterowania został opracowany z użyciem komponentów oprogramowania open source, które podlegają prawom autorskim ich autorów.</translation>
+        <source>This</source>
+        <translation>Ten</translation>
     </message>
 </context>
 <context>

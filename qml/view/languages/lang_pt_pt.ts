@@ -2695,8 +2695,8 @@
         <translation>[O resto do ficheiro não é apresentado.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Este painel de controlo foi desenvolvido com componentes de software de código aberto, sujeitos aos direitos de autor dos respetivos autores.</translation>
+        <source>This</source>
+        <translation>atual</translation>
     </message>
 </context>
 <context>

@@ -2695,8 +2695,8 @@
         <translation>[Остальная часть файла не показана.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Эта панель управления разработана с использованием программных компонентов с открытым исходным кодом, на которые распространяются авторские права их авторов.</translation>
+        <source>This</source>
+        <translation>Эта</translation>
     </message>
 </context>
 <context>

@@ -2695,8 +2695,8 @@
         <translation>[Zvyšok súboru sa nezobrazuje.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Tento ovládací panel je vytvorený pomocou softvérových komponentov s otvoreným zdrojovým kódom, na ktoré sa vzťahujú autorské práva ich autorov.</translation>
+        <source>This</source>
+        <translation>Tento</translation>
     </message>
 </context>
 <context>

@@ -2941,8 +2941,8 @@
         <translation>[Resten av filen visas inte.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Den här kontrollpanelen är utformad med programkomponenter med öppen källkod, som omfattas av sina upphovsmäns upphovsrätt.</translation>
+        <source>This</source>
+        <translation>Denna</translation>
     </message>
 </context>
 <context>
