@@ -2825,6 +2825,10 @@
         <translation>Nejvyšší teplota koupele, kterou může uživatel nastavit</translation>
     </message>
     <message>
+        <source>Water temperature</source>
+        <translation>Teplota vody</translation>
+    </message>
+    <message>
         <source>Max water fill time</source>
         <translation>Max. doba plnění vodou</translation>
     </message>

@@ -2825,6 +2825,10 @@
         <translation>Højeste badetemperatur, som en bruger kan indstille</translation>
     </message>
     <message>
+        <source>Water temperature</source>
+        <translation>Vandtemperatur</translation>
+    </message>
+    <message>
         <source>Max water fill time</source>
         <translation>Maks. vandpåfyldningstid</translation>
     </message>

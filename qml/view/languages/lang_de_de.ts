@@ -2433,6 +2433,10 @@
         <translation>Höchste Badetemperatur, die ein Benutzer einstellen kann</translation>
     </message>
     <message>
+        <source>Water temperature</source>
+        <translation>Wassertemperatur</translation>
+    </message>
+    <message>
         <source>Max water fill time</source>
         <translation>Max. Wasserfüllzeit</translation>
     </message>

@@ -2898,6 +2898,10 @@
         <translation>Highest bath temperature a user can set</translation>
     </message>
     <message>
+        <source>Water temperature</source>
+        <translation>Water temperature</translation>
+    </message>
+    <message>
         <source>Max water fill time</source>
         <translation>Max water fill time</translation>
     </message>

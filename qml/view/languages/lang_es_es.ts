@@ -2825,6 +2825,10 @@
         <translation>Temperatura de baño máxima que puede ajustar el usuario</translation>
     </message>
     <message>
+        <source>Water temperature</source>
+        <translation>Temperatura del agua</translation>
+    </message>
+    <message>
         <source>Max water fill time</source>
         <translation>Tiempo máx. de llenado</translation>
     </message>

@@ -2433,6 +2433,10 @@
         <translation>Korkein käyttäjän asetettavissa oleva kylpylämpötila</translation>
     </message>
     <message>
+        <source>Water temperature</source>
+        <translation>Veden lämpötila</translation>
+    </message>
+    <message>
         <source>Max water fill time</source>
         <translation>Maks. täyttöaika</translation>
     </message>

@@ -2825,6 +2825,10 @@
         <translation>Température de bain maximale réglable par l’utilisateur</translation>
     </message>
     <message>
+        <source>Water temperature</source>
+        <translation>Température de l’eau</translation>
+    </message>
+    <message>
         <source>Max water fill time</source>
         <translation>Durée de remplissage</translation>
     </message>

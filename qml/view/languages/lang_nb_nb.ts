@@ -2825,6 +2825,10 @@
         <translation>Høyeste badetemperatur en bruker kan stille inn</translation>
     </message>
     <message>
+        <source>Water temperature</source>
+        <translation>Vanntemperatur</translation>
+    </message>
+    <message>
         <source>Max water fill time</source>
         <translation>Maks. fylletid for vann</translation>
     </message>

@@ -2825,6 +2825,10 @@
         <translation>Hoogste badtemperatuur die een gebruiker kan instellen</translation>
     </message>
     <message>
+        <source>Water temperature</source>
+        <translation>Watertemperatuur</translation>
+    </message>
+    <message>
         <source>Max water fill time</source>
         <translation>Max. vultijd water</translation>
     </message>

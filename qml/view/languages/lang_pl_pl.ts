@@ -2825,6 +2825,10 @@
         <translation>Najwyższa temperatura kąpieli, jaką może ustawić użytkownik</translation>
     </message>
     <message>
+        <source>Water temperature</source>
+        <translation>Temperatura wody</translation>
+    </message>
+    <message>
         <source>Max water fill time</source>
         <translation>Maks. czas napełniania wodą</translation>
     </message>

@@ -2825,6 +2825,10 @@
         <translation>Temperatura de banho máxima que o utilizador pode definir</translation>
     </message>
     <message>
+        <source>Water temperature</source>
+        <translation>Temperatura da água</translation>
+    </message>
+    <message>
         <source>Max water fill time</source>
         <translation>Tempo máx. de enchimento</translation>
     </message>

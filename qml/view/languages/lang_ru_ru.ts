@@ -2825,6 +2825,10 @@
         <translation>Максимальная температура в кабине, которую может задать пользователь</translation>
     </message>
     <message>
+        <source>Water temperature</source>
+        <translation>Температура воды</translation>
+    </message>
+    <message>
         <source>Max water fill time</source>
         <translation>Время наполнения</translation>
     </message>

@@ -2825,6 +2825,10 @@
         <translation>Najvyššia teplota kúpeľa, ktorú môže používateľ nastaviť</translation>
     </message>
     <message>
+        <source>Water temperature</source>
+        <translation>Teplota vody</translation>
+    </message>
+    <message>
         <source>Max water fill time</source>
         <translation>Max. doba plnenia vodou</translation>
     </message>

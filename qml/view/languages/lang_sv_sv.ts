@@ -2433,6 +2433,10 @@
         <translation>Högsta badtemperatur en användare kan ställa in</translation>
     </message>
     <message>
+        <source>Water temperature</source>
+        <translation>Vattentemperatur</translation>
+    </message>
+    <message>
         <source>Max water fill time</source>
         <translation>Max påfyllningstid</translation>
     </message>
