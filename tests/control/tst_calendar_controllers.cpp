@@ -686,6 +686,19 @@ private slots:
         QVERIFY(!tab.weekdayOverview.allDaysActivated());
     }
 
+    // The two program editors are classes of their own, as their meta-objects name them: string
+    // connects and object look-ups by class go by these names.
+    void programEditorsAreClassesOfTheirOwn()
+    {
+        CalendarTab tab;
+        QCOMPARE(tab.dateProgram.metaObject()->className(),
+                 "control::CalendarDateProgramController");
+        QCOMPARE(tab.weekdayProgram.metaObject()->className(),
+                 "control::CalendarWeekdayProgramController");
+        QVERIFY(
+            tab.dateProgram.inherits("control::details::CalendarProgramSettingsControllerBase"));
+    }
+
     // Weekdays and program kinds read exactly as the language names them, in the rows, the
     // week-day headers and the titles alike.
     void weekdaysAndProgramKindsReadAsTranslated()
