@@ -81,15 +81,15 @@ void ConfigureDateTimeClockViewManagerBase::showTexts(const QString &clockTitle,
                                                       const QStringList &formatTexts,
                                                       int checkedFormat)
 {
-    setTextOnSubMenuOf(m_clockRow.data(), clockTitle);
+    RowItem::setTextOnSubMenuOf(m_clockRow.data(), clockTitle);
     if (m_clockRow)
         m_clockRow->setTextValue1(clockValue);
     TextItem::setTextOf(m_heading.data(), heading);
     for (std::size_t index = 0; index < m_formatRows.size(); ++index) {
         RowItem *row = m_formatRows[index].data();
         if (index < static_cast<std::size_t>(formatTexts.size()))
-            setTextOnSubMenuOf(row, formatTexts.at(static_cast<int>(index)));
-        setCheckmarkCheckedOf(row, m_formats[index] == checkedFormat);
+            RowItem::setTextOnSubMenuOf(row, formatTexts.at(static_cast<int>(index)));
+        RowItem::setCheckmarkCheckedOf(row, m_formats[index] == checkedFormat);
     }
 }
 
