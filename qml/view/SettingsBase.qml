@@ -3,8 +3,8 @@ import "components/GlobalSettings.js" as GlobalSettings
 import "settings"
 
 // The settings of the whole scene and the frame of the settings tab.
-// The program creates one instance of its own and writes the system type, brand, brand name and
-// size into it; that instance registers itself as the engine's global settings. These values
+// The program creates one instance of its own and writes the system type, brand and size into
+// it; that instance registers itself as the engine's global settings. These values
 // have no defaults here: the program is their one source. The instance in the main scene shows
 // the settings tab and carries the senders of the settings screens; the program's own instances
 // build neither, so they cost next to nothing at start-up.
@@ -14,7 +14,6 @@ Item {
     property bool shouldInitializeGlobalSettingWithItself: false
     property string systemType
     property string systemBrand
-    property string systemBrandName
     property int appWidth
     property int appHeight
     // Set by the scene that shows the settings; the program's own instance never builds pages.

@@ -2,20 +2,31 @@ import QtQuick
 import "components/GlobalSettings.js" as GlobalSettings
 import "components/Theme.js" as Theme
 
-// The splash shown while the panel starts. The brand's name and the size come from the
-// program's settings object. It copies them once: that object may be gone while the splash is
-// still on screen.
+// The splash shown while the panel starts. The brand and the size come from the program's
+// settings object. It copies them once: that object may be gone while the splash is still on
+// screen.
 Rectangle {
     id: splash
 
-    property string brandName
+    property string brandKey
+
+    // The name shown for each brand word of the settings object; the undefined brand shows none.
+    readonly property string brandName: {
+        switch (brandKey) {
+        case "vaho": return "Vaho"
+        case "lumo": return "Lumo"
+        case "orvela": return "Orvela"
+        case "kastela": return "Kastela"
+        default: return ""
+        }
+    }
 
     width: GlobalSettings.value("appWidth", 0)
     height: GlobalSettings.value("appHeight", 0)
     color: Theme.background
 
     Component.onCompleted: {
-        brandName = GlobalSettings.value("systemBrandName", "")
+        brandKey = GlobalSettings.value("systemBrand", "")
         width = GlobalSettings.value("appWidth", 0)
         height = GlobalSettings.value("appHeight", 0)
     }

@@ -5,6 +5,14 @@
 namespace control {
 
 // Edits a program run once, on the date of its start.
-using CalendarDateProgramController = details::CalendarProgramSettingsController<false>;
+class CalendarDateProgramController : public details::CalendarProgramSettingsControllerBase
+{
+    Q_OBJECT
+
+public:
+    CalendarDateProgramController(QObject *parent, details::CalendarDataProvider *dataProvider,
+                                  details::CalendarProgramSettingsFavoriteModel *favoriteModel);
+    ~CalendarDateProgramController() override;
+};
 
 } // namespace control

@@ -127,7 +127,7 @@ QStringList CalendarDateProgramOverviewController::weekDayHeaders() const
     QStringList headers;
     CalendarTypes::WeekDay day = weekStart();
     for (int column = 0; column < daysPerWeek; ++column) {
-        headers.append(LanguageSupport::weekdayTitleText(day));
+        headers.append(LanguageSupport::weekdayText(day));
         day = CalendarTypes::nextWeekDay(day);
     }
     return headers;
@@ -248,8 +248,7 @@ void CalendarDateProgramOverviewController::rebuildDateOverview()
     if (!m_selectedDate.isValid())
         return;
     appendProgramRows(m_dateOverviewModel, m_dataProvider->dateProgramsOn(m_selectedDate));
-    auto *add =
-        new view::RowItem2(LanguageSupport::dateCalendarProgramTitleText(), newProgramRowId);
+    auto *add = new view::RowItem2(LanguageSupport::dateCalendarProgramText(), newProgramRowId);
     const bool open = m_selectedDate >= m_dataProvider->today();
     add->setEnabled(open);
     add->setOpacity(LanguageSupport::opacityFor(!open));

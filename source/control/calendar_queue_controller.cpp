@@ -263,8 +263,8 @@ void CalendarQueueController::rebuild()
             new view::RowItem2(LanguageSupport::dateText(entry.start.date(), dateFormat) +
                                    QLatin1Char(' ') + m_dataProvider->programTimeText(program),
                                static_cast<int>(program.index));
-        row->setData(program.weekday ? LanguageSupport::weekdayCalendarProgramTitleText()
-                                     : LanguageSupport::dateCalendarProgramTitleText(),
+        row->setData(program.weekday ? LanguageSupport::weekdayCalendarProgramText()
+                                     : LanguageSupport::dateCalendarProgramText(),
                      view::RowItemBase::TextValue1Role);
         const auto favorite = m_dataProvider->favorite(program.favorite);
         row->setData(favorite ? favorite->name : LanguageSupport::customText(),
@@ -273,7 +273,7 @@ void CalendarQueueController::rebuild()
     }
     if (m_descaling.enabled) {
         auto *row = new view::RowItem2(
-            LanguageSupport::weekdayTitleText(m_descaling.weekday) + QLatin1Char(' ') +
+            LanguageSupport::weekdayText(m_descaling.weekday) + QLatin1Char(' ') +
                 LanguageSupport::timeText(m_descaling.startTime, m_dataProvider->timeFormat()),
             descalingRowId);
         row->setData(QCoreApplication::translate("QObject", "Descaling"),

@@ -5,6 +5,14 @@
 namespace control {
 
 // Edits a weekly program, repeated on the weekday of its start.
-using CalendarWeekdayProgramController = details::CalendarProgramSettingsController<true>;
+class CalendarWeekdayProgramController : public details::CalendarProgramSettingsControllerBase
+{
+    Q_OBJECT
+
+public:
+    CalendarWeekdayProgramController(QObject *parent, details::CalendarDataProvider *dataProvider,
+                                     details::CalendarProgramSettingsFavoriteModel *favoriteModel);
+    ~CalendarWeekdayProgramController() override;
+};
 
 } // namespace control

@@ -77,7 +77,7 @@ void CalendarWeekdayProgramOverviewController::initWeekDayProgramCounts()
 
 QString CalendarWeekdayProgramOverviewController::selectedWeekDayText() const
 {
-    return m_selectedDay ? LanguageSupport::weekdayTitleText(*m_selectedDay) : QString();
+    return m_selectedDay ? LanguageSupport::weekdayText(*m_selectedDay) : QString();
 }
 
 void CalendarWeekdayProgramOverviewController::onWeekDayEditActivated(int row)
@@ -193,7 +193,7 @@ void CalendarWeekdayProgramOverviewController::rebuildWeekDay()
         return;
     appendProgramRows(m_weekDayModel, m_dataProvider->weekdayProgramsOn(*m_selectedDay));
     m_weekDayModel->appendItem(
-        new view::RowItem2(LanguageSupport::weekdayCalendarProgramTitleText(), newProgramRowId));
+        new view::RowItem2(LanguageSupport::weekdayCalendarProgramText(), newProgramRowId));
     m_weekDayModel->updateLayoutOrder();
 }
 

@@ -129,16 +129,16 @@ void DateValueManager::onDateChangeRequested(int stepper, int direction)
 {
     TimeEditTypes::StepperComponent checkedStepper = TimeEditTypes::E_stepper1;
     if (!TimeEditTypes::fromInt(stepper, checkedStepper)) {
-        qCDebug(valueLog) << "date step with unknown component" << stepper << "dropped";
+        qCDebug(valueLog) << Q_FUNC_INFO << "Unknown component" << stepper;
         return;
     }
     TimeEditTypes::Direction checkedDirection = TimeEditTypes::E_increase;
     if (!TimeEditTypes::fromInt(direction, checkedDirection)) {
-        qCDebug(valueLog) << "date step with unknown direction" << direction << "dropped";
+        qCDebug(valueLog) << Q_FUNC_INFO << "Unknown direction" << direction;
         return;
     }
     if (!m_value.isValid()) {
-        qCDebug(valueLog) << "date step without a value dropped";
+        qCDebug(valueLog) << Q_FUNC_INFO << "no value";
         return;
     }
     updateValue(steppedDate(stepper, direction));
@@ -176,13 +176,13 @@ void DateValueManager::checkLimits()
     const QDate down1 = steppedDate(TimeEditTypes::E_stepper1, TimeEditTypes::E_decrease);
     const QDate down2 = steppedDate(TimeEditTypes::E_stepper2, TimeEditTypes::E_decrease);
     const QDate down3 = steppedDate(TimeEditTypes::E_stepper3, TimeEditTypes::E_decrease);
-    qCDebug(valueLog) << "date limit check: decrease to" << down1 << down2 << down3;
+    qCDebug(valueLog) << Q_FUNC_INFO << "dec" << down1 << down2 << down3;
     emit lowerLimitReached(outsideLimits(down1), outsideLimits(down2), outsideLimits(down3));
 
     const QDate up1 = steppedDate(TimeEditTypes::E_stepper1, TimeEditTypes::E_increase);
     const QDate up2 = steppedDate(TimeEditTypes::E_stepper2, TimeEditTypes::E_increase);
     const QDate up3 = steppedDate(TimeEditTypes::E_stepper3, TimeEditTypes::E_increase);
-    qCDebug(valueLog) << "date limit check: increase to" << up1 << up2 << up3;
+    qCDebug(valueLog) << Q_FUNC_INFO << "inc" << up1 << up2 << up3;
     emit upperLimitReached(outsideLimits(up1), outsideLimits(up2), outsideLimits(up3));
 }
 

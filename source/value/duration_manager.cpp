@@ -150,17 +150,17 @@ void DurationManager::republish()
 void DurationManager::onDurationChangeRequested(int component, int direction)
 {
     if (!m_value) {
-        qCDebug(valueLog) << "duration step without a value dropped";
+        qCDebug(valueLog) << Q_FUNC_INFO << component << direction << "no value";
         return;
     }
     TimeEditTypes::TimeComponent checkedComponent = TimeEditTypes::E_hour;
     if (!TimeEditTypes::fromInt(component, checkedComponent)) {
-        qCDebug(valueLog) << "duration step with unknown component" << component << "dropped";
+        qCDebug(valueLog) << Q_FUNC_INFO << "Unknown component" << component;
         return;
     }
     TimeEditTypes::Direction checkedDirection = TimeEditTypes::E_increase;
     if (!TimeEditTypes::fromInt(direction, checkedDirection)) {
-        qCDebug(valueLog) << "duration step with unknown direction" << direction << "dropped";
+        qCDebug(valueLog) << Q_FUNC_INFO << "Unknown direction" << direction;
         return;
     }
     const qint64 next = stepValue(component, direction);
@@ -250,7 +250,7 @@ void DurationManager::checkLimits()
         blocked[i] = !isAcceptable(candidate);
         candidates << debugText(candidate);
     }
-    qCDebug(valueLog) << "duration limit check: decrease to" << candidates;
+    qCDebug(valueLog) << Q_FUNC_INFO << "Dec" << candidates;
     emit lowerLimitReached(blocked[0], blocked[1], blocked[2], blocked[3]);
 
     candidates.clear();
@@ -260,7 +260,7 @@ void DurationManager::checkLimits()
         candidates << debugText(candidate);
     }
     emit upperLimitReached(blocked[0], blocked[1], blocked[2], blocked[3]);
-    qCDebug(valueLog) << "duration limit check: increase to" << candidates;
+    qCDebug(valueLog) << Q_FUNC_INFO << "Inc" << candidates;
 }
 
 void DurationManager::emitValueChanged()

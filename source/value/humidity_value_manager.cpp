@@ -129,7 +129,7 @@ void HumidityValueManager::onChangeHumidityValueRequested(int step)
 {
     DataProviderTypes::StepperControlChange direction = DataProviderTypes::E_stepper_increase;
     if (!DataProviderTypes::fromInt(step, direction)) {
-        qCDebug(valueLog) << "humidity step" << step << "unknown, dropped";
+        qCDebug(valueLog) << Q_FUNC_INFO << "Unknown step" << step;
         return;
     }
     if (!m_value)

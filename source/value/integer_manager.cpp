@@ -53,12 +53,12 @@ void IntegerManager::emitValueChanged()
 void IntegerManager::onValueChangeRequested(int direction)
 {
     if (!m_value) {
-        qCDebug(valueLog) << "integer step without a value dropped";
+        qCDebug(valueLog) << Q_FUNC_INFO << "no value";
         return;
     }
     TimeEditTypes::Direction checked = TimeEditTypes::E_increase;
     if (!TimeEditTypes::fromInt(direction, checked)) {
-        qCDebug(valueLog) << "integer step with unknown direction" << direction << "dropped";
+        qCDebug(valueLog) << Q_FUNC_INFO << "Unknown direction" << direction;
         return;
     }
     const qint64 next = steppedValue(direction);

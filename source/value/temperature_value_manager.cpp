@@ -123,7 +123,7 @@ void TemperatureValueManager::onChangeTemperatureValueRequested(int step)
         return;
     DataProviderTypes::StepperControlChange direction = DataProviderTypes::E_stepper_increase;
     if (!DataProviderTypes::fromInt(step, direction)) {
-        qCDebug(valueLog) << "temperature step" << step << "unknown, dropped";
+        qCDebug(valueLog) << Q_FUNC_INFO << "Unknown step" << step;
         return;
     }
     const Degrees_9C_T next = nextStepValue(direction);

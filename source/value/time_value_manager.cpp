@@ -212,12 +212,12 @@ void TimeValueManager::onTimeChangeRequested(int component, int direction)
 {
     TimeEditTypes::TimeComponent checkedComponent = TimeEditTypes::E_hour;
     if (!TimeEditTypes::fromInt(component, checkedComponent)) {
-        qCDebug(valueLog) << "time step with unknown component" << component << "dropped";
+        qCDebug(valueLog) << Q_FUNC_INFO << "Unknown field" << component;
         return;
     }
     TimeEditTypes::Direction checkedDirection = TimeEditTypes::E_increase;
     if (!TimeEditTypes::fromInt(direction, checkedDirection)) {
-        qCDebug(valueLog) << "time step with unknown direction" << direction << "dropped";
+        qCDebug(valueLog) << Q_FUNC_INFO << "Unknown direction" << direction;
         return;
     }
     updateValue(steppedValue(component, direction));

@@ -35,7 +35,6 @@ void GlobalQmlSettingsProvider::initializeSettings(
     m_settings->setProperty("systemBrand", systemBrandQmlKey(brand));
     m_settings->setProperty("appWidth", size.width());
     m_settings->setProperty("appHeight", size.height());
-    m_settings->setProperty("systemBrandName", systemBrandShownName(brand));
 }
 
 } // namespace view

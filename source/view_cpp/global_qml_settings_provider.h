@@ -24,9 +24,8 @@ public:
     GlobalQmlSettingsProvider(const GlobalQmlSettingsProvider &) = delete;
     GlobalQmlSettingsProvider &operator=(const GlobalQmlSettingsProvider &) = delete;
 
-    // Sets "shouldInitializeGlobalSettingWithItself", "systemType", "systemBrand", "appWidth",
-    // "appHeight" and "systemBrandName" (the brand's shown name), in this order. Without an
-    // object only a warning is written.
+    // Sets "shouldInitializeGlobalSettingWithItself", "systemType", "systemBrand", "appWidth"
+    // and "appHeight", in this order. Without an object only a warning is written.
     void initializeSettings(signalInterface::VariantTypes::Brand brand,
                             signalInterface::VariantTypes::ProductType productType);
 

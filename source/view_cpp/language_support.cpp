@@ -347,14 +347,6 @@ QString LanguageSupport::weekdayCalendarProgramText()
 {
     return translated(QT_TRANSLATE_NOOP("QObject", "weekday calendar program"));
 }
-QString LanguageSupport::dateCalendarProgramTitleText()
-{
-    return capitalized(dateCalendarProgramText());
-}
-QString LanguageSupport::weekdayCalendarProgramTitleText()
-{
-    return capitalized(weekdayCalendarProgramText());
-}
 QString LanguageSupport::mlText()
 {
     return translated(QT_TRANSLATE_NOOP("QObject", "ml"));

@@ -74,12 +74,8 @@ public:
     static QString currentSettingsText();
     static QString delayedStartText();
     static QString delayedStartLowerText();
-    // In a sentence ("No free %1"); the title forms start with a capital letter, for rows and
-    // page titles.
     static QString dateCalendarProgramText();
     static QString weekdayCalendarProgramText();
-    static QString dateCalendarProgramTitleText();
-    static QString weekdayCalendarProgramTitleText();
     static QString mlText();
     static QString onText();
     static QString offText();

@@ -111,20 +111,4 @@ private:
     RowFields m_fields;
 };
 
-// For callers whose row may not exist: a null row is left alone. Only a row kind that offers the
-// setter takes it.
-template<typename Row>
-void setTextOnSubMenuOf(Row *row, const QString &text)
-{
-    if (row != nullptr)
-        row->setTextOnSubMenu(text);
-}
-
-template<typename Row>
-void setCheckmarkCheckedOf(Row *row, bool checked)
-{
-    if (row != nullptr)
-        row->setCheckmarkChecked(checked);
-}
-
 } // namespace view

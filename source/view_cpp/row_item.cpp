@@ -53,4 +53,16 @@ QHash<int, QByteArray> RowItem::roleNames()
     return roleNamesOf(roleTable());
 }
 
+void RowItem::setTextOnSubMenuOf(RowItem *item, const QString &text)
+{
+    if (item != nullptr)
+        item->setTextOnSubMenu(text);
+}
+
+void RowItem::setCheckmarkCheckedOf(RowItem *item, bool checked)
+{
+    if (item != nullptr)
+        item->setCheckmarkChecked(checked);
+}
+
 } // namespace view

@@ -53,6 +53,10 @@ public:
     using RowFieldsItem::setTextValue2;
     using RowFieldsItem::setTruncateText;
     using RowFieldsItem::setTypeOfItem;
+
+    // For callers whose row may not exist: a null item is left alone.
+    static void setTextOnSubMenuOf(RowItem *item, const QString &text);
+    static void setCheckmarkCheckedOf(RowItem *item, bool checked);
 };
 
 } // namespace view

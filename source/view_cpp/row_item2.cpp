@@ -24,4 +24,16 @@ RowItem2::RowItem2(const QString &textOnSubMenu, int applId)
     fields().textOnSubMenu = textOnSubMenu;
 }
 
+void RowItem2::setTextOnSubMenuOf(RowItem2 *item, const QString &text)
+{
+    if (item != nullptr)
+        item->setTextOnSubMenu(text);
+}
+
+void RowItem2::setCheckmarkCheckedOf(RowItem2 *item, bool checked)
+{
+    if (item != nullptr)
+        item->setCheckmarkChecked(checked);
+}
+
 } // namespace view

@@ -23,6 +23,10 @@ public:
     using RowFieldsItem::setTextOnSubMenu;
     using RowFieldsItem::setTruncateText;
     using RowFieldsItem::setTypeOfItem;
+
+    // For callers whose row may not exist: a null item is left alone.
+    static void setTextOnSubMenuOf(RowItem2 *item, const QString &text);
+    static void setCheckmarkCheckedOf(RowItem2 *item, bool checked);
 };
 
 } // namespace view

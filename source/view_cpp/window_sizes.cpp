@@ -29,38 +29,11 @@ QString systemTypeQmlKey(int productType)
     return wordOf(words, productType);
 }
 
-namespace {
-
-// Per brand: the word QML uses for it and the name the splash shows. The undefined brand has a
-// word but shows no name.
-struct BrandWords
-{
-    QString qmlKey;
-    QString shownName;
-};
-
-const std::map<int, BrandWords> &brandWords()
-{
-    static const std::map<int, BrandWords> words{{0, {"vaho", "Vaho"}},
-                                                 {1, {"lumo", "Lumo"}},
-                                                 {2, {"orvela", "Orvela"}},
-                                                 {3, {"kastela", "Kastela"}},
-                                                 {4, {"undefined", ""}}};
-    return words;
-}
-
-} // namespace
-
 QString systemBrandQmlKey(int brand)
 {
-    const auto entry = brandWords().find(brand);
-    return entry == brandWords().end() ? QString() : entry->second.qmlKey;
-}
-
-QString systemBrandShownName(int brand)
-{
-    const auto entry = brandWords().find(brand);
-    return entry == brandWords().end() ? QString() : entry->second.shownName;
+    static const std::map<int, QString> words{
+        {0, "vaho"}, {1, "lumo"}, {2, "orvela"}, {3, "kastela"}, {4, "undefined"}};
+    return wordOf(words, brand);
 }
 
 } // namespace view

@@ -19,8 +19,4 @@ QString systemTypeQmlKey(int productType);
 // The word QML uses for the brand ("vaho", "lumo", ...); empty for any other value.
 QString systemBrandQmlKey(int brand);
 
-// The brand's name as the splash shows it ("Vaho", "Lumo", ...); empty for the undefined brand
-// and for any other value.
-QString systemBrandShownName(int brand);
-
 } // namespace view

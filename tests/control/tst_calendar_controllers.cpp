@@ -18,6 +18,7 @@
 #include "view_cpp/row_item_base.h"
 
 #include <QAbstractItemModelTester>
+#include <QHash>
 #include <QMap>
 #include <QSignalSpy>
 #include <QTest>
@@ -180,6 +181,27 @@ public:
     QString translate(const char *, const char *sourceText, const char *, int) const override
     {
         return QString::fromUtf8(sourceText).toUpper();
+    }
+};
+
+// A language whose weekday and program-kind words start in lower case, as Finnish writes them.
+class LowerCaseWordsTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *, const char *sourceText, const char *, int) const override
+    {
+        static const QHash<QByteArray, QString> words{
+            {"Monday", QStringLiteral("maanantai")},
+            {"Tuesday", QStringLiteral("tiistai")},
+            {"Wednesday", QStringLiteral("keskiviikko")},
+            {"Thursday", QStringLiteral("torstai")},
+            {"Friday", QStringLiteral("perjantai")},
+            {"Saturday", QStringLiteral("lauantai")},
+            {"Sunday", QStringLiteral("sunnuntai")},
+            {"weekday calendar program", QStringLiteral("viikonpäiväohjelma")},
+            {"date calendar program", QStringLiteral("päivämääräohjelma")}};
+        return words.value(QByteArray(sourceText));
     }
 };
 
@@ -662,6 +684,63 @@ private slots:
         QVERIFY(tab.weekdayOverview.allDaysActivated());
         emit tab.bridge.saunaScheduleItemDisableChanged(true);
         QVERIFY(!tab.weekdayOverview.allDaysActivated());
+    }
+
+    // The two program editors are classes of their own, as their meta-objects name them: string
+    // connects and object look-ups by class go by these names.
+    void programEditorsAreClassesOfTheirOwn()
+    {
+        CalendarTab tab;
+        QCOMPARE(tab.dateProgram.metaObject()->className(),
+                 "control::CalendarDateProgramController");
+        QCOMPARE(tab.weekdayProgram.metaObject()->className(),
+                 "control::CalendarWeekdayProgramController");
+        QVERIFY(
+            tab.dateProgram.inherits("control::details::CalendarProgramSettingsControllerBase"));
+    }
+
+    // Weekdays and program kinds read exactly as the language names them, in the rows, the
+    // week-day headers and the titles alike.
+    void weekdaysAndProgramKindsReadAsTranslated()
+    {
+        LowerCaseWordsTranslator words;
+        QVERIFY(QCoreApplication::installTranslator(&words));
+        CalendarTab tab;
+        tab.setNow(wall(2024, 5, 8, 10, 0)); // a Wednesday
+        emit tab.bridge.saunaCalendarProgramChanged(weekdayProgram(1, wall(2024, 5, 7, 7, 0)));
+        emit tab.bridge.saunaCalendarProgramChanged(dateProgram(2, wall(2024, 5, 13, 19, 0)));
+        tab.queue.onCalendarQueueVisibleChanged(true);
+
+        tab.weekdayOverview.onWeekDayEditActivated(1); // Monday, Tuesday
+        const QString tuesday = tab.weekdayOverview.selectedWeekDayText();
+        const view::ListModel &day = *tab.weekdayOverview.weekDayCalendarModel();
+        const QString newWeekdayProgram =
+            day.data(day.index(day.rowCount() - 1), view::RowItemBase::TextOnSubMenuRole)
+                .toString();
+        tab.weekdayOverview.onCalendarWeekdayProgramEditActivated(0);
+        const QString editorTitle = tab.weekdayProgram.programTitle();
+
+        tab.dateOverview.onMonthEditActivated();
+        tab.dateOverview.onDateEditActivated(13);
+        const view::ListModel &date = *tab.dateOverview.dateOverviewModel();
+        const QString newDateProgram =
+            date.data(date.index(date.rowCount() - 1), view::RowItemBase::TextOnSubMenuRole)
+                .toString();
+        const QStringList headers = tab.dateOverview.weekDayHeaders();
+
+        QStringList kinds;
+        const view::ListModel &queue = *tab.queue.model();
+        for (int row = 0; row < queue.rowCount(); ++row)
+            kinds << queue.data(queue.index(row), view::RowItemBase::TextValue1Role).toString();
+        QCoreApplication::removeTranslator(&words);
+
+        QCOMPARE(tuesday, QStringLiteral("tiistai"));
+        QCOMPARE(editorTitle, QStringLiteral("tiistai"));
+        QCOMPARE(newWeekdayProgram, QStringLiteral("viikonpäiväohjelma"));
+        QCOMPARE(newDateProgram, QStringLiteral("päivämääräohjelma"));
+        QCOMPARE(headers.value(0), QStringLiteral("maanantai"));
+        QCOMPARE(kinds, QStringList({QStringLiteral("päivämääräohjelma"),
+                                     QStringLiteral("viikonpäiväohjelma")}));
     }
 
     // The open day's title follows a change of language while the day is shown.

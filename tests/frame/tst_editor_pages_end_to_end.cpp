@@ -147,7 +147,7 @@ private slots:
         STEP(tap(monday));
         QQuickItem *program = nullptr;
         QTRY_VERIFY((program = findRow(QStringLiteral("weekDayProgramsList"),
-                                       QStringLiteral("Weekday calendar program"))));
+                                       QStringLiteral("weekday calendar program"))));
         STEP(tap(program));
         STEP(tapRow(QStringLiteral("programSettingsList"), 1));
         QQuickItem *custom = nullptr;

@@ -72,7 +72,7 @@ private slots:
         STEP(checkPageInEveryLanguage(QStringLiteral("weekdays")));
         STEP(tapRowWithText(QStringLiteral("weekDaysList"), QStringLiteral("Mondays")));
         STEP(tapRowWithText(QStringLiteral("weekDayProgramsList"),
-                            QStringLiteral("Weekday calendar program")));
+                            QStringLiteral("weekday calendar program")));
         QObject &program = m_frame->calendarTab.weekdayProgramController;
         QTRY_VERIFY(program.property("editing").toBool());
         STEP(checkPageInEveryLanguage(QStringLiteral("program editor")));
@@ -147,10 +147,10 @@ private slots:
         QVERIFY(day);
         STEP(tap(day));
         QVERIFY(rowWithText(QStringLiteral("dateProgramsList"),
-                            QStringLiteral("Date calendar program")));
+                            QStringLiteral("date calendar program")));
         STEP(checkPageInEveryLanguage(QStringLiteral("date programs")));
         STEP(tapRowWithText(QStringLiteral("dateProgramsList"),
-                            QStringLiteral("Date calendar program")));
+                            QStringLiteral("date calendar program")));
         QObject &program = m_frame->calendarTab.dateProgramController;
         QTRY_VERIFY(program.property("editing").toBool());
         STEP(tapRow(QStringLiteral("programSettingsList"), 1));

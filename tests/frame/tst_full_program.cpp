@@ -358,12 +358,12 @@ private slots:
         STEP(tapTab(QStringLiteral("Calendar")));
         STEP(tapRow(QStringLiteral("weekDaysList"), QStringLiteral("Mondays")));
         QTRY_COMPARE(rowTexts(QStringLiteral("weekDayProgramsList")),
-                     QStringList{QStringLiteral("Weekday calendar program")});
+                     QStringList{QStringLiteral("weekday calendar program")});
 
         // A new program: ready at 19:00 instead of 18:00, the favorite, three hours instead of
         // four.
         STEP(tapRow(QStringLiteral("weekDayProgramsList"),
-                    QStringLiteral("Weekday calendar program")));
+                    QStringLiteral("weekday calendar program")));
         QTRY_VERIFY(controller.property("editing").toBool());
         QTRY_COMPARE(settingsValue(0), QStringLiteral("18:00"));
         QTRY_COMPARE(settingsValue(2), QStringLiteral("4h 0min"));
@@ -419,7 +419,7 @@ private slots:
         QVERIFY2(question.contains(QStringLiteral("20:00")), qPrintable(question));
         QTRY_VERIFY_WITH_TIMEOUT(programsInUse().isEmpty(), waitMs);
         QTRY_COMPARE(rowTexts(QStringLiteral("weekDayProgramsList")),
-                     QStringList{QStringLiteral("Weekday calendar program")});
+                     QStringList{QStringLiteral("weekday calendar program")});
         STEP(tap(QStringLiteral("pageBackButton")));
         QTRY_VERIFY(waitForRow(QStringLiteral("weekDaysList"), QStringLiteral("Mondays")));
     }
@@ -444,9 +444,9 @@ private slots:
         QCOMPARE(cell->property("dayPostAvailable").toBool(), false);
         STEP(tap(cell));
         QTRY_COMPARE(rowTexts(QStringLiteral("dateProgramsList")),
-                     QStringList{QStringLiteral("Date calendar program")});
+                     QStringList{QStringLiteral("date calendar program")});
 
-        STEP(tapRow(QStringLiteral("dateProgramsList"), QStringLiteral("Date calendar program")));
+        STEP(tapRow(QStringLiteral("dateProgramsList"), QStringLiteral("date calendar program")));
         QTRY_VERIFY(controller.property("editing").toBool());
         QTRY_COMPARE(settingsValue(0), QStringLiteral("18:00"));
         STEP(editProgram(ids.dateProgramReadyAtControlName(),
@@ -496,7 +496,7 @@ private slots:
         QVERIFY2(question.contains(QStringLiteral("21:00")), qPrintable(question));
         QTRY_VERIFY_WITH_TIMEOUT(programsInUse().isEmpty(), waitMs);
         QTRY_COMPARE(rowTexts(QStringLiteral("dateProgramsList")),
-                     QStringList{QStringLiteral("Date calendar program")});
+                     QStringList{QStringLiteral("date calendar program")});
         STEP(tap(QStringLiteral("pageBackButton")));
         cell = waitForItem(sceneRoot(), dayCell, QStringLiteral("day cell"));
         QVERIFY(cell);
@@ -546,7 +546,7 @@ private slots:
         STEP(tapText(QStringLiteral("Week")));
         STEP(tapRow(QStringLiteral("weekDaysList"), QStringLiteral("Mondays")));
         STEP(tapRow(QStringLiteral("weekDayProgramsList"),
-                    QStringLiteral("Weekday calendar program")));
+                    QStringLiteral("weekday calendar program")));
         QTRY_VERIFY(controller.property("editing").toBool());
         STEP(tap(QStringLiteral("programSaveButton")));
         QTRY_VERIFY(!controller.property("editing").toBool());

@@ -192,7 +192,7 @@ private slots:
         STEP(checkPageInEveryLanguage(QStringLiteral("weekdays")));
         STEP(tapRowWithText(QStringLiteral("weekDaysList"), QStringLiteral("Mondays")));
         STEP(tapRowWithText(QStringLiteral("weekDayProgramsList"),
-                            view::LanguageSupport::weekdayCalendarProgramTitleText()));
+                            view::LanguageSupport::weekdayCalendarProgramText()));
         QTRY_VERIFY(program.property("editing").toBool());
         STEP(checkPageInEveryLanguage(QStringLiteral("program editor")));
         // Its start time, then its favorite.

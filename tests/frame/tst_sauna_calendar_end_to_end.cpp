@@ -117,7 +117,7 @@ private slots:
         STEP(tapTab(QStringLiteral("Calendar")));
         STEP(tapRow(QStringLiteral("weekDaysList"), QStringLiteral("Mondays")));
         STEP(tapRow(QStringLiteral("weekDayProgramsList"),
-                    QStringLiteral("Weekday calendar program")));
+                    QStringLiteral("weekday calendar program")));
         QObject &controller = m_frame->calendarTab.weekdayProgramController;
         QTRY_VERIFY(controller.property("editing").toBool());
         STEP(tap(QStringLiteral("programSaveButton")));

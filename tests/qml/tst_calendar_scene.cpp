@@ -382,7 +382,7 @@ void TestCalendarScene::newWeekdayProgramIsEditedRowByRowAndSaved()
 {
     using view::LanguageSupport;
     openCalendarSection(QStringLiteral("Week"));
-    const QString wednesday = LanguageSupport::weekdayTitleText(CalendarTypes::E_wednesday);
+    const QString wednesday = LanguageSupport::weekdayText(CalendarTypes::E_wednesday);
     click(row(item(QStringLiteral("weekDaysList")),
               LanguageSupport::weekdayPluralText(CalendarTypes::E_wednesday)));
     QQuickItem *dayHeader = item(QStringLiteral("weekDayProgramsHeader"));
@@ -390,7 +390,7 @@ void TestCalendarScene::newWeekdayProgramIsEditedRowByRowAndSaved()
     QCOMPARE(dayHeader->property("title").toString(), wednesday);
 
     click(row(item(QStringLiteral("weekDayProgramsList")),
-              LanguageSupport::weekdayCalendarProgramTitleText()));
+              LanguageSupport::weekdayCalendarProgramText()));
     QQuickItem *editor = item(QStringLiteral("calendarWeekdayProgramSettings"));
     QVERIFY(shown(editor));
     QVERIFY(m_frame->calendarTab.weekdayProgramController.newProgram());
@@ -563,8 +563,8 @@ void TestCalendarScene::dateProgramInThePastIsRefused()
     using view::LanguageSupport;
     openCalendarSection(QStringLiteral("Dates"));
     click(withText(item(QStringLiteral("calendarMonthSelector")), "8"));
-    click(row(item(QStringLiteral("dateProgramsList")),
-              LanguageSupport::dateCalendarProgramTitleText()));
+    click(
+        row(item(QStringLiteral("dateProgramsList")), LanguageSupport::dateCalendarProgramText()));
     QQuickItem *editor = item(QStringLiteral("calendarDateProgramSettings"));
     QVERIFY(shown(editor));
     QQuickItem *rows = named(editor, QStringLiteral("programSettingsList"));

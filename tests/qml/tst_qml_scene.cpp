@@ -1634,8 +1634,6 @@ void TestQmlScene::startupScreenLoads()
     settings->setProperty("systemBrand", QStringLiteral("lumo"));
     settings->setProperty("appWidth", 340);
     settings->setProperty("appHeight", 600);
-    settings->setProperty("systemBrandName",
-                          view::systemBrandShownName(signalInterface::VariantTypes::E_lumo));
 
     QQmlComponent splashComponent(
         &engine, QUrl::fromLocalFile(viewDirectory() + "/main_startup_screen.qml"));

@@ -355,8 +355,8 @@ void TestTranslationFiles::durationsAreWrittenInOnePlace()
                         problems, __FILE__, __LINE__);
 }
 
-// The language list names each language in its own language, whatever language is shown, so that
-// a user who cannot read the one in use still finds theirs.
+// The language list names each language in its own language in every other language, so that a
+// user who cannot read the one in use still finds theirs; English shows the English names.
 void TestTranslationFiles::languagesNamedTheSameInEveryLanguage()
 {
     const char *const names[] = {"Czech",   "Danish", "German",    "English", "Spanish",
@@ -364,17 +364,20 @@ void TestTranslationFiles::languagesNamedTheSameInEveryLanguage()
                                  "Russian", "Slovak", "Finnish",   "Swedish"};
     QStringList problems;
     for (const char *name : names) {
-        const QString key =
-            Message::keyOf(QStringLiteral("view::LanguageSupport"), QString::fromLatin1(name));
+        const QString source = QString::fromLatin1(name);
+        const QString key = Message::keyOf(QStringLiteral("view::LanguageSupport"), source);
         QStringList shown;
-        for (const File &file : std::as_const(m_files)) {
-            const Message *message = file.find(key);
-            shown << (message ? message->translation() : QString());
+        for (int language = 0; language < m_files.size(); ++language) {
+            const Message *message = m_files.at(language).find(key);
+            const QString translation = message ? message->translation() : QString();
+            if (language != LanguageTypes::E_english)
+                shown << translation;
+            else if (translation != source)
+                problems << QStringLiteral("%1 in English: %2").arg(source, translation);
         }
         shown.removeDuplicates();
         if (shown.size() != 1 || shown.constFirst().isEmpty())
-            problems << QStringLiteral("%1: %2").arg(QString::fromLatin1(name),
-                                                     shown.join(QLatin1String(" / ")));
+            problems << QStringLiteral("%1: %2").arg(source, shown.join(QLatin1String(" / ")));
     }
     if (!problems.isEmpty())
         return failWith(QStringLiteral("languages named otherwise in some languages"), problems,

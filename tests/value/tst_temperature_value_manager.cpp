@@ -312,6 +312,10 @@ private slots:
 
             manager.setValue(720);
             log.take();
+            const QByteArray slot(
+                "void value::TemperatureValueManager::onChangeTemperatureValueRequested(int)");
+            QTest::ignoreMessage(QtDebugMsg, (slot + " Unknown step 2").constData());
+            QTest::ignoreMessage(QtDebugMsg, (slot + " Unknown step -1").constData());
             manager.onChangeTemperatureValueRequested(2);
             manager.onChangeTemperatureValueRequested(-1);
             QCOMPARE(log.take(), QStringList());

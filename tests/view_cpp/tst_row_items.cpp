@@ -390,20 +390,20 @@ void TestRowItems::settersFollowTheirRules()
 
 void TestRowItems::nullTolerantHelpers()
 {
-    view::setTextOnSubMenuOf<view::RowItem>(nullptr, QStringLiteral("x"));
-    view::setCheckmarkCheckedOf<view::RowItem>(nullptr, true);
-    view::setTextOnSubMenuOf<view::RowItem2>(nullptr, QStringLiteral("x"));
-    view::setCheckmarkCheckedOf<view::RowItem2>(nullptr, true);
+    view::RowItem::setTextOnSubMenuOf(nullptr, QStringLiteral("x"));
+    view::RowItem::setCheckmarkCheckedOf(nullptr, true);
+    view::RowItem2::setTextOnSubMenuOf(nullptr, QStringLiteral("x"));
+    view::RowItem2::setCheckmarkCheckedOf(nullptr, true);
 
     view::RowItem row(QStringLiteral("a"), 1);
-    view::setTextOnSubMenuOf(&row, QStringLiteral("b"));
-    view::setCheckmarkCheckedOf(&row, true);
+    view::RowItem::setTextOnSubMenuOf(&row, QStringLiteral("b"));
+    view::RowItem::setCheckmarkCheckedOf(&row, true);
     QCOMPARE(row.data(34).toString(), QStringLiteral("b"));
     QCOMPARE(row.data(43), QVariant(true));
 
     view::RowItem2 row2(QStringLiteral("a"), 1);
-    view::setTextOnSubMenuOf(&row2, QStringLiteral("b"));
-    view::setCheckmarkCheckedOf(&row2, true);
+    view::RowItem2::setTextOnSubMenuOf(&row2, QStringLiteral("b"));
+    view::RowItem2::setCheckmarkCheckedOf(&row2, true);
     QCOMPARE(row2.data(39).toString(), QStringLiteral("b"));
     QCOMPARE(row2.data(44), QVariant(true));
 }

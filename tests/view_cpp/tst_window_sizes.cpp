@@ -56,30 +56,20 @@ void TestWindowSizes::brandWord_data()
 {
     QTest::addColumn<int>("brand");
     QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("shownName");
-    QTest::newRow("vaho") << 0 << "vaho"
-                          << "Vaho";
-    QTest::newRow("lumo") << 1 << "lumo"
-                          << "Lumo";
-    QTest::newRow("orvela") << 2 << "orvela"
-                            << "Orvela";
-    QTest::newRow("kastela") << 3 << "kastela"
-                             << "Kastela";
-    QTest::newRow("undefined") << 4 << "undefined"
-                               << "";
-    QTest::newRow("5") << 5 << ""
-                       << "";
-    QTest::newRow("-1") << -1 << ""
-                        << "";
+    QTest::newRow("vaho") << 0 << "vaho";
+    QTest::newRow("lumo") << 1 << "lumo";
+    QTest::newRow("orvela") << 2 << "orvela";
+    QTest::newRow("kastela") << 3 << "kastela";
+    QTest::newRow("undefined") << 4 << "undefined";
+    QTest::newRow("5") << 5 << "";
+    QTest::newRow("-1") << -1 << "";
 }
 
 void TestWindowSizes::brandWord()
 {
     QFETCH(int, brand);
     QFETCH(QString, word);
-    QFETCH(QString, shownName);
     QCOMPARE(view::systemBrandQmlKey(brand), word);
-    QCOMPARE(view::systemBrandShownName(brand), shownName);
 }
 
 QTEST_APPLESS_MAIN(TestWindowSizes)

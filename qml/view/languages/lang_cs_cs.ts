@@ -2651,8 +2651,8 @@
         <translation>[Zbytek souboru není zobrazen.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Tento ovládací panel je vytvořen s použitím softwarových komponent s otevřeným zdrojovým kódem, na které se vztahují autorská práva jejich autorů.</translation>
+        <source>This</source>
+        <translation>Tento</translation>
     </message>
 </context>
 <context>
@@ -2779,6 +2779,10 @@
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Nejvyšší teplota koupele, kterou může uživatel nastavit</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Teplota vody</translation>
     </message>
     <message>
         <source>Max water fill time</source>

@@ -2651,8 +2651,8 @@
         <translation>[Resten af filen vises ikke.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Dette betjeningspanel er udviklet med open source-softwarekomponenter, der er omfattet af deres ophavsmænds ophavsret.</translation>
+        <source>This</source>
+        <translation>Dette</translation>
     </message>
 </context>
 <context>
@@ -2779,6 +2779,10 @@
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Højeste badetemperatur, som en bruger kan indstille</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Vandtemperatur</translation>
     </message>
     <message>
         <source>Max water fill time</source>

@@ -2389,6 +2389,10 @@
         <translation>Höchste Badetemperatur, die ein Benutzer einstellen kann</translation>
     </message>
     <message>
+        <source>Water temperature</source>
+        <translation>Wassertemperatur</translation>
+    </message>
+    <message>
         <source>Max water fill time</source>
         <translation>Max. Wasserfüllzeit</translation>
     </message>
@@ -2897,8 +2901,8 @@
         <translation>[Der Rest der Datei wird nicht angezeigt.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Dieses Bedienfeld wurde mit Open-Source-Softwarekomponenten entwickelt, die dem Urheberrecht ihrer Autoren unterliegen.</translation>
+        <source>This</source>
+        <translation>Dieses</translation>
     </message>
 </context>
 <context>

@@ -1070,11 +1070,11 @@
     <name>view::LanguageSupport</name>
     <message>
         <source>Czech</source>
-        <translation>Čeština</translation>
+        <translation>Czech</translation>
     </message>
     <message>
         <source>Dutch</source>
-        <translation>Nederlands</translation>
+        <translation>Dutch</translation>
     </message>
     <message>
         <source>English</source>
@@ -1082,47 +1082,47 @@
     </message>
     <message>
         <source>Finnish</source>
-        <translation>Suomi</translation>
+        <translation>Finnish</translation>
     </message>
     <message>
         <source>French</source>
-        <translation>Français</translation>
+        <translation>French</translation>
     </message>
     <message>
         <source>German</source>
-        <translation>Deutsch</translation>
+        <translation>German</translation>
     </message>
     <message>
         <source>Polish</source>
-        <translation>Polski</translation>
+        <translation>Polish</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation>Русский</translation>
+        <translation>Russian</translation>
     </message>
     <message>
         <source>Slovak</source>
-        <translation>Slovenčina</translation>
+        <translation>Slovak</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation>Español</translation>
+        <translation>Spanish</translation>
     </message>
     <message>
         <source>Swedish</source>
-        <translation>Svenska</translation>
+        <translation>Swedish</translation>
     </message>
     <message>
         <source>Danish</source>
-        <translation>Dansk</translation>
+        <translation>Danish</translation>
     </message>
     <message>
         <source>Norwegian</source>
-        <translation>Norsk</translation>
+        <translation>Norwegian</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation>Português</translation>
+        <translation>Portuguese</translation>
     </message>
 </context>
 <context>
@@ -2651,8 +2651,8 @@
         <translation>[The rest of the file is not shown.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</translation>
+        <source>This</source>
+        <translation>This</translation>
     </message>
 </context>
 <context>
@@ -2852,6 +2852,10 @@
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Highest bath temperature a user can set</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Water temperature</translation>
     </message>
     <message>
         <source>Max water fill time</source>

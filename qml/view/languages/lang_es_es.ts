@@ -2651,8 +2651,8 @@
         <translation>[No se muestra el resto del archivo.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Este panel de control se ha desarrollado con componentes de software de código abierto, sujetos a los derechos de autor de sus respectivos autores.</translation>
+        <source>This</source>
+        <translation>actual</translation>
     </message>
 </context>
 <context>
@@ -2779,6 +2779,10 @@
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Temperatura de baño máxima que puede ajustar el usuario</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Temperatura del agua</translation>
     </message>
     <message>
         <source>Max water fill time</source>

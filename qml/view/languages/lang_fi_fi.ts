@@ -2389,6 +2389,10 @@
         <translation>Korkein käyttäjän asetettavissa oleva kylpylämpötila</translation>
     </message>
     <message>
+        <source>Water temperature</source>
+        <translation>Veden lämpötila</translation>
+    </message>
+    <message>
         <source>Max water fill time</source>
         <translation>Maks. täyttöaika</translation>
     </message>
@@ -2897,8 +2901,8 @@
         <translation>[Tiedoston loppua ei näytetä.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Tässä ohjauspaneelissa on käytetty avoimen lähdekoodin ohjelmistokomponentteja, joihin sovelletaan niiden tekijöiden tekijänoikeuksia.</translation>
+        <source>This</source>
+        <translation>Tämä</translation>
     </message>
 </context>
 <context>

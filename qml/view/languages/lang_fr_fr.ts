@@ -2651,8 +2651,8 @@
         <translation>[La suite du fichier n’est pas affichée.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Ce panneau de commande a été conçu à l’aide de composants logiciels open source, soumis aux droits d’auteur de leurs auteurs respectifs.</translation>
+        <source>This</source>
+        <translation>actuel</translation>
     </message>
 </context>
 <context>
@@ -2779,6 +2779,10 @@
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Température de bain maximale réglable par l’utilisateur</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Température de l’eau</translation>
     </message>
     <message>
         <source>Max water fill time</source>

@@ -2651,8 +2651,8 @@
         <translation>[Resten av filen vises ikke.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Dette kontrollpanelet er utviklet med programvarekomponenter med åpen kildekode, som er underlagt opphavsretten til sine respektive forfattere.</translation>
+        <source>This</source>
+        <translation>Dette</translation>
     </message>
 </context>
 <context>
@@ -2779,6 +2779,10 @@
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Høyeste badetemperatur en bruker kan stille inn</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Vanntemperatur</translation>
     </message>
     <message>
         <source>Max water fill time</source>

@@ -2651,8 +2651,8 @@
         <translation>[De rest van het bestand wordt niet weergegeven.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Dit bedieningspaneel is ontwikkeld met opensourcesoftwarecomponenten, waarop het auteursrecht van hun makers van toepassing is.</translation>
+        <source>This</source>
+        <translation>Dit</translation>
     </message>
 </context>
 <context>
@@ -2779,6 +2779,10 @@
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Hoogste badtemperatuur die een gebruiker kan instellen</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Watertemperatuur</translation>
     </message>
     <message>
         <source>Max water fill time</source>

@@ -2651,8 +2651,8 @@
         <translation>[Pozostała część pliku nie jest wyświetlana.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Ten panel sterowania został opracowany z użyciem komponentów oprogramowania open source, które podlegają prawom autorskim ich autorów.</translation>
+        <source>This</source>
+        <translation>Ten</translation>
     </message>
 </context>
 <context>
@@ -2779,6 +2779,10 @@
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Najwyższa temperatura kąpieli, jaką może ustawić użytkownik</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Temperatura wody</translation>
     </message>
     <message>
         <source>Max water fill time</source>

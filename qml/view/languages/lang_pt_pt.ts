@@ -2651,8 +2651,8 @@
         <translation>[O resto do ficheiro não é apresentado.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Este painel de controlo foi desenvolvido com componentes de software de código aberto, sujeitos aos direitos de autor dos respetivos autores.</translation>
+        <source>This</source>
+        <translation>atual</translation>
     </message>
 </context>
 <context>
@@ -2779,6 +2779,10 @@
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Temperatura de banho máxima que o utilizador pode definir</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Temperatura da água</translation>
     </message>
     <message>
         <source>Max water fill time</source>

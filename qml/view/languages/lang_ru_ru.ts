@@ -2651,8 +2651,8 @@
         <translation>[Остальная часть файла не показана.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Эта панель управления разработана с использованием программных компонентов с открытым исходным кодом, на которые распространяются авторские права их авторов.</translation>
+        <source>This</source>
+        <translation>Эта</translation>
     </message>
 </context>
 <context>
@@ -2779,6 +2779,10 @@
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Максимальная температура в кабине, которую может задать пользователь</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Температура воды</translation>
     </message>
     <message>
         <source>Max water fill time</source>

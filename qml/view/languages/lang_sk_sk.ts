@@ -2651,8 +2651,8 @@
         <translation>[Zvyšok súboru sa nezobrazuje.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Tento ovládací panel je vytvorený pomocou softvérových komponentov s otvoreným zdrojovým kódom, na ktoré sa vzťahujú autorské práva ich autorov.</translation>
+        <source>This</source>
+        <translation>Tento</translation>
     </message>
 </context>
 <context>
@@ -2779,6 +2779,10 @@
     <message>
         <source>Highest bath temperature a user can set</source>
         <translation>Najvyššia teplota kúpeľa, ktorú môže používateľ nastaviť</translation>
+    </message>
+    <message>
+        <source>Water temperature</source>
+        <translation>Teplota vody</translation>
     </message>
     <message>
         <source>Max water fill time</source>

@@ -2389,6 +2389,10 @@
         <translation>Högsta badtemperatur en användare kan ställa in</translation>
     </message>
     <message>
+        <source>Water temperature</source>
+        <translation>Vattentemperatur</translation>
+    </message>
+    <message>
         <source>Max water fill time</source>
         <translation>Max påfyllningstid</translation>
     </message>
@@ -2897,8 +2901,8 @@
         <translation>[Resten av filen visas inte.]</translation>
     </message>
     <message>
-        <source>This control panel is designed using open source software components, which are subject to the copyrights of their authors.</source>
-        <translation>Den här kontrollpanelen är utformad med programkomponenter med öppen källkod, som omfattas av sina upphovsmäns upphovsrätt.</translation>
+        <source>This</source>
+        <translation>Denna</translation>
     </message>
 </context>
 <context>

@@ -193,9 +193,8 @@ QString CalendarProgramSettingsControllerBase::programTitle() const
     if (!m_editing)
         return {};
     const QDate date = m_edited.start.date();
-    return m_weekdayPrograms
-               ? LanguageSupport::weekdayTitleText(CalendarDataProvider::weekDayOf(date))
-               : LanguageSupport::dateText(date, m_dataProvider->dateFormat());
+    return m_weekdayPrograms ? LanguageSupport::weekdayText(CalendarDataProvider::weekDayOf(date))
+                             : LanguageSupport::dateText(date, m_dataProvider->dateFormat());
 }
 
 void CalendarProgramSettingsControllerBase::onRowItemSelected(int row)

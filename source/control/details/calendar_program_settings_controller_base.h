@@ -181,15 +181,4 @@ private:
     signalInterface::CalendarProgram m_original;
 };
 
-// The editor of one kind of program: the weekly programs, or those run once on their date.
-template<bool forWeekdays>
-class CalendarProgramSettingsController : public CalendarProgramSettingsControllerBase
-{
-public:
-    CalendarProgramSettingsController(QObject *parent, CalendarDataProvider *dataProvider,
-                                      CalendarProgramSettingsFavoriteModel *favoriteModel)
-        : CalendarProgramSettingsControllerBase(parent, dataProvider, favoriteModel, forWeekdays)
-    {}
-};
-
 } // namespace control::details

@@ -34,7 +34,7 @@ void CalendarProgramSettingsFavoriteModel::setSelectedFavorite(int favorite)
     m_selectedFavorite = favorite;
     for (int row = 0; row < m_model->rowCount(); ++row) {
         auto *item = qobject_cast<view::RowItem2 *>(m_model->itemAt(row));
-        view::setCheckmarkCheckedOf(item, m_model->getApplId(row) == favorite);
+        view::RowItem2::setCheckmarkCheckedOf(item, m_model->getApplId(row) == favorite);
     }
 }
 

@@ -35,8 +35,8 @@ void ConfigureChoiceList::refresh(std::optional<int> checked)
 {
     for (Choice &choice : m_choices) {
         if (choice.text)
-            setTextOnSubMenuOf(choice.row.data(), choice.text());
-        setCheckmarkCheckedOf(choice.row.data(), checked && *checked == choice.value);
+            RowItem::setTextOnSubMenuOf(choice.row.data(), choice.text());
+        RowItem::setCheckmarkCheckedOf(choice.row.data(), checked && *checked == choice.value);
     }
 }
 

@@ -81,7 +81,7 @@ void ConfigureDateTimeClockViewManagerBase::showTexts(const QString &clockTitle,
                                                       const QStringList &formatTexts,
                                                       int checkedFormat)
 {
-    setTextOnSubMenuOf(m_clockRow.data(), clockTitle);
+    RowItem::setTextOnSubMenuOf(m_clockRow.data(), clockTitle);
     // No clock the sauna told, or none the panel can show, reads "--" as on the main screen.
     if (m_clockRow)
         m_clockRow->setTextValue1(clockValue.isEmpty() ? QStringLiteral("--") : clockValue);
@@ -89,8 +89,8 @@ void ConfigureDateTimeClockViewManagerBase::showTexts(const QString &clockTitle,
     for (std::size_t index = 0; index < m_formatRows.size(); ++index) {
         RowItem *row = m_formatRows[index].data();
         if (index < static_cast<std::size_t>(formatTexts.size()))
-            setTextOnSubMenuOf(row, formatTexts.at(static_cast<int>(index)));
-        setCheckmarkCheckedOf(row, m_formats[index] == checkedFormat);
+            RowItem::setTextOnSubMenuOf(row, formatTexts.at(static_cast<int>(index)));
+        RowItem::setCheckmarkCheckedOf(row, m_formats[index] == checkedFormat);
     }
 }
 

@@ -76,8 +76,8 @@ void ConfigureDateTimeWeekBeginViewManager::onLanguageChanged(
 
 void ConfigureDateTimeWeekBeginViewManager::setCheckmarks()
 {
-    setCheckmarkCheckedOf(m_mondayRow.data(), m_weekStart == CalendarTypes::E_monday);
-    setCheckmarkCheckedOf(m_sundayRow.data(), m_weekStart == CalendarTypes::E_sunday);
+    RowItem::setCheckmarkCheckedOf(m_mondayRow.data(), m_weekStart == CalendarTypes::E_monday);
+    RowItem::setCheckmarkCheckedOf(m_sundayRow.data(), m_weekStart == CalendarTypes::E_sunday);
 }
 
 } // namespace view

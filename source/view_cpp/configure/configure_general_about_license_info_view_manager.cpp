@@ -183,14 +183,13 @@ void ConfigureGeneralAboutLicenseInfoViewManager::onLicenseInfoViewVisibleChange
     }
     m_licenseTextModel.clear();
     const control::VariantControllerBase *variant = control::VariantControllerBase::instance();
-    // The translation places the brand in its sentence; without a brand the sentence has none.
+    // The brand of this edition names the panel; without a variant controller "This" does.
+    const QString brand =
+        variant != nullptr ? LanguageSupport::brandText(variant->brand()) : tr("This");
     const QString introduction =
-        variant != nullptr
-            ? tr("%1 control panel is designed using open source software components, which are "
-                 "subject to the copyrights of their authors.")
-                  .arg(LanguageSupport::brandText(variant->brand()), 0, QLatin1Char(' '))
-            : tr("This control panel is designed using open source software components, which "
-                 "are subject to the copyrights of their authors.");
+        tr("%1 control panel is designed using open source software components, which are "
+           "subject to the copyrights of their authors.")
+            .arg(brand, 0, QLatin1Char(' '));
     m_licenseTextModel.appendItem(new TextRowItem(introduction, false));
     m_licenseTextModel.appendItem(
         new TextRowItem(tr("Component and license info is provided in english only, many "

@@ -179,15 +179,7 @@ void ConfigureLimitsViewManager::onSaunaPcbOverheatLimitChanged(int temperature)
 void ConfigureLimitsViewManager::onLanguageChanged(::signalInterface::LanguageTypes::Language)
 {
     m_menu.retranslate();
-    emit waterTempLimitTitleChanged();
     processEventsAfterRetranslation();
-}
-
-QString ConfigureLimitsViewManager::waterTempLimitTitle() const
-{
-    // A steam product calls its water temperature limit its overheating limit.
-    return MasterFuncDescTypes::isSteamProduct(m_product) ? tr("Overheating")
-                                                          : tr("Water temperature");
 }
 
 void ConfigureLimitsViewManager::onWaterTempLimitCommit()
@@ -219,7 +211,6 @@ void ConfigureLimitsViewManager::onSaunaMasterProductChanged(
     m_product = product;
     rebuildMenu();
     applyTankFillTimeLimits();
-    emit waterTempLimitTitleChanged();
 }
 
 void ConfigureLimitsViewManager::onSaunaSystemModeChanged(
@@ -244,7 +235,6 @@ void ConfigureLimitsViewManager::onSaunaReplaced()
     m_systemMode.reset();
     rebuildMenu();
     applyTankFillTimeLimits();
-    emit waterTempLimitTitleChanged();
 }
 
 bool ConfigureLimitsViewManager::isSolvenno() const
@@ -269,13 +259,14 @@ void ConfigureLimitsViewManager::rebuildMenu()
                            announce(m_maxBathTemperature);
                        }});
     if (!isSolvenno() && m_functions.waterTemperature)
-        entries.push_back({ConfigureTypes::E_waterTempLimit,
-                           [this] { return waterTempLimitTitle(); },
-                           [this] {
-                               m_reportedWaterTempLimit.open();
-                               emit editSelected(ConfigureTypes::E_waterTempLimit);
-                               announce(m_upperWaterTemperature);
-                           }});
+        entries.push_back(
+            {ConfigureTypes::E_waterTempLimit,
+             [this, steam] { return steam ? tr("Overheating") : tr("Water temperature"); },
+             [this] {
+                 m_reportedWaterTempLimit.open();
+                 emit editSelected(ConfigureTypes::E_waterTempLimit);
+                 announce(m_upperWaterTemperature);
+             }});
     if (m_functions.notAllowedStart)
         entries.push_back({ConfigureTypes::E_notAllowedStart,
                            [] { return tr("Not allowed start"); },

@@ -23,9 +23,6 @@ class ConfigureLimitsViewManager : public ConfigureMenuViewManagerBase
     // The system mode last reported, -1 before the first report; QML shows the water limit on the
     // overheating page in the Solvenno mode.
     Q_PROPERTY(int systemMode READ systemModeValue NOTIFY saunaSystemModeChangedQml)
-    // The water temperature limit's page title: the same words as its row in the menu.
-    Q_PROPERTY(
-        QString waterTempLimitTitle READ waterTempLimitTitle NOTIFY waterTempLimitTitleChanged)
 
 public:
     // The tank fill time editor; it can announce its value again for a page that opens on it.
@@ -51,7 +48,6 @@ public:
     value::DurationManager *tankFillTimeManager() { return &m_tankFillTime; }
     value::TemperatureValueManager *pcbOverheatLimitManager() { return &m_pcbOverheatLimit; }
     int systemModeValue() const { return m_systemMode ? int(*m_systemMode) : -1; }
-    QString waterTempLimitTitle() const;
 
     // The menu's selections, the three commits and the maximum bath temperature's steps.
     int connectToView(const QList<QObject *> &senders);
@@ -69,7 +65,6 @@ signals:
     void rcbTankFillTimeChangeRequest(int seconds);
     void pcbOverheatLimitChangeRequest(int temperature);
     void saunaSystemModeChangedQml(int mode);
-    void waterTempLimitTitleChanged();
 
 public slots:
     // A step of the maximum bath temperature's stepper: the one way its value is sent. Reports,

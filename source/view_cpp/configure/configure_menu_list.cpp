@@ -43,7 +43,7 @@ void ConfigureMenuList::retranslate()
 {
     for (Entry &entry : m_entries) {
         if (entry.text)
-            setTextOnSubMenuOf(entry.row.data(), entry.text());
+            RowItem2::setTextOnSubMenuOf(entry.row.data(), entry.text());
     }
 }
 

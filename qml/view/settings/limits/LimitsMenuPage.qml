@@ -86,7 +86,7 @@ Item {
         LimitEditorPage {
             objectName: "limitsWaterTemperaturePage"
             // A steam product calls the same limit its overheating limit.
-            title: configure_limits_view_controller.waterTempLimitTitle
+            title: qsTr("Water temperature")
             onSaved: page.limitsSender.waterTempLimitCommit()
             TemperatureStepper {
                 objectName: "limitsWaterTemperatureStepper"
