@@ -140,8 +140,9 @@ private slots:
 
         // The fragrance page opens with the reported times.
         QVERIFY(waitForItem(QStringLiteral("auxFragrancePage")));
-        QTRY_VERIFY(showsText(QStringLiteral("2s")));
-        QTRY_VERIFY(showsText(QStringLiteral("20min")));
+        // Each part of a time followed by a blank, as the texts are built.
+        QTRY_VERIFY(showsText(QStringLiteral("2s ")));
+        QTRY_VERIFY(showsText(QStringLiteral("20min ")));
         STEP(saveScreenshot(QStringLiteral("aux_fragrance")));
 
         // The stop time one hour longer.
@@ -153,7 +154,7 @@ private slots:
         QCOMPARE(stop.offTime, std::optional<AuxRelayTiming>({AuxRelayWire::Seconds, 4800}));
         QCOMPARE(stop.onTime, std::optional<AuxRelayTiming>({AuxRelayWire::TenthsOfSecond, 20}));
         QTRY_COMPARE_WITH_TIMEOUT(model.auxRelays().relays()[2].offTime.value, 4800u, waitMs);
-        QTRY_VERIFY(showsText(QStringLiteral("1h 20min")));
+        QTRY_VERIFY(showsText(QStringLiteral("1h 20min ")));
         STEP(saveScreenshot(QStringLiteral("aux_fragrance_stop")));
 
         // Back on the relay's page, "Fragrance" carries the check mark the report gave it.

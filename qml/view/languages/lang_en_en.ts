@@ -3017,6 +3017,14 @@
         <source>On/Off</source>
         <translation>On/Off</translation>
     </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
 </context>
 <context>
     <name>view::ConfigureAdvancedSettingsFanViewManager</name>
@@ -3102,6 +3110,10 @@
     <message>
         <source>Cleanup&apos;s until now: %1</source>
         <translation>Cleanups so far: %1</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
     </message>
 </context>
 <context>
@@ -3333,8 +3345,12 @@
         <translation>/min</translation>
     </message>
     <message>
-        <source>Total runtime: %1</source>
-        <translation>Total runtime: %1</translation>
+        <source>Total runtime: %1%2</source>
+        <translation>Total runtime: %1%2</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
     </message>
 </context>
 <context>
@@ -3496,6 +3512,22 @@
     <message>
         <source>Stop</source>
         <translation>Stop</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
     </message>
 </context>
 <context>

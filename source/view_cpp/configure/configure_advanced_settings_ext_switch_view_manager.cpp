@@ -1,7 +1,6 @@
 #include "view_cpp/configure/configure_advanced_settings_ext_switch_view_manager.h"
 
 #include "signal_interface/sender_connections.h"
-#include "view_cpp/language_support.h"
 #include "view_cpp/row_item_tables.h"
 #include "view_cpp/stepper_controller_item.h"
 
@@ -151,9 +150,11 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::refreshBathTimeRow()
     const std::optional<int> &bathTime = m_bathTime.reported();
     m_bathTimeRow->setEnabled(m_bathTimeLimitKnown && bathTime.has_value());
     m_bathTimeRow->setTextValue1(QString());
-    m_bathTimeRow->setTextValue2(bathTime
-                                     ? LanguageSupport::durationText(unsigned(qMax(0, *bathTime)))
-                                     : QStringLiteral("--"));
+    // Both parts always: "0h 45m", "2h 0m".
+    m_bathTimeRow->setTextValue2(bathTime ? QString::number(*bathTime / 60) + tr("h") +
+                                                QLatin1Char(' ') + QString::number(*bathTime % 60) +
+                                                tr("m")
+                                          : QStringLiteral("--"));
 }
 
 void ConfigureAdvancedSettingsExtSwitchViewManager::refreshFunctionRows()

@@ -632,9 +632,13 @@ void TestConfigureAdvancedSettings::externalSwitchRowsAndFunction()
     view::ListModel &bathTime = *extSwitch.bathTimeModel();
     view::ListModel &functions = *extSwitch.functionModel();
     QCOMPARE(role(bathTime, 0, "value").toString(), QStringLiteral("Bath time"));
-    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("2h 0min"));
+    // Hours and minutes, both always written.
+    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("2h 0m"));
     extSwitch.onSaunaExtSwBathtimeChanged(45);
-    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("45min"));
+    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("0h 45m"));
+    extSwitch.onSaunaExtSwBathtimeChanged(0);
+    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("0h 0m"));
+    extSwitch.onSaunaExtSwBathtimeChanged(45);
     QCOMPARE(menuTexts(functions), (QStringList{"Renew bath time", "On/Off"}));
     QCOMPARE(modelReader::applIds(functions),
              (QList<int>{ExternalSwitchTypes::E_renew, ExternalSwitchTypes::E_onOff}));
@@ -717,7 +721,7 @@ void TestConfigureAdvancedSettings::externalSwitchForgetsAReplacedSauna()
 
     // The bath time alone is not enough: the former sauna's limit went with it.
     extSwitch.onSaunaExtSwBathtimeChanged(45);
-    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("45min"));
+    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("0h 45m"));
     QCOMPARE(role(bathTime, 0, "value13").toBool(), false);
     extSwitch.onSaunaBathTimeLimitChanged(90);
     QCOMPARE(role(bathTime, 0, "value13").toBool(), true);
@@ -844,7 +848,11 @@ void TestConfigureAdvancedSettings::cleanupRowsByProduct()
     QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("--"));
     cleanup.onSaunaCleanupBetweenTimeChanged(5);
     cleanup.onSaunaCleanupTotalChanged(3);
-    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("5h 0min"));
+    // Whole hours, the number followed directly by the unit.
+    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("5h"));
+    cleanup.onSaunaCleanupBetweenTimeChanged(1500);
+    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("1500h"));
+    cleanup.onSaunaCleanupBetweenTimeChanged(5);
     QCOMPARE(role(model, model.rowCount() - 1, "value").toString(),
              QStringLiteral("Cleanup's until now: 3"));
 }
