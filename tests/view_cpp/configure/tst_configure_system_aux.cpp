@@ -143,6 +143,7 @@ private slots:
 
     void descalingRows();
     void descalingWeekdaysStartAtTheFirstDayOfTheWeek();
+    void descalingWeekdaysReadAsTheWeekdayTexts();
     void descalingRepeatRowsWithoutADescalingRelay();
     void descalingRepeatIntervalTexts_data();
     void descalingRepeatIntervalTexts();
@@ -902,6 +903,26 @@ void TestConfigureSystemAux::descalingWeekdaysStartAtTheFirstDayOfTheWeek()
     QCOMPARE(column(weekdays, "value").at(2), QString("Sunday"));
     QCOMPARE(column(weekdays, "value5").mid(2),
              (QStringList{"top", "centre", "centre", "centre", "centre", "centre", "bottom"}));
+}
+
+// A language that writes its weekdays in lower case shows them so in the weekday list, as on the
+// Weekday row.
+void TestConfigureSystemAux::descalingWeekdaysReadAsTheWeekdayTexts()
+{
+    TestTranslator translator;
+    translator.add(QStringLiteral("QObject"), QStringLiteral("Monday"), QStringLiteral("lundi"));
+    translator.add(QStringLiteral("QObject"), QStringLiteral("Wednesday"),
+                   QStringLiteral("mercredi"));
+    ScopedTranslator installed(&translator);
+    ConfigureSystemAuxViewManager manager(nullptr);
+    manager.onSaunaDescalingChanged(descalingOn(4));
+    ConfigureSystemAuxDescalingViewManager &descaling = manager.descalingManager();
+    descaling.onAuxDescalingViewVisibleChanged(true);
+    const view::ListModel &weekdays = *descaling.weekdayModel();
+    QCOMPARE(modelReader::applIds(weekdays).mid(2, 3), (QList<int>{0, 1, 2}));
+    QCOMPARE(column(weekdays, "value").mid(2, 3), (QStringList{"lundi", "Tuesday", "mercredi"}));
+    QCOMPARE(modelReader::value(*descaling.settingsModel(), 5, "value3").toString(),
+             QStringLiteral("mercredi"));
 }
 
 void TestConfigureSystemAux::descalingRepeatRowsWithoutADescalingRelay()
