@@ -83,7 +83,7 @@ void ConfigureDateTimeClockViewManagerBase::showTexts(const QString &clockTitle,
 {
     setTextOnSubMenuOf(m_clockRow.data(), clockTitle);
     if (m_clockRow)
-        m_clockRow->setTextValue1(clockValue);
+        m_clockRow->setTextValue2(clockValue);
     TextItem::setTextOf(m_heading.data(), heading);
     for (std::size_t index = 0; index < m_formatRows.size(); ++index) {
         RowItem *row = m_formatRows[index].data();
