@@ -60,6 +60,8 @@ Item {
 
     function pick(first, second) { return first !== undefined ? first : second }
     function textOf(value) { return value === undefined || value === null ? "" : String(value) }
+    // A text as a line draws it: a number with its unit and a range of times stay on one line.
+    function shown(text) { return LineBreaks.keptTogether(text) }
 
     width: ListView.view ? ListView.view.width : implicitWidth
     implicitWidth: 300
@@ -132,7 +134,7 @@ Item {
                     Text {
                         objectName: "rowMainText"
                         Layout.fillWidth: true
-                        text: row.mainText
+                        text: row.shown(row.mainText)
                         textFormat: Text.PlainText
                         wrapMode: Text.Wrap
                         color: Theme.text
@@ -141,7 +143,7 @@ Item {
                     Text {
                         Layout.fillWidth: true
                         visible: row.componentType === ViewTypes.E_row_large && text.length > 0
-                        text: row.value1Text
+                        text: row.shown(row.value1Text)
                         textFormat: Text.PlainText
                         wrapMode: Text.Wrap
                         color: Theme.textDim
@@ -151,7 +153,7 @@ Item {
                         objectName: "plainRowDetail"
                         Layout.fillWidth: true
                         visible: text.length > 0
-                        text: row.plainDetailText
+                        text: row.shown(row.plainDetailText)
                         textFormat: Text.PlainText
                         wrapMode: Text.Wrap
                         color: Theme.textDim
@@ -161,7 +163,7 @@ Item {
                         objectName: "rowValue2Below"
                         Layout.fillWidth: true
                         visible: text.length > 0
-                        text: row.value2BelowText
+                        text: row.shown(row.value2BelowText)
                         textFormat: Text.PlainText
                         wrapMode: Text.Wrap
                         color: Theme.textDim
@@ -177,7 +179,7 @@ Item {
                     // Rows that carry their value in the second value text (a duration as
                     // "1h 30m") show that one.
                     text: row.componentType === ViewTypes.E_row_large ? ""
-                          : (row.value1Text.length > 0 ? row.value1Text : row.value2Text)
+                          : row.shown(row.value1Text.length > 0 ? row.value1Text : row.value2Text)
                     textFormat: Text.PlainText
                     color: Theme.textDim
                     font.pixelSize: Theme.fontSmall
@@ -189,7 +191,7 @@ Item {
                     visible: text.length > 0
                     text: row.componentType === ViewTypes.E_row_large
                           || row.componentType === ViewTypes.E_row_plain
-                          || row.value1Text.length > 0 ? "" : row.value3Text
+                          || row.value1Text.length > 0 ? "" : row.shown(row.value3Text)
                     textFormat: Text.PlainText
                     color: Theme.textDim
                     font.pixelSize: Theme.fontSmall
@@ -280,7 +282,7 @@ Item {
                 y: Theme.spacing
                 width: parent.width - 2 * Theme.margin
                 wrapMode: Text.Wrap
-                text: row.textOf(row.model.value)
+                text: row.shown(row.textOf(row.model.value))
                 textFormat: Text.PlainText
                 color: parent.heading ? Theme.accent : Theme.text
                 font.pixelSize: parent.heading ? Theme.fontNormal : parent.size

@@ -500,8 +500,7 @@ QString ConfigureSystemStatusViewManager::smartStartText() const
     // minute, with no offset. From ninths of a degree Celsius that is a division by 5.
     const int rate =
         m_temperatureUnit == TemperatureTypes::E_fahrenheit ? m_smartStart / 5 : m_smartStart / 9;
-    return tr("Smart Start Heat Ratio: %1%2")
-        .arg(QString::number(rate), LanguageSupport::unbrokenText(unitText() + tr("/min")));
+    return tr("Smart Start Heat Ratio: %1%2").arg(QString::number(rate), unitText() + tr("/min"));
 }
 
 QString ConfigureSystemStatusViewManager::relayHeaderText() const

@@ -45,10 +45,10 @@ QString fahrenheit()
     return view::LanguageSupport::temperatureUnitText(TemperatureTypes::E_fahrenheit);
 }
 
-// A rate of the unit per minute, kept on one line.
+// A rate of the unit per minute, exactly as written: the view keeps it on one line.
 QString perMinute(const QString &unit)
 {
-    return view::LanguageSupport::unbrokenText(unit + QStringLiteral("/min"));
+    return unit + QStringLiteral("/min");
 }
 
 QString on()
