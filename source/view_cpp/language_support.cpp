@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QStringList>
-#include <QTextBoundaryFinder>
 
 #include <array>
 #include <map>
@@ -492,28 +491,8 @@ QString LanguageSupport::timeRangeText(const QTime &start, unsigned int minutes,
     // computed; a range past midnight wraps.
     constexpr unsigned int minutesPerDay = 24 * 60;
     const QTime end = start.addSecs(static_cast<int>(minutes % minutesPerDay) * 60);
-    return unbrokenText(timeText(start, format) +
-                        (spaced ? QStringLiteral(" - ") : QStringLiteral("-")) +
-                        timeText(end, format));
-}
-
-QString LanguageSupport::unbrokenText(const QString &text)
-{
-    constexpr char16_t noBreakSpace = 0x00a0;
-    constexpr char16_t wordJoiner = 0x2060;
-    QString joined = text;
-    joined.replace(QLatin1Char(' '), QChar(noBreakSpace));
-    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, joined);
-    QString unbroken;
-    qsizetype from = 0;
-    for (qsizetype at = breaks.toNextBoundary(); at > 0 && at < joined.size();
-         at = breaks.toNextBoundary()) {
-        unbroken += QStringView(joined).mid(from, at - from);
-        unbroken += QChar(wordJoiner);
-        from = at;
-    }
-    unbroken += QStringView(joined).mid(from);
-    return unbroken;
+    return timeText(start, format) + (spaced ? QStringLiteral(" - ") : QStringLiteral("-")) +
+           timeText(end, format);
 }
 
 QString LanguageSupport::weekdayText(CalendarTypes::WeekDay day)

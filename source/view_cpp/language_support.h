@@ -105,13 +105,10 @@ public:
     // The text with its first letter in upper case, as titles and row labels start.
     static QString capitalized(const QString &text);
     static QString preciseDurationText(quint64 milliseconds);
-    // A range "18:00 - 22:00" that a line never breaks inside (see unbrokenText).
+    // The range "18:00 - 22:00" (spaced) or "18:00-22:00"; the view keeps it on one line where
+    // it draws it (view::LineBreaks).
     static QString timeRangeText(const QTime &start, unsigned int minutes, TimeFormat format,
                                  bool spaced);
-    // The text as one piece that a line breaks before or after, never inside: a number with its
-    // unit ("2°C/min", "45 °C") or a range of times. Its spaces do not break, and a word joiner
-    // holds together the other places a line could break ("/", after "-"). It reads the same.
-    static QString unbrokenText(const QString &text);
 
     // Weekdays and months.
     static QString weekdayText(signalInterface::CalendarTypes::WeekDay day);

@@ -3,6 +3,7 @@
 #include "view_cpp/circle_value_provider.h"
 #include "view_cpp/component_types.h"
 #include "view_cpp/drop_shadow.h"
+#include "view_cpp/line_breaks.h"
 #include "view_cpp/row_flag_texts.h"
 
 #include <QtQml/qqml.h>
@@ -15,6 +16,9 @@ void registerComponentQmlTypes()
     qmlRegisterSingletonType<RowFlagTexts>(
         "ViewTypesLib", 1, 0, "RowFlags",
         [](QQmlEngine *, QJSEngine *) -> QObject * { return new RowFlagTexts(); });
+    qmlRegisterSingletonType<LineBreaks>(
+        "ViewTypesLib", 1, 0, "LineBreaks",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return new LineBreaks(); });
     qmlRegisterType<DropShadow>("Effects", 1, 0, "DropShadow");
 }
 

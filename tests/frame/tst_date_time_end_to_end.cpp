@@ -107,7 +107,7 @@ private slots:
                      .arg(now.hour() < 12 ? QStringLiteral("am") : QStringLiteral("pm")));
         QQuickItem *timeRow = findRow(QStringLiteral("settingsList"), QStringLiteral("Time"));
         QVERIFY(timeRow);
-        QTRY_COMPARE(timeRow->property("value1Text").toString(), clockText());
+        QTRY_COMPARE(timeRow->property("value2Text").toString(), clockText());
         STEP(saveScreenshot(QStringLiteral("frame_date_time_time_page")));
         STEP(tapBack());
         STEP(waitForItem(QStringLiteral("dateTimeMenuList")));

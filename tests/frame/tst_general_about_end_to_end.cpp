@@ -3,6 +3,7 @@
 #include "signal_interface/configure_types.h"
 #include "view_cpp/configure/configure_general_about_license_info_view_manager.h"
 #include "view_cpp/configure/configure_general_about_view_manager.h"
+#include "view_cpp/line_breaks.h"
 
 #include <QQuickItem>
 #include <QSignalSpy>
@@ -87,7 +88,9 @@ private slots:
         QVERIFY(aboutPage);
 
         // What the sauna reported, on the screen.
-        QVERIFY(visibleText(aboutPage, QStringLiteral("Software version: 1.0.5022")));
+        // The version number is drawn as one piece that no line breaks inside.
+        QVERIFY(visibleText(aboutPage, view::LineBreaks::keptTogetherText(
+                                           QStringLiteral("Software version: 1.0.5022"))));
         QVERIFY(visibleText(aboutPage,
                             QStringLiteral("Software: ") + m_sauna->identity().applicationName));
         QVERIFY(visibleText(aboutPage, QStringLiteral("Node 0")));

@@ -170,7 +170,7 @@ private slots:
                 openSettingsPage(QStringLiteral("advanced"), ConfigureTypes::E_externalSwitch,
                                  QStringLiteral("externalSwitchPage"));
             },
-            QStringLiteral("%1h %2min").arg(minutes / 60).arg(minutes % 60), QStringLiteral("--"));
+            QStringLiteral("%1h %2m").arg(minutes / 60).arg(minutes % 60), QStringLiteral("--"));
     }
 
     void descaling()

@@ -173,7 +173,7 @@ private slots:
                 openSettingsPage(QStringLiteral("advanced"), ConfigureTypes::E_externalSwitch,
                                  QStringLiteral("externalSwitchPage"));
             },
-            durationText(minutes));
+            QStringLiteral("%1h %2m").arg(minutes / 60).arg(minutes % 60));
     }
 
     // The editor opened before the sauna went: no duration and a disabled Save.

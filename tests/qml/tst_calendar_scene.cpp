@@ -12,6 +12,7 @@
 #include "view_cpp/configure_tab_objects_provider.h"
 #include "view_cpp/frame_wiring.h"
 #include "view_cpp/language_support.h"
+#include "view_cpp/line_breaks.h"
 #include "view_cpp/list_model.h"
 #include "view_cpp/panel_frame.h"
 #include "view_cpp/register_view_qml_types.h"
@@ -479,8 +480,10 @@ void TestCalendarScene::newWeekdayProgramIsEditedRowByRowAndSaved()
 
     // The day's list follows the sauna's report.
     reportProgram(sent);
+    // The row draws the program's times as one piece that no line breaks inside.
     QTRY_VERIFY(row(item(QStringLiteral("weekDayProgramsList")),
-                    m_frame->calendarTab.calendarDataProvider.programTimeText(sent)));
+                    view::LineBreaks::keptTogetherText(
+                        m_frame->calendarTab.calendarDataProvider.programTimeText(sent))));
     click(named(dayHeader, QStringLiteral("pageBackButton")));
     CalendarProgram removed(sent.index);
     removed.weekday = true;
@@ -503,7 +506,8 @@ void TestCalendarScene::dateProgramAsksBeforeItIsSavedOrDeleted()
 
     openCalendarSection(QStringLiteral("Dates"));
     click(withText(item(QStringLiteral("calendarMonthSelector")), "21"));
-    const QString timeText = m_frame->calendarTab.calendarDataProvider.programTimeText(program);
+    const QString timeText = view::LineBreaks::keptTogetherText(
+        m_frame->calendarTab.calendarDataProvider.programTimeText(program));
     click(row(item(QStringLiteral("dateProgramsList")), timeText));
     QQuickItem *editor = item(QStringLiteral("calendarDateProgramSettings"));
     QVERIFY(shown(editor));
@@ -520,8 +524,9 @@ void TestCalendarScene::dateProgramAsksBeforeItIsSavedOrDeleted()
     emit receiver->saunaNotAllowedStartFromTimeChanged(QTime(19, 0));
     emit receiver->saunaNotAllowedStartUntilTimeChanged(QTime(23, 0));
     click(named(editor, QStringLiteral("programSaveButton")));
+    // The message names the not-allowed hours, which the popup keeps on one line.
     QVERIFY(
-        popupText().contains(view::LanguageSupport::unbrokenText(QStringLiteral("19:00 - 23:00"))));
+        popupText().contains(view::LineBreaks::keptTogetherText(QStringLiteral("19:00 - 23:00"))));
     QVERIFY(popupText().contains(QStringLiteral("Save anyway?")));
     answerPopup("popupRightButton");
     QVERIFY(m_transport.envelopes.isEmpty());
@@ -542,9 +547,11 @@ void TestCalendarScene::dateProgramAsksBeforeItIsSavedOrDeleted()
     click(row(item(QStringLiteral("dateProgramsList")), timeText));
     QVERIFY(shown(editor));
     click(named(editor, QStringLiteral("programDeleteButton")));
+    // The popup draws the message's range of times as one piece.
     QCOMPARE(popupText(),
-             QStringLiteral("Confirm delete of %1?")
-                 .arg(m_frame->calendarTab.calendarDataProvider.programDescription(program)));
+             view::LineBreaks::keptTogetherText(
+                 QStringLiteral("Confirm delete of %1?")
+                     .arg(m_frame->calendarTab.calendarDataProvider.programDescription(program))));
     answerPopup("popupLeftButton");
     QVERIFY(!shown(editor));
     post = onlyCalendarPost(m_transport.envelopes);

@@ -31,10 +31,12 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickView>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTextLayout>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 using sceneTest::anyStackBusy;
@@ -251,6 +253,36 @@ void collectInItemTree(QQuickItem *parent, const QString &objectName, QList<QQui
     }
 }
 
+// Whether the drawn text item breaks a line inside the part, which it may write with no-break
+// spaces and word joiners; false when the text does not hold the part.
+bool breaksInside(const QQuickItem *text, const QString &part)
+{
+    QString pattern;
+    for (const QChar c : part) {
+        if (!pattern.isEmpty())
+            pattern += QStringLiteral("\\x{2060}?");
+        pattern += c == QLatin1Char(' ') ? QStringLiteral("[ \\x{a0}]")
+                                         : QRegularExpression::escape(QString(c));
+    }
+    const QString shown = text->property("text").toString();
+    const QRegularExpressionMatch found = QRegularExpression(pattern).match(shown);
+    if (!found.hasMatch())
+        return false;
+    QTextLayout layout(shown, text->property("font").value<QFont>());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapMode(text->property("wrapMode").toInt()));
+    layout.setTextOption(option);
+    layout.beginLayout();
+    bool inside = false;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(text->width());
+        inside = inside || (line.textStart() > found.capturedStart() &&
+                            line.textStart() < found.capturedEnd());
+    }
+    layout.endLayout();
+    return inside;
+}
+
 // True while any page stack of the scene moves a page.
 QPointF centreOf(QQuickItem *item)
 {
@@ -362,6 +394,7 @@ private slots:
     void errorLogRowsBreakBetweenWords_data();
     void errorLogRowsBreakBetweenWords();
     void tappedRowReportsItsCurrentId();
+    void rowsAndPopupKeepRangesAndUnitsOnOneLine();
 
     void showPopupAgain() { item("popup_widget")->setProperty("visible", true); }
 
@@ -1597,6 +1630,104 @@ GenericListView {
     const qreal head = metrics.horizontalAdvance(board + QStringLiteral("  ·  ") + firstWord);
     if (qAbs(head - detail->width()) > 2)
         QCOMPARE(shown.first().contains(firstWord), head < detail->width());
+}
+
+// The model and the message carry the plain texts; where the view draws them, a range of times
+// and a number with its unit never break across lines, whatever the width.
+void TestQmlScene::rowsAndPopupKeepRangesAndUnitsOnOneLine()
+{
+    const QString range = QStringLiteral("22:00 - 01:00");
+    const QString rate = QStringLiteral("2°C/min");
+    const QString line = QStringLiteral("Programs 22:00 - 01:00 at a rate of 2°C/min");
+    view::ListModel rows(view::StepperControllerItem::roleNames(), nullptr);
+    rows.appendItem(new view::TextRowItem(line, false));
+
+    QQuickView window;
+    window.rootContext()->setContextProperty(QStringLiteral("keptTestRows"), &rows);
+    QQmlComponent component(window.engine());
+    component.setData(R"(
+import QtQuick
+import "components"
+GenericListView {
+    width: 300
+    height: 400
+    model: keptTestRows
+}
+)",
+                      QUrl::fromLocalFile(viewDirectory() + "/kept_rows_test.qml"));
+    std::unique_ptr<QObject> created(component.create(window.rootContext()));
+    auto *list = qobject_cast<QQuickItem *>(created.get());
+    QVERIFY2(list, qPrintable(component.errorString()));
+    list->setParentItem(window.contentItem());
+    window.resize(400, 400);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto only = [list](const char *name) -> QQuickItem * {
+        QList<QQuickItem *> found;
+        collectInItemTree(list, QString::fromLatin1(name), found);
+        return found.size() == 1 ? found.first() : nullptr;
+    };
+    QTRY_VERIFY(only("rowText"));
+    QQuickItem *text = only("rowText");
+    QTRY_VERIFY(text->width() > 0);
+    const qreal margins = list->width() - text->width();
+
+    // Where a line holds the whole range, the range stays on one; narrower, it must break.
+    const auto holds = [](const QQuickItem *item, const QString &part) {
+        return QFontMetricsF(item->property("font").value<QFont>()).horizontalAdvance(part) <=
+               item->width();
+    };
+    bool wrapped = false;
+    for (int width = 100; width <= 400; width += 3) {
+        list->setWidth(width);
+        QTRY_COMPARE(text->width(), width - margins);
+        for (const QString &part : {range, rate}) {
+            if (holds(text, part)) {
+                wrapped = wrapped || text->property("lineCount").toInt() > 1;
+                QVERIFY2(!breaksInside(text, part),
+                         qPrintable(QStringLiteral("%1 at %2").arg(part).arg(width)));
+            }
+        }
+    }
+    QVERIFY(wrapped);
+
+    // A message with two ranges, in popups of every width.
+    QQmlComponent popupComponent(window.engine());
+    popupComponent.setData(R"(
+import QtQuick
+import "components"
+PopupWidget {
+    width: 300
+    height: 400
+}
+)",
+                           QUrl::fromLocalFile(viewDirectory() + "/kept_popup_test.qml"));
+    std::unique_ptr<QObject> popupObject(popupComponent.create(window.rootContext()));
+    auto *popup = qobject_cast<QQuickItem *>(popupObject.get());
+    QVERIFY2(popup, qPrintable(popupComponent.errorString()));
+    popup->setParentItem(window.contentItem());
+    const QString message =
+        QStringLiteral("Mon 23:00 - 02:00 starts in the not-allowed hours 22:00 - 06:00.");
+    QVERIFY(popup->setProperty("popupText", message));
+    QVERIFY(popup->setProperty("visible", true));
+    auto *popupText = popup->findChild<QQuickItem *>(QStringLiteral("popupText"));
+    QVERIFY(popupText);
+    wrapped = false;
+    for (int width = 100; width <= 400; width += 3) {
+        popup->setWidth(width);
+        QTRY_VERIFY(popupText->width() > 0 && popupText->width() < width);
+        for (const QString &part :
+             {QStringLiteral("23:00 - 02:00"), QStringLiteral("22:00 - 06:00.")}) {
+            if (holds(popupText, part)) {
+                wrapped = wrapped || popupText->property("lineCount").toInt() > 1;
+                QVERIFY2(!breaksInside(popupText, part),
+                         qPrintable(QStringLiteral("%1 at %2").arg(part).arg(width)));
+            }
+        }
+    }
+    QVERIFY(wrapped);
+    // The message itself stays as it was written.
+    QCOMPARE(popup->property("popupText").toString(), message);
 }
 
 void TestQmlScene::settingsObjectTakesTheGlobalValues()

@@ -396,7 +396,7 @@ void TestRealScene::mainScreenFollowsTheControllers()
     const QString shown = item("clockText")->property("text").toString();
     QCOMPARE(shown, QStringLiteral("6:30pm"));
     QCOMPARE(shown, view::LanguageSupport::timeText(QTime(18, 30), DateTimeTypes::E_am_pm));
-    QCOMPARE(timeRows.model()->data(timeRows.model()->index(0), view::RowItem::TextValue1Role),
+    QCOMPARE(timeRows.model()->data(timeRows.model()->index(0), view::RowItem::TextValue2Role),
              QVariant(shown));
     timeRows.onTimeViewVisibleChanged(false);
     controllers.timeController.onTimeFormatInitiallySelected(DateTimeTypes::E_0_24);

@@ -160,13 +160,21 @@ QStringList lowerCaseTitles(const File &file)
     return problems;
 }
 
-// Texts of a duration unit outside the display texts (and the duration stepper's column labels):
-// a screen that writes a duration itself instead of through the one duration text.
+// Texts of a duration unit outside the display texts, the duration stepper's column labels and
+// the screens that write their durations in forms of their own (whole hours of the run time and
+// the cleanup interval, the fragrance pump and stop times, the external switch's "0h 45m"): a
+// screen that writes a duration itself instead of through the one duration text.
 QStringList durationUnitsElsewhere(const File &found)
 {
     static const QStringList units{QStringLiteral("h"), QStringLiteral("min"), QStringLiteral("m"),
                                    QStringLiteral("s"), QStringLiteral("ms")};
-    static const QStringList owners{QStringLiteral("QObject"), QStringLiteral("DurationStepper")};
+    static const QStringList owners{
+        QStringLiteral("QObject"),
+        QStringLiteral("DurationStepper"),
+        QStringLiteral("view::ConfigureSystemStatusViewManager"),
+        QStringLiteral("view::ConfigureSystemCleanupViewManager"),
+        QStringLiteral("view::ConfigureSystemAuxFragranceViewManager"),
+        QStringLiteral("view::ConfigureAdvancedSettingsExtSwitchViewManager")};
     QStringList problems;
     for (const Message &message : found.messages) {
         if (units.contains(message.source) && !owners.contains(message.context))

@@ -65,6 +65,8 @@ Item {
 
     function pick(first, second) { return first !== undefined ? first : second }
     function textOf(value) { return value === undefined || value === null ? "" : String(value) }
+    // A text as a line draws it: a number with its unit and a range of times stay on one line.
+    function shown(text) { return LineBreaks.keptTogether(text) }
 
     width: ListView.view ? ListView.view.width : implicitWidth
     implicitWidth: 300
@@ -136,7 +138,7 @@ Item {
                     Text {
                         objectName: "rowMainText"
                         Layout.fillWidth: true
-                        text: row.mainText
+                        text: row.shown(row.mainText)
                         textFormat: Text.PlainText
                         wrapMode: Text.Wrap
                         color: Theme.text
@@ -145,7 +147,7 @@ Item {
                     Text {
                         Layout.fillWidth: true
                         visible: row.componentType === ViewTypes.E_row_large && text.length > 0
-                        text: row.value1Text
+                        text: row.shown(row.value1Text)
                         textFormat: Text.PlainText
                         wrapMode: Text.Wrap
                         color: Theme.textDim
@@ -164,7 +166,8 @@ Item {
                             || Math.ceil(plainDetailHead.advanceWidth) <= width
                         Layout.fillWidth: true
                         visible: text.length > 0
-                        text: row.plainDetailParts.join(boardFitsWithName ? separator : "\n")
+                        text: row.shown(row.plainDetailParts.join(boardFitsWithName ? separator
+                                                                                    : "\n"))
                         textFormat: Text.PlainText
                         wrapMode: Text.Wrap
                         color: Theme.textDim
@@ -182,7 +185,7 @@ Item {
                         objectName: "rowValue2Below"
                         Layout.fillWidth: true
                         visible: text.length > 0
-                        text: row.value2BelowText
+                        text: row.shown(row.value2BelowText)
                         textFormat: Text.PlainText
                         wrapMode: Text.Wrap
                         color: Theme.textDim
@@ -198,7 +201,7 @@ Item {
                     // Rows that carry their value in the second value text (a duration as
                     // "1h 30m") show that one.
                     text: row.componentType === ViewTypes.E_row_large ? ""
-                          : (row.value1Text.length > 0 ? row.value1Text : row.value2Text)
+                          : row.shown(row.value1Text.length > 0 ? row.value1Text : row.value2Text)
                     textFormat: Text.PlainText
                     color: Theme.textDim
                     font.pixelSize: Theme.fontSmall
@@ -210,7 +213,7 @@ Item {
                     visible: text.length > 0
                     text: row.componentType === ViewTypes.E_row_large
                           || row.componentType === ViewTypes.E_row_plain
-                          || row.value1Text.length > 0 ? "" : row.value3Text
+                          || row.value1Text.length > 0 ? "" : row.shown(row.value3Text)
                     textFormat: Text.PlainText
                     color: Theme.textDim
                     font.pixelSize: Theme.fontSmall
@@ -300,7 +303,7 @@ Item {
                 y: Theme.spacing
                 width: parent.width - 2 * Theme.margin
                 wrapMode: Text.Wrap
-                text: row.textOf(row.model.value)
+                text: row.shown(row.textOf(row.model.value))
                 textFormat: Text.PlainText
                 color: parent.heading ? Theme.accent : Theme.text
                 font.pixelSize: parent.heading ? Theme.fontNormal : parent.size

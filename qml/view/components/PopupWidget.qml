@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import Effects 1.0
+import ViewTypesLib 1.0
 import "Theme.js" as Theme
 
 // The message popup. The message controller writes the kind, the title, the text and the button
@@ -149,7 +150,8 @@ Item {
             Text {
                 objectName: "popupText"
                 Layout.fillWidth: true
-                text: popup.popupText
+                // A time range or a number with its unit in the message stays on one line.
+                text: LineBreaks.keptTogether(popup.popupText)
                 textFormat: Text.PlainText
                 wrapMode: Text.Wrap
                 color: Theme.text

@@ -2977,6 +2977,14 @@
         <source>On/Off</source>
         <translation>On/Off</translation>
     </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
 </context>
 <context>
     <name>view::ConfigureAdvancedSettingsFanViewManager</name>
@@ -3062,6 +3070,10 @@
     <message>
         <source>Cleanup&apos;s until now: %1</source>
         <translation>Cleanups so far: %1</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
     </message>
 </context>
 <context>
@@ -3293,8 +3305,12 @@
         <translation>/min</translation>
     </message>
     <message>
-        <source>Total runtime: %1</source>
-        <translation>Total runtime: %1</translation>
+        <source>Total runtime: %1%2</source>
+        <translation>Total runtime: %1%2</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
     </message>
 </context>
 <context>
@@ -3456,6 +3472,22 @@
     <message>
         <source>Stop</source>
         <translation>Stop</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
     </message>
 </context>
 <context>

@@ -2956,6 +2956,14 @@
         <source>On/Off</source>
         <translation>Ligar/desligar</translation>
     </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
 </context>
 <context>
     <name>view::ConfigureAdvancedSettingsFanViewManager</name>
@@ -3003,6 +3011,10 @@
     <message>
         <source>Cleanup&apos;s until now: %1</source>
         <translation>Limpezas até agora: %1</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
     </message>
 </context>
 <context>
@@ -3284,6 +3296,22 @@
         <source>Stop</source>
         <translation>Pausa</translation>
     </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
 </context>
 <context>
     <name>view::ConfigureSystemAuxViewManager</name>
@@ -3518,8 +3546,12 @@
         <translation>/min</translation>
     </message>
     <message>
-        <source>Total runtime: %1</source>
-        <translation>Tempo total de funcionamento: %1</translation>
+        <source>Total runtime: %1%2</source>
+        <translation>Tempo total de funcionamento: %1%2</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
     </message>
 </context>
 <context>

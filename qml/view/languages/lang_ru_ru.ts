@@ -2956,6 +2956,14 @@
         <source>On/Off</source>
         <translation>Вкл./выкл.</translation>
     </message>
+    <message>
+        <source>h</source>
+        <translation>ч</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>мин</translation>
+    </message>
 </context>
 <context>
     <name>view::ConfigureAdvancedSettingsFanViewManager</name>
@@ -3003,6 +3011,10 @@
     <message>
         <source>Cleanup&apos;s until now: %1</source>
         <translation>Выполнено очисток: %1</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>ч</translation>
     </message>
 </context>
 <context>
@@ -3284,6 +3296,22 @@
         <source>Stop</source>
         <translation>Пауза</translation>
     </message>
+    <message>
+        <source>min</source>
+        <translation>мин</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>ч</translation>
+    </message>
 </context>
 <context>
     <name>view::ConfigureSystemAuxViewManager</name>
@@ -3518,8 +3546,12 @@
         <translation>/мин</translation>
     </message>
     <message>
-        <source>Total runtime: %1</source>
-        <translation>Общее время работы: %1</translation>
+        <source>Total runtime: %1%2</source>
+        <translation>Общее время работы: %1%2</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>ч</translation>
     </message>
 </context>
 <context>

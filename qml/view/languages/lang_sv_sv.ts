@@ -2688,6 +2688,14 @@
         <source>On/Off</source>
         <translation>På/Av</translation>
     </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
 </context>
 <context>
     <name>view::ConfigureAdvancedSettingsFanViewManager</name>
@@ -2735,6 +2743,10 @@
     <message>
         <source>Cleanup&apos;s until now: %1</source>
         <translation>Rengöringar hittills: %1</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
     </message>
 </context>
 <context>
@@ -3118,8 +3130,12 @@
         <translation>sekundär</translation>
     </message>
     <message>
-        <source>Total runtime: %1</source>
-        <translation>Total drifttid: %1</translation>
+        <source>Total runtime: %1%2</source>
+        <translation>Total drifttid: %1%2</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
     </message>
 </context>
 <context>
@@ -3237,6 +3253,22 @@
     <message>
         <source>Stop</source>
         <translation>Paus</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
     </message>
 </context>
 <context>

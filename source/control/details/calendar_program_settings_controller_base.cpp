@@ -614,9 +614,8 @@ bool CalendarProgramSettingsControllerBase::saveQuestion(const CalendarProgram &
                                     static_cast<qint64>(program.duration);
         if (startsInWindow || runsIntoWindow) {
             const auto format = m_dataProvider->timeFormat();
-            const QString window = LanguageSupport::unbrokenText(
-                LanguageSupport::timeText(from, format) + QStringLiteral(" - ") +
-                LanguageSupport::timeText(until, format));
+            const QString window = LanguageSupport::timeText(from, format) + QStringLiteral(" - ") +
+                                   LanguageSupport::timeText(until, format);
             question = questionMessage(startsInWindow ? panelMessageId::notAllowedStartConflict
                                                       : panelMessageId::notAllowedStartMayConflict,
                                        {m_dataProvider->programTimeText(program), window});

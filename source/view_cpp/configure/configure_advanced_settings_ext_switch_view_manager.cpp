@@ -2,7 +2,6 @@
 
 #include "signal_interface/protocol_facts.h"
 #include "signal_interface/sender_connections.h"
-#include "view_cpp/language_support.h"
 #include "view_cpp/row_item_tables.h"
 #include "view_cpp/stepper_controller_item.h"
 
@@ -154,8 +153,10 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::refreshBathTimeRow()
     const std::optional<int> &bathTime = m_bathTime.reported();
     m_bathTimeRow->setEnabled(m_bathTimeLimitKnown && bathTime.has_value());
     m_bathTimeRow->setTextValue1(QString());
+    // Both parts always: "0h 45m", "2h 0m".
     const std::optional<int> shown = m_bathTime.shown();
-    m_bathTimeRow->setTextValue2(shown ? LanguageSupport::durationText(unsigned(*shown))
+    m_bathTimeRow->setTextValue2(shown ? QString::number(*shown / 60) + tr("h") + QLatin1Char(' ') +
+                                             QString::number(*shown % 60) + tr("m")
                                        : QStringLiteral("--"));
 }
 

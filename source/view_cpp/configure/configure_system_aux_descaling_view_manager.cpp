@@ -257,7 +257,7 @@ void ConfigureSystemAuxDescalingViewManager::refreshWeekdayRows()
         CalendarTypes::WeekDay day;
         if (item == nullptr || item == m_repeatRow || !CalendarTypes::fromInt(item->applId(), day))
             continue;
-        item->setTextOnSubMenu(LanguageSupport::weekdayTitleText(day));
+        item->setTextOnSubMenu(LanguageSupport::weekdayText(day));
         item->setCheckmarkChecked(m_store->descalingReported() && day == descaling.weekday);
     }
 }

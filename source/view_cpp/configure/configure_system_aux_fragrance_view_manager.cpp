@@ -3,7 +3,6 @@
 #include "signal_interface/configure_types.h"
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/configure/configure_system_aux_relay_store.h"
-#include "view_cpp/language_support.h"
 #include "view_cpp/row_item_tables.h"
 #include "view_cpp/stepper_controller_item.h"
 
@@ -89,12 +88,29 @@ void ConfigureSystemAuxFragranceViewManager::onOptionsFragranceViewVisibleChange
 
 QString ConfigureSystemAuxFragranceViewManager::pumpTimeText(quint32 tenthsOfSecond)
 {
-    return LanguageSupport::preciseDurationText(quint64(tenthsOfSecond) * 100);
+    // The seconds always stand; each part is followed by a blank, so a whole minute ends with
+    // one ("1min 0s ").
+    const quint32 p = tenthsOfSecond;
+    QString text;
+    if (p / 600 > 0)
+        text += QString::number(p / 600) + tr("min") + QLatin1Char(' ');
+    text += QString::number((p / 10) % 60) + tr("s") + QLatin1Char(' ');
+    if ((p % 10) * 100 > 0)
+        text += QString::number((p % 10) * 100) + tr("ms");
+    return text;
 }
 
 QString ConfigureSystemAuxFragranceViewManager::stopTimeText(quint32 seconds)
 {
-    return LanguageSupport::preciseDurationText(quint64(seconds) * 1000);
+    // The minutes always stand: "0min 45s", and "20min " with the blank of its part.
+    const quint32 s = seconds;
+    QString text;
+    if (s / 3600 > 0)
+        text += QString::number(s / 3600) + tr("h") + QLatin1Char(' ');
+    text += QString::number((s / 60) % 60) + tr("min") + QLatin1Char(' ');
+    if (s % 60 > 0)
+        text += QString::number(s % 60) + tr("s");
+    return text;
 }
 
 void ConfigureSystemAuxFragranceViewManager::refresh()

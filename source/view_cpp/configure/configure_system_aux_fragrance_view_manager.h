@@ -48,7 +48,7 @@ public:
     // Rebuilds the row texts from the selected relay.
     void refresh();
 
-    // The duration texts of a pump time in 100 ms units and of a stop time in seconds.
+    // "Xmin Ys Zms" of a pump time in 100 ms units; "Xh Ymin Zs" of a stop time in seconds.
     static QString pumpTimeText(quint32 tenthsOfSecond);
     static QString stopTimeText(quint32 seconds);
 

@@ -2,7 +2,6 @@
 
 #include "signal_interface/configure_types.h"
 #include "signal_interface/sender_connections.h"
-#include "view_cpp/language_support.h"
 #include "view_cpp/row_item_tables.h"
 #include "view_cpp/stepper_controller_item.h"
 #include "view_cpp/value_role_names.h"
@@ -176,9 +175,8 @@ void ConfigureSystemCleanupViewManager::refreshTexts()
     if (!m_intervalRow.isNull()) {
         m_intervalRow->setTextOnSubMenu(tr("Time interval"));
         const std::optional<int> hours = m_intervalHours.shown();
-        m_intervalRow->setTextValue1(
-            hours ? LanguageSupport::durationText(unsigned(*hours) * minutesPerHour)
-                  : QStringLiteral("--"));
+        m_intervalRow->setTextValue1(hours ? QString::number(*hours) + tr("h")
+                                           : QStringLiteral("--"));
     }
     if (hasTankNotes() && !m_tankNotesToggle.isNull()) {
         m_tankNotesToggle->setValue(tr("Tank Empty Notes"));

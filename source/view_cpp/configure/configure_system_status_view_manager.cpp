@@ -371,10 +371,11 @@ void ConfigureSystemStatusViewManager::write(TextRowItem *line, const QString &t
 
 void ConfigureSystemStatusViewManager::refreshRunTime()
 {
+    // Whole hours only: 119 minutes are 1h. A run time not yet reported has no unit.
     write(m_runTimeLine,
-          tr("Total runtime: %1")
-              .arg(m_runTime ? LanguageSupport::durationText(unsigned(qMax(0, *m_runTime)))
-                             : numberOrUnknown(std::nullopt)));
+          tr("Total runtime: %1%2")
+              .arg(m_runTime ? QString::number(*m_runTime / 60) : numberOrUnknown(std::nullopt),
+                   m_runTime ? tr("h") : QString()));
 }
 
 void ConfigureSystemStatusViewManager::refreshCleanups()
@@ -499,8 +500,7 @@ QString ConfigureSystemStatusViewManager::smartStartText() const
     // minute, with no offset. From ninths of a degree Celsius that is a division by 5.
     const int rate =
         m_temperatureUnit == TemperatureTypes::E_fahrenheit ? m_smartStart / 5 : m_smartStart / 9;
-    return tr("Smart Start Heat Ratio: %1%2")
-        .arg(QString::number(rate), LanguageSupport::unbrokenText(unitText() + tr("/min")));
+    return tr("Smart Start Heat Ratio: %1%2").arg(QString::number(rate), unitText() + tr("/min"));
 }
 
 QString ConfigureSystemStatusViewManager::relayHeaderText() const

@@ -657,9 +657,13 @@ void TestConfigureAdvancedSettings::externalSwitchRowsAndFunction()
     view::ListModel &bathTime = *extSwitch.bathTimeModel();
     view::ListModel &functions = *extSwitch.functionModel();
     QCOMPARE(role(bathTime, 0, "value").toString(), QStringLiteral("Bath time"));
-    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("2h 0min"));
+    // Hours and minutes, both always written.
+    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("2h 0m"));
     extSwitch.onSaunaExtSwBathtimeChanged(45);
-    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("45min"));
+    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("0h 45m"));
+    extSwitch.onSaunaExtSwBathtimeChanged(1);
+    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("0h 1m"));
+    extSwitch.onSaunaExtSwBathtimeChanged(45);
     QCOMPARE(menuTexts(functions), (QStringList{"Renew bath time", "On/Off"}));
     QCOMPARE(modelReader::applIds(functions),
              (QList<int>{ExternalSwitchTypes::E_renew, ExternalSwitchTypes::E_onOff}));
@@ -742,7 +746,7 @@ void TestConfigureAdvancedSettings::externalSwitchForgetsAReplacedSauna()
 
     // The bath time alone is not enough: the former sauna's limit went with it.
     extSwitch.onSaunaExtSwBathtimeChanged(45);
-    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("45min"));
+    QCOMPARE(role(bathTime, 0, "value3").toString(), QStringLiteral("0h 45m"));
     QCOMPARE(role(bathTime, 0, "value13").toBool(), false);
     extSwitch.onSaunaBathTimeLimitChanged(90);
     QCOMPARE(role(bathTime, 0, "value13").toBool(), true);
@@ -869,7 +873,10 @@ void TestConfigureAdvancedSettings::cleanupRowsByProduct()
     QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("--"));
     cleanup.onSaunaCleanupBetweenTimeChanged(15);
     cleanup.onSaunaCleanupTotalChanged(3);
-    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("15h 0min"));
+    // Whole hours, the number followed directly by the unit.
+    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("15h"));
+    cleanup.onSaunaCleanupBetweenTimeChanged(1500);
+    QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("1500h"));
     QCOMPARE(role(model, model.rowCount() - 1, "value").toString(),
              QStringLiteral("Cleanup's until now: 3"));
 }
@@ -982,8 +989,8 @@ void TestConfigureAdvancedSettings::reportsOutsideTheEditorsLimitsShowNoValue_da
     QTest::newRow("fan 0") << "fan" << 0 << "--";
     QTest::newRow("fan 3 h 1 min") << "fan" << 181 << "--";
     QTest::newRow("fan largest int") << "fan" << largest << "--";
-    QTest::newRow("cleanup 10 h") << "cleanup" << 10 << "10h 0min";
-    QTest::newRow("cleanup 1500 h") << "cleanup" << 1500 << "1500h 0min";
+    QTest::newRow("cleanup 10 h") << "cleanup" << 10 << "10h";
+    QTest::newRow("cleanup 1500 h") << "cleanup" << 1500 << "1500h";
     QTest::newRow("cleanup 9 h") << "cleanup" << 9 << "--";
     QTest::newRow("cleanup 1501 h") << "cleanup" << 1501 << "--";
     QTest::newRow("cleanup largest int") << "cleanup" << largest << "--";
@@ -993,8 +1000,8 @@ void TestConfigureAdvancedSettings::reportsOutsideTheEditorsLimitsShowNoValue_da
     QTest::newRow("tank 8 h 1 min") << "tank" << 481 << "--";
     QTest::newRow("tank largest int") << "tank" << largest << "--";
     // The external switch's bath time: a minute to a day, whatever limit the sauna tells.
-    QTest::newRow("external switch 1 min") << "external switch" << 1 << "1min";
-    QTest::newRow("external switch a day") << "external switch" << 1440 << "24h 0min";
+    QTest::newRow("external switch 1 min") << "external switch" << 1 << "0h 1m";
+    QTest::newRow("external switch a day") << "external switch" << 1440 << "24h 0m";
     QTest::newRow("external switch 0") << "external switch" << 0 << "--";
     QTest::newRow("external switch a day and a minute") << "external switch" << 1441 << "--";
     QTest::newRow("external switch largest int") << "external switch" << largest << "--";

@@ -126,7 +126,9 @@ private slots:
         time.onTimeFormatChanged(DateTimeTypes::E_am_pm);
         time.onSystemTimeFormattedChanged("10/05/24", "2:37", "PM");
         QCOMPARE(roleOf(model, 0, view::RowItem::TextOnSubMenuRole).toString(), "Time");
-        QCOMPARE(roleOf(model, 0, view::RowItem::TextValue1Role).toString(), "2:37PM");
+        // The time in the second value text, the first one empty.
+        QCOMPARE(roleOf(model, 0, view::RowItem::TextValue2Role).toString(), "2:37PM");
+        QCOMPARE(roleOf(model, 0, view::RowItem::TextValue1Role).toString(), QString());
         QCOMPARE(roleOf(model, 0, view::RowItem::LayoutOrderRole).toString(), "single");
         QCOMPARE(roleOf(model, 1, view::RowItem::TextOnSubMenuRole).toString(), "Time format");
         QCOMPARE(roleOf(model, 2, view::RowItem::LayoutOrderRole).toString(), "top");
@@ -315,7 +317,8 @@ private slots:
         QCOMPARE(modelReader::applIds(model), (QList<int>{-1, 0, 0, 1, 2}));
         date.onSystemTimeFormattedChanged("24/05/10", "14:37", "");
         date.onDateFormatChanged(DateTimeTypes::E_mmddyy);
-        QCOMPARE(roleOf(model, 0, view::RowItem::TextValue1Role).toString(), "24/05/10");
+        QCOMPARE(roleOf(model, 0, view::RowItem::TextValue2Role).toString(), "24/05/10");
+        QCOMPARE(roleOf(model, 0, view::RowItem::TextValue1Role).toString(), QString());
         QCOMPARE(roleOf(model, 4, view::RowItem::CheckmarkCheckedRole).toBool(), true);
         QCOMPARE(roleOf(model, 2, view::RowItem::CheckmarkCheckedRole).toBool(), false);
 

@@ -143,6 +143,7 @@ private slots:
 
     void descalingRows();
     void descalingWeekdaysStartAtTheFirstDayOfTheWeek();
+    void descalingWeekdaysReadAsTheWeekdayTexts();
     void descalingRepeatRowsWithoutADescalingRelay();
     void descalingRepeatIntervalTexts_data();
     void descalingRepeatIntervalTexts();
@@ -329,7 +330,7 @@ void TestConfigureSystemAux::fragranceForTheDescalingRelay()
     QCOMPARE(sent.offTimeScaling, AuxiliaryRelayTypes::E_seconds);
     // The fragrance page shows the converted record at once.
     QCOMPARE(modelReader::texts(*manager.fragranceManager().model(), "value3"),
-             (QStringList{"500ms", "20min"}));
+             (QStringList{"0s 500ms", "20min "}));
 }
 
 void TestConfigureSystemAux::descalingWithoutADescalingRelay()
@@ -726,12 +727,19 @@ void TestConfigureSystemAux::fragranceTexts_data()
     QTest::addColumn<bool>("pump");
     QTest::addColumn<quint32>("value");
     QTest::addColumn<QString>("text");
-    QTest::newRow("p 5") << true << 5u << "500ms";
-    QTest::newRow("p 600") << true << 600u << "1min";
+    // The seconds of a pump time and the minutes of a stop time always stand; every part but
+    // the smallest one is followed by a blank, also where nothing follows it.
+    QTest::newRow("p 1") << true << 1u << "0s 100ms";
+    QTest::newRow("p 5") << true << 5u << "0s 500ms";
+    QTest::newRow("p 600") << true << 600u << "1min 0s ";
+    QTest::newRow("p 1200") << true << 1200u << "2min 0s ";
     QTest::newRow("p 1234") << true << 1234u << "2min 3s 400ms";
-    QTest::newRow("s 45") << false << 45u << "45s";
-    QTest::newRow("s 1200") << false << 1200u << "20min";
+    QTest::newRow("s 1") << false << 1u << "0min 1s";
+    QTest::newRow("s 45") << false << 45u << "0min 45s";
+    QTest::newRow("s 1200") << false << 1200u << "20min ";
+    QTest::newRow("s 3600") << false << 3600u << "1h 0min ";
     QTest::newRow("s 3725") << false << 3725u << "1h 2min 5s";
+    QTest::newRow("s 7200") << false << 7200u << "2h 0min ";
 }
 
 void TestConfigureSystemAux::fragranceTexts()
@@ -775,7 +783,7 @@ void TestConfigureSystemAux::fragranceRowsAndEditors()
     manager.onSaunaAuxRelaySettingChanged(timed(relay(0, AuxiliaryRelayTypes::E_frequency), 5,
                                                 AuxiliaryRelayTypes::E_100_msec, 45,
                                                 AuxiliaryRelayTypes::E_seconds));
-    QCOMPARE(column(model, "value3"), (QStringList{"500ms", "45s"}));
+    QCOMPARE(column(model, "value3"), (QStringList{"0s 500ms", "0min 45s"}));
     fragrance.onOptionsFragranceViewVisibleChanged(false);
     QCOMPARE(model.rowCount(), 0);
 }
@@ -895,6 +903,26 @@ void TestConfigureSystemAux::descalingWeekdaysStartAtTheFirstDayOfTheWeek()
     QCOMPARE(column(weekdays, "value").at(2), QString("Sunday"));
     QCOMPARE(column(weekdays, "value5").mid(2),
              (QStringList{"top", "centre", "centre", "centre", "centre", "centre", "bottom"}));
+}
+
+// A language that writes its weekdays in lower case shows them so in the weekday list, as on the
+// Weekday row.
+void TestConfigureSystemAux::descalingWeekdaysReadAsTheWeekdayTexts()
+{
+    TestTranslator translator;
+    translator.add(QStringLiteral("QObject"), QStringLiteral("Monday"), QStringLiteral("lundi"));
+    translator.add(QStringLiteral("QObject"), QStringLiteral("Wednesday"),
+                   QStringLiteral("mercredi"));
+    ScopedTranslator installed(&translator);
+    ConfigureSystemAuxViewManager manager(nullptr);
+    manager.onSaunaDescalingChanged(descalingOn(4));
+    ConfigureSystemAuxDescalingViewManager &descaling = manager.descalingManager();
+    descaling.onAuxDescalingViewVisibleChanged(true);
+    const view::ListModel &weekdays = *descaling.weekdayModel();
+    QCOMPARE(modelReader::applIds(weekdays).mid(2, 3), (QList<int>{0, 1, 2}));
+    QCOMPARE(column(weekdays, "value").mid(2, 3), (QStringList{"lundi", "Tuesday", "mercredi"}));
+    QCOMPARE(modelReader::value(*descaling.settingsModel(), 5, "value3").toString(),
+             QStringLiteral("mercredi"));
 }
 
 void TestConfigureSystemAux::descalingRepeatRowsWithoutADescalingRelay()

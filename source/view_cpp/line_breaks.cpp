@@ -1,0 +1,50 @@
+#include "view_cpp/line_breaks.h"
+
+#include <QRegularExpression>
+#include <QStringView>
+#include <QTextBoundaryFinder>
+
+namespace view {
+
+QString LineBreaks::keptTogetherText(const QString &text)
+{
+    // A time is "22:00", "9:05pm" or "9.05"; a range has a hyphen or dash between two, with or
+    // without blanks. A word that starts with a number is short (a number with its unit, a date,
+    // a time); a long one (an address) may still break.
+    static const QRegularExpression parts(
+        QStringLiteral("\\d{1,2}[:.]\\d{2}(?:[ap]m)? *[-\\x{2013}] *\\d{1,2}[:.]\\d{2}(?:[ap]m)?"
+                       "|(?<![^ \\t\\n(])\\d[^ \\t\\n]{0,11}(?: (?:°[CF]|%))?(?![^ \\t\\n])"));
+    QString kept;
+    qsizetype from = 0;
+    for (auto match = parts.globalMatch(text); match.hasNext();) {
+        const QRegularExpressionMatch part = match.next();
+        kept += QStringView(text).mid(from, part.capturedStart() - from);
+        kept += unbroken(part.captured());
+        from = part.capturedEnd();
+    }
+    if (from == 0)
+        return text;
+    kept += QStringView(text).mid(from);
+    return kept;
+}
+
+QString LineBreaks::unbroken(const QString &text)
+{
+    constexpr char16_t noBreakSpace = 0x00a0;
+    constexpr char16_t wordJoiner = 0x2060;
+    QString joined = text;
+    joined.replace(QLatin1Char(' '), QChar(noBreakSpace));
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, joined);
+    QString unbroken;
+    qsizetype from = 0;
+    for (qsizetype at = breaks.toNextBoundary(); at > 0 && at < joined.size();
+         at = breaks.toNextBoundary()) {
+        unbroken += QStringView(joined).mid(from, at - from);
+        unbroken += QChar(wordJoiner);
+        from = at;
+    }
+    unbroken += QStringView(joined).mid(from);
+    return unbroken;
+}
+
+} // namespace view

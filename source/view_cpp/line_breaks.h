@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace view {
+
+// Where a drawn text may break into lines. The texts the screens and messages carry are plain;
+// the view keeps their numbers with their units and their ranges of times on one line where it
+// draws them, through keptTogetherText (QML: LineBreaks.keptTogether(text)).
+class LineBreaks : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    // The text with each part that a line must not break held together: a range of times
+    // ("18:00 - 22:00", "9:00am-1:00pm"), a short word that starts with a number ("2°C/min",
+    // "150ml", "08/12/26") and a number with its unit after a space ("45 °C", "60 %"). The rest
+    // breaks as before; the text reads the same.
+    static QString keptTogetherText(const QString &text);
+    Q_INVOKABLE QString keptTogether(const QString &text) const { return keptTogetherText(text); }
+
+    // The whole text as one piece that a line breaks before or after, never inside: its spaces
+    // do not break, and a word joiner holds together the other places a line could break ("/",
+    // after "-").
+    static QString unbroken(const QString &text);
+};
+
+} // namespace view

@@ -1,0 +1,114 @@
+#include "view_cpp/line_breaks.h"
+
+#include <QTest>
+#include <QTextBoundaryFinder>
+
+using view::LineBreaks;
+
+namespace {
+
+// The text as the reader sees it: no-break spaces as spaces, word joiners unseen.
+QString asRead(QString text)
+{
+    return text.replace(QChar(0x00a0), QLatin1Char(' ')).remove(QChar(0x2060));
+}
+
+// The places a line may break inside the text, as positions in the text as read.
+QList<qsizetype> breaksAsRead(const QString &text)
+{
+    QList<qsizetype> breaks;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, text);
+    for (qsizetype at = finder.toNextBoundary(); at > 0; at = finder.toNextBoundary()) {
+        if (at < text.size())
+            breaks << asRead(text.left(at)).size();
+    }
+    return breaks;
+}
+
+} // namespace
+
+class TestLineBreaks : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void unbroken_data();
+    void unbroken();
+    void keptTogether_data();
+    void keptTogether();
+    void plainTextUnchanged();
+};
+
+void TestLineBreaks::unbroken_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("rate") << QStringLiteral("2°C/min");
+    QTest::newRow("rate in Russian") << QStringLiteral("2°C/мин");
+    QTest::newRow("unit after a space") << QStringLiteral("45 °C");
+    QTest::newRow("range") << QStringLiteral("18:00 - 22:00");
+    QTest::newRow("12-hour range") << QStringLiteral("10:00pm - 11:00pm");
+    QTest::newRow("duration") << QStringLiteral("1h 30min");
+    QTest::newRow("empty") << QString();
+}
+
+// The text reads the same, and no line breaks inside it.
+void TestLineBreaks::unbroken()
+{
+    QFETCH(QString, text);
+    const QString unbroken = LineBreaks::unbroken(text);
+    QCOMPARE(asRead(unbroken), text);
+    QVERIFY2(breaksAsRead(unbroken).isEmpty(), qPrintable(text));
+}
+
+void TestLineBreaks::keptTogether_data()
+{
+    QTest::addColumn<QString>("text");
+    // The parts no line breaks inside, and the places where a line still may break.
+    QTest::addColumn<QStringList>("kept");
+    QTest::addColumn<QList<qsizetype>>("breaks");
+    QTest::newRow("rate") << QStringLiteral("Smart Start Heat Ratio: 2°C/min")
+                          << QStringList{QStringLiteral("2°C/min")}
+                          << QList<qsizetype>{6, 12, 17, 24};
+    QTest::newRow("range in a message")
+        << QStringLiteral("Mon 22:00 - 01:00 lies in 22:00-06:00.")
+        << QStringList{QStringLiteral("22:00 - 01:00"), QStringLiteral("22:00-06:00.")}
+        << QList<qsizetype>{4, 18, 23, 26};
+    QTest::newRow("12-hour range")
+        << QStringLiteral("10:00pm - 11:00pm") << QStringList{QStringLiteral("10:00pm - 11:00pm")}
+        << QList<qsizetype>{};
+    QTest::newRow("unit after a space")
+        << QStringLiteral("Water 45 °C now") << QStringList{QStringLiteral("45 °C")}
+        << QList<qsizetype>{6, 12};
+    // The parts of a duration are words of their own.
+    QTest::newRow("duration") << QStringLiteral("2min 3s 400ms")
+                              << QStringList{QStringLiteral("2min"), QStringLiteral("3s"),
+                                             QStringLiteral("400ms")}
+                              << QList<qsizetype>{5, 8};
+}
+
+void TestLineBreaks::keptTogether()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, kept);
+    QFETCH(QList<qsizetype>, breaks);
+    const QString shown = LineBreaks::keptTogetherText(text);
+    QCOMPARE(asRead(shown), text);
+    const QList<qsizetype> found = breaksAsRead(shown);
+    QCOMPARE(found, breaks);
+    for (const QString &part : std::as_const(kept)) {
+        const qsizetype from = text.indexOf(part);
+        QVERIFY2(from >= 0, qPrintable(part));
+        for (qsizetype at : found)
+            QVERIFY2(at <= from || at >= from + part.size(), qPrintable(part));
+    }
+}
+
+void TestLineBreaks::plainTextUnchanged()
+{
+    const QString text = QStringLiteral("Magnetic contact: Not connected");
+    QCOMPARE(LineBreaks::keptTogetherText(text), text);
+    QCOMPARE(LineBreaks::keptTogetherText(QString()), QString());
+}
+
+QTEST_GUILESS_MAIN(TestLineBreaks)
+#include "tst_line_breaks.moc"
