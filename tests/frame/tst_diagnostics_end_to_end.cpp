@@ -80,7 +80,7 @@ private slots:
         QVERIFY(minutes >= 60);
         QTRY_VERIFY(showsText(QStringLiteral("Total runtime: %1h").arg(minutes / 60)));
         QTRY_VERIFY(
-            showsText(QStringLiteral("Cleanups: %1").arg(model.integer(IntegerId::CleanupTotal))));
+            showsText(QStringLiteral("Clean-ups: %1").arg(model.integer(IntegerId::CleanupTotal))));
         QTRY_VERIFY(showsText(QStringLiteral("Magnetic contact: Connected")));
         QTRY_VERIFY(showsText(QStringLiteral("  X3-X4: Off")));
         QTRY_VERIFY(showsText(QStringLiteral("  X5-X6: Off")));

@@ -740,7 +740,7 @@
     </message>
     <message>
         <source>Ok</source>
-        <translation>OK</translation>
+        <translation>Ok</translation>
     </message>
     <message>
         <source>Error</source>
@@ -3069,7 +3069,7 @@
     </message>
     <message>
         <source>Cleanup&apos;s until now: %1</source>
-        <translation>Cleanups so far: %1</translation>
+        <translation>Cleanup&apos;s until now: %1</translation>
     </message>
     <message>
         <source>h</source>
@@ -3242,7 +3242,7 @@
     </message>
     <message>
         <source>Clean-ups: %1</source>
-        <translation>Cleanups: %1</translation>
+        <translation>Clean-ups: %1</translation>
     </message>
     <message>
         <source>Room temperature: %1%2</source>
