@@ -1,5 +1,6 @@
 #include "control/sauna_state_controller.h"
 
+#include "signal_interface/protocol_facts.h"
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/date_time_formatter.h"
 #include "view_cpp/language_support.h"
@@ -105,7 +106,8 @@ void SaunaStateController::appendAllowedStartTimeArgument(
 {
     // Before the time controller has told the system time, the panel's own clock is the best
     // estimate; an invalid time would leave the message without its time.
-    const QDateTime base = m_systemTime.isValid() ? m_systemTime : QDateTime::currentDateTime();
+    const QDateTime base =
+        m_systemTime.isValid() ? m_systemTime : signalInterface::protocolFacts::wallClockNow();
     const QDateTime allowed = base.addSecs(qint64(m_minutesToAllowedOn) * 60);
     message.arguments.append(view::DateTimeFormatter::instance()->formatTime(allowed.time()));
 }
