@@ -52,7 +52,16 @@ CalendarDateProgramOverviewController::CalendarDateProgramOverviewController(
     , m_dateOverviewModel(new view::ListModel(view::RowItemBase::roleNames(), this))
 {
     connect(m_dataProvider, &details::CalendarDataProvider::clockChanged, this, [this] {
-        rebuildMonth();
+        // The month of today follows the sauna's clock: its first report after the PC's clock,
+        // a date set, a month's end. A month the user went to stays.
+        const QDate today = m_dataProvider->today();
+        const bool followsToday = m_shownMonth.year() == m_shownToday.year() &&
+                                  m_shownMonth.month() == m_shownToday.month();
+        m_shownToday = today;
+        if (followsToday)
+            showMonth(today);
+        else
+            rebuildMonth();
         rebuildDateOverview();
     });
     connect(m_dataProvider, &details::CalendarDataProvider::timeFormatChanged, this,
@@ -61,7 +70,8 @@ CalendarDateProgramOverviewController::CalendarDateProgramOverviewController(
             &CalendarDateProgramOverviewController::rebuildDateOverview);
     connect(m_dataProvider, &details::CalendarDataProvider::dateFormatChanged, this,
             &CalendarDateProgramOverviewController::selectedDateChanged);
-    showMonth(m_dataProvider->today());
+    m_shownToday = m_dataProvider->today();
+    showMonth(m_shownToday);
 }
 
 CalendarDateProgramOverviewController::~CalendarDateProgramOverviewController() = default;

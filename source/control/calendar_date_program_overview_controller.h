@@ -63,6 +63,8 @@ private:
     view::ListModel *m_dateOverviewModel;
     QDate m_shownMonth;
     QDate m_selectedDate;
+    // The day that was today when the month was last shown or the clock last moved.
+    QDate m_shownToday;
 };
 
 } // namespace control

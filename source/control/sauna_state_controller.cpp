@@ -122,7 +122,8 @@ void SaunaStateController::appendAllowedStartTimeArgument(
         message.arguments.append(QStringLiteral("--"));
         return;
     }
-    const QDateTime base = m_systemTime.isValid() ? m_systemTime : QDateTime::currentDateTime();
+    const QDateTime base =
+        m_systemTime.isValid() ? m_systemTime : signalInterface::protocolFacts::wallClockNow();
     const QDateTime allowed = base.addSecs(qint64(m_minutesToAllowedOn) * 60);
     message.arguments.append(view::DateTimeFormatter::instance()->formatTime(allowed.time()));
 }

@@ -44,15 +44,42 @@ constexpr int longestAuxRelayName = 20;
 constexpr int longestVersionText = 3 * 10 + 2;
 
 // Every time on the wire counts from 2000-01-01 00:00: milliseconds for times, days for dates.
-// Calendar, clock and state times are in UTC, error-log times in the panel's local time.
+// The sauna's clock, calendar and state times are a wall clock without a zone; the panel and the
+// simulated sauna hold them in a QDateTime marked UTC, which counts with no summer time. Error-log
+// times are the panel's local wall time, counted the same way.
 inline QDate protocolEpochDate()
 {
     return QDate(2000, 1, 1);
 }
 
-inline QDateTime protocolEpoch(Qt::TimeSpec spec = Qt::UTC)
+inline QDateTime protocolEpoch()
 {
-    return QDateTime(protocolEpochDate(), QTime(0, 0), spec);
+    return QDateTime(protocolEpochDate(), QTime(0, 0), Qt::UTC);
+}
+
+// The wall time the PC shows at that instant in its own zone, as the sauna's zone-less clock.
+inline QDateTime wallClockOf(const QDateTime &instant)
+{
+    const QDateTime local = instant.toLocalTime();
+    return QDateTime(local.date(), local.time(), Qt::UTC);
+}
+
+// The sauna's clock where the sauna has not told its own: the PC's local wall time, as a sauna
+// whose clock was set right would show it.
+inline QDateTime wallClockNow()
+{
+    return wallClockOf(QDateTime::currentDateTime());
+}
+
+// A wall time read in the PC's zone (error-log times). A time the PC's clock skipped when summer
+// time began lies an hour on, as the PC's own clock would show it.
+inline QDateTime localTimeOf(const QDateTime &wallClock)
+{
+    const QDateTime local(wallClock.date(), wallClock.time(), Qt::LocalTime);
+    if (local.isValid() || !wallClock.isValid())
+        return local;
+    const QDateTime later = wallClock.addSecs(3600);
+    return QDateTime(later.date(), later.time(), Qt::LocalTime);
 }
 
 } // namespace signalInterface::protocolFacts

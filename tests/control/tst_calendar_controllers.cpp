@@ -7,7 +7,9 @@
 #include "control/details/calendar_program_settings_favorite_model.h"
 #include "protocol_buffers_support/si_pb_type_conversion/calendar_converter.h"
 #include "sauna_bridge/zerededid_bridge_receiver_signal_interface.h"
+#include "signal_interface/protocol_facts.h"
 #include "signal_interface/type_registration.h"
+#include "support/local_time_zone.h"
 #include "value/duration_manager_most_significant_component_hour.h"
 #include "value/humidity_value_manager.h"
 #include "value/temperature_value_manager.h"
@@ -561,6 +563,25 @@ private slots:
         QCOMPARE(headers.size(), 7);
     }
 
+    // The month page opens on the PC's month until the sauna tells its date; then on the sauna's,
+    // and on at its month's end. A month the user went to stays as the clock moves.
+    void shownMonthFollowsTheSaunasToday()
+    {
+        CalendarTab tab;
+        tab.setNow(wall(2031, 6, 11, 10, 0));
+        QCOMPARE(tab.dateOverview.shownMonth(), QDate(2031, 6, 1));
+        tab.setNow(wall(2031, 6, 30, 23, 59));
+        QCOMPARE(tab.dateOverview.shownMonth(), QDate(2031, 6, 1));
+        tab.setNow(wall(2031, 7, 1, 0, 0));
+        QCOMPARE(tab.dateOverview.shownMonth(), QDate(2031, 7, 1));
+        tab.dateOverview.onMonthIncreaseSelected();
+        QCOMPARE(tab.dateOverview.shownMonth(), QDate(2031, 8, 1));
+        tab.setNow(wall(2031, 7, 2, 0, 0));
+        QCOMPARE(tab.dateOverview.shownMonth(), QDate(2031, 8, 1));
+        tab.dateOverview.onMonthEditActivated();
+        QCOMPARE(tab.dateOverview.shownMonth(), QDate(2031, 7, 1));
+    }
+
     void monthNavigationAndBadInputFromQml()
     {
         CalendarTab tab;
@@ -611,6 +632,28 @@ private slots:
         tab.dateOverview.onLockTimerTimeout();
         QVERIFY(!tab.dateProgram.editing());
         QCOMPARE(requests.size(), 0);
+    }
+
+    // Until the sauna tells its time, the PC's clock stands in for it: the wall time the PC shows
+    // in its own zone, compared as the sauna's zone-less clock is, never the UTC time.
+    void withoutTheSaunasTimeNowIsTheLocalWallTime_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::newRow("Tokyo") << QByteArray("Asia/Tokyo");
+        QTest::newRow("Los Angeles") << QByteArray("America/Los_Angeles");
+    }
+
+    void withoutTheSaunasTimeNowIsTheLocalWallTime()
+    {
+        QFETCH(QByteArray, zone);
+        const LocalTimeZone local(zone);
+        CalendarTab tab;
+        const QDateTime localWall =
+            signalInterface::protocolFacts::wallClockOf(QDateTime::currentDateTimeUtc());
+        const QDateTime now = tab.provider.now();
+        QCOMPARE(now.timeSpec(), Qt::UTC);
+        QVERIFY2(qAbs(now.secsTo(localWall)) < 60,
+                 qPrintable(now.toString(Qt::ISODate) + " / " + localWall.toString(Qt::ISODate)));
     }
 
     void weekdayCountsAndNewWeekdayProgram()

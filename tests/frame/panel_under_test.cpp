@@ -49,12 +49,18 @@ void PanelUnderTest::prepareProcess()
         QString::fromLatin1(control::Settings::pcPanelAutoConnectKey), false);
 }
 
+QDateTime PanelUnderTest::saunaStartClock()
+{
+    return QDateTime(QDate(2031, 6, 11), QTime(10, 0), Qt::UTC);
+}
+
 tools::SimulatorOptions PanelUnderTest::saunaOptions()
 {
     tools::SimulatorOptions options;
     options.announcePort = 0;
     options.saunaPort = 0;
     options.heatIntervalMs = 3600000; // no heating steps
+    options.clock = saunaStartClock();
     return options;
 }
 

@@ -30,7 +30,12 @@ protected:
     // settings store before the panel exists.
     static void prepareProcess();
 
-    // A sauna on free ports of loopback that does not heat up by itself.
+    // The sauna's clock when it starts, whatever the hour, day or zone the test runs in: a
+    // Wednesday morning in the middle of a month, days away from the Monday evening a new weekday
+    // program takes and from a month's end.
+    static QDateTime saunaStartClock();
+    // A sauna on free ports of loopback that does not heat up by itself, its clock started at
+    // saunaStartClock().
     static tools::SimulatorOptions saunaOptions();
     static tools::SimulatorOptions saunaOptions(const QString &name, const QString &pin);
 

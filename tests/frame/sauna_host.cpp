@@ -6,6 +6,7 @@
 #include "sauna_simulator/simulated_sauna.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QHostAddress>
 #include <QTextStream>
 #include <QTimer>
@@ -26,6 +27,8 @@ int main(int argc, char **argv)
 
     tools::SimulatorOptions options;
     options.heatIntervalMs = 3600000; // no heating steps: only requests change the sauna
+    // The same clock whatever the hour or zone the test runs in.
+    options.clock = QDateTime(QDate(2031, 6, 11), QTime(10, 0), Qt::UTC);
     tools::SimulatedSauna sauna(options);
     QObject::connect(&sauna, &tools::SimulatedSauna::panelConnected, &application,
                      [](const QHostAddress &address, quint16, const QString &) {

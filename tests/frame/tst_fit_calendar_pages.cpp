@@ -127,9 +127,9 @@ private slots:
         STEP(tapButton(QStringLiteral("Dates")));
         QVERIFY(waitForItem(m_frame->calendarTabObjectIdProvider.monthSelectorControlName()));
         STEP(checkPageInEveryLanguage(QStringLiteral("month")));
-        // A day still to come, of this month or the next, and no Monday: a program on it at the
-        // editor's first start time would collide with the Mondays' program.
-        const QDate today = QDate::currentDate();
+        // A day still to come by the sauna's clock, of this month or the next, and no Monday: a
+        // program on it at the editor's first start time would collide with the Mondays' program.
+        const QDate today = saunaClock().date();
         const QDate month = today.day() >= 27 ? today.addMonths(1) : today;
         QDate date(month.year(), month.month(), 28);
         if (date.dayOfWeek() == Qt::Monday)

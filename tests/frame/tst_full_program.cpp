@@ -24,9 +24,7 @@ using tools::FavoriteRecord;
 
 QDateTime startOf(const CalendarRecord &record)
 {
-    return tools::SaunaStateModel::protocolEpoch()
-        .addMSecs(static_cast<qint64>(record.startTime))
-        .toLocalTime();
+    return tools::SaunaStateModel::protocolEpoch().addMSecs(static_cast<qint64>(record.startTime));
 }
 
 } // namespace
@@ -426,10 +424,11 @@ private slots:
         QVERIFY(favorite);
         const details::CalendarTabObjectIdProvider &ids = m_frame->calendarTabObjectIdProvider;
         QObject &controller = m_frame->calendarTab.dateProgramController;
-        // Three days ahead, on the month page that shows it.
-        const QDate day = QDate::currentDate().addDays(3);
+        // Three days ahead by the sauna's clock, on the month page that shows it.
+        const QDate today = saunaClock().date();
+        const QDate day = today.addDays(3);
         STEP(tapText(QStringLiteral("Dates")));
-        if (day.month() != QDate::currentDate().month())
+        if (day.month() != today.month())
             STEP(tapText(QStringLiteral("›")));
         auto dayCell = [&day](QQuickItem *item) {
             return item->property("textOnDayButton").toString() == QString::number(day.day()) &&
@@ -457,7 +456,7 @@ private slots:
         QCOMPARE(made.startMode, CalendarRecord::ReadyAt);
         QCOMPARE(made.favorite, favorite->index);
         QCOMPARE(made.stopAfter, 180u);
-        QCOMPARE(startOf(made), QDateTime(day, QTime(19, 0)));
+        QCOMPARE(startOf(made), QDateTime(day, QTime(19, 0), Qt::UTC));
         STEP(verifyProgramRow(QStringLiteral("dateProgramsList"), QStringLiteral("19:00 - 22:00"),
                               QStringLiteral("Evening 2")));
         STEP(saveScreenshot(QStringLiteral("full_program_date_list")));
@@ -468,7 +467,7 @@ private slots:
         STEP(editProgram(ids.dateProgramReadyAtControlName(), QString(), 2, QString(), 0));
         STEP(tap(QStringLiteral("programSaveButton")));
         QTRY_COMPARE_WITH_TIMEOUT(startOf(records().calendarPrograms()[made.index]),
-                                  QDateTime(day, QTime(21, 0)), waitMs);
+                                  QDateTime(day, QTime(21, 0), Qt::UTC), waitMs);
         QCOMPARE(programsInUse().size(), 1);
         QCOMPARE(records().calendarPrograms()[made.index].favorite, favorite->index);
         STEP(verifyProgramRow(QStringLiteral("dateProgramsList"), QStringLiteral("21:00 - 00:00"),

@@ -10,6 +10,7 @@
 #include "protocol_buffers_support/si_pb_type_conversion/state_converter.h"
 #include "protocol_buffers_support/si_pb_type_conversion/user_message_converter.h"
 #include "signal_interface/protocol_facts.h"
+#include "support/local_time_zone.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -90,6 +91,8 @@ private slots:
     void favoriteRoundTrip();
     void auxRelayAndDescaling();
     void errorLogTime();
+    void wallClockInEveryZone_data();
+    void wallClockInEveryZone();
     void protocolDates();
     void userMessage();
     void relayConversion();
@@ -508,9 +511,87 @@ void TestSiPbTypeConversion::errorLogTime()
     QCOMPARE(item.code, 12u);
     QCOMPARE(item.board, NodeInformationTypes::E_slave_2);
 
+    // A time the PC's clock skipped when summer time began reads as the PC shows it, an hour on.
+    {
+        const LocalTimeZone berlin("Europe/Berlin");
+        std::uint64_t skipped = 0;
+        QVERIFY(
+            conversion::toPbTime(QDateTime(QDate(2027, 3, 28), QTime(2, 30), Qt::UTC), skipped));
+        post.set_time(skipped);
+        QVERIFY(!conversion::toSiErrorLogItem(post, item));
+        QCOMPARE(item.time, QDateTime(QDate(2027, 3, 28), QTime(3, 30), Qt::LocalTime));
+    }
+
     post.set_time(~0ULL);
     QVERIFY(!conversion::toSiErrorLogItem(post, item));
     QVERIFY(!item.time.isValid()); // an absurd time is left unset, the entry still counts
+}
+
+void TestSiPbTypeConversion::wallClockInEveryZone_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QDateTime>("instant");
+    QTest::addColumn<QDateTime>("wallClock");
+    const auto utc = [](int year, int month, int day, int hour, int minute) {
+        return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC);
+    };
+    QTest::newRow("UTC") << QByteArray("UTC") << utc(2026, 12, 7, 17, 30)
+                         << utc(2026, 12, 7, 17, 30);
+    QTest::newRow("Berlin, before summer time")
+        << QByteArray("Europe/Berlin") << utc(2027, 3, 28, 0, 59) << utc(2027, 3, 28, 1, 59);
+    QTest::newRow("Berlin, summer time begun")
+        << QByteArray("Europe/Berlin") << utc(2027, 3, 28, 1, 0) << utc(2027, 3, 28, 3, 0);
+    QTest::newRow("Berlin, summer")
+        << QByteArray("Europe/Berlin") << utc(2027, 7, 1, 17, 0) << utc(2027, 7, 1, 19, 0);
+    QTest::newRow("Berlin, last summer hour")
+        << QByteArray("Europe/Berlin") << utc(2027, 10, 31, 0, 30) << utc(2027, 10, 31, 2, 30);
+    QTest::newRow("Berlin, the hour again")
+        << QByteArray("Europe/Berlin") << utc(2027, 10, 31, 1, 30) << utc(2027, 10, 31, 2, 30);
+    QTest::newRow("New York, the year's last minute")
+        << QByteArray("America/New_York") << utc(2027, 1, 1, 4, 59) << utc(2026, 12, 31, 23, 59);
+    QTest::newRow("New York, summer time begun")
+        << QByteArray("America/New_York") << utc(2027, 3, 14, 7, 0) << utc(2027, 3, 14, 3, 0);
+    QTest::newRow("Tokyo, the new year")
+        << QByteArray("Asia/Tokyo") << utc(2026, 12, 31, 15, 0) << utc(2027, 1, 1, 0, 0);
+    QTest::newRow("Kiritimati, a day ahead")
+        << QByteArray("Pacific/Kiritimati") << utc(2026, 12, 7, 10, 30) << utc(2026, 12, 8, 0, 30);
+}
+
+// The sauna's clock knows no zone: the PC's time stands in for it as the wall time the PC shows,
+// which goes on the wire as it reads, whatever the zone and its summer time. Error-log times are
+// that same wall time, read back in the PC's zone.
+void TestSiPbTypeConversion::wallClockInEveryZone()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QDateTime, instant);
+    QFETCH(QDateTime, wallClock);
+    const LocalTimeZone local(zone);
+
+    const QDateTime shown = protocolFacts::wallClockOf(instant);
+    QCOMPARE(shown, wallClock);
+    QCOMPARE(shown.timeSpec(), Qt::UTC);
+    QCOMPARE(protocolFacts::wallClockOf(instant.toLocalTime()), wallClock);
+
+    const std::uint64_t expected =
+        std::uint64_t(QDate(2000, 1, 1).daysTo(wallClock.date())) * 86400000ULL +
+        std::uint64_t(wallClock.time().msecsSinceStartOfDay());
+    std::uint64_t milliseconds = 0;
+    QVERIFY(conversion::toPbTime(shown, milliseconds));
+    QCOMPARE(milliseconds, expected);
+    QDateTime read;
+    QVERIFY(conversion::toSiDateTime(milliseconds, read));
+    QCOMPARE(read, wallClock);
+
+    vaholumo::Error_post post;
+    post.set_index(0);
+    post.set_time(milliseconds);
+    post.set_error_code(12);
+    post.set_control_board(vaholumo::Node_types_rcb_t_RCB_PRIMARY);
+    ErrorLogTypes::ErrorLogItem item;
+    QVERIFY(!conversion::toSiErrorLogItem(post, item));
+    QCOMPARE(item.time.timeSpec(), Qt::LocalTime);
+    QCOMPARE(item.time.date(), wallClock.date());
+    QCOMPARE(item.time.time(), wallClock.time());
 }
 
 void TestSiPbTypeConversion::protocolDates()

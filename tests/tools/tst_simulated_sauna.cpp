@@ -1,6 +1,9 @@
 #include "sauna_simulator/simulated_sauna.h"
 
 #include "protocol_buffers_support/message_parsing.h"
+#include "sauna_simulator/sauna_state_model.h"
+#include "signal_interface/protocol_facts.h"
+#include "support/local_time_zone.h"
 
 #include "connect.pb.h"
 #include "message.pb.h"
@@ -159,6 +162,8 @@ private slots:
     void relaysTellUseAndState();
     void startInNotAllowedPeriodIsRefusedToTheRequester();
     void calendarProgramRunsByTheSaunasClock();
+    void clockStartsAtTheLocalWallTime_data();
+    void clockStartsAtTheLocalWallTime();
     void productsReportTheirHumidityControl_data();
     void productsReportTheirHumidityControl();
 
@@ -935,6 +940,37 @@ void TestSimulatedSauna::startInNotAllowedPeriodIsRefusedToTheRequester()
     QVERIFY(nextReport(report, &second));
     QVERIFY(!report.has_user_message());
     QCOMPARE(report.keep_alive().sequence_number(), 9u);
+}
+
+void TestSimulatedSauna::clockStartsAtTheLocalWallTime_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::newRow("UTC") << QByteArray("UTC");
+    QTest::newRow("Tokyo") << QByteArray("Asia/Tokyo");
+    QTest::newRow("Los Angeles") << QByteArray("America/Los_Angeles");
+    QTest::newRow("Kiritimati") << QByteArray("Pacific/Kiritimati");
+}
+
+// Without a clock given, the sauna's clock was set right where it stands: it shows the time the
+// computer shows in its own zone. A clock given is shown as given, in any zone.
+void TestSimulatedSauna::clockStartsAtTheLocalWallTime()
+{
+    QFETCH(QByteArray, zone);
+    const LocalTimeZone local(zone);
+    const auto shown = [](const SimulatedSauna &sauna) {
+        return tools::SaunaStateModel::protocolEpoch().addMSecs(qint64(sauna.model().systemTime()));
+    };
+    const SimulatedSauna unset{tools::SimulatorOptions()};
+    const QDateTime localWall =
+        signalInterface::protocolFacts::wallClockOf(QDateTime::currentDateTimeUtc());
+    QVERIFY2(
+        qAbs(shown(unset).secsTo(localWall)) < 60,
+        qPrintable(shown(unset).toString(Qt::ISODate) + " / " + localWall.toString(Qt::ISODate)));
+
+    tools::SimulatorOptions options;
+    options.clock = QDateTime(QDate(2031, 6, 11), QTime(19, 0), QTimeZone::utc());
+    const SimulatedSauna set(options);
+    QVERIFY(qAbs(shown(set).secsTo(options.clock)) < 60);
 }
 
 void TestSimulatedSauna::calendarProgramRunsByTheSaunasClock()

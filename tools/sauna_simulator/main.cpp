@@ -101,7 +101,7 @@ int main(int argc, char **argv)
         TCLAP::ValueArg<std::string> clock(
             "", "clock",
             "the sauna's clock at start, as it shows the time: yyyy-MM-ddTHH:mm[:ss] (default: "
-            "this computer's UTC time); a panel can set it later",
+            "this computer's local time); a panel can set it later",
             false, "", "time", commandLine);
         TCLAP::SwitchArg silent("", "silent", "fall silent: answer nothing, send nothing",
                                 commandLine);

@@ -54,13 +54,14 @@ std::vector<ErrorLogEntry> SaunaErrorLog::inUse() const
 
 quint64 SaunaErrorLog::toWireTime(const QDateTime &local)
 {
-    const QDateTime epoch = signalInterface::protocolFacts::protocolEpoch(Qt::LocalTime);
-    return quint64(std::max<qint64>(0, epoch.msecsTo(local)));
+    namespace facts = signalInterface::protocolFacts;
+    return quint64(std::max<qint64>(0, facts::protocolEpoch().msecsTo(facts::wallClockOf(local))));
 }
 
 QDateTime SaunaErrorLog::fromWireTime(quint64 time)
 {
-    return signalInterface::protocolFacts::protocolEpoch(Qt::LocalTime).addMSecs(qint64(time));
+    namespace facts = signalInterface::protocolFacts;
+    return facts::localTimeOf(facts::protocolEpoch().addMSecs(qint64(time)));
 }
 
 } // namespace tools

@@ -46,7 +46,7 @@ public:
     const std::array<ErrorLogEntry, EntryCount> &entries() const { return m_entries; }
     std::vector<ErrorLogEntry> inUse() const;
 
-    // The wire time of a local date and time, and back.
+    // The wire time of a local date and time (its wall time in the PC's zone), and back.
     static quint64 toWireTime(const QDateTime &local);
     static QDateTime fromWireTime(quint64 time);
 

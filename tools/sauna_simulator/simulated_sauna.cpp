@@ -1,6 +1,7 @@
 #include "simulated_sauna.h"
 
 #include "request_log.h"
+#include "signal_interface/protocol_facts.h"
 
 #include "message.pb.h"
 
@@ -32,10 +33,12 @@ SimulatedSauna::SimulatedSauna(const SimulatorOptions &options, QObject *parent)
     m_model.useProductDefaults(options.rcbProduct);
     m_model.useSystemType(options.systemType);
     m_model.fillErrorLog(options.errorLogEntries, QDateTime::currentDateTime());
-    if (options.clock.isValid())
-        m_model.requestSystemTime(
-            quint64(std::max<qint64>(0, SaunaStateModel::protocolEpoch().msecsTo(options.clock))),
-            m_clock());
+    // Without a clock given, the sauna's clock was set right: it shows the PC's local wall time.
+    const QDateTime clock = options.clock.isValid()
+                                ? options.clock
+                                : signalInterface::protocolFacts::wallClockOf(m_clock());
+    m_model.requestSystemTime(
+        quint64(std::max<qint64>(0, SaunaStateModel::protocolEpoch().msecsTo(clock))), m_clock());
     m_malformedReports = malformedReports();
     m_malformedAnnouncements = malformedAnnouncements(m_identity);
 

@@ -36,7 +36,7 @@ struct SimulatorOptions
     // Entries of the error log in use at start (0-32), of varied errors, boards and times.
     int errorLogEntries = 0;
     // The sauna's clock at start, a wall-clock time as the sauna shows it (UTC spec); invalid:
-    // the computer's UTC time.
+    // the computer's local wall time.
     QDateTime clock;
 
     // Fault switches.

@@ -1,5 +1,6 @@
 #include "control/details/calendar_data_provider.h"
 
+#include "signal_interface/protocol_facts.h"
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
 
@@ -162,7 +163,7 @@ QList<FavoritesPost> CalendarDataProvider::favoritesInUse() const
 
 QDateTime CalendarDataProvider::now() const
 {
-    return m_systemTime.isValid() ? m_systemTime : QDateTime::currentDateTime();
+    return m_systemTime.isValid() ? m_systemTime : signalInterface::protocolFacts::wallClockNow();
 }
 
 int CalendarDataProvider::estimatedHeatingMinutes(quint32 targetTemperature) const

@@ -20,7 +20,9 @@ bool toSiDateTime(std::uint64_t milliseconds, QDateTime &out, Qt::TimeSpec spec)
 {
     if (milliseconds > largestPlausibleMilliseconds)
         return false;
-    const QDateTime dateTime = protocolEpoch(spec).addMSecs(static_cast<qint64>(milliseconds));
+    QDateTime dateTime = protocolEpoch().addMSecs(static_cast<qint64>(milliseconds));
+    if (spec == Qt::LocalTime)
+        dateTime = signalInterface::protocolFacts::localTimeOf(dateTime);
     if (!dateTime.isValid() || dateTime.date().year() > latestPlausibleYear)
         return false;
     out = dateTime;

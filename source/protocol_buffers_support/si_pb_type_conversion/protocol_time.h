@@ -14,6 +14,8 @@ namespace pbSupport::conversion {
 // A received time or date is taken only when it gives a valid date no later than 2200; anything
 // beyond is treated as absent rather than shown as a plausible-looking wrong date.
 constexpr int latestPlausibleYear = 2200;
+// The sauna's zone-less wall clock, marked UTC; with Qt::LocalTime the same wall time read in the
+// PC's zone (error-log times).
 bool toSiDateTime(std::uint64_t milliseconds, QDateTime &out, Qt::TimeSpec spec = Qt::UTC);
 // A date given as days since the epoch.
 bool toSiDate(std::uint64_t days, QDate &out);

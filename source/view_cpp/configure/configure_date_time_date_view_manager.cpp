@@ -102,13 +102,11 @@ void ConfigureDateTimeDateViewManager::onSetDateCommit()
     if (!date.isValid())
         return;
     // The time the user set without a sauna date comes first; then the sauna's time of day
-    // where it has a valid one; otherwise the day starts at 00:00. The date-time keeps the
-    // report's zone (UTC or local), else UTC; a held time is UTC, as the Time screen sends it.
+    // where it has a valid one; otherwise the day starts at 00:00. The sauna's clock knows no
+    // zone: the request is its wall time, marked UTC as every sauna time is.
     const bool held = m_heldTime.isValid();
-    const Qt::TimeSpec spec =
-        !held && (m_reportedDateValid || m_reportedTimeValid) ? m_reported.timeSpec() : Qt::UTC;
     const QTime time = held ? m_heldTime : m_reportedTimeValid ? m_reported.time() : QTime(0, 0);
-    const QDateTime request(date, time, spec);
+    const QDateTime request(date, time, Qt::UTC);
     if (!request.isValid())
         return;
     emit setSystemTimeRequested(request);

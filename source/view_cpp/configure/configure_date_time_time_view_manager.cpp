@@ -1,6 +1,7 @@
 #include "view_cpp/configure/configure_date_time_time_view_manager.h"
 
 #include "signal_interface/configure_types.h"
+#include "signal_interface/protocol_facts.h"
 #include "signal_interface/sender_connections.h"
 
 namespace view {
@@ -13,7 +14,7 @@ namespace {
 // The day the initial setup starts the clock from.
 QDateTime initialSetupTime()
 {
-    return QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::LocalTime);
+    return signalInterface::protocolFacts::protocolEpoch();
 }
 
 } // namespace

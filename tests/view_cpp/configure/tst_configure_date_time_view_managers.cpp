@@ -270,7 +270,7 @@ private slots:
         }
 
         time.onSetTimeInitialSetupSelected();
-        time.timeEditor()->setValue(QDateTime(QDate(2000, 1, 1), QTime(9, 41), Qt::LocalTime));
+        time.timeEditor()->setValue(QDateTime(QDate(2000, 1, 1), QTime(9, 41), Qt::UTC));
         time.onSetTimeCommit();
         QCOMPARE(timeRequests.size(), 0);
         date.onDateRowItemSelected(view::ConfigureDateTimeDateViewManager::dateRowId);
@@ -297,7 +297,7 @@ private slots:
                                 &view::ConfigureDateTimeDateViewManager::setSystemTimeRequested);
         // Held without a date, then sent once the sauna has one: the date keeps the sauna's time.
         time.onSetTimeInitialSetupSelected();
-        time.timeEditor()->setValue(QDateTime(QDate(2000, 1, 1), QTime(9, 41), Qt::LocalTime));
+        time.timeEditor()->setValue(QDateTime(QDate(2000, 1, 1), QTime(9, 41), Qt::UTC));
         time.onSetTimeCommit();
         time.onSystemTimeDetailsChanged(may10, true, true);
         date.onSystemTimeDetailsChanged(may10, true, true);

@@ -248,7 +248,7 @@ void TestConfigureTabObjectsProvider::aTimeSetWithoutASaunaDateGoesOutWithTheDat
     auto &date = provider.manager<view::ConfigureDateTimeDateViewManager>();
     QSignalSpy requests(&date, &view::ConfigureDateTimeDateViewManager::setSystemTimeRequested);
     time.onSetTimeInitialSetupSelected();
-    time.timeEditor()->setValue(QDateTime(QDate(2000, 1, 1), QTime(18, 5), Qt::LocalTime));
+    time.timeEditor()->setValue(QDateTime(QDate(2000, 1, 1), QTime(18, 5), Qt::UTC));
     time.onSetTimeCommit();
     date.onDateRowItemSelected(view::ConfigureDateTimeDateViewManager::dateRowId);
     date.dateEditor()->setValue(QDate(2026, 12, 7));
