@@ -259,14 +259,13 @@ void ConfigureLimitsViewManager::rebuildMenu()
                            announce(m_maxBathTemperature);
                        }});
     if (!isSolvenno() && m_functions.waterTemperature)
-        entries.push_back(
-            {ConfigureTypes::E_waterTempLimit,
-             [this, steam] { return steam ? tr("Overheating") : tr("Water temperature"); },
-             [this] {
-                 m_reportedWaterTempLimit.open();
-                 emit editSelected(ConfigureTypes::E_waterTempLimit);
-                 announce(m_upperWaterTemperature);
-             }});
+        entries.push_back({ConfigureTypes::E_waterTempLimit,
+                           [steam] { return steam ? tr("Overheating") : tr("Water temperature"); },
+                           [this] {
+                               m_reportedWaterTempLimit.open();
+                               emit editSelected(ConfigureTypes::E_waterTempLimit);
+                               announce(m_upperWaterTemperature);
+                           }});
     if (m_functions.notAllowedStart)
         entries.push_back({ConfigureTypes::E_notAllowedStart,
                            [] { return tr("Not allowed start"); },
