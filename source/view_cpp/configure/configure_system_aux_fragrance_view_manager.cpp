@@ -14,6 +14,22 @@ using ::signalInterface::ConfigureTypes;
 namespace {
 // The pump's run time travels in tenths of a second.
 constexpr qint64 msPerTenth = 100;
+
+// A time in three parts, each number followed by its unit: the first part only when not 0, the
+// middle one always, the last only when not 0. The first two end with a blank, so a time without
+// a last part ends with one ("1min 0s ").
+QString threePartText(quint32 first, const QString &firstUnit, quint32 middle,
+                      const QString &middleUnit, quint32 last, const QString &lastUnit)
+{
+    QString text;
+    if (first > 0)
+        text += QString::number(first) + firstUnit + QLatin1Char(' ');
+    text += QString::number(middle) + middleUnit + QLatin1Char(' ');
+    if (last > 0)
+        text += QString::number(last) + lastUnit;
+    return text;
+}
+
 } // namespace
 
 ConfigureSystemAuxFragranceViewManager::ConfigureSystemAuxFragranceViewManager(
@@ -88,29 +104,16 @@ void ConfigureSystemAuxFragranceViewManager::onOptionsFragranceViewVisibleChange
 
 QString ConfigureSystemAuxFragranceViewManager::pumpTimeText(quint32 tenthsOfSecond)
 {
-    // The seconds always stand; each part is followed by a blank, so a whole minute ends with
-    // one ("1min 0s ").
+    // "0s 500ms", "1min 0s ", "2min 3s 400ms".
     const quint32 p = tenthsOfSecond;
-    QString text;
-    if (p / 600 > 0)
-        text += QString::number(p / 600) + tr("min") + QLatin1Char(' ');
-    text += QString::number((p / 10) % 60) + tr("s") + QLatin1Char(' ');
-    if ((p % 10) * 100 > 0)
-        text += QString::number((p % 10) * 100) + tr("ms");
-    return text;
+    return threePartText(p / 600, tr("min"), (p / 10) % 60, tr("s"), (p % 10) * 100, tr("ms"));
 }
 
 QString ConfigureSystemAuxFragranceViewManager::stopTimeText(quint32 seconds)
 {
-    // The minutes always stand: "0min 45s", and "20min " with the blank of its part.
+    // "0min 45s", "20min ", "1h 2min 5s".
     const quint32 s = seconds;
-    QString text;
-    if (s / 3600 > 0)
-        text += QString::number(s / 3600) + tr("h") + QLatin1Char(' ');
-    text += QString::number((s / 60) % 60) + tr("min") + QLatin1Char(' ');
-    if (s % 60 > 0)
-        text += QString::number(s % 60) + tr("s");
-    return text;
+    return threePartText(s / 3600, tr("h"), (s / 60) % 60, tr("min"), s % 60, tr("s"));
 }
 
 void ConfigureSystemAuxFragranceViewManager::refresh()
