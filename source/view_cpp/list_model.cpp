@@ -3,6 +3,7 @@
 #include "view_cpp/list_item.h"
 #include "view_cpp/row_item_tables.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace view {
@@ -136,15 +137,11 @@ void ListModel::connectItem(ListItem *item)
 
 void ListModel::handleItemChange()
 {
-    const QObject *changedItem = sender();
-    for (int row = 0; row < m_items.size(); ++row) {
-        if (m_items.at(row) != changedItem)
-            continue;
-        const QModelIndex changed = index(row, 0, QModelIndex());
-        if (changed.isValid())
-            emit dataChanged(changed, changed);
+    const auto changed = std::find(m_items.cbegin(), m_items.cend(), sender());
+    if (changed == m_items.cend())
         return;
-    }
+    const QModelIndex row = index(static_cast<int>(changed - m_items.cbegin()), 0, QModelIndex());
+    emit dataChanged(row, row);
 }
 
 } // namespace view
