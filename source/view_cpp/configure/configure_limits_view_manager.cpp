@@ -27,7 +27,8 @@ constexpr int combiAutoFillTimeLower = 3;
 constexpr int combiAutoFillTimeUpper = 4;
 constexpr int fillTimeLower = 6;
 constexpr int fillTimeUpper = 20;
-constexpr int secondsPerMinute = 60;
+constexpr int secondsPerMinute = int(value::DurationManager::millisecondsPerMinute /
+                                     value::DurationManager::millisecondsPerSecond);
 
 } // namespace
 
