@@ -154,16 +154,16 @@ int RemoteSaunaList::load(QSettings *store)
         RemoteSauna sauna;
         sauna.identity =
             QUuid(store->value(key(Settings::pcPanelRemoteSaunaIdentityKey)).toString());
-        const auto brand = enumField(store, Settings::pcPanelRemoteSaunaBrandKey,
-                                     &VariantTypes::fromInt, sauna.brand);
-        const auto product = enumField(store, Settings::pcPanelRemoteSaunaRcbProductKey,
-                                       &MasterFuncDescTypes::fromInt, sauna.rcbProduct);
         if (sauna.identity.isNull()) {
             // Its PIN and name belong to no sauna any more: no announcement or selection can ever
             // find the entry, so it is no longer written back.
             qCWarning(linkLog) << "stored sauna entry" << index << "has no identity; dropped";
             continue;
         }
+        const auto brand = enumField(store, Settings::pcPanelRemoteSaunaBrandKey,
+                                     &VariantTypes::fromInt, sauna.brand);
+        const auto product = enumField(store, Settings::pcPanelRemoteSaunaRcbProductKey,
+                                       &MasterFuncDescTypes::fromInt, sauna.rcbProduct);
         if (find(sauna.identity) != nullptr || !brand || !product) {
             // Kept as it is: it may hold values of a newer panel, in groups of their own too.
             QVariantMap entry;
