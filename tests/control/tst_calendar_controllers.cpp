@@ -393,6 +393,58 @@ private slots:
         QVERIFY(!tab.dateProgram.editedProgram().option11);
     }
 
+    void stopAfterOutsideABathShowsNoValue_data()
+    {
+        QTest::addColumn<quint32>("minutes");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("none") << 0u << false;
+        QTest::newRow("a minute") << 1u << true;
+        QTest::newRow("a day") << 1440u << true;
+        QTest::newRow("a day and a minute") << 1441u << false;
+        QTest::newRow("beyond an int") << 4294967295u << false;
+    }
+
+    // A stored program's stop time that no bath can have reads "--" in both of its rows, and the
+    // editor opens without a value instead of at a limit it would be clamped to.
+    void stopAfterOutsideABathShowsNoValue()
+    {
+        QFETCH(quint32, minutes);
+        QFETCH(bool, shown);
+        CalendarTab tab;
+        tab.setNow(wall(2024, 5, 10, 10, 0));
+        CalendarProgram stored = dateProgram(5, wall(2024, 5, 20, 18, 0));
+        stored.duration = minutes;
+        emit tab.bridge.saunaCalendarProgramChanged(stored);
+        tab.dateOverview.onMonthEditActivated();
+        tab.dateOverview.onDateEditActivated(20);
+        tab.dateOverview.onCalendarDateProgramEditActivated(0);
+        QVERIFY(tab.dateProgram.editing());
+
+        const QString expected =
+            shown ? view::LanguageSupport::durationText(minutes) : QStringLiteral("--");
+        using Rows = control::details::CalendarProgramSettingsControllerBase;
+        const QAbstractItemModel *settings = tab.dateProgram.settingsModel();
+        QCOMPARE(
+            settings
+                ->data(settings->index(Rows::E_stopAfterRow, 0), view::RowItemBase::TextValue1Role)
+                .toString(),
+            expected);
+        const QAbstractItemModel *custom = tab.dateProgram.customStopAfterModel();
+        const int customRow = custom->rowCount() - 1;
+        QCOMPARE(
+            custom->data(custom->index(customRow, 0), view::RowItemBase::TextValue1Role).toString(),
+            expected);
+
+        tab.dateProgram.onRowItemSelected(Rows::E_stopAfterRow);
+        value::DurationManager *editor = tab.dateProgram.customStopAfterManager();
+        QCOMPARE(editor->value().has_value(), shown);
+        if (shown)
+            QCOMPARE(editor->valueInMinutes(), int(minutes));
+        // The bath-time limit of the sauna stays the editor's limit.
+        QVERIFY(editor->upperLimit() <= qint64(signalInterface::protocolFacts::longestBathMinutes) *
+                                            value::DurationManager::millisecondsPerMinute);
+    }
+
     void deleteAsksOnceAndSendsTheSlotEmptied()
     {
         CalendarTab tab;

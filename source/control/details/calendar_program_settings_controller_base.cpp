@@ -4,6 +4,7 @@
 #include "control/details/calendar_program_settings_favorite_model.h"
 #include "control/details/panel_questions.h"
 #include "control/details/temperature_humidity_rules.h"
+#include "signal_interface/protocol_facts.h"
 #include "signal_interface/sender_connections.h"
 #include "value/duration_manager_most_significant_component_hour.h"
 #include "value/humidity_value.h"
@@ -52,6 +53,26 @@ QString humidityText(quint32 encoded)
 {
     const value::HumidityValue_T humidity = value::decodeHumidity(static_cast<int>(encoded));
     return QString::number(humidity.value) + LanguageSupport::humidityUnitText(humidity.unit);
+}
+
+// A stop time that no bath can have (none, or beyond the longest bath a sauna runs) is none the
+// sauna can mean: its row reads "--" and its editor opens without a value.
+bool isBathDuration(quint32 minutes)
+{
+    return minutes >= 1 && minutes <= quint32(signalInterface::protocolFacts::longestBathMinutes);
+}
+
+QString stopAfterValueText(quint32 minutes)
+{
+    return isBathDuration(minutes) ? LanguageSupport::durationText(minutes) : QStringLiteral("--");
+}
+
+void openStopAfterEditor(value::DurationManager &editor, quint32 minutes)
+{
+    if (isBathDuration(minutes))
+        editor.setValueInMinutes(static_cast<int>(minutes));
+    else
+        editor.clearValue();
 }
 
 } // namespace
@@ -210,7 +231,7 @@ void CalendarProgramSettingsControllerBase::onRowItemSelected(int row)
         m_favoriteModel->setSelectedFavorite(m_edited.favorite);
         break;
     case E_stopAfterRow:
-        m_customStopAfterManager->setValueInMinutes(static_cast<int>(m_edited.duration));
+        openStopAfterEditor(*m_customStopAfterManager, m_edited.duration);
         break;
     case E_bathModeRow:
         m_edited.standby = false;
@@ -335,7 +356,7 @@ void CalendarProgramSettingsControllerBase::onCustomRowItemSelected(int row)
         m_customHumidityManager->setValueFromInt(static_cast<int>(m_edited.humidity));
         break;
     case E_customStopAfterRow:
-        m_customStopAfterManager->setValueInMinutes(static_cast<int>(m_edited.duration));
+        openStopAfterEditor(*m_customStopAfterManager, m_edited.duration);
         break;
     default:
         break;
@@ -517,9 +538,13 @@ void CalendarProgramSettingsControllerBase::loadEditors()
     m_readyAtManager->setValue(m_edited.start);
     m_customTemperatureManager->setValue(static_cast<int>(m_edited.temperature));
     m_customHumidityManager->setValueFromInt(static_cast<int>(m_edited.humidity));
+    // A program's own longer stop time stays reachable; one that no bath can have does not raise
+    // the limit.
+    const int storedStopAfter =
+        isBathDuration(m_edited.duration) ? static_cast<int>(m_edited.duration) : 0;
     m_customStopAfterManager->setUpperLimitInMinutes(
-        std::max(m_dataProvider->bathTimeLimit(), static_cast<int>(m_edited.duration)));
-    m_customStopAfterManager->setValueInMinutes(static_cast<int>(m_edited.duration));
+        std::max(m_dataProvider->bathTimeLimit(), storedStopAfter));
+    openStopAfterEditor(*m_customStopAfterManager, m_edited.duration);
     m_favoriteModel->setSelectedFavorite(m_edited.favorite);
 }
 
@@ -537,7 +562,7 @@ void CalendarProgramSettingsControllerBase::refreshRows()
     m_settingsModel->appendItem(makeRow(LanguageSupport::settingsText(), E_settingsRow,
                                         settingsText(), view::rowType::onlySubmenu));
     m_settingsModel->appendItem(makeRow(LanguageSupport::stopAfterText(), E_stopAfterRow,
-                                        LanguageSupport::durationText(m_edited.duration),
+                                        stopAfterValueText(m_edited.duration),
                                         view::rowType::onlySubmenu));
     auto *bath =
         makeRow(LanguageSupport::bathText(), E_bathModeRow, {}, view::rowType::onlyCheckmark);
@@ -562,7 +587,7 @@ void CalendarProgramSettingsControllerBase::refreshRows()
                     humidityText(m_edited.humidity), view::rowType::onlySubmenu));
     m_customStopAfterModel->appendItem(
         makeRow(LanguageSupport::stopAfterText(), E_customStopAfterRow,
-                LanguageSupport::durationText(m_edited.duration), view::rowType::onlySubmenu));
+                stopAfterValueText(m_edited.duration), view::rowType::onlySubmenu));
     m_customStopAfterModel->updateLayoutOrder();
     emit editedProgramChanged();
 }
