@@ -12,7 +12,6 @@
 #include "view_cpp/value_role_names.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace view {
 
@@ -33,6 +32,13 @@ void setRowText(RowItem *row, const QString &label, const QString &value)
         return;
     row->setTextOnSubMenu(label);
     row->setTextValue2(value);
+}
+
+// A descaling duration the editor can hold.
+bool isDurationShown(quint32 minutes)
+{
+    return minutes >= quint32(ConfigureSystemAuxDescalingViewManager::durationLowerLimitMinutes) &&
+           minutes <= quint32(ConfigureSystemAuxDescalingViewManager::durationUpperLimitMinutes);
 }
 } // namespace
 
@@ -222,9 +228,12 @@ void ConfigureSystemAuxDescalingViewManager::refreshSettingsRows()
     }
     setRowText(m_startTimeRow, tr("Start time"),
                shown(DateTimeFormatter::instance()->formatTime(descaling.startTime)));
+    // A duration outside the editor's limits is none the sauna can mean: "--".
     setRowText(m_durationRow, tr("Duration"),
                relay.onTimeScaling == AuxiliaryRelayTypes::E_minutes && relay.connected
-                   ? LanguageSupport::durationText(relay.onTimeValue)
+                   ? (isDurationShown(relay.onTimeValue)
+                          ? LanguageSupport::durationText(relay.onTimeValue)
+                          : unknownText())
                    : QString());
     setRowText(m_dosageRow, tr("Dosage"),
                shown(QString::number(descaling.dosage) + LanguageSupport::mlText()));
@@ -317,8 +326,10 @@ void ConfigureSystemAuxDescalingViewManager::onAuxDescalingSettingSelected(int s
     case AuxiliaryRelayTypes::E_duration:
         if (relay.onTimeScaling != AuxiliaryRelayTypes::E_minutes)
             break;
-        m_durationManager.setValueInMinutes(
-            int(qMin<quint32>(relay.onTimeValue, quint32(std::numeric_limits<int>::max()))));
+        if (isDurationShown(relay.onTimeValue))
+            m_durationManager.setValueInMinutes(int(relay.onTimeValue));
+        else
+            m_durationManager.clearValue();
         emit editSelected(ConfigureTypes::E_optionsAuxDescalingDuration);
         break;
     case AuxiliaryRelayTypes::E_dosage:

@@ -9,6 +9,7 @@
 #include "signal_interface/type_registration.h"
 #include "view_cpp/configure/configure_system_aux_view_manager.h"
 #include "view_cpp/date_time_formatter.h"
+#include "view_cpp/language_support.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -152,6 +153,8 @@ private slots:
     void descalingRepeatHoursAreChecked();
     void descalingDurationCommitSetsMinutes();
     void descalingDurationOnlyWhenInMinutes();
+    void descalingDurationOutsideTheEditorsLimitsShowsNoValue_data();
+    void descalingDurationOutsideTheEditorsLimitsShowsNoValue();
     void descalingStartTimeOnTheEditorDate();
     void descalingCommitsWithoutValueSendNothing();
     void descalingListsLiveUntilTheCommit();
@@ -1098,6 +1101,39 @@ void TestConfigureSystemAux::descalingDurationOnlyWhenInMinutes()
     descaling.onAuxDescalingSettingSelected(AuxiliaryRelayTypes::E_enableDescaling);
     descaling.onAuxDescalingSettingSelected(5);
     QCOMPARE(edits.count(), 1);
+}
+
+void TestConfigureSystemAux::descalingDurationOutsideTheEditorsLimitsShowsNoValue_data()
+{
+    QTest::addColumn<quint32>("minutes");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("none") << 0u << "--";
+    QTest::newRow("a minute") << 1u << view::LanguageSupport::durationText(1);
+    QTest::newRow("a day") << 1440u << view::LanguageSupport::durationText(1440);
+    QTest::newRow("a day and a minute") << 1441u << "--";
+    QTest::newRow("beyond an int") << 4294967295u << "--";
+}
+
+// A reported duration the editor cannot hold reads "--", and its editor opens without a value
+// instead of at the limit it would be clamped to.
+void TestConfigureSystemAux::descalingDurationOutsideTheEditorsLimitsShowsNoValue()
+{
+    QFETCH(quint32, minutes);
+    QFETCH(QString, shown);
+    ConfigureSystemAuxViewManager manager(nullptr);
+    manager.onSaunaAuxRelaySettingChanged(timed(relay(4, AuxiliaryRelayTypes::E_frequency), minutes,
+                                                AuxiliaryRelayTypes::E_minutes, 168,
+                                                AuxiliaryRelayTypes::E_hours));
+    manager.onAuxSelected(4);
+    ConfigureSystemAuxDescalingViewManager &descaling = manager.descalingManager();
+    descaling.onAuxDescalingViewVisibleChanged(true);
+    QCOMPARE(modelReader::value(*descaling.settingsModel(), 3, "value3").toString(), shown);
+
+    descaling.onAuxDescalingSettingSelected(AuxiliaryRelayTypes::E_duration);
+    const bool held = shown != QStringLiteral("--");
+    QCOMPARE(descaling.durationManager()->value().has_value(), held);
+    if (held)
+        QCOMPARE(descaling.durationManager()->valueInMinutes(), int(minutes));
 }
 
 void TestConfigureSystemAux::descalingStartTimeOnTheEditorDate()
