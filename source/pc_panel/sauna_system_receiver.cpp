@@ -487,8 +487,8 @@ void SaunaSystemReceiver::handleSaunaState(const vaholumo::Sauna_to_external &en
         else
             status.append(post);
     }
-    // A report whose relays all failed carries no relay state to show.
-    if (!status.isEmpty())
+    // One signal for a report that lists relays, with those that converted, even none.
+    if (report.relay_size() > 0)
         emit saunaRcbRelayChanged(status);
 }
 

@@ -178,6 +178,7 @@ private slots:
     void relayOutputsBeyondCapacityDropped();
     void userMessageGoesThroughFormatter();
     void saunaState();
+    void relaysThatAllFailStillReportTheList();
     void saunaClockRange_data();
     void saunaClockRange();
     void controlBoardSupport();
@@ -605,9 +606,6 @@ void TestSaunaSystemReceiver::silentlyDroppedRecords_data()
     messageText.mutable_user_message()->set_answer(vaholumo::User_message_answer_t_ANSWER_NONE);
     messageText.mutable_user_message()->add_text(0x110000);
     QTest::newRow("user message text unit above 0xFFFF") << messageText;
-    Envelope relays;
-    relays.mutable_sauna_state_changed()->add_relay()->set_index(3);
-    QTest::newRow("relay without board") << relays;
     Envelope incomplete;
     incomplete.mutable_control_board_support()->set_bath_prio(true);
     QTest::newRow("incomplete control-board support") << incomplete;
@@ -945,6 +943,22 @@ void TestSaunaSystemReceiver::saunaState()
     QCOMPARE(status.first().relay, RelayStatusTypes::E_x9x10);
     QVERIFY(status.first().state1);
     QVERIFY(!status.first().state2);
+}
+
+void TestSaunaSystemReceiver::relaysThatAllFailStillReportTheList()
+{
+    QSignalSpy relays(m_receiver.get(), &SaunaSystemReceiver::saunaRcbRelayChanged);
+    QSignalSpy messages(m_receiver.get(), &SaunaSystemReceiver::panelUserMessageIssued);
+    Envelope envelope;
+    auto *report = envelope.mutable_sauna_state_changed();
+    report->add_relay()->set_index(3);                                              // no board
+    report->add_relay()->set_control_board(vaholumo::Node_types_rcb_t_RCB_PRIMARY); // no index
+    deliver(envelope);
+    // The report lists relays: one signal, with the relays that converted, here none, and no
+    // message for the ones dropped.
+    QCOMPARE(relays.count(), 1);
+    QVERIFY(relays.first().first().value<RelayStatusTypes::RelayStatus>().isEmpty());
+    QCOMPARE(messages.count(), 0);
 }
 
 void TestSaunaSystemReceiver::controlBoardSupport()
