@@ -140,7 +140,7 @@ void TestSiPbTypeConversion::failureTexts_data()
         << "version size";
     QTest::newRow("node version a.b.c")
         << node(with(completeNode(), [](auto &n) { n.set_zerededid_version("a.b.c"); }))
-        << "version number";
+        << "version size";
 
     const auto calendar = [](vaholumo::Calendar_post post) {
         return Conversion([post] {

@@ -116,8 +116,9 @@ value::ErrorText_SPT NodeConverter::fromString(const std::string &text,
                 return c.isDigit() && c.unicode() < 128;
             });
         numbers[i] = part.toUInt(&ok);
+        // A part that is no decimal number makes no three numbers either.
         if (!digitsOnly || !ok)
-            return value::makeErrorText(Q_FUNC_INFO, QStringLiteral("version number"));
+            return value::makeErrorText(Q_FUNC_INFO, QStringLiteral("version size"));
     }
     out = signalInterface::VersionTypes::makeVersion(numbers[0], numbers[1], numbers[2]);
     return {};
