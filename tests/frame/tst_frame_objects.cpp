@@ -251,6 +251,21 @@ private slots:
         QCOMPARE(control::buildBrand(), VariantTypes::E_vaho);
     }
 
+    void variantControllerOffersOnlyItsSignals()
+    {
+        // Two signals and two virtual operations; no property, slot or invokable of its own.
+        const QMetaObject &base = control::VariantControllerBase::staticMetaObject;
+        QCOMPARE(base.propertyCount(), QObject::staticMetaObject.propertyCount());
+        QCOMPARE(base.methodCount() - base.methodOffset(), 2);
+        QCOMPARE(base.method(base.methodOffset()).methodSignature(),
+                 QByteArray("brandChanged(::signalInterface::VariantTypes::Brand)"));
+        QCOMPARE(base.method(base.methodOffset() + 1).methodSignature(),
+                 QByteArray("productTypeChanged(::signalInterface::VariantTypes::ProductType)"));
+        const QMetaObject &pc = control::VariantControllerPcPanel::staticMetaObject;
+        QCOMPARE(pc.propertyCount(), base.propertyCount());
+        QCOMPARE(pc.methodCount(), base.methodCount());
+    }
+
     void variantIsAnnouncedBrandFirst()
     {
         control::VariantControllerPcPanel variant(control::buildBrand(), nullptr);
