@@ -5,12 +5,12 @@
 #include <QQmlEngine>
 #include <QUrl>
 
-QmlApplicationViewer::QmlApplicationViewer(QWindow *parent)
-    : QQuickView(parent)
+QmlApplicationViewer::QmlApplicationViewer(QWidget *parent)
+    : QQuickWidget(parent)
 {
     // Qt.quit() in the scene closes this window.
-    connect(engine(), &QQmlEngine::quit, this, &QWindow::close);
-    setResizeMode(QQuickView::SizeRootObjectToView);
+    connect(engine(), &QQmlEngine::quit, this, &QWidget::close);
+    setResizeMode(QQuickWidget::SizeRootObjectToView);
 }
 
 QmlApplicationViewer::~QmlApplicationViewer() = default;

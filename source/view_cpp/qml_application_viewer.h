@@ -1,16 +1,16 @@
 #pragma once
 
-#include <QQuickView>
+#include <QQuickWidget>
 #include <QString>
 
 // A stand-alone QML window that finds its QML files beside the executable. The panel itself shows
 // its scenes through the main window; this viewer serves single scenes on their own.
-class QmlApplicationViewer : public QQuickView
+class QmlApplicationViewer : public QQuickWidget
 {
     Q_OBJECT
 
 public:
-    explicit QmlApplicationViewer(QWindow *parent = nullptr);
+    explicit QmlApplicationViewer(QWidget *parent = nullptr);
     ~QmlApplicationViewer() override;
 
     static QmlApplicationViewer *create();
@@ -21,8 +21,8 @@ public:
 
     void loadMainFile(const QString &file);
     void addQmlImportPath(const QString &path);
-    // Screen orientation locks do not exist on the desktop; kept so callers need no platform
-    // checks.
+    // Screen orientation locks do not exist on the desktop, and Qt 6 gives their attribute
+    // numbers to other attributes; kept so callers need no platform checks.
     void lockOrientation(int orientation);
     void showWindow();
 

@@ -350,6 +350,14 @@ private slots:
                   "import QtQuick\nItem { width: 10; height: 10; Component.onCompleted: "
                   "quitTimer.start(); Timer { id: quitTimer; interval: 10; onTriggered: "
                   "Qt.quit() } }\n");
+        // A widget like the main window's view, so that it can live inside another widget.
+        QWidget parent;
+        auto *child = new QmlApplicationViewer(&parent);
+        QVERIFY(child->inherits("QQuickWidget"));
+        QCOMPARE(child->parentWidget(), &parent);
+        QCOMPARE(child->resizeMode(), QQuickWidget::SizeRootObjectToView);
+        delete child;
+
         QmlApplicationViewer viewer;
         viewer.loadMainFile(directory.filePath("quit.qml"));
         viewer.showWindow();
