@@ -1,101 +1,87 @@
 #pragma once
 
-#include <QList>
 #include <QObject>
 
 namespace saunaBridge {
 
 class ZerededidBridgeSenderSlotInterface;
 
-// Connect operations from requesters to the bridge sender, one per request. Requesters are QML
-// items or objects handed over as QObject*, so the connections go by signature strings, with
+// Connect operations from a requester to the bridge sender, one per request. Requesters are
+// handed over as QObject*, so the connections go by signature strings, with
 // the automatic connection type (signalInterface::connectSenders). Each returns the number of
 // connections that failed (a null bridge or requester counts as failed); a failure is also logged.
 int connectTargetTemperatureChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                            const QList<QObject *> &requesters);
+                                            QObject *requester);
 int connectTargetHumidityChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                         const QList<QObject *> &requesters);
+                                         QObject *requester);
 int connectSaunaStateChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                     const QList<QObject *> &requesters);
-int connectRegionChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                 const QList<QObject *> &requesters);
-int connectBathTimeChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                   const QList<QObject *> &requesters);
-int connectRenewBathTimeRequest(ZerededidBridgeSenderSlotInterface *bridge,
-                                const QList<QObject *> &requesters);
+                                     QObject *requester);
+int connectRegionChangeRequested(ZerededidBridgeSenderSlotInterface *bridge, QObject *requester);
+int connectBathTimeChangeRequested(ZerededidBridgeSenderSlotInterface *bridge, QObject *requester);
+int connectRenewBathTimeRequest(ZerededidBridgeSenderSlotInterface *bridge, QObject *requester);
 int connectLightsStateChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                      const QList<QObject *> &requesters);
+                                      QObject *requester);
 int connectFanAutomaticChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                       const QList<QObject *> &requesters);
+                                       QObject *requester);
 int connectFanRunningChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                     const QList<QObject *> &requesters);
-int connectFanRuntimeChangeRequest(ZerededidBridgeSenderSlotInterface *bridge,
-                                   const QList<QObject *> &requesters);
+                                     QObject *requester);
+int connectFanRuntimeChangeRequest(ZerededidBridgeSenderSlotInterface *bridge, QObject *requester);
 int connectTankEmptyingEnableChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                             const QList<QObject *> &requesters);
+                                             QObject *requester);
 int connectCalendarProgramChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                          const QList<QObject *> &requesters);
-int connectUserMessageAnswered(ZerededidBridgeSenderSlotInterface *bridge,
-                               const QList<QObject *> &requesters);
+                                          QObject *requester);
+int connectUserMessageAnswered(ZerededidBridgeSenderSlotInterface *bridge, QObject *requester);
 int connectScheduleItemDisableChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                              const QList<QObject *> &requesters);
-int connectFavoriteUpdateRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                   const QList<QObject *> &requesters);
+                                              QObject *requester);
+int connectFavoriteUpdateRequested(ZerededidBridgeSenderSlotInterface *bridge, QObject *requester);
 int connectSaunaStartFavoriteRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                       const QList<QObject *> &requesters);
+                                       QObject *requester);
 int connectSystemTimeChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                     const QList<QObject *> &requesters);
-int connectAuxRelayUpdateRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                   const QList<QObject *> &requesters);
-int connectActivateBuzzerRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                   const QList<QObject *> &requesters);
+                                     QObject *requester);
+int connectAuxRelayUpdateRequested(ZerededidBridgeSenderSlotInterface *bridge, QObject *requester);
+int connectActivateBuzzerRequested(ZerededidBridgeSenderSlotInterface *bridge, QObject *requester);
 int connectMaxBathTemperatureChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                             const QList<QObject *> &requesters);
+                                             QObject *requester);
 // No requester has this signal; the operation exists for completeness and is never called.
 int connectMinBathTemperatureChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                             const QList<QObject *> &requesters);
+                                             QObject *requester);
 // The signal ends in "Request", the slot in "Requested": string connects match argument types.
 int connectWaterTempLimitChangeRequest(ZerededidBridgeSenderSlotInterface *bridge,
-                                       const QList<QObject *> &requesters);
+                                       QObject *requester);
 int connectRcbTankFillTimeChangeRequest(ZerededidBridgeSenderSlotInterface *bridge,
-                                        const QList<QObject *> &requesters);
+                                        QObject *requester);
 int connectNotAllowedStartEnableChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                                const QList<QObject *> &requesters);
+                                                QObject *requester);
 int connectNotAllowedStartFromTimeChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                                  const QList<QObject *> &requesters);
+                                                  QObject *requester);
 int connectNotAllowedStartUntilTimeChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                                   const QList<QObject *> &requesters);
+                                                   QObject *requester);
 int connectBathPriorityChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                       const QList<QObject *> &requesters);
+                                       QObject *requester);
 int connectResetBathTimeTimerRequest(ZerededidBridgeSenderSlotInterface *bridge,
-                                     const QList<QObject *> &requesters);
-int connectFacilityTypeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                 const QList<QObject *> &requesters);
+                                     QObject *requester);
+int connectFacilityTypeRequested(ZerededidBridgeSenderSlotInterface *bridge, QObject *requester);
 int connectTankAutoEmptyingDurationChangeRequest(ZerededidBridgeSenderSlotInterface *bridge,
-                                                 const QList<QObject *> &requesters);
-int connectIrEnableChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                   const QList<QObject *> &requesters);
+                                                 QObject *requester);
+int connectIrEnableChangeRequested(ZerededidBridgeSenderSlotInterface *bridge, QObject *requester);
 int connectExtSwBathtimeChangeRequest(ZerededidBridgeSenderSlotInterface *bridge,
-                                      const QList<QObject *> &requesters);
+                                      QObject *requester);
 int connectEnableStandbyChangeRequest(ZerededidBridgeSenderSlotInterface *bridge,
-                                      const QList<QObject *> &requesters);
+                                      QObject *requester);
 int connectStandbyTemperatureReductionChangeRequest(ZerededidBridgeSenderSlotInterface *bridge,
-                                                    const QList<QObject *> &requesters);
+                                                    QObject *requester);
 int connectTankStandbyTemperatureChangeRequest(ZerededidBridgeSenderSlotInterface *bridge,
-                                               const QList<QObject *> &requesters);
+                                               QObject *requester);
 int connectExtSwFunctionChangeRequest(ZerededidBridgeSenderSlotInterface *bridge,
-                                      const QList<QObject *> &requesters);
+                                      QObject *requester);
 // Two connections per requester: the cleanup enable, then the tank notice.
 int connectCleanupEnableAndTankNoticeChangeRequest(ZerededidBridgeSenderSlotInterface *bridge,
-                                                   const QList<QObject *> &requesters);
-int connectCleanupTimeChangeRequest(ZerededidBridgeSenderSlotInterface *bridge,
-                                    const QList<QObject *> &requesters);
+                                                   QObject *requester);
+int connectCleanupTimeChangeRequest(ZerededidBridgeSenderSlotInterface *bridge, QObject *requester);
 // The signal ends in "Request", the slot in "Requested": string connects match argument types.
 int connectPcbOverheatLimitChangeRequest(ZerededidBridgeSenderSlotInterface *bridge,
-                                         const QList<QObject *> &requesters);
-int connectErrorLogClearRequest(ZerededidBridgeSenderSlotInterface *bridge,
-                                const QList<QObject *> &requesters);
-int connectDescalingChangeRequested(ZerededidBridgeSenderSlotInterface *bridge,
-                                    const QList<QObject *> &requesters);
+                                         QObject *requester);
+int connectErrorLogClearRequest(ZerededidBridgeSenderSlotInterface *bridge, QObject *requester);
+int connectDescalingChangeRequested(ZerededidBridgeSenderSlotInterface *bridge, QObject *requester);
 
 } // namespace saunaBridge

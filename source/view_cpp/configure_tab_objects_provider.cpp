@@ -546,9 +546,8 @@ int ConfigureTabObjectsProvider::connectToBridge(
     saunaBridge::ZerededidBridgeSenderSlotInterface *sender)
 {
     using namespace saunaBridge;
-    const QList<QObject *> limits{&manager<view::ConfigureLimitsViewManager>()};
-    const QList<QObject *> notAllowedStart{
-        &manager<view::ConfigureLimitsNotAllowedStartViewManager>()};
+    QObject *limits = &manager<view::ConfigureLimitsViewManager>();
+    QObject *notAllowedStart = &manager<view::ConfigureLimitsNotAllowedStartViewManager>();
     int failed = 0;
     failed += connectMaxBathTemperatureChangeRequested(sender, limits);
     failed += connectWaterTempLimitChangeRequest(sender, limits);
@@ -559,12 +558,12 @@ int ConfigureTabObjectsProvider::connectToBridge(
     failed += connectPcbOverheatLimitChangeRequest(sender, limits);
     // The error log's clear command.
     failed +=
-        connectErrorLogClearRequest(sender, {&manager<view::ConfigureSystemErrorLogViewManager>()});
+        connectErrorLogClearRequest(sender, &manager<view::ConfigureSystemErrorLogViewManager>());
     // Auxiliary relay options, fragrance and descaling share the relay and descaling requests.
     auto &auxScreen = manager<view::ConfigureSystemAuxViewManager>();
-    const QList<QObject *> aux{&auxScreen};
-    const QList<QObject *> fragrance{&auxScreen.fragranceManager()};
-    const QList<QObject *> descaling{&auxScreen.descalingManager()};
+    QObject *aux = &auxScreen;
+    QObject *fragrance = &auxScreen.fragranceManager();
+    QObject *descaling = &auxScreen.descalingManager();
     failed += connectAuxRelayUpdateRequested(sender, aux);
     failed += connectAuxRelayUpdateRequested(sender, fragrance);
     failed += connectAuxRelayUpdateRequested(sender, descaling);
@@ -599,12 +598,11 @@ int ConfigureTabObjectsProvider::connectAdvancedAndSystemRequests(
     saunaBridge::ZerededidBridgeSenderSlotInterface *bridge)
 {
     using namespace saunaBridge;
-    const QList<QObject *> fan{&manager<view::ConfigureAdvancedSettingsFanViewManager>()};
-    const QList<QObject *> extSwitch{
-        &manager<view::ConfigureAdvancedSettingsExtSwitchViewManager>()};
-    const QList<QObject *> standby{&manager<view::ConfigureAdvancedSettingsStandbyViewManager>()};
-    const QList<QObject *> tank{&manager<view::ConfigureSystemTankAutoEmptyingViewManager>()};
-    const QList<QObject *> cleanup{&manager<view::ConfigureSystemCleanupViewManager>()};
+    QObject *fan = &manager<view::ConfigureAdvancedSettingsFanViewManager>();
+    QObject *extSwitch = &manager<view::ConfigureAdvancedSettingsExtSwitchViewManager>();
+    QObject *standby = &manager<view::ConfigureAdvancedSettingsStandbyViewManager>();
+    QObject *tank = &manager<view::ConfigureSystemTankAutoEmptyingViewManager>();
+    QObject *cleanup = &manager<view::ConfigureSystemCleanupViewManager>();
     int failed = 0;
     failed += connectFanRuntimeChangeRequest(bridge, fan);
     failed += connectTankEmptyingEnableChangeRequested(bridge, tank);
@@ -625,13 +623,13 @@ int ConfigureTabObjectsProvider::connectSystemSettingsRequests(
     using namespace saunaBridge;
     int failed = 0;
     failed += connectBathPriorityChangeRequested(
-        bridge, {&manager<view::ConfigureSystemBathPriorityViewManager>()});
+        bridge, &manager<view::ConfigureSystemBathPriorityViewManager>());
     failed += connectResetBathTimeTimerRequest(
-        bridge, {&manager<view::ConfigureSystemPauseTimerViewManager>()});
+        bridge, &manager<view::ConfigureSystemPauseTimerViewManager>());
     failed += connectFacilityTypeRequested(
-        bridge, {&manager<view::ConfigureSystemFacilityTypeViewManager>()});
+        bridge, &manager<view::ConfigureSystemFacilityTypeViewManager>());
     failed +=
-        connectIrEnableChangeRequested(bridge, {&manager<view::ConfigureSystemIrViewManager>()});
+        connectIrEnableChangeRequested(bridge, &manager<view::ConfigureSystemIrViewManager>());
     return failed;
 }
 

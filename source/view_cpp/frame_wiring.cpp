@@ -272,15 +272,15 @@ int connectBridge(PanelFrame &frame)
     ZerededidBridgeSenderSlotInterface *bridge = frame.saunaCommunication.saunaSystemSender();
     int failed = 0;
 
-    const Objects temperature{&controllers.temperatureController};
-    const Objects humidity{&controllers.humidityController};
-    const Objects saunaState{&controllers.saunaStateController};
-    const Objects peripheral{&controllers.peripheralController};
+    QObject *temperature = &controllers.temperatureController;
+    QObject *humidity = &controllers.humidityController;
+    QObject *saunaState = &controllers.saunaStateController;
+    QObject *peripheral = &controllers.peripheralController;
 
     details::CalendarTabObjectsProvider &calendar = frame.calendarTab;
-    const Objects favorite{&frame.favoriteTab.favoriteController};
-    const Objects favoriteOverview{&frame.favoriteTab.favoriteOverviewController};
-    const Objects weekdayOverview{&calendar.weekdayProgramOverviewController};
+    QObject *favorite = &frame.favoriteTab.favoriteController;
+    QObject *favoriteOverview = &frame.favoriteTab.favoriteOverviewController;
+    QObject *weekdayOverview = &calendar.weekdayProgramOverviewController;
 
     failed += connectTargetTemperatureChangeRequested(bridge, temperature);
     failed += connectTargetTemperatureChangeRequested(bridge, favorite);
