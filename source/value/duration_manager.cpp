@@ -5,8 +5,6 @@
 #include "value/saturating_arithmetic.h"
 #include "value/value_logging.h"
 
-#include <algorithm>
-
 using signalInterface::TimeEditTypes;
 
 namespace value {
@@ -44,9 +42,8 @@ QString padded(qint64 number, int width, bool pad)
 
 } // namespace
 
-DurationManager::DurationManager(TimeEditTypes::TimeComponent topComponent, QObject *parent)
+DurationManager::DurationManager(QObject *parent)
     : LimitedNumberManager(parent)
-    , m_topComponent(topComponent)
 {}
 
 int DurationManager::connectChangeRequests(const QList<QObject *> &items)
@@ -58,32 +55,10 @@ int DurationManager::connectChangeRequests(const QList<QObject *> &items)
 
 void DurationManager::setComponentSteps(int hour, int minute, int second, int millisecond)
 {
-    const QList<int> before = components();
     m_hourStep = hour;
     m_minuteStep = minute;
     m_secondStep = second;
     m_millisecondStep = millisecond;
-    if (components() != before)
-        emit componentsChanged();
-}
-
-void DurationManager::setFinestComponent(TimeEditTypes::TimeComponent component)
-{
-    const QList<int> before = components();
-    m_finestComponent = component;
-    if (components() != before)
-        emit componentsChanged();
-}
-
-QList<int> DurationManager::components() const
-{
-    QList<int> shown;
-    const int finest = std::max<int>(m_topComponent, m_finestComponent);
-    for (int component = m_topComponent; component <= finest; ++component) {
-        if (componentStepCount(component) != 0)
-            shown << component;
-    }
-    return shown;
 }
 
 void DurationManager::componentSteps(int &hour, int &minute, int &second, int &millisecond) const
@@ -113,14 +88,6 @@ void DurationManager::setFormatFlags(bool zeroPadLeading, bool zeroPadFollowing)
     emitComponentsChanged();
 }
 
-void DurationManager::setTopComponentWraps(bool wraps)
-{
-    if (wraps == m_topComponentWraps)
-        return;
-    m_topComponentWraps = wraps;
-    checkLimits();
-}
-
 void DurationManager::clearValue()
 {
     if (!dropValue())
@@ -137,14 +104,6 @@ void DurationManager::setValueInMinutes(const int &minutes)
 int DurationManager::valueInMinutes() const
 {
     return m_value ? int(*m_value / millisecondsPerMinute) : 0;
-}
-
-void DurationManager::republish()
-{
-    if (!m_value)
-        return;
-    emitValueChanged();
-    checkLimits();
 }
 
 void DurationManager::onDurationChangeRequested(int component, int direction)
@@ -165,17 +124,6 @@ void DurationManager::onDurationChangeRequested(int component, int direction)
     }
     const qint64 next = stepValue(component, direction);
     setValueCheckLimits(next);
-}
-
-qint64 DurationManager::stepValue(int component, int direction) const
-{
-    if (!m_value)
-        return direction == TimeEditTypes::E_increase ? m_upperLimit : m_lowerLimit;
-    if (component == m_topComponent)
-        return topComponentStep(direction);
-    if (component > m_topComponent && component <= TimeEditTypes::E_milliSecond)
-        return plainStep(component, direction);
-    return *m_value;
 }
 
 qint64 DurationManager::componentUnit(int component)
@@ -217,16 +165,13 @@ qint64 DurationManager::plainStep(int component, int direction) const
     return signOf(direction) > 0 ? saturatingAdd(v, unitStep) : saturatingSubtract(v, unitStep);
 }
 
-qint64 DurationManager::topComponentStep(int direction) const
+qint64 DurationManager::topComponentStep(int component, int direction) const
 {
-    const qint64 v = *m_value;
+    const qint64 v = m_value.value_or(0);
     const bool increase = direction == TimeEditTypes::E_increase;
-    const qint64 unit = componentUnit(m_topComponent);
-    const qint64 unitStep = qint64(componentStepCount(m_topComponent)) * unit;
+    const qint64 unit = componentUnit(component);
+    const qint64 unitStep = qint64(componentStepCount(component)) * unit;
     const qint64 next = increase ? saturatingAdd(v, unitStep) : saturatingSubtract(v, unitStep);
-    // Without wrapping, a step past a limit ends on it, and a step from the limit goes nowhere.
-    if (!m_topComponentWraps)
-        return clampToRange(next, m_lowerLimit, m_upperLimit);
     if (v == m_upperLimit && increase)
         return m_lowerLimit;
     if (v == m_lowerLimit && !increase)
