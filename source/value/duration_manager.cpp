@@ -43,7 +43,7 @@ QString padded(qint64 number, int width, bool pad)
 } // namespace
 
 DurationManager::DurationManager(QObject *parent)
-    : LimitedNumberManager(parent)
+    : QObject(parent)
 {}
 
 int DurationManager::connectChangeRequests(const QList<QObject *> &items)
@@ -69,6 +69,33 @@ void DurationManager::componentSteps(int &hour, int &minute, int &second, int &m
     millisecond = m_millisecondStep;
 }
 
+void DurationManager::setLowerLimit(const qint64 &milliseconds)
+{
+    m_lowerLimit = milliseconds;
+    if (milliseconds > m_upperLimit)
+        m_upperLimit = milliseconds;
+    moveValueIntoLimits();
+}
+
+void DurationManager::setUpperLimit(const qint64 &milliseconds)
+{
+    m_upperLimit = milliseconds;
+    if (milliseconds < m_lowerLimit)
+        m_lowerLimit = milliseconds;
+    moveValueIntoLimits();
+}
+
+void DurationManager::moveValueIntoLimits()
+{
+    if (!m_value)
+        return;
+    const qint64 clamped = clampToRange(*m_value, m_lowerLimit, m_upperLimit);
+    if (clamped == *m_value)
+        return;
+    m_value = clamped;
+    emitValueChanged();
+}
+
 void DurationManager::setLowerLimitInMinutes(int minutes)
 {
     setLowerLimit(qint64(minutes) * millisecondsPerMinute);
@@ -90,10 +117,30 @@ void DurationManager::setFormatFlags(bool zeroPadLeading, bool zeroPadFollowing)
 
 void DurationManager::clearValue()
 {
-    if (!dropValue())
+    if (!m_value)
         return;
+    m_value.reset();
     const QString none = QStringLiteral("--");
     emit durationValueComponentsChanged(none, none, none, none);
+}
+
+void DurationManager::setValueCheckLimits(const qint64 &milliseconds)
+{
+    const qint64 clamped = clampToRange(milliseconds, m_lowerLimit, m_upperLimit);
+    const std::optional<qint64> old = m_value;
+    if (old && *old == clamped)
+        return;
+    m_value = clamped;
+    if (old)
+        qCDebug(valueLog) << Q_FUNC_INFO << "old" << *old << "New" << milliseconds << "Value"
+                          << clamped;
+    emitValueChanged();
+    checkLimits();
+}
+
+void DurationManager::setValue(const qint64 &milliseconds)
+{
+    setValueCheckLimits(milliseconds);
 }
 
 void DurationManager::setValueInMinutes(const int &minutes)
@@ -123,7 +170,14 @@ void DurationManager::onDurationChangeRequested(int component, int direction)
         return;
     }
     const qint64 next = stepValue(component, direction);
+    qCDebug(valueLog) << Q_FUNC_INFO << *m_value << component << direction << "->" << next;
     setValueCheckLimits(next);
+}
+
+bool DurationManager::isAcceptable(qint64 candidate) const
+{
+    return m_value && candidate != *m_value && candidate >= m_lowerLimit &&
+           candidate <= m_upperLimit;
 }
 
 qint64 DurationManager::componentUnit(int component)

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "signal_interface/time_edit_types.h"
-#include "value/limited_number_manager.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
+
+#include <limits>
+#include <optional>
 
 namespace value {
 
@@ -13,9 +15,12 @@ namespace value {
 // its hour, minute, second and millisecond components and tells QML the component texts and which
 // steppers are blocked. A subclass steps the components, its top one wrapping round at the limits.
 // Which components an editor shows is the editor's business.
-class DurationManager : public LimitedNumberManager
+class DurationManager : public QObject
 {
     Q_OBJECT
+    // Whether a duration is held: an editor offers to send only then. A first value and a
+    // dropped one are told with the component texts.
+    Q_PROPERTY(bool hasValue READ hasValue NOTIFY durationValueComponentsChanged)
 
 public:
     static constexpr qint64 millisecondsPerHour = 3600000;
@@ -28,15 +33,29 @@ public:
     void setComponentSteps(int hour, int minute, int second, int millisecond);
     void componentSteps(int &hour, int &minute, int &second, int &millisecond) const;
 
+    // A limit set past the other one takes the other along; a held value is moved into the
+    // limits and told, the steppers' states are not.
+    void setLowerLimit(const qint64 &milliseconds);
+    void setUpperLimit(const qint64 &milliseconds);
     void setLowerLimitInMinutes(int minutes);
     void setUpperLimitInMinutes(int minutes);
+    qint64 lowerLimit() const { return m_lowerLimit; }
+    qint64 upperLimit() const { return m_upperLimit; }
 
     void setFormatFlags(bool zeroPadLeading, bool zeroPadFollowing);
 
+    // Holds the value as far as the limits allow; a change is told, then the steppers' states.
+    void setValueCheckLimits(const qint64 &milliseconds);
+    void setValue(const qint64 &milliseconds);
     void setValueInMinutes(const int &minutes);
     // Drops the value; an editor shows "--" in every component until the next value.
     void clearValue();
+    std::optional<qint64> value() const { return m_value; }
+    bool hasValue() const { return m_value.has_value(); }
     int valueInMinutes() const;
+    // Whether a step may lead to the candidate: a value is held, the candidate differs from it
+    // and lies within the limits.
+    bool isAcceptable(qint64 candidate) const;
 
     // The value one step of the component in the direction would give; the value is not changed.
     // Without a value: the upper limit for an increase, the lower limit otherwise.
@@ -55,8 +74,8 @@ public slots:
 protected:
     explicit DurationManager(QObject *parent);
 
-    void checkLimits() override;
-    void emitValueChanged() override;
+    void checkLimits();
+    void emitValueChanged();
     void emitComponentsChanged();
 
     // For the subclasses' stepValue, with a value held. A step of one component below the top
@@ -70,9 +89,14 @@ private:
     // Milliseconds in one unit of a component, and the number of units one step of it takes; 0
     // for an unknown component.
     static qint64 componentUnit(int component);
+    // Moves a held value into new limits; the move is told, the steppers' states are not.
+    void moveValueIntoLimits();
     int componentStepCount(int component) const;
     QString debugText(qint64 milliseconds) const;
 
+    std::optional<qint64> m_value;
+    qint64 m_lowerLimit = 0;
+    qint64 m_upperLimit = std::numeric_limits<qint64>::max();
     bool m_zeroPadLeading = false;
     bool m_zeroPadFollowing = true;
     int m_hourStep = 1;

@@ -308,11 +308,12 @@ private slots:
         QCOMPARE(manager.valueInMinutes(), 30);
     }
 
-    // QML sees four signals and one slot, in this order, and nothing else of a duration manager's
-    // own; the two subclasses add nothing.
+    // QML sees the four signals and the one slot, in this order, and besides them only whether a
+    // value is held, told with the component texts; the two subclasses add nothing.
     void interfaceOfSignalsAndSlot()
     {
         const QMetaObject &base = DurationManager::staticMetaObject;
+        QCOMPARE(base.superClass(), &QObject::staticMetaObject);
         QStringList own;
         for (int i = base.methodOffset(); i < base.methodCount(); ++i)
             own << QString::fromLatin1(base.method(i).methodSignature());
@@ -322,7 +323,11 @@ private slots:
                               "upperLimitReached(bool,bool,bool,bool)",
                               "onDurationChangeRequested(int,int)"}));
         QCOMPARE(base.method(base.methodOffset() + 4).methodType(), QMetaMethod::Slot);
-        QCOMPARE(base.propertyCount(), base.propertyOffset());
+        QCOMPARE(base.propertyCount(), base.propertyOffset() + 1);
+        const QMetaProperty hasValue = base.property(base.propertyOffset());
+        QCOMPARE(hasValue.name(), "hasValue");
+        QCOMPARE(hasValue.notifySignal().methodSignature(),
+                 QByteArray("durationValueComponentsChanged(QString,QString,QString,QString)"));
         for (const QMetaObject *subclass :
              {&DurationManagerMostSignificantComponentHour::staticMetaObject,
               &DurationManagerMostSignificantComponentMinute::staticMetaObject}) {
@@ -330,6 +335,26 @@ private slots:
             QCOMPARE(subclass->methodCount(), subclass->methodOffset());
             QCOMPARE(subclass->propertyCount(), subclass->propertyOffset());
         }
+    }
+
+    // A step writes the old value, the component, the direction, "->" and the new value; a
+    // change of a held value writes the old value, the requested one and the one stored.
+    void traceLines()
+    {
+        DurationManagerMostSignificantComponentHour manager;
+        manager.setUpperLimitInMinutes(40);
+        manager.setValueInMinutes(30);
+        QTest::ignoreMessage(QtDebugMsg,
+                             "void value::DurationManager::onDurationChangeRequested(int, "
+                             "int) 1800000 1 0 -> 1860000");
+        QTest::ignoreMessage(QtDebugMsg,
+                             "void value::DurationManager::setValueCheckLimits(const qint64&) "
+                             "old 1800000 New 1860000 Value 1860000");
+        manager.onDurationChangeRequested(minute, increase);
+        QTest::ignoreMessage(QtDebugMsg,
+                             "void value::DurationManager::setValueCheckLimits(const qint64&) "
+                             "old 1860000 New 3000000 Value 2400000");
+        manager.setValueInMinutes(50);
     }
 
     void stepsAreTheSubclasses()

@@ -220,6 +220,17 @@ private slots:
         QCOMPARE(ticks(filterer, 3), (QStringList{"h({49 0})", "h({50 0})"}));
     }
 
+    // The sensor state changes nothing here; it is only written down.
+    void sensorStateTraceLine()
+    {
+        HumidityFilterer filterer;
+        QTest::ignoreMessage(
+            QtDebugMsg,
+            "void value::HumidityFilterer::onSaunaHumiditySensorStatusChanged(bool) false");
+        filterer.onSaunaHumiditySensorStatusChanged(false);
+        QCOMPARE(ticks(filterer, 1), QStringList());
+    }
+
     void humiditySourcesAndTimer()
     {
         HumidityFilterer humidity;
