@@ -228,8 +228,9 @@ Item {
     }
 
     // Editors of single values. Each steps its value manager through the signal it declares;
-    // the settings pages forward their steppers to them. A duration's editor also follows what
-    // its manager tells from the start, for the editor page that shows it later.
+    // the settings pages forward their steppers to them. A duration's editor, and the clock's,
+    // also follow what their manager tells from the start, for the editor page that shows it
+    // later.
 
     DurationShown {
         id: fanRuntimeEditor
@@ -308,16 +309,18 @@ Item {
         signal timeChangeRequested(int component, int direction)
     }
 
-    Item {
+    TimeShown {
         id: setTimeSelector
         objectName: "setTimeSelector"
+        manager: configure_date_time_system_time_manager
         signal setTimeCommit()
         signal timeChangeRequested(int component, int direction)
     }
 
-    Item {
+    DateShown {
         id: setDateSelector
         objectName: "setDateSelector"
+        manager: configure_date_time_system_date_manager
         signal setDateCommit()
         signal dateChangeRequested(int stepper, int direction)
     }
