@@ -80,8 +80,12 @@ int HumidityController::connectHumidityPresentationRequests(const QList<QObject 
 
 int HumidityController::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    // The managers follow the sauna's humidity control kind and sensor state themselves.
-    return signalInterface::connectSenders(
+    // The filter hears each measurement before the room's manager, so that a smoothed display
+    // never shows the filter's empty start value. The managers follow the sauna's humidity
+    // control kind and sensor state themselves.
+    const int filtererFailures = m_filterer.connectSaunaSources(senders);
+    return filtererFailures +
+           signalInterface::connectSenders(
                senders, this,
                {{SIGNAL(saunaTargetHumidityChanged(int)), SLOT(onSaunaTargetHumidityChanged(int))},
                 {SIGNAL(saunaHumidityChanged(int, ::signalInterface::HumidityTypes::HumidityUnit)),
@@ -126,10 +130,6 @@ void HumidityController::onSaunaTargetHumidityChanged(int humidity)
 
 void HumidityController::onSaunaHumidityChanged(int humidity, HumidityTypes::HumidityUnit unit)
 {
-    // The filter first, so that a smoothed display never shows the filter's empty start value.
-    // An unknown humidity stays out of it: the smoothing goes on from the last known one.
-    if (value::isHumidityInRange({humidity, unit}))
-        m_filterer.onSaunaHumidityChanged(humidity, unit);
     m_physicalManager.setValue({humidity, unit});
 }
 

@@ -106,14 +106,19 @@ int TemperatureController::connectTemperaturePresentationRequests(const QList<QO
 
 int TemperatureController::connectSaunaSignals(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(saunaTargetTemperatureChanged(int)), SLOT(onSaunaTargetTemperatureChanged(int))},
-         {SIGNAL(saunaTemperatureChanged(int)), SLOT(onSaunaTemperatureChanged(int))},
-         {SIGNAL(saunaLowerTemperatureLimitChanged(int)),
-          SLOT(onSaunaLowerTemperatureLimitChanged(int))},
-         {SIGNAL(saunaUpperTemperatureLimitChanged(int)),
-          SLOT(onSaunaUpperTemperatureLimitChanged(int))}});
+    // The filter hears each measurement before the room's manager, so that a smoothed display
+    // never shows the filter's empty start value.
+    const int filtererFailures = m_filterer.connectSaunaSources(senders);
+    return filtererFailures +
+           signalInterface::connectSenders(
+               senders, this,
+               {{SIGNAL(saunaTargetTemperatureChanged(int)),
+                 SLOT(onSaunaTargetTemperatureChanged(int))},
+                {SIGNAL(saunaTemperatureChanged(int)), SLOT(onSaunaTemperatureChanged(int))},
+                {SIGNAL(saunaLowerTemperatureLimitChanged(int)),
+                 SLOT(onSaunaLowerTemperatureLimitChanged(int))},
+                {SIGNAL(saunaUpperTemperatureLimitChanged(int)),
+                 SLOT(onSaunaUpperTemperatureLimitChanged(int))}});
 }
 
 void TemperatureController::emitInitialState()
@@ -160,10 +165,6 @@ void TemperatureController::onSaunaTargetTemperatureChanged(int temperature)
 
 void TemperatureController::onSaunaTemperatureChanged(int temperature)
 {
-    // The filter first, so that a smoothed display never shows the filter's empty start value.
-    // An unknown temperature stays out of it: the smoothing goes on from the last known one.
-    if (value::measuredTemperatureRange.contains(temperature))
-        m_filterer.onSaunaTemperatureChanged(temperature);
     m_physicalManager.setValue(temperature);
 }
 

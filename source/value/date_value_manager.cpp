@@ -113,12 +113,6 @@ QDate DateValueManager::steppedDate(int stepper, int direction) const
     }
 }
 
-void DateValueManager::emitCurrentState()
-{
-    emitValueChanged();
-    checkLimits();
-}
-
 void DateValueManager::onDateFormatChanged(DateTimeTypes::DateFormat format)
 {
     m_format = format;
@@ -127,6 +121,8 @@ void DateValueManager::onDateFormatChanged(DateTimeTypes::DateFormat format)
 
 void DateValueManager::onDateChangeRequested(int stepper, int direction)
 {
+    qCDebug(valueLog) << Q_FUNC_INFO << stepper << direction << m_lowerLimit << m_upperLimit
+                      << m_value;
     TimeEditTypes::StepperComponent checkedStepper = TimeEditTypes::E_stepper1;
     if (!TimeEditTypes::fromInt(stepper, checkedStepper)) {
         qCDebug(valueLog) << Q_FUNC_INFO << "Unknown component" << stepper;
@@ -141,6 +137,8 @@ void DateValueManager::onDateChangeRequested(int stepper, int direction)
         qCDebug(valueLog) << Q_FUNC_INFO << "no value";
         return;
     }
+    qCDebug(valueLog) << Q_FUNC_INFO << TimeEditTypes::toText(checkedStepper)
+                      << TimeEditTypes::toText(checkedDirection);
     updateValue(steppedDate(stepper, direction));
 }
 

@@ -34,8 +34,6 @@ public:
     // The date one step of the stepper would give; the value is not changed. An invalid value
     // steps to itself: it has no day count to wrap in.
     QDate steppedDate(int stepper, int direction) const;
-    // Announces the value, its texts and the blocked steppers again, for an editor shown anew.
-    void emitCurrentState();
 
 signals:
     void dateValueFormattedChanged(QString first, QString firstSeparator, QString second,

@@ -5,8 +5,6 @@
 #include "value/saturating_arithmetic.h"
 #include "value/value_logging.h"
 
-#include <algorithm>
-
 using signalInterface::TimeEditTypes;
 
 namespace value {
@@ -44,9 +42,8 @@ QString padded(qint64 number, int width, bool pad)
 
 } // namespace
 
-DurationManager::DurationManager(TimeEditTypes::TimeComponent topComponent, QObject *parent)
-    : LimitedNumberManager(parent)
-    , m_topComponent(topComponent)
+DurationManager::DurationManager(QObject *parent)
+    : QObject(parent)
 {}
 
 int DurationManager::connectChangeRequests(const QList<QObject *> &items)
@@ -58,32 +55,10 @@ int DurationManager::connectChangeRequests(const QList<QObject *> &items)
 
 void DurationManager::setComponentSteps(int hour, int minute, int second, int millisecond)
 {
-    const QList<int> before = components();
     m_hourStep = hour;
     m_minuteStep = minute;
     m_secondStep = second;
     m_millisecondStep = millisecond;
-    if (components() != before)
-        emit componentsChanged();
-}
-
-void DurationManager::setFinestComponent(TimeEditTypes::TimeComponent component)
-{
-    const QList<int> before = components();
-    m_finestComponent = component;
-    if (components() != before)
-        emit componentsChanged();
-}
-
-QList<int> DurationManager::components() const
-{
-    QList<int> shown;
-    const int finest = std::max<int>(m_topComponent, m_finestComponent);
-    for (int component = m_topComponent; component <= finest; ++component) {
-        if (componentStepCount(component) != 0)
-            shown << component;
-    }
-    return shown;
 }
 
 void DurationManager::componentSteps(int &hour, int &minute, int &second, int &millisecond) const
@@ -92,6 +67,33 @@ void DurationManager::componentSteps(int &hour, int &minute, int &second, int &m
     minute = m_minuteStep;
     second = m_secondStep;
     millisecond = m_millisecondStep;
+}
+
+void DurationManager::setLowerLimit(const qint64 &milliseconds)
+{
+    m_lowerLimit = milliseconds;
+    if (milliseconds > m_upperLimit)
+        m_upperLimit = milliseconds;
+    moveValueIntoLimits();
+}
+
+void DurationManager::setUpperLimit(const qint64 &milliseconds)
+{
+    m_upperLimit = milliseconds;
+    if (milliseconds < m_lowerLimit)
+        m_lowerLimit = milliseconds;
+    moveValueIntoLimits();
+}
+
+void DurationManager::moveValueIntoLimits()
+{
+    if (!m_value)
+        return;
+    const qint64 clamped = clampToRange(*m_value, m_lowerLimit, m_upperLimit);
+    if (clamped == *m_value)
+        return;
+    m_value = clamped;
+    emitValueChanged();
 }
 
 void DurationManager::setLowerLimitInMinutes(int minutes)
@@ -113,20 +115,32 @@ void DurationManager::setFormatFlags(bool zeroPadLeading, bool zeroPadFollowing)
     emitComponentsChanged();
 }
 
-void DurationManager::setTopComponentWraps(bool wraps)
+void DurationManager::clearValue()
 {
-    if (wraps == m_topComponentWraps)
+    if (!m_value)
         return;
-    m_topComponentWraps = wraps;
+    m_value.reset();
+    const QString none = QStringLiteral("--");
+    emit durationValueComponentsChanged(none, none, none, none);
+}
+
+void DurationManager::setValueCheckLimits(const qint64 &milliseconds)
+{
+    const qint64 clamped = clampToRange(milliseconds, m_lowerLimit, m_upperLimit);
+    const std::optional<qint64> old = m_value;
+    if (old && *old == clamped)
+        return;
+    m_value = clamped;
+    if (old)
+        qCDebug(valueLog) << Q_FUNC_INFO << "old" << *old << "New" << milliseconds << "Value"
+                          << clamped;
+    emitValueChanged();
     checkLimits();
 }
 
-void DurationManager::clearValue()
+void DurationManager::setValue(const qint64 &milliseconds)
 {
-    if (!dropValue())
-        return;
-    const QString none = QStringLiteral("--");
-    emit durationValueComponentsChanged(none, none, none, none);
+    setValueCheckLimits(milliseconds);
 }
 
 void DurationManager::setValueInMinutes(const int &minutes)
@@ -137,14 +151,6 @@ void DurationManager::setValueInMinutes(const int &minutes)
 int DurationManager::valueInMinutes() const
 {
     return m_value ? int(*m_value / millisecondsPerMinute) : 0;
-}
-
-void DurationManager::republish()
-{
-    if (!m_value)
-        return;
-    emitValueChanged();
-    checkLimits();
 }
 
 void DurationManager::onDurationChangeRequested(int component, int direction)
@@ -164,18 +170,14 @@ void DurationManager::onDurationChangeRequested(int component, int direction)
         return;
     }
     const qint64 next = stepValue(component, direction);
+    qCDebug(valueLog) << Q_FUNC_INFO << *m_value << component << direction << "->" << next;
     setValueCheckLimits(next);
 }
 
-qint64 DurationManager::stepValue(int component, int direction) const
+bool DurationManager::isAcceptable(qint64 candidate) const
 {
-    if (!m_value)
-        return direction == TimeEditTypes::E_increase ? m_upperLimit : m_lowerLimit;
-    if (component == m_topComponent)
-        return topComponentStep(direction);
-    if (component > m_topComponent && component <= TimeEditTypes::E_milliSecond)
-        return plainStep(component, direction);
-    return *m_value;
+    return m_value && candidate != *m_value && candidate >= m_lowerLimit &&
+           candidate <= m_upperLimit;
 }
 
 qint64 DurationManager::componentUnit(int component)
@@ -217,16 +219,13 @@ qint64 DurationManager::plainStep(int component, int direction) const
     return signOf(direction) > 0 ? saturatingAdd(v, unitStep) : saturatingSubtract(v, unitStep);
 }
 
-qint64 DurationManager::topComponentStep(int direction) const
+qint64 DurationManager::topComponentStep(int component, int direction) const
 {
-    const qint64 v = *m_value;
+    const qint64 v = m_value.value_or(0);
     const bool increase = direction == TimeEditTypes::E_increase;
-    const qint64 unit = componentUnit(m_topComponent);
-    const qint64 unitStep = qint64(componentStepCount(m_topComponent)) * unit;
+    const qint64 unit = componentUnit(component);
+    const qint64 unitStep = qint64(componentStepCount(component)) * unit;
     const qint64 next = increase ? saturatingAdd(v, unitStep) : saturatingSubtract(v, unitStep);
-    // Without wrapping, a step past a limit ends on it, and a step from the limit goes nowhere.
-    if (!m_topComponentWraps)
-        return clampToRange(next, m_lowerLimit, m_upperLimit);
     if (v == m_upperLimit && increase)
         return m_lowerLimit;
     if (v == m_lowerLimit && !increase)

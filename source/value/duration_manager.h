@@ -1,24 +1,26 @@
 #pragma once
 
 #include "signal_interface/time_edit_types.h"
-#include "value/limited_number_manager.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
 
+#include <limits>
+#include <optional>
+
 namespace value {
 
 // Base of the duration editors: holds one optional duration in milliseconds within limits, steps
 // its hour, minute, second and millisecond components and tells QML the component texts and which
-// steppers are blocked. The subclasses only name the top component.
-class DurationManager : public LimitedNumberManager
+// steppers are blocked. A subclass steps the components, its top one wrapping round at the limits.
+// Which components an editor shows is the editor's business.
+class DurationManager : public QObject
 {
     Q_OBJECT
-    // The components an editor shows and steps, the top one first (TimeComponent numbers): from
-    // the top component down to the finest one the value is held in, without those whose step is
-    // 0.
-    Q_PROPERTY(QList<int> components READ components NOTIFY componentsChanged)
+    // Whether a duration is held: an editor offers to send only then. A first value and a
+    // dropped one are told with the component texts.
+    Q_PROPERTY(bool hasValue READ hasValue NOTIFY durationValueComponentsChanged)
 
 public:
     static constexpr qint64 millisecondsPerHour = 3600000;
@@ -31,35 +33,35 @@ public:
     void setComponentSteps(int hour, int minute, int second, int millisecond);
     void componentSteps(int &hour, int &minute, int &second, int &millisecond) const;
 
+    // A limit set past the other one takes the other along; a held value is moved into the
+    // limits and told, the steppers' states are not.
+    void setLowerLimit(const qint64 &milliseconds);
+    void setUpperLimit(const qint64 &milliseconds);
     void setLowerLimitInMinutes(int minutes);
     void setUpperLimitInMinutes(int minutes);
-
-    // The finest component the owner holds the value in: minutes unless told otherwise. Finer
-    // components are neither shown nor stepped by an editor.
-    void setFinestComponent(signalInterface::TimeEditTypes::TimeComponent component);
-    QList<int> components() const;
+    qint64 lowerLimit() const { return m_lowerLimit; }
+    qint64 upperLimit() const { return m_upperLimit; }
 
     void setFormatFlags(bool zeroPadLeading, bool zeroPadFollowing);
-    // Whether a step of the top component past a limit goes round to the other limit (the
-    // default) or stops there.
-    void setTopComponentWraps(bool wraps);
 
+    // Holds the value as far as the limits allow; a change is told, then the steppers' states.
+    void setValueCheckLimits(const qint64 &milliseconds);
+    void setValue(const qint64 &milliseconds);
     void setValueInMinutes(const int &minutes);
     // Drops the value; an editor shows "--" in every component until the next value.
     void clearValue();
+    std::optional<qint64> value() const { return m_value; }
+    bool hasValue() const { return m_value.has_value(); }
     int valueInMinutes() const;
-    // Tells the value and the blocked steppers again, for an editor that was created after they
-    // were last told. Without a value nothing is told.
-    Q_INVOKABLE void republish();
+    // Whether a step may lead to the candidate: a value is held, the candidate differs from it
+    // and lies within the limits.
+    bool isAcceptable(qint64 candidate) const;
 
     // The value one step of the component in the direction would give; the value is not changed.
-    // Without a value: the upper limit for an increase, the lower limit otherwise. The top
-    // component wraps around at the limits unless told not to, the ones below it step without
-    // wrapping, and the ones above it (and unknown ones) leave the value as it is.
-    qint64 stepValue(int component, int direction) const;
+    // Without a value: the upper limit for an increase, the lower limit otherwise.
+    virtual qint64 stepValue(int component, int direction) const = 0;
 
 signals:
-    void componentsChanged();
     void durationValueComponentsChanged(QString hours, QString minutes, QString seconds,
                                         QString milliseconds);
     void durationValueChanged(int minutes);
@@ -70,30 +72,33 @@ public slots:
     void onDurationChangeRequested(int component, int direction);
 
 protected:
-    DurationManager(signalInterface::TimeEditTypes::TimeComponent topComponent, QObject *parent);
+    explicit DurationManager(QObject *parent);
 
-    void checkLimits() override;
-    void emitValueChanged() override;
+    void checkLimits();
+    void emitValueChanged();
     void emitComponentsChanged();
+
+    // For the subclasses' stepValue, with a value held. A step of one component below the top
+    // that neither wraps nor clamps (setValueCheckLimits clamps later); and a step of the top
+    // component, which wraps at the limits and clamps only when they span more than one unit of
+    // it.
+    qint64 plainStep(int component, int direction) const;
+    qint64 topComponentStep(int component, int direction) const;
 
 private:
     // Milliseconds in one unit of a component, and the number of units one step of it takes; 0
     // for an unknown component.
     static qint64 componentUnit(int component);
+    // Moves a held value into new limits; the move is told, the steppers' states are not.
+    void moveValueIntoLimits();
     int componentStepCount(int component) const;
-    // A step of one component that neither wraps nor clamps; setValueCheckLimits clamps later.
-    qint64 plainStep(int component, int direction) const;
-    // A step of the top component: wraps at the limits, clamps only when the limits span more
-    // than one unit of it.
-    qint64 topComponentStep(int direction) const;
     QString debugText(qint64 milliseconds) const;
 
-    signalInterface::TimeEditTypes::TimeComponent m_topComponent;
-    signalInterface::TimeEditTypes::TimeComponent m_finestComponent =
-        signalInterface::TimeEditTypes::E_minute;
+    std::optional<qint64> m_value;
+    qint64 m_lowerLimit = 0;
+    qint64 m_upperLimit = std::numeric_limits<qint64>::max();
     bool m_zeroPadLeading = false;
     bool m_zeroPadFollowing = true;
-    bool m_topComponentWraps = true;
     int m_hourStep = 1;
     int m_minuteStep = 1;
     int m_secondStep = 1;

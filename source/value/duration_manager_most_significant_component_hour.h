@@ -12,6 +12,8 @@ class DurationManagerMostSignificantComponentHour : public DurationManager
 
 public:
     explicit DurationManagerMostSignificantComponentHour(QObject *parent = nullptr);
+
+    qint64 stepValue(int component, int direction) const override;
 };
 
 } // namespace value

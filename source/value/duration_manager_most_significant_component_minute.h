@@ -12,6 +12,8 @@ class DurationManagerMostSignificantComponentMinute : public DurationManager
 
 public:
     explicit DurationManagerMostSignificantComponentMinute(QObject *parent = nullptr);
+
+    qint64 stepValue(int component, int direction) const override;
 };
 
 } // namespace value

@@ -10,13 +10,64 @@ using signalInterface::TimeEditTypes;
 namespace value {
 
 IntegerManager::IntegerManager(QObject *parent)
-    : LimitedNumberManager(parent)
+    : QObject(parent)
 {}
 
 int IntegerManager::connectChangeRequests(const QList<QObject *> &items)
 {
     return signalInterface::connectSenders(
         items, this, {{SIGNAL(valueChangeRequested(int)), SLOT(onValueChangeRequested(int))}});
+}
+
+void IntegerManager::setLowerLimit(const qint64 &limit)
+{
+    m_lowerLimit = limit;
+    if (limit > m_upperLimit)
+        m_upperLimit = limit;
+    moveValueIntoLimits();
+}
+
+void IntegerManager::setUpperLimit(const qint64 &limit)
+{
+    m_upperLimit = limit;
+    if (limit < m_lowerLimit)
+        m_lowerLimit = limit;
+    moveValueIntoLimits();
+}
+
+void IntegerManager::moveValueIntoLimits()
+{
+    if (!m_value)
+        return;
+    const qint64 clamped = clampToRange(*m_value, m_lowerLimit, m_upperLimit);
+    if (clamped == *m_value)
+        return;
+    m_value = clamped;
+    emitValueChanged();
+}
+
+void IntegerManager::setValueCheckLimits(const qint64 &newValue)
+{
+    const qint64 clamped = clampToRange(newValue, m_lowerLimit, m_upperLimit);
+    const std::optional<qint64> old = m_value;
+    if (old && *old == clamped)
+        return;
+    m_value = clamped;
+    if (old)
+        qCDebug(valueLog) << Q_FUNC_INFO << "old" << *old << "New" << clamped << "Value";
+    emitValueChanged();
+    checkLimits();
+}
+
+void IntegerManager::setValue(const qint64 &newValue)
+{
+    setValueCheckLimits(newValue);
+}
+
+bool IntegerManager::isAcceptable(qint64 candidate) const
+{
+    return m_value && candidate != *m_value && candidate >= m_lowerLimit &&
+           candidate <= m_upperLimit;
 }
 
 qint64 IntegerManager::steppedValue(int direction) const
@@ -62,6 +113,7 @@ void IntegerManager::onValueChangeRequested(int direction)
         return;
     }
     const qint64 next = steppedValue(direction);
+    qCDebug(valueLog) << Q_FUNC_INFO << *m_value << "->" << next;
     setValueCheckLimits(next);
 }
 

@@ -1,16 +1,25 @@
 #include "value/temperature_filterer.h"
 
 #include "signal_interface/sender_connections.h"
+#include "value/saturating_arithmetic.h"
+#include "value/value_logging.h"
 
 #include <cstdlib>
+#include <limits>
 
 namespace value {
 
-int limitedStep(int delta, int maxStep)
+qint64 limitedStep(qint64 delta, int maxStep)
 {
-    const int sign = (delta > 0) - (delta < 0);
-    const int distance = std::abs(delta);
-    return qBound(-distance, maxStep * sign, distance);
+    const qint64 sign = (delta > 0) - (delta < 0);
+    const qint64 distance = delta < 0 ? -delta : delta;
+    return qBound(-distance, qint64(maxStep) * sign, distance);
+}
+
+int toInt(qint64 number)
+{
+    return int(
+        clampToRange(number, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 TemperatureFilterer::TemperatureFilterer(QObject *parent)
@@ -41,23 +50,27 @@ void TemperatureFilterer::onTimeout()
 {
     if (!m_measured)
         return;
-    int delta = *m_measured - m_filtered;
-    if (m_target && std::abs(*m_target - *m_measured) <= m_targetTolerance)
-        delta = *m_target - m_filtered;
-    const int change = limitedStep(delta, m_maxStep);
+    // In 64 bits: a report may lie anywhere in an int, and no difference of two may wrap.
+    qint64 delta = qint64(*m_measured) - m_filtered;
+    if (m_target && std::abs(qint64(*m_target) - *m_measured) <= m_targetTolerance) {
+        qCDebug(valueLog) << Q_FUNC_INFO << "filtered" << m_filtered << "target" << *m_target;
+        delta = qint64(*m_target) - m_filtered;
+    }
+    const qint64 change = limitedStep(delta, m_maxStep);
     if (change == 0)
         return;
-    m_filtered += change;
+    m_filtered = toInt(m_filtered + change);
     emit filteredTemperatureValueChanged(m_filtered);
 }
 
 void TemperatureFilterer::onSaunaTemperatureChanged(int measured)
 {
+    qCDebug(valueLog) << Q_FUNC_INFO << measured;
     const bool first = !m_measured;
     m_measured = measured;
     if (first) {
-        // Start one below so that the first tick shows the first measurement at once.
-        m_filtered = measured - 1;
+        // Start one off so that the first tick shows the first measurement at once.
+        m_filtered = measured == std::numeric_limits<int>::min() ? measured + 1 : measured - 1;
         onTimeout();
     }
 }

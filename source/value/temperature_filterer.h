@@ -60,6 +60,8 @@ private:
 
 // The change that moves a filtered value towards a goal delta away by at most maxStep, without
 // overshooting it.
-int limitedStep(int delta, int maxStep);
+qint64 limitedStep(qint64 delta, int maxStep);
+// The number, or the end of an int's range that it passes.
+int toInt(qint64 number);
 
 } // namespace value

@@ -169,10 +169,6 @@ QDateTime TimeValueManager::steppedValue(int component, int direction) const
 
 void TimeValueManager::emitFormattedValue()
 {
-    if (m_value.isValid() != m_toldHasValue) {
-        m_toldHasValue = m_value.isValid();
-        emit hasValueChanged();
-    }
     emit timeValueChanged(m_value);
     const QTime t = m_value.time();
     QString hourText;
@@ -220,6 +216,8 @@ void TimeValueManager::onTimeChangeRequested(int component, int direction)
         qCDebug(valueLog) << Q_FUNC_INFO << "Unknown direction" << direction;
         return;
     }
+    qCDebug(valueLog) << Q_FUNC_INFO << TimeEditTypes::toText(checkedComponent)
+                      << TimeEditTypes::toText(checkedDirection);
     updateValue(steppedValue(component, direction));
 }
 

@@ -14,8 +14,9 @@ namespace value {
 class TimeValueManager : public QObject
 {
     Q_OBJECT
-    // Whether a time is held: an editor offers to send only then.
-    Q_PROPERTY(bool hasValue READ hasValue NOTIFY hasValueChanged)
+    // Whether a time is held: an editor offers to send only then. Every change of the time,
+    // to none as well, is told with the time.
+    Q_PROPERTY(bool hasValue READ hasValue NOTIFY timeValueChanged)
 
 public:
     explicit TimeValueManager(QObject *parent = nullptr);
@@ -52,7 +53,6 @@ signals:
     void timeValueChanged(QDateTime value);
     void lowerLimitReached(bool hour, bool minute, bool amPm);
     void upperLimitReached(bool hour, bool minute, bool amPm);
-    void hasValueChanged();
 
 public slots:
     void onTimeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat format);
@@ -68,8 +68,6 @@ private:
     QDateTime m_minimum;
     QDateTime m_maximum;
     bool m_componentWrap = false;
-    // What hasValueChanged last told; every change of the time is told by emitFormattedValue.
-    bool m_toldHasValue = false;
 };
 
 } // namespace value

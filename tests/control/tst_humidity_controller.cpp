@@ -193,6 +193,23 @@ private slots:
         QCOMPARE(Settings::intValue(Settings::humidityPresentationKey), std::optional<int>(1));
     }
 
+    // The filter hears the sauna's measurements itself, every one of them, also a humidity the
+    // dial cannot show.
+    void theFilterHearsEveryMeasurement()
+    {
+        HumidityController controller;
+        FakeReceiver receiver;
+        QCOMPARE(controller.connectSaunaSignals({&receiver}), 0);
+        value::HumidityFilterer &filterer = *controller.humidityFilterer();
+        emit receiver.saunaHumidityChanged(98, HumidityTypes::E_percentage);
+        QCOMPARE(filterer.filteredValue(),
+                 (value::HumidityValue_T{98, HumidityTypes::E_percentage}));
+        emit receiver.saunaHumidityChanged(120, HumidityTypes::E_percentage);
+        filterer.onTimeout();
+        QCOMPARE(filterer.filteredValue(),
+                 (value::HumidityValue_T{103, HumidityTypes::E_percentage}));
+    }
+
     // The running panel's smoothing: a tick every 30 s once started, at most 5 % or one level a
     // tick, and from 4 % below to 8 % above the target it heads for the target.
     void theSmoothingSettlesOnTheTargetFromFourBelowToEightAbove()

@@ -260,7 +260,10 @@ private slots:
         QCOMPARE(requests.count(), 0);
     }
 
-    void anUnknownRoomTemperatureStaysOutOfTheSmoothing()
+    // The filter hears the sauna's measurements itself, every one of them: a room temperature
+    // the dial cannot show reads "--" at once, and the smoothing moves towards it like towards
+    // any other until the next report.
+    void theFilterHearsEveryMeasurement()
     {
         TemperatureController controller;
         FakeReceiver receiver;
@@ -273,18 +276,20 @@ private slots:
 
         emit receiver.saunaTemperatureChanged(720);
         QCOMPARE(shown.last().at(0).toInt(), 80);
+        QCOMPARE(controller.temperatureFilterer()->filteredValue(), 720);
         shown.clear();
         emit receiver.saunaTemperatureChanged(std::numeric_limits<int>::max());
         QCOMPARE(unknown.count(), 1);
         for (int tick = 0; tick < 3; ++tick)
             controller.temperatureFilterer()->onTimeout();
+        QCOMPARE(controller.temperatureFilterer()->filteredValue(), 747);
         QCOMPARE(shown.count(), 0);
-        // Known again: the smoothing goes on from where it was.
+        // Known again: the smoothing comes back from where it went.
         emit receiver.saunaTemperatureChanged(720);
         QCOMPARE(shown.count(), 1);
-        QCOMPARE(shown.takeFirst().at(0).toInt(), 80);
+        QCOMPARE(shown.takeFirst().at(0).toInt(), 83);
         controller.temperatureFilterer()->onTimeout();
-        QCOMPARE(shown.count(), 0);
+        QCOMPARE(shown.takeFirst().at(0).toInt(), 82);
     }
 
     // The running panel's smoothing: a tick every 15 s once started, at most 1 °C a tick, and

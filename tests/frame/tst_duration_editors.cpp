@@ -29,9 +29,10 @@ constexpr qint64 fromOwner = -1;
 } // namespace
 
 // Every duration editor of the program: the program's own duration manager, as its owner set it
-// up, behind the duration stepper. A user steps the top component down to the lower limit and
-// once more round to the upper one, then takes one step of the finest component; the editor
-// shows each limit as it is and the manager holds the value its owner sends.
+// up, behind the duration stepper with the components its page names. A user steps the top
+// component down to the lower limit and once more round to the upper one, then takes one step of
+// the finest component; the editor shows each limit as it is and the manager holds the value its
+// owner sends.
 class TestDurationEditors : public QObject
 {
     Q_OBJECT
@@ -61,56 +62,61 @@ private slots:
         QTest::addColumn<QString>("lowerText");
         QTest::addColumn<QString>("upperText");
         QTest::addColumn<QString>("belowUpperText");
+        QTest::addColumn<QList<int>>("components");
 
         const qint64 sauna = saunaBathTimeLimitMs;
+        const QList<int> hourAndMinutes{TimeEditTypes::E_hour, TimeEditTypes::E_minute};
         QTest::newRow("bath time")
             << "sauna_state_bath_time_manager" << fromOwner << sauna << "0 h|1 min"
             << "12 h|00 min"
-            << "11 h|59 min";
+            << "11 h|59 min" << hourAndMinutes;
         QTest::newRow("favorite bath time")
             << "favorites_bath_time_manager" << fromOwner << sauna << "0 h|0 min"
             << "12 h|00 min"
-            << "11 h|59 min";
+            << "11 h|59 min" << hourAndMinutes;
         QTest::newRow("date program stop after")
             << "date_calendar_custom_stop_after_manager" << fromOwner << sauna << "0 h|1 min"
             << "12 h|00 min"
-            << "11 h|59 min";
+            << "11 h|59 min" << hourAndMinutes;
         QTest::newRow("weekday program stop after")
             << "week_day_calendar_custom_stop_after_manager" << fromOwner << sauna << "0 h|1 min"
             << "12 h|00 min"
-            << "11 h|59 min";
+            << "11 h|59 min" << hourAndMinutes;
         QTest::newRow("fan run time")
             << "fan_runtime_time_manager" << fromOwner << fromOwner << "0 h|1 min"
             << "3 h|00 min"
-            << "2 h|59 min";
+            << "2 h|59 min" << hourAndMinutes;
         QTest::newRow("external switch bath time")
             << "external_switch_bathtime_time_manager" << fromOwner << sauna << "0 h|1 min"
             << "12 h|00 min"
-            << "11 h|59 min";
+            << "11 h|59 min" << hourAndMinutes;
         QTest::newRow("tank auto-emptying")
             << "tank_auto_emptying_time_manager" << fromOwner << fromOwner << "1 h|00 min"
             << "8 h|00 min"
-            << "7 h|59 min";
+            << "7 h|59 min" << hourAndMinutes;
         // Ten hours a step, and no minutes to step.
         QTest::newRow("cleanup") << "cleanup_time_manager" << fromOwner << fromOwner << "10 h"
                                  << "1500 h"
-                                 << "1490 h";
+                                 << "1490 h" << QList<int>{TimeEditTypes::E_hour};
         QTest::newRow("descaling duration") << "configure_system_aux_descaling_duration_manager"
                                             << fromOwner << fromOwner << "0 h|1 min"
                                             << "24 h|00 min"
-                                            << "23 h|59 min";
+                                            << "23 h|59 min" << hourAndMinutes;
         QTest::newRow("fragrance pump")
             << "fragrance_pump_manager" << fromOwner << fromOwner << "0 min|0 s|100 ms"
             << "2 min|00 s|000 ms"
-            << "1 min|59 s|900 ms";
+            << "1 min|59 s|900 ms"
+            << QList<int>{TimeEditTypes::E_minute, TimeEditTypes::E_second,
+                          TimeEditTypes::E_milliSecond};
         QTest::newRow("fragrance stop")
             << "fragrance_stop_manager" << fromOwner << fromOwner << "0 h|0 min|1 s"
             << "2 h|00 min|00 s"
-            << "1 h|59 min|59 s";
+            << "1 h|59 min|59 s"
+            << QList<int>{TimeEditTypes::E_hour, TimeEditTypes::E_minute, TimeEditTypes::E_second};
         QTest::newRow("tank fill time")
             << "configure_limits_tank_fill_time_manager" << fromOwner << fromOwner << "6 min|00 s"
             << "20 min|00 s"
-            << "19 min|59 s";
+            << "19 min|59 s" << QList<int>{TimeEditTypes::E_minute, TimeEditTypes::E_second};
     }
 
     void eachEditorReachesAndShowsBothLimits()
@@ -121,9 +127,11 @@ private slots:
         QFETCH(QString, lowerText);
         QFETCH(QString, upperText);
         QFETCH(QString, belowUpperText);
+        QFETCH(QList<int>, components);
         auto *manager = qobject_cast<value::DurationManager *>(
             m_frame->guiHandler.view()->rootContext()->contextProperty(name).value<QObject *>());
         QVERIFY2(manager, qPrintable(name));
+        QVERIFY(showEditor(manager, components));
         // What the sauna would have reported: its limit, and a value between the limits.
         if (lower != fromOwner)
             manager->setLowerLimit(lower);
@@ -133,9 +141,6 @@ private slots:
         upper = manager->upperLimit();
         manager->setValue(lower + (upper - lower) / 2 / 1000 * 1000);
 
-        QVERIFY(showEditor(manager));
-        const QList<int> components = manager->components();
-        QVERIFY(!components.isEmpty());
         const int top = components.first();
         const int finest = components.last();
 
@@ -172,8 +177,9 @@ private slots:
         value::DurationManager *pump = fragrance.pumpManager();
         QSignalSpy sent(&fragrance,
                         &view::ConfigureSystemAuxFragranceViewManager::auxRelayUpdateRequested);
+        QVERIFY(showEditor(pump, {TimeEditTypes::E_minute, TimeEditTypes::E_second,
+                                  TimeEditTypes::E_milliSecond}));
         pump->setValue(5000);
-        QVERIFY(showEditor(pump));
         for (int tap = 0; tap < 5 && pump->value() != pump->lowerLimit(); ++tap)
             QVERIFY(tapStep(TimeEditTypes::E_minute, false));
         fragrance.onAuxPumpDurationCommit();
@@ -185,8 +191,9 @@ private slots:
         QCOMPARE(sent.at(1).at(0).value<Post>().onTimeValue, 1200u);
 
         value::DurationManager *stop = fragrance.stopManager();
+        QVERIFY(showEditor(
+            stop, {TimeEditTypes::E_hour, TimeEditTypes::E_minute, TimeEditTypes::E_second}));
         stop->setValue(30000);
-        QVERIFY(showEditor(stop));
         for (int tap = 0; tap < 5 && stop->value() != stop->lowerLimit(); ++tap)
             QVERIFY(tapStep(TimeEditTypes::E_hour, false));
         fragrance.onAuxStopDurationCommit();
@@ -198,9 +205,10 @@ private slots:
     }
 
 private:
-    bool showEditor(value::DurationManager *manager)
+    // The editor is there before the manager tells anything, as a page's editor is.
+    bool showEditor(value::DurationManager *manager, const QList<int> &components)
     {
-        m_manager = manager;
+        m_components = components;
         m_view = std::make_unique<QQuickView>();
         m_view->resize(340, 300);
         m_view->rootContext()->setContextProperty(QStringLiteral("durationManager"), manager);
@@ -210,6 +218,7 @@ private:
         if (!editor)
             return false;
         editor->setProperty("manager", QVariant::fromValue<QObject *>(manager));
+        editor->setProperty("components", QVariant::fromValue(components));
         editor->setWidth(340);
         // The editor asks; the owner's wiring hands the request to the manager.
         QObject::connect(editor, SIGNAL(durationChangeRequested(int, int)), manager,
@@ -217,16 +226,14 @@ private:
         m_view->show();
         if (!QTest::qWaitForWindowExposed(m_view.get()))
             return false;
-        QMetaObject::invokeMethod(manager, "republish");
         return true;
     }
 
-    // The component's stepper button of that direction: the manager names the components, and
-    // the editor draws one column of them each, left to right.
+    // The component's stepper button of that direction: the page names the components, and the
+    // editor draws one column of them each, left to right.
     QQuickItem *stepButton(int component, bool increase)
     {
-        const QList<int> components = m_manager->components();
-        const int column = int(components.indexOf(component));
+        const int column = int(m_components.indexOf(component));
         QList<QQuickItem *> buttons;
         collect(
             m_view->rootObject(),
@@ -285,7 +292,7 @@ private:
     std::unique_ptr<control::VariantControllerPcPanel> m_variant;
     std::unique_ptr<startUp::PanelFrame> m_frame;
     std::unique_ptr<QQuickView> m_view;
-    value::DurationManager *m_manager = nullptr;
+    QList<int> m_components;
 };
 
 QTEST_MAIN(TestDurationEditors)

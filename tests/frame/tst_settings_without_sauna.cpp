@@ -261,7 +261,7 @@ private slots:
         STEP(tapRow(QStringLiteral("settingsList"), ConfigureTypes::E_time));
         QQuickItem *page = waitForItem(QStringLiteral("dateTimeTimePage"));
         QVERIFY(page);
-        const int clockRow = view::ConfigureDateTimeTimeViewManager::clockRowId();
+        const int clockRow = view::ConfigureDateTimeTimeViewManager::timeRowId;
         auto rowOf = [page](int applId) {
             return findVisibleItem(page, [applId](QQuickItem *item) {
                 return isRow(item) && item->property("applId").toInt() == applId;
@@ -287,7 +287,7 @@ private slots:
             STEP(tap(QStringLiteral("settingsArea_dateTime")));
             STEP(tapRow(QStringLiteral("settingsList"), ConfigureTypes::E_time));
             STEP(tapRow(QStringLiteral("settingsList"),
-                        view::ConfigureDateTimeTimeViewManager::clockRowId()));
+                        view::ConfigureDateTimeTimeViewManager::timeRowId));
         });
     }
 

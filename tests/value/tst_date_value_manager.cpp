@@ -233,6 +233,22 @@ private slots:
         QCOMPARE(manager.steppedDate(7, increase), QDate(2025, 3, 5));
     }
 
+    // A step request writes its numbers with the limits and the value, then names the stepper
+    // and the direction before it steps.
+    void stepTraceLines()
+    {
+        DateValueManager manager;
+        century(manager);
+        manager.setValue(QDate(2024, 3, 5));
+        const QByteArray slot("void value::DateValueManager::onDateChangeRequested(int, int)");
+        QTest::ignoreMessage(QtDebugMsg, (slot + " 2 1 QDate(\"2000-01-01\") QDate(\"2099-12-31\") "
+                                                 "QDate(\"2024-03-05\")")
+                                             .constData());
+        QTest::ignoreMessage(QtDebugMsg, (slot + " \"E_stepper3\" \"E_decrease\"").constData());
+        manager.onDateChangeRequested(stepper3, decrease);
+        QCOMPARE(manager.value(), QDate(2024, 3, 4));
+    }
+
     void connects()
     {
         DateValueManager manager;

@@ -33,6 +33,17 @@ signals:
     void durationChangeRequested(int component, int direction);
 };
 
+// A duration whose every step, of any component, is one minute more: the base steps by what its
+// subclass says.
+class MinuteSteps : public DurationManager
+{
+public:
+    MinuteSteps()
+        : DurationManager(nullptr)
+    {}
+    qint64 stepValue(int, int) const override { return value().value_or(0) + minuteMs; }
+};
+
 class TestDurationManager : public QObject
 {
     Q_OBJECT
@@ -162,45 +173,6 @@ private slots:
         QCOMPARE(manager.value(), std::optional<qint64>(expectedMinutes * minuteMs));
     }
 
-    void hourStepsWithoutWrapping_data()
-    {
-        QTest::addColumn<int>("lowerMinutes");
-        QTest::addColumn<int>("upperMinutes");
-        QTest::addColumn<int>("startMinutes");
-        QTest::addColumn<int>("direction");
-        QTest::addColumn<int>("expectedMinutes");
-        QTest::addColumn<bool>("blockedAfter");
-        QTest::newRow("up from the top stays") << 1 << 720 << 720 << increase << 720 << true;
-        QTest::newRow("down from the bottom stays") << 1 << 720 << 1 << decrease << 1 << true;
-        QTest::newRow("down below an hour ends on the bottom")
-            << 1 << 720 << 30 << decrease << 1 << true;
-        QTest::newRow("up past the top ends on it") << 1 << 720 << 690 << increase << 720 << true;
-        QTest::newRow("up inside") << 1 << 720 << 120 << increase << 180 << false;
-        QTest::newRow("limits within one hour: up ends on the top")
-            << 10 << 50 << 20 << increase << 50 << true;
-        QTest::newRow("limits within one hour: down from the bottom stays")
-            << 10 << 50 << 10 << decrease << 10 << true;
-    }
-
-    void hourStepsWithoutWrapping()
-    {
-        QFETCH(int, lowerMinutes);
-        QFETCH(int, upperMinutes);
-        QFETCH(int, startMinutes);
-        QFETCH(int, direction);
-        QFETCH(int, expectedMinutes);
-        QFETCH(bool, blockedAfter);
-        DurationManagerMostSignificantComponentHour manager;
-        manager.setTopComponentWraps(false);
-        manager.setLowerLimitInMinutes(lowerMinutes);
-        manager.setUpperLimitInMinutes(upperMinutes);
-        manager.setValueInMinutes(startMinutes);
-        manager.onDurationChangeRequested(hour, direction);
-        QCOMPARE(manager.value(), std::optional<qint64>(expectedMinutes * minuteMs));
-        const qint64 next = manager.stepValue(hour, direction);
-        QCOMPARE(!manager.isAcceptable(next), blockedAfter);
-    }
-
     void hourFlags()
     {
         DurationManagerMostSignificantComponentHour manager;
@@ -275,49 +247,6 @@ private slots:
         QCOMPARE(manager.value(), std::optional<qint64>(61100));
     }
 
-    void componentsFromTheTopToTheFinestStepped_data()
-    {
-        QTest::addColumn<bool>("hourTop");
-        QTest::addColumn<int>("finest");
-        QTest::addColumn<QList<int>>("steps");
-        QTest::addColumn<QList<int>>("components");
-        const QList<int> ones{1, 1, 1, 1};
-        QTest::newRow("hour top, minutes by default")
-            << true << -1 << ones << QList<int>{hour, minute};
-        QTest::newRow("hour top to seconds")
-            << true << second << ones << QList<int>{hour, minute, second};
-        QTest::newRow("minute top to milliseconds")
-            << false << millisecond << QList<int>{1, 1, 1, 100}
-            << QList<int>{minute, second, millisecond};
-        QTest::newRow("minute top to seconds")
-            << false << second << ones << QList<int>{minute, second};
-        QTest::newRow("unstepped minutes left out")
-            << true << -1 << QList<int>{10, 0, 0, 0} << QList<int>{hour};
-        QTest::newRow("finest above the top: the top alone")
-            << false << hour << ones << QList<int>{minute};
-    }
-
-    void componentsFromTheTopToTheFinestStepped()
-    {
-        QFETCH(bool, hourTop);
-        QFETCH(int, finest);
-        QFETCH(QList<int>, steps);
-        QFETCH(QList<int>, components);
-        DurationManagerMostSignificantComponentHour hourManager;
-        DurationManagerMostSignificantComponentMinute minuteManager;
-        DurationManager &manager =
-            hourTop ? static_cast<DurationManager &>(hourManager) : minuteManager;
-        QSignalSpy changes(&manager, &DurationManager::componentsChanged);
-        if (finest >= 0)
-            manager.setFinestComponent(signalInterface::TimeEditTypes::TimeComponent(finest));
-        manager.setComponentSteps(steps[0], steps[1], steps[2], steps[3]);
-        QCOMPARE(manager.components(), components);
-        QCOMPARE(manager.property("components").value<QList<int>>(), components);
-        // QML hears of every change of the list, and only of those.
-        const QList<int> before = hourTop ? QList<int>{hour, minute} : QList<int>{minute};
-        QCOMPARE(!changes.isEmpty(), components != before);
-    }
-
     void limitChangesMoveTheValueWithoutFlags()
     {
         DurationManagerMostSignificantComponentHour manager;
@@ -377,6 +306,74 @@ private slots:
         manager.onDurationChangeRequested(hour, -1);
         QCOMPARE(log.take(), QStringList());
         QCOMPARE(manager.valueInMinutes(), 30);
+    }
+
+    // QML sees the four signals and the one slot, in this order, and besides them only whether a
+    // value is held, told with the component texts; the two subclasses add nothing.
+    void interfaceOfSignalsAndSlot()
+    {
+        const QMetaObject &base = DurationManager::staticMetaObject;
+        QCOMPARE(base.superClass(), &QObject::staticMetaObject);
+        QStringList own;
+        for (int i = base.methodOffset(); i < base.methodCount(); ++i)
+            own << QString::fromLatin1(base.method(i).methodSignature());
+        QCOMPARE(own,
+                 (QStringList{"durationValueComponentsChanged(QString,QString,QString,QString)",
+                              "durationValueChanged(int)", "lowerLimitReached(bool,bool,bool,bool)",
+                              "upperLimitReached(bool,bool,bool,bool)",
+                              "onDurationChangeRequested(int,int)"}));
+        QCOMPARE(base.method(base.methodOffset() + 4).methodType(), QMetaMethod::Slot);
+        QCOMPARE(base.propertyCount(), base.propertyOffset() + 1);
+        const QMetaProperty hasValue = base.property(base.propertyOffset());
+        QCOMPARE(hasValue.name(), "hasValue");
+        QCOMPARE(hasValue.notifySignal().methodSignature(),
+                 QByteArray("durationValueComponentsChanged(QString,QString,QString,QString)"));
+        for (const QMetaObject *subclass :
+             {&DurationManagerMostSignificantComponentHour::staticMetaObject,
+              &DurationManagerMostSignificantComponentMinute::staticMetaObject}) {
+            QCOMPARE(subclass->superClass(), &base);
+            QCOMPARE(subclass->methodCount(), subclass->methodOffset());
+            QCOMPARE(subclass->propertyCount(), subclass->propertyOffset());
+        }
+    }
+
+    // A step writes the old value, the component, the direction, "->" and the new value; a
+    // change of a held value writes the old value, the requested one and the one stored.
+    void traceLines()
+    {
+        DurationManagerMostSignificantComponentHour manager;
+        manager.setUpperLimitInMinutes(40);
+        manager.setValueInMinutes(30);
+        QTest::ignoreMessage(QtDebugMsg,
+                             "void value::DurationManager::onDurationChangeRequested(int, "
+                             "int) 1800000 1 0 -> 1860000");
+        QTest::ignoreMessage(QtDebugMsg,
+                             "void value::DurationManager::setValueCheckLimits(const qint64&) "
+                             "old 1800000 New 1860000 Value 1860000");
+        manager.onDurationChangeRequested(minute, increase);
+        QTest::ignoreMessage(QtDebugMsg,
+                             "void value::DurationManager::setValueCheckLimits(const qint64&) "
+                             "old 1860000 New 3000000 Value 2400000");
+        manager.setValueInMinutes(50);
+    }
+
+    void stepsAreTheSubclasses()
+    {
+        MinuteSteps manager;
+        SignalLog log;
+        watch(manager, log);
+        manager.onDurationChangeRequested(hour, decrease);
+        QCOMPARE(log.take(), QStringList());
+        manager.setUpperLimitInMinutes(2);
+        manager.setValueInMinutes(1);
+        QCOMPARE(log.take(),
+                 (QStringList{"minutes(1)", "text(0,1,00,000)", "lower(false,false,false,false)",
+                              "upper(false,false,false,false)"}));
+        manager.onDurationChangeRequested(hour, decrease);
+        QCOMPARE(manager.valueInMinutes(), 2);
+        // The next step would leave the limits, whichever component it is.
+        QCOMPARE(log.take().mid(2),
+                 (QStringList{"lower(true,true,true,true)", "upper(true,true,true,true)"}));
     }
 
     void connects()

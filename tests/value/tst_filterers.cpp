@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 using signalInterface::HumidityTypes;
 using value::HumidityFilterer;
 using value::HumidityValue_T;
@@ -62,11 +64,37 @@ private slots:
 
     void limitedStep()
     {
-        QCOMPARE(value::limitedStep(20, 9), 9);
-        QCOMPARE(value::limitedStep(-20, 9), -9);
-        QCOMPARE(value::limitedStep(4, 9), 4);
-        QCOMPARE(value::limitedStep(-4, 9), -4);
-        QCOMPARE(value::limitedStep(0, 9), 0);
+        QCOMPARE(value::limitedStep(20, 9), qint64(9));
+        QCOMPARE(value::limitedStep(-20, 9), qint64(-9));
+        QCOMPARE(value::limitedStep(4, 9), qint64(4));
+        QCOMPARE(value::limitedStep(-4, 9), qint64(-4));
+        QCOMPARE(value::limitedStep(0, 9), qint64(0));
+    }
+
+    // Every measurement enters the filter, whatever it is: no difference wraps, and a filtered
+    // number beyond an int stops at its end.
+    void measurementsAtTheEndsOfAnInt()
+    {
+        constexpr int smallest = std::numeric_limits<int>::min();
+        constexpr int largest = std::numeric_limits<int>::max();
+        TemperatureFilterer temperature;
+        SignalLog log;
+        log.watch(&temperature, &TemperatureFilterer::filteredTemperatureValueChanged, "t");
+        temperature.onSaunaTemperatureChanged(smallest);
+        QCOMPARE(log.take(), QStringList{QStringLiteral("t(%1)").arg(smallest)});
+        temperature.onSaunaTemperatureChanged(largest);
+        QCOMPARE(ticks(temperature, 1), QStringList{QStringLiteral("t(%1)").arg(smallest + 9)});
+        temperature.setTargetValue(largest);
+        temperature.setTargetTolerance(9);
+        QCOMPARE(ticks(temperature, 1), QStringList{QStringLiteral("t(%1)").arg(smallest + 18)});
+
+        HumidityFilterer humidity;
+        humidity.setMaxStepPercent(5);
+        humidity.onSaunaHumidityChanged(largest - 101, level);
+        QCOMPARE(humidity.filteredValue(), (HumidityValue_T{largest - 101, level}));
+        humidity.onSaunaHumidityChanged(50, percent);
+        QCOMPARE(ticks(humidity, 1), QStringList{QStringLiteral("h({%1 0})").arg(largest)});
+        QCOMPARE(ticks(humidity, 1), QStringList{QStringLiteral("h({%1 0})").arg(largest - 5)});
     }
 
     void temperatureFollowsMeasurementInSteps()
@@ -190,6 +218,17 @@ private slots:
         filterer.setMaxStepPercent(1);
         filterer.onSaunaHumidityChanged(48, percent);
         QCOMPARE(ticks(filterer, 3), (QStringList{"h({49 0})", "h({50 0})"}));
+    }
+
+    // The sensor state changes nothing here; it is only written down.
+    void sensorStateTraceLine()
+    {
+        HumidityFilterer filterer;
+        QTest::ignoreMessage(
+            QtDebugMsg,
+            "void value::HumidityFilterer::onSaunaHumiditySensorStatusChanged(bool) false");
+        filterer.onSaunaHumiditySensorStatusChanged(false);
+        QCOMPARE(ticks(filterer, 1), QStringList());
     }
 
     void humiditySourcesAndTimer()

@@ -161,6 +161,41 @@ private slots:
         QVERIFY(!manager.isAcceptable(501));
     }
 
+    // QML sees the four signals and the one slot, in this order, and besides them only whether a
+    // number is held, told with the number.
+    void interface()
+    {
+        const QMetaObject &meta = IntegerManager::staticMetaObject;
+        QCOMPARE(meta.superClass(), &QObject::staticMetaObject);
+        QStringList own;
+        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
+            own << QString::fromLatin1(meta.method(i).methodSignature());
+        QCOMPARE(own,
+                 (QStringList{"valueFormattedChanged(QString)", "valueChanged(int)",
+                              "decreaseApplicableChanged(bool)", "increaseApplicableChanged(bool)",
+                              "onValueChangeRequested(int)"}));
+        QCOMPARE(meta.method(meta.methodOffset() + 4).methodType(), QMetaMethod::Slot);
+        QCOMPARE(meta.propertyCount(), meta.propertyOffset() + 1);
+        const QMetaProperty hasValue = meta.property(meta.propertyOffset());
+        QCOMPARE(hasValue.name(), "hasValue");
+        QCOMPARE(hasValue.notifySignal().methodSignature(), QByteArray("valueChanged(int)"));
+    }
+
+    // A step writes the old value, "->" and the new one; a change of a held value writes the old
+    // and the new value.
+    void traceLines()
+    {
+        IntegerManager manager;
+        dosage(manager, 100);
+        QTest::ignoreMessage(QtDebugMsg,
+                             "void value::IntegerManager::onValueChangeRequested(int) 100 -> 150");
+        QTest::ignoreMessage(QtDebugMsg,
+                             "void value::IntegerManager::setValueCheckLimits(const qint64&) old "
+                             "100 New 150 Value");
+        manager.onValueChangeRequested(increase);
+        QCOMPARE(manager.value(), std::optional<qint64>(150));
+    }
+
     void connects()
     {
         IntegerManager manager;

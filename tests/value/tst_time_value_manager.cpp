@@ -258,6 +258,38 @@ private slots:
         QCOMPARE(manager.value(), at(12, 0));
     }
 
+    // QML sees the four signals, in this order, and the two slots; whether a time is held is told
+    // with the time.
+    void interface()
+    {
+        const QMetaObject &meta = TimeValueManager::staticMetaObject;
+        QStringList own;
+        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
+            own << QString::fromLatin1(meta.method(i).methodSignature());
+        QCOMPARE(own,
+                 (QStringList{"timeValueFormattedChanged(QString,QString,int,bool)",
+                              "timeValueChanged(QDateTime)", "lowerLimitReached(bool,bool,bool)",
+                              "upperLimitReached(bool,bool,bool)",
+                              "onTimeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat)",
+                              "onTimeChangeRequested(int,int)"}));
+        QCOMPARE(meta.propertyCount(), meta.propertyOffset() + 1);
+        const QMetaProperty hasValue = meta.property(meta.propertyOffset());
+        QCOMPARE(hasValue.name(), "hasValue");
+        QCOMPARE(hasValue.notifySignal().methodSignature(),
+                 QByteArray("timeValueChanged(QDateTime)"));
+    }
+
+    // A step request names its component and direction before it steps.
+    void stepTraceLine()
+    {
+        TimeValueManager manager;
+        manager.setComponentWrap(true);
+        manager.setValue(QDateTime(QDate(2024, 5, 10), QTime(10, 15)));
+        QTest::ignoreMessage(QtDebugMsg, "void value::TimeValueManager::onTimeChangeRequested(int, "
+                                         "int) \"E_minute\" \"E_decrease\"");
+        manager.onTimeChangeRequested(1, 1);
+    }
+
     void connects()
     {
         TimeValueManager manager;

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import SignalInterfaceLib 1.0
 import "../components"
 import "../components/Theme.js" as Theme
 
@@ -361,6 +362,7 @@ Rectangle {
                 objectName: page.stopAfterName
                 Layout.fillWidth: true
                 manager: page.stopAfterManager
+                components: [TimeEditTypes.E_hour, TimeEditTypes.E_minute]
 
                 signal stopAfterCommit()
 

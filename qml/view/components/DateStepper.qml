@@ -4,16 +4,20 @@ import SignalInterfaceLib 1.0
 import "Theme.js" as Theme
 
 // A calendar date with three steppers, left to right in the date format's order. The shown
-// date and which steppers are blocked come from the date value manager.
+// date and which steppers are blocked come from the date value manager, as it told them to this
+// editor or, for an editor made after the manager told them, to the scene's item that has
+// followed it from the start (shownBy).
 Rectangle {
     id: date
 
     property QtObject manager: null
+    property QtObject shownBy: null
+    readonly property QtObject shown: date.shownBy !== null ? date.shownBy : ownShown
     property string label
-    property var texts: ["--", "--", "--"]
-    property var separators: ["/", "/"]
-    property var lowerBlocked: [false, false, false]
-    property var upperBlocked: [false, false, false]
+    readonly property var texts: date.shown.texts
+    readonly property var separators: date.shown.separators
+    readonly property var lowerBlocked: date.shown.lowerBlocked
+    readonly property var upperBlocked: date.shown.upperBlocked
 
     // stepper: TimeEditTypes.E_stepper1 to E_stepper3; direction: E_increase or E_decrease
     signal dateChangeRequested(int stepper, int direction)
@@ -23,19 +27,9 @@ Rectangle {
     radius: Theme.radius
     color: Theme.surface
 
-    Connections {
-        target: date.manager
-        function onDateValueFormattedChanged(first, firstSeparator, second, secondSeparator,
-                                             third) {
-            date.texts = [first, second, third]
-            date.separators = [firstSeparator, secondSeparator]
-        }
-        function onLowerLimitReached(stepper1, stepper2, stepper3) {
-            date.lowerBlocked = [stepper1, stepper2, stepper3]
-        }
-        function onUpperLimitReached(stepper1, stepper2, stepper3) {
-            date.upperBlocked = [stepper1, stepper2, stepper3]
-        }
+    DateShown {
+        id: ownShown
+        manager: date.manager
     }
 
     ColumnLayout {

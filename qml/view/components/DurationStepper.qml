@@ -3,25 +3,27 @@ import QtQuick.Layouts
 import SignalInterfaceLib 1.0
 import "Theme.js" as Theme
 
-// A duration, each of its components with its own steppers: the components the manager names
-// (hours, minutes, seconds, milliseconds, the top one first). The values come from the duration
-// manager; the steppers only ask for a step of one component.
+// A duration, each of its components with its own steppers: the components the page names
+// (TimeEditTypes numbers, the top one first), as the page knows its editor. The values come from
+// the duration manager, as it told them to this editor or, for an editor made after the manager
+// told them, to the scene's item that has followed it from the start (shownBy); the steppers
+// only ask for a step of one component.
 Rectangle {
     id: duration
 
     property QtObject manager: null
+    property QtObject shownBy: null
+    readonly property QtObject shown: duration.shownBy !== null ? duration.shownBy : ownShown
     // Whether the manager holds a duration that a Save could send.
     readonly property bool holdsValue: duration.manager !== null && duration.manager.hasValue === true
     property string label
-    property string hoursText: "--"
-    property string minutesText: "--"
-    property string secondsText: "--"
-    property string millisecondsText: "--"
-    property var lowerBlocked: [false, false, false, false]
-    property var upperBlocked: [false, false, false, false]
-    // TimeEditTypes component numbers, the top one first.
-    readonly property var components: duration.manager !== null && duration.manager.components
-                                      ? duration.manager.components : []
+    property var components: []
+    readonly property string hoursText: duration.shown.hoursText
+    readonly property string minutesText: duration.shown.minutesText
+    readonly property string secondsText: duration.shown.secondsText
+    readonly property string millisecondsText: duration.shown.millisecondsText
+    readonly property var lowerBlocked: duration.shown.lowerBlocked
+    readonly property var upperBlocked: duration.shown.upperBlocked
 
     // component: TimeEditTypes.E_hour, E_minute, E_second or E_milliSecond;
     // direction: E_increase or E_decrease
@@ -32,20 +34,9 @@ Rectangle {
     radius: Theme.radius
     color: Theme.surface
 
-    Connections {
-        target: duration.manager
-        function onDurationValueComponentsChanged(hours, minutes, seconds, milliseconds) {
-            duration.hoursText = hours
-            duration.minutesText = minutes
-            duration.secondsText = seconds
-            duration.millisecondsText = milliseconds
-        }
-        function onLowerLimitReached(hour, minute, second, millisecond) {
-            duration.lowerBlocked = [hour, minute, second, millisecond]
-        }
-        function onUpperLimitReached(hour, minute, second, millisecond) {
-            duration.upperBlocked = [hour, minute, second, millisecond]
-        }
+    DurationShown {
+        id: ownShown
+        manager: duration.manager
     }
 
     ColumnLayout {

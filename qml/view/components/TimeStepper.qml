@@ -4,20 +4,24 @@ import SignalInterfaceLib 1.0
 import "Theme.js" as Theme
 
 // A time of day with hour and minute steppers, and an AM/PM stepper in the 12-hour format.
-// The shown time comes from the time value manager.
+// The shown time comes from the time value manager, as it told it to this editor or, for an
+// editor made after the manager told it, to the scene's item that has followed it from the
+// start (shownBy).
 Rectangle {
     id: time
 
     property QtObject manager: null
+    property QtObject shownBy: null
+    readonly property QtObject shown: time.shownBy !== null ? time.shownBy : ownShown
     // Whether the manager holds a time that a Save could send.
     readonly property bool holdsValue: time.manager !== null && time.manager.hasValue === true
     property string label
-    property string hourText: "--"
-    property string minuteText: "--"
-    property bool twelveHour: false
-    property bool beforeNoon: true
-    property var lowerBlocked: [false, false, false]
-    property var upperBlocked: [false, false, false]
+    readonly property string hourText: time.shown.hourText
+    readonly property string minuteText: time.shown.minuteText
+    readonly property bool twelveHour: time.shown.twelveHour
+    readonly property bool beforeNoon: time.shown.beforeNoon
+    readonly property var lowerBlocked: time.shown.lowerBlocked
+    readonly property var upperBlocked: time.shown.upperBlocked
 
     // component: TimeEditTypes.E_hour, E_minute or E_am_pm; direction: E_increase or E_decrease
     signal timeChangeRequested(int component, int direction)
@@ -27,16 +31,9 @@ Rectangle {
     radius: Theme.radius
     color: Theme.surface
 
-    Connections {
-        target: time.manager
-        function onTimeValueFormattedChanged(hourText, minuteText, timeFormat, beforeNoon) {
-            time.hourText = hourText
-            time.minuteText = minuteText
-            time.twelveHour = timeFormat === DateTimeTypes.E_am_pm
-            time.beforeNoon = beforeNoon
-        }
-        function onLowerLimitReached(hour, minute, amPm) { time.lowerBlocked = [hour, minute, amPm] }
-        function onUpperLimitReached(hour, minute, amPm) { time.upperBlocked = [hour, minute, amPm] }
+    TimeShown {
+        id: ownShown
+        manager: time.manager
     }
 
     ColumnLayout {

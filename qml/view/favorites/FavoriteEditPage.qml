@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import SignalInterfaceLib 1.0
 import "../components"
 import "../components/Theme.js" as Theme
 
@@ -78,6 +79,7 @@ Rectangle {
                 visible: page.bathTimeEditing
                 label: qsTr("Bath time")
                 manager: favorites_bath_time_manager
+                components: [TimeEditTypes.E_hour, TimeEditTypes.E_minute]
             }
             PanelButton {
                 Layout.fillWidth: true

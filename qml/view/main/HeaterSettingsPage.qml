@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import SignalInterfaceLib 1.0
 import "../components"
 import "../components/Theme.js" as Theme
 
@@ -56,6 +57,7 @@ Rectangle {
                 Layout.fillWidth: true
                 label: qsTr("Bath time")
                 manager: sauna_state_bath_time_manager
+                components: [TimeEditTypes.E_hour, TimeEditTypes.E_minute]
                 // Held until the sauna has told how long a bath may be.
                 enabled: sauna_state_controller.bathTimeLimitKnown
             }

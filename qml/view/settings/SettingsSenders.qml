@@ -1,4 +1,5 @@
 import QtQuick
+import "../components"
 
 // The senders of the settings screens. Several screens share one sender and the program finds
 // each by its object name as soon as the scene is loaded, so the scene's settings tab builds
@@ -227,52 +228,62 @@ Item {
     }
 
     // Editors of single values. Each steps its value manager through the signal it declares;
-    // the settings pages forward their steppers to them.
+    // the settings pages forward their steppers to them. A duration's editor, and the clock's,
+    // also follow what their manager tells from the start, for the editor page that shows it
+    // later.
 
-    Item {
+    DurationShown {
         id: fanRuntimeEditor
         objectName: "fan_runtime"
+        manager: fan_runtime_time_manager
         signal durationChangeRequested(int component, int direction)
     }
 
-    Item {
+    DurationShown {
         id: externalSwitchBathtimeEditor
         objectName: "external_switch_bathtime"
+        manager: external_switch_bathtime_time_manager
         signal durationChangeRequested(int component, int direction)
     }
 
-    Item {
+    DurationShown {
         objectName: "tank_fill_time"
+        manager: configure_limits_tank_fill_time_manager
         signal durationChangeRequested(int component, int direction)
     }
 
-    Item {
+    DurationShown {
         id: cleanupTimeEditor
         objectName: "cleanup_time"
+        manager: cleanup_time_manager
         signal durationChangeRequested(int component, int direction)
     }
 
-    Item {
+    DurationShown {
         id: tankAutoEmptyingEditor
         objectName: "tank_auto_emptying"
+        manager: tank_auto_emptying_time_manager
         signal durationChangeRequested(int component, int direction)
     }
 
-    Item {
+    DurationShown {
         id: fragrancePumpEditor
         objectName: "fragrance_pump"
+        manager: fragrance_pump_manager
         signal durationChangeRequested(int component, int direction)
     }
 
-    Item {
+    DurationShown {
         id: fragranceStopEditor
         objectName: "fragrance_stop"
+        manager: fragrance_stop_manager
         signal durationChangeRequested(int component, int direction)
     }
 
-    Item {
+    DurationShown {
         id: descalingDurationEditor
         objectName: "descalingDurationControl"
+        manager: configure_system_aux_descaling_duration_manager
         signal durationChangeRequested(int component, int direction)
     }
 
@@ -298,16 +309,18 @@ Item {
         signal timeChangeRequested(int component, int direction)
     }
 
-    Item {
+    TimeShown {
         id: setTimeSelector
         objectName: "setTimeSelector"
+        manager: configure_date_time_system_time_manager
         signal setTimeCommit()
         signal timeChangeRequested(int component, int direction)
     }
 
-    Item {
+    DateShown {
         id: setDateSelector
         objectName: "setDateSelector"
+        manager: configure_date_time_system_date_manager
         signal setDateCommit()
         signal dateChangeRequested(int stepper, int direction)
     }

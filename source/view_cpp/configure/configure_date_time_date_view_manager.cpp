@@ -87,8 +87,6 @@ void ConfigureDateTimeDateViewManager::onDateRowItemSelected(int id)
         // The sauna's date where it has a valid one; otherwise the first date it can keep.
         m_dateEditor.setValue(m_reportedDateValid ? m_reported.date() : firstDate);
         emit editSelected(ConfigureTypes::E_setDate);
-        // The editor page is created by the selection above: it shows what the editor holds.
-        m_dateEditor.emitCurrentState();
         return;
     }
     DateTimeTypes::DateFormat format{};

@@ -18,15 +18,12 @@ namespace view {
 class ConfigureDateTimeDateViewManager : public ConfigureDateTimeClockViewManagerBase
 {
     Q_OBJECT
-    // The row of the sauna's date, which the page does not show while no sauna is connected.
-    Q_PROPERTY(int clockRowId READ clockRowId CONSTANT)
 
 public:
     static constexpr int dateRowId = -1;
 
     explicit ConfigureDateTimeDateViewManager(QObject *parent);
 
-    static int clockRowId() { return dateRowId; }
     value::DateValueManager *dateEditor() { return &m_dateEditor; }
 
     // "configureDateTimeSelector": visibility and row taps.

@@ -36,6 +36,7 @@ void ConfigureDateTimeEraseCalendarViewManager::onEraseCalendarViewVisibleChange
     button->setApplId(eraseButtonId);
     m_model.appendItem(button);
     m_button = button;
+    button->setText(tr("Erase calendar"));
 }
 
 void ConfigureDateTimeEraseCalendarViewManager::onEraseCalendarSelected(int id)

@@ -119,9 +119,6 @@ void ConfigureDateTimeTimeViewManager::onTimeRowItemSelected(int id)
         setEditorDay(start);
         m_timeEditor.setValue(start);
         emit editSelected(ConfigureTypes::E_setTime);
-        // The editor page is created by the selection above: it shows what the editor holds.
-        m_timeEditor.emitFormattedValue();
-        m_timeEditor.emitLimitsReached();
         return;
     }
     DateTimeTypes::TimeFormat format{};
@@ -131,10 +128,9 @@ void ConfigureDateTimeTimeViewManager::onTimeRowItemSelected(int id)
 
 void ConfigureDateTimeTimeViewManager::onSetTimeCommit()
 {
-    const QTime edited = m_timeEditor.value().time();
-    if (!edited.isValid())
+    const QTime time = m_timeEditor.value().time();
+    if (!time.isValid())
         return;
-    const QTime time(edited.hour(), edited.minute());
     // The sauna's own date is the only date this screen may send. Without one the time waits
     // for the date the user sets next, as in the initial setup.
     if (!m_reportedDateValid) {

@@ -19,8 +19,6 @@ namespace view {
 class ConfigureDateTimeTimeViewManager : public ConfigureDateTimeClockViewManagerBase
 {
     Q_OBJECT
-    // The row of the sauna's clock, which the page does not show while no sauna is connected.
-    Q_PROPERTY(int clockRowId READ clockRowId CONSTANT)
 
 public:
     // Application ids of the rows; the format rows carry their TimeFormat value.
@@ -28,7 +26,6 @@ public:
 
     explicit ConfigureDateTimeTimeViewManager(QObject *parent);
 
-    static int clockRowId() { return timeRowId; }
     value::TimeValueManager *timeEditor() { return &m_timeEditor; }
 
     // "configureDateTimeSelector": visibility, the initial-setup entry and row taps.

@@ -52,8 +52,6 @@ ConfigureLimitsViewManager::ConfigureLimitsViewManager(QObject *parent)
     m_upperWaterTemperature.setLowerLimit(upperWaterTemperatureLower);
     m_upperWaterTemperature.setUpperLimit(upperWaterTemperatureUpper);
     applyTankFillTimeLimits();
-    // The sauna holds the fill time in whole seconds.
-    m_tankFillTime.setFinestComponent(signalInterface::TimeEditTypes::E_second);
     m_pcbOverheatLimit.setLowerLimit(pcbOverheatLimitLower);
     m_pcbOverheatLimit.setUpperLimit(pcbOverheatLimitUpper);
 }

@@ -43,11 +43,8 @@ ConfigureSystemAuxFragranceViewManager::ConfigureSystemAuxFragranceViewManager(
     m_pumpManager.setLowerLimit(pumpLowerLimitMs);
     m_pumpManager.setUpperLimit(pumpUpperLimitMs);
     m_pumpManager.setComponentSteps(1, 1, 1, int(msPerTenth));
-    // The pump runs in tenths of a second, the stop is held in whole seconds.
-    m_pumpManager.setFinestComponent(::signalInterface::TimeEditTypes::E_milliSecond);
     m_stopManager.setLowerLimit(stopLowerLimitMs);
     m_stopManager.setUpperLimit(stopUpperLimitMs);
-    m_stopManager.setFinestComponent(::signalInterface::TimeEditTypes::E_second);
 }
 
 int ConfigureSystemAuxFragranceViewManager::connectToView(const QList<QObject *> &senders)

@@ -964,7 +964,10 @@ void TestConfigureAdvancedSettings::openDurationEditorTakesTheFirstReport()
     // Opened before the sauna reported: "--" and nothing to save, until the report arrives.
     duration.open();
     QVERIFY(!duration.editor->hasValue());
-    QSignalSpy hasValue(duration.editor, &value::LimitedNumberManager::hasValueChanged);
+    const QMetaObject *editorMeta = duration.editor->metaObject();
+    QSignalSpy hasValue(
+        duration.editor,
+        editorMeta->property(editorMeta->indexOfProperty("hasValue")).notifySignal());
     QSignalSpy shown(duration.editor, &value::DurationManager::durationValueChanged);
     duration.report(report);
     QCOMPARE(hasValue.size(), 1);

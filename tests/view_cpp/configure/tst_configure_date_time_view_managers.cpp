@@ -172,6 +172,57 @@ private slots:
         QCOMPARE(sent.timeSpec(), Qt::UTC);
     }
 
+    // The editor is loaded before its page opens, and nothing of it is told after: the page
+    // shows what the scene's editor item heard.
+    void theClockRowsOpenTheirEditorLast()
+    {
+        QStringList told;
+        view::ConfigureDateTimeTimeViewManager time(nullptr);
+        connect(time.timeEditor(), &value::TimeValueManager::timeValueChanged, this,
+                [&] { told << "time"; });
+        connect(time.timeEditor(), &value::TimeValueManager::upperLimitReached, this,
+                [&] { told << "time limits"; });
+        connect(&time, &view::ConfigureDateTimeTimeViewManager::editSelected, this,
+                [&] { told << "open"; });
+        time.onSystemTimeDetailsChanged(may10, true, true);
+        time.onTimeRowItemSelected(view::ConfigureDateTimeTimeViewManager::timeRowId);
+        QVERIFY(told.contains("time"));
+        QCOMPARE(told.last(), QStringLiteral("open"));
+
+        told.clear();
+        view::ConfigureDateTimeDateViewManager date(nullptr);
+        connect(date.dateEditor(), &value::DateValueManager::dateValueChanged, this,
+                [&] { told << "date"; });
+        connect(date.dateEditor(), &value::DateValueManager::upperLimitReached, this,
+                [&] { told << "date limits"; });
+        connect(&date, &view::ConfigureDateTimeDateViewManager::editSelected, this,
+                [&] { told << "open"; });
+        date.onSystemTimeDetailsChanged(may10, true, true);
+        date.onDateRowItemSelected(view::ConfigureDateTimeDateViewManager::dateRowId);
+        QVERIFY(told.contains("date"));
+        QCOMPARE(told.last(), QStringLiteral("open"));
+    }
+
+    // The Time and Date screens offer QML their signals and slots only.
+    void theClockScreensHaveNoProperties()
+    {
+        for (const QMetaObject *meta : {&view::ConfigureDateTimeTimeViewManager::staticMetaObject,
+                                        &view::ConfigureDateTimeDateViewManager::staticMetaObject})
+            QCOMPARE(meta->propertyCount(), QObject::staticMetaObject.propertyCount());
+    }
+
+    // Saved as it was opened, the time of day goes out whole, seconds and all.
+    void anUnsteppedTimeIsSentAsTheSaunaTold()
+    {
+        view::ConfigureDateTimeTimeViewManager time(nullptr);
+        QSignalSpy requests(&time, &view::ConfigureDateTimeTimeViewManager::setSystemTimeRequested);
+        time.onSystemTimeDetailsChanged(may10, true, true);
+        time.onTimeRowItemSelected(view::ConfigureDateTimeTimeViewManager::timeRowId);
+        time.onSetTimeCommit();
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests.at(0).at(0).toDateTime(), may10);
+    }
+
     // Stepping past midnight wraps within the sauna's day: the date sent never moves.
     void timeStepsWrapAtMidnightOnMonthEndsAndLeapDays_data()
     {
@@ -463,6 +514,16 @@ private slots:
         QCOMPARE(requests.size(), 1);
         erase.onEraseCalendarViewVisibleChanged(false);
         QCOMPARE(model.rowCount(), 0);
+    }
+
+    // Built, the button is given its text once more, which it always tells.
+    void eraseCalendarButtonTellsItsTextWhenBuilt()
+    {
+        view::ConfigureDateTimeEraseCalendarViewManager erase(nullptr);
+        QSignalSpy changed(erase.model(), &QAbstractItemModel::dataChanged);
+        erase.onEraseCalendarViewVisibleChanged(true);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(modelReader::texts(*erase.model(), "value"), (QStringList{"Erase calendar"}));
     }
 };
 

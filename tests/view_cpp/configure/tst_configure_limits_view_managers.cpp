@@ -410,7 +410,9 @@ private slots:
         // Opened before the sauna reported: no value, nothing to save, until the report.
         manager.onItemSelected(entry);
         QVERIFY(!editor->property("hasValue").toBool());
-        QSignalSpy hasValue(editor, SIGNAL(hasValueChanged()));
+        const QMetaObject *editorMeta = editor->metaObject();
+        QSignalSpy hasValue(
+            editor, editorMeta->property(editorMeta->indexOfProperty("hasValue")).notifySignal());
         sendReport(report);
         QCOMPARE(value(), std::optional<qint64>(held));
         QCOMPARE(hasValue.size(), 1);

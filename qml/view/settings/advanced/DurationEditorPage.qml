@@ -5,9 +5,10 @@ import "../../components"
 import "../../components/Theme.js" as Theme
 import ".."
 
-// The editor of one duration of a settings screen. The steppers go to the screen's editor item
-// (stepTarget), which steps the program's duration manager; Save tells the screen to send the
-// value, and the row it came from shows the value once the sauna system has reported it. Without
+// The editor of one duration of a settings screen, showing the components the screen names. The
+// steppers go to the screen's editor item (stepTarget), which steps the program's duration
+// manager and has followed what the manager told since the scene was made; Save tells the screen
+// to send the value, and the row it came from shows the value once the sauna system has reported it. Without
 // a sauna, or while the sauna has not reported the value, the editor shows no value and Save is
 // disabled.
 Item {
@@ -16,11 +17,9 @@ Item {
     property string title
     property QtObject manager: null
     property QtObject stepTarget: null
+    property var components: []
 
     signal saveRequested()
-
-    // The manager told its value before this page existed.
-    Component.onCompleted: if (page.manager) page.manager.republish()
 
     PageHeader {
         id: header
@@ -47,6 +46,8 @@ Item {
                 width: parent.width
                 label: page.title
                 manager: page.manager
+                shownBy: page.stepTarget
+                components: page.components
                 onDurationChangeRequested: (component, direction) =>
                     page.stepTarget.durationChangeRequested(component, direction)
             }

@@ -77,6 +77,7 @@ Item {
             objectName: "externalSwitchBathTimeEditorPage"
             title: qsTr("Bath time")
             manager: external_switch_bathtime_time_manager
+            components: [TimeEditTypes.E_hour, TimeEditTypes.E_minute]
             stepTarget: page.senders.externalSwitchBathtime
             onSaveRequested: page.senders.advanced.commitValue(
                 ConfigureTypes.E_externalSwitchBathtime)

@@ -30,6 +30,7 @@ SettingsListPage {
             objectName: "fanRuntimeEditorPage"
             title: qsTr("Running Time")
             manager: fan_runtime_time_manager
+            components: [TimeEditTypes.E_hour, TimeEditTypes.E_minute]
             stepTarget: page.senders.fanRuntime
             onSaveRequested: page.senders.advanced.commitValue(ConfigureTypes.E_fanRuntime)
         }

@@ -69,7 +69,8 @@ Item {
             objectName: "dateTimeTimePage"
             title: qsTr("Time")
             listModel: configure_date_time_time_model
-            saunaRows: [configure_date_time_time_view_controller.clockRowId]
+            // The row of the sauna's clock (application id -2) is not shown without a sauna.
+            saunaRows: [-2]
             onShownChanged: (shown) => page.senders.dateTime.timeViewVisibleChanged(shown)
             onRowSelected: (applId) => page.senders.dateTime.timeRowItemSelected(applId)
         }
@@ -81,7 +82,8 @@ Item {
             objectName: "dateTimeDatePage"
             title: qsTr("Date")
             listModel: configure_date_time_date_model
-            saunaRows: [configure_date_time_date_view_controller.clockRowId]
+            // The row of the sauna's date (application id -1) is not shown without a sauna.
+            saunaRows: [-1]
             onShownChanged: (shown) => page.senders.dateTime.dateViewVisibleChanged(shown, false)
             onRowSelected: (applId) => page.senders.dateTime.dateRowItemSelected(applId)
         }

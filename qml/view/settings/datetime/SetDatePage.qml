@@ -36,6 +36,7 @@ Item {
                 objectName: "setDateStepper"
                 width: parent.width
                 manager: configure_date_time_system_date_manager
+                shownBy: page.sender
                 onDateChangeRequested: (stepper, direction) =>
                                        page.sender.dateChangeRequested(stepper, direction)
             }

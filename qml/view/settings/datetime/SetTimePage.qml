@@ -37,6 +37,7 @@ Item {
                 objectName: "setTimeStepper"
                 width: parent.width
                 manager: configure_date_time_system_time_manager
+                shownBy: page.sender
                 onTimeChangeRequested: (component, direction) =>
                                        page.sender.timeChangeRequested(component, direction)
             }

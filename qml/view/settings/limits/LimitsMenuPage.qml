@@ -109,6 +109,8 @@ Item {
                 objectName: "limitsFillTimeStepper"
                 width: parent.width
                 manager: configure_limits_tank_fill_time_manager
+                shownBy: page.senderNamed("tank_fill_time")
+                components: [TimeEditTypes.E_minute, TimeEditTypes.E_second]
                 onDurationChangeRequested: (component, direction) =>
                     page.senderNamed("tank_fill_time").durationChangeRequested(component,
                                                                                direction)

@@ -74,6 +74,7 @@ SettingsListPage {
             objectName: "descalingDurationPage"
             title: qsTr("Duration")
             manager: configure_system_aux_descaling_duration_manager
+            components: [TimeEditTypes.E_hour, TimeEditTypes.E_minute]
             stepTarget: page.senders.descalingDuration
             onSaveRequested: page.sender.auxDescalingDurationCommit()
         }

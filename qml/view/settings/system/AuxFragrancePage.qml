@@ -35,6 +35,8 @@ SettingsListPage {
             objectName: "fragrancePumpEditorPage"
             title: qsTr("Pump")
             manager: fragrance_pump_manager
+            components: [TimeEditTypes.E_minute, TimeEditTypes.E_second,
+                         TimeEditTypes.E_milliSecond]
             stepTarget: page.senders.fragrancePump
             onSaveRequested: page.senders.systems.auxPumpDurationCommit()
         }
@@ -46,6 +48,8 @@ SettingsListPage {
             objectName: "fragranceStopEditorPage"
             title: qsTr("Stop")
             manager: fragrance_stop_manager
+            components: [TimeEditTypes.E_hour, TimeEditTypes.E_minute,
+                         TimeEditTypes.E_second]
             stepTarget: page.senders.fragranceStop
             onSaveRequested: page.senders.systems.auxStopDurationCommit()
         }

@@ -34,6 +34,7 @@ SettingsListPage {
             objectName: "cleanupEditorPage"
             title: qsTr("Time interval")
             manager: cleanup_time_manager
+            components: [TimeEditTypes.E_hour]
             stepTarget: page.senders.cleanupTime
             onSaveRequested: page.senders.systems.cleanupTimeCommit()
         }

@@ -37,6 +37,7 @@ SettingsListPage {
             objectName: "tankAutoEmptyingEditorPage"
             title: qsTr("Time interval")
             manager: tank_auto_emptying_time_manager
+            components: [TimeEditTypes.E_hour, TimeEditTypes.E_minute]
             stepTarget: page.senders.tankAutoEmptying
             onSaveRequested: page.senders.systems.tankAutoEmptyingIntervalCommit()
         }
