@@ -186,6 +186,43 @@ private slots:
         STEP(saveScreenshot(QStringLiteral("system_cleanup_note")));
         STEP(backToSettingsAreas());
     }
+
+    // The sauna reports intervals below what the editors allow: each row shows the report as it
+    // is, its editor opens at its lower limit, and saving sends that limit.
+    void intervalsBelowTheEditorsLimits()
+    {
+        const tools::SaunaStateModel &model = m_sauna->model();
+        m_sauna->setReading(IntegerId::CleanupBetweenTime, 5);
+        m_sauna->setReading(IntegerId::TankAutoEmptyingDuration, 45);
+        STEP(tap(QStringLiteral("settingsArea_system")));
+
+        STEP(tapRow(QStringLiteral("settingsList"), ConfigureTypes::E_cleanup));
+        QVERIFY(waitForItem(QStringLiteral("cleanupPage")));
+        waitForPagesAtRest();
+        QTRY_VERIFY(showsText(QStringLiteral("5h")));
+        STEP(tapRow(QStringLiteral("settingsList"), ConfigureTypes::E_cleanup));
+        QQuickItem *editor = waitForItem(QStringLiteral("durationEditor"));
+        QVERIFY(editor);
+        QTRY_COMPARE(editor->property("hoursText").toString(), QStringLiteral("10"));
+        STEP(tap(QStringLiteral("durationSaveButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(int(model.integer(IntegerId::CleanupBetweenTime)), 10, waitMs);
+        QTRY_VERIFY(showsText(QStringLiteral("10h")));
+        STEP(backToSettingsAreas());
+
+        STEP(tap(QStringLiteral("settingsArea_system")));
+        STEP(tapRow(QStringLiteral("settingsList"), ConfigureTypes::E_tankAutoEmptying));
+        QVERIFY(waitForItem(QStringLiteral("tankAutoEmptyingPage")));
+        QTRY_VERIFY(showsText(QStringLiteral("45min")));
+        STEP(tapRow(QStringLiteral("settingsList"), ConfigureTypes::E_tankAutoEmptyingInterval));
+        editor = waitForItem(QStringLiteral("durationEditor"));
+        QVERIFY(editor);
+        QTRY_COMPARE(editor->property("hoursText").toString(), QStringLiteral("1"));
+        STEP(tap(QStringLiteral("durationSaveButton")));
+        QTRY_COMPARE_WITH_TIMEOUT(int(model.integer(IntegerId::TankAutoEmptyingDuration)), 60,
+                                  waitMs);
+        QTRY_VERIFY(showsText(QStringLiteral("1h 0min")));
+        STEP(backToSettingsAreas());
+    }
 };
 
 QTEST_MAIN(TestAdvancedEndToEnd)

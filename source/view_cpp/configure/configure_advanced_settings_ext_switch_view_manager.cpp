@@ -1,6 +1,5 @@
 #include "view_cpp/configure/configure_advanced_settings_ext_switch_view_manager.h"
 
-#include "signal_interface/protocol_facts.h"
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/row_item_tables.h"
 #include "view_cpp/stepper_controller_item.h"
@@ -21,8 +20,6 @@ ConfigureAdvancedSettingsExtSwitchViewManager::ConfigureAdvancedSettingsExtSwitc
     // Until the sauna tells its bath-time limit the editor can hold only its lower limit.
     m_bathTimeManager.setLowerLimitInMinutes(bathTimeLowerLimitMinutes);
     m_bathTimeManager.setUpperLimitInMinutes(bathTimeLowerLimitMinutes);
-    m_bathTime.setShownRange(bathTimeLowerLimitMinutes,
-                             signalInterface::protocolFacts::longestBathMinutes);
 }
 
 int ConfigureAdvancedSettingsExtSwitchViewManager::connectToView(const QList<QObject *> &senders)
@@ -87,10 +84,8 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::onLanguageChanged(
 
 void ConfigureAdvancedSettingsExtSwitchViewManager::onExtSwBathTimeSelected()
 {
-    // Opened on the placeholder limit of 1 minute, or without the sauna's bath time, a commit
-    // would rewrite the bath time.
-    if (!m_bathTimeLimitKnown || !m_bathTime.reported())
-        return;
+    // The editor holds the stored bath time within its limits: before the sauna's bath-time
+    // limit, 1 minute.
     m_bathTime.open();
     emit editSelected(ConfigureTypes::E_externalSwitchBathtime);
 }
@@ -104,18 +99,14 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::onExtSwFunctionSelected(int 
 
 void ConfigureAdvancedSettingsExtSwitchViewManager::onCommitValue(int id)
 {
-    if (id != ConfigureTypes::E_externalSwitchBathtime || !m_bathTimeLimitKnown ||
-        !m_bathTimeManager.value())
+    if (id != ConfigureTypes::E_externalSwitchBathtime || !m_bathTimeManager.value())
         return;
     emit extSwBathtimeChangeRequest(m_bathTimeManager.valueInMinutes());
 }
 
 void ConfigureAdvancedSettingsExtSwitchViewManager::onSaunaExtSwBathtimeChanged(int minutes)
 {
-    m_bathTime.store(minutes);
-    // On the placeholder limit the editor would hold 1 minute instead of the sauna's bath time.
-    if (m_bathTimeLimitKnown)
-        m_bathTime.offer();
+    m_bathTime.report(minutes);
     refreshBathTimeRow();
 }
 
@@ -129,16 +120,13 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::onSaunaExternalSwitchFunctio
 void ConfigureAdvancedSettingsExtSwitchViewManager::onSaunaBathTimeLimitChanged(int minutes)
 {
     m_bathTimeManager.setUpperLimitInMinutes(minutes);
-    m_bathTimeLimitKnown = true;
-    m_bathTime.offer();
-    refreshBathTimeRow();
 }
 
 void ConfigureAdvancedSettingsExtSwitchViewManager::onSaunaReplaced()
 {
     m_bathTime.forget();
     m_function.reset();
-    m_bathTimeLimitKnown = false;
+    // The former sauna's bath-time limit goes with it.
     m_bathTimeManager.setUpperLimitInMinutes(bathTimeLowerLimitMinutes);
     refreshBathTimeRow();
     refreshFunctionRows();
@@ -149,15 +137,13 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::refreshBathTimeRow()
     if (m_bathTimeRow.isNull())
         return;
     m_bathTimeRow->setTextOnSubMenu(tr("Bath time"));
-    // The row cannot open its editor before the limit and the bath time are known; it shows so.
-    const std::optional<int> &bathTime = m_bathTime.reported();
-    m_bathTimeRow->setEnabled(m_bathTimeLimitKnown && bathTime.has_value());
     m_bathTimeRow->setTextValue1(QString());
     // Both parts always: "0h 45m", "2h 0m".
-    const std::optional<int> shown = m_bathTime.shown();
-    m_bathTimeRow->setTextValue2(shown ? QString::number(*shown / 60) + tr("h") + QLatin1Char(' ') +
-                                             QString::number(*shown % 60) + tr("m")
-                                       : QStringLiteral("--"));
+    const std::optional<int> &bathTime = m_bathTime.reported();
+    m_bathTimeRow->setTextValue2(bathTime ? QString::number(*bathTime / 60) + tr("h") +
+                                                QLatin1Char(' ') + QString::number(*bathTime % 60) +
+                                                tr("m")
+                                          : QStringLiteral("--"));
 }
 
 void ConfigureAdvancedSettingsExtSwitchViewManager::refreshFunctionRows()

@@ -18,8 +18,7 @@ namespace view {
 
 // The external switch: what it does (renew the bath time, or switch on and off) and the bath
 // time it starts. The bath-time editor's upper limit follows the sauna's bath-time limit; until
-// that limit is known the bath-time row is disabled and the editor is neither opened nor
-// committed.
+// that limit is known the editor can hold 1 minute only.
 class ConfigureAdvancedSettingsExtSwitchViewManager : public ConfigureViewManagerBase
 {
     Q_OBJECT
@@ -69,10 +68,9 @@ private:
     QPointer<RowItem> m_renewRow;
     QPointer<RowItem> m_onOffRow;
     value::DurationManagerMostSignificantComponentHour m_bathTimeManager;
-    // In minutes; the editor takes it only once the sauna's limit is known.
+    // In minutes.
     ReportedEditorValue<value::DurationManager> m_bathTime;
     std::optional<::signalInterface::ExternalSwitchTypes::ExternalSwitchFunction> m_function;
-    bool m_bathTimeLimitKnown = false;
 };
 
 } // namespace view

@@ -17,7 +17,6 @@ ConfigureAdvancedSettingsFanViewManager::ConfigureAdvancedSettingsFanViewManager
 {
     m_runtimeManager.setLowerLimitInMinutes(runtimeLowerLimitMinutes);
     m_runtimeManager.setUpperLimitInMinutes(runtimeUpperLimitMinutes);
-    m_runtime.setShownRange(runtimeLowerLimitMinutes, runtimeUpperLimitMinutes);
 }
 
 int ConfigureAdvancedSettingsFanViewManager::connectToView(const QList<QObject *> &senders)
@@ -92,7 +91,7 @@ void ConfigureAdvancedSettingsFanViewManager::refresh()
     if (m_row.isNull())
         return;
     m_row->setTextOnSubMenu(tr("Running Time"));
-    const std::optional<int> runtime = m_runtime.shown();
+    const std::optional<int> &runtime = m_runtime.reported();
     m_row->setTextValue1(runtime ? LanguageSupport::durationText(unsigned(*runtime))
                                  : QStringLiteral("--"));
 }

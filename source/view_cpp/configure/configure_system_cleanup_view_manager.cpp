@@ -20,13 +20,12 @@ ConfigureSystemCleanupViewManager::ConfigureSystemCleanupViewManager(QObject *pa
     , m_model(StepperControllerItem::roleNames(), this)
     , m_timeManager(this)
     , m_intervalHours(m_timeManager, [](value::DurationManager &editor, const int &hours) {
-        editor.setValueInMinutes(hours * minutesPerHour);
+        // In 64 bits: the hours of every interval the sauna can report, the limits decide.
+        editor.setValue(qint64(hours) * value::DurationManager::millisecondsPerHour);
     })
 {
     m_timeManager.setLowerLimitInMinutes(intervalLowerLimitMinutes);
     m_timeManager.setUpperLimitInMinutes(intervalUpperLimitMinutes);
-    m_intervalHours.setShownRange(intervalLowerLimitMinutes / minutesPerHour,
-                                  intervalUpperLimitMinutes / minutesPerHour);
     m_timeManager.setComponentSteps(intervalHourStep, 0, 0, 0);
 }
 
@@ -124,7 +123,7 @@ void ConfigureSystemCleanupViewManager::onCleanupToggleChanged(int id, bool show
 
 void ConfigureSystemCleanupViewManager::onSaunaReplaced()
 {
-    m_cleanupEnabled = false;
+    m_cleanupEnabled = cleanupEnabledAtStart;
     m_tankNotificationEnabled = false;
     m_intervalHours.forget();
     m_total.reset();
@@ -174,7 +173,7 @@ void ConfigureSystemCleanupViewManager::refreshTexts()
     }
     if (!m_intervalRow.isNull()) {
         m_intervalRow->setTextOnSubMenu(tr("Time interval"));
-        const std::optional<int> hours = m_intervalHours.shown();
+        const std::optional<int> &hours = m_intervalHours.reported();
         m_intervalRow->setTextValue1(hours ? QString::number(*hours) + tr("h")
                                            : QStringLiteral("--"));
     }

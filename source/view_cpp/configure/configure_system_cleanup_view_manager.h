@@ -58,6 +58,9 @@ public slots:
     void onSaunaReplaced() override;
 
 private:
+    // The reminder's switch shows on until the sauna reports its own state.
+    static constexpr bool cleanupEnabledAtStart = true;
+
     void rebuildList();
     void refreshTexts();
     bool hasTankNotes() const;
@@ -67,8 +70,8 @@ private:
     QPointer<ToggleStandardItem> m_tankNotesToggle;
     QPointer<RowItem> m_intervalRow;
     QPointer<TextRowItem> m_countRow;
-    // Switches show off and numbers "--" until the sauna reports them.
-    bool m_cleanupEnabled = false;
+    // The numbers read "--" until the sauna reports them.
+    bool m_cleanupEnabled = cleanupEnabledAtStart;
     bool m_tankNotificationEnabled = false;
     std::optional<int> m_total;
     value::DurationManagerMostSignificantComponentHour m_timeManager;

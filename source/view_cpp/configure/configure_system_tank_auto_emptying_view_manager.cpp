@@ -19,7 +19,6 @@ ConfigureSystemTankAutoEmptyingViewManager::ConfigureSystemTankAutoEmptyingViewM
 {
     m_timeManager.setLowerLimitInMinutes(intervalLowerLimitMinutes);
     m_timeManager.setUpperLimitInMinutes(intervalUpperLimitMinutes);
-    m_interval.setShownRange(intervalLowerLimitMinutes, intervalUpperLimitMinutes);
 }
 
 int ConfigureSystemTankAutoEmptyingViewManager::connectToView(const QList<QObject *> &senders)
@@ -122,7 +121,7 @@ void ConfigureSystemTankAutoEmptyingViewManager::refresh()
     }
     if (!m_intervalRow.isNull()) {
         m_intervalRow->setTextOnSubMenu(tr("Time interval"));
-        const std::optional<int> interval = m_interval.shown();
+        const std::optional<int> &interval = m_interval.reported();
         m_intervalRow->setTextValue1(interval ? LanguageSupport::durationText(unsigned(*interval))
                                               : QStringLiteral("--"));
     }
