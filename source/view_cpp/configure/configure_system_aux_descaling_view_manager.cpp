@@ -33,13 +33,6 @@ void setRowText(RowItem *row, const QString &label, const QString &value)
     row->setTextOnSubMenu(label);
     row->setTextValue2(value);
 }
-
-// A descaling duration the editor can hold.
-bool isDurationShown(quint32 minutes)
-{
-    return minutes >= quint32(ConfigureSystemAuxDescalingViewManager::durationLowerLimitMinutes) &&
-           minutes <= quint32(ConfigureSystemAuxDescalingViewManager::durationUpperLimitMinutes);
-}
 } // namespace
 
 const std::vector<int> &ConfigureSystemAuxDescalingViewManager::repeatHours()
@@ -200,9 +193,7 @@ QString ConfigureSystemAuxDescalingViewManager::weeksText() const
     const AuxRelayStore::AuxiliaryRelayPost &relay = m_store->selectedRelay();
     if (relay.offTimeScaling != AuxiliaryRelayTypes::E_hours)
         return QStringLiteral("1");
-    // An interval that is no whole number of weeks has no week count to show.
-    if (relay.offTimeValue == 0 || relay.offTimeValue % hoursPerWeek != 0)
-        return unknownText();
+    // Whole weeks, the hours left over dropped.
     return QString::number(relay.offTimeValue / hoursPerWeek);
 }
 
@@ -228,12 +219,9 @@ void ConfigureSystemAuxDescalingViewManager::refreshSettingsRows()
     }
     setRowText(m_startTimeRow, tr("Start time"),
                shown(DateTimeFormatter::instance()->formatTime(descaling.startTime)));
-    // A duration outside the editor's limits is none the sauna can mean: "--".
     setRowText(m_durationRow, tr("Duration"),
                relay.onTimeScaling == AuxiliaryRelayTypes::E_minutes && relay.connected
-                   ? (isDurationShown(relay.onTimeValue)
-                          ? LanguageSupport::durationText(relay.onTimeValue)
-                          : unknownText())
+                   ? LanguageSupport::durationText(relay.onTimeValue)
                    : QString());
     setRowText(m_dosageRow, tr("Dosage"),
                shown(QString::number(descaling.dosage) + LanguageSupport::mlText()));
@@ -326,10 +314,9 @@ void ConfigureSystemAuxDescalingViewManager::onAuxDescalingSettingSelected(int s
     case AuxiliaryRelayTypes::E_duration:
         if (relay.onTimeScaling != AuxiliaryRelayTypes::E_minutes)
             break;
-        if (isDurationShown(relay.onTimeValue))
-            m_durationManager.setValueInMinutes(int(relay.onTimeValue));
-        else
-            m_durationManager.clearValue();
+        // In 64 bits: every on time the sauna can report, within the editor's limits.
+        m_durationManager.setValue(qint64(relay.onTimeValue) *
+                                   value::DurationManager::millisecondsPerMinute);
         emit editSelected(ConfigureTypes::E_optionsAuxDescalingDuration);
         break;
     case AuxiliaryRelayTypes::E_dosage:
@@ -398,9 +385,8 @@ void ConfigureSystemAuxDescalingViewManager::onAuxDescalingDurationCommit()
     if (!value)
         return;
     AuxRelayStore::AuxiliaryRelayPost relay = m_store->selectedRelay();
+    // The relay's on-time scaling is kept.
     relay.onTimeValue = quint32(*value / value::DurationManager::millisecondsPerMinute);
-    // The value is in minutes whatever the relay held before.
-    relay.onTimeScaling = AuxiliaryRelayTypes::E_minutes;
     emit auxRelayUpdateRequested(relay);
 }
 

@@ -88,8 +88,7 @@ private:
     void refreshSettingsRows();
     void refreshWeekdayRows();
     void refreshRepeatRows();
-    // Repeat interval of the selected relay in weeks: 1 unless its off time is in hours, "--"
-    // when the hours are no whole number of weeks.
+    // Repeat interval of the selected relay in weeks: 1 unless its off time is in hours.
     QString weeksText() const;
 
     const AuxRelayStore *m_store;

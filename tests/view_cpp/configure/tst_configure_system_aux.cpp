@@ -9,7 +9,6 @@
 #include "signal_interface/type_registration.h"
 #include "view_cpp/configure/configure_system_aux_view_manager.h"
 #include "view_cpp/date_time_formatter.h"
-#include "view_cpp/language_support.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -151,10 +150,10 @@ private slots:
     void descalingLastDateBeforeAnyReport();
     void descalingRequestsChangeOneField();
     void descalingRepeatHoursAreChecked();
-    void descalingDurationCommitSetsMinutes();
+    void descalingDurationCommitKeepsTheScaling();
     void descalingDurationOnlyWhenInMinutes();
-    void descalingDurationOutsideTheEditorsLimitsShowsNoValue_data();
-    void descalingDurationOutsideTheEditorsLimitsShowsNoValue();
+    void descalingDurationShowsTheOnTimeAndOpensWithinTheLimits_data();
+    void descalingDurationShowsTheOnTimeAndOpensWithinTheLimits();
     void descalingStartTimeOnTheEditorDate();
     void descalingCommitsWithoutValueSendNothing();
     void descalingListsLiveUntilTheCommit();
@@ -949,9 +948,10 @@ void TestConfigureSystemAux::descalingRepeatIntervalTexts_data()
     QTest::newRow("one week") << 168u << "1" << QVariantList{true, false, false, false};
     QTest::newRow("four weeks") << 672u << "4" << QVariantList{false, false, false, true};
     QTest::newRow("five weeks") << 840u << "5" << none;
-    QTest::newRow("less than a week") << 100u << "--" << none;
-    QTest::newRow("zero") << 0u << "--" << none;
-    QTest::newRow("one and a half weeks") << 252u << "--" << none;
+    // Whole weeks: the hours left over are dropped.
+    QTest::newRow("less than a week") << 100u << "0" << none;
+    QTest::newRow("zero") << 0u << "0" << none;
+    QTest::newRow("one and a half weeks") << 252u << "1" << none;
 }
 
 void TestConfigureSystemAux::descalingRepeatIntervalTexts()
@@ -1055,7 +1055,7 @@ void TestConfigureSystemAux::descalingRepeatHoursAreChecked()
     QCOMPARE(relays.last().first().value<Post>().offTimeScaling, AuxiliaryRelayTypes::E_hours);
 }
 
-void TestConfigureSystemAux::descalingDurationCommitSetsMinutes()
+void TestConfigureSystemAux::descalingDurationCommitKeepsTheScaling()
 {
     ConfigureSystemAuxViewManager manager(nullptr);
     manager.onSaunaAuxRelaySettingChanged(timed(relay(4, AuxiliaryRelayTypes::E_frequency), 30,
@@ -1069,7 +1069,7 @@ void TestConfigureSystemAux::descalingDurationCommitSetsMinutes()
     QCOMPARE(relays.count(), 1);
     const Post sent = relays.first().first().value<Post>();
     QCOMPARE(sent.onTimeValue, 1440u);
-    QCOMPARE(sent.onTimeScaling, AuxiliaryRelayTypes::E_minutes);
+    QCOMPARE(sent.onTimeScaling, AuxiliaryRelayTypes::E_seconds);
     QCOMPARE(sent.offTimeValue, 168u);
     descaling.durationManager()->setValueCheckLimits(0);
     descaling.onAuxDescalingDurationCommit();
@@ -1103,23 +1103,27 @@ void TestConfigureSystemAux::descalingDurationOnlyWhenInMinutes()
     QCOMPARE(edits.count(), 1);
 }
 
-void TestConfigureSystemAux::descalingDurationOutsideTheEditorsLimitsShowsNoValue_data()
+void TestConfigureSystemAux::descalingDurationShowsTheOnTimeAndOpensWithinTheLimits_data()
 {
     QTest::addColumn<quint32>("minutes");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("none") << 0u << "--";
-    QTest::newRow("a minute") << 1u << view::LanguageSupport::durationText(1);
-    QTest::newRow("a day") << 1440u << view::LanguageSupport::durationText(1440);
-    QTest::newRow("a day and a minute") << 1441u << "--";
-    QTest::newRow("beyond an int") << 4294967295u << "--";
+    QTest::addColumn<int>("heldMinutes");
+    QTest::newRow("none") << 0u << "0min" << 1;
+    QTest::newRow("a minute") << 1u << "1min" << 1;
+    QTest::newRow("an hour and a half") << 90u << "1h 30min" << 90;
+    QTest::newRow("a day") << 1440u << "24h 0min" << 1440;
+    QTest::newRow("a day and a minute") << 1441u << "24h 1min" << 1440;
+    // Beyond an int: no number wraps round to below the lower limit.
+    QTest::newRow("beyond an int") << 2147483648u << "35791394h 8min" << 1440;
+    QTest::newRow("largest") << 4294967295u << "71582788h 15min" << 1440;
 }
 
-// A reported duration the editor cannot hold reads "--", and its editor opens without a value
-// instead of at the limit it would be clamped to.
-void TestConfigureSystemAux::descalingDurationOutsideTheEditorsLimitsShowsNoValue()
+// The row shows the relay's on time whatever it is; the editor opens on it within its limits.
+void TestConfigureSystemAux::descalingDurationShowsTheOnTimeAndOpensWithinTheLimits()
 {
     QFETCH(quint32, minutes);
     QFETCH(QString, shown);
+    QFETCH(int, heldMinutes);
     ConfigureSystemAuxViewManager manager(nullptr);
     manager.onSaunaAuxRelaySettingChanged(timed(relay(4, AuxiliaryRelayTypes::E_frequency), minutes,
                                                 AuxiliaryRelayTypes::E_minutes, 168,
@@ -1130,10 +1134,8 @@ void TestConfigureSystemAux::descalingDurationOutsideTheEditorsLimitsShowsNoValu
     QCOMPARE(modelReader::value(*descaling.settingsModel(), 3, "value3").toString(), shown);
 
     descaling.onAuxDescalingSettingSelected(AuxiliaryRelayTypes::E_duration);
-    const bool held = shown != QStringLiteral("--");
-    QCOMPARE(descaling.durationManager()->value().has_value(), held);
-    if (held)
-        QCOMPARE(descaling.durationManager()->valueInMinutes(), int(minutes));
+    QCOMPARE(descaling.durationManager()->value(),
+             std::optional<qint64>(qint64(heldMinutes) * 60000));
 }
 
 void TestConfigureSystemAux::descalingStartTimeOnTheEditorDate()
