@@ -220,7 +220,7 @@ void ConfigureSystemAuxDescalingViewManager::refreshSettingsRows()
     setRowText(m_startTimeRow, tr("Start time"),
                shown(DateTimeFormatter::instance()->formatTime(descaling.startTime)));
     setRowText(m_durationRow, tr("Duration"),
-               relay.onTimeScaling == AuxiliaryRelayTypes::E_minutes && relay.connected
+               relay.onTimeScaling == AuxiliaryRelayTypes::E_minutes
                    ? LanguageSupport::durationText(relay.onTimeValue)
                    : QString());
     setRowText(m_dosageRow, tr("Dosage"),

@@ -1105,30 +1105,37 @@ void TestConfigureSystemAux::descalingDurationOnlyWhenInMinutes()
 
 void TestConfigureSystemAux::descalingDurationShowsTheOnTimeAndOpensWithinTheLimits_data()
 {
+    QTest::addColumn<bool>("present");
     QTest::addColumn<quint32>("minutes");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("heldMinutes");
-    QTest::newRow("none") << 0u << "0min" << 1;
-    QTest::newRow("a minute") << 1u << "1min" << 1;
-    QTest::newRow("an hour and a half") << 90u << "1h 30min" << 90;
-    QTest::newRow("a day") << 1440u << "24h 0min" << 1440;
-    QTest::newRow("a day and a minute") << 1441u << "24h 1min" << 1440;
+    QTest::newRow("none") << true << 0u << "0min" << 1;
+    QTest::newRow("a minute") << true << 1u << "1min" << 1;
+    QTest::newRow("an hour and a half") << true << 90u << "1h 30min" << 90;
+    QTest::newRow("a day") << true << 1440u << "24h 0min" << 1440;
+    QTest::newRow("a day and a minute") << true << 1441u << "24h 1min" << 1440;
     // Beyond an int: no number wraps round to below the lower limit.
-    QTest::newRow("beyond an int") << 2147483648u << "35791394h 8min" << 1440;
-    QTest::newRow("largest") << 4294967295u << "71582788h 15min" << 1440;
+    QTest::newRow("beyond an int") << true << 2147483648u << "35791394h 8min" << 1440;
+    QTest::newRow("largest") << true << 4294967295u << "71582788h 15min" << 1440;
+    // The on time the sauna reported, whatever it tells of the relay's presence.
+    QTest::newRow("relay reported absent") << false << 30u << "30min" << 30;
 }
 
 // The row shows the relay's on time whatever it is; the editor opens on it within its limits.
 void TestConfigureSystemAux::descalingDurationShowsTheOnTimeAndOpensWithinTheLimits()
 {
+    QFETCH(bool, present);
     QFETCH(quint32, minutes);
     QFETCH(QString, shown);
     QFETCH(int, heldMinutes);
     ConfigureSystemAuxViewManager manager(nullptr);
-    manager.onSaunaAuxRelaySettingChanged(timed(relay(4, AuxiliaryRelayTypes::E_frequency), minutes,
-                                                AuxiliaryRelayTypes::E_minutes, 168,
-                                                AuxiliaryRelayTypes::E_hours));
+    Post pump = timed(relay(4, AuxiliaryRelayTypes::E_frequency), minutes,
+                      AuxiliaryRelayTypes::E_minutes, 168, AuxiliaryRelayTypes::E_hours);
+    manager.onSaunaAuxRelaySettingChanged(pump);
     manager.onAuxSelected(4);
+    // The chosen relay's next report.
+    pump.connected = present;
+    manager.onSaunaAuxRelaySettingChanged(pump);
     ConfigureSystemAuxDescalingViewManager &descaling = manager.descalingManager();
     descaling.onAuxDescalingViewVisibleChanged(true);
     QCOMPARE(modelReader::value(*descaling.settingsModel(), 3, "value3").toString(), shown);
