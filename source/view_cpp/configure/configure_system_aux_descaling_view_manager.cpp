@@ -101,14 +101,11 @@ int ConfigureSystemAuxDescalingViewManager::connectDosageManagerToView(
 
 int ConfigureSystemAuxDescalingViewManager::connectToTimeController(const QList<QObject *> &senders)
 {
-    int failed = signalInterface::connectSenders(
+    return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(weekDayStartChanged(::signalInterface::CalendarTypes::WeekDay)),
           SLOT(onWeekDayStartChanged(::signalInterface::CalendarTypes::WeekDay))},
          {SIGNAL(systemTimeChanged(QDateTime)), SLOT(onSystemTimeChanged(QDateTime))}});
-    // The start time is shown in the panel's time format.
-    failed += m_startTimeManager.connectFormatSources(senders);
-    return failed;
 }
 
 void ConfigureSystemAuxDescalingViewManager::onWeekDayStartChanged(CalendarTypes::WeekDay day)

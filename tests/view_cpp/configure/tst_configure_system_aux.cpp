@@ -4,6 +4,7 @@
 #include "control/settings.h"
 #include "pc_panel/supported_characters.h"
 #include "signal_interface/configure_types.h"
+#include "signal_interface/date_time_types.h"
 #include "signal_interface/language_types.h"
 #include "signal_interface/time_edit_types.h"
 #include "signal_interface/type_registration.h"
@@ -17,6 +18,7 @@
 using signalInterface::AuxiliaryRelayTypes;
 using signalInterface::CalendarTypes;
 using signalInterface::ConfigureTypes;
+using signalInterface::DateTimeTypes;
 using signalInterface::MasterFuncDescTypes;
 using signalInterface::TimeEditTypes;
 using Post = AuxiliaryRelayTypes::AuxiliaryRelayPost;
@@ -58,6 +60,17 @@ Descaling descalingOn(quint32 relayIndex)
     descaling.dosage = 150;
     return descaling;
 }
+
+// The time controller's signals that a screen may hear.
+class TimeSource : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void weekDayStartChanged(::signalInterface::CalendarTypes::WeekDay day);
+    void systemTimeChanged(QDateTime time);
+    void timeFormatChanged(::signalInterface::DateTimeTypes::TimeFormat format);
+};
 
 // Every signal the options screen sends out, in the order it sent them, as "name:detail".
 class Recorder : public QObject
@@ -143,6 +156,7 @@ private slots:
 
     void descalingRows();
     void descalingWeekdaysStartAtTheFirstDayOfTheWeek();
+    void descalingHearsTheFirstDayOfTheWeekButNotTheTimeFormat();
     void descalingWeekdaysReadAsTheWeekdayTexts();
     void descalingRepeatRowsWithoutADescalingRelay();
     void descalingRepeatIntervalTexts_data();
@@ -905,6 +919,21 @@ void TestConfigureSystemAux::descalingWeekdaysStartAtTheFirstDayOfTheWeek()
     QCOMPARE(column(weekdays, "value").at(2), QString("Sunday"));
     QCOMPARE(column(weekdays, "value5").mid(2),
              (QStringList{"top", "centre", "centre", "centre", "centre", "centre", "bottom"}));
+}
+
+// From the time controller the screen hears the first day of the week and the system time; the
+// start-time editor keeps its 24-hour format.
+void TestConfigureSystemAux::descalingHearsTheFirstDayOfTheWeekButNotTheTimeFormat()
+{
+    ConfigureSystemAuxViewManager manager(nullptr);
+    ConfigureSystemAuxDescalingViewManager &descaling = manager.descalingManager();
+    TimeSource source;
+    QCOMPARE(descaling.connectToTimeController({&source}), 0);
+    emit source.weekDayStartChanged(CalendarTypes::E_sunday);
+    emit source.timeFormatChanged(DateTimeTypes::E_am_pm);
+    descaling.onAuxDescalingViewVisibleChanged(true);
+    QCOMPARE(modelReader::applIds(*descaling.weekdayModel()).at(2), int(CalendarTypes::E_sunday));
+    QCOMPARE(descaling.startTimeManager()->timeFormat(), DateTimeTypes::E_0_24);
 }
 
 // A language that writes its weekdays in lower case shows them so in the weekday list, as on the
