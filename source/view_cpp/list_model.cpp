@@ -1,10 +1,11 @@
 #include "view_cpp/list_model.h"
 
 #include "view_cpp/list_item.h"
+#include "view_cpp/row_fields.h"
 #include "view_cpp/row_item_tables.h"
+#include "view_cpp/view_logging.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace view {
 
@@ -48,28 +49,35 @@ bool ListModel::removeRows(int row, int count, const QModelIndex &)
     return true;
 }
 
-bool ListModel::appendItem(ListItem *item)
+void ListModel::appendItem(ListItem *item)
 {
-    if (item == nullptr)
-        return false;
+    if (item == nullptr) {
+        qCWarning(viewLog) << "list model" << objectName() << "refused a null item";
+        return;
+    }
     const int row = rowCount();
     beginInsertRows(QModelIndex(), row, row);
     connectItem(item);
     m_items.append(item);
     item->setParent(this);
     endInsertRows();
-    return true;
 }
 
-bool ListModel::insertItem(int row, ListItem *item)
+void ListModel::insertItem(int row, ListItem *item)
 {
-    if (item == nullptr || row < 0 || row > rowCount())
-        return false;
+    if (item == nullptr) {
+        qCWarning(viewLog) << "list model" << objectName() << "refused a null item";
+        return;
+    }
+    if (row < 0 || row > rowCount()) {
+        qCWarning(viewLog) << "list model" << objectName() << "refused an item at row" << row
+                           << "of" << rowCount() << "rows";
+        return;
+    }
     beginInsertRows(QModelIndex(), row, row);
     connectItem(item);
     m_items.insert(row, item);
     endInsertRows();
-    return true;
 }
 
 ListItem *ListModel::itemAt(int row) const
