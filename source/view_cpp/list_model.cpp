@@ -125,7 +125,12 @@ QModelIndex ListModel::indexOfRow(int row) const
 
 void ListModel::updateLayoutOrder()
 {
-    view::updateLayoutOrder(std::vector<ListItem *>(m_items.cbegin(), m_items.cend()));
+    const int count = rowCount();
+    for (int row = 0; row < count; ++row) {
+        // Rows of both families; rows of other kinds count but keep what they are.
+        if (auto *menuRow = qobject_cast<RowFieldsItem *>(itemAt(row)))
+            menuRow->setLayoutOrder(layoutPosition(row, count));
+    }
 }
 
 int ListModel::getNumberOfRows() const

@@ -74,7 +74,7 @@ private slots:
     void layoutOrderFollowsRows();
     void layoutOrderCountsEveryKindOfRow();
     void layoutOrderSecondRunIsSilent();
-    void layoutOrderOfAVectorSetsBothFamilies();
+    void layoutOrderOfAVectorSetsOnlyRowItems();
 
     void componentTypesFromInt_data();
     void componentTypesFromInt();
@@ -508,31 +508,36 @@ void TestListModel::layoutOrderSecondRunIsSilent()
     QCOMPARE(changed.count(), 2);
 }
 
-void TestListModel::layoutOrderOfAVectorSetsBothFamilies()
+void TestListModel::layoutOrderOfAVectorSetsOnlyRowItems()
 {
     view::RowItem first(QStringLiteral("first"), 1);
-    view::RowItem2 second(QStringLiteral("second"), 2);
+    view::RowItem middle(QStringLiteral("middle"), 2);
     view::RowItem last(QStringLiteral("last"), 3);
-    QSignalSpy secondChanged(&second, &view::ListItem::dataChanged);
-    view::updateLayoutOrder({&first, &second, &last});
+    QSignalSpy middleChanged(&middle, &view::ListItem::dataChanged);
+    view::updateLayoutOrder({&first, &middle, &last});
     QCOMPARE(layoutOrderOf(&first), QStringLiteral("top"));
+    QCOMPARE(layoutOrderOf(&middle), QStringLiteral("centre"));
     QCOMPARE(layoutOrderOf(&last), QStringLiteral("bottom"));
-    QCOMPARE(layoutOrderOf(&second), QStringLiteral("centre"));
-    QCOMPARE(secondChanged.count(), 0);
+    QCOMPARE(middleChanged.count(), 0);
 
     view::RowItem alone(2, 0, QStringLiteral("single"));
     view::updateLayoutOrder({&alone});
     QCOMPARE(layoutOrderOf(&alone), QStringLiteral("single"));
     view::updateLayoutOrder({});
 
-    // The vector form and the model's form are one rule: a second-family row is placed too,
-    // and a row of another kind still counts.
-    view::RowItemIcon top(1);
+    // A second-family row keeps its position, but still counts as a row of the vector.
+    view::RowItemIcon icon(1);
     view::DividerItem divider(view::ComponentTypes::E_divider_small);
     view::RowItem bottom(QStringLiteral("bottom"), 2);
-    view::updateLayoutOrder({&top, &divider, &bottom});
-    QCOMPARE(layoutOrderOf(&top), QStringLiteral("top"));
+    QSignalSpy iconChanged(&icon, &view::ListItem::dataChanged);
+    view::updateLayoutOrder({&icon, &divider, &bottom});
+    QCOMPARE(layoutOrderOf(&icon), QStringLiteral("centre"));
+    QCOMPARE(iconChanged.count(), 0);
     QCOMPARE(layoutOrderOf(&bottom), QStringLiteral("bottom"));
+
+    view::RowItem2 lone(QStringLiteral("lone"), 4);
+    view::updateLayoutOrder({&lone});
+    QCOMPARE(layoutOrderOf(&lone), QStringLiteral("centre"));
 }
 
 void TestListModel::componentTypesFromInt_data()
