@@ -578,7 +578,7 @@ int ConfigureTabObjectsProvider::connectToLink(pcPanel::SaunaCommunication &link
     auto &network = manager<view::ConfigureSystemNetworkViewManager>();
     int failed = 0;
     failed += network.connectCommunicationSignals({&link});
-    // About shows the sauna's part only while it is connected.
+    // About forgets the sauna when its connection ends.
     failed += manager<view::ConfigureGeneralAboutViewManager>().connectLinkSignals({&link});
     failed += link.connectViewRequests({&network});
     failed += link.saunaSystemSender()->connectUpdateSaunaRequests({&network});

@@ -93,12 +93,11 @@ int ConfigureGeneralAboutViewManager::connectLinkSignals(const QList<QObject *> 
 
 void ConfigureGeneralAboutViewManager::onConnectedChanged(bool connected)
 {
-    if (connected == m_connected)
+    if (connected)
         return;
-    m_connected = connected;
-    // The next sauna may be another one: nothing of this one is kept for it.
-    if (!connected)
-        m_sauna = SaunaFacts();
+    // The next sauna may be another one: nothing of this one is kept for it. The page shows
+    // what the manager held before any report.
+    m_sauna = SaunaFacts();
     rebuildIfShown();
 }
 
@@ -185,7 +184,7 @@ void ConfigureGeneralAboutViewManager::rebuild()
     m_infoModel.clear();
 
     appendSubFunction(tr("License Info"), ConfigureTypes::E_licenseInfo);
-    if (m_connected && m_sauna.systemMode == MasterFuncDescTypes::E_multisteam)
+    if (m_sauna.systemMode == MasterFuncDescTypes::E_multisteam)
         appendSubFunction(tr("Identify RCB"), ConfigureTypes::E_identifyRcb);
     m_subFunctionModel.updateLayoutOrder();
 
@@ -194,8 +193,6 @@ void ConfigureGeneralAboutViewManager::rebuild()
     const unsigned instance = pcPanel::InstanceSettings::instanceNumber();
     if (instance != 0)
         appendLabelled(tr("Instance"), QString::number(instance));
-    if (!m_connected)
-        return;
     appendInfo(QString());
     appendInfo(tr("Control Panel"), true);
     appendLabelled(tr("Facility Type"), facilityText());

@@ -19,9 +19,9 @@ namespace view {
 // The About page of the General settings: this panel program, the connected sauna system, the
 // application that answered the connection and one block per node of the sauna's node list. A
 // small sub-menu leads to the licence information and, on multi-steam systems, to the page that
-// identifies the relay control boards. The page only shows; it sends nothing to the sauna. While
-// no sauna is connected it shows only the panel: what a former sauna reported is forgotten when
-// its connection ends.
+// identifies the relay control boards. The page only shows; it sends nothing to the sauna. What a
+// sauna reported is forgotten when its connection ends: the page then shows what it showed
+// before any report ("Facility Type: Unknown", "System: Unknown", an empty software name).
 class ConfigureGeneralAboutViewManager : public ConfigureViewManagerBase
 {
     Q_OBJECT
@@ -47,7 +47,7 @@ public:
     int connectSaunaSignals(const QList<QObject *> &senders) override;
     // The link's connection state machine: the application that answered the connection.
     int connectConnectionStateSignals(const QList<QObject *> &senders);
-    // The link's connectedChanged(bool).
+    // The link's connectedChanged(bool): a disconnect forgets the sauna.
     int connectLinkSignals(const QList<QObject *> &senders);
 
 public slots:
@@ -98,7 +98,6 @@ private:
     ListModel m_infoModel;
     std::optional<::signalInterface::VariantTypes::Brand> m_brand;
     SaunaFacts m_sauna;
-    bool m_connected = false;
     QString m_panelVersion;
 };
 

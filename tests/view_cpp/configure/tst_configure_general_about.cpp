@@ -95,7 +95,7 @@ private slots:
     void aboutStoredReportsShowAtTheNextRebuild();
     void aboutHiddenPageBuildsNothing();
     void aboutSubFunctionSelection();
-    void aboutWithoutASaunaShowsOnlyThePanel();
+    void aboutForgetsTheSaunaOnDisconnect();
 
     // Licence information.
     void licenceChoosingAComponentReadsItsFiles();
@@ -127,7 +127,6 @@ void TestConfigureGeneralAbout::aboutConnectsToItsSenders()
     QCOMPARE(manager.connectVariantSignals({&variant}), 0);
     QCOMPARE(manager.connectConnectionStateSignals({&states}), 0);
     QCOMPARE(manager.connectLinkSignals({&states}), 0);
-    emit states.connectedChanged(true);
     manager.onAboutViewVisibleChanged(true);
     emit states.remoteApplicationIdentified(QStringLiteral("sauna_simulator"),
                                             QStringLiteral("1.0.0"));
@@ -136,12 +135,15 @@ void TestConfigureGeneralAbout::aboutConnectsToItsSenders()
     QVERIFY(infoRows(manager).contains(QStringLiteral("Software: sauna_simulator")));
     emit receiver.saunaNodeListItemChanged(node(0, 64, NodeInformationTypes::E_rcb, 0));
     QVERIFY(infoRows(manager).contains(QStringLiteral("Node 0")));
+    emit states.connectedChanged(false);
+    QVERIFY(infoRows(manager).contains(QStringLiteral("Facility Type: Unknown")));
+    QVERIFY(!infoRows(manager).contains(QStringLiteral("Node 0")));
 }
 
+// No sauna has been connected yet: the page lists what it holds before any report.
 void TestConfigureGeneralAbout::aboutBeforeAnyReport()
 {
     ConfigureGeneralAboutViewManager manager(nullptr);
-    manager.onConnectedChanged(true);
     manager.setPanelVersion(QStringLiteral("1.0.5022"));
     manager.onBrandChanged(VariantTypes::E_vaho);
     manager.onAboutViewVisibleChanged(true);
@@ -164,7 +166,6 @@ void TestConfigureGeneralAbout::aboutBeforeAnyReport()
 void TestConfigureGeneralAbout::aboutNodeBlocks()
 {
     ConfigureGeneralAboutViewManager manager(nullptr);
-    manager.onConnectedChanged(true);
     manager.onBrandChanged(VariantTypes::E_vaho);
     manager.onAboutViewVisibleChanged(true);
     const int base = manager.infoModel()->rowCount();
@@ -212,7 +213,6 @@ void TestConfigureGeneralAbout::aboutProductTexts()
     QFETCH(int, product);
     QFETCH(QString, text);
     ConfigureGeneralAboutViewManager manager(nullptr);
-    manager.onConnectedChanged(true);
     if (brand >= 0)
         manager.onBrandChanged(VariantTypes::Brand(brand));
     manager.onSaunaNodeListItemChanged(node(1, 70, NodeInformationTypes::E_rcb, quint32(product)));
@@ -223,7 +223,6 @@ void TestConfigureGeneralAbout::aboutProductTexts()
 void TestConfigureGeneralAbout::aboutStoredReportsShowAtTheNextRebuild()
 {
     ConfigureGeneralAboutViewManager manager(nullptr);
-    manager.onConnectedChanged(true);
     manager.onAboutViewVisibleChanged(true);
     MasterFuncDescTypes::MasterFuncDescPost functions;
     functions.function23 = true;
@@ -249,7 +248,6 @@ void TestConfigureGeneralAbout::aboutStoredReportsShowAtTheNextRebuild()
 void TestConfigureGeneralAbout::aboutHiddenPageBuildsNothing()
 {
     ConfigureGeneralAboutViewManager manager(nullptr);
-    manager.onConnectedChanged(true);
     manager.onSaunaNodeListItemChanged(node(0, 64, NodeInformationTypes::E_rcb, 0));
     manager.onSaunaFacilityTypeChanged(SaunaStateTypes::E_supervised);
     manager.onBrandChanged(VariantTypes::E_lumo);
@@ -272,35 +270,49 @@ void TestConfigureGeneralAbout::aboutSubFunctionSelection()
     QCOMPARE(selected.at(1).at(0).toInt(), int(ConfigureTypes::E_licenseInfo));
 }
 
-// Without a sauna the page shows the panel alone; a former sauna's reports are not kept for the
-// next one, which shows only what it reports itself.
-void TestConfigureGeneralAbout::aboutWithoutASaunaShowsOnlyThePanel()
+// A disconnect forgets the sauna: the page shows again what it showed before any report, and
+// the next sauna shows only what it reports itself.
+void TestConfigureGeneralAbout::aboutForgetsTheSaunaOnDisconnect()
 {
     ConfigureGeneralAboutViewManager manager(nullptr);
     manager.setPanelVersion(QStringLiteral("1.0.5022"));
     manager.onBrandChanged(VariantTypes::E_vaho);
-    manager.onConnectedChanged(true);
     manager.onAboutViewVisibleChanged(true);
+    const QStringList beforeAnyReport = infoRows(manager);
+    QCOMPARE(beforeAnyReport,
+             QStringList({"PC Control Panel", "Software version: 1.0.5022", "", "Control Panel",
+                          "Facility Type: Unknown", "System: Unknown", "",
+                          "Software: ", "Software version: ", ""}));
+
+    manager.onConnectedChanged(true);
     manager.onSaunaSystemModeChanged(MasterFuncDescTypes::E_multisteam);
     manager.onRemoteApplicationIdentified(QStringLiteral("app"), QStringLiteral("2.0.0"));
+    MasterFuncDescTypes::MasterFuncDescPost functions;
+    functions.function23 = true;
+    manager.onSaunaMasterFuncDescChanged(functions);
+    manager.onSaunaMasterProductChanged(MasterFuncDescTypes::E_steam_public);
     manager.onSaunaFacilityTypeChanged(SaunaStateTypes::E_public);
     manager.onSaunaNodeListItemChanged(node(0, 64, NodeInformationTypes::E_rcb, 0));
     QVERIFY(infoRows(manager).contains(QStringLiteral("Node 0")));
-    QCOMPARE(manager.subFunctionModel()->rowCount(), 2);
+    QVERIFY(infoRows(manager).contains(QStringLiteral("Software: app")));
+    QCOMPARE(modelReader::applIds(*manager.subFunctionModel()),
+             QList<int>({ConfigureTypes::E_licenseInfo, ConfigureTypes::E_identifyRcb}));
 
     manager.onConnectedChanged(false);
-    const QStringList panelOnly({"PC Control Panel", "Software version: 1.0.5022"});
-    QCOMPARE(infoRows(manager), panelOnly);
+    QCOMPARE(infoRows(manager), beforeAnyReport);
     QCOMPARE(modelReader::applIds(*manager.subFunctionModel()),
              QList<int>({ConfigureTypes::E_licenseInfo}));
-    // A report that comes late still shows nothing of the sauna.
-    manager.onSaunaFacilityTypeChanged(SaunaStateTypes::E_supervised);
-    QCOMPARE(infoRows(manager), panelOnly);
+    // Shown again after a hide, the page still holds nothing of the former sauna.
+    manager.onAboutViewVisibleChanged(false);
+    manager.onAboutViewVisibleChanged(true);
+    QCOMPARE(infoRows(manager), beforeAnyReport);
 
     manager.onConnectedChanged(true);
+    manager.onSaunaFacilityTypeChanged(SaunaStateTypes::E_supervised);
     const QStringList rows = infoRows(manager);
     QVERIFY2(rows.contains(QStringLiteral("Facility Type: Supervised")),
              qPrintable(rows.join('|')));
+    QVERIFY(rows.contains(QStringLiteral("System: Unknown")));
     QVERIFY(rows.contains(QStringLiteral("Software: ")));
     QVERIFY(!rows.contains(QStringLiteral("Node 0")));
     QCOMPARE(modelReader::applIds(*manager.subFunctionModel()),
