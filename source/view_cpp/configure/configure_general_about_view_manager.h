@@ -27,17 +27,12 @@ class ConfigureGeneralAboutViewManager : public ConfigureViewManagerBase
     Q_OBJECT
 
 public:
-    static constexpr int nodeSlotCount = 8;
-    // Addresses up to this one are not nodes of the bus that the page lists.
-    static constexpr qint32 highestHiddenNodeAddress = 63;
-
     explicit ConfigureGeneralAboutViewManager(QObject *parent);
 
-    ListModel *subFunctionModel() { return &m_subFunctionModel; }
-    ListModel *infoModel() { return &m_infoModel; }
-
-    // The program's own version text, shown as the panel's software version.
-    void setPanelVersion(const QString &version) { m_panelVersion = version; }
+    // The two lists, which the provider publishes as members: the sub-menu ("License Info" and,
+    // on multi-steam systems, "Identify RCB") and the information rows.
+    ListModel subFunctionModel;
+    ListModel infoModel;
 
     // The QML page's aboutViewVisibleChanged(bool) and aboutSubFunctionSelected(int).
     int connectToView(const QList<QObject *> &senders);
@@ -66,6 +61,10 @@ public slots:
     onSaunaMasterFuncDescChanged(::signalInterface::MasterFuncDescTypes::MasterFuncDescPost post);
 
 private:
+    static constexpr int nodeSlotCount = 8;
+    // Addresses up to this one are not nodes of the bus that the page lists.
+    static constexpr qint32 highestHiddenNodeAddress = 63;
+
     void rebuild();
     // Rebuilds only while the page is shown, that is while its information list has rows.
     void rebuildIfShown();
@@ -94,11 +93,8 @@ private:
         QString softwareVersion;
     };
 
-    ListModel m_subFunctionModel;
-    ListModel m_infoModel;
     std::optional<::signalInterface::VariantTypes::Brand> m_brand;
     SaunaFacts m_sauna;
-    QString m_panelVersion;
 };
 
 } // namespace view

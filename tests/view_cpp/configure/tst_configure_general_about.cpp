@@ -52,7 +52,7 @@ node(quint32 index, quint32 address, NodeInformationTypes::NodeProfileMode profi
 
 QStringList infoRows(ConfigureGeneralAboutViewManager &manager)
 {
-    return modelReader::texts(*manager.infoModel(), "value");
+    return modelReader::texts(manager.infoModel, "value");
 }
 
 bool writeFile(const QString &path, const QByteArray &contents)
@@ -84,7 +84,12 @@ class TestConfigureGeneralAbout : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { signalInterface::registerMetaTypes(); }
+    void initTestCase()
+    {
+        signalInterface::registerMetaTypes();
+        // What the program sets at start-up; About shows it as the panel's version.
+        QCoreApplication::setApplicationVersion(QStringLiteral("1.0.5022"));
+    }
 
     // About.
     void aboutConnectsToItsSenders();
@@ -144,23 +149,22 @@ void TestConfigureGeneralAbout::aboutConnectsToItsSenders()
 void TestConfigureGeneralAbout::aboutBeforeAnyReport()
 {
     ConfigureGeneralAboutViewManager manager(nullptr);
-    manager.setPanelVersion(QStringLiteral("1.0.5022"));
     manager.onBrandChanged(VariantTypes::E_vaho);
     manager.onAboutViewVisibleChanged(true);
     QCOMPARE(infoRows(manager),
              QStringList({"PC Control Panel", "Software version: 1.0.5022", "", "Control Panel",
                           "Facility Type: Unknown", "System: Unknown", "",
                           "Software: ", "Software version: ", ""}));
-    QCOMPARE(modelReader::column(*manager.infoModel(), "value2"),
+    QCOMPARE(modelReader::column(manager.infoModel, "value2"),
              QVariantList({true, false, false, true, false, false, false, false, false, false}));
-    QCOMPARE(modelReader::texts(*manager.subFunctionModel(), "textOnSubMenu"),
+    QCOMPARE(modelReader::texts(manager.subFunctionModel, "textOnSubMenu"),
              QStringList({"License Info"}));
-    QCOMPARE(modelReader::applIds(*manager.subFunctionModel()),
+    QCOMPARE(modelReader::applIds(manager.subFunctionModel),
              QList<int>({ConfigureTypes::E_licenseInfo}));
 
     manager.onAboutViewVisibleChanged(false);
-    QCOMPARE(manager.infoModel()->rowCount(), 0);
-    QCOMPARE(manager.subFunctionModel()->rowCount(), 0);
+    QCOMPARE(manager.infoModel.rowCount(), 0);
+    QCOMPARE(manager.subFunctionModel.rowCount(), 0);
 }
 
 void TestConfigureGeneralAbout::aboutNodeBlocks()
@@ -168,18 +172,18 @@ void TestConfigureGeneralAbout::aboutNodeBlocks()
     ConfigureGeneralAboutViewManager manager(nullptr);
     manager.onBrandChanged(VariantTypes::E_vaho);
     manager.onAboutViewVisibleChanged(true);
-    const int base = manager.infoModel()->rowCount();
+    const int base = manager.infoModel.rowCount();
 
     manager.onSaunaNodeListItemChanged(node(0, 63, NodeInformationTypes::E_rcb, 0));
-    QCOMPARE(manager.infoModel()->rowCount(), base);
+    QCOMPARE(manager.infoModel.rowCount(), base);
     // An address that is negative as a signed number is not a node's.
     manager.onSaunaNodeListItemChanged(node(0, 0x80000000u, NodeInformationTypes::E_rcb, 0));
-    QCOMPARE(manager.infoModel()->rowCount(), base);
+    QCOMPARE(manager.infoModel.rowCount(), base);
     manager.onSaunaNodeListItemChanged(node(0, 64, NodeInformationTypes::E_rcb, 0));
     QCOMPARE(infoRows(manager).mid(base),
              QStringList({"Node 0", "Profile: Relay Control Board", "Product: Tarn",
                           "Software version: 2.1.3", "Zerededid version: 1.4.0", ""}));
-    QCOMPARE(modelReader::value(*manager.infoModel(), base, "value2"), QVariant(true));
+    QCOMPARE(modelReader::value(manager.infoModel, base, "value2"), QVariant(true));
 
     // Index 8 is dropped; the sensor has no product row; an unknown profile has one.
     manager.onSaunaNodeListItemChanged(node(8, 90, NodeInformationTypes::E_cp, 0));
@@ -229,14 +233,14 @@ void TestConfigureGeneralAbout::aboutStoredReportsShowAtTheNextRebuild()
     manager.onSaunaSystemModeChanged(MasterFuncDescTypes::E_multisteam);
     manager.onSaunaMasterFuncDescChanged(functions);
     manager.onRemoteApplicationIdentified(QStringLiteral("app"), QStringLiteral("2.0.0"));
-    QCOMPARE(manager.subFunctionModel()->rowCount(), 1);
+    QCOMPARE(manager.subFunctionModel.rowCount(), 1);
     QVERIFY(infoRows(manager).contains(QStringLiteral("Software: ")));
 
     // A report that rebuilds brings the stored ones along.
     manager.onSaunaMasterProductChanged(MasterFuncDescTypes::E_steam_public);
-    QCOMPARE(modelReader::texts(*manager.subFunctionModel(), "textOnSubMenu"),
+    QCOMPARE(modelReader::texts(manager.subFunctionModel, "textOnSubMenu"),
              QStringList({"License Info", "Identify RCB"}));
-    QCOMPARE(modelReader::texts(*manager.subFunctionModel(), "layoutOrder"),
+    QCOMPARE(modelReader::texts(manager.subFunctionModel, "layoutOrder"),
              QStringList({"top", "bottom"}));
     QVERIFY(infoRows(manager).contains(QStringLiteral("Software: app")));
     QVERIFY(infoRows(manager).contains(QStringLiteral("Software version: 2.0.0")));
@@ -252,8 +256,8 @@ void TestConfigureGeneralAbout::aboutHiddenPageBuildsNothing()
     manager.onSaunaFacilityTypeChanged(SaunaStateTypes::E_supervised);
     manager.onBrandChanged(VariantTypes::E_lumo);
     manager.onLanguageChanged(signalInterface::LanguageTypes::Language(0));
-    QCOMPARE(manager.infoModel()->rowCount(), 0);
-    QCOMPARE(manager.subFunctionModel()->rowCount(), 0);
+    QCOMPARE(manager.infoModel.rowCount(), 0);
+    QCOMPARE(manager.subFunctionModel.rowCount(), 0);
     manager.onAboutViewVisibleChanged(true);
     QVERIFY(infoRows(manager).contains(QStringLiteral("Facility Type: Supervised")));
     QVERIFY(infoRows(manager).contains(QStringLiteral("Product: Glen")));
@@ -275,7 +279,6 @@ void TestConfigureGeneralAbout::aboutSubFunctionSelection()
 void TestConfigureGeneralAbout::aboutForgetsTheSaunaOnDisconnect()
 {
     ConfigureGeneralAboutViewManager manager(nullptr);
-    manager.setPanelVersion(QStringLiteral("1.0.5022"));
     manager.onBrandChanged(VariantTypes::E_vaho);
     manager.onAboutViewVisibleChanged(true);
     const QStringList beforeAnyReport = infoRows(manager);
@@ -295,12 +298,12 @@ void TestConfigureGeneralAbout::aboutForgetsTheSaunaOnDisconnect()
     manager.onSaunaNodeListItemChanged(node(0, 64, NodeInformationTypes::E_rcb, 0));
     QVERIFY(infoRows(manager).contains(QStringLiteral("Node 0")));
     QVERIFY(infoRows(manager).contains(QStringLiteral("Software: app")));
-    QCOMPARE(modelReader::applIds(*manager.subFunctionModel()),
+    QCOMPARE(modelReader::applIds(manager.subFunctionModel),
              QList<int>({ConfigureTypes::E_licenseInfo, ConfigureTypes::E_identifyRcb}));
 
     manager.onConnectedChanged(false);
     QCOMPARE(infoRows(manager), beforeAnyReport);
-    QCOMPARE(modelReader::applIds(*manager.subFunctionModel()),
+    QCOMPARE(modelReader::applIds(manager.subFunctionModel),
              QList<int>({ConfigureTypes::E_licenseInfo}));
     // Shown again after a hide, the page still holds nothing of the former sauna.
     manager.onAboutViewVisibleChanged(false);
@@ -315,7 +318,7 @@ void TestConfigureGeneralAbout::aboutForgetsTheSaunaOnDisconnect()
     QVERIFY(rows.contains(QStringLiteral("System: Unknown")));
     QVERIFY(rows.contains(QStringLiteral("Software: ")));
     QVERIFY(!rows.contains(QStringLiteral("Node 0")));
-    QCOMPARE(modelReader::applIds(*manager.subFunctionModel()),
+    QCOMPARE(modelReader::applIds(manager.subFunctionModel),
              QList<int>({ConfigureTypes::E_licenseInfo}));
 }
 
