@@ -23,6 +23,8 @@
 #include <functional>
 #include <optional>
 
+class TestConfigureSystemNetworkViewManager;
+
 namespace view {
 
 // The Network settings screen: the sauna systems the link knows, auto-connect, one system's
@@ -49,11 +51,6 @@ public:
     };
     static Environment defaultEnvironment();
 
-    // A system whose last announcement is older than this counts as stale.
-    static constexpr qint64 freshAnnouncementMs = 60999;
-    static constexpr int ipConnectFormPort = 54378;
-    static constexpr int networkFormPort = 49152;
-
     explicit ConfigureSystemNetworkViewManager(QObject *parent);
     ConfigureSystemNetworkViewManager(QObject *parent, Environment environment);
 
@@ -72,10 +69,6 @@ public:
     // The values of the IP connect form; the address is null when there is none.
     const QHostAddress &formAddress() const { return m_formAddress; }
     int formPort() const { return m_formPort; }
-    std::optional<QUuid> shownSauna() const { return m_shown; }
-    // Runs while the details page shows a system that is still fresh, until the moment it turns
-    // stale; the page is then refreshed, so that it offers "Delete" without being reopened.
-    QTimer &staleTimer() { return m_staleTimer; }
 
 signals:
     void autoConnectChangeRequest(bool autoConnect);
@@ -115,6 +108,19 @@ public slots:
 private:
     using Answer = ::signalInterface::UserMessageTypes::UserMessageAnswer;
     using RemoteSauna = ::signalInterface::RemoteSaunaTypes::RemoteSauna;
+
+    // The tests read the shown sauna and drive the stale timer.
+    friend class ::TestConfigureSystemNetworkViewManager;
+
+    // A system whose last announcement is older than this counts as stale.
+    static constexpr qint64 freshAnnouncementMs = 60999;
+    static constexpr int ipConnectFormPort = 54378;
+    static constexpr int networkFormPort = 49152;
+
+    std::optional<QUuid> shownSauna() const { return m_shown; }
+    // Runs while the details page shows a system that is still fresh, until the moment it turns
+    // stale; the page is then refreshed, so that it offers "Delete" without being reopened.
+    QTimer &staleTimer() { return m_staleTimer; }
 
     void onDeleteAnswered(const Answer &answer);
 
