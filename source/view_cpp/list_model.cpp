@@ -1,7 +1,8 @@
 #include "view_cpp/list_model.h"
 
 #include "view_cpp/list_item.h"
-#include "view_cpp/row_fields.h"
+#include "view_cpp/row_item.h"
+#include "view_cpp/row_item_base.h"
 #include "view_cpp/row_item_tables.h"
 #include "view_cpp/view_logging.h"
 
@@ -128,8 +129,12 @@ void ListModel::updateLayoutOrder()
     const int count = rowCount();
     for (int row = 0; row < count; ++row) {
         // Rows of both families; rows of other kinds count but keep what they are.
-        if (auto *menuRow = qobject_cast<RowFieldsItem *>(itemAt(row)))
-            menuRow->setLayoutOrder(layoutPosition(row, count));
+        const int position = layoutPosition(row, count);
+        ListItem *item = itemAt(row);
+        if (auto *rowItem = qobject_cast<RowItem *>(item))
+            rowItem->setData(layoutOrderText(position), RowItem::LayoutOrderRole);
+        else if (auto *baseItem = qobject_cast<RowItemBase *>(item))
+            baseItem->setLayoutOrder(position);
     }
 }
 

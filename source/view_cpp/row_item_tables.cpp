@@ -84,7 +84,7 @@ void updateLayoutOrder(const std::vector<ListItem *> &rows)
     const int count = static_cast<int>(rows.size());
     for (int row = 0; row < count; ++row) {
         if (auto *menuRow = qobject_cast<RowItem *>(rows[static_cast<std::size_t>(row)]))
-            menuRow->setLayoutOrder(layoutPosition(row, count));
+            menuRow->setData(layoutOrderText(layoutPosition(row, count)), RowItem::LayoutOrderRole);
     }
 }
 
