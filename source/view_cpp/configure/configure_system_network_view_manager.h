@@ -36,10 +36,6 @@ class ConfigureSystemNetworkViewManager : public ConfigureViewManagerBase
     Q_OBJECT
 
 public:
-    // The messages that tell how a search by address goes.
-    static constexpr quint32 detectingSystemMessageId = 0x2041;
-    static constexpr quint32 systemFoundMessageId = 0x204d;
-
     // Where the screen reads the time and the host's addresses; tests replace them.
     struct Environment
     {

@@ -17,6 +17,8 @@
 
 #include <sys/stat.h>
 
+#include <type_traits>
+
 using signalInterface::ConfigureTypes;
 using signalInterface::MasterFuncDescTypes;
 using signalInterface::NodeInformationTypes;
@@ -78,6 +80,20 @@ signals:
     void remoteApplicationIdentified(QString name, QString version);
     void connectedChanged(bool connected);
 };
+
+namespace {
+
+// The line the internal-error message names is the licence screen's own, not a constant beside
+// its interface.
+template<typename T, typename = void>
+struct HasPublicOpenFailureLine : std::false_type
+{};
+template<typename T>
+struct HasPublicOpenFailureLine<T, std::void_t<decltype(T::openFailureLine)>> : std::true_type
+{};
+static_assert(!HasPublicOpenFailureLine<ConfigureGeneralAboutLicenseInfoViewManager>::value);
+
+} // namespace
 
 class TestConfigureGeneralAbout : public QObject
 {

@@ -48,7 +48,8 @@ RemoteSauna sauna(const QString &name, int order, qint64 lastAnnouncement,
 
 namespace {
 
-// What the screen keeps to itself: its timing constants, the shown sauna and the stale timer.
+// What the screen keeps to itself: its timing constants and message ids, the shown sauna and the
+// stale timer.
 template<typename T, typename = void>
 struct HasPublicShownSauna : std::false_type
 {};
@@ -69,7 +70,16 @@ struct HasPublicFreshAnnouncement : std::false_type
 template<typename T>
 struct HasPublicFreshAnnouncement<T, std::void_t<decltype(T::freshAnnouncementMs)>> : std::true_type
 {};
+template<typename T, typename = void>
+struct HasPublicMessageIds : std::false_type
+{};
+template<typename T>
+struct HasPublicMessageIds<
+    T, std::void_t<decltype(T::detectingSystemMessageId), decltype(T::systemFoundMessageId)>> :
+    std::true_type
+{};
 static_assert(!HasPublicShownSauna<ConfigureSystemNetworkViewManager>::value);
+static_assert(!HasPublicMessageIds<ConfigureSystemNetworkViewManager>::value);
 static_assert(!HasPublicStaleTimer<ConfigureSystemNetworkViewManager>::value);
 static_assert(!HasPublicFreshAnnouncement<ConfigureSystemNetworkViewManager>::value);
 
