@@ -34,10 +34,6 @@ public:
     qreal actualOuterRadius() const { return m_actualOuterRadius; }
     QColor backgroundColor() const { return m_backgroundColor; }
     QColor foregroundColor() const { return m_foregroundColor; }
-    // The item's shorter side at the last recomputation.
-    qreal side() const { return m_side; }
-    // Name of the ring image in the shared ring cache.
-    QString cacheKey() const { return m_cacheKey; }
 
     void setInnerRadius(const qreal &innerRadius);
     void setOuterRadius(const qreal &outerRadius);
@@ -62,6 +58,13 @@ protected slots:
     virtual void updateSpinner();
 
 private:
+    // The tests read the side and the key, which the item keeps to itself.
+    friend class TestCircleValueProvider;
+
+    // The item's shorter side at the last recomputation.
+    qreal side() const { return m_side; }
+    // Name of the ring image in the shared ring cache.
+    QString cacheKey() const { return m_cacheKey; }
     QImage renderRing() const;
 
     // A larger ring would take hundreds of megabytes; it is not drawn.

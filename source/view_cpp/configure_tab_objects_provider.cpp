@@ -46,7 +46,6 @@
 #include "view_cpp/gui_handler_control_panel.h"
 #include "view_cpp/main_window.h"
 #include "view_cpp/qeyboard.h"
-#include "view_cpp/start_up.h"
 
 #include <QQmlContext>
 #include <QQuickWidget>
@@ -352,8 +351,8 @@ std::vector<ConfigureScreen> describeScreens(QObject *parent)
     });
     list.add<ConfigureGeneralAboutViewManager>([](auto &about) -> ConfigureScreen {
         return {{{"configure_general_about_view_controller", &about},
-                 {"configure_general_about_subfunction_model", about.subFunctionModel()},
-                 {"configure_general_about_model", about.infoModel()}},
+                 {"configure_general_about_subfunction_model", &about.subFunctionModel},
+                 {"configure_general_about_model", &about.infoModel}},
                 onSender(about, &Gui::generalSelectorItems)};
     });
     list.add<ConfigureGeneralAboutLicenseInfoViewManager>([](auto &licence) -> ConfigureScreen {
@@ -399,8 +398,6 @@ ConfigureTabObjectsProvider::ConfigureTabObjectsProvider()
 ConfigureTabObjectsProvider::ConfigureTabObjectsProvider(QObject *parent)
     : m_screens(describeScreens(parent))
 {
-    manager<view::ConfigureGeneralAboutViewManager>().setPanelVersion(
-        QString::fromLatin1(startUp::softwareVersionText));
     // A time set while the sauna has no date goes out with the date set next.
     QObject::connect(&manager<view::ConfigureDateTimeTimeViewManager>(),
                      &view::ConfigureDateTimeTimeViewManager::heldTimeChanged,
@@ -577,7 +574,7 @@ int ConfigureTabObjectsProvider::connectToLink(pcPanel::SaunaCommunication &link
     auto &network = manager<view::ConfigureSystemNetworkViewManager>();
     int failed = 0;
     failed += network.connectCommunicationSignals({&link});
-    // About shows the sauna's part only while it is connected.
+    // About forgets the sauna when its connection ends.
     failed += manager<view::ConfigureGeneralAboutViewManager>().connectLinkSignals({&link});
     failed += link.connectViewRequests({&network});
     failed += link.saunaSystemSender()->connectUpdateSaunaRequests({&network});

@@ -1,10 +1,12 @@
 #include "view_cpp/list_model.h"
 
 #include "view_cpp/list_item.h"
+#include "view_cpp/row_item.h"
+#include "view_cpp/row_item_base.h"
 #include "view_cpp/row_item_tables.h"
+#include "view_cpp/view_logging.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace view {
 
@@ -48,28 +50,35 @@ bool ListModel::removeRows(int row, int count, const QModelIndex &)
     return true;
 }
 
-bool ListModel::appendItem(ListItem *item)
+void ListModel::appendItem(ListItem *item)
 {
-    if (item == nullptr)
-        return false;
+    if (item == nullptr) {
+        qCWarning(viewLog) << "list model" << objectName() << "refused a null item";
+        return;
+    }
     const int row = rowCount();
     beginInsertRows(QModelIndex(), row, row);
     connectItem(item);
     m_items.append(item);
     item->setParent(this);
     endInsertRows();
-    return true;
 }
 
-bool ListModel::insertItem(int row, ListItem *item)
+void ListModel::insertItem(int row, ListItem *item)
 {
-    if (item == nullptr || row < 0 || row > rowCount())
-        return false;
+    if (item == nullptr) {
+        qCWarning(viewLog) << "list model" << objectName() << "refused a null item";
+        return;
+    }
+    if (row < 0 || row > rowCount()) {
+        qCWarning(viewLog) << "list model" << objectName() << "refused an item at row" << row
+                           << "of" << rowCount() << "rows";
+        return;
+    }
     beginInsertRows(QModelIndex(), row, row);
     connectItem(item);
     m_items.insert(row, item);
     endInsertRows();
-    return true;
 }
 
 ListItem *ListModel::itemAt(int row) const
@@ -117,7 +126,16 @@ QModelIndex ListModel::indexOfRow(int row) const
 
 void ListModel::updateLayoutOrder()
 {
-    view::updateLayoutOrder(std::vector<ListItem *>(m_items.cbegin(), m_items.cend()));
+    const int count = rowCount();
+    for (int row = 0; row < count; ++row) {
+        // Rows of both families; rows of other kinds count but keep what they are.
+        const int position = layoutPosition(row, count);
+        ListItem *item = itemAt(row);
+        if (auto *rowItem = qobject_cast<RowItem *>(item))
+            rowItem->setData(layoutOrderText(position), RowItem::LayoutOrderRole);
+        else if (auto *baseItem = qobject_cast<RowItemBase *>(item))
+            baseItem->setLayoutOrder(position);
+    }
 }
 
 int ListModel::getNumberOfRows() const

@@ -28,11 +28,11 @@ public:
     // The table given at construction, unchanged.
     QHash<int, QByteArray> roleNames() const override { return m_roleNames; }
 
-    // Adds the item as the last row and takes ownership. A null item is refused (false).
-    bool appendItem(ListItem *item);
+    // Adds the item as the last row and takes ownership. A null item is refused and logged.
+    void appendItem(ListItem *item);
     // Adds the item at row (0 <= row <= count) and takes ownership; its QObject parent is left
-    // as it is. A null item or a row out of range is refused (false) and the caller keeps it.
-    bool insertItem(int row, ListItem *item);
+    // as it is. A null item or a row out of range is refused and logged; the caller keeps it.
+    void insertItem(int row, ListItem *item);
     ListItem *itemAt(int row) const;
     // Removes the row and deletes its item; false when the row does not exist.
     bool removeItem(int row);

@@ -68,6 +68,7 @@ public:
     QVariant data(int role) const override;
     bool setData(const QVariant &value, int role) override;
 
+protected:
     // The QmlObjectType value QML picks the row's component by.
     virtual int componentType() const = 0;
 
@@ -82,7 +83,6 @@ public:
     // A family's role table as the model's role-name table.
     static QHash<int, QByteArray> roleNamesOf(const std::vector<RowRole> &family);
 
-protected:
     // family: the role table of the row's family; fields: the fields this kind has.
     RowFieldsItem(int applId, const std::vector<RowRole> &family,
                   const std::vector<RowField> &fields);

@@ -42,8 +42,6 @@ public:
     static const std::vector<RowRole> &roleTable();
     static QHash<int, QByteArray> roleNames();
 
-    int componentType() const override { return ComponentTypes::E_row; }
-
     using RowFieldsItem::setCheckmarkChecked;
     using RowFieldsItem::setEnabled;
     using RowFieldsItem::setLayoutType;
@@ -57,6 +55,9 @@ public:
     // For callers whose row may not exist: a null item is left alone.
     static void setTextOnSubMenuOf(RowItem *item, const QString &text);
     static void setCheckmarkCheckedOf(RowItem *item, bool checked);
+
+private:
+    int componentType() const override { return ComponentTypes::E_row; }
 };
 
 } // namespace view

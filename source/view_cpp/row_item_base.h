@@ -38,8 +38,12 @@ public:
     static const std::vector<RowRole> &roleTable();
     static QHash<int, QByteArray> roleNames();
 
+    // The QmlObjectType value of the subclass.
+    using RowFieldsItem::componentType;
+
     using RowFieldsItem::setBackgroundPressedMode;
     using RowFieldsItem::setEnabled;
+    using RowFieldsItem::setLayoutOrder;
     using RowFieldsItem::setOpacity;
 
 protected:

@@ -1,6 +1,6 @@
 #include "view_cpp/row_item_tables.h"
 
-#include "view_cpp/row_fields.h"
+#include "view_cpp/row_item.h"
 
 #include <QByteArray>
 
@@ -83,8 +83,8 @@ void updateLayoutOrder(const std::vector<ListItem *> &rows)
 {
     const int count = static_cast<int>(rows.size());
     for (int row = 0; row < count; ++row) {
-        if (auto *menuRow = qobject_cast<RowFieldsItem *>(rows[static_cast<std::size_t>(row)]))
-            menuRow->setLayoutOrder(layoutPosition(row, count));
+        if (auto *menuRow = qobject_cast<RowItem *>(rows[static_cast<std::size_t>(row)]))
+            menuRow->setData(layoutOrderText(layoutPosition(row, count)), RowItem::LayoutOrderRole);
     }
 }
 

@@ -40,9 +40,10 @@ int iconTypeFromText(const QVariant &text);
 // "top", the last "bottom", the others "centre".
 int layoutPosition(int row, int count);
 
-// Applies the layout-position rule to the menu rows of both families among rows, in a model
-// (ListModel::updateLayoutOrder) or kept before or without one. Every entry counts as a row
-// whatever its kind; entries of other kinds are left alone.
+// Applies the layout-position rule to the RowItem entries of rows that the caller keeps, before
+// or without a model. Every entry counts as a row whatever its kind; entries of other kinds,
+// the second row family's included, are left alone. A model places the rows of both families
+// itself (ListModel::updateLayoutOrder).
 void updateLayoutOrder(const std::vector<ListItem *> &rows);
 
 } // namespace view

@@ -26,10 +26,9 @@ using signalInterface::UserMessageTypes::UserMessage;
 namespace {
 
 constexpr quint32 pinFailedMessageId = pcPanel::ConnectionInformer::PinFailMessage;
-constexpr quint32 detectingSystemMessageId =
-    view::ConfigureSystemNetworkViewManager::detectingSystemMessageId;
-constexpr quint32 systemFoundMessageId =
-    view::ConfigureSystemNetworkViewManager::systemFoundMessageId;
+// "Detecting system on IP adress %1..." and "System found on IP address %1".
+constexpr quint32 detectingSystemMessageId = 0x2041;
+constexpr quint32 systemFoundMessageId = 0x204d;
 
 // A row of a program-built list that carries the application id.
 std::function<bool(QQuickItem *)> rowWithId(int applId)

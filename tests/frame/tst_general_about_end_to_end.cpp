@@ -97,7 +97,7 @@ private slots:
         QVERIFY(visibleText(aboutPage, QStringLiteral("Profile: Relay Control Board")));
         const QStringList rows = [&] {
             QStringList texts;
-            const view::ListModel &model = *about.infoModel();
+            const view::ListModel &model = about.infoModel;
             const int value = model.roleNames().key("value");
             for (int row = 0; row < model.rowCount(); ++row)
                 texts << model.data(model.index(row), value).toString();
@@ -109,7 +109,7 @@ private slots:
         QVERIFY(rows.contains(QStringLiteral("Profile: Control Panel")));
         QVERIFY(rows.contains(QStringLiteral("Profile: Temperature and Humidity Sensor")));
         QVERIFY(rows.contains(QStringLiteral("Software version: 2.1.2")));
-        QCOMPARE(about.subFunctionModel()->rowCount(), 2);
+        QCOMPARE(about.subFunctionModel.rowCount(), 2);
         // The nodes go on below the page's edge, and a scroll bar says so before any scrolling.
         QQuickItem *infoList = waitForItem(QStringLiteral("aboutInfoList"));
         QVERIFY(infoList);

@@ -10,6 +10,8 @@
 #include <QtMath>
 
 #include <memory>
+#include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -42,6 +44,27 @@ bool isColour(QRgb pixel, const QColor &colour)
     return qAbs(qRed(pixel) - colour.red()) < 8 && qAbs(qGreen(pixel) - colour.green()) < 8 &&
            qAbs(qBlue(pixel) - colour.blue()) < 8 && qAlpha(pixel) > 240;
 }
+
+} // namespace
+
+namespace {
+
+// The side and the cache key are the item's own: QML and other code see only its properties.
+template<typename T, typename = void>
+struct HasPublicSide : std::false_type
+{};
+template<typename T>
+struct HasPublicSide<T, std::void_t<decltype(std::declval<const T &>().side())>> : std::true_type
+{};
+template<typename T, typename = void>
+struct HasPublicCacheKey : std::false_type
+{};
+template<typename T>
+struct HasPublicCacheKey<T, std::void_t<decltype(std::declval<const T &>().cacheKey())>> :
+    std::true_type
+{};
+static_assert(!HasPublicSide<CircleValueProvider>::value);
+static_assert(!HasPublicCacheKey<CircleValueProvider>::value);
 
 } // namespace
 

@@ -18,6 +18,8 @@
 
 #include <functional>
 #include <memory>
+#include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -57,6 +59,31 @@ ItemFactory rowItemIcon()
 } // namespace
 
 Q_DECLARE_METATYPE(ItemFactory)
+
+namespace {
+
+// The setters and operations each family offers: a RowItem is placed by its layoutOrder role and
+// has no componentType() operation; the second family's base has both.
+template<typename T, typename = void>
+struct HasPublicSetLayoutOrder : std::false_type
+{};
+template<typename T>
+struct HasPublicSetLayoutOrder<T, std::void_t<decltype(std::declval<T &>().setLayoutOrder(0))>> :
+    std::true_type
+{};
+template<typename T, typename = void>
+struct HasPublicComponentType : std::false_type
+{};
+template<typename T>
+struct HasPublicComponentType<T, std::void_t<decltype(std::declval<const T &>().componentType())>> :
+    std::true_type
+{};
+static_assert(!HasPublicSetLayoutOrder<view::RowItem>::value);
+static_assert(!HasPublicComponentType<view::RowItem>::value);
+static_assert(HasPublicSetLayoutOrder<view::RowItemBase>::value);
+static_assert(HasPublicComponentType<view::RowItemBase>::value);
+
+} // namespace
 
 class TestRowItems : public QObject
 {
@@ -330,11 +357,11 @@ void TestRowItems::settersFollowTheirRules()
     QSignalSpy rowChanged(&row, &view::ListItem::dataChanged);
     row.setTextOnSubMenu(QStringLiteral("a"));
     row.setCheckmarkChecked(false);
-    row.setLayoutOrder(1);
+    row.setData(QStringLiteral("centre"), view::RowItem::LayoutOrderRole);
     QCOMPARE(rowChanged.count(), 0);
     row.setTextOnSubMenu(QStringLiteral("b"));
     row.setCheckmarkChecked(true);
-    row.setLayoutOrder(2);
+    row.setData(QStringLiteral("bottom"), view::RowItem::LayoutOrderRole);
     QCOMPARE(rowChanged.count(), 3);
     row.setLayoutType(QStringLiteral("multiple"));
     row.setTypeOfItem(0);

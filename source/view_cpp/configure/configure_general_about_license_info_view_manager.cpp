@@ -24,6 +24,8 @@ namespace {
 
 constexpr quint32 fileNotFoundMessageId = 0x201c;
 constexpr quint32 internalErrorMessageId = 0x201b;
+// The line of this source file named by the message about a file that cannot be opened.
+constexpr int openFailureLine = 354;
 
 // The layout type of the list rows, whose place the model sets.
 

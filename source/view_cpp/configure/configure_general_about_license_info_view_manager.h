@@ -38,8 +38,6 @@ public:
     // shipped has under 7000 lines.
     static constexpr qint64 maximumFileBytes = 1024 * 1024;
     static constexpr int maximumLines = 20000;
-    // The line of this source file named by the message about a file that cannot be opened.
-    static constexpr int openFailureLine = 354;
 
     explicit ConfigureGeneralAboutLicenseInfoViewManager(QObject *parent);
 

@@ -8,6 +8,8 @@
 #include "view_cpp/row_item_tables.h"
 #include "view_cpp/text_row_item.h"
 
+#include <QCoreApplication>
+
 namespace view {
 
 using ::signalInterface::ConfigureTypes;
@@ -40,8 +42,8 @@ QString versionText(const ::signalInterface::VersionTypes::Version &version)
 
 ConfigureGeneralAboutViewManager::ConfigureGeneralAboutViewManager(QObject *parent)
     : ConfigureViewManagerBase(parent)
-    , m_subFunctionModel(RowItem::roleNames(), this)
-    , m_infoModel(TextRowItem::roleNames(), this)
+    , subFunctionModel(RowItem::roleNames(), this)
+    , infoModel(TextRowItem::roleNames(), this)
 {}
 
 int ConfigureGeneralAboutViewManager::connectToView(const QList<QObject *> &senders)
@@ -93,12 +95,11 @@ int ConfigureGeneralAboutViewManager::connectLinkSignals(const QList<QObject *> 
 
 void ConfigureGeneralAboutViewManager::onConnectedChanged(bool connected)
 {
-    if (connected == m_connected)
+    if (connected)
         return;
-    m_connected = connected;
-    // The next sauna may be another one: nothing of this one is kept for it.
-    if (!connected)
-        m_sauna = SaunaFacts();
+    // The next sauna may be another one: nothing of this one is kept for it. The page shows
+    // what the manager held before any report.
+    m_sauna = SaunaFacts();
     rebuildIfShown();
 }
 
@@ -107,8 +108,8 @@ void ConfigureGeneralAboutViewManager::onAboutViewVisibleChanged(bool visible)
     if (visible) {
         rebuild();
     } else {
-        m_subFunctionModel.clear();
-        m_infoModel.clear();
+        subFunctionModel.clear();
+        infoModel.clear();
     }
 }
 
@@ -175,27 +176,25 @@ void ConfigureGeneralAboutViewManager::onSaunaMasterFuncDescChanged(
 
 void ConfigureGeneralAboutViewManager::rebuildIfShown()
 {
-    if (m_infoModel.rowCount() > 0)
+    if (infoModel.rowCount() > 0)
         rebuild();
 }
 
 void ConfigureGeneralAboutViewManager::rebuild()
 {
-    m_subFunctionModel.clear();
-    m_infoModel.clear();
+    subFunctionModel.clear();
+    infoModel.clear();
 
     appendSubFunction(tr("License Info"), ConfigureTypes::E_licenseInfo);
-    if (m_connected && m_sauna.systemMode == MasterFuncDescTypes::E_multisteam)
+    if (m_sauna.systemMode == MasterFuncDescTypes::E_multisteam)
         appendSubFunction(tr("Identify RCB"), ConfigureTypes::E_identifyRcb);
-    m_subFunctionModel.updateLayoutOrder();
+    subFunctionModel.updateLayoutOrder();
 
     appendInfo(tr("PC Control Panel"), true);
-    appendLabelled(tr("Software version"), m_panelVersion);
+    appendLabelled(tr("Software version"), QCoreApplication::applicationVersion());
     const unsigned instance = pcPanel::InstanceSettings::instanceNumber();
     if (instance != 0)
         appendLabelled(tr("Instance"), QString::number(instance));
-    if (!m_connected)
-        return;
     appendInfo(QString());
     appendInfo(tr("Control Panel"), true);
     appendLabelled(tr("Facility Type"), facilityText());
@@ -213,12 +212,12 @@ void ConfigureGeneralAboutViewManager::appendSubFunction(const QString &text, in
     auto *row = new RowItem(rowType::onlySubmenu, 0, rowLayoutType::multiple);
     row->setApplId(id);
     row->setTextOnSubMenu(text);
-    m_subFunctionModel.appendItem(row);
+    subFunctionModel.appendItem(row);
 }
 
 void ConfigureGeneralAboutViewManager::appendInfo(const QString &text, bool title)
 {
-    m_infoModel.appendItem(new TextRowItem(text, title));
+    infoModel.appendItem(new TextRowItem(text, title));
 }
 
 void ConfigureGeneralAboutViewManager::appendLabelled(const QString &label, const QString &value)

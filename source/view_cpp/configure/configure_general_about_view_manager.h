@@ -19,25 +19,20 @@ namespace view {
 // The About page of the General settings: this panel program, the connected sauna system, the
 // application that answered the connection and one block per node of the sauna's node list. A
 // small sub-menu leads to the licence information and, on multi-steam systems, to the page that
-// identifies the relay control boards. The page only shows; it sends nothing to the sauna. While
-// no sauna is connected it shows only the panel: what a former sauna reported is forgotten when
-// its connection ends.
+// identifies the relay control boards. The page only shows; it sends nothing to the sauna. What a
+// sauna reported is forgotten when its connection ends: the page then shows what it showed
+// before any report ("Facility Type: Unknown", "System: Unknown", an empty software name).
 class ConfigureGeneralAboutViewManager : public ConfigureViewManagerBase
 {
     Q_OBJECT
 
 public:
-    static constexpr int nodeSlotCount = 8;
-    // Addresses up to this one are not nodes of the bus that the page lists.
-    static constexpr qint32 highestHiddenNodeAddress = 63;
-
     explicit ConfigureGeneralAboutViewManager(QObject *parent);
 
-    ListModel *subFunctionModel() { return &m_subFunctionModel; }
-    ListModel *infoModel() { return &m_infoModel; }
-
-    // The program's own version text, shown as the panel's software version.
-    void setPanelVersion(const QString &version) { m_panelVersion = version; }
+    // The two lists, which the provider publishes as members: the sub-menu ("License Info" and,
+    // on multi-steam systems, "Identify RCB") and the information rows.
+    ListModel subFunctionModel;
+    ListModel infoModel;
 
     // The QML page's aboutViewVisibleChanged(bool) and aboutSubFunctionSelected(int).
     int connectToView(const QList<QObject *> &senders);
@@ -47,7 +42,7 @@ public:
     int connectSaunaSignals(const QList<QObject *> &senders) override;
     // The link's connection state machine: the application that answered the connection.
     int connectConnectionStateSignals(const QList<QObject *> &senders);
-    // The link's connectedChanged(bool).
+    // The link's connectedChanged(bool): a disconnect forgets the sauna.
     int connectLinkSignals(const QList<QObject *> &senders);
 
 public slots:
@@ -66,6 +61,10 @@ public slots:
     onSaunaMasterFuncDescChanged(::signalInterface::MasterFuncDescTypes::MasterFuncDescPost post);
 
 private:
+    static constexpr int nodeSlotCount = 8;
+    // Addresses up to this one are not nodes of the bus that the page lists.
+    static constexpr qint32 highestHiddenNodeAddress = 63;
+
     void rebuild();
     // Rebuilds only while the page is shown, that is while its information list has rows.
     void rebuildIfShown();
@@ -94,12 +93,8 @@ private:
         QString softwareVersion;
     };
 
-    ListModel m_subFunctionModel;
-    ListModel m_infoModel;
     std::optional<::signalInterface::VariantTypes::Brand> m_brand;
     SaunaFacts m_sauna;
-    bool m_connected = false;
-    QString m_panelVersion;
 };
 
 } // namespace view

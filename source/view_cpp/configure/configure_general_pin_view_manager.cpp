@@ -316,10 +316,8 @@ void ConfigureGeneralPinViewManager::updateControlRows()
                 auto *row = new RowItem(record.text(), record.id);
                 row->setTypeOfItem(rowType::onlyCheckmark);
                 row->setParent(&m_model);
-                if (!m_model.insertItem(position, row)) {
-                    delete row;
-                    continue;
-                }
+                // The heading rows above are always built first, so the row is in the list.
+                m_model.insertItem(position, row);
                 record.row = row;
             }
             ++position;

@@ -27,6 +27,9 @@ using ::signalInterface::UserMessageTypes::UserMessageAnswer;
 namespace {
 
 constexpr quint32 confirmDeleteMessageId = 0x2025;
+// The messages that tell how a search by address goes.
+constexpr quint32 detectingSystemMessageId = 0x2041;
+constexpr quint32 systemFoundMessageId = 0x204d;
 constexpr quint32 retrievingDataMessageId = 0x2040;
 constexpr quint32 noSystemFoundMessageId = 0x2042;
 constexpr quint32 fallbackAnnouncementMessageId = 0x2044;

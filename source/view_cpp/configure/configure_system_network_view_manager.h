@@ -23,6 +23,8 @@
 #include <functional>
 #include <optional>
 
+class TestConfigureSystemNetworkViewManager;
+
 namespace view {
 
 // The Network settings screen: the sauna systems the link knows, auto-connect, one system's
@@ -34,10 +36,6 @@ class ConfigureSystemNetworkViewManager : public ConfigureViewManagerBase
     Q_OBJECT
 
 public:
-    // The messages that tell how a search by address goes.
-    static constexpr quint32 detectingSystemMessageId = 0x2041;
-    static constexpr quint32 systemFoundMessageId = 0x204d;
-
     // Where the screen reads the time and the host's addresses; tests replace them.
     struct Environment
     {
@@ -48,11 +46,6 @@ public:
         std::function<QList<QHostAddress>()> localIpv4Addresses;
     };
     static Environment defaultEnvironment();
-
-    // A system whose last announcement is older than this counts as stale.
-    static constexpr qint64 freshAnnouncementMs = 60999;
-    static constexpr int ipConnectFormPort = 54378;
-    static constexpr int networkFormPort = 49152;
 
     explicit ConfigureSystemNetworkViewManager(QObject *parent);
     ConfigureSystemNetworkViewManager(QObject *parent, Environment environment);
@@ -72,10 +65,6 @@ public:
     // The values of the IP connect form; the address is null when there is none.
     const QHostAddress &formAddress() const { return m_formAddress; }
     int formPort() const { return m_formPort; }
-    std::optional<QUuid> shownSauna() const { return m_shown; }
-    // Runs while the details page shows a system that is still fresh, until the moment it turns
-    // stale; the page is then refreshed, so that it offers "Delete" without being reopened.
-    QTimer &staleTimer() { return m_staleTimer; }
 
 signals:
     void autoConnectChangeRequest(bool autoConnect);
@@ -115,6 +104,19 @@ public slots:
 private:
     using Answer = ::signalInterface::UserMessageTypes::UserMessageAnswer;
     using RemoteSauna = ::signalInterface::RemoteSaunaTypes::RemoteSauna;
+
+    // The tests read the shown sauna and drive the stale timer.
+    friend class ::TestConfigureSystemNetworkViewManager;
+
+    // A system whose last announcement is older than this counts as stale.
+    static constexpr qint64 freshAnnouncementMs = 60999;
+    static constexpr int ipConnectFormPort = 54378;
+    static constexpr int networkFormPort = 49152;
+
+    std::optional<QUuid> shownSauna() const { return m_shown; }
+    // Runs while the details page shows a system that is still fresh, until the moment it turns
+    // stale; the page is then refreshed, so that it offers "Delete" without being reopened.
+    QTimer &staleTimer() { return m_staleTimer; }
 
     void onDeleteAnswered(const Answer &answer);
 

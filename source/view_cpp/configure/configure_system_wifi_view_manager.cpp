@@ -28,6 +28,13 @@ using ::signalInterface::RemoteSaunaTypes::WiFiNetwork;
 using ::signalInterface::UserMessageTypes::UserMessageAnswer;
 
 namespace {
+// "Not implemented", "Connect to network %1 failed: %2", "Password contains national/special
+// characters ... : %1" and "Confirm forget of WiFi network %1".
+constexpr quint32 notImplementedMessageId = 0x2001;
+constexpr quint32 connectFailedMessageId = 0x2046;
+constexpr quint32 passwordCharactersMessageId = 0x2048;
+constexpr quint32 confirmForgetMessageId = 0x203a;
+
 constexpr int networkTitleFontSize = 12;
 constexpr int detailsTitleFontSize = 16;
 constexpr int detailsTitleSmallFontSize = 12;

@@ -30,13 +30,6 @@ class ConfigureSystemWiFiViewManager : public ConfigureViewManagerBase
     Q_OBJECT
 
 public:
-    // "Not implemented", "Connect to network %1 failed: %2", "Password contains national/special
-    // characters ... : %1" and "Confirm forget of WiFi network %1".
-    static constexpr quint32 notImplementedMessageId = 0x2001;
-    static constexpr quint32 connectFailedMessageId = 0x2046;
-    static constexpr quint32 passwordCharactersMessageId = 0x2048;
-    static constexpr quint32 confirmForgetMessageId = 0x203a;
-
     // The host's addresses; tests give their own.
     struct Environment
     {

@@ -17,6 +17,8 @@
 
 #include <sys/stat.h>
 
+#include <type_traits>
+
 using signalInterface::ConfigureTypes;
 using signalInterface::MasterFuncDescTypes;
 using signalInterface::NodeInformationTypes;
@@ -52,7 +54,7 @@ node(quint32 index, quint32 address, NodeInformationTypes::NodeProfileMode profi
 
 QStringList infoRows(ConfigureGeneralAboutViewManager &manager)
 {
-    return modelReader::texts(*manager.infoModel(), "value");
+    return modelReader::texts(manager.infoModel, "value");
 }
 
 bool writeFile(const QString &path, const QByteArray &contents)
@@ -79,12 +81,31 @@ signals:
     void connectedChanged(bool connected);
 };
 
+namespace {
+
+// The line the internal-error message names is the licence screen's own, not a constant beside
+// its interface.
+template<typename T, typename = void>
+struct HasPublicOpenFailureLine : std::false_type
+{};
+template<typename T>
+struct HasPublicOpenFailureLine<T, std::void_t<decltype(T::openFailureLine)>> : std::true_type
+{};
+static_assert(!HasPublicOpenFailureLine<ConfigureGeneralAboutLicenseInfoViewManager>::value);
+
+} // namespace
+
 class TestConfigureGeneralAbout : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { signalInterface::registerMetaTypes(); }
+    void initTestCase()
+    {
+        signalInterface::registerMetaTypes();
+        // What the program sets at start-up; About shows it as the panel's version.
+        QCoreApplication::setApplicationVersion(QStringLiteral("1.0.5022"));
+    }
 
     // About.
     void aboutConnectsToItsSenders();
@@ -95,7 +116,7 @@ private slots:
     void aboutStoredReportsShowAtTheNextRebuild();
     void aboutHiddenPageBuildsNothing();
     void aboutSubFunctionSelection();
-    void aboutWithoutASaunaShowsOnlyThePanel();
+    void aboutForgetsTheSaunaOnDisconnect();
 
     // Licence information.
     void licenceChoosingAComponentReadsItsFiles();
@@ -127,7 +148,6 @@ void TestConfigureGeneralAbout::aboutConnectsToItsSenders()
     QCOMPARE(manager.connectVariantSignals({&variant}), 0);
     QCOMPARE(manager.connectConnectionStateSignals({&states}), 0);
     QCOMPARE(manager.connectLinkSignals({&states}), 0);
-    emit states.connectedChanged(true);
     manager.onAboutViewVisibleChanged(true);
     emit states.remoteApplicationIdentified(QStringLiteral("sauna_simulator"),
                                             QStringLiteral("1.0.0"));
@@ -136,49 +156,50 @@ void TestConfigureGeneralAbout::aboutConnectsToItsSenders()
     QVERIFY(infoRows(manager).contains(QStringLiteral("Software: sauna_simulator")));
     emit receiver.saunaNodeListItemChanged(node(0, 64, NodeInformationTypes::E_rcb, 0));
     QVERIFY(infoRows(manager).contains(QStringLiteral("Node 0")));
+    emit states.connectedChanged(false);
+    QVERIFY(infoRows(manager).contains(QStringLiteral("Facility Type: Unknown")));
+    QVERIFY(!infoRows(manager).contains(QStringLiteral("Node 0")));
 }
 
+// No sauna has been connected yet: the page lists what it holds before any report.
 void TestConfigureGeneralAbout::aboutBeforeAnyReport()
 {
     ConfigureGeneralAboutViewManager manager(nullptr);
-    manager.onConnectedChanged(true);
-    manager.setPanelVersion(QStringLiteral("1.0.5022"));
     manager.onBrandChanged(VariantTypes::E_vaho);
     manager.onAboutViewVisibleChanged(true);
     QCOMPARE(infoRows(manager),
              QStringList({"PC Control Panel", "Software version: 1.0.5022", "", "Control Panel",
                           "Facility Type: Unknown", "System: Unknown", "",
                           "Software: ", "Software version: ", ""}));
-    QCOMPARE(modelReader::column(*manager.infoModel(), "value2"),
+    QCOMPARE(modelReader::column(manager.infoModel, "value2"),
              QVariantList({true, false, false, true, false, false, false, false, false, false}));
-    QCOMPARE(modelReader::texts(*manager.subFunctionModel(), "textOnSubMenu"),
+    QCOMPARE(modelReader::texts(manager.subFunctionModel, "textOnSubMenu"),
              QStringList({"License Info"}));
-    QCOMPARE(modelReader::applIds(*manager.subFunctionModel()),
+    QCOMPARE(modelReader::applIds(manager.subFunctionModel),
              QList<int>({ConfigureTypes::E_licenseInfo}));
 
     manager.onAboutViewVisibleChanged(false);
-    QCOMPARE(manager.infoModel()->rowCount(), 0);
-    QCOMPARE(manager.subFunctionModel()->rowCount(), 0);
+    QCOMPARE(manager.infoModel.rowCount(), 0);
+    QCOMPARE(manager.subFunctionModel.rowCount(), 0);
 }
 
 void TestConfigureGeneralAbout::aboutNodeBlocks()
 {
     ConfigureGeneralAboutViewManager manager(nullptr);
-    manager.onConnectedChanged(true);
     manager.onBrandChanged(VariantTypes::E_vaho);
     manager.onAboutViewVisibleChanged(true);
-    const int base = manager.infoModel()->rowCount();
+    const int base = manager.infoModel.rowCount();
 
     manager.onSaunaNodeListItemChanged(node(0, 63, NodeInformationTypes::E_rcb, 0));
-    QCOMPARE(manager.infoModel()->rowCount(), base);
+    QCOMPARE(manager.infoModel.rowCount(), base);
     // An address that is negative as a signed number is not a node's.
     manager.onSaunaNodeListItemChanged(node(0, 0x80000000u, NodeInformationTypes::E_rcb, 0));
-    QCOMPARE(manager.infoModel()->rowCount(), base);
+    QCOMPARE(manager.infoModel.rowCount(), base);
     manager.onSaunaNodeListItemChanged(node(0, 64, NodeInformationTypes::E_rcb, 0));
     QCOMPARE(infoRows(manager).mid(base),
              QStringList({"Node 0", "Profile: Relay Control Board", "Product: Tarn",
                           "Software version: 2.1.3", "Zerededid version: 1.4.0", ""}));
-    QCOMPARE(modelReader::value(*manager.infoModel(), base, "value2"), QVariant(true));
+    QCOMPARE(modelReader::value(manager.infoModel, base, "value2"), QVariant(true));
 
     // Index 8 is dropped; the sensor has no product row; an unknown profile has one.
     manager.onSaunaNodeListItemChanged(node(8, 90, NodeInformationTypes::E_cp, 0));
@@ -212,7 +233,6 @@ void TestConfigureGeneralAbout::aboutProductTexts()
     QFETCH(int, product);
     QFETCH(QString, text);
     ConfigureGeneralAboutViewManager manager(nullptr);
-    manager.onConnectedChanged(true);
     if (brand >= 0)
         manager.onBrandChanged(VariantTypes::Brand(brand));
     manager.onSaunaNodeListItemChanged(node(1, 70, NodeInformationTypes::E_rcb, quint32(product)));
@@ -223,21 +243,20 @@ void TestConfigureGeneralAbout::aboutProductTexts()
 void TestConfigureGeneralAbout::aboutStoredReportsShowAtTheNextRebuild()
 {
     ConfigureGeneralAboutViewManager manager(nullptr);
-    manager.onConnectedChanged(true);
     manager.onAboutViewVisibleChanged(true);
     MasterFuncDescTypes::MasterFuncDescPost functions;
     functions.function23 = true;
     manager.onSaunaSystemModeChanged(MasterFuncDescTypes::E_multisteam);
     manager.onSaunaMasterFuncDescChanged(functions);
     manager.onRemoteApplicationIdentified(QStringLiteral("app"), QStringLiteral("2.0.0"));
-    QCOMPARE(manager.subFunctionModel()->rowCount(), 1);
+    QCOMPARE(manager.subFunctionModel.rowCount(), 1);
     QVERIFY(infoRows(manager).contains(QStringLiteral("Software: ")));
 
     // A report that rebuilds brings the stored ones along.
     manager.onSaunaMasterProductChanged(MasterFuncDescTypes::E_steam_public);
-    QCOMPARE(modelReader::texts(*manager.subFunctionModel(), "textOnSubMenu"),
+    QCOMPARE(modelReader::texts(manager.subFunctionModel, "textOnSubMenu"),
              QStringList({"License Info", "Identify RCB"}));
-    QCOMPARE(modelReader::texts(*manager.subFunctionModel(), "layoutOrder"),
+    QCOMPARE(modelReader::texts(manager.subFunctionModel, "layoutOrder"),
              QStringList({"top", "bottom"}));
     QVERIFY(infoRows(manager).contains(QStringLiteral("Software: app")));
     QVERIFY(infoRows(manager).contains(QStringLiteral("Software version: 2.0.0")));
@@ -249,13 +268,12 @@ void TestConfigureGeneralAbout::aboutStoredReportsShowAtTheNextRebuild()
 void TestConfigureGeneralAbout::aboutHiddenPageBuildsNothing()
 {
     ConfigureGeneralAboutViewManager manager(nullptr);
-    manager.onConnectedChanged(true);
     manager.onSaunaNodeListItemChanged(node(0, 64, NodeInformationTypes::E_rcb, 0));
     manager.onSaunaFacilityTypeChanged(SaunaStateTypes::E_supervised);
     manager.onBrandChanged(VariantTypes::E_lumo);
     manager.onLanguageChanged(signalInterface::LanguageTypes::Language(0));
-    QCOMPARE(manager.infoModel()->rowCount(), 0);
-    QCOMPARE(manager.subFunctionModel()->rowCount(), 0);
+    QCOMPARE(manager.infoModel.rowCount(), 0);
+    QCOMPARE(manager.subFunctionModel.rowCount(), 0);
     manager.onAboutViewVisibleChanged(true);
     QVERIFY(infoRows(manager).contains(QStringLiteral("Facility Type: Supervised")));
     QVERIFY(infoRows(manager).contains(QStringLiteral("Product: Glen")));
@@ -272,38 +290,51 @@ void TestConfigureGeneralAbout::aboutSubFunctionSelection()
     QCOMPARE(selected.at(1).at(0).toInt(), int(ConfigureTypes::E_licenseInfo));
 }
 
-// Without a sauna the page shows the panel alone; a former sauna's reports are not kept for the
-// next one, which shows only what it reports itself.
-void TestConfigureGeneralAbout::aboutWithoutASaunaShowsOnlyThePanel()
+// A disconnect forgets the sauna: the page shows again what it showed before any report, and
+// the next sauna shows only what it reports itself.
+void TestConfigureGeneralAbout::aboutForgetsTheSaunaOnDisconnect()
 {
     ConfigureGeneralAboutViewManager manager(nullptr);
-    manager.setPanelVersion(QStringLiteral("1.0.5022"));
     manager.onBrandChanged(VariantTypes::E_vaho);
-    manager.onConnectedChanged(true);
     manager.onAboutViewVisibleChanged(true);
+    const QStringList beforeAnyReport = infoRows(manager);
+    QCOMPARE(beforeAnyReport,
+             QStringList({"PC Control Panel", "Software version: 1.0.5022", "", "Control Panel",
+                          "Facility Type: Unknown", "System: Unknown", "",
+                          "Software: ", "Software version: ", ""}));
+
+    manager.onConnectedChanged(true);
     manager.onSaunaSystemModeChanged(MasterFuncDescTypes::E_multisteam);
     manager.onRemoteApplicationIdentified(QStringLiteral("app"), QStringLiteral("2.0.0"));
+    MasterFuncDescTypes::MasterFuncDescPost functions;
+    functions.function23 = true;
+    manager.onSaunaMasterFuncDescChanged(functions);
+    manager.onSaunaMasterProductChanged(MasterFuncDescTypes::E_steam_public);
     manager.onSaunaFacilityTypeChanged(SaunaStateTypes::E_public);
     manager.onSaunaNodeListItemChanged(node(0, 64, NodeInformationTypes::E_rcb, 0));
     QVERIFY(infoRows(manager).contains(QStringLiteral("Node 0")));
-    QCOMPARE(manager.subFunctionModel()->rowCount(), 2);
+    QVERIFY(infoRows(manager).contains(QStringLiteral("Software: app")));
+    QCOMPARE(modelReader::applIds(manager.subFunctionModel),
+             QList<int>({ConfigureTypes::E_licenseInfo, ConfigureTypes::E_identifyRcb}));
 
     manager.onConnectedChanged(false);
-    const QStringList panelOnly({"PC Control Panel", "Software version: 1.0.5022"});
-    QCOMPARE(infoRows(manager), panelOnly);
-    QCOMPARE(modelReader::applIds(*manager.subFunctionModel()),
+    QCOMPARE(infoRows(manager), beforeAnyReport);
+    QCOMPARE(modelReader::applIds(manager.subFunctionModel),
              QList<int>({ConfigureTypes::E_licenseInfo}));
-    // A report that comes late still shows nothing of the sauna.
-    manager.onSaunaFacilityTypeChanged(SaunaStateTypes::E_supervised);
-    QCOMPARE(infoRows(manager), panelOnly);
+    // Shown again after a hide, the page still holds nothing of the former sauna.
+    manager.onAboutViewVisibleChanged(false);
+    manager.onAboutViewVisibleChanged(true);
+    QCOMPARE(infoRows(manager), beforeAnyReport);
 
     manager.onConnectedChanged(true);
+    manager.onSaunaFacilityTypeChanged(SaunaStateTypes::E_supervised);
     const QStringList rows = infoRows(manager);
     QVERIFY2(rows.contains(QStringLiteral("Facility Type: Supervised")),
              qPrintable(rows.join('|')));
+    QVERIFY(rows.contains(QStringLiteral("System: Unknown")));
     QVERIFY(rows.contains(QStringLiteral("Software: ")));
     QVERIFY(!rows.contains(QStringLiteral("Node 0")));
-    QCOMPARE(modelReader::applIds(*manager.subFunctionModel()),
+    QCOMPARE(modelReader::applIds(manager.subFunctionModel),
              QList<int>({ConfigureTypes::E_licenseInfo}));
 }
 

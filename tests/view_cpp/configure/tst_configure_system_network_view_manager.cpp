@@ -16,6 +16,8 @@
 
 #include <climits>
 #include <memory>
+#include <type_traits>
+#include <utility>
 
 using signalInterface::ConfigureTypes;
 using signalInterface::UserMessageAction;
@@ -41,6 +43,45 @@ RemoteSauna sauna(const QString &name, int order, qint64 lastAnnouncement,
     record.linkValue = lastAnnouncement;
     return record;
 }
+
+} // namespace
+
+namespace {
+
+// What the screen keeps to itself: its timing constants and message ids, the shown sauna and the
+// stale timer.
+template<typename T, typename = void>
+struct HasPublicShownSauna : std::false_type
+{};
+template<typename T>
+struct HasPublicShownSauna<T, std::void_t<decltype(std::declval<const T &>().shownSauna())>> :
+    std::true_type
+{};
+template<typename T, typename = void>
+struct HasPublicStaleTimer : std::false_type
+{};
+template<typename T>
+struct HasPublicStaleTimer<T, std::void_t<decltype(std::declval<T &>().staleTimer())>> :
+    std::true_type
+{};
+template<typename T, typename = void>
+struct HasPublicFreshAnnouncement : std::false_type
+{};
+template<typename T>
+struct HasPublicFreshAnnouncement<T, std::void_t<decltype(T::freshAnnouncementMs)>> : std::true_type
+{};
+template<typename T, typename = void>
+struct HasPublicMessageIds : std::false_type
+{};
+template<typename T>
+struct HasPublicMessageIds<
+    T, std::void_t<decltype(T::detectingSystemMessageId), decltype(T::systemFoundMessageId)>> :
+    std::true_type
+{};
+static_assert(!HasPublicShownSauna<ConfigureSystemNetworkViewManager>::value);
+static_assert(!HasPublicMessageIds<ConfigureSystemNetworkViewManager>::value);
+static_assert(!HasPublicStaleTimer<ConfigureSystemNetworkViewManager>::value);
+static_assert(!HasPublicFreshAnnouncement<ConfigureSystemNetworkViewManager>::value);
 
 } // namespace
 

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <type_traits>
+
 using signalInterface::ConfigureTypes;
 using signalInterface::UserMessageAction;
 using signalInterface::RemoteSaunaTypes::ExternalUnit;
@@ -121,6 +123,21 @@ struct WiredScreen
     FakeWiFiService service;
     FakeWiFiView view;
 };
+
+} // namespace
+
+namespace {
+
+// The message ids the screen raises are its own, not constants beside its interface.
+template<typename T, typename = void>
+struct HasPublicMessageIds : std::false_type
+{};
+template<typename T>
+struct HasPublicMessageIds<
+    T, std::void_t<decltype(T::notImplementedMessageId), decltype(T::connectFailedMessageId)>> :
+    std::true_type
+{};
+static_assert(!HasPublicMessageIds<view::ConfigureSystemWiFiViewManager>::value);
 
 } // namespace
 
