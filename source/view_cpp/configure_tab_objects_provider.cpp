@@ -527,12 +527,7 @@ int ConfigureTabObjectsProvider::connectToSaunaStateController(const QList<QObje
 
 int ConfigureTabObjectsProvider::connectToTemperatureController(const QList<QObject *> &senders)
 {
-    int failed = 0;
-    failed += manager<view::ConfigureLimitsViewManager>().connectToTemperatureController(senders);
-    // The status screen's tank temperatures and heat ratio follow the unit.
-    failed +=
-        manager<view::ConfigureSystemStatusViewManager>().connectToTemperatureController(senders);
-    return failed;
+    return manager<view::ConfigureLimitsViewManager>().connectToTemperatureController(senders);
 }
 
 int ConfigureTabObjectsProvider::connectToTemperaturePresentationManager(
