@@ -152,6 +152,7 @@ private slots:
     void clearedEntryTakesTheLastRowAndRefills();
     void reportsWhileHiddenOnlyStore();
     void tapShowsTheWholeErrorAndClearSendsAtOnce();
+    void tapOnACodeBeyondTheIntRangeShowsItsError();
     void formatsApplyToTheDateAndTime();
 };
 
@@ -639,6 +640,18 @@ void TestConfigureSystemDiagnostics::tapShowsTheWholeErrorAndClearSendsAtOnce()
     log.onErrorLogClearSelected();
     QCOMPARE(clear.count(), 1);
     QCOMPARE(messages.count(), 1); // no question first
+}
+
+void TestConfigureSystemDiagnostics::tapOnACodeBeyondTheIntRangeShowsItsError()
+{
+    ConfigureSystemErrorLogViewManager log(nullptr);
+    log.onErrorLogViewVisibleChanged(true);
+    log.onSaunaErrorLogItemChanged(entry(0, at(10), 0x80000001u));
+    QSignalSpy messages(&log, &ConfigureSystemErrorLogViewManager::panelUserMessageIssued);
+    // QML hands back the row's id as it reads it.
+    log.onErrorLogSelected(modelReader::applIds(*log.model()).value(0));
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.first().at(0).value<UserMessage>().id, 0x80000001u);
 }
 
 void TestConfigureSystemDiagnostics::formatsApplyToTheDateAndTime()
