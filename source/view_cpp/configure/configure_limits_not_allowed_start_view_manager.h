@@ -81,7 +81,7 @@ private:
     // The editor's time into the copy's field; an editor that never had a time leaves it.
     void takeEditedTime(const value::TimeValueManager &editor, QTime &time);
     static void load(value::TimeValueManager &manager, const QTime &time);
-    QString timeText(const QTime &time) const;
+    static QString timeText(const QTime &time, const value::TimeValueManager &editor);
 
     ListModel m_model;
     value::TimeValueManager m_fromTime;

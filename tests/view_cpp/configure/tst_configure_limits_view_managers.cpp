@@ -3,10 +3,12 @@
 #include "sauna_bridge/zerededid_bridge_receiver_signal_interface.h"
 #include "signal_interface/configure_types.h"
 #include "signal_interface/data_provider_types.h"
+#include "signal_interface/date_time_types.h"
 #include "signal_interface/time_edit_types.h"
 #include "signal_interface/type_registration.h"
 #include "view_cpp/configure/configure_limits_not_allowed_start_view_manager.h"
 #include "view_cpp/configure/configure_limits_view_manager.h"
+#include "view_cpp/language_support.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -666,6 +668,22 @@ private slots:
         manager.onSaunaReplaced();
         QVERIFY(!manager.periodKnown());
         QCOMPARE(known.size(), 2);
+    }
+
+    // Each row shows its time in the format of its own editor.
+    void notAllowedStartTimesFollowTheirOwnEditorsFormat()
+    {
+        ConfigureLimitsNotAllowedStartViewManager manager(nullptr);
+        manager.onSaunaNotAllowedStartFromTimeChanged(QTime(22, 0));
+        manager.onSaunaNotAllowedStartUntilTimeChanged(QTime(6, 30));
+        manager.untilTimeManager()->onTimeFormatChanged(signalInterface::DateTimeTypes::E_am_pm);
+        manager.onAllowedStartViewVisibleChanged(true);
+        QCOMPARE(
+            modelReader::value(*manager.model(), 1, "value2").toString(),
+            view::LanguageSupport::timeText(QTime(22, 0), signalInterface::DateTimeTypes::E_0_24));
+        QCOMPARE(
+            modelReader::value(*manager.model(), 2, "value2").toString(),
+            view::LanguageSupport::timeText(QTime(6, 30), signalInterface::DateTimeTypes::E_am_pm));
     }
 
     void notAllowedStartIgnoresTimesItCannotUse()
