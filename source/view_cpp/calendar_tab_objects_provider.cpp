@@ -14,20 +14,20 @@
 namespace details {
 
 CalendarTabObjectsProvider::CalendarTabObjectsProvider()
-    : calendarDataProvider(view::MainWindow::instance())
+    : calendarDataProvider(view::MainWindow::instance)
     , favoriteModel(&calendarDataProvider)
-    , dateProgramController(view::MainWindow::instance(), &calendarDataProvider, &favoriteModel)
-    , dateProgramOverviewController(view::MainWindow::instance(), &calendarDataProvider)
-    , weekdayProgramOverviewController(view::MainWindow::instance(), &calendarDataProvider)
-    , weekdayProgramController(view::MainWindow::instance(), &calendarDataProvider, &favoriteModel)
-    , queueController(view::MainWindow::instance(), &calendarDataProvider)
+    , dateProgramController(view::MainWindow::instance, &calendarDataProvider, &favoriteModel)
+    , dateProgramOverviewController(view::MainWindow::instance, &calendarDataProvider)
+    , weekdayProgramOverviewController(view::MainWindow::instance, &calendarDataProvider)
+    , weekdayProgramController(view::MainWindow::instance, &calendarDataProvider, &favoriteModel)
+    , queueController(view::MainWindow::instance, &calendarDataProvider)
 {}
 
 CalendarTabObjectsProvider::~CalendarTabObjectsProvider() = default;
 
 void CalendarTabObjectsProvider::publishToQml()
 {
-    QQmlContext *context = view::GuiHandlerControlPanel::instance()->view()->rootContext();
+    QQmlContext *context = view::GuiHandlerControlPanel::instance->view()->rootContext();
     const auto publish = [context](const char *name, QObject *object) {
         context->setContextProperty(QString::fromLatin1(name), object);
     };

@@ -393,7 +393,7 @@ std::vector<ConfigureScreen> describeScreens(QObject *parent)
 } // namespace
 
 ConfigureTabObjectsProvider::ConfigureTabObjectsProvider()
-    : ConfigureTabObjectsProvider(view::MainWindow::instance())
+    : ConfigureTabObjectsProvider(view::MainWindow::instance)
 {}
 
 ConfigureTabObjectsProvider::ConfigureTabObjectsProvider(QObject *parent)
@@ -417,7 +417,7 @@ ConfigureTabObjectsProvider::~ConfigureTabObjectsProvider()
 
 void ConfigureTabObjectsProvider::publishToQml()
 {
-    publish(view::GuiHandlerControlPanel::instance()->view()->rootContext());
+    publish(view::GuiHandlerControlPanel::instance->view()->rootContext());
 }
 
 void ConfigureTabObjectsProvider::publish(QQmlContext *context)

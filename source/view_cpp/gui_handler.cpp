@@ -75,7 +75,7 @@ QObject *GuiHandler::popupWidget() const
                         : nullptr;
 }
 
-void GuiHandler::applicationSize(int productType, int &width, int &height)
+void GuiHandler::applicationSize(int productType, int &width, int &height) const
 {
     const QSize size = appSize(appSizeTable(), productType);
     width = size.width();

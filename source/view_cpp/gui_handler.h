@@ -51,11 +51,8 @@ public:
                                   signalInterface::VariantTypes::ProductType productType);
 
     QQuickWidget *view() const { return m_view; }
-    QQmlEngine *engine() const { return m_engine; }
-    QQmlContext *rootContext() const { return m_rootContext; }
     QObject *rootObject() const { return m_rootObject; }
     Qeyboard *keyboard() const { return m_keyboard; }
-    GlobalQmlSettingsProvider *globalSettings() const { return m_globalSettings.get(); }
     const QString &qmlDirectory() const { return m_qmlDirectory; }
 
     // The message popup "popup_widget", or null; a missing popup is not reported.
@@ -63,7 +60,7 @@ public:
 
     // The application size of the product type: 340 x 600 for the PC, 272 x 480 for the wall
     // panels, 0 x 0 for anything else.
-    static void applicationSize(int productType, int &width, int &height);
+    void applicationSize(int productType, int &width, int &height) const;
 
     // Appends the first item of the scene with the name and returns true; otherwise reports the
     // name and returns false.

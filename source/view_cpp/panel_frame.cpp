@@ -93,7 +93,7 @@ void PanelFrame::prepareWindow()
     mainWindow.setBrandWindowIdentity(variantController.brand());
     int width = 0;
     int height = 0;
-    view::GuiHandler::applicationSize(windowProductType, width, height);
+    guiHandler.applicationSize(windowProductType, width, height);
     mainWindow.setFixedWindowSize(width, height);
 }
 

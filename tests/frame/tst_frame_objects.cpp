@@ -1,3 +1,4 @@
+#include "finder_table.h"
 #include "frame_test_support.h"
 
 #include "control/start_up_screen_controller.h"
@@ -18,12 +19,15 @@
 #include <QQmlEngine>
 #include <QQmlExpression>
 #include <QQuickWidget>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+#include <type_traits>
+#include <utility>
 
 using signalInterface::VariantTypes;
 using signalInterface::UserMessageTypes::UserMessage;
@@ -56,6 +60,45 @@ Item {
 }
 )";
 
+// Members that the frame's classes do not offer.
+template<typename T, typename = void>
+struct HasEngineGetter : std::false_type
+{};
+template<typename T>
+struct HasEngineGetter<T, std::void_t<decltype(std::declval<T &>().engine())>> : std::true_type
+{};
+template<typename T, typename = void>
+struct HasRootContextGetter : std::false_type
+{};
+template<typename T>
+struct HasRootContextGetter<T, std::void_t<decltype(std::declval<T &>().rootContext())>> :
+    std::true_type
+{};
+template<typename T, typename = void>
+struct HasGlobalSettingsGetter : std::false_type
+{};
+template<typename T>
+struct HasGlobalSettingsGetter<T, std::void_t<decltype(std::declval<T &>().globalSettings())>> :
+    std::true_type
+{};
+template<typename T, typename = void>
+struct HasFinderNameList : std::false_type
+{};
+template<typename T>
+struct HasFinderNameList<T, std::void_t<decltype(T::finderObjectNames())>> : std::true_type
+{};
+
+// The main window and the GUI handler keep class-wide pointers to their one object.
+static_assert(std::is_same_v<decltype(view::MainWindow::instance), view::MainWindow *>);
+static_assert(std::is_same_v<decltype(view::GuiHandlerControlPanel::instance),
+                             view::GuiHandlerControlPanel *>);
+// The application size is asked of the handler.
+static_assert(std::is_member_function_pointer_v<decltype(&view::GuiHandler::applicationSize)>);
+static_assert(!HasEngineGetter<view::GuiHandler>::value);
+static_assert(!HasRootContextGetter<view::GuiHandler>::value);
+static_assert(!HasGlobalSettingsGetter<view::GuiHandler>::value);
+static_assert(!HasFinderNameList<view::GuiHandlerControlPanel>::value);
+
 } // namespace
 
 // The frame's own objects, one by one.
@@ -68,10 +111,10 @@ private slots:
 
     void mainWindowIdentityAndSize()
     {
-        QVERIFY(!view::MainWindow::instance());
+        QVERIFY(!view::MainWindow::instance);
         {
             view::MainWindow window;
-            QCOMPARE(view::MainWindow::instance(), &window);
+            QCOMPARE(view::MainWindow::instance, &window);
             window.setBrandWindowIdentity(VariantTypes::E_vaho);
             QCOMPARE(window.windowTitle(), QStringLiteral("PC Control Panel"));
             QVERIFY(!window.windowIcon().pixmap(96).isNull());
@@ -89,19 +132,40 @@ private slots:
             QCOMPARE(window.minimumSize(), QSize(340, 600));
             QCOMPARE(window.maximumSize(), QSize(340, 600));
         }
-        QVERIFY(!view::MainWindow::instance());
+        QVERIFY(!view::MainWindow::instance);
     }
 
     void applicationSizes()
     {
+        view::MainWindow window;
+        const view::GuiHandler handler(&window, nullptr);
         int width = -1;
         int height = -1;
-        view::GuiHandler::applicationSize(2, width, height);
+        handler.applicationSize(2, width, height);
         QCOMPARE(QSize(width, height), QSize(340, 600));
-        view::GuiHandler::applicationSize(0, width, height);
+        handler.applicationSize(0, width, height);
         QCOMPARE(QSize(width, height), QSize(272, 480));
-        view::GuiHandler::applicationSize(5, width, height);
+        handler.applicationSize(5, width, height);
         QCOMPARE(QSize(width, height), QSize(0, 0));
+    }
+
+    // Before the scene is loaded every finder finds nothing and reports each of its names once,
+    // in its order.
+    void everyFinderReportsItsNamesBeforeTheScene()
+    {
+        view::MainWindow window;
+        view::GuiHandlerControlPanel handler(&window, nullptr);
+        QSignalSpy reports(&handler, &view::GuiHandler::panelUserMessageIssued);
+        const std::vector<FinderNames> table = finderTable();
+        QCOMPARE(int(table.size()), 51);
+        for (const FinderNames &entry : table) {
+            reports.clear();
+            QVERIFY((handler.*entry.finder)().isEmpty());
+            QStringList reported;
+            for (const QList<QVariant> &report : std::as_const(reports))
+                reported << report.at(0).value<UserMessage>().arguments.value(2);
+            QCOMPARE(reported, entry.names);
+        }
     }
 
     void findersReportEveryMissingName()
@@ -110,7 +174,7 @@ private slots:
         writeFile(directory.filePath("main.qml"), lightsScene);
         view::MainWindow window;
         view::GuiHandlerControlPanel handler(&window, nullptr, directory.path());
-        QCOMPARE(view::GuiHandlerControlPanel::instance(), &handler);
+        QCOMPARE(view::GuiHandlerControlPanel::instance, &handler);
         QCOMPARE(window.centralWidget(), handler.view());
         QSignalSpy reports(&handler, &view::GuiHandler::panelUserMessageIssued);
 
@@ -195,6 +259,9 @@ private slots:
         QQmlEngine engine;
         view::GlobalQmlSettingsProvider provider(&engine, directory.filePath("SettingsBase.qml"));
         QVERIFY(!provider.settings());
+        // The warning is the component's error text, quoted, and nothing else.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                               "^\"[^\"]*SettingsBase\\.qml[^\"]*\"$")));
         provider.initializeSettings(VariantTypes::E_vaho, VariantTypes::E_PC);
         QVERIFY(!provider.settings());
     }
@@ -304,7 +371,7 @@ private slots:
         options.engine = &engine;
         startUp::PanelFrame frame(variant, options);
         frame.loadScene();
-        QCOMPARE(frame.guiHandler.engine(), &engine);
+        QCOMPARE(frame.guiHandler.view()->engine(), &engine);
         QObject *root = frame.guiHandler.rootObject();
         QVERIFY2(root, "main.qml did not load");
         QCOMPARE(frame.wire().total(), 0);
