@@ -14,6 +14,8 @@
 #include <QtTest>
 
 #include <limits>
+#include <type_traits>
+#include <utility>
 
 using signalInterface::ConfigureTypes;
 using signalInterface::DataProviderTypes;
@@ -104,6 +106,27 @@ public:
 
     QStringList entries;
 };
+
+namespace {
+
+// The not-allowed-start screen keeps its edit state and reference date to itself.
+template<typename T, typename = void>
+struct HasEditStateGetter : std::false_type
+{};
+template<typename T>
+struct HasEditStateGetter<T, std::void_t<decltype(std::declval<T &>().isEditing())>> :
+    std::true_type
+{};
+template<typename T, typename = void>
+struct HasReferenceDateGetter : std::false_type
+{};
+template<typename T>
+struct HasReferenceDateGetter<T, std::void_t<decltype(T::referenceDate())>> : std::true_type
+{};
+static_assert(!HasEditStateGetter<view::ConfigureLimitsNotAllowedStartViewManager>::value);
+static_assert(!HasReferenceDateGetter<view::ConfigureLimitsNotAllowedStartViewManager>::value);
+
+} // namespace
 
 class TestConfigureLimitsViewManagers : public QObject
 {
@@ -612,8 +635,8 @@ private slots:
         emit fromItem.timeChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_decrease);
         emit fromItem.timeChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_decrease);
         QCOMPARE(manager.fromTimeManager()->value().time(), QTime(23, 59));
-        QCOMPARE(manager.fromTimeManager()->value().date(),
-                 ConfigureLimitsNotAllowedStartViewManager::referenceDate());
+        // The editors only ever see the one reference date.
+        QCOMPARE(manager.fromTimeManager()->value().date(), QDate(2013, 6, 25));
         emit view.notAllowedStartFromSaved();
 
         // Hidden, a report of another time arrives: the edit copy keeps the user's values.
@@ -622,11 +645,9 @@ private slots:
         emit view.allowedStartViewVisibleChanged(true);
         QCOMPARE(modelReader::value(*manager.model(), 1, "value2").toString(), "23:59");
         QCOMPARE(modelReader::value(*manager.model(), 0, "value2").toBool(), true);
-        QVERIFY(manager.isEditing());
         QVERIFY(sent.isEmpty());
         emit view.notAllowedStartEditCompleted();
         QCOMPARE(sent, (QStringList{"enable 1", "from 23:59", "until 06:30"}));
-        QVERIFY(!manager.isEditing());
 
         // After completion the next showing starts again from the reports.
         emit view.allowedStartViewVisibleChanged(true);
