@@ -72,27 +72,4 @@ int CalendarTabObjectsProvider::connectLanguageSignals(const QList<QObject *> &s
     return failed;
 }
 
-int CalendarTabObjectsProvider::connectTimeSignals(const QList<QObject *> &senders)
-{
-    int failed = 0;
-    failed += calendarDataProvider.connectTimeSettingsSignals(senders);
-    failed += weekdayProgramOverviewController.connectWeekDayStartChanged(senders);
-    failed += dateProgramController.connectTimeFormatChanged(senders);
-    failed += dateProgramOverviewController.connectWeekDayStartChanged(senders);
-    failed += weekdayProgramController.connectTimeFormatChanged(senders);
-    return failed;
-}
-
-int CalendarTabObjectsProvider::connectSaunaSignals(const QList<QObject *> &senders)
-{
-    int failed = 0;
-    failed += calendarDataProvider.connectSaunaSignals(senders);
-    failed += weekdayProgramOverviewController.connectSaunaSignals(senders);
-    failed += dateProgramController.connectSaunaSignals(senders);
-    failed += dateProgramOverviewController.connectSaunaSignals(senders);
-    failed += weekdayProgramController.connectSaunaSignals(senders);
-    failed += queueController.connectSaunaSignals(senders);
-    return failed;
-}
-
 } // namespace details

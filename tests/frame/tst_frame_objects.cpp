@@ -5,6 +5,8 @@
 #include "view_cpp/panel_frame.h"
 
 #include "view_cpp/calendar_tab_object_id_provider.h"
+#include "view_cpp/calendar_tab_objects_provider.h"
+#include "view_cpp/favorite_tab_objects_provider.h"
 #include "view_cpp/favorites_tab_object_id_provider.h"
 #include "view_cpp/global_qml_settings_provider.h"
 #include "view_cpp/gui_handler_control_panel.h"
@@ -98,6 +100,28 @@ static_assert(!HasEngineGetter<view::GuiHandler>::value);
 static_assert(!HasRootContextGetter<view::GuiHandler>::value);
 static_assert(!HasGlobalSettingsGetter<view::GuiHandler>::value);
 static_assert(!HasFinderNameList<view::GuiHandlerControlPanel>::value);
+
+// The start-up wiring connects the calendar controllers to the time controller and the bridge
+// receiver itself; the calendar provider adds the language connects only.
+template<typename T, typename = void>
+struct HasSaunaConnect : std::false_type
+{};
+template<typename T>
+struct HasSaunaConnect<
+    T, std::void_t<decltype(std::declval<T &>().connectSaunaSignals(QList<QObject *>()))>> :
+    std::true_type
+{};
+template<typename T, typename = void>
+struct HasTimeConnect : std::false_type
+{};
+template<typename T>
+struct HasTimeConnect<
+    T, std::void_t<decltype(std::declval<T &>().connectTimeSignals(QList<QObject *>()))>> :
+    std::true_type
+{};
+static_assert(!HasSaunaConnect<details::CalendarTabObjectsProvider>::value);
+static_assert(!HasTimeConnect<details::CalendarTabObjectsProvider>::value);
+static_assert(HasSaunaConnect<details::FavoriteTabObjectsProvider>::value);
 
 } // namespace
 
