@@ -17,9 +17,11 @@
 #include <QDir>
 #include <QFile>
 #include <QMetaMethod>
+#include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQmlExpression>
+#include <QQmlPropertyMap>
 #include <QQuickWidget>
 #include <QRegularExpression>
 #include <QSet>
@@ -43,6 +45,7 @@ void writeFile(const QString &path, const QByteArray &text)
     file.write(text);
 }
 
+// It hands itself to the test's sink when it is created.
 const QByteArray settingsComponent = R"(import QtQuick
 QtObject {
     property bool shouldInitializeGlobalSettingWithItself: false
@@ -50,8 +53,25 @@ QtObject {
     property string systemBrand: "unset"
     property int appWidth: -1
     property int appHeight: -1
+    Component.onCompleted: settingsSink.created = this
 }
 )";
+
+// Reads the scene's global settings as the screens do.
+const QByteArray globalSettingsReader = R"(import QtQuick
+import "components/GlobalSettings.js" as GlobalSettings
+QtObject {
+    property string systemType: GlobalSettings.value("systemType", "")
+    property int appWidth: GlobalSettings.value("appWidth", 0)
+    property int appHeight: GlobalSettings.value("appHeight", 0)
+}
+)";
+
+// The object a test settings component made of itself, or null.
+QObject *createdSettings(const QQmlPropertyMap &sink)
+{
+    return sink.value(QStringLiteral("created")).value<QObject *>();
+}
 
 // A scene with the normal light switch but without the locked one, and two items of one name.
 const QByteArray lightsScene = R"(import QtQuick
@@ -100,6 +120,13 @@ static_assert(!HasEngineGetter<view::GuiHandler>::value);
 static_assert(!HasRootContextGetter<view::GuiHandler>::value);
 static_assert(!HasGlobalSettingsGetter<view::GuiHandler>::value);
 static_assert(!HasFinderNameList<view::GuiHandlerControlPanel>::value);
+template<typename T, typename = void>
+struct HasSettingsGetter : std::false_type
+{};
+template<typename T>
+struct HasSettingsGetter<T, std::void_t<decltype(std::declval<T &>().settings())>> : std::true_type
+{};
+static_assert(!HasSettingsGetter<view::GlobalQmlSettingsProvider>::value);
 
 // The start-up wiring connects the calendar controllers to the time controller and the bridge
 // receiver itself; the calendar provider adds the language connects only.
@@ -263,11 +290,13 @@ private slots:
         QTemporaryDir directory;
         writeFile(directory.filePath("SettingsBase.qml"), settingsComponent);
         QQmlEngine engine;
+        QQmlPropertyMap sink;
+        engine.rootContext()->setContextProperty(QStringLiteral("settingsSink"), &sink);
         view::GlobalQmlSettingsProvider provider(&engine, directory.filePath("SettingsBase.qml"));
-        QVERIFY(provider.settings());
+        QObject *settings = createdSettings(sink);
+        QVERIFY(settings);
         provider.initializeSettings(static_cast<VariantTypes::Brand>(brand),
                                     static_cast<VariantTypes::ProductType>(productType));
-        QObject *settings = provider.settings();
         QCOMPARE(settings->property("shouldInitializeGlobalSettingWithItself").toBool(), true);
         QTEST(settings->property("systemType").toString(), "systemType");
         QTEST(settings->property("systemBrand").toString(), "systemBrand");
@@ -281,13 +310,15 @@ private slots:
     {
         QTemporaryDir directory;
         QQmlEngine engine;
+        QQmlPropertyMap sink;
+        engine.rootContext()->setContextProperty(QStringLiteral("settingsSink"), &sink);
         view::GlobalQmlSettingsProvider provider(&engine, directory.filePath("SettingsBase.qml"));
-        QVERIFY(!provider.settings());
+        QVERIFY(!createdSettings(sink));
         // The warning is the component's error text, quoted, and nothing else.
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
                                                "^\"[^\"]*SettingsBase\\.qml[^\"]*\"$")));
         provider.initializeSettings(VariantTypes::E_vaho, VariantTypes::E_PC);
-        QVERIFY(!provider.settings());
+        QVERIFY(!createdSettings(sink));
     }
 
     void realSettingsComponentTakesTheValues()
@@ -295,11 +326,17 @@ private slots:
         QQmlEngine engine;
         view::GlobalQmlSettingsProvider provider(&engine, QStringLiteral(PANEL_QML_DIRECTORY) +
                                                               QStringLiteral("SettingsBase.qml"));
-        QVERIFY(provider.settings());
         provider.initializeSettings(VariantTypes::E_vaho, VariantTypes::E_PC);
-        QCOMPARE(provider.settings()->property("systemType").toString(), QStringLiteral("pc"));
-        QCOMPARE(provider.settings()->property("appWidth").toInt(), 340);
-        QCOMPARE(provider.settings()->property("appHeight").toInt(), 600);
+        // The screens of the engine read the values through the scene's global settings.
+        QQmlComponent reader(&engine);
+        reader.setData(globalSettingsReader,
+                       QUrl::fromLocalFile(QStringLiteral(PANEL_QML_DIRECTORY) +
+                                           QStringLiteral("Reader.qml")));
+        std::unique_ptr<QObject> read(reader.create());
+        QVERIFY2(read, qPrintable(reader.errorString()));
+        QCOMPARE(read->property("systemType").toString(), QStringLiteral("pc"));
+        QCOMPARE(read->property("appWidth").toInt(), 340);
+        QCOMPARE(read->property("appHeight").toInt(), 600);
     }
 
     // The scene calls these slots by name for its object names and the wiring looks the same
