@@ -35,11 +35,8 @@ public:
     static QString defaultQmlDirectory();
 
     // Creates the view and makes it the window's central widget. The QML files are looked up in
-    // qmlDirectory (with a trailing "/"); empty means defaultQmlDirectory(). Given an engine, the
-    // view shows its scene on it (the engine must outlive the handler); without one, the view
-    // has an engine of its own.
-    GuiHandler(QMainWindow *window, QObject *parent, const QString &qmlDirectory = QString(),
-               QQmlEngine *engine = nullptr);
+    // qmlDirectory (with a trailing "/"); empty means defaultQmlDirectory().
+    GuiHandler(QMainWindow *window, QObject *parent, const QString &qmlDirectory = QString());
     ~GuiHandler() override;
 
     // Loads the file of the QML directory as the scene, then creates the keyboard object.

@@ -5,8 +5,8 @@ namespace view {
 GuiHandlerControlPanel *GuiHandlerControlPanel::instance = nullptr;
 
 GuiHandlerControlPanel::GuiHandlerControlPanel(QMainWindow *window, QObject *parent,
-                                               const QString &qmlDirectory, QQmlEngine *engine)
-    : GuiHandler(window, parent, qmlDirectory, engine)
+                                               const QString &qmlDirectory)
+    : GuiHandler(window, parent, qmlDirectory)
 {
     instance = this;
 }

@@ -13,7 +13,7 @@ class GuiHandlerControlPanel : public GuiHandler
 
 public:
     GuiHandlerControlPanel(QMainWindow *window, QObject *parent,
-                           const QString &qmlDirectory = QString(), QQmlEngine *engine = nullptr);
+                           const QString &qmlDirectory = QString());
     ~GuiHandlerControlPanel() override;
 
     // The live handler, or null; the QML object providers reach the root context through it.

@@ -16,7 +16,7 @@ PanelFrame::PanelFrame(control::VariantControllerPcPanel &variantController,
                        const FrameOptions &options)
     : variantController(variantController)
     , mainWindow(nullptr)
-    , guiHandler(&mainWindow, mainWindow.parent(), options.qmlDirectory, options.engine)
+    , guiHandler(&mainWindow, mainWindow.parent(), options.qmlDirectory)
     , mouseHandler(mainWindow.parent())
     , instanceSettings(options.instance, &mainWindow)
     , initialSetupController(&mainWindow)

@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMainWindow>
 #include <QMetaMethod>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -127,6 +128,10 @@ template<typename T>
 struct HasSettingsGetter<T, std::void_t<decltype(std::declval<T &>().settings())>> : std::true_type
 {};
 static_assert(!HasSettingsGetter<view::GlobalQmlSettingsProvider>::value);
+// The handler's view has an engine of its own.
+static_assert(!std::is_constructible_v<view::GuiHandlerControlPanel, QMainWindow *, QObject *,
+                                       const QString &, QQmlEngine *>);
+static_assert(std::is_constructible_v<view::GuiHandlerControlPanel, QMainWindow *, QObject *>);
 
 // The start-up wiring connects the calendar controllers to the time controller and the bridge
 // receiver itself; the calendar provider adds the language connects only.
@@ -412,27 +417,24 @@ private slots:
         QCOMPARE(message, before);
     }
 
-    // The program shows the splash and the main scene on one engine. The splash's settings object
-    // goes with the splash; the main scene keeps its own.
-    void splashAndMainSceneShareOneEngine()
+    // The splash and the main scene each show their scene on the engine of their own view. The
+    // splash's settings object goes with the splash; the main scene keeps its own.
+    void mainSceneKeepsItsSettingsAfterTheSplash()
     {
         const QString qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
-        QQmlEngine engine;
         control::VariantControllerPcPanel variant(control::buildBrand(), nullptr);
-        auto splash = std::make_unique<control::StartUpScreenController>(
-            startUp::windowProductType, variant.brand(), nullptr, &engine);
+        auto splash = std::make_unique<control::StartUpScreenController>(startUp::windowProductType,
+                                                                         variant.brand(), nullptr);
         splash->setQmlDirectory(qmlDirectory);
         splash->setGlobalSettingsFactory(startUp::globalSettingsFactory(qmlDirectory));
         splash->show();
-        QCOMPARE(splash->view()->engine(), &engine);
         QVERIFY2(splash->view()->rootObject(), "main_startup_screen.qml did not load");
 
         startUp::FrameOptions options;
         options.qmlDirectory = qmlDirectory;
-        options.engine = &engine;
         startUp::PanelFrame frame(variant, options);
         frame.loadScene();
-        QCOMPARE(frame.guiHandler.view()->engine(), &engine);
+        QVERIFY(frame.guiHandler.view()->engine() != splash->view()->engine());
         QObject *root = frame.guiHandler.rootObject();
         QVERIFY2(root, "main.qml did not load");
         QCOMPARE(frame.wire().total(), 0);
