@@ -73,7 +73,7 @@ QObject *GuiHandler::popupWidget() const
                         : nullptr;
 }
 
-void GuiHandler::applicationSize(int productType, int &width, int &height) const
+void GuiHandler::applicationSize(int productType, int &width, int &height)
 {
     const QSize size = appSize(appSizeTable(), productType);
     width = size.width();

@@ -57,7 +57,7 @@ public:
 
     // The application size of the product type: 340 x 600 for the PC, 272 x 480 for the wall
     // panels, 0 x 0 for anything else.
-    void applicationSize(int productType, int &width, int &height) const;
+    void applicationSize(int productType, int &width, int &height);
 
     // Appends the first item of the scene with the name and returns true; otherwise reports the
     // name and returns false.

@@ -194,7 +194,7 @@ private slots:
     void applicationSizes()
     {
         view::MainWindow window;
-        const view::GuiHandler handler(&window, nullptr);
+        view::GuiHandler handler(&window, nullptr);
         int width = -1;
         int height = -1;
         handler.applicationSize(2, width, height);
