@@ -14,20 +14,20 @@
 namespace details {
 
 CalendarTabObjectsProvider::CalendarTabObjectsProvider()
-    : calendarDataProvider(view::MainWindow::instance())
+    : calendarDataProvider(view::MainWindow::instance)
     , favoriteModel(&calendarDataProvider)
-    , dateProgramController(view::MainWindow::instance(), &calendarDataProvider, &favoriteModel)
-    , dateProgramOverviewController(view::MainWindow::instance(), &calendarDataProvider)
-    , weekdayProgramOverviewController(view::MainWindow::instance(), &calendarDataProvider)
-    , weekdayProgramController(view::MainWindow::instance(), &calendarDataProvider, &favoriteModel)
-    , queueController(view::MainWindow::instance(), &calendarDataProvider)
+    , dateProgramController(view::MainWindow::instance, &calendarDataProvider, &favoriteModel)
+    , dateProgramOverviewController(view::MainWindow::instance, &calendarDataProvider)
+    , weekdayProgramOverviewController(view::MainWindow::instance, &calendarDataProvider)
+    , weekdayProgramController(view::MainWindow::instance, &calendarDataProvider, &favoriteModel)
+    , queueController(view::MainWindow::instance, &calendarDataProvider)
 {}
 
 CalendarTabObjectsProvider::~CalendarTabObjectsProvider() = default;
 
 void CalendarTabObjectsProvider::publishToQml()
 {
-    QQmlContext *context = view::GuiHandlerControlPanel::instance()->view()->rootContext();
+    QQmlContext *context = view::GuiHandlerControlPanel::instance->view()->rootContext();
     const auto publish = [context](const char *name, QObject *object) {
         context->setContextProperty(QString::fromLatin1(name), object);
     };
@@ -69,29 +69,6 @@ int CalendarTabObjectsProvider::connectLanguageSignals(const QList<QObject *> &s
     failed += queueController.connectLanguageChanged(senders);
     failed += weekdayProgramController.connectLanguageChanged(senders);
     failed += weekdayProgramOverviewController.connectLanguageChanged(senders);
-    return failed;
-}
-
-int CalendarTabObjectsProvider::connectTimeSignals(const QList<QObject *> &senders)
-{
-    int failed = 0;
-    failed += calendarDataProvider.connectTimeSettingsSignals(senders);
-    failed += weekdayProgramOverviewController.connectWeekDayStartChanged(senders);
-    failed += dateProgramController.connectTimeFormatChanged(senders);
-    failed += dateProgramOverviewController.connectWeekDayStartChanged(senders);
-    failed += weekdayProgramController.connectTimeFormatChanged(senders);
-    return failed;
-}
-
-int CalendarTabObjectsProvider::connectSaunaSignals(const QList<QObject *> &senders)
-{
-    int failed = 0;
-    failed += calendarDataProvider.connectSaunaSignals(senders);
-    failed += weekdayProgramOverviewController.connectSaunaSignals(senders);
-    failed += dateProgramController.connectSaunaSignals(senders);
-    failed += dateProgramOverviewController.connectSaunaSignals(senders);
-    failed += weekdayProgramController.connectSaunaSignals(senders);
-    failed += queueController.connectSaunaSignals(senders);
     return failed;
 }
 

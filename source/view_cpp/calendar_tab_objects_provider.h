@@ -26,10 +26,6 @@ public:
     void publishToQml();
     // Each returns the number of connections that failed.
     int connectLanguageSignals(const QList<QObject *> &senders);
-    // The time controller's formats and week start.
-    int connectTimeSignals(const QList<QObject *> &senders);
-    // The bridge receiver's reports.
-    int connectSaunaSignals(const QList<QObject *> &senders);
 
     control::details::CalendarDataProvider calendarDataProvider;
     control::details::CalendarProgramSettingsFavoriteModel favoriteModel;

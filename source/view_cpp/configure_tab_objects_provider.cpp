@@ -392,7 +392,7 @@ std::vector<ConfigureScreen> describeScreens(QObject *parent)
 } // namespace
 
 ConfigureTabObjectsProvider::ConfigureTabObjectsProvider()
-    : ConfigureTabObjectsProvider(view::MainWindow::instance())
+    : ConfigureTabObjectsProvider(view::MainWindow::instance)
 {}
 
 ConfigureTabObjectsProvider::ConfigureTabObjectsProvider(QObject *parent)
@@ -414,7 +414,7 @@ ConfigureTabObjectsProvider::~ConfigureTabObjectsProvider()
 
 void ConfigureTabObjectsProvider::publishToQml()
 {
-    publish(view::GuiHandlerControlPanel::instance()->view()->rootContext());
+    publish(view::GuiHandlerControlPanel::instance->view()->rootContext());
 }
 
 void ConfigureTabObjectsProvider::publish(QQmlContext *context)
@@ -524,12 +524,7 @@ int ConfigureTabObjectsProvider::connectToSaunaStateController(const QList<QObje
 
 int ConfigureTabObjectsProvider::connectToTemperatureController(const QList<QObject *> &senders)
 {
-    int failed = 0;
-    failed += manager<view::ConfigureLimitsViewManager>().connectToTemperatureController(senders);
-    // The status screen's tank temperatures and heat ratio follow the unit.
-    failed +=
-        manager<view::ConfigureSystemStatusViewManager>().connectToTemperatureController(senders);
-    return failed;
+    return manager<view::ConfigureLimitsViewManager>().connectToTemperatureController(senders);
 }
 
 int ConfigureTabObjectsProvider::connectToTemperaturePresentationManager(

@@ -97,7 +97,7 @@ public:
     int connectSaunaSignals(const QList<QObject *> &senders, bool connectRelayScreen);
     // The variant controller's product type.
     int connectToVariantController(const QList<QObject *> &senders);
-    // The temperature controller's unit, to the screens' temperature editors.
+    // The temperature controller's unit, to the Limits screen's temperature editors.
     int connectToTemperatureController(const QList<QObject *> &senders);
     // The settings screens' requests to the bridge sender.
     int connectToBridge(saunaBridge::ZerededidBridgeSenderSlotInterface *bridge);

@@ -10,26 +10,26 @@
 namespace details {
 
 ControllerTabObjectsProvider::ControllerTabObjectsProvider()
-    : displayController(view::MainWindow::instance())
-    , errorController(view::MainWindow::instance())
-    , humidityController(view::MainWindow::instance())
-    , languageController(view::MainWindow::instance())
-    , messageController(view::MainWindow::instance())
-    , peripheralController(view::MainWindow::instance())
-    , pinCodeController(view::MainWindow::instance())
-    , saunaStateController(view::MainWindow::instance())
-    , temperatureController(view::MainWindow::instance())
-    , timeController(view::MainWindow::instance())
-    , waterLevelController(view::MainWindow::instance())
-    , wifiSymbolController(view::MainWindow::instance())
-    , hapticSensorController(view::MainWindow::instance())
+    : displayController(view::MainWindow::instance)
+    , errorController(view::MainWindow::instance)
+    , humidityController(view::MainWindow::instance)
+    , languageController(view::MainWindow::instance)
+    , messageController(view::MainWindow::instance)
+    , peripheralController(view::MainWindow::instance)
+    , pinCodeController(view::MainWindow::instance)
+    , saunaStateController(view::MainWindow::instance)
+    , temperatureController(view::MainWindow::instance)
+    , timeController(view::MainWindow::instance)
+    , waterLevelController(view::MainWindow::instance)
+    , wifiSymbolController(view::MainWindow::instance)
+    , hapticSensorController(view::MainWindow::instance)
 {}
 
 ControllerTabObjectsProvider::~ControllerTabObjectsProvider() = default;
 
 void ControllerTabObjectsProvider::publishToQml()
 {
-    QQmlContext *context = view::GuiHandlerControlPanel::instance()->view()->rootContext();
+    QQmlContext *context = view::GuiHandlerControlPanel::instance->view()->rootContext();
     context->setContextProperty(QStringLiteral("humidity_controller"), &humidityController);
     context->setContextProperty(QStringLiteral("physical_humidity_manager"),
                                 humidityController.physicalHumidityManager());

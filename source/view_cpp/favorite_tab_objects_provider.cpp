@@ -14,15 +14,15 @@
 namespace details {
 
 FavoriteTabObjectsProvider::FavoriteTabObjectsProvider()
-    : favoriteController(view::MainWindow::instance())
-    , favoriteOverviewController(view::MainWindow::instance())
+    : favoriteController(view::MainWindow::instance)
+    , favoriteOverviewController(view::MainWindow::instance)
 {}
 
 FavoriteTabObjectsProvider::~FavoriteTabObjectsProvider() = default;
 
 void FavoriteTabObjectsProvider::publishToQml()
 {
-    QQmlContext *context = view::GuiHandlerControlPanel::instance()->view()->rootContext();
+    QQmlContext *context = view::GuiHandlerControlPanel::instance->view()->rootContext();
     context->setContextProperty(QStringLiteral("favorites_controller"), &favoriteController);
     context->setContextProperty(QStringLiteral("favorites_humidity_manager"),
                                 favoriteController.humidityManager());

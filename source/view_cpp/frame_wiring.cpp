@@ -140,7 +140,12 @@ int connectNativeObjects(PanelFrame &frame)
 
     const Objects time{&controllers.timeController};
     failed += view::DateTimeFormatter::instance()->connectFormatSources(time);
-    failed += calendar.connectTimeSignals(time);
+    // The calendar's dates, times and week start.
+    failed += calendar.calendarDataProvider.connectTimeSettingsSignals(time);
+    failed += calendar.weekdayProgramOverviewController.connectWeekDayStartChanged(time);
+    failed += calendar.dateProgramController.connectTimeFormatChanged(time);
+    failed += calendar.dateProgramOverviewController.connectWeekDayStartChanged(time);
+    failed += calendar.weekdayProgramController.connectTimeFormatChanged(time);
     // The date and time screens.
     failed += frame.configureTab.connectTimeSignals(time);
     failed += controllers.saunaStateController.connectSystemTimeChanged(time);
@@ -327,7 +332,13 @@ int connectSaunaSide(PanelFrame &frame)
 {
     const Objects receiver{frame.saunaCommunication.saunaSystemReceiver()};
     int failed = 0;
-    failed += frame.calendarTab.connectSaunaSignals(receiver);
+    details::CalendarTabObjectsProvider &calendar = frame.calendarTab;
+    failed += calendar.calendarDataProvider.connectSaunaSignals(receiver);
+    failed += calendar.weekdayProgramOverviewController.connectSaunaSignals(receiver);
+    failed += calendar.dateProgramController.connectSaunaSignals(receiver);
+    failed += calendar.dateProgramOverviewController.connectSaunaSignals(receiver);
+    failed += calendar.weekdayProgramController.connectSaunaSignals(receiver);
+    failed += calendar.queueController.connectSaunaSignals(receiver);
     failed += frame.controllerTab.connectSaunaSignals(receiver);
     failed += frame.favoriteTab.connectSaunaSignals(receiver);
     // The relay screen stays unconnected in this edition.

@@ -1,8 +1,8 @@
 #include "view_cpp/global_qml_settings_provider.h"
 
-#include "view_cpp/frame_logging.h"
 #include "view_cpp/window_sizes.h"
 
+#include <QDebug>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QUrl>
@@ -26,7 +26,7 @@ void GlobalQmlSettingsProvider::initializeSettings(
     signalInterface::VariantTypes::ProductType productType)
 {
     if (!m_settings) {
-        qCWarning(frameLog) << "global QML settings not created:" << m_component->errorString();
+        qWarning() << m_component->errorString();
         return;
     }
     const QSize size = appSize(appSizeTable(), productType);

@@ -29,9 +29,6 @@ public:
     void initializeSettings(signalInterface::VariantTypes::Brand brand,
                             signalInterface::VariantTypes::ProductType productType);
 
-    // The created object, or null.
-    QObject *settings() const { return m_settings; }
-
 private:
     QQmlComponent *m_component = nullptr;
     QObject *m_settings = nullptr;

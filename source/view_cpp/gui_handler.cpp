@@ -20,11 +20,9 @@ QString GuiHandler::defaultQmlDirectory()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/qml/view/");
 }
 
-GuiHandler::GuiHandler(QMainWindow *window, QObject *parent, const QString &qmlDirectory,
-                       QQmlEngine *engine)
+GuiHandler::GuiHandler(QMainWindow *window, QObject *parent, const QString &qmlDirectory)
     : QObject(parent)
-    , m_view(engine ? new QQuickWidget(engine, window->parentWidget())
-                    : new QQuickWidget(window->parentWidget()))
+    , m_view(new QQuickWidget(window->parentWidget()))
     , m_qmlDirectory(qmlDirectory.isEmpty() ? defaultQmlDirectory() : qmlDirectory)
 {
     if (!m_qmlDirectory.endsWith(QLatin1Char('/')))

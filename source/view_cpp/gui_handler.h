@@ -35,11 +35,8 @@ public:
     static QString defaultQmlDirectory();
 
     // Creates the view and makes it the window's central widget. The QML files are looked up in
-    // qmlDirectory (with a trailing "/"); empty means defaultQmlDirectory(). Given an engine, the
-    // view shows its scene on it (the engine must outlive the handler); without one, the view
-    // has an engine of its own.
-    GuiHandler(QMainWindow *window, QObject *parent, const QString &qmlDirectory = QString(),
-               QQmlEngine *engine = nullptr);
+    // qmlDirectory (with a trailing "/"); empty means defaultQmlDirectory().
+    GuiHandler(QMainWindow *window, QObject *parent, const QString &qmlDirectory = QString());
     ~GuiHandler() override;
 
     // Loads the file of the QML directory as the scene, then creates the keyboard object.
@@ -51,11 +48,8 @@ public:
                                   signalInterface::VariantTypes::ProductType productType);
 
     QQuickWidget *view() const { return m_view; }
-    QQmlEngine *engine() const { return m_engine; }
-    QQmlContext *rootContext() const { return m_rootContext; }
     QObject *rootObject() const { return m_rootObject; }
     Qeyboard *keyboard() const { return m_keyboard; }
-    GlobalQmlSettingsProvider *globalSettings() const { return m_globalSettings.get(); }
     const QString &qmlDirectory() const { return m_qmlDirectory; }
 
     // The message popup "popup_widget", or null; a missing popup is not reported.
@@ -63,7 +57,7 @@ public:
 
     // The application size of the product type: 340 x 600 for the PC, 272 x 480 for the wall
     // panels, 0 x 0 for anything else.
-    static void applicationSize(int productType, int &width, int &height);
+    void applicationSize(int productType, int &width, int &height);
 
     // Appends the first item of the scene with the name and returns true; otherwise reports the
     // name and returns false.

@@ -2,93 +2,19 @@
 
 namespace view {
 
-namespace {
-
-// The object names of the scene items; they are spelled as the QML files spell them.
-const char *const finderNames[] = {
-    "power_switch_tab",
-    "configureSystemAuxSingleFragranceModel",
-    "configureSystemAuxSingleOverviewModel",
-    "configureSystemRelayContainer",
-    "configureSystemAuxModel",
-    "configureSystemsSelector",
-    "configure_limits_pcb_overheat_limit",
-    "configueLimitsNotAllowedStartTimeUntil",
-    "configueLimitsNotAllowedStartTimeFrom",
-    "configure_limits_upper_water_temp",
-    "configure_limits_upper_water_temp_on_overview_menu",
-    "configureLimitsSelector",
-    "configureDateTimeSelector",
-    "configureRegionView",
-    "configureGeneralSelector",
-    "configureAdvancedSettingsSelector",
-    "saveAsFavoritesButton",
-    "setTimeSelectorInitialSetup",
-    "setTimeSelector",
-    "setDateSelectorInitialSetup",
-    "setDateSelector",
-    "heaterSettingsAuxRelaysOverview",
-    "heaterSettingsAuxRelays",
-    "fan_automatic_toggle_switch",
-    "fan_running_switch",
-    "lights_switch_tab_2",
-    "lights_switch_tab_tab2_locked",
-    "tank_fill_time",
-    "tank_auto_emptying",
-    "external_switch_bathtime",
-    "configureNetworkView",
-    "configureWiFiView",
-    "descalingDosageControl",
-    "descalingDurationControl",
-    "descalingStartTimeControl",
-    "configureAuxDescalingSettingsView",
-    "fragrance_stop",
-    "fragrance_pump",
-    "cleanup_time",
-    "standby_water_temperature_data_provider",
-    "standby_temperature_reduction_data_provider",
-    "fan_runtime",
-    "bath_time_tab_2",
-    "heaterSettingsModel",
-    "initialSetupTabManager",
-    "temperature_data_provider_tab2_locked",
-    "temperature_data_provider_tab2_normal",
-    "popup_widget",
-    "pin_input",
-    "configureGeneralPinSelector",
-    "tabManagerRoot",
-    "humidity_data_provider_tab2_locked",
-    "humidity_data_provider_tab2_normal",
-};
-
-} // namespace
-
-GuiHandlerControlPanel *GuiHandlerControlPanel::s_instance = nullptr;
+GuiHandlerControlPanel *GuiHandlerControlPanel::instance = nullptr;
 
 GuiHandlerControlPanel::GuiHandlerControlPanel(QMainWindow *window, QObject *parent,
-                                               const QString &qmlDirectory, QQmlEngine *engine)
-    : GuiHandler(window, parent, qmlDirectory, engine)
+                                               const QString &qmlDirectory)
+    : GuiHandler(window, parent, qmlDirectory)
 {
-    s_instance = this;
+    instance = this;
 }
 
 GuiHandlerControlPanel::~GuiHandlerControlPanel()
 {
-    if (s_instance == this)
-        s_instance = nullptr;
-}
-
-GuiHandlerControlPanel *GuiHandlerControlPanel::instance()
-{
-    return s_instance;
-}
-
-QStringList GuiHandlerControlPanel::finderObjectNames()
-{
-    QStringList names;
-    for (const char *name : finderNames)
-        names << QString::fromLatin1(name);
-    return names;
+    if (instance == this)
+        instance = nullptr;
 }
 
 QList<QObject *> GuiHandlerControlPanel::findAll(std::initializer_list<const char *> objectNames)

@@ -2,8 +2,6 @@
 
 #include "view_cpp/gui_handler.h"
 
-#include <QStringList>
-
 namespace view {
 
 // The GUI handler of the control panel: one finder per scene item that the start-up wiring
@@ -15,14 +13,11 @@ class GuiHandlerControlPanel : public GuiHandler
 
 public:
     GuiHandlerControlPanel(QMainWindow *window, QObject *parent,
-                           const QString &qmlDirectory = QString(), QQmlEngine *engine = nullptr);
+                           const QString &qmlDirectory = QString());
     ~GuiHandlerControlPanel() override;
 
     // The live handler, or null; the QML object providers reach the root context through it.
-    static GuiHandlerControlPanel *instance();
-
-    // Every object name the finders look up, each once, in finder order.
-    static QStringList finderObjectNames();
+    static GuiHandlerControlPanel *instance;
 
     QList<QObject *> powerSwitchTabItems();
     QList<QObject *> auxSingleFragranceListItems();
@@ -78,8 +73,6 @@ public:
 
 private:
     QList<QObject *> findAll(std::initializer_list<const char *> objectNames);
-
-    static GuiHandlerControlPanel *s_instance;
 };
 
 } // namespace view

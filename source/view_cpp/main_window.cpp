@@ -13,24 +13,19 @@ static void initFrameImages()
 
 namespace view {
 
-MainWindow *MainWindow::s_instance = nullptr;
+MainWindow *MainWindow::instance = nullptr;
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
 {
     initFrameImages();
-    s_instance = this;
+    instance = this;
 }
 
 MainWindow::~MainWindow()
 {
-    if (s_instance == this)
-        s_instance = nullptr;
-}
-
-MainWindow *MainWindow::instance()
-{
-    return s_instance;
+    if (instance == this)
+        instance = nullptr;
 }
 
 void MainWindow::setBrandWindowIdentity(signalInterface::VariantTypes::Brand brand)

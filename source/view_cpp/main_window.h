@@ -17,7 +17,7 @@ public:
     ~MainWindow() override;
 
     // The live window, or null before it is built and after it is gone.
-    static MainWindow *instance();
+    static MainWindow *instance;
 
     // The brand's logo as the window icon (none for a brand without a logo) and the title
     // "PC Control Panel".
@@ -26,9 +26,6 @@ public:
     void setDefaultWindowIdentity();
     // The window cannot be resized by the user.
     void setFixedWindowSize(int width, int height);
-
-private:
-    static MainWindow *s_instance;
 };
 
 } // namespace view

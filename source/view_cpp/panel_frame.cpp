@@ -16,7 +16,7 @@ PanelFrame::PanelFrame(control::VariantControllerPcPanel &variantController,
                        const FrameOptions &options)
     : variantController(variantController)
     , mainWindow(nullptr)
-    , guiHandler(&mainWindow, mainWindow.parent(), options.qmlDirectory, options.engine)
+    , guiHandler(&mainWindow, mainWindow.parent(), options.qmlDirectory)
     , mouseHandler(mainWindow.parent())
     , instanceSettings(options.instance, &mainWindow)
     , initialSetupController(&mainWindow)
@@ -93,7 +93,7 @@ void PanelFrame::prepareWindow()
     mainWindow.setBrandWindowIdentity(variantController.brand());
     int width = 0;
     int height = 0;
-    view::GuiHandler::applicationSize(windowProductType, width, height);
+    guiHandler.applicationSize(windowProductType, width, height);
     mainWindow.setFixedWindowSize(width, height);
 }
 

@@ -26,10 +26,6 @@ struct FrameOptions
     unsigned instance = 0;
     // The folder of the QML files; empty: "qml/view/" beside the program.
     QString qmlDirectory;
-    // The engine of the main scene, shared with the splash so that the scene finds the imports
-    // and components that the splash has loaded; it must outlive the frame. Null: the view makes
-    // an engine of its own.
-    QQmlEngine *engine = nullptr;
     pcPanel::SaunaCommunication::Timing linkTiming;
 };
 

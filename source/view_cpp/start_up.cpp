@@ -245,15 +245,9 @@ int qMain(int argc, char **argv)
     options.instance = instance;
     options.qmlDirectory = view::GuiHandler::defaultQmlDirectory();
 
-    // One engine for the splash and the main scene: the main scene then finds the Qt Quick
-    // import, the shared components and the settings component already loaded. It outlives
-    // both views.
-    QQmlEngine engine;
-    options.engine = &engine;
-
     // The splash is the only window while the main window is built.
-    auto *splash = new control::StartUpScreenController(
-        windowProductType, variantController.brand(), nullptr, &engine);
+    auto *splash =
+        new control::StartUpScreenController(windowProductType, variantController.brand(), nullptr);
     splash->setQmlDirectory(options.qmlDirectory);
     splash->setGlobalSettingsFactory(globalSettingsFactory(options.qmlDirectory));
     splash->show();

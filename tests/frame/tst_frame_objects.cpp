@@ -1,9 +1,12 @@
+#include "finder_table.h"
 #include "frame_test_support.h"
 
 #include "control/start_up_screen_controller.h"
 #include "view_cpp/panel_frame.h"
 
 #include "view_cpp/calendar_tab_object_id_provider.h"
+#include "view_cpp/calendar_tab_objects_provider.h"
+#include "view_cpp/favorite_tab_objects_provider.h"
 #include "view_cpp/favorites_tab_object_id_provider.h"
 #include "view_cpp/global_qml_settings_provider.h"
 #include "view_cpp/gui_handler_control_panel.h"
@@ -13,17 +16,23 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMainWindow>
 #include <QMetaMethod>
+#include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQmlExpression>
+#include <QQmlPropertyMap>
 #include <QQuickWidget>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+#include <type_traits>
+#include <utility>
 
 using signalInterface::VariantTypes;
 using signalInterface::UserMessageTypes::UserMessage;
@@ -37,6 +46,7 @@ void writeFile(const QString &path, const QByteArray &text)
     file.write(text);
 }
 
+// It hands itself to the test's sink when it is created.
 const QByteArray settingsComponent = R"(import QtQuick
 QtObject {
     property bool shouldInitializeGlobalSettingWithItself: false
@@ -44,8 +54,25 @@ QtObject {
     property string systemBrand: "unset"
     property int appWidth: -1
     property int appHeight: -1
+    Component.onCompleted: settingsSink.created = this
 }
 )";
+
+// Reads the scene's global settings as the screens do.
+const QByteArray globalSettingsReader = R"(import QtQuick
+import "components/GlobalSettings.js" as GlobalSettings
+QtObject {
+    property string systemType: GlobalSettings.value("systemType", "")
+    property int appWidth: GlobalSettings.value("appWidth", 0)
+    property int appHeight: GlobalSettings.value("appHeight", 0)
+}
+)";
+
+// The object a test settings component made of itself, or null.
+QObject *createdSettings(const QQmlPropertyMap &sink)
+{
+    return sink.value(QStringLiteral("created")).value<QObject *>();
+}
 
 // A scene with the normal light switch but without the locked one, and two items of one name.
 const QByteArray lightsScene = R"(import QtQuick
@@ -55,6 +82,78 @@ Item {
     Item { Item { objectName: "popup_widget"; property int order: 2 } }
 }
 )";
+
+// Members that the frame's classes do not offer.
+template<typename T, typename = void>
+struct HasEngineGetter : std::false_type
+{};
+template<typename T>
+struct HasEngineGetter<T, std::void_t<decltype(std::declval<T &>().engine())>> : std::true_type
+{};
+template<typename T, typename = void>
+struct HasRootContextGetter : std::false_type
+{};
+template<typename T>
+struct HasRootContextGetter<T, std::void_t<decltype(std::declval<T &>().rootContext())>> :
+    std::true_type
+{};
+template<typename T, typename = void>
+struct HasGlobalSettingsGetter : std::false_type
+{};
+template<typename T>
+struct HasGlobalSettingsGetter<T, std::void_t<decltype(std::declval<T &>().globalSettings())>> :
+    std::true_type
+{};
+template<typename T, typename = void>
+struct HasFinderNameList : std::false_type
+{};
+template<typename T>
+struct HasFinderNameList<T, std::void_t<decltype(T::finderObjectNames())>> : std::true_type
+{};
+
+// The main window and the GUI handler keep class-wide pointers to their one object.
+static_assert(std::is_same_v<decltype(view::MainWindow::instance), view::MainWindow *>);
+static_assert(std::is_same_v<decltype(view::GuiHandlerControlPanel::instance),
+                             view::GuiHandlerControlPanel *>);
+// The application size is asked of the handler.
+static_assert(std::is_member_function_pointer_v<decltype(&view::GuiHandler::applicationSize)>);
+static_assert(!HasEngineGetter<view::GuiHandler>::value);
+static_assert(!HasRootContextGetter<view::GuiHandler>::value);
+static_assert(!HasGlobalSettingsGetter<view::GuiHandler>::value);
+static_assert(!HasFinderNameList<view::GuiHandlerControlPanel>::value);
+template<typename T, typename = void>
+struct HasSettingsGetter : std::false_type
+{};
+template<typename T>
+struct HasSettingsGetter<T, std::void_t<decltype(std::declval<T &>().settings())>> : std::true_type
+{};
+static_assert(!HasSettingsGetter<view::GlobalQmlSettingsProvider>::value);
+// The handler's view has an engine of its own.
+static_assert(!std::is_constructible_v<view::GuiHandlerControlPanel, QMainWindow *, QObject *,
+                                       const QString &, QQmlEngine *>);
+static_assert(std::is_constructible_v<view::GuiHandlerControlPanel, QMainWindow *, QObject *>);
+
+// The start-up wiring connects the calendar controllers to the time controller and the bridge
+// receiver itself; the calendar provider adds the language connects only.
+template<typename T, typename = void>
+struct HasSaunaConnect : std::false_type
+{};
+template<typename T>
+struct HasSaunaConnect<
+    T, std::void_t<decltype(std::declval<T &>().connectSaunaSignals(QList<QObject *>()))>> :
+    std::true_type
+{};
+template<typename T, typename = void>
+struct HasTimeConnect : std::false_type
+{};
+template<typename T>
+struct HasTimeConnect<
+    T, std::void_t<decltype(std::declval<T &>().connectTimeSignals(QList<QObject *>()))>> :
+    std::true_type
+{};
+static_assert(!HasSaunaConnect<details::CalendarTabObjectsProvider>::value);
+static_assert(!HasTimeConnect<details::CalendarTabObjectsProvider>::value);
+static_assert(HasSaunaConnect<details::FavoriteTabObjectsProvider>::value);
 
 } // namespace
 
@@ -68,10 +167,10 @@ private slots:
 
     void mainWindowIdentityAndSize()
     {
-        QVERIFY(!view::MainWindow::instance());
+        QVERIFY(!view::MainWindow::instance);
         {
             view::MainWindow window;
-            QCOMPARE(view::MainWindow::instance(), &window);
+            QCOMPARE(view::MainWindow::instance, &window);
             window.setBrandWindowIdentity(VariantTypes::E_vaho);
             QCOMPARE(window.windowTitle(), QStringLiteral("PC Control Panel"));
             QVERIFY(!window.windowIcon().pixmap(96).isNull());
@@ -89,19 +188,40 @@ private slots:
             QCOMPARE(window.minimumSize(), QSize(340, 600));
             QCOMPARE(window.maximumSize(), QSize(340, 600));
         }
-        QVERIFY(!view::MainWindow::instance());
+        QVERIFY(!view::MainWindow::instance);
     }
 
     void applicationSizes()
     {
+        view::MainWindow window;
+        view::GuiHandler handler(&window, nullptr);
         int width = -1;
         int height = -1;
-        view::GuiHandler::applicationSize(2, width, height);
+        handler.applicationSize(2, width, height);
         QCOMPARE(QSize(width, height), QSize(340, 600));
-        view::GuiHandler::applicationSize(0, width, height);
+        handler.applicationSize(0, width, height);
         QCOMPARE(QSize(width, height), QSize(272, 480));
-        view::GuiHandler::applicationSize(5, width, height);
+        handler.applicationSize(5, width, height);
         QCOMPARE(QSize(width, height), QSize(0, 0));
+    }
+
+    // Before the scene is loaded every finder finds nothing and reports each of its names once,
+    // in its order.
+    void everyFinderReportsItsNamesBeforeTheScene()
+    {
+        view::MainWindow window;
+        view::GuiHandlerControlPanel handler(&window, nullptr);
+        QSignalSpy reports(&handler, &view::GuiHandler::panelUserMessageIssued);
+        const std::vector<FinderNames> table = finderTable();
+        QCOMPARE(int(table.size()), 51);
+        for (const FinderNames &entry : table) {
+            reports.clear();
+            QVERIFY((handler.*entry.finder)().isEmpty());
+            QStringList reported;
+            for (const QList<QVariant> &report : std::as_const(reports))
+                reported << report.at(0).value<UserMessage>().arguments.value(2);
+            QCOMPARE(reported, entry.names);
+        }
     }
 
     void findersReportEveryMissingName()
@@ -110,7 +230,7 @@ private slots:
         writeFile(directory.filePath("main.qml"), lightsScene);
         view::MainWindow window;
         view::GuiHandlerControlPanel handler(&window, nullptr, directory.path());
-        QCOMPARE(view::GuiHandlerControlPanel::instance(), &handler);
+        QCOMPARE(view::GuiHandlerControlPanel::instance, &handler);
         QCOMPARE(window.centralWidget(), handler.view());
         QSignalSpy reports(&handler, &view::GuiHandler::panelUserMessageIssued);
 
@@ -175,11 +295,13 @@ private slots:
         QTemporaryDir directory;
         writeFile(directory.filePath("SettingsBase.qml"), settingsComponent);
         QQmlEngine engine;
+        QQmlPropertyMap sink;
+        engine.rootContext()->setContextProperty(QStringLiteral("settingsSink"), &sink);
         view::GlobalQmlSettingsProvider provider(&engine, directory.filePath("SettingsBase.qml"));
-        QVERIFY(provider.settings());
+        QObject *settings = createdSettings(sink);
+        QVERIFY(settings);
         provider.initializeSettings(static_cast<VariantTypes::Brand>(brand),
                                     static_cast<VariantTypes::ProductType>(productType));
-        QObject *settings = provider.settings();
         QCOMPARE(settings->property("shouldInitializeGlobalSettingWithItself").toBool(), true);
         QTEST(settings->property("systemType").toString(), "systemType");
         QTEST(settings->property("systemBrand").toString(), "systemBrand");
@@ -193,10 +315,15 @@ private slots:
     {
         QTemporaryDir directory;
         QQmlEngine engine;
+        QQmlPropertyMap sink;
+        engine.rootContext()->setContextProperty(QStringLiteral("settingsSink"), &sink);
         view::GlobalQmlSettingsProvider provider(&engine, directory.filePath("SettingsBase.qml"));
-        QVERIFY(!provider.settings());
+        QVERIFY(!createdSettings(sink));
+        // The warning is the component's error text, quoted, and nothing else.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                               "^\"[^\"]*SettingsBase\\.qml[^\"]*\"$")));
         provider.initializeSettings(VariantTypes::E_vaho, VariantTypes::E_PC);
-        QVERIFY(!provider.settings());
+        QVERIFY(!createdSettings(sink));
     }
 
     void realSettingsComponentTakesTheValues()
@@ -204,11 +331,17 @@ private slots:
         QQmlEngine engine;
         view::GlobalQmlSettingsProvider provider(&engine, QStringLiteral(PANEL_QML_DIRECTORY) +
                                                               QStringLiteral("SettingsBase.qml"));
-        QVERIFY(provider.settings());
         provider.initializeSettings(VariantTypes::E_vaho, VariantTypes::E_PC);
-        QCOMPARE(provider.settings()->property("systemType").toString(), QStringLiteral("pc"));
-        QCOMPARE(provider.settings()->property("appWidth").toInt(), 340);
-        QCOMPARE(provider.settings()->property("appHeight").toInt(), 600);
+        // The screens of the engine read the values through the scene's global settings.
+        QQmlComponent reader(&engine);
+        reader.setData(globalSettingsReader,
+                       QUrl::fromLocalFile(QStringLiteral(PANEL_QML_DIRECTORY) +
+                                           QStringLiteral("Reader.qml")));
+        std::unique_ptr<QObject> read(reader.create());
+        QVERIFY2(read, qPrintable(reader.errorString()));
+        QCOMPARE(read->property("systemType").toString(), QStringLiteral("pc"));
+        QCOMPARE(read->property("appWidth").toInt(), 340);
+        QCOMPARE(read->property("appHeight").toInt(), 600);
     }
 
     // The scene calls these slots by name for its object names and the wiring looks the same
@@ -299,27 +432,24 @@ private slots:
         QCOMPARE(message, before);
     }
 
-    // The program shows the splash and the main scene on one engine. The splash's settings object
-    // goes with the splash; the main scene keeps its own.
-    void splashAndMainSceneShareOneEngine()
+    // The splash and the main scene each show their scene on the engine of their own view. The
+    // splash's settings object goes with the splash; the main scene keeps its own.
+    void mainSceneKeepsItsSettingsAfterTheSplash()
     {
         const QString qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
-        QQmlEngine engine;
         control::VariantControllerPcPanel variant(control::buildBrand(), nullptr);
-        auto splash = std::make_unique<control::StartUpScreenController>(
-            startUp::windowProductType, variant.brand(), nullptr, &engine);
+        auto splash = std::make_unique<control::StartUpScreenController>(startUp::windowProductType,
+                                                                         variant.brand(), nullptr);
         splash->setQmlDirectory(qmlDirectory);
         splash->setGlobalSettingsFactory(startUp::globalSettingsFactory(qmlDirectory));
         splash->show();
-        QCOMPARE(splash->view()->engine(), &engine);
         QVERIFY2(splash->view()->rootObject(), "main_startup_screen.qml did not load");
 
         startUp::FrameOptions options;
         options.qmlDirectory = qmlDirectory;
-        options.engine = &engine;
         startUp::PanelFrame frame(variant, options);
         frame.loadScene();
-        QCOMPARE(frame.guiHandler.engine(), &engine);
+        QVERIFY(frame.guiHandler.view()->engine() != splash->view()->engine());
         QObject *root = frame.guiHandler.rootObject();
         QVERIFY2(root, "main.qml did not load");
         QCOMPARE(frame.wire().total(), 0);

@@ -1,3 +1,4 @@
+#include "finder_table.h"
 #include "frame_test_support.h"
 
 #include "control/haptic_sensor_controller.h"
@@ -361,11 +362,24 @@ private slots:
         startUp::FrameOptions options;
         options.qmlDirectory = QStringLiteral(PANEL_QML_DIRECTORY);
         startUp::PanelFrame frame(variant, options);
+        // Before the scene exists each finder reports every name it looks up.
+        QStringList names;
+        {
+            QSignalSpy missing(&frame.guiHandler, &view::GuiHandler::panelUserMessageIssued);
+            for (const FinderNames &entry : finderTable())
+                QVERIFY((frame.guiHandler.*entry.finder)().isEmpty());
+            for (const QList<QVariant> &report : std::as_const(missing)) {
+                const QString name = report.at(0)
+                                         .value<signalInterface::UserMessageTypes::UserMessage>()
+                                         .arguments.value(2);
+                if (!names.contains(name))
+                    names << name;
+            }
+        }
         frame.loadScene();
         QObject *root = frame.guiHandler.rootObject();
         QVERIFY(root);
 
-        QStringList names = view::GuiHandlerControlPanel::finderObjectNames();
         // Finders that the start-up does not use; the scene need not have their items.
         for (const char *unused :
              {"saveAsFavoritesButton", "configureWiFiView", "initialSetupTabManager"})
@@ -407,8 +421,8 @@ private slots:
         frame.reset();
         QVERIFY(sceneGoneFirst);
         QVERIFY(!startUp::saunaStateController());
-        QVERIFY(!view::MainWindow::instance());
-        QVERIFY(!view::GuiHandlerControlPanel::instance());
+        QVERIFY(!view::MainWindow::instance);
+        QVERIFY(!view::GuiHandlerControlPanel::instance);
     }
 
     // No menu leads to the vibration switch, and the complete wiring leaves it apart from the

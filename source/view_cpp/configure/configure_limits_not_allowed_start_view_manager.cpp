@@ -124,11 +124,11 @@ void ConfigureLimitsNotAllowedStartViewManager::refreshTexts()
     }
     if (m_fromRow) {
         m_fromRow->setTextOnSubMenu(tr("From"));
-        m_fromRow->setTextValue1(timeText(m_edit.from));
+        m_fromRow->setTextValue1(timeText(m_edit.from, m_fromTime));
     }
     if (m_untilRow) {
         m_untilRow->setTextOnSubMenu(tr("Until"));
-        m_untilRow->setTextValue1(timeText(m_edit.until));
+        m_untilRow->setTextValue1(timeText(m_edit.until, m_untilTime));
     }
 }
 
@@ -222,9 +222,11 @@ void ConfigureLimitsNotAllowedStartViewManager::load(value::TimeValueManager &ma
         manager.clearValue();
 }
 
-QString ConfigureLimitsNotAllowedStartViewManager::timeText(const QTime &time) const
+QString ConfigureLimitsNotAllowedStartViewManager::timeText(const QTime &time,
+                                                            const value::TimeValueManager &editor)
 {
-    return time.isValid() ? LanguageSupport::timeText(time, m_fromTime.timeFormat())
+    // Each time in the format of its own editor.
+    return time.isValid() ? LanguageSupport::timeText(time, editor.timeFormat())
                           : QStringLiteral("--");
 }
 

@@ -26,15 +26,11 @@ class ConfigureLimitsNotAllowedStartViewManager : public ConfigureViewManagerBas
     Q_PROPERTY(bool periodKnown READ periodKnown NOTIFY periodKnownChanged)
 
 public:
-    // The one date the time editors ever see.
-    static QDate referenceDate() { return QDate(2013, 6, 25); }
-
     explicit ConfigureLimitsNotAllowedStartViewManager(QObject *parent);
 
     ListModel *model() { return &m_model; }
     value::TimeValueManager *fromTimeManager() { return &m_fromTime; }
     value::TimeValueManager *untilTimeManager() { return &m_untilTime; }
-    bool isEditing() const { return m_editing; }
     bool periodKnown() const { return m_edit.from.isValid() && m_edit.until.isValid(); }
 
     int connectToView(const QList<QObject *> &senders);
@@ -75,13 +71,15 @@ private:
         QTime until;
     };
 
+    // The one date the time editors ever see.
+    static QDate referenceDate() { return QDate(2013, 6, 25); }
     static QDateTime onReferenceDate(const QTime &time);
     void rebuildList();
     void refreshTexts();
     // The editor's time into the copy's field; an editor that never had a time leaves it.
     void takeEditedTime(const value::TimeValueManager &editor, QTime &time);
     static void load(value::TimeValueManager &manager, const QTime &time);
-    QString timeText(const QTime &time) const;
+    static QString timeText(const QTime &time, const value::TimeValueManager &editor);
 
     ListModel m_model;
     value::TimeValueManager m_fromTime;

@@ -107,8 +107,8 @@ void ConfigureSystemErrorLogViewManager::onErrorLogClearSelected()
 
 void ConfigureSystemErrorLogViewManager::onErrorLogSelected(int code)
 {
-    if (code < 0)
-        return;
+    // The row's id is the record's error code; a code above the int range comes back negative
+    // and names the same message.
     issueMessage(
         makeMessage(quint32(code), ::signalInterface::UserMessageTypes::E_typeOneButtonAlt));
 }

@@ -37,9 +37,6 @@ public:
     int connectToTimeController(const QList<QObject *> &senders);
     int connectSaunaSignals(const QList<QObject *> &senders) override;
 
-    // The name shown for an error code: its message text, shortened when too long.
-    static QString errorName(quint32 code);
-
 signals:
     void errorLogClearRequest();
 
@@ -55,6 +52,8 @@ public slots:
     void onSaunaReplaced() override;
 
 private:
+    // The name shown for an error code: its message text, shortened when too long.
+    static QString errorName(quint32 code);
     // As many rows as entries in use; rows are added or taken at the end.
     void adjustRowCount();
     void refreshRows();

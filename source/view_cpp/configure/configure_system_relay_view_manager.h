@@ -30,12 +30,6 @@ public:
     // The menu: the "Regulator" row where the board has a regulator.
     ListModel *model() { return &m_model; }
     ListModel *regulatorValueModel() { return &m_regulatorValueModel; }
-    // The relay states as last reported, one entry per relay of the master board.
-    const ::signalInterface::RelayStatusTypes::RelayStatus &relayStatus() const
-    {
-        return m_relayStatus;
-    }
-
     // QML "configureSystemRelayContainer".
     int connectToView(const QList<QObject *> &senders);
     int connectSaunaSignals(const QList<QObject *> &senders) override;

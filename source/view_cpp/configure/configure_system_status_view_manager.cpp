@@ -1,8 +1,6 @@
 #include "view_cpp/configure/configure_system_status_view_manager.h"
 
 #include "signal_interface/sender_connections.h"
-#include "value/humidity_value.h"
-#include "value/temperature_values.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/rcb_master_slave_mode_text.h"
 #include "view_cpp/value_role_names.h"
@@ -67,15 +65,6 @@ int ConfigureSystemStatusViewManager::connectToTemperaturePresentationManager(
           SLOT(onTemperatureValueChanged2(int,
                                           ::signalInterface::TemperatureTypes::TemperatureUnit))},
          {SIGNAL(temperatureValueUnknown()), SLOT(onTemperatureValueUnknown())}});
-}
-
-int ConfigureSystemStatusViewManager::connectToTemperatureController(
-    const QList<QObject *> &senders)
-{
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(temperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)),
-          SLOT(onTemperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit))}});
 }
 
 int ConfigureSystemStatusViewManager::connectSaunaSignals(const QList<QObject *> &senders)
@@ -211,8 +200,6 @@ void ConfigureSystemStatusViewManager::onTemperatureUnitChanged(
 {
     m_temperatureUnit = unit;
     refreshWaterTemperatures();
-    // The heat ratio and the room temperature carry the unit too.
-    refreshSmartStart();
 }
 
 void ConfigureSystemStatusViewManager::onTemperatureValueChanged2(
@@ -221,9 +208,6 @@ void ConfigureSystemStatusViewManager::onTemperatureValueChanged2(
     m_roomTemperature = value;
     m_temperatureUnit = unit;
     refreshRoomTemperature();
-    // The unit may have changed with the value.
-    refreshWaterTemperatures();
-    refreshSmartStart();
 }
 
 void ConfigureSystemStatusViewManager::onTemperatureValueUnknown()
@@ -391,12 +375,10 @@ void ConfigureSystemStatusViewManager::refreshRoomTemperature()
 
 void ConfigureSystemStatusViewManager::refreshRoomHumidity()
 {
-    std::optional<int> humidity;
-    if (m_humidity && value::isHumidityInRange({*m_humidity, m_humidityUnit}))
-        humidity = m_humidity;
+    // The number as the sauna reported it, whatever it is.
     write(m_roomHumidityLine,
           tr("Room humidity: %1%2")
-              .arg(numberOrUnknown(humidity), LanguageSupport::humidityUnitText(m_humidityUnit)));
+              .arg(numberOrUnknown(m_humidity), LanguageSupport::humidityUnitText(m_humidityUnit)));
 }
 
 void ConfigureSystemStatusViewManager::refreshWaterTemperatures()
@@ -459,19 +441,18 @@ QString ConfigureSystemStatusViewManager::unitText() const
     return LanguageSupport::temperatureUnitText(m_temperatureUnit);
 }
 
-int ConfigureSystemStatusViewManager::presented(int celsius) const
+qint64 ConfigureSystemStatusViewManager::presented(qint64 celsius) const
 {
     return m_temperatureUnit == TemperatureTypes::E_fahrenheit ? celsius * 9 / 5 + 32 : celsius;
 }
 
 QString ConfigureSystemStatusViewManager::waterTemperatureText(int board) const
 {
+    // Every reported temperature is shown, a real overheat too; in 64 bits, so none wraps.
     const std::optional<int> temperature = m_tankTemperatures[std::size_t(board)];
-    std::optional<int> shown;
-    if (temperature && value::measuredTemperatureRange.contains(*temperature))
-        shown = presented(*temperature / 9);
-    return tr("Water temperature%1: %2%3")
-        .arg(boardWord(board), numberOrUnknown(shown), unitText());
+    const QString shown = temperature ? QString::number(presented(qint64(*temperature) / 9))
+                                      : numberOrUnknown(std::nullopt);
+    return tr("Water temperature%1: %2%3").arg(boardWord(board), shown, unitText());
 }
 
 QString ConfigureSystemStatusViewManager::waterLevelText(int board) const

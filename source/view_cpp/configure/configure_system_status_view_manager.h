@@ -61,9 +61,6 @@ public:
     int connectToSaunaStateController(const QList<QObject *> &senders);
     // The temperature controller's measured-temperature presentation manager.
     int connectToTemperaturePresentationManager(const QList<QObject *> &senders);
-    // The temperature controller's unit, so the tank temperatures follow a change of unit at
-    // once and not only with the next room temperature.
-    int connectToTemperatureController(const QList<QObject *> &senders);
     int connectSaunaSignals(const QList<QObject *> &senders) override;
 
 public slots:
@@ -117,7 +114,7 @@ private:
     bool isSteamProduct() const;
     QString boardWord(int board) const;
     QString unitText() const;
-    int presented(int celsius) const;
+    qint64 presented(qint64 celsius) const;
     QString waterTemperatureText(int board) const;
     QString waterLevelText(int board) const;
     QString smartStartText() const;

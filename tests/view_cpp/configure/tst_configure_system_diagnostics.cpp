@@ -16,6 +16,7 @@
 
 #include <limits>
 #include <tuple>
+#include <type_traits>
 
 using signalInterface::DateTimeTypes;
 using signalInterface::MasterFuncDescTypes;
@@ -118,6 +119,15 @@ private:
     QString m_text;
 };
 
+// The error log offers no name look-up of its own beside its rows.
+template<typename T, typename = void>
+struct HasErrorNameLookUp : std::false_type
+{};
+template<typename T>
+struct HasErrorNameLookUp<T, std::void_t<decltype(T::errorName(0u))>> : std::true_type
+{};
+static_assert(!HasErrorNameLookUp<ConfigureSystemErrorLogViewManager>::value);
+
 } // namespace
 
 // The Status and Error log screens of the System menu, each manager on its own.
@@ -139,9 +149,10 @@ private slots:
     void relayOnChangeRewritesInPlaceInUseChangeRebuilds();
     void relayPostsWithoutAPlaceAreSkipped();
     void valueReportRewritesOnlyItsLine();
+    void temperatureReportsRewriteTheirOwnLines();
     void reportsWhileHiddenShowAtTheNextOpening();
     void unknownBoardOfATankReportIsNotStored();
-    void readingsOutsideTheirRangeShowNoNumber();
+    void readingsShowAsReported();
 
     // Error log.
     void errorLogIsNewestFirst();
@@ -151,6 +162,7 @@ private slots:
     void clearedEntryTakesTheLastRowAndRefills();
     void reportsWhileHiddenOnlyStore();
     void tapShowsTheWholeErrorAndClearSendsAtOnce();
+    void tapOnACodeBeyondTheIntRangeShowsItsError();
     void formatsApplyToTheDateAndTime();
 };
 
@@ -293,8 +305,10 @@ void TestConfigureSystemDiagnostics::heatRatioIsARateInFahrenheit()
     status.onSaunaSmartStartChanged(parameters);
     QVERIFY(lines(*status.model())
                 .contains(QStringLiteral("Smart Start Heat Ratio: 5") + perMinute(celsius())));
-    // 9 °F a minute: no offset of 32 on a rate.
+    // 9 °F a minute: no offset of 32 on a rate. The unit comes with the room temperature and
+    // shows on the line at its next writing.
     status.onTemperatureValueChanged2(170, TemperatureTypes::E_fahrenheit);
+    status.onSaunaSmartStartChanged(parameters);
     QVERIFY(lines(*status.model())
                 .contains(QStringLiteral("Smart Start Heat Ratio: 9") + perMinute(fahrenheit())));
 }
@@ -372,6 +386,36 @@ void TestConfigureSystemDiagnostics::valueReportRewritesOnlyItsLine()
     QVERIFY(modelReader::applIds(model).contains(-3));
 }
 
+void TestConfigureSystemDiagnostics::temperatureReportsRewriteTheirOwnLines()
+{
+    ConfigureSystemStatusViewManager status(nullptr);
+    status.onSaunaMasterFuncDescChanged(tankFlags());
+    status.onSaunaTankTemperatureChanged(NodeInformationTypes::E_master, 720);
+    status.onStatusViewVisibleChanged(true);
+    view::ListModel &model = *status.model();
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+
+    // The room temperature, with a new unit: only its own line is written.
+    status.onTemperatureValueChanged2(170, TemperatureTypes::E_fahrenheit);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(lines(model).value(2), QStringLiteral("Room temperature: 170") + fahrenheit());
+    QVERIFY(lines(model).contains(QStringLiteral("Water temperature: 80") + celsius()));
+
+    // A unit change writes the water temperatures, not the heat ratio.
+    changed.clear();
+    status.onTemperatureUnitChanged(TemperatureTypes::E_fahrenheit);
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(lines(model).contains(QStringLiteral("Water temperature: 176") + fahrenheit()));
+    QVERIFY(
+        lines(model).contains(QStringLiteral("Smart Start Heat Ratio: 2") + perMinute(celsius())));
+
+    // The next opening writes every line in the unit last told.
+    status.onStatusViewVisibleChanged(false);
+    status.onStatusViewVisibleChanged(true);
+    QVERIFY(lines(model).contains(QStringLiteral("Smart Start Heat Ratio: 3") +
+                                  perMinute(fahrenheit())));
+}
+
 void TestConfigureSystemDiagnostics::reportsWhileHiddenShowAtTheNextOpening()
 {
     ConfigureSystemStatusViewManager status(nullptr);
@@ -406,7 +450,7 @@ void TestConfigureSystemDiagnostics::unknownBoardOfATankReportIsNotStored()
     QVERIFY(shown.contains(QStringLiteral("Water level: Low")));
 }
 
-void TestConfigureSystemDiagnostics::readingsOutsideTheirRangeShowNoNumber()
+void TestConfigureSystemDiagnostics::readingsShowAsReported()
 {
     using signalInterface::HumidityTypes;
     ConfigureSystemStatusViewManager status(nullptr);
@@ -424,31 +468,40 @@ void TestConfigureSystemDiagnostics::readingsOutsideTheirRangeShowNoNumber()
     status.onTemperatureValueUnknown();
     QVERIFY(shows(QStringLiteral("Room temperature: --") + celsius()));
 
-    // A tank sensor reads -40..150 °C.
+    // A tank's temperature is shown whatever it is: an overheat of 151 °C is never hidden, and
+    // no number wraps.
     const QList<std::pair<int, QString>> tanks{
         {-360, QStringLiteral("-40")},
         {1350, QStringLiteral("150")},
-        {-361, QStringLiteral("--")},
-        {1351, QStringLiteral("--")},
-        {90000, QStringLiteral("--")},
-        {std::numeric_limits<int>::max(), QStringLiteral("--")},
-        {std::numeric_limits<int>::min(), QStringLiteral("--")}};
+        {1359, QStringLiteral("151")},
+        {-361, QStringLiteral("-40")},
+        {90000, QStringLiteral("10000")},
+        {std::numeric_limits<int>::max(), QStringLiteral("238609294")},
+        {std::numeric_limits<int>::min(), QStringLiteral("-238609294")}};
     for (const auto &[ninths, text] : tanks) {
         status.onSaunaTankTemperatureChanged(NodeInformationTypes::E_master, ninths);
         QVERIFY2(shows(QStringLiteral("Water temperature: ") + text + celsius()),
                  qPrintable(lines(*status.model()).join(QLatin1Char('|'))));
     }
+    status.onTemperatureUnitChanged(TemperatureTypes::E_fahrenheit);
+    QVERIFY2(shows(QStringLiteral("Water temperature: -429496697") + fahrenheit()),
+             qPrintable(lines(*status.model()).join(QLatin1Char('|'))));
+    status.onSaunaTankTemperatureChanged(NodeInformationTypes::E_master,
+                                         std::numeric_limits<int>::max());
+    QVERIFY2(shows(QStringLiteral("Water temperature: 429496761") + fahrenheit()),
+             qPrintable(lines(*status.model()).join(QLatin1Char('|'))));
 
+    // The room humidity is the reported number with its unit.
     const QString percent = view::LanguageSupport::humidityUnitText(HumidityTypes::E_percentage);
     const QString level = view::LanguageSupport::humidityUnitText(HumidityTypes::E_step);
     const QList<std::tuple<int, HumidityTypes::HumidityUnit, QString>> humidities{
         {100, HumidityTypes::E_percentage, QStringLiteral("100") + percent},
-        {101, HumidityTypes::E_percentage, QStringLiteral("--") + percent},
-        {-1, HumidityTypes::E_percentage, QStringLiteral("--") + percent},
+        {101, HumidityTypes::E_percentage, QStringLiteral("101") + percent},
+        {-1, HumidityTypes::E_percentage, QStringLiteral("-1") + percent},
         {10, HumidityTypes::E_step, QStringLiteral("10") + level},
-        {11, HumidityTypes::E_step, QStringLiteral("--") + level},
+        {11, HumidityTypes::E_step, QStringLiteral("11") + level},
         {std::numeric_limits<int>::max(), HumidityTypes::E_percentage,
-         QStringLiteral("--") + percent}};
+         QStringLiteral("2147483647") + percent}};
     for (const auto &[number, unit, text] : humidities) {
         status.onSaunaHumidityChanged(number, unit);
         QVERIFY2(shows(QStringLiteral("Room humidity: ") + text),
@@ -479,21 +532,25 @@ void TestConfigureSystemDiagnostics::errorLogIsNewestFirst()
 
 void TestConfigureSystemDiagnostics::errorNameIsShortenedFrom26Characters()
 {
+    const auto shownName = [](quint32 code) {
+        ConfigureSystemErrorLogViewManager screen(nullptr);
+        screen.onErrorLogViewVisibleChanged(true);
+        screen.onSaunaErrorLogItemChanged(entry(0, at(9), code));
+        return modelReader::texts(*screen.model(), "textValue3").value(0);
+    };
     // Code 8's text has exactly 25 characters.
     const QString steamTank = QStringLiteral("Steam tank has overheated");
     QCOMPARE(steamTank.size(), 25);
-    QCOMPARE(ConfigureSystemErrorLogViewManager::errorName(8), steamTank);
+    QCOMPARE(shownName(8), steamTank);
 
     ErrorTextTranslator translator(QStringLiteral("abcdefghijklmnopqrstuvwxyz"));
     QVERIFY(QCoreApplication::installTranslator(&translator));
-    QCOMPARE(ConfigureSystemErrorLogViewManager::errorName(4),
-             QStringLiteral("abcdefghijklmnopqrstuvwxy..."));
+    QCOMPARE(shownName(4), QStringLiteral("abcdefghijklmnopqrstuvwxy..."));
     QCoreApplication::removeTranslator(&translator);
 
     ErrorTextTranslator exact(QStringLiteral("abcdefghijklmnopqrstuvwxy"));
     QVERIFY(QCoreApplication::installTranslator(&exact));
-    QCOMPARE(ConfigureSystemErrorLogViewManager::errorName(4),
-             QStringLiteral("abcdefghijklmnopqrstuvwxy"));
+    QCOMPARE(shownName(4), QStringLiteral("abcdefghijklmnopqrstuvwxy"));
     QCoreApplication::removeTranslator(&exact);
 
     ConfigureSystemErrorLogViewManager log(nullptr);
@@ -597,6 +654,18 @@ void TestConfigureSystemDiagnostics::tapShowsTheWholeErrorAndClearSendsAtOnce()
     log.onErrorLogClearSelected();
     QCOMPARE(clear.count(), 1);
     QCOMPARE(messages.count(), 1); // no question first
+}
+
+void TestConfigureSystemDiagnostics::tapOnACodeBeyondTheIntRangeShowsItsError()
+{
+    ConfigureSystemErrorLogViewManager log(nullptr);
+    log.onErrorLogViewVisibleChanged(true);
+    log.onSaunaErrorLogItemChanged(entry(0, at(10), 0x80000001u));
+    QSignalSpy messages(&log, &ConfigureSystemErrorLogViewManager::panelUserMessageIssued);
+    // QML hands back the row's id as it reads it.
+    log.onErrorLogSelected(modelReader::applIds(*log.model()).value(0));
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.first().at(0).value<UserMessage>().id, 0x80000001u);
 }
 
 void TestConfigureSystemDiagnostics::formatsApplyToTheDateAndTime()

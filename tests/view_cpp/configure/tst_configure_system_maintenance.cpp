@@ -11,12 +11,15 @@
 #include "view_cpp/configure/configure_system_software_update_view_manager.h"
 
 #include <QFile>
+#include <QPointer>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 using signalInterface::ConfigureTypes;
@@ -30,6 +33,16 @@ using view::ConfigureSystemRelayViewManager;
 using view::ConfigureSystemSoftwareUpdateViewManager;
 
 namespace {
+
+// The relay screen keeps its relay table to itself.
+template<typename T, typename = void>
+struct HasRelayTableGetter : std::false_type
+{};
+template<typename T>
+struct HasRelayTableGetter<T, std::void_t<decltype(std::declval<T &>().relayStatus())>> :
+    std::true_type
+{};
+static_assert(!HasRelayTableGetter<ConfigureSystemRelayViewManager>::value);
 
 // The keys the reset removes, named here on their own so that a change of the store's list shows.
 QStringList resetKeys()
@@ -520,12 +533,22 @@ void TestConfigureSystemMaintenance::relayChoicesAndTogglesOutOfRangeAreRefused(
 void TestConfigureSystemMaintenance::relayReportsUpdateTheTableOfTheMasterBoardOnly()
 {
     ConfigureSystemRelayViewManager screen(nullptr);
-    QCOMPARE(screen.relayStatus().size(), 14);
-    for (int relay = 0; relay < 14; ++relay) {
-        QCOMPARE(int(screen.relayStatus().at(relay).relay), relay);
-        QCOMPARE(screen.relayStatus().at(relay).state1, false);
-    }
-    RelayStatusTypes::RelayStatus report;
+    screen.onSaunaMasterProductChanged(MasterFuncDescTypes::E_sauna);
+    screen.onRelayControlMenuActive(true);
+    // A report that changes a stored "in use" flag builds the menu anew: its row is a new one.
+    QPointer<view::ListItem> row;
+    const auto rebuiltBy = [&screen, &row](const RelayStatusTypes::RelayStatus &report) {
+        row = screen.model()->itemAt(0);
+        screen.onSaunaRcbRelayChanged(report);
+        return row.isNull();
+    };
+
+    // The table starts with the 14 relays of the master board, none in use.
+    RelayStatusTypes::RelayStatus unused;
+    RelayStatusTypes::appendAllRelays(unused, 0);
+    QCOMPARE(unused.size(), 14);
+    QVERIFY(!rebuiltBy(unused));
+
     RelayStatusTypes::RelayStatusPost master;
     master.relay = RelayStatusTypes::E_x9x10;
     master.state1 = true;
@@ -535,12 +558,14 @@ void TestConfigureSystemMaintenance::relayReportsUpdateTheTableOfTheMasterBoardO
     slave.relay = RelayStatusTypes::E_x5x6;
     RelayStatusTypes::RelayStatusPost unknownRelay = master;
     unknownRelay.relay = static_cast<RelayStatusTypes::RelayType>(14);
-    report << slave << master << unknownRelay;
-    screen.onSaunaRcbRelayChanged(report);
-
-    QCOMPARE(screen.relayStatus().size(), 14);
-    QCOMPARE(screen.relayStatus().at(RelayStatusTypes::E_x9x10), master);
-    QCOMPARE(screen.relayStatus().at(RelayStatusTypes::E_x5x6).state1, false);
+    // Another board's post and a relay the board does not have are not the table's.
+    QVERIFY(!rebuiltBy({slave, unknownRelay}));
+    QVERIFY(rebuiltBy({slave, master, unknownRelay}));
+    // The master's post is stored: the same report again changes nothing.
+    QVERIFY(!rebuiltBy({master}));
+    slave.board = signalInterface::NodeInformationTypes::E_master;
+    slave.state1 = false;
+    QVERIFY(!rebuiltBy({slave}));
 }
 
 void TestConfigureSystemMaintenance::relayReportWithoutStateChangeDoesNotRebuild()

@@ -6,16 +6,43 @@
 #include "pc_panel/sauna_communication.h"
 #include "signal_interface/configure_types.h"
 #include "signal_interface/type_registration.h"
+#include "view_cpp/configure/configure_advanced_settings_ext_switch_view_manager.h"
+#include "view_cpp/configure/configure_advanced_settings_fan_view_manager.h"
+#include "view_cpp/configure/configure_advanced_settings_standby_view_manager.h"
+#include "view_cpp/configure/configure_advanced_settings_view_manager.h"
 #include "view_cpp/configure/configure_date_time_date_view_manager.h"
+#include "view_cpp/configure/configure_date_time_erase_calendar_view_manager.h"
 #include "view_cpp/configure/configure_date_time_time_view_manager.h"
+#include "view_cpp/configure/configure_date_time_view_manager.h"
+#include "view_cpp/configure/configure_date_time_week_begin_view_manager.h"
+#include "view_cpp/configure/configure_general_about_identify_rcb_view_manager.h"
+#include "view_cpp/configure/configure_general_about_license_info_view_manager.h"
+#include "view_cpp/configure/configure_general_about_view_manager.h"
+#include "view_cpp/configure/configure_general_display_view_manager.h"
+#include "view_cpp/configure/configure_general_language_view_manager.h"
 #include "view_cpp/configure/configure_general_pin_view_manager.h"
+#include "view_cpp/configure/configure_general_region_view_manager.h"
+#include "view_cpp/configure/configure_general_units_view_manager.h"
+#include "view_cpp/configure/configure_general_view_manager.h"
 #include "view_cpp/configure/configure_limits_not_allowed_start_view_manager.h"
+#include "view_cpp/configure/configure_limits_view_manager.h"
+#include "view_cpp/configure/configure_system_aux_descaling_view_manager.h"
+#include "view_cpp/configure/configure_system_aux_fragrance_view_manager.h"
 #include "view_cpp/configure/configure_system_aux_view_manager.h"
+#include "view_cpp/configure/configure_system_bath_priority_view_manager.h"
+#include "view_cpp/configure/configure_system_cleanup_view_manager.h"
+#include "view_cpp/configure/configure_system_error_log_view_manager.h"
+#include "view_cpp/configure/configure_system_facility_type_view_manager.h"
 #include "view_cpp/configure/configure_system_factory_reset_view_manager.h"
+#include "view_cpp/configure/configure_system_filter_view_manager.h"
+#include "view_cpp/configure/configure_system_haptic_feedback_view_manager.h"
 #include "view_cpp/configure/configure_system_ir_view_manager.h"
 #include "view_cpp/configure/configure_system_network_view_manager.h"
+#include "view_cpp/configure/configure_system_pause_timer_view_manager.h"
 #include "view_cpp/configure/configure_system_relay_view_manager.h"
 #include "view_cpp/configure/configure_system_software_update_view_manager.h"
+#include "view_cpp/configure/configure_system_status_view_manager.h"
+#include "view_cpp/configure/configure_system_tank_auto_emptying_view_manager.h"
 #include "view_cpp/configure/configure_system_view_manager.h"
 #include "view_cpp/configure/configure_system_wifi_view_manager.h"
 #include "view_cpp/configure_tab_objects_provider.h"
@@ -44,6 +71,7 @@ private slots:
     void connectsToTheLinkBothWays();
     void connectsLanguageAndSaunaSignals_data();
     void connectsLanguageAndSaunaSignals();
+    void saunaConnectsAreTheListedOnes();
     void notAllowedStartTimesFollowThePanelTimeFormat();
     void aTimeSetWithoutASaunaDateGoesOutWithTheDate();
     void sendersWithoutTheSignalsAreCountedAsFailures();
@@ -218,6 +246,110 @@ void TestConfigureTabObjectsProvider::connectsLanguageAndSaunaSignals()
     ScopedTranslator installed(&translator);
     emit language.languageChanged(signalInterface::LanguageTypes::E_german);
     QVERIFY(rows().contains(QStringLiteral("Infrarot")));
+}
+
+// Each screen hears exactly the bridge receiver's reports of its row in the provider's list, the
+// relay screen too when asked for; the screens without a row hear none.
+void TestConfigureTabObjectsProvider::saunaConnectsAreTheListedOnes()
+{
+    using namespace view;
+    view::MessageFormatter formatter;
+    pcPanel::SaunaCommunication link(nullptr, &formatter);
+    QObject *receiver = link.saunaSystemReceiver();
+    ConfigureTabObjectsProvider provider(nullptr);
+    QCOMPARE(provider.connectSaunaSignals({receiver}, true), 0);
+
+    const QStringList product{QStringLiteral("saunaMasterProductChanged")};
+    const QStringList functions{QStringLiteral("saunaMasterFuncDescChanged")};
+    const QList<std::pair<QObject *, QStringList>> listed{
+        {&provider.manager<ConfigureLimitsViewManager>(),
+         {"saunaSystemLowerTemperatureLimitChanged", "saunaSystemUpperTemperatureLimitChanged",
+          "saunaLowerTemperatureLimitChanged", "saunaUpperTemperatureLimitChanged",
+          "saunaMasterFuncDescChanged", "saunaWaterTempLimitChanged", "saunaRcbTankFillTimeChanged",
+          "saunaPcbOverheatLimitChanged", "saunaMasterProductChanged", "saunaSystemModeChanged"}},
+        {&provider.manager<ConfigureSystemViewManager>(),
+         {"saunaMasterFuncDescChanged", "saunaPhysicalStateChanged", "saunaRegionChanged",
+          "saunaMasterProductChanged", "saunaFacilityTypeChanged"}},
+        {&provider.manager<ConfigureSystemAuxViewManager>(),
+         {"saunaAuxRelaySettingChanged", "saunaDescalingChanged", "saunaSystemModeChanged",
+          "saunaMasterProductChanged", "saunaLastDescalingChanged"}},
+        {&provider.manager<ConfigureSystemBathPriorityViewManager>(), {"saunaBathPriorityChanged"}},
+        {&provider.manager<ConfigureSystemCleanupViewManager>(),
+         {"saunaCleanupEnableChanged", "tankNotificationEnableChanged", "saunaCleanupTotalChanged",
+          "saunaCleanupBetweenTimeChanged", "saunaMasterProductChanged"}},
+        {&provider.manager<ConfigureSystemErrorLogViewManager>(), {"saunaErrorLogItemChanged"}},
+        {&provider.manager<ConfigureSystemFacilityTypeViewManager>(),
+         {"saunaFacilityTypeChanged", "saunaMasterProductChanged", "saunaRegionChanged"}},
+        {&provider.manager<ConfigureSystemFilterViewManager>(),
+         {"saunaMasterProductChanged", "saunaMasterFuncDescChanged"}},
+        {&provider.manager<ConfigureSystemPauseTimerViewManager>(), {"saunaBathTimeTimerReset"}},
+        {&provider.manager<ConfigureSystemRelayViewManager>(),
+         {"saunaRcbRelayChanged", "saunaRegulatorStateChanged", "saunaMasterProductChanged"}},
+        {&provider.manager<ConfigureSystemStatusViewManager>(),
+         {"saunaSystemModeChanged", "saunaMasterFuncDescChanged", "saunaHumidityChanged",
+          "saunaRunTimeChanged", "saunaTankWaterLevelChanged", "saunaTankTemperatureChanged",
+          "saunaRcbRelayChanged", "saunaCleanupTotalChanged", "saunaHumiditySensorStatusChanged",
+          "saunaMagneticSensorConnectedChanged", "saunaMasterProductChanged",
+          "saunaNodeListItemChanged", "saunaSmartStartChanged"}},
+        {&provider.manager<ConfigureSystemTankAutoEmptyingViewManager>(),
+         {"saunaTankAutoEmptyingEnableChanged", "saunaTankAutoEmptyingDurationChanged"}},
+        {&provider.manager<ConfigureLimitsNotAllowedStartViewManager>(),
+         {"saunaNotAllowedStartEnableChanged", "saunaNotAllowedStartFromTimeChanged",
+          "saunaNotAllowedStartUntilTimeChanged"}},
+        {&provider.manager<ConfigureDateTimeViewManager>(), functions},
+        {&provider.manager<ConfigureAdvancedSettingsViewManager>(), functions},
+        {&provider.manager<ConfigureAdvancedSettingsFanViewManager>(), {"saunaFanRuntimeChanged"}},
+        {&provider.manager<ConfigureAdvancedSettingsExtSwitchViewManager>(),
+         {"saunaExtSwBathtimeChanged", "saunaExternalSwitchFunctionChanged",
+          "saunaBathTimeLimitChanged"}},
+        {&provider.manager<ConfigureAdvancedSettingsStandbyViewManager>(),
+         {"saunaMasterFuncDescChanged", "saunaEnableStandbyChanged",
+          "saunaStandbyOffsetTemperatureChanged", "saunaTankStandbyTemperatureChanged",
+          "saunaMasterProductChanged"}},
+        {&provider.manager<ConfigureGeneralAboutViewManager>(),
+         {"saunaNodeListItemChanged", "saunaFacilityTypeChanged", "saunaSystemModeChanged",
+          "saunaMasterProductChanged", "saunaMasterFuncDescChanged"}},
+        {&provider.manager<ConfigureGeneralPinViewManager>(),
+         {"saunaMasterFuncDescChanged", "saunaHumiditySensorStatusChanged",
+          "saunaAuxRelaySettingChanged", "saunaDescalingChanged", "saunaMasterProductChanged"}},
+        {&provider.manager<ConfigureGeneralRegionViewManager>(), {"saunaRegionChanged"}},
+        {&provider.manager<ConfigureSystemIrViewManager>(), {"irEnableChanged"}},
+        {&provider.manager<ConfigureGeneralViewManager>(), {}},
+        {&provider.manager<ConfigureDateTimeDateViewManager>(), {}},
+        {&provider.manager<ConfigureDateTimeTimeViewManager>(), {}},
+        {&provider.manager<ConfigureDateTimeWeekBeginViewManager>(), {}},
+        {&provider.manager<ConfigureDateTimeEraseCalendarViewManager>(), {}},
+        {&provider.manager<ConfigureGeneralAboutLicenseInfoViewManager>(), {}},
+        {&provider.manager<ConfigureGeneralAboutIdentifyRcbViewManager>(), {}},
+        {&provider.manager<ConfigureGeneralDisplayViewManager>(), {}},
+        {&provider.manager<ConfigureGeneralLanguageViewManager>(), {}},
+        {&provider.manager<ConfigureGeneralUnitsViewManager>(), {}},
+        {&provider.manager<ConfigureSystemSoftwareUpdateViewManager>(), {}},
+        {&provider.manager<ConfigureSystemFactoryResetViewManager>(), {}},
+        {&provider.manager<ConfigureSystemWiFiViewManager>(), {}},
+        {&provider.manager<ConfigureSystemNetworkViewManager>(), {}}};
+    // The haptic feedback screen's own sauna connect is its screen's matter.
+    QCOMPARE(listed.size(), int(provider.screens().size()) - 1);
+
+    const QMetaObject *meta = receiver->metaObject();
+    for (const auto &[manager, names] : listed) {
+        QStringList heard;
+        for (int i = QObject::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
+            const QMetaMethod signal = meta->method(i);
+            if (signal.methodType() != QMetaMethod::Signal)
+                continue;
+            // A disconnect that finds a connection tells that the screen hears the report.
+            if (QObject::disconnect(receiver, signal, manager, QMetaMethod()))
+                heard << QString::fromLatin1(signal.name());
+        }
+        QStringList expected = names;
+        heard.sort();
+        expected.sort();
+        QVERIFY2(heard == expected,
+                 qPrintable(QStringLiteral("%1 hears %2")
+                                .arg(QString::fromLatin1(manager->metaObject()->className()),
+                                     heard.join(QLatin1Char(' ')))));
+    }
 }
 
 void TestConfigureTabObjectsProvider::notAllowedStartTimesFollowThePanelTimeFormat()
