@@ -1,6 +1,7 @@
 #pragma once
 
 #include <type_traits>
+#include <utility>
 
 // Declares Name<T>, true when the expression (written with T, e.g. T::sizeOf(0) or
 // std::declval<T &>().clear()) compiles. A test asserts with it that a class keeps exactly the
