@@ -136,8 +136,6 @@ private slots:
         QTest::newRow("weekday") << Change([](auto &d) { d.weekday = CalendarTypes::E_friday; });
         QTest::newRow("startTime") << Change([](auto &d) { d.startTime = QTime(6, 30); });
         QTest::newRow("dosage") << Change([](auto &d) { d.dosage = 40; });
-        // An unset start time is not midnight.
-        QTest::newRow("midnight") << Change([](auto &d) { d.startTime = QTime(0, 0); });
     }
 
     void descalingEquality()
@@ -151,6 +149,19 @@ private slots:
         change(changed);
         QVERIFY(changed != original);
         QVERIFY(survivesVariant(changed));
+    }
+
+    // The start time counts by its milliseconds of the day: an unset one is midnight.
+    void descalingStartTimeComparesByItsMilliseconds()
+    {
+        AuxiliaryRelayTypes::Descaling unset;
+        AuxiliaryRelayTypes::Descaling midnight;
+        midnight.startTime = QTime(0, 0);
+        QVERIFY(!unset.startTime.isValid());
+        QVERIFY(unset == midnight);
+        QVERIFY(!(unset != midnight));
+        midnight.startTime = QTime(0, 1);
+        QVERIFY(unset != midnight);
     }
 
     void errorLogOrdering()
