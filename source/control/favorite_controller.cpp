@@ -306,7 +306,8 @@ void FavoriteController::onSaunaUpperTemperatureLimitChanged(int temperature)
 void FavoriteController::onSaunaMasterFuncDescChanged(
     ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions)
 {
-    m_saunaControlsHumidity = functions.controlsHumidity();
+    // In steps or in percent; a dry or infrared sauna reports neither.
+    m_saunaControlsHumidity = functions.humidityLevel || functions.humidityPercent;
 }
 
 void FavoriteController::onLanguageChanged(::signalInterface::LanguageTypes::Language language)

@@ -136,7 +136,9 @@ void HumidityController::onSaunaHumidityChanged(int humidity, HumidityTypes::Hum
 void HumidityController::onSaunaMasterFuncDescChanged(
     signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions)
 {
-    const bool supported = functions.controlsHumidity();
+    // A humidity in steps or in percent: either is a humidity the sauna controls. A dry or
+    // infrared sauna reports neither, and has no target humidity to offer.
+    const bool supported = functions.humidityLevel || functions.humidityPercent;
     if (supported == m_humiditySupported)
         return;
     m_humiditySupported = supported;

@@ -76,11 +76,6 @@ QSettings *InstanceSettings::settings()
     return store;
 }
 
-void InstanceSettings::setValue(const QString &key, const QVariant &value)
-{
-    control::Settings::setValue(*settings(), key, value);
-}
-
 void InstanceSettings::resetForTesting()
 {
     InstanceState &state = instanceState();

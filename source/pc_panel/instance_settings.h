@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QVariant>
 
 class QSettings;
 
@@ -26,9 +25,6 @@ public:
     static unsigned instanceNumber();
     // The per-instance store if there is one, otherwise the shared store; never null.
     static QSettings *settings();
-    // Writes the key into settings() and syncs the file at once, or at the end of the outermost
-    // control::Settings::WriteBatch.
-    static void setValue(const QString &key, const QVariant &value);
 
     // Forgets the instance number and deletes the per-instance store, as in a fresh process.
     // Never called by the program itself.

@@ -239,7 +239,8 @@ bool SaunaCommunication::startAnnouncements()
 
 void SaunaCommunication::onAutoConnectChangeRequest(bool autoConnect)
 {
-    InstanceSettings::setValue(key(Settings::pcPanelAutoConnectKey), autoConnect);
+    Settings::setValue(*InstanceSettings::settings(), key(Settings::pcPanelAutoConnectKey),
+                       autoConnect);
     m_autoConnect = autoConnect;
     // Off: a lost connection is no longer re-established, and nothing else happens.
     m_stateMachine.setAutoReconnect(autoConnect);
@@ -254,7 +255,8 @@ void SaunaCommunication::onConnectRequest(QUuid identity)
     // By hand: the user may try a PIN that was refused before.
     m_pinRefusedIdentity = QUuid();
     m_pinRefused.clear();
-    InstanceSettings::setValue(key(Settings::pcPanelSelectedRemoteSaunaKey), identity.toString());
+    Settings::setValue(*InstanceSettings::settings(), key(Settings::pcPanelSelectedRemoteSaunaKey),
+                       identity.toString());
     m_selected = identity;
     emit selectedRemoteSaunaChanged(identity);
     if (const RemoteSauna *sauna = m_remoteSaunas.find(identity)) {

@@ -27,7 +27,6 @@ public:
 
     // 0 means that no table has been received yet.
     int count() const { return int(m_characters.size()); }
-    const CharacterSet &characters() const { return m_characters; }
     // Replaces the set and stores it at once (one sync).
     void setCharacters(const CharacterSet &characters);
 

@@ -134,22 +134,20 @@ bool TemperatureHumidityLimits::isMaxHumidityTableUpdateNeeded(int saunaVersion)
     return saunaVersion != knownMaxHumidityTableVersion();
 }
 
-bool TemperatureHumidityLimits::storeMaxTemperatureTable(const MaxTemperatureTable &table)
+void TemperatureHumidityLimits::storeMaxTemperatureTable(const MaxTemperatureTable &table)
 {
     if (table.version <= knownMaxTemperatureTableVersion())
-        return false;
+        return;
     writeTable(Settings::pcPanelMaxTemperatureSizeKey, Settings::pcPanelMaxTemperatureKey,
                Settings::pcPanelMaxTemperatureVersionKey, table.version, table.values);
-    return true;
 }
 
-bool TemperatureHumidityLimits::storeMaxHumidityTable(const MaxHumidityTable &table)
+void TemperatureHumidityLimits::storeMaxHumidityTable(const MaxHumidityTable &table)
 {
     if (table.version <= knownMaxHumidityTableVersion())
-        return false;
+        return;
     writeTable(Settings::pcPanelMaxHumiditySizeKey, Settings::pcPanelMaxHumidityKey,
                Settings::pcPanelMaxHumidityVersionKey, table.version, table.values);
-    return true;
 }
 
 } // namespace pcPanel

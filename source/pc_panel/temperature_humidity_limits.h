@@ -29,10 +29,10 @@ public:
     bool isMaxTemperatureTableUpdateNeeded(int saunaVersion) const;
     bool isMaxHumidityTableUpdateNeeded(int saunaVersion) const;
 
-    // Store a table whose version is above the newest known one; an older or equal table is
-    // refused (false) and nothing is written.
-    bool storeMaxTemperatureTable(const MaxTemperatureTable &table);
-    bool storeMaxHumidityTable(const MaxHumidityTable &table);
+    // Store a table whose version is above the newest known one; for an older or equal table
+    // nothing is written.
+    void storeMaxTemperatureTable(const MaxTemperatureTable &table);
+    void storeMaxHumidityTable(const MaxHumidityTable &table);
 
     // Drops the one object, so that the next instance() loads again as at a restart. Never called
     // by the program itself.

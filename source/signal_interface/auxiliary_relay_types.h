@@ -86,11 +86,13 @@ public:
         QTime startTime;
         quint32 dosage = 0;
 
-        // QTime equality keeps an unset start time apart from midnight.
+        // The start time compares by its milliseconds of the day, as the wire carries it: an
+        // unset start time counts as midnight.
         bool operator==(const Descaling &other) const
         {
             return enabled == other.enabled && relayIndex == other.relayIndex &&
-                   weekday == other.weekday && startTime == other.startTime &&
+                   weekday == other.weekday &&
+                   startTime.msecsSinceStartOfDay() == other.startTime.msecsSinceStartOfDay() &&
                    dosage == other.dosage;
         }
         bool operator!=(const Descaling &other) const { return !(*this == other); }

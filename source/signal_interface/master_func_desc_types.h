@@ -68,10 +68,6 @@ public:
         bool facilityType = false;
         bool function23 = false;
 
-        // A humidity in steps or in percent: either is a humidity the sauna controls. A dry or
-        // infrared sauna reports neither, and has no target humidity to offer.
-        bool controlsHumidity() const { return humidityLevel || humidityPercent; }
-
         bool operator==(const MasterFuncDescPost &other) const
         {
             return bathPrio == other.bathPrio && schedule == other.schedule && rtc == other.rtc &&

@@ -10,12 +10,12 @@ RelayStatusTypes::RelayStatusTypes(QObject *parent)
 
 RelayStatusTypes::~RelayStatusTypes() = default;
 
-bool RelayStatusTypes::appendAllRelays(RelayStatus &status, unsigned board)
+void RelayStatusTypes::appendAllRelays(RelayStatus &status, unsigned board)
 {
     NodeInformationTypes::RcbMasterSlaveMode boardMode = NodeInformationTypes::E_master;
     if (board > static_cast<unsigned>(std::numeric_limits<int>::max()) ||
         !NodeInformationTypes::fromInt(static_cast<int>(board), boardMode)) {
-        return false;
+        return;
     }
     for (int relay = E_x3x4; relay <= E_x29x30; ++relay) {
         RelayStatusPost post;
@@ -23,7 +23,6 @@ bool RelayStatusTypes::appendAllRelays(RelayStatus &status, unsigned board)
         post.relay = static_cast<RelayType>(relay);
         status.append(post);
     }
-    return true;
 }
 
 } // namespace signalInterface

@@ -56,8 +56,8 @@ public:
     using RelayStatus = QList<RelayStatusPost>;
 
     // Appends one post per relay output, in value order, with both states off. A board number
-    // that names no board appends nothing and returns false.
-    static bool appendAllRelays(RelayStatus &status, unsigned board);
+    // that names no board appends nothing: no post may hold a board without a key.
+    static void appendAllRelays(RelayStatus &status, unsigned board);
 };
 
 } // namespace signalInterface

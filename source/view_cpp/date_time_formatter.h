@@ -28,9 +28,6 @@ public:
     QString formatTime(const QTime &time) const;
     QString formatTimeWithSeconds(const QTime &time) const;
 
-    signalInterface::DateTimeTypes::DateFormat dateFormat() const { return m_dateFormat; }
-    signalInterface::DateTimeTypes::TimeFormat timeFormat() const { return m_timeFormat; }
-
 public slots:
     // Stored as given: a value outside the enum makes the format operations return empty texts.
     void onDateFormatChanged(::signalInterface::DateTimeTypes::DateFormat df);

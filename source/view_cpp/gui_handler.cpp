@@ -44,7 +44,7 @@ void GuiHandler::loadQml(const QString &fileName)
     m_rootContext = m_engine->rootContext();
     m_rootObject = m_view->rootObject();
     // The keyboard object looks for the scene's keyboard item, so it follows the scene.
-    m_keyboard = new Qeyboard(m_view, m_rootObject);
+    m_keyboard = new Qeyboard(m_view);
     // The default filter passes every event on; the installation keeps the handler in the
     // application's event path as the panel has always had it.
     QCoreApplication::instance()->installEventFilter(this);

@@ -16,6 +16,14 @@ constexpr std::array<int, 5> rowLengths{10, 18, 10, 9, 7};
 // Shown for a position outside the row and for a key the language does not translate.
 const QString noKeyText = QStringLiteral("_");
 
+// Number of key positions of a row (1 to 5); 0 for any other row.
+int positionCount(int row)
+{
+    if (row < 1 || row > static_cast<int>(rowLengths.size()))
+        return 0;
+    return rowLengths[static_cast<std::size_t>(row - 1)];
+}
+
 } // namespace
 
 KeyboardLanguage *KeyboardLanguage::instance()
@@ -28,13 +36,6 @@ void KeyboardLanguage::publishToQml(QQmlContext *context)
 {
     if (context)
         context->setContextProperty(QStringLiteral("keyboard_language"), instance());
-}
-
-int KeyboardLanguage::positionCount(int row)
-{
-    if (row < 1 || row > static_cast<int>(rowLengths.size()))
-        return 0;
-    return rowLengths[static_cast<std::size_t>(row - 1)];
 }
 
 QString KeyboardLanguage::row1KeyText(int index, bool caps, bool symbol) const

@@ -20,9 +20,6 @@ public:
     // Sets the context property "keyboard_language" to the one object.
     static void publishToQml(QQmlContext *context);
 
-    // Number of key positions of a row (1 to 5); 0 for any other row.
-    static int positionCount(int row);
-
 public slots:
     QString row1KeyText(int index, bool caps, bool symbol) const;
     QString row2KeyText(int index, bool caps, bool symbol) const;

@@ -1,7 +1,6 @@
 #include "view_cpp/language_support.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 
 #include <array>
 #include <map>
@@ -450,38 +449,12 @@ QString LanguageSupport::time24Text(const QTime &time)
 
 QString LanguageSupport::durationText(unsigned int minutes)
 {
-    return preciseDurationText(quint64(minutes) * 60 * 1000);
-}
-
-QString LanguageSupport::preciseDurationText(quint64 milliseconds)
-{
-    const quint64 seconds = milliseconds / 1000;
-    const quint64 hours = seconds / 3600;
-    const quint64 minutes = (seconds / 60) % 60;
-    const quint64 secondsPart = seconds % 60;
-    const quint64 millisecondsPart = milliseconds % 1000;
-    QStringList parts;
-    const auto add = [&parts](quint64 number, const char *unit) {
-        parts << QString::number(number) + translated(unit);
-    };
+    QString text;
+    const unsigned int hours = minutes / 60;
     if (hours != 0)
-        add(hours, QT_TRANSLATE_NOOP("QObject", "h"));
-    // The minutes stand whenever something larger does, or nothing smaller: "1h 0min", "0min".
-    if (hours != 0 || minutes != 0 || (secondsPart == 0 && millisecondsPart == 0))
-        add(minutes, QT_TRANSLATE_NOOP("QObject", "min"));
-    if (secondsPart != 0)
-        add(secondsPart, QT_TRANSLATE_NOOP("QObject", "s"));
-    if (millisecondsPart != 0)
-        add(millisecondsPart, QT_TRANSLATE_NOOP("QObject", "ms"));
-    return parts.join(QLatin1Char(' '));
-}
-
-QString LanguageSupport::capitalized(const QString &text)
-{
-    if (text.isEmpty())
-        return text;
-    // toUpper of the first letter alone: a letter may become two ("ß" → "SS"), so the rest is kept.
-    return text.left(1).toUpper() + text.mid(1);
+        text += QString::number(hours) + translated(QT_TRANSLATE_NOOP("QObject", "h")) +
+                QLatin1Char(' ');
+    return text + QString::number(minutes % 60) + translated(QT_TRANSLATE_NOOP("QObject", "min"));
 }
 
 QString LanguageSupport::timeRangeText(const QTime &start, unsigned int minutes, TimeFormat format,
@@ -498,11 +471,6 @@ QString LanguageSupport::timeRangeText(const QTime &start, unsigned int minutes,
 QString LanguageSupport::weekdayText(CalendarTypes::WeekDay day)
 {
     return tableText(weekdayTexts, day);
-}
-
-QString LanguageSupport::weekdayTitleText(CalendarTypes::WeekDay day)
-{
-    return capitalized(weekdayText(day));
 }
 
 QString LanguageSupport::weekdayPluralText(CalendarTypes::WeekDay day)

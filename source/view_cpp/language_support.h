@@ -98,13 +98,8 @@ public:
     // marker), the marker empty in the 24-hour format. Put together they read as timeText.
     static std::pair<QString, QString> timeTextParts(const QTime &time, TimeFormat format);
     static QString time24Text(const QTime &time);
-    // A duration as every screen writes it: the hours when there are any, then the minutes, then
-    // the seconds and milliseconds when there are any ("1h 0min", "45min", "1h 2min 5s",
-    // "3s 500ms"); each number directly followed by its unit, the parts one blank apart.
+    // The hours when there are any, then the minutes: "1h 30min", "45min", "2h 0min".
     static QString durationText(unsigned int minutes);
-    // The text with its first letter in upper case, as titles and row labels start.
-    static QString capitalized(const QString &text);
-    static QString preciseDurationText(quint64 milliseconds);
     // The range "18:00 - 22:00" (spaced) or "18:00-22:00"; the view keeps it on one line where
     // it draws it (view::LineBreaks).
     static QString timeRangeText(const QTime &start, unsigned int minutes, TimeFormat format,
@@ -112,8 +107,6 @@ public:
 
     // Weekdays and months.
     static QString weekdayText(signalInterface::CalendarTypes::WeekDay day);
-    // The weekday as a title or the label of a row: weekdayText with a capital first letter.
-    static QString weekdayTitleText(signalInterface::CalendarTypes::WeekDay day);
     static QString weekdayPluralText(signalInterface::CalendarTypes::WeekDay day);
     static QString monthLongText(signalInterface::CalendarTypes::Month month);
     static QString monthShortText(signalInterface::CalendarTypes::Month month);

@@ -13,11 +13,6 @@ void MessageFormatter::setFormatter(int messageId, FormatterFunction function)
     m_formatters[messageId] = std::move(function);
 }
 
-bool MessageFormatter::hasFormatter(int messageId) const
-{
-    return m_formatters.find(messageId) != m_formatters.end();
-}
-
 void MessageFormatter::format(signalInterface::UserMessageTypes::UserMessage &message)
 {
     // Ids above INT_MAX can have no entry; they must not wrap onto a negative key.

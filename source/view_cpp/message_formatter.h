@@ -20,8 +20,6 @@ public:
     // Stores the function for the id, replacing an earlier one; a null function removes the entry.
     void setFormatter(int messageId, FormatterFunction function);
 
-    bool hasFormatter(int messageId) const;
-
     // Calls the id's function on the message; a message without one is left unchanged.
     void format(signalInterface::UserMessageTypes::UserMessage &message) override;
 

@@ -5,6 +5,13 @@
 
 namespace view {
 
+namespace {
+
+// A held pointer is reported once per interval.
+constexpr int holdIntervalMs = 1000;
+
+} // namespace
+
 MouseHandler::MouseHandler(QObject *parent)
     : QObject(parent)
 {

@@ -12,14 +12,9 @@ class MouseHandler : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int holdIntervalMs = 1000;
-
     explicit MouseHandler(QObject *parent = nullptr);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
-
-    // True between a press and the next release.
-    bool isHoldTimerActive() const { return m_holdTimer.isActive(); }
 
 signals:
     void userMousePressOccurred();
@@ -32,7 +27,9 @@ public slots:
     void onMouseHoldHasTimeout();
 
 private:
-    QTimer m_holdTimer;
+    // Runs between a press and the next release. A child of the handler, so that it is found
+    // among its children; as a member it goes before the handler's own destruction begins.
+    QTimer m_holdTimer{this};
 };
 
 } // namespace view

@@ -2,6 +2,7 @@
 
 #include <QQuickItem>
 #include <QQuickView>
+#include <QQuickWidget>
 
 namespace view {
 
@@ -23,20 +24,17 @@ QQuickItem *findInItemTree(QQuickItem *item)
     return nullptr;
 }
 
-} // namespace
-
-Qeyboard::Qeyboard(QObject *parent, QObject *sceneRoot)
-    : QObject(parent)
+// The root object of the scene that a view parent shows.
+QObject *sceneRootOf(QObject *parent)
 {
-    if (!sceneRoot) {
-        if (auto *view = qobject_cast<QQuickView *>(parent))
-            sceneRoot = view->rootObject();
-    }
-    if (QQuickItem *item = findKeyboardItem(sceneRoot))
-        m_connectedToKeyboardItem = connectKeyboardItem(item);
+    if (auto *widget = qobject_cast<QQuickWidget *>(parent))
+        return widget->rootObject();
+    if (auto *view = qobject_cast<QQuickView *>(parent))
+        return view->rootObject();
+    return nullptr;
 }
 
-QQuickItem *Qeyboard::findKeyboardItem(QObject *sceneRoot)
+QQuickItem *findKeyboardItem(QObject *sceneRoot)
 {
     if (!sceneRoot)
         return nullptr;
@@ -50,13 +48,16 @@ QQuickItem *Qeyboard::findKeyboardItem(QObject *sceneRoot)
     return findInItemTree(qobject_cast<QQuickItem *>(sceneRoot));
 }
 
-bool Qeyboard::connectKeyboardItem(QQuickItem *item)
+} // namespace
+
+Qeyboard::Qeyboard(QObject *parent)
+    : QObject(parent)
 {
-    // The QML item declares these as functions; their untyped parameter is a QVariant.
-    const bool opened =
+    if (QQuickItem *item = findKeyboardItem(sceneRootOf(parent))) {
+        // The QML item declares these as functions; their untyped parameter is a QVariant.
         connect(this, SIGNAL(openKeyboard(QVariant)), item, SLOT(openKeyboard(QVariant)));
-    const bool closed = connect(this, SIGNAL(closeKeyboard()), item, SLOT(closeKeyboard()));
-    return opened && closed;
+        connect(this, SIGNAL(closeKeyboard()), item, SLOT(closeKeyboard()));
+    }
 }
 
 int Qeyboard::connectKeyboardRequests(const QList<QObject *> &sources)

@@ -5,8 +5,6 @@
 #include <QString>
 #include <QVariant>
 
-class QQuickItem;
-
 namespace view {
 
 // Gathers the requests of controllers and settings screens to open or close the on-screen
@@ -16,12 +14,9 @@ class Qeyboard : public QObject
     Q_OBJECT
 
 public:
-    // Connects to the keyboard item found under sceneRoot, or, without one, under the root object
-    // of a QQuickView parent. Without an item, requests go nowhere.
-    explicit Qeyboard(QObject *parent, QObject *sceneRoot = nullptr);
-
-    // True when both requests reach the QML keyboard item.
-    bool isConnectedToKeyboardItem() const { return m_connectedToKeyboardItem; }
+    // Connects to the keyboard item "onScreenKeyboard" in the scene of a QQuickWidget or
+    // QQuickView parent. Without such a parent or item, requests go nowhere.
+    explicit Qeyboard(QObject *parent);
 
     // Connects each source's openKeyboard() and closeKeyboard(); returns the failed connections.
     int connectKeyboardRequests(const QList<QObject *> &sources);
@@ -29,8 +24,6 @@ public:
     // Connects each source's openKeyboard(QString) and closeKeyboard(); returns the failed
     // connections.
     int connectKeyboardTextRequests(const QList<QObject *> &sources);
-
-    static QQuickItem *findKeyboardItem(QObject *sceneRoot);
 
 signals:
     // Declared for the QML side; nothing emits it.
@@ -42,11 +35,6 @@ public slots:
     void onOpenKeyboard();
     void onOpenKeyboard(QString value);
     void onCloseKeyboard();
-
-private:
-    bool connectKeyboardItem(QQuickItem *item);
-
-    bool m_connectedToKeyboardItem = false;
 };
 
 } // namespace view

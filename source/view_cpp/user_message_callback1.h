@@ -20,7 +20,6 @@ public:
 
     // The owner stores the argument just before it raises the message carrying this callback.
     void setArgument(const A &argument) { m_argument = argument; }
-    const A &argument() const { return m_argument; }
 
     void execute(const Answer &answer) override { (m_target->*m_member)(answer, m_argument); }
 

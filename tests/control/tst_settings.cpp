@@ -529,7 +529,7 @@ void TestSettings::factoryResetKeepsOtherKeys()
     table.version = TemperatureHumidityRules::instance().maxTemperatureTable().version + 1;
     for (std::size_t i = 0; i < table.values.size(); ++i)
         table.values[i] = 900 + int(i);
-    QVERIFY(pcPanel::TemperatureHumidityLimits::instance().storeMaxTemperatureTable(table));
+    pcPanel::TemperatureHumidityLimits::instance().storeMaxTemperatureTable(table);
     store->sync();
     const QMap<QString, QString> before = readIniFile(path);
 

@@ -433,7 +433,8 @@ void TestTimeController::connectOperations()
     // The formatter of the whole view follows the controller's formats.
     QCOMPARE(view::DateTimeFormatter::instance()->connectFormatSources({&controller}), 0);
     controller.onTimeFormatSelected(DateTimeTypes::E_am_pm);
-    QCOMPARE(view::DateTimeFormatter::instance()->timeFormat(), DateTimeTypes::E_am_pm);
+    QCOMPARE(view::DateTimeFormatter::instance()->formatTime(QTime(14, 5)),
+             QStringLiteral("2:05pm"));
 
     emit screens.weekBeginInitiallySelected(CalendarTypes::E_sunday);
     QCOMPARE(controller.weekDayStart(), CalendarTypes::E_sunday);

@@ -44,8 +44,9 @@ std::function<bool(QQuickItem *)> rowWithId(int applId)
 void PanelUnderTest::prepareProcess()
 {
     prepareFrameTestProcess();
-    pcPanel::InstanceSettings::setValue(
-        QString::fromLatin1(control::Settings::pcPanelAutoConnectKey), false);
+    control::Settings::setValue(*pcPanel::InstanceSettings::settings(),
+                                QString::fromLatin1(control::Settings::pcPanelAutoConnectKey),
+                                false);
 }
 
 QDateTime PanelUnderTest::saunaStartClock()

@@ -88,10 +88,12 @@ private slots:
             sauna.pin = signalInterface::PinTypes::Pin();
             QVERIFY(list.insertOrReplace(sauna));
             list.save();
-            pcPanel::InstanceSettings::setValue(
+            control::Settings::setValue(
+                *pcPanel::InstanceSettings::settings(),
                 QString::fromLatin1(control::Settings::pcPanelSelectedRemoteSaunaKey),
                 identity.toString());
-            pcPanel::InstanceSettings::setValue(
+            control::Settings::setValue(
+                *pcPanel::InstanceSettings::settings(),
                 QString::fromLatin1(control::Settings::pcPanelAutoConnectKey), true);
         }
         const QString initialTarget = waitForLine("target");

@@ -69,7 +69,14 @@ private slots:
         frame.loadScene();
         QVERIFY2(frame.guiHandler.rootObject(), "main.qml did not load");
         QVERIFY(frame.guiHandler.popupWidget());
-        QVERIFY(frame.guiHandler.keyboard()->isConnectedToKeyboardItem());
+        // The keyboard bridge reaches the scene's keyboard item.
+        auto *keyboardItem =
+            frame.guiHandler.rootObject()->findChild<QObject *>(QStringLiteral("onScreenKeyboard"));
+        QVERIFY(keyboardItem);
+        frame.guiHandler.keyboard()->onOpenKeyboard();
+        QVERIFY(keyboardItem->property("visible").toBool());
+        frame.guiHandler.keyboard()->onCloseKeyboard();
+        QVERIFY(!keyboardItem->property("visible").toBool());
 
         const startUp::WiringFailures failures = frame.wire();
         QCOMPARE(missing, QStringList());

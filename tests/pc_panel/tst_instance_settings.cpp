@@ -2,6 +2,7 @@
 #include "control/settings_file_informer.h"
 #include "pc_panel/instance_settings.h"
 #include "support/file_size_limit.h"
+#include "support/member_detection.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,6 +21,8 @@ using pcPanel::InstanceSettings;
 using signalInterface::UserMessageTypes::UserMessage;
 
 namespace {
+
+PANEL_DETECT_MEMBER(HasOwnWriter, T::setValue(QString(), QVariant()));
 
 QByteArray fileContent(const QString &path)
 {
@@ -135,8 +138,10 @@ void TestInstanceSettings::instanceZeroUsesSharedStore()
 
     QCOMPARE(InstanceSettings::instanceNumber(), 0u);
     QCOMPARE(InstanceSettings::settings(), Settings::settings());
+    // Writers reach the store through settings(), as every reader does.
+    QVERIFY(!HasOwnWriter<InstanceSettings>::value);
 
-    InstanceSettings::setValue(Settings::pcPanelAutoConnectKey, false);
+    Settings::setValue(*InstanceSettings::settings(), Settings::pcPanelAutoConnectKey, false);
     QVERIFY(fileContent(filePath("Vaho", "PC_Panel")).contains("pc_panel_auto_connect=false"));
     QVERIFY(QDir(m_configHome.path() + "/Vaho").entryList(QDir::Files) ==
             QStringList{"PC_Panel.ini"});
@@ -171,9 +176,9 @@ void TestInstanceSettings::otherInstanceHasOwnFile()
     QCOMPARE(store->format(), QSettings::IniFormat);
     QCOMPARE(store->scope(), QSettings::UserScope);
 
-    InstanceSettings::setValue(Settings::pcPanelAutoConnectKey, false);
-    InstanceSettings::setValue(Settings::pcPanelSelectedRemoteSaunaKey,
-                               QStringLiteral("{6f1c1c3e-8a53-4b7e-9d6a-0c2b5a1e9f10}"));
+    Settings::setValue(*InstanceSettings::settings(), Settings::pcPanelAutoConnectKey, false);
+    Settings::setValue(*InstanceSettings::settings(), Settings::pcPanelSelectedRemoteSaunaKey,
+                       QStringLiteral("{6f1c1c3e-8a53-4b7e-9d6a-0c2b5a1e9f10}"));
     const QByteArray own = fileContent(filePath("Vaho", application));
     QVERIFY(own.contains("pc_panel_auto_connect=false"));
     QVERIFY(own.contains("pc_panel_selected_remote_sauna="));
@@ -222,7 +227,7 @@ void TestInstanceSettings::autoConnectReadsTrueWhenMissing()
     QCOMPARE(
         Settings::boolValue(Settings::pcPanelAutoConnectKey, true, InstanceSettings::settings()),
         true);
-    InstanceSettings::setValue(Settings::pcPanelAutoConnectKey, false);
+    Settings::setValue(*InstanceSettings::settings(), Settings::pcPanelAutoConnectKey, false);
     QCOMPARE(
         Settings::boolValue(Settings::pcPanelAutoConnectKey, true, InstanceSettings::settings()),
         false);
@@ -232,8 +237,8 @@ void TestInstanceSettings::factoryResetLeavesInstanceFile()
 {
     Settings frame(QStringLiteral("Vaho"), InstanceSettings::applicationBaseName());
     InstanceSettings instance(6);
-    InstanceSettings::setValue(Settings::pcPanelAutoConnectKey, false);
-    InstanceSettings::setValue(Settings::languageKey, 3);
+    Settings::setValue(*InstanceSettings::settings(), Settings::pcPanelAutoConnectKey, false);
+    Settings::setValue(*InstanceSettings::settings(), Settings::languageKey, 3);
     const QByteArray before = fileContent(filePath("Vaho", "PC_Panel_6"));
     QVERIFY(before.contains("language=3"));
 
@@ -278,10 +283,11 @@ void TestInstanceSettings::batchWritesReachTheFileAtItsEnd()
         const Settings::WriteBatch outer;
         {
             const Settings::WriteBatch inner;
-            InstanceSettings::setValue(Settings::pcPanelAutoConnectKey, false);
+            Settings::setValue(*InstanceSettings::settings(), Settings::pcPanelAutoConnectKey,
+                               false);
         }
-        InstanceSettings::setValue(Settings::pcPanelSelectedRemoteSaunaKey,
-                                   QStringLiteral("{00000000-0000-0000-0000-000000000004}"));
+        Settings::setValue(*InstanceSettings::settings(), Settings::pcPanelSelectedRemoteSaunaKey,
+                           QStringLiteral("{00000000-0000-0000-0000-000000000004}"));
         QVERIFY(!fileContent(path).contains("pc_panel_auto_connect"));
         QCOMPARE(Settings::boolValue(Settings::pcPanelAutoConnectKey, true,
                                      InstanceSettings::settings()),
@@ -293,7 +299,7 @@ void TestInstanceSettings::batchWritesReachTheFileAtItsEnd()
         written.contains("pc_panel_selected_remote_sauna={00000000-0000-0000-0000-000000000004}"));
 
     // Without a batch a write reaches the file at once.
-    InstanceSettings::setValue(Settings::pcPanelAutoConnectKey, true);
+    Settings::setValue(*InstanceSettings::settings(), Settings::pcPanelAutoConnectKey, true);
     QVERIFY(fileContent(path).contains("pc_panel_auto_connect=true"));
 }
 
@@ -325,7 +331,7 @@ void TestInstanceSettings::damagedFilesAreCopiedAndToldEach()
     if (sharedDamaged)
         QCOMPARE(fileContent(sharedPath + ".damaged"), shared);
 
-    InstanceSettings::setValue(Settings::pcPanelAutoConnectKey, false);
+    Settings::setValue(*InstanceSettings::settings(), Settings::pcPanelAutoConnectKey, false);
     Settings::setValue(Settings::languageKey, 3);
     QCOMPARE(fileContent(instancePath + ".damaged"), damagedInstanceFile);
     informer.startTelling();
@@ -381,7 +387,8 @@ void TestInstanceSettings::unwritableInstanceFileIsKeptAndToldOnce()
             std::optional<FileSizeLimit> limit;
             if (sizeLimit)
                 limit.emplace(16);
-            InstanceSettings::setValue(Settings::pcPanelAutoConnectKey, autoConnect);
+            Settings::setValue(*InstanceSettings::settings(), Settings::pcPanelAutoConnectKey,
+                               autoConnect);
             limited = !limit || limit->isActive();
         }
         QVERIFY(limited);

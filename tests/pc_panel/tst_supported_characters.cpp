@@ -1,6 +1,8 @@
 #include "control/settings.h"
 #include "pc_panel/supported_characters.h"
 
+#include "support/member_detection.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QSettings>
@@ -17,6 +19,19 @@ SupportedCharacters::CharacterSet setOf(const QString &text)
         characters.insert(character.unicode());
     return characters;
 }
+
+// The set as the name editors see it: every code unit that is not unsupported.
+SupportedCharacters::CharacterSet charactersOf(const SupportedCharacters &characters)
+{
+    SupportedCharacters::CharacterSet supported;
+    for (uint unit = 0; unit <= 0xffff; ++unit) {
+        if (characters.unsupportedCharacters(QString(QChar(char16_t(unit)))).empty())
+            supported.insert(quint16(unit));
+    }
+    return supported;
+}
+
+PANEL_DETECT_MEMBER(HasCharactersAccessor, std::declval<const T &>().characters());
 
 // Starts over as a new process would: the store and the set are read from the file again.
 // QSettings keeps what it parsed of a file in the process for as long as the file's size and time
@@ -71,7 +86,9 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("pc_panel_supported_characters=abc"));
         QCOMPARE(restart().count(), 3);
-        QCOMPARE(SupportedCharacters::instance().characters(), setOf("abc"));
+        QCOMPARE(charactersOf(SupportedCharacters::instance()), setOf("abc"));
+        // The set is known by its count and its answers only.
+        QVERIFY(!HasCharactersAccessor<SupportedCharacters>::value);
     }
 
     void awkwardCharactersSurviveARestart()
@@ -79,7 +96,7 @@ private slots:
         const QString awkward = QString::fromUtf8(" \"#,;=@[\\]AZaz\u00c4\u00e4\u03a9\u4e2d\u00ff");
         SupportedCharacters::instance().setCharacters(setOf(awkward));
         SupportedCharacters &reloaded = restart();
-        QCOMPARE(reloaded.characters(), setOf(awkward));
+        QCOMPARE(charactersOf(reloaded), setOf(awkward));
         QCOMPARE(reloaded.count(), awkward.size());
     }
 
@@ -111,7 +128,7 @@ private slots:
         QFETCH(QString, textOfOlderVersions);
         const SupportedCharacters::CharacterSet set(units.cbegin(), units.cend());
         SupportedCharacters::instance().setCharacters(set);
-        QCOMPARE(restart().characters(), set);
+        QCOMPARE(charactersOf(restart()), set);
         QCOMPARE(control::Settings::settings()
                      ->value(control::Settings::pcPanelSupportedCharactersKey)
                      .toString(),
@@ -122,7 +139,7 @@ private slots:
     {
         SupportedCharacters::instance().setCharacters({'a', 0xd83d, 0xde00, 0xdfff, 0xfeff});
         restart().setCharacters(setOf("ab"));
-        QCOMPARE(restart().characters(), setOf("ab"));
+        QCOMPARE(charactersOf(restart()), setOf("ab"));
     }
 
     void handEditedCommasCountAsCharacters()
@@ -131,7 +148,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[General]\npc_panel_supported_characters=a,b\n");
         file.close();
-        QCOMPARE(restart().characters(), setOf("a,b"));
+        QCOMPARE(charactersOf(restart()), setOf("a,b"));
     }
 
     void toStringIsAscendingWithoutSeparators()

@@ -2,13 +2,17 @@
 #include "view_cpp/keyboard_translations.h"
 #include "view_cpp/qeyboard.h"
 
+#include "support/member_detection.h"
 #include "test_translator.h"
 
+#include <QFile>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QQuickView>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -16,6 +20,17 @@
 namespace {
 
 const char *const keyboardContext = "view::details::KeyboardTranslations";
+
+PANEL_DETECT_MEMBER(HasPositionCount, T::positionCount(1));
+PANEL_DETECT_MEMBER(HasKeyboardItemFinder, T::findKeyboardItem(nullptr));
+PANEL_DETECT_MEMBER(HasConnectionAccessor, std::declval<const T &>().isConnectedToKeyboardItem());
+
+// Key positions of rows 1 to 5: 54 keys.
+int positionCount(int row)
+{
+    const QList<int> counts{10, 18, 10, 9, 7};
+    return counts.value(row - 1);
+}
 
 QString keyText(int row, int index, bool caps, bool symbol)
 {
@@ -39,7 +54,7 @@ QString keyText(int row, int index, bool caps, bool symbol)
 void addFullLayout(TestTranslator &translator, const QString &language)
 {
     for (int row = 1; row <= 5; ++row) {
-        for (int position = 0; position < view::KeyboardLanguage::positionCount(row); ++position) {
+        for (int position = 0; position < positionCount(row); ++position) {
             for (int mode = 0; mode < 4; ++mode) {
                 const bool caps = mode & 2;
                 const bool symbol = mode & 1;
@@ -112,7 +127,11 @@ private slots:
     void connectOperationsReportFailures();
 
 private:
-    std::unique_ptr<QObject> createScene(QQmlEngine &engine, const char *qml);
+    // A view showing the scene, as the GUI handler's view shows the main screen.
+    std::unique_ptr<QQuickView> showScene(const char *qml);
+
+    QTemporaryDir m_sceneDirectory;
+    int m_scenes = 0;
 };
 
 void TestKeyboard::keyNamesFollowTheScheme_data()
@@ -147,19 +166,22 @@ void TestKeyboard::keyNamesFollowTheScheme()
 
 void TestKeyboard::rowsHaveTheirPositionCounts()
 {
-    const QList<int> counts{
-        view::KeyboardLanguage::positionCount(1), view::KeyboardLanguage::positionCount(2),
-        view::KeyboardLanguage::positionCount(3), view::KeyboardLanguage::positionCount(4),
-        view::KeyboardLanguage::positionCount(5)};
-    QCOMPARE(counts, (QList<int>{10, 18, 10, 9, 7}));
-    QCOMPARE(view::KeyboardLanguage::positionCount(0), 0);
-    QCOMPARE(view::KeyboardLanguage::positionCount(6), 0);
+    TestTranslator translator;
+    addFullLayout(translator, "fi");
+    ScopedTranslator installed(&translator);
+    for (int row = 1; row <= 5; ++row) {
+        const int last = positionCount(row) - 1;
+        QCOMPARE(keyText(row, last, false, false), QStringLiteral("fi:%1.%2.0").arg(row).arg(last));
+        QCOMPARE(keyText(row, last + 1, false, false), QStringLiteral("_"));
+    }
+    // The rows are known by their slots alone.
+    QVERIFY(!HasPositionCount<view::KeyboardLanguage>::value);
 }
 
 void TestKeyboard::untranslatedKeysShowPlaceholder()
 {
     for (int row = 1; row <= 5; ++row) {
-        for (int position = 0; position < view::KeyboardLanguage::positionCount(row); ++position)
+        for (int position = 0; position < positionCount(row); ++position)
             QCOMPARE(keyText(row, position, true, false), QStringLiteral("_"));
     }
 }
@@ -193,7 +215,7 @@ void TestKeyboard::everyKeyOfALanguageIsShown()
     ScopedTranslator installed(&translator);
     int keys = 0;
     for (int row = 1; row <= 5; ++row) {
-        for (int position = 0; position < view::KeyboardLanguage::positionCount(row); ++position) {
+        for (int position = 0; position < positionCount(row); ++position) {
             for (int mode = 0; mode < 4; ++mode) {
                 QCOMPARE(keyText(row, position, mode & 2, mode & 1),
                          QStringLiteral("sv:%1.%2.%3").arg(row).arg(position).arg(mode));
@@ -253,31 +275,35 @@ void TestKeyboard::publishesItselfToQml()
     QCOMPARE(object->property("key").toString(), QStringLiteral("#"));
 }
 
-std::unique_ptr<QObject> TestKeyboard::createScene(QQmlEngine &engine, const char *qml)
+std::unique_ptr<QQuickView> TestKeyboard::showScene(const char *qml)
 {
-    QQmlComponent component(&engine);
-    component.setData(qml, QUrl());
-    std::unique_ptr<QObject> scene(component.create());
-    if (!scene)
-        qWarning() << component.errorString();
-    return scene;
+    QFile file(m_sceneDirectory.filePath(QStringLiteral("scene%1.qml").arg(++m_scenes)));
+    if (!file.open(QIODevice::WriteOnly) || file.write(qml) < 0)
+        return nullptr;
+    file.close();
+    auto view = std::make_unique<QQuickView>();
+    view->setSource(QUrl::fromLocalFile(file.fileName()));
+    if (view->status() != QQuickView::Ready) {
+        qWarning() << view->errors();
+        return nullptr;
+    }
+    return view;
 }
 
 void TestKeyboard::requestsReachTheQmlKeyboard()
 {
-    QQmlEngine engine;
-    const std::unique_ptr<QObject> scene = createScene(engine, sceneWithKeyboard);
-    QVERIFY(scene);
-    QQuickItem *keyboardItem = view::Qeyboard::findKeyboardItem(scene.get());
+    const std::unique_ptr<QQuickView> view = showScene(sceneWithKeyboard);
+    QVERIFY(view);
+    auto *keyboardItem = view->rootObject()->findChild<QQuickItem *>("onScreenKeyboard");
     QVERIFY(keyboardItem);
 
-    view::Qeyboard keyboard(nullptr, scene.get());
-    QVERIFY(keyboard.isConnectedToKeyboardItem());
+    // A child of the view, as the GUI handler makes it; it goes with the view.
+    auto *keyboard = new view::Qeyboard(view.get());
 
     KeyboardRequester overview;
     KeyboardRequester favorite;
-    QCOMPARE(keyboard.connectKeyboardRequests({&overview}), 0);
-    QCOMPARE(keyboard.connectKeyboardTextRequests({&favorite}), 0);
+    QCOMPARE(keyboard->connectKeyboardRequests({&overview}), 0);
+    QCOMPARE(keyboard->connectKeyboardTextRequests({&favorite}), 0);
 
     emit overview.openKeyboard();
     QCOMPARE(keyboardItem->property("opened").toInt(), 1);
@@ -300,21 +326,30 @@ void TestKeyboard::requestsReachTheQmlKeyboard()
 
 void TestKeyboard::missingKeyboardItemLeavesRequestsUnconnected()
 {
-    QQmlEngine engine;
-    const std::unique_ptr<QObject> scene =
-        createScene(engine, "import QtQuick\nItem { Item { objectName: \"other\" } }");
-    QVERIFY(scene);
-    view::Qeyboard keyboard(nullptr, scene.get());
-    QVERIFY(!keyboard.isConnectedToKeyboardItem());
-
-    view::Qeyboard withoutScene(nullptr);
-    QVERIFY(!withoutScene.isConnectedToKeyboardItem());
+    const std::unique_ptr<QQuickView> view =
+        showScene("import QtQuick\nItem { Item { objectName: \"other\" } }");
+    QVERIFY(view);
+    view::Qeyboard keyboard(view.get());
+    view::Qeyboard withoutView(nullptr);
+    // Only a view's scene is searched: another parent holding a keyboard item is no view.
+    const std::unique_ptr<QQuickView> withKeyboard = showScene(sceneWithKeyboard);
+    QVERIFY(withKeyboard);
+    auto *keyboardItem = withKeyboard->rootObject()->findChild<QQuickItem *>("onScreenKeyboard");
+    QVERIFY(keyboardItem);
+    view::Qeyboard underItem(withKeyboard->rootObject());
 
     KeyboardRequester requester;
     QCOMPARE(keyboard.connectKeyboardRequests({&requester}), 0);
+    QCOMPARE(withoutView.connectKeyboardRequests({&requester}), 0);
+    QCOMPARE(underItem.connectKeyboardRequests({&requester}), 0);
     QSignalSpy opened(&keyboard, qOverload<QVariant>(&view::Qeyboard::openKeyboard));
     emit requester.openKeyboard();
     QCOMPARE(opened.count(), 1);
+    QCOMPARE(keyboardItem->property("opened").toInt(), 0);
+
+    QVERIFY(!HasKeyboardItemFinder<view::Qeyboard>::value);
+    QVERIFY(!HasConnectionAccessor<view::Qeyboard>::value);
+    QVERIFY((!std::is_constructible_v<view::Qeyboard, QObject *, QObject *>));
 }
 
 void TestKeyboard::connectOperationsReportFailures()

@@ -1,12 +1,19 @@
 #include "view_cpp/language_support.h"
 #include "view_cpp/rcb_master_slave_mode_text.h"
 
+#include "support/member_detection.h"
 #include "test_translator.h"
 
 #include <QTest>
 
 using view::LanguageSupport;
 using namespace signalInterface;
+
+namespace {
+PANEL_DETECT_MEMBER(HasWeekdayTitleText, T::weekdayTitleText(CalendarTypes::E_monday));
+PANEL_DETECT_MEMBER(HasCapitalized, T::capitalized(QString()));
+PANEL_DETECT_MEMBER(HasPreciseDurationText, T::preciseDurationText(0));
+} // namespace
 
 class TestLanguageSupport : public QObject
 {
@@ -44,9 +51,7 @@ private slots:
     void time24Text();
     void durationText_data();
     void durationText();
-    void preciseDurationText_data();
-    void preciseDurationText();
-    void titleFormsStartWithACapital();
+    void displayWordsAreTheListedOnes();
     void timeRangeText_data();
     void timeRangeText();
     void calendarNames();
@@ -457,49 +462,20 @@ void TestLanguageSupport::durationText()
         QCOMPARE(LanguageSupport::durationText(minutes), "1 t 30 min.");
 }
 
-void TestLanguageSupport::preciseDurationText_data()
-{
-    QTest::addColumn<quint64>("milliseconds");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("0") << quint64(0) << "0min";
-    QTest::newRow("half a second") << quint64(500) << "500ms";
-    QTest::newRow("seconds") << quint64(45000) << "45s";
-    QTest::newRow("whole minute") << quint64(60000) << "1min";
-    QTest::newRow("minutes and parts") << quint64(123400) << "2min 3s 400ms";
-    QTest::newRow("hour and seconds") << quint64(3605000) << "1h 0min 5s";
-    QTest::newRow("hours and parts") << quint64(3725000) << "1h 2min 5s";
-    QTest::newRow("as durationText") << quint64(90 * 60000) << "1h 30min";
-}
-
-void TestLanguageSupport::preciseDurationText()
-{
-    QFETCH(quint64, milliseconds);
-    QFETCH(QString, text);
-    QCOMPARE(LanguageSupport::preciseDurationText(milliseconds), text);
-
-    // The units are the shared words of the display texts.
-    TestTranslator translator;
-    translator.add("QObject", "min", " min.");
-    translator.add("QObject", "s", " sek.");
-    translator.add("QObject", "ms", " msek.");
-    ScopedTranslator installed(&translator);
-    if (milliseconds == 123400)
-        QCOMPARE(LanguageSupport::preciseDurationText(milliseconds), "2 min. 3 sek. 400 msek.");
-}
-
-// A weekday written lower case inside a sentence ("maanantai") starts a title or a row with a
-// capital letter; the sentence form stays as translated.
-void TestLanguageSupport::titleFormsStartWithACapital()
+// A weekday inside a sentence stays as its language writes it ("maanantai"); the class has no
+// second, capitalised form, nor a duration text finer than minutes.
+void TestLanguageSupport::displayWordsAreTheListedOnes()
 {
     TestTranslator translator;
     translator.add("QObject", "Monday", "maanantai");
     translator.add("QObject", "weekday calendar program", "viikonpäiväohjelma");
-    translator.add("QObject", "date calendar program", "événement");
     ScopedTranslator installed(&translator);
     QCOMPARE(LanguageSupport::weekdayText(CalendarTypes::E_monday), "maanantai");
-    QCOMPARE(LanguageSupport::weekdayTitleText(CalendarTypes::E_monday), "Maanantai");
     QCOMPARE(LanguageSupport::weekdayCalendarProgramText(), "viikonpäiväohjelma");
-    QCOMPARE(LanguageSupport::capitalized(QString()), QString());
+
+    QVERIFY(!HasWeekdayTitleText<LanguageSupport>::value);
+    QVERIFY(!HasCapitalized<LanguageSupport>::value);
+    QVERIFY(!HasPreciseDurationText<LanguageSupport>::value);
 }
 
 void TestLanguageSupport::timeRangeText_data()

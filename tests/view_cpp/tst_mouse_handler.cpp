@@ -1,13 +1,26 @@
 #include "view_cpp/mouse_handler.h"
 
+#include "support/member_detection.h"
+
 #include <QQmlComponent>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
+
+PANEL_DETECT_MEMBER(HasHoldTimerAccessor, std::declval<const T &>().isHoldTimerActive());
+PANEL_DETECT_MEMBER(HasHoldInterval, T::holdIntervalMs);
+
+// The handler's one timer, the hold timer.
+QTimer *holdTimer(view::MouseHandler &handler)
+{
+    const QList<QTimer *> timers = handler.findChildren<QTimer *>();
+    return timers.size() == 1 ? timers.first() : nullptr;
+}
 
 // Counts the mouse and key events that reach it, to show the handler takes none away.
 class CountingWindow : public QWindow
@@ -59,6 +72,7 @@ private slots:
     void moveReportsPosition();
     void otherEventsPassWithoutSignal();
     void onePressOnAQuickSceneCountsOnce();
+    void interfaceIsTheListedOne();
 };
 
 void TestMouseHandler::initTestCase()
@@ -87,11 +101,14 @@ void TestMouseHandler::pressAndReleaseReportInOrder()
         positions << QPoint(x, y);
     });
     QSignalSpy holds(&handler, &view::MouseHandler::userMouseHoldOccurred);
+    QVERIFY(holdTimer(handler));
+    QCOMPARE(holdTimer(handler)->interval(), 1000);
+    QVERIFY(!holdTimer(handler)->isSingleShot());
 
     QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(10, 20));
-    QVERIFY(handler.isHoldTimerActive());
+    QVERIFY(holdTimer(handler)->isActive());
     QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(30, 40));
-    QVERIFY(!handler.isHoldTimerActive());
+    QVERIFY(!holdTimer(handler)->isActive());
 
     QCOMPARE(order, (QStringList{"press", "userPress", "release"}));
     QCOMPARE(positions, (QList<QPoint>{QPoint(10, 20), QPoint(30, 40)}));
@@ -113,22 +130,23 @@ void TestMouseHandler::heldPressReportsHolds()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QSignalSpy holds(&handler, &view::MouseHandler::userMouseHoldOccurred);
     QSignalSpy userPresses(&handler, &view::MouseHandler::userMousePressOccurred);
+    QVERIFY(holdTimer(handler));
 
     QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(10, 10));
     // The hold repeats for as long as the pointer stays down.
     QTRY_VERIFY_WITH_TIMEOUT(holds.count() >= 2, 10000);
-    QVERIFY(handler.isHoldTimerActive());
+    QVERIFY(holdTimer(handler)->isActive());
     QCOMPARE(userPresses.count(), 0);
 
     QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(10, 10));
-    QVERIFY(!handler.isHoldTimerActive());
+    QVERIFY(!holdTimer(handler)->isActive());
     QCOMPARE(userPresses.count(), 1);
 
     // The slot itself re-arms the timer and reports one hold.
     const int before = holds.count();
     handler.onMouseHoldHasTimeout();
     QCOMPARE(holds.count(), before + 1);
-    QVERIFY(handler.isHoldTimerActive());
+    QVERIFY(holdTimer(handler)->isActive());
 }
 
 void TestMouseHandler::releaseWithoutPressStillReports()
@@ -210,6 +228,13 @@ void TestMouseHandler::onePressOnAQuickSceneCountsOnce()
     QCOMPARE(presses.count(), 1);
     QCOMPARE(userPresses.count(), 1);
     QCOMPARE(releases.count(), 1);
+}
+
+// Five signals and one slot; the hold timer is the handler's own.
+void TestMouseHandler::interfaceIsTheListedOne()
+{
+    QVERIFY(!HasHoldTimerAccessor<view::MouseHandler>::value);
+    QVERIFY(!HasHoldInterval<view::MouseHandler>::value);
 }
 
 QTEST_MAIN(TestMouseHandler)

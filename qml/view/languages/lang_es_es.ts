@@ -890,14 +890,6 @@
         <source>Update</source>
         <translation>Actualizar</translation>
     </message>
-    <message>
-        <source>s</source>
-        <translation>s</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation>ms</translation>
-    </message>
 </context>
 <context>
     <name>SaunaStatus</name>

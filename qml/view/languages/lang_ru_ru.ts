@@ -890,14 +890,6 @@
         <source>Update</source>
         <translation>Обновить</translation>
     </message>
-    <message>
-        <source>s</source>
-        <translation>с</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation>мс</translation>
-    </message>
 </context>
 <context>
     <name>SaunaStatus</name>

@@ -691,7 +691,9 @@ CalendarProgramSettingsControllerBase::effectiveTemperature(const CalendarProgra
 
 bool CalendarProgramSettingsControllerBase::controlsHumidity() const
 {
-    return m_dataProvider->functions().controlsHumidity();
+    // In steps or in percent; a dry or infrared sauna reports neither.
+    const auto &functions = m_dataProvider->functions();
+    return functions.humidityLevel || functions.humidityPercent;
 }
 
 QString CalendarProgramSettingsControllerBase::settingsText() const
