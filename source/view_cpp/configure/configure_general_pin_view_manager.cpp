@@ -114,26 +114,6 @@ void ConfigureGeneralPinViewManager::clear()
         record.row = nullptr;
 }
 
-bool ConfigureGeneralPinViewManager::powerOnLockScreen() const
-{
-    return storedValueOf(E_power);
-}
-
-bool ConfigureGeneralPinViewManager::temperatureOnLockScreen() const
-{
-    return storedValueOf(E_temperature);
-}
-
-bool ConfigureGeneralPinViewManager::humidityOnLockScreen() const
-{
-    return storedValueOf(E_humidity);
-}
-
-bool ConfigureGeneralPinViewManager::lightingOnLockScreen() const
-{
-    return storedValueOf(E_lighting);
-}
-
 void ConfigureGeneralPinViewManager::onPinViewVisibleChanged(bool visible)
 {
     if (!visible)
@@ -256,15 +236,6 @@ void ConfigureGeneralPinViewManager::onLockscreenControlSelected(int id)
 bool ConfigureGeneralPinViewManager::storedValue(const ControlRecord &record) const
 {
     return control::Settings::boolValue(record.key, false);
-}
-
-bool ConfigureGeneralPinViewManager::storedValueOf(int id) const
-{
-    for (const ControlRecord &record : m_records) {
-        if (record.id == id)
-            return storedValue(record);
-    }
-    return false;
 }
 
 bool ConfigureGeneralPinViewManager::isAuxOffered(int relay) const
