@@ -169,10 +169,9 @@ void ConfigureGeneralPinViewManager::onSaunaDescalingChanged(
 {
     m_descaling = descaling;
     updateAndRefreshIfBuilt();
+    // A relay that now serves descaling leaves the lock screen: every choice is told again.
     for (const ControlRecord &record : m_records)
         publish(record);
-    // A relay that now serves descaling leaves the lock screen, which may leave no control.
-    emit pinShowControlsActivated(anyControlsOffered());
 }
 
 void ConfigureGeneralPinViewManager::onSaunaMasterProductChanged(
