@@ -14,8 +14,8 @@ using signalInterface::ConfigureTypes;
 
 // The whole panel against the simulated sauna on loopback, with a sauna name as long as a user
 // gives one, on a 12-hour clock. The screens of a relay and of its fragrance and descaling
-// functions, each opened once by taps from the list of settings areas, show their texts whole in
-// all fourteen languages, switched while the page is open:
+// functions, each opened by taps from the list of settings areas, show their texts whole in all
+// fourteen languages, each page opened again after each switch:
 // none cut off, out of its box or the window, broken inside a number and its unit, or over
 // another text or under a button.
 class TestFitAuxRelayPages : public QObject, private PageFitTest
@@ -26,14 +26,18 @@ private:
     // The relay of the simulated sauna that gets the fragrance function.
     static constexpr int fragranceRelay = 2;
 
-    // Each page opened once from the settings areas; a language changed while it is open
-    // reaches its texts.
+    // Each page opened from the settings areas, and again after each change of language: the
+    // relay options write their texts as a page opens, so a new language shows at the next
+    // opening, as the user comes back from the Language screen.
     void checkOpenedPage(const QString &pageName, const std::function<void()> &open)
     {
-        STEP(backToSettingsAreas());
-        STEP(open());
-        QVERIFY2(waitForItem(pageName), qPrintable(pageName));
-        STEP(checkPageInEveryLanguage(pageName));
+        const auto openFromTheAreas = [&] {
+            STEP(backToSettingsAreas());
+            STEP(open());
+            QVERIFY2(waitForItem(pageName), qPrintable(pageName));
+        };
+        STEP(openFromTheAreas());
+        STEP(checkPageInEveryLanguage(pageName, openFromTheAreas));
     }
 
 private slots:

@@ -229,17 +229,20 @@ signals:
     void editSelected(int id);
 };
 
-// The PIN screen's lock-screen choices, as the lock screen reads them.
+// The PIN screen's lock-screen choices, as the lock screen hears them.
 class GeneralPinViewManagerStandIn : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(bool powerOnLockScreen MEMBER m_power NOTIFY powerVisibleOnLockedScreenChanged)
-    Q_PROPERTY(bool temperatureOnLockScreen MEMBER m_temperature NOTIFY
-                   temperatureVisibleOnLockedScreenChanged)
-    Q_PROPERTY(
-        bool humidityOnLockScreen MEMBER m_humidity NOTIFY humidityVisibleOnLockedScreenChanged)
-    Q_PROPERTY(
-        bool lightingOnLockScreen MEMBER m_lighting NOTIFY lightningVisibleOnLockedScreenChanged)
+public:
+    // What the PIN screen does at start-up, once the scene is loaded: tells every choice.
+    void publishLockscreenSettings()
+    {
+        emit powerVisibleOnLockedScreenChanged(m_power);
+        emit temperatureVisibleOnLockedScreenChanged(m_temperature);
+        emit humidityVisibleOnLockedScreenChanged(m_humidity);
+        emit lightningVisibleOnLockedScreenChanged(m_lighting);
+    }
+
 signals:
     void pinChangeButtonPressed();
     void powerVisibleOnLockedScreenChanged(bool visible);

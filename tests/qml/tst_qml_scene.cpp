@@ -460,6 +460,8 @@ void TestQmlScene::initTestCase()
     QCOMPARE(m_view->status(), QQuickView::Ready);
     m_root = m_view->rootObject();
     QVERIFY(m_root);
+    // The start-up's first state: the lock screen hears the chosen controls.
+    m_generalPinView.publishLockscreenSettings();
     m_view->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
 }

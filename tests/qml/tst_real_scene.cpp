@@ -642,7 +642,14 @@ void TestRealScene::lockScreenAndKeypadFollowThePinController()
     QVERIFY(!locked->isVisible());
     pins.onPinCodeToggleChanged(PinTypes::E_demandPin, false);
     pinScreen.onLockscreenControlSelected(view::ConfigureGeneralPinViewManager::E_temperature);
-    QVERIFY(!pinScreen.temperatureOnLockScreen());
+    QVERIFY(!control::Settings::boolValue(
+        QLatin1String(control::Settings::lockscreenTemperatureVisibleKey), true));
+    // Locked again, the lock screen no longer offers the target temperature.
+    pins.onPinCodeToggleChanged(PinTypes::E_demandPin, true);
+    pins.onLockTimerTimeout();
+    QVERIFY(pins.isLocked());
+    QVERIFY(!locked->isVisible());
+    pins.onPinCodeToggleChanged(PinTypes::E_demandPin, false);
 }
 
 void TestRealScene::pcKeyboardWorksTheKeypad_data()

@@ -109,6 +109,8 @@ void TestSaunaStateModel::integerRequestChangesItsReport_data()
     QTest::newRow("min bath temperature") << 12 << 405u << int(IntegerId::LowerTemperatureLimit);
     QTest::newRow("max bath temperature") << 13 << 900u << int(IntegerId::UpperTemperatureLimit);
     QTest::newRow("bath time") << 14 << 90u << int(IntegerId::BathTime);
+    // A favorite's bath time of 0, asked for when the favorite starts.
+    QTest::newRow("bath time 0") << 14 << 0u << int(IntegerId::BathTime);
     QTest::newRow("humidity percent") << 15 << 100u << int(IntegerId::TargetHumidity);
     QTest::newRow("humidity step 10") << 15 << 111u << int(IntegerId::TargetHumidity);
     QTest::newRow("tank standby") << 17 << 450u << int(IntegerId::TankStandbyTemperature);
@@ -117,6 +119,7 @@ void TestSaunaStateModel::integerRequestChangesItsReport_data()
     QTest::newRow("board overheat 90 °C") << 20 << 810u << int(IntegerId::PcbOverheatLimit);
     QTest::newRow("fan runtime") << 21 << 15u << int(IntegerId::FanRuntime);
     QTest::newRow("cleanup time") << 22 << 48u << int(IntegerId::CleanupBetweenTime);
+    QTest::newRow("cleanup time 1500 h") << 22 << 1500u << int(IntegerId::CleanupBetweenTime);
     QTest::newRow("auto emptying") << 24 << 20u << int(IntegerId::TankAutoEmptyingDuration);
     QTest::newRow("tank fill time 3 min") << 25 << 180u << int(IntegerId::RcbTankFillTime);
     QTest::newRow("not allowed from 07:30") << 26 << 450u << int(IntegerId::NotAllowedStartFrom);
@@ -142,7 +145,6 @@ void TestSaunaStateModel::outOfRangeIntegerRequestIsRefused_data()
     QTest::addColumn<int>("reportId");
     QTest::newRow("target above upper limit") << 10 << 991u << int(IntegerId::TargetTemperature);
     QTest::newRow("target below lower limit") << 10 << 359u << int(IntegerId::TargetTemperature);
-    QTest::newRow("bath time 0") << 14 << 0u << int(IntegerId::BathTime);
     QTest::newRow("bath time above limit") << 14 << 721u << int(IntegerId::BathTime);
     QTest::newRow("humidity code 112") << 15 << 112u << int(IntegerId::TargetHumidity);
     QTest::newRow("minute 1440") << 27 << 1440u << int(IntegerId::NotAllowedStartUntil);
@@ -151,6 +153,7 @@ void TestSaunaStateModel::outOfRangeIntegerRequestIsRefused_data()
     QTest::newRow("board overheat above 90 °C") << 20 << 811u << int(IntegerId::PcbOverheatLimit);
     QTest::newRow("tank fill time above 20 min") << 25 << 1201u << int(IntegerId::RcbTankFillTime);
     QTest::newRow("max below min") << 13 << 300u << int(IntegerId::UpperTemperatureLimit);
+    QTest::newRow("cleanup time 1501 h") << 22 << 1501u << int(IntegerId::CleanupBetweenTime);
 }
 
 void TestSaunaStateModel::outOfRangeIntegerRequestIsRefused()

@@ -123,9 +123,8 @@ void TestSimulatorDefaults::defaultsLieWithinThePanelsLimits()
     };
     const tools::AuxRelayRecord &fragranceRelay = model.auxRelays().relays()[0];
     const tools::DescalingRecord &descalingRecord = model.auxRelays().descaling();
-    QVERIFY(descalingRecord.relayIndex);
-    const tools::AuxRelayRecord &descalingRelay =
-        model.auxRelays().relays()[*descalingRecord.relayIndex];
+    // Only a steam generator has a descaling pump.
+    QCOMPARE(descalingRecord.relayIndex.has_value(), model.hasSteamGenerator());
 
     QList<Row> rows{
         duration(cleanup.timeManager(), "cleanup interval",
@@ -148,14 +147,16 @@ void TestSimulatorDefaults::defaultsLieWithinThePanelsLimits()
                  milliseconds(fragranceRelay.onTime)),
         duration(fragrance.stopManager(), "fragrance stop time",
                  milliseconds(fragranceRelay.offTime)),
-        duration(descaling.durationManager(), "descaling duration",
-                 milliseconds(descalingRelay.onTime)),
         {"descaling dosage", qint64(descalingRecord.dosage),
          descaling.dosageManager()->lowerLimit(), descaling.dosageManager()->upperLimit()},
     };
     // A dry or infrared sauna reports no value of a steam generator.
     if (model.hasSteamGenerator()) {
-        rows << duration(tank.timeManager(), "tank auto-emptying interval",
+        const tools::AuxRelayRecord &descalingRelay =
+            model.auxRelays().relays()[*descalingRecord.relayIndex];
+        rows << duration(descaling.durationManager(), "descaling duration",
+                         milliseconds(descalingRelay.onTime))
+             << duration(tank.timeManager(), "tank auto-emptying interval",
                          model.integer(IntegerId::TankAutoEmptyingDuration) * MillisecondsPerMinute)
              << temperature(standby.waterTemperatureManager(), "tank standby temperature",
                             model.integer(IntegerId::TankStandbyTemperature))

@@ -78,6 +78,13 @@ AuxRelayStore::AuxRelayStore()
     m_descaling.dosage = 150;
 }
 
+void AuxRelayStore::forgetDescalingPump()
+{
+    if (m_descaling.relayIndex)
+        m_relays[*m_descaling.relayIndex] = AuxRelayRecord(*m_descaling.relayIndex);
+    m_descaling = DescalingRecord();
+}
+
 void AuxRelayStore::appendAll(SaunaReport &report) const
 {
     report.auxRelays.insert(report.auxRelays.end(), m_relays.begin(), m_relays.end());

@@ -19,6 +19,10 @@ public:
     // descaling pump of the steam generator.
     AuxRelayStore();
 
+    // A sauna without a steam generator has no descaling pump: its output is not connected, and
+    // no relay descales.
+    void forgetDescalingPump();
+
     SaunaReport changeRelay(const AuxRelayChange &change);
     SaunaReport changeDescaling(const DescalingChange &change);
 

@@ -42,8 +42,9 @@ std::optional<QString> favoriteFault(const FavoriteChange &change,
                                *change.temperature > limits.highestTemperature))
         return outsideText(favorite + QStringLiteral(" temperature"), *change.temperature,
                            limits.lowestTemperature, limits.highestTemperature);
-    if (change.bathTime && (*change.bathTime < 1 || *change.bathTime > limits.longestBathTime))
-        return outsideText(favorite + QStringLiteral(" bath time"), *change.bathTime, 1,
+    // A favorite may leave the bath time at 0.
+    if (change.bathTime && *change.bathTime > limits.longestBathTime)
+        return outsideText(favorite + QStringLiteral(" bath time"), *change.bathTime, 0,
                            limits.longestBathTime);
     if (!change.auxRelayActive.empty() &&
         change.auxRelayActive.size() != FavoriteRecord::AuxRelayCount)
@@ -66,7 +67,7 @@ SaunaRecordStore::SaunaRecordStore()
 quint64 SaunaRecordStore::latestStartTime()
 {
     return quint64(signalInterface::protocolFacts::protocolEpoch().msecsTo(
-        QDateTime(QDate(2100, 1, 1), QTime(0, 0), QTimeZone::utc())));
+        QDateTime(QDate(2200, 1, 1), QTime(0, 0), QTimeZone::utc())));
 }
 
 void SaunaRecordStore::appendAll(SaunaReport &report) const
@@ -156,7 +157,7 @@ SaunaReport SaunaRecordStore::changeCalendarProgram(const CalendarChange &change
     if (!stored.inUse && !change.startTime)
         return refuse(program + QStringLiteral(" has no start time"));
     if (change.startTime && *change.startTime >= latestStartTime())
-        return refuse(program + QStringLiteral(" starts after 2099"));
+        return refuse(program + QStringLiteral(" starts after 2199"));
     if (change.stopAfter && (*change.stopAfter < 1 || *change.stopAfter > limits.longestBathTime))
         return refuse(outsideText(program + QStringLiteral(" stop-after time"), *change.stopAfter,
                                   1, limits.longestBathTime));

@@ -45,7 +45,8 @@ public:
     // Every slot, the empty ones too, so that a panel drops what the sauna no longer holds.
     void appendAll(SaunaReport &report) const;
 
-    // Start times from this on lie beyond the sauna's calendar (2100-01-01 00:00 UTC).
+    // Start times from this on lie beyond the sauna's calendar (2200-01-01 00:00 UTC): a panel
+    // shows the months up to the end of 2199.
     static quint64 latestStartTime();
 
 private:

@@ -38,7 +38,8 @@ constexpr std::array<IntegerRequestRule, 16> IntegerRequestRules{{
     {IntegerRequestId::MaxBathTemperature, IntegerId::UpperTemperatureLimit,
      "maximum bath temperature", 0, 0, IntegerId::LowerTemperatureLimit,
      IntegerId::SystemUpperTemperatureLimit},
-    {IntegerRequestId::BathTime, IntegerId::BathTime, "bath time", 1, 0, 0,
+    // A favorite may keep a bath time of 0, and starting it asks for that bath time.
+    {IntegerRequestId::BathTime, IntegerId::BathTime, "bath time", 0, 0, 0,
      IntegerId::BathTimeLimit},
     // Percent, or a coded humidity step.
     {IntegerRequestId::TargetHumidity, IntegerId::TargetHumidity, "target humidity", 0,
@@ -53,7 +54,8 @@ constexpr std::array<IntegerRequestRule, 16> IntegerRequestRules{{
     {IntegerRequestId::PcbOverheatLimit, IntegerId::PcbOverheatLimit, "board overheat limit", 630,
      810, 0, 0},
     {IntegerRequestId::FanRuntime, IntegerId::FanRuntime, "fan runtime", 0, 720, 0, 0},
-    {IntegerRequestId::CleanupTime, IntegerId::CleanupBetweenTime, "cleanup time", 0, 1000, 0, 0},
+    // Hours: a panel's interval editor goes from 10 to 1500.
+    {IntegerRequestId::CleanupTime, IntegerId::CleanupBetweenTime, "cleanup time", 0, 1500, 0, 0},
     {IntegerRequestId::TankAutoEmptyingDuration, IntegerId::TankAutoEmptyingDuration,
      "tank auto emptying duration", 0, 720, 0, 0},
     // Seconds: 3..4 minutes for an automatic combi, 6..20 minutes for the others.
@@ -79,9 +81,9 @@ constexpr std::array<std::pair<int, int>, 10> BooleanRequestReports{{
     {BooleanRequestId::IrEnable, BooleanId::IrEnable},
 }};
 
-// The values of the steam generator: its tank, its water and the humidity it makes. A dry or
-// infrared sauna has none of them.
-constexpr std::array<int, 8> SteamGeneratorIntegers{
+// The values of the steam generator: its tank, its water, the humidity it makes and its
+// descaling. A dry or infrared sauna has none of them.
+constexpr std::array<int, 10> SteamGeneratorIntegers{
     IntegerId::TargetHumidity,
     IntegerId::TankTemperaturePrimary,
     IntegerId::TankTemperatureSecondary1,
@@ -90,6 +92,8 @@ constexpr std::array<int, 8> SteamGeneratorIntegers{
     IntegerId::WaterTemperatureLimit,
     IntegerId::TankAutoEmptyingDuration,
     IntegerId::RcbTankFillTime,
+    IntegerId::LastDescaling,
+    IntegerId::NextDescaling,
 };
 constexpr std::array<int, 2> SteamGeneratorBooleans{
     BooleanId::TankAutoEmptyingEnable,
@@ -222,6 +226,7 @@ void SaunaStateModel::forgetSteamGenerator()
     m_enums.waterLevelSecondary1.reset();
     m_enums.waterLevelSecondary2.reset();
     m_enums.bathPriority.reset();
+    m_auxRelays.forgetDescalingPump();
 }
 
 QDateTime SaunaStateModel::protocolEpoch()
@@ -501,6 +506,9 @@ SaunaReport SaunaStateModel::requestAuxRelay(const AuxRelayChange &change)
 
 SaunaReport SaunaStateModel::requestDescaling(const DescalingChange &change)
 {
+    // Only a steam generator is descaled.
+    if (!m_hasSteamGenerator)
+        return {};
     return m_auxRelays.changeDescaling(change);
 }
 

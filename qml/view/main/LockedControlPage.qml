@@ -14,8 +14,29 @@ Rectangle {
     // lock screen's own switches speak through them.
     property Item powerSender
     property Item auxRelaySender
-    // The choices of the PIN screen, as it keeps them.
-    readonly property QtObject choices: configure_general_pin_view_controller
+    // The controls chosen on the PIN screen, as it last published them.
+    readonly property QtObject choices: QtObject {
+        property bool powerOnLockScreen: false
+        property bool temperatureOnLockScreen: false
+        property bool humidityOnLockScreen: false
+        property bool lightingOnLockScreen: false
+    }
+
+    Connections {
+        target: configure_general_pin_view_controller
+        function onPowerVisibleOnLockedScreenChanged(visible) {
+            page.choices.powerOnLockScreen = visible
+        }
+        function onTemperatureVisibleOnLockedScreenChanged(visible) {
+            page.choices.temperatureOnLockScreen = visible
+        }
+        function onHumidityVisibleOnLockedScreenChanged(visible) {
+            page.choices.humidityOnLockScreen = visible
+        }
+        function onLightningVisibleOnLockedScreenChanged(visible) {
+            page.choices.lightingOnLockScreen = visible
+        }
+    }
 
     signal unlockRequested()
 

@@ -134,12 +134,12 @@ void ConfigureAdvancedSettingsStandbyViewManager::onCommitValue(int id)
     // Without the sauna's switch state or the user's the page holds nothing to send.
     if (id != toggleId || m_toggle.isNull() || !savable())
         return;
-    const bool enable = editedEnable();
-    emit enableStandbyChangeRequest(enable);
-    // A hidden editor holds a value the user never saw: only the shown ones are sent.
-    if (const auto reduction = m_reduction.value(); reduction && reductionApplicable(enable))
+    emit enableStandbyChangeRequest(editedEnable());
+    // Each editor holds what the sauna reported, or what the user stepped to; one that holds
+    // nothing sends nothing.
+    if (const auto reduction = m_reduction.value())
         emit standbyTemperatureReductionChangeRequest(*reduction);
-    if (const auto water = m_waterTemperature.value(); water && waterTemperatureApplicable(enable))
+    if (const auto water = m_waterTemperature.value())
         emit tankStandbyTemperatureChangeRequest(*water);
 }
 

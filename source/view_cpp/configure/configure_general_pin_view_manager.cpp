@@ -114,26 +114,6 @@ void ConfigureGeneralPinViewManager::clear()
         record.row = nullptr;
 }
 
-bool ConfigureGeneralPinViewManager::powerOnLockScreen() const
-{
-    return storedValueOf(E_power);
-}
-
-bool ConfigureGeneralPinViewManager::temperatureOnLockScreen() const
-{
-    return storedValueOf(E_temperature);
-}
-
-bool ConfigureGeneralPinViewManager::humidityOnLockScreen() const
-{
-    return storedValueOf(E_humidity);
-}
-
-bool ConfigureGeneralPinViewManager::lightingOnLockScreen() const
-{
-    return storedValueOf(E_lighting);
-}
-
 void ConfigureGeneralPinViewManager::onPinViewVisibleChanged(bool visible)
 {
     if (!visible)
@@ -189,10 +169,9 @@ void ConfigureGeneralPinViewManager::onSaunaDescalingChanged(
 {
     m_descaling = descaling;
     updateAndRefreshIfBuilt();
+    // A relay that now serves descaling leaves the lock screen: every choice is told again.
     for (const ControlRecord &record : m_records)
         publish(record);
-    // A relay that now serves descaling leaves the lock screen, which may leave no control.
-    emit pinShowControlsActivated(anyControlsOffered());
 }
 
 void ConfigureGeneralPinViewManager::onSaunaMasterProductChanged(
@@ -256,15 +235,6 @@ void ConfigureGeneralPinViewManager::onLockscreenControlSelected(int id)
 bool ConfigureGeneralPinViewManager::storedValue(const ControlRecord &record) const
 {
     return control::Settings::boolValue(record.key, false);
-}
-
-bool ConfigureGeneralPinViewManager::storedValueOf(int id) const
-{
-    for (const ControlRecord &record : m_records) {
-        if (record.id == id)
-            return storedValue(record);
-    }
-    return false;
 }
 
 bool ConfigureGeneralPinViewManager::isAuxOffered(int relay) const

@@ -23,18 +23,10 @@ namespace view {
 // The PIN settings screen: the PIN lock switch, "Change PIN", and the controls that stay usable
 // on the lock screen. The screen neither checks nor stores the PIN: the PIN-code controller owns
 // the lock and reports its state back. The lock-screen choices are kept in the settings store and
-// published as signals; the properties below give the lock screen the same choices.
+// published as signals, which the lock screen follows.
 class ConfigureGeneralPinViewManager : public ConfigureViewManagerBase
 {
     Q_OBJECT
-    Q_PROPERTY(
-        bool powerOnLockScreen READ powerOnLockScreen NOTIFY powerVisibleOnLockedScreenChanged)
-    Q_PROPERTY(bool temperatureOnLockScreen READ temperatureOnLockScreen NOTIFY
-                   temperatureVisibleOnLockedScreenChanged)
-    Q_PROPERTY(bool humidityOnLockScreen READ humidityOnLockScreen NOTIFY
-                   humidityVisibleOnLockedScreenChanged)
-    Q_PROPERTY(bool lightingOnLockScreen READ lightingOnLockScreen NOTIFY
-                   lightningVisibleOnLockedScreenChanged)
 
 public:
     // Record ids of the lock-screen controls; relay n has auxIdBase + n.
@@ -69,10 +61,6 @@ public:
     // Empties the list.
     void clear();
 
-    bool powerOnLockScreen() const;
-    bool temperatureOnLockScreen() const;
-    bool humidityOnLockScreen() const;
-    bool lightingOnLockScreen() const;
     bool pinActivated() const { return m_pinActivated; }
 
 signals:
@@ -117,7 +105,6 @@ private:
     };
 
     bool storedValue(const ControlRecord &record) const;
-    bool storedValueOf(int id) const;
     bool isAuxOffered(int relay) const;
     bool anyControlsOffered() const;
     void publish(const ControlRecord &record);

@@ -110,16 +110,6 @@ bool ConfigureSystemAuxViewManager::offersDescaling() const
     return steamGenerator || descalingRelayIndex() == m_selected;
 }
 
-void ConfigureSystemAuxViewManager::onLanguageChanged(::signalInterface::LanguageTypes::Language)
-{
-    refreshRelayTexts();
-    refreshFunctionRows();
-    if (m_selected >= 0 && m_selected < relayCount && m_relays.at(m_selected).connected)
-        emit topBarTextChanged(LanguageSupport::auxText(m_selected));
-    m_fragranceManager.refresh();
-    m_descalingManager.refresh();
-}
-
 // Relay list
 
 void ConfigureSystemAuxViewManager::onOptionsViewVisibleChanged(bool visible)
@@ -202,8 +192,7 @@ void ConfigureSystemAuxViewManager::refreshFunctionRows()
 
 void ConfigureSystemAuxViewManager::onAuxSelected(int index)
 {
-    // Only a relay of the list: one the sauna has.
-    if (index < 0 || index >= relayCount || !m_relays.at(index).connected)
+    if (index < 0 || index >= relayCount)
         return;
     m_selected = index;
     emit editSelected(ConfigureTypes::E_optionsAuxSingleOverview);

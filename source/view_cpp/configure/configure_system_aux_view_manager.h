@@ -1,7 +1,6 @@
 #pragma once
 
 #include "signal_interface/auxiliary_relay_types.h"
-#include "signal_interface/language_types.h"
 #include "signal_interface/master_func_desc_types.h"
 #include "view_cpp/configure/configure_system_aux_descaling_view_manager.h"
 #include "view_cpp/configure/configure_system_aux_fragrance_view_manager.h"
@@ -78,9 +77,6 @@ signals:
     void descalingChangeRequested(::signalInterface::AuxiliaryRelayTypes::Descaling descaling);
 
 public slots:
-    // The relay list, the function choices, the relay's title and the fragrance and descaling
-    // rows in the new language, on whichever of their pages is open.
-    void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
     void onOptionsViewVisibleChanged(bool visible);
     void onOptionsSingleViewVisibleChanged(bool visible);
     void

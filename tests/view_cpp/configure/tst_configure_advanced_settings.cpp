@@ -135,8 +135,8 @@ private slots:
     void standbyToggleEditsTheLocalCopyBothWays();
     void standbyCommitSendsEnableReductionAndTank();
     void standbyCommitWithoutItsRowSendsNothing();
-    void standbyCommitSendsOnlyShownEditors_data();
-    void standbyCommitSendsOnlyShownEditors();
+    void standbyCommitSendsEveryEditorWithAValue_data();
+    void standbyCommitSendsEveryEditorWithAValue();
     void standbyEditorsKeepTheirLimits();
 
     // Fan.
@@ -415,29 +415,29 @@ void TestConfigureAdvancedSettings::standbyCommitWithoutItsRowSendsNothing()
     QCOMPARE(reduction.size(), 0);
 }
 
-void TestConfigureAdvancedSettings::standbyCommitSendsOnlyShownEditors_data()
+void TestConfigureAdvancedSettings::standbyCommitSendsEveryEditorWithAValue_data()
 {
     QTest::addColumn<MasterFuncDescTypes::RcbProduct>("product");
     QTest::addColumn<bool>("waterFlag");
     QTest::addColumn<bool>("reported");
     QTest::addColumn<bool>("switchOff");
     QTest::addColumn<QStringList>("sent");
+    // Every editor that holds a value sends it, shown or not, in this order.
+    const QStringList all{"enable 1", "reduction 90", "tank 810"};
     QTest::newRow("sauna without water temperature")
-        << MasterFuncDescTypes::E_sauna << false << true << false
-        << QStringList{"enable 1", "reduction 90"};
+        << MasterFuncDescTypes::E_sauna << false << true << false << all;
     QTest::newRow("steam with water temperature")
-        << MasterFuncDescTypes::E_steam_public << true << true << false
-        << QStringList{"enable 1", "tank 810"};
+        << MasterFuncDescTypes::E_steam_public << true << true << false << all;
     QTest::newRow("steam without water temperature")
-        << MasterFuncDescTypes::E_steam_private << false << true << false
-        << QStringList{"enable 1"};
+        << MasterFuncDescTypes::E_steam_private << false << true << false << all;
     QTest::newRow("switched off on the page")
-        << MasterFuncDescTypes::E_combi_auto << true << true << true << QStringList{"enable 0"};
+        << MasterFuncDescTypes::E_combi_auto << true << true << true
+        << QStringList{"enable 0", "reduction 90", "tank 810"};
     QTest::newRow("nothing reported, switched on")
         << MasterFuncDescTypes::E_unknown << false << false << false << QStringList{"enable 1"};
 }
 
-void TestConfigureAdvancedSettings::standbyCommitSendsOnlyShownEditors()
+void TestConfigureAdvancedSettings::standbyCommitSendsEveryEditorWithAValue()
 {
     QFETCH(MasterFuncDescTypes::RcbProduct, product);
     QFETCH(bool, waterFlag);

@@ -145,7 +145,7 @@ private slots:
     void renameLongerThanTheWireCarriesIsRefused();
     void renameActivatedTwiceAnswersOnce();
     void renameCancelled();
-    void languageChangeRetranslatesTheOpenPages();
+    void languageChangeShowsAtTheNextOpening();
 
     void fragranceTexts_data();
     void fragranceTexts();
@@ -225,11 +225,17 @@ void TestConfigureSystemAux::selectionOutsideTheTableIsIgnored()
     manager.onAuxSelected(3);
     QSignalSpy edits(&manager, &ConfigureSystemAuxViewManager::editSelected);
     QSignalSpy names(&manager, &ConfigureSystemAuxViewManager::auxNameChanged);
-    for (const int index : {-1, 7, 100, 5}) // 5 is in range but not present
+    for (const int index : {-1, 7, 100})
         manager.onAuxSelected(index);
     QCOMPARE(edits.count(), 0);
     QCOMPARE(names.count(), 0);
     QCOMPARE(manager.selectedRelayIndex(), 3);
+    // Only an index outside 0..6 is ignored: relay 5, which the sauna has not reported, opens as
+    // any other.
+    manager.onAuxSelected(5);
+    QCOMPARE(edits.count(), 1);
+    QCOMPARE(edits.first().first().toInt(), int(ConfigureTypes::E_optionsAuxSingleOverview));
+    QCOMPARE(manager.selectedRelayIndex(), 5);
 }
 
 void TestConfigureSystemAux::selectionOpensTheRelayPage()
@@ -574,26 +580,22 @@ signals:
 
 } // namespace
 
-void TestConfigureSystemAux::languageChangeRetranslatesTheOpenPages()
+void TestConfigureSystemAux::languageChangeShowsAtTheNextOpening()
 {
     ConfigureSystemAuxViewManager manager(nullptr);
     LanguageSource language;
+    // The relay options hear no language: their texts are made when a page opens.
     QCOMPARE(manager.connectLanguageSignals({&language}), 0);
-    manager.onSaunaMasterProductChanged(MasterFuncDescTypes::E_steam_private);
+    QCOMPARE(manager.metaObject()->indexOfSlot(
+                 "onLanguageChanged(::signalInterface::LanguageTypes::Language)"),
+             -1);
     manager.onSaunaAuxRelaySettingChanged(timed(relay(2, AuxiliaryRelayTypes::E_frequency), 5,
                                                 AuxiliaryRelayTypes::E_100_msec, 45,
                                                 AuxiliaryRelayTypes::E_seconds));
-    manager.onSaunaAuxRelaySettingChanged(timed(relay(4, AuxiliaryRelayTypes::E_frequency), 90,
-                                                AuxiliaryRelayTypes::E_minutes, 336,
-                                                AuxiliaryRelayTypes::E_hours));
-    manager.onSaunaDescalingChanged(descalingOn(4));
-    // Every page of the relays open at once, as the stack keeps them below the top one.
     manager.onOptionsViewVisibleChanged(true);
     manager.onAuxSelected(2);
     ConfigureSystemAuxFragranceViewManager &fragrance = manager.fragranceManager();
     fragrance.onOptionsFragranceViewVisibleChanged(true);
-    ConfigureSystemAuxDescalingViewManager &descaling = manager.descalingManager();
-    descaling.onAuxDescalingViewVisibleChanged(true);
     QSignalSpy titles(&manager, &ConfigureSystemAuxViewManager::topBarTextChanged);
 
     TestTranslator translator;
@@ -603,24 +605,23 @@ void TestConfigureSystemAux::languageChangeRetranslatesTheOpenPages()
     };
     add("QObject", "Aux %1", "Zusatz %1");
     add("view::ConfigureSystemAuxViewManager", "On/Off", "Ein/Aus");
-    add("view::ConfigureSystemAuxViewManager", "Fragrance", "Duft");
     add("view::ConfigureSystemAuxFragranceViewManager", "Pump", "Pumpe");
-    add("view::ConfigureSystemAuxDescalingViewManager", "Dosage", "Dosierung");
-    add("view::ConfigureSystemAuxDescalingViewManager", "Repeat", "Wiederholung");
-    add("view::ConfigureSystemAuxDescalingViewManager", "Monthly", "Monatlich");
     ScopedTranslator installed(&translator);
     emit language.languageChanged(signalInterface::LanguageTypes::E_german);
 
-    QCOMPARE(column(*manager.relayModel(), "textOnSubMenu"), (QStringList{"Zusatz 2", "Zusatz 4"}));
-    QCOMPARE(column(*manager.functionModel(), "textOnSubMenu").mid(1, 2),
-             (QStringList{"Ein/Aus", "Duft"}));
-    QCOMPARE(titles.count(), 1);
-    QCOMPARE(titles.first().first().toString(), QStringLiteral("Zusatz 2"));
-    QCOMPARE(column(*fragrance.model(), "value"), (QStringList{"Pumpe", "Stop"}));
-    QCOMPARE(column(*descaling.settingsModel(), "value").at(4), QStringLiteral("Dosierung"));
-    QCOMPARE(modelReader::value(*descaling.weekdayModel(), 0, "value").toString(),
-             QStringLiteral("Wiederholung"));
-    QCOMPARE(column(*descaling.repeatModel(), "value").last(), QStringLiteral("Monatlich"));
+    QCOMPARE(column(*manager.relayModel(), "textOnSubMenu"), (QStringList{"Aux 2"}));
+    QCOMPARE(column(*manager.functionModel(), "textOnSubMenu").at(1), QStringLiteral("On/Off"));
+    QCOMPARE(titles.count(), 0);
+    QCOMPARE(column(*fragrance.model(), "value").first(), QStringLiteral("Pump"));
+
+    // Opened again, each page shows the new language.
+    manager.onOptionsViewVisibleChanged(true);
+    QCOMPARE(column(*manager.relayModel(), "textOnSubMenu"), (QStringList{"Zusatz 2"}));
+    manager.onAuxSelected(2);
+    QCOMPARE(column(*manager.functionModel(), "textOnSubMenu").at(1), QStringLiteral("Ein/Aus"));
+    QCOMPARE(titles.last().first().toString(), QStringLiteral("Zusatz 2"));
+    fragrance.onOptionsFragranceViewVisibleChanged(true);
+    QCOMPARE(column(*fragrance.model(), "value").first(), QStringLiteral("Pumpe"));
 }
 
 void TestConfigureSystemAux::renameSendsTheNewName()
