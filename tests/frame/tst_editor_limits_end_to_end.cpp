@@ -59,12 +59,10 @@ QString firstMessage(const QSignalSpy &messages)
                                     .text;
 }
 
-std::pair<qint64, qint64> limitsOf(const value::LimitedNumberManager *editor)
-{
-    return {editor->lowerLimit(), editor->upperLimit()};
-}
-
-std::pair<qint64, qint64> limitsOf(const value::TemperatureValueManager *editor)
+// The limits an editor's owner gave it: the integer, duration and temperature managers each keep
+// their own.
+template <typename Editor>
+std::pair<qint64, qint64> limitsOf(const Editor *editor)
 {
     return {editor->lowerLimit(), editor->upperLimit()};
 }
