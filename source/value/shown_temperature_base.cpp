@@ -11,6 +11,11 @@ int shownTemperature(Degrees_9C_T value, TemperatureTypes::TemperatureUnit unit)
     return unit == TemperatureTypes::E_celsius ? toCelsius(value) : toFahrenheit(value);
 }
 
+bool isTemperatureShowable(Degrees_9C_T value, TemperatureTypes::TemperatureUnit unit)
+{
+    return isShownTemperatureInRange(shownTemperature(value, unit));
+}
+
 ShownTemperatureBase::ShownTemperatureBase(QObject *parent)
     : QObject(parent)
 {}

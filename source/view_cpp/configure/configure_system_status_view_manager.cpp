@@ -2,7 +2,7 @@
 
 #include "signal_interface/sender_connections.h"
 #include "value/humidity_value.h"
-#include "value/temperature_values.h"
+#include "value/shown_temperature_base.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/rcb_master_slave_mode_text.h"
 #include "view_cpp/value_role_names.h"
@@ -459,17 +459,23 @@ QString ConfigureSystemStatusViewManager::unitText() const
     return LanguageSupport::temperatureUnitText(m_temperatureUnit);
 }
 
-int ConfigureSystemStatusViewManager::presented(int celsius) const
+qint64 ConfigureSystemStatusViewManager::presented(int celsius) const
 {
-    return m_temperatureUnit == TemperatureTypes::E_fahrenheit ? celsius * 9 / 5 + 32 : celsius;
+    return m_temperatureUnit == TemperatureTypes::E_fahrenheit ? qint64(celsius) * 9 / 5 + 32
+                                                               : celsius;
 }
 
 QString ConfigureSystemStatusViewManager::waterTemperatureText(int board) const
 {
     const std::optional<int> temperature = m_tankTemperatures[std::size_t(board)];
+    // A reading the dial could not hold in three digits reads "--", as on the main screen.
     std::optional<int> shown;
-    if (temperature && value::measuredTemperatureRange.contains(*temperature))
-        shown = presented(*temperature / 9);
+    if (temperature) {
+        const qint64 presentation = presented(*temperature / 9);
+        if (presentation >= value::lowestShownTemperature &&
+            presentation <= value::highestShownTemperature)
+            shown = int(presentation);
+    }
     return tr("Water temperature%1: %2%3")
         .arg(boardWord(board), numberOrUnknown(shown), unitText());
 }

@@ -117,7 +117,7 @@ private:
     bool isSteamProduct() const;
     QString boardWord(int board) const;
     QString unitText() const;
-    int presented(int celsius) const;
+    qint64 presented(int celsius) const;
     QString waterTemperatureText(int board) const;
     QString waterLevelText(int board) const;
     QString smartStartText() const;

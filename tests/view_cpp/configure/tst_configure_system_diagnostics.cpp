@@ -424,12 +424,16 @@ void TestConfigureSystemDiagnostics::readingsOutsideTheirRangeShowNoNumber()
     status.onTemperatureValueUnknown();
     QVERIFY(shows(QStringLiteral("Room temperature: --") + celsius()));
 
-    // A tank sensor reads -40..150 °C.
+    // A tank temperature is shown as long as the dial holds it in three digits of the shown
+    // unit, -99..999: an overheated tank at 151 °C is shown, not hidden.
     const QList<std::pair<int, QString>> tanks{
         {-360, QStringLiteral("-40")},
         {1350, QStringLiteral("150")},
-        {-361, QStringLiteral("--")},
-        {1351, QStringLiteral("--")},
+        {1359, QStringLiteral("151")},
+        {-891, QStringLiteral("-99")},
+        {8999, QStringLiteral("999")},
+        {-900, QStringLiteral("--")},
+        {9000, QStringLiteral("--")},
         {90000, QStringLiteral("--")},
         {std::numeric_limits<int>::max(), QStringLiteral("--")},
         {std::numeric_limits<int>::min(), QStringLiteral("--")}};
@@ -438,6 +442,19 @@ void TestConfigureSystemDiagnostics::readingsOutsideTheirRangeShowNoNumber()
         QVERIFY2(shows(QStringLiteral("Water temperature: ") + text + celsius()),
                  qPrintable(lines(*status.model()).join(QLatin1Char('|'))));
     }
+    // In Fahrenheit the shown number decides: 537 °C is 998 °F, 538 °C is 1000 °F.
+    status.onTemperatureUnitChanged(TemperatureTypes::E_fahrenheit);
+    const QList<std::pair<int, QString>> fahrenheitTanks{{537 * 9, QStringLiteral("998")},
+                                                         {538 * 9, QStringLiteral("--")},
+                                                         {-72 * 9, QStringLiteral("-97")},
+                                                         {-73 * 9, QStringLiteral("-99")},
+                                                         {-74 * 9, QStringLiteral("--")}};
+    for (const auto &[ninths, text] : fahrenheitTanks) {
+        status.onSaunaTankTemperatureChanged(NodeInformationTypes::E_master, ninths);
+        QVERIFY2(shows(QStringLiteral("Water temperature: ") + text + fahrenheit()),
+                 qPrintable(lines(*status.model()).join(QLatin1Char('|'))));
+    }
+    status.onTemperatureUnitChanged(TemperatureTypes::E_celsius);
 
     const QString percent = view::LanguageSupport::humidityUnitText(HumidityTypes::E_percentage);
     const QString level = view::LanguageSupport::humidityUnitText(HumidityTypes::E_step);
