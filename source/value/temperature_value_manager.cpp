@@ -31,11 +31,8 @@ int TemperatureValueManager::connectChangeRequests(const QList<QObject *> &sourc
 
 void TemperatureValueManager::setValue(Degrees_9C_T newValue)
 {
-    if (!m_range.contains(newValue)) {
-        qCDebug(valueLog) << "temperature" << newValue << "outside its range, unknown";
-        dropValue();
-        return;
-    }
+    qCDebug(valueLog) << Q_FUNC_INFO << newValue << "LowerLimit:" << m_lowerLimit
+                      << "UpperLimit:" << m_upperLimit;
     Degrees_9C_T clamped = newValue;
     if (newValue < lowerLimit())
         clamped = lowerLimit();
@@ -47,13 +44,6 @@ void TemperatureValueManager::setValue(Degrees_9C_T newValue)
 void TemperatureValueManager::clearValue()
 {
     dropValue();
-}
-
-void TemperatureValueManager::clearValueAndLimits()
-{
-    clearValue();
-    setLowerLimit(m_range.lowest);
-    setUpperLimit(m_range.highest);
 }
 
 void TemperatureValueManager::dropValue()
@@ -101,14 +91,6 @@ void TemperatureValueManager::checkLimits()
         return;
     emit lowerLimitReached(*m_value <= lowerLimit());
     emit upperLimitReached(*m_value >= upperLimit());
-}
-
-void TemperatureValueManager::republish()
-{
-    if (!m_value)
-        return;
-    emitValueChanged();
-    checkLimits();
 }
 
 void TemperatureValueManager::emitValueChanged()
