@@ -85,7 +85,7 @@ void HumidityValueManager::clearValue()
 }
 
 HumidityValue_T HumidityValueManager::convertToUnit(const HumidityValue_T &humidity,
-                                                    HumidityTypes::HumidityUnit target)
+                                                    HumidityTypes::HumidityUnit target) const
 {
     const int converted = convertHumidityNumber(humidity.value, humidity.unit, target);
     const bool knownPair = humidity.unit != target && (target == HumidityTypes::E_percentage ||
