@@ -1,6 +1,7 @@
 #include "value/shown_temperature_base.h"
 
 #include "signal_interface/sender_connections.h"
+#include "value/value_logging.h"
 
 using signalInterface::TemperatureTypes;
 
@@ -30,6 +31,7 @@ int ShownTemperatureBase::connectUnitSources(const QList<QObject *> &sources)
 
 void ShownTemperatureBase::setTemperatureUnitType(TemperatureTypes::TemperatureUnit unit)
 {
+    qCDebug(valueLog).noquote() << Q_FUNC_INFO << "changing unit to" << int(unit);
     m_unit = unit;
     unitChanged();
 }

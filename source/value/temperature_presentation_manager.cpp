@@ -1,6 +1,7 @@
 #include "value/temperature_presentation_manager.h"
 
 #include "signal_interface/sender_connections.h"
+#include "value/value_logging.h"
 
 namespace value {
 
@@ -32,6 +33,7 @@ void TemperaturePresentationManager::setValue(Degrees_9C_T newValue)
     }
     if (*m_value == newValue)
         return;
+    qCDebug(valueLog).noquote() << Q_FUNC_INFO << "changing temp value to" << newValue;
     // The filtered value is shown as it moves; a report that becomes unknown, or known again,
     // changes what is shown at once.
     const bool wasKnown = showable(*m_value);

@@ -108,6 +108,7 @@ void TemperatureValueManager::onChangeTemperatureValueRequested(int step)
         qCDebug(valueLog) << Q_FUNC_INFO << "Unknown step" << step;
         return;
     }
+    qCDebug(valueLog).noquote() << Q_FUNC_INFO << DataProviderTypes::toText(direction);
     const Degrees_9C_T next = nextStepValue(direction);
     if (!m_applyStepsLocally) {
         emit newValueProposed(next);

@@ -299,6 +299,22 @@ private slots:
         QCOMPARE(manager.humidityUnit(), level);
     }
 
+    // The trace lines, each beginning with the method's signature.
+    void traceLines()
+    {
+        HumidityValueManager manager;
+        QTest::ignoreMessage(
+            QtDebugMsg, QRegularExpression("^void value::HumidityValueManager::setValue\\(.*\\) "
+                                           "5 E_step$"));
+        QTest::ignoreMessage(
+            QtDebugMsg, QRegularExpression("^void value::HumidityValueManager::setValue\\(.*\\) "
+                                           "changing humidity to 5 E_step$"));
+        manager.setValue({5, level});
+        QTest::ignoreMessage(
+            QtDebugMsg, QRegularExpression("onSaunaHumiditySensorStatusChanged\\(bool\\) true$"));
+        manager.onSaunaHumiditySensorStatusChanged(true);
+    }
+
     void connectsStepperAndReportsFailures()
     {
         HumidityValueManager manager;

@@ -205,6 +205,35 @@ private slots:
         QCOMPARE(log.take(), shown(151, 0));
     }
 
+    // The trace lines, each beginning with the method's signature.
+    void traceLines()
+    {
+        TemperaturePresentationManager temperature;
+        temperature.setValue(720);
+        QTest::ignoreMessage(QtDebugMsg,
+                             QRegularExpression("^void value::TemperaturePresentationManager::"
+                                                "setValue\\(.*\\) changing temp value to 729$"));
+        temperature.setValue(729);
+        QTest::ignoreMessage(
+            QtDebugMsg, QRegularExpression("setTemperatureUnitType\\(.*\\) changing unit to 1$"));
+        temperature.setTemperatureUnitType(TemperatureTypes::E_fahrenheit);
+
+        HumidityPresentationManager humidity;
+        humidity.setValue({5, level});
+        QTest::ignoreMessage(QtDebugMsg,
+                             QRegularExpression("^void value::HumidityPresentationManager::"
+                                                "setValue\\(.*\\) changing humidity to 40 "
+                                                "E_percentage$"));
+        humidity.setValue({40, percent});
+        QTest::ignoreMessage(
+            QtDebugMsg,
+            QRegularExpression("^void value::HumidityPresentationManager::setNoValue\\(\\)$"));
+        humidity.setNoValue();
+        QTest::ignoreMessage(
+            QtDebugMsg, QRegularExpression("onSaunaHumiditySensorStatusChanged\\(bool\\) false$"));
+        humidity.onSaunaHumiditySensorStatusChanged(false);
+    }
+
     void temperatureConnects()
     {
         TemperaturePresentationManager manager;

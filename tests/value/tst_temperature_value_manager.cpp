@@ -369,6 +369,26 @@ private slots:
         QCOMPARE(manager.connectUnitSources({&right}), 1);
     }
 
+    // The trace lines, each beginning with the method's signature.
+    void traceLines()
+    {
+        TemperatureValueManager manager;
+        QTest::ignoreMessage(
+            QtDebugMsg,
+            QRegularExpression("^void value::TemperatureValueManager::setValue\\(.*\\) 720 "
+                               "LowerLimit: 0 UpperLimit: 1080$"));
+        manager.setValue(720);
+        QTest::ignoreMessage(
+            QtDebugMsg, QRegularExpression("setTemperatureUnitType\\(.*\\) changing unit to 1$"));
+        manager.setTemperatureUnitType(TemperatureTypes::E_fahrenheit);
+        QTest::ignoreMessage(
+            QtDebugMsg,
+            QRegularExpression(
+                "^void value::TemperatureValueManager::onChangeTemperatureValueRequested"
+                "\\(int\\) E_stepper_decrease$"));
+        manager.onChangeTemperatureValueRequested(1);
+    }
+
     void errorTexts()
     {
         const value::ErrorText_SPT plain = value::makeErrorText("void f()", "no index");
