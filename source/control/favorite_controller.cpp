@@ -31,8 +31,6 @@ FavoriteController::FavoriteController(QObject *parent)
     , m_saveRenamedCallback(this, &FavoriteController::onSaveRenamedAnswered)
 {
     AuxiliaryRelayTypes::makeDefaultAuxiliaryRelayPosts(m_relays);
-    // A favorite's temperature is a target, shown only within the range a target can have.
-    m_temperatureManager->setRange(details::TemperatureHumidityRules::targetTemperatureRange);
     // A favorite may leave the bath time at 0; the sauna's limit replaces the default upper one.
     m_bathTimeManager->setLowerLimitInMinutes(0);
     m_bathTimeManager->setUpperLimitInMinutes(defaultBathTimeLimit);
@@ -365,7 +363,9 @@ void FavoriteController::onSaunaReplaced()
     m_saunaBathTime.reset();
     m_saunaLights = false;
     m_saunaControlsHumidity = false;
-    m_temperatureManager->clearValueAndLimits();
+    m_temperatureManager->clearValue();
+    m_temperatureManager->setLowerLimit(value::TemperatureValueManager::initialLowerLimit);
+    m_temperatureManager->setUpperLimit(value::TemperatureValueManager::initialUpperLimit);
     m_humidityManager->clearValue();
     m_bathTimeManager->clearValue();
     m_bathTimeManager->setUpperLimitInMinutes(defaultBathTimeLimit);

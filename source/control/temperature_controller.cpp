@@ -49,7 +49,6 @@ TemperatureController::TemperatureController(QObject *parent)
 
     // The sauna decides the target: a step is only a proposal, shown once the sauna reports it.
     m_targetManager.setApplyStepsLocally(false);
-    m_targetManager.setRange(details::TemperatureHumidityRules::targetTemperatureRange);
     connect(&m_targetManager, &value::TemperatureValueManager::newValueProposed, this,
             &TemperatureController::onTargetTemperatureProposed);
 
@@ -157,8 +156,8 @@ void TemperatureController::onTemperaturePresentationChangeRequested(
 
 void TemperatureController::onSaunaTargetTemperatureChanged(int temperature)
 {
-    // A target the manager shows as unknown is none the smoothing can head for.
-    if (m_targetManager.range().contains(temperature))
+    // A target no table knows is none the smoothing can head for.
+    if (details::TemperatureHumidityRules::targetTemperatureRange.contains(temperature))
         m_filterer.setTargetValue(temperature);
     m_targetManager.setValue(temperature);
 }
@@ -181,24 +180,31 @@ void TemperatureController::onSaunaUpperTemperatureLimitChanged(int temperature)
 void TemperatureController::onSaunaReplaced()
 {
     m_filterer.reset();
-    // No limits but the range until the new sauna reports its own.
-    m_targetManager.clearValueAndLimits();
+    // The manager's first limits until the new sauna reports its own.
+    m_targetManager.clearValue();
+    m_targetManager.setLowerLimit(value::TemperatureValueManager::initialLowerLimit);
+    m_targetManager.setUpperLimit(value::TemperatureValueManager::initialUpperLimit);
     m_physicalManager.clearValue();
 }
 
 void TemperatureController::onTargetTemperatureProposed(value::Degrees_9C_T proposed)
 {
     // The manager proposes without looking at the limits. A step past a limit asks for the limit
-    // itself; a step that cannot move in its direction asks for nothing.
+    // itself; a step that cannot move in its direction asks for nothing. Nor does a step ask for
+    // a target the limit tables do not know, whatever limits the sauna reported.
     const std::optional<value::Degrees_9C_T> current = m_targetManager.value();
     if (!current)
         return;
+    const value::TemperatureRange &known =
+        details::TemperatureHumidityRules::targetTemperatureRange;
     if (proposed > *current) {
-        const value::Degrees_9C_T requested = qMin(proposed, m_targetManager.upperLimit());
+        const value::Degrees_9C_T requested =
+            qMin(proposed, qMin(m_targetManager.upperLimit(), known.highest));
         if (requested > *current)
             emit targetTemperatureChangeRequested(requested);
     } else if (proposed < *current) {
-        const value::Degrees_9C_T requested = qMax(proposed, m_targetManager.lowerLimit());
+        const value::Degrees_9C_T requested =
+            qMax(proposed, qMax(m_targetManager.lowerLimit(), known.lowest));
         if (requested < *current)
             emit targetTemperatureChangeRequested(requested);
     }

@@ -1,6 +1,7 @@
 #include "value/humidity_presentation_manager.h"
 
 #include "signal_interface/sender_connections.h"
+#include "value/value_logging.h"
 
 using signalInterface::HumidityTypes;
 
@@ -29,6 +30,9 @@ void HumidityPresentationManager::setValue(const HumidityValue_T &newValue)
 {
     if (m_value && *m_value == newValue.value && m_unit == newValue.unit)
         return;
+    if (m_value)
+        qCDebug(valueLog).noquote() << Q_FUNC_INFO << "changing humidity to" << newValue.value
+                                    << HumidityTypes::toText(newValue.unit);
     m_value = newValue.value;
     m_unit = newValue.unit;
     emitValue();
@@ -41,6 +45,7 @@ void HumidityPresentationManager::setValueFromInt(int encoded)
 
 void HumidityPresentationManager::setNoValue()
 {
+    qCDebug(valueLog).noquote() << Q_FUNC_INFO;
     m_value.reset();
     emitValue();
 }

@@ -1,6 +1,7 @@
 #include "value/humidity_unit_follower.h"
 
 #include "signal_interface/sender_connections.h"
+#include "value/value_logging.h"
 
 using signalInterface::MasterFuncDescTypes;
 
@@ -31,6 +32,7 @@ void HumidityUnitFollower::onSaunaMasterFuncDescChanged(
 
 void HumidityUnitFollower::onSaunaHumiditySensorStatusChanged(bool sensorOk)
 {
+    qCDebug(valueLog).noquote() << Q_FUNC_INFO << (sensorOk ? "true" : "false");
     followUnit(m_unitRule.onSensorStatus(sensorOk));
 }
 

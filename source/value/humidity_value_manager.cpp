@@ -52,6 +52,8 @@ void HumidityValueManager::setHumidityUnit(HumidityTypes::HumidityUnit unit)
 
 void HumidityValueManager::setValue(const HumidityValue_T &newValue)
 {
+    qCDebug(valueLog).noquote() << Q_FUNC_INFO << newValue.value
+                                << HumidityTypes::toText(newValue.unit);
     if (newValue.unit != m_unit) {
         m_lowerLimit = convertHumidityNumber(m_lowerLimit, m_unit, newValue.unit);
         m_upperLimit = convertHumidityNumber(m_upperLimit, m_unit, newValue.unit);
@@ -63,6 +65,8 @@ void HumidityValueManager::setValue(const HumidityValue_T &newValue)
         clamped = m_upperLimit;
 
     if (!m_value || *m_value != newValue.value || m_unit != newValue.unit) {
+        qCDebug(valueLog).noquote() << Q_FUNC_INFO << "changing humidity to" << clamped
+                                    << HumidityTypes::toText(newValue.unit);
         m_value = clamped;
         m_unit = newValue.unit;
         emitValueChanged();
@@ -85,7 +89,7 @@ void HumidityValueManager::clearValue()
 }
 
 HumidityValue_T HumidityValueManager::convertToUnit(const HumidityValue_T &humidity,
-                                                    HumidityTypes::HumidityUnit target)
+                                                    HumidityTypes::HumidityUnit target) const
 {
     const int converted = convertHumidityNumber(humidity.value, humidity.unit, target);
     const bool knownPair = humidity.unit != target && (target == HumidityTypes::E_percentage ||

@@ -42,8 +42,8 @@ public:
     // Drops the value (told as -1) and what the sauna said about its unit; the unit stays until
     // the next report.
     void clearValue();
-    static HumidityValue_T convertToUnit(const HumidityValue_T &humidity,
-                                         signalInterface::HumidityTypes::HumidityUnit target);
+    HumidityValue_T convertToUnit(const HumidityValue_T &humidity,
+                                  signalInterface::HumidityTypes::HumidityUnit target) const;
     int nextStepValue(int direction) const;
     void emitValueChanged();
     void checkLimits();

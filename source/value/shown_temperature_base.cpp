@@ -1,6 +1,7 @@
 #include "value/shown_temperature_base.h"
 
 #include "signal_interface/sender_connections.h"
+#include "value/value_logging.h"
 
 using signalInterface::TemperatureTypes;
 
@@ -9,6 +10,11 @@ namespace value {
 int shownTemperature(Degrees_9C_T value, TemperatureTypes::TemperatureUnit unit)
 {
     return unit == TemperatureTypes::E_celsius ? toCelsius(value) : toFahrenheit(value);
+}
+
+bool isTemperatureShowable(Degrees_9C_T value, TemperatureTypes::TemperatureUnit unit)
+{
+    return isShownTemperatureInRange(shownTemperature(value, unit));
 }
 
 ShownTemperatureBase::ShownTemperatureBase(QObject *parent)
@@ -25,6 +31,7 @@ int ShownTemperatureBase::connectUnitSources(const QList<QObject *> &sources)
 
 void ShownTemperatureBase::setTemperatureUnitType(TemperatureTypes::TemperatureUnit unit)
 {
+    qCDebug(valueLog).noquote() << Q_FUNC_INFO << "changing unit to" << int(unit);
     m_unit = unit;
     unitChanged();
 }

@@ -49,4 +49,16 @@ private:
 // The whole degrees shown for a temperature in a unit: Celsius, or Fahrenheit for any other unit.
 int shownTemperature(Degrees_9C_T value, signalInterface::TemperatureTypes::TemperatureUnit unit);
 
+// The shown numbers a dial holds in three digits: -99..999 whole degrees of the shown unit. A
+// reading shown outside reads "--"; every reading inside is shown, however hot.
+inline constexpr int lowestShownTemperature = -99;
+inline constexpr int highestShownTemperature = 999;
+constexpr bool isShownTemperatureInRange(int shown)
+{
+    return shown >= lowestShownTemperature && shown <= highestShownTemperature;
+}
+// Whether the temperature, shown in the unit, is a number the dial holds.
+bool isTemperatureShowable(Degrees_9C_T value,
+                           signalInterface::TemperatureTypes::TemperatureUnit unit);
+
 } // namespace value

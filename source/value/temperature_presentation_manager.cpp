@@ -1,6 +1,7 @@
 #include "value/temperature_presentation_manager.h"
 
 #include "signal_interface/sender_connections.h"
+#include "value/value_logging.h"
 
 namespace value {
 
@@ -18,7 +19,7 @@ int TemperaturePresentationManager::connectFiltererSources(const QList<QObject *
 
 std::optional<Degrees_9C_T> TemperaturePresentationManager::value() const
 {
-    if (m_value && !measuredTemperatureRange.contains(*m_value))
+    if (m_value && !showable(*m_value))
         return std::nullopt;
     return m_value;
 }
@@ -32,11 +33,12 @@ void TemperaturePresentationManager::setValue(Degrees_9C_T newValue)
     }
     if (*m_value == newValue)
         return;
+    qCDebug(valueLog).noquote() << Q_FUNC_INFO << "changing temp value to" << newValue;
     // The filtered value is shown as it moves; a report that becomes unknown, or known again,
     // changes what is shown at once.
-    const bool wasKnown = measuredTemperatureRange.contains(*m_value);
+    const bool wasKnown = showable(*m_value);
     m_value = newValue;
-    if (!m_useFilteredValue || wasKnown != measuredTemperatureRange.contains(newValue))
+    if (!m_useFilteredValue || wasKnown != showable(newValue))
         emitValue();
 }
 
@@ -63,8 +65,8 @@ void TemperaturePresentationManager::emitValue()
     if (!m_useFilteredValue && !m_value)
         return;
     const std::optional<Degrees_9C_T> source = m_useFilteredValue ? m_filtered : m_value;
-    const bool reportKnown = !m_value || measuredTemperatureRange.contains(*m_value);
-    if (!reportKnown || !source || !measuredTemperatureRange.contains(*source)) {
+    const bool reportKnown = !m_value || showable(*m_value);
+    if (!reportKnown || !source || !showable(*source)) {
         emit temperatureValueUnknown();
         return;
     }

@@ -13,8 +13,8 @@ namespace value {
 
 // The measured room temperature as shown: the filtered value in smooth presentation, the last
 // reported value in direct presentation, in the chosen unit. Before the first value of the one
-// shown, and while the last report lies outside measuredTemperatureRange, the temperature is
-// unknown in either presentation.
+// shown, and while the last report is no number the dial holds in the chosen unit
+// (isTemperatureShowable), the temperature is unknown in either presentation.
 class TemperaturePresentationManager : public ShownTemperatureBase
 {
     Q_OBJECT
@@ -32,7 +32,7 @@ public:
     bool useFilteredValue() const { return m_useFilteredValue; }
     void emitValue();
 
-    // The last report; empty before the first and while it is unknown.
+    // The last report; empty before the first and while it is unknown in the chosen unit.
     std::optional<Degrees_9C_T> value() const;
 
 public slots:
@@ -41,6 +41,10 @@ public slots:
 private:
     // The temperature in the new unit.
     void unitChanged() override;
+    bool showable(Degrees_9C_T value) const
+    {
+        return isTemperatureShowable(value, temperatureUnit());
+    }
 
     std::optional<Degrees_9C_T> m_value;
     // Empty until the filterer tells its first value: smoothed, no temperature is shown before.

@@ -31,11 +31,8 @@ int TemperatureValueManager::connectChangeRequests(const QList<QObject *> &sourc
 
 void TemperatureValueManager::setValue(Degrees_9C_T newValue)
 {
-    if (!m_range.contains(newValue)) {
-        qCDebug(valueLog) << "temperature" << newValue << "outside its range, unknown";
-        dropValue();
-        return;
-    }
+    qCDebug(valueLog) << Q_FUNC_INFO << newValue << "LowerLimit:" << m_lowerLimit
+                      << "UpperLimit:" << m_upperLimit;
     Degrees_9C_T clamped = newValue;
     if (newValue < lowerLimit())
         clamped = lowerLimit();
@@ -47,13 +44,6 @@ void TemperatureValueManager::setValue(Degrees_9C_T newValue)
 void TemperatureValueManager::clearValue()
 {
     dropValue();
-}
-
-void TemperatureValueManager::clearValueAndLimits()
-{
-    clearValue();
-    setLowerLimit(m_range.lowest);
-    setUpperLimit(m_range.highest);
 }
 
 void TemperatureValueManager::dropValue()
@@ -103,14 +93,6 @@ void TemperatureValueManager::checkLimits()
     emit upperLimitReached(*m_value >= upperLimit());
 }
 
-void TemperatureValueManager::republish()
-{
-    if (!m_value)
-        return;
-    emitValueChanged();
-    checkLimits();
-}
-
 void TemperatureValueManager::emitValueChanged()
 {
     if (m_value)
@@ -126,6 +108,7 @@ void TemperatureValueManager::onChangeTemperatureValueRequested(int step)
         qCDebug(valueLog) << Q_FUNC_INFO << "Unknown step" << step;
         return;
     }
+    qCDebug(valueLog).noquote() << Q_FUNC_INFO << DataProviderTypes::toText(direction);
     const Degrees_9C_T next = nextStepValue(direction);
     if (!m_applyStepsLocally) {
         emit newValueProposed(next);

@@ -13,11 +13,8 @@ namespace value {
 
 // One edited temperature (a target, a favorite's or a program's temperature, a limit): keeps its
 // limits, shows it in the chosen unit and tells QML when a stepper has reached a limit. In propose
-// mode a step only proposes the next value and the value changes when the owner sets it.
-//
-// A value set outside the manager's range is unknown: the manager drops its value and says so,
-// instead of showing the number or clamping it to a limit. Limits beyond the range count as the
-// range's ends, so no step leads out of it.
+// mode a step only proposes the next value and the value changes when the owner sets it. A value
+// set outside the limits is clamped to them, whatever number it is.
 class TemperatureValueManager : public ShownTemperatureBase
 {
     Q_OBJECT
@@ -33,19 +30,17 @@ public:
     void setApplyStepsLocally(bool applyLocally) { m_applyStepsLocally = applyLocally; }
     bool applyStepsLocally() const { return m_applyStepsLocally; }
 
+    // The limits a manager starts with: 0..120 °C.
+    static constexpr Degrees_9C_T initialLowerLimit = 0;
+    static constexpr Degrees_9C_T initialUpperLimit = 1080;
+
     void setValue(Degrees_9C_T newValue);
     // Drops the value, and says so when there was one; the limits stay.
     void clearValue();
-    // Drops the value and the limits, which then span the whole range: nothing reported yet.
-    void clearValueAndLimits();
     void setLowerLimit(const Degrees_9C_T &limit);
     void setUpperLimit(const Degrees_9C_T &limit);
-    // The limits in effect: as set, within the range.
-    Degrees_9C_T lowerLimit() const { return m_range.bounded(m_lowerLimit); }
-    Degrees_9C_T upperLimit() const { return m_range.bounded(m_upperLimit); }
-    // measuredTemperatureRange unless the owner narrows it, before it sets a value.
-    void setRange(const TemperatureRange &range) { m_range = range; }
-    TemperatureRange range() const { return m_range; }
+    Degrees_9C_T lowerLimit() const { return m_lowerLimit; }
+    Degrees_9C_T upperLimit() const { return m_upperLimit; }
     std::optional<Degrees_9C_T> value() const { return m_value; }
     bool hasValue() const { return m_value.has_value(); }
 
@@ -53,9 +48,6 @@ public:
     Degrees_9C_T nextStepValue(int direction) const;
     void checkLimits();
     void emitValueChanged();
-    // Tells the value and the limit states again, for an editor that was created after they were
-    // last told. Without a value nothing is told.
-    Q_INVOKABLE void republish();
 
 signals:
     void newValueProposed(::value::Degrees_9C_T proposed);
@@ -73,9 +65,8 @@ private:
     void unitChanged() override;
 
     std::optional<Degrees_9C_T> m_value;
-    Degrees_9C_T m_lowerLimit = 0;
-    Degrees_9C_T m_upperLimit = 1080;
-    TemperatureRange m_range = measuredTemperatureRange;
+    Degrees_9C_T m_lowerLimit = initialLowerLimit;
+    Degrees_9C_T m_upperLimit = initialUpperLimit;
     bool m_applyStepsLocally = true;
 };
 

@@ -14,8 +14,7 @@ int toFahrenheit(Degrees_9C_T value);
 // The whole degrees Celsius shown for a temperature.
 int toCelsius(Degrees_9C_T value);
 
-// The temperatures a value can have at all, both ends included. A report outside is no
-// temperature of that kind: it is shown as no value, never as a number.
+// A span of temperatures, both ends included.
 struct TemperatureRange
 {
     Degrees_9C_T lowest = 0;
@@ -25,16 +24,6 @@ struct TemperatureRange
     {
         return value >= lowest && value <= highest;
     }
-    // The value moved to the nearer end when it lies outside.
-    constexpr Degrees_9C_T bounded(Degrees_9C_T value) const
-    {
-        return value < lowest ? lowest : value > highest ? highest : value;
-    }
 };
-
-// What a sensor in a sauna room or a water tank can read, -40..150 °C: a cold cabin in winter
-// lies below freezing, and a room or tank sensor gives up long before 150 °C. It is also the
-// widest range of any temperature the panel shows, so every shown number stays short.
-inline constexpr TemperatureRange measuredTemperatureRange{-360, 1350};
 
 } // namespace value

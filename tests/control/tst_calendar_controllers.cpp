@@ -990,8 +990,8 @@ private slots:
         QCOMPARE(messages.at(0).at(0).value<UserMessage>().arguments, QStringList{"1"});
     }
 
-    // A program's own temperature is a target: one beyond 110 °C is no value the editor shows.
-    void programTemperatureBeyondTheTargetRangeIsUnknown()
+    // A program's own temperature is held within the editor's limits, whatever was stored.
+    void programTemperatureIsHeldWithinItsLimits()
     {
         CalendarTab tab;
         for (value::TemperatureValueManager *temperature :
@@ -1000,7 +1000,10 @@ private slots:
             temperature->setValue(110 * 9);
             QCOMPARE(temperature->value(), std::optional<value::Degrees_9C_T>(110 * 9));
             temperature->setValue(111 * 9);
-            QVERIFY(!temperature->value());
+            QCOMPARE(temperature->value(), std::optional<value::Degrees_9C_T>(111 * 9));
+            temperature->setValue(200 * 9);
+            QCOMPARE(temperature->value(),
+                     std::optional<value::Degrees_9C_T>(temperature->upperLimit()));
         }
     }
 };

@@ -652,9 +652,9 @@ private slots:
         QCOMPARE(updates.size(), 0);
     }
 
-    // A favorite's temperature is a target: one beyond 110 °C, as a lying sauna may report, is
-    // no value the editor shows or steps from.
-    void favoriteTemperatureBeyondTheTargetRangeIsUnknown()
+    // A favorite's temperature is held within the editor's limits, whatever was stored: 111 °C
+    // as it is, 200 °C at the upper limit, not as "no value".
+    void favoriteTemperatureIsHeldWithinItsLimits()
     {
         FavoritesTab tab;
         value::TemperatureValueManager *temperature = tab.favorites.temperatureManager();
@@ -662,8 +662,11 @@ private slots:
         QCOMPARE(temperature->value(), std::optional<value::Degrees_9C_T>(110 * 9));
         QSignalSpy unknown(temperature, &value::TemperatureValueManager::temperatureValueUnknown);
         temperature->setValue(111 * 9);
-        QCOMPARE(unknown.size(), 1);
-        QVERIFY(!temperature->value());
+        QCOMPARE(temperature->value(), std::optional<value::Degrees_9C_T>(111 * 9));
+        temperature->setValue(200 * 9);
+        QCOMPARE(temperature->value(),
+                 std::optional<value::Degrees_9C_T>(temperature->upperLimit()));
+        QCOMPARE(unknown.size(), 0);
     }
 };
 

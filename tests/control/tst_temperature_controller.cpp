@@ -173,32 +173,35 @@ private slots:
         QCOMPARE(room.last().at(0).toInt(), 50);
     }
 
-    void reportsOutsideTheirRangeShowNoValue_data()
+    void reportsShowTheirNumberOrNoValue_data()
     {
         QTest::addColumn<bool>("target");
         QTest::addColumn<int>("reported");
         QTest::addColumn<QString>("shown");
         const int largest = std::numeric_limits<int>::max();
         const int smallest = std::numeric_limits<int>::min();
-        // A target is one the limit tables know: 0..110 °C.
+        // A target is held within the sauna's limits, whatever it is.
         QTest::newRow("target 0 C") << true << 0 << "0";
         QTest::newRow("target 110 C") << true << 990 << "110";
-        QTest::newRow("target just below") << true << -1 << "--";
-        QTest::newRow("target just above") << true << 991 << "--";
-        QTest::newRow("target 10000 C") << true << 90000 << "--";
-        QTest::newRow("target largest int") << true << largest << "--";
-        QTest::newRow("target smallest int") << true << smallest << "--";
-        // A room may be colder than any target: what a sensor can read, -40..150 °C.
+        QTest::newRow("target just below") << true << -1 << "0";
+        QTest::newRow("target 151 C") << true << 1359 << "151";
+        QTest::newRow("target 10000 C") << true << 90000 << "10000";
+        QTest::newRow("target largest int") << true << largest << QString::number(largest / 9);
+        QTest::newRow("target smallest int") << true << smallest << QString::number(smallest / 9);
+        // A room reading is shown while the dial holds it in three digits, -99..999.
         QTest::newRow("room -40 C") << false << -360 << "-40";
         QTest::newRow("room 150 C") << false << 1350 << "150";
-        QTest::newRow("room just below") << false << -361 << "--";
-        QTest::newRow("room just above") << false << 1351 << "--";
+        QTest::newRow("room 151 C") << false << 1359 << "151";
+        QTest::newRow("room -99 C") << false << -899 << "-99";
+        QTest::newRow("room 999 C") << false << 8999 << "999";
+        QTest::newRow("room -100 C") << false << -900 << "--";
+        QTest::newRow("room 1000 C") << false << 9000 << "--";
         QTest::newRow("room 10000 C") << false << 90000 << "--";
         QTest::newRow("room largest int") << false << largest << "--";
         QTest::newRow("room smallest int") << false << smallest << "--";
     }
 
-    void reportsOutsideTheirRangeShowNoValue()
+    void reportsShowTheirNumberOrNoValue()
     {
         QFETCH(bool, target);
         QFETCH(int, reported);
@@ -207,7 +210,7 @@ private slots:
         FakeReceiver receiver;
         QCOMPARE(controller.connectSaunaSignals({&receiver}), 0);
         controller.onTemperaturePresentationChangeRequested(TemperatureTypes::E_direct);
-        // The sauna's limits do not widen what the panel shows.
+        // Limits as wide as the wire allows.
         emit receiver.saunaLowerTemperatureLimitChanged(std::numeric_limits<int>::min());
         emit receiver.saunaUpperTemperatureLimitChanged(std::numeric_limits<int>::max());
         QObject *manager = target ? static_cast<QObject *>(controller.targetTemperatureManager())

@@ -203,6 +203,25 @@ private slots:
         STEP(back());
     }
 
+    // A system mode reported before the Limits pages were first opened still decides the
+    // overheating page: in the Solvenno mode it carries the water limit's editor.
+    void solvennoOverheatPageCarriesTheWaterLimit()
+    {
+        auto &limits = m_frame->configureTab.manager<view::ConfigureLimitsViewManager>();
+        limits.onSaunaSystemModeChanged(signalInterface::MasterFuncDescTypes::E_solvenno);
+        STEP(tapRow(QStringLiteral("settingsList"), 6));
+        QTRY_VERIFY(findVisibleItem(sceneRoot(), QStringLiteral("limitsOverheatPage")));
+        const int water = int(m_sauna->model().integer(tools::IntegerId::WaterTemperatureLimit));
+        QTRY_VERIFY(findVisibleItem(sceneRoot(), QStringLiteral("limitsOverheatWaterStepper")));
+        QTRY_COMPARE(shownText(QStringLiteral("limitsOverheatWaterStepper")), celsius(water));
+        STEP(back());
+        limits.onSaunaSystemModeChanged(signalInterface::MasterFuncDescTypes::E_standard);
+        STEP(tapRow(QStringLiteral("settingsList"), 6));
+        QTRY_VERIFY(findVisibleItem(sceneRoot(), QStringLiteral("limitsOverheatPage")));
+        QVERIFY(!findVisibleItem(sceneRoot(), QStringLiteral("limitsOverheatWaterStepper")));
+        STEP(back());
+    }
+
     void notAllowedStartIsSavedAndShown()
     {
         STEP(tapRow(QStringLiteral("settingsList"), 2));

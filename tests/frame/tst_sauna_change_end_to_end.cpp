@@ -8,6 +8,7 @@
 #include "view_cpp/list_item.h"
 
 #include <QQuickItem>
+#include <QQuickWidget>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -145,6 +146,11 @@ private slots:
         QTRY_COMPARE(textOf(stepper, QStringLiteral("valueText")),
                      QStringLiteral("%1 °C").arg(target));
         QVERIFY(m_frame->controllerTab.saunaStateController.bathTimeText().size() > 0);
+        QQuickItem *minus = findVisibleItem(stepper, QStringLiteral("decreaseButton"));
+        QQuickItem *plus = findVisibleItem(stepper, QStringLiteral("increaseButton"));
+        QVERIFY(minus && plus);
+        QVERIFY(minus->isEnabled());
+        QVERIFY(plus->isEnabled());
 
         STEP(toTheOtherSauna());
         QTRY_COMPARE(textOf(root, QStringLiteral("measuredTemperatureText")), QStringLiteral("--"));
@@ -153,10 +159,27 @@ private slots:
         QCOMPARE(textOf(stepper, QStringLiteral("valueText")), QStringLiteral("--"));
         QVERIFY(m_frame->controllerTab.saunaStateController.bathTimeText().isEmpty());
         QVERIFY(!findVisibleItem(root, QStringLiteral("notConnectedNotice")));
+        // A target that reads "--" has nothing to step from: "-" and "+" are disabled, and a tap
+        // asks for no step, though the sauna is connected.
+        QVERIFY(stepper->isEnabled());
+        QVERIFY(!minus->isEnabled());
+        QVERIFY(!plus->isEnabled());
+        QVERIFY(minus->opacity() < 1.0);
+        QSignalSpy steps(stepper, SIGNAL(changeTemperatureValueRequested(int)));
+        waitForPagesAtRest();
+        QQuickWidget *view = m_frame->guiHandler.view();
+        for (QQuickItem *button : {plus, minus}) {
+            const QPointF centre =
+                button->mapToScene(QPointF(button->width() / 2, button->height() / 2));
+            QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+        }
+        QCOMPARE(steps.size(), 0);
         STEP(saveScreenshot(QStringLiteral("main_other_sauna")));
 
         STEP(backToTheFirstSauna());
         QTRY_COMPARE(textOf(root, QStringLiteral("measuredTemperatureText")), measured);
+        QTRY_VERIFY(plus->isEnabled());
+        QVERIFY(minus->isEnabled());
         STEP(tapTab(settingsTabIndex));
     }
 

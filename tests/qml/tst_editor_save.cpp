@@ -136,9 +136,12 @@ void TestEditorSave::limitEditorSavesOnlyWithTheShownValues()
     QVERIFY(!save->isEnabled());
     m_time.setValue(QDateTime(QDate(2024, 3, 1), QTime(22, 0)));
     QVERIFY(save->isEnabled());
-    // A temperature outside the manager's range is unknown: nothing to send.
+    // A temperature outside the limits is held at the limit: there is a value to send.
     m_temperature.setValue(100000);
-    QVERIFY(!m_temperature.value());
+    QCOMPARE(m_temperature.value(), std::optional<int>(m_temperature.upperLimit()));
+    QVERIFY(save->isEnabled());
+    // Without a temperature there is nothing to send.
+    m_temperature.clearValue();
     QVERIFY(!save->isEnabled());
 }
 

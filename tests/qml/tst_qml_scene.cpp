@@ -1005,6 +1005,9 @@ void TestQmlScene::mainScreenShowsControllerStates()
 
 void TestQmlScene::steppersAndSwitchesEmitTheirRequests()
 {
+    // The steppers step from a value they show.
+    m_targetTemperature.setValue(80 * 9);
+    m_targetHumidity.setValue({5, signalInterface::HumidityTypes::E_step});
     QObject *temperature = item("temperature_data_provider_tab2_normal");
     QSignalSpy temperatureSteps(temperature, SIGNAL(changeTemperatureValueRequested(int)));
     click(temperature->findChild<QQuickItem *>("increaseButton"));

@@ -403,8 +403,8 @@ void TestRealScene::mainScreenFollowsTheControllers()
 }
 
 // Whatever the sauna reports, the dial's texts keep to the disc inside its ring and never run
-// over the power button beside it: a number outside what the panel shows reads "--", and a text
-// too wide for the disc is set smaller.
+// over the power button beside it: a reading the dial cannot hold in three digits reads "--", and
+// a text too wide for the disc is set smaller.
 void TestRealScene::dialTextsStayOnTheDial()
 {
     using signalInterface::TemperatureTypes;
@@ -443,10 +443,15 @@ void TestRealScene::dialTextsStayOnTheDial()
         temperature.onTemperatureUnitInitiallySelected(unit);
         const bool celsius = unit == TemperatureTypes::E_celsius;
         const QString unitText = celsius ? QStringLiteral("°C") : QStringLiteral("°F");
-        // The widest readings and targets there are, and reports outside them.
+        // Readings as long as the dial holds them in three digits, "--" beyond: an overheated
+        // room at 151 °C is shown.
         const QList<std::pair<int, QString>> rooms{
             {-360, QStringLiteral("-40°")},
             {1350, celsius ? QStringLiteral("150°") : QStringLiteral("302°")},
+            {1359, celsius ? QStringLiteral("151°") : QStringLiteral("303°")},
+            {8999, celsius ? QStringLiteral("999°") : QStringLiteral("--")},
+            {-899, celsius ? QStringLiteral("-99°") : QStringLiteral("--")},
+            {9000, QStringLiteral("--")},
             {90000, QStringLiteral("--")},
             {largest, QStringLiteral("--")},
             {smallest, QStringLiteral("--")}};
@@ -455,18 +460,19 @@ void TestRealScene::dialTextsStayOnTheDial()
             QCOMPARE(shownText("measuredTemperatureText"), text);
             QVERIFY(staysOnTheDial(measured));
         }
-        const QList<std::pair<int, QString>> targets{
-            {990, celsius ? QStringLiteral("110") + unitText : QStringLiteral("230") + unitText},
-            {0, celsius ? QStringLiteral("0") + unitText : QStringLiteral("32") + unitText},
-            {991, QStringLiteral("--")},
-            {90000, QStringLiteral("--")},
-            {largest, QStringLiteral("--")},
-            {smallest, QStringLiteral("--")}};
-        for (const auto &[ninths, text] : targets) {
+        // A target is held within the sauna's limits, as wide as a report can make them, and
+        // shown whatever its length.
+        temperature.onSaunaLowerTemperatureLimitChanged(smallest);
+        temperature.onSaunaUpperTemperatureLimitChanged(largest);
+        for (const int ninths : {990, 0, 991, 1359, 90000, largest, smallest}) {
             temperature.onSaunaTargetTemperatureChanged(ninths);
-            QCOMPARE(shownText("targetTemperatureText"), QStringLiteral("Target ") + text);
+            const int shown = celsius ? ninths / 9 : ninths / 5 + 32;
+            QCOMPARE(shownText("targetTemperatureText"),
+                     QStringLiteral("Target ") + QString::number(shown) + unitText);
             QVERIFY(staysOnTheDial(target));
         }
+        temperature.onSaunaLowerTemperatureLimitChanged(0);
+        temperature.onSaunaUpperTemperatureLimitChanged(1080);
     }
 
     // Back to what the next tests expect.

@@ -9,6 +9,8 @@
 
 #include <QtTest>
 
+#include <type_traits>
+
 using signalInterface::HumidityTypes;
 using signalInterface::MasterFuncDescTypes;
 using value::HumidityValue_T;
@@ -92,10 +94,12 @@ private slots:
         QCOMPARE(value::convertHumidityNumber(9, percent, level), 0);
         QCOMPARE(value::convertHumidityNumber(5, level, percent), 50);
         QCOMPARE(value::convertHumidityNumber(7, level, level), 7);
-        QCOMPARE(HumidityValueManager::convertToUnit({46, percent}, level),
-                 (HumidityValue_T{5, level}));
-        QCOMPARE(HumidityValueManager::convertToUnit({4, level}, level),
-                 (HumidityValue_T{4, level}));
+        // An operation of the manager, as its other conversions are.
+        QVERIFY(std::is_member_function_pointer_v<decltype(&HumidityValueManager::convertToUnit)>);
+        const HumidityValueManager manager;
+        QCOMPARE(manager.convertToUnit({46, percent}, level), (HumidityValue_T{5, level}));
+        QCOMPARE(manager.convertToUnit({4, level}, level), (HumidityValue_T{4, level}));
+        QCOMPARE(manager.convertToUnit({5, level}, percent), (HumidityValue_T{50, percent}));
     }
 
     void emptyManager()
@@ -293,6 +297,22 @@ private slots:
         QCOMPARE(manager.humidityUnit(), percent);
         manager.onSaunaHumiditySensorStatusChanged(true);
         QCOMPARE(manager.humidityUnit(), level);
+    }
+
+    // The trace lines, each beginning with the method's signature.
+    void traceLines()
+    {
+        HumidityValueManager manager;
+        QTest::ignoreMessage(
+            QtDebugMsg, QRegularExpression("^void value::HumidityValueManager::setValue\\(.*\\) "
+                                           "5 E_step$"));
+        QTest::ignoreMessage(
+            QtDebugMsg, QRegularExpression("^void value::HumidityValueManager::setValue\\(.*\\) "
+                                           "changing humidity to 5 E_step$"));
+        manager.setValue({5, level});
+        QTest::ignoreMessage(
+            QtDebugMsg, QRegularExpression("onSaunaHumiditySensorStatusChanged\\(bool\\) true$"));
+        manager.onSaunaHumiditySensorStatusChanged(true);
     }
 
     void connectsStepperAndReportsFailures()

@@ -149,7 +149,9 @@ private slots:
         QCOMPARE(log.take(), none);
     }
 
-    void temperatureOutsideTheRangeIsUnknown()
+    // "--" only for a reading the dial cannot hold in three digits of the shown unit; a sauna at
+    // 151 °C shows 151.
+    void temperatureTheDialCannotHoldIsUnknown()
     {
         TemperaturePresentationManager manager;
         SignalLog log;
@@ -157,22 +159,35 @@ private slots:
         log.watch(&manager, &TemperaturePresentationManager::temperatureValueUnknown, "unknown");
         const QStringList unknown{"unknown()"};
 
-        manager.setValue(1350);
-        QCOMPARE(log.take(), shown(150, 0));
-        manager.setValue(1351);
+        manager.setValue(1359);
+        QCOMPARE(log.take(), shown(151, 0));
+        QCOMPARE(manager.value(), std::optional<int>(1359));
+        manager.setValue(8999);
+        QCOMPARE(log.take(), shown(999, 0));
+        manager.setValue(9000);
         QCOMPARE(log.take(), unknown);
         QCOMPARE(manager.value(), std::nullopt);
+        manager.setValue(-899);
+        QCOMPARE(log.take(), shown(-99, 0));
+        manager.setValue(-900);
+        QCOMPARE(log.take(), unknown);
+        // The shown unit decides: 538 °C is 1000 °F, 537 °C is 998 °F.
+        manager.setValue(538 * 9);
+        QCOMPARE(log.take(), shown(538, 0));
         manager.setTemperatureUnitType(TemperatureTypes::E_fahrenheit);
         QCOMPARE(log.take(), unknown);
-        manager.setValue(-360);
-        QCOMPARE(log.take(), shown(-40, 1));
-        manager.setValue(-361);
+        QCOMPARE(manager.value(), std::nullopt);
+        manager.setValue(537 * 9);
+        QCOMPARE(log.take(), shown(998, 1));
+        manager.setValue(-73 * 9);
+        QCOMPARE(log.take(), shown(-99, 1));
+        manager.setValue(-74 * 9);
         QCOMPARE(log.take(), unknown);
         manager.setValue(std::numeric_limits<int>::max());
         QCOMPARE(log.take(), unknown);
 
         // Smoothed, the filtered value is no reading while the last report is unknown; it is
-        // shown again with the next report in the range.
+        // shown again with the next report the dial holds.
         manager.onFilteredTemperatureValueChanged(711);
         manager.setUseFilteredValue(true);
         QCOMPARE(log.take(), unknown);
@@ -182,6 +197,41 @@ private slots:
         QCOMPARE(log.take(), shown(175, 1));
         manager.setValue(std::numeric_limits<int>::min());
         QCOMPARE(log.take(), unknown);
+        // A filtered 151 °C is shown too.
+        manager.setValue(1359);
+        manager.setTemperatureUnitType(TemperatureTypes::E_celsius);
+        log.take();
+        manager.onFilteredTemperatureValueChanged(1359);
+        QCOMPARE(log.take(), shown(151, 0));
+    }
+
+    // The trace lines, each beginning with the method's signature.
+    void traceLines()
+    {
+        TemperaturePresentationManager temperature;
+        temperature.setValue(720);
+        QTest::ignoreMessage(QtDebugMsg,
+                             QRegularExpression("^void value::TemperaturePresentationManager::"
+                                                "setValue\\(.*\\) changing temp value to 729$"));
+        temperature.setValue(729);
+        QTest::ignoreMessage(
+            QtDebugMsg, QRegularExpression("setTemperatureUnitType\\(.*\\) changing unit to 1$"));
+        temperature.setTemperatureUnitType(TemperatureTypes::E_fahrenheit);
+
+        HumidityPresentationManager humidity;
+        humidity.setValue({5, level});
+        QTest::ignoreMessage(QtDebugMsg,
+                             QRegularExpression("^void value::HumidityPresentationManager::"
+                                                "setValue\\(.*\\) changing humidity to 40 "
+                                                "E_percentage$"));
+        humidity.setValue({40, percent});
+        QTest::ignoreMessage(
+            QtDebugMsg,
+            QRegularExpression("^void value::HumidityPresentationManager::setNoValue\\(\\)$"));
+        humidity.setNoValue();
+        QTest::ignoreMessage(
+            QtDebugMsg, QRegularExpression("onSaunaHumiditySensorStatusChanged\\(bool\\) false$"));
+        humidity.onSaunaHumiditySensorStatusChanged(false);
     }
 
     void temperatureConnects()

@@ -94,8 +94,6 @@ private slots:
         QFETCH(int, celsius);
         QFETCH(int, fahrenheit);
         TemperatureValueManager manager;
-        // Numbers below any reading, for the conversion alone.
-        manager.setRange({-1000, 1080});
         manager.setLowerLimit(-1000);
         QSignalSpy spy(&manager, &TemperatureValueManager::temperatureValueChanged);
         manager.setValue(ninths);
@@ -138,84 +136,77 @@ private slots:
         QVERIFY(!manager.hasValue());
         QCOMPARE(log.take(), (QStringList{"has()", "unknown()"}));
         manager.clearValue();
-        manager.setValue(90000);
         QCOMPARE(log.take(), QStringList());
         manager.setValue(810);
         QCOMPARE(log.take(), (QStringList{"has()", "value(90)"}));
     }
 
-    void aValueOutsideTheRangeIsUnknown_data()
+    void everyValueIsHeldWithinTheLimits_data()
     {
         QTest::addColumn<int>("reported");
-        QTest::addColumn<QString>("shown");
-        // The range unless the owner narrows it: what a sensor can read, -40..150 °C.
-        QTest::newRow("lowest") << -360 << "-40";
-        QTest::newRow("highest") << 1350 << "150";
-        QTest::newRow("just below") << -361 << "--";
-        QTest::newRow("just above") << 1351 << "--";
-        QTest::newRow("10000 C") << 90000 << "--";
-        QTest::newRow("-10000 C") << -90000 << "--";
-        QTest::newRow("largest int") << std::numeric_limits<int>::max() << "--";
-        QTest::newRow("smallest int") << std::numeric_limits<int>::min() << "--";
+        QTest::addColumn<int>("held");
+        QTest::addColumn<int>("shown");
+        // Within the first limits 0..1080 a report is held as it is, outside it is clamped.
+        QTest::newRow("lowest") << 0 << 0 << 0;
+        QTest::newRow("highest") << 1080 << 1080 << 120;
+        QTest::newRow("151 C") << 1359 << 1080 << 120;
+        QTest::newRow("just below") << -1 << 0 << 0;
+        QTest::newRow("10000 C") << 90000 << 1080 << 120;
+        QTest::newRow("-10000 C") << -90000 << 0 << 0;
+        QTest::newRow("largest int") << std::numeric_limits<int>::max() << 1080 << 120;
+        QTest::newRow("smallest int") << std::numeric_limits<int>::min() << 0 << 0;
     }
 
-    void aValueOutsideTheRangeIsUnknown()
+    // No report is dropped: the limit check decides what the manager holds, whatever the number.
+    void everyValueIsHeldWithinTheLimits()
     {
         QFETCH(int, reported);
-        QFETCH(QString, shown);
+        QFETCH(int, held);
+        QFETCH(int, shown);
         TemperatureValueManager manager;
-        manager.setApplyStepsLocally(false);
-        // Limits as absurd as a report can be: the range bounds them.
-        manager.setLowerLimit(std::numeric_limits<int>::min());
-        manager.setUpperLimit(std::numeric_limits<int>::max());
-        QCOMPARE(manager.lowerLimit(), -360);
-        QCOMPARE(manager.upperLimit(), 1350);
         manager.setValue(720);
         SignalLog log;
         watch(manager, log);
         log.watch(&manager, &TemperatureValueManager::temperatureValueUnknown, "unknown");
-
         manager.setValue(reported);
-        if (shown != "--") {
-            QCOMPARE(manager.value(), std::optional<int>(reported));
-            QCOMPARE(log.take(), (QStringList{"value(" + shown + ")", "value2(" + shown + ",0)",
-                                              "valueQml(" + shown + ",0)",
-                                              reported < 0 ? "lower(true)" : "lower(false)",
-                                              reported > 0 ? "upper(true)" : "upper(false)"}));
-            return;
-        }
-        QCOMPARE(manager.value(), std::nullopt);
-        QCOMPARE(log.take(), QStringList{"unknown()"});
-        // Told once; nothing to step from, nothing to tell again.
+        QCOMPARE(manager.value(), std::optional<int>(held));
+        const QString n = QString::number(shown);
+        QCOMPARE(log.take(),
+                 (QStringList{"value(" + n + ")", "value2(" + n + ",0)", "valueQml(" + n + ",0)",
+                              held <= 0 ? "lower(true)" : "lower(false)",
+                              held >= 1080 ? "upper(true)" : "upper(false)"}));
+        // The same report again tells nothing.
         manager.setValue(reported);
-        manager.onChangeTemperatureValueRequested(increase);
-        manager.republish();
         QCOMPARE(log.take(), QStringList());
-        // A value in the range is shown again.
-        manager.setValue(720);
-        QCOMPARE(log.take(), (QStringList{"value(80)", "value2(80,0)", "valueQml(80,0)",
-                                          "lower(false)", "upper(false)"}));
     }
 
-    void anOwnersRangeBoundsTheLimitsAndTheValue()
+    // The limits are what the owner sets, however wide; a value within them is held as it is.
+    void limitsAreHeldAsSet()
     {
         TemperatureValueManager manager;
-        manager.setRange({0, 990});
-        manager.setUpperLimit(90000);
-        QCOMPARE(manager.upperLimit(), 990);
-        SignalLog log;
-        watch(manager, log);
-        log.watch(&manager, &TemperatureValueManager::temperatureValueUnknown, "unknown");
-        manager.setValue(990);
-        QCOMPARE(log.take(), (QStringList{"value(110)", "value2(110,0)", "valueQml(110,0)",
-                                          "lower(false)", "upper(true)"}));
-        // A step stops at the range's end, whatever the limit said.
+        manager.setLowerLimit(std::numeric_limits<int>::min());
+        manager.setUpperLimit(std::numeric_limits<int>::max());
+        QCOMPARE(manager.lowerLimit(), std::numeric_limits<int>::min());
+        QCOMPARE(manager.upperLimit(), std::numeric_limits<int>::max());
+        manager.setValue(1359);
+        QCOMPARE(manager.value(), std::optional<int>(1359));
+        manager.setValue(90000);
+        QCOMPARE(manager.value(), std::optional<int>(90000));
+        QSignalSpy shown(&manager, &TemperatureValueManager::temperatureValueChanged);
         manager.onChangeTemperatureValueRequested(increase);
-        QCOMPARE(log.take(), QStringList());
-        manager.setValue(999);
-        QCOMPARE(log.take(), QStringList{"unknown()"});
-        manager.setValue(-1);
-        QCOMPARE(log.take(), QStringList());
+        QCOMPARE(manager.value(), std::optional<int>(90009));
+        QCOMPARE(shown.takeLast().at(0).toInt(), 10001);
+    }
+
+    // No properties but whether a value is held, and no invokable methods.
+    void interfaceIsTheManagers()
+    {
+        const QMetaObject &meta = TemperatureValueManager::staticMetaObject;
+        QCOMPARE(meta.propertyCount() - meta.propertyOffset(), 1);
+        QCOMPARE(meta.property(meta.propertyOffset()).name(), "hasValue");
+        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
+            QVERIFY2(meta.method(i).methodType() != QMetaMethod::Method,
+                     meta.method(i).methodSignature().constData());
     }
 
     void stepsAtAndAcrossLimits_data()
@@ -376,6 +367,26 @@ private slots:
         Stepper right;
         QCOMPARE(manager.connectChangeRequests({&wrong, &right, nullptr}), 2);
         QCOMPARE(manager.connectUnitSources({&right}), 1);
+    }
+
+    // The trace lines, each beginning with the method's signature.
+    void traceLines()
+    {
+        TemperatureValueManager manager;
+        QTest::ignoreMessage(
+            QtDebugMsg,
+            QRegularExpression("^void value::TemperatureValueManager::setValue\\(.*\\) 720 "
+                               "LowerLimit: 0 UpperLimit: 1080$"));
+        manager.setValue(720);
+        QTest::ignoreMessage(
+            QtDebugMsg, QRegularExpression("setTemperatureUnitType\\(.*\\) changing unit to 1$"));
+        manager.setTemperatureUnitType(TemperatureTypes::E_fahrenheit);
+        QTest::ignoreMessage(
+            QtDebugMsg,
+            QRegularExpression(
+                "^void value::TemperatureValueManager::onChangeTemperatureValueRequested"
+                "\\(int\\) E_stepper_decrease$"));
+        manager.onChangeTemperatureValueRequested(1);
     }
 
     void errorTexts()

@@ -19,6 +19,9 @@ Rectangle {
     property bool lowerBlocked: false
     property bool upperBlocked: false
     property color valueColor: Theme.text
+    // Whether a number is shown: while the stepper reads "--" there is nothing to step from, the
+    // program ignores a step, and so "-" and "+" are shown disabled.
+    readonly property bool showsValue: hasValue && valueText !== noValueText
 
     // direction: DataProviderTypes.E_stepper_increase or E_stepper_decrease
     signal stepRequested(int direction)
@@ -52,6 +55,7 @@ Rectangle {
             RoundStepButton {
                 objectName: "decreaseButton"
                 increase: false
+                enabled: stepper.showsValue
                 blocked: stepper.lowerBlocked
                 onStepped: stepper.stepRequested(DataProviderTypes.E_stepper_decrease)
             }
@@ -60,7 +64,7 @@ Rectangle {
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
                 textFormat: Text.PlainText
-                text: !stepper.hasValue || stepper.valueText === stepper.noValueText
+                text: !stepper.showsValue
                       ? stepper.noValueText
                       : stepper.valueText + (stepper.unitText.length > 0 ? " " + stepper.unitText : "")
                 color: stepper.valueColor
@@ -70,6 +74,7 @@ Rectangle {
             RoundStepButton {
                 objectName: "increaseButton"
                 increase: true
+                enabled: stepper.showsValue
                 blocked: stepper.upperBlocked
                 onStepped: stepper.stepRequested(DataProviderTypes.E_stepper_increase)
             }

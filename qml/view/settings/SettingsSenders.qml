@@ -94,6 +94,14 @@ Item {
         signal notAllowedStartEditCompleted()
         signal notAllowedStartFromSaved()
         signal notAllowedStartUntilSaved()
+        // The system mode the sauna last reported, -1 before a report and after the sauna was
+        // replaced: the overheating page also sets the water limit in the Solvenno mode.
+        property int systemMode: -1
+        Connections {
+            target: typeof configure_limits_view_controller !== "undefined"
+                    ? configure_limits_view_controller : null
+            function onSaunaSystemModeChangedQml(mode) { limitsSelector.systemMode = mode }
+        }
     }
 
     Item {

@@ -94,8 +94,6 @@ CalendarProgramSettingsControllerBase::CalendarProgramSettingsControllerBase(
     , m_saveCallback(this, &CalendarProgramSettingsControllerBase::onSaveAnswered)
 {
     m_readyAtManager->setComponentWrap(true);
-    // The program's own temperature is a target, shown only within the range a target can have.
-    m_customTemperatureManager->setRange(TemperatureHumidityRules::targetTemperatureRange);
     m_customStopAfterManager->setLowerLimitInMinutes(1);
     m_customStopAfterManager->setUpperLimitInMinutes(m_dataProvider->bathTimeLimit());
     m_readyAtManager->onTimeFormatChanged(m_dataProvider->timeFormat());

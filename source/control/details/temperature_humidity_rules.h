@@ -43,7 +43,8 @@ public:
     static TemperatureHumidityRules &instance();
 
     // The target temperatures the tables know: the max-humidity table has an entry for each
-    // whole degree 0..110 °C. A target outside is none the panel can limit, or show.
+    // whole degree 0..110 °C. A step never asks for a target outside, nor does the smoothing head
+    // for one.
     static constexpr int highestTargetCelsius = maxHumidityEntryCount - 1;
     static constexpr value::TemperatureRange targetTemperatureRange{0, highestTargetCelsius * 9};
 

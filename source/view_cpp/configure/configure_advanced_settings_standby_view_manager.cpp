@@ -107,6 +107,11 @@ void ConfigureAdvancedSettingsStandbyViewManager::onStandbyViewVisibleChanged(bo
     // The page is created after the menu's selection was handled: it gets its label, its
     // editors' values, its editors' applicability and its title when it is shown.
     refresh();
+    // The editors told their values before the page existed: they tell them again.
+    for (value::TemperatureValueManager *editor : {&m_reduction, &m_waterTemperature}) {
+        editor->emitValueChanged();
+        editor->checkLimits();
+    }
     emitApplicability(reportedEnable());
     emit standbyViewTitleChanged(title());
 }

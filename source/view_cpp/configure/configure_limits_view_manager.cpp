@@ -27,8 +27,6 @@ constexpr int combiAutoFillTimeLower = 3;
 constexpr int combiAutoFillTimeUpper = 4;
 constexpr int fillTimeLower = 6;
 constexpr int fillTimeUpper = 20;
-constexpr int secondsPerMinute = int(value::DurationManager::millisecondsPerMinute /
-                                     value::DurationManager::millisecondsPerSecond);
 
 } // namespace
 
@@ -49,6 +47,8 @@ ConfigureLimitsViewManager::ConfigureLimitsViewManager(QObject *parent)
     rebuildMenu();
     m_maxBathTemperature.setLowerLimit(maxBathTemperatureLower);
     m_maxBathTemperature.setUpperLimit(maxBathTemperatureUpper);
+    connect(&m_maxBathTemperature, &value::TemperatureValueManager::temperatureValueChanged, this,
+            &ConfigureLimitsViewManager::onMaxBathTemperatureValueChanged);
     m_upperWaterTemperature.setLowerLimit(upperWaterTemperatureLower);
     m_upperWaterTemperature.setUpperLimit(upperWaterTemperatureUpper);
     applyTankFillTimeLimits();
@@ -63,9 +63,9 @@ int ConfigureLimitsViewManager::connectToView(const QList<QObject *> &senders)
         senders, this,
         {{SIGNAL(waterTempLimitCommit()), SLOT(onWaterTempLimitCommit())},
          {SIGNAL(tankFillTimeCommit()), SLOT(onTankFillTimeCommit())},
-         {SIGNAL(overheatLimitCommit()), SLOT(onOverheatLimitCommit())},
-         {SIGNAL(changeTemperatureValueRequested(int)),
-          SLOT(onMaxBathTemperatureStepRequested(int))}});
+         {SIGNAL(overheatLimitCommit()), SLOT(onOverheatLimitCommit())}});
+    // The same items step the maximum bath temperature.
+    failed += m_maxBathTemperature.connectChangeRequests(senders);
     return failed;
 }
 
@@ -116,14 +116,24 @@ int ConfigureLimitsViewManager::connectSaunaSignals(const QList<QObject *> &send
           SLOT(onSaunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode))}});
 }
 
-void ConfigureLimitsViewManager::onMaxBathTemperatureStepRequested(int step)
+template<typename Change>
+void ConfigureLimitsViewManager::updateMaxBathTemperature(Change change)
 {
-    const std::optional<value::Degrees_9C_T> before = m_maxBathTemperature.value();
-    m_maxBathTemperature.onChangeTemperatureValueRequested(step);
-    const std::optional<value::Degrees_9C_T> after = m_maxBathTemperature.value();
-    // A refused step (no value yet, at a limit, an unknown direction) sends nothing.
-    if (after && after != before)
-        emit maxBathTemperatureChangeRequested(*after);
+    m_updatingMaxBathTemperature = true;
+    change();
+    m_updatingMaxBathTemperature = false;
+    m_maxBathTemperatureTold = m_maxBathTemperature.value();
+}
+
+void ConfigureLimitsViewManager::onMaxBathTemperatureValueChanged(int)
+{
+    const std::optional<value::Degrees_9C_T> temperature = m_maxBathTemperature.value();
+    // The screen's own changes, and a unit change or an opening that tells the same value again,
+    // are no step of the user.
+    const bool stepped = !m_updatingMaxBathTemperature && temperature != m_maxBathTemperatureTold;
+    m_maxBathTemperatureTold = temperature;
+    if (temperature && stepped)
+        emit maxBathTemperatureChangeRequested(*temperature);
 }
 
 void ConfigureLimitsViewManager::onSaunaLowerTemperatureLimitChanged(int)
@@ -134,7 +144,7 @@ void ConfigureLimitsViewManager::onSaunaLowerTemperatureLimitChanged(int)
 void ConfigureLimitsViewManager::onSaunaUpperTemperatureLimitChanged(int temperature)
 {
     m_reportedMaxBathTemperature = temperature;
-    m_maxBathTemperature.setValue(temperature);
+    updateMaxBathTemperature([this, temperature] { m_maxBathTemperature.setValue(temperature); });
 }
 
 void ConfigureLimitsViewManager::onSaunaMasterFuncDescChanged(
@@ -146,18 +156,22 @@ void ConfigureLimitsViewManager::onSaunaMasterFuncDescChanged(
 
 void ConfigureLimitsViewManager::onSaunaSystemLowerTemperatureLimitChanged(int temperature)
 {
-    m_maxBathTemperature.setLowerLimit(temperature);
     // A value that arrived before its limits was clamped to the old ones: the editor shows what
     // the sauna reported as far as the new limits allow.
-    if (m_reportedMaxBathTemperature)
-        m_maxBathTemperature.setValue(*m_reportedMaxBathTemperature);
+    updateMaxBathTemperature([this, temperature] {
+        m_maxBathTemperature.setLowerLimit(temperature);
+        if (m_reportedMaxBathTemperature)
+            m_maxBathTemperature.setValue(*m_reportedMaxBathTemperature);
+    });
 }
 
 void ConfigureLimitsViewManager::onSaunaSystemUpperTemperatureLimitChanged(int temperature)
 {
-    m_maxBathTemperature.setUpperLimit(temperature);
-    if (m_reportedMaxBathTemperature)
-        m_maxBathTemperature.setValue(*m_reportedMaxBathTemperature);
+    updateMaxBathTemperature([this, temperature] {
+        m_maxBathTemperature.setUpperLimit(temperature);
+        if (m_reportedMaxBathTemperature)
+            m_maxBathTemperature.setValue(*m_reportedMaxBathTemperature);
+    });
 }
 
 void ConfigureLimitsViewManager::onSaunaWaterTempLimitChanged(int temperature)
@@ -223,9 +237,11 @@ void ConfigureLimitsViewManager::onSaunaSystemModeChanged(
 void ConfigureLimitsViewManager::onSaunaReplaced()
 {
     m_reportedMaxBathTemperature.reset();
-    m_maxBathTemperature.clearValue();
-    m_maxBathTemperature.setLowerLimit(maxBathTemperatureLower);
-    m_maxBathTemperature.setUpperLimit(maxBathTemperatureUpper);
+    updateMaxBathTemperature([this] {
+        m_maxBathTemperature.clearValue();
+        m_maxBathTemperature.setLowerLimit(maxBathTemperatureLower);
+        m_maxBathTemperature.setUpperLimit(maxBathTemperatureUpper);
+    });
     m_reportedWaterTempLimit.forget();
     m_reportedTankFillTime.forget();
     m_reportedPcbOverheatLimit.forget();
@@ -234,6 +250,7 @@ void ConfigureLimitsViewManager::onSaunaReplaced()
     m_systemMode.reset();
     rebuildMenu();
     applyTankFillTimeLimits();
+    emit saunaSystemModeChangedQml(-1);
 }
 
 bool ConfigureLimitsViewManager::isSolvenno() const
@@ -301,8 +318,6 @@ void ConfigureLimitsViewManager::applyTankFillTimeLimits()
     const int upper = combiAuto ? combiAutoFillTimeUpper : fillTimeUpper;
     m_tankFillTime.setLowerLimitInMinutes(lower);
     m_tankFillTime.setUpperLimitInMinutes(upper);
-    // A report outside the editor's limits opens as "--", not as the limit it would clamp to.
-    m_reportedTankFillTime.setShownRange(lower * secondsPerMinute, upper * secondsPerMinute);
 }
 
 } // namespace view

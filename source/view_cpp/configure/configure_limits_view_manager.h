@@ -20,9 +20,6 @@ namespace view {
 class ConfigureLimitsViewManager : public ConfigureMenuViewManagerBase
 {
     Q_OBJECT
-    // The system mode last reported, -1 before the first report; QML shows the water limit on the
-    // overheating page in the Solvenno mode.
-    Q_PROPERTY(int systemMode READ systemModeValue NOTIFY saunaSystemModeChangedQml)
 
 public:
     // The tank fill time editor; it can announce its value again for a page that opens on it.
@@ -47,7 +44,6 @@ public:
     }
     value::DurationManager *tankFillTimeManager() { return &m_tankFillTime; }
     value::TemperatureValueManager *pcbOverheatLimitManager() { return &m_pcbOverheatLimit; }
-    int systemModeValue() const { return m_systemMode ? int(*m_systemMode) : -1; }
 
     // The menu's selections, the three commits and the maximum bath temperature's steps.
     int connectToView(const QList<QObject *> &senders);
@@ -67,9 +63,10 @@ signals:
     void saunaSystemModeChangedQml(int mode);
 
 public slots:
-    // A step of the maximum bath temperature's stepper: the one way its value is sent. Reports,
-    // limits and unit changes move the editor but never send.
-    void onMaxBathTemperatureStepRequested(int step);
+    // The maximum bath temperature's editor changed (the argument is in the shown unit and is not
+    // used): a value that a step of the user made is sent. A report, a limit, a unit change or the
+    // opening of the editor tells the value too, but sends nothing.
+    void onMaxBathTemperatureValueChanged(int);
     void onSaunaLowerTemperatureLimitChanged(int temperature);
     void onSaunaUpperTemperatureLimitChanged(int temperature);
     void
@@ -85,12 +82,17 @@ public slots:
     void onOverheatLimitCommit();
     void onSaunaMasterProductChanged(::signalInterface::MasterFuncDescTypes::RcbProduct product);
     void onSaunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode mode);
-    // Limits, functions and product were the former sauna's: the menu offers the bath temperature
-    // alone, without a value, until the new sauna reports.
+    // Limits, functions, product and system mode were the former sauna's: the menu offers the
+    // bath temperature alone, without a value, until the new sauna reports, and QML hears -1, no
+    // system mode.
     void onSaunaReplaced() override;
 
 private:
     bool isSolvenno() const;
+    // Changes the maximum bath temperature's editor without sending: the change is the screen's,
+    // not a step of the user.
+    template<typename Change>
+    void updateMaxBathTemperature(Change change);
     void rebuildMenu();
     void applyTankFillTimeLimits();
     // Tells a page that opens on editSelected the editor's value and limit states.
@@ -111,6 +113,9 @@ private:
     ReportedEditorValue<value::TemperatureValueManager> m_reportedPcbOverheatLimit;
     // The maximum bath temperature as reported, applied again when the system limits change.
     std::optional<int> m_reportedMaxBathTemperature;
+    // The editor's value when it last told it, and whether the screen is changing it.
+    std::optional<value::Degrees_9C_T> m_maxBathTemperatureTold;
+    bool m_updatingMaxBathTemperature = false;
 };
 
 } // namespace view

@@ -138,6 +138,7 @@ private slots:
     void standbyCommitSendsEveryEditorWithAValue_data();
     void standbyCommitSendsEveryEditorWithAValue();
     void standbyEditorsKeepTheirLimits();
+    void standbyPageHearsItsEditorsWhenShown();
 
     // Fan.
     void fanRowShowsTheRuntime();
@@ -493,6 +494,30 @@ void TestConfigureAdvancedSettings::standbyEditorsKeepTheirLimits()
     QCOMPARE(water.value().value_or(-1), 675);
     water.onChangeTemperatureValueRequested(signalInterface::DataProviderTypes::E_stepper_decrease);
     QCOMPARE(water.value().value_or(-1), 675);
+}
+
+// The page is created after the editors were loaded: showing it tells their values and limit
+// states again, so the page reads them without asking.
+void TestConfigureAdvancedSettings::standbyPageHearsItsEditorsWhenShown()
+{
+    view::ConfigureAdvancedSettingsStandbyViewManager standby(nullptr);
+    value::TemperatureValueManager &reduction = *standby.reductionManager();
+    value::TemperatureValueManager &water = *standby.waterTemperatureManager();
+    standby.onSaunaStandbyOffsetTemperatureChanged(90);
+    standby.onSaunaTankStandbyTemperatureChanged(720);
+    standby.onEditSelectedEnum(ConfigureTypes::E_standby);
+    QSignalSpy reductionShown(&reduction, &value::TemperatureValueManager::temperatureValueChanged);
+    QSignalSpy waterShown(&water, &value::TemperatureValueManager::temperatureValueChanged);
+    QSignalSpy waterUpper(&water, &value::TemperatureValueManager::upperLimitReached);
+    standby.onStandbyViewVisibleChanged(true);
+    QCOMPARE(reductionShown.size(), 1);
+    QCOMPARE(reductionShown.at(0).at(0).toInt(), 10);
+    QCOMPARE(waterShown.size(), 1);
+    QCOMPARE(waterShown.at(0).at(0).toInt(), 80);
+    QCOMPARE(waterUpper.size(), 1);
+    // Hidden, nothing is told.
+    standby.onStandbyViewVisibleChanged(false);
+    QCOMPARE(waterShown.size(), 1);
 }
 
 void TestConfigureAdvancedSettings::fanRowShowsTheRuntime()

@@ -222,7 +222,6 @@ private slots:
         QCOMPARE(modelReader::applIds(*manager.model()), ids);
         QCOMPARE(mode.size(), 1);
         QCOMPARE(mode.at(0).at(0).toInt(), systemMode);
-        QCOMPARE(manager.systemModeValue(), systemMode);
 
         // Each shown row opens its own editor; a row that is not shown, an id outside the
         // enum and the not-allowed-start editors' own ids open nothing.
@@ -274,6 +273,48 @@ private slots:
             QStringList({"maxBathTemperatureChangeRequested(int)",
                          "waterTempLimitChangeRequest(int)", "rcbTankFillTimeChangeRequest(int)",
                          "pcbOverheatLimitChangeRequest(int)", "saunaSystemModeChangedQml(int)"}));
+    }
+
+    // The slots in their declared order, and no property: the system mode reaches QML by its
+    // signal. The sauna-replaced slot is the frame's.
+    void ownSlotsAndPropertiesAreTheScreens()
+    {
+        const QMetaObject &meta = ConfigureLimitsViewManager::staticMetaObject;
+        QStringList slotNames;
+        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
+            if (meta.method(i).methodType() == QMetaMethod::Slot)
+                slotNames << QString::fromLatin1(meta.method(i).name());
+        }
+        QCOMPARE(slotNames,
+                 QStringList(
+                     {"onMaxBathTemperatureValueChanged", "onSaunaLowerTemperatureLimitChanged",
+                      "onSaunaUpperTemperatureLimitChanged", "onSaunaMasterFuncDescChanged",
+                      "onSaunaSystemLowerTemperatureLimitChanged",
+                      "onSaunaSystemUpperTemperatureLimitChanged", "onSaunaWaterTempLimitChanged",
+                      "onSaunaRcbTankFillTimeChanged", "onSaunaPcbOverheatLimitChanged",
+                      "onLanguageChanged", "onWaterTempLimitCommit", "onTankFillTimeCommit",
+                      "onOverheatLimitCommit", "onSaunaMasterProductChanged",
+                      "onSaunaSystemModeChanged", "onSaunaReplaced"}));
+        QVERIFY(meta.indexOfSlot("onMaxBathTemperatureValueChanged(int)") >= 0);
+        QCOMPARE(meta.propertyCount(), meta.propertyOffset());
+    }
+
+    // The editor's own value signal reaches the slot: a step made on the manager, whoever asked
+    // for it, is sent; telling the editor again on opening or in another unit is not.
+    void maxBathTemperatureStepOnTheManagerIsSent()
+    {
+        ConfigureLimitsViewManager manager(nullptr);
+        RequestLog log(manager);
+        value::TemperatureValueManager &editor = *manager.maxBathTemperatureManager();
+        manager.onSaunaUpperTemperatureLimitChanged(720);
+        manager.onItemSelected(ConfigureTypes::E_maxBathTemp);
+        editor.setTemperatureUnitType(TemperatureTypes::E_fahrenheit);
+        QVERIFY(log.entries.isEmpty());
+        editor.onChangeTemperatureValueRequested(DataProviderTypes::E_stepper_decrease);
+        QCOMPARE(log.entries, QStringList{"maxBath 715"});
+        manager.onItemSelected(ConfigureTypes::E_maxBathTemp);
+        editor.setTemperatureUnitType(TemperatureTypes::E_celsius);
+        QCOMPARE(log.entries, QStringList{"maxBath 715"});
     }
 
     void maxBathTemperatureIsSentOnlyAfterAStep()
@@ -454,31 +495,34 @@ private slots:
         QCOMPARE(value(), std::optional<qint64>(stepped));
     }
 
-    void tankFillTimeOutsideTheProductsLimitsOpensWithoutAValue_data()
+    void tankFillTimeOpensWithinTheProductsLimits_data()
     {
         QTest::addColumn<int>("product");
         QTest::addColumn<int>("seconds");
-        QTest::addColumn<bool>("shown");
+        QTest::addColumn<int>("held");
         const int combi = int(MasterFuncDescTypes::E_combi_auto);
         const int sauna = int(MasterFuncDescTypes::E_sauna);
-        QTest::newRow("combi 3 min") << combi << 180 << true;
-        QTest::newRow("combi 4 min") << combi << 240 << true;
-        QTest::newRow("combi 3 min less a second") << combi << 179 << false;
-        QTest::newRow("combi 4 min and a second") << combi << 241 << false;
-        QTest::newRow("sauna 6 min") << sauna << 360 << true;
-        QTest::newRow("sauna 20 min") << sauna << 1200 << true;
-        QTest::newRow("sauna 6 min less a second") << sauna << 359 << false;
-        QTest::newRow("sauna 20 min and a second") << sauna << 1201 << false;
-        QTest::newRow("sauna largest int") << sauna << std::numeric_limits<int>::max() << false;
+        QTest::newRow("combi 3 min") << combi << 180 << 180;
+        QTest::newRow("combi 4 min") << combi << 240 << 240;
+        QTest::newRow("combi 3 min less a second") << combi << 179 << 180;
+        QTest::newRow("combi 4 min and a second") << combi << 241 << 240;
+        QTest::newRow("sauna 6 min") << sauna << 360 << 360;
+        QTest::newRow("sauna 20 min") << sauna << 1200 << 1200;
+        QTest::newRow("sauna 6 min less a second") << sauna << 359 << 360;
+        QTest::newRow("sauna 20 min and a second") << sauna << 1201 << 1200;
+        QTest::newRow("sauna 5 s") << sauna << 5 << 360;
+        QTest::newRow("sauna negative") << sauna << -60 << 360;
+        QTest::newRow("sauna largest int") << sauna << std::numeric_limits<int>::max() << 1200;
+        QTest::newRow("sauna smallest int") << sauna << std::numeric_limits<int>::min() << 360;
     }
 
-    // A fill time the editor's limits do not allow opens as "--", not as the limit it would be
-    // clamped to, and a commit of the unchanged editor sends nothing.
-    void tankFillTimeOutsideTheProductsLimitsOpensWithoutAValue()
+    // Choosing the fill time sets the editor to the reported seconds × 1000 ms within its limits,
+    // whatever the sauna reported, and a commit sends what it holds.
+    void tankFillTimeOpensWithinTheProductsLimits()
     {
         QFETCH(int, product);
         QFETCH(int, seconds);
-        QFETCH(bool, shown);
+        QFETCH(int, held);
         ConfigureLimitsViewManager manager(nullptr);
         manager.onSaunaMasterProductChanged(MasterFuncDescTypes::RcbProduct(product));
         manager.onSaunaMasterFuncDescChanged(flags(false, true, true));
@@ -486,9 +530,9 @@ private slots:
         manager.onSaunaRcbTankFillTimeChanged(seconds);
         manager.onItemSelected(5);
         QCOMPARE(manager.tankFillTimeManager()->value(),
-                 shown ? std::optional<qint64>(qint64(seconds) * 1000) : std::nullopt);
+                 std::optional<qint64>(qint64(held) * 1000));
         manager.onTankFillTimeCommit();
-        QCOMPARE(log.entries.size(), shown ? 1 : 0);
+        QCOMPARE(log.entries, QStringList{QStringLiteral("fill %1").arg(held)});
     }
 
     void editorLimitsFollowTheProduct()
@@ -557,6 +601,27 @@ private slots:
         manager.onOverheatLimitCommit();
         QCOMPARE(log.entries.size(), 3);
         QCOMPARE(log.entries.last(), QStringLiteral("pcb 720"));
+    }
+
+    // A new sauna starts from nothing: one row, no value, and QML hears that the Solvenno mode of
+    // the former sauna is gone; forgetting sends nothing.
+    void saunaReplacedForgetsTheSystemMode()
+    {
+        ConfigureLimitsViewManager manager(nullptr);
+        RequestLog log(manager);
+        manager.onSaunaMasterFuncDescChanged(flags(true, true, true));
+        manager.onSaunaSystemModeChanged(MasterFuncDescTypes::E_solvenno);
+        manager.onSaunaUpperTemperatureLimitChanged(720);
+        QSignalSpy mode(&manager, &ConfigureLimitsViewManager::saunaSystemModeChangedQml);
+        manager.onSaunaReplaced();
+        QCOMPARE(mode.size(), 1);
+        QCOMPARE(mode.at(0).at(0).toInt(), -1);
+        QCOMPARE(modelReader::texts(*manager.model(), "textOnSubMenu"),
+                 QStringList{"Bath temperature"});
+        QCOMPARE(manager.maxBathTemperatureManager()->value(), std::nullopt);
+        // The next sauna's report is no step either.
+        manager.onSaunaUpperTemperatureLimitChanged(810);
+        QVERIFY(log.entries.isEmpty());
     }
 
     void languageChangeRetranslatesOnlyChangedRows()

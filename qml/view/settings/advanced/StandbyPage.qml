@@ -26,12 +26,6 @@ Item {
     readonly property bool shownInStack: StackView.status !== StackView.Inactive
     onShownInStackChanged: page.senders.advanced.standbyViewVisibleChanged(shownInStack)
 
-    // The editors told their values before this page existed.
-    Component.onCompleted: {
-        configure_advanced_settings_temperature_reduction_manager.republish()
-        configure_advanced_settings_water_temperature_manager.republish()
-    }
-
     Connections {
         target: configure_advanced_settings_standby_view_controller
         function onStandbyTemperatureApplicableChanged(applicable) {

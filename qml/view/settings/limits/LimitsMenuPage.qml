@@ -136,7 +136,8 @@ Item {
             // In the Solvenno mode the water temperature limit is set here.
             TemperatureStepper {
                 objectName: "limitsOverheatWaterStepper"
-                visible: configure_limits_view_controller.systemMode === MasterFuncDescTypes.E_solvenno
+                visible: page.limitsSender !== null
+                         && page.limitsSender.systemMode === MasterFuncDescTypes.E_solvenno
                 width: parent.width
                 label: qsTr("Water")
                 manager: configure_limits_upper_water_temp_manager
