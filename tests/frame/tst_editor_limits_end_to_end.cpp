@@ -61,7 +61,7 @@ QString firstMessage(const QSignalSpy &messages)
 
 // The limits an editor's owner gave it: the integer, duration and temperature managers each keep
 // their own.
-template <typename Editor>
+template<typename Editor>
 std::pair<qint64, qint64> limitsOf(const Editor *editor)
 {
     return {editor->lowerLimit(), editor->upperLimit()};
@@ -301,8 +301,9 @@ std::vector<Editor> TestEditorLimitsEndToEnd::settingsEditors(int product)
         {"maximum bath temperature",
          [&limits] { return limitsOf(limits.maxBathTemperatureManager()); },
          [&limits, stepTo](qint64 value) {
-             stepTo(limits.maxBathTemperatureManager(), value,
-                    [&limits](int step) { limits.onMaxBathTemperatureStepRequested(step); });
+             stepTo(limits.maxBathTemperatureManager(), value, [&limits](int step) {
+                 limits.maxBathTemperatureManager()->onChangeTemperatureValueRequested(step);
+             });
          },
          same, integer(IntegerId::UpperTemperatureLimit)},
         {"water temperature limit",
