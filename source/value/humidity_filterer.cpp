@@ -78,12 +78,14 @@ void HumidityFilterer::onTimeout()
 void HumidityFilterer::onSaunaHumidityChanged(int measured, HumidityTypes::HumidityUnit unit)
 {
     qCDebug(valueLog) << Q_FUNC_INFO << measured << HumidityTypes::toText(unit);
+    // A number that is no humidity of its unit is not smoothed towards, as for temperatures.
+    if (!isHumidityInRange({measured, unit}))
+        return;
     const bool first = !m_measured;
     m_measured = HumidityValue_T{measured, unit};
     if (first) {
         // Start one off so that the first tick shows the first measurement at once.
-        m_filtered = {measured == std::numeric_limits<int>::min() ? measured + 1 : measured - 1,
-                      unit};
+        m_filtered = {measured - 1, unit};
         onTimeout();
     }
 }

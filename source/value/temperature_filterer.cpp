@@ -2,6 +2,7 @@
 
 #include "signal_interface/sender_connections.h"
 #include "value/saturating_arithmetic.h"
+#include "value/shown_temperature_base.h"
 #include "value/value_logging.h"
 
 #include <cstdlib>
@@ -66,11 +67,15 @@ void TemperatureFilterer::onTimeout()
 void TemperatureFilterer::onSaunaTemperatureChanged(int measured)
 {
     qCDebug(valueLog) << Q_FUNC_INFO << measured;
+    // A reading that no dial can show in either unit is no temperature of a room: smoothing
+    // towards it would keep every real reading after it off the dial for hours.
+    if (!isTemperatureShowable(measured, signalInterface::TemperatureTypes::E_celsius))
+        return;
     const bool first = !m_measured;
     m_measured = measured;
     if (first) {
         // Start one off so that the first tick shows the first measurement at once.
-        m_filtered = measured == std::numeric_limits<int>::min() ? measured + 1 : measured - 1;
+        m_filtered = measured - 1;
         onTimeout();
     }
 }

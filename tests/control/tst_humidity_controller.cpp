@@ -204,10 +204,15 @@ private slots:
         emit receiver.saunaHumidityChanged(98, HumidityTypes::E_percentage);
         QCOMPARE(filterer.filteredValue(),
                  (value::HumidityValue_T{98, HumidityTypes::E_percentage}));
+        emit receiver.saunaHumidityChanged(100, HumidityTypes::E_percentage);
+        filterer.onTimeout();
+        QCOMPARE(filterer.filteredValue(),
+                 (value::HumidityValue_T{100, HumidityTypes::E_percentage}));
+        // A number that is no humidity is not smoothed towards.
         emit receiver.saunaHumidityChanged(120, HumidityTypes::E_percentage);
         filterer.onTimeout();
         QCOMPARE(filterer.filteredValue(),
-                 (value::HumidityValue_T{103, HumidityTypes::E_percentage}));
+                 (value::HumidityValue_T{100, HumidityTypes::E_percentage}));
     }
 
     // The running panel's smoothing: a tick every 30 s once started, at most 5 % or one level a

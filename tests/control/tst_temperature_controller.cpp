@@ -281,18 +281,22 @@ private slots:
         QCOMPARE(shown.last().at(0).toInt(), 80);
         QCOMPARE(controller.temperatureFilterer()->filteredValue(), 720);
         shown.clear();
+        emit receiver.saunaTemperatureChanged(729);
+        controller.temperatureFilterer()->onTimeout();
+        QCOMPARE(shown.takeFirst().at(0).toInt(), 81);
+        // A reading no dial can show reads "--" and is not smoothed towards.
         emit receiver.saunaTemperatureChanged(std::numeric_limits<int>::max());
         QCOMPARE(unknown.count(), 1);
         for (int tick = 0; tick < 3; ++tick)
             controller.temperatureFilterer()->onTimeout();
-        QCOMPARE(controller.temperatureFilterer()->filteredValue(), 747);
+        QCOMPARE(controller.temperatureFilterer()->filteredValue(), 729);
         QCOMPARE(shown.count(), 0);
-        // Known again: the smoothing comes back from where it went.
-        emit receiver.saunaTemperatureChanged(720);
+        // Known again: the smoothing goes on from where it stood.
+        emit receiver.saunaTemperatureChanged(729);
         QCOMPARE(shown.count(), 1);
-        QCOMPARE(shown.takeFirst().at(0).toInt(), 83);
+        QCOMPARE(shown.takeFirst().at(0).toInt(), 81);
         controller.temperatureFilterer()->onTimeout();
-        QCOMPARE(shown.takeFirst().at(0).toInt(), 82);
+        QCOMPARE(shown.count(), 0);
     }
 
     // The running panel's smoothing: a tick every 15 s once started, at most 1 °C a tick, and

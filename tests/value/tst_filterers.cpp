@@ -71,9 +71,10 @@ private slots:
         QCOMPARE(value::limitedStep(0, 9), qint64(0));
     }
 
-    // Every measurement enters the filter, whatever it is: no difference wraps, and a filtered
-    // number beyond an int stops at its end.
-    void measurementsAtTheEndsOfAnInt()
+    // A reading that no dial can show (below -99 or above 999 whole degrees Celsius, a humidity
+    // outside 0..100 % or 0..10 levels) is not smoothed towards: one absurd report would keep
+    // the real readings after it off the dial for hours.
+    void readingsNoDialCanShowAreNotSmoothedTowards()
     {
         constexpr int smallest = std::numeric_limits<int>::min();
         constexpr int largest = std::numeric_limits<int>::max();
@@ -81,20 +82,43 @@ private slots:
         SignalLog log;
         log.watch(&temperature, &TemperatureFilterer::filteredTemperatureValueChanged, "t");
         temperature.onSaunaTemperatureChanged(smallest);
-        QCOMPARE(log.take(), QStringList{QStringLiteral("t(%1)").arg(smallest)});
+        temperature.onSaunaTemperatureChanged(-900);
+        temperature.onSaunaTemperatureChanged(9000);
+        QCOMPARE(log.take(), QStringList());
+        QCOMPARE(ticks(temperature, 2), QStringList());
+        // The first reading it can show is the first measurement, shown at once.
+        temperature.onSaunaTemperatureChanged(720);
+        QCOMPARE(log.take(), QStringList{QStringLiteral("t(720)")});
         temperature.onSaunaTemperatureChanged(largest);
-        QCOMPARE(ticks(temperature, 1), QStringList{QStringLiteral("t(%1)").arg(smallest + 9)});
-        temperature.setTargetValue(largest);
-        temperature.setTargetTolerance(9);
-        QCOMPARE(ticks(temperature, 1), QStringList{QStringLiteral("t(%1)").arg(smallest + 18)});
+        QCOMPARE(ticks(temperature, 2), QStringList());
+        // The ends a dial holds are smoothed towards like any reading.
+        temperature.onSaunaTemperatureChanged(8999);
+        QCOMPARE(ticks(temperature, 1), QStringList{QStringLiteral("t(729)")});
+        log.take();
+        TemperatureFilterer coldest;
+        log.watch(&coldest, &TemperatureFilterer::filteredTemperatureValueChanged, "c");
+        coldest.onSaunaTemperatureChanged(-891);
+        QCOMPARE(log.take(), QStringList{QStringLiteral("c(-891)")});
 
         HumidityFilterer humidity;
         humidity.setMaxStepPercent(5);
-        humidity.onSaunaHumidityChanged(largest - 101, level);
-        QCOMPARE(humidity.filteredValue(), (HumidityValue_T{largest - 101, level}));
-        humidity.onSaunaHumidityChanged(50, percent);
-        QCOMPARE(ticks(humidity, 1), QStringList{QStringLiteral("h({%1 0})").arg(largest)});
-        QCOMPARE(ticks(humidity, 1), QStringList{QStringLiteral("h({%1 0})").arg(largest - 5)});
+        log.watch(&humidity, &HumidityFilterer::filteredHumidityValueChanged, "h");
+        humidity.onSaunaHumidityChanged(101, percent);
+        humidity.onSaunaHumidityChanged(-1, percent);
+        humidity.onSaunaHumidityChanged(11, level);
+        humidity.onSaunaHumidityChanged(largest, level);
+        QCOMPARE(log.take(), QStringList());
+        humidity.onSaunaHumidityChanged(100, percent);
+        QCOMPARE(log.take(), QStringList{QStringLiteral("h({100 0})")});
+        humidity.onSaunaHumidityChanged(smallest, percent);
+        QCOMPARE(ticks(humidity, 2), QStringList());
+        humidity.onSaunaHumidityChanged(90, percent);
+        QCOMPARE(ticks(humidity, 1), QStringList{QStringLiteral("h({95 0})")});
+        log.take();
+        HumidityFilterer levels;
+        log.watch(&levels, &HumidityFilterer::filteredHumidityValueChanged, "l");
+        levels.onSaunaHumidityChanged(10, level);
+        QCOMPARE(log.take(), QStringList{QStringLiteral("l({10 1})")});
     }
 
     void temperatureFollowsMeasurementInSteps()
