@@ -1,6 +1,9 @@
 #include "value/humidity_value.h"
 
 #include "signal_interface/protocol_facts.h"
+#include "value/saturating_arithmetic.h"
+
+#include <limits>
 
 using signalInterface::HumidityTypes;
 namespace protocolFacts = signalInterface::protocolFacts;
@@ -10,10 +13,12 @@ namespace value {
 int convertHumidityNumber(int number, HumidityTypes::HumidityUnit from,
                           HumidityTypes::HumidityUnit to)
 {
+    // In 64 bits, so that no number wraps; a level beyond an int's tenth stops at the int's end.
     if (from == HumidityTypes::E_percentage && to == HumidityTypes::E_step)
-        return number * 10 / 92;
+        return int(qint64(number) * 10 / 92);
     if (from == HumidityTypes::E_step && to == HumidityTypes::E_percentage)
-        return number * 10;
+        return int(clampToRange(qint64(number) * 10, std::numeric_limits<int>::min(),
+                                std::numeric_limits<int>::max()));
     return number;
 }
 

@@ -9,6 +9,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 #include <type_traits>
 
 using signalInterface::HumidityTypes;
@@ -94,6 +96,13 @@ private slots:
         QCOMPARE(value::convertHumidityNumber(9, percent, level), 0);
         QCOMPARE(value::convertHumidityNumber(5, level, percent), 50);
         QCOMPARE(value::convertHumidityNumber(7, level, level), 7);
+        // Absurd numbers do not wrap.
+        constexpr int largest = std::numeric_limits<int>::max();
+        constexpr int smallest = std::numeric_limits<int>::min();
+        QCOMPARE(value::convertHumidityNumber(largest, percent, level), 233422135);
+        QCOMPARE(value::convertHumidityNumber(smallest, percent, level), -233422135);
+        QCOMPARE(value::convertHumidityNumber(largest, level, percent), largest);
+        QCOMPARE(value::convertHumidityNumber(smallest, level, percent), smallest);
         // An operation of the manager, as its other conversions are.
         QVERIFY(std::is_member_function_pointer_v<decltype(&HumidityValueManager::convertToUnit)>);
         const HumidityValueManager manager;
