@@ -39,22 +39,6 @@ public:
     {}
 
     const std::optional<Reported> &reported() const { return m_reported; }
-    // The reports the screen shows, in the report's unit: one outside is none the sauna can
-    // mean, so the row and the editor read "--" instead of it (or of the report before).
-    void setShownRange(const Reported &lowest, const Reported &highest)
-    {
-        m_lowest = lowest;
-        m_highest = highest;
-    }
-    // The last report, if it lies in the shown range.
-    std::optional<Reported> shown() const
-    {
-        if (!m_reported || (m_lowest && *m_reported < *m_lowest) ||
-            (m_highest && *m_highest < *m_reported))
-            return std::nullopt;
-        return m_reported;
-    }
-
     // Keeps the report; the editor takes it only with offer().
     void store(const Reported &reported) { m_reported = reported; }
     void report(const Reported &reported)
@@ -65,16 +49,15 @@ public:
     // An opened editor without a value takes the kept report.
     void offer()
     {
-        const std::optional<Reported> report = shown();
-        if (m_opened && report && !m_editor.hasValue())
-            m_load(m_editor, *report);
+        if (m_opened && m_reported && !m_editor.hasValue())
+            m_load(m_editor, *m_reported);
     }
     // Opening the editor: it holds the report, or no value.
     void open()
     {
         m_opened = true;
-        if (const std::optional<Reported> report = shown())
-            m_load(m_editor, *report);
+        if (m_reported)
+            m_load(m_editor, *m_reported);
         else
             m_editor.clearValue();
     }
@@ -92,8 +75,6 @@ private:
     Editor &m_editor;
     Load m_load;
     std::optional<Reported> m_reported;
-    std::optional<Reported> m_lowest;
-    std::optional<Reported> m_highest;
     bool m_opened = false;
 };
 
