@@ -300,11 +300,11 @@ void SaunaSystemReceiver::handleIntegerValue(const vaholumo::Integer_value_chang
     // An id outside the valid set parses as absent, so this also drops undeclared ids.
     if (!report.has_value_id() || !report.has_value())
         return;
-    // The bridge signals carry ints. A larger value is passed on as the largest int, which lies
-    // beyond every range the panel shows, so that the value shown reads as unknown instead of
-    // keeping the one reported before.
+    // The bridge signals carry ints. A larger value is passed on as the largest int, so that it
+    // replaces the one reported before: a settings row writes it as its screen writes any report,
+    // and a screen that has no room for it (the bath time on the main screen) reads "--".
     if (report.value() > static_cast<quint32>(INT_MAX))
-        qCDebug(linkLog) << "integer report" << report.value_id() << "beyond int, unknown";
+        qCDebug(linkLog) << "integer report" << report.value_id() << "beyond int, the largest int";
     const int value = static_cast<int>(qMin(report.value(), static_cast<quint32>(INT_MAX)));
     switch (report.value_id()) {
     case vaholumo::Integer_value_changed_value_t_TARGET_TEMPERATURE:
