@@ -71,29 +71,20 @@ void DurationManager::componentSteps(int &hour, int &minute, int &second, int &m
 
 void DurationManager::setLowerLimit(const qint64 &milliseconds)
 {
-    m_lowerLimit = milliseconds;
-    if (milliseconds > m_upperLimit)
-        m_upperLimit = milliseconds;
+    setLowerLimitKeepingOrder(m_lowerLimit, m_upperLimit, milliseconds);
     moveValueIntoLimits();
 }
 
 void DurationManager::setUpperLimit(const qint64 &milliseconds)
 {
-    m_upperLimit = milliseconds;
-    if (milliseconds < m_lowerLimit)
-        m_lowerLimit = milliseconds;
+    setUpperLimitKeepingOrder(m_lowerLimit, m_upperLimit, milliseconds);
     moveValueIntoLimits();
 }
 
 void DurationManager::moveValueIntoLimits()
 {
-    if (!m_value)
-        return;
-    const qint64 clamped = clampToRange(*m_value, m_lowerLimit, m_upperLimit);
-    if (clamped == *m_value)
-        return;
-    m_value = clamped;
-    emitValueChanged();
+    if (moveIntoLimits(m_value, m_lowerLimit, m_upperLimit))
+        emitValueChanged();
 }
 
 void DurationManager::setLowerLimitInMinutes(int minutes)

@@ -21,29 +21,20 @@ int IntegerManager::connectChangeRequests(const QList<QObject *> &items)
 
 void IntegerManager::setLowerLimit(const qint64 &limit)
 {
-    m_lowerLimit = limit;
-    if (limit > m_upperLimit)
-        m_upperLimit = limit;
+    setLowerLimitKeepingOrder(m_lowerLimit, m_upperLimit, limit);
     moveValueIntoLimits();
 }
 
 void IntegerManager::setUpperLimit(const qint64 &limit)
 {
-    m_upperLimit = limit;
-    if (limit < m_lowerLimit)
-        m_lowerLimit = limit;
+    setUpperLimitKeepingOrder(m_lowerLimit, m_upperLimit, limit);
     moveValueIntoLimits();
 }
 
 void IntegerManager::moveValueIntoLimits()
 {
-    if (!m_value)
-        return;
-    const qint64 clamped = clampToRange(*m_value, m_lowerLimit, m_upperLimit);
-    if (clamped == *m_value)
-        return;
-    m_value = clamped;
-    emitValueChanged();
+    if (moveIntoLimits(m_value, m_lowerLimit, m_upperLimit))
+        emitValueChanged();
 }
 
 void IntegerManager::setValueCheckLimits(const qint64 &newValue)

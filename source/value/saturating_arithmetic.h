@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <limits>
+#include <optional>
 
 namespace value {
 
@@ -32,6 +33,33 @@ inline qint64 clampToRange(qint64 v, qint64 lower, qint64 upper)
     if (v > upper)
         return upper;
     return v;
+}
+
+// Sets one of two limits; the other follows, so that lower <= upper always holds.
+inline void setLowerLimitKeepingOrder(qint64 &lower, qint64 &upper, qint64 limit)
+{
+    lower = limit;
+    if (limit > upper)
+        upper = limit;
+}
+
+inline void setUpperLimitKeepingOrder(qint64 &lower, qint64 &upper, qint64 limit)
+{
+    upper = limit;
+    if (limit < lower)
+        lower = limit;
+}
+
+// Moves a held value into the limits; true when it moved.
+inline bool moveIntoLimits(std::optional<qint64> &value, qint64 lower, qint64 upper)
+{
+    if (!value)
+        return false;
+    const qint64 clamped = clampToRange(*value, lower, upper);
+    if (clamped == *value)
+        return false;
+    value = clamped;
+    return true;
 }
 
 } // namespace value
