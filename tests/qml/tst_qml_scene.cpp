@@ -379,6 +379,7 @@ private slots:
     void bathTimeEditorWaitsForTheLimit();
     void humidityControlOnlyWhereTheSaunaHasOne();
     void mainScreenShowsControllerStates();
+    void switchTilesShowNoStateWithoutASauna();
     void steppersAndSwitchesEmitTheirRequests();
     void lockedScreenFollowsThePinController();
     void rowsOfAProgramModelReportApplicationIds();
@@ -1001,6 +1002,32 @@ void TestQmlScene::mainScreenShowsControllerStates()
 
     m_wifi.setConnected(true);
     QCOMPARE(item("connectionIndicator")->property("color").value<QColor>(), QColor("#8fb37a"));
+}
+
+void TestQmlScene::switchTilesShowNoStateWithoutASauna()
+{
+    // The lights and the fan were on when the sauna went: the tiles read "--" and are not lit as
+    // if they were still on.
+    m_wifi.setConnected(true);
+    m_peripheral.setLightsOn(true);
+    m_peripheral.setFanRunning(true);
+    const QStringList tiles = {"lights_switch_tab_2", "lights_switch_tab_tab2_locked", "fanTile"};
+    for (const QString &name : tiles) {
+        QObject *tile = item(name.toLatin1().constData());
+        QVERIFY2(tile, qPrintable(name));
+        QVERIFY2(tile->property("active").toBool(), qPrintable(name));
+        QCOMPARE(tile->property("value").toString(), QStringLiteral("On"));
+    }
+    m_wifi.setConnected(false);
+    for (const QString &name : tiles) {
+        QObject *tile = item(name.toLatin1().constData());
+        QCOMPARE(tile->property("value").toString(), QStringLiteral("--"));
+        QVERIFY2(!tile->property("active").toBool(), qPrintable(name));
+        QCOMPARE(tile->property("valueColor").value<QColor>(), QColor("#b5a393"));
+    }
+    m_wifi.setConnected(true);
+    m_peripheral.setLightsOn(false);
+    m_peripheral.setFanRunning(false);
 }
 
 void TestQmlScene::steppersAndSwitchesEmitTheirRequests()
