@@ -380,6 +380,7 @@ private slots:
     void humidityControlOnlyWhereTheSaunaHasOne();
     void mainScreenShowsControllerStates();
     void switchTilesShowNoStateWithoutASauna();
+    void heaterSettingsShowNoFormerSaunasValues();
     void steppersAndSwitchesEmitTheirRequests();
     void lockedScreenFollowsThePinController();
     void rowsOfAProgramModelReportApplicationIds();
@@ -1028,6 +1029,36 @@ void TestQmlScene::switchTilesShowNoStateWithoutASauna()
     m_wifi.setConnected(true);
     m_peripheral.setLightsOn(false);
     m_peripheral.setFanRunning(false);
+}
+
+void TestQmlScene::heaterSettingsShowNoFormerSaunasValues()
+{
+    // The heater settings are open when the sauna goes: its bath time, fan and relays are no
+    // longer shown nor can be sent, and the page says that no sauna is connected.
+    m_wifi.setConnected(true);
+    QVERIFY(m_saunaState.setProperty("bathTimeLimitKnown", true));
+    QObject *page = item("heaterSettingsModel");
+    QVERIFY(QMetaObject::invokeMethod(page, "open"));
+    const char *const controls[] = {"bath_time_tab_2", "bathTimeSaveButton", "fan_running_switch",
+                                    "fan_automatic_toggle_switch", "heaterSettingsAuxRelays"};
+    for (const char *name : controls) {
+        auto *control = qobject_cast<QQuickItem *>(item(name));
+        QVERIFY2(control && control->isVisible() && control->isEnabled(), name);
+    }
+    auto *notice = page->findChild<QQuickItem *>("settingsNotConnectedNotice");
+    QVERIFY(notice);
+    QVERIFY(!notice->isVisible());
+
+    m_wifi.setConnected(false);
+    for (const char *name : controls) {
+        auto *control = qobject_cast<QQuickItem *>(item(name));
+        QVERIFY2(!control->isVisible() && !control->isEnabled(), name);
+    }
+    QVERIFY(notice->isVisible());
+
+    m_wifi.setConnected(true);
+    QVERIFY(qobject_cast<QQuickItem *>(item("fan_running_switch"))->isEnabled());
+    QVERIFY(page->setProperty("visible", false));
 }
 
 void TestQmlScene::steppersAndSwitchesEmitTheirRequests()
