@@ -379,6 +379,8 @@ private slots:
     void bathTimeEditorWaitsForTheLimit();
     void humidityControlOnlyWhereTheSaunaHasOne();
     void mainScreenShowsControllerStates();
+    void switchTilesShowNoStateWithoutASauna();
+    void heaterSettingsShowNoFormerSaunasValues();
     void steppersAndSwitchesEmitTheirRequests();
     void lockedScreenFollowsThePinController();
     void rowsOfAProgramModelReportApplicationIds();
@@ -1001,6 +1003,62 @@ void TestQmlScene::mainScreenShowsControllerStates()
 
     m_wifi.setConnected(true);
     QCOMPARE(item("connectionIndicator")->property("color").value<QColor>(), QColor("#8fb37a"));
+}
+
+void TestQmlScene::switchTilesShowNoStateWithoutASauna()
+{
+    // The lights and the fan were on when the sauna went: the tiles read "--" and are not lit as
+    // if they were still on.
+    m_wifi.setConnected(true);
+    m_peripheral.setLightsOn(true);
+    m_peripheral.setFanRunning(true);
+    const QStringList tiles = {"lights_switch_tab_2", "lights_switch_tab_tab2_locked", "fanTile"};
+    for (const QString &name : tiles) {
+        QObject *tile = item(name.toLatin1().constData());
+        QVERIFY2(tile, qPrintable(name));
+        QVERIFY2(tile->property("active").toBool(), qPrintable(name));
+        QCOMPARE(tile->property("value").toString(), QStringLiteral("On"));
+    }
+    m_wifi.setConnected(false);
+    for (const QString &name : tiles) {
+        QObject *tile = item(name.toLatin1().constData());
+        QCOMPARE(tile->property("value").toString(), QStringLiteral("--"));
+        QVERIFY2(!tile->property("active").toBool(), qPrintable(name));
+        QCOMPARE(tile->property("valueColor").value<QColor>(), QColor("#b5a393"));
+    }
+    m_wifi.setConnected(true);
+    m_peripheral.setLightsOn(false);
+    m_peripheral.setFanRunning(false);
+}
+
+void TestQmlScene::heaterSettingsShowNoFormerSaunasValues()
+{
+    // The heater settings are open when the sauna goes: its bath time, fan and relays are no
+    // longer shown nor can be sent, and the page says that no sauna is connected.
+    m_wifi.setConnected(true);
+    QVERIFY(m_saunaState.setProperty("bathTimeLimitKnown", true));
+    QObject *page = item("heaterSettingsModel");
+    QVERIFY(QMetaObject::invokeMethod(page, "open"));
+    const char *const controls[] = {"bath_time_tab_2", "bathTimeSaveButton", "fan_running_switch",
+                                    "fan_automatic_toggle_switch", "heaterSettingsAuxRelays"};
+    for (const char *name : controls) {
+        auto *control = qobject_cast<QQuickItem *>(item(name));
+        QVERIFY2(control && control->isVisible() && control->isEnabled(), name);
+    }
+    auto *notice = page->findChild<QQuickItem *>("settingsNotConnectedNotice");
+    QVERIFY(notice);
+    QVERIFY(!notice->isVisible());
+
+    m_wifi.setConnected(false);
+    for (const char *name : controls) {
+        auto *control = qobject_cast<QQuickItem *>(item(name));
+        QVERIFY2(!control->isVisible() && !control->isEnabled(), name);
+    }
+    QVERIFY(notice->isVisible());
+
+    m_wifi.setConnected(true);
+    QVERIFY(qobject_cast<QQuickItem *>(item("fan_running_switch"))->isEnabled());
+    QVERIFY(page->setProperty("visible", false));
 }
 
 void TestQmlScene::steppersAndSwitchesEmitTheirRequests()

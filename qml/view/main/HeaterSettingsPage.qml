@@ -3,10 +3,12 @@ import QtQuick.Layouts
 import SignalInterfaceLib 1.0
 import "../components"
 import "../components/Theme.js" as Theme
+import "../settings"
 
 // Bath time, fan and auxiliary relays of the heater. Opening the page starts a bath time edit;
 // the save button commits it, and the back arrow drops it, so the bath time shown goes back to
-// what the sauna last reported.
+// what the sauna last reported. Like a settings page it shows none of a former sauna's values:
+// while no sauna is connected only the line that says so stands.
 Rectangle {
     id: page
 
@@ -43,79 +45,85 @@ Rectangle {
         anchors.top: header.bottom
         anchors.bottom: parent.bottom
         width: parent.width
-        contentHeight: column.implicitHeight + 2 * Theme.margin
+        contentHeight: saunaArea.implicitHeight + 2 * Theme.margin
 
-        ColumnLayout {
-            id: column
+        SaunaValuesArea {
+            id: saunaArea
             x: Theme.margin
             y: Theme.margin
             width: parent.width - 2 * Theme.margin
-            spacing: Theme.spacing
+            noticeInset: 0
 
-            DurationStepper {
-                objectName: "bath_time_tab_2"
-                Layout.fillWidth: true
-                label: qsTr("Bath time")
-                manager: sauna_state_bath_time_manager
-                components: [TimeEditTypes.E_hour, TimeEditTypes.E_minute]
-                // Held until the sauna has told how long a bath may be.
-                enabled: sauna_state_controller.bathTimeLimitKnown
-            }
-            PanelButton {
-                objectName: "bathTimeSaveButton"
-                Layout.fillWidth: true
-                text: qsTr("Save bath time")
-                highlighted: true
-                enabled: sauna_state_controller.bathTimeLimitKnown
-                onClicked: page.settingsBathTimeCommit()
-            }
+            ColumnLayout {
+                id: column
+                width: parent.width
+                spacing: Theme.spacing
 
-            Text {
-                Layout.topMargin: Theme.spacing
-                text: qsTr("Fan")
-                color: Theme.accent
-                font.pixelSize: Theme.fontNormal
-                font.bold: true
-            }
-            SwitchRow {
-                objectName: "fan_running_switch"
-                Layout.fillWidth: true
-                text: qsTr("Fan running")
-                checked: page.status ? page.status.fanRunning : false
+                DurationStepper {
+                    objectName: "bath_time_tab_2"
+                    Layout.fillWidth: true
+                    label: qsTr("Bath time")
+                    manager: sauna_state_bath_time_manager
+                    components: [TimeEditTypes.E_hour, TimeEditTypes.E_minute]
+                    // Held until the sauna has told how long a bath may be.
+                    enabled: sauna_state_controller.bathTimeLimitKnown
+                }
+                PanelButton {
+                    objectName: "bathTimeSaveButton"
+                    Layout.fillWidth: true
+                    text: qsTr("Save bath time")
+                    highlighted: true
+                    enabled: sauna_state_controller.bathTimeLimitKnown
+                    onClicked: page.settingsBathTimeCommit()
+                }
 
-                signal fanRunningChangeRequested()
+                Text {
+                    Layout.topMargin: Theme.spacing
+                    text: qsTr("Fan")
+                    color: Theme.accent
+                    font.pixelSize: Theme.fontNormal
+                    font.bold: true
+                }
+                SwitchRow {
+                    objectName: "fan_running_switch"
+                    Layout.fillWidth: true
+                    text: qsTr("Fan running")
+                    checked: page.status ? page.status.fanRunning : false
 
-                onTapped: fanRunningChangeRequested()
-            }
-            SwitchRow {
-                objectName: "fan_automatic_toggle_switch"
-                Layout.fillWidth: true
-                text: qsTr("Automatic fan")
-                detail: qsTr("Runs with the heater")
-                checked: page.status ? page.status.fanAutomatic : false
+                    signal fanRunningChangeRequested()
 
-                signal fanAutomaticChangeRequested()
+                    onTapped: fanRunningChangeRequested()
+                }
+                SwitchRow {
+                    objectName: "fan_automatic_toggle_switch"
+                    Layout.fillWidth: true
+                    text: qsTr("Automatic fan")
+                    detail: qsTr("Runs with the heater")
+                    checked: page.status ? page.status.fanAutomatic : false
 
-                onTapped: fanAutomaticChangeRequested()
-            }
+                    signal fanAutomaticChangeRequested()
 
-            Text {
-                Layout.topMargin: Theme.spacing
-                text: qsTr("Auxiliary relays")
-                color: Theme.accent
-                font.pixelSize: Theme.fontNormal
-                font.bold: true
-            }
-            GenericListView {
-                objectName: "heaterSettingsAuxRelays"
-                Layout.fillWidth: true
-                Layout.preferredHeight: Math.max(contentHeight, Theme.rowHeight)
-                interactive: false
-                model: settings_auxiliary_relays_model
+                    onTapped: fanAutomaticChangeRequested()
+                }
 
-                signal auxRelayActivatedChanged(int relay, bool shownState)
+                Text {
+                    Layout.topMargin: Theme.spacing
+                    text: qsTr("Auxiliary relays")
+                    color: Theme.accent
+                    font.pixelSize: Theme.fontNormal
+                    font.bold: true
+                }
+                GenericListView {
+                    objectName: "heaterSettingsAuxRelays"
+                    Layout.fillWidth: true
+                    Layout.preferredHeight: Math.max(contentHeight, Theme.rowHeight)
+                    interactive: false
+                    model: settings_auxiliary_relays_model
 
-                onToggleTapped: (applId, shownState) => auxRelayActivatedChanged(applId, shownState)
+                    signal auxRelayActivatedChanged(int relay, bool shownState)
+
+                    onToggleTapped: (applId, shownState) => auxRelayActivatedChanged(applId, shownState)
+                }
             }
         }
     }

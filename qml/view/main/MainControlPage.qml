@@ -107,12 +107,15 @@ Item {
                     lightsOn: page.status.lightsOn
                 }
                 StatusTile {
+                    objectName: "fanTile"
                     Layout.fillWidth: true
                     caption: qsTr("Fan")
                     enabled: page.connected
                     value: !page.connected ? "--" : page.status.fanRunning ? qsTr("On") : qsTr("Off")
-                    valueColor: page.status.fanRunning ? Theme.accent : Theme.textDim
-                    active: page.status.fanRunning
+                    // Without a sauna the tile shows no state, so it is not lit as running either.
+                    valueColor: page.connected && page.status.fanRunning ? Theme.accent
+                                                                         : Theme.textDim
+                    active: page.connected && page.status.fanRunning
                     onClicked: heaterSettings.open()
                 }
             }
