@@ -47,8 +47,6 @@ public:
     using RowFieldsItem::setLayoutType;
     using RowFieldsItem::setOpacity;
     using RowFieldsItem::setTextOnSubMenu;
-    using RowFieldsItem::setTextValue1;
-    using RowFieldsItem::setTextValue2;
     using RowFieldsItem::setTruncateText;
     using RowFieldsItem::setTypeOfItem;
 

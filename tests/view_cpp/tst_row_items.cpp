@@ -9,6 +9,8 @@
 #include "view_cpp/stepper_controller_item.h"
 #include "view_cpp/toggle_standard_item.h"
 
+#include "support/member_detection.h"
+
 #include <QFile>
 #include <QMap>
 #include <QRegularExpression>
@@ -62,26 +64,79 @@ Q_DECLARE_METATYPE(ItemFactory)
 
 namespace {
 
-// The setters and operations each family offers: a RowItem is placed by its layoutOrder role and
-// has no componentType() operation; the second family's base has both.
-template<typename T, typename = void>
-struct HasPublicSetLayoutOrder : std::false_type
-{};
+// The setters and operations each kind offers are exactly those its interface lists: a RowItem
+// is placed by its layoutOrder role and has no componentType() operation; the second family's
+// base has both. Its values are set by role like every field that has no setter of its own.
+PANEL_DETECT_MEMBER(HasPublicSetLayoutOrder, std::declval<T &>().setLayoutOrder(0));
+PANEL_DETECT_MEMBER(HasPublicComponentType, std::declval<const T &>().componentType());
+PANEL_DETECT_MEMBER(HasSetTextOnSubMenu, std::declval<T &>().setTextOnSubMenu(QString()));
+PANEL_DETECT_MEMBER(HasSetTextValue1, std::declval<T &>().setTextValue1(QString()));
+PANEL_DETECT_MEMBER(HasSetTextValue2, std::declval<T &>().setTextValue2(QString()));
+PANEL_DETECT_MEMBER(HasSetTextValue3, std::declval<T &>().setTextValue3(QString()));
+PANEL_DETECT_MEMBER(HasSetCheckmarkChecked, std::declval<T &>().setCheckmarkChecked(true));
+PANEL_DETECT_MEMBER(HasSetLayoutType, std::declval<T &>().setLayoutType(QString()));
+PANEL_DETECT_MEMBER(HasSetTypeOfItem, std::declval<T &>().setTypeOfItem(0));
+PANEL_DETECT_MEMBER(HasSetTruncateText, std::declval<T &>().setTruncateText(true));
+PANEL_DETECT_MEMBER(HasSetEnabled, std::declval<T &>().setEnabled(true));
+PANEL_DETECT_MEMBER(HasSetOpacity, std::declval<T &>().setOpacity(1.0));
+PANEL_DETECT_MEMBER(HasSetBackgroundPressedMode, std::declval<T &>().setBackgroundPressedMode(0));
+PANEL_DETECT_MEMBER(HasSetIconType, std::declval<T &>().setIconType(0));
+
+// The setters a kind has, one bit each.
+namespace setter {
+enum : unsigned {
+    textOnSubMenu = 1U << 0,
+    textValue1 = 1U << 1,
+    textValue2 = 1U << 2,
+    textValue3 = 1U << 3,
+    checkmarkChecked = 1U << 4,
+    layoutType = 1U << 5,
+    typeOfItem = 1U << 6,
+    truncateText = 1U << 7,
+    enabled = 1U << 8,
+    opacity = 1U << 9,
+    layoutOrder = 1U << 10,
+    backgroundPressedMode = 1U << 11,
+    iconType = 1U << 12,
+};
+} // namespace setter
+
 template<typename T>
-struct HasPublicSetLayoutOrder<T, std::void_t<decltype(std::declval<T &>().setLayoutOrder(0))>> :
-    std::true_type
-{};
-template<typename T, typename = void>
-struct HasPublicComponentType : std::false_type
-{};
-template<typename T>
-struct HasPublicComponentType<T, std::void_t<decltype(std::declval<const T &>().componentType())>> :
-    std::true_type
-{};
-static_assert(!HasPublicSetLayoutOrder<view::RowItem>::value);
+constexpr unsigned settersOf()
+{
+    return (HasSetTextOnSubMenu<T>::value ? setter::textOnSubMenu : 0U) |
+           (HasSetTextValue1<T>::value ? setter::textValue1 : 0U) |
+           (HasSetTextValue2<T>::value ? setter::textValue2 : 0U) |
+           (HasSetTextValue3<T>::value ? setter::textValue3 : 0U) |
+           (HasSetCheckmarkChecked<T>::value ? setter::checkmarkChecked : 0U) |
+           (HasSetLayoutType<T>::value ? setter::layoutType : 0U) |
+           (HasSetTypeOfItem<T>::value ? setter::typeOfItem : 0U) |
+           (HasSetTruncateText<T>::value ? setter::truncateText : 0U) |
+           (HasSetEnabled<T>::value ? setter::enabled : 0U) |
+           (HasSetOpacity<T>::value ? setter::opacity : 0U) |
+           (HasPublicSetLayoutOrder<T>::value ? setter::layoutOrder : 0U) |
+           (HasSetBackgroundPressedMode<T>::value ? setter::backgroundPressedMode : 0U) |
+           (HasSetIconType<T>::value ? setter::iconType : 0U);
+}
+
 static_assert(!HasPublicComponentType<view::RowItem>::value);
-static_assert(HasPublicSetLayoutOrder<view::RowItemBase>::value);
 static_assert(HasPublicComponentType<view::RowItemBase>::value);
+// A RowItem's values have no setters: they are set by role, as QML sets them.
+static_assert(!HasSetTextValue1<view::RowItem>::value);
+static_assert(!HasSetTextValue2<view::RowItem>::value);
+static_assert(settersOf<view::RowItem>() ==
+              (setter::textOnSubMenu | setter::checkmarkChecked | setter::layoutType |
+               setter::typeOfItem | setter::truncateText | setter::enabled | setter::opacity));
+constexpr unsigned baseSetters =
+    setter::layoutOrder | setter::backgroundPressedMode | setter::enabled | setter::opacity;
+static_assert(settersOf<view::RowItemBase>() == baseSetters);
+static_assert(settersOf<view::RowItem2>() ==
+              (baseSetters | setter::textOnSubMenu | setter::checkmarkChecked | setter::layoutType |
+               setter::typeOfItem | setter::truncateText));
+static_assert(settersOf<view::RowItemPlain>() == (baseSetters | setter::truncateText));
+static_assert(settersOf<view::RowItemLarge>() ==
+              (baseSetters | setter::textOnSubMenu | setter::textValue1 | setter::textValue2));
+static_assert(settersOf<view::RowItemIcon>() == (baseSetters | setter::iconType));
 
 } // namespace
 
