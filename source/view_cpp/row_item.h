@@ -38,8 +38,6 @@ public:
     RowItem(int typeOfItem, int layoutOrder, const QString &layoutType);
     RowItem(const QString &textOnSubMenu, int applId);
 
-    // This family's role table: each id with its name and the row field it stands for.
-    static const std::vector<RowRole> &roleTable();
     static QHash<int, QByteArray> roleNames();
 
     using RowFieldsItem::setCheckmarkChecked;
@@ -47,8 +45,6 @@ public:
     using RowFieldsItem::setLayoutType;
     using RowFieldsItem::setOpacity;
     using RowFieldsItem::setTextOnSubMenu;
-    using RowFieldsItem::setTextValue1;
-    using RowFieldsItem::setTextValue2;
     using RowFieldsItem::setTruncateText;
     using RowFieldsItem::setTypeOfItem;
 
@@ -57,6 +53,9 @@ public:
     static void setCheckmarkCheckedOf(RowItem *item, bool checked);
 
 private:
+    // This family's role table: each id with its name and the row field it stands for.
+    static const std::vector<RowRole> &roleTable();
+
     int componentType() const override { return ComponentTypes::E_row; }
 };
 

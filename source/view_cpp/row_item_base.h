@@ -34,8 +34,6 @@ public:
         TruncateTextRole = 46,
     };
 
-    // This family's role table: each id with its name and the row field it stands for.
-    static const std::vector<RowRole> &roleTable();
     static QHash<int, QByteArray> roleNames();
 
     // The QmlObjectType value of the subclass.
@@ -49,6 +47,10 @@ public:
 protected:
     // ownFields: the fields the subclass adds to those every row of the family has (ids 33-37).
     RowItemBase(int applId, int layoutOrder, std::initializer_list<RowField> ownFields);
+
+private:
+    // This family's role table: each id with its name and the row field it stands for.
+    static const std::vector<RowRole> &roleTable();
 };
 
 } // namespace view

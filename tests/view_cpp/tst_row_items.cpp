@@ -9,10 +9,10 @@
 #include "view_cpp/stepper_controller_item.h"
 #include "view_cpp/toggle_standard_item.h"
 
+#include "support/member_detection.h"
+
 #include <QFile>
-#include <QMap>
 #include <QRegularExpression>
-#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -62,26 +62,84 @@ Q_DECLARE_METATYPE(ItemFactory)
 
 namespace {
 
-// The setters and operations each family offers: a RowItem is placed by its layoutOrder role and
-// has no componentType() operation; the second family's base has both.
-template<typename T, typename = void>
-struct HasPublicSetLayoutOrder : std::false_type
-{};
+// The setters and operations each kind offers are exactly those its interface lists: a RowItem
+// is placed by its layoutOrder role and has no componentType() operation; the second family's
+// base has both. Its values are set by role like every field that has no setter of its own.
+PANEL_DETECT_MEMBER(HasPublicSetLayoutOrder, std::declval<T &>().setLayoutOrder(0));
+PANEL_DETECT_MEMBER(HasPublicComponentType, std::declval<const T &>().componentType());
+PANEL_DETECT_MEMBER(HasSetTextOnSubMenu, std::declval<T &>().setTextOnSubMenu(QString()));
+PANEL_DETECT_MEMBER(HasSetTextValue1, std::declval<T &>().setTextValue1(QString()));
+PANEL_DETECT_MEMBER(HasSetTextValue2, std::declval<T &>().setTextValue2(QString()));
+PANEL_DETECT_MEMBER(HasSetTextValue3, std::declval<T &>().setTextValue3(QString()));
+PANEL_DETECT_MEMBER(HasSetCheckmarkChecked, std::declval<T &>().setCheckmarkChecked(true));
+PANEL_DETECT_MEMBER(HasSetLayoutType, std::declval<T &>().setLayoutType(QString()));
+PANEL_DETECT_MEMBER(HasSetTypeOfItem, std::declval<T &>().setTypeOfItem(0));
+PANEL_DETECT_MEMBER(HasSetTruncateText, std::declval<T &>().setTruncateText(true));
+PANEL_DETECT_MEMBER(HasSetEnabled, std::declval<T &>().setEnabled(true));
+PANEL_DETECT_MEMBER(HasSetOpacity, std::declval<T &>().setOpacity(1.0));
+PANEL_DETECT_MEMBER(HasSetBackgroundPressedMode, std::declval<T &>().setBackgroundPressedMode(0));
+PANEL_DETECT_MEMBER(HasSetIconType, std::declval<T &>().setIconType(0));
+// Each kind names its roles by roleNames() alone; how it maps them onto its fields is its own.
+PANEL_DETECT_MEMBER(HasPublicRoleTable, T::roleTable());
+static_assert(!HasPublicRoleTable<view::RowItem>::value);
+static_assert(!HasPublicRoleTable<view::RowItemBase>::value);
+static_assert(!HasPublicRoleTable<view::RowItem2>::value);
+
+// The setters a kind has, one bit each.
+namespace setter {
+enum : unsigned {
+    textOnSubMenu = 1U << 0,
+    textValue1 = 1U << 1,
+    textValue2 = 1U << 2,
+    textValue3 = 1U << 3,
+    checkmarkChecked = 1U << 4,
+    layoutType = 1U << 5,
+    typeOfItem = 1U << 6,
+    truncateText = 1U << 7,
+    enabled = 1U << 8,
+    opacity = 1U << 9,
+    layoutOrder = 1U << 10,
+    backgroundPressedMode = 1U << 11,
+    iconType = 1U << 12,
+};
+} // namespace setter
+
 template<typename T>
-struct HasPublicSetLayoutOrder<T, std::void_t<decltype(std::declval<T &>().setLayoutOrder(0))>> :
-    std::true_type
-{};
-template<typename T, typename = void>
-struct HasPublicComponentType : std::false_type
-{};
-template<typename T>
-struct HasPublicComponentType<T, std::void_t<decltype(std::declval<const T &>().componentType())>> :
-    std::true_type
-{};
-static_assert(!HasPublicSetLayoutOrder<view::RowItem>::value);
+constexpr unsigned settersOf()
+{
+    return (HasSetTextOnSubMenu<T>::value ? setter::textOnSubMenu : 0U) |
+           (HasSetTextValue1<T>::value ? setter::textValue1 : 0U) |
+           (HasSetTextValue2<T>::value ? setter::textValue2 : 0U) |
+           (HasSetTextValue3<T>::value ? setter::textValue3 : 0U) |
+           (HasSetCheckmarkChecked<T>::value ? setter::checkmarkChecked : 0U) |
+           (HasSetLayoutType<T>::value ? setter::layoutType : 0U) |
+           (HasSetTypeOfItem<T>::value ? setter::typeOfItem : 0U) |
+           (HasSetTruncateText<T>::value ? setter::truncateText : 0U) |
+           (HasSetEnabled<T>::value ? setter::enabled : 0U) |
+           (HasSetOpacity<T>::value ? setter::opacity : 0U) |
+           (HasPublicSetLayoutOrder<T>::value ? setter::layoutOrder : 0U) |
+           (HasSetBackgroundPressedMode<T>::value ? setter::backgroundPressedMode : 0U) |
+           (HasSetIconType<T>::value ? setter::iconType : 0U);
+}
+
 static_assert(!HasPublicComponentType<view::RowItem>::value);
-static_assert(HasPublicSetLayoutOrder<view::RowItemBase>::value);
 static_assert(HasPublicComponentType<view::RowItemBase>::value);
+// A RowItem's values have no setters: they are set by role, as QML sets them.
+static_assert(!HasSetTextValue1<view::RowItem>::value);
+static_assert(!HasSetTextValue2<view::RowItem>::value);
+static_assert(settersOf<view::RowItem>() ==
+              (setter::textOnSubMenu | setter::checkmarkChecked | setter::layoutType |
+               setter::typeOfItem | setter::truncateText | setter::enabled | setter::opacity));
+constexpr unsigned baseSetters =
+    setter::layoutOrder | setter::backgroundPressedMode | setter::enabled | setter::opacity;
+static_assert(settersOf<view::RowItemBase>() == baseSetters);
+static_assert(settersOf<view::RowItem2>() ==
+              (baseSetters | setter::textOnSubMenu | setter::checkmarkChecked | setter::layoutType |
+               setter::typeOfItem | setter::truncateText));
+static_assert(settersOf<view::RowItemPlain>() == (baseSetters | setter::truncateText));
+static_assert(settersOf<view::RowItemLarge>() ==
+              (baseSetters | setter::textOnSubMenu | setter::textValue1 | setter::textValue2));
+static_assert(settersOf<view::RowItemIcon>() == (baseSetters | setter::iconType));
 
 } // namespace
 
@@ -495,31 +553,36 @@ int idOf(const QHash<int, QByteArray> &names, const QString &name)
     return names.key(name.toLatin1(), -1);
 }
 
-// A row of the given kind with every field it has set to a value no other field holds, through
-// the roles of its own family table.
-void fillDistinctly(view::RowFieldsItem &row)
+// The role names of the row's own family.
+QHash<int, QByteArray> familyNames(const view::ListItem &row)
 {
-    const std::vector<view::RowRole> &table = qobject_cast<view::RowItem *>(&row) != nullptr
-                                                  ? view::RowItem::roleTable()
-                                                  : view::RowItemBase::roleTable();
-    const QMap<view::RowField, QVariant> values = {
-        {view::RowField::TextOnSubMenu, QStringLiteral("label")},
-        {view::RowField::TextValue1, QStringLiteral("first value")},
-        {view::RowField::TextValue2, QStringLiteral("second value")},
-        {view::RowField::TextValue3, QStringLiteral("third value")},
-        {view::RowField::LayoutOrder, QStringLiteral("bottom")},
-        {view::RowField::LayoutType, QStringLiteral("single")},
-        {view::RowField::CheckmarkChecked, true},
-        {view::RowField::TypeOfItem, QStringLiteral("mix_checkmark_submenu")},
-        {view::RowField::TruncateText, true},
-        {view::RowField::Enabled, false},
-        {view::RowField::Opacity, 0.25},
-        {view::RowField::BackgroundPressedMode, 2},
-        {view::RowField::IconType, QStringLiteral("plus")},
+    return qobject_cast<const view::RowItem *>(&row) != nullptr ? view::RowItem::roleNames()
+                                                                : view::RowItemBase::roleNames();
+}
+
+// A row of the given kind with every field it has set to a value no other field holds, through
+// the ids its own family gives the names.
+void fillDistinctly(view::ListItem &row)
+{
+    const QHash<QByteArray, QVariant> values = {
+        {"textOnSubMenu", QStringLiteral("label")},
+        {"textValue1", QStringLiteral("first value")},
+        {"textValue2", QStringLiteral("second value")},
+        {"textValue3", QStringLiteral("third value")},
+        {"layoutOrder", QStringLiteral("bottom")},
+        {"layoutType", QStringLiteral("single")},
+        {"checkmarkChecked", true},
+        {"typeOfItem", QStringLiteral("mix_checkmark_submenu")},
+        {"truncateText", true},
+        {"enabled", false},
+        {"opacity", 0.25},
+        {"backgroundPressedMode", 2},
+        {"iconType", QStringLiteral("plus")},
     };
-    for (const view::RowRole &role : table) {
-        if (values.contains(role.field))
-            row.setData(values.value(role.field), role.id);
+    const QHash<int, QByteArray> names = familyNames(row);
+    for (auto it = names.cbegin(); it != names.cend(); ++it) {
+        if (values.contains(it.value()))
+            row.setData(values.value(it.value()), it.key());
     }
 }
 
@@ -530,28 +593,17 @@ void TestRowItems::delegateRolesMeanTheSameInEveryFamily()
     const QStringList read = delegateRoleNames();
     QVERIFY2(read.contains(QStringLiteral("textOnSubMenu")), "the delegate was not read");
 
-    // By the tables: a name both row families have stands for the same field in both.
-    const std::vector<view::RowRole> &rowTable = view::RowItem::roleTable();
-    const std::vector<view::RowRole> &baseTable = view::RowItemBase::roleTable();
-    QSet<QString> inBoth;
-    for (const view::RowRole &role : rowTable) {
-        for (const view::RowRole &other : baseTable) {
-            if (QByteArray(role.name) != other.name)
-                continue;
-            QVERIFY2(role.field == other.field, role.name);
-            inBoth.insert(QString::fromLatin1(role.name));
-        }
-    }
+    // By the tables: a name the delegate reads is in both row families or in neither.
     for (const QString &name : read) {
         const bool inRowTable = idOf(view::RowItem::roleNames(), name) >= 0;
         const bool inBaseTable = idOf(view::RowItemBase::roleNames(), name) >= 0;
-        QVERIFY2(inRowTable == inBaseTable && inRowTable == inBoth.contains(name),
+        QVERIFY2(inRowTable == inBaseTable,
                  qPrintable(name + QStringLiteral(" is read but missing from a row family")));
     }
 
     // By what the rows show: rows of every kind filled alike show the same value under each
     // name the delegate reads, whatever id the name has in their family.
-    std::vector<std::unique_ptr<view::RowFieldsItem>> rows;
+    std::vector<std::unique_ptr<view::ListItem>> rows;
     rows.emplace_back(new view::RowItem(QString(), 1));
     rows.emplace_back(new view::RowItem2(QString(), 1));
     rows.emplace_back(new view::RowItemPlain(QString(), 1));
@@ -567,10 +619,7 @@ void TestRowItems::delegateRolesMeanTheSameInEveryFamily()
         if (referenceId < 0)
             continue; // a name of the value table, checked below
         for (const auto &row : rows) {
-            const QHash<int, QByteArray> names = qobject_cast<view::RowItem *>(row.get())
-                                                     ? view::RowItem::roleNames()
-                                                     : view::RowItemBase::roleNames();
-            const QVariant shown = row->data(idOf(names, name));
+            const QVariant shown = row->data(idOf(familyNames(*row), name));
             if (!shown.isValid())
                 continue; // this kind does not have the field; the delegate falls back
             QVERIFY2(shown == reference.data(referenceId),

@@ -137,13 +137,13 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::refreshBathTimeRow()
     if (m_bathTimeRow.isNull())
         return;
     m_bathTimeRow->setTextOnSubMenu(tr("Bath time"));
-    m_bathTimeRow->setTextValue1(QString());
+    m_bathTimeRow->setData(QString(), RowItem::TextValue1Role);
     // Both parts always: "0h 45m", "2h 0m".
     const std::optional<int> &bathTime = m_bathTime.reported();
-    m_bathTimeRow->setTextValue2(bathTime ? QString::number(*bathTime / 60) + tr("h") +
-                                                QLatin1Char(' ') + QString::number(*bathTime % 60) +
-                                                tr("m")
-                                          : QStringLiteral("--"));
+    m_bathTimeRow->setData(bathTime ? QString::number(*bathTime / 60) + tr("h") + QLatin1Char(' ') +
+                                          QString::number(*bathTime % 60) + tr("m")
+                                    : QStringLiteral("--"),
+                           RowItem::TextValue2Role);
 }
 
 void ConfigureAdvancedSettingsExtSwitchViewManager::refreshFunctionRows()

@@ -92,8 +92,9 @@ void ConfigureAdvancedSettingsFanViewManager::refresh()
         return;
     m_row->setTextOnSubMenu(tr("Running Time"));
     const std::optional<int> &runtime = m_runtime.reported();
-    m_row->setTextValue1(runtime ? LanguageSupport::durationText(unsigned(*runtime))
-                                 : QStringLiteral("--"));
+    m_row->setData(runtime ? LanguageSupport::durationText(unsigned(*runtime))
+                           : QStringLiteral("--"),
+                   RowItem::TextValue1Role);
 }
 
 } // namespace view

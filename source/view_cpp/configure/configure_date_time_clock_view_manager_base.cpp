@@ -84,7 +84,8 @@ void ConfigureDateTimeClockViewManagerBase::showTexts(const QString &clockTitle,
     RowItem::setTextOnSubMenuOf(m_clockRow.data(), clockTitle);
     // No clock the sauna told, or none the panel can show, reads "--" as on the main screen.
     if (m_clockRow)
-        m_clockRow->setTextValue2(clockValue.isEmpty() ? QStringLiteral("--") : clockValue);
+        m_clockRow->setData(clockValue.isEmpty() ? QStringLiteral("--") : clockValue,
+                            RowItem::TextValue2Role);
     TextItem::setTextOf(m_heading.data(), heading);
     for (std::size_t index = 0; index < m_formatRows.size(); ++index) {
         RowItem *row = m_formatRows[index].data();

@@ -124,11 +124,11 @@ void ConfigureLimitsNotAllowedStartViewManager::refreshTexts()
     }
     if (m_fromRow) {
         m_fromRow->setTextOnSubMenu(tr("From"));
-        m_fromRow->setTextValue1(timeText(m_edit.from, m_fromTime));
+        m_fromRow->setData(timeText(m_edit.from, m_fromTime), RowItem::TextValue1Role);
     }
     if (m_untilRow) {
         m_untilRow->setTextOnSubMenu(tr("Until"));
-        m_untilRow->setTextValue1(timeText(m_edit.until, m_untilTime));
+        m_untilRow->setData(timeText(m_edit.until, m_untilTime), RowItem::TextValue1Role);
     }
 }
 

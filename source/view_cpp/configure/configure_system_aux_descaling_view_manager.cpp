@@ -31,7 +31,7 @@ void setRowText(RowItem *row, const QString &label, const QString &value)
     if (row == nullptr)
         return;
     row->setTextOnSubMenu(label);
-    row->setTextValue2(value);
+    row->setData(value, RowItem::TextValue2Role);
 }
 } // namespace
 

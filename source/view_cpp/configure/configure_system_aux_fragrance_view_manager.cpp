@@ -118,11 +118,11 @@ void ConfigureSystemAuxFragranceViewManager::refresh()
     const AuxRelayStore::AuxiliaryRelayPost &relay = m_store->selectedRelay();
     if (!m_pumpRow.isNull()) {
         m_pumpRow->setTextOnSubMenu(tr("Pump"));
-        m_pumpRow->setTextValue2(pumpTimeText(relay.onTimeValue));
+        m_pumpRow->setData(pumpTimeText(relay.onTimeValue), RowItem::TextValue2Role);
     }
     if (!m_stopRow.isNull()) {
         m_stopRow->setTextOnSubMenu(tr("Stop"));
-        m_stopRow->setTextValue2(stopTimeText(relay.offTimeValue));
+        m_stopRow->setData(stopTimeText(relay.offTimeValue), RowItem::TextValue2Role);
     }
     m_model.updateLayoutOrder();
 }

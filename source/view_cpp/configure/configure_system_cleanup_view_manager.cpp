@@ -174,8 +174,8 @@ void ConfigureSystemCleanupViewManager::refreshTexts()
     if (!m_intervalRow.isNull()) {
         m_intervalRow->setTextOnSubMenu(tr("Time interval"));
         const std::optional<int> &hours = m_intervalHours.reported();
-        m_intervalRow->setTextValue1(hours ? QString::number(*hours) + tr("h")
-                                           : QStringLiteral("--"));
+        m_intervalRow->setData(hours ? QString::number(*hours) + tr("h") : QStringLiteral("--"),
+                               RowItem::TextValue1Role);
     }
     if (hasTankNotes() && !m_tankNotesToggle.isNull()) {
         m_tankNotesToggle->setValue(tr("Tank Empty Notes"));

@@ -151,7 +151,7 @@ void ConfigureSystemRelayViewManager::refreshRegulatorRow()
     if (m_regulatorRow.isNull())
         return;
     m_regulatorRow->setTextOnSubMenu(tr("Regulator"));
-    m_regulatorRow->setTextValue1(regulatorText(m_regulatorFunction));
+    m_regulatorRow->setData(regulatorText(m_regulatorFunction), RowItem::TextValue1Role);
 }
 
 void ConfigureSystemRelayViewManager::refreshRegulatorValues()

@@ -122,8 +122,9 @@ void ConfigureSystemTankAutoEmptyingViewManager::refresh()
     if (!m_intervalRow.isNull()) {
         m_intervalRow->setTextOnSubMenu(tr("Time interval"));
         const std::optional<int> &interval = m_interval.reported();
-        m_intervalRow->setTextValue1(interval ? LanguageSupport::durationText(unsigned(*interval))
-                                              : QStringLiteral("--"));
+        m_intervalRow->setData(interval ? LanguageSupport::durationText(unsigned(*interval))
+                                        : QStringLiteral("--"),
+                               RowItem::TextValue1Role);
     }
 }
 

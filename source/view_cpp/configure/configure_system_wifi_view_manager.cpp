@@ -270,7 +270,8 @@ void ConfigureSystemWiFiViewManager::refreshMainPage()
     RowItem::setTextOnSubMenuOf(m_networkRow, tr("Network"));
     if (!m_externalUnitsRow.isNull()) {
         m_externalUnitsRow->setTextOnSubMenu(tr("External Units"));
-        m_externalUnitsRow->setTextValue1(QString::number(m_externalUnits.size()));
+        m_externalUnitsRow->setData(QString::number(m_externalUnits.size()),
+                                    RowItem::TextValue1Role);
     }
 }
 
@@ -317,7 +318,7 @@ void ConfigureSystemWiFiViewManager::buildNetworkList()
         if (!network.inRange)
             continue;
         auto *row = new RowItem(name, m_networkModel.rowCount());
-        row->setTextValue1(QStringLiteral("%1%").arg(network.signalLevel));
+        row->setData(QStringLiteral("%1%").arg(network.signalLevel), RowItem::TextValue1Role);
         row->setTruncateText(true);
         row->setTypeOfItem(rowType::selectableSubmenu);
         row->setCheckmarkChecked(name == m_connectedNetwork);
