@@ -117,14 +117,12 @@ void DurationManager::clearValue()
 
 void DurationManager::setValueCheckLimits(const qint64 &milliseconds)
 {
-    const qint64 clamped = clampToRange(milliseconds, m_lowerLimit, m_upperLimit);
     const std::optional<qint64> old = m_value;
-    if (old && *old == clamped)
+    if (!holdWithinLimits(m_value, milliseconds, m_lowerLimit, m_upperLimit))
         return;
-    m_value = clamped;
     if (old)
         qCDebug(valueLog) << Q_FUNC_INFO << "old" << *old << "New" << milliseconds << "Value"
-                          << clamped;
+                          << *m_value;
     emitValueChanged();
     checkLimits();
 }
@@ -167,8 +165,7 @@ void DurationManager::onDurationChangeRequested(int component, int direction)
 
 bool DurationManager::isAcceptable(qint64 candidate) const
 {
-    return m_value && candidate != *m_value && candidate >= m_lowerLimit &&
-           candidate <= m_upperLimit;
+    return isStepWithinLimits(m_value, candidate, m_lowerLimit, m_upperLimit);
 }
 
 qint64 DurationManager::componentUnit(int component)

@@ -39,13 +39,11 @@ void IntegerManager::moveValueIntoLimits()
 
 void IntegerManager::setValueCheckLimits(const qint64 &newValue)
 {
-    const qint64 clamped = clampToRange(newValue, m_lowerLimit, m_upperLimit);
     const std::optional<qint64> old = m_value;
-    if (old && *old == clamped)
+    if (!holdWithinLimits(m_value, newValue, m_lowerLimit, m_upperLimit))
         return;
-    m_value = clamped;
     if (old)
-        qCDebug(valueLog) << Q_FUNC_INFO << "old" << *old << "New" << clamped << "Value";
+        qCDebug(valueLog) << Q_FUNC_INFO << "old" << *old << "New" << *m_value << "Value";
     emitValueChanged();
     checkLimits();
 }
@@ -57,8 +55,7 @@ void IntegerManager::setValue(const qint64 &newValue)
 
 bool IntegerManager::isAcceptable(qint64 candidate) const
 {
-    return m_value && candidate != *m_value && candidate >= m_lowerLimit &&
-           candidate <= m_upperLimit;
+    return isStepWithinLimits(m_value, candidate, m_lowerLimit, m_upperLimit);
 }
 
 qint64 IntegerManager::steppedValue(int direction) const

@@ -62,4 +62,23 @@ inline bool moveIntoLimits(std::optional<qint64> &value, qint64 lower, qint64 up
     return true;
 }
 
+// Holds a new value, moved into the limits; true when the held value changed.
+inline bool holdWithinLimits(std::optional<qint64> &value, qint64 newValue, qint64 lower,
+                             qint64 upper)
+{
+    const qint64 clamped = clampToRange(newValue, lower, upper);
+    if (value && *value == clamped)
+        return false;
+    value = clamped;
+    return true;
+}
+
+// Whether a step may lead from the held value to the candidate: a value is held, the candidate
+// differs from it and lies within the limits.
+inline bool isStepWithinLimits(const std::optional<qint64> &value, qint64 candidate, qint64 lower,
+                               qint64 upper)
+{
+    return value && candidate != *value && candidate >= lower && candidate <= upper;
+}
+
 } // namespace value
