@@ -417,11 +417,8 @@ void SaunaSystemSender::onDescalingChangeRequested(
     ::signalInterface::AuxiliaryRelayTypes::Descaling descaling)
 {
     auto &envelope = freshEnvelope();
-    if (auto error = conversion::AuxRelayConverter::instance().toPbDescaling(
-            descaling, *envelope.mutable_descaling())) {
-        raiseInternalError(__LINE__, *error);
-        return;
-    }
+    conversion::AuxRelayConverter::instance().toPbDescaling(descaling,
+                                                            *envelope.mutable_descaling());
     send(envelope);
 }
 

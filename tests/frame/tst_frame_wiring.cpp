@@ -251,18 +251,11 @@ private slots:
         const std::pair<QString, std::function<void()>> raisers[] = {
             {QStringLiteral("sauna_system_sender.cpp"),
              [sender] {
-                 // In use, but with no start time.
+                 // In use, starting before the protocol's epoch.
                  signalInterface::CalendarProgram program;
                  program.inUse = true;
-                 program.start = QDateTime();
+                 program.start = QDateTime(QDate(1999, 12, 31), QTime(23, 0), Qt::UTC);
                  sender->onCalendarProgramChangeRequested(program);
-             }},
-            {QStringLiteral("sauna_system_sender.cpp"),
-             [sender] {
-                 signalInterface::AuxiliaryRelayTypes::Descaling descaling;
-                 descaling.enabled = true;
-                 descaling.startTime = QTime();
-                 sender->onDescalingChangeRequested(descaling);
              }},
             {QStringLiteral("enum_value_converter.cpp"),
              [] {

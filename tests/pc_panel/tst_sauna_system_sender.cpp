@@ -390,8 +390,8 @@ private slots:
     void toggleStatesResetForNewConnection();
     void stateWithoutRequestPairSendsNothing_data();
     void stateWithoutRequestPairSendsNothing();
-    void unrepresentableValuesSendNothing_data();
-    void unrepresentableValuesSendNothing();
+    void unrepresentableValues_data();
+    void unrepresentableValues();
     void programWithoutFavoriteAndProgramNotInUse();
     void updateCommands();
     void connectUpdateSaunaRequestsReportsFailures();
@@ -561,23 +561,47 @@ void TestSaunaSystemSender::stateWithoutRequestPairSendsNothing()
              pbSupport::conversion::internalErrorMessageId);
 }
 
-void TestSaunaSystemSender::unrepresentableValuesSendNothing_data()
+void TestSaunaSystemSender::unrepresentableValues_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<bool>("raisesMessage");
+    // What reaches the sauna: nothing, or this envelope.
+    QTest::addColumn<QByteArray>("sent");
+    Envelope midnight;
+    auto *descaling = midnight.mutable_descaling();
+    descaling->set_enabled(false);
+    descaling->set_weekday(0);
+    descaling->set_start_time(0);
+    descaling->set_dosage(0);
+    Envelope epoch;
+    auto *post = epoch.add_calendar_post();
+    post->set_index(2);
+    post->set_in_use(true);
+    post->set_start_time(0);
+    post->set_stop_after(30);
+    post->set_favorite(100);
+    post->set_humidity(0);
+    post->set_temperature(450);
+    post->set_weekday_program(false);
+    post->set_start_mode(vaholumo::Calendar_post_start_mode_t_START_AT);
+    post->set_standby_mode(false);
+    post->set_extra_flag(false);
     // Rows index a local table in the test function.
-    QTest::newRow("negative temperature") << 0 << false;
-    QTest::newRow("invalid not-allowed-start time") << 1 << false;
-    QTest::newRow("clock before 2000") << 2 << false;
-    QTest::newRow("invalid clock") << 3 << false;
-    QTest::newRow("program in use starting before 2000") << 4 << true;
-    QTest::newRow("descaling without a valid start time") << 5 << true;
+    QTest::newRow("negative temperature") << 0 << false << QByteArray();
+    QTest::newRow("invalid not-allowed-start time") << 1 << false << QByteArray();
+    QTest::newRow("clock before 2000") << 2 << false << QByteArray();
+    QTest::newRow("invalid clock") << 3 << false << QByteArray();
+    QTest::newRow("program in use starting before 2000") << 4 << true << QByteArray();
+    // A field a report may leave out goes out as the field's default.
+    QTest::newRow("descaling without a start time: midnight") << 5 << false << bytes(midnight);
+    QTest::newRow("program in use without a start: the epoch") << 6 << false << bytes(epoch);
 }
 
-void TestSaunaSystemSender::unrepresentableValuesSendNothing()
+void TestSaunaSystemSender::unrepresentableValues()
 {
     QFETCH(int, row);
     QFETCH(bool, raisesMessage);
+    QFETCH(QByteArray, sent);
     const std::function<void(SaunaSystemSender &)> requests[] = {
         [](auto &s) { s.onTargetTemperatureChangeRequested(-9); },
         [](auto &s) { s.onNotAllowedStartFromTimeChangeRequested(QTime()); },
@@ -594,6 +618,11 @@ void TestSaunaSystemSender::unrepresentableValuesSendNothing()
             s.onCalendarProgramChangeRequested(program);
         },
         [](auto &s) { s.onDescalingChangeRequested(AuxiliaryRelayTypes::Descaling()); },
+        [](auto &s) {
+            CalendarProgram program(2);
+            program.inUse = true;
+            s.onCalendarProgramChangeRequested(program);
+        },
     };
     FakeDatagramTransport transport;
     SaunaSystemSender sender;
@@ -602,7 +631,7 @@ void TestSaunaSystemSender::unrepresentableValuesSendNothing()
 
     requests[row](sender);
 
-    QVERIFY(transport.m_sent.isEmpty());
+    QCOMPARE(transport.m_sent, sent.isEmpty() ? QByteArrayList() : QByteArrayList{sent});
     QCOMPARE(messages.count(), raisesMessage ? 1 : 0);
 }
 

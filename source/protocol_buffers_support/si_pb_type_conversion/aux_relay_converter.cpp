@@ -145,13 +145,12 @@ void AuxRelayConverter::toPbAuxRelay(const AuxiliaryRelayTypes::AuxiliaryRelayPo
     writeTiming(relay.onTimeScaling, relay.onTimeValue, out.mutable_on_time());
 }
 
-value::ErrorText_SPT
-AuxRelayConverter::toPbDescaling(const AuxiliaryRelayTypes::Descaling &descaling,
-                                 vaholumo::Descaling &out)
+void AuxRelayConverter::toPbDescaling(const AuxiliaryRelayTypes::Descaling &descaling,
+                                      vaholumo::Descaling &out)
 {
     std::uint32_t startMinute = 0;
     if (!toPbMinuteOfDay(descaling.startTime, startMinute))
-        return value::makeErrorText(Q_FUNC_INFO, QStringLiteral("start time"));
+        startMinute = 0;
     out.Clear();
     if (descaling.relayIndex != AuxiliaryRelayTypes::Descaling::noRelayIndex)
         out.set_relay_index(descaling.relayIndex);
@@ -159,7 +158,6 @@ AuxRelayConverter::toPbDescaling(const AuxiliaryRelayTypes::Descaling &descaling
     out.set_weekday(static_cast<unsigned>(descaling.weekday));
     out.set_start_time(startMinute);
     out.set_dosage(descaling.dosage);
-    return {};
 }
 
 } // namespace pbSupport::conversion

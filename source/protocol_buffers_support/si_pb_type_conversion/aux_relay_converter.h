@@ -31,11 +31,11 @@ public:
     // All six fields are always written; the connected flag is the sauna's and is not sent.
     void toPbAuxRelay(const signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost &relay,
                       vaholumo::Aux_relay_post &out);
-    // The relay index is written only when a relay is chosen (not 7). A start time that is not a
-    // valid time of day fails with "start time" instead of reaching the wire as a wrapped number.
-    value::ErrorText_SPT
-    toPbDescaling(const signalInterface::AuxiliaryRelayTypes::Descaling &descaling,
-                  vaholumo::Descaling &out);
+    // The relay index is written only when a relay is chosen (not 7). A start time the record
+    // does not hold (a report without one, or no report yet) goes out as the field's default,
+    // 0, midnight, which is also what the record's equality reads it as.
+    void toPbDescaling(const signalInterface::AuxiliaryRelayTypes::Descaling &descaling,
+                       vaholumo::Descaling &out);
 
 private:
     AuxRelayConverter() = default;

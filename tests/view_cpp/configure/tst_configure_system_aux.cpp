@@ -1,8 +1,11 @@
+#include "../../pc_panel/fake_datagram_transport.h"
 #include "../test_translator.h"
 #include "model_reader.h"
 
 #include "control/settings.h"
+#include "pc_panel/sauna_system_sender.h"
 #include "pc_panel/supported_characters.h"
+#include "protocol_buffers_support/si_pb_type_conversion/aux_relay_converter.h"
 #include "signal_interface/configure_types.h"
 #include "signal_interface/date_time_types.h"
 #include "signal_interface/language_types.h"
@@ -96,6 +99,39 @@ public:
     QList<Descaling> descalings;
 };
 
+// The sauna link's sender behind a screen: what the screen's relay and descaling requests put on
+// the wire, and the messages raised for those that could not be sent.
+class Wire
+{
+public:
+    template<typename Screen>
+    explicit Wire(Screen &screen)
+    {
+        m_sender.setTransport(&m_transport);
+        QObject::connect(&screen, &Screen::auxRelayUpdateRequested, &m_sender,
+                         &pcPanel::SaunaSystemSender::onAuxRelayUpdateRequested);
+        QObject::connect(&screen, &Screen::descalingChangeRequested, &m_sender,
+                         &pcPanel::SaunaSystemSender::onDescalingChangeRequested);
+    }
+
+    QList<vaholumo::External_to_sauna> datagrams() const
+    {
+        QList<vaholumo::External_to_sauna> parsed;
+        for (const QByteArray &datagram : m_transport.m_sent) {
+            vaholumo::External_to_sauna envelope;
+            envelope.ParseFromArray(datagram.constData(), int(datagram.size()));
+            parsed.append(envelope);
+        }
+        return parsed;
+    }
+    int messages() const { return int(m_messages.count()); }
+
+private:
+    FakeDatagramTransport m_transport;
+    pcPanel::SaunaSystemSender m_sender;
+    QSignalSpy m_messages{&m_sender, &pcPanel::SaunaSystemSender::panelUserMessageIssued};
+};
+
 QStringList column(const view::ListModel &model, const char *role)
 {
     return modelReader::texts(model, role);
@@ -170,6 +206,7 @@ private slots:
     void descalingDurationShowsTheOnTimeAndOpensWithinTheLimits();
     void descalingStartTimeOnTheEditorDate();
     void descalingCommitsWithoutValueSendNothing();
+    void descalingWithoutAReportedStartTimeReachesTheSauna();
     void descalingListsLiveUntilTheCommit();
 };
 
@@ -376,6 +413,23 @@ void TestConfigureSystemAux::descalingWithoutADescalingRelay()
     QCOMPARE(sent.offTimeScaling, AuxiliaryRelayTypes::E_hours);
     QCOMPARE(recorder.descalings.first().dosage, 150u);
     QCOMPARE(manager.relays().at(2), sent);
+
+    // Before any descaling report the record holds no start time: both requests still reach the
+    // sauna, the start time as midnight.
+    ConfigureSystemAuxViewManager unreported(nullptr);
+    unreported.onSaunaMasterProductChanged(MasterFuncDescTypes::E_steam_private);
+    unreported.onSaunaAuxRelaySettingChanged(relay(2, AuxiliaryRelayTypes::E_onOff, "Pump"));
+    unreported.onAuxSelected(2);
+    Wire wire(unreported);
+    unreported.onAuxFunctionSelected(102);
+    const QList<vaholumo::External_to_sauna> sentToSauna = wire.datagrams();
+    QCOMPARE(sentToSauna.size(), 2);
+    QCOMPARE(sentToSauna.at(0).aux_relay_post(0).index(), 2u);
+    QVERIFY(sentToSauna.at(1).has_descaling());
+    QCOMPARE(sentToSauna.at(1).descaling().relay_index(), 2u);
+    QVERIFY(sentToSauna.at(1).descaling().has_start_time());
+    QCOMPARE(sentToSauna.at(1).descaling().start_time(), 0u);
+    QCOMPARE(wire.messages(), 0);
 }
 
 void TestConfigureSystemAux::descalingMovesFromAnotherRelay()
@@ -1209,6 +1263,35 @@ void TestConfigureSystemAux::descalingCommitsWithoutValueSendNothing()
     descaling.onAuxDescalingDurationCommit();
     QCOMPARE(settings.count(), 0);
     QCOMPARE(relays.count(), 0);
+}
+
+// A sauna may leave the start time out of its descaling report: the screen's requests go out
+// with midnight, the field's default, instead of failing.
+void TestConfigureSystemAux::descalingWithoutAReportedStartTimeReachesTheSauna()
+{
+    ConfigureSystemAuxViewManager manager(nullptr);
+    manager.onSaunaAuxRelaySettingChanged(relay(4, AuxiliaryRelayTypes::E_frequency, "Pump"));
+    vaholumo::Descaling report;
+    report.set_relay_index(4);
+    report.set_enabled(true);
+    report.set_dosage(150);
+    Descaling reported;
+    QVERIFY(!pbSupport::conversion::AuxRelayConverter::instance().toSiDescaling(report, reported));
+    QVERIFY(!reported.startTime.isValid());
+    manager.onSaunaDescalingChanged(reported);
+    manager.onAuxSelected(4);
+    ConfigureSystemAuxDescalingViewManager &descaling = manager.descalingManager();
+    Wire wire(descaling);
+
+    descaling.onAuxDescalingSettingSelected(AuxiliaryRelayTypes::E_dosage);
+    descaling.dosageManager()->onValueChangeRequested(TimeEditTypes::E_increase);
+    descaling.onAuxDescalingDosageCommit();
+    const QList<vaholumo::External_to_sauna> sent = wire.datagrams();
+    QCOMPARE(sent.size(), 1);
+    QCOMPARE(sent.at(0).descaling().dosage(), 200u);
+    QVERIFY(sent.at(0).descaling().has_start_time());
+    QCOMPARE(sent.at(0).descaling().start_time(), 0u);
+    QCOMPARE(wire.messages(), 0);
 }
 
 void TestConfigureSystemAux::descalingListsLiveUntilTheCommit()
