@@ -90,6 +90,12 @@ int TimeController::connectSaunaSignals(const QList<QObject *> &senders)
           SLOT(onSaunaTimeChanged(::signalInterface::DateTimeTypes::SaunaDateTime))}});
 }
 
+int TimeController::connectConnectedChanged(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this, {{SIGNAL(connectedChanged(bool)), SLOT(onConnectedChanged(bool))}});
+}
+
 void TimeController::emitInitialState()
 {
     emit dateFormatChanged(m_dateFormat);
@@ -177,6 +183,17 @@ void TimeController::onSaunaTimeChanged(::signalInterface::DateTimeTypes::SaunaD
 }
 
 void TimeController::onSaunaReplaced()
+{
+    forgetSystemTime();
+}
+
+void TimeController::onConnectedChanged(bool connected)
+{
+    if (!connected && m_hasSystemTime)
+        forgetSystemTime();
+}
+
+void TimeController::forgetSystemTime()
 {
     m_systemTime = SaunaDateTime();
     m_hasSystemTime = false;

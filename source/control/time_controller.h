@@ -52,6 +52,8 @@ public:
     int connectWeekBeginSelected(const QList<QObject *> &senders);
     int connectRegionInitialSelections(const QList<QObject *> &senders);
     int connectSaunaSignals(const QList<QObject *> &senders);
+    // The link's connectedChanged(bool).
+    int connectConnectedChanged(const QList<QObject *> &senders);
 
     // First state: date format, time format and week start, in this order.
     void emitInitialState();
@@ -83,6 +85,9 @@ public slots:
     // The clock was the former sauna's: it stops and shows no time until the new sauna reports.
     // The formats are the panel's own and stay.
     void onSaunaReplaced();
+    // The clock is the connected sauna's: when the connection ends, lost or ended by the user, it
+    // stops and shows no time until a sauna reports its time again.
+    void onConnectedChanged(bool connected);
 
 signals:
     void weekDayStartChanged(::signalInterface::CalendarTypes::WeekDay day);
@@ -102,6 +107,7 @@ private:
     void setWeekDayStart(WeekDay day);
     void emitFormattedTime();
     void scheduleClockTick();
+    void forgetSystemTime();
     static void markRegionSettingsChanged();
 
     TimeFormat m_timeFormat = defaultTimeFormat;

@@ -221,6 +221,7 @@ void TestRealScene::verifyNoSaunaShown()
     QCOMPARE(shownText("measuredTemperatureText"), QStringLiteral("--"));
     QCOMPARE(shownText("targetTemperatureText"), QStringLiteral("Target --"));
     QCOMPARE(shownText("measuredHumidityText"), QStringLiteral("Humidity --"));
+    QCOMPARE(shownText("clockText"), QStringLiteral("--"));
     for (const char *name :
          {"temperature_data_provider_tab2_normal", "humidity_data_provider_tab2_normal"}) {
         auto *stepper = qobject_cast<QQuickItem *>(item(name));
@@ -315,6 +316,11 @@ void TestRealScene::mainScreenShowsNoValueWithoutASauna()
     // A sauna connects and reports: its values, and the controls work.
     emit link.connectedChanged(true);
     reportSaunaValues(75, 80, true);
+    signalInterface::DateTimeTypes::SaunaDateTime clock;
+    clock.dateValid = clock.timeValid = true;
+    clock.dateTime = QDateTime(QDate(2026, 12, 8), QTime(4, 39), Qt::UTC);
+    m_frame->controllerTab.timeController.onSaunaTimeChanged(clock);
+    QCOMPARE(shownText("clockText"), QStringLiteral("04:39"));
     QVERIFY(!qobject_cast<QQuickItem *>(item("notConnectedNotice"))->isVisible());
     QCOMPARE(shownText("measuredTemperatureText"), QStringLiteral("75°"));
     QCOMPARE(shownText("targetTemperatureText"), QStringLiteral("Target 80°C"));
@@ -330,9 +336,13 @@ void TestRealScene::mainScreenShowsNoValueWithoutASauna()
     if (QTest::currentTestFailed())
         return;
 
-    // Connected again: what the sauna reports now.
+    // Connected again: what the sauna reports now. Its clock shows from its first report.
     emit link.connectedChanged(true);
+    QCOMPARE(shownText("clockText"), QStringLiteral("--"));
     reportSaunaValues(62, 85, false);
+    clock.dateTime = QDateTime(QDate(2026, 12, 8), QTime(2, 39), Qt::UTC);
+    m_frame->controllerTab.timeController.onSaunaTimeChanged(clock);
+    QCOMPARE(shownText("clockText"), QStringLiteral("02:39"));
     QCOMPARE(shownText("measuredTemperatureText"), QStringLiteral("62°"));
     QCOMPARE(shownText("targetTemperatureText"), QStringLiteral("Target 85°C"));
     QCOMPARE(item("lights_switch_tab_2")->property("value").toString(), QStringLiteral("Off"));
