@@ -154,6 +154,19 @@ private slots:
         STEP(tapRow(QStringLiteral("settingsList"), 1));
         QTRY_COMPARE(shownText(stepper), celsius(before + 9));
         STEP(back());
+
+        // A steam product's entry reads "Overheating", and so does the page it opens.
+        using signalInterface::MasterFuncDescTypes;
+        auto &limits = m_frame->configureTab.manager<view::ConfigureLimitsViewManager>();
+        limits.onSaunaMasterProductChanged(MasterFuncDescTypes::E_steam_private);
+        STEP(tapRow(QStringLiteral("settingsList"), 1));
+        QTRY_VERIFY(findVisibleItem(sceneRoot(), QStringLiteral("limitsWaterTemperaturePage")));
+        QCOMPARE(findVisibleItem(sceneRoot(), QStringLiteral("limitsWaterTemperaturePage"))
+                     ->property("title")
+                     .toString(),
+                 QStringLiteral("Overheating"));
+        STEP(back());
+        limits.onSaunaMasterProductChanged(MasterFuncDescTypes::E_combi_manual);
     }
 
     void fillTimeIsSavedAndShown()

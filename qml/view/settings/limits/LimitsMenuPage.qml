@@ -6,8 +6,8 @@ import ".."
 
 // The installer's Limits menu and its editors. The program builds the rows the connected sauna
 // system supports; a tap goes to the sender "configureLimitsSelector" and the program answers
-// with the id of the editor to open. Each editor shows what its value manager holds: the sauna's
-// last report, or the user's steps since.
+// with the id of the editor to open. Each editor carries the text of its entry as its title and
+// shows what its value manager holds: the sauna's last report, or the user's steps since.
 Item {
     id: page
     objectName: "limitsMenuPage"
@@ -56,6 +56,7 @@ Item {
         objectName: "limitsStack"
         anchors.fill: parent
         initialItem: SettingsListPage {
+            id: menu
             title: qsTr("Limits")
             listModel: configure_limits_selector_model
             saunaValues: true
@@ -68,7 +69,7 @@ Item {
         id: bathTemperaturePage
         LimitEditorPage {
             objectName: "limitsBathTemperaturePage"
-            title: qsTr("Bath temperature")
+            title: menu.entryText(ConfigureTypes.E_maxBathTemp) || qsTr("Bath temperature")
             hasSave: false
             TemperatureStepper {
                 objectName: "limitsMaxBathTemperatureStepper"
@@ -85,8 +86,8 @@ Item {
         id: waterTemperaturePage
         LimitEditorPage {
             objectName: "limitsWaterTemperaturePage"
-            // A steam product calls the same limit its overheating limit.
-            title: qsTr("Water temperature")
+            // A steam product's entry calls the same limit its overheating limit.
+            title: menu.entryText(ConfigureTypes.E_waterTempLimit) || qsTr("Water temperature")
             onSaved: page.limitsSender.waterTempLimitCommit()
             TemperatureStepper {
                 objectName: "limitsWaterTemperatureStepper"
@@ -103,7 +104,8 @@ Item {
         id: fillTimePage
         LimitEditorPage {
             objectName: "limitsFillTimePage"
-            title: qsTr("Max water fill time")
+            title: menu.entryText(ConfigureTypes.E_notAllowedStartUntil)
+                   || qsTr("Max water fill time")
             onSaved: page.limitsSender.tankFillTimeCommit()
             DurationStepper {
                 objectName: "limitsFillTimeStepper"
@@ -122,7 +124,7 @@ Item {
         id: overheatPage
         LimitEditorPage {
             objectName: "limitsOverheatPage"
-            title: qsTr("Overheating")
+            title: menu.entryText(ConfigureTypes.E_overheating) || qsTr("Overheating")
             onSaved: page.limitsSender.overheatLimitCommit()
             TemperatureStepper {
                 objectName: "limitsPcbOverheatStepper"
