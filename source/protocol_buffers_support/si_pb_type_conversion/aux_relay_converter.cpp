@@ -148,9 +148,9 @@ void AuxRelayConverter::toPbAuxRelay(const AuxiliaryRelayTypes::AuxiliaryRelayPo
 void AuxRelayConverter::toPbDescaling(const AuxiliaryRelayTypes::Descaling &descaling,
                                       vaholumo::Descaling &out)
 {
+    // A record without a start time leaves it at 0, midnight.
     std::uint32_t startMinute = 0;
-    if (!toPbMinuteOfDay(descaling.startTime, startMinute))
-        startMinute = 0;
+    toPbMinuteOfDay(descaling.startTime, startMinute);
     out.Clear();
     if (descaling.relayIndex != AuxiliaryRelayTypes::Descaling::noRelayIndex)
         out.set_relay_index(descaling.relayIndex);
