@@ -1,4 +1,4 @@
-#include "../../pc_panel/fake_datagram_transport.h"
+#include "../../qml/capturing_transport.h"
 #include "../test_translator.h"
 #include "model_reader.h"
 
@@ -111,14 +111,7 @@ struct Link
         QObject::connect(&screen, &Screen::descalingChangeRequested, &sender,
                          &pcPanel::SaunaSystemSender::onDescalingChangeRequested);
     }
-    vaholumo::External_to_sauna sent(int index) const
-    {
-        vaholumo::External_to_sauna envelope;
-        envelope.ParseFromString(transport.m_sent.value(index).toStdString());
-        return envelope;
-    }
-
-    FakeDatagramTransport transport;
+    sceneTest::CapturingTransport transport;
     pcPanel::SaunaSystemSender sender;
     QSignalSpy messages{&sender, &pcPanel::SaunaSystemSender::panelUserMessageIssued};
 };
@@ -413,9 +406,9 @@ void TestConfigureSystemAux::descalingWithoutADescalingRelay()
     unreported.onAuxSelected(2);
     Link link(unreported);
     unreported.onAuxFunctionSelected(102);
-    QCOMPARE(link.transport.m_sent.size(), 2);
-    QCOMPARE(link.sent(0).aux_relay_post(0).index(), 2u);
-    QCOMPARE(link.sent(1).descaling().relay_index(), 2u);
+    QCOMPARE(link.transport.envelopes.size(), 2);
+    QCOMPARE(link.transport.envelopes.at(0).aux_relay_post(0).index(), 2u);
+    QCOMPARE(link.transport.envelopes.at(1).descaling().relay_index(), 2u);
     QCOMPARE(link.messages.count(), 0);
 }
 
@@ -1270,9 +1263,9 @@ void TestConfigureSystemAux::descalingWithoutAReportedStartTimeReachesTheSauna()
     descaling.onAuxDescalingSettingSelected(AuxiliaryRelayTypes::E_dosage);
     descaling.dosageManager()->onValueChangeRequested(TimeEditTypes::E_increase);
     descaling.onAuxDescalingDosageCommit();
-    QCOMPARE(link.transport.m_sent.size(), 1);
-    QCOMPARE(link.sent(0).descaling().dosage(), 200u);
-    QCOMPARE(link.sent(0).descaling().start_time(), 0u);
+    QCOMPARE(link.transport.envelopes.size(), 1);
+    QCOMPARE(link.transport.envelopes.at(0).descaling().dosage(), 200u);
+    QCOMPARE(link.transport.envelopes.at(0).descaling().start_time(), 0u);
     QCOMPARE(link.messages.count(), 0);
 }
 
