@@ -1,4 +1,3 @@
-import QtQml
 import QtQuick
 import QtQuick.Controls
 import "../components"
@@ -26,18 +25,6 @@ Item {
     // Room the title leaves at the right end of the header for a page's own button there.
     property real headerTrailingSpace: 0
 
-    // The text of the row with this application id as the list shows it now, or "" while it has
-    // none: a page opened from a row carries the row's text as its title, whatever the program
-    // named the row for this sauna (a steam product's "Overheating" for its water limit).
-    function entryText(applId) {
-        for (let i = 0; i < entries.count; ++i) {
-            const entry = entries.objectAt(i)
-            if (entry && entry.applId === applId)
-                return entry.text
-        }
-        return ""
-    }
-
     signal rowSelected(int applId)
     signal toggleTapped(int applId, bool shownState)
     signal buttonPressed(int applId)
@@ -50,24 +37,6 @@ Item {
     // rows before the page comes into sight and keeps them while it slides away.
     readonly property bool shownInStack: StackView.status !== StackView.Inactive
     onShownInStackChanged: shownChanged(shownInStack)
-
-    // One object per row, following the model: entryText() reads them, so a title bound to it
-    // follows the row's text (a rebuilt menu, another language).
-    Instantiator {
-        id: entries
-        model: page.listModel
-        delegate: QtObject {
-            required property int index
-            required property var model
-            readonly property int applId: {
-                void model.componentType
-                return page.listModel.getApplId(index)
-            }
-            readonly property string text: model.textOnSubMenu !== undefined
-                                            && model.textOnSubMenu !== null
-                                            ? String(model.textOnSubMenu) : ""
-        }
-    }
 
     PageHeader {
         id: header

@@ -51,12 +51,16 @@ Item {
         }
     }
 
+    MenuEntryTexts {
+        id: entries
+        model: configure_limits_selector_model
+    }
+
     StackView {
         id: stack
         objectName: "limitsStack"
         anchors.fill: parent
         initialItem: SettingsListPage {
-            id: menu
             title: qsTr("Limits")
             listModel: configure_limits_selector_model
             saunaValues: true
@@ -69,7 +73,7 @@ Item {
         id: bathTemperaturePage
         LimitEditorPage {
             objectName: "limitsBathTemperaturePage"
-            title: menu.entryText(ConfigureTypes.E_maxBathTemp) || qsTr("Bath temperature")
+            title: entries.textOf(ConfigureTypes.E_maxBathTemp) || qsTr("Bath temperature")
             hasSave: false
             TemperatureStepper {
                 objectName: "limitsMaxBathTemperatureStepper"
@@ -87,7 +91,7 @@ Item {
         LimitEditorPage {
             objectName: "limitsWaterTemperaturePage"
             // A steam product's entry calls the same limit its overheating limit.
-            title: menu.entryText(ConfigureTypes.E_waterTempLimit) || qsTr("Water temperature")
+            title: entries.textOf(ConfigureTypes.E_waterTempLimit) || qsTr("Water temperature")
             onSaved: page.limitsSender.waterTempLimitCommit()
             TemperatureStepper {
                 objectName: "limitsWaterTemperatureStepper"
@@ -104,7 +108,7 @@ Item {
         id: fillTimePage
         LimitEditorPage {
             objectName: "limitsFillTimePage"
-            title: menu.entryText(ConfigureTypes.E_notAllowedStartUntil)
+            title: entries.textOf(ConfigureTypes.E_notAllowedStartUntil)
                    || qsTr("Max water fill time")
             onSaved: page.limitsSender.tankFillTimeCommit()
             DurationStepper {
@@ -124,7 +128,7 @@ Item {
         id: overheatPage
         LimitEditorPage {
             objectName: "limitsOverheatPage"
-            title: menu.entryText(ConfigureTypes.E_overheating) || qsTr("Overheating")
+            title: entries.textOf(ConfigureTypes.E_overheating) || qsTr("Overheating")
             onSaved: page.limitsSender.overheatLimitCommit()
             TemperatureStepper {
                 objectName: "limitsPcbOverheatStepper"
