@@ -214,8 +214,11 @@ void ConfigureSystemAuxDescalingViewManager::refreshSettingsRows()
         m_enableRow->setValue(tr("Enable"));
         m_enableRow->setValue2(known && descaling.enabled);
     }
+    // A report may leave the start time out.
     setRowText(m_startTimeRow, tr("Start time"),
-               shown(DateTimeFormatter::instance()->formatTime(descaling.startTime)));
+               descaling.startTime.isValid()
+                   ? shown(DateTimeFormatter::instance()->formatTime(descaling.startTime))
+                   : unknownText());
     setRowText(m_durationRow, tr("Duration"),
                relay.onTimeScaling == AuxiliaryRelayTypes::E_minutes
                    ? LanguageSupport::durationText(relay.onTimeValue)

@@ -104,6 +104,10 @@ int ConfigureSystemAuxViewManager::connectSaunaSignals(const QList<QObject *> &s
 
 bool ConfigureSystemAuxViewManager::offersDescaling() const
 {
+    // Until the sauna has reported its descaling settings the panel knows none to send with a
+    // new descaling relay.
+    if (!m_descalingReported)
+        return false;
     const bool steamGenerator = MasterFuncDescTypes::isSteamProduct(m_product) ||
                                 m_product == MasterFuncDescTypes::E_combi_manual ||
                                 m_product == MasterFuncDescTypes::E_combi_auto;

@@ -58,8 +58,9 @@ public:
     int connectToAuxSingleOverviewModelView(const QList<QObject *> &senders);
     int connectSaunaSignals(const QList<QObject *> &senders) override;
 
-    // Whether the function list offers "Descaling": only a sauna system with a steam generator
-    // descales, and a relay that already does the descaling always shows it.
+    // Whether the function list offers "Descaling": only once the sauna has reported its
+    // descaling settings, and then on a sauna system with a steam generator, or on the relay that
+    // already does the descaling.
     bool offersDescaling() const;
 
     // The relay as it becomes a fragrance relay (pump time in 100 ms, stop time in seconds) or a

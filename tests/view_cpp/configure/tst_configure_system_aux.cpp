@@ -309,7 +309,12 @@ void TestConfigureSystemAux::descalingRowOfferedWithASteamGenerator()
     manager.onAuxFunctionSelected(102);
     QVERIFY(recorder.events.isEmpty());
 
+    // A steam generator offers the row once the sauna has reported its descaling settings.
     manager.onSaunaMasterProductChanged(MasterFuncDescTypes::E_steam_private);
+    QCOMPARE(modelReader::applIds(*manager.functionModel()), (QList<int>{0, 1, 2}));
+    manager.onAuxFunctionSelected(102);
+    QVERIFY(recorder.events.isEmpty());
+    manager.onSaunaDescalingChanged(descalingOn(7));
     QCOMPARE(modelReader::applIds(*manager.functionModel()), (QList<int>{0, 1, 2, 102}));
     QCOMPARE(column(*manager.functionModel(), "textOnSubMenu").last(), QString("Descaling"));
 
@@ -398,18 +403,17 @@ void TestConfigureSystemAux::descalingWithoutADescalingRelay()
     QCOMPARE(recorder.descalings.first().dosage, 150u);
     QCOMPARE(manager.relays().at(2), sent);
 
-    // Before any descaling report the record holds no start time: both requests still reach the
-    // sauna, the start time as midnight.
+    // Before any descaling report the panel knows no descaling settings to send: the choice
+    // neither sends nor opens anything.
     ConfigureSystemAuxViewManager unreported(nullptr);
     unreported.onSaunaMasterProductChanged(MasterFuncDescTypes::E_steam_private);
     unreported.onSaunaAuxRelaySettingChanged(relay(2, AuxiliaryRelayTypes::E_onOff, "Pump"));
     unreported.onAuxSelected(2);
     Link link(unreported);
+    Recorder unreportedRecorder(unreported);
     unreported.onAuxFunctionSelected(102);
-    QCOMPARE(link.transport.envelopes.size(), 2);
-    QCOMPARE(link.transport.envelopes.at(0).aux_relay_post(0).index(), 2u);
-    QCOMPARE(link.transport.envelopes.at(1).descaling().relay_index(), 2u);
-    QCOMPARE(link.messages.count(), 0);
+    QCOMPARE(link.transport.envelopes.size(), 0);
+    QVERIFY(unreportedRecorder.events.isEmpty());
 }
 
 void TestConfigureSystemAux::descalingMovesFromAnotherRelay()
@@ -1259,6 +1263,8 @@ void TestConfigureSystemAux::descalingWithoutAReportedStartTimeReachesTheSauna()
     manager.onSaunaDescalingChanged(reported);
     manager.onAuxSelected(4);
     ConfigureSystemAuxDescalingViewManager &descaling = manager.descalingManager();
+    descaling.onAuxDescalingViewVisibleChanged(true);
+    QCOMPARE(modelReader::value(*descaling.settingsModel(), 2, "value3").toString(), QString("--"));
     Link link(descaling);
     descaling.onAuxDescalingSettingSelected(AuxiliaryRelayTypes::E_dosage);
     descaling.dosageManager()->onValueChangeRequested(TimeEditTypes::E_increase);
