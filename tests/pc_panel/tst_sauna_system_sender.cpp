@@ -573,9 +573,9 @@ void TestSaunaSystemSender::unrepresentableValues_data()
     QTest::newRow("clock before 2000") << 2 << false << qint64(-1);
     QTest::newRow("invalid clock") << 3 << false << qint64(-1);
     QTest::newRow("program in use starting before 2000") << 4 << true << qint64(-1);
-    // A field a report may leave out goes out as the field's default.
+    // A descaling start time a report may leave out goes out as the field's default.
     QTest::newRow("descaling without a start time: midnight") << 5 << false << qint64(0);
-    QTest::newRow("program in use without a start: the epoch") << 6 << false << qint64(0);
+    QTest::newRow("program in use without a start") << 6 << true << qint64(-1);
 }
 
 void TestSaunaSystemSender::unrepresentableValues()

@@ -27,7 +27,7 @@ CalendarConverter::toPbCalendarPost(const signalInterface::CalendarProgram &prog
     post.set_in_use(program.inUse);
     if (program.inUse) {
         std::uint64_t startTime = 0;
-        if (!program.start.isNull() && !toPbTime(program.start, startTime))
+        if (!toPbTime(program.start, startTime))
             return value::makeErrorText(Q_FUNC_INFO, QStringLiteral("start time"));
         post.set_start_time(startTime);
         post.set_stop_after(program.duration);

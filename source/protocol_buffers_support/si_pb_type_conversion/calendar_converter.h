@@ -22,9 +22,9 @@ public:
 
     static CalendarConverter &instance();
 
-    // A program not in use travels as its index and the in-use flag only. One in use without a
-    // start (a report left it out) goes out as the field's default, 0, the epoch; a start that
-    // is set must be valid and no earlier than the epoch ("start time" otherwise).
+    // A program not in use travels as its index and the in-use flag only. One in use needs a
+    // valid start no earlier than the epoch ("start time" otherwise): a program without a start
+    // is refused rather than sent as the epoch, which would make it a weekly program on Saturday.
     value::ErrorText_SPT toPbCalendarPost(const signalInterface::CalendarProgram &program,
                                           vaholumo::Calendar_post &out);
     // Index below 64, favorite 0-7 or 100; an absurd start time fails with "start time".
