@@ -145,6 +145,18 @@ void HumidityController::onSaunaMasterFuncDescChanged(
     emit humiditySupportedChanged();
 }
 
+int HumidityController::connectConnectedChanged(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this, {{SIGNAL(connectedChanged(bool)), SLOT(onConnectedChanged(bool))}});
+}
+
+void HumidityController::onConnectedChanged(bool connected)
+{
+    if (!connected)
+        m_filterer.reset();
+}
+
 void HumidityController::onSaunaReplaced()
 {
     m_filterer.reset();

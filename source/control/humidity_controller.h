@@ -45,6 +45,8 @@ public:
     int connectTargetHumidityView(const QList<QObject *> &senders);
     int connectHumidityPresentationRequests(const QList<QObject *> &senders);
     int connectSaunaSignals(const QList<QObject *> &senders);
+    // The link's connectedChanged(bool).
+    int connectConnectedChanged(const QList<QObject *> &senders);
 
     // Starts smoothing the measured humidity and publishes the unit and the stored presentation.
     void emitInitialState();
@@ -69,6 +71,9 @@ public slots:
 
     // The target, the measured humidity and what the sauna offers were the former sauna's.
     void onSaunaReplaced();
+    // When the connection ends, lost or ended by the user, the smoothing forgets the measurement
+    // and the target, so that the first report of the next connection shows at once.
+    void onConnectedChanged(bool connected);
 
 private:
     void onTargetHumidityProposed(int proposed);

@@ -177,6 +177,18 @@ void TemperatureController::onSaunaUpperTemperatureLimitChanged(int temperature)
     m_targetManager.setUpperLimit(temperature);
 }
 
+int TemperatureController::connectConnectedChanged(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this, {{SIGNAL(connectedChanged(bool)), SLOT(onConnectedChanged(bool))}});
+}
+
+void TemperatureController::onConnectedChanged(bool connected)
+{
+    if (!connected)
+        m_filterer.reset();
+}
+
 void TemperatureController::onSaunaReplaced()
 {
     m_filterer.reset();

@@ -40,6 +40,8 @@ public:
     int connectTemperatureUnitInitiallySelected(const QList<QObject *> &senders);
     int connectTemperaturePresentationRequests(const QList<QObject *> &senders);
     int connectSaunaSignals(const QList<QObject *> &senders);
+    // The link's connectedChanged(bool).
+    int connectConnectedChanged(const QList<QObject *> &senders);
 
     // Publishes the stored unit and presentation and starts smoothing the measured temperature.
     void emitInitialState();
@@ -67,6 +69,9 @@ public slots:
     void onSaunaUpperTemperatureLimitChanged(int temperature);
     // The target, its limits and the measured temperature were the former sauna's.
     void onSaunaReplaced();
+    // When the connection ends, lost or ended by the user, the smoothing forgets the measurement
+    // and the target, so that the first report of the next connection shows at once.
+    void onConnectedChanged(bool connected);
 
 private:
     void onTargetTemperatureProposed(value::Degrees_9C_T proposed);

@@ -116,6 +116,8 @@ int connectNativeObjects(PanelFrame &frame)
     const Objects communication{&link};
     failed += controllers.wifiSymbolController.connectConnectedChanged(communication);
     failed += controllers.timeController.connectConnectedChanged(communication);
+    failed += controllers.temperatureController.connectConnectedChanged(communication);
+    failed += controllers.humidityController.connectConnectedChanged(communication);
     // The Network screen and the link both ways. Its requests and its update request have no
     // other receiver, so making them here with its reports keeps every observable order.
     failed += frame.configureTab.connectToLink(link);

@@ -213,6 +213,11 @@ private slots:
         filterer.onTimeout();
         QCOMPARE(filterer.filteredValue(),
                  (value::HumidityValue_T{100, HumidityTypes::E_percentage}));
+        // After a connection that ended, the first measurement shows at once.
+        controller.onConnectedChanged(false);
+        emit receiver.saunaHumidityChanged(40, HumidityTypes::E_percentage);
+        QCOMPARE(filterer.filteredValue(),
+                 (value::HumidityValue_T{40, HumidityTypes::E_percentage}));
     }
 
     // The running panel's smoothing: a tick every 30 s once started, at most 5 % or one level a

@@ -36,6 +36,15 @@ signals:
         ::signalInterface::TemperatureTypes::TemperaturePresentation presentation);
 };
 
+// Stands in for the sauna link.
+class Link : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void connectedChanged(bool connected);
+};
+
 class TestTemperatureController : public QObject
 {
     Q_OBJECT
@@ -171,6 +180,17 @@ private slots:
         QCOMPARE(controller.targetTemperatureManager()->value(), std::optional<int>(900));
         emit receiver.saunaTemperatureChanged(450);
         QCOMPARE(room.last().at(0).toInt(), 50);
+
+        // So does a connection that ends: the first report after it shows at once, not the
+        // smoothing's way up from the room before.
+        emit receiver.saunaTemperatureChanged(720);
+        controller.temperatureFilterer()->onTimeout();
+        QCOMPARE(room.last().at(0).toInt(), 51);
+        Link link;
+        QCOMPARE(controller.connectConnectedChanged({&link}), 0);
+        emit link.connectedChanged(false);
+        emit receiver.saunaTemperatureChanged(720);
+        QCOMPARE(room.last().at(0).toInt(), 80);
     }
 
     void reportsShowTheirNumberOrNoValue_data()
