@@ -171,6 +171,8 @@ void TimeController::onSetSystemTimeRequested(QDateTime dateTime)
 
 void TimeController::onSaunaTimeChanged(::signalInterface::DateTimeTypes::SaunaDateTime dateTime)
 {
+    if (!m_connected)
+        return;
     m_systemTime = dateTime;
     m_hasSystemTime = true;
     m_reportedAtMs = m_monotonicMs();
@@ -189,6 +191,7 @@ void TimeController::onSaunaReplaced()
 
 void TimeController::onConnectedChanged(bool connected)
 {
+    m_connected = connected;
     if (!connected && m_hasSystemTime)
         forgetSystemTime();
 }

@@ -79,6 +79,8 @@ public slots:
     void onWeekBeginInitiallySelected(::signalInterface::CalendarTypes::WeekDay day);
     // The time and date screens' commits; an invalid date-time is refused with a message.
     void onSetSystemTimeRequested(QDateTime dateTime);
+    // Taken only while a connection stands: while the link reconnects, the sauna may still be
+    // heard, but no clock is shown beside "no sauna connected".
     void onSaunaTimeChanged(::signalInterface::DateTimeTypes::SaunaDateTime dateTime);
     // The clock timer's slot: announces the running time and waits for the next minute.
     void onClockTick();
@@ -86,7 +88,7 @@ public slots:
     // The formats are the panel's own and stay.
     void onSaunaReplaced();
     // The clock is the connected sauna's: when the connection ends, lost or ended by the user, it
-    // stops and shows no time until a sauna reports its time again.
+    // stops and shows no time until a sauna reports its time on a connection that stands again.
     void onConnectedChanged(bool connected);
 
 signals:
@@ -113,6 +115,7 @@ private:
     TimeFormat m_timeFormat = defaultTimeFormat;
     DateFormat m_dateFormat = defaultDateFormat;
     WeekDay m_weekDayStart = defaultWeekDayStart;
+    bool m_connected = false;
     bool m_hasSystemTime = false;
     SaunaDateTime m_systemTime;
     MonotonicClock m_monotonicMs;

@@ -272,6 +272,7 @@ void TestTimeController::systemTimeRequestSent()
 void TestTimeController::saunaTimeAnnounced()
 {
     TimeController controller;
+    controller.onConnectedChanged(true);
     QSignalSpy changed(&controller, &TimeController::systemTimeChanged);
     QSignalSpy details(&controller, &TimeController::systemTimeDetailsChanged);
     QSignalSpy formatted(&controller, &TimeController::systemTimeFormattedChanged);
@@ -291,6 +292,7 @@ void TestTimeController::saunaTimeAnnounced()
 void TestTimeController::saunaTimeFollowsFormatChanges()
 {
     TimeController controller;
+    controller.onConnectedChanged(true);
     QSignalSpy formatted(&controller, &TimeController::systemTimeFormattedChanged);
 
     // Before the sauna has told its time there is nothing to format.
@@ -312,6 +314,7 @@ void TestTimeController::saunaTimeFollowsFormatChanges()
 void TestTimeController::saunaTimeWithInvalidParts()
 {
     TimeController controller;
+    controller.onConnectedChanged(true);
     QSignalSpy changed(&controller, &TimeController::systemTimeChanged);
     QSignalSpy details(&controller, &TimeController::systemTimeDetailsChanged);
     QSignalSpy formatted(&controller, &TimeController::systemTimeFormattedChanged);
@@ -331,6 +334,7 @@ void TestTimeController::clockRunsBetweenReports()
 {
     qint64 nowMs = 5000;
     TimeController controller([&nowMs] { return nowMs; }, nullptr);
+    controller.onConnectedChanged(true);
     QSignalSpy formatted(&controller, &TimeController::systemTimeFormattedChanged);
     const QDateTime reported(QDate(2024, 3, 9), QTime(20, 28, 10));
 
@@ -375,6 +379,7 @@ void TestTimeController::clockTimerWaitsForTheNextMinute()
 {
     qint64 nowMs = 1;
     TimeController controller([&nowMs] { return nowMs; }, nullptr);
+    controller.onConnectedChanged(true);
     // No time reported yet: nothing runs.
     QVERIFY(!controller.clockTimer().isActive());
 
@@ -399,6 +404,7 @@ void TestTimeController::clockTimerFiresAndKeepsRunning()
     // next minute: every timeout announces the running time and waits again.
     qint64 nowMs = 1;
     TimeController controller([&nowMs] { return nowMs; }, nullptr);
+    controller.onConnectedChanged(true);
     QSignalSpy formatted(&controller, &TimeController::systemTimeFormattedChanged);
     controller.onSaunaTimeChanged(
         saunaTime(QDateTime(QDate(2024, 3, 9), QTime(20, 28, 59, 990)), true, true));
