@@ -36,6 +36,12 @@ int encodeHumidity(const HumidityValue_T &humidity)
                : humidity.value;
 }
 
+int largestHumidity(HumidityTypes::HumidityUnit unit)
+{
+    return unit == HumidityTypes::E_step ? protocolFacts::largestHumidityLevel
+                                         : protocolFacts::largestHumidityPercent;
+}
+
 bool isHumidityInRange(const HumidityValue_T &humidity)
 {
     switch (humidity.unit) {

@@ -33,6 +33,8 @@ int encodeHumidity(const HumidityValue_T &humidity);
 // Whether the number is a humidity of its unit at all: percent 0..100, level 0..10. A humidity
 // outside is shown as no value.
 bool isHumidityInRange(const HumidityValue_T &humidity);
+// The largest humidity of the unit: 100 % or level 10.
+int largestHumidity(signalInterface::HumidityTypes::HumidityUnit unit);
 
 } // namespace value
 

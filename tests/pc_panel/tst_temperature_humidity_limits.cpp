@@ -8,10 +8,13 @@
 #include <QSettings>
 #include <QTest>
 
+#include <limits>
+#include <optional>
 #include <type_traits>
 
 using control::details::TemperatureHumidityRules;
 using pcPanel::TemperatureHumidityLimits;
+using signalInterface::HumidityTypes;
 
 namespace {
 
@@ -102,6 +105,107 @@ private slots:
         QCOMPARE(humidity.values.back(), 0);
         QVERIFY(std::is_sorted(temperature.values.rbegin(), temperature.values.rend()));
         QVERIFY(std::is_sorted(humidity.values.rbegin(), humidity.values.rend()));
+    }
+
+    // What one built-in table allows the other allows too: the two describe one boundary.
+    void builtInTablesAgree()
+    {
+        const auto temperature = TemperatureHumidityRules::builtInMaxTemperatureTable();
+        const auto humidity = TemperatureHumidityRules::builtInMaxHumidityTable();
+        for (int celsius = 0; celsius <= 110; ++celsius) {
+            for (int percent = 0; percent <= 100; ++percent) {
+                const bool byTemperature = celsius <= temperature.values[std::size_t(percent)];
+                const bool byHumidity = percent <= humidity.values[std::size_t(celsius)];
+                if (byTemperature != byHumidity)
+                    QFAIL(qPrintable(QStringLiteral("%1 °C %2 %").arg(celsius).arg(percent)));
+            }
+        }
+    }
+
+    // Degrees in whole °C; a humidity or a value held of -1 is none.
+    void temperatureLimitOfAPair_data()
+    {
+        QTest::addColumn<int>("own");
+        QTest::addColumn<int>("held");
+        QTest::addColumn<int>("humidity");
+        QTest::addColumn<bool>("inLevels");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("no humidity target: a dry sauna reaches 110")
+            << 120 << -1 << -1 << false << 110;
+        QTest::newRow("0 %") << 120 << -1 << 0 << false << 110;
+        QTest::newRow("the sauna's own limit is lower") << 90 << -1 << 0 << false << 90;
+        QTest::newRow("40 %") << 110 << -1 << 40 << false << 84;
+        QTest::newRow("100 %") << 110 << -1 << 100 << false << 45;
+        QTest::newRow("level 10 counts as 100 %") << 110 << -1 << 10 << true << 45;
+        QTest::newRow("level 4 counts as 40 %") << 110 << -1 << 4 << true << 84;
+        QTest::newRow("past 100 % counts as 100 %") << 110 << -1 << 1000 << false << 45;
+        QTest::newRow("110 held at 100 %: kept, not past the own limit")
+            << 110 << 110 << 100 << false << 110;
+        QTest::newRow("held past the own limit") << 100 << 110 << 100 << false << 100;
+    }
+
+    void temperatureLimitOfAPair()
+    {
+        QFETCH(int, own);
+        QFETCH(int, held);
+        QFETCH(int, humidity);
+        QFETCH(bool, inLevels);
+        QFETCH(int, limit);
+        std::optional<value::HumidityValue_T> target;
+        if (humidity >= 0)
+            target = value::HumidityValue_T{humidity, inLevels ? HumidityTypes::E_step
+                                                               : HumidityTypes::E_percentage};
+        const std::optional<int> heldNinths =
+            held >= 0 ? std::optional<int>(held * 9) : std::nullopt;
+        QCOMPARE(
+            TemperatureHumidityRules::instance().temperatureUpperLimit(own * 9, heldNinths, target),
+            limit * 9);
+    }
+
+    void humidityLimitOfAPair_data()
+    {
+        QTest::addColumn<int>("celsius");
+        QTest::addColumn<int>("held");
+        QTest::addColumn<bool>("inLevels");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("0 °C") << 0 << -1 << false << 100;
+        QTest::newRow("below 0 °C counts as 0") << -30 << -1 << false << 100;
+        QTest::newRow("45 °C allows 100 %") << 45 << -1 << false << 100;
+        QTest::newRow("46 °C") << 46 << -1 << false << 99;
+        QTest::newRow("80 °C") << 80 << -1 << false << 46;
+        QTest::newRow("80 °C in levels") << 80 << -1 << true << 4;
+        QTest::newRow("110 °C allows none") << 110 << -1 << false << 0;
+        QTest::newRow("past 110 °C counts as 110") << 160 << -1 << false << 0;
+        QTest::newRow("100 % held at 110 °C") << 110 << 100 << false << 100;
+    }
+
+    void humidityLimitOfAPair()
+    {
+        QFETCH(int, celsius);
+        QFETCH(int, held);
+        QFETCH(bool, inLevels);
+        QFETCH(int, limit);
+        const auto unit = inLevels ? HumidityTypes::E_step : HumidityTypes::E_percentage;
+        const std::optional<int> heldValue = held >= 0 ? std::optional<int>(held) : std::nullopt;
+        const TemperatureHumidityRules &rules = TemperatureHumidityRules::instance();
+        QCOMPARE(rules.humidityUpperLimit(inLevels ? 10 : 100, heldValue, celsius * 9, unit),
+                 limit);
+        // Without a temperature the humidity keeps its own limit.
+        QCOMPARE(rules.humidityUpperLimit(inLevels ? 10 : 100, std::nullopt, std::nullopt, unit),
+                 inLevels ? 10 : 100);
+    }
+
+    // A received table is not checked: an absurd entry limits, but does not wrap around.
+    void absurdReceivedEntryDoesNotWrap()
+    {
+        TemperatureHumidityRules::MaxTemperatureTable table = temperatureTable(2);
+        table.values.fill(std::numeric_limits<int>::max());
+        TemperatureHumidityRules &rules = TemperatureHumidityRules::instance();
+        rules.setMaxTemperatureTable(table);
+        QCOMPARE(
+            rules.temperatureUpperLimit(110 * 9, std::nullopt,
+                                        value::HumidityValue_T{50, HumidityTypes::E_percentage}),
+            110 * 9);
     }
 
     void nothingStored()

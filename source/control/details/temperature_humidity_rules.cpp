@@ -1,5 +1,12 @@
 #include "control/details/temperature_humidity_rules.h"
 
+#include <QtGlobal>
+
+#include <algorithm>
+#include <limits>
+
+using signalInterface::HumidityTypes;
+
 namespace control::details {
 
 namespace {
@@ -24,8 +31,10 @@ TemperatureHumidityRules &TemperatureHumidityRules::instance()
     return rules;
 }
 
-// Only the ends of the built-in tables are known (110 °C down to 45 °C, 100 down to 0); the
-// entries between them fall evenly, which keeps each table smooth and never rising.
+// Only the ends of the built-in tables are known: 110 °C at 0 % down to 45 °C at 100 %, and 100 %
+// at 0 °C down to 0 % at 110 °C. Both describe one boundary, so that a pair one table allows the
+// other allows too: the temperatures fall evenly with the humidity, and the humidity table is
+// their inverse, the largest humidity whose temperature entry still reaches the temperature.
 TemperatureHumidityRules::MaxTemperatureTable TemperatureHumidityRules::builtInMaxTemperatureTable()
 {
     return {1, linearTable<maxTemperatureEntryCount>(110, 45)};
@@ -33,7 +42,62 @@ TemperatureHumidityRules::MaxTemperatureTable TemperatureHumidityRules::builtInM
 
 TemperatureHumidityRules::MaxHumidityTable TemperatureHumidityRules::builtInMaxHumidityTable()
 {
-    return {1, linearTable<maxHumidityEntryCount>(100, 0)};
+    const MaxTemperatureTable temperatures = builtInMaxTemperatureTable();
+    MaxHumidityTable table{1, {}};
+    for (int celsius = 0; celsius < maxHumidityEntryCount; ++celsius) {
+        int humidity = maxTemperatureEntryCount - 1;
+        while (humidity > 0 && temperatures.values[std::size_t(humidity)] < celsius)
+            --humidity;
+        table.values[std::size_t(celsius)] = humidity;
+    }
+    return table;
+}
+
+value::Degrees_9C_T TemperatureHumidityRules::maxTemperatureFor(
+    const std::optional<value::HumidityValue_T> &humidity) const
+{
+    int percent = 0;
+    if (humidity) {
+        // A level counts as ten percent, as everywhere the two units meet.
+        const qint64 inPercent = humidity->unit == HumidityTypes::E_step
+                                     ? qint64(humidity->value) * 10
+                                     : qint64(humidity->value);
+        percent = int(std::clamp<qint64>(inPercent, 0, maxTemperatureEntryCount - 1));
+    }
+    // A received table's entries are not checked: an absurd one must not wrap.
+    const qint64 ninths = qint64(m_maxTemperatureTable.values[std::size_t(percent)]) * 9;
+    return value::Degrees_9C_T(std::clamp<qint64>(ninths, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+}
+
+int TemperatureHumidityRules::maxHumidityFor(value::Degrees_9C_T temperature,
+                                             HumidityTypes::HumidityUnit unit) const
+{
+    const int celsius = qBound(0, temperature / 9, highestTargetCelsius);
+    const int percent = m_maxHumidityTable.values[std::size_t(celsius)];
+    return unit == HumidityTypes::E_step ? percent / 10 : percent;
+}
+
+value::Degrees_9C_T TemperatureHumidityRules::temperatureUpperLimit(
+    value::Degrees_9C_T ownLimit, const std::optional<value::Degrees_9C_T> &held,
+    const std::optional<value::HumidityValue_T> &humidity) const
+{
+    value::Degrees_9C_T table = maxTemperatureFor(humidity);
+    if (held)
+        table = qMax(table, *held);
+    return qMin(ownLimit, table);
+}
+
+int TemperatureHumidityRules::humidityUpperLimit(
+    int ownLimit, const std::optional<int> &held,
+    const std::optional<value::Degrees_9C_T> &temperature, HumidityTypes::HumidityUnit unit) const
+{
+    if (!temperature)
+        return ownLimit;
+    int table = maxHumidityFor(*temperature, unit);
+    if (held)
+        table = qMax(table, *held);
+    return qMin(ownLimit, table);
 }
 
 TemperatureHumidityRules::TemperatureHumidityRules()

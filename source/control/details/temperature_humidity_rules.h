@@ -1,8 +1,11 @@
 #pragma once
 
+#include "signal_interface/humidity_types.h"
+#include "value/humidity_value.h"
 #include "value/temperature_values.h"
 
 #include <array>
+#include <optional>
 
 namespace control::details {
 
@@ -50,6 +53,30 @@ public:
 
     static MaxTemperatureTable builtInMaxTemperatureTable();
     static MaxHumidityTable builtInMaxHumidityTable();
+
+    // The largest target temperature the max-temperature table in use allows with the target
+    // humidity: its entry for the humidity in percent (a level counts as ten percent a level;
+    // outside 0..100 % the nearest end). Without a humidity target in use it is the entry for 0 %.
+    value::Degrees_9C_T
+    maxTemperatureFor(const std::optional<value::HumidityValue_T> &humidity) const;
+    // The largest target humidity, in the unit, the max-humidity table in use allows at the
+    // target temperature: its entry for the temperature in whole degrees Celsius (outside 0..110
+    // the nearest end). In levels it is the largest level whose percent the entry allows.
+    int maxHumidityFor(value::Degrees_9C_T temperature,
+                       signalInterface::HumidityTypes::HumidityUnit unit) const;
+
+    // The upper limits of a target temperature and a target humidity set together: the lesser of
+    // the value's own limit and the table's entry for the other value, yet never below the value
+    // held. So a pair set elsewhere beyond the tables is kept as it is, and only steps down move
+    // it; raising one value never changes the other. Without a temperature the humidity keeps its
+    // own limit.
+    value::Degrees_9C_T
+    temperatureUpperLimit(value::Degrees_9C_T ownLimit,
+                          const std::optional<value::Degrees_9C_T> &held,
+                          const std::optional<value::HumidityValue_T> &humidity) const;
+    int humidityUpperLimit(int ownLimit, const std::optional<int> &held,
+                           const std::optional<value::Degrees_9C_T> &temperature,
+                           signalInterface::HumidityTypes::HumidityUnit unit) const;
 
     const MaxTemperatureTable &maxTemperatureTable() const { return m_maxTemperatureTable; }
     const MaxHumidityTable &maxHumidityTable() const { return m_maxHumidityTable; }
