@@ -1,6 +1,7 @@
 #include "control/humidity_controller.h"
 
 #include "control/details/stored_enum_setting.h"
+#include "control/details/temperature_humidity_rules.h"
 #include "control/settings.h"
 #include "signal_interface/protocol_facts.h"
 #include "signal_interface/sender_connections.h"
@@ -17,8 +18,6 @@ namespace control {
 namespace {
 
 using signalInterface::protocolFacts::largestHumidityCode;
-using signalInterface::protocolFacts::largestHumidityLevel;
-using signalInterface::protocolFacts::largestHumidityPercent;
 
 bool isPresentation(HumidityTypes::HumidityPresentation presentation)
 {
@@ -88,6 +87,8 @@ int HumidityController::connectSaunaSignals(const QList<QObject *> &senders)
            signalInterface::connectSenders(
                senders, this,
                {{SIGNAL(saunaTargetHumidityChanged(int)), SLOT(onSaunaTargetHumidityChanged(int))},
+                {SIGNAL(saunaTargetTemperatureChanged(int)),
+                 SLOT(onSaunaTargetTemperatureChanged(int))},
                 {SIGNAL(saunaHumidityChanged(int, ::signalInterface::HumidityTypes::HumidityUnit)),
                  SLOT(onSaunaHumidityChanged(int, ::signalInterface::HumidityTypes::HumidityUnit))},
                 {SIGNAL(saunaMasterFuncDescChanged(
@@ -125,7 +126,27 @@ void HumidityController::onSaunaTargetHumidityChanged(int humidity)
         return;
     const value::HumidityValue_T target = value::decodeHumidity(humidity);
     m_filterer.setTargetValue(target);
+    // The target shows as reported, also beyond the limit tables.
+    m_targetManager.setUpperLimit({value::largestHumidity(target.unit), target.unit});
     m_targetManager.setValue(target);
+    applyUpperLimit();
+}
+
+void HumidityController::onSaunaTargetTemperatureChanged(int temperature)
+{
+    m_saunaTargetTemperature = temperature;
+    applyUpperLimit();
+}
+
+void HumidityController::applyUpperLimit()
+{
+    const value::HumidityValue_T target = m_targetManager.value();
+    const std::optional<int> held =
+        target.value >= 0 ? std::optional<int>(target.value) : std::nullopt;
+    m_targetManager.setUpperLimit(
+        {details::TemperatureHumidityRules::instance().humidityUpperLimit(
+             value::largestHumidity(target.unit), held, m_saunaTargetTemperature, target.unit),
+         target.unit});
 }
 
 void HumidityController::onSaunaHumidityChanged(int humidity, HumidityTypes::HumidityUnit unit)
@@ -160,7 +181,9 @@ void HumidityController::onConnectedChanged(bool connected)
 void HumidityController::onSaunaReplaced()
 {
     m_filterer.reset();
+    m_saunaTargetTemperature.reset();
     m_targetManager.clearValue();
+    applyUpperLimit();
     m_physicalManager.clearValue();
     if (m_humiditySupported) {
         m_humiditySupported = false;
@@ -175,9 +198,8 @@ void HumidityController::onTargetHumidityProposed(int proposed)
         return;
     // Outside its unit's range a number would read as the other unit's code: level -1 would go
     // out as 100 %, and 101 % as level 0. So a step stops at the range and at the limits.
-    const int largest =
-        current.unit == HumidityTypes::E_step ? largestHumidityLevel : largestHumidityPercent;
-    const int upper = qMin(largest, m_targetManager.upperLimit().value);
+    const int upper =
+        qMin(value::largestHumidity(current.unit), m_targetManager.upperLimit().value);
     const int lower = qMax(0, m_targetManager.lowerLimit().value);
     int requested = current.value;
     if (proposed > current.value)
@@ -191,6 +213,8 @@ void HumidityController::onTargetHumidityProposed(int proposed)
 
 void HumidityController::onTargetUnitMaybeChanged()
 {
+    // A limit converted into another unit is rounded: it is worked out again in the new one.
+    applyUpperLimit();
     const HumidityTypes::HumidityUnit unit = m_targetManager.humidityUnit();
     if (unit == m_publishedUnit)
         return;

@@ -5,9 +5,12 @@
 #include "value/humidity_filterer.h"
 #include "value/humidity_presentation_manager.h"
 #include "value/humidity_value_manager.h"
+#include "value/temperature_values.h"
 
 #include <QList>
 #include <QObject>
+
+#include <optional>
 
 namespace control {
 
@@ -65,6 +68,8 @@ public slots:
         ::signalInterface::HumidityTypes::HumidityPresentation presentation);
 
     void onSaunaTargetHumidityChanged(int humidity);
+    // With the limit tables the target temperature limits the target humidity.
+    void onSaunaTargetTemperatureChanged(int temperature);
     void onSaunaHumidityChanged(int humidity, ::signalInterface::HumidityTypes::HumidityUnit unit);
     void onSaunaMasterFuncDescChanged(
         ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions);
@@ -78,6 +83,9 @@ public slots:
 private:
     void onTargetHumidityProposed(int proposed);
     void onTargetUnitMaybeChanged();
+    // The target's upper limit: the whole range of its unit, within the limit tables for the
+    // target temperature.
+    void applyUpperLimit();
 
     value::HumidityValueManager m_targetManager;
     value::HumidityFilterer m_filterer;
@@ -87,6 +95,7 @@ private:
     signalInterface::HumidityTypes::HumidityUnit m_publishedUnit =
         signalInterface::HumidityTypes::E_step;
     bool m_humiditySupported = false;
+    std::optional<value::Degrees_9C_T> m_saunaTargetTemperature;
 };
 
 } // namespace control

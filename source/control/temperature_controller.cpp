@@ -3,6 +3,7 @@
 #include "control/details/stored_enum_setting.h"
 #include "control/details/temperature_humidity_rules.h"
 #include "control/settings.h"
+#include "signal_interface/protocol_facts.h"
 #include "signal_interface/sender_connections.h"
 
 #include <QtGlobal>
@@ -117,7 +118,12 @@ int TemperatureController::connectSaunaSignals(const QList<QObject *> &senders)
                 {SIGNAL(saunaLowerTemperatureLimitChanged(int)),
                  SLOT(onSaunaLowerTemperatureLimitChanged(int))},
                 {SIGNAL(saunaUpperTemperatureLimitChanged(int)),
-                 SLOT(onSaunaUpperTemperatureLimitChanged(int))}});
+                 SLOT(onSaunaUpperTemperatureLimitChanged(int))},
+                {SIGNAL(saunaTargetHumidityChanged(int)), SLOT(onSaunaTargetHumidityChanged(int))},
+                {SIGNAL(saunaMasterFuncDescChanged(
+                     ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
+                 SLOT(onSaunaMasterFuncDescChanged(
+                     ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))}});
 }
 
 void TemperatureController::emitInitialState()
@@ -159,7 +165,10 @@ void TemperatureController::onSaunaTargetTemperatureChanged(int temperature)
     // A target no table knows is none the smoothing can head for.
     if (details::TemperatureHumidityRules::targetTemperatureRange.contains(temperature))
         m_filterer.setTargetValue(temperature);
+    // The target shows as reported, also beyond the limit tables.
+    m_targetManager.setUpperLimit(m_saunaUpperLimit);
     m_targetManager.setValue(temperature);
+    applyUpperLimit();
 }
 
 void TemperatureController::onSaunaTemperatureChanged(int temperature)
@@ -174,7 +183,33 @@ void TemperatureController::onSaunaLowerTemperatureLimitChanged(int temperature)
 
 void TemperatureController::onSaunaUpperTemperatureLimitChanged(int temperature)
 {
-    m_targetManager.setUpperLimit(temperature);
+    m_saunaUpperLimit = temperature;
+    applyUpperLimit();
+}
+
+void TemperatureController::onSaunaTargetHumidityChanged(int humidity)
+{
+    if (humidity < 0 || humidity > signalInterface::protocolFacts::largestHumidityCode)
+        return;
+    m_saunaTargetHumidity = value::decodeHumidity(humidity);
+    applyUpperLimit();
+}
+
+void TemperatureController::onSaunaMasterFuncDescChanged(
+    ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions)
+{
+    // In steps or in percent; a dry or infrared sauna reports neither.
+    m_saunaControlsHumidity = functions.humidityLevel || functions.humidityPercent;
+    applyUpperLimit();
+}
+
+void TemperatureController::applyUpperLimit()
+{
+    const std::optional<value::HumidityValue_T> humidity =
+        m_saunaControlsHumidity ? m_saunaTargetHumidity : std::nullopt;
+    m_targetManager.setUpperLimit(
+        details::TemperatureHumidityRules::instance().temperatureUpperLimit(
+            m_saunaUpperLimit, m_targetManager.value(), humidity));
 }
 
 int TemperatureController::connectConnectedChanged(const QList<QObject *> &senders)
@@ -195,7 +230,10 @@ void TemperatureController::onSaunaReplaced()
     // The manager's first limits until the new sauna reports its own.
     m_targetManager.clearValue();
     m_targetManager.setLowerLimit(value::TemperatureValueManager::initialLowerLimit);
-    m_targetManager.setUpperLimit(value::TemperatureValueManager::initialUpperLimit);
+    m_saunaUpperLimit = value::TemperatureValueManager::initialUpperLimit;
+    m_saunaTargetHumidity.reset();
+    m_saunaControlsHumidity = false;
+    applyUpperLimit();
     m_physicalManager.clearValue();
 }
 

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "signal_interface/master_func_desc_types.h"
 #include "signal_interface/temperature_types.h"
+#include "value/humidity_value.h"
 #include "value/temperature_filterer.h"
 #include "value/temperature_presentation_manager.h"
 #include "value/temperature_value_manager.h"
 
 #include <QList>
 #include <QObject>
+
+#include <optional>
 
 namespace control {
 
@@ -67,6 +71,11 @@ public slots:
     void onSaunaTemperatureChanged(int temperature);
     void onSaunaLowerTemperatureLimitChanged(int temperature);
     void onSaunaUpperTemperatureLimitChanged(int temperature);
+    // The target humidity and whether the sauna controls humidity at all: with the limit tables
+    // they limit the target temperature.
+    void onSaunaTargetHumidityChanged(int humidity);
+    void onSaunaMasterFuncDescChanged(
+        ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions);
     // The target, its limits and the measured temperature were the former sauna's.
     void onSaunaReplaced();
     // When the connection ends, lost or ended by the user, the smoothing forgets the measurement
@@ -76,10 +85,15 @@ public slots:
 private:
     void onTargetTemperatureProposed(value::Degrees_9C_T proposed);
     void applyUnit(signalInterface::TemperatureTypes::TemperatureUnit unit);
+    // The target's upper limit: the sauna's, within the limit tables for the target humidity.
+    void applyUpperLimit();
 
     value::TemperatureValueManager m_targetManager;
     value::TemperatureFilterer m_filterer;
     value::TemperaturePresentationManager m_physicalManager;
+    value::Degrees_9C_T m_saunaUpperLimit = value::TemperatureValueManager::initialUpperLimit;
+    std::optional<value::HumidityValue_T> m_saunaTargetHumidity;
+    bool m_saunaControlsHumidity = false;
     signalInterface::TemperatureTypes::TemperatureUnit m_unit =
         signalInterface::TemperatureTypes::E_celsius;
     signalInterface::TemperatureTypes::TemperaturePresentation m_presentation =

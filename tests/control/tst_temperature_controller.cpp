@@ -119,6 +119,24 @@ private slots:
         QCOMPARE(requests.takeFirst().at(0).toInt(), 900);
         emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_decrease);
         QCOMPARE(requests.takeFirst().at(0).toInt(), 893);
+
+        // A humidity from a sauna that controls none limits nothing: a dry sauna reaches 110 °C.
+        // One that controls humidity stops at the limit table's 45 °C for 100 %.
+        controller.onTemperatureUnitChangeRequested(TemperatureTypes::E_celsius);
+        emit receiver.saunaUpperTemperatureLimitChanged(990);
+        emit receiver.saunaTargetHumidityChanged(100);
+        emit receiver.saunaTargetTemperatureChanged(981);
+        emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
+        QCOMPARE(requests.takeFirst().at(0).toInt(), 990);
+        signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions;
+        functions.humidityPercent = true;
+        emit receiver.saunaMasterFuncDescChanged(functions);
+        emit receiver.saunaTargetTemperatureChanged(396);
+        emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
+        QCOMPARE(requests.takeFirst().at(0).toInt(), 405);
+        emit receiver.saunaTargetTemperatureChanged(405);
+        emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
+        QCOMPARE(requests.count(), 0);
     }
 
     void theMeasuredTemperatureFollowsThePresentation()

@@ -50,6 +50,54 @@ private slots:
         saveScreenshot(QStringLiteral("main_screen_%1").arg(QTest::currentDataTag()));
     }
 
+    // On a combi sauna each target limits the other by the limit tables, and the up-step dims
+    // there. A pair the sauna reports past the tables shows as reported; a step down is taken.
+    void theTargetsLimitEachOther()
+    {
+        STEP(startWithProduct(combiProduct));
+        QQuickItem *temperature =
+            waitForItem(QStringLiteral("temperature_data_provider_tab2_normal"));
+        QQuickItem *humidity = waitForItem(QStringLiteral("humidity_data_provider_tab2_normal"));
+        QVERIFY(temperature && humidity);
+        STEP(dismissPopups());
+        const auto shown = [](QQuickItem *stepper) {
+            return stepper->property("valueText").toString();
+        };
+        const auto button = [](QQuickItem *stepper, bool increase) {
+            return stepper->findChild<QQuickItem *>(increase ? QStringLiteral("increaseButton")
+                                                             : QStringLiteral("decreaseButton"));
+        };
+        const tools::SaunaStateModel &model = m_sauna->model();
+
+        // 80 °C allows 46 %.
+        m_sauna->setReading(tools::IntegerId::TargetTemperature, 80 * 9);
+        m_sauna->setReading(tools::IntegerId::TargetHumidity, 45);
+        QTRY_COMPARE(shown(humidity), QStringLiteral("45"));
+        QCOMPARE(humidity->property("upperBlocked").toBool(), false);
+        STEP(tap(button(humidity, true)));
+        QTRY_COMPARE(model.integer(tools::IntegerId::TargetHumidity), 46u);
+        QTRY_COMPARE(shown(humidity), QStringLiteral("46"));
+        QTRY_COMPARE(humidity->property("upperBlocked").toBool(), true);
+
+        // 100 % allows 45 °C.
+        m_sauna->setReading(tools::IntegerId::TargetHumidity, 100);
+        m_sauna->setReading(tools::IntegerId::TargetTemperature, 44 * 9);
+        QTRY_COMPARE(shown(temperature), QStringLiteral("44"));
+        QTRY_COMPARE(temperature->property("upperBlocked").toBool(), false);
+        STEP(tap(button(temperature, true)));
+        QTRY_COMPARE(model.integer(tools::IntegerId::TargetTemperature), 45u * 9);
+        QTRY_COMPARE(temperature->property("upperBlocked").toBool(), true);
+
+        // Set elsewhere: 110 °C at 100 %.
+        m_sauna->setReading(tools::IntegerId::TargetTemperature, 110 * 9);
+        QTRY_COMPARE(shown(temperature), QStringLiteral("110"));
+        QCOMPARE(shown(humidity), QStringLiteral("100"));
+        STEP(tap(button(temperature, false)));
+        QTRY_COMPARE(model.integer(tools::IntegerId::TargetTemperature), 109u * 9);
+        QTRY_COMPARE(shown(temperature), QStringLiteral("109"));
+        QCOMPARE(model.integer(tools::IntegerId::TargetHumidity), 100u);
+    }
+
     void theTileShowsTheTimeLeftWhileTheSaunaIsOn()
     {
         STEP(startWithProduct(combiProduct));
