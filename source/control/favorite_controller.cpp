@@ -1,6 +1,7 @@
 #include "control/favorite_controller.h"
 
 #include "control/details/panel_questions.h"
+#include "control/details/temperature_humidity_pair.h"
 #include "control/details/temperature_humidity_rules.h"
 #include "signal_interface/sender_connections.h"
 #include "value/duration_manager_most_significant_component_hour.h"
@@ -26,6 +27,9 @@ FavoriteController::FavoriteController(QObject *parent)
     , m_humidityManager(new value::HumidityValueManager(this))
     , m_temperatureManager(new value::TemperatureValueManager(this))
     , m_bathTimeManager(new value::DurationManagerMostSignificantComponentHour(this))
+    , m_targetPair(new details::TemperatureHumidityPair(
+          *m_temperatureManager, *m_humidityManager, [this] { return m_saunaControlsHumidity; },
+          this))
     , m_auxiliaryRelaysModel(new view::ListModel(view::ToggleStandardItem::roleNames(), this))
     , m_deleteCallback(this, &FavoriteController::onDeleteAnswered)
     , m_saveRenamedCallback(this, &FavoriteController::onSaveRenamedAnswered)
@@ -298,7 +302,7 @@ void FavoriteController::onSaunaLowerTemperatureLimitChanged(int temperature)
 
 void FavoriteController::onSaunaUpperTemperatureLimitChanged(int temperature)
 {
-    m_temperatureManager->setUpperLimit(temperature);
+    m_targetPair->setTemperatureUpperLimit(temperature);
 }
 
 void FavoriteController::onSaunaMasterFuncDescChanged(
@@ -306,6 +310,7 @@ void FavoriteController::onSaunaMasterFuncDescChanged(
 {
     // In steps or in percent; a dry or infrared sauna reports neither.
     m_saunaControlsHumidity = functions.humidityLevel || functions.humidityPercent;
+    m_targetPair->update();
 }
 
 void FavoriteController::onLanguageChanged(::signalInterface::LanguageTypes::Language language)
@@ -348,8 +353,8 @@ void FavoriteController::save(const FavoritesPost &favorite)
 
 void FavoriteController::loadEditors()
 {
-    m_temperatureManager->setValue(static_cast<int>(m_edited.temperature));
-    m_humidityManager->setValueFromInt(static_cast<int>(m_edited.humidity));
+    m_targetPair->setTemperature(static_cast<int>(m_edited.temperature));
+    m_targetPair->setHumidityFromInt(static_cast<int>(m_edited.humidity));
     m_bathTimeManager->setValueInMinutes(static_cast<int>(m_edited.bathTime));
 }
 
@@ -365,8 +370,8 @@ void FavoriteController::onSaunaReplaced()
     m_saunaControlsHumidity = false;
     m_temperatureManager->clearValue();
     m_temperatureManager->setLowerLimit(value::TemperatureValueManager::initialLowerLimit);
-    m_temperatureManager->setUpperLimit(value::TemperatureValueManager::initialUpperLimit);
     m_humidityManager->clearValue();
+    m_targetPair->setTemperatureUpperLimit(value::TemperatureValueManager::initialUpperLimit);
     m_bathTimeManager->clearValue();
     m_bathTimeManager->setUpperLimitInMinutes(defaultBathTimeLimit);
     m_edited = FavoritesPost{};

@@ -24,6 +24,10 @@ class ListModel;
 
 namespace control {
 
+namespace details {
+class TemperatureHumidityPair;
+}
+
 // Opens one favorite for editing (name, temperature, humidity, bath time, lights, auxiliary
 // relays), saves or deletes it on the sauna, and starts the sauna with it.
 class FavoriteController : public details::FavoriteControllerBase
@@ -118,6 +122,8 @@ private:
     value::HumidityValueManager *m_humidityManager;
     value::TemperatureValueManager *m_temperatureManager;
     value::DurationManagerMostSignificantComponentHour *m_bathTimeManager;
+    // Keeps the temperature and the humidity of the favorite within the limit tables.
+    details::TemperatureHumidityPair *m_targetPair;
     view::ListModel *m_auxiliaryRelaysModel;
     view::message::UserMessageCallback1<FavoriteController, FavoritesPost> m_deleteCallback;
     view::message::UserMessageCallback1<FavoriteController, FavoritesPost> m_saveRenamedCallback;

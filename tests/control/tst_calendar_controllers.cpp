@@ -990,7 +990,8 @@ private slots:
         QCOMPARE(messages.at(0).at(0).value<UserMessage>().arguments, QStringList{"1"});
     }
 
-    // A program's own temperature is held within the editor's limits, whatever was stored.
+    // A program's own temperature is held within the editor's limits, whatever was asked: 111 °C
+    // is past the limit table's 110 °C.
     void programTemperatureIsHeldWithinItsLimits()
     {
         CalendarTab tab;
@@ -1000,7 +1001,7 @@ private slots:
             temperature->setValue(110 * 9);
             QCOMPARE(temperature->value(), std::optional<value::Degrees_9C_T>(110 * 9));
             temperature->setValue(111 * 9);
-            QCOMPARE(temperature->value(), std::optional<value::Degrees_9C_T>(111 * 9));
+            QCOMPARE(temperature->value(), std::optional<value::Degrees_9C_T>(110 * 9));
             temperature->setValue(200 * 9);
             QCOMPARE(temperature->value(),
                      std::optional<value::Degrees_9C_T>(temperature->upperLimit()));

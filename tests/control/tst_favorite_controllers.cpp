@@ -161,8 +161,9 @@ private slots:
         QVERIFY(tab.favorites.editing());
         QCOMPARE(tab.favorites.name(), QStringLiteral("Evening"));
         QCOMPARE(tab.favorites.auxiliaryRelaysModel()->rowCount(), 1);
-        tab.favorites.temperatureManager()->setValue(810);
+        // The humidity first: 90 °C is past the limit table's entry for the stored 40 %.
         tab.favorites.humidityManager()->setValue({2, signalInterface::HumidityTypes::E_step});
+        tab.favorites.temperatureManager()->setValue(810);
         tab.favorites.onEditBathTimeRequested();
         tab.favorites.bathTimeManager()->setValueInMinutes(90);
         tab.favorites.onBathTimeCommit();
@@ -205,12 +206,13 @@ private slots:
         emit tab.bridge.saunaMasterFuncDescChanged(functions);
         emit tab.bridge.saunaHumiditySensorStatusChanged(true);
         tab.favorites.onFavoriteEditActivated(3);
+        // 30 %: the limit table allows no more than 31 % at the favorite's 90 °C.
         tab.favorites.humidityManager()->setValue(
-            {40, signalInterface::HumidityTypes::E_percentage});
+            {30, signalInterface::HumidityTypes::E_percentage});
         QCOMPARE(tab.favorites.humidityManager()->humidityUnit(),
                  signalInterface::HumidityTypes::E_percentage);
         tab.favorites.onFavoriteEditSaveActivated();
-        QCOMPARE(onTheWire(updates.last().at(0).value<FavoritesPost>()).humidity(), 40u);
+        QCOMPARE(onTheWire(updates.last().at(0).value<FavoritesPost>()).humidity(), 30u);
         tab.favorites.onFavoriteEditActivated(3);
         const qsizetype before = updates.size();
         tab.favorites.onFavoriteEditSaveActivated();
@@ -652,8 +654,8 @@ private slots:
         QCOMPARE(updates.size(), 0);
     }
 
-    // A favorite's temperature is held within the editor's limits, whatever was stored: 111 °C
-    // as it is, 200 °C at the upper limit, not as "no value".
+    // A favorite's temperature is held within the editor's limits, whatever was asked: 111 °C,
+    // past the limit table's 110 °C, and 200 °C at the upper limit, not as "no value".
     void favoriteTemperatureIsHeldWithinItsLimits()
     {
         FavoritesTab tab;
@@ -662,7 +664,7 @@ private slots:
         QCOMPARE(temperature->value(), std::optional<value::Degrees_9C_T>(110 * 9));
         QSignalSpy unknown(temperature, &value::TemperatureValueManager::temperatureValueUnknown);
         temperature->setValue(111 * 9);
-        QCOMPARE(temperature->value(), std::optional<value::Degrees_9C_T>(111 * 9));
+        QCOMPARE(temperature->value(), std::optional<value::Degrees_9C_T>(110 * 9));
         temperature->setValue(200 * 9);
         QCOMPARE(temperature->value(),
                  std::optional<value::Degrees_9C_T>(temperature->upperLimit()));

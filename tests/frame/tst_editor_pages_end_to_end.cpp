@@ -1,5 +1,6 @@
 #include "panel_under_test.h"
 
+#include "control/details/calendar_program_settings_controller_base.h"
 #include "control/pin_code_controller.h"
 #include "pc_panel/sauna_system_receiver.h"
 #include "signal_interface/configure_types.h"
@@ -131,11 +132,30 @@ private slots:
         QFETCH(int, product);
         QFETCH(bool, offered);
         STEP(startWithProduct(product));
+        // The favorite and the new program take these: 99 % allows 46 °C, 100 % only 45.
+        m_sauna->setReading(tools::IntegerId::TargetTemperature, 45 * 9);
+        m_sauna->setReading(tools::IntegerId::TargetHumidity, 99);
+        QTRY_COMPARE(m_frame->controllerTab.humidityController.targetHumidityManager()->value(),
+                     (value::HumidityValue_T{99, signalInterface::HumidityTypes::E_percentage}));
+        // Each editor limits its own pair: the humidity up to 100 % dims the temperature's
+        // up-step at 45 °C.
+        const auto humidityLimitsTheTemperature = [this]() {
+            QQuickItem *temperature = stepperLabelled(QStringLiteral("Temperature"));
+            QQuickItem *humidity = stepperLabelled(QStringLiteral("Humidity"));
+            QVERIFY(temperature && humidity);
+            QCOMPARE(temperature->property("valueText").toString(), QStringLiteral("45"));
+            QCOMPARE(temperature->property("upperBlocked").toBool(), false);
+            STEP(tap(humidity->findChild<QQuickItem *>(QStringLiteral("increaseButton"))));
+            QTRY_COMPARE(humidity->property("valueText").toString(), QStringLiteral("100"));
+            QCOMPARE(temperature->property("upperBlocked").toBool(), true);
+        };
 
         // The favorite editor: its temperature in any case, a humidity only with steam.
         STEP(openNewFavorite(QStringLiteral("Evening")));
         QVERIFY(stepperLabelled(QStringLiteral("Temperature")));
         QCOMPARE(stepperLabelled(QStringLiteral("Humidity")) != nullptr, offered);
+        if (offered)
+            STEP(humidityLimitsTheTemperature());
         saveScreenshot(QStringLiteral("editors_favorite_%1").arg(QTest::currentDataTag()));
         STEP(tap(QStringLiteral("pageBackButton")));
         QTRY_VERIFY(!m_frame->favoriteTab.favoriteController.editing());
@@ -159,6 +179,25 @@ private slots:
         QCOMPARE(rowTexts(QStringLiteral("programCustomList")).contains(QStringLiteral("Humidity")),
                  offered);
         saveScreenshot(QStringLiteral("editors_program_custom_%1").arg(QTest::currentDataTag()));
+        if (offered) {
+            // The program limits its own pair as the favorite does.
+            using Rows = control::details::CalendarProgramSettingsControllerBase;
+            STEP(tapRow(QStringLiteral("programCustomList"), Rows::E_customHumidityRow));
+            QVERIFY(waitForItem(QStringLiteral("programSetHumidityButton")));
+            waitForPagesAtRest();
+            QQuickItem *humidity = stepperLabelled(QStringLiteral("Humidity"));
+            QVERIFY(humidity);
+            STEP(tap(humidity->findChild<QQuickItem *>(QStringLiteral("increaseButton"))));
+            QTRY_COMPARE(humidity->property("valueText").toString(), QStringLiteral("100"));
+            STEP(tap(QStringLiteral("programSetHumidityButton")));
+            STEP(tapRow(QStringLiteral("programCustomList"), Rows::E_customTemperatureRow));
+            QVERIFY(waitForItem(QStringLiteral("programSetTemperatureButton")));
+            waitForPagesAtRest();
+            QQuickItem *temperature = stepperLabelled(QStringLiteral("Temperature"));
+            QVERIFY(temperature);
+            QCOMPARE(temperature->property("valueText").toString(), QStringLiteral("45"));
+            QCOMPARE(temperature->property("upperBlocked").toBool(), true);
+        }
     }
 
     void theChangePinKeypadTakesThePcKeys()

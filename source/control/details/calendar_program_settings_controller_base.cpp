@@ -3,6 +3,7 @@
 #include "control/details/calendar_data_provider.h"
 #include "control/details/calendar_program_settings_favorite_model.h"
 #include "control/details/panel_questions.h"
+#include "control/details/temperature_humidity_pair.h"
 #include "control/details/temperature_humidity_rules.h"
 #include "signal_interface/protocol_facts.h"
 #include "signal_interface/sender_connections.h"
@@ -89,6 +90,9 @@ CalendarProgramSettingsControllerBase::CalendarProgramSettingsControllerBase(
     , m_readyAtManager(new value::TimeValueManager(this))
     , m_customTemperatureManager(new value::TemperatureValueManager(this))
     , m_customHumidityManager(new value::HumidityValueManager(this))
+    , m_customPair(new TemperatureHumidityPair(
+          *m_customTemperatureManager, *m_customHumidityManager,
+          [this] { return controlsHumidity(); }, this))
     , m_customStopAfterManager(new value::DurationManagerMostSignificantComponentHour(this))
     , m_deleteCallback(this, &CalendarProgramSettingsControllerBase::onDeleteAnswered)
     , m_saveCallback(this, &CalendarProgramSettingsControllerBase::onSaveAnswered)
@@ -107,6 +111,8 @@ CalendarProgramSettingsControllerBase::CalendarProgramSettingsControllerBase(
             &CalendarProgramSettingsControllerBase::refreshRows);
     connect(m_dataProvider, &CalendarDataProvider::functionsChanged, m_customHumidityManager,
             &value::HumidityValueManager::onSaunaMasterFuncDescChanged);
+    connect(m_dataProvider, &CalendarDataProvider::functionsChanged, m_customPair,
+            &TemperatureHumidityPair::update);
     connect(m_dataProvider, &CalendarDataProvider::functionsChanged, this,
             &CalendarProgramSettingsControllerBase::refreshRows);
     connect(m_dataProvider, &CalendarDataProvider::favoritesChanged, this,
@@ -348,10 +354,10 @@ void CalendarProgramSettingsControllerBase::onCustomRowItemSelected(int row)
     // The editor opens on the program's value; steps not committed earlier are dropped.
     switch (m_customStopAfterModel->getApplId(row)) {
     case E_customTemperatureRow:
-        m_customTemperatureManager->setValue(static_cast<int>(m_edited.temperature));
+        m_customPair->setTemperature(static_cast<int>(m_edited.temperature));
         break;
     case E_customHumidityRow:
-        m_customHumidityManager->setValueFromInt(static_cast<int>(m_edited.humidity));
+        m_customPair->setHumidityFromInt(static_cast<int>(m_edited.humidity));
         break;
     case E_customStopAfterRow:
         openStopAfterEditor(*m_customStopAfterManager, m_edited.duration);
@@ -487,7 +493,7 @@ void CalendarProgramSettingsControllerBase::onSaunaLowerTemperatureLimitChanged(
 
 void CalendarProgramSettingsControllerBase::onSaunaUpperTemperatureLimitChanged(int temperature)
 {
-    m_customTemperatureManager->setUpperLimit(temperature);
+    m_customPair->setTemperatureUpperLimit(temperature);
 }
 
 void CalendarProgramSettingsControllerBase::onSaunaHumiditySensorStatusChanged(bool working)
@@ -534,8 +540,8 @@ void CalendarProgramSettingsControllerBase::loadEditors()
     m_readyAtManager->setLowerLimit(wallClock(day, QTime(0, 0)));
     m_readyAtManager->setUpperLimit(wallClock(day, QTime(23, 59)));
     m_readyAtManager->setValue(m_edited.start);
-    m_customTemperatureManager->setValue(static_cast<int>(m_edited.temperature));
-    m_customHumidityManager->setValueFromInt(static_cast<int>(m_edited.humidity));
+    m_customPair->setTemperature(static_cast<int>(m_edited.temperature));
+    m_customPair->setHumidityFromInt(static_cast<int>(m_edited.humidity));
     // A program's own longer stop time stays reachable; one that no bath can have does not raise
     // the limit.
     const int storedStopAfter =

@@ -24,6 +24,8 @@ class ListModel;
 
 namespace control::details {
 
+class TemperatureHumidityPair;
+
 class CalendarDataProvider;
 class CalendarProgramSettingsFavoriteModel;
 
@@ -160,6 +162,8 @@ private:
     value::TimeValueManager *m_readyAtManager;
     value::TemperatureValueManager *m_customTemperatureManager;
     value::HumidityValueManager *m_customHumidityManager;
+    // Keeps the program's own temperature and humidity within the limit tables.
+    TemperatureHumidityPair *m_customPair;
     value::DurationManagerMostSignificantComponentHour *m_customStopAfterManager;
 
     view::message::UserMessageCallback1<CalendarProgramSettingsControllerBase,
