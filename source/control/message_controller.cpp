@@ -35,6 +35,19 @@ const char leftButtonProperty[] = "leftButtonText";
 const char rightButtonProperty[] = "rightButtonText";
 const char visibleProperty[] = "visible";
 
+// The answer "Yes" or "No" when the button's text is the translated one; false for any other.
+bool takeYesOrNo(const QString &buttonText, UserMessage &message)
+{
+    if (buttonText == view::LanguageSupport::yesText()) {
+        message.answer = E_answerYes;
+    } else if (buttonText == view::LanguageSupport::noText()) {
+        message.answer = E_answerNo;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // The same id and the same text on the screen.
 bool showsTheSame(const UserMessage &a, const UserMessage &b)
 {
@@ -179,22 +192,17 @@ void MessageController::onPopupBtnPressed(QString buttonText)
         entry.message.answer = E_answerAcknowledged;
         break;
     case E_typeTwoButtons:
-        if (buttonText == view::LanguageSupport::yesText()) {
-            entry.message.answer = E_answerYes;
-        } else if (buttonText == view::LanguageSupport::noText()) {
-            entry.message.answer = E_answerNo;
-        } else {
+        if (!takeYesOrNo(buttonText, entry.message)) {
             // A question is answered only by one of its two buttons.
             return;
         }
         break;
     case E_typeNone:
     case E_typeNoButton:
-        // Nothing the user can press answers these; a press just closes the popup.
-        closeCurrent();
-        emit messageClosed(entry.message);
-        showNextIfIdle();
-        return;
+        // Any press closes these; the answer stays as the message came unless it was "Yes" or
+        // "No". The sauna hears it all the same: it waits for an answer to every message.
+        takeYesOrNo(buttonText, entry.message);
+        break;
     }
 
     // The action stays pending until it has run: it reads the argument stored with this
@@ -285,7 +293,6 @@ void MessageController::writeCurrentTexts()
     QString center;
     QString left;
     QString right;
-    bool setsKindAndTexts = true;
     switch (message.type) {
     case E_typeOneButton:
         kind = QStringLiteral("indication");
@@ -308,16 +315,17 @@ void MessageController::writeCurrentTexts()
         title = view::LanguageSupport::errorText();
         break;
     case E_typeNone:
-        setsKindAndTexts = false;
+        // No kind of its own: a plain notice without a title, closed with its one button, never
+        // the buttons of the message before it.
+        kind = QStringLiteral("indication");
+        center = view::LanguageSupport::okText();
         break;
     }
-    if (setsKindAndTexts) {
-        m_popup->setProperty(popupKindProperty, kind);
-        m_popup->setProperty(popupTitleProperty, title);
-        m_popup->setProperty(centerButtonProperty, center);
-        m_popup->setProperty(leftButtonProperty, left);
-        m_popup->setProperty(rightButtonProperty, right);
-    }
+    m_popup->setProperty(popupKindProperty, kind);
+    m_popup->setProperty(popupTitleProperty, title);
+    m_popup->setProperty(centerButtonProperty, center);
+    m_popup->setProperty(leftButtonProperty, left);
+    m_popup->setProperty(rightButtonProperty, right);
     m_popup->setProperty(popupTextProperty, m_currentText);
 }
 

@@ -170,7 +170,7 @@ private slots:
     void popupKindTitleAndButtons_data();
     void popupKindTitleAndButtons();
     void everyQuestionIsTitledInfo();
-    void typeNoneLeavesKindAndButtonsAlone();
+    void typeNoneShowsItsOwnButtons();
     void answersByType_data();
     void answersByType();
     void questionIgnoresOtherButtonTexts();
@@ -313,17 +313,23 @@ void TestMessageController::everyQuestionIsTitledInfo()
     QCOMPARE(popup.property("popupTitle").toString(), QStringLiteral("Info"));
 }
 
-void TestMessageController::typeNoneLeavesKindAndButtonsAlone()
+// A message without a kind is a plain notice with one button, whatever the message before it
+// showed.
+void TestMessageController::typeNoneShowsItsOwnButtons()
 {
     MessageController controller;
     Popup popup;
-    popup.setProperty("popupKind", QStringLiteral("selection"));
     controller.setPopupWidget(&popup);
 
+    controller.onSaunaUserMessageChanged(message(0x100d, E_typeTwoButtons));
     controller.onSaunaUserMessageChanged(message(0x1009, E_typeNone));
+    controller.onPopupBtnPressed(QStringLiteral("Yes"));
 
-    QCOMPARE(popup.property("popupKind").toString(), QStringLiteral("selection"));
-    QVERIFY(!popup.property("popupTitle").isValid());
+    QCOMPARE(popup.property("popupKind").toString(), QStringLiteral("indication"));
+    QCOMPARE(popup.property("popupTitle").toString(), QString());
+    QCOMPARE(popup.property("centerButtonText").toString(), QStringLiteral("Ok"));
+    QCOMPARE(popup.property("leftButtonText").toString(), QString());
+    QCOMPARE(popup.property("rightButtonText").toString(), QString());
     QCOMPARE(popup.property("popupText").toString(), QStringLiteral("Descaling completed"));
     QCOMPARE(popup.property("visible").toBool(), true);
 }
@@ -338,21 +344,34 @@ void TestMessageController::answersByType_data()
     QTest::newRow("error button acknowledges") << 3 << "Ok" << 1;
     QTest::newRow("question yes") << 2 << "Yes" << 2;
     QTest::newRow("question no") << 2 << "No" << 3;
+    // Any press closes a message without a kind or without buttons, and is its answer.
+    QTest::newRow("no kind, yes") << 0 << "Yes" << 2;
+    QTest::newRow("no kind, no") << 0 << "No" << 3;
+    QTest::newRow("no kind, ok") << 0 << "Ok" << 0;
+    QTest::newRow("no button, yes") << 4 << "Yes" << 2;
+    QTest::newRow("no button, other") << 4 << "" << 0;
 }
 
+// The same answer reaches the panel's own raiser and the sauna.
 void TestMessageController::answersByType()
 {
     QFETCH(int, type);
     QFETCH(QString, button);
     QFETCH(int, answer);
     MessageController controller;
+    QSignalSpy answered(&controller, &MessageController::userMessageAnswered);
     RecordingAction action;
+    const UserMessage raised = message(0x100d, static_cast<UserMessageType>(type));
 
-    controller.onPanelUserMessageIssued(message(0x2008, static_cast<UserMessageType>(type)),
-                                        &action);
+    controller.onPanelUserMessageIssued(raised, &action);
+    controller.onPopupBtnPressed(button);
+    controller.onSaunaUserMessageChanged(raised);
     controller.onPopupBtnPressed(button);
 
     QCOMPARE(action.answers, QList<UserMessageAnswer>{static_cast<UserMessageAnswer>(answer)});
+    QCOMPARE(answered.count(), 1);
+    QCOMPARE(answered.at(0).at(0).value<UserMessage>().answer,
+             static_cast<UserMessageAnswer>(answer));
     QVERIFY(!controller.hasCurrentMessage());
 }
 
