@@ -3,6 +3,7 @@
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/message_arguments.h"
+#include "view_cpp/rcb_master_slave_mode_text.h"
 #include "view_cpp/user_message_provider.h"
 
 #include <QLoggingCategory>
@@ -107,7 +108,9 @@ int MessageController::connectSaunaSignals(const QList<QObject *> &senders)
     return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(saunaUserMessageChanged(::signalInterface::UserMessageTypes::UserMessage)),
-          SLOT(onSaunaUserMessageChanged(::signalInterface::UserMessageTypes::UserMessage))}});
+          SLOT(onSaunaUserMessageChanged(::signalInterface::UserMessageTypes::UserMessage))},
+         {SIGNAL(saunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode)),
+          SLOT(onSaunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode))}});
 }
 
 int MessageController::connectLanguageChanged(const QList<QObject *> &senders)
@@ -159,7 +162,30 @@ void MessageController::onPanelUserMessageIssued(
 void MessageController::onSaunaUserMessageChanged(
     ::signalInterface::UserMessageTypes::UserMessage message)
 {
-    enqueue({message, nullptr, true});
+    // Whether it names its board is settled now: the mode may change before it is shown.
+    const bool namesBoard =
+        message.hasBoard &&
+        signalInterface::MasterFuncDescTypes::isNonStandardSystemMode(m_systemMode);
+    enqueue({message, nullptr, true, namesBoard});
+}
+
+void MessageController::onSaunaSystemModeChanged(
+    ::signalInterface::MasterFuncDescTypes::SystemMode mode)
+{
+    m_systemMode = mode;
+}
+
+void MessageController::onSaunaReplaced()
+{
+    m_systemMode = signalInterface::MasterFuncDescTypes::E_standard;
+}
+
+QString MessageController::shownText(const Entry &entry)
+{
+    const QString text = messageText(entry.message);
+    const QString board =
+        entry.namesBoard ? view::rcbMasterSlaveModeText(entry.message.board) : QString();
+    return board.isEmpty() ? text : text + QLatin1Char('\n') + board;
 }
 
 void MessageController::onPanelUserMessageWithdrawn(
@@ -258,7 +284,7 @@ bool MessageController::isQueued(const Entry &entry) const
     // and each action must hear the answer to its own question.
     return std::any_of(m_queue.begin(), m_queue.end(), [&entry](const Entry &queued) {
         return queued.fromSauna == entry.fromSauna && queued.action == entry.action &&
-               showsTheSame(queued.message, entry.message);
+               showsTheSame(queued.message, entry.message) && shownText(queued) == shownText(entry);
     });
 }
 
@@ -283,7 +309,7 @@ void MessageController::showCurrent()
 void MessageController::writeCurrentTexts()
 {
     const UserMessage &message = m_queue.front().message;
-    m_currentText = messageText(message);
+    m_currentText = shownText(m_queue.front());
     if (!m_popup) {
         return;
     }

@@ -92,6 +92,7 @@ public slots:
 
 signals:
     void saunaUserMessageChanged(::signalInterface::UserMessageTypes::UserMessage message);
+    void saunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode mode);
 };
 
 // A QML popup stand-in: a QObject whose properties are written by the controller.
@@ -195,6 +196,7 @@ private slots:
     void withdrawnShownMessageShowsTheNext();
     void connectionNoticesFollowTheConnection();
     void shownMessageTakesNewLanguage();
+    void saunaMessageNamesItsBoardOnASystemOfSeveralBoards();
     void waitingQuestionShownAndAnsweredInNewLanguage();
 };
 
@@ -593,7 +595,7 @@ void TestMessageController::connectOperationsCountFailures()
 
     QCOMPARE(controller.connectPopupButtons({&popup}), 0);
     QCOMPARE(controller.connectPanelUserMessages({&owner, nullptr}), 1);
-    QCOMPARE(controller.connectSaunaSignals({&plain}), 1);
+    QCOMPARE(controller.connectSaunaSignals({&plain}), 2);
 
     // The bridge connects by these exact signatures.
     SaunaBridge bridge;
@@ -935,6 +937,60 @@ void TestMessageController::waitingQuestionShownAndAnsweredInNewLanguage()
     controller.onPopupBtnPressed(popup.property("leftButtonText").toString());
     QCOMPARE(action.answers, QList<UserMessageAnswer>{E_answerYes});
     QVERIFY(!controller.hasCurrentMessage());
+}
+
+// On a multi-steam or Solvenno system a sauna message that carries a board names it on a line of
+// its own, in the language of the moment; the mode in force when the message arrived decides.
+void TestMessageController::saunaMessageNamesItsBoardOnASystemOfSeveralBoards()
+{
+    using signalInterface::MasterFuncDescTypes;
+    using signalInterface::NodeInformationTypes;
+    MessageController controller;
+    Popup popup;
+    controller.setPopupWidget(&popup);
+    SaunaBridge bridge;
+    QCOMPARE(controller.connectSaunaSignals({&bridge}), 0);
+    UserMessage fault = message(12, E_typeOneButtonAlt);
+    fault.hasBoard = true;
+    fault.board = NodeInformationTypes::E_slave_1;
+    const QString faultText = QStringLiteral("Level electrodes steam tank out of service, "
+                                             "interruption mid");
+    const auto showAndClose = [&](const UserMessage &shown) {
+        emit bridge.saunaUserMessageChanged(shown);
+        const QString text = popup.property("popupText").toString();
+        controller.onPopupBtnPressed(QStringLiteral("Ok"));
+        return text;
+    };
+
+    QCOMPARE(showAndClose(fault), faultText);
+    emit bridge.saunaSystemModeChanged(MasterFuncDescTypes::E_multisteam);
+    QCOMPARE(showAndClose(fault), faultText + QStringLiteral("\nSecondary1"));
+    UserMessage boardless = fault;
+    boardless.hasBoard = false;
+    QCOMPARE(showAndClose(boardless), faultText);
+    // The panel's own messages name no board.
+    controller.onPanelUserMessageIssued(fault, nullptr);
+    QCOMPARE(popup.property("popupText").toString(), faultText);
+    controller.onPopupBtnPressed(QStringLiteral("Ok"));
+
+    // The same fault of two boards is two messages.
+    emit bridge.saunaSystemModeChanged(MasterFuncDescTypes::E_solvenno);
+    UserMessage primary = fault;
+    primary.board = NodeInformationTypes::E_master;
+    emit bridge.saunaUserMessageChanged(fault);
+    emit bridge.saunaUserMessageChanged(primary);
+    QCOMPARE(controller.waitingMessageCount(), 1);
+    // Shown after another sauna answered: the board is still named, in the language of now.
+    controller.onSaunaReplaced();
+    controller.onPopupBtnPressed(QStringLiteral("Ok"));
+    {
+        InstalledLanguage finnish(QStringLiteral("fi"));
+        controller.onLanguageChanged(signalInterface::LanguageTypes::E_finnish);
+        QCOMPARE(controller.currentText(), QStringLiteral("fi:%1\nfi:Primary").arg(faultText));
+    }
+    controller.onPopupBtnPressed(QStringLiteral("Ok"));
+    // The next sauna's messages name no board until it reports its mode.
+    QCOMPARE(showAndClose(fault), faultText);
 }
 
 QTEST_GUILESS_MAIN(TestMessageController)
