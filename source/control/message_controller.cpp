@@ -3,6 +3,7 @@
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/message_arguments.h"
+#include "view_cpp/rcb_master_slave_mode_text.h"
 #include "view_cpp/user_message_provider.h"
 
 #include <QLoggingCategory>
@@ -34,6 +35,19 @@ const char centerButtonProperty[] = "centerButtonText";
 const char leftButtonProperty[] = "leftButtonText";
 const char rightButtonProperty[] = "rightButtonText";
 const char visibleProperty[] = "visible";
+
+// The answer "Yes" or "No" when the button's text is the translated one; false for any other.
+bool takeYesOrNo(const QString &buttonText, UserMessage &message)
+{
+    if (buttonText == view::LanguageSupport::yesText()) {
+        message.answer = E_answerYes;
+    } else if (buttonText == view::LanguageSupport::noText()) {
+        message.answer = E_answerNo;
+    } else {
+        return false;
+    }
+    return true;
+}
 
 // The same id and the same text on the screen.
 bool showsTheSame(const UserMessage &a, const UserMessage &b)
@@ -94,7 +108,9 @@ int MessageController::connectSaunaSignals(const QList<QObject *> &senders)
     return signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(saunaUserMessageChanged(::signalInterface::UserMessageTypes::UserMessage)),
-          SLOT(onSaunaUserMessageChanged(::signalInterface::UserMessageTypes::UserMessage))}});
+          SLOT(onSaunaUserMessageChanged(::signalInterface::UserMessageTypes::UserMessage))},
+         {SIGNAL(saunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode)),
+          SLOT(onSaunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode))}});
 }
 
 int MessageController::connectLanguageChanged(const QList<QObject *> &senders)
@@ -146,7 +162,30 @@ void MessageController::onPanelUserMessageIssued(
 void MessageController::onSaunaUserMessageChanged(
     ::signalInterface::UserMessageTypes::UserMessage message)
 {
-    enqueue({message, nullptr, true});
+    // Whether it names its board is settled now: the mode may change before it is shown.
+    const bool namesBoard =
+        message.hasBoard &&
+        signalInterface::MasterFuncDescTypes::isNonStandardSystemMode(m_systemMode);
+    enqueue({message, nullptr, true, namesBoard});
+}
+
+void MessageController::onSaunaSystemModeChanged(
+    ::signalInterface::MasterFuncDescTypes::SystemMode mode)
+{
+    m_systemMode = mode;
+}
+
+void MessageController::onSaunaReplaced()
+{
+    m_systemMode = signalInterface::MasterFuncDescTypes::E_standard;
+}
+
+QString MessageController::shownText(const Entry &entry)
+{
+    const QString text = messageText(entry.message);
+    const QString board =
+        entry.namesBoard ? view::rcbMasterSlaveModeText(entry.message.board) : QString();
+    return board.isEmpty() ? text : text + QLatin1Char('\n') + board;
 }
 
 void MessageController::onPanelUserMessageWithdrawn(
@@ -179,22 +218,17 @@ void MessageController::onPopupBtnPressed(QString buttonText)
         entry.message.answer = E_answerAcknowledged;
         break;
     case E_typeTwoButtons:
-        if (buttonText == view::LanguageSupport::yesText()) {
-            entry.message.answer = E_answerYes;
-        } else if (buttonText == view::LanguageSupport::noText()) {
-            entry.message.answer = E_answerNo;
-        } else {
+        if (!takeYesOrNo(buttonText, entry.message)) {
             // A question is answered only by one of its two buttons.
             return;
         }
         break;
     case E_typeNone:
     case E_typeNoButton:
-        // Nothing the user can press answers these; a press just closes the popup.
-        closeCurrent();
-        emit messageClosed(entry.message);
-        showNextIfIdle();
-        return;
+        // Any press closes these; the answer stays as the message came unless it was "Yes" or
+        // "No". The sauna hears it all the same: it waits for an answer to every message.
+        takeYesOrNo(buttonText, entry.message);
+        break;
     }
 
     // The action stays pending until it has run: it reads the argument stored with this
@@ -250,7 +284,7 @@ bool MessageController::isQueued(const Entry &entry) const
     // and each action must hear the answer to its own question.
     return std::any_of(m_queue.begin(), m_queue.end(), [&entry](const Entry &queued) {
         return queued.fromSauna == entry.fromSauna && queued.action == entry.action &&
-               showsTheSame(queued.message, entry.message);
+               showsTheSame(queued.message, entry.message) && shownText(queued) == shownText(entry);
     });
 }
 
@@ -275,7 +309,7 @@ void MessageController::showCurrent()
 void MessageController::writeCurrentTexts()
 {
     const UserMessage &message = m_queue.front().message;
-    m_currentText = messageText(message);
+    m_currentText = shownText(m_queue.front());
     if (!m_popup) {
         return;
     }
@@ -285,7 +319,6 @@ void MessageController::writeCurrentTexts()
     QString center;
     QString left;
     QString right;
-    bool setsKindAndTexts = true;
     switch (message.type) {
     case E_typeOneButton:
         kind = QStringLiteral("indication");
@@ -308,16 +341,17 @@ void MessageController::writeCurrentTexts()
         title = view::LanguageSupport::errorText();
         break;
     case E_typeNone:
-        setsKindAndTexts = false;
+        // No kind of its own: a plain notice without a title, closed with its one button, never
+        // the buttons of the message before it.
+        kind = QStringLiteral("indication");
+        center = view::LanguageSupport::okText();
         break;
     }
-    if (setsKindAndTexts) {
-        m_popup->setProperty(popupKindProperty, kind);
-        m_popup->setProperty(popupTitleProperty, title);
-        m_popup->setProperty(centerButtonProperty, center);
-        m_popup->setProperty(leftButtonProperty, left);
-        m_popup->setProperty(rightButtonProperty, right);
-    }
+    m_popup->setProperty(popupKindProperty, kind);
+    m_popup->setProperty(popupTitleProperty, title);
+    m_popup->setProperty(centerButtonProperty, center);
+    m_popup->setProperty(leftButtonProperty, left);
+    m_popup->setProperty(rightButtonProperty, right);
     m_popup->setProperty(popupTextProperty, m_currentText);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "signal_interface/language_types.h"
+#include "signal_interface/master_func_desc_types.h"
 #include "signal_interface/user_message_action.h"
 #include "signal_interface/user_message_types.h"
 
@@ -27,6 +28,10 @@ namespace control {
 // panel's own, in the language of the moment: a new language writes them again into the open
 // popup, and a waiting message takes the language in force when it is shown. The arguments put
 // into a message's text stay as they were raised.
+//
+// A system of several boards (multi-steam or Solvenno) tells which board a message of its is
+// about: the popup names that board on a line after the message's text. A standard system's
+// messages are shown without it.
 class MessageController : public QObject
 {
     Q_OBJECT
@@ -58,7 +63,7 @@ public:
     bool hasCurrentMessage() const { return m_shown; }
     // The message shown now; a default message when none is.
     UserMessage currentMessage() const;
-    // The text shown for the current message, its arguments filled in.
+    // The text shown for the current message, its arguments filled in, its board named.
     QString currentText() const { return m_currentText; }
     // Messages waiting behind the shown one.
     int waitingMessageCount() const;
@@ -85,6 +90,10 @@ public slots:
     // The shown message's title, text and buttons in the new language; its auto-close timer
     // runs on.
     void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
+    // The connected system's mode, for the sauna messages that arrive from now on.
+    void onSaunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode mode);
+    // Another sauna answered the connection: its mode is not known until it reports it.
+    void onSaunaReplaced();
 
 signals:
     void userMessageAnswered(::signalInterface::UserMessageTypes::UserMessage message);
@@ -96,7 +105,12 @@ private:
         UserMessage message;
         UserMessageAction *action = nullptr;
         bool fromSauna = false;
+        // The message names its board: it came from a system of several boards.
+        bool namesBoard = false;
     };
+
+    // The popup text of the entry: its message's text, and the board's name when it names one.
+    static QString shownText(const Entry &entry);
 
     void enqueue(Entry entry);
     // Whether the entry shows the same as one shown or waiting, and is answered the same way.
@@ -116,6 +130,8 @@ private:
     QPointer<QObject> m_popup;
     QString m_currentText;
     QTimer m_autoCloseTimer;
+    signalInterface::MasterFuncDescTypes::SystemMode m_systemMode =
+        signalInterface::MasterFuncDescTypes::E_standard;
 };
 
 } // namespace control

@@ -366,6 +366,7 @@ int connectSaunaReplacement(PanelFrame &frame)
     forget(&controllers.peripheralController, &control::PeripheralController::onSaunaReplaced);
     forget(&controllers.waterLevelController, &control::WaterLevelController::onSaunaReplaced);
     forget(&controllers.timeController, &control::TimeController::onSaunaReplaced);
+    forget(&controllers.messageController, &control::MessageController::onSaunaReplaced);
     forget(&frame.favoriteTab.favoriteController, &control::FavoriteController::onSaunaReplaced);
     forget(&frame.favoriteTab.favoriteOverviewController,
            &control::FavoriteOverviewController::onSaunaReplaced);

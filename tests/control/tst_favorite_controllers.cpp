@@ -484,17 +484,12 @@ private slots:
         QCOMPARE(known.size(), 3);
     }
 
-    // A name with characters the sauna cannot show is refused, by the editor and by the list
-    // alike, with a message naming those characters; the spaces around a name do not count.
-    void namesWithCharactersTheSaunaCannotShowAreRefused()
+    // A name with characters the sauna cannot show is taken with '_' in place of each, by the
+    // editor and by the list alike, and a message names the characters replaced; the spaces
+    // around a name do not count. Until the sauna has told its characters, names are taken as
+    // typed.
+    void charactersTheSaunaCannotShowAreReplaced()
     {
-        pcPanel::SupportedCharacters::CharacterSet shown;
-        for (const QChar character : QStringLiteral("EFLaeghinrstv"))
-            shown.insert(character.unicode());
-        pcPanel::SupportedCharacters::instance().setCharacters(shown);
-        // An empty set stands for a sauna that has not told its characters: all are taken again.
-        const auto allCharactersAgain =
-            qScopeGuard([] { pcPanel::SupportedCharacters::instance().setCharacters({}); });
         FavoritesTab tab;
         QSignalSpy editorMessages(&tab.favorites,
                                   &control::FavoriteController::panelUserMessageIssued);
@@ -502,13 +497,25 @@ private slots:
                                 &control::FavoriteOverviewController::panelUserMessageIssued);
         QSignalSpy updates(&tab.overview,
                            &control::FavoriteOverviewController::favoriteUpdateRequested);
-
         tab.favorites.onFavoriteEditActivated(3);
         tab.favorites.onFavoriteNameEntered(QStringLiteral("Late!?"));
-        QCOMPARE(tab.favorites.name(), QStringLiteral("Evening"));
+        QCOMPARE(tab.favorites.name(), QStringLiteral("Late!?"));
+        QCOMPARE(editorMessages.size(), 0);
+
+        pcPanel::SupportedCharacters::CharacterSet shown;
+        for (const QChar character : QStringLiteral("EFLaeghinrstv"))
+            shown.insert(character.unicode());
+        pcPanel::SupportedCharacters::instance().setCharacters(shown);
+        // An empty set stands for a sauna that has not told its characters: all are taken again.
+        const auto allCharactersAgain =
+            qScopeGuard([] { pcPanel::SupportedCharacters::instance().setCharacters({}); });
+
+        tab.favorites.onFavoriteNameEntered(QStringLiteral(" ?Late!? "));
+        QCOMPARE(tab.favorites.name(), QStringLiteral("_Late__"));
         tab.overview.onSaveFavoriteRequested();
         tab.overview.onFavoriteNameEntered(QStringLiteral("Fresh?"));
-        QCOMPARE(updates.size(), 0);
+        QCOMPARE(updates.size(), 1);
+        QCOMPARE(updates.at(0).at(0).value<FavoritesPost>().name, QStringLiteral("Fresh_"));
 
         QCOMPARE(editorMessages.size(), 1);
         const auto editorMessage = editorMessages.at(0).at(0).value<UserMessage>();
@@ -519,10 +526,6 @@ private slots:
 
         tab.favorites.onFavoriteNameEntered(QStringLiteral("  Late  "));
         QCOMPARE(tab.favorites.name(), QStringLiteral("Late"));
-        tab.overview.onSaveFavoriteRequested();
-        tab.overview.onFavoriteNameEntered(QStringLiteral(" Fresh "));
-        QCOMPARE(updates.size(), 1);
-        QCOMPARE(updates.at(0).at(0).value<FavoritesPost>().name, QStringLiteral("Fresh"));
         QCOMPARE(editorMessages.size() + listMessages.size(), 2);
     }
 

@@ -92,6 +92,7 @@ public slots:
 
 signals:
     void saunaUserMessageChanged(::signalInterface::UserMessageTypes::UserMessage message);
+    void saunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode mode);
 };
 
 // A QML popup stand-in: a QObject whose properties are written by the controller.
@@ -170,7 +171,7 @@ private slots:
     void popupKindTitleAndButtons_data();
     void popupKindTitleAndButtons();
     void everyQuestionIsTitledInfo();
-    void typeNoneLeavesKindAndButtonsAlone();
+    void typeNoneShowsItsOwnButtons();
     void answersByType_data();
     void answersByType();
     void questionIgnoresOtherButtonTexts();
@@ -195,6 +196,7 @@ private slots:
     void withdrawnShownMessageShowsTheNext();
     void connectionNoticesFollowTheConnection();
     void shownMessageTakesNewLanguage();
+    void saunaMessageNamesItsBoardOnASystemOfSeveralBoards();
     void waitingQuestionShownAndAnsweredInNewLanguage();
 };
 
@@ -313,17 +315,23 @@ void TestMessageController::everyQuestionIsTitledInfo()
     QCOMPARE(popup.property("popupTitle").toString(), QStringLiteral("Info"));
 }
 
-void TestMessageController::typeNoneLeavesKindAndButtonsAlone()
+// A message without a kind is a plain notice with one button, whatever the message before it
+// showed.
+void TestMessageController::typeNoneShowsItsOwnButtons()
 {
     MessageController controller;
     Popup popup;
-    popup.setProperty("popupKind", QStringLiteral("selection"));
     controller.setPopupWidget(&popup);
 
+    controller.onSaunaUserMessageChanged(message(0x100d, E_typeTwoButtons));
     controller.onSaunaUserMessageChanged(message(0x1009, E_typeNone));
+    controller.onPopupBtnPressed(QStringLiteral("Yes"));
 
-    QCOMPARE(popup.property("popupKind").toString(), QStringLiteral("selection"));
-    QVERIFY(!popup.property("popupTitle").isValid());
+    QCOMPARE(popup.property("popupKind").toString(), QStringLiteral("indication"));
+    QCOMPARE(popup.property("popupTitle").toString(), QString());
+    QCOMPARE(popup.property("centerButtonText").toString(), QStringLiteral("Ok"));
+    QCOMPARE(popup.property("leftButtonText").toString(), QString());
+    QCOMPARE(popup.property("rightButtonText").toString(), QString());
     QCOMPARE(popup.property("popupText").toString(), QStringLiteral("Descaling completed"));
     QCOMPARE(popup.property("visible").toBool(), true);
 }
@@ -338,21 +346,34 @@ void TestMessageController::answersByType_data()
     QTest::newRow("error button acknowledges") << 3 << "Ok" << 1;
     QTest::newRow("question yes") << 2 << "Yes" << 2;
     QTest::newRow("question no") << 2 << "No" << 3;
+    // Any press closes a message without a kind or without buttons, and is its answer.
+    QTest::newRow("no kind, yes") << 0 << "Yes" << 2;
+    QTest::newRow("no kind, no") << 0 << "No" << 3;
+    QTest::newRow("no kind, ok") << 0 << "Ok" << 0;
+    QTest::newRow("no button, yes") << 4 << "Yes" << 2;
+    QTest::newRow("no button, other") << 4 << "" << 0;
 }
 
+// The same answer reaches the panel's own raiser and the sauna.
 void TestMessageController::answersByType()
 {
     QFETCH(int, type);
     QFETCH(QString, button);
     QFETCH(int, answer);
     MessageController controller;
+    QSignalSpy answered(&controller, &MessageController::userMessageAnswered);
     RecordingAction action;
+    const UserMessage raised = message(0x100d, static_cast<UserMessageType>(type));
 
-    controller.onPanelUserMessageIssued(message(0x2008, static_cast<UserMessageType>(type)),
-                                        &action);
+    controller.onPanelUserMessageIssued(raised, &action);
+    controller.onPopupBtnPressed(button);
+    controller.onSaunaUserMessageChanged(raised);
     controller.onPopupBtnPressed(button);
 
     QCOMPARE(action.answers, QList<UserMessageAnswer>{static_cast<UserMessageAnswer>(answer)});
+    QCOMPARE(answered.count(), 1);
+    QCOMPARE(answered.at(0).at(0).value<UserMessage>().answer,
+             static_cast<UserMessageAnswer>(answer));
     QVERIFY(!controller.hasCurrentMessage());
 }
 
@@ -574,7 +595,7 @@ void TestMessageController::connectOperationsCountFailures()
 
     QCOMPARE(controller.connectPopupButtons({&popup}), 0);
     QCOMPARE(controller.connectPanelUserMessages({&owner, nullptr}), 1);
-    QCOMPARE(controller.connectSaunaSignals({&plain}), 1);
+    QCOMPARE(controller.connectSaunaSignals({&plain}), 2);
 
     // The bridge connects by these exact signatures.
     SaunaBridge bridge;
@@ -916,6 +937,60 @@ void TestMessageController::waitingQuestionShownAndAnsweredInNewLanguage()
     controller.onPopupBtnPressed(popup.property("leftButtonText").toString());
     QCOMPARE(action.answers, QList<UserMessageAnswer>{E_answerYes});
     QVERIFY(!controller.hasCurrentMessage());
+}
+
+// On a multi-steam or Solvenno system a sauna message that carries a board names it on a line of
+// its own, in the language of the moment; the mode in force when the message arrived decides.
+void TestMessageController::saunaMessageNamesItsBoardOnASystemOfSeveralBoards()
+{
+    using signalInterface::MasterFuncDescTypes;
+    using signalInterface::NodeInformationTypes;
+    MessageController controller;
+    Popup popup;
+    controller.setPopupWidget(&popup);
+    SaunaBridge bridge;
+    QCOMPARE(controller.connectSaunaSignals({&bridge}), 0);
+    UserMessage fault = message(12, E_typeOneButtonAlt);
+    fault.hasBoard = true;
+    fault.board = NodeInformationTypes::E_slave_1;
+    const QString faultText = QStringLiteral("Level electrodes steam tank out of service, "
+                                             "interruption mid");
+    const auto showAndClose = [&](const UserMessage &shown) {
+        emit bridge.saunaUserMessageChanged(shown);
+        const QString text = popup.property("popupText").toString();
+        controller.onPopupBtnPressed(QStringLiteral("Ok"));
+        return text;
+    };
+
+    QCOMPARE(showAndClose(fault), faultText);
+    emit bridge.saunaSystemModeChanged(MasterFuncDescTypes::E_multisteam);
+    QCOMPARE(showAndClose(fault), faultText + QStringLiteral("\nSecondary1"));
+    UserMessage boardless = fault;
+    boardless.hasBoard = false;
+    QCOMPARE(showAndClose(boardless), faultText);
+    // The panel's own messages name no board.
+    controller.onPanelUserMessageIssued(fault, nullptr);
+    QCOMPARE(popup.property("popupText").toString(), faultText);
+    controller.onPopupBtnPressed(QStringLiteral("Ok"));
+
+    // The same fault of two boards is two messages.
+    emit bridge.saunaSystemModeChanged(MasterFuncDescTypes::E_solvenno);
+    UserMessage primary = fault;
+    primary.board = NodeInformationTypes::E_master;
+    emit bridge.saunaUserMessageChanged(fault);
+    emit bridge.saunaUserMessageChanged(primary);
+    QCOMPARE(controller.waitingMessageCount(), 1);
+    // Shown after another sauna answered: the board is still named, in the language of now.
+    controller.onSaunaReplaced();
+    controller.onPopupBtnPressed(QStringLiteral("Ok"));
+    {
+        InstalledLanguage finnish(QStringLiteral("fi"));
+        controller.onLanguageChanged(signalInterface::LanguageTypes::E_finnish);
+        QCOMPARE(controller.currentText(), QStringLiteral("fi:%1\nfi:Primary").arg(faultText));
+    }
+    controller.onPopupBtnPressed(QStringLiteral("Ok"));
+    // The next sauna's messages name no board until it reports its mode.
+    QCOMPARE(showAndClose(fault), faultText);
 }
 
 QTEST_GUILESS_MAIN(TestMessageController)

@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
+
 // The main screen of the whole panel against the simulated sauna on loopback: what it offers
 // follows what the sauna is, and the bath-time tile follows what the sauna does. Every tap is a
 // mouse click where the item is drawn.
@@ -135,6 +137,35 @@ private slots:
         STEP(tap(QStringLiteral("power_switch_tab")));
         QTRY_COMPARE(tile->property("caption").toString(), QStringLiteral("Bath time"));
         QTRY_COMPARE(tile->property("value").toString(), duration(bathTime + 60));
+    }
+
+    // A multi-steam system's fault of one board: the popup names the board below the message,
+    // and its Ok reaches the sauna as the acknowledgement.
+    void aFaultOfOneBoardNamesTheBoard()
+    {
+        tools::SimulatorOptions options = saunaOptions();
+        options.rcbProduct = steamProduct;
+        options.systemType = tools::SystemType::MultiSteam;
+        STEP(startConnected(options));
+        STEP(dismissPopups());
+        QSignalSpy handled(m_sauna.get(), &tools::SimulatedSauna::requestHandled);
+
+        STEP(tap(QStringLiteral("power_switch_tab")));
+        QTRY_COMPARE(m_sauna->model().state(), int(tools::SaunaStateValue::On));
+        auto *popup = qobject_cast<QQuickItem *>(m_frame->guiHandler.popupWidget());
+        QVERIFY(popup);
+        QTRY_VERIFY_WITH_TIMEOUT(popup->isVisible(), waitMs);
+        saveScreenshot(QStringLiteral("main_screen_board_fault"));
+        QCOMPARE(dismissPopups(),
+                 QStringList{QStringLiteral(
+                     "Level electrodes steam tank out of service, interruption mid\nSecondary2")});
+        const auto acknowledged = [&handled] {
+            return std::any_of(handled.begin(), handled.end(), [](const QList<QVariant> &call) {
+                return call.at(0).toString() ==
+                       QStringLiteral("answer to message 0x000c: ANSWER_ACKNOWLEDGED");
+            });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(acknowledged(), waitMs);
     }
 };
 

@@ -164,7 +164,7 @@ private slots:
     void dateProgramAsksBeforeItIsSavedOrDeleted();
     void dateProgramInThePastIsRefused();
     void favoritesAreCreatedEditedStartedAndDeleted();
-    void favoriteNameWithUnsupportedCharactersIsRefused();
+    void favoriteNameWithUnsupportedCharactersIsSavedWithUnderscores();
 
 private:
     QQuickItem *rootItem() const;
@@ -691,7 +691,7 @@ void TestCalendarScene::favoritesAreCreatedEditedStartedAndDeleted()
     QVERIFY(!row(list, QStringLiteral("Evening")));
 }
 
-void TestCalendarScene::favoriteNameWithUnsupportedCharactersIsRefused()
+void TestCalendarScene::favoriteNameWithUnsupportedCharactersIsSavedWithUnderscores()
 {
     showTab(1);
     QQuickItem *keyboard = item(QStringLiteral("onScreenKeyboard"));
@@ -701,12 +701,15 @@ void TestCalendarScene::favoriteNameWithUnsupportedCharactersIsRefused()
         characters.insert(c.unicode());
     supported.setCharacters(characters);
 
+    m_transport.envelopes.clear();
     clickText(QStringLiteral("Save current settings as favorite"));
     keyboard->setProperty("text", QStringLiteral("Hot #1"));
     click(named(keyboard, QStringLiteral("keyboardSaveButton")));
     QCOMPARE(popupText(), QStringLiteral("Favorite name contains unsupported characters: #1"));
     answerPopup("popupCenterButton");
-    QVERIFY(m_transport.envelopes.isEmpty());
+    const vaholumo::Favorite_post post = onlyFavoritePost(m_transport.envelopes);
+    QVERIFY(post.in_use());
+    QCOMPARE(favoriteName(post), QStringLiteral("Hot __"));
     supported.setCharacters({});
 }
 

@@ -624,6 +624,25 @@ void TestRealScene::popupShowsTheMessageControllersMessage()
     click(right);
     QVERIFY(!messages.hasCurrentMessage());
     QVERIFY(!popup->property("visible").toBool());
+
+    // The sauna's message without a kind: one button of its own, not the question's two, and
+    // its press goes back to the sauna.
+    CapturingTransport transport;
+    m_frame->saunaCommunication.saunaSystemSender()->setTransport(&transport);
+    UserMessage notice(0x1009);
+    notice.type = E_typeNone;
+    emit m_frame->saunaCommunication.saunaSystemReceiver()->saunaUserMessageChanged(notice);
+    QVERIFY(popup->property("visible").toBool());
+    QVERIFY(!left->isVisible() && !right->isVisible());
+    auto *center = popup->findChild<QQuickItem *>("popupCenterButton");
+    QCOMPARE(center->property("text").toString(), view::LanguageSupport::okText());
+    click(center);
+    m_frame->saunaCommunication.saunaSystemSender()->setTransport(nullptr);
+    QVERIFY(!popup->property("visible").toBool());
+    QCOMPARE(transport.envelopes.size(), 1);
+    const vaholumo::User_message &answer = transport.envelopes.first().user_message();
+    QCOMPARE(answer.message_id(), 0x1009u);
+    QCOMPARE(answer.answer(), vaholumo::User_message_answer_t_ANSWER_NONE);
 }
 
 void TestRealScene::lockScreenAndKeypadFollowThePinController()

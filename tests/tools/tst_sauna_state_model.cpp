@@ -73,6 +73,8 @@ private slots:
     void startInNotAllowedPeriodIsRefused();
     void refusalTellsWhenStartIsAllowed();
     void runningSaunaMayChangeStateInThePeriod();
+    void startReportsTheLowSecondaryTank_data();
+    void startReportsTheLowSecondaryTank();
     // What each product has.
     void humidityIsControlledOnlyWhereTheProductHasIt_data();
     void humidityIsControlledOnlyWhereTheProductHasIt();
@@ -480,6 +482,50 @@ void TestSaunaStateModel::runningSaunaMayChangeStateInThePeriod()
     QVERIFY(!model.requestState(SaunaStateValue::Off).userMessage);
     QCOMPARE(model.state(), int(SaunaStateValue::Off));
     QVERIFY(model.requestState(SaunaStateValue::On).userMessage);
+}
+
+void TestSaunaStateModel::startReportsTheLowSecondaryTank_data()
+{
+    QTest::addColumn<int>("product");
+    QTest::addColumn<int>("systemType");
+    QTest::addColumn<bool>("reported");
+    QTest::newRow("multi-steam steam") << 32 << 21 << true;
+    QTest::newRow("multi-steam combi") << 31 << 21 << true;
+    QTest::newRow("multi-steam sauna") << 37 << 21 << false;
+    QTest::newRow("standard steam") << 32 << 20 << false;
+}
+
+// The second secondary board's tank reads low water: each start of a bath reports the fault of
+// its level electrodes, naming the board; a running bath that changes state reports nothing.
+void TestSaunaStateModel::startReportsTheLowSecondaryTank()
+{
+    QFETCH(int, product);
+    QFETCH(int, systemType);
+    QFETCH(bool, reported);
+    SaunaStateModel model;
+    model.useProductDefaults(product);
+    model.useSystemType(systemType);
+
+    const SaunaReport started = model.requestState(SaunaStateValue::Standby);
+    QCOMPARE(model.state(), int(SaunaStateValue::Standby));
+    QCOMPARE(started.userMessage.has_value(), reported);
+    QVERIFY(!model.requestState(SaunaStateValue::On).userMessage);
+    model.requestState(SaunaStateValue::Off);
+    if (!reported) {
+        QVERIFY(!model.requestState(SaunaStateValue::On).userMessage);
+        return;
+    }
+
+    vaholumo::Sauna_to_external sent;
+    QVERIFY(pbSupport::parseDatagram(tools::encodeReport(model.requestState(SaunaStateValue::On),
+                                                         model, QDateTime::currentDateTimeUtc()),
+                                     sent));
+    QCOMPARE(model.state(), int(SaunaStateValue::On));
+    QCOMPARE(sent.user_message().message_id(), 12u);
+    QCOMPARE(sent.user_message().message_type(),
+             vaholumo::User_message_message_type_t_MESSAGE_TYPE_ONE_BUTTON_ALT);
+    QVERIFY(sent.user_message().has_control_board());
+    QCOMPARE(sent.user_message().control_board(), vaholumo::Node_types_rcb_t_RCB_SECONDARY_2);
 }
 
 void TestSaunaStateModel::humidityIsControlledOnlyWhereTheProductHasIt_data()

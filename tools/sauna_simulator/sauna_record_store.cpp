@@ -203,7 +203,8 @@ SaunaReport SaunaRecordStore::changeCalendarProgram(const CalendarChange &change
             candidate.weekdayProgram ? SaunaUserMessage::WeekdayProgramCollision
                                      : SaunaUserMessage::DateProgramCollision,
             SaunaUserMessage::OneButton,
-            program + QStringLiteral(" collides with calendar program %1").arg(other.index)};
+            program + QStringLiteral(" collides with calendar program %1").arg(other.index),
+            std::nullopt};
         report.calendarPrograms.push_back(stored);
         return report;
     }

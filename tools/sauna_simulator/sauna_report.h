@@ -37,17 +37,23 @@ struct EnumSettings
 struct SaunaUserMessage
 {
     enum Id : quint32 {
+        // A sauna error code: the level electrodes of a steam tank report no water at mid level.
+        LevelElectrodesOutOfService = 12,
         WeekdayProgramCollision = 0x1000,
         DateProgramCollision = 0x1001,
         StartNotAllowed = 0x1002,
     };
-    // User_message types: one button, acknowledged by the user.
+    // User_message types: one button, acknowledged by the user; the same for an error.
     static constexpr int OneButton = 11;
+    static constexpr int OneButtonError = 13;
 
     quint32 id = 0;
     int type = OneButton;
     // Why, in the simulator's own words; for its output, never sent.
     QString reason;
+    // The relay control board the message is about (0 primary, 1 and 2 secondary); none for a
+    // message about the whole system.
+    std::optional<int> controlBoard;
 };
 
 // What the sauna tells its panels after a request or a heating step. Ids are the report ids of the

@@ -427,7 +427,8 @@ std::optional<SaunaReport> SaunaStateModel::refuseStartNow()
         SaunaUserMessage{SaunaUserMessage::StartNotAllowed, SaunaUserMessage::OneButton,
                          QStringLiteral("no start from %1 until %2, allowed in %3 min")
                              .arg(clock(from), clock(until))
-                             .arg(minutesToAllowed)};
+                             .arg(minutesToAllowed),
+                         std::nullopt};
     return report;
 }
 
@@ -444,11 +445,31 @@ SaunaReport SaunaStateModel::setState(int wireState)
     if (isRunning && !wasRunning) {
         m_runningMs = 0;
         report.append(setInteger(IntegerId::RunTimeLeft, integer(IntegerId::BathTime)));
+        if (!report.userMessage)
+            report.userMessage = tankLevelFault();
     } else if (!isRunning) {
         report.append(endProgram()); // whoever switched off, the program's bath is over
         report.append(setInteger(IntegerId::RunTimeLeft, 0));
     }
     return report;
+}
+
+std::optional<SaunaUserMessage> SaunaStateModel::tankLevelFault() const
+{
+    if (m_relayBoards < 2 || !m_hasSteamGenerator)
+        return std::nullopt;
+    // A tank whose water reads low when the bath starts has lost its mid level electrode: the
+    // board cannot tell when to fill it.
+    constexpr int lowWaterLevel = 10;
+    const std::optional<int> levels[] = {m_enums.waterLevelSecondary1,
+                                         m_enums.waterLevelSecondary2};
+    for (int board = 1; board < m_relayBoards && board <= int(std::size(levels)); ++board) {
+        if (levels[board - 1] == lowWaterLevel)
+            return SaunaUserMessage{
+                SaunaUserMessage::LevelElectrodesOutOfService, SaunaUserMessage::OneButtonError,
+                QStringLiteral("the tank of secondary board %1 reads low water").arg(board), board};
+    }
+    return std::nullopt;
 }
 
 SaunaReport SaunaStateModel::endProgram()

@@ -231,6 +231,9 @@ private:
     // Drops every value of the steam generator, for a product without one.
     void forgetSteamGenerator();
     SaunaReport setState(int wireState);
+    // What a bath start tells on a system of several boards whose secondary tank reads low
+    // water: that tank's level electrodes are out of service. The message names the board.
+    std::optional<SaunaUserMessage> tankLevelFault() const;
     // Ends the running calendar program's bath, if one runs, and reports that it ended.
     SaunaReport endProgram();
     // The refusal of a start while the not-allowed start period lasts; nothing outside it.

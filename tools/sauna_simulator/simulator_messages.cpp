@@ -207,6 +207,9 @@ void fillReport(const SaunaReport &report, const SaunaStateModel &model, const Q
             message->set_message_type(
                 static_cast<vaholumo::User_message_message_type_t>(report.userMessage->type));
         message->set_answer(vaholumo::User_message_answer_t_ANSWER_NONE);
+        const std::optional<int> &board = report.userMessage->controlBoard;
+        if (board && vaholumo::Node_types_rcb_t_IsValid(*board))
+            message->set_control_board(static_cast<vaholumo::Node_types_rcb_t>(*board));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "control/details/favorite_controller_base.h"
 
 #include "control/details/panel_questions.h"
+#include "pc_panel/supported_characters.h"
 #include "signal_interface/sender_connections.h"
 
 namespace control::details {
@@ -37,15 +38,23 @@ int FavoriteControllerBase::connectFavoritesAndCurrentSettings(const QList<QObje
 
 std::optional<QString> FavoriteControllerBase::acceptableName(const QString &typed)
 {
-    const QString trimmed = typed.trimmed();
-    if (trimmed.isEmpty() || trimmed.size() > favoriteNameMaximumLength)
+    QString name = typed.trimmed();
+    if (name.isEmpty() || name.size() > favoriteNameMaximumLength)
         return std::nullopt;
-    if (const QString unsupported = unsupportedNameCharacters(trimmed); !unsupported.isEmpty()) {
+    const auto &supported = pcPanel::SupportedCharacters::instance();
+    // Until the sauna has told which characters it shows, every name is taken as typed.
+    if (supported.count() == 0)
+        return name;
+    const pcPanel::SupportedCharacters::CharacterSet unsupported =
+        supported.unsupportedCharacters(name);
+    if (!unsupported.empty()) {
+        supported.replaceUnsupported(unsupportedNameReplacement, name);
         emit panelUserMessageIssued(
-            infoMessage(panelMessageId::unsupportedFavoriteName, {unsupported}), nullptr);
-        return std::nullopt;
+            infoMessage(panelMessageId::unsupportedFavoriteName,
+                        {pcPanel::SupportedCharacters::toString(unsupported)}),
+            nullptr);
     }
-    return trimmed;
+    return name;
 }
 
 } // namespace control::details

@@ -48,9 +48,9 @@ protected:
     // The bridge receiver's favorites and current settings, to the slots above; returns the
     // number of failed connections.
     int connectFavoritesAndCurrentSettings(const QList<QObject *> &senders);
-    // The typed name without the spaces around it, when a favorite may have it: not empty, not
-    // too long for the sauna, and only of characters the sauna can show. For a name with other
-    // characters the user is told which.
+    // The typed name without the spaces around it, when a favorite may have it: not empty and
+    // not too long for the sauna. Each character the sauna cannot show becomes '_', and the user
+    // is told which were replaced.
     std::optional<QString> acceptableName(const QString &typed);
     // Every favorite back to unused, each with its index, as before the sauna reported any.
     void forgetFavorites();

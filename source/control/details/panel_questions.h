@@ -1,6 +1,5 @@
 #pragma once
 
-#include "pc_panel/supported_characters.h"
 #include "signal_interface/user_message_types.h"
 
 #include <QStringList>
@@ -52,14 +51,7 @@ questionMessage(quint32 id, const QStringList &arguments = {})
 // The longest favorite name the sauna keeps.
 constexpr int favoriteNameMaximumLength = 20;
 
-// The characters of a name that the connected sauna cannot show, empty when it can show all or
-// has not told yet which it can.
-inline QString unsupportedNameCharacters(const QString &name)
-{
-    const auto &supported = pcPanel::SupportedCharacters::instance();
-    if (supported.count() == 0)
-        return {};
-    return pcPanel::SupportedCharacters::toString(supported.unsupportedCharacters(name));
-}
+// What a favorite name has in place of each character the sauna cannot show.
+constexpr QChar unsupportedNameReplacement = QLatin1Char('_');
 
 } // namespace control::details
