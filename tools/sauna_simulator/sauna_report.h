@@ -40,6 +40,7 @@ struct SaunaUserMessage
         WeekdayProgramCollision = 0x1000,
         DateProgramCollision = 0x1001,
         StartNotAllowed = 0x1002,
+        NoHumiditySensor = 0x100e,
     };
     // User_message types: one button, acknowledged by the user.
     static constexpr int OneButton = 11;
