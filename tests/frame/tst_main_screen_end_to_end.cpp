@@ -47,7 +47,23 @@ private slots:
         QTRY_COMPARE(humidity->isVisible(), offered);
         if (offered)
             QVERIFY(humidity->isEnabled());
+        // The tank of its steam generator, the same way.
+        QQuickItem *tank = sceneItem("tankLevels");
+        QVERIFY(tank);
+        QTRY_COMPARE(tank->isVisible(), offered);
         saveScreenshot(QStringLiteral("main_screen_%1").arg(QTest::currentDataTag()));
+    }
+
+    // The tank's water level in the Status screen's words, as the sauna reports it.
+    void theTankShowsTheReportedWaterLevel()
+    {
+        STEP(startWithProduct(steamProduct));
+        QTRY_VERIFY(showsText(QStringLiteral("Water level: High")));
+        m_sauna->setTankWaterLevel(0, tools::WaterLevelValue::Low);
+        QTRY_VERIFY(showsText(QStringLiteral("Water level: Low")));
+        saveScreenshot(QStringLiteral("main_screen_low_tank"));
+        m_sauna->setTankWaterLevel(0, tools::WaterLevelValue::Mid);
+        QTRY_VERIFY(showsText(QStringLiteral("Water level: Mid")));
     }
 
     void theTileShowsTheTimeLeftWhileTheSaunaIsOn()
