@@ -66,6 +66,23 @@ private slots:
         QTRY_VERIFY(showsText(QStringLiteral("Water level: Mid")));
     }
 
+    // A failed humidity sensor: the sauna says so, and the room's humidity reads "--" until the
+    // sensor works again.
+    void aFailedHumiditySensorShowsNoHumidity()
+    {
+        STEP(startWithProduct(steamProduct));
+        const QString measured = QStringLiteral("Humidity %1\u00a0%")
+                                     .arg(m_sauna->model().integer(tools::IntegerId::Humidity));
+        QTRY_VERIFY(showsText(measured));
+        m_sauna->setHumiditySensorWorking(false);
+        QTRY_VERIFY(showsText(QStringLiteral("No humidity sensor detected. Steam not allowed.")));
+        STEP(dismissPopups());
+        QTRY_VERIFY(showsText(QStringLiteral("Humidity --")));
+        saveScreenshot(QStringLiteral("main_screen_humidity_sensor_failed"));
+        m_sauna->setHumiditySensorWorking(true);
+        QTRY_VERIFY(showsText(measured));
+    }
+
     void theTileShowsTheTimeLeftWhileTheSaunaIsOn()
     {
         STEP(startWithProduct(combiProduct));
