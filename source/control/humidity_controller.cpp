@@ -83,7 +83,11 @@ int HumidityController::connectSaunaSignals(const QList<QObject *> &senders)
     // never shows the filter's empty start value. The managers follow the sauna's humidity
     // control kind and sensor state themselves.
     const int filtererFailures = m_filterer.connectSaunaSources(senders);
-    return filtererFailures +
+    const int sensorFailures =
+        signalInterface::connectSenders(senders, this,
+                                        {{SIGNAL(saunaHumiditySensorStatusChanged(bool)),
+                                          SLOT(onSaunaHumiditySensorStatusChanged(bool))}});
+    return filtererFailures + sensorFailures +
            signalInterface::connectSenders(
                senders, this,
                {{SIGNAL(saunaTargetHumidityChanged(int)), SLOT(onSaunaTargetHumidityChanged(int))},
@@ -151,6 +155,8 @@ void HumidityController::applyUpperLimit()
 
 void HumidityController::onSaunaHumidityChanged(int humidity, HumidityTypes::HumidityUnit unit)
 {
+    if (!showsMeasuredHumidity())
+        return;
     m_physicalManager.setValue({humidity, unit});
 }
 
@@ -160,6 +166,9 @@ void HumidityController::onSaunaMasterFuncDescChanged(
     // A humidity in steps or in percent: either is a humidity the sauna controls. A dry or
     // infrared sauna reports neither, and has no target humidity to offer.
     const bool supported = functions.humidityLevel || functions.humidityPercent;
+    const bool shownBefore = showsMeasuredHumidity();
+    m_productWithoutHumidity = !supported;
+    followMeasuredHumidityShown(shownBefore);
     if (supported == m_humiditySupported)
         return;
     m_humiditySupported = supported;
@@ -189,6 +198,8 @@ void HumidityController::onSaunaReplaced()
         m_humiditySupported = false;
         emit humiditySupportedChanged();
     }
+    m_humiditySensorWorking = true;
+    m_productWithoutHumidity = false;
 }
 
 void HumidityController::onTargetHumidityProposed(int proposed)
@@ -220,6 +231,29 @@ void HumidityController::onTargetUnitMaybeChanged()
         return;
     m_publishedUnit = unit;
     emit humidityUnitChanged(unit);
+}
+
+void HumidityController::onSaunaHumiditySensorStatusChanged(bool working)
+{
+    const bool shownBefore = showsMeasuredHumidity();
+    m_humiditySensorWorking = working;
+    followMeasuredHumidityShown(shownBefore);
+}
+
+void HumidityController::followMeasuredHumidityShown(bool shownBefore)
+{
+    const bool shown = showsMeasuredHumidity();
+    if (shown == shownBefore)
+        return;
+    if (!shown) {
+        m_physicalManager.setNoValue();
+        return;
+    }
+    // What the smoothing heard meanwhile was no measurement: the first one now shows at once.
+    m_filterer.reset();
+    const value::HumidityValue_T target = m_targetManager.value();
+    if (target.value >= 0)
+        m_filterer.setTargetValue(target);
 }
 
 } // namespace control

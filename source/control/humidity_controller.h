@@ -79,6 +79,9 @@ public slots:
     // When the connection ends, lost or ended by the user, the smoothing forgets the measurement
     // and the target, so that the first report of the next connection shows at once.
     void onConnectedChanged(bool connected);
+    // While the sauna reports its humidity sensor not working, the room's humidity reads "no
+    // value" until a working sensor reports again.
+    void onSaunaHumiditySensorStatusChanged(bool working);
 
 private:
     void onTargetHumidityProposed(int proposed);
@@ -96,6 +99,18 @@ private:
         signalInterface::HumidityTypes::E_step;
     bool m_humiditySupported = false;
     std::optional<value::Degrees_9C_T> m_saunaTargetTemperature;
+
+    // Whether the humidity the sauna reports is a measurement to show: not while its sensor is
+    // reported not working, nor on a product without humidity.
+    bool showsMeasuredHumidity() const
+    {
+        return m_humiditySensorWorking && !m_productWithoutHumidity;
+    }
+    // Drops the shown humidity when there is none to show any more; when there is again, the
+    // smoothing starts afresh from the next measurement.
+    void followMeasuredHumidityShown(bool shownBefore);
+    bool m_humiditySensorWorking = true;
+    bool m_productWithoutHumidity = false;
 };
 
 } // namespace control

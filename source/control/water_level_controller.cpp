@@ -1,7 +1,11 @@
 #include "control/water_level_controller.h"
 
 #include "signal_interface/sender_connections.h"
+#include "view_cpp/tank_texts.h"
 
+#include <QVariantMap>
+
+using signalInterface::MasterFuncDescTypes;
 using signalInterface::NodeInformationTypes;
 using signalInterface::TankStatusTypes;
 
@@ -20,7 +24,28 @@ int WaterLevelController::connectSaunaSignals(const QList<QObject *> &senders)
               ::signalInterface::TankStatusTypes::TankWaterLevel)),
           SLOT(onSaunaTankWaterLevelChanged(
               ::signalInterface::NodeInformationTypes::RcbMasterSlaveMode,
-              ::signalInterface::TankStatusTypes::TankWaterLevel))}});
+              ::signalInterface::TankStatusTypes::TankWaterLevel))},
+         {SIGNAL(saunaMasterFuncDescChanged(
+              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost)),
+          SLOT(onSaunaMasterFuncDescChanged(
+              ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost))},
+         {SIGNAL(saunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode)),
+          SLOT(onSaunaSystemModeChanged(::signalInterface::MasterFuncDescTypes::SystemMode))}});
+}
+
+int WaterLevelController::connectToSaunaStateController(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(saunaRcbNumbersChanged(int)), SLOT(onSaunaRcbNumbersChanged(int))}});
+}
+
+int WaterLevelController::connectLanguageChanged(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
+          SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
 }
 
 WaterLevelController::TankWaterLevel WaterLevelController::waterLevel(Board board) const
@@ -36,6 +61,30 @@ int WaterLevelController::tankWaterLevel(int board) const
     return m_levels[std::size_t(checked)];
 }
 
+bool WaterLevelController::isTankShown(int board) const
+{
+    if (!m_reportsWaterLevel)
+        return false;
+    // As on the Status screen: a Solvenno system's primary board has no tank of its own.
+    if (board == NodeInformationTypes::E_master)
+        return m_systemMode != MasterFuncDescTypes::E_solvenno;
+    return m_rcbCount > board;
+}
+
+QVariantList WaterLevelController::tanks() const
+{
+    QVariantList shown;
+    for (int board = 0; board < int(boardCount); ++board) {
+        if (!isTankShown(board))
+            continue;
+        const TankWaterLevel level = m_levels[std::size_t(board)];
+        shown.append(QVariantMap{
+            {QStringLiteral("text"), view::waterLevelLine(board, level, m_rcbCount, m_systemMode)},
+            {QStringLiteral("low"), level == TankStatusTypes::E_low}});
+    }
+    return shown;
+}
+
 void WaterLevelController::onSaunaTankWaterLevelChanged(Board node, TankWaterLevel level)
 {
     Board board = NodeInformationTypes::E_master;
@@ -43,12 +92,49 @@ void WaterLevelController::onSaunaTankWaterLevelChanged(Board node, TankWaterLev
         return;
     if (level < TankStatusTypes::E_low || level > TankStatusTypes::E_unknown)
         return;
+    if (m_levels[std::size_t(board)] == level)
+        return;
     m_levels[std::size_t(board)] = level;
+    emit tanksChanged();
+}
+
+void WaterLevelController::onSaunaMasterFuncDescChanged(
+    MasterFuncDescTypes::MasterFuncDescPost functions)
+{
+    if (functions.waterLevel == m_reportsWaterLevel)
+        return;
+    m_reportsWaterLevel = functions.waterLevel;
+    emit tanksChanged();
+}
+
+void WaterLevelController::onSaunaSystemModeChanged(MasterFuncDescTypes::SystemMode mode)
+{
+    MasterFuncDescTypes::SystemMode checked = MasterFuncDescTypes::E_standard;
+    if (!MasterFuncDescTypes::fromInt(int(mode), checked) || checked == m_systemMode)
+        return;
+    m_systemMode = checked;
+    emit tanksChanged();
+}
+
+void WaterLevelController::onSaunaRcbNumbersChanged(int count)
+{
+    if (count == m_rcbCount)
+        return;
+    m_rcbCount = count;
+    emit tanksChanged();
+}
+
+void WaterLevelController::onLanguageChanged(signalInterface::LanguageTypes::Language)
+{
+    emit tanksChanged();
 }
 
 void WaterLevelController::onSaunaReplaced()
 {
     m_levels.fill(TankStatusTypes::E_unknown);
+    m_reportsWaterLevel = false;
+    m_systemMode = MasterFuncDescTypes::E_standard;
+    emit tanksChanged();
 }
 
 } // namespace control

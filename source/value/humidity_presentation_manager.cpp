@@ -35,6 +35,7 @@ void HumidityPresentationManager::setValue(const HumidityValue_T &newValue)
                                     << HumidityTypes::toText(newValue.unit);
     m_value = newValue.value;
     m_unit = newValue.unit;
+    m_valueDropped = false;
     emitValue();
 }
 
@@ -47,6 +48,7 @@ void HumidityPresentationManager::setNoValue()
 {
     qCDebug(valueLog).noquote() << Q_FUNC_INFO;
     m_value.reset();
+    m_valueDropped = true;
     emitValue();
 }
 
@@ -55,6 +57,7 @@ void HumidityPresentationManager::clearValue()
     forgetUnitReports();
     m_value.reset();
     m_filtered.reset();
+    m_valueDropped = false;
     emit humidityValueChanged(0, false);
 }
 
@@ -84,7 +87,8 @@ void HumidityPresentationManager::emitValue()
     // A report outside its unit's range is no humidity, in either presentation.
     const bool reportKnown = !m_value || isHumidityInRange({*m_value, m_unit});
     if (m_useFilteredValue) {
-        const bool known = reportKnown && m_filtered && isHumidityInRange(*m_filtered);
+        const bool known =
+            !m_valueDropped && reportKnown && m_filtered && isHumidityInRange(*m_filtered);
         emit humidityUnitIntChanged(int(m_filtered ? m_filtered->unit : m_unit));
         emit humidityValueChanged(known ? m_filtered->value : 0, known);
         return;

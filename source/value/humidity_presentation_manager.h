@@ -33,6 +33,8 @@ public:
 
     void setValue(const HumidityValue_T &newValue);
     void setValueFromInt(int encoded);
+    // No humidity to show, in either presentation, until the next setValue: the sauna has none
+    // to measure now, so a smoothed former measurement is no value either.
     void setNoValue();
     // Forgets the last report and what the sauna said about the unit: no value until the next
     // report.
@@ -57,6 +59,8 @@ private:
     // Empty until the filterer tells its first value: smoothed, no humidity is shown before.
     std::optional<HumidityValue_T> m_filtered;
     bool m_useFilteredValue = true;
+    // Set by setNoValue, ended by setValue.
+    bool m_valueDropped = false;
 };
 
 } // namespace value

@@ -61,6 +61,7 @@ int ControllerTabObjectsProvider::connectLanguageSignals(const QList<QObject *> 
     failed += peripheralController.connectLanguageChanged(senders);
     failed += saunaStateController.connectLanguageChanged(senders);
     failed += messageController.connectLanguageChanged(senders);
+    failed += waterLevelController.connectLanguageChanged(senders);
     return failed;
 }
 

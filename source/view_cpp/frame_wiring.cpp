@@ -270,6 +270,9 @@ int connectNativeObjects(PanelFrame &frame)
         {&controllers.saunaStateController});
     // The relay control boards to identify: as many as the sauna state counts.
     failed += frame.configureTab.connectToSaunaStateController({&controllers.saunaStateController});
+    // The main screen's tanks: one for each board the sauna state counts.
+    failed += controllers.waterLevelController.connectToSaunaStateController(
+        {&controllers.saunaStateController});
     return failed;
 }
 

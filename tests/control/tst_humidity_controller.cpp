@@ -193,6 +193,55 @@ private slots:
         QCOMPARE(Settings::intValue(Settings::humidityPresentationKey), std::optional<int>(1));
     }
 
+    void noHumidityIsShownWhileThereIsNoneToMeasure_data()
+    {
+        QTest::addColumn<bool>("sensorFails");
+        QTest::addColumn<HumidityTypes::HumidityPresentation>("presentation");
+        QTest::newRow("failed sensor, smooth") << true << HumidityTypes::E_smooth;
+        QTest::newRow("failed sensor, direct") << true << HumidityTypes::E_direct;
+        QTest::newRow("product without humidity, smooth") << false << HumidityTypes::E_smooth;
+        QTest::newRow("product without humidity, direct") << false << HumidityTypes::E_direct;
+    }
+
+    // While the sauna reports its sensor not working, or a product without humidity, the room's
+    // humidity reads "no value" in either presentation, whatever the sauna reports meanwhile;
+    // the first measurement after shows at once.
+    void noHumidityIsShownWhileThereIsNoneToMeasure()
+    {
+        QFETCH(bool, sensorFails);
+        QFETCH(HumidityTypes::HumidityPresentation, presentation);
+        HumidityController controller;
+        FakeReceiver receiver;
+        QCOMPARE(controller.connectSaunaSignals({&receiver}), 0);
+        controller.onHumidityPresentationChangeRequested(presentation);
+        QSignalSpy shown(controller.physicalHumidityManager(),
+                         &value::HumidityPresentationManager::humidityValueChanged);
+        const QVariantList none{0, false};
+        signalInterface::MasterFuncDescTypes::MasterFuncDescPost withHumidity;
+        withHumidity.humidityPercent = true;
+        const auto measures = [&](bool measures) {
+            if (sensorFails)
+                emit receiver.saunaHumiditySensorStatusChanged(measures);
+            else
+                emit receiver.saunaMasterFuncDescChanged(
+                    measures ? withHumidity
+                             : signalInterface::MasterFuncDescTypes::MasterFuncDescPost{});
+        };
+
+        measures(true);
+        emit receiver.saunaHumidityChanged(40, HumidityTypes::E_percentage);
+        QCOMPARE(shown.last(), (QVariantList{40, true}));
+        measures(false);
+        QCOMPARE(shown.last(), none);
+        emit receiver.saunaHumidityChanged(45, HumidityTypes::E_percentage);
+        controller.humidityFilterer()->onTimeout();
+        QCOMPARE(shown.last(), none);
+        measures(true);
+        QCOMPARE(shown.last(), none);
+        emit receiver.saunaHumidityChanged(60, HumidityTypes::E_percentage);
+        QCOMPARE(shown.last(), (QVariantList{60, true}));
+    }
+
     // The filter hears the sauna's measurements itself, every one of them, also a humidity the
     // dial cannot show.
     void theFilterHearsEveryMeasurement()

@@ -9,9 +9,11 @@
 #include "signal_interface/type_registration.h"
 
 #include <QMetaMethod>
+#include <QSignalSpy>
 #include <QTest>
 
 using control::WaterLevelController;
+using signalInterface::MasterFuncDescTypes;
 using signalInterface::NodeInformationTypes;
 using signalInterface::TankStatusTypes;
 
@@ -99,6 +101,7 @@ private slots:
         QCOMPARE(state.connectSaunaSignals({&receiver}), 0);
         QCOMPARE(peripheral.connectSaunaSignals({&receiver}), 0);
         QCOMPARE(waterLevel.connectSaunaSignals({&receiver}), 0);
+        QCOMPARE(waterLevel.connectToSaunaStateController({&state}), 0);
         QCOMPARE(error.connectSaunaSignals({&receiver}), 0);
     }
 
@@ -135,6 +138,59 @@ private slots:
                  int(TankStatusTypes::E_mid));
         QCOMPARE(controller.tankWaterLevel(3), int(TankStatusTypes::E_unknown));
         QCOMPARE(controller.tankWaterLevel(-1), int(TankStatusTypes::E_unknown));
+    }
+
+    // The tanks the main screen shows, in the Status screen's words, and a change signal for each
+    // change.
+    void tanksFollowTheSaunaAndTellTheirChanges()
+    {
+        FakeReceiver receiver;
+        WaterLevelController controller;
+        QCOMPARE(controller.connectSaunaSignals({&receiver}), 0);
+        QSignalSpy changes(&controller, &WaterLevelController::tanksChanged);
+        const auto shown = [&controller] {
+            QStringList lines;
+            for (const QVariant &tank : controller.property("tanks").toList())
+                lines << tank.toMap().value("text").toString() +
+                             (tank.toMap().value("low").toBool() ? " (low)" : "");
+            return lines;
+        };
+
+        // A sauna that reports no water level (a dry one) has no tank to show.
+        emit receiver.saunaTankWaterLevelChanged(NodeInformationTypes::E_master,
+                                                 TankStatusTypes::E_high);
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(shown(), QStringList());
+        MasterFuncDescTypes::MasterFuncDescPost functions;
+        functions.waterLevel = true;
+        emit receiver.saunaMasterFuncDescChanged(functions);
+        QCOMPARE(shown(), QStringList{"Water level: High"});
+        emit receiver.saunaTankWaterLevelChanged(NodeInformationTypes::E_master,
+                                                 TankStatusTypes::E_low);
+        QCOMPARE(shown(), QStringList{"Water level: Low (low)"});
+        QCOMPARE(changes.count(), 3);
+        emit receiver.saunaTankWaterLevelChanged(NodeInformationTypes::E_master,
+                                                 TankStatusTypes::E_low);
+        emit receiver.saunaMasterFuncDescChanged(functions);
+        QCOMPARE(changes.count(), 3);
+
+        // The secondary boards' tanks as the system has them.
+        emit receiver.saunaSystemModeChanged(MasterFuncDescTypes::E_multisteam);
+        controller.onSaunaRcbNumbersChanged(3);
+        emit receiver.saunaTankWaterLevelChanged(NodeInformationTypes::E_slave_1,
+                                                 TankStatusTypes::E_mid);
+        QCOMPARE(shown(),
+                 (QStringList{"Water level primary: Low (low)", "Water level secondary1: Mid",
+                              "Water level secondary2: Unknown"}));
+        emit receiver.saunaSystemModeChanged(MasterFuncDescTypes::E_solvenno);
+        controller.onSaunaRcbNumbersChanged(2);
+        QCOMPARE(shown(), QStringList{"Water level secondary: Mid"});
+        QCOMPARE(changes.count(), 8);
+
+        controller.onSaunaReplaced();
+        QCOMPARE(shown(), QStringList());
+        QCOMPARE(controller.waterLevel(NodeInformationTypes::E_slave_1),
+                 TankStatusTypes::E_unknown);
     }
 };
 

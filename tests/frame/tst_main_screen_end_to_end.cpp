@@ -49,6 +49,10 @@ private slots:
         QTRY_COMPARE(humidity->isVisible(), offered);
         if (offered)
             QVERIFY(humidity->isEnabled());
+        // The tank of its steam generator, the same way.
+        QQuickItem *tank = sceneItem("tankLevels");
+        QVERIFY(tank);
+        QTRY_COMPARE(tank->isVisible(), offered);
         saveScreenshot(QStringLiteral("main_screen_%1").arg(QTest::currentDataTag()));
     }
 
@@ -98,6 +102,33 @@ private slots:
         QTRY_COMPARE(model.integer(tools::IntegerId::TargetTemperature), 109u * 9);
         QTRY_COMPARE(shown(temperature), QStringLiteral("109"));
         QCOMPARE(model.integer(tools::IntegerId::TargetHumidity), 100u);
+    }
+
+    // The tank's water level in the Status screen's words, as the sauna reports it.
+    void theTankShowsTheReportedWaterLevel()
+    {
+        STEP(startWithProduct(steamProduct));
+        QTRY_VERIFY(showsText(QStringLiteral("Water level: High")));
+        m_sauna->setTankWaterLevel(0, tools::WaterLevelValue::Low);
+        QTRY_VERIFY(showsText(QStringLiteral("Water level: Low")));
+        saveScreenshot(QStringLiteral("main_screen_low_tank"));
+    }
+
+    // A failed humidity sensor: the sauna says so, and the room's humidity reads "--" until the
+    // sensor works again.
+    void aFailedHumiditySensorShowsNoHumidity()
+    {
+        STEP(startWithProduct(steamProduct));
+        const QString measured = QStringLiteral("Humidity %1\u00a0%")
+                                     .arg(m_sauna->model().integer(tools::IntegerId::Humidity));
+        QTRY_VERIFY(showsText(measured));
+        m_sauna->setHumiditySensorWorking(false);
+        QTRY_VERIFY(showsText(QStringLiteral("No humidity sensor detected. Steam not allowed.")));
+        STEP(dismissPopups());
+        QTRY_VERIFY(showsText(QStringLiteral("Humidity --")));
+        saveScreenshot(QStringLiteral("main_screen_humidity_sensor_failed"));
+        m_sauna->setHumiditySensorWorking(true);
+        QTRY_VERIFY(showsText(measured));
     }
 
     void theTileShowsTheTimeLeftWhileTheSaunaIsOn()

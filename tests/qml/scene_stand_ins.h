@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 // Stand-ins for the controllers the scene listens to. Each carries the signals, properties and
 // slots of the real class under the same names (tst_real_scene loads the scene with the real
@@ -32,6 +33,16 @@ public:
     bool humiditySupported = false;
 signals:
     void humiditySupportedChanged();
+};
+
+class WaterLevelControllerStandIn : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QVariantList tanks MEMBER tanks NOTIFY tanksChanged)
+public:
+    QVariantList tanks;
+signals:
+    void tanksChanged();
 };
 
 class PeripheralControllerStandIn : public QObject

@@ -410,6 +410,7 @@ private:
 
     SaunaStateControllerStandIn m_saunaState;
     HumidityControllerStandIn m_humidity;
+    WaterLevelControllerStandIn m_waterLevel;
     PeripheralControllerStandIn m_peripheral;
     TimeControllerStandIn m_time;
     WiFiSymbolControllerStandIn m_wifi;
@@ -541,6 +542,7 @@ void TestQmlScene::publishContext(QQmlContext *context)
     context->setContextProperty("sauna_state_bath_time_manager", &m_bathTime);
     context->setContextProperty("sauna_state_controller", &m_saunaState);
     context->setContextProperty("humidity_controller", &m_humidity);
+    context->setContextProperty("water_level_controller", &m_waterLevel);
     context->setContextProperty("peripheral_controller", &m_peripheral);
     context->setContextProperty("time_controller", &m_time);
     context->setContextProperty("wifi_symbol_controller", &m_wifi);
@@ -1026,7 +1028,16 @@ void TestQmlScene::switchTilesShowNoStateWithoutASauna()
         QVERIFY2(!tile->property("active").toBool(), qPrintable(name));
         QCOMPARE(tile->property("valueColor").value<QColor>(), QColor("#b5a393"));
     }
+    // Nor is a tank's level.
+    m_waterLevel.setProperty(
+        "tanks", QVariantList{QVariantMap{{"text", "Water level: Low"}, {"low", true}}});
+    auto *tanks = qobject_cast<QQuickItem *>(item("tankLevels"));
+    QVERIFY(tanks);
+    QVERIFY(!tanks->isVisible());
     m_wifi.setConnected(true);
+    QVERIFY(tanks->isVisible());
+    m_waterLevel.setProperty("tanks", QVariantList());
+    QVERIFY(!tanks->isVisible());
     m_peripheral.setLightsOn(false);
     m_peripheral.setFanRunning(false);
 }

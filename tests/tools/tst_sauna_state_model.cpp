@@ -17,6 +17,7 @@ using tools::IntegerRequestId;
 using tools::SaunaReport;
 using tools::SaunaStateModel;
 using tools::SaunaStateValue;
+using tools::WaterLevelValue;
 
 namespace {
 
@@ -68,6 +69,8 @@ private slots:
     void relaysOfEveryBoardFollowTheSauna();
     void errorLogIsFilledWithVariedEntries();
     void errorLogClearReportsTheEmptiedEntries();
+    void humiditySensorFailsAndWorksAgain();
+    void tankWaterLevelsChangeWhereThereIsATank();
     // The daily period in which the sauna may not be started.
     void startInNotAllowedPeriodIsRefused_data();
     void startInNotAllowedPeriodIsRefused();
@@ -386,6 +389,47 @@ void storeFavorite(SaunaStateModel &model)
 }
 
 } // namespace
+
+void TestSaunaStateModel::humiditySensorFailsAndWorksAgain()
+{
+    SaunaStateModel model;
+    model.requestState(SaunaStateValue::On);
+    model.heatStep(1000);
+    const quint32 humidity = model.integer(IntegerId::Humidity);
+
+    const SaunaReport failed = model.setHumiditySensorWorking(false);
+    QCOMPARE(booleanIn(failed, BooleanId::HumiditySensorStatus), std::optional<bool>(false));
+    QVERIFY(failed.userMessage);
+    QCOMPARE(failed.userMessage->id, quint32(0x100e));
+    // No steam, and nothing measured to report.
+    for (int step = 0; step < 5; ++step)
+        QVERIFY(!integerIn(model.heatStep(1000), IntegerId::Humidity));
+    QCOMPARE(booleanIn(model.fullReport(), BooleanId::HumiditySensorStatus),
+             std::optional<bool>(false));
+
+    // Working again: the room's humidity is reported at once, though it is what it was.
+    const SaunaReport working = model.setHumiditySensorWorking(true);
+    QCOMPARE(booleanIn(working, BooleanId::HumiditySensorStatus), std::optional<bool>(true));
+    QCOMPARE(integerIn(working, IntegerId::Humidity), std::optional<quint32>(humidity));
+    QVERIFY(integerIn(model.heatStep(1000), IntegerId::Humidity));
+}
+
+void TestSaunaStateModel::tankWaterLevelsChangeWhereThereIsATank()
+{
+    SaunaStateModel model;
+    const SaunaReport low = model.setTankWaterLevel(0, WaterLevelValue::Low);
+    QCOMPARE(low.enums.waterLevelPrimary, std::optional<int>(WaterLevelValue::Low));
+    QCOMPARE(model.fullReport().enums.waterLevelPrimary, std::optional<int>(WaterLevelValue::Low));
+    // Not a level, not a board, or a board without a tank on a standard system.
+    QVERIFY(model.setTankWaterLevel(0, 14).isEmpty());
+    QVERIFY(model.setTankWaterLevel(3, WaterLevelValue::High).isEmpty());
+    QVERIFY(model.setTankWaterLevel(1, WaterLevelValue::High).isEmpty());
+
+    SaunaStateModel dry;
+    dry.useProductDefaults(37);
+    QVERIFY(dry.setTankWaterLevel(0, WaterLevelValue::Low).isEmpty());
+    QVERIFY(!dry.fullReport().enums.waterLevelPrimary);
+}
 
 void TestSaunaStateModel::startInNotAllowedPeriodIsRefused_data()
 {

@@ -110,6 +110,7 @@ private slots:
         QTest::newRow("clock not a time") << QStringList{"--clock=yesterday"} << "clock";
         QTest::newRow("clock before 2000") << QStringList{"--clock=1999-12-31T23:59"} << "clock";
         QTest::newRow("PIN too long") << QStringList{"--pin=12345"} << "pin";
+        QTest::newRow("unknown water level") << QStringList{"--water-level=empty"} << "water-level";
     }
 
     void badValuesEndTheSimulator()

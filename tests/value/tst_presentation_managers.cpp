@@ -330,6 +330,14 @@ private slots:
         QCOMPARE(log.take(), QStringList());
         manager.setUseFilteredValue(true);
         QCOMPARE(log.take(), (QStringList{"unit(0)", "value(29,true)"}));
+
+        // Dropped, the value stays dropped in smooth presentation too, until the next report.
+        manager.setNoValue();
+        QCOMPARE(log.take(), (QStringList{"unit(0)", "value(0,false)"}));
+        manager.onFilteredHumidityValueChanged({31, percent});
+        QCOMPARE(log.take(), (QStringList{"unit(0)", "value(0,false)"}));
+        manager.setValue({33, percent});
+        QCOMPARE(log.take(), (QStringList{"unit(0)", "value(31,true)"}));
     }
 
     void humidityUnitChange()

@@ -103,11 +103,21 @@ int main(int argc, char **argv)
             "the sauna's clock at start, as it shows the time: yyyy-MM-ddTHH:mm[:ss] (default: "
             "this computer's local time); a panel can set it later",
             false, "", "time", commandLine);
+        std::vector<std::string> waterLevelNames{"low", "mid", "high", "unknown"};
+        TCLAP::ValuesConstraint<std::string> waterLevelConstraint(waterLevelNames);
+        TCLAP::ValueArg<std::string> waterLevel(
+            "", "water-level",
+            "water level of the steam generator's tank at start: low, mid, high or unknown (a "
+            "multi-steam system's secondary tanks are mid and low)",
+            false, "high", &waterLevelConstraint, commandLine);
         TCLAP::SwitchArg silent("", "silent", "fall silent: answer nothing, send nothing",
                                 commandLine);
         TCLAP::SwitchArg refuse("", "refuse", "refuse every connect request", commandLine);
         TCLAP::SwitchArg malformed("", "malformed",
                                    "send a malformed datagram before every good one", commandLine);
+        TCLAP::SwitchArg humiditySensorFault(
+            "", "humidity-sensor-fault",
+            "the humidity sensor has failed: no steam, and no humidity measured", commandLine);
         std::vector<std::string> arguments = splitAssignments(argc, argv);
         commandLine.parse(arguments);
 
@@ -151,6 +161,11 @@ int main(int argc, char **argv)
             throw TCLAP::ArgException("must be 0-32", "error-log");
         options.errorLogEntries = errorLog.getValue();
 
+        // Enum_value_types water_level_t values.
+        const std::map<std::string, int> waterLevels{
+            {"low", 10}, {"mid", 11}, {"high", 12}, {"unknown", 13}};
+        options.waterLevel = waterLevels.at(waterLevel.getValue());
+
         if (!clock.getValue().empty()) {
             QDateTime time =
                 QDateTime::fromString(QString::fromStdString(clock.getValue()), Qt::ISODate);
@@ -165,6 +180,7 @@ int main(int argc, char **argv)
         options.silent = silent.getValue();
         options.refuse = refuse.getValue();
         options.malformed = malformed.getValue();
+        options.humiditySensorFault = humiditySensorFault.getValue();
     } catch (const TCLAP::ArgException &error) {
         QTextStream(stderr) << "sauna_simulator: " << QString::fromStdString(error.argId()) << ": "
                             << QString::fromStdString(error.error()) << Qt::endl;

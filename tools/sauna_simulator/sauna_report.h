@@ -42,6 +42,7 @@ struct SaunaUserMessage
         WeekdayProgramCollision = 0x1000,
         DateProgramCollision = 0x1001,
         StartNotAllowed = 0x1002,
+        NoHumiditySensor = 0x100e,
     };
     // User_message types: one button, acknowledged by the user; the same for an error.
     static constexpr int OneButton = 11;

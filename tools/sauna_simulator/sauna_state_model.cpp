@@ -645,8 +645,10 @@ SaunaReport SaunaStateModel::heatStep(int elapsedMs)
     report.append(setInteger(IntegerId::Temperature,
                              moveToward(integer(IntegerId::Temperature),
                                         effectiveTargetTemperature(), TemperatureStep)));
-    report.append(setInteger(IntegerId::Humidity, moveToward(integer(IntegerId::Humidity),
-                                                             effectiveTargetHumidity(), 1)));
+    // Without a working sensor no steam is made, and no humidity is measured to report.
+    if (boolean(BooleanId::HumiditySensorStatus))
+        report.append(setInteger(IntegerId::Humidity, moveToward(integer(IntegerId::Humidity),
+                                                                 effectiveTargetHumidity(), 1)));
 
     if (m_state == SaunaStateValue::On || m_state == SaunaStateValue::Standby) {
         m_runningMs += std::max(0, elapsedMs);
@@ -662,6 +664,38 @@ SaunaReport SaunaStateModel::heatStep(int elapsedMs)
 
     if (isHeating() != heatingBefore)
         report.stateChanged = true;
+    return report;
+}
+
+SaunaReport SaunaStateModel::setHumiditySensorWorking(bool working)
+{
+    SaunaReport report = setBoolean(BooleanId::HumiditySensorStatus, working);
+    if (report.isEmpty())
+        return report;
+    if (working)
+        report.integers.emplace_back(IntegerId::Humidity, integer(IntegerId::Humidity));
+    else
+        report.userMessage =
+            SaunaUserMessage{SaunaUserMessage::NoHumiditySensor, SaunaUserMessage::OneButton,
+                             QStringLiteral("humidity sensor failed")};
+    return report;
+}
+
+SaunaReport SaunaStateModel::setTankWaterLevel(int board, int wireLevel)
+{
+    static constexpr std::array<std::optional<int> EnumSettings::*, 3> tanks{
+        &EnumSettings::waterLevelPrimary, &EnumSettings::waterLevelSecondary1,
+        &EnumSettings::waterLevelSecondary2};
+    if (board < 0 || board >= int(tanks.size()) || wireLevel < WaterLevelValue::Low ||
+        wireLevel > WaterLevelValue::Unknown)
+        return {};
+    // A tank without a level has no steam generator, or no board on this system.
+    std::optional<int> &level = m_enums.*tanks[std::size_t(board)];
+    if (!level || *level == wireLevel)
+        return {};
+    level = wireLevel;
+    SaunaReport report;
+    report.enums.*tanks[std::size_t(board)] = wireLevel;
     return report;
 }
 

@@ -122,6 +122,12 @@ struct SaunaStateValue
     enum : int { Off = 10, On = 11, Standby = 12, Dryup = 13, Cleanup = 14, Descaling = 15 };
 };
 
+// The water levels of a tank as the enum value messages carry them.
+struct WaterLevelValue
+{
+    enum : int { Low = 10, Mid = 11, High = 12, Unknown = 13 };
+};
+
 // One relay output of the sauna's control boards: whether it is switched on, and whether the
 // installation uses it at all.
 struct RelayOutput
@@ -203,6 +209,13 @@ public:
     // What a sensor or the heater's own timer of a real sauna would give now (the room's
     // temperature or humidity, the bath time left), taken as it is; the heating steps move it on.
     SaunaReport setReading(int reportId, quint32 value) { return setInteger(reportId, value); }
+    // The humidity sensor failing or working again. A failed sensor is reported not working,
+    // with "No humidity sensor detected. Steam not allowed." (0x100e); the sauna then makes no
+    // steam and measures no humidity. Working again, it reports the room's humidity at once.
+    SaunaReport setHumiditySensorWorking(bool working);
+    // The water level of a board's tank (0 primary, 1 and 2 the secondary boards), a
+    // WaterLevelValue; nothing for a tank the system does not have.
+    SaunaReport setTankWaterLevel(int board, int wireLevel);
 
     // One tick of the heating timer, elapsedMs after the previous one.
     SaunaReport heatStep(int elapsedMs);

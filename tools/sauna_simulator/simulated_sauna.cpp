@@ -32,6 +32,8 @@ SimulatedSauna::SimulatedSauna(const SimulatorOptions &options, QObject *parent)
     m_model.setClock(m_clock);
     m_model.useProductDefaults(options.rcbProduct);
     m_model.useSystemType(options.systemType);
+    m_model.setTankWaterLevel(0, options.waterLevel);
+    m_model.setHumiditySensorWorking(!options.humiditySensorFault);
     m_model.fillErrorLog(options.errorLogEntries, QDateTime::currentDateTime());
     // Without a clock given, the sauna's clock was set right: it shows the PC's local wall time.
     const QDateTime clock = options.clock.isValid()
@@ -423,6 +425,20 @@ void SimulatedSauna::report(SaunaReport changes, const Panel &requester)
 void SimulatedSauna::setReading(int reportId, quint32 value)
 {
     const SaunaReport changes = m_model.setReading(reportId, value);
+    if (!changes.isEmpty())
+        sendToAllPanels(encodeReport(changes, m_model, m_clock()));
+}
+
+void SimulatedSauna::setHumiditySensorWorking(bool working)
+{
+    const SaunaReport changes = m_model.setHumiditySensorWorking(working);
+    if (!changes.isEmpty())
+        sendToAllPanels(encodeReport(changes, m_model, m_clock()));
+}
+
+void SimulatedSauna::setTankWaterLevel(int board, int wireLevel)
+{
+    const SaunaReport changes = m_model.setTankWaterLevel(board, wireLevel);
     if (!changes.isEmpty())
         sendToAllPanels(encodeReport(changes, m_model, m_clock()));
 }

@@ -25,7 +25,8 @@ namespace tools {
 // keeps favorites and calendar programs and runs the programs at their time, refuses starts in
 // the not-allowed start period, reports back what the sauna now has, heats while it is on, and
 // drops panels that fall silent. It tells every request it handles, and what came of it.
-// Its fault switches let tests silence it, make it refuse connections or send malformed datagrams.
+// Its fault switches let tests silence it, make it refuse connections, send malformed datagrams or
+// fail its humidity sensor.
 class SimulatedSauna : public QObject
 {
     Q_OBJECT
@@ -56,6 +57,10 @@ public:
 
     // A reading of the sauna's own (see SaunaStateModel::setReading), reported to every panel.
     void setReading(int reportId, quint32 value);
+    // The humidity sensor failing or working again, and a tank's water level (see
+    // SaunaStateModel), reported to every panel.
+    void setHumiditySensorWorking(bool working);
+    void setTankWaterLevel(int board, int wireLevel);
 
     // Silent: every datagram is read and forgotten, nothing is sent; the sauna keeps heating.
     // Resuming gives every connected panel a fresh keep-alive period.

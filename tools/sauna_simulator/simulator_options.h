@@ -38,11 +38,15 @@ struct SimulatorOptions
     // The sauna's clock at start, a wall-clock time as the sauna shows it (UTC spec); invalid:
     // the computer's local wall time.
     QDateTime clock;
+    // The water level of the primary board's tank at start, an Enum_value_types water_level_t
+    // value (10 low, 11 mid, 12 high, 13 unknown); a sauna without a steam generator has none.
+    int waterLevel = 12;
 
     // Fault switches.
-    bool silent = false;    // receive and answer nothing, send nothing
-    bool refuse = false;    // refuse every connect request
-    bool malformed = false; // send a malformed datagram before every good one
+    bool silent = false;              // receive and answer nothing, send nothing
+    bool refuse = false;              // refuse every connect request
+    bool malformed = false;           // send a malformed datagram before every good one
+    bool humiditySensorFault = false; // the humidity sensor has failed
 };
 
 } // namespace tools

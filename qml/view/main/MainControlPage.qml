@@ -3,7 +3,8 @@ import QtQuick.Layouts
 import "../components"
 import "../components/Theme.js" as Theme
 
-// The main screen: power, room temperature, targets, bath time, lights and the quick relays.
+// The main screen: power, room temperature, targets, bath time, lights, the tanks' water levels
+// and the quick relays.
 // Without a connected sauna it says so, shows no values and its controls are disabled.
 Item {
     id: page
@@ -118,6 +119,14 @@ Item {
                     active: page.connected && page.status.fanRunning
                     onClicked: heaterSettings.open()
                 }
+            }
+
+            TankLevels {
+                objectName: "tankLevels"
+                Layout.fillWidth: true
+                // A dry or infrared sauna has no tank; without a sauna there is no level to show.
+                visible: tanks.length > 0
+                tanks: page.status.tanks
             }
 
             GenericListView {

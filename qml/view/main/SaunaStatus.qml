@@ -37,6 +37,8 @@ Item {
     // fan tile reads "--" by itself while no sauna is connected.
     readonly property bool fanRunning: peripheral_controller.fanRunning
     readonly property bool fanAutomatic: peripheral_controller.fanAutomatic
+    // The tanks of the sauna's steam generators, as the water level controller words them.
+    readonly property var tanks: connected ? water_level_controller.tanks : []
     readonly property bool panelLocked: pin_code_controller.locked
     property string timeText
     property string dateText

@@ -3,6 +3,7 @@
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/rcb_master_slave_mode_text.h"
+#include "view_cpp/tank_texts.h"
 #include "view_cpp/value_role_names.h"
 
 #include <QCoreApplication>
@@ -423,17 +424,7 @@ bool ConfigureSystemStatusViewManager::isSteamProduct() const
 
 QString ConfigureSystemStatusViewManager::boardWord(int board) const
 {
-    switch (board) {
-    case NodeInformationTypes::E_master:
-        return m_rcbCount > 1 ? QLatin1Char(' ') + tr("primary") : QString();
-    case NodeInformationTypes::E_slave_1:
-        return QLatin1Char(' ') + tr("secondary") +
-               (m_systemMode == MasterFuncDescTypes::E_multisteam ? QStringLiteral("1")
-                                                                  : QString());
-    case NodeInformationTypes::E_slave_2:
-        return QLatin1Char(' ') + tr("secondary") + QStringLiteral("2");
-    }
-    return {};
+    return tankBoardWord(board, m_rcbCount, m_systemMode);
 }
 
 QString ConfigureSystemStatusViewManager::unitText() const
@@ -457,22 +448,7 @@ QString ConfigureSystemStatusViewManager::waterTemperatureText(int board) const
 
 QString ConfigureSystemStatusViewManager::waterLevelText(int board) const
 {
-    QString level;
-    switch (m_waterLevels[std::size_t(board)]) {
-    case TankStatusTypes::E_low:
-        level = tr("Low");
-        break;
-    case TankStatusTypes::E_mid:
-        level = tr("Mid");
-        break;
-    case TankStatusTypes::E_high:
-        level = tr("High");
-        break;
-    default:
-        level = tr("Unknown");
-        break;
-    }
-    return tr("Water level") + boardWord(board) + QStringLiteral(": ") + level;
+    return waterLevelLine(board, m_waterLevels[std::size_t(board)], m_rcbCount, m_systemMode);
 }
 
 QString ConfigureSystemStatusViewManager::smartStartText() const
