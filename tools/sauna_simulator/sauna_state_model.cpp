@@ -435,6 +435,8 @@ SaunaReport SaunaStateModel::setState(int wireState)
 {
     SaunaReport report;
     report.stateChanged = true; // the state is confirmed even when it does not change
+    // Whoever switched, the sauna no longer waits to switch itself on.
+    report.append(endDelayedStart());
     if (wireState == m_state)
         return report;
 
@@ -642,6 +644,47 @@ SaunaReport SaunaStateModel::heatStep(int elapsedMs)
     if (isHeating() != heatingBefore)
         report.stateChanged = true;
     return report;
+}
+
+void SaunaStateModel::setClock(Clock nowUtc)
+{
+    const std::optional<qint64> left =
+        m_delayedStartAt ? std::optional<qint64>(*m_delayedStartAt - elapsedClock()) : std::nullopt;
+    m_clock = std::move(nowUtc);
+    if (left)
+        m_delayedStartAt = elapsedClock() + *left;
+}
+
+SaunaReport SaunaStateModel::setDelayedStart(quint32 minutes)
+{
+    if (minutes == 0)
+        return endDelayedStart();
+    m_delayedStartAt = elapsedClock() + qint64(minutes) * MillisecondsPerMinute;
+    SaunaReport report = setBoolean(BooleanId::DelayedStartEnable, true);
+    report.append(setBoolean(BooleanId::DelayedStartRunning, true));
+    return report;
+}
+
+SaunaReport SaunaStateModel::runDelayedStart()
+{
+    if (!m_delayedStartAt || elapsedClock() < *m_delayedStartAt)
+        return {};
+    SaunaReport report = endDelayedStart();
+    report.append(requestState(SaunaStateValue::On));
+    return report;
+}
+
+SaunaReport SaunaStateModel::endDelayedStart()
+{
+    m_delayedStartAt.reset();
+    SaunaReport report = setBoolean(BooleanId::DelayedStartEnable, false);
+    report.append(setBoolean(BooleanId::DelayedStartRunning, false));
+    return report;
+}
+
+qint64 SaunaStateModel::elapsedClock() const
+{
+    return protocolEpoch().msecsTo(m_clock());
 }
 
 std::optional<quint32> SaunaStateModel::runningProgram() const

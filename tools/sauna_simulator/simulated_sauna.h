@@ -23,9 +23,10 @@ namespace tools {
 // A sauna system on UDP, as a panel sees one: it answers announcement requests, takes connect
 // requests with a PIN, keeps connections alive, takes value, state and enum change requests,
 // keeps favorites and calendar programs and runs the programs at their time, refuses starts in
-// the not-allowed start period, reports back what the sauna now has, heats while it is on, and
-// drops panels that fall silent. It tells every request it handles, and what came of it.
-// Its fault switches let tests silence it, make it refuse connections or send malformed datagrams.
+// the not-allowed start period, switches itself on when a delayed start set on it is due, reports
+// back what the sauna now has, heats while it is on, and drops panels that fall silent. It tells
+// every request it handles, and what came of it. Its fault switches let tests silence it, make it
+// refuse connections or send malformed datagrams.
 class SimulatedSauna : public QObject
 {
     Q_OBJECT
@@ -56,6 +57,9 @@ public:
 
     // A reading of the sauna's own (see SaunaStateModel::setReading), reported to every panel.
     void setReading(int reportId, quint32 value);
+    // A delayed start set on the sauna's own keypad (see SaunaStateModel::setDelayedStart), or
+    // taken back with 0, reported to every panel.
+    void setDelayedStart(quint32 minutes);
 
     // Silent: every datagram is read and forgotten, nothing is sent; the sauna keeps heating.
     // Resuming gives every connected panel a fresh keep-alive period.

@@ -38,6 +38,9 @@ struct SimulatorOptions
     // The sauna's clock at start, a wall-clock time as the sauna shows it (UTC spec); invalid:
     // the computer's local wall time.
     QDateTime clock;
+    // A delayed start set on the sauna at start: it switches itself on after this many minutes
+    // (0: none).
+    quint32 delayedStartMinutes = 0;
 
     // Fault switches.
     bool silent = false;    // receive and answer nothing, send nothing
