@@ -922,6 +922,56 @@ private slots:
         QVERIFY(!next.last().at(1).toBool());
     }
 
+    // A start on the sauna's today says "Today" where other days give their date; a delayed
+    // start the sauna reports comes first, as long as it is enabled or running.
+    void queueNamesTodayAndTheDelayedStart()
+    {
+        CalendarTab tab;
+        QAbstractItemModelTester tester(tab.queue.model());
+        const view::ListModel &queue = *tab.queue.model();
+        const auto titles = [&queue] {
+            QStringList texts;
+            for (int row = 0; row < queue.rowCount(); ++row)
+                texts << queue.data(queue.index(row), view::RowItemBase::TextOnSubMenuRole)
+                             .toString();
+            return texts;
+        };
+        const auto title = [&tab](const QString &day, const CalendarProgram &program) {
+            return day + QLatin1Char(' ') + tab.provider.programTimeText(program);
+        };
+        const auto dateOf = [&tab](int day) {
+            return view::LanguageSupport::dateText(QDate(2024, 5, day), tab.provider.dateFormat());
+        };
+        tab.setNow(wall(2024, 5, 8, 10, 0)); // a Wednesday
+        const CalendarProgram tonight = dateProgram(1, wall(2024, 5, 8, 18, 0));
+        const CalendarProgram thursdays = weekdayProgram(2, wall(2024, 5, 9, 7, 0));
+        const CalendarProgram wednesdays = weekdayProgram(3, wall(2024, 5, 1, 9, 0));
+        for (const CalendarProgram &program : {tonight, thursdays, wednesdays})
+            emit tab.bridge.saunaCalendarProgramChanged(program);
+        const QString today = view::LanguageSupport::todayText();
+        QCOMPARE(titles(), QStringList({title(today, tonight), title(dateOf(9), thursdays),
+                                        title(dateOf(15), wednesdays)}));
+
+        // Past midnight the Thursdays' program is today's.
+        tab.setNow(wall(2024, 5, 9, 0, 30));
+        QCOMPARE(titles(), QStringList({title(today, thursdays), title(dateOf(15), wednesdays)}));
+
+        const auto delayedStartShown = [&queue] {
+            return queue.getApplId(0) == control::CalendarQueueController::delayedStartRowId &&
+                   queue.data(queue.index(0), view::RowItemBase::TextOnSubMenuRole).toString() ==
+                       view::LanguageSupport::delayedStartText();
+        };
+        emit tab.bridge.delayedStartEnableChanged(true);
+        QVERIFY(delayedStartShown());
+        QCOMPARE(queue.rowCount(), 3);
+        emit tab.bridge.delayedStartRunningChanged(true);
+        emit tab.bridge.delayedStartEnableChanged(false);
+        QVERIFY(delayedStartShown());
+        QCOMPARE(queue.rowCount(), 3);
+        emit tab.bridge.delayedStartRunningChanged(false);
+        QCOMPARE(titles(), QStringList({title(today, thursdays), title(dateOf(15), wednesdays)}));
+    }
+
     // Bath and standby stand under their heading "Mode", which chooses nothing; the favorites
     // stand under "Favorite", and that heading is no favorite.
     void choicesStandUnderTheirHeadings()
