@@ -174,6 +174,7 @@ void CalendarQueueController::onDelayedStartEnableChanged(bool enabled)
         return;
     m_delayedStartEnabled = enabled;
     emit delayedStartChanged();
+    rebuild();
 }
 
 void CalendarQueueController::onDelayedStartRunningChanged(bool running)
@@ -182,6 +183,7 @@ void CalendarQueueController::onDelayedStartRunningChanged(bool running)
         return;
     m_delayedStartRunning = running;
     emit delayedStartChanged();
+    rebuild();
 }
 
 void CalendarQueueController::onSaunaScheduleItemDisableChanged(bool disabled)
@@ -256,13 +258,21 @@ void CalendarQueueController::rebuild()
     });
 
     m_model->clear();
+    // A delayed start set on the sauna comes before anything the calendar starts: the sauna has
+    // it in hand already.
+    if (m_delayedStartEnabled || m_delayedStartRunning)
+        m_model->appendItem(
+            new view::RowItem2(LanguageSupport::delayedStartText(), delayedStartRowId));
     const auto dateFormat = m_dataProvider->dateFormat();
+    const QDate today = m_dataProvider->today();
     for (const Entry &entry : entries) {
         const CalendarProgram &program = entry.program;
-        auto *row =
-            new view::RowItem2(LanguageSupport::dateText(entry.start.date(), dateFormat) +
-                                   QLatin1Char(' ') + m_dataProvider->programTimeText(program),
-                               static_cast<int>(program.index));
+        const QDate day = entry.start.date();
+        const QString dayText = day == today ? LanguageSupport::todayText()
+                                             : LanguageSupport::dateText(day, dateFormat);
+        auto *row = new view::RowItem2(dayText + QLatin1Char(' ') +
+                                           m_dataProvider->programTimeText(program),
+                                       static_cast<int>(program.index));
         row->setData(program.weekday ? LanguageSupport::weekdayCalendarProgramText()
                                      : LanguageSupport::dateCalendarProgramText(),
                      view::RowItemBase::TextValue1Role);

@@ -25,8 +25,9 @@ namespace details {
 class CalendarDataProvider;
 }
 
-// The queue of coming calendar starts (and the next descaling), soonest first. It also keeps the
-// programs in step with favorite changes and clears the whole calendar on request.
+// The queue of coming calendar starts (and the next descaling), soonest first, below a delayed
+// start while the sauna has one. It also keeps the programs in step with favorite changes and
+// clears the whole calendar on request.
 class CalendarQueueController : public QObject
 {
     Q_OBJECT
@@ -37,8 +38,10 @@ class CalendarQueueController : public QObject
 public:
     using Answer = signalInterface::UserMessageTypes::UserMessageAnswer;
 
-    // Application id of the descaling row; program rows carry their program index.
+    // Application ids of the descaling and delayed-start rows; program rows carry their program
+    // index.
     static constexpr int descalingRowId = 100;
+    static constexpr int delayedStartRowId = 101;
 
     CalendarQueueController(QObject *parent, details::CalendarDataProvider *dataProvider);
     ~CalendarQueueController() override;

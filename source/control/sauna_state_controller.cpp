@@ -267,8 +267,9 @@ void SaunaStateController::onSaunaTimeToAllowedOnChanged(int minutes)
 void SaunaStateController::onSaunaNodeListItemChanged(
     NodeInformationTypes::NodeInformationPost node)
 {
+    // The relay control boards are the bus nodes above address 63, whatever profile they report.
     const int before = rcbCount();
-    if (node.profile == NodeInformationTypes::E_rcb)
+    if (node.isAddressAbove63())
         m_rcbNodes.insert(node.index);
     else
         m_rcbNodes.remove(node.index);

@@ -112,7 +112,7 @@ private:
     bool m_editingBathTime = false;
     QDateTime m_systemTime;
     int m_minutesToAllowedOn = 0;
-    // Node list indexes of the relay control boards.
+    // Node list indexes of the relay control boards: the nodes above bus address 63.
     QSet<quint32> m_rcbNodes;
 };
 

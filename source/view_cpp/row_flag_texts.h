@@ -16,6 +16,7 @@ class RowFlagTexts : public QObject
     Q_PROPERTY(QString selectableSubmenu MEMBER m_selectableSubmenu CONSTANT)
     Q_PROPERTY(QString onlyCheckmark MEMBER m_onlyCheckmark CONSTANT)
     Q_PROPERTY(QString mixCheckmarkSubmenu MEMBER m_mixCheckmarkSubmenu CONSTANT)
+    Q_PROPERTY(QString rawRow MEMBER m_rawRow CONSTANT)
     Q_PROPERTY(QString bottom MEMBER m_bottom CONSTANT)
     Q_PROPERTY(QString single MEMBER m_single CONSTANT)
 
@@ -27,6 +28,7 @@ private:
     QString m_selectableSubmenu = typeOfItemText(rowType::selectableSubmenu);
     QString m_onlyCheckmark = typeOfItemText(rowType::onlyCheckmark);
     QString m_mixCheckmarkSubmenu = typeOfItemText(rowType::mixCheckmarkSubmenu);
+    QString m_rawRow = typeOfItemText(rowType::rawRow);
     QString m_bottom = layoutOrderText(rowLayout::bottom);
     QString m_single = layoutOrderText(rowLayout::single);
 };

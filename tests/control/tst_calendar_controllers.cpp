@@ -125,6 +125,16 @@ FavoritesPost favoritePost(quint32 index, const QString &name, quint32 temperatu
     return favorite;
 }
 
+// The row that carries the application id, or -1: the views report rows, not ids.
+int rowOf(const view::ListModel &model, int applId)
+{
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (model.getApplId(row) == applId)
+            return row;
+    }
+    return -1;
+}
+
 bool dayHasPost(const view::ListModel &month, int day)
 {
     for (int row = 0; row < month.rowCount(); ++row) {
@@ -340,7 +350,8 @@ private slots:
         QAbstractItemModelTester favoriteTester(tab.favoriteModel.model());
         tab.setNow(wall(2024, 5, 10, 10, 0));
         emit tab.bridge.saunaFavoritesPostChanged(favoritePost(2, QStringLiteral("Evening"), 810));
-        QCOMPARE(tab.favoriteModel.model()->rowCount(), 2);
+        // "Custom", the heading "Favorite" and the favorite.
+        QCOMPARE(tab.favoriteModel.model()->rowCount(), 3);
         CalendarProgram stored = dateProgram(5, wall(2024, 5, 20, 18, 0));
         stored.option11 = true;
         emit tab.bridge.saunaCalendarProgramChanged(stored);
@@ -353,11 +364,11 @@ private slots:
         tab.dateOverview.onCalendarDateProgramEditActivated(0);
         QVERIFY(tab.dateProgram.editing());
         QVERIFY(!tab.dateProgram.newProgram());
-        tab.dateProgram.onCalendarFavoriteSelected(1);
-        tab.dateProgram.onRowItemSelected(
-            control::details::CalendarProgramSettingsControllerBase::E_standbyModeRow);
-        tab.dateProgram.onRowItemBtnSelected(
-            control::details::CalendarProgramSettingsControllerBase::E_startRow);
+        tab.dateProgram.onCalendarFavoriteSelected(2);
+        using Program = control::details::CalendarProgramSettingsControllerBase;
+        const view::ListModel &rows = *tab.dateProgram.settingsModel();
+        tab.dateProgram.onRowItemSelected(rowOf(rows, Program::E_standbyModeRow));
+        tab.dateProgram.onRowItemBtnSelected(rowOf(rows, Program::E_startRow));
         // The sauna echoes the stored program with another flag: no news for this edit.
         CalendarProgram echo = stored;
         echo.option11 = false;
@@ -909,6 +920,101 @@ private slots:
             emit tab.bridge.saunaCalendarProgramChanged(request.at(0).value<CalendarProgram>());
         QCOMPARE(tab.queue.model()->rowCount(), 0);
         QVERIFY(!next.last().at(1).toBool());
+    }
+
+    // A start on the sauna's today says "Today" where other days give their date; a delayed
+    // start the sauna reports comes first, as long as it is enabled or running.
+    void queueNamesTodayAndTheDelayedStart()
+    {
+        CalendarTab tab;
+        QAbstractItemModelTester tester(tab.queue.model());
+        const view::ListModel &queue = *tab.queue.model();
+        const auto titles = [&queue] {
+            QStringList texts;
+            for (int row = 0; row < queue.rowCount(); ++row)
+                texts << queue.data(queue.index(row), view::RowItemBase::TextOnSubMenuRole)
+                             .toString();
+            return texts;
+        };
+        const auto title = [&tab](const QString &day, const CalendarProgram &program) {
+            return day + QLatin1Char(' ') + tab.provider.programTimeText(program);
+        };
+        const auto dateOf = [&tab](int day) {
+            return view::LanguageSupport::dateText(QDate(2024, 5, day), tab.provider.dateFormat());
+        };
+        tab.setNow(wall(2024, 5, 8, 10, 0)); // a Wednesday
+        const CalendarProgram tonight = dateProgram(1, wall(2024, 5, 8, 18, 0));
+        const CalendarProgram thursdays = weekdayProgram(2, wall(2024, 5, 9, 7, 0));
+        const CalendarProgram wednesdays = weekdayProgram(3, wall(2024, 5, 1, 9, 0));
+        for (const CalendarProgram &program : {tonight, thursdays, wednesdays})
+            emit tab.bridge.saunaCalendarProgramChanged(program);
+        const QString today = view::LanguageSupport::todayText();
+        QCOMPARE(titles(), QStringList({title(today, tonight), title(dateOf(9), thursdays),
+                                        title(dateOf(15), wednesdays)}));
+
+        // Past midnight the Thursdays' program is today's.
+        tab.setNow(wall(2024, 5, 9, 0, 30));
+        QCOMPARE(titles(), QStringList({title(today, thursdays), title(dateOf(15), wednesdays)}));
+
+        const auto delayedStartShown = [&queue] {
+            return queue.getApplId(0) == control::CalendarQueueController::delayedStartRowId &&
+                   queue.data(queue.index(0), view::RowItemBase::TextOnSubMenuRole).toString() ==
+                       view::LanguageSupport::delayedStartText();
+        };
+        emit tab.bridge.delayedStartEnableChanged(true);
+        QVERIFY(delayedStartShown());
+        QCOMPARE(queue.rowCount(), 3);
+        emit tab.bridge.delayedStartRunningChanged(true);
+        emit tab.bridge.delayedStartEnableChanged(false);
+        QVERIFY(delayedStartShown());
+        QCOMPARE(queue.rowCount(), 3);
+        emit tab.bridge.delayedStartRunningChanged(false);
+        QCOMPARE(titles(), QStringList({title(today, thursdays), title(dateOf(15), wednesdays)}));
+    }
+
+    // Bath and standby stand under their heading "Mode", which chooses nothing; the favorites
+    // stand under "Favorite", and that heading is no favorite.
+    void choicesStandUnderTheirHeadings()
+    {
+        using Program = control::details::CalendarProgramSettingsControllerBase;
+        using Favorites = control::details::CalendarProgramSettingsFavoriteModel;
+        CalendarTab tab;
+        tab.setNow(wall(2024, 5, 10, 10, 0));
+        const view::ListModel &favorites = *tab.favoriteModel.model();
+        QCOMPARE(favorites.rowCount(), 1); // "Custom" alone: no heading without a favorite
+        emit tab.bridge.saunaFavoritesPostChanged(favoritePost(4, QStringLiteral("Late"), 810));
+        QCOMPARE(favorites.rowCount(), 3);
+        QCOMPARE(favorites.getApplId(1), Favorites::favoritesHeading);
+        QCOMPARE(
+            favorites.data(favorites.index(1), view::RowItemBase::TextOnSubMenuRole).toString(),
+            view::LanguageSupport::favoriteText());
+        QCOMPARE(favorites.data(favorites.index(1), view::RowItemBase::TypeOfItemRole).toString(),
+                 QStringLiteral("raw_row"));
+        QCOMPARE(tab.favoriteModel.favoriteAtRow(1), std::nullopt);
+        QCOMPARE(tab.favoriteModel.favoriteAtRow(2), std::optional<int>(4));
+
+        emit tab.bridge.saunaCalendarProgramChanged(dateProgram(5, wall(2024, 5, 20, 18, 0)));
+        tab.dateOverview.onMonthEditActivated();
+        tab.dateOverview.onDateEditActivated(20);
+        tab.dateOverview.onCalendarDateProgramEditActivated(0);
+        QVERIFY(tab.dateProgram.editing());
+        const view::ListModel &rows = *tab.dateProgram.settingsModel();
+        QList<int> ids;
+        for (int row = 0; row < rows.rowCount(); ++row)
+            ids << rows.getApplId(row);
+        QCOMPARE(ids, (QList<int>{Program::E_startRow, Program::E_settingsRow,
+                                  Program::E_stopAfterRow, Program::E_modeHeadingRow,
+                                  Program::E_bathModeRow, Program::E_standbyModeRow}));
+        QCOMPARE(rows.data(rows.index(3), view::RowItemBase::TextOnSubMenuRole).toString(),
+                 view::LanguageSupport::modeText());
+        QCOMPARE(rows.data(rows.index(3), view::RowItemBase::TypeOfItemRole).toString(),
+                 QStringLiteral("raw_row"));
+
+        tab.dateProgram.onCalendarFavoriteSelected(rowOf(favorites, Favorites::favoritesHeading));
+        tab.dateProgram.onRowItemSelected(rowOf(rows, Program::E_modeHeadingRow));
+        QCOMPARE(tab.dateProgram.editedProgram(), dateProgram(5, wall(2024, 5, 20, 18, 0)));
+        tab.dateProgram.onRowItemSelected(rowOf(rows, Program::E_standbyModeRow));
+        QVERIFY(tab.dateProgram.editedProgram().standby);
     }
 
     void customSettingsOfferAHumidityOnlyWhereTheSaunaControlsIt()

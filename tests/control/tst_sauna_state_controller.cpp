@@ -21,11 +21,12 @@ namespace {
 class FakeReceiver : public saunaBridge::ZerededidBridgeReceiverSignalInterface
 {};
 
-NodeInformationTypes::NodeInformationPost node(quint32 index,
+NodeInformationTypes::NodeInformationPost node(quint32 index, quint32 address,
                                                NodeInformationTypes::NodeProfileMode profile)
 {
     NodeInformationTypes::NodeInformationPost post;
     post.index = index;
+    post.address = address;
     post.profile = profile;
     return post;
 }
@@ -531,15 +532,19 @@ private slots:
         controller.connectSaunaSignals({&receiver});
         QSignalSpy counts(&controller, &SaunaStateController::saunaRcbNumbersChanged);
 
-        emit receiver.saunaNodeListItemChanged(node(0, NodeInformationTypes::E_rcb));
-        emit receiver.saunaNodeListItemChanged(node(1, NodeInformationTypes::E_cp));
-        emit receiver.saunaNodeListItemChanged(node(2, NodeInformationTypes::E_rcb));
-        emit receiver.saunaNodeListItemChanged(node(2, NodeInformationTypes::E_rcb));
-        QCOMPARE(counts.count(), 2);
+        // A board is a node above bus address 63, whatever profile it reports.
+        emit receiver.saunaNodeListItemChanged(node(0, 64, NodeInformationTypes::E_rcb));
+        emit receiver.saunaNodeListItemChanged(node(1, 63, NodeInformationTypes::E_rcb));
+        emit receiver.saunaNodeListItemChanged(node(2, 80, NodeInformationTypes::E_cp));
+        emit receiver.saunaNodeListItemChanged(node(2, 80, NodeInformationTypes::E_cp));
+        emit receiver.saunaNodeListItemChanged(node(3, 0, NodeInformationTypes::E_ths));
+        emit receiver.saunaNodeListItemChanged(node(4, 96, NodeInformationTypes::E_ths));
+        QCOMPARE(counts.count(), 3);
+        QCOMPARE(counts.last().at(0).toInt(), 3);
+        // A node that moves to 63 or below is no longer one.
+        emit receiver.saunaNodeListItemChanged(node(0, 40, NodeInformationTypes::E_rcb));
         QCOMPARE(counts.last().at(0).toInt(), 2);
-        emit receiver.saunaNodeListItemChanged(node(0, NodeInformationTypes::E_ths));
-        QCOMPARE(counts.last().at(0).toInt(), 1);
-        QCOMPARE(controller.rcbCount(), 1);
+        QCOMPARE(controller.rcbCount(), 2);
     }
 
     void theAllowedStartTimeIsAppendedInTheTimeFormat()

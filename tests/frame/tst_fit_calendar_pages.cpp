@@ -9,10 +9,10 @@
 // with a favorite of the highest temperature and humidity, the longest bath and the longest name
 // the keyboard takes. The calendar's pages show their texts whole in all fourteen languages: the
 // weekdays, a weekday program's editor with its start time, its choice of favorite and each of
-// its own settings, the weekday's programs and the queue with the favorite's name, the month, a
-// date's programs, a date program's editor, and the date's programs with the program saved. None is
-// cut off, out of its box or the window, broken inside a number and its unit, or over another text
-// or under a button.
+// its own settings, the weekday's programs and the queue with the favorite's name and a delayed
+// start, the month, a date's programs, a date program's editor, and the date's programs with the
+// program saved. None is cut off, out of its box or the window, broken inside a number and its
+// unit, or over another text or under a button.
 class TestFitCalendarPages : public QObject, private PageFitTest
 {
     Q_OBJECT
@@ -117,7 +117,11 @@ private slots:
                        item->property("text").toString() == favoriteName;
             },
             QStringLiteral("the program's favorite in the queue")));
+        // A delayed start set on the sauna stands first.
+        m_sauna->setDelayedStart(60);
+        QVERIFY(rowWithText(QStringLiteral("calendarQueueList"), QStringLiteral("Delayed start")));
         STEP(checkPageInEveryLanguage(QStringLiteral("queue")));
+        m_sauna->setDelayedStart(0);
         STEP(tapButton(QStringLiteral("Week")));
     }
 

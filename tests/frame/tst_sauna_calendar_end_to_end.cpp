@@ -1,7 +1,9 @@
 #include "panel_under_test.h"
 
+#include "control/details/calendar_data_provider.h"
 #include "sauna_simulator/calendar_timing.h"
 #include "sauna_simulator/sauna_state_model.h"
+#include "view_cpp/language_support.h"
 
 #include <QQuickItem>
 #include <QTest>
@@ -24,7 +26,8 @@ QDateTime startOf(const CalendarRecord &record)
 // stands still for the sauna, and the test steps it as a day would. The user switches the
 // not-allowed start period on, and the sauna refuses a start in it with the message that says
 // when a start is allowed. The user makes a weekday program, and at its time the sauna starts by
-// itself and the main screen shows it heating, until its stop time.
+// itself and the main screen shows it heating, until its stop time. The queue names the sauna's
+// today "Today", and shows a delayed start set on the sauna until the sauna switches itself on.
 class TestSaunaCalendarEndToEnd : public QObject, private PanelUnderTest
 {
     Q_OBJECT
@@ -58,6 +61,20 @@ private:
     }
 
     QQuickItem *powerSwitch() { return waitForItem(QStringLiteral("power_switch_tab")); }
+
+    // One of the calendar's section buttons: Week, Dates or Queue.
+    void tapSection(const QString &text)
+    {
+        QQuickItem *button = waitForItem(
+            sceneRoot(),
+            [&text](QQuickItem *item) {
+                return item->property("highlighted").isValid() &&
+                       item->property("text").toString() == text;
+            },
+            QStringLiteral("section \"%1\"").arg(text));
+        QVERIFY(button);
+        tap(button);
+    }
 
     // The computer's time as the sauna sees it; only the test moves it.
     QDateTime m_now = QDateTime(QDate(2030, 1, 1), QTime(12, 0), QTimeZone::utc());
@@ -158,6 +175,64 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(model.state(), int(tools::SaunaStateValue::Off), waitMs);
         QTRY_VERIFY_WITH_TIMEOUT(!power->property("on").toBool(), waitMs);
         QTRY_COMPARE(power->property("stateText").toString(), QStringLiteral("Off"));
+    }
+
+    // The queue says "Today" for a start on the sauna's today, where another day has its date. A
+    // delayed start set on the sauna stands first until it switches the sauna on. The program's
+    // editor offers bath and standby under "Mode".
+    void queueShowsTodayAndTheDelayedStart()
+    {
+        const tools::SaunaStateModel &model = m_sauna->model();
+        const control::details::CalendarDataProvider &provider =
+            m_frame->calendarTab.calendarDataProvider;
+        QCOMPARE(programsInUse().size(), 1);
+        const std::optional<signalInterface::CalendarProgram> mondays =
+            provider.program(int(programsInUse().constFirst().index));
+        QVERIFY(mondays);
+        const QString times = QLatin1Char(' ') + provider.programTimeText(*mondays);
+        const QString queue = QStringLiteral("calendarQueueList");
+
+        // Late on a Monday: the program's next start is a week away.
+        STEP(tapTab(QStringLiteral("Calendar")));
+        STEP(tapSection(QStringLiteral("Queue")));
+        const QDate nextMonday(2030, 1, 21);
+        // The descaling follows the programs.
+        QTRY_COMPARE_WITH_TIMEOUT(
+            rowTexts(queue).value(0),
+            view::LanguageSupport::dateText(nextMonday, provider.dateFormat()) + times, waitMs);
+        STEP(setSaunaClock(QDateTime(nextMonday, QTime(8, 0), QTimeZone::utc())));
+        const QString today = view::LanguageSupport::todayText() + times;
+        QTRY_COMPARE_WITH_TIMEOUT(rowTexts(queue).value(0), today, waitMs);
+
+        m_sauna->setDelayedStart(30);
+        QTRY_COMPARE_WITH_TIMEOUT(rowTexts(queue).mid(0, 2),
+                                  (QStringList{QStringLiteral("Delayed start"), today}), waitMs);
+        STEP(saveScreenshot(QStringLiteral("calendar_queue_delayed_start")));
+        // Half an hour later the sauna switches itself on, and its delayed start is over.
+        m_now = m_now.addSecs(30 * 60);
+        QTRY_COMPARE_WITH_TIMEOUT(model.state(), int(tools::SaunaStateValue::On), waitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(rowTexts(queue).value(0), today, waitMs);
+        QVERIFY(!rowTexts(queue).contains(QStringLiteral("Delayed start")));
+
+        // The Mondays' programs, where the week was left.
+        STEP(tapSection(QStringLiteral("Week")));
+        QTRY_VERIFY(findVisibleItem(sceneRoot(), QStringLiteral("weekDayProgramsList")) ||
+                    findVisibleItem(sceneRoot(), QStringLiteral("weekDaysList")));
+        if (!findVisibleItem(sceneRoot(), QStringLiteral("weekDayProgramsList")))
+            STEP(tapRow(QStringLiteral("weekDaysList"), QStringLiteral("Mondays")));
+        STEP(tapRow(QStringLiteral("weekDayProgramsList"), provider.programTimeText(*mondays)));
+        QObject &controller = m_frame->calendarTab.weekdayProgramController;
+        QTRY_VERIFY(controller.property("editing").toBool());
+        QTRY_COMPARE(rowTexts(QStringLiteral("programSettingsList")),
+                     (QStringList{QStringLiteral("Ready at"), QStringLiteral("Settings"),
+                                  QStringLiteral("Stop after"), QStringLiteral("Mode"),
+                                  QStringLiteral("Bath"), QStringLiteral("Standby")}));
+        QQuickItem *heading = waitForItem(QStringLiteral("rowCaption"));
+        QVERIFY(heading);
+        QCOMPARE(heading->property("text").toString(), QStringLiteral("Mode"));
+        STEP(saveScreenshot(QStringLiteral("calendar_program_modes")));
+        STEP(tap(QStringLiteral("programCancelButton")));
+        QTRY_VERIFY(!controller.property("editing").toBool());
     }
 };
 

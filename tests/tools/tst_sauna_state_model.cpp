@@ -78,6 +78,10 @@ private slots:
     void runningSaunaMayChangeStateInThePeriod();
     void startReportsTheLowSecondaryTank_data();
     void startReportsTheLowSecondaryTank();
+    // A delayed start set on the sauna itself.
+    void delayedStartSwitchesOnWhenDue();
+    void delayedStartEndsWithAnySwitching_data();
+    void delayedStartEndsWithAnySwitching();
     // What each product has.
     void humidityIsControlledOnlyWhereTheProductHasIt_data();
     void humidityIsControlledOnlyWhereTheProductHasIt();
@@ -570,6 +574,85 @@ void TestSaunaStateModel::startReportsTheLowSecondaryTank()
              vaholumo::User_message_message_type_t_MESSAGE_TYPE_ONE_BUTTON_ALT);
     QVERIFY(sent.user_message().has_control_board());
     QCOMPARE(sent.user_message().control_board(), vaholumo::Node_types_rcb_t_RCB_SECONDARY_2);
+}
+
+void TestSaunaStateModel::delayedStartSwitchesOnWhenDue()
+{
+    SaunaStateModel model;
+    QDateTime now(QDate(2024, 3, 4), QTime(12, 0), QTimeZone::utc());
+    model.setClock([&now] { return now; });
+    const SaunaReport set = model.setDelayedStart(30);
+    QCOMPARE(booleanIn(set, BooleanId::DelayedStartEnable), std::optional<bool>(true));
+    QCOMPARE(booleanIn(set, BooleanId::DelayedStartRunning), std::optional<bool>(true));
+
+    // The delay counts the time that passes: the sauna's clock set meanwhile does not move it,
+    // and another time source keeps what is left of it.
+    now = now.addSecs(20 * 60);
+    model.requestSystemTime(0, now);
+    QVERIFY(model.runDelayedStart().isEmpty());
+    QDateTime elsewhere(QDate(2030, 1, 1), QTime(0, 0), QTimeZone::utc());
+    model.setClock([&elsewhere] { return elsewhere; });
+    elsewhere = elsewhere.addSecs(10 * 60 - 1);
+    QVERIFY(model.runDelayedStart().isEmpty());
+    QCOMPARE(model.state(), int(SaunaStateValue::Off));
+
+    elsewhere = elsewhere.addSecs(1);
+    const SaunaReport due = model.runDelayedStart();
+    QCOMPARE(model.state(), int(SaunaStateValue::On));
+    QVERIFY(due.stateChanged);
+    QCOMPARE(booleanIn(due, BooleanId::DelayedStartEnable), std::optional<bool>(false));
+    QCOMPARE(booleanIn(due, BooleanId::DelayedStartRunning), std::optional<bool>(false));
+    QVERIFY(!model.hasDelayedStart());
+    QVERIFY(model.runDelayedStart().isEmpty());
+
+    // Due in the not-allowed start period: refused as any start, and over all the same.
+    model.requestState(SaunaStateValue::Off);
+    setNotAllowedPeriod(model, true, 22 * 60, 6 * 60);
+    model.requestSystemTime(quint64(SaunaStateModel::protocolEpoch().msecsTo(
+                                QDateTime(QDate(2024, 3, 5), QTime(2, 51), QTimeZone::utc()))),
+                            elsewhere);
+    model.setDelayedStart(1);
+    elsewhere = elsewhere.addSecs(60);
+    const SaunaReport refused = model.runDelayedStart();
+    QVERIFY(refused.userMessage);
+    QCOMPARE(refused.userMessage->id, quint32(0x1002));
+    QCOMPARE(model.state(), int(SaunaStateValue::Off));
+    QVERIFY(!model.hasDelayedStart());
+    QVERIFY(!model.boolean(BooleanId::DelayedStartEnable));
+}
+
+void TestSaunaStateModel::delayedStartEndsWithAnySwitching_data()
+{
+    QTest::addColumn<int>("way"); // a state, or -1 for a favorite, -2 for taking it back
+    QTest::addColumn<bool>("notAllowed");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("switched on") << int(SaunaStateValue::On) << false << true;
+    QTest::newRow("standby") << int(SaunaStateValue::Standby) << false << true;
+    QTest::newRow("switched off") << int(SaunaStateValue::Off) << false << true;
+    QTest::newRow("favorite") << -1 << false << true;
+    QTest::newRow("taken back") << -2 << false << true;
+    QTest::newRow("start refused") << int(SaunaStateValue::On) << true << false;
+}
+
+void TestSaunaStateModel::delayedStartEndsWithAnySwitching()
+{
+    QFETCH(int, way);
+    QFETCH(bool, notAllowed);
+    QFETCH(bool, ends);
+    SaunaStateModel model;
+    storeFavorite(model);
+    setNotAllowedPeriod(model, notAllowed, 22 * 60, 6 * 60);
+    setSaunaClock(model, QDateTime(QDate(2024, 3, 5), QTime(2, 51), QTimeZone::utc()));
+    model.setDelayedStart(60);
+    const SaunaReport report = way == -1   ? model.startFavorite(0)
+                               : way == -2 ? model.setDelayedStart(0)
+                                           : model.requestState(way);
+    QCOMPARE(model.hasDelayedStart(), !ends);
+    QCOMPARE(booleanIn(report, BooleanId::DelayedStartEnable),
+             ends ? std::optional<bool>(false) : std::nullopt);
+    QCOMPARE(booleanIn(report, BooleanId::DelayedStartRunning),
+             ends ? std::optional<bool>(false) : std::nullopt);
+    QCOMPARE(model.boolean(BooleanId::DelayedStartRunning), !ends);
 }
 
 void TestSaunaStateModel::humidityIsControlledOnlyWhereTheProductHasIt_data()

@@ -91,6 +91,9 @@ private slots:
                                << "its clock shows Mon 2030-01-14 17:29";
         QTest::newRow("clock with seconds") << QStringList{"--clock", "2031-06-20T05:07:30"}
                                             << "its clock shows Fri 2031-06-20 05:07";
+        QTest::newRow("delayed start")
+            << QStringList{"--clock=2030-01-14T23:29", "--delayed-start=90"}
+            << "its clock shows Mon 2030-01-14 23:29; a delayed start switches it on at Tue 00:59";
     }
 
     void valuesFollowABlankOrAnEqualsSign()
@@ -111,6 +114,9 @@ private slots:
         QTest::newRow("clock before 2000") << QStringList{"--clock=1999-12-31T23:59"} << "clock";
         QTest::newRow("PIN too long") << QStringList{"--pin=12345"} << "pin";
         QTest::newRow("unknown water level") << QStringList{"--water-level=empty"} << "water-level";
+        QTest::newRow("no delayed start") << QStringList{"--delayed-start=0"} << "delayed-start";
+        QTest::newRow("delayed start past a day")
+            << QStringList{"--delayed-start=1441"} << "delayed-start";
     }
 
     void badValuesEndTheSimulator()

@@ -110,6 +110,11 @@ int main(int argc, char **argv)
             "water level of the steam generator's tank at start: low, mid, high or unknown (a "
             "multi-steam system's secondary tanks are mid and low)",
             false, "high", &waterLevelConstraint, commandLine);
+        TCLAP::ValueArg<unsigned int> delayedStart(
+            "", "delayed-start",
+            "a delayed start set on the sauna's own keypad: it switches itself on after this many "
+            "minutes, 1-1440, and reports the delayed start until then",
+            false, options.delayedStartMinutes, "minutes", commandLine);
         TCLAP::SwitchArg silent("", "silent", "fall silent: answer nothing, send nothing",
                                 commandLine);
         TCLAP::SwitchArg refuse("", "refuse", "refuse every connect request", commandLine);
@@ -177,6 +182,11 @@ int main(int argc, char **argv)
             options.clock = time;
         }
 
+        if (delayedStart.isSet() &&
+            (delayedStart.getValue() < 1 || delayedStart.getValue() > 24 * 60))
+            throw TCLAP::ArgException("must be 1-1440", "delayed-start");
+        options.delayedStartMinutes = delayedStart.getValue();
+
         options.silent = silent.getValue();
         options.refuse = refuse.getValue();
         options.malformed = malformed.getValue();
@@ -194,14 +204,19 @@ int main(int argc, char **argv)
         QTextStream(stderr) << "sauna_simulator: " << errorText << Qt::endl;
         return 1;
     }
+    const QDateTime clockShows =
+        tools::SaunaStateModel::protocolEpoch().addMSecs(qint64(sauna.model().systemTime()));
+    QString delayedStart;
+    if (options.delayedStartMinutes > 0)
+        delayedStart = QStringLiteral("; a delayed start switches it on at %1")
+                           .arg(clockShows.addSecs(qint64(options.delayedStartMinutes) * 60)
+                                    .toString(QStringLiteral("ddd HH:mm")));
     printLine(QStringLiteral("sauna \"%1\" %2 listening: announcements on port %3, "
-                             "connections on port %4; its clock shows %5")
+                             "connections on port %4; its clock shows %5%6")
                   .arg(options.name, options.identity.toString())
                   .arg(sauna.announcePort())
                   .arg(sauna.saunaPort())
-                  .arg(tools::SaunaStateModel::protocolEpoch()
-                           .addMSecs(qint64(sauna.model().systemTime()))
-                           .toString(QStringLiteral("ddd yyyy-MM-dd HH:mm"))));
+                  .arg(clockShows.toString(QStringLiteral("ddd yyyy-MM-dd HH:mm")), delayedStart));
 
     return QCoreApplication::exec();
 }

@@ -436,6 +436,8 @@ SaunaReport SaunaStateModel::setState(int wireState)
 {
     SaunaReport report;
     report.stateChanged = true; // the state is confirmed even when it does not change
+    // Whoever switched, the sauna no longer waits to switch itself on.
+    report.append(endDelayedStart());
     if (wireState == m_state)
         return report;
 
@@ -677,7 +679,7 @@ SaunaReport SaunaStateModel::setHumiditySensorWorking(bool working)
     else
         report.userMessage =
             SaunaUserMessage{SaunaUserMessage::NoHumiditySensor, SaunaUserMessage::OneButton,
-                             QStringLiteral("humidity sensor failed")};
+                             QStringLiteral("humidity sensor failed"), std::nullopt};
     return report;
 }
 
@@ -686,17 +688,58 @@ SaunaReport SaunaStateModel::setTankWaterLevel(int board, int wireLevel)
     static constexpr std::array<std::optional<int> EnumSettings::*, 3> tanks{
         &EnumSettings::waterLevelPrimary, &EnumSettings::waterLevelSecondary1,
         &EnumSettings::waterLevelSecondary2};
+    SaunaReport report;
     if (board < 0 || board >= int(tanks.size()) || wireLevel < WaterLevelValue::Low ||
         wireLevel > WaterLevelValue::Unknown)
-        return {};
+        return report;
     // A tank without a level has no steam generator, or no board on this system.
     std::optional<int> &level = m_enums.*tanks[std::size_t(board)];
-    if (!level || *level == wireLevel)
-        return {};
-    level = wireLevel;
-    SaunaReport report;
-    report.enums.*tanks[std::size_t(board)] = wireLevel;
+    if (level && *level != wireLevel) {
+        level = wireLevel;
+        report.enums.*tanks[std::size_t(board)] = wireLevel;
+    }
     return report;
+}
+
+void SaunaStateModel::setClock(Clock nowUtc)
+{
+    const std::optional<qint64> left =
+        m_delayedStartAt ? std::optional<qint64>(*m_delayedStartAt - elapsedClock()) : std::nullopt;
+    m_clock = std::move(nowUtc);
+    if (left)
+        m_delayedStartAt = elapsedClock() + *left;
+}
+
+SaunaReport SaunaStateModel::setDelayedStart(quint32 minutes)
+{
+    if (minutes == 0)
+        return endDelayedStart();
+    m_delayedStartAt = elapsedClock() + qint64(minutes) * MillisecondsPerMinute;
+    SaunaReport report = setBoolean(BooleanId::DelayedStartEnable, true);
+    report.append(setBoolean(BooleanId::DelayedStartRunning, true));
+    return report;
+}
+
+SaunaReport SaunaStateModel::runDelayedStart()
+{
+    if (!m_delayedStartAt || elapsedClock() < *m_delayedStartAt)
+        return {};
+    SaunaReport report = endDelayedStart();
+    report.append(requestState(SaunaStateValue::On));
+    return report;
+}
+
+SaunaReport SaunaStateModel::endDelayedStart()
+{
+    m_delayedStartAt.reset();
+    SaunaReport report = setBoolean(BooleanId::DelayedStartEnable, false);
+    report.append(setBoolean(BooleanId::DelayedStartRunning, false));
+    return report;
+}
+
+qint64 SaunaStateModel::elapsedClock() const
+{
+    return protocolEpoch().msecsTo(m_clock());
 }
 
 std::optional<quint32> SaunaStateModel::runningProgram() const

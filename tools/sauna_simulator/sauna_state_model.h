@@ -163,7 +163,8 @@ public:
     SaunaStateModel();
     // The clock the sauna's own decisions go by (the not-allowed start period, the calendar);
     // the computer's by default.
-    void setClock(Clock nowUtc) { m_clock = std::move(nowUtc); }
+    // A delayed start keeps the time it has left.
+    void setClock(Clock nowUtc);
     // The settings that depend on the board product (a Connection_types rcb_product_t value): a
     // dry or infrared sauna has no steam generator, so none of its values (humidity control, tank,
     // water level and temperature, tank auto-emptying, bath priority) is reported, and requests
@@ -227,6 +228,17 @@ public:
     // The calendar program the sauna runs now.
     std::optional<quint32> runningProgram() const;
 
+    // A delayed start set on the sauna itself, as its own keypad sets one: after the minutes have
+    // passed the sauna switches itself on; until then it reports its delayed start enabled and
+    // running. 0 takes it back. Whatever switches the sauna on or off meanwhile (a panel, a
+    // favorite, a calendar program) ends it; a start refused in the not-allowed start period does
+    // not.
+    SaunaReport setDelayedStart(quint32 minutes);
+    // A look at the clock: the sauna switches on once its delayed start is due, and the delayed
+    // start is over, even when the not-allowed start period refuses the start.
+    SaunaReport runDelayedStart();
+    bool hasDelayedStart() const { return m_delayedStartAt.has_value(); }
+
     quint32 integer(int reportId) const;
     bool boolean(int reportId) const;
     int state() const { return m_state; }
@@ -247,6 +259,10 @@ private:
     // What a bath start tells on a system of several boards whose secondary tank reads low
     // water: that tank's level electrodes are out of service. The message names the board.
     std::optional<SaunaUserMessage> tankLevelFault() const;
+    SaunaReport endDelayedStart();
+    // The computer's time in milliseconds since the epoch: a delay counts time as it passes,
+    // whatever the sauna's clock is set to meanwhile.
+    qint64 elapsedClock() const;
     // Ends the running calendar program's bath, if one runs, and reports that it ended.
     SaunaReport endProgram();
     // The refusal of a start while the not-allowed start period lasts; nothing outside it.
@@ -280,6 +296,8 @@ private:
     CalendarRunner m_calendar;
     // The program that runs now, until its stop time.
     std::optional<CalendarRunner::Due> m_program;
+    // When the delayed start switches the sauna on, by elapsedClock().
+    std::optional<qint64> m_delayedStartAt;
 };
 
 } // namespace tools

@@ -41,6 +41,7 @@ SimulatedSauna::SimulatedSauna(const SimulatorOptions &options, QObject *parent)
                                 : signalInterface::protocolFacts::wallClockOf(m_clock());
     m_model.requestSystemTime(
         quint64(std::max<qint64>(0, SaunaStateModel::protocolEpoch().msecsTo(clock))), m_clock());
+    m_model.setDelayedStart(options.delayedStartMinutes);
     m_malformedReports = malformedReports();
     m_malformedAnnouncements = malformedAnnouncements(m_identity);
 
@@ -443,6 +444,13 @@ void SimulatedSauna::setTankWaterLevel(int board, int wireLevel)
         sendToAllPanels(encodeReport(changes, m_model, m_clock()));
 }
 
+void SimulatedSauna::setDelayedStart(quint32 minutes)
+{
+    const SaunaReport changes = m_model.setDelayedStart(minutes);
+    if (!changes.isEmpty())
+        sendToAllPanels(encodeReport(changes, m_model, m_clock()));
+}
+
 void SimulatedSauna::heat()
 {
     // Each tick counts as one heating interval of the sauna's time, whatever the timer's drift.
@@ -456,6 +464,11 @@ void SimulatedSauna::heat()
 
 void SimulatedSauna::lookAtCalendar()
 {
+    // The delayed start is the sauna's own: every panel is told, a refusal's message included.
+    const SaunaReport started = m_model.runDelayedStart();
+    if (!started.isEmpty())
+        sendToAllPanels(encodeReport(started, m_model, m_clock()));
+
     const SaunaReport changes = m_model.runCalendar();
     if (changes.isEmpty())
         return;

@@ -23,10 +23,10 @@ namespace tools {
 // A sauna system on UDP, as a panel sees one: it answers announcement requests, takes connect
 // requests with a PIN, keeps connections alive, takes value, state and enum change requests,
 // keeps favorites and calendar programs and runs the programs at their time, refuses starts in
-// the not-allowed start period, reports back what the sauna now has, heats while it is on, and
-// drops panels that fall silent. It tells every request it handles, and what came of it.
-// Its fault switches let tests silence it, make it refuse connections, send malformed datagrams or
-// fail its humidity sensor.
+// the not-allowed start period, switches itself on when a delayed start set on it is due, reports
+// back what the sauna now has, heats while it is on, and drops panels that fall silent. It tells
+// every request it handles, and what came of it. Its fault switches let tests silence it, make it
+// refuse connections, send malformed datagrams or fail its humidity sensor.
 class SimulatedSauna : public QObject
 {
     Q_OBJECT
@@ -61,6 +61,9 @@ public:
     // SaunaStateModel), reported to every panel.
     void setHumiditySensorWorking(bool working);
     void setTankWaterLevel(int board, int wireLevel);
+    // A delayed start set on the sauna's own keypad (see SaunaStateModel::setDelayedStart), or
+    // taken back with 0, reported to every panel.
+    void setDelayedStart(quint32 minutes);
 
     // Silent: every datagram is read and forgotten, nothing is sent; the sauna keeps heating.
     // Resuming gives every connected panel a fresh keep-alive period.

@@ -465,8 +465,9 @@ QByteArray encodeFullReport(const SaunaStateModel &model, const QDateTime &nowUt
 
 std::vector<SimulatedNode> simulatedNodes(bool multiSteam)
 {
-    // Bus addresses above 63 are the nodes' own; product 0 is a heater board, 1 a steam board and
-    // 257 a control panel.
+    // The relay control boards sit above bus address 63 and every other node at 63 or below, as
+    // the panel counts the boards by their address. Product 0 is a heater board, 1 a steam board
+    // and 257 a control panel.
     constexpr int board = vaholumo::Node_item_profile_t_NODE_PROFILE_RCB;
     constexpr int panel = vaholumo::Node_item_profile_t_NODE_PROFILE_CP;
     constexpr int sensor = vaholumo::Node_item_profile_t_NODE_PROFILE_THS;
@@ -480,8 +481,8 @@ std::vector<SimulatedNode> simulatedNodes(bool multiSteam)
         nodes.push_back({0, 64, board, 0, zerededid, QStringLiteral("2.1.3")});
     }
     const auto index = quint32(nodes.size());
-    nodes.push_back({index, 80, panel, 257, zerededid, QStringLiteral("3.0.7")});
-    nodes.push_back({index + 1, 96, sensor, 0, QStringLiteral("1.3.1"), QStringLiteral("1.0.4")});
+    nodes.push_back({index, 16, panel, 257, zerededid, QStringLiteral("3.0.7")});
+    nodes.push_back({index + 1, 32, sensor, 0, QStringLiteral("1.3.1"), QStringLiteral("1.0.4")});
     return nodes;
 }
 

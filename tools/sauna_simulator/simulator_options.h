@@ -41,6 +41,9 @@ struct SimulatorOptions
     // The water level of the primary board's tank at start, an Enum_value_types water_level_t
     // value (10 low, 11 mid, 12 high, 13 unknown); a sauna without a steam generator has none.
     int waterLevel = 12;
+    // A delayed start set on the sauna at start: it switches itself on after this many minutes
+    // (0: none).
+    quint32 delayedStartMinutes = 0;
 
     // Fault switches.
     bool silent = false;              // receive and answer nothing, send nothing

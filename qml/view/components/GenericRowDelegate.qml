@@ -57,6 +57,9 @@ Item {
                                               && ListView.view && ListView.view.value2Below === true
                                               && value1Text.length > 0 ? value2Text : ""
     readonly property string itemType: textOf(pick(model.typeOfItem, model.value11))
+    // A menu row of the kind "raw_row" is no choice of its own: it heads the rows below it.
+    readonly property bool isCaption: componentType === ViewTypes.E_row
+                                      && itemType === RowFlags.rawRow
     readonly property string layoutOrder: textOf(pick(model.layoutOrder, model.value5))
     readonly property bool checked: pick(model.checkmarkChecked, model.value10) === true
     readonly property bool rowEnabled: pick(model.enabled, isRowKind ? model.value13 : undefined) !== false
@@ -84,7 +87,7 @@ Item {
             case ViewTypes.E_toggle: return toggleComponent
             case ViewTypes.E_text: return textComponent
             case ViewTypes.E_button: return buttonComponent
-            default: return menuRowComponent
+            default: return row.isCaption ? captionComponent : menuRowComponent
             }
         }
     }
@@ -101,6 +104,26 @@ Item {
                 height: 1
                 color: Theme.outline
                 visible: row.componentType === ViewTypes.E_divider_small
+            }
+        }
+    }
+
+    Component {
+        id: captionComponent
+        Item {
+            implicitHeight: caption.implicitHeight + Theme.spacing * 2
+            Text {
+                id: caption
+                objectName: "rowCaption"
+                x: Theme.margin
+                y: Theme.spacing
+                width: parent.width - 2 * Theme.margin
+                wrapMode: Text.Wrap
+                text: row.shown(row.mainText)
+                textFormat: Text.PlainText
+                color: Theme.accent
+                font.pixelSize: Theme.fontNormal
+                font.bold: true
             }
         }
     }

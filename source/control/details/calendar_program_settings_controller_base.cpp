@@ -568,6 +568,9 @@ void CalendarProgramSettingsControllerBase::refreshRows()
     m_settingsModel->appendItem(makeRow(LanguageSupport::stopAfterText(), E_stopAfterRow,
                                         stopAfterValueText(m_edited.duration),
                                         view::rowType::onlySubmenu));
+    // Bath and standby are one choice, under its heading.
+    m_settingsModel->appendItem(
+        makeRow(LanguageSupport::modeText(), E_modeHeadingRow, {}, view::rowType::rawRow));
     auto *bath =
         makeRow(LanguageSupport::bathText(), E_bathModeRow, {}, view::rowType::onlyCheckmark);
     bath->setCheckmarkChecked(!m_edited.standby);

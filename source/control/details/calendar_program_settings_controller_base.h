@@ -51,6 +51,8 @@ public:
         E_stopAfterRow = 2,
         E_bathModeRow = 3,
         E_standbyModeRow = 4,
+        // The heading of the two mode rows; no choice of its own.
+        E_modeHeadingRow = 5,
     };
     // Application ids of the rows of the custom settings model.
     enum CustomRow : int {

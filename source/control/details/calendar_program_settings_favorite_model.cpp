@@ -5,6 +5,7 @@
 #include "view_cpp/list_model.h"
 #include "view_cpp/row_item2.h"
 #include "view_cpp/row_item_base.h"
+#include "view_cpp/row_item_tables.h"
 
 namespace control::details {
 
@@ -24,7 +25,7 @@ CalendarProgramSettingsFavoriteModel::~CalendarProgramSettingsFavoriteModel() = 
 
 std::optional<int> CalendarProgramSettingsFavoriteModel::favoriteAtRow(int row) const
 {
-    if (row < 0 || row >= m_model->rowCount())
+    if (row < 0 || row >= m_model->rowCount() || m_model->getApplId(row) == favoritesHeading)
         return std::nullopt;
     return m_model->getApplId(row);
 }
@@ -44,8 +45,14 @@ void CalendarProgramSettingsFavoriteModel::rebuild()
     auto *custom = new view::RowItem2(view::LanguageSupport::customText(), customChoice);
     custom->setTypeOfItem(2);
     m_model->appendItem(custom);
-    if (m_dataProvider) {
-        for (const auto &favorite : m_dataProvider->favoritesInUse()) {
+    const QList<signalInterface::FavoritesTypes::FavoritesPost> favorites =
+        m_dataProvider ? m_dataProvider->favoritesInUse()
+                       : QList<signalInterface::FavoritesTypes::FavoritesPost>();
+    if (!favorites.isEmpty()) {
+        auto *heading = new view::RowItem2(view::LanguageSupport::favoriteText(), favoritesHeading);
+        heading->setTypeOfItem(view::rowType::rawRow);
+        m_model->appendItem(heading);
+        for (const auto &favorite : favorites) {
             auto *row = new view::RowItem2(favorite.name, static_cast<int>(favorite.index));
             row->setTypeOfItem(2);
             m_model->appendItem(row);
