@@ -63,6 +63,9 @@ private slots:
     void heatingMovesTowardTargetAndStops();
     void standbyHeatsToReducedTarget();
     void bathTimeRunsOutAndSwitchesOff();
+    // The automatic fan: with the bath, then for its running time.
+    void fanRunsWithTheBathAndAfterIt_data();
+    void fanRunsWithTheBathAndAfterIt();
     void systemTimeFollowsRequest();
     // The status a panel's installer sees: relays, tanks and the error log.
     void relaysOfEveryBoardFollowTheSauna();
@@ -354,6 +357,69 @@ void TestSaunaStateModel::bathTimeRunsOutAndSwitchesOff()
     QCOMPARE(integerIn(report, IntegerId::RunTimeLeft), std::optional<quint32>(0));
     QVERIFY(report.stateChanged);
     QCOMPARE(model.state(), int(SaunaStateValue::Off));
+}
+
+namespace {
+
+// What the user does with the fan's own switch around a bath.
+enum class FanSwitch { Untouched, OffInTheBath, OnAfterTheBath };
+
+} // namespace
+
+void TestSaunaStateModel::fanRunsWithTheBathAndAfterIt_data()
+{
+    QTest::addColumn<bool>("automatic");
+    QTest::addColumn<quint32>("runningTime"); // minutes after the bath
+    QTest::addColumn<int>("fanSwitch");
+    QTest::addColumn<bool>("runsOn");        // once the sauna is switched off
+    QTest::addColumn<bool>("stopsInTheEnd"); // at the running time
+    const int untouched = int(FanSwitch::Untouched);
+    QTest::newRow("15 minutes after") << true << 15u << untouched << true << true;
+    QTest::newRow("none after") << true << 0u << untouched << false << false;
+    QTest::newRow("automatic off") << false << 15u << untouched << false << false;
+    QTest::newRow("switched off in the bath")
+        << true << 15u << int(FanSwitch::OffInTheBath) << false << false;
+    QTest::newRow("switched on after the bath")
+        << true << 15u << int(FanSwitch::OnAfterTheBath) << true << false;
+}
+
+void TestSaunaStateModel::fanRunsWithTheBathAndAfterIt()
+{
+    QFETCH(bool, automatic);
+    QFETCH(quint32, runningTime);
+    QFETCH(int, fanSwitch);
+    QFETCH(bool, runsOn);
+    QFETCH(bool, stopsInTheEnd);
+    QDateTime now(QDate(2024, 3, 4), QTime(12, 0), QTimeZone::utc());
+    SaunaStateModel model;
+    model.setClock([&now] { return now; });
+    model.requestBoolean(BooleanRequestId::FanAutomatic, automatic);
+    model.requestInteger(IntegerRequestId::FanRuntime, runningTime);
+
+    // The fan starts with the bath, its relay with it.
+    const SaunaReport on = model.requestState(SaunaStateValue::On);
+    QCOMPARE(booleanIn(on, BooleanId::FanRunning),
+             automatic ? std::optional<bool>(true) : std::nullopt);
+    QCOMPARE(model.relays().at(2).state, automatic);
+    if (FanSwitch(fanSwitch) == FanSwitch::OffInTheBath)
+        model.requestBoolean(BooleanRequestId::FanRunning, false);
+    now = now.addSecs(3600);
+    model.requestState(SaunaStateValue::Off);
+    if (FanSwitch(fanSwitch) == FanSwitch::OnAfterTheBath)
+        model.requestBoolean(BooleanRequestId::FanRunning, true);
+
+    // It runs on for its running time by the computer's clock: setting the sauna's clock a day on
+    // does not cut it short.
+    model.requestSystemTime(model.systemTime() + 24 * 3600 * 1000, now);
+    QCOMPARE(model.boolean(BooleanId::FanRunning), runsOn);
+    now = now.addSecs(qint64(runningTime) * 60 - 1);
+    QVERIFY(model.lookAtClock().isEmpty());
+    now = now.addSecs(1);
+    const SaunaReport end = model.lookAtClock();
+    QCOMPARE(booleanIn(end, BooleanId::FanRunning),
+             stopsInTheEnd ? std::optional<bool>(false) : std::nullopt);
+    QCOMPARE(end.stateChanged, stopsInTheEnd);
+    QCOMPARE(model.relays().at(2).state, runsOn && !stopsInTheEnd);
 }
 
 namespace {

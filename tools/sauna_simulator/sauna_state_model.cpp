@@ -340,6 +340,9 @@ SaunaReport SaunaStateModel::requestBoolean(int requestId, bool value)
     if (found == BooleanRequestReports.end() ||
         (!m_hasSteamGenerator && isListed(SteamGeneratorBooleans, found->second)))
         return {};
+    // The user's fan switch ends the fan's run after a bath: the user has taken the fan over.
+    if (found->second == BooleanId::FanRunning)
+        m_fanStopsAt.reset();
     SaunaReport report = setBoolean(found->second, value);
     if (report.booleans.empty())
         report.booleans.emplace_back(found->second, value);
@@ -444,10 +447,42 @@ SaunaReport SaunaStateModel::setState(int wireState)
     if (isRunning && !wasRunning) {
         m_runningMs = 0;
         report.append(setInteger(IntegerId::RunTimeLeft, integer(IntegerId::BathTime)));
+        report.append(fanFollowsBath(true));
     } else if (!isRunning) {
         report.append(endProgram()); // whoever switched off, the program's bath is over
         report.append(setInteger(IntegerId::RunTimeLeft, 0));
+        if (wasRunning)
+            report.append(fanFollowsBath(false));
     }
+    return report;
+}
+
+SaunaReport SaunaStateModel::fanFollowsBath(bool bathing)
+{
+    m_fanStopsAt.reset();
+    if (!boolean(BooleanId::FanAutomatic))
+        return {};
+    if (bathing)
+        return setBoolean(BooleanId::FanRunning, true);
+    const quint32 minutes = integer(IntegerId::FanRuntime);
+    if (minutes == 0)
+        return setBoolean(BooleanId::FanRunning, false);
+    m_fanStopsAt = m_clock().addMSecs(qint64(minutes) * MillisecondsPerMinute);
+    return {};
+}
+
+SaunaReport SaunaStateModel::runFan()
+{
+    if (!m_fanStopsAt || m_clock() < *m_fanStopsAt)
+        return {};
+    m_fanStopsAt.reset();
+    return setBoolean(BooleanId::FanRunning, false);
+}
+
+SaunaReport SaunaStateModel::lookAtClock()
+{
+    SaunaReport report = runFan();
+    report.append(runCalendar());
     return report;
 }
 

@@ -213,6 +213,11 @@ public:
     SaunaReport runCalendar();
     // The calendar program the sauna runs now.
     std::optional<quint32> runningProgram() const;
+    // A look at the computer's clock for the fan: its run after a bath ends at the set running
+    // time.
+    SaunaReport runFan();
+    // A look at every clock: the fan's, then the calendar's.
+    SaunaReport lookAtClock();
 
     quint32 integer(int reportId) const;
     bool boolean(int reportId) const;
@@ -236,6 +241,9 @@ private:
     // The refusal of a start while the not-allowed start period lasts; nothing outside it.
     std::optional<SaunaReport> refuseStartNow();
     SaunaReport startProgram(const CalendarRunner::Due &due);
+    // With the automatic fan on, the fan runs while a bath does and for the fan's running time
+    // after it; the user's switch takes the fan over until the next bath.
+    SaunaReport fanFollowsBath(bool bathing);
     SaunaReport setInteger(int reportId, quint32 value);
     SaunaReport setBoolean(int reportId, bool value);
     SaunaReport keepTargetWithinLimits();
@@ -264,6 +272,9 @@ private:
     CalendarRunner m_calendar;
     // The program that runs now, until its stop time.
     std::optional<CalendarRunner::Due> m_program;
+    // When the fan's run after a bath ends, on the computer's clock: setting the sauna's clock
+    // does not cut it short.
+    std::optional<QDateTime> m_fanStopsAt;
 };
 
 } // namespace tools

@@ -43,14 +43,14 @@ SimulatedSauna::SimulatedSauna(const SimulatorOptions &options, QObject *parent)
     m_malformedAnnouncements = malformedAnnouncements(m_identity);
 
     m_heatTimer.setInterval(std::max(1, options.heatIntervalMs));
-    m_calendarTimer.setInterval(CalendarLookIntervalMs);
+    m_clockTimer.setInterval(ClockLookIntervalMs);
     m_supervisionTimer.setInterval(int(std::clamp<qint64>(keepAliveTimeoutMs() / 2, 100, 60000)));
 
     connect(&m_announcementSocket, &QUdpSocket::readyRead, this,
             &SimulatedSauna::readAnnouncementRequests);
     connect(&m_saunaSocket, &QUdpSocket::readyRead, this, &SimulatedSauna::readSaunaDatagrams);
     connect(&m_heatTimer, &QTimer::timeout, this, &SimulatedSauna::heat);
-    connect(&m_calendarTimer, &QTimer::timeout, this, &SimulatedSauna::lookAtCalendar);
+    connect(&m_clockTimer, &QTimer::timeout, this, &SimulatedSauna::lookAtClock);
     connect(&m_supervisionTimer, &QTimer::timeout, this, &SimulatedSauna::superviseConnections);
 }
 
@@ -76,9 +76,9 @@ bool SimulatedSauna::start(QString *errorText)
         return false;
     }
     m_heatTimer.start();
-    m_calendarTimer.start();
+    m_clockTimer.start();
     m_supervisionTimer.start();
-    lookAtCalendar(); // the first look only marks the time from which programs are due
+    lookAtClock(); // the first look only marks the time from which programs are due
     return true;
 }
 
@@ -438,9 +438,9 @@ void SimulatedSauna::heat()
     sendToAllPanels(encodeReport(changes, m_model, m_clock()));
 }
 
-void SimulatedSauna::lookAtCalendar()
+void SimulatedSauna::lookAtClock()
 {
-    const SaunaReport changes = m_model.runCalendar();
+    const SaunaReport changes = m_model.lookAtClock();
     if (changes.isEmpty())
         return;
     tellCalendarPrograms(changes);
