@@ -66,6 +66,9 @@ private slots:
     // The automatic fan: with the bath, then for its running time.
     void fanRunsWithTheBathAndAfterIt_data();
     void fanRunsWithTheBathAndAfterIt();
+    // The steam generator's tanks: boiling in a bath, held at their standby temperature.
+    void tankWaterFollowsTheSauna_data();
+    void tankWaterFollowsTheSauna();
     void systemTimeFollowsRequest();
     // The status a panel's installer sees: relays, tanks and the error log.
     void relaysOfEveryBoardFollowTheSauna();
@@ -420,6 +423,57 @@ void TestSaunaStateModel::fanRunsWithTheBathAndAfterIt()
              stopsInTheEnd ? std::optional<bool>(false) : std::nullopt);
     QCOMPARE(end.stateChanged, stopsInTheEnd);
     QCOMPARE(model.relays().at(2).state, runsOn && !stopsInTheEnd);
+}
+
+void TestSaunaStateModel::tankWaterFollowsTheSauna_data()
+{
+    QTest::addColumn<int>("product");
+    QTest::addColumn<bool>("multiSteam");
+    QTest::newRow("steam") << 32 << false;
+    QTest::newRow("combi, multi-steam") << 31 << true;
+    QTest::newRow("dry sauna") << 37 << false;
+}
+
+void TestSaunaStateModel::tankWaterFollowsTheSauna()
+{
+    QFETCH(int, product);
+    QFETCH(bool, multiSteam);
+    SaunaStateModel model;
+    model.useProductDefaults(product);
+    if (multiSteam)
+        model.useSystemType(21);
+    const bool steam = model.hasSteamGenerator();
+    std::vector<int> tanks{IntegerId::TankTemperaturePrimary};
+    if (multiSteam)
+        tanks.insert(tanks.end(),
+                     {IntegerId::TankTemperatureSecondary1, IntegerId::TankTemperatureSecondary2});
+    // Long enough for any water to reach what it is heated or cooled to, a degree a step.
+    const auto settle = [&model] {
+        SaunaReport report;
+        for (int step = 0; step < 100; ++step)
+            report.append(model.heatStep(1000));
+        return report;
+    };
+    const auto checkTanks = [&](const SaunaReport &report, quint32 water) {
+        for (const int tank : tanks) {
+            QCOMPARE(model.integer(tank), steam ? water : 0u);
+            QCOMPARE(integerIn(report, tank).has_value(), steam);
+        }
+    };
+
+    // In standby the water is held at the tank standby temperature, 85 °C, and at a lower one,
+    // 75 °C, once that is set.
+    model.requestInteger(IntegerRequestId::TankStandbyTemperature, 765);
+    model.requestState(SaunaStateValue::Standby);
+    checkTanks(settle(), 765);
+    model.requestInteger(IntegerRequestId::TankStandbyTemperature, 675);
+    checkTanks(settle(), 675);
+    // In a bath it boils; switched off, it cools to the room's temperature.
+    model.requestState(SaunaStateValue::On);
+    checkTanks(settle(), SaunaStateModel::BoilingWaterTemperature);
+    model.requestState(SaunaStateValue::Off);
+    checkTanks(settle(), SaunaStateModel::AmbientTemperature);
+    QVERIFY(model.heatStep(1000).isEmpty());
 }
 
 namespace {

@@ -603,6 +603,18 @@ quint32 SaunaStateModel::effectiveTargetHumidity() const
                              (target - quint32(protocolFacts::humidityLevelCodeOffset)) * 10);
 }
 
+quint32 SaunaStateModel::effectiveWaterTemperature() const
+{
+    switch (m_state) {
+    case SaunaStateValue::On:
+        return BoilingWaterTemperature;
+    case SaunaStateValue::Standby:
+        return integer(IntegerId::TankStandbyTemperature);
+    default:
+        return AmbientTemperature;
+    }
+}
+
 bool SaunaStateModel::isHeating() const
 {
     return (m_state == SaunaStateValue::On || m_state == SaunaStateValue::Standby) &&
@@ -633,7 +645,8 @@ void SaunaStateModel::useSystemType(int wireSystemType)
     m_relayBoards = wireSystemType == multiSteam ? 3 : 1;
     if (m_relayBoards < 3 || !m_hasSteamGenerator)
         return;
-    // The secondary tanks: a little cooler than the primary one, their water level lower.
+    // The secondary tanks: at first a little cooler than the primary one, their water level
+    // lower.
     m_integers[IntegerId::TankTemperatureSecondary1] = AmbientTemperature - 9;
     m_integers[IntegerId::TankTemperatureSecondary2] = AmbientTemperature - 18;
     m_enums.waterLevelSecondary1 = 11; // mid
@@ -661,6 +674,16 @@ SaunaReport SaunaStateModel::heatStep(int elapsedMs)
                                         effectiveTargetTemperature(), TemperatureStep)));
     report.append(setInteger(IntegerId::Humidity, moveToward(integer(IntegerId::Humidity),
                                                              effectiveTargetHumidity(), 1)));
+    if (m_hasSteamGenerator) {
+        const quint32 water = effectiveWaterTemperature();
+        for (const int tank :
+             {IntegerId::TankTemperaturePrimary, IntegerId::TankTemperatureSecondary1,
+              IntegerId::TankTemperatureSecondary2}) {
+            // The secondary tanks are there only on a multi-steam system.
+            if (m_integers.count(tank))
+                report.append(setInteger(tank, moveToward(integer(tank), water, TemperatureStep)));
+        }
+    }
 
     if (m_state == SaunaStateValue::On || m_state == SaunaStateValue::Standby) {
         m_runningMs += std::max(0, elapsedMs);

@@ -150,8 +150,11 @@ public:
     // Measured values drift toward this when the sauna is off, in ninths of a degree Celsius.
     static constexpr quint32 AmbientTemperature = calendar::WarmUp::RoomTemperature;
     static constexpr quint32 AmbientHumidity = 20;
-    // How far one heating step moves the measured temperature: one degree Celsius.
+    // How far one heating step moves the measured temperature, of the room or of a tank's water:
+    // one degree Celsius.
     static constexpr quint32 TemperatureStep = 9;
+    // The steam generator's water in a bath: boiling, 100 °C.
+    static constexpr quint32 BoilingWaterTemperature = 900;
     static constexpr int MillisecondsPerMinute = 60000;
 
     SaunaStateModel();
@@ -204,7 +207,9 @@ public:
     // temperature or humidity, the bath time left), taken as it is; the heating steps move it on.
     SaunaReport setReading(int reportId, quint32 value) { return setInteger(reportId, value); }
 
-    // One tick of the heating timer, elapsedMs after the previous one.
+    // One tick of the heating timer, elapsedMs after the previous one. The room heats toward its
+    // target; a steam generator's tanks boil in a bath, are held at the tank standby temperature
+    // in standby, and cool to the room's temperature otherwise.
     SaunaReport heatStep(int elapsedMs);
     // A look at the calendar by the sauna's clock: starts the program that is due, with its
     // settings, and stops the running one at its stop time. Any report of the model tells the
@@ -252,6 +257,7 @@ private:
     SaunaReport requestFacilityType(int wireType);
     quint32 effectiveTargetTemperature() const;
     quint32 effectiveTargetHumidity() const;
+    quint32 effectiveWaterTemperature() const;
     bool isHeating() const;
     SaunaRecordStore::Limits recordLimits() const;
 
