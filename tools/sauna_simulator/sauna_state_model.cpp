@@ -394,6 +394,8 @@ constexpr quint32 MinutesPerDay = 24 * 60;
 
 SaunaReport SaunaStateModel::requestState(int wireState)
 {
+    if (std::optional<SaunaReport> refusal = refuseDuringDescaling())
+        return *refusal;
     if (isRunningState(wireState) && !isRunningState(m_state)) {
         if (std::optional<SaunaReport> refusal = refuseStartNow())
             return *refusal;
@@ -431,6 +433,22 @@ std::optional<SaunaReport> SaunaStateModel::refuseStartNow()
                          QStringLiteral("no start from %1 until %2, allowed in %3 min")
                              .arg(clock(from), clock(until))
                              .arg(minutesToAllowed)};
+    return report;
+}
+
+std::optional<SaunaReport> SaunaStateModel::refuseDuringDescaling() const
+{
+    if (!m_descalingRun)
+        return std::nullopt;
+    const auto minute =
+        quint32(m_descalingRun->stopAt / calendar::MillisecondsPerMinute % MinutesPerDay);
+    SaunaReport report;
+    report.stateChanged = true; // the state that still holds
+    report.userMessage =
+        SaunaUserMessage{SaunaUserMessage::DescalingStarted, SaunaUserMessage::OneButton,
+                         QStringLiteral("descaling until %1:%2")
+                             .arg(minute / 60, 2, 10, QLatin1Char('0'))
+                             .arg(minute % 60, 2, 10, QLatin1Char('0'))};
     return report;
 }
 
@@ -479,9 +497,40 @@ SaunaReport SaunaStateModel::runFan()
     return setBoolean(BooleanId::FanRunning, false);
 }
 
+SaunaReport SaunaStateModel::runDescaling()
+{
+    const auto now = qint64(systemTime());
+    const std::optional<DescalingRunner::Due> due =
+        m_descalingRunner.look(now, m_auxRelays.descaling(), m_auxRelays.relays(),
+                               qint64(integer(IntegerId::LastDescaling)));
+    SaunaReport report;
+    if (m_descalingRun) {
+        if (now < m_descalingRun->stopAt)
+            return report;
+        const qint64 day = m_descalingRun->day;
+        m_descalingRun.reset();
+        report.append(setState(SaunaStateValue::Off));
+        report.append(setInteger(IntegerId::LastDescaling, quint32(std::max<qint64>(0, day))));
+        report.userMessage =
+            SaunaUserMessage{SaunaUserMessage::DescalingCompleted, SaunaUserMessage::OneButton,
+                             QStringLiteral("descaling completed")};
+        report.descalingFinished = true;
+        return report;
+    }
+    // Only a steam generator has a descaling pump. A sauna in use at the start time leaves this
+    // round out.
+    if (!due || !m_hasSteamGenerator || m_state != SaunaStateValue::Off)
+        return report;
+    m_descalingRun = due;
+    report.append(setState(SaunaStateValue::Descaling));
+    report.descalingStarted = true;
+    return report;
+}
+
 SaunaReport SaunaStateModel::lookAtClock()
 {
     SaunaReport report = runFan();
+    report.append(runDescaling());
     report.append(runCalendar());
     return report;
 }
@@ -501,8 +550,9 @@ SaunaReport SaunaStateModel::requestSystemTime(quint64 millisecondsSinceEpoch,
 {
     const qint64 now = protocolEpoch().msecsTo(nowUtc);
     m_clockOffsetMs = qint64(millisecondsSinceEpoch) - now;
-    // Programs whose time the new clock skipped are not started late.
+    // Programs and descaling whose time the new clock skipped are not started late.
     m_calendar.clockSet(qint64(systemTime(nowUtc)));
+    m_descalingRunner.clockSet(qint64(systemTime(nowUtc)));
     SaunaReport report;
     report.stateChanged = true;
     return report;
@@ -562,6 +612,8 @@ SaunaReport SaunaStateModel::startFavorite(quint32 index)
     // The panel asks for the favorite's settings (those of its editor, which may differ from the
     // stored record) before it sends this command, so starting takes the current settings and
     // does not lay the stored record over them.
+    if (std::optional<SaunaReport> refusal = refuseDuringDescaling())
+        return *refusal;
     if (!isRunningState(m_state)) {
         if (std::optional<SaunaReport> refusal = refuseStartNow())
             return *refusal;
@@ -722,9 +774,14 @@ SaunaReport SaunaStateModel::runCalendar()
 
 SaunaReport SaunaStateModel::startProgram(const CalendarRunner::Due &due)
 {
-    // Nobody pressed a button, but the period holds for programs too: every panel is told.
-    if (std::optional<SaunaReport> refusal = refuseStartNow()) {
+    // Nobody pressed a button, but the period and the descaling hold for programs too: every
+    // panel is told.
+    std::optional<SaunaReport> refusal = refuseDuringDescaling();
+    if (!refusal)
+        refusal = refuseStartNow();
+    if (refusal) {
         refusal->userMessage->reason += QStringLiteral(" (calendar program %1)").arg(due.index);
+        refusal->refusedProgram = due.index;
         return *refusal;
     }
     const CalendarRecord &program = m_records.calendarPrograms()[due.index];

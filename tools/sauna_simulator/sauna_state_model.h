@@ -2,6 +2,7 @@
 
 #include "aux_relay_store.h"
 #include "calendar_runner.h"
+#include "descaling_runner.h"
 #include "sauna_record_store.h"
 #include "sauna_report.h"
 
@@ -186,7 +187,8 @@ public:
     SaunaReport requestBoolean(int requestId, bool value);
     SaunaReport requestEnums(const EnumSettings &settings);
     // wireState is one of Off, On or Standby. A start (On or Standby from Off) in the
-    // not-allowed start period is refused with a message that tells when a start is allowed.
+    // not-allowed start period is refused with a message that tells when a start is allowed;
+    // while the steam generator is descaled, every request is refused with a message.
     SaunaReport requestState(int wireState);
     SaunaReport requestSystemTime(quint64 millisecondsSinceEpoch, const QDateTime &nowUtc);
     SaunaReport renewBathTime();
@@ -221,7 +223,11 @@ public:
     // A look at the computer's clock for the fan: its run after a bath ends at the set running
     // time.
     SaunaReport runFan();
-    // A look at every clock: the fan's, then the calendar's.
+    // A look at the sauna's clock for the descaling: it ends at its stop time, with the day it
+    // started as the last descaling day and a message that it completed; it starts when it is due
+    // (see DescalingRunner) while the sauna is off. A descaling due during a bath is left out.
+    SaunaReport runDescaling();
+    // A look at every clock: the fan's, the descaling's, then the calendar's.
     SaunaReport lookAtClock();
 
     quint32 integer(int reportId) const;
@@ -245,6 +251,8 @@ private:
     SaunaReport endProgram();
     // The refusal of a start while the not-allowed start period lasts; nothing outside it.
     std::optional<SaunaReport> refuseStartNow();
+    // The refusal of any change of state while the steam generator is descaled.
+    std::optional<SaunaReport> refuseDuringDescaling() const;
     SaunaReport startProgram(const CalendarRunner::Due &due);
     // With the automatic fan on, the fan runs while a bath does and for the fan's running time
     // after it; the user's switch takes the fan over until the next bath.
@@ -281,6 +289,9 @@ private:
     // When the fan's run after a bath ends, on the computer's clock: setting the sauna's clock
     // does not cut it short.
     std::optional<QDateTime> m_fanStopsAt;
+    DescalingRunner m_descalingRunner;
+    // The descaling that runs now, until its stop time.
+    std::optional<DescalingRunner::Due> m_descalingRun;
 };
 
 } // namespace tools

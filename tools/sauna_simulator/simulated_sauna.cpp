@@ -39,6 +39,11 @@ SimulatedSauna::SimulatedSauna(const SimulatorOptions &options, QObject *parent)
                                 : signalInterface::protocolFacts::wallClockOf(m_clock());
     m_model.requestSystemTime(
         quint64(std::max<qint64>(0, SaunaStateModel::protocolEpoch().msecsTo(clock))), m_clock());
+    // The steam generator was last descaled a month before the sauna's own date.
+    if (m_model.hasSteamGenerator()) {
+        const auto today = qint64(m_model.systemTime() / quint64(calendar::MillisecondsPerDay));
+        m_model.setReading(IntegerId::LastDescaling, quint32(std::max<qint64>(0, today - 30)));
+    }
     m_malformedReports = malformedReports();
     m_malformedAnnouncements = malformedAnnouncements(m_identity);
 
@@ -444,8 +449,12 @@ void SimulatedSauna::lookAtClock()
     if (changes.isEmpty())
         return;
     tellCalendarPrograms(changes);
-    if (!changes.startedProgram && changes.userMessage)
+    if (changes.refusedProgram)
         emit calendarProgramRefused(requestLog::outcome(changes, m_model));
+    if (changes.descalingStarted)
+        emit descalingStarted(requestLog::outcome(changes, m_model));
+    if (changes.descalingFinished)
+        emit descalingFinished(requestLog::outcome(changes, m_model));
     // Nobody asked: every panel is told, the message included.
     sendToAllPanels(encodeReport(changes, m_model, m_clock()));
 }

@@ -24,9 +24,9 @@ namespace tools {
 // requests with a PIN, keeps connections alive, takes value, state and enum change requests,
 // keeps favorites and calendar programs and runs the programs at their time, refuses starts in
 // the not-allowed start period, reports back what the sauna now has, heats while it is on, runs
-// its fan with the bath and after it, and drops panels that fall silent. It tells every request it
-// handles, and what came of it. Its fault switches let tests silence it, make it refuse connections
-// or send malformed datagrams.
+// its fan with the bath and after it, descales its steam generator at the descaling time, and
+// drops panels that fall silent. It tells every request it handles, and what came of it. Its
+// fault switches let tests silence it, make it refuse connections or send malformed datagrams.
 class SimulatedSauna : public QObject
 {
     Q_OBJECT
@@ -36,8 +36,8 @@ public:
     static constexpr qint64 MaximumDatagramSize = 8192;
     // A panel is dropped after this many keep-alive intervals without a datagram from it.
     static constexpr int MissedKeepAliveLimit = 3;
-    // How often the sauna looks at its clock: for the fan to stop after a bath, and for calendar
-    // programs to start or stop.
+    // How often the sauna looks at its clock: for the fan to stop after a bath, and for the
+    // descaling and calendar programs to start or stop.
     static constexpr int ClockLookIntervalMs = 1000;
 
     explicit SimulatedSauna(const SimulatorOptions &options, QObject *parent = nullptr);
@@ -96,6 +96,9 @@ signals:
     void calendarProgramStarted(quint32 index, const QString &outcome);
     void calendarProgramStopped(quint32 index, const QString &outcome);
     void calendarProgramRefused(const QString &outcome);
+    // The steam generator's descaling started at its time, or finished at its end.
+    void descalingStarted(const QString &outcome);
+    void descalingFinished(const QString &outcome);
 
 private:
     struct Panel
