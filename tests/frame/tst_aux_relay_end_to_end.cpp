@@ -4,12 +4,14 @@
 #include "signal_interface/configure_types.h"
 #include "view_cpp/configure/configure_advanced_settings_view_manager.h"
 #include "view_cpp/configure/configure_system_aux_view_manager.h"
+#include "view_cpp/date_time_formatter.h"
 #include "view_cpp/line_breaks.h"
 
 #include <QQuickItem>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <memory>
 #include <optional>
 
 using signalInterface::AuxiliaryRelayTypes;
@@ -22,7 +24,8 @@ using tools::AuxRelayWire;
 // opens System, Options: the auxiliary relays the sauna has. One relay is renamed on the
 // on-screen keyboard, another becomes a fragrance relay and gets a longer stop time. Every tap is
 // a mouse click on the scene's widget where the item is drawn; every value shown is the one the
-// sauna reported back.
+// sauna reported back. At its time the sauna descales, and the descaling page's "Last" row
+// follows.
 class TestAuxRelayEndToEnd : public QObject, private PanelUnderTest
 {
     Q_OBJECT
@@ -184,6 +187,38 @@ private slots:
         QVERIFY(showsText(QStringLiteral("150ml")));
         QVERIFY(showsText(QStringLiteral("3h 0min")));
         STEP(saveScreenshot(QStringLiteral("aux_descaling")));
+        STEP(backToSettingsAreas());
+    }
+
+    void descalingRunsAtItsTimeAndTheLastRowFollows()
+    {
+        // The sauna's clock moves only when the test moves it. Its descaling was last done a
+        // month before its start; the next is due on the following Wednesday at 02:00.
+        const auto now = std::make_shared<QDateTime>(saunaStartClock());
+        m_sauna->setClock([now] { return *now; });
+        const auto lastRow = [](const QDate &date) {
+            return QStringLiteral("Last: ") + view::DateTimeFormatter::instance()->formatDate(date);
+        };
+        QQuickItem *power =
+            sceneRoot()->findChild<QQuickItem *>(QStringLiteral("power_switch_tab"));
+        QVERIFY(power);
+        STEP(openDescalingPage());
+        QTRY_VERIFY(showsText(lastRow(saunaStartClock().date().addDays(-30))));
+
+        QSignalSpy started(m_sauna.get(), &tools::SimulatedSauna::descalingStarted);
+        *now = now->addSecs((6 * 24 + 16) * 3600);
+        QVERIFY(started.wait(waitMs));
+        QTRY_COMPARE(power->property("stateText").toString(), QStringLiteral("Descaling"));
+
+        // Three hours later it has completed, on the day it started.
+        QSignalSpy finished(m_sauna.get(), &tools::SimulatedSauna::descalingFinished);
+        *now = now->addSecs(3 * 3600);
+        QVERIFY(finished.wait(waitMs));
+        QTRY_VERIFY(showsText(lastRow(saunaStartClock().date().addDays(7))));
+        QTRY_COMPARE(power->property("stateText").toString(), QStringLiteral("Off"));
+        QStringList messages;
+        STEP(messages = dismissPopups());
+        QCOMPARE(messages, QStringList{QStringLiteral("Descaling completed")});
         STEP(backToSettingsAreas());
     }
 };

@@ -9,10 +9,11 @@
 #include <QTest>
 
 #include <algorithm>
+#include <memory>
 
 // The main screen of the whole panel against the simulated sauna on loopback: what it offers
-// follows what the sauna is, and the bath-time tile follows what the sauna does. Every tap is a
-// mouse click where the item is drawn.
+// follows what the sauna is, and the bath-time and fan tiles follow what the sauna does. Every tap
+// is a mouse click where the item is drawn.
 class TestMainScreenEndToEnd : public QObject, private PanelUnderTest
 {
     Q_OBJECT
@@ -197,6 +198,30 @@ private slots:
             });
         };
         QTRY_VERIFY_WITH_TIMEOUT(acknowledged(), waitMs);
+    }
+
+    void theFanTileShowsTheFanRunningWithTheBathAndAfterIt()
+    {
+        STEP(startWithProduct(dryProduct));
+        // The sauna's clock moves only when the test moves it.
+        const auto now = std::make_shared<QDateTime>(saunaStartClock());
+        m_sauna->setClock([now] { return *now; });
+        QQuickItem *fan = waitForItem(QStringLiteral("fanTile"));
+        QVERIFY(fan);
+        QTRY_COMPARE(fan->property("value").toString(), QStringLiteral("Off"));
+
+        STEP(tap(QStringLiteral("power_switch_tab")));
+        QTRY_COMPARE(fan->property("value").toString(), QStringLiteral("On"));
+
+        // Switched off, the sauna runs the fan on for its running time.
+        QQuickItem *bathTime = waitForItem(QStringLiteral("bathTimeTile"));
+        QVERIFY(bathTime);
+        QTRY_COMPARE(bathTime->property("caption").toString(), QStringLiteral("Time left"));
+        STEP(tap(QStringLiteral("power_switch_tab")));
+        QTRY_COMPARE(bathTime->property("caption").toString(), QStringLiteral("Bath time"));
+        QCOMPARE(fan->property("value").toString(), QStringLiteral("On"));
+        *now = now->addSecs(qint64(m_sauna->model().integer(tools::IntegerId::FanRuntime)) * 60);
+        QTRY_COMPARE(fan->property("value").toString(), QStringLiteral("Off"));
     }
 };
 

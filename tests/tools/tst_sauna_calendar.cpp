@@ -70,7 +70,7 @@ private:
 } // namespace
 
 // The simulated sauna's calendar: which programs collide, and when the sauna starts and stops a
-// program by its own clock.
+// program, or its descaling, by its own clock.
 class TestSaunaCalendar : public QObject
 {
     Q_OBJECT
@@ -94,6 +94,10 @@ private slots:
     void everyEndOfAProgramIsReported_data();
     void everyEndOfAProgramIsReported();
     void favoriteTakingOverOutlastsTheProgramsStopTime();
+    // The descaling of the steam generator, on its weekday at its start time.
+    void descalingRunsAtItsTimeAndRecordsItsDay();
+    void descalingIsDueOnlyByItsSettings_data();
+    void descalingIsDueOnlyByItsSettings();
 };
 
 void TestSaunaCalendar::programsCollideWhenTheirTimesOverlap_data()
@@ -545,6 +549,113 @@ void TestSaunaCalendar::favoriteTakingOverOutlastsTheProgramsStopTime()
     sauna.advance(30 * 60 * 1000);
     QVERIFY(sauna.model.runCalendar().endedPrograms.empty());
     QCOMPARE(sauna.model.state(), int(SaunaStateValue::On));
+}
+
+namespace {
+
+// The sauna's own descaling: Wednesday at 02:00 for three hours, every second week.
+const QDateTime DescalingWednesday(QDate(2024, 3, 6), QTime(2, 0), QTimeZone::utc());
+const auto DescalingDay = quint32(SaunaStateModel::protocolEpoch().daysTo(DescalingWednesday));
+
+} // namespace
+
+void TestSaunaCalendar::descalingRunsAtItsTimeAndRecordsItsDay()
+{
+    ClockedSauna sauna;
+    storeFavorite(sauna.model);
+    sauna.model.setReading(IntegerId::LastDescaling, DescalingDay - 14);
+    sauna.setClock(DescalingWednesday.addSecs(-60));
+    QVERIFY(sauna.model.lookAtClock().isEmpty());
+    sauna.advance(59 * 1000);
+    QVERIFY(sauna.model.lookAtClock().isEmpty());
+    sauna.advance(1000);
+    const SaunaReport started = sauna.model.lookAtClock();
+    QVERIFY(started.descalingStarted);
+    QVERIFY(started.stateChanged);
+    QCOMPARE(sauna.model.state(), int(SaunaStateValue::Descaling));
+
+    // While it runs, no bath starts: by the power switch, a favorite or a program. The user is
+    // told why.
+    sauna.model.requestCalendarProgram(program(3, DescalingWednesday.addSecs(3600), 30, false));
+    const SaunaReport bySwitch = sauna.model.requestState(SaunaStateValue::On);
+    const SaunaReport byFavorite = sauna.model.startFavorite(2);
+    sauna.advance(3600 * 1000);
+    const SaunaReport byProgram = sauna.model.lookAtClock();
+    QCOMPARE(byProgram.refusedProgram, std::optional<quint32>(3));
+    for (const SaunaReport *refused : {&bySwitch, &byFavorite, &byProgram}) {
+        QVERIFY(refused->userMessage);
+        QCOMPARE(refused->userMessage->id, quint32(0x1008));
+        QVERIFY(refused->stateChanged);
+    }
+    QCOMPARE(sauna.model.state(), int(SaunaStateValue::Descaling));
+
+    // After three hours it ends: the last descaling is its day, and the panels hear it completed.
+    sauna.advance(2 * 3600 * 1000 - 1000);
+    QVERIFY(sauna.model.lookAtClock().isEmpty());
+    sauna.advance(1000);
+    const SaunaReport finished = sauna.model.lookAtClock();
+    QVERIFY(finished.descalingFinished);
+    QVERIFY(finished.stateChanged);
+    QCOMPARE(sauna.model.state(), int(SaunaStateValue::Off));
+    QCOMPARE(finished.integers,
+             (std::vector<std::pair<int, quint32>>{{IntegerId::LastDescaling, DescalingDay}}));
+    QVERIFY(finished.userMessage);
+    QCOMPARE(finished.userMessage->id, quint32(0x1009));
+}
+
+void TestSaunaCalendar::descalingIsDueOnlyByItsSettings_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<quint32>("daysSinceLast");
+    QTest::addColumn<bool>("due");
+    QTest::newRow("two weeks after the last") << QString() << 14u << true;
+    QTest::newRow("a week after the last") << QString() << 7u << false;
+    QTest::newRow("weekly, three days after the last") << "weekly" << 3u << true;
+    QTest::newRow("weekly, the same day") << "weekly" << 0u << false;
+    QTest::newRow("monthly, three weeks after the last") << "monthly" << 21u << false;
+    QTest::newRow("monthly, 22 days after the last") << "monthly" << 22u << true;
+    QTest::newRow("on Thursday") << "thursday" << 14u << false;
+    QTest::newRow("disabled") << "disabled" << 14u << false;
+    QTest::newRow("no relay") << "no relay" << 14u << false;
+    QTest::newRow("a bath at its time") << "bath" << 14u << false;
+    QTest::newRow("clock set past it") << "clock set" << 14u << false;
+    QTest::newRow("dry sauna") << "dry" << 14u << false;
+}
+
+void TestSaunaCalendar::descalingIsDueOnlyByItsSettings()
+{
+    QFETCH(QString, change);
+    QFETCH(quint32, daysSinceLast);
+    QFETCH(bool, due);
+    ClockedSauna sauna;
+    if (change == QLatin1String("dry"))
+        sauna.model.useProductDefaults(37);
+    sauna.model.setReading(IntegerId::LastDescaling, DescalingDay - daysSinceLast);
+    tools::DescalingChange settings;
+    settings.relayIndex = 4;
+    settings.enabled = change != QLatin1String("disabled");
+    settings.weekday = change == QLatin1String("thursday") ? 3 : 2;
+    if (change == QLatin1String("no relay"))
+        settings.relayIndex.reset();
+    sauna.model.requestDescaling(settings);
+    if (change == QLatin1String("weekly") || change == QLatin1String("monthly")) {
+        tools::AuxRelayChange repeat;
+        repeat.index = 4;
+        repeat.offTime = tools::AuxRelayTiming{tools::AuxRelayWire::Hours,
+                                               change == QLatin1String("weekly") ? 168u : 672u};
+        QVERIFY(sauna.model.requestAuxRelay(repeat).dataErrors.empty());
+    }
+    if (change == QLatin1String("bath"))
+        sauna.model.requestState(SaunaStateValue::On);
+
+    sauna.setClock(DescalingWednesday.addSecs(-1));
+    sauna.model.lookAtClock();
+    if (change == QLatin1String("clock set"))
+        sauna.setClock(DescalingWednesday.addSecs(1));
+    else
+        sauna.advance(1000);
+    QCOMPARE(sauna.model.lookAtClock().descalingStarted, due);
+    QCOMPARE(sauna.model.state() == int(SaunaStateValue::Descaling), due);
 }
 
 QTEST_GUILESS_MAIN(TestSaunaCalendar)

@@ -64,6 +64,12 @@ private slots:
     void heatingMovesTowardTargetAndStops();
     void standbyHeatsToReducedTarget();
     void bathTimeRunsOutAndSwitchesOff();
+    // The automatic fan: with the bath, then for its running time.
+    void fanRunsWithTheBathAndAfterIt_data();
+    void fanRunsWithTheBathAndAfterIt();
+    // The steam generator's tanks: boiling in a bath, held at their standby temperature.
+    void tankWaterFollowsTheSauna_data();
+    void tankWaterFollowsTheSauna();
     void systemTimeFollowsRequest();
     // The status a panel's installer sees: relays, tanks and the error log.
     void relaysOfEveryBoardFollowTheSauna();
@@ -363,6 +369,120 @@ void TestSaunaStateModel::bathTimeRunsOutAndSwitchesOff()
     QCOMPARE(integerIn(report, IntegerId::RunTimeLeft), std::optional<quint32>(0));
     QVERIFY(report.stateChanged);
     QCOMPARE(model.state(), int(SaunaStateValue::Off));
+}
+
+namespace {
+
+// What the user does with the fan's own switch around a bath.
+enum class FanSwitch { Untouched, OffInTheBath, OnAfterTheBath };
+
+} // namespace
+
+void TestSaunaStateModel::fanRunsWithTheBathAndAfterIt_data()
+{
+    QTest::addColumn<bool>("automatic");
+    QTest::addColumn<quint32>("runningTime"); // minutes after the bath
+    QTest::addColumn<int>("fanSwitch");
+    QTest::addColumn<bool>("runsOn");        // once the sauna is switched off
+    QTest::addColumn<bool>("stopsInTheEnd"); // at the running time
+    const int untouched = int(FanSwitch::Untouched);
+    QTest::newRow("15 minutes after") << true << 15u << untouched << true << true;
+    QTest::newRow("none after") << true << 0u << untouched << false << false;
+    QTest::newRow("automatic off") << false << 15u << untouched << false << false;
+    QTest::newRow("switched off in the bath")
+        << true << 15u << int(FanSwitch::OffInTheBath) << false << false;
+    QTest::newRow("switched on after the bath")
+        << true << 15u << int(FanSwitch::OnAfterTheBath) << true << false;
+}
+
+void TestSaunaStateModel::fanRunsWithTheBathAndAfterIt()
+{
+    QFETCH(bool, automatic);
+    QFETCH(quint32, runningTime);
+    QFETCH(int, fanSwitch);
+    QFETCH(bool, runsOn);
+    QFETCH(bool, stopsInTheEnd);
+    QDateTime now(QDate(2024, 3, 4), QTime(12, 0), QTimeZone::utc());
+    SaunaStateModel model;
+    model.setClock([&now] { return now; });
+    model.requestBoolean(BooleanRequestId::FanAutomatic, automatic);
+    model.requestInteger(IntegerRequestId::FanRuntime, runningTime);
+
+    // The fan starts with the bath, its relay with it.
+    const SaunaReport on = model.requestState(SaunaStateValue::On);
+    QCOMPARE(booleanIn(on, BooleanId::FanRunning),
+             automatic ? std::optional<bool>(true) : std::nullopt);
+    QCOMPARE(model.relays().at(2).state, automatic);
+    if (FanSwitch(fanSwitch) == FanSwitch::OffInTheBath)
+        model.requestBoolean(BooleanRequestId::FanRunning, false);
+    now = now.addSecs(3600);
+    model.requestState(SaunaStateValue::Off);
+    if (FanSwitch(fanSwitch) == FanSwitch::OnAfterTheBath)
+        model.requestBoolean(BooleanRequestId::FanRunning, true);
+
+    // It runs on for its running time by the computer's clock: setting the sauna's clock a day on
+    // does not cut it short.
+    model.requestSystemTime(model.systemTime() + 24 * 3600 * 1000, now);
+    QCOMPARE(model.boolean(BooleanId::FanRunning), runsOn);
+    now = now.addSecs(qint64(runningTime) * 60 - 1);
+    QVERIFY(model.lookAtClock().isEmpty());
+    now = now.addSecs(1);
+    const SaunaReport end = model.lookAtClock();
+    QCOMPARE(booleanIn(end, BooleanId::FanRunning),
+             stopsInTheEnd ? std::optional<bool>(false) : std::nullopt);
+    QCOMPARE(end.stateChanged, stopsInTheEnd);
+    QCOMPARE(model.relays().at(2).state, runsOn && !stopsInTheEnd);
+}
+
+void TestSaunaStateModel::tankWaterFollowsTheSauna_data()
+{
+    QTest::addColumn<int>("product");
+    QTest::addColumn<bool>("multiSteam");
+    QTest::newRow("steam") << 32 << false;
+    QTest::newRow("combi, multi-steam") << 31 << true;
+    QTest::newRow("dry sauna") << 37 << false;
+}
+
+void TestSaunaStateModel::tankWaterFollowsTheSauna()
+{
+    QFETCH(int, product);
+    QFETCH(bool, multiSteam);
+    SaunaStateModel model;
+    model.useProductDefaults(product);
+    if (multiSteam)
+        model.useSystemType(21);
+    const bool steam = model.hasSteamGenerator();
+    std::vector<int> tanks{IntegerId::TankTemperaturePrimary};
+    if (multiSteam)
+        tanks.insert(tanks.end(),
+                     {IntegerId::TankTemperatureSecondary1, IntegerId::TankTemperatureSecondary2});
+    // Long enough for any water to reach what it is heated or cooled to, a degree a step.
+    const auto settle = [&model] {
+        SaunaReport report;
+        for (int step = 0; step < 100; ++step)
+            report.append(model.heatStep(1000));
+        return report;
+    };
+    const auto checkTanks = [&](const SaunaReport &report, quint32 water) {
+        for (const int tank : tanks) {
+            QCOMPARE(model.integer(tank), steam ? water : 0u);
+            QCOMPARE(integerIn(report, tank).has_value(), steam);
+        }
+    };
+
+    // In standby the water is held at the tank standby temperature, 85 °C, and at a lower one,
+    // 75 °C, once that is set.
+    model.requestInteger(IntegerRequestId::TankStandbyTemperature, 765);
+    model.requestState(SaunaStateValue::Standby);
+    checkTanks(settle(), 765);
+    model.requestInteger(IntegerRequestId::TankStandbyTemperature, 675);
+    checkTanks(settle(), 675);
+    // In a bath it boils; switched off, it cools to the room's temperature.
+    model.requestState(SaunaStateValue::On);
+    checkTanks(settle(), SaunaStateModel::BoilingWaterTemperature);
+    model.requestState(SaunaStateValue::Off);
+    checkTanks(settle(), SaunaStateModel::AmbientTemperature);
+    QVERIFY(model.heatStep(1000).isEmpty());
 }
 
 namespace {

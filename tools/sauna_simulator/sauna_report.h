@@ -43,6 +43,8 @@ struct SaunaUserMessage
         DateProgramCollision = 0x1001,
         StartNotAllowed = 0x1002,
         NoHumiditySensor = 0x100e,
+        DescalingStarted = 0x1008, // so no other operation is possible
+        DescalingCompleted = 0x1009,
     };
     // User_message types: one button, acknowledged by the user; the same for an error.
     static constexpr int OneButton = 11;
@@ -81,6 +83,11 @@ struct SaunaReport
     // so they make no report of their own.
     std::vector<quint32> endedPrograms;
     std::optional<quint32> startedProgram;
+    // A program due now that the sauna did not start; the message tells why. For the simulator's
+    // output, as are the descaling that started or finished.
+    std::optional<quint32> refusedProgram;
+    bool descalingStarted = false;
+    bool descalingFinished = false;
 
     bool isEmpty() const
     {
@@ -122,6 +129,10 @@ struct SaunaReport
                              other.endedPrograms.end());
         if (other.startedProgram)
             startedProgram = other.startedProgram;
+        if (other.refusedProgram)
+            refusedProgram = other.refusedProgram;
+        descalingStarted = descalingStarted || other.descalingStarted;
+        descalingFinished = descalingFinished || other.descalingFinished;
     }
 };
 

@@ -340,6 +340,9 @@ SaunaReport SaunaStateModel::requestBoolean(int requestId, bool value)
     if (found == BooleanRequestReports.end() ||
         (!m_hasSteamGenerator && isListed(SteamGeneratorBooleans, found->second)))
         return {};
+    // The user's fan switch ends the fan's run after a bath: the user has taken the fan over.
+    if (found->second == BooleanId::FanRunning)
+        m_fanStopsAt.reset();
     SaunaReport report = setBoolean(found->second, value);
     if (report.booleans.empty())
         report.booleans.emplace_back(found->second, value);
@@ -391,6 +394,8 @@ constexpr quint32 MinutesPerDay = 24 * 60;
 
 SaunaReport SaunaStateModel::requestState(int wireState)
 {
+    if (std::optional<SaunaReport> refusal = refuseDuringDescaling())
+        return *refusal;
     if (isRunningState(wireState) && !isRunningState(m_state)) {
         if (std::optional<SaunaReport> refusal = refuseStartNow())
             return *refusal;
@@ -432,6 +437,23 @@ std::optional<SaunaReport> SaunaStateModel::refuseStartNow()
     return report;
 }
 
+std::optional<SaunaReport> SaunaStateModel::refuseDuringDescaling() const
+{
+    if (!m_descalingRun)
+        return std::nullopt;
+    const auto minute =
+        quint32(m_descalingRun->stopAt / calendar::MillisecondsPerMinute % MinutesPerDay);
+    SaunaReport report;
+    report.stateChanged = true; // the state that still holds
+    report.userMessage =
+        SaunaUserMessage{SaunaUserMessage::DescalingStarted, SaunaUserMessage::OneButton,
+                         QStringLiteral("descaling until %1:%2")
+                             .arg(minute / 60, 2, 10, QLatin1Char('0'))
+                             .arg(minute % 60, 2, 10, QLatin1Char('0')),
+                         std::nullopt};
+    return report;
+}
+
 SaunaReport SaunaStateModel::setState(int wireState)
 {
     SaunaReport report;
@@ -449,9 +471,12 @@ SaunaReport SaunaStateModel::setState(int wireState)
         report.append(setInteger(IntegerId::RunTimeLeft, integer(IntegerId::BathTime)));
         if (!report.userMessage)
             report.userMessage = tankLevelFault();
+        report.append(fanFollowsBath(true));
     } else if (!isRunning) {
         report.append(endProgram()); // whoever switched off, the program's bath is over
         report.append(setInteger(IntegerId::RunTimeLeft, 0));
+        if (wasRunning)
+            report.append(fanFollowsBath(false));
     }
     return report;
 }
@@ -474,6 +499,66 @@ std::optional<SaunaUserMessage> SaunaStateModel::tankLevelFault() const
     return std::nullopt;
 }
 
+SaunaReport SaunaStateModel::fanFollowsBath(bool bathing)
+{
+    m_fanStopsAt.reset();
+    if (!boolean(BooleanId::FanAutomatic))
+        return {};
+    if (bathing)
+        return setBoolean(BooleanId::FanRunning, true);
+    const quint32 minutes = integer(IntegerId::FanRuntime);
+    if (minutes == 0)
+        return setBoolean(BooleanId::FanRunning, false);
+    m_fanStopsAt = m_clock().addMSecs(qint64(minutes) * MillisecondsPerMinute);
+    return {};
+}
+
+SaunaReport SaunaStateModel::runFan()
+{
+    if (!m_fanStopsAt || m_clock() < *m_fanStopsAt)
+        return {};
+    m_fanStopsAt.reset();
+    return setBoolean(BooleanId::FanRunning, false);
+}
+
+SaunaReport SaunaStateModel::runDescaling()
+{
+    const auto now = qint64(systemTime());
+    const std::optional<DescalingRunner::Due> due =
+        m_descalingRunner.look(now, m_auxRelays.descaling(), m_auxRelays.relays(),
+                               qint64(integer(IntegerId::LastDescaling)));
+    SaunaReport report;
+    if (m_descalingRun) {
+        if (now < m_descalingRun->stopAt)
+            return report;
+        const qint64 day = m_descalingRun->day;
+        m_descalingRun.reset();
+        report.append(setState(SaunaStateValue::Off));
+        report.append(setInteger(IntegerId::LastDescaling, quint32(std::max<qint64>(0, day))));
+        report.userMessage =
+            SaunaUserMessage{SaunaUserMessage::DescalingCompleted, SaunaUserMessage::OneButton,
+                             QStringLiteral("descaling completed"), std::nullopt};
+        report.descalingFinished = true;
+        return report;
+    }
+    // Only a steam generator has a descaling pump. A sauna in use at the start time leaves this
+    // round out.
+    if (!due || !m_hasSteamGenerator || m_state != SaunaStateValue::Off)
+        return report;
+    m_descalingRun = due;
+    report.append(setState(SaunaStateValue::Descaling));
+    report.descalingStarted = true;
+    return report;
+}
+
+SaunaReport SaunaStateModel::lookAtClock()
+{
+    SaunaReport report = runFan();
+    report.append(runDescaling());
+    report.append(runCalendar());
+    return report;
+}
+
 SaunaReport SaunaStateModel::endProgram()
 {
     SaunaReport report;
@@ -489,8 +574,9 @@ SaunaReport SaunaStateModel::requestSystemTime(quint64 millisecondsSinceEpoch,
 {
     const qint64 now = protocolEpoch().msecsTo(nowUtc);
     m_clockOffsetMs = qint64(millisecondsSinceEpoch) - now;
-    // Programs whose time the new clock skipped are not started late.
+    // Programs and descaling whose time the new clock skipped are not started late.
     m_calendar.clockSet(qint64(systemTime(nowUtc)));
+    m_descalingRunner.clockSet(qint64(systemTime(nowUtc)));
     SaunaReport report;
     report.stateChanged = true;
     return report;
@@ -550,6 +636,8 @@ SaunaReport SaunaStateModel::startFavorite(quint32 index)
     // The panel asks for the favorite's settings (those of its editor, which may differ from the
     // stored record) before it sends this command, so starting takes the current settings and
     // does not lay the stored record over them.
+    if (std::optional<SaunaReport> refusal = refuseDuringDescaling())
+        return *refusal;
     if (!isRunningState(m_state)) {
         if (std::optional<SaunaReport> refusal = refuseStartNow())
             return *refusal;
@@ -591,6 +679,18 @@ quint32 SaunaStateModel::effectiveTargetHumidity() const
                              (target - quint32(protocolFacts::humidityLevelCodeOffset)) * 10);
 }
 
+quint32 SaunaStateModel::effectiveWaterTemperature() const
+{
+    switch (m_state) {
+    case SaunaStateValue::On:
+        return BoilingWaterTemperature;
+    case SaunaStateValue::Standby:
+        return integer(IntegerId::TankStandbyTemperature);
+    default:
+        return AmbientTemperature;
+    }
+}
+
 bool SaunaStateModel::isHeating() const
 {
     return (m_state == SaunaStateValue::On || m_state == SaunaStateValue::Standby) &&
@@ -621,7 +721,8 @@ void SaunaStateModel::useSystemType(int wireSystemType)
     m_relayBoards = wireSystemType == multiSteam ? 3 : 1;
     if (m_relayBoards < 3 || !m_hasSteamGenerator)
         return;
-    // The secondary tanks: a little cooler than the primary one, their water level lower.
+    // The secondary tanks: at first a little cooler than the primary one, their water level
+    // lower.
     m_integers[IntegerId::TankTemperatureSecondary1] = AmbientTemperature - 9;
     m_integers[IntegerId::TankTemperatureSecondary2] = AmbientTemperature - 18;
     m_enums.waterLevelSecondary1 = 11; // mid
@@ -651,6 +752,16 @@ SaunaReport SaunaStateModel::heatStep(int elapsedMs)
     if (boolean(BooleanId::HumiditySensorStatus))
         report.append(setInteger(IntegerId::Humidity, moveToward(integer(IntegerId::Humidity),
                                                                  effectiveTargetHumidity(), 1)));
+    if (m_hasSteamGenerator) {
+        const quint32 water = effectiveWaterTemperature();
+        for (const int tank :
+             {IntegerId::TankTemperaturePrimary, IntegerId::TankTemperatureSecondary1,
+              IntegerId::TankTemperatureSecondary2}) {
+            // The secondary tanks are there only on a multi-steam system.
+            if (m_integers.count(tank))
+                report.append(setInteger(tank, moveToward(integer(tank), water, TemperatureStep)));
+        }
+    }
 
     if (m_state == SaunaStateValue::On || m_state == SaunaStateValue::Standby) {
         m_runningMs += std::max(0, elapsedMs);
@@ -762,9 +873,14 @@ SaunaReport SaunaStateModel::runCalendar()
 
 SaunaReport SaunaStateModel::startProgram(const CalendarRunner::Due &due)
 {
-    // Nobody pressed a button, but the period holds for programs too: every panel is told.
-    if (std::optional<SaunaReport> refusal = refuseStartNow()) {
+    // Nobody pressed a button, but the period and the descaling hold for programs too: every
+    // panel is told.
+    std::optional<SaunaReport> refusal = refuseDuringDescaling();
+    if (!refusal)
+        refusal = refuseStartNow();
+    if (refusal) {
         refusal->userMessage->reason += QStringLiteral(" (calendar program %1)").arg(due.index);
+        refusal->refusedProgram = due.index;
         return *refusal;
     }
     const CalendarRecord &program = m_records.calendarPrograms()[due.index];

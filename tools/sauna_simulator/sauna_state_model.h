@@ -2,6 +2,7 @@
 
 #include "aux_relay_store.h"
 #include "calendar_runner.h"
+#include "descaling_runner.h"
 #include "sauna_record_store.h"
 #include "sauna_report.h"
 
@@ -156,8 +157,11 @@ public:
     // Measured values drift toward this when the sauna is off, in ninths of a degree Celsius.
     static constexpr quint32 AmbientTemperature = calendar::WarmUp::RoomTemperature;
     static constexpr quint32 AmbientHumidity = 20;
-    // How far one heating step moves the measured temperature: one degree Celsius.
+    // How far one heating step moves the measured temperature, of the room or of a tank's water:
+    // one degree Celsius.
     static constexpr quint32 TemperatureStep = 9;
+    // The steam generator's water in a bath: boiling, 100 °C.
+    static constexpr quint32 BoilingWaterTemperature = 900;
     static constexpr int MillisecondsPerMinute = 60000;
 
     SaunaStateModel();
@@ -190,7 +194,8 @@ public:
     SaunaReport requestBoolean(int requestId, bool value);
     SaunaReport requestEnums(const EnumSettings &settings);
     // wireState is one of Off, On or Standby. A start (On or Standby from Off) in the
-    // not-allowed start period is refused with a message that tells when a start is allowed.
+    // not-allowed start period is refused with a message that tells when a start is allowed;
+    // while the steam generator is descaled, every request is refused with a message.
     SaunaReport requestState(int wireState);
     SaunaReport requestSystemTime(quint64 millisecondsSinceEpoch, const QDateTime &nowUtc);
     SaunaReport renewBathTime();
@@ -218,7 +223,9 @@ public:
     // WaterLevelValue; nothing for a tank the system does not have.
     SaunaReport setTankWaterLevel(int board, int wireLevel);
 
-    // One tick of the heating timer, elapsedMs after the previous one.
+    // One tick of the heating timer, elapsedMs after the previous one. The room heats toward its
+    // target; a steam generator's tanks boil in a bath, are held at the tank standby temperature
+    // in standby, and cool to the room's temperature otherwise.
     SaunaReport heatStep(int elapsedMs);
     // A look at the calendar by the sauna's clock: starts the program that is due, with its
     // settings, and stops the running one at its stop time. Any report of the model tells the
@@ -227,6 +234,15 @@ public:
     SaunaReport runCalendar();
     // The calendar program the sauna runs now.
     std::optional<quint32> runningProgram() const;
+    // A look at the computer's clock for the fan: its run after a bath ends at the set running
+    // time.
+    SaunaReport runFan();
+    // A look at the sauna's clock for the descaling: it ends at its stop time, with the day it
+    // started as the last descaling day and a message that it completed; it starts when it is due
+    // (see DescalingRunner) while the sauna is off. A descaling due during a bath is left out.
+    SaunaReport runDescaling();
+    // A look at every clock: the fan's, the descaling's, then the calendar's.
+    SaunaReport lookAtClock();
 
     // A delayed start set on the sauna itself, as its own keypad sets one: after the minutes have
     // passed the sauna switches itself on; until then it reports its delayed start enabled and
@@ -267,7 +283,12 @@ private:
     SaunaReport endProgram();
     // The refusal of a start while the not-allowed start period lasts; nothing outside it.
     std::optional<SaunaReport> refuseStartNow();
+    // The refusal of any change of state while the steam generator is descaled.
+    std::optional<SaunaReport> refuseDuringDescaling() const;
     SaunaReport startProgram(const CalendarRunner::Due &due);
+    // With the automatic fan on, the fan runs while a bath does and for the fan's running time
+    // after it; the user's switch takes the fan over until the next bath.
+    SaunaReport fanFollowsBath(bool bathing);
     SaunaReport setInteger(int reportId, quint32 value);
     SaunaReport setBoolean(int reportId, bool value);
     SaunaReport keepTargetWithinLimits();
@@ -276,6 +297,7 @@ private:
     SaunaReport requestFacilityType(int wireType);
     quint32 effectiveTargetTemperature() const;
     quint32 effectiveTargetHumidity() const;
+    quint32 effectiveWaterTemperature() const;
     bool isHeating() const;
     SaunaRecordStore::Limits recordLimits() const;
 
@@ -298,6 +320,12 @@ private:
     std::optional<CalendarRunner::Due> m_program;
     // When the delayed start switches the sauna on, by elapsedClock().
     std::optional<qint64> m_delayedStartAt;
+    // When the fan's run after a bath ends, on the computer's clock: setting the sauna's clock
+    // does not cut it short.
+    std::optional<QDateTime> m_fanStopsAt;
+    DescalingRunner m_descalingRunner;
+    // The descaling that runs now, until its stop time.
+    std::optional<DescalingRunner::Due> m_descalingRun;
 };
 
 } // namespace tools

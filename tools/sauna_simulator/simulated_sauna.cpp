@@ -42,18 +42,23 @@ SimulatedSauna::SimulatedSauna(const SimulatorOptions &options, QObject *parent)
     m_model.requestSystemTime(
         quint64(std::max<qint64>(0, SaunaStateModel::protocolEpoch().msecsTo(clock))), m_clock());
     m_model.setDelayedStart(options.delayedStartMinutes);
+    // The steam generator was last descaled a month before the sauna's own date.
+    if (m_model.hasSteamGenerator()) {
+        const auto today = qint64(m_model.systemTime() / quint64(calendar::MillisecondsPerDay));
+        m_model.setReading(IntegerId::LastDescaling, quint32(std::max<qint64>(0, today - 30)));
+    }
     m_malformedReports = malformedReports();
     m_malformedAnnouncements = malformedAnnouncements(m_identity);
 
     m_heatTimer.setInterval(std::max(1, options.heatIntervalMs));
-    m_calendarTimer.setInterval(CalendarLookIntervalMs);
+    m_clockTimer.setInterval(ClockLookIntervalMs);
     m_supervisionTimer.setInterval(int(std::clamp<qint64>(keepAliveTimeoutMs() / 2, 100, 60000)));
 
     connect(&m_announcementSocket, &QUdpSocket::readyRead, this,
             &SimulatedSauna::readAnnouncementRequests);
     connect(&m_saunaSocket, &QUdpSocket::readyRead, this, &SimulatedSauna::readSaunaDatagrams);
     connect(&m_heatTimer, &QTimer::timeout, this, &SimulatedSauna::heat);
-    connect(&m_calendarTimer, &QTimer::timeout, this, &SimulatedSauna::lookAtCalendar);
+    connect(&m_clockTimer, &QTimer::timeout, this, &SimulatedSauna::lookAtClock);
     connect(&m_supervisionTimer, &QTimer::timeout, this, &SimulatedSauna::superviseConnections);
 }
 
@@ -79,9 +84,9 @@ bool SimulatedSauna::start(QString *errorText)
         return false;
     }
     m_heatTimer.start();
-    m_calendarTimer.start();
+    m_clockTimer.start();
     m_supervisionTimer.start();
-    lookAtCalendar(); // the first look only marks the time from which programs are due
+    lookAtClock(); // the first look only marks the time from which programs are due
     return true;
 }
 
@@ -462,19 +467,23 @@ void SimulatedSauna::heat()
     sendToAllPanels(encodeReport(changes, m_model, m_clock()));
 }
 
-void SimulatedSauna::lookAtCalendar()
+void SimulatedSauna::lookAtClock()
 {
     // The delayed start is the sauna's own: every panel is told, a refusal's message included.
     const SaunaReport started = m_model.runDelayedStart();
     if (!started.isEmpty())
         sendToAllPanels(encodeReport(started, m_model, m_clock()));
 
-    const SaunaReport changes = m_model.runCalendar();
+    const SaunaReport changes = m_model.lookAtClock();
     if (changes.isEmpty())
         return;
     tellCalendarPrograms(changes);
-    if (!changes.startedProgram && changes.userMessage)
+    if (changes.refusedProgram)
         emit calendarProgramRefused(requestLog::outcome(changes, m_model));
+    if (changes.descalingStarted)
+        emit descalingStarted(requestLog::outcome(changes, m_model));
+    if (changes.descalingFinished)
+        emit descalingFinished(requestLog::outcome(changes, m_model));
     // Nobody asked: every panel is told, the message included.
     sendToAllPanels(encodeReport(changes, m_model, m_clock()));
 }

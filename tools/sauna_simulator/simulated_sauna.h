@@ -24,7 +24,8 @@ namespace tools {
 // requests with a PIN, keeps connections alive, takes value, state and enum change requests,
 // keeps favorites and calendar programs and runs the programs at their time, refuses starts in
 // the not-allowed start period, switches itself on when a delayed start set on it is due, reports
-// back what the sauna now has, heats while it is on, and drops panels that fall silent. It tells
+// back what the sauna now has, heats while it is on, runs its fan with the bath and after it,
+// descales its steam generator at the descaling time, and drops panels that fall silent. It tells
 // every request it handles, and what came of it. Its fault switches let tests silence it, make it
 // refuse connections, send malformed datagrams or fail its humidity sensor.
 class SimulatedSauna : public QObject
@@ -36,12 +37,13 @@ public:
     static constexpr qint64 MaximumDatagramSize = 8192;
     // A panel is dropped after this many keep-alive intervals without a datagram from it.
     static constexpr int MissedKeepAliveLimit = 3;
-    // How often the sauna looks at its clock for calendar programs to start or stop.
-    static constexpr int CalendarLookIntervalMs = 1000;
+    // How often the sauna looks at its clock: for the fan to stop after a bath, and for the
+    // descaling and calendar programs to start or stop.
+    static constexpr int ClockLookIntervalMs = 1000;
 
     explicit SimulatedSauna(const SimulatorOptions &options, QObject *parent = nullptr);
 
-    // Binds both sockets to every IPv4 address and starts the heating and calendar timers. False,
+    // Binds both sockets to every IPv4 address and starts the heating and clock timers. False,
     // with the reason in errorText, when a port cannot be bound.
     bool start(QString *errorText = nullptr);
 
@@ -102,6 +104,9 @@ signals:
     void calendarProgramStarted(quint32 index, const QString &outcome);
     void calendarProgramStopped(quint32 index, const QString &outcome);
     void calendarProgramRefused(const QString &outcome);
+    // The steam generator's descaling started at its time, or finished at its end.
+    void descalingStarted(const QString &outcome);
+    void descalingFinished(const QString &outcome);
 
 private:
     struct Panel
@@ -125,7 +130,7 @@ private:
     // Tells the request and its outcome, and hands the outcome on.
     SaunaReport told(const QString &request, SaunaReport outcome);
     void heat();
-    void lookAtCalendar();
+    void lookAtClock();
     // Tells the calendar programs whose bath the changes ended, then the one they started.
     void tellCalendarPrograms(const SaunaReport &changes);
     void superviseConnections();
@@ -150,7 +155,7 @@ private:
         return QDateTime::currentDateTimeUtc();
     };
     QTimer m_heatTimer;
-    QTimer m_calendarTimer;
+    QTimer m_clockTimer;
     QTimer m_supervisionTimer;
     std::vector<Panel> m_panels;
     std::vector<QByteArray> m_malformedReports;

@@ -51,6 +51,12 @@ SimulatorConsole::SimulatorConsole(SimulatedSauna &sauna, Printer print, QObject
     connect(&sauna, &SimulatedSauna::calendarProgramRefused, this, [this](const QString &outcome) {
         m_print(QStringLiteral("calendar program refused -> %1").arg(outcome));
     });
+    connect(&sauna, &SimulatedSauna::descalingStarted, this, [this](const QString &outcome) {
+        m_print(QStringLiteral("descaling started -> %1").arg(outcome));
+    });
+    connect(&sauna, &SimulatedSauna::descalingFinished, this, [this](const QString &outcome) {
+        m_print(QStringLiteral("descaling finished -> %1").arg(outcome));
+    });
 }
 
 } // namespace tools

@@ -11,7 +11,7 @@ class SimulatedSauna;
 
 // What the simulator prints while it runs, one line per event: panels that connect, are refused
 // or leave, every request a connected panel makes with what came of it, and what the sauna does
-// by itself at the time of a calendar program. Keep-alives are not printed.
+// by itself at the time of a calendar program or of the descaling. Keep-alives are not printed.
 class SimulatorConsole : public QObject
 {
     Q_OBJECT
