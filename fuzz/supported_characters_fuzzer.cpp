@@ -120,9 +120,13 @@ void checkName(const SupportedCharacters &supported, const QString &name)
             fuzzing::fail("a unit replaced that is supported, or kept that is not");
     }
 
-    // What the favorite editor shows in its message: nothing while no table is known.
-    const QString shown = control::details::unsupportedNameCharacters(name);
-    if (shown != (characters.empty() ? QString() : SupportedCharacters::toString(unsupported)))
+    // What the favorite editor saves and names in its message: the name as typed and nothing
+    // while no table is known.
+    const control::details::ShowableName showable = control::details::showableFavoriteName(name);
+    if (showable.name != (characters.empty() ? name : replaced))
+        fuzzing::fail("the saved name is not the name with its unsupported units replaced");
+    if (showable.replaced !=
+        (characters.empty() ? QString() : SupportedCharacters::toString(unsupported)))
         fuzzing::fail("the message text is not the unsupported units");
 }
 

@@ -1,7 +1,6 @@
 #include "control/details/favorite_controller_base.h"
 
 #include "control/details/panel_questions.h"
-#include "pc_panel/supported_characters.h"
 #include "signal_interface/sender_connections.h"
 
 namespace control::details {
@@ -38,23 +37,14 @@ int FavoriteControllerBase::connectFavoritesAndCurrentSettings(const QList<QObje
 
 std::optional<QString> FavoriteControllerBase::acceptableName(const QString &typed)
 {
-    QString name = typed.trimmed();
-    if (name.isEmpty() || name.size() > favoriteNameMaximumLength)
+    const QString trimmed = typed.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > favoriteNameMaximumLength)
         return std::nullopt;
-    const auto &supported = pcPanel::SupportedCharacters::instance();
-    // Until the sauna has told which characters it shows, every name is taken as typed.
-    if (supported.count() == 0)
-        return name;
-    const pcPanel::SupportedCharacters::CharacterSet unsupported =
-        supported.unsupportedCharacters(name);
-    if (!unsupported.empty()) {
-        supported.replaceUnsupported(unsupportedNameReplacement, name);
+    const ShowableName showable = showableFavoriteName(trimmed);
+    if (!showable.replaced.isEmpty())
         emit panelUserMessageIssued(
-            infoMessage(panelMessageId::unsupportedFavoriteName,
-                        {pcPanel::SupportedCharacters::toString(unsupported)}),
-            nullptr);
-    }
-    return name;
+            infoMessage(panelMessageId::unsupportedFavoriteName, {showable.replaced}), nullptr);
+    return showable.name;
 }
 
 } // namespace control::details

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pc_panel/supported_characters.h"
 #include "signal_interface/user_message_types.h"
 
 #include <QStringList>
@@ -53,5 +54,29 @@ constexpr int favoriteNameMaximumLength = 20;
 
 // What a favorite name has in place of each character the sauna cannot show.
 constexpr QChar unsupportedNameReplacement = QLatin1Char('_');
+
+// A favorite name as the connected sauna can show it, and the characters replaced in it, as the
+// message to the user names them. While the sauna has not told which characters it shows, the
+// name stays as it is and nothing is replaced.
+struct ShowableName
+{
+    QString name;
+    QString replaced;
+};
+
+inline ShowableName showableFavoriteName(const QString &name)
+{
+    const auto &supported = pcPanel::SupportedCharacters::instance();
+    ShowableName showable{name, QString()};
+    if (supported.count() == 0)
+        return showable;
+    const pcPanel::SupportedCharacters::CharacterSet unsupported =
+        supported.unsupportedCharacters(name);
+    if (unsupported.empty())
+        return showable;
+    supported.replaceUnsupported(unsupportedNameReplacement, showable.name);
+    showable.replaced = pcPanel::SupportedCharacters::toString(unsupported);
+    return showable;
+}
 
 } // namespace control::details
