@@ -308,8 +308,7 @@ void FavoriteController::onSaunaUpperTemperatureLimitChanged(int temperature)
 void FavoriteController::onSaunaMasterFuncDescChanged(
     ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions)
 {
-    // In steps or in percent; a dry or infrared sauna reports neither.
-    m_saunaControlsHumidity = functions.humidityLevel || functions.humidityPercent;
+    m_saunaControlsHumidity = details::controlsHumidity(functions);
     m_targetPair->update();
 }
 

@@ -83,14 +83,12 @@ int HumidityController::connectSaunaSignals(const QList<QObject *> &senders)
     // never shows the filter's empty start value. The managers follow the sauna's humidity
     // control kind and sensor state themselves.
     const int filtererFailures = m_filterer.connectSaunaSources(senders);
-    const int sensorFailures =
-        signalInterface::connectSenders(senders, this,
-                                        {{SIGNAL(saunaHumiditySensorStatusChanged(bool)),
-                                          SLOT(onSaunaHumiditySensorStatusChanged(bool))}});
-    return filtererFailures + sensorFailures +
+    return filtererFailures +
            signalInterface::connectSenders(
                senders, this,
-               {{SIGNAL(saunaTargetHumidityChanged(int)), SLOT(onSaunaTargetHumidityChanged(int))},
+               {{SIGNAL(saunaHumiditySensorStatusChanged(bool)),
+                 SLOT(onSaunaHumiditySensorStatusChanged(bool))},
+                {SIGNAL(saunaTargetHumidityChanged(int)), SLOT(onSaunaTargetHumidityChanged(int))},
                 {SIGNAL(saunaTargetTemperatureChanged(int)),
                  SLOT(onSaunaTargetTemperatureChanged(int))},
                 {SIGNAL(saunaHumidityChanged(int, ::signalInterface::HumidityTypes::HumidityUnit)),
@@ -163,9 +161,8 @@ void HumidityController::onSaunaHumidityChanged(int humidity, HumidityTypes::Hum
 void HumidityController::onSaunaMasterFuncDescChanged(
     signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions)
 {
-    // A humidity in steps or in percent: either is a humidity the sauna controls. A dry or
-    // infrared sauna reports neither, and has no target humidity to offer.
-    const bool supported = functions.humidityLevel || functions.humidityPercent;
+    // A dry or infrared sauna has no target humidity to offer.
+    const bool supported = details::controlsHumidity(functions);
     const bool shownBefore = showsMeasuredHumidity();
     m_productWithoutHumidity = !supported;
     followMeasuredHumidityShown(shownBefore);

@@ -198,8 +198,7 @@ void TemperatureController::onSaunaTargetHumidityChanged(int humidity)
 void TemperatureController::onSaunaMasterFuncDescChanged(
     ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions)
 {
-    // In steps or in percent; a dry or infrared sauna reports neither.
-    m_saunaControlsHumidity = functions.humidityLevel || functions.humidityPercent;
+    m_saunaControlsHumidity = details::controlsHumidity(functions);
     applyUpperLimit();
 }
 

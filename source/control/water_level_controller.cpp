@@ -63,12 +63,8 @@ int WaterLevelController::tankWaterLevel(int board) const
 
 bool WaterLevelController::isTankShown(int board) const
 {
-    if (!m_reportsWaterLevel)
-        return false;
-    // As on the Status screen: a Solvenno system's primary board has no tank of its own.
-    if (board == NodeInformationTypes::E_master)
-        return m_systemMode != MasterFuncDescTypes::E_solvenno;
-    return m_rcbCount > board;
+    // As on the Status screen.
+    return m_reportsWaterLevel && view::isTankBoardShown(board, m_rcbCount, m_systemMode);
 }
 
 QVariantList WaterLevelController::tanks() const

@@ -9,6 +9,13 @@ namespace view {
 
 // The texts are the Status screen's own, so that both screens read alike in every language.
 
+bool isTankBoardShown(int board, int boardCount, MasterFuncDescTypes::SystemMode systemMode)
+{
+    if (board == 0)
+        return systemMode != MasterFuncDescTypes::E_solvenno;
+    return boardCount > board;
+}
+
 QString tankBoardWord(int board, int boardCount, MasterFuncDescTypes::SystemMode systemMode)
 {
     const QString secondary =

@@ -11,6 +11,10 @@ namespace view {
 // System › Status screen writes them; the main screen repeats them. Translated in the Status
 // screen's context when asked for.
 
+// Whether a board's tank is shown at all: a Solvenno system's primary board has none of its own,
+// and a secondary board only where the system has that many boards.
+bool isTankBoardShown(int board, int boardCount,
+                      signalInterface::MasterFuncDescTypes::SystemMode systemMode);
 // What follows "Water level" or "Water temperature" for a board: " primary" when there is more
 // than one board, otherwise nothing; " secondary1" (the 1 only in a multi-steam system) and
 // " secondary2". Empty for any other board.

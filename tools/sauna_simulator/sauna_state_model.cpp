@@ -487,11 +487,10 @@ std::optional<SaunaUserMessage> SaunaStateModel::tankLevelFault() const
         return std::nullopt;
     // A tank whose water reads low when the bath starts has lost its mid level electrode: the
     // board cannot tell when to fill it.
-    constexpr int lowWaterLevel = 10;
     const std::optional<int> levels[] = {m_enums.waterLevelSecondary1,
                                          m_enums.waterLevelSecondary2};
     for (int board = 1; board < m_relayBoards && board <= int(std::size(levels)); ++board) {
-        if (levels[board - 1] == lowWaterLevel)
+        if (levels[board - 1] == WaterLevelValue::Low)
             return SaunaUserMessage{
                 SaunaUserMessage::LevelElectrodesOutOfService, SaunaUserMessage::OneButtonError,
                 QStringLiteral("the tank of secondary board %1 reads low water").arg(board), board};

@@ -430,30 +430,22 @@ void SimulatedSauna::report(SaunaReport changes, const Panel &requester)
 
 void SimulatedSauna::setReading(int reportId, quint32 value)
 {
-    const SaunaReport changes = m_model.setReading(reportId, value);
-    if (!changes.isEmpty())
-        sendToAllPanels(encodeReport(changes, m_model, m_clock()));
+    tellAllPanels(m_model.setReading(reportId, value));
 }
 
 void SimulatedSauna::setHumiditySensorWorking(bool working)
 {
-    const SaunaReport changes = m_model.setHumiditySensorWorking(working);
-    if (!changes.isEmpty())
-        sendToAllPanels(encodeReport(changes, m_model, m_clock()));
+    tellAllPanels(m_model.setHumiditySensorWorking(working));
 }
 
 void SimulatedSauna::setTankWaterLevel(int board, int wireLevel)
 {
-    const SaunaReport changes = m_model.setTankWaterLevel(board, wireLevel);
-    if (!changes.isEmpty())
-        sendToAllPanels(encodeReport(changes, m_model, m_clock()));
+    tellAllPanels(m_model.setTankWaterLevel(board, wireLevel));
 }
 
 void SimulatedSauna::setDelayedStart(quint32 minutes)
 {
-    const SaunaReport changes = m_model.setDelayedStart(minutes);
-    if (!changes.isEmpty())
-        sendToAllPanels(encodeReport(changes, m_model, m_clock()));
+    tellAllPanels(m_model.setDelayedStart(minutes));
 }
 
 void SimulatedSauna::heat()
@@ -470,9 +462,7 @@ void SimulatedSauna::heat()
 void SimulatedSauna::lookAtClock()
 {
     // The delayed start is the sauna's own: every panel is told, a refusal's message included.
-    const SaunaReport started = m_model.runDelayedStart();
-    if (!started.isEmpty())
-        sendToAllPanels(encodeReport(started, m_model, m_clock()));
+    tellAllPanels(m_model.runDelayedStart());
 
     const SaunaReport changes = m_model.lookAtClock();
     if (changes.isEmpty())
@@ -486,6 +476,12 @@ void SimulatedSauna::lookAtClock()
         emit descalingFinished(requestLog::outcome(changes, m_model));
     // Nobody asked: every panel is told, the message included.
     sendToAllPanels(encodeReport(changes, m_model, m_clock()));
+}
+
+void SimulatedSauna::tellAllPanels(const SaunaReport &changes)
+{
+    if (!changes.isEmpty())
+        sendToAllPanels(encodeReport(changes, m_model, m_clock()));
 }
 
 void SimulatedSauna::tellCalendarPrograms(const SaunaReport &changes)

@@ -133,6 +133,8 @@ private:
     void lookAtClock();
     // Tells the calendar programs whose bath the changes ended, then the one they started.
     void tellCalendarPrograms(const SaunaReport &changes);
+    // The changes, when there are any, to every panel.
+    void tellAllPanels(const SaunaReport &changes);
     void superviseConnections();
 
     void sendToPanel(const Panel &panel, const QByteArray &payload);

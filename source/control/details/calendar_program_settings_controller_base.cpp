@@ -698,9 +698,7 @@ CalendarProgramSettingsControllerBase::effectiveTemperature(const CalendarProgra
 
 bool CalendarProgramSettingsControllerBase::controlsHumidity() const
 {
-    // In steps or in percent; a dry or infrared sauna reports neither.
-    const auto &functions = m_dataProvider->functions();
-    return functions.humidityLevel || functions.humidityPercent;
+    return details::controlsHumidity(m_dataProvider->functions());
 }
 
 QString CalendarProgramSettingsControllerBase::settingsText() const

@@ -24,10 +24,9 @@ class ListModel;
 
 namespace control::details {
 
-class TemperatureHumidityPair;
-
 class CalendarDataProvider;
 class CalendarProgramSettingsFavoriteModel;
+class TemperatureHumidityPair;
 
 // Edits one calendar program (date or weekday) on the program settings page: start time and mode,
 // a favorite or own temperature and humidity, stop-after time and bath or standby mode. A save or

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "signal_interface/humidity_types.h"
+#include "signal_interface/master_func_desc_types.h"
 #include "value/humidity_value.h"
 #include "value/temperature_values.h"
 
@@ -8,6 +9,15 @@
 #include <optional>
 
 namespace control::details {
+
+// Whether the sauna controls a humidity, in steps or in percent: only then is a target humidity
+// set, and only then does it limit the target temperature. A dry or infrared sauna reports
+// neither.
+inline bool
+controlsHumidity(const signalInterface::MasterFuncDescTypes::MasterFuncDescPost &functions)
+{
+    return functions.humidityLevel || functions.humidityPercent;
+}
 
 // The panel's limit tables: the largest target temperature allowed for each target humidity and
 // the largest target humidity allowed for each target temperature. Built-in tables are version 1;

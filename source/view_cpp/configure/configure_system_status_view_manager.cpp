@@ -305,12 +305,8 @@ void ConfigureSystemStatusViewManager::build()
         appendLine(&m_roomHumidityLine, E_roomHumidityLine);
         refreshRoomHumidity();
     }
-    // Per board: the primary board has none in a Solvenno system; the secondary ones follow the
-    // number of boards.
     const auto boardShown = [this](int board) {
-        if (board == NodeInformationTypes::E_master)
-            return m_systemMode != MasterFuncDescTypes::E_solvenno;
-        return m_rcbCount > board;
+        return isTankBoardShown(board, m_rcbCount, m_systemMode);
     };
     if (m_functions.waterTemperature) {
         const std::array<int, boardCount> ids{E_waterTemperaturePrimaryLine,
