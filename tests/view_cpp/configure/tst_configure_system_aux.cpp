@@ -960,8 +960,8 @@ void TestConfigureSystemAux::descalingWeekdaysStartAtTheFirstDayOfTheWeek()
              (QStringList{"top", "centre", "centre", "centre", "centre", "centre", "bottom"}));
 }
 
-// From the time controller the screen hears the first day of the week and the system time; the
-// start-time editor keeps its 24-hour format.
+// From the time controller the screen hears the first day of the week, the system time and the
+// time format, which its start-time editor shows as the Start time row does.
 void TestConfigureSystemAux::descalingHearsTheFirstDayOfTheWeekAndTheTimeFormat()
 {
     ConfigureSystemAuxViewManager manager(nullptr);
