@@ -524,7 +524,12 @@ int ConfigureTabObjectsProvider::connectToSaunaStateController(const QList<QObje
 
 int ConfigureTabObjectsProvider::connectToTemperatureController(const QList<QObject *> &senders)
 {
-    return manager<view::ConfigureLimitsViewManager>().connectToTemperatureController(senders);
+    int failed =
+        manager<view::ConfigureLimitsViewManager>().connectToTemperatureController(senders);
+    // The status screen's temperatures follow the panel's unit, with or without a room reading.
+    failed +=
+        manager<view::ConfigureSystemStatusViewManager>().connectToTemperatureController(senders);
+    return failed;
 }
 
 int ConfigureTabObjectsProvider::connectToTemperaturePresentationManager(

@@ -97,7 +97,8 @@ public:
     int connectSaunaSignals(const QList<QObject *> &senders, bool connectRelayScreen);
     // The variant controller's product type.
     int connectToVariantController(const QList<QObject *> &senders);
-    // The temperature controller's unit, to the Limits screen's temperature editors.
+    // The temperature controller's unit, to the Limits screen's temperature editors and the
+    // Status screen.
     int connectToTemperatureController(const QList<QObject *> &senders);
     // The settings screens' requests to the bridge sender.
     int connectToBridge(saunaBridge::ZerededidBridgeSenderSlotInterface *bridge);

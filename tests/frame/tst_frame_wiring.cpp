@@ -1,3 +1,4 @@
+#include "../view_cpp/configure/model_reader.h"
 #include "finder_table.h"
 #include "frame_test_support.h"
 
@@ -19,9 +20,11 @@
 #include "view_cpp/configure/configure_limits_view_manager.h"
 #include "view_cpp/configure/configure_system_haptic_feedback_view_manager.h"
 #include "view_cpp/configure/configure_system_network_view_manager.h"
+#include "view_cpp/configure/configure_system_status_view_manager.h"
 #include "view_cpp/configure/configure_system_view_manager.h"
 #include "view_cpp/frame_wiring.h"
 #include "view_cpp/gui_handler.h"
+#include "view_cpp/language_support.h"
 #include "view_cpp/panel_frame.h"
 #include "view_cpp/qeyboard.h"
 
@@ -157,6 +160,23 @@ private slots:
         };
         for (value::TemperatureValueManager *editor : editors)
             QCOMPARE(editor->temperatureUnit(), TemperatureTypes::E_fahrenheit);
+
+        // The Status screen too, with no room temperature to bring the unit along: 80 °C of
+        // water and the default heat ratio of 2 °C a minute.
+        auto &status = screens.manager<view::ConfigureSystemStatusViewManager>();
+        signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions;
+        functions.waterTemperature = true;
+        status.onSaunaMasterFuncDescChanged(functions);
+        status.onSaunaTankTemperatureChanged(signalInterface::NodeInformationTypes::E_master, 720);
+        status.onStatusViewVisibleChanged(true);
+        const QString fahrenheit =
+            view::LanguageSupport::temperatureUnitText(TemperatureTypes::E_fahrenheit);
+        const QStringList lines = modelReader::texts(*status.model(), "value");
+        QVERIFY2(lines.contains(QStringLiteral("Water temperature: 176") + fahrenheit),
+                 qPrintable(lines.join(QLatin1Char('|'))));
+        QVERIFY2(lines.contains(QStringLiteral("Smart Start Heat Ratio: 3") + fahrenheit +
+                                QStringLiteral("/min")),
+                 qPrintable(lines.join(QLatin1Char('|'))));
     }
 
     void settingsButtonsActOnceInTheCompleteGraph()

@@ -101,11 +101,15 @@ int ConfigureSystemAuxDescalingViewManager::connectDosageManagerToView(
 
 int ConfigureSystemAuxDescalingViewManager::connectToTimeController(const QList<QObject *> &senders)
 {
-    return signalInterface::connectSenders(
+    int failed = signalInterface::connectSenders(
         senders, this,
         {{SIGNAL(weekDayStartChanged(::signalInterface::CalendarTypes::WeekDay)),
           SLOT(onWeekDayStartChanged(::signalInterface::CalendarTypes::WeekDay))},
          {SIGNAL(systemTimeChanged(QDateTime)), SLOT(onSystemTimeChanged(QDateTime))}});
+    // The start-time editor shows the time in the panel's 24-hour or AM/PM form, as the Start
+    // time row does.
+    failed += m_startTimeManager.connectFormatSources(senders);
+    return failed;
 }
 
 void ConfigureSystemAuxDescalingViewManager::onWeekDayStartChanged(CalendarTypes::WeekDay day)

@@ -60,8 +60,8 @@ public:
     int connectStartTimeManagerToView(const QList<QObject *> &senders);
     int connectDurationManagerToView(const QList<QObject *> &senders);
     int connectDosageManagerToView(const QList<QObject *> &senders);
-    // The time controller: first day of the week and system time. The start-time editor keeps
-    // its own 24-hour format.
+    // The time controller: first day of the week, system time, and the time format that the
+    // start-time editor shows, as the Start time row does.
     int connectToTimeController(const QList<QObject *> &senders);
 
     // Settings rows, then weekday rows, then repeat rows.

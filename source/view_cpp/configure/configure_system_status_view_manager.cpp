@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 
+#include <limits>
+
 namespace view {
 
 using ::signalInterface::HumidityTypes;
@@ -66,6 +68,15 @@ int ConfigureSystemStatusViewManager::connectToTemperaturePresentationManager(
           SLOT(onTemperatureValueChanged2(int,
                                           ::signalInterface::TemperatureTypes::TemperatureUnit))},
          {SIGNAL(temperatureValueUnknown()), SLOT(onTemperatureValueUnknown())}});
+}
+
+int ConfigureSystemStatusViewManager::connectToTemperatureController(
+    const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(temperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit)),
+          SLOT(onTemperatureUnitChanged(::signalInterface::TemperatureTypes::TemperatureUnit))}});
 }
 
 int ConfigureSystemStatusViewManager::connectSaunaSignals(const QList<QObject *> &senders)
@@ -168,7 +179,7 @@ void ConfigureSystemStatusViewManager::onSaunaNodeListItemChanged(
 void ConfigureSystemStatusViewManager::onSaunaSmartStartChanged(
     ::signalInterface::SmartStartTypes::SmartStartParameters value)
 {
-    m_smartStart = int(value.heatRatio);
+    m_smartStart = value.heatRatio;
     refreshSmartStart();
 }
 
@@ -450,10 +461,15 @@ QString ConfigureSystemStatusViewManager::waterLevelText(int board) const
 QString ConfigureSystemStatusViewManager::smartStartText() const
 {
     // A rate, not a temperature: a degree Fahrenheit per minute is 5/9 of a degree Celsius per
-    // minute, with no offset. From ninths of a degree Celsius that is a division by 5.
-    const int rate =
-        m_temperatureUnit == TemperatureTypes::E_fahrenheit ? m_smartStart / 5 : m_smartStart / 9;
-    return tr("Smart Start Heat Ratio: %1%2").arg(QString::number(rate), unitText() + tr("/min"));
+    // minute, with no offset. From ninths of a degree Celsius that is a division by 5. The line
+    // holds a ratio of up to an int's worth of ninths; a larger one has no value to show here.
+    const qint64 ninths = m_smartStart;
+    const QString shown =
+        ninths > std::numeric_limits<int>::max()
+            ? numberOrUnknown(std::nullopt)
+            : QString::number(m_temperatureUnit == TemperatureTypes::E_fahrenheit ? ninths / 5
+                                                                                  : ninths / 9);
+    return tr("Smart Start Heat Ratio: %1%2").arg(shown, unitText() + tr("/min"));
 }
 
 QString ConfigureSystemStatusViewManager::relayHeaderText() const

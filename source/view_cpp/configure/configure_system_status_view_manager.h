@@ -49,7 +49,7 @@ public:
 
     // Before any warm-up report the ratio shown is that of a default set of smart-start
     // parameters: 18 ninths of a degree per minute.
-    static constexpr int initialSmartStartValue = 18;
+    static constexpr quint32 initialSmartStartValue = 18;
 
     explicit ConfigureSystemStatusViewManager(QObject *parent);
 
@@ -61,6 +61,9 @@ public:
     int connectToSaunaStateController(const QList<QObject *> &senders);
     // The temperature controller's measured-temperature presentation manager.
     int connectToTemperaturePresentationManager(const QList<QObject *> &senders);
+    // The temperature controller's unit: the tank and heat-ratio lines follow it whether or not
+    // a room temperature is known.
+    int connectToTemperatureController(const QList<QObject *> &senders);
     int connectSaunaSignals(const QList<QObject *> &senders) override;
 
 public slots:
@@ -155,8 +158,8 @@ private:
     bool m_humiditySensorWorking = false;
     bool m_magneticSensorConnected = false;
     int m_rcbCount = 1;
-    // Ninths of a degree Celsius per minute.
-    int m_smartStart = initialSmartStartValue;
+    // Ninths of a degree Celsius per minute, as reported.
+    quint32 m_smartStart = initialSmartStartValue;
     // Per board, one post per relay type in type order.
     std::array<::signalInterface::RelayStatusTypes::RelayStatus, boardCount> m_relays;
     std::array<::signalInterface::NodeInformationTypes::NodeInformationPost, nodeSlots> m_nodes;

@@ -176,7 +176,7 @@ private slots:
 
     void descalingRows();
     void descalingWeekdaysStartAtTheFirstDayOfTheWeek();
-    void descalingHearsTheFirstDayOfTheWeekButNotTheTimeFormat();
+    void descalingHearsTheFirstDayOfTheWeekAndTheTimeFormat();
     void descalingWeekdaysReadAsTheWeekdayTexts();
     void descalingRepeatRowsWithoutADescalingRelay();
     void descalingRepeatIntervalTexts_data();
@@ -960,9 +960,9 @@ void TestConfigureSystemAux::descalingWeekdaysStartAtTheFirstDayOfTheWeek()
              (QStringList{"top", "centre", "centre", "centre", "centre", "centre", "bottom"}));
 }
 
-// From the time controller the screen hears the first day of the week and the system time; the
-// start-time editor keeps its 24-hour format.
-void TestConfigureSystemAux::descalingHearsTheFirstDayOfTheWeekButNotTheTimeFormat()
+// From the time controller the screen hears the first day of the week, the system time and the
+// time format, which its start-time editor shows as the Start time row does.
+void TestConfigureSystemAux::descalingHearsTheFirstDayOfTheWeekAndTheTimeFormat()
 {
     ConfigureSystemAuxViewManager manager(nullptr);
     ConfigureSystemAuxDescalingViewManager &descaling = manager.descalingManager();
@@ -972,7 +972,15 @@ void TestConfigureSystemAux::descalingHearsTheFirstDayOfTheWeekButNotTheTimeForm
     emit source.timeFormatChanged(DateTimeTypes::E_am_pm);
     descaling.onAuxDescalingViewVisibleChanged(true);
     QCOMPARE(modelReader::applIds(*descaling.weekdayModel()).at(2), int(CalendarTypes::E_sunday));
-    QCOMPARE(descaling.startTimeManager()->timeFormat(), DateTimeTypes::E_0_24);
+
+    // The start-time editor opens in the AM/PM form, as its row reads: 02:30 is 2:30 am.
+    manager.onSaunaDescalingChanged(descalingOn(7));
+    QSignalSpy shown(descaling.startTimeManager(),
+                     &value::TimeValueManager::timeValueFormattedChanged);
+    descaling.onAuxDescalingSettingSelected(AuxiliaryRelayTypes::E_startTime);
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(shown.constLast(), (QVariantList{QStringLiteral("2"), QStringLiteral("30"),
+                                              int(DateTimeTypes::E_am_pm), true}));
 }
 
 // A language that writes its weekdays in lower case shows them so in the weekday list, as on the

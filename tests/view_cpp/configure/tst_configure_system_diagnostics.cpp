@@ -311,6 +311,27 @@ void TestConfigureSystemDiagnostics::heatRatioIsARateInFahrenheit()
     status.onSaunaSmartStartChanged(parameters);
     QVERIFY(lines(*status.model())
                 .contains(QStringLiteral("Smart Start Heat Ratio: 9") + perMinute(fahrenheit())));
+
+    // Every ratio the sauna can report, in either unit, with no number wrapping: one beyond an
+    // int's worth of ninths reads "--".
+    const quint32 intMax = quint32(std::numeric_limits<int>::max());
+    const QList<std::tuple<quint32, QString, QString>> ratios{
+        {0, QStringLiteral("0"), QStringLiteral("0")},
+        {intMax, QStringLiteral("238609294"), QStringLiteral("429496729")},
+        {intMax + 1, QStringLiteral("--"), QStringLiteral("--")},
+        {3000000000u, QStringLiteral("--"), QStringLiteral("--")},
+        {std::numeric_limits<quint32>::max(), QStringLiteral("--"), QStringLiteral("--")}};
+    for (const auto &[ninths, inCelsius, inFahrenheit] : ratios) {
+        parameters.heatRatio = ninths;
+        for (const auto &[unit, text] :
+             {std::pair{TemperatureTypes::E_celsius, inCelsius + perMinute(celsius())},
+              std::pair{TemperatureTypes::E_fahrenheit, inFahrenheit + perMinute(fahrenheit())}}) {
+            status.onTemperatureUnitChanged(unit);
+            status.onSaunaSmartStartChanged(parameters);
+            const QString line = QStringLiteral("Smart Start Heat Ratio: ") + text;
+            QVERIFY2(lines(*status.model()).contains(line), qPrintable(line));
+        }
+    }
 }
 
 void TestConfigureSystemDiagnostics::relayOnChangeRewritesInPlaceInUseChangeRebuilds()
