@@ -13,9 +13,8 @@
 
 // The editors that are not the main screen, in the whole panel against the simulated sauna on
 // loopback: the favorite editor and a calendar program's custom settings offer a humidity only
-// where the sauna controls one, the favorite editor in °F dims its temperature's up-step at the
-// last step that fits under the limit, the change-PIN keypad and the Network screen's PIN entry
-// take the PC's keys, and a page that scrolls shows its scroll bar and brings its last row up above
+// where the sauna controls one, the change-PIN keypad and the Network screen's PIN entry take the
+// PC's keys, and a page that scrolls shows its scroll bar and brings its last row up above
 // whatever bar lies over its foot.
 class TestEditorPagesEndToEnd : public QObject, private PanelUnderTest
 {
@@ -199,37 +198,6 @@ private slots:
             QCOMPARE(temperature->property("valueText").toString(), QStringLiteral("45"));
             QCOMPARE(temperature->property("upperBlocked").toBool(), true);
         }
-    }
-
-    // In °F one step is five ninths of a degree Celsius. At 40 % the table allows 84 °C (756
-    // ninths): the favorite's 176 °F (720) steps up to 755, shown as 183 °F, and its up-step is
-    // dimmed there, since the next step would pass the limit and does nothing.
-    void theFahrenheitUpStepDimsAtTheLastStepThatFits()
-    {
-        STEP(startWithProduct(combiProduct));
-        m_sauna->setReading(tools::IntegerId::TargetTemperature, 80 * 9);
-        m_sauna->setReading(tools::IntegerId::TargetHumidity, 40);
-        QTRY_COMPARE(m_frame->controllerTab.humidityController.targetHumidityManager()->value(),
-                     (value::HumidityValue_T{40, signalInterface::HumidityTypes::E_percentage}));
-        QTRY_COMPARE(
-            m_frame->controllerTab.temperatureController.targetTemperatureManager()->value(),
-            std::optional<value::Degrees_9C_T>(80 * 9));
-        m_frame->controllerTab.temperatureController.onTemperatureUnitChangeRequested(
-            signalInterface::TemperatureTypes::E_fahrenheit);
-
-        STEP(openNewFavorite(QStringLiteral("Evening")));
-        QQuickItem *temperature = stepperLabelled(QStringLiteral("Temperature"));
-        QVERIFY(temperature);
-        QCOMPARE(temperature->property("valueText").toString(), QStringLiteral("176"));
-        for (int shown = 177; shown <= 183; ++shown) {
-            QCOMPARE(temperature->property("upperBlocked").toBool(), false);
-            STEP(tap(temperature->findChild<QQuickItem *>(QStringLiteral("increaseButton"))));
-            QTRY_COMPARE(temperature->property("valueText").toString(), QString::number(shown));
-        }
-        QCOMPARE(m_frame->favoriteTab.favoriteController.temperatureManager()->value(),
-                 std::optional<value::Degrees_9C_T>(755));
-        QCOMPARE(temperature->property("upperBlocked").toBool(), true);
-        saveScreenshot(QStringLiteral("editors_favorite_fahrenheit_last_step"));
     }
 
     void theChangePinKeypadTakesThePcKeys()
