@@ -69,15 +69,20 @@ void TemperatureValueManager::unitChanged()
     emitValueChanged();
 }
 
+Degrees_9C_T TemperatureValueManager::stepSize() const
+{
+    if (temperatureUnit() == TemperatureTypes::E_celsius)
+        return celsiusStep;
+    if (temperatureUnit() == TemperatureTypes::E_fahrenheit)
+        return fahrenheitStep;
+    return 0;
+}
+
 Degrees_9C_T TemperatureValueManager::nextStepValue(int direction) const
 {
     if (!m_value)
         return 0;
-    Degrees_9C_T step = 0;
-    if (temperatureUnit() == TemperatureTypes::E_celsius)
-        step = celsiusStep;
-    else if (temperatureUnit() == TemperatureTypes::E_fahrenheit)
-        step = fahrenheitStep;
+    const Degrees_9C_T step = stepSize();
     if (direction == DataProviderTypes::E_stepper_increase)
         return *m_value + step;
     if (direction == DataProviderTypes::E_stepper_decrease)

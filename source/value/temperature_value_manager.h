@@ -46,6 +46,8 @@ public:
 
     // The value one step in the direction (a StepperControlChange) gives; 0 without a value.
     Degrees_9C_T nextStepValue(int direction) const;
+    // How far one step moves the value: one whole degree of the shown unit, 0 in another unit.
+    Degrees_9C_T stepSize() const;
     void checkLimits();
     void emitValueChanged();
 

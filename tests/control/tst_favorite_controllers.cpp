@@ -3,6 +3,7 @@
 #include "pc_panel/supported_characters.h"
 #include "protocol_buffers_support/si_pb_type_conversion/favorite_conversion.h"
 #include "sauna_bridge/zerededid_bridge_receiver_signal_interface.h"
+#include "signal_interface/data_provider_types.h"
 #include "signal_interface/time_edit_types.h"
 #include "signal_interface/type_registration.h"
 #include "value/duration_manager_most_significant_component_hour.h"
@@ -655,6 +656,61 @@ private slots:
         tab.favorites.onFavoriteEditCancelRequested();
         QVERIFY(!tab.favorites.editing());
         QCOMPARE(updates.size(), 0);
+    }
+
+    // The up-step shows as blocked exactly where no further step fits under the limit, so that
+    // every step it offers moves the value: in °F one step is five ninths, and a value loaded
+    // between whole degrees is rarely a whole number of steps below a limit.
+    void theTemperatureUpStepIsBlockedAtTheLastStepThatFits_data()
+    {
+        QTest::addColumn<bool>("fahrenheit");
+        QTest::addColumn<int>("humidity");
+        QTest::addColumn<int>("temperature");
+        QTest::addColumn<int>("last");
+        QTest::newRow("°F, 40 % allows 84 °C (756): 720 stops at 755") << true << 40 << 720 << 755;
+        QTest::newRow("°F, level 4 counts as 40 %") << true << 105 << 720 << 755;
+        QTest::newRow("°F, 0 % allows 110 °C (990), from between whole degrees")
+            << true << 0 << 722 << 987;
+        QTest::newRow("°C, from between whole degrees") << false << 40 << 725 << 752;
+        QTest::newRow("°C, whole degrees reach the limit") << false << 40 << 720 << 756;
+    }
+
+    void theTemperatureUpStepIsBlockedAtTheLastStepThatFits()
+    {
+        QFETCH(bool, fahrenheit);
+        QFETCH(int, humidity);
+        QFETCH(int, temperature);
+        QFETCH(int, last);
+        FavoritesTab tab;
+        FakeFavoritesView view;
+        QCOMPARE(tab.favorites.connectTemperatureUnitChanged({&view}), 0);
+        if (fahrenheit)
+            emit view.temperatureUnitChanged(signalInterface::TemperatureTypes::E_fahrenheit);
+        FavoritesPost stored = favoritePost(3, QStringLiteral("Evening"));
+        stored.humidity = quint32(humidity);
+        stored.temperature = quint32(temperature);
+        emit tab.bridge.saunaFavoritesPostChanged(stored);
+        value::TemperatureValueManager *manager = tab.favorites.temperatureManager();
+        QSignalSpy blocked(manager, &value::TemperatureValueManager::upperLimitReached);
+        tab.favorites.onFavoriteEditActivated(3);
+        QCOMPARE(manager->value(), std::optional<value::Degrees_9C_T>(temperature));
+        QVERIFY(!blocked.isEmpty());
+
+        const int up = signalInterface::DataProviderTypes::E_stepper_increase;
+        const int down = signalInterface::DataProviderTypes::E_stepper_decrease;
+        for (int press = 0; press < 100 && !blocked.last().at(0).toBool(); ++press) {
+            const value::Degrees_9C_T before = *manager->value();
+            manager->onChangeTemperatureValueRequested(up);
+            QVERIFY2(*manager->value() > before, qPrintable(QString::number(before)));
+        }
+        QCOMPARE(manager->value(), std::optional<value::Degrees_9C_T>(last));
+        QVERIFY(blocked.last().at(0).toBool());
+        manager->onChangeTemperatureValueRequested(up);
+        QCOMPARE(manager->value(), std::optional<value::Degrees_9C_T>(last));
+        // One step down offers the step up again.
+        manager->onChangeTemperatureValueRequested(down);
+        QVERIFY(*manager->value() < last);
+        QVERIFY(!blocked.last().at(0).toBool());
     }
 
     // A favorite's temperature is held within the editor's limits, whatever was asked: 111 °C,

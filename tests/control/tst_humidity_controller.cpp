@@ -111,6 +111,54 @@ private slots:
         QCOMPARE(requests.count(), 0);
     }
 
+    // The main screen limits the target humidity by the sauna's target temperature: a step up
+    // at the limit asks nothing, and the up-step shows as blocked there; a target reported past
+    // the limit stays as it is and only steps down. Temperatures in ninths (-1: none reported),
+    // humidities in the sauna's coding, a request of -1 is none.
+    void stepsStopAtTheLimitForTheTargetTemperature_data()
+    {
+        QTest::addColumn<int>("temperature");
+        QTest::addColumn<int>("humidity");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("requested");
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("80 °C allows 46 %") << 720 << 45 << up << 46 << false;
+        QTest::newRow("at 46 % and 80 °C") << 720 << 46 << up << -1 << true;
+        QTest::newRow("177 °F counts as 81 °C, which allows 45 %") << 725 << 45 << up << -1 << true;
+        QTest::newRow("80 °C allows level 4") << 720 << 104 << up << 105 << false;
+        QTest::newRow("at level 4 and 80 °C") << 720 << 105 << up << -1 << true;
+        QTest::newRow("past the table, as reported: no step up") << 720 << 60 << up << -1 << true;
+        QTest::newRow("past the table, as reported: a step down")
+            << 720 << 60 << down << 59 << true;
+        QTest::newRow("no target temperature: up to 100 %") << -1 << 99 << up << 100 << false;
+        QTest::newRow("110 °C allows none") << 990 << 0 << up << -1 << true;
+    }
+
+    void stepsStopAtTheLimitForTheTargetTemperature()
+    {
+        QFETCH(int, temperature);
+        QFETCH(int, humidity);
+        QFETCH(int, direction);
+        QFETCH(int, requested);
+        QFETCH(bool, blocked);
+        HumidityController controller;
+        FakeReceiver receiver;
+        HumidityView view;
+        controller.connectSaunaSignals({&receiver});
+        controller.connectTargetHumidityView({&view});
+        QSignalSpy requests(&controller, &HumidityController::targetHumidityChangeRequested);
+        QSignalSpy limits(controller.targetHumidityManager(),
+                          &value::HumidityValueManager::upperLimitReached);
+        if (temperature >= 0)
+            emit receiver.saunaTargetTemperatureChanged(temperature);
+        emit receiver.saunaTargetHumidityChanged(humidity);
+        QVERIFY(!limits.isEmpty());
+        QCOMPARE(limits.last().at(0).toBool(), blocked);
+        emit view.changeHumidityValueRequested(direction);
+        QCOMPARE(requests.isEmpty() ? -1 : requests.takeFirst().at(0).toInt(), requested);
+        QCOMPARE(requests.count(), 0);
+    }
+
     void humidityIsOfferedOnlyWhereTheSaunaControlsIt_data()
     {
         QTest::addColumn<bool>("level");

@@ -122,6 +122,19 @@ private slots:
         }
     }
 
+    // At every temperature the panel can hold, in ninths, the humidity limit allows only
+    // humidities whose temperature limit still allows that temperature.
+    void everyHumidityAllowedKeepsTheTemperatureAllowed()
+    {
+        const TemperatureHumidityRules &rules = TemperatureHumidityRules::instance();
+        for (int ninths = 0; ninths <= 110 * 9; ++ninths) {
+            const int percent = rules.maxHumidityFor(ninths, HumidityTypes::E_percentage);
+            const value::HumidityValue_T humidity{percent, HumidityTypes::E_percentage};
+            if (rules.maxTemperatureFor(humidity) < ninths)
+                QFAIL(qPrintable(QStringLiteral("%1 ninths %2 %").arg(ninths).arg(percent)));
+        }
+    }
+
     // Degrees in whole °C; a humidity or a value held of -1 is none.
     void temperatureLimitOfAPair_data()
     {
@@ -162,33 +175,40 @@ private slots:
             limit * 9);
     }
 
+    // Temperatures in ninths of a degree.
     void humidityLimitOfAPair_data()
     {
-        QTest::addColumn<int>("celsius");
+        QTest::addColumn<int>("temperature");
         QTest::addColumn<int>("held");
         QTest::addColumn<bool>("inLevels");
         QTest::addColumn<int>("limit");
         QTest::newRow("0 °C") << 0 << -1 << false << 100;
-        QTest::newRow("below 0 °C counts as 0") << -30 << -1 << false << 100;
-        QTest::newRow("45 °C allows 100 %") << 45 << -1 << false << 100;
-        QTest::newRow("46 °C") << 46 << -1 << false << 99;
-        QTest::newRow("80 °C") << 80 << -1 << false << 46;
-        QTest::newRow("80 °C in levels") << 80 << -1 << true << 4;
-        QTest::newRow("110 °C allows none") << 110 << -1 << false << 0;
-        QTest::newRow("past 110 °C counts as 110") << 160 << -1 << false << 0;
-        QTest::newRow("100 % held at 110 °C") << 110 << 100 << false << 100;
+        QTest::newRow("below 0 °C counts as 0") << -30 * 9 << -1 << false << 100;
+        QTest::newRow("45 °C allows 100 %") << 45 * 9 << -1 << false << 100;
+        QTest::newRow("46 °C") << 46 * 9 << -1 << false << 99;
+        QTest::newRow("80 °C") << 80 * 9 << -1 << false << 46;
+        QTest::newRow("80 °C in levels") << 80 * 9 << -1 << true << 4;
+        // Between whole degrees the next one up counts: 46 % allows no more than 80 °C.
+        QTest::newRow("177 °F counts as 81 °C") << 725 << -1 << false << 45;
+        QTest::newRow("a ninth above 80 °C counts as 81") << 721 << -1 << false << 45;
+        QTest::newRow("a ninth above 77 °C in levels: 78 allows level 4")
+            << 77 * 9 + 1 << -1 << true << 4;
+        QTest::newRow("a ninth above 45 °C counts as 46") << 45 * 9 + 1 << -1 << false << 99;
+        QTest::newRow("110 °C allows none") << 110 * 9 << -1 << false << 0;
+        QTest::newRow("past 110 °C counts as 110") << 160 * 9 << -1 << false << 0;
+        QTest::newRow("100 % held at 110 °C") << 110 * 9 << 100 << false << 100;
     }
 
     void humidityLimitOfAPair()
     {
-        QFETCH(int, celsius);
+        QFETCH(int, temperature);
         QFETCH(int, held);
         QFETCH(bool, inLevels);
         QFETCH(int, limit);
         const auto unit = inLevels ? HumidityTypes::E_step : HumidityTypes::E_percentage;
         const std::optional<int> heldValue = held >= 0 ? std::optional<int>(held) : std::nullopt;
         const TemperatureHumidityRules &rules = TemperatureHumidityRules::instance();
-        QCOMPARE(rules.humidityUpperLimit(inLevels ? 10 : 100, heldValue, celsius * 9, unit),
+        QCOMPARE(rules.humidityUpperLimit(inLevels ? 10 : 100, heldValue, temperature, unit),
                  limit);
         // Without a temperature the humidity keeps its own limit.
         QCOMPARE(rules.humidityUpperLimit(inLevels ? 10 : 100, std::nullopt, std::nullopt, unit),

@@ -73,8 +73,12 @@ value::Degrees_9C_T TemperatureHumidityRules::maxTemperatureFor(
 int TemperatureHumidityRules::maxHumidityFor(value::Degrees_9C_T temperature,
                                              HumidityTypes::HumidityUnit unit) const
 {
-    const int celsius = qBound(0, temperature / 9, highestTargetCelsius);
-    const int percent = m_maxHumidityTable.values[std::size_t(celsius)];
+    // Between whole degrees the next degree up counts: a pair within this entry lies within the
+    // max-temperature table too.
+    const qint64 ninths = temperature;
+    const qint64 celsius = ninths > 0 ? (ninths + 8) / 9 : 0;
+    const int entry = int(qMin<qint64>(celsius, highestTargetCelsius));
+    const int percent = m_maxHumidityTable.values[std::size_t(entry)];
     return unit == HumidityTypes::E_step ? percent / 10 : percent;
 }
 

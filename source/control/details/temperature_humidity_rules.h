@@ -70,8 +70,9 @@ public:
     value::Degrees_9C_T
     maxTemperatureFor(const std::optional<value::HumidityValue_T> &humidity) const;
     // The largest target humidity, in the unit, the max-humidity table in use allows at the
-    // target temperature: its entry for the temperature in whole degrees Celsius (outside 0..110
-    // the nearest end). In levels it is the largest level whose percent the entry allows.
+    // target temperature: its entry for the temperature in whole degrees Celsius, rounded up
+    // (outside 0..110 the nearest end). In levels it is the largest level whose percent the entry
+    // allows.
     int maxHumidityFor(value::Degrees_9C_T temperature,
                        signalInterface::HumidityTypes::HumidityUnit unit) const;
 
