@@ -2,6 +2,7 @@
 
 #include "control/details/calendar_data_provider.h"
 #include "control/details/panel_questions.h"
+#include "signal_interface/protocol_facts.h"
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/list_model.h"
@@ -53,7 +54,7 @@ void CalendarQueueController::forgetSauna()
     m_scheduleDisabled = false;
     m_delayedStartEnabled = false;
     m_delayedStartRunning = false;
-    m_nextDescaling = 0;
+    m_nextDescaling.reset();
     m_descaling = signalInterface::AuxiliaryRelayTypes::Descaling();
     m_relays.clear();
     signalInterface::AuxiliaryRelayTypes::makeDefaultAuxiliaryRelayPosts(m_relays);
@@ -216,6 +217,8 @@ void CalendarQueueController::onSaunaNextDescalingChanged(int value)
         return;
     m_nextDescaling = value;
     emit nextDescalingChanged();
+    if (m_descaling.enabled)
+        rebuild();
 }
 
 void CalendarQueueController::onLanguageChanged(::signalInterface::LanguageTypes::Language language)
@@ -242,10 +245,11 @@ void CalendarQueueController::onClearAnswered(const Answer &answer)
 
 void CalendarQueueController::rebuild()
 {
+    // A start of the queue: a program's, or the descaling's without one.
     struct Entry
     {
         QDateTime start;
-        CalendarProgram program;
+        std::optional<CalendarProgram> program;
     };
     QList<Entry> entries;
     for (const CalendarProgram &program : m_dataProvider->programsInUse()) {
@@ -256,6 +260,17 @@ void CalendarQueueController::rebuild()
     std::stable_sort(entries.begin(), entries.end(), [](const Entry &first, const Entry &second) {
         return first.start < second.start;
     });
+    const std::optional<CalendarProgram> next =
+        entries.isEmpty() ? std::nullopt : entries.first().program;
+    if (m_descaling.enabled) {
+        // After the programs that start at the same time.
+        const Entry descaling{nextDescalingStart(), std::nullopt};
+        entries.insert(std::upper_bound(entries.begin(), entries.end(), descaling,
+                                        [](const Entry &first, const Entry &second) {
+                                            return first.start < second.start;
+                                        }),
+                       descaling);
+    }
 
     m_model->clear();
     // A delayed start set on the sauna comes before anything the calendar starts: the sauna has
@@ -263,45 +278,53 @@ void CalendarQueueController::rebuild()
     if (m_delayedStartEnabled || m_delayedStartRunning)
         m_model->appendItem(
             new view::RowItem2(LanguageSupport::delayedStartText(), delayedStartRowId));
-    const auto dateFormat = m_dataProvider->dateFormat();
     const QDate today = m_dataProvider->today();
     for (const Entry &entry : entries) {
-        const CalendarProgram &program = entry.program;
         const QDate day = entry.start.date();
-        const QString dayText = day == today ? LanguageSupport::todayText()
-                                             : LanguageSupport::dateText(day, dateFormat);
-        auto *row = new view::RowItem2(dayText + QLatin1Char(' ') +
-                                           m_dataProvider->programTimeText(program),
-                                       static_cast<int>(program.index));
-        row->setData(program.weekday ? LanguageSupport::weekdayCalendarProgramText()
-                                     : LanguageSupport::dateCalendarProgramText(),
-                     view::RowItemBase::TextValue1Role);
-        const auto favorite = m_dataProvider->favorite(program.favorite);
-        row->setData(favorite ? favorite->name : LanguageSupport::customText(),
-                     view::RowItemBase::TextValue2Role);
-        m_model->appendItem(row);
-    }
-    if (m_descaling.enabled) {
-        auto *row = new view::RowItem2(
-            LanguageSupport::weekdayText(m_descaling.weekday) + QLatin1Char(' ') +
-                LanguageSupport::timeText(m_descaling.startTime, m_dataProvider->timeFormat()),
-            descalingRowId);
-        row->setData(QCoreApplication::translate("QObject", "Descaling"),
-                     view::RowItemBase::TextValue1Role);
-        if (m_descaling.relayIndex < static_cast<quint32>(m_relays.size())) {
-            row->setData(LanguageSupport::auxRelayName(m_relays[m_descaling.relayIndex]),
-                         view::RowItemBase::TextValue2Role);
-        }
-        m_model->appendItem(row);
+        const QString dayText = day == today
+                                    ? LanguageSupport::todayText()
+                                    : LanguageSupport::dateText(day, m_dataProvider->dateFormat());
+        m_model->appendItem(entry.program ? programRow(*entry.program, dayText)
+                                          : descalingRow(dayText));
     }
     m_model->updateLayoutOrder();
 
-    const std::optional<CalendarProgram> next =
-        entries.isEmpty() ? std::nullopt : std::optional<CalendarProgram>(entries.first().program);
     if (next != m_next) {
         m_next = next;
         emit nextActiveCalendarItemChanged(next.value_or(CalendarProgram()), next.has_value());
     }
+}
+
+view::ListItem *CalendarQueueController::programRow(const CalendarProgram &program,
+                                                    const QString &day) const
+{
+    auto *row =
+        new view::RowItem2(day + QLatin1Char(' ') + m_dataProvider->programTimeText(program),
+                           static_cast<int>(program.index));
+    row->setData(program.weekday ? LanguageSupport::weekdayCalendarProgramText()
+                                 : LanguageSupport::dateCalendarProgramText(),
+                 view::RowItemBase::TextValue1Role);
+    const auto favorite = m_dataProvider->favorite(program.favorite);
+    row->setData(favorite ? favorite->name : LanguageSupport::customText(),
+                 view::RowItemBase::TextValue2Role);
+    return row;
+}
+
+view::ListItem *CalendarQueueController::descalingRow(const QString &day) const
+{
+    // A report without a start time gives no time to show.
+    const QString time =
+        m_descaling.startTime.isValid()
+            ? LanguageSupport::timeText(m_descaling.startTime, m_dataProvider->timeFormat())
+            : QStringLiteral("--");
+    auto *row = new view::RowItem2(day + QLatin1Char(' ') + time, descalingRowId);
+    row->setData(QCoreApplication::translate("QObject", "Descaling"),
+                 view::RowItemBase::TextValue1Role);
+    if (m_descaling.relayIndex < static_cast<quint32>(m_relays.size())) {
+        row->setData(LanguageSupport::auxRelayName(m_relays[m_descaling.relayIndex]),
+                     view::RowItemBase::TextValue2Role);
+    }
+    return row;
 }
 
 QList<CalendarProgram> CalendarQueueController::programsUsing(quint32 favorite) const
@@ -329,6 +352,25 @@ QDateTime CalendarQueueController::nextStart(const CalendarProgram &program) con
                        7;
     QDateTime next = wallClock(now.date().addDays(offset), program.start.time());
     if (next < nowWall)
+        next = next.addDays(7);
+    return next;
+}
+
+QDateTime CalendarQueueController::nextDescalingStart() const
+{
+    const QDateTime now = m_dataProvider->now();
+    // Without a start time the day begins it: the time the sauna takes for a record without one.
+    const QTime time = m_descaling.startTime.isValid() ? m_descaling.startTime : QTime(0, 0);
+    if (m_nextDescaling) {
+        const QDate day =
+            signalInterface::protocolFacts::protocolEpochDate().addDays(*m_nextDescaling);
+        if (day.isValid() && day >= now.date())
+            return wallClock(day, time);
+    }
+    const int offset =
+        (m_descaling.weekday - details::CalendarDataProvider::weekDayOf(now.date()) + 7) % 7;
+    QDateTime next = wallClock(now.date().addDays(offset), time);
+    if (next < wallClock(now.date(), now.time()))
         next = next.addDays(7);
     return next;
 }

@@ -16,8 +16,9 @@
 #include <vector>
 
 namespace view {
+class ListItem;
 class ListModel;
-}
+} // namespace view
 
 namespace control {
 
@@ -25,7 +26,7 @@ namespace details {
 class CalendarDataProvider;
 }
 
-// The queue of coming calendar starts (and the next descaling), soonest first, below a delayed
+// The queue of coming calendar starts and the next descaling, soonest first, below a delayed
 // start while the sauna has one. It also keeps the programs in step with favorite changes and
 // clears the whole calendar on request.
 class CalendarQueueController : public QObject
@@ -57,7 +58,9 @@ public:
 
     bool delayedStartEnabled() const { return m_delayedStartEnabled; }
     bool delayedStartRunning() const { return m_delayedStartRunning; }
-    int nextDescaling() const { return m_nextDescaling; }
+    // The day of the next descaling the sauna reported, in days since 2000-01-01; 0 before a
+    // report.
+    int nextDescaling() const { return m_nextDescaling.value_or(0); }
 
 signals:
     void calendarProgramChangeRequested(::signalInterface::CalendarProgram program);
@@ -92,6 +95,13 @@ private:
     QList<signalInterface::CalendarProgram> programsUsing(quint32 favorite) const;
     // The next start of a program from now; invalid when it will not start again.
     QDateTime nextStart(const signalInterface::CalendarProgram &program) const;
+    // The next descaling start: on the day the sauna reported, at the descaling start time; before
+    // a report, and when the reported day has passed, the next descaling weekday at that time.
+    QDateTime nextDescalingStart() const;
+    // A row of the queue: its day as "Today" or the date, then its time.
+    view::ListItem *programRow(const signalInterface::CalendarProgram &program,
+                               const QString &day) const;
+    view::ListItem *descalingRow(const QString &day) const;
 
     details::CalendarDataProvider *m_dataProvider;
     view::ListModel *m_model;
@@ -100,7 +110,7 @@ private:
     bool m_scheduleDisabled = false;
     bool m_delayedStartEnabled = false;
     bool m_delayedStartRunning = false;
-    int m_nextDescaling = 0;
+    std::optional<int> m_nextDescaling;
     signalInterface::AuxiliaryRelayTypes::Descaling m_descaling;
     QList<signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost> m_relays;
     std::optional<signalInterface::CalendarProgram> m_next;

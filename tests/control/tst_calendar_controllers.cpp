@@ -972,6 +972,89 @@ private slots:
         QCOMPARE(titles(), QStringList({title(today, thursdays), title(dateOf(15), wednesdays)}));
     }
 
+    // The descaling stands in time order among the programs: on the day the sauna reports, or,
+    // before a report and when the reported day has passed, on the next descaling weekday. Its
+    // day reads as a program's; it keeps its relay's name.
+    void queuePlacesTheDescalingInTimeOrder_data()
+    {
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<bool>("reports");
+        QTest::addColumn<int>("reportedDay");
+        QTest::addColumn<QList<int>>("order");
+        QTest::addColumn<QDate>("descalingDay");
+        const auto day = [](int dayOfMay) {
+            return int(QDate(2000, 1, 1).daysTo(QDate(2024, 5, dayOfMay)));
+        };
+        constexpr int descaling = control::CalendarQueueController::descalingRowId;
+        const QDateTime tuesday = wall(2024, 5, 7, 10, 0);
+        const QList<int> first{descaling, 1, 2, 3};
+        const QList<int> third{1, 2, descaling, 3};
+        QTest::newRow("reported tomorrow")
+            << tuesday << true << day(8) << first << QDate(2024, 5, 8);
+        QTest::newRow("reported a week later")
+            << tuesday << true << day(15) << third << QDate(2024, 5, 15);
+        QTest::newRow("no report") << tuesday << false << 0 << first << QDate(2024, 5, 8);
+        QTest::newRow("reported day past")
+            << tuesday << true << day(1) << first << QDate(2024, 5, 8);
+        QTest::newRow("reported before 2000")
+            << tuesday << true << -5 << first << QDate(2024, 5, 8);
+        QTest::newRow("reported today")
+            << wall(2024, 5, 8, 1, 0) << true << day(8) << first << QDate(2024, 5, 8);
+        QTest::newRow("no report, on the weekday after its time")
+            << wall(2024, 5, 8, 2, 1) << false << 0 << third << QDate(2024, 5, 15);
+    }
+
+    void queuePlacesTheDescalingInTimeOrder()
+    {
+        QFETCH(QDateTime, now);
+        QFETCH(bool, reports);
+        QFETCH(int, reportedDay);
+        QFETCH(QList<int>, order);
+        QFETCH(QDate, descalingDay);
+        CalendarTab tab;
+        QAbstractItemModelTester tester(tab.queue.model());
+        const view::ListModel &queue = *tab.queue.model();
+        QSignalSpy next(&tab.queue,
+                        &control::CalendarQueueController::nextActiveCalendarItemChanged);
+        tab.setNow(now);
+        emit tab.bridge.saunaCalendarProgramChanged(dateProgram(2, wall(2024, 5, 14, 18, 0)));
+        emit tab.bridge.saunaCalendarProgramChanged(dateProgram(1, wall(2024, 5, 10, 18, 0)));
+        emit tab.bridge.saunaCalendarProgramChanged(dateProgram(3, wall(2024, 5, 20, 18, 0)));
+        signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost pump;
+        pump.index = 4;
+        pump.name = QStringLiteral("Descaling pump");
+        emit tab.bridge.saunaAuxRelaySettingChanged(pump);
+        if (reports)
+            emit tab.bridge.saunaNextDescalingChanged(reportedDay);
+        signalInterface::AuxiliaryRelayTypes::Descaling descaling;
+        descaling.enabled = true;
+        descaling.relayIndex = 4;
+        descaling.weekday = CalendarTypes::E_wednesday;
+        descaling.startTime = QTime(2, 0);
+        emit tab.bridge.saunaDescalingChanged(descaling);
+
+        QList<int> ids;
+        for (int row = 0; row < queue.rowCount(); ++row)
+            ids << queue.getApplId(row);
+        QCOMPARE(ids, order);
+        const QModelIndex row =
+            queue.index(rowOf(queue, control::CalendarQueueController::descalingRowId));
+        const QString dayText =
+            descalingDay == now.date()
+                ? view::LanguageSupport::todayText()
+                : view::LanguageSupport::dateText(descalingDay, tab.provider.dateFormat());
+        QCOMPARE(queue.data(row, view::RowItemBase::TextOnSubMenuRole).toString(),
+                 dayText + QLatin1Char(' ') +
+                     view::LanguageSupport::timeText(QTime(2, 0), tab.provider.timeFormat()));
+        QCOMPARE(queue.data(row, view::RowItemBase::TextValue1Role).toString(),
+                 QStringLiteral("Descaling"));
+        QCOMPARE(queue.data(row, view::RowItemBase::TextValue2Role).toString(),
+                 QStringLiteral("Descaling pump"));
+        // The program that starts next is still the first program: descaling is none.
+        QVERIFY(!next.isEmpty());
+        QCOMPARE(next.last().at(0).value<CalendarProgram>().index, 1u);
+    }
+
     // Bath and standby stand under their heading "Mode", which chooses nothing; the favorites
     // stand under "Favorite", and that heading is no favorite.
     void choicesStandUnderTheirHeadings()

@@ -27,7 +27,8 @@ QDateTime startOf(const CalendarRecord &record)
 // not-allowed start period on, and the sauna refuses a start in it with the message that says
 // when a start is allowed. The user makes a weekday program, and at its time the sauna starts by
 // itself and the main screen shows it heating, until its stop time. The queue names the sauna's
-// today "Today", and shows a delayed start set on the sauna until the sauna switches itself on.
+// today "Today", places the sauna's descaling on the day the sauna reports for it, in time order
+// with the program, and shows a delayed start set on the sauna until the sauna switches itself on.
 class TestSaunaCalendarEndToEnd : public QObject, private PanelUnderTest
 {
     Q_OBJECT
@@ -192,17 +193,36 @@ private slots:
         const QString times = QLatin1Char(' ') + provider.programTimeText(*mondays);
         const QString queue = QStringLiteral("calendarQueueList");
 
-        // Late on a Monday: the program's next start is a week away.
+        // Late on a Monday: the program's next start is a week away. The sauna's descaling runs
+        // every second Wednesday at 02:00, on the day the sauna reports for it.
         STEP(tapTab(QStringLiteral("Calendar")));
         STEP(tapSection(QStringLiteral("Queue")));
         const QDate nextMonday(2030, 1, 21);
-        // The descaling follows the programs.
-        QTRY_COMPARE_WITH_TIMEOUT(
-            rowTexts(queue).value(0),
-            view::LanguageSupport::dateText(nextMonday, provider.dateFormat()) + times, waitMs);
+        const QString program =
+            view::LanguageSupport::dateText(nextMonday, provider.dateFormat()) + times;
+        const QDate wednesday(2030, 1, 16);
+        const auto lastDescaling = [this](const QDate &day) {
+            m_sauna->setReading(tools::IntegerId::LastDescaling,
+                                quint32(QDate(2000, 1, 1).daysTo(day)));
+        };
+        const auto descalingOn = [&provider](const QDate &day) {
+            return view::LanguageSupport::dateText(day, provider.dateFormat()) + QLatin1Char(' ') +
+                   view::LanguageSupport::timeText(QTime(2, 0), provider.timeFormat());
+        };
+        // Done a week before this Wednesday: the next one follows the program.
+        lastDescaling(wednesday.addDays(-7));
+        QTRY_COMPARE_WITH_TIMEOUT(rowTexts(queue).mid(0, 2),
+                                  (QStringList{program, descalingOn(wednesday.addDays(7))}),
+                                  waitMs);
+        // Done two weeks before: this Wednesday's comes first.
+        lastDescaling(wednesday.addDays(-14));
+        QTRY_COMPARE_WITH_TIMEOUT(rowTexts(queue).mid(0, 2),
+                                  (QStringList{descalingOn(wednesday), program}), waitMs);
+        // The clock set past that Wednesday: the program is today's, the descaling a week on.
         STEP(setSaunaClock(QDateTime(nextMonday, QTime(8, 0), QTimeZone::utc())));
         const QString today = view::LanguageSupport::todayText() + times;
-        QTRY_COMPARE_WITH_TIMEOUT(rowTexts(queue).value(0), today, waitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(rowTexts(queue).mid(0, 2),
+                                  (QStringList{today, descalingOn(wednesday.addDays(7))}), waitMs);
 
         m_sauna->setDelayedStart(30);
         QTRY_COMPARE_WITH_TIMEOUT(rowTexts(queue).mid(0, 2),

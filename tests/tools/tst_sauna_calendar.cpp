@@ -51,9 +51,9 @@ public:
         model.setClock([this] { return m_now; });
     }
 
-    void setClock(const QDateTime &wallClock)
+    SaunaReport setClock(const QDateTime &wallClock)
     {
-        model.requestSystemTime(wireTime(wallClock), m_now);
+        return model.requestSystemTime(wireTime(wallClock), m_now);
     }
     void advance(qint64 milliseconds) { m_now = m_now.addMSecs(milliseconds); }
     QDateTime clock() const
@@ -98,6 +98,7 @@ private slots:
     void descalingRunsAtItsTimeAndRecordsItsDay();
     void descalingIsDueOnlyByItsSettings_data();
     void descalingIsDueOnlyByItsSettings();
+    void nextDescalingDayIsReportedWhenItChanges();
 };
 
 void TestSaunaCalendar::programsCollideWhenTheirTimesOverlap_data()
@@ -656,6 +657,51 @@ void TestSaunaCalendar::descalingIsDueOnlyByItsSettings()
         sauna.advance(1000);
     QCOMPARE(sauna.model.lookAtClock().descalingStarted, due);
     QCOMPARE(sauna.model.state() == int(SaunaStateValue::Descaling), due);
+}
+
+// The day of the next descaling, as the panels hear it: reported again whenever it changes.
+void TestSaunaCalendar::nextDescalingDayIsReportedWhenItChanges()
+{
+    const auto nextDay = [](const SaunaReport &report) {
+        std::optional<quint32> day;
+        for (const auto &[id, value] : report.integers) {
+            if (id == IntegerId::NextDescaling)
+                day = value;
+        }
+        return day;
+    };
+    ClockedSauna sauna;
+    sauna.model.setReading(IntegerId::LastDescaling, DescalingDay - 14);
+    // Two weeks after the last one, on its Wednesday: the clock set a minute before its time.
+    QCOMPARE(nextDay(sauna.setClock(DescalingWednesday.addSecs(-60))),
+             std::optional<quint32>(DescalingDay));
+    QCOMPARE(nextDay(sauna.model.fullReport()), std::optional<quint32>(DescalingDay));
+    QCOMPARE(nextDay(sauna.model.lookAtClock()), std::nullopt);
+
+    // It starts: the next one is two weeks on.
+    sauna.advance(60 * 1000);
+    const SaunaReport started = sauna.model.lookAtClock();
+    QVERIFY(started.descalingStarted);
+    QCOMPARE(nextDay(started), std::optional<quint32>(DescalingDay + 14));
+
+    // On Thursdays: the first one more than a week after it; weekly: the next Thursday.
+    tools::DescalingChange thursdays;
+    thursdays.relayIndex = 4;
+    thursdays.weekday = 3;
+    QCOMPARE(nextDay(sauna.model.requestDescaling(thursdays)),
+             std::optional<quint32>(DescalingDay + 8));
+    tools::AuxRelayChange weekly;
+    weekly.index = 4;
+    weekly.offTime = tools::AuxRelayTiming{tools::AuxRelayWire::Hours, 168u};
+    QCOMPARE(nextDay(sauna.model.requestAuxRelay(weekly)),
+             std::optional<quint32>(DescalingDay + 1));
+
+    // The clock set past that Thursday's start; then descaling switched off: no day ahead.
+    QCOMPARE(nextDay(sauna.setClock(DescalingWednesday.addDays(1).addSecs(1))),
+             std::optional<quint32>(DescalingDay + 8));
+    tools::DescalingChange off = thursdays;
+    off.enabled = false;
+    QCOMPARE(nextDay(sauna.model.requestDescaling(off)), std::optional<quint32>(0));
 }
 
 QTEST_GUILESS_MAIN(TestSaunaCalendar)

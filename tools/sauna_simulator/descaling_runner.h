@@ -29,6 +29,14 @@ public:
     std::optional<Due> look(qint64 now, const DescalingRecord &settings,
                             const AuxRelayStore::Relays &relays, qint64 lastDescalingDay);
 
+    // The day of the next start that a later look will find due: the first on the descaling
+    // weekday at its start time after the previous look (after now before the first look), and,
+    // when it repeats every n weeks, more than n - 1 weeks after the last descaling day. Nothing
+    // while descaling is off or its relay is not connected.
+    std::optional<qint64> nextDay(qint64 now, const DescalingRecord &settings,
+                                  const AuxRelayStore::Relays &relays,
+                                  qint64 lastDescalingDay) const;
+
     // The clock was set: nothing between the old time and the new one is due.
     void clockSet(qint64 now) { m_lastLook = now; }
 
@@ -36,6 +44,13 @@ public:
     static int weekdayOf(qint64 day);
 
 private:
+    // The weeks one round takes, by the descaling relay's off time; nothing while descaling is
+    // off or its relay is not connected.
+    static std::optional<qint64> weeksPerRound(const DescalingRecord &settings,
+                                               const AuxRelayStore::Relays &relays);
+    // The time since which starts are due at the look now.
+    qint64 dueSince(qint64 now) const;
+
     std::optional<qint64> m_lastLook;
 };
 

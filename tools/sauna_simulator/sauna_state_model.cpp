@@ -174,7 +174,6 @@ SaunaStateModel::SaunaStateModel()
           {IntegerId::RcbTankFillTime, 240}, // seconds: an automatic combi's longest
           {IntegerId::NotAllowedStartFrom, 22 * 60},
           {IntegerId::NotAllowedStartUntil, 6 * 60},
-          {IntegerId::NextDescaling, 30},
       }
     , m_booleans{
           {BooleanId::Lights, false},
@@ -198,6 +197,7 @@ SaunaStateModel::SaunaStateModel()
     m_enums.waterLevelPrimary = 12;      // high
     m_enums.externalSwitchFunction = 40; // on/off
     m_enums.bathPriority = 50;           // automatic
+    reportNextDescaling();
 }
 
 void SaunaStateModel::useProductDefaults(int wireProduct)
@@ -269,6 +269,13 @@ SaunaReport SaunaStateModel::setInteger(int reportId, quint32 value)
         stored = value;
         report.integers.emplace_back(reportId, value);
     }
+    return report;
+}
+
+SaunaReport SaunaStateModel::setReading(int reportId, quint32 value)
+{
+    SaunaReport report = setInteger(reportId, value);
+    report.append(reportNextDescaling()); // the last descaling day counts
     return report;
 }
 
@@ -554,8 +561,21 @@ SaunaReport SaunaStateModel::lookAtClock()
 {
     SaunaReport report = runFan();
     report.append(runDescaling());
+    report.append(reportNextDescaling());
     report.append(runCalendar());
     return report;
+}
+
+SaunaReport SaunaStateModel::reportNextDescaling()
+{
+    if (!m_hasSteamGenerator)
+        return {};
+    qint64 last = qint64(integer(IntegerId::LastDescaling));
+    if (m_descalingRun)
+        last = std::max(last, m_descalingRun->day);
+    const std::optional<qint64> day = m_descalingRunner.nextDay(
+        qint64(systemTime()), m_auxRelays.descaling(), m_auxRelays.relays(), last);
+    return setInteger(IntegerId::NextDescaling, quint32(std::max<qint64>(0, day.value_or(0))));
 }
 
 SaunaReport SaunaStateModel::endProgram()
@@ -576,7 +596,7 @@ SaunaReport SaunaStateModel::requestSystemTime(quint64 millisecondsSinceEpoch,
     // Programs and descaling whose time the new clock skipped are not started late.
     m_calendar.clockSet(qint64(systemTime(nowUtc)));
     m_descalingRunner.clockSet(qint64(systemTime(nowUtc)));
-    SaunaReport report;
+    SaunaReport report = reportNextDescaling();
     report.stateChanged = true;
     return report;
 }
@@ -609,7 +629,9 @@ SaunaReport SaunaStateModel::requestFavorite(const FavoriteChange &change)
 
 SaunaReport SaunaStateModel::requestAuxRelay(const AuxRelayChange &change)
 {
-    return m_auxRelays.changeRelay(change);
+    SaunaReport report = m_auxRelays.changeRelay(change);
+    report.append(reportNextDescaling()); // the descaling relay's repetition counts
+    return report;
 }
 
 SaunaReport SaunaStateModel::requestDescaling(const DescalingChange &change)
@@ -617,7 +639,9 @@ SaunaReport SaunaStateModel::requestDescaling(const DescalingChange &change)
     // Only a steam generator is descaled.
     if (!m_hasSteamGenerator)
         return {};
-    return m_auxRelays.changeDescaling(change);
+    SaunaReport report = m_auxRelays.changeDescaling(change);
+    report.append(reportNextDescaling());
+    return report;
 }
 
 SaunaReport SaunaStateModel::requestCalendarProgram(const CalendarChange &change)
@@ -818,6 +842,8 @@ void SaunaStateModel::setClock(Clock nowUtc)
     m_clock = std::move(nowUtc);
     if (left)
         m_delayedStartAt = elapsedClock() + *left;
+    // Kept for the next report: only setting the clock (requestSystemTime) tells the panels.
+    reportNextDescaling();
 }
 
 SaunaReport SaunaStateModel::setDelayedStart(quint32 minutes)

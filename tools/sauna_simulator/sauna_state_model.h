@@ -213,8 +213,9 @@ public:
     const AuxRelayStore &auxRelays() const { return m_auxRelays; }
 
     // What a sensor or the heater's own timer of a real sauna would give now (the room's
-    // temperature or humidity, the bath time left), taken as it is; the heating steps move it on.
-    SaunaReport setReading(int reportId, quint32 value) { return setInteger(reportId, value); }
+    // temperature or humidity, the bath time left, the last descaling day), taken as it is; the
+    // heating steps move it on.
+    SaunaReport setReading(int reportId, quint32 value);
     // The humidity sensor failing or working again. A failed sensor is reported not working,
     // with "No humidity sensor detected. Steam not allowed." (0x100e); the sauna then makes no
     // steam and measures no humidity. Working again, it reports the room's humidity at once.
@@ -285,6 +286,13 @@ private:
     std::optional<SaunaReport> refuseStartNow();
     // The refusal of any change of state while the steam generator is descaled.
     std::optional<SaunaReport> refuseDuringDescaling() const;
+    // The day of the next descaling (days since 2000-01-01), reported as NEXT_DESCALING: the day
+    // a later look will start it, by the descaling weekday and start time, the repetition in weeks
+    // and the last descaling day; a descaling that runs now counts as the last one. 0, a day long
+    // past, while none is ahead (descaling off, or its relay not connected). Every change of what
+    // it depends on reports it again when the day changes: the settings, the descaling relay, the
+    // last descaling day, the clock set, and the time a start passes.
+    SaunaReport reportNextDescaling();
     SaunaReport startProgram(const CalendarRunner::Due &due);
     // With the automatic fan on, the fan runs while a bath does and for the fan's running time
     // after it; the user's switch takes the fan over until the next bath.
