@@ -122,7 +122,9 @@ int main(int argc, char **argv)
                                    "send a malformed datagram before every good one", commandLine);
         TCLAP::SwitchArg humiditySensorFault(
             "", "humidity-sensor-fault",
-            "the humidity sensor has failed: no steam, and no humidity measured", commandLine);
+            "the humidity sensor has failed: no steam, no humidity measured, and each panel "
+            "that connects is told so",
+            commandLine);
         std::vector<std::string> arguments = splitAssignments(argc, argv);
         commandLine.parse(arguments);
 

@@ -787,10 +787,16 @@ SaunaReport SaunaStateModel::setHumiditySensorWorking(bool working)
     if (working)
         report.integers.emplace_back(IntegerId::Humidity, integer(IntegerId::Humidity));
     else
-        report.userMessage =
-            SaunaUserMessage{SaunaUserMessage::NoHumiditySensor, SaunaUserMessage::OneButton,
-                             QStringLiteral("humidity sensor failed"), std::nullopt};
+        report.userMessage = standingFault();
     return report;
+}
+
+std::optional<SaunaUserMessage> SaunaStateModel::standingFault() const
+{
+    if (boolean(BooleanId::HumiditySensorStatus))
+        return std::nullopt;
+    return SaunaUserMessage{SaunaUserMessage::NoHumiditySensor, SaunaUserMessage::OneButton,
+                            QStringLiteral("humidity sensor failed"), std::nullopt};
 }
 
 SaunaReport SaunaStateModel::setTankWaterLevel(int board, int wireLevel)
