@@ -175,14 +175,19 @@ private slots:
     }
 
     // A multi-steam system's fault of one board: the popup names the board below the message,
-    // and its Ok reaches the sauna as the acknowledgement.
+    // and its Ok reaches the sauna as the acknowledgement. The sauna is asked for its low tank:
+    // the last secondary board's.
     void aFaultOfOneBoardNamesTheBoard()
     {
         tools::SimulatorOptions options = saunaOptions();
         options.rcbProduct = steamProduct;
         options.systemType = tools::SystemType::MultiSteam;
+        options.waterLevel = tools::WaterLevelValue::Low;
         STEP(startConnected(options));
         STEP(dismissPopups());
+        QTRY_VERIFY(showsText(QStringLiteral("Water level secondary2: Low")));
+        QVERIFY(showsText(QStringLiteral("Water level primary: High")));
+        QVERIFY(showsText(QStringLiteral("Water level secondary1: High")));
         QSignalSpy handled(m_sauna.get(), &tools::SimulatedSauna::requestHandled);
 
         STEP(tap(QStringLiteral("power_switch_tab")));

@@ -32,7 +32,7 @@ SimulatedSauna::SimulatedSauna(const SimulatorOptions &options, QObject *parent)
     m_model.setClock(m_clock);
     m_model.useProductDefaults(options.rcbProduct);
     m_model.useSystemType(options.systemType);
-    m_model.setTankWaterLevel(0, options.waterLevel);
+    m_model.setTankWaterLevel(m_model.relayBoardCount() - 1, options.waterLevel);
     m_model.setHumiditySensorWorking(!options.humiditySensorFault);
     m_model.fillErrorLog(options.errorLogEntries, QDateTime::currentDateTime());
     // Without a clock given, the sauna's clock was set right: it shows the PC's local wall time.
