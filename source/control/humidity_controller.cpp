@@ -153,7 +153,7 @@ void HumidityController::applyUpperLimit()
 
 void HumidityController::onSaunaHumidityChanged(int humidity, HumidityTypes::HumidityUnit unit)
 {
-    if (!showsMeasuredHumidity())
+    if (!m_humiditySensorWorking)
         return;
     m_physicalManager.setValue({humidity, unit});
 }
@@ -161,11 +161,9 @@ void HumidityController::onSaunaHumidityChanged(int humidity, HumidityTypes::Hum
 void HumidityController::onSaunaMasterFuncDescChanged(
     signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions)
 {
-    // A dry or infrared sauna has no target humidity to offer.
+    // A dry or infrared sauna has no target humidity to offer. Its room humidity is still shown
+    // while its sensor works: what it measures is told by the sensor's report, not the product.
     const bool supported = details::controlsHumidity(functions);
-    const bool shownBefore = showsMeasuredHumidity();
-    m_productWithoutHumidity = !supported;
-    followMeasuredHumidityShown(shownBefore);
     if (supported == m_humiditySupported)
         return;
     m_humiditySupported = supported;
@@ -196,7 +194,6 @@ void HumidityController::onSaunaReplaced()
         emit humiditySupportedChanged();
     }
     m_humiditySensorWorking = true;
-    m_productWithoutHumidity = false;
 }
 
 void HumidityController::onTargetHumidityProposed(int proposed)
@@ -232,17 +229,10 @@ void HumidityController::onTargetUnitMaybeChanged()
 
 void HumidityController::onSaunaHumiditySensorStatusChanged(bool working)
 {
-    const bool shownBefore = showsMeasuredHumidity();
-    m_humiditySensorWorking = working;
-    followMeasuredHumidityShown(shownBefore);
-}
-
-void HumidityController::followMeasuredHumidityShown(bool shownBefore)
-{
-    const bool shown = showsMeasuredHumidity();
-    if (shown == shownBefore)
+    if (working == m_humiditySensorWorking)
         return;
-    if (!shown) {
+    m_humiditySensorWorking = working;
+    if (!working) {
         m_physicalManager.setNoValue();
         return;
     }

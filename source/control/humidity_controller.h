@@ -101,16 +101,8 @@ private:
     std::optional<value::Degrees_9C_T> m_saunaTargetTemperature;
 
     // Whether the humidity the sauna reports is a measurement to show: not while its sensor is
-    // reported not working, nor on a product without humidity.
-    bool showsMeasuredHumidity() const
-    {
-        return m_humiditySensorWorking && !m_productWithoutHumidity;
-    }
-    // Drops the shown humidity when there is none to show any more; when there is again, the
-    // smoothing starts afresh from the next measurement.
-    void followMeasuredHumidityShown(bool shownBefore);
+    // reported not working, whatever the product.
     bool m_humiditySensorWorking = true;
-    bool m_productWithoutHumidity = false;
 };
 
 } // namespace control

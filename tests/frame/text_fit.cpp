@@ -511,7 +511,8 @@ bool PageFitTest::showsEnglish(Language language)
 }
 
 void PageFitTest::checkPageInEveryLanguage(const QString &screen,
-                                           const std::function<void()> &openAgain)
+                                           const std::function<void()> &openAgain,
+                                           const PageCheck &pageCheck)
 {
     control::LanguageController &languages = m_frame->controllerTab.languageController;
     for (int value = LanguageTypes::E_czech; value <= LanguageTypes::E_portuguese; ++value) {
@@ -523,6 +524,10 @@ void PageFitTest::checkPageInEveryLanguage(const QString &screen,
         STEP(checkShownTexts(language, screen, [this, language](const QString &shown) {
             return notInLanguage(language, shown);
         }));
+        const QString pageProblem = pageCheck ? pageCheck() : QString();
+        if (!pageProblem.isEmpty())
+            m_problems << QStringLiteral("%1, %2: %3")
+                              .arg(textFit::languageCode(language), screen, pageProblem);
     }
     languages.onLanguageChangeRequested(LanguageTypes::E_english);
     QCOMPARE(languages.language(), LanguageTypes::E_english);
@@ -531,6 +536,23 @@ void PageFitTest::checkPageInEveryLanguage(const QString &screen,
     QVERIFY(QQuickTest::qWaitForPolish(m_frame->guiHandler.view()->quickWindow(), waitMs));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+PageFitTest::PageCheck PageFitTest::fitsWithoutScrolling(const QString &flickableName)
+{
+    return [this, flickableName] {
+        const QQuickItem *page = waitForItem(flickableName);
+        if (page == nullptr)
+            return QStringLiteral("no page %1").arg(flickableName);
+        const qreal content = page->property("contentHeight").toReal() +
+                              page->property("topMargin").toReal() +
+                              page->property("bottomMargin").toReal();
+        if (content <= page->height() + slack)
+            return QString();
+        return QStringLiteral("needs scrolling: %1 px of content, room for %2 px")
+            .arg(content, 0, 'f', 1)
+            .arg(page->height(), 0, 'f', 1);
+    };
 }
 
 tools::SimulatorOptions PageFitTest::longNamedSaunaOptions()

@@ -52,6 +52,9 @@ protected:
     // Another check of a shown text, beside the fit (the language test's "still English"); what
     // is wrong, or empty.
     using TextCheck = std::function<QString(const QString &shown)>;
+    // A check of the whole page as it is shown in a language (that it needs no scrolling); what
+    // is wrong, or empty.
+    using PageCheck = std::function<QString()>;
 
     // Reads the fourteen translation files from the source tree, for the check that a shown
     // text is in the language.
@@ -67,9 +70,13 @@ protected:
     // The page shown now, in each of the fourteen languages, then in English again: its texts
     // fit, and each is in the language. A page that writes its texts as it opens, and so shows
     // a new language only when opened again (as the user does, coming from the Language
-    // screen), is opened again by the steps given.
+    // screen), is opened again by the steps given. A page check given runs in each language.
     void checkPageInEveryLanguage(const QString &screen,
-                                  const std::function<void()> &openAgain = {});
+                                  const std::function<void()> &openAgain = {},
+                                  const PageCheck &pageCheck = {});
+    // A page check: the page (a Flickable, by its object name) holds all of its content, with
+    // nothing to scroll to.
+    PageCheck fitsWithoutScrolling(const QString &flickableName);
     // The sauna the walks connect to, under a name as long as a sauna's name on screen gets.
     static tools::SimulatorOptions longNamedSaunaOptions();
     // Fahrenheit and the 12-hour clock: the widest forms of temperatures and times. The panel's

@@ -14,13 +14,15 @@
 
 using view::ConfigureGeneralPinViewManager;
 
-// The whole panel against a simulated steam sauna on loopback that reports the widest values it
-// can: the highest temperatures in Fahrenheit, full humidity in percent, a bath of twelve hours
-// with 11 h 59 min left, an evening time on a 12-hour clock, and a favorite named with as many
-// capitals as a name takes. The main screen, its heater settings, the lock screen with every
-// control and its PIN keypad, the favorites with the on-screen keyboard and the favorite editor
-// show their texts whole in all fourteen languages: none cut off, out of its box or the window,
-// broken inside a number and its unit, or over another text or under a button.
+// The whole panel against a simulated multi-steam sauna on loopback that reports the widest
+// values it can: the highest temperatures in Fahrenheit, full humidity in percent, a bath of
+// twelve hours with 11 h 59 min left, an evening time on a 12-hour clock, the water levels of
+// its three tanks in their longest words, and a favorite named with as many capitals as a name
+// takes. The main screen, its heater settings, the lock screen with every control and its PIN
+// keypad, the favorites with the on-screen keyboard and the favorite editor show their texts
+// whole in all fourteen languages: none cut off, out of its box or the window, broken inside a
+// number and its unit, or over another text or under a button. The main screen holds all of it
+// without scrolling.
 class TestFitMainPages : public QObject, private PageFitTest
 {
     Q_OBJECT
@@ -52,6 +54,7 @@ private slots:
         STEP(readTranslationFiles());
         tools::SimulatorOptions options = longNamedSaunaOptions();
         options.rcbProduct = steamProduct;
+        options.systemType = tools::SystemType::MultiSteam;
         // Two minutes to eleven in the evening: "10:58pm".
         options.clock = QDateTime(QDate(2026, 9, 30), QTime(22, 58), Qt::UTC);
         STEP(startConnected(options));
@@ -69,6 +72,11 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(m_sauna->model().state(), int(tools::SaunaStateValue::On),
                                   waitMs);
         m_sauna->setReading(tools::IntegerId::RunTimeLeft, longestBathMinutes - 1);
+        // Once the bath runs, which a low tank would interrupt: the longest level in most
+        // languages, and the one written bold.
+        m_sauna->setTankWaterLevel(0, tools::WaterLevelValue::Unknown);
+        m_sauna->setTankWaterLevel(1, tools::WaterLevelValue::Unknown);
+        m_sauna->setTankWaterLevel(2, tools::WaterLevelValue::Low);
         // The shown values follow the measured ones a step per tick of their filters, once the
         // reports are in.
         value::TemperatureFilterer &temperature =
@@ -109,10 +117,12 @@ private slots:
     void mainScreenAndHeaterSettings()
     {
         QVERIFY(waitForItem(QStringLiteral("targetTemperatureText")));
-        STEP(checkPageInEveryLanguage(QStringLiteral("main screen")));
+        QTRY_VERIFY(showsText(QStringLiteral("Water level secondary2: Low")));
+        const PageCheck whole = fitsWithoutScrolling(QStringLiteral("mainScreenFlickable"));
+        STEP(checkPageInEveryLanguage(QStringLiteral("main screen"), {}, whole));
         STEP(tap(QStringLiteral("lights_switch_tab_2")));
         QTRY_VERIFY_WITH_TIMEOUT(m_sauna->model().boolean(tools::BooleanId::Lights), waitMs);
-        STEP(checkPageInEveryLanguage(QStringLiteral("main screen, lights on")));
+        STEP(checkPageInEveryLanguage(QStringLiteral("main screen, lights on"), {}, whole));
 
         STEP(tap(QStringLiteral("bathTimeTile")));
         QVERIFY(waitForItem(QStringLiteral("bath_time_tab_2")));

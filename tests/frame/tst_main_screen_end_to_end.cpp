@@ -54,6 +54,9 @@ private slots:
         QQuickItem *tank = sceneItem("tankLevels");
         QVERIFY(tank);
         QTRY_COMPARE(tank->isVisible(), offered);
+        // The room's humidity is measured by every product whose sensor works, a dry one too.
+        QTRY_VERIFY(showsText(QStringLiteral("Humidity %1\u00a0%")
+                                  .arg(m_sauna->model().integer(tools::IntegerId::Humidity))));
         saveScreenshot(QStringLiteral("main_screen_%1").arg(QTest::currentDataTag()));
     }
 
@@ -172,14 +175,19 @@ private slots:
     }
 
     // A multi-steam system's fault of one board: the popup names the board below the message,
-    // and its Ok reaches the sauna as the acknowledgement.
+    // and its Ok reaches the sauna as the acknowledgement. The sauna is asked for its low tank:
+    // the last secondary board's.
     void aFaultOfOneBoardNamesTheBoard()
     {
         tools::SimulatorOptions options = saunaOptions();
         options.rcbProduct = steamProduct;
         options.systemType = tools::SystemType::MultiSteam;
+        options.waterLevel = tools::WaterLevelValue::Low;
         STEP(startConnected(options));
         STEP(dismissPopups());
+        QTRY_VERIFY(showsText(QStringLiteral("Water level secondary2: Low")));
+        QVERIFY(showsText(QStringLiteral("Water level primary: High")));
+        QVERIFY(showsText(QStringLiteral("Water level secondary1: High")));
         QSignalSpy handled(m_sauna.get(), &tools::SimulatedSauna::requestHandled);
 
         STEP(tap(QStringLiteral("power_switch_tab")));

@@ -663,8 +663,9 @@ void TestSaunaStateModel::startReportsTheLowSecondaryTank_data()
     QTest::newRow("standard steam") << 32 << 20 << false;
 }
 
-// The second secondary board's tank reads low water: each start of a bath reports the fault of
-// its level electrodes, naming the board; a running bath that changes state reports nothing.
+// Every tank is full at first, and a start reports nothing. Once the second secondary board's
+// tank reads low water, each start of a bath reports the fault of its level electrodes, naming
+// the board; a running bath that changes state reports nothing.
 void TestSaunaStateModel::startReportsTheLowSecondaryTank()
 {
     QFETCH(int, product);
@@ -673,6 +674,9 @@ void TestSaunaStateModel::startReportsTheLowSecondaryTank()
     SaunaStateModel model;
     model.useProductDefaults(product);
     model.useSystemType(systemType);
+    QVERIFY(!model.requestState(SaunaStateValue::On).userMessage);
+    model.requestState(SaunaStateValue::Off);
+    model.setTankWaterLevel(2, WaterLevelValue::Low);
 
     const SaunaReport started = model.requestState(SaunaStateValue::Standby);
     QCOMPARE(model.state(), int(SaunaStateValue::Standby));
@@ -936,8 +940,8 @@ void TestSaunaStateModel::relaysOfEveryBoardFollowTheSauna()
     const SaunaReport full = model.fullReport();
     QVERIFY(integerIn(full, IntegerId::TankTemperatureSecondary1));
     QVERIFY(integerIn(full, IntegerId::TankTemperatureSecondary2));
-    QCOMPARE(full.enums.waterLevelSecondary1, std::optional<int>(11));
-    QCOMPARE(full.enums.waterLevelSecondary2, std::optional<int>(10));
+    QCOMPARE(full.enums.waterLevelSecondary1, std::optional<int>(WaterLevelValue::High));
+    QCOMPARE(full.enums.waterLevelSecondary2, std::optional<int>(WaterLevelValue::High));
 
     // A standard system reports no secondary tank.
     const SaunaReport standard = SaunaStateModel().fullReport();

@@ -166,10 +166,18 @@ private slots:
     void clockStartsAtTheLocalWallTime();
     void productsReportTheirHumidityControl_data();
     void productsReportTheirHumidityControl();
+    void aStandingFaultReachesEachPanelAsItConnects();
 
 private:
+    static tools::SimulatorOptions testOptions(int heatIntervalMs = 3600000,
+                                               quint32 keepAliveSeconds = 60,
+                                               bool multiSteam = false, int errorLogEntries = 0);
+    void startSauna(const tools::SimulatorOptions &options);
     void startSauna(int heatIntervalMs = 3600000, quint32 keepAliveSeconds = 60,
-                    bool multiSteam = false, int errorLogEntries = 0);
+                    bool multiSteam = false, int errorLogEntries = 0)
+    {
+        startSauna(testOptions(heatIntervalMs, keepAliveSeconds, multiSteam, errorLogEntries));
+    }
     void sendToSauna(const QByteArray &payload, QUdpSocket *socket = nullptr);
     std::optional<QNetworkDatagram> nextDatagram(QUdpSocket *socket = nullptr);
     bool nextReport(vaholumo::Sauna_to_external &report, QUdpSocket *socket = nullptr);
@@ -191,8 +199,9 @@ void TestSimulatedSauna::cleanup()
     m_panel.reset();
 }
 
-void TestSimulatedSauna::startSauna(int heatIntervalMs, quint32 keepAliveSeconds, bool multiSteam,
-                                    int errorLogEntries)
+tools::SimulatorOptions TestSimulatedSauna::testOptions(int heatIntervalMs,
+                                                        quint32 keepAliveSeconds, bool multiSteam,
+                                                        int errorLogEntries)
 {
     tools::SimulatorOptions options;
     options.announcePort = 0;
@@ -207,6 +216,11 @@ void TestSimulatedSauna::startSauna(int heatIntervalMs, quint32 keepAliveSeconds
     // A clock of its own, so that nothing the sauna does at a time of day or on a weekday (its
     // descaling, Wednesdays at 02:00) happens because of when the test runs.
     options.clock = QDateTime(QDate(2030, 1, 7), QTime(12, 0), QTimeZone::utc());
+    return options;
+}
+
+void TestSimulatedSauna::startSauna(const tools::SimulatorOptions &options)
+{
     m_sauna = std::make_unique<SimulatedSauna>(options);
     QString errorText;
     QVERIFY2(m_sauna->start(&errorText), qPrintable(errorText));
@@ -1063,6 +1077,38 @@ void TestSimulatedSauna::productsReportTheirHumidityControl()
     QVERIFY(full.has_control_board_support());
     QCOMPARE(full.control_board_support().humidity_level(), humidity);
     QCOMPARE(full.control_board_support().humidity_percent(), humidity);
+}
+
+// A humidity sensor failed at start, before any panel was there: each panel that connects hears
+// the fault after the full report, as the sauna's own display shows it, and a panel connected
+// meanwhile does not hear it again. Without a fault, the full report is all a panel hears first.
+void TestSimulatedSauna::aStandingFaultReachesEachPanelAsItConnects()
+{
+    const auto nextIsKeepAlive = [this](QUdpSocket *panel) {
+        sendToSauna(keepAlive(7), panel);
+        vaholumo::Sauna_to_external answer;
+        return nextReport(answer, panel) && answer.has_keep_alive() && !answer.has_user_message();
+    };
+    startSauna();
+    connectPanel();
+    QVERIFY(nextIsKeepAlive(m_panel.get()));
+
+    tools::SimulatorOptions options = testOptions();
+    options.humiditySensorFault = true;
+    m_sauna.reset();
+    startSauna(options);
+    QUdpSocket second;
+    QVERIFY(second.bind(QHostAddress::LocalHost, 0));
+    for (QUdpSocket *panel : {m_panel.get(), &second}) {
+        connectPanel(panel);
+        vaholumo::Sauna_to_external message;
+        QVERIFY(nextReport(message, panel));
+        QVERIFY(message.has_user_message());
+        QCOMPARE(message.user_message().message_id(), 0x100eu);
+        QCOMPARE(message.user_message().message_type(),
+                 vaholumo::User_message_message_type_t_MESSAGE_TYPE_ONE_BUTTON);
+    }
+    QVERIFY(nextIsKeepAlive(m_panel.get()));
 }
 
 QTEST_GUILESS_MAIN(TestSimulatedSauna)

@@ -107,8 +107,9 @@ int main(int argc, char **argv)
         TCLAP::ValuesConstraint<std::string> waterLevelConstraint(waterLevelNames);
         TCLAP::ValueArg<std::string> waterLevel(
             "", "water-level",
-            "water level of the steam generator's tank at start: low, mid, high or unknown (a "
-            "multi-steam system's secondary tanks are mid and low)",
+            "water level of the steam generator's tank at start: low, mid, high or unknown; on a "
+            "multi-steam system the level of its second secondary board's tank, the other two "
+            "being high (low: every bath start reports that tank's level electrode fault)",
             false, "high", &waterLevelConstraint, commandLine);
         TCLAP::ValueArg<unsigned int> delayedStart(
             "", "delayed-start",
@@ -122,7 +123,9 @@ int main(int argc, char **argv)
                                    "send a malformed datagram before every good one", commandLine);
         TCLAP::SwitchArg humiditySensorFault(
             "", "humidity-sensor-fault",
-            "the humidity sensor has failed: no steam, and no humidity measured", commandLine);
+            "the humidity sensor has failed: no steam, no humidity measured, and each panel "
+            "that connects is told so",
+            commandLine);
         std::vector<std::string> arguments = splitAssignments(argc, argv);
         commandLine.parse(arguments);
 

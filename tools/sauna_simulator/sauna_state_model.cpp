@@ -744,12 +744,12 @@ void SaunaStateModel::useSystemType(int wireSystemType)
     m_relayBoards = wireSystemType == multiSteam ? 3 : 1;
     if (m_relayBoards < 3 || !m_hasSteamGenerator)
         return;
-    // The secondary tanks: at first a little cooler than the primary one, their water level
-    // lower.
+    // The secondary tanks: at first a little cooler than the primary one, and full, as every
+    // tank of a system in order.
     m_integers[IntegerId::TankTemperatureSecondary1] = AmbientTemperature - 9;
     m_integers[IntegerId::TankTemperatureSecondary2] = AmbientTemperature - 18;
-    m_enums.waterLevelSecondary1 = 11; // mid
-    m_enums.waterLevelSecondary2 = 10; // low
+    m_enums.waterLevelSecondary1 = WaterLevelValue::High;
+    m_enums.waterLevelSecondary2 = WaterLevelValue::High;
 }
 
 void SaunaStateModel::fillErrorLog(int count, const QDateTime &nowLocal)
@@ -811,10 +811,16 @@ SaunaReport SaunaStateModel::setHumiditySensorWorking(bool working)
     if (working)
         report.integers.emplace_back(IntegerId::Humidity, integer(IntegerId::Humidity));
     else
-        report.userMessage =
-            SaunaUserMessage{SaunaUserMessage::NoHumiditySensor, SaunaUserMessage::OneButton,
-                             QStringLiteral("humidity sensor failed"), std::nullopt};
+        report.userMessage = standingFault();
     return report;
+}
+
+std::optional<SaunaUserMessage> SaunaStateModel::standingFault() const
+{
+    if (boolean(BooleanId::HumiditySensorStatus))
+        return std::nullopt;
+    return SaunaUserMessage{SaunaUserMessage::NoHumiditySensor, SaunaUserMessage::OneButton,
+                            QStringLiteral("humidity sensor failed"), std::nullopt};
 }
 
 SaunaReport SaunaStateModel::setTankWaterLevel(int board, int wireLevel)

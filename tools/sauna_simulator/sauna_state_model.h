@@ -220,6 +220,9 @@ public:
     // with "No humidity sensor detected. Steam not allowed." (0x100e); the sauna then makes no
     // steam and measures no humidity. Working again, it reports the room's humidity at once.
     SaunaReport setHumiditySensorWorking(bool working);
+    // The message of a fault that stands now, as the sauna's own display shows it to whoever
+    // looks: the failed humidity sensor's. None while nothing has failed.
+    std::optional<SaunaUserMessage> standingFault() const;
     // The water level of a board's tank (0 primary, 1 and 2 the secondary boards), a
     // WaterLevelValue; nothing for a tank the system does not have.
     SaunaReport setTankWaterLevel(int board, int wireLevel);

@@ -32,7 +32,7 @@ SimulatedSauna::SimulatedSauna(const SimulatorOptions &options, QObject *parent)
     m_model.setClock(m_clock);
     m_model.useProductDefaults(options.rcbProduct);
     m_model.useSystemType(options.systemType);
-    m_model.setTankWaterLevel(0, options.waterLevel);
+    m_model.setTankWaterLevel(m_model.relayBoardCount() - 1, options.waterLevel);
     m_model.setHumiditySensorWorking(!options.humiditySensorFault);
     m_model.fillErrorLog(options.errorLogEntries, QDateTime::currentDateTime());
     // Without a clock given, the sauna's clock was set right: it shows the PC's local wall time.
@@ -233,6 +233,12 @@ void SimulatedSauna::handleConnectRequest(const vaholumo::External_to_sauna &env
     sendToPanel(*panel,
                 encodeFullReport(m_model, m_clock(),
                                  simulatedNodes(m_options.systemType == SystemType::MultiSteam)));
+    // A fault that stands reaches the panel that connects, as the sauna's own display shows it;
+    // raised before any panel was there (a sensor that failed at start), it reached none.
+    SaunaReport fault;
+    fault.userMessage = m_model.standingFault();
+    if (fault.userMessage)
+        sendToPanel(*panel, encodeReport(fault, m_model, m_clock()));
 }
 
 SaunaReport SimulatedSauna::handleRequests(const vaholumo::External_to_sauna &envelope,

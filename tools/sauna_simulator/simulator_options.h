@@ -38,8 +38,10 @@ struct SimulatorOptions
     // The sauna's clock at start, a wall-clock time as the sauna shows it (UTC spec); invalid:
     // the computer's local wall time.
     QDateTime clock;
-    // The water level of the primary board's tank at start, an Enum_value_types water_level_t
-    // value (10 low, 11 mid, 12 high, 13 unknown); a sauna without a steam generator has none.
+    // The water level at start of the tank of the system's last relay control board, an
+    // Enum_value_types water_level_t value (10 low, 11 mid, 12 high, 13 unknown): the primary
+    // board's tank, or a multi-steam system's second secondary one; every other tank is high. A
+    // sauna without a steam generator has none.
     int waterLevel = 12;
     // A delayed start set on the sauna at start: it switches itself on after this many minutes
     // (0: none).

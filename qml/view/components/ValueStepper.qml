@@ -12,6 +12,9 @@ Rectangle {
     readonly property string noValueText: "--"
 
     property string label
+    // Where room is short (the main screen), the label stands between the buttons, above the
+    // value, instead of on a line of its own above them.
+    property bool labelBetweenButtons: false
     property string valueText: noValueText
     // False while there is no value to show (no sauna connected): the stepper reads "--".
     property bool hasValue: true
@@ -39,7 +42,7 @@ Rectangle {
 
         Text {
             Layout.fillWidth: true
-            visible: stepper.label.length > 0
+            visible: stepper.label.length > 0 && !stepper.labelBetweenButtons
             text: stepper.label
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
@@ -59,17 +62,33 @@ Rectangle {
                 blocked: stepper.lowerBlocked
                 onStepped: stepper.stepRequested(DataProviderTypes.E_stepper_decrease)
             }
-            Text {
-                objectName: "valueText"
+            ColumnLayout {
                 Layout.fillWidth: true
-                horizontalAlignment: Text.AlignHCenter
-                textFormat: Text.PlainText
-                text: !stepper.showsValue
-                      ? stepper.noValueText
-                      : stepper.valueText + (stepper.unitText.length > 0 ? " " + stepper.unitText : "")
-                color: stepper.valueColor
-                font.pixelSize: Theme.fontLarge + 4
-                font.bold: true
+                spacing: 0
+
+                Text {
+                    Layout.fillWidth: true
+                    visible: stepper.label.length > 0 && stepper.labelBetweenButtons
+                    text: stepper.label
+                    textFormat: Text.PlainText
+                    wrapMode: Text.Wrap
+                    color: Theme.textDim
+                    font.pixelSize: Theme.fontSmall
+                    horizontalAlignment: Text.AlignHCenter
+                }
+                Text {
+                    objectName: "valueText"
+                    Layout.fillWidth: true
+                    horizontalAlignment: Text.AlignHCenter
+                    textFormat: Text.PlainText
+                    text: !stepper.showsValue
+                          ? stepper.noValueText
+                          : stepper.valueText
+                            + (stepper.unitText.length > 0 ? " " + stepper.unitText : "")
+                    color: stepper.valueColor
+                    font.pixelSize: Theme.fontLarge + 4
+                    font.bold: true
+                }
             }
             RoundStepButton {
                 objectName: "increaseButton"

@@ -16,6 +16,7 @@ Item {
     readonly property Item auxRelayList: auxRelayListItem
 
     PageFlickable {
+        objectName: "mainScreenFlickable"
         anchors.fill: parent
         contentHeight: column.implicitHeight + 2 * Theme.spacing
 
@@ -73,6 +74,7 @@ Item {
                 objectName: "temperature_data_provider_tab2_normal"
                 Layout.fillWidth: true
                 label: qsTr("Target temperature")
+                labelBetweenButtons: true
                 manager: target_temperature_manager
                 enabled: page.connected
                 hasValue: page.connected
@@ -83,6 +85,7 @@ Item {
                 // A dry or infrared sauna has no humidity to set.
                 visible: page.status.humiditySupported
                 label: qsTr("Target humidity")
+                labelBetweenButtons: true
                 manager: target_humidity_manager
                 enabled: page.connected
                 hasValue: page.connected

@@ -3,13 +3,16 @@ import "../components/Theme.js" as Theme
 
 // The water level of each tank of the sauna's steam generators, in the words of the Status
 // screen. A low tank is written in the warning colour and framed by it, so that it shows at a
-// glance. It only shows: a tap does nothing.
+// glance. It only shows: a tap does nothing. The tanks of a system of several boards are written
+// in the small font, so that the main screen holds each of their lines on one line, in every
+// language.
 Rectangle {
     id: strip
 
     // The water level controller's tanks: each with its "text" and whether it is "low".
     property var tanks: []
     readonly property bool anyLow: tanks.some(tank => tank.low)
+    readonly property bool several: tanks.length > 1
 
     implicitWidth: 300
     implicitHeight: lines.implicitHeight + 2 * Theme.spacing
@@ -37,7 +40,7 @@ Rectangle {
                 textFormat: Text.PlainText
                 text: modelData.text
                 color: modelData.low ? Theme.danger : Theme.water
-                font.pixelSize: Theme.fontNormal
+                font.pixelSize: strip.several ? Theme.fontSmall : Theme.fontNormal
                 font.bold: modelData.low
             }
         }
