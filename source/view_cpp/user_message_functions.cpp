@@ -163,9 +163,9 @@ const std::map<int, const char *> &UserMessageFunctions::panelSourceTexts()
         {0x204b, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
                                    "The settings cannot be saved. Changes will not be kept when "
                                    "the program closes.")},
-        // Back on a favorite renamed but not saved; %1 is the new name.
+        // Back on a favorite with changes not saved; %1 is its name as edited.
         {0x204c, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
-                                   "Favorite renamed to %1. Save the change?")},
+                                   "Save the changes to favorite %1?")},
         // An IP detect that found a sauna system; %1 is the address it answered from.
         {0x204d,
          QT_TRANSLATE_NOOP("view::details::UserMessageFunctions", "System found on IP address %1")},

@@ -785,13 +785,13 @@ void TestRealScene::favoriteEditorFollowsTheFavoriteController()
     QCOMPARE(editor->property("favoriteName").toString(), QStringLiteral("Late"));
     QVERIFY(!keyboard->property("visible").toBool());
 
-    // Back on the renamed favorite asks whether to save it; "No" ends the edit, and the editor
-    // goes with it.
+    // Back on the renamed favorite asks whether to save the change; "No" ends the edit, and the
+    // editor goes with it.
     QVERIFY(QMetaObject::invokeMethod(selector, "favoriteEditCancelRequested"));
     QVERIFY(rename->isVisible());
     control::MessageController &messages = m_frame->controllerTab.messageController;
     QVERIFY(messages.hasCurrentMessage());
-    QCOMPARE(messages.currentText(), QStringLiteral("Favorite renamed to Late. Save the change?"));
+    QCOMPARE(messages.currentText(), QStringLiteral("Save the changes to favorite Late?"));
     QObject *popup = item("popup_widget");
     auto *no = popup->findChild<QQuickItem *>("popupRightButton");
     QCOMPARE(no->property("text").toString(), QStringLiteral("No"));

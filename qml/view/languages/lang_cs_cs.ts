@@ -1487,8 +1487,8 @@
         <translation>Nastavení nelze uložit. Změny se po ukončení programu nezachovají.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Oblíbené nastavení přejmenováno na %1. Uložit změnu?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Uložit změny oblíbeného nastavení %1?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>

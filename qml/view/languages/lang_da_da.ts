@@ -1487,8 +1487,8 @@
         <translation>Indstillingerne kan ikke gemmes. Ændringer bevares ikke, når programmet lukkes.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Favorit omdøbt til %1. Gem ændringen?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Vil du gemme ændringerne i favoritten %1?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>

@@ -1487,8 +1487,8 @@
         <translation>Die Einstellungen können nicht gespeichert werden. Änderungen gehen beim Beenden des Programms verloren.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Favorit umbenannt in %1. Änderung speichern?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Änderungen am Favoriten %1 speichern?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>

@@ -1487,8 +1487,8 @@
         <translation>The settings cannot be saved. Changes will not be kept when the program closes.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Favorite renamed to %1. Save the change?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Save the changes to favorite %1?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>

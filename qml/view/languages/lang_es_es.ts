@@ -1487,8 +1487,8 @@
         <translation>No se pueden guardar los ajustes. Los cambios no se conservarán al cerrar el programa.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Favorito renombrado a %1. ¿Guardar el cambio?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>¿Guardar los cambios del favorito %1?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>

@@ -1487,8 +1487,8 @@
         <translation>Asetuksia ei voi tallentaa. Muutokset eivät säily, kun ohjelma suljetaan.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Suosikki nimetty uudelleen: %1. Tallennetaanko muutos?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Tallennetaanko suosikin %1 muutokset?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>

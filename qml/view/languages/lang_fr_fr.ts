@@ -1487,8 +1487,8 @@
         <translation>Les réglages ne peuvent pas être enregistrés. Les modifications ne seront pas conservées à la fermeture du programme.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Favori renommé en %1. Enregistrer la modification ?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Enregistrer les modifications du favori %1 ?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>

@@ -1487,8 +1487,8 @@
         <translation>Innstillingene kan ikke lagres. Endringer beholdes ikke når programmet lukkes.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Favoritt omdøpt til %1. Lagre endringen?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Vil du lagre endringene i favoritten %1?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>

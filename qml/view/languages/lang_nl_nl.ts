@@ -1487,8 +1487,8 @@
         <translation>De instellingen kunnen niet worden opgeslagen. Wijzigingen gaan verloren wanneer het programma wordt afgesloten.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Favoriet hernoemd naar %1. Wijziging opslaan?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Wijzigingen in favoriet %1 opslaan?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>

@@ -1487,8 +1487,8 @@
         <translation>Nie można zapisać ustawień. Zmiany nie zostaną zachowane po zamknięciu programu.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Zmieniono nazwę ulubionego ustawienia na %1. Zapisać zmianę?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Zapisać zmiany ulubionego ustawienia %1?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>

@@ -1487,8 +1487,8 @@
         <translation>Não é possível guardar as definições. As alterações não serão mantidas quando o programa fechar.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Favorito renomeado para %1. Guardar a alteração?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Guardar as alterações ao favorito %1?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>

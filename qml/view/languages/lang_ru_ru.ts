@@ -1487,8 +1487,8 @@
         <translation>Не удаётся сохранить настройки. Изменения не сохранятся после закрытия программы.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Избранный режим переименован в %1. Сохранить изменение?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Сохранить изменения избранного режима «%1»?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>

@@ -1487,8 +1487,8 @@
         <translation>Nastavenia nie je možné uložiť. Zmeny sa po zatvorení programu nezachovajú.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Obľúbené nastavenie premenované na %1. Uložiť zmenu?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Uložiť zmeny obľúbeného nastavenia %1?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>

@@ -1487,8 +1487,8 @@
         <translation>Inställningarna kan inte sparas. Ändringar behålls inte när programmet stängs.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Favoriten har bytt namn till %1. Spara ändringen?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Spara ändringarna i favoriten %1?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>
