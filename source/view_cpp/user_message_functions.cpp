@@ -174,6 +174,9 @@ const std::map<int, const char *> &UserMessageFunctions::panelSourceTexts()
         {0x204e, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
                                    "Another system (%1) answered at the address of %2. The "
                                    "panel does not connect to it.")},
+        // Back on a calendar program with changes not saved; %1 is its day and time as edited.
+        {0x204f, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
+                                   "Save the changes to calendar program %1?")},
     };
     return texts;
 }

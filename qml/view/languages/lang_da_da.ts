@@ -1498,6 +1498,10 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Et andet system (%1) svarede på adressen for system %2. Panelet forbinder ikke til det.</translation>
     </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Vil du gemme ændringerne i kalenderprogrammet %1?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

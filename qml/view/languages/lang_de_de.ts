@@ -1498,6 +1498,10 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Ein anderes System (%1) hat unter der Adresse von System %2 geantwortet. Das Bedienfeld verbindet sich nicht damit.</translation>
     </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Änderungen am Kalenderprogramm %1 speichern?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

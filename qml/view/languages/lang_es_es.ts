@@ -1498,6 +1498,10 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Otro sistema (%1) ha respondido en la dirección del sistema %2. El panel no se conecta a él.</translation>
     </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>¿Guardar los cambios del programa de calendario %1?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1498,6 +1498,10 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Toinen järjestelmä (%1) vastasi järjestelmän %2 osoitteessa. Paneeli ei yhdisty siihen.</translation>
     </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Tallennetaanko kalenteriohjelman %1 muutokset?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1498,6 +1498,10 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Un autre système (%1) a répondu à l’adresse du système %2. Le panneau ne s’y connecte pas.</translation>
     </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Enregistrer les modifications du programme de calendrier %1 ?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1498,6 +1498,10 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Et annet system (%1) svarte på adressen til systemet %2. Panelet kobler seg ikke til det.</translation>
     </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Vil du lagre endringene i kalenderprogrammet %1?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1498,6 +1498,10 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Een ander systeem (%1) antwoordde op het adres van systeem %2. Het paneel maakt er geen verbinding mee.</translation>
     </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Wijzigingen in kalenderprogramma %1 opslaan?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

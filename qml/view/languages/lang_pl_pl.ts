@@ -1498,6 +1498,10 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Inny system (%1) odpowiedział pod adresem systemu %2. Panel nie łączy się z nim.</translation>
     </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Zapisać zmiany programu kalendarza %1?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

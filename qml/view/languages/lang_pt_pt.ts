@@ -1498,6 +1498,10 @@
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Outro sistema (%1) respondeu no endereço do sistema %2. O painel não se liga a ele.</translation>
     </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Guardar as alterações ao programa de calendário %1?</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>
