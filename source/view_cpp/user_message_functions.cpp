@@ -177,6 +177,10 @@ const std::map<int, const char *> &UserMessageFunctions::panelSourceTexts()
         // Back on a calendar program with changes not saved; %1 is its day and time as edited.
         {0x204f, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
                                    "Save the changes to calendar program %1?")},
+        // The PIN lock switched on while the PIN is still the default one; %1 is that PIN.
+        {0x2050, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
+                                   "The PIN lock is on. The panel unlocks with PIN %1. To set "
+                                   "another PIN, use Change PIN.")},
     };
     return texts;
 }

@@ -1502,6 +1502,10 @@
         <source>Save the changes to calendar program %1?</source>
         <translation>Uložit změny programu kalendáře %1?</translation>
     </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>Zámek PIN je zapnutý. Panel odemknete kódem PIN %1. Jiný PIN nastavíte volbou Změnit PIN.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

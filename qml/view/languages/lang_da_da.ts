@@ -1502,6 +1502,10 @@
         <source>Save the changes to calendar program %1?</source>
         <translation>Vil du gemme ændringerne i kalenderprogrammet %1?</translation>
     </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>Pinkodelåsen er slået til. Panelet låses op med pinkoden %1. Vælg Skift pinkode for at angive en anden pinkode.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

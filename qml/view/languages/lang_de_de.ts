@@ -1502,6 +1502,10 @@
         <source>Save the changes to calendar program %1?</source>
         <translation>Änderungen am Kalenderprogramm %1 speichern?</translation>
     </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>Die PIN-Sperre ist eingeschaltet. Das Bedienfeld wird mit dem PIN-Code %1 entsperrt. Einen anderen PIN-Code legen Sie mit „PIN-Code ändern“ fest.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

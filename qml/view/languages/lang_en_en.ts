@@ -1502,6 +1502,10 @@
         <source>Save the changes to calendar program %1?</source>
         <translation>Save the changes to calendar program %1?</translation>
     </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

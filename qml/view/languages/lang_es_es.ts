@@ -1502,6 +1502,10 @@
         <source>Save the changes to calendar program %1?</source>
         <translation>¿Guardar los cambios del programa de calendario %1?</translation>
     </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>El bloqueo por PIN está activado. El panel se desbloquea con el PIN %1. Para establecer otro PIN, use la opción Cambiar PIN.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

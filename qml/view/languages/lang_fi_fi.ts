@@ -1502,6 +1502,10 @@
         <source>Save the changes to calendar program %1?</source>
         <translation>Tallennetaanko kalenteriohjelman %1 muutokset?</translation>
     </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>PIN-lukitus on käytössä. Paneelin lukitus avataan PIN-koodilla %1. Toisen PIN-koodin voit asettaa kohdasta Vaihda PIN-koodi.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

@@ -1502,6 +1502,10 @@
         <source>Save the changes to calendar program %1?</source>
         <translation>Enregistrer les modifications du programme de calendrier %1 ?</translation>
     </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>Le verrouillage par code PIN est activé. Le panneau se déverrouille avec le code PIN %1. Pour définir un autre code PIN, utilisez l’option Changer le code PIN.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

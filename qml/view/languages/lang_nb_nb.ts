@@ -1502,6 +1502,10 @@
         <source>Save the changes to calendar program %1?</source>
         <translation>Vil du lagre endringene i kalenderprogrammet %1?</translation>
     </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>PIN-låsen er slått på. Panelet låses opp med PIN-koden %1. Velg Endre PIN-kode for å angi en annen PIN-kode.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

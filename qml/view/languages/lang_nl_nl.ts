@@ -1502,6 +1502,10 @@
         <source>Save the changes to calendar program %1?</source>
         <translation>Wijzigingen in kalenderprogramma %1 opslaan?</translation>
     </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>De pincodevergrendeling is ingeschakeld. Het paneel wordt ontgrendeld met pincode %1. Gebruik Pincode wijzigen om een andere pincode in te stellen.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

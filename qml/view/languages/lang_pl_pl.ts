@@ -1502,6 +1502,10 @@
         <source>Save the changes to calendar program %1?</source>
         <translation>Zapisać zmiany programu kalendarza %1?</translation>
     </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>Blokada PIN jest włączona. Panel można odblokować kodem PIN %1. Aby ustawić inny PIN, użyj opcji Zmień PIN.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

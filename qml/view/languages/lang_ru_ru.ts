@@ -1502,6 +1502,10 @@
         <source>Save the changes to calendar program %1?</source>
         <translation>Сохранить изменения программы календаря %1?</translation>
     </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>Блокировка PIN-кодом включена. Панель разблокируется PIN-кодом %1. Чтобы задать другой PIN-код, используйте «Изменить PIN-код».</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>

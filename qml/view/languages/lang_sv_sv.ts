@@ -1502,6 +1502,10 @@
         <source>Save the changes to calendar program %1?</source>
         <translation>Spara ändringarna i kalenderprogrammet %1?</translation>
     </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>PIN-låset är på. Panelen låses upp med PIN-koden %1. Välj Byt PIN-kod för att ange en annan PIN-kod.</translation>
+    </message>
 </context>
 <context>
     <name>view::details::KeyboardTranslations</name>
