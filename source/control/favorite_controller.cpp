@@ -32,7 +32,7 @@ FavoriteController::FavoriteController(QObject *parent)
           this))
     , m_auxiliaryRelaysModel(new view::ListModel(view::ToggleStandardItem::roleNames(), this))
     , m_deleteCallback(this, &FavoriteController::onDeleteAnswered)
-    , m_saveRenamedCallback(this, &FavoriteController::onSaveRenamedAnswered)
+    , m_saveChangesCallback(this, &FavoriteController::onSaveChangesAnswered)
 {
     AuxiliaryRelayTypes::makeDefaultAuxiliaryRelayPosts(m_relays);
     // A favorite may leave the bath time at 0; the sauna's limit replaces the default upper one.
@@ -212,18 +212,19 @@ void FavoriteController::onFavoriteEditCancelRequested()
 {
     if (!m_editing)
         return;
-    // The header already shows a new name; leaving must not drop it silently.
-    if (m_edited.name == m_favorites[m_edited.index].name) {
+    // A new name, a step of a value or a switch: leaving must not drop it silently.
+    const FavoritesPost edited = editedFavorite();
+    if (edited == m_unchanged) {
         endEdit();
         return;
     }
-    if (m_saveRenamedPending)
+    if (m_saveChangesPending)
         return;
-    m_saveRenamedPending = true;
-    m_saveRenamedCallback.setArgument(editedFavorite());
+    m_saveChangesPending = true;
+    m_saveChangesCallback.setArgument(edited);
     emit panelUserMessageIssued(
-        details::questionMessage(details::panelMessageId::saveRenamedFavorite, {m_edited.name}),
-        &m_saveRenamedCallback);
+        details::questionMessage(details::panelMessageId::saveChangedFavorite, {edited.name}),
+        &m_saveChangesCallback);
 }
 
 void FavoriteController::onEditBathTimeRequested()
@@ -330,9 +331,9 @@ void FavoriteController::onDeleteAnswered(const Answer &answer, const FavoritesP
     emit favoriteUpdateRequested(favorite);
 }
 
-void FavoriteController::onSaveRenamedAnswered(const Answer &answer, const FavoritesPost &favorite)
+void FavoriteController::onSaveChangesAnswered(const Answer &answer, const FavoritesPost &favorite)
 {
-    m_saveRenamedPending = false;
+    m_saveChangesPending = false;
     // Either answer leaves the editor, as Back was meant to.
     if (m_editing && m_edited.index == favorite.index)
         endEdit();
@@ -355,6 +356,7 @@ void FavoriteController::loadEditors()
     m_targetPair->setTemperature(static_cast<int>(m_edited.temperature));
     m_targetPair->setHumidityFromInt(static_cast<int>(m_edited.humidity));
     m_bathTimeManager->setValueInMinutes(static_cast<int>(m_edited.bathTime));
+    m_unchanged = editedFavorite();
 }
 
 void FavoriteController::onSaunaReplaced()

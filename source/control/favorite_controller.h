@@ -88,7 +88,8 @@ public slots:
     // The name typed on the keyboard that onFavoriteNameEditActivated opened.
     void onFavoriteNameEntered(const QString &name);
     void onAuxRelayActivatedChanged(int relay, bool shownActivated);
-    // Back on the editor: a renamed favorite is not dropped without asking whether to save it.
+    // Back on the editor: a favorite with changes not saved (its name or any of its settings)
+    // is not dropped without asking whether to save them.
     void onFavoriteEditCancelRequested();
     void onEditBathTimeRequested();
     void onBathTimeCommit();
@@ -113,8 +114,9 @@ public slots:
 
 private:
     void onDeleteAnswered(const Answer &answer, const FavoritesPost &favorite);
-    void onSaveRenamedAnswered(const Answer &answer, const FavoritesPost &favorite);
+    void onSaveChangesAnswered(const Answer &answer, const FavoritesPost &favorite);
     void save(const FavoritesPost &favorite);
+    // Loads the editors with the edited favorite; what they then hold is the unchanged favorite.
     void loadEditors();
     void rebuildRelays();
     void endEdit();
@@ -126,14 +128,16 @@ private:
     details::TemperatureHumidityPair *m_targetPair;
     view::ListModel *m_auxiliaryRelaysModel;
     view::message::UserMessageCallback1<FavoriteController, FavoritesPost> m_deleteCallback;
-    view::message::UserMessageCallback1<FavoriteController, FavoritesPost> m_saveRenamedCallback;
+    view::message::UserMessageCallback1<FavoriteController, FavoritesPost> m_saveChangesCallback;
     // The stored favorite stays the one acted on until the question is answered.
     bool m_deletePending = false;
-    bool m_saveRenamedPending = false;
+    bool m_saveChangesPending = false;
 
     QList<signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost> m_relays;
     bool m_editing = false;
     FavoritesPost m_edited;
+    // The favorite as the editors held it when they were loaded: Back asks only after a change.
+    FavoritesPost m_unchanged;
 
     // The sauna's current settings, as last reported.
     std::optional<int> m_saunaTemperature;

@@ -19,6 +19,7 @@ using signalInterface::PinTypes;
 constexpr quint32 pinCipherKey[4] = {0x5a17c3e9u, 0x0b86d24fu, 0x9e3147a2u, 0xc4f85d13u};
 
 constexpr quint32 pinCodeChangedMessage = 0x2023;
+constexpr quint32 defaultPinLockMessage = 0x2050;
 
 } // namespace
 
@@ -131,6 +132,7 @@ void PinCodeController::onPinCodeToggleChanged(::signalInterface::PinTypes::PinV
     if (!PinTypes::fromInt(static_cast<int>(type), checked) || checked != PinTypes::E_demandPin) {
         return;
     }
+    const bool switchedOn = activated && !m_pinActivated;
     if (activated != m_pinActivated) {
         m_pinActivated = activated;
         Settings::setValue(QLatin1String(Settings::pinCodeActivatedKey), activated);
@@ -141,6 +143,12 @@ void PinCodeController::onPinCodeToggleChanged(::signalInterface::PinTypes::PinV
     }
     // Also on no change, so that a switch that showed a stale state shows the real one again.
     emit setPinToggle(PinTypes::E_demandPin, m_pinActivated);
+    // The toggle asks for no PIN: a user who never set one is told which PIN unlocks the panel.
+    if (switchedOn && m_pin == PinTypes::Pin::defaultPinText()) {
+        signalInterface::UserMessageTypes::UserMessage message(defaultPinLockMessage);
+        message.arguments = {m_pin};
+        emit panelUserMessageIssued(message, nullptr);
+    }
 }
 
 void PinCodeController::onUserMousePressOccurred()

@@ -163,9 +163,9 @@ const std::map<int, const char *> &UserMessageFunctions::panelSourceTexts()
         {0x204b, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
                                    "The settings cannot be saved. Changes will not be kept when "
                                    "the program closes.")},
-        // Back on a favorite renamed but not saved; %1 is the new name.
+        // Back on a favorite with changes not saved; %1 is its name as edited.
         {0x204c, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
-                                   "Favorite renamed to %1. Save the change?")},
+                                   "Save the changes to favorite %1?")},
         // An IP detect that found a sauna system; %1 is the address it answered from.
         {0x204d,
          QT_TRANSLATE_NOOP("view::details::UserMessageFunctions", "System found on IP address %1")},
@@ -174,6 +174,13 @@ const std::map<int, const char *> &UserMessageFunctions::panelSourceTexts()
         {0x204e, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
                                    "Another system (%1) answered at the address of %2. The "
                                    "panel does not connect to it.")},
+        // Back on a calendar program with changes not saved; %1 is its day and time as edited.
+        {0x204f, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
+                                   "Save the changes to calendar program %1?")},
+        // The PIN lock switched on while the PIN is still the default one; %1 is that PIN.
+        {0x2050, QT_TRANSLATE_NOOP("view::details::UserMessageFunctions",
+                                   "The PIN lock is on. The panel unlocks with PIN %1. To set "
+                                   "another PIN, use Change PIN.")},
     };
     return texts;
 }

@@ -7,6 +7,7 @@
 #include "control/details/calendar_program_settings_favorite_model.h"
 #include "protocol_buffers_support/si_pb_type_conversion/calendar_converter.h"
 #include "sauna_bridge/zerededid_bridge_receiver_signal_interface.h"
+#include "signal_interface/data_provider_types.h"
 #include "signal_interface/protocol_facts.h"
 #include "signal_interface/type_registration.h"
 #include "support/local_time_zone.h"
@@ -50,6 +51,7 @@ signals:
     void rowItemSelected(int row);
     void rowItemBtnSelected(int row);
     void calendarProgramSettingsEditCancelRequested();
+    void calendarProgramSettingsEditBackRequested();
     void calendarProgramSettingsEditDeleteRequested();
     void calendarProgramSettingsEditSaveRequested();
     void calendarFavoriteSelected(int row);
@@ -263,7 +265,7 @@ private slots:
 
         // An object without the signals fails every connect; an empty list connects nothing.
         QObject plain;
-        QCOMPARE(tab.dateProgram.connectProgramSettingsView({&plain}), 8);
+        QCOMPARE(tab.dateProgram.connectProgramSettingsView({&plain}), 9);
         QCOMPARE(tab.queue.connectSaunaSignals({&plain}), 7);
         QCOMPARE(tab.provider.connectSaunaSignals({&plain}), 11);
         QCOMPARE(tab.dateOverview.connectMonthView({}), 0);
@@ -505,6 +507,81 @@ private slots:
         QCOMPARE(tab.dateOverview.dateOverviewModel()->rowCount(), 3);
         emit tab.bridge.saunaCalendarProgramChanged(sent);
         QCOMPARE(tab.dateOverview.dateOverviewModel()->rowCount(), 2);
+    }
+
+    // Back on a program with a change not saved asks whether to save it; the answer saves the
+    // program as edited or drops the change. Back without a change, and Cancel, leave at once.
+    void backWithAChangeNotSavedAsksWhetherToSave_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("saved");
+        const int yes = signalInterface::UserMessageTypes::E_answerYes;
+        const int no = signalInterface::UserMessageTypes::E_answerNo;
+        QTest::newRow("start, yes") << QStringLiteral("start") << yes << true;
+        QTest::newRow("start, no") << QStringLiteral("start") << no << false;
+        QTest::newRow("own temperature, yes") << QStringLiteral("temperature") << yes << true;
+        QTest::newRow("none") << QString() << -1 << false;
+        QTest::newRow("cancelled") << QStringLiteral("cancelled") << -1 << false;
+    }
+
+    void backWithAChangeNotSavedAsksWhetherToSave()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, answer);
+        QFETCH(bool, saved);
+        CalendarTab tab;
+        tab.setNow(wall(2024, 5, 10, 10, 0));
+        const CalendarProgram stored = weekdayProgram(4, wall(2024, 5, 13, 18, 0));
+        emit tab.bridge.saunaCalendarProgramChanged(stored);
+        QSignalSpy requests(
+            &tab.weekdayProgram,
+            &control::CalendarWeekdayProgramController::calendarProgramChangeRequested);
+        QSignalSpy messages(&tab.weekdayProgram,
+                            &control::CalendarWeekdayProgramController::panelUserMessageIssued);
+        emit tab.weekdayOverview.calendarProgramEditActivated(stored);
+        QVERIFY(tab.weekdayProgram.editing());
+
+        CalendarProgram expected = stored;
+        if (change == QLatin1String("start") || change == QLatin1String("cancelled")) {
+            tab.weekdayProgram.readyAtManager()->setValue(wall(2024, 5, 13, 19, 30));
+            tab.weekdayProgram.onActivationTimeCommit();
+            expected.start = wall(2024, 5, 13, 19, 30);
+        } else if (change == QLatin1String("temperature")) {
+            tab.weekdayProgram.customTemperatureManager()->onChangeTemperatureValueRequested(
+                signalInterface::DataProviderTypes::E_stepper_increase);
+            tab.weekdayProgram.onCalendarProgramSettingsCustomCommit();
+            expected.temperature = 729;
+        }
+        if (change == QLatin1String("cancelled"))
+            tab.weekdayProgram.onCalendarProgramSettingsEditCancelRequested();
+        else
+            tab.weekdayProgram.onCalendarProgramSettingsEditBackRequested();
+        if (answer < 0) {
+            QCOMPARE(messages.size(), 0);
+            QVERIFY(!tab.weekdayProgram.editing());
+            QCOMPARE(requests.size(), 0);
+            return;
+        }
+
+        // The question names the program by its day and its times as edited; the editor stays
+        // until it is answered, and another Back does not ask twice.
+        QCOMPARE(messages.size(), 1);
+        const auto question = messages.at(0).at(0).value<UserMessage>();
+        QCOMPARE(question.id, 0x204fu);
+        QCOMPARE(question.type, signalInterface::UserMessageTypes::E_typeTwoButtons);
+        QCOMPARE(question.arguments, QStringList{tab.provider.programDescription(expected)});
+        QVERIFY(question.arguments.at(0).startsWith(QStringLiteral("Monday ")));
+        QVERIFY(tab.weekdayProgram.editing());
+        tab.weekdayProgram.onCalendarProgramSettingsEditBackRequested();
+        QCOMPARE(messages.size(), 1);
+
+        messages.at(0).at(1).value<UserMessageAction *>()->execute(
+            signalInterface::UserMessageTypes::UserMessageAnswer(answer));
+        QVERIFY(!tab.weekdayProgram.editing());
+        QCOMPARE(requests.size(), saved ? 1 : 0);
+        if (saved)
+            QCOMPARE(requests.at(0).at(0).value<CalendarProgram>(), expected);
     }
 
     void saveQuestionsComeBeforeTheRequest_data()

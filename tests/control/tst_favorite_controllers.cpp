@@ -553,46 +553,85 @@ private slots:
         QCOMPARE(updates.at(0).at(0).value<FavoritesPost>().name, QStringLiteral("Fresh"));
     }
 
-    // Back on a renamed favorite asks whether to save; the answer saves it or drops the name.
-    // Back without a new name leaves at once.
-    void backOnARenamedFavoriteAsksWhetherToSave_data()
+    // Back with any change not saved (the name, a value, a switch) asks whether to save it; the
+    // answer saves the favorite as edited or drops the change. Back without a change, or after a
+    // change stepped back, leaves at once.
+    void backWithAChangeNotSavedAsksWhetherToSave_data()
     {
-        QTest::addColumn<bool>("renamed");
+        QTest::addColumn<QString>("change");
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("saved");
-        QTest::newRow("renamed, yes")
-            << true << int(signalInterface::UserMessageTypes::E_answerYes) << true;
-        QTest::newRow("renamed, no")
-            << true << int(signalInterface::UserMessageTypes::E_answerNo) << false;
-        QTest::newRow("not renamed") << false << -1 << false;
+        const int yes = signalInterface::UserMessageTypes::E_answerYes;
+        const int no = signalInterface::UserMessageTypes::E_answerNo;
+        for (const char *change :
+             {"name", "temperature", "humidity", "bath time", "lights", "relay"}) {
+            QTest::addRow("%s, yes", change) << QString::fromLatin1(change) << yes << true;
+            QTest::addRow("%s, no", change) << QString::fromLatin1(change) << no << false;
+        }
+        QTest::newRow("none") << QString() << -1 << false;
+        QTest::newRow("stepped back") << QStringLiteral("stepped back") << -1 << false;
+        QTest::newRow("bath time not set") << QStringLiteral("bath time not set") << -1 << false;
     }
 
-    void backOnARenamedFavoriteAsksWhetherToSave()
+    void backWithAChangeNotSavedAsksWhetherToSave()
     {
-        QFETCH(bool, renamed);
+        QFETCH(QString, change);
         QFETCH(int, answer);
         QFETCH(bool, saved);
         FavoritesTab tab;
         QSignalSpy updates(&tab.favorites, &control::FavoriteController::favoriteUpdateRequested);
         QSignalSpy messages(&tab.favorites, &control::FavoriteController::panelUserMessageIssued);
         tab.favorites.onFavoriteEditActivated(3);
-        if (renamed)
+        FavoritesPost expected = favoritePost(3, QStringLiteral("Evening"));
+        value::TemperatureValueManager *temperature = tab.favorites.temperatureManager();
+        if (change == QLatin1String("name")) {
             tab.favorites.onFavoriteNameEntered(QStringLiteral("Late"));
+            expected.name = QStringLiteral("Late");
+        } else if (change == QLatin1String("temperature")) {
+            temperature->onChangeTemperatureValueRequested(
+                signalInterface::DataProviderTypes::E_stepper_decrease);
+            expected.temperature = 711;
+        } else if (change == QLatin1String("humidity")) {
+            tab.favorites.humidityManager()->onChangeHumidityValueRequested(
+                signalInterface::DataProviderTypes::E_stepper_decrease);
+            expected.humidity = tab.favorites.editedFavorite().humidity;
+            QVERIFY(expected.humidity != favoritePost(3, QString()).humidity);
+        } else if (change == QLatin1String("bath time")) {
+            tab.favorites.onEditBathTimeRequested();
+            tab.favorites.bathTimeManager()->setValueInMinutes(90);
+            tab.favorites.onBathTimeCommit();
+            expected.bathTime = 90;
+        } else if (change == QLatin1String("lights")) {
+            tab.favorites.onLightingStateChange(false);
+            expected.lights = true;
+        } else if (change == QLatin1String("relay")) {
+            tab.favorites.onAuxRelayActivatedChanged(2, false);
+            expected.auxRelayActive[2] = true;
+        } else if (change == QLatin1String("stepped back")) {
+            temperature->onChangeTemperatureValueRequested(
+                signalInterface::DataProviderTypes::E_stepper_increase);
+            temperature->onChangeTemperatureValueRequested(
+                signalInterface::DataProviderTypes::E_stepper_decrease);
+        } else if (change == QLatin1String("bath time not set")) {
+            // Steps the bath-time editor was not set to are not the favorite's.
+            tab.favorites.onEditBathTimeRequested();
+            tab.favorites.bathTimeManager()->setValueInMinutes(90);
+        }
         tab.favorites.onFavoriteEditCancelRequested();
-        if (!renamed) {
+        if (answer < 0) {
             QCOMPARE(messages.size(), 0);
             QVERIFY(!tab.favorites.editing());
             QCOMPARE(updates.size(), 0);
             return;
         }
 
-        // The question names the new name; the editor stays until it is answered, and another
-        // Back does not ask twice.
+        // The question names the favorite as edited; the editor stays until it is answered,
+        // and another Back does not ask twice.
         QCOMPARE(messages.size(), 1);
         const auto question = messages.at(0).at(0).value<UserMessage>();
         QCOMPARE(question.id, 0x204cu);
         QCOMPARE(question.type, signalInterface::UserMessageTypes::E_typeTwoButtons);
-        QCOMPARE(question.arguments, QStringList{QStringLiteral("Late")});
+        QCOMPARE(question.arguments, QStringList{expected.name});
         QVERIFY(tab.favorites.editing());
         tab.favorites.onFavoriteEditCancelRequested();
         QCOMPARE(messages.size(), 1);
@@ -603,10 +642,8 @@ private slots:
         action->execute(signalInterface::UserMessageTypes::UserMessageAnswer(answer));
         QVERIFY(!tab.favorites.editing());
         QCOMPARE(updates.size(), saved ? 1 : 0);
-        if (saved) {
-            FavoritesPost expected = favoritePost(3, QStringLiteral("Late"));
+        if (saved)
             QCOMPARE(updates.at(0).at(0).value<FavoritesPost>(), expected);
-        }
     }
 
     // A favorite deleted on another panel while the question waits is not brought back.

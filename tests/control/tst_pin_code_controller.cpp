@@ -60,6 +60,8 @@ private slots:
     void plainPinOfOlderVersionMigrated();
     void toggleStoresAndAnnounces();
     void toggleIgnoresOtherPages();
+    void switchingOnWithTheDefaultPinTellsIt_data();
+    void switchingOnWithTheDefaultPinTellsIt();
     void connectOperations();
 
 private:
@@ -369,6 +371,51 @@ void TestPinCodeController::toggleIgnoresOtherPages()
     QCOMPARE(toggle.count(), 0);
     QVERIFY(!controller.isPinActivated());
     QVERIFY(!Settings::settings()->contains(storeKey(Settings::pinCodeActivatedKey)));
+}
+
+void TestPinCodeController::switchingOnWithTheDefaultPinTellsIt_data()
+{
+    QTest::addColumn<QString>("pin");
+    QTest::addColumn<bool>("alreadyOn");
+    QTest::addColumn<bool>("told");
+    QTest::newRow("default PIN") << QString() << false << true;
+    QTest::newRow("PIN changed") << QStringLiteral("1357") << false << false;
+    QTest::newRow("already on") << QString() << true << false;
+}
+
+// The toggle asks for no PIN: switched on while the PIN is still the default one, the lock tells
+// which PIN unlocks the panel. Switching off tells nothing.
+void TestPinCodeController::switchingOnWithTheDefaultPinTellsIt()
+{
+    QFETCH(QString, pin);
+    QFETCH(bool, alreadyOn);
+    QFETCH(bool, told);
+    if (alreadyOn) {
+        Settings::setValue(storeKey(Settings::pinCodeActivatedKey), true);
+        restart();
+    }
+    PinCodeController controller;
+    if (!pin.isEmpty()) {
+        controller.onChangePinCodeOldPin(PinTypes::Pin::defaultPinText());
+        controller.onChangePinCodeNewPin(pin);
+        controller.onChangePinCodeNewPinConfirm(pin);
+        QVERIFY(controller.isCurrentPin(pin));
+    }
+    QSignalSpy messages(&controller, &PinCodeController::panelUserMessageIssued);
+
+    controller.onPinCodeToggleChanged(PinTypes::E_demandPin, true);
+    QVERIFY(controller.isPinActivated());
+    QCOMPARE(messages.count(), told ? 1 : 0);
+    if (told) {
+        const auto message =
+            messages.at(0).at(0).value<signalInterface::UserMessageTypes::UserMessage>();
+        QCOMPARE(message.id, 0x2050u);
+        QCOMPARE(message.type, signalInterface::UserMessageTypes::E_typeOneButton);
+        QCOMPARE(message.arguments, QStringList{QStringLiteral("4826")});
+        QVERIFY(messages.at(0).at(1).value<signalInterface::UserMessageAction *>() == nullptr);
+    }
+    controller.onPinCodeToggleChanged(PinTypes::E_demandPin, false);
+    QCOMPARE(messages.count(), told ? 1 : 0);
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "text_fit.h"
 
+#include "control/message_controller.h"
 #include "control/pin_code_controller.h"
 #include "control/settings.h"
 #include "sauna_simulator/sauna_state_model.h"
@@ -18,11 +19,11 @@ using view::ConfigureGeneralPinViewManager;
 // values it can: the highest temperatures in Fahrenheit, full humidity in percent, a bath of
 // twelve hours with 11 h 59 min left, an evening time on a 12-hour clock, the water levels of
 // its three tanks in their longest words, and a favorite named with as many capitals as a name
-// takes. The main screen, its heater settings, the lock screen with every control and its PIN
-// keypad, the favorites with the on-screen keyboard and the favorite editor show their texts
-// whole in all fourteen languages: none cut off, out of its box or the window, broken inside a
-// number and its unit, or over another text or under a button. The main screen holds all of it
-// without scrolling.
+// takes. The main screen, its heater settings, the notice of the default PIN as the lock is
+// switched on, the lock screen with every control and its PIN keypad, the favorites with the
+// on-screen keyboard and the favorite editor show their texts whole in all fourteen languages:
+// none cut off, out of its box or the window, broken inside a number and its unit, or over
+// another text or under a button. The main screen holds all of it without scrolling.
 class TestFitMainPages : public QObject, private PageFitTest
 {
     Q_OBJECT
@@ -141,6 +142,16 @@ private slots:
         control::PinCodeController &pinCode = m_frame->controllerTab.pinCodeController;
         STEP(tap(QStringLiteral("rowToggle")));
         QTRY_VERIFY(pinCode.isPinActivated());
+        // The notice of the PIN that unlocks, still the default one. The page lies under the
+        // notice's shade, dimmed on purpose: only the notice's own texts are held to the fit here
+        // (a problem names the text it is about last).
+        QTRY_VERIFY(m_frame->controllerTab.messageController.hasCurrentMessage());
+        STEP(checkPageInEveryLanguage(QStringLiteral("default PIN notice")));
+        m_problems.removeIf([](const QString &problem) {
+            return !problem.section(QStringLiteral(": "), -1)
+                        .startsWith(QLatin1String("popup_widget/"));
+        });
+        QCOMPARE(dismissPopups().size(), 1);
         for (const int control : {int(ConfigureGeneralPinViewManager::E_power),
                                   int(ConfigureGeneralPinViewManager::E_temperature),
                                   int(ConfigureGeneralPinViewManager::E_humidity),

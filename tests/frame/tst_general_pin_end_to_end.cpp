@@ -1,5 +1,6 @@
 #include "panel_under_test.h"
 
+#include "control/message_controller.h"
 #include "control/pin_code_controller.h"
 #include "control/settings.h"
 #include "sauna_simulator/sauna_state_model.h"
@@ -22,10 +23,10 @@ const char newPin[] = "1357";
 } // namespace
 
 // The whole panel connected to the simulated sauna on loopback. The user opens Settings, General,
-// PIN; switches the PIN lock on, chooses power and lights for the lock screen and changes the
-// PIN. From then on the settings tab asks for the PIN: a wrong one is refused, the new one lets
-// the user in. Once the lock timer runs out, the lock screen shows power and lights only, and
-// its lights switch reaches the sauna. Every tap is a mouse click on the scene's widget.
+// PIN; switches the PIN lock on and is told its PIN, chooses power and lights for the lock screen
+// and changes the PIN. From then on the settings tab asks for the PIN: a wrong one is refused, the
+// new one lets the user in. Once the lock timer runs out, the lock screen shows power and lights
+// only, and its lights switch reaches the sauna. Every tap is a mouse click on the scene's widget.
 class TestGeneralPinEndToEnd : public QObject, private PanelUnderTest
 {
     Q_OBJECT
@@ -101,8 +102,14 @@ private slots:
         QTRY_VERIFY(pinCode.isPinActivated());
         QTRY_COMPARE(toggle->property("checked").toBool(), true);
         QVERIFY(Settings::boolValue(QLatin1String(Settings::pinCodeActivatedKey), false));
-        // The panel stays unlocked while the user works here.
+        // The panel stays unlocked while the user works here, and is told the PIN that unlocks
+        // it: still the default one.
         QVERIFY(!pinCode.isLocked());
+        QTRY_VERIFY(m_frame->controllerTab.messageController.hasCurrentMessage());
+        STEP(saveScreenshot(QStringLiteral("pin_default_told")));
+        QCOMPARE(dismissPopups(),
+                 QStringList{QStringLiteral("The PIN lock is on. The panel unlocks with PIN 4826. "
+                                            "To set another PIN, use Change PIN.")});
 
         // Power and lights for the lock screen.
         STEP(tapRow(QStringLiteral("settingsList"), ConfigureGeneralPinViewManager::E_power));

@@ -542,8 +542,31 @@ void TestCalendarScene::dateProgramAsksBeforeItIsSavedOrDeleted()
     QCOMPARE(post.temperature(), 800u);
     emit receiver->saunaNotAllowedStartEnableChanged(false);
 
-    // Delete asks with the program's description, and sends the program as not in use.
+    // Back after a change asks whether to save it, naming the program; "No" leaves and sends
+    // nothing. Cancel leaves without a question.
     m_transport.envelopes.clear();
+    const QString standby =
+        LanguageSupport::standbyKindText(m_frame->calendarTab.calendarDataProvider.brand());
+    click(row(item(QStringLiteral("dateProgramsList")), timeText));
+    QVERIFY(shown(editor));
+    click(row(rows, standby));
+    click(named(header, QStringLiteral("pageBackButton")));
+    QCOMPARE(popupText(),
+             view::LineBreaks::keptTogetherText(
+                 QStringLiteral("Save the changes to calendar program %1?")
+                     .arg(m_frame->calendarTab.calendarDataProvider.programDescription(program))));
+    QVERIFY(shown(editor));
+    answerPopup("popupRightButton");
+    QVERIFY(!shown(editor));
+    click(row(item(QStringLiteral("dateProgramsList")), timeText));
+    QVERIFY(shown(editor));
+    click(row(rows, standby));
+    click(named(editor, QStringLiteral("programCancelButton")));
+    QVERIFY(popupText().isEmpty());
+    QVERIFY(!shown(editor));
+    QVERIFY(m_transport.envelopes.isEmpty());
+
+    // Delete asks with the program's description, and sends the program as not in use.
     click(row(item(QStringLiteral("dateProgramsList")), timeText));
     QVERIFY(shown(editor));
     click(named(editor, QStringLiteral("programDeleteButton")));

@@ -109,6 +109,8 @@ private:
     // Taps the row, waits until its page has slid in, taps the page's Back and waits until it has
     // slid out: both slides were drawn, and no frame of them had a fault.
     void slideInAndBack(const SlideFrames &frames, QQuickItem *row, const QString &pageName);
+    // Switches the PIN lock on, and acknowledges the notice of the default PIN that unlocks.
+    void switchPinLockOn();
 
     std::unique_ptr<control::VariantControllerPcPanel> m_variant;
     std::unique_ptr<startUp::PanelFrame> m_frame;
@@ -645,6 +647,17 @@ void TestRealScene::popupShowsTheMessageControllersMessage()
     QCOMPARE(answer.answer(), vaholumo::User_message_answer_t_ANSWER_NONE);
 }
 
+void TestRealScene::switchPinLockOn()
+{
+    m_frame->controllerTab.pinCodeController.onPinCodeToggleChanged(
+        signalInterface::PinTypes::E_demandPin, true);
+    control::MessageController &messages = m_frame->controllerTab.messageController;
+    QVERIFY(messages.hasCurrentMessage());
+    QVERIFY(messages.currentText().contains(signalInterface::PinTypes::Pin::defaultPinText()));
+    click(item("popup_widget")->findChild<QQuickItem *>("popupCenterButton"));
+    QVERIFY(!messages.hasCurrentMessage());
+}
+
 void TestRealScene::lockScreenAndKeypadFollowThePinController()
 {
     using signalInterface::PinTypes;
@@ -658,7 +671,9 @@ void TestRealScene::lockScreenAndKeypadFollowThePinController()
         m_frame->configureTab.manager<view::ConfigureGeneralPinViewManager>();
     pinScreen.onPinViewVisibleChanged(true);
     pinScreen.onLockscreenControlSelected(view::ConfigureGeneralPinViewManager::E_temperature);
-    pins.onPinCodeToggleChanged(PinTypes::E_demandPin, true);
+    switchPinLockOn();
+    if (QTest::currentTestFailed())
+        return;
     pins.onLockTimerTimeout();
     QVERIFY(pins.isLocked());
     QVERIFY(locked->isVisible());
@@ -684,7 +699,9 @@ void TestRealScene::lockScreenAndKeypadFollowThePinController()
     QVERIFY(!control::Settings::boolValue(
         QLatin1String(control::Settings::lockscreenTemperatureVisibleKey), true));
     // Locked again, the lock screen no longer offers the target temperature.
-    pins.onPinCodeToggleChanged(PinTypes::E_demandPin, true);
+    switchPinLockOn();
+    if (QTest::currentTestFailed())
+        return;
     pins.onLockTimerTimeout();
     QVERIFY(pins.isLocked());
     QVERIFY(!locked->isVisible());
@@ -713,7 +730,9 @@ void TestRealScene::pcKeyboardWorksTheKeypad()
     QFETCH(bool, unlocks);
     using signalInterface::PinTypes;
     control::PinCodeController &pins = m_frame->controllerTab.pinCodeController;
-    pins.onPinCodeToggleChanged(PinTypes::E_demandPin, true);
+    switchPinLockOn();
+    if (QTest::currentTestFailed())
+        return;
     pins.onLockTimerTimeout();
     QVERIFY(pins.isLocked());
     QObject *keypad = item("pin_input");
@@ -785,13 +804,13 @@ void TestRealScene::favoriteEditorFollowsTheFavoriteController()
     QCOMPARE(editor->property("favoriteName").toString(), QStringLiteral("Late"));
     QVERIFY(!keyboard->property("visible").toBool());
 
-    // Back on the renamed favorite asks whether to save it; "No" ends the edit, and the editor
-    // goes with it.
+    // Back on the renamed favorite asks whether to save the change; "No" ends the edit, and the
+    // editor goes with it.
     QVERIFY(QMetaObject::invokeMethod(selector, "favoriteEditCancelRequested"));
     QVERIFY(rename->isVisible());
     control::MessageController &messages = m_frame->controllerTab.messageController;
     QVERIFY(messages.hasCurrentMessage());
-    QCOMPARE(messages.currentText(), QStringLiteral("Favorite renamed to Late. Save the change?"));
+    QCOMPARE(messages.currentText(), QStringLiteral("Save the changes to favorite Late?"));
     QObject *popup = item("popup_widget");
     auto *no = popup->findChild<QQuickItem *>("popupRightButton");
     QCOMPARE(no->property("text").toString(), QStringLiteral("No"));

@@ -44,6 +44,8 @@ Rectangle {
     signal rowItemSelected(int row)
     signal rowItemBtnSelected(int row)
     signal calendarProgramSettingsEditCancelRequested()
+    // The header's back arrow on the program's rows: changes not saved are asked about first.
+    signal calendarProgramSettingsEditBackRequested()
     signal calendarProgramSettingsEditDeleteRequested()
     signal calendarProgramSettingsEditSaveRequested()
     signal calendarFavoriteSelected(int favorite)
@@ -76,7 +78,7 @@ Rectangle {
         if (page.subPage.length > 0)
             page.subPage = parentOf(page.subPage)
         else
-            page.calendarProgramSettingsEditCancelRequested()
+            page.calendarProgramSettingsEditBackRequested()
     }
 
     function openRow(applId) {

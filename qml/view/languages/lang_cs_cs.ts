@@ -1487,8 +1487,8 @@
         <translation>Nastavení nelze uložit. Změny se po ukončení programu nezachovají.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Oblíbené nastavení přejmenováno na %1. Uložit změnu?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Uložit změny oblíbeného nastavení %1?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>
@@ -1497,6 +1497,14 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Na adrese systému %2 odpověděl jiný systém (%1). Panel se k němu nepřipojí.</translation>
+    </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Uložit změny programu kalendáře %1?</translation>
+    </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>Zámek PIN je zapnutý. Panel odemknete kódem PIN %1. Jiný PIN nastavíte volbou Změnit PIN.</translation>
     </message>
 </context>
 <context>

@@ -1487,8 +1487,8 @@
         <translation>Indstillingerne kan ikke gemmes. Ændringer bevares ikke, når programmet lukkes.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Favorit omdøbt til %1. Gem ændringen?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Vil du gemme ændringerne i favoritten %1?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>
@@ -1497,6 +1497,14 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Et andet system (%1) svarede på adressen for system %2. Panelet forbinder ikke til det.</translation>
+    </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Vil du gemme ændringerne i kalenderprogrammet %1?</translation>
+    </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>Pinkodelåsen er slået til. Panelet låses op med pinkoden %1. Vælg Skift pinkode for at angive en anden pinkode.</translation>
     </message>
 </context>
 <context>

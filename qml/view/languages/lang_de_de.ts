@@ -1487,8 +1487,8 @@
         <translation>Die Einstellungen können nicht gespeichert werden. Änderungen gehen beim Beenden des Programms verloren.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Favorit umbenannt in %1. Änderung speichern?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Änderungen am Favoriten %1 speichern?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>
@@ -1497,6 +1497,14 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Ein anderes System (%1) hat unter der Adresse von System %2 geantwortet. Das Bedienfeld verbindet sich nicht damit.</translation>
+    </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Änderungen am Kalenderprogramm %1 speichern?</translation>
+    </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>Die PIN-Sperre ist eingeschaltet. Das Bedienfeld wird mit dem PIN-Code %1 entsperrt. Einen anderen PIN-Code legen Sie mit „PIN-Code ändern“ fest.</translation>
     </message>
 </context>
 <context>

@@ -1487,8 +1487,8 @@
         <translation>The settings cannot be saved. Changes will not be kept when the program closes.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Favorite renamed to %1. Save the change?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Save the changes to favorite %1?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>
@@ -1497,6 +1497,14 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Another system (%1) answered at the address of %2. The panel does not connect to it.</translation>
+    </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Save the changes to calendar program %1?</translation>
+    </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</translation>
     </message>
 </context>
 <context>

@@ -1487,8 +1487,8 @@
         <translation>No se pueden guardar los ajustes. Los cambios no se conservarán al cerrar el programa.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Favorito renombrado a %1. ¿Guardar el cambio?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>¿Guardar los cambios del favorito %1?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>
@@ -1497,6 +1497,14 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Otro sistema (%1) ha respondido en la dirección del sistema %2. El panel no se conecta a él.</translation>
+    </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>¿Guardar los cambios del programa de calendario %1?</translation>
+    </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>El bloqueo por PIN está activado. El panel se desbloquea con el PIN %1. Para establecer otro PIN, use la opción Cambiar PIN.</translation>
     </message>
 </context>
 <context>

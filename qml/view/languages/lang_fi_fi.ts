@@ -1487,8 +1487,8 @@
         <translation>Asetuksia ei voi tallentaa. Muutokset eivät säily, kun ohjelma suljetaan.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Suosikki nimetty uudelleen: %1. Tallennetaanko muutos?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Tallennetaanko suosikin %1 muutokset?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>
@@ -1497,6 +1497,14 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Toinen järjestelmä (%1) vastasi järjestelmän %2 osoitteessa. Paneeli ei yhdisty siihen.</translation>
+    </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Tallennetaanko kalenteriohjelman %1 muutokset?</translation>
+    </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>PIN-lukitus on käytössä. Paneelin lukitus avataan PIN-koodilla %1. Toisen PIN-koodin voit asettaa kohdasta Vaihda PIN-koodi.</translation>
     </message>
 </context>
 <context>

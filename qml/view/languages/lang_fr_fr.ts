@@ -1487,8 +1487,8 @@
         <translation>Les réglages ne peuvent pas être enregistrés. Les modifications ne seront pas conservées à la fermeture du programme.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Favori renommé en %1. Enregistrer la modification ?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Enregistrer les modifications du favori %1 ?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>
@@ -1497,6 +1497,14 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Un autre système (%1) a répondu à l’adresse du système %2. Le panneau ne s’y connecte pas.</translation>
+    </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Enregistrer les modifications du programme de calendrier %1 ?</translation>
+    </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>Le verrouillage par code PIN est activé. Le panneau se déverrouille avec le code PIN %1. Pour définir un autre code PIN, utilisez l’option Changer le code PIN.</translation>
     </message>
 </context>
 <context>

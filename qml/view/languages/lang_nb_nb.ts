@@ -1487,8 +1487,8 @@
         <translation>Innstillingene kan ikke lagres. Endringer beholdes ikke når programmet lukkes.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Favoritt omdøpt til %1. Lagre endringen?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Vil du lagre endringene i favoritten %1?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>
@@ -1497,6 +1497,14 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Et annet system (%1) svarte på adressen til systemet %2. Panelet kobler seg ikke til det.</translation>
+    </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Vil du lagre endringene i kalenderprogrammet %1?</translation>
+    </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>PIN-låsen er slått på. Panelet låses opp med PIN-koden %1. Velg Endre PIN-kode for å angi en annen PIN-kode.</translation>
     </message>
 </context>
 <context>

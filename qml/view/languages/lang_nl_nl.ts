@@ -1487,8 +1487,8 @@
         <translation>De instellingen kunnen niet worden opgeslagen. Wijzigingen gaan verloren wanneer het programma wordt afgesloten.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Favoriet hernoemd naar %1. Wijziging opslaan?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Wijzigingen in favoriet %1 opslaan?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>
@@ -1497,6 +1497,14 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Een ander systeem (%1) antwoordde op het adres van systeem %2. Het paneel maakt er geen verbinding mee.</translation>
+    </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Wijzigingen in kalenderprogramma %1 opslaan?</translation>
+    </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>De pincodevergrendeling is ingeschakeld. Het paneel wordt ontgrendeld met pincode %1. Gebruik Pincode wijzigen om een andere pincode in te stellen.</translation>
     </message>
 </context>
 <context>

@@ -1487,8 +1487,8 @@
         <translation>Nie można zapisać ustawień. Zmiany nie zostaną zachowane po zamknięciu programu.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Zmieniono nazwę ulubionego ustawienia na %1. Zapisać zmianę?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Zapisać zmiany ulubionego ustawienia %1?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>
@@ -1497,6 +1497,14 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Inny system (%1) odpowiedział pod adresem systemu %2. Panel nie łączy się z nim.</translation>
+    </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Zapisać zmiany programu kalendarza %1?</translation>
+    </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>Blokada PIN jest włączona. Panel można odblokować kodem PIN %1. Aby ustawić inny PIN, użyj opcji Zmień PIN.</translation>
     </message>
 </context>
 <context>

@@ -1487,8 +1487,8 @@
         <translation>Não é possível guardar as definições. As alterações não serão mantidas quando o programa fechar.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Favorito renomeado para %1. Guardar a alteração?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Guardar as alterações ao favorito %1?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>
@@ -1497,6 +1497,14 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Outro sistema (%1) respondeu no endereço do sistema %2. O painel não se liga a ele.</translation>
+    </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Guardar as alterações ao programa de calendário %1?</translation>
+    </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>O bloqueio por PIN está ativado. O painel desbloqueia-se com o PIN %1. Para definir outro PIN, utilize a opção Alterar PIN.</translation>
     </message>
 </context>
 <context>

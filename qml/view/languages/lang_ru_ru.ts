@@ -1487,8 +1487,8 @@
         <translation>Не удаётся сохранить настройки. Изменения не сохранятся после закрытия программы.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Избранный режим переименован в %1. Сохранить изменение?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Сохранить изменения избранного режима «%1»?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>
@@ -1497,6 +1497,14 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Другая система (%1) ответила по адресу системы %2. Панель к ней не подключается.</translation>
+    </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Сохранить изменения программы календаря %1?</translation>
+    </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>Блокировка PIN-кодом включена. Панель разблокируется PIN-кодом %1. Чтобы задать другой PIN-код, используйте «Изменить PIN-код».</translation>
     </message>
 </context>
 <context>

@@ -1487,8 +1487,8 @@
         <translation>Nastavenia nie je možné uložiť. Zmeny sa po zatvorení programu nezachovajú.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Obľúbené nastavenie premenované na %1. Uložiť zmenu?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Uložiť zmeny obľúbeného nastavenia %1?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>
@@ -1497,6 +1497,14 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Na adrese systému %2 odpovedal iný systém (%1). Panel sa k nemu nepripojí.</translation>
+    </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Uložiť zmeny programu kalendára %1?</translation>
+    </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>Zámok PIN je zapnutý. Panel odomknete kódom PIN %1. Iný PIN nastavíte voľbou Zmeniť PIN.</translation>
     </message>
 </context>
 <context>

@@ -1487,8 +1487,8 @@
         <translation>Inställningarna kan inte sparas. Ändringar behålls inte när programmet stängs.</translation>
     </message>
     <message>
-        <source>Favorite renamed to %1. Save the change?</source>
-        <translation>Favoriten har bytt namn till %1. Spara ändringen?</translation>
+        <source>Save the changes to favorite %1?</source>
+        <translation>Spara ändringarna i favoriten %1?</translation>
     </message>
     <message>
         <source>System found on IP address %1</source>
@@ -1497,6 +1497,14 @@
     <message>
         <source>Another system (%1) answered at the address of %2. The panel does not connect to it.</source>
         <translation>Ett annat system (%1) svarade på adressen till systemet %2. Panelen ansluter inte till det.</translation>
+    </message>
+    <message>
+        <source>Save the changes to calendar program %1?</source>
+        <translation>Spara ändringarna i kalenderprogrammet %1?</translation>
+    </message>
+    <message>
+        <source>The PIN lock is on. The panel unlocks with PIN %1. To set another PIN, use Change PIN.</source>
+        <translation>PIN-låset är på. Panelen låses upp med PIN-koden %1. Välj Byt PIN-kod för att ange en annan PIN-kod.</translation>
     </message>
 </context>
 <context>

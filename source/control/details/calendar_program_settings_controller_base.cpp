@@ -96,6 +96,7 @@ CalendarProgramSettingsControllerBase::CalendarProgramSettingsControllerBase(
     , m_customStopAfterManager(new value::DurationManagerMostSignificantComponentHour(this))
     , m_deleteCallback(this, &CalendarProgramSettingsControllerBase::onDeleteAnswered)
     , m_saveCallback(this, &CalendarProgramSettingsControllerBase::onSaveAnswered)
+    , m_saveChangesCallback(this, &CalendarProgramSettingsControllerBase::onSaveChangesAnswered)
 {
     m_readyAtManager->setComponentWrap(true);
     m_customStopAfterManager->setLowerLimitInMinutes(1);
@@ -131,6 +132,8 @@ int CalendarProgramSettingsControllerBase::connectProgramSettingsView(
          {SIGNAL(rowItemBtnSelected(int)), SLOT(onRowItemBtnSelected(int))},
          {SIGNAL(calendarProgramSettingsEditCancelRequested()),
           SLOT(onCalendarProgramSettingsEditCancelRequested())},
+         {SIGNAL(calendarProgramSettingsEditBackRequested()),
+          SLOT(onCalendarProgramSettingsEditBackRequested())},
          {SIGNAL(calendarProgramSettingsEditDeleteRequested()),
           SLOT(onCalendarProgramSettingsEditDeleteRequested())},
          {SIGNAL(calendarProgramSettingsEditSaveRequested()),
@@ -268,6 +271,23 @@ void CalendarProgramSettingsControllerBase::onCalendarProgramSettingsEditCancelR
 {
     if (m_editing)
         endEdit();
+}
+
+void CalendarProgramSettingsControllerBase::onCalendarProgramSettingsEditBackRequested()
+{
+    if (!m_editing)
+        return;
+    if (m_edited == m_unchanged) {
+        endEdit();
+        return;
+    }
+    if (m_saveChangesPending)
+        return;
+    m_saveChangesPending = true;
+    m_saveChangesCallback.setArgument(m_edited);
+    issueMessage(questionMessage(panelMessageId::saveChangedProgram,
+                                 {m_dataProvider->programDescription(m_edited)}),
+                 &m_saveChangesCallback);
 }
 
 void CalendarProgramSettingsControllerBase::onCalendarProgramSettingsEditDeleteRequested()
@@ -421,6 +441,7 @@ void CalendarProgramSettingsControllerBase::onCalendarProgramEditActivated(
     }
     if (!m_edited.start.isValid())
         m_edited.start = wallClock(m_dataProvider->today(), QTime(18, 0));
+    m_unchanged = m_edited;
     m_editing = true;
     loadEditors();
     refreshRows();
@@ -450,6 +471,7 @@ void CalendarProgramSettingsControllerBase::onSaunaCalendarProgramChanged(
         if (const std::optional<quint32> free = m_dataProvider->freeProgramIndex()) {
             m_edited.index = *free;
             m_original.index = *free;
+            m_unchanged.index = *free;
             return;
         }
         endEdit();
@@ -475,6 +497,7 @@ void CalendarProgramSettingsControllerBase::onSaunaCalendarProgramChanged(
         return;
     }
     m_edited = reported;
+    m_unchanged = m_edited;
     loadEditors();
     refreshRows();
     emit editStateChanged();
@@ -532,6 +555,27 @@ void CalendarProgramSettingsControllerBase::onSaveAnswered(const Answer &answer,
     if (answer != signalInterface::UserMessageTypes::E_answerYes)
         return;
     requestSave(program);
+}
+
+void CalendarProgramSettingsControllerBase::onSaveChangesAnswered(const Answer &answer,
+                                                                  const CalendarProgram &program)
+{
+    m_saveChangesPending = false;
+    // An edit that ended meanwhile (the program deleted elsewhere, the sauna replaced) stays
+    // ended: the answer brings nothing back.
+    if (!m_editing || m_edited.index != program.index)
+        return;
+    if (answer != signalInterface::UserMessageTypes::E_answerYes) {
+        endEdit();
+        return;
+    }
+    // The changes as they stood when asked, saved as Save saves them: checked, and asked about
+    // first where Save asks.
+    if (m_edited != program) {
+        m_edited = program;
+        refreshRows();
+    }
+    onCalendarProgramSettingsEditSaveRequested();
 }
 
 void CalendarProgramSettingsControllerBase::loadEditors()

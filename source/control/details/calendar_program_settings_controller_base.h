@@ -110,7 +110,9 @@ signals:
 public slots:
     void onRowItemSelected(int row);
     void onRowItemBtnSelected(int row);
+    // Cancel drops the edit; Back first asks whether to save changes not saved.
     void onCalendarProgramSettingsEditCancelRequested();
+    void onCalendarProgramSettingsEditBackRequested();
     void onCalendarProgramSettingsEditDeleteRequested();
     void onCalendarProgramSettingsEditSaveRequested();
     void onCalendarFavoriteSelected(int row);
@@ -136,6 +138,8 @@ protected:
 private:
     void onDeleteAnswered(const Answer &answer, const signalInterface::CalendarProgram &program);
     void onSaveAnswered(const Answer &answer, const signalInterface::CalendarProgram &program);
+    void onSaveChangesAnswered(const Answer &answer,
+                               const signalInterface::CalendarProgram &program);
 
     void loadEditors();
     // An open edit of a former sauna's program ends.
@@ -173,10 +177,14 @@ private:
     view::message::UserMessageCallback1<CalendarProgramSettingsControllerBase,
                                         signalInterface::CalendarProgram>
         m_saveCallback;
+    view::message::UserMessageCallback1<CalendarProgramSettingsControllerBase,
+                                        signalInterface::CalendarProgram>
+        m_saveChangesCallback;
     // A question whose argument is stored stays the only one of its kind until answered, so an
     // answer never acts on a program that a later question stored.
     bool m_deletePending = false;
     bool m_savePending = false;
+    bool m_saveChangesPending = false;
 
     bool m_editing = false;
     bool m_newProgram = false;
@@ -184,6 +192,8 @@ private:
     signalInterface::CalendarProgram m_edited;
     // The program as it was when the edit began, or as the sauna last reported it since.
     signalInterface::CalendarProgram m_original;
+    // The program as the edit began or was last taken over: Back asks only after a change.
+    signalInterface::CalendarProgram m_unchanged;
 };
 
 } // namespace control::details

@@ -26,7 +26,8 @@ constexpr quint32 notAllowedStartConflict = 0x2020;
 constexpr quint32 notAllowedStartMayConflict = 0x2021;
 constexpr quint32 dateTimeIncorrect = 0x2024;
 constexpr quint32 unsupportedFavoriteName = 0x203b;
-constexpr quint32 saveRenamedFavorite = 0x204c;
+constexpr quint32 saveChangedFavorite = 0x204c;
+constexpr quint32 saveChangedProgram = 0x204f;
 } // namespace panelMessageId
 
 // A message that only informs: one "Ok" button.
