@@ -1,7 +1,6 @@
 #include "panel_under_test.h"
 
 #include "control/details/calendar_program_settings_controller_base.h"
-#include "control/favorite_controller.h"
 #include "control/message_controller.h"
 #include "control/pin_code_controller.h"
 #include "pc_panel/sauna_system_receiver.h"
@@ -15,7 +14,7 @@
 
 // The editors that are not the main screen, in the whole panel against the simulated sauna on
 // loopback: the favorite editor and a calendar program's custom settings offer a humidity only
-// where the sauna controls one, Back on a changed favorite asks whether to save it, the
+// where the sauna controls one (Back after a step of it asks whether to save the change), the
 // change-PIN keypad and the Network screen's PIN entry take the PC's keys, and a page that
 // scrolls shows its scroll bar and brings its last row up above whatever bar lies over its foot.
 class TestEditorPagesEndToEnd : public QObject, private PanelUnderTest
@@ -54,27 +53,6 @@ private:
         QVERIFY(button);
         STEP(tap(button));
         QTRY_VERIFY(!m_frame->controllerTab.messageController.hasCurrentMessage());
-    }
-
-    // The favorite's editor opened from its row.
-    void openFavorite(const QString &name)
-    {
-        QQuickItem *row = nullptr;
-        QTRY_VERIFY_WITH_TIMEOUT((row = findRow(QStringLiteral("favoritesList"), name)), waitMs);
-        STEP(tap(row));
-        QTRY_VERIFY(m_frame->favoriteTab.favoriteController.editing());
-        QVERIFY(waitForItem(QStringLiteral("favoriteNameButton")));
-        waitForPagesAtRest();
-    }
-
-    // One step up of the editor's temperature.
-    void stepTemperatureUp()
-    {
-        QQuickItem *temperature = stepperLabelled(QStringLiteral("Temperature"));
-        QVERIFY(temperature);
-        const QString before = temperature->property("valueText").toString();
-        STEP(tap(temperature->findChild<QQuickItem *>(QStringLiteral("increaseButton"))));
-        QTRY_VERIFY(temperature->property("valueText").toString() != before);
     }
 
     // The current settings saved as a favorite of that name, and its editor opened.
@@ -236,55 +214,6 @@ private slots:
             QCOMPARE(temperature->property("valueText").toString(), QStringLiteral("45"));
             QCOMPARE(temperature->property("upperBlocked").toBool(), true);
         }
-    }
-
-    // Back on a favorite whose temperature was stepped asks whether to save it: "No" sends
-    // nothing, "Yes" saves it on the sauna. An unchanged favorite is left without a question.
-    void backAfterAChangeAsksWhetherToSave()
-    {
-        STEP(startWithProduct(combiProduct));
-        const control::FavoriteController &favorites = m_frame->favoriteTab.favoriteController;
-        const control::MessageController &messages = m_frame->controllerTab.messageController;
-        const QString name = QStringLiteral("Evening");
-        STEP(openNewFavorite(name));
-        const quint32 index = favorites.editedFavorite().index;
-        const quint32 stored = m_sauna->model().records().favorites()[index].temperature;
-        QSignalSpy requests(m_sauna.get(), &tools::SimulatedSauna::requestHandled);
-        const auto favoriteRequests = [&requests]() {
-            int count = 0;
-            for (const QList<QVariant> &request : requests)
-                count += request.at(0).toString().startsWith(QLatin1String("favorite")) ? 1 : 0;
-            return count;
-        };
-
-        STEP(tap(QStringLiteral("pageBackButton")));
-        QTRY_VERIFY(!favorites.editing());
-        QVERIFY(!messages.hasCurrentMessage());
-
-        STEP(openFavorite(name));
-        STEP(stepTemperatureUp());
-        QVERIFY(favorites.editedFavorite().temperature != stored);
-        STEP(tap(QStringLiteral("pageBackButton")));
-        QTRY_VERIFY(messages.hasCurrentMessage());
-        QCOMPARE(messages.currentText(), QStringLiteral("Save the changes to favorite Evening?"));
-        QVERIFY(favorites.editing());
-        saveScreenshot(QStringLiteral("editors_favorite_back_asks"));
-        STEP(answerPopup(QStringLiteral("popupRightButton")));
-        QTRY_VERIFY(!favorites.editing());
-
-        // Opened again it holds the sauna's temperature; "Yes" saves the step, and that save is
-        // the only favorite the sauna was sent since the first Back.
-        STEP(openFavorite(name));
-        QCOMPARE(favorites.editedFavorite().temperature, stored);
-        STEP(stepTemperatureUp());
-        const quint32 stepped = favorites.editedFavorite().temperature;
-        QVERIFY(stepped != stored);
-        STEP(tap(QStringLiteral("pageBackButton")));
-        STEP(answerPopup(QStringLiteral("popupLeftButton")));
-        QTRY_VERIFY(!favorites.editing());
-        QTRY_COMPARE_WITH_TIMEOUT(m_sauna->model().records().favorites()[index].temperature,
-                                  stepped, waitMs);
-        QCOMPARE(favoriteRequests(), 1);
     }
 
     void theChangePinKeypadTakesThePcKeys()
