@@ -257,18 +257,16 @@ void CalendarQueueController::rebuild()
         if (start.isValid())
             entries.append({start, program});
     }
-    std::stable_sort(entries.begin(), entries.end(), [](const Entry &first, const Entry &second) {
+    const auto earlier = [](const Entry &first, const Entry &second) {
         return first.start < second.start;
-    });
+    };
+    std::stable_sort(entries.begin(), entries.end(), earlier);
     const std::optional<CalendarProgram> next =
         entries.isEmpty() ? std::nullopt : entries.first().program;
     if (m_descaling.enabled) {
         // After the programs that start at the same time.
         const Entry descaling{nextDescalingStart(), std::nullopt};
-        entries.insert(std::upper_bound(entries.begin(), entries.end(), descaling,
-                                        [](const Entry &first, const Entry &second) {
-                                            return first.start < second.start;
-                                        }),
+        entries.insert(std::upper_bound(entries.begin(), entries.end(), descaling, earlier),
                        descaling);
     }
 
@@ -339,21 +337,15 @@ QList<CalendarProgram> CalendarQueueController::programsUsing(quint32 favorite) 
 
 QDateTime CalendarQueueController::nextStart(const CalendarProgram &program) const
 {
-    const QDateTime now = m_dataProvider->now();
-    const QDateTime nowWall = wallClock(now.date(), now.time());
     if (!program.weekday) {
+        const QDateTime now = m_dataProvider->now();
         const QDateTime start = wallClock(program.start.date(), program.start.time());
-        return start >= nowWall ? start : QDateTime();
+        return start >= wallClock(now.date(), now.time()) ? start : QDateTime();
     }
     if (m_scheduleDisabled)
         return {};
-    const int offset = (details::CalendarDataProvider::weekDayOf(program.start.date()) -
-                        details::CalendarDataProvider::weekDayOf(now.date()) + 7) %
-                       7;
-    QDateTime next = wallClock(now.date().addDays(offset), program.start.time());
-    if (next < nowWall)
-        next = next.addDays(7);
-    return next;
+    return nextOnWeekday(details::CalendarDataProvider::weekDayOf(program.start.date()),
+                         program.start.time());
 }
 
 QDateTime CalendarQueueController::nextDescalingStart() const
@@ -367,8 +359,14 @@ QDateTime CalendarQueueController::nextDescalingStart() const
         if (day.isValid() && day >= now.date())
             return wallClock(day, time);
     }
-    const int offset =
-        (m_descaling.weekday - details::CalendarDataProvider::weekDayOf(now.date()) + 7) % 7;
+    return nextOnWeekday(m_descaling.weekday, time);
+}
+
+QDateTime CalendarQueueController::nextOnWeekday(signalInterface::CalendarTypes::WeekDay weekday,
+                                                 QTime time) const
+{
+    const QDateTime now = m_dataProvider->now();
+    const int offset = (weekday - details::CalendarDataProvider::weekDayOf(now.date()) + 7) % 7;
     QDateTime next = wallClock(now.date().addDays(offset), time);
     if (next < wallClock(now.date(), now.time()))
         next = next.addDays(7);

@@ -98,6 +98,8 @@ private:
     // The next descaling start: on the day the sauna reported, at the descaling start time; before
     // a report, and when the reported day has passed, the next descaling weekday at that time.
     QDateTime nextDescalingStart() const;
+    // The first time, from now on, on the weekday at the time of day.
+    QDateTime nextOnWeekday(signalInterface::CalendarTypes::WeekDay weekday, QTime time) const;
     // A row of the queue: its day as "Today" or the date, then its time.
     view::ListItem *programRow(const signalInterface::CalendarProgram &program,
                                const QString &day) const;
