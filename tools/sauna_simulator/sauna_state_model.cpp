@@ -275,7 +275,8 @@ SaunaReport SaunaStateModel::setInteger(int reportId, quint32 value)
 SaunaReport SaunaStateModel::setReading(int reportId, quint32 value)
 {
     SaunaReport report = setInteger(reportId, value);
-    report.append(reportNextDescaling()); // the last descaling day counts
+    if (reportId == IntegerId::LastDescaling)
+        report.append(reportNextDescaling());
     return report;
 }
 
