@@ -34,21 +34,25 @@ Rectangle {
     radius: Theme.radius
     color: Theme.surface
 
+    // The label, on a line of its own above the buttons or between them, above the value.
+    component LabelText: Text {
+        Layout.fillWidth: true
+        textFormat: Text.PlainText
+        wrapMode: Text.Wrap
+        color: Theme.textDim
+        font.pixelSize: Theme.fontSmall
+        horizontalAlignment: Text.AlignHCenter
+    }
+
     ColumnLayout {
         id: column
         anchors.fill: parent
         anchors.margins: Theme.spacing
         spacing: 2
 
-        Text {
-            Layout.fillWidth: true
+        LabelText {
             visible: stepper.label.length > 0 && !stepper.labelBetweenButtons
             text: stepper.label
-            textFormat: Text.PlainText
-            wrapMode: Text.Wrap
-            color: Theme.textDim
-            font.pixelSize: Theme.fontSmall
-            horizontalAlignment: Text.AlignHCenter
         }
 
         RowLayout {
@@ -66,15 +70,9 @@ Rectangle {
                 Layout.fillWidth: true
                 spacing: 0
 
-                Text {
-                    Layout.fillWidth: true
+                LabelText {
                     visible: stepper.label.length > 0 && stepper.labelBetweenButtons
                     text: stepper.label
-                    textFormat: Text.PlainText
-                    wrapMode: Text.Wrap
-                    color: Theme.textDim
-                    font.pixelSize: Theme.fontSmall
-                    horizontalAlignment: Text.AlignHCenter
                 }
                 Text {
                     objectName: "valueText"
