@@ -12,6 +12,11 @@ int shownTemperature(Degrees_9C_T value, TemperatureTypes::TemperatureUnit unit)
     return unit == TemperatureTypes::E_celsius ? toCelsius(value) : toFahrenheit(value);
 }
 
+int shownTemperatureDifference(Degrees_9C_T difference, TemperatureTypes::TemperatureUnit unit)
+{
+    return unit == TemperatureTypes::E_celsius ? difference / 9 : difference / 5;
+}
+
 bool isTemperatureShowable(Degrees_9C_T value, TemperatureTypes::TemperatureUnit unit)
 {
     return isShownTemperatureInRange(shownTemperature(value, unit));
@@ -43,7 +48,8 @@ void ShownTemperatureBase::onTemperatureUnitChanged(TemperatureTypes::Temperatur
 
 void ShownTemperatureBase::emitShown(Degrees_9C_T value)
 {
-    const int shown = shownTemperature(value, m_unit);
+    const int shown = m_showsDifference ? shownTemperatureDifference(value, m_unit)
+                                        : shownTemperature(value, m_unit);
     emit temperatureValueChanged(shown);
     emit temperatureValueChanged2(shown, m_unit);
     emit temperatureValueChanged2Qml(shown, int(m_unit));

@@ -22,6 +22,10 @@ public:
     void setTemperatureUnitType(signalInterface::TemperatureTypes::TemperatureUnit unit);
     signalInterface::TemperatureTypes::TemperatureUnit temperatureUnit() const { return m_unit; }
 
+    // Shows the temperature as a difference of two temperatures (a reduction) instead of a
+    // point on the scale: 0 reads 0 in either unit.
+    void setShowsDifference(bool difference) { m_showsDifference = difference; }
+
 signals:
     void temperatureValueChanged(int shown);
     void temperatureValueChanged2(int shown,
@@ -44,6 +48,7 @@ protected:
 private:
     signalInterface::TemperatureTypes::TemperatureUnit m_unit =
         signalInterface::TemperatureTypes::E_celsius;
+    bool m_showsDifference = false;
 };
 
 // The whole degrees shown for a temperature in a unit: Celsius, or Fahrenheit for any other unit.
@@ -57,6 +62,11 @@ constexpr bool isShownTemperatureInRange(int shown)
 {
     return shown >= lowestShownTemperature && shown <= highestShownTemperature;
 }
+// The whole degrees shown for a difference of temperatures in a unit: 9 ninths are a degree
+// Celsius, 5 a degree Fahrenheit, each truncated towards zero.
+int shownTemperatureDifference(Degrees_9C_T difference,
+                               signalInterface::TemperatureTypes::TemperatureUnit unit);
+
 // Whether the temperature, shown in the unit, is a number the dial holds.
 bool isTemperatureShowable(Degrees_9C_T value,
                            signalInterface::TemperatureTypes::TemperatureUnit unit);

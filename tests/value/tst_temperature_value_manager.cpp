@@ -289,6 +289,29 @@ private slots:
         QCOMPARE(log.take(), expectedSignals);
     }
 
+    // A reduction is a difference of temperatures: 0 reads 0 in either unit, a degree Celsius of
+    // it 1.8 °F, and a step is one degree of the shown unit.
+    void aDifferenceIsShownAsOne()
+    {
+        TemperatureValueManager manager;
+        manager.setShowsDifference(true);
+        manager.setUpperLimit(270);
+        QSignalSpy shown(&manager, &TemperatureValueManager::temperatureValueChanged2Qml);
+        manager.setTemperatureUnitType(TemperatureTypes::E_fahrenheit);
+        for (const auto &[ninths, fahrenheit] :
+             {std::pair{0, 0}, std::pair{90, 18}, std::pair{270, 54}, std::pair{4, 0}}) {
+            manager.setValue(ninths);
+            QCOMPARE(shown.takeLast(), (QVariantList{fahrenheit, 1}));
+        }
+        manager.setValue(0);
+        manager.onChangeTemperatureValueRequested(increase);
+        QCOMPARE(shown.takeLast(), (QVariantList{1, 1}));
+        manager.setTemperatureUnitType(TemperatureTypes::E_celsius);
+        QCOMPARE(shown.takeLast(), (QVariantList{0, 0}));
+        manager.setValue(90);
+        QCOMPARE(shown.takeLast(), (QVariantList{10, 0}));
+    }
+
     void requestsWithoutValueOrWithBadStepAreIgnored()
     {
         for (bool applyLocally : {true, false}) {

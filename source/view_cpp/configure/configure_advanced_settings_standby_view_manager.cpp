@@ -29,6 +29,9 @@ ConfigureAdvancedSettingsStandbyViewManager::ConfigureAdvancedSettingsStandbyVie
     , m_offsetTemperature(m_reduction)
     , m_tankStandbyTemperature(m_waterTemperature)
 {
+    // A reduction is a difference of temperatures: in °F it reads 9/5 of its °C, and no reduction
+    // reads 0 °F, not 32 °F.
+    m_reduction.setShowsDifference(true);
     m_reduction.setLowerLimit(reductionLowerLimit);
     m_reduction.setUpperLimit(reductionUpperLimit);
     m_waterTemperature.setLowerLimit(waterLowerLimit);

@@ -494,6 +494,14 @@ void TestConfigureAdvancedSettings::standbyEditorsKeepTheirLimits()
     QCOMPARE(water.value().value_or(-1), 675);
     water.onChangeTemperatureValueRequested(signalInterface::DataProviderTypes::E_stepper_decrease);
     QCOMPARE(water.value().value_or(-1), 675);
+    // The reduction is a difference of temperatures: in °F its 30 °C read 54 °F, not 86 °F, while
+    // the tank's 75 °C read 167 °F.
+    QSignalSpy reductionShown(&reduction, &value::TemperatureValueManager::temperatureValueChanged);
+    QSignalSpy waterShown(&water, &value::TemperatureValueManager::temperatureValueChanged);
+    reduction.setTemperatureUnitType(signalInterface::TemperatureTypes::E_fahrenheit);
+    water.setTemperatureUnitType(signalInterface::TemperatureTypes::E_fahrenheit);
+    QCOMPARE(reductionShown.takeLast().at(0).toInt(), 54);
+    QCOMPARE(waterShown.takeLast().at(0).toInt(), 167);
 }
 
 // The page is created after the editors were loaded: showing it tells their values and limit
