@@ -3,7 +3,10 @@
 #include "signal_interface/data_provider_types.h"
 #include "signal_interface/sender_connections.h"
 #include "value/held_value.h"
+#include "value/saturating_arithmetic.h"
 #include "value/value_logging.h"
+
+#include <limits>
 
 using signalInterface::DataProviderTypes;
 using signalInterface::TemperatureTypes;
@@ -67,6 +70,7 @@ void TemperatureValueManager::setUpperLimit(const Degrees_9C_T &limit)
 void TemperatureValueManager::unitChanged()
 {
     emitValueChanged();
+    checkLimits();
 }
 
 Degrees_9C_T TemperatureValueManager::stepSize() const
@@ -82,18 +86,54 @@ Degrees_9C_T TemperatureValueManager::nextStepValue(int direction) const
 {
     if (!m_value)
         return 0;
-    const Degrees_9C_T step = stepSize();
+    // A reported value may lie near either end of an int, where one more step would wrap.
+    qint64 next = *m_value;
     if (direction == DataProviderTypes::E_stepper_increase)
-        return *m_value + step;
-    if (direction == DataProviderTypes::E_stepper_decrease)
-        return *m_value - step;
-    return *m_value;
+        next += stepSize();
+    else if (direction == DataProviderTypes::E_stepper_decrease)
+        next -= stepSize();
+    return Degrees_9C_T(clampToRange(next, std::numeric_limits<Degrees_9C_T>::min(),
+                                     std::numeric_limits<Degrees_9C_T>::max()));
+}
+
+std::optional<Degrees_9C_T> TemperatureValueManager::localStepResult(int direction) const
+{
+    if (!m_value || stepSize() == 0)
+        return std::nullopt;
+    const Degrees_9C_T held = *m_value;
+    const Degrees_9C_T next = nextStepValue(direction);
+    if (direction == DataProviderTypes::E_stepper_increase) {
+        if (held >= upperLimit() || next == held)
+            return std::nullopt;
+        // From below the lower limit a step goes no further than into the limits.
+        if (held < lowerLimit())
+            return qMin(qMax(next, lowerLimit()), upperLimit());
+        if (next > upperLimit())
+            return std::nullopt;
+        return next;
+    }
+    if (direction == DataProviderTypes::E_stepper_decrease) {
+        if (held <= lowerLimit() || next == held)
+            return std::nullopt;
+        // From above the upper limit a step goes no further than into the limits.
+        if (held > upperLimit())
+            return qMax(qMin(next, upperLimit()), lowerLimit());
+        if (next < lowerLimit())
+            return std::nullopt;
+        return next;
+    }
+    return std::nullopt;
 }
 
 void TemperatureValueManager::checkLimits()
 {
     if (!m_value)
         return;
+    if (m_applyStepsLocally) {
+        emit lowerLimitReached(!localStepResult(DataProviderTypes::E_stepper_decrease));
+        emit upperLimitReached(!localStepResult(DataProviderTypes::E_stepper_increase));
+        return;
+    }
     emit lowerLimitReached(*m_value <= lowerLimit());
     emit upperLimitReached(*m_value >= upperLimit());
 }
@@ -114,14 +154,14 @@ void TemperatureValueManager::onChangeTemperatureValueRequested(int step)
         return;
     }
     qCDebug(valueLog).noquote() << Q_FUNC_INFO << DataProviderTypes::toText(direction);
-    const Degrees_9C_T next = nextStepValue(direction);
     if (!m_applyStepsLocally) {
-        emit newValueProposed(next);
+        emit newValueProposed(nextStepValue(direction));
         return;
     }
-    if (next < lowerLimit() || next > upperLimit())
+    const std::optional<Degrees_9C_T> next = localStepResult(direction);
+    if (!next)
         return;
-    m_value = next;
+    m_value = *next;
     emitValueChanged();
     checkLimits();
 }

@@ -13,8 +13,11 @@ namespace value {
 
 // One edited temperature (a target, a favorite's or a program's temperature, a limit): keeps its
 // limits, shows it in the chosen unit and tells QML when a stepper has reached a limit. In propose
-// mode a step only proposes the next value and the value changes when the owner sets it. A value
-// set outside the limits is clamped to them, whatever number it is.
+// mode a step only proposes the next value and the value changes when the owner sets it, and a
+// stepper counts as at its limit once the value is there. Where steps apply here, a step that would
+// pass a limit is ignored, so a stepper counts as at its limit as soon as its next step no longer
+// fits, in either unit; a value beyond a limit (one that moved under it) steps back towards the
+// limits. A value set outside the limits is clamped to them, whatever number it is.
 class TemperatureValueManager : public ShownTemperatureBase
 {
     Q_OBJECT
@@ -44,10 +47,11 @@ public:
     std::optional<Degrees_9C_T> value() const { return m_value; }
     bool hasValue() const { return m_value.has_value(); }
 
-    // The value one step in the direction (a StepperControlChange) gives; 0 without a value.
+    // The value one step in the direction (a StepperControlChange) gives, worked out in 64 bits
+    // and held within an int's range; 0 without a value.
     Degrees_9C_T nextStepValue(int direction) const;
-    // How far one step moves the value: one whole degree of the shown unit, 0 in another unit.
-    Degrees_9C_T stepSize() const;
+    // Tells whether each stepper is at its limit: where steps apply here, whether a press in its
+    // direction would leave the value as it is.
     void checkLimits();
     void emitValueChanged();
 
@@ -61,9 +65,14 @@ public slots:
     void onChangeTemperatureValueRequested(int step);
 
 private:
+    // How far one step moves the value: one whole degree of the shown unit, 0 in another unit.
+    Degrees_9C_T stepSize() const;
+    // Where steps apply here: the value a press in the direction leads to, or nothing when the
+    // press is ignored.
+    std::optional<Degrees_9C_T> localStepResult(int direction) const;
     // Drops the value and says so; nothing happens without one.
     void dropValue();
-    // The value in the new unit.
+    // The value in the new unit, and the limit states, since a step's size depends on the unit.
     void unitChanged() override;
 
     std::optional<Degrees_9C_T> m_value;

@@ -289,6 +289,115 @@ private slots:
         QCOMPARE(log.take(), expectedSignals);
     }
 
+    // Where steps apply here, a stepper is lit exactly when a press moves the value: from values
+    // between the steps of the unit, after a limit moved under or over the value held, in both
+    // units and both directions, each press is checked until the stepper dims.
+    void aStepperIsLitExactlyWhenAPressMoves_data()
+    {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<int>("lower");
+        QTest::addColumn<int>("upper");
+        QTest::addColumn<int>("start");
+        // A limit set after the start value, or the limit as it is.
+        QTest::addColumn<int>("newLower");
+        QTest::addColumn<int>("newUpper");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("last");
+
+        const int c = TemperatureTypes::E_celsius;
+        const int f = TemperatureTypes::E_fahrenheit;
+        const int largest = std::numeric_limits<int>::max();
+        const int smallest = std::numeric_limits<int>::min();
+        // Favorite and program temperatures: 40..110 °C.
+        QTest::newRow("editor C down") << c << 360 << 990 << 725 << 360 << 990 << decrease << 365;
+        QTest::newRow("editor F down") << f << 360 << 990 << 723 << 360 << 990 << decrease << 363;
+        QTest::newRow("editor C up") << c << 360 << 990 << 725 << 360 << 990 << increase << 986;
+        QTest::newRow("editor F up") << f << 360 << 990 << 723 << 360 << 990 << increase << 988;
+        // The standby reduction: 0..30 °C.
+        QTest::newRow("reduction C up") << c << 0 << 270 << 4 << 0 << 270 << increase << 265;
+        QTest::newRow("reduction C down") << c << 0 << 270 << 4 << 0 << 270 << decrease << 4;
+        QTest::newRow("reduction F up") << f << 0 << 270 << 4 << 0 << 270 << increase << 269;
+        QTest::newRow("reduction F down") << f << 0 << 270 << 92 << 0 << 270 << decrease << 2;
+        // The tank's standby temperature: 75..97 °C.
+        QTest::newRow("tank C up") << c << 675 << 873 << 725 << 675 << 873 << increase << 869;
+        QTest::newRow("tank C down") << c << 675 << 873 << 725 << 675 << 873 << decrease << 680;
+        QTest::newRow("tank F up") << f << 675 << 873 << 810 << 675 << 873 << increase << 870;
+        QTest::newRow("tank F down") << f << 675 << 873 << 873 << 675 << 873 << decrease << 678;
+        // A limit that falls below the value held: the up-step dims, the down-step steps back
+        // into the limits and on to the lower limit.
+        QTest::newRow("upper falls below, up")
+            << c << 360 << 990 << 900 << 360 << 700 << increase << 900;
+        QTest::newRow("upper falls below, down")
+            << f << 360 << 990 << 900 << 360 << 700 << decrease << 360;
+        QTest::newRow("lower rises above, up")
+            << c << 360 << 990 << 400 << 500 << 990 << increase << 986;
+        QTest::newRow("lower rises above, down")
+            << c << 360 << 990 << 400 << 500 << 990 << decrease << 400;
+        // A limit that rises above the value held at the old one lights the stepper again.
+        QTest::newRow("upper rises, up") << f << 360 << 900 << 900 << 360 << 990 << increase << 990;
+        QTest::newRow("lower falls, down")
+            << c << 360 << 990 << 360 << 100 << 990 << decrease << 108;
+        // Near the ends of an int a step neither wraps nor sticks.
+        QTest::newRow("largest int, up")
+            << c << 0 << largest << largest - 3 << 0 << largest << increase << largest;
+        QTest::newRow("largest int, down") << f << 0 << largest << largest - 3 << largest - 12
+                                           << largest << decrease << largest - 8;
+        QTest::newRow("smallest int, down")
+            << c << smallest << 0 << smallest + 3 << smallest << 0 << decrease << smallest;
+    }
+
+    void aStepperIsLitExactlyWhenAPressMoves()
+    {
+        QFETCH(int, unit);
+        QFETCH(int, lower);
+        QFETCH(int, upper);
+        QFETCH(int, start);
+        QFETCH(int, newLower);
+        QFETCH(int, newUpper);
+        QFETCH(int, direction);
+        QFETCH(int, last);
+
+        TemperatureValueManager manager;
+        manager.setTemperatureUnitType(TemperatureTypes::TemperatureUnit(unit));
+        manager.setLowerLimit(lower);
+        manager.setUpperLimit(upper);
+        manager.setValue(start);
+        QSignalSpy reached(&manager, direction == increase
+                                         ? &TemperatureValueManager::upperLimitReached
+                                         : &TemperatureValueManager::lowerLimitReached);
+        manager.setLowerLimit(newLower);
+        manager.setUpperLimit(newUpper);
+        QVERIFY(!reached.isEmpty());
+        for (int press = 0; press < 300; ++press) {
+            const bool dimmed = reached.last().at(0).toBool();
+            const std::optional<int> before = manager.value();
+            manager.onChangeTemperatureValueRequested(direction);
+            const bool moved = manager.value() != before;
+            QVERIFY2(moved != dimmed, qPrintable(QStringLiteral("at %1 the stepper is %2")
+                                                     .arg(*before)
+                                                     .arg(dimmed ? "dimmed" : "lit")));
+            if (!moved)
+                break;
+        }
+        QCOMPARE(manager.value(), std::optional<int>(last));
+    }
+
+    // A proposal near the ends of an int never wraps to the other end.
+    void aProposalNearTheEndsOfAnIntDoesNotWrap()
+    {
+        TemperatureValueManager manager;
+        manager.setApplyStepsLocally(false);
+        manager.setLowerLimit(std::numeric_limits<int>::min());
+        manager.setUpperLimit(std::numeric_limits<int>::max());
+        QSignalSpy proposed(&manager, &TemperatureValueManager::newValueProposed);
+        manager.setValue(std::numeric_limits<int>::max() - 3);
+        manager.onChangeTemperatureValueRequested(increase);
+        QCOMPARE(proposed.takeFirst().at(0).toInt(), std::numeric_limits<int>::max());
+        manager.setValue(std::numeric_limits<int>::min() + 3);
+        manager.onChangeTemperatureValueRequested(decrease);
+        QCOMPARE(proposed.takeFirst().at(0).toInt(), std::numeric_limits<int>::min());
+    }
+
     // A reduction is a difference of temperatures: 0 reads 0 in either unit, a degree Celsius of
     // it 1.8 °F, and a step is one degree of the shown unit.
     void aDifferenceIsShownAsOne()
@@ -352,16 +461,24 @@ private slots:
         QCOMPARE(log.take(), (QStringList{"lower(true)", "upper(true)"}));
     }
 
-    void unitChangeReemitsValueOnly()
+    // A change of unit changes the size of a step, so the limit states are told again.
+    void aChangeOfUnitTellsTheValueAndTheLimitStates()
     {
         TemperatureValueManager manager;
-        manager.setValue(725);
+        manager.setLowerLimit(360);
+        manager.setUpperLimit(990);
+        manager.setValue(984);
         SignalLog log;
         watch(manager, log);
         manager.setTemperatureUnitType(TemperatureTypes::E_fahrenheit);
-        QCOMPARE(log.take(), (QStringList{"value(177)", "value2(177,1)", "valueQml(177,1)"}));
+        const QStringList inFahrenheit{"value(228)", "value2(228,1)", "valueQml(228,1)",
+                                       "lower(false)", "upper(false)"};
+        QCOMPARE(log.take(), inFahrenheit);
         manager.setTemperatureUnitType(TemperatureTypes::E_fahrenheit);
-        QCOMPARE(log.take(), (QStringList{"value(177)", "value2(177,1)", "valueQml(177,1)"}));
+        QCOMPARE(log.take(), inFahrenheit);
+        manager.setTemperatureUnitType(TemperatureTypes::E_celsius);
+        QCOMPARE(log.take(), (QStringList{"value(109)", "value2(109,0)", "valueQml(109,0)",
+                                          "lower(false)", "upper(true)"}));
     }
 
     void connectsByExactSignatures()

@@ -11,26 +11,6 @@ using signalInterface::HumidityTypes;
 
 namespace control::details {
 
-namespace {
-
-// The highest value the temperature's steps reach from the value held without passing the limit.
-// A step that would pass it is ignored, so this is where the up-step must show as blocked: one
-// degree Fahrenheit is five ninths, and a limit in whole degrees Celsius, or a value held between
-// whole degrees, is rarely a whole number of steps away. A value held at or past the limit keeps
-// the limit as it is.
-value::Degrees_9C_T lastStepWithin(const value::TemperatureValueManager &temperature,
-                                   value::Degrees_9C_T limit)
-{
-    const std::optional<value::Degrees_9C_T> held = temperature.value();
-    const qint64 step = temperature.stepSize();
-    if (!held || step <= 0 || limit <= *held)
-        return limit;
-    const qint64 steps = (qint64(limit) - *held) / step;
-    return value::Degrees_9C_T(*held + steps * step);
-}
-
-} // namespace
-
 TemperatureHumidityPair::TemperatureHumidityPair(value::TemperatureValueManager &temperature,
                                                  value::HumidityValueManager &humidity,
                                                  std::function<bool()> humidityInUse,
@@ -87,9 +67,8 @@ void TemperatureHumidityPair::update()
     std::optional<value::HumidityValue_T> humidityTarget;
     if (hasHumidity && m_humidityInUse())
         humidityTarget = humidity;
-    m_temperature.setUpperLimit(lastStepWithin(
-        m_temperature, rules.temperatureUpperLimit(m_temperatureUpperLimit, m_temperature.value(),
-                                                   humidityTarget)));
+    m_temperature.setUpperLimit(rules.temperatureUpperLimit(m_temperatureUpperLimit,
+                                                            m_temperature.value(), humidityTarget));
     m_humidity.setUpperLimit(
         {rules.humidityUpperLimit(value::largestHumidity(humidity.unit),
                                   hasHumidity ? std::optional<int>(humidity.value) : std::nullopt,

@@ -15,10 +15,8 @@ namespace control::details {
 
 // A target temperature and a target humidity edited together, in a favorite or a calendar
 // program: keeps each editor's upper limit within the limit tables for the other value of the
-// pair, as the value managers change. The temperature's upper limit is the last value its steps
-// reach under that limit, so that its up-step shows as blocked once no step fits, in either unit.
-// It changes neither value; the owner sets them through it, so that no limit of the pair before
-// takes anything of a value loaded.
+// pair, as the value managers change. It changes neither value; the owner sets them through it, so
+// that no limit of the pair before takes anything of a value loaded.
 class TemperatureHumidityPair : public QObject
 {
     Q_OBJECT
