@@ -117,6 +117,8 @@ void DateValueManager::onDateFormatChanged(DateTimeTypes::DateFormat format)
 {
     m_format = format;
     emitValueChanged();
+    // The format decides which field each stepper steps, so their states move with it.
+    checkLimits();
 }
 
 void DateValueManager::onDateChangeRequested(int stepper, int direction)

@@ -85,6 +85,8 @@ void DurationManager::moveValueIntoLimits()
 {
     if (moveIntoLimits(m_value, m_lowerLimit, m_upperLimit))
         emitValueChanged();
+    // Which steps still fit depends on the limits, also when the value stays.
+    checkLimits();
 }
 
 void DurationManager::setLowerLimitInMinutes(int minutes)
@@ -211,16 +213,12 @@ qint64 DurationManager::topComponentStep(int component, int direction) const
 {
     const qint64 v = m_value.value_or(0);
     const bool increase = direction == TimeEditTypes::E_increase;
-    const qint64 unit = componentUnit(component);
-    const qint64 unitStep = qint64(componentStepCount(component)) * unit;
+    const qint64 unitStep = qint64(componentStepCount(component)) * componentUnit(component);
     const qint64 next = increase ? saturatingAdd(v, unitStep) : saturatingSubtract(v, unitStep);
     if (v == m_upperLimit && increase)
         return m_lowerLimit;
     if (v == m_lowerLimit && !increase)
         return m_upperLimit;
-    // Limits inside one unit: any step leaves them, so the stepper shows as blocked.
-    if (m_lowerLimit / unit == m_upperLimit / unit)
-        return next;
     return clampToRange(next, m_lowerLimit, m_upperLimit);
 }
 
@@ -230,11 +228,13 @@ void DurationManager::checkLimits()
         return;
     const int components[] = {TimeEditTypes::E_hour, TimeEditTypes::E_minute,
                               TimeEditTypes::E_second, TimeEditTypes::E_milliSecond};
+    // A stepper is blocked when a press would leave the value as it is: a press holds its step
+    // as far as the limits allow.
     bool blocked[4] = {};
     QStringList candidates;
     for (int i = 0; i < 4; ++i) {
         const qint64 candidate = stepValue(components[i], TimeEditTypes::E_decrease);
-        blocked[i] = !isAcceptable(candidate);
+        blocked[i] = !isAcceptable(clampToRange(candidate, m_lowerLimit, m_upperLimit));
         candidates << debugText(candidate);
     }
     qCDebug(valueLog) << Q_FUNC_INFO << "Dec" << candidates;
@@ -243,7 +243,7 @@ void DurationManager::checkLimits()
     candidates.clear();
     for (int i = 0; i < 4; ++i) {
         const qint64 candidate = stepValue(components[i], TimeEditTypes::E_increase);
-        blocked[i] = !isAcceptable(candidate);
+        blocked[i] = !isAcceptable(clampToRange(candidate, m_lowerLimit, m_upperLimit));
         candidates << debugText(candidate);
     }
     emit upperLimitReached(blocked[0], blocked[1], blocked[2], blocked[3]);

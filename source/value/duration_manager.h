@@ -34,7 +34,7 @@ public:
     void componentSteps(int &hour, int &minute, int &second, int &millisecond) const;
 
     // A limit set past the other one takes the other along; a held value is moved into the
-    // limits and told, the steppers' states are not.
+    // limits and told, then the steppers' states.
     void setLowerLimit(const qint64 &milliseconds);
     void setUpperLimit(const qint64 &milliseconds);
     void setLowerLimitInMinutes(int minutes);
@@ -80,8 +80,7 @@ protected:
 
     // For the subclasses' stepValue, with a value held. A step of one component below the top
     // that neither wraps nor clamps (setValueCheckLimits clamps later); and a step of the top
-    // component, which wraps at the limits and clamps only when they span more than one unit of
-    // it.
+    // component, which wraps at the limits and otherwise clamps to them.
     qint64 plainStep(int component, int direction) const;
     qint64 topComponentStep(int component, int direction) const;
 
@@ -89,7 +88,7 @@ private:
     // Milliseconds in one unit of a component, and the number of units one step of it takes; 0
     // for an unknown component.
     static qint64 componentUnit(int component);
-    // Moves a held value into new limits; the move is told, the steppers' states are not.
+    // Moves a held value into new limits; the move is told, then the steppers' states.
     void moveValueIntoLimits();
     int componentStepCount(int component) const;
     QString debugText(qint64 milliseconds) const;

@@ -35,6 +35,8 @@ void IntegerManager::moveValueIntoLimits()
 {
     if (moveIntoLimits(m_value, m_lowerLimit, m_upperLimit))
         emitValueChanged();
+    // Which steps still fit depends on the limits, also when the value stays.
+    checkLimits();
 }
 
 void IntegerManager::setValueCheckLimits(const qint64 &newValue)

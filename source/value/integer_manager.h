@@ -32,7 +32,7 @@ public:
     qint64 upperLimit() const { return m_upperLimit; }
 
     // A limit set past the other one takes the other along; a held value is moved into the
-    // limits and told, the steppers' states are not.
+    // limits and told, then the steppers' states.
     void setLowerLimit(const qint64 &limit);
     void setUpperLimit(const qint64 &limit);
     // Holds the number as far as the limits allow; a change is told, then the steppers' states.

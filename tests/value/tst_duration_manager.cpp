@@ -82,6 +82,8 @@ private slots:
         manager.setValueInMinutes(30);
         QCOMPARE(log.take(), QStringList());
         manager.setUpperLimitInMinutes(30);
+        QCOMPARE(log.take(),
+                 (QStringList{"lower(false,false,false,false)", "upper(false,true,true,true)"}));
         manager.setValueInMinutes(45);
         QCOMPARE(manager.valueInMinutes(), 30);
         QCOMPARE(log.take(), QStringList());
@@ -181,13 +183,14 @@ private slots:
         SignalLog log;
         watch(manager, log);
         manager.setValueInMinutes(20);
-        // Limits inside one hour: the hour step leaves them, so it is blocked.
+        // Limits inside one hour: the hour step goes as far as they allow, to either end.
         QCOMPARE(log.take().mid(2),
-                 (QStringList{"lower(true,false,false,false)", "upper(true,false,false,false)"}));
+                 (QStringList{"lower(false,false,false,false)", "upper(false,false,false,false)"}));
         manager.setValueInMinutes(50);
-        // At the top the next hour step wraps to the bottom, so it is not blocked.
+        // At the top the next hour step wraps to the bottom and the step down goes there: neither
+        // is blocked.
         QCOMPARE(log.take().mid(2),
-                 (QStringList{"lower(true,false,false,false)", "upper(false,true,true,true)"}));
+                 (QStringList{"lower(false,false,false,false)", "upper(false,true,true,true)"}));
 
         DurationManagerMostSignificantComponentHour equal;
         equal.setLowerLimitInMinutes(1);
@@ -247,21 +250,105 @@ private slots:
         QCOMPARE(manager.value(), std::optional<qint64>(61100));
     }
 
-    void limitChangesMoveTheValueWithoutFlags()
+    // A change of limit moves the value into the limits and tells the steppers' states again,
+    // also when the value stays.
+    void limitChangesMoveTheValueAndTellTheFlags()
     {
         DurationManagerMostSignificantComponentHour manager;
         manager.setValueInMinutes(30);
         SignalLog log;
         watch(manager, log);
         manager.setLowerLimitInMinutes(40);
-        QCOMPARE(log.take(), (QStringList{"minutes(40)", "text(0,40,00,000)"}));
+        // At the lower limit the hour wraps round to the upper one.
+        QCOMPARE(log.take(),
+                 (QStringList{"minutes(40)", "text(0,40,00,000)", "lower(false,true,true,true)",
+                              "upper(false,false,false,false)"}));
         manager.setLowerLimitInMinutes(35);
-        QCOMPARE(log.take(), QStringList());
+        QCOMPARE(log.take(),
+                 (QStringList{"lower(false,false,false,false)", "upper(false,false,false,false)"}));
         manager.setUpperLimitInMinutes(20);
         QCOMPARE(manager.lowerLimit(), 20 * minuteMs);
         QCOMPARE(manager.upperLimit(), 20 * minuteMs);
         QCOMPARE(manager.valueInMinutes(), 20);
-        QCOMPARE(log.take(), (QStringList{"minutes(20)", "text(0,20,00,000)"}));
+        QCOMPARE(log.take(),
+                 (QStringList{"minutes(20)", "text(0,20,00,000)", "lower(true,true,true,true)",
+                              "upper(true,true,true,true)"}));
+    }
+
+    // A stepper is lit exactly when a press moves the value: from values off the steps, after a
+    // limit moved under or over the value held, each press is checked until the stepper dims or
+    // the top component wraps round.
+    void aStepperIsLitExactlyWhenAPressMoves_data()
+    {
+        QTest::addColumn<int>("minuteStep");
+        QTest::addColumn<int>("lowerMinutes");
+        QTest::addColumn<int>("upperMinutes");
+        QTest::addColumn<qint64>("start");
+        // A limit set after the start value, or the limit as it is.
+        QTest::addColumn<int>("newLowerMinutes");
+        QTest::addColumn<int>("newUpperMinutes");
+        QTest::addColumn<int>("component");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<qint64>("last");
+
+        QTest::newRow("minute up to the limit")
+            << 1 << 1 << 90 << 85 * minuteMs << 1 << 90 << minute << increase << 90 * minuteMs;
+        QTest::newRow("ten minutes up from off the steps")
+            << 10 << 1 << 90 << 83 * minuteMs << 1 << 90 << minute << increase << 90 * minuteMs;
+        QTest::newRow("ten minutes down from off the steps")
+            << 10 << 5 << 90 << 33 * minuteMs + 7000 << 5 << 90 << minute << decrease
+            << 5 * minuteMs;
+        QTest::newRow("the limit falls below the value held")
+            << 1 << 1 << 120 << 100 * minuteMs << 1 << 90 << minute << increase << 90 * minuteMs;
+        QTest::newRow("the limit falls below the value held, down")
+            << 1 << 1 << 120 << 100 * minuteMs << 1 << 90 << minute << decrease << minuteMs;
+        QTest::newRow("the limit rises above the value held")
+            << 1 << 1 << 59 << 59 * minuteMs << 1 << 120 << minute << increase << 120 * minuteMs;
+        QTest::newRow("the lower limit rises above the value held")
+            << 1 << 1 << 120 << 20 * minuteMs << 30 << 120 << minute << decrease << 30 * minuteMs;
+        // The hour steps to its limit, then wraps round to the other one.
+        QTest::newRow("hour up wraps after the limit")
+            << 1 << 1 << 300 << 65 * minuteMs << 1 << 300 << hour << increase << minuteMs;
+        QTest::newRow("hour within one hour's limits")
+            << 1 << 10 << 50 << 20 * minuteMs << 10 << 50 << hour << decrease << 50 * minuteMs;
+    }
+
+    void aStepperIsLitExactlyWhenAPressMoves()
+    {
+        QFETCH(int, minuteStep);
+        QFETCH(int, lowerMinutes);
+        QFETCH(int, upperMinutes);
+        QFETCH(qint64, start);
+        QFETCH(int, newLowerMinutes);
+        QFETCH(int, newUpperMinutes);
+        QFETCH(int, component);
+        QFETCH(int, direction);
+        QFETCH(qint64, last);
+
+        DurationManagerMostSignificantComponentHour manager;
+        manager.setComponentSteps(1, minuteStep, 1, 1);
+        manager.setLowerLimitInMinutes(lowerMinutes);
+        manager.setUpperLimitInMinutes(upperMinutes);
+        manager.setValue(start);
+        QSignalSpy reached(&manager, direction == increase ? &DurationManager::upperLimitReached
+                                                           : &DurationManager::lowerLimitReached);
+        manager.setLowerLimitInMinutes(newLowerMinutes);
+        manager.setUpperLimitInMinutes(newUpperMinutes);
+        QCOMPARE(reached.count(), 2);
+        const int sign = direction == increase ? 1 : -1;
+        for (int press = 0; press < 300; ++press) {
+            const bool dimmed = reached.last().at(component).toBool();
+            const qint64 before = *manager.value();
+            manager.onDurationChangeRequested(component, direction);
+            const qint64 after = *manager.value();
+            QVERIFY2((after != before) != dimmed,
+                     qPrintable(QStringLiteral("at %1 ms the stepper is %2")
+                                    .arg(before)
+                                    .arg(dimmed ? "dimmed" : "lit")));
+            if (after == before || sign * (after - before) < 0)
+                break;
+        }
+        QCOMPARE(manager.value(), std::optional<qint64>(last));
     }
 
     void saturationNearTheEnds()

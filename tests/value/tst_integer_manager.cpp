@@ -103,13 +103,18 @@ private slots:
         dosage(manager, 450);
         SignalLog log;
         watch(manager, log);
+        // Each change of limit tells the steppers' states again: equal limits block both, and a
+        // limit that moves off the value held frees them.
         manager.setLowerLimit(600);
         QCOMPARE(manager.upperLimit(), qint64(600));
         QCOMPARE(manager.value(), std::optional<qint64>(600));
-        QCOMPARE(log.take(), (QStringList{"value(600)", "text(600)"}));
+        QCOMPARE(log.take(), (QStringList{"value(600)", "text(600)", "down(false)", "up(false)"}));
+        manager.setUpperLimit(700);
+        QCOMPARE(log.take(), (QStringList{"down(true)", "up(true)"}));
         manager.setUpperLimit(10);
         QCOMPARE(manager.lowerLimit(), qint64(10));
         QCOMPARE(manager.value(), std::optional<qint64>(10));
+        QCOMPARE(log.take(), (QStringList{"value(10)", "text(10)", "down(false)", "up(false)"}));
     }
 
     void wideValuesAndSaturation()
