@@ -202,13 +202,23 @@ void TemperatureController::onSaunaMasterFuncDescChanged(
     applyUpperLimit();
 }
 
+std::optional<value::HumidityValue_T> TemperatureController::humidityTarget() const
+{
+    return m_saunaControlsHumidity ? m_saunaTargetHumidity : std::nullopt;
+}
+
+value::Degrees_9C_T TemperatureController::ownUpperLimit() const
+{
+    // A step never asks for a target the limit tables don't know, whatever limit the sauna reports.
+    return qMin(m_saunaUpperLimit,
+                details::TemperatureHumidityRules::targetTemperatureRange.highest);
+}
+
 void TemperatureController::applyUpperLimit()
 {
-    const std::optional<value::HumidityValue_T> humidity =
-        m_saunaControlsHumidity ? m_saunaTargetHumidity : std::nullopt;
     m_targetManager.setUpperLimit(
         details::TemperatureHumidityRules::instance().temperatureUpperLimit(
-            m_saunaUpperLimit, m_targetManager.value(), humidity));
+            ownUpperLimit(), m_targetManager.value(), humidityTarget()));
 }
 
 int TemperatureController::connectConnectedChanged(const QList<QObject *> &senders)
@@ -239,24 +249,21 @@ void TemperatureController::onSaunaReplaced()
 void TemperatureController::onTargetTemperatureProposed(value::Degrees_9C_T proposed)
 {
     // The manager proposes without looking at the limits. A step past a limit asks for the limit
-    // itself; a step that cannot move in its direction asks for nothing. Nor does a step ask for
-    // a target the limit tables do not know, whatever limits the sauna reported.
+    // itself, and so does a step down from beyond the sauna's limit or the targets the limit
+    // tables know; a step that cannot move in its direction asks for nothing. A pair set beyond
+    // the limit tables steps down from where it is, one step at a time.
     const std::optional<value::Degrees_9C_T> current = m_targetManager.value();
     if (!current)
         return;
-    const value::TemperatureRange &known =
-        details::TemperatureHumidityRules::targetTemperatureRange;
-    if (proposed > *current) {
-        const value::Degrees_9C_T requested =
-            qMin(proposed, qMin(m_targetManager.upperLimit(), known.highest));
-        if (requested > *current)
-            emit targetTemperatureChangeRequested(requested);
-    } else if (proposed < *current) {
-        const value::Degrees_9C_T requested =
-            qMax(proposed, qMax(m_targetManager.lowerLimit(), known.lowest));
-        if (requested < *current)
-            emit targetTemperatureChangeRequested(requested);
-    }
+    const value::Degrees_9C_T lowest =
+        qMax(m_targetManager.lowerLimit(),
+             details::TemperatureHumidityRules::targetTemperatureRange.lowest);
+    const value::Degrees_9C_T highest =
+        proposed > *current ? m_targetManager.upperLimit() : ownUpperLimit();
+    const value::Degrees_9C_T requested = qMax(lowest, qMin(highest, proposed));
+    if ((proposed > *current && requested > *current) ||
+        (proposed < *current && requested < *current))
+        emit targetTemperatureChangeRequested(requested);
 }
 
 void TemperatureController::applyUnit(TemperatureTypes::TemperatureUnit unit)

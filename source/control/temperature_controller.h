@@ -85,7 +85,11 @@ public slots:
 private:
     void onTargetTemperatureProposed(value::Degrees_9C_T proposed);
     void applyUnit(signalInterface::TemperatureTypes::TemperatureUnit unit);
-    // The target's upper limit: the sauna's, within the limit tables for the target humidity.
+    // The target humidity that limits the target temperature: none where the sauna controls none.
+    std::optional<value::HumidityValue_T> humidityTarget() const;
+    // The sauna's upper limit, within the targets the limit tables know.
+    value::Degrees_9C_T ownUpperLimit() const;
+    // The target's upper limit: its own, within the limit tables for the target humidity.
     void applyUpperLimit();
 
     value::TemperatureValueManager m_targetManager;

@@ -1,3 +1,4 @@
+#include "control/details/temperature_humidity_rules.h"
 #include "control/settings.h"
 #include "control/temperature_controller.h"
 #include "sauna_bridge/zerededid_bridge_receiver_signal_interface.h"
@@ -56,6 +57,7 @@ private slots:
         Settings::settings()->clear();
         Settings::settings()->sync();
         Settings::resetForTesting();
+        control::details::TemperatureHumidityRules::resetForTesting();
     }
 
     void aStepIsProposedAndOnlyTheReportChangesTheValue()
@@ -299,6 +301,31 @@ private slots:
         emit receiver.saunaTargetTemperatureChanged(0);
         emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_decrease);
         QCOMPARE(requests.count(), 0);
+
+        // A received table that allows more than 110 °C: the up-step dims at 110 °C, where a press
+        // would ask for nothing.
+        control::details::TemperatureHumidityRules::MaxTemperatureTable table;
+        table.version = 2;
+        table.values.fill(150);
+        control::details::TemperatureHumidityRules::instance().setMaxTemperatureTable(table);
+        QSignalSpy upperReached(controller.targetTemperatureManager(),
+                                &value::TemperatureValueManager::upperLimitReached);
+        emit receiver.saunaTargetTemperatureChanged(981);
+        QCOMPARE(upperReached.last().at(0).toBool(), false);
+        emit receiver.saunaTargetTemperatureChanged(990);
+        QCOMPARE(upperReached.last().at(0).toBool(), true);
+        // A step down from beyond what the tables know asks for their end, also from the largest
+        // int a report may carry; a step up from there asks for nothing.
+        for (int target : {1080, std::numeric_limits<int>::max() - 3}) {
+            emit receiver.saunaUpperTemperatureLimitChanged(std::numeric_limits<int>::max());
+            emit receiver.saunaTargetTemperatureChanged(target);
+            QCOMPARE(upperReached.last().at(0).toBool(), true);
+            emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
+            QCOMPARE(requests.count(), 0);
+            emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_decrease);
+            QCOMPARE(requests.count(), 1);
+            QCOMPARE(requests.takeFirst().at(0).toInt(), 990);
+        }
     }
 
     // The filter hears the sauna's measurements itself, every one of them: a room temperature
