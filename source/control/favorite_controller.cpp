@@ -1,6 +1,7 @@
 #include "control/favorite_controller.h"
 
 #include "control/details/panel_questions.h"
+#include "control/details/stored_number.h"
 #include "control/details/temperature_humidity_pair.h"
 #include "control/details/temperature_humidity_rules.h"
 #include "signal_interface/sender_connections.h"
@@ -230,7 +231,7 @@ void FavoriteController::onFavoriteEditCancelRequested()
 void FavoriteController::onEditBathTimeRequested()
 {
     if (m_editing)
-        m_bathTimeManager->setValueInMinutes(static_cast<int>(m_edited.bathTime));
+        m_bathTimeManager->setValueInMinutes(details::storedNumber(m_edited.bathTime));
 }
 
 void FavoriteController::onBathTimeCommit()
@@ -353,9 +354,9 @@ void FavoriteController::save(const FavoritesPost &favorite)
 
 void FavoriteController::loadEditors()
 {
-    m_targetPair->setTemperature(static_cast<int>(m_edited.temperature));
-    m_targetPair->setHumidityFromInt(static_cast<int>(m_edited.humidity));
-    m_bathTimeManager->setValueInMinutes(static_cast<int>(m_edited.bathTime));
+    m_targetPair->setTemperature(details::storedNumber(m_edited.temperature));
+    m_targetPair->setHumidityFromInt(details::storedNumber(m_edited.humidity));
+    m_bathTimeManager->setValueInMinutes(details::storedNumber(m_edited.bathTime));
     m_unchanged = editedFavorite();
 }
 

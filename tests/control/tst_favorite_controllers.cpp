@@ -750,6 +750,53 @@ private slots:
         QVERIFY(!blocked.last().at(0).toBool());
     }
 
+    // A stored number beyond an int's range counts as beyond the upper limit: the editor opens at
+    // its upper limit, as for any number above it, not at its lower limit or at 0.
+    void aStoredNumberBeyondAnIntOpensAtTheUpperLimit_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<quint32>("stored");
+        QTest::newRow("temperature 2000000000") << QStringLiteral("temperature") << 2000000000u;
+        QTest::newRow("temperature 3000000000") << QStringLiteral("temperature") << 3000000000u;
+        QTest::newRow("temperature largest") << QStringLiteral("temperature") << 4294967295u;
+        QTest::newRow("humidity 3000000000") << QStringLiteral("humidity") << 3000000000u;
+        QTest::newRow("bath time 3000000000") << QStringLiteral("bath time") << 3000000000u;
+    }
+
+    void aStoredNumberBeyondAnIntOpensAtTheUpperLimit()
+    {
+        QFETCH(QString, field);
+        QFETCH(quint32, stored);
+        FavoritesTab tab;
+        FavoritesPost favorite = favoritePost(3, QStringLiteral("Evening"));
+        // A sauna that controls humidity in percent, so that the number is held as it is.
+        signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions;
+        functions.humidityPercent = true;
+        emit tab.bridge.saunaMasterFuncDescChanged(functions);
+        favorite.humidity = 0;
+        if (field == QLatin1String("temperature"))
+            favorite.temperature = stored;
+        else if (field == QLatin1String("humidity"))
+            favorite.humidity = stored;
+        else
+            favorite.bathTime = stored;
+        emit tab.bridge.saunaFavoritesPostChanged(favorite);
+        tab.favorites.onFavoriteEditActivated(3);
+        const value::TemperatureValueManager *temperature = tab.favorites.temperatureManager();
+        const value::HumidityValueManager *humidity = tab.favorites.humidityManager();
+        const value::DurationManager *bathTime = tab.favorites.bathTimeManager();
+        if (field == QLatin1String("temperature")) {
+            QCOMPARE(temperature->value(), std::optional<int>(temperature->upperLimit()));
+            QVERIFY(temperature->upperLimit() >= 990);
+        } else if (field == QLatin1String("humidity")) {
+            QCOMPARE(humidity->value().value, humidity->upperLimit().value);
+            QVERIFY(humidity->value().value > 0);
+        } else {
+            QCOMPARE(bathTime->value(), std::optional<qint64>(bathTime->upperLimit()));
+            QVERIFY(*bathTime->value() > 0);
+        }
+    }
+
     // A favorite's temperature is held within the editor's limits, whatever was asked: 111 °C,
     // past the limit table's 110 °C, and 200 °C at the upper limit, not as "no value".
     void favoriteTemperatureIsHeldWithinItsLimits()

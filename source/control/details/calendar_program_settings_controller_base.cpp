@@ -3,6 +3,7 @@
 #include "control/details/calendar_data_provider.h"
 #include "control/details/calendar_program_settings_favorite_model.h"
 #include "control/details/panel_questions.h"
+#include "control/details/stored_number.h"
 #include "control/details/temperature_humidity_pair.h"
 #include "control/details/temperature_humidity_rules.h"
 #include "signal_interface/protocol_facts.h"
@@ -46,13 +47,13 @@ view::RowItem2 *makeRow(const QString &text, int applId, const QString &value, i
 QString temperatureText(quint32 temperature,
                         signalInterface::TemperatureTypes::TemperatureUnit unit)
 {
-    return QString::number(value::shownTemperature(static_cast<int>(temperature), unit)) +
+    return QString::number(value::shownTemperature(storedNumber(temperature), unit)) +
            LanguageSupport::temperatureUnitText(unit);
 }
 
 QString humidityText(quint32 encoded)
 {
-    const value::HumidityValue_T humidity = value::decodeHumidity(static_cast<int>(encoded));
+    const value::HumidityValue_T humidity = value::decodeHumidity(storedNumber(encoded));
     return QString::number(humidity.value) + LanguageSupport::humidityUnitText(humidity.unit);
 }
 
@@ -374,10 +375,10 @@ void CalendarProgramSettingsControllerBase::onCustomRowItemSelected(int row)
     // The editor opens on the program's value; steps not committed earlier are dropped.
     switch (m_customStopAfterModel->getApplId(row)) {
     case E_customTemperatureRow:
-        m_customPair->setTemperature(static_cast<int>(m_edited.temperature));
+        m_customPair->setTemperature(storedNumber(m_edited.temperature));
         break;
     case E_customHumidityRow:
-        m_customPair->setHumidityFromInt(static_cast<int>(m_edited.humidity));
+        m_customPair->setHumidityFromInt(storedNumber(m_edited.humidity));
         break;
     case E_customStopAfterRow:
         openStopAfterEditor(*m_customStopAfterManager, m_edited.duration);
@@ -584,8 +585,8 @@ void CalendarProgramSettingsControllerBase::loadEditors()
     m_readyAtManager->setLowerLimit(wallClock(day, QTime(0, 0)));
     m_readyAtManager->setUpperLimit(wallClock(day, QTime(23, 59)));
     m_readyAtManager->setValue(m_edited.start);
-    m_customPair->setTemperature(static_cast<int>(m_edited.temperature));
-    m_customPair->setHumidityFromInt(static_cast<int>(m_edited.humidity));
+    m_customPair->setTemperature(storedNumber(m_edited.temperature));
+    m_customPair->setHumidityFromInt(storedNumber(m_edited.humidity));
     // A program's own longer stop time stays reachable; one that no bath can have does not raise
     // the limit.
     const int storedStopAfter =
