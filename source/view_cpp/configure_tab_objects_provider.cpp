@@ -576,6 +576,8 @@ int ConfigureTabObjectsProvider::connectToLink(pcPanel::SaunaCommunication &link
     failed += network.connectCommunicationSignals({&link});
     // About forgets the sauna when its connection ends.
     failed += manager<view::ConfigureGeneralAboutViewManager>().connectLinkSignals({&link});
+    // A time held for the next date commit is forgotten with the connection it was set on.
+    failed += manager<view::ConfigureDateTimeDateViewManager>().connectLinkSignals({&link});
     failed += link.connectViewRequests({&network});
     failed += link.saunaSystemSender()->connectUpdateSaunaRequests({&network});
     return failed;

@@ -50,6 +50,12 @@ int ConfigureDateTimeDateViewManager::connectTimeSignals(const QList<QObject *> 
     return failed;
 }
 
+int ConfigureDateTimeDateViewManager::connectLinkSignals(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this, {{SIGNAL(connectedChanged(bool)), SLOT(onConnectedChanged(bool))}});
+}
+
 void ConfigureDateTimeDateViewManager::onDateViewVisibleChanged(bool visible, bool formatsOnly)
 {
     rebuildRows(visible, !formatsOnly, dateRowId);
@@ -114,6 +120,19 @@ void ConfigureDateTimeDateViewManager::onSetDateCommit()
 void ConfigureDateTimeDateViewManager::onHeldTimeChanged(QTime time)
 {
     m_heldTime = time;
+}
+
+// The next sauna may be another one, with a clock of its own: a time set for this one must not
+// overwrite its time of day.
+void ConfigureDateTimeDateViewManager::onConnectedChanged(bool connected)
+{
+    if (!connected)
+        m_heldTime = QTime();
+}
+
+void ConfigureDateTimeDateViewManager::onSaunaReplaced()
+{
+    m_heldTime = QTime();
 }
 
 } // namespace view

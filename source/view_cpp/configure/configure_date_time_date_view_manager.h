@@ -14,7 +14,8 @@ namespace view {
 // The Date settings screen: a row with the sauna's date that opens the date editor, and the
 // choice of date format. A commit sends the edited date with the time the Time screen held for
 // it, else the sauna's reported time of day, or 00:00 where the sauna has no valid time; never
-// an invalid date-time.
+// an invalid date-time. A held time belongs to the sauna it was set for: it is forgotten when the
+// connection ends or another sauna takes over.
 class ConfigureDateTimeDateViewManager : public ConfigureDateTimeClockViewManagerBase
 {
     Q_OBJECT
@@ -32,6 +33,8 @@ public:
     int connectToSetDateView(const QList<QObject *> &senders);
     // The time controller's format and system-time reports, also the editor's format.
     int connectTimeSignals(const QList<QObject *> &senders);
+    // The link's connectedChanged(bool): the end of the connection forgets the held time.
+    int connectLinkSignals(const QList<QObject *> &senders);
 
 signals:
     void dateFormatSelected(::signalInterface::DateTimeTypes::DateFormat format);
@@ -46,6 +49,8 @@ public slots:
     void onSetDateCommit();
     // The Time screen's time that found no sauna date to go with; a null time drops it.
     void onHeldTimeChanged(QTime time);
+    void onConnectedChanged(bool connected);
+    void onSaunaReplaced() override;
 
 private:
     void refresh();

@@ -73,6 +73,7 @@ private slots:
     void connectsLanguageAndSaunaSignals();
     void saunaConnectsAreTheListedOnes();
     void notAllowedStartTimesFollowThePanelTimeFormat();
+    void aTimeSetWithoutASaunaDateGoesOutWithTheDate_data();
     void aTimeSetWithoutASaunaDateGoesOutWithTheDate();
     void sendersWithoutTheSignalsAreCountedAsFailures();
     void messageRaisersAreTheManagers();
@@ -372,22 +373,50 @@ void TestConfigureTabObjectsProvider::notAllowedStartTimesFollowThePanelTimeForm
     QCOMPARE(modelReader::value(*screen.model(), 2, "value2").toString(), "7:05am");
 }
 
+void TestConfigureTabObjectsProvider::aTimeSetWithoutASaunaDateGoesOutWithTheDate_data()
+{
+    // What happens to the sauna the time was set for before the date is set; a sauna that
+    // connects after it reports 6 December 2026, 14:37.
+    QTest::addColumn<QString>("between");
+    QTest::addColumn<QTime>("sent");
+    QTest::newRow("same sauna") << QString() << QTime(18, 5);
+    QTest::newRow("connection ended") << QStringLiteral("ended") << QTime(14, 37);
+    QTest::newRow("another sauna") << QStringLiteral("replaced") << QTime(14, 37);
+}
+
 void TestConfigureTabObjectsProvider::aTimeSetWithoutASaunaDateGoesOutWithTheDate()
 {
+    QFETCH(QString, between);
+    QFETCH(QTime, sent);
+    view::MessageFormatter formatter;
+    pcPanel::SaunaCommunication link(nullptr, &formatter);
     // The initial setup's time step, then its date step, with a sauna that has no date yet.
     ConfigureTabObjectsProvider provider(nullptr);
+    QCOMPARE(provider.connectToLink(link), 0);
     auto &time = provider.manager<view::ConfigureDateTimeTimeViewManager>();
     auto &date = provider.manager<view::ConfigureDateTimeDateViewManager>();
     QSignalSpy requests(&date, &view::ConfigureDateTimeDateViewManager::setSystemTimeRequested);
     time.onSetTimeInitialSetupSelected();
     time.timeEditor()->setValue(QDateTime(QDate(2000, 1, 1), QTime(18, 5), Qt::UTC));
     time.onSetTimeCommit();
+    if (!between.isEmpty()) {
+        if (between == QLatin1String("ended")) {
+            emit link.connectedChanged(false);
+        } else {
+            // As the frame tells every settings screen.
+            for (const details::ConfigureScreen &screen : provider.screens())
+                screen.manager->onSaunaReplaced();
+        }
+        const QDateTime reported(QDate(2026, 12, 6), QTime(14, 37), Qt::UTC);
+        time.onSystemTimeDetailsChanged(reported, true, true);
+        date.onSystemTimeDetailsChanged(reported, true, true);
+    }
+    // Only the date changes.
     date.onDateRowItemSelected(view::ConfigureDateTimeDateViewManager::dateRowId);
     date.dateEditor()->setValue(QDate(2026, 12, 7));
     date.onSetDateCommit();
     QCOMPARE(requests.size(), 1);
-    QCOMPARE(requests.at(0).at(0).toDateTime(),
-             QDateTime(QDate(2026, 12, 7), QTime(18, 5), Qt::UTC));
+    QCOMPARE(requests.at(0).at(0).toDateTime(), QDateTime(QDate(2026, 12, 7), sent, Qt::UTC));
 }
 
 void TestConfigureTabObjectsProvider::sendersWithoutTheSignalsAreCountedAsFailures()
