@@ -34,8 +34,9 @@ bool writeSeeds(const QString &directory, const std::vector<std::pair<QString, Q
     return true;
 }
 
-// The input of the supported-characters fuzzer: flags (bit 0: the name is UTF-16), the number of
-// table units, the units, then the name; numbers little-endian.
+// The input of the supported-characters fuzzer: flags (bit 0: the name is UTF-16; bits 1 to 6: the
+// window of the range it asks about, here the first), the number of table units, the units, then
+// the name; numbers little-endian.
 QByteArray supportedCharactersSeed(const QString &table, const QString &name, bool utf16)
 {
     QByteArray seed;

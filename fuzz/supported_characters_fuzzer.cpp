@@ -1,10 +1,14 @@
 // The characters a sauna can show, and names typed against them. The input holds a sauna's table of
 // UTF-16 code units and then a typed name, as UTF-8 or as UTF-16 units. The table is stored as the
 // sauna link stores it and read back by a fresh start from a copy of the written file; the name
-// goes through the checks of the name editors against the table the fresh start has.
+// goes through the checks of the name editors against the table the fresh start has. Each set is
+// asked about its count, the table's units and the units around them, and one window of the range
+// that the input picks, so that a run asks about the whole range without asking about all of it
+// for every input.
 //
-// Input: one byte of flags (bit 0: the name is UTF-16), two bytes with the number of table
-// units, the units (two bytes each, little-endian), and the rest as the name.
+// Input: one byte of flags (bit 0: the name is UTF-16; bits 1 to 6: the window, of 1,024 units),
+// two bytes with the number of table units, the units (two bytes each, little-endian), and the rest
+// as the name.
 #include "fuzzer_files.h"
 #include "fuzzer_logging.h"
 
@@ -80,13 +84,43 @@ void closeStore(const QString &organization)
     control::Settings::resetForTesting();
 }
 
-// The set as the name editors see it: every code unit that is not unsupported.
+// Every UTF-16 code unit, ascending; built once.
+QString everyUnit;
+// The range is asked in 64 windows of 1,024 units; an input picks one.
+constexpr int windowSize = 0x10000 / 64;
+
+// Units where a store or a lookup is likeliest to go wrong: the ends of the range, of the
+// encodings' lengths and of the surrogates, the byte order mark and the replacement character, the
+// characters the settings file escapes, quotes or splits at, and the name editors' replacement.
+const QString &edgeUnits()
+{
+    static const QString units = [] {
+        QString text;
+        for (const char16_t unit : {0x0000, 0x0001, 0x0009, 0x000a, 0x000d, 0x001f, 0x0020, 0x0022,
+                                    0x0023, 0x0025, 0x002c, 0x003b, 0x003d, 0x0040, 0x005b, 0x005c,
+                                    0x005d, 0x005f, 0x007f, 0x0080, 0x00ff, 0x0100, 0x07ff, 0x0800,
+                                    0xd800, 0xdbff, 0xdc00, 0xdfff, 0xfeff, 0xfffd, 0xffff})
+            text.append(QChar(unit));
+        return text;
+    }();
+    return units;
+}
+
+// The distinct units of text that the table does not hold.
+CharacterSet unitsOutside(const CharacterSet &table, const QString &text)
+{
+    CharacterSet outside;
+    for (const QChar unit : text) {
+        if (table.count(unit.unicode()) == 0)
+            outside.insert(unit.unicode());
+    }
+    return outside;
+}
+
+// The set as the name editors see it: every code unit that is not unsupported. Asks about every
+// unit, so only for the report of a failed check.
 CharacterSet supportedSet(const SupportedCharacters &supported)
 {
-    QString everyUnit;
-    everyUnit.reserve(0x10000);
-    for (uint unit = 0; unit <= 0xffff; ++unit)
-        everyUnit.append(QChar(char16_t(unit)));
     const CharacterSet unsupported = supported.unsupportedCharacters(everyUnit);
     CharacterSet characters;
     for (uint unit = 0; unit <= 0xffff; ++unit) {
@@ -96,12 +130,11 @@ CharacterSet supportedSet(const SupportedCharacters &supported)
     return characters;
 }
 
-void checkName(const SupportedCharacters &supported, const QString &name)
+void checkName(const SupportedCharacters &supported, const CharacterSet &table, const QString &name)
 {
-    const CharacterSet characters = supportedSet(supported);
     const CharacterSet unsupported = supported.unsupportedCharacters(name);
     for (const QChar character : name) {
-        const bool known = characters.count(character.unicode()) != 0;
+        const bool known = table.count(character.unicode()) != 0;
         if (known == (unsupported.count(character.unicode()) != 0))
             fuzzing::fail("a unit of the name is both or neither supported and unsupported");
     }
@@ -115,7 +148,7 @@ void checkName(const SupportedCharacters &supported, const QString &name)
     if (replaced.size() != name.size())
         fuzzing::fail("replacing changed the length of the name");
     for (qsizetype i = 0; i < name.size(); ++i) {
-        const bool known = characters.count(name[i].unicode()) != 0;
+        const bool known = table.count(name[i].unicode()) != 0;
         if (replaced[i] != (known ? name[i] : QLatin1Char('_')))
             fuzzing::fail("a unit replaced that is supported, or kept that is not");
     }
@@ -123,10 +156,10 @@ void checkName(const SupportedCharacters &supported, const QString &name)
     // What the favorite editor saves and names in its message: the name as typed and nothing
     // while no table is known.
     const control::details::ShowableName showable = control::details::showableFavoriteName(name);
-    if (showable.name != (characters.empty() ? name : replaced))
+    if (showable.name != (table.empty() ? name : replaced))
         fuzzing::fail("the saved name is not the name with its unsupported units replaced");
     if (showable.replaced !=
-        (characters.empty() ? QString() : SupportedCharacters::toString(unsupported)))
+        (table.empty() ? QString() : SupportedCharacters::toString(unsupported)))
         fuzzing::fail("the message text is not the unsupported units");
 }
 
@@ -143,12 +176,60 @@ void printDifference(const CharacterSet &expected, const CharacterSet &actual)
     }
 }
 
+// The lowest unit that the table does not hold; a table has at most 65,535 units.
+quint16 unitOutside(const CharacterSet &table)
+{
+    quint16 unit = 0;
+    for (const quint16 held : table) {
+        if (held != unit)
+            break;
+        ++unit;
+    }
+    return unit;
+}
+
+// That the set is the table, asked as the name editors ask. Every unit of the table is supported,
+// so none is missing, and the count is the table's, so none is there that the table does not hold,
+// whichever unit it is. Beside the table's units, the set is asked about the units next to each of
+// them and the edge units, where a store or a lookup that is one off or mistakes one unit for
+// another goes wrong, and about the input's window of the range: replacing each unit of the window
+// by a unit outside the table keeps the table's units and no other, and that unit, which reads the
+// same kept or replaced, is among the units asked one by one.
+void checkSet(const SupportedCharacters &supported, const CharacterSet &table, int window,
+              const char *failure)
+{
+    const quint16 outside = unitOutside(table);
+    QString replaced = everyUnit.mid(window * windowSize, windowSize);
+    supported.replaceUnsupported(QChar(outside), replaced);
+    QString expected(windowSize, QChar(outside));
+    for (auto unit = table.lower_bound(quint16(window * windowSize));
+         unit != table.end() && *unit < (window + 1) * windowSize; ++unit)
+        expected[*unit - window * windowSize] = QChar(*unit);
+
+    QString asked = edgeUnits() + QChar(outside);
+    asked.reserve(asked.size() + 3 * qsizetype(table.size()));
+    for (const quint16 unit : table) {
+        asked.append(QChar(unit));
+        asked.append(QChar(char16_t(unit - 1)));
+        asked.append(QChar(char16_t(unit + 1)));
+    }
+    if (supported.count() != int(table.size()) || replaced != expected ||
+        supported.unsupportedCharacters(asked) != unitsOutside(table, asked)) {
+        std::fprintf(stderr, "count %d, table of %zu\n", supported.count(), table.size());
+        printDifference(table, supportedSet(supported));
+        fuzzing::fail(failure);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     fuzzing::installQuietLogging();
     configHome = fuzzing::useScratchConfigHome();
+    everyUnit.reserve(0x10000);
+    for (uint unit = 0; unit <= 0xffff; ++unit)
+        everyUnit.append(QChar(char16_t(unit)));
     // Every run uses the same two folders, left empty by the run before.
     if (!QDir(configHome).mkpath(QStringLiteral("written")) ||
         !QDir(configHome).mkpath(QStringLiteral("reread")))
@@ -159,7 +240,9 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     Input input(data, size);
-    const bool utf16 = (input.byte() & 1) != 0;
+    const std::uint8_t flags = input.byte();
+    const bool utf16 = (flags & 1) != 0;
+    const int window = (flags >> 1) & 63;
     const quint16 tableSize = input.unit();
     CharacterSet table;
     for (quint16 i = 0; i < tableSize && input.remaining() >= 2; ++i)
@@ -171,8 +254,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString reread = QStringLiteral("reread");
     openStore(written);
     SupportedCharacters::instance().setCharacters(table);
-    if (supportedSet(SupportedCharacters::instance()) != table)
-        fuzzing::fail("the set is not the table given");
+    checkSet(SupportedCharacters::instance(), table, window, "the set is not the table given");
     const QString fileName = control::Settings::settings()->fileName();
     const QString copy =
         configHome + QLatin1Char('/') + reread + QLatin1Char('/') + QFileInfo(fileName).fileName();
@@ -182,11 +264,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     openStore(reread);
     const SupportedCharacters &restarted = SupportedCharacters::instance();
-    if (const CharacterSet reread = supportedSet(restarted); reread != table) {
-        printDifference(table, reread);
-        fuzzing::fail("the stored set reads back as another set");
-    }
-    checkName(restarted, name);
+    checkSet(restarted, table, window, "the stored set reads back as another set");
+    checkName(restarted, table, name);
     closeStore(reread);
     return 0;
 }
