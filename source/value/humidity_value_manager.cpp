@@ -116,10 +116,28 @@ void HumidityValueManager::emitValueChanged()
     emit humidityValueUnitChanged({*m_value, m_unit});
 }
 
+std::optional<int> HumidityValueManager::localStepResult(int direction) const
+{
+    if (!m_value)
+        return std::nullopt;
+    // A step never passes a limit; from beyond one (a limit that moved under the value) it goes
+    // no further than into the limits.
+    if (direction == DataProviderTypes::E_stepper_increase && *m_value < m_upperLimit)
+        return qMin(qMax(*m_value + 1, m_lowerLimit), m_upperLimit);
+    if (direction == DataProviderTypes::E_stepper_decrease && *m_value > m_lowerLimit)
+        return qMax(qMin(*m_value - 1, m_upperLimit), m_lowerLimit);
+    return std::nullopt;
+}
+
 void HumidityValueManager::checkLimits()
 {
     if (!m_value)
         return;
+    if (m_applyStepsLocally) {
+        emit lowerLimitReached(!localStepResult(DataProviderTypes::E_stepper_decrease));
+        emit upperLimitReached(!localStepResult(DataProviderTypes::E_stepper_increase));
+        return;
+    }
     emit lowerLimitReached(*m_value <= m_lowerLimit);
     emit upperLimitReached(*m_value >= m_upperLimit);
 }
@@ -138,14 +156,14 @@ void HumidityValueManager::onChangeHumidityValueRequested(int step)
     }
     if (!m_value)
         return;
-    const int next = nextStepValue(direction);
     if (!m_applyStepsLocally) {
-        emit newValueProposed(next);
+        emit newValueProposed(nextStepValue(direction));
         return;
     }
-    if (next < m_lowerLimit || next > m_upperLimit)
+    const std::optional<int> next = localStepResult(direction);
+    if (!next)
         return;
-    m_value = next;
+    m_value = *next;
     emitValueChanged();
     checkLimits();
 }

@@ -14,7 +14,8 @@ namespace value {
 
 // One edited humidity (a target, a favorite's or a program's humidity). Its unit follows the
 // sauna's reports (HumidityUnitRule); the value and the limits are converted on every switch. In
-// propose mode a step only proposes the next number, in the current unit.
+// propose mode a step only proposes the next number, in the current unit. Where steps apply here,
+// a stepper counts as at its limit exactly when a press would leave the value as it is.
 class HumidityValueManager : public HumidityUnitFollower
 {
     Q_OBJECT
@@ -60,6 +61,9 @@ public slots:
     void onChangeHumidityValueRequested(int step);
 
 private:
+    // Where steps apply here: the value a press in the direction leads to, or nothing when the
+    // press is ignored.
+    std::optional<int> localStepResult(int direction) const;
     void followUnit(signalInterface::HumidityTypes::HumidityUnit unit) override;
 
     signalInterface::HumidityTypes::HumidityUnit m_unit = signalInterface::HumidityTypes::E_step;

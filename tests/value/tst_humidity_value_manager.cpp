@@ -231,6 +231,51 @@ private slots:
         QCOMPARE(log.take(), expectedSignals);
     }
 
+    // Where steps apply here, a stepper is lit exactly when a press moves the value, also after a
+    // limit moved under or over the value held; each press is checked until the stepper dims.
+    void aStepperIsLitExactlyWhenAPressMoves_data()
+    {
+        QTest::addColumn<int>("upper");
+        QTest::addColumn<int>("start");
+        // The upper limit set after the start value.
+        QTest::addColumn<int>("newUpper");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("last");
+        QTest::newRow("up to the limit") << 100 << 40 << 100 << 0 << 100;
+        QTest::newRow("down to the limit") << 100 << 40 << 100 << 1 << 0;
+        QTest::newRow("the limit falls below, up") << 100 << 60 << 46 << 0 << 60;
+        QTest::newRow("the limit falls below, down") << 100 << 60 << 46 << 1 << 0;
+        QTest::newRow("the limit rises above") << 46 << 46 << 60 << 0 << 60;
+    }
+
+    void aStepperIsLitExactlyWhenAPressMoves()
+    {
+        QFETCH(int, upper);
+        QFETCH(int, start);
+        QFETCH(int, newUpper);
+        QFETCH(int, step);
+        QFETCH(int, last);
+        HumidityValueManager manager;
+        manager.setValue({start, HumidityTypes::E_percentage});
+        manager.setUpperLimit({upper, HumidityTypes::E_percentage});
+        QSignalSpy reached(&manager, step == 0 ? &HumidityValueManager::upperLimitReached
+                                               : &HumidityValueManager::lowerLimitReached);
+        manager.setUpperLimit({newUpper, HumidityTypes::E_percentage});
+        QVERIFY(!reached.isEmpty());
+        for (int press = 0; press < 200; ++press) {
+            const bool dimmed = reached.last().at(0).toBool();
+            const int before = manager.value().value;
+            manager.onChangeHumidityValueRequested(step);
+            const bool moved = manager.value().value != before;
+            QVERIFY2(moved != dimmed, qPrintable(QStringLiteral("at %1 the stepper is %2")
+                                                     .arg(before)
+                                                     .arg(dimmed ? "dimmed" : "lit")));
+            if (!moved)
+                break;
+        }
+        QCOMPARE(manager.value().value, last);
+    }
+
     void proposalIsInCurrentUnit()
     {
         HumidityValueManager manager;
