@@ -563,6 +563,35 @@ void PageFitTest::checkPageInEveryLanguage(const QString &screen,
     QCoreApplication::processEvents();
 }
 
+void PageFitTest::checkMessageInEveryLanguage(const QString &screen)
+{
+    auto *popup = qobject_cast<QQuickItem *>(m_frame->guiHandler.popupWidget());
+    QVERIFY(popup);
+    QTRY_VERIFY_WITH_TIMEOUT(popup->isVisible(), waitMs);
+    const qsizetype before = m_problems.size();
+    STEP(checkPageInEveryLanguage(screen));
+    // A problem names the text it is about last.
+    for (qsizetype at = m_problems.size() - 1; at >= before; --at) {
+        if (!m_problems.at(at)
+                 .section(QStringLiteral(": "), -1)
+                 .startsWith(QLatin1String("popup_widget/")))
+            m_problems.removeAt(at);
+    }
+}
+
+void PageFitTest::answerMessage(const QString &answer)
+{
+    auto *popup = qobject_cast<QQuickItem *>(m_frame->guiHandler.popupWidget());
+    QVERIFY(popup);
+    const auto answersSo = [&answer](QQuickItem *item) {
+        return typeName(item) == QLatin1String("PanelButton") &&
+               item->property("text").toString() == answer;
+    };
+    QQuickItem *button = waitForItem(popup, answersSo, QStringLiteral("button \"%1\"").arg(answer));
+    QVERIFY2(button, qPrintable(answer));
+    STEP(tap(button));
+}
+
 PageFitTest::PageCheck PageFitTest::fitsWithoutScrolling(const QString &flickableName)
 {
     return [this, flickableName] {
