@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QObject>
 #include <QString>
 
@@ -15,12 +16,21 @@ class LineBreaks : public QObject
 public:
     using QObject::QObject;
 
-    // The text with each part that a line must not break held together: a range of times
-    // ("18:00 - 22:00", "9:00am-1:00pm"), a short word that starts with a number ("2°C/min",
-    // "150ml", "08/12/26") and a number with its unit after a space ("45 °C", "60 %"). The rest
-    // breaks as before; the text reads the same.
+    // The text with each part that a line must not break held together: a time or a range of
+    // times ("3:18:14pm", "18:00 - 22:00", "9:00am-1:00pm"), a short word that starts with a
+    // number ("2°C/min", "150ml", "08/12/26") and a number with its unit after a space ("45 °C",
+    // "60 %"). The rest breaks as before; the text reads the same.
     static QString keptTogetherText(const QString &text);
     Q_INVOKABLE QString keptTogether(const QString &text) const { return keptTogetherText(text); }
+
+    // The width, in whole pixels, that the widest of those parts takes on one line in the font:
+    // the least a box that wraps the text must give it, or a line breaks the part anywhere inside
+    // after all. 0 for a text without such a part. (QML: LineBreaks.keptWidth(text, font).)
+    static qreal keptTogetherWidth(const QString &text, const QFont &font);
+    Q_INVOKABLE qreal keptWidth(const QString &text, const QFont &font) const
+    {
+        return keptTogetherWidth(text, font);
+    }
 
     // The whole text as one piece that a line breaks before or after, never inside: its spaces
     // do not break, and a word joiner holds together the other places a line could break ("/",

@@ -74,6 +74,12 @@ protected:
     void checkPageInEveryLanguage(const QString &screen,
                                   const std::function<void()> &openAgain = {},
                                   const PageCheck &pageCheck = {});
+    // The message the popup shows now, in each of the fourteen languages, then in English again:
+    // its own texts fit, and each is in the language. The page under its shade is dimmed on
+    // purpose and is left out.
+    void checkMessageInEveryLanguage(const QString &screen);
+    // Answers the message the popup shows with its button that reads the text ("Yes", "No").
+    void answerMessage(const QString &answer);
     // A page check: the page (a Flickable, by its object name) holds all of its content, with
     // nothing to scroll to.
     PageCheck fitsWithoutScrolling(const QString &flickableName);

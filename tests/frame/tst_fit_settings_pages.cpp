@@ -1,5 +1,7 @@
 #include "text_fit.h"
 
+#include "control/settings.h"
+#include "control/time_controller.h"
 #include "sauna_simulator/simulator_messages.h"
 #include "signal_interface/configure_types.h"
 #include "view_cpp/configure/configure_advanced_settings_view_manager.h"
@@ -12,7 +14,8 @@
 using signalInterface::ConfigureTypes;
 
 // The whole panel against the simulated sauna on loopback, with a sauna name as long as a user
-// gives one, in Fahrenheit on a 12-hour clock. Every screen of the Limits, General, Date and time
+// gives one, in Fahrenheit on a 12-hour clock, started after a factory reset. The setup's time step
+// and every screen of the Limits, General, Date and time
 // and Advanced settings, each opened by taps from the list of settings areas, shows its texts whole
 // in all fourteen languages: none cut off, out of its box or the window, or over another text or
 // under a button.
@@ -32,11 +35,17 @@ private slots:
     void initTestCase()
     {
         STEP(readTranslationFiles());
+        // What a factory reset leaves: the start begins with the setup.
+        prepareProcess();
+        control::Settings::setValue(QLatin1String(control::Settings::factoryResetInvokedKey), true);
         // A steam system of three boards: the most screens and rows.
         tools::SimulatorOptions options = longNamedSaunaOptions();
         options.rcbProduct = steamProduct;
         options.systemType = tools::SystemType::MultiSteam;
         STEP(startConnected(options));
+        // The sauna's clock has been reported, for the setup's time step.
+        QTRY_VERIFY_WITH_TIMEOUT(m_frame->controllerTab.timeController.systemTime().dateValid,
+                                 waitMs);
         QTRY_VERIFY_WITH_TIMEOUT(
             m_frame->configureTab.manager<view::ConfigureAdvancedSettingsViewManager>()
                     .model()
@@ -44,7 +53,6 @@ private slots:
             waitMs);
         STEP(dismissPopups());
         useWidestUnits();
-        STEP(tapTab(settingsTabIndex));
     }
 
     void cleanupTestCase()
@@ -54,6 +62,30 @@ private slots:
     }
 
     void cleanup() { STEP(failOnProblems()); }
+
+    // The setup after the factory reset, at its step that sets the sauna's time on the 12-hour
+    // clock; then the setup done.
+    void initialSetupTime()
+    {
+        QQuickItem *setup = waitForItem(QStringLiteral("initialSetup"));
+        QVERIFY(setup);
+        // Language and region as they are.
+        STEP(tap(QStringLiteral("initialSetupNextButton")));
+        QTRY_COMPARE(setup->property("step").toInt(), 1);
+        STEP(tap(QStringLiteral("initialSetupNextButton")));
+        QTRY_COMPARE(setup->property("step").toInt(), 2);
+        // The region step gave the panel its region's units; the widest ones again.
+        useWidestUnits();
+        QQuickItem *time = waitForItem(QStringLiteral("initialSetupTimeStepper"));
+        QVERIFY(time);
+        QTRY_VERIFY(time->property("twelveHour").toBool());
+        STEP(checkPageInEveryLanguage(QStringLiteral("initial setup, time")));
+        STEP(tap(QStringLiteral("initialSetupNextButton")));
+        QTRY_COMPARE(setup->property("step").toInt(), 3);
+        STEP(tap(QStringLiteral("initialSetupNextButton")));
+        QTRY_VERIFY(!findVisibleItem(sceneRoot(), QStringLiteral("initialSetup")));
+        STEP(tapTab(settingsTabIndex));
+    }
 
     void limits()
     {

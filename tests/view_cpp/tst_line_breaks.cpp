@@ -1,7 +1,10 @@
 #include "view_cpp/line_breaks.h"
 
+#include <QFont>
 #include <QTest>
 #include <QTextBoundaryFinder>
+#include <QTextLayout>
+#include <QTextOption>
 
 using view::LineBreaks;
 
@@ -25,6 +28,25 @@ QList<qsizetype> breaksAsRead(const QString &text)
     return breaks;
 }
 
+// The lines of the text as a text item that wraps it in a box of that width lays them out, as
+// read.
+QStringList wrappedLines(const QString &text, const QFont &font, qreal width)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setUseDesignMetrics(true);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QStringList lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << asRead(text.mid(line.textStart(), line.textLength())).trimmed();
+    }
+    layout.endLayout();
+    return lines;
+}
+
 } // namespace
 
 class TestLineBreaks : public QObject
@@ -37,6 +59,8 @@ private slots:
     void keptTogether_data();
     void keptTogether();
     void plainTextUnchanged();
+    void keptWidth_data();
+    void keptWidth();
 };
 
 void TestLineBreaks::unbroken_data()
@@ -76,6 +100,9 @@ void TestLineBreaks::keptTogether_data()
     QTest::newRow("12-hour range")
         << QStringLiteral("10:00pm - 11:00pm") << QStringList{QStringLiteral("10:00pm - 11:00pm")}
         << QList<qsizetype>{};
+    QTest::newRow("12-hour range, one-digit hours")
+        << QStringLiteral("Ready 6:00pm - 6:00am") << QStringList{QStringLiteral("6:00pm - 6:00am")}
+        << QList<qsizetype>{6};
     QTest::newRow("unit after a space")
         << QStringLiteral("Water 45 °C now") << QStringList{QStringLiteral("45 °C")}
         << QList<qsizetype>{6, 12};
@@ -108,7 +135,39 @@ void TestLineBreaks::plainTextUnchanged()
     const QString text = QStringLiteral("Magnetic contact: Not connected");
     QCOMPARE(LineBreaks::keptTogetherText(text), text);
     QCOMPARE(LineBreaks::keptTogetherText(QString()), QString());
+    QCOMPARE(LineBreaks::keptTogetherWidth(text, QFont()), 0.0);
 }
 
-QTEST_GUILESS_MAIN(TestLineBreaks)
+void TestLineBreaks::keptWidth_data()
+{
+    QTest::addColumn<QString>("text");
+    // The widest part, which a box of that width holds on a line of its own.
+    QTest::addColumn<QString>("part");
+    QTest::newRow("12-hour range")
+        << QStringLiteral("6:00pm - 6:00am") << QStringLiteral("6:00pm - 6:00am");
+    QTest::newRow("range after a date")
+        << QStringLiteral("16/03/27 6:00pm - 10:00pm") << QStringLiteral("6:00pm - 10:00pm");
+    QTest::newRow("time with seconds")
+        << QStringLiteral("Since 3:18:14pm") << QStringLiteral("3:18:14pm");
+    QTest::newRow("wider of two") << QStringLiteral("Mon 22:00 - 01:00 lies in 22:00-06:00")
+                                  << QStringLiteral("22:00 - 01:00");
+}
+
+// In a box of that width the part moves whole to a line of its own; a pixel less and a line
+// breaks it.
+void TestLineBreaks::keptWidth()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, part);
+    QFont font;
+    font.setPixelSize(16);
+    const QString shown = LineBreaks::keptTogetherText(text);
+    const qreal width = LineBreaks::keptTogetherWidth(text, font);
+    QVERIFY(width > 0);
+    const QStringList lines = wrappedLines(shown, font, width);
+    QVERIFY2(lines.contains(part), qPrintable(lines.join(QLatin1Char('|'))));
+    QVERIFY(!wrappedLines(shown, font, width - 1).contains(part));
+}
+
+QTEST_MAIN(TestLineBreaks)
 #include "tst_line_breaks.moc"

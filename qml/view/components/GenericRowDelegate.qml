@@ -70,6 +70,11 @@ Item {
     function textOf(value) { return value === undefined || value === null ? "" : String(value) }
     // A text as a line draws it: a number with its unit and a range of times stay on one line.
     function shown(text) { return LineBreaks.keptTogether(text) }
+    // The least width a text of the row wraps in: its widest part that stays on one line fits
+    // whole, or the line would break it anywhere after all. Never more than the row holds.
+    function keptWidth(text, font) {
+        return Math.min(LineBreaks.keptWidth(text, font), Math.max(0, width - 2 * Theme.margin))
+    }
 
     width: ListView.view ? ListView.view.width : implicitWidth
     implicitWidth: 300
@@ -161,6 +166,7 @@ Item {
                     Text {
                         objectName: "rowMainText"
                         Layout.fillWidth: true
+                        Layout.minimumWidth: row.keptWidth(row.mainText, font)
                         text: row.shown(row.mainText)
                         textFormat: Text.PlainText
                         wrapMode: Text.Wrap
@@ -169,6 +175,7 @@ Item {
                     }
                     Text {
                         Layout.fillWidth: true
+                        Layout.minimumWidth: visible ? row.keptWidth(row.value1Text, font) : 0
                         visible: row.componentType === ViewTypes.E_row_large && text.length > 0
                         text: row.shown(row.value1Text)
                         textFormat: Text.PlainText
@@ -188,6 +195,7 @@ Item {
                             row.plainDetailParts.length < 2 || width <= 0
                             || Math.ceil(plainDetailHead.advanceWidth) <= width
                         Layout.fillWidth: true
+                        Layout.minimumWidth: row.keptWidth(row.plainDetailParts.join(" "), font)
                         visible: text.length > 0
                         text: row.shown(row.plainDetailParts.join(boardFitsWithName ? separator
                                                                                     : "\n"))
@@ -207,6 +215,7 @@ Item {
                     Text {
                         objectName: "rowValue2Below"
                         Layout.fillWidth: true
+                        Layout.minimumWidth: row.keptWidth(row.value2BelowText, font)
                         visible: text.length > 0
                         text: row.shown(row.value2BelowText)
                         textFormat: Text.PlainText
@@ -217,14 +226,17 @@ Item {
                 }
                 Text {
                     objectName: "rowValue"
+                    readonly property string valueText: row.value1Text.length > 0 ? row.value1Text
+                                                                                  : row.value2Text
                     visible: row.componentType !== ViewTypes.E_row_large && text.length > 0
-                    Layout.maximumWidth: row.width * 0.45
+                    Layout.minimumWidth: visible ? row.keptWidth(valueText, font) : 0
+                    Layout.maximumWidth: Math.max(row.width * 0.45, Layout.minimumWidth)
                     horizontalAlignment: Text.AlignRight
                     wrapMode: Text.Wrap
                     // Rows that carry their value in the second value text (a duration as
                     // "1h 30m") show that one.
                     text: row.componentType === ViewTypes.E_row_large ? ""
-                          : row.shown(row.value1Text.length > 0 ? row.value1Text : row.value2Text)
+                                                                        : row.shown(valueText)
                     textFormat: Text.PlainText
                     color: Theme.textDim
                     font.pixelSize: Theme.fontSmall

@@ -1,0 +1,115 @@
+#include "text_fit.h"
+
+#include "view_cpp/line_breaks.h"
+
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <QtQuickTest/quicktest.h>
+
+#include <memory>
+
+using view::LineBreaks;
+
+// The fit check on one wrapping text in a box of a given width: it finds a line that breaks
+// inside a time or a range of times, whatever the digits of the hour and whatever joiners and
+// no-break spaces the text carries, and none where the part moves whole to the next line.
+class TestTextFit : public QObject
+{
+    Q_OBJECT
+
+private:
+    QQmlEngine m_engine;
+    std::unique_ptr<QQuickWindow> m_window;
+    std::unique_ptr<QQuickItem> m_root;
+    QQuickItem *m_text = nullptr;
+
+    qreal widthOf(const QString &text)
+    {
+        m_text->setProperty("text", text);
+        return m_text->implicitWidth();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QQmlComponent scene(&m_engine);
+        scene.setData(QByteArrayLiteral("import QtQuick\n"
+                                        "Item {\n"
+                                        "    width: 480; height: 320\n"
+                                        "    Text {\n"
+                                        "        objectName: \"text\"\n"
+                                        "        wrapMode: Text.Wrap\n"
+                                        "        textFormat: Text.PlainText\n"
+                                        "        font.pixelSize: 16\n"
+                                        "    }\n"
+                                        "}\n"),
+                      QUrl());
+        m_root.reset(qobject_cast<QQuickItem *>(scene.create()));
+        QVERIFY2(m_root, qPrintable(scene.errorString()));
+        m_window = std::make_unique<QQuickWindow>();
+        m_window->resize(480, 320);
+        m_root->setParentItem(m_window->contentItem());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_text = m_root->findChild<QQuickItem *>(QStringLiteral("text"));
+        QVERIFY(m_text);
+    }
+
+    void cleanupTestCase()
+    {
+        m_root.reset();
+        m_window.reset();
+    }
+
+    void breakInsideATime_data()
+    {
+        QTest::addColumn<QString>("text");
+        // The part whose width on one line the box is measured from, as the text carries it.
+        QTest::addColumn<QString>("part");
+        // The box's width beyond the part's.
+        QTest::addColumn<qreal>("room");
+        QTest::addColumn<bool>("broken");
+        const auto kept = [](const char *text) {
+            return LineBreaks::keptTogetherText(QString::fromUtf8(text));
+        };
+        QTest::newRow("12-hour range, one-digit hours, too narrow")
+            << kept("6:00pm - 6:00am") << kept("6:00pm - 6:00am") << -3.0 << true;
+        QTest::newRow("12-hour range, two-digit hours, too narrow")
+            << kept("10:00pm - 11:00pm") << kept("10:00pm - 11:00pm") << -3.0 << true;
+        QTest::newRow("24-hour range, too narrow")
+            << kept("18:00 - 22:00") << kept("18:00 - 22:00") << -3.0 << true;
+        QTest::newRow("time with seconds, too narrow")
+            << kept("3:18:14pm") << kept("3:18:14pm") << -3.0 << true;
+        const QString joined = QString::fromUtf8("6\u2060:\u206000pm\u00a0\u2011\u00a06:00am");
+        QTest::newRow("range with joiners and a non-breaking hyphen, too narrow")
+            << joined << joined << -3.0 << true;
+        QTest::newRow("12-hour range, room enough")
+            << kept("6:00pm - 6:00am") << kept("6:00pm - 6:00am") << 1.0 << false;
+        QTest::newRow("range moved whole to the next line")
+            << kept("16/03/27 6:00pm - 10:00pm") << kept("6:00pm - 10:00pm") << 1.0 << false;
+    }
+
+    void breakInsideATime()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, part);
+        QFETCH(qreal, room);
+        QFETCH(bool, broken);
+        const qreal width = widthOf(part) + room;
+        m_text->setWidth(width);
+        m_text->setProperty("text", text);
+        QVERIFY(QQuickTest::qWaitForPolish(m_window.get()));
+        const QList<textFit::ShownText> shown = textFit::shownTexts(m_root.get());
+        QCOMPARE(shown.size(), 1);
+        const QString problem = shown.constFirst().problem;
+        QCOMPARE(problem.startsWith(QLatin1String("breaks ")), broken);
+        if (!broken)
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
+};
+
+QTEST_MAIN(TestTextFit)
+#include "tst_text_fit.moc"
