@@ -146,12 +146,21 @@ Item {
 
             RowLayout {
                 id: rowLayout
+                // The least width the row's texts wrap in, and the width the marks beside the
+                // value take: the value wraps in what they leave, so that no text runs into it.
+                readonly property real textsMinimumWidth: Math.max(
+                    mainTextItem.Layout.minimumWidth, value1Below.Layout.minimumWidth,
+                    plainDetail.Layout.minimumWidth, value2Below.Layout.minimumWidth)
+                readonly property real marksWidth: [iconMark, value3Item, checkMark, arrowMark]
+                    .reduce((sum, item) => sum + (item.visible ? item.implicitWidth + spacing : 0),
+                            0)
                 anchors.fill: parent
                 anchors.leftMargin: Theme.margin
                 anchors.rightMargin: Theme.margin
                 spacing: Theme.spacing
 
                 Text {
+                    id: iconMark
                     visible: row.componentType === ViewTypes.E_row_icon
                     text: "+"
                     color: Theme.accent
@@ -164,6 +173,7 @@ Item {
                     Layout.preferredWidth: 0
                     spacing: 0
                     Text {
+                        id: mainTextItem
                         objectName: "rowMainText"
                         Layout.fillWidth: true
                         Layout.minimumWidth: row.keptWidth(row.mainText, font)
@@ -174,6 +184,7 @@ Item {
                         font.pixelSize: Theme.fontNormal
                     }
                     Text {
+                        id: value1Below
                         Layout.fillWidth: true
                         Layout.minimumWidth: visible ? row.keptWidth(row.value1Text, font) : 0
                         visible: row.componentType === ViewTypes.E_row_large && text.length > 0
@@ -213,6 +224,7 @@ Item {
                         }
                     }
                     Text {
+                        id: value2Below
                         objectName: "rowValue2Below"
                         Layout.fillWidth: true
                         Layout.minimumWidth: row.keptWidth(row.value2BelowText, font)
@@ -230,7 +242,11 @@ Item {
                                                                                   : row.value2Text
                     visible: row.componentType !== ViewTypes.E_row_large && text.length > 0
                     Layout.minimumWidth: visible ? row.keptWidth(valueText, font) : 0
-                    Layout.maximumWidth: Math.max(row.width * 0.45, Layout.minimumWidth)
+                    Layout.maximumWidth: Math.max(Layout.minimumWidth,
+                                                  Math.min(row.width * 0.45,
+                                                           rowLayout.width - rowLayout.spacing
+                                                           - rowLayout.textsMinimumWidth
+                                                           - rowLayout.marksWidth))
                     horizontalAlignment: Text.AlignRight
                     wrapMode: Text.Wrap
                     // Rows that carry their value in the second value text (a duration as
@@ -242,6 +258,7 @@ Item {
                     font.pixelSize: Theme.fontSmall
                 }
                 Text {
+                    id: value3Item
                     // Beside a value in the second text, the third one when it has one (the
                     // descaling weekday's "1/2", every second week).
                     objectName: "rowValue3"
@@ -254,6 +271,7 @@ Item {
                     font.pixelSize: Theme.fontSmall
                 }
                 Text {
+                    id: checkMark
                     // A selectable submenu is a choice too: it carries the check mark of the
                     // chosen one beside its arrow.
                     visible: row.checked && (row.itemType === RowFlags.onlyCheckmark
@@ -265,6 +283,7 @@ Item {
                     font.bold: true
                 }
                 Text {
+                    id: arrowMark
                     visible: row.itemType === RowFlags.onlySubmenu
                              || row.itemType === RowFlags.selectableSubmenu
                              || row.itemType === RowFlags.mixCheckmarkSubmenu
