@@ -1256,6 +1256,27 @@ private slots:
         QCOMPARE(messages.at(0).at(0).value<UserMessage>().arguments, QStringList{"1"});
     }
 
+    // A stored temperature or humidity beyond an int's range counts as beyond the upper limit:
+    // the editor opens at its upper limit, not at its lower limit or at 0.
+    void aStoredNumberBeyondAnIntOpensAtTheUpperLimit()
+    {
+        CalendarTab tab;
+        tab.setNow(wall(2024, 5, 10, 10, 0));
+        CalendarProgram stored = weekdayProgram(4, wall(2024, 5, 13, 18, 0));
+        stored.temperature = 3000000000u;
+        stored.humidity = 3000000000u;
+        emit tab.bridge.saunaCalendarProgramChanged(stored);
+        emit tab.weekdayOverview.calendarProgramEditActivated(stored);
+        QVERIFY(tab.weekdayProgram.editing());
+        const value::TemperatureValueManager *temperature =
+            tab.weekdayProgram.customTemperatureManager();
+        const value::HumidityValueManager *humidity = tab.weekdayProgram.customHumidityManager();
+        QCOMPARE(temperature->value(), std::optional<int>(temperature->upperLimit()));
+        QVERIFY(temperature->upperLimit() >= 990);
+        QCOMPARE(humidity->value().value, humidity->upperLimit().value);
+        QVERIFY(humidity->value().value > 0);
+    }
+
     // A program's own temperature is held within the editor's limits, whatever was asked: 111 °C
     // is past the limit table's 110 °C.
     void programTemperatureIsHeldWithinItsLimits()
