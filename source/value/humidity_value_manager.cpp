@@ -2,6 +2,7 @@
 
 #include "signal_interface/data_provider_types.h"
 #include "signal_interface/sender_connections.h"
+#include "value/saturating_arithmetic.h"
 #include "value/value_logging.h"
 
 using signalInterface::DataProviderTypes;
@@ -120,13 +121,9 @@ std::optional<int> HumidityValueManager::localStepResult(int direction) const
 {
     if (!m_value)
         return std::nullopt;
-    // A step never passes a limit; from beyond one (a limit that moved under the value) it goes
-    // no further than into the limits.
-    if (direction == DataProviderTypes::E_stepper_increase && *m_value < m_upperLimit)
-        return qMin(qMax(*m_value + 1, m_lowerLimit), m_upperLimit);
-    if (direction == DataProviderTypes::E_stepper_decrease && *m_value > m_lowerLimit)
-        return qMax(qMin(*m_value - 1, m_upperLimit), m_lowerLimit);
-    return std::nullopt;
+    const std::optional<qint64> next =
+        stepWithinLimits(*m_value, nextStepValue(direction), m_lowerLimit, m_upperLimit);
+    return next ? std::optional<int>(int(*next)) : std::nullopt;
 }
 
 void HumidityValueManager::checkLimits()

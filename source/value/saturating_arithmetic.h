@@ -81,4 +81,27 @@ inline bool isStepWithinLimits(const std::optional<qint64> &value, qint64 candid
     return value && candidate != *value && candidate >= lower && candidate <= upper;
 }
 
+// Where a step that would pass a limit is ignored: the value a step from the held value to the
+// next one leads to, or nothing when it would pass a limit or the held value is already at or
+// beyond the limit it heads for. From beyond the other limit (one that moved under the value) a
+// step goes no further than into the limits.
+inline std::optional<qint64> stepWithinLimits(qint64 held, qint64 next, qint64 lower, qint64 upper)
+{
+    if (next > held) {
+        if (held >= upper)
+            return std::nullopt;
+        if (held < lower)
+            return clampToRange(next, lower, upper);
+        return next > upper ? std::nullopt : std::optional<qint64>(next);
+    }
+    if (next < held) {
+        if (held <= lower)
+            return std::nullopt;
+        if (held > upper)
+            return clampToRange(next, lower, upper);
+        return next < lower ? std::nullopt : std::optional<qint64>(next);
+    }
+    return std::nullopt;
+}
+
 } // namespace value

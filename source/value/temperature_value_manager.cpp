@@ -100,29 +100,9 @@ std::optional<Degrees_9C_T> TemperatureValueManager::localStepResult(int directi
 {
     if (!m_value || stepSize() == 0)
         return std::nullopt;
-    const Degrees_9C_T held = *m_value;
-    const Degrees_9C_T next = nextStepValue(direction);
-    if (direction == DataProviderTypes::E_stepper_increase) {
-        if (held >= upperLimit() || next == held)
-            return std::nullopt;
-        // From below the lower limit a step goes no further than into the limits.
-        if (held < lowerLimit())
-            return qMin(qMax(next, lowerLimit()), upperLimit());
-        if (next > upperLimit())
-            return std::nullopt;
-        return next;
-    }
-    if (direction == DataProviderTypes::E_stepper_decrease) {
-        if (held <= lowerLimit() || next == held)
-            return std::nullopt;
-        // From above the upper limit a step goes no further than into the limits.
-        if (held > upperLimit())
-            return qMax(qMin(next, upperLimit()), lowerLimit());
-        if (next < lowerLimit())
-            return std::nullopt;
-        return next;
-    }
-    return std::nullopt;
+    const std::optional<qint64> next =
+        stepWithinLimits(*m_value, nextStepValue(direction), lowerLimit(), upperLimit());
+    return next ? std::optional<Degrees_9C_T>(Degrees_9C_T(*next)) : std::nullopt;
 }
 
 void TemperatureValueManager::checkLimits()
