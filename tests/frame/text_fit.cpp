@@ -684,6 +684,14 @@ void PageFitTest::tapButton(const QString &text)
     }));
 }
 
+QQuickItem *PageFitTest::openQueue()
+{
+    tapButton(QStringLiteral("Queue"));
+    if (QTest::currentTestFailed())
+        return nullptr;
+    return waitForItem(m_frame->calendarTabObjectIdProvider.queueViewName());
+}
+
 void PageFitTest::checkPage(const QString &pageName, const std::function<void()> &open)
 {
     const auto openPage = [&] {

@@ -99,6 +99,8 @@ protected:
     void tapRowWithText(const QString &listName, const QString &text);
     // The visible button or tab that reads the text.
     void tapButton(const QString &text);
+    // Taps the calendar's Queue tab: the queue's view, or null when it does not show.
+    QQuickItem *openQueue();
     // From the settings areas, the steps open the named page; it is checked in every language.
     void checkPage(const QString &pageName, const std::function<void()> &open);
 

@@ -188,8 +188,7 @@ private slots:
         STEP(answerMessage(QStringLiteral("No")));
         STEP(tap(QStringLiteral("programCancelButton")));
         QTRY_VERIFY(!program.property("editing").toBool());
-        STEP(tapButton(QStringLiteral("Queue")));
-        QQuickItem *queue = waitForItem(m_frame->calendarTabObjectIdProvider.queueViewName());
+        QQuickItem *queue = openQueue();
         QVERIFY(queue);
         QVERIFY(waitForItem(
             queue,
@@ -260,8 +259,7 @@ private slots:
         STEP(checkPageInEveryLanguage(QStringLiteral("date programs, one saved")));
         STEP(saveScreenshot(QStringLiteral("fit_calendar_date_programs")));
         // The queue with the date program, in time order with the weekday program.
-        STEP(tapButton(QStringLiteral("Queue")));
-        QQuickItem *queue = waitForItem(m_frame->calendarTabObjectIdProvider.queueViewName());
+        QQuickItem *queue = openQueue();
         QVERIFY(queue);
         QVERIFY(waitForItem(
             queue,

@@ -210,8 +210,7 @@ private slots:
         STEP(checkPageInEveryLanguage(QStringLiteral("weekday programs")));
 
         // The queue row names the program's kind and its favorite.
-        STEP(tapButton(QStringLiteral("Queue")));
-        QQuickItem *queue = waitForItem(m_frame->calendarTabObjectIdProvider.queueViewName());
+        QQuickItem *queue = openQueue();
         QVERIFY(queue);
         QVERIFY(waitForItem(
             queue,
