@@ -115,6 +115,7 @@ void DurationManager::clearValue()
     m_value.reset();
     const QString none = QStringLiteral("--");
     emit durationValueComponentsChanged(none, none, none, none);
+    checkLimits();
 }
 
 void DurationManager::setValueCheckLimits(const qint64 &milliseconds)
@@ -224,8 +225,12 @@ qint64 DurationManager::topComponentStep(int component, int direction) const
 
 void DurationManager::checkLimits()
 {
-    if (!m_value)
+    // Without a value there is nothing to step from: every stepper is blocked.
+    if (!m_value) {
+        emit lowerLimitReached(true, true, true, true);
+        emit upperLimitReached(true, true, true, true);
         return;
+    }
     const int components[] = {TimeEditTypes::E_hour, TimeEditTypes::E_minute,
                               TimeEditTypes::E_second, TimeEditTypes::E_milliSecond};
     // A stepper is blocked when a press would leave the value as it is: a press holds its step

@@ -34,7 +34,7 @@ public:
     void componentSteps(int &hour, int &minute, int &second, int &millisecond) const;
 
     // A limit set past the other one takes the other along; a held value is moved into the
-    // limits and told, then the steppers' states.
+    // limits and told, then the steppers' states (all blocked while no value is held).
     void setLowerLimit(const qint64 &milliseconds);
     void setUpperLimit(const qint64 &milliseconds);
     void setLowerLimitInMinutes(int minutes);
@@ -48,7 +48,8 @@ public:
     void setValueCheckLimits(const qint64 &milliseconds);
     void setValue(const qint64 &milliseconds);
     void setValueInMinutes(const int &minutes);
-    // Drops the value; an editor shows "--" in every component until the next value.
+    // Drops the value; an editor shows "--" in every component, and every stepper blocked, until
+    // the next value.
     void clearValue();
     std::optional<qint64> value() const { return m_value; }
     bool hasValue() const { return m_value.has_value(); }

@@ -410,32 +410,46 @@ private slots:
     {
         QTest::addColumn<quint32>("minutes");
         QTest::addColumn<bool>("shown");
-        QTest::newRow("none") << 0u << false;
-        QTest::newRow("a minute") << 1u << true;
-        QTest::newRow("a day") << 1440u << true;
-        QTest::newRow("a day and a minute") << 1441u << false;
-        QTest::newRow("beyond an int") << 4294967295u << false;
+        // Whether the editor held another program's stop time before.
+        QTest::addColumn<bool>("afterAnother");
+        QTest::newRow("none") << 0u << false << false;
+        QTest::newRow("a minute") << 1u << true << false;
+        QTest::newRow("a day") << 1440u << true << false;
+        QTest::newRow("a day and a minute") << 1441u << false << false;
+        QTest::newRow("beyond an int") << 4294967295u << false << false;
+        QTest::newRow("none, after a program with one") << 0u << false << true;
     }
 
     // A stored program's stop time that no bath can have reads "--" in both of its rows, and the
     // editor opens without a value instead of at a limit it would be clamped to.
     void stopAfterOutsideABathShowsNoValue()
     {
+        using Rows = control::details::CalendarProgramSettingsControllerBase;
         QFETCH(quint32, minutes);
         QFETCH(bool, shown);
+        QFETCH(bool, afterAnother);
         CalendarTab tab;
         tab.setNow(wall(2024, 5, 10, 10, 0));
+        value::DurationManager *editor = tab.dateProgram.customStopAfterManager();
         CalendarProgram stored = dateProgram(5, wall(2024, 5, 20, 18, 0));
         stored.duration = minutes;
         emit tab.bridge.saunaCalendarProgramChanged(stored);
+        emit tab.bridge.saunaCalendarProgramChanged(dateProgram(6, wall(2024, 5, 20, 20, 0)));
         tab.dateOverview.onMonthEditActivated();
         tab.dateOverview.onDateEditActivated(20);
+        if (afterAnother) {
+            tab.dateOverview.onCalendarDateProgramEditActivated(1);
+            tab.dateProgram.onRowItemSelected(Rows::E_stopAfterRow);
+            QVERIFY(editor->hasValue());
+            tab.dateProgram.onCalendarProgramSettingsEditCancelRequested();
+        }
+        QSignalSpy lower(editor, &value::DurationManager::lowerLimitReached);
+        QSignalSpy upper(editor, &value::DurationManager::upperLimitReached);
         tab.dateOverview.onCalendarDateProgramEditActivated(0);
         QVERIFY(tab.dateProgram.editing());
 
         const QString expected =
             shown ? view::LanguageSupport::durationText(minutes) : QStringLiteral("--");
-        using Rows = control::details::CalendarProgramSettingsControllerBase;
         const QAbstractItemModel *settings = tab.dateProgram.settingsModel();
         QCOMPARE(
             settings
@@ -449,10 +463,15 @@ private slots:
             expected);
 
         tab.dateProgram.onRowItemSelected(Rows::E_stopAfterRow);
-        value::DurationManager *editor = tab.dateProgram.customStopAfterManager();
         QCOMPARE(editor->value().has_value(), shown);
         if (shown)
             QCOMPARE(editor->valueInMinutes(), int(minutes));
+        // An editor that let go of another program's stop time blocks every stepper.
+        if (afterAnother) {
+            const QVariantList allBlocked{true, true, true, true};
+            QCOMPARE(lower.last(), allBlocked);
+            QCOMPARE(upper.last(), allBlocked);
+        }
         // The bath-time limit of the sauna stays the editor's limit.
         QVERIFY(editor->upperLimit() <= qint64(signalInterface::protocolFacts::longestBathMinutes) *
                                             value::DurationManager::millisecondsPerMinute);

@@ -139,6 +139,13 @@ private slots:
             manager->setUpperLimit(upper);
         lower = manager->lowerLimit();
         upper = manager->upperLimit();
+        // Before its owner has a value, the editor reads "--" and no step button can be pressed.
+        QVERIFY(!manager->hasValue());
+        QVERIFY(shownText().startsWith(QStringLiteral("-- ")));
+        for (int component : components) {
+            for (bool increase : {false, true})
+                QVERIFY(stepButton(component, increase)->property("blocked").toBool());
+        }
         manager->setValue(lower + (upper - lower) / 2 / 1000 * 1000);
 
         const int top = components.first();

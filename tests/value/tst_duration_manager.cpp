@@ -351,6 +351,59 @@ private slots:
         QCOMPARE(manager.value(), std::optional<qint64>(last));
     }
 
+    void withoutAValueEveryStepperIsBlocked_data()
+    {
+        QTest::addColumn<bool>("hourOnTop");
+        // A value held before it is cleared, and one given at the end.
+        QTest::addColumn<bool>("heldBefore");
+        QTest::addColumn<bool>("givenAfter");
+        QTest::newRow("never set, hour on top") << true << false << false;
+        QTest::newRow("never set, minute on top") << false << false << false;
+        QTest::newRow("cleared, hour on top") << true << true << false;
+        QTest::newRow("cleared, minute on top") << false << true << false;
+        QTest::newRow("cleared, then given a value") << true << true << true;
+        QTest::newRow("never set, then given a value") << false << false << true;
+    }
+
+    // Without a value there is nothing to step from: every stepper is told blocked both ways when
+    // the value goes and at every change of limit, and a press changes nothing. A value that
+    // comes tells the states again.
+    void withoutAValueEveryStepperIsBlocked()
+    {
+        QFETCH(bool, hourOnTop);
+        QFETCH(bool, heldBefore);
+        QFETCH(bool, givenAfter);
+        DurationManagerMostSignificantComponentHour hourManager;
+        DurationManagerMostSignificantComponentMinute minuteManager;
+        DurationManager &manager =
+            hourOnTop ? static_cast<DurationManager &>(hourManager) : minuteManager;
+        QSignalSpy lower(&manager, &DurationManager::lowerLimitReached);
+        QSignalSpy upper(&manager, &DurationManager::upperLimitReached);
+        const QVariantList allBlocked{true, true, true, true};
+        if (heldBefore) {
+            manager.setValueInMinutes(30);
+            manager.clearValue();
+            QCOMPARE(lower.last(), allBlocked);
+            QCOMPARE(upper.last(), allBlocked);
+        }
+        manager.setLowerLimitInMinutes(1);
+        manager.setUpperLimitInMinutes(90);
+        QCOMPARE(lower.last(), allBlocked);
+        QCOMPARE(upper.last(), allBlocked);
+        for (int component : {hour, minute, second, millisecond}) {
+            for (int direction : {increase, decrease})
+                manager.onDurationChangeRequested(component, direction);
+        }
+        QCOMPARE(manager.value(), std::nullopt);
+        if (givenAfter) {
+            const int told = lower.count();
+            manager.setValueInMinutes(45);
+            QCOMPARE(lower.count(), told + 1);
+            QVERIFY(!lower.last().at(minute).toBool());
+            QVERIFY(!upper.last().at(minute).toBool());
+        }
+    }
+
     void saturationNearTheEnds()
     {
         DurationManagerMostSignificantComponentHour manager;
@@ -452,6 +505,9 @@ private slots:
         manager.onDurationChangeRequested(hour, decrease);
         QCOMPARE(log.take(), QStringList());
         manager.setUpperLimitInMinutes(2);
+        // Without a value every stepper is blocked.
+        QCOMPARE(log.take(),
+                 (QStringList{"lower(true,true,true,true)", "upper(true,true,true,true)"}));
         manager.setValueInMinutes(1);
         QCOMPARE(log.take(),
                  (QStringList{"minutes(1)", "text(0,1,00,000)", "lower(false,false,false,false)",

@@ -2,7 +2,8 @@ import QtQuick
 
 // What a duration manager last told: its component texts ("--" before any value) and, per
 // component (hour, minute, second, millisecond), whether a step down or up would leave its
-// limits. Made with the scene, it holds them for an editor that is made later.
+// limits (every step is blocked before any value, as the manager tells while it holds none).
+// Made with the scene, it holds them for an editor that is made later.
 Item {
     id: shown
 
@@ -11,8 +12,8 @@ Item {
     property string minutesText: "--"
     property string secondsText: "--"
     property string millisecondsText: "--"
-    property var lowerBlocked: [false, false, false, false]
-    property var upperBlocked: [false, false, false, false]
+    property var lowerBlocked: [true, true, true, true]
+    property var upperBlocked: [true, true, true, true]
 
     visible: false
 
