@@ -8,6 +8,7 @@
 #include "value/duration_manager_most_significant_component_hour.h"
 #include "value/humidity_value.h"
 #include "value/humidity_value_manager.h"
+#include "value/saturating_arithmetic.h"
 #include "value/temperature_value_manager.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/list_model.h"
@@ -147,14 +148,22 @@ void FavoriteController::onStartFavoriteRequested()
     if (!m_editing)
         return;
     const FavoritesPost favorite = editedFavorite();
+    // What the editors hold is requested: a stored number goes through the editors' rule, so one
+    // beyond an int or the editor's limits is requested at the limit, never wrapped.
+    const int humidity = details::storedNumber(favorite.humidity);
+    const int temperature = details::storedNumber(favorite.temperature);
+    const int bathTime = static_cast<int>(value::clampToRange(
+        details::storedNumber(favorite.bathTime),
+        m_bathTimeManager->lowerLimit() / value::DurationManager::millisecondsPerMinute,
+        m_bathTimeManager->upperLimit() / value::DurationManager::millisecondsPerMinute));
     // Only what differs from the sauna's current settings is requested, and a humidity only from
     // a sauna that controls it.
-    if (m_saunaControlsHumidity && m_saunaHumidity != static_cast<int>(favorite.humidity))
-        emit targetHumidityChangeRequested(static_cast<int>(favorite.humidity));
-    if (m_saunaTemperature != static_cast<int>(favorite.temperature))
-        emit targetTemperatureChangeRequested(static_cast<int>(favorite.temperature));
-    if (m_saunaBathTime != static_cast<int>(favorite.bathTime))
-        emit bathTimeChangeRequested(static_cast<int>(favorite.bathTime));
+    if (m_saunaControlsHumidity && m_saunaHumidity != humidity)
+        emit targetHumidityChangeRequested(humidity);
+    if (m_saunaTemperature != temperature)
+        emit targetTemperatureChangeRequested(temperature);
+    if (m_saunaBathTime != bathTime)
+        emit bathTimeChangeRequested(bathTime);
     // The lights request switches over, so it goes only when the state differs.
     if (m_saunaLights != favorite.lights)
         emit lightsStateChangeRequested();

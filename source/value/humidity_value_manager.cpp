@@ -102,9 +102,9 @@ int HumidityValueManager::nextStepValue(int direction) const
 {
     const int base = m_value.value_or(-1);
     if (direction == DataProviderTypes::E_stepper_increase)
-        return base + 1;
+        return intAfterStep(base, 1);
     if (direction == DataProviderTypes::E_stepper_decrease)
-        return base - 1;
+        return intAfterStep(base, -1);
     return base;
 }
 

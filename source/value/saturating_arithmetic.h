@@ -35,6 +35,14 @@ inline qint64 clampToRange(qint64 v, qint64 lower, qint64 upper)
     return v;
 }
 
+// The int a step of the given size leads to from a held int, worked out in 64 bits and held
+// within an int: a value near either end of an int never wraps.
+inline int intAfterStep(int held, qint64 step)
+{
+    return int(clampToRange(qint64(held) + step, std::numeric_limits<int>::min(),
+                            std::numeric_limits<int>::max()));
+}
+
 // Sets one of two limits; the other follows, so that lower <= upper always holds.
 inline void setLowerLimitKeepingOrder(qint64 &lower, qint64 &upper, qint64 limit)
 {

@@ -6,8 +6,6 @@
 #include "value/saturating_arithmetic.h"
 #include "value/value_logging.h"
 
-#include <limits>
-
 using signalInterface::DataProviderTypes;
 using signalInterface::TemperatureTypes;
 
@@ -86,14 +84,11 @@ Degrees_9C_T TemperatureValueManager::nextStepValue(int direction) const
 {
     if (!m_value)
         return 0;
-    // A reported value may lie near either end of an int, where one more step would wrap.
-    qint64 next = *m_value;
     if (direction == DataProviderTypes::E_stepper_increase)
-        next += stepSize();
-    else if (direction == DataProviderTypes::E_stepper_decrease)
-        next -= stepSize();
-    return Degrees_9C_T(clampToRange(next, std::numeric_limits<Degrees_9C_T>::min(),
-                                     std::numeric_limits<Degrees_9C_T>::max()));
+        return intAfterStep(*m_value, stepSize());
+    if (direction == DataProviderTypes::E_stepper_decrease)
+        return intAfterStep(*m_value, -qint64(stepSize()));
+    return *m_value;
 }
 
 std::optional<Degrees_9C_T> TemperatureValueManager::localStepResult(int direction) const

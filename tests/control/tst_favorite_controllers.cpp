@@ -7,6 +7,7 @@
 #include "signal_interface/time_edit_types.h"
 #include "signal_interface/type_registration.h"
 #include "value/duration_manager_most_significant_component_hour.h"
+#include "value/humidity_value.h"
 #include "value/humidity_value_manager.h"
 #include "value/temperature_value_manager.h"
 #include "view_cpp/list_model.h"
@@ -760,6 +761,7 @@ private slots:
         QTest::newRow("temperature 3000000000") << QStringLiteral("temperature") << 3000000000u;
         QTest::newRow("temperature largest") << QStringLiteral("temperature") << 4294967295u;
         QTest::newRow("humidity 3000000000") << QStringLiteral("humidity") << 3000000000u;
+        QTest::newRow("bath time 2000000000") << QStringLiteral("bath time") << 2000000000u;
         QTest::newRow("bath time 3000000000") << QStringLiteral("bath time") << 3000000000u;
     }
 
@@ -795,6 +797,27 @@ private slots:
             QCOMPARE(bathTime->value(), std::optional<qint64>(bathTime->upperLimit()));
             QVERIFY(*bathTime->value() > 0);
         }
+
+        // Start requests what the editor holds, not a cast of the stored number.
+        QSignalSpy temperatureRequests(
+            &tab.favorites, &control::FavoriteController::targetTemperatureChangeRequested);
+        QSignalSpy humidityRequests(&tab.favorites,
+                                    &control::FavoriteController::targetHumidityChangeRequested);
+        QSignalSpy bathTimeRequests(&tab.favorites,
+                                    &control::FavoriteController::bathTimeChangeRequested);
+        tab.favorites.onStartFavoriteRequested();
+        const auto requested = [&]() -> QList<QVariant> {
+            if (field == QLatin1String("temperature"))
+                return temperatureRequests.value(0);
+            if (field == QLatin1String("humidity"))
+                return humidityRequests.value(0);
+            return bathTimeRequests.value(0);
+        };
+        const int held = field == QLatin1String("temperature") ? *temperature->value()
+                         : field == QLatin1String("humidity")
+                             ? value::encodeHumidity(humidity->value())
+                             : bathTime->valueInMinutes();
+        QCOMPARE(requested(), QList<QVariant>{held});
     }
 
     // A favorite's temperature is held within the editor's limits, whatever was asked: 111 °C,

@@ -235,27 +235,39 @@ private slots:
     // limit moved under or over the value held; each press is checked until the stepper dims.
     void aStepperIsLitExactlyWhenAPressMoves_data()
     {
+        QTest::addColumn<int>("lower");
         QTest::addColumn<int>("upper");
         QTest::addColumn<int>("start");
         // The upper limit set after the start value.
         QTest::addColumn<int>("newUpper");
         QTest::addColumn<int>("step");
         QTest::addColumn<int>("last");
-        QTest::newRow("up to the limit") << 100 << 40 << 100 << 0 << 100;
-        QTest::newRow("down to the limit") << 100 << 40 << 100 << 1 << 0;
-        QTest::newRow("the limit falls below, up") << 100 << 60 << 46 << 0 << 60;
-        QTest::newRow("the limit falls below, down") << 100 << 60 << 46 << 1 << 0;
-        QTest::newRow("the limit rises above") << 46 << 46 << 60 << 0 << 60;
+        QTest::newRow("up to the limit") << 0 << 100 << 40 << 100 << 0 << 100;
+        QTest::newRow("down to the limit") << 0 << 100 << 40 << 100 << 1 << 0;
+        QTest::newRow("the limit falls below, up") << 0 << 100 << 60 << 46 << 0 << 60;
+        QTest::newRow("the limit falls below, down") << 0 << 100 << 60 << 46 << 1 << 0;
+        QTest::newRow("the limit rises above") << 0 << 46 << 46 << 60 << 0 << 60;
+        // A step is worked out in 64 bits: at the ends of an int it stops instead of wrapping.
+        const int maxInt = std::numeric_limits<int>::max();
+        const int minInt = std::numeric_limits<int>::min();
+        QTest::newRow("up to the largest int")
+            << 0 << maxInt << maxInt - 2 << maxInt << 0 << maxInt;
+        QTest::newRow("down to the smallest int")
+            << minInt << maxInt << minInt + 2 << maxInt << 1 << minInt;
     }
 
     void aStepperIsLitExactlyWhenAPressMoves()
     {
+        QFETCH(int, lower);
         QFETCH(int, upper);
         QFETCH(int, start);
         QFETCH(int, newUpper);
         QFETCH(int, step);
         QFETCH(int, last);
         HumidityValueManager manager;
+        manager.setHumidityUnit(HumidityTypes::E_percentage);
+        manager.setLowerLimit({lower, HumidityTypes::E_percentage});
+        manager.setUpperLimit({upper, HumidityTypes::E_percentage});
         manager.setValue({start, HumidityTypes::E_percentage});
         manager.setUpperLimit({upper, HumidityTypes::E_percentage});
         QSignalSpy reached(&manager, step == 0 ? &HumidityValueManager::upperLimitReached
