@@ -976,6 +976,10 @@ void TestQmlScene::bathTimeEditorWaitsForTheLimit()
     QVERIFY(!save->isEnabled());
     QVERIFY(m_saunaState.setProperty("bathTimeLimitKnown", true));
     QVERIFY(editor->isEnabled());
+    // Without a bath time there is nothing to save.
+    m_bathTime.clearValue();
+    QVERIFY(!save->isEnabled());
+    m_bathTime.setValue(90 * value::DurationManager::millisecondsPerMinute);
     QVERIFY(save->isEnabled());
 }
 

@@ -60,6 +60,7 @@ Rectangle {
                 spacing: Theme.spacing
 
                 DurationStepper {
+                    id: bathTime
                     objectName: "bath_time_tab_2"
                     Layout.fillWidth: true
                     label: qsTr("Bath time")
@@ -73,7 +74,8 @@ Rectangle {
                     Layout.fillWidth: true
                     text: qsTr("Save bath time")
                     highlighted: true
-                    enabled: sauna_state_controller.bathTimeLimitKnown
+                    // Without a bath time there is nothing to save.
+                    enabled: sauna_state_controller.bathTimeLimitKnown && bathTime.holdsValue
                     onClicked: page.settingsBathTimeCommit()
                 }
 
