@@ -25,6 +25,37 @@ constexpr bool isHumidityLevelCode(int code)
 // none the sauna can mean, and is shown as no value.
 constexpr int longestBathMinutes = 24 * 60;
 
+// Minutes of a day: times of day on the wire count minutes from midnight.
+constexpr int minutesPerDay = 24 * 60;
+
+// Whether a start at the minute of day falls in the not-allowed-start period from `from` up to,
+// not into, `until` (minutes of day). The period may reach past midnight (22:00 - 06:00); equal
+// limits make no period.
+constexpr bool inNotAllowedStartPeriod(qint64 minute, qint64 from, qint64 until)
+{
+    const auto ofDay = [](qint64 value) {
+        return (value % minutesPerDay + minutesPerDay) % minutesPerDay;
+    };
+    return ofDay(minute - from) < ofDay(until - from);
+}
+
+// The heating rate a sauna reports before it has measured its own (its factory setting), and the
+// rate that stands in for a reported 0: ninths of a degree Celsius per minute, 2 °C a minute.
+constexpr qint64 factoryHeatRatio = 18;
+
+// Whole minutes a sauna heating at the rate (ninths of a degree Celsius per minute) needs from the
+// temperature to the target (ninths of a degree Celsius); none when it is there already. The
+// sauna switches a program that is to be ready at its time on this long before it, so the panel
+// plans with the same figure.
+constexpr qint64 heatingMinutes(qint64 targetTemperature, qint64 temperature, qint64 heatRatio)
+{
+    const qint64 rise = targetTemperature - temperature;
+    if (rise <= 0)
+        return 0;
+    const qint64 ratio = heatRatio > 0 ? heatRatio : factoryHeatRatio;
+    return (rise + ratio - 1) / ratio;
+}
+
 // The longest texts the panel takes from the sauna and keeps, in UTF-16 code units. A longer
 // name or text is cut (never inside a surrogate pair), so the user still recognises it; only the
 // texts that the protocol itself limits, and version numbers, are refused whole instead.

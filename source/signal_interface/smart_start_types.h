@@ -1,5 +1,7 @@
 #pragma once
 
+#include "signal_interface/protocol_facts.h"
+
 #include <QMetaType>
 
 namespace signalInterface::SmartStartTypes {
@@ -14,7 +16,7 @@ struct SmartStartParameters
     bool operator!=(const SmartStartParameters &other) const { return !(*this == other); }
 
     // Temperature rise per minute, in ninths of a degree.
-    quint32 heatRatio = 18;
+    quint32 heatRatio = protocolFacts::factoryHeatRatio;
     quint32 value2 = 0;
     qint32 flag = 0;
 };

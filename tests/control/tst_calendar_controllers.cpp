@@ -605,31 +605,58 @@ private slots:
 
     void saveQuestionsComeBeforeTheRequest_data()
     {
-        QTest::addColumn<QTime>("start");
+        QTest::addColumn<QTime>("from");
+        QTest::addColumn<QTime>("until");
+        QTest::addColumn<QDateTime>("start");
         QTest::addColumn<bool>("readyAt");
-        QTest::addColumn<quint32>("expectedId");
+        QTest::addColumn<quint32>("expectedId"); // 0: saved without a question
         QTest::addColumn<QString>("argument");
+        const QTime ten(10, 0), six(18, 0), night(22, 0), morning(6, 0);
+        const QString day = QStringLiteral("10:00 - 18:00");
+        const QString overnight = QStringLiteral("22:00 - 06:00");
+        // Now is 10:00; 84 °C from 20 °C takes 32 minutes of heating.
         QTest::newRow("starts inside the not-allowed window")
-            << QTime(23, 0) << false << 0x2020u << QStringLiteral("22:00 - 06:00");
+            << night << morning << wall(2024, 5, 10, 23, 0) << false << 0x2020u << overnight;
         QTest::newRow("runs into the not-allowed window")
-            << QTime(21, 30) << false << 0x2021u << QStringLiteral("22:00 - 06:00");
+            << night << morning << wall(2024, 5, 10, 21, 30) << false << 0x2021u << overnight;
         QTest::newRow("ready before the heating time")
-            << QTime(10, 15) << true << 0x200cu << QStringLiteral("29");
+            << night << morning << wall(2024, 5, 10, 10, 15) << true << 0x200cu
+            << QStringLiteral("32");
+        QTest::newRow("heating starts in the window's last minute")
+            << ten << six << wall(2024, 5, 10, 18, 31) << true << 0x2021u << day;
+        QTest::newRow("heating starts as the window ends")
+            << ten << six << wall(2024, 5, 10, 18, 32) << true << 0u << QString();
+        QTest::newRow("heating starts inside a window across midnight")
+            << night << morning << wall(2024, 5, 11, 6, 31) << true << 0x2021u << overnight;
+        QTest::newRow("heating starts before midnight inside the window")
+            << QTime(23, 0) << QTime(0, 0) << wall(2024, 5, 11, 0, 20) << true << 0x2021u
+            << QStringLiteral("23:00 - 00:00");
+        QTest::newRow("heating runs into the window")
+            << six << QTime(18, 10) << wall(2024, 5, 10, 18, 20) << true << 0x2021u
+            << QStringLiteral("18:00 - 18:10");
+        QTest::newRow("ready inside the window, heating before it")
+            << QTime(12, 0) << six << wall(2024, 5, 10, 12, 10) << true << 0x2020u
+            << QStringLiteral("12:00 - 18:00");
+        QTest::newRow("starts at that time, heating after it")
+            << ten << six << wall(2024, 5, 10, 18, 31) << false << 0u << QString();
     }
 
     void saveQuestionsComeBeforeTheRequest()
     {
-        QFETCH(QTime, start);
+        QFETCH(QTime, from);
+        QFETCH(QTime, until);
+        QFETCH(QDateTime, start);
         QFETCH(bool, readyAt);
         QFETCH(quint32, expectedId);
         QFETCH(QString, argument);
         CalendarTab tab;
         tab.setNow(wall(2024, 5, 10, 10, 0));
         emit tab.bridge.saunaNotAllowedStartEnableChanged(true);
-        emit tab.bridge.saunaNotAllowedStartFromTimeChanged(QTime(22, 0));
-        emit tab.bridge.saunaNotAllowedStartUntilTimeChanged(QTime(6, 0));
-        emit tab.bridge.saunaTemperatureChanged(200);
-        CalendarProgram program = dateProgram(3, QDateTime(QDate(2024, 5, 10), start, Qt::UTC));
+        emit tab.bridge.saunaNotAllowedStartFromTimeChanged(from);
+        emit tab.bridge.saunaNotAllowedStartUntilTimeChanged(until);
+        emit tab.bridge.saunaTemperatureChanged(180);
+        CalendarProgram program = dateProgram(3, start);
+        program.temperature = 756;
         program.startMode = readyAt ? CalendarTypes::E_ready_at : CalendarTypes::E_start_at;
         emit tab.bridge.saunaCalendarProgramChanged(program);
         QSignalSpy requests(
@@ -641,13 +668,16 @@ private slots:
         emit tab.dateOverview.calendarProgramEditActivated(program);
         tab.dateProgram.onCalendarProgramSettingsEditSaveRequested();
         tab.dateProgram.onCalendarProgramSettingsEditSaveRequested();
-        QCOMPARE(requests.size(), 0);
-        QCOMPARE(messages.size(), 1);
-        const auto question = messages.at(0).at(0).value<UserMessage>();
-        QCOMPARE(question.id, expectedId);
-        QVERIFY(question.arguments.contains(argument));
-        messages.at(0).at(1).value<UserMessageAction *>()->execute(
-            signalInterface::UserMessageTypes::E_answerYes);
+        if (expectedId != 0) {
+            QCOMPARE(requests.size(), 0);
+            QCOMPARE(messages.size(), 1);
+            const auto question = messages.at(0).at(0).value<UserMessage>();
+            QCOMPARE(question.id, expectedId);
+            QVERIFY(question.arguments.contains(argument));
+            messages.at(0).at(1).value<UserMessageAction *>()->execute(
+                signalInterface::UserMessageTypes::E_answerYes);
+        }
+        QCOMPARE(messages.size(), expectedId != 0 ? 1 : 0);
         QCOMPARE(requests.size(), 1);
         QCOMPARE(requests.at(0).at(0).value<CalendarProgram>(), program);
     }

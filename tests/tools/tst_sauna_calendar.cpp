@@ -90,6 +90,7 @@ private slots:
     void programRunsWithItsFavorite();
     void standbyProgramStartsInStandby();
     void clockSetPastAProgramDoesNotStartItLate();
+    void programInNotAllowedPeriodIsRefused_data();
     void programInNotAllowedPeriodIsRefused();
     void everyEndOfAProgramIsReported_data();
     void everyEndOfAProgramIsReported();
@@ -421,21 +422,54 @@ void TestSaunaCalendar::clockSetPastAProgramDoesNotStartItLate()
     QCOMPARE(sauna.model.state(), int(SaunaStateValue::Off));
 }
 
+void TestSaunaCalendar::programInNotAllowedPeriodIsRefused_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("until");
+    QTest::addColumn<QTime>("ready");
+    QTest::addColumn<int>("startMode");
+    QTest::addColumn<int>("switchedOnBefore");    // minutes: the warm-up of 84 °C from 20 °C
+    QTest::addColumn<quint32>("timeToAllowedOn"); // 0: runs
+    QTest::newRow("starts inside a period across midnight")
+        << 22 * 60 << 6 * 60 << QTime(2, 51) << int(CalendarRecord::StartAt) << 0 << 189u;
+    // The figures of the program the panel asks about before saving, and of the one it saves.
+    QTest::newRow("warm-up starts in the period's last minute")
+        << 10 * 60 << 18 * 60 << QTime(18, 31) << int(CalendarRecord::ReadyAt) << 32 << 1u;
+    QTest::newRow("warm-up starts as the period ends")
+        << 10 * 60 << 18 * 60 << QTime(18, 32) << int(CalendarRecord::ReadyAt) << 32 << 0u;
+}
+
 void TestSaunaCalendar::programInNotAllowedPeriodIsRefused()
 {
+    QFETCH(int, from);
+    QFETCH(int, until);
+    QFETCH(QTime, ready);
+    QFETCH(int, startMode);
+    QFETCH(int, switchedOnBefore);
+    QFETCH(quint32, timeToAllowedOn);
     ClockedSauna sauna;
     sauna.model.requestBoolean(BooleanRequestId::NotAllowedStartEnable, true);
-    sauna.model.requestInteger(IntegerRequestId::NotAllowedStartFrom, 22 * 60);
-    sauna.model.requestInteger(IntegerRequestId::NotAllowedStartUntil, 6 * 60);
-    sauna.setClock(Monday.addSecs(2 * 3600 + 50 * 60));
-    sauna.model.requestCalendarProgram(program(6, Monday.addSecs(2 * 3600 + 51 * 60), 30, false));
+    sauna.model.requestInteger(IntegerRequestId::NotAllowedStartFrom, quint32(from));
+    sauna.model.requestInteger(IntegerRequestId::NotAllowedStartUntil, quint32(until));
+    const QDateTime readyAt(Monday.date(), ready, QTimeZone::utc());
+    const QDateTime switchOn = readyAt.addSecs(-switchedOnBefore * 60);
+    sauna.setClock(switchOn.addSecs(-60));
+    sauna.model.requestCalendarProgram(program(6, readyAt, 30, false, startMode, 756));
     sauna.model.runCalendar();
-    sauna.advance(60 * 1000);
-    const SaunaReport refused = sauna.model.runCalendar();
+    sauna.advance(59 * 1000);
+    QVERIFY(sauna.model.runCalendar().isEmpty());
+    sauna.advance(1000);
+    const SaunaReport looked = sauna.model.runCalendar();
+    QCOMPARE(sauna.clock(), switchOn);
+    if (timeToAllowedOn == 0) {
+        QCOMPARE(sauna.model.state(), int(SaunaStateValue::On));
+        QVERIFY(!looked.userMessage);
+        return;
+    }
     QCOMPARE(sauna.model.state(), int(SaunaStateValue::Off));
-    QVERIFY(refused.userMessage);
-    QCOMPARE(refused.userMessage->id, quint32(0x1002));
-    QCOMPARE(sauna.model.integer(IntegerId::TimeToAllowedOn), 189u);
+    QVERIFY(looked.userMessage);
+    QCOMPARE(looked.userMessage->id, quint32(0x1002));
+    QCOMPARE(sauna.model.integer(IntegerId::TimeToAllowedOn), timeToAllowedOn);
     // Told once: the next looks do not raise it again.
     sauna.advance(1000);
     QVERIFY(sauna.model.runCalendar().isEmpty());

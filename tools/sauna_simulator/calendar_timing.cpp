@@ -28,10 +28,9 @@ ProgramSettings settingsOf(const CalendarRecord &program, const Favorites &favor
 
 qint64 warmUpMinutes(quint32 targetTemperature, quint32 currentTemperature)
 {
-    if (targetTemperature <= currentTemperature)
-        return 0;
-    const qint64 rise = qint64(targetTemperature) - qint64(currentTemperature);
-    return (rise + WarmUp::HeatRatio - 1) / WarmUp::HeatRatio;
+    // The rule the panels plan ready-at programs by, at the rate this sauna reports to them.
+    return signalInterface::protocolFacts::heatingMinutes(targetTemperature, currentTemperature,
+                                                          WarmUp::HeatRatio);
 }
 
 std::optional<qint64> nextReadyAfter(const CalendarRecord &program, qint64 after)

@@ -2,6 +2,8 @@
 
 #include "sauna_records.h"
 
+#include "signal_interface/protocol_facts.h"
+
 #include <QtGlobal>
 
 #include <array>
@@ -16,11 +18,13 @@ constexpr qint64 MillisecondsPerDay = 24 * 60 * MillisecondsPerMinute;
 constexpr qint64 MillisecondsPerWeek = 7 * MillisecondsPerDay;
 
 // How the sauna warms up: from the room temperature, at the rate it reports to panels (its
-// warm-up characteristics), in ninths of a degree Celsius and ninths per minute.
+// warm-up characteristics), in ninths of a degree Celsius and ninths per minute. It never measures
+// its own rate, so it keeps the factory one.
 struct WarmUp
 {
     static constexpr quint32 RoomTemperature = 180; // 20 °C
-    static constexpr quint32 HeatRatio = 18;        // 2 °C per minute
+    static constexpr quint32 HeatRatio =
+        quint32(signalInterface::protocolFacts::factoryHeatRatio); // 2 °C per minute
 };
 
 using Favorites = std::array<FavoriteRecord, FavoriteRecord::SlotCount>;

@@ -396,7 +396,7 @@ bool isRunningState(int wireState)
     return wireState == SaunaStateValue::On || wireState == SaunaStateValue::Standby;
 }
 
-constexpr quint32 MinutesPerDay = 24 * 60;
+constexpr quint32 MinutesPerDay = signalInterface::protocolFacts::minutesPerDay;
 
 } // namespace
 
@@ -416,13 +416,12 @@ std::optional<SaunaReport> SaunaStateModel::refuseStartNow()
     if (!boolean(BooleanId::NotAllowedStartEnable))
         return std::nullopt;
     // The period runs from its first minute up to, not into, its last; it may span midnight.
-    // Equal limits make no period.
+    // Equal limits make no period. The panels check their programs against it by the same rule.
     const quint32 from = integer(IntegerId::NotAllowedStartFrom);
     const quint32 until = integer(IntegerId::NotAllowedStartUntil);
     const auto minute =
         quint32(systemTime() / quint64(calendar::MillisecondsPerMinute) % MinutesPerDay);
-    const quint32 length = (until + MinutesPerDay - from) % MinutesPerDay;
-    if ((minute + MinutesPerDay - from) % MinutesPerDay >= length)
+    if (!signalInterface::protocolFacts::inNotAllowedStartPeriod(minute, from, until))
         return std::nullopt;
 
     const quint32 minutesToAllowed = (until + MinutesPerDay - minute) % MinutesPerDay;

@@ -5,6 +5,7 @@
 #include "view_cpp/language_support.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace control::details {
 
@@ -170,14 +171,12 @@ int CalendarDataProvider::estimatedHeatingMinutes(quint32 targetTemperature) con
 {
     if (!m_temperature)
         return 0;
-    const qint64 rise = static_cast<qint64>(targetTemperature) - *m_temperature;
-    if (rise <= 0)
-        return 0;
-    // A rate of 0 would never heat; the record's default rate stands in for it.
-    const qint64 ratio = m_smartStart.heatRatio == 0
-                             ? signalInterface::SmartStartTypes::SmartStartParameters{}.heatRatio
-                             : m_smartStart.heatRatio;
-    return static_cast<int>((rise + ratio - 1) / ratio);
+    // The sauna's own rule for when a ready-at program switches on: a rate of 0 would never heat,
+    // and the factory rate stands in for it.
+    return static_cast<int>(
+        std::min<qint64>(signalInterface::protocolFacts::heatingMinutes(
+                             targetTemperature, *m_temperature, m_smartStart.heatRatio),
+                         std::numeric_limits<int>::max()));
 }
 
 QString CalendarDataProvider::programTimeText(const CalendarProgram &program) const

@@ -25,10 +25,11 @@ using signalInterface::CalendarProgram;
 using signalInterface::CalendarTypes;
 using signalInterface::UserMessageTypes::UserMessage;
 using view::LanguageSupport;
+namespace protocolFacts = signalInterface::protocolFacts;
 
 namespace {
 
-constexpr int minutesPerDay = 24 * 60;
+constexpr qint64 minutesPerDay = protocolFacts::minutesPerDay;
 
 // Programs carry the sauna's wall-clock time in a UTC date-time, as the link reads and writes it.
 QDateTime wallClock(const QDate &date, const QTime &time)
@@ -676,20 +677,28 @@ void CalendarProgramSettingsControllerBase::requestSave(const CalendarProgram &p
 bool CalendarProgramSettingsControllerBase::saveQuestion(const CalendarProgram &program,
                                                          UserMessage &question) const
 {
+    const bool readyAt = program.startMode == CalendarTypes::E_ready_at;
+    const int heating =
+        readyAt ? m_dataProvider->estimatedHeatingMinutes(effectiveTemperature(program)) : 0;
     const QTime from = m_dataProvider->notAllowedStartFrom();
     const QTime until = m_dataProvider->notAllowedStartUntil();
     if (m_dataProvider->notAllowedStartEnabled() && from.isValid() && until.isValid() &&
         from != until) {
-        const int fromMinute = from.msecsSinceStartOfDay() / 60000;
-        const int untilMinute = until.msecsSinceStartOfDay() / 60000;
-        const int startMinute = program.start.time().msecsSinceStartOfDay() / 60000;
-        // The window may reach past midnight (22:00 - 06:00).
-        const int windowLength = (untilMinute - fromMinute + minutesPerDay) % minutesPerDay;
+        const qint64 fromMinute = from.msecsSinceStartOfDay() / 60000;
+        const qint64 untilMinute = until.msecsSinceStartOfDay() / 60000;
+        const qint64 startMinute = program.start.time().msecsSinceStartOfDay() / 60000;
+        // A program to be ready at its time is switched on the heating time before it, by the
+        // sauna's own rule: from then on it runs, and the sauna refuses that start in the window.
+        const qint64 onMinute = startMinute - heating;
         const bool startsInWindow =
-            (startMinute - fromMinute + minutesPerDay) % minutesPerDay < windowLength;
-        const bool runsIntoWindow = (fromMinute - startMinute + minutesPerDay) % minutesPerDay <
-                                    static_cast<qint64>(program.duration);
-        if (startsInWindow || runsIntoWindow) {
+            protocolFacts::inNotAllowedStartPeriod(startMinute, fromMinute, untilMinute);
+        const bool switchesOnInWindow =
+            protocolFacts::inNotAllowedStartPeriod(onMinute, fromMinute, untilMinute);
+        // The window may reach past midnight (22:00 - 06:00), and so may the heating.
+        const bool runsIntoWindow =
+            ((fromMinute - onMinute) % minutesPerDay + minutesPerDay) % minutesPerDay <
+            heating + static_cast<qint64>(program.duration);
+        if (startsInWindow || switchesOnInWindow || runsIntoWindow) {
             const auto format = m_dataProvider->timeFormat();
             const QString window = LanguageSupport::timeText(from, format) + QStringLiteral(" - ") +
                                    LanguageSupport::timeText(until, format);
@@ -699,8 +708,7 @@ bool CalendarProgramSettingsControllerBase::saveQuestion(const CalendarProgram &
             return true;
         }
     }
-    if (program.startMode == CalendarTypes::E_ready_at) {
-        const int heating = m_dataProvider->estimatedHeatingMinutes(effectiveTemperature(program));
+    if (readyAt) {
         const QDateTime now = m_dataProvider->now();
         const qint64 minutesLeft =
             wallClock(now.date(), now.time()).secsTo(nextStart(program)) / 60;
