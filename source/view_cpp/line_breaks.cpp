@@ -29,6 +29,64 @@ QList<QRegularExpressionMatch> keptParts(const QString &text)
     return found;
 }
 
+constexpr char16_t softHyphen = 0x00ad;
+constexpr char16_t zeroWidthSpace = 0x200b;
+
+// The pieces of the text that a line cannot break, as the places where each starts and ends: the
+// text between the places where the line-break rules allow a break, and after each space that
+// breaks (a text item breaks a line after such a space, also where Qt's rules hold a number to
+// the number after it: "16/03/27 6:00pm").
+QList<std::pair<qsizetype, qsizetype>> unbreakablePieces(const QString &text)
+{
+    QList<std::pair<qsizetype, qsizetype>> pieces;
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    qsizetype from = 0;
+    for (qsizetype at = 1; at <= text.size(); ++at) {
+        const QChar before = text.at(at - 1);
+        const bool afterSpace = before.isSpace() && before.decompositionTag() != QChar::NoBreak;
+        breaks.setPosition(at);
+        if (at == text.size() || afterSpace || breaks.isAtBoundary()) {
+            pieces.append({from, at});
+            from = at;
+        }
+    }
+    return pieces;
+}
+
+// The width of the piece on a line of its own, laid out as a text item lays out its lines: in the
+// font's own advances, not the ones rounded to the screen's pixels. Its spaces at the end hang
+// past the line's end; a soft hyphen at its end is drawn as a hyphen.
+qreal pieceWidth(QStringView piece, const QFont &font)
+{
+    while (!piece.isEmpty() && piece.back().isSpace())
+        piece.chop(1);
+    QString shown = piece.toString();
+    if (shown.endsWith(QChar(softHyphen)))
+        shown.back() = QLatin1Char('-');
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setUseDesignMetrics(true);
+    QTextLayout layout(shown, font);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    qreal width = 0;
+    if (line.isValid()) {
+        line.setNumColumns(int(shown.size()));
+        width = line.naturalTextWidth();
+    }
+    layout.endLayout();
+    return width;
+}
+
+// Where a word too long for a line may break between its parts: after a hyphen, an underscore, a
+// dot or a slash.
+bool joinsParts(QChar each)
+{
+    return each == QLatin1Char('-') || each == QLatin1Char('_') || each == QLatin1Char('.') ||
+           each == QLatin1Char('/') || each == QLatin1Char('\\');
+}
+
 } // namespace
 
 QString LineBreaks::keptTogetherText(const QString &text)
@@ -48,24 +106,32 @@ QString LineBreaks::keptTogetherText(const QString &text)
 
 qreal LineBreaks::keptTogetherWidth(const QString &text, const QFont &font)
 {
-    // Laid out as a text item lays out its lines: in the font's own advances, not the ones
-    // rounded to the screen's pixels.
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setUseDesignMetrics(true);
+    const QString shown = keptTogetherText(text);
     qreal widest = 0;
-    for (const QRegularExpressionMatch &part : keptParts(text)) {
-        QTextLayout layout(unbroken(part.captured()), font);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        if (line.isValid()) {
-            line.setNumColumns(int(layout.text().size()));
-            widest = std::max(widest, line.naturalTextWidth());
-        }
-        layout.endLayout();
-    }
+    for (const auto &[from, to] : unbreakablePieces(shown))
+        widest = std::max(widest, pieceWidth(QStringView(shown).mid(from, to - from), font));
     return std::ceil(widest);
+}
+
+QString LineBreaks::longWordsPartedText(const QString &text, const QFont &font, qreal width)
+{
+    if (pieceWidth(text, font) <= width)
+        return text;
+    QString parted;
+    for (const auto &[from, to] : unbreakablePieces(text)) {
+        const QStringView piece = QStringView(text).mid(from, to - from);
+        if (pieceWidth(piece, font) <= width) {
+            parted += piece;
+            continue;
+        }
+        for (qsizetype at = 0; at < piece.size(); ++at) {
+            parted += piece.at(at);
+            if (joinsParts(piece.at(at)) && at + 1 < piece.size() &&
+                piece.at(at + 1).isLetterOrNumber())
+                parted += QChar(zeroWidthSpace);
+        }
+    }
+    return parted;
 }
 
 QString LineBreaks::unbroken(const QString &text)

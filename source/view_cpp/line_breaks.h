@@ -23,13 +23,27 @@ public:
     static QString keptTogetherText(const QString &text);
     Q_INVOKABLE QString keptTogether(const QString &text) const { return keptTogetherText(text); }
 
-    // The width, in whole pixels, that the widest of those parts takes on one line in the font:
-    // the least a box that wraps the text must give it, or a line breaks the part anywhere inside
-    // after all. 0 for a text without such a part. (QML: LineBreaks.keptWidth(text, font).)
+    // The width, in whole pixels, that the widest piece of the text that a line cannot break
+    // takes on one line in the font: a word, or one of the parts held together above. It is the
+    // least a box that wraps the text must give it, or a line breaks the piece anywhere inside
+    // after all ("Wochentagsprogram" / "m"). A word breaks where the line-break rules allow: after
+    // a space, a hyphen or a soft hyphen. (QML: LineBreaks.keptWidth(text, font).)
     static qreal keptTogetherWidth(const QString &text, const QFont &font);
     Q_INVOKABLE qreal keptWidth(const QString &text, const QFont &font) const
     {
         return keptTogetherWidth(text, font);
+    }
+
+    // The text with a place to break after each hyphen, underscore, dot or slash inside each
+    // piece that a line cannot break and that is wider than the width in the font: an identity or
+    // a file name too long for any line then breaks between its parts, not anywhere. The rules
+    // hold a hyphen to a digit after it, as in a negative number, so "4e5f-9a7b" has no break of
+    // its own. Pieces that fit stay as they are; the text reads the same.
+    // (QML: LineBreaks.longWordsParted(text, font, width).)
+    static QString longWordsPartedText(const QString &text, const QFont &font, qreal width);
+    Q_INVOKABLE QString longWordsParted(const QString &text, const QFont &font, qreal width) const
+    {
+        return longWordsPartedText(text, font, width);
     }
 
     // The whole text as one piece that a line breaks before or after, never inside: its spaces

@@ -13,6 +13,7 @@
 #include <QQuickWindow>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <QTextOption>
 #include <QtQuickTest/quicktest.h>
@@ -271,32 +272,85 @@ QList<std::pair<qsizetype, qsizetype>> keptTogether(const QString &text)
     return spans;
 }
 
-// The part of the text that its lines break inside, laid out as the item lays it out; empty when
-// none.
-QString splitPart(const QQuickItem *text)
+// Where the lines of the text after its first start, laid out as the item lays them out: in its
+// font, wrap mode and width less its padding, in the font's own advances unless it renders
+// natively, with its line feeds as the line separators it draws. Only the lines the item shows;
+// the count of all the lines laid out goes to laidOut.
+QList<qsizetype> lineStarts(const QQuickItem *text, const QString &shown, int &laidOut)
 {
-    if (text->property("lineCount").toInt() < 2)
-        return QString();
-    const QString shown = text->property("text").toString();
-    const QList<std::pair<qsizetype, qsizetype>> spans = keptTogether(shown);
-    if (spans.isEmpty())
-        return QString();
-    QTextLayout layout(shown, text->property("font").value<QFont>());
+    QString laidOutText = shown;
+    laidOutText.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(laidOutText, text->property("font").value<QFont>());
     QTextOption option;
     option.setWrapMode(QTextOption::WrapMode(text->property("wrapMode").toInt()));
+    // Text.NativeRendering is 1.
+    option.setUseDesignMetrics(text->property("renderType").toInt() != 1);
     layout.setTextOption(option);
+    const qreal width = text->width() - text->property("leftPadding").toReal() -
+                        text->property("rightPadding").toReal();
+    const int shownLines = text->property("lineCount").toInt();
     layout.beginLayout();
-    QList<qsizetype> lineStarts;
+    QList<qsizetype> starts;
+    laidOut = 0;
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(text->width());
-        lineStarts << line.textStart();
+        line.setLineWidth(width);
+        if (line.lineNumber() > 0 && line.lineNumber() < shownLines)
+            starts << line.textStart();
+        ++laidOut;
     }
     layout.endLayout();
-    for (const auto &[from, to] : spans) {
-        for (qsizetype start : std::as_const(lineStarts)) {
+    return starts;
+}
+
+// The text between the line breaks that the language's rules allow around the place, as it
+// reads, with a bar where the line breaks it: "Wochentagsprogram|m".
+QString wordBrokenAt(const QString &shown, qsizetype at)
+{
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, shown);
+    breaks.setPosition(at);
+    const qsizetype from = std::max<qsizetype>(0, breaks.toPreviousBoundary());
+    breaks.setPosition(at);
+    qsizetype to = breaks.toNextBoundary();
+    if (to < 0)
+        to = shown.size();
+    const QString word = shown.mid(from, at - from) + QLatin1Char('|') + shown.mid(at, to - at);
+    return asRead(word).first.trimmed();
+}
+
+// Where the lines of the text, laid out as the item lays them out, break what must stay whole;
+// empty when nowhere. A line must not start inside a time, a number with its unit or a range of
+// times, and it must start where the language's line-break rules allow a break (after a space, a
+// hyphen or a soft hyphen; Unicode's rules as Qt applies them), not inside a word that the wrap
+// mode breaks anywhere because its box is too narrow for it.
+QString breakProblem(const QQuickItem *text)
+{
+    const int lines = text->property("lineCount").toInt();
+    if (lines < 2)
+        return QString();
+    const QString shown = text->property("text").toString();
+    int laidOut = 0;
+    const QList<qsizetype> starts = lineStarts(text, shown, laidOut);
+    // An elided text shows fewer lines than its text has.
+    if (laidOut != lines && !text->property("truncated").toBool())
+        return QStringLiteral("laid out in %1 lines by the check and in %2 by the item: the check "
+                              "cannot tell where its lines start")
+            .arg(laidOut)
+            .arg(lines);
+    for (const auto &[from, to] : keptTogether(shown)) {
+        for (qsizetype start : starts) {
             if (start > from && start < to)
-                return shown.mid(from, to - from);
+                return QStringLiteral("breaks \"%1\" across lines").arg(shown.mid(from, to - from));
         }
+    }
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, shown);
+    for (qsizetype start : starts) {
+        breaks.setPosition(start);
+        // Qt's rules hold a number to a number after a space ("27 6"); a space still breaks.
+        const QChar before = shown.at(start - 1);
+        const bool afterSpace = before.isSpace() && before.decompositionTag() != QChar::NoBreak;
+        if (!breaks.isAtBoundary() && !afterSpace)
+            return QStringLiteral("breaks the word \"%1\" where the language allows no break")
+                .arg(wordBrokenAt(shown, start));
     }
     return QString();
 }
@@ -318,9 +372,9 @@ QString fitProblem(QQuickItem *text, const QRectF &window)
         return QStringLiteral("taller than its box (%1 > %2 px)")
             .arg(painted.height(), 0, 'f', 1)
             .arg(text->height(), 0, 'f', 1);
-    const QString split = splitPart(text);
-    if (!split.isEmpty())
-        return QStringLiteral("breaks \"%1\" across lines").arg(split);
+    const QString broken = breakProblem(text);
+    if (!broken.isEmpty())
+        return broken;
     const QRectF inScene = text->mapRectToScene(painted);
     // A clipping box cuts the text; a list that scrolls may show a row in part, on purpose.
     for (const QQuickItem *above = text->parentItem(); above; above = above->parentItem()) {

@@ -13,8 +13,8 @@
 #include <functional>
 #include <memory>
 
-// Whether the texts the user sees fit: none cut off, running out of its box or the window, or
-// lying over another text or under a button.
+// Whether the texts the user sees fit: none cut off, running out of its box or the window, broken
+// inside a time, a number with its unit or a word, or lying over another text or under a button.
 namespace textFit {
 
 // The item's QML type, without the engine's suffixes: "TabBarButton", "QQuickText".

@@ -16,8 +16,8 @@ using signalInterface::ConfigureTypes;
 // gives one, on a 12-hour clock. The screens of a relay and of its fragrance and descaling
 // functions, each opened by taps from the list of settings areas, show their texts whole in all
 // fourteen languages, each page opened again after each switch:
-// none cut off, out of its box or the window, broken inside a number and its unit, or over
-// another text or under a button.
+// none cut off, out of its box or the window, broken inside a number and its unit or a word, or
+// over another text or under a button.
 class TestFitAuxRelayPages : public QObject, private PageFitTest
 {
     Q_OBJECT

@@ -13,12 +13,12 @@
 // the keyboard takes, and a not-allowed start period. The calendar's pages show their texts whole
 // in all fourteen languages: the weekdays, a weekday program's editor with its start time, its
 // choice of favorite and each of its own settings, the weekday's programs and the queue with the
-// favorite's name and a delayed start, the month, a date's programs, a date program's editor, the
-// date's programs with the program saved and the queue with it. So do the messages that name a
-// program's day and times: a program that may conflict with the not-allowed start period and one
-// that does, the question to save a changed program and the one to delete it, and the start
-// refused until a time. None is cut off, out of its box or the window, broken inside a time or a
-// number and its unit, or over another text or under a button.
+// favorite's name, the widest times ("10:00pm - 10:00am") and a delayed start, the month, a date's
+// programs, a date program's editor, the date's programs with the program saved and the queue with
+// it. So do the messages that name a program's day and times: a program that may conflict with the
+// not-allowed start period and one that does, the question to save a changed program and the one to
+// delete it, and the start refused until a time. None is cut off, out of its box or the window,
+// broken inside a time, a number and its unit or a word, or over another text or under a button.
 class TestFitCalendarPages : public QObject, private PageFitTest
 {
     Q_OBJECT
@@ -188,6 +188,21 @@ private slots:
         STEP(answerMessage(QStringLiteral("No")));
         STEP(tap(QStringLiteral("programCancelButton")));
         QTRY_VERIFY(!program.property("editing").toBool());
+
+        // Moved to 10:00pm, the program shows the widest times of the 12-hour clock, "10:00pm -
+        // 10:00am", beside its kind in the queue. It now starts in the not-allowed start period.
+        STEP(tap(programRow(QStringLiteral("weekDayProgramsList"), QStringLiteral("6:00pm"))));
+        QTRY_VERIFY(program.property("editing").toBool());
+        STEP(tapRow(rows, 0));
+        const QString readyAt =
+            m_frame->calendarTabObjectIdProvider.weekdayProgramReadyAtControlName();
+        for (int hour = 0; hour < 4; ++hour)
+            STEP(tap(stepUpButton(readyAt, 0)));
+        STEP(tap(QStringLiteral("programSetTimeButton")));
+        STEP(tap(QStringLiteral("programSaveButton")));
+        STEP(answerMessage(QStringLiteral("Yes")));
+        QTRY_VERIFY(!program.property("editing").toBool());
+        QVERIFY(programRow(QStringLiteral("weekDayProgramsList"), QStringLiteral("10:00pm")));
         QQuickItem *queue = openQueue();
         QVERIFY(queue);
         QVERIFY(waitForItem(

@@ -22,8 +22,8 @@ using view::ConfigureGeneralPinViewManager;
 // takes. The main screen, its heater settings, the notice of the default PIN as the lock is
 // switched on, the lock screen with every control and its PIN keypad, the favorites with the
 // on-screen keyboard and the favorite editor show their texts whole in all fourteen languages:
-// none cut off, out of its box or the window, broken inside a number and its unit, or over
-// another text or under a button. The main screen holds all of it without scrolling.
+// none cut off, out of its box or the window, broken inside a number and its unit or a word, or
+// over another text or under a button. The main screen holds all of it without scrolling.
 class TestFitMainPages : public QObject, private PageFitTest
 {
     Q_OBJECT

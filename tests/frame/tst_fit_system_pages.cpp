@@ -17,7 +17,8 @@ using signalInterface::ConfigureTypes;
 // settings (those of a relay's functions are in tst_fit_aux_relay_pages) and of the Network screen,
 // each opened by taps from the list of settings areas, and the Limits' overheating limit of a sauna
 // with humidity, show their texts whole in all fourteen languages: none cut off, out of its box or
-// the window, broken inside a number and its unit, or over another text or under a button.
+// the window, broken inside a number and its unit or a word, or over another text or under a
+// button.
 class TestFitSystemPages : public QObject, private PageFitTest
 {
     Q_OBJECT

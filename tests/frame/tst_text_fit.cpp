@@ -15,7 +15,9 @@ using view::LineBreaks;
 
 // The fit check on one wrapping text in a box of a given width: it finds a line that breaks
 // inside a time or a range of times, whatever the digits of the hour and whatever joiners and
-// no-break spaces the text carries, and none where the part moves whole to the next line.
+// no-break spaces the text carries, and a line that breaks a word where the language's rules
+// allow no break; none where the part moves whole to the next line, or a word breaks at its soft
+// hyphen or after its hyphen.
 class TestTextFit : public QObject
 {
     Q_OBJECT
@@ -64,44 +66,60 @@ private slots:
         m_window.reset();
     }
 
-    void breakInsideATime_data()
+    void breakInside_data()
     {
         QTest::addColumn<QString>("text");
         // The part whose width on one line the box is measured from, as the text carries it.
         QTest::addColumn<QString>("part");
         // The box's width beyond the part's.
         QTest::addColumn<qreal>("room");
+        // The lines the item shows, and whether the check finds one that starts inside a part.
+        QTest::addColumn<int>("lines");
         QTest::addColumn<bool>("broken");
         const auto kept = [](const char *text) {
             return LineBreaks::keptTogetherText(QString::fromUtf8(text));
         };
         QTest::newRow("12-hour range, one-digit hours, too narrow")
-            << kept("6:00pm - 6:00am") << kept("6:00pm - 6:00am") << -3.0 << true;
+            << kept("6:00pm - 6:00am") << kept("6:00pm - 6:00am") << -3.0 << 2 << true;
         QTest::newRow("12-hour range, two-digit hours, too narrow")
-            << kept("10:00pm - 11:00pm") << kept("10:00pm - 11:00pm") << -3.0 << true;
+            << kept("10:00pm - 11:00pm") << kept("10:00pm - 11:00pm") << -3.0 << 2 << true;
         QTest::newRow("24-hour range, too narrow")
-            << kept("18:00 - 22:00") << kept("18:00 - 22:00") << -3.0 << true;
+            << kept("18:00 - 22:00") << kept("18:00 - 22:00") << -3.0 << 2 << true;
         QTest::newRow("time with seconds, too narrow")
-            << kept("3:18:14pm") << kept("3:18:14pm") << -3.0 << true;
+            << kept("3:18:14pm") << kept("3:18:14pm") << -3.0 << 2 << true;
         const QString joined = QString::fromUtf8("6\u2060:\u206000pm\u00a0\u2011\u00a06:00am");
         QTest::newRow("range with joiners and a non-breaking hyphen, too narrow")
-            << joined << joined << -3.0 << true;
+            << joined << joined << -3.0 << 2 << true;
         QTest::newRow("12-hour range, room enough")
-            << kept("6:00pm - 6:00am") << kept("6:00pm - 6:00am") << 1.0 << false;
+            << kept("6:00pm - 6:00am") << kept("6:00pm - 6:00am") << 1.0 << 1 << false;
         QTest::newRow("range moved whole to the next line")
-            << kept("16/03/27 6:00pm - 10:00pm") << kept("6:00pm - 10:00pm") << 1.0 << false;
+            << kept("16/03/27 6:00pm - 10:00pm") << kept("6:00pm - 10:00pm") << 1.0 << 2 << false;
+        const QString word = QStringLiteral("Wochentagsprogramm");
+        QTest::newRow("long word, too narrow") << word << word << -3.0 << 2 << true;
+        QTest::newRow("long word after a short one, too narrow")
+            << QStringLiteral("Ein Wochentagsprogramm") << word << -3.0 << 3 << true;
+        QTest::newRow("long word, room enough")
+            << QStringLiteral("Ein Wochentagsprogramm") << word << 1.0 << 2 << false;
+        QTest::newRow("soft-hyphenated word broken at its soft hyphen")
+            << QString::fromUtf8("Wochen\u00adtags\u00adprogramm") << QStringLiteral("Wochentags-")
+            << 1.0 << 2 << false;
+        QTest::newRow("hyphenated compound broken after its hyphen")
+            << QStringLiteral("Dampfbad-Wochenprogramm") << QStringLiteral("Wochenprogramm") << 1.0
+            << 2 << false;
     }
 
-    void breakInsideATime()
+    void breakInside()
     {
         QFETCH(QString, text);
         QFETCH(QString, part);
         QFETCH(qreal, room);
+        QFETCH(int, lines);
         QFETCH(bool, broken);
         const qreal width = widthOf(part) + room;
         m_text->setWidth(width);
         m_text->setProperty("text", text);
         QVERIFY(QQuickTest::qWaitForPolish(m_window.get()));
+        QCOMPARE(m_text->property("lineCount").toInt(), lines);
         const QList<textFit::ShownText> shown = textFit::shownTexts(m_root.get());
         QCOMPARE(shown.size(), 1);
         const QString problem = shown.constFirst().problem;

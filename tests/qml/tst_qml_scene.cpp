@@ -18,6 +18,7 @@
 #include "view_cpp/row_item2.h"
 #include "view_cpp/row_item_base.h"
 #include "view_cpp/row_item_plain.h"
+#include "view_cpp/row_item_tables.h"
 #include "view_cpp/stepper_controller_item.h"
 #include "view_cpp/text_item.h"
 #include "view_cpp/text_row_item.h"
@@ -399,6 +400,8 @@ private slots:
     void errorLogRowsBreakBetweenWords();
     void tappedRowReportsItsCurrentId();
     void rowsAndPopupKeepRangesAndUnitsOnOneLine();
+    void rowsKeepWordsWhole_data();
+    void rowsKeepWordsWhole();
 
     void showPopupAgain() { item("popup_widget")->setProperty("visible", true); }
 
@@ -1857,6 +1860,93 @@ void TestQmlScene::startupScreenLoads()
     QCOMPARE(splash->property("width").toInt(), 340);
 }
 
-QTEST_MAIN(TestQmlScene)
+void TestQmlScene::rowsKeepWordsWhole_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("value");
+    // Whether the value stands beside the row's text, or on a line of its own below it.
+    QTest::addColumn<bool>("beside");
+    const QString german = QStringLiteral("Wochentagsprogramm");
+    const QString finnish = QStringLiteral("viikonp\u00e4iv\u00e4ohjelma");
+    QTest::newRow("300, long word") << 300 << german << false;
+    QTest::newRow("340, long word") << 340 << german << false;
+    QTest::newRow("340, shorter word") << 340 << finnish << true;
+    QTest::newRow("340, words") << 340 << QStringLiteral("weekday calendar program") << true;
+    QTest::newRow("480, long word") << 480 << german << true;
+}
 
+// A queue row of the widest times beside a program's kind: the value stands beside the text where
+// the line holds both at their least widths, and takes a line of its own below it where not; no
+// word and no range of times breaks, and every text keeps to its box.
+void TestQmlScene::rowsKeepWordsWhole()
+{
+    QFETCH(int, width);
+    QFETCH(QString, value);
+    QFETCH(bool, beside);
+    const QString range = QStringLiteral("10:00pm - 10:00am");
+    view::ListModel rows(view::RowItemBase::roleNames(), nullptr);
+    QQuickView window;
+    window.rootContext()->setContextProperty(QStringLiteral("wordTestRows"), &rows);
+    QQmlComponent component(window.engine());
+    component.setData(R"(
+import QtQuick
+import "components"
+GenericListView {
+    model: wordTestRows
+    value2Below: true
+}
+)",
+                      QUrl::fromLocalFile(viewDirectory() + "/word_rows_test.qml"));
+    std::unique_ptr<QObject> created(component.create(window.rootContext()));
+    auto *list = qobject_cast<QQuickItem *>(created.get());
+    QVERIFY2(list, qPrintable(component.errorString()));
+    list->setParentItem(window.contentItem());
+    list->setSize(QSizeF(width, 400));
+    window.resize(width, 400);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Built while the list is shown, as the queue builds its rows anew for another language.
+    auto *row = new view::RowItem2(QStringLiteral("16/06/31 ") + range, 1);
+    row->setTypeOfItem(view::rowType::onlySubmenu);
+    row->setData(value, view::RowItemBase::TextValue1Role);
+    row->setData(QStringLiteral("WELLNESS WEEKEND MAX"), view::RowItemBase::TextValue2Role);
+    rows.appendItem(row);
+
+    QQuickItem *main = nullptr;
+    QTRY_VERIFY((main = findInItemTree(list, QStringLiteral("rowMainText"))));
+    QQuickItem *valueBeside = findInItemTree(list, QStringLiteral("rowValue"));
+    QQuickItem *valueBelow = findInItemTree(list, QStringLiteral("rowValueBelow"));
+    QVERIFY(valueBeside && valueBelow);
+    QTRY_COMPARE(valueBeside->isVisible(), beside);
+    QCOMPARE(valueBelow->isVisible(), !beside);
+    QQuickItem *shownValue = beside ? valueBeside : valueBelow;
+    QCOMPARE(shownValue->property("text").toString(), value);
+    const bool oneWord = !value.contains(QLatin1Char(' '));
+    if (oneWord)
+        QCOMPARE(shownValue->property("lineCount").toInt(), 1);
+    QVERIFY(!breaksInside(main, range));
+    // Each text within its box, and its box within the row, once the row is laid out.
+    const auto problem = [list](const QQuickItem *text) {
+        const QRectF box = text->mapRectToItem(list, QRectF(0, 0, text->width(), text->height()));
+        if (text->property("paintedWidth").toReal() > text->width() + 0.5 ||
+            text->property("paintedHeight").toReal() > text->height() + 0.5 ||
+            !QRectF(0, 0, list->width(), list->height()).contains(box))
+            return QStringLiteral("\"%1\" at %2,%3 %4x%5, drawn %6x%7")
+                .arg(text->property("text").toString())
+                .arg(box.x())
+                .arg(box.y())
+                .arg(box.width())
+                .arg(box.height())
+                .arg(text->property("paintedWidth").toReal())
+                .arg(text->property("paintedHeight").toReal());
+        return QString();
+    };
+    for (const QQuickItem *text :
+         {main, shownValue, findInItemTree(list, QStringLiteral("rowValue2Below"))}) {
+        QVERIFY(text);
+        QTRY_VERIFY2(problem(text).isEmpty(), qPrintable(problem(text)));
+    }
+}
+
+QTEST_MAIN(TestQmlScene)
 #include "tst_qml_scene.moc"

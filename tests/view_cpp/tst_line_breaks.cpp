@@ -6,14 +6,20 @@
 #include <QTextLayout>
 #include <QTextOption>
 
+#include <algorithm>
+
 using view::LineBreaks;
 
 namespace {
 
-// The text as the reader sees it: no-break spaces as spaces, word joiners unseen.
+// The text as the reader sees it: no-break spaces as spaces; word joiners, zero-width spaces and
+// soft hyphens unseen.
 QString asRead(QString text)
 {
-    return text.replace(QChar(0x00a0), QLatin1Char(' ')).remove(QChar(0x2060));
+    return text.replace(QChar(0x00a0), QLatin1Char(' '))
+        .remove(QChar(0x2060))
+        .remove(QChar(0x200b))
+        .remove(QChar(0x00ad));
 }
 
 // The places a line may break inside the text, as positions in the text as read.
@@ -29,12 +35,14 @@ QList<qsizetype> breaksAsRead(const QString &text)
 }
 
 // The lines of the text as a text item that wraps it in a box of that width lays them out, as
-// read.
-QStringList wrappedLines(const QString &text, const QFont &font, qreal width)
+// read. Wrapped at the places a line may break only, a piece wider than the box runs past it.
+QStringList wrappedLines(const QString &text, const QFont &font, qreal width,
+                         QTextOption::WrapMode wrap = QTextOption::WrapAtWordBoundaryOrAnywhere,
+                         qreal *widest = nullptr)
 {
     QTextLayout layout(text, font);
     QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setWrapMode(wrap);
     option.setUseDesignMetrics(true);
     layout.setTextOption(option);
     layout.beginLayout();
@@ -42,6 +50,8 @@ QStringList wrappedLines(const QString &text, const QFont &font, qreal width)
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);
         lines << asRead(text.mid(line.textStart(), line.textLength())).trimmed();
+        if (widest)
+            *widest = std::max(*widest, line.naturalTextWidth());
     }
     layout.endLayout();
     return lines;
@@ -61,6 +71,8 @@ private slots:
     void plainTextUnchanged();
     void keptWidth_data();
     void keptWidth();
+    void longWordsParted_data();
+    void longWordsParted();
 };
 
 void TestLineBreaks::unbroken_data()
@@ -135,7 +147,7 @@ void TestLineBreaks::plainTextUnchanged()
     const QString text = QStringLiteral("Magnetic contact: Not connected");
     QCOMPARE(LineBreaks::keptTogetherText(text), text);
     QCOMPARE(LineBreaks::keptTogetherText(QString()), QString());
-    QCOMPARE(LineBreaks::keptTogetherWidth(text, QFont()), 0.0);
+    QCOMPARE(LineBreaks::keptTogetherWidth(QString(), QFont()), 0.0);
 }
 
 void TestLineBreaks::keptWidth_data()
@@ -151,6 +163,15 @@ void TestLineBreaks::keptWidth_data()
         << QStringLiteral("Since 3:18:14pm") << QStringLiteral("3:18:14pm");
     QTest::newRow("wider of two") << QStringLiteral("Mon 22:00 - 01:00 lies in 22:00-06:00")
                                   << QStringLiteral("22:00 - 01:00");
+    QTest::newRow("long word") << QStringLiteral("Magnetic contact: Not connected")
+                               << QStringLiteral("connected");
+    QTest::newRow("long word beside a range")
+        << QStringLiteral("Wochentagsprogramm 6:00pm - 6:00am")
+        << QStringLiteral("Wochentagsprogramm");
+    QTest::newRow("soft hyphens") << QStringLiteral("Wochen\u00adtags\u00adprogramm")
+                                  << QStringLiteral("programm");
+    QTest::newRow("hyphenated compound")
+        << QStringLiteral("Dampfbad-Wochenprogramm") << QStringLiteral("Wochenprogramm");
 }
 
 // In a box of that width the part moves whole to a line of its own; a pixel less and a line
@@ -167,6 +188,43 @@ void TestLineBreaks::keptWidth()
     const QStringList lines = wrappedLines(shown, font, width);
     QVERIFY2(lines.contains(part), qPrintable(lines.join(QLatin1Char('|'))));
     QVERIFY(!wrappedLines(shown, font, width - 1).contains(part));
+}
+
+void TestLineBreaks::longWordsParted_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qreal>("width");
+    // The text with a bar where a break was added.
+    QTest::addColumn<QString>("parted");
+    const QString id = QStringLiteral("Id: {6f1c2b8e-3d4a-4e5f-9a7b-2c8d1e0f4a63}");
+    QTest::newRow("identity wider than the line")
+        << id << 200.0 << QStringLiteral("Id: {6f1c2b8e-|3d4a-|4e5f-|9a7b-|2c8d1e0f4a63}");
+    QTest::newRow("identity that fits") << id << 400.0 << id;
+    QTest::newRow("file name wider than the line")
+        << QStringLiteral("code/src_corelib_tools_main.cpp") << 100.0
+        << QStringLiteral("code/src_|corelib_|tools_|main.|cpp");
+    QTest::newRow("compound without parts")
+        << QStringLiteral("Overtemperaturbegrenseren har") << 100.0
+        << QStringLiteral("Overtemperaturbegrenseren har");
+}
+
+// Only a piece wider than the line gets breaks, after its hyphens, underscores, dots and
+// slashes; the text reads the same, and wrapped at its breaks alone no line is wider than that.
+void TestLineBreaks::longWordsParted()
+{
+    QFETCH(QString, text);
+    QFETCH(qreal, width);
+    QFETCH(QString, parted);
+    QFont font;
+    font.setPixelSize(16);
+    const QString shown = LineBreaks::longWordsPartedText(text, font, width);
+    QCOMPARE(QString(shown).replace(QChar(0x200b), QLatin1Char('|')), parted);
+    QCOMPARE(asRead(shown), text);
+    if (shown != text) {
+        qreal widest = 0;
+        const QStringList lines = wrappedLines(shown, font, width, QTextOption::WordWrap, &widest);
+        QVERIFY2(widest <= width, qPrintable(lines.join(QLatin1Char('|'))));
+    }
 }
 
 QTEST_MAIN(TestLineBreaks)

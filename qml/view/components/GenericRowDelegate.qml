@@ -46,6 +46,10 @@ Item {
                                                      isRowKind ? model.value3 : undefined))
     readonly property string value3Text: textOf(pick(model.textValue3,
                                                      isRowKind ? model.value4 : undefined))
+    // The value a row shows beside its texts: the first value text, or the second where the
+    // first is empty (a duration as "1h 30m"). A large row shows its first one below its text.
+    readonly property string valueText: componentType === ViewTypes.E_row_large ? ""
+                                        : value1Text.length > 0 ? value1Text : value2Text
     // A plain row's second line: the texts beside its value (the error log's board and name).
     readonly property var plainDetailParts: componentType !== ViewTypes.E_row_plain
                                             || value1Text.length === 0 ? []
@@ -68,10 +72,16 @@ Item {
 
     function pick(first, second) { return first !== undefined ? first : second }
     function textOf(value) { return value === undefined || value === null ? "" : String(value) }
-    // A text as a line draws it: a number with its unit and a range of times stay on one line.
-    function shown(text) { return LineBreaks.keptTogether(text) }
-    // The least width a text of the row wraps in: its widest part that stays on one line fits
-    // whole, or the line would break it anywhere after all. Never more than the row holds.
+    // A text as a line draws it in the font: a number with its unit and a range of times stay on
+    // one line, and a word wider than the row (an identity, a file name) breaks between its parts
+    // rather than anywhere.
+    function shown(text, font) {
+        return LineBreaks.longWordsParted(LineBreaks.keptTogether(text), font,
+                                          width - 2 * Theme.margin)
+    }
+    // The least width a text of the row wraps in: its widest piece that a line cannot break (a
+    // word, a range of times) fits whole, or the line would break it anywhere after all. Never
+    // more than the row holds.
     function keptWidth(text, font) {
         return Math.min(LineBreaks.keptWidth(text, font), Math.max(0, width - 2 * Theme.margin))
     }
@@ -124,7 +134,7 @@ Item {
                 y: Theme.spacing
                 width: parent.width - 2 * Theme.margin
                 wrapMode: Text.Wrap
-                text: row.shown(row.mainText)
+                text: row.shown(row.mainText, font)
                 textFormat: Text.PlainText
                 color: Theme.accent
                 font.pixelSize: Theme.fontNormal
@@ -154,6 +164,16 @@ Item {
                 readonly property real marksWidth: [iconMark, value3Item, checkMark, arrowMark]
                     .reduce((sum, item) => sum + (item.visible ? item.implicitWidth + spacing : 0),
                             0)
+                // The least width the value wraps in. It stands beside the texts where the line
+                // holds both at their least widths; else (a long word beside a range of times)
+                // it takes a line of its own below the row's text. Measured on the row's width,
+                // which the row has from the start: a value that changed sides as the layout
+                // first took its width left the texts' heights as they were before.
+                readonly property real valueMinimumWidth: row.keptWidth(row.valueText,
+                                                                        valueItem.font)
+                readonly property bool valueBeside: textsMinimumWidth + spacing
+                                                    + valueMinimumWidth + marksWidth
+                                                    <= row.width - 2 * Theme.margin
                 anchors.fill: parent
                 anchors.leftMargin: Theme.margin
                 anchors.rightMargin: Theme.margin
@@ -177,7 +197,7 @@ Item {
                         objectName: "rowMainText"
                         Layout.fillWidth: true
                         Layout.minimumWidth: row.keptWidth(row.mainText, font)
-                        text: row.shown(row.mainText)
+                        text: row.shown(row.mainText, font)
                         textFormat: Text.PlainText
                         wrapMode: Text.Wrap
                         color: Theme.text
@@ -188,7 +208,18 @@ Item {
                         Layout.fillWidth: true
                         Layout.minimumWidth: visible ? row.keptWidth(row.value1Text, font) : 0
                         visible: row.componentType === ViewTypes.E_row_large && text.length > 0
-                        text: row.shown(row.value1Text)
+                        text: row.shown(row.value1Text, font)
+                        textFormat: Text.PlainText
+                        wrapMode: Text.Wrap
+                        color: Theme.textDim
+                        font.pixelSize: Theme.fontSmall
+                    }
+                    Text {
+                        objectName: "rowValueBelow"
+                        Layout.fillWidth: true
+                        Layout.minimumWidth: visible ? rowLayout.valueMinimumWidth : 0
+                        visible: !rowLayout.valueBeside && text.length > 0
+                        text: row.shown(row.valueText, font)
                         textFormat: Text.PlainText
                         wrapMode: Text.Wrap
                         color: Theme.textDim
@@ -209,7 +240,8 @@ Item {
                         Layout.minimumWidth: row.keptWidth(row.plainDetailParts.join(" "), font)
                         visible: text.length > 0
                         text: row.shown(row.plainDetailParts.join(boardFitsWithName ? separator
-                                                                                    : "\n"))
+                                                                                    : "\n"),
+                                        font)
                         textFormat: Text.PlainText
                         wrapMode: Text.Wrap
                         color: Theme.textDim
@@ -229,7 +261,7 @@ Item {
                         Layout.fillWidth: true
                         Layout.minimumWidth: row.keptWidth(row.value2BelowText, font)
                         visible: text.length > 0
-                        text: row.shown(row.value2BelowText)
+                        text: row.shown(row.value2BelowText, font)
                         textFormat: Text.PlainText
                         wrapMode: Text.Wrap
                         color: Theme.textDim
@@ -237,11 +269,10 @@ Item {
                     }
                 }
                 Text {
+                    id: valueItem
                     objectName: "rowValue"
-                    readonly property string valueText: row.value1Text.length > 0 ? row.value1Text
-                                                                                  : row.value2Text
-                    visible: row.componentType !== ViewTypes.E_row_large && text.length > 0
-                    Layout.minimumWidth: visible ? row.keptWidth(valueText, font) : 0
+                    visible: rowLayout.valueBeside && text.length > 0
+                    Layout.minimumWidth: visible ? rowLayout.valueMinimumWidth : 0
                     Layout.maximumWidth: Math.max(Layout.minimumWidth,
                                                   Math.min(row.width * 0.45,
                                                            rowLayout.width - rowLayout.spacing
@@ -249,10 +280,7 @@ Item {
                                                            - rowLayout.marksWidth))
                     horizontalAlignment: Text.AlignRight
                     wrapMode: Text.Wrap
-                    // Rows that carry their value in the second value text (a duration as
-                    // "1h 30m") show that one.
-                    text: row.componentType === ViewTypes.E_row_large ? ""
-                                                                        : row.shown(valueText)
+                    text: row.shown(row.valueText, font)
                     textFormat: Text.PlainText
                     color: Theme.textDim
                     font.pixelSize: Theme.fontSmall
@@ -265,7 +293,7 @@ Item {
                     visible: text.length > 0
                     text: row.componentType === ViewTypes.E_row_large
                           || row.componentType === ViewTypes.E_row_plain
-                          || row.value1Text.length > 0 ? "" : row.shown(row.value3Text)
+                          || row.value1Text.length > 0 ? "" : row.shown(row.value3Text, font)
                     textFormat: Text.PlainText
                     color: Theme.textDim
                     font.pixelSize: Theme.fontSmall
@@ -357,7 +385,7 @@ Item {
                 y: Theme.spacing
                 width: parent.width - 2 * Theme.margin
                 wrapMode: Text.Wrap
-                text: row.shown(row.textOf(row.model.value))
+                text: row.shown(row.textOf(row.model.value), font)
                 textFormat: Text.PlainText
                 color: parent.heading ? Theme.accent : Theme.text
                 font.pixelSize: parent.heading ? Theme.fontNormal : parent.size

@@ -1,9 +1,11 @@
 import QtQuick
 import QtQuick.Controls
+import ViewTypesLib 1.0
 import "../../components"
 import "../../components/Theme.js" as Theme
 
 // One component's information and licence, line by line as the program read them from its files.
+// A word too long for a line (a file name) breaks between its parts, not anywhere.
 Item {
     id: page
     objectName: "licenceComponentPage"
@@ -53,7 +55,8 @@ Item {
                     width: parent.width - 2 * Theme.margin
                     wrapMode: Text.Wrap
                     textFormat: Text.PlainText
-                    text: String(model.value ?? "").replace(/\n$/, "")
+                    text: LineBreaks.longWordsParted(String(model.value ?? "").replace(/\n$/, ""),
+                                                     font, width)
                     color: Theme.text
                     font.pixelSize: Theme.fontSmall
                 }
@@ -66,7 +69,8 @@ Item {
             width: ListView.view.width - 2 * Theme.margin
             wrapMode: Text.Wrap
             textFormat: Text.PlainText
-            text: String(model.value ?? "").replace(/\n$/, "")
+            text: LineBreaks.longWordsParted(String(model.value ?? "").replace(/\n$/, ""), font,
+                                             width)
             color: Theme.textDim
             font.family: "monospace"
             font.pixelSize: Theme.fontSmall - 1
