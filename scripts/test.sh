@@ -19,7 +19,11 @@ if [ "${1:-}" = "--sanitize" ]; then
 fi
 
 bash scripts/install-deps.sh
+started=$SECONDS
 # run-panel.sh builds the same folder without the tests, so they are switched on here explicitly.
 cmake -S . -B "$build_dir" -G Ninja "${cmake_args[@]}" -DPANEL_BUILD_TESTS=ON
 cmake --build "$build_dir" --parallel "$(nproc)"
+echo "test.sh: $build_dir configured and built in $((SECONDS - started)) s"
+started=$SECONDS
 ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)" --no-tests=error "${ctest_args[@]}"
+echo "test.sh: the tests of $build_dir ran in $((SECONDS - started)) s"
