@@ -6,6 +6,7 @@
 # crash, leak, timeout or sanitizer report; the input that caused it is kept in
 # build-fuzz/fuzz-artifacts/.
 #   scripts/fuzz.sh [seconds per fuzzer]   (default 30, or FUZZ_SECONDS)
+# PANEL_CMAKE_ARGS adds arguments of your own to the configuration.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,10 +28,11 @@ fuzzers=(
     supported_characters_fuzzer:supported_characters:4096:2
 )
 
+read -r -a extra_cmake_args <<<"${PANEL_CMAKE_ARGS:-}"
 started=$SECONDS
 CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-    -DPANEL_BUILD_FUZZERS=ON -DPANEL_BUILD_TESTS=OFF
+    -DPANEL_BUILD_FUZZERS=ON -DPANEL_BUILD_TESTS=OFF "${extra_cmake_args[@]}"
 cmake --build "$build_dir" --target panel_fuzzers --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 echo "fuzz.sh: $build_dir configured and built in $((SECONDS - started)) s"
 started=$SECONDS
