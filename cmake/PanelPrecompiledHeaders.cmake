@@ -58,6 +58,13 @@ function(panel_share_precompiled_headers directory)
             continue()
         endif()
         target_precompile_headers(${target} REUSE_FROM panel_precompiled_headers)
+        # A program's file of moc output is most often empty (a test includes its own .moc), and
+        # loading the header would cost it more than it saves.
+        if(type STREQUAL "EXECUTABLE")
+            get_target_property(binary_dir ${target} BINARY_DIR)
+            set_source_files_properties(${binary_dir}/${target}_autogen/mocs_compilation.cpp
+                TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+        endif()
     endforeach()
     get_property(subdirectories DIRECTORY ${directory} PROPERTY SUBDIRECTORIES)
     foreach(subdirectory IN LISTS subdirectories)
