@@ -6,6 +6,7 @@
 # crash, leak, timeout or sanitizer report; the input that caused it is kept in
 # build-fuzz/fuzz-artifacts/.
 #   scripts/fuzz.sh [seconds per fuzzer]   (default 30, or FUZZ_SECONDS)
+# PANEL_CMAKE_ARGS adds arguments of your own to the configuration.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,10 +28,14 @@ fuzzers=(
     supported_characters_fuzzer:supported_characters:4096:2
 )
 
+read -r -a extra_cmake_args <<<"${PANEL_CMAKE_ARGS:-}"
+started=$SECONDS
 CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-    -DPANEL_BUILD_FUZZERS=ON -DPANEL_BUILD_TESTS=OFF
+    -DPANEL_BUILD_FUZZERS=ON -DPANEL_BUILD_TESTS=OFF "${extra_cmake_args[@]}"
 cmake --build "$build_dir" --target panel_fuzzers --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
+echo "fuzz.sh: $build_dir configured and built in $((SECONDS - started)) s"
+started=$SECONDS
 
 # A freed block waits in ASan's quarantine before it is reused, so that a use after free is caught;
 # 16 MB of it (not the default 256 MB) still covers many inputs of every target, and keeps a
@@ -61,4 +66,5 @@ for entry in "${fuzzers[@]}"; do
             -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len="$max_len" \
             -print_final_stats=1 -artifact_prefix="$artifacts/$fuzzer-"
 done
+echo "fuzz.sh: the fuzzers ran in $((SECONDS - started)) s"
 echo "fuzzers found nothing"

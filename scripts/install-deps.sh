@@ -10,7 +10,7 @@ packages=(
     qml6-module-qtquick-layouts qml6-module-qttest qml6-module-qtquick-controls
     qml6-module-qtquick-templates
     protobuf-compiler libprotobuf-dev libtclap-dev libbenchmark-dev
-    clang libclang-rt-14-dev clang-format util-linux iproute2 xvfb tzdata
+    clang libclang-rt-14-dev clang-format lld util-linux iproute2 xvfb tzdata
 )
 
 sudo_cmd=()
