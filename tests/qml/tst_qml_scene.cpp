@@ -292,20 +292,19 @@ QPointF centreOf(QQuickItem *item)
     return item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
 }
 
-// A GenericListView of the rows, shown in the window; null (with the error) when it fails.
-std::unique_ptr<QObject> showGenericList(QQuickView &window, view::ListModel &rows, QString &error)
+// A GenericListView of the rows, of the width and with the list's other properties given as QML,
+// shown in the window; null (with the error) when it fails.
+std::unique_ptr<QObject> showGenericList(QQuickView &window, view::ListModel &rows, QString &error,
+                                         int width = 300, const QByteArray &properties = {})
 {
     window.rootContext()->setContextProperty(QStringLiteral("testRows"), &rows);
     QQmlComponent component(window.engine());
-    component.setData(R"(
+    component.setData(QByteArray(R"(
 import QtQuick
 import "components"
 GenericListView {
-    width: 300
-    height: 400
     model: testRows
-}
-)",
+)") + properties + "\n}\n",
                       QUrl::fromLocalFile(viewDirectory() + "/generic_list_test.qml"));
     std::unique_ptr<QObject> created(component.create(window.rootContext()));
     auto *list = qobject_cast<QQuickItem *>(created.get());
@@ -314,7 +313,8 @@ GenericListView {
         return {};
     }
     list->setParentItem(window.contentItem());
-    window.resize(300, 400);
+    list->setSize(QSizeF(width, 400));
+    window.resize(width, 400);
     window.show();
     return created;
 }
@@ -1656,23 +1656,10 @@ void TestQmlScene::errorLogRowsBreakBetweenWords()
     rows.appendItem(entry);
 
     QQuickView window;
-    window.rootContext()->setContextProperty(QStringLiteral("errorTestRows"), &rows);
-    QQmlComponent component(window.engine());
-    component.setData(R"(
-import QtQuick
-import "components"
-GenericListView {
-    model: errorTestRows
-}
-)",
-                      QUrl::fromLocalFile(viewDirectory() + "/error_rows_test.qml"));
-    std::unique_ptr<QObject> created(component.create(window.rootContext()));
+    QString error;
+    std::unique_ptr<QObject> created = showGenericList(window, rows, error, width);
     auto *list = qobject_cast<QQuickItem *>(created.get());
-    QVERIFY2(list, qPrintable(component.errorString()));
-    list->setParentItem(window.contentItem());
-    list->setSize(QSizeF(width, 400));
-    window.resize(width, 400);
-    window.show();
+    QVERIFY2(list, qPrintable(error));
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     QQuickItem *detail = nullptr;
@@ -1886,24 +1873,11 @@ void TestQmlScene::rowsKeepWordsWhole()
     const QString range = QStringLiteral("10:00pm - 10:00am");
     view::ListModel rows(view::RowItemBase::roleNames(), nullptr);
     QQuickView window;
-    window.rootContext()->setContextProperty(QStringLiteral("wordTestRows"), &rows);
-    QQmlComponent component(window.engine());
-    component.setData(R"(
-import QtQuick
-import "components"
-GenericListView {
-    model: wordTestRows
-    value2Below: true
-}
-)",
-                      QUrl::fromLocalFile(viewDirectory() + "/word_rows_test.qml"));
-    std::unique_ptr<QObject> created(component.create(window.rootContext()));
+    QString error;
+    std::unique_ptr<QObject> created =
+        showGenericList(window, rows, error, width, "    value2Below: true");
     auto *list = qobject_cast<QQuickItem *>(created.get());
-    QVERIFY2(list, qPrintable(component.errorString()));
-    list->setParentItem(window.contentItem());
-    list->setSize(QSizeF(width, 400));
-    window.resize(width, 400);
-    window.show();
+    QVERIFY2(list, qPrintable(error));
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // Built while the list is shown, as the queue builds its rows anew for another language.
     auto *row = new view::RowItem2(QStringLiteral("16/06/31 ") + range, 1);
