@@ -6,6 +6,8 @@
 # panel_precompiled_headers, compiles them once; panel_share_precompiled_headers() then makes every
 # target of the tree use that result (REUSE_FROM), so a target added later needs nothing of its own.
 #
+# The header holds no Qt Widgets header: with UBSan's checks of dynamic types, a target that links
+# no Qt Widgets would then need the type information of QApplication.
 # The header holds Qt's headers only, never Qt Test's: those read the QT_*_LIB and QT_TESTCASE_*
 # macros, which differ from target to target, while the Qt Core, Gui, Network, QML and Quick
 # headers read none of them. GCC is told -Winvalid-pch, so a target that could not use the header
@@ -22,7 +24,7 @@ if(PANEL_PRECOMPILE_HEADERS)
     # without their QT_GUI_LIB and the like: a target that links fewer modules than the header
     # includes can use it all the same.
     target_link_libraries(panel_precompiled_headers PRIVATE Qt6::Core)
-    foreach(module IN ITEMS Gui Network Qml Quick QuickWidgets Widgets)
+    foreach(module IN ITEMS Gui Network Qml Quick)
         target_include_directories(panel_precompiled_headers SYSTEM PRIVATE
             $<TARGET_PROPERTY:Qt6::${module},INTERFACE_INCLUDE_DIRECTORIES>)
     endforeach()
@@ -40,9 +42,7 @@ if(PANEL_PRECOMPILE_HEADERS)
         <QtQml/qqml.h>
         <QtQuick/QQuickItem>
         <QtQuick/QQuickView>
-        <QtQuick/QQuickWindow>
-        <QtQuickWidgets/QQuickWidget>
-        <QtWidgets/QApplication>)
+        <QtQuick/QQuickWindow>)
 endif()
 
 # Makes every C++ target under <directory> (and its subfolders) use the precompiled headers.
