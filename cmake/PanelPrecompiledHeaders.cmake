@@ -8,7 +8,9 @@
 #
 # The header holds Qt's headers only, never Qt Test's: those read the QT_*_LIB and QT_TESTCASE_*
 # macros, which differ from target to target, while the Qt Core, Gui, Network, QML and Quick
-# headers read none of them. GCC is told -Winvalid-pch, so a target that could not use the header
+# headers read none of them. Nor does it hold QGuiApplication or QApplication: each makes qApp a cast
+# to its own class, which in a program of a lesser application class is wrong, and under UBSan
+# fails to link. GCC is told -Winvalid-pch, so a target that could not use the header
 # would warn, and a warning fails the build's check for none; clang refuses such a target outright.
 # -DPANEL_PRECOMPILE_HEADERS=OFF builds without.
 option(PANEL_PRECOMPILE_HEADERS "Precompile the Qt headers once for every target" ON)
@@ -32,7 +34,6 @@ if(PANEL_PRECOMPILE_HEADERS)
         <QtNetwork/QNetworkDatagram>
         <QtNetwork/QUdpSocket>
         <QtGui/QColor>
-        <QtGui/QGuiApplication>
         <QtGui/QImage>
         <QtQml/QQmlComponent>
         <QtQml/QQmlContext>
@@ -41,8 +42,7 @@ if(PANEL_PRECOMPILE_HEADERS)
         <QtQuick/QQuickItem>
         <QtQuick/QQuickView>
         <QtQuick/QQuickWindow>
-        <QtQuickWidgets/QQuickWidget>
-        <QtWidgets/QApplication>)
+        <QtQuickWidgets/QQuickWidget>)
 endif()
 
 # Makes every C++ target under <directory> (and its subfolders) use the precompiled headers.
