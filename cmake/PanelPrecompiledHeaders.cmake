@@ -6,11 +6,12 @@
 # panel_precompiled_headers, compiles them once; panel_share_precompiled_headers() then makes every
 # target of the tree use that result (REUSE_FROM), so a target added later needs nothing of its own.
 #
-# The header holds no Qt Widgets header: with UBSan's checks of dynamic types, a target that links
-# no Qt Widgets would then need the type information of QApplication.
-# The header holds Qt's headers only, never Qt Test's: those read the QT_*_LIB and QT_TESTCASE_*
+# The header holds no Qt Widgets header, so that a target that links no Qt Widgets never needs
+# their type information (UBSan's checks of dynamic types ask for it). It holds Qt's headers only, never Qt Test's: those read the QT_*_LIB and QT_TESTCASE_*
 # macros, which differ from target to target, while the Qt Core, Gui, Network, QML and Quick
-# headers read none of them. GCC is told -Winvalid-pch, so a target that could not use the header
+# headers read none of them. Nor does it hold QGuiApplication or QApplication: each makes qApp a cast
+# to its own class, which in a program of a lesser application class is wrong, and under UBSan
+# fails to link. GCC is told -Winvalid-pch, so a target that could not use the header
 # would warn, and a warning fails the build's check for none; clang refuses such a target outright.
 # -DPANEL_PRECOMPILE_HEADERS=OFF builds without.
 option(PANEL_PRECOMPILE_HEADERS "Precompile the Qt headers once for every target" ON)
@@ -34,7 +35,6 @@ if(PANEL_PRECOMPILE_HEADERS)
         <QtNetwork/QNetworkDatagram>
         <QtNetwork/QUdpSocket>
         <QtGui/QColor>
-        <QtGui/QGuiApplication>
         <QtGui/QImage>
         <QtQml/QQmlComponent>
         <QtQml/QQmlContext>
