@@ -28,15 +28,19 @@ constexpr int longestBathMinutes = 24 * 60;
 // Minutes of a day: times of day on the wire count minutes from midnight.
 constexpr int minutesPerDay = 24 * 60;
 
+// The minute of day a count of minutes from any midnight falls on, for counts before it too: -1 is
+// 23:59.
+constexpr qint64 minuteOfDay(qint64 minutes)
+{
+    return (minutes % minutesPerDay + minutesPerDay) % minutesPerDay;
+}
+
 // Whether a start at the minute of day falls in the not-allowed-start period from `from` up to,
 // not into, `until` (minutes of day). The period may reach past midnight (22:00 - 06:00); equal
 // limits make no period.
 constexpr bool inNotAllowedStartPeriod(qint64 minute, qint64 from, qint64 until)
 {
-    const auto ofDay = [](qint64 value) {
-        return (value % minutesPerDay + minutesPerDay) % minutesPerDay;
-    };
-    return ofDay(minute - from) < ofDay(until - from);
+    return minuteOfDay(minute - from) < minuteOfDay(until - from);
 }
 
 // The heating rate a sauna reports before it has measured its own (its factory setting), and the

@@ -29,8 +29,6 @@ namespace protocolFacts = signalInterface::protocolFacts;
 
 namespace {
 
-constexpr qint64 minutesPerDay = protocolFacts::minutesPerDay;
-
 // Programs carry the sauna's wall-clock time in a UTC date-time, as the link reads and writes it.
 QDateTime wallClock(const QDate &date, const QTime &time)
 {
@@ -695,9 +693,8 @@ bool CalendarProgramSettingsControllerBase::saveQuestion(const CalendarProgram &
         const bool switchesOnInWindow =
             protocolFacts::inNotAllowedStartPeriod(onMinute, fromMinute, untilMinute);
         // The window may reach past midnight (22:00 - 06:00), and so may the heating.
-        const bool runsIntoWindow =
-            ((fromMinute - onMinute) % minutesPerDay + minutesPerDay) % minutesPerDay <
-            heating + static_cast<qint64>(program.duration);
+        const bool runsIntoWindow = protocolFacts::minuteOfDay(fromMinute - onMinute) <
+                                    heating + static_cast<qint64>(program.duration);
         if (startsInWindow || switchesOnInWindow || runsIntoWindow) {
             const auto format = m_dataProvider->timeFormat();
             const QString window = LanguageSupport::timeText(from, format) + QStringLiteral(" - ") +
