@@ -16,20 +16,28 @@
 # -DPANEL_PRECOMPILE_HEADERS=OFF builds without.
 option(PANEL_PRECOMPILE_HEADERS "Precompile the Qt headers once for every target" ON)
 
-if(PANEL_PRECOMPILE_HEADERS)
-    set(panel_pch_anchor ${CMAKE_BINARY_DIR}/panel_precompiled_headers.cpp)
-    file(CONFIGURE OUTPUT ${panel_pch_anchor}
-        CONTENT "// The target that precompiles the Qt headers for the whole tree; no code of its own.\n")
-    add_library(panel_precompiled_headers OBJECT ${panel_pch_anchor})
+# panel_add_precompiled_headers(<name>): the target that compiles the headers, with the compile
+# options of the folder it is made in. A folder whose code is compiled otherwise (the tests' own
+# code, see tests/) makes its own and names it in its PANEL_PRECOMPILED_HEADERS property: a header
+# is only ever used with the options it was compiled with.
+function(panel_add_precompiled_headers name)
+    if(NOT PANEL_PRECOMPILE_HEADERS)
+        return()
+    endif()
+    set(anchor ${CMAKE_CURRENT_BINARY_DIR}/${name}.cpp)
+    file(CONFIGURE OUTPUT ${anchor}
+        CONTENT "// The target that precompiles the Qt headers; no code of its own.\n")
+    add_library(${name} OBJECT ${anchor})
+    set_property(GLOBAL APPEND PROPERTY PANEL_PRECOMPILED_HEADER_TARGETS ${name})
     # Qt Core's definitions, which every target of the tree has, and the other modules' headers
     # without their QT_GUI_LIB and the like: a target that links fewer modules than the header
     # includes can use it all the same.
-    target_link_libraries(panel_precompiled_headers PRIVATE Qt6::Core)
+    target_link_libraries(${name} PRIVATE Qt6::Core)
     foreach(module IN ITEMS Gui Network Qml Quick)
-        target_include_directories(panel_precompiled_headers SYSTEM PRIVATE
+        target_include_directories(${name} SYSTEM PRIVATE
             $<TARGET_PROPERTY:Qt6::${module},INTERFACE_INCLUDE_DIRECTORIES>)
     endforeach()
-    target_precompile_headers(panel_precompiled_headers PRIVATE
+    target_precompile_headers(${name} PRIVATE
         <QtCore/QtCore>
         <QtNetwork/QHostAddress>
         <QtNetwork/QNetworkDatagram>
@@ -43,21 +51,32 @@ if(PANEL_PRECOMPILE_HEADERS)
         <QtQuick/QQuickItem>
         <QtQuick/QQuickView>
         <QtQuick/QQuickWindow>)
-endif()
+endfunction()
 
-# Makes every C++ target under <directory> (and its subfolders) use the precompiled headers.
+panel_add_precompiled_headers(panel_precompiled_headers)
+
+# Makes every C++ target under <directory> (and its subfolders) use the precompiled headers: those
+# of the nearest folder that names its own, else panel_precompiled_headers.
 function(panel_share_precompiled_headers directory)
     if(NOT PANEL_PRECOMPILE_HEADERS)
         return()
     endif()
+    set(from ${ARGV1})
+    get_property(own DIRECTORY ${directory} PROPERTY PANEL_PRECOMPILED_HEADERS)
+    if(own)
+        set(from ${own})
+    elseif(NOT from)
+        set(from panel_precompiled_headers)
+    endif()
+    get_property(header_targets GLOBAL PROPERTY PANEL_PRECOMPILED_HEADER_TARGETS)
     get_property(targets DIRECTORY ${directory} PROPERTY BUILDSYSTEM_TARGETS)
     foreach(target IN LISTS targets)
         get_target_property(type ${target} TYPE)
-        if(target STREQUAL "panel_precompiled_headers"
+        if(target IN_LIST header_targets
            OR NOT type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|OBJECT_LIBRARY)$")
             continue()
         endif()
-        target_precompile_headers(${target} REUSE_FROM panel_precompiled_headers)
+        target_precompile_headers(${target} REUSE_FROM ${from})
         # A program's file of moc output is most often empty (a test includes its own .moc), and
         # loading the header would cost it more than it saves.
         if(type STREQUAL "EXECUTABLE")
@@ -68,6 +87,6 @@ function(panel_share_precompiled_headers directory)
     endforeach()
     get_property(subdirectories DIRECTORY ${directory} PROPERTY SUBDIRECTORIES)
     foreach(subdirectory IN LISTS subdirectories)
-        panel_share_precompiled_headers(${subdirectory})
+        panel_share_precompiled_headers(${subdirectory} ${from})
     endforeach()
 endfunction()
