@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel_under_test.h"
+#include "quicker_animations.h"
 
 #include "signal_interface/language_types.h"
 
@@ -108,6 +109,9 @@ protected:
     int m_screensChecked = 0;
 
 private:
+    // The walks look at each page at rest only, after its transition.
+    QuickerAnimations m_quickerAnimations{8};
+
     // Whether a text shown now is still English, or still in the language the walk came from.
     bool showsEnglish(Language language);
 
