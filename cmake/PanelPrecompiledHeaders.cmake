@@ -1,4 +1,5 @@
-# Precompiled Qt headers, parsed once per build folder and shared by every C++ target of the tree.
+# Precompiled Qt headers, parsed once per build folder and shared by every C++ target of the tree
+# (once more for the tests' own code where it is compiled with other options: see tests/).
 #
 # Nearly every file of the panel, its tests and tools includes QObject, QString, the Qt Quick item
 # or the QML engine, and a test that includes <QtTest> reads the whole of Qt Core: parsing those
