@@ -8,7 +8,6 @@
 #include "value/duration_manager_most_significant_component_hour.h"
 #include "value/humidity_value.h"
 #include "value/humidity_value_manager.h"
-#include "value/saturating_arithmetic.h"
 #include "value/temperature_value_manager.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/list_model.h"
@@ -152,10 +151,8 @@ void FavoriteController::onStartFavoriteRequested()
     // beyond an int or the editor's limits is requested at the limit, never wrapped.
     const int humidity = details::storedNumber(favorite.humidity);
     const int temperature = details::storedNumber(favorite.temperature);
-    const int bathTime = static_cast<int>(value::clampToRange(
-        details::storedNumber(favorite.bathTime),
-        m_bathTimeManager->lowerLimit() / value::DurationManager::millisecondsPerMinute,
-        m_bathTimeManager->upperLimit() / value::DurationManager::millisecondsPerMinute));
+    const int bathTime =
+        m_bathTimeManager->minutesWithinLimits(details::storedNumber(favorite.bathTime));
     // Only what differs from the sauna's current settings is requested, and a humidity only from
     // a sauna that controls it.
     if (m_saunaControlsHumidity && m_saunaHumidity != humidity)

@@ -145,6 +145,12 @@ int DurationManager::valueInMinutes() const
     return m_value ? int(*m_value / millisecondsPerMinute) : 0;
 }
 
+int DurationManager::minutesWithinLimits(int minutes) const
+{
+    return int(clampToRange(qint64(minutes) * millisecondsPerMinute, m_lowerLimit, m_upperLimit) /
+               millisecondsPerMinute);
+}
+
 void DurationManager::onDurationChangeRequested(int component, int direction)
 {
     if (!m_value) {

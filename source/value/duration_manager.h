@@ -54,6 +54,8 @@ public:
     std::optional<qint64> value() const { return m_value; }
     bool hasValue() const { return m_value.has_value(); }
     int valueInMinutes() const;
+    // The whole minutes the editor holds after setValueInMinutes(minutes), without holding them.
+    int minutesWithinLimits(int minutes) const;
     // Whether a step may lead to the candidate: a value is held, the candidate differs from it
     // and lies within the limits.
     bool isAcceptable(qint64 candidate) const;
