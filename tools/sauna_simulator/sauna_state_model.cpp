@@ -424,7 +424,8 @@ std::optional<SaunaReport> SaunaStateModel::refuseStartNow()
     if (!signalInterface::protocolFacts::inNotAllowedStartPeriod(minute, from, until))
         return std::nullopt;
 
-    const quint32 minutesToAllowed = (until + MinutesPerDay - minute) % MinutesPerDay;
+    const auto minutesToAllowed =
+        quint32(signalInterface::protocolFacts::minuteOfDay(qint64(until) - minute));
     SaunaReport report;
     m_integers[IntegerId::TimeToAllowedOn] = minutesToAllowed;
     // Reported even when unchanged: the panel reads it for the message that follows.
