@@ -1009,9 +1009,12 @@ void TestConfigureAdvancedSettings::openDurationEditorTakesTheFirstReport_data()
     QTest::addColumn<int>("report");
     QTest::addColumn<int>("heldMinutes");
     QTest::addColumn<int>("steppedMinutes");
-    QTest::newRow("fan runtime") << "fan" << 30 << 30 << 90;
-    QTest::newRow("cleanup interval in hours") << "cleanup" << 20 << 1200 << 1800;
-    QTest::newRow("tank auto-emptying interval") << "tank" << 120 << 120 << 180;
+    // Reported to an untouched editor: its upper limit, in the report's unit.
+    QTest::addColumn<int>("followed");
+    QTest::newRow("fan runtime") << "fan" << 30 << 30 << 90 << 180;
+    QTest::newRow("cleanup interval in hours") << "cleanup" << 20 << 1200 << 1800 << 1500;
+    QTest::newRow("tank auto-emptying interval") << "tank" << 120 << 120 << 180 << 480;
+    QTest::newRow("external switch bath time") << "external switch" << 30 << 30 << 90 << 1440;
 }
 
 void TestConfigureAdvancedSettings::openDurationEditorTakesTheFirstReport()
@@ -1020,6 +1023,7 @@ void TestConfigureAdvancedSettings::openDurationEditorTakesTheFirstReport()
     QFETCH(int, report);
     QFETCH(int, heldMinutes);
     QFETCH(int, steppedMinutes);
+    QFETCH(int, followed);
     const DurationScreen duration = durationScreen(screen);
 
     // Opened before the sauna reported: "--" and nothing to save, until the report arrives.
@@ -1034,6 +1038,14 @@ void TestConfigureAdvancedSettings::openDurationEditorTakesTheFirstReport()
     QCOMPARE(hasValue.size(), 1);
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.at(0).at(0).toInt(), heldMinutes);
+
+    // Untouched, it follows the next report (another panel saved it), its steppers too.
+    QSignalSpy upper(duration.editor, &value::DurationManager::upperLimitReached);
+    duration.report(followed);
+    QCOMPARE(duration.editor->value(), std::optional<qint64>(duration.editor->upperLimit()));
+    QVERIFY(!upper.isEmpty());
+    QCOMPARE(upper.last().at(1).toBool(), true); // the hour wraps; the minute stops
+    duration.report(report);
 
     // Opened after a report and stepped: the user's value stands against the next report.
     duration.open();

@@ -437,11 +437,14 @@ private slots:
         QTest::addColumn<int>("report");
         QTest::addColumn<qint64>("held");
         QTest::addColumn<qint64>("stepped");
-        QTest::newRow("water temperature limit")
-            << int(ConfigureTypes::E_waterTempLimit) << 945 << qint64(945) << qint64(954);
-        QTest::newRow("max water fill time") << 5 << 754 << qint64(754000) << qint64(814000);
-        QTest::newRow("overheating")
-            << int(ConfigureTypes::E_overheating) << 720 << qint64(720) << qint64(729);
+        // Held after a report of report + 9 reached the untouched editor.
+        QTest::addColumn<qint64>("followed");
+        QTest::newRow("water temperature limit") << int(ConfigureTypes::E_waterTempLimit) << 945
+                                                 << qint64(945) << qint64(954) << qint64(954);
+        QTest::newRow("max water fill time")
+            << 5 << 754 << qint64(754000) << qint64(814000) << qint64(763000);
+        QTest::newRow("overheating") << int(ConfigureTypes::E_overheating) << 720 << qint64(720)
+                                     << qint64(729) << qint64(729);
     }
 
     void openEditorTakesTheFirstReport()
@@ -450,6 +453,7 @@ private slots:
         QFETCH(int, report);
         QFETCH(qint64, held);
         QFETCH(qint64, stepped);
+        QFETCH(qint64, followed);
         ConfigureLimitsViewManager manager(nullptr);
         manager.onSaunaMasterProductChanged(MasterFuncDescTypes::E_sauna);
         manager.onSaunaMasterFuncDescChanged(flags(true, true, true));
@@ -483,6 +487,10 @@ private slots:
         QCOMPARE(value(), std::optional<qint64>(held));
         QCOMPARE(hasValue.size(), 1);
         QVERIFY(editor->property("hasValue").toBool());
+        // Untouched, it follows the next report.
+        sendReport(report + 9);
+        QCOMPARE(value(), std::optional<qint64>(followed));
+        sendReport(report);
 
         // Opened after a report and stepped: the user's value stands against the next one.
         manager.onItemSelected(entry);
