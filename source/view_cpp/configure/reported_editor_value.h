@@ -7,16 +7,6 @@
 
 namespace view {
 
-// A report reaches an open editor that holds no value (opened before the sauna told it, or left
-// open while the sauna was replaced) at once, told as opening tells it: value, limit states and
-// hasValue. An editor that holds a value keeps it, so a report never overwrites an edit.
-template<typename Editor, typename Value>
-void fillIfEmpty(Editor &editor, const Value &value)
-{
-    if (!editor.hasValue())
-        editor.setValue(value);
-}
-
 // Puts a report in minutes into a duration editor.
 inline void loadDurationMinutes(value::DurationManager &editor, const int &minutes)
 {
