@@ -422,20 +422,34 @@ void TestConfigureAdvancedSettings::standbyCommitSendsEveryEditorWithAValue_data
     QTest::addColumn<bool>("waterFlag");
     QTest::addColumn<bool>("reported");
     QTest::addColumn<bool>("switchOff");
+    // Reported while the page is open (another panel saved): the switch (-1 none) and the
+    // reduction (-1 none).
+    QTest::addColumn<int>("laterEnable");
+    QTest::addColumn<int>("laterReduction");
     QTest::addColumn<QStringList>("sent");
     // Every editor that holds a value sends it, shown or not, in this order.
     const QStringList all{"enable 1", "reduction 90", "tank 810"};
     QTest::newRow("sauna without water temperature")
-        << MasterFuncDescTypes::E_sauna << false << true << false << all;
+        << MasterFuncDescTypes::E_sauna << false << true << false << -1 << -1 << all;
     QTest::newRow("steam with water temperature")
-        << MasterFuncDescTypes::E_steam_public << true << true << false << all;
+        << MasterFuncDescTypes::E_steam_public << true << true << false << -1 << -1 << all;
     QTest::newRow("steam without water temperature")
-        << MasterFuncDescTypes::E_steam_private << false << true << false << all;
+        << MasterFuncDescTypes::E_steam_private << false << true << false << -1 << -1 << all;
     QTest::newRow("switched off on the page")
-        << MasterFuncDescTypes::E_combi_auto << true << true << true
+        << MasterFuncDescTypes::E_combi_auto << true << true << true << -1 << -1
         << QStringList{"enable 0", "reduction 90", "tank 810"};
     QTest::newRow("nothing reported, switched on")
-        << MasterFuncDescTypes::E_unknown << false << false << false << QStringList{"enable 1"};
+        << MasterFuncDescTypes::E_unknown << false << false << false << -1 << -1
+        << QStringList{"enable 1"};
+    QTest::newRow("untouched, reports arrive: follows")
+        << MasterFuncDescTypes::E_sauna << false << true << false << 0 << 99
+        << QStringList{"enable 0", "reduction 99", "tank 810"};
+    QTest::newRow("switched off on the page, the sauna reports on: kept")
+        << MasterFuncDescTypes::E_combi_auto << true << true << true << 1 << 99
+        << QStringList{"enable 0", "reduction 99", "tank 810"};
+    QTest::newRow("nothing reported, then reports fill the open page")
+        << MasterFuncDescTypes::E_unknown << false << false << false << 1 << 99
+        << QStringList{"enable 1", "reduction 99"};
 }
 
 void TestConfigureAdvancedSettings::standbyCommitSendsEveryEditorWithAValue()
@@ -444,6 +458,8 @@ void TestConfigureAdvancedSettings::standbyCommitSendsEveryEditorWithAValue()
     QFETCH(bool, waterFlag);
     QFETCH(bool, reported);
     QFETCH(bool, switchOff);
+    QFETCH(int, laterEnable);
+    QFETCH(int, laterReduction);
     QFETCH(QStringList, sent);
     using Standby = view::ConfigureAdvancedSettingsStandbyViewManager;
     Standby standby(nullptr);
@@ -460,10 +476,19 @@ void TestConfigureAdvancedSettings::standbyCommitSendsEveryEditorWithAValue()
     standby.onStandbyViewVisibleChanged(true);
     // The switch shows the reported state, or off before a report; a tap leaves the state it
     // shows.
-    if (!reported)
+    if (!reported && laterEnable < 0)
         standby.onToggleChanged(0, false);
     if (switchOff)
         standby.onToggleChanged(0, true);
+    QSignalSpy applicable(&standby, &Standby::standbyTemperatureApplicableChanged);
+    if (laterEnable >= 0)
+        standby.onSaunaEnableStandbyChanged(laterEnable == 1);
+    if (laterReduction >= 0)
+        standby.onSaunaStandbyOffsetTemperatureChanged(laterReduction);
+    // The editors are shown as the switch the page shows.
+    if (!applicable.isEmpty())
+        QCOMPARE(applicable.last().at(0).toBool(),
+                 sent.first() == "enable 1" && !MasterFuncDescTypes::isSteamProduct(product));
 
     QStringList order;
     connect(&standby, &Standby::enableStandbyChangeRequest, this,
