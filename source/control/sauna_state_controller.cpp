@@ -229,7 +229,8 @@ void SaunaStateController::onSaunaBathTimeChanged(int minutes)
     // instead of the bath time reported before.
     const bool changed = m_reportedBathTime != minutes;
     m_reportedBathTime = minutes;
-    if (!m_editingBathTime)
+    // An open edit the user has not changed follows the sauna, also from no value to one.
+    if (!m_editingBathTime || bathTimeEditUntouched())
         showReportedBathTime();
     if (changed && !showsTimeLeft())
         emit bathTimeTextChanged();
@@ -240,7 +241,11 @@ void SaunaStateController::onSaunaBathTimeLimitChanged(int minutes)
     // A limit below the shortest bath would drag the lower limit down with it.
     if (minutes < minimumBathTime)
         return;
+    // A value the limit moves is no step of the user's.
+    const bool untouched = bathTimeEditUntouched();
     m_bathTimeManager.setUpperLimitInMinutes(minutes);
+    if (untouched)
+        m_shownBathTime = m_bathTimeManager.value();
     if (!m_bathTimeLimitKnown) {
         m_bathTimeLimitKnown = true;
         emit bathTimeLimitKnownChanged();
@@ -283,6 +288,7 @@ void SaunaStateController::onSaunaReplaced()
     m_reportedBathTime.reset();
     m_runTimeLeft.reset();
     m_bathTimeManager.clearValue();
+    m_shownBathTime.reset();
     m_minutesToAllowedOn = 0;
     if (m_bathTimeLimitKnown) {
         m_bathTimeLimitKnown = false;
@@ -308,12 +314,13 @@ void SaunaStateController::abandonBathTimeEdit()
 
 void SaunaStateController::showReportedBathTime()
 {
-    if (!m_reportedBathTime)
-        return;
-    if (isShownBathMinutes(*m_reportedBathTime, minimumBathTime))
-        m_bathTimeManager.setValueInMinutes(*m_reportedBathTime);
-    else
-        m_bathTimeManager.clearValue();
+    if (m_reportedBathTime) {
+        if (isShownBathMinutes(*m_reportedBathTime, minimumBathTime))
+            m_bathTimeManager.setValueInMinutes(*m_reportedBathTime);
+        else
+            m_bathTimeManager.clearValue();
+    }
+    m_shownBathTime = m_bathTimeManager.value();
 }
 
 } // namespace control

@@ -101,6 +101,7 @@ public slots:
 private:
     void abandonBathTimeEdit();
     void showReportedBathTime();
+    bool bathTimeEditUntouched() const { return m_bathTimeManager.value() == m_shownBathTime; }
 
     value::DurationManagerMostSignificantComponentHour m_bathTimeManager;
     signalInterface::SaunaStateTypes::SaunaState m_state =
@@ -108,8 +109,11 @@ private:
     std::optional<int> m_reportedBathTime;
     std::optional<int> m_runTimeLeft;
     bool m_bathTimeLimitKnown = false;
-    // While the user edits the bath time, reports do not overwrite the edited value.
+    // While the user edits the bath time, reports do not overwrite a value the user stepped to.
     bool m_editingBathTime = false;
+    // What the editor held after the last report was shown in it (or a limit moved it): an edit
+    // still holding it is unchanged by the user and follows the next report.
+    std::optional<qint64> m_shownBathTime;
     QDateTime m_systemTime;
     int m_minutesToAllowedOn = 0;
     // Node list indexes of the relay control boards: the nodes above bus address 63.

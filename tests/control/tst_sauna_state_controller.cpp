@@ -474,19 +474,23 @@ private slots:
         QTest::addColumn<bool>("timeLeft");
         QTest::addColumn<int>("reported");
         QTest::addColumn<bool>("shown");
+        // The heater settings are open, untouched, while the reports arrive.
+        QTest::addColumn<bool>("editing");
         const int largest = std::numeric_limits<int>::max();
         // A bath lasts a minute at least and a day at most; the time left may have run out.
-        QTest::newRow("bath time 1 min") << false << 1 << true;
-        QTest::newRow("bath time a day") << false << 1440 << true;
-        QTest::newRow("bath time 0") << false << 0 << false;
-        QTest::newRow("bath time a day and a minute") << false << 1441 << false;
-        QTest::newRow("bath time largest int") << false << largest << false;
-        QTest::newRow("bath time negative") << false << -1 << false;
-        QTest::newRow("time left 0") << true << 0 << true;
-        QTest::newRow("time left a day") << true << 1440 << true;
-        QTest::newRow("time left negative") << true << -1 << false;
-        QTest::newRow("time left a day and a minute") << true << 1441 << false;
-        QTest::newRow("time left largest int") << true << largest << false;
+        QTest::newRow("bath time 1 min") << false << 1 << true << false;
+        QTest::newRow("bath time a day") << false << 1440 << true << false;
+        QTest::newRow("bath time 0") << false << 0 << false << false;
+        QTest::newRow("bath time a day and a minute") << false << 1441 << false << false;
+        QTest::newRow("bath time largest int") << false << largest << false << false;
+        QTest::newRow("bath time negative") << false << -1 << false << false;
+        QTest::newRow("time left 0") << true << 0 << true << false;
+        QTest::newRow("time left a day") << true << 1440 << true << false;
+        QTest::newRow("time left negative") << true << -1 << false << false;
+        QTest::newRow("time left a day and a minute") << true << 1441 << false << false;
+        QTest::newRow("time left largest int") << true << largest << false << false;
+        QTest::newRow("heater settings open, bath time 2 h") << false << 120 << true << true;
+        QTest::newRow("heater settings open, bath time 0") << false << 0 << false << true;
     }
 
     // The tile, and the bath time's editor, show what the sauna said last: a report that is no
@@ -496,9 +500,12 @@ private slots:
         QFETCH(bool, timeLeft);
         QFETCH(int, reported);
         QFETCH(bool, shown);
+        QFETCH(bool, editing);
         SaunaStateController controller;
         FakeReceiver receiver;
         controller.connectSaunaSignals({&receiver});
+        if (editing)
+            controller.onSettingsBathTimeEditActivated();
         QSignalSpy editor(controller.bathTimeManager(),
                           &value::DurationManager::durationValueComponentsChanged);
         const auto duration = [](int minutes) {
@@ -519,10 +526,14 @@ private slots:
         report(reported);
         QCOMPARE(controller.bathTimeText(), shown ? duration(reported) : QString());
         QCOMPARE(controller.showsTimeLeft(), timeLeft);
-        if (!timeLeft)
+        if (!timeLeft) {
+            QVERIFY(!editor.isEmpty());
             QCOMPARE(editor.last().at(0).toString() == QStringLiteral("--"), !shown);
+        }
         report(61);
         QCOMPARE(controller.bathTimeText(), duration(61));
+        if (!timeLeft)
+            QCOMPARE(controller.bathTimeManager()->valueInMinutes(), 61);
     }
 
     void relayBoardsAreCountedFromTheNodeList()

@@ -155,7 +155,7 @@ void ConfigureAdvancedSettingsStandbyViewManager::onSaunaMasterFuncDescChanged(
     ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost post)
 {
     m_functions = post;
-    emitApplicability(reportedEnable());
+    emitApplicability(editedEnable());
 }
 
 void ConfigureAdvancedSettingsStandbyViewManager::onSaunaStandbyOffsetTemperatureChanged(
@@ -172,12 +172,14 @@ void ConfigureAdvancedSettingsStandbyViewManager::onSaunaTankStandbyTemperatureC
 
 void ConfigureAdvancedSettingsStandbyViewManager::onSaunaEnableStandbyChanged(bool enabled)
 {
-    // The page edits a copy: a report reaches it only while it holds nothing of its own.
-    const bool wasKnown = m_enableStandby.has_value();
     m_enableStandby = enabled;
-    if (!wasKnown)
-        refresh();
-    emitApplicability(enabled);
+    // The page edits a copy: its switch follows every report until the user sets it, and the
+    // editors are shown as the switch the page shows.
+    if (!m_toggleEdited) {
+        showReportedEnable();
+        emit standbySavableChanged(savable());
+    }
+    emitApplicability(editedEnable());
 }
 
 void ConfigureAdvancedSettingsStandbyViewManager::onEditSelectedEnum(
@@ -207,14 +209,21 @@ void ConfigureAdvancedSettingsStandbyViewManager::onSaunaReplaced()
 
 void ConfigureAdvancedSettingsStandbyViewManager::refresh()
 {
-    if (!m_toggle.isNull()) {
+    if (!m_toggle.isNull())
         m_toggle->setValue(toggleText());
-        m_toggle->setValue3(reportedEnable());
-        m_toggle->setValue2(reportedEnable());
-    }
+    if (!m_toggleEdited)
+        showReportedEnable();
     m_offsetTemperature.open();
     m_tankStandbyTemperature.open();
     emit standbySavableChanged(savable());
+}
+
+void ConfigureAdvancedSettingsStandbyViewManager::showReportedEnable()
+{
+    if (m_toggle.isNull())
+        return;
+    m_toggle->setValue3(reportedEnable());
+    m_toggle->setValue2(reportedEnable());
 }
 
 void ConfigureAdvancedSettingsStandbyViewManager::emitApplicability(bool enabled)

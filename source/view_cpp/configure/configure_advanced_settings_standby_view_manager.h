@@ -77,6 +77,8 @@ public slots:
 
 private:
     void refresh();
+    // The switch shows the sauna's last report.
+    void showReportedEnable();
     void emitApplicability(bool enabled);
     // Whether the editor is shown with standby switched as given.
     bool reductionApplicable(bool enabled) const;

@@ -48,6 +48,7 @@ void ConfigureDateTimeClockViewManagerBase::onSystemTimeDetailsChanged(QDateTime
     m_reportedTimeValid = timeValid && dateTime.time().isValid();
     if (dateValid && timeValid && dateTime.isValid())
         m_systemTime = dateTime;
+    clockReported();
 }
 
 void ConfigureDateTimeClockViewManagerBase::rebuildRows(bool visible, bool withClock,

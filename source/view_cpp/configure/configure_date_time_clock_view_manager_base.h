@@ -52,6 +52,10 @@ protected:
     void showTexts(const QString &clockTitle, const QString &clockValue, const QString &heading,
                    const QStringList &formatTexts, int checkedFormat);
 
+    // Called after each report has been kept: an editor that still holds what the last report
+    // gave it follows the new one.
+    virtual void clockReported() {}
+
     // The last report as it came, with its flags: the date may be valid while the time is not.
     QDateTime m_reported;
     bool m_reportedDateValid = false;

@@ -90,14 +90,28 @@ void ConfigureDateTimeDateViewManager::onLanguageChanged(::signalInterface::Lang
 void ConfigureDateTimeDateViewManager::onDateRowItemSelected(int id)
 {
     if (id == dateRowId) {
-        // The sauna's date where it has a valid one; otherwise the first date it can keep.
-        m_dateEditor.setValue(m_reportedDateValid ? m_reported.date() : firstDate);
+        loadReportedDate();
         emit editSelected(ConfigureTypes::E_setDate);
         return;
     }
     DateTimeTypes::DateFormat format{};
     if (DateTimeTypes::fromInt(id, format))
         emit dateFormatSelected(format);
+}
+
+void ConfigureDateTimeDateViewManager::loadReportedDate()
+{
+    // The sauna's date where it has a valid one; otherwise the first date it can keep.
+    m_dateEditor.setValue(m_reportedDateValid ? m_reported.date() : firstDate);
+    m_loadedDate = m_dateEditor.value();
+}
+
+void ConfigureDateTimeDateViewManager::clockReported()
+{
+    // An editor the user has not stepped follows the sauna's date, past midnight and when
+    // another panel sets it.
+    if (m_loadedDate && m_dateEditor.value() == *m_loadedDate)
+        loadReportedDate();
 }
 
 void ConfigureDateTimeDateViewManager::onSetDateCommit()

@@ -9,6 +9,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace view {
 
 // The Date settings screen: a row with the sauna's date that opens the date editor, and the
@@ -54,8 +56,13 @@ public slots:
 
 private:
     void refresh();
+    // The editor holds the sauna's date as opening it gives it.
+    void loadReportedDate();
+    void clockReported() override;
 
     value::DateValueManager m_dateEditor;
+    // What the editor held after it was last loaded from the sauna's clock.
+    std::optional<QDate> m_loadedDate;
     QTime m_heldTime;
     QString m_dateText;
     ::signalInterface::DateTimeTypes::DateFormat m_dateFormat =

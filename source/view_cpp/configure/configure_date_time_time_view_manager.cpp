@@ -106,18 +106,33 @@ void ConfigureDateTimeTimeViewManager::onSetTimeInitialSetupSelected()
     const QDateTime start = initialSetupTime();
     setEditorDay(start);
     m_timeEditor.setValue(start);
+    m_loadedTime.reset();
+}
+
+void ConfigureDateTimeTimeViewManager::loadReportedTime()
+{
+    // The editor starts from what the sauna reported: its time of day on its date, or 00:00
+    // where the sauna has no valid time; the initial-setup day where it has no date.
+    QDateTime start = m_reportedDateValid ? m_reported : initialSetupTime();
+    if (!m_reportedDateValid || !m_reportedTimeValid)
+        start.setTime(QTime(0, 0));
+    setEditorDay(start);
+    m_timeEditor.setValue(start);
+    m_loadedTime = m_timeEditor.value();
+}
+
+void ConfigureDateTimeTimeViewManager::clockReported()
+{
+    // An editor the user has not stepped follows the clock as it runs and as another panel sets
+    // it, so that saving it unchanged never sets the clock back.
+    if (m_loadedTime && m_timeEditor.value() == *m_loadedTime)
+        loadReportedTime();
 }
 
 void ConfigureDateTimeTimeViewManager::onTimeRowItemSelected(int id)
 {
     if (id == timeRowId) {
-        // The editor starts from what the sauna reported: its time of day on its date, or
-        // 00:00 where the sauna has no valid time; the initial-setup day where it has no date.
-        QDateTime start = m_reportedDateValid ? m_reported : initialSetupTime();
-        if (!m_reportedDateValid || !m_reportedTimeValid)
-            start.setTime(QTime(0, 0));
-        setEditorDay(start);
-        m_timeEditor.setValue(start);
+        loadReportedTime();
         emit editSelected(ConfigureTypes::E_setTime);
         return;
     }

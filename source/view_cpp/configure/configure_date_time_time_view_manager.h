@@ -9,6 +9,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace view {
 
 // The Time settings screen: a row with the sauna's clock that opens the time editor, and the
@@ -55,8 +57,14 @@ public slots:
 private:
     void refresh();
     void setEditorDay(const QDateTime &day);
+    // The editor holds the sauna's time as opening it gives it.
+    void loadReportedTime();
+    void clockReported() override;
 
     value::TimeValueManager m_timeEditor;
+    // What the editor held after it was last loaded from the sauna's clock; none while it holds
+    // the initial-setup start.
+    std::optional<QDateTime> m_loadedTime;
     QString m_timeText;
     QString m_amPmText;
     ::signalInterface::DateTimeTypes::TimeFormat m_timeFormat =

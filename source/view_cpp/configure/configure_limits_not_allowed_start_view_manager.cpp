@@ -2,7 +2,6 @@
 
 #include "signal_interface/configure_types.h"
 #include "signal_interface/sender_connections.h"
-#include "view_cpp/configure/reported_editor_value.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/row_item_tables.h"
 #include "view_cpp/stepper_controller_item.h"
@@ -83,10 +82,14 @@ void ConfigureLimitsNotAllowedStartViewManager::initializeView()
 void ConfigureLimitsNotAllowedStartViewManager::onAllowedStartViewVisibleChanged(bool visible)
 {
     if (!visible) {
-        // An open edit stays open: the user may be in a time editor.
         m_model.clear();
+        // A page hidden under a time editor keeps its edit; one left by Back or Save ends it,
+        // so that the next opening starts from what the sauna reports.
+        if (!m_inTimeEditor)
+            endEdit();
         return;
     }
+    m_inTimeEditor = false;
     if (!m_editing)
         m_edit = m_reported;
     m_editing = true;
@@ -138,18 +141,21 @@ void ConfigureLimitsNotAllowedStartViewManager::onToggleChanged(int id, bool sho
         return;
     // A local edit: the switch moves at once and is sent with the rest on completion.
     m_edit.enabled = requestedFromShown(shown);
+    m_touched.enabled = true;
     refreshTexts();
 }
 
 void ConfigureLimitsNotAllowedStartViewManager::onRowItemSelected(int id)
 {
     if (id == ConfigureTypes::E_notAllowedStartFrom) {
+        m_inTimeEditor = true;
         load(m_fromTime, m_edit.from);
         emit editSelected(id);
         // A page that opens on editSelected learns the time it edits.
         m_fromTime.emitFormattedValue();
         m_fromTime.emitLimitsReached();
     } else if (id == ConfigureTypes::E_notAllowedStartUntil) {
+        m_inTimeEditor = true;
         load(m_untilTime, m_edit.until);
         emit editSelected(id);
         m_untilTime.emitFormattedValue();
@@ -160,6 +166,12 @@ void ConfigureLimitsNotAllowedStartViewManager::onRowItemSelected(int id)
 void ConfigureLimitsNotAllowedStartViewManager::onSaunaNotAllowedStartEnableChanged(bool enabled)
 {
     m_reported.enabled = enabled;
+    // An open edit takes every report of a part the user has not changed, the switch as well
+    // as the times.
+    if (m_editing && !m_touched.enabled) {
+        m_edit.enabled = enabled;
+        refreshTexts();
+    }
 }
 
 void ConfigureLimitsNotAllowedStartViewManager::onSaunaNotAllowedStartFromTimeChanged(QTime time)
@@ -167,12 +179,8 @@ void ConfigureLimitsNotAllowedStartViewManager::onSaunaNotAllowedStartFromTimeCh
     if (!time.isValid())
         return;
     m_reported.from = time;
-    // An open edit that had no time yet takes the sauna's, and so does its open time editor.
-    if (m_editing && !m_edit.from.isValid()) {
-        m_edit.from = time;
-        fillIfEmpty(m_fromTime, onReferenceDate(time));
-        refreshTexts();
-    }
+    if (m_editing && !m_touched.from)
+        followReport(m_fromTime, m_edit.from, time);
 }
 
 void ConfigureLimitsNotAllowedStartViewManager::onSaunaNotAllowedStartUntilTimeChanged(QTime time)
@@ -180,11 +188,32 @@ void ConfigureLimitsNotAllowedStartViewManager::onSaunaNotAllowedStartUntilTimeC
     if (!time.isValid())
         return;
     m_reported.until = time;
-    if (m_editing && !m_edit.until.isValid()) {
-        m_edit.until = time;
-        fillIfEmpty(m_untilTime, onReferenceDate(time));
-        refreshTexts();
-    }
+    if (m_editing && !m_touched.until)
+        followReport(m_untilTime, m_edit.until, time);
+}
+
+void ConfigureLimitsNotAllowedStartViewManager::followReport(value::TimeValueManager &editor,
+                                                             QTime &edited, const QTime &reported)
+{
+    // Its time editor follows too while it shows the edit's time, unstepped; a time the user
+    // stepped to stands until the editor is saved or left.
+    const bool editorUntouched = holds(editor, edited);
+    edited = reported;
+    if (editorUntouched)
+        load(editor, reported);
+    refreshTexts();
+}
+
+bool ConfigureLimitsNotAllowedStartViewManager::holds(const value::TimeValueManager &editor,
+                                                      const QTime &time)
+{
+    return time.isValid() ? editor.value() == onReferenceDate(time) : !editor.hasValue();
+}
+
+void ConfigureLimitsNotAllowedStartViewManager::endEdit()
+{
+    m_editing = false;
+    m_touched = Touched();
 }
 
 void ConfigureLimitsNotAllowedStartViewManager::onLanguageChanged(
@@ -195,7 +224,7 @@ void ConfigureLimitsNotAllowedStartViewManager::onLanguageChanged(
 
 void ConfigureLimitsNotAllowedStartViewManager::onNotAllowedStartEditCompleted()
 {
-    m_editing = false;
+    endEdit();
     // The sauna takes the switch and both times together: nothing goes before it has told them.
     if (!periodKnown())
         return;
@@ -208,6 +237,8 @@ void ConfigureLimitsNotAllowedStartViewManager::onSaunaReplaced()
 {
     m_reported = Period();
     m_edit = Period();
+    // An edit left open takes the new sauna's reports, every part of it.
+    m_touched = Touched();
     m_fromTime.clearValue();
     m_untilTime.clearValue();
     refreshTexts();
@@ -232,20 +263,23 @@ QString ConfigureLimitsNotAllowedStartViewManager::timeText(const QTime &time,
 
 void ConfigureLimitsNotAllowedStartViewManager::onNotAllowedStartFromSaved()
 {
-    takeEditedTime(m_fromTime, m_edit.from);
+    takeEditedTime(m_fromTime, m_edit.from, m_touched.from);
 }
 
 void ConfigureLimitsNotAllowedStartViewManager::onNotAllowedStartUntilSaved()
 {
-    takeEditedTime(m_untilTime, m_edit.until);
+    takeEditedTime(m_untilTime, m_edit.until, m_touched.until);
 }
 
 void ConfigureLimitsNotAllowedStartViewManager::takeEditedTime(
-    const value::TimeValueManager &editor, QTime &time)
+    const value::TimeValueManager &editor, QTime &time, bool &touched)
 {
     const QDateTime edited = editor.value();
     if (!edited.isValid())
         return; // the editor never had a time: the copy keeps its own
+    // Saving the time the copy already holds changes nothing: it goes on following the sauna.
+    if (edited.time() != time)
+        touched = true;
     time = edited.time();
     refreshTexts();
 }

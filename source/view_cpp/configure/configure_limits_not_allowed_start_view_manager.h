@@ -17,7 +17,9 @@ namespace view {
 // The daily period in which the sauna must not be started: a switch and the times "From" and
 // "Until". The screen edits a copy, taken from the sauna's last reports when it is shown with no
 // edit open, and sends all three values together when the edit is completed. The copy outlives
-// hiding the page, so the time editors can be opened and left without losing it.
+// hiding the page under a time editor, so the time editors can be opened and left without losing
+// it; leaving the page by Back or Save ends it. Until the user changes a part of the copy, that
+// part follows the sauna's reports.
 class ConfigureLimitsNotAllowedStartViewManager : public ConfigureViewManagerBase
 {
     Q_OBJECT
@@ -76,8 +78,14 @@ private:
     static QDateTime onReferenceDate(const QTime &time);
     void rebuildList();
     void refreshTexts();
-    // The editor's time into the copy's field; an editor that never had a time leaves it.
-    void takeEditedTime(const value::TimeValueManager &editor, QTime &time);
+    // The editor's time into the copy's field, marked as the user's when it differs; an editor
+    // that never had a time leaves it.
+    void takeEditedTime(const value::TimeValueManager &editor, QTime &time, bool &touched);
+    // A reported time into the copy's field and, while it shows that field unstepped, its editor.
+    void followReport(value::TimeValueManager &editor, QTime &edited, const QTime &reported);
+    // Whether the editor shows the time as loading it would: the time, or no value for none.
+    static bool holds(const value::TimeValueManager &editor, const QTime &time);
+    void endEdit();
     static void load(value::TimeValueManager &manager, const QTime &time);
     static QString timeText(const QTime &time, const value::TimeValueManager &editor);
 
@@ -87,7 +95,18 @@ private:
     QPointer<ToggleStandardItem> m_toggleRow;
     QPointer<RowItem> m_fromRow;
     QPointer<RowItem> m_untilRow;
+    // The parts of the copy the user has changed.
+    struct Touched
+    {
+        bool enabled = false;
+        bool from = false;
+        bool until = false;
+    };
+
     bool m_editing = false;
+    // A time editor was chosen: the page hides under it, and the edit goes on.
+    bool m_inTimeEditor = false;
+    Touched m_touched;
     Period m_reported;
     Period m_edit;
     // What periodKnownChanged last told.

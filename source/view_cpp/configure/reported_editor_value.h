@@ -3,18 +3,9 @@
 #include "value/duration_manager.h"
 
 #include <optional>
+#include <utility>
 
 namespace view {
-
-// A report reaches an open editor that holds no value (opened before the sauna told it, or left
-// open while the sauna was replaced) at once, told as opening tells it: value, limit states and
-// hasValue. An editor that holds a value keeps it, so a report never overwrites an edit.
-template<typename Editor, typename Value>
-void fillIfEmpty(Editor &editor, const Value &value)
-{
-    if (!editor.hasValue())
-        editor.setValue(value);
-}
 
 // Puts a report in minutes into a duration editor.
 inline void loadDurationMinutes(value::DurationManager &editor, const int &minutes)
@@ -23,10 +14,11 @@ inline void loadDurationMinutes(value::DurationManager &editor, const int &minut
 }
 
 // What the sauna last reported for one value editor of a settings screen. Opening the editor
-// loads the report (no value before the first one); once opened, the editor takes a report at
-// once while it holds no value (see fillIfEmpty). An editor never opened waits for its opening,
-// so it holds nothing a commit could send unseen. Load puts a report into the editor, in the
-// editor's own unit.
+// loads the report (no value before the first one). Once opened, the editor follows every report
+// for as long as the user has not changed it: it holds no value, or still the value the last load
+// gave it. A value the user stepped to stands against later reports, so Save sends what the
+// screen shows. An editor never opened waits for its opening, so it holds nothing a commit could
+// send unseen. Load puts a report into the editor, in the editor's own unit.
 template<typename Editor, typename Reported = int>
 class ReportedEditorValue
 {
@@ -46,18 +38,18 @@ public:
         store(reported);
         offer();
     }
-    // An opened editor without a value takes the kept report.
+    // An opened editor that the user has not changed takes the kept report.
     void offer()
     {
-        if (m_opened && m_reported && !m_editor.hasValue())
-            m_load(m_editor, *m_reported);
+        if (m_opened && m_reported && untouched())
+            load();
     }
     // Opening the editor: it holds the report, or no value.
     void open()
     {
         m_opened = true;
         if (m_reported)
-            m_load(m_editor, *m_reported);
+            load();
         else
             m_editor.clearValue();
     }
@@ -68,13 +60,24 @@ public:
         m_reported.reset();
         m_editor.clearValue();
     }
+    // Whether the editor holds what the sauna told it (or nothing): a step the user took away
+    // from it and back counts as none.
+    bool untouched() const { return !m_editor.hasValue() || m_editor.value() == m_loaded; }
 
 private:
     static void setValue(Editor &editor, const Reported &reported) { editor.setValue(reported); }
+    // The editor holds the report as far as its limits allow; what it holds is what a report
+    // left there, to tell the user's steps from it.
+    void load()
+    {
+        m_load(m_editor, *m_reported);
+        m_loaded = m_editor.value();
+    }
 
     Editor &m_editor;
     Load m_load;
     std::optional<Reported> m_reported;
+    decltype(std::declval<const Editor &>().value()) m_loaded{};
     bool m_opened = false;
 };
 

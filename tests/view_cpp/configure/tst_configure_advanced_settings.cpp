@@ -422,20 +422,34 @@ void TestConfigureAdvancedSettings::standbyCommitSendsEveryEditorWithAValue_data
     QTest::addColumn<bool>("waterFlag");
     QTest::addColumn<bool>("reported");
     QTest::addColumn<bool>("switchOff");
+    // Reported while the page is open (another panel saved): the switch (-1 none) and the
+    // reduction (-1 none).
+    QTest::addColumn<int>("laterEnable");
+    QTest::addColumn<int>("laterReduction");
     QTest::addColumn<QStringList>("sent");
     // Every editor that holds a value sends it, shown or not, in this order.
     const QStringList all{"enable 1", "reduction 90", "tank 810"};
     QTest::newRow("sauna without water temperature")
-        << MasterFuncDescTypes::E_sauna << false << true << false << all;
+        << MasterFuncDescTypes::E_sauna << false << true << false << -1 << -1 << all;
     QTest::newRow("steam with water temperature")
-        << MasterFuncDescTypes::E_steam_public << true << true << false << all;
+        << MasterFuncDescTypes::E_steam_public << true << true << false << -1 << -1 << all;
     QTest::newRow("steam without water temperature")
-        << MasterFuncDescTypes::E_steam_private << false << true << false << all;
+        << MasterFuncDescTypes::E_steam_private << false << true << false << -1 << -1 << all;
     QTest::newRow("switched off on the page")
-        << MasterFuncDescTypes::E_combi_auto << true << true << true
+        << MasterFuncDescTypes::E_combi_auto << true << true << true << -1 << -1
         << QStringList{"enable 0", "reduction 90", "tank 810"};
     QTest::newRow("nothing reported, switched on")
-        << MasterFuncDescTypes::E_unknown << false << false << false << QStringList{"enable 1"};
+        << MasterFuncDescTypes::E_unknown << false << false << false << -1 << -1
+        << QStringList{"enable 1"};
+    QTest::newRow("untouched, reports arrive: follows")
+        << MasterFuncDescTypes::E_sauna << false << true << false << 0 << 99
+        << QStringList{"enable 0", "reduction 99", "tank 810"};
+    QTest::newRow("switched off on the page, the sauna reports on: kept")
+        << MasterFuncDescTypes::E_combi_auto << true << true << true << 1 << 99
+        << QStringList{"enable 0", "reduction 99", "tank 810"};
+    QTest::newRow("nothing reported, then reports fill the open page")
+        << MasterFuncDescTypes::E_unknown << false << false << false << 1 << 99
+        << QStringList{"enable 1", "reduction 99"};
 }
 
 void TestConfigureAdvancedSettings::standbyCommitSendsEveryEditorWithAValue()
@@ -444,6 +458,8 @@ void TestConfigureAdvancedSettings::standbyCommitSendsEveryEditorWithAValue()
     QFETCH(bool, waterFlag);
     QFETCH(bool, reported);
     QFETCH(bool, switchOff);
+    QFETCH(int, laterEnable);
+    QFETCH(int, laterReduction);
     QFETCH(QStringList, sent);
     using Standby = view::ConfigureAdvancedSettingsStandbyViewManager;
     Standby standby(nullptr);
@@ -460,10 +476,19 @@ void TestConfigureAdvancedSettings::standbyCommitSendsEveryEditorWithAValue()
     standby.onStandbyViewVisibleChanged(true);
     // The switch shows the reported state, or off before a report; a tap leaves the state it
     // shows.
-    if (!reported)
+    if (!reported && laterEnable < 0)
         standby.onToggleChanged(0, false);
     if (switchOff)
         standby.onToggleChanged(0, true);
+    QSignalSpy applicable(&standby, &Standby::standbyTemperatureApplicableChanged);
+    if (laterEnable >= 0)
+        standby.onSaunaEnableStandbyChanged(laterEnable == 1);
+    if (laterReduction >= 0)
+        standby.onSaunaStandbyOffsetTemperatureChanged(laterReduction);
+    // The editors are shown as the switch the page shows.
+    if (!applicable.isEmpty())
+        QCOMPARE(applicable.last().at(0).toBool(),
+                 sent.first() == "enable 1" && !MasterFuncDescTypes::isSteamProduct(product));
 
     QStringList order;
     connect(&standby, &Standby::enableStandbyChangeRequest, this,
@@ -1009,9 +1034,12 @@ void TestConfigureAdvancedSettings::openDurationEditorTakesTheFirstReport_data()
     QTest::addColumn<int>("report");
     QTest::addColumn<int>("heldMinutes");
     QTest::addColumn<int>("steppedMinutes");
-    QTest::newRow("fan runtime") << "fan" << 30 << 30 << 90;
-    QTest::newRow("cleanup interval in hours") << "cleanup" << 20 << 1200 << 1800;
-    QTest::newRow("tank auto-emptying interval") << "tank" << 120 << 120 << 180;
+    // Reported to an untouched editor: its upper limit, in the report's unit.
+    QTest::addColumn<int>("followed");
+    QTest::newRow("fan runtime") << "fan" << 30 << 30 << 90 << 180;
+    QTest::newRow("cleanup interval in hours") << "cleanup" << 20 << 1200 << 1800 << 1500;
+    QTest::newRow("tank auto-emptying interval") << "tank" << 120 << 120 << 180 << 480;
+    QTest::newRow("external switch bath time") << "external switch" << 30 << 30 << 90 << 1440;
 }
 
 void TestConfigureAdvancedSettings::openDurationEditorTakesTheFirstReport()
@@ -1020,6 +1048,7 @@ void TestConfigureAdvancedSettings::openDurationEditorTakesTheFirstReport()
     QFETCH(int, report);
     QFETCH(int, heldMinutes);
     QFETCH(int, steppedMinutes);
+    QFETCH(int, followed);
     const DurationScreen duration = durationScreen(screen);
 
     // Opened before the sauna reported: "--" and nothing to save, until the report arrives.
@@ -1034,6 +1063,14 @@ void TestConfigureAdvancedSettings::openDurationEditorTakesTheFirstReport()
     QCOMPARE(hasValue.size(), 1);
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.at(0).at(0).toInt(), heldMinutes);
+
+    // Untouched, it follows the next report (another panel saved it), its steppers too.
+    QSignalSpy upper(duration.editor, &value::DurationManager::upperLimitReached);
+    duration.report(followed);
+    QCOMPARE(duration.editor->value(), std::optional<qint64>(duration.editor->upperLimit()));
+    QVERIFY(!upper.isEmpty());
+    QCOMPARE(upper.last().at(1).toBool(), true); // the hour wraps; the minute stops
+    duration.report(report);
 
     // Opened after a report and stepped: the user's value stands against the next report.
     duration.open();

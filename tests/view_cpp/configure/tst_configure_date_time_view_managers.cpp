@@ -230,22 +230,39 @@ private slots:
         QTest::addColumn<int>("component");
         QTest::addColumn<int>("direction");
         QTest::addColumn<QDateTime>("expected");
+        // The clock reported while the editor is open (the clock ran on, or another panel set
+        // it); none where invalid.
+        QTest::addColumn<QDateTime>("later");
         QTest::newRow("23:59 minute up, 29 Feb")
             << QDateTime(QDate(2024, 2, 29), QTime(23, 59), Qt::UTC) << int(TimeEditTypes::E_minute)
             << int(TimeEditTypes::E_increase)
-            << QDateTime(QDate(2024, 2, 29), QTime(23, 0), Qt::UTC);
+            << QDateTime(QDate(2024, 2, 29), QTime(23, 0), Qt::UTC) << QDateTime();
         QTest::newRow("23:30 hour up, 31 Dec")
             << QDateTime(QDate(2023, 12, 31), QTime(23, 30), Qt::UTC) << int(TimeEditTypes::E_hour)
             << int(TimeEditTypes::E_increase)
-            << QDateTime(QDate(2023, 12, 31), QTime(0, 30), Qt::UTC);
+            << QDateTime(QDate(2023, 12, 31), QTime(0, 30), Qt::UTC) << QDateTime();
         QTest::newRow("00:00 minute down, 1 Mar")
             << QDateTime(QDate(2023, 3, 1), QTime(0, 0), Qt::UTC) << int(TimeEditTypes::E_minute)
-            << int(TimeEditTypes::E_decrease)
-            << QDateTime(QDate(2023, 3, 1), QTime(0, 59), Qt::UTC);
+            << int(TimeEditTypes::E_decrease) << QDateTime(QDate(2023, 3, 1), QTime(0, 59), Qt::UTC)
+            << QDateTime();
         QTest::newRow("00:10 hour down, 30 Apr")
             << QDateTime(QDate(2024, 4, 30), QTime(0, 10), Qt::UTC) << int(TimeEditTypes::E_hour)
             << int(TimeEditTypes::E_decrease)
-            << QDateTime(QDate(2024, 4, 30), QTime(23, 10), Qt::UTC);
+            << QDateTime(QDate(2024, 4, 30), QTime(23, 10), Qt::UTC) << QDateTime();
+        // A component of -1: no step. An editor the user has not stepped follows the clock.
+        QTest::newRow("untouched, two hours on")
+            << QDateTime(QDate(2024, 4, 30), QTime(4, 17), Qt::UTC) << -1 << 0
+            << QDateTime(QDate(2024, 4, 30), QTime(6, 17), Qt::UTC)
+            << QDateTime(QDate(2024, 4, 30), QTime(6, 17), Qt::UTC);
+        QTest::newRow("untouched, past midnight")
+            << QDateTime(QDate(2024, 2, 29), QTime(23, 59), Qt::UTC) << -1 << 0
+            << QDateTime(QDate(2024, 3, 1), QTime(0, 0), Qt::UTC)
+            << QDateTime(QDate(2024, 3, 1), QTime(0, 0), Qt::UTC);
+        QTest::newRow("stepped, a minute on: kept")
+            << QDateTime(QDate(2023, 12, 31), QTime(23, 30), Qt::UTC) << int(TimeEditTypes::E_hour)
+            << int(TimeEditTypes::E_increase)
+            << QDateTime(QDate(2023, 12, 31), QTime(0, 30), Qt::UTC)
+            << QDateTime(QDate(2023, 12, 31), QTime(23, 31), Qt::UTC);
     }
     void timeStepsWrapAtMidnightOnMonthEndsAndLeapDays()
     {
@@ -253,11 +270,15 @@ private slots:
         QFETCH(int, component);
         QFETCH(int, direction);
         QFETCH(QDateTime, expected);
+        QFETCH(QDateTime, later);
         view::ConfigureDateTimeTimeViewManager time(nullptr);
         QSignalSpy requests(&time, &view::ConfigureDateTimeTimeViewManager::setSystemTimeRequested);
         time.onSystemTimeDetailsChanged(reported, true, true);
         time.onTimeRowItemSelected(view::ConfigureDateTimeTimeViewManager::timeRowId);
-        time.timeEditor()->onTimeChangeRequested(component, direction);
+        if (component >= 0)
+            time.timeEditor()->onTimeChangeRequested(component, direction);
+        if (later.isValid())
+            time.onSystemTimeDetailsChanged(later, true, true);
         time.onSetTimeCommit();
         QCOMPARE(requests.size(), 1);
         const QDateTime sent = requests.at(0).at(0).toDateTime();
@@ -413,18 +434,28 @@ private slots:
         QTest::addColumn<int>("stepper");
         QTest::addColumn<int>("direction");
         QTest::addColumn<QDate>("expected");
+        // The sauna's date reported while the editor is open; none where invalid.
+        QTest::addColumn<QDate>("later");
         // Format YY/MM/DD: stepper 1 year, 2 month, 3 day.
-        QTest::newRow("29 Feb, year up") << QDate(2024, 2, 29) << 0 << 0 << QDate(2025, 2, 28);
-        QTest::newRow("31 Jan, month up") << QDate(2023, 1, 31) << 1 << 0 << QDate(2023, 2, 28);
+        QTest::newRow("29 Feb, year up")
+            << QDate(2024, 2, 29) << 0 << 0 << QDate(2025, 2, 28) << QDate();
+        QTest::newRow("31 Jan, month up")
+            << QDate(2023, 1, 31) << 1 << 0 << QDate(2023, 2, 28) << QDate();
         QTest::newRow("31 Mar, month down, leap")
-            << QDate(2024, 3, 31) << 1 << 1 << QDate(2024, 2, 29);
-        QTest::newRow("29 Feb, day up wraps") << QDate(2024, 2, 29) << 2 << 0 << QDate(2024, 2, 1);
+            << QDate(2024, 3, 31) << 1 << 1 << QDate(2024, 2, 29) << QDate();
+        QTest::newRow("29 Feb, day up wraps")
+            << QDate(2024, 2, 29) << 2 << 0 << QDate(2024, 2, 1) << QDate();
         QTest::newRow("31 Dec 2099, day up wraps")
-            << QDate(2099, 12, 31) << 2 << 0 << QDate(2099, 12, 1);
+            << QDate(2099, 12, 31) << 2 << 0 << QDate(2099, 12, 1) << QDate();
         QTest::newRow("2099, year up blocked")
-            << QDate(2099, 6, 15) << 0 << 0 << QDate(2099, 12, 31);
+            << QDate(2099, 6, 15) << 0 << 0 << QDate(2099, 12, 31) << QDate();
         QTest::newRow("2000, year down blocked")
-            << QDate(2000, 6, 15) << 0 << 1 << QDate(2000, 1, 1);
+            << QDate(2000, 6, 15) << 0 << 1 << QDate(2000, 1, 1) << QDate();
+        // A stepper of -1: no step. An editor the user has not stepped follows the sauna's date.
+        QTest::newRow("untouched, past midnight")
+            << QDate(2024, 2, 29) << -1 << 0 << QDate(2024, 3, 1) << QDate(2024, 3, 1);
+        QTest::newRow("stepped, another date reported: kept")
+            << QDate(2023, 1, 31) << 1 << 0 << QDate(2023, 2, 28) << QDate(2023, 2, 1);
     }
     void dateStepsStayValidAtMonthEnds()
     {
@@ -432,12 +463,16 @@ private slots:
         QFETCH(int, stepper);
         QFETCH(int, direction);
         QFETCH(QDate, expected);
+        QFETCH(QDate, later);
         view::ConfigureDateTimeDateViewManager date(nullptr);
         QSignalSpy requests(&date, &view::ConfigureDateTimeDateViewManager::setSystemTimeRequested);
         const QDateTime midnight(start, QTime(0, 0), Qt::UTC);
         date.onSystemTimeDetailsChanged(midnight, true, true);
         date.onDateRowItemSelected(view::ConfigureDateTimeDateViewManager::dateRowId);
-        date.dateEditor()->onDateChangeRequested(stepper, direction);
+        if (stepper >= 0)
+            date.dateEditor()->onDateChangeRequested(stepper, direction);
+        if (later.isValid())
+            date.onSystemTimeDetailsChanged(QDateTime(later, QTime(0, 0), Qt::UTC), true, true);
         date.onSetDateCommit();
         QCOMPARE(requests.size(), 1);
         const QDateTime sent = requests.at(0).at(0).toDateTime();

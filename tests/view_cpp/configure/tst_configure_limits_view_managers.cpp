@@ -437,11 +437,14 @@ private slots:
         QTest::addColumn<int>("report");
         QTest::addColumn<qint64>("held");
         QTest::addColumn<qint64>("stepped");
-        QTest::newRow("water temperature limit")
-            << int(ConfigureTypes::E_waterTempLimit) << 945 << qint64(945) << qint64(954);
-        QTest::newRow("max water fill time") << 5 << 754 << qint64(754000) << qint64(814000);
-        QTest::newRow("overheating")
-            << int(ConfigureTypes::E_overheating) << 720 << qint64(720) << qint64(729);
+        // Held after a report of report + 9 reached the untouched editor.
+        QTest::addColumn<qint64>("followed");
+        QTest::newRow("water temperature limit") << int(ConfigureTypes::E_waterTempLimit) << 945
+                                                 << qint64(945) << qint64(954) << qint64(954);
+        QTest::newRow("max water fill time")
+            << 5 << 754 << qint64(754000) << qint64(814000) << qint64(763000);
+        QTest::newRow("overheating") << int(ConfigureTypes::E_overheating) << 720 << qint64(720)
+                                     << qint64(729) << qint64(729);
     }
 
     void openEditorTakesTheFirstReport()
@@ -450,6 +453,7 @@ private slots:
         QFETCH(int, report);
         QFETCH(qint64, held);
         QFETCH(qint64, stepped);
+        QFETCH(qint64, followed);
         ConfigureLimitsViewManager manager(nullptr);
         manager.onSaunaMasterProductChanged(MasterFuncDescTypes::E_sauna);
         manager.onSaunaMasterFuncDescChanged(flags(true, true, true));
@@ -483,6 +487,10 @@ private slots:
         QCOMPARE(value(), std::optional<qint64>(held));
         QCOMPARE(hasValue.size(), 1);
         QVERIFY(editor->property("hasValue").toBool());
+        // Untouched, it follows the next report.
+        sendReport(report + 9);
+        QCOMPARE(value(), std::optional<qint64>(followed));
+        sendReport(report);
 
         // Opened after a report and stepped: the user's value stands against the next one.
         manager.onItemSelected(entry);
@@ -739,6 +747,129 @@ private slots:
         editor->onTimeChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_increase);
         manager.onSaunaNotAllowedStartFromTimeChanged(QTime(20, 0));
         QCOMPARE(editor->value().time(), QTime(23, 0));
+    }
+
+    void notAllowedStartEditFollowsTheSauna_data()
+    {
+        // What happens, in order: "show" and "back" (the page shown, left by Back); "on", "off",
+        // "from=HH:mm" and "until=HH:mm" (reports); "toggle" (a tap on the switch); "editFrom"
+        // (the From editor opened over the page), "step" (+1 h in it), "saveFrom" (its Save,
+        // back on the page); "replace" (another sauna). Then Save: what is shown, what the From
+        // editor holds and what goes to the sauna.
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("fromEditor");
+        QTest::addColumn<QString>("sent");
+        QTest::newRow("untouched, a report arrives: follows")
+            << "on from=22:00 until=06:00 show off from=21:00"
+            << "0 21:00 06:00"
+            << "21:00"
+            << "0 21:00 06:00";
+        QTest::newRow("changed, a report arrives: kept")
+            << "on from=22:00 until=06:00 show toggle editFrom step saveFrom on from=21:00"
+            << "0 23:00 06:00"
+            << "23:00"
+            << "0 23:00 06:00";
+        QTest::newRow("without a value, the first report fills every part")
+            << "show on from=22:00 until=06:00"
+            << "1 22:00 06:00"
+            << "22:00"
+            << "1 22:00 06:00";
+        QTest::newRow("the switch reported last, before Save") << "show from=22:00 until=06:00 on"
+                                                               << "1 22:00 06:00"
+                                                               << "22:00"
+                                                               << "1 22:00 06:00";
+        QTest::newRow("open From editor, untouched, follows")
+            << "from=22:00 until=06:00 show editFrom from=21:00"
+            << "0 21:00 06:00"
+            << "21:00"
+            << "0 21:00 06:00";
+        QTest::newRow("open From editor, stepped, kept")
+            << "from=22:00 until=06:00 show editFrom step from=20:00 saveFrom"
+            << "0 23:00 06:00"
+            << "23:00"
+            << "0 23:00 06:00";
+        QTest::newRow("From saved unchanged, follows")
+            << "from=22:00 until=06:00 show editFrom saveFrom from=21:00"
+            << "0 21:00 06:00"
+            << "21:00"
+            << "0 21:00 06:00";
+        QTest::newRow("Back ends the edit")
+            << "on from=22:00 until=06:00 show toggle editFrom step saveFrom back show"
+            << "1 22:00 06:00"
+            << "22:00"
+            << "1 22:00 06:00";
+        QTest::newRow("Back, then a change of sauna and back again")
+            << "on from=22:00 until=06:00 replace off from=20:00 until=05:00 show back replace "
+               "on from=22:00 until=06:00 show"
+            << "1 22:00 06:00"
+            << "22:00"
+            << "1 22:00 06:00";
+        QTest::newRow("a change of sauna under an edit: the new sauna fills it")
+            << "on from=22:00 until=06:00 show toggle replace on from=20:00 until=05:00"
+            << "1 20:00 05:00"
+            << "20:00"
+            << "1 20:00 05:00";
+    }
+
+    // An open edit follows the sauna part by part until the user changes that part.
+    void notAllowedStartEditFollowsTheSauna()
+    {
+        QFETCH(QString, events);
+        QFETCH(QString, shown);
+        QFETCH(QString, fromEditor);
+        QFETCH(QString, sent);
+        ConfigureLimitsNotAllowedStartViewManager manager(nullptr);
+        QStringList requests;
+        connect(&manager,
+                &ConfigureLimitsNotAllowedStartViewManager::notAllowedStartEnableChangeRequested,
+                [&requests](bool on) { requests << QString::number(on); });
+        for (const auto signal :
+             {&ConfigureLimitsNotAllowedStartViewManager::notAllowedStartFromTimeChangeRequested,
+              &ConfigureLimitsNotAllowedStartViewManager::notAllowedStartUntilTimeChangeRequested})
+            connect(&manager, signal,
+                    [&requests](QTime time) { requests << time.toString("HH:mm"); });
+        const auto row = [&manager](int index, const char *role) {
+            return modelReader::value(*manager.model(), index, role);
+        };
+        for (const QString &event : events.split(' ')) {
+            const QTime time = QTime::fromString(event.section('=', 1), "HH:mm");
+            if (event == "show" || event == "back")
+                manager.onAllowedStartViewVisibleChanged(event == "show");
+            else if (event == "on" || event == "off")
+                manager.onSaunaNotAllowedStartEnableChanged(event == "on");
+            else if (event.startsWith("from="))
+                manager.onSaunaNotAllowedStartFromTimeChanged(time);
+            else if (event.startsWith("until="))
+                manager.onSaunaNotAllowedStartUntilTimeChanged(time);
+            else if (event == "toggle")
+                manager.onToggleChanged(ConfigureTypes::E_notAllowedStartDisable,
+                                        row(0, "value2").toBool());
+            else if (event == "editFrom") {
+                manager.onRowItemSelected(ConfigureTypes::E_notAllowedStartFrom);
+                manager.onAllowedStartViewVisibleChanged(false);
+            } else if (event == "step")
+                manager.fromTimeManager()->onTimeChangeRequested(TimeEditTypes::E_hour,
+                                                                 TimeEditTypes::E_increase);
+            else if (event == "saveFrom") {
+                manager.onNotAllowedStartFromSaved();
+                manager.onAllowedStartViewVisibleChanged(true);
+            } else if (event == "replace")
+                manager.onSaunaReplaced();
+            else
+                QFAIL(qPrintable(event));
+        }
+        const QDateTime editorTime = manager.fromTimeManager()->value();
+        QCOMPARE(editorTime.isValid() ? editorTime.toString("HH:mm") : "--", fromEditor);
+        // Back from a time editor: the page again.
+        if (manager.model()->rowCount() == 0)
+            manager.onAllowedStartViewVisibleChanged(true);
+        QCOMPARE(QStringList({QString::number(row(0, "value2").toBool()),
+                              row(1, "value2").toString(), row(2, "value2").toString()})
+                     .join(' '),
+                 shown);
+        manager.onNotAllowedStartEditCompleted();
+        QCOMPARE(requests.join(' '), sent);
     }
 
     // Save is offered once the edit holds both times, and no longer after a change of sauna.
