@@ -412,27 +412,34 @@ private slots:
         QTest::addColumn<bool>("shown");
         // Whether the editor held another program's stop time before.
         QTest::addColumn<bool>("afterAnother");
-        QTest::newRow("none") << 0u << false << false;
-        QTest::newRow("a minute") << 1u << true << false;
-        QTest::newRow("a day") << 1440u << true << false;
-        QTest::newRow("a day and a minute") << 1441u << false << false;
-        QTest::newRow("beyond an int") << 4294967295u << false << false;
-        QTest::newRow("none, after a program with one") << 0u << false << true;
+        // Whether the sauna reports the program again during the edit, without a start.
+        QTest::addColumn<bool>("reportedWithoutStart");
+        QTest::newRow("none") << 0u << false << false << false;
+        QTest::newRow("a minute") << 1u << true << false << false;
+        QTest::newRow("a day") << 1440u << true << false << false;
+        QTest::newRow("a day and a minute") << 1441u << false << false << false;
+        QTest::newRow("beyond an int") << 4294967295u << false << false << false;
+        QTest::newRow("none, after a program with one") << 0u << false << true << false;
+        QTest::newRow("reported without a start") << 90u << true << false << true;
+        QTest::newRow("reported without a start or a stop") << 0u << false << true << true;
     }
 
-    // A stored program's stop time that no bath can have reads "--" in both of its rows, and the
-    // editor opens without a value instead of at a limit it would be clamped to.
+    // A program's stop time that no bath can have reads "--" in both of its rows, and the editor
+    // opens at a new program's stop time, the sauna's bath time, which Set stop time then keeps. A
+    // program reported without a start during the edit is edited from today 18:00, as on opening.
     void stopAfterOutsideABathShowsNoValue()
     {
         using Rows = control::details::CalendarProgramSettingsControllerBase;
         QFETCH(quint32, minutes);
         QFETCH(bool, shown);
         QFETCH(bool, afterAnother);
+        QFETCH(bool, reportedWithoutStart);
         CalendarTab tab;
         tab.setNow(wall(2024, 5, 10, 10, 0));
+        emit tab.bridge.saunaBathTimeChanged(45);
         value::DurationManager *editor = tab.dateProgram.customStopAfterManager();
         CalendarProgram stored = dateProgram(5, wall(2024, 5, 20, 18, 0));
-        stored.duration = minutes;
+        stored.duration = reportedWithoutStart ? 60 : minutes;
         emit tab.bridge.saunaCalendarProgramChanged(stored);
         emit tab.bridge.saunaCalendarProgramChanged(dateProgram(6, wall(2024, 5, 20, 20, 0)));
         tab.dateOverview.onMonthEditActivated();
@@ -440,38 +447,46 @@ private slots:
         if (afterAnother) {
             tab.dateOverview.onCalendarDateProgramEditActivated(1);
             tab.dateProgram.onRowItemSelected(Rows::E_stopAfterRow);
-            QVERIFY(editor->hasValue());
+            QCOMPARE(editor->valueInMinutes(), 60);
             tab.dateProgram.onCalendarProgramSettingsEditCancelRequested();
         }
         QSignalSpy lower(editor, &value::DurationManager::lowerLimitReached);
         QSignalSpy upper(editor, &value::DurationManager::upperLimitReached);
         tab.dateOverview.onCalendarDateProgramEditActivated(0);
         QVERIFY(tab.dateProgram.editing());
+        const QAbstractItemModel *settings = tab.dateProgram.settingsModel();
+        const auto shownIn = [](const QAbstractItemModel *rows, int row) {
+            return rows->data(rows->index(row, 0), view::RowItemBase::TextValue1Role).toString();
+        };
+        if (reportedWithoutStart) {
+            stored.start = QDateTime();
+            stored.duration = minutes;
+            emit tab.bridge.saunaCalendarProgramChanged(stored);
+            QCOMPARE(tab.dateProgram.editedProgram().start, wall(2024, 5, 10, 18, 0));
+            QCOMPARE(tab.dateProgram.readyAtManager()->value(), wall(2024, 5, 10, 18, 0));
+            QCOMPARE(shownIn(settings, Rows::E_startRow), QStringLiteral("18:00"));
+        }
 
         const QString expected =
             shown ? view::LanguageSupport::durationText(minutes) : QStringLiteral("--");
-        const QAbstractItemModel *settings = tab.dateProgram.settingsModel();
-        QCOMPARE(
-            settings
-                ->data(settings->index(Rows::E_stopAfterRow, 0), view::RowItemBase::TextValue1Role)
-                .toString(),
-            expected);
+        QCOMPARE(shownIn(settings, Rows::E_stopAfterRow), expected);
         const QAbstractItemModel *custom = tab.dateProgram.customStopAfterModel();
-        const int customRow = custom->rowCount() - 1;
-        QCOMPARE(
-            custom->data(custom->index(customRow, 0), view::RowItemBase::TextValue1Role).toString(),
-            expected);
+        QCOMPARE(shownIn(custom, custom->rowCount() - 1), expected);
 
         tab.dateProgram.onRowItemSelected(Rows::E_stopAfterRow);
-        QCOMPARE(editor->value().has_value(), shown);
-        if (shown)
-            QCOMPARE(editor->valueInMinutes(), int(minutes));
-        // An editor that let go of another program's stop time blocks every stepper.
-        if (afterAnother) {
+        QCOMPARE(editor->valueInMinutes(), shown ? int(minutes) : 45);
+        // The editor steps from the bath time, in either direction.
+        if (!shown) {
             const QVariantList allBlocked{true, true, true, true};
-            QCOMPARE(lower.last(), allBlocked);
-            QCOMPARE(upper.last(), allBlocked);
+            QVERIFY(!lower.isEmpty() && !upper.isEmpty());
+            QVERIFY(lower.last() != allBlocked);
+            QVERIFY(upper.last() != allBlocked);
         }
+        QCOMPARE(shownIn(settings, Rows::E_stopAfterRow), expected);
+        tab.dateProgram.onStopAfterCommit();
+        QCOMPARE(tab.dateProgram.editedProgram().duration, shown ? minutes : 45u);
+        QCOMPARE(shownIn(settings, Rows::E_stopAfterRow),
+                 view::LanguageSupport::durationText(shown ? minutes : 45));
         // The bath-time limit of the sauna stays the editor's limit.
         QVERIFY(editor->upperLimit() <= qint64(signalInterface::protocolFacts::longestBathMinutes) *
                                             value::DurationManager::millisecondsPerMinute);
