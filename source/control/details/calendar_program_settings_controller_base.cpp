@@ -680,8 +680,6 @@ bool CalendarProgramSettingsControllerBase::saveQuestion(const CalendarProgram &
                                                          UserMessage &question) const
 {
     const bool readyAt = program.startMode == CalendarTypes::E_ready_at;
-    const int heating =
-        readyAt ? m_dataProvider->estimatedHeatingMinutes(effectiveTemperature(program)) : 0;
     const QTime from = m_dataProvider->notAllowedStartFrom();
     const QTime until = m_dataProvider->notAllowedStartUntil();
     if (m_dataProvider->notAllowedStartEnabled() && from.isValid() && until.isValid() &&
@@ -691,6 +689,10 @@ bool CalendarProgramSettingsControllerBase::saveQuestion(const CalendarProgram &
         const qint64 startMinute = program.start.time().msecsSinceStartOfDay() / 60000;
         // A program to be ready at its time is switched on the heating time before it, by the
         // sauna's own rule: from then on it runs, and the sauna refuses that start in the window.
+        // The sauna is planned cold, as it will be on the program's day, not as hot as it may be
+        // now.
+        const qint64 heating =
+            readyAt ? m_dataProvider->coldStartHeatingMinutes(effectiveTemperature(program)) : 0;
         const qint64 onMinute = startMinute - heating;
         const bool startsInWindow =
             protocolFacts::inNotAllowedStartPeriod(startMinute, fromMinute, untilMinute);
@@ -703,13 +705,26 @@ bool CalendarProgramSettingsControllerBase::saveQuestion(const CalendarProgram &
             const auto format = m_dataProvider->timeFormat();
             const QString window = LanguageSupport::timeText(from, format) + QStringLiteral(" - ") +
                                    LanguageSupport::timeText(until, format);
-            question = questionMessage(startsInWindow ? panelMessageId::notAllowedStartConflict
-                                                      : panelMessageId::notAllowedStartMayConflict,
-                                       {m_dataProvider->programTimeText(program), window});
+            if (startsInWindow) {
+                question = questionMessage(panelMessageId::notAllowedStartConflict,
+                                           {m_dataProvider->programTimeText(program), window});
+                return true;
+            }
+            // The time the sauna is on, from the start of its heating to the program's stop, so
+            // that the user sees where it meets the window.
+            const QTime on = QTime::fromMSecsSinceStartOfDay(
+                static_cast<int>(protocolFacts::minuteOfDay(onMinute) * 60000));
+            const auto onFor = static_cast<unsigned int>(
+                protocolFacts::minuteOfDay(heating + static_cast<qint64>(program.duration)));
+            question =
+                questionMessage(panelMessageId::notAllowedStartMayConflict,
+                                {LanguageSupport::timeRangeText(on, onFor, format, true), window});
             return true;
         }
     }
     if (readyAt) {
+        // A program due within its heating time starts from the sauna as it is now.
+        const int heating = m_dataProvider->estimatedHeatingMinutes(effectiveTemperature(program));
         const QDateTime now = m_dataProvider->now();
         const qint64 minutesLeft =
             wallClock(now.date(), now.time()).secsTo(nextStart(program)) / 60;
