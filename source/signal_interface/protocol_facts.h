@@ -47,6 +47,10 @@ constexpr bool inNotAllowedStartPeriod(qint64 minute, qint64 from, qint64 until)
 // rate that stands in for a reported 0: ninths of a degree Celsius per minute, 2 °C a minute.
 constexpr qint64 factoryHeatRatio = 18;
 
+// The temperature of the room a sauna stands in, which it has cooled to once it has been off for a
+// while: ninths of a degree Celsius, 20 °C. The simulated sauna's room has it.
+constexpr qint64 coldRoomTemperature = 180;
+
 // Whole minutes a sauna heating at the rate (ninths of a degree Celsius per minute) needs from the
 // temperature to the target (ninths of a degree Celsius); none when it is there already. The
 // sauna switches a program that is to be ready at its time on this long before it, so the panel

@@ -412,27 +412,34 @@ private slots:
         QTest::addColumn<bool>("shown");
         // Whether the editor held another program's stop time before.
         QTest::addColumn<bool>("afterAnother");
-        QTest::newRow("none") << 0u << false << false;
-        QTest::newRow("a minute") << 1u << true << false;
-        QTest::newRow("a day") << 1440u << true << false;
-        QTest::newRow("a day and a minute") << 1441u << false << false;
-        QTest::newRow("beyond an int") << 4294967295u << false << false;
-        QTest::newRow("none, after a program with one") << 0u << false << true;
+        // Whether the sauna reports the program again during the edit, without a start.
+        QTest::addColumn<bool>("reportedWithoutStart");
+        QTest::newRow("none") << 0u << false << false << false;
+        QTest::newRow("a minute") << 1u << true << false << false;
+        QTest::newRow("a day") << 1440u << true << false << false;
+        QTest::newRow("a day and a minute") << 1441u << false << false << false;
+        QTest::newRow("beyond an int") << 4294967295u << false << false << false;
+        QTest::newRow("none, after a program with one") << 0u << false << true << false;
+        QTest::newRow("reported without a start") << 90u << true << false << true;
+        QTest::newRow("reported without a start or a stop") << 0u << false << true << true;
     }
 
-    // A stored program's stop time that no bath can have reads "--" in both of its rows, and the
-    // editor opens without a value instead of at a limit it would be clamped to.
+    // A program's stop time that no bath can have reads "--" in both of its rows, and the editor
+    // opens at a new program's stop time, the sauna's bath time, which Set stop time then keeps. A
+    // program reported without a start during the edit is edited from today 18:00, as on opening.
     void stopAfterOutsideABathShowsNoValue()
     {
         using Rows = control::details::CalendarProgramSettingsControllerBase;
         QFETCH(quint32, minutes);
         QFETCH(bool, shown);
         QFETCH(bool, afterAnother);
+        QFETCH(bool, reportedWithoutStart);
         CalendarTab tab;
         tab.setNow(wall(2024, 5, 10, 10, 0));
+        emit tab.bridge.saunaBathTimeChanged(45);
         value::DurationManager *editor = tab.dateProgram.customStopAfterManager();
         CalendarProgram stored = dateProgram(5, wall(2024, 5, 20, 18, 0));
-        stored.duration = minutes;
+        stored.duration = reportedWithoutStart ? 60 : minutes;
         emit tab.bridge.saunaCalendarProgramChanged(stored);
         emit tab.bridge.saunaCalendarProgramChanged(dateProgram(6, wall(2024, 5, 20, 20, 0)));
         tab.dateOverview.onMonthEditActivated();
@@ -440,38 +447,46 @@ private slots:
         if (afterAnother) {
             tab.dateOverview.onCalendarDateProgramEditActivated(1);
             tab.dateProgram.onRowItemSelected(Rows::E_stopAfterRow);
-            QVERIFY(editor->hasValue());
+            QCOMPARE(editor->valueInMinutes(), 60);
             tab.dateProgram.onCalendarProgramSettingsEditCancelRequested();
         }
         QSignalSpy lower(editor, &value::DurationManager::lowerLimitReached);
         QSignalSpy upper(editor, &value::DurationManager::upperLimitReached);
         tab.dateOverview.onCalendarDateProgramEditActivated(0);
         QVERIFY(tab.dateProgram.editing());
+        const QAbstractItemModel *settings = tab.dateProgram.settingsModel();
+        const auto shownIn = [](const QAbstractItemModel *rows, int row) {
+            return rows->data(rows->index(row, 0), view::RowItemBase::TextValue1Role).toString();
+        };
+        if (reportedWithoutStart) {
+            stored.start = QDateTime();
+            stored.duration = minutes;
+            emit tab.bridge.saunaCalendarProgramChanged(stored);
+            QCOMPARE(tab.dateProgram.editedProgram().start, wall(2024, 5, 10, 18, 0));
+            QCOMPARE(tab.dateProgram.readyAtManager()->value(), wall(2024, 5, 10, 18, 0));
+            QCOMPARE(shownIn(settings, Rows::E_startRow), QStringLiteral("18:00"));
+        }
 
         const QString expected =
             shown ? view::LanguageSupport::durationText(minutes) : QStringLiteral("--");
-        const QAbstractItemModel *settings = tab.dateProgram.settingsModel();
-        QCOMPARE(
-            settings
-                ->data(settings->index(Rows::E_stopAfterRow, 0), view::RowItemBase::TextValue1Role)
-                .toString(),
-            expected);
+        QCOMPARE(shownIn(settings, Rows::E_stopAfterRow), expected);
         const QAbstractItemModel *custom = tab.dateProgram.customStopAfterModel();
-        const int customRow = custom->rowCount() - 1;
-        QCOMPARE(
-            custom->data(custom->index(customRow, 0), view::RowItemBase::TextValue1Role).toString(),
-            expected);
+        QCOMPARE(shownIn(custom, custom->rowCount() - 1), expected);
 
         tab.dateProgram.onRowItemSelected(Rows::E_stopAfterRow);
-        QCOMPARE(editor->value().has_value(), shown);
-        if (shown)
-            QCOMPARE(editor->valueInMinutes(), int(minutes));
-        // An editor that let go of another program's stop time blocks every stepper.
-        if (afterAnother) {
+        QCOMPARE(editor->valueInMinutes(), shown ? int(minutes) : 45);
+        // The editor steps from the bath time, in either direction.
+        if (!shown) {
             const QVariantList allBlocked{true, true, true, true};
-            QCOMPARE(lower.last(), allBlocked);
-            QCOMPARE(upper.last(), allBlocked);
+            QVERIFY(!lower.isEmpty() && !upper.isEmpty());
+            QVERIFY(lower.last() != allBlocked);
+            QVERIFY(upper.last() != allBlocked);
         }
+        QCOMPARE(shownIn(settings, Rows::E_stopAfterRow), expected);
+        tab.dateProgram.onStopAfterCommit();
+        QCOMPARE(tab.dateProgram.editedProgram().duration, shown ? minutes : 45u);
+        QCOMPARE(shownIn(settings, Rows::E_stopAfterRow),
+                 view::LanguageSupport::durationText(shown ? minutes : 45));
         // The bath-time limit of the sauna stays the editor's limit.
         QVERIFY(editor->upperLimit() <= qint64(signalInterface::protocolFacts::longestBathMinutes) *
                                             value::DurationManager::millisecondsPerMinute);
@@ -609,36 +624,59 @@ private slots:
         QTest::addColumn<QTime>("until");
         QTest::addColumn<QDateTime>("start");
         QTest::addColumn<bool>("readyAt");
+        QTest::addColumn<int>("reading");        // -1: no temperature reported yet
         QTest::addColumn<quint32>("expectedId"); // 0: saved without a question
-        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QStringList>("arguments");
         const QTime ten(10, 0), six(18, 0), night(22, 0), morning(6, 0);
         const QString day = QStringLiteral("10:00 - 18:00");
         const QString overnight = QStringLiteral("22:00 - 06:00");
-        // Now is 10:00; 84 °C from 20 °C takes 32 minutes of heating.
+        const auto on = [](const char *times, const QString &window) {
+            return QStringList{QString::fromLatin1(times), window};
+        };
+        // Now is 10:00; 84 °C from 20 °C takes 32 minutes of heating, and a program runs an hour.
         QTest::newRow("starts inside the not-allowed window")
-            << night << morning << wall(2024, 5, 10, 23, 0) << false << 0x2020u << overnight;
+            << night << morning << wall(2024, 5, 10, 23, 0) << false << 180 << 0x2020u
+            << on("23:00 - 00:00", overnight);
         QTest::newRow("runs into the not-allowed window")
-            << night << morning << wall(2024, 5, 10, 21, 30) << false << 0x2021u << overnight;
+            << night << morning << wall(2024, 5, 10, 21, 30) << false << 180 << 0x2021u
+            << on("21:30 - 22:30", overnight);
         QTest::newRow("ready before the heating time")
-            << night << morning << wall(2024, 5, 10, 10, 15) << true << 0x200cu
-            << QStringLiteral("32");
+            << night << morning << wall(2024, 5, 10, 10, 15) << true << 180 << 0x200cu
+            << QStringList{QStringLiteral("32")};
         QTest::newRow("heating starts in the window's last minute")
-            << ten << six << wall(2024, 5, 10, 18, 31) << true << 0x2021u << day;
+            << ten << six << wall(2024, 5, 10, 18, 31) << true << 180 << 0x2021u
+            << on("17:59 - 19:31", day);
         QTest::newRow("heating starts as the window ends")
-            << ten << six << wall(2024, 5, 10, 18, 32) << true << 0u << QString();
+            << ten << six << wall(2024, 5, 10, 18, 32) << true << 180 << 0u << QStringList();
         QTest::newRow("heating starts inside a window across midnight")
-            << night << morning << wall(2024, 5, 11, 6, 31) << true << 0x2021u << overnight;
+            << night << morning << wall(2024, 5, 11, 6, 31) << true << 180 << 0x2021u
+            << on("05:59 - 07:31", overnight);
         QTest::newRow("heating starts before midnight inside the window")
-            << QTime(23, 0) << QTime(0, 0) << wall(2024, 5, 11, 0, 20) << true << 0x2021u
-            << QStringLiteral("23:00 - 00:00");
+            << QTime(23, 0) << QTime(0, 0) << wall(2024, 5, 11, 0, 20) << true << 180 << 0x2021u
+            << on("23:48 - 01:20", QStringLiteral("23:00 - 00:00"));
         QTest::newRow("heating runs into the window")
-            << six << QTime(18, 10) << wall(2024, 5, 10, 18, 20) << true << 0x2021u
-            << QStringLiteral("18:00 - 18:10");
+            << six << QTime(18, 10) << wall(2024, 5, 10, 18, 20) << true << 180 << 0x2021u
+            << on("17:48 - 19:20", QStringLiteral("18:00 - 18:10"));
         QTest::newRow("ready inside the window, heating before it")
-            << QTime(12, 0) << six << wall(2024, 5, 10, 12, 10) << true << 0x2020u
-            << QStringLiteral("12:00 - 18:00");
+            << QTime(12, 0) << six << wall(2024, 5, 10, 12, 10) << true << 180 << 0x2020u
+            << on("12:10 - 13:10", QStringLiteral("12:00 - 18:00"));
         QTest::newRow("starts at that time, heating after it")
-            << ten << six << wall(2024, 5, 10, 18, 31) << false << 0u << QString();
+            << ten << six << wall(2024, 5, 10, 18, 31) << false << 180 << 0u << QStringList();
+        // The window check plans the sauna cold, as it is when a later day's program comes: a
+        // sauna at 80.6 °C now would heat for 2 minutes, one that reported nothing for none.
+        QTest::newRow("hot now, planned from the room")
+            << ten << six << wall(2024, 5, 10, 18, 10) << true << 725 << 0x2021u
+            << on("17:38 - 19:10", day);
+        QTest::newRow("no reading yet, planned from the room")
+            << ten << six << wall(2024, 5, 10, 18, 10) << true << -1 << 0x2021u
+            << on("17:38 - 19:10", day);
+        // 10 °C: 37 minutes, where the room's 20 °C would take 32.
+        QTest::newRow("colder than the room, planned from the reading")
+            << ten << six << wall(2024, 5, 10, 18, 36) << true << 90 << 0x2021u
+            << on("17:59 - 19:36", day);
+        // A program due before the sauna cools heats from the reading.
+        QTest::newRow("hot now, due soon: no heating question")
+            << night << morning << wall(2024, 5, 10, 10, 15) << true << 725 << 0u << QStringList();
     }
 
     void saveQuestionsComeBeforeTheRequest()
@@ -647,14 +685,16 @@ private slots:
         QFETCH(QTime, until);
         QFETCH(QDateTime, start);
         QFETCH(bool, readyAt);
+        QFETCH(int, reading);
         QFETCH(quint32, expectedId);
-        QFETCH(QString, argument);
+        QFETCH(QStringList, arguments);
         CalendarTab tab;
         tab.setNow(wall(2024, 5, 10, 10, 0));
         emit tab.bridge.saunaNotAllowedStartEnableChanged(true);
         emit tab.bridge.saunaNotAllowedStartFromTimeChanged(from);
         emit tab.bridge.saunaNotAllowedStartUntilTimeChanged(until);
-        emit tab.bridge.saunaTemperatureChanged(180);
+        if (reading >= 0)
+            emit tab.bridge.saunaTemperatureChanged(reading);
         CalendarProgram program = dateProgram(3, start);
         program.temperature = 756;
         program.startMode = readyAt ? CalendarTypes::E_ready_at : CalendarTypes::E_start_at;
@@ -673,7 +713,7 @@ private slots:
             QCOMPARE(messages.size(), 1);
             const auto question = messages.at(0).at(0).value<UserMessage>();
             QCOMPARE(question.id, expectedId);
-            QVERIFY(question.arguments.contains(argument));
+            QCOMPARE(question.arguments, arguments);
             messages.at(0).at(1).value<UserMessageAction *>()->execute(
                 signalInterface::UserMessageTypes::E_answerYes);
         }

@@ -22,7 +22,8 @@ constexpr qint64 MillisecondsPerWeek = 7 * MillisecondsPerDay;
 // its own rate, so it keeps the factory one.
 struct WarmUp
 {
-    static constexpr quint32 RoomTemperature = 180; // 20 °C
+    static constexpr quint32 RoomTemperature =
+        quint32(signalInterface::protocolFacts::coldRoomTemperature); // 20 °C
     static constexpr quint32 HeatRatio =
         quint32(signalInterface::protocolFacts::factoryHeatRatio); // 2 °C per minute
 };

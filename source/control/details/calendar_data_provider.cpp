@@ -167,16 +167,31 @@ QDateTime CalendarDataProvider::now() const
     return m_systemTime.isValid() ? m_systemTime : signalInterface::protocolFacts::wallClockNow();
 }
 
+namespace {
+
+// The sauna's own rule for when a ready-at program switches on: a rate of 0 would never heat, and
+// the factory rate stands in for it.
+int heatingMinutesFrom(qint64 temperature, quint32 targetTemperature, qint64 heatRatio)
+{
+    return static_cast<int>(std::min<qint64>(
+        signalInterface::protocolFacts::heatingMinutes(targetTemperature, temperature, heatRatio),
+        std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
 int CalendarDataProvider::estimatedHeatingMinutes(quint32 targetTemperature) const
 {
     if (!m_temperature)
         return 0;
-    // The sauna's own rule for when a ready-at program switches on: a rate of 0 would never heat,
-    // and the factory rate stands in for it.
-    return static_cast<int>(
-        std::min<qint64>(signalInterface::protocolFacts::heatingMinutes(
-                             targetTemperature, *m_temperature, m_smartStart.heatRatio),
-                         std::numeric_limits<int>::max()));
+    return heatingMinutesFrom(*m_temperature, targetTemperature, m_smartStart.heatRatio);
+}
+
+int CalendarDataProvider::coldStartHeatingMinutes(quint32 targetTemperature) const
+{
+    const qint64 room = signalInterface::protocolFacts::coldRoomTemperature;
+    return heatingMinutesFrom(m_temperature ? std::min<qint64>(*m_temperature, room) : room,
+                              targetTemperature, m_smartStart.heatRatio);
 }
 
 QString CalendarDataProvider::programTimeText(const CalendarProgram &program) const

@@ -78,8 +78,16 @@ public:
     QTime notAllowedStartUntil() const { return m_notAllowedStartUntil; }
 
     // Minutes the sauna needs to heat from its measured temperature to the target, at the
-    // heating rate it reported; 0 while no temperature is known.
+    // heating rate it reported; 0 while no temperature is known. This is the heating of a program
+    // due so soon that the sauna will not have cooled before it.
     int estimatedHeatingMinutes(quint32 targetTemperature) const;
+    // Minutes the sauna needs to heat to the target when a program's time comes, whatever it reads
+    // now: a sauna hot now has cooled to its room by a later day, so the heating counts from the
+    // lower of its reading and a cold room, 20 °C (from the room while it has reported none), at
+    // the rate it reported. The sauna switches a ready-at program on by its temperature then, so
+    // a plan from today's hot reading would switch it on later than the sauna does. The
+    // not-allowed-start check plans by this figure; the simulated sauna heats the same way.
+    int coldStartHeatingMinutes(quint32 targetTemperature) const;
 
     // "18:00 - 19:30" in the current time format.
     QString programTimeText(const signalInterface::CalendarProgram &program) const;

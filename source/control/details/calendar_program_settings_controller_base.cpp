@@ -57,7 +57,7 @@ QString humidityText(quint32 encoded)
 }
 
 // A stop time that no bath can have (none, or beyond the longest bath a sauna runs) is none the
-// sauna can mean: its row reads "--" and its editor opens without a value.
+// sauna can mean: its row reads "--" until the user sets one.
 bool isBathDuration(quint32 minutes)
 {
     return minutes >= 1 && minutes <= quint32(signalInterface::protocolFacts::longestBathMinutes);
@@ -66,14 +66,6 @@ bool isBathDuration(quint32 minutes)
 QString stopAfterValueText(quint32 minutes)
 {
     return isBathDuration(minutes) ? LanguageSupport::durationText(minutes) : QStringLiteral("--");
-}
-
-void openStopAfterEditor(value::DurationManager &editor, quint32 minutes)
-{
-    if (isBathDuration(minutes))
-        editor.setValueInMinutes(static_cast<int>(minutes));
-    else
-        editor.clearValue();
 }
 
 } // namespace
@@ -238,7 +230,7 @@ void CalendarProgramSettingsControllerBase::onRowItemSelected(int row)
         m_favoriteModel->setSelectedFavorite(m_edited.favorite);
         break;
     case E_stopAfterRow:
-        openStopAfterEditor(*m_customStopAfterManager, m_edited.duration);
+        openStopAfterEditor();
         break;
     case E_bathModeRow:
         m_edited.standby = false;
@@ -380,7 +372,7 @@ void CalendarProgramSettingsControllerBase::onCustomRowItemSelected(int row)
         m_customPair->setHumidityFromInt(storedNumber(m_edited.humidity));
         break;
     case E_customStopAfterRow:
-        openStopAfterEditor(*m_customStopAfterManager, m_edited.duration);
+        openStopAfterEditor();
         break;
     default:
         break;
@@ -428,24 +420,18 @@ void CalendarProgramSettingsControllerBase::onCalendarProgramEditActivated(
         program.index >= static_cast<quint32>(CalendarDataProvider::programCount))
         return;
     m_original = program;
-    m_edited = program;
+    CalendarProgram edited = program;
     m_newProgram = !program.inUse;
     if (m_newProgram) {
-        m_edited.inUse = true;
-        m_edited.startMode = CalendarTypes::E_ready_at;
-        m_edited.favorite = CalendarProgram::noFavorite;
-        m_edited.duration = static_cast<quint32>(m_dataProvider->bathTime());
-        m_edited.temperature = static_cast<quint32>(m_dataProvider->targetTemperature());
-        m_edited.humidity = static_cast<quint32>(m_dataProvider->targetHumidity());
-        m_edited.standby = false;
+        edited.inUse = true;
+        edited.startMode = CalendarTypes::E_ready_at;
+        edited.favorite = CalendarProgram::noFavorite;
+        edited.duration = static_cast<quint32>(m_dataProvider->bathTime());
+        edited.temperature = static_cast<quint32>(m_dataProvider->targetTemperature());
+        edited.humidity = static_cast<quint32>(m_dataProvider->targetHumidity());
+        edited.standby = false;
     }
-    if (!m_edited.start.isValid())
-        m_edited.start = wallClock(m_dataProvider->today(), QTime(18, 0));
-    m_unchanged = m_edited;
-    m_editing = true;
-    loadEditors();
-    refreshRows();
-    emit editStateChanged();
+    beginEdit(edited);
 }
 
 void CalendarProgramSettingsControllerBase::onTemperatureUnitChanged(
@@ -496,11 +482,7 @@ void CalendarProgramSettingsControllerBase::onSaunaCalendarProgramChanged(
         emit calendarProgramEditCompleted();
         return;
     }
-    m_edited = reported;
-    m_unchanged = m_edited;
-    loadEditors();
-    refreshRows();
-    emit editStateChanged();
+    beginEdit(reported);
 }
 
 void CalendarProgramSettingsControllerBase::onSaunaEnableStandbyChanged(bool enabled)
@@ -578,6 +560,20 @@ void CalendarProgramSettingsControllerBase::onSaveChangesAnswered(const Answer &
     onCalendarProgramSettingsEditSaveRequested();
 }
 
+void CalendarProgramSettingsControllerBase::beginEdit(const CalendarProgram &program)
+{
+    m_edited = program;
+    // A program without a start time is edited from today at 18:00: the time editor needs a time
+    // of day on a day to step, and Save needs a start to send.
+    if (!m_edited.start.isValid())
+        m_edited.start = wallClock(m_dataProvider->today(), QTime(18, 0));
+    m_unchanged = m_edited;
+    m_editing = true;
+    loadEditors();
+    refreshRows();
+    emit editStateChanged();
+}
+
 void CalendarProgramSettingsControllerBase::loadEditors()
 {
     const QDate day = m_edited.start.date();
@@ -592,8 +588,16 @@ void CalendarProgramSettingsControllerBase::loadEditors()
         isBathDuration(m_edited.duration) ? static_cast<int>(m_edited.duration) : 0;
     m_customStopAfterManager->setUpperLimitInMinutes(
         std::max(m_dataProvider->bathTimeLimit(), storedStopAfter));
-    openStopAfterEditor(*m_customStopAfterManager, m_edited.duration);
+    openStopAfterEditor();
     m_favoriteModel->setSelectedFavorite(m_edited.favorite);
+}
+
+void CalendarProgramSettingsControllerBase::openStopAfterEditor()
+{
+    // The row goes on reading "--" until Set stop time keeps the editor's value.
+    m_customStopAfterManager->setValueInMinutes(isBathDuration(m_edited.duration)
+                                                    ? static_cast<int>(m_edited.duration)
+                                                    : m_dataProvider->bathTime());
 }
 
 void CalendarProgramSettingsControllerBase::refreshRows()
@@ -676,8 +680,6 @@ bool CalendarProgramSettingsControllerBase::saveQuestion(const CalendarProgram &
                                                          UserMessage &question) const
 {
     const bool readyAt = program.startMode == CalendarTypes::E_ready_at;
-    const int heating =
-        readyAt ? m_dataProvider->estimatedHeatingMinutes(effectiveTemperature(program)) : 0;
     const QTime from = m_dataProvider->notAllowedStartFrom();
     const QTime until = m_dataProvider->notAllowedStartUntil();
     if (m_dataProvider->notAllowedStartEnabled() && from.isValid() && until.isValid() &&
@@ -687,6 +689,10 @@ bool CalendarProgramSettingsControllerBase::saveQuestion(const CalendarProgram &
         const qint64 startMinute = program.start.time().msecsSinceStartOfDay() / 60000;
         // A program to be ready at its time is switched on the heating time before it, by the
         // sauna's own rule: from then on it runs, and the sauna refuses that start in the window.
+        // The sauna is planned cold, as it will be on the program's day, not as hot as it may be
+        // now.
+        const qint64 heating =
+            readyAt ? m_dataProvider->coldStartHeatingMinutes(effectiveTemperature(program)) : 0;
         const qint64 onMinute = startMinute - heating;
         const bool startsInWindow =
             protocolFacts::inNotAllowedStartPeriod(startMinute, fromMinute, untilMinute);
@@ -699,13 +705,26 @@ bool CalendarProgramSettingsControllerBase::saveQuestion(const CalendarProgram &
             const auto format = m_dataProvider->timeFormat();
             const QString window = LanguageSupport::timeText(from, format) + QStringLiteral(" - ") +
                                    LanguageSupport::timeText(until, format);
-            question = questionMessage(startsInWindow ? panelMessageId::notAllowedStartConflict
-                                                      : panelMessageId::notAllowedStartMayConflict,
-                                       {m_dataProvider->programTimeText(program), window});
+            if (startsInWindow) {
+                question = questionMessage(panelMessageId::notAllowedStartConflict,
+                                           {m_dataProvider->programTimeText(program), window});
+                return true;
+            }
+            // The time the sauna is on, from the start of its heating to the program's stop, so
+            // that the user sees where it meets the window.
+            const QTime on = QTime::fromMSecsSinceStartOfDay(
+                static_cast<int>(protocolFacts::minuteOfDay(onMinute) * 60000));
+            const auto onFor = static_cast<unsigned int>(
+                protocolFacts::minuteOfDay(heating + static_cast<qint64>(program.duration)));
+            question =
+                questionMessage(panelMessageId::notAllowedStartMayConflict,
+                                {LanguageSupport::timeRangeText(on, onFor, format, true), window});
             return true;
         }
     }
     if (readyAt) {
+        // A program due within its heating time starts from the sauna as it is now.
+        const int heating = m_dataProvider->estimatedHeatingMinutes(effectiveTemperature(program));
         const QDateTime now = m_dataProvider->now();
         const qint64 minutesLeft =
             wallClock(now.date(), now.time()).secsTo(nextStart(program)) / 60;

@@ -141,7 +141,14 @@ private:
     void onSaveChangesAnswered(const Answer &answer,
                                const signalInterface::CalendarProgram &program);
 
+    // Edits the program from here on: the one place that opens an edit, as the overview hands
+    // a program over and as the sauna's report takes over an open one, so both get one rule for a
+    // program without a start.
+    void beginEdit(const signalInterface::CalendarProgram &program);
     void loadEditors();
+    // Opens the stop-time editor on the program's stop time; one that no bath can have opens it
+    // where a new program's stands, so that the editor can always give the program one.
+    void openStopAfterEditor();
     // An open edit of a former sauna's program ends.
     void forgetSauna();
     void refreshRows();
