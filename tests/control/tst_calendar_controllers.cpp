@@ -469,6 +469,8 @@ private slots:
         // An editor that let go of another program's stop time blocks every stepper.
         if (afterAnother) {
             const QVariantList allBlocked{true, true, true, true};
+            QVERIFY(!lower.isEmpty());
+            QVERIFY(!upper.isEmpty());
             QCOMPARE(lower.last(), allBlocked);
             QCOMPARE(upper.last(), allBlocked);
         }

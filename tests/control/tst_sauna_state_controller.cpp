@@ -201,6 +201,7 @@ private slots:
         emit view.settingsBathTimeEditCancelled();
         QCOMPARE(requests.count(), 0);
         QCOMPARE(manager->valueInMinutes(), 95);
+        QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.last(), (QList<QVariant>{"1", "35", "00", "000"}));
 
         // Without a report during the edit, backing out restores the one from before it.
@@ -519,8 +520,10 @@ private slots:
         report(reported);
         QCOMPARE(controller.bathTimeText(), shown ? duration(reported) : QString());
         QCOMPARE(controller.showsTimeLeft(), timeLeft);
-        if (!timeLeft)
+        if (!timeLeft) {
+            QVERIFY(!editor.isEmpty());
             QCOMPARE(editor.last().at(0).toString() == QStringLiteral("--"), !shown);
+        }
         report(61);
         QCOMPARE(controller.bathTimeText(), duration(61));
     }
