@@ -190,9 +190,12 @@ void DateValueManager::emitValueChanged()
 {
     emit dateValueChanged(m_value);
     const QString separator = QStringLiteral("/");
-    const QString year = m_value.toString(QStringLiteral("yy"));
-    const QString month = m_value.toString(QStringLiteral("MM"));
-    const QString day = m_value.toString(QStringLiteral("dd"));
+    // Without a date every field reads "--", as every editor without a value does.
+    const QString none = QStringLiteral("--");
+    const bool held = m_value.isValid();
+    const QString year = held ? m_value.toString(QStringLiteral("yy")) : none;
+    const QString month = held ? m_value.toString(QStringLiteral("MM")) : none;
+    const QString day = held ? m_value.toString(QStringLiteral("dd")) : none;
     switch (m_format) {
     case DateTimeTypes::E_yymmdd:
         emit dateValueFormattedChanged(year, separator, month, separator, day);

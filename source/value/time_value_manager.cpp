@@ -85,14 +85,13 @@ void TimeValueManager::setValue(const QDateTime &dateTime)
 
 void TimeValueManager::setLowerLimit(const QDateTime &dateTime)
 {
+    // A manager that has had neither a time nor a window starts at its first lower limit, so an
+    // owner may set the window before the time. A time dropped with clearValue stays dropped.
+    const bool startsAtMinimum = !m_value.isValid() && !m_minimum.isValid();
     m_minimum = dateTime;
     if (m_maximum < m_minimum)
         m_maximum = m_minimum;
-    const QDateTime old = m_value;
-    m_value = bounded(m_value);
-    if (m_value != old)
-        emitFormattedValue();
-    emitLimitsReached();
+    holdWithinWindow(startsAtMinimum);
 }
 
 void TimeValueManager::setUpperLimit(const QDateTime &dateTime)
@@ -100,8 +99,18 @@ void TimeValueManager::setUpperLimit(const QDateTime &dateTime)
     m_maximum = dateTime;
     if (m_minimum > m_maximum)
         m_minimum = m_maximum;
+    holdWithinWindow(false);
+}
+
+void TimeValueManager::holdWithinWindow(bool startAtMinimum)
+{
     const QDateTime old = m_value;
-    m_value = bounded(m_value);
+    // Only a held time moves into the window: a null time lies before every limit, and bounding
+    // it would make up a time the owner never gave.
+    if (m_value.isValid())
+        m_value = bounded(m_value);
+    else if (startAtMinimum)
+        m_value = m_minimum;
     if (m_value != old)
         emitFormattedValue();
     emitLimitsReached();
@@ -171,8 +180,9 @@ void TimeValueManager::emitFormattedValue()
 {
     emit timeValueChanged(m_value);
     const QTime t = m_value.time();
-    QString hourText;
-    QString minuteText;
+    // Without a time both fields read "--", as every editor without a value does.
+    QString hourText = QStringLiteral("--");
+    QString minuteText = hourText;
     if (t.isValid()) {
         if (m_timeFormat == DateTimeTypes::E_0_24) {
             hourText = t.toString(QStringLiteral("HH"));
@@ -180,6 +190,8 @@ void TimeValueManager::emitFormattedValue()
             // The 12-hour clock shows 12 for noon and midnight, without a leading zero.
             const int hour12 = t.hour() % 12;
             hourText = QString::number(hour12 == 0 ? 12 : hour12);
+        } else {
+            hourText.clear();
         }
         minuteText = t.toString(QStringLiteral("mm"));
     }
@@ -188,6 +200,12 @@ void TimeValueManager::emitFormattedValue()
 
 void TimeValueManager::emitLimitsReached()
 {
+    // Without a time there is nothing to step from: every stepper is blocked.
+    if (!m_value.isValid()) {
+        emit lowerLimitReached(true, true, true);
+        emit upperLimitReached(true, true, true);
+        return;
+    }
     emit lowerLimitReached(
         outsideWindow(steppedValue(TimeEditTypes::E_hour, TimeEditTypes::E_decrease)),
         outsideWindow(steppedValue(TimeEditTypes::E_minute, TimeEditTypes::E_decrease)),
@@ -214,6 +232,12 @@ void TimeValueManager::onTimeChangeRequested(int component, int direction)
     TimeEditTypes::Direction checkedDirection = TimeEditTypes::E_increase;
     if (!TimeEditTypes::fromInt(direction, checkedDirection)) {
         qCDebug(valueLog) << Q_FUNC_INFO << "Unknown direction" << direction;
+        return;
+    }
+    // A press without a time does nothing, as its stepper shows: bounding the missing time
+    // would make it the window's start.
+    if (!m_value.isValid()) {
+        qCDebug(valueLog) << Q_FUNC_INFO << "no value";
         return;
     }
     qCDebug(valueLog) << Q_FUNC_INFO << TimeEditTypes::toText(checkedComponent)

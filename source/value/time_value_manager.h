@@ -33,7 +33,8 @@ public:
     void setLowerLimit(const QDateTime &dateTime);
     void setUpperLimit(const QDateTime &dateTime);
     void updateValue(const QDateTime &dateTime);
-    // Drops the time; an editor shows no time until the next value. The limits stay.
+    // Drops the time; an editor shows "--" in both fields, and every stepper blocked, until the
+    // next value. The limits stay, and a change of them brings no time back.
     void clearValue();
     void addTime(const QTime &time);
     void subtractTime(const QTime &time);
@@ -59,6 +60,9 @@ public slots:
     void onTimeChangeRequested(int component, int direction);
 
 private:
+    // Moves a held time into a changed window, or starts a manager without one at the window's
+    // start when asked; a change is told, then the steppers' states.
+    void holdWithinWindow(bool startAtMinimum);
     QDateTime bounded(const QDateTime &dateTime) const;
     bool outsideWindow(const QDateTime &dateTime) const;
 

@@ -41,7 +41,8 @@ bool ListModel::setData(const QModelIndex &index, const QVariant &value, int rol
 
 bool ListModel::removeRows(int row, int count, const QModelIndex &)
 {
-    if (count < 1 || row < 0 || row + count > rowCount())
+    // Worked out without a sum, which would wrap past an int's end and let the range through.
+    if (count < 1 || row < 0 || row > rowCount() || count > rowCount() - row)
         return false;
     beginRemoveRows(QModelIndex(), row, row + count - 1);
     for (int i = 0; i < count; ++i)

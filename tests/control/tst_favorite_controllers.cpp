@@ -245,6 +245,7 @@ private slots:
         QCOMPARE(manager->valueInMinutes(), 0);
         QVERIFY(manager->value().has_value());
         QCOMPARE(*manager->value(), 0);
+        QVERIFY(!lowerFlags.isEmpty());
         QCOMPARE(lowerFlags.last().at(1).toBool(), true);
         emit view.bathTimeCommit();
         emit view.favoriteEditSaveActivated();
@@ -306,7 +307,9 @@ private slots:
         tab.favorites.onDeleteFavoriteRequested();
         action->execute(signalInterface::UserMessageTypes::E_answerYes);
         QCOMPARE(order, (QList<QByteArray>{"delete", "update"}));
+        QVERIFY(!updates.isEmpty());
         const auto sent = updates.at(0).at(0).value<FavoritesPost>();
+        QVERIFY(!deletes.isEmpty());
         QCOMPARE(deletes.at(0).at(0).value<FavoritesPost>(), sent);
         QCOMPARE(sent.index, 3u);
         QVERIFY(!sent.inUse);

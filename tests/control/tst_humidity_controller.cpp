@@ -62,10 +62,13 @@ private slots:
         QCOMPARE(requests.count(), 0);
 
         emit receiver.saunaTargetHumidityChanged(105);
+        QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.takeLast().at(0).toInt(), 4);
         emit view.changeHumidityValueRequested(up);
+        QVERIFY(!requests.isEmpty());
         QCOMPARE(requests.takeFirst().at(0).toInt(), 106);
         emit view.changeHumidityValueRequested(down);
+        QVERIFY(!requests.isEmpty());
         QCOMPARE(requests.takeFirst().at(0).toInt(), 104);
         QCOMPARE(controller.targetHumidityManager()->value(),
                  (value::HumidityValue_T{4, HumidityTypes::E_step}));
@@ -76,6 +79,7 @@ private slots:
         emit view.changeHumidityValueRequested(down);
         QCOMPARE(requests.count(), 0);
         emit view.changeHumidityValueRequested(up);
+        QVERIFY(!requests.isEmpty());
         QCOMPARE(requests.takeFirst().at(0).toInt(), 102);
         emit receiver.saunaTargetHumidityChanged(111);
         emit view.changeHumidityValueRequested(up);
@@ -98,6 +102,7 @@ private slots:
         QCOMPARE(units.first().at(0).value<HumidityTypes::HumidityUnit>(),
                  HumidityTypes::E_percentage);
         emit view.changeHumidityValueRequested(up);
+        QVERIFY(!requests.isEmpty());
         QCOMPARE(requests.takeFirst().at(0).toInt(), 41);
 
         // 101 % would read as level 0.
@@ -105,6 +110,7 @@ private slots:
         emit view.changeHumidityValueRequested(up);
         QCOMPARE(requests.count(), 0);
         emit view.changeHumidityValueRequested(down);
+        QVERIFY(!requests.isEmpty());
         QCOMPARE(requests.takeFirst().at(0).toInt(), 99);
         emit receiver.saunaTargetHumidityChanged(0);
         emit view.changeHumidityValueRequested(down);
@@ -222,6 +228,7 @@ private slots:
                                     &HumidityController::humidityPresentationIntChanged);
 
         emit receiver.saunaHumidityChanged(30, HumidityTypes::E_percentage);
+        QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.last().at(0).toInt(), 30);
         emit receiver.saunaHumidityChanged(42, HumidityTypes::E_percentage);
         QCOMPARE(shown.last().at(0).toInt(), 30);
@@ -233,6 +240,7 @@ private slots:
         QCOMPARE(presentations.count(), 1);
         QCOMPARE(presentations.first().at(0).value<HumidityTypes::HumidityPresentation>(),
                  HumidityTypes::E_direct);
+        QVERIFY(!presentationInts.isEmpty());
         QCOMPARE(presentationInts.first().at(0).toInt(), 1);
         QCOMPARE(Settings::intValue(Settings::humidityPresentationKey), std::optional<int>(1));
 
@@ -282,6 +290,7 @@ private slots:
 
         measures(true);
         emit receiver.saunaHumidityChanged(40, HumidityTypes::E_percentage);
+        QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.last(), (QVariantList{40, true}));
         measures(false);
         QCOMPARE(shown.last(), measured(40));

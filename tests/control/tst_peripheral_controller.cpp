@@ -94,6 +94,7 @@ private slots:
         emit view.lightsStateChangeRequested(false);
         QCOMPARE(requests.count(), 1);
         emit receiver.saunaLightsStateChange(true);
+        QVERIFY(!states.isEmpty());
         QCOMPARE(states.takeFirst().at(0).toBool(), true);
         emit view.lightsStateChangeRequested(true);
         QCOMPARE(requests.count(), 2);
@@ -102,6 +103,7 @@ private slots:
         // only brought up to date.
         emit view.lightsStateChangeRequested(false);
         QCOMPARE(requests.count(), 2);
+        QVERIFY(!states.isEmpty());
         QCOMPARE(states.takeFirst().at(0).toBool(), true);
     }
 
@@ -122,10 +124,13 @@ private slots:
         QCOMPARE(running.count(), 1);
 
         emit view.fanAutomaticChangeRequested();
+        QVERIFY(!automatic.isEmpty());
         QCOMPARE(automatic.takeFirst().at(0).toBool(), true);
         emit receiver.saunaFanAutomaticChanged(true);
+        QVERIFY(!automaticStates.isEmpty());
         QCOMPARE(automaticStates.takeFirst().at(0).toBool(), true);
         emit view.fanAutomaticChangeRequested();
+        QVERIFY(!automatic.isEmpty());
         QCOMPARE(automatic.takeFirst().at(0).toBool(), false);
 
         emit receiver.saunaFanRunningChanged(true);

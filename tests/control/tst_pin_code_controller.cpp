@@ -216,7 +216,9 @@ void TestPinCodeController::pinChangeFlow()
     controller.onChangePinCodeNewPin(QStringLiteral("7391"));
     controller.onChangePinCodeNewPinConfirm(QStringLiteral("7391"));
 
+    QVERIFY(!oldChecked.isEmpty());
     QCOMPARE(oldChecked.at(0).at(0).toBool(), true);
+    QVERIFY(!newChecked.isEmpty());
     QCOMPARE(newChecked.at(0).at(0).toBool(), true);
     QCOMPARE(finished.count(), 1);
     QCOMPARE(finished.at(0).at(0).toBool(), true);
@@ -228,6 +230,7 @@ void TestPinCodeController::pinChangeFlow()
 
     // The flow starts over: a confirmation alone changes nothing.
     controller.onChangePinCodeNewPinConfirm(QStringLiteral("7391"));
+    QVERIFY(finished.size() > 1);
     QCOMPARE(finished.at(1).at(0).toBool(), false);
     QCOMPARE(messages.count(), 1);
 }
@@ -243,8 +246,11 @@ void TestPinCodeController::pinChangeWithWrongOldPin()
     controller.onChangePinCodeNewPin(QStringLiteral("1234"));
     controller.onChangePinCodeNewPinConfirm(QStringLiteral("1234"));
 
+    QVERIFY(!oldChecked.isEmpty());
     QCOMPARE(oldChecked.at(0).at(0).toBool(), false);
+    QVERIFY(!newChecked.isEmpty());
     QCOMPARE(newChecked.at(0).at(0).toBool(), false);
+    QVERIFY(!finished.isEmpty());
     QCOMPARE(finished.at(0).at(0).toBool(), false);
     QVERIFY(controller.isCurrentPin(PinTypes::Pin::defaultPinText()));
     QVERIFY(!settingsFileContent().contains("pin_code_current_encrypted"));
@@ -271,7 +277,9 @@ void TestPinCodeController::pinChangeRefusesInvalidNewPin()
     controller.onChangePinCodeNewPin(newPin);
     controller.onChangePinCodeNewPinConfirm(newPin);
 
+    QVERIFY(!newChecked.isEmpty());
     QCOMPARE(newChecked.at(0).at(0).toBool(), false);
+    QVERIFY(!finished.isEmpty());
     QCOMPARE(finished.at(0).at(0).toBool(), false);
     QVERIFY(controller.isCurrentPin(PinTypes::Pin::defaultPinText()));
 }
@@ -285,6 +293,7 @@ void TestPinCodeController::pinChangeConfirmMismatch()
     controller.onChangePinCodeNewPin(QStringLiteral("1234"));
     controller.onChangePinCodeNewPinConfirm(QStringLiteral("1243"));
 
+    QVERIFY(!finished.isEmpty());
     QCOMPARE(finished.at(0).at(0).toBool(), false);
     QVERIFY(controller.isCurrentPin(PinTypes::Pin::defaultPinText()));
 }
@@ -309,7 +318,9 @@ void TestPinCodeController::pinStoredEncipheredAndReadAfterRestart()
     QSignalSpy confirmed(&controller, &PinCodeController::pinCodeConfirmed);
     controller.onConfirmPinCode(QStringLiteral("7391"), QString(), false);
     controller.onConfirmPinCode(PinTypes::Pin::defaultPinText(), QString(), false);
+    QVERIFY(!confirmed.isEmpty());
     QCOMPARE(confirmed.at(0).at(1).toBool(), true);
+    QVERIFY(confirmed.size() > 1);
     QCOMPARE(confirmed.at(1).at(1).toBool(), false);
 }
 

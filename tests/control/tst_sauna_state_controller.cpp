@@ -201,6 +201,7 @@ private slots:
         emit view.settingsBathTimeEditCancelled();
         QCOMPARE(requests.count(), 0);
         QCOMPARE(manager->valueInMinutes(), 95);
+        QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.last(), (QList<QVariant>{"1", "35", "00", "000"}));
 
         // Without a report during the edit, backing out restores the one from before it.

@@ -85,6 +85,7 @@ private slots:
         QCOMPARE(shown.count(), 0);
 
         emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_decrease);
+        QVERIFY(!requests.isEmpty());
         QCOMPARE(requests.takeFirst().at(0).toInt(), 711);
 
         emit view.changeTemperatureValueRequested(7); // no stepper code
@@ -120,6 +121,7 @@ private slots:
         QCOMPARE(requests.count(), 1);
         QCOMPARE(requests.takeFirst().at(0).toInt(), 900);
         emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_decrease);
+        QVERIFY(!requests.isEmpty());
         QCOMPARE(requests.takeFirst().at(0).toInt(), 893);
 
         // A humidity from a sauna that controls none limits nothing: a dry sauna reaches 110 °C.
@@ -129,12 +131,14 @@ private slots:
         emit receiver.saunaTargetHumidityChanged(100);
         emit receiver.saunaTargetTemperatureChanged(981);
         emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
+        QVERIFY(!requests.isEmpty());
         QCOMPARE(requests.takeFirst().at(0).toInt(), 990);
         signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions;
         functions.humidityPercent = true;
         emit receiver.saunaMasterFuncDescChanged(functions);
         emit receiver.saunaTargetTemperatureChanged(396);
         emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
+        QVERIFY(!requests.isEmpty());
         QCOMPARE(requests.takeFirst().at(0).toInt(), 405);
         emit receiver.saunaTargetTemperatureChanged(405);
         emit view.changeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
@@ -151,15 +155,18 @@ private slots:
                          &value::TemperaturePresentationManager::temperatureValueChanged);
 
         emit receiver.saunaTemperatureChanged(720);
+        QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.last().at(0).toInt(), 80);
         shown.clear();
         // Smoothed: a jump shows one step per tick of the filter.
         emit receiver.saunaTemperatureChanged(747);
         QCOMPARE(shown.count(), 0);
         controller.temperatureFilterer()->onTimeout();
+        QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.takeFirst().at(0).toInt(), 81);
 
         controller.onTemperaturePresentationChangeRequested(TemperatureTypes::E_direct);
+        QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.last().at(0).toInt(), 83);
     }
 
@@ -199,6 +206,7 @@ private slots:
         emit receiver.saunaTargetTemperatureChanged(900);
         QCOMPARE(controller.targetTemperatureManager()->value(), std::optional<int>(900));
         emit receiver.saunaTemperatureChanged(450);
+        QVERIFY(!room.isEmpty());
         QCOMPARE(room.last().at(0).toInt(), 50);
 
         // So does a connection that ends: the first report after it shows at once, not the
@@ -311,6 +319,7 @@ private slots:
         QSignalSpy upperReached(controller.targetTemperatureManager(),
                                 &value::TemperatureValueManager::upperLimitReached);
         emit receiver.saunaTargetTemperatureChanged(981);
+        QVERIFY(!upperReached.isEmpty());
         QCOMPARE(upperReached.last().at(0).toBool(), false);
         emit receiver.saunaTargetTemperatureChanged(990);
         QCOMPARE(upperReached.last().at(0).toBool(), true);
@@ -343,11 +352,13 @@ private slots:
                            &value::TemperaturePresentationManager::temperatureValueUnknown);
 
         emit receiver.saunaTemperatureChanged(720);
+        QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.last().at(0).toInt(), 80);
         QCOMPARE(controller.temperatureFilterer()->filteredValue(), 720);
         shown.clear();
         emit receiver.saunaTemperatureChanged(729);
         controller.temperatureFilterer()->onTimeout();
+        QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.takeFirst().at(0).toInt(), 81);
         // A reading no dial can show reads "--" and is not smoothed towards.
         emit receiver.saunaTemperatureChanged(std::numeric_limits<int>::max());
@@ -420,6 +431,7 @@ private slots:
         QCOMPARE(units.count(), 1);
         QCOMPARE(units.takeFirst().at(0).value<TemperatureTypes::TemperatureUnit>(),
                  TemperatureTypes::E_fahrenheit);
+        QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.last().at(0).toInt(), 176);
         QCOMPARE(Settings::intValue(Settings::temperatureUnitKey), std::optional<int>(1));
         QVERIFY(!Settings::settings()->contains(Settings::hasChangedRegionSettingsKey));

@@ -282,6 +282,7 @@ void TestTimeController::saunaTimeAnnounced()
 
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.at(0).at(0).toDateTime(), when);
+    QVERIFY(!details.isEmpty());
     QCOMPARE(details.at(0), (QVariantList{when, true, true}));
     QCOMPARE(formatted.count(), 1);
     QCOMPARE(formatted.at(0).at(1).toString(), QStringLiteral("18:45"));
@@ -321,12 +322,15 @@ void TestTimeController::saunaTimeWithInvalidParts()
     const QDateTime when(QDate(2024, 3, 9), QTime(18, 45));
 
     controller.onSaunaTimeChanged(saunaTime(when, false, true));
+    QVERIFY(!details.isEmpty());
     QCOMPARE(details.at(0), (QVariantList{when, false, true}));
+    QVERIFY(!formatted.isEmpty());
     QCOMPARE(formatted.at(0).at(0).toString(), QString());
     QCOMPARE(formatted.at(0).at(1).toString(), QStringLiteral("18:45"));
 
     controller.onSaunaTimeChanged(saunaTime(QDateTime(), false, false));
     QCOMPARE(changed.count(), 1);
+    QVERIFY(formatted.size() > 1);
     QCOMPARE(formatted.at(1), (QVariantList{QString(), QString(), QString()}));
 }
 
@@ -339,6 +343,7 @@ void TestTimeController::clockRunsBetweenReports()
     const QDateTime reported(QDate(2024, 3, 9), QTime(20, 28, 10));
 
     controller.onSaunaTimeChanged(saunaTime(reported, true, true));
+    QVERIFY(!formatted.isEmpty());
     QCOMPARE(formatted.last().at(1).toString(), QStringLiteral("20:28"));
 
     // The sauna stays idle and reports nothing for four minutes: the clock still moves.

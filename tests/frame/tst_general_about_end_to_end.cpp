@@ -173,6 +173,7 @@ private slots:
         QCOMPARE(buzzer.at(0).at(0).toInt(), 2);
         STEP(tap(QStringLiteral("identifyBoardButton_0")));
         QVERIFY(buzzer.wait(waitMs));
+        QVERIFY(buzzer.size() > 1);
         QCOMPARE(buzzer.at(1).at(0).toInt(), 0);
     }
 };

@@ -109,23 +109,28 @@ void TestConnectionInformer::connectLoseReconnectDisconnect()
     QCOMPARE(noticeTimerOf(informer)->interval(), 5000);
     QCOMPARE(messages.count(), 1);
     QVERIFY(delayRunsOut(informer));
+    QVERIFY(messages.size() > 1);
     QCOMPARE(messages.at(1).at(0).value<UserMessage>().id, quint32(0x203e));
     QCOMPARE(messages.at(1).at(0).value<UserMessage>().arguments,
              QStringList{QStringLiteral("Garden sauna")});
 
     informer.onReconnected();
+    QVERIFY(titles.size() > 2);
     QCOMPARE(titles.at(2).at(0).toString(), QStringLiteral("PC Control Panel - Garden sauna"));
     QCOMPARE(messages.count(), 2);
     QVERIFY(delayRunsOut(informer));
+    QVERIFY(messages.size() > 2);
     QCOMPARE(messages.at(2).at(0).value<UserMessage>().id, quint32(0x2026));
 
     // A renamed sauna renames the title of its connection.
     RemoteSauna renamed = garden;
     renamed.name = QStringLiteral("Lake sauna");
     informer.onRemoteSaunaChanged(renamed);
+    QVERIFY(titles.size() > 3);
     QCOMPARE(titles.at(3).at(0).toString(), QStringLiteral("PC Control Panel - Lake sauna"));
 
     informer.onDisconnected();
+    QVERIFY(titles.size() > 4);
     QCOMPARE(titles.at(4).at(0).toString(), QStringLiteral("PC Control Panel"));
     QCOMPARE(messages.count(), 3);
 }
@@ -154,10 +159,12 @@ void TestConnectionInformer::recordWithoutNameUsesTheKnownName()
     informer.onRemoteSaunaChanged(garden);
     garden.name.clear();
     informer.onConnectFailed(garden);
+    QVERIFY(!messages.isEmpty());
     QCOMPARE(messages.at(0).at(0).value<UserMessage>().arguments,
              QStringList{QStringLiteral("Garden sauna")});
     informer.onRemoteSaunaRemoved(garden);
     informer.onConnectFailed(garden);
+    QVERIFY(messages.size() > 1);
     QCOMPARE(messages.at(1).at(0).value<UserMessage>().arguments, QStringList{QString()});
 }
 
@@ -353,6 +360,7 @@ void TestConnectionInformer::otherSystemIsNamed()
     RemoteSauna unnamed = garden;
     unnamed.name.clear();
     informer.onConnectOtherSystemAnswered(unnamed, other);
+    QVERIFY(issued.size() > 1);
     message = issued.at(1).at(0).value<UserMessage>();
     QCOMPARE(message.arguments, (QStringList{other.identity.toString(QUuid::WithoutBraces),
                                              QStringLiteral("Garden sauna")}));

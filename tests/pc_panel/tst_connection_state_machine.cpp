@@ -433,8 +433,10 @@ void TestConnectionStateMachine::acceptanceReportsInOrder()
 
     QCOMPARE(*log, (QStringList{"connectSucceeded", "saunaSystemModeChanged",
                                 "saunaMasterProductChanged", "remoteApplicationIdentified"}));
+    QVERIFY(!identified.isEmpty());
     QCOMPARE(identified.at(0).at(0).toString(), QStringLiteral("sauna app"));
     QCOMPARE(identified.at(0).at(1).toString(), QStringLiteral("2.3.4"));
+    QVERIFY(!succeeded.isEmpty());
     const auto sauna = succeeded.at(0).at(0).value<RemoteSauna>();
     QCOMPARE(sauna.identity, peer.identity);
     QCOMPARE(sauna.name, peer.name);
@@ -442,8 +444,10 @@ void TestConnectionStateMachine::acceptanceReportsInOrder()
     QCOMPARE(sauna.rcbProduct, signalInterface::MasterFuncDescTypes::E_sauna);
     QCOMPARE(sauna.port, peer.saunaPort());
     QCOMPARE(sauna.pin.pin(), peer.pin);
+    QVERIFY(!mode.isEmpty());
     QCOMPARE(mode.at(0).at(0).value<signalInterface::MasterFuncDescTypes::SystemMode>(),
              signalInterface::MasterFuncDescTypes::E_multisteam);
+    QVERIFY(!product.isEmpty());
     QCOMPARE(product.at(0).at(0).value<signalInterface::MasterFuncDescTypes::RcbProduct>(),
              signalInterface::MasterFuncDescTypes::E_sauna);
     QCOMPARE(machine.keepAliveIntervalMs(), qint64(5000));
@@ -466,6 +470,7 @@ void TestConnectionStateMachine::acceptanceWithoutSystemTypeSkipsTheMode()
     machine.handleConnectReply(reply, QHostAddress::LocalHost, peer.saunaPort());
     QCOMPARE(*log, (QStringList{"connectSucceeded", "saunaMasterProductChanged",
                                 "remoteApplicationIdentified"}));
+    QVERIFY(!identified.isEmpty());
     QCOMPARE(identified.at(0).at(0).toString(), QString());
     QCOMPARE(machine.keepAliveIntervalMs(), qint64(150)); // field 4 = 0: the default interval
 }

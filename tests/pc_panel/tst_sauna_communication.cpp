@@ -653,6 +653,7 @@ void TestSaunaCommunication::otherSystemAtTheSaunasAddressGetsNothing()
     QCOMPARE(ids, (QList<quint32>{pcPanel::ConnectionInformer::ConnectedMessage,
                                   pcPanel::ConnectionInformer::ConnectionLostMessage,
                                   pcPanel::ConnectionInformer::OtherSystemMessage}));
+    QVERIFY(messages.size() > 2);
     QCOMPARE(messages.at(2).at(0).value<UserMessage>().arguments,
              (QStringList{QStringLiteral("Other"), gardenName}));
 }

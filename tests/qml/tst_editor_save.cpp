@@ -134,8 +134,17 @@ void TestEditorSave::limitEditorSavesOnlyWithTheShownValues()
 
     m_time.clearValue();
     QVERIFY(!save->isEnabled());
+    // Without a time each field reads "--", the half of the day's too.
+    const auto fieldText = [this](const char *field) {
+        QQuickItem *text = findInItemTree(m_view->contentItem(), QString::fromLatin1(field));
+        return text ? text->property("text").toString() : QStringLiteral("no field");
+    };
+    m_time.onTimeFormatChanged(signalInterface::DateTimeTypes::E_am_pm);
+    for (const char *field : {"timeField0", "timeField1", "timeField2"})
+        QCOMPARE(fieldText(field), QStringLiteral("--"));
     m_time.setValue(QDateTime(QDate(2024, 3, 1), QTime(22, 0)));
     QVERIFY(save->isEnabled());
+    QCOMPARE(fieldText("timeField2"), QStringLiteral("pm"));
     // A temperature outside the limits is held at the limit: there is a value to send.
     m_temperature.setValue(100000);
     QCOMPARE(m_temperature.value(), std::optional<int>(m_temperature.upperLimit()));

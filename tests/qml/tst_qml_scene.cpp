@@ -26,6 +26,7 @@
 #include "view_cpp/window_sizes.h"
 
 #include <QFontMetricsF>
+#include <QJSValue>
 #include <QMetaMethod>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -641,6 +642,17 @@ void TestQmlScene::everyLookedUpNameExistsOnce()
         const QByteArray normalized = QMetaObject::normalizedSignature(signature.toLatin1());
         QVERIFY2(meta->indexOfSignal(normalized) >= 0,
                  qPrintable(objectName + " lacks " + signature));
+    }
+    // A duration, time or date editor made before its manager tells anything holds no value:
+    // each of its steppers is blocked both ways.
+    for (const char *side : {"lowerBlocked", "upperBlocked"}) {
+        QVariant blocked = found.first()->property(side);
+        if (blocked.metaType() == QMetaType::fromType<QJSValue>())
+            blocked = blocked.value<QJSValue>().toVariant();
+        if (blocked.metaType() != QMetaType::fromType<QVariantList>())
+            continue;
+        for (const QVariant &stepper : blocked.toList())
+            QVERIFY2(stepper.toBool(), qPrintable(objectName + " " + side));
     }
 }
 

@@ -103,6 +103,11 @@ private slots:
                                   << QDate(2023, 3, 5);
         QTest::newRow("unknown format")
             << 3 << QDate(2024, 3, 5) << stepper1 << increase << QDate(2024, 3, 5);
+        // Never given a date: only an upper limit, since a lower one would be the first date.
+        QTest::newRow("never set, ymd year up")
+            << ymd << QDate() << stepper1 << increase << QDate();
+        QTest::newRow("never set, mdy day down")
+            << mdy << QDate() << stepper2 << decrease << QDate();
     }
 
     void steps()
@@ -113,12 +118,21 @@ private slots:
         QFETCH(int, direction);
         QFETCH(QDate, expected);
         DateValueManager manager;
-        century(manager);
+        manager.setUpperLimit(QDate(2099, 12, 31));
+        if (start.isValid()) {
+            manager.setLowerLimit(QDate(2000, 1, 1));
+            manager.setValue(start);
+        }
+        SignalLog log;
+        watch(manager, log);
         manager.onDateFormatChanged(DateTimeTypes::DateFormat(format));
-        manager.setValue(start);
         QCOMPARE(manager.steppedDate(stepper, direction), expected);
         manager.onDateChangeRequested(stepper, direction);
         QCOMPARE(manager.value(), expected);
+        // Without a date every field reads "--" and every stepper is blocked.
+        if (!start.isValid())
+            QCOMPARE(log.take(), (QStringList{"value()", "text(--,/,--,/,--)",
+                                              "lower(true,true,true)", "upper(true,true,true)"}));
     }
 
     void yearStepLeavingTheLimitsIsClamped()
@@ -212,8 +226,8 @@ private slots:
         }
         for (int format : {0, 1, 2}) {
             manager.onDateFormatChanged(DateTimeTypes::DateFormat(format));
-            QCOMPARE(log.take(), (QStringList{"value()", "text(,/,,/,)", "lower(true,true,true)",
-                                              "upper(true,true,true)"}));
+            QCOMPARE(log.take(), (QStringList{"value()", "text(--,/,--,/,--)",
+                                              "lower(true,true,true)", "upper(true,true,true)"}));
         }
         QVERIFY(!manager.value().isValid());
         manager.setValue(QDate(2024, 3, 5));

@@ -383,11 +383,15 @@ private slots:
         if (heldBefore) {
             manager.setValueInMinutes(30);
             manager.clearValue();
+            QVERIFY(!lower.isEmpty());
+            QVERIFY(!upper.isEmpty());
             QCOMPARE(lower.last(), allBlocked);
             QCOMPARE(upper.last(), allBlocked);
         }
         manager.setLowerLimitInMinutes(1);
         manager.setUpperLimitInMinutes(90);
+        QVERIFY(!lower.isEmpty());
+        QVERIFY(!upper.isEmpty());
         QCOMPARE(lower.last(), allBlocked);
         QCOMPARE(upper.last(), allBlocked);
         for (int component : {hour, minute, second, millisecond}) {

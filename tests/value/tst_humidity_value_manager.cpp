@@ -295,6 +295,7 @@ private slots:
         manager.setValue({100, percent});
         QSignalSpy spy(&manager, &HumidityValueManager::newValueProposed);
         manager.onChangeHumidityValueRequested(0);
+        QVERIFY(!spy.isEmpty());
         QCOMPARE(spy.takeFirst().at(0).toInt(), 101);
     }
 

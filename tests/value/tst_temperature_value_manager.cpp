@@ -97,8 +97,10 @@ private slots:
         manager.setLowerLimit(-1000);
         QSignalSpy spy(&manager, &TemperatureValueManager::temperatureValueChanged);
         manager.setValue(ninths);
+        QVERIFY(!spy.isEmpty());
         QCOMPARE(spy.takeLast().at(0).toInt(), celsius);
         manager.setTemperatureUnitType(TemperatureTypes::E_fahrenheit);
+        QVERIFY(!spy.isEmpty());
         QCOMPARE(spy.takeLast().at(0).toInt(), fahrenheit);
     }
 
@@ -195,6 +197,7 @@ private slots:
         QSignalSpy shown(&manager, &TemperatureValueManager::temperatureValueChanged);
         manager.onChangeTemperatureValueRequested(increase);
         QCOMPARE(manager.value(), std::optional<int>(90009));
+        QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.takeLast().at(0).toInt(), 10001);
     }
 
@@ -392,9 +395,11 @@ private slots:
         QSignalSpy proposed(&manager, &TemperatureValueManager::newValueProposed);
         manager.setValue(std::numeric_limits<int>::max() - 3);
         manager.onChangeTemperatureValueRequested(increase);
+        QVERIFY(!proposed.isEmpty());
         QCOMPARE(proposed.takeFirst().at(0).toInt(), std::numeric_limits<int>::max());
         manager.setValue(std::numeric_limits<int>::min() + 3);
         manager.onChangeTemperatureValueRequested(decrease);
+        QVERIFY(!proposed.isEmpty());
         QCOMPARE(proposed.takeFirst().at(0).toInt(), std::numeric_limits<int>::min());
     }
 
@@ -410,14 +415,18 @@ private slots:
         for (const auto &[ninths, fahrenheit] :
              {std::pair{0, 0}, std::pair{90, 18}, std::pair{270, 54}, std::pair{4, 0}}) {
             manager.setValue(ninths);
+            QVERIFY(!shown.isEmpty());
             QCOMPARE(shown.takeLast(), (QVariantList{fahrenheit, 1}));
         }
         manager.setValue(0);
         manager.onChangeTemperatureValueRequested(increase);
+        QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.takeLast(), (QVariantList{1, 1}));
         manager.setTemperatureUnitType(TemperatureTypes::E_celsius);
+        QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.takeLast(), (QVariantList{0, 0}));
         manager.setValue(90);
+        QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.takeLast(), (QVariantList{10, 0}));
     }
 
@@ -493,6 +502,7 @@ private slots:
 
         QSignalSpy spy(&manager, &TemperatureValueManager::temperatureValueChanged);
         emit controller.temperatureUnitChanged(TemperatureTypes::E_fahrenheit);
+        QVERIFY(!spy.isEmpty());
         QCOMPARE(spy.takeLast().at(0).toInt(), 176);
         emit up.changeTemperatureValueRequested(increase);
         QCOMPARE(manager.value(), std::optional<int>(725));

@@ -99,6 +99,15 @@ private slots:
             << false << at(0, 0) << minute << decrease << at(previous, 23, 59);
         QTest::newRow("no wrap unknown component")
             << false << at(8, 0) << 7 << increase << at(8, 0);
+        // Without a time: never given one (no start), or dropped (no expected time).
+        QTest::newRow("never set, hour up")
+            << true << QDateTime() << hour << increase << QDateTime();
+        QTest::newRow("never set, no wrap, am/pm down")
+            << false << QDateTime() << amPm << decrease << QDateTime();
+        QTest::newRow("cleared, minute down")
+            << true << at(10, 0) << minute << decrease << QDateTime();
+        QTest::newRow("cleared, no wrap, hour up")
+            << false << at(0, 0) << hour << increase << QDateTime();
     }
 
     void steppedValue()
@@ -110,9 +119,25 @@ private slots:
         QFETCH(QDateTime, expected);
         TimeValueManager manager;
         manager.setComponentWrap(wrap);
-        manager.setValue(start);
+        if (start.isValid())
+            manager.setValue(start);
+        if (!expected.isValid())
+            manager.clearValue();
         QCOMPARE(manager.steppedValue(component, direction), expected);
-        QCOMPARE(manager.value(), start);
+        if (expected.isValid()) {
+            QCOMPARE(manager.value(), start);
+            return;
+        }
+        // Without a time every stepper is blocked and both fields read "--"; neither a press nor
+        // a change of the window brings a time.
+        SignalLog log;
+        watch(manager, log);
+        manager.onTimeChangeRequested(component, direction);
+        manager.setUpperLimit(at(23, 59));
+        manager.emitFormattedValue();
+        QVERIFY(!manager.hasValue());
+        QCOMPARE(log.take(), (QStringList{"lower(true,true,true)", "upper(true,true,true)",
+                                          "value()", "text(--,--,0,true)"}));
     }
 
     void formattedText_data()

@@ -300,6 +300,9 @@ void TestListModel::removeRows_data()
     QTest::newRow("negative row") << -1 << 2 << false << all;
     QTest::newRow("range past the end") << 2 << 2 << false << all;
     QTest::newRow("row past the end") << 3 << 1 << false << all;
+    QTest::newRow("count at an int's end") << 2 << INT_MAX << false << all;
+    QTest::newRow("row at an int's end") << INT_MAX << 1 << false << all;
+    QTest::newRow("row and count at an int's end") << INT_MAX << INT_MAX << false << all;
     QTest::newRow("last two") << 1 << 2 << true << QStringList{QStringLiteral("a")};
     QTest::newRow("first one") << 0 << 1 << true
                                << QStringList{QStringLiteral("b"), QStringLiteral("c")};

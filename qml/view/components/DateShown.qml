@@ -1,16 +1,17 @@
 import QtQuick
 
 // What a date value manager last told: the three field texts in the date format's order ("--"
-// before any date) with their separators, and for each stepper whether a step down or up would
-// leave the limits. Made with the scene, it holds them for an editor made later.
+// without a date) with their separators, and for each stepper whether a step down or up would
+// leave the limits (every step is blocked before any date, as the manager tells while it holds
+// none). Made with the scene, it holds them for an editor made later.
 Item {
     id: shown
 
     property QtObject manager: null
     property var texts: ["--", "--", "--"]
     property var separators: ["/", "/"]
-    property var lowerBlocked: [false, false, false]
-    property var upperBlocked: [false, false, false]
+    property var lowerBlocked: [true, true, true]
+    property var upperBlocked: [true, true, true]
 
     visible: false
 

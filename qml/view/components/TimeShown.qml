@@ -1,9 +1,10 @@
 import QtQuick
 import SignalInterfaceLib 1.0
 
-// What a time value manager last told: the hour and minute texts ("--" before any time), whether
+// What a time value manager last told: the hour and minute texts ("--" without a time), whether
 // they are a 12-hour time before noon, and for the hour, the minute and AM/PM whether a step down
-// or up would leave its window. Made with the scene, it holds them for an editor made later.
+// or up would leave its window (every step is blocked before any time, as the manager tells while
+// it holds none). Made with the scene, it holds them for an editor made later.
 Item {
     id: shown
 
@@ -12,8 +13,8 @@ Item {
     property string minuteText: "--"
     property bool twelveHour: false
     property bool beforeNoon: true
-    property var lowerBlocked: [false, false, false]
-    property var upperBlocked: [false, false, false]
+    property var lowerBlocked: [true, true, true]
+    property var upperBlocked: [true, true, true]
 
     visible: false
 

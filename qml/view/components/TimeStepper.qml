@@ -73,12 +73,15 @@ Rectangle {
                         onStepped: time.timeChangeRequested(component, TimeEditTypes.E_increase)
                     }
                     Text {
+                        objectName: "timeField" + index
                         Layout.alignment: Qt.AlignHCenter
                         textFormat: Text.PlainText
-                        // The half of the day in the marker of the shown times ("7:14am").
+                        // The half of the day in the marker of the shown times ("7:14am"); like
+                        // the minutes, it reads "--" without a time.
                         text: index === 0 ? time.hourText
-                                          : index === 1 ? time.minuteText
-                                                        : (time.beforeNoon ? "am" : "pm")
+                                          : index === 1 || time.minuteText === "--"
+                                            ? time.minuteText
+                                            : (time.beforeNoon ? "am" : "pm")
                         color: Theme.text
                         font.pixelSize: Theme.fontLarge
                         font.bold: true

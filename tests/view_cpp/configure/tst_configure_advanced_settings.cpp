@@ -201,6 +201,7 @@ void TestConfigureAdvancedSettings::menuRowsFollowTheFunctionFlags()
         &menu, &view::ConfigureAdvancedSettingsViewManager::advancedSettingsApplicableChanged);
     QCOMPARE(menu.model()->rowCount(), 0);
     menu.emitApplicableChanged();
+    QVERIFY(!applicable.isEmpty());
     QCOMPARE(applicable.takeFirst().at(0).toBool(), false);
 
     menu.onSaunaMasterFuncDescChanged(post);
@@ -263,11 +264,14 @@ void TestConfigureAdvancedSettings::menuSelectionsEmitTheirIds()
 
     menu.onSaunaMasterFuncDescChanged(menuFlags(true, true, false, true));
     menu.onItemSelected(ConfigureTypes::E_standby);
+    QVERIFY(!edits.isEmpty());
     QCOMPARE(edits.takeFirst().at(0).toInt(), int(ConfigureTypes::E_standby));
     QCOMPARE(enums.size(), 1);
     menu.onItemSelected(ConfigureTypes::E_externalSwitch);
     menu.onItemSelected(ConfigureTypes::E_fan);
+    QVERIFY(!edits.isEmpty());
     QCOMPARE(edits.takeFirst().at(0).toInt(), int(ConfigureTypes::E_externalSwitch));
+    QVERIFY(!edits.isEmpty());
     QCOMPARE(edits.takeFirst().at(0).toInt(), int(ConfigureTypes::E_fan));
     QCOMPARE(enums.size(), 1);
     // The fan's own editor id and an unknown id are no menu rows.
@@ -306,14 +310,20 @@ void TestConfigureAdvancedSettings::standbyApplicabilityByProduct()
     post.waterTemperature = waterFlag;
     standby.onSaunaMasterFuncDescChanged(post);
     // Standby off: neither applies.
+    QVERIFY(!reductionApplicable.isEmpty());
     QCOMPARE(reductionApplicable.takeLast().at(0).toBool(), false);
+    QVERIFY(!waterApplicable.isEmpty());
     QCOMPARE(waterApplicable.takeLast().at(0).toBool(), false);
 
     standby.onSaunaEnableStandbyChanged(true);
+    QVERIFY(!reductionApplicable.isEmpty());
     QCOMPARE(reductionApplicable.takeLast().at(0).toBool(), reduction);
+    QVERIFY(!waterApplicable.isEmpty());
     QCOMPARE(waterApplicable.takeLast().at(0).toBool(), waterFlag);
     standby.onEditSelectedEnum(ConfigureTypes::E_standby);
+    QVERIFY(!reductionApplicable.isEmpty());
     QCOMPARE(reductionApplicable.takeLast().at(0).toBool(), reduction);
+    QVERIFY(!waterApplicable.isEmpty());
     QCOMPARE(waterApplicable.takeLast().at(0).toBool(), waterFlag);
 }
 
@@ -341,12 +351,16 @@ void TestConfigureAdvancedSettings::standbyToggleEditsTheLocalCopyBothWays()
     // The switch showed on: it turns off at once, both editors go, nothing is sent.
     standby.onToggleChanged(0, true);
     QCOMPARE(role(model, 0, "value2").toBool(), false);
+    QVERIFY(!reductionApplicable.isEmpty());
     QCOMPARE(reductionApplicable.takeLast().at(0).toBool(), false);
+    QVERIFY(!waterApplicable.isEmpty());
     QCOMPARE(waterApplicable.takeLast().at(0).toBool(), false);
     // The switch showed off: it turns on.
     standby.onToggleChanged(0, false);
     QCOMPARE(role(model, 0, "value2").toBool(), true);
+    QVERIFY(!reductionApplicable.isEmpty());
     QCOMPARE(reductionApplicable.takeLast().at(0).toBool(), true);
+    QVERIFY(!waterApplicable.isEmpty());
     QCOMPARE(waterApplicable.takeLast().at(0).toBool(), true);
     // Another id is not the switch.
     standby.onToggleChanged(1, true);
@@ -525,7 +539,9 @@ void TestConfigureAdvancedSettings::standbyEditorsKeepTheirLimits()
     QSignalSpy waterShown(&water, &value::TemperatureValueManager::temperatureValueChanged);
     reduction.setTemperatureUnitType(signalInterface::TemperatureTypes::E_fahrenheit);
     water.setTemperatureUnitType(signalInterface::TemperatureTypes::E_fahrenheit);
+    QVERIFY(!reductionShown.isEmpty());
     QCOMPARE(reductionShown.takeLast().at(0).toInt(), 54);
+    QVERIFY(!waterShown.isEmpty());
     QCOMPARE(waterShown.takeLast().at(0).toInt(), 167);
 }
 
@@ -606,6 +622,7 @@ void TestConfigureAdvancedSettings::standbyForgetsAReplacedSauna()
     standby.onSaunaTankStandbyTemperatureChanged(720);
     standby.onStandbyViewVisibleChanged(true);
     QCOMPARE(standby.reductionManager()->value().value_or(-1), 90);
+    QVERIFY(!reported.isEmpty());
     QCOMPARE(reported.last().at(0).toBool(), true);
 
     standby.onSaunaReplaced();
@@ -645,6 +662,7 @@ void TestConfigureAdvancedSettings::fanEditorLimitsAndCommit()
     fan.onRowItemSelected(ConfigureTypes::E_fan); // not the row's id
     QCOMPARE(edits.size(), 0);
     fan.onRowItemSelected(ConfigureTypes::E_fanRuntime);
+    QVERIFY(!edits.isEmpty());
     QCOMPARE(edits.takeFirst().at(0).toInt(), int(ConfigureTypes::E_fanRuntime));
     QCOMPARE(editor.valueInMinutes(), 180);
     // One minute per minute step; the top stops at the limit.
@@ -696,6 +714,7 @@ void TestConfigureAdvancedSettings::externalSwitchEditorHoldsOneMinuteBeforeTheL
 
     extSwitch.onSaunaBathTimeLimitChanged(360);
     extSwitch.onExtSwBathTimeSelected();
+    QVERIFY(!edits.isEmpty());
     QCOMPARE(edits.takeFirst().at(0).toInt(), int(ConfigureTypes::E_externalSwitchBathtime));
     QCOMPARE(editor.valueInMinutes(), 120);
     editor.onDurationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_increase);
@@ -894,6 +913,7 @@ void TestConfigureAdvancedSettings::tankRowsAndInterval()
     tank.onSaunaTankAutoEmptyingDurationChanged(600);
     QCOMPARE(role(model, 1, "value2").toString(), QStringLiteral("10h 0min"));
     tank.onTankAutoEmptyingIntervalEdit();
+    QVERIFY(!edits.isEmpty());
     QCOMPARE(edits.takeFirst().at(0).toInt(), int(ConfigureTypes::E_tankAutoEmptyingInterval));
     QCOMPARE(editor.valueInMinutes(), 480);
     editor.onDurationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_decrease);
@@ -996,9 +1016,11 @@ void TestConfigureAdvancedSettings::cleanupIntervalEditor()
     cleanup.onCleanupTimeSelected(ConfigureTypes::E_cleanupTime); // not the row's id
     QCOMPARE(edits.size(), 0);
     cleanup.onCleanupTimeSelected(ConfigureTypes::E_cleanup);
+    QVERIFY(!edits.isEmpty());
     QCOMPARE(edits.takeFirst().at(0).toInt(), int(ConfigureTypes::E_cleanupTime));
     QCOMPARE(editor.valueInMinutes(), 600);
     cleanup.onCleanupTimeCommit();
+    QVERIFY(!requests.isEmpty());
     QCOMPARE(requests.takeFirst().at(0).toInt(), 10);
 
     // One hour step is ten hours; the minute steppers do nothing.
@@ -1007,6 +1029,7 @@ void TestConfigureAdvancedSettings::cleanupIntervalEditor()
     editor.onDurationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_increase);
     QCOMPARE(editor.valueInMinutes(), 1200);
     cleanup.onCleanupTimeCommit();
+    QVERIFY(!requests.isEmpty());
     QCOMPARE(requests.takeFirst().at(0).toInt(), 20);
     cleanup.onSaunaCleanupBetweenTimeChanged(2000);
     cleanup.onCleanupTimeSelected(ConfigureTypes::E_cleanup);

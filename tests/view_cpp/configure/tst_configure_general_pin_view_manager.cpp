@@ -262,11 +262,13 @@ private slots:
         manager.onLockscreenControlSelected(ConfigureGeneralPinViewManager::E_power);
         QCOMPARE(power.count(), 1);
         QCOMPARE(power.first().first().toBool(), true);
+        QVERIFY(!any.isEmpty());
         QCOMPARE(any.last().first().toBool(), false);
         QVERIFY(control::Settings::boolValue(QStringLiteral("lockscreen_power_visible"), false));
         QCOMPARE(controlChecks(manager).first(), QVariant(true));
 
         manager.onLockscreenControlSelected(ConfigureGeneralPinViewManager::E_lighting);
+        QVERIFY(!lighting.isEmpty());
         QCOMPARE(lighting.last().first().toBool(), true);
         QCOMPARE(any.last().first().toBool(), true);
         Settings::resetForTesting();

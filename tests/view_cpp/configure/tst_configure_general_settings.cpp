@@ -204,6 +204,7 @@ void TestConfigureGeneralSettings::languageOutOfRangeSelectionsIgnored()
     QCOMPARE(changes.count(), 0);
     QCOMPARE(manager.selectedLanguage(), LanguageTypes::E_german);
     manager.onLanguageSaveSelected();
+    QVERIFY(!requests.isEmpty());
     QCOMPARE(requests.at(0).at(0).value<LanguageTypes::Language>(), LanguageTypes::E_german);
 }
 
@@ -473,7 +474,9 @@ void TestConfigureGeneralSettings::regionDefaultsReachTheControllers()
     manager.onSaunaRegionChanged(RegionTypes::E_north_america);
     QVERIFY(!dateFormats.isEmpty());
     QCOMPARE(dateFormats.last().at(0).value<DateTimeTypes::DateFormat>(), DateTimeTypes::E_mmddyy);
+    QVERIFY(!timeFormats.isEmpty());
     QCOMPARE(timeFormats.last().at(0).value<DateTimeTypes::TimeFormat>(), DateTimeTypes::E_am_pm);
+    QVERIFY(!weekStarts.isEmpty());
     QCOMPARE(weekStarts.last().at(0).value<CalendarTypes::WeekDay>(), CalendarTypes::E_sunday);
     QCOMPARE(temperature.temperatureUnit(), TemperatureTypes::E_fahrenheit);
     // A proposal is no choice by hand: the next region report still proposes.

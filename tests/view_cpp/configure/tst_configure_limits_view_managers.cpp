@@ -350,6 +350,7 @@ private slots:
         emit receiver.saunaUpperTemperatureLimitChanged(720);
         emit receiver.saunaLowerTemperatureLimitChanged(500);
         emit unit.temperatureUnitChanged(TemperatureTypes::E_fahrenheit);
+        QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.last().at(0).toInt(), 176); // 80 °C
         QVERIFY(log.entries.isEmpty());
 
@@ -410,6 +411,7 @@ private slots:
         emit view.itemSelected(ConfigureTypes::E_waterTempLimit);
         QCOMPARE(manager.upperWaterTemperatureManager()->value(), std::optional<int>(945));
         // A page that opens on editSelected is told the value after it.
+        QVERIFY(!waterShown.isEmpty());
         QCOMPARE(waterShown.last().at(0).toInt(), 105);
         emit waterItem.changeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
         emit view.waterTempLimitCommit();
@@ -741,6 +743,7 @@ private slots:
         manager.onSaunaNotAllowedStartFromTimeChanged(QTime(22, 0));
         QCOMPARE(editor->value().time(), QTime(22, 0));
         QVERIFY(editor->hasValue());
+        QVERIFY(!shown.isEmpty());
         QCOMPARE(shown.last().at(0).toString(), QStringLiteral("22"));
         // Opened again after the report and stepped, the editor keeps the user's time.
         manager.onRowItemSelected(ConfigureTypes::E_notAllowedStartFrom);

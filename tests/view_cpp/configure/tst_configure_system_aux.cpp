@@ -657,6 +657,7 @@ void TestConfigureSystemAux::languageChangeShowsAtTheNextOpening()
     QCOMPARE(column(*manager.relayModel(), "textOnSubMenu"), (QStringList{"Zusatz 2"}));
     manager.onAuxSelected(2);
     QCOMPARE(column(*manager.functionModel(), "textOnSubMenu").at(1), QStringLiteral("Ein/Aus"));
+    QVERIFY(!titles.isEmpty());
     QCOMPARE(titles.last().first().toString(), QStringLiteral("Zusatz 2"));
     fragrance.onOptionsFragranceViewVisibleChanged(true);
     QCOMPARE(column(*fragrance.model(), "value").first(), QStringLiteral("Pumpe"));
@@ -854,7 +855,8 @@ void TestConfigureSystemAux::fragranceCommitsAtTheLimits()
     ConfigureSystemAuxFragranceViewManager &fragrance = manager.fragranceManager();
     QSignalSpy sent(&fragrance, &ConfigureSystemAuxFragranceViewManager::auxRelayUpdateRequested);
     const auto last = [&sent] {
-        return sent.last().first().value<Post>();
+        // A missing signal reads as a default record: the comparison fails, the test runs on.
+        return sent.value(sent.size() - 1).value(0).value<Post>();
     };
 
     fragrance.pumpManager()->setValueCheckLimits(0);
@@ -1074,7 +1076,8 @@ void TestConfigureSystemAux::descalingRequestsChangeOneField()
                         &ConfigureSystemAuxDescalingViewManager::descalingChangeRequested);
     QSignalSpy relays(&descaling, &ConfigureSystemAuxDescalingViewManager::auxRelayUpdateRequested);
     const auto lastSettings = [&settings] {
-        return settings.last().first().value<Descaling>();
+        // A missing signal reads as a default record: the comparison fails, the test runs on.
+        return settings.value(settings.size() - 1).value(0).value<Descaling>();
     };
 
     descaling.onAuxDescalingToggleChanged(0, true);
@@ -1102,6 +1105,7 @@ void TestConfigureSystemAux::descalingRequestsChangeOneField()
     descaling.onAuxDescalingWeekdayRepeatSelected(504);
     Post expectedRelay = pump;
     expectedRelay.offTimeValue = 504;
+    QVERIFY(!relays.isEmpty());
     QCOMPARE(relays.last().first().value<Post>(), expectedRelay);
     QCOMPARE(relays.count(), 1);
     // Nothing is stored locally.

@@ -83,10 +83,11 @@ Post humidityFlags(bool level, bool percent)
     return post;
 }
 
+// A missing signal reads as a default value: the comparison fails and the test runs on.
 template<typename T>
 T argumentOf(const QSignalSpy &spy, int call = 0)
 {
-    return spy.at(call).at(0).value<T>();
+    return spy.value(call).value(0).value<T>();
 }
 
 } // namespace
