@@ -823,6 +823,39 @@ private slots:
         QCOMPARE(requested(), QList<QVariant>{held});
     }
 
+    // The limits of a replaced sauna do not hold for the next one: its favorite opens at a
+    // value that the former sauna's limit would have held back.
+    void aReplacedSaunasLimitsHoldNoLonger_data()
+    {
+        QTest::addColumn<QByteArray>("limitSignal");
+        QTest::addColumn<int>("formerLimit");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("lower temperature")
+            << QByteArray("saunaLowerTemperatureLimitChanged") << 450 << 360;
+        QTest::newRow("upper temperature")
+            << QByteArray("saunaUpperTemperatureLimitChanged") << 540 << 720;
+        QTest::newRow("bath time") << QByteArray("saunaBathTimeLimitChanged") << 30 << 120;
+    }
+
+    void aReplacedSaunasLimitsHoldNoLonger()
+    {
+        QFETCH(QByteArray, limitSignal);
+        QFETCH(int, formerLimit);
+        QFETCH(int, stored);
+        FavoritesTab tab;
+        QVERIFY(QMetaObject::invokeMethod(&tab.bridge, limitSignal.constData(),
+                                          Q_ARG(int, formerLimit)));
+        tab.favorites.onSaunaReplaced();
+        const bool bathTime = limitSignal.contains("BathTime");
+        FavoritesPost next = favoritePost(3, QStringLiteral("Evening"));
+        (bathTime ? next.bathTime : next.temperature) = quint32(stored);
+        emit tab.bridge.saunaFavoritesPostChanged(next);
+        tab.favorites.onFavoriteEditActivated(3);
+        QCOMPARE(bathTime ? tab.favorites.bathTimeManager()->valueInMinutes()
+                          : tab.favorites.temperatureManager()->value().value_or(-1),
+                 stored);
+    }
+
     // A favorite's temperature is held within the editor's limits, whatever was asked: 111 °C,
     // past the limit table's 110 °C, and 200 °C at the upper limit, not as "no value".
     void favoriteTemperatureIsHeldWithinItsLimits()

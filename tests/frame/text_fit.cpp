@@ -376,19 +376,26 @@ QString fitProblem(QQuickItem *text, const QRectF &window)
     if (!broken.isEmpty())
         return broken;
     const QRectF inScene = text->mapRectToScene(painted);
-    // A clipping box cuts the text; a list that scrolls may show a row in part, on purpose.
+    // A clipping box cuts the text; a list that scrolls may show a row in part, on purpose, and
+    // only that part has to be in the window.
+    QRectF drawn = inScene;
     for (const QQuickItem *above = text->parentItem(); above; above = above->parentItem()) {
-        if (!above->clip() || above->inherits("QQuickFlickable"))
+        if (!above->clip())
             continue;
         const QRectF box = above->mapRectToScene(QRectF(0, 0, above->width(), above->height()));
-        if (!box.adjusted(-slack, -slack, slack, slack).contains(inScene))
+        if (above->inherits("QQuickFlickable"))
+            drawn &= box;
+        else if (!box.adjusted(-slack, -slack, slack, slack).contains(inScene))
             return QStringLiteral("cut by the box of %1").arg(typeName(above));
     }
-    if (!window.adjusted(-slack, -slack, slack, slack).contains(inScene))
-        return QStringLiteral("outside the window (x %1 to %2 of %3 px)")
-            .arg(inScene.left(), 0, 'f', 1)
-            .arg(inScene.right(), 0, 'f', 1)
-            .arg(window.width(), 0, 'f', 1);
+    if (!drawn.isEmpty() && !window.adjusted(-slack, -slack, slack, slack).contains(drawn))
+        return QStringLiteral("outside the window (x %1 to %2 of %3 px, y %4 to %5 of %6 px)")
+            .arg(drawn.left(), 0, 'f', 1)
+            .arg(drawn.right(), 0, 'f', 1)
+            .arg(window.width(), 0, 'f', 1)
+            .arg(drawn.top(), 0, 'f', 1)
+            .arg(drawn.bottom(), 0, 'f', 1)
+            .arg(window.height(), 0, 'f', 1);
     return QString();
 }
 

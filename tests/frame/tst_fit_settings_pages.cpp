@@ -25,6 +25,8 @@ class TestFitSettingsPages : public QObject, private PageFitTest
 
 private:
     static constexpr int steamProduct = 32;
+    // GLib among the libraries of this PC: a row of the list's first screen.
+    static constexpr int glibLibrary = 7;
 
     void openRow(const QString &area, int applId, const QString &pageName)
     {
@@ -151,10 +153,16 @@ private slots:
             STEP(openLicence());
             STEP(tapRow(QStringLiteral("licenceComponentList"), ConfigureTypes::E_componentQt));
         }));
-        STEP(checkPage(QStringLiteral("linuxComponentsPage"), [&] {
+        const auto openLibraries = [&] {
             STEP(openLicence());
             STEP(tapRow(QStringLiteral("licenceComponentList"),
                         ConfigureTypes::E_componentLinuxComponents));
+        };
+        STEP(checkPage(QStringLiteral("linuxComponentsPage"), openLibraries));
+        // A library's page: long file names and addresses at its top.
+        STEP(checkPage(QStringLiteral("licenceComponentPage"), [&] {
+            STEP(openLibraries());
+            STEP(tapPageRow(QStringLiteral("linuxComponentsPage"), glibLibrary));
         }));
     }
 

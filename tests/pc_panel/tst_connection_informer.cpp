@@ -65,19 +65,29 @@ void TestConnectionInformer::outcomesBecomeMessages_data()
 {
     QTest::addColumn<QByteArray>("slot");
     QTest::addColumn<quint32>("id");
-    QTest::newRow("succeeded") << QByteArray("onConnectSucceeded") << quint32(0x2026);
-    QTest::newRow("pin fail") << QByteArray("onConnectPinFail") << quint32(0x2027);
+    // Whether the user ended a connection before: its notices start afresh.
+    QTest::addColumn<bool>("afterDisconnect");
+    QTest::newRow("succeeded") << QByteArray("onConnectSucceeded") << quint32(0x2026) << false;
+    QTest::newRow("pin fail") << QByteArray("onConnectPinFail") << quint32(0x2027) << false;
     QTest::newRow("compatibility fail")
-        << QByteArray("onConnectCompatibilityFail") << quint32(0x2028);
-    QTest::newRow("failed") << QByteArray("onConnectFailed") << quint32(0x2029);
-    QTest::newRow("door switch fail") << QByteArray("onConnectDoorSwitchFail") << quint32(0x2047);
+        << QByteArray("onConnectCompatibilityFail") << quint32(0x2028) << false;
+    QTest::newRow("failed") << QByteArray("onConnectFailed") << quint32(0x2029) << false;
+    QTest::newRow("door switch fail")
+        << QByteArray("onConnectDoorSwitchFail") << quint32(0x2047) << false;
+    QTest::newRow("failed after a disconnect")
+        << QByteArray("onConnectFailed") << quint32(0x2029) << true;
 }
 
 void TestConnectionInformer::outcomesBecomeMessages()
 {
     QFETCH(QByteArray, slot);
     QFETCH(quint32, id);
+    QFETCH(bool, afterDisconnect);
     ConnectionInformer informer;
+    if (afterDisconnect) {
+        informer.onConnectSucceeded(sauna(QStringLiteral("Garden sauna")));
+        informer.onDisconnected();
+    }
     QSignalSpy messages(&informer, &ConnectionInformer::panelUserMessageIssued);
     QVERIFY(QMetaObject::invokeMethod(&informer, slot.constData(),
                                       Q_ARG(::signalInterface::RemoteSaunaTypes::RemoteSauna,

@@ -91,6 +91,8 @@ private slots:
     void pcKeyboardWorksTheKeypad_data();
     void pcKeyboardWorksTheKeypad();
     void favoriteEditorFollowsTheFavoriteController();
+    void favoritePageActsOnTheBathTimeItShows_data();
+    void favoritePageActsOnTheBathTimeItShows();
     void calendarFollowsItsControllers();
     void networkScreenOpensFromTheSettingsTab();
     void networkPagesNeverSlideInOrOutEmpty();
@@ -818,6 +820,77 @@ void TestRealScene::favoriteEditorFollowsTheFavoriteController()
     QVERIFY(!messages.hasCurrentMessage());
     QVERIFY(!favorites.editing());
     QVERIFY(!rename->isVisible());
+    QVERIFY(rootItem()->setProperty("currentTab", 0));
+}
+
+void TestRealScene::favoritePageActsOnTheBathTimeItShows_data()
+{
+    QTest::addColumn<int>("hourSteps");
+    QTest::addColumn<QString>("button");
+    // The bath times that leave the panel (requested or saved), and whether Back asks first.
+    QTest::addColumn<QList<int>>("sent");
+    QTest::addColumn<bool>("asks");
+    QTest::newRow("step, Start") << 1 << "favoriteStartButton" << QList<int>{60} << false;
+    QTest::newRow("step, Save") << 1 << "favoriteSaveButton" << QList<int>{60} << false;
+    QTest::newRow("step, Back") << 1 << "pageBackButton" << QList<int>{} << true;
+    QTest::newRow("no step, Back") << 0 << "pageBackButton" << QList<int>{} << false;
+}
+
+// The bath-time editor open and stepped, without "Set bath time": the buttons of the favorite
+// take the bath time it shows.
+void TestRealScene::favoritePageActsOnTheBathTimeItShows()
+{
+    QFETCH(int, hourSteps);
+    QFETCH(QString, button);
+    QFETCH(QList<int>, sent);
+    QFETCH(bool, asks);
+    control::FavoriteController &favorites = m_frame->favoriteTab.favoriteController;
+    control::MessageController &messages = m_frame->controllerTab.messageController;
+    m_frame->controllerTab.wifiSymbolController.onConnectedChanged(true);
+    signalInterface::FavoritesTypes::FavoritesPost morning;
+    morning.index = 4;
+    morning.inUse = true;
+    morning.name = QStringLiteral("Morning");
+    morning.bathTime = 0;
+    favorites.onSaunaFavoritesPostChanged(morning);
+    QVERIFY(rootItem()->setProperty("currentTab", 1));
+    QVERIFY(QMetaObject::invokeMethod(item("favoritesList"), "rowSelected", Q_ARG(int, 4)));
+    QVERIFY(favorites.editing());
+    QObject *editor = item("favoriteNameButton");
+    while (editor && !editor->property("favoriteName").isValid())
+        editor = editor->parent();
+    QVERIFY(editor);
+
+    click(qobject_cast<QQuickItem *>(item("favoriteEditBathTimeButton")));
+    QList<QQuickItem *> steps;
+    collectStepButtons(qobject_cast<QQuickItem *>(item("favoriteBathTimeControl")), steps);
+    // The hours' up-step is the first, left of the minutes' and above its down-step.
+    QCOMPARE(steps.size(), 4);
+    QVERIFY(steps.first()->property("increase").toBool());
+    for (int step = 0; step < hourSteps; ++step)
+        click(steps.first());
+    QCOMPARE(favorites.bathTimeManager()->valueInMinutes(), hourSteps * 60);
+
+    QSignalSpy requests(&favorites, &control::FavoriteController::bathTimeChangeRequested);
+    QSignalSpy updates(&favorites, &control::FavoriteController::favoriteUpdateRequested);
+    click(editor->findChild<QQuickItem *>(button));
+    QList<int> left;
+    for (const QList<QVariant> &request : std::as_const(requests))
+        left << request.at(0).toInt();
+    for (const QList<QVariant> &update : std::as_const(updates))
+        left << int(update.at(0).value<signalInterface::FavoritesTypes::FavoritesPost>().bathTime);
+    QCOMPARE(left, sent);
+    QCOMPARE(messages.hasCurrentMessage(), asks);
+    if (asks)
+        QCOMPARE(messages.currentText(), QStringLiteral("Save the changes to favorite Morning?"));
+
+    // Out of the editor without saving, for the tests after this one.
+    if (!asks && favorites.editing())
+        click(editor->findChild<QQuickItem *>("pageBackButton"));
+    if (messages.hasCurrentMessage())
+        click(item("popup_widget")->findChild<QQuickItem *>("popupRightButton"));
+    QVERIFY(!favorites.editing());
+    QVERIFY(!messages.hasCurrentMessage());
     QVERIFY(rootItem()->setProperty("currentTab", 0));
 }
 

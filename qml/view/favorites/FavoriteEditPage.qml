@@ -16,6 +16,14 @@ Rectangle {
     readonly property bool lightsOn: favorites_controller.lights
     property bool bathTimeEditing: false
 
+    // While the bath-time editor is open, the bath time it shows is the favorite's for every
+    // button that acts on the favorite: it is set first, as "Set bath time" would set it, so that
+    // Save and Start take it and Back asks about it like any other change not saved.
+    function setShownBathTime() {
+        if (page.bathTimeEditing)
+            page.selector.bathTimeCommit()
+    }
+
     color: Theme.background
     // Shown while the favorite controller edits a favorite; it ends the edit on save, delete,
     // start and cancel.
@@ -27,7 +35,10 @@ Rectangle {
         id: header
         width: parent.width
         title: page.favoriteName.length > 0 ? page.favoriteName : qsTr("Favorite")
-        onBackRequested: page.selector.favoriteEditCancelRequested()
+        onBackRequested: {
+            page.setShownBathTime()
+            page.selector.favoriteEditCancelRequested()
+        }
     }
 
     PageFlickable {
@@ -65,6 +76,7 @@ Rectangle {
                 onStepRequested: (direction) => favorites_humidity_manager.onChangeHumidityValueRequested(direction)
             }
             PanelButton {
+                objectName: "favoriteEditBathTimeButton"
                 Layout.fillWidth: true
                 visible: !page.bathTimeEditing
                 text: qsTr("Edit bath time")
@@ -138,10 +150,14 @@ Rectangle {
             onClicked: page.selector.deleteFavoriteRequested()
         }
         PanelButton {
+            objectName: "favoriteSaveButton"
             Layout.fillWidth: true
             implicitWidth: 60
             text: qsTr("Save")
-            onClicked: page.selector.favoriteEditSaveActivated()
+            onClicked: {
+                page.setShownBathTime()
+                page.selector.favoriteEditSaveActivated()
+            }
         }
         PanelButton {
             objectName: "favoriteStartButton"
@@ -149,7 +165,10 @@ Rectangle {
             implicitWidth: 60
             text: qsTr("Start")
             highlighted: true
-            onClicked: page.selector.startFavoriteRequested()
+            onClicked: {
+                page.setShownBathTime()
+                page.selector.startFavoriteRequested()
+            }
         }
     }
 }

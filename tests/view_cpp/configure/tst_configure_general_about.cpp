@@ -121,7 +121,8 @@ private slots:
     // Licence information.
     void licenceChoosingAComponentReadsItsFiles();
     void licenceLinuxComponentsOpenWithoutReading();
-    void licenceIgnoresValuesWithoutARecord();
+    void licenceOpensOnlyAComponentWithARecord_data();
+    void licenceOpensOnlyAComponentWithARecord();
     void licenceMissingFileKeepsTheRows();
     void licenceUnreadablePathsDoNotBlock_data();
     void licenceUnreadablePathsDoNotBlock();
@@ -408,22 +409,41 @@ void TestConfigureGeneralAbout::licenceLinuxComponentsOpenWithoutReading()
     QCOMPARE(manager.linuxComponentsModel()->rowCount(), 0);
 }
 
-void TestConfigureGeneralAbout::licenceIgnoresValuesWithoutARecord()
+void TestConfigureGeneralAbout::licenceOpensOnlyAComponentWithARecord_data()
 {
+    QTest::addColumn<bool>("linux");
+    QTest::addColumn<QList<int>>("ids");
+    // The component whose page opens, or -1.
+    QTest::addColumn<int>("opened");
+    QTest::newRow("software, no record") << false << QList<int>{4, -1, 100} << -1;
+    QTest::newRow("PC library, no record") << true << QList<int>{28, -1, 100} << -1;
+    QTest::newRow("PC library") << true << QList<int>{26} << 26;
+}
+
+void TestConfigureGeneralAbout::licenceOpensOnlyAComponentWithARecord()
+{
+    QFETCH(bool, linux);
+    QFETCH(QList<int>, ids);
+    QFETCH(int, opened);
     ConfigureGeneralAboutLicenseInfoViewManager manager(nullptr);
-    QSignalSpy software(&manager,
-                        &ConfigureGeneralAboutLicenseInfoViewManager::softwareComponentSelected);
-    QSignalSpy linux(&manager,
-                     &ConfigureGeneralAboutLicenseInfoViewManager::linuxComponentSelected);
+    manager.setLicenseDirectory(QStringLiteral(PANEL_LICENSE_DIRECTORY));
+    QSignalSpy selected(
+        &manager, linux ? &ConfigureGeneralAboutLicenseInfoViewManager::linuxComponentSelected
+                        : &ConfigureGeneralAboutLicenseInfoViewManager::softwareComponentSelected);
     QSignalSpy started(&manager,
                        &ConfigureGeneralAboutLicenseInfoViewManager::timeConsumingActivityStarted);
-    for (int id : {4, -1, 100})
-        manager.onSoftwareComponentSelected(id);
-    for (int id : {28, -1, int(manager.linuxComponents().size())})
-        manager.onLinuxComponentSelected(id);
-    QCOMPARE(software.count(), 0);
-    QCOMPARE(linux.count(), 0);
-    QCOMPARE(started.count(), 0);
+    for (int id : std::as_const(ids)) {
+        if (linux)
+            manager.onLinuxComponentSelected(id);
+        else
+            manager.onSoftwareComponentSelected(id);
+    }
+    QCOMPARE(started.count(), opened < 0 ? 0 : 1);
+    QCOMPARE(selected.count(), opened < 0 ? 0 : 1);
+    if (opened >= 0) {
+        QCOMPARE(selected.at(0).at(0).toInt(), opened);
+        QVERIFY(manager.componentInfoModel()->rowCount() > 0);
+    }
 }
 
 void TestConfigureGeneralAbout::licenceMissingFileKeepsTheRows()
