@@ -376,16 +376,18 @@ QString fitProblem(QQuickItem *text, const QRectF &window)
     if (!broken.isEmpty())
         return broken;
     const QRectF inScene = text->mapRectToScene(painted);
-    // A clipping box cuts the text; a list that scrolls may show a row in part, on purpose, and
-    // only that part has to be in the window.
+    // A clipping box cuts the text; a list that scrolls may show a row in part at its top or
+    // bottom edge, on purpose, and only that part has to be in the window. Across the list
+    // nothing is cut on purpose: a row wider than its list still counts whole.
     QRectF drawn = inScene;
     for (const QQuickItem *above = text->parentItem(); above; above = above->parentItem()) {
         if (!above->clip())
             continue;
         const QRectF box = above->mapRectToScene(QRectF(0, 0, above->width(), above->height()));
-        if (above->inherits("QQuickFlickable"))
-            drawn &= box;
-        else if (!box.adjusted(-slack, -slack, slack, slack).contains(inScene))
+        if (above->inherits("QQuickFlickable")) {
+            drawn.setTop(std::max(drawn.top(), box.top()));
+            drawn.setBottom(std::min(drawn.bottom(), box.bottom()));
+        } else if (!box.adjusted(-slack, -slack, slack, slack).contains(inScene))
             return QStringLiteral("cut by the box of %1").arg(typeName(above));
     }
     if (!drawn.isEmpty() && !window.adjusted(-slack, -slack, slack, slack).contains(drawn))
