@@ -542,6 +542,11 @@ private slots:
         QTest::newRow("own temperature, yes") << QStringLiteral("temperature") << yes << true;
         QTest::newRow("none") << QString() << -1 << false;
         QTest::newRow("cancelled") << QStringLiteral("cancelled") << -1 << false;
+        // The chosen favorite is deleted at another panel; the row reads "Custom" again.
+        QTest::newRow("start and a favorite deleted elsewhere, yes")
+            << QStringLiteral("favorite deleted") << yes << true;
+        QTest::newRow("start and a favorite deleted while asked, yes")
+            << QStringLiteral("favorite deleted while asked") << yes << true;
     }
 
     void backWithAChangeNotSavedAsksWhetherToSave()
@@ -562,7 +567,16 @@ private slots:
         QVERIFY(tab.weekdayProgram.editing());
 
         CalendarProgram expected = stored;
-        if (change == QLatin1String("start") || change == QLatin1String("cancelled")) {
+        FavoritesPost deleted = favoritePost(1, QStringLiteral("Beta"), 810);
+        emit tab.bridge.saunaFavoritesPostChanged(deleted);
+        deleted.inUse = false;
+        if (change.startsWith(QLatin1String("favorite"))) {
+            tab.weekdayProgram.onCalendarFavoriteSelected(rowOf(*tab.favoriteModel.model(), 1));
+            QCOMPARE(tab.weekdayProgram.editedProgram().favorite, 1);
+        }
+        if (change == QLatin1String("favorite deleted"))
+            emit tab.bridge.saunaFavoritesPostChanged(deleted);
+        if (change != QLatin1String("temperature") && !change.isEmpty()) {
             tab.weekdayProgram.readyAtManager()->setValue(wall(2024, 5, 13, 19, 30));
             tab.weekdayProgram.onActivationTimeCommit();
             expected.start = wall(2024, 5, 13, 19, 30);
@@ -594,6 +608,8 @@ private slots:
         QVERIFY(tab.weekdayProgram.editing());
         tab.weekdayProgram.onCalendarProgramSettingsEditBackRequested();
         QCOMPARE(messages.size(), 1);
+        if (change == QLatin1String("favorite deleted while asked"))
+            emit tab.bridge.saunaFavoritesPostChanged(deleted);
 
         messages.at(0).at(1).value<UserMessageAction *>()->execute(
             signalInterface::UserMessageTypes::UserMessageAnswer(answer));

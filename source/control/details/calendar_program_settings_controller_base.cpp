@@ -117,7 +117,7 @@ CalendarProgramSettingsControllerBase::CalendarProgramSettingsControllerBase(
     connect(m_dataProvider, &CalendarDataProvider::functionsChanged, this,
             &CalendarProgramSettingsControllerBase::refreshRows);
     connect(m_dataProvider, &CalendarDataProvider::favoritesChanged, this,
-            &CalendarProgramSettingsControllerBase::refreshRows);
+            &CalendarProgramSettingsControllerBase::onFavoritesChanged);
     refreshRows();
 }
 
@@ -441,6 +441,7 @@ void CalendarProgramSettingsControllerBase::onCalendarProgramEditActivated(
     }
     if (!m_edited.start.isValid())
         m_edited.start = wallClock(m_dataProvider->today(), QTime(18, 0));
+    takeShownSettings(m_edited);
     m_unchanged = m_edited;
     m_editing = true;
     loadEditors();
@@ -497,6 +498,7 @@ void CalendarProgramSettingsControllerBase::onSaunaCalendarProgramChanged(
         return;
     }
     m_edited = reported;
+    takeShownSettings(m_edited);
     m_unchanged = m_edited;
     loadEditors();
     refreshRows();
@@ -554,7 +556,10 @@ void CalendarProgramSettingsControllerBase::onSaveAnswered(const Answer &answer,
     m_savePending = false;
     if (answer != signalInterface::UserMessageTypes::E_answerYes)
         return;
-    requestSave(program);
+    CalendarProgram saved = program;
+    // The favorite may have been deleted while the question waited.
+    takeShownSettings(saved);
+    requestSave(saved);
 }
 
 void CalendarProgramSettingsControllerBase::onSaveChangesAnswered(const Answer &answer,
@@ -573,6 +578,7 @@ void CalendarProgramSettingsControllerBase::onSaveChangesAnswered(const Answer &
     // first where Save asks.
     if (m_edited != program) {
         m_edited = program;
+        takeShownSettings(m_edited);
         refreshRows();
     }
     onCalendarProgramSettingsEditSaveRequested();
@@ -594,6 +600,23 @@ void CalendarProgramSettingsControllerBase::loadEditors()
         std::max(m_dataProvider->bathTimeLimit(), storedStopAfter));
     openStopAfterEditor(*m_customStopAfterManager, m_edited.duration);
     m_favoriteModel->setSelectedFavorite(m_edited.favorite);
+}
+
+void CalendarProgramSettingsControllerBase::takeShownSettings(CalendarProgram &program) const
+{
+    if (const auto [valid, index] = program.favoriteIndex();
+        valid && !m_dataProvider->favorite(index))
+        program.favorite = CalendarProgram::noFavorite;
+}
+
+void CalendarProgramSettingsControllerBase::onFavoritesChanged()
+{
+    if (m_editing) {
+        takeShownSettings(m_edited);
+        takeShownSettings(m_unchanged);
+        m_favoriteModel->setSelectedFavorite(m_edited.favorite);
+    }
+    refreshRows();
 }
 
 void CalendarProgramSettingsControllerBase::refreshRows()

@@ -142,6 +142,11 @@ private:
                                const signalInterface::CalendarProgram &program);
 
     void loadEditors();
+    // A program whose favorite is not stored (deleted here or at another panel) shows its own
+    // settings under "Custom": it takes them, so that what is saved is what is shown.
+    void takeShownSettings(signalInterface::CalendarProgram &program) const;
+    // The favorites changed: an open edit takes what its rows show.
+    void onFavoritesChanged();
     // An open edit of a former sauna's program ends.
     void forgetSauna();
     void refreshRows();
