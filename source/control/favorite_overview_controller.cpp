@@ -72,9 +72,16 @@ void FavoriteOverviewController::onFavoriteNameEntered(const QString &name)
             &m_overwriteCallback);
         return;
     }
+    create(favorite);
+}
+
+void FavoriteOverviewController::create(FavoritesPost favorite)
+{
     for (const FavoritesPost &slot : m_favorites) {
         if (!slot.inUse) {
             favorite.index = slot.index;
+            m_created = favorite;
+            m_createdWatch.watch(slot.index);
             emit favoriteUpdateRequested(favorite);
             return;
         }
@@ -96,6 +103,10 @@ void FavoriteOverviewController::onSaunaFavoritesPostChanged(
         return;
     m_favorites[favorite.index] = favorite;
     rebuild();
+    // Another panel's new favorite took the slot of the one just created here: this one goes
+    // to the next free slot, so that neither is lost.
+    if (m_createdWatch.replacedBy(favorite.index, favorite == m_created, favorite.inUse))
+        create(m_created);
 }
 
 void FavoriteOverviewController::onSaunaTargetTemperatureChanged(int temperature)
@@ -143,6 +154,7 @@ void FavoriteOverviewController::onOverwriteAnswered(const Answer &answer,
 void FavoriteOverviewController::onSaunaReplaced()
 {
     forgetFavorites();
+    m_createdWatch.stop();
     m_current = FavoritesPost{};
     m_current.inUse = true;
     setReported(m_temperatureReported, false);

@@ -1,3 +1,4 @@
+#include "control/details/created_item_watch.h"
 #include "control/favorite_controller.h"
 #include "control/favorite_overview_controller.h"
 #include "pc_panel/supported_characters.h"
@@ -439,6 +440,70 @@ private slots:
         tab.overview.onSaveFavoriteRequested();
         tab.overview.onFavoriteNameEntered(QStringLiteral("A name far longer than twenty"));
         QCOMPARE(updates.size(), 2);
+    }
+
+    // Two panels save a new favorite at once, each into the slot it found free, and the sauna
+    // keeps the one it took last. The reports reach both panels in the order the sauna took the
+    // requests: "other" before this panel's "own" echo was replaced by it; "other" right after
+    // the echo replaced it, and this one goes again into the next free slot, or the user is told
+    // that none is free. A change reported later ("later": past the window), or the slot emptied,
+    // is an edit made at the other panel.
+    void aFavoriteCreatedAtOnceWithAnotherPanelIsKept_data()
+    {
+        QTest::addColumn<QString>("reports");
+        QTest::addColumn<bool>("otherSlotsTaken");
+        QTest::addColumn<int>("savedAgainAt"); // -1: not saved again
+        QTest::addColumn<bool>("toldNoFree");
+        QTest::newRow("another before the echo") << "other,own" << false << -1 << false;
+        QTest::newRow("another right after the echo") << "own,other" << false << 1 << false;
+        QTest::newRow("another after the echo, no free slot") << "own,other" << true << -1 << true;
+        QTest::newRow("an edit later at the other panel")
+            << "own,later,other" << false << -1 << false;
+        QTest::newRow("emptied after the echo") << "own,gone,other" << false << -1 << false;
+        QTest::newRow("no echo in time") << "later,own,other" << false << -1 << false;
+    }
+
+    void aFavoriteCreatedAtOnceWithAnotherPanelIsKept()
+    {
+        QFETCH(QString, reports);
+        QFETCH(bool, otherSlotsTaken);
+        QFETCH(int, savedAgainAt);
+        QFETCH(bool, toldNoFree);
+        FavoritesTab tab;
+        qint64 now = 1000;
+        tab.overview.setMonotonicClock([&now] { return now; });
+        for (quint32 index = 1; otherSlotsTaken && index < 8; ++index)
+            emit tab.bridge.saunaFavoritesPostChanged(favoritePost(index, QString::number(index)));
+        QSignalSpy updates(&tab.overview,
+                           &control::FavoriteOverviewController::favoriteUpdateRequested);
+        QSignalSpy messages(&tab.overview,
+                            &control::FavoriteOverviewController::panelUserMessageIssued);
+        tab.overview.onSaveFavoriteRequested();
+        tab.overview.onFavoriteNameEntered(QStringLiteral("Gamma"));
+        QCOMPARE(updates.size(), 1);
+        const auto created = updates.at(0).at(0).value<FavoritesPost>();
+        QCOMPARE(created.index, 0u);
+        FavoritesPost gone(created);
+        gone.inUse = false;
+        for (const QString &report : reports.split(QLatin1Char(','))) {
+            if (report == QLatin1String("later"))
+                now += control::details::CreatedItemWatch::windowMs + 1;
+            else
+                emit tab.bridge.saunaFavoritesPostChanged(
+                    report == QLatin1String("own")     ? created
+                    : report == QLatin1String("other") ? favoritePost(0, QStringLiteral("Delta"))
+                                                       : gone);
+        }
+
+        QCOMPARE(updates.size(), savedAgainAt < 0 ? 1 : 2);
+        if (savedAgainAt >= 0) {
+            FavoritesPost again = created;
+            again.index = quint32(savedAgainAt);
+            QCOMPARE(updates.last().at(0).value<FavoritesPost>(), again);
+        }
+        QCOMPARE(messages.size(), toldNoFree ? 1 : 0);
+        if (toldNoFree)
+            QCOMPARE(messages.at(0).at(0).value<UserMessage>().id, 0x2005u);
     }
 
     // Until the sauna has told its target temperature and bath time, the current settings are

@@ -76,6 +76,19 @@ void openStopAfterEditor(value::DurationManager &editor, quint32 minutes)
         editor.clearValue();
 }
 
+// Whether a reported program is the one requested: the sauna keeps a program's own temperature
+// and humidity only while it uses no favorite.
+bool sameProgram(const CalendarProgram &reported, const CalendarProgram &requested)
+{
+    const bool ownSettings = requested.favorite == CalendarProgram::noFavorite;
+    return reported.inUse == requested.inUse && reported.weekday == requested.weekday &&
+           reported.start == requested.start && reported.startMode == requested.startMode &&
+           reported.duration == requested.duration && reported.standby == requested.standby &&
+           reported.favorite == requested.favorite &&
+           (!ownSettings || (reported.temperature == requested.temperature &&
+                             reported.humidity == requested.humidity));
+}
+
 } // namespace
 
 CalendarProgramSettingsControllerBase::CalendarProgramSettingsControllerBase(
@@ -463,6 +476,10 @@ void CalendarProgramSettingsControllerBase::onSaunaCalendarProgramChanged(
     ::signalInterface::CalendarProgram program)
 {
     m_dataProvider->storeProgram(program);
+    // Another panel's new program took the slot of the one just created here: this one goes to
+    // the next free slot, so that neither is lost.
+    if (m_createdWatch.replacedBy(program.index, sameProgram(program, m_created), program.inUse))
+        createAgain();
     if (!m_editing || program.index != m_edited.index)
         return;
     if (m_newProgram) {
@@ -477,9 +494,7 @@ void CalendarProgramSettingsControllerBase::onSaunaCalendarProgramChanged(
         }
         endEdit();
         emit calendarProgramEditCompleted();
-        issueMessage(infoMessage(panelMessageId::noFree,
-                                 {m_weekdayPrograms ? LanguageSupport::weekdayCalendarProgramText()
-                                                    : LanguageSupport::dateCalendarProgramText()}));
+        tellNoFreeSlot();
         return;
     }
     // The program's flag stays as this edit has it, so its own echo is no news.
@@ -557,6 +572,10 @@ void CalendarProgramSettingsControllerBase::onSaveAnswered(const Answer &answer,
     if (answer != signalInterface::UserMessageTypes::E_answerYes)
         return;
     CalendarProgram saved = program;
+    // Another panel took the new program's slot while the question waited: the edit has moved to
+    // a free slot, and is saved there.
+    if (m_editing && m_newProgram)
+        saved.index = m_edited.index;
     // The favorite may have been deleted while the question waited.
     takeShownSettings(saved);
     requestSave(saved);
@@ -669,6 +688,7 @@ void CalendarProgramSettingsControllerBase::refreshRows()
 void CalendarProgramSettingsControllerBase::forgetSauna()
 {
     m_standbyEnabled = true;
+    m_createdWatch.stop();
     if (!m_editing)
         return;
     m_edited = CalendarProgram();
@@ -689,10 +709,32 @@ void CalendarProgramSettingsControllerBase::requestSave(const CalendarProgram &p
     if (!program.start.isValid())
         return;
     if (m_editing && m_edited.index == program.index) {
+        if (m_newProgram) {
+            m_created = program;
+            m_createdWatch.watch(program.index);
+        }
         endEdit();
         emit calendarProgramEditCompleted();
     }
     emit calendarProgramChangeRequested(program);
+}
+
+void CalendarProgramSettingsControllerBase::createAgain()
+{
+    if (const std::optional<quint32> free = m_dataProvider->freeProgramIndex()) {
+        m_created.index = *free;
+        m_createdWatch.watch(*free);
+        emit calendarProgramChangeRequested(m_created);
+        return;
+    }
+    tellNoFreeSlot();
+}
+
+void CalendarProgramSettingsControllerBase::tellNoFreeSlot()
+{
+    issueMessage(infoMessage(panelMessageId::noFree,
+                             {m_weekdayPrograms ? LanguageSupport::weekdayCalendarProgramText()
+                                                : LanguageSupport::dateCalendarProgramText()}));
 }
 
 bool CalendarProgramSettingsControllerBase::saveQuestion(const CalendarProgram &program,

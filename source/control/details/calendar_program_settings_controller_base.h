@@ -1,5 +1,6 @@
 #pragma once
 
+#include "control/details/created_item_watch.h"
 #include "signal_interface/calendar_program.h"
 #include "signal_interface/language_types.h"
 #include "signal_interface/temperature_types.h"
@@ -98,6 +99,11 @@ public:
     // The program as edited so far.
     const signalInterface::CalendarProgram &editedProgram() const { return m_edited; }
     bool weekdayPrograms() const { return m_weekdayPrograms; }
+    // The monotonic clock that times the watch over a program just created.
+    void setMonotonicClock(CreatedItemWatch::Clock clock)
+    {
+        m_createdWatch.setClock(std::move(clock));
+    }
 
 signals:
     void calendarProgramChangeRequested(::signalInterface::CalendarProgram program);
@@ -147,6 +153,10 @@ private:
     void takeShownSettings(signalInterface::CalendarProgram &program) const;
     // The favorites changed: an open edit takes what its rows show.
     void onFavoritesChanged();
+    // Requests the program just created in the first free slot and watches it there, or tells
+    // that no slot is free.
+    void createAgain();
+    void tellNoFreeSlot();
     // An open edit of a former sauna's program ends.
     void forgetSauna();
     void refreshRows();
@@ -199,6 +209,10 @@ private:
     signalInterface::CalendarProgram m_original;
     // The program as the edit began or was last taken over: Back asks only after a change.
     signalInterface::CalendarProgram m_unchanged;
+
+    // The program this panel has just created, until it is known to be kept in its slot.
+    signalInterface::CalendarProgram m_created;
+    CreatedItemWatch m_createdWatch;
 };
 
 } // namespace control::details
