@@ -4,6 +4,10 @@
 #   bash scripts/run-panel.sh          the panel with a simulated sauna: both run in network
 #                                      namespaces of their own, joined by a private link, so
 #                                      nothing reaches your network and no sauna is needed
+#   bash scripts/run-panel.sh --second-panel
+#                                      the same, with a second panel (instance 1, settings and
+#                                      window of its own) on the same simulated sauna, as two
+#                                      users at two panels
 #   bash scripts/run-panel.sh --real   the panel alone on this machine's network, for a real
 #                                      sauna system on your local network
 #
@@ -28,10 +32,17 @@ cd "$(dirname "$0")/.."
 build_dir=${build_dir:-$PWD/build}
 
 mode=simulated
-if [ "${1:-}" = "--real" ]; then
-    mode=real
-    shift
-fi
+second_panel=false
+case "${1:-}" in
+    --real)
+        mode=real
+        shift
+        ;;
+    --second-panel)
+        second_panel=true
+        shift
+        ;;
+esac
 
 bash scripts/install-deps.sh
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPANEL_BUILD_TESTS=OFF
@@ -69,21 +80,26 @@ panel_namespace=sauna-panel-$$
 sauna_namespace=sauna-simulator-$$
 
 config_home=$(mktemp -d /tmp/sauna-panel-config.XXXXXX)
+second_config_home=
 simulator_pid=
 panel_pid=
+second_panel_pid=
 
 cleanup() {
     trap - EXIT INT TERM
-    for pid in $panel_pid $simulator_pid; do
+    for pid in $second_panel_pid $panel_pid $simulator_pid; do
         "${as_root[@]}" kill "$pid" 2>/dev/null || true
     done
-    for pid in $panel_pid $simulator_pid; do
+    for pid in $second_panel_pid $panel_pid $simulator_pid; do
         wait "$pid" 2>/dev/null || true
     done
     # Deleting a namespace deletes its end of the veth pair, and with it the other end.
     "${as_root[@]}" ip netns del "$panel_namespace" 2>/dev/null || true
     "${as_root[@]}" ip netns del "$sauna_namespace" 2>/dev/null || true
     rm -rf "$config_home"
+    if [ -n "$second_config_home" ]; then
+        rm -rf "$second_config_home"
+    fi
 }
 trap cleanup EXIT
 trap 'exit 130' INT
@@ -101,9 +117,15 @@ for side in "$panel_namespace panel0 $panel_address" "$sauna_namespace sauna0 $s
 done
 
 # The panel's settings, in a throw-away folder: the simulated sauna is known and selected, and
-# the panel connects to it by itself once it hears the sauna's announcement.
-mkdir -p "$config_home/Vaho"
-cat >"$config_home/Vaho/PC_Panel.ini" <<EOF
+# the panel connects to it by itself once it hears the sauna's announcement. A panel instance
+# other than 0 keeps its selected sauna and auto-connect in a file of its own (PC_Panel_<n>.ini),
+# beside the list of known saunas in PC_Panel.ini; the same keys serve both files.
+write_panel_settings() { # <config folder> <settings file name>...
+    local folder=$1
+    shift
+    mkdir -p "$folder/Vaho"
+    for file in "$@"; do
+        cat >"$folder/Vaho/$file" <<EOF
 [General]
 pc_panel_remote_saunas\\1\\pc_panel_remote_sauna_identity=$sauna_identity
 pc_panel_remote_saunas\\1\\pc_panel_remote_sauna_rcb_product=7
@@ -113,8 +135,15 @@ pc_panel_remote_saunas\\size=1
 pc_panel_selected_remote_sauna=$sauna_identity
 pc_panel_auto_connect=true
 EOF
-if [ -n "${SUDO_USER:-}" ]; then
-    chown -R "$SUDO_USER" "$config_home"
+    done
+    if [ -n "${SUDO_USER:-}" ]; then
+        chown -R "$SUDO_USER" "$folder"
+    fi
+}
+write_panel_settings "$config_home" PC_Panel.ini
+if [ "$second_panel" = true ]; then
+    second_config_home=$(mktemp -d /tmp/sauna-panel-config.XXXXXX)
+    write_panel_settings "$second_config_home" PC_Panel.ini PC_Panel_1.ini
 fi
 
 "${as_root[@]}" ip netns exec "$sauna_namespace" \
@@ -123,7 +152,7 @@ simulator_pid=$!
 
 # The display goes through: X11's socket in /tmp/.X11-unix and the Wayland socket in the runtime
 # folder are files, which every network namespace sees.
-display_environment=(XDG_CONFIG_HOME="$config_home")
+display_environment=()
 for variable in DISPLAY XAUTHORITY WAYLAND_DISPLAY XDG_RUNTIME_DIR QT_QPA_PLATFORM; do
     if [ -n "${!variable:-}" ]; then
         display_environment+=("$variable=${!variable}")
@@ -133,8 +162,16 @@ if [ -n "${DISPLAY:-}" ] && [ -z "${XAUTHORITY:-}" ] && [ -f "$HOME/.Xauthority"
     display_environment+=("XAUTHORITY=$HOME/.Xauthority")
 fi
 
+# The second panel is another user at another panel: instance 1, so that the sauna tells the two
+# apart, with settings of its own, in the same namespace as the first.
+if [ "$second_panel" = true ]; then
+    "${as_root[@]}" ip netns exec "$panel_namespace" \
+        "${as_user[@]}" env "${display_environment[@]}" XDG_CONFIG_HOME="$second_config_home" \
+        "$panel" --instance=1 "$@" &
+    second_panel_pid=$!
+fi
 "${as_root[@]}" ip netns exec "$panel_namespace" \
-    "${as_user[@]}" env "${display_environment[@]}" "$panel" "$@" &
+    "${as_user[@]}" env "${display_environment[@]}" XDG_CONFIG_HOME="$config_home" "$panel" "$@" &
 panel_pid=$!
 status=0
 wait "$panel_pid" || status=$?
