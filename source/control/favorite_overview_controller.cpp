@@ -29,6 +29,16 @@ int FavoriteOverviewController::connectSaunaSignals(const QList<QObject *> &send
     return connectFavoritesAndCurrentSettings(senders);
 }
 
+int FavoriteOverviewController::connectFavoriteChanges(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(favoriteChangeIssued(::signalInterface::FavoritesTypes::FavoritesPost)),
+          SLOT(onFavoriteChangeIssued(::signalInterface::FavoritesTypes::FavoritesPost))},
+         {SIGNAL(favoriteDeleteIssued(::signalInterface::FavoritesTypes::FavoritesPost)),
+          SLOT(onFavoriteChangeIssued(::signalInterface::FavoritesTypes::FavoritesPost))}});
+}
+
 FavoriteOverviewController::FavoritesPost
 FavoriteOverviewController::currentSettings(const QString &name) const
 {
@@ -95,6 +105,12 @@ void FavoriteOverviewController::onFavoriteNameEditCancelled()
     m_awaitingName = false;
 }
 
+void FavoriteOverviewController::onFavoriteChangeIssued(
+    ::signalInterface::FavoritesTypes::FavoritesPost favorite)
+{
+    m_createdWatch.endIfSlot(favorite.index);
+}
+
 void FavoriteOverviewController::onSaunaFavoritesPostChanged(
     ::signalInterface::FavoritesTypes::FavoritesPost favorite)
 {
@@ -147,8 +163,10 @@ void FavoriteOverviewController::onOverwriteAnswered(const Answer &answer,
                                                      const FavoritesPost &favorite)
 {
     m_overwritePending = false;
-    if (answer == signalInterface::UserMessageTypes::E_answerYes)
+    if (answer == signalInterface::UserMessageTypes::E_answerYes) {
+        m_createdWatch.endIfSlot(favorite.index);
         emit favoriteUpdateRequested(favorite);
+    }
 }
 
 void FavoriteOverviewController::onSaunaReplaced()

@@ -33,6 +33,8 @@ public:
     // Each returns the number of connects that failed.
     int connectSaveFavoriteView(const QList<QObject *> &senders);
     int connectSaunaSignals(const QList<QObject *> &senders);
+    // The favorite editor's changes and deletions, which are this panel's own.
+    int connectFavoriteChanges(const QList<QObject *> &senders);
 
     // The sauna's current settings as a favorite in use, named but without an index.
     FavoritesPost currentSettings(const QString &name) const;
@@ -56,6 +58,9 @@ public slots:
     void onFavoriteNameEntered(const QString &name);
     // The keyboard was cancelled: the request ends, and a name typed later is not taken.
     void onFavoriteNameEditCancelled();
+    // This panel changed or deleted a favorite: what the sauna reports in its slot next is that,
+    // not another panel's new favorite.
+    void onFavoriteChangeIssued(::signalInterface::FavoritesTypes::FavoritesPost favorite);
 
     void
     onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost favorite) override;

@@ -625,7 +625,8 @@ private slots:
     // the order the sauna took the requests: "other" before this panel's "own" echo was replaced
     // by it; "other" right after the echo replaced it, and this one goes again into the next free
     // slot, or the user is told that none is free. A change reported later ("later": past the
-    // window) is an edit made at the other panel. "save" is Save, "yes" answers its question.
+    // window) is an edit made at the other panel; "edit" is one made here, this panel's own. "save"
+    // is Save, "yes" answers its question.
     void aProgramCreatedAtOnceWithAnotherPanelIsKept_data()
     {
         QTest::addColumn<QString>("steps");
@@ -640,6 +641,8 @@ private slots:
             << "save,own,other" << true << QList<int>{0} << true;
         QTest::newRow("an edit later at the other panel")
             << "save,own,later,other" << false << QList<int>{0} << false;
+        QTest::newRow("edited here right after the echo")
+            << "save,own,edit,own" << false << QList<int>{0, 0} << false;
         // The program starts in the not-allowed window, so Save asks first.
         QTest::newRow("another before the answer to Save's question")
             << "window,save,other,yes,own" << false << QList<int>{1} << false;
@@ -678,6 +681,11 @@ private slots:
                 QCOMPARE(messages.size(), 1);
                 messages.takeFirst().at(1).value<UserMessageAction *>()->execute(
                     signalInterface::UserMessageTypes::E_answerYes);
+            } else if (step == QLatin1String("edit")) {
+                emit tab.weekdayOverview.calendarProgramEditActivated(
+                    requests.last().at(0).value<CalendarProgram>());
+                tab.weekdayProgram.onRowItemBtnSelected(0);
+                tab.weekdayProgram.onCalendarProgramSettingsEditSaveRequested();
             } else if (step == QLatin1String("later")) {
                 now += control::details::CreatedItemWatch::windowMs + 1;
             } else if (step == QLatin1String("own")) {

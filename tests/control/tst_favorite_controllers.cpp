@@ -93,6 +93,7 @@ struct FavoritesTab
     {
         connectFailures += favorites.connectSaunaSignals({&bridge});
         connectFailures += overview.connectSaunaSignals({&bridge});
+        connectFailures += overview.connectFavoriteChanges({&favorites});
         // A steam sauna: it controls humidity, in steps.
         signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions;
         functions.humidityLevel = true;
@@ -447,7 +448,7 @@ private slots:
     // requests: "other" before this panel's "own" echo was replaced by it; "other" right after
     // the echo replaced it, and this one goes again into the next free slot, or the user is told
     // that none is free. A change reported later ("later": past the window), or the slot emptied,
-    // is an edit made at the other panel.
+    // is an edit made at the other panel; one made here ("edit", in the editor) is this panel's.
     void aFavoriteCreatedAtOnceWithAnotherPanelIsKept_data()
     {
         QTest::addColumn<QString>("reports");
@@ -461,6 +462,7 @@ private slots:
             << "own,later,other" << false << -1 << false;
         QTest::newRow("emptied after the echo") << "own,gone,other" << false << -1 << false;
         QTest::newRow("no echo in time") << "later,own,other" << false << -1 << false;
+        QTest::newRow("edited here right after the echo") << "own,edit" << false << -1 << false;
     }
 
     void aFavoriteCreatedAtOnceWithAnotherPanelIsKept()
@@ -486,13 +488,22 @@ private slots:
         FavoritesPost gone(created);
         gone.inUse = false;
         for (const QString &report : reports.split(QLatin1Char(','))) {
-            if (report == QLatin1String("later"))
+            if (report == QLatin1String("later")) {
                 now += control::details::CreatedItemWatch::windowMs + 1;
-            else
+            } else if (report == QLatin1String("edit")) {
+                QSignalSpy edits(&tab.favorites,
+                                 &control::FavoriteController::favoriteUpdateRequested);
+                tab.favorites.onFavoriteEditActivated(0);
+                tab.favorites.onFavoriteNameEntered(QStringLiteral("Gamma 2"));
+                tab.favorites.onFavoriteEditSaveActivated();
+                QCOMPARE(edits.size(), 1);
+                emit tab.bridge.saunaFavoritesPostChanged(edits.at(0).at(0).value<FavoritesPost>());
+            } else {
                 emit tab.bridge.saunaFavoritesPostChanged(
                     report == QLatin1String("own")     ? created
                     : report == QLatin1String("other") ? favoritePost(0, QStringLiteral("Delta"))
                                                        : gone);
+            }
         }
 
         QCOMPARE(updates.size(), savedAgainAt < 0 ? 1 : 2);
@@ -573,7 +584,8 @@ private slots:
         for (const QChar character : QStringLiteral("EFLaeghinrstv"))
             shown.insert(character.unicode());
         pcPanel::SupportedCharacters::instance().setCharacters(shown);
-        // An empty set stands for a sauna that has not told its characters: all are taken again.
+        // An empty set stands for a sauna that has not told its characters: all are taken
+        // again.
         const auto allCharactersAgain =
             qScopeGuard([] { pcPanel::SupportedCharacters::instance().setCharacters({}); });
 
@@ -620,8 +632,8 @@ private slots:
     }
 
     // Back with any change not saved (the name, a value, a switch) asks whether to save it; the
-    // answer saves the favorite as edited or drops the change. Back without a change, or after a
-    // change stepped back, leaves at once.
+    // answer saves the favorite as edited or drops the change. Back without a change, or after
+    // a change stepped back, leaves at once.
     void backWithAChangeNotSavedAsksWhetherToSave_data()
     {
         QTest::addColumn<QString>("change");
@@ -816,8 +828,8 @@ private slots:
         QVERIFY(!blocked.last().at(0).toBool());
     }
 
-    // A stored number beyond an int's range counts as beyond the upper limit: the editor opens at
-    // its upper limit, as for any number above it, not at its lower limit or at 0.
+    // A stored number beyond an int's range counts as beyond the upper limit: the editor opens
+    // at its upper limit, as for any number above it, not at its lower limit or at 0.
     void aStoredNumberBeyondAnIntOpensAtTheUpperLimit_data()
     {
         QTest::addColumn<QString>("field");

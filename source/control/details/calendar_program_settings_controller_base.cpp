@@ -229,6 +229,15 @@ int CalendarProgramSettingsControllerBase::connectLanguageChanged(const QList<QO
           SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
 }
 
+int CalendarProgramSettingsControllerBase::connectProgramChangesIssued(
+    const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(calendarProgramChangeRequested(::signalInterface::CalendarProgram)),
+          SLOT(onCalendarProgramChangeIssued(::signalInterface::CalendarProgram))}});
+}
+
 QString CalendarProgramSettingsControllerBase::programTitle() const
 {
     if (!m_editing)
@@ -552,12 +561,19 @@ void CalendarProgramSettingsControllerBase::onLanguageChanged(
     emit editStateChanged();
 }
 
+void CalendarProgramSettingsControllerBase::onCalendarProgramChangeIssued(
+    ::signalInterface::CalendarProgram program)
+{
+    m_createdWatch.endIfSlot(program.index);
+}
+
 void CalendarProgramSettingsControllerBase::onDeleteAnswered(const Answer &answer,
                                                              const CalendarProgram &program)
 {
     m_deletePending = false;
     if (answer != signalInterface::UserMessageTypes::E_answerYes)
         return;
+    m_createdWatch.endIfSlot(program.index);
     if (m_editing && m_edited.index == program.index) {
         endEdit();
         emit calendarProgramEditCompleted();
@@ -708,11 +724,14 @@ void CalendarProgramSettingsControllerBase::requestSave(const CalendarProgram &p
 {
     if (!program.start.isValid())
         return;
+    const bool created = m_editing && m_newProgram && m_edited.index == program.index;
+    if (created) {
+        m_created = program;
+        m_createdWatch.watch(program.index);
+    } else {
+        m_createdWatch.endIfSlot(program.index);
+    }
     if (m_editing && m_edited.index == program.index) {
-        if (m_newProgram) {
-            m_created = program;
-            m_createdWatch.watch(program.index);
-        }
         endEdit();
         emit calendarProgramEditCompleted();
     }

@@ -87,6 +87,8 @@ public:
     int connectTemperatureUnitChanged(const QList<QObject *> &senders);
     int connectSaunaSignals(const QList<QObject *> &senders);
     int connectLanguageChanged(const QList<QObject *> &senders);
+    // Program changes this panel asks for elsewhere (the calendar queue's).
+    int connectProgramChangesIssued(const QList<QObject *> &senders);
 
     bool editing() const { return m_editing; }
     bool newProgram() const { return m_editing && m_newProgram; }
@@ -135,6 +137,9 @@ public slots:
     void onSaunaUpperTemperatureLimitChanged(int temperature);
     void onSaunaHumiditySensorStatusChanged(bool working);
     void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
+    // This panel asked for a change of the program: what the sauna reports in its slot next is
+    // that, not another panel's new program.
+    void onCalendarProgramChangeIssued(::signalInterface::CalendarProgram program);
 
 protected:
     CalendarProgramSettingsControllerBase(QObject *parent, CalendarDataProvider *dataProvider,

@@ -21,6 +21,12 @@ void CreatedItemWatch::stop()
     m_echoed = false;
 }
 
+void CreatedItemWatch::endIfSlot(quint32 slot)
+{
+    if (m_slot && *m_slot == slot)
+        stop();
+}
+
 bool CreatedItemWatch::replacedBy(quint32 slot, bool own, bool inUse)
 {
     if (!m_slot || slot != *m_slot)

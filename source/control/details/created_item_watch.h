@@ -17,7 +17,8 @@ namespace control::details {
 // - another item reported right after this panel's own echo replaced this item: it is to be
 //   saved again in another slot.
 // "Right after" is the slot's next report, within as long as the link may take for a reply: a
-// change reported there later is an edit made at another panel, not a collision.
+// change reported there later is an edit made at another panel, not a collision, and a change
+// this panel asks for there is its own.
 class CreatedItemWatch
 {
 public:
@@ -32,6 +33,8 @@ public:
     // Watches the slot into which the item has just been requested.
     void watch(quint32 slot);
     void stop();
+    // This panel asked for a change of the slot: what the sauna reports there next is that.
+    void endIfSlot(quint32 slot);
     std::optional<quint32> slot() const { return m_slot; }
 
     // A report of a slot: own is whether it holds this panel's item as requested, inUse whether
