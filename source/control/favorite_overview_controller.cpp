@@ -29,6 +29,16 @@ int FavoriteOverviewController::connectSaunaSignals(const QList<QObject *> &send
     return connectFavoritesAndCurrentSettings(senders);
 }
 
+int FavoriteOverviewController::connectFavoriteChanges(const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(favoriteChangeIssued(::signalInterface::FavoritesTypes::FavoritesPost)),
+          SLOT(onFavoriteChangeIssued(::signalInterface::FavoritesTypes::FavoritesPost))},
+         {SIGNAL(favoriteDeleteIssued(::signalInterface::FavoritesTypes::FavoritesPost)),
+          SLOT(onFavoriteChangeIssued(::signalInterface::FavoritesTypes::FavoritesPost))}});
+}
+
 FavoriteOverviewController::FavoritesPost
 FavoriteOverviewController::currentSettings(const QString &name) const
 {
@@ -72,9 +82,16 @@ void FavoriteOverviewController::onFavoriteNameEntered(const QString &name)
             &m_overwriteCallback);
         return;
     }
+    create(favorite);
+}
+
+void FavoriteOverviewController::create(FavoritesPost favorite)
+{
     for (const FavoritesPost &slot : m_favorites) {
         if (!slot.inUse) {
             favorite.index = slot.index;
+            m_created = favorite;
+            m_createdWatch.watch(slot.index);
             emit favoriteUpdateRequested(favorite);
             return;
         }
@@ -88,6 +105,12 @@ void FavoriteOverviewController::onFavoriteNameEditCancelled()
     m_awaitingName = false;
 }
 
+void FavoriteOverviewController::onFavoriteChangeIssued(
+    ::signalInterface::FavoritesTypes::FavoritesPost favorite)
+{
+    m_createdWatch.endIfSlot(favorite.index);
+}
+
 void FavoriteOverviewController::onSaunaFavoritesPostChanged(
     ::signalInterface::FavoritesTypes::FavoritesPost favorite)
 {
@@ -96,6 +119,10 @@ void FavoriteOverviewController::onSaunaFavoritesPostChanged(
         return;
     m_favorites[favorite.index] = favorite;
     rebuild();
+    // Another panel's new favorite took the slot of the one just created here: this one goes
+    // to the next free slot, so that neither is lost.
+    if (m_createdWatch.replacedBy(favorite.index, favorite == m_created, favorite.inUse))
+        create(m_created);
 }
 
 void FavoriteOverviewController::onSaunaTargetTemperatureChanged(int temperature)
@@ -136,13 +163,16 @@ void FavoriteOverviewController::onOverwriteAnswered(const Answer &answer,
                                                      const FavoritesPost &favorite)
 {
     m_overwritePending = false;
-    if (answer == signalInterface::UserMessageTypes::E_answerYes)
+    if (answer == signalInterface::UserMessageTypes::E_answerYes) {
+        m_createdWatch.endIfSlot(favorite.index);
         emit favoriteUpdateRequested(favorite);
+    }
 }
 
 void FavoriteOverviewController::onSaunaReplaced()
 {
     forgetFavorites();
+    m_createdWatch.stop();
     m_current = FavoritesPost{};
     m_current.inUse = true;
     setReported(m_temperatureReported, false);

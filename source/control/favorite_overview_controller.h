@@ -1,5 +1,6 @@
 #pragma once
 
+#include "control/details/created_item_watch.h"
 #include "control/details/favorite_controller_base.h"
 #include "view_cpp/user_message_callback1.h"
 
@@ -32,10 +33,17 @@ public:
     // Each returns the number of connects that failed.
     int connectSaveFavoriteView(const QList<QObject *> &senders);
     int connectSaunaSignals(const QList<QObject *> &senders);
+    // The favorite editor's changes and deletions, which are this panel's own.
+    int connectFavoriteChanges(const QList<QObject *> &senders);
 
     // The sauna's current settings as a favorite in use, named but without an index.
     FavoritesPost currentSettings(const QString &name) const;
     bool currentSettingsKnown() const { return m_temperatureReported && m_bathTimeReported; }
+    // The monotonic clock that times the watch over a favorite just created.
+    void setMonotonicClock(details::CreatedItemWatch::Clock clock)
+    {
+        m_createdWatch.setClock(std::move(clock));
+    }
 
 signals:
     void favoriteUpdateRequested(::signalInterface::FavoritesTypes::FavoritesPost favorite);
@@ -50,6 +58,9 @@ public slots:
     void onFavoriteNameEntered(const QString &name);
     // The keyboard was cancelled: the request ends, and a name typed later is not taken.
     void onFavoriteNameEditCancelled();
+    // This panel changed or deleted a favorite: what the sauna reports in its slot next is that,
+    // not another panel's new favorite.
+    void onFavoriteChangeIssued(::signalInterface::FavoritesTypes::FavoritesPost favorite);
 
     void
     onSaunaFavoritesPostChanged(::signalInterface::FavoritesTypes::FavoritesPost favorite) override;
@@ -65,6 +76,9 @@ public slots:
 
 private:
     void onOverwriteAnswered(const Answer &answer, const FavoritesPost &favorite);
+    // Requests the favorite in the first free slot and watches it there, or tells that no slot
+    // is free.
+    void create(FavoritesPost favorite);
     void rebuild();
     // Sets one of the reported flags and tells a change of currentSettingsKnown.
     void setReported(bool &reported, bool value);
@@ -79,6 +93,10 @@ private:
     FavoritesPost m_current;
     bool m_temperatureReported = false;
     bool m_bathTimeReported = false;
+
+    // The favorite this panel has just created, until it is known to be kept in its slot.
+    FavoritesPost m_created;
+    details::CreatedItemWatch m_createdWatch;
 };
 
 } // namespace control

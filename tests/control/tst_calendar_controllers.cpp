@@ -5,6 +5,7 @@
 #include "control/calendar_weekday_program_overview_controller.h"
 #include "control/details/calendar_data_provider.h"
 #include "control/details/calendar_program_settings_favorite_model.h"
+#include "control/details/created_item_watch.h"
 #include "protocol_buffers_support/si_pb_type_conversion/calendar_converter.h"
 #include "sauna_bridge/zerededid_bridge_receiver_signal_interface.h"
 #include "signal_interface/data_provider_types.h"
@@ -557,6 +558,11 @@ private slots:
         QTest::newRow("own temperature, yes") << QStringLiteral("temperature") << yes << true;
         QTest::newRow("none") << QString() << -1 << false;
         QTest::newRow("cancelled") << QStringLiteral("cancelled") << -1 << false;
+        // The chosen favorite is deleted at another panel; the row reads "Custom" again.
+        QTest::newRow("start and a favorite deleted elsewhere, yes")
+            << QStringLiteral("favorite deleted") << yes << true;
+        QTest::newRow("start and a favorite deleted while asked, yes")
+            << QStringLiteral("favorite deleted while asked") << yes << true;
     }
 
     void backWithAChangeNotSavedAsksWhetherToSave()
@@ -577,7 +583,16 @@ private slots:
         QVERIFY(tab.weekdayProgram.editing());
 
         CalendarProgram expected = stored;
-        if (change == QLatin1String("start") || change == QLatin1String("cancelled")) {
+        FavoritesPost deleted = favoritePost(1, QStringLiteral("Beta"), 810);
+        emit tab.bridge.saunaFavoritesPostChanged(deleted);
+        deleted.inUse = false;
+        if (change.startsWith(QLatin1String("favorite"))) {
+            tab.weekdayProgram.onCalendarFavoriteSelected(rowOf(*tab.favoriteModel.model(), 1));
+            QCOMPARE(tab.weekdayProgram.editedProgram().favorite, 1);
+        }
+        if (change == QLatin1String("favorite deleted"))
+            emit tab.bridge.saunaFavoritesPostChanged(deleted);
+        if (change != QLatin1String("temperature") && !change.isEmpty()) {
             tab.weekdayProgram.readyAtManager()->setValue(wall(2024, 5, 13, 19, 30));
             tab.weekdayProgram.onActivationTimeCommit();
             expected.start = wall(2024, 5, 13, 19, 30);
@@ -609,6 +624,8 @@ private slots:
         QVERIFY(tab.weekdayProgram.editing());
         tab.weekdayProgram.onCalendarProgramSettingsEditBackRequested();
         QCOMPARE(messages.size(), 1);
+        if (change == QLatin1String("favorite deleted while asked"))
+            emit tab.bridge.saunaFavoritesPostChanged(deleted);
 
         messages.at(0).at(1).value<UserMessageAction *>()->execute(
             signalInterface::UserMessageTypes::UserMessageAnswer(answer));
@@ -616,6 +633,98 @@ private slots:
         QCOMPARE(requests.size(), saved ? 1 : 0);
         if (saved)
             QCOMPARE(requests.at(0).at(0).value<CalendarProgram>(), expected);
+    }
+
+    // Two panels save a new Monday program at once (18:00 here, 19:00 there), each into the slot
+    // it found free, and the sauna keeps the one it took last. The reports reach both panels in
+    // the order the sauna took the requests: "other" before this panel's "own" echo was replaced
+    // by it; "other" right after the echo replaced it, and this one goes again into the next free
+    // slot, or the user is told that none is free. A change reported later ("later": past the
+    // window) is an edit made at the other panel; "edit" is one made here, this panel's own. "save"
+    // is Save, "yes" answers its question.
+    void aProgramCreatedAtOnceWithAnotherPanelIsKept_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("otherSlotsTaken");
+        QTest::addColumn<QList<int>>("slotsRequested");
+        QTest::addColumn<bool>("toldNoFree");
+        QTest::newRow("another before the echo")
+            << "save,other,own" << false << QList<int>{0} << false;
+        QTest::newRow("another right after the echo")
+            << "save,own,other" << false << QList<int>{0, 1} << false;
+        QTest::newRow("another after the echo, no free slot")
+            << "save,own,other" << true << QList<int>{0} << true;
+        QTest::newRow("an edit later at the other panel")
+            << "save,own,later,other" << false << QList<int>{0} << false;
+        QTest::newRow("edited here right after the echo")
+            << "save,own,edit,own" << false << QList<int>{0, 0} << false;
+        // The program starts in the not-allowed window, so Save asks first.
+        QTest::newRow("another before the answer to Save's question")
+            << "window,save,other,yes,own" << false << QList<int>{1} << false;
+    }
+
+    void aProgramCreatedAtOnceWithAnotherPanelIsKept()
+    {
+        QFETCH(QString, steps);
+        QFETCH(bool, otherSlotsTaken);
+        QFETCH(QList<int>, slotsRequested);
+        QFETCH(bool, toldNoFree);
+        CalendarTab tab;
+        tab.setNow(wall(2024, 5, 10, 10, 0));
+        qint64 now = 1000;
+        tab.weekdayProgram.setMonotonicClock([&now] { return now; });
+        for (quint32 index = 1; otherSlotsTaken && index < 64; ++index)
+            emit tab.bridge.saunaCalendarProgramChanged(
+                dateProgram(index, wall(2024, 6, 1, 0, 0).addSecs(index * 3600)));
+        QSignalSpy requests(
+            &tab.weekdayProgram,
+            &control::CalendarWeekdayProgramController::calendarProgramChangeRequested);
+        QSignalSpy messages(&tab.weekdayProgram,
+                            &control::CalendarWeekdayProgramController::panelUserMessageIssued);
+        CalendarProgram fresh(0);
+        fresh.weekday = true;
+        fresh.start = wall(2024, 5, 13, 18, 0);
+        emit tab.weekdayOverview.calendarProgramEditActivated(fresh);
+        for (const QString &step : steps.split(QLatin1Char(','))) {
+            if (step == QLatin1String("window")) {
+                emit tab.bridge.saunaNotAllowedStartEnableChanged(true);
+                emit tab.bridge.saunaNotAllowedStartFromTimeChanged(QTime(17, 0));
+                emit tab.bridge.saunaNotAllowedStartUntilTimeChanged(QTime(23, 0));
+            } else if (step == QLatin1String("save")) {
+                tab.weekdayProgram.onCalendarProgramSettingsEditSaveRequested();
+            } else if (step == QLatin1String("yes")) {
+                QCOMPARE(messages.size(), 1);
+                messages.takeFirst().at(1).value<UserMessageAction *>()->execute(
+                    signalInterface::UserMessageTypes::E_answerYes);
+            } else if (step == QLatin1String("edit")) {
+                emit tab.weekdayOverview.calendarProgramEditActivated(
+                    requests.last().at(0).value<CalendarProgram>());
+                tab.weekdayProgram.onRowItemBtnSelected(0);
+                tab.weekdayProgram.onCalendarProgramSettingsEditSaveRequested();
+            } else if (step == QLatin1String("later")) {
+                now += control::details::CreatedItemWatch::windowMs + 1;
+            } else if (step == QLatin1String("own")) {
+                QVERIFY(!requests.isEmpty());
+                emit tab.bridge.saunaCalendarProgramChanged(
+                    requests.last().at(0).value<CalendarProgram>());
+            } else {
+                emit tab.bridge.saunaCalendarProgramChanged(
+                    weekdayProgram(0, wall(2024, 5, 13, 19, 0)));
+            }
+        }
+
+        // Each request is the program as saved, in its slot.
+        QList<int> requested;
+        for (const QList<QVariant> &request : requests) {
+            const auto program = request.at(0).value<CalendarProgram>();
+            requested.append(int(program.index));
+            QCOMPARE(program.start, fresh.start);
+            QVERIFY(program.inUse && program.weekday);
+        }
+        QCOMPARE(requested, slotsRequested);
+        QCOMPARE(messages.size(), toldNoFree ? 1 : 0);
+        if (toldNoFree)
+            QCOMPARE(messages.at(0).at(0).value<UserMessage>().id, 0x2003u);
     }
 
     void saveQuestionsComeBeforeTheRequest_data()

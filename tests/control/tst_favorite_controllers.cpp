@@ -1,3 +1,4 @@
+#include "control/details/created_item_watch.h"
 #include "control/favorite_controller.h"
 #include "control/favorite_overview_controller.h"
 #include "pc_panel/supported_characters.h"
@@ -92,6 +93,7 @@ struct FavoritesTab
     {
         connectFailures += favorites.connectSaunaSignals({&bridge});
         connectFailures += overview.connectSaunaSignals({&bridge});
+        connectFailures += overview.connectFavoriteChanges({&favorites});
         // A steam sauna: it controls humidity, in steps.
         signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions;
         functions.humidityLevel = true;
@@ -444,6 +446,80 @@ private slots:
         QCOMPARE(updates.size(), 2);
     }
 
+    // Two panels save a new favorite at once, each into the slot it found free, and the sauna
+    // keeps the one it took last. The reports reach both panels in the order the sauna took the
+    // requests: "other" before this panel's "own" echo was replaced by it; "other" right after
+    // the echo replaced it, and this one goes again into the next free slot, or the user is told
+    // that none is free. A change reported later ("later": past the window), or the slot emptied,
+    // is an edit made at the other panel; one made here ("edit", in the editor) is this panel's.
+    void aFavoriteCreatedAtOnceWithAnotherPanelIsKept_data()
+    {
+        QTest::addColumn<QString>("reports");
+        QTest::addColumn<bool>("otherSlotsTaken");
+        QTest::addColumn<int>("savedAgainAt"); // -1: not saved again
+        QTest::addColumn<bool>("toldNoFree");
+        QTest::newRow("another before the echo") << "other,own" << false << -1 << false;
+        QTest::newRow("another right after the echo") << "own,other" << false << 1 << false;
+        QTest::newRow("another after the echo, no free slot") << "own,other" << true << -1 << true;
+        QTest::newRow("an edit later at the other panel")
+            << "own,later,other" << false << -1 << false;
+        QTest::newRow("emptied after the echo") << "own,gone,other" << false << -1 << false;
+        QTest::newRow("no echo in time") << "later,own,other" << false << -1 << false;
+        QTest::newRow("edited here right after the echo") << "own,edit" << false << -1 << false;
+    }
+
+    void aFavoriteCreatedAtOnceWithAnotherPanelIsKept()
+    {
+        QFETCH(QString, reports);
+        QFETCH(bool, otherSlotsTaken);
+        QFETCH(int, savedAgainAt);
+        QFETCH(bool, toldNoFree);
+        FavoritesTab tab;
+        qint64 now = 1000;
+        tab.overview.setMonotonicClock([&now] { return now; });
+        for (quint32 index = 1; otherSlotsTaken && index < 8; ++index)
+            emit tab.bridge.saunaFavoritesPostChanged(favoritePost(index, QString::number(index)));
+        QSignalSpy updates(&tab.overview,
+                           &control::FavoriteOverviewController::favoriteUpdateRequested);
+        QSignalSpy messages(&tab.overview,
+                            &control::FavoriteOverviewController::panelUserMessageIssued);
+        tab.overview.onSaveFavoriteRequested();
+        tab.overview.onFavoriteNameEntered(QStringLiteral("Gamma"));
+        QCOMPARE(updates.size(), 1);
+        const auto created = updates.at(0).at(0).value<FavoritesPost>();
+        QCOMPARE(created.index, 0u);
+        FavoritesPost gone(created);
+        gone.inUse = false;
+        for (const QString &report : reports.split(QLatin1Char(','))) {
+            if (report == QLatin1String("later")) {
+                now += control::details::CreatedItemWatch::windowMs + 1;
+            } else if (report == QLatin1String("edit")) {
+                QSignalSpy edits(&tab.favorites,
+                                 &control::FavoriteController::favoriteUpdateRequested);
+                tab.favorites.onFavoriteEditActivated(0);
+                tab.favorites.onFavoriteNameEntered(QStringLiteral("Gamma 2"));
+                tab.favorites.onFavoriteEditSaveActivated();
+                QCOMPARE(edits.size(), 1);
+                emit tab.bridge.saunaFavoritesPostChanged(edits.at(0).at(0).value<FavoritesPost>());
+            } else {
+                emit tab.bridge.saunaFavoritesPostChanged(
+                    report == QLatin1String("own")     ? created
+                    : report == QLatin1String("other") ? favoritePost(0, QStringLiteral("Delta"))
+                                                       : gone);
+            }
+        }
+
+        QCOMPARE(updates.size(), savedAgainAt < 0 ? 1 : 2);
+        if (savedAgainAt >= 0) {
+            FavoritesPost again = created;
+            again.index = quint32(savedAgainAt);
+            QCOMPARE(updates.last().at(0).value<FavoritesPost>(), again);
+        }
+        QCOMPARE(messages.size(), toldNoFree ? 1 : 0);
+        if (toldNoFree)
+            QCOMPARE(messages.at(0).at(0).value<UserMessage>().id, 0x2005u);
+    }
+
     // Until the sauna has told its target temperature and bath time, the current settings are
     // defaults: nothing is saved, and a sauna replaced while the name is typed saves nothing.
     void currentSettingsAreSavedOnlyOnceReported()
@@ -511,7 +587,8 @@ private slots:
         for (const QChar character : QStringLiteral("EFLaeghinrstv"))
             shown.insert(character.unicode());
         pcPanel::SupportedCharacters::instance().setCharacters(shown);
-        // An empty set stands for a sauna that has not told its characters: all are taken again.
+        // An empty set stands for a sauna that has not told its characters: all are taken
+        // again.
         const auto allCharactersAgain =
             qScopeGuard([] { pcPanel::SupportedCharacters::instance().setCharacters({}); });
 
@@ -558,8 +635,8 @@ private slots:
     }
 
     // Back with any change not saved (the name, a value, a switch) asks whether to save it; the
-    // answer saves the favorite as edited or drops the change. Back without a change, or after a
-    // change stepped back, leaves at once.
+    // answer saves the favorite as edited or drops the change. Back without a change, or after
+    // a change stepped back, leaves at once.
     void backWithAChangeNotSavedAsksWhetherToSave_data()
     {
         QTest::addColumn<QString>("change");
@@ -754,8 +831,8 @@ private slots:
         QVERIFY(!blocked.last().at(0).toBool());
     }
 
-    // A stored number beyond an int's range counts as beyond the upper limit: the editor opens at
-    // its upper limit, as for any number above it, not at its lower limit or at 0.
+    // A stored number beyond an int's range counts as beyond the upper limit: the editor opens
+    // at its upper limit, as for any number above it, not at its lower limit or at 0.
     void aStoredNumberBeyondAnIntOpensAtTheUpperLimit_data()
     {
         QTest::addColumn<QString>("field");

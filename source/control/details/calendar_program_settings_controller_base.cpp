@@ -68,6 +68,19 @@ QString stopAfterValueText(quint32 minutes)
     return isBathDuration(minutes) ? LanguageSupport::durationText(minutes) : QStringLiteral("--");
 }
 
+// Whether a reported program is the one requested: the sauna keeps a program's own temperature
+// and humidity only while it uses no favorite.
+bool sameProgram(const CalendarProgram &reported, const CalendarProgram &requested)
+{
+    const bool ownSettings = requested.favorite == CalendarProgram::noFavorite;
+    return reported.inUse == requested.inUse && reported.weekday == requested.weekday &&
+           reported.start == requested.start && reported.startMode == requested.startMode &&
+           reported.duration == requested.duration && reported.standby == requested.standby &&
+           reported.favorite == requested.favorite &&
+           (!ownSettings || (reported.temperature == requested.temperature &&
+                             reported.humidity == requested.humidity));
+}
+
 } // namespace
 
 CalendarProgramSettingsControllerBase::CalendarProgramSettingsControllerBase(
@@ -109,7 +122,7 @@ CalendarProgramSettingsControllerBase::CalendarProgramSettingsControllerBase(
     connect(m_dataProvider, &CalendarDataProvider::functionsChanged, this,
             &CalendarProgramSettingsControllerBase::refreshRows);
     connect(m_dataProvider, &CalendarDataProvider::favoritesChanged, this,
-            &CalendarProgramSettingsControllerBase::refreshRows);
+            &CalendarProgramSettingsControllerBase::onFavoritesChanged);
     refreshRows();
 }
 
@@ -206,6 +219,15 @@ int CalendarProgramSettingsControllerBase::connectLanguageChanged(const QList<QO
         senders, this,
         {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
           SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
+}
+
+int CalendarProgramSettingsControllerBase::connectProgramChangesIssued(
+    const QList<QObject *> &senders)
+{
+    return signalInterface::connectSenders(
+        senders, this,
+        {{SIGNAL(calendarProgramChangeRequested(::signalInterface::CalendarProgram)),
+          SLOT(onCalendarProgramChangeIssued(::signalInterface::CalendarProgram))}});
 }
 
 QString CalendarProgramSettingsControllerBase::programTitle() const
@@ -448,6 +470,10 @@ void CalendarProgramSettingsControllerBase::onSaunaCalendarProgramChanged(
     ::signalInterface::CalendarProgram program)
 {
     m_dataProvider->storeProgram(program);
+    // Another panel's new program took the slot of the one just created here: this one goes to
+    // the next free slot, so that neither is lost.
+    if (m_createdWatch.replacedBy(program.index, sameProgram(program, m_created), program.inUse))
+        createAgain();
     if (!m_editing || program.index != m_edited.index)
         return;
     if (m_newProgram) {
@@ -462,9 +488,7 @@ void CalendarProgramSettingsControllerBase::onSaunaCalendarProgramChanged(
         }
         endEdit();
         emit calendarProgramEditCompleted();
-        issueMessage(infoMessage(panelMessageId::noFree,
-                                 {m_weekdayPrograms ? LanguageSupport::weekdayCalendarProgramText()
-                                                    : LanguageSupport::dateCalendarProgramText()}));
+        tellNoFreeSlot();
         return;
     }
     // The program's flag stays as this edit has it, so its own echo is no news.
@@ -517,12 +541,19 @@ void CalendarProgramSettingsControllerBase::onLanguageChanged(
     emit editStateChanged();
 }
 
+void CalendarProgramSettingsControllerBase::onCalendarProgramChangeIssued(
+    ::signalInterface::CalendarProgram program)
+{
+    m_createdWatch.endIfSlot(program.index);
+}
+
 void CalendarProgramSettingsControllerBase::onDeleteAnswered(const Answer &answer,
                                                              const CalendarProgram &program)
 {
     m_deletePending = false;
     if (answer != signalInterface::UserMessageTypes::E_answerYes)
         return;
+    m_createdWatch.endIfSlot(program.index);
     if (m_editing && m_edited.index == program.index) {
         endEdit();
         emit calendarProgramEditCompleted();
@@ -536,7 +567,14 @@ void CalendarProgramSettingsControllerBase::onSaveAnswered(const Answer &answer,
     m_savePending = false;
     if (answer != signalInterface::UserMessageTypes::E_answerYes)
         return;
-    requestSave(program);
+    CalendarProgram saved = program;
+    // Another panel took the new program's slot while the question waited: the edit has moved to
+    // a free slot, and is saved there.
+    if (m_editing && m_newProgram)
+        saved.index = m_edited.index;
+    // The favorite may have been deleted while the question waited.
+    takeShownSettings(saved);
+    requestSave(saved);
 }
 
 void CalendarProgramSettingsControllerBase::onSaveChangesAnswered(const Answer &answer,
@@ -555,6 +593,7 @@ void CalendarProgramSettingsControllerBase::onSaveChangesAnswered(const Answer &
     // first where Save asks.
     if (m_edited != program) {
         m_edited = program;
+        takeShownSettings(m_edited);
         refreshRows();
     }
     onCalendarProgramSettingsEditSaveRequested();
@@ -567,6 +606,7 @@ void CalendarProgramSettingsControllerBase::beginEdit(const CalendarProgram &pro
     // of day on a day to step, and Save needs a start to send.
     if (!m_edited.start.isValid())
         m_edited.start = wallClock(m_dataProvider->today(), QTime(18, 0));
+    takeShownSettings(m_edited);
     m_unchanged = m_edited;
     m_editing = true;
     loadEditors();
@@ -598,6 +638,23 @@ void CalendarProgramSettingsControllerBase::openStopAfterEditor()
     m_customStopAfterManager->setValueInMinutes(isBathDuration(m_edited.duration)
                                                     ? static_cast<int>(m_edited.duration)
                                                     : m_dataProvider->bathTime());
+}
+
+void CalendarProgramSettingsControllerBase::takeShownSettings(CalendarProgram &program) const
+{
+    if (const auto [valid, index] = program.favoriteIndex();
+        valid && !m_dataProvider->favorite(index))
+        program.favorite = CalendarProgram::noFavorite;
+}
+
+void CalendarProgramSettingsControllerBase::onFavoritesChanged()
+{
+    if (m_editing) {
+        takeShownSettings(m_edited);
+        takeShownSettings(m_unchanged);
+        m_favoriteModel->setSelectedFavorite(m_edited.favorite);
+    }
+    refreshRows();
 }
 
 void CalendarProgramSettingsControllerBase::refreshRows()
@@ -650,6 +707,7 @@ void CalendarProgramSettingsControllerBase::refreshRows()
 void CalendarProgramSettingsControllerBase::forgetSauna()
 {
     m_standbyEnabled = true;
+    m_createdWatch.stop();
     if (!m_editing)
         return;
     m_edited = CalendarProgram();
@@ -669,11 +727,36 @@ void CalendarProgramSettingsControllerBase::requestSave(const CalendarProgram &p
 {
     if (!program.start.isValid())
         return;
+    const bool created = m_editing && m_newProgram && m_edited.index == program.index;
+    if (created) {
+        m_created = program;
+        m_createdWatch.watch(program.index);
+    } else {
+        m_createdWatch.endIfSlot(program.index);
+    }
     if (m_editing && m_edited.index == program.index) {
         endEdit();
         emit calendarProgramEditCompleted();
     }
     emit calendarProgramChangeRequested(program);
+}
+
+void CalendarProgramSettingsControllerBase::createAgain()
+{
+    if (const std::optional<quint32> free = m_dataProvider->freeProgramIndex()) {
+        m_created.index = *free;
+        m_createdWatch.watch(*free);
+        emit calendarProgramChangeRequested(m_created);
+        return;
+    }
+    tellNoFreeSlot();
+}
+
+void CalendarProgramSettingsControllerBase::tellNoFreeSlot()
+{
+    issueMessage(infoMessage(panelMessageId::noFree,
+                             {m_weekdayPrograms ? LanguageSupport::weekdayCalendarProgramText()
+                                                : LanguageSupport::dateCalendarProgramText()}));
 }
 
 bool CalendarProgramSettingsControllerBase::saveQuestion(const CalendarProgram &program,
