@@ -12,6 +12,7 @@ FavoriteOverviewController::FavoriteOverviewController(QObject *parent)
     : FavoriteControllerBase(parent)
     , m_favoritesModel(new view::ListModel(view::RowItemBase::roleNames(), this))
     , m_overwriteCallback(this, &FavoriteOverviewController::onOverwriteAnswered)
+    , m_createdWatch(this, [this] { create(m_created); })
 {
     m_current.inUse = true;
 }
@@ -119,10 +120,9 @@ void FavoriteOverviewController::onSaunaFavoritesPostChanged(
         return;
     m_favorites[favorite.index] = favorite;
     rebuild();
-    // Another panel's new favorite took the slot of the one just created here: this one goes
-    // to the next free slot, so that neither is lost.
-    if (m_createdWatch.replacedBy(favorite.index, favorite == m_created, favorite.inUse))
-        create(m_created);
+    // Another panel's new favorite may have taken the slot of the one just created here: this
+    // one then goes to the next free slot, so that neither is lost.
+    m_createdWatch.report(favorite.index, favorite == m_created, favorite.inUse);
 }
 
 void FavoriteOverviewController::onSaunaTargetTemperatureChanged(int temperature)

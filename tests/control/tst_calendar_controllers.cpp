@@ -11,6 +11,7 @@
 #include "signal_interface/data_provider_types.h"
 #include "signal_interface/protocol_facts.h"
 #include "signal_interface/type_registration.h"
+#include "support/created_item_window.h"
 #include "support/local_time_zone.h"
 #include "value/duration_manager_most_significant_component_hour.h"
 #include "value/humidity_value_manager.h"
@@ -639,9 +640,10 @@ private slots:
     // it found free, and the sauna keeps the one it took last. The reports reach both panels in
     // the order the sauna took the requests: "other" before this panel's "own" echo was replaced
     // by it; "other" right after the echo replaced it, and this one goes again into the next free
-    // slot, or the user is told that none is free. A change reported later ("later": past the
-    // window) is an edit made at the other panel; "edit" is one made here, this panel's own. "save"
-    // is Save, "yes" answers its question.
+    // slot, or the user is told that none is free. A change reported later ("later": the window
+    // ends) is an edit made at the other panel; "edit" is one made here, this panel's own. "other"
+    // with no echo in the window is a request or echo lost: this one goes again. "save" is Save,
+    // "yes" answers its question.
     void aProgramCreatedAtOnceWithAnotherPanelIsKept_data()
     {
         QTest::addColumn<QString>("steps");
@@ -661,6 +663,12 @@ private slots:
         // The program starts in the not-allowed window, so Save asks first.
         QTest::newRow("another before the answer to Save's question")
             << "window,save,other,yes,own" << false << QList<int>{1} << false;
+        QTest::newRow("another item, echo lost: saved again when the window ends")
+            << "save,other,later" << false << QList<int>{0, 1} << false;
+        QTest::newRow("another item, echo lost, no free slot: told")
+            << "save,other,later" << true << QList<int>{0} << true;
+        QTest::newRow("another item, then own echo within the window: nothing")
+            << "save,other,own,later" << false << QList<int>{0} << false;
     }
 
     void aProgramCreatedAtOnceWithAnotherPanelIsKept()
@@ -702,7 +710,7 @@ private slots:
                 tab.weekdayProgram.onRowItemBtnSelected(0);
                 tab.weekdayProgram.onCalendarProgramSettingsEditSaveRequested();
             } else if (step == QLatin1String("later")) {
-                now += control::details::CreatedItemWatch::windowMs + 1;
+                passCreatedItemWindow(tab.weekdayProgram, now);
             } else if (step == QLatin1String("own")) {
                 QVERIFY(!requests.isEmpty());
                 emit tab.bridge.saunaCalendarProgramChanged(

@@ -7,6 +7,7 @@
 #include "signal_interface/data_provider_types.h"
 #include "signal_interface/time_edit_types.h"
 #include "signal_interface/type_registration.h"
+#include "support/created_item_window.h"
 #include "value/duration_manager_most_significant_component_hour.h"
 #include "value/humidity_value.h"
 #include "value/humidity_value_manager.h"
@@ -450,8 +451,9 @@ private slots:
     // keeps the one it took last. The reports reach both panels in the order the sauna took the
     // requests: "other" before this panel's "own" echo was replaced by it; "other" right after
     // the echo replaced it, and this one goes again into the next free slot, or the user is told
-    // that none is free. A change reported later ("later": past the window), or the slot emptied,
+    // that none is free. A change reported later ("later": the window ends), or the slot emptied,
     // is an edit made at the other panel; one made here ("edit", in the editor) is this panel's.
+    // "other" with no echo in the window is a request or echo lost: this one goes again.
     void aFavoriteCreatedAtOnceWithAnotherPanelIsKept_data()
     {
         QTest::addColumn<QString>("reports");
@@ -466,6 +468,12 @@ private slots:
         QTest::newRow("emptied after the echo") << "own,gone,other" << false << -1 << false;
         QTest::newRow("no echo in time") << "later,own,other" << false << -1 << false;
         QTest::newRow("edited here right after the echo") << "own,edit" << false << -1 << false;
+        QTest::newRow("another item, echo lost: saved again when the window ends")
+            << "other,later" << false << 1 << false;
+        QTest::newRow("another item, echo lost, no free slot: told")
+            << "other,later" << true << -1 << true;
+        QTest::newRow("another item, then own echo within the window: nothing")
+            << "other,own,later" << false << -1 << false;
     }
 
     void aFavoriteCreatedAtOnceWithAnotherPanelIsKept()
@@ -492,7 +500,7 @@ private slots:
         gone.inUse = false;
         for (const QString &report : reports.split(QLatin1Char(','))) {
             if (report == QLatin1String("later")) {
-                now += control::details::CreatedItemWatch::windowMs + 1;
+                passCreatedItemWindow(tab.overview, now);
             } else if (report == QLatin1String("edit")) {
                 QSignalSpy edits(&tab.favorites,
                                  &control::FavoriteController::favoriteUpdateRequested);

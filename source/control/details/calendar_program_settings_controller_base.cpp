@@ -102,6 +102,7 @@ CalendarProgramSettingsControllerBase::CalendarProgramSettingsControllerBase(
     , m_deleteCallback(this, &CalendarProgramSettingsControllerBase::onDeleteAnswered)
     , m_saveCallback(this, &CalendarProgramSettingsControllerBase::onSaveAnswered)
     , m_saveChangesCallback(this, &CalendarProgramSettingsControllerBase::onSaveChangesAnswered)
+    , m_createdWatch(this, [this] { createAgain(); })
 {
     m_readyAtManager->setComponentWrap(true);
     m_customStopAfterManager->setLowerLimitInMinutes(1);
@@ -470,10 +471,9 @@ void CalendarProgramSettingsControllerBase::onSaunaCalendarProgramChanged(
     ::signalInterface::CalendarProgram program)
 {
     m_dataProvider->storeProgram(program);
-    // Another panel's new program took the slot of the one just created here: this one goes to
-    // the next free slot, so that neither is lost.
-    if (m_createdWatch.replacedBy(program.index, sameProgram(program, m_created), program.inUse))
-        createAgain();
+    // Another panel's new program may have taken the slot of the one just created here: this one
+    // then goes to the next free slot, so that neither is lost.
+    m_createdWatch.report(program.index, sameProgram(program, m_created), program.inUse);
     if (!m_editing || program.index != m_edited.index)
         return;
     if (m_newProgram) {
