@@ -564,6 +564,9 @@ private slots:
             << QStringLiteral("favorite deleted") << yes << true;
         QTest::newRow("start and a favorite deleted while asked, yes")
             << QStringLiteral("favorite deleted while asked") << yes << true;
+        // Another panel takes the new program's slot 0; the edit moves to the free slot 1.
+        QTest::newRow("a new program whose slot is taken while asked, yes")
+            << QStringLiteral("new, slot taken while asked") << yes << true;
     }
 
     void backWithAChangeNotSavedAsksWhetherToSave()
@@ -580,10 +583,14 @@ private slots:
             &control::CalendarWeekdayProgramController::calendarProgramChangeRequested);
         QSignalSpy messages(&tab.weekdayProgram,
                             &control::CalendarWeekdayProgramController::panelUserMessageIssued);
-        emit tab.weekdayOverview.calendarProgramEditActivated(stored);
+        const bool fresh = change.startsWith(QLatin1String("new"));
+        CalendarProgram opened(0);
+        opened.weekday = true;
+        opened.start = stored.start;
+        emit tab.weekdayOverview.calendarProgramEditActivated(fresh ? opened : stored);
         QVERIFY(tab.weekdayProgram.editing());
 
-        CalendarProgram expected = stored;
+        CalendarProgram expected = fresh ? tab.weekdayProgram.editedProgram() : stored;
         FavoritesPost deleted = favoritePost(1, QStringLiteral("Beta"), 810);
         emit tab.bridge.saunaFavoritesPostChanged(deleted);
         deleted.inUse = false;
@@ -627,6 +634,10 @@ private slots:
         QCOMPARE(messages.size(), 1);
         if (change == QLatin1String("favorite deleted while asked"))
             emit tab.bridge.saunaFavoritesPostChanged(deleted);
+        if (fresh) {
+            emit tab.bridge.saunaCalendarProgramChanged(weekdayProgram(0, wall(2024, 5, 13, 7, 0)));
+            expected.index = 1;
+        }
 
         messages.at(0).at(1).value<UserMessageAction *>()->execute(
             signalInterface::UserMessageTypes::UserMessageAnswer(answer));

@@ -581,9 +581,14 @@ void CalendarProgramSettingsControllerBase::onSaveChangesAnswered(const Answer &
                                                                   const CalendarProgram &program)
 {
     m_saveChangesPending = false;
+    CalendarProgram asked = program;
+    // Another panel took the new program's slot while the question waited: the edit has moved to
+    // a free slot, and is saved there.
+    if (m_editing && m_newProgram)
+        asked.index = m_edited.index;
     // An edit that ended meanwhile (the program deleted elsewhere, the sauna replaced) stays
     // ended: the answer brings nothing back.
-    if (!m_editing || m_edited.index != program.index)
+    if (!m_editing || m_edited.index != asked.index)
         return;
     if (answer != signalInterface::UserMessageTypes::E_answerYes) {
         endEdit();
@@ -591,8 +596,8 @@ void CalendarProgramSettingsControllerBase::onSaveChangesAnswered(const Answer &
     }
     // The changes as they stood when asked, saved as Save saves them: checked, and asked about
     // first where Save asks.
-    if (m_edited != program) {
-        m_edited = program;
+    if (m_edited != asked) {
+        m_edited = asked;
         takeShownSettings(m_edited);
         refreshRows();
     }
