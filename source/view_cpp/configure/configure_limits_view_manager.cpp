@@ -316,8 +316,10 @@ void ConfigureLimitsViewManager::applyTankFillTimeLimits()
     const bool combiAuto = m_product == MasterFuncDescTypes::E_combi_auto;
     const int lower = combiAuto ? combiAutoFillTimeLower : fillTimeLower;
     const int upper = combiAuto ? combiAutoFillTimeUpper : fillTimeUpper;
-    m_tankFillTime.setLowerLimitInMinutes(lower);
-    m_tankFillTime.setUpperLimitInMinutes(upper);
+    m_reportedTankFillTime.changeLimits([&] {
+        m_tankFillTime.setLowerLimitInMinutes(lower);
+        m_tankFillTime.setUpperLimitInMinutes(upper);
+    });
 }
 
 } // namespace view

@@ -60,6 +60,16 @@ public:
         m_reported.reset();
         m_editor.clearValue();
     }
+    // The owner changes the editor's limits: a value they move is no step of the user's, so an
+    // editor that followed the sauna before goes on following it.
+    template<typename Apply>
+    void changeLimits(Apply apply)
+    {
+        const bool followed = untouched();
+        apply();
+        if (followed && m_editor.hasValue())
+            m_loaded = m_editor.value();
+    }
     // Whether the editor holds what the sauna told it (or nothing): a step the user took away
     // from it and back counts as none.
     bool untouched() const { return !m_editor.hasValue() || m_editor.value() == m_loaded; }

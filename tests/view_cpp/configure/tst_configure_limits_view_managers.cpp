@@ -492,6 +492,14 @@ private slots:
         // Untouched, it follows the next report.
         sendReport(report + 9);
         QCOMPARE(value(), std::optional<qint64>(followed));
+        if (entry == 5) {
+            // A product whose limits move the untouched fill time leaves it following the sauna.
+            manager.onSaunaMasterProductChanged(MasterFuncDescTypes::E_combi_auto);
+            QCOMPARE(value(), std::optional<qint64>(240000));
+            sendReport(200);
+            QCOMPARE(value(), std::optional<qint64>(200000));
+            manager.onSaunaMasterProductChanged(MasterFuncDescTypes::E_sauna);
+        }
         sendReport(report);
 
         // Opened after a report and stepped: the user's value stands against the next one.
