@@ -543,6 +543,16 @@ private slots:
         QCOMPARE(tab.dateOverview.dateOverviewModel()->rowCount(), 3);
         emit tab.bridge.saunaCalendarProgramChanged(sent);
         QCOMPARE(tab.dateOverview.dateOverviewModel()->rowCount(), 2);
+
+        // A new program never saved has nothing on the sauna to delete: the edit just ends.
+        tab.dateOverview.onCalendarDateProgramEditActivated(
+            tab.dateOverview.dateOverviewModel()->rowCount() - 1);
+        QVERIFY(tab.dateProgram.editing());
+        tab.dateProgram.onCalendarProgramSettingsEditDeleteRequested();
+        QVERIFY(!tab.dateProgram.editing());
+        QCOMPARE(completed.size(), 2);
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(requests.size(), 1);
     }
 
     // Back on a program with a change not saved asks whether to save it; the answer saves the
