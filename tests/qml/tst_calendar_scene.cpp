@@ -439,7 +439,14 @@ void TestCalendarScene::newWeekdayProgramIsEditedRowByRowAndSaved()
     QQuickItem *humidity = item(QStringLiteral("calendarWeekdayProgramCustomSettingsHumidity"));
     QVERIFY(shown(humidity));
     QCOMPARE(humidity->property("valueText").toString(), QStringLiteral("20"));
+    // A step left by Back without "Set humidity" is dropped: the list shows the program's 20 %,
+    // and "Use custom settings" uses it.
+    click(stepButtons(humidity, true).value(0));
+    QCOMPARE(humidity->property("valueText").toString(), QStringLiteral("21"));
     click(named(header, QStringLiteral("pageBackButton")));
+    QVERIFY(shown(custom));
+    QCOMPARE(humidity->property("valueText").toString(), QStringLiteral("20"));
+    QVERIFY(rowTexts(row(custom, LanguageSupport::humidityText())).value(1).startsWith("20"));
     click(named(editor, QStringLiteral("programUseCustomButton")));
 
     // Stop after, from the program's 90 minutes.

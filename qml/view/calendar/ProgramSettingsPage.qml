@@ -74,7 +74,16 @@ Rectangle {
         }
     }
 
+    // The custom editors hold the program's values again: a step not set is dropped, so that
+    // the list shows, and "Use custom settings" uses, what the program holds.
+    function reloadCustomEditors() {
+        page.customRowItemSelected(rowOf(page.stopAfterModel, page.customTemperatureRowId))
+        page.customRowItemSelected(rowOf(page.stopAfterModel, page.customHumidityRowId))
+    }
+
     function goBack() {
+        if (page.subPage === "temperature" || page.subPage === "humidity")
+            reloadCustomEditors()
         if (page.subPage.length > 0)
             page.subPage = parentOf(page.subPage)
         else
@@ -101,8 +110,7 @@ Rectangle {
             return
         }
         // The custom editors start from the program's values.
-        page.customRowItemSelected(rowOf(page.stopAfterModel, page.customTemperatureRowId))
-        page.customRowItemSelected(rowOf(page.stopAfterModel, page.customHumidityRowId))
+        reloadCustomEditors()
         page.subPage = "custom"
     }
 
