@@ -567,25 +567,14 @@ void CalendarProgramSettingsControllerBase::onSaveAnswered(const Answer &answer,
     m_savePending = false;
     if (answer != signalInterface::UserMessageTypes::E_answerYes)
         return;
-    CalendarProgram saved = program;
-    // Another panel took the new program's slot while the question waited: the edit has moved to
-    // a free slot, and is saved there.
-    if (m_editing && m_newProgram)
-        saved.index = m_edited.index;
-    // The favorite may have been deleted while the question waited.
-    takeShownSettings(saved);
-    requestSave(saved);
+    requestSave(answeredProgram(program));
 }
 
 void CalendarProgramSettingsControllerBase::onSaveChangesAnswered(const Answer &answer,
                                                                   const CalendarProgram &program)
 {
     m_saveChangesPending = false;
-    CalendarProgram asked = program;
-    // Another panel took the new program's slot while the question waited: the edit has moved to
-    // a free slot, and is saved there.
-    if (m_editing && m_newProgram)
-        asked.index = m_edited.index;
+    const CalendarProgram asked = answeredProgram(program);
     // An edit that ended meanwhile (the program deleted elsewhere, the sauna replaced) stays
     // ended: the answer brings nothing back.
     if (!m_editing || m_edited.index != asked.index)
@@ -598,10 +587,22 @@ void CalendarProgramSettingsControllerBase::onSaveChangesAnswered(const Answer &
     // first where Save asks.
     if (m_edited != asked) {
         m_edited = asked;
-        takeShownSettings(m_edited);
         refreshRows();
     }
     onCalendarProgramSettingsEditSaveRequested();
+}
+
+CalendarProgram
+CalendarProgramSettingsControllerBase::answeredProgram(const CalendarProgram &asked) const
+{
+    CalendarProgram program = asked;
+    // Another panel took the new program's slot while the question waited: the edit has moved to
+    // a free slot, and is saved there.
+    if (m_editing && m_newProgram)
+        program.index = m_edited.index;
+    // The favorite may have been deleted while the question waited.
+    takeShownSettings(program);
+    return program;
 }
 
 void CalendarProgramSettingsControllerBase::beginEdit(const CalendarProgram &program)

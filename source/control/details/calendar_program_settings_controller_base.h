@@ -163,6 +163,10 @@ private:
     // A program whose favorite is not stored (deleted here or at another panel) shows its own
     // settings under "Custom": it takes them, so that what is saved is what is shown.
     void takeShownSettings(signalInterface::CalendarProgram &program) const;
+    // What a pending question asked about, as it stands when it is answered: in the slot the
+    // edit moved to, with the settings its rows show.
+    signalInterface::CalendarProgram
+    answeredProgram(const signalInterface::CalendarProgram &asked) const;
     // The favorites changed: an open edit takes what its rows show.
     void onFavoritesChanged();
     // Requests the program just created in the first free slot and watches it there, or tells
