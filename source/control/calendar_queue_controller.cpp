@@ -124,7 +124,7 @@ void CalendarQueueController::onCalendarQueueVisibleChanged(bool visible)
 void CalendarQueueController::onFavoriteChangeIssued(
     ::signalInterface::FavoritesTypes::FavoritesPost favorite)
 {
-    const qsizetype affected = programsUsing(favorite.index).size();
+    const qsizetype affected = m_dataProvider->programsUsing(favorite.index).size();
     if (affected > 0) {
         emit panelUserMessageIssued(
             details::infoMessage(details::panelMessageId::programsAffectedByFavorite,
@@ -138,7 +138,7 @@ void CalendarQueueController::onFavoriteDeleteIssued(
 {
     // A program must not point at a favorite that is gone: it keeps the favorite's settings as
     // its own.
-    const QList<CalendarProgram> affected = programsUsing(favorite.index);
+    const QList<CalendarProgram> affected = m_dataProvider->programsUsing(favorite.index);
     for (CalendarProgram program : affected) {
         program.favorite = CalendarProgram::noFavorite;
         program.temperature = favorite.temperature;
@@ -323,16 +323,6 @@ view::ListItem *CalendarQueueController::descalingRow(const QString &day) const
                      view::RowItemBase::TextValue2Role);
     }
     return row;
-}
-
-QList<CalendarProgram> CalendarQueueController::programsUsing(quint32 favorite) const
-{
-    QList<CalendarProgram> result;
-    for (const CalendarProgram &program : m_dataProvider->programsInUse()) {
-        if (program.favorite >= 0 && static_cast<quint32>(program.favorite) == favorite)
-            result.append(program);
-    }
-    return result;
 }
 
 QDateTime CalendarQueueController::nextStart(const CalendarProgram &program) const

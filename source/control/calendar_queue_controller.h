@@ -91,8 +91,6 @@ private:
     void rebuild();
     // The queue was the former sauna's: every state of it goes, with the data provider's.
     void forgetSauna();
-    // Programs in use that take their settings from the favorite.
-    QList<signalInterface::CalendarProgram> programsUsing(quint32 favorite) const;
     // The next start of a program from now; invalid when it will not start again.
     QDateTime nextStart(const signalInterface::CalendarProgram &program) const;
     // The next descaling start: on the day the sauna reported, at the descaling start time; before

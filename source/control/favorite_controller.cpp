@@ -1,5 +1,6 @@
 #include "control/favorite_controller.h"
 
+#include "control/details/calendar_data_provider.h"
 #include "control/details/panel_questions.h"
 #include "control/details/stored_number.h"
 #include "control/details/temperature_humidity_pair.h"
@@ -34,6 +35,7 @@ FavoriteController::FavoriteController(QObject *parent)
     , m_auxiliaryRelaysModel(new view::ListModel(view::ToggleStandardItem::roleNames(), this))
     , m_deleteCallback(this, &FavoriteController::onDeleteAnswered)
     , m_saveChangesCallback(this, &FavoriteController::onSaveChangesAnswered)
+    , m_saveCallback(this, &FavoriteController::onSaveAnswered)
 {
     AuxiliaryRelayTypes::makeDefaultAuxiliaryRelayPosts(m_relays);
     // A favorite may leave the bath time at 0; the sauna's limit replaces the default upper one.
@@ -124,9 +126,7 @@ void FavoriteController::onFavoriteEditSaveActivated()
 {
     if (!m_editing)
         return;
-    const FavoritesPost favorite = editedFavorite();
-    endEdit();
-    save(favorite);
+    requestSave(editedFavorite());
 }
 
 void FavoriteController::onDeleteFavoriteRequested()
@@ -341,13 +341,49 @@ void FavoriteController::onDeleteAnswered(const Answer &answer, const FavoritesP
 void FavoriteController::onSaveChangesAnswered(const Answer &answer, const FavoritesPost &favorite)
 {
     m_saveChangesPending = false;
-    // Either answer leaves the editor, as Back was meant to.
-    if (m_editing && m_edited.index == favorite.index)
-        endEdit();
     // A favorite deleted meanwhile is not brought back by the answer.
     if (answer == signalInterface::UserMessageTypes::E_answerYes &&
-        m_favorites[favorite.index].inUse)
-        save(favorite);
+        m_favorites[favorite.index].inUse) {
+        // Saved as Save saves it: asked about first where Save asks.
+        requestSave(favorite);
+        return;
+    }
+    // No leaves the editor, as Back was meant to.
+    if (m_editing && m_edited.index == favorite.index)
+        endEdit();
+}
+
+void FavoriteController::onSaveAnswered(const Answer &answer, const FavoritesPost &favorite)
+{
+    m_savePending = false;
+    // No keeps the edit open with the user's changes; a favorite deleted meanwhile is not brought
+    // back.
+    if (answer != signalInterface::UserMessageTypes::E_answerYes ||
+        !m_favorites[favorite.index].inUse)
+        return;
+    if (m_editing && m_edited.index == favorite.index)
+        endEdit();
+    save(favorite);
+}
+
+void FavoriteController::requestSave(const FavoritesPost &favorite)
+{
+    // The programs that use the favorite heat to its temperature from then on, so the favorite
+    // is checked against the not-allowed start window as each of them is when it is saved.
+    std::optional<signalInterface::UserMessageTypes::UserMessage> question;
+    if (m_calendar && favorite != m_favorites[favorite.index])
+        question = m_calendar->notAllowedStartQuestion(favorite);
+    if (question) {
+        if (m_savePending)
+            return;
+        m_savePending = true;
+        m_saveCallback.setArgument(favorite);
+        emit panelUserMessageIssued(*question, &m_saveCallback);
+        return;
+    }
+    if (m_editing && m_edited.index == favorite.index)
+        endEdit();
+    save(favorite);
 }
 
 void FavoriteController::save(const FavoritesPost &favorite)

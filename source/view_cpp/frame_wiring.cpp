@@ -220,6 +220,7 @@ int connectNativeObjects(PanelFrame &frame)
                                                                   controllers.humidityController);
 
     const Objects favorite{&favorites.favoriteController};
+    favorites.favoriteController.setCalendar(&calendar.calendarDataProvider);
     failed += frame.guiHandler.keyboard()->connectKeyboardTextRequests(favorite);
     failed += calendar.queueController.connectFavoriteChanges(favorite);
     // A change made here to a favorite or program just created is this panel's own, not

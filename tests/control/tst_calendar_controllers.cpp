@@ -416,19 +416,28 @@ private slots:
         QTest::addColumn<bool>("afterAnother");
         // Whether the sauna reports the program again during the edit, without a start.
         QTest::addColumn<bool>("reportedWithoutStart");
-        QTest::newRow("none") << 0u << false << false << false;
-        QTest::newRow("a minute") << 1u << true << false << false;
-        QTest::newRow("a day") << 1440u << true << false << false;
-        QTest::newRow("a day and a minute") << 1441u << false << false << false;
-        QTest::newRow("beyond an int") << 4294967295u << false << false << false;
-        QTest::newRow("none, after a program with one") << 0u << false << true << false;
-        QTest::newRow("reported without a start") << 90u << true << false << true;
-        QTest::newRow("reported without a start or a stop") << 0u << false << true << true;
+        // The program's row in the date's list and in the queue.
+        QTest::addColumn<QString>("listed");
+        const QString noStop = QStringLiteral("18:00 - --");
+        QTest::newRow("none") << 0u << false << false << false << noStop;
+        QTest::newRow("a minute") << 1u << true << false << false
+                                  << QStringLiteral("18:00 - 18:01");
+        QTest::newRow("a day") << 1440u << true << false << false
+                               << QStringLiteral("18:00 - 18:00");
+        QTest::newRow("a day and a minute") << 1441u << false << false << false << noStop;
+        QTest::newRow("beyond an int") << 4294967295u << false << false << false << noStop;
+        QTest::newRow("none, after a program with one") << 0u << false << true << false << noStop;
+        QTest::newRow("reported without a start")
+            << 90u << true << false << true << QStringLiteral("18:00 - 19:00");
+        QTest::newRow("reported without a start or a stop")
+            << 0u << false << true << true << QStringLiteral("18:00 - 19:00");
     }
 
-    // A program's stop time that no bath can have reads "--" in both of its rows, and the editor
-    // opens at a new program's stop time, the sauna's bath time, which Set stop time then keeps. A
-    // program reported without a start during the edit is edited from today 18:00, as on opening.
+    // A program's stop time that no bath can have reads "--" in both of its rows, in its date's
+    // list and in the queue, and the editor opens at a new program's stop time, the sauna's bath
+    // time, which Set stop time then keeps; until then Save sends nothing and the edit stays open.
+    // A program reported without a start during the edit is edited from today 18:00, as on
+    // opening.
     void stopAfterOutsideABathShowsNoValue()
     {
         using Rows = control::details::CalendarProgramSettingsControllerBase;
@@ -436,6 +445,7 @@ private slots:
         QFETCH(bool, shown);
         QFETCH(bool, afterAnother);
         QFETCH(bool, reportedWithoutStart);
+        QFETCH(QString, listed);
         CalendarTab tab;
         tab.setNow(wall(2024, 5, 10, 10, 0));
         emit tab.bridge.saunaBathTimeChanged(45);
@@ -446,6 +456,11 @@ private slots:
         emit tab.bridge.saunaCalendarProgramChanged(dateProgram(6, wall(2024, 5, 20, 20, 0)));
         tab.dateOverview.onMonthEditActivated();
         tab.dateOverview.onDateEditActivated(20);
+        const auto firstRow = [](const QAbstractItemModel *rows) {
+            return rows->data(rows->index(0, 0), view::RowItemBase::TextOnSubMenuRole).toString();
+        };
+        QCOMPARE(firstRow(tab.dateOverview.dateOverviewModel()), listed);
+        QVERIFY(firstRow(tab.queue.model()).endsWith(QLatin1Char(' ') + listed));
         if (afterAnother) {
             tab.dateOverview.onCalendarDateProgramEditActivated(1);
             tab.dateProgram.onRowItemSelected(Rows::E_stopAfterRow);
@@ -485,6 +500,20 @@ private slots:
             QVERIFY(upper.last() != allBlocked);
         }
         QCOMPARE(shownIn(settings, Rows::E_stopAfterRow), expected);
+        QSignalSpy requests(
+            &tab.dateProgram,
+            &control::CalendarDateProgramController::calendarProgramChangeRequested);
+        // The user moves the start to 19:00.
+        const QDate day = tab.dateProgram.editedProgram().start.date();
+        tab.dateProgram.readyAtManager()->setValue(wall(day.year(), day.month(), day.day(), 19, 0));
+        tab.dateProgram.onActivationTimeCommit();
+        QCOMPARE(tab.dateProgram.savable(), shown);
+        if (!shown) {
+            tab.dateProgram.onCalendarProgramSettingsEditSaveRequested();
+            QCOMPARE(requests.size(), 0);
+            QVERIFY(tab.dateProgram.editing());
+            QCOMPARE(tab.dateProgram.editedProgram().start.time(), QTime(19, 0));
+        }
         tab.dateProgram.onStopAfterCommit();
         QCOMPARE(tab.dateProgram.editedProgram().duration, shown ? minutes : 45u);
         QCOMPARE(shownIn(settings, Rows::E_stopAfterRow),
@@ -492,6 +521,11 @@ private slots:
         // The bath-time limit of the sauna stays the editor's limit.
         QVERIFY(editor->upperLimit() <= qint64(signalInterface::protocolFacts::longestBathMinutes) *
                                             value::DurationManager::millisecondsPerMinute);
+        tab.dateProgram.onCalendarProgramSettingsEditSaveRequested();
+        QCOMPARE(requests.size(), 1);
+        const auto sent = requests.at(0).at(0).value<CalendarProgram>();
+        QCOMPARE(sent.start.time(), QTime(19, 0));
+        QCOMPARE(sent.duration, shown ? minutes : 45u);
     }
 
     void deleteAsksOnceAndSendsTheSlotEmptied()

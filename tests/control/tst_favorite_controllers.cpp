@@ -1,3 +1,4 @@
+#include "control/details/calendar_data_provider.h"
 #include "control/details/created_item_watch.h"
 #include "control/favorite_controller.h"
 #include "control/favorite_overview_controller.h"
@@ -22,6 +23,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using signalInterface::CalendarProgram;
 using signalInterface::UserMessageAction;
 using AuxiliaryRelayPost = signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost;
 using signalInterface::FavoritesTypes::FavoritesPost;
@@ -95,6 +97,8 @@ struct FavoritesTab
         connectFailures += favorites.connectSaunaSignals({&bridge});
         connectFailures += overview.connectSaunaSignals({&bridge});
         connectFailures += overview.connectFavoriteChanges({&favorites});
+        connectFailures += calendar.connectSaunaSignals({&bridge});
+        favorites.setCalendar(&calendar);
         // A steam sauna: it controls humidity, in steps.
         signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions;
         functions.humidityLevel = true;
@@ -108,6 +112,7 @@ struct FavoritesTab
     }
 
     FakeBridge bridge;
+    control::details::CalendarDataProvider calendar;
     control::FavoriteController favorites;
     control::FavoriteOverviewController overview;
     int connectFailures = 0;
@@ -733,6 +738,109 @@ private slots:
         QCOMPARE(updates.size(), saved ? 1 : 0);
         if (saved)
             QCOMPARE(updates.at(0).at(0).value<FavoritesPost>(), expected);
+    }
+
+    // Saving a favorite checks every program that uses it against the not-allowed start window
+    // (10:00 - 18:00) as the program's own Save does, and asks about the first that conflicts
+    // before anything is sent: No keeps the edit open with the user's change. A ready-at program
+    // heats from a 20 °C room at 2 °C a minute: 30 minutes to the favorite's 80 °C.
+    void aFavoriteSaveAsksBeforeAProgramMeetsTheNotAllowedWindow_data()
+    {
+        QTest::addColumn<QTime>("start");
+        QTest::addColumn<bool>("readyAt");
+        QTest::addColumn<int>("favorite");        // the favorite the program uses
+        QTest::addColumn<quint32>("temperature"); // the favorite's, as saved
+        QTest::addColumn<bool>("back");           // saved through Back's question
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<quint32>("expectedId"); // 0: saved without a question
+        QTest::addColumn<QStringList>("arguments");
+        const int yes = signalInterface::UserMessageTypes::E_answerYes;
+        const int no = signalInterface::UserMessageTypes::E_answerNo;
+        const QString window = QStringLiteral("10:00 - 18:00");
+        const QStringList heatingInWindow{QStringLiteral("17:54 - 19:31"), window};
+        // 94 °C takes 37 minutes: the heating starts at 17:54.
+        QTest::newRow("raised into the window, yes")
+            << QTime(18, 31) << true << 3 << 846u << false << yes << 0x2021u << heatingInWindow;
+        QTest::newRow("raised into the window, no")
+            << QTime(18, 31) << true << 3 << 846u << false << no << 0x2021u << heatingInWindow;
+        QTest::newRow("raised into the window by Back's save, yes")
+            << QTime(18, 31) << true << 3 << 846u << true << yes << 0x2021u << heatingInWindow;
+        QTest::newRow("raised into the window by Back's save, no")
+            << QTime(18, 31) << true << 3 << 846u << true << no << 0x2021u << heatingInWindow;
+        // 82 °C: 31 minutes, from 18:00 as the window ends.
+        QTest::newRow("raised to the window's end")
+            << QTime(18, 31) << true << 3 << 738u << false << -1 << 0u << QStringList();
+        QTest::newRow("a program starting in the window")
+            << QTime(12, 0) << false << 3 << 738u << false << yes << 0x2020u
+            << QStringList{QStringLiteral("12:00 - 13:00"), window};
+        QTest::newRow("a program of another favorite")
+            << QTime(18, 31) << true << 4 << 846u << false << -1 << 0u << QStringList();
+    }
+
+    void aFavoriteSaveAsksBeforeAProgramMeetsTheNotAllowedWindow()
+    {
+        QFETCH(QTime, start);
+        QFETCH(bool, readyAt);
+        QFETCH(int, favorite);
+        QFETCH(quint32, temperature);
+        QFETCH(bool, back);
+        QFETCH(int, answer);
+        QFETCH(quint32, expectedId);
+        QFETCH(QStringList, arguments);
+        FavoritesTab tab;
+        emit tab.bridge.saunaFavoritesPostChanged(favoritePost(4, QStringLiteral("Morning")));
+        emit tab.bridge.saunaNotAllowedStartEnableChanged(true);
+        emit tab.bridge.saunaNotAllowedStartFromTimeChanged(QTime(10, 0));
+        emit tab.bridge.saunaNotAllowedStartUntilTimeChanged(QTime(18, 0));
+        CalendarProgram tuesdays(7);
+        tuesdays.inUse = true;
+        tuesdays.weekday = true;
+        tuesdays.start = QDateTime(QDate(2024, 5, 7), start, Qt::UTC);
+        tuesdays.startMode = readyAt ? signalInterface::CalendarTypes::E_ready_at
+                                     : signalInterface::CalendarTypes::E_start_at;
+        tuesdays.duration = 60;
+        tuesdays.favorite = favorite;
+        QVERIFY(tab.calendar.storeProgram(tuesdays));
+        QSignalSpy updates(&tab.favorites, &control::FavoriteController::favoriteUpdateRequested);
+        QSignalSpy messages(&tab.favorites, &control::FavoriteController::panelUserMessageIssued);
+
+        tab.favorites.onFavoriteEditActivated(3);
+        // The humidity first: the limit table allows 94 °C with the lower step.
+        tab.favorites.humidityManager()->setValue({2, signalInterface::HumidityTypes::E_step});
+        tab.favorites.temperatureManager()->setValue(int(temperature));
+        const FavoritesPost edited = tab.favorites.editedFavorite();
+        QCOMPARE(edited.temperature, temperature);
+        if (back) {
+            tab.favorites.onFavoriteEditCancelRequested();
+            QCOMPARE(messages.size(), 1);
+            messages.takeFirst().at(1).value<UserMessageAction *>()->execute(
+                signalInterface::UserMessageTypes::E_answerYes);
+        } else {
+            tab.favorites.onFavoriteEditSaveActivated();
+        }
+        if (expectedId != 0) {
+            QCOMPARE(messages.size(), 1);
+            const auto question = messages.at(0).at(0).value<UserMessage>();
+            QCOMPARE(question.id, expectedId);
+            QCOMPARE(question.arguments, arguments);
+            // Nothing goes before the answer, and the editor stays; another Save does not ask
+            // twice.
+            QCOMPARE(updates.size(), 0);
+            QVERIFY(tab.favorites.editing());
+            tab.favorites.onFavoriteEditSaveActivated();
+            QCOMPARE(messages.size(), 1);
+            messages.at(0).at(1).value<UserMessageAction *>()->execute(
+                signalInterface::UserMessageTypes::UserMessageAnswer(answer));
+        } else {
+            QCOMPARE(messages.size(), 0);
+        }
+        const bool saved = answer != signalInterface::UserMessageTypes::E_answerNo;
+        QCOMPARE(updates.size(), saved ? 1 : 0);
+        QCOMPARE(tab.favorites.editing(), !saved);
+        if (saved)
+            QCOMPARE(updates.at(0).at(0).value<FavoritesPost>(), edited);
+        else
+            QCOMPARE(tab.favorites.editedFavorite(), edited);
     }
 
     // A favorite deleted on another panel while the question waits is not brought back.

@@ -573,6 +573,22 @@ void TestCalendarScene::dateProgramAsksBeforeItIsSavedOrDeleted()
     QVERIFY(!shown(editor));
     QVERIFY(m_transport.envelopes.isEmpty());
 
+    // A stop time no bath can have reads "--" in the list too, and Save stays dimmed: nothing is
+    // sent and the edit stays open.
+    CalendarProgram noStop = program;
+    noStop.duration = 0;
+    reportProgram(noStop);
+    click(row(item(QStringLiteral("dateProgramsList")),
+              view::LineBreaks::keptTogetherText(QStringLiteral("20:00 - --"))));
+    QVERIFY(shown(editor));
+    QQuickItem *save = named(editor, QStringLiteral("programSaveButton"));
+    QVERIFY(!save->isEnabled());
+    click(save);
+    QVERIFY(shown(editor));
+    QVERIFY(m_transport.envelopes.isEmpty());
+    click(named(editor, QStringLiteral("programCancelButton")));
+    reportProgram(program);
+
     // Delete asks with the program's description, and sends the program as not in use.
     click(row(item(QStringLiteral("dateProgramsList")), timeText));
     QVERIFY(shown(editor));
@@ -685,7 +701,32 @@ void TestCalendarScene::favoritesAreCreatedEditedStartedAndDeleted()
     QCOMPARE(temperature->property("valueText").toString(), QStringLiteral("70"));
     click(stepButtons(temperature, false).value(0));
     QCOMPARE(temperature->property("valueText").toString(), QStringLiteral("69"));
+    // A program that uses the favorite starts in the not-allowed hours: Save asks first, and "No"
+    // sends nothing and keeps the editor with its step.
+    pcPanel::SaunaSystemReceiver *receiver = m_frame->saunaCommunication.saunaSystemReceiver();
+    CalendarProgram noon(7);
+    noon.inUse = true;
+    noon.weekday = true;
+    noon.startMode = CalendarTypes::E_start_at;
+    noon.start = QDateTime(QDate(2024, 5, 7), QTime(12, 0), Qt::UTC);
+    noon.duration = 60;
+    noon.favorite = 0;
+    reportProgram(noon);
+    emit receiver->saunaNotAllowedStartEnableChanged(true);
+    emit receiver->saunaNotAllowedStartFromTimeChanged(QTime(10, 0));
+    emit receiver->saunaNotAllowedStartUntilTimeChanged(QTime(18, 0));
     clickText(QStringLiteral("Save"));
+    QVERIFY(popupText().contains(QStringLiteral("Save anyway?")));
+    answerPopup("popupRightButton");
+    QVERIFY(shown(start));
+    QVERIFY(m_transport.envelopes.isEmpty());
+    QCOMPARE(temperature->property("valueText").toString(), QStringLiteral("69"));
+    clickText(QStringLiteral("Save"));
+    answerPopup("popupLeftButton");
+    QCOMPARE(popupText(), QStringLiteral("Calendar programs affected by favorite change: 1"));
+    answerPopup("popupCenterButton");
+    emit receiver->saunaNotAllowedStartEnableChanged(false);
+    reportProgram(CalendarProgram(7));
     QVERIFY(!shown(start));
     post = onlyFavoritePost(m_transport.envelopes);
     QCOMPARE(post.index(), 0u);

@@ -214,6 +214,8 @@ Rectangle {
                     implicitWidth: 60
                     text: qsTr("Save")
                     highlighted: true
+                    // Not while the stop time reads "--": the sauna takes none such.
+                    enabled: page.controller ? page.controller.savable : false
                     onClicked: page.calendarProgramSettingsEditSaveRequested()
                 }
             }

@@ -1,5 +1,6 @@
 #include "control/details/calendar_data_provider.h"
 
+#include "control/details/panel_questions.h"
 #include "signal_interface/protocol_facts.h"
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
@@ -12,6 +13,8 @@ namespace control::details {
 using signalInterface::CalendarProgram;
 using signalInterface::CalendarTypes;
 using signalInterface::FavoritesTypes::FavoritesPost;
+using signalInterface::UserMessageTypes::UserMessage;
+namespace protocolFacts = signalInterface::protocolFacts;
 
 CalendarDataProvider::CalendarDataProvider(QObject *parent)
     : QObject(parent)
@@ -145,6 +148,16 @@ std::optional<quint32> CalendarDataProvider::freeProgramIndex() const
     return std::nullopt;
 }
 
+QList<CalendarProgram> CalendarDataProvider::programsUsing(quint32 favorite) const
+{
+    QList<CalendarProgram> result;
+    for (const CalendarProgram &program : programsInUse()) {
+        if (program.favorite >= 0 && static_cast<quint32>(program.favorite) == favorite)
+            result.append(program);
+    }
+    return result;
+}
+
 std::optional<FavoritesPost> CalendarDataProvider::favorite(int index) const
 {
     if (index < 0 || index >= favoriteCount || !m_favorites[index].inUse)
@@ -189,15 +202,83 @@ int CalendarDataProvider::estimatedHeatingMinutes(quint32 targetTemperature) con
 
 int CalendarDataProvider::coldStartHeatingMinutes(quint32 targetTemperature) const
 {
-    const qint64 room = signalInterface::protocolFacts::coldRoomTemperature;
+    const qint64 room = protocolFacts::coldRoomTemperature;
     return heatingMinutesFrom(m_temperature ? std::min<qint64>(*m_temperature, room) : room,
                               targetTemperature, m_smartStart.heatRatio);
 }
 
+bool CalendarDataProvider::isBathStopTime(quint32 minutes)
+{
+    return minutes >= 1 && minutes <= quint32(protocolFacts::longestBathMinutes);
+}
+
+std::optional<UserMessage>
+CalendarDataProvider::notAllowedStartQuestion(const CalendarProgram &program,
+                                              quint32 temperature) const
+{
+    const QTime from = m_notAllowedStartFrom;
+    const QTime until = m_notAllowedStartUntil;
+    if (!m_notAllowedStartEnabled || !from.isValid() || !until.isValid() || from == until)
+        return std::nullopt;
+    const qint64 fromMinute = from.msecsSinceStartOfDay() / 60000;
+    const qint64 untilMinute = until.msecsSinceStartOfDay() / 60000;
+    const qint64 startMinute = program.start.time().msecsSinceStartOfDay() / 60000;
+    // A program to be ready at its time is switched on the heating time before it, by the
+    // sauna's own rule: from then on it runs, and the sauna refuses that start in the window.
+    // The sauna is planned cold, as it will be on the program's day, not as hot as it may be now.
+    const qint64 heating =
+        program.startMode == CalendarTypes::E_ready_at ? coldStartHeatingMinutes(temperature) : 0;
+    const qint64 onMinute = startMinute - heating;
+    // A stop time no bath can have gives no run past the start to plan.
+    const std::optional<qint64> runs = isBathStopTime(program.duration)
+                                           ? std::optional<qint64>(heating + program.duration)
+                                           : std::nullopt;
+    const bool startsInWindow =
+        protocolFacts::inNotAllowedStartPeriod(startMinute, fromMinute, untilMinute);
+    const bool switchesOnInWindow =
+        protocolFacts::inNotAllowedStartPeriod(onMinute, fromMinute, untilMinute);
+    // The window may reach past midnight (22:00 - 06:00), and so may the heating.
+    const bool runsIntoWindow =
+        protocolFacts::minuteOfDay(fromMinute - onMinute) < runs.value_or(heating);
+    if (!startsInWindow && !switchesOnInWindow && !runsIntoWindow)
+        return std::nullopt;
+    const QString window = view::LanguageSupport::timeText(from, m_timeFormat) +
+                           QStringLiteral(" - ") +
+                           view::LanguageSupport::timeText(until, m_timeFormat);
+    if (startsInWindow)
+        return questionMessage(panelMessageId::notAllowedStartConflict,
+                               {programTimeText(program), window});
+    // The time the sauna is on, from the start of its heating to the program's stop, so that the
+    // user sees where it meets the window.
+    const QTime on = QTime::fromMSecsSinceStartOfDay(
+        static_cast<int>(protocolFacts::minuteOfDay(onMinute) * 60000));
+    return questionMessage(panelMessageId::notAllowedStartMayConflict,
+                           {timeRangeText(on, runs), window});
+}
+
+std::optional<UserMessage>
+CalendarDataProvider::notAllowedStartQuestion(const FavoritesPost &favorite) const
+{
+    for (const CalendarProgram &program : programsUsing(favorite.index)) {
+        if (auto question = notAllowedStartQuestion(program, favorite.temperature))
+            return question;
+    }
+    return std::nullopt;
+}
+
 QString CalendarDataProvider::programTimeText(const CalendarProgram &program) const
 {
-    return view::LanguageSupport::timeRangeText(program.start.time(), program.duration,
-                                                m_timeFormat, true);
+    return timeRangeText(program.start.time(), isBathStopTime(program.duration)
+                                                   ? std::optional<qint64>(program.duration)
+                                                   : std::nullopt);
+}
+
+QString CalendarDataProvider::timeRangeText(const QTime &start, std::optional<qint64> minutes) const
+{
+    if (!minutes)
+        return view::LanguageSupport::timeText(start, m_timeFormat) + QStringLiteral(" - --");
+    return view::LanguageSupport::timeRangeText(
+        start, static_cast<unsigned int>(protocolFacts::minuteOfDay(*minutes)), m_timeFormat, true);
 }
 
 QString CalendarDataProvider::programDescription(const CalendarProgram &program) const

@@ -6,6 +6,7 @@
 #include "signal_interface/favorites_types.h"
 #include "signal_interface/master_func_desc_types.h"
 #include "signal_interface/smart_start_types.h"
+#include "signal_interface/user_message_types.h"
 #include "signal_interface/variant_types.h"
 
 #include <QDateTime>
@@ -48,6 +49,9 @@ public:
     // The lowest slot that holds no program.
     std::optional<quint32> freeProgramIndex() const;
 
+    // Programs in use that take their settings from the favorite.
+    QList<signalInterface::CalendarProgram> programsUsing(quint32 favorite) const;
+
     // A favorite the sauna reported in use.
     std::optional<signalInterface::FavoritesTypes::FavoritesPost> favorite(int index) const;
     QList<signalInterface::FavoritesTypes::FavoritesPost> favoritesInUse() const;
@@ -89,7 +93,22 @@ public:
     // not-allowed-start check plans by this figure; the simulated sauna heats the same way.
     int coldStartHeatingMinutes(quint32 targetTemperature) const;
 
-    // "18:00 - 19:30" in the current time format.
+    // Whether a program's stop time is one a bath can have: a stop time outside it (none, or
+    // beyond the longest bath a sauna runs) is none the sauna can mean, and reads "--".
+    static bool isBathStopTime(quint32 minutes);
+
+    // The question to ask before a program heated to the temperature is saved, when the sauna
+    // would start it, switch it on for its heating, or run it in the not-allowed start window;
+    // none when it keeps out of the window.
+    std::optional<signalInterface::UserMessageTypes::UserMessage>
+    notAllowedStartQuestion(const signalInterface::CalendarProgram &program,
+                            quint32 temperature) const;
+    // The same question for the first program that takes its settings from the favorite, as
+    // the favorite would be saved.
+    std::optional<signalInterface::UserMessageTypes::UserMessage>
+    notAllowedStartQuestion(const signalInterface::FavoritesTypes::FavoritesPost &favorite) const;
+
+    // "18:00 - 19:30" in the current time format; "18:00 - --" for a stop time no bath can have.
     QString programTimeText(const signalInterface::CalendarProgram &program) const;
     // The date (or the weekday) and the time range of a program.
     QString programDescription(const signalInterface::CalendarProgram &program) const;
@@ -128,6 +147,9 @@ public slots:
     void onSaunaReplaced();
 
 private:
+    // From the start for the minutes, or to "--" without them.
+    QString timeRangeText(const QTime &start, std::optional<qint64> minutes) const;
+
     std::array<signalInterface::CalendarProgram, programCount> m_programs;
     std::array<signalInterface::FavoritesTypes::FavoritesPost, favoriteCount> m_favorites;
     QDateTime m_systemTime;

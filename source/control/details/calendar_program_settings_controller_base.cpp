@@ -6,7 +6,6 @@
 #include "control/details/stored_number.h"
 #include "control/details/temperature_humidity_pair.h"
 #include "control/details/temperature_humidity_rules.h"
-#include "signal_interface/protocol_facts.h"
 #include "signal_interface/sender_connections.h"
 #include "value/duration_manager_most_significant_component_hour.h"
 #include "value/humidity_value.h"
@@ -25,7 +24,6 @@ using signalInterface::CalendarProgram;
 using signalInterface::CalendarTypes;
 using signalInterface::UserMessageTypes::UserMessage;
 using view::LanguageSupport;
-namespace protocolFacts = signalInterface::protocolFacts;
 
 namespace {
 
@@ -56,16 +54,11 @@ QString humidityText(quint32 encoded)
     return QString::number(humidity.value) + LanguageSupport::humidityUnitText(humidity.unit);
 }
 
-// A stop time that no bath can have (none, or beyond the longest bath a sauna runs) is none the
-// sauna can mean: its row reads "--" until the user sets one.
-bool isBathDuration(quint32 minutes)
-{
-    return minutes >= 1 && minutes <= quint32(signalInterface::protocolFacts::longestBathMinutes);
-}
-
+// A stop time that no bath can have reads "--" until the user sets one.
 QString stopAfterValueText(quint32 minutes)
 {
-    return isBathDuration(minutes) ? LanguageSupport::durationText(minutes) : QStringLiteral("--");
+    return CalendarDataProvider::isBathStopTime(minutes) ? LanguageSupport::durationText(minutes)
+                                                         : QStringLiteral("--");
 }
 
 // Whether a reported program is the one requested: the sauna keeps a program's own temperature
@@ -240,6 +233,11 @@ QString CalendarProgramSettingsControllerBase::programTitle() const
                              : LanguageSupport::dateText(date, m_dataProvider->dateFormat());
 }
 
+bool CalendarProgramSettingsControllerBase::savable() const
+{
+    return CalendarDataProvider::isBathStopTime(m_edited.duration);
+}
+
 void CalendarProgramSettingsControllerBase::onRowItemSelected(int row)
 {
     if (!m_editing)
@@ -329,7 +327,8 @@ void CalendarProgramSettingsControllerBase::onCalendarProgramSettingsEditDeleteR
 
 void CalendarProgramSettingsControllerBase::onCalendarProgramSettingsEditSaveRequested()
 {
-    if (!m_editing)
+    // A stop time that reads "--" is none the sauna takes: the edit stays open until one is set.
+    if (!m_editing || !savable())
         return;
     const CalendarProgram program = m_edited;
     const QDateTime now = m_dataProvider->now();
@@ -630,8 +629,9 @@ void CalendarProgramSettingsControllerBase::loadEditors()
     m_customPair->setHumidityFromInt(storedNumber(m_edited.humidity));
     // A program's own longer stop time stays reachable; one that no bath can have does not raise
     // the limit.
-    const int storedStopAfter =
-        isBathDuration(m_edited.duration) ? static_cast<int>(m_edited.duration) : 0;
+    const int storedStopAfter = CalendarDataProvider::isBathStopTime(m_edited.duration)
+                                    ? static_cast<int>(m_edited.duration)
+                                    : 0;
     m_customStopAfterManager->setUpperLimitInMinutes(
         std::max(m_dataProvider->bathTimeLimit(), storedStopAfter));
     openStopAfterEditor();
@@ -641,9 +641,10 @@ void CalendarProgramSettingsControllerBase::loadEditors()
 void CalendarProgramSettingsControllerBase::openStopAfterEditor()
 {
     // The row goes on reading "--" until Set stop time keeps the editor's value.
-    m_customStopAfterManager->setValueInMinutes(isBathDuration(m_edited.duration)
-                                                    ? static_cast<int>(m_edited.duration)
-                                                    : m_dataProvider->bathTime());
+    m_customStopAfterManager->setValueInMinutes(
+        CalendarDataProvider::isBathStopTime(m_edited.duration)
+            ? static_cast<int>(m_edited.duration)
+            : m_dataProvider->bathTime());
 }
 
 void CalendarProgramSettingsControllerBase::takeShownSettings(CalendarProgram &program) const
@@ -768,50 +769,12 @@ void CalendarProgramSettingsControllerBase::tellNoFreeSlot()
 bool CalendarProgramSettingsControllerBase::saveQuestion(const CalendarProgram &program,
                                                          UserMessage &question) const
 {
-    const bool readyAt = program.startMode == CalendarTypes::E_ready_at;
-    const QTime from = m_dataProvider->notAllowedStartFrom();
-    const QTime until = m_dataProvider->notAllowedStartUntil();
-    if (m_dataProvider->notAllowedStartEnabled() && from.isValid() && until.isValid() &&
-        from != until) {
-        const qint64 fromMinute = from.msecsSinceStartOfDay() / 60000;
-        const qint64 untilMinute = until.msecsSinceStartOfDay() / 60000;
-        const qint64 startMinute = program.start.time().msecsSinceStartOfDay() / 60000;
-        // A program to be ready at its time is switched on the heating time before it, by the
-        // sauna's own rule: from then on it runs, and the sauna refuses that start in the window.
-        // The sauna is planned cold, as it will be on the program's day, not as hot as it may be
-        // now.
-        const qint64 heating =
-            readyAt ? m_dataProvider->coldStartHeatingMinutes(effectiveTemperature(program)) : 0;
-        const qint64 onMinute = startMinute - heating;
-        const bool startsInWindow =
-            protocolFacts::inNotAllowedStartPeriod(startMinute, fromMinute, untilMinute);
-        const bool switchesOnInWindow =
-            protocolFacts::inNotAllowedStartPeriod(onMinute, fromMinute, untilMinute);
-        // The window may reach past midnight (22:00 - 06:00), and so may the heating.
-        const bool runsIntoWindow = protocolFacts::minuteOfDay(fromMinute - onMinute) <
-                                    heating + static_cast<qint64>(program.duration);
-        if (startsInWindow || switchesOnInWindow || runsIntoWindow) {
-            const auto format = m_dataProvider->timeFormat();
-            const QString window = LanguageSupport::timeText(from, format) + QStringLiteral(" - ") +
-                                   LanguageSupport::timeText(until, format);
-            if (startsInWindow) {
-                question = questionMessage(panelMessageId::notAllowedStartConflict,
-                                           {m_dataProvider->programTimeText(program), window});
-                return true;
-            }
-            // The time the sauna is on, from the start of its heating to the program's stop, so
-            // that the user sees where it meets the window.
-            const QTime on = QTime::fromMSecsSinceStartOfDay(
-                static_cast<int>(protocolFacts::minuteOfDay(onMinute) * 60000));
-            const auto onFor = static_cast<unsigned int>(
-                protocolFacts::minuteOfDay(heating + static_cast<qint64>(program.duration)));
-            question =
-                questionMessage(panelMessageId::notAllowedStartMayConflict,
-                                {LanguageSupport::timeRangeText(on, onFor, format, true), window});
-            return true;
-        }
+    if (auto conflict =
+            m_dataProvider->notAllowedStartQuestion(program, effectiveTemperature(program))) {
+        question = *conflict;
+        return true;
     }
-    if (readyAt) {
+    if (program.startMode == CalendarTypes::E_ready_at) {
         // A program due within its heating time starts from the sauna as it is now.
         const int heating = m_dataProvider->estimatedHeatingMinutes(effectiveTemperature(program));
         const QDateTime now = m_dataProvider->now();

@@ -40,6 +40,7 @@ class CalendarProgramSettingsControllerBase : public QObject
     Q_PROPERTY(bool newProgram READ newProgram NOTIFY editStateChanged)
     Q_PROPERTY(QString programTitle READ programTitle NOTIFY editStateChanged)
     Q_PROPERTY(bool readyAtMode READ readyAtMode NOTIFY editedProgramChanged)
+    Q_PROPERTY(bool savable READ savable NOTIFY editedProgramChanged)
 
 public:
     using Answer = signalInterface::UserMessageTypes::UserMessageAnswer;
@@ -98,6 +99,9 @@ public:
     {
         return m_edited.startMode == signalInterface::CalendarTypes::E_ready_at;
     }
+    // Whether Save can send the program as edited: not while its stop time reads "--", which the
+    // sauna takes for none.
+    bool savable() const;
     // The program as edited so far.
     const signalInterface::CalendarProgram &editedProgram() const { return m_edited; }
     bool weekdayPrograms() const { return m_weekdayPrograms; }
