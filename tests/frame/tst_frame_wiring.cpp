@@ -305,9 +305,8 @@ private slots:
     void startUpNamesTheTypesTheLinkCarries()
     {
         int names = 0;
-        for (const QMetaObject *link :
-             {&pcPanel::SaunaSystemReceiver::staticMetaObject,
-              &pcPanel::SaunaSystemSender::staticMetaObject}) {
+        for (const QMetaObject *link : {&pcPanel::SaunaSystemReceiver::staticMetaObject,
+                                        &pcPanel::SaunaSystemSender::staticMetaObject}) {
             for (int index = 0; index < link->methodCount(); ++index) {
                 const QMetaMethod method = link->method(index);
                 for (const QByteArray &type : method.parameterTypes()) {

@@ -186,7 +186,8 @@ private slots:
         const QList<textFit::ShownText> shown = textFit::shownTexts(root.get());
         QCOMPARE(shown.size(), 1);
         const QString found = shown.constFirst().problem;
-        QVERIFY2(problem.isEmpty() ? found.isEmpty() : found.startsWith(problem), qPrintable(found));
+        QVERIFY2(problem.isEmpty() ? found.isEmpty() : found.startsWith(problem),
+                 qPrintable(found));
     }
 };
 

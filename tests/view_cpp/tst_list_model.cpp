@@ -325,8 +325,7 @@ void TestListModel::removeRows()
     // any row out: the row fails, instead of the whole test ending where the model indexes its
     // list past the end.
     struct RangeOutsideTheRows
-    {
-    };
+    {};
     view::ListModel *model = m_model.get();
     const QMetaObject::Connection check =
         connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
