@@ -11,6 +11,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -333,14 +334,13 @@ void TestListModel::removeRows()
                     if (first < 0 || last < first || last >= model->rowCount())
                         throw RangeOutsideTheRows();
                 });
+    const auto uncheck = qScopeGuard([check] { disconnect(check); });
     bool done = false;
     try {
         done = model->removeRows(row, count, QModelIndex());
     } catch (const RangeOutsideTheRows &) {
-        disconnect(check);
         QFAIL("the model announced the removal of rows it does not hold");
     }
-    disconnect(check);
     QCOMPARE(done, removed);
     QCOMPARE(removedRows.count(), removed ? 1 : 0);
     if (removed) {
