@@ -1393,6 +1393,37 @@ private slots:
         QCOMPARE(next.last().at(0).value<CalendarProgram>().index, 1u);
     }
 
+    // The descaling row names its relay as the sauna names it now; another relay's name is not
+    // its own.
+    void queueDescalingRowFollowsItsRelaysName()
+    {
+        CalendarTab tab;
+        const view::ListModel &queue = *tab.queue.model();
+        tab.setNow(wall(2024, 5, 7, 10, 0));
+        signalInterface::AuxiliaryRelayTypes::Descaling descaling;
+        descaling.enabled = true;
+        descaling.relayIndex = 4;
+        descaling.startTime = QTime(2, 0);
+        emit tab.bridge.saunaDescalingChanged(descaling);
+        const auto relayName = [&queue] {
+            return queue
+                .data(queue.index(rowOf(queue, control::CalendarQueueController::descalingRowId)),
+                      view::RowItemBase::TextValue2Role)
+                .toString();
+        };
+        const auto rename = [&tab](quint32 index, const QString &name) {
+            signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost relay;
+            relay.index = index;
+            relay.name = name;
+            emit tab.bridge.saunaAuxRelaySettingChanged(relay);
+        };
+        rename(4, QStringLiteral("Descaling pump"));
+        rename(3, QStringLiteral("Lights"));
+        QCOMPARE(relayName(), QStringLiteral("Descaling pump"));
+        rename(4, QStringLiteral("Lime pump"));
+        QCOMPARE(relayName(), QStringLiteral("Lime pump"));
+    }
+
     // Bath and standby stand under their heading "Mode", which chooses nothing; the favorites
     // stand under "Favorite", and that heading is no favorite.
     void choicesStandUnderTheirHeadings()

@@ -4,6 +4,7 @@
 
 #include "control/haptic_sensor_controller.h"
 #include "control/message_controller.h"
+#include "pc_panel/sauna_system_receiver.h"
 #include "pc_panel/sauna_system_sender.h"
 #include "protocol_buffers_support/si_pb_type_conversion/aux_relay_converter.h"
 #include "protocol_buffers_support/si_pb_type_conversion/calendar_converter.h"
@@ -297,6 +298,27 @@ private slots:
             QVERIFY(QMetaObject::invokeMethod(popup, "popupBtnPressed", Q_ARG(QString, "OK")));
             QTRY_VERIFY(!popup->isVisible());
         }
+    }
+
+    // Start-up makes the records and enums that the link's signals carry known by the names
+    // their signatures spell, which a queued connection looks them up by.
+    void startUpNamesTheTypesTheLinkCarries()
+    {
+        int names = 0;
+        for (const QMetaObject *link : {&pcPanel::SaunaSystemReceiver::staticMetaObject,
+                                        &pcPanel::SaunaSystemSender::staticMetaObject}) {
+            for (int index = 0; index < link->methodCount(); ++index) {
+                const QMetaMethod method = link->method(index);
+                for (const QByteArray &type : method.parameterTypes()) {
+                    if (!type.startsWith("::signalInterface::"))
+                        continue;
+                    ++names;
+                    QVERIFY2(QMetaType::fromName(type).isValid(),
+                             qPrintable(QString::fromLatin1(method.methodSignature())));
+                }
+            }
+        }
+        QVERIFY(names > 0);
     }
 
     // No object of the link and no converter that can raise a message is left unheard.

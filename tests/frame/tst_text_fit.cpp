@@ -127,6 +127,68 @@ private slots:
         if (!broken)
             QVERIFY2(problem.isEmpty(), qPrintable(problem));
     }
+
+    // A scrolling list shows a row in part at its top or bottom edge on purpose: only the part
+    // drawn has to be in the window. Across the list nothing is cut on purpose: a row wider than
+    // its list counts whole.
+    void rowCutByAList_data()
+    {
+        QTest::addColumn<QRectF>("list");
+        QTest::addColumn<QPointF>("row");
+        QTest::addColumn<QString>("text");
+        // The problem the check finds, by its first words; empty: none.
+        QTest::addColumn<QString>("problem");
+        const QString outside = QStringLiteral("outside the window");
+        QTest::newRow("cut at the list's bottom edge, the rest below the window")
+            << QRectF(0, 280, 480, 30) << QPointF(10, 25) << QStringLiteral("Bath time")
+            << QString();
+        QTest::newRow("cut at the list's top edge, the rest above the window")
+            << QRectF(0, 10, 480, 100) << QPointF(10, -15) << QStringLiteral("Bath time")
+            << QString();
+        QTest::newRow("whole in the list, below the window")
+            << QRectF(0, 310, 480, 40) << QPointF(10, 5) << QStringLiteral("Bath time") << outside;
+        QTest::newRow("wider than its list, past the window's side")
+            << QRectF(0, 100, 480, 50) << QPointF(400, 10)
+            << QStringLiteral("Saunan käynnistyksen estoaika") << outside;
+    }
+
+    void rowCutByAList()
+    {
+        QFETCH(QRectF, list);
+        QFETCH(QPointF, row);
+        QFETCH(QString, text);
+        QFETCH(QString, problem);
+        QQmlComponent scene(&m_engine);
+        scene.setData(QStringLiteral("import QtQuick\n"
+                                     "Item {\n"
+                                     "    width: 480; height: 320\n"
+                                     "    Flickable {\n"
+                                     "        x: %1; y: %2; width: %3; height: %4\n"
+                                     "        clip: true\n"
+                                     "        contentWidth: width; contentHeight: 400\n"
+                                     "        Text { x: %5; y: %6; text: \"%7\"; "
+                                     "font.pixelSize: 16 }\n"
+                                     "    }\n"
+                                     "}\n")
+                          .arg(list.x())
+                          .arg(list.y())
+                          .arg(list.width())
+                          .arg(list.height())
+                          .arg(row.x())
+                          .arg(row.y())
+                          .arg(text)
+                          .toUtf8(),
+                      QUrl());
+        std::unique_ptr<QQuickItem> root(qobject_cast<QQuickItem *>(scene.create()));
+        QVERIFY2(root, qPrintable(scene.errorString()));
+        root->setParentItem(m_window->contentItem());
+        QVERIFY(QQuickTest::qWaitForPolish(m_window.get()));
+        const QList<textFit::ShownText> shown = textFit::shownTexts(root.get());
+        QCOMPARE(shown.size(), 1);
+        const QString found = shown.constFirst().problem;
+        QVERIFY2(problem.isEmpty() ? found.isEmpty() : found.startsWith(problem),
+                 qPrintable(found));
+    }
 };
 
 QTEST_MAIN(TestTextFit)

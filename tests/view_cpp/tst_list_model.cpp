@@ -11,6 +11,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -321,8 +322,26 @@ void TestListModel::removeRows()
     for (int i = 0; i < 3; ++i)
         items.emplace_back(m_model->itemAt(i));
     QSignalSpy removedRows(m_model.get(), &QAbstractItemModel::rowsRemoved);
-
-    QCOMPARE(m_model->removeRows(row, count, QModelIndex()), removed);
+    // A range the model does not hold is caught where the model announces it, before it takes
+    // any row out: the row fails, instead of the whole test ending where the model indexes its
+    // list past the end.
+    struct RangeOutsideTheRows
+    {};
+    view::ListModel *model = m_model.get();
+    const QMetaObject::Connection check =
+        connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+                [model](const QModelIndex &, int first, int last) {
+                    if (first < 0 || last < first || last >= model->rowCount())
+                        throw RangeOutsideTheRows();
+                });
+    const auto uncheck = qScopeGuard([check] { disconnect(check); });
+    bool done = false;
+    try {
+        done = model->removeRows(row, count, QModelIndex());
+    } catch (const RangeOutsideTheRows &) {
+        QFAIL("the model announced the removal of rows it does not hold");
+    }
+    QCOMPARE(done, removed);
     QCOMPARE(removedRows.count(), removed ? 1 : 0);
     if (removed) {
         QCOMPARE(removedRows.at(0).at(1).toInt(), row);

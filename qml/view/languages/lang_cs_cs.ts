@@ -1384,7 +1384,7 @@
     </message>
     <message>
         <source>Sauna not allowed start, %2, may conflict with %1. Save anyway?</source>
-        <translation>Zákaz spuštění sauny (%2) může kolidovat s programem %1. Přesto uložit?</translation>
+        <translation>Zákaz spuštění sauny (%2) může kolidovat s dobou provozu sauny %1. Přesto uložit?</translation>
     </message>
     <message>
         <source>Confirm factory reset?</source>

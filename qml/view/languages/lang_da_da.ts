@@ -1384,7 +1384,7 @@
     </message>
     <message>
         <source>Sauna not allowed start, %2, may conflict with %1. Save anyway?</source>
-        <translation>Saunaens startspærring (%2) kan være i konflikt med programmet %1. Vil du gemme alligevel?</translation>
+        <translation>Saunaens startspærring (%2) kan være i konflikt med saunaens driftstid %1. Vil du gemme alligevel?</translation>
     </message>
     <message>
         <source>Confirm factory reset?</source>

@@ -1384,7 +1384,7 @@
     </message>
     <message>
         <source>Sauna not allowed start, %2, may conflict with %1. Save anyway?</source>
-        <translation>Saunan käynnistyksen estoaika %2 voi olla ristiriidassa ohjelman %1 kanssa. Tallennetaanko silti?</translation>
+        <translation>Saunan käynnistyksen estoaika %2 voi olla ristiriidassa saunan käyntiajan %1 kanssa. Tallennetaanko silti?</translation>
     </message>
     <message>
         <source>Confirm factory reset?</source>

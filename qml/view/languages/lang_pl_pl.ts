@@ -1384,7 +1384,7 @@
     </message>
     <message>
         <source>Sauna not allowed start, %2, may conflict with %1. Save anyway?</source>
-        <translation>Blokada startu sauny (%2) może kolidować z programem %1. Zapisać mimo to?</translation>
+        <translation>Blokada startu sauny (%2) może kolidować z czasem pracy sauny %1. Zapisać mimo to?</translation>
     </message>
     <message>
         <source>Confirm factory reset?</source>

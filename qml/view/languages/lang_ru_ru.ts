@@ -1384,7 +1384,7 @@
     </message>
     <message>
         <source>Sauna not allowed start, %2, may conflict with %1. Save anyway?</source>
-        <translation>Запрет запуска сауны (%2) может конфликтовать с программой %1. Всё равно сохранить?</translation>
+        <translation>Запрет запуска сауны (%2) может конфликтовать со временем работы сауны %1. Всё равно сохранить?</translation>
     </message>
     <message>
         <source>Confirm factory reset?</source>

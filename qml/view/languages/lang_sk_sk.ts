@@ -1384,7 +1384,7 @@
     </message>
     <message>
         <source>Sauna not allowed start, %2, may conflict with %1. Save anyway?</source>
-        <translation>Zákaz spustenia sauny (%2) môže kolidovať s programom %1. Napriek tomu uložiť?</translation>
+        <translation>Zákaz spustenia sauny (%2) môže kolidovať s dobou prevádzky sauny %1. Napriek tomu uložiť?</translation>
     </message>
     <message>
         <source>Confirm factory reset?</source>
