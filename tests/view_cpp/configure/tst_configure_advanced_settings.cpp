@@ -857,6 +857,17 @@ void TestConfigureAdvancedSettings::externalSwitchEditorLeftOpenTakesTheNewSauna
     QVERIFY(!editor->hasValue());
     extSwitch.onSaunaExtSwBathtimeChanged(90);
     QCOMPARE(editor->valueInMinutes(), 90);
+    // A limit that moves the untouched value is no step of the user's: the editor follows on,
+    // and shows the report again once the limit allows it.
+    extSwitch.onSaunaBathTimeLimitChanged(60);
+    QCOMPARE(editor->valueInMinutes(), 60);
+    extSwitch.onSaunaBathTimeLimitChanged(240);
+    QCOMPARE(editor->valueInMinutes(), 90);
+    extSwitch.onSaunaBathTimeLimitChanged(60);
+    extSwitch.onSaunaExtSwBathtimeChanged(45);
+    QCOMPARE(editor->valueInMinutes(), 45);
+    extSwitch.onSaunaBathTimeLimitChanged(240);
+    extSwitch.onSaunaExtSwBathtimeChanged(90);
     editor->onDurationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_increase);
     extSwitch.onSaunaExtSwBathtimeChanged(120);
     QCOMPARE(editor->valueInMinutes(), 91);
