@@ -29,6 +29,15 @@ QString bathMinutesText(int minutes, int shortest)
                : QString();
 }
 
+// A report that is no bath time leaves the editor without a value: it reads "--".
+void loadBathMinutes(value::DurationManager &editor, const int &minutes)
+{
+    if (isShownBathMinutes(minutes, minimumBathTime))
+        editor.setValueInMinutes(minutes);
+    else
+        editor.clearValue();
+}
+
 bool isRunning(SaunaStateTypes::SaunaState state)
 {
     return state == SaunaStateTypes::E_sauna_on || state == SaunaStateTypes::E_sauna_standby;
@@ -39,9 +48,13 @@ bool isRunning(SaunaStateTypes::SaunaState state)
 SaunaStateController::SaunaStateController(QObject *parent)
     : QObject(parent)
     , m_bathTimeManager(this)
+    , m_bathTime(m_bathTimeManager, loadBathMinutes)
 {
     // A bath needs at least a minute; the upper limit comes from the sauna.
     m_bathTimeManager.setLowerLimitInMinutes(minimumBathTime);
+    resetBathTimeLimit();
+    // The editor shows every report from the first one on, also before the page is opened.
+    m_bathTime.open();
 }
 
 int SaunaStateController::connectSettingsBathTimeView(const QList<QObject *> &senders)
@@ -133,8 +146,8 @@ QString SaunaStateController::bathTimeText() const
     // A report outside what a bath can be reads as no value, "--", like no report.
     if (showsTimeLeft())
         return bathMinutesText(*m_runTimeLeft, 0);
-    if (m_reportedBathTime)
-        return bathMinutesText(*m_reportedBathTime, minimumBathTime);
+    if (reportedBathTime())
+        return bathMinutesText(*reportedBathTime(), minimumBathTime);
     return QString();
 }
 
@@ -151,17 +164,18 @@ void SaunaStateController::emitInitialState()
 
 void SaunaStateController::onSettingsBathTimeEditActivated()
 {
-    m_editingBathTime = true;
-    showReportedBathTime();
+    m_bathTime.open();
 }
 
 void SaunaStateController::onSettingsBathTimeCommit()
 {
-    m_editingBathTime = false;
     // Without a value there is nothing the user chose, so nothing is sent; without the limit
-    // the editor was held, so neither is there.
-    if (m_bathTimeManager.value() && m_bathTimeLimitKnown)
-        emit bathTimeChangeRequested(m_bathTimeManager.valueInMinutes());
+    // the editor was held, so neither is there. The page stays open: what it sent is where the
+    // editor follows the sauna from.
+    if (!m_bathTimeManager.value() || !m_bathTimeLimitKnown)
+        return;
+    emit bathTimeChangeRequested(m_bathTimeManager.valueInMinutes());
+    m_bathTime.followFromHere();
 }
 
 void SaunaStateController::onSettingsBathTimeEditCancelled()
@@ -227,11 +241,8 @@ void SaunaStateController::onSaunaBathTimeChanged(int minutes)
 {
     // Kept as reported, also when it is no bath time: the tile and the editor then show none,
     // instead of the bath time reported before.
-    const bool changed = m_reportedBathTime != minutes;
-    m_reportedBathTime = minutes;
-    // An open edit the user has not changed follows the sauna, also from no value to one.
-    if (!m_editingBathTime || bathTimeEditUntouched())
-        showReportedBathTime();
+    const bool changed = reportedBathTime() != minutes;
+    m_bathTime.report(minutes);
     if (changed && !showsTimeLeft())
         emit bathTimeTextChanged();
 }
@@ -241,11 +252,7 @@ void SaunaStateController::onSaunaBathTimeLimitChanged(int minutes)
     // A limit below the shortest bath would drag the lower limit down with it.
     if (minutes < minimumBathTime)
         return;
-    // A value the limit moves is no step of the user's.
-    const bool untouched = bathTimeEditUntouched();
-    m_bathTimeManager.setUpperLimitInMinutes(minutes);
-    if (untouched)
-        m_shownBathTime = m_bathTimeManager.value();
+    m_bathTime.changeLimits([&] { m_bathTimeManager.setUpperLimitInMinutes(minutes); });
     if (!m_bathTimeLimitKnown) {
         m_bathTimeLimitKnown = true;
         emit bathTimeLimitKnownChanged();
@@ -284,11 +291,10 @@ void SaunaStateController::onSaunaNodeListItemChanged(
 
 void SaunaStateController::onSaunaReplaced()
 {
-    m_editingBathTime = false;
-    m_reportedBathTime.reset();
+    // An editor left open follows the new sauna's reports and, once told, its limit.
+    m_bathTime.forget();
+    resetBathTimeLimit();
     m_runTimeLeft.reset();
-    m_bathTimeManager.clearValue();
-    m_shownBathTime.reset();
     m_minutesToAllowedOn = 0;
     if (m_bathTimeLimitKnown) {
         m_bathTimeLimitKnown = false;
@@ -307,20 +313,12 @@ void SaunaStateController::onSaunaReplaced()
 
 void SaunaStateController::abandonBathTimeEdit()
 {
-    // Nothing is sent; the editor and the tile go back to what the sauna last reported.
-    m_editingBathTime = false;
-    showReportedBathTime();
+    m_bathTime.open();
 }
 
-void SaunaStateController::showReportedBathTime()
+void SaunaStateController::resetBathTimeLimit()
 {
-    if (m_reportedBathTime) {
-        if (isShownBathMinutes(*m_reportedBathTime, minimumBathTime))
-            m_bathTimeManager.setValueInMinutes(*m_reportedBathTime);
-        else
-            m_bathTimeManager.clearValue();
-    }
-    m_shownBathTime = m_bathTimeManager.value();
+    m_bathTimeManager.setUpperLimitInMinutes(signalInterface::protocolFacts::longestBathMinutes);
 }
 
 } // namespace control

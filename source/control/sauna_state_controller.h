@@ -6,6 +6,7 @@
 #include "signal_interface/user_message_action.h"
 #include "signal_interface/user_message_types.h"
 #include "value/duration_manager_most_significant_component_hour.h"
+#include "view_cpp/configure/reported_editor_value.h"
 
 #include <QDateTime>
 #include <QList>
@@ -99,21 +100,21 @@ public slots:
     onSaunaNodeListItemChanged(::signalInterface::NodeInformationTypes::NodeInformationPost node);
 
 private:
+    // The editor and the tile go back to what the sauna last reported; nothing is sent.
     void abandonBathTimeEdit();
-    void showReportedBathTime();
-    bool bathTimeEditUntouched() const { return m_bathTimeManager.value() == m_shownBathTime; }
+    // The longest bath any sauna allows, until the sauna tells its own limit.
+    void resetBathTimeLimit();
+    const std::optional<int> &reportedBathTime() const { return m_bathTime.reported(); }
 
     value::DurationManagerMostSignificantComponentHour m_bathTimeManager;
+    // The editor follows every bath time the sauna reports until the user steps it, also while
+    // the heater settings stay open after "Save bath time" and across a change of sauna; a
+    // value the user stepped to stands until it is saved or left.
+    view::ReportedEditorValue<value::DurationManager> m_bathTime;
     signalInterface::SaunaStateTypes::SaunaState m_state =
         signalInterface::SaunaStateTypes::E_sauna_off;
-    std::optional<int> m_reportedBathTime;
     std::optional<int> m_runTimeLeft;
     bool m_bathTimeLimitKnown = false;
-    // While the user edits the bath time, reports do not overwrite a value the user stepped to.
-    bool m_editingBathTime = false;
-    // What the editor held after the last report was shown in it (or a limit moved it): an edit
-    // still holding it is unchanged by the user and follows the next report.
-    std::optional<qint64> m_shownBathTime;
     QDateTime m_systemTime;
     int m_minutesToAllowedOn = 0;
     // Node list indexes of the relay control boards: the nodes above bus address 63.

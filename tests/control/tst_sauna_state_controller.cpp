@@ -226,6 +226,65 @@ private slots:
         QCOMPARE(requests.last().at(0).toInt(), 46);
     }
 
+    void theOpenPageFollowsTheSaunaUntilStepped_data()
+    {
+        // In order: "open" (the heater settings), "save" (its Save, the page stays open), "up"
+        // and "down" (a minute step), "replace" (another sauna), "limit=N" and "bath=N"
+        // (reports). Then: what the editor holds, and what Save sends.
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<int>("held");
+        QTest::newRow("saved, stepped, another panel saves: the step stands")
+            << "limit=720 bath=240 open save bath=240 up up bath=303" << 242;
+        QTest::newRow("saved, untouched: follows")
+            << "limit=720 bath=240 open up save bath=303" << 303;
+        QTest::newRow("saved, stepped before the echo: the step stands")
+            << "limit=720 bath=240 open up save up bath=241" << 242;
+        QTest::newRow("stepped away and back: follows")
+            << "limit=720 bath=240 open up down bath=303" << 303;
+        QTest::newRow("another sauna under the open page: its report within its limit")
+            << "limit=60 bath=60 open replace bath=90 limit=360" << 90;
+        QTest::newRow("another sauna under the open page: a step stands")
+            << "limit=360 bath=60 open replace limit=360 bath=90 up bath=120" << 91;
+    }
+
+    void theOpenPageFollowsTheSaunaUntilStepped()
+    {
+        using signalInterface::TimeEditTypes;
+        QFETCH(QString, events);
+        QFETCH(int, held);
+        SaunaStateController controller;
+        FakeReceiver receiver;
+        MainScreenView view;
+        controller.connectSaunaSignals({&receiver});
+        controller.connectSettingsBathTimeView({&view});
+        controller.connectBathTimeView({&view});
+        QSignalSpy requests(&controller, &SaunaStateController::bathTimeChangeRequested);
+        for (const QString &event : events.split(' ')) {
+            const int minutes = event.section('=', 1).toInt();
+            if (event == "open")
+                emit view.settingsBathTimeEditActivated();
+            else if (event == "save")
+                emit view.settingsBathTimeCommit();
+            else if (event == "up" || event == "down")
+                emit view.durationChangeRequested(TimeEditTypes::E_minute,
+                                                  event == "up" ? TimeEditTypes::E_increase
+                                                                : TimeEditTypes::E_decrease);
+            else if (event == "replace")
+                controller.onSaunaReplaced();
+            else if (event.startsWith("limit="))
+                emit receiver.saunaBathTimeLimitChanged(minutes);
+            else if (event.startsWith("bath="))
+                emit receiver.saunaBathTimeChanged(minutes);
+            else
+                QFAIL(qPrintable(event));
+        }
+        QCOMPARE(controller.bathTimeManager()->valueInMinutes(), held);
+        requests.clear();
+        emit view.settingsBathTimeCommit();
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests.first().at(0).toInt(), held);
+    }
+
     void theBathTimeStopsAtOneMinuteAndTheSaunasLimit()
     {
         using signalInterface::TimeEditTypes;

@@ -119,7 +119,7 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::onSaunaExternalSwitchFunctio
 
 void ConfigureAdvancedSettingsExtSwitchViewManager::onSaunaBathTimeLimitChanged(int minutes)
 {
-    m_bathTimeManager.setUpperLimitInMinutes(minutes);
+    m_bathTime.changeLimits([&] { m_bathTimeManager.setUpperLimitInMinutes(minutes); });
 }
 
 void ConfigureAdvancedSettingsExtSwitchViewManager::onSaunaReplaced()

@@ -172,10 +172,12 @@ void ConfigureAdvancedSettingsStandbyViewManager::onSaunaTankStandbyTemperatureC
 
 void ConfigureAdvancedSettingsStandbyViewManager::onSaunaEnableStandbyChanged(bool enabled)
 {
+    // The page edits a copy: its switch follows every report while it shows the sauna's former
+    // one (the user has not set it, or set it back), and the editors are shown as the switch
+    // the page shows.
+    const bool follows = editedEnable() == reportedEnable();
     m_enableStandby = enabled;
-    // The page edits a copy: its switch follows every report until the user sets it, and the
-    // editors are shown as the switch the page shows.
-    if (!m_toggleEdited) {
+    if (follows) {
         showReportedEnable();
         emit standbySavableChanged(savable());
     }

@@ -18,6 +18,8 @@ ConfigureLimitsNotAllowedStartViewManager::ConfigureLimitsNotAllowedStartViewMan
     , m_model(StepperControllerItem::roleNames(), this)
     , m_fromTime(this)
     , m_untilTime(this)
+    , m_fromEditor(m_fromTime, load)
+    , m_untilEditor(m_untilTime, load)
 {
     for (value::TimeValueManager *manager : {&m_fromTime, &m_untilTime}) {
         manager->setComponentWrap(true);
@@ -86,15 +88,15 @@ void ConfigureLimitsNotAllowedStartViewManager::onAllowedStartViewVisibleChanged
         // A page hidden under a time editor keeps its edit; one left by Back or Save ends it,
         // so that the next opening starts from what the sauna reports.
         if (!m_inTimeEditor)
-            endEdit();
+            m_editing = false;
         return;
     }
     m_inTimeEditor = false;
     if (!m_editing)
         m_edit = m_reported;
     m_editing = true;
-    load(m_fromTime, m_edit.from);
-    load(m_untilTime, m_edit.until);
+    openTimeEditor(m_fromEditor, m_edit.from);
+    openTimeEditor(m_untilEditor, m_edit.until);
     rebuildList();
 }
 
@@ -141,7 +143,6 @@ void ConfigureLimitsNotAllowedStartViewManager::onToggleChanged(int id, bool sho
         return;
     // A local edit: the switch moves at once and is sent with the rest on completion.
     m_edit.enabled = requestedFromShown(shown);
-    m_touched.enabled = true;
     refreshTexts();
 }
 
@@ -149,14 +150,14 @@ void ConfigureLimitsNotAllowedStartViewManager::onRowItemSelected(int id)
 {
     if (id == ConfigureTypes::E_notAllowedStartFrom) {
         m_inTimeEditor = true;
-        load(m_fromTime, m_edit.from);
+        openTimeEditor(m_fromEditor, m_edit.from);
         emit editSelected(id);
         // A page that opens on editSelected learns the time it edits.
         m_fromTime.emitFormattedValue();
         m_fromTime.emitLimitsReached();
     } else if (id == ConfigureTypes::E_notAllowedStartUntil) {
         m_inTimeEditor = true;
-        load(m_untilTime, m_edit.until);
+        openTimeEditor(m_untilEditor, m_edit.until);
         emit editSelected(id);
         m_untilTime.emitFormattedValue();
         m_untilTime.emitLimitsReached();
@@ -165,10 +166,11 @@ void ConfigureLimitsNotAllowedStartViewManager::onRowItemSelected(int id)
 
 void ConfigureLimitsNotAllowedStartViewManager::onSaunaNotAllowedStartEnableChanged(bool enabled)
 {
+    // An open edit takes every report of a part that holds the sauna's former report, the
+    // switch as well as the times: a part tapped or stepped away and back is no change.
+    const bool follows = m_edit.enabled == m_reported.enabled;
     m_reported.enabled = enabled;
-    // An open edit takes every report of a part the user has not changed, the switch as well
-    // as the times.
-    if (m_editing && !m_touched.enabled) {
+    if (m_editing && follows) {
         m_edit.enabled = enabled;
         refreshTexts();
     }
@@ -178,42 +180,35 @@ void ConfigureLimitsNotAllowedStartViewManager::onSaunaNotAllowedStartFromTimeCh
 {
     if (!time.isValid())
         return;
-    m_reported.from = time;
-    if (m_editing && !m_touched.from)
-        followReport(m_fromTime, m_edit.from, time);
+    followReport(m_fromEditor, m_edit.from, m_reported.from, time);
 }
 
 void ConfigureLimitsNotAllowedStartViewManager::onSaunaNotAllowedStartUntilTimeChanged(QTime time)
 {
     if (!time.isValid())
         return;
-    m_reported.until = time;
-    if (m_editing && !m_touched.until)
-        followReport(m_untilTime, m_edit.until, time);
+    followReport(m_untilEditor, m_edit.until, m_reported.until, time);
 }
 
-void ConfigureLimitsNotAllowedStartViewManager::followReport(value::TimeValueManager &editor,
-                                                             QTime &edited, const QTime &reported)
+void ConfigureLimitsNotAllowedStartViewManager::followReport(TimeEditor &editor, QTime &edited,
+                                                             QTime &reported, const QTime &time)
 {
-    // Its time editor follows too while it shows the edit's time, unstepped; a time the user
-    // stepped to stands until the editor is saved or left.
-    const bool editorUntouched = holds(editor, edited);
-    edited = reported;
-    if (editorUntouched)
-        load(editor, reported);
+    const bool follows = edited == reported;
+    reported = time;
+    if (!m_editing || !follows)
+        return;
+    edited = time;
+    // Its time editor follows too, unless the user stepped it: a time stepped to stands until
+    // the editor is saved or left.
+    editor.report(time);
     refreshTexts();
 }
 
-bool ConfigureLimitsNotAllowedStartViewManager::holds(const value::TimeValueManager &editor,
-                                                      const QTime &time)
+void ConfigureLimitsNotAllowedStartViewManager::openTimeEditor(TimeEditor &editor,
+                                                               const QTime &time)
 {
-    return time.isValid() ? editor.value() == onReferenceDate(time) : !editor.hasValue();
-}
-
-void ConfigureLimitsNotAllowedStartViewManager::endEdit()
-{
-    m_editing = false;
-    m_touched = Touched();
+    editor.store(time);
+    editor.open();
 }
 
 void ConfigureLimitsNotAllowedStartViewManager::onLanguageChanged(
@@ -224,7 +219,7 @@ void ConfigureLimitsNotAllowedStartViewManager::onLanguageChanged(
 
 void ConfigureLimitsNotAllowedStartViewManager::onNotAllowedStartEditCompleted()
 {
-    endEdit();
+    m_editing = false;
     // The sauna takes the switch and both times together: nothing goes before it has told them.
     if (!periodKnown())
         return;
@@ -237,10 +232,9 @@ void ConfigureLimitsNotAllowedStartViewManager::onSaunaReplaced()
 {
     m_reported = Period();
     m_edit = Period();
-    // An edit left open takes the new sauna's reports, every part of it.
-    m_touched = Touched();
-    m_fromTime.clearValue();
-    m_untilTime.clearValue();
+    // An edit left open takes the new sauna's reports, every part of it, and so do its editors.
+    m_fromEditor.forget();
+    m_untilEditor.forget();
     refreshTexts();
 }
 
@@ -263,24 +257,21 @@ QString ConfigureLimitsNotAllowedStartViewManager::timeText(const QTime &time,
 
 void ConfigureLimitsNotAllowedStartViewManager::onNotAllowedStartFromSaved()
 {
-    takeEditedTime(m_fromTime, m_edit.from, m_touched.from);
+    takeEditedTime(m_fromEditor, m_fromTime, m_edit.from);
 }
 
 void ConfigureLimitsNotAllowedStartViewManager::onNotAllowedStartUntilSaved()
 {
-    takeEditedTime(m_untilTime, m_edit.until, m_touched.until);
+    takeEditedTime(m_untilEditor, m_untilTime, m_edit.until);
 }
 
 void ConfigureLimitsNotAllowedStartViewManager::takeEditedTime(
-    const value::TimeValueManager &editor, QTime &time, bool &touched)
+    const TimeEditor &editor, const value::TimeValueManager &manager, QTime &time)
 {
-    const QDateTime edited = editor.value();
-    if (!edited.isValid())
-        return; // the editor never had a time: the copy keeps its own
-    // Saving the time the copy already holds changes nothing: it goes on following the sauna.
-    if (edited.time() != time)
-        touched = true;
-    time = edited.time();
+    // The copy's own time may have followed the sauna while the user stepped away and back.
+    if (editor.untouched())
+        return;
+    time = manager.value().time();
     refreshTexts();
 }
 

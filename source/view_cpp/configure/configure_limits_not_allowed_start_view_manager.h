@@ -3,6 +3,7 @@
 #include "signal_interface/language_types.h"
 #include "value/time_value_manager.h"
 #include "view_cpp/configure/configure_view_manager_base.h"
+#include "view_cpp/configure/reported_editor_value.h"
 #include "view_cpp/list_model.h"
 #include "view_cpp/row_item.h"
 #include "view_cpp/toggle_standard_item.h"
@@ -18,8 +19,9 @@ namespace view {
 // "Until". The screen edits a copy, taken from the sauna's last reports when it is shown with no
 // edit open, and sends all three values together when the edit is completed. The copy outlives
 // hiding the page under a time editor, so the time editors can be opened and left without losing
-// it; leaving the page by Back or Save ends it. Until the user changes a part of the copy, that
-// part follows the sauna's reports.
+// it; leaving the page by Back or Save ends it. While a part of the copy holds what the sauna
+// last reported (the user has not changed it, or changed it back), it follows the sauna's
+// reports.
 class ConfigureLimitsNotAllowedStartViewManager : public ConfigureViewManagerBase
 {
     Q_OBJECT
@@ -76,16 +78,19 @@ private:
     // The one date the time editors ever see.
     static QDate referenceDate() { return QDate(2013, 6, 25); }
     static QDateTime onReferenceDate(const QTime &time);
+    // A time editor follows its part of the copy as a settings editor follows the sauna: it
+    // takes every change of the part until the user steps it.
+    using TimeEditor = ReportedEditorValue<value::TimeValueManager, QTime>;
+
     void rebuildList();
     void refreshTexts();
-    // The editor's time into the copy's field, marked as the user's when it differs; an editor
-    // that never had a time leaves it.
-    void takeEditedTime(const value::TimeValueManager &editor, QTime &time, bool &touched);
-    // A reported time into the copy's field and, while it shows that field unstepped, its editor.
-    void followReport(value::TimeValueManager &editor, QTime &edited, const QTime &reported);
-    // Whether the editor shows the time as loading it would: the time, or no value for none.
-    static bool holds(const value::TimeValueManager &editor, const QTime &time);
-    void endEdit();
+    // The time the user stepped to into the copy's field; an editor left as it was given the
+    // field's time, or stepped away and back, changes nothing.
+    void takeEditedTime(const TimeEditor &editor, const value::TimeValueManager &manager,
+                        QTime &time);
+    // A reported time into a part of the copy that held the former report, and into its editor.
+    void followReport(TimeEditor &editor, QTime &edited, QTime &reported, const QTime &time);
+    static void openTimeEditor(TimeEditor &editor, const QTime &time);
     static void load(value::TimeValueManager &manager, const QTime &time);
     static QString timeText(const QTime &time, const value::TimeValueManager &editor);
 
@@ -95,18 +100,12 @@ private:
     QPointer<ToggleStandardItem> m_toggleRow;
     QPointer<RowItem> m_fromRow;
     QPointer<RowItem> m_untilRow;
-    // The parts of the copy the user has changed.
-    struct Touched
-    {
-        bool enabled = false;
-        bool from = false;
-        bool until = false;
-    };
+    TimeEditor m_fromEditor;
+    TimeEditor m_untilEditor;
 
     bool m_editing = false;
     // A time editor was chosen: the page hides under it, and the edit goes on.
     bool m_inTimeEditor = false;
-    Touched m_touched;
     Period m_reported;
     Period m_edit;
     // What periodKnownChanged last told.

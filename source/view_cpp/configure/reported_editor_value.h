@@ -61,13 +61,25 @@ public:
         m_editor.clearValue();
     }
     // The owner changes the editor's limits: a value they move is no step of the user's, so an
-    // editor that followed the sauna before goes on following it.
+    // editor that followed the sauna before goes on following it, and shows the report as far
+    // as the new limits allow.
     template<typename Apply>
     void changeLimits(Apply apply)
     {
         const bool followed = untouched();
         apply();
-        if (followed && m_editor.hasValue())
+        if (!followed)
+            return;
+        if (m_opened && m_reported)
+            load();
+        else
+            followFromHere();
+    }
+    // The editor follows the sauna again from what it holds, until the user steps it: for an
+    // editor whose value was sent while it stays open.
+    void followFromHere()
+    {
+        if (m_editor.hasValue())
             m_loaded = m_editor.value();
     }
     // Whether the editor holds what the sauna told it (or nothing): a step the user took away

@@ -435,7 +435,8 @@ void TestConfigureAdvancedSettings::standbyCommitSendsEveryEditorWithAValue_data
     QTest::addColumn<MasterFuncDescTypes::RcbProduct>("product");
     QTest::addColumn<bool>("waterFlag");
     QTest::addColumn<bool>("reported");
-    QTest::addColumn<bool>("switchOff");
+    // Taps on the switch, each leaving the state it shows.
+    QTest::addColumn<int>("taps");
     // Reported while the page is open (another panel saved): the switch (-1 none) and the
     // reduction (-1 none).
     QTest::addColumn<int>("laterEnable");
@@ -444,25 +445,31 @@ void TestConfigureAdvancedSettings::standbyCommitSendsEveryEditorWithAValue_data
     // Every editor that holds a value sends it, shown or not, in this order.
     const QStringList all{"enable 1", "reduction 90", "tank 810"};
     QTest::newRow("sauna without water temperature")
-        << MasterFuncDescTypes::E_sauna << false << true << false << -1 << -1 << all;
+        << MasterFuncDescTypes::E_sauna << false << true << 0 << -1 << -1 << all;
     QTest::newRow("steam with water temperature")
-        << MasterFuncDescTypes::E_steam_public << true << true << false << -1 << -1 << all;
+        << MasterFuncDescTypes::E_steam_public << true << true << 0 << -1 << -1 << all;
     QTest::newRow("steam without water temperature")
-        << MasterFuncDescTypes::E_steam_private << false << true << false << -1 << -1 << all;
+        << MasterFuncDescTypes::E_steam_private << false << true << 0 << -1 << -1 << all;
     QTest::newRow("switched off on the page")
-        << MasterFuncDescTypes::E_combi_auto << true << true << true << -1 << -1
+        << MasterFuncDescTypes::E_combi_auto << true << true << 1 << -1 << -1
         << QStringList{"enable 0", "reduction 90", "tank 810"};
     QTest::newRow("nothing reported, switched on")
-        << MasterFuncDescTypes::E_unknown << false << false << false << -1 << -1
+        << MasterFuncDescTypes::E_unknown << false << false << 1 << -1 << -1
         << QStringList{"enable 1"};
     QTest::newRow("untouched, reports arrive: follows")
-        << MasterFuncDescTypes::E_sauna << false << true << false << 0 << 99
+        << MasterFuncDescTypes::E_sauna << false << true << 0 << 0 << 99
         << QStringList{"enable 0", "reduction 99", "tank 810"};
     QTest::newRow("switched off on the page, the sauna reports on: kept")
-        << MasterFuncDescTypes::E_combi_auto << true << true << true << 1 << 99
+        << MasterFuncDescTypes::E_combi_auto << true << true << 1 << 1 << 99
         << QStringList{"enable 0", "reduction 99", "tank 810"};
+    QTest::newRow("switched off and on again, the sauna reports off: follows")
+        << MasterFuncDescTypes::E_combi_auto << true << true << 2 << 0 << -1
+        << QStringList{"enable 0", "reduction 90", "tank 810"};
+    QTest::newRow("nothing reported, switched on and off again, the sauna reports on: follows")
+        << MasterFuncDescTypes::E_unknown << false << false << 2 << 1 << -1
+        << QStringList{"enable 1"};
     QTest::newRow("nothing reported, then reports fill the open page")
-        << MasterFuncDescTypes::E_unknown << false << false << false << 1 << 99
+        << MasterFuncDescTypes::E_unknown << false << false << 0 << 1 << 99
         << QStringList{"enable 1", "reduction 99"};
 }
 
@@ -471,7 +478,7 @@ void TestConfigureAdvancedSettings::standbyCommitSendsEveryEditorWithAValue()
     QFETCH(MasterFuncDescTypes::RcbProduct, product);
     QFETCH(bool, waterFlag);
     QFETCH(bool, reported);
-    QFETCH(bool, switchOff);
+    QFETCH(int, taps);
     QFETCH(int, laterEnable);
     QFETCH(int, laterReduction);
     QFETCH(QStringList, sent);
@@ -488,12 +495,10 @@ void TestConfigureAdvancedSettings::standbyCommitSendsEveryEditorWithAValue()
     }
     standby.onEditSelectedEnum(ConfigureTypes::E_standby);
     standby.onStandbyViewVisibleChanged(true);
-    // The switch shows the reported state, or off before a report; a tap leaves the state it
-    // shows.
-    if (!reported && laterEnable < 0)
-        standby.onToggleChanged(0, false);
-    if (switchOff)
-        standby.onToggleChanged(0, true);
+    // The switch shows the reported state, or off before a report.
+    bool shown = reported;
+    for (int tap = 0; tap < taps; ++tap, shown = !shown)
+        standby.onToggleChanged(0, shown);
     QSignalSpy applicable(&standby, &Standby::standbyTemperatureApplicableChanged);
     if (laterEnable >= 0)
         standby.onSaunaEnableStandbyChanged(laterEnable == 1);
@@ -852,6 +857,17 @@ void TestConfigureAdvancedSettings::externalSwitchEditorLeftOpenTakesTheNewSauna
     QVERIFY(!editor->hasValue());
     extSwitch.onSaunaExtSwBathtimeChanged(90);
     QCOMPARE(editor->valueInMinutes(), 90);
+    // A limit that moves the untouched value is no step of the user's: the editor follows on,
+    // and shows the report again once the limit allows it.
+    extSwitch.onSaunaBathTimeLimitChanged(60);
+    QCOMPARE(editor->valueInMinutes(), 60);
+    extSwitch.onSaunaBathTimeLimitChanged(240);
+    QCOMPARE(editor->valueInMinutes(), 90);
+    extSwitch.onSaunaBathTimeLimitChanged(60);
+    extSwitch.onSaunaExtSwBathtimeChanged(45);
+    QCOMPARE(editor->valueInMinutes(), 45);
+    extSwitch.onSaunaBathTimeLimitChanged(240);
+    extSwitch.onSaunaExtSwBathtimeChanged(90);
     editor->onDurationChangeRequested(TimeEditTypes::E_minute, TimeEditTypes::E_increase);
     extSwitch.onSaunaExtSwBathtimeChanged(120);
     QCOMPARE(editor->valueInMinutes(), 91);

@@ -764,7 +764,8 @@ private slots:
     {
         // What happens, in order: "show" and "back" (the page shown, left by Back); "on", "off",
         // "from=HH:mm" and "until=HH:mm" (reports); "toggle" (a tap on the switch); "editFrom"
-        // (the From editor opened over the page), "step" (+1 h in it), "saveFrom" (its Save,
+        // (the From editor opened over the page), "step" and "stepDown" (+1 h and -1 h in it),
+        // "saveFrom" (its Save,
         // back on the page); "replace" (another sauna). Then Save: what is shown, what the From
         // editor holds and what goes to the sauna.
         QTest::addColumn<QString>("events");
@@ -805,6 +806,22 @@ private slots:
             << "0 21:00 06:00"
             << "21:00"
             << "0 21:00 06:00";
+        QTest::newRow("From changed and saved, then changed back and saved: follows")
+            << "from=22:00 until=06:00 show editFrom step saveFrom editFrom stepDown saveFrom "
+               "from=21:00"
+            << "0 21:00 06:00"
+            << "21:00"
+            << "0 21:00 06:00";
+        QTest::newRow("From stepped away, a report, stepped back and saved: follows")
+            << "from=22:00 until=06:00 show editFrom step from=21:00 stepDown saveFrom"
+            << "0 21:00 06:00"
+            << "21:00"
+            << "0 21:00 06:00";
+        QTest::newRow("switch tapped on and off again, the sauna reports on: follows")
+            << "off from=22:00 until=06:00 show toggle toggle on"
+            << "1 22:00 06:00"
+            << "22:00"
+            << "1 22:00 06:00";
         QTest::newRow("Back ends the edit")
             << "on from=22:00 until=06:00 show toggle editFrom step saveFrom back show"
             << "1 22:00 06:00"
@@ -823,7 +840,7 @@ private slots:
             << "1 20:00 05:00";
     }
 
-    // An open edit follows the sauna part by part until the user changes that part.
+    // An open edit follows the sauna part by part while that part holds the sauna's last report.
     void notAllowedStartEditFollowsTheSauna()
     {
         QFETCH(QString, events);
@@ -859,9 +876,10 @@ private slots:
             else if (event == "editFrom") {
                 manager.onRowItemSelected(ConfigureTypes::E_notAllowedStartFrom);
                 manager.onAllowedStartViewVisibleChanged(false);
-            } else if (event == "step")
-                manager.fromTimeManager()->onTimeChangeRequested(TimeEditTypes::E_hour,
-                                                                 TimeEditTypes::E_increase);
+            } else if (event == "step" || event == "stepDown")
+                manager.fromTimeManager()->onTimeChangeRequested(
+                    TimeEditTypes::E_hour,
+                    event == "step" ? TimeEditTypes::E_increase : TimeEditTypes::E_decrease);
             else if (event == "saveFrom") {
                 manager.onNotAllowedStartFromSaved();
                 manager.onAllowedStartViewVisibleChanged(true);
