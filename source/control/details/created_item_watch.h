@@ -56,7 +56,7 @@ private:
 //   the window: the request or its echo was lost on the link, and the slot is known to hold what
 //   the other panel asked. The item is saved again, or its user told, when the window ends, so
 //   that it is never lost unsaid; should only the echo have been lost, a new item is then stored
-//   twice, which the user can see and delete.
+//   twice, which the user can see and delete, and the user of a change kept there is told.
 // "Right after" is the slot's next report, within as long as the link may take for a reply: a
 // change reported there later is an edit made at another panel, not a collision. A slot where a
 // new item is awaited counts as taken, so that one new item never ends the watch on another. A
