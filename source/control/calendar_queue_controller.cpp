@@ -143,6 +143,7 @@ void CalendarQueueController::onFavoriteDeleteIssued(
         program.favorite = CalendarProgram::noFavorite;
         program.temperature = favorite.temperature;
         program.humidity = favorite.humidity;
+        m_dataProvider->watchRequest(program);
         emit calendarProgramChangeRequested(program);
     }
     if (!affected.isEmpty()) {
@@ -239,6 +240,7 @@ void CalendarQueueController::onClearAnswered(const Answer &answer)
             continue;
         CalendarProgram cleared(held->index);
         cleared.inUse = false;
+        m_dataProvider->watchRequest(cleared);
         emit calendarProgramChangeRequested(cleared);
     }
 }

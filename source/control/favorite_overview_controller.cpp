@@ -12,7 +12,16 @@ FavoriteOverviewController::FavoriteOverviewController(QObject *parent)
     : FavoriteControllerBase(parent)
     , m_favoritesModel(new view::ListModel(view::RowItemBase::roleNames(), this))
     , m_overwriteCallback(this, &FavoriteOverviewController::onOverwriteAnswered)
-    , m_createdWatch(this, [this] { create(m_created); })
+    , m_savedWatch(
+          this,
+          [](const FavoritesPost &reported, const FavoritesPost &requested) {
+              return reported == requested;
+          },
+          [this](const FavoritesPost &favorite) { create(favorite); },
+          [this](const FavoritesPost &) {
+              emit panelUserMessageIssued(
+                  details::infoMessage(details::panelMessageId::favoriteEditedElsewhere), nullptr);
+          })
 {
     m_current.inUse = true;
 }
@@ -89,10 +98,9 @@ void FavoriteOverviewController::onFavoriteNameEntered(const QString &name)
 void FavoriteOverviewController::create(FavoritesPost favorite)
 {
     for (const FavoritesPost &slot : m_favorites) {
-        if (!slot.inUse) {
+        if (!slot.inUse && !m_savedWatch.awaitsNew(slot.index)) {
             favorite.index = slot.index;
-            m_created = favorite;
-            m_createdWatch.watch(slot.index);
+            m_savedWatch.watch(favorite, true);
             emit favoriteUpdateRequested(favorite);
             return;
         }
@@ -109,7 +117,7 @@ void FavoriteOverviewController::onFavoriteNameEditCancelled()
 void FavoriteOverviewController::onFavoriteChangeIssued(
     ::signalInterface::FavoritesTypes::FavoritesPost favorite)
 {
-    m_createdWatch.endIfSlot(favorite.index);
+    m_savedWatch.watch(favorite, false);
 }
 
 void FavoriteOverviewController::onSaunaFavoritesPostChanged(
@@ -120,9 +128,9 @@ void FavoriteOverviewController::onSaunaFavoritesPostChanged(
         return;
     m_favorites[favorite.index] = favorite;
     rebuild();
-    // Another panel's new favorite may have taken the slot of the one just created here: this
-    // one then goes to the next free slot, so that neither is lost.
-    m_createdWatch.report(favorite.index, favorite == m_created, favorite.inUse);
+    // Another panel's save may have replaced the one just made here in the slot: a new favorite
+    // then goes to the next free slot, so that neither is lost, and a change is told.
+    m_savedWatch.report(favorite);
 }
 
 void FavoriteOverviewController::onSaunaTargetTemperatureChanged(int temperature)
@@ -164,7 +172,7 @@ void FavoriteOverviewController::onOverwriteAnswered(const Answer &answer,
 {
     m_overwritePending = false;
     if (answer == signalInterface::UserMessageTypes::E_answerYes) {
-        m_createdWatch.endIfSlot(favorite.index);
+        m_savedWatch.watch(favorite, false);
         emit favoriteUpdateRequested(favorite);
     }
 }
@@ -172,7 +180,7 @@ void FavoriteOverviewController::onOverwriteAnswered(const Answer &answer,
 void FavoriteOverviewController::onSaunaReplaced()
 {
     forgetFavorites();
-    m_createdWatch.stop();
+    m_savedWatch.stop();
     m_current = FavoritesPost{};
     m_current.inUse = true;
     setReported(m_temperatureReported, false);

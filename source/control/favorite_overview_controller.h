@@ -39,10 +39,10 @@ public:
     // The sauna's current settings as a favorite in use, named but without an index.
     FavoritesPost currentSettings(const QString &name) const;
     bool currentSettingsKnown() const { return m_temperatureReported && m_bathTimeReported; }
-    // The monotonic clock that times the watch over a favorite just created.
-    void setMonotonicClock(details::CreatedItemWatch::Clock clock)
+    // The monotonic clock that times the watch over a favorite just saved.
+    void setMonotonicClock(details::CreatedItemWindow::Clock clock)
     {
-        m_createdWatch.setClock(std::move(clock));
+        m_savedWatch.setClock(std::move(clock));
     }
 
 signals:
@@ -59,7 +59,7 @@ public slots:
     // The keyboard was cancelled: the request ends, and a name typed later is not taken.
     void onFavoriteNameEditCancelled();
     // This panel changed or deleted a favorite: what the sauna reports in its slot next is that,
-    // not another panel's new favorite.
+    // and another panel's change right after it is told.
     void onFavoriteChangeIssued(::signalInterface::FavoritesTypes::FavoritesPost favorite);
 
     void
@@ -94,9 +94,9 @@ private:
     bool m_temperatureReported = false;
     bool m_bathTimeReported = false;
 
-    // The favorite this panel has just created, until it is known to be kept in its slot.
-    FavoritesPost m_created;
-    details::CreatedItemWatch m_createdWatch;
+    // The favorites this panel has just created, changed or deleted, until each is known to be
+    // kept in its slot.
+    details::CreatedItemWatch<FavoritesPost> m_savedWatch;
 };
 
 } // namespace control

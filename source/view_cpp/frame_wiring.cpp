@@ -223,13 +223,8 @@ int connectNativeObjects(PanelFrame &frame)
     favorites.favoriteController.setCalendar(&calendar.calendarDataProvider);
     failed += frame.guiHandler.keyboard()->connectKeyboardTextRequests(favorite);
     failed += calendar.queueController.connectFavoriteChanges(favorite);
-    // A change made here to a favorite or program just created is this panel's own, not
-    // another panel's new one in its slot.
+    // A change made here to a favorite is watched in its slot with the favorites just created.
     failed += favorites.favoriteOverviewController.connectFavoriteChanges(favorite);
-    failed +=
-        calendar.dateProgramController.connectProgramChangesIssued({&calendar.queueController});
-    failed +=
-        calendar.weekdayProgramController.connectProgramChangesIssued({&calendar.queueController});
     failed += controllers.peripheralController.connectFavoriteAuxRelayChanged(favorite);
     failed += frame.guiHandler.keyboard()->connectKeyboardRequests(
         {&favorites.favoriteOverviewController});

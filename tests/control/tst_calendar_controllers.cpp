@@ -698,7 +698,8 @@ private slots:
     // slot, or the user is told that none is free. A change reported later ("later": the window
     // ends) is an edit made at the other panel; "edit" is one made here, this panel's own. "other"
     // with no echo in the window is a request or echo lost: this one goes again. "save" is Save,
-    // "yes" answers its question.
+    // "yes" answers its question; "open" opens another new Monday program here before the first
+    // is known to be kept, and "first own" is the first one's echo.
     void aProgramCreatedAtOnceWithAnotherPanelIsKept_data()
     {
         QTest::addColumn<QString>("steps");
@@ -724,6 +725,12 @@ private slots:
             << "save,other,later" << true << QList<int>{0} << true;
         QTest::newRow("another item, then own echo within the window: nothing")
             << "save,other,own,later" << false << QList<int>{0} << false;
+        QTest::newRow("a second one while the first goes again: the next slot")
+            << "save,own,other,open,save" << false << QList<int>{0, 1, 2} << false;
+        QTest::newRow("a second one before the echo: the first still goes again")
+            << "save,open,save,first own,other" << false << QList<int>{0, 1, 2} << false;
+        QTest::newRow("the first goes again into the slot of a second one open")
+            << "save,open,own,other,save" << false << QList<int>{0, 1, 2} << false;
     }
 
     void aProgramCreatedAtOnceWithAnotherPanelIsKept()
@@ -735,7 +742,7 @@ private slots:
         CalendarTab tab;
         tab.setNow(wall(2024, 5, 10, 10, 0));
         qint64 now = 1000;
-        tab.weekdayProgram.setMonotonicClock([&now] { return now; });
+        tab.provider.setMonotonicClock([&now] { return now; });
         for (quint32 index = 1; otherSlotsTaken && index < 64; ++index)
             emit tab.bridge.saunaCalendarProgramChanged(
                 dateProgram(index, wall(2024, 6, 1, 0, 0).addSecs(index * 3600)));
@@ -764,12 +771,19 @@ private slots:
                     requests.last().at(0).value<CalendarProgram>());
                 tab.weekdayProgram.onRowItemBtnSelected(0);
                 tab.weekdayProgram.onCalendarProgramSettingsEditSaveRequested();
+            } else if (step == QLatin1String("open")) {
+                tab.weekdayOverview.onWeekDayEditActivated(0);
+                tab.weekdayOverview.onCalendarWeekdayProgramEditActivated(
+                    tab.weekdayOverview.weekDayCalendarModel()->rowCount() - 1);
+                QVERIFY(tab.weekdayProgram.newProgram());
             } else if (step == QLatin1String("later")) {
-                passCreatedItemWindow(tab.weekdayProgram, now);
-            } else if (step == QLatin1String("own")) {
+                passCreatedItemWindow(tab.provider, now);
+            } else if (step.endsWith(QLatin1String("own"))) {
                 QVERIFY(!requests.isEmpty());
                 emit tab.bridge.saunaCalendarProgramChanged(
-                    requests.last().at(0).value<CalendarProgram>());
+                    (step == QLatin1String("own") ? requests.last() : requests.first())
+                        .at(0)
+                        .value<CalendarProgram>());
             } else {
                 emit tab.bridge.saunaCalendarProgramChanged(
                     weekdayProgram(0, wall(2024, 5, 13, 19, 0)));
@@ -788,6 +802,85 @@ private slots:
         QCOMPARE(messages.size(), toldNoFree ? 1 : 0);
         if (toldNoFree)
             QCOMPARE(messages.at(0).at(0).value<UserMessage>().id, 0x2003u);
+    }
+
+    // Two panels save the stored Monday program within one round trip, and the sauna keeps the
+    // save it took last. This panel saves an "edit" (18:01), confirms a "delete" or clears the
+    // calendar ("clear"); the reports come in the order the sauna took the requests: "own" is this
+    // panel's echo, "other" an edit made at the other panel (standby instead of a bath). The
+    // other panel's change right after the echo replaced this one, and the user is told; one
+    // before it was replaced by this one. With no echo in the window ("later": it ends), this
+    // request or its echo was lost and the slot holds the other panel's: the user is told.
+    // Nothing is saved again, and only the editor of weekday programs tells.
+    void aProgramChangedAtOnceWithAnotherPanelIsTold_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("edit, another edit right after") << "edit,own,other" << true;
+        QTest::newRow("edit, another edit before") << "edit,other,own" << false;
+        QTest::newRow("edit, another edit, echo lost") << "edit,other,later" << true;
+        QTest::newRow("delete, edited right after") << "delete,own,other" << true;
+        QTest::newRow("delete, edited before") << "delete,other,own" << false;
+        QTest::newRow("calendar cleared, edited right after") << "clear,own,other" << true;
+    }
+
+    void aProgramChangedAtOnceWithAnotherPanelIsTold()
+    {
+        QFETCH(QString, steps);
+        QFETCH(bool, told);
+        CalendarTab tab;
+        tab.setNow(wall(2024, 5, 10, 10, 0));
+        qint64 now = 1000;
+        tab.provider.setMonotonicClock([&now] { return now; });
+        const CalendarProgram stored = weekdayProgram(0, wall(2024, 5, 13, 18, 0));
+        emit tab.bridge.saunaCalendarProgramChanged(stored);
+        QSignalSpy requests(
+            &tab.weekdayProgram,
+            &control::CalendarWeekdayProgramController::calendarProgramChangeRequested);
+        QSignalSpy cleared(&tab.queue,
+                           &control::CalendarQueueController::calendarProgramChangeRequested);
+        QSignalSpy messages(&tab.weekdayProgram,
+                            &control::CalendarWeekdayProgramController::panelUserMessageIssued);
+        QSignalSpy dateMessages(&tab.dateProgram,
+                                &control::CalendarDateProgramController::panelUserMessageIssued);
+        QSignalSpy questions(&tab.queue, &control::CalendarQueueController::panelUserMessageIssued);
+        CalendarProgram other = stored;
+        other.standby = true;
+        for (const QString &step : steps.split(QLatin1Char(','))) {
+            if (step == QLatin1String("edit") || step == QLatin1String("delete")) {
+                emit tab.weekdayOverview.calendarProgramEditActivated(stored);
+                if (step == QLatin1String("edit")) {
+                    tab.weekdayProgram.readyAtManager()->setValue(wall(2024, 5, 13, 18, 1));
+                    tab.weekdayProgram.onActivationTimeCommit();
+                    tab.weekdayProgram.onCalendarProgramSettingsEditSaveRequested();
+                } else {
+                    tab.weekdayProgram.onCalendarProgramSettingsEditDeleteRequested();
+                    QCOMPARE(messages.size(), 1);
+                    messages.takeFirst().at(1).value<UserMessageAction *>()->execute(
+                        signalInterface::UserMessageTypes::E_answerYes);
+                }
+                QCOMPARE(requests.size(), 1);
+            } else if (step == QLatin1String("clear")) {
+                tab.queue.onClearCalendarRequested();
+                QCOMPARE(questions.size(), 1);
+                questions.takeFirst().at(1).value<UserMessageAction *>()->execute(
+                    signalInterface::UserMessageTypes::E_answerYes);
+                QCOMPARE(cleared.size(), 1);
+            } else if (step == QLatin1String("later")) {
+                passCreatedItemWindow(tab.provider, now);
+            } else {
+                const QSignalSpy &asked = requests.isEmpty() ? cleared : requests;
+                emit tab.bridge.saunaCalendarProgramChanged(
+                    step == QLatin1String("own") ? asked.at(0).at(0).value<CalendarProgram>()
+                                                 : other);
+            }
+        }
+
+        QCOMPARE(requests.size() + cleared.size(), 1);
+        QCOMPARE(messages.size(), told ? 1 : 0);
+        if (told)
+            QCOMPARE(messages.at(0).at(0).value<UserMessage>().id, 0x200fu);
+        QCOMPARE(dateMessages.size(), 0);
     }
 
     void saveQuestionsComeBeforeTheRequest_data()

@@ -459,33 +459,47 @@ private slots:
     // that none is free. A change reported later ("later": the window ends), or the slot emptied,
     // is an edit made at the other panel; one made here ("edit", in the editor) is this panel's.
     // "other" with no echo in the window is a request or echo lost: this one goes again.
+    // "second" saves another new favorite here before the first is known to be kept; "clock"
+    // passes the window by the clock before its timer runs, "early" runs the timer before the
+    // clock has passed the window.
     void aFavoriteCreatedAtOnceWithAnotherPanelIsKept_data()
     {
         QTest::addColumn<QString>("reports");
         QTest::addColumn<bool>("otherSlotsTaken");
-        QTest::addColumn<int>("savedAgainAt"); // -1: not saved again
+        QTest::addColumn<QStringList>("requested"); // each request: name and slot
         QTest::addColumn<bool>("toldNoFree");
-        QTest::newRow("another before the echo") << "other,own" << false << -1 << false;
-        QTest::newRow("another right after the echo") << "own,other" << false << 1 << false;
-        QTest::newRow("another after the echo, no free slot") << "own,other" << true << -1 << true;
+        const QStringList once{"Gamma 0"};
+        const QStringList again{"Gamma 0", "Gamma 1"};
+        QTest::newRow("another before the echo") << "other,own" << false << once << false;
+        QTest::newRow("another right after the echo") << "own,other" << false << again << false;
+        QTest::newRow("another after the echo, no free slot")
+            << "own,other" << true << once << true;
         QTest::newRow("an edit later at the other panel")
-            << "own,later,other" << false << -1 << false;
-        QTest::newRow("emptied after the echo") << "own,gone,other" << false << -1 << false;
-        QTest::newRow("no echo in time") << "later,own,other" << false << -1 << false;
-        QTest::newRow("edited here right after the echo") << "own,edit" << false << -1 << false;
+            << "own,later,other" << false << once << false;
+        QTest::newRow("emptied after the echo") << "own,gone,other" << false << once << false;
+        QTest::newRow("no echo in time") << "later,own,other" << false << once << false;
+        QTest::newRow("edited here right after the echo") << "own,edit" << false << once << false;
         QTest::newRow("another item, echo lost: saved again when the window ends")
-            << "other,later" << false << 1 << false;
+            << "other,later" << false << again << false;
         QTest::newRow("another item, echo lost, no free slot: told")
-            << "other,later" << true << -1 << true;
+            << "other,later" << true << once << true;
         QTest::newRow("another item, then own echo within the window: nothing")
-            << "other,own,later" << false << -1 << false;
+            << "other,own,later" << false << once << false;
+        QTest::newRow("a second one while the first goes again: the next slot")
+            << "own,other,second" << false << QStringList{"Gamma 0", "Gamma 1", "Eta 2"} << false;
+        QTest::newRow("a second one before the echo: the first still goes again")
+            << "second,own,other" << false << QStringList{"Gamma 0", "Eta 1", "Gamma 2"} << false;
+        QTest::newRow("another after the window by the clock, before its timer")
+            << "own,clock,other,later" << false << once << false;
+        QTest::newRow("the timer before the clock: the echo still counts")
+            << "other,early,own,later" << false << once << false;
     }
 
     void aFavoriteCreatedAtOnceWithAnotherPanelIsKept()
     {
         QFETCH(QString, reports);
         QFETCH(bool, otherSlotsTaken);
-        QFETCH(int, savedAgainAt);
+        QFETCH(QStringList, requested);
         QFETCH(bool, toldNoFree);
         FavoritesTab tab;
         qint64 now = 1000;
@@ -506,6 +520,13 @@ private slots:
         for (const QString &report : reports.split(QLatin1Char(','))) {
             if (report == QLatin1String("later")) {
                 passCreatedItemWindow(tab.overview, now);
+            } else if (report == QLatin1String("clock")) {
+                now += control::details::CreatedItemWindow::windowMs + 1;
+            } else if (report == QLatin1String("early")) {
+                runCreatedItemTimer(tab.overview);
+            } else if (report == QLatin1String("second")) {
+                tab.overview.onSaveFavoriteRequested();
+                tab.overview.onFavoriteNameEntered(QStringLiteral("Eta"));
             } else if (report == QLatin1String("edit")) {
                 QSignalSpy edits(&tab.favorites,
                                  &control::FavoriteController::favoriteUpdateRequested);
@@ -522,15 +543,88 @@ private slots:
             }
         }
 
-        QCOMPARE(updates.size(), savedAgainAt < 0 ? 1 : 2);
-        if (savedAgainAt >= 0) {
-            FavoritesPost again = created;
-            again.index = quint32(savedAgainAt);
-            QCOMPARE(updates.last().at(0).value<FavoritesPost>(), again);
+        // Each request is the favorite as saved, in its slot.
+        QStringList requests;
+        for (const QList<QVariant> &update : updates) {
+            const auto favorite = update.at(0).value<FavoritesPost>();
+            FavoritesPost expected = tab.overview.currentSettings(favorite.name);
+            expected.index = favorite.index;
+            QCOMPARE(favorite, expected);
+            requests.append(favorite.name + QLatin1Char(' ') + QString::number(favorite.index));
         }
+        QCOMPARE(requests, requested);
         QCOMPARE(messages.size(), toldNoFree ? 1 : 0);
         if (toldNoFree)
             QCOMPARE(messages.at(0).at(0).value<UserMessage>().id, 0x2005u);
+    }
+
+    // Two panels save the stored favorite within one round trip, and the sauna keeps the save it
+    // took last. This panel saves an "edit" or confirms a "delete"; the reports come in the order
+    // the sauna took the requests: "own" is this panel's echo, "other" an edit made at the other
+    // panel and "gone" a delete made there. The other panel's change right after the echo replaced
+    // this one, and the user is told; one before it was replaced by this one. A change reported
+    // later ("later": the window ends) is no collision; with no echo in the window, this request
+    // or its echo was lost and the slot holds the other panel's: the user is told. Nothing is
+    // saved again.
+    void aFavoriteChangedAtOnceWithAnotherPanelIsTold_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("edit, another edit right after") << "edit,own,other" << true;
+        QTest::newRow("edit, deleted right after") << "edit,own,gone" << true;
+        QTest::newRow("edit, another edit before") << "edit,other,own" << false;
+        QTest::newRow("edit, another edit later") << "edit,own,later,other" << false;
+        QTest::newRow("edit, another edit, echo lost") << "edit,other,later" << true;
+        QTest::newRow("delete, edited right after") << "delete,own,other" << true;
+        QTest::newRow("delete, edited before") << "delete,other,own" << false;
+        QTest::newRow("delete, edited later") << "delete,own,later,other" << false;
+    }
+
+    void aFavoriteChangedAtOnceWithAnotherPanelIsTold()
+    {
+        QFETCH(QString, steps);
+        QFETCH(bool, told);
+        FavoritesTab tab;
+        qint64 now = 1000;
+        tab.overview.setMonotonicClock([&now] { return now; });
+        QSignalSpy requests(&tab.favorites, &control::FavoriteController::favoriteUpdateRequested);
+        QSignalSpy created(&tab.overview,
+                           &control::FavoriteOverviewController::favoriteUpdateRequested);
+        QSignalSpy messages(&tab.overview,
+                            &control::FavoriteOverviewController::panelUserMessageIssued);
+        QSignalSpy questions(&tab.favorites, &control::FavoriteController::panelUserMessageIssued);
+        FavoritesPost other = favoritePost(3, QStringLiteral("Evening"));
+        other.temperature = 900;
+        FavoritesPost gone = other;
+        gone.inUse = false;
+        for (const QString &step : steps.split(QLatin1Char(','))) {
+            if (step == QLatin1String("edit") || step == QLatin1String("delete")) {
+                tab.favorites.onFavoriteEditActivated(3);
+                if (step == QLatin1String("edit")) {
+                    tab.favorites.onFavoriteNameEntered(QStringLiteral("Night"));
+                    tab.favorites.onFavoriteEditSaveActivated();
+                } else {
+                    tab.favorites.onDeleteFavoriteRequested();
+                    QCOMPARE(questions.size(), 1);
+                    questions.at(0).at(1).value<UserMessageAction *>()->execute(
+                        signalInterface::UserMessageTypes::E_answerYes);
+                }
+                QCOMPARE(requests.size(), 1);
+            } else if (step == QLatin1String("later")) {
+                passCreatedItemWindow(tab.overview, now);
+            } else {
+                emit tab.bridge.saunaFavoritesPostChanged(
+                    step == QLatin1String("own")     ? requests.at(0).at(0).value<FavoritesPost>()
+                    : step == QLatin1String("other") ? other
+                                                     : gone);
+            }
+        }
+
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(created.size(), 0);
+        QCOMPARE(messages.size(), told ? 1 : 0);
+        if (told)
+            QCOMPARE(messages.at(0).at(0).value<UserMessage>().id, 0x2012u);
     }
 
     // Until the sauna has told its target temperature and bath time, the current settings are

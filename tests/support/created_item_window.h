@@ -5,15 +5,22 @@
 #include <QObject>
 #include <QTimer>
 
-// The clock passes the window of the owner's watch over an item just created, and its timer runs
-// out as it then would: stopped, and its timeout emitted.
-inline void passCreatedItemWindow(QObject &owner, qint64 &clock)
+// The timer of the owner's watch over items just saved runs out, whatever the clock reads:
+// stopped, and its timeout emitted.
+inline void runCreatedItemTimer(QObject &owner)
 {
-    clock += control::details::CreatedItemWatch::windowMs + 1;
     auto *timer = owner.findChild<QTimer *>(
-        QLatin1String(control::details::CreatedItemWatch::windowTimerName));
+        QLatin1String(control::details::CreatedItemWindow::windowTimerName));
     if (timer && timer->isActive()) {
         timer->stop();
         QMetaObject::invokeMethod(timer, "timeout");
     }
+}
+
+// The clock passes the window of the owner's watch over items just saved, and its timer runs
+// out as it then would.
+inline void passCreatedItemWindow(QObject &owner, qint64 &clock)
+{
+    clock += control::details::CreatedItemWindow::windowMs + 1;
+    runCreatedItemTimer(owner);
 }

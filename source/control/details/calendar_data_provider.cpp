@@ -16,8 +16,29 @@ using signalInterface::FavoritesTypes::FavoritesPost;
 using signalInterface::UserMessageTypes::UserMessage;
 namespace protocolFacts = signalInterface::protocolFacts;
 
+namespace {
+
+// Whether a reported program is the one requested: the sauna keeps a program's own temperature
+// and humidity only while it uses no favorite.
+bool sameProgram(const CalendarProgram &reported, const CalendarProgram &requested)
+{
+    const bool ownSettings = requested.favorite == CalendarProgram::noFavorite;
+    return reported.inUse == requested.inUse && reported.weekday == requested.weekday &&
+           reported.start == requested.start && reported.startMode == requested.startMode &&
+           reported.duration == requested.duration && reported.standby == requested.standby &&
+           reported.favorite == requested.favorite &&
+           (!ownSettings || (reported.temperature == requested.temperature &&
+                             reported.humidity == requested.humidity));
+}
+
+} // namespace
+
 CalendarDataProvider::CalendarDataProvider(QObject *parent)
     : QObject(parent)
+    , m_requestWatch(
+          this, &sameProgram,
+          [this](const CalendarProgram &program) { emit createdProgramDisplaced(program); },
+          [this](const CalendarProgram &program) { emit programChangedElsewhere(program); })
 {
     for (int index = 0; index < programCount; ++index)
         m_programs[index] = CalendarProgram(static_cast<quint32>(index));
@@ -85,7 +106,20 @@ bool CalendarDataProvider::storeProgram(const CalendarProgram &program)
     if (stored == program)
         return false;
     stored = program;
+    // Another panel's save may have replaced the one just requested here in the slot.
+    m_requestWatch.report(program);
     return true;
+}
+
+void CalendarDataProvider::watchRequest(const CalendarProgram &program)
+{
+    if (program.index >= static_cast<quint32>(programCount))
+        return;
+    const CalendarProgram &stored = m_programs[program.index];
+    CalendarProgram requested = program;
+    if (!requested.inUse)
+        requested.weekday = stored.weekday;
+    m_requestWatch.watch(requested, requested.inUse && !stored.inUse);
 }
 
 std::optional<CalendarProgram> CalendarDataProvider::program(int index) const
@@ -142,7 +176,7 @@ QList<CalendarProgram> CalendarDataProvider::weekdayProgramsOn(CalendarTypes::We
 std::optional<quint32> CalendarDataProvider::freeProgramIndex() const
 {
     for (const CalendarProgram &program : m_programs) {
-        if (!program.inUse)
+        if (!program.inUse && !m_requestWatch.awaitsNew(program.index))
             return program.index;
     }
     return std::nullopt;
@@ -312,6 +346,7 @@ void CalendarDataProvider::onSaunaReplaced()
     m_notAllowedStartEnabled = false;
     m_notAllowedStartFrom = QTime();
     m_notAllowedStartUntil = QTime();
+    m_requestWatch.stop();
     emit saunaDataCleared();
     emit favoritesChanged();
     emit functionsChanged(m_functions);

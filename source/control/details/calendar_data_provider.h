@@ -1,5 +1,6 @@
 #pragma once
 
+#include "control/details/created_item_watch.h"
 #include "signal_interface/calendar_program.h"
 #include "signal_interface/calendar_types.h"
 #include "signal_interface/date_time_types.h"
@@ -40,14 +41,23 @@ public:
 
     // Keeps a program as the sauna reported it; false for an index of no slot or no change.
     bool storeProgram(const signalInterface::CalendarProgram &program);
+    // This panel asks the sauna to store the program in its slot (a new one where the slot holds
+    // none): the slot is watched until the program is known to be kept there.
+    void watchRequest(const signalInterface::CalendarProgram &program);
+    // The monotonic clock that times the watch over programs just requested.
+    void setMonotonicClock(CreatedItemWindow::Clock clock)
+    {
+        m_requestWatch.setClock(std::move(clock));
+    }
     std::optional<signalInterface::CalendarProgram> program(int index) const;
     QList<signalInterface::CalendarProgram> programsInUse() const;
     // Date programs starting on the date, and weekday programs of the day, by start time.
     QList<signalInterface::CalendarProgram> dateProgramsOn(const QDate &date) const;
     QList<signalInterface::CalendarProgram>
     weekdayProgramsOn(signalInterface::CalendarTypes::WeekDay day) const;
-    // The lowest slot that holds no program.
+    // The lowest slot that holds no program, nor awaits a new one of this panel's.
     std::optional<quint32> freeProgramIndex() const;
+    bool awaitsNewProgram(quint32 index) const { return m_requestWatch.awaitsNew(index); }
 
     // Programs in use that take their settings from the favorite.
     QList<signalInterface::CalendarProgram> programsUsing(quint32 favorite) const;
@@ -122,6 +132,11 @@ signals:
     void favoritesChanged();
     void functionsChanged(::signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions);
     void saunaDataCleared();
+    // Another panel's program took the slot of one just created here: it is to be saved again.
+    void createdProgramDisplaced(::signalInterface::CalendarProgram program);
+    // Another panel's change replaced one just requested here (a deletion is of the kind of the
+    // program it deleted).
+    void programChangedElsewhere(::signalInterface::CalendarProgram program);
 
 public slots:
     void onProductTypeChanged(::signalInterface::VariantTypes::ProductType productType);
@@ -169,6 +184,7 @@ private:
     bool m_notAllowedStartEnabled = false;
     QTime m_notAllowedStartFrom;
     QTime m_notAllowedStartUntil;
+    CreatedItemWatch<signalInterface::CalendarProgram> m_requestWatch;
 };
 
 } // namespace control::details

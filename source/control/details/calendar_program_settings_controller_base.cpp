@@ -61,19 +61,6 @@ QString stopAfterValueText(quint32 minutes)
                                                          : QStringLiteral("--");
 }
 
-// Whether a reported program is the one requested: the sauna keeps a program's own temperature
-// and humidity only while it uses no favorite.
-bool sameProgram(const CalendarProgram &reported, const CalendarProgram &requested)
-{
-    const bool ownSettings = requested.favorite == CalendarProgram::noFavorite;
-    return reported.inUse == requested.inUse && reported.weekday == requested.weekday &&
-           reported.start == requested.start && reported.startMode == requested.startMode &&
-           reported.duration == requested.duration && reported.standby == requested.standby &&
-           reported.favorite == requested.favorite &&
-           (!ownSettings || (reported.temperature == requested.temperature &&
-                             reported.humidity == requested.humidity));
-}
-
 } // namespace
 
 CalendarProgramSettingsControllerBase::CalendarProgramSettingsControllerBase(
@@ -95,7 +82,6 @@ CalendarProgramSettingsControllerBase::CalendarProgramSettingsControllerBase(
     , m_deleteCallback(this, &CalendarProgramSettingsControllerBase::onDeleteAnswered)
     , m_saveCallback(this, &CalendarProgramSettingsControllerBase::onSaveAnswered)
     , m_saveChangesCallback(this, &CalendarProgramSettingsControllerBase::onSaveChangesAnswered)
-    , m_createdWatch(this, [this] { createAgain(); })
 {
     m_readyAtManager->setComponentWrap(true);
     m_customStopAfterManager->setLowerLimitInMinutes(1);
@@ -117,6 +103,17 @@ CalendarProgramSettingsControllerBase::CalendarProgramSettingsControllerBase(
             &CalendarProgramSettingsControllerBase::refreshRows);
     connect(m_dataProvider, &CalendarDataProvider::favoritesChanged, this,
             &CalendarProgramSettingsControllerBase::onFavoritesChanged);
+    // Each editor acts for the programs of its kind that this panel requested.
+    connect(m_dataProvider, &CalendarDataProvider::createdProgramDisplaced, this,
+            [this](const CalendarProgram &program) {
+                if (program.weekday == m_weekdayPrograms)
+                    createAgain(program);
+            });
+    connect(m_dataProvider, &CalendarDataProvider::programChangedElsewhere, this,
+            [this](const CalendarProgram &program) {
+                if (program.weekday == m_weekdayPrograms)
+                    tellEditedElsewhere();
+            });
     refreshRows();
 }
 
@@ -213,15 +210,6 @@ int CalendarProgramSettingsControllerBase::connectLanguageChanged(const QList<QO
         senders, this,
         {{SIGNAL(languageChanged(::signalInterface::LanguageTypes::Language)),
           SLOT(onLanguageChanged(::signalInterface::LanguageTypes::Language))}});
-}
-
-int CalendarProgramSettingsControllerBase::connectProgramChangesIssued(
-    const QList<QObject *> &senders)
-{
-    return signalInterface::connectSenders(
-        senders, this,
-        {{SIGNAL(calendarProgramChangeRequested(::signalInterface::CalendarProgram)),
-          SLOT(onCalendarProgramChangeIssued(::signalInterface::CalendarProgram))}});
 }
 
 QString CalendarProgramSettingsControllerBase::programTitle() const
@@ -470,24 +458,12 @@ void CalendarProgramSettingsControllerBase::onSaunaCalendarProgramChanged(
     ::signalInterface::CalendarProgram program)
 {
     m_dataProvider->storeProgram(program);
-    // Another panel's new program may have taken the slot of the one just created here: this one
-    // then goes to the next free slot, so that neither is lost.
-    m_createdWatch.report(program.index, sameProgram(program, m_created), program.inUse);
     if (!m_editing || program.index != m_edited.index)
         return;
     if (m_newProgram) {
-        if (!program.inUse)
-            return;
         // Another panel has taken the slot this new program was to use.
-        if (const std::optional<quint32> free = m_dataProvider->freeProgramIndex()) {
-            m_edited.index = *free;
-            m_original.index = *free;
-            m_unchanged.index = *free;
-            return;
-        }
-        endEdit();
-        emit calendarProgramEditCompleted();
-        tellNoFreeSlot();
+        if (program.inUse)
+            moveNewProgram();
         return;
     }
     // The program's flag stays as this edit has it, so its own echo is no news.
@@ -498,8 +474,7 @@ void CalendarProgramSettingsControllerBase::onSaunaCalendarProgramChanged(
     m_original = program;
     if (reported == known)
         return;
-    issueMessage(infoMessage(m_weekdayPrograms ? panelMessageId::weekdayProgramEditedElsewhere
-                                               : panelMessageId::dateProgramEditedElsewhere));
+    tellEditedElsewhere();
     if (!program.inUse) {
         endEdit();
         emit calendarProgramEditCompleted();
@@ -540,23 +515,17 @@ void CalendarProgramSettingsControllerBase::onLanguageChanged(
     emit editStateChanged();
 }
 
-void CalendarProgramSettingsControllerBase::onCalendarProgramChangeIssued(
-    ::signalInterface::CalendarProgram program)
-{
-    m_createdWatch.endIfSlot(program.index);
-}
-
 void CalendarProgramSettingsControllerBase::onDeleteAnswered(const Answer &answer,
                                                              const CalendarProgram &program)
 {
     m_deletePending = false;
     if (answer != signalInterface::UserMessageTypes::E_answerYes)
         return;
-    m_createdWatch.endIfSlot(program.index);
     if (m_editing && m_edited.index == program.index) {
         endEdit();
         emit calendarProgramEditCompleted();
     }
+    m_dataProvider->watchRequest(program);
     emit calendarProgramChangeRequested(program);
 }
 
@@ -714,7 +683,6 @@ void CalendarProgramSettingsControllerBase::refreshRows()
 void CalendarProgramSettingsControllerBase::forgetSauna()
 {
     m_standbyEnabled = true;
-    m_createdWatch.stop();
     if (!m_editing)
         return;
     m_edited = CalendarProgram();
@@ -730,33 +698,56 @@ void CalendarProgramSettingsControllerBase::endEdit()
     emit editStateChanged();
 }
 
-void CalendarProgramSettingsControllerBase::requestSave(const CalendarProgram &program)
+bool CalendarProgramSettingsControllerBase::moveNewProgram()
 {
-    if (!program.start.isValid())
+    if (const std::optional<quint32> free = m_dataProvider->freeProgramIndex()) {
+        m_edited.index = *free;
+        m_original.index = *free;
+        m_unchanged.index = *free;
+        return true;
+    }
+    endEdit();
+    emit calendarProgramEditCompleted();
+    tellNoFreeSlot();
+    return false;
+}
+
+void CalendarProgramSettingsControllerBase::requestSave(const CalendarProgram &asked)
+{
+    if (!asked.start.isValid())
         return;
-    const bool created = m_editing && m_newProgram && m_edited.index == program.index;
-    if (created) {
-        m_created = program;
-        m_createdWatch.watch(program.index);
-    } else {
-        m_createdWatch.endIfSlot(program.index);
+    CalendarProgram program = asked;
+    // A program of this panel's saved again may have gone into the new program's slot meanwhile:
+    // the slot is taken, as when another panel's program takes it.
+    if (m_editing && m_newProgram && m_edited.index == program.index &&
+        m_dataProvider->awaitsNewProgram(program.index)) {
+        if (!moveNewProgram())
+            return;
+        program.index = m_edited.index;
     }
     if (m_editing && m_edited.index == program.index) {
         endEdit();
         emit calendarProgramEditCompleted();
     }
+    m_dataProvider->watchRequest(program);
     emit calendarProgramChangeRequested(program);
 }
 
-void CalendarProgramSettingsControllerBase::createAgain()
+void CalendarProgramSettingsControllerBase::createAgain(CalendarProgram program)
 {
     if (const std::optional<quint32> free = m_dataProvider->freeProgramIndex()) {
-        m_created.index = *free;
-        m_createdWatch.watch(*free);
-        emit calendarProgramChangeRequested(m_created);
+        program.index = *free;
+        m_dataProvider->watchRequest(program);
+        emit calendarProgramChangeRequested(program);
         return;
     }
     tellNoFreeSlot();
+}
+
+void CalendarProgramSettingsControllerBase::tellEditedElsewhere()
+{
+    issueMessage(infoMessage(m_weekdayPrograms ? panelMessageId::weekdayProgramEditedElsewhere
+                                               : panelMessageId::dateProgramEditedElsewhere));
 }
 
 void CalendarProgramSettingsControllerBase::tellNoFreeSlot()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "control/details/created_item_watch.h"
 #include "signal_interface/calendar_program.h"
 #include "signal_interface/language_types.h"
 #include "signal_interface/temperature_types.h"
@@ -88,8 +87,6 @@ public:
     int connectTemperatureUnitChanged(const QList<QObject *> &senders);
     int connectSaunaSignals(const QList<QObject *> &senders);
     int connectLanguageChanged(const QList<QObject *> &senders);
-    // Program changes this panel asks for elsewhere (the calendar queue's).
-    int connectProgramChangesIssued(const QList<QObject *> &senders);
 
     bool editing() const { return m_editing; }
     bool newProgram() const { return m_editing && m_newProgram; }
@@ -105,11 +102,6 @@ public:
     // The program as edited so far.
     const signalInterface::CalendarProgram &editedProgram() const { return m_edited; }
     bool weekdayPrograms() const { return m_weekdayPrograms; }
-    // The monotonic clock that times the watch over a program just created.
-    void setMonotonicClock(CreatedItemWatch::Clock clock)
-    {
-        m_createdWatch.setClock(std::move(clock));
-    }
 
 signals:
     void calendarProgramChangeRequested(::signalInterface::CalendarProgram program);
@@ -141,9 +133,6 @@ public slots:
     void onSaunaUpperTemperatureLimitChanged(int temperature);
     void onSaunaHumiditySensorStatusChanged(bool working);
     void onLanguageChanged(::signalInterface::LanguageTypes::Language language);
-    // This panel asked for a change of the program: what the sauna reports in its slot next is
-    // that, not another panel's new program.
-    void onCalendarProgramChangeIssued(::signalInterface::CalendarProgram program);
 
 protected:
     CalendarProgramSettingsControllerBase(QObject *parent, CalendarDataProvider *dataProvider,
@@ -173,10 +162,14 @@ private:
     answeredProgram(const signalInterface::CalendarProgram &asked) const;
     // The favorites changed: an open edit takes what its rows show.
     void onFavoritesChanged();
-    // Requests the program just created in the first free slot and watches it there, or tells
-    // that no slot is free.
-    void createAgain();
+    // Requests a program of this kind just created, whose slot another panel's program took, in
+    // the first free slot, or tells that no slot is free.
+    void createAgain(signalInterface::CalendarProgram program);
+    // Moves the edit of a new program whose slot was taken to the first free slot, or ends it
+    // and tells that no slot is free; false then.
+    bool moveNewProgram();
     void tellNoFreeSlot();
+    void tellEditedElsewhere();
     // An open edit of a former sauna's program ends.
     void forgetSauna();
     void refreshRows();
@@ -229,10 +222,6 @@ private:
     signalInterface::CalendarProgram m_original;
     // The program as the edit began or was last taken over: Back asks only after a change.
     signalInterface::CalendarProgram m_unchanged;
-
-    // The program this panel has just created, until it is known to be kept in its slot.
-    signalInterface::CalendarProgram m_created;
-    CreatedItemWatch m_createdWatch;
 };
 
 } // namespace control::details
