@@ -1,6 +1,5 @@
 #include "control/favorite_controller.h"
 
-#include "control/details/calendar_data_provider.h"
 #include "control/details/panel_questions.h"
 #include "control/details/stored_number.h"
 #include "control/details/temperature_humidity_pair.h"
@@ -35,7 +34,6 @@ FavoriteController::FavoriteController(QObject *parent)
     , m_auxiliaryRelaysModel(new view::ListModel(view::ToggleStandardItem::roleNames(), this))
     , m_deleteCallback(this, &FavoriteController::onDeleteAnswered)
     , m_saveChangesCallback(this, &FavoriteController::onSaveChangesAnswered)
-    , m_saveCallback(this, &FavoriteController::onSaveAnswered)
 {
     AuxiliaryRelayTypes::makeDefaultAuxiliaryRelayPosts(m_relays);
     // A favorite may leave the bath time at 0; the sauna's limit replaces the default upper one.
@@ -126,7 +124,7 @@ void FavoriteController::onFavoriteEditSaveActivated()
 {
     if (!m_editing)
         return;
-    requestSave(editedFavorite());
+    saveChecked(editedFavorite());
 }
 
 void FavoriteController::onDeleteFavoriteRequested()
@@ -345,7 +343,7 @@ void FavoriteController::onSaveChangesAnswered(const Answer &answer, const Favor
     if (answer == signalInterface::UserMessageTypes::E_answerYes &&
         m_favorites[favorite.index].inUse) {
         // Saved as Save saves it: asked about first where Save asks.
-        requestSave(favorite);
+        saveChecked(favorite);
         return;
     }
     // No leaves the editor, as Back was meant to.
@@ -353,34 +351,8 @@ void FavoriteController::onSaveChangesAnswered(const Answer &answer, const Favor
         endEdit();
 }
 
-void FavoriteController::onSaveAnswered(const Answer &answer, const FavoritesPost &favorite)
+void FavoriteController::saveConfirmed(const FavoritesPost &favorite)
 {
-    m_savePending = false;
-    // No keeps the edit open with the user's changes; a favorite deleted meanwhile is not brought
-    // back.
-    if (answer != signalInterface::UserMessageTypes::E_answerYes ||
-        !m_favorites[favorite.index].inUse)
-        return;
-    if (m_editing && m_edited.index == favorite.index)
-        endEdit();
-    save(favorite);
-}
-
-void FavoriteController::requestSave(const FavoritesPost &favorite)
-{
-    // The programs that use the favorite heat to its temperature from then on, so the favorite
-    // is checked against the not-allowed start window as each of them is when it is saved.
-    std::optional<signalInterface::UserMessageTypes::UserMessage> question;
-    if (m_calendar && favorite != m_favorites[favorite.index])
-        question = m_calendar->notAllowedStartQuestion(favorite);
-    if (question) {
-        if (m_savePending)
-            return;
-        m_savePending = true;
-        m_saveCallback.setArgument(favorite);
-        emit panelUserMessageIssued(*question, &m_saveCallback);
-        return;
-    }
     if (m_editing && m_edited.index == favorite.index)
         endEdit();
     save(favorite);

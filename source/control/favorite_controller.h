@@ -25,9 +25,8 @@ class ListModel;
 namespace control {
 
 namespace details {
-class CalendarDataProvider;
 class TemperatureHumidityPair;
-} // namespace details
+}
 
 // Opens one favorite for editing (name, temperature, humidity, bath time, lights, auxiliary
 // relays), saves or deletes it on the sauna, and starts the sauna with it.
@@ -56,9 +55,6 @@ public:
     int connectTemperatureUnitChanged(const QList<QObject *> &senders);
     int connectLanguageChanged(const QList<QObject *> &senders);
     int connectSaunaSignals(const QList<QObject *> &senders);
-
-    // The calendar whose programs a saved favorite may move into the not-allowed start window.
-    void setCalendar(const details::CalendarDataProvider *calendar) { m_calendar = calendar; }
 
     bool editing() const { return m_editing; }
     QString name() const { return m_editing ? m_edited.name : QString(); }
@@ -119,10 +115,9 @@ public slots:
 private:
     void onDeleteAnswered(const Answer &answer, const FavoritesPost &favorite);
     void onSaveChangesAnswered(const Answer &answer, const FavoritesPost &favorite);
-    void onSaveAnswered(const Answer &answer, const FavoritesPost &favorite);
-    // Saves the favorite and ends its edit, once the user has said Yes where a program that uses
-    // it would start in the not-allowed window; until then the edit stays open.
-    void requestSave(const FavoritesPost &favorite);
+    // Ends the favorite's edit and saves it: until then, while a not-allowed question waits, the
+    // edit stays open.
+    void saveConfirmed(const FavoritesPost &favorite) override;
     void save(const FavoritesPost &favorite);
     // Loads the editors with the edited favorite; what they then hold is the unchanged favorite.
     void loadEditors();
@@ -137,13 +132,9 @@ private:
     view::ListModel *m_auxiliaryRelaysModel;
     view::message::UserMessageCallback1<FavoriteController, FavoritesPost> m_deleteCallback;
     view::message::UserMessageCallback1<FavoriteController, FavoritesPost> m_saveChangesCallback;
-    view::message::UserMessageCallback1<FavoriteController, FavoritesPost> m_saveCallback;
     // The stored favorite stays the one acted on until the question is answered.
     bool m_deletePending = false;
     bool m_saveChangesPending = false;
-    bool m_savePending = false;
-
-    const details::CalendarDataProvider *m_calendar = nullptr;
 
     QList<signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost> m_relays;
     bool m_editing = false;

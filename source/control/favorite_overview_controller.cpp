@@ -171,10 +171,14 @@ void FavoriteOverviewController::onOverwriteAnswered(const Answer &answer,
                                                      const FavoritesPost &favorite)
 {
     m_overwritePending = false;
-    if (answer == signalInterface::UserMessageTypes::E_answerYes) {
-        m_savedWatch.watch(favorite, false);
-        emit favoriteUpdateRequested(favorite);
-    }
+    if (answer == signalInterface::UserMessageTypes::E_answerYes)
+        saveChecked(favorite);
+}
+
+void FavoriteOverviewController::saveConfirmed(const FavoritesPost &favorite)
+{
+    m_savedWatch.watch(favorite, false);
+    emit favoriteUpdateRequested(favorite);
 }
 
 void FavoriteOverviewController::onSaunaReplaced()

@@ -76,6 +76,8 @@ public slots:
 
 private:
     void onOverwriteAnswered(const Answer &answer, const FavoritesPost &favorite);
+    // Overwrites the favorite of the same name and watches it in its slot.
+    void saveConfirmed(const FavoritesPost &favorite) override;
     // Requests the favorite in the first free slot and watches it there, or tells that no slot
     // is free.
     void create(FavoritesPost favorite);

@@ -221,6 +221,7 @@ int connectNativeObjects(PanelFrame &frame)
 
     const Objects favorite{&favorites.favoriteController};
     favorites.favoriteController.setCalendar(&calendar.calendarDataProvider);
+    favorites.favoriteOverviewController.setCalendar(&calendar.calendarDataProvider);
     failed += frame.guiHandler.keyboard()->connectKeyboardTextRequests(favorite);
     failed += calendar.queueController.connectFavoriteChanges(favorite);
     // A change made here to a favorite is watched in its slot with the favorites just created.

@@ -99,6 +99,7 @@ struct FavoritesTab
         connectFailures += overview.connectFavoriteChanges({&favorites});
         connectFailures += calendar.connectSaunaSignals({&bridge});
         favorites.setCalendar(&calendar);
+        overview.setCalendar(&calendar);
         // A steam sauna: it controls humidity, in steps.
         signalInterface::MasterFuncDescTypes::MasterFuncDescPost functions;
         functions.humidityLevel = true;
@@ -844,31 +845,40 @@ private slots:
         QTest::addColumn<bool>("readyAt");
         QTest::addColumn<int>("favorite");        // the favorite the program uses
         QTest::addColumn<quint32>("temperature"); // the favorite's, as saved
-        QTest::addColumn<bool>("back");           // saved through Back's question
+        // Saved by the editor's Save, through Back's question, or by the overview's overwrite of
+        // the favorite of the same name with the sauna's current settings.
+        QTest::addColumn<int>("way");
         QTest::addColumn<int>("answer");
         QTest::addColumn<quint32>("expectedId"); // 0: saved without a question
         QTest::addColumn<QStringList>("arguments");
         const int yes = signalInterface::UserMessageTypes::E_answerYes;
         const int no = signalInterface::UserMessageTypes::E_answerNo;
+        const int save = 0;
+        const int back = 1;
+        const int overwrite = 2;
         const QString window = QStringLiteral("10:00 - 18:00");
         const QStringList heatingInWindow{QStringLiteral("17:54 - 19:31"), window};
         // 94 °C takes 37 minutes: the heating starts at 17:54.
         QTest::newRow("raised into the window, yes")
-            << QTime(18, 31) << true << 3 << 846u << false << yes << 0x2021u << heatingInWindow;
+            << QTime(18, 31) << true << 3 << 846u << save << yes << 0x2021u << heatingInWindow;
         QTest::newRow("raised into the window, no")
-            << QTime(18, 31) << true << 3 << 846u << false << no << 0x2021u << heatingInWindow;
+            << QTime(18, 31) << true << 3 << 846u << save << no << 0x2021u << heatingInWindow;
         QTest::newRow("raised into the window by Back's save, yes")
-            << QTime(18, 31) << true << 3 << 846u << true << yes << 0x2021u << heatingInWindow;
+            << QTime(18, 31) << true << 3 << 846u << back << yes << 0x2021u << heatingInWindow;
         QTest::newRow("raised into the window by Back's save, no")
-            << QTime(18, 31) << true << 3 << 846u << true << no << 0x2021u << heatingInWindow;
+            << QTime(18, 31) << true << 3 << 846u << back << no << 0x2021u << heatingInWindow;
+        QTest::newRow("raised into the window by an overwrite, yes")
+            << QTime(18, 31) << true << 3 << 846u << overwrite << yes << 0x2021u << heatingInWindow;
+        QTest::newRow("raised into the window by an overwrite, no")
+            << QTime(18, 31) << true << 3 << 846u << overwrite << no << 0x2021u << heatingInWindow;
         // 82 °C: 31 minutes, from 18:00 as the window ends.
         QTest::newRow("raised to the window's end")
-            << QTime(18, 31) << true << 3 << 738u << false << -1 << 0u << QStringList();
+            << QTime(18, 31) << true << 3 << 738u << save << -1 << 0u << QStringList();
         QTest::newRow("a program starting in the window")
-            << QTime(12, 0) << false << 3 << 738u << false << yes << 0x2020u
+            << QTime(12, 0) << false << 3 << 738u << save << yes << 0x2020u
             << QStringList{QStringLiteral("12:00 - 13:00"), window};
         QTest::newRow("a program of another favorite")
-            << QTime(18, 31) << true << 4 << 846u << false << -1 << 0u << QStringList();
+            << QTime(18, 31) << true << 4 << 846u << save << -1 << 0u << QStringList();
     }
 
     void aFavoriteSaveAsksBeforeAProgramMeetsTheNotAllowedWindow()
@@ -877,7 +887,7 @@ private slots:
         QFETCH(bool, readyAt);
         QFETCH(int, favorite);
         QFETCH(quint32, temperature);
-        QFETCH(bool, back);
+        QFETCH(int, way);
         QFETCH(int, answer);
         QFETCH(quint32, expectedId);
         QFETCH(QStringList, arguments);
@@ -895,22 +905,41 @@ private slots:
         tuesdays.duration = 60;
         tuesdays.favorite = favorite;
         QVERIFY(tab.calendar.storeProgram(tuesdays));
-        QSignalSpy updates(&tab.favorites, &control::FavoriteController::favoriteUpdateRequested);
-        QSignalSpy messages(&tab.favorites, &control::FavoriteController::panelUserMessageIssued);
+        // The controller the favorite is saved from.
+        QObject *saver = way == 2 ? static_cast<QObject *>(&tab.overview) : &tab.favorites;
+        QSignalSpy updates(saver, SIGNAL(favoriteUpdateRequested(
+                                      ::signalInterface::FavoritesTypes::FavoritesPost)));
+        QSignalSpy messages(
+            saver, SIGNAL(panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage,
+                                                 ::signalInterface::UserMessageAction *)));
 
-        tab.favorites.onFavoriteEditActivated(3);
-        // The humidity first: the limit table allows 94 °C with the lower step.
-        tab.favorites.humidityManager()->setValue({2, signalInterface::HumidityTypes::E_step});
-        tab.favorites.temperatureManager()->setValue(int(temperature));
-        const FavoritesPost edited = tab.favorites.editedFavorite();
-        QCOMPARE(edited.temperature, temperature);
-        if (back) {
-            tab.favorites.onFavoriteEditCancelRequested();
+        FavoritesPost edited;
+        if (way == 2) {
+            emit tab.bridge.saunaTargetTemperatureChanged(int(temperature));
+            tab.overview.onSaveFavoriteRequested();
+            tab.overview.onFavoriteNameEntered(QStringLiteral("Evening"));
+            edited = tab.overview.currentSettings(QStringLiteral("Evening"));
+            edited.index = 3;
             QCOMPARE(messages.size(), 1);
+            QCOMPARE(messages.at(0).at(0).value<UserMessage>().id, 0x2007u);
+        } else {
+            tab.favorites.onFavoriteEditActivated(3);
+            // The humidity first: the limit table allows 94 °C with the lower step.
+            tab.favorites.humidityManager()->setValue({2, signalInterface::HumidityTypes::E_step});
+            tab.favorites.temperatureManager()->setValue(int(temperature));
+            edited = tab.favorites.editedFavorite();
+        }
+        QCOMPARE(edited.temperature, temperature);
+        if (way == 0) {
+            tab.favorites.onFavoriteEditSaveActivated();
+        } else {
+            if (way == 1) {
+                tab.favorites.onFavoriteEditCancelRequested();
+                QCOMPARE(messages.size(), 1);
+            }
+            // Back's question, or the overwrite's, answered Yes.
             messages.takeFirst().at(1).value<UserMessageAction *>()->execute(
                 signalInterface::UserMessageTypes::E_answerYes);
-        } else {
-            tab.favorites.onFavoriteEditSaveActivated();
         }
         if (expectedId != 0) {
             QCOMPARE(messages.size(), 1);
@@ -920,9 +949,11 @@ private slots:
             // Nothing goes before the answer, and the editor stays; another Save does not ask
             // twice.
             QCOMPARE(updates.size(), 0);
-            QVERIFY(tab.favorites.editing());
-            tab.favorites.onFavoriteEditSaveActivated();
-            QCOMPARE(messages.size(), 1);
+            if (way != 2) {
+                QVERIFY(tab.favorites.editing());
+                tab.favorites.onFavoriteEditSaveActivated();
+                QCOMPARE(messages.size(), 1);
+            }
             messages.at(0).at(1).value<UserMessageAction *>()->execute(
                 signalInterface::UserMessageTypes::UserMessageAnswer(answer));
         } else {
@@ -930,10 +961,12 @@ private slots:
         }
         const bool saved = answer != signalInterface::UserMessageTypes::E_answerNo;
         QCOMPARE(updates.size(), saved ? 1 : 0);
-        QCOMPARE(tab.favorites.editing(), !saved);
         if (saved)
             QCOMPARE(updates.at(0).at(0).value<FavoritesPost>(), edited);
-        else
+        if (way == 2)
+            return;
+        QCOMPARE(tab.favorites.editing(), !saved);
+        if (!saved)
             QCOMPARE(tab.favorites.editedFavorite(), edited);
     }
 

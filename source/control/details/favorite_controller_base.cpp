@@ -1,5 +1,6 @@
 #include "control/details/favorite_controller_base.h"
 
+#include "control/details/calendar_data_provider.h"
 #include "control/details/panel_questions.h"
 #include "signal_interface/sender_connections.h"
 
@@ -7,6 +8,7 @@ namespace control::details {
 
 FavoriteControllerBase::FavoriteControllerBase(QObject *parent)
     : QObject(parent)
+    , m_notAllowedStartCallback(this, &FavoriteControllerBase::onNotAllowedStartAnswered)
 {
     forgetFavorites();
 }
@@ -45,6 +47,34 @@ std::optional<QString> FavoriteControllerBase::acceptableName(const QString &typ
         emit panelUserMessageIssued(
             infoMessage(panelMessageId::unsupportedFavoriteName, {showable.replaced}), nullptr);
     return showable.name;
+}
+
+void FavoriteControllerBase::saveChecked(const FavoritesPost &favorite)
+{
+    // The programs that use the favorite heat to its temperature from then on, so the favorite
+    // is checked against the not-allowed start window as each of them is when it is saved.
+    std::optional<signalInterface::UserMessageTypes::UserMessage> question;
+    if (m_calendar && favorite != m_favorites[favorite.index])
+        question = m_calendar->notAllowedStartQuestion(favorite);
+    if (!question) {
+        saveConfirmed(favorite);
+        return;
+    }
+    if (m_notAllowedStartPending)
+        return;
+    m_notAllowedStartPending = true;
+    m_notAllowedStartCallback.setArgument(favorite);
+    emit panelUserMessageIssued(*question, &m_notAllowedStartCallback);
+}
+
+void FavoriteControllerBase::onNotAllowedStartAnswered(const Answer &answer,
+                                                       const FavoritesPost &favorite)
+{
+    m_notAllowedStartPending = false;
+    // A favorite deleted meanwhile is not brought back.
+    if (answer == signalInterface::UserMessageTypes::E_answerYes &&
+        m_favorites[favorite.index].inUse)
+        saveConfirmed(favorite);
 }
 
 } // namespace control::details

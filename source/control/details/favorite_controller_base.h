@@ -4,6 +4,7 @@
 #include "signal_interface/favorites_types.h"
 #include "signal_interface/user_message_action.h"
 #include "signal_interface/user_message_types.h"
+#include "view_cpp/user_message_callback1.h"
 
 #include <QList>
 #include <QObject>
@@ -13,6 +14,8 @@
 #include <optional>
 
 namespace control::details {
+
+class CalendarDataProvider;
 
 // What the favorite list and the favorite editor share: the sauna's favorites as last reported,
 // the sauna's current settings that a favorite is made from or compared with, and the rule for a
@@ -26,6 +29,9 @@ public:
     using FavoritesPost = signalInterface::FavoritesTypes::FavoritesPost;
 
     static constexpr int favoriteCount = 8;
+
+    // The calendar whose programs a saved favorite may move into the not-allowed start window.
+    void setCalendar(const CalendarDataProvider *calendar) { m_calendar = calendar; }
 
 signals:
     void panelUserMessageIssued(::signalInterface::UserMessageTypes::UserMessage message,
@@ -55,7 +61,21 @@ protected:
     // Every favorite back to unused, each with its index, as before the sauna reported any.
     void forgetFavorites();
 
+    // Saves a changed favorite with saveConfirmed, once the user has said Yes where a program
+    // that uses it would then start in the not-allowed window; No saves nothing. While the
+    // question waits, another request is not asked again.
+    void saveChecked(const FavoritesPost &favorite);
+    virtual void saveConfirmed(const FavoritesPost &favorite) = 0;
+
     std::array<FavoritesPost, favoriteCount> m_favorites;
+
+private:
+    void onNotAllowedStartAnswered(const Answer &answer, const FavoritesPost &favorite);
+
+    const CalendarDataProvider *m_calendar = nullptr;
+    view::message::UserMessageCallback1<FavoriteControllerBase, FavoritesPost>
+        m_notAllowedStartCallback;
+    bool m_notAllowedStartPending = false;
 };
 
 } // namespace control::details
