@@ -1116,6 +1116,10 @@ void TestConfigureAdvancedSettings::openDurationEditorTakesTheFirstReport()
     duration.editor->onDurationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_increase);
     duration.report(report * 2);
     QCOMPARE(duration.editor->valueInMinutes(), steppedMinutes);
+    // Stepped back, it is untouched again and takes that report at once.
+    duration.editor->onDurationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_decrease);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(duration.editor->valueInMinutes(), heldMinutes * 2);
 }
 
 void TestConfigureAdvancedSettings::reportedDurationsShowAsReportedAndOpenWithinTheLimits_data()

@@ -511,6 +511,14 @@ private slots:
             temperature->onChangeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
         sendReport(report + 18);
         QCOMPARE(value(), std::optional<qint64>(stepped));
+        // Stepped back, it is untouched again and takes that report at once.
+        if (entry == 5)
+            manager.tankFillTimeManager()->onDurationChangeRequested(TimeEditTypes::E_minute,
+                                                                     TimeEditTypes::E_decrease);
+        else
+            temperature->onChangeTemperatureValueRequested(DataProviderTypes::E_stepper_decrease);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(value(), std::optional<qint64>(entry == 5 ? (report + 18) * 1000 : report + 18));
     }
 
     void tankFillTimeOpensWithinTheProductsLimits_data()
@@ -817,6 +825,11 @@ private slots:
             << "0 21:00 06:00"
             << "21:00"
             << "0 21:00 06:00";
+        QTest::newRow("From stepped away, a report, stepped back: its editor shows the report")
+            << "from=22:00 until=06:00 show editFrom step from=21:00 stepDown"
+            << "0 21:00 06:00"
+            << "21:00"
+            << "0 21:00 06:00";
         QTest::newRow("switch tapped on and off again, the sauna reports on: follows")
             << "off from=22:00 until=06:00 show toggle toggle on"
             << "1 22:00 06:00"
@@ -887,6 +900,8 @@ private slots:
                 manager.onSaunaReplaced();
             else
                 QFAIL(qPrintable(event));
+            // What the event changed is looked at before the next, as between two taps.
+            QCoreApplication::sendPostedEvents();
         }
         const QDateTime editorTime = manager.fromTimeManager()->value();
         QCOMPARE(editorTime.isValid() ? editorTime.toString("HH:mm") : "--", fromEditor);
