@@ -122,7 +122,7 @@ void ConfigureAdvancedSettingsStandbyViewManager::onStandbyViewVisibleChanged(bo
 void ConfigureAdvancedSettingsStandbyViewManager::onLanguageChanged(
     ::signalInterface::LanguageTypes::Language)
 {
-    refresh();
+    retranslate();
     emit standbyViewTitleChanged(title());
 }
 
@@ -209,10 +209,15 @@ void ConfigureAdvancedSettingsStandbyViewManager::onSaunaReplaced()
     emitApplicability(false);
 }
 
-void ConfigureAdvancedSettingsStandbyViewManager::refresh()
+void ConfigureAdvancedSettingsStandbyViewManager::retranslate()
 {
     if (!m_toggle.isNull())
         m_toggle->setValue(toggleText());
+}
+
+void ConfigureAdvancedSettingsStandbyViewManager::refresh()
+{
+    retranslate();
     if (!m_toggleEdited)
         showReportedEnable();
     m_offsetTemperature.open();

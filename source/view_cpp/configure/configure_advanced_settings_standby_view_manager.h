@@ -76,7 +76,11 @@ public slots:
     void onSaunaReplaced() override;
 
 private:
+    // The page as opened: the switch's text, the switch as the sauna reported it unless the user
+    // set it, and the editors loaded with the reports.
     void refresh();
+    // The switch's text in the current language; what the switch and the editors hold stays.
+    void retranslate();
     // The switch shows the sauna's last report.
     void showReportedEnable();
     void emitApplicability(bool enabled);

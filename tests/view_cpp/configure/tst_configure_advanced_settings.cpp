@@ -137,6 +137,7 @@ private slots:
     void standbyCommitWithoutItsRowSendsNothing();
     void standbyCommitSendsEveryEditorWithAValue_data();
     void standbyCommitSendsEveryEditorWithAValue();
+    void standbyStepsOutliveALanguageChange();
     void standbyEditorsKeepTheirLimits();
     void standbyPageHearsItsEditorsWhenShown();
 
@@ -518,6 +519,21 @@ void TestConfigureAdvancedSettings::standbyCommitSendsEveryEditorWithAValue()
             [&order](int value) { order << QStringLiteral("tank %1").arg(value); });
     standby.onCommitValue(0);
     QCOMPARE(order, sent);
+}
+
+// A change of language retranslates the open page; what the user stepped to stays, and is sent.
+void TestConfigureAdvancedSettings::standbyStepsOutliveALanguageChange()
+{
+    view::ConfigureAdvancedSettingsStandbyViewManager standby(nullptr);
+    standby.onSaunaStandbyOffsetTemperatureChanged(90);
+    standby.onSaunaEnableStandbyChanged(true);
+    standby.onEditSelectedEnum(ConfigureTypes::E_standby);
+    standby.onStandbyViewVisibleChanged(true);
+    standby.reductionManager()->onChangeTemperatureValueRequested(
+        signalInterface::DataProviderTypes::E_stepper_increase);
+    QCOMPARE(standby.reductionManager()->value().value_or(-1), 99);
+    standby.onLanguageChanged(signalInterface::LanguageTypes::E_finnish);
+    QCOMPARE(standby.reductionManager()->value().value_or(-1), 99);
 }
 
 void TestConfigureAdvancedSettings::standbyEditorsKeepTheirLimits()
