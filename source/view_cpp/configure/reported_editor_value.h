@@ -5,6 +5,7 @@
 #include "value/time_value_manager.h"
 
 #include <QObject>
+#include <QSignalBlocker>
 
 #include <optional>
 #include <utility>
@@ -31,11 +32,24 @@ inline auto valueChangedSignal(value::ShownTemperatureBase *)
     return &value::ShownTemperatureBase::temperatureValueChanged;
 }
 
+// What an editor's value() gives, as its setValue takes it.
+template<typename T>
+const T &settableValue(const std::optional<T> &held)
+{
+    return *held;
+}
+inline const QDateTime &settableValue(const QDateTime &held)
+{
+    return held;
+}
+
 // What the sauna last reported for one value editor of a settings screen. Opening the editor
 // loads the report (no value before the first one). Once opened, the editor follows every report
 // for as long as the user has not changed it: it holds no value, or still the value the last load
 // gave it. A value the user stepped to stands against later reports, so Save sends what the
-// screen shows; a step back to the loaded value takes the report that came meanwhile at once. An
+// screen shows; a step back to the loaded value takes the report that came meanwhile at once. A
+// report of what the editor shows makes that the sauna's value again: the editor follows the
+// sauna from there, and the user's next step steps from it. An
 // editor never opened waits for its opening, so it holds nothing a commit could send unseen. Load
 // puts a report into the editor, in the editor's own unit.
 template<typename Editor, typename Reported = int>
@@ -121,8 +135,25 @@ private:
     // report, and after a step of the user back to what the editor was given.
     void offer()
     {
-        if (m_opened && m_reported && !m_taken && untouched())
+        if (!m_opened || !m_reported || m_taken)
+            return;
+        if (untouched())
             load();
+        else if (holdsReport())
+            followFromHere();
+    }
+    // Whether the editor holds what loading the report would give it, as far as its limits
+    // allow. The report is tried out unseen: the editor is told nothing, and holds the user's
+    // value again after it.
+    bool holdsReport()
+    {
+        const auto shown = m_editor.value();
+        const QSignalBlocker unseen(&m_editor);
+        m_load(m_editor, *m_reported);
+        if (m_editor.value() == shown)
+            return true;
+        m_editor.setValue(settableValue(shown));
+        return false;
     }
     // The editor holds the report as far as its limits allow; what it holds is what a report
     // left there, to tell the user's steps from it.

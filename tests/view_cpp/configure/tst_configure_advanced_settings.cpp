@@ -1091,10 +1091,18 @@ void TestConfigureAdvancedSettings::openDurationEditorTakesTheFirstReport_data()
     QTest::addColumn<int>("steppedMinutes");
     // Reported to an untouched editor: its upper limit, in the report's unit.
     QTest::addColumn<int>("followed");
-    QTest::newRow("fan runtime") << "fan" << 30 << 30 << 90 << 180;
-    QTest::newRow("cleanup interval in hours") << "cleanup" << 20 << 1200 << 1800 << 1500;
-    QTest::newRow("tank auto-emptying interval") << "tank" << 120 << 120 << 180 << 480;
-    QTest::newRow("external switch bath time") << "external switch" << 30 << 30 << 90 << 1440;
+    // Reported while the editor holds the user's step, and held after a step back.
+    QTest::addColumn<int>("later");
+    QTest::addColumn<int>("steppedBackMinutes");
+    QTest::newRow("fan runtime") << "fan" << 30 << 30 << 90 << 180 << 60 << 60;
+    QTest::newRow("cleanup interval in hours")
+        << "cleanup" << 20 << 1200 << 1800 << 1500 << 40 << 2400;
+    QTest::newRow("tank auto-emptying interval")
+        << "tank" << 120 << 120 << 180 << 480 << 240 << 240;
+    QTest::newRow("external switch bath time")
+        << "external switch" << 30 << 30 << 90 << 1440 << 60 << 60;
+    // Another panel saved what this one was stepped to: the step back steps from it.
+    QTest::newRow("tank, a report of the step") << "tank" << 120 << 120 << 180 << 480 << 180 << 120;
 }
 
 void TestConfigureAdvancedSettings::openDurationEditorTakesTheFirstReport()
@@ -1104,6 +1112,8 @@ void TestConfigureAdvancedSettings::openDurationEditorTakesTheFirstReport()
     QFETCH(int, heldMinutes);
     QFETCH(int, steppedMinutes);
     QFETCH(int, followed);
+    QFETCH(int, later);
+    QFETCH(int, steppedBackMinutes);
     const DurationScreen duration = durationScreen(screen);
 
     // Opened before the sauna reported: "--" and nothing to save, until the report arrives.
@@ -1130,12 +1140,12 @@ void TestConfigureAdvancedSettings::openDurationEditorTakesTheFirstReport()
     // Opened after a report and stepped: the user's value stands against the next report.
     duration.open();
     duration.editor->onDurationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_increase);
-    duration.report(report * 2);
+    duration.report(later);
     QCOMPARE(duration.editor->valueInMinutes(), steppedMinutes);
     // Stepped back, it is untouched again and takes that report at once.
     duration.editor->onDurationChangeRequested(TimeEditTypes::E_hour, TimeEditTypes::E_decrease);
     QCoreApplication::sendPostedEvents();
-    QCOMPARE(duration.editor->valueInMinutes(), heldMinutes * 2);
+    QCOMPARE(duration.editor->valueInMinutes(), steppedBackMinutes);
 }
 
 void TestConfigureAdvancedSettings::reportedDurationsShowAsReportedAndOpenWithinTheLimits_data()

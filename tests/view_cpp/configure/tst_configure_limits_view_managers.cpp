@@ -441,12 +441,20 @@ private slots:
         QTest::addColumn<qint64>("stepped");
         // Held after a report of report + 9 reached the untouched editor.
         QTest::addColumn<qint64>("followed");
-        QTest::newRow("water temperature limit") << int(ConfigureTypes::E_waterTempLimit) << 945
-                                                 << qint64(945) << qint64(954) << qint64(954);
-        QTest::newRow("max water fill time")
-            << 5 << 754 << qint64(754000) << qint64(814000) << qint64(763000);
+        // Reported while the editor holds the user's step, and held after a step back.
+        QTest::addColumn<int>("later");
+        QTest::addColumn<qint64>("steppedBack");
+        QTest::newRow("water temperature limit")
+            << int(ConfigureTypes::E_waterTempLimit) << 945 << qint64(945) << qint64(954)
+            << qint64(954) << 963 << qint64(963);
+        QTest::newRow("max water fill time") << 5 << 754 << qint64(754000) << qint64(814000)
+                                             << qint64(763000) << 772 << qint64(772000);
         QTest::newRow("overheating") << int(ConfigureTypes::E_overheating) << 720 << qint64(720)
-                                     << qint64(729) << qint64(729);
+                                     << qint64(729) << qint64(729) << 738 << qint64(738);
+        // Another panel saved what this one was stepped to: the step back steps from it.
+        QTest::newRow("water temperature limit, a report of the step")
+            << int(ConfigureTypes::E_waterTempLimit) << 945 << qint64(945) << qint64(954)
+            << qint64(954) << 954 << qint64(945);
     }
 
     void openEditorTakesTheFirstReport()
@@ -456,6 +464,8 @@ private slots:
         QFETCH(qint64, held);
         QFETCH(qint64, stepped);
         QFETCH(qint64, followed);
+        QFETCH(int, later);
+        QFETCH(qint64, steppedBack);
         ConfigureLimitsViewManager manager(nullptr);
         manager.onSaunaMasterProductChanged(MasterFuncDescTypes::E_sauna);
         manager.onSaunaMasterFuncDescChanged(flags(true, true, true));
@@ -509,7 +519,7 @@ private slots:
                                                                      TimeEditTypes::E_increase);
         else
             temperature->onChangeTemperatureValueRequested(DataProviderTypes::E_stepper_increase);
-        sendReport(report + 18);
+        sendReport(later);
         QCOMPARE(value(), std::optional<qint64>(stepped));
         // Stepped back, it is untouched again and takes that report at once.
         if (entry == 5)
@@ -518,7 +528,7 @@ private slots:
         else
             temperature->onChangeTemperatureValueRequested(DataProviderTypes::E_stepper_decrease);
         QCoreApplication::sendPostedEvents();
-        QCOMPARE(value(), std::optional<qint64>(entry == 5 ? (report + 18) * 1000 : report + 18));
+        QCOMPARE(value(), std::optional<qint64>(steppedBack));
     }
 
     void tankFillTimeOpensWithinTheProductsLimits_data()
