@@ -492,6 +492,8 @@ private slots:
             << "second,own,other" << false << QStringList{"Gamma 0", "Eta 1", "Gamma 2"} << false;
         QTest::newRow("another after the window by the clock, before its timer")
             << "own,clock,other,later" << false << once << false;
+        QTest::newRow("another item, then own echo after the window by the clock: nothing")
+            << "other,clock,own,later" << false << once << false;
         QTest::newRow("the timer before the clock: the echo still counts")
             << "other,early,own,later" << false << once << false;
     }
@@ -896,6 +898,8 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<quint32>("expectedId"); // 0: saved without a question
         QTest::addColumn<QStringList>("arguments");
+        // Another program of the favorite, in a slot before it, that keeps out of the window.
+        QTest::addColumn<bool>("keptOutBefore");
         const int yes = signalInterface::UserMessageTypes::E_answerYes;
         const int no = signalInterface::UserMessageTypes::E_answerNo;
         const int save = 0;
@@ -904,26 +908,33 @@ private slots:
         const QString window = QStringLiteral("10:00 - 18:00");
         const QStringList heatingInWindow{QStringLiteral("17:54 - 19:31"), window};
         // 94 °C takes 37 minutes: the heating starts at 17:54.
-        QTest::newRow("raised into the window, yes")
-            << QTime(18, 31) << true << 3 << 846u << save << yes << 0x2021u << heatingInWindow;
-        QTest::newRow("raised into the window, no")
-            << QTime(18, 31) << true << 3 << 846u << save << no << 0x2021u << heatingInWindow;
+        QTest::newRow("raised into the window, yes") << QTime(18, 31) << true << 3 << 846u << save
+                                                     << yes << 0x2021u << heatingInWindow << false;
+        QTest::newRow("raised into the window, no") << QTime(18, 31) << true << 3 << 846u << save
+                                                    << no << 0x2021u << heatingInWindow << false;
         QTest::newRow("raised into the window by Back's save, yes")
-            << QTime(18, 31) << true << 3 << 846u << back << yes << 0x2021u << heatingInWindow;
+            << QTime(18, 31) << true << 3 << 846u << back << yes << 0x2021u << heatingInWindow
+            << false;
         QTest::newRow("raised into the window by Back's save, no")
-            << QTime(18, 31) << true << 3 << 846u << back << no << 0x2021u << heatingInWindow;
+            << QTime(18, 31) << true << 3 << 846u << back << no << 0x2021u << heatingInWindow
+            << false;
         QTest::newRow("raised into the window by an overwrite, yes")
-            << QTime(18, 31) << true << 3 << 846u << overwrite << yes << 0x2021u << heatingInWindow;
+            << QTime(18, 31) << true << 3 << 846u << overwrite << yes << 0x2021u << heatingInWindow
+            << false;
         QTest::newRow("raised into the window by an overwrite, no")
-            << QTime(18, 31) << true << 3 << 846u << overwrite << no << 0x2021u << heatingInWindow;
+            << QTime(18, 31) << true << 3 << 846u << overwrite << no << 0x2021u << heatingInWindow
+            << false;
         // 82 °C: 31 minutes, from 18:00 as the window ends.
         QTest::newRow("raised to the window's end")
-            << QTime(18, 31) << true << 3 << 738u << save << -1 << 0u << QStringList();
+            << QTime(18, 31) << true << 3 << 738u << save << -1 << 0u << QStringList() << false;
         QTest::newRow("a program starting in the window")
             << QTime(12, 0) << false << 3 << 738u << save << yes << 0x2020u
-            << QStringList{QStringLiteral("12:00 - 13:00"), window};
+            << QStringList{QStringLiteral("12:00 - 13:00"), window} << false;
+        QTest::newRow("raised into the window for its second program")
+            << QTime(18, 31) << true << 3 << 846u << save << yes << 0x2021u << heatingInWindow
+            << true;
         QTest::newRow("a program of another favorite")
-            << QTime(18, 31) << true << 4 << 846u << save << -1 << 0u << QStringList();
+            << QTime(18, 31) << true << 4 << 846u << save << -1 << 0u << QStringList() << false;
     }
 
     void aFavoriteSaveAsksBeforeAProgramMeetsTheNotAllowedWindow()
@@ -936,6 +947,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(quint32, expectedId);
         QFETCH(QStringList, arguments);
+        QFETCH(bool, keptOutBefore);
         FavoritesTab tab;
         emit tab.bridge.saunaFavoritesPostChanged(favoritePost(4, QStringLiteral("Morning")));
         emit tab.bridge.saunaNotAllowedStartEnableChanged(true);
@@ -950,6 +962,14 @@ private slots:
         tuesdays.duration = 60;
         tuesdays.favorite = favorite;
         QVERIFY(tab.calendar.storeProgram(tuesdays));
+        if (keptOutBefore) {
+            // Ready at 21:00: the heating starts at 20:23.
+            CalendarProgram evenings = tuesdays;
+            evenings.index = 2;
+            evenings.start.setTime(QTime(21, 0));
+            evenings.favorite = 3;
+            QVERIFY(tab.calendar.storeProgram(evenings));
+        }
         // The controller the favorite is saved from.
         QObject *saver = way == 2 ? static_cast<QObject *>(&tab.overview) : &tab.favorites;
         QSignalSpy updates(saver, SIGNAL(favoriteUpdateRequested(
