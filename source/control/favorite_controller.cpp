@@ -32,8 +32,9 @@ FavoriteController::FavoriteController(QObject *parent)
           *m_temperatureManager, *m_humidityManager, [this] { return m_saunaControlsHumidity; },
           this))
     , m_auxiliaryRelaysModel(new view::ListModel(view::ToggleStandardItem::roleNames(), this))
-    , m_deleteCallback(this, &FavoriteController::onDeleteAnswered)
-    , m_saveChangesCallback(this, &FavoriteController::onSaveChangesAnswered)
+    , m_deleteCallback(this, &FavoriteController::onDeleteAnswered, &FavoriteController::holds)
+    , m_saveChangesCallback(this, &FavoriteController::onSaveChangesAnswered,
+                            &FavoriteController::holds)
 {
     AuxiliaryRelayTypes::makeDefaultAuxiliaryRelayPosts(m_relays);
     // A favorite may leave the bath time at 0; the sauna's limit replaces the default upper one.
@@ -129,12 +130,13 @@ void FavoriteController::onFavoriteEditSaveActivated()
 
 void FavoriteController::onDeleteFavoriteRequested()
 {
-    if (!m_editing || m_deletePending)
+    if (!m_editing)
         return;
-    FavoritesPost deletion = m_favorites[m_edited.index];
+    const FavoritesPost &stored = m_favorites[m_edited.index];
+    FavoritesPost deletion = stored;
     deletion.inUse = false;
-    m_deletePending = true;
-    m_deleteCallback.setArgument(deletion);
+    if (!m_deleteCallback.ask(deletion, stored))
+        return;
     emit panelUserMessageIssued(
         details::questionMessage(details::panelMessageId::confirmFavoriteDelete),
         &m_deleteCallback);
@@ -223,10 +225,8 @@ void FavoriteController::onFavoriteEditCancelRequested()
         endEdit();
         return;
     }
-    if (m_saveChangesPending)
+    if (!m_saveChangesCallback.ask(edited, m_favorites[edited.index]))
         return;
-    m_saveChangesPending = true;
-    m_saveChangesCallback.setArgument(edited);
     emit panelUserMessageIssued(
         details::questionMessage(details::panelMessageId::saveChangedFavorite, {edited.name}),
         &m_saveChangesCallback);
@@ -327,7 +327,6 @@ void FavoriteController::onLanguageChanged(::signalInterface::LanguageTypes::Lan
 
 void FavoriteController::onDeleteAnswered(const Answer &answer, const FavoritesPost &favorite)
 {
-    m_deletePending = false;
     if (answer != signalInterface::UserMessageTypes::E_answerYes)
         return;
     if (m_editing && m_edited.index == favorite.index)
@@ -338,10 +337,7 @@ void FavoriteController::onDeleteAnswered(const Answer &answer, const FavoritesP
 
 void FavoriteController::onSaveChangesAnswered(const Answer &answer, const FavoritesPost &favorite)
 {
-    m_saveChangesPending = false;
-    // A favorite deleted meanwhile is not brought back by the answer.
-    if (answer == signalInterface::UserMessageTypes::E_answerYes &&
-        m_favorites[favorite.index].inUse) {
+    if (answer == signalInterface::UserMessageTypes::E_answerYes) {
         // Saved as Save saves it: asked about first where Save asks.
         saveChecked(favorite);
         return;

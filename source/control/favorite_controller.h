@@ -3,7 +3,6 @@
 #include "control/details/favorite_controller_base.h"
 #include "signal_interface/language_types.h"
 #include "signal_interface/master_func_desc_types.h"
-#include "view_cpp/user_message_callback1.h"
 
 #include <QList>
 #include <QObject>
@@ -130,11 +129,8 @@ private:
     // Keeps the temperature and the humidity of the favorite within the limit tables.
     details::TemperatureHumidityPair *m_targetPair;
     view::ListModel *m_auxiliaryRelaysModel;
-    view::message::UserMessageCallback1<FavoriteController, FavoritesPost> m_deleteCallback;
-    view::message::UserMessageCallback1<FavoriteController, FavoritesPost> m_saveChangesCallback;
-    // The stored favorite stays the one acted on until the question is answered.
-    bool m_deletePending = false;
-    bool m_saveChangesPending = false;
+    details::SlotQuestion<FavoriteController, FavoritesPost> m_deleteCallback;
+    details::SlotQuestion<FavoriteController, FavoritesPost> m_saveChangesCallback;
 
     QList<signalInterface::AuxiliaryRelayTypes::AuxiliaryRelayPost> m_relays;
     bool m_editing = false;

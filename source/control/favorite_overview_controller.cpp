@@ -11,17 +11,16 @@ namespace control {
 FavoriteOverviewController::FavoriteOverviewController(QObject *parent)
     : FavoriteControllerBase(parent)
     , m_favoritesModel(new view::ListModel(view::RowItemBase::roleNames(), this))
-    , m_overwriteCallback(this, &FavoriteOverviewController::onOverwriteAnswered)
+    , m_overwriteCallback(this, &FavoriteOverviewController::onOverwriteAnswered,
+                          &FavoriteOverviewController::holds,
+                          &FavoriteOverviewController::answerDropped)
     , m_savedWatch(
           this,
           [](const FavoritesPost &reported, const FavoritesPost &requested) {
               return reported == requested;
           },
           [this](const FavoritesPost &favorite) { create(favorite); },
-          [this](const FavoritesPost &) {
-              emit panelUserMessageIssued(
-                  details::infoMessage(details::panelMessageId::favoriteEditedElsewhere), nullptr);
-          })
+          [this](const FavoritesPost &) { tellEditedElsewhere(); })
 {
     m_current.inUse = true;
 }
@@ -82,11 +81,9 @@ void FavoriteOverviewController::onFavoriteNameEntered(const QString &name)
     for (const FavoritesPost &existing : m_favorites) {
         if (!existing.inUse || existing.name != trimmed)
             continue;
-        if (m_overwritePending)
-            return;
         favorite.index = existing.index;
-        m_overwritePending = true;
-        m_overwriteCallback.setArgument(favorite);
+        if (!m_overwriteCallback.ask(favorite, existing))
+            return;
         emit panelUserMessageIssued(
             details::questionMessage(details::panelMessageId::overwriteFavorite, {trimmed}),
             &m_overwriteCallback);
@@ -170,9 +167,19 @@ void FavoriteOverviewController::onSaunaAuxRelaySettingChanged(
 void FavoriteOverviewController::onOverwriteAnswered(const Answer &answer,
                                                      const FavoritesPost &favorite)
 {
-    m_overwritePending = false;
     if (answer == signalInterface::UserMessageTypes::E_answerYes)
         saveChecked(favorite);
+}
+
+void FavoriteOverviewController::answerDropped()
+{
+    tellEditedElsewhere();
+}
+
+void FavoriteOverviewController::tellEditedElsewhere()
+{
+    emit panelUserMessageIssued(
+        details::infoMessage(details::panelMessageId::favoriteEditedElsewhere), nullptr);
 }
 
 void FavoriteOverviewController::saveConfirmed(const FavoritesPost &favorite)

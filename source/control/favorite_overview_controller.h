@@ -2,7 +2,6 @@
 
 #include "control/details/created_item_watch.h"
 #include "control/details/favorite_controller_base.h"
-#include "view_cpp/user_message_callback1.h"
 
 #include <QList>
 #include <QObject>
@@ -76,6 +75,9 @@ public slots:
 
 private:
     void onOverwriteAnswered(const Answer &answer, const FavoritesPost &favorite);
+    // Nobody here was told of the change that left the question's Yes undone: told now.
+    void answerDropped() override;
+    void tellEditedElsewhere();
     // Overwrites the favorite of the same name and watches it in its slot.
     void saveConfirmed(const FavoritesPost &favorite) override;
     // Requests the favorite in the first free slot and watches it there, or tells that no slot
@@ -86,10 +88,7 @@ private:
     void setReported(bool &reported, bool value);
 
     view::ListModel *m_favoritesModel;
-    view::message::UserMessageCallback1<FavoriteOverviewController, FavoritesPost>
-        m_overwriteCallback;
-    // The stored favorite stays the one acted on until the question is answered.
-    bool m_overwritePending = false;
+    details::SlotQuestion<FavoriteOverviewController, FavoritesPost> m_overwriteCallback;
     bool m_awaitingName = false;
 
     FavoritesPost m_current;

@@ -804,62 +804,101 @@ private slots:
             QCOMPARE(messages.at(0).at(0).value<UserMessage>().id, 0x2003u);
     }
 
-    // Two panels save the stored Monday program within one round trip, and the sauna keeps the
-    // save it took last. This panel saves an "edit" (18:01), confirms a "delete" or clears the
-    // calendar ("clear"); the reports come in the order the sauna took the requests: "own" is this
-    // panel's echo, "other" an edit made at the other panel (standby instead of a bath). The
-    // other panel's change right after the echo replaced this one, and the user is told; one
-    // before it was replaced by this one. With no echo in the window ("later": it ends), this
-    // request or its echo was lost and the slot holds the other panel's: the user is told.
-    // Nothing is saved again, and only the editor of weekday programs tells.
+    // Two panels save the stored Monday (or date) program within one round trip, and the sauna
+    // keeps the save it took last. This panel saves an "edit" (18:01), asks to delete it
+    // ("delete?") and answers "yes", or clears the calendar ("clear"); the reports come in the
+    // order the sauna took the requests: "own" is this panel's echo, "other" an edit made at the
+    // other panel (standby instead of a bath). The other panel's change right after the echo
+    // replaced this one, and the user is told; one before it was replaced by this one. With no
+    // echo in the window ("later": it ends), this request or its echo was lost and the slot holds
+    // the other panel's: the user is told. Nothing is saved again, and only the editor of the
+    // program's kind tells. A question left open ("delete?", "back?" after the edit, "save?" into
+    // the not-allowed window) and answered "yes" after the other panel's change, or after its
+    // delete ("gone") and a "new" program saved there, sends nothing: the editor stays as the
+    // change left it.
     void aProgramChangedAtOnceWithAnotherPanelIsTold_data()
     {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<bool>("told");
-        QTest::newRow("edit, another edit right after") << "edit,own,other" << true;
-        QTest::newRow("edit, another edit before") << "edit,other,own" << false;
-        QTest::newRow("edit, another edit, echo lost") << "edit,other,later" << true;
-        QTest::newRow("delete, edited right after") << "delete,own,other" << true;
-        QTest::newRow("delete, edited before") << "delete,other,own" << false;
-        QTest::newRow("calendar cleared, edited right after") << "clear,own,other" << true;
+        QTest::addColumn<int>("sent");
+        QTest::addColumn<bool>("editing"); // the editor open on the other panel's program
+        QTest::addColumn<bool>("datePrograms");
+        QTest::newRow("edit, another edit right after")
+            << "edit,own,other" << true << 1 << false << false;
+        QTest::newRow("edit, another edit before")
+            << "edit,other,own" << false << 1 << false << false;
+        QTest::newRow("edit, another edit, echo lost")
+            << "edit,other,later" << true << 1 << false << false;
+        QTest::newRow("delete, edited right after")
+            << "delete?,yes,own,other" << true << 1 << false << false;
+        QTest::newRow("delete, edited before")
+            << "delete?,yes,other,own" << false << 1 << false << false;
+        QTest::newRow("calendar cleared, edited right after")
+            << "clear,own,other" << true << 1 << false << false;
+        QTest::newRow("a date program: edit, another edit right after")
+            << "edit,own,other" << true << 1 << false << true;
+        QTest::newRow("delete asked, deleted and another saved there, yes")
+            << "delete?,gone,new,yes" << true << 0 << false << false;
+        QTest::newRow("delete asked, edited, yes")
+            << "delete?,other,yes" << true << 0 << true << false;
+        QTest::newRow("save changes asked, edited, yes")
+            << "back?,other,yes" << true << 0 << true << false;
+        QTest::newRow("not-allowed start asked, edited, yes")
+            << "save?,other,yes" << true << 0 << true << false;
     }
 
     void aProgramChangedAtOnceWithAnotherPanelIsTold()
     {
         QFETCH(QString, steps);
         QFETCH(bool, told);
+        QFETCH(int, sent);
+        QFETCH(bool, editing);
+        QFETCH(bool, datePrograms);
         CalendarTab tab;
         tab.setNow(wall(2024, 5, 10, 10, 0));
         qint64 now = 1000;
         tab.provider.setMonotonicClock([&now] { return now; });
-        const CalendarProgram stored = weekdayProgram(0, wall(2024, 5, 13, 18, 0));
+        using Editor = control::details::CalendarProgramSettingsControllerBase;
+        Editor &editor = datePrograms ? static_cast<Editor &>(tab.dateProgram) : tab.weekdayProgram;
+        Editor &otherEditor =
+            datePrograms ? static_cast<Editor &>(tab.weekdayProgram) : tab.dateProgram;
+        const QDateTime start = datePrograms ? wall(2024, 5, 20, 18, 0) : wall(2024, 5, 13, 18, 0);
+        const CalendarProgram stored =
+            datePrograms ? dateProgram(0, start) : weekdayProgram(0, start);
         emit tab.bridge.saunaCalendarProgramChanged(stored);
-        QSignalSpy requests(
-            &tab.weekdayProgram,
-            &control::CalendarWeekdayProgramController::calendarProgramChangeRequested);
+        QSignalSpy requests(&editor, &Editor::calendarProgramChangeRequested);
         QSignalSpy cleared(&tab.queue,
                            &control::CalendarQueueController::calendarProgramChangeRequested);
-        QSignalSpy messages(&tab.weekdayProgram,
-                            &control::CalendarWeekdayProgramController::panelUserMessageIssued);
-        QSignalSpy dateMessages(&tab.dateProgram,
-                                &control::CalendarDateProgramController::panelUserMessageIssued);
+        QSignalSpy messages(&editor, &Editor::panelUserMessageIssued);
+        QSignalSpy otherMessages(&otherEditor, &Editor::panelUserMessageIssued);
         QSignalSpy questions(&tab.queue, &control::CalendarQueueController::panelUserMessageIssued);
         CalendarProgram other = stored;
         other.standby = true;
+        CalendarProgram gone(0);
+        gone.weekday = stored.weekday;
         for (const QString &step : steps.split(QLatin1Char(','))) {
-            if (step == QLatin1String("edit") || step == QLatin1String("delete")) {
-                emit tab.weekdayOverview.calendarProgramEditActivated(stored);
-                if (step == QLatin1String("edit")) {
-                    tab.weekdayProgram.readyAtManager()->setValue(wall(2024, 5, 13, 18, 1));
-                    tab.weekdayProgram.onActivationTimeCommit();
-                    tab.weekdayProgram.onCalendarProgramSettingsEditSaveRequested();
-                } else {
-                    tab.weekdayProgram.onCalendarProgramSettingsEditDeleteRequested();
-                    QCOMPARE(messages.size(), 1);
-                    messages.takeFirst().at(1).value<UserMessageAction *>()->execute(
-                        signalInterface::UserMessageTypes::E_answerYes);
+            if (step == QLatin1String("edit") || step.endsWith(QLatin1Char('?'))) {
+                if (step == QLatin1String("save?")) {
+                    emit tab.bridge.saunaNotAllowedStartEnableChanged(true);
+                    emit tab.bridge.saunaNotAllowedStartFromTimeChanged(QTime(17, 0));
+                    emit tab.bridge.saunaNotAllowedStartUntilTimeChanged(QTime(23, 0));
                 }
-                QCOMPARE(requests.size(), 1);
+                editor.onCalendarProgramEditActivated(stored);
+                if (step == QLatin1String("edit") || step == QLatin1String("back?")) {
+                    editor.readyAtManager()->setValue(start.addSecs(60));
+                    editor.onActivationTimeCommit();
+                }
+                if (step == QLatin1String("delete?"))
+                    editor.onCalendarProgramSettingsEditDeleteRequested();
+                else if (step == QLatin1String("back?"))
+                    editor.onCalendarProgramSettingsEditBackRequested();
+                else
+                    editor.onCalendarProgramSettingsEditSaveRequested();
+                QCOMPARE(requests.size(), step == QLatin1String("edit") ? 1 : 0);
+            } else if (step == QLatin1String("yes")) {
+                QVERIFY(!messages.isEmpty());
+                messages.takeFirst().at(1).value<UserMessageAction *>()->execute(
+                    signalInterface::UserMessageTypes::E_answerYes);
             } else if (step == QLatin1String("clear")) {
                 tab.queue.onClearCalendarRequested();
                 QCOMPARE(questions.size(), 1);
@@ -871,16 +910,22 @@ private slots:
             } else {
                 const QSignalSpy &asked = requests.isEmpty() ? cleared : requests;
                 emit tab.bridge.saunaCalendarProgramChanged(
-                    step == QLatin1String("own") ? asked.at(0).at(0).value<CalendarProgram>()
-                                                 : other);
+                    step == QLatin1String("own")    ? asked.at(0).at(0).value<CalendarProgram>()
+                    : step == QLatin1String("gone") ? gone
+                    : step == QLatin1String("new")  ? weekdayProgram(0, wall(2024, 5, 14, 7, 0))
+                                                    : other);
             }
         }
 
-        QCOMPARE(requests.size() + cleared.size(), 1);
+        QCOMPARE(requests.size() + cleared.size(), sent);
         QCOMPARE(messages.size(), told ? 1 : 0);
         if (told)
-            QCOMPARE(messages.at(0).at(0).value<UserMessage>().id, 0x200fu);
-        QCOMPARE(dateMessages.size(), 0);
+            QCOMPARE(messages.at(0).at(0).value<UserMessage>().id,
+                     datePrograms ? 0x2010u : 0x200fu);
+        QCOMPARE(otherMessages.size(), 0);
+        QCOMPARE(editor.editing(), editing);
+        if (editing)
+            QCOMPARE(editor.editedProgram(), other);
     }
 
     void saveQuestionsComeBeforeTheRequest_data()

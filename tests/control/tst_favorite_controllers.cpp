@@ -492,6 +492,8 @@ private slots:
             << "second,own,other" << false << QStringList{"Gamma 0", "Eta 1", "Gamma 2"} << false;
         QTest::newRow("another after the window by the clock, before its timer")
             << "own,clock,other,later" << false << once << false;
+        QTest::newRow("another item, then own echo after the window by the clock: nothing")
+            << "other,clock,own,later" << false << once << false;
         QTest::newRow("the timer before the clock: the echo still counts")
             << "other,early,own,later" << false << once << false;
     }
@@ -560,31 +562,51 @@ private slots:
     }
 
     // Two panels save the stored favorite within one round trip, and the sauna keeps the save it
-    // took last. This panel saves an "edit" or confirms a "delete"; the reports come in the order
-    // the sauna took the requests: "own" is this panel's echo, "other" an edit made at the other
-    // panel and "gone" a delete made there. The other panel's change right after the echo replaced
-    // this one, and the user is told; one before it was replaced by this one. A change reported
-    // later ("later": the window ends) is no collision; with no echo in the window, this request
-    // or its echo was lost and the slot holds the other panel's: the user is told. Nothing is
-    // saved again.
+    // took last. This panel saves an "edit" (a new name) or asks to delete it ("delete?") and
+    // answers "yes"; the reports come in the order the sauna took the requests: "own" is this
+    // panel's echo, "other" an edit made at the other panel and "gone" a delete made there. The
+    // other panel's change right after the echo replaced this one, and the user is told; one
+    // before it was replaced by this one. A change reported later ("later": the window ends) is
+    // no collision; with no echo in the window, this request or its echo was lost and the slot
+    // holds the other panel's: the user is told. Nothing is saved again. A question left open
+    // ("delete?", "back?" after the new name, "save?" of it with a program in the not-allowed
+    // window, "overwrite?" from the list) and answered "yes" after the other panel's change, or
+    // after its delete and a "new" favorite saved there, sends nothing: the editor stays as the
+    // change left it, and the list's user is told.
     void aFavoriteChangedAtOnceWithAnotherPanelIsTold_data()
     {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<bool>("told");
-        QTest::newRow("edit, another edit right after") << "edit,own,other" << true;
-        QTest::newRow("edit, deleted right after") << "edit,own,gone" << true;
-        QTest::newRow("edit, another edit before") << "edit,other,own" << false;
-        QTest::newRow("edit, another edit later") << "edit,own,later,other" << false;
-        QTest::newRow("edit, another edit, echo lost") << "edit,other,later" << true;
-        QTest::newRow("delete, edited right after") << "delete,own,other" << true;
-        QTest::newRow("delete, edited before") << "delete,other,own" << false;
-        QTest::newRow("delete, edited later") << "delete,own,later,other" << false;
+        QTest::addColumn<int>("sent");
+        QTest::addColumn<bool>("editing"); // the editor open on the other panel's favorite
+        QTest::newRow("edit, another edit right after") << "edit,own,other" << true << 1 << false;
+        QTest::newRow("edit, deleted right after") << "edit,own,gone" << true << 1 << false;
+        QTest::newRow("edit, another edit before") << "edit,other,own" << false << 1 << false;
+        QTest::newRow("edit, another edit later") << "edit,own,later,other" << false << 1 << false;
+        QTest::newRow("edit, another edit, echo lost") << "edit,other,later" << true << 1 << false;
+        QTest::newRow("delete, edited right after")
+            << "delete?,yes,own,other" << true << 1 << false;
+        QTest::newRow("delete, edited before") << "delete?,yes,other,own" << false << 1 << false;
+        QTest::newRow("delete, edited later")
+            << "delete?,yes,own,later,other" << false << 1 << false;
+        QTest::newRow("delete asked, deleted and another saved there, yes")
+            << "delete?,gone,new,yes" << true << 0 << false;
+        QTest::newRow("delete asked, edited, yes") << "delete?,other,yes" << true << 0 << true;
+        QTest::newRow("save changes asked, deleted and another saved there, yes")
+            << "back?,gone,new,yes" << true << 0 << false;
+        QTest::newRow("save changes asked, edited, yes") << "back?,other,yes" << true << 0 << true;
+        QTest::newRow("not-allowed start asked, edited, yes")
+            << "save?,other,yes" << true << 0 << true;
+        QTest::newRow("overwrite asked, edited, yes")
+            << "overwrite?,other,yes" << true << 0 << false;
     }
 
     void aFavoriteChangedAtOnceWithAnotherPanelIsTold()
     {
         QFETCH(QString, steps);
         QFETCH(bool, told);
+        QFETCH(int, sent);
+        QFETCH(bool, editing);
         FavoritesTab tab;
         qint64 now = 1000;
         tab.overview.setMonotonicClock([&now] { return now; });
@@ -594,38 +616,63 @@ private slots:
         QSignalSpy messages(&tab.overview,
                             &control::FavoriteOverviewController::panelUserMessageIssued);
         QSignalSpy questions(&tab.favorites, &control::FavoriteController::panelUserMessageIssued);
-        FavoritesPost other = favoritePost(3, QStringLiteral("Evening"));
+        FavoritesPost other = favoritePost(3, QStringLiteral("Other"));
         other.temperature = 900;
         FavoritesPost gone = other;
         gone.inUse = false;
         for (const QString &step : steps.split(QLatin1Char(','))) {
-            if (step == QLatin1String("edit") || step == QLatin1String("delete")) {
+            if (step == QLatin1String("save?")) {
+                // A program of the favorite that starts in the not-allowed window.
+                emit tab.bridge.saunaNotAllowedStartEnableChanged(true);
+                emit tab.bridge.saunaNotAllowedStartFromTimeChanged(QTime(10, 0));
+                emit tab.bridge.saunaNotAllowedStartUntilTimeChanged(QTime(18, 0));
+                CalendarProgram noon(7);
+                noon.inUse = true;
+                noon.start = QDateTime(QDate(2024, 5, 7), QTime(12, 0), Qt::UTC);
+                noon.favorite = 3;
+                QVERIFY(tab.calendar.storeProgram(noon));
+            }
+            if (step == QLatin1String("overwrite?")) {
+                tab.overview.onSaveFavoriteRequested();
+                tab.overview.onFavoriteNameEntered(QStringLiteral("Evening"));
+            } else if (step == QLatin1String("edit") || step.endsWith(QLatin1Char('?'))) {
                 tab.favorites.onFavoriteEditActivated(3);
-                if (step == QLatin1String("edit")) {
-                    tab.favorites.onFavoriteNameEntered(QStringLiteral("Night"));
-                    tab.favorites.onFavoriteEditSaveActivated();
-                } else {
+                if (step == QLatin1String("delete?")) {
                     tab.favorites.onDeleteFavoriteRequested();
-                    QCOMPARE(questions.size(), 1);
-                    questions.at(0).at(1).value<UserMessageAction *>()->execute(
-                        signalInterface::UserMessageTypes::E_answerYes);
+                } else {
+                    tab.favorites.onFavoriteNameEntered(QStringLiteral("Night"));
+                    if (step == QLatin1String("back?"))
+                        tab.favorites.onFavoriteEditCancelRequested();
+                    else
+                        tab.favorites.onFavoriteEditSaveActivated();
                 }
-                QCOMPARE(requests.size(), 1);
+                QCOMPARE(requests.size(), step == QLatin1String("edit") ? 1 : 0);
+            } else if (step == QLatin1String("yes")) {
+                QSignalSpy &asked = questions.isEmpty() ? messages : questions;
+                QVERIFY(!asked.isEmpty());
+                asked.takeFirst().at(1).value<UserMessageAction *>()->execute(
+                    signalInterface::UserMessageTypes::E_answerYes);
             } else if (step == QLatin1String("later")) {
                 passCreatedItemWindow(tab.overview, now);
             } else {
+                QVERIFY(step != QLatin1String("own") || !requests.isEmpty());
                 emit tab.bridge.saunaFavoritesPostChanged(
                     step == QLatin1String("own")     ? requests.at(0).at(0).value<FavoritesPost>()
                     : step == QLatin1String("other") ? other
+                    : step == QLatin1String("new")   ? favoritePost(3, QStringLiteral("New"))
                                                      : gone);
             }
         }
 
-        QCOMPARE(requests.size(), 1);
-        QCOMPARE(created.size(), 0);
-        QCOMPARE(messages.size(), told ? 1 : 0);
-        if (told)
-            QCOMPARE(messages.at(0).at(0).value<UserMessage>().id, 0x2012u);
+        QCOMPARE(requests.size() + created.size(), sent);
+        QCOMPARE(messages.size() + questions.size(), told ? 1 : 0);
+        if (told) {
+            QSignalSpy &tells = messages.isEmpty() ? questions : messages;
+            QCOMPARE(tells.at(0).at(0).value<UserMessage>().id, 0x2012u);
+        }
+        QCOMPARE(tab.favorites.editing(), editing);
+        if (editing)
+            QCOMPARE(tab.favorites.name(), other.name);
     }
 
     // Until the sauna has told its target temperature and bath time, the current settings are
@@ -851,6 +898,8 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<quint32>("expectedId"); // 0: saved without a question
         QTest::addColumn<QStringList>("arguments");
+        // Another program of the favorite, in a slot before it, that keeps out of the window.
+        QTest::addColumn<bool>("keptOutBefore");
         const int yes = signalInterface::UserMessageTypes::E_answerYes;
         const int no = signalInterface::UserMessageTypes::E_answerNo;
         const int save = 0;
@@ -859,26 +908,33 @@ private slots:
         const QString window = QStringLiteral("10:00 - 18:00");
         const QStringList heatingInWindow{QStringLiteral("17:54 - 19:31"), window};
         // 94 °C takes 37 minutes: the heating starts at 17:54.
-        QTest::newRow("raised into the window, yes")
-            << QTime(18, 31) << true << 3 << 846u << save << yes << 0x2021u << heatingInWindow;
-        QTest::newRow("raised into the window, no")
-            << QTime(18, 31) << true << 3 << 846u << save << no << 0x2021u << heatingInWindow;
+        QTest::newRow("raised into the window, yes") << QTime(18, 31) << true << 3 << 846u << save
+                                                     << yes << 0x2021u << heatingInWindow << false;
+        QTest::newRow("raised into the window, no") << QTime(18, 31) << true << 3 << 846u << save
+                                                    << no << 0x2021u << heatingInWindow << false;
         QTest::newRow("raised into the window by Back's save, yes")
-            << QTime(18, 31) << true << 3 << 846u << back << yes << 0x2021u << heatingInWindow;
+            << QTime(18, 31) << true << 3 << 846u << back << yes << 0x2021u << heatingInWindow
+            << false;
         QTest::newRow("raised into the window by Back's save, no")
-            << QTime(18, 31) << true << 3 << 846u << back << no << 0x2021u << heatingInWindow;
+            << QTime(18, 31) << true << 3 << 846u << back << no << 0x2021u << heatingInWindow
+            << false;
         QTest::newRow("raised into the window by an overwrite, yes")
-            << QTime(18, 31) << true << 3 << 846u << overwrite << yes << 0x2021u << heatingInWindow;
+            << QTime(18, 31) << true << 3 << 846u << overwrite << yes << 0x2021u << heatingInWindow
+            << false;
         QTest::newRow("raised into the window by an overwrite, no")
-            << QTime(18, 31) << true << 3 << 846u << overwrite << no << 0x2021u << heatingInWindow;
+            << QTime(18, 31) << true << 3 << 846u << overwrite << no << 0x2021u << heatingInWindow
+            << false;
         // 82 °C: 31 minutes, from 18:00 as the window ends.
         QTest::newRow("raised to the window's end")
-            << QTime(18, 31) << true << 3 << 738u << save << -1 << 0u << QStringList();
+            << QTime(18, 31) << true << 3 << 738u << save << -1 << 0u << QStringList() << false;
         QTest::newRow("a program starting in the window")
             << QTime(12, 0) << false << 3 << 738u << save << yes << 0x2020u
-            << QStringList{QStringLiteral("12:00 - 13:00"), window};
+            << QStringList{QStringLiteral("12:00 - 13:00"), window} << false;
+        QTest::newRow("raised into the window for its second program")
+            << QTime(18, 31) << true << 3 << 846u << save << yes << 0x2021u << heatingInWindow
+            << true;
         QTest::newRow("a program of another favorite")
-            << QTime(18, 31) << true << 4 << 846u << save << -1 << 0u << QStringList();
+            << QTime(18, 31) << true << 4 << 846u << save << -1 << 0u << QStringList() << false;
     }
 
     void aFavoriteSaveAsksBeforeAProgramMeetsTheNotAllowedWindow()
@@ -891,6 +947,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(quint32, expectedId);
         QFETCH(QStringList, arguments);
+        QFETCH(bool, keptOutBefore);
         FavoritesTab tab;
         emit tab.bridge.saunaFavoritesPostChanged(favoritePost(4, QStringLiteral("Morning")));
         emit tab.bridge.saunaNotAllowedStartEnableChanged(true);
@@ -905,6 +962,14 @@ private slots:
         tuesdays.duration = 60;
         tuesdays.favorite = favorite;
         QVERIFY(tab.calendar.storeProgram(tuesdays));
+        if (keptOutBefore) {
+            // Ready at 21:00: the heating starts at 20:23.
+            CalendarProgram evenings = tuesdays;
+            evenings.index = 2;
+            evenings.start.setTime(QTime(21, 0));
+            evenings.favorite = 3;
+            QVERIFY(tab.calendar.storeProgram(evenings));
+        }
         // The controller the favorite is saved from.
         QObject *saver = way == 2 ? static_cast<QObject *>(&tab.overview) : &tab.favorites;
         QSignalSpy updates(saver, SIGNAL(favoriteUpdateRequested(

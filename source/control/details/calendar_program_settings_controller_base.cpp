@@ -54,6 +54,14 @@ QString humidityText(quint32 encoded)
     return QString::number(humidity.value) + LanguageSupport::humidityUnitText(humidity.unit);
 }
 
+// Whether two programs are the same but for their flag (wire field 11), which an open edit keeps as
+// it has it: a report that differs only there is no change of the program.
+bool sameButTheFlag(CalendarProgram first, const CalendarProgram &second)
+{
+    first.option11 = second.option11;
+    return first == second;
+}
+
 // A stop time that no bath can have reads "--" until the user sets one.
 QString stopAfterValueText(quint32 minutes)
 {
@@ -79,9 +87,12 @@ CalendarProgramSettingsControllerBase::CalendarProgramSettingsControllerBase(
           *m_customTemperatureManager, *m_customHumidityManager,
           [this] { return controlsHumidity(); }, this))
     , m_customStopAfterManager(new value::DurationManagerMostSignificantComponentHour(this))
-    , m_deleteCallback(this, &CalendarProgramSettingsControllerBase::onDeleteAnswered)
-    , m_saveCallback(this, &CalendarProgramSettingsControllerBase::onSaveAnswered)
-    , m_saveChangesCallback(this, &CalendarProgramSettingsControllerBase::onSaveChangesAnswered)
+    , m_deleteCallback(this, &CalendarProgramSettingsControllerBase::onDeleteAnswered,
+                       &CalendarProgramSettingsControllerBase::holds)
+    , m_saveCallback(this, &CalendarProgramSettingsControllerBase::onSaveAnswered,
+                     &CalendarProgramSettingsControllerBase::holds)
+    , m_saveChangesCallback(this, &CalendarProgramSettingsControllerBase::onSaveChangesAnswered,
+                            &CalendarProgramSettingsControllerBase::holds)
 {
     m_readyAtManager->setComponentWrap(true);
     m_customStopAfterManager->setLowerLimitInMinutes(1);
@@ -282,10 +293,8 @@ void CalendarProgramSettingsControllerBase::onCalendarProgramSettingsEditBackReq
         endEdit();
         return;
     }
-    if (m_saveChangesPending)
+    if (!m_saveChangesCallback.ask(m_edited, askedAbout()))
         return;
-    m_saveChangesPending = true;
-    m_saveChangesCallback.setArgument(m_edited);
     issueMessage(questionMessage(panelMessageId::saveChangedProgram,
                                  {m_dataProvider->programDescription(m_edited)}),
                  &m_saveChangesCallback);
@@ -301,13 +310,11 @@ void CalendarProgramSettingsControllerBase::onCalendarProgramSettingsEditDeleteR
         emit calendarProgramEditCompleted();
         return;
     }
-    if (m_deletePending)
-        return;
     CalendarProgram deletion(m_edited.index);
     deletion.inUse = false;
     deletion.weekday = m_edited.weekday;
-    m_deletePending = true;
-    m_deleteCallback.setArgument(deletion);
+    if (!m_deleteCallback.ask(deletion, askedAbout()))
+        return;
     issueMessage(questionMessage(panelMessageId::confirmDelete,
                                  {m_dataProvider->programDescription(m_original)}),
                  &m_deleteCallback);
@@ -327,10 +334,8 @@ void CalendarProgramSettingsControllerBase::onCalendarProgramSettingsEditSaveReq
     }
     UserMessage question;
     if (saveQuestion(program, question)) {
-        if (m_savePending)
+        if (!m_saveCallback.ask(program, askedAbout()))
             return;
-        m_savePending = true;
-        m_saveCallback.setArgument(program);
         issueMessage(question, &m_saveCallback);
         return;
     }
@@ -469,10 +474,9 @@ void CalendarProgramSettingsControllerBase::onSaunaCalendarProgramChanged(
     // The program's flag stays as this edit has it, so its own echo is no news.
     CalendarProgram reported = program;
     reported.option11 = m_edited.option11;
-    CalendarProgram known = m_original;
-    known.option11 = m_edited.option11;
+    const bool changed = !sameButTheFlag(program, m_original);
     m_original = program;
-    if (reported == known)
+    if (!changed)
         return;
     tellEditedElsewhere();
     if (!program.inUse) {
@@ -518,7 +522,6 @@ void CalendarProgramSettingsControllerBase::onLanguageChanged(
 void CalendarProgramSettingsControllerBase::onDeleteAnswered(const Answer &answer,
                                                              const CalendarProgram &program)
 {
-    m_deletePending = false;
     if (answer != signalInterface::UserMessageTypes::E_answerYes)
         return;
     if (m_editing && m_edited.index == program.index) {
@@ -532,7 +535,6 @@ void CalendarProgramSettingsControllerBase::onDeleteAnswered(const Answer &answe
 void CalendarProgramSettingsControllerBase::onSaveAnswered(const Answer &answer,
                                                            const CalendarProgram &program)
 {
-    m_savePending = false;
     if (answer != signalInterface::UserMessageTypes::E_answerYes)
         return;
     requestSave(answeredProgram(program));
@@ -541,7 +543,6 @@ void CalendarProgramSettingsControllerBase::onSaveAnswered(const Answer &answer,
 void CalendarProgramSettingsControllerBase::onSaveChangesAnswered(const Answer &answer,
                                                                   const CalendarProgram &program)
 {
-    m_saveChangesPending = false;
     const CalendarProgram asked = answeredProgram(program);
     // An edit that ended meanwhile (the program deleted elsewhere, the sauna replaced) stays
     // ended: the answer brings nothing back.
@@ -558,6 +559,20 @@ void CalendarProgramSettingsControllerBase::onSaveChangesAnswered(const Answer &
         refreshRows();
     }
     onCalendarProgramSettingsEditSaveRequested();
+}
+
+std::optional<CalendarProgram> CalendarProgramSettingsControllerBase::askedAbout() const
+{
+    if (m_newProgram)
+        return std::nullopt;
+    return m_dataProvider->program(static_cast<int>(m_edited.index));
+}
+
+bool CalendarProgramSettingsControllerBase::holds(const CalendarProgram &program) const
+{
+    const std::optional<CalendarProgram> held =
+        m_dataProvider->program(static_cast<int>(program.index));
+    return held && sameButTheFlag(*held, program);
 }
 
 CalendarProgram

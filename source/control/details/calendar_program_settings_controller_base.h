@@ -1,15 +1,17 @@
 #pragma once
 
+#include "control/details/panel_questions.h"
 #include "signal_interface/calendar_program.h"
 #include "signal_interface/language_types.h"
 #include "signal_interface/temperature_types.h"
 #include "signal_interface/user_message_action.h"
 #include "signal_interface/user_message_types.h"
-#include "view_cpp/user_message_callback1.h"
 
 #include <QDateTime>
 #include <QList>
 #include <QObject>
+
+#include <optional>
 
 namespace value {
 class DurationManagerMostSignificantComponentHour;
@@ -156,6 +158,12 @@ private:
     // A program whose favorite is not stored (deleted here or at another panel) shows its own
     // settings under "Custom": it takes them, so that what is saved is what is shown.
     void takeShownSettings(signalInterface::CalendarProgram &program) const;
+    // The program in the edit's slot, which a question about it is asked about; none for a new
+    // program.
+    std::optional<signalInterface::CalendarProgram> askedAbout() const;
+    // Whether the program's slot holds it as it is, its flag aside: a question's Yes is carried
+    // out only so.
+    bool holds(const signalInterface::CalendarProgram &program) const;
     // What a pending question asked about, as it stands when it is answered: in the slot the
     // edit moved to, with the settings its rows show.
     signalInterface::CalendarProgram
@@ -199,20 +207,11 @@ private:
     TemperatureHumidityPair *m_customPair;
     value::DurationManagerMostSignificantComponentHour *m_customStopAfterManager;
 
-    view::message::UserMessageCallback1<CalendarProgramSettingsControllerBase,
-                                        signalInterface::CalendarProgram>
-        m_deleteCallback;
-    view::message::UserMessageCallback1<CalendarProgramSettingsControllerBase,
-                                        signalInterface::CalendarProgram>
-        m_saveCallback;
-    view::message::UserMessageCallback1<CalendarProgramSettingsControllerBase,
-                                        signalInterface::CalendarProgram>
-        m_saveChangesCallback;
-    // A question whose argument is stored stays the only one of its kind until answered, so an
-    // answer never acts on a program that a later question stored.
-    bool m_deletePending = false;
-    bool m_savePending = false;
-    bool m_saveChangesPending = false;
+    using ProgramQuestion =
+        SlotQuestion<CalendarProgramSettingsControllerBase, signalInterface::CalendarProgram>;
+    ProgramQuestion m_deleteCallback;
+    ProgramQuestion m_saveCallback;
+    ProgramQuestion m_saveChangesCallback;
 
     bool m_editing = false;
     bool m_newProgram = false;

@@ -8,7 +8,9 @@ namespace control::details {
 
 FavoriteControllerBase::FavoriteControllerBase(QObject *parent)
     : QObject(parent)
-    , m_notAllowedStartCallback(this, &FavoriteControllerBase::onNotAllowedStartAnswered)
+    , m_notAllowedStartCallback(this, &FavoriteControllerBase::onNotAllowedStartAnswered,
+                                &FavoriteControllerBase::holds,
+                                &FavoriteControllerBase::answerDropped)
 {
     forgetFavorites();
 }
@@ -60,20 +62,15 @@ void FavoriteControllerBase::saveChecked(const FavoritesPost &favorite)
         saveConfirmed(favorite);
         return;
     }
-    if (m_notAllowedStartPending)
+    if (!m_notAllowedStartCallback.ask(favorite, m_favorites[favorite.index]))
         return;
-    m_notAllowedStartPending = true;
-    m_notAllowedStartCallback.setArgument(favorite);
     emit panelUserMessageIssued(*question, &m_notAllowedStartCallback);
 }
 
 void FavoriteControllerBase::onNotAllowedStartAnswered(const Answer &answer,
                                                        const FavoritesPost &favorite)
 {
-    m_notAllowedStartPending = false;
-    // A favorite deleted meanwhile is not brought back.
-    if (answer == signalInterface::UserMessageTypes::E_answerYes &&
-        m_favorites[favorite.index].inUse)
+    if (answer == signalInterface::UserMessageTypes::E_answerYes)
         saveConfirmed(favorite);
 }
 

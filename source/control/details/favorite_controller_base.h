@@ -1,10 +1,10 @@
 #pragma once
 
+#include "control/details/panel_questions.h"
 #include "signal_interface/auxiliary_relay_types.h"
 #include "signal_interface/favorites_types.h"
 #include "signal_interface/user_message_action.h"
 #include "signal_interface/user_message_types.h"
-#include "view_cpp/user_message_callback1.h"
 
 #include <QList>
 #include <QObject>
@@ -67,15 +67,22 @@ protected:
     void saveChecked(const FavoritesPost &favorite);
     virtual void saveConfirmed(const FavoritesPost &favorite) = 0;
 
+    // Whether the favorite's slot holds it as it is: a question's Yes is carried out only so.
+    bool holds(const FavoritesPost &favorite) const
+    {
+        return m_favorites[favorite.index] == favorite;
+    }
+    // A Yes not carried out, its favorite changed at another panel while the question waited.
+    // The editor's user was told as the change came.
+    virtual void answerDropped() {}
+
     std::array<FavoritesPost, favoriteCount> m_favorites;
 
 private:
     void onNotAllowedStartAnswered(const Answer &answer, const FavoritesPost &favorite);
 
     const CalendarDataProvider *m_calendar = nullptr;
-    view::message::UserMessageCallback1<FavoriteControllerBase, FavoritesPost>
-        m_notAllowedStartCallback;
-    bool m_notAllowedStartPending = false;
+    SlotQuestion<FavoriteControllerBase, FavoritesPost> m_notAllowedStartCallback;
 };
 
 } // namespace control::details

@@ -2,8 +2,11 @@
 
 #include "pc_panel/supported_characters.h"
 #include "signal_interface/user_message_types.h"
+#include "view_cpp/user_message_callback1.h"
 
 #include <QStringList>
+
+#include <optional>
 
 namespace control::details {
 
@@ -49,6 +52,64 @@ questionMessage(quint32 id, const QStringList &arguments = {})
     message.arguments = arguments;
     return message;
 }
+
+// The callback of a question about the item in a slot (a favorite, a calendar program) whose Yes
+// sends an item there: its deletion, its change, or another item over it. Yes is carried out only
+// while the slot still holds the item as it was when the question was asked: where another panel
+// changed or deleted it meanwhile, Yes sends nothing over what is there now, and an open edit stays
+// as the report of that change left it (its user was told then that the item was edited at
+// another panel). An item new to its slot has nothing there to compare. No sends nothing, and is
+// carried out as it is. While the question waits it is not raised again, so that its answer never
+// acts on what a later raising stored.
+template<class T, class Item>
+class SlotQuestion : public view::message::UserMessageCallback1<T, Item>
+{
+public:
+    using Base = view::message::UserMessageCallback1<T, Item>;
+    using Answer = typename Base::Answer;
+    // Whether the slot holds the item as the question found it there.
+    using Holds = bool (T::*)(const Item &asked) const;
+    using Dropped = void (T::*)();
+
+    // dropped, where given, runs when a Yes is not carried out.
+    SlotQuestion(T *target, typename Base::Member member, Holds holds, Dropped dropped = nullptr)
+        : Base(target, member)
+        , m_target(target)
+        , m_holds(holds)
+        , m_dropped(dropped)
+    {}
+
+    // Stores what the answer acts on and the item its slot holds now (none for a new item), just
+    // before the question is raised; false, and nothing stored, while the question waits.
+    bool ask(const Item &argument, std::optional<Item> held)
+    {
+        if (m_pending)
+            return false;
+        m_pending = true;
+        m_held = std::move(held);
+        this->setArgument(argument);
+        return true;
+    }
+
+    void execute(const Answer &answer) override
+    {
+        m_pending = false;
+        if (answer == signalInterface::UserMessageTypes::E_answerYes && m_held &&
+            !(m_target->*m_holds)(*m_held)) {
+            if (m_dropped)
+                (m_target->*m_dropped)();
+            return;
+        }
+        Base::execute(answer);
+    }
+
+private:
+    T *m_target;
+    Holds m_holds;
+    Dropped m_dropped;
+    std::optional<Item> m_held;
+    bool m_pending = false;
+};
 
 // The longest favorite name the sauna keeps.
 constexpr int favoriteNameMaximumLength = 20;
