@@ -170,10 +170,11 @@ Rectangle {
         height: Theme.tabBarHeight
         color: Theme.surface
 
-        RowLayout {
+        // A positioner, not a layout, holds the tabs, whose texts are made anew in each language.
+        Row {
             anchors.fill: parent
-            spacing: 0
             Repeater {
+                id: tabs
                 model: [
                     { glyph: "♨", text: qsTr("Sauna") },
                     { glyph: "★", text: qsTr("Favorites") },
@@ -183,8 +184,8 @@ Rectangle {
                 delegate: TabBarButton {
                     required property var modelData
                     required property int index
-                    Layout.fillWidth: true
-                    Layout.fillHeight: true
+                    width: tabBar.width / tabs.count
+                    height: tabBar.height
                     glyph: modelData.glyph
                     text: modelData.text
                     current: root.currentTab === index

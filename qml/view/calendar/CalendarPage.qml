@@ -29,17 +29,22 @@ Item {
             backVisible: false
         }
 
-        RowLayout {
+        // The section buttons share the width; a positioner, not a layout, holds them, as their
+        // texts are made anew in each language.
+        Row {
+            id: sectionButtons
             Layout.fillWidth: true
             Layout.margins: Theme.spacing
             spacing: Theme.spacing
             Repeater {
+                id: sectionRepeater
                 model: [qsTr("Week"), qsTr("Dates"), qsTr("Queue")]
                 delegate: PanelButton {
                     required property string modelData
                     required property int index
-                    Layout.fillWidth: true
-                    implicitWidth: 60
+                    width: (sectionButtons.width
+                            - (sectionRepeater.count - 1) * sectionButtons.spacing)
+                           / sectionRepeater.count
                     enabled: page.connected
                     text: modelData
                     highlighted: page.section === index

@@ -48,7 +48,7 @@ Rectangle {
             horizontalAlignment: Text.AlignHCenter
         }
 
-        RowLayout {
+        Row {
             Layout.alignment: Qt.AlignHCenter
             spacing: Theme.margin
 

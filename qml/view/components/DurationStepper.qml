@@ -55,7 +55,8 @@ Rectangle {
             horizontalAlignment: Text.AlignHCenter
         }
 
-        RowLayout {
+        // A positioner, not a layout, holds the steppers of the components (as in TimeStepper).
+        Row {
             Layout.alignment: Qt.AlignHCenter
             spacing: Theme.margin * 2
 

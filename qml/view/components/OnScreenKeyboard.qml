@@ -169,45 +169,49 @@ Rectangle {
         Item { Layout.fillHeight: true }
 
         // Key rows: digits, the three letter rows, then the language's own letters, split so
-        // that no line holds more than ten keys.
-        Repeater {
-            model: [
-                { row: 1, first: 0, count: 10 },
-                { row: 3, first: 0, count: 10 },
-                { row: 4, first: 0, count: 9 },
-                { row: 5, first: 0, count: 7 },
-                { row: 2, first: 0, count: 10 },
-                { row: 2, first: 10, count: 8 }
-            ]
-            delegate: RowLayout {
-                required property var modelData
-                Layout.alignment: Qt.AlignHCenter
-                spacing: 3
-                Repeater {
-                    model: modelData.count
-                    delegate: Rectangle {
-                        required property int index
-                        readonly property int position: modelData.first + index
-                        readonly property string cap: {
-                            keyboard.languageToggle
-                            return keyboard.keyText(modelData.row, position)
-                        }
-                        objectName: "keyboardKey_" + modelData.row + "_" + position
-                        Layout.preferredWidth: 30
-                        Layout.preferredHeight: 42
-                        radius: 6
-                        color: keyArea.pressed ? Theme.surfacePressed : Theme.surfaceRaised
-                        Text {
-                            anchors.centerIn: parent
-                            text: parent.cap
-                            textFormat: Text.PlainText
-                            color: Theme.text
-                            font.pixelSize: Theme.fontNormal
-                        }
-                        MouseArea {
-                            id: keyArea
-                            anchors.fill: parent
-                            onClicked: keyboard.type(parent.cap)
+        // that no line holds more than ten keys. Positioners, not layouts, hold the Repeaters.
+        Column {
+            Layout.alignment: Qt.AlignHCenter
+            spacing: 4
+            Repeater {
+                model: [
+                    { row: 1, first: 0, count: 10 },
+                    { row: 3, first: 0, count: 10 },
+                    { row: 4, first: 0, count: 9 },
+                    { row: 5, first: 0, count: 7 },
+                    { row: 2, first: 0, count: 10 },
+                    { row: 2, first: 10, count: 8 }
+                ]
+                delegate: Row {
+                    required property var modelData
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    spacing: 3
+                    Repeater {
+                        model: modelData.count
+                        delegate: Rectangle {
+                            required property int index
+                            readonly property int position: modelData.first + index
+                            readonly property string cap: {
+                                keyboard.languageToggle
+                                return keyboard.keyText(modelData.row, position)
+                            }
+                            objectName: "keyboardKey_" + modelData.row + "_" + position
+                            width: 30
+                            height: 42
+                            radius: 6
+                            color: keyArea.pressed ? Theme.surfacePressed : Theme.surfaceRaised
+                            Text {
+                                anchors.centerIn: parent
+                                text: parent.cap
+                                textFormat: Text.PlainText
+                                color: Theme.text
+                                font.pixelSize: Theme.fontNormal
+                            }
+                            MouseArea {
+                                id: keyArea
+                                anchors.fill: parent
+                                onClicked: keyboard.type(parent.cap)
+                            }
                         }
                     }
                 }

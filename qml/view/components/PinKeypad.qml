@@ -78,7 +78,7 @@ ColumnLayout {
         font.pixelSize: Theme.fontSmall
     }
 
-    GridLayout {
+    Grid {
         Layout.alignment: Qt.AlignHCenter
         columns: 3
         rowSpacing: Theme.spacing

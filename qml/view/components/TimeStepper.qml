@@ -52,7 +52,9 @@ Rectangle {
             horizontalAlignment: Text.AlignHCenter
         }
 
-        RowLayout {
+        // A positioner, not a layout, holds the steppers, whose number follows the time format: a
+        // layout of Qt 6.4 can go on using a delegate that its Repeater destroyed.
+        Row {
             Layout.alignment: Qt.AlignHCenter
             spacing: Theme.margin * 2
 

@@ -61,18 +61,27 @@ Item {
                 width: parent.width - 2 * Theme.margin
                 spacing: Theme.spacing
 
-                // The switch row: its label (value) and the state being edited (value2).
-                Repeater {
-                    model: configure_advanced_settings_standby_model
-                    delegate: SwitchRow {
-                        required property var model
-                        required property int index
-                        objectName: "standbyToggle"
-                        Layout.fillWidth: true
-                        text: model.value ?? ""
-                        checked: model.value2 === true
-                        onTapped: (shownState) => page.senders.advanced.toggleChanged(
-                            configure_advanced_settings_standby_model.getApplId(index), shownState)
+                // The switch row: its label (value) and the state being edited (value2). The
+                // model's rows are made anew as the page opens: a positioner, not the layout,
+                // holds them.
+                Column {
+                    Layout.fillWidth: true
+                    visible: standbyRows.count > 0
+                    spacing: Theme.spacing
+                    Repeater {
+                        id: standbyRows
+                        model: configure_advanced_settings_standby_model
+                        delegate: SwitchRow {
+                            required property var model
+                            required property int index
+                            objectName: "standbyToggle"
+                            width: parent.width
+                            text: model.value ?? ""
+                            checked: model.value2 === true
+                            onTapped: (shownState) => page.senders.advanced.toggleChanged(
+                                configure_advanced_settings_standby_model.getApplId(index),
+                                shownState)
+                        }
                     }
                 }
                 TemperatureStepper {
