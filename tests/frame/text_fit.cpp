@@ -525,6 +525,19 @@ void PageFitTest::checkShownTextsNow(const QString &where, const TextCheck &chec
             m_problems << QStringLiteral("%1: \"%2\" %3: %4")
                               .arg(where, shown, text.problem, objectPath(text.item));
     }
+    // No Repeater sits directly in a layout: a layout of Qt 6.4 can go on using a delegate that
+    // its Repeater destroyed on a change of the model, and a real window's next resize crashes.
+    const std::function<void(QQuickItem *)> checkRepeaters = [&](QQuickItem *item) {
+        const QQuickItem *parent = item->parentItem();
+        const QString problem =
+            QStringLiteral("a Repeater directly in a layout: %1").arg(objectPath(item));
+        if (item->inherits("QQuickRepeater") && parent && parent->inherits("QQuickLayout") &&
+            !m_problems.contains(problem))
+            m_problems << problem;
+        for (QQuickItem *child : item->childItems())
+            checkRepeaters(child);
+    };
+    checkRepeaters(sceneRoot());
 }
 
 void PageFitTest::checkShownTexts(Language language, const QString &screen, const TextCheck &check)
