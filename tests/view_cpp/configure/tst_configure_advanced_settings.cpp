@@ -474,6 +474,8 @@ void TestConfigureAdvancedSettings::standbyCommitSendsEveryEditorWithAValue_data
     QTest::newRow("switched off and on again, the sauna reports off: follows")
         << MasterFuncDescTypes::E_combi_auto << true << true << 2 << 0 << -1
         << QStringList{"enable 0", "reduction 90", "tank 810"};
+    QTest::newRow("nothing reported, switched on and off again: nothing to send")
+        << MasterFuncDescTypes::E_unknown << false << false << 2 << -1 << -1 << QStringList();
     QTest::newRow("nothing reported, switched on and off again, the sauna reports on: follows")
         << MasterFuncDescTypes::E_unknown << false << false << 2 << 1 << -1
         << QStringList{"enable 1"};
