@@ -1285,6 +1285,8 @@ void TestSettings::restoredValueThatDoesNotReadIsDropped_data()
         name, {});
     row("raw control character",
         "[pc_panel_remote_saunas]\n1\\pc_panel_remote_sauna_name=Gar\001den", name, {});
+    row("list item with blanks before its comma", "pc_panel_supported_characters=a \t, b",
+        "pc_panel_supported_characters", QStringList{QStringLiteral("a"), QStringLiteral("b")});
     row("text after a comment", "[pc_panel_remote_saunas]\n1\\pc_panel_remote_sauna_name=Gar;den",
         name, QStringLiteral("Gar"));
     row("size that is no number", "[pc_panel_remote_saunas]\nsize=two",
