@@ -6,8 +6,8 @@
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/list_model.h"
-#include "view_cpp/row_item2.h"
 #include "view_cpp/row_item_base.h"
+#include "view_cpp/row_item_plain.h"
 
 #include <QCoreApplication>
 
@@ -274,10 +274,10 @@ void CalendarQueueController::rebuild()
 
     m_model->clear();
     // A delayed start set on the sauna comes before anything the calendar starts: the sauna has
-    // it in hand already.
+    // it in hand already. The queue only tells: its rows are plain rows, which open nothing.
     if (m_delayedStartEnabled || m_delayedStartRunning)
         m_model->appendItem(
-            new view::RowItem2(LanguageSupport::delayedStartText(), delayedStartRowId));
+            new view::RowItemPlain(LanguageSupport::delayedStartText(), delayedStartRowId));
     const QDate today = m_dataProvider->today();
     for (const Entry &entry : entries) {
         const QDate day = entry.start.date();
@@ -299,8 +299,8 @@ view::ListItem *CalendarQueueController::programRow(const CalendarProgram &progr
                                                     const QString &day) const
 {
     auto *row =
-        new view::RowItem2(day + QLatin1Char(' ') + m_dataProvider->programTimeText(program),
-                           static_cast<int>(program.index));
+        new view::RowItemPlain(day + QLatin1Char(' ') + m_dataProvider->programTimeText(program),
+                               static_cast<int>(program.index));
     row->setData(program.weekday ? LanguageSupport::weekdayCalendarProgramText()
                                  : LanguageSupport::dateCalendarProgramText(),
                  view::RowItemBase::TextValue1Role);
@@ -317,7 +317,7 @@ view::ListItem *CalendarQueueController::descalingRow(const QString &day) const
         m_descaling.startTime.isValid()
             ? LanguageSupport::timeText(m_descaling.startTime, m_dataProvider->timeFormat())
             : QStringLiteral("--");
-    auto *row = new view::RowItem2(day + QLatin1Char(' ') + time, descalingRowId);
+    auto *row = new view::RowItemPlain(day + QLatin1Char(' ') + time, descalingRowId);
     row->setData(QCoreApplication::translate("QObject", "Descaling"),
                  view::RowItemBase::TextValue1Role);
     if (m_descaling.relayIndex < static_cast<quint32>(m_relays.size())) {

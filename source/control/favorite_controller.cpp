@@ -4,6 +4,7 @@
 #include "control/details/stored_number.h"
 #include "control/details/temperature_humidity_pair.h"
 #include "control/details/temperature_humidity_rules.h"
+#include "signal_interface/protocol_facts.h"
 #include "signal_interface/sender_connections.h"
 #include "value/duration_manager_most_significant_component_hour.h"
 #include "value/humidity_value.h"
@@ -283,7 +284,7 @@ void FavoriteController::onSaunaBathTimeChanged(int minutes)
 
 void FavoriteController::onSaunaBathTimeLimitChanged(int minutes)
 {
-    if (minutes > 0)
+    if (signalInterface::protocolFacts::isBathTimeLimit(minutes))
         m_bathTimeManager->setUpperLimitInMinutes(minutes);
 }
 

@@ -12,7 +12,7 @@ namespace control {
 
 namespace {
 
-constexpr int minimumBathTime = 1;
+constexpr int minimumBathTime = signalInterface::protocolFacts::shortestBathMinutes;
 constexpr int minutesPerDay = 24 * 60;
 
 // Whether a reported bath time, or time left, is one the panel shows: at least the shortest
@@ -249,8 +249,7 @@ void SaunaStateController::onSaunaBathTimeChanged(int minutes)
 
 void SaunaStateController::onSaunaBathTimeLimitChanged(int minutes)
 {
-    // A limit below the shortest bath would drag the lower limit down with it.
-    if (minutes < minimumBathTime)
+    if (!signalInterface::protocolFacts::isBathTimeLimit(minutes))
         return;
     m_bathTime.changeLimits([&] { m_bathTimeManager.setUpperLimitInMinutes(minutes); });
     if (!m_bathTimeLimitKnown) {

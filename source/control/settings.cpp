@@ -363,10 +363,12 @@ std::unique_ptr<QSettings> Settings::openStore(const QString &organization,
         }
     }
     // A section is parsed when it is first read; reading every key finds damage anywhere. A
-    // quote left open is damage too, though the reader reports none when a later quote closes it.
+    // quote left open is damage too, though the reader reports none when a later quote closes it,
+    // and so is a raw control character, which the reader takes as it stands.
     store->allKeys();
     if (store->status() == QSettings::FormatError ||
-        (content && SettingsFileRepair::hasQuoteLeftOpen(*content))) {
+        (content && (SettingsFileRepair::hasQuoteLeftOpen(*content) ||
+                     SettingsFileRepair::hasRawControlCharacter(*content)))) {
         // Whatever the panel writes replaces the file with the keys in the store, so the whole
         // file is kept aside first, unless the copy holds it already.
         if (!copied) {

@@ -238,6 +238,13 @@ struct IniValue
     bool isList = false;
 };
 
+// A control character other than a tab, which reads as a space between the parts of a line:
+// QSettings writes every one escaped, a line break in a key or a value too.
+bool isControlCharacter(QChar c)
+{
+    return c.unicode() < 0x20 && c != u'\t';
+}
+
 // A value as QSettings writes it: a text, quoted when it holds ",", ";" or "=" or starts or ends
 // with a space, escapes for a quote, a backslash and control characters ("\n", "\x1f", "\0"),
 // commas between the texts of a list. Nothing for what it never writes: a quote left open, an
@@ -285,7 +292,7 @@ std::optional<IniValue> unescapedValue(QStringView text)
             value.isList = true;
             endText();
             skipSpaces();
-        } else if (c.unicode() < 0x20 && c != u'\t') {
+        } else if (isControlCharacter(c)) {
             return std::nullopt;
         } else {
             current += c;
@@ -655,12 +662,29 @@ bool SettingsFileRepair::hasQuoteLeftOpen(const QByteArray &content)
     return inQuotes;
 }
 
+bool SettingsFileRepair::hasRawControlCharacter(const QByteArray &content)
+{
+    // Line breaks end the lines.
+    return std::any_of(content.cbegin(), content.cend(), [](char c) {
+        return c != '\n' && c != '\r' && isControlCharacter(QLatin1Char(c));
+    });
+}
+
 QStringList SettingsFileRepair::removeRunTogetherKeys(QSettings &store)
 {
+    const auto holdsControlCharacter = [](const QString &text) {
+        return std::any_of(text.cbegin(), text.cend(), isControlCharacter);
+    };
     QStringList removed;
     const QStringList keys = store.allKeys();
     for (const QString &key : keys) {
-        if (key.contains(QLatin1Char('\n')) || key.contains(QLatin1Char('\r'))) {
+        // A value is a text, or a list of texts where commas stood outside quotes.
+        const QVariant value = store.value(key);
+        const QStringList texts = value.typeId() == QMetaType::QStringList
+                                      ? value.toStringList()
+                                      : QStringList(value.toString());
+        if (holdsControlCharacter(key) ||
+            std::any_of(texts.cbegin(), texts.cend(), holdsControlCharacter)) {
             store.remove(key);
             removed.append(key);
         }

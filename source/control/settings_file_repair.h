@@ -37,8 +37,16 @@ public:
     // the next quote, and takes all of that as one key or value without any error when a later
     // quote closes it: the lines in between are lost to it.
     static bool hasQuoteLeftOpen(const QByteArray &content);
-    // Removes from the store the keys that hold a line break: never written by QSettings (it
-    // escapes one), only read from lines run together by a quote left open. Returns them.
+    // Whether the content holds a raw control character other than a tab or a line break.
+    // QSettings writes every one escaped, and its reader takes one as it stands, without any
+    // error: a run of zero bytes that swallowed line breaks runs the lines it meets together.
+    static bool hasRawControlCharacter(const QByteArray &content);
+    // Removes from the store the keys whose name or value holds a control character other than a
+    // tab, and returns them. QSettings writes every one escaped: one that a line holds as it
+    // stands (a line break run in by a quote left open, a zero byte of a run that swallowed line
+    // breaks) makes the line's reading none of the file's keys. The store cannot tell it from an
+    // escaped one: a value that an escape gave one comes back with its intact line
+    // (restoreLostKeys), for the keys that the panel reads.
     static QStringList removeRunTogetherKeys(QSettings &store);
 
     // The content without its lines whose value QSettings would decode from a serialized form

@@ -25,6 +25,17 @@ constexpr bool isHumidityLevelCode(int code)
 // none the sauna can mean, and is shown as no value.
 constexpr int longestBathMinutes = 24 * 60;
 
+// The shortest bath a sauna system runs, in minutes.
+constexpr int shortestBathMinutes = 1;
+
+// Whether a reported bath-time limit, in minutes, is one: a limit below the shortest bath allows
+// none, and is no limit a sauna can mean. A bath-time editor keeps the limits it has instead, so
+// that such a report drags neither the editor nor its lower limit below a minute.
+constexpr bool isBathTimeLimit(int minutes)
+{
+    return minutes >= shortestBathMinutes;
+}
+
 // Minutes of a day: times of day on the wire count minutes from midnight.
 constexpr int minutesPerDay = 24 * 60;
 

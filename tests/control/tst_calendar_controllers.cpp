@@ -18,6 +18,7 @@
 #include "value/temperature_value_manager.h"
 #include "value/time_value_manager.h"
 #include "view_cpp/calendar_month_day_item.h"
+#include "view_cpp/component_types.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/list_model.h"
 #include "view_cpp/row_item_base.h"
@@ -1435,7 +1436,9 @@ private slots:
         const auto delayedStartShown = [&queue] {
             return queue.getApplId(0) == control::CalendarQueueController::delayedStartRowId &&
                    queue.data(queue.index(0), view::RowItemBase::TextOnSubMenuRole).toString() ==
-                       view::LanguageSupport::delayedStartText();
+                       view::LanguageSupport::delayedStartText() &&
+                   queue.data(queue.index(0), view::RowItemBase::ComponentTypeRole).toInt() ==
+                       view::ComponentTypes::E_row_plain;
         };
         emit tab.bridge.delayedStartEnableChanged(true);
         QVERIFY(delayedStartShown());
@@ -1510,9 +1513,14 @@ private slots:
         emit tab.bridge.saunaDescalingChanged(descaling);
 
         QList<int> ids;
-        for (int row = 0; row < queue.rowCount(); ++row)
+        // The queue only tells: its rows are plain, without the arrow of a row that opens a page.
+        QList<int> kinds;
+        for (int row = 0; row < queue.rowCount(); ++row) {
             ids << queue.getApplId(row);
+            kinds << queue.data(queue.index(row), view::RowItemBase::ComponentTypeRole).toInt();
+        }
         QCOMPARE(ids, order);
+        QCOMPARE(kinds, QList<int>(order.size(), view::ComponentTypes::E_row_plain));
         const QModelIndex row =
             queue.index(rowOf(queue, control::CalendarQueueController::descalingRowId));
         const QString dayText =

@@ -163,6 +163,15 @@ QByteArray insertedBefore(QByteArray content, const QByteArray &marker, const QB
     return content.insert(content.indexOf(marker), text);
 }
 
+// The file with zero bytes written over it from the end of the first text up to the second one
+// after it, line breaks and all.
+QByteArray zeroedBetween(QByteArray content, const QByteArray &after, const QByteArray &before)
+{
+    const qsizetype start = content.indexOf(after) + after.size();
+    const qsizetype end = content.indexOf(before, start);
+    return content.replace(start, end - start, QByteArray(end - start, '\0'));
+}
+
 // What a store holds, by key, the way QSettings gives it back.
 QMap<QString, QVariant> storeContent(const QSettings &store)
 {
@@ -1079,6 +1088,16 @@ void TestSettings::damagedFileKeepsIntactLines_data()
     // no fault.
     QTest::newRow("quote left open in a value")
         << insertedBefore(panelFile, "60000", "\"") << QStringList{QStringLiteral("lock_time_out")};
+    // The reader takes zero bytes as they stand, and reports no fault: from inside a key to inside
+    // another, the key that it reads holds them with the rest of the second key's line.
+    QTest::newRow("zero bytes from inside a key to inside another")
+        << zeroedBetween(panelFile, "pc_panel_sel", "rmat=1")
+        << QStringList{QStringLiteral("pc_panel_selected_remote_sauna"),
+                       QStringLiteral("pin_code_activated"), QStringLiteral("time_format")};
+    QTest::newRow("zero bytes from inside a value to inside another")
+        << zeroedBetween(panelFile, "=Ca", "28559")
+        << QStringList{QStringLiteral("pc_panel_remote_saunas/1/pc_panel_remote_sauna_name"),
+                       QStringLiteral("pc_panel_remote_saunas/1/pc_panel_remote_sauna_pin_1")};
     QTest::newRow("quote left open in the identity of a sauna")
         << insertedBefore(panelFile, "{00000000-0000-0000-0000-000000000001}", "\"")
         << QStringList{QStringLiteral("pc_panel_remote_saunas/1/pc_panel_remote_sauna_identity")};
@@ -1121,6 +1140,14 @@ void TestSettings::damagedFileKeepsIntactLines()
             expectedLines << it.key() + QLatin1Char('=') + it.value();
     }
     QCOMPARE(written, expectedLines);
+    // Nothing that the damage made up reaches the file: no key of a damaged line, and no key that
+    // lines run together made.
+    QStringList madeUp;
+    for (auto it = repairedLines.cbegin(); it != repairedLines.cend(); ++it) {
+        if (!soundLines.contains(it.key()) || damagedKeys.contains(it.key()))
+            madeUp << it.key() + QLatin1Char('=') + it.value();
+    }
+    QCOMPARE(madeUp, QStringList());
     QCOMPARE(Settings::boolValue(Settings::pcPanelAutoConnectKey, false), true);
     QCOMPARE(toldMessages().size(), 1);
 }
@@ -1258,6 +1285,8 @@ void TestSettings::restoredValueThatDoesNotReadIsDropped_data()
         name, {});
     row("raw control character",
         "[pc_panel_remote_saunas]\n1\\pc_panel_remote_sauna_name=Gar\001den", name, {});
+    row("list item with blanks before its comma", "pc_panel_supported_characters=a \t, b",
+        "pc_panel_supported_characters", QStringList{QStringLiteral("a"), QStringLiteral("b")});
     row("text after a comment", "[pc_panel_remote_saunas]\n1\\pc_panel_remote_sauna_name=Gar;den",
         name, QStringLiteral("Gar"));
     row("size that is no number", "[pc_panel_remote_saunas]\nsize=two",

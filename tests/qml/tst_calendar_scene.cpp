@@ -492,6 +492,15 @@ void TestCalendarScene::newWeekdayProgramIsEditedRowByRowAndSaved()
                     view::LineBreaks::keptTogetherText(
                         m_frame->calendarTab.calendarDataProvider.programTimeText(sent))));
     click(named(dayHeader, QStringLiteral("pageBackButton")));
+
+    // The queue tells when the program starts, and opens nothing: its row carries no arrow.
+    openCalendarSection(QStringLiteral("Queue"));
+    QQuickItem *queued = nullptr;
+    QTRY_VERIFY((queued = findItem(item(QStringLiteral("calendarQueueList")), [](QQuickItem *it) {
+                     return it->objectName() == QLatin1String("menuRow") && shown(it);
+                 })));
+    QVERIFY(rowTexts(queued).contains(LanguageSupport::weekdayCalendarProgramText()));
+    QVERIFY(!withText(queued, QStringLiteral("›")));
     CalendarProgram removed(sent.index);
     removed.weekday = true;
     reportProgram(removed);

@@ -16,8 +16,8 @@ Item {
     GenericListView {
         objectName: "calendarQueueList"
         anchors.fill: parent
+        // Plain rows: each tells a start, and opens nothing. Below the program's kind beside
+        // its time, its favorite.
         model: calendar_queue_model
-        // Beside the program's kind, its favorite.
-        value2Below: true
     }
 }

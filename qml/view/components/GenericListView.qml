@@ -10,8 +10,6 @@ ListView {
     property var buttonNames: ({})
     // Optional: applId -> whether its row is shown; a refused row takes no room and no taps.
     property var rowShown: null
-    // Rows with a value in their first value text show the second one below their text too.
-    property bool value2Below: false
 
     signal rowSelected(int applId)
     signal toggleTapped(int applId, bool shownState)

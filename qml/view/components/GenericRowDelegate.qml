@@ -50,16 +50,12 @@ Item {
     // first is empty (a duration as "1h 30m"). A large row shows its first one below its text.
     readonly property string valueText: componentType === ViewTypes.E_row_large ? ""
                                         : value1Text.length > 0 ? value1Text : value2Text
-    // A plain row's second line: the texts beside its value (the error log's board and name).
+    // A plain row's second line: the texts beside its value (the error log's board and name, the
+    // queue's favorite).
     readonly property var plainDetailParts: componentType !== ViewTypes.E_row_plain
                                             || value1Text.length === 0 ? []
                                             : [value2Text, value3Text].filter(
                                                   (text) => text.length > 0)
-    // Where the list asks for it (the queue: a program's favorite), the second value text as a
-    // line of its own below the row's text, beside a value in the first.
-    readonly property string value2BelowText: componentType === ViewTypes.E_row
-                                              && ListView.view && ListView.view.value2Below === true
-                                              && value1Text.length > 0 ? value2Text : ""
     readonly property string itemType: textOf(pick(model.typeOfItem, model.value11))
     // A menu row of the kind "raw_row" is no choice of its own: it heads the rows below it.
     readonly property bool isCaption: componentType === ViewTypes.E_row
@@ -160,7 +156,7 @@ Item {
                 // value take: the value wraps in what they leave, so that no text runs into it.
                 readonly property real textsMinimumWidth: Math.max(
                     mainTextItem.Layout.minimumWidth, value1Below.Layout.minimumWidth,
-                    plainDetail.Layout.minimumWidth, value2Below.Layout.minimumWidth)
+                    plainDetail.Layout.minimumWidth)
                 readonly property real marksWidth: [iconMark, value3Item, checkMark, arrowMark]
                     .reduce((sum, item) => sum + (item.visible ? item.implicitWidth + spacing : 0),
                             0)
@@ -254,18 +250,6 @@ Item {
                                   : row.plainDetailParts[0] + plainDetail.separator
                                     + row.plainDetailParts[1].split(/\s/)[0]
                         }
-                    }
-                    Text {
-                        id: value2Below
-                        objectName: "rowValue2Below"
-                        Layout.fillWidth: true
-                        Layout.minimumWidth: row.keptWidth(row.value2BelowText, font)
-                        visible: text.length > 0
-                        text: row.shown(row.value2BelowText, font)
-                        textFormat: Text.PlainText
-                        wrapMode: Text.Wrap
-                        color: Theme.textDim
-                        font.pixelSize: Theme.fontSmall
                     }
                 }
                 Text {

@@ -411,7 +411,7 @@ void CalendarDataProvider::onSaunaBathTimeChanged(int minutes)
 
 void CalendarDataProvider::onSaunaBathTimeLimitChanged(int minutes)
 {
-    if (minutes > 0)
+    if (protocolFacts::isBathTimeLimit(minutes))
         m_bathTimeLimit = minutes;
 }
 

@@ -119,6 +119,8 @@ void ConfigureAdvancedSettingsExtSwitchViewManager::onSaunaExternalSwitchFunctio
 
 void ConfigureAdvancedSettingsExtSwitchViewManager::onSaunaBathTimeLimitChanged(int minutes)
 {
+    if (!::signalInterface::protocolFacts::isBathTimeLimit(minutes))
+        return;
     m_bathTime.changeLimits([&] { m_bathTimeManager.setUpperLimitInMinutes(minutes); });
 }
 

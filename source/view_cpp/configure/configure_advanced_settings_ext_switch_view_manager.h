@@ -3,6 +3,7 @@
 #include "signal_interface/configure_types.h"
 #include "signal_interface/external_switch_types.h"
 #include "signal_interface/language_types.h"
+#include "signal_interface/protocol_facts.h"
 #include "value/duration_manager_most_significant_component_hour.h"
 #include "view_cpp/configure/configure_view_manager_base.h"
 #include "view_cpp/configure/reported_editor_value.h"
@@ -18,13 +19,14 @@ namespace view {
 
 // The external switch: what it does (renew the bath time, or switch on and off) and the bath
 // time it starts. The bath-time editor's upper limit follows the sauna's bath-time limit; until
-// that limit is known the editor can hold 1 minute only.
+// that limit is known the editor can hold 1 minute only. A limit below the shortest bath is none.
 class ConfigureAdvancedSettingsExtSwitchViewManager : public ConfigureViewManagerBase
 {
     Q_OBJECT
 
 public:
-    static constexpr int bathTimeLowerLimitMinutes = 1;
+    static constexpr int bathTimeLowerLimitMinutes =
+        ::signalInterface::protocolFacts::shortestBathMinutes;
     static constexpr int bathTimeRowId = 1;
 
     explicit ConfigureAdvancedSettingsExtSwitchViewManager(QObject *parent);

@@ -103,7 +103,6 @@ void ConfigureAdvancedSettingsStandbyViewManager::onStandbyViewVisibleChanged(bo
     m_model.clear();
     if (!visible)
         return;
-    m_toggleEdited = false;
     auto *toggle = new ToggleStandardItem(toggleId, reportedEnable());
     m_model.appendItem(toggle);
     m_toggle = toggle;
@@ -132,7 +131,6 @@ void ConfigureAdvancedSettingsStandbyViewManager::onToggleChanged(int id, bool s
         return;
     const bool requested = requestedFromShown(shown);
     m_toggle->setValue2(requested);
-    m_toggleEdited = true;
     emit standbySavableChanged(savable());
     emitApplicability(requested);
 }
@@ -173,9 +171,8 @@ void ConfigureAdvancedSettingsStandbyViewManager::onSaunaTankStandbyTemperatureC
 void ConfigureAdvancedSettingsStandbyViewManager::onSaunaEnableStandbyChanged(bool enabled)
 {
     // The page edits a copy: its switch follows every report while it shows the sauna's former
-    // one (the user has not set it, or set it back), and the editors are shown as the switch
-    // the page shows.
-    const bool follows = editedEnable() == reportedEnable();
+    // one, and the editors are shown as the switch the page shows.
+    const bool follows = showsReportedEnable();
     m_enableStandby = enabled;
     if (follows) {
         showReportedEnable();
@@ -204,7 +201,8 @@ void ConfigureAdvancedSettingsStandbyViewManager::onSaunaReplaced()
     m_enableStandby.reset();
     m_offsetTemperature.forget();
     m_tankStandbyTemperature.forget();
-    m_toggleEdited = false;
+    // Whatever the user set was for the former sauna: the switch shows the new one's state.
+    showReportedEnable();
     refresh();
     emitApplicability(false);
 }
@@ -218,7 +216,7 @@ void ConfigureAdvancedSettingsStandbyViewManager::retranslate()
 void ConfigureAdvancedSettingsStandbyViewManager::refresh()
 {
     retranslate();
-    if (!m_toggleEdited)
+    if (showsReportedEnable())
         showReportedEnable();
     m_offsetTemperature.open();
     m_tankStandbyTemperature.open();

@@ -88,16 +88,18 @@ private:
     bool reductionApplicable(bool enabled) const;
     bool waterTemperatureApplicable(bool enabled) const;
     bool editedEnable() const;
-    bool savable() const { return m_enableStandby.has_value() || m_toggleEdited; }
     bool reportedEnable() const { return m_enableStandby.value_or(false); }
+    // Whether the switch shows the sauna's last report (off before the first one): the user has
+    // not set it, or set it back.
+    bool showsReportedEnable() const { return editedEnable() == reportedEnable(); }
+    // Whether Save has a switch state to send: the sauna's, or another one the user set.
+    bool savable() const { return m_enableStandby.has_value() || !showsReportedEnable(); }
 
     ListModel m_model;
     QPointer<ToggleStandardItem> m_toggle;
     ::signalInterface::MasterFuncDescTypes::MasterFuncDescPost m_functions;
     // Each empty until the sauna reports it.
     std::optional<bool> m_enableStandby;
-    // The user has set the switch on the open page.
-    bool m_toggleEdited = false;
     value::TemperatureValueManager m_reduction;
     value::TemperatureValueManager m_waterTemperature;
     ReportedEditorValue<value::TemperatureValueManager> m_offsetTemperature;

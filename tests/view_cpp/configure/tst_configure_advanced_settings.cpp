@@ -89,11 +89,19 @@ DurationScreen durationScreen(const QString &name)
                     return role(*raw->model(), 1, "value2").toString();
                 }};
     }
-    if (name == QLatin1String("external switch")) {
+    // The sauna told a day as its bath-time limit; "..., then limit N": and N after it; "..., then
+    // another sauna": and then another sauna took the connection.
+    if (name.startsWith(QLatin1String("external switch"))) {
         auto extSwitch =
             std::make_shared<view::ConfigureAdvancedSettingsExtSwitchViewManager>(nullptr);
         auto *raw = extSwitch.get();
         raw->onSaunaBathTimeLimitChanged(1440);
+        const QString laterLimit = QStringLiteral(", then limit ");
+        if (const qsizetype at = name.indexOf(laterLimit); at >= 0)
+            raw->onSaunaBathTimeLimitChanged(
+                name.sliced(at + laterLimit.size()).section(QLatin1Char(','), 0, 0).toInt());
+        if (name.endsWith(QLatin1String(", then another sauna")))
+            raw->onSaunaReplaced();
         raw->onExternalSwitchVisibleChanged(true);
         return {extSwitch, extSwitch->bathTimeManager(), [raw] { raw->onExtSwBathTimeSelected(); },
                 [raw](int minutes) { raw->onSaunaExtSwBathtimeChanged(minutes); },
@@ -466,6 +474,8 @@ void TestConfigureAdvancedSettings::standbyCommitSendsEveryEditorWithAValue_data
     QTest::newRow("switched off and on again, the sauna reports off: follows")
         << MasterFuncDescTypes::E_combi_auto << true << true << 2 << 0 << -1
         << QStringList{"enable 0", "reduction 90", "tank 810"};
+    QTest::newRow("nothing reported, switched on and off again: nothing to send")
+        << MasterFuncDescTypes::E_unknown << false << false << 2 << -1 << -1 << QStringList();
     QTest::newRow("nothing reported, switched on and off again, the sauna reports on: follows")
         << MasterFuncDescTypes::E_unknown << false << false << 2 << 1 << -1
         << QStringList{"enable 1"};
@@ -1178,6 +1188,13 @@ void TestConfigureAdvancedSettings::reportedDurationsShowAsReportedAndOpenWithin
         << "external switch" << 1441 << "24h 1m" << 1440;
     QTest::newRow("external switch largest int")
         << "external switch" << largest << "35791394h 7m" << 1440;
+    // A limit below a minute is none: the editor keeps its limits, and never holds less.
+    QTest::newRow("external switch 0, limit 0 told")
+        << "external switch, then limit 0" << 0 << "0h 0m" << 1;
+    QTest::newRow("external switch 0, limit -1 told")
+        << "external switch, then limit -1" << 0 << "0h 0m" << 1;
+    QTest::newRow("external switch 0, limit 0 told, then another sauna")
+        << "external switch, then limit 0, then another sauna" << 0 << "0h 0m" << 1;
 }
 
 // A row shows what the sauna reported, whatever it is; its editor opens on it within its limits.
