@@ -3,6 +3,7 @@
 #include "control/details/calendar_data_provider.h"
 #include "control/details/panel_questions.h"
 #include "signal_interface/protocol_facts.h"
+#include "signal_interface/row_item_types.h"
 #include "signal_interface/sender_connections.h"
 #include "view_cpp/language_support.h"
 #include "view_cpp/list_model.h"
@@ -276,8 +277,7 @@ void CalendarQueueController::rebuild()
     // A delayed start set on the sauna comes before anything the calendar starts: the sauna has
     // it in hand already. The queue only tells: its rows are plain rows, which open nothing.
     if (m_delayedStartEnabled || m_delayedStartRunning)
-        m_model->appendItem(
-            new view::RowItemPlain(LanguageSupport::delayedStartText(), delayedStartRowId));
+        m_model->appendItem(textRow(LanguageSupport::delayedStartText(), delayedStartRowId));
     const QDate today = m_dataProvider->today();
     for (const Entry &entry : entries) {
         const QDate day = entry.start.date();
@@ -295,12 +295,20 @@ void CalendarQueueController::rebuild()
     }
 }
 
+view::RowItemPlain *CalendarQueueController::textRow(const QString &text, int id)
+{
+    // Nothing to press: the row does not darken under a finger either.
+    auto *row = new view::RowItemPlain(text, id);
+    row->setBackgroundPressedMode(signalInterface::RowItemTypes::E_disable);
+    return row;
+}
+
 view::ListItem *CalendarQueueController::programRow(const CalendarProgram &program,
                                                     const QString &day) const
 {
-    auto *row =
-        new view::RowItemPlain(day + QLatin1Char(' ') + m_dataProvider->programTimeText(program),
-                               static_cast<int>(program.index));
+    view::RowItemPlain *row =
+        textRow(day + QLatin1Char(' ') + m_dataProvider->programTimeText(program),
+                static_cast<int>(program.index));
     row->setData(program.weekday ? LanguageSupport::weekdayCalendarProgramText()
                                  : LanguageSupport::dateCalendarProgramText(),
                  view::RowItemBase::TextValue1Role);
@@ -317,7 +325,7 @@ view::ListItem *CalendarQueueController::descalingRow(const QString &day) const
         m_descaling.startTime.isValid()
             ? LanguageSupport::timeText(m_descaling.startTime, m_dataProvider->timeFormat())
             : QStringLiteral("--");
-    auto *row = new view::RowItemPlain(day + QLatin1Char(' ') + time, descalingRowId);
+    view::RowItemPlain *row = textRow(day + QLatin1Char(' ') + time, descalingRowId);
     row->setData(QCoreApplication::translate("QObject", "Descaling"),
                  view::RowItemBase::TextValue1Role);
     if (m_descaling.relayIndex < static_cast<quint32>(m_relays.size())) {

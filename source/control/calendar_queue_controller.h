@@ -17,6 +17,7 @@
 
 namespace view {
 class ListItem;
+class RowItemPlain;
 class ListModel;
 } // namespace view
 
@@ -102,6 +103,8 @@ private:
     view::ListItem *programRow(const signalInterface::CalendarProgram &program,
                                const QString &day) const;
     view::ListItem *descalingRow(const QString &day) const;
+    // A row of the queue: a text that opens nothing.
+    static view::RowItemPlain *textRow(const QString &text, int id);
 
     details::CalendarDataProvider *m_dataProvider;
     view::ListModel *m_model;

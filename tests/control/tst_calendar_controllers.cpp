@@ -10,6 +10,7 @@
 #include "sauna_bridge/zerededid_bridge_receiver_signal_interface.h"
 #include "signal_interface/data_provider_types.h"
 #include "signal_interface/protocol_facts.h"
+#include "signal_interface/row_item_types.h"
 #include "signal_interface/type_registration.h"
 #include "support/created_item_window.h"
 #include "support/local_time_zone.h"
@@ -1513,14 +1514,20 @@ private slots:
         emit tab.bridge.saunaDescalingChanged(descaling);
 
         QList<int> ids;
-        // The queue only tells: its rows are plain, without the arrow of a row that opens a page.
-        QList<int> kinds;
+        // The queue only tells: its rows are plain, without the arrow of a row that opens a page,
+        // and do not darken when pressed.
+        using Kinds = QList<QPair<int, int>>;
+        Kinds kinds;
         for (int row = 0; row < queue.rowCount(); ++row) {
             ids << queue.getApplId(row);
-            kinds << queue.data(queue.index(row), view::RowItemBase::ComponentTypeRole).toInt();
+            kinds << qMakePair(
+                queue.data(queue.index(row), view::RowItemBase::ComponentTypeRole).toInt(),
+                queue.data(queue.index(row), view::RowItemBase::BackgroundPressedModeRole).toInt());
         }
         QCOMPARE(ids, order);
-        QCOMPARE(kinds, QList<int>(order.size(), view::ComponentTypes::E_row_plain));
+        const QPair<int, int> plainAndUnpressed(view::ComponentTypes::E_row_plain,
+                                                signalInterface::RowItemTypes::E_disable);
+        QCOMPARE(kinds, Kinds(order.size(), plainAndUnpressed));
         const QModelIndex row =
             queue.index(rowOf(queue, control::CalendarQueueController::descalingRowId));
         const QString dayText =

@@ -147,7 +147,9 @@ Item {
             implicitHeight: Math.max(row.componentType === ViewTypes.E_row_large
                                      ? Theme.rowHeight + 16 : Theme.rowHeight,
                                      rowLayout.implicitHeight + 2 * Theme.spacing)
-            color: area.pressed ? Theme.surfacePressed : Theme.surface
+            // A row that opens nothing does not darken under a finger.
+            color: area.pressed && row.model.backgroundPressedMode !== RowItemTypes.E_disable
+                   ? Theme.surfacePressed : Theme.surface
             opacity: row.rowEnabled ? row.rowOpacity : 0.4
 
             RowLayout {
