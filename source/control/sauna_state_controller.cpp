@@ -12,8 +12,8 @@ namespace control {
 
 namespace {
 
-constexpr int minimumBathTime = signalInterface::protocolFacts::shortestBathMinutes;
-constexpr int minutesPerDay = 24 * 60;
+using signalInterface::protocolFacts::minutesPerDay;
+using signalInterface::protocolFacts::shortestBathMinutes;
 
 // Whether a reported bath time, or time left, is one the panel shows: at least the shortest
 // bath (a time left may have run out) and at most the longest a sauna runs.
@@ -32,7 +32,7 @@ QString bathMinutesText(int minutes, int shortest)
 // A report that is no bath time leaves the editor without a value: it reads "--".
 void loadBathMinutes(value::DurationManager &editor, const int &minutes)
 {
-    if (isShownBathMinutes(minutes, minimumBathTime))
+    if (isShownBathMinutes(minutes, shortestBathMinutes))
         editor.setValueInMinutes(minutes);
     else
         editor.clearValue();
@@ -51,7 +51,7 @@ SaunaStateController::SaunaStateController(QObject *parent)
     , m_bathTime(m_bathTimeManager, loadBathMinutes)
 {
     // A bath needs at least a minute; the upper limit comes from the sauna.
-    m_bathTimeManager.setLowerLimitInMinutes(minimumBathTime);
+    m_bathTimeManager.setLowerLimitInMinutes(shortestBathMinutes);
     resetBathTimeLimit();
     // The editor shows every report from the first one on, also before the page is opened.
     m_bathTime.open();
@@ -147,7 +147,7 @@ QString SaunaStateController::bathTimeText() const
     if (showsTimeLeft())
         return bathMinutesText(*m_runTimeLeft, 0);
     if (reportedBathTime())
-        return bathMinutesText(*reportedBathTime(), minimumBathTime);
+        return bathMinutesText(*reportedBathTime(), shortestBathMinutes);
     return QString();
 }
 

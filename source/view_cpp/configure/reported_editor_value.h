@@ -49,9 +49,9 @@ inline const QDateTime &settableValue(const QDateTime &held)
 // gave it. A value the user stepped to stands against later reports, so Save sends what the
 // screen shows; a step back to the loaded value takes the report that came meanwhile at once. A
 // report of what the editor shows makes that the sauna's value again: the editor follows the
-// sauna from there, and the user's next step steps from it. An
-// editor never opened waits for its opening, so it holds nothing a commit could send unseen. Load
-// puts a report into the editor, in the editor's own unit.
+// sauna from there, and the user's next step steps from it. An editor never opened waits for its
+// opening, so it holds nothing a commit could send unseen. Load puts a report into the editor, in
+// the editor's own unit.
 template<typename Editor, typename Reported = int>
 class ReportedEditorValue
 {
